@@ -1,0 +1,44 @@
+# qz_module(<target> [DIR <folder>] [DEPS <targets>...])
+# A static library of every .cpp in the folder (default: the current one).
+# Includes are written from the project root: #include "platform/text/CString.h".
+function(qz_module target)
+  cmake_parse_arguments(M "" "DIR" "DEPS" ${ARGN})
+  if(NOT M_DIR)
+    set(M_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${M_DIR}/*.cpp)
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${M_DEPS})
+endfunction()
+
+# qz_test(<target> [DEPS <targets>...]): one GoogleTest program of every .cpp in the current folder.
+function(qz_test target)
+  cmake_parse_arguments(T "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${target} ${sources})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main Threads::Threads)
+  target_compile_definitions(${target} PRIVATE
+    QZ_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QZ_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# qz_add_subfolders(): add every direct subfolder that has a CMakeLists.txt.
+function(qz_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
+
+# qz_benchmark(<target> [DEPS <targets>...]): one Google Benchmark program of every .cpp in the current folder.
+function(qz_benchmark target)
+  cmake_parse_arguments(B "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${target} ${sources})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE ${B_DEPS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()

@@ -1,0 +1,9 @@
+#pragma once
+// printf as the handheld does it: "%s" takes a wide string, "%d", "%ld", "%x" are 32-bit,
+// "%c" a wide character, and an exact decimal tie rounds away from zero ("%.0f" of 0.5 is "1").
+// Independent of the host locale.
+#include <cstdarg>
+#include "platform/text/CString.h"
+
+CString FormatV(const wchar_t* format, va_list args);
+CString Format(const wchar_t* format, ...);
