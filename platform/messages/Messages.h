@@ -1,0 +1,56 @@
+#pragma once
+// Window messages between the program's windows and threads: send, post, the cross-thread send
+// used by the serial reader, timers and the message loop with nested modal loops.
+#include <functional>
+
+#include "platform/base/WinTypes.h"
+
+class CStopSignal;
+
+constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_PAINT = 0x000F;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_KEYUP = 0x0101;
+constexpr UINT WM_CHAR = 0x0102;
+constexpr UINT WM_INITDIALOG = 0x0110;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_USER = 0x0400;
+
+// Whatever receives messages (a window, a dialog, a test double) registers under a handle.
+class IMessageTarget {
+public:
+    virtual ~IMessageTarget() = default;
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+};
+
+HWND RegisterMessageTarget(IMessageTarget* target);
+void UnregisterMessageTarget(HWND hwnd);
+bool IsWindow(HWND hwnd);
+
+// On the UI thread: handled at once. Dead or null handle: nothing happens, 0 is returned.
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// From any thread: queued for the UI thread. FALSE for a dead or null handle.
+BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// From a worker thread: blocks until the UI thread has handled the message, or until `stop` is
+// requested. On abandonment the message is withdrawn, so the UI thread never sees data the worker
+// no longer owns.
+enum class CrossThreadSendResult { kHandled, kAbandoned, kNoWindow };
+CrossThreadSendResult SendMessageFromWorker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            const CStopSignal& stop, LRESULT* result = nullptr);
+
+// Timers post WM_TIMER (wParam = id) to the window on the program clock.
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs);
+BOOL KillTimer(HWND hwnd, UINT_PTR id);
+
+// Dispatches posted and cross-thread-sent messages and due timers until `keepRunning` is false.
+// Nested calls (modal dialogs) keep everything flowing.
+void RunMessageLoop(const std::function<bool()>& keepRunning);
+// Dispatches what is ready now without waiting; true when anything was dispatched.
+bool PumpPendingMessages();
