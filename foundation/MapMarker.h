@@ -1,0 +1,18 @@
+#pragma once
+// Labels of points drawn on a map window.
+#include <array>
+#include <cstdint>
+#include "platform/text/CString.h"
+
+struct MapMarker {
+    CString name;
+    CString code;
+    int32_t x = 0;  // screen pixels
+    int32_t y = 0;
+    int32_t tag = 0;  // the user's number, e.g. the index of the stored point in its list
+};
+
+// The nine labels of one tower: centre stake first, then the eight foundation points.
+struct TowerMarkerSet {
+    std::array<MapMarker, 9> markers;
+};
