@@ -1,0 +1,37 @@
+#pragma once
+// Whole-file and folder operations on device paths (see DevicePath.h). Failures are returned,
+// never thrown.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/WinTypes.h"
+#include "platform/text/CString.h"
+
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+
+struct DirEntry {
+    CString name;
+    bool isDirectory = false;
+};
+
+bool ReadWholeFile(const CString& devicePath, std::string& bytes);
+// Replaces the file's contents so that a crash at any moment leaves either the old or the new
+// contents whole: a temporary file beside it is written and synced, then renamed over it.
+bool AtomicRewrite(const CString& devicePath, std::string_view bytes);
+// Appends at the end (creating the file when missing) and syncs before returning.
+bool AppendDurably(const CString& devicePath, std::string_view bytes);
+
+bool FileExists(const CString& devicePath);
+bool DirectoryExists(const CString& devicePath);
+// Creates one folder level; true when the folder exists afterwards.
+bool CreateDirectory(const CString& devicePath);
+bool DeleteFile(const CString& devicePath);
+DWORD GetFileAttributes(const CString& devicePath);
+// The folder's entries sorted by name, without "." and "..".
+std::vector<DirEntry> ListDirectory(const CString& deviceFolder);
+// Bytes available to the program on the volume holding the path (0 when unknown).
+uint64_t FreeSpaceBytes(const CString& devicePath);

@@ -1,0 +1,109 @@
+#include "platform/text/CodePage.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kReplacement = 0xFFFD;
+
+// iconv descriptors hold shift state, so each thread keeps its own, opened on first use.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (Valid()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts the whole input; on a character it cannot convert, appends `replacement`,
+    // skips `skip` input bytes and goes on.
+    std::string Run(const char* in, size_t inLeft, std::string_view replacement, size_t skip) {
+        std::string out;
+        if (!Valid()) return out;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char buffer[1024];
+        while (inLeft > 0) {
+            char* dst = buffer;
+            size_t dstLeft = sizeof buffer;
+            char* src = const_cast<char*>(in);
+            const size_t rc = iconv(cd_, &src, &inLeft, &dst, &dstLeft);
+            const int error = errno;
+            in = src;
+            out.append(buffer, static_cast<size_t>(dst - buffer));
+            if (rc != static_cast<size_t>(-1) || error == E2BIG) continue;
+            // EILSEQ or EINVAL: an unconvertible or cut-off character.
+            out.append(replacement);
+            const size_t n = std::min(skip, inLeft);
+            in += n;
+            inLeft -= n;
+        }
+        char* dst = buffer;
+        size_t dstLeft = sizeof buffer;
+        iconv(cd_, nullptr, nullptr, &dst, &dstLeft);
+        out.append(buffer, static_cast<size_t>(dst - buffer));
+        return out;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+Converter& ConverterFor(const char* to, const char* from) {
+    thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<Converter>> converters;
+    auto& slot = converters[{to, from}];
+    if (!slot) slot = std::make_unique<Converter>(to, from);
+    return *slot;
+}
+
+std::string FromWide(const CString& text, const char* code, std::string_view replacement) {
+    const std::wstring& w = text.str();
+    return ConverterFor(code, "WCHAR_T")
+        .Run(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t), replacement, sizeof(wchar_t));
+}
+
+CString ToWide(std::string_view bytes, const char* code) {
+    const wchar_t replacement = kReplacement;
+    const std::string raw = ConverterFor("WCHAR_T", code).Run(
+        bytes.data(), bytes.size(), std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
+    std::wstring w(raw.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(w.data(), raw.data(), w.size() * sizeof(wchar_t));
+    return CString(std::move(w));
+}
+
+// Length of the first character of a GBK byte string (lead bytes 0x81-0xFE start a pair).
+size_t GbkCharLength(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    return (lead >= 0x81 && lead <= 0xFE && bytes.size() >= 2) ? 2 : 1;
+}
+
+}  // namespace
+
+std::string ToGbk(const CString& text) { return FromWide(text, "GBK", "?"); }
+
+std::string ToGbk(const CString& text, size_t maxBytes) {
+    std::string bytes = ToGbk(text);
+    size_t end = 0;
+    while (end < bytes.size()) {
+        const size_t n = GbkCharLength(std::string_view(bytes).substr(end));
+        if (end + n > maxBytes) break;
+        end += n;
+    }
+    bytes.resize(end);
+    return bytes;
+}
+
+CString FromGbk(std::string_view bytes) { return ToWide(bytes, "GBK"); }
+
+std::string ToUtf8(const CString& text) { return FromWide(text, "UTF-8", "\xEF\xBF\xBD"); }
+
+CString FromUtf8(std::string_view bytes) { return ToWide(bytes, "UTF-8"); }

@@ -1,0 +1,62 @@
+#include "platform/text/Numbers.h"
+
+#include <climits>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace {
+
+bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+const wchar_t* SkipBlanks(const wchar_t* p) {
+    while (IsBlank(*p)) ++p;
+    return p;
+}
+
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+
+}  // namespace
+
+int ToInt(const wchar_t* text) {
+    if (!text) return 0;
+    const wchar_t* p = SkipBlanks(text);
+    const bool negative = *p == L'-';
+    if (*p == L'-' || *p == L'+') ++p;
+    long long value = 0;
+    for (; IsDigit(*p); ++p) {
+        value = value * 10 + (*p - L'0');
+        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) return static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+double ToDouble(const wchar_t* text) {
+    if (!text) return 0.0;
+    const wchar_t* p = SkipBlanks(text);
+    // Copy the longest prefix that is a decimal number, then let the C library round it.
+    std::string number;
+    if (*p == L'-' || *p == L'+') number += static_cast<char>(*p++);
+    size_t digits = 0;
+    for (; IsDigit(*p); ++p, ++digits) number += static_cast<char>(*p);
+    if (*p == L'.') {
+        number += '.';
+        for (++p; IsDigit(*p); ++p, ++digits) number += static_cast<char>(*p);
+    }
+    if (digits == 0) return 0.0;
+    if (*p == L'e' || *p == L'E') {
+        const wchar_t* q = p + 1;
+        std::string exponent = "e";
+        if (*q == L'-' || *q == L'+') exponent += static_cast<char>(*q++);
+        if (IsDigit(*q)) {
+            for (; IsDigit(*q); ++q) exponent += static_cast<char>(*q);
+            number += exponent;
+        }
+    }
+    return strtod_l(number.c_str(), nullptr, CLocale());
+}

@@ -1,0 +1,52 @@
+#include "platform/files/CFile.h"
+
+#include "tests/platform/files/DeviceRootFixture.h"
+
+using CFileModes = DeviceRootTest;
+
+TEST_F(CFileModes, CreateWriteTruncatesAndReadReadsBack) {
+    WriteHostFile("Jobs/a.txt", "old contents");
+    CFile file;
+    ASSERT_TRUE(file.Open(L"\\JOBS\\A.TXT", CFile::modeCreate | CFile::modeWrite));
+    EXPECT_TRUE(file.Write("new", 3));
+    file.Close();
+    EXPECT_EQ(ReadHostFile("Jobs/a.txt"), "new");
+
+    ASSERT_TRUE(file.Open(L"\\Jobs\\a.txt", CFile::modeRead));
+    EXPECT_EQ(file.GetLength(), 3u);
+    char buffer[8] = {};
+    EXPECT_EQ(file.Read(buffer, sizeof buffer), 3u);
+    EXPECT_STREQ(buffer, "new");
+    EXPECT_FALSE(file.Write("x", 1));
+}
+
+TEST_F(CFileModes, WriteWithoutCreateNeedsTheFileAndAppendsAfterSeekToEnd) {
+    CFile file;
+    EXPECT_FALSE(file.Open(L"\\missing.txt", CFile::modeWrite));
+    EXPECT_FALSE(std::filesystem::exists(root_ / "missing.txt"));
+
+    WriteHostFile("base.blh", "line1\r\n");
+    ASSERT_TRUE(file.Open(L"\\BASE.blh", CFile::modeWrite));
+    EXPECT_EQ(file.SeekToEnd(), 7u);
+    EXPECT_TRUE(file.Write("line2\r\n", 7));
+    EXPECT_TRUE(file.Flush());
+    file.Close();
+    EXPECT_EQ(ReadHostFile("base.blh"), "line1\r\nline2\r\n");
+}
+
+TEST_F(CFileModes, CreateWithNoTruncateKeepsContents) {
+    WriteHostFile("list", "abc");
+    CFile file;
+    ASSERT_TRUE(file.Open(L"\\list", CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite));
+    EXPECT_EQ(file.GetLength(), 3u);
+}
+
+TEST_F(CFileModes, FoldersAndMissingFoldersDoNotOpen) {
+    std::filesystem::create_directories(root_ / "dir");
+    CFile file;
+    EXPECT_FALSE(file.Open(L"\\dir", CFile::modeRead));
+    EXPECT_FALSE(file.Open(L"\\nofolder\\x.txt", CFile::modeCreate | CFile::modeWrite));
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(file.Read(nullptr, 0), 0u);
+    EXPECT_EQ(file.GetLength(), 0u);
+}

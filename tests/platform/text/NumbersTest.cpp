@@ -1,0 +1,46 @@
+#include "platform/text/Numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(Numbers, ToIntReadsTheLeadingInteger) {
+    EXPECT_EQ(ToInt(L"42"), 42);
+    EXPECT_EQ(ToInt(L"  -17abc"), -17);
+    EXPECT_EQ(ToInt(L"\t+8"), 8);
+    EXPECT_EQ(ToInt(L"3.9"), 3);
+    EXPECT_EQ(ToInt(L"abc"), 0);
+    EXPECT_EQ(ToInt(L"- 5"), 0);
+    EXPECT_EQ(ToInt(L""), 0);
+    EXPECT_EQ(ToInt(nullptr), 0);
+}
+
+TEST(Numbers, ToIntSaturatesOnOverflow) {
+    EXPECT_EQ(ToInt(L"2147483647"), 2147483647);
+    EXPECT_EQ(ToInt(L"-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ToInt(L"99999999999999999999"), 2147483647);
+    EXPECT_EQ(ToInt(L"-99999999999999999999"), -2147483647 - 1);
+}
+
+TEST(Numbers, ToDoubleReadsTheLeadingDecimalNumber) {
+    EXPECT_DOUBLE_EQ(ToDouble(L"3500000.1234"), 3500000.1234);
+    EXPECT_DOUBLE_EQ(ToDouble(L" -12.5m"), -12.5);
+    EXPECT_DOUBLE_EQ(ToDouble(L".5"), 0.5);
+    EXPECT_DOUBLE_EQ(ToDouble(L"7."), 7.0);
+    EXPECT_DOUBLE_EQ(ToDouble(L"3e-2,"), 0.03);
+    EXPECT_DOUBLE_EQ(ToDouble(L"2E+3"), 2000.0);
+    EXPECT_DOUBLE_EQ(ToDouble(L"4e"), 4.0);
+    EXPECT_DOUBLE_EQ(ToDouble(L"4e+x"), 4.0);
+    EXPECT_DOUBLE_EQ(ToDouble(L"1,5"), 1.0);
+}
+
+TEST(Numbers, ToDoubleReadsNoNumberAsZero) {
+    EXPECT_EQ(ToDouble(L"abc"), 0.0);
+    EXPECT_EQ(ToDouble(L"."), 0.0);
+    EXPECT_EQ(ToDouble(L"-"), 0.0);
+    EXPECT_EQ(ToDouble(L"0x1A"), 0.0);
+    EXPECT_EQ(ToDouble(L"inf"), 0.0);
+    EXPECT_EQ(ToDouble(L"nan"), 0.0);
+    EXPECT_EQ(ToDouble(nullptr), 0.0);
+    EXPECT_TRUE(std::isinf(ToDouble(L"1e999")));
+}
