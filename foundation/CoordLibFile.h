@@ -1,0 +1,36 @@
+#pragma once
+// The coordinate library's text lines: the library file `<job>.lib` ("type,name,N,E,H,code") and
+// the job's stored-point file (".xyh"), which the library imports.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/CoordLibRecord.h"
+#include "platform/text/CString.h"
+
+enum class CoordLibLayout { kPointFile = 0, kLibrary = 1 };
+
+// Lines of a file's text: cut at LF, a CR before the LF dropped, empty lines skipped, a last line
+// without LF kept. Lines are never cut by length.
+std::vector<CString> CutCoordLibLines(const CString& text);
+
+// A parsed line: the record (index and deleted left 0) and the texts of name, north, east, height
+// and code exactly as they stand in the line.
+struct ParsedCoordLibLine {
+    CoordLibRecord record;
+    std::array<CString, 5> texts;
+};
+ParsedCoordLibLine ParseCoordLibLine(const CString& line, CoordLibLayout layout);
+
+// "%d,%s,%.3f,%.3f,%.3f,%s\r\n" of type, name, north, east, height, code.
+CString FormatCoordLibLine(const CoordLibRecord& record);
+
+// The lines of a file's bytes in the device's code page.
+std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes);
+
+// The library file's bytes: a line per record not deleted, in array order.
+std::string CoordLibFileBytes(const std::vector<CoordLibRecord>& records);
+
+// The layout an import path selects by its last three characters ("lib", "xyh"); false otherwise.
+bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout);

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "foundation/CoordLibrary.h"
+#include "foundation/PointSearch.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+std::vector<CString> Lines(const char* utf8) { return CoordLibLinesFromBytes(ToGbk(FromUtf8(utf8))); }
+
+PointTexts Texts(const wchar_t* name, const wchar_t* n, const wchar_t* e, const wchar_t* h, const wchar_t* code) {
+    return {name, n, e, h, code};
+}
+
+}  // namespace
+
+TEST(CoordLibFileTest, CuttingKeepsEveryPoint) {
+    // An empty line in the middle, a bare LF, a CR inside a field and an unterminated last line.
+    const std::vector<CString> lines = Lines("0,A,1,2,3,c\r\n0,B,1,2,3,c\n\r\n\r\n0,C,1,2,3\rx\r\n0,D,1,2,3,end");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], L"0,B,1,2,3,c");
+    EXPECT_EQ(lines[2], L"0,C,1,2,3\rx");
+    EXPECT_EQ(lines[3], L"0,D,1,2,3,end");
+
+    // A line longer than 200 bytes stays one line.
+    std::string longLine = "0," + std::string(300, 'N') + ",1,2,3,c\r\n0,next,1,2,3,c\r\n";
+    const std::vector<CString> two = CoordLibLinesFromBytes(longLine);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(ParseCoordLibLine(two[0], CoordLibLayout::kLibrary).record.name.GetLength(), 300);
+}
+
+TEST(CoordLibFileTest, ParsesBothLayouts) {
+    ParsedCoordLibLine p = ParseCoordLibLine(L"2,控制1,3456.1234,500.5,12.0,电杆", CoordLibLayout::kLibrary);
+    EXPECT_EQ(p.record.type, 2);
+    EXPECT_EQ(p.record.name, L"控制1");
+    EXPECT_DOUBLE_EQ(p.record.north, 3456.1234);
+    EXPECT_DOUBLE_EQ(p.record.east, 500.5);
+    EXPECT_EQ(p.texts[3], L"12.0");
+    EXPECT_EQ(p.record.code, L"电杆");
+
+    // A short line leaves the missing fields empty or 0; an unreadable number reads as 0.
+    p = ParseCoordLibLine(L"1,P,abc", CoordLibLayout::kLibrary);
+    EXPECT_EQ(p.record.north, 0.0);
+    EXPECT_TRUE(p.texts[4].IsEmpty());
+
+    // A stored point's kind (field 15) plus one is its type; without it the point is valid.
+    p = ParseCoordLibLine(L"S1,10,20,30,code,a,b,c,d,e,f,g,h,i,2,x", CoordLibLayout::kPointFile);
+    EXPECT_EQ(p.record.type, 3);
+    EXPECT_EQ(CoordLibTypeName(p.record.type), L"边桩点");
+    EXPECT_EQ(ParseCoordLibLine(L"S2,10,20,30,code", CoordLibLayout::kPointFile).record.type, 1);
+
+    CoordLibLayout layout{};
+    EXPECT_TRUE(CoordLibLayoutOfPath(L"\\a\\pts.XYH", layout));
+    EXPECT_EQ(layout, CoordLibLayout::kPointFile);
+    EXPECT_TRUE(CoordLibLayoutOfPath(L"\\a\\job.lib", layout));
+    EXPECT_EQ(layout, CoordLibLayout::kLibrary);
+    EXPECT_FALSE(CoordLibLayoutOfPath(L"\\a\\pts.txt", layout));
+}
+
+TEST(CoordLibraryTest, RowsFilterAndRoundTripInGbk) {
+    CCoordLibrary lib;
+    const std::vector<CoordLibRow> rows =
+        lib.AppendLines(Lines("0,起点,100.5,200,3,桩\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x\r\n"), CoordLibLayout::kLibrary);
+    // A load lists every line, raw points included, with the numbers as they stand.
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (CoordLibRow{L"0", L"起点", L"100.5", L"200", L"3", L"桩", L"输入点"}));
+    EXPECT_EQ(rows[1][6], L"原始点");
+    EXPECT_FALSE(lib.Modified());
+
+    // Rebuilding applies the filter: raw points are hidden by default.
+    std::vector<CoordLibRow> visible = lib.VisibleRows();
+    ASSERT_EQ(visible.size(), 2u);
+    EXPECT_EQ(visible[0][2], L"100.500");
+    EXPECT_EQ(visible[1][0], L"2");
+    lib.SetShown(1, false);
+    EXPECT_EQ(lib.VisibleRows().size(), 1u);
+
+    const std::string bytes = CoordLibFileBytes(lib.Records());
+    EXPECT_EQ(bytes, ToGbk(CString(L"0,起点,100.500,200.000,3.000,桩\r\n5,raw,1.000,2.000,3.000,\r\n"
+                                   L"1,P2,7.000,8.000,9.000,x\r\n")));
+    CCoordLibrary reread;
+    reread.AppendLines(CoordLibLinesFromBytes(bytes), CoordLibLayout::kLibrary);
+    ASSERT_EQ(reread.Records().size(), 3u);
+    EXPECT_EQ(reread.Records()[0].name, L"起点");
+    EXPECT_EQ(reread.Records()[2].height, 9.0);
+}
+
+TEST(CoordLibraryTest, AddEditDeleteClear) {
+    CCoordLibrary lib;
+    lib.AppendLines(Lines("0,A,1,2,3,c\r\n0,B,4,5,6,c\r\n"), CoordLibLayout::kLibrary);
+    EXPECT_TRUE(lib.Delete(1));
+    const CoordLibRow added = lib.Add(Texts(L"N1", L"10.25", L"20", L"30", L"new"));
+    EXPECT_EQ(added, (CoordLibRow{L"2", L"N1", L"10.25", L"20", L"30", L"new", L"输入点"}));
+    EXPECT_TRUE(lib.Modified());
+    // Deleting the new point removes it and no other.
+    EXPECT_TRUE(lib.Delete(2));
+    EXPECT_EQ(CoordLibFileBytes(lib.Records()), "0,A,1.000,2.000,3.000,c\r\n");
+
+    EXPECT_TRUE(lib.Edit(0, Texts(L"A2", L"9", L"8", L"7", L"e")));
+    EXPECT_EQ(lib.Records()[0].type, 0);
+    EXPECT_EQ(lib.Records()[0].north, 9.0);
+    EXPECT_FALSE(lib.Edit(7, Texts(L"x", L"1", L"1", L"1", L"")));
+    EXPECT_FALSE(lib.Delete(-1));
+
+    lib.Clear();
+    EXPECT_TRUE(lib.Records().empty());
+    EXPECT_EQ(lib.Add(Texts(L"Z", L"1", L"1", L"1", L""))[0], L"0");
+}
+
+TEST(CoordLibraryTest, ImportOfStoredPointsAppends) {
+    CCoordLibrary lib;
+    lib.AppendLines(Lines("0,A,1,2,3,c\r\n"), CoordLibLayout::kLibrary);
+    const std::vector<CoordLibRow> rows =
+        lib.AppendLines(Lines("S1,10,20,30,code,,,,,,,,,,2\r\nS2,1,2,3,c\r\n"), CoordLibLayout::kPointFile);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], L"1");
+    EXPECT_EQ(rows[0][6], L"边桩点");
+    EXPECT_EQ(lib.Records()[2].type, 1);
+}
+
+TEST(CoordLibraryTest, TextsThatWouldCorruptTheFileAreRefused) {
+    EXPECT_TRUE(CheckPointTexts(Texts(L"P1", L"1.5", L" -2 ", L"1e2", L"a")).IsEmpty());
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P,1", L"1", L"2", L"3", L"")).IsEmpty());
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"3", L"a,b")).IsEmpty());
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"12a", L"2", L"3", L"")).IsEmpty());
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"", L"3", L"")).IsEmpty());
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"0x10", L"")).IsEmpty());
+}
+
+TEST(PointSearchTest, EarliestMatchFirstCaseBlind) {
+    std::vector<PointCandidate> candidates;
+    int row = 0;
+    for (const wchar_t* name : {L"BA1", L"A2", L"CA", L"PT7"}) {
+        PointCandidate c;
+        c.point.name = name;
+        c.row = row++;
+        candidates.push_back(c);
+    }
+    std::vector<PointCandidate> found = SearchPoints(candidates, L"a");
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].point.name, L"A2");
+    EXPECT_EQ(found[0].matchPosition, 0);
+    EXPECT_EQ(found[1].point.name, L"BA1");
+    EXPECT_EQ(found[2].point.name, L"CA");
+    found = SearchPoints(candidates, L"pt");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].row, 3);
+    EXPECT_TRUE(SearchPoints(candidates, L"zz").empty());
+    EXPECT_EQ(SearchPoints(candidates, L"").size(), 4u);
+}
