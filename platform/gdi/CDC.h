@@ -1,0 +1,135 @@
+#pragma once
+// A device context over a framebuffer: the whole screen, or a child rectangle of it whose top-left
+// corner is the origin and whose edges clip every drawing call. Figures follow the handheld's
+// pixel rules: lines leave out their end point, rectangles and ellipses leave out their right and
+// bottom edges, and the raster operation applies once to every pixel a figure covers.
+#include "platform/base/WinTypes.h"
+#include "platform/gdi/Color.h"
+#include "platform/gdi/Framebuffer.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Geometry.h"
+
+class FigureMask;
+
+constexpr int R2_NOT = 6;
+constexpr int R2_XORPEN = 7;
+constexpr int R2_COPYPEN = 13;
+
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+class CDC {
+public:
+    // Draws nowhere until attached.
+    CDC() = default;
+    explicit CDC(Framebuffer& fb);
+    // A child rectangle given in framebuffer coordinates.
+    CDC(Framebuffer& fb, const CRect& area);
+    virtual ~CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    void Attach(Framebuffer& fb, const CRect& area);
+    Framebuffer* GetFramebuffer() const { return fb_; }
+    // The child rectangle in framebuffer coordinates.
+    const CRect& GetDeviceArea() const { return area_; }
+
+    // Narrows the clip to a rectangle in this context's coordinates; returns 1 when nothing is left
+    // (NULLREGION), else 2 (SIMPLEREGION).
+    int IntersectClipRect(int left, int top, int right, int bottom);
+    int IntersectClipRect(LPCRECT rect) { return IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom); }
+    int GetClipBox(LPRECT rect) const;
+
+    // Each returns the object it replaces.
+    CPen* SelectObject(CPen* pen);
+    CBrush* SelectObject(CBrush* brush);
+    CFont* SelectObject(CFont* font);
+    CGdiObject* SelectObject(CGdiObject* object);
+    CGdiObject* SelectStockObject(int index);
+    CPen* GetCurrentPen() const { return pen_; }
+    CBrush* GetCurrentBrush() const { return brush_; }
+    CFont* GetCurrentFont() const { return font_; }
+
+    int SetROP2(int mode);
+    int GetROP2() const { return rop_; }
+    int SetBkMode(int mode);
+    int GetBkMode() const { return bkMode_; }
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF GetBkColor() const { return bkColor_; }
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF GetTextColor() const { return textColor_; }
+
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT p) { return MoveTo(p.x, p.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
+    CPoint GetCurrentPosition() const { return position_; }
+    // Lines through the points; the last point is left out as for LineTo.
+    BOOL Polyline(const POINT* points, int count);
+    // The closed figure, filled with the brush (alternate rule) and outlined with the pen.
+    BOOL Polygon(const POINT* points, int count);
+    BOOL Rectangle(int left, int top, int right, int bottom);
+    BOOL Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
+    BOOL Ellipse(int left, int top, int right, int bottom);
+    BOOL Ellipse(LPCRECT r) { return Ellipse(r->left, r->top, r->right, r->bottom); }
+
+    // These fill with the colour itself, whatever the raster operation.
+    void FillRect(LPCRECT rect, CBrush* brush);
+    void FrameRect(LPCRECT rect, CBrush* brush);
+    // Also makes the colour the background colour, as the handheld's class library does.
+    void FillSolidRect(LPCRECT rect, COLORREF color);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
+    // Top and left edges in the first colour, right and bottom edges in the second.
+    void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
+    void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
+    // A dotted frame drawn by inverting; drawing it again removes it.
+    void DrawFocusRect(LPCRECT rect);
+
+    // Both answer CLR_INVALID outside the clip.
+    COLORREF SetPixel(int x, int y, COLORREF color);
+    COLORREF SetPixel(POINT p, COLORREF color) { return SetPixel(p.x, p.y, color); }
+    COLORREF GetPixel(int x, int y) const;
+    COLORREF GetPixel(POINT p) const { return GetPixel(p.x, p.y); }
+
+protected:
+    // Clip in framebuffer coordinates; empty when unattached.
+    const CRect& clip() const { return clip_; }
+    CPoint origin() const { return area_.TopLeft(); }
+    // Fills a framebuffer-coordinate rectangle (already clipped) with one colour.
+    void FillDevice(const CRect& device, COLORREF color);
+    // Applies the raster operation to a framebuffer pixel inside the clip.
+    void ApplyRop(uint32_t& pixel, uint32_t source) const;
+
+private:
+    void AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd);
+    void AddPenPixel(FigureMask& mask, int x, int y);
+    void AddBoxFigure(FigureMask& mask, int top, const int* spanLeft, const int* spanRight, int rows,
+                      bool withPen);
+    void Paint(const FigureMask& mask);
+    CRect PenBounds(CRect box) const;
+    bool HasPen() const { return penStyle_ != PS_NULL; }
+    bool HasBrush() const { return !brushHollow_; }
+
+    Framebuffer* fb_ = nullptr;
+    CRect area_;
+    CRect clip_;
+
+    CPen* pen_ = static_cast<CPen*>(GetStockObject(BLACK_PEN));
+    CBrush* brush_ = static_cast<CBrush*>(GetStockObject(WHITE_BRUSH));
+    CFont* font_ = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
+    int penStyle_ = PS_SOLID;
+    int penWidth_ = 1;
+    COLORREF penColor_ = RGB(0, 0, 0);
+    bool brushHollow_ = false;
+    COLORREF brushColor_ = RGB(255, 255, 255);
+
+    int rop_ = R2_COPYPEN;
+    int bkMode_ = OPAQUE;
+    COLORREF bkColor_ = RGB(255, 255, 255);
+    COLORREF textColor_ = RGB(0, 0, 0);
+    CPoint position_;
+    // Pixels of the dash pattern already used since the last MoveTo.
+    int dashPhase_ = 0;
+};

@@ -1,0 +1,8 @@
+#pragma once
+// Screenshots: the framebuffer as an 8-bit RGB PNG file.
+#include <string>
+
+#include "platform/gdi/Framebuffer.h"
+
+// False when the file cannot be written.
+bool WritePng(const Framebuffer& fb, const std::string& path);
