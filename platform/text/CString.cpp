@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <ostream>
 
+#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 
 namespace {
@@ -171,3 +173,5 @@ void CString::AppendFormat(const wchar_t* format, ...) {
     *this += FormatV(format, args);
     va_end(args);
 }
+
+std::ostream& operator<<(std::ostream& out, const CString& text) { return out << ToUtf8(text); }

@@ -2,6 +2,7 @@
 // The program's wide string: value semantics over std::wstring with the handheld
 // class library's operations (indexes are int; out-of-range arguments are clamped).
 #include <compare>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -80,6 +81,9 @@ public:
 private:
     std::wstring s_;
 };
+
+// Writes the text as UTF-8 (test failure messages, logs).
+std::ostream& operator<<(std::ostream& out, const CString& text);
 
 template <>
 struct std::hash<CString> {

@@ -1,10 +1,67 @@
 #include "platform/text/Format.h"
 
-#include <cstdio>
+#include <locale.h>
+
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace {
+
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+
+// Runs the C library's printf in the C locale for the duration of one Format call.
+class CLocaleScope {
+public:
+    CLocaleScope() : previous_(uselocale(CLocale())) {}
+    ~CLocaleScope() { uselocale(previous_); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t previous_;
+};
+
+// A finite value m * 2^-k (m odd, k > 0) has exactly k decimal places, the last one a 5; so it
+// lies exactly halfway between two results of "%.<precision>f" when k == precision + 1.
+bool IsExactTie(double value, int precision) {
+    if (!std::isfinite(value) || value == 0.0) return false;
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
+    int places = 53 - exponent;
+    while ((mantissa & 1) == 0) {
+        mantissa >>= 1;
+        --places;
+    }
+    return places == precision + 1;
+}
+
+// The C library rounds exact ties to even; the handheld rounds them away from zero. The next
+// double away from zero lies above the tie and below the next one, so it prints as wanted.
+double RoundTiesAwayFromZero(double value, int precision) {
+    if (!IsExactTie(value, precision)) return value;
+    return std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+}
+
+template <typename T>
+void AppendPrintf(std::wstring& out, const std::string& spec, T value) {
+    char small[128];
+    const int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    if (n < 0) return;
+    std::string large;
+    const char* text = small;
+    if (static_cast<size_t>(n) >= sizeof small) {
+        large.resize(static_cast<size_t>(n) + 1);
+        std::snprintf(large.data(), large.size(), spec.c_str(), value);
+        text = large.c_str();
+    }
+    for (int i = 0; i < n; ++i) out += static_cast<wchar_t>(static_cast<unsigned char>(text[i]));
+}
 
 // Pads a converted field to its width; '-' pads on the right.
 void AppendPadded(std::wstring& out, std::wstring_view field, const std::string& flags, int width) {
@@ -15,10 +72,10 @@ void AppendPadded(std::wstring& out, std::wstring_view field, const std::string&
     if (pad > 0 && left) out.append(static_cast<size_t>(pad), L' ');
 }
 
-std::wstring Widen(const char* s) {
-    std::wstring w;
-    while (*s) w += static_cast<wchar_t>(static_cast<unsigned char>(*s++));
-    return w;
+int ReadNumber(const wchar_t*& p) {
+    int n = 0;
+    for (; *p >= L'0' && *p <= L'9'; ++p) n = n < 100000 ? n * 10 + (*p - L'0') : n;
+    return n;
 }
 
 }  // namespace
@@ -26,6 +83,7 @@ std::wstring Widen(const char* s) {
 CString FormatV(const wchar_t* format, va_list args) {
     std::wstring out;
     if (!format) return CString();
+    const CLocaleScope cLocale;
     va_list ap;
     va_copy(ap, args);
     for (const wchar_t* p = format; *p; ++p) {
@@ -40,7 +98,7 @@ CString FormatV(const wchar_t* format, va_list args) {
         }
         std::string flags;
         while (*p && std::wstring_view(L"-+ #0").find(*p) != std::wstring_view::npos) flags += static_cast<char>(*p++);
-        int width = -1, precision = -1;
+        int width = 0, precision = -1;
         if (*p == L'*') {
             width = va_arg(ap, int);
             if (width < 0) {
@@ -49,7 +107,7 @@ CString FormatV(const wchar_t* format, va_list args) {
             }
             ++p;
         } else {
-            for (width = 0; *p >= L'0' && *p <= L'9'; ++p) width = width * 10 + (*p - L'0');
+            width = ReadNumber(p);
         }
         if (*p == L'.') {
             ++p;
@@ -57,7 +115,7 @@ CString FormatV(const wchar_t* format, va_list args) {
                 precision = va_arg(ap, int);
                 ++p;
             } else {
-                for (precision = 0; *p >= L'0' && *p <= L'9'; ++p) precision = precision * 10 + (*p - L'0');
+                precision = ReadNumber(p);
             }
         }
         bool is64 = false;
@@ -78,34 +136,34 @@ CString FormatV(const wchar_t* format, va_list args) {
         std::string spec = "%" + flags;
         if (width > 0) spec += std::to_string(width);
         if (precision >= 0) spec += "." + std::to_string(precision);
-        char buf[512];
         switch (conv) {
             case L'd':
             case L'i':
             case L'u':
             case L'x':
             case L'X':
-            case L'o': {
+            case L'o':
                 spec += is64 ? "ll" : "";
                 spec += static_cast<char>(conv);
                 if (is64)
-                    std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(ap, long long));
+                    AppendPrintf(out, spec, va_arg(ap, long long));
                 else
-                    std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(ap, int32_t));
-                out += Widen(buf);
+                    AppendPrintf(out, spec, va_arg(ap, int32_t));
+                break;
+            case L'f':
+            case L'F': {
+                spec += static_cast<char>(conv);
+                const double value = va_arg(ap, double);
+                AppendPrintf(out, spec, RoundTiesAwayFromZero(value, precision < 0 ? 6 : precision));
                 break;
             }
-            case L'f':
-            case L'F':
             case L'e':
             case L'E':
             case L'g':
-            case L'G': {
+            case L'G':
                 spec += static_cast<char>(conv);
-                std::snprintf(buf, sizeof buf, spec.c_str(), va_arg(ap, double));
-                out += Widen(buf);
+                AppendPrintf(out, spec, va_arg(ap, double));
                 break;
-            }
             case L'c':
                 AppendPadded(out, std::wstring(1, static_cast<wchar_t>(va_arg(ap, int))), flags, width);
                 break;

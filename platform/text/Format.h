@@ -1,7 +1,7 @@
 #pragma once
-// printf as the handheld does it: "%s" takes a wide string, "%d", "%ld", "%x" are 32-bit,
-// "%c" a wide character, and an exact decimal tie rounds away from zero ("%.0f" of 0.5 is "1").
-// Independent of the host locale.
+// printf as the handheld does it: "%s" takes a wide string, "%d", "%ld", "%x" are 32-bit ("%lld" and
+// "%I64d" 64-bit), "%c" a wide character, and an exact decimal tie of "%f" rounds away from zero
+// ("%.0f" of 0.5 is "1"). Always in the C locale, whatever the host locale.
 #include <cstdarg>
 #include "platform/text/CString.h"
 

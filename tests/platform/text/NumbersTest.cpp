@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "tests/platform/text/DecimalCommaLocale.h"
+
 TEST(Numbers, ToIntReadsTheLeadingInteger) {
     EXPECT_EQ(ToInt(L"42"), 42);
     EXPECT_EQ(ToInt(L"  -17abc"), -17);
@@ -43,4 +45,11 @@ TEST(Numbers, ToDoubleReadsNoNumberAsZero) {
     EXPECT_EQ(ToDouble(L"nan"), 0.0);
     EXPECT_EQ(ToDouble(nullptr), 0.0);
     EXPECT_TRUE(std::isinf(ToDouble(L"1e999")));
+}
+
+TEST(Numbers, ToDoubleIgnoresTheHostLocale) {
+    const DecimalCommaLocale comma;
+    if (!comma.active()) GTEST_SKIP() << "no decimal-comma locale available";
+    EXPECT_DOUBLE_EQ(ToDouble(L"1.25"), 1.25);
+    EXPECT_DOUBLE_EQ(ToDouble(L"1,25"), 1.0);
 }
