@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -32,13 +33,8 @@ bool IsExactTie(double value, int precision) {
     if (!std::isfinite(value) || value == 0.0) return false;
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(value), &exponent);
-    auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
-    int places = 53 - exponent;
-    while ((mantissa & 1) == 0) {
-        mantissa >>= 1;
-        --places;
-    }
-    return places == precision + 1;
+    const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
+    return 53 - exponent - std::countr_zero(mantissa) == precision + 1;
 }
 
 // The C library rounds exact ties to even; the handheld rounds them away from zero. The next
