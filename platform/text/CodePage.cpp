@@ -5,15 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <map>
-#include <memory>
 #include <string>
 
 namespace {
 
 constexpr wchar_t kReplacement = 0xFFFD;
 
-// iconv descriptors hold shift state, so each thread keeps its own, opened on first use.
+// iconv descriptors hold conversion state, so each thread keeps its own, opened on first use.
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -58,22 +56,15 @@ private:
     iconv_t cd_;
 };
 
-Converter& ConverterFor(const char* to, const char* from) {
-    thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<Converter>> converters;
-    auto& slot = converters[{to, from}];
-    if (!slot) slot = std::make_unique<Converter>(to, from);
-    return *slot;
-}
-
-std::string FromWide(const CString& text, const char* code, std::string_view replacement) {
+std::string FromWide(Converter& converter, const CString& text, std::string_view replacement) {
     const std::wstring& w = text.str();
-    return ConverterFor(code, "WCHAR_T")
-        .Run(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t), replacement, sizeof(wchar_t));
+    return converter.Run(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t), replacement,
+                         sizeof(wchar_t));
 }
 
-CString ToWide(std::string_view bytes, const char* code) {
+CString ToWide(Converter& converter, std::string_view bytes) {
     const wchar_t replacement = kReplacement;
-    const std::string raw = ConverterFor("WCHAR_T", code).Run(
+    const std::string raw = converter.Run(
         bytes.data(), bytes.size(), std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
     std::wstring w(raw.size() / sizeof(wchar_t), L'\0');
     std::memcpy(w.data(), raw.data(), w.size() * sizeof(wchar_t));
@@ -88,7 +79,10 @@ size_t GbkCharLength(std::string_view bytes) {
 
 }  // namespace
 
-std::string ToGbk(const CString& text) { return FromWide(text, "GBK", "?"); }
+std::string ToGbk(const CString& text) {
+    thread_local Converter toGbk("GBK", "WCHAR_T");
+    return FromWide(toGbk, text, "?");
+}
 
 std::string ToGbk(const CString& text, size_t maxBytes) {
     std::string bytes = ToGbk(text);
@@ -102,8 +96,17 @@ std::string ToGbk(const CString& text, size_t maxBytes) {
     return bytes;
 }
 
-CString FromGbk(std::string_view bytes) { return ToWide(bytes, "GBK"); }
+CString FromGbk(std::string_view bytes) {
+    thread_local Converter fromGbk("WCHAR_T", "GBK");
+    return ToWide(fromGbk, bytes);
+}
 
-std::string ToUtf8(const CString& text) { return FromWide(text, "UTF-8", "\xEF\xBF\xBD"); }
+std::string ToUtf8(const CString& text) {
+    thread_local Converter toUtf8("UTF-8", "WCHAR_T");
+    return FromWide(toUtf8, text, "\xEF\xBF\xBD");
+}
 
-CString FromUtf8(std::string_view bytes) { return ToWide(bytes, "UTF-8"); }
+CString FromUtf8(std::string_view bytes) {
+    thread_local Converter fromUtf8("WCHAR_T", "UTF-8");
+    return ToWide(fromUtf8, bytes);
+}

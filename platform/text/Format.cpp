@@ -129,9 +129,10 @@ CString FormatV(const wchar_t* format, va_list args) {
         }
         const wchar_t conv = *p;
         if (!conv) break;
-        std::string spec = "%" + flags;
+        std::string spec = "%";
+        spec += flags;
         if (width > 0) spec += std::to_string(width);
-        if (precision >= 0) spec += "." + std::to_string(precision);
+        if (precision >= 0) spec.append(".").append(std::to_string(precision));
         switch (conv) {
             case L'd':
             case L'i':

@@ -52,9 +52,9 @@ std::wstring RoundHalfAwayFromZero(double value, int precision) {
             }
             d = '0';
         }
-        if (i == 0) kept.insert(0, "1");
+        if (i == 0) kept.insert(kept.begin(), '1');
     }
-    if (value < 0) kept.insert(0, "-");
+    if (value < 0) kept.insert(kept.begin(), '-');
     return std::wstring(kept.begin(), kept.end());
 }
 
