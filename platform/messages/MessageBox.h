@@ -22,7 +22,14 @@ public:
 };
 
 // Installs the presenter (the UI's dialog, or a test's script); returns the previous one.
+// Without a presenter a box is written to standard error and answered with its first button.
 IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter);
+
+// The caption of AfxMessageBox: the program's name, set at start-up from the string table.
+void SetAppName(const CString& name);
+const CString& GetAppName();
+// The answer of the box's first button (what Enter gives): IDOK or IDYES.
+int FirstButtonAnswer(UINT type);
 
 int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type = MB_OK);
 // The class library's form: the caption is the program's name from the string table.

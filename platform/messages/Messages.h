@@ -7,6 +7,7 @@
 
 class CStopSignal;
 
+constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
@@ -29,28 +30,36 @@ public:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 };
 
+// Handles are never reused. Windows live on the UI thread (platform/threads/UiThread.h); the first
+// registration binds it when nothing has yet.
 HWND RegisterMessageTarget(IMessageTarget* target);
 void UnregisterMessageTarget(HWND hwnd);
 bool IsWindow(HWND hwnd);
 
-// On the UI thread: handled at once. Dead or null handle: nothing happens, 0 is returned.
+// On the UI thread: handled at once. From another thread: waits until the UI thread has handled
+// it. Dead or null handle: nothing happens, 0 is returned.
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // From any thread: queued for the UI thread. FALSE for a dead or null handle.
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // From a worker thread: blocks until the UI thread has handled the message, or until `stop` is
 // requested. On abandonment the message is withdrawn, so the UI thread never sees data the worker
-// no longer owns.
+// no longer owns. A stop that comes while the UI thread is already inside the handler waits for
+// that handler to return (the data is in use): a handler must not wait for its own sender.
+// Called on the UI thread it is handled at once.
 enum class CrossThreadSendResult { kHandled, kAbandoned, kNoWindow };
 CrossThreadSendResult SendMessageFromWorker(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                             const CStopSignal& stop, LRESULT* result = nullptr);
 
-// Timers post WM_TIMER (wParam = id) to the window on the program clock.
+// Timers deliver WM_TIMER (wParam = id, lParam = 0) to the window on the program clock, after
+// sent and posted messages; a late timer fires once. Setting an existing id restarts it.
+// Periods below 10 ms are 10 ms. A destroyed window's timers die with it.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
 
-// Dispatches posted and cross-thread-sent messages and due timers until `keepRunning` is false.
-// Nested calls (modal dialogs) keep everything flowing.
+// Dispatches cross-thread-sent and posted messages and due timers until `keepRunning` is false
+// (checked before each dispatch). Nested calls (modal dialogs) keep everything flowing. Under the
+// virtual clock an idle loop waits for other threads or for the clock to be advanced.
 void RunMessageLoop(const std::function<bool()>& keepRunning);
 // Dispatches what is ready now without waiting; true when anything was dispatched.
 bool PumpPendingMessages();

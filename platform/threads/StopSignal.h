@@ -14,4 +14,7 @@ public:
     int PollFd() const;
     // Waits up to timeoutMs (real time); true when stop was requested.
     bool WaitFor(int timeoutMs) const;
+
+private:
+    int fd_;
 };

@@ -1,0 +1,37 @@
+#include "platform/messages/MessageBox.h"
+
+#include <cstdio>
+
+namespace {
+IMessageBoxPresenter* g_presenter = nullptr;
+
+CString& AppName() {
+    static CString name;
+    return name;
+}
+
+void WriteToStderr(const CString& caption, const CString& text) {
+    std::fprintf(stderr, "[%ls] %ls\n", caption.c_str(), text.c_str());
+}
+}  // namespace
+
+IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter) {
+    IMessageBoxPresenter* previous = g_presenter;
+    g_presenter = presenter;
+    return previous;
+}
+
+void SetAppName(const CString& name) { AppName() = name; }
+
+const CString& GetAppName() { return AppName(); }
+
+int FirstButtonAnswer(UINT type) { return (type & 0xF) == MB_YESNO ? IDYES : IDOK; }
+
+int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+    const CString t(text), c(caption);
+    if (g_presenter) return g_presenter->Show(owner, t, c, type);
+    WriteToStderr(c, t);
+    return FirstButtonAnswer(type);
+}
+
+int AfxMessageBox(const wchar_t* text, UINT type) { return MessageBox(HWND(), text, AppName(), type); }
