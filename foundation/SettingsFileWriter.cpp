@@ -1,0 +1,44 @@
+#include "foundation/SettingsFileWriter.h"
+
+#include "foundation/DevicePathJoin.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
+
+bool SettingsFileWriter::BeginRewrite(const CString& path) {
+    mode_ = Mode::Closed;
+    bytes_.clear();
+    const CString folder = DeviceFolderOf(path);
+    if (path.IsEmpty() || DirectoryExists(path) || (!folder.IsEmpty() && !DirectoryExists(folder))) return false;
+    path_ = path;
+    mode_ = Mode::Rewrite;
+    return true;
+}
+
+bool SettingsFileWriter::BeginAppend(const CString& path) {
+    mode_ = Mode::Closed;
+    bytes_.clear();
+    if (path.IsEmpty() || !FileExists(path)) return false;
+    path_ = path;
+    mode_ = Mode::Append;
+    return true;
+}
+
+void SettingsFileWriter::Write(const CString& text) {
+    if (mode_ != Mode::Closed) bytes_ += ToGbk(text);
+}
+
+bool SettingsFileWriter::Commit() {
+    const Mode mode = mode_;
+    mode_ = Mode::Closed;
+    std::string bytes;
+    bytes.swap(bytes_);
+    switch (mode) {
+        case Mode::Rewrite:
+            return AtomicRewrite(path_, bytes);
+        case Mode::Append:
+            return AppendDurably(path_, bytes);
+        case Mode::Closed:
+            break;
+    }
+    return false;
+}
