@@ -1,0 +1,70 @@
+#include "foundation/screens/DrawingRoutines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "foundation/PixelGeometry.h"
+
+namespace {
+
+constexpr double kPi = 3.1415926535897;
+// 2 * pi * 57 < 360: every circle up to this radius keeps one segment per pixel.
+constexpr int kMaxCircleSegments = 360;
+
+}  // namespace
+
+int CircleSegmentCount(int32_t r) {
+    if (r <= 0) return 0;
+    return static_cast<int>(std::min<double>(std::trunc(2.0 * r * kPi), kMaxCircleSegments));
+}
+
+void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {
+    const int n = CircleSegmentCount(r);
+    if (n < 1) return;
+    CRect clip;
+    dc.GetClipBox(&clip);
+    const int64_t x = cx, y = cy, rr = r;
+    if (x + rr < clip.left || x - rr >= clip.right || y + rr < clip.top || y - rr >= clip.bottom) return;
+    const auto vertex = [&](int i) {
+        const double a = 2.0 * kPi * i / n;
+        return CPoint(ClampPixel(cx + std::trunc(r * std::cos(a))), ClampPixel(cy - std::trunc(r * std::sin(a))));
+    };
+    // Segments are cut to the clip (with a margin for wide pens) so that a huge circle costs no
+    // more than a small one.
+    const int32_t margin = 8;
+    const CPoint first = vertex(0);
+    CPoint from = first;
+    for (int i = 1; i <= n; ++i) {
+        const CPoint to = i < n ? vertex(i) : first;
+        PixelPoint a, b;
+        if (ClipSegmentToRect(from.x, from.y, to.x, to.y, clip.left - margin, clip.top - margin, clip.right + margin,
+                              clip.bottom + margin, a, b)) {
+            dc.MoveTo(a.x, a.y);
+            dc.LineTo(b.x, b.y);
+        }
+        from = to;
+    }
+}
+
+void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                      BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                      BYTE quality, BYTE pitchAndFamily, const wchar_t* faceName) {
+    LOGFONT lf;
+    lf.lfHeight = height;
+    lf.lfWidth = width;
+    lf.lfEscapement = escapement;
+    lf.lfOrientation = orientation;
+    lf.lfWeight = weight;
+    lf.lfItalic = italic;
+    lf.lfUnderline = underline;
+    lf.lfStrikeOut = strikeOut;
+    lf.lfCharSet = charSet;
+    lf.lfOutPrecision = outPrecision;
+    lf.lfClipPrecision = clipPrecision;
+    lf.lfQuality = quality;
+    lf.lfPitchAndFamily = pitchAndFamily;
+    for (int i = 0; faceName && faceName[i] && i < LF_FACESIZE - 1; ++i) lf.lfFaceName[i] = faceName[i];
+    font.DeleteObject();
+    font.CreateFontIndirect(&lf);
+}
