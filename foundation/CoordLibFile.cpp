@@ -1,5 +1,6 @@
 #include "foundation/CoordLibFile.h"
 
+#include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
 
@@ -84,4 +85,20 @@ bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout) {
         return true;
     }
     return false;
+}
+
+std::vector<CString> ReadCoordLibFile(const CString& devicePath) {
+    std::string bytes;
+    if (!ReadWholeFile(devicePath, bytes)) return {};
+    return CoordLibLinesFromBytes(bytes);
+}
+
+bool SaveCoordLibFile(const CString& devicePath, const std::vector<CoordLibRecord>& records) {
+    return AtomicRewrite(devicePath, CoordLibFileBytes(records));
+}
+
+CString CoordLibPath(const CString& jobFolder, const CString& jobFileName) {
+    CString folder = jobFolder;
+    if (!folder.IsEmpty() && folder[folder.GetLength() - 1] != L'\\') folder += L'\\';
+    return folder + jobFileName.Left(jobFileName.GetLength() - 3) + L"lib";
 }

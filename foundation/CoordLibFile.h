@@ -32,5 +32,13 @@ std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes);
 // The library file's bytes: a line per record not deleted, in array order.
 std::string CoordLibFileBytes(const std::vector<CoordLibRecord>& records);
 
+// The file's lines; none when it is missing or unreadable.
+std::vector<CString> ReadCoordLibFile(const CString& devicePath);
+// Replaces the file atomically; false (the old file intact) when it cannot be written.
+bool SaveCoordLibFile(const CString& devicePath, const std::vector<CoordLibRecord>& records);
+
+// `<job>.lib` in the job folder: the job file's name with its last three characters made "lib".
+CString CoordLibPath(const CString& jobFolder, const CString& jobFileName);
+
 // The layout an import path selects by its last three characters ("lib", "xyh"); false otherwise.
 bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout);

@@ -3,6 +3,7 @@
 #include "foundation/CoordLibrary.h"
 #include "foundation/PointSearch.h"
 #include "platform/text/CodePage.h"
+#include "tests/platform/files/DeviceRootFixture.h"
 
 namespace {
 
@@ -147,4 +148,24 @@ TEST(PointSearchTest, EarliestMatchFirstCaseBlind) {
     EXPECT_EQ(found[0].row, 3);
     EXPECT_TRUE(SearchPoints(candidates, L"zz").empty());
     EXPECT_EQ(SearchPoints(candidates, L"").size(), 4u);
+}
+
+class CoordLibDiskTest : public DeviceRootTest {};
+
+TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
+    WriteHostFile("Jobs/road/road.lib", ToGbk(CString(L"0,起点,1,2,3,桩\r\n1,P2,4,5,6,")));
+    const CString path = CoordLibPath(L"\\Jobs\\road", L"road.qzs");
+    EXPECT_EQ(path, L"\\Jobs\\road\\road.lib");
+    CCoordLibrary lib;
+    lib.AppendLines(ReadCoordLibFile(path), CoordLibLayout::kLibrary);
+    ASSERT_EQ(lib.Records().size(), 2u);
+    lib.Add({L"新点", L"7", L"8", L"9", L"码"});
+    lib.Delete(0);
+    ASSERT_TRUE(SaveCoordLibFile(path, lib.Records()));
+    EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"),
+              ToGbk(CString(L"1,P2,4.000,5.000,6.000,\r\n0,新点,7.000,8.000,9.000,码\r\n")));
+
+    EXPECT_TRUE(ReadCoordLibFile(L"\\Jobs\\none.lib").empty());
+    // A save that cannot be written says so.
+    EXPECT_FALSE(SaveCoordLibFile(L"\\Missing\\Folder\\x.lib", lib.Records()));
 }
