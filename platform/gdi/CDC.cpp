@@ -51,6 +51,8 @@ CFont* CDC::SelectObject(CFont* font) {
     if (!font || !font->GetSafeHandle()) return nullptr;
     CFont* old = font_;
     font_ = font;
+    fontSpec_ = font->GetLogFontRef();
+    realizedFont_.reset();
     return old;
 }
 

@@ -3,13 +3,18 @@
 // corner is the origin and whose edges clip every drawing call. Figures follow the handheld's
 // pixel rules: lines leave out their end point, rectangles and ellipses leave out their right and
 // bottom edges, and the raster operation applies once to every pixel a figure covers.
+#include <memory>
+
 #include "platform/base/WinTypes.h"
 #include "platform/gdi/Color.h"
 #include "platform/gdi/Framebuffer.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Geometry.h"
+#include "platform/gdi/TextTypes.h"
+#include "platform/text/CString.h"
 
 class FigureMask;
+class FontInstance;
 
 constexpr int R2_NOT = 6;
 constexpr int R2_XORPEN = 7;
@@ -87,6 +92,30 @@ public:
     // A dotted frame drawn by inverting; drawing it again removes it.
     void DrawFocusRect(LPCRECT rect);
 
+    // Text in the selected font and text colour; its cell is filled with the background colour
+    // when the background mode is OPAQUE. Ink and background go through the raster operation.
+    // A count of -1 takes the text up to its terminating zero.
+    BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
+    CSize GetTextExtent(const wchar_t* text, int count) const;
+    CSize GetTextExtent(const CString& text) const { return GetTextExtent(text.c_str(), text.GetLength()); }
+    CSize GetOutputTextExtent(const CString& text) const { return GetTextExtent(text); }
+    // (x, y) is the top-left corner of the text's cell.
+    BOOL TextOut(int x, int y, const wchar_t* text, int count);
+    BOOL TextOut(int x, int y, const CString& text) { return TextOut(x, y, text.c_str(), text.GetLength()); }
+    // ETO_OPAQUE fills the rectangle with the background colour first; ETO_CLIPPED keeps the text
+    // inside it. `dx` gives the advance after each character, or null.
+    BOOL ExtTextOut(int x, int y, UINT options, LPCRECT rect, const wchar_t* text, UINT count,
+                    const int* dx = nullptr);
+    BOOL ExtTextOut(int x, int y, UINT options, LPCRECT rect, const CString& text, const int* dx = nullptr) {
+        return ExtTextOut(x, y, options, rect, text.c_str(), static_cast<UINT>(text.GetLength()), dx);
+    }
+    // Returns the height of the text; with DT_VCENTER or DT_BOTTOM, from the rectangle's top to the
+    // text's bottom. DT_CALCRECT only measures, moving the rectangle's right and bottom edges.
+    int DrawText(const wchar_t* text, int count, LPRECT rect, UINT format);
+    int DrawText(const CString& text, LPRECT rect, UINT format) {
+        return DrawText(text.c_str(), text.GetLength(), rect, format);
+    }
+
     // Both answer CLR_INVALID outside the clip.
     COLORREF SetPixel(int x, int y, COLORREF color);
     COLORREF SetPixel(POINT p, COLORREF color) { return SetPixel(p.x, p.y, color); }
@@ -108,6 +137,12 @@ private:
     void AddBoxFigure(FigureMask& mask, int top, const int* spanLeft, const int* spanRight, int rows,
                       bool withPen);
     void Paint(const FigureMask& mask);
+    void Paint(const FigureMask& mask, COLORREF pen, COLORREF gap, COLORREF brush);
+    FontInstance& Font() const;
+    // One line of text at a cell's top-left corner (this context's coordinates), optionally with an
+    // opaque rectangle, a clip rectangle and one underlined character (-1 for none).
+    void DrawTextRun(int x, int y, const wchar_t* text, int count, const int* dx, const CRect* opaque,
+                     const CRect* clipTo, int underlined);
     CRect PenBounds(CRect box) const;
     bool HasPen() const { return penStyle_ != PS_NULL; }
     bool HasBrush() const { return !brushHollow_; }
@@ -119,6 +154,8 @@ private:
     CPen* pen_ = static_cast<CPen*>(GetStockObject(BLACK_PEN));
     CBrush* brush_ = static_cast<CBrush*>(GetStockObject(WHITE_BRUSH));
     CFont* font_ = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
+    LOGFONT fontSpec_ = font_->GetLogFontRef();
+    mutable std::shared_ptr<FontInstance> realizedFont_;
     int penStyle_ = PS_SOLID;
     int penWidth_ = 1;
     COLORREF penColor_ = RGB(0, 0, 0);

@@ -94,11 +94,13 @@ void CDC::AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd) {
     }
 }
 
-void CDC::Paint(const FigureMask& mask) {
+void CDC::Paint(const FigureMask& mask) { Paint(mask, penColor_, bkColor_, brushColor_); }
+
+void CDC::Paint(const FigureMask& mask, COLORREF penColor, COLORREF gapColor, COLORREF brushColor) {
     const CRect& b = mask.bounds();
-    const uint32_t pen = Framebuffer::ToPixel(penColor_);
-    const uint32_t gap = Framebuffer::ToPixel(bkColor_);
-    const uint32_t brush = Framebuffer::ToPixel(brushColor_);
+    const uint32_t pen = Framebuffer::ToPixel(penColor);
+    const uint32_t gap = Framebuffer::ToPixel(gapColor);
+    const uint32_t brush = Framebuffer::ToPixel(brushColor);
     for (int y = b.top; y < b.bottom; ++y) {
         uint32_t* row = fb_->row(y);
         for (int x = b.left; x < b.right; ++x) {

@@ -1,0 +1,247 @@
+#include "platform/gdi/FontEngine.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cwctype>
+#include <map>
+#include <mutex>
+#include <string>
+#include <tuple>
+
+#include "platform/gdi/FontFiles.h"
+
+struct FontInstance::Source {
+    FT_Face face;
+    bool embolden;
+};
+
+namespace {
+
+constexpr int kDefaultPixels = 12;
+
+// One FreeType library and one face per file and pixel size, alive for the whole run. The one
+// mutex guards them and every glyph cache: drawing is cheap next to sharing a face unguarded.
+class FreeType {
+public:
+    FreeType() {
+        if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+    }
+    ~FreeType() {
+        for (auto& [key, face] : faces_) FT_Done_Face(face);
+        if (library_) FT_Done_FreeType(library_);
+    }
+    std::mutex& mutex() { return mutex_; }
+
+    // The face sized to `pixels`; a bitmap face keeps its only strike. Null when unreadable.
+    FT_Face Face(const std::string& path, int pixels) {
+        const auto key = std::make_pair(path, pixels);
+        if (auto it = faces_.find(key); it != faces_.end()) return it->second;
+        FT_Face face = nullptr;
+        if (!library_ || path.empty() || FT_New_Face(library_, path.c_str(), 0, &face) != 0) return nullptr;
+        const bool sized = FT_IS_SCALABLE(face) ? FT_Set_Pixel_Sizes(face, 0, pixels) == 0
+                                                : face->num_fixed_sizes > 0 && FT_Select_Size(face, 0) == 0;
+        if (!sized) {
+            FT_Done_Face(face);
+            return nullptr;
+        }
+        faces_[key] = face;
+        return face;
+    }
+
+private:
+    FT_Library library_ = nullptr;
+    std::mutex mutex_;
+    std::map<std::pair<std::string, int>, FT_Face> faces_;
+};
+
+FreeType& Engine() {
+    static FreeType engine;
+    return engine;
+}
+
+struct SongStrike {
+    std::string path;
+    int pixels;
+};
+
+// The Chinese face's strikes by pixel size (the em size FreeType reports for the strike).
+const std::vector<SongStrike>& SongStrikes() {
+    static const std::vector<SongStrike> strikes = [] {
+        std::vector<SongStrike> list;
+        for (const std::string& path : LocateFontFiles().songStrikes) {
+            FT_Face face = Engine().Face(path, 0);
+            if (face) list.push_back({path, static_cast<int>((face->available_sizes[0].y_ppem + 32) >> 6)});
+        }
+        return list;
+    }();
+    return strikes;
+}
+
+// Nearest in size; on a tie the smaller, which keeps small text crisp.
+const SongStrike* NearestSong(int pixels) {
+    const SongStrike* best = nullptr;
+    for (const SongStrike& s : SongStrikes()) {
+        if (!best || std::abs(s.pixels - pixels) < std::abs(best->pixels - pixels) ||
+            (std::abs(s.pixels - pixels) == std::abs(best->pixels - pixels) && s.pixels < best->pixels)) {
+            best = &s;
+        }
+    }
+    return best;
+}
+
+bool IsChineseFace(const LOGFONT& lf) {
+    const std::wstring face(lf.lfFaceName);
+    if (face.empty()) return lf.lfCharSet == GB2312_CHARSET;
+    if (std::any_of(face.begin(), face.end(), [](wchar_t c) { return c > 0x7F; })) return true;
+    std::wstring lower;
+    for (wchar_t c : face) lower += static_cast<wchar_t>(std::towlower(c));
+    for (const wchar_t* name : {L"simsun", L"nsimsun", L"simhei", L"microsoft yahei", L"kaiti", L"fangsong"}) {
+        if (lower == name) return true;
+    }
+    return false;
+}
+
+std::unique_ptr<FontInstance::Source> MakeSource(const std::string& path, int pixels, bool embolden) {
+    FT_Face face = Engine().Face(path, pixels);
+    if (!face) return nullptr;
+    return std::make_unique<FontInstance::Source>(FontInstance::Source{face, embolden});
+}
+
+std::unique_ptr<FontInstance::Source> SongSource(int pixels, bool bold) {
+    const SongStrike* strike = NearestSong(pixels);
+    return strike ? MakeSource(strike->path, strike->pixels, bold) : nullptr;
+}
+
+std::unique_ptr<FontInstance::Source> SansSource(int pixels, bool bold) {
+    const FontFiles& files = LocateFontFiles();
+    const bool ownBold = bold && !files.sansBold.empty();
+    return MakeSource(ownBold ? files.sansBold : files.sans, pixels, bold && !ownBold);
+}
+
+// A positive height asks for the whole cell, a negative one for the em.
+int LatinPixels(const LOGFONT& lf) {
+    if (lf.lfHeight < 0) return -lf.lfHeight;
+    if (lf.lfHeight == 0) return kDefaultPixels;
+    FT_Face face = Engine().Face(LocateFontFiles().sans, kDefaultPixels);
+    if (!face || face->ascender - face->descender <= 0) return lf.lfHeight;
+    return static_cast<int>(
+        std::lround(double(lf.lfHeight) * face->units_per_EM / (face->ascender - face->descender)));
+}
+
+Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
+    const FT_Bitmap& bm = slot->bitmap;
+    Glyph g;
+    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    g.left = slot->bitmap_left;
+    g.top = slot->bitmap_top;
+    g.width = static_cast<int>(bm.width) + (embolden && bm.width > 0 ? 1 : 0);
+    g.height = static_cast<int>(bm.rows);
+    g.ink.assign(static_cast<size_t>(g.width) * g.height, 0);
+    for (int y = 0; y < g.height; ++y) {
+        const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
+        for (int x = 0; x < static_cast<int>(bm.width); ++x) {
+            const bool on = bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] >> (7 - (x & 7))) & 1 : row[x] >= 128;
+            if (!on) continue;
+            g.ink[static_cast<size_t>(y) * g.width + x] = 1;
+            if (embolden) g.ink[static_cast<size_t>(y) * g.width + x + 1] = 1;
+        }
+    }
+    if (embolden) ++g.advance;
+    return g;
+}
+
+}  // namespace
+
+FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Source> fallback, const LOGFONT& lf)
+    : primary_(std::move(primary)),
+      fallback_(std::move(fallback)),
+      underline_(lf.lfUnderline != 0),
+      strikeOut_(lf.lfStrikeOut != 0) {
+    metrics_.weight = lf.lfWeight >= 600 ? FW_BOLD : FW_NORMAL;
+    const int em = lf.lfHeight == 0 ? kDefaultPixels : std::abs(int(lf.lfHeight));
+    if (!primary_) {
+        metrics_.ascent = em - em / 5;
+        metrics_.descent = em / 5;
+    } else if (FT_IS_SCALABLE(primary_->face)) {
+        // Rounded rather than grid-fitted, so that a cell height asked for is the height given.
+        const FT_Face face = primary_->face;
+        const double scale = double(face->size->metrics.y_ppem) / face->units_per_EM;
+        metrics_.ascent = static_cast<int>(std::lround(face->ascender * scale));
+        metrics_.descent = static_cast<int>(std::lround(-face->descender * scale));
+    } else {
+        // The bitmap face declares generous ascent and descent; the ink of its tallest and deepest
+        // characters gives the tight cell a screen expects of a Song face.
+        for (char32_t ch : U"宋国Wgjy|()") {
+            const Glyph& g = GetGlyph(ch);
+            metrics_.ascent = std::max(metrics_.ascent, g.top);
+            metrics_.descent = std::max(metrics_.descent, g.height - g.top);
+        }
+    }
+    const int emPixels = primary_ ? static_cast<int>((primary_->face->size->metrics.y_ppem)) : em;
+    metrics_.internalLeading = std::max(0, metrics_.height() - emPixels);
+    metrics_.aveCharWidth = Advance(U'x');
+    metrics_.maxCharWidth = std::max(Advance(U'W'), Advance(U'国'));
+}
+
+FontInstance::~FontInstance() = default;
+
+const Glyph& FontInstance::GetGlyph(char32_t ch) {
+    std::lock_guard lock(Engine().mutex());
+    auto it = glyphs_.find(ch);
+    if (it == glyphs_.end()) it = glyphs_.emplace(ch, Rasterise(ch)).first;
+    return it->second;
+}
+
+Glyph FontInstance::Rasterise(char32_t ch) {
+    if (ch < 0x20) return {};
+    if (!primary_) {
+        Glyph blank;
+        blank.advance = std::max(1, metrics_.ascent / 2);
+        return blank;
+    }
+    const Source* source = primary_.get();
+    FT_UInt index = FT_Get_Char_Index(source->face, ch);
+    if (index == 0 && fallback_) {
+        if (const FT_UInt other = FT_Get_Char_Index(fallback_->face, ch); other != 0) {
+            source = fallback_.get();
+            index = other;
+        }
+    }
+    if (FT_Load_Glyph(source->face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return {};
+    return FromSlot(source->face->glyph, source->embolden);
+}
+
+std::shared_ptr<FontInstance> RealizeFont(const LOGFONT& lf) {
+    const bool chinese = IsChineseFace(lf);
+    const bool bold = lf.lfWeight >= 600;
+    int pixels = kDefaultPixels;
+    if (chinese) {
+        // The Chinese face has no internal leading, so either sign of the height is its em.
+        if (lf.lfHeight != 0) pixels = std::abs(int(lf.lfHeight));
+    } else {
+        std::lock_guard engineLock(Engine().mutex());
+        pixels = LatinPixels(lf);
+    }
+    const auto key = std::make_tuple(chinese, pixels, bold, lf.lfUnderline != 0, lf.lfStrikeOut != 0);
+
+    static std::mutex registryMutex;
+    static std::map<decltype(key), std::shared_ptr<FontInstance>> registry;
+    std::lock_guard lock(registryMutex);
+    if (auto it = registry.find(key); it != registry.end()) return it->second;
+
+    std::unique_ptr<FontInstance::Source> primary, fallback;
+    {
+        std::lock_guard engineLock(Engine().mutex());
+        primary = chinese ? SongSource(pixels, bold) : SansSource(pixels, bold);
+        const int fallbackPixels = primary ? static_cast<int>(primary->face->size->metrics.y_ppem) : pixels;
+        fallback = chinese ? SansSource(fallbackPixels, bold) : SongSource(fallbackPixels, bold);
+        if (!primary) std::swap(primary, fallback);
+    }
+    auto font = std::make_shared<FontInstance>(std::move(primary), std::move(fallback), lf);
+    registry.emplace(key, font);
+    return font;
+}

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/gdi/CDC.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// The smallest rectangle holding every pixel that is not the background colour.
+CRect InkBox(const Framebuffer& fb, COLORREF background = kWhite) {
+    CRect box(fb.width(), fb.height(), 0, 0);
+    for (int y = 0; y < fb.height(); ++y)
+        for (int x = 0; x < fb.width(); ++x)
+            if (fb.colorAt(x, y) != background) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box.IsRectEmpty() ? CRect() : box;
+}
+
+// The ink of a text as rows of '#' and '.', cut to its ink box.
+std::vector<std::string> InkPattern(CFont& font, const wchar_t* text) {
+    Framebuffer fb(80, 40);
+    CDC dc(fb);
+    dc.SelectObject(&font);
+    dc.TextOut(10, 10, text, -1);
+    const CRect box = InkBox(fb);
+    std::vector<std::string> rows;
+    for (int y = box.top; y < box.bottom; ++y) {
+        std::string row;
+        for (int x = box.left; x < box.right; ++x) row += fb.colorAt(x, y) == kWhite ? '.' : '#';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+CFont MakeFont(const wchar_t* face, int height, int weight = FW_NORMAL) {
+    CFont font;
+    font.CreateFont(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    return font;
+}
+
+}  // namespace
+
+TEST(GdiFonts, SongUsesItsStrikesAndLatinHonoursTheCellHeight) {
+    Framebuffer fb(10, 10);
+    CDC dc(fb);
+    TEXTMETRIC tm;
+    CFont song9;
+    song9.CreatePointFont(90, L"宋体");
+    dc.SelectObject(&song9);
+    dc.GetTextMetrics(&tm);
+    EXPECT_EQ(tm.tmHeight, 12);
+    EXPECT_EQ(dc.GetTextExtent(L"测试", -1), CSize(24, 12));
+
+    CFont song16 = MakeFont(L"宋体", -16);
+    dc.SelectObject(&song16);
+    EXPECT_EQ(dc.GetTextExtent(L"测", -1).cx, 16);
+
+    CFont tahoma = MakeFont(L"Tahoma", 14, FW_BOLD);
+    dc.SelectObject(&tahoma);
+    dc.GetTextMetrics(&tm);
+    EXPECT_EQ(tm.tmHeight, 14);
+    EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
+    const int boldWidth = dc.GetTextExtent(L"North 12", -1).cx;
+    CFont regular = MakeFont(L"Tahoma", 14);
+    dc.SelectObject(&regular);
+    EXPECT_GT(boldWidth, dc.GetTextExtent(L"North 12", -1).cx);
+    EXPECT_EQ(dc.GetTextExtent(L"", -1).cx, 0);
+}
+
+TEST(GdiFonts, ChineseInALatinFaceComesFromTheSongFace) {
+    CFont tahoma = MakeFont(L"Tahoma", -12);
+    CFont song = MakeFont(L"宋体", -12);
+    const auto fromLatin = InkPattern(tahoma, L"北");
+    EXPECT_FALSE(fromLatin.empty());
+    EXPECT_EQ(fromLatin, InkPattern(song, L"北"));
+}
+
+TEST(GdiFonts, DegreeMinuteSecondSignsAreDrawnInBothFaces) {
+    for (const wchar_t* face : {L"宋体", L"Tahoma"}) {
+        CFont font = MakeFont(face, -12);
+        const auto missing = InkPattern(font, L"\x0378");  // an unassigned code point
+        for (const wchar_t* sign : {L"°", L"′", L"″"}) {
+            const auto ink = InkPattern(font, sign);
+            EXPECT_FALSE(ink.empty()) << static_cast<int>(sign[0]);
+            EXPECT_NE(ink, missing) << static_cast<int>(sign[0]);
+        }
+    }
+}
+
+TEST(GdiText, DrawTextAlignsInkInItsRectangle) {
+    CFont song = MakeFont(L"宋体", -12);
+    const CRect rect(20, 30, 200, 80);
+    struct Case {
+        UINT format;
+        int dxSign;  // -1 left, 0 centre, 1 right
+        int dySign;  // -1 top, 0 centre, 1 bottom
+    };
+    for (const Case c : {Case{DT_LEFT | DT_TOP, -1, -1}, Case{DT_CENTER | DT_VCENTER, 0, 0},
+                         Case{DT_RIGHT | DT_BOTTOM, 1, 1}, Case{DT_CENTER | DT_TOP, 0, -1},
+                         Case{DT_RIGHT | DT_VCENTER, 1, 0}, Case{DT_LEFT | DT_BOTTOM, -1, 1}}) {
+        Framebuffer fb(240, 120);
+        CDC dc(fb);
+        dc.SelectObject(&song);
+        CRect r = rect;
+        dc.DrawText(L"测试国中", -1, r, c.format | DT_SINGLELINE);
+        const CRect ink = InkBox(fb);
+        ASSERT_FALSE(ink.IsRectEmpty()) << c.format;
+        EXPECT_TRUE(CRect(ink & rect) == ink) << c.format;
+        // How far the ink is from where it belongs: an edge, or the middle (counted twice).
+        const int horizontal = c.dxSign < 0   ? ink.left - rect.left
+                               : c.dxSign > 0 ? rect.right - ink.right
+                                              : std::abs((ink.left + ink.right) - (rect.left + rect.right));
+        const int vertical = c.dySign < 0   ? ink.top - rect.top
+                             : c.dySign > 0 ? rect.bottom - ink.bottom
+                                            : std::abs((ink.top + ink.bottom) - (rect.top + rect.bottom));
+        EXPECT_LE(horizontal, 2) << c.format;
+        EXPECT_LE(vertical, 2) << c.format;
+    }
+}
+
+TEST(GdiText, WordBreakWrapsAndCalcRectBoundsTheInk) {
+    CFont song = MakeFont(L"宋体", -12);
+    for (const wchar_t* text : {L"测试文字换行的效果，标点不在行首", L"one two three four five six", L"短\r\n两行"}) {
+        Framebuffer fb(240, 200);
+        CDC dc(fb);
+        dc.SelectObject(&song);
+        CRect calc(10, 10, 70, 10);
+        const int height = dc.DrawText(text, -1, calc, DT_WORDBREAK | DT_CALCRECT);
+        EXPECT_EQ(fb, Framebuffer(240, 200)) << "measuring draws nothing";
+        EXPECT_EQ(calc.Height(), height);
+        EXPECT_GE(height, 24);
+        EXPECT_EQ(height % 12, 0);
+        EXPECT_LE(calc.Width(), 60);
+
+        CRect draw(10, 10, 70, 190);
+        EXPECT_EQ(dc.DrawText(text, -1, draw, DT_WORDBREAK), height);
+        const CRect ink = InkBox(fb);
+        EXPECT_TRUE(CRect(ink & calc) == ink);
+        // Each line of ink sits in its own band of rows.
+        int bands = 0;
+        bool inkRow = false;
+        for (int y = 0; y < fb.height(); ++y) {
+            bool any = false;
+            for (int x = 0; x < fb.width(); ++x) any = any || fb.colorAt(x, y) != kWhite;
+            bands += any && !inkRow;
+            inkRow = any;
+        }
+        EXPECT_EQ(bands, height / 12);
+    }
+}
+
+TEST(GdiText, ClippingPrefixAndEllipsis) {
+    CFont song = MakeFont(L"宋体", -12);
+    Framebuffer fb(240, 60);
+    CDC dc(fb);
+    dc.SelectObject(&song);
+    CRect narrow(10, 10, 40, 30);
+    dc.DrawText(L"一段很长的文字", -1, narrow, DT_SINGLELINE);
+    EXPECT_TRUE(CRect(InkBox(fb) & narrow) == InkBox(fb));
+    fb.fill(kWhite);
+    dc.DrawText(L"一段很长的文字", -1, narrow, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_GT(InkBox(fb).right, narrow.right);
+
+    CRect calc(0, 0, 0, 0);
+    dc.DrawText(L"&&A&b", -1, calc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(calc.Width(), dc.GetTextExtent(L"&Ab", -1).cx);
+    calc.SetRect(0, 0, 0, 0);
+    dc.DrawText(L"&&A&b", -1, calc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(calc.Width(), dc.GetTextExtent(L"&&A&b", -1).cx);
+
+    calc.SetRect(0, 0, 50, 0);
+    dc.DrawText(L"一段很长的文字", -1, calc, DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_LE(calc.Width(), 50);
+    EXPECT_GT(calc.Width(), 30);
+}
+
+TEST(GdiText, BackgroundModesOpaqueRectanglesAndRasterOperations) {
+    CFont song = MakeFont(L"宋体", -12);
+    Framebuffer fb(100, 40);
+    CDC dc(fb);
+    dc.SelectObject(&song);
+    dc.SetBkColor(RGB(0, 0, 255));
+    dc.SetTextColor(RGB(255, 0, 0));
+    dc.SetBkMode(OPAQUE);
+    dc.TextOut(5, 5, L"国A", -1);
+    const CSize extent = dc.GetTextExtent(L"国A", -1);
+    EXPECT_EQ(InkBox(fb), CRect(5, 5, 5 + extent.cx, 5 + extent.cy));
+    int red = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x) red += fb.colorAt(x, y) == RGB(255, 0, 0);
+    EXPECT_GT(red, 20);
+
+    fb.fill(kWhite);
+    dc.SetBkMode(TRANSPARENT);
+    dc.ExtTextOut(10, 10, ETO_OPAQUE | ETO_CLIPPED, CRect(8, 8, 20, 30), L"北京", 2);
+    EXPECT_EQ(InkBox(fb), CRect(8, 8, 20, 30));
+    EXPECT_EQ(fb.colorAt(8, 29), RGB(0, 0, 255));
+
+    for (const int mode : {OPAQUE, TRANSPARENT}) {
+        Framebuffer before(100, 40);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 100; ++x) before.row(y)[x] = static_cast<uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+        Framebuffer canvas = before;
+        CDC inv(canvas);
+        inv.SelectObject(&song);
+        inv.SetROP2(R2_NOT);
+        inv.SetBkMode(mode);
+        CRect r(0, 0, 100, 40);
+        inv.DrawText(L"点名 P12", -1, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EXPECT_NE(canvas, before);
+        inv.DrawText(L"点名 P12", -1, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EXPECT_EQ(canvas, before) << mode;
+    }
+}
