@@ -1,0 +1,33 @@
+#include "foundation/screens/FileDialogRules.h"
+
+#include "platform/files/FileOps.h"
+
+CString FilterExtension(const CString& filter) {
+    const int dot = filter.Find(L'.');
+    return dot < 0 ? CString() : filter.Mid(dot);
+}
+
+void SaveSelectionChanged(const CString& selectedPath, const CString& extension, CString& pathText, CString& fileName) {
+    pathText = selectedPath;
+    if (!extension.IsEmpty() && selectedPath.Find(extension.c_str()) >= 0)
+        fileName = selectedPath.Mid(selectedPath.ReverseFind(L'\\') + 1);
+}
+
+CString ComposeSavePath(const CString& pathText, const CString& fileName, const CString& extension) {
+    const int dot = fileName.Find(L'.');
+    const CString base = dot < 0 ? fileName : fileName.Left(dot);
+    CString folder = pathText;
+    if (!extension.IsEmpty() && folder.Find(extension.c_str()) >= 0) folder = folder.Left(folder.ReverseFind(L'\\'));
+    return folder + L"\\" + base + extension;
+}
+
+CString CheckSaveName(const CString& name) {
+    if (name.IsEmpty()) return CString(L"文件名不能为空，请重新输入!");
+    if (name.FindOneOf(L"\\/:*?\"<>|") >= 0) return CString(L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!");
+    return CString();
+}
+
+bool IsExistingFile(const CString& path) {
+    const DWORD attributes = GetFileAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
