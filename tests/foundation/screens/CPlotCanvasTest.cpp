@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "foundation/screens/CPlotCanvas.h"
+#include "foundation/screens/DrawingRoutines.h"
+#include "platform/gdi/Png.h"
+#include "platform/gdi/SysColors.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+PointRecord Point(const wchar_t* name, double n, double e) {
+    PointRecord p;
+    p.name = name;
+    p.x = n;
+    p.y = e;
+    return p;
+}
+
+int CountColor(const Framebuffer& fb, const CRect& area, COLORREF color) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) n += fb.colorAt(x, y) == color;
+    return n;
+}
+
+// A plot control of 240 x 200 pixels on a white framebuffer, 1 m per pixel.
+class CPlotCanvasTest : public ::testing::Test {
+protected:
+    CPlotCanvasTest() : fb(240, 200), dc(fb) {
+        canvas.SetClientRect(0, 0, 240, 200);
+        canvas.SetView(1000.0, 5000.0, 1.0);
+    }
+    Framebuffer fb;
+    CDC dc;
+    CPlotCanvas canvas;
+};
+
+}  // namespace
+
+TEST_F(CPlotCanvasTest, MarkerIsSilentTwiceThenErasesItselfExactly) {
+    dc.Rectangle(20, 20, 200, 180);
+    const Framebuffer background = fb;
+    canvas.DrawPosition(dc, 1100, 5100, 0);
+    canvas.DrawPosition(dc, 1100, 5100, 0);
+    EXPECT_EQ(fb, background);
+
+    canvas.DrawPosition(dc, 1100, 5100, 0);
+    EXPECT_NE(fb, background);
+    EXPECT_EQ(fb.colorAt(108, 100), kBlack);  // the circle of radius 8 around (100, 100)
+
+    // Moving: the circle goes and the arrow comes, as if drawn on the bare background.
+    canvas.DrawPosition(dc, 1100, 5110, 0);
+    Framebuffer expected = background;
+    {
+        CDC other(expected);
+        CPlotCanvas fresh;
+        fresh.SetClientRect(0, 0, 240, 200);
+        fresh.SetView(1000.0, 5000.0, 1.0);
+        fresh.DrawPosition(other, 1100, 5100, 0);
+        fresh.DrawPosition(other, 1100, 5100, 0);
+        fresh.DrawPosition(other, 1100, 5110, 0);
+        ASSERT_EQ(fresh.CurrentMarker().size(), 4u);
+    }
+    EXPECT_EQ(fb, expected);
+
+    // Standing still again: back to a circle at the new place; erasing it restores the background.
+    canvas.DrawPosition(dc, 1100, 5110, 0);
+    EXPECT_EQ(canvas.CurrentMarker().size(), 1u);
+    dc.SetROP2(R2_NOT);
+    DrawCircle(dc, 110, 100, 8);
+    DrawCircle(dc, 110, 100, 2);
+    EXPECT_EQ(fb, background);
+}
+
+TEST_F(CPlotCanvasTest, SelectionSquareAndRubberBandAreErasedExactly) {
+    canvas.AddDisplayPoint(Point(L"P1", 1100, 5100));
+    canvas.DrawPoints(dc);
+    const Framebuffer withPoints = fb;
+    bool picked = false;
+    PointRecord point;
+    EXPECT_FALSE(canvas.OnMouseDown(CPoint(101, 101), dc, picked, point));
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(point.name, L"P1");
+    EXPECT_NE(fb, withPoints);
+    EXPECT_FALSE(canvas.OnMouseDown(CPoint(30, 30), dc, picked, point));
+    EXPECT_FALSE(picked);
+    EXPECT_EQ(fb, withPoints);
+
+    canvas.BeginZoomBox();
+    canvas.OnMouseDown(CPoint(40, 40), dc, picked, point);
+    EXPECT_FALSE(canvas.OnMouseMove(CPoint(80, 90), dc));
+    EXPECT_NE(fb, withPoints);
+    EXPECT_FALSE(canvas.OnMouseMove(CPoint(60, 70), dc));
+    // The band to (80, 90) is gone; the one to (60, 70) is on the screen.
+    EXPECT_EQ(fb.colorAt(80, 60), withPoints.colorAt(80, 60));
+    EXPECT_NE(fb.colorAt(60, 55), withPoints.colorAt(60, 55));
+    EXPECT_TRUE(canvas.OnMouseUp(CPoint(60, 70)));
+}
+
+TEST_F(CPlotCanvasTest, SignalGlyphBlinks) {
+    const CRect bars(16, 1, 60, 15);
+    canvas.DrawSignalGlyph(dc, 2);
+    const int full = CountColor(fb, bars, kBlack);
+    canvas.DrawSignalGlyph(dc, 2);
+    const int empty = CountColor(fb, bars, kBlack);
+    EXPECT_GT(full, empty + 8 * 2);
+    canvas.DrawSignalGlyph(dc, 6);
+    EXPECT_EQ(CountColor(fb, CRect(29, 1, 60, 15), kBlack), 0);  // 2 bars only
+    EXPECT_GT(CountColor(fb, CRect(16, 1, 24, 15), kBlack), 0);
+}
+
+TEST_F(CPlotCanvasTest, FurnitureLandsInItsCorners) {
+    canvas.DrawScaleBar(dc);
+    EXPECT_EQ(CountColor(fb, CRect(191, 194, 213, 198), kBlack), 22 * 4);  // the black half
+    EXPECT_GT(CountColor(fb, CRect(190, 181, 238, 191), kBlack), 0);       // its label
+
+    canvas.DrawNorthArrow(dc);
+    EXPECT_EQ(fb.colorAt(233, 14), RGB(0, 128, 128));
+    EXPECT_GT(CountColor(fb, CRect(225, 20, 240, 36), kBlack), 0);  // "北"
+
+    canvas.DrawClock(dc, 9, 5, 7);
+    EXPECT_GT(CountColor(fb, CRect(1, 188, 56, 200), kBlack), 0);
+    canvas.DrawLinkTag(dc, 1, 0, 1);
+    EXPECT_GT(CountColor(fb, CRect(1, 2, 9, 14), kBlack), 0);
+}
+
+TEST_F(CPlotCanvasTest, Screenshot) {
+    Framebuffer screen(240, 200);
+    CDC sdc(screen);
+    CBrush white(kWhite);
+    sdc.SelectObject(&white);
+    canvas.ClearBackground(sdc);
+    canvas.SetView(990.0, 4990.0, 0.5);
+    const wchar_t* names[] = {L"K1", L"K2", L"控制3", L"P4", L"P5"};
+    for (int i = 0; i < 5; ++i) canvas.AddDisplayPoint(Point(names[i], 1000 + 15 * i, 5010 + 18 * i - (i % 2) * 25));
+    canvas.DrawSignalGlyph(sdc, 2);
+    canvas.DrawLinkTag(sdc, 0, 3, 1);
+    canvas.DrawClock(sdc, 14, 3, 27);
+    canvas.DrawNorthArrow(sdc);
+    canvas.DrawScaleBar(sdc);
+    canvas.DrawPoints(sdc);
+    for (int i = 0; i < 3; ++i) canvas.DrawPosition(sdc, 1058, 5012, 0);
+    canvas.DrawPosition(sdc, 1061, 5016, 0);
+    ASSERT_TRUE(WritePng(screen, QZ_BINARY_DIR "/foundation-map-canvas.png"));
+}
