@@ -49,6 +49,82 @@ TEST(TransverseMercator, MatchesExactProjectionOnChineseEllipsoids) {
     ASSERT_EQ(ReadReferenceRows("transverse_mercator.csv").size(), 540u);
     const Deviation within3 = LargestDeviation(3.0);
     const Deviation within6 = LargestDeviation(6.0);
-    std::printf("largest deviation within 3 deg: forward %.6f m, inverse %.6f m\n", within3.forward, within3.inverse);
-    std::printf("largest deviation within 6 deg: forward %.6f m, inverse %.6f m\n", within6.forward, within6.inverse);
+    // Measured: 4 um and 53 um within 3 degrees, 0.20 mm and 0.33 mm within 6 degrees.
+    EXPECT_LT(within3.forward, 1e-5);
+    EXPECT_LT(within3.inverse, 1e-4);
+    EXPECT_LT(within6.forward, 5e-4);
+    EXPECT_LT(within6.inverse, 5e-4);
+}
+
+TEST(TransverseMercator, RoundTripWithinTenthOfNanoradianWithAndWithoutProjectionHeight) {
+    for (double height : {0.0, 850.0}) {
+        const CCoordTransform t = GaussGrid(6378245.0, 298.3, 117.0, 1.0, 500000.0, height);
+        for (double lat : {18.0, 31.3, 45.9, 53.5}) {
+            for (double lon : {114.0, 115.7, 117.0, 118.4, 120.0}) {
+                double x = 0.0, y = 0.0, b = 0.0, l = 0.0;
+                t.GaussForward(lat, lon, x, y);
+                t.GaussInverse(x, y, b, l);
+                EXPECT_NEAR(b, lat * kDegToRad, 1e-10) << height << " " << lat << " " << lon;
+                EXPECT_NEAR(l, lon * kDegToRad, 1e-10) << height << " " << lat << " " << lon;
+            }
+        }
+    }
+}
+
+TEST(TransverseMercator, ProjectionHeightEnlargesOnlyWhenPositive) {
+    const CCoordTransform plain = GaussGrid(6378137.0, 298.257222101, 120.0, 1.0, 500000.0, 0.0);
+    double x0 = 0.0, y0 = 0.0;
+    plain.GaussForward(30.5, 121.2, x0, y0);
+    for (double ignored : {1e-6, -300.0}) {
+        double x = 0.0, y = 0.0;
+        GaussGrid(6378137.0, 298.257222101, 120.0, 1.0, 500000.0, ignored).GaussForward(30.5, 121.2, x, y);
+        EXPECT_EQ(x, x0);
+        EXPECT_EQ(y, y0);
+    }
+    // 1000 m of projection height enlarges distances by about 1000 / R (R the mean radius).
+    double x = 0.0, y = 0.0;
+    GaussGrid(6378137.0, 298.257222101, 120.0, 1.0, 500000.0, 1000.0).GaussForward(30.5, 121.2, x, y);
+    const double meanRadius = 6371000.0;
+    EXPECT_NEAR(x / x0 - 1.0, 1000.0 / meanRadius, 2e-6);
+    EXPECT_NEAR((y - 500000.0) / (y0 - 500000.0) - 1.0, 1000.0 / meanRadius, 2e-6);
+}
+
+TEST(TransverseMercator, BaseLatitudeMovesTheOriginAlongTheMeridian) {
+    const CCoordTransform equator = GaussGrid(6378140.0, 298.257, 111.0, 0.9996);
+    const CCoordTransform based = GaussGrid(6378140.0, 298.257, 111.0, 0.9996, 0.0, 0.0, 30.0);
+    double x = 0.0, y = 0.0, xb = 0.0, yb = 0.0;
+    equator.GaussForward(34.2, 112.1, x, y);
+    based.GaussForward(34.2, 112.1, xb, yb);
+    const double f = 1.0 / 298.257;
+    EXPECT_NEAR(xb, x - 0.9996 * equator.MeridianArc(f, 30.0 * kDegToRad), 1e-6);
+    EXPECT_DOUBLE_EQ(yb, y);
+    double b = 0.0, l = 0.0;
+    based.GaussInverse(xb, yb, b, l);
+    EXPECT_NEAR(b, 34.2 * kDegToRad, 1e-10);
+    EXPECT_NEAR(l, 112.1 * kDegToRad, 1e-10);
+}
+
+TEST(TransverseMercator, LongitudeDifferenceIsTakenTheShortWayRound) {
+    const CCoordTransform t = GaussGrid(6378137.0, 298.257222101, 179.0, 1.0, 500000.0);
+    double x = 0.0, y = 0.0, xw = 0.0, yw = 0.0;
+    t.GaussForward(40.0, 178.0, x, y);
+    t.GaussForward(40.0, -182.0, xw, yw);
+    EXPECT_NEAR(xw, x, 1e-6);
+    EXPECT_NEAR(yw, y, 1e-6);
+    t.GaussForward(40.0, -179.5, xw, yw);  // 1.5 degrees east of 179 E across the date line
+    t.GaussForward(40.0, 180.5, x, y);
+    EXPECT_NEAR(xw, x, 1e-6);
+    EXPECT_NEAR(yw, y, 1e-6);
+    EXPECT_GT(y, 500000.0);
+}
+
+TEST(TransverseMercator, UnknownProjectionTypesProjectAsGauss) {
+    const CCoordTransform t = GaussGrid(6378137.0, 298.257222101, 114.0, 1.0, 500000.0);
+    double x = 0.0, y = 0.0, xg = 0.0, yg = 0.0;
+    t.GeodeticToPlane(kProjGauss, 22.5, 113.9, xg, yg);
+    for (int32_t type : {1, 2, 5, -1}) {
+        t.GeodeticToPlane(type, 22.5, 113.9, x, y);
+        EXPECT_EQ(x, xg);
+        EXPECT_EQ(y, yg);
+    }
 }
