@@ -130,14 +130,28 @@ int32_t CCoordTransform::SolveSevenParams() {
         return 1;
     }
 
+    // Solved about the centroid c in units of the spread: the earth-centred coordinates as they are
+    // make B^T B so badly scaled (1 against 1e13) that the matrix takes every layout for singular.
+    // The least-squares solution is the same; the translation is carried back to the earth's centre.
+    double c[3] = {};
+    for (const SpacePointPair& p : m_arrSevenPairs) {
+        for (int axis = 0; axis < 3; ++axis) c[axis] += p.v[axis];
+    }
+    for (double& mean : c) mean /= static_cast<double>(count);
+    double spread = 0.0;
+    for (const SpacePointPair& p : m_arrSevenPairs) {
+        for (int axis = 0; axis < 3; ++axis) spread = std::max(spread, std::fabs(p.v[axis] - c[axis]));
+    }
+    if (spread == 0.0) spread = 1.0;
+
     const auto rows = static_cast<uint32_t>(3 * count);
     CMatrix b(rows, 7);
     CMatrix l(rows, 1);
     for (uint32_t i = 0; i < count; ++i) {
         const SpacePointPair& p = m_arrSevenPairs[i];
-        const double x = p.v[0];
-        const double y = p.v[1];
-        const double z = p.v[2];
+        const double x = (p.v[0] - c[0]) / spread;
+        const double y = (p.v[1] - c[1]) / spread;
+        const double z = (p.v[2] - c[2]) / spread;
         // Unknowns in the order dX, dY, dZ, m, ex, ey, ez.
         const double design[3][7] = {{1, 0, 0, x, 0, -z, y}, {0, 1, 0, y, z, 0, -x}, {0, 0, 1, z, -y, x, 0}};
         for (uint32_t axis = 0; axis < 3; ++axis) {
@@ -147,13 +161,13 @@ int32_t CCoordTransform::SolveSevenParams() {
     }
     const CMatrix solution = SolveNormalEquations(b, l);
     if (!solution.IsValid()) return 0;
-    m_dDX = solution.GetAt(0, 0);
-    m_dDY = solution.GetAt(1, 0);
-    m_dDZ = solution.GetAt(2, 0);
-    m_dM = solution.GetAt(3, 0);
-    m_dEx = solution.GetAt(4, 0);
-    m_dEy = solution.GetAt(5, 0);
-    m_dEz = solution.GetAt(6, 0);
+    m_dM = solution.GetAt(3, 0) / spread;
+    m_dEx = solution.GetAt(4, 0) / spread;
+    m_dEy = solution.GetAt(5, 0) / spread;
+    m_dEz = solution.GetAt(6, 0) / spread;
+    m_dDX = solution.GetAt(0, 0) - m_dM * c[0] - (m_dEz * c[1] - m_dEy * c[2]);
+    m_dDY = solution.GetAt(1, 0) - m_dM * c[1] - (-m_dEz * c[0] + m_dEx * c[2]);
+    m_dDZ = solution.GetAt(2, 0) - m_dM * c[2] - (m_dEy * c[0] - m_dEx * c[1]);
     return 1;
 }
 
