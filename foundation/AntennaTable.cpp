@@ -3,7 +3,8 @@
 #include "platform/files/CFile.h"
 #include "platform/messages/MessageBox.h"
 
-bool CIniFile::WriteAntennaSection(const CString& folder, const CString& fileName, const AntennaRecord& record) {
+bool CIniFile::WriteAntennaSection(const CString& folder, const CString& fileName,
+                                   const AntennaRecord& record) {
     if (!Open(JoinDevicePath(folder, fileName), CFile::modeWrite)) return false;
     WriteRaw(L"\r\n");
     WriteRaw(L"[" + record.receiverType + L"]\r\n");

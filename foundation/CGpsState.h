@@ -60,7 +60,7 @@ struct CGpsState {
     double rmsH = 0.0;  // metres
     double rmsV = 0.0;
     CString solutionText;
-    int32_t diffAge = 0;  // whole seconds
+    int32_t diffAge = 0;       // whole seconds
     int32_t solutionCode = 0;  // GpsSolutionCode
     int32_t year = 0;
     int32_t month = 0;
@@ -68,21 +68,21 @@ struct CGpsState {
     int32_t hour = 0;
     int32_t minute = 0;
     int32_t second = 0;
-    double latitude = 0.0;   // decimal degrees, WGS-84
+    double latitude = 0.0;  // decimal degrees, WGS-84
     double longitude = 0.0;
-    double height = 0.0;     // ellipsoidal, metres
-    double gridX = 0.0;      // north after all corrections
+    double height = 0.0;  // ellipsoidal, metres
+    double gridX = 0.0;   // north after all corrections
     double gridY = 0.0;
     double gridH = 0.0;
-    double projX = 0.0;      // after the projection, before four-parameter and height-fit corrections
+    double projX = 0.0;  // after the projection, before four-parameter and height-fit corrections
     double projY = 0.0;
     double projH = 0.0;
     CString baseType;
     CString baseId;
-    double baseLat = 0.0;    // decimal degrees
+    double baseLat = 0.0;  // decimal degrees
     double baseLon = 0.0;
     double baseHeight = 0.0;
-    double baseX = 0.0;      // Earth-centred Cartesian, WGS-84, metres
+    double baseX = 0.0;  // Earth-centred Cartesian, WGS-84, metres
     double baseY = 0.0;
     double baseZ = 0.0;
     double geoidSeparation = 0.0;

@@ -8,23 +8,29 @@ struct CoordTriple {
     double x = 0.0;
     double y = 0.0;
     double h = 0.0;
+
+    bool operator==(const CoordTriple&) const = default;
 };
 
 struct EllipsoidParams {
     CString szDatum;     // ellipsoid or datum name
     double szdDa = 0.0;  // semi-major axis, metres
     double szdDf = 0.0;  // inverse flattening
+
+    bool operator==(const EllipsoidParams&) const = default;
 };
 
 struct ProjectionBlock {
-    int32_t nTouYin = 0;     // projection type 0 to 4
-    double szdCenter = 0.0;  // central meridian, decimal degrees
-    int32_t szlTx = 0;       // false northing, whole metres
-    int32_t szlTy = 0;       // false easting, whole metres
-    double szdTk = 0.0;      // scale on the central meridian
-    double szdTlon = 0.0;    // kept with the group, not used by the transformations
-    double szdTHigh = 0.0;   // projection height, metres
+    int32_t nTouYin = 0;      // projection type 0 to 4
+    double szdCenter = 0.0;   // central meridian, decimal degrees
+    int32_t szlTx = 0;        // false northing, whole metres
+    int32_t szlTy = 0;        // false easting, whole metres
+    double szdTk = 0.0;       // scale on the central meridian
+    double szdTlon = 0.0;     // kept with the group, not used by the transformations
+    double szdTHigh = 0.0;    // projection height, metres
     double ProjectLat = 0.0;  // base latitude, decimal degrees (key szdProjectLat)
+
+    bool operator==(const ProjectionBlock&) const = default;
 };
 
 struct SevenParamBlock {
@@ -32,10 +38,12 @@ struct SevenParamBlock {
     double szddx = 0.0;     // metres
     double szddy = 0.0;
     double szddz = 0.0;
-    double szdWx = 0.0;     // radians
+    double szdWx = 0.0;  // radians
     double szdWy = 0.0;
     double szdWz = 0.0;
-    double szddK = 0.0;     // scale difference
+    double szddK = 0.0;  // scale difference
+
+    bool operator==(const SevenParamBlock&) const = default;
 };
 
 struct FourParamBlock {
@@ -44,16 +52,20 @@ struct FourParamBlock {
     double szdCy1 = 0.0;
     double szdCa1 = 0.0;  // radians
     double szdCk1 = 0.0;  // scale
+
+    bool operator==(const FourParamBlock&) const = default;
 };
 
 struct HeightFitParams {
     int32_t nNiheMode = 0;
     std::array<double, 6> szdNiheA{};  // szdNiheA0 to szdNiheA5
-    double szdNiheX0 = 0.0;  // grid origin of the surface, metres
+    double szdNiheX0 = 0.0;            // grid origin of the surface, metres
     double szdNiheY0 = 0.0;
     CString szConF;
 
     void Reset() { *this = HeightFitParams{}; }
+
+    bool operator==(const HeightFitParams&) const = default;
 };
 
 struct AdjustParamBlock {
@@ -61,6 +73,8 @@ struct AdjustParamBlock {
     double szdAdjustX = 0.0;  // added to every converted position, metres
     double szdAdjustY = 0.0;
     double szdAdjustH = 0.0;
+
+    bool operator==(const AdjustParamBlock&) const = default;
 };
 
 struct BaseStationRec {
@@ -76,6 +90,8 @@ struct BaseStationRec {
     CString szBaseStationID;
 
     void Reset() { *this = BaseStationRec{}; }
+
+    bool operator==(const BaseStationRec&) const = default;
 };
 
 // One calibration slot; the keys carry the slot digit at the end (szdSx0 ...).
@@ -87,10 +103,14 @@ struct BaseCalibSlot {
     double szdKy = 0.0;
     double szdKh = 0.0;
     double szdKAnh = 0.0;  // antenna height of the known coordinates
+
+    bool operator==(const BaseCalibSlot&) const = default;
 };
 
 struct BaseCalibBlock {
     std::array<BaseCalibSlot, 3> slot{};
+
+    bool operator==(const BaseCalibBlock&) const = default;
 };
 
 struct CoordSysParams {
@@ -105,4 +125,6 @@ struct CoordSysParams {
     BaseCalibBlock calib;
 
     void Reset() { *this = CoordSysParams{}; }
+
+    bool operator==(const CoordSysParams&) const = default;
 };

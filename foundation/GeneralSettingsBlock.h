@@ -23,6 +23,8 @@ struct ConnectionSettings {
     CString szLastPtCode;
 
     void Reset() { *this = ConnectionSettings{}; }
+
+    bool operator==(const ConnectionSettings&) const = default;
 };
 
 // The network modem's settings (no file key).
@@ -40,14 +42,18 @@ struct NetModuleSettings {
     CString text9;
 
     void Reset() { *this = NetModuleSettings{}; }
+
+    bool operator==(const NetModuleSettings&) const = default;
 };
 
 struct DataLinkSettings {
-    int32_t nModuleType = 0;   // 0 radio, 1 network module, 2 external
-    int32_t radioChannel = 0;  // no key
-    NetModuleSettings net;     // no key
+    int32_t nModuleType = 0;           // 0 radio, 1 network module, 2 external
+    int32_t radioChannel = 0;          // no key
+    NetModuleSettings net;             // no key
     int32_t nGSMSendTimeInterval = 0;  // position updates between two uploads
     double dGSMSendDisInterval = 0.0;
+
+    bool operator==(const DataLinkSettings&) const = default;
 };
 
 // The record-save options.
@@ -60,6 +66,8 @@ struct ItemPairRec {
     int32_t nOneTwoOrThreeSurv = 0;
 
     void Reset() { *this = ItemPairRec{}; }
+
+    bool operator==(const ItemPairRec&) const = default;
 };
 
 struct GeneralSettingsBlock {
@@ -73,11 +81,11 @@ struct GeneralSettingsBlock {
     int32_t nAdjustAntType = 0;
     int32_t nSaveType = 0;  // 0 plain, 1 offset, 2 smoothing, 3 automatic
     int32_t nSmoothSecond = 0;
-    int32_t nAutoSaveTime = 0;      // seconds
-    double szdAutoSaveDis = 0.0;    // metres
-    int32_t nAsCondition = 0;  // lowest accepted solution: 0 single ... 3 fixed
-    int32_t nAsMode = 0;       // 0 by time, 1 by distance
-    int32_t nDisplayType = 0;  // map label: 0 name, 1 code
+    int32_t nAutoSaveTime = 0;     // seconds
+    double szdAutoSaveDis = 0.0;   // metres
+    int32_t nAsCondition = 0;      // lowest accepted solution: 0 single ... 3 fixed
+    int32_t nAsMode = 0;           // 0 by time, 1 by distance
+    int32_t nDisplayType = 0;      // map label: 0 name, 1 code
     int32_t nShowSurveyPoint = 0;  // -1 shows all
     int32_t nCodeSaveType = 0;
     int32_t nBaseShowRef = 0;
@@ -87,4 +95,6 @@ struct GeneralSettingsBlock {
     ItemPairRec recordSave;
 
     void Reset() { *this = GeneralSettingsBlock{}; }
+
+    bool operator==(const GeneralSettingsBlock&) const = default;
 };

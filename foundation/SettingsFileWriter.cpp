@@ -8,7 +8,8 @@ bool SettingsFileWriter::BeginRewrite(const CString& path) {
     mode_ = Mode::Closed;
     bytes_.clear();
     const CString folder = DeviceFolderOf(path);
-    if (path.IsEmpty() || DirectoryExists(path) || (!folder.IsEmpty() && !DirectoryExists(folder))) return false;
+    if (path.IsEmpty() || DirectoryExists(path) || (!folder.IsEmpty() && !DirectoryExists(folder)))
+        return false;
     path_ = path;
     mode_ = Mode::Rewrite;
     return true;

@@ -7,8 +7,8 @@
 #include "platform/text/CString.h"
 
 struct SurveyPointRec {
-    CString name;             // 1
-    CString code;             // 5
+    CString name;  // 1
+    CString code;  // 5
     CString text33;
     CString text31;
     CString text32;
@@ -27,9 +27,9 @@ struct SurveyPointRec {
     CString text24;  // in the store context: the record-save name suffix
     CString text25;  // in the store context: the record-save name prefix
     double value26 = 0.0;
-    TextTriple texts;  // in the store context: the last names of the series J, Z and F
-    CString refText;      // side stake: source of column 27
-    int32_t refNumber = 0;  // side stake: source of column 28
+    TextTriple texts;        // in the store context: the last names of the series J, Z and F
+    CString refText;         // side stake: source of column 27
+    int32_t refNumber = 0;   // side stake: source of column 28
     double refHeight = 0.0;  // side stake: subtracted from the stored height for column 30
     CString text27;
     CString text28;
@@ -37,11 +37,11 @@ struct SurveyPointRec {
     int32_t pointKind = 0;  // 15: 0 valid, 1 reference, 2 side stake, 3 terrain
     int32_t int14 = 0;
     int32_t storeFormat = 0;  // 16 as read back
-    double pointX = 0.0;  // 2, 3, 4 as read back
+    double pointX = 0.0;      // 2, 3, 4 as read back
     double pointY = 0.0;
     double pointH = 0.0;
     std::array<CString, 7> fixTexts;  // columns 7, 8, 9, 10, 11, 13, 12 as read back
-    int32_t int34 = 0;  // 34: the store kind
+    int32_t int34 = 0;                // 34: the store kind
     CString tail2;
     CString tail1;
 

@@ -8,4 +8,6 @@ struct TextTriple {
     CString third;
 
     void Reset() { *this = TextTriple{}; }
+
+    bool operator==(const TextTriple&) const = default;
 };

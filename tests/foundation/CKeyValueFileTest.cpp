@@ -48,9 +48,8 @@ TEST_F(CKeyValueFileTest, WrittenKeysReadBackInGbk) {
     writer.WriteDouble(L"MinLayoutPrompt", 0.25);
     writer.WriteString(L"CurLayoutFileName", L"\\SystemCF\\线路[1]\\a.lnb");
     ASSERT_TRUE(writer.Close());
-    EXPECT_EQ(ReadHostFile("lnlayauto"),
-              ToGbk(L"[ShowAllLayoutPoint]1\r\n[MinLayoutPrompt]0.25000000\r\n"
-                    L"[CurLayoutFileName]\\SystemCF\\线路[1]\\a.lnb\r\n"));
+    EXPECT_EQ(ReadHostFile("lnlayauto"), ToGbk(L"[ShowAllLayoutPoint]1\r\n[MinLayoutPrompt]0.25000000\r\n"
+                                               L"[CurLayoutFileName]\\SystemCF\\线路[1]\\a.lnb\r\n"));
 
     CKeyValueFile reader;
     ASSERT_TRUE(reader.Open(L"\\lnlayauto", CFile::modeRead));

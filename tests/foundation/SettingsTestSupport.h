@@ -14,8 +14,8 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::temp_directory_path() /
-                ("qz-settings-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+        root_ = std::filesystem::temp_directory_path() / ("qz-settings-" + std::to_string(::getpid()) + "-" +
+                                                          info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_);
         SetDeviceRoot(root_);
@@ -31,7 +31,8 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     static std::string ReadGolden(const char* name) {
-        std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/foundation/golden" / name, std::ios::binary);
+        std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/foundation/golden" / name,
+                         std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 

@@ -1,0 +1,25 @@
+#pragma once
+// The full names of the job's point file and of its sibling result files.
+#include "platform/text/CString.h"
+
+class JobResultFiles {
+public:
+    // Data file = folder + file name; each sibling takes the data file's name with its own
+    // extension (replacing the name's extension, or added after a "." when it has none).
+    void SetResultFileNames(const CString& folder, const CString& fileName);
+
+    const CString& DataFile() const { return dataFile_; }
+    const CString& RawFile() const { return rawFile_; }  // *.blh
+    const CString& LodFile() const { return lodFile_; }
+    const CString& RefFile() const { return refFile_; }
+    const CString& TowFile() const { return towFile_; }
+    const CString& VskFile() const { return vskFile_; }
+
+private:
+    CString dataFile_;
+    CString rawFile_;
+    CString lodFile_;
+    CString refFile_;
+    CString towFile_;
+    CString vskFile_;
+};

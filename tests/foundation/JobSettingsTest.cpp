@@ -1,0 +1,226 @@
+#include "foundation/CJobSettings.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include "SettingsTestSupport.h"
+
+namespace {
+class JobSettingsTest : public SettingsFileTest {
+protected:
+    void SetUp() override {
+        SettingsFileTest::SetUp();
+        std::filesystem::create_directories(root_ / "Program Files" / "Jobs" / "vorna");
+        job_.SetVersionInfo(L"2011.09.26", L"\\Program Files");
+        job_.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+        job_.SetJobFilePaths({.jobFile = L"\\Program Files\\Jobs\\vorna\\vorna.qzs",
+                              .coordFile = L"\\Program Files\\Jobs\\vorna\\vorna.qza"});
+    }
+
+    static GeneralSettingsBlock FilledJob() {
+        GeneralSettingsBlock g;
+        g.szVersion = L"2011.09.26";
+        g.connection = {2, 1, 3, 15, -5, 0.025, 0.05, 0, 2, 1, 12, 115200, 1, 3.5, L"线路[1]=A"};
+        g.dataLink.nModuleType = 1;
+        g.dataLink.nGSMSendTimeInterval = 20;
+        g.dataLink.dGSMSendDisInterval = 250.75;
+        g.nUseAntHgt = 1;
+        g.szdSourceAntHgt = 1.802;
+        g.szdRoverAntH = 1.8655;
+        g.nAntHgtType = 2;
+        g.nAdjustAntType = 1;
+        g.nSaveType = 3;
+        g.nSmoothSecond = 10;
+        g.nAutoSaveTime = 7;
+        g.szdAutoSaveDis = 12.5;
+        g.nAsCondition = 3;
+        g.nAsMode = 1;
+        g.nDisplayType = 0;
+        g.nShowSurveyPoint = -1;
+        g.nCodeSaveType = 1;
+        g.nBaseShowRef = 1;
+        g.dBaseShowRefx = 2558123.4567;
+        g.dBaseShowRefy = 435321.1234;
+        g.dBaseShowRefh = -12.345;
+        g.recordSave = {1, 3, 42, L"后[缀]", L"前=缀", 3};
+        return g;
+    }
+
+    static CoordSysParams FilledCoord() {
+        CoordSysParams p;
+        p.szVersion = L"2011.09.26";
+        p.ellipsoid = {L"西安-80", 6378140.0, 298.257};
+        p.projection = {1, 114.0, 100, 38500000, 0.9996, 1.5, 120.25, 22.5};
+        p.seven = {1, -12.5, 80.25, 31.125, 0.0000012345, -0.0000023456, 0.0000034567, 0.0000045};
+        p.four = {1, 1000.125, -2000.25, 0.0012345678, 0.9999876543};
+        p.heightFit.nNiheMode = 1;
+        p.heightFit.szdNiheA = {0.012345678912345678, 4.7e-11, -1.2345678901234567e-9, 3e-300, -7.5, 0.0};
+        p.heightFit.szdNiheX0 = 2558000.5;
+        p.heightFit.szdNiheY0 = 435000.25;
+        p.heightFit.szConF = L"\\SystemCF\\Jobs\\线路[1]\\a=b.cot";
+        p.adjust = {2, 0.125, -0.25, 0.0375};
+        p.base = {-2327589.193, 5387652.126, 2488947.802, 23.07115488, 113.21556238,
+                  35.5,         2558000.1,   435000.2,    35.3,        L"0123"};
+        for (int n = 0; n < 3; ++n) {
+            const double k = n + 1;
+            p.calib.slot[n] = {k * 10.5, k * 20.25, k * 1.5, k * 100.75, k * 200.125, k * 3.5, k * 0.5};
+        }
+        return p;
+    }
+
+    CJobSettings job_;
+};
+}  // namespace
+
+TEST_F(JobSettingsTest, NewFilesMatchTheDeviceLayoutByteForByte) {
+    LastFilesRecord system;
+    job_.DefaultSystemParams(system);
+    ASSERT_TRUE(job_.WriteSystemFile(system));
+    EXPECT_EQ(ReadHostFile("Program Files/qzsys.sys"), ReadGolden("qzsys.sys"));
+
+    GeneralSettingsBlock general;
+    job_.DefaultJobParams(general);
+    ASSERT_TRUE(job_.WriteJobParams(general));
+    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qzs"), ReadGolden("newjob.qzs"));
+
+    CoordSysParams coord;
+    job_.DefaultCoordParams(coord);
+    ASSERT_TRUE(job_.WriteCoordParams(coord));
+    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza"), ReadGolden("newjob.qza"));
+
+    ASSERT_TRUE(job_.WriteAntennaFile(L"\\Program Files", L"AntType.at"));
+    EXPECT_EQ(ReadHostFile("Program Files/AntType.at"), ReadGolden("AntType.at"));
+    EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(JobSettingsTest, EveryKeyOfTheThreeFilesSurvivesARoundTrip) {
+    LastFilesRecord system;
+    system.szIniFile = L"\\SystemCF\\Jobs\\线路[1]\\" + CString(L'长', 50) + L"=x.qzs";
+    system.szDataFile = L"线路[1].xyh";
+    system.szLastSaveName = L"Pt[9]";
+    system.lastNames = {L"J7", L"Z=8", L"]9"};
+    system.nGPSOEMType = 5;
+    ASSERT_TRUE(job_.WriteSystemFile(system));
+    LastFilesRecord systemBack;
+    ASSERT_TRUE(job_.ReadSystemFile(systemBack));
+    EXPECT_EQ(systemBack, system);
+
+    const GeneralSettingsBlock general = FilledJob();
+    ASSERT_TRUE(job_.WriteJobParams(general));
+    GeneralSettingsBlock generalBack;
+    ASSERT_TRUE(job_.ReadJobParams(generalBack));
+    EXPECT_EQ(generalBack, general);
+
+    const CoordSysParams coord = FilledCoord();
+    ASSERT_TRUE(job_.WriteCoordParams(coord));
+    CoordSysParams coordBack;
+    ASSERT_TRUE(job_.ReadCoordParams(coordBack));
+    EXPECT_EQ(coordBack, coord);
+    // The height-fit coefficients come back bit for bit, even the tiny ones.
+    EXPECT_EQ(coordBack.heightFit.szdNiheA[1], 4.7e-11);
+    EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(JobSettingsTest, EmptyFilesReadAsTheMissingDefaults) {
+    WriteHostFile("Program Files/qzsys.sys", "");
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qzs", "");
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qza", "");
+
+    LastFilesRecord system;
+    ASSERT_TRUE(job_.ReadSystemFile(system));
+    EXPECT_EQ(system.szIniFile, L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs");
+    EXPECT_EQ(system.szDataFile, L"vorna.xyh");
+    EXPECT_EQ(system.szLastSaveName, L"0");
+    EXPECT_EQ(system.lastNames, (TextTriple{L"J1", L"Z1", L"1"}));
+    EXPECT_EQ(system.nGPSOEMType, 1);
+
+    GeneralSettingsBlock general = FilledJob();
+    general.dataLink.radioChannel = 6;
+    ASSERT_TRUE(job_.ReadJobParams(general));
+    GeneralSettingsBlock newJob;
+    job_.DefaultJobParams(newJob);
+    // Where the two defaults differ.
+    EXPECT_EQ(general.nDisplayType, 1);
+    EXPECT_EQ(newJob.nDisplayType, 0);
+    EXPECT_EQ(general.connection.dRmshLimit, 0.0);
+    EXPECT_EQ(general.connection.dRmsvLimit, 0.0);
+    EXPECT_EQ(newJob.connection.dRmshLimit, 0.1);
+    // Everywhere else they agree; keys without a file entry keep their values.
+    newJob.nDisplayType = 1;
+    newJob.connection.dRmshLimit = newJob.connection.dRmsvLimit = 0.0;
+    newJob.dataLink.radioChannel = 6;
+    EXPECT_EQ(general, newJob);
+
+    CoordSysParams coord = FilledCoord();
+    ASSERT_TRUE(job_.ReadCoordParams(coord));
+    EXPECT_EQ(coord.four.szdCk1, 1.0);
+    EXPECT_EQ(coord.base.szBaseStationID, L"XXXX");
+    EXPECT_EQ(coord.base.szdBasePX, 0.0);
+    EXPECT_EQ(coord.ellipsoid, (EllipsoidParams{L"北京-54", 6378245.0, 298.3}));
+    EXPECT_EQ(coord.projection.szlTy, 500000);
+    EXPECT_EQ(coord.projection.szdTk, 1.0);
+    EXPECT_EQ(coord.szVersion, L"2011.09.26");
+    EXPECT_EQ(coord.heightFit, HeightFitParams{});
+    EXPECT_EQ(coord.calib, BaseCalibBlock{});
+    EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(JobSettingsTest, ANewJobHasScaleZeroButAMissingScaleReadsAsOne) {
+    CoordSysParams coord;
+    job_.DefaultCoordParams(coord);
+    EXPECT_EQ(coord.four.nDifang, 0);
+    EXPECT_EQ(coord.four.szdCk1, 0.0);
+    EXPECT_EQ(coord.base.szBaseStationID, L"0000");
+}
+
+TEST_F(JobSettingsTest, MissingFilesAreReportedAndLeaveTheRecordsAlone) {
+    LastFilesRecord system;
+    system.szDataFile = L"keep.xyh";
+    EXPECT_FALSE(job_.ReadSystemFile(system));
+    EXPECT_EQ(system.szDataFile, L"keep.xyh");
+    GeneralSettingsBlock general;
+    EXPECT_FALSE(job_.ReadJobParams(general));
+    CoordSysParams coord;
+    EXPECT_FALSE(job_.ReadCoordParams(coord));
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<CString>{L"读qzsys.sys文件错误,请检查!", L"读取qzs文件错误,请检查错误!",
+                                    L"读qza文件错误,请检查错误!"}));
+    EXPECT_EQ(messages_.Shown()[0].type, MB_ICONINFORMATION | MB_OK);
+}
+
+TEST_F(JobSettingsTest, AWriteThatCannotHappenIsReported) {
+    job_.SetJobFilePaths({.jobFile = L"\\NoSuchFolder\\a.qzs", .coordFile = L"\\Program Files\\Jobs"});
+    GeneralSettingsBlock general;
+    EXPECT_FALSE(job_.WriteJobParams(general));
+    EXPECT_FALSE(job_.WriteCoordParams(CoordSysParams{}));
+    EXPECT_TRUE(std::filesystem::is_directory(root_ / "Program Files" / "Jobs"));
+    EXPECT_FALSE(job_.WriteAntennaFile(L"\\NoSuchFolder", L"AntType.at"));
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<CString>{L"创建qzs文件错误,请检查错误!", L"创建qza文件错误,请检查错误!"}));
+}
+
+TEST_F(JobSettingsTest, AFailedRewriteLeavesTheOldFileWhole) {
+    LastFilesRecord system;
+    job_.DefaultSystemParams(system);
+    ASSERT_TRUE(job_.WriteSystemFile(system));
+    const std::string before = ReadHostFile("Program Files/qzsys.sys");
+
+    // A file-size limit makes the write itself fail part-way, as a full card would; root is bound by it too.
+    system.szIniFile = CString(L'x', 400);
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = job_.WriteSystemFile(system);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadHostFile("Program Files/qzsys.sys"), before);
+    EXPECT_EQ(messages_.Texts(), (std::vector<CString>{L"创建qzsys.sys文件错误,请检查!"}));
+    for (const auto& entry : std::filesystem::directory_iterator(root_ / "Program Files")) {
+        EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "qzsys.sys") << entry.path();
+    }
+}
