@@ -21,8 +21,9 @@ public:
     uint32_t Reserve(uint32_t n);
     // Empties the buffer and keeps at least one page ready; returns as Reserve.
     uint32_t Reset();
-    uint8_t* GetPtr(uint32_t offset) { return block_.get() + offset; }
-    const uint8_t* GetPtr(uint32_t offset) const { return block_.get() + offset; }
+    // Null while no block is held.
+    uint8_t* GetPtr(uint32_t offset) { return block_ ? block_.get() + offset : nullptr; }
+    const uint8_t* GetPtr(uint32_t offset) const { return block_ ? block_.get() + offset : nullptr; }
     // Drops the first min(n, length) bytes and returns that count.
     uint32_t Consume(uint32_t n);
     // The byte at i, or 0 outside the held bytes.

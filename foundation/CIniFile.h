@@ -30,7 +30,7 @@ public:
     void WriteDoubleRoundTrip(const CString& key, double value);
 
     // Reads and splits the whole file; false (sections kept) when the path names no file.
-    bool Load(const CString& path, UINT flags);
+    bool Load(const CString& path, UINT flags = 0);
     bool FindValue(const CString& section, const CString& key, CString& value) const;
     // On false (no such key) the out value is left unchanged.
     bool GetString(const CString& section, const CString& key, CString& value) const;
