@@ -40,7 +40,8 @@ void CCoordTransform::SetProjection(int32_t type, double falseNorthing, double f
     m_dProjHeight = projectionHeight;
 }
 
-void CCoordTransform::SetFourParams(int32_t enabled, double shiftX, double shiftY, double rotation, double scale) {
+void CCoordTransform::SetFourParams(int32_t enabled, double shiftX, double shiftY, double rotation,
+                                    double scale) {
     m_nFourParam = enabled;
     m_dFourShiftX = shiftX;
     m_dFourShiftY = shiftY;
@@ -107,7 +108,9 @@ void CCoordTransform::XyzToBlh(double x, double y, double z, double& b, double& 
         const double n = a / std::sqrt(1.0 - e2 * sinB * sinB);
         const double height = HeightAtLatitude(a, e2, p, z, previousB);
         b = std::atan2(z / p, 1.0 - e2 * n / (n + height));
-        if (std::fabs(previousB - b) <= kLatitudeTolerance && std::fabs(previousH - height) <= kHeightTolerance) break;
+        if (std::fabs(previousB - b) <= kLatitudeTolerance &&
+            std::fabs(previousH - height) <= kHeightTolerance)
+            break;
         previousB = b;
         previousH = height;
     }

@@ -61,7 +61,8 @@ public:
     // The height anomaly (measured minus known) at grid x, y; callers subtract it.
     void ApplyHeightFit(double x, double y, double& value) const;
     // Direction of point 1 seen from point 2, degrees clockwise from grid north in (0, 360].
-    void AzimuthDistance(double x1, double y1, double x2, double y2, double& azimuthDeg, double& distance) const;
+    void AzimuthDistance(double x1, double y1, double x2, double y2, double& azimuthDeg,
+                         double& distance) const;
     // Packed degrees-minutes-seconds (ddd.mmssff) to radians when mode is non-zero, back when 0.
     double ConvertDmsAngle(double value, int32_t mode) const;
 

@@ -61,7 +61,8 @@ double CCoordTransform::ConvertDmsAngle(double value, int32_t mode) const {
     if (std::fabs(value) <= 1e-9) return 0.0;
     DmsParts d = mode != 0 ? SplitPacked(value) : SplitRadians(value);
     Carry(d);
-    if (mode != 0) return sign * (d.degrees + d.minutes / 60.0 + (d.seconds + d.fraction) / 3600.0) * kDegToRad;
+    if (mode != 0)
+        return sign * (d.degrees + d.minutes / 60.0 + (d.seconds + d.fraction) / 3600.0) * kDegToRad;
     const double packed = d.degrees + d.minutes * 0.01 + d.seconds * 0.0001 + d.fraction * 0.0001;
     // Ten decimals at most, rounded as the dialogs show them.
     return sign * ToDouble(Format(L"%.10f", packed));

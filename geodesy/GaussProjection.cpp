@@ -92,12 +92,11 @@ void CCoordTransform::GaussForward(double bDeg, double lDeg, double& x, double& 
     const double m5 = m3 * m2;
     const double m7 = m5 * m2;
 
-    const double northSeries =
-        m / 2.0 + m3 / 24.0 * (4.0 * psi2 + psi - t2) +
-        m5 / 720.0 *
-            (8.0 * psi4 * (11.0 - 24.0 * t2) - 28.0 * psi3 * (1.0 - 6.0 * t2) + psi2 * (1.0 - 32.0 * t2) -
-             2.0 * psi * t2 + t4) +
-        m7 / 40320.0 * (1385.0 - 3111.0 * t2 + 543.0 * t4 - t6);
+    const double northSeries = m / 2.0 + m3 / 24.0 * (4.0 * psi2 + psi - t2) +
+                               m5 / 720.0 *
+                                   (8.0 * psi4 * (11.0 - 24.0 * t2) - 28.0 * psi3 * (1.0 - 6.0 * t2) +
+                                    psi2 * (1.0 - 32.0 * t2) - 2.0 * psi * t2 + t4) +
+                               m7 / 40320.0 * (1385.0 - 3111.0 * t2 + 543.0 * t4 - t6);
     x = m_dFalseNorthing +
         m_dScale * (MeridianArc(f, phi) - MeridianArc(f, phiB) + n * sinPhi * l * northSeries);
 
@@ -140,17 +139,19 @@ void CCoordTransform::GaussInverse(double x, double y, double& b, double& l) con
         const double e5 = e3 * e * e;
         const double e7 = e5 * e * e;
 
-        b = phiF + (t * yr / rho) *
-                       (-e / 2.0 + e3 / 24.0 * (-4.0 * psi2 + 9.0 * psi * (1.0 - t2) + 12.0 * t2) -
-                        e5 / 720.0 *
-                            (8.0 * psi4 * (11.0 - 24.0 * t2) - 12.0 * psi3 * (21.0 - 71.0 * t2) +
-                             15.0 * psi2 * (15.0 - 98.0 * t2 + 15.0 * t4) + 180.0 * psi * (5.0 * t2 - 3.0 * t4) +
-                             360.0 * t4) +
-                        e7 / 40320.0 * (1385.0 + 3633.0 * t2 + 4095.0 * t4 + 1575.0 * t6));
-        l = l0 + (e - e3 / 6.0 * (psi + 2.0 * t2) +
-                  e5 / 120.0 * (-4.0 * psi3 * (1.0 - 6.0 * t2) + psi2 * (9.0 - 68.0 * t2) + 72.0 * psi * t2 + 24.0 * t4) -
-                  e7 / 5040.0 * (61.0 + 662.0 * t2 + 1320.0 * t4 + 720.0 * t6)) /
-                     std::cos(phiF);
+        b = phiF +
+            (t * yr / rho) * (-e / 2.0 + e3 / 24.0 * (-4.0 * psi2 + 9.0 * psi * (1.0 - t2) + 12.0 * t2) -
+                              e5 / 720.0 *
+                                  (8.0 * psi4 * (11.0 - 24.0 * t2) - 12.0 * psi3 * (21.0 - 71.0 * t2) +
+                                   15.0 * psi2 * (15.0 - 98.0 * t2 + 15.0 * t4) +
+                                   180.0 * psi * (5.0 * t2 - 3.0 * t4) + 360.0 * t4) +
+                              e7 / 40320.0 * (1385.0 + 3633.0 * t2 + 4095.0 * t4 + 1575.0 * t6));
+        l = l0 +
+            (e - e3 / 6.0 * (psi + 2.0 * t2) +
+             e5 / 120.0 *
+                 (-4.0 * psi3 * (1.0 - 6.0 * t2) + psi2 * (9.0 - 68.0 * t2) + 72.0 * psi * t2 + 24.0 * t4) -
+             e7 / 5040.0 * (61.0 + 662.0 * t2 + 1320.0 * t4 + 720.0 * t6)) /
+                std::cos(phiF);
         hint = b;
     }
 }

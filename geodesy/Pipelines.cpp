@@ -28,7 +28,8 @@ void CCoordTransform::Wgs84ToLocalBlh(double& bDeg, double& lDeg, double& h) {
     lDeg *= kRadToDeg;
 }
 
-void CCoordTransform::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& x, double& y, double& hOut) {
+void CCoordTransform::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& x, double& y,
+                                        double& hOut) {
     if (m_nSevenParam) Wgs84ToLocalBlh(bDeg, lDeg, h);
     GeodeticToPlane(m_nProjType, bDeg, lDeg, x, y);
     hOut = h;

@@ -18,18 +18,12 @@ CMatrix SolveNormalEquations(const CMatrix& b, const CMatrix& l) {
     return inverse.Multiply(bt).Multiply(l).Scale(-1.0);
 }
 
-struct HeightPoint {
-    double u;  // grid x less the centroid, in units of the spread
-    double v;
-    double anomaly;  // known height less measured height
-};
-
 // Fits A0 + A1 dx + A2 dy (+ A3 dx^2 + A4 dy^2 + A5 dx dy) to the anomalies. The coordinates are
 // scaled to the points' spread so that the matrix's singularity test judges their layout rather
 // than the unit of length; the coefficients are scaled back. False when the layout cannot
 // determine the surface (points coincide or lie on one line).
-bool FitHeightSurface(const std::vector<SpacePointPair>& points, int terms, double coefficients[6], double& x0,
-                      double& y0) {
+bool FitHeightSurface(const std::vector<SpacePointPair>& points, int terms, double coefficients[6],
+                      double& x0, double& y0) {
     const double count = static_cast<double>(points.size());
     double sumX = 0.0;
     double sumY = 0.0;
@@ -59,7 +53,8 @@ bool FitHeightSurface(const std::vector<SpacePointPair>& points, int terms, doub
     const CMatrix solution = SolveNormalEquations(b, l);
     if (!solution.IsValid()) return false;
     const double unit[6] = {1.0, spread, spread, spread * spread, spread * spread, spread * spread};
-    for (int j = 0; j < 6; ++j) coefficients[j] = j < terms ? solution.GetAt(static_cast<uint32_t>(j), 0) / unit[j] : 0.0;
+    for (int j = 0; j < 6; ++j)
+        coefficients[j] = j < terms ? solution.GetAt(static_cast<uint32_t>(j), 0) / unit[j] : 0.0;
     x0 = meanX;
     y0 = meanY;
     return true;

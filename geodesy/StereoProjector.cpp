@@ -26,7 +26,9 @@ Ellipsoid DeriveEllipsoid(const StereoParams& p) {
     return {p.semiMajor, e, e * e};
 }
 
-double SafeAsin(double value) { return std::asin(std::clamp(value, -1.0, 1.0)); }
+double SafeAsin(double value) {
+    return std::asin(std::clamp(value, -1.0, 1.0));
+}
 
 double ConformalHalfAngle(double phi, double sinPhi, double e) {
     return std::tan((kHalfPi + phi) / 2.0) * std::pow((1.0 - e * sinPhi) / (1.0 + e * sinPhi), e / 2.0);
@@ -36,7 +38,9 @@ double IsometricTerm(double phi, double sinPhi, double e) {
     return std::tan((kHalfPi - phi) / 2.0) / std::pow((1.0 - e * sinPhi) / (1.0 + e * sinPhi), e / 2.0);
 }
 
-double ConformalLatTerm(double s, double p) { return std::pow((1.0 - s) / (1.0 + s), p); }
+double ConformalLatTerm(double s, double p) {
+    return std::pow((1.0 - s) / (1.0 + s), p);
+}
 
 // Longitude difference from the central meridian, in (-pi, pi]: a point given as 359 degrees east
 // of a meridian is 1 degree west of it.
@@ -118,7 +122,8 @@ void ObliqueStereographicInverse(const Ellipsoid& el, const ConformalOrigin& o, 
     const double c = 2.0 * std::atan2(rho * o.cosX1, o.akm1);
     const double sinC = std::sin(c);
     const double cosC = std::cos(c);
-    const double chi = rho == 0.0 ? SafeAsin(cosC * o.sinX1) : SafeAsin(cosC * o.sinX1 + north * sinC * o.cosX1 / rho);
+    const double chi =
+        rho == 0.0 ? SafeAsin(cosC * o.sinX1) : SafeAsin(cosC * o.sinX1 + north * sinC * o.cosX1 / rho);
     const double t = std::tan((kHalfPi + chi) / 2.0);
     const double e2 = east * sinC;
     const double n2 = rho * o.cosX1 * cosC - north * o.sinX1 * sinC;
@@ -217,8 +222,8 @@ double WrapAngle(double lambda) {
     return lambda + kPi - kTwoPi * std::floor((lambda + kPi) * 0.15915494309189535) - kPi;
 }
 
-void CStereoProjector::ProjectForward(const StereoParams& params, double longitude, double latitude, int selector,
-                                      double& x, double& y) const {
+void CStereoProjector::ProjectForward(const StereoParams& params, double longitude, double latitude,
+                                      int selector, double& x, double& y) const {
     const Ellipsoid el = DeriveEllipsoid(params);
     const double lambda = WrapDifference(longitude - params.centralMeridian);
     double east = 0.0;

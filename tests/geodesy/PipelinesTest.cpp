@@ -20,23 +20,6 @@ CCoordTransform LocalSystem(int32_t type, double projectionHeight) {
 }
 }  // namespace
 
-TEST(Pipelines, WithBothStepsOffTheGridIsThePlainProjection) {
-    CCoordTransform t;
-    t.SetEllipsoid(kWgs84SemiMajor, kWgs84InvFlattening);
-    t.SetProjection(kProjUtm, 0.0, 500000.0, 117.0, 0.9996, 0.0, 0.0);
-    double x = 0.0, y = 0.0, h = 0.0, px = 0.0, py = 0.0;
-    t.Wgs84ToLocalPlane(39.9, 116.4, 55.0, x, y, h);
-    t.GeodeticToPlane(kProjUtm, 39.9, 116.4, px, py);
-    EXPECT_EQ(x, px);
-    EXPECT_EQ(y, py);
-    EXPECT_EQ(h, 55.0);
-
-    t.SetFourParams(1, 12.5, -7.25, 0.0, 1.0);
-    t.Wgs84ToLocalPlane(39.9, 116.4, 55.0, x, y, h);
-    EXPECT_NEAR(x, px + 12.5, 1e-9);
-    EXPECT_NEAR(y, py - 7.25, 1e-9);
-}
-
 TEST(Pipelines, DatumShiftChangesHeightAndLeavesTheLocalEllipsoidInPlace) {
     CCoordTransform t = LocalSystem(kProjGauss, 0.0);
     double b = 22.5, l = 114.1, h = 30.0;
@@ -59,7 +42,8 @@ TEST(Pipelines, DatumShiftChangesHeightAndLeavesTheLocalEllipsoidInPlace) {
 }
 
 TEST(Pipelines, GridBackToWgs84ReturnsTheFixForEveryProjectionType) {
-    for (int32_t type : {kProjGauss, kProjTransverseMercator, kProjObliqueStereographic, kProjDoubleStereographic}) {
+    for (int32_t type :
+         {kProjGauss, kProjTransverseMercator, kProjObliqueStereographic, kProjDoubleStereographic}) {
         for (double projectionHeight : {0.0, 420.0}) {
             CCoordTransform t = LocalSystem(type, projectionHeight);
             for (double lat : {21.0, 22.5, 24.25}) {
