@@ -94,14 +94,6 @@ COLORREF CDC::SetTextColor(COLORREF color) {
     return old;
 }
 
-void CDC::ApplyRop(uint32_t& pixel, uint32_t source) const {
-    switch (rop_) {
-        case R2_NOT: pixel ^= 0x00FFFFFFu; break;
-        case R2_XORPEN: pixel ^= source; break;
-        default: pixel = source; break;
-    }
-}
-
 void CDC::FillDevice(const CRect& device, COLORREF color) {
     const uint32_t p = Framebuffer::ToPixel(color);
     for (int y = device.top; y < device.bottom; ++y) {

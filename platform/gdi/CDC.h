@@ -122,16 +122,10 @@ public:
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(POINT p) const { return GetPixel(p.x, p.y); }
 
-protected:
-    // Clip in framebuffer coordinates; empty when unattached.
-    const CRect& clip() const { return clip_; }
+private:
     CPoint origin() const { return area_.TopLeft(); }
     // Fills a framebuffer-coordinate rectangle (already clipped) with one colour.
     void FillDevice(const CRect& device, COLORREF color);
-    // Applies the raster operation to a framebuffer pixel inside the clip.
-    void ApplyRop(uint32_t& pixel, uint32_t source) const;
-
-private:
     void AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd);
     void AddPenPixel(FigureMask& mask, int x, int y);
     void AddBoxFigure(FigureMask& mask, int top, const int* spanLeft, const int* spanRight, int rows,

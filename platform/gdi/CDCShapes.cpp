@@ -98,19 +98,22 @@ void CDC::Paint(const FigureMask& mask) { Paint(mask, penColor_, bkColor_, brush
 
 void CDC::Paint(const FigureMask& mask, COLORREF penColor, COLORREF gapColor, COLORREF brushColor) {
     const CRect& b = mask.bounds();
-    const uint32_t pen = Framebuffer::ToPixel(penColor);
-    const uint32_t gap = Framebuffer::ToPixel(gapColor);
-    const uint32_t brush = Framebuffer::ToPixel(brushColor);
-    for (int y = b.top; y < b.bottom; ++y) {
-        uint32_t* row = fb_->row(y);
-        for (int x = b.left; x < b.right; ++x) {
-            switch (mask.At(x, y)) {
-                case FigureMask::None: break;
-                case FigureMask::Brush: ApplyRop(row[x], brush); break;
-                case FigureMask::PenGap: ApplyRop(row[x], gap); break;
-                case FigureMask::Pen: ApplyRop(row[x], pen); break;
+    const uint32_t source[] = {0, Framebuffer::ToPixel(brushColor), Framebuffer::ToPixel(gapColor),
+                               Framebuffer::ToPixel(penColor)};
+    // One loop per raster operation keeps the per-pixel work to a load and a store.
+    auto each = [&](auto op) {
+        for (int y = b.top; y < b.bottom; ++y) {
+            uint32_t* row = fb_->row(y) + b.left;
+            const uint8_t* kinds = mask.Row(y);
+            for (int x = 0; x < b.Width(); ++x) {
+                if (kinds[x] != FigureMask::None) op(row[x], source[kinds[x]]);
             }
         }
+    };
+    switch (rop_) {
+        case R2_NOT: each([](uint32_t& p, uint32_t) { p ^= 0x00FFFFFFu; }); break;
+        case R2_XORPEN: each([](uint32_t& p, uint32_t s) { p ^= s; }); break;
+        default: each([](uint32_t& p, uint32_t s) { p = s; }); break;
     }
 }
 

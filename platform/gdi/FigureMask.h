@@ -20,6 +20,8 @@ public:
     // Pixels x0..x1 inclusive of row y.
     void Span(int y, int x0, int x1, Kind kind);
     Kind At(int x, int y) const { return static_cast<Kind>(cells_[Index(x, y)]); }
+    // The kinds of row y from the left edge of the bounds.
+    const uint8_t* Row(int y) const { return cells_.data() + Index(bounds_.left, y); }
 
 private:
     static void Mark(uint8_t& cell, Kind kind) {
