@@ -4,6 +4,7 @@
 // pixel rules: lines leave out their end point, rectangles and ellipses leave out their right and
 // bottom edges, and the raster operation applies once to every pixel a figure covers.
 #include <memory>
+#include <utility>
 
 #include "platform/base/WinTypes.h"
 #include "platform/gdi/Color.h"
@@ -128,6 +129,7 @@ private:
     void FillDevice(const CRect& device, COLORREF color);
     void AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd);
     void AddPenPixel(FigureMask& mask, int x, int y);
+    std::pair<int, int> RowWindow(const CRect& box) const;
     void AddBoxFigure(FigureMask& mask, int top, const int* spanLeft, const int* spanRight, int rows,
                       bool withPen);
     void Paint(const FigureMask& mask);

@@ -2,7 +2,9 @@
 // the raster operation meets every covered pixel exactly once.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/CDC.h"
@@ -25,14 +27,14 @@ CRect BoundsOf(const POINT* points, int count) {
     return r;
 }
 
-// Columns of each row of a filled ellipse inscribed in [left, right) x [top, bottom): the pixels
-// whose centres lie inside it.
-void EllipseSpans(const CRect& box, std::vector<int>& lefts, std::vector<int>& rights) {
-    const double cx = (box.left + box.right) / 2.0;
-    const double cy = (box.top + box.bottom) / 2.0;
-    const double a = box.Width() / 2.0;
-    const double b = box.Height() / 2.0;
-    for (int y = box.top; y < box.bottom; ++y) {
+// Columns of rows [from, to) of a filled ellipse inscribed in [left, right) x [top, bottom): the
+// pixels whose centres lie inside it.
+void EllipseSpans(const CRect& box, int from, int to, std::vector<int>& lefts, std::vector<int>& rights) {
+    const double cx = (double(box.left) + box.right) / 2.0;
+    const double cy = (double(box.top) + box.bottom) / 2.0;
+    const double a = (double(box.right) - box.left) / 2.0;
+    const double b = (double(box.bottom) - box.top) / 2.0;
+    for (int y = from; y < to; ++y) {
         const double dy = (y + 0.5 - cy) / b;
         const double half = a * std::sqrt(std::max(0.0, 1.0 - dy * dy));
         lefts.push_back(static_cast<int>(std::ceil(cx - half - 0.5)));
@@ -66,30 +68,44 @@ void CDC::AddPenPixel(FigureMask& mask, int x, int y) {
     }
 }
 
-// Device-coordinate Bresenham; the dash pattern runs on from the previous line until MoveTo.
+// Device-coordinate lines: along the major axis, step i lands on the minor coordinate nearest to
+// the true line (halves round away from the start). Only steps that can reach the figure's bounds
+// are visited, so a line running far outside the screen costs no more than a visible one. The dash
+// pattern runs on from the previous line until MoveTo.
 void CDC::AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd) {
-    const int dx = std::abs(to.x - from.x), dy = std::abs(to.y - from.y);
-    const int sx = to.x > from.x ? 1 : -1, sy = to.y > from.y ? 1 : -1;
-    const int steps = std::max(dx, dy) + (includeEnd ? 1 : 0);
+    const int64_t dx = int64_t(to.x) - from.x, dy = int64_t(to.y) - from.y;
+    const int64_t adx = std::abs(dx), ady = std::abs(dy);
+    const bool xMajor = adx >= ady;
+    const int64_t major = xMajor ? adx : ady;
+    const int64_t steps = major + (includeEnd ? 1 : 0);
+    const int64_t phase = dashPhase_;
+    dashPhase_ = static_cast<int>((phase + steps) % kDashPeriod);
+    if (steps == 0) return;
+
+    // The major-axis interval the bounds (widened by the nib) cover, as a range of steps.
+    const CRect& b = mask.bounds();
+    const int64_t margin = penWidth_;
+    const int64_t start = xMajor ? from.x : from.y;
+    const int64_t dir = (xMajor ? dx : dy) >= 0 ? 1 : -1;
+    const int64_t low = (xMajor ? b.left : b.top) - margin, high = (xMajor ? b.right : b.bottom) + margin;
+    int64_t first = dir > 0 ? low - start : start - high;
+    int64_t last = dir > 0 ? high - start : start - low;
+    first = std::max<int64_t>(first, 0);
+    last = std::min<int64_t>(last, steps - 1);
+
     const bool dashed = penStyle_ == PS_DASH && penWidth_ <= 1;
-    int x = from.x, y = from.y;
-    int err = (dx > dy ? dx : -dy) / 2;
-    for (int i = 0; i < steps; ++i) {
+    const int64_t minorDelta = xMajor ? dy : dx;
+    for (int64_t i = first; i <= last; ++i) {
+        const int64_t along = start + dir * i;
+        const int64_t num = 2 * i * std::abs(minorDelta) + major;
+        const int64_t across = (xMajor ? from.y : from.x) + (minorDelta >= 0 ? 1 : -1) * (major ? num / (2 * major) : 0);
+        const int x = static_cast<int>(xMajor ? along : across), y = static_cast<int>(xMajor ? across : along);
         if (!dashed) {
             AddPenPixel(mask, x, y);
-        } else if (dashPhase_++ % kDashPeriod < kDashOn) {
+        } else if ((phase + i) % kDashPeriod < kDashOn) {
             mask.Set(x, y, FigureMask::Pen);
         } else if (bkMode_ == OPAQUE) {
             mask.Set(x, y, FigureMask::PenGap);
-        }
-        const int e = err;
-        if (e > -dx) {
-            err -= dy;
-            x += sx;
-        }
-        if (e < dy) {
-            err += dx;
-            y += sy;
         }
     }
 }
@@ -171,7 +187,7 @@ BOOL CDC::Polygon(const POINT* points, int count) {
                 if (p.y == q.y) continue;
                 const double y0 = std::min(p.y, q.y), y1 = std::max(p.y, q.y);
                 if (yc < y0 || yc >= y1) continue;
-                crossings.push_back(p.x + (yc - p.y) * (q.x - p.x) / double(q.y - p.y));
+                crossings.push_back(p.x + (yc - p.y) * (double(q.x) - p.x) / (double(q.y) - p.y));
             }
             std::sort(crossings.begin(), crossings.end());
             for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
@@ -189,6 +205,15 @@ BOOL CDC::Polygon(const POINT* points, int count) {
     }
     Paint(mask);
     return TRUE;
+}
+
+// The rows of a box figure worth computing: those near the clip. Rows just past the window count
+// as outside, which only moves the outline onto rows that are never painted.
+std::pair<int, int> CDC::RowWindow(const CRect& box) const {
+    const int margin = penWidth_ + 1;
+    const int from = std::max<int>(box.top, clip_.top - margin);
+    const int to = std::min<int>(box.bottom, clip_.bottom + margin);
+    return {from, std::max(from, to)};
 }
 
 // A convex figure given by its rows: the pen covers the pixels within its width of the outside,
@@ -245,8 +270,9 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
         for (int i = 0; i < 4; ++i) AddLine(mask, corners[i], corners[(i + 1) % 4], false);
     } else {
         box.InflateRect((penWidth_ - 1) / 2, (penWidth_ - 1) / 2);
-        const std::vector<int> lefts(box.Height(), box.left), rights(box.Height(), box.right - 1);
-        AddBoxFigure(mask, box.top, lefts.data(), rights.data(), box.Height(), HasPen());
+        const auto [from, to] = RowWindow(box);
+        const std::vector<int> lefts(to - from, box.left), rights(to - from, box.right - 1);
+        AddBoxFigure(mask, from, lefts.data(), rights.data(), to - from, HasPen());
     }
     Paint(mask);
     return TRUE;
@@ -260,9 +286,10 @@ BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
     if (HasPen()) box.InflateRect((penWidth_ - 1) / 2, (penWidth_ - 1) / 2);
     if (box.IsRectEmpty()) return TRUE;
     FigureMask mask(PenBounds(box));
+    const auto [from, to] = RowWindow(box);
     std::vector<int> lefts, rights;
-    EllipseSpans(box, lefts, rights);
-    AddBoxFigure(mask, box.top, lefts.data(), rights.data(), box.Height(), HasPen());
+    EllipseSpans(box, from, to, lefts, rights);
+    AddBoxFigure(mask, from, lefts.data(), rights.data(), to - from, HasPen());
     Paint(mask);
     return TRUE;
 }
@@ -318,11 +345,13 @@ void CDC::DrawFocusRect(LPCRECT rect) {
     auto dot = [&](int x, int y) {
         if (((x + y) & 1) == 0 && clip_.PtInRect({x, y})) fb_->row(y)[x] ^= 0x00FFFFFFu;
     };
-    for (int x = r.left; x < r.right; ++x) {
+    const int x0 = std::max<int>(r.left, clip_.left), x1 = std::min<int>(r.right, clip_.right);
+    for (int x = x0; x < x1; ++x) {
         dot(x, r.top);
         if (r.bottom - 1 > r.top) dot(x, r.bottom - 1);
     }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+    const int y0 = std::max<int>(r.top + 1, clip_.top), y1 = std::min<int>(r.bottom - 1, clip_.bottom);
+    for (int y = y0; y < y1; ++y) {
         dot(r.left, y);
         if (r.right - 1 > r.left) dot(r.right - 1, y);
     }

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/gdi/CDC.h"
+#include "platform/gdi/SysColors.h"
 
 namespace {
 
@@ -236,6 +237,8 @@ TEST(GdiObjects, SelectingReturnsThePreviousObject) {
     EXPECT_EQ(dc.GetCurrentPen(), GetStockObject(BLACK_PEN));
     EXPECT_EQ(dc.SetROP2(R2_NOT), R2_COPYPEN);
     EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
+    EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE)->GetColor(), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetSysColorBrush(99), nullptr);
 }
 
 // Every figure drawn twice with NOT or XOR leaves the framebuffer as it was.
@@ -312,4 +315,32 @@ TEST(GdiClipping, ChildContextDrawsInItsRectangleOnly) {
     dc.FillRect(CRect(0, 0, 30, 30), &red);
     EXPECT_EQ(CountColor(fb, kRed), 25);
     EXPECT_EQ(CountColor(fb, kRed, CRect(15, 25, 20, 30)), 25);
+}
+
+// Map figures of far-away points reach far outside the screen; only what shows is worked on.
+TEST(GdiClipping, FarCoordinatesDrawTheirVisiblePart) {
+    constexpr int kFar = 1000000000;
+    Framebuffer fb(20, 20);
+    CDC dc(fb);
+    dc.MoveTo(-kFar, 5);
+    dc.LineTo(kFar, 5);
+    EXPECT_EQ(CountColor(fb, kBlack), 20);
+    EXPECT_EQ(CountColor(fb, kBlack, CRect(0, 5, 20, 6)), 20);
+
+    fb.fill(kWhite);
+    dc.MoveTo(-kFar, -kFar);
+    dc.LineTo(kFar, kFar);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(fb.colorAt(i, i), kBlack);
+    EXPECT_EQ(CountColor(fb, kBlack), 20);
+
+    fb.fill(kWhite);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    dc.Ellipse(-kFar, -kFar, kFar, kFar);
+    EXPECT_EQ(CountColor(fb, kRed), 400);
+    dc.Rectangle(-kFar, 2, kFar, kFar);
+    EXPECT_EQ(CountColor(fb, kBlack), 20);
+    EXPECT_EQ(CountColor(fb, kBlack, CRect(0, 2, 20, 3)), 20);
+    dc.DrawFocusRect(CRect(-kFar, 10, kFar, kFar));
+    EXPECT_EQ(CountColor(fb, RGB(0, 255, 255), CRect(0, 10, 20, 11)), 10);
 }
