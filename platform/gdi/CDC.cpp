@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
-CDC::CDC(Framebuffer& fb) { Attach(fb, CRect(0, 0, fb.width(), fb.height())); }
+CDC::CDC(Framebuffer& fb) {
+    Attach(fb, CRect(0, 0, fb.width(), fb.height()));
+}
 
-CDC::CDC(Framebuffer& fb, const CRect& area) { Attach(fb, area); }
+CDC::CDC(Framebuffer& fb, const CRect& area) {
+    Attach(fb, area);
+}
 
 void CDC::Attach(Framebuffer& fb, const CRect& area) {
     fb_ = &fb;
@@ -59,14 +63,19 @@ CFont* CDC::SelectObject(CFont* font) {
 CGdiObject* CDC::SelectObject(CGdiObject* object) {
     if (!object) return nullptr;
     switch (object->GetKind()) {
-        case CGdiObject::Kind::Pen: return SelectObject(static_cast<CPen*>(object));
-        case CGdiObject::Kind::Brush: return SelectObject(static_cast<CBrush*>(object));
-        case CGdiObject::Kind::Font: return SelectObject(static_cast<CFont*>(object));
+        case CGdiObject::Kind::Pen:
+            return SelectObject(static_cast<CPen*>(object));
+        case CGdiObject::Kind::Brush:
+            return SelectObject(static_cast<CBrush*>(object));
+        case CGdiObject::Kind::Font:
+            return SelectObject(static_cast<CFont*>(object));
     }
     return nullptr;
 }
 
-CGdiObject* CDC::SelectStockObject(int index) { return SelectObject(GetStockObject(index)); }
+CGdiObject* CDC::SelectStockObject(int index) {
+    return SelectObject(GetStockObject(index));
+}
 
 int CDC::SetROP2(int mode) {
     if (mode != R2_COPYPEN && mode != R2_NOT && mode != R2_XORPEN) return 0;

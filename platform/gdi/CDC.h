@@ -45,7 +45,9 @@ public:
     // Narrows the clip to a rectangle in this context's coordinates; returns 1 when nothing is left
     // (NULLREGION), else 2 (SIMPLEREGION).
     int IntersectClipRect(int left, int top, int right, int bottom);
-    int IntersectClipRect(LPCRECT rect) { return IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom); }
+    int IntersectClipRect(LPCRECT rect) {
+        return IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom);
+    }
     int GetClipBox(LPRECT rect) const;
 
     // Each returns the object it replaces.

@@ -98,8 +98,10 @@ void CDC::AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd) {
     for (int64_t i = first; i <= last; ++i) {
         const int64_t along = start + dir * i;
         const int64_t num = 2 * i * std::abs(minorDelta) + major;
-        const int64_t across = (xMajor ? from.y : from.x) + (minorDelta >= 0 ? 1 : -1) * (major ? num / (2 * major) : 0);
-        const int x = static_cast<int>(xMajor ? along : across), y = static_cast<int>(xMajor ? across : along);
+        const int64_t across =
+            (xMajor ? from.y : from.x) + (minorDelta >= 0 ? 1 : -1) * (major ? num / (2 * major) : 0);
+        const int x = static_cast<int>(xMajor ? along : across),
+                  y = static_cast<int>(xMajor ? across : along);
         if (!dashed) {
             AddPenPixel(mask, x, y);
         } else if ((phase + i) % kDashPeriod < kDashOn) {
@@ -110,7 +112,9 @@ void CDC::AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd) {
     }
 }
 
-void CDC::Paint(const FigureMask& mask) { Paint(mask, penColor_, bkColor_, brushColor_); }
+void CDC::Paint(const FigureMask& mask) {
+    Paint(mask, penColor_, bkColor_, brushColor_);
+}
 
 void CDC::Paint(const FigureMask& mask, COLORREF penColor, COLORREF gapColor, COLORREF brushColor) {
     const CRect& b = mask.bounds();
@@ -127,9 +131,15 @@ void CDC::Paint(const FigureMask& mask, COLORREF penColor, COLORREF gapColor, CO
         }
     };
     switch (rop_) {
-        case R2_NOT: each([](uint32_t& p, uint32_t) { p ^= 0x00FFFFFFu; }); break;
-        case R2_XORPEN: each([](uint32_t& p, uint32_t s) { p ^= s; }); break;
-        default: each([](uint32_t& p, uint32_t s) { p = s; }); break;
+        case R2_NOT:
+            each([](uint32_t& p, uint32_t) { p ^= 0x00FFFFFFu; });
+            break;
+        case R2_XORPEN:
+            each([](uint32_t& p, uint32_t s) { p ^= s; });
+            break;
+        default:
+            each([](uint32_t& p, uint32_t s) { p = s; });
+            break;
     }
 }
 

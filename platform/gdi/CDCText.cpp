@@ -42,7 +42,8 @@ BOOL CDC::TextOut(int x, int y, const wchar_t* text, int count) {
     return TRUE;
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT options, LPCRECT rect, const wchar_t* text, UINT count, const int* dx) {
+BOOL CDC::ExtTextOut(int x, int y, UINT options, LPCRECT rect, const wchar_t* text, UINT count,
+                     const int* dx) {
     const CRect box(rect);
     const bool withRect = rect != nullptr;
     DrawTextRun(x, y, text ? text : L"", text ? static_cast<int>(count) : 0, dx,
@@ -92,7 +93,8 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
             mask->Span(y, x0, x1, FigureMask::Pen);
         } else if (y >= area.top && y < area.bottom) {
             uint32_t* row = fb_->row(y);
-            for (int x = std::max<int>(x0, area.left); x <= std::min<int>(x1, area.right - 1); ++x) row[x] = textPixel;
+            for (int x = std::max<int>(x0, area.left); x <= std::min<int>(x1, area.right - 1); ++x)
+                row[x] = textPixel;
         }
     };
     if (opaque) {
@@ -100,7 +102,8 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
             mask->Span(row, opaqueDevice.left, opaqueDevice.right - 1, FigureMask::Brush);
     }
     if (bkMode_ == OPAQUE) {
-        for (int row = cell.top; row < cell.bottom; ++row) mask->Span(row, cell.left, cell.right - 1, FigureMask::Brush);
+        for (int row = cell.top; row < cell.bottom; ++row)
+            mask->Span(row, cell.left, cell.right - 1, FigureMask::Brush);
     }
     const int underlineRow = baseline + (m.descent >= 2 ? 1 : 0);
     int penX = left;

@@ -14,7 +14,9 @@ BOOL CImage::Create(int width, int height) {
     return TRUE;
 }
 
-void CImage::Destroy() { *this = CImage(); }
+void CImage::Destroy() {
+    *this = CImage();
+}
 
 void CImage::SetPixel(int x, int y, COLORREF color) {
     if (Inside(x, y)) At(x, y) = (color & 0x00FFFFFFu) | kOpaque;
@@ -24,7 +26,9 @@ void CImage::SetTransparent(int x, int y) {
     if (Inside(x, y)) At(x, y) = 0;
 }
 
-bool CImage::IsTransparent(int x, int y) const { return !Inside(x, y) || (At(x, y) & kOpaque) == 0; }
+bool CImage::IsTransparent(int x, int y) const {
+    return !Inside(x, y) || (At(x, y) & kOpaque) == 0;
+}
 
 COLORREF CImage::GetPixel(int x, int y) const {
     return IsTransparent(x, y) ? CLR_INVALID : At(x, y) & 0x00FFFFFFu;

@@ -15,10 +15,14 @@ struct Line {
     int width = 0;
 };
 
-bool IsCjk(wchar_t c) { return c >= 0x2E80; }
+bool IsCjk(wchar_t c) {
+    return c >= 0x2E80;
+}
 
 // Chinese punctuation that must not begin a line.
-bool ClosesPhrase(wchar_t c) { return std::wcschr(L"，。、；：？！）》」』”’", c) != nullptr && c != 0; }
+bool ClosesPhrase(wchar_t c) {
+    return std::wcschr(L"，。、；：？！）》」』”’", c) != nullptr && c != 0;
+}
 
 int Width(FontInstance& font, const std::wstring& text) {
     int w = 0;
@@ -49,7 +53,8 @@ void WrapInto(FontInstance& font, const std::wstring& text, int maxWidth, std::v
         size_t i = start;
         for (; i < text.size(); ++i) {
             const wchar_t c = text[i];
-            if (i > start && (c == L' ' || ((IsCjk(c) || IsCjk(text[i - 1])) && !ClosesPhrase(c)))) breakAt = i;
+            if (i > start && (c == L' ' || ((IsCjk(c) || IsCjk(text[i - 1])) && !ClosesPhrase(c))))
+                breakAt = i;
             width += font.Advance(static_cast<char32_t>(c));
             if (width > maxWidth && c != L' ' && breakAt != std::wstring::npos) break;
         }
@@ -108,8 +113,10 @@ int CDC::DrawText(const wchar_t* text, int count, LPRECT rect, UINT format) {
         raw.push_back(all);
     } else {
         for (const std::wstring& paragraph : SplitParagraphs(all)) {
-            if (format & DT_WORDBREAK) WrapInto(font, paragraph, box.Width(), raw);
-            else raw.push_back(paragraph);
+            if (format & DT_WORDBREAK)
+                WrapInto(font, paragraph, box.Width(), raw);
+            else
+                raw.push_back(paragraph);
         }
     }
     std::vector<Line> lines;
@@ -129,13 +136,17 @@ int CDC::DrawText(const wchar_t* text, int count, LPRECT rect, UINT format) {
         return total;
     }
     int y = box.top;
-    if (single && (format & DT_VCENTER)) y = box.top + (box.Height() - lineHeight) / 2;
-    else if (single && (format & DT_BOTTOM)) y = box.bottom - lineHeight;
+    if (single && (format & DT_VCENTER))
+        y = box.top + (box.Height() - lineHeight) / 2;
+    else if (single && (format & DT_BOTTOM))
+        y = box.bottom - lineHeight;
     const CRect* clipTo = (format & DT_NOCLIP) ? nullptr : &box;
     for (const Line& line : lines) {
         int x = box.left;
-        if (format & DT_CENTER) x = box.left + (box.Width() - line.width) / 2;
-        else if (format & DT_RIGHT) x = box.right - line.width;
+        if (format & DT_CENTER)
+            x = box.left + (box.Width() - line.width) / 2;
+        else if (format & DT_RIGHT)
+            x = box.right - line.width;
         DrawTextRun(x, y, line.text.c_str(), static_cast<int>(line.text.size()), nullptr, nullptr, clipTo,
                     line.underlined);
         y += lineHeight;

@@ -99,7 +99,8 @@ bool IsChineseFace(const LOGFONT& lf) {
     if (std::any_of(face.begin(), face.end(), [](wchar_t c) { return c > 0x7F; })) return true;
     std::wstring lower;
     for (wchar_t c : face) lower += static_cast<wchar_t>(std::towlower(c));
-    for (const wchar_t* name : {L"simsun", L"nsimsun", L"simhei", L"microsoft yahei", L"kaiti", L"fangsong"}) {
+    for (const wchar_t* name :
+         {L"simsun", L"nsimsun", L"simhei", L"microsoft yahei", L"kaiti", L"fangsong"}) {
         if (lower == name) return true;
     }
     return false;
@@ -144,7 +145,8 @@ Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
     for (int y = 0; y < g.height; ++y) {
         const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
         for (int x = 0; x < static_cast<int>(bm.width); ++x) {
-            const bool on = bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] >> (7 - (x & 7))) & 1 : row[x] >= 128;
+            const bool on =
+                bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] >> (7 - (x & 7))) & 1 : row[x] >= 128;
             if (!on) continue;
             g.ink[static_cast<size_t>(y) * g.width + x] = 1;
             if (embolden) g.ink[static_cast<size_t>(y) * g.width + x + 1] = 1;
@@ -156,7 +158,8 @@ Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
 
 }  // namespace
 
-FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Source> fallback, const LOGFONT& lf)
+FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Source> fallback,
+                           const LOGFONT& lf)
     : primary_(std::move(primary)),
       fallback_(std::move(fallback)),
       underline_(lf.lfUnderline != 0),

@@ -11,8 +11,8 @@
 
 struct Glyph {
     int advance = 0;
-    int left = 0;   // ink offset from the pen position
-    int top = 0;    // rows of ink above the baseline
+    int left = 0;  // ink offset from the pen position
+    int top = 0;   // rows of ink above the baseline
     int width = 0;
     int height = 0;
     std::vector<uint8_t> ink;  // width x height, 1 where the glyph is drawn

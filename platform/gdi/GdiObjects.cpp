@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <cwchar>
+#include <initializer_list>
 
 BOOL CGdiObject::DeleteObject() {
+    if (shared_) return FALSE;
     const bool was = created_;
     created_ = false;
     return was ? TRUE : FALSE;
@@ -91,6 +93,11 @@ struct StockObjects {
     StockObjects() {
         hollow.CreateHollowBrush();
         systemFont.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
+        for (CGdiObject* o :
+             std::initializer_list<CGdiObject*>{&white, &ltgray, &gray, &dkgray, &black, &hollow, &whitePen,
+                                                &blackPen, &nullPen, &systemFont}) {
+            MarkShared(*o);
+        }
     }
 };
 
@@ -99,17 +106,28 @@ struct StockObjects {
 CGdiObject* GetStockObject(int index) {
     static StockObjects stock;
     switch (index) {
-        case WHITE_BRUSH: return &stock.white;
-        case LTGRAY_BRUSH: return &stock.ltgray;
-        case GRAY_BRUSH: return &stock.gray;
-        case DKGRAY_BRUSH: return &stock.dkgray;
-        case BLACK_BRUSH: return &stock.black;
-        case NULL_BRUSH: return &stock.hollow;
-        case WHITE_PEN: return &stock.whitePen;
-        case BLACK_PEN: return &stock.blackPen;
-        case NULL_PEN: return &stock.nullPen;
+        case WHITE_BRUSH:
+            return &stock.white;
+        case LTGRAY_BRUSH:
+            return &stock.ltgray;
+        case GRAY_BRUSH:
+            return &stock.gray;
+        case DKGRAY_BRUSH:
+            return &stock.dkgray;
+        case BLACK_BRUSH:
+            return &stock.black;
+        case NULL_BRUSH:
+            return &stock.hollow;
+        case WHITE_PEN:
+            return &stock.whitePen;
+        case BLACK_PEN:
+            return &stock.blackPen;
+        case NULL_PEN:
+            return &stock.nullPen;
         case SYSTEM_FONT:
-        case DEFAULT_GUI_FONT: return &stock.systemFont;
-        default: return nullptr;
+        case DEFAULT_GUI_FONT:
+            return &stock.systemFont;
+        default:
+            return nullptr;
     }
 }

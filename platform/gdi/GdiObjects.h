@@ -50,7 +50,9 @@ public:
     Kind GetKind() const { return kind_; }
     // Non-null while the object holds a created pen, brush or font.
     const void* GetSafeHandle() const { return created_ ? this : nullptr; }
+    // Shared objects (stock objects, system-colour brushes) refuse to be deleted.
     BOOL DeleteObject();
+    friend void MarkShared(CGdiObject& object) { object.shared_ = true; }
 
 protected:
     explicit CGdiObject(Kind kind) : kind_(kind) {}
@@ -60,6 +62,7 @@ protected:
 
 private:
     Kind kind_;
+    bool shared_ = false;
 };
 
 class CPen : public CGdiObject {

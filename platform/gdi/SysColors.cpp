@@ -34,16 +34,23 @@ constexpr std::array<COLORREF, 27> kColors = {
     RGB(0, 0, 0),        // static control text
 };
 
-bool Known(int index) { return index >= 0 && index < static_cast<int>(kColors.size()); }
+bool Known(int index) {
+    return index >= 0 && index < static_cast<int>(kColors.size());
+}
 
 }  // namespace
 
-COLORREF GetSysColor(int index) { return Known(index) ? kColors[index] : RGB(0, 0, 0); }
+COLORREF GetSysColor(int index) {
+    return Known(index) ? kColors[index] : RGB(0, 0, 0);
+}
 
 CBrush* GetSysColorBrush(int index) {
     static std::array<CBrush, kColors.size()> brushes = [] {
         std::array<CBrush, kColors.size()> b;
-        for (size_t i = 0; i < b.size(); ++i) b[i].CreateSolidBrush(kColors[i]);
+        for (size_t i = 0; i < b.size(); ++i) {
+            b[i].CreateSolidBrush(kColors[i]);
+            MarkShared(b[i]);
+        }
         return b;
     }();
     return Known(index) ? &brushes[index] : nullptr;

@@ -20,7 +20,9 @@ int CountColor(const Framebuffer& fb, COLORREF c, const CRect& area) {
     return n;
 }
 
-int CountColor(const Framebuffer& fb, COLORREF c) { return CountColor(fb, c, CRect(0, 0, fb.width(), fb.height())); }
+int CountColor(const Framebuffer& fb, COLORREF c) {
+    return CountColor(fb, c, CRect(0, 0, fb.width(), fb.height()));
+}
 
 // A background where every pixel differs, so that a stray or missed pixel shows.
 Framebuffer Noise(int w, int h) {
@@ -149,7 +151,7 @@ TEST(GdiFigures, EllipseStaysInItsBoxTouchesEverySideAndIsSymmetric) {
         EXPECT_EQ(CountColor(fb, kBlack, box) + CountColor(fb, kRed, box), ink);
         const double area = M_PI * box.Width() * box.Height() / 4;
         EXPECT_NEAR(ink, area, area * 0.12 + 2);
-        EXPECT_EQ(CountColor(fb, kBlack, CRect(box.left, box.top, box.left + 1, box.bottom)), 
+        EXPECT_EQ(CountColor(fb, kBlack, CRect(box.left, box.top, box.left + 1, box.bottom)),
                   CountColor(fb, kBlack, CRect(box.right - 1, box.top, box.right, box.bottom)));
         EXPECT_GT(CountColor(fb, kBlack, CRect(box.left, box.top, box.right, box.top + 1)), 0);
         EXPECT_GT(CountColor(fb, kBlack, CRect(box.left, box.bottom - 1, box.right, box.bottom)), 0);
@@ -239,19 +241,30 @@ TEST(GdiObjects, SelectingReturnsThePreviousObject) {
     EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
     EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE)->GetColor(), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(GetSysColorBrush(99), nullptr);
+    EXPECT_FALSE(GetSysColorBrush(COLOR_WINDOW)->DeleteObject());
+    EXPECT_FALSE(oldBrush->DeleteObject());
+    EXPECT_TRUE(oldBrush->GetSafeHandle());
+    EXPECT_TRUE(pen.DeleteObject());
+    EXPECT_FALSE(pen.GetSafeHandle());
 }
 
 // Every figure drawn twice with NOT or XOR leaves the framebuffer as it was.
 TEST(GdiRasterOps, InvertingFiguresTwiceRestoresEveryPixel) {
     const std::vector<std::pair<const char*, std::function<void(CDC&)>>> figures = {
-        {"line", [](CDC& dc) { dc.MoveTo(3, 40); dc.LineTo(70, 5); }},
-        {"polyline", [](CDC& dc) {
+        {"line",
+         [](CDC& dc) {
+             dc.MoveTo(3, 40);
+             dc.LineTo(70, 5);
+         }},
+        {"polyline",
+         [](CDC& dc) {
              const POINT p[] = {{5, 5}, {60, 5}, {60, 60}, {5, 5}, {30, 70}};
              dc.Polyline(p, 5);
          }},
         {"rectangle", [](CDC& dc) { dc.Rectangle(10, 10, 50, 40); }},
         {"ellipse", [](CDC& dc) { dc.Ellipse(4, 8, 66, 70); }},
-        {"polygon", [](CDC& dc) {
+        {"polygon",
+         [](CDC& dc) {
              const POINT p[] = {{40, 2}, {75, 70}, {2, 30}, {78, 30}, {5, 70}};
              dc.Polygon(p, 5);
          }},

@@ -128,7 +128,8 @@ TEST(GdiText, DrawTextAlignsInkInItsRectangle) {
 
 TEST(GdiText, WordBreakWrapsAndCalcRectBoundsTheInk) {
     CFont song = MakeFont(L"宋体", -12);
-    for (const wchar_t* text : {L"测试文字换行的效果，标点不在行首", L"one two three four five six", L"短\r\n两行"}) {
+    for (const wchar_t* text :
+         {L"测试文字换行的效果，标点不在行首", L"one two three four five six", L"短\r\n两行"}) {
         Framebuffer fb(240, 200);
         CDC dc(fb);
         dc.SelectObject(&song);
@@ -207,7 +208,8 @@ TEST(GdiText, BackgroundModesOpaqueRectanglesAndRasterOperations) {
     for (const int mode : {OPAQUE, TRANSPARENT}) {
         Framebuffer before(100, 40);
         for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 100; ++x) before.row(y)[x] = static_cast<uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
+            for (int x = 0; x < 100; ++x)
+                before.row(y)[x] = static_cast<uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
         Framebuffer canvas = before;
         CDC inv(canvas);
         inv.SelectObject(&song);
