@@ -97,9 +97,11 @@ void CDC::AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd) {
     const int64_t minorDelta = xMajor ? dy : dx;
     for (int64_t i = first; i <= last; ++i) {
         const int64_t along = start + dir * i;
-        const int64_t num = 2 * i * std::abs(minorDelta) + major;
+        // 128 bits: the product of two 32-bit spans and a step count overflows 64.
+        const __int128 num = __int128(2) * i * std::abs(minorDelta) + major;
         const int64_t across =
-            (xMajor ? from.y : from.x) + (minorDelta >= 0 ? 1 : -1) * (major ? num / (2 * major) : 0);
+            (xMajor ? from.y : from.x) +
+            (minorDelta >= 0 ? 1 : -1) * (major ? static_cast<int64_t>(num / (2 * major)) : 0);
         const int x = static_cast<int>(xMajor ? along : across),
                   y = static_cast<int>(xMajor ? across : along);
         if (!dashed) {

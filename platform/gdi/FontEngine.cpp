@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "platform/gdi/FontFiles.h"
@@ -176,9 +177,9 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
         metrics_.ascent = static_cast<int>(std::lround(face->ascender * scale));
         metrics_.descent = static_cast<int>(std::lround(-face->descender * scale));
     } else {
-        // The bitmap face declares generous ascent and descent; the ink of its tallest and deepest
-        // characters gives the tight cell a screen expects of a Song face.
-        for (char32_t ch : U"宋国Wgjy|()") {
+        // The bitmap face declares generous ascent and descent; the ink of Chinese characters and
+        // of the Latin descenders gives the tight cell a screen expects of a Song face.
+        for (char32_t ch : std::u32string_view(U"宋国Wgjy")) {
             const Glyph& g = GetGlyph(ch);
             metrics_.ascent = std::max(metrics_.ascent, g.top);
             metrics_.descent = std::max(metrics_.descent, g.height - g.top);

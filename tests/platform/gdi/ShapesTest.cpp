@@ -309,6 +309,10 @@ TEST(GdiClipping, ChildContextDrawsInItsRectangleOnly) {
     dc.FillRect(CRect(-10, -10, 100, 100), &red);
     dc.DrawFocusRect(CRect(-1, -1, 31, 26));
     dc.SetPixel(30, 0, kRed);
+    dc.TextOut(-6, -4, L"北京 text", -1);
+    CRect textBox(-20, 15, 80, 40);
+    dc.DrawText(L"测量点 P12", -1, textBox, DT_RIGHT | DT_NOCLIP | DT_SINGLELINE);
+    dc.ExtTextOut(25, 20, ETO_OPAQUE, CRect(-5, -5, 90, 90), L"点", 1);
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 60; ++x) {
             if (!child.PtInRect({x, y})) {
