@@ -1,0 +1,100 @@
+#pragma once
+// Turns one received line (NMEA sentence, board log or version reply) into changes of the live
+// receiver state. Each line is judged alone; only the options, the version values and the staging
+// table of board type 5 persist between lines.
+#include <array>
+#include <cstdint>
+
+#include "foundation/CGpsState.h"
+#include "platform/text/CString.h"
+
+class IFrameServices;
+
+// Line type codes of Parse.
+enum GpsLineType : int {
+    kLineNone = 0,
+    kLineGga = 1,
+    kLineGll = 2,
+    kLineGsa = 3,
+    kLineGst = 4,
+    kLineGsv = 5,
+    kLineRmc = 6,
+    kLineVtg = 7,
+    kLineZda = 8,
+    kLineBestPos = 9,
+    kLineRefStation = 10,
+    kLineGnGsa = 11,
+    kLineGlGsv = 12,
+    kLineVersionLog = 13,
+    kLineJrtk = 14,
+    kLineBpq = 15,
+};
+
+class CGpsParser {
+public:
+    static constexpr int kStagingEntries = 30;
+
+    explicit CGpsParser(IFrameServices& frame);
+    virtual ~CGpsParser() = default;
+
+    void SetFixLevel(int level) { fixLevel_ = level; }
+    void SetTimeZone(int hours) { timeZone_ = hours; }
+    int FixLevel() const { return fixLevel_; }
+    int TimeZone() const { return timeZone_; }
+    int WorkMode() const { return workMode_; }
+    int L1Option() const { return l1Option_; }
+
+    // Classifies the line, parses it into `state`; nonzero when the line was taken.
+    int Parse(CString line, CGpsState& state, int& type);
+    // A line containing "GPXXX": the receiver's version reply. Always 1.
+    int ParseVersion(CString line, CGpsState& state);
+    // Hands out the last reply's values once; 0 (and tells the user) when none is ready.
+    int GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor, double& instrumentHeight,
+                       int& receiverKind, int& linkKind, int& serialForm, double& instrumentRadius, int& language);
+    // The display text of a solution word.
+    CString SolutionStateText(const CString& solutionText) const;
+
+    // Reflected CRC-32 (0xEDB88320, initial 0, no final inversion) of the low bytes of the characters.
+    static uint32_t Crc32(int length, const wchar_t* text);
+
+private:
+    struct StagedSatellite {
+        int32_t number = 0;
+        int32_t elevation = 0;
+        int32_t azimuth = 0;
+        int32_t signal = 0;
+    };
+
+    int BoardType() const;
+    int ParseGga(const CString& line, CGpsState& state);
+    int ParseGsa(const CString& line, CGpsState& state);
+    int ParseGnGsa(const CString& line, CGpsState& state);
+    int ParseGsv(const CString& line, CGpsState& state, bool glonass);
+    int ParseGsvStaged(const CString& line, CGpsState& state);
+    int ParseGst(const CString& line, CGpsState& state);
+    int ParseZda(const CString& line, CGpsState& state);
+    int ParseBestPos(const CString& line, CGpsState& state);
+    int ParseRefStation(const CString& line, CGpsState& state);
+    int ParseVersionLog(const CString& line);
+    int ParseJrtk(const CString& line, CGpsState& state);
+    int ParseBpq(const CString& line, CGpsState& state);
+    void SetBestPosTime(const CString& secondsOfWeek, CGpsState& state) const;
+    void SetPositionType(const CString& type, CGpsState& state) const;
+
+    IFrameServices& frame_;
+    std::array<StagedSatellite, kStagingEntries> staging_{};
+    int32_t fixLevel_ = 0;
+    int32_t timeZone_ = 8;
+    int32_t versionReady_ = 0;
+    double instrumentHeight_ = 0.092;
+    int32_t workMode_ = 0;
+    int32_t receiverKind_ = 0;
+    double antennaHeightFactor_ = 0.0131;
+    int32_t l1Option_ = 0;
+    int32_t linkKind_ = 0;
+    int32_t serialForm_ = 0;
+    double instrumentRadius_ = 0.0;
+    int32_t language_ = 0;
+    int32_t extStatusVerified_ = 0;
+    int32_t extStatusPresent_ = 0;
+};

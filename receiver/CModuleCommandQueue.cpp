@@ -1,0 +1,234 @@
+#include "receiver/CModuleCommandQueue.h"
+
+#include "platform/messages/Messages.h"
+#include "platform/text/CodePage.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverStartup.h"
+
+namespace {
+
+CommandItem BytesItem(const wchar_t* name, std::vector<uint8_t> request, int timeout, const wchar_t* success,
+                      const wchar_t* timedOut) {
+    CommandItem item;
+    item.requestIsBytes = 1;
+    item.requestBytes = std::move(request);
+    item.name = name;
+    item.timeout = timeout;
+    item.successText = success;
+    item.timeoutText = timedOut;
+    return item;
+}
+
+void AwaitBytes(CommandItem& item, std::vector<uint8_t> reply) {
+    item.replyIsBytes = 1;
+    item.replyBytes = std::move(reply);
+}
+
+}  // namespace
+
+CModuleCommandQueue::CModuleCommandQueue(IFrameServices& frame) : frame_(frame) { current.timeout = -1; }
+
+int CModuleCommandQueue::SendNextCommand() {
+    if (queue.empty()) return 0;
+    ClearLastCommand();
+    current = queue.front();
+    queue.pop_front();
+    ResendLastCommand();
+    return 1;
+}
+
+void CModuleCommandQueue::ClearLastCommand() {
+    current.Reset();
+    current.timeout = -1;
+}
+
+DWORD CModuleCommandQueue::ResendLastCommand() {
+    CSerialPort& port = frame_.SerialPort();
+    if (current.requestIsBytes)
+        return port.Write(current.requestBytes.data(), static_cast<DWORD>(current.requestBytes.size()));
+    if (!current.commandText.IsEmpty()) return port.SendLine(current.commandText);
+    return 0;
+}
+
+void CModuleCommandQueue::CancelCommands() {
+    queue.clear();
+    ClearLastCommand();
+    modeFlag = 0;
+    modeValue = 0;
+    receiveBuffer.Reset();
+    statusWindow = nullptr;
+    replyText.Empty();
+}
+
+void CModuleCommandQueue::Append(CommandItem item, bool sendNow) {
+    if (sendNow) queue.clear();
+    queue.push_back(std::move(item));
+    if (sendNow) SendNextCommand();
+}
+
+void CModuleCommandQueue::QueueOpenRadio(bool sendNow, int linkKind) {
+    receiveBuffer.Reset();
+    const int model = frame_.ReceiverModelNumber();
+    const bool alternative = linkKind != 0 && model >= 2 && model <= 4;
+    CommandItem item = BytesItem(L"OPENRADIO",
+                                 alternative ? std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x02, 0xD8}
+                                             : std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x01, 0xDB},
+                                 10, L"直通通讯模块成功!", L"直通通讯模块超时!");
+    AwaitBytes(item, {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0x00, 0x01, 0xDB});
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::QueueReadRadio(bool sendNow) {
+    ClearLastCommand();
+    CommandItem item = BytesItem(L"READRADIO", {0x55, 0xAA, 0x03, 0x24, 0x00, 0x00, 0x27}, 16, L"读取通道成功!",
+                                 L"读取通道超时!");
+    AwaitBytes(item, {0x55, 0xAB, 0x03, 0x24});
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::QueueReadGprs(bool sendNow) {
+    ClearLastCommand();
+    CommandItem item;
+    item.commandText = L"TOVAK,READALL\r\n";
+    item.replyText = L"TOVAK,ALL";
+    item.timeout = 16;
+    item.name = L"READGPRS";
+    item.successText = L"读取GPRS配置成功!";
+    item.timeoutText = L"读取GPRS配置超时!";
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::QueueCloseRadio(bool sendNow) {
+    CommandItem item = BytesItem(L"CLOSERADIO", {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}, 10, L"关闭通讯模块成功!",
+                                 L"关闭通讯模块超时!");
+    AwaitBytes(item, {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0x00, 0x00, 0xDA});
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::QueueAutoSearch(bool sendNow) {
+    CommandItem item = BytesItem(L"AUTOSEARCHRADIO", {0x24, 0x36, 0xC9, 0x01, 0x00, 0x01, 0xDB}, 10,
+                                 L"电台自动搜索成功!", L"电台自动搜索超时!");
+    item.replyText = L"GPOK";
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::QueueStopSearch(bool sendNow) {
+    CommandItem item = BytesItem(L"STOPSEARCHRADIO", {0x24, 0x36, 0xC9, 0x01, 0x00, 0x00, 0xDA}, 10,
+                                 L"停止自动搜索成功!", L"停止自动搜索超时!");
+    item.replyText = L"GPOK";
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::QueueTurnChannel(int channel, bool sendNow) {
+    const auto ch = static_cast<uint8_t>(channel);
+    CommandItem item = BytesItem(L"TURNRADIO", {0x55, 0xAA, 0x06, 0x07, ch, 0x00, 0x00, 0x00, 0x00,
+                                                static_cast<uint8_t>(ch + 13)},
+                                 10, L"电台通道切换成功!", L"电台通道切换超时!");
+    AwaitBytes(item, {0x55, 0xAB, 0x02, 0x20, 0x00, 0x22});
+    Append(std::move(item), sendNow);
+}
+
+void CModuleCommandQueue::SendBinaryAppFile() {
+    CommandItem item;
+    item.requestIsBytes = 1;
+    item.requestBytes = {0x02, 0x00, 0x64, 0x11, 0x00, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x07,
+                         0x08, 0x29, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0xB7, 0x03};
+    item.timeout = 5;
+    queue.clear();
+    current = item;
+    queue.push_back(item);
+    SendNextCommand();
+    frame_.SerialPort().SendBinaryCommand(52, L"");
+    frame_.SerialPort().SendBinaryCommand(52, L"");
+}
+
+void CModuleCommandQueue::AppendReceived(const uint8_t* bytes, uint32_t count) {
+    receiveBuffer.Append(bytes, count);
+    // The link-detection mode never empties the buffer itself: keep only the newest bytes.
+    if (receiveBuffer.GetLength() > 4 * kMaxReceiveBytes)
+        receiveBuffer.Consume(receiveBuffer.GetLength() - kMaxReceiveBytes);
+}
+
+void CModuleCommandQueue::Report(bool ok, int value, const CString& text) {
+    ModuleReply reply{static_cast<uint8_t>(ok ? 1 : 0), value, text};
+    SendMessage(statusWindow, WM_MODULE_REPLY, reinterpret_cast<WPARAM>(&reply), 0);
+}
+
+void CModuleCommandQueue::OnRadioSearchReply() {
+    int match = -1;
+    if (current.replyIsBytes) {
+        match = receiveBuffer.Find(current.replyBytes.data(), static_cast<int>(current.replyBytes.size()));
+    } else {
+        const uint32_t length = receiveBuffer.GetLength();
+        replyText += FromGbk(std::string_view(reinterpret_cast<const char*>(receiveBuffer.GetPtr(0)), length));
+        if (replyText.GetLength() > kMaxReplyTextChars) replyText = replyText.Right(kMaxReplyTextChars);
+        if (!current.replyText.IsEmpty()) match = replyText.Find(current.replyText);
+    }
+    if (match >= 0) {
+        const CString name = current.name;
+        if (name == L"OPENRADIO") {
+            SendNextCommand();
+            ResetAndNotify(frame_, L"打开电台");
+        } else if (name == L"CLOSERADIO") {
+            CancelCommands();
+            ResetAndNotify(frame_, L"关闭电台");
+        } else if (name == L"READRADIO") {
+            receiveBuffer.Consume(static_cast<uint32_t>(match));
+            const uint8_t channel = receiveBuffer.GetAt(4);
+            if (receiveBuffer.GetLength() >= 5 && channel < 9) {
+                DataLinkSettings& link = frame_.GeneralSettings().dataLink;
+                link.nModuleType = 0;
+                link.radioChannel = channel;
+                Report(true, channel, current.successText);
+                ResetAndNotify(frame_, L"读取通道成功");
+                QueueCloseRadio(true);
+            }
+        } else if (name == L"TURNRADIO") {
+            if (current.requestIsBytes && current.requestBytes.size() >= 6) {
+                const int channel = current.requestBytes[4];
+                DataLinkSettings& link = frame_.GeneralSettings().dataLink;
+                link.nModuleType = 0;
+                link.radioChannel = channel;
+                Report(true, channel, current.successText);
+                QueueCloseRadio(true);
+                ResetAndNotify(frame_, L"切换通道成功");
+            }
+        } else if (name == L"AUTOSEARCHRADIO" || name == L"STOPSEARCHRADIO") {
+            Report(true, frame_.GeneralSettings().dataLink.radioChannel, current.successText);
+            QueueCloseRadio(true);
+            ResetAndNotify(frame_, name == L"AUTOSEARCHRADIO" ? L"自动搜索成功" : L"停止搜索成功");
+        }
+    }
+    if (receiveBuffer.GetLength() > kMaxReceiveBytes) receiveBuffer.Reset();
+}
+
+bool CModuleCommandQueue::Busy() const {
+    return current.replyIsBytes || !current.requestBytes.empty() || !current.commandText.IsEmpty() || !queue.empty();
+}
+
+void CModuleCommandQueue::OnTick() {
+    if (!Busy() || frame_.GeneralSettings().dataLink.nModuleType == 2) return;
+    if (current.timeout >= 0) {
+        current.timeout -= 2;
+        ResendLastCommand();
+        return;
+    }
+    const CString name = current.name;
+    const CString timeoutText = current.timeoutText;
+    if (name == L"OPENRADIO") {
+        Report(false, 0, timeoutText);
+        CancelCommands();
+    } else if (name == L"READRADIO" || name == L"TURNRADIO") {
+        Report(false, 0, timeoutText);
+    } else if (name == L"CLOSERADIO") {
+        CancelCommands();
+    }
+    if (!SendNextCommand()) CancelCommands();
+}
+
+void CModuleCommandQueue::SetRadioWait(int mode) {
+    modeFlag = mode != 0 ? 1 : 0;
+    modeValue = mode;
+}

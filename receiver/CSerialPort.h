@@ -1,0 +1,61 @@
+#pragma once
+// The program's one route to the receiver and its data-link modules: a serial port whose reader thread
+// hands every received chunk to an owner window (and optionally a second one) as WM_SERIAL_DATA, and
+// the writers of raw bytes, text command lines and framed binary commands.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "platform/base/WinTypes.h"
+#include "platform/text/CString.h"
+
+class CSerialPort {
+public:
+    static constexpr DWORD kChunkSize = 256;
+    // Limits of a binary command: one token, the converted token text, the payload.
+    static constexpr int kMaxTokenChars = 11;
+    static constexpr size_t kMaxTokenTextBytes = 255;
+    static constexpr size_t kMaxPayloadBytes = 250;
+
+    CSerialPort();
+    virtual ~CSerialPort();
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
+
+    // "COM<n>:" at the given speed, 8 data bits, one stop bit, no parity.
+    BOOL OpenPort(int portNumber, DWORD baudRate);
+    // Opens, configures and starts the reader; 0 (with the user told why) when any step fails.
+    int Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity);
+    // Stops and joins the reader, then closes the device. Safe from any handler of the UI thread.
+    int Close();
+    int StartReadThread();
+    int StopReadThread();
+
+    DWORD Write(const void* bytes, DWORD count);
+    BOOL SendLine(CString text);
+    // Builds the frame '$', id, ~id, length (LE16), payload, XOR; a token text over the limits sends
+    // nothing and answers 0.
+    DWORD SendBinaryCommand(BYTE commandId, CString tokens);
+
+    void SetOwner(HWND owner, UINT messageId);
+    void SetSecondOwner(HWND owner, UINT messageId);
+    void ClearSecondOwner();
+    int GetPortNumber() const { return portNumber_; }
+    BOOL IsOpen() const;
+    BOOL EscapeCommFunction(DWORD function);
+
+    struct Link;
+    struct Reader;
+
+private:
+    int portNumber_ = 1;
+    std::shared_ptr<Link> link_;
+    std::shared_ptr<Reader> reader_;
+};
+
+// The payload of a binary command frame from its token text; false when a limit is passed.
+bool BuildBinaryPayload(const CString& tokens, std::string* payload);
+// The whole frame for a command id and payload.
+std::string BuildBinaryFrame(BYTE commandId, const std::string& payload);
+// Two lower-case hex digits: the byte sum of the hex pairs of `hexText` (blanks ignored).
+CString HexByteSumChecksum(const CString& hexText);

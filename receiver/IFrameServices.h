@@ -1,0 +1,44 @@
+#pragma once
+// What the receiver link needs of the main frame: the frame's fields and operations under their own
+// names. The shell's main frame implements it; tests implement it with a small double.
+#include "foundation/CGpsState.h"
+#include "foundation/GeneralSettingsBlock.h"
+#include "foundation/LastFilesRecord.h"
+#include "platform/base/WinTypes.h"
+#include "platform/text/CString.h"
+
+class CSerialPort;
+class CDeviceIo;
+struct GgaRecord;
+
+class IFrameServices {
+public:
+    virtual ~IFrameServices() = default;
+
+    // Fields the frame owns.
+    virtual CSerialPort& SerialPort() = 0;
+    virtual CGpsState& GpsState() = 0;
+    virtual GeneralSettingsBlock& GeneralSettings() = 0;
+    // The system file in memory; its nGPSOEMType is the configured board type (0 to 5).
+    virtual LastFilesRecord& SystemRecord() = 0;
+    virtual CDeviceIo& DeviceIo() = 0;
+    // The network-RTK record of the last GGA position.
+    virtual GgaRecord& NetworkGga() = 0;
+    // 1 while the receiver reports the work mode "BASE", 0 after "ROVER".
+    virtual int& BaseFlag() = 0;
+    // Board firmware version number, written by the "VERSIONA" log.
+    virtual double& BoardFirmwareVersion() = 0;
+    virtual int& VersionQueryPending() = 0;
+    // 1 selects the "C1" port switch; 2, 3 and 4 select "C2" and the alternative module-open payload.
+    virtual int ReceiverModelNumber() const = 0;
+    // The window of message 1912 (the main view or the open measuring screen).
+    virtual HWND PositionWindow() const = 0;
+    // "\Program Files" on the device: the system file and the antenna table lie there.
+    virtual CString ProgramFolder() const = 0;
+
+    // Writes the system record to the given device path (the job settings' system-file writer).
+    virtual void WriteSystemFile(const CString& path) = 0;
+    // Earth-centred coordinates of a WGS-84 position, through the frame's second coordinate
+    // transformer set to the WGS-84 ellipsoid and then back to the job's.
+    virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// Window messages of the receiver link.
+#include "platform/messages/Messages.h"
+
+// wParam: the reader thread's byte buffer (valid during the call only), lParam: byte count (1 to 256).
+constexpr UINT WM_SERIAL_DATA = WM_USER + 999;
+// wParam: a ModuleReply valid during the call only, lParam 0.
+constexpr UINT WM_MODULE_REPLY = WM_USER + 886;
+// wParam: the live CGpsState; lParam 4 after the position log, 1 after GGA, 0 after a reset.
+constexpr UINT WM_GPS_POSITION = 1912;
+constexpr UINT WM_GPS_POSITION_STORE = 1749;
+constexpr UINT WM_GPS_POSITION_VERIFY = 1750;

@@ -1,0 +1,170 @@
+#include "receiver/ReceiverStartup.h"
+
+#include <string>
+
+#include "platform/messages/Messages.h"
+#include "platform/text/Format.h"
+#include "platform/time/Clock.h"
+#include "receiver/CDeviceIo.h"
+#include "receiver/CModuleCommandQueue.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/GgaRecord.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverMessages.h"
+
+namespace {
+
+// Texts kept with their own CR LF: the line writer adds another, so each is followed by an empty line.
+void SendAll(CSerialPort& port, std::initializer_list<const wchar_t*> lines) {
+    for (const wchar_t* line : lines) port.SendLine(line);
+}
+
+void SendVersionQueries(CSerialPort& port) {
+    port.SendBinaryCommand(52, L"");
+    port.SendBinaryCommand(52, L"");
+}
+
+CString ElevationMaskLine(IFrameServices& frame) {
+    return Format(L"ecutoff,%d\r\n", frame.GeneralSettings().connection.nGAngle);
+}
+
+// The port-2 interface mode by differential format; another format repeats the elevation-mask line.
+void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
+    static const wchar_t* const kOwn[] = {L"interfacemode,com2,rtca,rtca\r\n", L"interfacemode,com2,rtcm,rtcm\r\n",
+                                          L"interfacemode,com2,cmr,cmr\r\n", L"interfacemode,com2,rtcmv3,rtcmv3\r\n"};
+    static const wchar_t* const kBoard[] = {
+        L"interfacemode,com2,rtca,novatel\r\n", L"interfacemode,com2,rtcm,novatel\r\n",
+        L"interfacemode,com2,cmr,novatel\r\n", L"interfacemode,com2,rtcmv3,novatel\r\n"};
+    const int format = frame.GeneralSettings().connection.nRadioFormat;
+    if (format >= 0 && format <= 3)
+        frame.SerialPort().SendLine((boardOutput ? kBoard : kOwn)[format]);
+    else
+        frame.SerialPort().SendLine(ElevationMaskLine(frame));
+}
+
+void SendCommonStart(IFrameServices& frame) {
+    SendAll(frame.SerialPort(), {L"dgpstimeout,60\r\n", L"DGPSTIMEOUT,60\r\n", L"nmeatalker auto\r\n",
+                                 L"NMEATALKER AUTO\r\n"});
+    frame.SerialPort().SendLine(ElevationMaskLine(frame));
+}
+
+void SendLogLines(CSerialPort& port) {
+    SendAll(port, {L"log,gpgga,ontime,3\r\n", L"log,gpgsa,ontime,3\r\n", L"log,gpgsv,ontime,1\r\n",
+                   L"log,gpzda,ontime,1\r\n", L"log,refstationa,onchanged\r\n", L"log,refstationa,ontime,10\r\n",
+                   L"log,bestposa,ontime,1\r\n"});
+}
+
+void SettleAndClear(IFrameServices& frame) {
+    Sleep(100);
+    frame.DeviceIo().AllLedsOff();
+    frame.NetworkGga().Clear();
+}
+
+int HexValue(wchar_t c) {
+    if (c >= L'0' && c <= L'9') return c - L'0';
+    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+    return 0;
+}
+
+}  // namespace
+
+void EnableNmeaJ(IFrameServices& frame) {
+    CSerialPort& port = frame.SerialPort();
+    SendAll(port, {L"$JOFF,PORTA\r\n", L"$JOFF,PORTA\r\n", L"$JASC,gpgga,1\r\n", L"$JASC,gpgga,1\r\n",
+                   L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n", L"$JASC,gpgsv,1\r\n", L"$JASC,gpgst,1\r\n",
+                   L"$JASC,gpgga,1\r\n", L"$JAPP\r\n"});
+    SendVersionQueries(port);
+}
+
+void EnableNmeaLog(IFrameServices& frame) {
+    CSerialPort& port = frame.SerialPort();
+    SendAll(port, {L"log,gpgsa,ontime,1\r\n", L"log,gpzda,ontime,1\r\n", L"log,gpgga,ontime,1\r\n"});
+    SendVersionQueries(port);
+}
+
+void StartReceiverLog(IFrameServices& frame) {
+    SendCommonStart(frame);
+    SendInterfaceMode(frame, false);
+    SendLogLines(frame.SerialPort());
+    SendVersionQueries(frame.SerialPort());
+    SettleAndClear(frame);
+}
+
+void StartReceiverBothFamilies(IFrameServices& frame) {
+    SendCommonStart(frame);
+    SendInterfaceMode(frame, true);
+    SendLogLines(frame.SerialPort());
+    SettleAndClear(frame);
+    SendAll(frame.SerialPort(), {L"$JASC,gpgga,1\r\n", L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n",
+                                 L"$JASC,gpgsv,1\r\n", L"$JAPP\r\n"});
+    SendVersionQueries(frame.SerialPort());
+}
+
+void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue) {
+    switch (frame.SystemRecord().nGPSOEMType) {
+    case 0: StartReceiverBothFamilies(frame); break;
+    case 1: StartReceiverLog(frame); break;
+    case 2: EnableNmeaJ(frame); break;
+    case 4:
+        EnableNmeaLog(frame);
+        queue.SendBinaryAppFile();
+        break;
+    case 5: queue.SendBinaryAppFile(); break;
+    default: break;
+    }
+}
+
+CString ElevationMaskPacketText(int maskDegrees) {
+    const int mask = ((maskDegrees % 256) + 256) % 256;
+    CString first = L"01 00 00 03 00 01 00";
+    CString second = L"01 08 " + Format(L"%02x 01 %02x", mask, 0x63) + L"00 00 01 00 00";
+    first.Remove(L' ');
+    second.Remove(L' ');
+    CString text = L"020064";
+    text += Format(L"%02x", (first.GetLength() + second.GetLength()) / 2);
+    text += first;
+    text += second;
+    text += HexByteSumChecksum(text.Mid(2));
+    text += L"03";
+    return text;
+}
+
+void SendElevationMaskPacket(IFrameServices& frame, int maskDegrees) {
+    const CString text = ElevationMaskPacketText(maskDegrees);
+    std::string bytes;
+    for (int i = 0; i + 1 < text.GetLength(); i += 2)
+        bytes += static_cast<char>(HexValue(text[i]) * 16 + HexValue(text[i + 1]));
+    frame.SerialPort().Write(bytes.data(), static_cast<DWORD>(bytes.size()));
+    Sleep(500);
+}
+
+void ResetReceiverState(CGpsState& s, bool full) {
+    if (full) {
+        s.baseId = L"0000";
+        s.baseType = L"RTCA";
+        s.baseLat = s.baseLon = s.baseHeight = 0.0;
+        s.baseX = s.baseY = s.baseZ = 0.0;
+        s.ident.Reset();
+        s.antennaType.Empty();
+        s.modelText.Empty();
+    }
+    s.fixFlag = 0;
+    s.pdop = s.hdop = s.vdop = 0.0;
+    s.gpsInView = s.gpsUsedCount = s.gloInView = s.gloUsedCount = 0;
+    s.rmsH = s.rmsV = 0.0;
+    s.diffAge = 0;
+    s.solutionCode = 0;
+    s.latitude = s.longitude = s.height = 0.0;
+    s.gridX = s.gridY = s.gridH = 0.0;
+    s.projX = s.projY = s.projH = 0.0;
+    s.geoidSeparation = 0.0;
+    s.solutionText.Empty();
+}
+
+void ResetAndNotify(IFrameServices& frame, const CString& text) {
+    CGpsState& state = frame.GpsState();
+    ResetReceiverState(state, false);
+    state.solutionText = text;
+    SendMessage(frame.PositionWindow(), WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 0);
+}

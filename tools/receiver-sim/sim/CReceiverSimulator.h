@@ -1,0 +1,101 @@
+#pragma once
+// A GNSS receiver played on a pseudo-terminal: the program opens the terminal's device path as its
+// serial port. The simulator sends NMEA sentences and board logs of a scripted walk at its epoch rate,
+// answers the version query and the data-link module requests, records everything it receives, and
+// injects faults on request. Its clock is driven by the caller (tests advance it; the program follows
+// real time).
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tools/receiver-sim/sim/SimSentences.h"
+#include "tools/receiver-sim/sim/SimWalk.h"
+
+namespace sim {
+
+struct SimOptions {
+    WalkScript script = WalkScript::Default();
+    std::string serial = "QZ8120382345678";
+    std::string board = "OEM-V";
+    std::string workMode = "ROVER";
+    std::string firmware = "3.000A19";
+    int radioChannel = 3;
+    bool nmea = true;       // GGA, GSA, GSV (GPS and GLONASS), GST, ZDA
+    bool boardLogs = true;  // BESTPOSA every epoch, REFSTATIONA every refStationSeconds
+    int refStationSeconds = 10;
+    uint32_t seed = 1;
+};
+
+struct SimFaults {
+    int badChecksumEvery = 0;  // every n-th sentence or log carries a wrong check; 0 never
+    int maxPiece = 0;          // above 0: output is written in pieces of 1 to maxPiece bytes
+    int pieceGapUs = 0;        // real-time pause between pieces (the stand-alone program only)
+};
+
+class CReceiverSimulator {
+public:
+    explicit CReceiverSimulator(SimOptions options = {});
+    ~CReceiverSimulator();
+    CReceiverSimulator(const CReceiverSimulator&) = delete;
+    CReceiverSimulator& operator=(const CReceiverSimulator&) = delete;
+
+    // Creates the pseudo-terminal (raw, no echo); false when the system has none to give.
+    bool Open();
+    const std::string& DevicePath() const { return devicePath_; }
+    int InputFd() const { return master_; }
+
+    // Moves the simulated clock on and sends every epoch that falls due; the bytes written.
+    size_t Advance(int ms);
+    // Sends one epoch now (call it several times for a burst).
+    size_t EmitEpoch();
+    // Sends what the caller gives, through the fault stage.
+    size_t WriteRaw(const std::string& bytes);
+    // Reads what the program wrote and answers it; the number of lines and frames received.
+    int ServiceInput();
+
+    void SetFaults(const SimFaults& faults) { faults_ = faults; }
+    // No output for the next `ms` of simulated time.
+    void SilenceFor(int ms) { silentUntilMs_ = nowMs_ + ms; }
+    // Closes the terminal: the program's port sees its device vanish.
+    void HangUp();
+
+    int64_t NowMs() const { return nowMs_; }
+    size_t EpochsSent() const { return epochs_; }
+    Epoch CurrentEpoch() const;
+    const std::string& Sent() const { return sent_; }
+    const std::string& Received() const { return received_; }
+    // Text lines received (without CR LF), and binary frames (module frames and radio requests).
+    const std::vector<std::string>& ReceivedLines() const { return lines_; }
+    const std::vector<std::string>& ReceivedFrames() const { return frames_; }
+    bool ModuleLinkOpen() const { return moduleOpen_; }
+
+private:
+    size_t Send(std::string bytes);
+    std::string MaybeCorrupt(std::string sentence);
+    void HandleFrame(const std::string& frame);
+    void HandleRadioFrame(const std::string& frame);
+    void HandleLine(const std::string& line);
+
+    SimOptions options_;
+    SimFaults faults_;
+    std::mt19937 random_;
+    int master_ = -1;
+    int slaveKeeper_ = -1;
+    std::string devicePath_;
+    int64_t nowMs_ = 0;
+    int64_t nextEpochMs_ = 0;
+    int64_t silentUntilMs_ = 0;
+    int64_t nextRefStationMs_ = 0;
+    size_t epochs_ = 0;
+    size_t sentences_ = 0;
+    std::string sent_;
+    std::string received_;
+    std::string pending_;
+    std::vector<std::string> lines_;
+    std::vector<std::string> frames_;
+    bool moduleOpen_ = false;
+    int channel_ = 0;
+};
+
+}  // namespace sim
