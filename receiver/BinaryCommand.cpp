@@ -19,8 +19,10 @@ uint32_t LeadingInteger(const std::string& text, size_t from) {
 
 }  // namespace
 
-bool BuildBinaryPayload(const CString& tokens, std::string* payload) {
-    payload->clear();
+bool BuildBinaryPayload(const CString& tokens, std::string* result) {
+    result->clear();
+    std::string built;
+    std::string* payload = &built;
     const std::string text = ToGbk(tokens);
     if (text.size() > CSerialPort::kMaxTokenTextBytes) return false;
     size_t pos = 0;
@@ -48,11 +50,9 @@ bool BuildBinaryPayload(const CString& tokens, std::string* payload) {
             break;
         default: break;
         }
-        if (payload->size() > CSerialPort::kMaxPayloadBytes) {
-            payload->clear();
-            return false;
-        }
+        if (payload->size() > CSerialPort::kMaxPayloadBytes) return false;
     }
+    *result = std::move(built);
     return true;
 }
 

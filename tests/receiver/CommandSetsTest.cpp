@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "platform/time/Clock.h"
+#include "receiver/CModuleCommandQueue.h"
+#include "receiver/ReceiverStartup.h"
+#include "tests/receiver/SimulatorLink.h"
+
+namespace {
+
+class CommandSets : public SimulatorLink {
+protected:
+    std::string StartupTranscript(int board, int format) {
+        frame.system.nGPSOEMType = board;
+        frame.settings.connection.nRadioFormat = format;
+        frame.settings.connection.nGAngle = 10;
+        SendStartupSet(frame, queue);
+        return Written();
+    }
+
+    CVirtualClock clock;
+    CModuleCommandQueue queue{frame};
+};
+
+const char* const kOwnModes[] = {"interfacemode,com2,rtca,rtca", "interfacemode,com2,rtcm,rtcm",
+                                 "interfacemode,com2,cmr,cmr", "interfacemode,com2,rtcmv3,rtcmv3", "ecutoff,10"};
+const char* const kBoardModes[] = {"interfacemode,com2,rtca,novatel", "interfacemode,com2,rtcm,novatel",
+                                   "interfacemode,com2,cmr,novatel", "interfacemode,com2,rtcmv3,novatel",
+                                   "ecutoff,10"};
+
+std::string CommonStart() {
+    return Stored("dgpstimeout,60") + Stored("DGPSTIMEOUT,60") + Stored("nmeatalker auto") +
+           Stored("NMEATALKER AUTO") + Stored("ecutoff,10");
+}
+
+std::string LogLines() {
+    return Stored("log,gpgga,ontime,3") + Stored("log,gpgsa,ontime,3") + Stored("log,gpgsv,ontime,1") +
+           Stored("log,gpzda,ontime,1") + Stored("log,refstationa,onchanged") + Stored("log,refstationa,ontime,10") +
+           Stored("log,bestposa,ontime,1");
+}
+
+const std::string kAppFile = Bytes({0x02, 0x00, 0x64, 0x11, 0x00, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x07,
+                                    0x08, 0x29, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0xB7, 0x03});
+
+}  // namespace
+
+TEST_F(CommandSets, StartupSetOfEveryBoardTypeAndFormat) {
+    for (int format = 0; format <= 4; ++format) {
+        SCOPED_TRACE(format);
+        frame.gga.valid = 1;
+        EXPECT_EQ(StartupTranscript(0, format), CommonStart() + Stored(kBoardModes[format]) + LogLines() +
+                                                    Stored("$JASC,gpgga,1") + Stored("$JASC,gpgsa,1") +
+                                                    Stored("$JASC,gpzda,1") + Stored("$JASC,gpgsv,1") +
+                                                    Stored("$JAPP") + kVersionQuery + kVersionQuery);
+        EXPECT_EQ(frame.gga.valid, 0);
+        EXPECT_DOUBLE_EQ(frame.gga.hdop, 99.0);
+        EXPECT_EQ(StartupTranscript(1, format),
+                  CommonStart() + Stored(kOwnModes[format]) + LogLines() + kVersionQuery + kVersionQuery);
+        EXPECT_EQ(StartupTranscript(2, format),
+                  Stored("$JOFF,PORTA") + Stored("$JOFF,PORTA") + Stored("$JASC,gpgga,1") + Stored("$JASC,gpgga,1") +
+                      Stored("$JASC,gpgsa,1") + Stored("$JASC,gpzda,1") + Stored("$JASC,gpgsv,1") +
+                      Stored("$JASC,gpgst,1") + Stored("$JASC,gpgga,1") + Stored("$JAPP") + kVersionQuery +
+                      kVersionQuery);
+        EXPECT_EQ(StartupTranscript(3, format), "");
+        EXPECT_EQ(StartupTranscript(4, format), Stored("log,gpgsa,ontime,1") + Stored("log,gpzda,ontime,1") +
+                                                    Stored("log,gpgga,ontime,1") + kVersionQuery + kVersionQuery +
+                                                    kAppFile + kVersionQuery + kVersionQuery);
+        EXPECT_EQ(StartupTranscript(5, format), kAppFile + kVersionQuery + kVersionQuery);
+    }
+}
+
+TEST_F(CommandSets, AppFilePacketBecomesTheCurrentModuleCommand) {
+    queue.QueueReadRadio(false);
+    queue.SendBinaryAppFile();
+    EXPECT_TRUE(queue.queue.empty());
+    EXPECT_EQ(queue.current.timeout, 5);
+    EXPECT_EQ(queue.current.requestBytes.size(), 23u);
+    EXPECT_EQ(queue.current.replyIsBytes, 0);
+}
+
+TEST_F(CommandSets, ElevationMaskPacket) {
+    EXPECT_EQ(ElevationMaskPacketText(10), L"020064110100000300010001080a01630000010000f203");
+    SendElevationMaskPacket(frame, 89);
+    EXPECT_EQ(Written(), Bytes({0x02, 0x00, 0x64, 0x11, 0x01, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x01,
+                                0x08, 0x59, 0x01, 0x63, 0x00, 0x00, 0x01, 0x00, 0x00, 0x41, 0x03}));
+    SendElevationMaskPacket(frame, 0);
+    EXPECT_EQ(Written().substr(21), Bytes({0xE8, 0x03}));
+}
+
+TEST_F(CommandSets, TextAndBinaryWritersOnTheWire) {
+    frame.port.SendLine(L"unlogall,com2");
+    frame.port.SendLine(L"fix,none\r\n");
+    frame.port.SendBinaryCommand(53, L"C0");
+    frame.port.SendBinaryCommand(57, L"C2 C5 C30 C10 ");
+    EXPECT_EQ(Written(), "unlogall,com2\r\n" + Stored("fix,none") + Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}) +
+                             Bytes({0x24, 0x39, 0xC6, 0x04, 0x00, 0x02, 0x05, 0x1E, 0x0A, 0xCC}));
+    // Over the limits nothing at all is written.
+    EXPECT_EQ(frame.port.SendBinaryCommand(61, L"c123456789012"), 0u);
+    EXPECT_EQ(frame.port.SendBinaryCommand(61, CString(L'c', 300)), 0u);
+    CString many;
+    for (int i = 0; i < 70; ++i) many += L"l1 ";
+    EXPECT_EQ(frame.port.SendBinaryCommand(61, many), 0u);
+    EXPECT_EQ(Written(), "");
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The main frame as the receiver link sees it: real port, state, settings and device object, with the
+// frame's own operations recorded.
+#include <vector>
+
+#include "foundation/CGpsState.h"
+#include "foundation/GeneralSettingsBlock.h"
+#include "foundation/LastFilesRecord.h"
+#include "receiver/CDeviceIo.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/GgaRecord.h"
+#include "receiver/IFrameServices.h"
+
+class CFakeFrame : public IFrameServices {
+public:
+    CSerialPort& SerialPort() override { return port; }
+    CGpsState& GpsState() override { return state; }
+    GeneralSettingsBlock& GeneralSettings() override { return settings; }
+    LastFilesRecord& SystemRecord() override { return system; }
+    CDeviceIo& DeviceIo() override { return device; }
+    GgaRecord& NetworkGga() override { return gga; }
+    int& BaseFlag() override { return baseFlag; }
+    double& BoardFirmwareVersion() override { return firmwareVersion; }
+    int& VersionQueryPending() override { return versionQueryPending; }
+    int ReceiverModelNumber() const override { return receiverModel; }
+    HWND PositionWindow() const override { return positionWindow; }
+    CString ProgramFolder() const override { return L"\\Program Files"; }
+    void WriteSystemFile(const CString& path) override { systemFileWrites.push_back(path); }
+    void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
+
+    CSerialPort port;
+    CGpsState state;
+    GeneralSettingsBlock settings;
+    LastFilesRecord system;
+    CDeviceIo device;
+    GgaRecord gga;
+    int baseFlag = 0;
+    double firmwareVersion = 0.0;
+    int versionQueryPending = 1;
+    int receiverModel = 0;
+    HWND positionWindow;
+    std::vector<CString> systemFileWrites;
+};

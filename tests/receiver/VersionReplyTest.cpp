@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "platform/messages/MessageBoxScript.h"
+#include "receiver/CGpsParser.h"
+#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/SentenceHelpers.h"
+
+namespace {
+
+struct Values {
+    int l1 = -1, mode = -1, kind = -1, link = -1, form = -1, language = -1;
+    double factor = -1, height = -1, radius = -1;
+};
+
+class VersionReply : public ::testing::Test {
+protected:
+    // A reply with the given serial, board, work mode and antenna dimension fields 12 to 14.
+    void Reply(const std::string& serial, const std::string& board, const std::string& mode,
+               const std::string& dims = ",,") {
+        ASSERT_EQ(parser.ParseVersion(Nmea("GPXXX," + serial + ",V2.1,B3,QZANT-B," + board + ",GPRS,RADIO,0," + mode +
+                                           ",EN,3," + dims + ",END"),
+                                      frame.state),
+                  1);
+    }
+    Values Take() {
+        Values v;
+        EXPECT_EQ(parser.GetVersionInfo(v.l1, v.mode, v.factor, v.height, v.kind, v.link, v.form, v.radius,
+                                        v.language),
+                  1);
+        return v;
+    }
+
+    CFakeFrame frame;
+    CGpsParser parser{frame};
+};
+
+}  // namespace
+
+TEST_F(VersionReply, BoardTypeIsSavedInTheSystemFile) {
+    const struct {
+        const char* board;
+        int type;
+    } cases[] = {{"OEM-V", 1}, {"OEM-E", 2}, {"ECLIPSE", 2}, {"OEM-E2", 1}, {"OEM-D", 4}, {"XOEM-T", 5}, {"??", 1}};
+    for (const auto& c : cases) {
+        Reply("QZ8120382345678", c.board, "ROVER");
+        EXPECT_EQ(frame.system.nGPSOEMType, c.type) << c.board;
+    }
+    ASSERT_FALSE(frame.systemFileWrites.empty());
+    EXPECT_EQ(frame.systemFileWrites.back(), L"\\Program Files\\qzsys.sys");
+}
+
+TEST_F(VersionReply, IdentificationAndAntennaDimensions) {
+    Reply("QZ8120382345678", "OEM-V", "BASE", "0,120,884");
+    EXPECT_EQ(frame.state.ident.text[0], L"QZ8120382345678");
+    EXPECT_EQ(frame.state.ident.text[1], L"V2.1");
+    EXPECT_EQ(frame.state.ident.text[3], L"B3");
+    EXPECT_EQ(frame.state.antennaType, L"QZANT-B");
+    EXPECT_EQ(frame.state.modelText, L"QZ-R8");
+    EXPECT_EQ(frame.baseFlag, 1);
+    Values v = Take();
+    EXPECT_DOUBLE_EQ(v.radius, 0.12);
+    EXPECT_DOUBLE_EQ(v.height, 0.0884);
+    EXPECT_NEAR(v.factor, 0.0764, 1e-12);
+    EXPECT_EQ(v.mode, 1);
+    EXPECT_EQ(v.l1, 0);
+    EXPECT_EQ(v.form, 1);
+    EXPECT_EQ(v.link, 1);
+    EXPECT_EQ(v.language, 2);
+
+    Reply("QZ8120382345678", "OEM-V", "ROVER", "0,120,88");
+    v = Take();
+    EXPECT_DOUBLE_EQ(v.height, 0.0884);
+    EXPECT_NEAR(v.factor, 0.0764, 1e-12);
+    EXPECT_EQ(frame.baseFlag, 0);
+}
+
+TEST_F(VersionReply, WithoutDimensionsTheTablesGiveTheConstants) {
+    Reply("QZ6125362345", "OEM-V", "VRSROVER");
+    Values v = Take();
+    EXPECT_DOUBLE_EQ(v.factor, 0.0764);
+    EXPECT_DOUBLE_EQ(v.height, 0.0787);
+    EXPECT_EQ(v.kind, 3);
+    EXPECT_EQ(v.l1, 1);
+    EXPECT_EQ(v.mode, 0);
+    // Another work mode word: the serial's sixth character decides.
+    Reply("QZ8125382345678", "OEM-V", "?");
+    EXPECT_EQ(Take().mode, 1);
+}
+
+TEST_F(VersionReply, ValuesAreHandedOutOncePerReply) {
+    CMessageBoxScript boxes;
+    Reply("QZ8120382345678", "OEM-V", "ROVER");
+    Take();
+    int i;
+    double d;
+    EXPECT_EQ(parser.GetVersionInfo(i, i, d, d, i, i, i, d, i), 0);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, L"获取GPS主机相关信息失败");
+    EXPECT_EQ(boxes.Shown()[0].caption, L"Tip");
+}
