@@ -164,7 +164,14 @@ void CModuleCommandQueue::OnRadioSearchReply() {
         const uint32_t length = receiveBuffer.GetLength();
         replyText += FromGbk(std::string_view(reinterpret_cast<const char*>(receiveBuffer.GetPtr(0)), length));
         if (replyText.GetLength() > kMaxReplyTextChars) replyText = replyText.Right(kMaxReplyTextChars);
-        if (!current.replyText.IsEmpty()) match = replyText.Find(current.replyText);
+        // Matched on the bytes too: converted text can pair a binary byte before the reply with the
+        // reply's first letter and hide it.
+        if (!current.replyText.IsEmpty()) {
+            const std::string awaited = ToGbk(current.replyText);
+            match = replyText.Find(current.replyText) >= 0
+                        ? 0
+                        : receiveBuffer.Find(awaited.data(), static_cast<int>(awaited.size()));
+        }
     }
     if (match >= 0) {
         const CString name = current.name;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/base/WinTypes.h"
+#include "platform/serial/CSerialDevice.h"  // the escape functions (SETDTR, ...) and line constants
 #include "platform/text/CString.h"
 
 class CSerialPort {

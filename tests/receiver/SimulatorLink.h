@@ -47,3 +47,24 @@ inline std::string Bytes(std::initializer_list<int> values) {
 inline std::string Stored(const std::string& text) { return text + "\r\n\r\n"; }
 
 inline const std::string kVersionQuery = Bytes({0x24, 0x34, 0xCB, 0x00, 0x00, 0xDB});
+
+#include <chrono>
+#include <functional>
+#include <poll.h>
+
+#include "platform/messages/Messages.h"
+
+// Lets the simulator answer and the UI thread take the port's chunks until `done` holds (at most 5 s
+// of real time: the reader thread and the terminal run in real time).
+inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < deadline) {
+        simulator.ServiceInput();
+        while (PumpPendingMessages()) {
+        }
+        if (done()) return true;
+        pollfd p{simulator.InputFd(), POLLIN, 0};
+        poll(&p, simulator.InputFd() >= 0 ? 1 : 0, 2);
+    }
+    return done();
+}

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/messages/Messages.h"
+#include "platform/time/Clock.h"
+#include "receiver/CModuleCommandQueue.h"
+#include "receiver/ReceiverMessages.h"
+#include "tests/receiver/SimulatorLink.h"
+
+namespace {
+
+constexpr UINT_PTR kFrameTimer = 999;
+
+// The frame's side of the queue: the two-second tick and, in mode 2, the module bytes.
+class CQueueWindow final : public IMessageTarget {
+public:
+    explicit CQueueWindow(CModuleCommandQueue& queue) : queue_(queue), hwnd(RegisterMessageTarget(this)) {}
+    ~CQueueWindow() override { UnregisterMessageTarget(hwnd); }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_TIMER && wParam == kFrameTimer) queue_.OnTick();
+        if (message == WM_SERIAL_DATA && queue_.ModeValue() == 2) {
+            queue_.AppendReceived(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam));
+            queue_.OnRadioSearchReply();
+        }
+        return 0;
+    }
+
+private:
+    CModuleCommandQueue& queue_;
+
+public:
+    HWND hwnd;
+};
+
+// The radio dialog's status window and the position window.
+class CReplyWindow final : public IMessageTarget {
+public:
+    CReplyWindow() : hwnd(RegisterMessageTarget(this)) {}
+    ~CReplyWindow() override { UnregisterMessageTarget(hwnd); }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM) override {
+        if (message == WM_MODULE_REPLY) replies.push_back(*reinterpret_cast<const ModuleReply*>(wParam));
+        if (message == WM_GPS_POSITION) statusTexts.push_back(reinterpret_cast<const CGpsState*>(wParam)->solutionText);
+        return 0;
+    }
+    HWND hwnd;
+    std::vector<ModuleReply> replies;
+    std::vector<CString> statusTexts;
+};
+
+class ModuleQueue : public SimulatorLink {
+protected:
+    void SetUp() override {
+        SimulatorLink::SetUp();
+        frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
+        frame.positionWindow = replies.hwnd;
+        SetTimer(window.hwnd, kFrameTimer, 2000);
+    }
+    void Tick() { clock.Advance(2000); }
+    // Starts a module exchange the way the radio dialog does.
+    void StartDialogExchange() {
+        queue.CancelCommands();
+        queue.SetRadioWait(2);
+        queue.SetRadioDlg(replies.hwnd);
+    }
+
+    CVirtualClock clock;
+    CModuleCommandQueue queue{frame};
+    CQueueWindow window{queue};
+    CReplyWindow replies;
+};
+
+const std::string kReadRadio = Bytes({0x55, 0xAA, 0x03, 0x24, 0x00, 0x00, 0x27});
+const std::string kOpen = Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x01, 0xDB});
+const std::string kClose = Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA});
+
+}  // namespace
+
+TEST_F(ModuleQueue, UnansweredRequestIsRepeatedEveryTickUntilItTimesOut) {
+    StartDialogExchange();
+    queue.QueueReadRadio(true);
+    std::string expected = kReadRadio;
+    EXPECT_EQ(Written(), expected);
+    for (int tick = 1; tick <= 9; ++tick) {
+        Tick();
+        EXPECT_EQ(Written(), kReadRadio) << "tick " << tick;
+    }
+    EXPECT_TRUE(replies.replies.empty());
+    Tick();
+    EXPECT_EQ(Written(), "");
+    ASSERT_EQ(replies.replies.size(), 1u);
+    EXPECT_EQ(replies.replies[0].ok, 0);
+    EXPECT_EQ(replies.replies[0].text, L"读取通道超时!");
+    EXPECT_EQ(queue.modeFlag, 0);
+    EXPECT_EQ(queue.current.timeout, -1);
+    Tick();
+    EXPECT_EQ(Written(), "");
+}
+
+TEST_F(ModuleQueue, TimedOutOpenCancelsTheRestButAFailedReadStillCloses) {
+    StartDialogExchange();
+    queue.QueueOpenRadio(false, 0);
+    queue.QueueReadRadio(false);
+    queue.QueueCloseRadio(false);
+    frame.port.Close();  // nobody answers
+    EXPECT_EQ(queue.SendNextCommand(), 1);
+    for (int tick = 0; tick < 7; ++tick) Tick();
+    ASSERT_EQ(replies.replies.size(), 1u);
+    EXPECT_EQ(replies.replies[0].text, L"直通通讯模块超时!");
+    EXPECT_TRUE(queue.queue.empty());
+    EXPECT_FALSE(queue.Busy());
+
+    StartDialogExchange();
+    queue.QueueReadRadio(false);
+    queue.QueueCloseRadio(false);
+    queue.SendNextCommand();
+    for (int tick = 0; tick < 10; ++tick) Tick();
+    EXPECT_EQ(queue.current.name, L"CLOSERADIO");
+}
+
+TEST_F(ModuleQueue, RadioChannelIsReadThroughTheSimulatedModule) {
+    StartDialogExchange();
+    frame.settings.dataLink.nModuleType = 1;
+    queue.QueueOpenRadio(false, 0);
+    queue.QueueReadRadio(false);
+    queue.QueueCloseRadio(false);
+    queue.SendNextCommand();
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return !queue.Busy(); }));
+    EXPECT_EQ(simulator.Received(), kOpen + kReadRadio + kClose);
+    ASSERT_EQ(replies.replies.size(), 1u);
+    EXPECT_EQ(replies.replies[0].ok, 1);
+    EXPECT_EQ(replies.replies[0].value, 3);
+    EXPECT_EQ(replies.replies[0].text, L"读取通道成功!");
+    EXPECT_EQ(frame.settings.dataLink.nModuleType, 0);
+    EXPECT_EQ(frame.settings.dataLink.radioChannel, 3);
+    EXPECT_EQ(replies.statusTexts, (std::vector<CString>{L"打开电台", L"读取通道成功", L"关闭电台"}));
+    EXPECT_FALSE(simulator.ModuleLinkOpen());
+}
+
+TEST_F(ModuleQueue, ChannelSwitchAndSearch) {
+    StartDialogExchange();
+    queue.QueueOpenRadio(false, 0);
+    queue.QueueTurnChannel(5, false);
+    queue.SendNextCommand();
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return !queue.Busy(); }));
+    EXPECT_EQ(simulator.Received(),
+              kOpen + Bytes({0x55, 0xAA, 0x06, 0x07, 0x05, 0x00, 0x00, 0x00, 0x00, 0x12}) + kClose);
+    ASSERT_EQ(replies.replies.size(), 1u);
+    EXPECT_EQ(replies.replies[0].value, 5);
+    EXPECT_EQ(frame.settings.dataLink.radioChannel, 5);
+
+    StartDialogExchange();
+    queue.QueueOpenRadio(false, 0);
+    queue.QueueAutoSearch(false);
+    queue.SendNextCommand();
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return !queue.Busy(); }));
+    ASSERT_EQ(replies.replies.size(), 2u);
+    EXPECT_EQ(replies.replies[1].text, L"电台自动搜索成功!");
+    EXPECT_EQ(replies.replies[1].value, 5);
+}
+
+TEST_F(ModuleQueue, BuildersAndTheQueueRules) {
+    EXPECT_EQ(queue.SendNextCommand(), 0);
+    EXPECT_EQ(Written(), "");
+    queue.QueueReadGprs(false);
+    queue.QueueStopSearch(false);
+    frame.receiverModel = 3;
+    queue.QueueOpenRadio(true, 1);
+    EXPECT_TRUE(queue.queue.empty());
+    EXPECT_EQ(queue.current.name, L"OPENRADIO");
+    EXPECT_EQ(Written(), Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x02, 0xD8}));
+    queue.CancelCommands();
+    queue.QueueReadGprs(true);
+    EXPECT_EQ(Written(), "TOVAK,READALL\r\n\r\n");
+    // An external data link: the tick neither repeats nor times out anything.
+    frame.settings.dataLink.nModuleType = 2;
+    for (int tick = 0; tick < 12; ++tick) Tick();
+    EXPECT_EQ(Written(), "");
+    EXPECT_EQ(queue.current.name, L"READGPRS");
+}
+
+TEST_F(ModuleQueue, ReceiveBufferStaysBounded) {
+    const std::vector<uint8_t> garbage(700, 'x');
+    queue.SetRadioWait(1);
+    for (int i = 0; i < 20; ++i) queue.AppendReceived(garbage.data(), static_cast<uint32_t>(garbage.size()));
+    EXPECT_LE(queue.receiveBuffer.GetLength(), 4 * CModuleCommandQueue::kMaxReceiveBytes);
+    StartDialogExchange();
+    queue.QueueAutoSearch(false);
+    queue.SendNextCommand();
+    for (int i = 0; i < 20; ++i) {
+        queue.AppendReceived(garbage.data(), static_cast<uint32_t>(garbage.size()));
+        queue.OnRadioSearchReply();
+        EXPECT_LE(queue.receiveBuffer.GetLength(), CModuleCommandQueue::kMaxReceiveBytes);
+        EXPECT_LE(queue.replyText.GetLength(), CModuleCommandQueue::kMaxReplyTextChars);
+    }
+}

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "platform/messages/MessageBoxScript.h"
+#include "platform/messages/Messages.h"
+#include "receiver/ReceiverMessages.h"
+#include "tests/receiver/SimulatorLink.h"
+
+namespace {
+
+struct Delivery {
+    int window;
+    WPARAM buffer;
+    LPARAM count;
+};
+
+class CDataWindow final : public IMessageTarget {
+public:
+    CDataWindow(int id, std::vector<Delivery>& log) : id_(id), log_(log), hwnd(RegisterMessageTarget(this)) {}
+    ~CDataWindow() override { UnregisterMessageTarget(hwnd); }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_SERIAL_DATA) return 0;
+        log_.push_back({id_, wParam, lParam});
+        bytes.append(reinterpret_cast<const char*>(wParam), static_cast<size_t>(lParam));
+        if (onData) onData();
+        return 0;
+    }
+    std::string bytes;
+    std::function<void()> onData;
+
+private:
+    int id_;
+    std::vector<Delivery>& log_;
+
+public:
+    HWND hwnd;
+};
+
+double ProcessCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+class SerialPort : public SimulatorLink {
+protected:
+    void SetUp() override {
+        SimulatorLink::SetUp();
+        frame.port.SetOwner(owner.hwnd, WM_SERIAL_DATA);
+    }
+    std::vector<Delivery> log;
+    CDataWindow owner{1, log};
+    CDataWindow second{2, log};
+};
+
+}  // namespace
+
+TEST_F(SerialPort, ChunksReachOwnerThenSecondOwnerInOrder) {
+    frame.port.SetSecondOwner(second.hwnd, WM_SERIAL_DATA);
+    simulator.SetFaults({3, 7, 0});
+    for (int i = 0; i < 25; ++i) simulator.Advance(200);
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return second.bytes.size() >= simulator.Sent().size(); }));
+    EXPECT_EQ(owner.bytes, simulator.Sent());
+    EXPECT_EQ(second.bytes, simulator.Sent());
+    ASSERT_EQ(log.size() % 2, 0u);
+    for (size_t i = 0; i < log.size(); i += 2) {
+        EXPECT_EQ(log[i].window, 1);
+        EXPECT_EQ(log[i + 1].window, 2);
+        EXPECT_EQ(log[i].buffer, log[i + 1].buffer);
+        EXPECT_EQ(log[i].count, log[i + 1].count);
+        EXPECT_LE(log[i].count, 256);
+    }
+    frame.port.ClearSecondOwner();
+    const size_t secondHad = second.bytes.size();
+    simulator.Advance(1000);
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return owner.bytes.size() >= simulator.Sent().size(); }));
+    EXPECT_EQ(second.bytes.size(), secondHad);
+}
+
+TEST_F(SerialPort, ClosingWhileTheUiThreadIsBusyStopsAtOnce) {
+    for (int i = 0; i < 10; ++i) simulator.EmitEpoch();
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return !owner.bytes.empty(); }));
+    // The UI thread now stays away from its messages; give the reader time to block in its hand-over.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const auto start = std::chrono::steady_clock::now();
+    frame.port.Close();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(100));
+    EXPECT_FALSE(frame.port.IsOpen());
+    const size_t had = log.size();
+    while (PumpPendingMessages()) {
+    }
+    EXPECT_EQ(log.size(), had);
+}
+
+TEST_F(SerialPort, ClosingFromInsideTheDataHandlerDoesNotDeadlock) {
+    owner.onData = [&] { frame.port.Close(); };
+    simulator.EmitEpoch();
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return !owner.bytes.empty(); }));
+    EXPECT_FALSE(frame.port.IsOpen());
+    owner.onData = nullptr;
+    ASSERT_EQ(frame.port.OpenPort(kPort, 57600), TRUE);
+    const size_t had = owner.bytes.size();
+    simulator.EmitEpoch();
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return owner.bytes.size() > had; }));
+}
+
+TEST_F(SerialPort, AHungUpDeviceCostsNoCpu) {
+    simulator.HangUp();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const double before = ProcessCpuMs();
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    EXPECT_LT(ProcessCpuMs() - before, 40.0);
+    EXPECT_TRUE(frame.port.IsOpen());
+    const auto start = std::chrono::steady_clock::now();
+    frame.port.Close();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+}
+
+TEST_F(SerialPort, OpenFailuresAreToldAndLeaveThePortClosed) {
+    CMessageBoxScript boxes;
+    CSerialPort other;
+    EXPECT_EQ(other.OpenPort(kPort, 57600), FALSE);
+    EXPECT_FALSE(other.IsOpen());
+    SetSerialDevicePath(7, "/nonexistent/tty");
+    EXPECT_EQ(other.OpenPort(7, 57600), FALSE);
+    frame.port.Close();
+    EXPECT_EQ(other.OpenPort(kPort, 12345), FALSE);
+    EXPECT_EQ(other.GetPortNumber(), 1);
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{L"无法打开端口！请检查是否已被占用。", L"无法打开端口！请检查是否已被占用。",
+                                                   L"无法按当前参数配置端口，请检查参数！"}));
+    EXPECT_EQ(other.OpenPort(kPort, 9600), TRUE);
+    EXPECT_EQ(other.GetPortNumber(), kPort);
+    SetSerialDevicePath(7, "");
+}
+
+TEST_F(SerialPort, StoppedReaderLeavesThePortWritable) {
+    EXPECT_EQ(frame.port.StopReadThread(), 1);
+    EXPECT_EQ(frame.port.StopReadThread(), 0);
+    EXPECT_FALSE(frame.port.IsOpen());
+    EXPECT_EQ(frame.port.EscapeCommFunction(SETDTR), 0);
+    EXPECT_TRUE(frame.port.SendLine(L"log,versiona,once"));
+    EXPECT_EQ(Written(), "log,versiona,once\r\n");
+    EXPECT_EQ(frame.port.StartReadThread(), 1);
+    EXPECT_EQ(frame.port.EscapeCommFunction(SETRTS), TRUE);
+    frame.port.Close();
+    EXPECT_EQ(frame.port.Write("x", 1), 0u);
+    EXPECT_FALSE(frame.port.SendLine(L"x"));
+    EXPECT_EQ(frame.port.SendBinaryCommand(52, L""), 0u);
+}
