@@ -1,0 +1,184 @@
+// Real receiver captures: every line parses without fault, and what the parser takes agrees with another
+// decoder's reading of the same data.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "receiver/CGpsParser.h"
+#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/SentenceHelpers.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path TestData() { return fs::path(QZ_SOURCE_DIR) / ".." / "shared" / "testdata"; }
+
+std::vector<std::string> Lines(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A number or text member of a one-line JSON object; false when absent.
+bool JsonNumber(const std::string& json, const std::string& key, double* value) {
+    const size_t at = json.find("\"" + key + "\":");
+    if (at == std::string::npos) return false;
+    *value = std::stod(json.substr(at + key.size() + 3));
+    return true;
+}
+
+std::string JsonText(const std::string& json, const std::string& key) {
+    const size_t at = json.find("\"" + key + "\":\"");
+    if (at == std::string::npos) return {};
+    const size_t start = at + key.size() + 4;
+    return json.substr(start, json.find('"', start) - start);
+}
+
+// The decoder's fix status for our solution codes.
+int DecoderStatus(int solutionCode) {
+    switch (solutionCode) {
+    case kSolSingle: return 1;
+    case kSolPsrDiff: return 2;
+    case kSolFixed: return 3;
+    case kSolWideInt: return 4;
+    default: return 0;
+    }
+}
+
+class Captures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!fs::exists(TestData() / "nmea")) GTEST_SKIP() << "no receiver captures at " << TestData();
+    }
+};
+
+}  // namespace
+
+TEST_F(Captures, EveryLineParsesOnEveryBoardType) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(TestData() / "nmea"))
+        if (entry.path().extension() == ".log") files.push_back(entry.path());
+    files.push_back(TestData() / "board-logs" / "board-logs.asc");
+    for (int board = 0; board <= 5; ++board) {
+        CFakeFrame frame;
+        frame.system.nGPSOEMType = board;
+        CGpsParser parser(frame);
+        for (const fs::path& file : files) {
+            for (const std::string& line : Lines(file)) {
+                int type = 0;
+                const CString wide = Wide(line);
+                if (wide.Find(L"GPXXX") >= 0)
+                    parser.ParseVersion(wide, frame.state);
+                else
+                    parser.Parse(wide, frame.state, type);
+            }
+        }
+        EXPECT_LE(frame.state.gpsInView, 64);
+    }
+}
+
+TEST_F(Captures, GgaPositionsTimesAndFixKindsAgreeWithTheOracle) {
+    int compared = 0;
+    for (const auto& entry : fs::directory_iterator(TestData() / "nmea")) {
+        if (entry.path().extension() != ".chk") continue;
+        const std::vector<std::string> lines = Lines(entry.path());
+        CFakeFrame frame;
+        frame.system.nGPSOEMType = 4;
+        CGpsParser parser(frame);
+        parser.SetTimeZone(0);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].find("GPGGA") == std::string::npos || lines[i][0] != '$') continue;
+            int type = 0;
+            CGpsState& state = frame.state;
+            state.latitude = state.longitude = 0;
+            if (parser.Parse(Wide(lines[i]), state, type) != 1 || state.solutionCode == kSolNone) continue;
+            // The decoder reports the epoch after its GGA or after the RMC that follows it.
+            for (size_t j = i + 1; j < lines.size() && lines[j].find("GGA") == std::string::npos; ++j) {
+                double lat, lon, msl, status = 1;
+                if (lines[j].find("\"TPV\"") == std::string::npos || !JsonNumber(lines[j], "lat", &lat) ||
+                    !JsonNumber(lines[j], "lon", &lon))
+                    continue;
+                SCOPED_TRACE(entry.path().filename().string() + ": " + lines[i]);
+                EXPECT_NEAR(state.latitude, lat, 1e-8);
+                EXPECT_NEAR(state.longitude, lon, 1e-8);
+                // The decoder derives its ellipsoidal height from its own geoid model and refines heights from
+                // finer sentences: compare sea level to the sentence's centimetres.
+                if (JsonNumber(lines[j], "altMSL", &msl)) {
+                    EXPECT_NEAR(state.height - state.geoidSeparation, msl, 0.01);
+                }
+                JsonNumber(lines[j], "status", &status);
+                EXPECT_EQ(DecoderStatus(state.solutionCode), static_cast<int>(status));
+                const std::string time = JsonText(lines[j], "time");
+                if (time.size() >= 19) {
+                    EXPECT_EQ(state.hour, std::stoi(time.substr(11, 2)));
+                    EXPECT_EQ(state.minute, std::stoi(time.substr(14, 2)));
+                    EXPECT_EQ(state.second, std::stoi(time.substr(17, 2)));
+                }
+                ++compared;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(compared, 10);
+}
+
+TEST_F(Captures, ZdaDatesAgreeWithTheOracle) {
+    int compared = 0;
+    for (const auto& entry : fs::directory_iterator(TestData() / "nmea")) {
+        if (entry.path().extension() != ".chk") continue;
+        const std::vector<std::string> lines = Lines(entry.path());
+        CFakeFrame frame;
+        CGpsParser parser(frame);
+        for (size_t i = 0; i + 1 < lines.size(); ++i) {
+            if (lines[i].rfind("$GPZDA", 0) != 0) continue;
+            int type = 0;
+            ASSERT_EQ(parser.Parse(Wide(lines[i]), frame.state, type), 1);
+            const std::string time = JsonText(lines[i + 1], "time");
+            if (time.size() < 19) continue;
+            EXPECT_EQ(frame.state.year, std::stoi(time.substr(0, 4))) << lines[i];
+            EXPECT_EQ(frame.state.month, std::stoi(time.substr(5, 2)));
+            EXPECT_EQ(frame.state.day, std::stoi(time.substr(8, 2)));
+            EXPECT_EQ(frame.state.hour, std::stoi(time.substr(11, 2)));
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 3);
+}
+
+TEST_F(Captures, BoardLogsPassTheirChecksAndGiveTheirFixes) {
+    CFakeFrame frame;
+    frame.system.nGPSOEMType = 1;
+    CGpsParser parser(frame);
+    int positions = 0;
+    for (const std::string& line : Lines(TestData() / "board-logs" / "board-logs.asc")) {
+        int type = 0;
+        const int taken = parser.Parse(Wide(line), frame.state, type);
+        if (type != kLineBestPos) continue;
+        SCOPED_TRACE(line);
+        ASSERT_EQ(taken, 1);
+        ++positions;
+        if (line.find(",SINGLE,") != std::string::npos) {
+            EXPECT_EQ(frame.state.solutionCode, kSolSingle);
+        }
+        if (line.find(",WAAS,") != std::string::npos) {
+            EXPECT_EQ(frame.state.solutionCode, kSolWaas);
+        }
+        if (line.find(",NONE,") != std::string::npos) {
+            EXPECT_EQ(frame.state.solutionCode, kSolNone);
+        }
+        if (line.find("SOL_COMPUTED") != std::string::npos) {
+            EXPECT_NEAR(frame.state.latitude, 51.15, 0.05);
+            EXPECT_NEAR(frame.state.longitude, -114.03, 0.05);
+        }
+    }
+    EXPECT_GT(positions, 20);
+}
