@@ -16,6 +16,7 @@ using UINT_PTR = uintptr_t;
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
+using INT_PTR = intptr_t;
 
 // A window handle: an id that outlives its window. Messages to a dead or null handle do nothing.
 class HWND {

@@ -84,6 +84,14 @@ void CMessageDispatcher::Unregister(HWND hwnd) {
     std::erase_if(timers_, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
 }
 
+bool CMessageDispatcher::Rebind(HWND hwnd, IMessageTarget* target) {
+    std::lock_guard lock(mutex_);
+    auto it = targets_.find(hwnd.id());
+    if (it == targets_.end() || !target) return false;
+    it->second = target;
+    return true;
+}
+
 bool CMessageDispatcher::IsAlive(HWND hwnd) {
     std::lock_guard lock(mutex_);
     return targets_.contains(hwnd.id());
@@ -190,12 +198,17 @@ bool CMessageDispatcher::DispatchOne(uint64_t timerLimit) {
     while (!posted_.empty()) {
         const PostedMessage m = posted_.front();
         posted_.pop_front();
-        auto it = targets_.find(m.hwnd.id());
-        if (it == targets_.end()) continue;  // its window died after the post
-        IMessageTarget* target = it->second;
+        if (!targets_.contains(m.hwnd.id())) continue;  // its window died after the post
         lock.unlock();
-        target->HandleMessage(m.message, m.wParam, m.lParam);
+        if (hooks_ && hooks_->FilterPosted(MSG{m.hwnd, m.message, m.wParam, m.lParam, GetTickCount()}))
+            return true;
+        Dispatch(m.hwnd, m.message, m.wParam, m.lParam);
         return true;
+    }
+    if (hooks_) {
+        lock.unlock();
+        if (hooks_->PaintOne()) return true;
+        lock.lock();
     }
     Timer* timer = EarliestTimerLocked();
     const uint64_t now = ProgramTimeMs();
@@ -211,19 +224,23 @@ bool CMessageDispatcher::DispatchOne(uint64_t timerLimit) {
     return true;
 }
 
-void CMessageDispatcher::WaitForWork() {
+bool CMessageDispatcher::WaitForWork(int stallMs) {
     std::unique_lock lock(mutex_);
     const uint64_t seen = wakeups_;
     auto woken = [&] { return wakeups_ != seen || !sent_.empty() || !posted_.empty(); };
-    if (woken()) return;
+    if (woken()) return true;
     const Timer* timer = EarliestTimerLocked();
     if (IsVirtualClock() || !timer) {
-        work_.wait(lock, woken);
-        return;
+        if (!IsVirtualClock()) {
+            work_.wait(lock, woken);
+            return true;
+        }
+        return work_.wait_for(lock, std::chrono::milliseconds(stallMs), woken);
     }
     const uint64_t now = ProgramTimeMs();
-    if (timer->due <= now) return;
+    if (timer->due <= now) return true;
     work_.wait_for(lock, std::chrono::milliseconds(timer->due - now), woken);
+    return true;
 }
 
 std::optional<uint64_t> CMessageDispatcher::NextTimerDue() {

@@ -19,7 +19,10 @@ public:
 
     HWND Register(IMessageTarget* target);
     void Unregister(HWND hwnd);
+    bool Rebind(HWND hwnd, IMessageTarget* target);
     bool IsAlive(HWND hwnd);
+    IMessageTarget* Lookup(HWND hwnd);
+    void SetHooks(IMessageLoopHooks* hooks) { hooks_ = hooks; }
 
     LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -33,8 +36,10 @@ public:
     // due by `timerLimit` (and by now).
     bool DispatchOne(uint64_t timerLimit = UINT64_MAX);
     // Blocks until something may be ready: a message from another thread, a real timer falling due
-    // or the virtual clock moving.
-    void WaitForWork();
+    // or the virtual clock moving; false when `stallMs` of real time passed under the virtual clock
+    // with none of these.
+    bool WaitForWork(int stallMs);
+    IMessageLoopHooks* Hooks() const { return hooks_; }
 
     std::optional<uint64_t> NextTimerDue() override;
     // Dispatches what is ready; timers only as far as they were due on entry, so that a handler
@@ -66,7 +71,6 @@ private:
 
     CMessageDispatcher();
     ~CMessageDispatcher() override;
-    IMessageTarget* Lookup(HWND hwnd);
     Timer* EarliestTimerLocked();
     void Wake();
 
@@ -79,4 +83,5 @@ private:
     std::deque<std::shared_ptr<SentMessage>> sent_;
     std::deque<PostedMessage> posted_;
     std::vector<Timer> timers_;
+    IMessageLoopHooks* hooks_ = nullptr;
 };

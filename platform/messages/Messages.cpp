@@ -15,6 +15,12 @@ HWND RegisterMessageTarget(IMessageTarget* target) {
 
 void UnregisterMessageTarget(HWND hwnd) { Queue().Unregister(hwnd); }
 
+bool RebindMessageTarget(HWND hwnd, IMessageTarget* target) { return Queue().Rebind(hwnd, target); }
+
+IMessageTarget* FindMessageTarget(HWND hwnd) { return hwnd ? Queue().Lookup(hwnd) : nullptr; }
+
+void SetMessageLoopHooks(IMessageLoopHooks* hooks) { Queue().SetHooks(hooks); }
+
 bool IsWindow(HWND hwnd) { return hwnd && Queue().IsAlive(hwnd); }
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,10 +49,15 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) { return hwnd ? Queue()
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) { return hwnd ? Queue().KillTimer(hwnd, id) : FALSE; }
 
+std::optional<uint64_t> NextTimerDueMs() { return Queue().NextTimerDue(); }
+
 void RunMessageLoop(const std::function<bool()>& keepRunning) {
+    constexpr int kStallMs = 3000;
     BindUiThreadIfUnbound();
     while (keepRunning()) {
-        if (!Queue().DispatchOne()) Queue().WaitForWork();
+        if (Queue().DispatchOne()) continue;
+        if (!Queue().WaitForWork(kStallMs))
+            if (IMessageLoopHooks* hooks = Queue().Hooks()) hooks->OnStalled();
     }
 }
 

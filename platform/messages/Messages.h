@@ -1,7 +1,9 @@
 #pragma once
 // Window messages between the program's windows and threads: send, post, the cross-thread send
 // used by the serial reader, timers and the message loop with nested modal loops.
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "platform/base/WinTypes.h"
 
@@ -23,6 +25,15 @@ constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_USER = 0x0400;
 
+// A queued message as the loop sees it before dispatch.
+struct MSG {
+    HWND hwnd;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    DWORD time = 0;
+};
+
 // Whatever receives messages (a window, a dialog, a test double) registers under a handle.
 class IMessageTarget {
 public:
@@ -34,6 +45,10 @@ public:
 // registration binds it when nothing has yet.
 HWND RegisterMessageTarget(IMessageTarget* target);
 void UnregisterMessageTarget(HWND hwnd);
+// Hands a live handle to another target (a window subclassed by another object); false when dead.
+bool RebindMessageTarget(HWND hwnd, IMessageTarget* target);
+// The target registered under a live handle, else null.
+IMessageTarget* FindMessageTarget(HWND hwnd);
 bool IsWindow(HWND hwnd);
 
 // On the UI thread: handled at once. From another thread: waits until the UI thread has handled
@@ -56,6 +71,8 @@ CrossThreadSendResult SendMessageFromWorker(HWND hwnd, UINT message, WPARAM wPar
 // Periods below 10 ms are 10 ms. A destroyed window's timers die with it.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
+// When the next timer falls due on the program clock (ProgramTimeMs); none without timers.
+std::optional<uint64_t> NextTimerDueMs();
 
 // Dispatches cross-thread-sent and posted messages and due timers until `keepRunning` is false
 // (checked before each dispatch). Nested calls (modal dialogs) keep everything flowing. Under the
@@ -63,3 +80,19 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id);
 void RunMessageLoop(const std::function<bool()>& keepRunning);
 // Dispatches what is ready now without waiting; true when anything was dispatched.
 bool PumpPendingMessages();
+
+// The window layer's part in the loop: posted messages pass its filter before dispatch (keys and
+// taps reach PreTranslateMessage and dialog navigation there), and its paint phase runs after
+// sent and posted messages and before timers, as WM_PAINT does.
+class IMessageLoopHooks {
+public:
+    virtual ~IMessageLoopHooks() = default;
+    // True when the message was consumed and must not be dispatched.
+    virtual bool FilterPosted(const MSG& msg) = 0;
+    // Paints one window that needs it; true when it did.
+    virtual bool PaintOne() = 0;
+    // Under the virtual clock a loop has waited seconds of real time with nothing arriving from
+    // other threads: nothing can end it but a test's intervention.
+    virtual void OnStalled() = 0;
+};
+void SetMessageLoopHooks(IMessageLoopHooks* hooks);

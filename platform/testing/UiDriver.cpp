@@ -1,0 +1,159 @@
+#include "platform/testing/UiDriver.h"
+
+#include <cstdio>
+
+#include "platform/gdi/Png.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/MessageBoxDialog.h"
+
+CUiDriver::CUiDriver(DWORD startTick)
+    : clock_(startTick),
+      previousObserver_(SetModalDialogObserver(this)),
+      previousPresenter_(SetMessageBoxPresenter(nullptr)) {
+    InstallMessageBoxDialogs();
+    // A modal loop that can only wait is a test that forgot a script: end what it waits on.
+    CDesktop::Get().onStalled = [this] {
+        if (CWnd* active = CWnd::GetActiveWindow())
+            if (auto* dialog = dynamic_cast<CDialog*>(active); dialog && dialog->IsModal()) {
+                std::fprintf(stderr, "UiDriver: dialog %u waited with nothing to do; cancelled\n",
+                             dialog->GetTemplateId());
+                unscripted_.push_back(dialog->GetTemplateId());
+                dialog->EndDialog(IDCANCEL);
+            }
+    };
+}
+
+CUiDriver::~CUiDriver() {
+    CDesktop::Get().onStalled = nullptr;
+    SetModalDialogObserver(previousObserver_);
+    SetMessageBoxPresenter(previousPresenter_);
+}
+
+void CUiDriver::OnModal(UINT templateId, Script script) { scripts_[templateId].push_back(std::move(script)); }
+
+std::vector<CString> CUiDriver::MessageBoxTexts() const {
+    std::vector<CString> texts;
+    for (const ShownMessageBox& box : boxes_) texts.push_back(box.text);
+    return texts;
+}
+
+void CUiDriver::OnModalDialogShown(CDialog& dialog) {
+    Pump();
+    if (dialog.HasEnded()) return;
+    if (dialog.GetTemplateId() == kMessageBoxTemplateId) {
+        AnswerBox(dialog);
+        return;
+    }
+    auto it = scripts_.find(dialog.GetTemplateId());
+    if (it == scripts_.end() || it->second.empty()) {
+        std::fprintf(stderr, "UiDriver: no script for dialog %u; cancelled\n", dialog.GetTemplateId());
+        unscripted_.push_back(dialog.GetTemplateId());
+        dialog.EndDialog(IDCANCEL);
+        return;
+    }
+    Script script = std::move(it->second.front());
+    it->second.pop_front();
+    scripted_.push_back(&dialog);
+    script(dialog);
+    scripted_.pop_back();
+}
+
+void CUiDriver::AnswerBox(CDialog& dialog) {
+    auto& box = static_cast<CMessageBoxDialog&>(dialog);
+    boxes_.push_back({box.Text(), box.Caption(), box.Type()});
+    int answer = box.ButtonIds().front();
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    Click(box, answer);
+    if (!box.HasEnded()) box.EndDialog(answer);
+}
+
+void CUiDriver::SetText(CWnd& dialog, int id, const wchar_t* text) {
+    if (CWnd* control = dialog.GetDlgItem(id)) control->SetWindowText(text);
+    Pump();
+}
+
+CString CUiDriver::GetText(CWnd& dialog, int id) {
+    CString text;
+    dialog.GetDlgItemText(id, text);
+    return text;
+}
+
+void CUiDriver::Click(CWnd& dialog, int id) {
+    CWnd* control = dialog.GetDlgItem(id);
+    if (!control) return;
+    CRect rect;
+    control->GetWindowRect(&rect);
+    Tap(rect.CenterPoint());
+}
+
+void CUiDriver::Tap(CPoint screen) {
+    CDesktop& desktop = CDesktop::Get();
+    desktop.QueueInput({InputEvent::Kind::kMouseDown, screen.x, screen.y});
+    desktop.QueueInput({InputEvent::Kind::kMouseUp, screen.x, screen.y});
+    Pump();
+}
+
+void CUiDriver::Tap(CWnd& wnd, CPoint client) {
+    wnd.ClientToScreen(&client);
+    Tap(client);
+}
+
+void CUiDriver::DoubleTap(CPoint screen) {
+    Tap(screen);
+    Tap(screen);
+}
+
+void CUiDriver::Drag(CPoint from, CPoint to) {
+    CDesktop& desktop = CDesktop::Get();
+    desktop.QueueInput({InputEvent::Kind::kMouseDown, from.x, from.y});
+    desktop.QueueInput({InputEvent::Kind::kMouseMove, (from.x + to.x) / 2, (from.y + to.y) / 2});
+    desktop.QueueInput({InputEvent::Kind::kMouseMove, to.x, to.y});
+    desktop.QueueInput({InputEvent::Kind::kMouseUp, to.x, to.y});
+    Pump();
+}
+
+void CUiDriver::PressKey(UINT key) {
+    CDesktop& desktop = CDesktop::Get();
+    desktop.QueueInput({InputEvent::Kind::kKeyDown, 0, 0, key});
+    UINT ch = 0;
+    if (key == VK_RETURN || key == VK_ESCAPE || key == VK_BACK || key == VK_TAB || key == VK_SPACE ||
+        (key >= '0' && key <= '9'))
+        ch = key;
+    else if (key >= 'A' && key <= 'Z')
+        ch = key - 'A' + 'a';
+    if (ch) desktop.QueueInput({InputEvent::Kind::kChar, 0, 0, ch});
+    desktop.QueueInput({InputEvent::Kind::kKeyUp, 0, 0, key});
+    Pump();
+}
+
+void CUiDriver::TypeText(const wchar_t* text) {
+    CDesktop& desktop = CDesktop::Get();
+    for (const wchar_t* p = text; *p; ++p) desktop.QueueInput({InputEvent::Kind::kChar, 0, 0, static_cast<UINT>(*p)});
+    Pump();
+}
+
+void CUiDriver::Advance(DWORD ms) {
+    // Step from timer to timer so that a script stops advancing once its dialog has ended, as
+    // the dialog's modal loop would have stopped dispatching.
+    const uint64_t target = ProgramTimeMs() + ms;
+    for (;;) {
+        if (!scripted_.empty() && scripted_.back()->HasEnded()) return;
+        const uint64_t now = ProgramTimeMs();
+        if (now >= target) break;
+        const std::optional<uint64_t> due = NextTimerDueMs();
+        const uint64_t stop = due && *due > now && *due < target ? *due : target;
+        clock_.Advance(static_cast<DWORD>(stop - now));
+        Pump();
+    }
+    Pump();
+}
+
+void CUiDriver::Pump() { PumpPendingMessages(); }
+
+bool CUiDriver::Screenshot(const std::string& path) {
+    Pump();
+    return WritePng(CDesktop::Get().Screen(), path);
+}

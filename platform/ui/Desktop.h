@@ -1,0 +1,112 @@
+#pragma once
+// The desktop: the screen, the top-level windows in z-order, focus, activation and capture,
+// painting, and input. Taps and keys may be queued from any thread; they are routed on the UI
+// thread through the message loop, so PreTranslateMessage and dialog navigation see them.
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/display/Display.h"
+#include "platform/messages/Messages.h"
+#include "platform/ui/WindowRecord.h"
+
+class CWnd;
+class CFont;
+
+struct InputEvent {
+    enum class Kind { kMouseDown, kMouseMove, kMouseUp, kKeyDown, kKeyUp, kChar };
+    Kind kind;
+    int x = 0;  // screen point of mouse events
+    int y = 0;
+    UINT key = 0;  // virtual key, or the character of kChar
+};
+
+// Height of a top-level window's caption bar and of the main frame's command bar.
+constexpr int kCaptionHeight = 26;
+constexpr UINT kDoubleTapMs = 500;
+
+class CDesktop final : public IMessageTarget, public IMessageLoopHooks {
+public:
+    static CDesktop& Get();
+
+    // The display; the headless one unless another was installed (null restores it).
+    IDisplay& Display();
+    void SetDisplay(IDisplay* display);
+    Framebuffer& Screen() { return Display().Screen(); }
+    CRect ScreenRect() { return CRect(0, 0, Screen().width(), Screen().height()); }
+
+    // ---- window records
+    WindowRecord* Find(HWND hwnd);
+    WindowRecord& Add(CWnd* object, HWND hwnd);
+    void Remove(HWND hwnd);
+    // Top-level windows, back to front.
+    const std::vector<HWND>& TopLevels() const { return topLevels_; }
+    void AddTopLevel(HWND hwnd) { topLevels_.push_back(hwnd); }
+    void BringToTop(HWND hwnd);
+    // Screen rectangles of a window and of its client area; the client area leaves out the
+    // caption bar and borders.
+    CRect WindowScreenRect(const WindowRecord& r);
+    CRect ClientScreenRect(const WindowRecord& r);
+    CRect ClientRectInWindow(const WindowRecord& r);
+    // Visible itself and every ancestor.
+    bool IsShowing(const WindowRecord& r);
+
+    // ---- focus, activation and capture
+    HWND focus;
+    HWND capture;
+    HWND active;
+    void SetFocus(HWND hwnd);
+    void Activate(HWND topLevel);
+    // Focus and activation move away from a dying or hidden window.
+    void Forget(HWND hwnd);
+
+    // ---- painting
+    void Invalidate(WindowRecord& r, const CRect& clientRect, bool erase);
+    // Everything shown in a screen rectangle paints again (a window moved, hid or died).
+    void Expose(const CRect& screenRect);
+    void InvalidateTree(WindowRecord& r);
+    // Paints every invalid window now.
+    void PaintAll();
+    bool PaintOne() override;
+    bool FilterPosted(const MSG& msg) override;
+    void OnStalled() override;
+    // What a stalled loop does (the test driver ends the dialog it waits on).
+    std::function<void()> onStalled;
+
+    // ---- input
+    void QueueInput(const InputEvent& event);
+    CWnd* WindowFromPoint(POINT screen);
+
+    // The layer's dialog font: "宋体" 9 point.
+    CFont* DialogFont();
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CDesktop();
+    ~CDesktop() override;
+    void RouteInput(const InputEvent& event);
+    void RouteMouse(const InputEvent& event);
+    void RouteKey(const InputEvent& event);
+    HWND HitTest(HWND hwnd, POINT screen);
+    bool PaintTree(HWND hwnd);
+    void PaintWindow(WindowRecord& r);
+    void DrawFrame(WindowRecord& r);
+
+    std::unordered_map<uint32_t, std::unique_ptr<WindowRecord>> records_;
+    std::vector<HWND> topLevels_;
+    std::unique_ptr<IDisplay> headless_;
+    IDisplay* display_ = nullptr;
+    HWND self_;
+    std::mutex inputMutex_;
+    std::deque<InputEvent> input_;
+    std::unique_ptr<CFont> dialogFont_;
+    // Double-tap detection.
+    HWND lastDownWindow_;
+    DWORD lastDownTick_ = 0;
+    POINT lastDownPoint_{};
+    bool lastDownWasDouble_ = false;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The edit control ("EDIT"): single- or multi-line text entry, read-only, numbers only, upper
+// or lower case, password. Every change of the text, typed or set, tells the parent EN_CHANGE.
+#include "platform/ui/Wnd.h"
+
+constexpr DWORD ES_LEFT = 0x0000;
+constexpr DWORD ES_CENTER = 0x0001;
+constexpr DWORD ES_RIGHT = 0x0002;
+constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD ES_UPPERCASE = 0x0008;
+constexpr DWORD ES_LOWERCASE = 0x0010;
+constexpr DWORD ES_PASSWORD = 0x0020;
+constexpr DWORD ES_AUTOVSCROLL = 0x0040;
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_NOHIDESEL = 0x0100;
+constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD ES_WANTRETURN = 0x1000;
+constexpr DWORD ES_NUMBER = 0x2000;
+
+class CEdit : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    using CWnd::Create;
+
+    void SetSel(int start, int end, BOOL noScroll = FALSE);
+    void GetSel(int& start, int& end) const;
+    void ReplaceSel(const wchar_t* text, BOOL canUndo = FALSE);
+    void Clear() { ReplaceSel(L""); }
+    void LimitText(int maxChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maxChars)); }
+    void SetLimitText(int maxChars) { LimitText(maxChars); }
+    int GetLimitText() const { return limit_; }
+    BOOL SetReadOnly(BOOL readOnly = TRUE) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly)); }
+    BOOL GetModify() const { return modified_; }
+    void SetModify(BOOL modified = TRUE) { modified_ = modified != FALSE; }
+    int GetLineCount() const;
+
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void AdoptControlState(CWnd& previous) override;
+
+protected:
+    bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
+    // Replaces the selection with typed or given text, within the limit; true when it changed.
+    bool Insert(const CString& text);
+    void TypeChar(wchar_t ch);
+    int CaretFromPoint(CPoint point);
+    CString DisplayText() const;
+    void Paint(CDC& dc);
+
+    int selStart_ = 0;
+    int selEnd_ = 0;
+    int limit_ = 30000;
+    int scroll_ = 0;  // first character shown of a single-line edit
+    bool modified_ = false;
+    bool focused_ = false;
+};

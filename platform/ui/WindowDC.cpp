@@ -1,0 +1,109 @@
+#include "platform/ui/WindowDC.h"
+
+#include <algorithm>
+
+#include "platform/ui/Desktop.h"
+#include "platform/ui/Wnd.h"
+
+namespace {
+CRect ScreenAreaOf(CWnd* wnd, bool clientArea) {
+    CDesktop& desktop = CDesktop::Get();
+    WindowRecord* r = wnd ? wnd->Record() : nullptr;
+    if (!r) return CRect();
+    return clientArea ? desktop.ClientScreenRect(*r) : desktop.WindowScreenRect(*r);
+}
+
+int AtLeastOne(int v) { return std::max(v, 1); }
+}  // namespace
+
+CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren)
+    : buffer_(AtLeastOne(ScreenAreaOf(wnd, clientArea).Width()), AtLeastOne(ScreenAreaOf(wnd, clientArea).Height())),
+      screenArea_(ScreenAreaOf(wnd, clientArea)) {
+    CDesktop& desktop = CDesktop::Get();
+    Framebuffer& screen = desktop.Screen();
+    const int w = buffer_.width(), h = buffer_.height();
+    visible_.assign(static_cast<size_t>(w) * h, 0);
+    Attach(buffer_, CRect(0, 0, w, h));
+
+    WindowRecord* r = wnd ? wnd->Record() : nullptr;
+    if (!r || screenArea_.IsRectEmpty() || !desktop.IsShowing(*r)) return;
+
+    // What of the area shows: inside every ancestor's client area and the screen...
+    CRect shown = screenArea_ & desktop.ScreenRect();
+    const WindowRecord* topLevel = r;
+    for (WindowRecord* a = r; a->IsChild();) {
+        a = desktop.Find(a->parent);
+        if (!a) return;
+        shown = shown & desktop.ClientScreenRect(*a);
+        topLevel = a;
+    }
+    auto mark = [&](const CRect& screenRect, uint8_t value) {
+        const CRect part = screenRect & shown;
+        for (int y = part.top; y < part.bottom; ++y)
+            std::fill_n(visible_.begin() + (y - screenArea_.top) * w + (part.left - screenArea_.left), part.Width(),
+                        value);
+    };
+    mark(shown, 1);
+    // ...less the children...
+    if (clipChildren)
+        for (HWND child : r->children)
+            if (WindowRecord* c = desktop.Find(child); c && (c->style & WS_VISIBLE)) mark(desktop.WindowScreenRect(*c), 0);
+    // ...less the top-level windows above.
+    const auto& tops = desktop.TopLevels();
+    auto it = std::find(tops.begin(), tops.end(), topLevel->hwnd);
+    if (it != tops.end())
+        for (++it; it != tops.end(); ++it)
+            if (WindowRecord* above = desktop.Find(*it); above && (above->style & WS_VISIBLE))
+                mark(desktop.WindowScreenRect(*above), 0);
+
+    for (int y = 0; y < h; ++y) {
+        const int sy = screenArea_.top + y;
+        if (sy < 0 || sy >= screen.height()) continue;
+        for (int x = 0; x < w; ++x) {
+            const int sx = screenArea_.left + x;
+            if (sx >= 0 && sx < screen.width()) buffer_.row(y)[x] = screen.row(sy)[sx];
+        }
+    }
+}
+
+CWindowSurfaceDC::~CWindowSurfaceDC() { Flush(); }
+
+void CWindowSurfaceDC::Flush() {
+    CDesktop& desktop = CDesktop::Get();
+    Framebuffer& screen = desktop.Screen();
+    const int w = buffer_.width(), h = buffer_.height();
+    CRect dirty;
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* vis = visible_.data() + static_cast<size_t>(y) * w;
+        const int sy = screenArea_.top + y;
+        int first = -1, last = -1;
+        for (int x = 0; x < w; ++x) {
+            if (!vis[x]) continue;
+            uint32_t& target = screen.row(sy)[screenArea_.left + x];
+            const uint32_t source = buffer_.row(y)[x];
+            if (target == source) continue;
+            target = source;
+            if (first < 0) first = x;
+            last = x;
+        }
+        if (first >= 0) {
+            const CRect line(screenArea_.left + first, sy, screenArea_.left + last + 1, sy + 1);
+            dirty = dirty.IsRectEmpty() ? line : (dirty | line);
+        }
+    }
+    if (!dirty.IsRectEmpty()) desktop.Display().Present(dirty);
+}
+
+CPaintDC::CPaintDC(CWnd* wnd) : CWindowSurfaceDC(wnd, true, true) {
+    WindowRecord* r = wnd ? wnd->Record() : nullptr;
+    m_ps.hdc = this;
+    if (!r) return;
+    CRect client;
+    wnd->GetClientRect(&client);
+    m_ps.rcPaint = r->invalid.IsRectEmpty() ? client : r->invalid;
+    m_ps.fErase = r->erase ? TRUE : FALSE;
+    r->invalid.SetRectEmpty();
+    r->erase = false;
+    IntersectClipRect(&m_ps.rcPaint);
+    if (m_ps.fErase) wnd->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<CDC*>(this)));
+}
