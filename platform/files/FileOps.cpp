@@ -61,12 +61,18 @@ bool SyncFolder(const fs::path& folder) {
     return dir.valid() && ::fsync(dir.get()) == 0;
 }
 
-// Unique among threads and processes, so that concurrent rewrites never share a temporary file.
-fs::path TemporaryBeside(const fs::path& target) {
+// Creates a temporary file beside the target, unique among threads and processes. A name already
+// taken (left by an earlier run that crashed under the same process id) is passed over.
+int CreateTemporaryBeside(const fs::path& target, fs::path& temp) {
     static std::atomic<unsigned> counter{0};
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    return temp;
+    constexpr int kAttempts = 1000;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temp = target;
+        temp += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const int fd = OpenRetrying(temp, O_WRONLY | O_CREAT | O_EXCL);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 fs::file_type TypeOf(const CString& devicePath) {
@@ -97,8 +103,8 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes) {
 
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes) {
     const fs::path target = ToHostPath(devicePath);
-    const fs::path temp = TemporaryBeside(target);
-    Descriptor file(OpenRetrying(temp, O_WRONLY | O_CREAT | O_EXCL));
+    fs::path temp;
+    Descriptor file(CreateTemporaryBeside(target, temp));
     if (!file.valid()) return false;
     const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
     if (!file.close() || !written || ::rename(temp.c_str(), target.c_str()) != 0) {

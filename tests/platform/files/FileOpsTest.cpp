@@ -37,7 +37,10 @@ TEST_F(FileOps, CrashWhileWritingTheTemporaryLeavesTheOldFileWhole) {
     EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
     EXPECT_EQ(ReadHostFile("job.qzs"), old);
 
-    // The leftover temporary does not stand in the way of the next save.
+    // Leftover temporaries do not stand in the way of the next save, not even those of an earlier
+    // run that had this process's id (a restarted device or container hands out the same ids).
+    for (int k = 0; k < 64; ++k)
+        WriteHostFile("job.qzs.tmp" + std::to_string(getpid()) + "-" + std::to_string(k), "");
     ASSERT_TRUE(AtomicRewrite(L"\\job.qzs", "new"));
     EXPECT_EQ(ReadHostFile("job.qzs"), "new");
 }
