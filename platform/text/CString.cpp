@@ -5,7 +5,6 @@
 #include <ostream>
 
 #include "platform/text/CodePage.h"
-#include "platform/text/Format.h"
 
 namespace {
 
@@ -158,20 +157,6 @@ int CString::CompareNoCase(const wchar_t* other) const {
         const long long ca = ToLower(*a), cb = ToLower(*b);
         if (ca != cb || ca == 0) return Sign(ca - cb);
     }
-}
-
-void CString::Format(const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    *this = FormatV(format, args);
-    va_end(args);
-}
-
-void CString::AppendFormat(const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    *this += FormatV(format, args);
-    va_end(args);
 }
 
 std::ostream& operator<<(std::ostream& out, const CString& text) { return out << ToUtf8(text); }

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 class CString {
 public:
@@ -57,9 +58,11 @@ public:
     int Compare(const wchar_t* other) const;
     int CompareNoCase(const wchar_t* other) const;
 
-    // printf with the handheld's rules (see Format.h).
-    void Format(const wchar_t* format, ...);
-    void AppendFormat(const wchar_t* format, ...);
+    // printf with the handheld's rules (see Format.h); a CString argument may stand for "%s".
+    template <typename... Args>
+    void Format(const wchar_t* format, const Args&... args);
+    template <typename... Args>
+    void AppendFormat(const wchar_t* format, const Args&... args);
 
     CString& operator+=(const CString& other) { s_ += other.s_; return *this; }
     CString& operator+=(const wchar_t* other) { s_ += other ? other : L""; return *this; }
@@ -81,6 +84,28 @@ public:
 private:
     std::wstring s_;
 };
+
+// The C-style entry of Format: every argument must already be a plain value (see FormatArg).
+CString FormatArgs(const wchar_t* format, ...);
+
+// A printf argument as it crosses "...": a CString goes as its text, as the handheld's string class
+// allows; any other class object would arrive as garbage, so it is refused at compile time.
+inline const wchar_t* FormatArg(const CString& text) { return text.c_str(); }
+template <typename T>
+const T& FormatArg(const T& value) {
+    static_assert(std::is_trivially_copyable_v<T>, "pass text to Format as CString or const wchar_t*");
+    return value;
+}
+
+template <typename... Args>
+void CString::Format(const wchar_t* format, const Args&... args) {
+    *this = FormatArgs(format, FormatArg(args)...);
+}
+
+template <typename... Args>
+void CString::AppendFormat(const wchar_t* format, const Args&... args) {
+    *this += FormatArgs(format, FormatArg(args)...);
+}
 
 // Writes the text as UTF-8 (test failure messages, logs).
 std::ostream& operator<<(std::ostream& out, const CString& text);

@@ -180,7 +180,7 @@ CString FormatV(const wchar_t* format, va_list args) {
     return CString(std::move(out));
 }
 
-CString Format(const wchar_t* format, ...) {
+CString FormatArgs(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
     CString s = FormatV(format, args);

@@ -5,5 +5,9 @@
 #include <cstdarg>
 #include "platform/text/CString.h"
 
+// A CString argument may stand for "%s" (see FormatArg in CString.h).
 CString FormatV(const wchar_t* format, va_list args);
-CString Format(const wchar_t* format, ...);
+template <typename... Args>
+CString Format(const wchar_t* format, const Args&... args) {
+    return FormatArgs(format, FormatArg(args)...);
+}

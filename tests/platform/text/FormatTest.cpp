@@ -97,6 +97,16 @@ TEST(Format, LongFieldsAreNotCut) {
     EXPECT_EQ(Format(L"%300d", 1).GetLength(), 300);
 }
 
+TEST(Format, CStringArgumentsStandForTheirText) {
+    const CString name = L"线路J5";
+    CString line;
+    line.Format(L"%s,%.3f,%s", name, 1.5, CString(L"00000000"));
+    EXPECT_EQ(line, L"线路J5,1.500,00000000");
+    line.AppendFormat(L"|%-8s|", name);
+    EXPECT_EQ(line, L"线路J5,1.500,00000000|线路J5    |");
+    EXPECT_EQ(Format(L"[%s]%d\r\n", name, 7), L"[线路J5]7\r\n");
+}
+
 TEST(Format, AppendFormatAndNullArguments) {
     CString s(L"a");
     s.AppendFormat(L"%d,%s", 1, static_cast<const wchar_t*>(nullptr));
