@@ -1,6 +1,7 @@
 #include "foundation/CByteBuffer.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 constexpr uint64_t kMaxCapacity = 0xFFFFFC00u;  // the largest whole number of pages in 32 bits
@@ -14,7 +15,8 @@ bool CByteBuffer::Grow(uint64_t needed) {
     const uint64_t size = RoundToPages(needed);
     if (size > kMaxCapacity) return false;
     if (size <= capacity_) return true;
-    auto block = std::make_unique_for_overwrite<uint8_t[]>(size);
+    std::unique_ptr<uint8_t[]> block(new (std::nothrow) uint8_t[size]);
+    if (!block) return false;
     if (length_ > 0) std::memcpy(block.get(), block_.get(), length_);
     block_ = std::move(block);
     capacity_ = static_cast<uint32_t>(size);

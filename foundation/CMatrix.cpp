@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <utility>
 #include "platform/messages/MessageBox.h"
 
@@ -29,7 +30,12 @@ int CMatrix::Resize(uint32_t rows, uint32_t cols) {
     rows_ = cols_ = 0;
     const uint64_t count = static_cast<uint64_t>(rows) * cols;
     if (count > kMaxElements) return 0;
-    data_.assign(static_cast<size_t>(count), 0.0);
+    try {
+        data_.assign(static_cast<size_t>(count), 0.0);
+    } catch (const std::bad_alloc&) {
+        data_ = {};
+        return 0;
+    }
     rows_ = rows;
     cols_ = cols;
     return 1;
