@@ -37,7 +37,7 @@ bool CIniFile::Open(const CString& path, UINT flags) {
 }
 
 bool CIniFile::Close() {
-    return !writer_.IsOpen() || writer_.Commit();
+    return writer_.Commit();
 }
 
 void CIniFile::WriteRaw(const CString& text) {

@@ -12,7 +12,7 @@ bool CKeyValueFile::OpenForWrite(const CString& path, UINT /*flags*/) {
 }
 
 bool CKeyValueFile::Close() {
-    return !writer_.IsOpen() || writer_.Commit();
+    return writer_.Commit();
 }
 
 void CKeyValueFile::WriteString(const CString& key, const CString& value) {

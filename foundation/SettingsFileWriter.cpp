@@ -5,7 +5,7 @@
 #include "platform/text/CodePage.h"
 
 bool SettingsFileWriter::BeginRewrite(const CString& path) {
-    mode_ = Mode::Closed;
+    mode_ = Mode::Failed;
     bytes_.clear();
     const CString folder = DeviceFolderOf(path);
     if (path.IsEmpty() || DirectoryExists(path) || (!folder.IsEmpty() && !DirectoryExists(folder)))
@@ -16,7 +16,7 @@ bool SettingsFileWriter::BeginRewrite(const CString& path) {
 }
 
 bool SettingsFileWriter::BeginAppend(const CString& path) {
-    mode_ = Mode::Closed;
+    mode_ = Mode::Failed;
     bytes_.clear();
     if (path.IsEmpty() || !FileExists(path)) return false;
     path_ = path;
@@ -25,7 +25,7 @@ bool SettingsFileWriter::BeginAppend(const CString& path) {
 }
 
 void SettingsFileWriter::Write(const CString& text) {
-    if (mode_ != Mode::Closed) bytes_ += ToGbk(text);
+    if (IsOpen()) bytes_ += ToGbk(text);
 }
 
 bool SettingsFileWriter::Commit() {
@@ -39,6 +39,8 @@ bool SettingsFileWriter::Commit() {
         case Mode::Append:
             return AppendDurably(path_, bytes);
         case Mode::Closed:
+            return true;
+        case Mode::Failed:
             break;
     }
     return false;

@@ -12,14 +12,15 @@ public:
     bool BeginRewrite(const CString& path);
     // Append: false unless the file already exists.
     bool BeginAppend(const CString& path);
-    bool IsOpen() const { return mode_ != Mode::Closed; }
+    bool IsOpen() const { return mode_ == Mode::Rewrite || mode_ == Mode::Append; }
     // Converts the text whole (no line length limit) and keeps it for Commit.
     void Write(const CString& text);
-    // Puts the collected bytes on disk; true on success. Nothing is written without it.
+    // Puts the collected bytes on disk; true on success, and true when nothing was begun. Nothing
+    // is written without it. After a Begin that failed it is false: the writes went nowhere.
     bool Commit();
 
 private:
-    enum class Mode { Closed, Rewrite, Append };
+    enum class Mode { Closed, Failed, Rewrite, Append };
     Mode mode_ = Mode::Closed;
     CString path_;
     std::string bytes_;

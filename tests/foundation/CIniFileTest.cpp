@@ -132,6 +132,7 @@ TEST_F(CIniFileTest, AntennaSectionsAreAppendedToAnExistingTableOnly) {
     rec.GpsInstrumentRadius = 0.12;
     CIniFile file;
     EXPECT_FALSE(file.WriteAntennaSection(L"\\Program Files", L"AntType.at", rec));
+    EXPECT_FALSE(file.Close());
     EXPECT_FALSE(std::filesystem::exists(root_ / "Program Files" / "AntType.at"));
 
     WriteHostFile("Program Files/AntType.at", "\r\n[123456789]\r\nAntennaType=123456789\r\n");

@@ -61,7 +61,10 @@ TEST_F(CKeyValueFileTest, WrittenKeysReadBackInGbk) {
     EXPECT_EQ(prompt, 0.25);
 }
 
-TEST_F(CKeyValueFileTest, AWriteIntoAMissingFolderFails) {
+TEST_F(CKeyValueFileTest, AWriteIntoAMissingFolderFailsUpToItsClose) {
     CKeyValueFile writer;
     EXPECT_FALSE(writer.OpenForWrite(L"\\NoSuchJob\\qzrecauto", CFile::modeCreate | CFile::modeWrite));
+    writer.WriteInt(L"nAutoStore", 1);
+    EXPECT_FALSE(writer.Close());
+    EXPECT_FALSE(std::filesystem::exists(root_ / "NoSuchJob"));
 }
