@@ -1,5 +1,6 @@
 // The NMEA sentences of the receiver: GGA, GSA, GSV, GST and ZDA.
 #include <algorithm>
+#include <cstdint>
 
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
@@ -106,9 +107,10 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
     auto& satellites = glonass ? state.gloSatellites : state.gpsSatellites;
     const auto& used = glonass ? state.gloUsedList : state.gpsUsedList;
     const int usedCount = glonass ? state.gloUsedCount : state.gpsUsedCount;
+    // Messages beyond the 20 entries are taken and dropped.
+    if (message > CGpsState::kMaxSatellites / kSatellitesPerMessage) return 1;
     for (int k = 0; k < kSatellitesPerMessage; ++k) {
         const int entry = kSatellitesPerMessage * (message - 1) + k;
-        if (entry >= CGpsState::kMaxSatellites) break;
         GpsSatellite& sat = satellites[entry];
         const size_t field = static_cast<size_t>(4 + 4 * k);
         if (field >= f.size()) {
@@ -117,7 +119,7 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
             continue;
         }
         const int reported = FieldInt(f[field]);
-        sat.number = glonass ? reported - 27 : reported;
+        sat.number = glonass ? (reported > INT32_MIN + 27 ? reported - 27 : INT32_MIN) : reported;
         sat.elevation = field + 1 < f.size() ? FieldInt(f[field + 1]) : 0;
         sat.azimuth = field + 2 < f.size() ? FieldInt(f[field + 2]) : 0;
         sat.signal = field + 3 < f.size() ? std::min(FieldInt(f[field + 3]), kMaxSignal) : 0;
@@ -131,7 +133,7 @@ int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',');
     const int message = FieldInt(f.size() > 2 ? f[2] : CString());
-    if (message < 1 || kSatellitesPerMessage * message > kStagingEntries) return 0;
+    if (message < 1 || message > kStagingEntries / kSatellitesPerMessage) return 0;
     auto field = [&](size_t i) { return i < f.size() ? FieldInt(f[i]) : 0; };
     for (int k = 0; k < kSatellitesPerMessage; ++k) {
         StagedSatellite& staged = staging_[static_cast<size_t>(kSatellitesPerMessage * (message - 1) + k)];
