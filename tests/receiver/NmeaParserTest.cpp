@@ -160,7 +160,8 @@ TEST_F(NmeaParser, GsvMessageNumbersOutsideTheArraysAreRefusedOrDropped) {
     // 30 in view: message 6 addresses entries 20 to 23, beyond the 20 that exist.
     EXPECT_EQ(Parse(Nmea("GPGSV,8,6,30,05,41,130,45,06,22,210,40")), 1);
     EXPECT_EQ(Parse(Nmea("GLGSV,8,6,30,65,41,130,45")), 1);
-    EXPECT_EQ(Parse(Nmea("GLGSV,9,2147483647,2147483647,-2147483648,41,130,45")), 1);
+    EXPECT_EQ(Parse(Nmea("GLGSV,9,2147483647,2147483647,-2147483648,41,130,45")), 0);
+    EXPECT_EQ(Parse(Nmea("GLGSV,9,2,8,-2147483648,41,130,45")), 1);
     frame.system.nGPSOEMType = 5;
     EXPECT_EQ(Parse(Nmea("GPGSV,9,2147483647,36,05,41,130,45")), 0);
 }
