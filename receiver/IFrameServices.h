@@ -39,6 +39,6 @@ public:
     // Writes the system record to the given device path (the job settings' system-file writer).
     virtual void WriteSystemFile(const CString& path) = 0;
     // Earth-centred coordinates of a WGS-84 position, through the frame's second coordinate
-    // transformer set to the WGS-84 ellipsoid and then back to the job's.
+    // transformer set to the WGS-84 ellipsoid and then back to the job's (Wgs84BlhToXyzOn).
     virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) = 0;
 };

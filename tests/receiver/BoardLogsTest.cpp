@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "receiver/CGpsParser.h"
 #include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
@@ -158,11 +160,17 @@ TEST_F(BoardLogs, BasePositionReplies) {
     EXPECT_EQ(Parse(L"$JRTK,18,30.5,120.5,10.0"), 0);
     EXPECT_EQ(Parse(L"$JRTK,17,FAILED,120.5,10.0"), 0);
     EXPECT_EQ(Parse(L"$JRTK,9,30.5,120.5,10.0"), 0);
+    frame.jobParams.ellipsoid.szdDa = 6378140.0;
+    frame.jobParams.ellipsoid.szdDf = 298.257;
     ASSERT_EQ(Parse(L"$JRTK,17,30.5,120.5,10.0"), 1);
     double x, y, z;
     sim::GeodeticToCartesian(30.5, 120.5, 10.0, &x, &y, &z);
-    EXPECT_DOUBLE_EQ(frame.state.baseX, x);
-    EXPECT_DOUBLE_EQ(frame.state.baseZ, z);
+    EXPECT_NEAR(frame.state.baseX, x, 1e-6);
+    EXPECT_NEAR(frame.state.baseZ, z, 1e-6);
+    // The second transformer is back on the job's ellipsoid.
+    double jx, jy, jz;
+    frame.secondTransform.BlhToXyz(30.5, 120.5, 10.0, jx, jy, jz);
+    EXPECT_GT(std::abs(jx - x), 1.0);
     EXPECT_EQ(frame.state.latitude, 0.0);
 
     frame.state.baseX = 0;

@@ -1,7 +1,7 @@
 #include "tests/receiver/FakeFrame.h"
 
-#include "tools/receiver-sim/sim/SimSentences.h"
+#include "receiver/BaseConversion.h"
 
 void CFakeFrame::Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) {
-    sim::GeodeticToCartesian(lat, lon, height, x, y, z);
+    Wgs84BlhToXyzOn(secondTransform, jobParams.ellipsoid, lat, lon, height, x, y, z);
 }

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "foundation/CGpsState.h"
+#include "foundation/CoordSysParams.h"
+#include "geodesy/CoordTransform.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
 #include "receiver/CDeviceIo.h"
@@ -29,6 +31,8 @@ public:
     void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
 
     CSerialPort port;
+    CCoordTransform secondTransform;
+    CoordSysParams jobParams;
     CGpsState state;
     GeneralSettingsBlock settings;
     LastFilesRecord system;
