@@ -153,7 +153,6 @@ size_t CReceiverSimulator::WriteRaw(const std::string& bytes) { return Send(byte
 
 size_t CReceiverSimulator::Send(std::string bytes) {
     if (master_ < 0) return 0;
-    sent_ += bytes;
     size_t written = 0;
     while (written < bytes.size()) {
         size_t piece = bytes.size() - written;
@@ -162,6 +161,7 @@ size_t CReceiverSimulator::Send(std::string bytes) {
         const ssize_t n = write(master_, bytes.data() + written, piece);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;  // the terminal's queue is full: what does not fit is lost, as on a real line
+        sent_.append(bytes, written, static_cast<size_t>(n));
         written += static_cast<size_t>(n);
         if (faults_.pieceGapUs > 0) usleep(static_cast<useconds_t>(faults_.pieceGapUs));
     }

@@ -63,6 +63,7 @@ public:
     int64_t NowMs() const { return nowMs_; }
     size_t EpochsSent() const { return epochs_; }
     Epoch CurrentEpoch() const;
+    // Every byte that went onto the terminal (bytes that found its queue full are lost, as on a line).
     const std::string& Sent() const { return sent_; }
     const std::string& Received() const { return received_; }
     // Text lines received (without CR LF), and binary frames (module frames and radio requests).

@@ -1,0 +1,190 @@
+// The receiver simulator as the parser and the real port meet it, in-process and as its own program.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <set>
+#include <sstream>
+
+#include "receiver/CGpsParser.h"
+#include "receiver/ReceiverMessages.h"
+#include "tests/receiver/SentenceHelpers.h"
+#include "tests/receiver/SimulatorLink.h"
+
+extern char** environ;
+
+namespace {
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+// The frame's line cutting, enough for these tests: every complete CR LF line of the chunks.
+class CLineWindow final : public IMessageTarget {
+public:
+    CLineWindow() : hwnd(RegisterMessageTarget(this)) {}
+    ~CLineWindow() override { UnregisterMessageTarget(hwnd); }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_SERIAL_DATA) return 0;
+        pending_.append(reinterpret_cast<const char*>(wParam), static_cast<size_t>(lParam));
+        size_t end;
+        while ((end = pending_.find("\r\n")) != std::string::npos) {
+            lines.push_back(pending_.substr(0, end));
+            pending_.erase(0, end + 2);
+        }
+        return 0;
+    }
+    std::vector<std::string> lines;
+    HWND hwnd;
+
+private:
+    std::string pending_;
+};
+
+}  // namespace
+
+TEST(Simulator, WalkScriptsAreReadOrRefusedByLine) {
+    sim::WalkScript script;
+    std::string error;
+    ASSERT_TRUE(sim::WalkScript::Parse("origin -33.5 -70.5 500 # Santiago\nrate 5\nleg 10 0 100 0 fixed\n", &script,
+                                       &error));
+    EXPECT_EQ(script.rateHz, 5);
+    const sim::WalkPoint end = script.At(5);
+    EXPECT_NEAR(end.latitude, -33.5, 1e-9);
+    EXPECT_GT(end.longitude, -70.5);
+    EXPECT_EQ(end.fix, sim::FixKind::kFixed);
+    EXPECT_FALSE(sim::WalkScript::Parse("rate 50\n", &script, &error));
+    EXPECT_FALSE(sim::WalkScript::Parse("origin 1 2\nleg 1 0 0 0 rtk\n", &script, &error));
+    EXPECT_EQ(error.rfind("script line 1", 0), 0u);
+}
+
+TEST(Simulator, TheDefaultWalkGoesFromSinglePointToFixed) {
+    sim::CReceiverSimulator simulator;
+    ASSERT_TRUE(simulator.Open());
+    // Read the far end as the walk goes, so that the terminal's queue never fills.
+    const int far = open(simulator.DevicePath().c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    ASSERT_GE(far, 0);
+    char drain[4096];
+    for (int second = 0; second < 80; ++second) {
+        simulator.Advance(second == 0 ? 0 : 1000);
+        while (read(far, drain, sizeof drain) > 0) {
+        }
+    }
+    close(far);
+    CFakeFrame frame;
+    frame.system.nGPSOEMType = 1;
+    frame.firmwareVersion = 3.3;
+    CGpsParser parser(frame);
+    std::vector<int> codes;
+    int references = 0;
+    for (const std::string& line : SplitLines(simulator.Sent())) {
+        int type = 0;
+        ASSERT_EQ(parser.Parse(Wide(line), frame.state, type), 1) << line;
+        if (type == kLineRefStation) ++references;
+        if (type == kLineBestPos && (codes.empty() || codes.back() != frame.state.solutionCode))
+            codes.push_back(frame.state.solutionCode);
+    }
+    EXPECT_EQ(codes, (std::vector<int>{kSolSingle, kSolPsrDiff, kSolFloat, kSolFixed}));
+    EXPECT_EQ(references, 8);
+    EXPECT_EQ(frame.state.baseId, L"0001");
+    EXPECT_EQ(simulator.EpochsSent(), 80u);
+}
+
+TEST(Simulator, FaultsSilenceAndBursts) {
+    sim::CReceiverSimulator simulator;
+    ASSERT_TRUE(simulator.Open());
+    simulator.SetFaults({4, 0, 0});
+    simulator.Advance(3000);
+    CFakeFrame frame;
+    frame.system.nGPSOEMType = 4;
+    CGpsParser parser(frame);
+    const std::vector<std::string> lines = SplitLines(simulator.Sent());
+    ASSERT_EQ(lines.size(), 41u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        int type = 0;
+        const int taken = parser.Parse(Wide(lines[i]), frame.state, type);
+        // Every fourth line carries a wrong check; GST and ZDA are taken without one.
+        const bool corrupted = (i + 1) % 4 == 0 && type != kLineGst && type != kLineZda;
+        EXPECT_EQ(taken, corrupted ? 0 : 1) << lines[i];
+    }
+    const size_t sent = simulator.Sent().size();
+    simulator.SilenceFor(5000);
+    simulator.Advance(4999);
+    EXPECT_EQ(simulator.Sent().size(), sent);
+    for (int i = 0; i < 10; ++i) simulator.EmitEpoch();
+    EXPECT_EQ(simulator.EpochsSent(), 14u);
+}
+
+TEST_F(SimulatorLink, SplitChunksAndBurstsArriveAsWholeLines) {
+    CLineWindow window;
+    frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
+    simulator.SetFaults({0, 5, 0});
+    for (int i = 0; i < 4; ++i) simulator.EmitEpoch();
+    const std::vector<std::string> expected = SplitLines(simulator.Sent());
+    ASSERT_TRUE(PumpUntil(simulator, [&] { return window.lines.size() >= expected.size(); }));
+    EXPECT_EQ(window.lines, expected);
+}
+
+TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
+    const std::string program = QZ_BINARY_DIR "/tools/receiver-sim/receiver-sim";
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    const char* argv[] = {program.c_str(), "--rate", "10", "--seconds", "20", nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, const_cast<char**>(argv), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string path;
+    char c;
+    while (read(out[0], &c, 1) == 1 && c != '\n') path += c;
+    close(out[0]);
+    ASSERT_FALSE(path.empty());
+
+    SetSerialDevicePath(6, path);
+    CFakeFrame frame;
+    frame.system.nGPSOEMType = 4;
+    CGpsParser parser(frame);
+    CLineWindow window;
+    frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
+    ASSERT_EQ(frame.port.OpenPort(6, 115200), TRUE);
+    frame.port.SendBinaryCommand(52, L"");
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    std::set<int> types;
+    size_t parsed = 0;
+    while (std::chrono::steady_clock::now() < deadline && (types.size() < 8 || frame.state.ident.text[0].IsEmpty())) {
+        RunMessageLoop([&] { return window.lines.size() == parsed && std::chrono::steady_clock::now() < deadline; });
+        for (; parsed < window.lines.size(); ++parsed) {
+            const CString line = Wide(window.lines[parsed]);
+            int type = 0;
+            if (line.Find(L"GPXXX") >= 0)
+                parser.ParseVersion(line, frame.state);
+            else if (parser.Parse(line, frame.state, type))
+                types.insert(type);
+        }
+    }
+    frame.port.Close();
+    SetSerialDevicePath(6, "");
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_EQ(types, (std::set<int>{kLineGga, kLineGsa, kLineGst, kLineGsv, kLineZda, kLineGlGsv, kLineBestPos,
+                                    kLineRefStation}));
+    EXPECT_EQ(frame.state.ident.text[0], L"QZ8120382345678");
+    EXPECT_NEAR(frame.state.latitude, 30.2417, 1e-3);
+    EXPECT_TRUE(WIFEXITED(status));
+}
