@@ -68,15 +68,6 @@ TEST_F(CommandSets, StartupSetOfEveryBoardTypeAndFormat) {
     }
 }
 
-TEST_F(CommandSets, AppFilePacketBecomesTheCurrentModuleCommand) {
-    queue.QueueReadRadio(false);
-    queue.SendBinaryAppFile();
-    EXPECT_TRUE(queue.queue.empty());
-    EXPECT_EQ(queue.current.timeout, 5);
-    EXPECT_EQ(queue.current.requestBytes.size(), 23u);
-    EXPECT_EQ(queue.current.replyIsBytes, 0);
-}
-
 TEST_F(CommandSets, ElevationMaskPacket) {
     EXPECT_EQ(ElevationMaskPacketText(10), L"020064110100000300010001080a01630000010000f203");
     SendElevationMaskPacket(frame, 89);

@@ -63,17 +63,3 @@ TEST_F(PseudoTerminal, AStopWakesAWaitingReadAndAHangUpIsReported) {
     master = -1;
     EXPECT_EQ(device.Read(buffer, sizeof buffer, &got, stop[0]), SerialReadStatus::kHangup);
 }
-
-TEST_F(PseudoTerminal, TheDeviceIsHeldByItsOpener) {
-    CSerialDevice second;
-    EXPECT_FALSE(second.Open(path));
-    EXPECT_FALSE(second.Open("/nonexistent/tty"));
-    EXPECT_FALSE(device.Configure(12345, 8, ONESTOPBIT, NOPARITY));
-    EXPECT_TRUE(device.EscapeFunction(SETDTR));
-    EXPECT_TRUE(device.Purge());
-    device.Close();
-    EXPECT_TRUE(second.Open(path));
-    EXPECT_EQ(second.Write(reinterpret_cast<const uint8_t*>("ok"), 2), 2u);
-    char echo[2];
-    EXPECT_EQ(read(master, echo, 2), 2);
-}
