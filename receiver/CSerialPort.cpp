@@ -68,6 +68,8 @@ void ReadLoop(const std::shared_ptr<CSerialPort::Reader>& reader) {
         if (SendMessageFromWorker(HWND(link.owner.load()), message, wParam, lParam, reader->stop) ==
             CrossThreadSendResult::kAbandoned)
             break;
+        // A port closed from the owner's handler delivers nothing more.
+        if (reader->stop.Requested()) break;
         if (link.secondOwnerOn.load() &&
             SendMessageFromWorker(HWND(link.secondOwner.load()), message, wParam, lParam, reader->stop) ==
                 CrossThreadSendResult::kAbandoned)

@@ -99,10 +99,15 @@ TEST_F(SerialPort, ClosingWhileTheUiThreadIsBusyStopsAtOnce) {
 }
 
 TEST_F(SerialPort, ClosingFromInsideTheDataHandlerDoesNotDeadlock) {
+    frame.port.SetSecondOwner(second.hwnd, WM_SERIAL_DATA);
     owner.onData = [&] { frame.port.Close(); };
     simulator.EmitEpoch();
     ASSERT_TRUE(PumpUntil(simulator, [&] { return !owner.bytes.empty(); }));
     EXPECT_FALSE(frame.port.IsOpen());
+    // The chunk the owner was handling goes nowhere else once the port is closed.
+    PumpUntil(simulator, [] { return false; }, 300);
+    EXPECT_TRUE(second.bytes.empty());
+    frame.port.ClearSecondOwner();
     owner.onData = nullptr;
     ASSERT_EQ(frame.port.OpenPort(kPort, 57600), TRUE);
     const size_t had = owner.bytes.size();

@@ -54,10 +54,10 @@ inline const std::string kVersionQuery = Bytes({0x24, 0x34, 0xCB, 0x00, 0x00, 0x
 
 #include "platform/messages/Messages.h"
 
-// Lets the simulator answer and the UI thread take the port's chunks until `done` holds (at most 5 s
-// of real time: the reader thread and the terminal run in real time).
-inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+// Lets the simulator answer and the UI thread take the port's chunks until `done` holds (at most
+// `limitMs` of real time: the reader thread and the terminal run in real time).
+inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done, int limitMs = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (std::chrono::steady_clock::now() < deadline) {
         simulator.ServiceInput();
         while (PumpPendingMessages()) {
