@@ -115,6 +115,27 @@ void CUiDriver::Drag(CPoint from, CPoint to) {
     Pump();
 }
 
+bool CUiDriver::ChooseMenu(CCommandBar& bar, std::initializer_list<const wchar_t*> path) {
+    size_t depth = 0;
+    for (const wchar_t* text : path) {
+        if (depth == 0) {
+            int index = -1;
+            const auto& items = bar.GetMenu()->Items();
+            for (int i = 0; i < static_cast<int>(items.size()); ++i)
+                if (MenuDisplayText(items[static_cast<size_t>(i)].text) == MenuDisplayText(text)) index = i;
+            if (index < 0) return false;
+            Tap(bar.TitleRect(index).CenterPoint());
+        } else {
+            CPopupMenuWnd* popup = bar.OpenPopup(depth - 1);
+            const int index = popup ? popup->FindItem(text) : -1;
+            if (index < 0) return false;
+            Tap(popup->ItemRect(index).CenterPoint());
+        }
+        ++depth;
+    }
+    return true;
+}
+
 void CUiDriver::PressKey(UINT key) {
     CDesktop& desktop = CDesktop::Get();
     desktop.QueueInput({InputEvent::Kind::kKeyDown, 0, 0, key});

@@ -5,12 +5,14 @@
 // the virtual clock, the message-box dialogs and itself as the modal-dialog observer.
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/messages/MessageBoxScript.h"
 #include "platform/time/Clock.h"
+#include "platform/ui/CommandBar.h"
 #include "platform/ui/Dialog.h"
 
 class CUiDriver final : public IModalDialogObserver {
@@ -44,6 +46,9 @@ public:
     void Tap(CWnd& wnd, CPoint client);
     void DoubleTap(CPoint screen);
     void Drag(CPoint fromScreen, CPoint toScreen);
+    // Taps through the command bar's menus by the texts shown ("&" ignored): the popup title,
+    // then any cascade, then the command. False when an item is missing.
+    bool ChooseMenu(CCommandBar& bar, std::initializer_list<const wchar_t*> path);
     // A key press (down, the character it types, up) to the focus.
     void PressKey(UINT virtualKey);
     void TypeText(const wchar_t* text);

@@ -329,6 +329,10 @@ void CDesktop::RouteMouse(const InputEvent& event) {
     if (!target) {
         target = WindowFromPoint(screen);
         if (!target) return;
+        if (event.kind == InputEvent::Kind::kMouseDown && mouseDownFilter) {
+            auto filter = mouseDownFilter;
+            if (filter(target)) return;
+        }
         CWnd* top = target->GetTopLevelParent();
         if (!top->IsWindowEnabled()) return;  // behind a modal dialog
         if (event.kind == InputEvent::Kind::kMouseDown && top->m_hWnd != active) {

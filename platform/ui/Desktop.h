@@ -73,6 +73,8 @@ public:
     bool PaintOne() override;
     bool FilterPosted(const MSG& msg) override;
     void OnStalled() override;
+    // Sees every tap before it is routed; true keeps it from its window (open menus use it).
+    std::function<bool(CWnd* target)> mouseDownFilter;
     // What a stalled loop does (the test driver ends the dialog it waits on).
     std::function<void()> onStalled;
 
