@@ -39,10 +39,6 @@ public:
 
     void SetFixLevel(int level) { fixLevel_ = level; }
     void SetTimeZone(int hours) { timeZone_ = hours; }
-    int FixLevel() const { return fixLevel_; }
-    int TimeZone() const { return timeZone_; }
-    int WorkMode() const { return workMode_; }
-    int L1Option() const { return l1Option_; }
 
     // Classifies the line, parses it into `state`; nonzero when the line was taken.
     int Parse(CString line, CGpsState& state, int& type);

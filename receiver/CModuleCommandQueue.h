@@ -45,7 +45,7 @@ public:
 
     void SetRadioWait(int mode);
     void SetRadioDlg(HWND window) { statusWindow = window; }
-    int ModeValue() const { return modeValue; }
+    // A request is current or queued.
     bool Busy() const;
 
     // The frame's fields (its link-detection handler of mode 1 works on them too).

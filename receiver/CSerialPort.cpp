@@ -5,6 +5,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/messages/MessageBox.h"
@@ -160,9 +161,7 @@ int CSerialPort::StartReadThread() {
 
 int CSerialPort::StopReadThread() {
     if (!reader_) return 0;
-    std::shared_ptr<Reader> reader = std::move(reader_);
-    reader_.reset();
-    StopReader(reader);
+    StopReader(std::exchange(reader_, nullptr));
     return 1;
 }
 

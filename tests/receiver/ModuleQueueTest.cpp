@@ -19,7 +19,7 @@ public:
     ~CQueueWindow() override { UnregisterMessageTarget(hwnd); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER && wParam == kFrameTimer) queue_.OnTick();
-        if (message == WM_SERIAL_DATA && queue_.ModeValue() == 2) {
+        if (message == WM_SERIAL_DATA && queue_.modeValue == 2) {
             queue_.AppendReceived(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam));
             queue_.OnRadioSearchReply();
         }
