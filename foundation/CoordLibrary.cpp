@@ -96,9 +96,17 @@ bool IsNumberText(const CString& text) {
 
 }  // namespace
 
-CString CheckPointTexts(const PointTexts& t) {
-    if (t.name.Find(L',') >= 0 || t.code.Find(L',') >= 0) return CString(L"点名和属性中不能有逗号,请重新输入!");
-    if (!IsNumberText(t.north) || !IsNumberText(t.east) || !IsNumberText(t.height))
+CString CheckPointTexts(const PointTexts& t, int* badField) {
+    const CString* texts[5] = {&t.name, &t.north, &t.east, &t.height, &t.code};
+    for (int i : {0, 4}) {
+        if (texts[i]->Find(L',') < 0) continue;
+        if (badField) *badField = i;
+        return CString(L"点名和属性中不能有逗号,请重新输入!");
+    }
+    for (int i : {1, 2, 3}) {
+        if (IsNumberText(*texts[i])) continue;
+        if (badField) *badField = i;
         return CString(L"坐标和高程必须是数字,请重新输入!");
+    }
     return CString();
 }

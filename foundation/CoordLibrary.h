@@ -54,4 +54,5 @@ private:
 
 // The refusal message for texts the library cannot store, or empty when they are fine: a comma
 // in the name or code would shift the file's fields, and north, east and height must be numbers.
-CString CheckPointTexts(const PointTexts& texts);
+// badField (when given) becomes the refused text: 0 name, 1 north, 2 east, 3 height, 4 code.
+CString CheckPointTexts(const PointTexts& texts, int* badField = nullptr);

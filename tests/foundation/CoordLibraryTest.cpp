@@ -124,7 +124,11 @@ TEST(CoordLibraryTest, TextsThatWouldCorruptTheFileAreRefused) {
     EXPECT_FALSE(CheckPointTexts(Texts(L"P,1", L"1", L"2", L"3", L"")).IsEmpty());
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"3", L"a,b")).IsEmpty());
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"12a", L"2", L"3", L"")).IsEmpty());
-    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"", L"3", L"")).IsEmpty());
+    int bad = -1;
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"", L"3", L""), &bad).IsEmpty());
+    EXPECT_EQ(bad, 2);
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"3", L"x,y"), &bad).IsEmpty());
+    EXPECT_EQ(bad, 4);
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"0x10", L"")).IsEmpty());
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// Which point types (typed in, valid, reference, side stake, terrain) the coordinate library lists.
+#include <array>
+
+#include "platform/ui/Dialog.h"
+
+class CFilterSetDlg : public CDialog {
+public:
+    enum { IDD = 15271 };
+    explicit CFilterSetDlg(CWnd* parent = nullptr);
+
+    // By point type 0-4: 1 = listed.
+    std::array<int, 5> m_nShow{};
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+};

@@ -1,0 +1,18 @@
+#include "platform/ui/Button.h"
+#include "platform/ui/DialogTemplate.h"
+
+// 15271 "过滤设置": which point types the coordinate library lists.
+namespace {
+const DialogControlTemplate kControls[] = {
+    {L"BUTTON", IDC_STATIC, 6, 4, 118, 74, L"显示的点类型", BS_GROUPBOX},
+    {L"BUTTON", 1002, 14, 16, 50, 12, L"输入点", BS_AUTOCHECKBOX | WS_TABSTOP},
+    {L"BUTTON", 1006, 70, 16, 50, 12, L"有效点", BS_AUTOCHECKBOX | WS_TABSTOP},
+    {L"BUTTON", 1007, 14, 34, 50, 12, L"参考点", BS_AUTOCHECKBOX | WS_TABSTOP},
+    {L"BUTTON", 1008, 70, 34, 50, 12, L"边桩点", BS_AUTOCHECKBOX | WS_TABSTOP},
+    {L"BUTTON", 1009, 14, 52, 50, 12, L"地形点", BS_AUTOCHECKBOX | WS_TABSTOP},
+    {L"BUTTON", 1, 24, 84, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {L"BUTTON", 2, 70, 84, 40, 14, L"取消", BS_PUSHBUTTON | WS_TABSTOP},
+};
+const DialogTemplate kTemplate{15271, 130, 104, L"过滤设置", kDialogStyle, kControls};
+const DialogTemplateRegistration kRegistration(kTemplate);
+}  // namespace

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "foundation/screens/CFileOpenModeDlg.h"
+#include "foundation/screens/CFilterSetDlg.h"
+#include "foundation/screens/GeoPointPicker.h"
+#include "platform/testing/UiDriver.h"
+
+TEST(FileOpenModeDlgTest, EachButtonGivesItsChoice) {
+    CUiDriver ui;
+    const std::pair<int, int> cases[] = {{1039, CFileOpenModeDlg::kAppend}, {1043, CFileOpenModeDlg::kOverwrite}};
+    for (const auto& [button, mode] : cases) {
+        CFileOpenModeDlg dlg;
+        ui.OnModal(CFileOpenModeDlg::IDD, [&](CDialog& d) { ui.Click(d, button); });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_nResult, mode);
+    }
+    CFileOpenModeDlg dlg;
+    dlg.m_nResult = CFileOpenModeDlg::kAppend;
+    ui.OnModal(CFileOpenModeDlg::IDD, [&](CDialog&) { ui.PressKey(VK_ESCAPE); });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_nResult, CFileOpenModeDlg::kCancel);
+}
+
+TEST(FilterSetDlgTest, ChecksShowAndReturnTheFlags) {
+    CUiDriver ui;
+    CFilterSetDlg dlg;
+    dlg.m_nShow = {1, 1, 0, 1, 1};
+    ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(d.IsDlgButtonChecked(1007), 0u);
+        EXPECT_EQ(d.IsDlgButtonChecked(1008), 1u);
+        ui.Click(d, 1007);
+        ui.Click(d, 1002);
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nShow, (std::array<int, 5>{0, 1, 1, 1, 1}));
+}
+
+TEST(GeoPointPickerTest, StandInChoosesNothingUntilOneIsInstalled) {
+    EXPECT_FALSE(PickGeoPoint(nullptr).chosen);
+    SetGeoPointPicker([](CWnd*) {
+        GeoPointChoice c;
+        c.chosen = true;
+        c.name = L"G1";
+        return c;
+    });
+    EXPECT_EQ(PickGeoPoint(nullptr).name, L"G1");
+    SetGeoPointPicker(nullptr);
+    EXPECT_FALSE(PickGeoPoint(nullptr).chosen);
+}
