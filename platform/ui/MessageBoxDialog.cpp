@@ -7,6 +7,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/StringTable.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
@@ -150,4 +151,5 @@ void CMessageBoxDialog::DrawIcon(CDC& dc, const CRect& box) {
 void InstallMessageBoxDialogs() {
     static CMessageBoxPresenter presenter;
     SetMessageBoxPresenter(&presenter);
+    if (GetAppName().IsEmpty()) SetAppName(LoadStringResource(kAppNameStringId));
 }

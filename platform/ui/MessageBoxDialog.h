@@ -35,4 +35,6 @@ private:
     CRect iconBox_;
 };
 
+// The string that names the program: the caption of AfxMessageBox unless SetAppName set one.
+constexpr UINT kAppNameStringId = 61299;
 void InstallMessageBoxDialogs();

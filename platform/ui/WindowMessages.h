@@ -34,6 +34,8 @@ constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_HELP = 0x0053;
 // Private to the window layer: a modal loop checks whether its dialog has ended.
 constexpr UINT WM_QZ_WAKE = WM_USER - 1;
+// Private to the window layer: runs a function on the UI thread for a worker (lParam).
+constexpr UINT WM_QZ_CALL = WM_USER - 3;
 
 // Button messages and check states.
 constexpr UINT BM_GETCHECK = 0x00F0;

@@ -4,6 +4,8 @@
 #include <cwchar>
 
 #include "platform/gdi/SysColors.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/threads/UiThread.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 
@@ -264,6 +266,11 @@ void CWnd::ScreenToClient(LPRECT rect) const {
     static_cast<CRect*>(rect)->OffsetRect(-origin.x, -origin.y);
 }
 
+LRESULT CWnd::OnUiThread(const std::function<LRESULT()>& call) {
+    if (!HasUiThread() || IsUiThread()) return call();
+    return ::SendMessage(m_hWnd, WM_QZ_CALL, 0, reinterpret_cast<LPARAM>(&call));
+}
+
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
     SetWindowPos(nullptr, x, y, width, height, SWP_NOZORDER | (repaint ? 0 : SWP_NOREDRAW));
 }
@@ -273,6 +280,8 @@ void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) {
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    if (!IsUiThread() && HasUiThread())
+        return static_cast<BOOL>(OnUiThread([&] { return static_cast<LRESULT>(SetWindowPos(insertAfter, x, y, cx, cy, flags)); }));
     if (!record_) return FALSE;
     CDesktop& desk = Desk();
     WindowRecord& r = *record_;
@@ -339,6 +348,8 @@ CWnd* CWnd::ChildWindowFromPoint(POINT clientPoint) const {
 // ---- state
 
 BOOL CWnd::ShowWindow(int command) {
+    if (!IsUiThread() && HasUiThread())
+        return static_cast<BOOL>(OnUiThread([&] { return static_cast<LRESULT>(ShowWindow(command)); }));
     if (!record_) return FALSE;
     CDesktop& desk = Desk();
     WindowRecord& r = *record_;
@@ -380,6 +391,8 @@ BOOL CWnd::ShowWindow(int command) {
 BOOL CWnd::IsWindowVisible() const { return record_ && Desk().IsShowing(*record_); }
 
 BOOL CWnd::EnableWindow(BOOL enable) {
+    if (!IsUiThread() && HasUiThread())
+        return static_cast<BOOL>(OnUiThread([&] { return static_cast<LRESULT>(EnableWindow(enable)); }));
     if (!record_) return FALSE;
     const bool wasDisabled = (record_->style & WS_DISABLED) != 0;
     if (wasDisabled == !enable) return wasDisabled;
@@ -521,6 +534,13 @@ CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
 void CWnd::Invalidate(BOOL erase) { InvalidateRect(nullptr, erase); }
 
 void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
+    if (!IsUiThread() && HasUiThread()) {
+        OnUiThread([&] {
+            InvalidateRect(rect, erase);
+            return LRESULT(0);
+        });
+        return;
+    }
     if (!record_) return;
     CRect client;
     GetClientRect(&client);
@@ -578,6 +598,22 @@ void CWnd::NotifyParent(UINT code) {
     if (CWnd* parent = GetParent())
         parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), static_cast<WORD>(code)),
                             static_cast<LPARAM>(m_hWnd.id()));
+}
+
+int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) {
+    return ::MessageBox(m_hWnd, text, caption ? caption : GetAppName().c_str(), type);
+}
+
+BOOL EnumWindows(BOOL (*proc)(HWND, LPARAM), LPARAM lParam) {
+    const std::vector<HWND> tops = Desk().TopLevels();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if (IsWindow(*it) && !proc(*it, lParam)) return FALSE;
+    return TRUE;
+}
+
+uintptr_t GetProp(HWND hwnd, const wchar_t* name) {
+    CWnd* wnd = CWnd::FromHandle(hwnd);
+    return wnd ? wnd->GetProp(name) : 0;
 }
 
 // ---- dialog item helpers
@@ -649,7 +685,10 @@ LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lPa
 
 // ---- message handling
 
-LRESULT CWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
+LRESULT CWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_QZ_CALL) return (*reinterpret_cast<const std::function<LRESULT()>*>(lParam))();
+    return WindowProc(message, wParam, lParam);
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const std::shared_ptr<bool> alive = alive_;

@@ -12,7 +12,9 @@
 //
 // Window state (tree, rectangle, text, styles, properties) belongs to the window, not to the C++
 // object: the handle stays valid while the window lives, and FromHandle finds the object that
-// currently serves it. All window operations run on the UI thread.
+// currently serves it. Window operations belong to the UI thread; a worker may send messages and
+// call ShowWindow, EnableWindow, SetWindowPos, MoveWindow, InvalidateRect and SetWindowText on
+// controls it was given, which then run on the UI thread.
 #include <functional>
 #include <map>
 #include <memory>
@@ -122,7 +124,7 @@ public:
     static CWnd* WindowFromPoint(POINT screenPoint);
     CWnd* ChildWindowFromPoint(POINT clientPoint) const;
 
-    // ---- state
+    // ---- state (these and the geometry calls may come from a worker: they run on the UI thread)
     BOOL ShowWindow(int command);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL enable = TRUE);
@@ -168,6 +170,8 @@ public:
     BOOL KillTimer(UINT_PTR id);
     // WM_COMMAND with (id, code) to the parent, from this control.
     void NotifyParent(UINT code);
+    // A message box owned by this window; without a caption the program's name is used.
+    int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = 0);
 
     // ---- dialog item helpers
     void SetDlgItemText(int id, const wchar_t* text);
@@ -288,6 +292,8 @@ private:
     };
 
     bool RunBoundHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // Runs `call` on the UI thread: at once there, else through a cross-thread send.
+    LRESULT OnUiThread(const std::function<LRESULT()>& call);
 
     WindowRecord* record_ = nullptr;
     CurrentMessage current_{};
@@ -301,3 +307,6 @@ private:
 // Free functions of the window layer.
 BOOL ReleaseCapture();
 HWND GetFocusHwnd();
+// Calls `proc` for each top-level window, front to back, until it returns FALSE.
+BOOL EnumWindows(BOOL (*proc)(HWND, LPARAM), LPARAM lParam);
+uintptr_t GetProp(HWND hwnd, const wchar_t* name);

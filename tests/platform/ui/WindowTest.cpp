@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "TestDialogs.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/testing/UiDriver.h"
@@ -166,4 +169,29 @@ TEST(Window, ScreenshotWritesThePaintedScreen) {
     ASSERT_TRUE(ui.Screenshot(path));
     // The caption bar is painted in the caption colour.
     EXPECT_EQ(CDesktop::Get().Screen().colorAt(120, 2), GetSysColor(COLOR_ACTIVECAPTION));
+}
+
+// A loader thread shows and hides buttons and sets texts; the UI thread does the work.
+TEST(Window, WorkerCallsRunOnTheUiThread) {
+    CUiDriver ui;
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(kTestDialogId));
+    dlg.ShowWindow(SW_SHOW);
+    std::atomic<bool> done{false};
+    CWnd* ok = dlg.GetDlgItem(IDOK);
+    CWnd* cancel = dlg.GetDlgItem(IDCANCEL);
+    CWnd* name = dlg.GetDlgItem(kNameEdit);
+    std::thread loader([&] {
+        ok->ShowWindow(SW_HIDE);
+        cancel->EnableWindow(FALSE);
+        name->SetWindowText(L"载入中");
+        done = true;
+        dlg.PostMessage(WM_NULL);
+    });
+    RunMessageLoop([&] { return !done; });
+    loader.join();
+    EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowVisible());
+    EXPECT_FALSE(dlg.GetDlgItem(IDCANCEL)->IsWindowEnabled());
+    EXPECT_EQ(ui.GetText(dlg, kNameEdit), L"载入中");
+    dlg.DestroyWindow();
 }
