@@ -1,0 +1,34 @@
+#pragma once
+// Pieces the list, combo, tree, list-view and tab controls share: notifications to the parent,
+// the sunken border, row heights from the window font, and scroll bars drawn inside the control.
+#include "platform/gdi/CDC.h"
+#include "platform/text/CString.h"
+#include "platform/ui/CommonControls.h"
+#include "platform/ui/Wnd.h"
+
+// WM_NOTIFY with `header` (its sender fields filled in) to the control's parent; its answer.
+LRESULT SendNotify(CWnd& control, NMHDR& header, UINT code);
+
+// Draws the border WS_BORDER or WS_EX_CLIENTEDGE asks for and shrinks `client` to the inside.
+void DrawControlBorder(CWnd& control, CDC& dc, CRect& client);
+// The inside of the border of DrawControlBorder.
+CRect InsideBorder(CWnd& control);
+
+// Height of a text row in the control's font, with a pixel of air above and below.
+int RowHeight(CWnd& control);
+
+// Copies `text` into a caller's buffer of `size` characters (cut to fit, always terminated);
+// answers the characters copied.
+int CopyText(const CString& text, wchar_t* buffer, int size);
+
+// Scroll bars: arrows at both ends and a thumb for the page shown. Positions are in the
+// control's own units (rows, pixels); `total` is the whole extent and `page` what shows.
+constexpr int kScrollBarSize = 13;
+void DrawScrollBar(CDC& dc, const CRect& bar, bool vertical, int pos, int page, int total);
+// The position after a tap on the bar: the arrows step by `step`, the track by a page.
+int ScrollAfterTap(const CRect& bar, bool vertical, CPoint point, int pos, int page, int total, int step);
+int ClampScroll(int pos, int page, int total);
+
+// The colours of a row that is selected: the highlight when the control has the focus, the
+// button face when it has not but shows its selection always.
+void SelectionColors(bool focused, COLORREF& text, COLORREF& back);

@@ -1,0 +1,166 @@
+#pragma once
+// The list view ("SysListView32") in report mode: a header of columns and rows of texts, the
+// first column with an image from the small image list. A tap selects the row (the whole row
+// with LVS_EX_FULLROWSELECT, else only on the first column) and gives it the focus state; the
+// parent hears LVN_ITEMCHANGING / LVN_ITEMCHANGED for every state change, NM_CLICK when the tap
+// ends and NM_DBLCLK for a double tap. The arrow keys move the selection. Both scroll bars
+// appear when the rows or the columns do not fit.
+//
+// Every operation is a message (LVM_*), so a worker thread may fill the list: its calls wait for
+// the UI thread.
+#include <type_traits>
+#include <vector>
+
+#include "platform/ui/CommonControls.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/Wnd.h"
+
+class CListCtrl : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    using CWnd::Create;
+
+    // ---- columns
+    int InsertColumn(int column, const LVCOLUMN* info);
+    // A width of -1 fits the heading.
+    int InsertColumn(int column, const wchar_t* heading, int format = LVCFMT_LEFT, int width = -1,
+                     int subItem = -1);
+    BOOL DeleteColumn(int column) {
+        return static_cast<BOOL>(Send(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
+    }
+    int GetColumnWidth(int column) const {
+        return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+    }
+    BOOL SetColumnWidth(int column, int cx) {
+        return static_cast<BOOL>(Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), cx));
+    }
+    BOOL GetColumn(int column, LVCOLUMN* info) const { return Bool(LVM_GETCOLUMN, column, info); }
+    BOOL SetColumn(int column, const LVCOLUMN* info) { return Bool(LVM_SETCOLUMN, column, info); }
+
+    // ---- items
+    int InsertItem(const LVITEM* item) {
+        return static_cast<int>(Send(LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(item)));
+    }
+    int InsertItem(int index, const wchar_t* text);
+    int InsertItem(int index, const wchar_t* text, int image);
+    int InsertItem(UINT mask, int index, const wchar_t* text, UINT state, UINT stateMask, int image,
+                   LPARAM lParam);
+    BOOL SetItem(const LVITEM* item) { return Bool(LVM_SETITEM, 0, item); }
+    BOOL SetItem(int index, int subItem, UINT mask, const wchar_t* text, int image, UINT state,
+                 UINT stateMask, LPARAM lParam);
+    BOOL GetItem(LVITEM* item) const { return Bool(LVM_GETITEM, 0, item); }
+    BOOL SetItemText(int index, int subItem, const wchar_t* text);
+    CString GetItemText(int index, int subItem) const;
+    int GetItemText(int index, int subItem, wchar_t* buffer, int length) const;
+    BOOL SetItemState(int index, UINT state, UINT stateMask);
+    BOOL SetItemState(int index, LVITEM* item) { return Bool(LVM_SETITEMSTATE, index, item); }
+    UINT GetItemState(int index, UINT mask) const {
+        return static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(index), mask));
+    }
+    BOOL SetItemData(int index, uintptr_t data);
+    uintptr_t GetItemData(int index) const;
+    BOOL DeleteItem(int index) { return static_cast<BOOL>(Send(LVM_DELETEITEM, static_cast<WPARAM>(index))); }
+    BOOL DeleteAllItems() { return static_cast<BOOL>(Send(LVM_DELETEALLITEMS)); }
+    int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    // The next item after `start` (-1: from the top) with the LVNI_* states asked for.
+    int GetNextItem(int start, int flags) const {
+        return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags));
+    }
+    UINT GetSelectedCount() const { return static_cast<UINT>(Send(LVM_GETSELECTEDCOUNT)); }
+
+    // ---- view
+    BOOL EnsureVisible(int index, BOOL partialOK) {
+        return static_cast<BOOL>(Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), partialOK));
+    }
+    int GetTopIndex() const { return static_cast<int>(Send(LVM_GETTOPINDEX)); }
+    int GetCountPerPage() const { return static_cast<int>(Send(LVM_GETCOUNTPERPAGE)); }
+    BOOL Scroll(CSize size) {
+        return static_cast<BOOL>(Send(LVM_SCROLL, static_cast<WPARAM>(size.cx), size.cy));
+    }
+    BOOL GetItemRect(int index, LPRECT rect, UINT code) const;
+    int HitTest(CPoint point, UINT* flags = nullptr) const;
+    int HitTest(LVHITTESTINFO* info) const {
+        return static_cast<int>(Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(info)));
+    }
+    int SubItemHitTest(LVHITTESTINFO* info) {
+        return static_cast<int>(Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(info)));
+    }
+    DWORD SetExtendedStyle(DWORD style) {
+        return static_cast<DWORD>(Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style)));
+    }
+    DWORD GetExtendedStyle() const { return static_cast<DWORD>(Send(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
+    // The list does not own the image list; answers the one it replaces.
+    CImageList* SetImageList(CImageList* images, int which) {
+        return reinterpret_cast<CImageList*>(
+            Send(LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(images)));
+    }
+    CImageList* GetImageList(int which) const {
+        return reinterpret_cast<CImageList*>(Send(LVM_GETIMAGELIST, static_cast<WPARAM>(which)));
+    }
+
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void AdoptControlState(CWnd& previous) override;
+    bool WantsDoubleClicks() const override { return true; }
+
+protected:
+    struct Column {
+        CString text;
+        int width = 0;
+        int fmt = LVCFMT_LEFT;
+    };
+    struct Row {
+        std::vector<CString> texts;  // by column; missing ones are empty
+        int image = 0;
+        UINT state = 0;
+        LPARAM data = 0;
+    };
+    // Where the parts of the control lie, for the current rows and columns.
+    struct Layout {
+        CRect header;
+        CRect rows;
+        CRect vbar;
+        CRect hbar;
+        int rowHeight = 16;
+        int page = 1;
+        int totalWidth = 0;
+    };
+
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return const_cast<CListCtrl*>(this)->SendMessage(message, wParam, lParam);
+    }
+    template <class T>
+    BOOL Bool(UINT message, int w, T* info) const {
+        return static_cast<BOOL>(Send(message, static_cast<WPARAM>(w),
+                                      reinterpret_cast<LPARAM>(const_cast<std::remove_const_t<T>*>(info))));
+    }
+    bool ValidRow(int index) const { return index >= 0 && index < static_cast<int>(rows_.size()); }
+    Layout ComputeLayout();
+    CRect RowRect(const Layout& layout, int index) const;
+    LVHITTESTINFO Hit(CPoint point);
+    int ColumnAt(int x, const Layout& layout) const;
+
+    int DoInsertItem(const LVITEM& item);
+    bool DoSetItem(const LVITEM& item);
+    bool DoGetItem(LVITEM& item);
+    // Changes the states in `mask` of one row (with the notifications); false when refused.
+    bool ChangeState(int index, UINT state, UINT mask, CPoint action = CPoint());
+    void DeleteRow(int index);
+    void EnsureRowVisible(int index);
+    // A user's choice of a row: the only selected one, with the focus.
+    void ChooseRow(int index, CPoint action);
+    void OnTap(UINT message, CPoint point);
+    void OnKey(UINT key);
+    void Paint(CDC& dc);
+    void PaintHeader(CDC& dc, const Layout& layout);
+    void PaintRow(CDC& dc, const Layout& layout, int index);
+
+    std::vector<Column> columns_;
+    std::vector<Row> rows_;
+    DWORD extendedStyle_ = 0;
+    CImageList* images_[3] = {nullptr, nullptr, nullptr};
+    int top_ = 0;
+    int scrollX_ = 0;
+    bool focused_ = false;
+    bool pressed_ = false;
+    LVHITTESTINFO press_;
+};

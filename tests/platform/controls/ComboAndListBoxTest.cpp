@@ -1,0 +1,160 @@
+#include "ControlsFixture.h"
+
+namespace {
+CComboBox& Combo(CWnd& control) {
+    return dynamic_cast<CComboBox&>(control);
+}
+CListBox& List(CWnd& control) {
+    return dynamic_cast<CListBox&>(control);
+}
+
+// Taps item `index` of the combo box's dropped list, which opens below the box.
+void TapDroppedItem(CUiDriver& ui, CComboBox& combo, int index) {
+    CRect box;
+    combo.GetWindowRect(&box);
+    CRect client;
+    combo.GetClientRect(&client);
+    const int row = client.Height() - 4;
+    ui.Tap(CPoint(box.left + 10, box.bottom + 1 + row * index + row / 2));
+}
+}  // namespace
+
+TEST_F(ControlsTest, DataExchangeMovesComboAndListIndexes) {
+    EXPECT_EQ(Combo(Item(kDropList)).GetCurSel(), 1);
+    CString shown;
+    Item(kDropList).GetWindowText(shown);
+    EXPECT_EQ(shown, L"差分解");
+    EXPECT_EQ(List(Item(kListBox)).GetCurSel(), -1);
+
+    Combo(Item(kDropList)).SetCurSel(3);
+    List(Item(kListBox)).SetCurSel(5);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_nChoice, 3);
+    EXPECT_EQ(dlg.m_nLine, 5);
+    // Setting an index from the program tells the screen nothing.
+    EXPECT_TRUE(dlg.heard.empty());
+}
+
+TEST_F(ControlsTest, DropListOpensOnTapAndChoosesTheTappedItem) {
+    CComboBox& combo = Combo(Item(kDropList));
+    ui.Click(dlg, kDropList);
+    EXPECT_TRUE(combo.GetDroppedState());
+    Pause();
+    TapDroppedItem(ui, combo, 2);
+    EXPECT_FALSE(combo.GetDroppedState());
+    EXPECT_EQ(combo.GetCurSel(), 2);
+    EXPECT_EQ(dlg.comboSelectionAtChange, 2);
+    CString shown;
+    combo.GetWindowText(shown);
+    EXPECT_EQ(shown, L"浮点解");
+    EXPECT_EQ(dlg.CodesOf(kDropList),
+              (std::vector<UINT>{CBN_DROPDOWN, CBN_SELENDOK, CBN_SELCHANGE, CBN_CLOSEUP}));
+
+    // A tap outside the list closes it and changes nothing.
+    dlg.heard.clear();
+    Pause();
+    ui.Click(dlg, kDropList);
+    Pause();
+    ui.Click(dlg, kProgress);
+    EXPECT_FALSE(combo.GetDroppedState());
+    EXPECT_EQ(combo.GetCurSel(), 2);
+    EXPECT_EQ(dlg.CodesOf(kDropList), (std::vector<UINT>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
+TEST_F(ControlsTest, DropListArrowKeysChangeTheSelection) {
+    CComboBox& combo = Combo(Item(kDropList));
+    combo.SetFocus();
+    ui.PressKey(VK_DOWN);
+    EXPECT_EQ(combo.GetCurSel(), 2);
+    ui.PressKey(VK_DOWN);
+    ui.PressKey(VK_DOWN);  // stays on the last item, without a notification
+    EXPECT_EQ(combo.GetCurSel(), 3);
+    EXPECT_EQ(dlg.Of(kDropList, CBN_SELCHANGE).size(), 2u);
+    // With the list dropped the arrows move the highlight and Enter chooses it.
+    combo.ShowDropDown(TRUE);
+    ui.PressKey(VK_UP);
+    ui.PressKey(VK_RETURN);
+    EXPECT_FALSE(combo.GetDroppedState());
+    EXPECT_EQ(combo.GetCurSel(), 2);
+}
+
+TEST_F(ControlsTest, DropDownTypingIsTheComboText) {
+    CComboBox& combo = Combo(Item(kDropDown));
+    combo.SetFocus();
+    ui.TypeText(L"25");
+    EXPECT_EQ(dlg.Of(kDropDown, CBN_EDITCHANGE).size(), 2u);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_strTyped, L"25");
+    // Choosing the list item replaces the text; the program's text says nothing.
+    combo.SetCurSel(0);
+    dlg.UpdateData(TRUE);
+    EXPECT_EQ(dlg.m_strTyped, L"全部");
+    dlg.heard.clear();
+    dlg.m_strTyped = L"100";
+    dlg.UpdateData(FALSE);
+    CString shown;
+    combo.GetWindowText(shown);
+    EXPECT_EQ(shown, L"100");
+    EXPECT_TRUE(dlg.Of(kDropDown, CBN_EDITCHANGE).empty());
+}
+
+TEST_F(ControlsTest, ComboItemsSortFindAndDelete) {
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | CBS_SORT | WS_VISIBLE, CRect(10, 10, 100, 120), &dlg, 1100));
+    CRect box;
+    combo.GetWindowRect(&box);
+    EXPECT_LT(box.Height(), 30);  // the created height is the dropped one
+    combo.AddString(L"b");
+    combo.AddString(L"C");
+    combo.AddString(L"a");
+    CString text;
+    combo.GetLBText(0, text);
+    EXPECT_EQ(text, L"a");
+    EXPECT_EQ(combo.FindStringExact(-1, L"c"), 2);
+    EXPECT_EQ(combo.FindString(0, L"A"), 0);  // the search wraps round
+    EXPECT_EQ(combo.SelectString(-1, L"B"), 1);
+    combo.DeleteString(0);
+    EXPECT_EQ(combo.GetCurSel(), 0);
+    combo.DeleteString(0);
+    EXPECT_EQ(combo.GetCurSel(), -1);
+    EXPECT_EQ(combo.GetLBTextLen(5), CB_ERR);
+    combo.SetItemData(0, 77);
+    EXPECT_EQ(combo.GetItemData(0), 77u);
+}
+
+TEST_F(ControlsTest, ListBoxTapNotifiesAndDoubleTapToo) {
+    CListBox& list = List(Item(kListBox));
+    CRect client;
+    list.GetClientRect(&client);
+    ui.Tap(list, CPoint(10, 3));
+    EXPECT_EQ(list.GetCurSel(), 0);
+    Pause();
+    CPoint second(10, 3 + client.Height() / 3);
+    list.ClientToScreen(&second);
+    ui.DoubleTap(second);
+    EXPECT_GT(list.GetCurSel(), 0);
+    EXPECT_EQ(dlg.CodesOf(kListBox), (std::vector<UINT>{LBN_SELCHANGE, LBN_SELCHANGE, LBN_DBLCLK}));
+
+    // Keys walk the lines and the list scrolls to keep the selection shown.
+    ui.PressKey(VK_END);
+    EXPECT_EQ(list.GetCurSel(), 11);
+    EXPECT_GT(list.GetTopIndex(), 0);
+    list.ResetContent();
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_EQ(list.GetCount(), 0);
+}
+
+TEST_F(ControlsTest, ListBoxWithoutNotifyStyleStaysSilent) {
+    CRect place;
+    Item(kListBox).GetWindowRect(&place);
+    dlg.ScreenToClient(&place);
+    Item(kListBox).ShowWindow(SW_HIDE);
+    CListBox quiet;
+    ASSERT_TRUE(quiet.Create(WS_VISIBLE | WS_BORDER, place, &dlg, 1101));
+    quiet.AddString(L"一");
+    quiet.AddString(L"二");
+    ui.Tap(quiet, CPoint(10, 3));
+    EXPECT_EQ(quiet.GetCurSel(), 0);
+    EXPECT_TRUE(dlg.Of(1101, LBN_SELCHANGE).empty());
+    EXPECT_EQ(quiet.FindStringExact(-1, L"二"), 1);
+}

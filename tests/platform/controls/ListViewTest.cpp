@@ -1,0 +1,168 @@
+#include <atomic>
+#include <thread>
+
+#include "ControlsFixture.h"
+#include "platform/messages/Messages.h"
+
+namespace {
+void FillPoints(CListCtrl& list, int rows) {
+    list.InsertColumn(0, L"点名", LVCFMT_CENTER, 60);
+    list.InsertColumn(1, L"北坐标", LVCFMT_CENTER, 90);
+    list.InsertColumn(2, L"东坐标", LVCFMT_CENTER, 90);
+    for (int i = 0; i < rows; ++i) {
+        CString name;
+        name.Format(L"P%d", i);
+        const int row = list.InsertItem(i, name, 0);
+        list.SetItemText(row, 1, L"3345.123");
+        list.SetItemText(row, 2, L"512.5");
+    }
+}
+
+// The client point at the middle of a row's first cell.
+CPoint RowPoint(CListCtrl& list, int row) {
+    CRect rect;
+    list.GetItemRect(row, &rect, LVIR_BOUNDS);
+    return CPoint(rect.left + 10, rect.CenterPoint().y);
+}
+}  // namespace
+
+TEST_F(ControlsTest, ListViewKeepsColumnsAndCellTexts) {
+    FillPoints(dlg.m_list, 3);
+    EXPECT_EQ(dlg.m_list.GetItemCount(), 3);
+    EXPECT_EQ(dlg.m_list.GetItemText(1, 0), L"P1");
+    EXPECT_EQ(dlg.m_list.GetItemText(2, 1), L"3345.123");
+    EXPECT_EQ(dlg.m_list.GetItemText(2, 5), L"");
+    EXPECT_EQ(dlg.m_list.GetColumnWidth(1), 90);
+    // A column inserted in front moves the texts along with it.
+    dlg.m_list.InsertColumn(0, L"编号", LVCFMT_LEFT, 30);
+    EXPECT_EQ(dlg.m_list.GetItemText(1, 1), L"P1");
+    EXPECT_EQ(dlg.m_list.GetItemText(1, 0), L"");
+    dlg.m_list.DeleteColumn(0);
+    EXPECT_EQ(dlg.m_list.GetItemText(1, 0), L"P1");
+    // A row inserted in the middle pushes the later ones down; long texts come back whole.
+    const CString longText(std::wstring(700, L'长').c_str());
+    dlg.m_list.InsertItem(1, longText);
+    EXPECT_EQ(dlg.m_list.GetItemText(1, 0), longText);
+    EXPECT_EQ(dlg.m_list.GetItemText(2, 0), L"P1");
+    EXPECT_FALSE(dlg.m_list.SetItemText(9, 0, L"x"));
+}
+
+TEST_F(ControlsTest, ListViewTapSelectsTheRowBeforeTheClickNotification) {
+    FillPoints(dlg.m_list, 2);
+    dlg.m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    dlg.heard.clear();
+    ui.Tap(dlg.m_list, RowPoint(dlg.m_list, 1));
+    EXPECT_EQ(dlg.selectionAtClick, 1);
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 1);
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_FOCUSED), 1);
+    EXPECT_EQ(dlg.Of(kListView, LVN_ITEMCHANGED),
+              (std::vector<Heard>{{kListView, LVN_ITEMCHANGED, 1, LVIS_SELECTED | LVIS_FOCUSED, 0}}));
+    EXPECT_EQ(dlg.Of(kListView, NM_CLICK), (std::vector<Heard>{{kListView, NM_CLICK, 1}}));
+
+    // The next tap moves the selection: the old row is told first.
+    Pause();
+    dlg.heard.clear();
+    ui.Tap(dlg.m_list, RowPoint(dlg.m_list, 0));
+    const std::vector<Heard> changes = dlg.Of(kListView, LVN_ITEMCHANGED);
+    ASSERT_EQ(changes.size(), 3u);
+    EXPECT_EQ(changes[0].item, 1);
+    EXPECT_EQ(changes[0].newState, LVIS_FOCUSED);
+    EXPECT_EQ(changes[2].item, 0);
+    EXPECT_EQ(dlg.m_list.GetSelectedCount(), 1u);
+
+    // A tap below the last row clears the selection; the click names no row.
+    Pause();
+    ui.Tap(dlg.m_list, RowPoint(dlg.m_list, 1) + CPoint(0, 20));
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), -1);
+    EXPECT_EQ(dlg.Of(kListView, NM_CLICK).back().item, -1);
+}
+
+TEST_F(ControlsTest, ListViewSelectsOnlyOnTheFirstColumnWithoutFullRowSelect) {
+    FillPoints(dlg.m_list, 3);
+    CRect cell;
+    dlg.m_list.GetItemRect(1, &cell, LVIR_BOUNDS);
+    ui.Tap(dlg.m_list, CPoint(cell.left + 80, cell.CenterPoint().y));
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), -1);
+    Pause();
+    ui.Tap(dlg.m_list, CPoint(cell.left + 10, cell.CenterPoint().y));
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 1);
+    EXPECT_EQ(dlg.m_list.HitTest(CPoint(cell.left + 80, cell.CenterPoint().y)), -1);
+    dlg.m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(dlg.m_list.HitTest(CPoint(cell.left + 80, cell.CenterPoint().y)), 1);
+}
+
+TEST_F(ControlsTest, ListViewStatesFromTheProgramNotifyAndMayBeRefused) {
+    FillPoints(dlg.m_list, 4);
+    dlg.heard.clear();
+    dlg.m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(dlg.Of(kListView, LVN_ITEMCHANGED).size(), 1u);
+    // A single-selection list keeps one selected row and one focused row.
+    dlg.m_list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(dlg.m_list.GetItemState(1, LVIS_SELECTED | LVIS_FOCUSED), 0u);
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 3);
+    // Setting a state a row already has says nothing.
+    dlg.heard.clear();
+    dlg.m_list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_TRUE(dlg.heard.empty());
+
+    dlg.refuse[{kListView, LVN_ITEMCHANGING}] = true;
+    EXPECT_FALSE(dlg.m_list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 3);
+    EXPECT_TRUE(dlg.Of(kListView, LVN_ITEMCHANGED).empty());
+
+    // Deleting a row above the selection keeps the same row selected.
+    dlg.refuse.clear();
+    dlg.m_list.DeleteItem(0);
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 2);
+    EXPECT_EQ(dlg.m_list.GetItemText(2, 0), L"P3");
+    dlg.m_list.DeleteAllItems();
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), -1);
+}
+
+TEST_F(ControlsTest, ListViewScrollsToKeepTheChosenRowInSight) {
+    FillPoints(dlg.m_list, 30);
+    const int page = dlg.m_list.GetCountPerPage();
+    ASSERT_GT(page, 1);
+    ASSERT_LT(page, 30);
+    EXPECT_EQ(dlg.m_list.GetTopIndex(), 0);
+    dlg.m_list.EnsureVisible(20, FALSE);
+    EXPECT_EQ(dlg.m_list.GetTopIndex(), 20 - page + 1);
+    dlg.m_list.EnsureVisible(3, FALSE);
+    EXPECT_EQ(dlg.m_list.GetTopIndex(), 3);
+
+    // The arrow keys walk the selection and the view follows.
+    dlg.m_list.SetFocus();
+    dlg.m_list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    for (int i = 0; i < page; ++i) ui.PressKey(VK_DOWN);
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 3 + page);
+    EXPECT_EQ(dlg.m_list.GetTopIndex(), 4);
+    ui.PressKey(VK_END);
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 29);
+    ui.PressKey(VK_HOME);
+    EXPECT_EQ(dlg.m_list.GetTopIndex(), 0);
+}
+
+TEST_F(ControlsTest, ListViewDoubleTapSendsDoubleClick) {
+    FillPoints(dlg.m_list, 3);
+    CPoint at = RowPoint(dlg.m_list, 1);
+    dlg.m_list.ClientToScreen(&at);
+    ui.DoubleTap(at);
+    EXPECT_EQ(dlg.Of(kListView, NM_DBLCLK), (std::vector<Heard>{{kListView, NM_DBLCLK, 1}}));
+}
+
+TEST_F(ControlsTest, ListViewIsFilledFromAWorkerThread) {
+    dlg.m_list.InsertColumn(0, L"点名", LVCFMT_LEFT, 60);
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        for (int i = 0; i < 50; ++i) {
+            const int row = dlg.m_list.InsertItem(dlg.m_list.GetItemCount(), L"P");
+            dlg.m_list.SetItemText(row, 0, L"Q");
+        }
+        done = true;
+        PostMessage(dlg.m_hWnd, WM_NULL, 0, 0);
+    });
+    RunMessageLoop([&] { return !done.load(); });
+    worker.join();
+    EXPECT_EQ(dlg.m_list.GetItemCount(), 50);
+    EXPECT_EQ(dlg.m_list.GetItemText(49, 0), L"Q");
+}
