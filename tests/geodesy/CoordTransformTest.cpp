@@ -112,6 +112,9 @@ TEST(Azimuth, MeasuredClockwiseFromNorthWithNorthAs360) {
     t.AzimuthDistance(110.0, 50.0, 100.0, 50.0, azimuth, distance);
     EXPECT_EQ(azimuth, 360.0);
     EXPECT_EQ(distance, 10.0);
+    t.AzimuthDistance(104.0, 53.0, 100.0, 50.0, azimuth, distance);
+    EXPECT_NEAR(azimuth, std::atan2(3.0, 4.0) * kRadToDeg, 1e-12);
+    EXPECT_EQ(distance, 5.0);
     t.AzimuthDistance(100.0, 53.0, 100.0, 50.0, azimuth, distance);
     EXPECT_NEAR(azimuth, 90.0, 1e-9);  // the degree factor derives from a shortened pi
     t.AzimuthDistance(100.0, 47.0, 100.0, 50.0, azimuth, distance);
@@ -126,6 +129,9 @@ TEST(PackedAngles, ConvertBothWaysWithCarriesAndSigns) {
     EXPECT_DOUBLE_EQ(t.ConvertDmsAngle(-ToRadians(30, 12, 34.567), 0), -30.1234567);
 
     EXPECT_EQ(t.ConvertDmsAngle(30.596, 1), 31.0 * kDegToRad);
+    // 0.9999 of a second or more makes a whole second, 60 seconds a minute: each carry by one.
+    EXPECT_EQ(t.ConvertDmsAngle(30.123499999, 1), ToRadians(30, 12, 35.0));
+    EXPECT_EQ(t.ConvertDmsAngle(30.1259999999, 1), ToRadians(30, 13, 0.0));
     EXPECT_NEAR(t.ConvertDmsAngle(30.5959999, 1), ToRadians(30, 59, 59.999), 1e-14);
     // 30.59599999 is stored as slightly less than itself: the fraction of the second ends up
     // below 0.9999 and no carry happens.
@@ -144,5 +150,6 @@ TEST(PackedAngles, AngleTextTruncatesToTenThousandthsOfASecond) {
     CCoordTransform t;
     EXPECT_EQ(FormatAngleText(t.ConvertDmsAngle(30.123456, 1)), L"030:12:34.5600");
     EXPECT_EQ(FormatAngleText(-ToRadians(5, 6, 7.0)), L"-005:06:07.0000");
+    EXPECT_EQ(FormatAngleText(ToRadians(12, 34, 56.99995)), L"012:34:56.9999");  // never rounds up
     EXPECT_EQ(FormatAngleText(std::numeric_limits<double>::quiet_NaN()), L"000:00:00.0000");
 }

@@ -66,6 +66,10 @@ TEST(SolveFourParams, HandComputedTwoPointCase) {
     EXPECT_NEAR(t.m_dFourRotation, std::atan2(0.6, 0.8), 1e-12);
     EXPECT_NEAR(t.m_dFourShiftX, 1008.0, 1e-9);
     EXPECT_NEAR(t.m_dFourShiftY, 456.0, 1e-9);
+    EXPECT_EQ(t.m_arrFourPairs[0].reducedSourceX, -15.0);  // the work fields hold the reductions
+    EXPECT_EQ(t.m_arrFourPairs[0].reducedSourceY, -20.0);
+    EXPECT_EQ(t.m_arrFourPairs[0].reducedTargetX, 0.0);
+    EXPECT_EQ(t.m_arrFourPairs[0].reducedTargetY, -50.0);
 
     t.m_arrFourPairs.clear();  // a quarter turn about the midpoint (50, 0)
     AddPlanePair(t, 0.0, 0.0, 50.0, -50.0);
@@ -83,6 +87,7 @@ TEST(SolveFourParams, OnePairOrCoincidentMeasuredPointsGiveTheIdentity) {
         EXPECT_EQ(t.m_dFourScale, 1.0);
         EXPECT_EQ(t.m_dFourRotation, 0.0);
         EXPECT_EQ(t.m_dFourShiftX, 0.0);
+        EXPECT_EQ(t.m_dFourShiftY, 0.0);
     }
 }
 
@@ -146,6 +151,17 @@ TEST(SolveSevenParams, RecoversKnownParametersFromWellSpreadNoisyPoints) {
     EXPECT_NEAR(t.m_dDZ, 47.9, 1.0);
     ExpectPairsReproduced(t, 0.01);
 
+    // Three pairs are the fewest that are solved by least squares; exact pairs give the truth back.
+    t = SevenParamPairs(truth, {{29.5, 119.5}, {31.5, 120.0}, {30.0, 122.5}}, 0.0);
+    ASSERT_EQ(t.SolveSevenParams(), 1);
+    EXPECT_NEAR(t.m_dM, 5.6e-6, 1e-13);
+    EXPECT_NEAR(t.m_dEx, 2.1 * kSecond, 1e-13);
+    EXPECT_NEAR(t.m_dEy, -1.4 * kSecond, 1e-13);
+    EXPECT_NEAR(t.m_dEz, 3.3 * kSecond, 1e-13);
+    EXPECT_NEAR(t.m_dDX, -95.3, 1e-6);
+    EXPECT_NEAR(t.m_dDY, 118.2, 1e-6);
+    EXPECT_NEAR(t.m_dDZ, 47.9, 1e-6);
+
     // A site of a few hundred metres is solved too and reproduces its points.
     t = SevenParamPairs(truth, {{36.1, 103.8}, {36.103, 103.8}, {36.1, 103.804}, {36.102, 103.803}}, 0.0);
     ASSERT_EQ(t.SolveSevenParams(), 1);
@@ -190,7 +206,8 @@ TEST(SolveHeightFit, ConstantShiftsAndTooFewPointsForAPlane) {
 }
 
 TEST(SolveHeightFit, RecoversPlaneAndSurfaceOverAWideSiteLeavingThePointsAlone) {
-    // Anomaly surface about (3400000, 450000): a plane for 5 points, the quadratic for 12.
+    // Anomaly surface about (3400000, 450000): a plane for 5 points, the quadratic for 12. Exact
+    // anomalies must come back exactly, term by term.
     const double a[6] = {-1.25, 2.0e-5, -3.5e-5, 4.0e-10, -2.5e-10, 1.5e-10};
     const auto anomaly = [&a](double dx, double dy, int terms) {
         const double v[6] = {1.0, dx, dy, dx * dx, dy * dy, dx * dy};
@@ -200,28 +217,31 @@ TEST(SolveHeightFit, RecoversPlaneAndSurfaceOverAWideSiteLeavingThePointsAlone) 
     };
     std::mt19937 rng(3);
     std::uniform_real_distribution<double> spread(-6000.0, 6000.0);
-    std::normal_distribution<double> noise(0.0, 0.003);
     for (int count : {5, 12}) {
         const int terms = count < 7 ? 3 : 6;
         CCoordTransform t;
         t.SetMinPointCounts(4, 7);
+        double sumX = 0.0, sumY = 0.0;
         for (int i = 0; i < count; ++i) {
             const double dx = spread(rng), dy = spread(rng), known = 50.0 + 0.01 * i;
-            AddHeightPoint(t, known + anomaly(dx, dy, terms) + noise(rng), known, 3400000.0 + dx,
-                           450000.0 + dy);
+            AddHeightPoint(t, known + anomaly(dx, dy, terms), known, 3400000.0 + dx, 450000.0 + dy);
+            sumX += 3400000.0 + dx;
+            sumY += 450000.0 + dy;
         }
         const std::vector<SpacePointPair> before = t.m_arrHeightPoints;
         ASSERT_EQ(t.SolveHeightFit(), 1) << count;
         for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(t.m_arrHeightPoints[i].v[4], before[i].v[4]);
-        if (terms == 3) {
-            EXPECT_EQ(t.m_dA[3], 0.0);
-        }
+        EXPECT_NEAR(t.m_dX0, sumX / count, 1e-8);
+        EXPECT_NEAR(t.m_dY0, sumY / count, 1e-8);
         for (int i = 0; i < 5; ++i) {  // the fitted surface follows the true one across the site
-            const double dx = spread(rng), dy = spread(rng);
+            const double x = 3400000.0 + spread(rng), y = 450000.0 + spread(rng);
             double value = 0.0;
-            t.ApplyHeightFit(3400000.0 + dx, 450000.0 + dy, value);
-            EXPECT_NEAR(value, anomaly(dx, dy, terms), 0.01) << count;
+            t.ApplyHeightFit(x, y, value);
+            EXPECT_NEAR(value, anomaly(x - 3400000.0, y - 450000.0, terms), 1e-9) << count;
         }
+        // Moving the centre changes only the lower terms: the plane's slopes and the curvatures stay.
+        for (int i = terms == 3 ? 1 : 3; i < 6; ++i)
+            EXPECT_NEAR(t.m_dA[i], i < terms ? a[i] : 0.0, std::fabs(a[i]) * 1e-9) << count << " " << i;
     }
 }
 
