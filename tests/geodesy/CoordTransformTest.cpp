@@ -116,7 +116,8 @@ TEST(Azimuth, MeasuredClockwiseFromNorthWithNorthAs360) {
     EXPECT_NEAR(azimuth, std::atan2(3.0, 4.0) * kRadToDeg, 1e-12);
     EXPECT_EQ(distance, 5.0);
     t.AzimuthDistance(100.0, 53.0, 100.0, 50.0, azimuth, distance);
-    EXPECT_NEAR(azimuth, 90.0, 1e-9);  // the degree factor derives from a shortened pi
+    // The degree factor derives from pi = 3.1415926535897: due east reads a little over 90.
+    EXPECT_NEAR(azimuth, 90.0 * M_PI / 3.1415926535897, 1e-13);
     t.AzimuthDistance(100.0, 47.0, 100.0, 50.0, azimuth, distance);
     EXPECT_NEAR(azimuth, 270.0, 1e-9);
 }
