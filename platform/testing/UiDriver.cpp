@@ -40,12 +40,17 @@ std::vector<CString> CUiDriver::MessageBoxTexts() const {
 void CUiDriver::OnModalDialogShown(CDialog& dialog) {
     Pump();
     if (dialog.HasEnded()) return;
-    if (dialog.GetTemplateId() == kMessageBoxTemplateId) {
-        AnswerBox(dialog);
-        return;
+    const bool isBox = dialog.GetTemplateId() == kMessageBoxTemplateId;
+    if (isBox) {
+        auto& box = static_cast<CMessageBoxDialog&>(dialog);
+        boxes_.push_back({box.Text(), box.Caption(), box.Type()});
     }
     auto it = scripts_.find(dialog.GetTemplateId());
     if (it == scripts_.end() || it->second.empty()) {
+        if (isBox) {
+            AnswerBox(dialog);
+            return;
+        }
         std::fprintf(stderr, "UiDriver: no script for dialog %u; cancelled\n", dialog.GetTemplateId());
         unscripted_.push_back(dialog.GetTemplateId());
         dialog.EndDialog(IDCANCEL);
@@ -60,7 +65,6 @@ void CUiDriver::OnModalDialogShown(CDialog& dialog) {
 
 void CUiDriver::AnswerBox(CDialog& dialog) {
     auto& box = static_cast<CMessageBoxDialog&>(dialog);
-    boxes_.push_back({box.Text(), box.Caption(), box.Type()});
     int answer = box.ButtonIds().front();
     if (!answers_.empty()) {
         answer = answers_.front();

@@ -31,7 +31,7 @@ public:
 
     // ---- message boxes
     // Queues the answer (IDOK, IDCANCEL, IDYES, IDNO) of the next box; unanswered boxes get
-    // their first button.
+    // their first button. A script for kMessageBoxTemplateId runs in place of an answer.
     void AnswerMessageBox(int answer) { answers_.push_back(answer); }
     const std::vector<ShownMessageBox>& MessageBoxes() const { return boxes_; }
     std::vector<CString> MessageBoxTexts() const;

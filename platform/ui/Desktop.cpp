@@ -325,6 +325,7 @@ CWnd* CDesktop::WindowFromPoint(POINT screen) {
 
 void CDesktop::RouteMouse(const InputEvent& event) {
     const CPoint screen(event.x, event.y);
+    cursor = screen;
     CWnd* target = CWnd::FromHandle(capture);
     if (!target) {
         target = WindowFromPoint(screen);

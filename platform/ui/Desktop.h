@@ -58,6 +58,7 @@ public:
     HWND focus;
     HWND capture;
     HWND active;
+    POINT cursor{};  // where the last tap or drag was
     void SetFocus(HWND hwnd);
     void Activate(HWND topLevel);
     // Focus and activation move away from a dying or hidden window.

@@ -26,6 +26,7 @@ struct WindowRecord {
     CString text;
     CFont* font = nullptr;
     std::map<std::wstring, uintptr_t> props;
+    std::map<UINT_PTR, void (*)(HWND, UINT, UINT_PTR, DWORD)> timerCallbacks;
     CRect invalid;  // client coordinates; empty when valid
     bool erase = false;
     bool frameDirty = false;

@@ -6,6 +6,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/threads/UiThread.h"
+#include "platform/time/Clock.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 
@@ -473,7 +474,16 @@ BOOL ReleaseCapture() {
     return TRUE;
 }
 
-HWND GetFocusHwnd() { return Desk().focus; }
+BOOL GetCursorPos(LPPOINT point) {
+    *point = Desk().cursor;
+    return TRUE;
+}
+
+int GetSystemMetrics(int index) {
+    if (index == SM_CXSCREEN) return Desk().ScreenRect().Width();
+    if (index == SM_CYSCREEN) return Desk().ScreenRect().Height();
+    return 0;
+}
 
 CWnd* CWnd::GetActiveWindow() { return FromHandle(Desk().active); }
 
@@ -549,24 +559,24 @@ void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
 
 void CWnd::ValidateRect(LPCRECT rect) {
     if (!record_) return;
-    if (!rect || CRect(rect).PtInRect(record_->invalid.TopLeft())) {
-        CRect remaining = record_->invalid;
-        if (rect) {
-            const CRect v(rect);
-            if (v.left <= remaining.left && v.top <= remaining.top && v.right >= remaining.right &&
-                v.bottom >= remaining.bottom)
-                remaining.SetRectEmpty();
-        } else {
-            remaining.SetRectEmpty();
-        }
-        record_->invalid = remaining;
-        if (remaining.IsRectEmpty()) record_->erase = false;
-    }
+    // Only a rectangle covering all that is invalid validates: the invalid area stays one rectangle.
+    CRect& invalid = record_->invalid;
+    if (rect && !(rect->left <= invalid.left && rect->top <= invalid.top && rect->right >= invalid.right &&
+                  rect->bottom >= invalid.bottom))
+        return;
+    invalid.SetRectEmpty();
+    record_->erase = false;
 }
 
 BOOL CWnd::GetUpdateRect(LPRECT rect, BOOL) const {
     if (rect) *rect = record_ ? record_->invalid : CRect();
     return record_ && !record_->invalid.IsRectEmpty();
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT rect) {
+    InvalidateRect(rect, TRUE);
+    UpdateWindow();
+    return record_ ? TRUE : FALSE;
 }
 
 void CWnd::UpdateWindow() {
@@ -590,9 +600,19 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessage(m_hWnd, message, wParam, lParam);
 }
 
-UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs, void*) { return ::SetTimer(m_hWnd, id, elapseMs); }
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback) {
+    if (!record_) return 0;
+    if (callback)
+        record_->timerCallbacks[id] = callback;
+    else
+        record_->timerCallbacks.erase(id);
+    return ::SetTimer(m_hWnd, id, elapseMs);
+}
 
-BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+BOOL CWnd::KillTimer(UINT_PTR id) {
+    if (record_) record_->timerCallbacks.erase(id);
+    return ::KillTimer(m_hWnd, id);
+}
 
 void CWnd::NotifyParent(UINT code) {
     if (CWnd* parent = GetParent())
@@ -793,6 +813,11 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         *result = OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
         return true;
     case WM_TIMER:
+        if (record_)
+            if (auto it = record_->timerCallbacks.find(wParam); it != record_->timerCallbacks.end()) {
+                it->second(m_hWnd, WM_TIMER, wParam, GetTickCount());
+                return true;
+            }
         OnTimer(wParam);
         return true;
     case WM_SIZE:

@@ -27,6 +27,7 @@
 
 struct WindowRecord;
 using HBRUSH = CBrush*;
+using TIMERPROC = void (*)(HWND hwnd, UINT message, UINT_PTR id, DWORD tick);
 using HDC = CDC*;
 
 // Owner-draw item description (WM_DRAWITEM).
@@ -159,6 +160,8 @@ public:
     BOOL GetUpdateRect(LPRECT rect, BOOL erase = FALSE) const;
     // Paints now when anything is invalid.
     void UpdateWindow();
+    // Invalidates (all of the client area without a rectangle) and paints at once.
+    BOOL RedrawWindow(LPCRECT rect = nullptr);
     // A device context of the client area (clipped like a paint); give it back with ReleaseDC.
     CDC* GetDC();
     int ReleaseDC(CDC* dc);
@@ -166,7 +169,8 @@ public:
     // ---- messages and timers
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, void* unused = nullptr);
+    // With a callback, the timer calls it instead of OnTimer.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback = nullptr);
     BOOL KillTimer(UINT_PTR id);
     // WM_COMMAND with (id, code) to the parent, from this control.
     void NotifyParent(UINT code);
@@ -306,7 +310,11 @@ private:
 
 // Free functions of the window layer.
 BOOL ReleaseCapture();
-HWND GetFocusHwnd();
+// The last point a tap or drag reached, on the screen.
+BOOL GetCursorPos(LPPOINT point);
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+int GetSystemMetrics(int index);
 // Calls `proc` for each top-level window, front to back, until it returns FALSE.
 BOOL EnumWindows(BOOL (*proc)(HWND, LPARAM), LPARAM lParam);
 uintptr_t GetProp(HWND hwnd, const wchar_t* name);

@@ -195,3 +195,23 @@ TEST(Window, WorkerCallsRunOnTheUiThread) {
     EXPECT_EQ(ui.GetText(dlg, kNameEdit), L"载入中");
     dlg.DestroyWindow();
 }
+
+namespace {
+int g_callbackTicks = 0;
+void CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_callbackTicks; }
+}  // namespace
+
+TEST(Window, TimerWithACallbackCallsItInsteadOfOnTimer) {
+    CUiDriver ui;
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(kTestDialogId));
+    dlg.SetTimer(7, 50, CountTick);
+    ui.Advance(200);
+    EXPECT_EQ(g_callbackTicks, 4);
+    EXPECT_EQ(dlg.timerTicks, 0);
+    dlg.SetTimer(7, 50);
+    ui.Advance(100);
+    EXPECT_EQ(g_callbackTicks, 4);
+    EXPECT_EQ(dlg.timerTicks, 2);
+    dlg.DestroyWindow();
+}

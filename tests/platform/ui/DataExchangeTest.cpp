@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "platform/testing/UiDriver.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/WindowClasses.h"
+
+namespace {
+constexpr UINT kFormId = 902;
+constexpr int kList = 2001;
+constexpr int kLimit = 2002;
+constexpr int kHidden = 2003;
+constexpr int kCount = 2004;
+
+// The selection of a list as the later list controls keep it, to check the index hooks.
+class CFakeList : public CWnd {
+public:
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == CB_GETCURSEL) return selection;
+        if (message == CB_SETCURSEL) selection = static_cast<int>(wParam);
+        return CWnd::DefWindowProc(message, wParam, lParam);
+    }
+    int selection = -1;
+};
+
+const DialogControlTemplate kControls[] = {
+    {L"FakeList", kList, 4, 4, 80, 60, L"", WS_TABSTOP},
+    {L"EDIT", kLimit, 4, 70, 80, 12, L"", WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kHidden, 4, 86, 80, 12, L"", WS_BORDER | WS_TABSTOP | kHiddenControl},
+    {L"EDIT", kCount, 4, 102, 80, 12, L"", WS_BORDER | WS_TABSTOP},
+    {L"BUTTON", IDOK, 50, 148, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
+};
+const DialogTemplate kForm{kFormId, 135, 166, L"表单", kDialogStyle, kControls};
+const DialogTemplateRegistration kRegister(kForm);
+
+class CFormDlg : public CDialog {
+public:
+    CFormDlg() : CDialog(kFormId) {
+        RegisterWindowClass(L"FakeList", [] { return std::make_unique<CFakeList>(); });
+    }
+    int m_nIndex = 2;
+    double m_dLimit = 1.0;
+    CString m_strHidden = L"隐藏";
+    UINT m_nCount = 3;
+    CEdit m_limitEdit;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, kLimit, m_limitEdit);
+        DDX_CBIndex(pDX, kList, m_nIndex);
+        DDX_Text(pDX, kLimit, m_dLimit);
+        DDV_MinMaxDouble(pDX, m_dLimit, 0.5, 1.5);
+        DDX_Text(pDX, kHidden, m_strHidden);
+        DDX_Text(pDX, kCount, m_nCount);
+    }
+};
+}  // namespace
+
+TEST(DataExchange, IndexHooksAttachedControlsAndRealRanges) {
+    CUiDriver ui;
+    CFormDlg dlg;
+    ui.OnModal(kFormId, [&](CDialog& d) {
+        auto* list = static_cast<CFakeList*>(d.GetDlgItem(kList));
+        EXPECT_EQ(list->selection, 2);
+        EXPECT_EQ(dlg.m_limitEdit.m_hWnd, d.GetDlgItem(kLimit)->m_hWnd);
+        EXPECT_FALSE(d.GetDlgItem(kHidden)->IsWindowVisible());
+        EXPECT_EQ(ui.GetText(d, kHidden), L"隐藏");
+        list->selection = 0;
+        ui.SetText(d, kLimit, L"1.75");
+        ui.Click(d, IDOK);
+        EXPECT_EQ(CWnd::GetFocus(), &dlg.m_limitEdit);
+        ui.SetText(d, kLimit, L"0.5");
+        ui.SetText(d, kCount, L"-1");  // not an unsigned number
+        ui.Click(d, IDOK);
+        BOOL translated = FALSE;
+        EXPECT_EQ(static_cast<int>(d.GetDlgItemInt(kCount, &translated)), -1);
+        EXPECT_TRUE(translated);
+        d.GetDlgItemInt(kCount, &translated, FALSE);
+        EXPECT_FALSE(translated);
+        ui.SetText(d, kCount, L"4294967295");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"请输入一个在 0.5 和 1.5 之间的数字。", L"请输入一个整数。"}));
+    EXPECT_EQ(dlg.m_nIndex, 0);
+    EXPECT_DOUBLE_EQ(dlg.m_dLimit, 0.5);
+    EXPECT_EQ(dlg.m_nCount, 4294967295u);
+}
