@@ -1,0 +1,67 @@
+#pragma once
+// The job's coordinate library (`<job>.lib`) in a list: add, edit, delete, clear, import, find and
+// filter its points and save them. The same dialog is the program's point picker: OK with a
+// selected row returns its name, north, east, height and code as the list shows them.
+//
+// Large libraries are listed in chunks from the message loop, so the dialog answers at once;
+// while rows are still being listed the commands are hidden and OK and close do nothing.
+#include <vector>
+
+#include "foundation/CoordLibrary.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/ListCtrl.h"
+
+class CCoordLibDlg : public CDialog {
+public:
+    enum { IDD = 15131 };
+    explicit CCoordLibDlg(CWnd* parent = nullptr);
+
+    // The result: 1 once a row was confirmed with OK.
+    int m_nChosen = 0;
+    CString m_strName;
+    CString m_strNorth;
+    CString m_strEast;
+    CString m_strHeight;
+    CString m_strCode;
+
+    bool IsLoading() const { return loading_; }
+    const CCoordLibrary& Library() const { return library_; }
+    CListCtrl& List() { return list_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    // The close and cancel commands: offer to save a changed library.
+    void OnCancel() override;
+
+private:
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+    void OnClear();
+    void OnImport();
+    void OnFind();
+    void OnFilter();
+    LRESULT OnFillChunk(WPARAM, LPARAM);
+
+    void LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad);
+    void StartFill(std::vector<CoordLibRow> rows);
+    void AppendRow(const CoordLibRow& row);
+    void ShowLoadingState(bool loading);
+    // False (after telling the user) when the file could not be written.
+    bool SaveFile();
+    int SelectedRow() const;
+    void Close(int result);
+
+    CListCtrl list_;
+    CImageList images_;
+    CCoordLibrary library_;
+    CString libraryPath_;
+    std::vector<CoordLibRow> pending_;
+    size_t nextPending_ = 0;
+    bool loading_ = false;
+};
+
+// Runs the library as a point picker; true with the chosen point's texts after OK.
+bool PickFromCoordLibrary(CWnd* parent, PointTexts& chosen);

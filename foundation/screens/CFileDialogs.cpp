@@ -1,0 +1,118 @@
+#include "foundation/screens/CFileDialogs.h"
+
+#include "foundation/FrameServices.h"
+#include "foundation/screens/FileDialogRules.h"
+#include "platform/files/FileOps.h"
+#include "platform/messages/MessageBox.h"
+
+namespace {
+constexpr int kTree = 1001;
+constexpr int kOpenPathEdit = 1000;
+constexpr int kSavePathEdit = 1004;
+constexpr int kSaveNameEdit = 1041;
+constexpr const wchar_t* kInfoCaption = L"信息提示";
+
+CString FrameRootFolder() {
+    IFoundationFrame* frame = FoundationFrame();
+    return frame ? frame->RootFolder() : CString(L"\\");
+}
+
+HTREEITEM NewSelection(NMHDR* header) { return reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem; }
+}  // namespace
+
+COpenFileDlg::COpenFileDlg(CWnd* parent)
+    : CDialog(IDD, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {
+    BindNotify(kTree, TVN_SELCHANGED, &COpenFileDlg::OnSelChanged);
+}
+
+void COpenFileDlg::AddFilter(const CString& pattern) {
+    if (!filters_.empty() && filters_.front() == L"*.*") filters_.clear();
+    filters_.push_back(pattern);
+}
+
+BOOL COpenFileDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ShowWindow(SW_MAXIMIZE);
+    tree_.SubclassDlgItem(kTree, this);
+    for (const CString& filter : filters_) tree_.AddFilter(filter);
+    tree_.DisplayTree(rootFolder_, TRUE);
+    tree_.SelectPath(startFolder_);
+    return TRUE;
+}
+
+void COpenFileDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, kOpenPathEdit, pathName_);
+}
+
+void COpenFileDlg::OnSelChanged(NMHDR* header, LRESULT*) {
+    pathName_ = tree_.GetItemPath(NewSelection(header));
+    UpdateData(FALSE);
+}
+
+void COpenFileDlg::OnOK() {
+    UpdateData(TRUE);
+    if (!IsExistingFile(pathName_)) {
+        AfxMessageBox(L"未选择任何文件，请先选择文件!", MB_OK);
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+CFileSaveDlg::CFileSaveDlg(CWnd* parent)
+    : CDialog(IDD, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {
+    BindNotify(kTree, TVN_SELCHANGED, &CFileSaveDlg::OnSelChanged);
+    BindControl(kSaveNameEdit, EN_CHANGE, &CFileSaveDlg::OnNameChanged);
+}
+
+BOOL CFileSaveDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ShowWindow(SW_MAXIMIZE);
+    tree_.SubclassDlgItem(kTree, this);
+    tree_.AddFilter(filter_);
+    tree_.DisplayTree(rootFolder_, TRUE);
+    tree_.SelectPath(startFolder_);
+    return TRUE;
+}
+
+void CFileSaveDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, kSavePathEdit, pathText_);
+    DDX_Text(pDX, kSaveNameEdit, fileName_);
+}
+
+void CFileSaveDlg::OnSelChanged(NMHDR* header, LRESULT*) {
+    SaveSelectionChanged(tree_.GetItemPath(NewSelection(header)), FilterExtension(filter_), pathText_, fileName_);
+    SetDlgItemText(kSavePathEdit, pathText_);
+    // Only a new name is shown, so that typing in the name edit is not disturbed.
+    CString shownName;
+    GetDlgItemText(kSaveNameEdit, shownName);
+    if (shownName != fileName_) SetDlgItemText(kSaveNameEdit, fileName_);
+}
+
+void CFileSaveDlg::OnNameChanged() {
+    UpdateData(TRUE);
+    pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
+    SetDlgItemText(kSavePathEdit, pathText_);
+}
+
+void CFileSaveDlg::OnOK() {
+    UpdateData(TRUE);
+    fileName_.Trim();
+    const CString refusal = CheckSaveName(fileName_);
+    CWnd* nameEdit = GetDlgItem(kSaveNameEdit);
+    if (!refusal.IsEmpty()) {
+        MessageBox(refusal, kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        if (nameEdit) nameEdit->SetFocus();
+        return;
+    }
+    // A folder chosen after the name was typed still gets the name.
+    if (DirectoryExists(pathText_)) pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
+    pathName_ = pathText_;
+    if (FileExists(pathName_) &&
+        MessageBox(L"该文件已存在，要覆盖此文件吗?", kInfoCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
+        if (nameEdit) nameEdit->SetFocus();
+        return;
+    }
+    EndDialog(IDOK);
+}

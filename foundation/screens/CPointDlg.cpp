@@ -1,0 +1,105 @@
+#include "foundation/screens/CPointDlg.h"
+
+#include "foundation/FrameServices.h"
+#include "foundation/screens/CCoordLibDlg.h"
+#include "foundation/screens/GeoPointPicker.h"
+#include "geodesy/CoordTransform.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "resources/FoundationIcons.h"
+
+namespace {
+constexpr int kFieldIds[5] = {1045, 1010, 1011, 1012, 1046};
+constexpr int kPickButton = 1050;
+constexpr int kGeodeticButton = 1052;
+constexpr double kDegreesPerRadian = 57.29577951308402;
+
+bool CoordLibraryIsOpen() {
+    IFoundationFrame* frame = FoundationFrame();
+    return frame && frame->ScreenMode() == kScreenModeCoordLibrary;
+}
+}  // namespace
+
+CPointTextsDlg::CPointTextsDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
+    BindCommand(kPickButton, &CPointTextsDlg::OnPickFromLibrary);
+}
+
+void CPointTextsDlg::SetTexts(const PointTexts& t) {
+    m_strName = t.name;
+    m_strNorth = t.north;
+    m_strEast = t.east;
+    m_strHeight = t.height;
+    m_strCode = t.code;
+}
+
+void CPointTextsDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, kFieldIds[0], m_strName);
+    DDX_Text(pDX, kFieldIds[1], m_strNorth);
+    DDX_Text(pDX, kFieldIds[2], m_strEast);
+    DDX_Text(pDX, kFieldIds[3], m_strHeight);
+    DDX_Text(pDX, kFieldIds[4], m_strCode);
+}
+
+BOOL CPointTextsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_pickButton.SubclassDlgItem(kPickButton, this);
+    m_pickButton.SetFont(GetFont());
+    m_pickButton.ApplyIconStyle(IDI_PICK_FROM_LIBRARY);
+    // Opened from the coordinate library itself: picking from it again makes no sense.
+    if (CoordLibraryIsOpen()) m_pickButton.ShowWindow(SW_HIDE);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CPointTextsDlg::OnOK() {
+    if (!UpdateData(TRUE)) return;
+    int bad = 0;
+    const CString refusal = CheckPointTexts(Texts(), &bad);
+    if (!refusal.IsEmpty()) {
+        MessageBox(refusal, L"提示", MB_OK | MB_ICONINFORMATION);
+        if (CWnd* field = GetDlgItem(kFieldIds[bad])) GotoDlgCtrl(field);
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CPointTextsDlg::OnPickFromLibrary() {
+    UpdateData(TRUE);
+    PointTexts chosen;
+    if (!PickFromCoordLibrary(this, chosen)) return;
+    SetTexts(chosen);
+    UpdateData(FALSE);
+}
+
+CAddPointDlg::CAddPointDlg(CWnd* parent) : CPointTextsDlg(IDD, parent) {
+    BindCommand(kGeodeticButton, &CAddPointDlg::OnPickGeodetic);
+}
+
+BOOL CAddPointDlg::OnInitDialog() {
+    CPointTextsDlg::OnInitDialog();
+    if (CoordLibraryIsOpen())
+        if (CWnd* geodetic = GetDlgItem(kGeodeticButton)) geodetic->ShowWindow(SW_HIDE);
+    return TRUE;
+}
+
+void CAddPointDlg::OnPickGeodetic() {
+    UpdateData(TRUE);
+    const GeoPointChoice choice = PickGeoPoint(this);
+    IFoundationFrame* frame = FoundationFrame();
+    if (!choice.chosen || !frame) return;
+    const CCoordTransform dms;
+    const double b = dms.ConvertDmsAngle(ToDouble(choice.latitude), 1) * kDegreesPerRadian;
+    const double l = dms.ConvertDmsAngle(ToDouble(choice.longitude), 1) * kDegreesPerRadian;
+    double n = 0, e = 0, h = 0;
+    frame->Wgs84ToLocalPlane(b, l, ToDouble(choice.height), n, e, h);
+    m_strName = choice.name;
+    m_strCode = choice.code;
+    m_strNorth = Format(L"%.3f", n);
+    m_strEast = Format(L"%.3f", e);
+    m_strHeight = Format(L"%.3f", h);
+    UpdateData(FALSE);
+}
+
+CEditPointDlg::CEditPointDlg(CWnd* parent) : CPointTextsDlg(IDD, parent) {}

@@ -1,0 +1,49 @@
+#pragma once
+// The add-point and edit-point dialogs of the coordinate library (also used by the stake-out point
+// library): name, north, east, height and code as texts, with a button that picks them from the
+// coordinate library and, when adding, one that takes a point of the latitude/longitude library.
+#include "foundation/CoordLibrary.h"
+#include "foundation/screens/CIconButton.h"
+#include "platform/ui/Dialog.h"
+
+class CPointTextsDlg : public CDialog {
+public:
+    CString m_strName;
+    CString m_strNorth;
+    CString m_strEast;
+    CString m_strHeight;
+    CString m_strCode;
+
+    PointTexts Texts() const { return {m_strName, m_strNorth, m_strEast, m_strHeight, m_strCode}; }
+    void SetTexts(const PointTexts& texts);
+
+protected:
+    CPointTextsDlg(UINT templateId, CWnd* parent);
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Refuses texts the library cannot keep (a comma, a coordinate that is no number).
+    void OnOK() override;
+
+    CIconButton m_pickButton;
+
+private:
+    void OnPickFromLibrary();
+};
+
+class CAddPointDlg : public CPointTextsDlg {
+public:
+    enum { IDD = 15128 };
+    explicit CAddPointDlg(CWnd* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    void OnPickGeodetic();
+};
+
+class CEditPointDlg : public CPointTextsDlg {
+public:
+    enum { IDD = 130 };
+    explicit CEditPointDlg(CWnd* parent = nullptr);
+};

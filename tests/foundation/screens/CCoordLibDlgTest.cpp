@@ -1,0 +1,251 @@
+#include "foundation/screens/CCoordLibDlg.h"
+
+#include "foundation/screens/CFileDialogs.h"
+#include "foundation/screens/CFilterSetDlg.h"
+#include "foundation/screens/CFindPointDlg.h"
+#include "foundation/screens/CPointDlg.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "tests/foundation/screens/FrameDouble.h"
+
+namespace {
+
+constexpr int kAdd = 1003, kEdit = 1006, kDelete = 1004, kImport = 1008, kFind = 1050, kFilter = 1005;
+
+class CoordLibDlgTest : public ScreenTest {
+protected:
+    void WriteLibrary(const wchar_t* text) { WriteHostFile("Jobs/road/road.lib", ToGbk(CString(text))); }
+    std::string Library() { return ReadHostFile("Jobs/road/road.lib"); }
+    // Lets the list fill completely.
+    void FillAll(CCoordLibDlg& dlg) {
+        for (int i = 0; i < 1000 && dlg.IsLoading(); ++i) ui.Pump();
+        ASSERT_FALSE(dlg.IsLoading());
+    }
+    void Select(CCoordLibDlg& dlg, int row) {
+        dlg.List().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    static std::vector<CString> Column(CCoordLibDlg& dlg, int column) {
+        std::vector<CString> texts;
+        for (int row = 0; row < dlg.List().GetItemCount(); ++row) texts.push_back(dlg.List().GetItemText(row, column));
+        return texts;
+    }
+};
+
+}  // namespace
+
+TEST_F(CoordLibDlgTest, LargeLibraryListsInChunksWithTheCommandsHidden) {
+    CString text;
+    for (int i = 0; i < 2000; ++i) text += Format(L"0,P%d,1,2,3,\r\n", i);
+    WriteLibrary(text);
+    // Opened modelessly, the test sees the dialog before the message loop has listed anything.
+    CCoordLibDlg dlg;
+    ASSERT_TRUE(dlg.Create(CCoordLibDlg::IDD));
+    EXPECT_TRUE(dlg.IsLoading());
+    EXPECT_EQ(dlg.List().GetItemCount(), 0);
+    EXPECT_FALSE(dlg.GetDlgItem(kAdd)->IsWindowVisible());
+    EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowVisible());
+    EXPECT_TRUE(dlg.GetDlgItem(1225)->IsWindowVisible());
+    dlg.SendMessage(WM_COMMAND, IDOK);  // OK and close do nothing while loading
+    dlg.SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_FALSE(dlg.HasEnded());
+    ui.Pump();
+    EXPECT_FALSE(dlg.IsLoading());
+    EXPECT_EQ(dlg.List().GetItemCount(), 2000);
+    EXPECT_EQ(dlg.List().GetItemText(1999, 1), L"P1999");
+    EXPECT_TRUE(dlg.GetDlgItem(kAdd)->IsWindowVisible());
+    EXPECT_FALSE(dlg.GetDlgItem(1225)->IsWindowVisible());
+    EXPECT_TRUE(ui.MessageBoxTexts().empty());
+    dlg.DestroyWindow();
+}
+
+TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
+    WriteLibrary(L"0,起点,100.5,200,3,桩\r\n\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x");
+    CCoordLibDlg dlg;
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(frame.screenMode, kScreenModeCoordLibrary);
+        FillAll(dlg);
+        // Every point is listed: past the empty line, the raw point and the unterminated last line.
+        EXPECT_EQ(Column(dlg, 1), (std::vector<CString>{L"起点", L"raw", L"P2"}));
+        EXPECT_EQ(Column(dlg, 6), (std::vector<CString>{L"输入点", L"原始点", L"有效点"}));
+        EXPECT_EQ(dlg.List().GetItemText(0, 2), L"100.5");
+
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        Select(dlg, 2);
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"没有选中任何点，退出请按退出按钮"});
+    EXPECT_EQ(dlg.m_nChosen, 1);
+    EXPECT_EQ(dlg.m_strName, L"P2");
+    EXPECT_EQ(dlg.m_strHeight, L"9");
+    EXPECT_EQ(frame.screenMode, kScreenModeNormal);
+    EXPECT_EQ(Library(), ToGbk(CString(L"0,起点,100.5,200,3,桩\r\n\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x")));  // unchanged
+}
+
+TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
+    WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,c\r\n");
+    CCoordLibDlg dlg;
+    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
+        EXPECT_FALSE(d.GetDlgItem(1050)->IsWindowVisible());  // no picking from the open library
+        EXPECT_FALSE(d.GetDlgItem(1052)->IsWindowVisible());
+        ui.SetText(d, 1045, L"新,点");
+        ui.SetText(d, 1010, L"10.5");
+        ui.SetText(d, 1011, L"东");
+        ui.SetText(d, 1012, L"1");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.SetText(d, 1045, L"新点");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1011));
+        ui.SetText(d, 1011, L"20");
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, 1045), L"A");
+        EXPECT_EQ(ui.GetText(d, 1010), L"1");
+        ui.SetText(d, 1045, L"A2");
+        ui.Click(d, IDOK);
+    });
+    ui.AnswerMessageBox(IDYES);
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        ui.Click(d, kAdd);
+        EXPECT_EQ(dlg.List().GetItemText(2, 0), L"2");
+        EXPECT_EQ(dlg.List().GetItemText(2, 2), L"10.5");
+        // Deleting the new point removes it and no other.
+        Select(dlg, 2);
+        ui.Click(d, kDelete);
+        EXPECT_EQ(Column(dlg, 1), (std::vector<CString>{L"A", L"B"}));
+        Select(dlg, 0);
+        ui.Click(d, kEdit);
+        EXPECT_EQ(dlg.List().GetItemText(0, 1), L"A2");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, L"A2");
+    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"点名和属性中不能有逗号,请重新输入!",
+                                                          L"坐标和高程必须是数字,请重新输入!", L"确实要删除该项吗?"}));
+    EXPECT_EQ(Library(), "0,A2,1.000,2.000,3.000,c\r\n0,B,4.000,5.000,6.000,c\r\n");
+}
+
+TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
+    WriteLibrary(L"5,raw,1,2,3,\r\n1,V,1,2,3,\r\n4,T,1,2,3,\r\n");
+    CCoordLibDlg dlg;
+    ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) {
+        ui.Click(d, 1009);  // terrain off
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        ui.Click(d, kFilter);
+        EXPECT_FALSE(dlg.IsLoading());  // nothing changed: no rebuild
+        EXPECT_EQ(dlg.List().GetItemCount(), 3);
+        ui.Click(d, kFilter);
+        FillAll(dlg);
+        EXPECT_EQ(Column(dlg, 1), std::vector<CString>{L"V"});
+        EXPECT_EQ(Column(dlg, 0), std::vector<CString>{L"1"});
+        ui.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_nChosen, 0);
+}
+
+TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
+    WriteLibrary(L"0,A,1,2,3,c\r\n");
+    WriteHostFile("Jobs/road/data/pts.xyh", "S1,10,20,30,code,,,,,,,,,,2\r\n");
+    CCoordLibDlg dlg;
+    ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) {
+        ui.SetText(d, 1000, L"\\Jobs\\road\\data");
+        ui.Click(d, IDOK);  // a folder is no file
+        EXPECT_FALSE(d.HasEnded());
+        ui.SetText(d, 1000, L"\\Jobs\\road\\data\\pts.xyh");
+        ui.Click(d, IDOK);
+    });
+    ui.AnswerMessageBox(IDOK);  // ignored refusal of the folder
+    ui.AnswerMessageBox(IDOK);  // add the file's points
+    ui.AnswerMessageBox(IDNO);  // do not save
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        ui.Click(d, kImport);
+        FillAll(dlg);
+        EXPECT_EQ(Column(dlg, 6), (std::vector<CString>{L"输入点", L"边桩点"}));
+        ui.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"未选择任何文件，请先选择文件!",
+                                                          L"确定将文件中的数据加入坐标管理库吗?",
+                                                          L"数据已修改,保存修改的数据吗?"}));
+    EXPECT_EQ(Library(), ToGbk(CString(L"0,A,1,2,3,c\r\n")));
+}
+
+TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
+    frame.jobFolder = L"\\Jobs\\gone";
+    CCoordLibDlg dlg;
+    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
+        ui.SetText(d, 1045, L"P");
+        ui.SetText(d, 1010, L"1");
+        ui.SetText(d, 1011, L"2");
+        ui.SetText(d, 1012, L"3");
+        ui.Click(d, IDOK);
+    });
+    ui.AnswerMessageBox(IDYES);  // save
+    ui.AnswerMessageBox(IDOK);   // it failed
+    ui.AnswerMessageBox(IDNO);   // then leave without saving
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        ui.Click(d, kAdd);
+        Select(dlg, 0);
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_nChosen, 0);
+    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"坐标管理库文件保存失败!", L"数据已修改,保存修改的数据吗?"}));
+}
+
+TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
+    CString text;
+    for (int i = 1; i <= 20; ++i)
+        text += Format(L"%d,%s%d,%.3f,%.3f,%.3f,%s\r\n", i % 5, i % 3 ? L"K" : L"控制点", i, 3456700.125 + i * 12.5,
+                       512300.5 + i * 7.25, 40.0 + i * 0.5, i % 2 ? L"电杆" : L"");
+    WriteLibrary(text);
+    CCoordLibDlg dlg;
+    ui.OnModal(CFindPointDlg::IDD, [&](CDialog& d) {
+        ui.SetText(d, 1045, L"k1");
+        ui.Click(d, 1051);
+        EXPECT_EQ(ui.GetText(d, 1036), L"3456712.6250");
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        ui.Click(d, kFind);
+        EXPECT_EQ(dlg.List().GetNextItem(-1, LVNI_SELECTED), 0);
+        ui.Pump();
+        ui.Screenshot(QZ_BINARY_DIR "/foundation-coordinate-library.png");
+        ui.PressKey(VK_ESCAPE);
+    });
+    dlg.DoModal();
+}
+
+TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
+    WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n");
+    CEditPointDlg edit;
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        auto& lib = static_cast<CCoordLibDlg&>(d);
+        FillAll(lib);
+        Select(lib, 1);
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
+        EXPECT_TRUE(d.GetDlgItem(1050)->IsWindowVisible());
+        ui.Click(d, 1050);
+        EXPECT_EQ(ui.GetText(d, 1045), L"B");
+        EXPECT_EQ(ui.GetText(d, 1046), L"d");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(edit.DoModal(), IDOK);
+    EXPECT_EQ(edit.m_strEast, L"5");
+}

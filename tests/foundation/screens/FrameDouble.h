@@ -1,0 +1,41 @@
+#pragma once
+// The frame services of a job "road" under a fresh device root, for the screen tests.
+#include <gtest/gtest.h>
+
+#include "foundation/FrameServices.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/ui/CommonControls.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+
+class FrameDouble : public IFoundationFrame {
+public:
+    int screenMode = kScreenModeNormal;
+    CString jobFolder = L"\\Jobs\\road";
+    int& ScreenMode() override { return screenMode; }
+    CString RootFolder() const override { return L"\\Jobs"; }
+    CString JobFolder() const override { return jobFolder; }
+    CString JobFileName() const override { return L"road.qzs"; }
+    CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
+    void Wgs84ToLocalPlane(double b, double l, double h, double& n, double& e, double& hOut) override {
+        n = b * 1000.0;
+        e = l * 1000.0;
+        hOut = h;
+    }
+};
+
+class ScreenTest : public DeviceRootTest {
+protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        InitCommonControls();
+        SetFoundationFrame(&frame);
+        WriteHostFile("Jobs/road/data/.keep", "");
+    }
+    void TearDown() override {
+        SetFoundationFrame(nullptr);
+        DeviceRootTest::TearDown();
+    }
+
+    FrameDouble frame;
+    CUiDriver ui;
+};
