@@ -96,16 +96,21 @@ bool CDesktop::IsShowing(const WindowRecord& r) {
     return false;
 }
 
+HWND CDesktop::TopLevelOf(HWND hwnd) {
+    HWND top = hwnd;
+    while (WindowRecord* t = Find(top)) {
+        if (!t->IsChild()) return top;
+        top = t->parent;
+    }
+    return HWND();
+}
+
 void CDesktop::SetFocus(HWND hwnd) {
     if (hwnd == focus) return;
     const HWND old = focus;
     focus = hwnd;
-    if (Find(hwnd)) {
-        HWND top = hwnd;
-        while (WindowRecord* t = Find(top)) {
-            if (!t->IsChild()) break;
-            top = t->parent;
-        }
+    if (const HWND top = TopLevelOf(hwnd)) {
+        Find(top)->lastFocus = hwnd;
         if (top != active) Activate(top);
     }
     if (CWnd* o = CWnd::FromHandle(old)) o->SendMessage(WM_KILLFOCUS, hwnd.id());
@@ -119,6 +124,10 @@ void CDesktop::Activate(HWND topLevel) {
     active = topLevel;
     if (CWnd* o = CWnd::FromHandle(old)) o->SendMessage(WM_ACTIVATE, 0, static_cast<LPARAM>(topLevel.id()));
     if (CWnd* n = CWnd::FromHandle(topLevel)) n->SendMessage(WM_ACTIVATE, 1, static_cast<LPARAM>(old.id()));
+    // The focus comes back to where it was in the window, or to the window itself.
+    WindowRecord* r = Find(topLevel);
+    if (r && active == topLevel && TopLevelOf(focus) != topLevel)
+        SetFocus(TopLevelOf(r->lastFocus) == topLevel ? r->lastFocus : topLevel);
 }
 
 void CDesktop::Forget(HWND hwnd) {

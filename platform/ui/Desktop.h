@@ -59,8 +59,11 @@ public:
     HWND capture;
     HWND active;
     POINT cursor{};  // where the last tap or drag was
+    // Moves the focus, activating its top-level window.
     void SetFocus(HWND hwnd);
+    // Activating a window gives the focus back to the window in it that had it last.
     void Activate(HWND topLevel);
+    HWND TopLevelOf(HWND hwnd);
     // Focus and activation move away from a dying or hidden window.
     void Forget(HWND hwnd);
 

@@ -215,3 +215,20 @@ TEST(Window, TimerWithACallbackCallsItInsteadOfOnTimer) {
     EXPECT_EQ(dlg.timerTicks, 2);
     dlg.DestroyWindow();
 }
+
+TEST(Window, FocusComesBackToTheOwnersControlAfterAModalDialog) {
+    CUiDriver ui;
+    CTestDlg owner;
+    ASSERT_TRUE(owner.Create(kTestDialogId));
+    owner.GetDlgItem(kHeightEdit)->SetFocus();
+    CTestDlg modal(&owner);
+    ui.OnModal(kTestDialogId, [&](CDialog& d) {
+        EXPECT_TRUE(d.IsChild(CWnd::GetFocus()));
+        d.EndDialog(IDOK);
+    });
+    modal.DoModal();
+    EXPECT_EQ(CWnd::GetFocus(), owner.GetDlgItem(kHeightEdit));
+    EXPECT_EQ(CWnd::GetActiveWindow(), &owner);
+    owner.DestroyWindow();
+    EXPECT_EQ(CWnd::GetFocus(), nullptr);
+}
