@@ -202,6 +202,7 @@ void CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_callbackTicks; }
 }  // namespace
 
 TEST(Window, TimerWithACallbackCallsItInsteadOfOnTimer) {
+    g_callbackTicks = 0;
     CUiDriver ui;
     CTestDlg dlg;
     ASSERT_TRUE(dlg.Create(kTestDialogId));
