@@ -1,0 +1,120 @@
+#include "foundation/screens/CFileDialogs.h"
+
+#include "tests/foundation/screens/FrameDouble.h"
+
+namespace {
+
+class FileDialogsTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        WriteHostFile("Jobs/road/data/b.xyh", "x");
+        WriteHostFile("Jobs/road/data/A.XYH", "x");
+        WriteHostFile("Jobs/road/data/c.lib", "x");
+        WriteHostFile("Jobs/road/data/old/d.blh", "x");
+        std::filesystem::create_directories(root_ / "Jobs/road/data/empty");
+        WriteHostFile("Other/q.xyh", "x");
+    }
+    static CFolderTreeCtrl& Tree(CDialog& d) { return *dynamic_cast<CFolderTreeCtrl*>(d.GetDlgItem(1001)); }
+    static std::vector<CString> Children(CFolderTreeCtrl& tree, HTREEITEM item) {
+        std::vector<CString> names;
+        for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
+            names.push_back(tree.GetItemText(child));
+        return names;
+    }
+};
+
+}  // namespace
+
+TEST_F(FileDialogsTest, TreeShowsFoldersThenMatchingFilesAndFillsOnExpansion) {
+    COpenFileDlg dlg;
+    dlg.AddFilter(L"*.blh");
+    dlg.AddFilter(L"*.xyh");
+    dlg.SetStartFolder(L"\\Jobs\\road\\data");
+    ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) {
+        CFolderTreeCtrl& tree = Tree(d);
+        EXPECT_EQ(tree.Filters(), (std::vector<CString>{L"*.blh", L"*.xyh"}));
+        EXPECT_EQ(tree.GetItemText(tree.GetRootItem()), L"\\Jobs");
+        const HTREEITEM data = tree.GetSelectedItem();
+        EXPECT_EQ(tree.GetItemPath(data), L"\\Jobs\\road\\data");
+        EXPECT_EQ(Children(tree, data), (std::vector<CString>{L"empty", L"old", L"A.XYH", L"b.xyh"}));
+        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data");
+
+        // An empty folder keeps its expand button until it is opened once.
+        const HTREEITEM empty = tree.FindChildItem(data, L"EMPTY");
+        EXPECT_TRUE(tree.ItemHasChildren(empty));
+        tree.Expand(empty, TVE_EXPAND);
+        EXPECT_FALSE(tree.ItemHasChildren(empty));
+
+        // Closing and opening a folder again shows files made meanwhile.
+        const HTREEITEM old = tree.FindChildItem(data, L"old");
+        tree.SelectItem(old);
+        tree.SetFocus();
+        ui.PressKey(VK_RIGHT);
+        EXPECT_EQ(Children(tree, old), std::vector<CString>{L"d.blh"});
+        WriteHostFile("Jobs/road/data/old/e.xyh", "x");
+        ui.PressKey(VK_LEFT);
+        EXPECT_EQ(Children(tree, old), std::vector<CString>{L""});
+        ui.PressKey(VK_RIGHT);
+        EXPECT_EQ(Children(tree, old), (std::vector<CString>{L"d.blh", L"e.xyh"}));
+
+        // Paths outside the root, or missing, select nothing.
+        EXPECT_FALSE(tree.SelectPath(L"\\Other\\q.xyh"));
+        EXPECT_FALSE(tree.SelectPath(L"\\Jobs\\road\\nothing"));
+        EXPECT_EQ(tree.GetSelectedItem(), old);
+
+        // A folder is no file; a selected file is the result.
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        EXPECT_TRUE(tree.SelectPath(L"\\JOBS\\road\\data\\a.xyh"));
+        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data\\A.XYH");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\A.XYH");
+    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"未选择任何文件，请先选择文件!"});
+}
+
+TEST_F(FileDialogsTest, SaveBuildsThePathFromFolderAndName) {
+    CFileSaveDlg dlg;
+    dlg.SetFilter(L"*.xyh");
+    dlg.SetStartFolder(L"\\Jobs\\road\\data");
+    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data");
+        ui.SetText(d, 1041, L"   ");
+        ui.Click(d, IDOK);
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1041));
+        ui.SetText(d, 1041, L"..\\x");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.SetText(d, 1041, L"pt.old");
+        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data\\pt.xyh");
+        ui.Pump();
+        ui.Screenshot(QZ_BINARY_DIR "/foundation-save-dialog.png");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\pt.xyh");
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"文件名不能为空，请重新输入!", L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!"}));
+}
+
+TEST_F(FileDialogsTest, SaveOverAnExistingFileAsksFirst) {
+    CFileSaveDlg dlg;
+    dlg.SetFilter(L"*.xyh");
+    dlg.SetStartFolder(L"\\Jobs\\road\\data\\b.xyh");
+    ui.AnswerMessageBox(IDCANCEL);
+    ui.AnswerMessageBox(IDOK);
+    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, 1041), L"b.xyh");
+        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data\\b.xyh");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1041));
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\b.xyh");
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"该文件已存在，要覆盖此文件吗?", L"该文件已存在，要覆盖此文件吗?"}));
+}
