@@ -69,8 +69,10 @@ void OpenAndPaintFullScreenDialog(benchmark::State& state) {
         dlg.CreateIndirect(kTemplate, nullptr);
         CDesktop::Get().PaintAll();
         benchmark::DoNotOptimize(CDesktop::Get().Screen().colorAt(120, 160));
+        state.PauseTiming();
         dlg.DestroyWindow();
         CDesktop::Get().PaintAll();
+        state.ResumeTiming();
     }
 }
 BENCHMARK(OpenAndPaintFullScreenDialog)->Unit(benchmark::kMicrosecond);

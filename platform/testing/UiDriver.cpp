@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/gdi/Png.h"
+#include "platform/ui/CommonControls.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBoxDialog.h"
 
@@ -91,6 +92,20 @@ void CUiDriver::Click(CWnd& dialog, int id) {
     CRect rect;
     control->GetWindowRect(&rect);
     Tap(rect.CenterPoint());
+}
+
+void CUiDriver::ChooseItem(CWnd& dialog, int id, int index) {
+    CWnd* control = dialog.GetDlgItem(id);
+    if (!control) return;
+    const CString kind = control->Record()->className;
+    if (kind.CompareNoCase(WC_COMBOBOX) == 0) {
+        control->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index));
+        control->NotifyParent(CBN_SELCHANGE);
+    } else if (kind.CompareNoCase(WC_LISTBOX) == 0) {
+        control->SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index));
+        if (control->GetStyle() & LBS_NOTIFY) control->NotifyParent(LBN_SELCHANGE);
+    }
+    Pump();
 }
 
 void CUiDriver::Tap(CPoint screen) {

@@ -42,6 +42,9 @@ public:
     CString GetText(CWnd& dialog, int id);
     // Taps the control's centre.
     void Click(CWnd& dialog, int id);
+    // Chooses a row of a combo or list box as the user would: the selection moves and the dialog
+    // hears of the change (CBN_SELCHANGE; LBN_SELCHANGE for a list that notifies).
+    void ChooseItem(CWnd& dialog, int id, int index);
     void Tap(CPoint screen);
     void Tap(CWnd& wnd, CPoint client);
     void DoubleTap(CPoint screen);
