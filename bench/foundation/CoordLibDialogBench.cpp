@@ -1,0 +1,67 @@
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "foundation/FrameServices.h"
+#include "foundation/screens/CCoordLibDlg.h"
+#include "platform/files/DevicePath.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "platform/ui/CommonControls.h"
+
+namespace {
+
+class BenchFrame : public IFoundationFrame {
+public:
+    int mode = kScreenModeNormal;
+    int& ScreenMode() override { return mode; }
+    CString RootFolder() const override { return L"\\Jobs"; }
+    CString JobFolder() const override { return L"\\Jobs\\big"; }
+    CString JobFileName() const override { return L"big.qzs"; }
+    CString DataFolder() const override { return L"\\Jobs\\big\\data"; }
+    void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override { n = e = h = 0; }
+};
+
+// From opening the library dialog on a job's library of N points until every row is listed and
+// the commands are back.
+void BM_CoordLibDialogUsable(benchmark::State& state) {
+    const auto root = std::filesystem::temp_directory_path() / ("qz-bench-coordlib-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(root / "Jobs/big");
+    {
+        std::ofstream out(root / "Jobs/big/big.lib", std::ios::binary);
+        for (int i = 0; i < state.range(0); ++i) {
+            CoordLibRecord r;
+            r.type = i % 5;
+            r.name = Format(L"控制点%d", i);
+            r.north = 3456789.123 + i * 0.5;
+            r.east = 512345.678 - i * 0.25;
+            r.height = 45.6 + i % 100;
+            r.code = L"电杆";
+            out << ToGbk(FormatCoordLibLine(r));
+        }
+    }
+    SetDeviceRoot(root);
+    InitCommonControls();
+    BenchFrame frame;
+    SetFoundationFrame(&frame);
+    CUiDriver ui;
+    for (auto _ : state) {
+        CCoordLibDlg dlg;
+        dlg.Create(CCoordLibDlg::IDD);
+        while (dlg.IsLoading()) ui.Pump();
+        benchmark::DoNotOptimize(dlg.List().GetItemCount());
+        state.PauseTiming();
+        dlg.DestroyWindow();
+        ui.Pump();
+        state.ResumeTiming();
+    }
+    SetFoundationFrame(nullptr);
+    std::filesystem::remove_all(root);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CoordLibDialogUsable)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

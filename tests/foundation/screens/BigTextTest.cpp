@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "foundation/screens/BigText.h"
+#include "platform/gdi/TextTypes.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/Static.h"
+
+namespace {
+const DialogControlTemplate kControls[] = {
+    {L"STATIC", 1200, 4, 4, 120, 20, L"", SS_LEFT},
+};
+const DialogTemplate kTemplate{955, 135, 166, L"大字", kDialogStyle, kControls};
+
+int CountRed(CWnd& control) {
+    CRect r;
+    control.GetWindowRect(&r);
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += CDesktop::Get().Screen().colorAt(x, y) == RGB(200, 0, 0);
+    return n;
+}
+}  // namespace
+
+TEST(BigTextTest, RedBoldTextReplacesThePreviousOne) {
+    CUiDriver ui;
+    CDialog dlg(kTemplate, nullptr);
+    ui.OnModal(kTemplate.id, [&](CDialog& d) {
+        CWnd& control = *d.GetDlgItem(1200);
+        SetBigText(&d, 1200, L"12.345", 0, 1, DT_LEFT, 8);
+        EXPECT_EQ(CountRed(control), 0);
+        SetBigText(&d, 1200, L"12.345", 20, 1, DT_LEFT, 8);
+        const int first = CountRed(control);
+        EXPECT_GT(first, 20);
+        SetBigText(&d, 1200, L"1", 20, 1, DT_LEFT, 8);
+        EXPECT_LT(CountRed(control), first);
+        d.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+}
