@@ -9,7 +9,7 @@
 #include "platform/ui/WindowDC.h"
 
 namespace {
-constexpr int kCellPadding = 4;
+constexpr int kCellPadding = 3;
 constexpr int kHorizontalStep = 16;
 
 UINT AlignmentOf(int fmt) {

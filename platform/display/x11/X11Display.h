@@ -1,0 +1,47 @@
+#pragma once
+// The display in an X11 window: the 240 x 320 screen scaled up (twice by default), taps from the
+// left mouse button, the handheld's keys from the keyboard. Painting sends only the changed
+// rectangle to the X server. Input is read on a thread of its own and queued to the desktop.
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/display/Display.h"
+
+class CX11Display final : public IDisplay {
+public:
+    // Opens the window on `displayName` (null: $DISPLAY); null when no X server answers.
+    static std::unique_ptr<CX11Display> Open(const char* displayName, const std::wstring& title,
+                                             int scale = 2);
+    ~CX11Display() override;
+    CX11Display(const CX11Display&) = delete;
+    CX11Display& operator=(const CX11Display&) = delete;
+
+    Framebuffer& Screen() override { return screen_; }
+    void Present(const CRect& dirty) override;
+    // Runs on the input thread when the window's close box is used.
+    void SetCloseHandler(std::function<void()> handler);
+    int Scale() const { return scale_; }
+
+private:
+    struct Connection;
+    CX11Display(std::unique_ptr<Connection> connection, int scale);
+    void ReadEvents();
+    // Copies a screen rectangle, scaled, into the window's image; the caller holds imageMutex_.
+    void ScaleIntoImage(const CRect& area);
+    void PutImage(const CRect& scaledArea);
+
+    Framebuffer screen_;
+    int scale_;
+    std::unique_ptr<Connection> x_;
+    std::vector<uint32_t> image_;
+    std::mutex imageMutex_;
+    std::mutex closeMutex_;
+    std::function<void()> onClose_;
+    int stopPipe_[2] = {-1, -1};
+    std::thread reader_;
+};

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Starts the demo in an X11 window on a private Xvfb server, taps "加一" with xdotool and checks
+# that the program counted the tap and repainted: its output, its screenshot and the window
+# size (the screen scaled twice). Prints the demo's resident memory. Every wait is bounded.
+set -u
+demo=$1
+work=$2
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
+
+mkdir -p "$work"
+out=$work/ui-demo.out
+shot=$work/ui-demo.png
+rm -f "$out" "$shot" "$work/display"
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; }
+trap cleanup EXIT
+
+# Xvfb picks a free display number and writes it to the descriptor.
+exec 5> >(cat > "$work/display")
+Xvfb -displayfd 5 -screen 0 640x700x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 5>&-
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+"$demo" --screenshot "$shot" >"$out" 2>&1 &
+demo_pid=$!
+pids+=($demo_pid)
+wait_for() {  # wait_for TEXT: up to 10 s for a line of the demo's output
+  for _ in $(seq 100); do grep -qx "$1" "$out" && return 0; sleep 0.1; done
+  echo "no '$1' from the demo:"; cat "$out"; return 1
+}
+wait_for ready || exit 1
+window=$(timeout 10 xdotool search --sync --name '^ui-demo$' | head -1)
+[ -n "$window" ] || { echo "no demo window"; exit 1; }
+geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "480x640" ] || { echo "window is $geometry, not 480x640"; exit 1; }
+before=$(cksum < "$shot")
+
+# "加一" lies at (145, 303) on the handheld's screen; the window shows it twice as large.
+xdotool mousemove --window "$window" 290 606 click 1
+wait_for count=1 || exit 1
+xdotool mousemove --window "$window" 290 606 click 1
+wait_for count=2 || exit 1
+[ "$(cksum < "$shot")" != "$before" ] || { echo "the screen did not change"; exit 1; }
+
+echo "resident memory of the demo: $(grep VmRSS /proc/$demo_pid/status | tr -s ' \t' ' ')"
+# Closing the window ends the program.
+xdotool windowclose "$window"
+for _ in $(seq 50); do kill -0 $demo_pid 2>/dev/null || exit 0; sleep 0.1; done
+echo "the demo did not end when its window closed"
+exit 1
