@@ -108,17 +108,6 @@ TEST(CoordLibraryTest, AddEditDeleteClear) {
     EXPECT_EQ(lib.Add(Texts(L"Z", L"1", L"1", L"1", L""))[0], L"0");
 }
 
-TEST(CoordLibraryTest, ImportOfStoredPointsAppends) {
-    CCoordLibrary lib;
-    lib.AppendLines(Lines("0,A,1,2,3,c\r\n"), CoordLibLayout::kLibrary);
-    const std::vector<CoordLibRow> rows =
-        lib.AppendLines(Lines("S1,10,20,30,code,,,,,,,,,,2\r\nS2,1,2,3,c\r\n"), CoordLibLayout::kPointFile);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0][0], L"1");
-    EXPECT_EQ(rows[0][6], L"边桩点");
-    EXPECT_EQ(lib.Records()[2].type, 1);
-}
-
 TEST(CoordLibraryTest, TextsThatWouldCorruptTheFileAreRefused) {
     EXPECT_TRUE(CheckPointTexts(Texts(L"P1", L"1.5", L" -2 ", L"1e2", L"a")).IsEmpty());
     EXPECT_FALSE(CheckPointTexts(Texts(L"P,1", L"1", L"2", L"3", L"")).IsEmpty());
