@@ -1,10 +1,11 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Static.h"
 
 // 15271 "过滤设置": which point types the coordinate library lists.
 namespace {
 const DialogControlTemplate kControls[] = {
-    {L"BUTTON", IDC_STATIC, 6, 4, 118, 74, L"显示的点类型", BS_GROUPBOX},
+    {L"STATIC", IDC_STATIC, 8, 4, 110, 10, L"显示的点类型:", SS_LEFT},
     {L"BUTTON", 1002, 14, 16, 50, 12, L"输入点", BS_AUTOCHECKBOX | WS_TABSTOP},
     {L"BUTTON", 1006, 70, 16, 50, 12, L"有效点", BS_AUTOCHECKBOX | WS_TABSTOP},
     {L"BUTTON", 1007, 14, 34, 50, 12, L"参考点", BS_AUTOCHECKBOX | WS_TABSTOP},
