@@ -170,6 +170,8 @@ BOOL CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessage(msg); }
 
 BOOL CDialog::IsDialogMessage(MSG* msg) {
     if (!m_hWnd || (msg->message != WM_KEYDOWN && msg->message != WM_CHAR)) return FALSE;
+    // A child dialog (a tab page, a form) leaves navigation to the dialog around it.
+    if (GetStyle() & WS_CHILD) return FALSE;
     CWnd* target = CWnd::FromHandle(msg->hwnd);
     if (!target || (target != this && !IsChild(target))) return FALSE;
     const LRESULT code = target->SendMessage(WM_GETDLGCODE, msg->wParam);

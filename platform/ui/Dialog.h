@@ -62,7 +62,8 @@ public:
     void MapDialogRect(LPRECT rect) const { MapDialogUnits(rect); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
-    // Keyboard navigation for messages to the dialog or its controls: TRUE when handled.
+    // Keyboard navigation for messages to the dialog or its controls: TRUE when handled. A child
+    // dialog (a tab page or a form in a frame) leaves it to the dialog around it.
     BOOL IsDialogMessage(MSG* msg);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

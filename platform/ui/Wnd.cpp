@@ -505,10 +505,26 @@ void CWnd::BringWindowToTop() {
 
 namespace {
 bool CanTakeFocus(const CWnd* w) { return w->IsWindowVisible() && w->IsWindowEnabled(); }
+
+bool IsDialogWindow(const CWnd* w) {
+    return w->Record() && w->Record()->className == L"#32770";
+}
+
+// The items of a dialog in tab order; the controls of a child dialog (a tab page) take its place.
+void CollectTabItems(const CWnd* parent, std::vector<CWnd*>& items) {
+    for (CWnd* child : parent->GetChildren()) {
+        if (IsDialogWindow(child) && (child->GetStyle() & WS_CHILD)) {
+            if (child->IsWindowVisible()) CollectTabItems(child, items);
+        } else {
+            items.push_back(child);
+        }
+    }
+}
 }  // namespace
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
-    const std::vector<CWnd*> items = GetChildren();
+    std::vector<CWnd*> items;
+    CollectTabItems(this, items);
     if (items.empty()) return nullptr;
     const int n = static_cast<int>(items.size());
     int start = static_cast<int>(std::find(items.begin(), items.end(), control) - items.begin());
@@ -521,9 +537,10 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
 }
 
 CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
-    const std::vector<CWnd*> items = GetChildren();
+    CWnd* parent = control ? control->GetParent() : nullptr;
+    if (!parent) return nullptr;
+    const std::vector<CWnd*> items = parent->GetChildren();
     auto at = std::find(items.begin(), items.end(), control);
-    if (at == items.end()) return nullptr;
     // The group runs from the item with WS_GROUP at or before the control to the next such item.
     auto first = at;
     while (first != items.begin() && !((*first)->GetStyle() & WS_GROUP)) --first;

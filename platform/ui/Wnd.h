@@ -149,7 +149,8 @@ public:
     CWnd* SetActiveWindow();
     BOOL SetForegroundWindow();
     void BringWindowToTop();
-    // Tab and group navigation among the children of a dialog (this).
+    // Tab navigation among the controls of a dialog (this), those of its child dialogs (tab
+    // pages) included; group navigation among the control's siblings.
     CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const;
 
