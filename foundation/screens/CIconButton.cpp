@@ -114,7 +114,7 @@ LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return CButton::DefWindowProc(message, wParam, lParam);
     case WM_MOUSEMOVE: {
         const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
-        TrackHover(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        TrackHover(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), (wParam & MK_LBUTTON) != 0);
         return r;
     }
     case WM_MOUSELEAVE:
@@ -159,12 +159,12 @@ LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CButton::DefWindowProc(message, wParam, lParam);
 }
 
-void CIconButton::TrackHover(CPoint client) {
+void CIconButton::TrackHover(CPoint client, bool penDown) {
     lastPointer_ = client;
     CPoint screen = client;
     ClientToScreen(&screen);
     // A pen held down over the button drags, it does not hover.
-    if (GetCapture() == this && !hover_) return;
+    if (penDown && !hover_) return;
     if (!flat_) return;
     if (CWnd::WindowFromPoint(screen) == this && !hover_) {
         hover_ = TRUE;

@@ -68,7 +68,7 @@ private:
     static constexpr UINT_PTR kHoverTimer = 1;
 
     void Repaint(BOOL repaint);
-    void TrackHover(CPoint client);
+    void TrackHover(CPoint client, bool penDown);
     void EndHover();
     void CheckPointerLeft();
     const Icon* IconToDraw() const;

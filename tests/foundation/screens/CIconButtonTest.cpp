@@ -129,6 +129,8 @@ TEST(CIconButtonTest, ForcedIconSizeAndHoverOnlyForFlatButtons) {
         // The pointer over a non-flat button does not hover; over a flat one it does until it leaves.
         dlg.pick.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         EXPECT_FALSE(dlg.pick.IsHovering());
+        dlg.plain.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+        EXPECT_FALSE(dlg.plain.IsHovering());  // a pen held down drags
         dlg.plain.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         EXPECT_TRUE(dlg.plain.IsHovering());
         ui.Advance(100);

@@ -2,8 +2,6 @@
 
 #include "foundation/screens/CPlotCanvas.h"
 #include "foundation/screens/DrawingRoutines.h"
-#include "platform/gdi/Png.h"
-#include "platform/gdi/SysColors.h"
 
 namespace {
 
@@ -124,24 +122,4 @@ TEST_F(CPlotCanvasTest, FurnitureLandsInItsCorners) {
     EXPECT_GT(CountColor(fb, CRect(1, 188, 56, 200), kBlack), 0);
     canvas.DrawLinkTag(dc, 1, 0, 1);
     EXPECT_GT(CountColor(fb, CRect(1, 2, 9, 14), kBlack), 0);
-}
-
-TEST_F(CPlotCanvasTest, Screenshot) {
-    Framebuffer screen(240, 200);
-    CDC sdc(screen);
-    CBrush white(kWhite);
-    sdc.SelectObject(&white);
-    canvas.ClearBackground(sdc);
-    canvas.SetView(990.0, 4990.0, 0.5);
-    const wchar_t* names[] = {L"K1", L"K2", L"控制3", L"P4", L"P5"};
-    for (int i = 0; i < 5; ++i) canvas.AddDisplayPoint(Point(names[i], 1000 + 15 * i, 5010 + 18 * i - (i % 2) * 25));
-    canvas.DrawSignalGlyph(sdc, 2);
-    canvas.DrawLinkTag(sdc, 0, 3, 1);
-    canvas.DrawClock(sdc, 14, 3, 27);
-    canvas.DrawNorthArrow(sdc);
-    canvas.DrawScaleBar(sdc);
-    canvas.DrawPoints(sdc);
-    for (int i = 0; i < 3; ++i) canvas.DrawPosition(sdc, 1058, 5012, 0);
-    canvas.DrawPosition(sdc, 1061, 5016, 0);
-    ASSERT_TRUE(WritePng(screen, QZ_BINARY_DIR "/foundation-map-canvas.png"));
 }
