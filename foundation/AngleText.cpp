@@ -3,7 +3,8 @@
 #include <cmath>
 
 CString& FormatDms(CString& text, double angle, int32_t style) {
-    const double a = std::fabs(angle);
+    // No angle of the program comes near the int range; an unusable value shows as 0.
+    const double a = std::isfinite(angle) && std::fabs(angle) < 2.0e9 ? std::fabs(angle) : 0.0;
     double d = std::trunc(a);
     const double m = (a - d) * 60.0;
     double mi = std::trunc(m);

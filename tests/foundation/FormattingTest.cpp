@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "foundation/AngleText.h"
 #include "foundation/ConnectionPort.h"
 #include "foundation/PixelGeometry.h"
@@ -31,6 +33,7 @@ TEST(FormatDmsTest, StylesSignAndCarries) {
     // ...except within 0.0001 of 60, which carries into minutes and on into degrees.
     EXPECT_EQ(FormatDms(text, 10 + 1.0 / 60 + 59.99995 / 3600, 0), L"10.0200");
     EXPECT_EQ(FormatDms(text, 10 + 59.0 / 60 + 59.99995 / 3600, 1), L"11\u00B000\u203200\u2033");
+    EXPECT_EQ(FormatDms(text, std::nan(""), 0), L"0.0000");
 }
 
 TEST(StringRoutinesTest, SortIsCaseBlindAndStable) {
