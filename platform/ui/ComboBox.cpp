@@ -253,6 +253,25 @@ BOOL CComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CWnd::OnCommand(wParam, lParam);
 }
 
+BOOL CComboBox::PreTranslateMessage(MSG* msg) {
+    if (!edit_ || !edit_->m_hWnd || msg->hwnd != edit_->m_hWnd || msg->message != WM_KEYDOWN) return FALSE;
+    switch (msg->wParam) {
+        case VK_TAB:
+            if (CWnd* parent = GetParent())
+                if (CWnd* next = parent->GetNextDlgTabItem(this)) next->SetFocus();
+            return TRUE;
+        case VK_UP:
+        case VK_DOWN:
+        case VK_RETURN:
+        case VK_ESCAPE:
+            if (msg->wParam == VK_UP || msg->wParam == VK_DOWN || dropList_) {
+                SendMessage(WM_KEYDOWN, msg->wParam, msg->lParam);
+                return TRUE;
+            }
+    }
+    return FALSE;
+}
+
 LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const int index = static_cast<int>(wParam);
     const auto text = [lParam] { return CString(reinterpret_cast<const wchar_t*>(lParam)); };

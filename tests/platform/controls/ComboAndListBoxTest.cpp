@@ -158,3 +158,16 @@ TEST_F(ControlsTest, ListBoxWithoutNotifyStyleStaysSilent) {
     EXPECT_TRUE(dlg.Of(1101, LBN_SELCHANGE).empty());
     EXPECT_EQ(quiet.FindStringExact(-1, L"二"), 1);
 }
+
+TEST_F(ControlsTest, KeysInTheDropDownEditChooseItemsAndTabLeavesIt) {
+    Item(kDropDown).SetFocus();
+    EXPECT_EQ(CWnd::GetFocus()->GetParent(), &Item(kDropDown));
+    ui.PressKey(VK_DOWN);
+    EXPECT_EQ(Combo(Item(kDropDown)).GetCurSel(), 0);
+    EXPECT_EQ(ui.GetText(dlg, kDropDown), L"全部");
+    ui.PressKey(VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), &Item(kListBox));
+    ui.PressKey(VK_TAB);
+    ui.PressKey(VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), &Item(kTreeView));
+}
