@@ -62,15 +62,11 @@ TEST_F(NmeaParser, GgaFixWithTimeZoneAndCheck) {
     EXPECT_EQ(Parse(L"$GPGGA,no star"), 0);
 }
 
-TEST_F(NmeaParser, GgaAppliesTheHemispheres) {
-    Parse(Nmea("GPGGA,120000.00,3352.1000,S,15112.6000,W,1,07,0.9,10.0,M,0.0,M,,"));
+TEST_F(NmeaParser, GgaSouthWestAndANegativeZone) {
+    parser.SetTimeZone(-5);
+    Parse(Nmea("GPGGA,023000.00,3352.1000,S,15112.6000,W,1,07,0.9,10.0,M,0.0,M,,"));
     EXPECT_NEAR(frame.state.latitude, -33.8683333333, 1e-9);
     EXPECT_NEAR(frame.state.longitude, -151.21, 1e-9);
-}
-
-TEST_F(NmeaParser, NegativeTimeZoneWrapsBackIntoTheDay) {
-    parser.SetTimeZone(-5);
-    Parse(Nmea("GPGGA,023000.00,3014.5,N,12010.3,E,1,07,0.9,10.0,M,0.0,M,,"));
     EXPECT_EQ(frame.state.hour, 21);
 }
 

@@ -41,6 +41,10 @@ public:
     HWND hwnd;
 };
 
+// Well below the half second a close waits for a reader that does not end, and generous for a loaded
+// machine under the sanitizers.
+constexpr auto kPromptClose = std::chrono::milliseconds(400);
+
 double ProcessCpuMs() {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
@@ -90,7 +94,7 @@ TEST_F(SerialPort, ClosingWhileTheUiThreadIsBusyStopsAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     frame.port.Close();
     const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(took, std::chrono::milliseconds(100));
+    EXPECT_LT(took, kPromptClose);
     EXPECT_FALSE(frame.port.IsOpen());
     const size_t had = log.size();
     while (PumpPendingMessages()) {
@@ -124,7 +128,7 @@ TEST_F(SerialPort, AHungUpDeviceCostsNoCpu) {
     EXPECT_TRUE(frame.port.IsOpen());
     const auto start = std::chrono::steady_clock::now();
     frame.port.Close();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, kPromptClose);
 }
 
 TEST_F(SerialPort, OpenFailuresAreToldAndLeaveThePortClosed) {

@@ -56,7 +56,7 @@ inline const std::string kVersionQuery = Bytes({0x24, 0x34, 0xCB, 0x00, 0x00, 0x
 
 // Lets the simulator answer and the UI thread take the port's chunks until `done` holds (at most
 // `limitMs` of real time: the reader thread and the terminal run in real time).
-inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done, int limitMs = 5000) {
+inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done, int limitMs = 10000) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (std::chrono::steady_clock::now() < deadline) {
         simulator.ServiceInput();
