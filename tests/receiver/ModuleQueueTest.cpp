@@ -116,6 +116,14 @@ TEST_F(ModuleQueue, TimedOutOpenCancelsTheRestButAFailedReadStillCloses) {
     queue.SendNextCommand();
     for (int tick = 0; tick < 10; ++tick) Tick();
     EXPECT_EQ(queue.current.name, L"CLOSERADIO");
+    ASSERT_EQ(replies.replies.size(), 2u);
+    EXPECT_EQ(replies.replies[1].text, L"读取通道超时!");
+    // The close has ten seconds: six repeats, then it ends the exchange without a message.
+    for (int tick = 0; tick < 6; ++tick) Tick();
+    EXPECT_EQ(queue.current.name, L"CLOSERADIO");
+    Tick();
+    EXPECT_FALSE(queue.Busy());
+    EXPECT_EQ(replies.replies.size(), 2u);
 }
 
 TEST_F(ModuleQueue, RadioChannelIsReadThroughTheSimulatedModule) {
