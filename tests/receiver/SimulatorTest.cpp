@@ -126,16 +126,6 @@ TEST(Simulator, FaultsSilenceAndBursts) {
     EXPECT_EQ(simulator.EpochsSent(), 14u);
 }
 
-TEST_F(SimulatorLink, SplitChunksAndBurstsArriveAsWholeLines) {
-    CLineWindow window;
-    frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
-    simulator.SetFaults({0, 5, 0});
-    for (int i = 0; i < 4; ++i) simulator.EmitEpoch();
-    const std::vector<std::string> expected = SplitLines(simulator.Sent());
-    ASSERT_TRUE(PumpUntil(simulator, [&] { return window.lines.size() >= expected.size(); }));
-    EXPECT_EQ(window.lines, expected);
-}
-
 TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     const std::string program = QZ_BINARY_DIR "/tools/receiver-sim/receiver-sim";
     int out[2];
