@@ -131,6 +131,23 @@ int ScrollAfterTap(const CRect& bar, bool vertical, CPoint point, int pos, int p
     return pos;
 }
 
+std::optional<ThumbDrag> GrabThumb(const CRect& bar, bool vertical, CPoint point, int pos, int page,
+                                   int total) {
+    const CRect thumb = Thumb(Split(bar, vertical).track, vertical, pos, page, total);
+    if (thumb.IsRectEmpty() || !thumb.PtInRect(point)) return std::nullopt;
+    return ThumbDrag{bar, vertical, vertical ? point.y - thumb.top : point.x - thumb.left, page, total};
+}
+
+int DragThumb(const ThumbDrag& drag, CPoint point) {
+    const CRect track = Split(drag.bar, drag.vertical).track;
+    const CRect thumb = Thumb(track, drag.vertical, 0, drag.page, drag.total);
+    const int free = drag.vertical ? track.Height() - thumb.Height() : track.Width() - thumb.Width();
+    if (free <= 0) return 0;
+    const int at = (drag.vertical ? point.y - track.top : point.x - track.left) - drag.grab;
+    const int range = drag.total - drag.page;
+    return ClampScroll((std::clamp(at, 0, free) * range + free / 2) / free, drag.page, drag.total);
+}
+
 void SelectionColors(bool focused, COLORREF& text, COLORREF& back) {
     text = GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
     back = GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);

@@ -1,6 +1,8 @@
 #pragma once
 // Pieces the list, combo, tree, list-view and tab controls share: notifications to the parent,
 // the sunken border, row heights from the window font, and scroll bars drawn inside the control.
+#include <optional>
+
 #include "platform/gdi/CDC.h"
 #include "platform/text/CString.h"
 #include "platform/ui/CommonControls.h"
@@ -28,6 +30,20 @@ void DrawScrollBar(CDC& dc, const CRect& bar, bool vertical, int pos, int page, 
 // The position after a tap on the bar: the arrows step by `step`, the track by a page.
 int ScrollAfterTap(const CRect& bar, bool vertical, CPoint point, int pos, int page, int total, int step);
 int ClampScroll(int pos, int page, int total);
+
+// A stylus dragging a scroll bar's thumb.
+struct ThumbDrag {
+    CRect bar;
+    bool vertical = true;
+    int grab = 0;  // from the thumb's start to the stylus
+    int page = 0;
+    int total = 0;
+};
+// Starts a drag when `point` is on the thumb.
+std::optional<ThumbDrag> GrabThumb(const CRect& bar, bool vertical, CPoint point, int pos, int page,
+                                   int total);
+// The position that puts the thumb under the stylus.
+int DragThumb(const ThumbDrag& drag, CPoint point);
 
 // The colours of a row that is selected: the highlight when the control has the focus, the
 // button face when it has not but shows its selection always.

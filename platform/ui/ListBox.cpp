@@ -131,7 +131,11 @@ LRESULT CListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             const CRect bar = ScrollBarRect();
             if (bar.PtInRect(point)) {
-                top_ = ScrollAfterTap(bar, true, point, top_, VisibleRows(), items_.Count(), 1);
+                thumbDrag_ = GrabThumb(bar, true, point, top_, VisibleRows(), items_.Count());
+                if (thumbDrag_)
+                    SetCapture();
+                else
+                    top_ = ScrollAfterTap(bar, true, point, top_, VisibleRows(), items_.Count(), 1);
                 Invalidate();
                 return 0;
             }
@@ -141,6 +145,18 @@ LRESULT CListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == WM_LBUTTONDBLCLK && (GetStyle() & LBS_NOTIFY)) NotifyParent(LBN_DBLCLK);
             return 0;
         }
+        case WM_MOUSEMOVE:
+            if (thumbDrag_) {
+                top_ = DragThumb(*thumbDrag_, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+                Invalidate();
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (thumbDrag_) {
+                thumbDrag_.reset();
+                ReleaseCapture();
+            }
+            return 0;
         case WM_KEYDOWN: {
             const int last = items_.Count() - 1;
             const int page = VisibleRows();

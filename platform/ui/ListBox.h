@@ -2,7 +2,10 @@
 // The list box ("LISTBOX"): a scrolling column of texts with one selected line. A tap or the
 // arrow keys select; with LBS_NOTIFY the parent hears LBN_SELCHANGE and LBN_DBLCLK. Changes
 // made through the messages (LB_SETCURSEL, ...) send nothing.
+#include <optional>
+
 #include "platform/ui/CommonControls.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/StringItems.h"
 #include "platform/ui/Wnd.h"
 
@@ -66,4 +69,5 @@ protected:
     int selected_ = -1;
     int top_ = 0;
     bool focused_ = false;
+    std::optional<ThumbDrag> thumbDrag_;
 };

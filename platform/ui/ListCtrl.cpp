@@ -330,14 +330,18 @@ void CListCtrl::OnTap(UINT message, CPoint point) {
     SetFocus();
     if (!IsWindow(self)) return;
     const Layout layout = ComputeLayout();
+    const int count = static_cast<int>(rows_.size());
     if (layout.vbar.PtInRect(point)) {
-        top_ = ScrollAfterTap(layout.vbar, true, point, top_, layout.page, static_cast<int>(rows_.size()), 1);
-        Invalidate();
-        return;
+        thumbDrag_ = GrabThumb(layout.vbar, true, point, top_, layout.page, count);
+        if (!thumbDrag_) top_ = ScrollAfterTap(layout.vbar, true, point, top_, layout.page, count, 1);
+    } else if (layout.hbar.PtInRect(point)) {
+        thumbDrag_ = GrabThumb(layout.hbar, false, point, scrollX_, layout.rows.Width(), layout.totalWidth);
+        if (!thumbDrag_)
+            scrollX_ = ScrollAfterTap(layout.hbar, false, point, scrollX_, layout.rows.Width(),
+                                      layout.totalWidth, kHorizontalStep);
     }
-    if (layout.hbar.PtInRect(point)) {
-        scrollX_ = ScrollAfterTap(layout.hbar, false, point, scrollX_, layout.rows.Width(), layout.totalWidth,
-                                  kHorizontalStep);
+    if (layout.vbar.PtInRect(point) || layout.hbar.PtInRect(point)) {
+        if (thumbDrag_) SetCapture();
         Invalidate();
         return;
     }
@@ -581,7 +585,23 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             OnTap(message, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
             return 0;
+        case WM_MOUSEMOVE:
+            if (thumbDrag_) {
+                const int pos = DragThumb(*thumbDrag_, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+                (thumbDrag_->vertical ? top_ : scrollX_) = pos;
+                Invalidate();
+            }
+            return 0;
+        case WM_SETREDRAW:
+            redraw_ = wParam != 0;
+            if (redraw_) Invalidate();
+            return 0;
         case WM_LBUTTONUP:
+            if (thumbDrag_) {
+                thumbDrag_.reset();
+                ReleaseCapture();
+                return 0;
+            }
             if (pressed_) {
                 pressed_ = false;
                 NMITEMACTIVATE click;
@@ -612,6 +632,7 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 // ---- painting
 
 void CListCtrl::Paint(CDC& dc) {
+    if (!redraw_) return;
     CRect client;
     GetClientRect(&client);
     DrawControlBorder(*this, dc, client);

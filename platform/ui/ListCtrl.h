@@ -8,10 +8,12 @@
 //
 // Every operation is a message (LVM_*), so a worker thread may fill the list: its calls wait for
 // the UI thread.
+#include <optional>
 #include <type_traits>
 #include <vector>
 
 #include "platform/ui/CommonControls.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/Wnd.h"
 
@@ -162,5 +164,7 @@ protected:
     int scrollX_ = 0;
     bool focused_ = false;
     bool pressed_ = false;
+    bool redraw_ = true;
     LVHITTESTINFO press_;
+    std::optional<ThumbDrag> thumbDrag_;
 };

@@ -456,14 +456,18 @@ void CTreeCtrl::OnTap(UINT message, CPoint point) {
     if (!IsWindow(self)) return;
     const std::vector<VisibleRow> rows = VisibleRows();
     const Layout layout = ComputeLayout(rows);
+    const int count = static_cast<int>(rows.size());
     if (layout.vbar.PtInRect(point)) {
-        top_ = ScrollAfterTap(layout.vbar, true, point, top_, layout.page, static_cast<int>(rows.size()), 1);
-        Invalidate();
-        return;
+        thumbDrag_ = GrabThumb(layout.vbar, true, point, top_, layout.page, count);
+        if (!thumbDrag_) top_ = ScrollAfterTap(layout.vbar, true, point, top_, layout.page, count, 1);
+    } else if (layout.hbar.PtInRect(point)) {
+        thumbDrag_ = GrabThumb(layout.hbar, false, point, scrollX_, layout.rows.Width(), layout.totalWidth);
+        if (!thumbDrag_)
+            scrollX_ = ScrollAfterTap(layout.hbar, false, point, scrollX_, layout.rows.Width(),
+                                      layout.totalWidth, kHorizontalStep);
     }
-    if (layout.hbar.PtInRect(point)) {
-        scrollX_ = ScrollAfterTap(layout.hbar, false, point, scrollX_, layout.rows.Width(), layout.totalWidth,
-                                  kHorizontalStep);
+    if (layout.vbar.PtInRect(point) || layout.hbar.PtInRect(point)) {
+        if (thumbDrag_) SetCapture();
         Invalidate();
         return;
     }
@@ -656,7 +660,23 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             OnTap(message, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
             return 0;
+        case WM_MOUSEMOVE:
+            if (thumbDrag_) {
+                const int pos = DragThumb(*thumbDrag_, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+                (thumbDrag_->vertical ? top_ : scrollX_) = pos;
+                Invalidate();
+            }
+            return 0;
+        case WM_SETREDRAW:
+            redraw_ = wParam != 0;
+            if (redraw_) Invalidate();
+            return 0;
         case WM_LBUTTONUP:
+            if (thumbDrag_) {
+                thumbDrag_.reset();
+                ReleaseCapture();
+                return 0;
+            }
             if (pressed_) {
                 pressed_ = false;
                 NMHDR header;
@@ -684,6 +704,7 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 // ---- painting
 
 void CTreeCtrl::Paint(CDC& dc) {
+    if (!redraw_) return;
     CRect client;
     GetClientRect(&client);
     DrawControlBorder(*this, dc, client);

@@ -9,11 +9,13 @@
 // NM_CLICK and NM_DBLCLK.
 //
 // Every operation is a message (TVM_*), so other threads may call it too.
+#include <optional>
 #include <type_traits>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/ui/CommonControls.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/Wnd.h"
 
@@ -158,5 +160,7 @@ protected:
     int scrollX_ = 0;
     bool focused_ = false;
     bool pressed_ = false;
+    bool redraw_ = true;
     TVHITTESTINFO press_;
+    std::optional<ThumbDrag> thumbDrag_;
 };

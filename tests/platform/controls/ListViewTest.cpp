@@ -3,6 +3,7 @@
 
 #include "ControlsFixture.h"
 #include "platform/messages/Messages.h"
+#include "platform/ui/ControlParts.h"
 
 namespace {
 void FillPoints(CListCtrl& list, int rows) {
@@ -165,4 +166,23 @@ TEST_F(ControlsTest, ListViewIsFilledFromAWorkerThread) {
     worker.join();
     EXPECT_EQ(dlg.m_list.GetItemCount(), 50);
     EXPECT_EQ(dlg.m_list.GetItemText(49, 0), L"Q");
+}
+
+TEST_F(ControlsTest, ListViewThumbDragsThroughTheRows) {
+    FillPoints(dlg.m_list, 30);
+    const int page = dlg.m_list.GetCountPerPage();
+    CRect client;
+    dlg.m_list.GetClientRect(&client);
+    // The thumb starts just below the upper arrow of the bar along the right edge.
+    CPoint grab(client.right - 1 - kScrollBarSize / 2, 1 + kScrollBarSize + 2);
+    CPoint drop(grab.x, client.bottom - 1);
+    dlg.m_list.ClientToScreen(&grab);
+    dlg.m_list.ClientToScreen(&drop);
+    ui.Drag(grab, drop);
+    EXPECT_EQ(dlg.m_list.GetTopIndex(), 30 - page);
+    EXPECT_TRUE(dlg.Of(kListView, NM_CLICK).empty());
+    // Dragging is over with the lift: taps select rows again.
+    Pause();
+    ui.Tap(dlg.m_list, RowPoint(dlg.m_list, 29));
+    EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 29);
 }
