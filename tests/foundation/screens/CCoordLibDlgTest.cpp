@@ -4,6 +4,7 @@
 #include "foundation/screens/CFilterSetDlg.h"
 #include "foundation/screens/CFindPointDlg.h"
 #include "foundation/screens/CPointDlg.h"
+#include "foundation/screens/GeoPointPicker.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "tests/foundation/screens/FrameDouble.h"
@@ -248,4 +249,31 @@ TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
     });
     EXPECT_EQ(edit.DoModal(), IDOK);
     EXPECT_EQ(edit.m_strEast, L"5");
+}
+
+TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
+    SetGeoPointPicker([](CWnd*) {
+        GeoPointChoice c;
+        c.chosen = true;
+        c.name = L"G1";
+        c.latitude = L"30.3000";
+        c.longitude = L"114.1500";
+        c.height = L"12.5";
+        c.code = L"塔";
+        return c;
+    });
+    CAddPointDlg add;
+    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
+        EXPECT_TRUE(d.GetDlgItem(1052)->IsWindowVisible());
+        ui.Click(d, 1052);
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(add.DoModal(), IDOK);
+    SetGeoPointPicker(nullptr);
+    // The frame double's grid is the degrees times 1000.
+    EXPECT_EQ(add.m_strName, L"G1");
+    EXPECT_EQ(add.m_strNorth, L"30500.000");
+    EXPECT_EQ(add.m_strEast, L"114250.000");
+    EXPECT_EQ(add.m_strHeight, L"12.500");
+    EXPECT_EQ(add.m_strCode, L"塔");
 }
