@@ -72,3 +72,22 @@ TEST_F(ControlsTest, ProgressHoldsItsPositionWithinTheRange) {
     bar.SetRange32(0, 50);
     EXPECT_EQ(bar.GetPos(), 50);
 }
+
+TEST_F(ControlsTest, TabDeletionKeepsTheSelectedTabOrClearsIt) {
+    dlg.m_tabs.InsertItem(1, L"位置");
+    dlg.m_tabs.InsertItem(2, L"信息");
+    dlg.m_tabs.SetCurSel(2);
+    dlg.m_tabs.DeleteItem(0);
+    EXPECT_EQ(dlg.m_tabs.GetCurSel(), 1);
+    dlg.m_tabs.DeleteItem(1);
+    EXPECT_EQ(dlg.m_tabs.GetCurSel(), -1);
+    // The page area lies inside the frame below the tabs.
+    CRect tab;
+    dlg.m_tabs.GetItemRect(0, &tab);
+    CRect page;
+    dlg.m_tabs.GetClientRect(&page);
+    dlg.m_tabs.AdjustRect(FALSE, &page);
+    EXPECT_GT(page.top, tab.bottom);
+    dlg.m_tabs.DeleteAllItems();
+    EXPECT_EQ(dlg.m_tabs.GetItemCount(), 0);
+}

@@ -139,3 +139,32 @@ TEST_F(ControlsTest, TreeSortedInsertAndSortChildrenIgnoreCase) {
     EXPECT_EQ(dlg.m_tree.GetItemText(dlg.m_tree.GetRootItem()), L"Alpha");
     EXPECT_EQ(dlg.m_tree.GetNextSiblingItem(dlg.m_tree.GetRootItem()), b);
 }
+
+TEST_F(ControlsTest, TreeHitTestTellsButtonIconLabelAndIndent) {
+    CImageList images;
+    images.Create(16, 16, ILC_MASK, 0, 1);
+    images.Add(CImage(32, 16));
+    dlg.m_tree.SetImageList(&images, TVSIL_NORMAL);
+    HTREEITEM root = InsertFolder(dlg.m_tree, L"根", 0);
+    HTREEITEM child = dlg.m_tree.InsertItem(L"子", root);
+    dlg.m_tree.Expand(root, TVE_EXPAND);
+    CRect label;
+    dlg.m_tree.GetItemRect(child, &label, TRUE);
+    UINT flags = 0;
+    EXPECT_EQ(dlg.m_tree.HitTest(label.CenterPoint(), &flags), child);
+    EXPECT_EQ(flags, TVHT_ONITEMLABEL);
+    dlg.m_tree.HitTest(CPoint(label.left - 8, label.CenterPoint().y), &flags);
+    EXPECT_EQ(flags, TVHT_ONITEMICON);
+    dlg.m_tree.HitTest(CPoint(label.left - 26, label.CenterPoint().y), &flags);
+    EXPECT_EQ(flags, TVHT_ONITEMINDENT);  // a child without children has no button
+    // The button sits half an indent left of the icon.
+    CRect rootLabel;
+    dlg.m_tree.GetItemRect(root, &rootLabel, TRUE);
+    const CPoint button(rootLabel.left - 18 - static_cast<int>(dlg.m_tree.GetIndent()) / 2,
+                        rootLabel.CenterPoint().y);
+    EXPECT_EQ(dlg.m_tree.HitTest(button, &flags), root);
+    EXPECT_EQ(flags, TVHT_ONITEMBUTTON);
+    EXPECT_NE(dlg.m_tree.HitTest(CPoint(2, 300)), child);
+    EXPECT_EQ(dlg.m_tree.GetPrevVisibleItem(child), root);
+    EXPECT_EQ(dlg.m_tree.GetFirstVisibleItem(), root);
+}
