@@ -2,6 +2,8 @@
 // decoder's reading of the same data.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -146,6 +148,58 @@ TEST_F(Captures, GgaPositionsTimesAndFixKindsAgreeWithTheOracle) {
     }
     // Single point, differential and float solutions all occur in the captures.
     EXPECT_EQ(kinds, (std::set<int>{1, 2, 4}));
+}
+
+TEST_F(Captures, GsvSatellitesAgreeWithTheOracle) {
+    using Sky = std::vector<std::array<int, 4>>;  // number, elevation, azimuth, signal
+    int compared = 0;
+    for (const auto& entry : fs::directory_iterator(TestData() / "nmea")) {
+        if (entry.path().extension() != ".chk") continue;
+        CFakeFrame frame;
+        frame.system.nGPSOEMType = 4;
+        CGpsParser parser(frame);
+        bool groupComplete = false;
+        for (const std::string& line : Lines(entry.path())) {
+            if (line.rfind("$GPGSV,", 0) == 0) {
+                int type = 0;
+                parser.Parse(Wide(line), frame.state, type);
+                // The decoder reports its sky after the group's last message.
+                groupComplete = line.substr(7, line.find(',', 7) - 7) == line.substr(line.find(',', 7) + 1,
+                                                                                    line.find(',', 7) - 7);
+                continue;
+            }
+            if (!groupComplete || line.find("\"SKY\"") == std::string::npos) continue;
+            groupComplete = false;
+            Sky oracle;
+            for (size_t at = line.find("{\"PRN\""); at != std::string::npos; at = line.find("{\"PRN\"", at + 1)) {
+                const std::string sat = line.substr(at, line.find('}', at) - at);
+                double prn = 0, gnss = 0, el = 0, az = 0, ss = 0;
+                JsonNumber(sat, "PRN", &prn);
+                JsonNumber(sat, "gnssid", &gnss);
+                JsonNumber(sat, "el", &el);
+                JsonNumber(sat, "az", &az);
+                JsonNumber(sat, "ss", &ss);
+                if (gnss == 0 && prn >= 1 && prn <= 32)
+                    oracle.push_back({static_cast<int>(prn), static_cast<int>(el), static_cast<int>(az),
+                                      std::min(static_cast<int>(ss), 51)});
+            }
+            Sky ours;
+            for (int i = 0; i < std::min(frame.state.gpsInView, CGpsState::kMaxSatellites); ++i) {
+                const GpsSatellite& sat = frame.state.gpsSatellites[static_cast<size_t>(i)];
+                if (sat.number >= 1 && sat.number <= 32) ours.push_back({sat.number, sat.elevation, sat.azimuth, sat.signal});
+            }
+            std::sort(oracle.begin(), oracle.end());
+            std::sort(ours.begin(), ours.end());
+            // Only the first 20 satellites of a group have room; those must be the decoder's.
+            if (frame.state.gpsInView <= CGpsState::kMaxSatellites) {
+                EXPECT_EQ(ours, oracle) << entry.path().filename() << ": " << line.substr(0, 80);
+            } else {
+                EXPECT_TRUE(std::includes(oracle.begin(), oracle.end(), ours.begin(), ours.end()));
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 10);
 }
 
 TEST_F(Captures, ZdaDatesAgreeWithTheOracle) {
