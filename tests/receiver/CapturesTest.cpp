@@ -158,14 +158,16 @@ TEST_F(Captures, GsvSatellitesAgreeWithTheOracle) {
         CFakeFrame frame;
         frame.system.nGPSOEMType = 4;
         CGpsParser parser(frame);
+        bool glonass = false;
         bool groupComplete = false;
         for (const std::string& line : Lines(entry.path())) {
-            if (line.rfind("$GPGSV,", 0) == 0) {
+            if (line.rfind("$GPGSV,", 0) == 0 || line.rfind("$GLGSV,", 0) == 0) {
                 int type = 0;
                 parser.Parse(Wide(line), frame.state, type);
                 // The decoder reports its sky after the group's last message.
-                groupComplete = line.substr(7, line.find(',', 7) - 7) == line.substr(line.find(',', 7) + 1,
-                                                                                    line.find(',', 7) - 7);
+                const std::vector<CString> f = SplitFields(Wide(line), L',', 3);
+                glonass = line[2] == 'L';
+                groupComplete = f[1] == f[2];
                 continue;
             }
             if (!groupComplete || line.find("\"SKY\"") == std::string::npos) continue;
@@ -179,20 +181,25 @@ TEST_F(Captures, GsvSatellitesAgreeWithTheOracle) {
                 JsonNumber(sat, "el", &el);
                 JsonNumber(sat, "az", &az);
                 JsonNumber(sat, "ss", &ss);
-                if (gnss == 0 && prn >= 1 && prn <= 32)
-                    oracle.push_back({static_cast<int>(prn), static_cast<int>(el), static_cast<int>(az),
-                                      std::min(static_cast<int>(ss), 51)});
+                const bool ours = glonass ? gnss == 6 && prn > 64 : gnss == 0 && prn >= 1 && prn <= 32;
+                if (ours)
+                    oracle.push_back({static_cast<int>(prn) - (glonass ? 27 : 0), static_cast<int>(el),
+                                      static_cast<int>(az), std::min(static_cast<int>(ss), 51)});
             }
+            const int inView = glonass ? frame.state.gloInView : frame.state.gpsInView;
+            const auto& satellites = glonass ? frame.state.gloSatellites : frame.state.gpsSatellites;
             Sky ours;
-            for (int i = 0; i < std::min(frame.state.gpsInView, CGpsState::kMaxSatellites); ++i) {
-                const GpsSatellite& sat = frame.state.gpsSatellites[static_cast<size_t>(i)];
-                if (sat.number >= 1 && sat.number <= 32) ours.push_back({sat.number, sat.elevation, sat.azimuth, sat.signal});
+            for (int i = 0; i < std::min(inView, CGpsState::kMaxSatellites); ++i) {
+                const GpsSatellite& sat = satellites[static_cast<size_t>(i)];
+                if (glonass || (sat.number >= 1 && sat.number <= 32))
+                    ours.push_back({sat.number, sat.elevation, sat.azimuth, sat.signal});
             }
             std::sort(oracle.begin(), oracle.end());
             std::sort(ours.begin(), ours.end());
+            SCOPED_TRACE(entry.path().filename().string() + ": " + line.substr(0, 80));
             // Only the first 20 satellites of a group have room; those must be the decoder's.
-            if (frame.state.gpsInView <= CGpsState::kMaxSatellites) {
-                EXPECT_EQ(ours, oracle) << entry.path().filename() << ": " << line.substr(0, 80);
+            if (inView <= CGpsState::kMaxSatellites) {
+                EXPECT_EQ(ours, oracle);
             } else {
                 EXPECT_TRUE(std::includes(oracle.begin(), oracle.end(), ours.begin(), ours.end()));
             }
