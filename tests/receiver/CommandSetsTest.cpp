@@ -13,9 +13,13 @@ protected:
         frame.system.nGPSOEMType = board;
         frame.settings.connection.nRadioFormat = format;
         frame.settings.connection.nGAngle = 10;
+        const DWORD start = GetTickCount();
         SendStartupSet(frame, queue);
+        waitedMs = GetTickCount() - start;
         return Written();
     }
+
+    DWORD waitedMs = 0;
 
     CVirtualClock clock;
     CModuleCommandQueue queue{frame};
@@ -51,10 +55,12 @@ TEST_F(CommandSets, StartupSetOfEveryBoardTypeAndFormat) {
                                                     Stored("$JASC,gpgga,1") + Stored("$JASC,gpgsa,1") +
                                                     Stored("$JASC,gpzda,1") + Stored("$JASC,gpgsv,1") +
                                                     Stored("$JAPP") + kVersionQuery + kVersionQuery);
+        EXPECT_EQ(waitedMs, 100u);
         EXPECT_EQ(frame.gga.valid, 0);
         EXPECT_DOUBLE_EQ(frame.gga.hdop, 99.0);
         EXPECT_EQ(StartupTranscript(1, format),
                   CommonStart() + Stored(kOwnModes[format]) + LogLines() + kVersionQuery + kVersionQuery);
+        EXPECT_EQ(waitedMs, 100u);
         EXPECT_EQ(StartupTranscript(2, format),
                   Stored("$JOFF,PORTA") + Stored("$JOFF,PORTA") + Stored("$JASC,gpgga,1") + Stored("$JASC,gpgga,1") +
                       Stored("$JASC,gpgsa,1") + Stored("$JASC,gpzda,1") + Stored("$JASC,gpgsv,1") +
@@ -65,12 +71,15 @@ TEST_F(CommandSets, StartupSetOfEveryBoardTypeAndFormat) {
                                                     Stored("log,gpgga,ontime,1") + kVersionQuery + kVersionQuery +
                                                     kAppFile + kVersionQuery + kVersionQuery);
         EXPECT_EQ(StartupTranscript(5, format), kAppFile + kVersionQuery + kVersionQuery);
+        EXPECT_EQ(waitedMs, 0u);
     }
 }
 
 TEST_F(CommandSets, ElevationMaskPacket) {
     EXPECT_EQ(ElevationMaskPacketText(10), L"020064110100000300010001080a01630000010000f203");
+    const DWORD start = GetTickCount();
     SendElevationMaskPacket(frame, 89);
+    EXPECT_EQ(GetTickCount() - start, 500u);
     EXPECT_EQ(Written(), Bytes({0x02, 0x00, 0x64, 0x11, 0x01, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x01,
                                 0x08, 0x59, 0x01, 0x63, 0x00, 0x00, 0x01, 0x00, 0x00, 0x41, 0x03}));
     SendElevationMaskPacket(frame, 0);
