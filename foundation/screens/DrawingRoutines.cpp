@@ -50,21 +50,8 @@ void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {
 void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight, BYTE italic,
                       BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                       BYTE quality, BYTE pitchAndFamily, const wchar_t* faceName) {
-    LOGFONT lf;
-    lf.lfHeight = height;
-    lf.lfWidth = width;
-    lf.lfEscapement = escapement;
-    lf.lfOrientation = orientation;
-    lf.lfWeight = weight;
-    lf.lfItalic = italic;
-    lf.lfUnderline = underline;
-    lf.lfStrikeOut = strikeOut;
-    lf.lfCharSet = charSet;
-    lf.lfOutPrecision = outPrecision;
-    lf.lfClipPrecision = clipPrecision;
-    lf.lfQuality = quality;
-    lf.lfPitchAndFamily = pitchAndFamily;
-    for (int i = 0; faceName && faceName[i] && i < LF_FACESIZE - 1; ++i) lf.lfFaceName[i] = faceName[i];
+    // CFont::CreateFont keeps the face name within its buffer, terminator included.
     font.DeleteObject();
-    font.CreateFontIndirect(&lf);
+    font.CreateFont(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
+                    outPrecision, clipPrecision, quality, pitchAndFamily, faceName);
 }
