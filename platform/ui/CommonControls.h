@@ -19,8 +19,6 @@ inline constexpr const wchar_t* WC_TREEVIEW = L"SysTreeView32";
 inline constexpr const wchar_t* WC_TABCONTROL = L"SysTabControl32";
 
 constexpr UINT WM_SETREDRAW = 0x000B;
-constexpr UINT WM_VSCROLL = 0x0115;
-constexpr UINT WM_HSCROLL = 0x0114;
 
 // ---- combo box
 constexpr DWORD CBS_SIMPLE = 0x0001;
@@ -195,9 +193,7 @@ struct LVHITTESTINFO {
 constexpr UINT LVN_FIRST = static_cast<UINT>(-100);
 constexpr UINT LVN_ITEMCHANGING = LVN_FIRST - 0;
 constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
-constexpr UINT LVN_INSERTITEM = LVN_FIRST - 2;
-constexpr UINT LVN_DELETEITEM = LVN_FIRST - 3;
-constexpr UINT LVN_DELETEALLITEMS = LVN_FIRST - 4;
+
 constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
 // An item's state or data changed (LVN_ITEMCHANGING may refuse by answering TRUE).
 struct NMLISTVIEW {
@@ -335,7 +331,7 @@ constexpr UINT TVN_SELCHANGING = TVN_FIRST - 50;
 constexpr UINT TVN_SELCHANGED = TVN_FIRST - 51;
 constexpr UINT TVN_ITEMEXPANDING = TVN_FIRST - 54;
 constexpr UINT TVN_ITEMEXPANDED = TVN_FIRST - 55;
-constexpr UINT TVN_DELETEITEM = TVN_FIRST - 58;
+
 constexpr UINT TVN_KEYDOWN = TVN_FIRST - 12;
 // Selection (action TVC_*) and expansion (action TVE_EXPAND or TVE_COLLAPSE) notifications.
 // TVN_SELCHANGING and TVN_ITEMEXPANDING are refused by answering TRUE.
@@ -376,6 +372,8 @@ struct TCITEM {
     int iImage = -1;
     LPARAM lParam = 0;
 };
+constexpr UINT TCHT_NOWHERE = 0x0001;
+constexpr UINT TCHT_ONITEM = 0x0006;
 struct TCHITTESTINFO {
     POINT pt{};
     UINT flags = 0;

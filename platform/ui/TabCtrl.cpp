@@ -181,10 +181,10 @@ LRESULT CTabCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             const std::vector<CRect> rects = TabRects();
             for (size_t i = 0; i < rects.size(); ++i)
                 if (rects[i].PtInRect(info->pt)) {
-                    info->flags = 6;  // on the tab's label and icon
+                    info->flags = TCHT_ONITEM;
                     return static_cast<LRESULT>(i);
                 }
-            info->flags = 1;  // nowhere
+            info->flags = TCHT_NOWHERE;
             return -1;
         }
         case TCM_ADJUSTRECT: {
