@@ -17,8 +17,6 @@ void UnregisterMessageTarget(HWND hwnd) { Queue().Unregister(hwnd); }
 
 bool RebindMessageTarget(HWND hwnd, IMessageTarget* target) { return Queue().Rebind(hwnd, target); }
 
-IMessageTarget* FindMessageTarget(HWND hwnd) { return hwnd ? Queue().Lookup(hwnd) : nullptr; }
-
 void SetMessageLoopHooks(IMessageLoopHooks* hooks) { Queue().SetHooks(hooks); }
 
 bool IsWindow(HWND hwnd) { return hwnd && Queue().IsAlive(hwnd); }

@@ -47,8 +47,6 @@ HWND RegisterMessageTarget(IMessageTarget* target);
 void UnregisterMessageTarget(HWND hwnd);
 // Hands a live handle to another target (a window subclassed by another object); false when dead.
 bool RebindMessageTarget(HWND hwnd, IMessageTarget* target);
-// The target registered under a live handle, else null.
-IMessageTarget* FindMessageTarget(HWND hwnd);
 bool IsWindow(HWND hwnd);
 
 // On the UI thread: handled at once. From another thread: waits until the UI thread has handled

@@ -116,7 +116,6 @@ constexpr UINT SWP_NOREDRAW = 0x0008;
 constexpr UINT SWP_NOACTIVATE = 0x0010;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
-inline const HWND HWND_TOP = HWND();
 
 // Key codes of the keys the handheld has.
 constexpr UINT VK_BACK = 0x08;

@@ -233,3 +233,28 @@ TEST(Window, FocusComesBackToTheOwnersControlAfterAModalDialog) {
     owner.DestroyWindow();
     EXPECT_EQ(CWnd::GetFocus(), nullptr);
 }
+
+namespace {
+BOOL FindMarkedWindow(HWND hwnd, LPARAM found) {
+    if (!GetProp(hwnd, L"Quorin")) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+}  // namespace
+
+// The single-instance check of the start-up: a top-level window carrying the property is found.
+TEST(Window, TopLevelWindowsAreFoundByTheirProperty) {
+    CUiDriver ui;
+    CTestDlg plain, marked;
+    ASSERT_TRUE(plain.Create(kTestDialogId));
+    ASSERT_TRUE(marked.Create(kTestDialogId));
+    HWND found;
+    EXPECT_TRUE(EnumWindows(FindMarkedWindow, reinterpret_cast<LPARAM>(&found)));
+    marked.SetProp(L"Quorin", 1);
+    EXPECT_FALSE(EnumWindows(FindMarkedWindow, reinterpret_cast<LPARAM>(&found)));
+    EXPECT_EQ(found, marked.m_hWnd);
+    EXPECT_EQ(marked.RemoveProp(L"Quorin"), 1u);
+    EXPECT_EQ(marked.GetProp(L"Quorin"), 0u);
+    marked.DestroyWindow();
+    plain.DestroyWindow();
+}
