@@ -160,7 +160,6 @@ LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CIconButton::TrackHover(CPoint client, bool penDown) {
-    lastPointer_ = client;
     CPoint screen = client;
     ClientToScreen(&screen);
     // A pen held down over the button drags, it does not hover.
@@ -170,15 +169,17 @@ void CIconButton::TrackHover(CPoint client, bool penDown) {
         hover_ = TRUE;
         Invalidate();
         hoverTimer_ = SetTimer(kHoverTimer, 50);
-    } else if (hover_) {
-        CheckPointerLeft();
     }
 }
 
 void CIconButton::CheckPointerLeft() {
+    // The pointer itself, not the last move seen here: moves off the button go to other windows.
+    CPoint pointer;
+    GetCursorPos(&pointer);
+    ScreenToClient(&pointer);
     CRect client;
     GetClientRect(&client);
-    if (!client.PtInRect(lastPointer_)) PostMessage(WM_MOUSELEAVE);
+    if (!client.PtInRect(pointer)) PostMessage(WM_MOUSELEAVE);
 }
 
 void CIconButton::EndHover() {

@@ -91,6 +91,5 @@ private:
     BOOL forceIconSize_ = FALSE;
     int forcedCx_ = 0;
     int forcedCy_ = 0;
-    CPoint lastPointer_;  // client point of the last move seen
     IconButtonLayout lastLayout_;
 };

@@ -50,6 +50,9 @@ CPoint ScreenCentre(CWnd& wnd) {
     return r.CenterPoint();
 }
 
+// The pointer moves with no pen down, as a mouse does over the window.
+void MovePointer(CPoint screen) { CDesktop::Get().QueueInput({InputEvent::Kind::kMouseMove, screen.x, screen.y}); }
+
 }  // namespace
 
 TEST(CIconButtonTest, SettersRefuseOutOfRangeValues) {
@@ -87,7 +90,7 @@ TEST(CIconButtonTest, PickLookClicksAndDoubleTaps) {
         EXPECT_EQ(dlg.picks, 1);
         ui.DoubleTap(ScreenCentre(dlg.pick));
         EXPECT_EQ(dlg.picks, 3);
-        ui.Click(d, IDCANCEL);
+        ui.PressKey(VK_ESCAPE);
     });
     dlg.DoModal();
 }
@@ -108,7 +111,7 @@ TEST(CIconButtonTest, CheckBoxButtonTogglesItsLookAndStillNotifies) {
         EXPECT_EQ(dlg.toggles, 2);
         ui.Pump();
         EXPECT_NE(CDesktop::Get().Screen().colorAt(centre.x - 25, centre.y), RGB(255, 0, 0));
-        ui.Click(d, IDCANCEL);
+        ui.PressKey(VK_ESCAPE);
     });
     dlg.DoModal();
 }
@@ -116,7 +119,7 @@ TEST(CIconButtonTest, CheckBoxButtonTogglesItsLookAndStillNotifies) {
 TEST(CIconButtonTest, ForcedIconSizeAndHoverOnlyForFlatButtons) {
     CUiDriver ui;
     CButtonsDlg dlg;
-    ui.OnModal(kButtonDialog.id, [&](CDialog& d) {
+    ui.OnModal(kButtonDialog.id, [&](CDialog&) {
         dlg.plain.SetIconSize(0, 24);
         dlg.plain.SetIcon(IDI_PICK_FROM_LIBRARY, 28, 28);
         ui.Pump();
@@ -131,14 +134,18 @@ TEST(CIconButtonTest, ForcedIconSizeAndHoverOnlyForFlatButtons) {
         EXPECT_FALSE(dlg.pick.IsHovering());
         dlg.plain.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
         EXPECT_FALSE(dlg.plain.IsHovering());  // a pen held down drags
-        dlg.plain.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        MovePointer(ScreenCentre(dlg.plain));
+        ui.Pump();
         EXPECT_TRUE(dlg.plain.IsHovering());
         ui.Advance(100);
         EXPECT_TRUE(dlg.plain.IsHovering());
-        dlg.plain.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(-20, 5));
+        // Off the button the moves go to the dialog; the hover timer sees the pointer gone.
+        MovePointer(ScreenCentre(dlg.plain) + CPoint(0, 40));
+        ui.Pump();
+        EXPECT_TRUE(dlg.plain.IsHovering());
         ui.Advance(100);
         EXPECT_FALSE(dlg.plain.IsHovering());
-        ui.Click(d, IDCANCEL);
+        ui.PressKey(VK_ESCAPE);
     });
     dlg.DoModal();
 }
