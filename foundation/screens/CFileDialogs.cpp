@@ -2,6 +2,7 @@
 
 #include "foundation/FrameServices.h"
 #include "foundation/screens/FileDialogRules.h"
+#include "foundation/screens/FolderListing.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 
@@ -17,26 +18,33 @@ CString FrameRootFolder() {
     return frame ? frame->RootFolder() : CString(L"\\");
 }
 
-HTREEITEM NewSelection(NMHDR* header) { return reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem; }
 }  // namespace
 
-COpenFileDlg::COpenFileDlg(CWnd* parent)
-    : CDialog(IDD, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {
+CFolderTreeDlg::CFolderTreeDlg(UINT templateId, CWnd* parent)
+    : CDialog(templateId, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {}
+
+void CFolderTreeDlg::ShowTree(const std::vector<CString>& filters) {
+    ShowWindow(SW_MAXIMIZE);
+    tree_.SubclassDlgItem(kTree, this);
+    for (const CString& filter : filters) tree_.AddFilter(filter);
+    tree_.DisplayTree(rootFolder_, TRUE);
+    // With nothing selected a typed name would land outside the folders shown.
+    if (!tree_.SelectPath(startFolder_)) tree_.SelectItem(tree_.GetRootItem());
+}
+
+CString CFolderTreeDlg::SelectedPath(NMHDR* header) const {
+    return tree_.GetItemPath(reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem);
+}
+
+COpenFileDlg::COpenFileDlg(CWnd* parent) : CFolderTreeDlg(IDD, parent) {
     BindNotify(kTree, TVN_SELCHANGED, &COpenFileDlg::OnSelChanged);
 }
 
-void COpenFileDlg::AddFilter(const CString& pattern) {
-    if (!filters_.empty() && filters_.front() == L"*.*") filters_.clear();
-    filters_.push_back(pattern);
-}
+void COpenFileDlg::AddFilter(const CString& pattern) { AddFileFilter(filters_, pattern); }
 
 BOOL COpenFileDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    ShowWindow(SW_MAXIMIZE);
-    tree_.SubclassDlgItem(kTree, this);
-    for (const CString& filter : filters_) tree_.AddFilter(filter);
-    tree_.DisplayTree(rootFolder_, TRUE);
-    tree_.SelectPath(startFolder_);
+    ShowTree(filters_);
     return TRUE;
 }
 
@@ -46,7 +54,7 @@ void COpenFileDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void COpenFileDlg::OnSelChanged(NMHDR* header, LRESULT*) {
-    pathName_ = tree_.GetItemPath(NewSelection(header));
+    pathName_ = SelectedPath(header);
     UpdateData(FALSE);
 }
 
@@ -59,19 +67,14 @@ void COpenFileDlg::OnOK() {
     EndDialog(IDOK);
 }
 
-CFileSaveDlg::CFileSaveDlg(CWnd* parent)
-    : CDialog(IDD, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {
+CFileSaveDlg::CFileSaveDlg(CWnd* parent) : CFolderTreeDlg(IDD, parent) {
     BindNotify(kTree, TVN_SELCHANGED, &CFileSaveDlg::OnSelChanged);
     BindControl(kSaveNameEdit, EN_CHANGE, &CFileSaveDlg::OnNameChanged);
 }
 
 BOOL CFileSaveDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    ShowWindow(SW_MAXIMIZE);
-    tree_.SubclassDlgItem(kTree, this);
-    tree_.AddFilter(filter_);
-    tree_.DisplayTree(rootFolder_, TRUE);
-    tree_.SelectPath(startFolder_);
+    ShowTree({filter_});
     return TRUE;
 }
 
@@ -82,7 +85,7 @@ void CFileSaveDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CFileSaveDlg::OnSelChanged(NMHDR* header, LRESULT*) {
-    SaveSelectionChanged(tree_.GetItemPath(NewSelection(header)), FilterExtension(filter_), pathText_, fileName_);
+    SaveSelectionChanged(SelectedPath(header), FilterExtension(filter_), pathText_, fileName_);
     SetDlgItemText(kSavePathEdit, pathText_);
     // Only a new name is shown, so that typing in the name edit is not disturbed.
     CString shownName;

@@ -7,15 +7,37 @@
 #include "foundation/screens/CFolderTreeCtrl.h"
 #include "platform/ui/Dialog.h"
 
-class COpenFileDlg : public CDialog {
+// What both file dialogs share: the tree, the folders it opens at, and the result.
+class CFolderTreeDlg : public CDialog {
+public:
+    // The path selected when the dialog opens; the frame's root folder unless set.
+    void SetStartFolder(const CString& path) { startFolder_ = path; }
+    // The folder shown as the tree's top item; the frame's root folder unless set.
+    void SetRootFolder(const CString& path) { rootFolder_ = path; }
+    CString GetPathName() const { return pathName_; }
+
+protected:
+    CFolderTreeDlg(UINT templateId, CWnd* parent);
+    // Maximised, with the tree of the root folder showing the files the filters match, at the
+    // start folder, or at the top item when the start folder cannot be selected.
+    void ShowTree(const std::vector<CString>& filters);
+    CString SelectedPath(NMHDR* selectionChange) const;
+
+    CFolderTreeCtrl tree_;
+    CString pathName_;
+
+private:
+    CString startFolder_;
+    CString rootFolder_;
+};
+
+class COpenFileDlg : public CFolderTreeDlg {
 public:
     enum { IDD = 15152 };
     explicit COpenFileDlg(CWnd* parent = nullptr);
 
+    // The first pattern replaces "*.*"; e.g. "*.rnb".
     void AddFilter(const CString& pattern);
-    void SetStartFolder(const CString& path) { startFolder_ = path; }
-    void SetRootFolder(const CString& path) { rootFolder_ = path; }
-    CString GetPathName() const { return pathName_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -26,23 +48,16 @@ protected:
 private:
     void OnSelChanged(NMHDR* header, LRESULT* result);
 
-    CFolderTreeCtrl tree_;
-    CString pathName_;
-    CString startFolder_;
     std::vector<CString> filters_{L"*.*"};
-    CString rootFolder_;
 };
 
-class CFileSaveDlg : public CDialog {
+class CFileSaveDlg : public CFolderTreeDlg {
 public:
     enum { IDD = 15151 };
     explicit CFileSaveDlg(CWnd* parent = nullptr);
 
     // The one filter, e.g. "*.xyh"; its part from the first "." is the saved name's extension.
     void SetFilter(const CString& pattern) { filter_ = pattern; }
-    void SetStartFolder(const CString& path) { startFolder_ = path; }
-    void SetRootFolder(const CString& path) { rootFolder_ = path; }
-    CString GetPathName() const { return pathName_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -55,11 +70,7 @@ private:
     void OnSelChanged(NMHDR* header, LRESULT* result);
     void OnNameChanged();
 
-    CString pathName_;
-    CFolderTreeCtrl tree_;
     CString pathText_;
     CString fileName_;
-    CString startFolder_;
     CString filter_{L"*.*"};
-    CString rootFolder_;
 };

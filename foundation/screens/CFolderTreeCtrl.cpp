@@ -4,10 +4,7 @@
 #include "platform/files/FileOps.h"
 #include "resources/FoundationIcons.h"
 
-void CFolderTreeCtrl::AddFilter(const CString& pattern) {
-    if (!filters_.empty() && filters_.front() == L"*.*") filters_.clear();
-    filters_.push_back(pattern);
-}
+void CFolderTreeCtrl::AddFilter(const CString& pattern) { AddFileFilter(filters_, pattern); }
 
 BOOL CFolderTreeCtrl::AttachSystemImageList() {
     if (imageList_.GetSafeHandle()) {

@@ -7,9 +7,20 @@ CString FilterExtension(const CString& filter) {
     return dot < 0 ? CString() : filter.Mid(dot);
 }
 
+namespace {
+
+// The tree lists files whatever the case of their extension, so "PT.XYH" holds ".xyh" too.
+bool HoldsExtension(const CString& path, const CString& extension) {
+    if (extension.IsEmpty()) return false;
+    CString p = path, e = extension;
+    return p.MakeUpper().Find(e.MakeUpper().c_str()) >= 0;
+}
+
+}  // namespace
+
 void SaveSelectionChanged(const CString& selectedPath, const CString& extension, CString& pathText, CString& fileName) {
     pathText = selectedPath;
-    if (!extension.IsEmpty() && selectedPath.Find(extension.c_str()) >= 0)
+    if (HoldsExtension(selectedPath, extension))
         fileName = selectedPath.Mid(selectedPath.ReverseFind(L'\\') + 1);
 }
 
@@ -17,7 +28,7 @@ CString ComposeSavePath(const CString& pathText, const CString& fileName, const 
     const int dot = fileName.Find(L'.');
     const CString base = dot < 0 ? fileName : fileName.Left(dot);
     CString folder = pathText;
-    if (!extension.IsEmpty() && folder.Find(extension.c_str()) >= 0) folder = folder.Left(folder.ReverseFind(L'\\'));
+    if (HoldsExtension(folder, extension)) folder = folder.Left(folder.ReverseFind(L'\\'));
     return folder + L"\\" + base + extension;
 }
 

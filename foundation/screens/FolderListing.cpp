@@ -3,6 +3,11 @@
 #include "foundation/StringRoutines.h"
 #include "platform/files/FileOps.h"
 
+void AddFileFilter(std::vector<CString>& filters, const CString& pattern) {
+    if (!filters.empty() && filters.front() == L"*.*") filters.clear();
+    filters.push_back(pattern);
+}
+
 bool MatchesFileFilters(const CString& name, const std::vector<CString>& filters) {
     if (!filters.empty() && filters.front() == L"*.*") return true;
     CString tail = name.Right(3);

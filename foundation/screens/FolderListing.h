@@ -5,6 +5,9 @@
 
 #include "platform/text/CString.h"
 
+// Appends a file pattern; the first one replaces the "*.*" a filter list starts with.
+void AddFileFilter(std::vector<CString>& filters, const CString& pattern);
+
 // "*.*" as the first filter shows every file; otherwise a name matches when its last three
 // characters equal a filter's last three, ignoring case ("*.xyh" matches "PT.XYH").
 bool MatchesFileFilters(const CString& name, const std::vector<CString>& filters);

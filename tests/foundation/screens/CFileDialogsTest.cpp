@@ -16,6 +16,12 @@ protected:
         WriteHostFile("Other/q.xyh", "x");
     }
     static CFolderTreeCtrl& Tree(CDialog& d) { return *dynamic_cast<CFolderTreeCtrl*>(d.GetDlgItem(1001)); }
+    // Taps the item's text, as the user chooses a folder or file.
+    void TapItem(CFolderTreeCtrl& tree, HTREEITEM item) {
+        CRect r;
+        ASSERT_TRUE(tree.GetItemRect(item, &r, TRUE));
+        ui.Tap(tree, r.CenterPoint());
+    }
     static std::vector<CString> Children(CFolderTreeCtrl& tree, HTREEITEM item) {
         std::vector<CString> names;
         for (HTREEITEM child = tree.GetChildItem(item); child; child = tree.GetNextSiblingItem(child))
@@ -117,4 +123,33 @@ TEST_F(FileDialogsTest, SaveOverAnExistingFileAsksFirst) {
     EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\b.xyh");
     EXPECT_EQ(ui.MessageBoxTexts(),
               (std::vector<CString>{L"该文件已存在，要覆盖此文件吗?", L"该文件已存在，要覆盖此文件吗?"}));
+}
+
+TEST_F(FileDialogsTest, SaveNameTypedAfterTappingAFileOfUpperCaseExtensionStaysInItsFolder) {
+    CFileSaveDlg dlg;
+    dlg.SetFilter(L"*.xyh");
+    dlg.SetStartFolder(L"\\Jobs\\road\\data");
+    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
+        CFolderTreeCtrl& tree = Tree(d);
+        TapItem(tree, tree.FindChildItem(tree.GetSelectedItem(), L"A.XYH"));
+        EXPECT_EQ(ui.GetText(d, 1041), L"A.XYH");
+        ui.SetText(d, 1041, L"pt");
+        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data\\pt.xyh");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\pt.xyh");
+}
+
+TEST_F(FileDialogsTest, StartFolderOutsideTheRootOpensAtTheRoot) {
+    CFileSaveDlg dlg;
+    dlg.SetFilter(L"*.xyh");
+    dlg.SetStartFolder(L"\\Other");
+    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs");
+        ui.SetText(d, 1041, L"pt");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\pt.xyh");
 }
