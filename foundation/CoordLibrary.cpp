@@ -1,5 +1,6 @@
 #include "foundation/CoordLibrary.h"
 
+#include <cmath>
 #include <cwchar>
 
 #include "platform/text/Format.h"
@@ -82,7 +83,8 @@ void CCoordLibrary::SetShown(int32_t type, bool shown) {
 
 namespace {
 
-// A whole decimal number, blanks around it allowed ("12.5", "-3", "1e3"); no hex, inf or nan.
+// A whole decimal number, blanks around it allowed ("12.5", "-3", "1e3"); no hex, inf or nan, and
+// none too large to be written back as digits.
 bool IsNumberText(const CString& text) {
     CString t = text;
     t.Trim();
@@ -90,8 +92,8 @@ bool IsNumberText(const CString& text) {
     for (int i = 0; i < t.GetLength(); ++i)
         if (!std::wcschr(L"0123456789+-.eE", t[i])) return false;
     wchar_t* end = nullptr;
-    std::wcstod(t.c_str(), &end);
-    return end && *end == L'\0';
+    const double value = std::wcstod(t.c_str(), &end);
+    return end && *end == L'\0' && std::isfinite(value);
 }
 
 }  // namespace

@@ -42,22 +42,22 @@ void PlotViewport::CentreOn(const WorldPoint& c) {
     originE_ = c.e - (r.right - r.left) * metresPerPixel_ * 0.5;
 }
 
-bool PlotViewport::ZoomIn() {
-    if (!(metresPerPixel_ * 70.0 > 0.01)) return false;
+void PlotViewport::ZoomAboutCentre(double factor) {
     const PixelRect& r = clientRect_;
     const WorldPoint c = ScreenToWorld(static_cast<int32_t>((r.left + r.right) * 0.5),
                                        static_cast<int32_t>((r.top + r.bottom) * 0.5));
-    metresPerPixel_ *= 0.875;
+    metresPerPixel_ *= factor;
     CentreOn(c);
+}
+
+bool PlotViewport::ZoomIn() {
+    if (!(metresPerPixel_ * 70.0 > 0.01)) return false;
+    ZoomAboutCentre(0.875);
     return true;
 }
 
 bool PlotViewport::ZoomOut() {
-    const PixelRect& r = clientRect_;
-    const WorldPoint c = ScreenToWorld(static_cast<int32_t>((r.left + r.right) * 0.5),
-                                       static_cast<int32_t>((r.top + r.bottom) * 0.5));
-    metresPerPixel_ *= 2.0;
-    CentreOn(c);
+    ZoomAboutCentre(2.0);
     return true;
 }
 

@@ -108,6 +108,8 @@ private:
     bool InPlotArea(PixelPoint p) const;
     PixelPoint Reduce(PixelPoint p) const { return {p.x - mouseOffset_.x, p.y - mouseOffset_.y}; }
     void CentreOn(const WorldPoint& c);
+    // The world point at the centre pixel stays there.
+    void ZoomAboutCentre(double factor);
 
     double originN_ = 0.0;
     double originE_ = 0.0;

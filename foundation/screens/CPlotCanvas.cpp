@@ -28,44 +28,8 @@ private:
     CPen* pen_;
 };
 
-}  // namespace
-
-bool CPlotCanvas::OnMouseDown(CPoint point, CDC& dc, bool& picked, PointRecord& pickedPoint) {
-    const PickResult r = MouseDown({point.x, point.y});
-    picked = r.picked;
-    if (r.picked) pickedPoint = r.point;
-    if (r.eraseSquare || r.drawSquare) {
-        CPen pen(PS_SOLID, 2, RGB(0, 0, 0));
-        InvertedDrawing inverted(dc, &pen);
-        if (r.eraseSquare) DrawSquare(dc, *r.eraseSquare);
-        if (r.drawSquare) DrawSquare(dc, *r.drawSquare);
-    }
-    return false;
-}
-
-bool CPlotCanvas::OnMouseMove(CPoint point, CDC& dc) {
-    RubberBand band;
-    const bool repaint = MouseMove({point.x, point.y}, band);
-    if (band.erase || band.draw) {
-        CPen pen(PS_DASH, 0, RGB(0, 0, 0));
-        InvertedDrawing inverted(dc, &pen);
-        if (band.erase) DrawRubberBand(dc, *band.erase);
-        if (band.draw) DrawRubberBand(dc, *band.draw);
-    }
-    return repaint;
-}
-
-bool CPlotCanvas::OnMouseUp(CPoint point) { return MouseUp({point.x, point.y}); }
-
-void CPlotCanvas::DrawSquare(CDC& dc, const PixelRect& s) {
-    dc.MoveTo(s.left, s.top);
-    dc.LineTo(s.right, s.top);
-    dc.LineTo(s.right, s.bottom);
-    dc.LineTo(s.left, s.bottom);
-    dc.LineTo(s.left, s.top);
-}
-
-void CPlotCanvas::DrawRubberBand(CDC& dc, const PixelRect& box) {
+// The selection square and the rubber band, drawn and erased alike.
+void DrawBox(CDC& dc, const PixelRect& box) {
     // start -> (start.x, corner.y) -> corner -> (corner.x, start.y) -> start
     dc.MoveTo(box.left, box.top);
     dc.LineTo(box.left, box.bottom);
@@ -74,7 +38,8 @@ void CPlotCanvas::DrawRubberBand(CDC& dc, const PixelRect& box) {
     dc.LineTo(box.left, box.top);
 }
 
-void CPlotCanvas::DrawMarker(CDC& dc, const MarkerOutline& outline) {
+// The position marker of an outline: a circle for one point, a dot and an arrowhead for four.
+void DrawMarker(CDC& dc, const MarkerOutline& outline) {
     if (outline.size() == 1) {
         ::DrawCircle(dc, outline[0].x, outline[0].y, 8);
         ::DrawCircle(dc, outline[0].x, outline[0].y, 2);
@@ -85,6 +50,35 @@ void CPlotCanvas::DrawMarker(CDC& dc, const MarkerOutline& outline) {
         dc.Polyline(triangle, 4);
     }
 }
+
+}  // namespace
+
+bool CPlotCanvas::OnMouseDown(CPoint point, CDC& dc, bool& picked, PointRecord& pickedPoint) {
+    const PickResult r = MouseDown({point.x, point.y});
+    picked = r.picked;
+    if (r.picked) pickedPoint = r.point;
+    if (r.eraseSquare || r.drawSquare) {
+        CPen pen(PS_SOLID, 2, RGB(0, 0, 0));
+        InvertedDrawing inverted(dc, &pen);
+        if (r.eraseSquare) DrawBox(dc, *r.eraseSquare);
+        if (r.drawSquare) DrawBox(dc, *r.drawSquare);
+    }
+    return false;
+}
+
+bool CPlotCanvas::OnMouseMove(CPoint point, CDC& dc) {
+    RubberBand band;
+    const bool repaint = MouseMove({point.x, point.y}, band);
+    if (band.erase || band.draw) {
+        CPen pen(PS_DASH, 0, RGB(0, 0, 0));
+        InvertedDrawing inverted(dc, &pen);
+        if (band.erase) DrawBox(dc, *band.erase);
+        if (band.draw) DrawBox(dc, *band.draw);
+    }
+    return repaint;
+}
+
+bool CPlotCanvas::OnMouseUp(CPoint point) { return MouseUp({point.x, point.y}); }
 
 void CPlotCanvas::DrawPosition(CDC& dc, double n, double e, double h) {
     const MarkerStep step = NextMarker(n, e, h);

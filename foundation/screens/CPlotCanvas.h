@@ -30,9 +30,4 @@ public:
     // The correction-age glyph; blinks by drawing an empty glyph on every other call.
     void DrawSignalGlyph(CDC& dc, int32_t differentialAge);
     void DrawLinkTag(CDC& dc, int32_t kind, int32_t number, int32_t shown);
-
-private:
-    void DrawMarker(CDC& dc, const MarkerOutline& outline);
-    void DrawSquare(CDC& dc, const PixelRect& square);
-    void DrawRubberBand(CDC& dc, const PixelRect& box);
 };

@@ -119,6 +119,7 @@ TEST(CoordLibraryTest, TextsThatWouldCorruptTheFileAreRefused) {
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"3", L"x,y"), &bad).IsEmpty());
     EXPECT_EQ(bad, 4);
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"0x10", L"")).IsEmpty());
+    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1e999", L"2", L"3", L"")).IsEmpty());  // would be saved as "inf"
 }
 
 TEST(PointSearchTest, EarliestMatchFirstCaseBlind) {
