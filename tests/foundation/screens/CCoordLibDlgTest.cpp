@@ -22,8 +22,12 @@ protected:
         for (int i = 0; i < 1000 && dlg.IsLoading(); ++i) ui.Pump();
         ASSERT_FALSE(dlg.IsLoading());
     }
+    // Taps the row's number, as the user chooses a point.
     void Select(CCoordLibDlg& dlg, int row) {
-        dlg.List().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        CRect r;
+        ASSERT_TRUE(dlg.List().GetItemRect(row, &r, LVIR_BOUNDS));
+        ui.Tap(dlg.List(), CPoint(r.left + 30, r.CenterPoint().y));
+        ASSERT_EQ(dlg.List().GetNextItem(-1, LVNI_SELECTED), row);
     }
     static std::vector<CString> Column(CCoordLibDlg& dlg, int column) {
         std::vector<CString> texts;
@@ -85,7 +89,7 @@ TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
 }
 
 TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
-    WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,c\r\n");
+    WriteLibrary(L"0,基准点A,3456700.125,512300.5,40.25,电杆\r\n1,B,4,5,6,c\r\n");
     CCoordLibDlg dlg;
     ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
         EXPECT_FALSE(d.GetDlgItem(1050)->IsWindowVisible());  // no picking from the open library
@@ -101,12 +105,14 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
         EXPECT_FALSE(d.HasEnded());
         EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1011));
         ui.SetText(d, 1011, L"20");
+        ui.SetText(d, 1046, L"界桩");
         ui.Click(d, IDOK);
     });
     ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, 1045), L"A");
-        EXPECT_EQ(ui.GetText(d, 1010), L"1");
-        ui.SetText(d, 1045, L"A2");
+        EXPECT_EQ(ui.GetText(d, 1045), L"基准点A");
+        EXPECT_EQ(ui.GetText(d, 1010), L"3456700.125");
+        ui.SetText(d, 1045, L"基准点A2");
+        ui.SetText(d, 1012, L"41.0004");
         ui.Click(d, IDOK);
     });
     ui.AnswerMessageBox(IDYES);
@@ -115,20 +121,25 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
         ui.Click(d, kAdd);
         EXPECT_EQ(dlg.List().GetItemText(2, 0), L"2");
         EXPECT_EQ(dlg.List().GetItemText(2, 2), L"10.5");
-        // Deleting the new point removes it and no other.
-        Select(dlg, 2);
+        EXPECT_EQ(dlg.List().GetItemText(2, 6), L"输入点");
+        // Deleting B keeps the numbers of the others.
+        Select(dlg, 1);
         ui.Click(d, kDelete);
-        EXPECT_EQ(Column(dlg, 1), (std::vector<CString>{L"A", L"B"}));
+        EXPECT_EQ(Column(dlg, 0), (std::vector<CString>{L"0", L"2"}));
         Select(dlg, 0);
         ui.Click(d, kEdit);
-        EXPECT_EQ(dlg.List().GetItemText(0, 1), L"A2");
+        EXPECT_EQ(dlg.List().GetItemText(0, 1), L"基准点A2");
+        EXPECT_EQ(dlg.List().GetItemText(0, 4), L"41.0004");  // as typed
+        Select(dlg, 1);
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_strName, L"A2");
+    EXPECT_EQ(dlg.m_strName, L"新点");
+    EXPECT_EQ(dlg.m_strEast, L"20");
     EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"点名和属性中不能有逗号,请重新输入!",
                                                           L"坐标和高程必须是数字,请重新输入!", L"确实要删除该项吗?"}));
-    EXPECT_EQ(Library(), "0,A2,1.000,2.000,3.000,c\r\n0,B,4.000,5.000,6.000,c\r\n");
+    EXPECT_EQ(Library(), ToGbk(CString(L"0,基准点A2,3456700.125,512300.500,41.000,电杆\r\n"
+                                       L"0,新点,10.500,20.000,1.000,界桩\r\n")));
 }
 
 TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
@@ -222,13 +233,18 @@ TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
     });
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
+        Select(dlg, 5);
         ui.Click(d, kFind);
+        // The found row replaces the one tapped before.
         EXPECT_EQ(dlg.List().GetNextItem(-1, LVNI_SELECTED), 0);
+        EXPECT_EQ(dlg.List().GetNextItem(0, LVNI_SELECTED), -1);
         ui.Pump();
         ui.Screenshot(QZ_BINARY_DIR "/foundation-coordinate-library.png");
-        ui.PressKey(VK_ESCAPE);
+        ui.Click(d, IDOK);
     });
-    dlg.DoModal();
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, L"K1");
+    EXPECT_EQ(dlg.m_strNorth, L"3456712.625");
 }
 
 TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
