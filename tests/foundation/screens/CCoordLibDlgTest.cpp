@@ -170,10 +170,14 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
     WriteHostFile("Jobs/road/data/pts.xyh", "S1,10,20,30,code,,,,,,,,,,2\r\n");
     CCoordLibDlg dlg;
     ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) {
-        ui.SetText(d, 1000, L"\\Jobs\\road\\data");
+        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data");
         ui.Click(d, IDOK);  // a folder is no file
         EXPECT_FALSE(d.HasEnded());
-        ui.SetText(d, 1000, L"\\Jobs\\road\\data\\pts.xyh");
+        auto& tree = *dynamic_cast<CFolderTreeCtrl*>(d.GetDlgItem(1001));
+        CRect item;
+        ASSERT_TRUE(tree.GetItemRect(tree.FindChildItem(tree.GetSelectedItem(), L"pts.xyh"), &item, TRUE));
+        ui.Tap(tree, item.CenterPoint());
+        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data\\pts.xyh");
         ui.Click(d, IDOK);
     });
     ui.AnswerMessageBox(IDOK);  // ignored refusal of the folder
@@ -184,7 +188,9 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
         ui.Click(d, kImport);
         FillAll(dlg);
         EXPECT_EQ(Column(dlg, 6), (std::vector<CString>{L"输入点", L"边桩点"}));
-        ui.PressKey(VK_ESCAPE);
+        CRect window;
+        d.GetWindowRect(&window);
+        ui.Tap(CPoint(window.right - 10, window.top + 10));  // the caption's close box
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"未选择任何文件，请先选择文件!",
