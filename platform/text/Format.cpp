@@ -45,15 +45,15 @@ double RoundTiesAwayFromZero(double value, int precision) {
 }
 
 template <typename T>
-void AppendPrintf(std::wstring& out, const std::string& spec, T value) {
+void AppendPrintf(std::wstring& out, const std::string& conversion, T value) {
     char small[128];
-    const int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    const int n = std::snprintf(small, sizeof small, conversion.c_str(), value);
     if (n < 0) return;
     std::string large;
     const char* text = small;
     if (static_cast<size_t>(n) >= sizeof small) {
         large.resize(static_cast<size_t>(n) + 1);
-        std::snprintf(large.data(), large.size(), spec.c_str(), value);
+        std::snprintf(large.data(), large.size(), conversion.c_str(), value);
         text = large.c_str();
     }
     for (int i = 0; i < n; ++i) out += static_cast<wchar_t>(static_cast<unsigned char>(text[i]));
@@ -129,10 +129,10 @@ CString FormatV(const wchar_t* format, va_list args) {
         }
         const wchar_t conv = *p;
         if (!conv) break;
-        std::string spec = "%";
-        spec += flags;
-        if (width > 0) spec += std::to_string(width);
-        if (precision >= 0) spec.append(".").append(std::to_string(precision));
+        std::string conversion = "%";
+        conversion += flags;
+        if (width > 0) conversion += std::to_string(width);
+        if (precision >= 0) conversion.append(".").append(std::to_string(precision));
         switch (conv) {
             case L'd':
             case L'i':
@@ -140,26 +140,26 @@ CString FormatV(const wchar_t* format, va_list args) {
             case L'x':
             case L'X':
             case L'o':
-                spec += is64 ? "ll" : "";
-                spec += static_cast<char>(conv);
+                conversion += is64 ? "ll" : "";
+                conversion += static_cast<char>(conv);
                 if (is64)
-                    AppendPrintf(out, spec, va_arg(ap, long long));
+                    AppendPrintf(out, conversion, va_arg(ap, long long));
                 else
-                    AppendPrintf(out, spec, va_arg(ap, int32_t));
+                    AppendPrintf(out, conversion, va_arg(ap, int32_t));
                 break;
             case L'f':
             case L'F': {
-                spec += static_cast<char>(conv);
+                conversion += static_cast<char>(conv);
                 const double value = va_arg(ap, double);
-                AppendPrintf(out, spec, RoundTiesAwayFromZero(value, precision < 0 ? 6 : precision));
+                AppendPrintf(out, conversion, RoundTiesAwayFromZero(value, precision < 0 ? 6 : precision));
                 break;
             }
             case L'e':
             case L'E':
             case L'g':
             case L'G':
-                spec += static_cast<char>(conv);
-                AppendPrintf(out, spec, va_arg(ap, double));
+                conversion += static_cast<char>(conv);
+                AppendPrintf(out, conversion, va_arg(ap, double));
                 break;
             case L'c':
                 AppendPadded(out, std::wstring(1, static_cast<wchar_t>(va_arg(ap, int))), flags, width);
