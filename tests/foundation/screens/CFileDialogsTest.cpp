@@ -125,31 +125,31 @@ TEST_F(FileDialogsTest, SaveOverAnExistingFileAsksFirst) {
               (std::vector<CString>{L"该文件已存在，要覆盖此文件吗?", L"该文件已存在，要覆盖此文件吗?"}));
 }
 
-TEST_F(FileDialogsTest, SaveNameTypedAfterTappingAFileOfUpperCaseExtensionStaysInItsFolder) {
-    CFileSaveDlg dlg;
-    dlg.SetFilter(L"*.xyh");
-    dlg.SetStartFolder(L"\\Jobs\\road\\data");
-    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
-        CFolderTreeCtrl& tree = Tree(d);
-        TapItem(tree, tree.FindChildItem(tree.GetSelectedItem(), L"A.XYH"));
-        EXPECT_EQ(ui.GetText(d, 1041), L"A.XYH");
-        ui.SetText(d, 1041, L"pt");
-        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data\\pt.xyh");
-        ui.Click(d, IDOK);
-    });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\pt.xyh");
-}
-
-TEST_F(FileDialogsTest, StartFolderOutsideTheRootOpensAtTheRoot) {
-    CFileSaveDlg dlg;
-    dlg.SetFilter(L"*.xyh");
-    dlg.SetStartFolder(L"\\Other");
-    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs");
-        ui.SetText(d, 1041, L"pt");
-        ui.Click(d, IDOK);
-    });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\pt.xyh");
+TEST_F(FileDialogsTest, TypedNameStaysInTheFolderShown) {
+    struct Case {
+        const wchar_t* startFolder;
+        const wchar_t* tappedFile;  // tapped before the name is typed
+        const wchar_t* savedPath;
+    };
+    const Case cases[] = {
+        {L"\\Jobs\\road\\data", L"A.XYH", L"\\Jobs\\road\\data\\pt.xyh"},  // extension in upper case
+        {L"\\Other", nullptr, L"\\Jobs\\pt.xyh"},                           // outside the root: at the top folder
+    };
+    for (const Case& c : cases) {
+        CFileSaveDlg dlg;
+        dlg.SetFilter(L"*.xyh");
+        dlg.SetStartFolder(c.startFolder);
+        ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
+            CFolderTreeCtrl& tree = Tree(d);
+            if (c.tappedFile) {
+                TapItem(tree, tree.FindChildItem(tree.GetSelectedItem(), c.tappedFile));
+                EXPECT_EQ(ui.GetText(d, 1041), c.tappedFile);
+            }
+            ui.SetText(d, 1041, L"pt");
+            EXPECT_EQ(ui.GetText(d, 1004), c.savedPath);
+            ui.Click(d, IDOK);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.GetPathName(), c.savedPath);
+    }
 }
