@@ -4,12 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bench/foundation/LibraryBytes.h"
 #include "foundation/FrameServices.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "platform/files/DevicePath.h"
 #include "platform/testing/UiDriver.h"
-#include "platform/text/CodePage.h"
-#include "platform/text/Format.h"
 #include "platform/ui/CommonControls.h"
 
 namespace {
@@ -30,19 +29,7 @@ public:
 void BM_CoordLibDialogUsable(benchmark::State& state) {
     const auto root = std::filesystem::temp_directory_path() / ("qz-bench-coordlib-" + std::to_string(::getpid()));
     std::filesystem::create_directories(root / "Jobs/big");
-    {
-        std::ofstream out(root / "Jobs/big/big.lib", std::ios::binary);
-        for (int i = 0; i < state.range(0); ++i) {
-            CoordLibRecord r;
-            r.type = i % 5;
-            r.name = Format(L"控制点%d", i);
-            r.north = 3456789.123 + i * 0.5;
-            r.east = 512345.678 - i * 0.25;
-            r.height = 45.6 + i % 100;
-            r.code = L"电杆";
-            out << ToGbk(FormatCoordLibLine(r));
-        }
-    }
+    std::ofstream(root / "Jobs/big/big.lib", std::ios::binary) << LibraryBytes(static_cast<int>(state.range(0)));
     SetDeviceRoot(root);
     InitCommonControls();
     BenchFrame frame;

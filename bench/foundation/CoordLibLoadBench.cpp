@@ -1,12 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include "bench/foundation/LibraryBytes.h"
 #include "foundation/CoordLibrary.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 
-namespace {
-
-// A library file as the device writes it: GBK names and codes, CR LF line ends.
 std::string LibraryBytes(int points) {
     std::string bytes;
     for (int i = 0; i < points; ++i) {
@@ -21,6 +19,8 @@ std::string LibraryBytes(int points) {
     }
     return bytes;
 }
+
+namespace {
 
 // From the file's bytes to the records and the rows the list shows.
 void BM_CoordLibParse(benchmark::State& state) {
