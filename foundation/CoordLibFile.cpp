@@ -87,10 +87,12 @@ bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout) {
     return false;
 }
 
-std::vector<CString> ReadCoordLibFile(const CString& devicePath) {
+bool ReadCoordLibFile(const CString& devicePath, std::vector<CString>& lines) {
     std::string bytes;
-    if (!ReadWholeFile(devicePath, bytes)) return {};
-    return CoordLibLinesFromBytes(bytes);
+    lines.clear();
+    if (!ReadWholeFile(devicePath, bytes)) return false;
+    lines = CoordLibLinesFromBytes(bytes);
+    return true;
 }
 
 bool SaveCoordLibFile(const CString& devicePath, const std::vector<CoordLibRecord>& records) {

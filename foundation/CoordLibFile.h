@@ -32,8 +32,8 @@ std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes);
 // The library file's bytes: a line per record not deleted, in array order.
 std::string CoordLibFileBytes(const std::vector<CoordLibRecord>& records);
 
-// The file's lines; none when it is missing or unreadable.
-std::vector<CString> ReadCoordLibFile(const CString& devicePath);
+// The file's lines; false (and no lines) when it is missing or cannot be read.
+bool ReadCoordLibFile(const CString& devicePath, std::vector<CString>& lines);
 // Replaces the file atomically; false (the old file intact) when it cannot be written.
 bool SaveCoordLibFile(const CString& devicePath, const std::vector<CoordLibRecord>& records);
 

@@ -57,15 +57,22 @@ BOOL CCoordLibDlg::OnInitDialog() {
     list_.DeleteAllItems();
     if (IFoundationFrame* frame = FoundationFrame()) {
         libraryPath_ = CoordLibPath(frame->JobFolder(), frame->JobFileName());
-        if (FileExists(libraryPath_)) LoadFile(libraryPath_, CoordLibLayout::kLibrary, true);
+        // A library that is there but cannot be read must never be replaced by the empty list.
+        if (GetFileAttributes(libraryPath_) != INVALID_FILE_ATTRIBUTES &&
+            !LoadFile(libraryPath_, CoordLibLayout::kLibrary, true)) {
+            libraryUnreadable_ = true;
+            MessageBox(L"坐标管理库文件读取失败,修改将不能保存!", L"提示", MB_OK | MB_ICONERROR);
+        }
     }
     return TRUE;
 }
 
-void CCoordLibDlg::LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad) {
-    const std::vector<CString> lines = ReadCoordLibFile(path);
+bool CCoordLibDlg::LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad) {
+    std::vector<CString> lines;
+    if (!ReadCoordLibFile(path, lines)) return false;
     if (!initialLoad) library_.SetModified(true);
     StartFill(library_.AppendLines(lines, layout));
+    return true;
 }
 
 void CCoordLibDlg::StartFill(std::vector<CoordLibRow> rows) {
@@ -193,7 +200,7 @@ void CCoordLibDlg::OnFilter() {
 }
 
 bool CCoordLibDlg::SaveFile() {
-    if (SaveCoordLibFile(libraryPath_, library_.Records())) {
+    if (!libraryUnreadable_ && SaveCoordLibFile(libraryPath_, library_.Records())) {
         library_.SetModified(false);
         return true;
     }

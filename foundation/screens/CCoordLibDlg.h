@@ -45,7 +45,7 @@ private:
     void OnFilter();
     LRESULT OnFillChunk(WPARAM, LPARAM);
 
-    void LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad);
+    bool LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad);
     void StartFill(std::vector<CoordLibRow> rows);
     void AppendRow(const CoordLibRow& row);
     void ShowLoadingState(bool loading);
@@ -61,6 +61,7 @@ private:
     std::vector<CoordLibRow> pending_;
     size_t nextPending_ = 0;
     bool loading_ = false;
+    bool libraryUnreadable_ = false;
 };
 
 // Runs the library as a point picker; true with the chosen point's texts after OK.

@@ -151,7 +151,9 @@ TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
     const CString path = CoordLibPath(L"\\Jobs\\road", L"road.qzs");
     EXPECT_EQ(path, L"\\Jobs\\road\\road.lib");
     CCoordLibrary lib;
-    lib.AppendLines(ReadCoordLibFile(path), CoordLibLayout::kLibrary);
+    std::vector<CString> lines;
+    ASSERT_TRUE(ReadCoordLibFile(path, lines));
+    lib.AppendLines(lines, CoordLibLayout::kLibrary);
     ASSERT_EQ(lib.Records().size(), 2u);
     lib.Add({L"新点", L"7", L"8", L"9", L"码"});
     lib.Delete(0);
@@ -159,7 +161,9 @@ TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
     EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"),
               ToGbk(CString(L"1,P2,4.000,5.000,6.000,\r\n0,新点,7.000,8.000,9.000,码\r\n")));
 
-    EXPECT_TRUE(ReadCoordLibFile(L"\\Jobs\\none.lib").empty());
+    lines = {L"stale"};
+    EXPECT_FALSE(ReadCoordLibFile(L"\\Jobs\\none.lib", lines));
+    EXPECT_TRUE(lines.empty());
     // A save that cannot be written says so.
     EXPECT_FALSE(SaveCoordLibFile(L"\\Missing\\Folder\\x.lib", lib.Records()));
 }

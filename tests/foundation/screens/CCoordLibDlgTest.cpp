@@ -1,10 +1,13 @@
 #include "foundation/screens/CCoordLibDlg.h"
 
+#include <filesystem>
+
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFilterSetDlg.h"
 #include "foundation/screens/CFindPointDlg.h"
 #include "foundation/screens/CPointDlg.h"
 #include "foundation/screens/GeoPointPicker.h"
+#include "platform/files/DevicePath.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "tests/foundation/screens/FrameDouble.h"
@@ -222,6 +225,36 @@ TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nChosen, 0);
     EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"坐标管理库文件保存失败!", L"数据已修改,保存修改的数据吗?"}));
+}
+
+TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
+    // A folder in the library's place cannot be read, as a file without read permission cannot.
+    const std::filesystem::path library = DeviceRoot() / "Jobs/road/road.lib";
+    std::filesystem::create_directories(library);
+    CCoordLibDlg dlg;
+    ui.AnswerMessageBox(IDOK);  // cannot be read
+    ui.AnswerMessageBox(IDOK);  // so the change is not saved
+    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
+        ui.SetText(d, 1045, L"P");
+        ui.SetText(d, 1010, L"1");
+        ui.SetText(d, 1011, L"2");
+        ui.SetText(d, 1012, L"3");
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        // Even once the path could be written, the unread library is not replaced.
+        std::filesystem::remove(library);
+        ui.Click(d, kAdd);
+        Select(dlg, 0);
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.AnswerMessageBox(IDNO);
+        ui.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_FALSE(std::filesystem::exists(library));
+    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"坐标管理库文件读取失败,修改将不能保存!", L"坐标管理库文件保存失败!",
+                                                          L"数据已修改,保存修改的数据吗?"}));
 }
 
 TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
