@@ -44,6 +44,7 @@ public:
     void AdoptControlState(CWnd& previous) override;
     bool WantsDoubleClicks() const override { return true; }
     bool HitTransparent() const override { return Type() == BS_GROUPBOX; }
+    bool ShowsParentBackground() const override { return Type() == BS_GROUPBOX; }
 
 protected:
     DWORD Type() const { return GetStyle() & BS_TYPEMASK; }

@@ -256,10 +256,6 @@ BOOL CComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
 BOOL CComboBox::PreTranslateMessage(MSG* msg) {
     if (!edit_ || !edit_->m_hWnd || msg->hwnd != edit_->m_hWnd || msg->message != WM_KEYDOWN) return FALSE;
     switch (msg->wParam) {
-        case VK_TAB:
-            if (CWnd* parent = GetParent())
-                if (CWnd* next = parent->GetNextDlgTabItem(this)) next->SetFocus();
-            return TRUE;
         case VK_UP:
         case VK_DOWN:
         case VK_RETURN:

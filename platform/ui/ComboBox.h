@@ -63,7 +63,7 @@ public:
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // Keys typed into the edit field: Tab leaves the box, the up and down arrows choose items.
+    // Keys typed into the edit field: the up and down arrows choose items.
     BOOL PreTranslateMessage(MSG* msg) override;
     void AdoptControlState(CWnd& previous) override;
 

@@ -152,9 +152,16 @@ void CDesktop::Forget(HWND hwnd) {
 }
 
 void CDesktop::Invalidate(WindowRecord& r, const CRect& clientRect, bool erase) {
-    const CRect client(0, 0, ClientRectInWindow(r).Width(), ClientRectInWindow(r).Height());
+    const CRect inWindow = ClientRectInWindow(r);
+    const CRect client(0, 0, inWindow.Width(), inWindow.Height());
     const CRect part = clientRect & client;
     if (part.IsRectEmpty()) return;
+    // A window that shows its parent's background is erased by the parent, which paints it again after.
+    if (erase && r.IsChild() && r.object && r.object->ShowsParentBackground())
+        if (WindowRecord* parent = Find(r.parent)) {
+            Invalidate(*parent, Offset(part, r.rect.TopLeft() + inWindow.TopLeft()), true);
+            return;
+        }
     r.invalid = r.invalid.IsRectEmpty() ? part : (r.invalid | part);
     r.erase = r.erase || erase;
 }

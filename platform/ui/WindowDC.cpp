@@ -44,10 +44,12 @@ CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren
                         value);
     };
     mark(shown, 1);
-    // ...less the children...
+    // ...less the children (a group box shows the parent's background, so the parent paints under it)...
     if (clipChildren)
         for (HWND child : r->children)
-            if (WindowRecord* c = desktop.Find(child); c && (c->style & WS_VISIBLE)) mark(desktop.WindowScreenRect(*c), 0);
+            if (WindowRecord* c = desktop.Find(child);
+                c && (c->style & WS_VISIBLE) && !(c->object && c->object->ShowsParentBackground()))
+                mark(desktop.WindowScreenRect(*c), 0);
     // ...less the top-level windows above.
     const auto& tops = desktop.TopLevels();
     auto it = std::find(tops.begin(), tops.end(), topLevel->hwnd);
@@ -105,5 +107,13 @@ CPaintDC::CPaintDC(CWnd* wnd) : CWindowSurfaceDC(wnd, true, true) {
     r->invalid.SetRectEmpty();
     r->erase = false;
     IntersectClipRect(&m_ps.rcPaint);
+    // This paint covers the children that show its background: they draw their marks again after it.
+    CDesktop& desktop = CDesktop::Get();
+    for (HWND child : r->children)
+        if (WindowRecord* c = desktop.Find(child); c && c->object && c->object->ShowsParentBackground()) {
+            CRect area = CRect(m_ps.rcPaint) & c->rect;
+            area.OffsetRect(-c->rect.left, -c->rect.top);
+            desktop.Invalidate(*c, area, false);
+        }
     if (m_ps.fErase) wnd->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<CDC*>(this)));
 }

@@ -527,7 +527,10 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
     CollectTabItems(this, items);
     if (items.empty()) return nullptr;
     const int n = static_cast<int>(items.size());
-    int start = static_cast<int>(std::find(items.begin(), items.end(), control) - items.begin());
+    // Focus inside a control (the edit field of a drop-down combo) counts as on the control.
+    auto at = items.end();
+    for (CWnd* w = control; w && at == items.end(); w = w->GetParent()) at = std::find(items.begin(), items.end(), w);
+    int start = static_cast<int>(at - items.begin());
     if (start == n) start = previous ? 0 : n - 1;
     for (int step = 1; step <= n; ++step) {
         CWnd* w = items[static_cast<size_t>(((start + (previous ? -step : step)) % n + n) % n)];

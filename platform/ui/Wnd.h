@@ -216,6 +216,9 @@ public:
     virtual bool WantsDoubleClicks() const { return false; }
     // Taps pass through to the parent (static texts and group boxes).
     virtual bool HitTransparent() const { return false; }
+    // The parent paints its background under the window, which draws only its own marks over it
+    // (a group box: its frame and caption, never its inside).
+    virtual bool ShowsParentBackground() const { return false; }
 
     // ---- handlers of the standard messages; each defaults to Default()
     virtual int OnCreate();

@@ -3,6 +3,7 @@
 #include "TestDialogs.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/testing/UiDriver.h"
+#include "platform/ui/Edit.h"
 
 TEST(Dialog, DataExchangeFillsTheControlsAndReadsThemBackOnOk) {
     CUiDriver ui;
@@ -88,6 +89,18 @@ TEST(Dialog, TabOrderFollowsTheTemplateSkippingDisabledControls) {
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(order, (std::vector<int>{kNameEdit, kAngleEdit, kHeightEdit, kFirstRadio, kCheck, kStartButton, IDOK,
                                        IDCANCEL, kNameEdit}));
+}
+
+// Focus on a window inside a control (the edit field of a drop-down combo) tabs on from that control.
+TEST(Dialog, TabFromInsideAControlGoesToTheControlsNeighbours) {
+    CUiDriver ui;
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(kTestDialogId));
+    CEdit inner;
+    ASSERT_TRUE(inner.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), dlg.GetDlgItem(kAngleEdit), 1));
+    EXPECT_EQ(dlg.GetNextDlgTabItem(&inner), dlg.GetDlgItem(kHeightEdit));
+    EXPECT_EQ(dlg.GetNextDlgTabItem(&inner, TRUE), dlg.GetDlgItem(kNameEdit));
+    dlg.DestroyWindow();
 }
 
 TEST(Dialog, BoundCommandAsksAMessageBoxThatTheDriverAnswers) {

@@ -2,6 +2,8 @@
 
 #include "TestDialogs.h"
 #include "platform/testing/UiDriver.h"
+#include "platform/gdi/SysColors.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 
@@ -13,6 +15,12 @@ void Fill(CWnd& wnd, COLORREF color) {
     CRect r;
     wnd.GetClientRect(&r);
     dc.FillSolidRect(&r, color);
+}
+
+CWnd* GroupBoxOf(CWnd& dialog) {
+    for (CWnd* child : dialog.GetChildren())
+        if (dynamic_cast<CButton*>(child) && (child->GetStyle() & BS_TYPEMASK) == BS_GROUPBOX) return child;
+    return nullptr;
 }
 }  // namespace
 
@@ -85,5 +93,38 @@ TEST(Paint, OnlyInvalidWindowsPaintAndHiddenOnesNever) {
     dlg.ShowWindow(SW_SHOW);
     ui.Pump();
     EXPECT_EQ(dlg.paints, 3);
+    dlg.DestroyWindow();
+}
+
+// A group box draws only its frame and caption: the dialog's button face shows inside it, whatever
+// was on the screen before, and the frame survives the dialog painting again.
+TEST(Paint, DialogPaintsItsBackgroundInsideGroupBoxes) {
+    CUiDriver ui;
+    CDC screen(CDesktop::Get().Screen());
+    const CRect all = CDesktop::Get().ScreenRect();
+    screen.FillSolidRect(&all, RGB(1, 2, 3));
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(kTestDialogId));
+    ui.Pump();
+    CWnd* group = GroupBoxOf(dlg);
+    ASSERT_NE(group, nullptr);
+    CRect box;
+    group->GetWindowRect(&box);
+    const CPoint inside(box.CenterPoint().x, box.bottom - 4);
+    const CPoint leftEdge(box.left, box.bottom - 6);
+    EXPECT_EQ(ScreenAt(inside), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ScreenAt(leftEdge), GetSysColor(COLOR_BTNSHADOW));
+
+    dlg.Invalidate();
+    ui.Pump();
+    EXPECT_EQ(ScreenAt(leftEdge), GetSysColor(COLOR_BTNSHADOW));
+
+    // A shorter caption leaves nothing of the longer one above the frame line.
+    group->SetWindowText(L"高");
+    ui.Pump();
+    int marks = 0;
+    for (int x = box.left + 24; x < box.left + 60; ++x)
+        for (int y = box.top; y < box.top + 5; ++y) marks += ScreenAt(CPoint(x, y)) != GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(marks, 0);
     dlg.DestroyWindow();
 }
