@@ -74,6 +74,7 @@ CRect CDesktop::WindowScreenRect(const WindowRecord& r) {
 
 CRect CDesktop::ClientRectInWindow(const WindowRecord& r) {
     CRect client(0, 0, r.rect.Width(), r.rect.Height());
+    if (r.exStyle & WS_EX_DLGMODALFRAME) client.DeflateRect(kModalFrameWidth, kModalFrameWidth);
     if (!r.IsChild() && (r.style & WS_CAPTION) == WS_CAPTION) client.top += kCaptionHeight;
     // A caption bar includes the border bit; a plain border is one pixel.
     if ((r.style & WS_CAPTION) == WS_BORDER) client.DeflateRect(1, 1);
@@ -244,6 +245,13 @@ void CDesktop::DrawFrame(WindowRecord& r) {
     if (client.EqualRect(window)) return;
     CWindowDC dc(r.object);
     CRect inner = window;
+    // A raised frame sets a small popup (a message box) off a form of the same colour behind it.
+    if (r.exStyle & WS_EX_DLGMODALFRAME) {
+        dc.Draw3dRect(&inner, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
+        inner.DeflateRect(1, 1);
+        dc.Draw3dRect(&inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+        inner.DeflateRect(1, 1);
+    }
     if (!r.IsChild() && (r.style & WS_CAPTION) == WS_CAPTION) {
         CRect bar(inner.left, inner.top, inner.right, inner.top + kCaptionHeight);
         dc.FillSolidRect(&bar, GetSysColor(COLOR_ACTIVECAPTION));

@@ -26,6 +26,8 @@ struct InputEvent {
 
 // Height of a top-level window's caption bar and of the main frame's command bar.
 constexpr int kCaptionHeight = 26;
+// The raised frame of WS_EX_DLGMODALFRAME, each side.
+constexpr int kModalFrameWidth = 2;
 constexpr UINT kDoubleTapMs = 500;
 
 class CDesktop final : public IMessageTarget, public IMessageLoopHooks {

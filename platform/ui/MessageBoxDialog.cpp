@@ -18,7 +18,8 @@ constexpr int kButtonWidth = 60;
 constexpr int kButtonHeight = 24;
 constexpr UINT kTextId = 0xFFFF;
 
-const DialogTemplate kMessageBoxTemplate{kMessageBoxTemplateId, 120, 60, L"", kDialogStyle | DS_CENTER, {}};
+const DialogTemplate kMessageBoxTemplate{
+    kMessageBoxTemplateId, 120, 60, L"", kDialogStyle | DS_CENTER, {}, 0, 0, WS_EX_DLGMODALFRAME};
 
 const wchar_t* ButtonText(UINT id) {
     switch (id) {
@@ -73,9 +74,11 @@ BOOL CMessageBoxDialog::OnInitDialog() {
     }
     const int textHeight = std::max<int>(measure.Height(), hasIcon ? kIconSize : 12);
     iconBox_ = hasIcon ? CRect(kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize) : CRect();
+    // Text shorter than the icon stands level with the icon's middle.
+    const int textTop = kMargin + (textHeight - measure.Height()) / 2;
     auto* label = new CStatic;
-    label->Create(text_, SS_LEFT | WS_VISIBLE | SS_NOPREFIX, CRect(textLeft, kMargin, textLeft + textWidth, kMargin + textHeight),
-                  this, kTextId);
+    label->Create(text_, SS_LEFT | WS_VISIBLE | SS_NOPREFIX,
+                  CRect(textLeft, textTop, textLeft + textWidth, textTop + measure.Height()), this, kTextId);
     label->Record()->layerOwnsObject = true;
     label->SetFont(GetFont(), FALSE);
 
@@ -141,11 +144,17 @@ void CMessageBoxDialog::DrawIcon(CDC& dc, const CRect& box) {
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
     const wchar_t* mark = icon == MB_ICONERROR ? L"X" : icon == MB_ICONQUESTION ? L"?" : icon == MB_ICONWARNING ? L"!" : L"i";
+    // A bold mark that fills the sign; the triangle's middle lies low.
+    CFont font;
+    font.CreateFont(-box.Height() * 5 / 8, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                    L"Tahoma");
+    CFont* oldFont = dc.SelectObject(&font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(icon == MB_ICONWARNING ? RGB(0, 0, 0) : RGB(255, 255, 255));
     CRect text = box;
-    text.top += 4;
+    if (icon == MB_ICONWARNING) text.top += box.Height() / 4;
     dc.DrawText(mark, 1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.SelectObject(oldFont);
 }
 
 void InstallMessageBoxDialogs() {

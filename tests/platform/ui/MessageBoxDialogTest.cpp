@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestDialogs.h"
+#include "platform/gdi/SysColors.h"
 #include "platform/testing/UiDriver.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBoxDialog.h"
 
 namespace {
@@ -52,4 +54,32 @@ TEST(MessageBoxDialog, DriverRecordsTextCaptionAndTypeAndAnswersInOrder) {
     EXPECT_EQ(ui.MessageBoxes()[0].caption, L"信息提示");
     EXPECT_EQ(ui.MessageBoxes()[0].type, MB_OKCANCEL | MB_ICONINFORMATION);
     EXPECT_EQ(ui.MessageBoxTexts()[1], L"第二个");
+}
+
+// Over a form of the same grey the box stands out by a raised frame; a one-line text stands level
+// with the icon's middle.
+TEST(MessageBoxDialog, RaisedFrameAndTextLevelWithTheIcon) {
+    CUiDriver ui;
+    CTestDlg form;
+    ASSERT_TRUE(form.Create(kTestDialogId));
+    ui.Pump();
+    ui.OnModal(kMessageBoxTemplateId, [&](CDialog& box) {
+        ui.Pump();
+        CRect window, client, text;
+        box.GetWindowRect(&window);
+        box.GetClientRect(&client);
+        box.ClientToScreen(&client);
+        const Framebuffer& screen = CDesktop::Get().Screen();
+        const int middle = client.CenterPoint().y;
+        EXPECT_EQ(screen.colorAt(window.left + 1, middle), GetSysColor(COLOR_BTNHIGHLIGHT));
+        EXPECT_EQ(screen.colorAt(window.right - 1, middle), GetSysColor(COLOR_3DDKSHADOW));
+        EXPECT_EQ(client.left - window.left, kModalFrameWidth);
+        CWnd* label = box.GetWindow(GW_CHILD);
+        ASSERT_NE(label, nullptr);
+        label->GetWindowRect(&text);
+        EXPECT_NEAR(text.CenterPoint().y, client.top + 8 + 16, 1);  // the 32-pixel icon below the margin
+        ui.PressKey(VK_RETURN);
+    });
+    EXPECT_EQ(form.MessageBox(L"确实要覆盖吗?", L"提示", MB_YESNO | MB_ICONQUESTION), IDYES);
+    form.DestroyWindow();
 }
