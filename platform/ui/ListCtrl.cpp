@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int kCellPadding = 3;
-constexpr int kHorizontalStep = 16;
 
 UINT AlignmentOf(int fmt) {
     switch (fmt & 3) {
@@ -34,8 +33,8 @@ void CListCtrl::AdoptControlState(CWnd& previous) {
         rows_ = list->rows_;
         extendedStyle_ = list->extendedStyle_;
         std::copy(std::begin(list->images_), std::end(list->images_), images_);
-        top_ = list->top_;
-        scrollX_ = list->scrollX_;
+        scroll_.top = list->scroll_.top;
+        scroll_.x = list->scroll_.x;
         focused_ = list->focused_;
     }
 }
@@ -161,38 +160,19 @@ CListCtrl::Layout CListCtrl::ComputeLayout() {
     const int headerHeight = (GetStyle() & LVS_NOCOLUMNHEADER) ? 0 : textRow + 4;
     l.totalWidth = std::accumulate(columns_.begin(), columns_.end(), 0,
                                    [](int sum, const Column& c) { return sum + c.width; });
-    const int count = static_cast<int>(rows_.size());
-    bool vbar = false;
-    bool hbar = false;
-    for (int pass = 0; pass < 2; ++pass) {
-        const int width = inside.Width() - (vbar ? kScrollBarSize : 0);
-        const int height = inside.Height() - headerHeight - (hbar ? kScrollBarSize : 0);
-        hbar = l.totalWidth > width;
-        vbar = count * l.rowHeight > height;
-    }
-    l.vbar = vbar ? CRect(inside.right - kScrollBarSize, inside.top, inside.right,
-                          inside.bottom - (hbar ? kScrollBarSize : 0))
-                  : CRect();
-    l.hbar = hbar ? CRect(inside.left, inside.bottom - kScrollBarSize,
-                          inside.right - (vbar ? kScrollBarSize : 0), inside.bottom)
-                  : CRect();
-    const int right = inside.right - (vbar ? kScrollBarSize : 0);
-    l.header = CRect(inside.left, inside.top, right, inside.top + headerHeight);
-    l.rows = CRect(inside.left, l.header.bottom, right, inside.bottom - (hbar ? kScrollBarSize : 0));
-    l.page = std::max(1, l.rows.Height() / l.rowHeight);
-    top_ = ClampScroll(top_, l.page, count);
-    scrollX_ = ClampScroll(scrollX_, l.rows.Width(), l.totalWidth);
+    scroll_.Place(l, inside, headerHeight, static_cast<int>(rows_.size()));
+    l.header = CRect(inside.left, inside.top, l.rows.right, l.rows.top);
     return l;
 }
 
 CRect CListCtrl::RowRect(const Layout& layout, int index) const {
-    const int y = layout.rows.top + (index - top_) * layout.rowHeight;
-    return CRect(layout.rows.left - scrollX_, y, layout.rows.left - scrollX_ + layout.totalWidth,
+    const int y = layout.rows.top + (index - scroll_.top) * layout.rowHeight;
+    return CRect(layout.rows.left - scroll_.x, y, layout.rows.left - scroll_.x + layout.totalWidth,
                  y + layout.rowHeight);
 }
 
 int CListCtrl::ColumnAt(int x, const Layout& layout) const {
-    int left = layout.rows.left - scrollX_;
+    int left = layout.rows.left - scroll_.x;
     for (size_t c = 0; c < columns_.size(); ++c) {
         if (x >= left && x < left + columns_[c].width) return static_cast<int>(c);
         left += columns_[c].width;
@@ -206,13 +186,13 @@ LVHITTESTINFO CListCtrl::Hit(CPoint point) {
     info.flags = LVHT_NOWHERE;
     const Layout layout = ComputeLayout();
     if (!layout.rows.PtInRect(point)) return info;
-    const int index = top_ + (point.y - layout.rows.top) / layout.rowHeight;
+    const int index = scroll_.top + (point.y - layout.rows.top) / layout.rowHeight;
     const int column = ColumnAt(point.x, layout);
     if (!ValidRow(index) || column < 0) return info;
     info.iSubItem = column;
     if (column > 0 && !(extendedStyle_ & LVS_EX_FULLROWSELECT)) return info;
     const CImageList* images = images_[LVSIL_SMALL];
-    const int iconRight = layout.rows.left - scrollX_ + 2 + (images ? images->GetImageSize().cx : 0);
+    const int iconRight = layout.rows.left - scroll_.x + 2 + (images ? images->GetImageSize().cx : 0);
     info.flags = column == 0 && images && point.x < iconRight ? LVHT_ONITEMICON : LVHT_ONITEMLABEL;
     info.iItem = index;
     return info;
@@ -229,7 +209,7 @@ int CListCtrl::DoInsertItem(const LVITEM& item) {
     if (item.mask & LVIF_IMAGE) row.image = item.iImage;
     if (item.mask & LVIF_PARAM) row.data = item.lParam;
     rows_.insert(rows_.begin() + index, std::move(row));
-    if (index < top_) ++top_;
+    if (index < scroll_.top) ++scroll_.top;
     if ((item.mask & LVIF_STATE) && (item.stateMask & item.state))
         ChangeState(index, item.state, item.stateMask);
     Invalidate();
@@ -300,15 +280,15 @@ bool CListCtrl::ChangeState(int index, UINT state, UINT mask, CPoint action) {
 
 void CListCtrl::DeleteRow(int index) {
     rows_.erase(rows_.begin() + index);
-    if (index < top_) --top_;
+    if (index < scroll_.top) --scroll_.top;
     Invalidate();
 }
 
 void CListCtrl::EnsureRowVisible(int index) {
     if (!ValidRow(index)) return;
     const Layout layout = ComputeLayout();
-    if (index < top_) top_ = index;
-    if (index >= top_ + layout.page) top_ = index - layout.page + 1;
+    if (index < scroll_.top) scroll_.top = index;
+    if (index >= scroll_.top + layout.page) scroll_.top = index - layout.page + 1;
     Invalidate();
 }
 
@@ -330,18 +310,8 @@ void CListCtrl::OnTap(UINT message, CPoint point) {
     SetFocus();
     if (!IsWindow(self)) return;
     const Layout layout = ComputeLayout();
-    const int count = static_cast<int>(rows_.size());
-    if (layout.vbar.PtInRect(point)) {
-        thumbDrag_ = GrabThumb(layout.vbar, true, point, top_, layout.page, count);
-        if (!thumbDrag_) top_ = ScrollAfterTap(layout.vbar, true, point, top_, layout.page, count, 1);
-    } else if (layout.hbar.PtInRect(point)) {
-        thumbDrag_ = GrabThumb(layout.hbar, false, point, scrollX_, layout.rows.Width(), layout.totalWidth);
-        if (!thumbDrag_)
-            scrollX_ = ScrollAfterTap(layout.hbar, false, point, scrollX_, layout.rows.Width(),
-                                      layout.totalWidth, kHorizontalStep);
-    }
-    if (layout.vbar.PtInRect(point) || layout.hbar.PtInRect(point)) {
-        if (thumbDrag_) SetCapture();
+    if (scroll_.Tap(layout, point)) {
+        if (scroll_.HoldsThumb()) SetCapture();
         Invalidate();
         return;
     }
@@ -390,7 +360,7 @@ void CListCtrl::OnKey(UINT key) {
             break;
         case VK_LEFT:
         case VK_RIGHT:
-            scrollX_ += key == VK_LEFT ? -kHorizontalStep : kHorizontalStep;
+            scroll_.x += key == VK_LEFT ? -kHorizontalScrollStep : kHorizontalScrollStep;
             ComputeLayout();
             Invalidate();
             break;
@@ -503,7 +473,7 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case LVM_DELETEALLITEMS:
             rows_.clear();
-            top_ = 0;
+            scroll_.top = 0;
             Invalidate();
             return TRUE;
         case LVM_GETITEMCOUNT:
@@ -526,13 +496,13 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case LVM_GETTOPINDEX:
             ComputeLayout();
-            return top_;
+            return scroll_.top;
         case LVM_GETCOUNTPERPAGE:
             return ComputeLayout().page;
         case LVM_SCROLL: {
             const Layout layout = ComputeLayout();
-            scrollX_ += static_cast<int>(static_cast<intptr_t>(wParam));
-            top_ += static_cast<int>(lParam) / layout.rowHeight;
+            scroll_.x += static_cast<int>(static_cast<intptr_t>(wParam));
+            scroll_.top += static_cast<int>(lParam) / layout.rowHeight;
             ComputeLayout();
             Invalidate();
             return TRUE;
@@ -586,19 +556,14 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTap(message, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
             return 0;
         case WM_MOUSEMOVE:
-            if (thumbDrag_) {
-                const int pos = DragThumb(*thumbDrag_, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-                (thumbDrag_->vertical ? top_ : scrollX_) = pos;
-                Invalidate();
-            }
+            if (scroll_.Drag(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) Invalidate();
             return 0;
         case WM_SETREDRAW:
             redraw_ = wParam != 0;
             if (redraw_) Invalidate();
             return 0;
         case WM_LBUTTONUP:
-            if (thumbDrag_) {
-                thumbDrag_.reset();
+            if (scroll_.Release()) {
                 ReleaseCapture();
                 return 0;
             }
@@ -642,21 +607,16 @@ void CListCtrl::Paint(CDC& dc) {
     dc.SetBkMode(TRANSPARENT);
     if (!layout.header.IsRectEmpty()) PaintHeader(dc, layout);
     const int count = static_cast<int>(rows_.size());
-    if (!layout.vbar.IsRectEmpty()) DrawScrollBar(dc, layout.vbar, true, top_, layout.page, count);
-    if (!layout.hbar.IsRectEmpty())
-        DrawScrollBar(dc, layout.hbar, false, scrollX_, layout.rows.Width(), layout.totalWidth);
-    if (!layout.vbar.IsRectEmpty() && !layout.hbar.IsRectEmpty())
-        dc.FillSolidRect(layout.vbar.left, layout.hbar.top, kScrollBarSize, kScrollBarSize,
-                         GetSysColor(COLOR_BTNFACE));
+    scroll_.Draw(dc, layout);
     dc.IntersectClipRect(&layout.rows);
-    for (int i = top_; i < count && i < top_ + layout.page + 1; ++i) PaintRow(dc, layout, i);
+    for (int i = scroll_.top; i < count && i < scroll_.top + layout.page + 1; ++i) PaintRow(dc, layout, i);
     dc.SelectObject(old);
 }
 
 void CListCtrl::PaintHeader(CDC& dc, const Layout& layout) {
     dc.FillSolidRect(&layout.header, GetSysColor(COLOR_BTNFACE));
     dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
-    int x = layout.header.left - scrollX_;
+    int x = layout.header.left - scroll_.x;
     for (const Column& column : columns_) {
         CRect cell(x, layout.header.top, x + column.width, layout.header.bottom);
         x += column.width;

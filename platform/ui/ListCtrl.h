@@ -8,13 +8,13 @@
 //
 // Every operation is a message (LVM_*), so a worker thread may fill the list: its calls wait for
 // the UI thread.
-#include <optional>
 #include <type_traits>
 #include <vector>
 
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/ControlParts.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/RowScroll.h"
 #include "platform/ui/Wnd.h"
 
 class CListCtrl : public CWnd {
@@ -117,14 +117,8 @@ protected:
         LPARAM data = 0;
     };
     // Where the parts of the control lie, for the current rows and columns.
-    struct Layout {
+    struct Layout : RowsLayout {
         CRect header;
-        CRect rows;
-        CRect vbar;
-        CRect hbar;
-        int rowHeight = 16;
-        int page = 1;
-        int totalWidth = 0;
     };
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -160,11 +154,9 @@ protected:
     std::vector<Row> rows_;
     DWORD extendedStyle_ = 0;
     CImageList* images_[3] = {nullptr, nullptr, nullptr};
-    int top_ = 0;
-    int scrollX_ = 0;
+    CRowScroll scroll_;
     bool focused_ = false;
     bool pressed_ = false;
     bool redraw_ = true;
     LVHITTESTINFO press_;
-    std::optional<ThumbDrag> thumbDrag_;
 };

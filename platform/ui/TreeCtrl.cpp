@@ -11,7 +11,6 @@
 
 namespace {
 constexpr int kButtonSize = 9;
-constexpr int kHorizontalStep = 16;
 
 bool LessNoCase(const CString& a, const CString& b) {
     return std::lexicographical_compare(
@@ -32,8 +31,8 @@ void CTreeCtrl::AdoptControlState(CWnd& previous) {
         selected_ = tree->selected_;
         std::copy(std::begin(tree->images_), std::end(tree->images_), images_);
         indent_ = tree->indent_;
-        top_ = tree->top_;
-        scrollX_ = tree->scrollX_;
+        scroll_.top = tree->scroll_.top;
+        scroll_.x = tree->scroll_.x;
         focused_ = tree->focused_;
     }
 }
@@ -206,21 +205,7 @@ CTreeCtrl::Layout CTreeCtrl::ComputeLayout(const std::vector<VisibleRow>& rows) 
     for (const VisibleRow& row : rows)
         l.totalWidth =
             std::max(l.totalWidth, LevelIndent(row.level) + iconWidth + LabelWidth(nodes_[row.id]) + 2);
-    const int count = static_cast<int>(rows.size());
-    bool vbar = false;
-    bool hbar = false;
-    for (int pass = 0; pass < 2; ++pass) {
-        hbar = l.totalWidth > inside.Width() - (vbar ? kScrollBarSize : 0);
-        vbar = count * l.rowHeight > inside.Height() - (hbar ? kScrollBarSize : 0);
-    }
-    const int right = inside.right - (vbar ? kScrollBarSize : 0);
-    const int bottom = inside.bottom - (hbar ? kScrollBarSize : 0);
-    l.vbar = vbar ? CRect(right, inside.top, inside.right, bottom) : CRect();
-    l.hbar = hbar ? CRect(inside.left, bottom, right, inside.bottom) : CRect();
-    l.rows = CRect(inside.left, inside.top, right, bottom);
-    l.page = std::max(1, l.rows.Height() / l.rowHeight);
-    top_ = ClampScroll(top_, l.page, count);
-    scrollX_ = ClampScroll(scrollX_, l.rows.Width(), l.totalWidth);
+    scroll_.Place(l, inside, 0, static_cast<int>(rows.size()));
     return l;
 }
 
@@ -231,11 +216,11 @@ TVHITTESTINFO CTreeCtrl::Hit(CPoint point) {
     const std::vector<VisibleRow> rows = VisibleRows();
     const Layout layout = ComputeLayout(rows);
     if (!layout.rows.PtInRect(point)) return info;
-    const int index = top_ + (point.y - layout.rows.top) / layout.rowHeight;
+    const int index = scroll_.top + (point.y - layout.rows.top) / layout.rowHeight;
     if (index < 0 || index >= static_cast<int>(rows.size())) return info;
     const VisibleRow& row = rows[static_cast<size_t>(index)];
     const Node& node = nodes_[row.id];
-    const int x = point.x - layout.rows.left + scrollX_;
+    const int x = point.x - layout.rows.left + scroll_.x;
     const int itemLeft = LevelIndent(row.level);
     const CImageList* images = images_[TVSIL_NORMAL];
     const int iconWidth = images ? images->GetImageSize().cx + 2 : 0;
@@ -333,7 +318,7 @@ uintptr_t CTreeCtrl::DoGetNext(uintptr_t id, UINT code) {
         case TVGN_FIRSTVISIBLE: {
             const std::vector<VisibleRow> rows = VisibleRows();
             ComputeLayout(rows);
-            return top_ < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(top_)].id : 0;
+            return scroll_.top < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(scroll_.top)].id : 0;
         }
         case TVGN_DROPHILITE:
             return 0;
@@ -443,8 +428,8 @@ void CTreeCtrl::DoEnsureVisible(uintptr_t id) {
     const Layout layout = ComputeLayout(rows);
     const int row = RowOf(id);
     if (row < 0) return;
-    if (row < top_) top_ = row;
-    if (row >= top_ + layout.page) top_ = row - layout.page + 1;
+    if (row < scroll_.top) scroll_.top = row;
+    if (row >= scroll_.top + layout.page) scroll_.top = row - layout.page + 1;
     Invalidate();
 }
 
@@ -456,18 +441,8 @@ void CTreeCtrl::OnTap(UINT message, CPoint point) {
     if (!IsWindow(self)) return;
     const std::vector<VisibleRow> rows = VisibleRows();
     const Layout layout = ComputeLayout(rows);
-    const int count = static_cast<int>(rows.size());
-    if (layout.vbar.PtInRect(point)) {
-        thumbDrag_ = GrabThumb(layout.vbar, true, point, top_, layout.page, count);
-        if (!thumbDrag_) top_ = ScrollAfterTap(layout.vbar, true, point, top_, layout.page, count, 1);
-    } else if (layout.hbar.PtInRect(point)) {
-        thumbDrag_ = GrabThumb(layout.hbar, false, point, scrollX_, layout.rows.Width(), layout.totalWidth);
-        if (!thumbDrag_)
-            scrollX_ = ScrollAfterTap(layout.hbar, false, point, scrollX_, layout.rows.Width(),
-                                      layout.totalWidth, kHorizontalStep);
-    }
-    if (layout.vbar.PtInRect(point) || layout.hbar.PtInRect(point)) {
-        if (thumbDrag_) SetCapture();
+    if (scroll_.Tap(layout, point)) {
+        if (scroll_.HoldsThumb()) SetCapture();
         Invalidate();
         return;
     }
@@ -557,7 +532,7 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 nodes_.clear();
                 roots_.clear();
                 selected_ = 0;
-                top_ = 0;
+                scroll_.top = 0;
                 Invalidate();
                 return TRUE;
             }
@@ -584,7 +559,7 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == TVGN_FIRSTVISIBLE) {
                 const int row = RowOf(id);
                 if (row < 0) return FALSE;
-                top_ = row;
+                scroll_.top = row;
                 ComputeLayout(VisibleRows());
                 Invalidate();
                 return TRUE;
@@ -635,11 +610,11 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             const Layout layout = ComputeLayout(rows);
             const int row = RowOf(which);
             if (row < 0) return FALSE;
-            const int y = layout.rows.top + (row - top_) * layout.rowHeight;
+            const int y = layout.rows.top + (row - scroll_.top) * layout.rowHeight;
             CRect r(layout.rows.left, y, layout.rows.right, y + layout.rowHeight);
             if (wParam) {
                 const CImageList* images = images_[TVSIL_NORMAL];
-                r.left = layout.rows.left - scrollX_ + LevelIndent(rows[static_cast<size_t>(row)].level) +
+                r.left = layout.rows.left - scroll_.x + LevelIndent(rows[static_cast<size_t>(row)].level) +
                          (images ? images->GetImageSize().cx + 2 : 0);
                 r.right = r.left + LabelWidth(nodes_[which]);
             }
@@ -661,19 +636,14 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTap(message, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
             return 0;
         case WM_MOUSEMOVE:
-            if (thumbDrag_) {
-                const int pos = DragThumb(*thumbDrag_, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-                (thumbDrag_->vertical ? top_ : scrollX_) = pos;
-                Invalidate();
-            }
+            if (scroll_.Drag(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) Invalidate();
             return 0;
         case WM_SETREDRAW:
             redraw_ = wParam != 0;
             if (redraw_) Invalidate();
             return 0;
         case WM_LBUTTONUP:
-            if (thumbDrag_) {
-                thumbDrag_.reset();
+            if (scroll_.Release()) {
                 ReleaseCapture();
                 return 0;
             }
@@ -712,16 +682,11 @@ void CTreeCtrl::Paint(CDC& dc) {
     const std::vector<VisibleRow> rows = VisibleRows();
     const Layout layout = ComputeLayout(rows);
     const int count = static_cast<int>(rows.size());
-    if (!layout.vbar.IsRectEmpty()) DrawScrollBar(dc, layout.vbar, true, top_, layout.page, count);
-    if (!layout.hbar.IsRectEmpty())
-        DrawScrollBar(dc, layout.hbar, false, scrollX_, layout.rows.Width(), layout.totalWidth);
-    if (!layout.vbar.IsRectEmpty() && !layout.hbar.IsRectEmpty())
-        dc.FillSolidRect(layout.vbar.left, layout.hbar.top, kScrollBarSize, kScrollBarSize,
-                         GetSysColor(COLOR_BTNFACE));
+    scroll_.Draw(dc, layout);
     CFont* old = SelectWindowFont(dc);
     dc.SetBkMode(TRANSPARENT);
     dc.IntersectClipRect(&layout.rows);
-    for (int i = top_, y = layout.rows.top; i < count && y < layout.rows.bottom; ++i, y += layout.rowHeight)
+    for (int i = scroll_.top, y = layout.rows.top; i < count && y < layout.rows.bottom; ++i, y += layout.rowHeight)
         PaintRow(dc, layout, rows[static_cast<size_t>(i)], y);
     dc.SelectObject(old);
 }
@@ -729,7 +694,7 @@ void CTreeCtrl::Paint(CDC& dc) {
 void CTreeCtrl::PaintRow(CDC& dc, const Layout& layout, const VisibleRow& row, int y) {
     const Node& node = nodes_[row.id];
     const DWORD style = GetStyle();
-    const int left = layout.rows.left - scrollX_;
+    const int left = layout.rows.left - scroll_.x;
     const int itemLeft = left + LevelIndent(row.level);
     const int midY = y + layout.rowHeight / 2;
     const COLORREF lineColor = GetSysColor(COLOR_BTNSHADOW);

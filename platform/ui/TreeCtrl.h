@@ -9,7 +9,6 @@
 // NM_CLICK and NM_DBLCLK.
 //
 // Every operation is a message (TVM_*), so other threads may call it too.
-#include <optional>
 #include <type_traits>
 #include <unordered_map>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/ControlParts.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/RowScroll.h"
 #include "platform/ui/Wnd.h"
 
 class CTreeCtrl : public CWnd {
@@ -112,14 +112,7 @@ protected:
         uintptr_t id;
         int level;
     };
-    struct Layout {
-        CRect rows;
-        CRect vbar;
-        CRect hbar;
-        int rowHeight = 16;
-        int page = 1;
-        int totalWidth = 0;
-    };
+    using Layout = RowsLayout;
 
     static LPARAM Item(HTREEITEM item) { return static_cast<LPARAM>(TreeItemId(item)); }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -156,11 +149,9 @@ protected:
     uintptr_t selected_ = 0;
     CImageList* images_[3] = {nullptr, nullptr, nullptr};
     int indent_ = 16;
-    int top_ = 0;
-    int scrollX_ = 0;
+    CRowScroll scroll_;
     bool focused_ = false;
     bool pressed_ = false;
     bool redraw_ = true;
     TVHITTESTINFO press_;
-    std::optional<ThumbDrag> thumbDrag_;
 };
