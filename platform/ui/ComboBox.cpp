@@ -470,7 +470,9 @@ void CComboBox::Paint(CDC& dc) {
     CRect textArea(client.left, client.top, button.left, client.bottom);
     textArea.DeflateRect(1, 1);
     COLORREF ink = enabled ? dc.GetTextColor() : GetSysColor(COLOR_GRAYTEXT);
-    if (focused_ && !dropList_) {
+    // A disabled box shows no highlight even if it kept the focus.
+    const bool showFocus = focused_ && !dropList_ && enabled;
+    if (showFocus) {
         COLORREF back = 0;
         SelectionColors(true, ink, back);
         dc.FillSolidRect(&textArea, back);
@@ -482,6 +484,6 @@ void CComboBox::Paint(CDC& dc) {
     textRect.left += 2;
     if (items_.Valid(selected_))
         dc.DrawText(items_.At(selected_).text, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (focused_ && !dropList_) dc.DrawFocusRect(&textArea);
+    if (showFocus) dc.DrawFocusRect(&textArea);
     dc.SelectObject(old);
 }

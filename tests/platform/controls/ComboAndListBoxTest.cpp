@@ -1,4 +1,6 @@
 #include "ControlsFixture.h"
+#include "platform/gdi/SysColors.h"
+#include "platform/ui/Desktop.h"
 
 namespace {
 CComboBox& Combo(CWnd& control) {
@@ -76,6 +78,16 @@ TEST_F(ControlsTest, DropListArrowKeysChangeTheSelection) {
     ui.PressKey(VK_RETURN);
     EXPECT_FALSE(combo.GetDroppedState());
     EXPECT_EQ(combo.GetCurSel(), 2);
+
+    // The focused box shows its text in the highlight; disabled, it shows none.
+    ui.Pump();
+    CRect box;
+    combo.GetWindowRect(&box);
+    const CPoint text(box.left + 5, box.CenterPoint().y);
+    EXPECT_EQ(CDesktop::Get().Screen().colorAt(text.x, text.y), GetSysColor(COLOR_HIGHLIGHT));
+    combo.EnableWindow(FALSE);
+    ui.Pump();
+    EXPECT_EQ(CDesktop::Get().Screen().colorAt(text.x, text.y), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(ControlsTest, DropDownTypingIsTheComboText) {
