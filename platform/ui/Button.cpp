@@ -1,26 +1,11 @@
 #include "platform/ui/Button.h"
 
-#include <algorithm>
-
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
 constexpr int kBoxSize = 12;
-
-// The siblings of a control's group: from the WS_GROUP item at or before it to the next one.
-std::vector<CWnd*> GroupOf(CWnd* control) {
-    CWnd* parent = control->GetParent();
-    if (!parent) return {control};
-    const std::vector<CWnd*> items = parent->GetChildren();
-    auto at = std::find(items.begin(), items.end(), control);
-    auto first = at;
-    while (first != items.begin() && !((*first)->GetStyle() & WS_GROUP)) --first;
-    auto last = at + 1;
-    while (last != items.end() && !((*last)->GetStyle() & WS_GROUP)) ++last;
-    return std::vector<CWnd*>(first, last);
-}
 }  // namespace
 
 BOOL CButton::Create(const wchar_t* caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -49,7 +34,7 @@ void CButton::Click() {
         SendMessage(BM_SETCHECK, static_cast<WPARAM>((check_ + 1) % 3));
         break;
     case BS_AUTORADIOBUTTON:
-        for (CWnd* other : GroupOf(this)) {
+        for (CWnd* other : GetDlgGroup(this)) {
             auto* radio = dynamic_cast<CButton*>(other);
             if (radio && radio != this && radio->Type() == BS_AUTORADIOBUTTON)
                 radio->SendMessage(BM_SETCHECK, BST_UNCHECKED);

@@ -539,17 +539,21 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
     return nullptr;
 }
 
-CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
+std::vector<CWnd*> CWnd::GetDlgGroup(CWnd* control) {
     CWnd* parent = control ? control->GetParent() : nullptr;
-    if (!parent) return nullptr;
+    if (!parent) return {control};
     const std::vector<CWnd*> items = parent->GetChildren();
     auto at = std::find(items.begin(), items.end(), control);
-    // The group runs from the item with WS_GROUP at or before the control to the next such item.
     auto first = at;
     while (first != items.begin() && !((*first)->GetStyle() & WS_GROUP)) --first;
     auto last = at + 1;
     while (last != items.end() && !((*last)->GetStyle() & WS_GROUP)) ++last;
-    const std::vector<CWnd*> group(first, last);
+    return std::vector<CWnd*>(first, last);
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
+    if (!control || !control->GetParent()) return nullptr;
+    const std::vector<CWnd*> group = GetDlgGroup(control);
     const int n = static_cast<int>(group.size());
     const int start = static_cast<int>(std::find(group.begin(), group.end(), control) - group.begin());
     for (int step = 1; step < n; ++step) {

@@ -153,6 +153,9 @@ public:
     // pages) included; group navigation among the control's siblings.
     CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const;
+    // The control's group among its siblings: from the item with WS_GROUP at or before it to the
+    // next such item (the control alone when it has no parent).
+    static std::vector<CWnd*> GetDlgGroup(CWnd* control);
 
     // ---- painting
     void Invalidate(BOOL erase = TRUE);
