@@ -217,6 +217,14 @@ TEST(GdiFigures, FillsFramesAndPixels) {
     EXPECT_EQ(dc.GetPixel(2, 5), kBlue);  // bottom-left corner belongs to the bottom edge
     EXPECT_EQ(CountColor(fb, kRed) + CountColor(fb, kBlue), 2 * 6 + 2 * 2);
 
+    // The focus frame inverts every other pixel of the outline; drawn again it is gone.
+    const Framebuffer before = fb;
+    dc.DrawFocusRect(CRect(10, 10, 16, 15));
+    EXPECT_EQ(CountColor(fb, kBlack, CRect(10, 10, 16, 15)), (2 * 6 + 2 * 3) / 2);
+    EXPECT_EQ(CountColor(fb, kBlack, CRect(11, 11, 15, 14)), 0);
+    dc.DrawFocusRect(CRect(10, 10, 16, 15));
+    EXPECT_TRUE(fb == before);
+
     EXPECT_EQ(dc.SetPixel(3, 3, kRed), kRed);
     EXPECT_EQ(dc.GetPixel(3, 3), kRed);
     EXPECT_EQ(dc.SetPixel(20, 3, kRed), CLR_INVALID);
