@@ -155,3 +155,18 @@ TEST(Dialog, MaximisedFormFillsTheScreenBelowTheCaptionBar) {
     EXPECT_EQ(DialogUnitsToPixelsX(135), 240);
     EXPECT_EQ(DialogUnitsToPixelsY(166), 294);
 }
+
+TEST(Dialog, CentredDialogSitsInTheMiddleOfTheScreen) {
+    CUiDriver ui;
+    const DialogTemplate small{901, 100, 60, L"居中", kDialogStyle | DS_CENTER, {}};
+    CDialog dlg(small, nullptr);
+    ui.OnModal(901, [&](CDialog& d) {
+        CRect window;
+        d.GetWindowRect(&window);
+        EXPECT_EQ(window.left, 240 - window.right);
+        EXPECT_NEAR(window.top, 320 - window.bottom, 1);
+        EXPECT_EQ(window.Width(), DialogUnitsToPixelsX(100));
+        d.EndDialog(IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+}
