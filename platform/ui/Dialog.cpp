@@ -147,7 +147,11 @@ void CDialog::PrevDlgCtrl() { GotoDlgCtrl(GetNextDlgTabItem(GetFocus(), TRUE)); 
 void CDialog::GotoDlgCtrl(CWnd* control) {
     if (!control) return;
     control->SetFocus();
-    if (control->SendMessage(WM_GETDLGCODE) & DLGC_HASSETSEL) control->SendMessage(EM_SETSEL, 0, -1);
+    // The focus may land inside the control (the edit field of a drop-down combo): its text is selected too.
+    CWnd* focus = GetFocus();
+    if (focus && (focus == control || control->IsChild(focus)) &&
+        (focus->SendMessage(WM_GETDLGCODE) & DLGC_HASSETSEL))
+        focus->SendMessage(EM_SETSEL, 0, -1);
 }
 
 void CDialog::SetDefID(UINT id) { defId_ = id; }

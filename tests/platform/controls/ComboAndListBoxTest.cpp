@@ -179,6 +179,13 @@ TEST_F(ControlsTest, KeysInTheDropDownEditChooseItemsAndTabLeavesIt) {
     EXPECT_EQ(ui.GetText(dlg, kDropDown), L"全部");
     ui.PressKey(VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), &Item(kListBox));
+    // Tabbing back into the box selects the whole text of its edit field.
+    dlg.PrevDlgCtrl();
+    int start = -1, end = -1;
+    static_cast<CEdit*>(CWnd::GetFocus())->GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 2);
+    ui.PressKey(VK_TAB);
     ui.PressKey(VK_TAB);
     ui.PressKey(VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), &Item(kTreeView));
