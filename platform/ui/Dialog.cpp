@@ -81,7 +81,14 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& t, CWnd* parent) {
     const HWND self = m_hWnd;
     SetFont(CDesktop::Get().DialogFont(), FALSE);
     CreateControls(t);
-    if (!child && (t.style & DS_CENTER)) CenterWindow();
+    // DS_CENTER means the middle of the screen, whatever the owner.
+    if (!child && (t.style & DS_CENTER)) {
+        const CRect screen = CDesktop::Get().ScreenRect();
+        CRect window;
+        GetWindowRect(&window);
+        SetWindowPos(nullptr, screen.left + (screen.Width() - window.Width()) / 2,
+                     screen.top + (screen.Height() - window.Height()) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
     CWnd* first = GetNextDlgTabItem(nullptr);
     if (SendMessage(WM_INITDIALOG, first ? first->m_hWnd.id() : 0) && IsWindow(self) && !child)
         GotoDlgCtrl(GetNextDlgTabItem(nullptr));

@@ -331,8 +331,15 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
             area = Desk().ScreenRect();
     }
     const CRect& r = record_->rect;
-    SetWindowPos(nullptr, area.left + (area.Width() - r.Width()) / 2, area.top + (area.Height() - r.Height()) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    int x = area.left + (area.Width() - r.Width()) / 2;
+    int y = area.top + (area.Height() - r.Height()) / 2;
+    // Over an owner near the edge, a top-level window still stays on the screen.
+    if (!record_->IsChild()) {
+        const CRect screen = Desk().ScreenRect();
+        x = std::max(screen.left, std::min(x, screen.right - r.Width()));
+        y = std::max(screen.top, std::min(y, screen.bottom - r.Height()));
+    }
+    SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 CWnd* CWnd::WindowFromPoint(POINT screenPoint) { return Desk().WindowFromPoint(screenPoint); }

@@ -156,17 +156,26 @@ TEST(Dialog, MaximisedFormFillsTheScreenBelowTheCaptionBar) {
     EXPECT_EQ(DialogUnitsToPixelsY(166), 294);
 }
 
+// A centred template opens in the middle of the screen even over a small owner in a corner; a
+// window centred over such an owner stays on the screen.
 TEST(Dialog, CentredDialogSitsInTheMiddleOfTheScreen) {
     CUiDriver ui;
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(180, 280, 240, 320), nullptr, 0));
     const DialogTemplate small{901, 100, 60, L"居中", kDialogStyle | DS_CENTER, {}};
-    CDialog dlg(small, nullptr);
+    CDialog dlg(small, &owner);
     ui.OnModal(901, [&](CDialog& d) {
         CRect window;
         d.GetWindowRect(&window);
         EXPECT_EQ(window.left, 240 - window.right);
         EXPECT_NEAR(window.top, 320 - window.bottom, 1);
         EXPECT_EQ(window.Width(), DialogUnitsToPixelsX(100));
+        d.CenterWindow();
+        d.GetWindowRect(&window);
+        EXPECT_EQ(window.right, 240);
+        EXPECT_EQ(window.bottom, 320);
         d.EndDialog(IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
+    owner.DestroyWindow();
 }
