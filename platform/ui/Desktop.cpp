@@ -348,6 +348,7 @@ CWnd* CDesktop::WindowFromPoint(POINT screen) {
 }
 
 void CDesktop::RouteMouse(const InputEvent& event) {
+    if (event.kind != InputEvent::Kind::kMouseMove) penDown_ = event.kind == InputEvent::Kind::kMouseDown;
     const CPoint screen(event.x, event.y);
     cursor = screen;
     CWnd* target = CWnd::FromHandle(capture);
@@ -393,7 +394,8 @@ void CDesktop::RouteMouse(const InputEvent& event) {
         break;
     }
     case InputEvent::Kind::kMouseMove:
-        target->PostMessage(WM_MOUSEMOVE, 0, at);
+        // Handlers tell a drag from a hover by MK_LBUTTON.
+        target->PostMessage(WM_MOUSEMOVE, penDown_ ? MK_LBUTTON : 0, at);
         break;
     default:
         target->PostMessage(WM_LBUTTONUP, 0, at);

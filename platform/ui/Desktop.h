@@ -117,4 +117,5 @@ private:
     DWORD lastDownTick_ = 0;
     POINT lastDownPoint_{};
     bool lastDownWasDouble_ = false;
+    bool penDown_ = false;
 };

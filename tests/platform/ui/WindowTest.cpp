@@ -258,3 +258,26 @@ TEST(Window, TopLevelWindowsAreFoundByTheirProperty) {
     marked.DestroyWindow();
     plain.DestroyWindow();
 }
+
+TEST(Window, MovesCarryThePenStateSoADragIsToldFromAHover) {
+    class CPad : public CWnd {
+    public:
+        CPad() {
+            CreateEx(0, nullptr, L"pad", WS_POPUP | WS_VISIBLE, CRect(0, 0, 240, 320), nullptr, 0);
+            BindMessage(WM_MOUSEMOVE, &CPad::OnMove);
+        }
+        std::vector<WPARAM> moves;
+
+    private:
+        LRESULT OnMove(WPARAM flags, LPARAM) {
+            moves.push_back(flags);
+            return 0;
+        }
+    };
+    CUiDriver ui;
+    CPad pad;
+    ui.Drag(CPoint(10, 10), CPoint(50, 50));
+    CDesktop::Get().QueueInput({InputEvent::Kind::kMouseMove, 60, 60});
+    ui.Pump();
+    EXPECT_EQ(pad.moves, (std::vector<WPARAM>{MK_LBUTTON, MK_LBUTTON, 0}));
+}
