@@ -20,19 +20,19 @@ exec 5> >(cat > "$work/display")
 Xvfb -displayfd 5 -screen 0 640x700x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 5>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$work/display")
 
 "$demo" --screenshot "$shot" >"$out" 2>&1 &
 demo_pid=$!
 pids+=($demo_pid)
-wait_for() {  # wait_for TEXT: up to 10 s for a line of the demo's output
-  for _ in $(seq 100); do grep -qx "$1" "$out" && return 0; sleep 0.1; done
+wait_for() {  # wait_for TEXT: up to 30 s (a sanitizer build on a loaded machine starts slowly)
+  for _ in $(seq 300); do grep -qx "$1" "$out" && return 0; sleep 0.1; done
   echo "no '$1' from the demo:"; cat "$out"; return 1
 }
 wait_for ready || exit 1
-window=$(timeout 10 xdotool search --sync --name '^ui-demo$' | head -1)
+window=$(timeout 30 xdotool search --sync --name '^ui-demo$' | head -1)
 [ -n "$window" ] || { echo "no demo window"; exit 1; }
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "480x640" ] || { echo "window is $geometry, not 480x640"; exit 1; }
