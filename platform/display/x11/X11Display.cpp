@@ -10,6 +10,7 @@
 
 #include "platform/display/x11/X11Keys.h"
 #include "platform/text/CodePage.h"
+#include "platform/threads/UiThread.h"
 #include "platform/ui/Desktop.h"
 
 // Last: Xlib's macros (Expose, None, ...) would clash with the names above.
@@ -52,6 +53,9 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
                                                int scale) {
     static const bool threads = XInitThreads() != 0;
     if (!threads) return nullptr;
+    // The display is opened by the thread that runs the screens; bind it before the event reader
+    // starts, or the reader's first use of the desktop would make itself the UI thread.
+    BindUiThreadIfUnbound();
     auto x = std::make_unique<Connection>();
     x->display = XOpenDisplay(displayName);
     if (!x->display) return nullptr;
