@@ -60,11 +60,14 @@ ParsedCoordLibLine ParseCoordLibLine(const CString& line, CoordLibLayout layout)
 
 CString FormatCoordLibLine(const CoordLibRecord& r) {
     CString line;
-    line.Format(L"%d,%s,%.3f,%.3f,%.3f,%s\r\n", r.type, r.name.c_str(), r.north, r.east, r.height, r.code.c_str());
+    line.Format(L"%d,%s,%.3f,%.3f,%.3f,%s\r\n", r.type, r.name.c_str(), r.north, r.east, r.height,
+                r.code.c_str());
     return line;
 }
 
-std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes) { return CutCoordLibLines(FromGbk(gbkBytes)); }
+std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes) {
+    return CutCoordLibLines(FromGbk(gbkBytes));
+}
 
 std::string CoordLibFileBytes(const std::vector<CoordLibRecord>& records) {
     std::string bytes;

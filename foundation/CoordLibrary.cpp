@@ -8,15 +8,16 @@
 
 CCoordLibrary::CCoordLibrary() : shown_{true, true, true, true, true, false} {}
 
-std::vector<CoordLibRow> CCoordLibrary::AppendLines(const std::vector<CString>& lines, CoordLibLayout layout) {
+std::vector<CoordLibRow> CCoordLibrary::AppendLines(const std::vector<CString>& lines,
+                                                    CoordLibLayout layout) {
     std::vector<CoordLibRow> rows;
     rows.reserve(lines.size());
     records_.reserve(records_.size() + lines.size());
     for (const CString& line : lines) {
         ParsedCoordLibLine parsed = ParseCoordLibLine(line, layout);
         parsed.record.index = static_cast<int32_t>(records_.size());
-        rows.push_back({Format(L"%d", parsed.record.index), parsed.texts[0], parsed.texts[1], parsed.texts[2], parsed.texts[3],
-                        parsed.texts[4], CoordLibTypeName(parsed.record.type)});
+        rows.push_back({Format(L"%d", parsed.record.index), parsed.texts[0], parsed.texts[1], parsed.texts[2],
+                        parsed.texts[3], parsed.texts[4], CoordLibTypeName(parsed.record.type)});
         records_.push_back(std::move(parsed.record));
     }
     return rows;
@@ -24,7 +25,7 @@ std::vector<CoordLibRow> CCoordLibrary::AppendLines(const std::vector<CString>& 
 
 std::optional<CoordLibRow> CCoordLibrary::RowOf(const CoordLibRecord& r) const {
     if (r.deleted || !Shown(r.type)) return std::nullopt;
-    return CoordLibRow{Format(L"%d", r.index), r.name, Format(L"%.3f", r.north), Format(L"%.3f", r.east),
+    return CoordLibRow{Format(L"%d", r.index),    r.name, Format(L"%.3f", r.north), Format(L"%.3f", r.east),
                        Format(L"%.3f", r.height), r.code, CoordLibTypeName(r.type)};
 }
 

@@ -6,5 +6,9 @@ namespace {
 std::atomic<IFoundationFrame*> gFrame{nullptr};
 }
 
-IFoundationFrame* FoundationFrame() { return gFrame.load(); }
-void SetFoundationFrame(IFoundationFrame* frame) { gFrame.store(frame); }
+IFoundationFrame* FoundationFrame() {
+    return gFrame.load();
+}
+void SetFoundationFrame(IFoundationFrame* frame) {
+    gFrame.store(frame);
+}

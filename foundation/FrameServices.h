@@ -18,7 +18,8 @@ public:
     virtual CString DataFolder() const = 0;
     // Grid north, east and height of a WGS-84 position (decimal degrees), through the frame's
     // position converter.
-    virtual void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) = 0;
+    virtual void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
+                                   double& hOut) = 0;
 };
 
 constexpr int kScreenModeNormal = 11;

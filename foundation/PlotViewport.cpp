@@ -10,7 +10,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kZoomBoxFloor = 0.01;  // metres per pixel
 
-PixelRect Square(const VisiblePoint& v) { return {v.x - 4, v.y - 4, v.x + 4, v.y + 4}; }
+PixelRect Square(const VisiblePoint& v) {
+    return {v.x - 4, v.y - 4, v.x + 4, v.y + 4};
+}
 
 }  // namespace
 
@@ -112,7 +114,8 @@ void PlotViewport::RebuildDisplayPoints() {
     visiblePoints_.clear();
     for (size_t i = 0; i < points_.size(); ++i) {
         const PixelPoint p = WorldToScreen(points_[i].x, points_[i].y);
-        if (InPlotArea(p)) visiblePoints_.push_back({points_[i].name, CString(), p.x, p.y, static_cast<int32_t>(i)});
+        if (InPlotArea(p))
+            visiblePoints_.push_back({points_[i].name, CString(), p.x, p.y, static_cast<int32_t>(i)});
     }
 }
 
@@ -152,7 +155,8 @@ bool PlotViewport::MouseMove(PixelPoint point, RubberBand& band) {
     point = Reduce(point);
     if (!InPlotArea(point)) return false;
     if (zoomBoxArmed_) {
-        if (zoomBoxShown_) band.erase = PixelRect{zoomBoxStart_.x, zoomBoxStart_.y, zoomBoxCorner_.x, zoomBoxCorner_.y};
+        if (zoomBoxShown_)
+            band.erase = PixelRect{zoomBoxStart_.x, zoomBoxStart_.y, zoomBoxCorner_.x, zoomBoxCorner_.y};
         band.draw = PixelRect{zoomBoxStart_.x, zoomBoxStart_.y, point.x, point.y};
         zoomBoxCorner_ = point;
         return false;
@@ -176,7 +180,8 @@ bool PlotViewport::MouseUp(PixelPoint point) {
     const int32_t y0 = std::min(zoomBoxStart_.y, point.y), y1 = std::max(zoomBoxStart_.y, point.y);
     const int32_t w = x1 - x0, h = y1 - y0;
     if (w <= 0 || h <= 0) return false;
-    const WorldPoint c = ScreenToWorld(static_cast<int32_t>((x0 + x1) * 0.5), static_cast<int32_t>((y0 + y1) * 0.5));
+    const WorldPoint c =
+        ScreenToWorld(static_cast<int32_t>((x0 + x1) * 0.5), static_cast<int32_t>((y0 + y1) * 0.5));
     const PixelRect& r = clientRect_;
     double mpp = std::max(h * metresPerPixel_ / (r.bottom - r.top), w * metresPerPixel_ / (r.right - r.left));
     if (mpp <= kZoomBoxFloor) mpp = kZoomBoxFloor;
@@ -203,7 +208,8 @@ MarkerStep PlotViewport::NextMarker(double n, double e, double h) {
     } else {
         double a = std::atan2(dn, de) + kPi;
         if (a < 0) a += 2 * kPi;
-        const PixelPoint t = WorldToScreen(n + dn / d * metresPerPixel_ * 15, e + de / d * metresPerPixel_ * 15);
+        const PixelPoint t =
+            WorldToScreen(n + dn / d * metresPerPixel_ * 15, e + de / d * metresPerPixel_ * 15);
         const auto barb = [&](double angle) {
             return PixelPoint{ClampPixel(t.x - std::trunc(std::cos(angle) * -25)),
                               ClampPixel(t.y - std::trunc(std::sin(angle) * 25))};
@@ -248,9 +254,13 @@ CString ScaleBarLabel(double l) {
 std::optional<CString> LinkTagText(int32_t kind, int32_t number, int32_t shown) {
     if (shown == 0) return CString(L" ");
     switch (kind) {
-    case 0: return number >= 1 && number <= 8 ? Format(L"%d", number) : CString(L" ");
-    case 1: return CString(L"R");
-    case 2: return CString(L"E");
-    default: return std::nullopt;
+        case 0:
+            return number >= 1 && number <= 8 ? Format(L"%d", number) : CString(L" ");
+        case 1:
+            return CString(L"R");
+        case 2:
+            return CString(L"E");
+        default:
+            return std::nullopt;
     }
 }

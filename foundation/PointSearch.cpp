@@ -14,7 +14,8 @@ std::vector<PointCandidate> SearchPoints(const std::vector<PointCandidate>& cand
         matches.push_back(c);
         matches.back().matchPosition = at;
     }
-    std::stable_sort(matches.begin(), matches.end(),
-                     [](const PointCandidate& a, const PointCandidate& b) { return a.matchPosition < b.matchPosition; });
+    std::stable_sort(matches.begin(), matches.end(), [](const PointCandidate& a, const PointCandidate& b) {
+        return a.matchPosition < b.matchPosition;
+    });
     return matches;
 }

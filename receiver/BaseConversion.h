@@ -4,5 +4,5 @@
 #include "foundation/CoordSysParams.h"
 #include "geodesy/CoordTransform.h"
 
-void Wgs84BlhToXyzOn(CCoordTransform& transformer, const EllipsoidParams& jobEllipsoid, double latDeg, double lonDeg,
-                     double height, double* x, double* y, double* z);
+void Wgs84BlhToXyzOn(CCoordTransform& transformer, const EllipsoidParams& jobEllipsoid, double latDeg,
+                     double lonDeg, double height, double* x, double* y, double* z);

@@ -35,20 +35,25 @@ bool BuildBinaryPayload(const CString& tokens, std::string* result) {
         pos = end;
         const uint32_t value = LeadingInteger(token, 1);
         switch (token[0] | 0x20) {
-        case 'a': *payload += token.size() > 1 ? token[1] : '\0'; break;
-        case 'c': *payload += static_cast<char>(value & 0xFF); break;
-        case 'i':
-            *payload += static_cast<char>(value & 0xFF);
-            *payload += static_cast<char>((value >> 8) & 0xFF);
-            break;
-        case 'l':
-            // Each 16-bit half high byte first, the low half first: the boards' own word order.
-            *payload += static_cast<char>((value >> 8) & 0xFF);
-            *payload += static_cast<char>(value & 0xFF);
-            *payload += static_cast<char>((value >> 24) & 0xFF);
-            *payload += static_cast<char>((value >> 16) & 0xFF);
-            break;
-        default: break;
+            case 'a':
+                *payload += token.size() > 1 ? token[1] : '\0';
+                break;
+            case 'c':
+                *payload += static_cast<char>(value & 0xFF);
+                break;
+            case 'i':
+                *payload += static_cast<char>(value & 0xFF);
+                *payload += static_cast<char>((value >> 8) & 0xFF);
+                break;
+            case 'l':
+                // Each 16-bit half high byte first, the low half first: the boards' own word order.
+                *payload += static_cast<char>((value >> 8) & 0xFF);
+                *payload += static_cast<char>(value & 0xFF);
+                *payload += static_cast<char>((value >> 24) & 0xFF);
+                *payload += static_cast<char>((value >> 16) & 0xFF);
+                break;
+            default:
+                break;
         }
         if (payload->size() > CSerialPort::kMaxPayloadBytes) return false;
     }
@@ -79,7 +84,7 @@ CString HexByteSumChecksum(const CString& hexText) {
         unsigned pair = 0;
         for (size_t k = i; k < i + 2; ++k) {
             const wchar_t c = digits[k];
-            const int v = (c >= L'0' && c <= L'9') ? c - L'0'
+            const int v = (c >= L'0' && c <= L'9')   ? c - L'0'
                           : (c >= L'a' && c <= L'f') ? c - L'a' + 10
                           : (c >= L'A' && c <= L'F') ? c - L'A' + 10
                                                      : -1;

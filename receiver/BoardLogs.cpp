@@ -43,11 +43,16 @@ void CGpsParser::SetPositionType(const CString& type, CGpsState& state) const {
     };
     // "WASS" is what the boards were once documented to send; real boards send "WAAS".
     static constexpr Plain kPlain[] = {
-        {L"NONE", kSolNone, nullptr},          {L"FIXEDPOS", kSolFixedPos, nullptr},
-        {L"FIXEDHEIGHT", kSolFixedHeight, nullptr}, {L"FIXEDVEL", kSolFixedVel, nullptr},
-        {L"SINGLE", kSolSingle, nullptr},      {L"PSRDIFF", kSolPsrDiff, L"DGPS"},
-        {L"WASS", kSolWaas, L"DGPS"},          {L"WAAS", kSolWaas, L"DGPS"},
-        {L"IONOFREE_FLOAT", kSolFloat, L"FLOAT"}, {L"NARROW_FLOAT", kSolFloat, L"FLOAT"},
+        {L"NONE", kSolNone, nullptr},
+        {L"FIXEDPOS", kSolFixedPos, nullptr},
+        {L"FIXEDHEIGHT", kSolFixedHeight, nullptr},
+        {L"FIXEDVEL", kSolFixedVel, nullptr},
+        {L"SINGLE", kSolSingle, nullptr},
+        {L"PSRDIFF", kSolPsrDiff, L"DGPS"},
+        {L"WASS", kSolWaas, L"DGPS"},
+        {L"WAAS", kSolWaas, L"DGPS"},
+        {L"IONOFREE_FLOAT", kSolFloat, L"FLOAT"},
+        {L"NARROW_FLOAT", kSolFloat, L"FLOAT"},
     };
     for (const Plain& p : kPlain) {
         if (type == p.word) {
@@ -90,8 +95,10 @@ void CGpsParser::SetPositionType(const CString& type, CGpsState& state) const {
 // stays with ZDA, which reports it in UTC.
 void CGpsParser::SetBestPosTime(const CString& secondsOfWeek, CGpsState& state) const {
     const int64_t seconds = TruncInt(FieldDouble(secondsOfWeek));
-    const int64_t local = ((seconds % kSecondsPerDay + static_cast<int64_t>(timeZone_) * 3600) % kSecondsPerDay +
-                           kSecondsPerDay) % kSecondsPerDay;
+    const int64_t local =
+        ((seconds % kSecondsPerDay + static_cast<int64_t>(timeZone_) * 3600) % kSecondsPerDay +
+         kSecondsPerDay) %
+        kSecondsPerDay;
     state.hour = static_cast<int>(local / 3600);
     state.minute = static_cast<int>(local / 60 % 60);
     state.second = static_cast<int>(local % 60);

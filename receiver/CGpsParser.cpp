@@ -11,17 +11,23 @@ struct LineName {
 
 // Searched in this order, anywhere in the line.
 constexpr LineName kLineNames[] = {
-    {L"BESTPOS", kLineBestPos}, {L"GPGGA", kLineGga},        {L"GPGLL", kLineGll},     {L"GPGSA", kLineGsa},
-    {L"GPGST", kLineGst},       {L"GPGSV", kLineGsv},        {L"GPRMC", kLineRmc},     {L"GPVTG", kLineVtg},
-    {L"GPZDA", kLineZda},       {L"REFSTATION", kLineRefStation}, {L"GNGSA", kLineGnGsa}, {L"GLGSV", kLineGlGsv},
-    {L"VERSIONA", kLineVersionLog}, {L"GNGST", kLineGst},    {L"JRTK", kLineJrtk},     {L"BPQ", kLineBpq},
+    {L"BESTPOS", kLineBestPos},     {L"GPGGA", kLineGga},
+    {L"GPGLL", kLineGll},           {L"GPGSA", kLineGsa},
+    {L"GPGST", kLineGst},           {L"GPGSV", kLineGsv},
+    {L"GPRMC", kLineRmc},           {L"GPVTG", kLineVtg},
+    {L"GPZDA", kLineZda},           {L"REFSTATION", kLineRefStation},
+    {L"GNGSA", kLineGnGsa},         {L"GLGSV", kLineGlGsv},
+    {L"VERSIONA", kLineVersionLog}, {L"GNGST", kLineGst},
+    {L"JRTK", kLineJrtk},           {L"BPQ", kLineBpq},
 };
 
 }  // namespace
 
 CGpsParser::CGpsParser(IFrameServices& frame) : frame_(frame) {}
 
-int CGpsParser::BoardType() const { return frame_.SystemRecord().nGPSOEMType; }
+int CGpsParser::BoardType() const {
+    return frame_.SystemRecord().nGPSOEMType;
+}
 
 int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
     type = kLineNone;
@@ -34,19 +40,32 @@ int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
     // Board type 5 reports both constellations' satellites through one staging table.
     if (type == kLineGlGsv && BoardType() == 5) type = kLineGsv;
     switch (type) {
-    case kLineBestPos: return ParseBestPos(line, state);
-    case kLineGga: return ParseGga(line, state);
-    case kLineGsa: return ParseGsa(line, state);
-    case kLineGst: return ParseGst(line, state);
-    case kLineGsv: return BoardType() == 5 ? ParseGsvStaged(line, state) : ParseGsv(line, state, false);
-    case kLineZda: return ParseZda(line, state);
-    case kLineRefStation: return ParseRefStation(line, state);
-    case kLineGnGsa: return ParseGnGsa(line, state);
-    case kLineGlGsv: return ParseGsv(line, state, true);
-    case kLineVersionLog: return ParseVersionLog(line);
-    case kLineJrtk: return ParseJrtk(line, state);
-    case kLineBpq: return ParseBpq(line, state);
-    default: return 0;
+        case kLineBestPos:
+            return ParseBestPos(line, state);
+        case kLineGga:
+            return ParseGga(line, state);
+        case kLineGsa:
+            return ParseGsa(line, state);
+        case kLineGst:
+            return ParseGst(line, state);
+        case kLineGsv:
+            return BoardType() == 5 ? ParseGsvStaged(line, state) : ParseGsv(line, state, false);
+        case kLineZda:
+            return ParseZda(line, state);
+        case kLineRefStation:
+            return ParseRefStation(line, state);
+        case kLineGnGsa:
+            return ParseGnGsa(line, state);
+        case kLineGlGsv:
+            return ParseGsv(line, state, true);
+        case kLineVersionLog:
+            return ParseVersionLog(line);
+        case kLineJrtk:
+            return ParseJrtk(line, state);
+        case kLineBpq:
+            return ParseBpq(line, state);
+        default:
+            return 0;
     }
 }
 

@@ -46,7 +46,8 @@ public:
     int ParseVersion(CString line, CGpsState& state);
     // Hands out the last reply's values once; 0 (and tells the user) when none is ready.
     int GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor, double& instrumentHeight,
-                       int& receiverKind, int& linkKind, int& serialForm, double& instrumentRadius, int& language);
+                       int& receiverKind, int& linkKind, int& serialForm, double& instrumentRadius,
+                       int& language);
     // The display text of a solution word.
     CString SolutionStateText(const CString& solutionText) const;
 

@@ -28,7 +28,9 @@ void AwaitBytes(CommandItem& item, std::vector<uint8_t> reply) {
 
 }  // namespace
 
-CModuleCommandQueue::CModuleCommandQueue(IFrameServices& frame) : frame_(frame) { current.timeout = -1; }
+CModuleCommandQueue::CModuleCommandQueue(IFrameServices& frame) : frame_(frame) {
+    current.timeout = -1;
+}
 
 int CModuleCommandQueue::SendNextCommand() {
     if (queue.empty()) return 0;
@@ -82,8 +84,8 @@ void CModuleCommandQueue::QueueOpenRadio(bool sendNow, int linkKind) {
 
 void CModuleCommandQueue::QueueReadRadio(bool sendNow) {
     ClearLastCommand();
-    CommandItem item = BytesItem(L"READRADIO", {0x55, 0xAA, 0x03, 0x24, 0x00, 0x00, 0x27}, 16, L"读取通道成功!",
-                                 L"读取通道超时!");
+    CommandItem item = BytesItem(L"READRADIO", {0x55, 0xAA, 0x03, 0x24, 0x00, 0x00, 0x27}, 16,
+                                 L"读取通道成功!", L"读取通道超时!");
     AwaitBytes(item, {0x55, 0xAB, 0x03, 0x24});
     Append(std::move(item), sendNow);
 }
@@ -101,8 +103,8 @@ void CModuleCommandQueue::QueueReadGprs(bool sendNow) {
 }
 
 void CModuleCommandQueue::QueueCloseRadio(bool sendNow) {
-    CommandItem item = BytesItem(L"CLOSERADIO", {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}, 10, L"关闭通讯模块成功!",
-                                 L"关闭通讯模块超时!");
+    CommandItem item = BytesItem(L"CLOSERADIO", {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}, 10,
+                                 L"关闭通讯模块成功!", L"关闭通讯模块超时!");
     AwaitBytes(item, {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0x00, 0x00, 0xDA});
     Append(std::move(item), sendNow);
 }
@@ -123,9 +125,9 @@ void CModuleCommandQueue::QueueStopSearch(bool sendNow) {
 
 void CModuleCommandQueue::QueueTurnChannel(int channel, bool sendNow) {
     const auto ch = static_cast<uint8_t>(channel);
-    CommandItem item = BytesItem(L"TURNRADIO", {0x55, 0xAA, 0x06, 0x07, ch, 0x00, 0x00, 0x00, 0x00,
-                                                static_cast<uint8_t>(ch + 13)},
-                                 10, L"电台通道切换成功!", L"电台通道切换超时!");
+    CommandItem item = BytesItem(
+        L"TURNRADIO", {0x55, 0xAA, 0x06, 0x07, ch, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(ch + 13)}, 10,
+        L"电台通道切换成功!", L"电台通道切换超时!");
     AwaitBytes(item, {0x55, 0xAB, 0x02, 0x20, 0x00, 0x22});
     Append(std::move(item), sendNow);
 }
@@ -162,7 +164,8 @@ void CModuleCommandQueue::OnRadioSearchReply() {
         match = receiveBuffer.Find(current.replyBytes.data(), static_cast<int>(current.replyBytes.size()));
     } else {
         const uint32_t length = receiveBuffer.GetLength();
-        replyText += FromGbk(std::string_view(reinterpret_cast<const char*>(receiveBuffer.GetPtr(0)), length));
+        replyText +=
+            FromGbk(std::string_view(reinterpret_cast<const char*>(receiveBuffer.GetPtr(0)), length));
         if (replyText.GetLength() > kMaxReplyTextChars) replyText = replyText.Right(kMaxReplyTextChars);
         // Matched on the bytes too: converted text can pair a binary byte before the reply with the
         // reply's first letter and hide it.
@@ -212,7 +215,8 @@ void CModuleCommandQueue::OnRadioSearchReply() {
 }
 
 bool CModuleCommandQueue::Busy() const {
-    return current.replyIsBytes || !current.requestBytes.empty() || !current.commandText.IsEmpty() || !queue.empty();
+    return current.replyIsBytes || !current.requestBytes.empty() || !current.commandText.IsEmpty() ||
+           !queue.empty();
 }
 
 void CModuleCommandQueue::OnTick() {

@@ -88,7 +88,8 @@ void StopReader(const std::shared_ptr<CSerialPort::Reader>& reader) {
     bool done;
     {
         std::unique_lock lock(reader->doneMutex);
-        done = reader->doneCv.wait_for(lock, std::chrono::milliseconds(kJoinWaitMs), [&] { return reader->done; });
+        done = reader->doneCv.wait_for(lock, std::chrono::milliseconds(kJoinWaitMs),
+                                       [&] { return reader->done; });
     }
     if (done)
         reader->thread.join();
@@ -100,7 +101,9 @@ void StopReader(const std::shared_ptr<CSerialPort::Reader>& reader) {
 
 CSerialPort::CSerialPort() : link_(std::make_shared<Link>()) {}
 
-CSerialPort::~CSerialPort() { Close(); }
+CSerialPort::~CSerialPort() {
+    Close();
+}
 
 BOOL CSerialPort::OpenPort(int portNumber, DWORD baudRate) {
     CString name;
@@ -200,7 +203,9 @@ void CSerialPort::ClearSecondOwner() {
     link_->secondOwner = 0;
 }
 
-BOOL CSerialPort::IsOpen() const { return reader_ != nullptr; }
+BOOL CSerialPort::IsOpen() const {
+    return reader_ != nullptr;
+}
 
 BOOL CSerialPort::EscapeCommFunction(DWORD function) {
     if (!reader_) return 0;

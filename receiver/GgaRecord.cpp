@@ -9,7 +9,8 @@ namespace {
 constexpr double kMinutesToDegrees = 0.016666666666666666;
 
 double Angle(const CString& field, int degreeDigits, const CString& hemisphere) {
-    const double value = FieldInt(field.Left(degreeDigits)) + FieldDouble(field.Mid(degreeDigits)) * kMinutesToDegrees;
+    const double value =
+        FieldInt(field.Left(degreeDigits)) + FieldDouble(field.Mid(degreeDigits)) * kMinutesToDegrees;
     const wchar_t h = hemisphere.IsEmpty() ? L' ' : hemisphere[0];
     return (h == L'S' || h == L'W') ? -value : value;
 }

@@ -40,5 +40,6 @@ public:
     virtual void WriteSystemFile(const CString& path) = 0;
     // Earth-centred coordinates of a WGS-84 position, through the frame's second coordinate
     // transformer set to the WGS-84 ellipsoid and then back to the job's (Wgs84BlhToXyzOn).
-    virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) = 0;
+    virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y,
+                               double* z) = 0;
 };

@@ -38,14 +38,26 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     if (board != 1) state.diffAge = TruncInt(FieldDouble(f[13]));
     state.baseId = f[14].SpanExcluding(L"*");
     switch (quality) {
-    case 0:
-        state.solutionText = state.gpsUsedCount > 4 ? L"SINGLE" : L"NONE";
-        state.solutionCode = kSolNone;
-        return 1;
-    case 1: state.solutionText = L"SINGLE"; state.solutionCode = kSolSingle; break;
-    case 2: state.solutionText = L"DGPS"; state.solutionCode = kSolPsrDiff; break;
-    case 4: state.solutionText = L"FIXED"; state.solutionCode = kSolFixed; break;
-    default: state.solutionText = L"FLOAT"; state.solutionCode = kSolWideInt; break;
+        case 0:
+            state.solutionText = state.gpsUsedCount > 4 ? L"SINGLE" : L"NONE";
+            state.solutionCode = kSolNone;
+            return 1;
+        case 1:
+            state.solutionText = L"SINGLE";
+            state.solutionCode = kSolSingle;
+            break;
+        case 2:
+            state.solutionText = L"DGPS";
+            state.solutionCode = kSolPsrDiff;
+            break;
+        case 4:
+            state.solutionText = L"FIXED";
+            state.solutionCode = kSolFixed;
+            break;
+        default:
+            state.solutionText = L"FLOAT";
+            state.solutionCode = kSolWideInt;
+            break;
     }
     state.geoidSeparation = FieldDouble(f[11]);
     state.latitude = NmeaAngle(f[2], 2, f[3]);

@@ -30,8 +30,9 @@ CString ElevationMaskLine(IFrameServices& frame) {
 
 // The port-2 interface mode by differential format; another format repeats the elevation-mask line.
 void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
-    static const wchar_t* const kOwn[] = {L"interfacemode,com2,rtca,rtca\r\n", L"interfacemode,com2,rtcm,rtcm\r\n",
-                                          L"interfacemode,com2,cmr,cmr\r\n", L"interfacemode,com2,rtcmv3,rtcmv3\r\n"};
+    static const wchar_t* const kOwn[] = {
+        L"interfacemode,com2,rtca,rtca\r\n", L"interfacemode,com2,rtcm,rtcm\r\n",
+        L"interfacemode,com2,cmr,cmr\r\n", L"interfacemode,com2,rtcmv3,rtcmv3\r\n"};
     static const wchar_t* const kBoard[] = {
         L"interfacemode,com2,rtca,novatel\r\n", L"interfacemode,com2,rtcm,novatel\r\n",
         L"interfacemode,com2,cmr,novatel\r\n", L"interfacemode,com2,rtcmv3,novatel\r\n"};
@@ -43,15 +44,15 @@ void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
 }
 
 void SendCommonStart(IFrameServices& frame) {
-    SendAll(frame.SerialPort(), {L"dgpstimeout,60\r\n", L"DGPSTIMEOUT,60\r\n", L"nmeatalker auto\r\n",
-                                 L"NMEATALKER AUTO\r\n"});
+    SendAll(frame.SerialPort(),
+            {L"dgpstimeout,60\r\n", L"DGPSTIMEOUT,60\r\n", L"nmeatalker auto\r\n", L"NMEATALKER AUTO\r\n"});
     frame.SerialPort().SendLine(ElevationMaskLine(frame));
 }
 
 void SendLogLines(CSerialPort& port) {
     SendAll(port, {L"log,gpgga,ontime,3\r\n", L"log,gpgsa,ontime,3\r\n", L"log,gpgsv,ontime,1\r\n",
-                   L"log,gpzda,ontime,1\r\n", L"log,refstationa,onchanged\r\n", L"log,refstationa,ontime,10\r\n",
-                   L"log,bestposa,ontime,1\r\n"});
+                   L"log,gpzda,ontime,1\r\n", L"log,refstationa,onchanged\r\n",
+                   L"log,refstationa,ontime,10\r\n", L"log,bestposa,ontime,1\r\n"});
 }
 
 void SettleAndClear(IFrameServices& frame) {
@@ -103,15 +104,24 @@ void StartReceiverBothFamilies(IFrameServices& frame) {
 
 void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue) {
     switch (frame.SystemRecord().nGPSOEMType) {
-    case 0: StartReceiverBothFamilies(frame); break;
-    case 1: StartReceiverLog(frame); break;
-    case 2: EnableNmeaJ(frame); break;
-    case 4:
-        EnableNmeaLog(frame);
-        queue.SendBinaryAppFile();
-        break;
-    case 5: queue.SendBinaryAppFile(); break;
-    default: break;
+        case 0:
+            StartReceiverBothFamilies(frame);
+            break;
+        case 1:
+            StartReceiverLog(frame);
+            break;
+        case 2:
+            EnableNmeaJ(frame);
+            break;
+        case 4:
+            EnableNmeaLog(frame);
+            queue.SendBinaryAppFile();
+            break;
+        case 5:
+            queue.SendBinaryAppFile();
+            break;
+        default:
+            break;
     }
 }
 

@@ -35,7 +35,8 @@ std::vector<CString> SplitFields(const CString& text, wchar_t separator, int cou
     for (;;) {
         if (count >= 0 && static_cast<int>(fields.size()) == count) break;
         const size_t end = s.find(separator, start);
-        fields.emplace_back(std::wstring(s.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start)));
+        fields.emplace_back(
+            std::wstring(s.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start)));
         if (end == std::wstring::npos) break;
         start = end + 1;
     }
@@ -43,9 +44,13 @@ std::vector<CString> SplitFields(const CString& text, wchar_t separator, int cou
     return fields;
 }
 
-int FieldInt(const CString& field) { return ToInt(field.c_str()); }
+int FieldInt(const CString& field) {
+    return ToInt(field.c_str());
+}
 
-double FieldDouble(const CString& field) { return ToDouble(field.c_str()); }
+double FieldDouble(const CString& field) {
+    return ToDouble(field.c_str());
+}
 
 double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere) {
     const double degrees = FieldInt(field.Left(degreeDigits));
@@ -54,7 +59,9 @@ double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphe
     return (h == L'S' || h == L'W') ? -value : value;
 }
 
-int WrapHour(int hour) { return ((hour % 24) + 24) % 24; }
+int WrapHour(int hour) {
+    return ((hour % 24) + 24) % 24;
+}
 
 int TruncInt(double value) {
     if (!(value == value)) return 0;

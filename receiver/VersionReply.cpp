@@ -112,9 +112,9 @@ int CGpsParser::ParseVersion(CString line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor, double& instrumentHeight,
-                               int& receiverKind, int& linkKind, int& serialForm, double& instrumentRadius,
-                               int& language) {
+int CGpsParser::GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor,
+                               double& instrumentHeight, int& receiverKind, int& linkKind, int& serialForm,
+                               double& instrumentRadius, int& language) {
     if (!versionReady_) {
         MessageBox(nullptr, L"获取GPS主机相关信息失败", L"Tip", MB_OK);
         return 0;

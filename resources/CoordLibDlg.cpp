@@ -7,7 +7,8 @@
 namespace {
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 const DialogControlTemplate kControls[] = {
-    {WC_LISTVIEW, 1000, 0, 0, 135, 128, L"", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
+    {WC_LISTVIEW, 1000, 0, 0, 135, 128, L"",
+     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
     {L"STATIC", 1225, 4, 138, 127, 10, L"", SS_CENTER | kHiddenControl},
     {L"BUTTON", 1003, 2, 131, 31, 15, L"增加", kButton},
     {L"BUTTON", 1006, 35, 131, 31, 15, L"编辑", kButton},

@@ -6,8 +6,8 @@
 
 // 15152 "打开" and 15151 "保存": the program's own file dialogs around a folder tree.
 namespace {
-constexpr DWORD kTreeStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_BORDER |
-                             WS_TABSTOP;
+constexpr DWORD kTreeStyle =
+    TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 
 const DialogControlTemplate kOpenControls[] = {

@@ -7,18 +7,30 @@ namespace {
 
 COLORREF PaletteColor(char c) {
     switch (c) {
-    case 'E': return RGB(96, 192, 96);
-    case 'G': return RGB(200, 200, 200);
-    case 'Y': return RGB(216, 160, 32);
-    case 'b': return RGB(40, 96, 200);
-    case 'e': return RGB(0, 128, 0);
-    case 'g': return RGB(128, 128, 128);
-    case 'k': return RGB(0, 0, 0);
-    case 'o': return RGB(160, 112, 16);
-    case 'r': return RGB(208, 32, 32);
-    case 'w': return RGB(255, 255, 255);
-    case 'y': return RGB(248, 208, 80);
-    default: return RGB(0, 0, 0);
+        case 'E':
+            return RGB(96, 192, 96);
+        case 'G':
+            return RGB(200, 200, 200);
+        case 'Y':
+            return RGB(216, 160, 32);
+        case 'b':
+            return RGB(40, 96, 200);
+        case 'e':
+            return RGB(0, 128, 0);
+        case 'g':
+            return RGB(128, 128, 128);
+        case 'k':
+            return RGB(0, 0, 0);
+        case 'o':
+            return RGB(160, 112, 16);
+        case 'r':
+            return RGB(208, 32, 32);
+        case 'w':
+            return RGB(255, 255, 255);
+        case 'y':
+            return RGB(248, 208, 80);
+        default:
+            return RGB(0, 0, 0);
     }
 }
 
@@ -33,96 +45,53 @@ CImage FromArt(const char* const (&rows)[Rows]) {
 }
 
 constexpr const char* kFolder[] = {
-    "................",
-    "................",
-    ".oooooo.........",
-    "oyyyyyyo........",
-    "oyyyyyyyoooooooo",
-    "oYYYYYYYYYYYYYYo",
-    "oyyyyyyyyyyyyyyo",
-    "oyyyyyyyyyyyyyyo",
-    "oyyyyyyyyyyyyyyo",
-    "oyyyyyyyyyyyyyyo",
-    "oyyyyyyyyyyyyyyo",
-    "oyyyyyyyyyyyyyyo",
-    "oyyyyyyyyyyyyyyo",
-    "oooooooooooooooo",
-    "................",
-    "................",
+    "................", "................", ".oooooo.........", "oyyyyyyo........",
+    "oyyyyyyyoooooooo", "oYYYYYYYYYYYYYYo", "oyyyyyyyyyyyyyyo", "oyyyyyyyyyyyyyyo",
+    "oyyyyyyyyyyyyyyo", "oyyyyyyyyyyyyyyo", "oyyyyyyyyyyyyyyo", "oyyyyyyyyyyyyyyo",
+    "oyyyyyyyyyyyyyyo", "oooooooooooooooo", "................", "................",
 };
 
 constexpr const char* kFile[] = {
-    "................",
-    "..gggggggg......",
-    "..gwwwwwwgg.....",
-    "..gwwwwwwgGg....",
-    "..gwbbbbwgGGg...",
-    "..gwwwwwwggggg..",
-    "..gwbbbbbbbbwg..",
-    "..gwwwwwwwwwwg..",
-    "..gwbbbbbbbbwg..",
-    "..gwwwwwwwwwwg..",
-    "..gwbbbbbbwwwg..",
-    "..gwwwwwwwwwwg..",
-    "..gwbbbbbbbbwg..",
-    "..gwwwwwwwwwwg..",
-    "..gggggggggggg..",
-    "................",
+    "................", "..gggggggg......", "..gwwwwwwgg.....", "..gwwwwwwgGg....",
+    "..gwbbbbwgGGg...", "..gwwwwwwggggg..", "..gwbbbbbbbbwg..", "..gwwwwwwwwwwg..",
+    "..gwbbbbbbbbwg..", "..gwwwwwwwwwwg..", "..gwbbbbbbwwwg..", "..gwwwwwwwwwwg..",
+    "..gwbbbbbbbbwg..", "..gwwwwwwwwwwg..", "..gggggggggggg..", "................",
 };
 
 constexpr const char* kPoint[] = {
-    "................",
-    "................",
-    ".......rr.......",
-    ".......rr.......",
-    "......r..r......",
-    "......r..r......",
-    ".....r....r.....",
-    ".....r.kk.r.....",
-    "....r..kk..r....",
-    "....r......r....",
-    "...r........r...",
-    "...r........r...",
-    "..rrrrrrrrrrrr..",
-    "..rrrrrrrrrrrr..",
-    "................",
-    "................",
+    "................", "................", ".......rr.......", ".......rr.......",
+    "......r..r......", "......r..r......", ".....r....r.....", ".....r.kk.r.....",
+    "....r..kk..r....", "....r......r....", "...r........r...", "...r........r...",
+    "..rrrrrrrrrrrr..", "..rrrrrrrrrrrr..", "................", "................",
 };
 
 constexpr const char* kPick[] = {
-    "............................",
-    "..gggggggggggg..............",
-    "..gwwwwwwwwwwg..............",
-    "..gwkkwbbbbbwg..............",
-    "..gwwwwwwwwwwg..............",
-    "..gwkkwbbbbbwg.....ee.......",
-    "..gwwwwwwwwwwg.....eEe......",
-    "..gwkkwbbbbbwg.....eEEe.....",
-    "..gwwwwwwwwwwg.....eEEEe....",
-    "..gwkkwbbbbbwgeeeeeeEEEEe...",
-    "..gwwwwwwwwwwgeEEEEEEEEEEe..",
-    "..gwkkwbbbbbwgeEEEEEEEEEEe..",
-    "..gwwwwwwwwwwgeeeeeeEEEEe...",
-    "..gwkkwbbbbbwg.....eEEEe....",
-    "..gwwwwwwwwwwg.....eEEe.....",
-    "..gwkkwbbbbbwg.....eEe......",
-    "..gwwwwwwwwwwg.....ee.......",
-    "..gwkkwbbbbbwg..............",
-    "..gwwwwwwwwwwg..............",
-    "..gggggggggggg..............",
-    "............................",
+    "............................", "..gggggggggggg..............", "..gwwwwwwwwwwg..............",
+    "..gwkkwbbbbbwg..............", "..gwwwwwwwwwwg..............", "..gwkkwbbbbbwg.....ee.......",
+    "..gwwwwwwwwwwg.....eEe......", "..gwkkwbbbbbwg.....eEEe.....", "..gwwwwwwwwwwg.....eEEEe....",
+    "..gwkkwbbbbbwgeeeeeeEEEEe...", "..gwwwwwwwwwwgeEEEEEEEEEEe..", "..gwkkwbbbbbwgeEEEEEEEEEEe..",
+    "..gwwwwwwwwwwgeeeeeeEEEEe...", "..gwkkwbbbbbwg.....eEEEe....", "..gwwwwwwwwwwg.....eEEe.....",
+    "..gwkkwbbbbbwg.....eEe......", "..gwwwwwwwwwwg.....ee.......", "..gwkkwbbbbbwg..............",
+    "..gwwwwwwwwwwg..............", "..gggggggggggg..............", "............................",
     "............................",
 };
 
 }  // namespace
 
-CImage FolderIcon() { return FromArt(kFolder); }
-CImage FileIcon() { return FromArt(kFile); }
+CImage FolderIcon() {
+    return FromArt(kFolder);
+}
+CImage FileIcon() {
+    return FromArt(kFile);
+}
 
 CImage LoadIconResource(UINT id) {
     switch (id) {
-    case IDI_PICK_FROM_LIBRARY: return FromArt(kPick);
-    case IDB_LIBRARY_POINT: return FromArt(kPoint);
-    default: return CImage();
+        case IDI_PICK_FROM_LIBRARY:
+            return FromArt(kPick);
+        case IDB_LIBRARY_POINT:
+            return FromArt(kPoint);
+        default:
+            return CImage();
     }
 }

@@ -26,8 +26,8 @@ const DialogTemplate kAddTemplate{15128, 134, 120, L"增加点", kDialogStyle | 
 const DialogTemplateRegistration kAddRegistration(kAddTemplate);
 
 const DialogControlTemplate kEditControls[] = {
-    kAddControls[0], kAddControls[1], kAddControls[2], kAddControls[3], kAddControls[4],
-    kAddControls[5], kAddControls[6], kAddControls[7], kAddControls[8], kAddControls[9],
+    kAddControls[0],  kAddControls[1],  kAddControls[2],  kAddControls[3], kAddControls[4],
+    kAddControls[5],  kAddControls[6],  kAddControls[7],  kAddControls[8], kAddControls[9],
     kAddControls[10], kAddControls[12], kAddControls[13],
 };
 const DialogTemplate kEditTemplate{130, 134, 120, L"编辑点", kDialogStyle | DS_CENTER, kEditControls};

@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+# A file that differs from .clang-format fails before anything is built.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 build=build/sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -21,15 +21,19 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\big"; }
     CString JobFileName() const override { return L"big.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\big\\data"; }
-    void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override { n = e = h = 0; }
+    void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
+        n = e = h = 0;
+    }
 };
 
 // From opening the library dialog on a job's library of N points until every row is listed and
 // the commands are back.
 void BM_CoordLibDialogUsable(benchmark::State& state) {
-    const auto root = std::filesystem::temp_directory_path() / ("qz-bench-coordlib-" + std::to_string(::getpid()));
+    const auto root =
+        std::filesystem::temp_directory_path() / ("qz-bench-coordlib-" + std::to_string(::getpid()));
     std::filesystem::create_directories(root / "Jobs/big");
-    std::ofstream(root / "Jobs/big/big.lib", std::ios::binary) << LibraryBytes(static_cast<int>(state.range(0)));
+    std::ofstream(root / "Jobs/big/big.lib", std::ios::binary)
+        << LibraryBytes(static_cast<int>(state.range(0)));
     SetDeviceRoot(root);
     InitCommonControls();
     BenchFrame frame;

@@ -27,7 +27,8 @@ void BM_CoordLibParse(benchmark::State& state) {
     const std::string bytes = LibraryBytes(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         CCoordLibrary library;
-        std::vector<CoordLibRow> rows = library.AppendLines(CoordLibLinesFromBytes(bytes), CoordLibLayout::kLibrary);
+        std::vector<CoordLibRow> rows =
+            library.AppendLines(CoordLibLinesFromBytes(bytes), CoordLibLayout::kLibrary);
         benchmark::DoNotOptimize(rows.data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

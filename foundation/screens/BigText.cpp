@@ -12,7 +12,8 @@ constexpr COLORREF kBigTextRed = RGB(200, 0, 0);
 constexpr double kPixelsPerChar = 7.7;
 }  // namespace
 
-void SetBigText(CWnd* window, int id, const wchar_t* text, int height, int colourMode, UINT format, int widthChars) {
+void SetBigText(CWnd* window, int id, const wchar_t* text, int height, int colourMode, UINT format,
+                int widthChars) {
     if (height <= 0 || !window) return;
     CWnd* control = window->GetDlgItem(id);
     if (!control) return;

@@ -23,8 +23,8 @@ struct Column {
     const wchar_t* heading;
     int width;
 };
-constexpr Column kColumns[] = {{L"编号", 50},  {L"点名", 80}, {L"北坐标", 110}, {L"东坐标", 110},
-                               {L"高程", 70},  {L"属性", 120}, {L"描述", 120}};
+constexpr Column kColumns[] = {{L"编号", 50}, {L"点名", 80},  {L"北坐标", 110}, {L"东坐标", 110},
+                               {L"高程", 70}, {L"属性", 120}, {L"描述", 120}};
 
 void SetScreenMode(int mode) {
     if (IFoundationFrame* frame = FoundationFrame()) frame->ScreenMode() = mode;
@@ -93,7 +93,8 @@ LRESULT CCoordLibDlg::OnFillChunk(WPARAM, LPARAM) {
     const size_t end = std::min(pending_.size(), nextPending_ + kRowsPerChunk);
     for (; nextPending_ < end; ++nextPending_) AppendRow(pending_[nextPending_]);
     if (nextPending_ < pending_.size()) {
-        SetDlgItemText(kLoadingText, Format(L"%d / %d", static_cast<int>(nextPending_), static_cast<int>(pending_.size())));
+        SetDlgItemText(kLoadingText,
+                       Format(L"%d / %d", static_cast<int>(nextPending_), static_cast<int>(pending_.size())));
         PostMessage(WM_FILL_CHUNK);
         return 0;
     }
@@ -112,7 +113,9 @@ void CCoordLibDlg::ShowLoadingState(bool loading) {
         if (CWnd* button = GetDlgItem(id)) button->ShowWindow(loading ? SW_HIDE : SW_SHOW);
 }
 
-int CCoordLibDlg::SelectedRow() const { return list_.GetNextItem(-1, LVNI_SELECTED); }
+int CCoordLibDlg::SelectedRow() const {
+    return list_.GetNextItem(-1, LVNI_SELECTED);
+}
 
 void CCoordLibDlg::OnAdd() {
     CAddPointDlg dlg(this);
@@ -161,7 +164,8 @@ void CCoordLibDlg::OnImport() {
     if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
     CoordLibLayout layout{};
     if (!CoordLibLayoutOfPath(open.GetPathName(), layout)) return;
-    if (MessageBox(L"确定将文件中的数据加入坐标管理库吗?", L"信息提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (MessageBox(L"确定将文件中的数据加入坐标管理库吗?", L"信息提示", MB_OKCANCEL | MB_ICONQUESTION) !=
+        IDOK)
         return;
     LoadFile(open.GetPathName(), layout, false);
 }
@@ -186,7 +190,8 @@ void CCoordLibDlg::OnFind() {
 
 void CCoordLibDlg::OnFilter() {
     CFilterSetDlg filter(this);
-    for (int type = 0; type < 5; ++type) filter.m_nShow[static_cast<size_t>(type)] = library_.Shown(type) ? 1 : 0;
+    for (int type = 0; type < 5; ++type)
+        filter.m_nShow[static_cast<size_t>(type)] = library_.Shown(type) ? 1 : 0;
     if (filter.DoModal() != IDOK) return;
     bool changed = false;
     for (int type = 0; type < 5; ++type) {
@@ -236,7 +241,8 @@ void CCoordLibDlg::OnOK() {
 void CCoordLibDlg::OnCancel() {
     if (loading_) return;
     if (library_.Modified() &&
-        MessageBox(L"数据已修改,保存修改的数据吗?", L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES && !SaveFile())
+        MessageBox(L"数据已修改,保存修改的数据吗?", L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES &&
+        !SaveFile())
         return;
     Close(IDCANCEL);
 }

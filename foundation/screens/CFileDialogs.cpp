@@ -40,7 +40,9 @@ COpenFileDlg::COpenFileDlg(CWnd* parent) : CFolderTreeDlg(IDD, parent) {
     BindNotify(kTree, TVN_SELCHANGED, &COpenFileDlg::OnSelChanged);
 }
 
-void COpenFileDlg::AddFilter(const CString& pattern) { AddFileFilter(filters_, pattern); }
+void COpenFileDlg::AddFilter(const CString& pattern) {
+    AddFileFilter(filters_, pattern);
+}
 
 BOOL COpenFileDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -110,7 +112,8 @@ void CFileSaveDlg::OnOK() {
         return;
     }
     // A folder chosen after the name was typed still gets the name.
-    if (DirectoryExists(pathText_)) pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
+    if (DirectoryExists(pathText_))
+        pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
     pathName_ = pathText_;
     if (FileExists(pathName_) &&
         MessageBox(L"该文件已存在，要覆盖此文件吗?", kInfoCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {

@@ -13,7 +13,9 @@ CFindPointDlg::CFindPointDlg(CWnd* parent) : CDialog(IDD, parent) {
     BindControl(kList, LBN_SELCHANGE, &CFindPointDlg::OnSelChange);
 }
 
-void CFindPointDlg::AddCandidate(const PointRecord& point, int32_t row) { candidates_.push_back({point, row, -1}); }
+void CFindPointDlg::AddCandidate(const PointRecord& point, int32_t row) {
+    candidates_.push_back({point, row, -1});
+}
 
 BOOL CFindPointDlg::OnInitDialog() {
     CDialog::OnInitDialog();

@@ -4,15 +4,17 @@
 #include "platform/files/FileOps.h"
 #include "resources/FoundationIcons.h"
 
-void CFolderTreeCtrl::AddFilter(const CString& pattern) { AddFileFilter(filters_, pattern); }
+void CFolderTreeCtrl::AddFilter(const CString& pattern) {
+    AddFileFilter(filters_, pattern);
+}
 
 BOOL CFolderTreeCtrl::AttachSystemImageList() {
     if (imageList_.GetSafeHandle()) {
         SetImageList(nullptr, TVSIL_NORMAL);
         imageList_.DeleteImageList();
     }
-    if (!imageList_.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0) || imageList_.Add(FileIcon()) != kFileImage ||
-        imageList_.Add(FolderIcon()) != kFolderImage) {
+    if (!imageList_.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0) ||
+        imageList_.Add(FileIcon()) != kFileImage || imageList_.Add(FolderIcon()) != kFolderImage) {
         errorText_ = L"Cannot retrieve the Handle of SystemImageList!";
         return FALSE;
     }
@@ -48,7 +50,8 @@ HTREEITEM CFolderTreeCtrl::FindChildItem(HTREEITEM parent, const CString& name) 
     const bool topLevel = name.IsEmpty() || name.Find(L'\\') >= 0;
     CString wanted = name;
     wanted.MakeUpper();
-    for (HTREEITEM item = topLevel ? GetRootItem() : GetChildItem(parent); item; item = GetNextSiblingItem(item)) {
+    for (HTREEITEM item = topLevel ? GetRootItem() : GetChildItem(parent); item;
+         item = GetNextSiblingItem(item)) {
         CString text = GetItemText(item);
         if (text.MakeUpper() == wanted) return item;
     }
@@ -59,12 +62,15 @@ void CFolderTreeCtrl::DeleteChildren(HTREEITEM item) {
     while (HTREEITEM child = GetChildItem(item)) DeleteItem(child);
 }
 
-void CFolderTreeCtrl::InsertPlaceholder(HTREEITEM item) { InsertItem(L"", item); }
+void CFolderTreeCtrl::InsertPlaceholder(HTREEITEM item) {
+    InsertItem(L"", item);
+}
 
 void CFolderTreeCtrl::FillChildren(HTREEITEM item) {
     const FolderListing listing = ListFolder(GetItemPath(item), filters_);
     SendMessage(WM_SETREDRAW, FALSE);
-    for (const CString& folder : listing.folders) InsertPlaceholder(InsertItem(folder, kFolderImage, kFolderImage, item));
+    for (const CString& folder : listing.folders)
+        InsertPlaceholder(InsertItem(folder, kFolderImage, kFolderImage, item));
     if (showFiles_)
         for (const CString& file : listing.files) InsertItem(file, kFileImage, kFileImage, item);
     SendMessage(WM_SETREDRAW, TRUE);

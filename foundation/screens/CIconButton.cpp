@@ -10,7 +10,9 @@ constexpr COLORREF kPickGreen = RGB(0, 128, 0);
 constexpr int kPickFaceLift = 30;
 }  // namespace
 
-CIconButton::CIconButton() { SetDefaultColors(FALSE); }
+CIconButton::CIconButton() {
+    SetDefaultColors(FALSE);
+}
 
 CIconButton::~CIconButton() {
     if (hoverTimer_ && IsWindow(m_hWnd)) KillTimer(hoverTimer_);
@@ -99,62 +101,64 @@ void CIconButton::PreSubclassWindow() {
 
 LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDBLCLK:
-        // A quick second tap clicks again instead of being lost.
-        return DefWindowProc(WM_LBUTTONDOWN, wParam, lParam);
-    case BM_SETSTYLE: {
-        const DWORD type = static_cast<DWORD>(wParam) & kTypeBits;
-        if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) isDefault_ = type == BS_DEFPUSHBUTTON;
-        return CButton::DefWindowProc(message, (wParam & ~static_cast<WPARAM>(kTypeBits)) | BS_OWNERDRAW, lParam);
-    }
-    case WM_GETDLGCODE:
-        return CButton::DefWindowProc(message, wParam, lParam) | (isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
-    case WM_LBUTTONDOWN:
-        SendMessage(BM_SETSTATE, TRUE);
-        return CButton::DefWindowProc(message, wParam, lParam);
-    case WM_MOUSEMOVE: {
-        const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
-        TrackHover(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), (wParam & MK_LBUTTON) != 0);
-        return r;
-    }
-    case WM_MOUSELEAVE:
-        EndHover();
-        return 0;
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE: {
-        const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
-        EndHover();
-        return r;
-    }
-    case WM_ACTIVATE: {
-        const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
-        if (LOWORD(wParam) == 0) EndHover();
-        return r;
-    }
-    case WM_ENABLE: {
-        const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
-        if (!wParam) {
-            // A disabled button cannot keep the focus: it moves on to the next control.
-            if (CWnd* parent = GetParent()) {
-                CWnd* next = parent->GetNextDlgTabItem(this);
-                (next && next != this ? next : parent)->SetFocus();
-            }
+        case WM_LBUTTONDBLCLK:
+            // A quick second tap clicks again instead of being lost.
+            return DefWindowProc(WM_LBUTTONDOWN, wParam, lParam);
+        case BM_SETSTYLE: {
+            const DWORD type = static_cast<DWORD>(wParam) & kTypeBits;
+            if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) isDefault_ = type == BS_DEFPUSHBUTTON;
+            return CButton::DefWindowProc(message, (wParam & ~static_cast<WPARAM>(kTypeBits)) | BS_OWNERDRAW,
+                                          lParam);
+        }
+        case WM_GETDLGCODE:
+            return CButton::DefWindowProc(message, wParam, lParam) |
+                   (isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        case WM_LBUTTONDOWN:
+            SendMessage(BM_SETSTATE, TRUE);
+            return CButton::DefWindowProc(message, wParam, lParam);
+        case WM_MOUSEMOVE: {
+            const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
+            TrackHover(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), (wParam & MK_LBUTTON) != 0);
+            return r;
+        }
+        case WM_MOUSELEAVE:
             EndHover();
-        }
-        return r;
-    }
-    case WM_TIMER:
-        if (wParam == kHoverTimer) {
-            CheckPointerLeft();
             return 0;
+        case WM_KILLFOCUS:
+        case WM_CANCELMODE: {
+            const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
+            EndHover();
+            return r;
         }
-        break;
-    case WM_DESTROY:
-        if (hoverTimer_) {
-            KillTimer(hoverTimer_);
-            hoverTimer_ = 0;
+        case WM_ACTIVATE: {
+            const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
+            if (LOWORD(wParam) == 0) EndHover();
+            return r;
         }
-        break;
+        case WM_ENABLE: {
+            const LRESULT r = CButton::DefWindowProc(message, wParam, lParam);
+            if (!wParam) {
+                // A disabled button cannot keep the focus: it moves on to the next control.
+                if (CWnd* parent = GetParent()) {
+                    CWnd* next = parent->GetNextDlgTabItem(this);
+                    (next && next != this ? next : parent)->SetFocus();
+                }
+                EndHover();
+            }
+            return r;
+        }
+        case WM_TIMER:
+            if (wParam == kHoverTimer) {
+                CheckPointerLeft();
+                return 0;
+            }
+            break;
+        case WM_DESTROY:
+            if (hoverTimer_) {
+                KillTimer(hoverTimer_);
+                hoverTimer_ = 0;
+            }
+            break;
     }
     return CButton::DefWindowProc(message, wParam, lParam);
 }
@@ -202,11 +206,14 @@ BOOL CIconButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT*) {
     return FALSE;  // the dialog gets the click in every case
 }
 
-HBRUSH CIconButton::CtlColor(CDC*, UINT) { return static_cast<CBrush*>(GetStockObject(NULL_BRUSH)); }
+HBRUSH CIconButton::CtlColor(CDC*, UINT) {
+    return static_cast<CBrush*>(GetStockObject(NULL_BRUSH));
+}
 
 void CIconButton::DrawBackground(CDC& dc, const CRect& rect) {
-    const COLORREF color =
-        (hover_ || pressed_) ? colors_[kBackHover] : (focusedLook_ ? colors_[kBackFocused] : colors_[kBackNormal]);
+    const COLORREF color = (hover_ || pressed_)
+                               ? colors_[kBackHover]
+                               : (focusedLook_ ? colors_[kBackFocused] : colors_[kBackNormal]);
     CBrush brush(color);
     dc.FillRect(&rect, &brush);
 }
@@ -259,8 +266,10 @@ void CIconButton::DrawItem(LPDRAWITEMSTRUCT item) {
         if (pushedLook) captionRect.OffsetRect(1, 1);
         CRect measured = captionRect;
         dc.DrawText(caption, &measured, DT_WORDBREAK | DT_CENTER | DT_CALCRECT);
-        captionRect.OffsetRect((captionRect.Width() - measured.Width()) / 2, (captionRect.Height() - measured.Height()) / 2);
-        captionRect = CRect(captionRect.left, captionRect.top, captionRect.right, captionRect.top + measured.Height());
+        captionRect.OffsetRect((captionRect.Width() - measured.Width()) / 2,
+                               (captionRect.Height() - measured.Height()) / 2);
+        captionRect =
+            CRect(captionRect.left, captionRect.top, captionRect.right, captionRect.top + measured.Height());
         if (disabled_) {
             CRect raised = captionRect;
             raised.OffsetRect(1, 1);

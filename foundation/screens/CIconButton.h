@@ -12,7 +12,7 @@
 class CIconButton : public CButton {
 public:
     enum ColorSlot {
-        kBackHover = 0,     // hovered or pressed
+        kBackHover = 0,  // hovered or pressed
         kTextHover = 1,
         kBackNormal = 2,
         kTextNormal = 3,
@@ -32,10 +32,11 @@ public:
     // Lays the main icon out at this size from then on; ignored unless both are at least 1.
     void SetIconSize(int cx, int cy);
     // Icons by resource id (0 none): the main one, the one shown while not hovered, the disabled one.
-    int SetIcon(UINT mainId, int cx, int cy, UINT outId = 0, int cxOut = 0, int cyOut = 0, UINT disabledId = 0,
-                int cxDisabled = 0, int cyDisabled = 0);
-    int SetIconImages(const CImage& main, int cx, int cy, const CImage* out = nullptr, int cxOut = 0, int cyOut = 0,
-                      const CImage* disabled = nullptr, int cxDisabled = 0, int cyDisabled = 0);
+    int SetIcon(UINT mainId, int cx, int cy, UINT outId = 0, int cxOut = 0, int cyOut = 0,
+                UINT disabledId = 0, int cxDisabled = 0, int cyDisabled = 0);
+    int SetIconImages(const CImage& main, int cx, int cy, const CImage* out = nullptr, int cxOut = 0,
+                      int cyOut = 0, const CImage* disabled = nullptr, int cxDisabled = 0,
+                      int cyDisabled = 0);
     // The standard look of the pick buttons: the dialog's font, the icon at 28 x 22, a lighter face,
     // green text, icon on the right, not flat.
     void ApplyIconStyle(UINT iconId);

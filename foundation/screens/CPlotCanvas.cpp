@@ -9,12 +9,15 @@ namespace {
 
 constexpr COLORREF kNorthArrowColor = RGB(0, 128, 128);
 
-CPoint ToPoint(PixelPoint p) { return CPoint(p.x, p.y); }
+CPoint ToPoint(PixelPoint p) {
+    return CPoint(p.x, p.y);
+}
 
 // Restores the raster operation and pen of a context when drawing inverted ends.
 class InvertedDrawing {
 public:
-    InvertedDrawing(CDC& dc, CPen* pen) : dc_(dc), rop_(dc.SetROP2(R2_NOT)), pen_(pen ? dc.SelectObject(pen) : nullptr) {}
+    InvertedDrawing(CDC& dc, CPen* pen)
+        : dc_(dc), rop_(dc.SetROP2(R2_NOT)), pen_(pen ? dc.SelectObject(pen) : nullptr) {}
     ~InvertedDrawing() {
         if (pen_) dc_.SelectObject(pen_);
         dc_.SetROP2(rop_);
@@ -46,7 +49,8 @@ void DrawMarker(CDC& dc, const MarkerOutline& outline) {
     } else if (outline.size() == 4) {
         const PixelPoint p = outline[0];
         dc.Ellipse(p.x - 2, p.y - 2, p.x + 2, p.y + 2);
-        const POINT triangle[4] = {ToPoint(outline[1]), ToPoint(outline[2]), ToPoint(outline[3]), ToPoint(outline[1])};
+        const POINT triangle[4] = {ToPoint(outline[1]), ToPoint(outline[2]), ToPoint(outline[3]),
+                                   ToPoint(outline[1])};
         dc.Polyline(triangle, 4);
     }
 }
@@ -78,7 +82,9 @@ bool CPlotCanvas::OnMouseMove(CPoint point, CDC& dc) {
     return repaint;
 }
 
-bool CPlotCanvas::OnMouseUp(CPoint point) { return MouseUp({point.x, point.y}); }
+bool CPlotCanvas::OnMouseUp(CPoint point) {
+    return MouseUp({point.x, point.y});
+}
 
 void CPlotCanvas::DrawPosition(CDC& dc, double n, double e, double h) {
     const MarkerStep step = NextMarker(n, e, h);

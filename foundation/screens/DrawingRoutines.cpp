@@ -28,7 +28,8 @@ void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {
     if (x + rr < clip.left || x - rr >= clip.right || y + rr < clip.top || y - rr >= clip.bottom) return;
     const auto vertex = [&](int i) {
         const double a = 2.0 * kPi * i / n;
-        return CPoint(ClampPixel(cx + std::trunc(r * std::cos(a))), ClampPixel(cy - std::trunc(r * std::sin(a))));
+        return CPoint(ClampPixel(cx + std::trunc(r * std::cos(a))),
+                      ClampPixel(cy - std::trunc(r * std::sin(a))));
     };
     // Segments are cut to the clip (with a margin for wide pens) so that a huge circle costs no
     // more than a small one.
@@ -38,8 +39,8 @@ void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {
     for (int i = 1; i <= n; ++i) {
         const CPoint to = i < n ? vertex(i) : first;
         PixelPoint a, b;
-        if (ClipSegmentToRect(from.x, from.y, to.x, to.y, clip.left - margin, clip.top - margin, clip.right + margin,
-                              clip.bottom + margin, a, b)) {
+        if (ClipSegmentToRect(from.x, from.y, to.x, to.y, clip.left - margin, clip.top - margin,
+                              clip.right + margin, clip.bottom + margin, a, b)) {
             dc.MoveTo(a.x, a.y);
             dc.LineTo(b.x, b.y);
         }
@@ -47,9 +48,9 @@ void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {
     }
 }
 
-void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight, BYTE italic,
-                      BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
-                      BYTE quality, BYTE pitchAndFamily, const wchar_t* faceName) {
+void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight,
+                      BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                      BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, const wchar_t* faceName) {
     // CFont::CreateFont keeps the face name within its buffer, terminator included.
     font.DeleteObject();
     font.CreateFont(height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,

@@ -13,6 +13,6 @@ int CircleSegmentCount(int32_t r);
 
 // Creates the font from the fourteen logical-font values and hands it to `font`. A face name
 // longer than the record holds is cut to fit, terminator included.
-void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight, BYTE italic,
-                      BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
-                      BYTE quality, BYTE pitchAndFamily, const wchar_t* faceName);
+void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight,
+                      BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                      BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, const wchar_t* faceName);

@@ -18,7 +18,8 @@ bool HoldsExtension(const CString& path, const CString& extension) {
 
 }  // namespace
 
-void SaveSelectionChanged(const CString& selectedPath, const CString& extension, CString& pathText, CString& fileName) {
+void SaveSelectionChanged(const CString& selectedPath, const CString& extension, CString& pathText,
+                          CString& fileName) {
     pathText = selectedPath;
     if (HoldsExtension(selectedPath, extension))
         fileName = selectedPath.Mid(selectedPath.ReverseFind(L'\\') + 1);

@@ -8,7 +8,8 @@ CString FilterExtension(const CString& filter);
 
 // After a tree selection: the path shown, and the name edit filled from a selected file of the
 // dialog's extension (unchanged otherwise).
-void SaveSelectionChanged(const CString& selectedPath, const CString& extension, CString& pathText, CString& fileName);
+void SaveSelectionChanged(const CString& selectedPath, const CString& extension, CString& pathText,
+                          CString& fileName);
 
 // After the name is edited: the selected folder (a selected file's folder), "\", the name up to
 // its first "." and the extension.

@@ -63,5 +63,6 @@ std::optional<std::vector<CString>> PathBelowRoot(const CString& root, const CSt
         if (part == L"." || part == L"..") return std::nullopt;
     for (size_t i = 0; i < rootParts.size(); ++i)
         if (rootParts[i].CompareNoCase(pathParts[i]) != 0) return std::nullopt;
-    return std::vector<CString>(pathParts.begin() + static_cast<std::ptrdiff_t>(rootParts.size()), pathParts.end());
+    return std::vector<CString>(pathParts.begin() + static_cast<std::ptrdiff_t>(rootParts.size()),
+                                pathParts.end());
 }

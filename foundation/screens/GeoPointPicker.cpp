@@ -7,6 +7,10 @@ GeoPointPicker& Installed() {
 }
 }  // namespace
 
-void SetGeoPointPicker(GeoPointPicker picker) { Installed() = std::move(picker); }
+void SetGeoPointPicker(GeoPointPicker picker) {
+    Installed() = std::move(picker);
+}
 
-GeoPointChoice PickGeoPoint(CWnd* parent) { return Installed() ? Installed()(parent) : GeoPointChoice{}; }
+GeoPointChoice PickGeoPoint(CWnd* parent) {
+    return Installed() ? Installed()(parent) : GeoPointChoice{};
+}

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-IconButtonLayout LayOutIconButton(const CRect& item, const CRect& client, int align, bool hasTitle, CSize icon,
-                                  bool pressed) {
+IconButtonLayout LayOutIconButton(const CRect& item, const CRect& client, int align, bool hasTitle,
+                                  CSize icon, bool pressed) {
     IconButtonLayout out;
     out.caption = item;
     const LONG w = icon.cx, h = icon.cy;
@@ -12,21 +12,21 @@ IconButtonLayout LayOutIconButton(const CRect& item, const CRect& client, int al
     LONG x = centredX, y = centredY;
     if (hasTitle) {
         switch (align) {
-        case kIconLeft:
-            x = item.left + 3;
-            out.caption.left += w + 3;
-            break;
-        case kIconAbove:
-            y = 3;
-            out.caption.top += h;
-            break;
-        default: {
-            const LONG formerWidth = out.caption.Width();
-            out.caption.left = 3;
-            out.caption.right = formerWidth - w - 3;
-            x = client.right - w - 3;
-            break;
-        }
+            case kIconLeft:
+                x = item.left + 3;
+                out.caption.left += w + 3;
+                break;
+            case kIconAbove:
+                y = 3;
+                out.caption.top += h;
+                break;
+            default: {
+                const LONG formerWidth = out.caption.Width();
+                out.caption.left = 3;
+                out.caption.right = formerWidth - w - 3;
+                x = client.right - w - 3;
+                break;
+            }
         }
     } else if (align == kIconRight) {
         y = item.top;

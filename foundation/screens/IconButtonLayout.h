@@ -12,8 +12,8 @@ struct IconButtonLayout {
 
 // item: the button's drawing rectangle; client: its client rectangle; pressed: a pressed push
 // button (not a check box), which draws its icon one pixel down and right.
-IconButtonLayout LayOutIconButton(const CRect& item, const CRect& client, int align, bool hasTitle, CSize icon,
-                                  bool pressed);
+IconButtonLayout LayOutIconButton(const CRect& item, const CRect& client, int align, bool hasTitle,
+                                  CSize icon, bool pressed);
 
 // Each of red, green and blue raised by `amount`, stopping at 255.
 COLORREF LightenPerChannel(COLORREF color, int amount);

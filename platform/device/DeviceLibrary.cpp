@@ -1,8 +1,8 @@
 #include "platform/device/DeviceLibrary.h"
 
+#include <dlfcn.h>
 #include <atomic>
 #include <cstdlib>
-#include <dlfcn.h>
 
 namespace {
 
@@ -24,7 +24,8 @@ HMODULE LoadLibrary(const wchar_t* name) {
     if (IDeviceLibraryProvider* provider = g_provider.load()) return provider->Load(name ? name : L"");
     const std::string file = DeviceLibraryFileName(name);
     if (const char* dir = std::getenv("QZ_DEVICE_LIB_DIR")) {
-        if (void* handle = dlopen((std::string(dir) + "/" + file).c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+        if (void* handle = dlopen((std::string(dir) + "/" + file).c_str(), RTLD_NOW | RTLD_LOCAL))
+            return handle;
     }
     return dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
 }

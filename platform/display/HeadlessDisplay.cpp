@@ -6,4 +6,6 @@ void CHeadlessDisplay::Present(const CRect& dirty) {
     if (!dirty.IsRectEmpty()) ++presents_;
 }
 
-bool CHeadlessDisplay::SaveScreenshot(const std::string& path) const { return WritePng(screen_, path); }
+bool CHeadlessDisplay::SaveScreenshot(const std::string& path) const {
+    return WritePng(screen_, path);
+}

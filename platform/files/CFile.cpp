@@ -8,16 +8,24 @@
 
 #include "platform/files/DevicePath.h"
 
-CFile::~CFile() { Close(); }
+CFile::~CFile() {
+    Close();
+}
 
 BOOL CFile::Open(const wchar_t* devicePath, UINT flags) {
     Close();
     if (!devicePath) return FALSE;
     int oflags = O_CLOEXEC;
     switch (flags & 3) {
-        case modeWrite: oflags |= O_WRONLY; break;
-        case modeReadWrite: oflags |= O_RDWR; break;
-        default: oflags |= O_RDONLY; break;
+        case modeWrite:
+            oflags |= O_WRONLY;
+            break;
+        case modeReadWrite:
+            oflags |= O_RDWR;
+            break;
+        default:
+            oflags |= O_RDONLY;
+            break;
     }
     if (flags & modeCreate) {
         oflags |= O_CREAT;

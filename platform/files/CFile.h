@@ -12,7 +12,7 @@ public:
         modeRead = 0,
         modeWrite = 1,
         modeReadWrite = 2,
-        modeCreate = 0x1000,    // create when missing; truncate unless modeNoTruncate
+        modeCreate = 0x1000,  // create when missing; truncate unless modeNoTruncate
         modeNoTruncate = 0x2000,
     };
 

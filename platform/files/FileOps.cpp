@@ -125,9 +125,13 @@ bool AppendDurably(const CString& devicePath, std::string_view bytes) {
     return !created || SyncFolder(target.parent_path());
 }
 
-bool FileExists(const CString& devicePath) { return TypeOf(devicePath) == fs::file_type::regular; }
+bool FileExists(const CString& devicePath) {
+    return TypeOf(devicePath) == fs::file_type::regular;
+}
 
-bool DirectoryExists(const CString& devicePath) { return TypeOf(devicePath) == fs::file_type::directory; }
+bool DirectoryExists(const CString& devicePath) {
+    return TypeOf(devicePath) == fs::file_type::directory;
+}
 
 bool CreateDirectory(const CString& devicePath) {
     const fs::path host = ToHostPath(devicePath);
@@ -160,7 +164,8 @@ std::vector<DirEntry> ListDirectory(const CString& deviceFolder) {
         std::error_code typeError;
         entries.push_back({FromUtf8(it->path().filename().string()), it->is_directory(typeError)});
     }
-    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
     return entries;
 }
 

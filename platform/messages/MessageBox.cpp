@@ -21,11 +21,17 @@ IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter) {
     return previous;
 }
 
-void SetAppName(const CString& name) { AppName() = name; }
+void SetAppName(const CString& name) {
+    AppName() = name;
+}
 
-const CString& GetAppName() { return AppName(); }
+const CString& GetAppName() {
+    return AppName();
+}
 
-int FirstButtonAnswer(UINT type) { return (type & 0xF) == MB_YESNO ? IDYES : IDOK; }
+int FirstButtonAnswer(UINT type) {
+    return (type & 0xF) == MB_YESNO ? IDYES : IDOK;
+}
 
 int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
     const CString t(text), c(caption);
@@ -34,4 +40,6 @@ int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT typ
     return FirstButtonAnswer(type);
 }
 
-int AfxMessageBox(const wchar_t* text, UINT type) { return MessageBox(HWND(), text, AppName(), type); }
+int AfxMessageBox(const wchar_t* text, UINT type) {
+    return MessageBox(HWND(), text, AppName(), type);
+}

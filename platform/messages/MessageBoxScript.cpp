@@ -2,7 +2,9 @@
 
 CMessageBoxScript::CMessageBoxScript() : previous_(SetMessageBoxPresenter(this)) {}
 
-CMessageBoxScript::~CMessageBoxScript() { SetMessageBoxPresenter(previous_); }
+CMessageBoxScript::~CMessageBoxScript() {
+    SetMessageBoxPresenter(previous_);
+}
 
 std::vector<CString> CMessageBoxScript::Texts() const {
     std::vector<CString> texts;

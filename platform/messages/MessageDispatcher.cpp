@@ -66,9 +66,13 @@ CMessageDispatcher& CMessageDispatcher::Instance() {
     return instance;
 }
 
-CMessageDispatcher::CMessageDispatcher() { SetClockDriver(this); }
+CMessageDispatcher::CMessageDispatcher() {
+    SetClockDriver(this);
+}
 
-CMessageDispatcher::~CMessageDispatcher() { SetClockDriver(nullptr); }
+CMessageDispatcher::~CMessageDispatcher() {
+    SetClockDriver(nullptr);
+}
 
 HWND CMessageDispatcher::Register(IMessageTarget* target) {
     if (!target) return HWND();
@@ -130,7 +134,8 @@ CrossThreadSendResult CMessageDispatcher::SendFromWorker(HWND hwnd, UINT message
         if (result) *result = r;
         return CrossThreadSendResult::kHandled;
     }
-    auto item = std::make_shared<SentMessage>(SentMessage{{hwnd, message, wParam, lParam}, ThreadCompletionFd()});
+    auto item =
+        std::make_shared<SentMessage>(SentMessage{{hwnd, message, wParam, lParam}, ThreadCompletionFd()});
     {
         std::lock_guard lock(mutex_);
         sent_.push_back(item);
@@ -169,7 +174,7 @@ UINT_PTR CMessageDispatcher::SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) {
 BOOL CMessageDispatcher::KillTimer(HWND hwnd, UINT_PTR id) {
     std::lock_guard lock(mutex_);
     return std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) ? TRUE
-                                                                                                 : FALSE;
+                                                                                                : FALSE;
 }
 
 CMessageDispatcher::Timer* CMessageDispatcher::EarliestTimerLocked() {

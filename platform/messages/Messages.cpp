@@ -5,7 +5,9 @@
 #include "platform/threads/UiThread.h"
 
 namespace {
-CMessageDispatcher& Queue() { return CMessageDispatcher::Instance(); }
+CMessageDispatcher& Queue() {
+    return CMessageDispatcher::Instance();
+}
 }  // namespace
 
 HWND RegisterMessageTarget(IMessageTarget* target) {
@@ -13,13 +15,21 @@ HWND RegisterMessageTarget(IMessageTarget* target) {
     return Queue().Register(target);
 }
 
-void UnregisterMessageTarget(HWND hwnd) { Queue().Unregister(hwnd); }
+void UnregisterMessageTarget(HWND hwnd) {
+    Queue().Unregister(hwnd);
+}
 
-bool RebindMessageTarget(HWND hwnd, IMessageTarget* target) { return Queue().Rebind(hwnd, target); }
+bool RebindMessageTarget(HWND hwnd, IMessageTarget* target) {
+    return Queue().Rebind(hwnd, target);
+}
 
-void SetMessageLoopHooks(IMessageLoopHooks* hooks) { Queue().SetHooks(hooks); }
+void SetMessageLoopHooks(IMessageLoopHooks* hooks) {
+    Queue().SetHooks(hooks);
+}
 
-bool IsWindow(HWND hwnd) { return hwnd && Queue().IsAlive(hwnd); }
+bool IsWindow(HWND hwnd) {
+    return hwnd && Queue().IsAlive(hwnd);
+}
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hwnd) return 0;
@@ -43,11 +53,17 @@ CrossThreadSendResult SendMessageFromWorker(HWND hwnd, UINT message, WPARAM wPar
     return Queue().SendFromWorker(hwnd, message, wParam, lParam, stop, result);
 }
 
-UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) { return hwnd ? Queue().SetTimer(hwnd, id, elapseMs) : 0; }
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) {
+    return hwnd ? Queue().SetTimer(hwnd, id, elapseMs) : 0;
+}
 
-BOOL KillTimer(HWND hwnd, UINT_PTR id) { return hwnd ? Queue().KillTimer(hwnd, id) : FALSE; }
+BOOL KillTimer(HWND hwnd, UINT_PTR id) {
+    return hwnd ? Queue().KillTimer(hwnd, id) : FALSE;
+}
 
-std::optional<uint64_t> NextTimerDueMs() { return Queue().NextTimerDue(); }
+std::optional<uint64_t> NextTimerDueMs() {
+    return Queue().NextTimerDue();
+}
 
 void RunMessageLoop(const std::function<bool()>& keepRunning) {
     constexpr int kStallMs = 3000;

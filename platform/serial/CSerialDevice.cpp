@@ -1,30 +1,53 @@
 #include "platform/serial/CSerialDevice.h"
 
-#include <cerrno>
-#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
+#include <chrono>
 
 namespace {
 
 bool SpeedOf(DWORD baudRate, speed_t* speed) {
     switch (baudRate) {
-    case 1200: *speed = B1200; return true;
-    case 2400: *speed = B2400; return true;
-    case 4800: *speed = B4800; return true;
-    case 9600: *speed = B9600; return true;
-    case 19200: *speed = B19200; return true;
-    case 38400: *speed = B38400; return true;
-    case 57600: *speed = B57600; return true;
-    case 115200: *speed = B115200; return true;
-    case 230400: *speed = B230400; return true;
-    case 460800: *speed = B460800; return true;
-    case 921600: *speed = B921600; return true;
-    default: return false;
+        case 1200:
+            *speed = B1200;
+            return true;
+        case 2400:
+            *speed = B2400;
+            return true;
+        case 4800:
+            *speed = B4800;
+            return true;
+        case 9600:
+            *speed = B9600;
+            return true;
+        case 19200:
+            *speed = B19200;
+            return true;
+        case 38400:
+            *speed = B38400;
+            return true;
+        case 57600:
+            *speed = B57600;
+            return true;
+        case 115200:
+            *speed = B115200;
+            return true;
+        case 230400:
+            *speed = B230400;
+            return true;
+        case 460800:
+            *speed = B460800;
+            return true;
+        case 921600:
+            *speed = B921600;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -49,7 +72,9 @@ int WaitReadable(int fd, int stopFd, int timeoutMs) {
 
 }  // namespace
 
-CSerialDevice::~CSerialDevice() { Close(); }
+CSerialDevice::~CSerialDevice() {
+    Close();
+}
 
 bool CSerialDevice::Open(const std::string& path) {
     Close();
@@ -89,22 +114,41 @@ bool CSerialDevice::Configure(DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE
     return tcsetattr(fd_, TCSANOW, &tio) == 0;
 }
 
-bool CSerialDevice::Purge() { return fd_ >= 0 && tcflush(fd_, TCIOFLUSH) == 0; }
+bool CSerialDevice::Purge() {
+    return fd_ >= 0 && tcflush(fd_, TCIOFLUSH) == 0;
+}
 
 bool CSerialDevice::EscapeFunction(DWORD function) {
     if (fd_ < 0) return false;
     int bits = 0;
     unsigned long request = 0;
     switch (function) {
-    case SETDTR: bits = TIOCM_DTR; request = TIOCMBIS; break;
-    case CLRDTR: bits = TIOCM_DTR; request = TIOCMBIC; break;
-    case SETRTS: bits = TIOCM_RTS; request = TIOCMBIS; break;
-    case CLRRTS: bits = TIOCM_RTS; request = TIOCMBIC; break;
-    case SETBREAK: return ioctl(fd_, TIOCSBRK) == 0 || errno == ENOTTY || errno == EINVAL;
-    case CLRBREAK: return ioctl(fd_, TIOCCBRK) == 0 || errno == ENOTTY || errno == EINVAL;
-    case SETXOFF: return tcflow(fd_, TCOOFF) == 0;
-    case SETXON: return tcflow(fd_, TCOON) == 0;
-    default: return false;
+        case SETDTR:
+            bits = TIOCM_DTR;
+            request = TIOCMBIS;
+            break;
+        case CLRDTR:
+            bits = TIOCM_DTR;
+            request = TIOCMBIC;
+            break;
+        case SETRTS:
+            bits = TIOCM_RTS;
+            request = TIOCMBIS;
+            break;
+        case CLRRTS:
+            bits = TIOCM_RTS;
+            request = TIOCMBIC;
+            break;
+        case SETBREAK:
+            return ioctl(fd_, TIOCSBRK) == 0 || errno == ENOTTY || errno == EINVAL;
+        case CLRBREAK:
+            return ioctl(fd_, TIOCCBRK) == 0 || errno == ENOTTY || errno == EINVAL;
+        case SETXOFF:
+            return tcflow(fd_, TCOOFF) == 0;
+        case SETXON:
+            return tcflow(fd_, TCOON) == 0;
+        default:
+            return false;
     }
     // A pseudo-terminal or a Bluetooth link has no modem lines: the request is ignored there.
     return ioctl(fd_, request, &bits) == 0 || errno == ENOTTY || errno == EINVAL;
@@ -129,14 +173,16 @@ SerialReadStatus CSerialDevice::Read(uint8_t* buffer, size_t size, size_t* recei
         ssize_t n = ::read(fd_, buffer + *received, size - *received);
         if (n > 0) {
             if (*received == 0)
-                deadline = NowMs() + static_cast<int64_t>(timeouts_.totalMultiplierMs) * static_cast<int64_t>(size) +
+                deadline = NowMs() +
+                           static_cast<int64_t>(timeouts_.totalMultiplierMs) * static_cast<int64_t>(size) +
                            timeouts_.totalConstantMs;
             *received += static_cast<size_t>(n);
             if (*received == size) return SerialReadStatus::kData;
             continue;
         }
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            if (revents & (POLLHUP | POLLERR)) return *received ? SerialReadStatus::kData : SerialReadStatus::kHangup;
+            if (revents & (POLLHUP | POLLERR))
+                return *received ? SerialReadStatus::kData : SerialReadStatus::kHangup;
             continue;
         }
         if (*received > 0) return SerialReadStatus::kData;

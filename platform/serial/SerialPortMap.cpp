@@ -15,8 +15,8 @@ std::map<int, std::string>& Overrides() {
 int LeadingPortNumber(const std::string& text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
-    if (text.size() >= i + 3 && (text[i] == 'C' || text[i] == 'c') && (text[i + 1] == 'O' || text[i + 1] == 'o') &&
-        (text[i + 2] == 'M' || text[i + 2] == 'm'))
+    if (text.size() >= i + 3 && (text[i] == 'C' || text[i] == 'c') &&
+        (text[i + 1] == 'O' || text[i + 1] == 'o') && (text[i + 2] == 'M' || text[i + 2] == 'm'))
         i += 3;
     int number = 0;
     bool any = false;
@@ -58,10 +58,14 @@ std::string SerialDevicePath(int portNumber) {
     std::string fromEnv = FromEnvironment(portNumber);
     if (!fromEnv.empty()) return fromEnv;
     switch (portNumber) {
-    case 5: return "/dev/ttyUSB0";
-    case 3: return "/dev/rfcomm0";
-    case 2: return "/dev/rfcomm1";
-    default: return "/dev/ttyS" + std::to_string(portNumber - 1);
+        case 5:
+            return "/dev/ttyUSB0";
+        case 3:
+            return "/dev/rfcomm0";
+        case 2:
+            return "/dev/rfcomm1";
+        default:
+            return "/dev/ttyS" + std::to_string(portNumber - 1);
     }
 }
 

@@ -30,7 +30,9 @@ CUiDriver::~CUiDriver() {
     SetMessageBoxPresenter(previousPresenter_);
 }
 
-void CUiDriver::OnModal(UINT templateId, Script script) { scripts_[templateId].push_back(std::move(script)); }
+void CUiDriver::OnModal(UINT templateId, Script script) {
+    scripts_[templateId].push_back(std::move(script));
+}
 
 std::vector<CString> CUiDriver::MessageBoxTexts() const {
     std::vector<CString> texts;
@@ -171,7 +173,8 @@ void CUiDriver::PressKey(UINT key) {
 
 void CUiDriver::TypeText(const wchar_t* text) {
     CDesktop& desktop = CDesktop::Get();
-    for (const wchar_t* p = text; *p; ++p) desktop.QueueInput({InputEvent::Kind::kChar, 0, 0, static_cast<UINT>(*p)});
+    for (const wchar_t* p = text; *p; ++p)
+        desktop.QueueInput({InputEvent::Kind::kChar, 0, 0, static_cast<UINT>(*p)});
     Pump();
 }
 
@@ -191,7 +194,9 @@ void CUiDriver::Advance(DWORD ms) {
     Pump();
 }
 
-void CUiDriver::Pump() { PumpPendingMessages(); }
+void CUiDriver::Pump() {
+    PumpPendingMessages();
+}
 
 bool CUiDriver::Screenshot(const std::string& path) {
     Pump();

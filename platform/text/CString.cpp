@@ -8,10 +8,18 @@
 
 namespace {
 
-bool IsSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
-wchar_t ToUpper(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
-wchar_t ToLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c; }
-int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+bool IsSpace(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+wchar_t ToUpper(wchar_t c) {
+    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+}
+wchar_t ToLower(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+}
+int Sign(long long v) {
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
 
 }  // namespace
 
@@ -42,7 +50,9 @@ int CString::FindOneOf(const wchar_t* chars) const {
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
-CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength());
+}
 
 CString CString::Mid(int first, int count) const {
     first = std::clamp(first, 0, GetLength());
@@ -50,7 +60,9 @@ CString CString::Mid(int first, int count) const {
     return CString(s_.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
 }
 
-CString CString::Left(int count) const { return Mid(0, count); }
+CString CString::Left(int count) const {
+    return Mid(0, count);
+}
 
 CString CString::Right(int count) const {
     count = std::clamp(count, 0, GetLength());
@@ -77,7 +89,9 @@ CString& CString::MakeReverse() {
     return *this;
 }
 
-CString& CString::Trim() { return TrimLeft().TrimRight(); }
+CString& CString::Trim() {
+    return TrimLeft().TrimRight();
+}
 
 CString& CString::TrimLeft() {
     s_.erase(s_.begin(), std::find_if(s_.begin(), s_.end(), [](wchar_t c) { return !IsSpace(c); }));
@@ -89,7 +103,9 @@ CString& CString::TrimRight() {
     return *this;
 }
 
-CString& CString::Trim(const wchar_t* chars) { return TrimLeft(chars).TrimRight(chars); }
+CString& CString::Trim(const wchar_t* chars) {
+    return TrimLeft(chars).TrimRight(chars);
+}
 
 CString& CString::TrimLeft(const wchar_t* chars) {
     size_t at = s_.find_first_not_of(chars ? chars : L"");
@@ -131,7 +147,9 @@ int CString::Remove(wchar_t ch) {
     return static_cast<int>(before - s_.size());
 }
 
-int CString::Insert(int index, wchar_t ch) { return Insert(index, std::wstring(1, ch).c_str()); }
+int CString::Insert(int index, wchar_t ch) {
+    return Insert(index, std::wstring(1, ch).c_str());
+}
 
 int CString::Insert(int index, const wchar_t* text) {
     index = std::clamp(index, 0, GetLength());
@@ -159,4 +177,6 @@ int CString::CompareNoCase(const wchar_t* other) const {
     }
 }
 
-std::ostream& operator<<(std::ostream& out, const CString& text) { return out << ToUtf8(text); }
+std::ostream& operator<<(std::ostream& out, const CString& text) {
+    return out << ToUtf8(text);
+}

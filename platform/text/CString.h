@@ -64,9 +64,18 @@ public:
     template <typename... Args>
     void AppendFormat(const wchar_t* format, const Args&... args);
 
-    CString& operator+=(const CString& other) { s_ += other.s_; return *this; }
-    CString& operator+=(const wchar_t* other) { s_ += other ? other : L""; return *this; }
-    CString& operator+=(wchar_t ch) { s_ += ch; return *this; }
+    CString& operator+=(const CString& other) {
+        s_ += other.s_;
+        return *this;
+    }
+    CString& operator+=(const wchar_t* other) {
+        s_ += other ? other : L"";
+        return *this;
+    }
+    CString& operator+=(wchar_t ch) {
+        s_ += ch;
+        return *this;
+    }
 
     friend CString operator+(CString a, const CString& b) { return a += b; }
     friend CString operator+(CString a, const wchar_t* b) { return a += b; }
@@ -90,7 +99,9 @@ CString FormatArgs(const wchar_t* format, ...);
 
 // A printf argument as it crosses "...": a CString goes as its text, as the handheld's string class
 // allows; any other class object would arrive as garbage, so it is refused at compile time.
-inline const wchar_t* FormatArg(const CString& text) { return text.c_str(); }
+inline const wchar_t* FormatArg(const CString& text) {
+    return text.c_str();
+}
 template <typename T>
 const T& FormatArg(const T& value) {
     static_assert(std::is_trivially_copyable_v<T>, "pass text to Format as CString or const wchar_t*");

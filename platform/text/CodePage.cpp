@@ -64,8 +64,9 @@ std::string FromWide(Converter& converter, const CString& text, std::string_view
 
 CString ToWide(Converter& converter, std::string_view bytes) {
     const wchar_t replacement = kReplacement;
-    const std::string raw = converter.Run(
-        bytes.data(), bytes.size(), std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
+    const std::string raw =
+        converter.Run(bytes.data(), bytes.size(),
+                      std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
     std::wstring w(raw.size() / sizeof(wchar_t), L'\0');
     std::memcpy(w.data(), raw.data(), w.size() * sizeof(wchar_t));
     return CString(std::move(w));

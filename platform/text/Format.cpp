@@ -93,7 +93,8 @@ CString FormatV(const wchar_t* format, va_list args) {
             continue;
         }
         std::string flags;
-        while (*p && std::wstring_view(L"-+ #0").find(*p) != std::wstring_view::npos) flags += static_cast<char>(*p++);
+        while (*p && std::wstring_view(L"-+ #0").find(*p) != std::wstring_view::npos)
+            flags += static_cast<char>(*p++);
         int width = 0, precision = -1;
         if (*p == L'*') {
             width = va_arg(ap, int);

@@ -1,14 +1,18 @@
 #include "platform/text/Numbers.h"
 
+#include <locale.h>
 #include <climits>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 const wchar_t* SkipBlanks(const wchar_t* p) {
     while (IsBlank(*p)) ++p;

@@ -20,7 +20,9 @@ int MakeEventFd() {
 
 CStopSignal::CStopSignal() : fd_(MakeEventFd()) {}
 
-CStopSignal::~CStopSignal() { close(fd_); }
+CStopSignal::~CStopSignal() {
+    close(fd_);
+}
 
 void CStopSignal::Request() {
     uint64_t one = 1;
@@ -34,9 +36,13 @@ void CStopSignal::Reset() {
     }
 }
 
-bool CStopSignal::Requested() const { return WaitFor(0); }
+bool CStopSignal::Requested() const {
+    return WaitFor(0);
+}
 
-int CStopSignal::PollFd() const { return fd_; }
+int CStopSignal::PollFd() const {
+    return fd_;
+}
 
 bool CStopSignal::WaitFor(int timeoutMs) const {
     pollfd p{fd_, POLLIN, 0};

@@ -29,4 +29,6 @@ bool IsUiThread() {
     return g_uiThread == std::this_thread::get_id();
 }
 
-bool HasUiThread() { return g_bound; }
+bool HasUiThread() {
+    return g_bound;
+}

@@ -36,4 +36,6 @@ void CWorkerThread::Abandon() {
     if (thread_.joinable()) thread_.detach();
 }
 
-bool CWorkerThread::IsRunning() const { return thread_.joinable() && !shared_->ended.Wait(0); }
+bool CWorkerThread::IsRunning() const {
+    return thread_.joinable() && !shared_->ended.Wait(0);
+}

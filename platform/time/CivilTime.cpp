@@ -1,7 +1,9 @@
 #include "platform/time/CivilTime.h"
 
 namespace {
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 // Days of the first of a month; the era-based method of Howard Hinnant's date algorithms.
 int64_t DaysOfFirst(int64_t year, int64_t month) {

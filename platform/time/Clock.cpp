@@ -23,8 +23,7 @@ std::atomic<int64_t> g_virtualUtcAtZeroMs{0};
 constexpr int64_t kVirtualUtcStartSeconds = 1704067200;  // 2024-01-01 00:00:00 UTC
 
 int64_t UtcNowMs() {
-    if (g_virtual)
-        return g_virtualUtcAtZeroMs + static_cast<int64_t>(g_virtualNow.load());
+    if (g_virtual) return g_virtualUtcAtZeroMs + static_cast<int64_t>(g_virtualNow.load());
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
@@ -45,7 +44,9 @@ void MoveVirtualTimeTo(uint64_t target) {
 }
 }  // namespace
 
-void SetClockDriver(IClockDriver* driver) { g_driver = driver; }
+void SetClockDriver(IClockDriver* driver) {
+    g_driver = driver;
+}
 
 uint64_t ProgramTimeMs() {
     if (g_virtual) return g_virtualNow;
@@ -53,9 +54,13 @@ uint64_t ProgramTimeMs() {
         std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - g_realStart).count());
 }
 
-bool IsVirtualClock() { return g_virtual; }
+bool IsVirtualClock() {
+    return g_virtual;
+}
 
-DWORD GetTickCount() { return static_cast<DWORD>(ProgramTimeMs()); }
+DWORD GetTickCount() {
+    return static_cast<DWORD>(ProgramTimeMs());
+}
 
 void Sleep(DWORD ms) {
     if (g_virtual && IsUiThread()) {
@@ -65,13 +70,21 @@ void Sleep(DWORD ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-void GetSystemTime(SYSTEMTIME* out) { BreakDown(UtcNowMs(), out); }
+void GetSystemTime(SYSTEMTIME* out) {
+    BreakDown(UtcNowMs(), out);
+}
 
-void GetLocalTime(SYSTEMTIME* out) { BreakDown(UtcNowMs() + g_localOffsetMinutes * 60000LL, out); }
+void GetLocalTime(SYSTEMTIME* out) {
+    BreakDown(UtcNowMs() + g_localOffsetMinutes * 60000LL, out);
+}
 
-void SetLocalTimeOffsetMinutes(int minutes) { g_localOffsetMinutes = minutes; }
+void SetLocalTimeOffsetMinutes(int minutes) {
+    g_localOffsetMinutes = minutes;
+}
 
-int GetLocalTimeOffsetMinutes() { return g_localOffsetMinutes; }
+int GetLocalTimeOffsetMinutes() {
+    return g_localOffsetMinutes;
+}
 
 CVirtualClock::CVirtualClock(DWORD startTick) {
     BindUiThreadIfUnbound();

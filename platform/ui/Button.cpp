@@ -27,123 +27,125 @@ void CButton::AdoptControlState(CWnd& previous) {
 void CButton::Click() {
     const HWND self = m_hWnd;
     switch (Type()) {
-    case BS_AUTOCHECKBOX:
-        SendMessage(BM_SETCHECK, check_ ? BST_UNCHECKED : BST_CHECKED);
-        break;
-    case BS_AUTO3STATE:
-        SendMessage(BM_SETCHECK, static_cast<WPARAM>((check_ + 1) % 3));
-        break;
-    case BS_AUTORADIOBUTTON:
-        for (CWnd* other : GetDlgGroup(this)) {
-            auto* radio = dynamic_cast<CButton*>(other);
-            if (radio && radio != this && radio->Type() == BS_AUTORADIOBUTTON)
-                radio->SendMessage(BM_SETCHECK, BST_UNCHECKED);
-        }
-        SendMessage(BM_SETCHECK, BST_CHECKED);
-        break;
+        case BS_AUTOCHECKBOX:
+            SendMessage(BM_SETCHECK, check_ ? BST_UNCHECKED : BST_CHECKED);
+            break;
+        case BS_AUTO3STATE:
+            SendMessage(BM_SETCHECK, static_cast<WPARAM>((check_ + 1) % 3));
+            break;
+        case BS_AUTORADIOBUTTON:
+            for (CWnd* other : GetDlgGroup(this)) {
+                auto* radio = dynamic_cast<CButton*>(other);
+                if (radio && radio != this && radio->Type() == BS_AUTORADIOBUTTON)
+                    radio->SendMessage(BM_SETCHECK, BST_UNCHECKED);
+            }
+            SendMessage(BM_SETCHECK, BST_CHECKED);
+            break;
     }
     if (IsWindow(self)) NotifyParent(BN_CLICKED);
 }
 
 LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(this);
-        Paint(dc);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_GETDLGCODE:
-        switch (Type()) {
-        case BS_PUSHBUTTON:
-            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-        case BS_DEFPUSHBUTTON:
-            return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-        case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON:
-            return DLGC_BUTTON | DLGC_RADIOBUTTON;
-        case BS_GROUPBOX:
-            return DLGC_STATIC;
-        default:
-            return DLGC_BUTTON;
-        }
-    case BM_GETCHECK:
-        return check_;
-    case BM_SETCHECK: {
-        const int check = static_cast<int>(wParam) > 2 ? BST_CHECKED : static_cast<int>(wParam);
-        if ((IsCheckBox() || IsRadio()) && check != check_) {
-            check_ = (Type() == BS_3STATE || Type() == BS_AUTO3STATE) ? check : (check ? BST_CHECKED : BST_UNCHECKED);
-            Invalidate();
-        }
-        return 0;
-    }
-    case BM_GETSTATE:
-        return GetState();
-    case BM_SETSTATE:
-        if (pushed_ != (wParam != 0)) {
-            pushed_ = wParam != 0;
-            Invalidate();
-        }
-        return 0;
-    case BM_SETSTYLE:
-        ModifyStyle(BS_TYPEMASK, static_cast<DWORD>(wParam) & BS_TYPEMASK);
-        if (lParam) Invalidate();
-        return 0;
-    case BM_CLICK:
-        if (IsWindowEnabled()) Click();
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        if (Type() == BS_OWNERDRAW || IsRadio() || (GetStyle() & BS_NOTIFY)) {
-            NotifyParent(BN_DOUBLECLICKED);
+        case WM_PAINT: {
+            CPaintDC dc(this);
+            Paint(dc);
             return 0;
         }
-        [[fallthrough]];
-    case WM_LBUTTONDOWN:
-        if (Type() == BS_GROUPBOX) return 0;
-        SetFocus();
-        SetCapture();
-        SendMessage(BM_SETSTATE, TRUE);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (GetCapture() == this) {
-            CRect client;
-            GetClientRect(&client);
-            SendMessage(BM_SETSTATE, client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_GETDLGCODE:
+            switch (Type()) {
+                case BS_PUSHBUTTON:
+                    return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+                case BS_DEFPUSHBUTTON:
+                    return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+                case BS_RADIOBUTTON:
+                case BS_AUTORADIOBUTTON:
+                    return DLGC_BUTTON | DLGC_RADIOBUTTON;
+                case BS_GROUPBOX:
+                    return DLGC_STATIC;
+                default:
+                    return DLGC_BUTTON;
+            }
+        case BM_GETCHECK:
+            return check_;
+        case BM_SETCHECK: {
+            const int check = static_cast<int>(wParam) > 2 ? BST_CHECKED : static_cast<int>(wParam);
+            if ((IsCheckBox() || IsRadio()) && check != check_) {
+                check_ = (Type() == BS_3STATE || Type() == BS_AUTO3STATE)
+                             ? check
+                             : (check ? BST_CHECKED : BST_UNCHECKED);
+                Invalidate();
+            }
+            return 0;
         }
-        return 0;
-    case WM_LBUTTONUP:
-        if (GetCapture() == this) {
-            ReleaseCapture();
-            const bool inside = pushed_;
-            SendMessage(BM_SETSTATE, FALSE);
-            if (inside) Click();
-        }
-        return 0;
-    case WM_KEYDOWN:
-        if (wParam == VK_SPACE) SendMessage(BM_SETSTATE, TRUE);
-        return 0;
-    case WM_KEYUP:
-        if (wParam == VK_SPACE && pushed_) {
-            SendMessage(BM_SETSTATE, FALSE);
-            Click();
-        }
-        return 0;
-    case WM_SETFOCUS:
-        focused_ = true;
-        Invalidate();
-        if (GetStyle() & BS_NOTIFY) NotifyParent(BN_SETFOCUS);
-        return 0;
-    case WM_KILLFOCUS:
-        focused_ = false;
-        if (pushed_) SendMessage(BM_SETSTATE, FALSE);
-        if (GetCapture() == this) ReleaseCapture();
-        Invalidate();
-        if (GetStyle() & BS_NOTIFY) NotifyParent(BN_KILLFOCUS);
-        return 0;
-    case WM_ENABLE:
-        Invalidate();
-        return 0;
+        case BM_GETSTATE:
+            return GetState();
+        case BM_SETSTATE:
+            if (pushed_ != (wParam != 0)) {
+                pushed_ = wParam != 0;
+                Invalidate();
+            }
+            return 0;
+        case BM_SETSTYLE:
+            ModifyStyle(BS_TYPEMASK, static_cast<DWORD>(wParam) & BS_TYPEMASK);
+            if (lParam) Invalidate();
+            return 0;
+        case BM_CLICK:
+            if (IsWindowEnabled()) Click();
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (Type() == BS_OWNERDRAW || IsRadio() || (GetStyle() & BS_NOTIFY)) {
+                NotifyParent(BN_DOUBLECLICKED);
+                return 0;
+            }
+            [[fallthrough]];
+        case WM_LBUTTONDOWN:
+            if (Type() == BS_GROUPBOX) return 0;
+            SetFocus();
+            SetCapture();
+            SendMessage(BM_SETSTATE, TRUE);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (GetCapture() == this) {
+                CRect client;
+                GetClientRect(&client);
+                SendMessage(BM_SETSTATE, client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (GetCapture() == this) {
+                ReleaseCapture();
+                const bool inside = pushed_;
+                SendMessage(BM_SETSTATE, FALSE);
+                if (inside) Click();
+            }
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) SendMessage(BM_SETSTATE, TRUE);
+            return 0;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE && pushed_) {
+                SendMessage(BM_SETSTATE, FALSE);
+                Click();
+            }
+            return 0;
+        case WM_SETFOCUS:
+            focused_ = true;
+            Invalidate();
+            if (GetStyle() & BS_NOTIFY) NotifyParent(BN_SETFOCUS);
+            return 0;
+        case WM_KILLFOCUS:
+            focused_ = false;
+            if (pushed_) SendMessage(BM_SETSTATE, FALSE);
+            if (GetCapture() == this) ReleaseCapture();
+            Invalidate();
+            if (GetStyle() & BS_NOTIFY) NotifyParent(BN_KILLFOCUS);
+            return 0;
+        case WM_ENABLE:
+            Invalidate();
+            return 0;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
@@ -201,7 +203,8 @@ void CButton::PaintPushButton(CDC& dc, const CRect& client) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(IsWindowEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     dc.DrawText(text, &textRect,
-                DT_CENTER | DT_NOPREFIX | ((GetStyle() & BS_MULTILINE) ? DT_WORDBREAK : (DT_VCENTER | DT_SINGLELINE)));
+                DT_CENTER | DT_NOPREFIX |
+                    ((GetStyle() & BS_MULTILINE) ? DT_WORDBREAK : (DT_VCENTER | DT_SINGLELINE)));
     if (focused_) {
         CRect focus = r;
         focus.DeflateRect(3, 3);

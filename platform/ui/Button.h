@@ -34,7 +34,9 @@ public:
     using CWnd::Create;
 
     int GetCheck() const { return check_; }
-    void SetCheck(int check) { const_cast<CButton*>(this)->SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
+    void SetCheck(int check) {
+        const_cast<CButton*>(this)->SendMessage(BM_SETCHECK, static_cast<WPARAM>(check));
+    }
     UINT GetState() const;
     void SetState(BOOL pushed) { SendMessage(BM_SETSTATE, pushed); }
     UINT GetButtonStyle() const { return GetStyle() & 0xFF; }

@@ -53,7 +53,9 @@ BOOL CCommandBar::AddAdornments(DWORD) {
     return TRUE;
 }
 
-int CCommandBar::GetHeight() const { return kBarHeight; }
+int CCommandBar::GetHeight() const {
+    return kBarHeight;
+}
 
 CRect CCommandBar::CloseBoxRect() const {
     CRect client;
@@ -137,34 +139,34 @@ void CCommandBar::ChooseCommand(UINT id) {
 
 LRESULT CCommandBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_QZ_COMMANDBAR_HEIGHT:
-        return GetHeight();
-    case WM_PAINT: {
-        CPaintDC dc(this);
-        Paint(dc);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_LBUTTONDOWN: {
-        const CPoint at(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        if (adornments_ && CloseBoxRect().PtInRect(at)) {
-            CloseMenus();
-            if (CWnd* frame = GetParent()) frame->PostMessage(WM_CLOSE);
+        case WM_QZ_COMMANDBAR_HEIGHT:
+            return GetHeight();
+        case WM_PAINT: {
+            CPaintDC dc(this);
+            Paint(dc);
             return 0;
         }
-        const int title = TitleAt(at);
-        if (title >= 0 && title == openTitle_)
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONDOWN: {
+            const CPoint at(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            if (adornments_ && CloseBoxRect().PtInRect(at)) {
+                CloseMenus();
+                if (CWnd* frame = GetParent()) frame->PostMessage(WM_CLOSE);
+                return 0;
+            }
+            const int title = TitleAt(at);
+            if (title >= 0 && title == openTitle_)
+                CloseMenus();
+            else if (title >= 0)
+                OpenTitle(title);
+            else
+                CloseMenus();
+            return 0;
+        }
+        case WM_DESTROY:
             CloseMenus();
-        else if (title >= 0)
-            OpenTitle(title);
-        else
-            CloseMenus();
-        return 0;
-    }
-    case WM_DESTROY:
-        CloseMenus();
-        return 0;
+            return 0;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
@@ -179,10 +181,12 @@ void CCommandBar::Paint(CDC& dc) {
     for (int i = 0; i < static_cast<int>(menu_.GetMenuItemCount()); ++i) {
         CRect title = TitleRect(i);
         ScreenToClient(&title);
-        if (i == openTitle_) dc.Draw3dRect(&title, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+        if (i == openTitle_)
+            dc.Draw3dRect(&title, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
         const bool grey = (menu_.GetMenuState(i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) != 0;
         dc.SetTextColor(GetSysColor(grey ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
-        dc.DrawText(MenuDisplayText(menu_.Items()[i].text), &title, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        dc.DrawText(MenuDisplayText(menu_.Items()[i].text), &title,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     if (adornments_) {
         const CRect box = CloseBoxRect();
@@ -199,10 +203,12 @@ void CCommandBar::Paint(CDC& dc) {
 
 // ---- the popups
 
-CPopupMenuWnd::CPopupMenuWnd(CCommandBar& bar, CMenu& menu, size_t depth) : bar_(bar), menu_(menu), depth_(depth) {}
+CPopupMenuWnd::CPopupMenuWnd(CCommandBar& bar, CMenu& menu, size_t depth)
+    : bar_(bar), menu_(menu), depth_(depth) {}
 
 BOOL CPopupMenuWnd::Open(CPoint screenTopLeft) {
-    if (!CreateEx(0, L"Menu", L"", WS_POPUP | WS_BORDER, CRect(screenTopLeft, CSize(10, 10)), &bar_, 0)) return FALSE;
+    if (!CreateEx(0, L"Menu", L"", WS_POPUP | WS_BORDER, CRect(screenTopLeft, CSize(10, 10)), &bar_, 0))
+        return FALSE;
     SetFont(bar_.GetFont(), FALSE);
     int width = 0, height = 0;
     for (const CMenu::Item& item : menu_.Items()) {
@@ -270,25 +276,25 @@ void CPopupMenuWnd::Choose(int index) {
 
 LRESULT CPopupMenuWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(this);
-        Paint(dc);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE: {
-        const int at = ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-        if (at != highlighted_) {
-            highlighted_ = at;
-            Invalidate();
+        case WM_PAINT: {
+            CPaintDC dc(this);
+            Paint(dc);
+            return 0;
         }
-        return 0;
-    }
-    case WM_LBUTTONUP:
-        Choose(ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
-        return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE: {
+            const int at = ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+            if (at != highlighted_) {
+                highlighted_ = at;
+                Invalidate();
+            }
+            return 0;
+        }
+        case WM_LBUTTONUP:
+            Choose(ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+            return 0;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }

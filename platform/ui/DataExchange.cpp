@@ -10,7 +10,9 @@
 #include "platform/ui/Wnd.h"
 
 namespace {
-bool IsSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+bool IsSpace(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
 
 // An integer with optional blanks around it and an optional sign; false for anything else.
 bool ParseInteger(const CString& text, long long minValue, long long maxValue, long long* out) {
@@ -83,7 +85,8 @@ void Refuse(CDataExchange* pDX, const CString& text) {
 }
 
 template <class T>
-void ExchangeInteger(CDataExchange* pDX, int id, T& value, long long minValue, long long maxValue, bool isSigned) {
+void ExchangeInteger(CDataExchange* pDX, int id, T& value, long long minValue, long long maxValue,
+                     bool isSigned) {
     CWnd* edit = pDX->PrepareEditCtrl(id);
     if (!edit) return;
     if (pDX->m_bSaveAndValidate) {
@@ -118,8 +121,8 @@ void ExchangeReal(CDataExchange* pDX, int id, T& value, int digits) {
 }
 
 template <class T>
-void CheckRange(CDataExchange* pDX, T value, T minValue, T maxValue, const CString& minText, const CString& maxText,
-                const wchar_t* pattern) {
+void CheckRange(CDataExchange* pDX, T value, T minValue, T maxValue, const CString& minText,
+                const CString& maxText, const wchar_t* pattern) {
     if (!pDX->m_bSaveAndValidate || (value >= minValue && value <= maxValue)) return;
     Refuse(pDX, Substitute(pattern, minText, maxText));
 }
@@ -170,13 +173,27 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value) {
         control->SetWindowText(value);
 }
 
-void DDX_Text(CDataExchange* pDX, int id, int& value) { ExchangeInteger(pDX, id, value, INT_MIN, INT_MAX, true); }
-void DDX_Text(CDataExchange* pDX, int id, UINT& value) { ExchangeInteger(pDX, id, value, 0, UINT_MAX, false); }
-void DDX_Text(CDataExchange* pDX, int id, long& value) { ExchangeInteger(pDX, id, value, INT_MIN, INT_MAX, true); }
-void DDX_Text(CDataExchange* pDX, int id, short& value) { ExchangeInteger(pDX, id, value, SHRT_MIN, SHRT_MAX, true); }
-void DDX_Text(CDataExchange* pDX, int id, BYTE& value) { ExchangeInteger(pDX, id, value, 0, 255, false); }
-void DDX_Text(CDataExchange* pDX, int id, double& value) { ExchangeReal(pDX, id, value, 15); }
-void DDX_Text(CDataExchange* pDX, int id, float& value) { ExchangeReal(pDX, id, value, 6); }
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    ExchangeInteger(pDX, id, value, INT_MIN, INT_MAX, true);
+}
+void DDX_Text(CDataExchange* pDX, int id, UINT& value) {
+    ExchangeInteger(pDX, id, value, 0, UINT_MAX, false);
+}
+void DDX_Text(CDataExchange* pDX, int id, long& value) {
+    ExchangeInteger(pDX, id, value, INT_MIN, INT_MAX, true);
+}
+void DDX_Text(CDataExchange* pDX, int id, short& value) {
+    ExchangeInteger(pDX, id, value, SHRT_MIN, SHRT_MAX, true);
+}
+void DDX_Text(CDataExchange* pDX, int id, BYTE& value) {
+    ExchangeInteger(pDX, id, value, 0, 255, false);
+}
+void DDX_Text(CDataExchange* pDX, int id, double& value) {
+    ExchangeReal(pDX, id, value, 15);
+}
+void DDX_Text(CDataExchange* pDX, int id, float& value) {
+    ExchangeReal(pDX, id, value, 6);
+}
 
 void DDX_Radio(CDataExchange* pDX, int firstId, int& value) {
     CWnd* first = pDX->PrepareCtrl(firstId);
@@ -203,17 +220,21 @@ void DDX_Check(CDataExchange* pDX, int id, int& value) {
         control->SendMessage(BM_SETCHECK, static_cast<WPARAM>(value < 0 || value > 2 ? 0 : value));
 }
 
-void DDX_CBIndex(CDataExchange* pDX, int id, int& index) { ExchangeIndex(pDX, id, index, CB_GETCURSEL, CB_SETCURSEL); }
+void DDX_CBIndex(CDataExchange* pDX, int id, int& index) {
+    ExchangeIndex(pDX, id, index, CB_GETCURSEL, CB_SETCURSEL);
+}
 
-void DDX_LBIndex(CDataExchange* pDX, int id, int& index) { ExchangeIndex(pDX, id, index, LB_GETCURSEL, LB_SETCURSEL); }
+void DDX_LBIndex(CDataExchange* pDX, int id, int& index) {
+    ExchangeIndex(pDX, id, index, LB_GETCURSEL, LB_SETCURSEL);
+}
 
 void DDX_CBString(CDataExchange* pDX, int id, CString& value) {
     CWnd* control = pDX->PrepareCtrl(id);
     if (!control) return;
     if (pDX->m_bSaveAndValidate) {
         control->GetWindowText(value);
-    } else if (control->SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) ==
-               CB_ERR) {
+    } else if (control->SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(value.c_str())) == CB_ERR) {
         control->SetWindowText(value);
     }
 }
@@ -231,7 +252,8 @@ void DDX_LBString(CDataExchange* pDX, int id, CString& value) {
         control->SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
         value = CString(buffer.c_str());
     } else {
-        control->SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str()));
+        control->SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                             reinterpret_cast<LPARAM>(value.c_str()));
     }
 }
 
@@ -259,7 +281,8 @@ void DDV_MinMaxDouble(CDataExchange* pDX, double value, double minValue, double 
 }
 
 void DDV_MinMaxFloat(CDataExchange* pDX, float value, float minValue, float maxValue) {
-    CheckRange(pDX, value, minValue, maxValue, FormatDouble(minValue, 6), FormatDouble(maxValue, 6), kRefuseNumberRange);
+    CheckRange(pDX, value, minValue, maxValue, FormatDouble(minValue, 6), FormatDouble(maxValue, 6),
+               kRefuseNumberRange);
 }
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {

@@ -28,7 +28,8 @@ constexpr LRESULT LB_ERR = -1;
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+        : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
     // The control with that id (it becomes the one a failure points at); null when absent.
     CWnd* PrepareCtrl(int id);
     CWnd* PrepareEditCtrl(int id);

@@ -30,9 +30,13 @@ CDesktop::CDesktop() : headless_(std::make_unique<CHeadlessDisplay>()) {
     SetMessageLoopHooks(this);
 }
 
-CDesktop::~CDesktop() { SetMessageLoopHooks(nullptr); }
+CDesktop::~CDesktop() {
+    SetMessageLoopHooks(nullptr);
+}
 
-IDisplay& CDesktop::Display() { return display_ ? *display_ : *headless_; }
+IDisplay& CDesktop::Display() {
+    return display_ ? *display_ : *headless_;
+}
 
 void CDesktop::SetDisplay(IDisplay* display) {
     display_ = display;
@@ -319,13 +323,13 @@ LRESULT CDesktop::HandleMessage(UINT message, WPARAM, LPARAM) {
 
 void CDesktop::RouteInput(const InputEvent& event) {
     switch (event.kind) {
-    case InputEvent::Kind::kMouseDown:
-    case InputEvent::Kind::kMouseMove:
-    case InputEvent::Kind::kMouseUp:
-        RouteMouse(event);
-        break;
-    default:
-        RouteKey(event);
+        case InputEvent::Kind::kMouseDown:
+        case InputEvent::Kind::kMouseMove:
+        case InputEvent::Kind::kMouseUp:
+            RouteMouse(event);
+            break;
+        default:
+            RouteKey(event);
     }
 }
 
@@ -374,31 +378,32 @@ void CDesktop::RouteMouse(const InputEvent& event) {
         WindowRecord* r = target->Record();
         const CRect window = WindowScreenRect(*r);
         if (!r->IsChild() && (r->style & WS_CAPTION) == WS_CAPTION &&
-            CRect(window.right - kCaptionHeight, window.top, window.right, window.top + kCaptionHeight).PtInRect(screen)) {
+            CRect(window.right - kCaptionHeight, window.top, window.right, window.top + kCaptionHeight)
+                .PtInRect(screen)) {
             target->PostMessage(WM_CLOSE);
             return;
         }
     }
     switch (event.kind) {
-    case InputEvent::Kind::kMouseDown: {
-        const DWORD now = GetTickCount();
-        const bool isDouble = target->WantsDoubleClicks() && !lastDownWasDouble_ && lastDownWindow_ == target->m_hWnd &&
-                              now - lastDownTick_ <= kDoubleTapMs &&
-                              std::abs(lastDownPoint_.x - screen.x) <= kDoubleTapSlop &&
-                              std::abs(lastDownPoint_.y - screen.y) <= kDoubleTapSlop;
-        lastDownWindow_ = target->m_hWnd;
-        lastDownTick_ = now;
-        lastDownPoint_ = screen;
-        lastDownWasDouble_ = isDouble;
-        target->PostMessage(isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
-        break;
-    }
-    case InputEvent::Kind::kMouseMove:
-        // Handlers tell a drag from a hover by MK_LBUTTON.
-        target->PostMessage(WM_MOUSEMOVE, penDown_ ? MK_LBUTTON : 0, at);
-        break;
-    default:
-        target->PostMessage(WM_LBUTTONUP, 0, at);
+        case InputEvent::Kind::kMouseDown: {
+            const DWORD now = GetTickCount();
+            const bool isDouble = target->WantsDoubleClicks() && !lastDownWasDouble_ &&
+                                  lastDownWindow_ == target->m_hWnd && now - lastDownTick_ <= kDoubleTapMs &&
+                                  std::abs(lastDownPoint_.x - screen.x) <= kDoubleTapSlop &&
+                                  std::abs(lastDownPoint_.y - screen.y) <= kDoubleTapSlop;
+            lastDownWindow_ = target->m_hWnd;
+            lastDownTick_ = now;
+            lastDownPoint_ = screen;
+            lastDownWasDouble_ = isDouble;
+            target->PostMessage(isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
+            break;
+        }
+        case InputEvent::Kind::kMouseMove:
+            // Handlers tell a drag from a hover by MK_LBUTTON.
+            target->PostMessage(WM_MOUSEMOVE, penDown_ ? MK_LBUTTON : 0, at);
+            break;
+        default:
+            target->PostMessage(WM_LBUTTONUP, 0, at);
     }
 }
 
@@ -408,7 +413,7 @@ void CDesktop::RouteKey(const InputEvent& event) {
     if (!target) return;
     const UINT message = event.kind == InputEvent::Kind::kKeyDown ? WM_KEYDOWN
                          : event.kind == InputEvent::Kind::kKeyUp ? WM_KEYUP
-                                                                   : WM_CHAR;
+                                                                  : WM_CHAR;
     target->PostMessage(message, event.key, 1);
 }
 

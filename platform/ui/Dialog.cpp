@@ -75,9 +75,11 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& t, CWnd* parent) {
     probe.exStyle = t.exStyle;
     probe.rect = CRect(0, 0, 1000, 1000);
     const CRect inner = CDesktop::Get().ClientRectInWindow(probe);
-    CRect rect(client.left, client.top, client.right + (1000 - inner.Width()), client.bottom + (1000 - inner.Height()));
+    CRect rect(client.left, client.top, client.right + (1000 - inner.Width()),
+               client.bottom + (1000 - inner.Height()));
     ended_ = false;
-    if (!CreateEx(t.exStyle, L"#32770", t.caption, t.style & ~WS_VISIBLE, rect, parent, child ? t.id : 0)) return FALSE;
+    if (!CreateEx(t.exStyle, L"#32770", t.caption, t.style & ~WS_VISIBLE, rect, parent, child ? t.id : 0))
+        return FALSE;
     const HWND self = m_hWnd;
     SetFont(CDesktop::Get().DialogFont(), FALSE);
     CreateControls(t);
@@ -133,7 +135,9 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
@@ -147,9 +151,13 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
     return TRUE;
 }
 
-void CDialog::NextDlgCtrl() { GotoDlgCtrl(GetNextDlgTabItem(GetFocus(), FALSE)); }
+void CDialog::NextDlgCtrl() {
+    GotoDlgCtrl(GetNextDlgTabItem(GetFocus(), FALSE));
+}
 
-void CDialog::PrevDlgCtrl() { GotoDlgCtrl(GetNextDlgTabItem(GetFocus(), TRUE)); }
+void CDialog::PrevDlgCtrl() {
+    GotoDlgCtrl(GetNextDlgTabItem(GetFocus(), TRUE));
+}
 
 void CDialog::GotoDlgCtrl(CWnd* control) {
     if (!control) return;
@@ -161,12 +169,15 @@ void CDialog::GotoDlgCtrl(CWnd* control) {
         focus->SendMessage(EM_SETSEL, 0, -1);
 }
 
-void CDialog::SetDefID(UINT id) { defId_ = id; }
+void CDialog::SetDefID(UINT id) {
+    defId_ = id;
+}
 
 UINT CDialog::GetDefID() const {
     if (defId_) return defId_;
     for (CWnd* child : GetChildren())
-        if (child->SendMessage(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON) return static_cast<UINT>(child->GetDlgCtrlID());
+        if (child->SendMessage(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON)
+            return static_cast<UINT>(child->GetDlgCtrlID());
     return IDOK;
 }
 
@@ -177,7 +188,9 @@ void CDialog::PressButton(UINT id) {
                 button ? static_cast<LPARAM>(button->m_hWnd.id()) : 0);
 }
 
-BOOL CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessage(msg); }
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+    return IsDialogMessage(msg);
+}
 
 BOOL CDialog::IsDialogMessage(MSG* msg) {
     if (!m_hWnd || (msg->message != WM_KEYDOWN && msg->message != WM_CHAR)) return FALSE;
@@ -193,31 +206,31 @@ BOOL CDialog::IsDialogMessage(MSG* msg) {
         return (key == L'\r' || key == 0x1B || (key == L'\t' && !(code & DLGC_WANTTAB))) ? TRUE : FALSE;
     }
     switch (key) {
-    case VK_TAB:
-        if (code & DLGC_WANTTAB) return FALSE;
-        NextDlgCtrl();
-        return TRUE;
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN: {
-        if (code & DLGC_WANTARROWS) return FALSE;
-        CWnd* next = GetNextDlgGroupItem(target, key == VK_LEFT || key == VK_UP);
-        if (next && next != target) {
-            GotoDlgCtrl(next);
-            if (next->SendMessage(WM_GETDLGCODE) & DLGC_RADIOBUTTON) next->SendMessage(BM_CLICK);
+        case VK_TAB:
+            if (code & DLGC_WANTTAB) return FALSE;
+            NextDlgCtrl();
+            return TRUE;
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN: {
+            if (code & DLGC_WANTARROWS) return FALSE;
+            CWnd* next = GetNextDlgGroupItem(target, key == VK_LEFT || key == VK_UP);
+            if (next && next != target) {
+                GotoDlgCtrl(next);
+                if (next->SendMessage(WM_GETDLGCODE) & DLGC_RADIOBUTTON) next->SendMessage(BM_CLICK);
+            }
+            return TRUE;
         }
-        return TRUE;
-    }
-    case VK_RETURN:
-        if (IsPushButton(target) && target != this)
-            PressButton(static_cast<UINT>(target->GetDlgCtrlID()));
-        else
-            PressButton(GetDefID());
-        return TRUE;
-    case VK_ESCAPE:
-        PressButton(IDCANCEL);
-        return TRUE;
+        case VK_RETURN:
+            if (IsPushButton(target) && target != this)
+                PressButton(static_cast<UINT>(target->GetDlgCtrlID()));
+            else
+                PressButton(GetDefID());
+            return TRUE;
+        case VK_ESCAPE:
+            PressButton(IDCANCEL);
+            return TRUE;
     }
     return FALSE;
 }
@@ -227,12 +240,12 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT code = HIWORD(wParam);
     if (code != BN_CLICKED && code != 1) return FALSE;
     switch (LOWORD(wParam)) {
-    case IDOK:
-        OnOK();
-        return TRUE;
-    case IDCANCEL:
-        OnCancel();
-        return TRUE;
+        case IDOK:
+            OnOK();
+            return TRUE;
+        case IDCANCEL:
+            OnCancel();
+            return TRUE;
     }
     return FALSE;
 }
@@ -248,23 +261,24 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: {
-        auto* dc = reinterpret_cast<CDC*>(wParam);
-        if (!dc) return 0;
-        auto* brush = reinterpret_cast<CBrush*>(SendMessage(WM_CTLCOLORDLG, wParam, static_cast<LPARAM>(m_hWnd.id())));
-        CRect client;
-        GetClientRect(&client);
-        dc->FillRect(&client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
-    }
-    case WM_CLOSE:
-        PressButton(IDCANCEL);
-        return 0;
-    case DM_GETDEFID:
-        return static_cast<LRESULT>(GetDefID()) | (DC_HASDEFID << 16);
-    case DM_SETDEFID:
-        SetDefID(static_cast<UINT>(wParam));
-        return TRUE;
+        case WM_ERASEBKGND: {
+            auto* dc = reinterpret_cast<CDC*>(wParam);
+            if (!dc) return 0;
+            auto* brush = reinterpret_cast<CBrush*>(
+                SendMessage(WM_CTLCOLORDLG, wParam, static_cast<LPARAM>(m_hWnd.id())));
+            CRect client;
+            GetClientRect(&client);
+            dc->FillRect(&client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
+        case WM_CLOSE:
+            PressButton(IDCANCEL);
+            return 0;
+        case DM_GETDEFID:
+            return static_cast<LRESULT>(GetDefID()) | (DC_HASDEFID << 16);
+        case DM_SETDEFID:
+            SetDefID(static_cast<UINT>(wParam));
+            return TRUE;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }

@@ -9,7 +9,9 @@ std::unordered_map<UINT, const DialogTemplate*>& Templates() {
 }
 }  // namespace
 
-void RegisterDialogTemplate(const DialogTemplate& dialogTemplate) { Templates()[dialogTemplate.id] = &dialogTemplate; }
+void RegisterDialogTemplate(const DialogTemplate& dialogTemplate) {
+    Templates()[dialogTemplate.id] = &dialogTemplate;
+}
 
 const DialogTemplate* FindDialogTemplate(UINT id) {
     auto it = Templates().find(id);

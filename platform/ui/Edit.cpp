@@ -25,14 +25,18 @@ void CEdit::AdoptControlState(CWnd& previous) {
     }
 }
 
-void CEdit::SetSel(int start, int end, BOOL) { SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end); }
+void CEdit::SetSel(int start, int end, BOOL) {
+    SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
+}
 
 void CEdit::GetSel(int& start, int& end) const {
     start = std::min(selStart_, selEnd_);
     end = std::max(selStart_, selEnd_);
 }
 
-void CEdit::ReplaceSel(const wchar_t* text, BOOL) { SendMessage(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text)); }
+void CEdit::ReplaceSel(const wchar_t* text, BOOL) {
+    SendMessage(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+}
 
 int CEdit::GetLineCount() const {
     CString text;
@@ -75,7 +79,8 @@ void CEdit::TypeChar(wchar_t ch) {
         if (selStart_ == selEnd_ && selStart_ > 0) {
             CString text;
             GetWindowText(text);
-            selStart_ = selEnd_ - ((selEnd_ >= 2 && text[selEnd_ - 1] == L'\n' && text[selEnd_ - 2] == L'\r') ? 2 : 1);
+            selStart_ = selEnd_ -
+                        ((selEnd_ >= 2 && text[selEnd_ - 1] == L'\n' && text[selEnd_ - 2] == L'\r') ? 2 : 1);
         }
         Insert(L"");
         return;
@@ -122,115 +127,117 @@ int CEdit::CaretFromPoint(CPoint point) {
 
 LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(this);
-        Paint(dc);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-        if ((GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN)) code |= DLGC_WANTALLKEYS;
-        return code;
-    }
-    case WM_SETTEXT: {
-        const HWND self = m_hWnd;
-        const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
-        selStart_ = selEnd_ = 0;
-        scroll_ = 0;
-        modified_ = false;
-        if (IsWindow(self)) NotifyParent(EN_UPDATE);
-        if (IsWindow(self)) NotifyParent(EN_CHANGE);
-        return result;
-    }
-    case EM_SETSEL: {
-        const int length = GetWindowTextLength();
-        int start = static_cast<int>(static_cast<intptr_t>(wParam));
-        int end = static_cast<int>(lParam);
-        if (start < 0) {
-            selStart_ = selEnd_ = std::clamp(selEnd_, 0, length);
-        } else {
-            if (end < 0 || end > length) end = length;
-            selStart_ = std::clamp(start, 0, length);
-            selEnd_ = end;
-        }
-        Invalidate();
-        return 0;
-    }
-    case EM_GETSEL: {
-        int start = 0, end = 0;
-        GetSel(start, end);
-        if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
-        if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
-        return MAKELPARAM(start, end);
-    }
-    case EM_REPLACESEL:
-        Insert(reinterpret_cast<const wchar_t*>(lParam));
-        Invalidate();
-        return 0;
-    case EM_LIMITTEXT:
-        limit_ = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(wParam);
-        return 0;
-    case EM_SETREADONLY:
-        ModifyStyle(ES_READONLY, wParam ? ES_READONLY : 0);
-        return TRUE;
-    case EM_GETMODIFY:
-        return modified_;
-    case EM_SETMODIFY:
-        modified_ = wParam != 0;
-        return 0;
-    case EM_GETLINECOUNT:
-        return GetLineCount();
-    case WM_CHAR:
-        TypeChar(static_cast<wchar_t>(wParam));
-        Invalidate();
-        return 0;
-    case WM_KEYDOWN: {
-        const int length = GetWindowTextLength();
-        switch (wParam) {
-        case VK_LEFT:
-            selStart_ = selEnd_ = std::max(std::min(selStart_, selEnd_) - (selStart_ == selEnd_ ? 1 : 0), 0);
-            break;
-        case VK_RIGHT:
-            selStart_ = selEnd_ = std::min(std::max(selStart_, selEnd_) + (selStart_ == selEnd_ ? 1 : 0), length);
-            break;
-        case VK_HOME:
-            selStart_ = selEnd_ = 0;
-            break;
-        case VK_END:
-            selStart_ = selEnd_ = length;
-            break;
-        case VK_DELETE:
-            if (IsReadOnly()) break;
-            if (selStart_ == selEnd_ && selEnd_ < length) selEnd_ = selStart_ + 1;
-            Insert(L"");
-            break;
-        default:
+        case WM_PAINT: {
+            CPaintDC dc(this);
+            Paint(dc);
             return 0;
         }
-        Invalidate();
-        return 0;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        SetFocus();
-        selStart_ = selEnd_ = CaretFromPoint(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-        Invalidate();
-        return 0;
-    case WM_SETFOCUS:
-        focused_ = true;
-        Invalidate();
-        NotifyParent(EN_SETFOCUS);
-        return 0;
-    case WM_KILLFOCUS:
-        focused_ = false;
-        Invalidate();
-        NotifyParent(EN_KILLFOCUS);
-        return 0;
-    case WM_ENABLE:
-        Invalidate();
-        return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_GETDLGCODE: {
+            LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+            if ((GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN)) code |= DLGC_WANTALLKEYS;
+            return code;
+        }
+        case WM_SETTEXT: {
+            const HWND self = m_hWnd;
+            const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
+            selStart_ = selEnd_ = 0;
+            scroll_ = 0;
+            modified_ = false;
+            if (IsWindow(self)) NotifyParent(EN_UPDATE);
+            if (IsWindow(self)) NotifyParent(EN_CHANGE);
+            return result;
+        }
+        case EM_SETSEL: {
+            const int length = GetWindowTextLength();
+            int start = static_cast<int>(static_cast<intptr_t>(wParam));
+            int end = static_cast<int>(lParam);
+            if (start < 0) {
+                selStart_ = selEnd_ = std::clamp(selEnd_, 0, length);
+            } else {
+                if (end < 0 || end > length) end = length;
+                selStart_ = std::clamp(start, 0, length);
+                selEnd_ = end;
+            }
+            Invalidate();
+            return 0;
+        }
+        case EM_GETSEL: {
+            int start = 0, end = 0;
+            GetSel(start, end);
+            if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
+            if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
+            return MAKELPARAM(start, end);
+        }
+        case EM_REPLACESEL:
+            Insert(reinterpret_cast<const wchar_t*>(lParam));
+            Invalidate();
+            return 0;
+        case EM_LIMITTEXT:
+            limit_ = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(wParam);
+            return 0;
+        case EM_SETREADONLY:
+            ModifyStyle(ES_READONLY, wParam ? ES_READONLY : 0);
+            return TRUE;
+        case EM_GETMODIFY:
+            return modified_;
+        case EM_SETMODIFY:
+            modified_ = wParam != 0;
+            return 0;
+        case EM_GETLINECOUNT:
+            return GetLineCount();
+        case WM_CHAR:
+            TypeChar(static_cast<wchar_t>(wParam));
+            Invalidate();
+            return 0;
+        case WM_KEYDOWN: {
+            const int length = GetWindowTextLength();
+            switch (wParam) {
+                case VK_LEFT:
+                    selStart_ = selEnd_ =
+                        std::max(std::min(selStart_, selEnd_) - (selStart_ == selEnd_ ? 1 : 0), 0);
+                    break;
+                case VK_RIGHT:
+                    selStart_ = selEnd_ =
+                        std::min(std::max(selStart_, selEnd_) + (selStart_ == selEnd_ ? 1 : 0), length);
+                    break;
+                case VK_HOME:
+                    selStart_ = selEnd_ = 0;
+                    break;
+                case VK_END:
+                    selStart_ = selEnd_ = length;
+                    break;
+                case VK_DELETE:
+                    if (IsReadOnly()) break;
+                    if (selStart_ == selEnd_ && selEnd_ < length) selEnd_ = selStart_ + 1;
+                    Insert(L"");
+                    break;
+                default:
+                    return 0;
+            }
+            Invalidate();
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            SetFocus();
+            selStart_ = selEnd_ = CaretFromPoint(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+            Invalidate();
+            return 0;
+        case WM_SETFOCUS:
+            focused_ = true;
+            Invalidate();
+            NotifyParent(EN_SETFOCUS);
+            return 0;
+        case WM_KILLFOCUS:
+            focused_ = false;
+            Invalidate();
+            NotifyParent(EN_KILLFOCUS);
+            return 0;
+        case WM_ENABLE:
+            Invalidate();
+            return 0;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }
@@ -258,7 +265,8 @@ void CEdit::Paint(CDC& dc) {
     // Keep the caret in view.
     const int caret = selEnd_;
     scroll_ = std::min(scroll_, caret);
-    while (scroll_ < caret && dc.GetTextExtent(text.Mid(scroll_, caret - scroll_)).cx > area.Width() - 1) ++scroll_;
+    while (scroll_ < caret && dc.GetTextExtent(text.Mid(scroll_, caret - scroll_)).cx > area.Width() - 1)
+        ++scroll_;
     const CString shown = text.Mid(scroll_);
     TEXTMETRIC tm;
     dc.GetTextMetrics(&tm);
@@ -270,7 +278,9 @@ void CEdit::Paint(CDC& dc) {
     }
     dc.IntersectClipRect(&area);
     dc.TextOut(x, y, shown);
-    auto xAt = [&](int index) { return x + dc.GetTextExtent(text.Mid(scroll_, std::max(index - scroll_, 0))).cx; };
+    auto xAt = [&](int index) {
+        return x + dc.GetTextExtent(text.Mid(scroll_, std::max(index - scroll_, 0))).cx;
+    };
     if (focused_ && start != end) {
         CRect selection(xAt(start), y, xAt(end), y + tm.tmHeight);
         dc.SetTextColor(GetSysColor(COLOR_HIGHLIGHTTEXT));

@@ -29,7 +29,9 @@ public:
     void LimitText(int maxChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maxChars)); }
     void SetLimitText(int maxChars) { LimitText(maxChars); }
     int GetLimitText() const { return limit_; }
-    BOOL SetReadOnly(BOOL readOnly = TRUE) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly)); }
+    BOOL SetReadOnly(BOOL readOnly = TRUE) {
+        return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly));
+    }
     BOOL GetModify() const { return modified_; }
     void SetModify(BOOL modified = TRUE) { modified_ = modified != FALSE; }
     int GetLineCount() const;

@@ -24,7 +24,9 @@ void Fill(CMenu& menu, std::span<const MenuItemTemplate> items) {
 }
 }  // namespace
 
-void RegisterMenuTemplate(const MenuTemplate& menuTemplate) { Templates()[menuTemplate.id] = &menuTemplate; }
+void RegisterMenuTemplate(const MenuTemplate& menuTemplate) {
+    Templates()[menuTemplate.id] = &menuTemplate;
+}
 
 const MenuTemplate* FindMenuTemplate(UINT id) {
     auto it = Templates().find(id);

@@ -23,14 +23,14 @@ const DialogTemplate kMessageBoxTemplate{
 
 const wchar_t* ButtonText(UINT id) {
     switch (id) {
-    case IDOK:
-        return L"确定";
-    case IDCANCEL:
-        return L"取消";
-    case IDYES:
-        return L"是";
-    default:
-        return L"否";
+        case IDOK:
+            return L"确定";
+        case IDCANCEL:
+            return L"取消";
+        case IDYES:
+            return L"是";
+        default:
+            return L"否";
     }
 }
 
@@ -47,14 +47,14 @@ public:
 CMessageBoxDialog::CMessageBoxDialog(CWnd* owner, const CString& text, const CString& caption, UINT type)
     : CDialog(kMessageBoxTemplate, owner), text_(text), caption_(caption), type_(type) {
     switch (type & 0xF) {
-    case MB_OKCANCEL:
-        buttonIds_ = {IDOK, IDCANCEL};
-        break;
-    case MB_YESNO:
-        buttonIds_ = {IDYES, IDNO};
-        break;
-    default:
-        buttonIds_ = {IDOK};
+        case MB_OKCANCEL:
+            buttonIds_ = {IDOK, IDCANCEL};
+            break;
+        case MB_YESNO:
+            buttonIds_ = {IDYES, IDNO};
+            break;
+        default:
+            buttonIds_ = {IDOK};
     }
 }
 
@@ -88,8 +88,9 @@ BOOL CMessageBoxDialog::OnInitDialog() {
     int left = (kWidth - count * kButtonWidth - (count - 1) * gap) / 2;
     for (size_t i = 0; i < buttonIds_.size(); ++i) {
         auto* button = new CButton;
-        button->Create(ButtonText(buttonIds_[i]), (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_VISIBLE | WS_TABSTOP,
-                       CRect(left, buttonsTop, left + kButtonWidth, buttonsTop + kButtonHeight), this, buttonIds_[i]);
+        button->Create(
+            ButtonText(buttonIds_[i]), (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_VISIBLE | WS_TABSTOP,
+            CRect(left, buttonsTop, left + kButtonWidth, buttonsTop + kButtonHeight), this, buttonIds_[i]);
         button->Record()->layerOwnsObject = true;
         button->SetFont(GetFont(), FALSE);
         left += kButtonWidth + gap;
@@ -101,7 +102,8 @@ BOOL CMessageBoxDialog::OnInitDialog() {
     const int width = kWidth + (window.Width() - client.Width());
     const int height = buttonsTop + kButtonHeight + kMargin + (window.Height() - client.Height());
     const CRect screen = CDesktop::Get().ScreenRect();
-    SetWindowPos(nullptr, (screen.Width() - width) / 2, (screen.Height() - height) / 2, width, height, SWP_NOZORDER);
+    SetWindowPos(nullptr, (screen.Width() - width) / 2, (screen.Height() - height) / 2, width, height,
+                 SWP_NOZORDER);
     GotoDlgCtrl(GetDlgItem(static_cast<int>(buttonIds_.front())));
     return FALSE;
 }
@@ -114,7 +116,8 @@ void CMessageBoxDialog::OnCancel() {
 
 BOOL CMessageBoxDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
-    if (HIWORD(wParam) == BN_CLICKED && std::find(buttonIds_.begin(), buttonIds_.end(), id) != buttonIds_.end()) {
+    if (HIWORD(wParam) == BN_CLICKED &&
+        std::find(buttonIds_.begin(), buttonIds_.end(), id) != buttonIds_.end()) {
         EndDialog(static_cast<int>(id));
         return TRUE;
     }
@@ -136,14 +139,18 @@ void CMessageBoxDialog::DrawIcon(CDC& dc, const CRect& box) {
     CBrush* oldBrush = dc.SelectObject(&brush);
     CPen* oldPen = dc.SelectObject(&pen);
     if (icon == MB_ICONWARNING) {
-        const POINT triangle[] = {{box.CenterPoint().x, box.top}, {box.right - 1, box.bottom - 1}, {box.left, box.bottom - 1}};
+        const POINT triangle[] = {
+            {box.CenterPoint().x, box.top}, {box.right - 1, box.bottom - 1}, {box.left, box.bottom - 1}};
         dc.Polygon(triangle, 3);
     } else {
         dc.Ellipse(&box);
     }
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
-    const wchar_t* mark = icon == MB_ICONERROR ? L"X" : icon == MB_ICONQUESTION ? L"?" : icon == MB_ICONWARNING ? L"!" : L"i";
+    const wchar_t* mark = icon == MB_ICONERROR      ? L"X"
+                          : icon == MB_ICONQUESTION ? L"?"
+                          : icon == MB_ICONWARNING  ? L"!"
+                                                    : L"i";
     // A bold mark that fills the sign; the triangle's middle lies low.
     CFont font;
     font.CreateFont(-box.Height() * 5 / 8, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,

@@ -31,7 +31,8 @@ bool CRowScroll::Tap(const RowsLayout& l, CPoint point) {
     }
     if (l.hbar.PtInRect(point)) {
         thumb_ = GrabThumb(l.hbar, false, point, x, l.rows.Width(), l.totalWidth);
-        if (!thumb_) x = ScrollAfterTap(l.hbar, false, point, x, l.rows.Width(), l.totalWidth, kHorizontalScrollStep);
+        if (!thumb_)
+            x = ScrollAfterTap(l.hbar, false, point, x, l.rows.Width(), l.totalWidth, kHorizontalScrollStep);
         return true;
     }
     return false;

@@ -14,38 +14,38 @@ void CStatic::Paint(CDC& dc) {
     const DWORD style = GetStyle();
     const DWORD type = style & SS_TYPEMASK;
     switch (type) {
-    case SS_BLACKRECT:
-    case SS_GRAYRECT:
-    case SS_WHITERECT:
-        dc.FillSolidRect(&client, GetSysColor(type == SS_BLACKRECT  ? COLOR_WINDOWFRAME
-                                              : type == SS_GRAYRECT ? COLOR_BTNSHADOW
-                                                                    : COLOR_WINDOW));
-        return;
-    case SS_BLACKFRAME:
-    case SS_GRAYFRAME:
-    case SS_WHITEFRAME: {
-        CBrush brush(GetSysColor(type == SS_BLACKFRAME  ? COLOR_WINDOWFRAME
-                                 : type == SS_GRAYFRAME ? COLOR_BTNSHADOW
-                                                        : COLOR_WINDOW));
-        dc.FrameRect(&client, &brush);
-        return;
-    }
-    case SS_ETCHEDFRAME:
-        dc.Draw3dRect(&client, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-        return;
-    case SS_OWNERDRAW: {
-        DRAWITEMSTRUCT item;
-        item.CtlType = ODT_STATIC;
-        item.CtlID = static_cast<UINT>(GetDlgCtrlID());
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = IsWindowEnabled() ? 0 : ODS_DISABLED;
-        item.hwndItem = m_hWnd;
-        item.hDC = &dc;
-        item.rcItem = client;
-        if (CWnd* parent = GetParent())
-            parent->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-        return;
-    }
+        case SS_BLACKRECT:
+        case SS_GRAYRECT:
+        case SS_WHITERECT:
+            dc.FillSolidRect(&client, GetSysColor(type == SS_BLACKRECT  ? COLOR_WINDOWFRAME
+                                                  : type == SS_GRAYRECT ? COLOR_BTNSHADOW
+                                                                        : COLOR_WINDOW));
+            return;
+        case SS_BLACKFRAME:
+        case SS_GRAYFRAME:
+        case SS_WHITEFRAME: {
+            CBrush brush(GetSysColor(type == SS_BLACKFRAME  ? COLOR_WINDOWFRAME
+                                     : type == SS_GRAYFRAME ? COLOR_BTNSHADOW
+                                                            : COLOR_WINDOW));
+            dc.FrameRect(&client, &brush);
+            return;
+        }
+        case SS_ETCHEDFRAME:
+            dc.Draw3dRect(&client, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+            return;
+        case SS_OWNERDRAW: {
+            DRAWITEMSTRUCT item;
+            item.CtlType = ODT_STATIC;
+            item.CtlID = static_cast<UINT>(GetDlgCtrlID());
+            item.itemAction = ODA_DRAWENTIRE;
+            item.itemState = IsWindowEnabled() ? 0 : ODS_DISABLED;
+            item.hwndItem = m_hWnd;
+            item.hDC = &dc;
+            item.rcItem = client;
+            if (CWnd* parent = GetParent())
+                parent->SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+            return;
+        }
     }
     HBRUSH brush = SendCtlColor(&dc, WM_CTLCOLORSTATIC);
     if (brush) dc.FillRect(&client, brush);
@@ -67,24 +67,24 @@ void CStatic::Paint(CDC& dc) {
 
 LRESULT CStatic::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(this);
-        Paint(dc);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_GETDLGCODE:
-        return DLGC_STATIC;
-    case WM_LBUTTONDOWN:
-        if (GetStyle() & SS_NOTIFY) NotifyParent(STN_CLICKED);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        if (GetStyle() & SS_NOTIFY) NotifyParent(STN_DBLCLK);
-        return 0;
-    case WM_ENABLE:
-        Invalidate();
-        return 0;
+        case WM_PAINT: {
+            CPaintDC dc(this);
+            Paint(dc);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_GETDLGCODE:
+            return DLGC_STATIC;
+        case WM_LBUTTONDOWN:
+            if (GetStyle() & SS_NOTIFY) NotifyParent(STN_CLICKED);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (GetStyle() & SS_NOTIFY) NotifyParent(STN_DBLCLK);
+            return 0;
+        case WM_ENABLE:
+            Invalidate();
+            return 0;
     }
     return CWnd::DefWindowProc(message, wParam, lParam);
 }

@@ -318,7 +318,8 @@ uintptr_t CTreeCtrl::DoGetNext(uintptr_t id, UINT code) {
         case TVGN_FIRSTVISIBLE: {
             const std::vector<VisibleRow> rows = VisibleRows();
             ComputeLayout(rows);
-            return scroll_.top < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(scroll_.top)].id : 0;
+            return scroll_.top < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(scroll_.top)].id
+                                                               : 0;
         }
         case TVGN_DROPHILITE:
             return 0;
@@ -686,7 +687,8 @@ void CTreeCtrl::Paint(CDC& dc) {
     CFont* old = SelectWindowFont(dc);
     dc.SetBkMode(TRANSPARENT);
     dc.IntersectClipRect(&layout.rows);
-    for (int i = scroll_.top, y = layout.rows.top; i < count && y < layout.rows.bottom; ++i, y += layout.rowHeight)
+    for (int i = scroll_.top, y = layout.rows.top; i < count && y < layout.rows.bottom;
+         ++i, y += layout.rowHeight)
         PaintRow(dc, layout, rows[static_cast<size_t>(i)], y);
     dc.SelectObject(old);
 }

@@ -4,13 +4,21 @@ namespace {
 int g_waiters = 0;
 }  // namespace
 
-CWaitCursor::CWaitCursor() { BeginWaitCursor(); }
-CWaitCursor::~CWaitCursor() { EndWaitCursor(); }
+CWaitCursor::CWaitCursor() {
+    BeginWaitCursor();
+}
+CWaitCursor::~CWaitCursor() {
+    EndWaitCursor();
+}
 
-void BeginWaitCursor() { ++g_waiters; }
+void BeginWaitCursor() {
+    ++g_waiters;
+}
 
 void EndWaitCursor() {
     if (g_waiters > 0) --g_waiters;
 }
 
-bool IsWaitCursorShown() { return g_waiters > 0; }
+bool IsWaitCursorShown() {
+    return g_waiters > 0;
+}

@@ -25,7 +25,9 @@ std::map<std::wstring, WindowFactory>& Classes() {
 }
 }  // namespace
 
-void RegisterWindowClass(const wchar_t* name, WindowFactory factory) { Classes()[Key(name)] = std::move(factory); }
+void RegisterWindowClass(const wchar_t* name, WindowFactory factory) {
+    Classes()[Key(name)] = std::move(factory);
+}
 
 std::unique_ptr<CWnd> CreateWindowObject(const wchar_t* name) {
     auto it = Classes().find(Key(name));

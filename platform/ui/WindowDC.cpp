@@ -13,11 +13,14 @@ CRect ScreenAreaOf(CWnd* wnd, bool clientArea) {
     return clientArea ? desktop.ClientScreenRect(*r) : desktop.WindowScreenRect(*r);
 }
 
-int AtLeastOne(int v) { return std::max(v, 1); }
+int AtLeastOne(int v) {
+    return std::max(v, 1);
+}
 }  // namespace
 
 CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren)
-    : buffer_(AtLeastOne(ScreenAreaOf(wnd, clientArea).Width()), AtLeastOne(ScreenAreaOf(wnd, clientArea).Height())),
+    : buffer_(AtLeastOne(ScreenAreaOf(wnd, clientArea).Width()),
+              AtLeastOne(ScreenAreaOf(wnd, clientArea).Height())),
       screenArea_(ScreenAreaOf(wnd, clientArea)) {
     CDesktop& desktop = CDesktop::Get();
     Framebuffer& screen = desktop.Screen();
@@ -40,8 +43,8 @@ CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren
     auto mark = [&](const CRect& screenRect, uint8_t value) {
         const CRect part = screenRect & shown;
         for (int y = part.top; y < part.bottom; ++y)
-            std::fill_n(visible_.begin() + (y - screenArea_.top) * w + (part.left - screenArea_.left), part.Width(),
-                        value);
+            std::fill_n(visible_.begin() + (y - screenArea_.top) * w + (part.left - screenArea_.left),
+                        part.Width(), value);
     };
     mark(shown, 1);
     // ...less the children (a group box shows the parent's background, so the parent paints under it)...
@@ -68,7 +71,9 @@ CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren
     }
 }
 
-CWindowSurfaceDC::~CWindowSurfaceDC() { Flush(); }
+CWindowSurfaceDC::~CWindowSurfaceDC() {
+    Flush();
+}
 
 void CWindowSurfaceDC::Flush() {
     CDesktop& desktop = CDesktop::Get();

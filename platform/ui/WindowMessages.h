@@ -186,11 +186,22 @@ constexpr UINT NM_RETURN = static_cast<UINT>(-4);
 constexpr UINT NM_SETFOCUS = static_cast<UINT>(-7);
 constexpr UINT NM_KILLFOCUS = static_cast<UINT>(-8);
 
-constexpr WORD LOWORD(uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16); }
-constexpr LPARAM MAKELPARAM(int low, int high) {
-    return static_cast<LPARAM>(static_cast<DWORD>(static_cast<WORD>(low)) | (static_cast<DWORD>(static_cast<WORD>(high)) << 16));
+constexpr WORD LOWORD(uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
 }
-constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<short>(l & 0xFFFF); }
-constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<short>((l >> 16) & 0xFFFF); }
+constexpr WORD HIWORD(uintptr_t v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+    return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
+}
+constexpr LPARAM MAKELPARAM(int low, int high) {
+    return static_cast<LPARAM>(static_cast<DWORD>(static_cast<WORD>(low)) |
+                               (static_cast<DWORD>(static_cast<WORD>(high)) << 16));
+}
+constexpr int GET_X_LPARAM(LPARAM l) {
+    return static_cast<short>(l & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM l) {
+    return static_cast<short>((l >> 16) & 0xFFFF);
+}

@@ -16,8 +16,8 @@ struct WindowRecord {
     // The layer made the object (a template control) and deletes it with the window.
     bool layerOwnsObject = false;
     CString className;
-    HWND parent;  // children only
-    HWND owner;   // top-level windows only
+    HWND parent;                 // children only
+    HWND owner;                  // top-level windows only
     std::vector<HWND> children;  // creation order: tab order, and the first is on top
     UINT id = 0;
     DWORD style = 0;
@@ -28,7 +28,7 @@ struct WindowRecord {
     std::map<std::wstring, uintptr_t> props;
     std::map<UINT_PTR, void (*)(HWND, UINT, UINT_PTR, DWORD)> timerCallbacks;
     HWND lastFocus;  // top-level windows: the window in it that had the focus last
-    CRect invalid;  // client coordinates; empty when valid
+    CRect invalid;   // client coordinates; empty when valid
     bool erase = false;
     bool frameDirty = false;
     bool maximized = false;

@@ -11,11 +11,17 @@
 #include "platform/ui/WindowDC.h"
 
 namespace {
-CDesktop& Desk() { return CDesktop::Get(); }
+CDesktop& Desk() {
+    return CDesktop::Get();
+}
 
-HWND HandleFromParam(uintptr_t v) { return HWND(static_cast<uint32_t>(v)); }
+HWND HandleFromParam(uintptr_t v) {
+    return HWND(static_cast<uint32_t>(v));
+}
 
-CPoint PointFromParam(LPARAM l) { return CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)); }
+CPoint PointFromParam(LPARAM l) {
+    return CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l));
+}
 }  // namespace
 
 const CWnd CWnd::wndTop;
@@ -68,8 +74,8 @@ BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
     return TRUE;
 }
 
-BOOL CWnd::Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect, CWnd* parent,
-                  UINT id) {
+BOOL CWnd::Create(const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id) {
     return CreateEx(0, className, windowName, style, rect, parent, id);
 }
 
@@ -154,21 +160,22 @@ CWnd* CWnd::GetTopLevelParent() const {
 
 CWnd* CWnd::GetWindow(UINT relation) const {
     if (!record_) return nullptr;
-    if (relation == GW_CHILD) return record_->children.empty() ? nullptr : FromHandle(record_->children.front());
+    if (relation == GW_CHILD)
+        return record_->children.empty() ? nullptr : FromHandle(record_->children.front());
     if (relation == GW_OWNER) return record_->IsChild() ? nullptr : FromHandle(record_->owner);
     CWnd* parent = GetParent();
     if (!parent) return nullptr;
     const auto& siblings = parent->record_->children;
     auto it = std::find(siblings.begin(), siblings.end(), m_hWnd);
     switch (relation) {
-    case GW_HWNDFIRST:
-        return FromHandle(siblings.front());
-    case GW_HWNDLAST:
-        return FromHandle(siblings.back());
-    case GW_HWNDNEXT:
-        return it + 1 < siblings.end() ? FromHandle(*(it + 1)) : nullptr;
-    case GW_HWNDPREV:
-        return it != siblings.begin() ? FromHandle(*(it - 1)) : nullptr;
+        case GW_HWNDFIRST:
+            return FromHandle(siblings.front());
+        case GW_HWNDLAST:
+            return FromHandle(siblings.back());
+        case GW_HWNDNEXT:
+            return it + 1 < siblings.end() ? FromHandle(*(it + 1)) : nullptr;
+        case GW_HWNDPREV:
+            return it != siblings.begin() ? FromHandle(*(it - 1)) : nullptr;
     }
     return nullptr;
 }
@@ -188,7 +195,9 @@ CWnd* CWnd::GetDlgItem(int id) const {
     return nullptr;
 }
 
-int CWnd::GetDlgCtrlID() const { return record_ ? static_cast<int>(record_->id) : 0; }
+int CWnd::GetDlgCtrlID() const {
+    return record_ ? static_cast<int>(record_->id) : 0;
+}
 
 int CWnd::SetDlgCtrlID(int id) {
     if (!record_) return 0;
@@ -209,7 +218,9 @@ void CWnd::SetWindowText(const wchar_t* text) {
     SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : L""));
 }
 
-void CWnd::GetWindowText(CString& text) const { text = record_ ? record_->text : CString(); }
+void CWnd::GetWindowText(CString& text) const {
+    text = record_ ? record_->text : CString();
+}
 
 int CWnd::GetWindowText(wchar_t* buffer, int maxCount) const {
     if (!buffer || maxCount <= 0) return 0;
@@ -220,15 +231,21 @@ int CWnd::GetWindowText(wchar_t* buffer, int maxCount) const {
     return n;
 }
 
-int CWnd::GetWindowTextLength() const { return record_ ? record_->text.GetLength() : 0; }
+int CWnd::GetWindowTextLength() const {
+    return record_ ? record_->text.GetLength() : 0;
+}
 
-void CWnd::SetFont(CFont* font, BOOL redraw) { SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+}
 
 CFont* CWnd::GetFont() const {
     return record_ && record_->font ? record_->font : Desk().DialogFont();
 }
 
-CFont* CWnd::SelectWindowFont(CDC& dc) const { return dc.SelectObject(GetFont()); }
+CFont* CWnd::SelectWindowFont(CDC& dc) const {
+    return dc.SelectObject(GetFont());
+}
 
 // ---- geometry
 
@@ -282,7 +299,8 @@ void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) {
 
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
     if (!IsUiThread() && HasUiThread())
-        return static_cast<BOOL>(OnUiThread([&] { return static_cast<LRESULT>(SetWindowPos(insertAfter, x, y, cx, cy, flags)); }));
+        return static_cast<BOOL>(
+            OnUiThread([&] { return static_cast<LRESULT>(SetWindowPos(insertAfter, x, y, cx, cy, flags)); }));
     if (!record_) return FALSE;
     CDesktop& desk = Desk();
     WindowRecord& r = *record_;
@@ -342,7 +360,9 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
     SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-CWnd* CWnd::WindowFromPoint(POINT screenPoint) { return Desk().WindowFromPoint(screenPoint); }
+CWnd* CWnd::WindowFromPoint(POINT screenPoint) {
+    return Desk().WindowFromPoint(screenPoint);
+}
 
 CWnd* CWnd::ChildWindowFromPoint(POINT clientPoint) const {
     if (!record_) return nullptr;
@@ -396,7 +416,9 @@ BOOL CWnd::ShowWindow(int command) {
     return wasVisible;
 }
 
-BOOL CWnd::IsWindowVisible() const { return record_ && Desk().IsShowing(*record_); }
+BOOL CWnd::IsWindowVisible() const {
+    return record_ && Desk().IsShowing(*record_);
+}
 
 BOOL CWnd::EnableWindow(BOOL enable) {
     if (!IsUiThread() && HasUiThread())
@@ -413,13 +435,21 @@ BOOL CWnd::EnableWindow(BOOL enable) {
     return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const { return record_ && !(record_->style & WS_DISABLED); }
+BOOL CWnd::IsWindowEnabled() const {
+    return record_ && !(record_->style & WS_DISABLED);
+}
 
-BOOL CWnd::IsZoomed() const { return record_ && record_->maximized; }
+BOOL CWnd::IsZoomed() const {
+    return record_ && record_->maximized;
+}
 
-DWORD CWnd::GetStyle() const { return record_ ? record_->style : 0; }
+DWORD CWnd::GetStyle() const {
+    return record_ ? record_->style : 0;
+}
 
-DWORD CWnd::GetExStyle() const { return record_ ? record_->exStyle : 0; }
+DWORD CWnd::GetExStyle() const {
+    return record_ ? record_->exStyle : 0;
+}
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT) {
     if (!record_) return FALSE;
@@ -466,7 +496,9 @@ CWnd* CWnd::SetFocus() {
     return old;
 }
 
-CWnd* CWnd::GetFocus() { return FromHandle(Desk().focus); }
+CWnd* CWnd::GetFocus() {
+    return FromHandle(Desk().focus);
+}
 
 CWnd* CWnd::SetCapture() {
     CWnd* old = FromHandle(Desk().capture);
@@ -474,7 +506,9 @@ CWnd* CWnd::SetCapture() {
     return old;
 }
 
-CWnd* CWnd::GetCapture() { return FromHandle(Desk().capture); }
+CWnd* CWnd::GetCapture() {
+    return FromHandle(Desk().capture);
+}
 
 BOOL ReleaseCapture() {
     Desk().capture = HWND();
@@ -492,7 +526,9 @@ int GetSystemMetrics(int index) {
     return 0;
 }
 
-CWnd* CWnd::GetActiveWindow() { return FromHandle(Desk().active); }
+CWnd* CWnd::GetActiveWindow() {
+    return FromHandle(Desk().active);
+}
 
 CWnd* CWnd::SetActiveWindow() {
     CWnd* old = GetActiveWindow();
@@ -511,7 +547,9 @@ void CWnd::BringWindowToTop() {
 }
 
 namespace {
-bool CanTakeFocus(const CWnd* w) { return w->IsWindowVisible() && w->IsWindowEnabled(); }
+bool CanTakeFocus(const CWnd* w) {
+    return w->IsWindowVisible() && w->IsWindowEnabled();
+}
 
 bool IsDialogWindow(const CWnd* w) {
     return w->Record() && w->Record()->className == L"#32770";
@@ -536,7 +574,8 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
     const int n = static_cast<int>(items.size());
     // Focus inside a control (the edit field of a drop-down combo) counts as on the control.
     auto at = items.end();
-    for (CWnd* w = control; w && at == items.end(); w = w->GetParent()) at = std::find(items.begin(), items.end(), w);
+    for (CWnd* w = control; w && at == items.end(); w = w->GetParent())
+        at = std::find(items.begin(), items.end(), w);
     int start = static_cast<int>(at - items.begin());
     if (start == n) start = previous ? 0 : n - 1;
     for (int step = 1; step <= n; ++step) {
@@ -572,7 +611,9 @@ CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
 
 // ---- painting
 
-void CWnd::Invalidate(BOOL erase) { InvalidateRect(nullptr, erase); }
+void CWnd::Invalidate(BOOL erase) {
+    InvalidateRect(nullptr, erase);
+}
 
 void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
     if (!IsUiThread() && HasUiThread()) {
@@ -614,7 +655,9 @@ void CWnd::UpdateWindow() {
     if (record_ && !record_->invalid.IsRectEmpty() && IsWindowVisible()) SendMessage(WM_PAINT);
 }
 
-CDC* CWnd::GetDC() { return new CClientDC(this); }
+CDC* CWnd::GetDC() {
+    return new CClientDC(this);
+}
 
 int CWnd::ReleaseDC(CDC* dc) {
     delete dc;
@@ -647,7 +690,8 @@ BOOL CWnd::KillTimer(UINT_PTR id) {
 
 void CWnd::NotifyParent(UINT code) {
     if (CWnd* parent = GetParent())
-        parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), static_cast<WORD>(code)),
+        parent->SendMessage(WM_COMMAND,
+                            MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), static_cast<WORD>(code)),
                             static_cast<LPARAM>(m_hWnd.id()));
 }
 
@@ -712,7 +756,9 @@ void CWnd::SetDlgItemInt(int id, UINT value, BOOL isSigned) {
     SetDlgItemText(id, text);
 }
 
-void CWnd::CheckDlgButton(int id, UINT check) { SendDlgItemMessage(id, BM_SETCHECK, check); }
+void CWnd::CheckDlgButton(int id, UINT check) {
+    SendDlgItemMessage(id, BM_SETCHECK, check);
+}
 
 UINT CWnd::IsDlgButtonChecked(int id) const {
     CWnd* item = GetDlgItem(id);
@@ -759,9 +805,13 @@ bool CWnd::RunBoundHandler(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     return true;
 }
 
-LRESULT CWnd::Default() { return DefWindowProc(current_.message, current_.wParam, current_.lParam); }
+LRESULT CWnd::Default() {
+    return DefWindowProc(current_.message, current_.wParam, current_.lParam);
+}
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
@@ -799,9 +849,13 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
     return TRUE;
 }
 
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
+}
 
-HBRUSH CWnd::CtlColor(CDC*, UINT) { return nullptr; }
+HBRUSH CWnd::CtlColor(CDC*, UINT) {
+    return nullptr;
+}
 
 void CWnd::DrawItem(LPDRAWITEMSTRUCT) {}
 
@@ -815,172 +869,214 @@ HBRUSH CWnd::SendCtlColor(CDC* dc, UINT ctlColorMessage) {
     CWnd* parent = GetParent();
     LRESULT brush = 0;
     if (parent)
-        brush = parent->SendMessage(ctlColorMessage, reinterpret_cast<WPARAM>(dc), static_cast<LPARAM>(m_hWnd.id()));
+        brush = parent->SendMessage(ctlColorMessage, reinterpret_cast<WPARAM>(dc),
+                                    static_cast<LPARAM>(m_hWnd.id()));
     else
-        brush = DefWindowProc(ctlColorMessage, reinterpret_cast<WPARAM>(dc), static_cast<LPARAM>(m_hWnd.id()));
+        brush =
+            DefWindowProc(ctlColorMessage, reinterpret_cast<WPARAM>(dc), static_cast<LPARAM>(m_hWnd.id()));
     return reinterpret_cast<HBRUSH>(brush);
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     *result = 0;
     switch (message) {
-    case WM_COMMAND:
-        return OnCommand(wParam, lParam) != FALSE;
-    case WM_NOTIFY:
-        return OnNotify(wParam, lParam, result) != FALSE;
-    case WM_CREATE:
-        *result = OnCreate();
-        return true;
-    case WM_DESTROY:
-        OnDestroy();
-        return true;
-    case WM_CLOSE:
-        OnClose();
-        return true;
-    case WM_PAINT:
-        OnPaint();
-        return true;
-    case WM_ERASEBKGND:
-        *result = OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
-        return true;
-    case WM_TIMER:
-        if (record_)
-            if (auto it = record_->timerCallbacks.find(wParam); it != record_->timerCallbacks.end()) {
-                it->second(m_hWnd, WM_TIMER, wParam, GetTickCount());
-                return true;
-            }
-        OnTimer(wParam);
-        return true;
-    case WM_SIZE:
-        OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam)));
-        return true;
-    case WM_SHOWWINDOW:
-        OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
-        return true;
-    case WM_SETFOCUS:
-        OnSetFocus(FromHandle(HandleFromParam(wParam)));
-        return true;
-    case WM_KILLFOCUS:
-        OnKillFocus(FromHandle(HandleFromParam(wParam)));
-        return true;
-    case WM_ENABLE:
-        OnEnable(static_cast<BOOL>(wParam));
-        return true;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown(static_cast<UINT>(wParam), PointFromParam(lParam));
-        return true;
-    case WM_LBUTTONUP:
-        OnLButtonUp(static_cast<UINT>(wParam), PointFromParam(lParam));
-        return true;
-    case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(static_cast<UINT>(wParam), PointFromParam(lParam));
-        return true;
-    case WM_MOUSEMOVE:
-        OnMouseMove(static_cast<UINT>(wParam), PointFromParam(lParam));
-        return true;
-    case WM_KEYDOWN:
-        OnKeyDown(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam)));
-        return true;
-    case WM_KEYUP:
-        OnKeyUp(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam)));
-        return true;
-    case WM_CHAR:
-        OnChar(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam)));
-        return true;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        *result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<CDC*>(wParam),
-                                                       FromHandle(HandleFromParam(static_cast<uintptr_t>(lParam))),
-                                                       message - WM_CTLCOLORMSGBOX));
-        return true;
-    case WM_DRAWITEM:
-        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        *result = TRUE;
-        return true;
+        case WM_COMMAND:
+            return OnCommand(wParam, lParam) != FALSE;
+        case WM_NOTIFY:
+            return OnNotify(wParam, lParam, result) != FALSE;
+        case WM_CREATE:
+            *result = OnCreate();
+            return true;
+        case WM_DESTROY:
+            OnDestroy();
+            return true;
+        case WM_CLOSE:
+            OnClose();
+            return true;
+        case WM_PAINT:
+            OnPaint();
+            return true;
+        case WM_ERASEBKGND:
+            *result = OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
+            return true;
+        case WM_TIMER:
+            if (record_)
+                if (auto it = record_->timerCallbacks.find(wParam); it != record_->timerCallbacks.end()) {
+                    it->second(m_hWnd, WM_TIMER, wParam, GetTickCount());
+                    return true;
+                }
+            OnTimer(wParam);
+            return true;
+        case WM_SIZE:
+            OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+                   HIWORD(static_cast<uintptr_t>(lParam)));
+            return true;
+        case WM_SHOWWINDOW:
+            OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+            return true;
+        case WM_SETFOCUS:
+            OnSetFocus(FromHandle(HandleFromParam(wParam)));
+            return true;
+        case WM_KILLFOCUS:
+            OnKillFocus(FromHandle(HandleFromParam(wParam)));
+            return true;
+        case WM_ENABLE:
+            OnEnable(static_cast<BOOL>(wParam));
+            return true;
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(static_cast<UINT>(wParam), PointFromParam(lParam));
+            return true;
+        case WM_LBUTTONUP:
+            OnLButtonUp(static_cast<UINT>(wParam), PointFromParam(lParam));
+            return true;
+        case WM_LBUTTONDBLCLK:
+            OnLButtonDblClk(static_cast<UINT>(wParam), PointFromParam(lParam));
+            return true;
+        case WM_MOUSEMOVE:
+            OnMouseMove(static_cast<UINT>(wParam), PointFromParam(lParam));
+            return true;
+        case WM_KEYDOWN:
+            OnKeyDown(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+                      HIWORD(static_cast<uintptr_t>(lParam)));
+            return true;
+        case WM_KEYUP:
+            OnKeyUp(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+                    HIWORD(static_cast<uintptr_t>(lParam)));
+            return true;
+        case WM_CHAR:
+            OnChar(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+                   HIWORD(static_cast<uintptr_t>(lParam)));
+            return true;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+            *result = reinterpret_cast<LRESULT>(OnCtlColor(
+                reinterpret_cast<CDC*>(wParam), FromHandle(HandleFromParam(static_cast<uintptr_t>(lParam))),
+                message - WM_CTLCOLORMSGBOX));
+            return true;
+        case WM_DRAWITEM:
+            OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+            *result = TRUE;
+            return true;
     }
     return false;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(this);
-        return 0;
-    }
-    case WM_ERASEBKGND: {
-        auto* dc = reinterpret_cast<CDC*>(wParam);
-        if (!dc) return 0;
-        CRect client;
-        GetClientRect(&client);
-        dc->FillRect(&client, GetSysColorBrush(COLOR_WINDOW));
-        return 1;
-    }
-    case WM_SETTEXT:
-        if (record_) {
-            const wchar_t* text = reinterpret_cast<const wchar_t*>(lParam);
-            record_->text = text ? text : L"";
-            Invalidate();
-            record_->frameDirty = true;
+        case WM_PAINT: {
+            CPaintDC dc(this);
+            return 0;
         }
-        return TRUE;
-    case WM_GETTEXT:
-        return GetWindowText(reinterpret_cast<wchar_t*>(lParam), static_cast<int>(wParam));
-    case WM_GETTEXTLENGTH:
-        return GetWindowTextLength();
-    case WM_SETFONT:
-        if (record_) {
-            record_->font = reinterpret_cast<CFont*>(wParam);
-            if (lParam) Invalidate();
+        case WM_ERASEBKGND: {
+            auto* dc = reinterpret_cast<CDC*>(wParam);
+            if (!dc) return 0;
+            CRect client;
+            GetClientRect(&client);
+            dc->FillRect(&client, GetSysColorBrush(COLOR_WINDOW));
+            return 1;
         }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(record_ ? record_->font : nullptr);
-    case WM_CLOSE:
-        DestroyWindow();
-        return 0;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: {
-        auto* dc = reinterpret_cast<CDC*>(wParam);
-        const bool white = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
-        const int background = white ? COLOR_WINDOW : COLOR_BTNFACE;
-        if (dc) {
-            dc->SetTextColor(GetSysColor(white ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
-            dc->SetBkColor(GetSysColor(background));
+        case WM_SETTEXT:
+            if (record_) {
+                const wchar_t* text = reinterpret_cast<const wchar_t*>(lParam);
+                record_->text = text ? text : L"";
+                Invalidate();
+                record_->frameDirty = true;
+            }
+            return TRUE;
+        case WM_GETTEXT:
+            return GetWindowText(reinterpret_cast<wchar_t*>(lParam), static_cast<int>(wParam));
+        case WM_GETTEXTLENGTH:
+            return GetWindowTextLength();
+        case WM_SETFONT:
+            if (record_) {
+                record_->font = reinterpret_cast<CFont*>(wParam);
+                if (lParam) Invalidate();
+            }
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(record_ ? record_->font : nullptr);
+        case WM_CLOSE:
+            DestroyWindow();
+            return 0;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC: {
+            auto* dc = reinterpret_cast<CDC*>(wParam);
+            const bool white = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+            const int background = white ? COLOR_WINDOW : COLOR_BTNFACE;
+            if (dc) {
+                dc->SetTextColor(GetSysColor(white ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+                dc->SetBkColor(GetSysColor(background));
+            }
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
         }
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
-    }
     }
     return 0;
 }
 
 // ---- default handlers
 
-int CWnd::OnCreate() { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
+int CWnd::OnCreate() {
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy() {
+    Default();
+}
+void CWnd::OnClose() {
+    Default();
+}
+void CWnd::OnPaint() {
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnTimer(UINT_PTR) {
+    Default();
+}
+void CWnd::OnSize(UINT, int, int) {
+    Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT) {
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnEnable(BOOL) {
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT) {
+    Default();
+}
 
 HBRUSH CWnd::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor) {
     if (wnd && wnd != this)

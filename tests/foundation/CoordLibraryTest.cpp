@@ -7,9 +7,12 @@
 
 namespace {
 
-std::vector<CString> Lines(const char* utf8) { return CoordLibLinesFromBytes(ToGbk(FromUtf8(utf8))); }
+std::vector<CString> Lines(const char* utf8) {
+    return CoordLibLinesFromBytes(ToGbk(FromUtf8(utf8)));
+}
 
-PointTexts Texts(const wchar_t* name, const wchar_t* n, const wchar_t* e, const wchar_t* h, const wchar_t* code) {
+PointTexts Texts(const wchar_t* name, const wchar_t* n, const wchar_t* e, const wchar_t* h,
+                 const wchar_t* code) {
     return {name, n, e, h, code};
 }
 
@@ -17,7 +20,8 @@ PointTexts Texts(const wchar_t* name, const wchar_t* n, const wchar_t* e, const 
 
 TEST(CoordLibFileTest, CuttingKeepsEveryPoint) {
     // An empty line in the middle, a bare LF, a CR inside a field and an unterminated last line.
-    const std::vector<CString> lines = Lines("0,A,1,2,3,c\r\n0,B,1,2,3,c\n\r\n\r\n0,C,1,2,3\rx\r\n0,D,1,2,3,end");
+    const std::vector<CString> lines =
+        Lines("0,A,1,2,3,c\r\n0,B,1,2,3,c\n\r\n\r\n0,C,1,2,3\rx\r\n0,D,1,2,3,end");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1], L"0,B,1,2,3,c");
     EXPECT_EQ(lines[2], L"0,C,1,2,3\rx");
@@ -60,8 +64,8 @@ TEST(CoordLibFileTest, ParsesBothLayouts) {
 
 TEST(CoordLibraryTest, RowsFilterAndRoundTripInGbk) {
     CCoordLibrary lib;
-    const std::vector<CoordLibRow> rows =
-        lib.AppendLines(Lines("0,起点,100.5,200,3,桩\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x\r\n"), CoordLibLayout::kLibrary);
+    const std::vector<CoordLibRow> rows = lib.AppendLines(
+        Lines("0,起点,100.5,200,3,桩\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x\r\n"), CoordLibLayout::kLibrary);
     // A load lists every line, raw points included, with the numbers as they stand.
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (CoordLibRow{L"0", L"起点", L"100.5", L"200", L"3", L"桩", L"输入点"}));
@@ -119,7 +123,8 @@ TEST(CoordLibraryTest, TextsThatWouldCorruptTheFileAreRefused) {
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"3", L"x,y"), &bad).IsEmpty());
     EXPECT_EQ(bad, 4);
     EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1", L"2", L"0x10", L"")).IsEmpty());
-    EXPECT_FALSE(CheckPointTexts(Texts(L"P1", L"1e999", L"2", L"3", L"")).IsEmpty());  // would be saved as "inf"
+    EXPECT_FALSE(
+        CheckPointTexts(Texts(L"P1", L"1e999", L"2", L"3", L"")).IsEmpty());  // would be saved as "inf"
 }
 
 TEST(PointSearchTest, EarliestMatchFirstCaseBlind) {

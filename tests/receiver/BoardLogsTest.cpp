@@ -15,11 +15,12 @@ protected:
     // A position log with the given type, extended status and GPS seconds of the week.
     CString BestPos(const std::string& positionType, const std::string& extStatus = "",
                     const std::string& seconds = "407590.000") {
-        return BoardLine("BESTPOSA,COM1,0,5.5,FINESTEERING,2180," + seconds + ",02400020,cdba,32768;SOL_COMPUTED," +
-                         positionType +
-                         ",51.15044625442,-114.03068674478,1098.5042,-17.0000,WGS84,1.9497,1.2176,3.6853,\"\","
-                         "3.500,0.000,24,18,18,0,00," +
-                         extStatus + ",11,11");
+        return BoardLine(
+            "BESTPOSA,COM1,0,5.5,FINESTEERING,2180," + seconds + ",02400020,cdba,32768;SOL_COMPUTED," +
+            positionType +
+            ",51.15044625442,-114.03068674478,1098.5042,-17.0000,WGS84,1.9497,1.2176,3.6853,\"\","
+            "3.500,0.000,24,18,18,0,00," +
+            extStatus + ",11,11");
     }
     void SetL1Option(char eighthSerialCharacter) {
         std::string serial = "QZ812038";
@@ -136,9 +137,10 @@ TEST_F(BoardLogs, PositionTypesAndTheirDisplayTexts) {
 }
 
 TEST_F(BoardLogs, ReferenceStationLog) {
-    ASSERT_EQ(Parse(BoardLine("REFSTATIONA,COM1,0,80.0,FINESTEERING,1364,496137.000,00100000,4e46,2310;00000000,"
-                              "-1634532.443,-3664608.907,4942482.166,0,RTCAOBS2,\"AAAA\"")),
-              1);
+    ASSERT_EQ(
+        Parse(BoardLine("REFSTATIONA,COM1,0,80.0,FINESTEERING,1364,496137.000,00100000,4e46,2310;00000000,"
+                        "-1634532.443,-3664608.907,4942482.166,0,RTCAOBS2,\"AAAA\"")),
+        1);
     EXPECT_EQ(type, kLineRefStation);
     EXPECT_DOUBLE_EQ(frame.state.baseX, -1634532.443);
     EXPECT_DOUBLE_EQ(frame.state.baseZ, 4942482.166);
@@ -149,7 +151,8 @@ TEST_F(BoardLogs, ReferenceStationLog) {
 
 TEST_F(BoardLogs, FirmwareVersionFieldIsReadWithoutItsQuotes) {
     frame.versionQueryPending = 1;
-    ASSERT_EQ(Parse(L"#VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"3.000A19\",\"x\"*0"),
+    ASSERT_EQ(Parse(L"#VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"3."
+                    L"000A19\",\"x\"*0"),
               1);
     EXPECT_EQ(type, kLineVersionLog);
     EXPECT_DOUBLE_EQ(frame.firmwareVersion, 3.0);

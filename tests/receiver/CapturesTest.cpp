@@ -19,7 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path TestData() { return fs::path(QZ_SOURCE_DIR) / ".." / "shared" / "testdata"; }
+fs::path TestData() {
+    return fs::path(QZ_SOURCE_DIR) / ".." / "shared" / "testdata";
+}
 
 std::vector<std::string> Lines(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -50,11 +52,16 @@ std::string JsonText(const std::string& json, const std::string& key) {
 // The decoder's fix status for our solution codes.
 int DecoderStatus(int solutionCode) {
     switch (solutionCode) {
-    case kSolSingle: return 1;
-    case kSolPsrDiff: return 2;
-    case kSolFixed: return 3;
-    case kSolWideInt: return 4;
-    default: return 0;
+        case kSolSingle:
+            return 1;
+        case kSolPsrDiff:
+            return 2;
+        case kSolFixed:
+            return 3;
+        case kSolWideInt:
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -117,8 +124,8 @@ TEST_F(Captures, GgaPositionsTimesAndFixKindsAgreeWithTheOracle) {
                 SCOPED_TRACE(entry.path().filename().string() + ": " + lines[i]);
                 EXPECT_NEAR(state.latitude, lat, 1e-8);
                 EXPECT_NEAR(state.longitude, lon, 1e-8);
-                // The decoder derives its ellipsoidal height from its own geoid model and refines heights from
-                // finer sentences: compare sea level to the sentence's centimetres.
+                // The decoder derives its ellipsoidal height from its own geoid model and refines heights
+                // from finer sentences: compare sea level to the sentence's centimetres.
                 if (JsonNumber(lines[j], "altMSL", &msl)) {
                     EXPECT_NEAR(state.height - state.geoidSeparation, msl, 0.01);
                 }
@@ -173,7 +180,8 @@ TEST_F(Captures, GsvSatellitesAgreeWithTheOracle) {
             if (!groupComplete || line.find("\"SKY\"") == std::string::npos) continue;
             groupComplete = false;
             Sky oracle;
-            for (size_t at = line.find("{\"PRN\""); at != std::string::npos; at = line.find("{\"PRN\"", at + 1)) {
+            for (size_t at = line.find("{\"PRN\""); at != std::string::npos;
+                 at = line.find("{\"PRN\"", at + 1)) {
                 const std::string sat = line.substr(at, line.find('}', at) - at);
                 double prn = 0, gnss = 0, el = 0, az = 0, ss = 0;
                 JsonNumber(sat, "PRN", &prn);

@@ -26,7 +26,8 @@ protected:
 };
 
 const char* const kOwnModes[] = {"interfacemode,com2,rtca,rtca", "interfacemode,com2,rtcm,rtcm",
-                                 "interfacemode,com2,cmr,cmr", "interfacemode,com2,rtcmv3,rtcmv3", "ecutoff,10"};
+                                 "interfacemode,com2,cmr,cmr", "interfacemode,com2,rtcmv3,rtcmv3",
+                                 "ecutoff,10"};
 const char* const kBoardModes[] = {"interfacemode,com2,rtca,novatel", "interfacemode,com2,rtcm,novatel",
                                    "interfacemode,com2,cmr,novatel", "interfacemode,com2,rtcmv3,novatel",
                                    "ecutoff,10"};
@@ -38,8 +39,8 @@ std::string CommonStart() {
 
 std::string LogLines() {
     return Stored("log,gpgga,ontime,3") + Stored("log,gpgsa,ontime,3") + Stored("log,gpgsv,ontime,1") +
-           Stored("log,gpzda,ontime,1") + Stored("log,refstationa,onchanged") + Stored("log,refstationa,ontime,10") +
-           Stored("log,bestposa,ontime,1");
+           Stored("log,gpzda,ontime,1") + Stored("log,refstationa,onchanged") +
+           Stored("log,refstationa,ontime,10") + Stored("log,bestposa,ontime,1");
 }
 
 const std::string kAppFile = Bytes({0x02, 0x00, 0x64, 0x11, 0x00, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x07,
@@ -62,14 +63,14 @@ TEST_F(CommandSets, StartupSetOfEveryBoardTypeAndFormat) {
                   CommonStart() + Stored(kOwnModes[format]) + LogLines() + kVersionQuery + kVersionQuery);
         EXPECT_EQ(waitedMs, 100u);
         EXPECT_EQ(StartupTranscript(2, format),
-                  Stored("$JOFF,PORTA") + Stored("$JOFF,PORTA") + Stored("$JASC,gpgga,1") + Stored("$JASC,gpgga,1") +
-                      Stored("$JASC,gpgsa,1") + Stored("$JASC,gpzda,1") + Stored("$JASC,gpgsv,1") +
-                      Stored("$JASC,gpgst,1") + Stored("$JASC,gpgga,1") + Stored("$JAPP") + kVersionQuery +
-                      kVersionQuery);
+                  Stored("$JOFF,PORTA") + Stored("$JOFF,PORTA") + Stored("$JASC,gpgga,1") +
+                      Stored("$JASC,gpgga,1") + Stored("$JASC,gpgsa,1") + Stored("$JASC,gpzda,1") +
+                      Stored("$JASC,gpgsv,1") + Stored("$JASC,gpgst,1") + Stored("$JASC,gpgga,1") +
+                      Stored("$JAPP") + kVersionQuery + kVersionQuery);
         EXPECT_EQ(StartupTranscript(3, format), "");
         EXPECT_EQ(StartupTranscript(4, format), Stored("log,gpgsa,ontime,1") + Stored("log,gpzda,ontime,1") +
-                                                    Stored("log,gpgga,ontime,1") + kVersionQuery + kVersionQuery +
-                                                    kAppFile + kVersionQuery + kVersionQuery);
+                                                    Stored("log,gpgga,ontime,1") + kVersionQuery +
+                                                    kVersionQuery + kAppFile + kVersionQuery + kVersionQuery);
         EXPECT_EQ(StartupTranscript(5, format), kAppFile + kVersionQuery + kVersionQuery);
         EXPECT_EQ(waitedMs, 0u);
     }
@@ -91,7 +92,8 @@ TEST_F(CommandSets, TextAndBinaryWritersOnTheWire) {
     frame.port.SendLine(L"fix,none\r\n");
     frame.port.SendBinaryCommand(53, L"C0");
     frame.port.SendBinaryCommand(57, L"C2 C5 C30 C10 ");
-    EXPECT_EQ(Written(), "unlogall,com2\r\n" + Stored("fix,none") + Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}) +
+    EXPECT_EQ(Written(), "unlogall,com2\r\n" + Stored("fix,none") +
+                             Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}) +
                              Bytes({0x24, 0x39, 0xC6, 0x04, 0x00, 0x02, 0x05, 0x1E, 0x0A, 0xCC}));
     // A token text over the limits writes nothing at all.
     EXPECT_EQ(frame.port.SendBinaryCommand(61, L"c123456789012"), 0u);

@@ -23,7 +23,8 @@ public:
     void* Find(HMODULE module, const char* proc) override {
         const std::string p = proc;
         if (module == &ledModule_ && p == "LedUpdate") return reinterpret_cast<void*>(&LedUpdate);
-        if (module == &ledModule_ && p == "GetMacAddress" && macAddress) return reinterpret_cast<void*>(&LedUpdate);
+        if (module == &ledModule_ && p == "GetMacAddress" && macAddress)
+            return reinterpret_cast<void*>(&LedUpdate);
         if (module == &toneModule_ && p == "PlayTone") return reinterpret_cast<void*>(&PlayTone);
         return nullptr;
     }

@@ -5,9 +5,9 @@
 
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
-#include "geodesy/CoordTransform.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
+#include "geodesy/CoordTransform.h"
 #include "receiver/CDeviceIo.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/GgaRecord.h"

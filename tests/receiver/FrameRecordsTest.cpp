@@ -104,7 +104,8 @@ TEST(ReceiverState, ResetsAndTheNotice) {
         CPositionWindow() : hwnd(RegisterMessageTarget(this)) {}
         ~CPositionWindow() override { UnregisterMessageTarget(hwnd); }
         LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-            if (message == WM_GPS_POSITION) seen.push_back({reinterpret_cast<CGpsState*>(wParam)->solutionText, lParam});
+            if (message == WM_GPS_POSITION)
+                seen.push_back({reinterpret_cast<CGpsState*>(wParam)->solutionText, lParam});
             return 0;
         }
         HWND hwnd;

@@ -40,7 +40,8 @@ public:
     ~CReplyWindow() override { UnregisterMessageTarget(hwnd); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM) override {
         if (message == WM_MODULE_REPLY) replies.push_back(*reinterpret_cast<const ModuleReply*>(wParam));
-        if (message == WM_GPS_POSITION) statusTexts.push_back(reinterpret_cast<const CGpsState*>(wParam)->solutionText);
+        if (message == WM_GPS_POSITION)
+            statusTexts.push_back(reinterpret_cast<const CGpsState*>(wParam)->solutionText);
         return 0;
     }
     HWND hwnd;

@@ -18,6 +18,10 @@ inline CString WithoutLineEnd(const std::string& line) {
 }
 
 // "$<body>*hh"
-inline CString Nmea(const std::string& body) { return WithoutLineEnd(sim::NmeaSentence(body)); }
+inline CString Nmea(const std::string& body) {
+    return WithoutLineEnd(sim::NmeaSentence(body));
+}
 // "#<body>*crc"
-inline CString BoardLine(const std::string& body) { return WithoutLineEnd(sim::BoardLog(body)); }
+inline CString BoardLine(const std::string& body) {
+    return WithoutLineEnd(sim::BoardLog(body));
+}

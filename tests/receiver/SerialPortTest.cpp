@@ -109,7 +109,8 @@ TEST_F(SerialPort, ClosingFromInsideTheDataHandlerDoesNotDeadlock) {
     ASSERT_TRUE(PumpUntil(simulator, [&] { return !owner.bytes.empty(); }));
     EXPECT_FALSE(frame.port.IsOpen());
     // The chunk the owner was handling goes nowhere else once the port is closed.
-    PumpUntil(simulator, [] { return false; }, 300);
+    PumpUntil(
+        simulator, [] { return false; }, 300);
     EXPECT_TRUE(second.bytes.empty());
     frame.port.ClearSecondOwner();
     owner.onData = nullptr;
@@ -141,7 +142,8 @@ TEST_F(SerialPort, OpenFailuresAreToldAndLeaveThePortClosed) {
     frame.port.Close();
     EXPECT_EQ(other.OpenPort(kPort, 12345), FALSE);
     EXPECT_EQ(other.GetPortNumber(), 1);
-    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{L"无法打开端口！请检查是否已被占用。", L"无法打开端口！请检查是否已被占用。",
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{L"无法打开端口！请检查是否已被占用。",
+                                                   L"无法打开端口！请检查是否已被占用。",
                                                    L"无法按当前参数配置端口，请检查参数！"}));
     EXPECT_EQ(other.OpenPort(kPort, 9600), TRUE);
     EXPECT_EQ(other.GetPortNumber(), kPort);

@@ -44,19 +44,22 @@ inline std::string Bytes(std::initializer_list<int> values) {
 }
 
 // A command text stored with its own CR LF, as the line writer sends it: followed by an empty line.
-inline std::string Stored(const std::string& text) { return text + "\r\n\r\n"; }
+inline std::string Stored(const std::string& text) {
+    return text + "\r\n\r\n";
+}
 
 inline const std::string kVersionQuery = Bytes({0x24, 0x34, 0xCB, 0x00, 0x00, 0xDB});
 
+#include <poll.h>
 #include <chrono>
 #include <functional>
-#include <poll.h>
 
 #include "platform/messages/Messages.h"
 
 // Lets the simulator answer and the UI thread take the port's chunks until `done` holds (at most
 // `limitMs` of real time: the reader thread and the terminal run in real time).
-inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done, int limitMs = 10000) {
+inline bool PumpUntil(sim::CReceiverSimulator& simulator, const std::function<bool()>& done,
+                      int limitMs = 10000) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (std::chrono::steady_clock::now() < deadline) {
         simulator.ServiceInput();

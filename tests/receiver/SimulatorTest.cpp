@@ -1,11 +1,11 @@
 // The receiver simulator as the parser and the real port meet it, in-process and as its own program.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <set>
 #include <sstream>
@@ -57,8 +57,8 @@ private:
 TEST(Simulator, WalkScriptsAreReadOrRefusedByLine) {
     sim::WalkScript script;
     std::string error;
-    ASSERT_TRUE(sim::WalkScript::Parse("origin -33.5 -70.5 500 # Santiago\nrate 5\nleg 10 0 100 0 fixed\n", &script,
-                                       &error));
+    ASSERT_TRUE(sim::WalkScript::Parse("origin -33.5 -70.5 500 # Santiago\nrate 5\nleg 10 0 100 0 fixed\n",
+                                       &script, &error));
     EXPECT_EQ(script.rateHz, 5);
     const sim::WalkPoint end = script.At(5);
     EXPECT_NEAR(end.latitude, -33.5, 1e-9);
@@ -156,8 +156,10 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     std::set<int> types;
     size_t parsed = 0;
-    while (std::chrono::steady_clock::now() < deadline && (types.size() < 7 || frame.state.ident.text[0].IsEmpty())) {
-        RunMessageLoop([&] { return window.lines.size() == parsed && std::chrono::steady_clock::now() < deadline; });
+    while (std::chrono::steady_clock::now() < deadline &&
+           (types.size() < 7 || frame.state.ident.text[0].IsEmpty())) {
+        RunMessageLoop(
+            [&] { return window.lines.size() == parsed && std::chrono::steady_clock::now() < deadline; });
         for (; parsed < window.lines.size(); ++parsed) {
             const CString line = Wide(window.lines[parsed]);
             int type = 0;
@@ -173,7 +175,8 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     int status = 0;
     waitpid(pid, &status, 0);
     // Every epoch's sentences and logs (the reference station, every 10 s only, is left out).
-    EXPECT_EQ(types, (std::set<int>{kLineGga, kLineGsa, kLineGst, kLineGsv, kLineZda, kLineGlGsv, kLineBestPos}));
+    EXPECT_EQ(types,
+              (std::set<int>{kLineGga, kLineGsa, kLineGst, kLineGsv, kLineZda, kLineGlGsv, kLineBestPos}));
     EXPECT_EQ(frame.state.ident.text[0], L"QZ8120382345678");
     EXPECT_NEAR(frame.state.latitude, 30.2417, 1e-3);
     EXPECT_TRUE(WIFEXITED(status));

@@ -17,8 +17,8 @@ protected:
     // A reply with the given serial, board, work mode and antenna dimension fields 12 to 14.
     void Reply(const std::string& serial, const std::string& board, const std::string& mode,
                const std::string& dims = ",,") {
-        ASSERT_EQ(parser.ParseVersion(Nmea("GPXXX," + serial + ",V2.1,B3,QZANT-B," + board + ",GPRS,RADIO,0," + mode +
-                                           ",EN,3," + dims + ",END"),
+        ASSERT_EQ(parser.ParseVersion(Nmea("GPXXX," + serial + ",V2.1,B3,QZANT-B," + board +
+                                           ",GPRS,RADIO,0," + mode + ",EN,3," + dims + ",END"),
                                       frame.state),
                   1);
     }
@@ -40,7 +40,8 @@ TEST_F(VersionReply, BoardTypeIsSavedInTheSystemFile) {
     const struct {
         const char* board;
         int type;
-    } cases[] = {{"OEM-V", 1}, {"OEM-E", 2}, {"ECLIPSE", 2}, {"OEM-E2", 1}, {"OEM-D", 4}, {"XOEM-T", 5}, {"??", 1}};
+    } cases[] = {{"OEM-V", 1}, {"OEM-E", 2},  {"ECLIPSE", 2}, {"OEM-E2", 1},
+                 {"OEM-D", 4}, {"XOEM-T", 5}, {"??", 1}};
     for (const auto& c : cases) {
         Reply("QZ8120382345678", c.board, "ROVER");
         EXPECT_EQ(frame.system.nGPSOEMType, c.type) << c.board;

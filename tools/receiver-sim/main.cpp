@@ -14,6 +14,8 @@
 //   --seconds S              stop after S seconds (default: run until interrupted)
 //   --record FILE            write every byte received to FILE on exit
 //   --link PATH              also make PATH a symbolic link to the terminal
+#include <poll.h>
+#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -21,9 +23,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <poll.h>
 #include <sstream>
-#include <unistd.h>
 
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
@@ -31,10 +31,13 @@ namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void OnSignal(int) { g_stop = 1; }
+void OnSignal(int) {
+    g_stop = 1;
+}
 
 int Usage(const char* message) {
-    std::cerr << "receiver-sim: " << message << "\n(see the options at the top of tools/receiver-sim/main.cpp)\n";
+    std::cerr << "receiver-sim: " << message
+              << "\n(see the options at the top of tools/receiver-sim/main.cpp)\n";
     return 2;
 }
 
@@ -64,7 +67,8 @@ int main(int argc, char** argv) {
             std::stringstream text;
             text << in.rdbuf();
             std::string error;
-            if (!in || !sim::WalkScript::Parse(text.str(), &options.script, &error)) return Usage(error.c_str());
+            if (!in || !sim::WalkScript::Parse(text.str(), &options.script, &error))
+                return Usage(error.c_str());
         } else if (arg == "--board") {
             options.board = v;
         } else if (arg == "--work-mode") {
@@ -103,7 +107,8 @@ int main(int argc, char** argv) {
     std::cout << simulator.DevicePath() << std::endl;
     if (!linkPath.empty()) {
         unlink(linkPath.c_str());
-        if (symlink(simulator.DevicePath().c_str(), linkPath.c_str()) != 0) std::perror("receiver-sim: --link");
+        if (symlink(simulator.DevicePath().c_str(), linkPath.c_str()) != 0)
+            std::perror("receiver-sim: --link");
     }
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
@@ -112,9 +117,9 @@ int main(int argc, char** argv) {
     int64_t simulatedMs = 0;
     bool silenced = false;
     while (!g_stop) {
-        const int64_t elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                      std::chrono::steady_clock::now() - start)
-                                      .count();
+        const int64_t elapsedMs =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+                .count();
         const double seconds = static_cast<double>(elapsedMs) / 1000.0;
         if (runSeconds >= 0 && seconds >= runSeconds) break;
         if (hangupAfter >= 0 && seconds >= hangupAfter && simulator.InputFd() >= 0) simulator.HangUp();

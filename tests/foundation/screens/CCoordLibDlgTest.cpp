@@ -34,7 +34,8 @@ protected:
     }
     static std::vector<CString> Column(CCoordLibDlg& dlg, int column) {
         std::vector<CString> texts;
-        for (int row = 0; row < dlg.List().GetItemCount(); ++row) texts.push_back(dlg.List().GetItemText(row, column));
+        for (int row = 0; row < dlg.List().GetItemCount(); ++row)
+            texts.push_back(dlg.List().GetItemText(row, column));
         return texts;
     }
 };
@@ -88,7 +89,8 @@ TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
     EXPECT_EQ(dlg.m_strName, L"P2");
     EXPECT_EQ(dlg.m_strHeight, L"9");
     EXPECT_EQ(frame.screenMode, kScreenModeNormal);
-    EXPECT_EQ(Library(), ToGbk(CString(L"0,起点,100.5,200,3,桩\r\n\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x")));  // unchanged
+    EXPECT_EQ(Library(),
+              ToGbk(CString(L"0,起点,100.5,200,3,桩\r\n\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x")));  // unchanged
 }
 
 TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
@@ -139,8 +141,9 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_strName, L"新点");
     EXPECT_EQ(dlg.m_strEast, L"20");
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"点名和属性中不能有逗号,请重新输入!",
-                                                          L"坐标和高程必须是数字,请重新输入!", L"确实要删除该项吗?"}));
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"点名和属性中不能有逗号,请重新输入!",
+                                    L"坐标和高程必须是数字,请重新输入!", L"确实要删除该项吗?"}));
     EXPECT_EQ(Library(), ToGbk(CString(L"0,基准点A2,3456700.125,512300.500,41.000,电杆\r\n"
                                        L"0,新点,10.500,20.000,1.000,界桩\r\n")));
 }
@@ -196,9 +199,9 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
         ui.Tap(CPoint(window.right - 10, window.top + 10));  // the caption's close box
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"未选择任何文件，请先选择文件!",
-                                                          L"确定将文件中的数据加入坐标管理库吗?",
-                                                          L"数据已修改,保存修改的数据吗?"}));
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"未选择任何文件，请先选择文件!", L"确定将文件中的数据加入坐标管理库吗?",
+                                    L"数据已修改,保存修改的数据吗?"}));
     EXPECT_EQ(Library(), ToGbk(CString(L"0,A,1,2,3,c\r\n")));
 }
 
@@ -224,7 +227,8 @@ TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nChosen, 0);
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"坐标管理库文件保存失败!", L"数据已修改,保存修改的数据吗?"}));
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"坐标管理库文件保存失败!", L"数据已修改,保存修改的数据吗?"}));
 }
 
 TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
@@ -253,15 +257,16 @@ TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_FALSE(std::filesystem::exists(library));
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"坐标管理库文件读取失败,修改将不能保存!", L"坐标管理库文件保存失败!",
-                                                          L"数据已修改,保存修改的数据吗?"}));
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"坐标管理库文件读取失败,修改将不能保存!", L"坐标管理库文件保存失败!",
+                                    L"数据已修改,保存修改的数据吗?"}));
 }
 
 TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
     CString text;
     for (int i = 1; i <= 20; ++i)
-        text += Format(L"%d,%s%d,%.3f,%.3f,%.3f,%s\r\n", i % 5, i % 3 ? L"K" : L"控制点", i, 3456700.125 + i * 12.5,
-                       512300.5 + i * 7.25, 40.0 + i * 0.5, i % 2 ? L"电杆" : L"");
+        text += Format(L"%d,%s%d,%.3f,%.3f,%.3f,%s\r\n", i % 5, i % 3 ? L"K" : L"控制点", i,
+                       3456700.125 + i * 12.5, 512300.5 + i * 7.25, 40.0 + i * 0.5, i % 2 ? L"电杆" : L"");
     WriteLibrary(text);
     CCoordLibDlg dlg;
     ui.OnModal(CFindPointDlg::IDD, [&](CDialog& d) {

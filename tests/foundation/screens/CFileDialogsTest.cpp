@@ -101,8 +101,8 @@ TEST_F(FileDialogsTest, SaveBuildsThePathFromFolderAndName) {
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\pt.xyh");
-    EXPECT_EQ(ui.MessageBoxTexts(),
-              (std::vector<CString>{L"文件名不能为空，请重新输入!", L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!"}));
+    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"文件名不能为空，请重新输入!",
+                                                          L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!"}));
 }
 
 TEST_F(FileDialogsTest, SaveOverAnExistingFileAsksFirst) {
@@ -133,7 +133,7 @@ TEST_F(FileDialogsTest, TypedNameStaysInTheFolderShown) {
     };
     const Case cases[] = {
         {L"\\Jobs\\road\\data", L"A.XYH", L"\\Jobs\\road\\data\\pt.xyh"},  // extension in upper case
-        {L"\\Other", nullptr, L"\\Jobs\\pt.xyh"},                           // outside the root: at the top folder
+        {L"\\Other", nullptr, L"\\Jobs\\pt.xyh"},  // outside the root: at the top folder
     };
     for (const Case& c : cases) {
         CFileSaveDlg dlg;

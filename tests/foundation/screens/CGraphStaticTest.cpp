@@ -15,7 +15,9 @@ const DialogTemplate kPlotWindow{951, 135, 166, L"图", kDialogStyle, kPlotContr
 // A plot window as the map screens are: it draws a cross over the control after each paint.
 class CPlotWindowDlg : public CDialog {
 public:
-    CPlotWindowDlg() : CDialog(kPlotWindow, nullptr) { BindMessage(WM_PLOT_PAINTED, &CPlotWindowDlg::OnPlotPainted); }
+    CPlotWindowDlg() : CDialog(kPlotWindow, nullptr) {
+        BindMessage(WM_PLOT_PAINTED, &CPlotWindowDlg::OnPlotPainted);
+    }
     CGraphStatic plot;
     int painted = 0;
 

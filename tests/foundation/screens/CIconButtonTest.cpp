@@ -51,7 +51,9 @@ CPoint ScreenCentre(CWnd& wnd) {
 }
 
 // The pointer moves with no pen down, as a mouse does over the window.
-void MovePointer(CPoint screen) { CDesktop::Get().QueueInput({InputEvent::Kind::kMouseMove, screen.x, screen.y}); }
+void MovePointer(CPoint screen) {
+    CDesktop::Get().QueueInput({InputEvent::Kind::kMouseMove, screen.x, screen.y});
+}
 
 }  // namespace
 
@@ -105,7 +107,8 @@ TEST(CIconButtonTest, CheckBoxButtonTogglesItsLookAndStillNotifies) {
         EXPECT_EQ(dlg.toggles, 1);
         ui.Pump();
         const CPoint centre = ScreenCentre(dlg.toggle);
-        EXPECT_EQ(CDesktop::Get().Screen().colorAt(centre.x - 25, centre.y), RGB(255, 0, 0));  // drawn pressed
+        EXPECT_EQ(CDesktop::Get().Screen().colorAt(centre.x - 25, centre.y),
+                  RGB(255, 0, 0));  // drawn pressed
         ui.Click(d, kToggle);
         EXPECT_FALSE(dlg.toggle.GetCheckState());
         EXPECT_EQ(dlg.toggles, 2);

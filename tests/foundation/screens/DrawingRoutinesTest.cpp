@@ -66,6 +66,7 @@ TEST(CreateFontObjectTest, LongFaceNameIsCutToFit) {
     font.GetLogFont(&lf);
     EXPECT_EQ(lf.lfHeight, 14);
     EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    EXPECT_EQ(std::wstring(lf.lfFaceName), std::wstring(L"A face name that is far longer ").substr(0, LF_FACESIZE - 1));
+    EXPECT_EQ(std::wstring(lf.lfFaceName),
+              std::wstring(L"A face name that is far longer ").substr(0, LF_FACESIZE - 1));
     EXPECT_EQ(lf.lfFaceName[LF_FACESIZE - 1], L'\0');
 }

@@ -31,7 +31,7 @@ TEST_F(FolderListingTest, PathsBelowTheRootOnly) {
 TEST(SaveDialogRulesTest, NamesThatAreRefused) {
     EXPECT_EQ(CheckSaveName(L""), L"文件名不能为空，请重新输入!");
     EXPECT_TRUE(CheckSaveName(L"点1").IsEmpty());
-    for (const wchar_t* bad : {L"a\\b", L"a/b", L"..\\x", L"a:b", L"a*", L"a?", L"a\"b", L"a<b", L"a>b", L"a|b"})
+    for (const wchar_t* bad :
+         {L"a\\b", L"a/b", L"..\\x", L"a:b", L"a*", L"a?", L"a\"b", L"a<b", L"a>b", L"a|b"})
         EXPECT_FALSE(CheckSaveName(bad).IsEmpty()) << bad;
 }
-

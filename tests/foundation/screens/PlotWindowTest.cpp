@@ -17,7 +17,9 @@ const DialogTemplate kMapWindow{956, 135, 166, L"测量", kDialogStyle, kControl
 // draws the map over it through its canvas, and positions update the marker in between.
 class CMapWindowDlg : public CDialog {
 public:
-    CMapWindowDlg() : CDialog(kMapWindow, nullptr) { BindMessage(WM_PLOT_PAINTED, &CMapWindowDlg::OnPlotPainted); }
+    CMapWindowDlg() : CDialog(kMapWindow, nullptr) {
+        BindMessage(WM_PLOT_PAINTED, &CMapWindowDlg::OnPlotPainted);
+    }
 
     void ShowPosition(double n, double e) {
         CClientDC dc(&plot_);

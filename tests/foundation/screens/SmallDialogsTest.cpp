@@ -7,7 +7,8 @@
 
 TEST(FileOpenModeDlgTest, EachButtonGivesItsChoice) {
     CUiDriver ui;
-    const std::pair<int, int> cases[] = {{1039, CFileOpenModeDlg::kAppend}, {1043, CFileOpenModeDlg::kOverwrite}};
+    const std::pair<int, int> cases[] = {{1039, CFileOpenModeDlg::kAppend},
+                                         {1043, CFileOpenModeDlg::kOverwrite}};
     for (const auto& [button, mode] : cases) {
         CFileOpenModeDlg dlg;
         ui.OnModal(CFileOpenModeDlg::IDD, [&](CDialog& d) { ui.Click(d, button); });

@@ -13,8 +13,8 @@ class DeviceRootTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::temp_directory_path() /
-                ("qz-files-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+        root_ = std::filesystem::temp_directory_path() / ("qz-files-" + std::to_string(::getpid()) + "-" +
+                                                          info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_);
         SetDeviceRoot(root_);

@@ -9,7 +9,9 @@
 
 TEST(Messages, SendIsHandledAtOncePostWaitsForTheLoopInOrder) {
     CRecordingTarget target;
-    target.onMessage = [](UINT message, WPARAM w, LPARAM) -> LRESULT { return message == WM_USER ? w * 2 : 0; };
+    target.onMessage = [](UINT message, WPARAM w, LPARAM) -> LRESULT {
+        return message == WM_USER ? w * 2 : 0;
+    };
     EXPECT_EQ(SendMessage(target.hwnd, WM_USER, 21, 0), 42);
     EXPECT_TRUE(PostMessage(target.hwnd, WM_USER + 1, 1, 0));
     EXPECT_TRUE(PostMessage(target.hwnd, WM_USER + 1, 2, 0));

@@ -26,24 +26,24 @@ TEST(ModalLoop, NestedLoopKeepsEverythingFlowing) {
 
     dialog.onMessage = [&](UINT message, WPARAM, LPARAM) -> LRESULT {
         switch (message) {
-        case kOpenModal:
-            modalOpen = true;
-            SetTimer(dialog.hwnd, 5, 100);
-            PostMessage(dialog.hwnd, kScript, 0, 0);
-            RunMessageLoop([&] { return modalOpen; });
-            KillTimer(dialog.hwnd, 5);
-            return 0;
-        case kScript:
-            clock.Advance(250);
-            PostMessage(frame.hwnd, kPosted, 0, 0);
-            worker = std::thread([&] {
-                CStopSignal stop;
-                workerResult = SendMessageFromWorker(dialog.hwnd, kFromWorker, 0, 0, stop, &workerReply);
-            });
-            return 0;
-        case kFromWorker:
-            modalOpen = false;
-            return 77;
+            case kOpenModal:
+                modalOpen = true;
+                SetTimer(dialog.hwnd, 5, 100);
+                PostMessage(dialog.hwnd, kScript, 0, 0);
+                RunMessageLoop([&] { return modalOpen; });
+                KillTimer(dialog.hwnd, 5);
+                return 0;
+            case kScript:
+                clock.Advance(250);
+                PostMessage(frame.hwnd, kPosted, 0, 0);
+                worker = std::thread([&] {
+                    CStopSignal stop;
+                    workerResult = SendMessageFromWorker(dialog.hwnd, kFromWorker, 0, 0, stop, &workerReply);
+                });
+                return 0;
+            case kFromWorker:
+                modalOpen = false;
+                return 77;
         }
         return 0;
     };

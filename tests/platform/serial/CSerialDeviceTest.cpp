@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fcntl.h>
-#include <string>
 #include <unistd.h>
+#include <chrono>
+#include <string>
 
 #include "platform/serial/CSerialDevice.h"
 

@@ -6,7 +6,10 @@ TEST(CodePage, GbkRoundTripOfChineseAndAngleSigns) {
     const CString text(L"点名,12°34′56″,测站A");
     const std::string bytes = ToGbk(text);
     EXPECT_EQ(bytes.substr(0, 4), "\xB5\xE3\xC3\xFB");
-    EXPECT_NE(bytes.find("12\xA1\xE3" "34\xA1\xE4" "56\xA1\xE5"), std::string::npos);
+    EXPECT_NE(bytes.find("12\xA1\xE3"
+                         "34\xA1\xE4"
+                         "56\xA1\xE5"),
+              std::string::npos);
     EXPECT_EQ(FromGbk(bytes), text);
 }
 
@@ -16,7 +19,9 @@ TEST(CodePage, CharacterOutsideGbkBecomesQuestionMark) {
 }
 
 TEST(CodePage, InvalidGbkBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(FromGbk("a\xFF" "b"), CString(L"a\uFFFDb"));
+    EXPECT_EQ(FromGbk("a\xFF"
+                      "b"),
+              CString(L"a\uFFFDb"));
     EXPECT_EQ(FromGbk("ok\xB5"), CString(L"ok\uFFFD"));
     EXPECT_EQ(FromGbk(""), CString());
 }
@@ -37,7 +42,9 @@ TEST(CodePage, LimitedConversionNeverSplitsACharacter) {
 
 TEST(CodePage, Utf8RoundTrip) {
     const CString name(L"线路1.qzs");
-    EXPECT_EQ(ToUtf8(name), "\xE7\xBA\xBF\xE8\xB7\xAF" "1.qzs");
+    EXPECT_EQ(ToUtf8(name),
+              "\xE7\xBA\xBF\xE8\xB7\xAF"
+              "1.qzs");
     EXPECT_EQ(FromUtf8(ToUtf8(name)), name);
     EXPECT_EQ(FromUtf8("a\xC3"), CString(L"a\uFFFD"));
 }

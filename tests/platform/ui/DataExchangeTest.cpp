@@ -81,7 +81,8 @@ TEST(DataExchange, IndexHooksAttachedControlsAndRealRanges) {
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"请输入一个在 0.5 和 1.5 之间的数字。", L"请输入一个整数。"}));
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"请输入一个在 0.5 和 1.5 之间的数字。", L"请输入一个整数。"}));
     EXPECT_EQ(dlg.m_nIndex, 0);
     EXPECT_DOUBLE_EQ(dlg.m_dLimit, 0.5);
     EXPECT_EQ(dlg.m_nCount, 4294967295u);

@@ -48,8 +48,9 @@ TEST(Dialog, RefusalsKeepTheDialogOpenAndFocusTheControl) {
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{L"请输入一个整数。", L"请输入一个在 0 和 89 之间的整数。",
-                                                          L"请输入一个数字。"}));
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"请输入一个整数。", L"请输入一个在 0 和 89 之间的整数。",
+                                    L"请输入一个数字。"}));
     EXPECT_TRUE(ui.UnscriptedDialogs().empty());
     EXPECT_EQ(dlg.m_nAngle, 45);
     EXPECT_DOUBLE_EQ(dlg.m_dHeight, -0.5);
@@ -87,8 +88,8 @@ TEST(Dialog, TabOrderFollowsTheTemplateSkippingDisabledControls) {
         ui.PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(order, (std::vector<int>{kNameEdit, kAngleEdit, kHeightEdit, kFirstRadio, kCheck, kStartButton, IDOK,
-                                       IDCANCEL, kNameEdit}));
+    EXPECT_EQ(order, (std::vector<int>{kNameEdit, kAngleEdit, kHeightEdit, kFirstRadio, kCheck, kStartButton,
+                                       IDOK, IDCANCEL, kNameEdit}));
 }
 
 // Focus on a window inside a control (the edit field of a drop-down combo) tabs on from that control.
@@ -146,7 +147,8 @@ TEST(Dialog, MaximisedFormFillsTheScreenBelowTheCaptionBar) {
         CRect window, client;
         d.GetWindowRect(&window);
         d.GetClientRect(&client);
-        EXPECT_TRUE(window.EqualRect(CRect(0, 0, 240, 320))) << window.left << "," << window.top << "," << window.right << "," << window.bottom;
+        EXPECT_TRUE(window.EqualRect(CRect(0, 0, 240, 320)))
+            << window.left << "," << window.top << "," << window.right << "," << window.bottom;
         EXPECT_TRUE(client.EqualRect(CRect(0, 0, 240, 294))) << client.right << "," << client.bottom;
         EXPECT_TRUE(d.IsZoomed());
         d.EndDialog(IDOK);
@@ -161,7 +163,8 @@ TEST(Dialog, MaximisedFormFillsTheScreenBelowTheCaptionBar) {
 TEST(Dialog, CentredDialogSitsInTheMiddleOfTheScreen) {
     CUiDriver ui;
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(180, 280, 240, 320), nullptr, 0));
+    ASSERT_TRUE(
+        owner.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(180, 280, 240, 320), nullptr, 0));
     const DialogTemplate small{901, 100, 60, L"居中", kDialogStyle | DS_CENTER, {}};
     CDialog dlg(small, &owner);
     ui.OnModal(901, [&](CDialog& d) {

@@ -41,7 +41,8 @@ TEST(MessageBoxDialog, OwnerWaitsDisabledAndEachTypeHasItsButtons) {
     });
     // Scripts on the message-box template take precedence over the queued answers.
     dlg.DoModal();
-    EXPECT_EQ(buttons, (std::vector<std::vector<UINT>>{{IDOK}, {IDOK}, {IDOK, IDCANCEL}, {IDCANCEL}, {IDYES, IDNO}, {IDNO}}));
+    EXPECT_EQ(buttons, (std::vector<std::vector<UINT>>{
+                           {IDOK}, {IDOK}, {IDOK, IDCANCEL}, {IDCANCEL}, {IDYES, IDNO}, {IDNO}}));
     EXPECT_EQ(ownerEnabled, (std::vector<bool>{false, false, false}));
 }
 

@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "TestDialogs.h"
-#include "platform/testing/UiDriver.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/testing/UiDriver.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
-COLORREF ScreenAt(CPoint p) { return CDesktop::Get().Screen().colorAt(p.x, p.y); }
+COLORREF ScreenAt(CPoint p) {
+    return CDesktop::Get().Screen().colorAt(p.x, p.y);
+}
 
 void Fill(CWnd& wnd, COLORREF color) {
     CClientDC dc(&wnd);
@@ -41,7 +43,7 @@ TEST(Paint, WindowContextsDrawOnlyWhereTheWindowShows) {
     CRect edit;
     back.GetDlgItem(kHeightEdit)->GetWindowRect(&edit);
     EXPECT_EQ(ScreenAt(CPoint(238, 318)), RGB(1, 2, 3));
-    EXPECT_NE(ScreenAt(CPoint(60, 60)), RGB(1, 2, 3));  // under the front dialog
+    EXPECT_NE(ScreenAt(CPoint(60, 60)), RGB(1, 2, 3));      // under the front dialog
     EXPECT_NE(ScreenAt(edit.CenterPoint()), RGB(1, 2, 3));  // a child of the back dialog
 
     // A child moved partly outside its parent draws only inside the parent's client area.
@@ -76,7 +78,7 @@ TEST(Paint, OnlyInvalidWindowsPaintAndHiddenOnesNever) {
     CUiDriver ui;
     CCountingDlg dlg;
     ASSERT_TRUE(dlg.Create(kTestDialogId));  // it shows itself maximised
-    EXPECT_EQ(dlg.paints, 0);  // painting waits for the loop
+    EXPECT_EQ(dlg.paints, 0);                // painting waits for the loop
     ui.Pump();
     EXPECT_EQ(dlg.paints, 1);
     ui.Pump();
@@ -124,7 +126,8 @@ TEST(Paint, DialogPaintsItsBackgroundInsideGroupBoxes) {
     ui.Pump();
     int marks = 0;
     for (int x = box.left + 24; x < box.left + 60; ++x)
-        for (int y = box.top; y < box.top + 5; ++y) marks += ScreenAt(CPoint(x, y)) != GetSysColor(COLOR_BTNFACE);
+        for (int y = box.top; y < box.top + 5; ++y)
+            marks += ScreenAt(CPoint(x, y)) != GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(marks, 0);
     dlg.DestroyWindow();
 }

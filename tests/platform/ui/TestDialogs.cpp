@@ -24,7 +24,9 @@ const DialogTemplate kTemplate{kTestDialogId, 135, 166, L"测试", kDialogStyle,
 const DialogTemplateRegistration kRegister(kTemplate);
 }  // namespace
 
-CTestDlg::CTestDlg(CWnd* parent) : CDialog(kTestDialogId, parent) { BindCommand(kStartButton, &CTestDlg::OnStart); }
+CTestDlg::CTestDlg(CWnd* parent) : CDialog(kTestDialogId, parent) {
+    BindCommand(kStartButton, &CTestDlg::OnStart);
+}
 
 void CTestDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, kNameEdit, m_strName);

@@ -198,7 +198,9 @@ TEST(Window, WorkerCallsRunOnTheUiThread) {
 
 namespace {
 int g_callbackTicks = 0;
-void CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_callbackTicks; }
+void CountTick(HWND, UINT, UINT_PTR, DWORD) {
+    ++g_callbackTicks;
+}
 }  // namespace
 
 TEST(Window, TimerWithACallbackCallsItInsteadOfOnTimer) {

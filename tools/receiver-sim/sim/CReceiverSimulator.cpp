@@ -1,10 +1,10 @@
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 
 namespace sim {
 
@@ -42,14 +42,16 @@ std::string Bytes(std::initializer_list<int> values) {
 }
 
 // The simulated sky: nine GPS and six GLONASS satellites.
-const Satellite kGps[] = {{2, 67, 45, 48},  {5, 41, 130, 45}, {6, 22, 210, 40}, {12, 55, 300, 47}, {15, 12, 80, 36},
-                          {17, 33, 170, 42}, {19, 70, 260, 49}, {24, 18, 20, 38}, {25, 48, 340, 46}};
+const Satellite kGps[] = {{2, 67, 45, 48},   {5, 41, 130, 45}, {6, 22, 210, 40},
+                          {12, 55, 300, 47}, {15, 12, 80, 36}, {17, 33, 170, 42},
+                          {19, 70, 260, 49}, {24, 18, 20, 38}, {25, 48, 340, 46}};
 const Satellite kGlonass[] = {{65, 52, 100, 44}, {66, 28, 160, 40}, {72, 61, 240, 46},
                               {73, 15, 300, 35}, {80, 39, 20, 42},  {81, 24, 60, 39}};
 
 }  // namespace
 
-CReceiverSimulator::CReceiverSimulator(SimOptions options) : options_(std::move(options)), random_(options_.seed) {
+CReceiverSimulator::CReceiverSimulator(SimOptions options)
+    : options_(std::move(options)), random_(options_.seed) {
     channel_ = options_.radioChannel;
 }
 
@@ -126,8 +128,8 @@ size_t CReceiverSimulator::EmitEpoch() {
         out += MaybeCorrupt(BestPosLog(e));
         if (nowMs_ >= nextRefStationMs_) {
             double x, y, z;
-            GeodeticToCartesian(options_.script.originLat, options_.script.originLon, options_.script.originHeight, &x,
-                                &y, &z);
+            GeodeticToCartesian(options_.script.originLat, options_.script.originLon,
+                                options_.script.originHeight, &x, &y, &z);
             out += MaybeCorrupt(RefStationLog(e, x, y, z));
             nextRefStationMs_ = nowMs_ + options_.refStationSeconds * 1000;
         }
@@ -149,7 +151,9 @@ size_t CReceiverSimulator::Advance(int ms) {
     return written;
 }
 
-size_t CReceiverSimulator::WriteRaw(const std::string& bytes) { return Send(bytes); }
+size_t CReceiverSimulator::WriteRaw(const std::string& bytes) {
+    return Send(bytes);
+}
 
 size_t CReceiverSimulator::Send(std::string bytes) {
     if (master_ < 0) return 0;
@@ -157,7 +161,8 @@ size_t CReceiverSimulator::Send(std::string bytes) {
     while (written < bytes.size()) {
         size_t piece = bytes.size() - written;
         if (faults_.maxPiece > 0)
-            piece = std::min(piece, static_cast<size_t>(std::uniform_int_distribution<int>(1, faults_.maxPiece)(random_)));
+            piece = std::min(
+                piece, static_cast<size_t>(std::uniform_int_distribution<int>(1, faults_.maxPiece)(random_)));
         const ssize_t n = write(master_, bytes.data() + written, piece);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;  // the terminal's queue is full: what does not fit is lost, as on a real line

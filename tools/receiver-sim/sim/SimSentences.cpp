@@ -18,7 +18,9 @@ std::string Printf(const char* format, ...) {
     return buffer;
 }
 
-std::string TimeField(const Epoch& e) { return Printf("%02d%02d%05.2f", e.hour, e.minute, e.second); }
+std::string TimeField(const Epoch& e) {
+    return Printf("%02d%02d%05.2f", e.hour, e.minute, e.second);
+}
 
 std::string Angle(double degrees, int degreeDigits) {
     const double a = std::fabs(degrees);
@@ -28,17 +30,23 @@ std::string Angle(double degrees, int degreeDigits) {
 
 const char* BestPosType(FixKind fix) {
     switch (fix) {
-    case FixKind::kNone: return "NONE";
-    case FixKind::kSingle: return "SINGLE";
-    case FixKind::kDgps: return "PSRDIFF";
-    case FixKind::kFloat: return "NARROW_FLOAT";
-    case FixKind::kFixed: return "NARROW_INT";
+        case FixKind::kNone:
+            return "NONE";
+        case FixKind::kSingle:
+            return "SINGLE";
+        case FixKind::kDgps:
+            return "PSRDIFF";
+        case FixKind::kFloat:
+            return "NARROW_FLOAT";
+        case FixKind::kFixed:
+            return "NARROW_INT";
     }
     return "NONE";
 }
 
 std::string BoardHeader(const char* name, const Epoch& e) {
-    return Printf("%s,COM1,0,55.0,FINESTEERING,%d,%.3f,00000000,0000,1114", name, e.gpsWeek, e.gpsSecondsOfWeek);
+    return Printf("%s,COM1,0,55.0,FINESTEERING,%d,%.3f,00000000,0000,1114", name, e.gpsWeek,
+                  e.gpsSecondsOfWeek);
 }
 
 }  // namespace
@@ -49,7 +57,9 @@ std::string NmeaChecksum(const std::string& body) {
     return Printf("%02X", sum);
 }
 
-std::string NmeaSentence(const std::string& body) { return "$" + body + "*" + NmeaChecksum(body) + "\r\n"; }
+std::string NmeaSentence(const std::string& body) {
+    return "$" + body + "*" + NmeaChecksum(body) + "\r\n";
+}
 
 uint32_t BoardCrc32(const std::string& body) {
     uint32_t crc = 0;
@@ -60,26 +70,38 @@ uint32_t BoardCrc32(const std::string& body) {
     return crc;
 }
 
-std::string BoardLog(const std::string& body) { return "#" + body + Printf("*%08x\r\n", BoardCrc32(body)); }
+std::string BoardLog(const std::string& body) {
+    return "#" + body + Printf("*%08x\r\n", BoardCrc32(body));
+}
 
 int GgaQuality(FixKind fix) {
     switch (fix) {
-    case FixKind::kNone: return 0;
-    case FixKind::kSingle: return 1;
-    case FixKind::kDgps: return 2;
-    case FixKind::kFloat: return 5;
-    case FixKind::kFixed: return 4;
+        case FixKind::kNone:
+            return 0;
+        case FixKind::kSingle:
+            return 1;
+        case FixKind::kDgps:
+            return 2;
+        case FixKind::kFloat:
+            return 5;
+        case FixKind::kFixed:
+            return 4;
     }
     return 0;
 }
 
 double HorizontalSigma(FixKind fix) {
     switch (fix) {
-    case FixKind::kNone: return 0.0;
-    case FixKind::kSingle: return 1.2;
-    case FixKind::kDgps: return 0.45;
-    case FixKind::kFloat: return 0.12;
-    case FixKind::kFixed: return 0.012;
+        case FixKind::kNone:
+            return 0.0;
+        case FixKind::kSingle:
+            return 1.2;
+        case FixKind::kDgps:
+            return 0.45;
+        case FixKind::kFloat:
+            return 0.12;
+        case FixKind::kFixed:
+            return 0.012;
     }
     return 0.0;
 }
@@ -113,9 +135,11 @@ std::vector<std::string> GsvSentences(const Epoch& e, bool glonass) {
     const size_t messages = sats.empty() ? 1 : (sats.size() + 3) / 4;
     std::vector<std::string> out;
     for (size_t m = 0; m < messages; ++m) {
-        std::string body = Printf("%s,%zu,%zu,%02zu", glonass ? "GLGSV" : "GPGSV", messages, m + 1, sats.size());
+        std::string body =
+            Printf("%s,%zu,%zu,%02zu", glonass ? "GLGSV" : "GPGSV", messages, m + 1, sats.size());
         for (size_t k = 4 * m; k < std::min(sats.size(), 4 * m + 4); ++k)
-            body += Printf(",%02d,%02d,%03d,%02d", sats[k].prn, sats[k].elevation, sats[k].azimuth, sats[k].snr);
+            body +=
+                Printf(",%02d,%02d,%03d,%02d", sats[k].prn, sats[k].elevation, sats[k].azimuth, sats[k].snr);
         out.push_back(NmeaSentence(body));
     }
     return out;
@@ -123,8 +147,9 @@ std::vector<std::string> GsvSentences(const Epoch& e, bool glonass) {
 
 std::string GstSentence(const Epoch& e) {
     const double s = HorizontalSigma(e.point.fix);
-    return NmeaSentence("GPGST," + TimeField(e) + Printf(",%.3f,%.3f,%.3f,%.1f,%.3f,%.3f,%.3f", s * 1.4, s * 1.2, s,
-                                                         35.0, s, s * 0.9, s * 1.8));
+    return NmeaSentence(
+        "GPGST," + TimeField(e) +
+        Printf(",%.3f,%.3f,%.3f,%.1f,%.3f,%.3f,%.3f", s * 1.4, s * 1.2, s, 35.0, s, s * 0.9, s * 1.8));
 }
 
 std::string ZdaSentence(const Epoch& e) {
@@ -136,11 +161,12 @@ std::string BestPosLog(const Epoch& e) {
     const double s = HorizontalSigma(p.fix);
     const bool none = p.fix == FixKind::kNone;
     std::string body = BoardHeader("BESTPOSA", e) + ";" + (none ? "INSUFFICIENT_OBS," : "SOL_COMPUTED,");
-    body += Printf("%s,%.11f,%.11f,%.4f,%.4f,WGS84,%.4f,%.4f,%.4f,\"%s\",%.3f,0.000,%d,%d,%d,%d,00,%s,00,33",
-                   BestPosType(p.fix), none ? 0.0 : p.latitude, none ? 0.0 : p.longitude,
-                   none ? 0.0 : p.height - e.geoidSeparation, none ? 0.0 : e.geoidSeparation, s, s * 0.9, s * 1.8,
-                   e.stationId.c_str(), static_cast<double>(e.diffAge), static_cast<int>(e.gps.size()), e.gpsUsed,
-                   e.gpsUsed, e.gpsUsed, p.fix == FixKind::kFixed ? "01" : "00");
+    body +=
+        Printf("%s,%.11f,%.11f,%.4f,%.4f,WGS84,%.4f,%.4f,%.4f,\"%s\",%.3f,0.000,%d,%d,%d,%d,00,%s,00,33",
+               BestPosType(p.fix), none ? 0.0 : p.latitude, none ? 0.0 : p.longitude,
+               none ? 0.0 : p.height - e.geoidSeparation, none ? 0.0 : e.geoidSeparation, s, s * 0.9, s * 1.8,
+               e.stationId.c_str(), static_cast<double>(e.diffAge), static_cast<int>(e.gps.size()), e.gpsUsed,
+               e.gpsUsed, e.gpsUsed, p.fix == FixKind::kFixed ? "01" : "00");
     return BoardLog(body);
 }
 
@@ -151,13 +177,13 @@ std::string RefStationLog(const Epoch& e, double x, double y, double z) {
 
 std::string VersionReply(const std::string& serial, const std::string& board, const std::string& workMode,
                          int radioChannel) {
-    return NmeaSentence("GPXXX," + serial + ",V2.10,B3,QZANT-A," + board + ",GPRS,RADIO,0," + workMode + ",ZH-EN," +
-                        std::to_string(radioChannel) + ",0,120,884,END");
+    return NmeaSentence("GPXXX," + serial + ",V2.10,B3,QZANT-A," + board + ",GPRS,RADIO,0," + workMode +
+                        ",ZH-EN," + std::to_string(radioChannel) + ",0,120,884,END");
 }
 
 std::string VersionLog(const Epoch& e, const std::string& firmware) {
-    return BoardLog(BoardHeader("VERSIONA", e) + ";1,GPSCARD,\"QZ-OEM\",\"SIM0001\",\"HW-1.00\",\"" + firmware +
-                    "\",\"2026/Dec/06\",\"08:00:00\"");
+    return BoardLog(BoardHeader("VERSIONA", e) + ";1,GPSCARD,\"QZ-OEM\",\"SIM0001\",\"HW-1.00\",\"" +
+                    firmware + "\",\"2026/Dec/06\",\"08:00:00\"");
 }
 
 void GeodeticToCartesian(double latDeg, double lonDeg, double height, double* x, double* y, double* z) {

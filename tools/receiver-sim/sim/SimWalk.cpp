@@ -11,9 +11,14 @@ constexpr double kEarthRadius = 6378137.0;
 constexpr double kPi = 3.14159265358979323846;
 
 bool ParseFix(const std::string& word, FixKind* fix) {
-    static const struct { const char* name; FixKind fix; } kNames[] = {
-        {"none", FixKind::kNone}, {"single", FixKind::kSingle}, {"dgps", FixKind::kDgps},
-        {"float", FixKind::kFloat}, {"fixed", FixKind::kFixed}};
+    static const struct {
+        const char* name;
+        FixKind fix;
+    } kNames[] = {{"none", FixKind::kNone},
+                  {"single", FixKind::kSingle},
+                  {"dgps", FixKind::kDgps},
+                  {"float", FixKind::kFloat},
+                  {"fixed", FixKind::kFixed}};
     for (const auto& n : kNames)
         if (word == n.name) {
             *fix = n.fix;
@@ -26,11 +31,16 @@ bool ParseFix(const std::string& word, FixKind* fix) {
 
 const char* FixName(FixKind fix) {
     switch (fix) {
-    case FixKind::kNone: return "none";
-    case FixKind::kSingle: return "single";
-    case FixKind::kDgps: return "dgps";
-    case FixKind::kFloat: return "float";
-    case FixKind::kFixed: return "fixed";
+        case FixKind::kNone:
+            return "none";
+        case FixKind::kSingle:
+            return "single";
+        case FixKind::kDgps:
+            return "dgps";
+        case FixKind::kFloat:
+            return "float";
+        case FixKind::kFixed:
+            return "fixed";
     }
     return "none";
 }

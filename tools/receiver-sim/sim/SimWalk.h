@@ -22,9 +22,9 @@ struct Leg {
 };
 
 struct WalkPoint {
-    double latitude = 0;   // degrees, WGS-84
+    double latitude = 0;  // degrees, WGS-84
     double longitude = 0;
-    double height = 0;     // ellipsoidal, metres
+    double height = 0;  // ellipsoidal, metres
     FixKind fix = FixKind::kSingle;
 };
 
