@@ -53,6 +53,13 @@ public:
     void SetStoreFlag(int storeKind) { store_.SetStoreFlag(storeKind); }
     CString GetLastNames(TextTriple& names) const { return store_.GetLastNames(names); }
     void ResetPointNames() { store_.ResetPointNames(); }
+    void SetStoreNames(const TextTriple& names, const CString& name, double antennaHeight, int advance) {
+        store_.SetStoreNames(names, name, antennaHeight, advance);
+    }
+    // The name becomes the template's; with the job's "qzrecauto" file the names move on (see
+    // PointStoreState::AdvanceLoadedNames), without it nothing more changes.
+    void LoadRecSaveNames(const CString& name, const CString& lastJ, const CString& lastZ,
+                          const CString& lastN);
     void SetNameAffixes(const CString& suffix, const CString& prefix) {
         store_.SetNameAffixes(suffix, prefix);
     }
@@ -61,6 +68,9 @@ public:
     // Result files.
     void SetResultFileNames(const CString& folder, const CString& fileName) {
         results_.SetResultFileNames(folder, fileName);
+    }
+    bool WriteBaseStationLine(const BaseStationRec& base) const {
+        return results_.AppendBaseStationLine(base);
     }
 
 private:

@@ -1,6 +1,8 @@
 #include "foundation/JobResultFiles.h"
 
 #include <algorithm>
+#include "foundation/SettingsFileWriter.h"
+#include "platform/text/Format.h"
 
 namespace {
 CString WithExtension(const CString& path, const wchar_t* extension) {
@@ -18,4 +20,17 @@ void JobResultFiles::SetResultFileNames(const CString& folder, const CString& fi
     refFile_ = WithExtension(dataFile_, L"ref");
     towFile_ = WithExtension(dataFile_, L"tow");
     vskFile_ = WithExtension(dataFile_, L"vsk");
+}
+
+CString BaseStationLine(const BaseStationRec& b) {
+    return Format(L"Rem BaseStation  %.8f %.8f %.3f %.3f %.3f %.3f %.3f %.3f %.3f %s ", b.szdBaseLat,
+                  b.szdBaseLon, b.szdBaseHgt, b.szdBasePX, b.szdBasePY, b.szdBasePH, b.szdBaseX, b.szdBaseY,
+                  b.szdBaseH, b.szBaseStationID.c_str());
+}
+
+bool JobResultFiles::AppendBaseStationLine(const BaseStationRec& base) const {
+    SettingsFileWriter writer;
+    if (!writer.BeginAppend(rawFile_)) return false;
+    writer.Write(BaseStationLine(base) + L"\r\n");
+    return writer.Commit();
 }

@@ -1,12 +1,21 @@
 #pragma once
 // The full names of the job's point file and of its sibling result files.
+#include "foundation/CoordSysParams.h"
 #include "platform/text/CString.h"
+
+// The raw record file's "Rem BaseStation" line (without its CR LF): B, L, H, then the Cartesian and
+// the grid coordinates and the station identifier, followed by one blank.
+CString BaseStationLine(const BaseStationRec& base);
 
 class JobResultFiles {
 public:
     // Data file = folder + file name; each sibling takes the data file's name with its own
     // extension (replacing the name's extension, or added after a "." when it has none).
     void SetResultFileNames(const CString& folder, const CString& fileName);
+
+    // Appends a base-station line to the raw record file when that file exists (it is never
+    // created for it); true when the line was written.
+    bool AppendBaseStationLine(const BaseStationRec& base) const;
 
     const CString& DataFile() const { return dataFile_; }
     const CString& RawFile() const { return rawFile_; }  // *.blh

@@ -1,5 +1,7 @@
 #include "foundation/PointStoreState.h"
 
+#include "foundation/PointNames.h"
+
 PointStoreState::PointStoreState() {
     recordSave.nPtType = 5;
     point.name = L"Pt";
@@ -42,6 +44,27 @@ void PointStoreState::ResetPointNames() {
     point.texts = {L"J1", L"Z1", L"1"};
     lastResult.point.name = L"1";
     lastResult.point.code = L"1";
+}
+
+void PointStoreState::SetStoreNames(const TextTriple& names, const CString& name, double antennaHeight,
+                                    int advance) {
+    point.texts = names;
+    point.name = name;
+    point.extraText = advance == 1 ? NextPointNameOf(name, 1) : name;
+    point.antennaHeight = antennaHeight;
+}
+
+void PointStoreState::AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ) {
+    point.name = name;
+    point.texts = names;
+    if (advanceJZ) {
+        point.texts.first = NextPointNameOf(names.first, 1);
+        point.texts.second = NextPointNameOf(names.second, 1);
+    }
+    point.texts.third = NextPointNameOf(names.third, 1);
+    const CString next = NextPointNameOf(name, 1);
+    lastResult.point.name = next;
+    point.extraText = next;
 }
 
 void PointStoreState::SetNameAffixes(const CString& suffix, const CString& prefix) {

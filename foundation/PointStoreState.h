@@ -19,6 +19,13 @@ struct PointStoreState {
     // Copies the series' last names and returns the last stored point name.
     CString GetLastNames(TextTriple& names) const;
     void ResetPointNames();
+    // Start-up, job open and new job: the series, the template's name and antenna height, and the
+    // name offered next (the name itself, or its successor when advance is 1).
+    void SetStoreNames(const TextTriple& names, const CString& name, double antennaHeight, int advance);
+    // A job opened with the last names of its records: the name and series N move on once, J and Z
+    // too unless the record format keeps them; the moved-on name is offered next.
+    void AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ);
+    const CString& NextName() const { return point.extraText; }
     void SetNameAffixes(const CString& suffix, const CString& prefix);
     void GetNameAffixes(CString& suffix, CString& prefix) const;
 

@@ -15,7 +15,7 @@ struct SurveyPointRec {
     double value18 = 0.0;
     double antennaHeight = 0.0;  // 6; the stored height is the grid height minus this
     int32_t extra1 = 0;
-    CString extraText;
+    CString extraText;  // in the store context: the name offered for the next point
     double value29 = 0.0;
     double value30 = 0.0;
     int32_t surveyType = 0;  // 17

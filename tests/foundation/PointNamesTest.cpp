@@ -11,6 +11,12 @@ CString Next(const wchar_t* name, int step = 1) {
 }  // namespace
 
 TEST(NextPointName, AdvancesTheTrailingNumber) {
+    // Each side of a carry into a new digit, from the default last name "1".
+    EXPECT_EQ(Next(L"1"), L"2");
+    EXPECT_EQ(Next(L"8"), L"9");
+    EXPECT_EQ(Next(L"9"), L"10");
+    EXPECT_EQ(Next(L"98"), L"99");
+    EXPECT_EQ(Next(L"99"), L"100");
     EXPECT_EQ(Next(L"Pt9"), L"Pt10");
     EXPECT_EQ(Next(L"A007"), L"A8");
     EXPECT_EQ(Next(L"B"), L"B1");
