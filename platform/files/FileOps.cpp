@@ -1,6 +1,7 @@
 #include "platform/files/FileOps.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -9,9 +10,12 @@
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <system_error>
 
 #include "platform/files/DevicePath.h"
+#include "platform/files/FileSystemCalls.h"
 #include "platform/text/CodePage.h"
 
 namespace fs = std::filesystem;
@@ -48,7 +52,7 @@ int OpenRetrying(const fs::path& path, int flags, mode_t mode = 0644) {
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = FileCalls().Write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         bytes.remove_prefix(static_cast<size_t>(n));
@@ -58,7 +62,51 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 bool SyncFolder(const fs::path& folder) {
     Descriptor dir(OpenRetrying(folder, O_RDONLY | O_DIRECTORY));
-    return dir.valid() && ::fsync(dir.get()) == 0;
+    return dir.valid() && FileCalls().Fsync(dir.get()) == 0;
+}
+
+// This process's temporaries being written; any other temporary with its id is a dead run's.
+std::mutex inFlightMutex;
+std::set<fs::path> inFlight;
+
+void SetInFlight(const fs::path& temp, bool writing) {
+    const std::lock_guard lock(inFlightMutex);
+    if (writing)
+        inFlight.insert(temp);
+    else
+        inFlight.erase(temp);
+}
+
+// The writer's process id when `name` is a temporary of `target` ("<name>.tmp<pid>-<n>"), else 0.
+pid_t TemporaryWriter(const std::string& name, const std::string& target) {
+    const std::string prefix = target + ".tmp";
+    if (name.compare(0, prefix.size(), prefix) != 0) return 0;
+    const size_t dash = name.find('-', prefix.size());
+    const auto digits = [&](size_t from, size_t to) {
+        return to > from && name.find_first_not_of("0123456789", from) >= to;
+    };
+    if (dash == std::string::npos || !digits(prefix.size(), dash) || !digits(dash + 1, name.size()) ||
+        dash - prefix.size() > 9)
+        return 0;
+    return static_cast<pid_t>(std::stol(name.substr(prefix.size(), dash - prefix.size())));
+}
+
+bool WriterIsGone(pid_t writer, const fs::path& temp) {
+    if (writer == ::getpid()) {
+        const std::lock_guard lock(inFlightMutex);
+        return inFlight.count(temp) == 0;
+    }
+    return ::kill(writer, 0) != 0 && errno == ESRCH;
+}
+
+// Temporaries of the target left by writers that crashed would otherwise pile up for ever.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string name = target.filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const pid_t writer = TemporaryWriter(it->path().filename().string(), name);
+        if (writer > 0 && WriterIsGone(writer, it->path())) ::unlink(it->path().c_str());
+    }
 }
 
 // Creates a temporary file beside the target, unique among threads and processes. A name already
@@ -69,8 +117,12 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& temp) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         temp = target;
         temp += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        SetInFlight(temp, true);
         const int fd = OpenRetrying(temp, O_WRONLY | O_CREAT | O_EXCL);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0) return fd;
+        const int error = errno;
+        SetInFlight(temp, false);
+        if (error != EEXIST) return -1;
     }
     return -1;
 }
@@ -103,16 +155,31 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes) {
 
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes) {
     const fs::path target = ToHostPath(devicePath);
+    RemoveStaleTemporaries(target);
     fs::path temp;
     Descriptor file(CreateTemporaryBeside(target, temp));
     if (!file.valid()) return false;
-    const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    if (!file.close() || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return SyncFolder(target.parent_path());
+    const bool written = WriteAll(file.get(), bytes) && FileCalls().Fsync(file.get()) == 0;
+    const bool renamed = file.close() && written && FileCalls().Rename(temp.c_str(), target.c_str()) == 0;
+    if (!renamed) ::unlink(temp.c_str());
+    SetInFlight(temp, false);
+    return renamed && SyncFolder(target.parent_path());
 }
+
+namespace {
+
+// Undoes a failed append: the file goes back to `length` bytes, or away when the append created it.
+void CutBack(const fs::path& target, off_t length, bool created) {
+    if (created) {
+        ::unlink(target.c_str());
+        SyncFolder(target.parent_path());
+        return;
+    }
+    Descriptor file(OpenRetrying(target, O_WRONLY));
+    if (file.valid() && FileCalls().Ftruncate(file.get(), length) == 0) FileCalls().Fsync(file.get());
+}
+
+}  // namespace
 
 bool AppendDurably(const CString& devicePath, std::string_view bytes) {
     const fs::path target = ToHostPath(devicePath);
@@ -120,9 +187,49 @@ bool AppendDurably(const CString& devicePath, std::string_view bytes) {
     const bool created = ::stat(target.c_str(), &before) != 0;
     Descriptor file(OpenRetrying(target, O_WRONLY | O_CREAT | O_APPEND));
     if (!file.valid()) return false;
-    if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0) return false;
-    if (!file.close()) return false;
-    return !created || SyncFolder(target.parent_path());
+    const off_t length = ::lseek(file.get(), 0, SEEK_END);
+    if (length < 0) return false;
+    // All or nothing: a partial record left behind would have the next append glued onto it.
+    const bool written = WriteAll(file.get(), bytes) && FileCalls().Fsync(file.get()) == 0;
+    if (file.close() && written && (!created || SyncFolder(target.parent_path()))) return true;
+    CutBack(target, length, created);
+    return false;
+}
+
+bool ReadFileTail(const CString& devicePath, FileTail& tail) {
+    tail = {};
+    Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
+    struct stat st {};
+    if (!file.valid()) return errno == ENOENT;
+    if (::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    // Read backwards a block at a time until a line feed turns up.
+    constexpr off_t kBlock = 4096;
+    off_t end = st.st_size;
+    while (end > 0) {
+        const off_t start = std::max<off_t>(0, end - kBlock);
+        std::string block(static_cast<size_t>(end - start), '\0');
+        if (::pread(file.get(), block.data(), block.size(), start) != static_cast<ssize_t>(block.size()))
+            return false;
+        const size_t lineFeed = block.rfind('\n');
+        if (lineFeed != std::string::npos) {
+            tail.completeLength = static_cast<uint64_t>(start) + lineFeed + 1;
+            tail.tornPiece.insert(0, block, lineFeed + 1);
+            return true;
+        }
+        tail.tornPiece.insert(0, block);
+        end = start;
+    }
+    return true;
+}
+
+bool TruncateDurably(const CString& devicePath, uint64_t length) {
+    Descriptor file(OpenRetrying(ToHostPath(devicePath), O_WRONLY));
+    struct stat st {};
+    if (!file.valid() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        length > static_cast<uint64_t>(st.st_size))
+        return false;
+    return FileCalls().Ftruncate(file.get(), static_cast<off_t>(length)) == 0 &&
+           FileCalls().Fsync(file.get()) == 0 && file.close();
 }
 
 bool FileExists(const CString& devicePath) {

@@ -20,10 +20,23 @@ struct DirEntry {
 
 bool ReadWholeFile(const CString& devicePath, std::string& bytes);
 // Replaces the file's contents so that a crash at any moment leaves either the old or the new
-// contents whole: a temporary file beside it is written and synced, then renamed over it.
+// contents whole: a temporary file beside it is written and synced, renamed over it, and the
+// folder synced. Temporaries of the same file whose writer's process is gone are removed first.
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes);
-// Appends at the end (creating the file when missing) and syncs before returning.
+// Appends at the end (creating the file when missing) and syncs before returning. All or nothing:
+// on any failure (a full disk, a failed sync) the file is cut back to its length before the call.
 bool AppendDurably(const CString& devicePath, std::string_view bytes);
+
+// The end of a file of lines: its length up to and including the last line feed, and the bytes
+// after it (empty when the file ends with a complete line). A crash during an append can leave
+// such a torn piece; a missing file reads as empty.
+struct FileTail {
+    uint64_t completeLength = 0;
+    std::string tornPiece;
+};
+bool ReadFileTail(const CString& devicePath, FileTail& tail);
+// Cuts the file back to its first `length` bytes and syncs it; refuses to lengthen it.
+bool TruncateDurably(const CString& devicePath, uint64_t length);
 
 bool FileExists(const CString& devicePath);
 bool DirectoryExists(const CString& devicePath);

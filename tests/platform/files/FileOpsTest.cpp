@@ -3,8 +3,14 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <vector>
 
+#include "platform/files/FileSystemCalls.h"
+#include "platform/text/CodePage.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
 using FileOps = DeviceRootTest;
@@ -107,4 +113,166 @@ TEST_F(FileOps, DeleteFileAndFreeSpace) {
     EXPECT_FALSE(DeleteFile(L"\\"));
     EXPECT_GT(FreeSpaceBytes(L"\\"), 0u);
     EXPECT_GT(FreeSpaceBytes(L"\\not\\yet\\made"), 0u);
+}
+
+namespace {
+
+// Records the calls that change files, naming descriptors by their paths, and fails on request.
+class RecordingCalls : public FileSystemCalls {
+public:
+    std::vector<std::string> log;
+    // Writes return at most this many bytes in all, then fail with `writeError`.
+    size_t writeBudget = SIZE_MAX;
+    int writeError = ENOSPC;
+    int fsyncError = 0;
+
+    ssize_t Write(int fd, const void* data, size_t size) override {
+        log.push_back("write " + NameOf(fd));
+        if (writeBudget == 0) {
+            errno = writeError;
+            return -1;
+        }
+        size = std::min(size, writeBudget);
+        writeBudget -= size;
+        return FileSystemCalls::Write(fd, data, size);
+    }
+    int Fsync(int fd) override {
+        log.push_back("fsync " + NameOf(fd));
+        if (fsyncError == 0) return FileSystemCalls::Fsync(fd);
+        errno = fsyncError;
+        return -1;
+    }
+    int Ftruncate(int fd, off_t length) override {
+        log.push_back("truncate " + NameOf(fd) + " " + std::to_string(length));
+        return FileSystemCalls::Ftruncate(fd, length);
+    }
+    int Rename(const char* from, const char* to) override {
+        log.push_back("rename " + Short(from) + " " + Short(to));
+        return FileSystemCalls::Rename(from, to);
+    }
+
+private:
+    static std::string Short(const std::filesystem::path& path) {
+        const std::string name = path.filename().string();
+        const size_t tmp = name.find(".tmp");
+        return tmp == std::string::npos ? name : name.substr(0, tmp + 4);
+    }
+    static std::string NameOf(int fd) {
+        return Short(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+    }
+};
+
+}  // namespace
+
+TEST_F(FileOps, AtomicRewriteSyncsTheTemporaryBeforeTheRenameAndTheFolderAfterIt) {
+    WriteHostFile("Jobs/job.qzs", "old");
+    RecordingCalls calls;
+    const ScopedFileSystemCalls seam(calls);
+    ASSERT_TRUE(AtomicRewrite(L"\\Jobs\\job.qzs", "new"));
+    EXPECT_EQ(calls.log, (std::vector<std::string>{"write job.qzs.tmp", "fsync job.qzs.tmp",
+                                                   "rename job.qzs.tmp job.qzs", "fsync Jobs"}));
+}
+
+TEST_F(FileOps, FailedAppendLeavesTheFileAsItWasAndTheNextAppendStartsOnItsOwnLine) {
+    struct Case {
+        const char* what;
+        size_t writeBudget;
+        int writeError;
+        int fsyncError;
+    };
+    const Case cases[] = {
+        {"disk full after part of the record", 16384, ENOSPC, 0},
+        {"disk full before any byte", 0, ENOSPC, 0},
+        {"write error", 100, EIO, 0},
+        {"every byte written, the sync fails", SIZE_MAX, 0, EIO},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteHostFile("data.rec", "REC 1 first\r\n");
+        {
+            RecordingCalls calls;
+            calls.writeBudget = c.writeBudget;
+            calls.writeError = c.writeError;
+            calls.fsyncError = c.fsyncError;
+            const ScopedFileSystemCalls seam(calls);
+            EXPECT_FALSE(AppendDurably(L"\\data.rec", "REC 2 " + std::string(40000, 'x') + "\r\n"));
+            EXPECT_FALSE(AppendDurably(L"\\new.rec", "REC 2\r\n"));
+        }
+        EXPECT_EQ(ReadHostFile("data.rec"), "REC 1 first\r\n");
+        EXPECT_FALSE(std::filesystem::exists(root_ / "new.rec"));
+        ASSERT_TRUE(AppendDurably(L"\\data.rec", "REC 3 third\r\n"));
+        EXPECT_EQ(ReadHostFile("data.rec"), "REC 1 first\r\nREC 3 third\r\n");
+    }
+}
+
+TEST_F(FileOps, AppendOnAFullDiskCutsItsPartialRecordAway) {
+    // The file size limit makes the kernel stop the write part way, as a full disk does.
+    WriteHostFile("data.rec", "REC 1 first\r\n");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = saved;
+    full.rlim_cur = 16384;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const bool appended = AppendDurably(L"\\data.rec", "REC 2 " + std::string(40000, 'x') + "\r\n");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
+
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(ReadHostFile("data.rec"), "REC 1 first\r\n");
+    ASSERT_TRUE(AppendDurably(L"\\data.rec", "REC 3 third\r\n"));
+    EXPECT_EQ(ReadHostFile("data.rec"), "REC 1 first\r\nREC 3 third\r\n");
+}
+
+TEST_F(FileOps, RewriteRemovesTheTemporariesOfItsFileWhoseWriterIsGone) {
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) _exit(0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string dead = std::to_string(gone), self = std::to_string(getpid());
+    const std::string alive = std::to_string(getppid());
+    for (const std::string& name :
+         {"job.qzs.tmp" + dead + "-0", "job.qzs.tmp" + dead + "-7", "job.qzs.tmp" + self + "-3",
+          "job.qzs.tmp" + alive + "-0", "other.qzs.tmp" + dead + "-0", "job.qzs.tmp" + dead + "-x"})
+        WriteHostFile("Jobs/" + name, std::string(1000, 't'));
+
+    ASSERT_TRUE(AtomicRewrite(L"\\Jobs\\job.qzs", "new"));
+    std::vector<CString> names;
+    for (const DirEntry& entry : ListDirectory(L"\\Jobs")) names.push_back(entry.name);
+    const std::vector<CString> kept = {FromUtf8("job.qzs"), FromUtf8("job.qzs.tmp" + alive + "-0"),
+                                       FromUtf8("job.qzs.tmp" + dead + "-x"),
+                                       FromUtf8("other.qzs.tmp" + dead + "-0")};
+    EXPECT_EQ(names, kept);
+}
+
+TEST_F(FileOps, FileTailFindsATornLastLineAndTruncateCutsItDurably) {
+    const std::string longPiece(10000, 'p');
+    const struct {
+        std::string bytes;
+        uint64_t completeLength;
+        std::string tornPiece;
+    } cases[] = {
+        {"", 0, ""},
+        {"REC 1\r\n", 7, ""},
+        {"REC 1\r\nREC 2 x", 7, "REC 2 x"},
+        {"torn", 0, "torn"},
+        {"REC 1\r\n" + longPiece, 7, longPiece},
+        {longPiece + "\n", 10001, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 20));
+        WriteHostFile("data.rec", c.bytes);
+        FileTail tail;
+        ASSERT_TRUE(ReadFileTail(L"\\data.rec", tail));
+        EXPECT_EQ(tail.completeLength, c.completeLength);
+        EXPECT_EQ(tail.tornPiece, c.tornPiece);
+        ASSERT_TRUE(TruncateDurably(L"\\data.rec", tail.completeLength));
+        EXPECT_EQ(ReadHostFile("data.rec"), c.bytes.substr(0, c.completeLength));
+    }
+    FileTail tail{5, "stale"};
+    EXPECT_TRUE(ReadFileTail(L"\\missing.rec", tail));
+    EXPECT_EQ(tail.completeLength, 0u);
+    EXPECT_EQ(tail.tornPiece, "");
+    EXPECT_FALSE(TruncateDurably(L"\\data.rec", 10002));  // never lengthens
+    EXPECT_FALSE(TruncateDurably(L"\\missing.rec", 0));
 }
