@@ -14,6 +14,7 @@
 #include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
 #include "platform/threads/StopSignal.h"
+#include "receiver/ReceiverMessages.h"
 
 // What the reader thread touches. Shared, so that a reader left waiting on a busy window after Close
 // never uses freed memory; the device itself is closed only under `deviceMutex`, which a reader holds
@@ -25,6 +26,8 @@ struct CSerialPort::Link {
     std::atomic<uint32_t> secondOwner{0};
     std::atomic<bool> secondOwnerOn{false};
     std::atomic<UINT> messageId{0};
+    std::atomic<int> portNumber{0};
+    std::atomic<bool> hungUp{false};
 };
 
 struct CSerialPort::Reader {
@@ -55,9 +58,15 @@ void ReadLoop(const std::shared_ptr<CSerialPort::Reader>& reader) {
             status = link.device.Read(buffer.data(), buffer.size(), &received, reader->stop.PollFd());
         }
         if (status == SerialReadStatus::kStopped) break;
+        if (status == SerialReadStatus::kHangup) {
+            // The device is gone for good (a new one is a new open): tell the owner and stop reading.
+            link.hungUp = true;
+            PostMessage(HWND(link.owner.load()), WM_SERIAL_HANGUP,
+                        static_cast<WPARAM>(link.portNumber.load()), 0);
+            break;
+        }
         if (status != SerialReadStatus::kData) {
-            // A vanished device reports hang-up on every poll: wait instead of spinning, and leave the
-            // reconnecting to the frame's no-data watch.
+            // Wait out a read error instead of spinning on it.
             if (reader->stop.WaitFor(backoffMs)) break;
             backoffMs = std::min(backoffMs * 2, kHangupMaxBackoffMs);
             continue;
@@ -105,23 +114,29 @@ CSerialPort::~CSerialPort() {
     Close();
 }
 
-BOOL CSerialPort::OpenPort(int portNumber, DWORD baudRate) {
+BOOL CSerialPort::OpenPort(int portNumber, DWORD baudRate, OpenFailureReport report) {
     CString name;
     name.Format(L"COM%d:", portNumber);
-    if (!Open(name, baudRate, 8, ONESTOPBIT, NOPARITY)) return FALSE;
+    if (!Open(name, baudRate, 8, ONESTOPBIT, NOPARITY, report)) return FALSE;
     portNumber_ = portNumber;
     return TRUE;
 }
 
-int CSerialPort::Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity) {
+int CSerialPort::Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity,
+                      OpenFailureReport report) {
+    const auto tell = [report](const wchar_t* text) {
+        if (report == OpenFailureReport::kMessageBox) AfxMessageBox(text);
+    };
+    if (link_->hungUp) Close();
     CSerialDevice& device = link_->device;
     const int number = SerialPortNumberFromName(portName ? portName : L"");
     if (device.IsOpen() || number < 1 || !device.Open(SerialDevicePath(number))) {
-        AfxMessageBox(L"无法打开端口！请检查是否已被占用。");
+        tell(L"无法打开端口！请检查是否已被占用。");
         return 0;
     }
+    link_->portNumber = number;
     if (!device.Configure(baudRate, byteSize, stopBits, parity)) {
-        AfxMessageBox(L"无法按当前参数配置端口，请检查参数！");
+        tell(L"无法按当前参数配置端口，请检查参数！");
         device.Purge();
         Close();
         return 0;
@@ -144,6 +159,7 @@ int CSerialPort::Close() {
         link_->device.Purge();
         link_->device.Close();
     }
+    link_->hungUp = false;
     return 1;
 }
 
@@ -204,7 +220,7 @@ void CSerialPort::ClearSecondOwner() {
 }
 
 BOOL CSerialPort::IsOpen() const {
-    return reader_ != nullptr;
+    return reader_ != nullptr && !link_->hungUp;
 }
 
 BOOL CSerialPort::EscapeCommFunction(DWORD function) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program's one route to the receiver and its data-link modules: a serial port whose reader thread
-// hands every received chunk to an owner window (and optionally a second one) as WM_SERIAL_DATA, and
-// the writers of raw bytes, text command lines and framed binary commands.
+// hands every received chunk to an owner window (and optionally a second one) as WM_SERIAL_DATA and
+// posts WM_SERIAL_HANGUP to the owner when the device goes away, and the writers of raw bytes, text
+// command lines and framed binary commands.
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -9,6 +10,10 @@
 #include "platform/base/WinTypes.h"
 #include "platform/serial/CSerialDevice.h"  // the escape functions (SETDTR, ...) and line constants
 #include "platform/text/CString.h"
+
+// Whether a failed open tells the user in a message box, or only answers failure (the frame retrying a
+// lost device with back-off tells the user once per outage itself).
+enum class OpenFailureReport { kMessageBox, kQuiet };
 
 class CSerialPort {
 public:
@@ -24,9 +29,11 @@ public:
     CSerialPort& operator=(const CSerialPort&) = delete;
 
     // "COM<n>:" at the given speed, 8 data bits, one stop bit, no parity.
-    BOOL OpenPort(int portNumber, DWORD baudRate);
-    // Opens, configures and starts the reader; 0 (with the user told why) when any step fails.
-    int Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity);
+    BOOL OpenPort(int portNumber, DWORD baudRate, OpenFailureReport report = OpenFailureReport::kMessageBox);
+    // Opens, configures and starts the reader; 0 (with the user told why, unless quiet) when any step
+    // fails. A port whose device hung up is closed first, so this is also how it is reopened.
+    int Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity,
+             OpenFailureReport report = OpenFailureReport::kMessageBox);
     // Stops and joins the reader, then closes the device. Safe from any handler of the UI thread.
     int Close();
     int StartReadThread();
@@ -42,6 +49,7 @@ public:
     void SetSecondOwner(HWND owner, UINT messageId);
     void ClearSecondOwner();
     int GetPortNumber() const { return portNumber_; }
+    // False once the device has hung up (see WM_SERIAL_HANGUP) or the reader was stopped.
     BOOL IsOpen() const;
     BOOL EscapeCommFunction(DWORD function);
 
