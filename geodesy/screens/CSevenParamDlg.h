@@ -1,0 +1,23 @@
+#pragma once
+// The seven-parameter datum shift: shifts in metres, rotations in arc seconds, the scale in parts
+// per million. Opens on the frame's job record; after IDOK the caller stores the members.
+#include "geodesy/screens/ParamFields.h"
+#include "resources/SevenParamDlg.h"
+
+class CSevenParamDlg : public CDialog {
+public:
+    enum { IDD = sevenparam::IDD };
+    explicit CSevenParamDlg(CWnd* parent = nullptr);
+
+    SevenParamValues m_seven;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+
+private:
+    void OnEnableCheck();
+
+    SevenParamFields seven_{sevenparam::kEnable};
+};

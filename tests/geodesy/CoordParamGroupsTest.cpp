@@ -1,0 +1,182 @@
+// The coordinate-system groups in dialog units: the ellipsoid table, the conversions to and from the
+// job record, the checks before storing, loading a converter, the base station's grid position and
+// a new job's record.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geodesy/CoordParamGroups.h"
+#include "geodesy/CoordParamsApply.h"
+#include "geodesy/EllipsoidTable.h"
+
+TEST(EllipsoidTable, RowsAreFoundByTheirExactName) {
+    std::vector<EllipsoidParams> rows(3);
+    FillEllipsoidList(rows);
+    ASSERT_EQ(rows.size(), 45u);
+    EXPECT_EQ(rows[0], (EllipsoidParams{L"北京-54", 6378245.0, 298.3}));
+    EXPECT_EQ(rows[2], (EllipsoidParams{L"WGS-84", 6378137.0, 298.257223563}));
+    EXPECT_EQ(rows[40], (EllipsoidParams{L"plessis", 6376523.0, 308.64099709583735}));
+    EXPECT_EQ(rows[43], (EllipsoidParams{L"sphere", 6370997.0, 298.257}));
+    EXPECT_EQ(rows[kUserDefinedEllipsoid], (EllipsoidParams{L"用户自定义", 6378245.0, 298.3}));
+    EXPECT_EQ(FindEllipsoidRow(rows, L"国家-80"), 1);
+    EXPECT_EQ(FindEllipsoidRow(rows, L"krassovsky"), 6);  // same values as row 0, its own name
+    EXPECT_EQ(FindEllipsoidRow(rows, L"wgs-84"), -1);
+    EXPECT_EQ(FindEllipsoidRow(rows, L"WGS-84 "), -1);
+}
+
+TEST(CoordParamGroups, DialogUnitsConvertBothWays) {
+    ProjectionBlock projection;
+    projection.szdCenter = 117.5;
+    projection.ProjectLat = -23.25;
+    projection.szdTlon = 9.0;
+    const ProjectionValues shown = ProjectionValuesOf(projection);
+    EXPECT_DOUBLE_EQ(shown.centralMeridian, 117.3);
+    EXPECT_DOUBLE_EQ(shown.baseLatitude, -23.15);
+    ProjectionBlock stored;
+    stored.szdTlon = 9.0;
+    StoreProjectionValues(shown, stored);
+    EXPECT_NEAR(stored.szdCenter, 117.5, 1e-12);
+    EXPECT_NEAR(stored.ProjectLat, -23.25, 1e-12);
+    EXPECT_EQ(stored.szdTlon, 9.0);
+
+    const SevenParamBlock seven{1,   1.0,    2.0, 3.0, 4.848136811095216e-06, -2 * 4.848136811095216e-06,
+                                0.0, 3.5e-06};
+    const SevenParamValues sevenShown = SevenParamValuesOf(seven);
+    EXPECT_DOUBLE_EQ(sevenShown.rx, 1.0);
+    EXPECT_DOUBLE_EQ(sevenShown.ry, -2.0);
+    EXPECT_DOUBLE_EQ(sevenShown.ppm, 3.5);
+    SevenParamBlock sevenBack;
+    StoreSevenParamValues(sevenShown, sevenBack);
+    EXPECT_EQ(sevenBack.szdWx, 4.848136811095216e-06);
+    EXPECT_DOUBLE_EQ(sevenBack.szddK, 3.5e-06);
+
+    const FourParamBlock four{1, 10.5, -3.25, 0.0001, 1.000002};
+    FourParamBlock fourBack;
+    StoreFourParamValues(FourParamValuesOf(four), fourBack);
+    EXPECT_NEAR(fourBack.szdCa1, 0.0001, 1e-10);  // packed keeps ten decimals of a second's fraction
+    EXPECT_EQ(fourBack.szdCk1, four.szdCk1);
+}
+
+TEST(CoordParamGroups, PackedAnglesNeedMinutesAndSecondsBelowSixty) {
+    const std::pair<double, bool> cases[] = {
+        {117.3, true},          {0.0, true},     {-45.3030, true}, {30.355999999, true},  // 59.9999" carries
+        {30.59599999, true},    {30.75, false},  {30.0060, false}, {-10.6, false},
+        {179.5959999999, true}, {12.306, false},
+    };
+    for (const auto& [packed, valid] : cases) EXPECT_EQ(IsPackedAngle(packed), valid) << packed;
+}
+
+TEST(CoordParamGroups, ChecksRefuseValuesThatCannotBeRight) {
+    EXPECT_FALSE(CheckEllipsoid({L"北京-54", 0.0, 0.0}, false));  // a table row is not typed
+    EXPECT_EQ(CheckEllipsoid({L"用户自定义", 0.0, 298.3}, true)->field, ParamField::kSemiMajor);
+    EXPECT_EQ(CheckEllipsoid({L"用户自定义", 6378245.0, 1.0}, true)->field, ParamField::kInvFlattening);
+    EXPECT_FALSE(CheckEllipsoid({L"用户自定义", 1.0, 1.0001}, true));
+
+    struct Case {
+        ProjectionValues values;
+        std::optional<ParamField> refused;
+    };
+    const Case cases[] = {
+        {{0, 117.3, 0, 500000, 1.0, 0.0, 99.0}, std::nullopt},  // base latitude unused by Gauss
+        {{2, 117.3, 0, 500000, 1.0, 0.0, 45.3}, std::nullopt},
+        {{0, 117.75, 0, 500000, 1.0, 0.0, 0.0}, ParamField::kCentralMeridian},
+        {{0, -180.0001, 0, 500000, 1.0, 0.0, 0.0}, ParamField::kCentralMeridian},
+        {{0, 180.0, 0, 500000, 1.0, 0.0, 0.0}, std::nullopt},
+        {{1, 117.0, 0, 500000, 0.0, 0.0, 0.0}, ParamField::kScale},
+        {{3, 117.0, 0, 500000, 0.99975, 0.0, 90.0001}, ParamField::kBaseLatitude},
+        {{4, 117.0, 0, 500000, 0.99975, 0.0, 45.61}, ParamField::kBaseLatitude},
+    };
+    for (const Case& c : cases) {
+        const auto refusal = CheckProjection(c.values);
+        EXPECT_EQ(refusal ? std::optional(refusal->field) : std::nullopt, c.refused)
+            << c.values.centralMeridian;
+    }
+    const auto scale = CheckProjection({0, 117.0, 0, 0, -1.0, 0.0, 0.0});
+    EXPECT_STREQ(scale->text, L"比例必须大于0!");
+    EXPECT_STREQ(CheckProjection({0, 117.75, 0, 0, 1.0, 0.0, 0.0})->text, L"角度格式错误,分和秒须小于60!");
+
+    EXPECT_FALSE(CheckFourParams({0, 0.0, 0.0, 0.75, 0.0}));  // off: nothing is used
+    EXPECT_EQ(CheckFourParams({1, 0.0, 0.0, 0.0, 0.0})->field, ParamField::kFourScale);
+    EXPECT_EQ(CheckFourParams({1, 0.0, 0.0, 0.0075, 1.0})->field, ParamField::kRotation);
+    EXPECT_FALSE(CheckFourParams({1, 0.0, 0.0, -0.0001, 0.9999}));
+}
+
+namespace {
+CoordSysParams SampleJob() {
+    CoordSysParams p;
+    p.ellipsoid = {L"国家-80", 6378140.0, 298.257};
+    p.projection = {0, 114.0, 0, 500000, 1.0, 7.0, 25.0, 0.0};
+    p.seven = {0, 100.0, -50.0, 20.0, 1e-05, -2e-05, 3e-05, 2e-06};
+    p.four = {1, 10.0, -20.0, 0.001, 1.00001};
+    p.heightFit.szdNiheA = {1, 2, 3, 4, 5, 6};
+    p.heightFit.szdNiheX0 = 2500000.0;
+    p.heightFit.szdNiheY0 = 400000.0;
+    p.base = {-2327589.193, 5387652.126, 2488947.802, 23.07115488, 113.21556238,
+              35.0,         2558000.0,   435000.0,    35.0,        L"0007"};
+    return p;
+}
+}  // namespace
+
+TEST(CoordParamGroups, ApplyLoadsEveryGroupOfTheRecord) {
+    const CoordSysParams p = SampleJob();
+    CCoordTransform t;
+    ApplyCoordParams(p, t);
+    EXPECT_EQ(t.m_dSemiMajor, 6378140.0);
+    EXPECT_EQ(t.m_dInvFlattening, 298.257);
+    EXPECT_EQ(t.m_dFalseEasting, 500000.0);
+    EXPECT_EQ(t.m_dCentralMeridian, 114.0);
+    EXPECT_EQ(t.m_dProjHeight, 25.0);
+    EXPECT_EQ(t.m_nFourParam, 1);
+    EXPECT_EQ(t.m_dFourRotation, 0.001);
+    EXPECT_EQ(t.m_dEz, 3e-05);
+    EXPECT_EQ(t.m_dM, 2e-06);
+    EXPECT_EQ(t.m_dA[5], 6.0);
+    EXPECT_EQ(t.m_dY0, 400000.0);
+}
+
+TEST(CoordParamGroups, BaseStationFollowsTheDatumAndKeepsItsCartesianPosition) {
+    CoordSysParams p = SampleJob();
+    CCoordTransform t;
+    ApplyCoordParams(p, t);
+    RecomputeBaseStation(p, t);
+    double x = 0.0, y = 0.0;
+    t.GeodeticToPlane(0, 23.0 + 7 / 60.0 + 11.5488 / 3600.0, 113.0 + 21 / 60.0 + 55.6238 / 3600.0, x, y);
+    EXPECT_NEAR(p.base.szdBaseX, x, 1e-6);
+    EXPECT_NEAR(p.base.szdBaseY, y, 1e-6);
+    EXPECT_EQ(p.base.szdBaseH, 35.0);
+    EXPECT_EQ(p.calib.slot[0], (BaseCalibSlot{p.base.szdBaseX, p.base.szdBaseY, 35.0}));
+
+    p.seven.nSevenPar = 1;
+    ApplyCoordParams(p, t);
+    RecomputeBaseStation(p, t);
+    EXPECT_GT(std::fabs(p.base.szdBaseX - x), 0.01);
+    EXPECT_NE(p.base.szdBaseH, 35.0);
+    EXPECT_EQ(p.calib.slot[0].szdSh, p.base.szdBaseH);
+    EXPECT_EQ(p.base.szdBasePX, -2327589.193);
+    EXPECT_EQ(p.calib.slot[1], BaseCalibSlot{});
+}
+
+TEST(CoordParamGroups, NewJobRecordKeepsTheBaseStationAndTakesTheWizardValues) {
+    CoordSysParams defaults;
+    defaults.szVersion = L"v";
+    defaults.projection.szlTy = 500000;
+    defaults.heightFit.szdNiheX0 = 11.0;
+    defaults.base.szdBaseX = 2558000.0;
+    const CoordSysParams current = SampleJob();
+    CoordSysValues values;
+    values.ellipsoid = {L"WGS-84", 6378137.0, 298.257223563};
+    values.projection = {1, 117.3, 0, 500000, 0.9996, 0.0, 0.0};
+    values.seven = {1, 1.0, 2.0, 3.0, 1.0, 0.0, 0.0, 3.5};
+    values.heightFit = {1, {0.5, 0, 0, 0, 0, 0}, 99.0, 99.0};
+    const CoordSysParams p = NewJobCoordParams(defaults, current, values);
+    EXPECT_EQ(p.szVersion, L"v");
+    EXPECT_EQ(p.ellipsoid, values.ellipsoid);
+    EXPECT_NEAR(p.projection.szdCenter, 117.5, 1e-12);
+    EXPECT_EQ(p.seven.szdWx, 4.848136811095216e-06);
+    EXPECT_EQ(p.heightFit.szdNiheA[0], 0.5);
+    EXPECT_EQ(p.heightFit.szdNiheX0, 11.0);  // the wizard has no origin
+    EXPECT_EQ(p.four, FourParamBlock{});
+    const BaseStationRec expected{-2327589.193, 5387652.126, 2488947.802, 23.07115488, 113.21556238,
+                                  35.0,         2558000.0,   0.0,         0.0,         L"0007"};
+    EXPECT_EQ(p.base, expected);
+}
