@@ -9,6 +9,6 @@ std::atomic<IFoundationFrame*> gFrame{nullptr};
 IFoundationFrame* FoundationFrame() {
     return gFrame.load();
 }
-void SetFoundationFrame(IFoundationFrame* frame) {
-    gFrame.store(frame);
+IFoundationFrame* SetFoundationFrame(IFoundationFrame* frame) {
+    return gFrame.exchange(frame);
 }

@@ -27,4 +27,5 @@ constexpr int kScreenModeCoordLibrary = 29;
 
 // The registered frame, or null before the frame exists.
 IFoundationFrame* FoundationFrame();
-void SetFoundationFrame(IFoundationFrame* frame);
+// Returns the frame it replaces.
+IFoundationFrame* SetFoundationFrame(IFoundationFrame* frame);

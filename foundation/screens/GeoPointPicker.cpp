@@ -1,5 +1,7 @@
 #include "foundation/screens/GeoPointPicker.h"
 
+#include <utility>
+
 namespace {
 GeoPointPicker& Installed() {
     static GeoPointPicker picker;
@@ -7,8 +9,8 @@ GeoPointPicker& Installed() {
 }
 }  // namespace
 
-void SetGeoPointPicker(GeoPointPicker picker) {
-    Installed() = std::move(picker);
+GeoPointPicker SetGeoPointPicker(GeoPointPicker picker) {
+    return std::exchange(Installed(), std::move(picker));
 }
 
 GeoPointChoice PickGeoPoint(CWnd* parent) {

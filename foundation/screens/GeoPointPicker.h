@@ -17,6 +17,6 @@ struct GeoPointChoice {
 };
 
 using GeoPointPicker = std::function<GeoPointChoice(CWnd* parent)>;
-// A null picker restores the stand-in.
-void SetGeoPointPicker(GeoPointPicker picker);
+// A null picker restores the stand-in. Returns the picker it replaces.
+GeoPointPicker SetGeoPointPicker(GeoPointPicker picker);
 GeoPointChoice PickGeoPoint(CWnd* parent);

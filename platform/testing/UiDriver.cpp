@@ -1,8 +1,9 @@
 #include "platform/testing/UiDriver.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
 #include "platform/gdi/Png.h"
+#include "platform/text/CodePage.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBoxDialog.h"
@@ -16,8 +17,8 @@ CUiDriver::CUiDriver(DWORD startTick)
     CDesktop::Get().onStalled = [this] {
         if (CWnd* active = CWnd::GetActiveWindow())
             if (auto* dialog = dynamic_cast<CDialog*>(active); dialog && dialog->IsModal()) {
-                std::fprintf(stderr, "UiDriver: dialog %u waited with nothing to do; cancelled\n",
-                             dialog->GetTemplateId());
+                ADD_FAILURE() << "UiDriver: dialog " << dialog->GetTemplateId()
+                              << " waited with nothing to do; cancelled";
                 unscripted_.push_back(dialog->GetTemplateId());
                 dialog->EndDialog(IDCANCEL);
             }
@@ -25,6 +26,14 @@ CUiDriver::CUiDriver(DWORD startTick)
 }
 
 CUiDriver::~CUiDriver() {
+    for (const auto& [templateId, scripts] : scripts_)
+        if (!scripts.empty())
+            ADD_FAILURE() << "UiDriver: " << scripts.size() << " script(s) for dialog " << templateId
+                          << " never ran";
+    for (const BoxAnswer& unused : answers_)
+        ADD_FAILURE() << "UiDriver: no message box came for "
+                      << (unused.text ? "the expected \"" + ToUtf8(*unused.text) + "\""
+                                      : "the answer " + std::to_string(unused.answer));
     CDesktop::Get().onStalled = nullptr;
     SetModalDialogObserver(previousObserver_);
     SetMessageBoxPresenter(previousPresenter_);
@@ -32,6 +41,10 @@ CUiDriver::~CUiDriver() {
 
 void CUiDriver::OnModal(UINT templateId, Script script) {
     scripts_[templateId].push_back(std::move(script));
+}
+
+void CUiDriver::ExpectMessageBox(const wchar_t* text, int answer) {
+    answers_.push_back({CString(text), answer});
 }
 
 std::vector<CString> CUiDriver::MessageBoxTexts() const {
@@ -54,7 +67,7 @@ void CUiDriver::OnModalDialogShown(CDialog& dialog) {
             AnswerBox(dialog);
             return;
         }
-        std::fprintf(stderr, "UiDriver: no script for dialog %u; cancelled\n", dialog.GetTemplateId());
+        ADD_FAILURE() << "UiDriver: no script for dialog " << dialog.GetTemplateId() << "; cancelled";
         unscripted_.push_back(dialog.GetTemplateId());
         dialog.EndDialog(IDCANCEL);
         return;
@@ -68,10 +81,16 @@ void CUiDriver::OnModalDialogShown(CDialog& dialog) {
 
 void CUiDriver::AnswerBox(CDialog& dialog) {
     auto& box = static_cast<CMessageBoxDialog&>(dialog);
-    int answer = box.ButtonIds().front();
-    if (!answers_.empty()) {
-        answer = answers_.front();
+    int answer = static_cast<int>(box.ButtonIds().front());
+    if (answers_.empty()) {
+        ADD_FAILURE() << "UiDriver: unexpected message box \"" << ToUtf8(box.Text()) << "\"";
+    } else {
+        const BoxAnswer next = answers_.front();
         answers_.pop_front();
+        if (next.text && *next.text != box.Text())
+            ADD_FAILURE() << "UiDriver: message box \"" << ToUtf8(box.Text()) << "\" where \""
+                          << ToUtf8(*next.text) << "\" was expected";
+        answer = next.answer;
     }
     Click(box, answer);
     if (!box.HasEnded()) box.EndDialog(answer);

@@ -3,11 +3,17 @@
 // loop, modal dialogs are scripted when they open, message boxes are answered and their texts
 // kept, the virtual clock is advanced, the screen saved as PNG. One driver per test; it installs
 // the virtual clock, the message-box dialogs and itself as the modal-dialog observer.
+// A test reads in the order a person acts: a child dialog's script or a box's expectation is
+// given just before the tap that opens it. Loose ends fail the running test: a dialog or box
+// that opens with nothing given for it (when it opens), a script, expectation or answer never
+// used (when the driver ends).
 #include <deque>
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/messages/MessageBoxScript.h"
@@ -25,14 +31,18 @@ public:
     // ---- modal dialogs
     using Script = std::function<void(CDialog&)>;
     // Runs `script` on the next modal dialog of that template when it opens (after OnInitDialog,
-    // inside its modal run). A modal dialog nobody scripted is cancelled and recorded.
+    // inside its modal run); may be called inside a running script. A modal dialog nobody
+    // scripted fails the test, is cancelled and recorded.
     void OnModal(UINT templateId, Script script);
     const std::vector<UINT>& UnscriptedDialogs() const { return unscripted_; }
 
     // ---- message boxes
-    // Queues the answer (IDOK, IDCANCEL, IDYES, IDNO) of the next box; unanswered boxes get
-    // their first button. A script for kMessageBoxTemplateId runs in place of an answer.
-    void AnswerMessageBox(int answer) { answers_.push_back(answer); }
+    // The next box must show `text`; it is answered with `answer` (IDOK, IDCANCEL, IDYES, IDNO).
+    void ExpectMessageBox(const wchar_t* text, int answer = IDOK);
+    // Queues the answer of the next box, whatever its text. A box with neither an expectation nor
+    // an answer fails the test and gets its first button. A script for kMessageBoxTemplateId runs
+    // in place of an answer.
+    void AnswerMessageBox(int answer) { answers_.push_back({std::nullopt, answer}); }
     const std::vector<ShownMessageBox>& MessageBoxes() const { return boxes_; }
     std::vector<CString> MessageBoxTexts() const;
 
@@ -67,14 +77,35 @@ public:
     void OnModalDialogShown(CDialog& dialog) override;
 
 private:
+    struct BoxAnswer {
+        std::optional<CString> text;
+        int answer = IDOK;
+    };
     void AnswerBox(CDialog& box);
 
     CVirtualClock clock_;
     IModalDialogObserver* previousObserver_;
     IMessageBoxPresenter* previousPresenter_;
     std::map<UINT, std::deque<Script>> scripts_;
-    std::deque<int> answers_;
+    std::deque<BoxAnswer> answers_;
     std::vector<ShownMessageBox> boxes_;
     std::vector<UINT> unscripted_;
     std::vector<CDialog*> scripted_;
+};
+
+// Installs a global hook (the frame, a picker, a provider) for its scope and puts back what was
+// there however the scope ends, so a failed assertion cannot leak the hook into the next test.
+// The setter returns the hook it replaces: ScopedHook frame(SetFoundationFrame, &double_);
+template <class T>
+class ScopedHook {
+public:
+    using Setter = T (*)(T);
+    ScopedHook(Setter set, std::type_identity_t<T> value) : set_(set), previous_(set(std::move(value))) {}
+    ~ScopedHook() { set_(std::move(previous_)); }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+
+private:
+    Setter set_;
+    T previous_;
 };

@@ -63,7 +63,6 @@ TEST_F(CoordLibDlgTest, LargeLibraryListsInChunksWithTheCommandsHidden) {
     EXPECT_EQ(dlg.List().GetItemText(1999, 1), L"P1999");
     EXPECT_TRUE(dlg.GetDlgItem(kAdd)->IsWindowVisible());
     EXPECT_FALSE(dlg.GetDlgItem(1225)->IsWindowVisible());
-    EXPECT_TRUE(ui.MessageBoxTexts().empty());
     dlg.DestroyWindow();
 }
 
@@ -78,13 +77,13 @@ TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
         EXPECT_EQ(Column(dlg, 6), (std::vector<CString>{L"输入点", L"原始点", L"有效点"}));
         EXPECT_EQ(dlg.List().GetItemText(0, 2), L"100.5");
 
+        ui.ExpectMessageBox(L"没有选中任何点，退出请按退出按钮");
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
         Select(dlg, 2);
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"没有选中任何点，退出请按退出按钮"});
     EXPECT_EQ(dlg.m_nChosen, 1);
     EXPECT_EQ(dlg.m_strName, L"P2");
     EXPECT_EQ(dlg.m_strHeight, L"9");
@@ -96,42 +95,44 @@ TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
 TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
     WriteLibrary(L"0,基准点A,3456700.125,512300.5,40.25,电杆\r\n1,B,4,5,6,c\r\n");
     CCoordLibDlg dlg;
-    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
-        EXPECT_FALSE(d.GetDlgItem(1050)->IsWindowVisible());  // no picking from the open library
-        EXPECT_FALSE(d.GetDlgItem(1052)->IsWindowVisible());
-        ui.SetText(d, 1045, L"新,点");
-        ui.SetText(d, 1010, L"10.5");
-        ui.SetText(d, 1011, L"东");
-        ui.SetText(d, 1012, L"1");
-        ui.Click(d, IDOK);
-        EXPECT_FALSE(d.HasEnded());
-        ui.SetText(d, 1045, L"新点");
-        ui.Click(d, IDOK);
-        EXPECT_FALSE(d.HasEnded());
-        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1011));
-        ui.SetText(d, 1011, L"20");
-        ui.SetText(d, 1046, L"界桩");
-        ui.Click(d, IDOK);
-    });
-    ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, 1045), L"基准点A");
-        EXPECT_EQ(ui.GetText(d, 1010), L"3456700.125");
-        ui.SetText(d, 1045, L"基准点A2");
-        ui.SetText(d, 1012, L"41.0004");
-        ui.Click(d, IDOK);
-    });
-    ui.AnswerMessageBox(IDYES);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
+        ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
+            EXPECT_FALSE(add.GetDlgItem(1050)->IsWindowVisible());  // no picking from the open library
+            EXPECT_FALSE(add.GetDlgItem(1052)->IsWindowVisible());
+            ui.SetText(add, 1045, L"新,点");
+            ui.SetText(add, 1010, L"10.5");
+            ui.SetText(add, 1011, L"东");
+            ui.SetText(add, 1012, L"1");
+            ui.ExpectMessageBox(L"点名和属性中不能有逗号,请重新输入!");
+            ui.Click(add, IDOK);
+            EXPECT_FALSE(add.HasEnded());
+            ui.SetText(add, 1045, L"新点");
+            ui.ExpectMessageBox(L"坐标和高程必须是数字,请重新输入!");
+            ui.Click(add, IDOK);
+            EXPECT_FALSE(add.HasEnded());
+            EXPECT_EQ(CWnd::GetFocus(), add.GetDlgItem(1011));
+            ui.SetText(add, 1011, L"20");
+            ui.SetText(add, 1046, L"界桩");
+            ui.Click(add, IDOK);
+        });
         ui.Click(d, kAdd);
         EXPECT_EQ(dlg.List().GetItemText(2, 0), L"2");
         EXPECT_EQ(dlg.List().GetItemText(2, 2), L"10.5");
         EXPECT_EQ(dlg.List().GetItemText(2, 6), L"输入点");
         // Deleting B keeps the numbers of the others.
         Select(dlg, 1);
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
         ui.Click(d, kDelete);
         EXPECT_EQ(Column(dlg, 0), (std::vector<CString>{L"0", L"2"}));
         Select(dlg, 0);
+        ui.OnModal(CEditPointDlg::IDD, [&](CDialog& edit) {
+            EXPECT_EQ(ui.GetText(edit, 1045), L"基准点A");
+            EXPECT_EQ(ui.GetText(edit, 1010), L"3456700.125");
+            ui.SetText(edit, 1045, L"基准点A2");
+            ui.SetText(edit, 1012, L"41.0004");
+            ui.Click(edit, IDOK);
+        });
         ui.Click(d, kEdit);
         EXPECT_EQ(dlg.List().GetItemText(0, 1), L"基准点A2");
         EXPECT_EQ(dlg.List().GetItemText(0, 4), L"41.0004");  // as typed
@@ -141,9 +142,6 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_strName, L"新点");
     EXPECT_EQ(dlg.m_strEast, L"20");
-    EXPECT_EQ(ui.MessageBoxTexts(),
-              (std::vector<CString>{L"点名和属性中不能有逗号,请重新输入!",
-                                    L"坐标和高程必须是数字,请重新输入!", L"确实要删除该项吗?"}));
     EXPECT_EQ(Library(), ToGbk(CString(L"0,基准点A2,3456700.125,512300.500,41.000,电杆\r\n"
                                        L"0,新点,10.500,20.000,1.000,界桩\r\n")));
 }
@@ -151,16 +149,16 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
 TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
     WriteLibrary(L"5,raw,1,2,3,\r\n1,V,1,2,3,\r\n4,T,1,2,3,\r\n");
     CCoordLibDlg dlg;
-    ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
-    ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) {
-        ui.Click(d, 1009);  // terrain off
-        ui.Click(d, IDOK);
-    });
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
+        ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& filter) { ui.Click(filter, IDOK); });
         ui.Click(d, kFilter);
         EXPECT_FALSE(dlg.IsLoading());  // nothing changed: no rebuild
         EXPECT_EQ(dlg.List().GetItemCount(), 3);
+        ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& filter) {
+            ui.Click(filter, 1009);  // terrain off
+            ui.Click(filter, IDOK);
+        });
         ui.Click(d, kFilter);
         FillAll(dlg);
         EXPECT_EQ(Column(dlg, 1), std::vector<CString>{L"V"});
@@ -175,60 +173,55 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
     WriteLibrary(L"0,A,1,2,3,c\r\n");
     WriteHostFile("Jobs/road/data/pts.xyh", "S1,10,20,30,code,,,,,,,,,,2\r\n");
     CCoordLibDlg dlg;
-    ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data");
-        ui.Click(d, IDOK);  // a folder is no file
-        EXPECT_FALSE(d.HasEnded());
-        auto& tree = *dynamic_cast<CFolderTreeCtrl*>(d.GetDlgItem(1001));
-        CRect item;
-        ASSERT_TRUE(tree.GetItemRect(tree.FindChildItem(tree.GetSelectedItem(), L"pts.xyh"), &item, TRUE));
-        ui.Tap(tree, item.CenterPoint());
-        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data\\pts.xyh");
-        ui.Click(d, IDOK);
-    });
-    ui.AnswerMessageBox(IDOK);  // ignored refusal of the folder
-    ui.AnswerMessageBox(IDOK);  // add the file's points
-    ui.AnswerMessageBox(IDNO);  // do not save
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
+        ui.OnModal(COpenFileDlg::IDD, [&](CDialog& open) {
+            EXPECT_EQ(ui.GetText(open, 1000), L"\\Jobs\\road\\data");
+            ui.ExpectMessageBox(L"未选择任何文件，请先选择文件!");
+            ui.Click(open, IDOK);  // a folder is no file
+            EXPECT_FALSE(open.HasEnded());
+            auto& tree = *dynamic_cast<CFolderTreeCtrl*>(open.GetDlgItem(1001));
+            CRect item;
+            ASSERT_TRUE(
+                tree.GetItemRect(tree.FindChildItem(tree.GetSelectedItem(), L"pts.xyh"), &item, TRUE));
+            ui.Tap(tree, item.CenterPoint());
+            EXPECT_EQ(ui.GetText(open, 1000), L"\\Jobs\\road\\data\\pts.xyh");
+            ui.ExpectMessageBox(L"确定将文件中的数据加入坐标管理库吗?", IDOK);
+            ui.Click(open, IDOK);
+        });
         ui.Click(d, kImport);
         FillAll(dlg);
         EXPECT_EQ(Column(dlg, 6), (std::vector<CString>{L"输入点", L"边桩点"}));
         CRect window;
         d.GetWindowRect(&window);
+        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDNO);
         ui.Tap(CPoint(window.right - 10, window.top + 10));  // the caption's close box
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(ui.MessageBoxTexts(),
-              (std::vector<CString>{L"未选择任何文件，请先选择文件!", L"确定将文件中的数据加入坐标管理库吗?",
-                                    L"数据已修改,保存修改的数据吗?"}));
     EXPECT_EQ(Library(), ToGbk(CString(L"0,A,1,2,3,c\r\n")));
 }
 
 TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
     frame.jobFolder = L"\\Jobs\\gone";
     CCoordLibDlg dlg;
-    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
-        ui.SetText(d, 1045, L"P");
-        ui.SetText(d, 1010, L"1");
-        ui.SetText(d, 1011, L"2");
-        ui.SetText(d, 1012, L"3");
-        ui.Click(d, IDOK);
-    });
-    ui.AnswerMessageBox(IDYES);  // save
-    ui.AnswerMessageBox(IDOK);   // it failed
-    ui.AnswerMessageBox(IDNO);   // then leave without saving
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
+            ui.SetText(add, 1045, L"P");
+            ui.SetText(add, 1010, L"1");
+            ui.SetText(add, 1011, L"2");
+            ui.SetText(add, 1012, L"3");
+            ui.Click(add, IDOK);
+        });
         ui.Click(d, kAdd);
         Select(dlg, 0);
+        ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
+        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDNO);
         ui.PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nChosen, 0);
-    EXPECT_EQ(ui.MessageBoxTexts(),
-              (std::vector<CString>{L"坐标管理库文件保存失败!", L"数据已修改,保存修改的数据吗?"}));
 }
 
 TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
@@ -236,30 +229,27 @@ TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
     const std::filesystem::path library = DeviceRoot() / "Jobs/road/road.lib";
     std::filesystem::create_directories(library);
     CCoordLibDlg dlg;
-    ui.AnswerMessageBox(IDOK);  // cannot be read
-    ui.AnswerMessageBox(IDOK);  // so the change is not saved
-    ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
-        ui.SetText(d, 1045, L"P");
-        ui.SetText(d, 1010, L"1");
-        ui.SetText(d, 1011, L"2");
-        ui.SetText(d, 1012, L"3");
-        ui.Click(d, IDOK);
-    });
+    ui.ExpectMessageBox(L"坐标管理库文件读取失败,修改将不能保存!");
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         // Even once the path could be written, the unread library is not replaced.
         std::filesystem::remove(library);
+        ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
+            ui.SetText(add, 1045, L"P");
+            ui.SetText(add, 1010, L"1");
+            ui.SetText(add, 1011, L"2");
+            ui.SetText(add, 1012, L"3");
+            ui.Click(add, IDOK);
+        });
         ui.Click(d, kAdd);
         Select(dlg, 0);
+        ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
-        ui.AnswerMessageBox(IDNO);
+        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDNO);
         ui.PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_FALSE(std::filesystem::exists(library));
-    EXPECT_EQ(ui.MessageBoxTexts(),
-              (std::vector<CString>{L"坐标管理库文件读取失败,修改将不能保存!", L"坐标管理库文件保存失败!",
-                                    L"数据已修改,保存修改的数据吗?"}));
 }
 
 TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
@@ -269,15 +259,15 @@ TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
                        3456700.125 + i * 12.5, 512300.5 + i * 7.25, 40.0 + i * 0.5, i % 2 ? L"电杆" : L"");
     WriteLibrary(text);
     CCoordLibDlg dlg;
-    ui.OnModal(CFindPointDlg::IDD, [&](CDialog& d) {
-        ui.SetText(d, 1045, L"k1");
-        ui.Click(d, 1051);
-        EXPECT_EQ(ui.GetText(d, 1036), L"3456712.6250");
-        ui.Click(d, IDOK);
-    });
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         Select(dlg, 5);
+        ui.OnModal(CFindPointDlg::IDD, [&](CDialog& find) {
+            ui.SetText(find, 1045, L"k1");
+            ui.Click(find, 1051);
+            EXPECT_EQ(ui.GetText(find, 1036), L"3456712.6250");
+            ui.Click(find, IDOK);
+        });
         ui.Click(d, kFind);
         // The found row replaces the one tapped before.
         EXPECT_EQ(dlg.List().GetNextItem(-1, LVNI_SELECTED), 0);
@@ -294,14 +284,14 @@ TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
 TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
     WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n");
     CEditPointDlg edit;
-    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
-        auto& lib = static_cast<CCoordLibDlg&>(d);
-        FillAll(lib);
-        Select(lib, 1);
-        ui.Click(d, IDOK);
-    });
     ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.GetDlgItem(1050)->IsWindowVisible());
+        ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& library) {
+            auto& lib = static_cast<CCoordLibDlg&>(library);
+            FillAll(lib);
+            Select(lib, 1);
+            ui.Click(library, IDOK);
+        });
         ui.Click(d, 1050);
         EXPECT_EQ(ui.GetText(d, 1045), L"B");
         EXPECT_EQ(ui.GetText(d, 1046), L"d");
@@ -312,7 +302,7 @@ TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
 }
 
 TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
-    SetGeoPointPicker([](CWnd*) {
+    ScopedHook picker(SetGeoPointPicker, [](CWnd*) {
         GeoPointChoice c;
         c.chosen = true;
         c.name = L"G1";
@@ -329,7 +319,6 @@ TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(add.DoModal(), IDOK);
-    SetGeoPointPicker(nullptr);
     // The frame double's grid is the degrees times 1000.
     EXPECT_EQ(add.m_strName, L"G1");
     EXPECT_EQ(add.m_strNorth, L"30500.000");

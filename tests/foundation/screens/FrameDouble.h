@@ -28,14 +28,10 @@ protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
         InitCommonControls();
-        SetFoundationFrame(&frame);
         WriteHostFile("Jobs/road/data/.keep", "");
-    }
-    void TearDown() override {
-        SetFoundationFrame(nullptr);
-        DeviceRootTest::TearDown();
     }
 
     FrameDouble frame;
+    ScopedHook<IFoundationFrame*> frameHook{SetFoundationFrame, &frame};
     CUiDriver ui;
 };

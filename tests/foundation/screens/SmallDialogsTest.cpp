@@ -2,7 +2,6 @@
 
 #include "foundation/screens/CFileOpenModeDlg.h"
 #include "foundation/screens/CFilterSetDlg.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "platform/testing/UiDriver.h"
 
 TEST(FileOpenModeDlgTest, EachButtonGivesItsChoice) {
@@ -35,17 +34,4 @@ TEST(FilterSetDlgTest, ChecksShowAndReturnTheFlags) {
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_nShow, (std::array<int, 5>{0, 1, 1, 1, 1}));
-}
-
-TEST(GeoPointPickerTest, StandInChoosesNothingUntilOneIsInstalled) {
-    EXPECT_FALSE(PickGeoPoint(nullptr).chosen);
-    SetGeoPointPicker([](CWnd*) {
-        GeoPointChoice c;
-        c.chosen = true;
-        c.name = L"G1";
-        return c;
-    });
-    EXPECT_EQ(PickGeoPoint(nullptr).name, L"G1");
-    SetGeoPointPicker(nullptr);
-    EXPECT_FALSE(PickGeoPoint(nullptr).chosen);
 }

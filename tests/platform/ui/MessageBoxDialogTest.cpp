@@ -50,7 +50,8 @@ TEST(MessageBoxDialog, DriverRecordsTextCaptionAndTypeAndAnswersInOrder) {
     CUiDriver ui;
     ui.AnswerMessageBox(IDCANCEL);
     EXPECT_EQ(MessageBox(HWND(), L"数据文件名:", L"信息提示", MB_OKCANCEL | MB_ICONINFORMATION), IDCANCEL);
-    EXPECT_EQ(MessageBox(HWND(), L"第二个", L"特别提示", MB_YESNO), IDYES);  // Enter: the first button
+    ui.ExpectMessageBox(L"第二个", IDYES);
+    EXPECT_EQ(MessageBox(HWND(), L"第二个", L"特别提示", MB_YESNO), IDYES);
     ASSERT_EQ(ui.MessageBoxes().size(), 2u);
     EXPECT_EQ(ui.MessageBoxes()[0].caption, L"信息提示");
     EXPECT_EQ(ui.MessageBoxes()[0].type, MB_OKCANCEL | MB_ICONINFORMATION);

@@ -124,8 +124,9 @@ TEST(Window, HiddenAndDisabledWindowsTakeNoTapsAndTheOwnerWaitsBehindAModalDialo
     CTestDlg owner;
     ASSERT_TRUE(owner.Create(kTestDialogId));
     owner.ShowWindow(SW_SHOW);
+    ui.ExpectMessageBox(L"开始存储吗?", IDYES);
     ui.Click(owner, kStartButton);
-    EXPECT_EQ(owner.starts, 2);  // the box's first button is Yes
+    EXPECT_EQ(owner.starts, 2);
     owner.GetDlgItem(kStartButton)->EnableWindow(FALSE);
     ui.Click(owner, kStartButton);
     owner.GetDlgItem(kStartButton)->EnableWindow(TRUE);
