@@ -190,13 +190,13 @@ TEST_F(ParamViewDlgTest, CancelOrARefusalLeavesRecordFileConvertersAndPagesAsThe
     InView([&](CParamViewDlg& view) {
         ui.OnModal(projparam::IDD, [&](CDialog& d) {
             ui.SetText(d, projparam::kScale, L"-1");
+            ui.ExpectMessageBox(L"比例必须大于0!");
             ui.Click(d, IDOK);
             ui.Click(d, IDCANCEL);
         });
         ui.Click(view.Page(0), paramview::kSet);
         EXPECT_EQ(ui.GetText(view.Page(0), projpage::kScale), L"1.00000000");
     });
-    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"比例必须大于0!"});
     EXPECT_EQ(JobFile(), bytes);
     EXPECT_EQ(frame.job, job);
     EXPECT_EQ(ConverterState(frame.first), converter);
