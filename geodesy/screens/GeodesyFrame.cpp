@@ -9,6 +9,6 @@ std::atomic<IGeodesyFrame*> gFrame{nullptr};
 IGeodesyFrame* GeodesyFrame() {
     return gFrame.load();
 }
-void SetGeodesyFrame(IGeodesyFrame* frame) {
-    gFrame.store(frame);
+IGeodesyFrame* SetGeodesyFrame(IGeodesyFrame* frame) {
+    return gFrame.exchange(frame);
 }

@@ -28,4 +28,5 @@ public:
 
 // The registered frame, or null before the frame exists.
 IGeodesyFrame* GeodesyFrame();
-void SetGeodesyFrame(IGeodesyFrame* frame);
+// Registers `frame` and returns the one it replaces.
+IGeodesyFrame* SetGeodesyFrame(IGeodesyFrame* frame);

@@ -55,11 +55,6 @@ protected:
         DeviceRootTest::SetUp();
         InitCommonControls();
         WriteHostFile("Jobs/road/.keep", "");
-        SetGeodesyFrame(&frame);
-    }
-    void TearDown() override {
-        SetGeodesyFrame(nullptr);
-        DeviceRootTest::TearDown();
     }
     // Puts `record` in the job and on disk, as an opened job has it.
     void OpenJob(const CoordSysParams& record) {
@@ -78,5 +73,6 @@ protected:
     bool Enabled(CWnd& dlg, UINT id) { return dlg.GetDlgItem(static_cast<int>(id))->IsWindowEnabled(); }
 
     GeodesyFrameDouble frame;
+    ScopedHook<IGeodesyFrame*> frameHook{SetGeodesyFrame, &frame};
     CUiDriver ui;
 };
