@@ -7,7 +7,7 @@ bool CIniFile::WriteAntennaSection(const CString& folder, const CString& fileNam
                                    const AntennaRecord& record) {
     if (!Open(JoinDevicePath(folder, fileName), CFile::modeWrite)) return false;
     WriteRaw(L"\r\n");
-    WriteRaw(L"[" + record.receiverType + L"]\r\n");
+    WriteSection(record.receiverType);
     WriteString(L"AntennaType", record.AntennaType);
     WriteDouble(L"AntHgtFactor", record.AntHgtFactor);
     WriteDouble(L"GPSInstrumentHgt", record.GPSInstrumentHgt);

@@ -1,19 +1,13 @@
 #include "foundation/CIniFile.h"
 
 #include <string>
+#include "foundation/SettingsNumbers.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
-#include "platform/text/Numbers.h"
 
 namespace {
-// Older readers found the projection's base latitude by a substring search for "ProjectLat" in the
-// "szdProjectLat" line; callers still ask under the short name.
-const wchar_t* AliasOf(const CString& key) {
-    return key == L"ProjectLat" ? L"szdProjectLat" : nullptr;
-}
-
 // Calls f(line) for each line of the text, without its CR LF; stops when f returns true.
 template <typename F>
 bool ForEachLine(const std::wstring& text, F f) {
@@ -44,8 +38,12 @@ void CIniFile::WriteRaw(const CString& text) {
     writer_.Write(text);
 }
 
+void CIniFile::WriteSection(const CString& name) {
+    writer_.Write(L"[" + OnOneLine(name) + L"]\r\n");
+}
+
 void CIniFile::WriteString(const CString& key, const CString& value) {
-    writer_.Write(Format(L"%s=%s\r\n", key.c_str(), value.c_str()));
+    writer_.Write(Format(L"%s=%s\r\n", key.c_str(), OnOneLine(value).c_str()));
 }
 
 void CIniFile::WriteInt(const CString& key, int value) {
@@ -79,14 +77,13 @@ bool CIniFile::Load(const CString& path, UINT /*flags*/) {
 }
 
 bool CIniFile::FindValue(const CString& section, const CString& key, CString& value) const {
-    const wchar_t* alias = AliasOf(key);
     for (const CIniSection& s : sections_) {
         if (s.name != section) continue;
         const bool found = ForEachLine(s.body.str(), [&](std::wstring_view line) {
             const size_t eq = line.find(L'=');
             if (eq == std::wstring_view::npos) return false;
             const std::wstring_view lineKey = line.substr(0, eq);
-            if (lineKey != key.str() && !(alias && lineKey == alias)) return false;
+            if (lineKey != key.str()) return false;
             value = CString(line.substr(eq + 1));
             return true;
         });
@@ -101,16 +98,16 @@ bool CIniFile::GetString(const CString& section, const CString& key, CString& va
 
 bool CIniFile::GetInt(const CString& section, const CString& key, int& value) const {
     CString text;
-    if (!FindValue(section, key, text)) return false;
-    value = ToInt(text.c_str());
-    return true;
+    const std::optional<int32_t> number = FindValue(section, key, text) ? SettingsInt(text) : std::nullopt;
+    if (number) value = *number;
+    return number.has_value();
 }
 
 bool CIniFile::GetDouble(const CString& section, const CString& key, double& value) const {
     CString text;
-    if (!FindValue(section, key, text)) return false;
-    value = ToDouble(text.c_str());
-    return true;
+    const std::optional<double> number = FindValue(section, key, text) ? SettingsDouble(text) : std::nullopt;
+    if (number) value = *number;
+    return number.has_value();
 }
 
 int CIniFile::AddSection(const CIniSection& section) {

@@ -23,6 +23,9 @@ public:
     bool Open(const CString& path, UINT flags);
     bool Close();
     void WriteRaw(const CString& text);
+    // "[name]" on a line of its own. Values (and names) with CR or LF are written with blanks in
+    // their place, so that no value adds a line.
+    void WriteSection(const CString& name);
     void WriteString(const CString& key, const CString& value);
     void WriteInt(const CString& key, int value);
     void WriteDouble(const CString& key, double value);  // ten decimals
@@ -32,7 +35,7 @@ public:
     // Reads and splits the whole file; false (sections kept) when the path names no file.
     bool Load(const CString& path, UINT flags = 0);
     bool FindValue(const CString& section, const CString& key, CString& value) const;
-    // On false (no such key) the out value is left unchanged.
+    // On false (no such key, or a number its type cannot hold) the out value is left unchanged.
     bool GetString(const CString& section, const CString& key, CString& value) const;
     bool GetInt(const CString& section, const CString& key, int& value) const;
     bool GetDouble(const CString& section, const CString& key, double& value) const;

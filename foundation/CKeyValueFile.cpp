@@ -1,11 +1,11 @@
 #include "foundation/CKeyValueFile.h"
 
 #include <string>
+#include "foundation/SettingsNumbers.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
-#include "platform/text/Numbers.h"
 
 bool CKeyValueFile::OpenForWrite(const CString& path, UINT /*flags*/) {
     return writer_.BeginRewrite(path);
@@ -16,7 +16,7 @@ bool CKeyValueFile::Close() {
 }
 
 void CKeyValueFile::WriteString(const CString& key, const CString& value) {
-    writer_.Write(Format(L"[%s]%s\r\n", key.c_str(), value.c_str()));
+    writer_.Write(Format(L"[%s]%s\r\n", key.c_str(), OnOneLine(value).c_str()));
 }
 
 void CKeyValueFile::WriteInt(const CString& key, int value) {
@@ -58,14 +58,14 @@ bool CKeyValueFile::GetString(const CString& key, CString& value) const {
 
 bool CKeyValueFile::GetInt(const CString& key, int& value) const {
     const CString found = FindValue(key);
-    if (found.IsEmpty()) return false;
-    value = ToInt(found.c_str());
-    return true;
+    const std::optional<int32_t> number = found.IsEmpty() ? std::nullopt : SettingsInt(found);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 bool CKeyValueFile::GetDouble(const CString& key, double& value) const {
     const CString found = FindValue(key);
-    if (found.IsEmpty()) return false;
-    value = ToDouble(found.c_str());
-    return true;
+    const std::optional<double> number = found.IsEmpty() ? std::nullopt : SettingsDouble(found);
+    if (number) value = *number;
+    return number.has_value();
 }

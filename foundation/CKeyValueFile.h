@@ -21,7 +21,8 @@ public:
     // The text after "[key]" at the start of a line up to the next CR; empty when the key is
     // missing or its line has no CR.
     CString FindValue(const CString& key) const;
-    // On a missing or empty value the out value is left unchanged and the result is false.
+    // On a missing or empty value, or a number its type cannot hold, the out value is left
+    // unchanged and the result is false.
     bool GetString(const CString& key, CString& value) const;
     bool GetInt(const CString& key, int& value) const;
     bool GetDouble(const CString& key, double& value) const;

@@ -1,207 +1,121 @@
-#include "foundation/CIniFile.h"
-#include "foundation/IniFieldReader.h"
 #include "foundation/JobSettingsFiles.h"
-#include "platform/files/CFile.h"
-#include "platform/messages/MessageBox.h"
+#include "foundation/SettingsTable.h"
 #include "platform/text/Format.h"
 
 namespace {
 CString Indexed(const wchar_t* key, int index) {
     return Format(L"%s%d", key, index);
 }
+
+std::vector<SettingsKey> HeightFitKeys(HeightFitParams& h) {
+    std::vector<SettingsKey> keys = {Int(L"nNiheMode", h.nNiheMode, 0, kSwitch)};
+    // The coefficients can be tiny (1e-11 per square metre) yet matter kilometres away: ten
+    // decimals would lose them.
+    for (int i = 0; i < 6; ++i) keys.push_back(ExactDouble(Indexed(L"szdNiheA", i), h.szdNiheA[i], 0.0));
+    keys.push_back(Double(L"szdNiheX0", h.szdNiheX0, 0.0));
+    keys.push_back(Double(L"szdNiheY0", h.szdNiheY0, 0.0));
+    keys.push_back(Text(L"szConF", h.szConF, CString()));
+    return keys;
+}
+
+// Three slots; each key carries its slot's digit.
+std::vector<SettingsKey> CalibrationKeys(BaseCalibBlock& calib) {
+    std::vector<SettingsKey> keys;
+    for (int n = 0; n < 3; ++n) {
+        BaseCalibSlot& c = calib.slot[n];
+        keys.push_back(Double(Indexed(L"szdSx", n), c.szdSx, 0.0));
+        keys.push_back(Double(Indexed(L"szdSy", n), c.szdSy, 0.0));
+        keys.push_back(Double(Indexed(L"szdSh", n), c.szdSh, 0.0));
+        keys.push_back(Double(Indexed(L"szdKx", n), c.szdKx, 0.0));
+        keys.push_back(Double(Indexed(L"szdKy", n), c.szdKy, 0.0));
+        keys.push_back(Double(Indexed(L"szdKh", n), c.szdKh, 0.0));
+        keys.push_back(Double(Indexed(L"szdKAnh", n), c.szdKAnh, 0.0));
+    }
+    return keys;
+}
+
+SettingsTable CoordFileTable(CoordSysParams& p, const CString& version) {
+    ProjectionBlock& pr = p.projection;
+    SevenParamBlock& s = p.seven;
+    FourParamBlock& f = p.four;
+    HeightFitParams& h = p.heightFit;
+    BaseStationRec& b = p.base;
+    return {
+        {L"Soft Version", {Text(L"szVersion", p.szVersion, version)}},
+        {L"TuoQiu Par",
+         {
+             Text(L"szDatum", p.ellipsoid.szDatum, L"北京-54"),
+             Double(L"szdDa", p.ellipsoid.szdDa, 6378245.0, kPositive),
+             Double(L"szdDf", p.ellipsoid.szdDf, 298.3, kPositive),
+         },
+         2},
+        {L"Project Par",
+         {
+             Int(L"nTouYin", pr.nTouYin, 0, Between(0, 4)),
+             Double(L"szdCenter", pr.szdCenter, 0.0),
+             Int(L"szlTx", pr.szlTx, 0),
+             Int(L"szlTy", pr.szlTy, 500000),
+             Double(L"szdTk", pr.szdTk, 1.0),
+             Double(L"szdTlon", pr.szdTlon, 0.0),
+             Double(L"szdTHigh", pr.szdTHigh, 0.0),
+             Double(L"szdProjectLat", pr.ProjectLat, 0.0),
+         }},
+        {L"Seven Par",
+         {
+             Int(L"nSevenPar", s.nSevenPar, 0, kSwitch),
+             Double(L"szddx", s.szddx, 0.0),
+             Double(L"szddy", s.szddy, 0.0),
+             Double(L"szddz", s.szddz, 0.0),
+             Double(L"szdWx", s.szdWx, 0.0),
+             Double(L"szdWy", s.szdWy, 0.0),
+             Double(L"szdWz", s.szdWz, 0.0),
+             Double(L"szddK", s.szddK, 0.0),
+         }},
+        // A new job's four-parameter scale is 0.0 (the transformation is off); only a file that
+        // lacks the key reads it as 1.0.
+        {L"Four Par",
+         {
+             Int(L"nDifang", f.nDifang, 0, kSwitch),
+             Double(L"szdCx1", f.szdCx1, 0.0),
+             Double(L"szdCy1", f.szdCy1, 0.0),
+             Double(L"szdCa1", f.szdCa1, 0.0),
+             Double(L"szdCk1", f.szdCk1, 1.0, 0.0, kFinite),
+         }},
+        {L"Nihe Par", HeightFitKeys(h)},
+        {L"Adjust Par",
+         {
+             Int(L"UseNum", p.adjust.UseNum, 0, Between(0, 2)),
+             Double(L"szdAdjustX", p.adjust.szdAdjustX, 0.0),
+             Double(L"szdAdjustY", p.adjust.szdAdjustY, 0.0),
+             Double(L"szdAdjustH", p.adjust.szdAdjustH, 0.0),
+         }},
+        {L"Base Information",
+         {
+             Double(L"szdBasePX", b.szdBasePX, 0.0, -2327589.193, kFinite),
+             Double(L"szdBasePY", b.szdBasePY, 0.0, 5387652.126, kFinite),
+             Double(L"szdBasePH", b.szdBasePH, 0.0, 2488947.802, kFinite),
+             Double(L"szdBaseLat", b.szdBaseLat, 0.0, 23.07115488, kFinite),
+             Double(L"szdBaseLon", b.szdBaseLon, 0.0, 113.21556238, kFinite),
+             Double(L"szdBaseHgt", b.szdBaseHgt, 0.0, 35.0, kFinite),
+             Double(L"szdBaseX", b.szdBaseX, 0.0, 2558000.0, kFinite),
+             Double(L"szdBaseY", b.szdBaseY, 0.0, 435000.0, kFinite),
+             Double(L"szdBaseH", b.szdBaseH, 0.0, 35.0, kFinite),
+             Text(L"szBaseStationID", b.szBaseStationID, L"XXXX", L"0000"),
+         }},
+        {L"Adjust Coordinate", CalibrationKeys(p.calib)},
+    };
+}
 }  // namespace
 
-bool JobSettingsFiles::ReadCoordParams(CoordSysParams& p) const {
-    CIniFile file;
-    if (!file.Load(paths_.coordFile, CFile::modeRead)) {
-        AfxMessageBox(L"读qza文件错误,请检查错误!", MB_ICONINFORMATION | MB_OK);
-        return false;
-    }
-    IniFieldReader(file, L"Soft Version").Read(L"szVersion", p.szVersion, version_);
-
-    const IniFieldReader tuoQiu(file, L"TuoQiu Par");
-    tuoQiu.Read(L"szDatum", p.ellipsoid.szDatum, L"北京-54");
-    tuoQiu.Read(L"szdDa", p.ellipsoid.szdDa, 6378245.0);
-    tuoQiu.Read(L"szdDf", p.ellipsoid.szdDf, 298.3);
-
-    ProjectionBlock& pr = p.projection;
-    const IniFieldReader project(file, L"Project Par");
-    project.Read(L"nTouYin", pr.nTouYin, 0);
-    project.Read(L"szdCenter", pr.szdCenter, 0.0);
-    project.Read(L"szlTx", pr.szlTx, 0);
-    project.Read(L"szlTy", pr.szlTy, 500000);
-    project.Read(L"szdTk", pr.szdTk, 1.0);
-    project.Read(L"szdTlon", pr.szdTlon, 0.0);
-    project.Read(L"szdTHigh", pr.szdTHigh, 0.0);
-    project.Read(L"ProjectLat", pr.ProjectLat, 0.0);
-
-    SevenParamBlock& s = p.seven;
-    const IniFieldReader seven(file, L"Seven Par");
-    seven.Read(L"nSevenPar", s.nSevenPar, 0);
-    seven.Read(L"szddx", s.szddx, 0.0);
-    seven.Read(L"szddy", s.szddy, 0.0);
-    seven.Read(L"szddz", s.szddz, 0.0);
-    seven.Read(L"szdWx", s.szdWx, 0.0);
-    seven.Read(L"szdWy", s.szdWy, 0.0);
-    seven.Read(L"szdWz", s.szdWz, 0.0);
-    seven.Read(L"szddK", s.szddK, 0.0);
-
-    FourParamBlock& f = p.four;
-    const IniFieldReader four(file, L"Four Par");
-    four.Read(L"nDifang", f.nDifang, 0);
-    four.Read(L"szdCx1", f.szdCx1, 0.0);
-    four.Read(L"szdCy1", f.szdCy1, 0.0);
-    four.Read(L"szdCa1", f.szdCa1, 0.0);
-    four.Read(L"szdCk1", f.szdCk1, 1.0);
-
-    HeightFitParams& h = p.heightFit;
-    const IniFieldReader nihe(file, L"Nihe Par");
-    nihe.Read(L"nNiheMode", h.nNiheMode, 0);
-    for (int i = 0; i < 6; ++i) nihe.Read(Indexed(L"szdNiheA", i), h.szdNiheA[i], 0.0);
-    nihe.Read(L"szdNiheX0", h.szdNiheX0, 0.0);
-    nihe.Read(L"szdNiheY0", h.szdNiheY0, 0.0);
-    nihe.Read(L"szConF", h.szConF, CString());
-
-    const IniFieldReader adjust(file, L"Adjust Par");
-    adjust.Read(L"UseNum", p.adjust.UseNum, 0);
-    adjust.Read(L"szdAdjustX", p.adjust.szdAdjustX, 0.0);
-    adjust.Read(L"szdAdjustY", p.adjust.szdAdjustY, 0.0);
-    adjust.Read(L"szdAdjustH", p.adjust.szdAdjustH, 0.0);
-
-    BaseStationRec& b = p.base;
-    const IniFieldReader base(file, L"Base Information");
-    base.Read(L"szdBasePX", b.szdBasePX, 0.0);
-    base.Read(L"szdBasePY", b.szdBasePY, 0.0);
-    base.Read(L"szdBasePH", b.szdBasePH, 0.0);
-    base.Read(L"szdBaseLat", b.szdBaseLat, 0.0);
-    base.Read(L"szdBaseLon", b.szdBaseLon, 0.0);
-    base.Read(L"szdBaseHgt", b.szdBaseHgt, 0.0);
-    base.Read(L"szdBaseX", b.szdBaseX, 0.0);
-    base.Read(L"szdBaseY", b.szdBaseY, 0.0);
-    base.Read(L"szdBaseH", b.szdBaseH, 0.0);
-    base.Read(L"szBaseStationID", b.szBaseStationID, L"XXXX");
-
-    const IniFieldReader calib(file, L"Adjust Coordinate");
-    for (int n = 0; n < 3; ++n) {
-        BaseCalibSlot& c = p.calib.slot[n];
-        calib.Read(Indexed(L"szdSx", n), c.szdSx, 0.0);
-        calib.Read(Indexed(L"szdSy", n), c.szdSy, 0.0);
-        calib.Read(Indexed(L"szdSh", n), c.szdSh, 0.0);
-        calib.Read(Indexed(L"szdKx", n), c.szdKx, 0.0);
-        calib.Read(Indexed(L"szdKy", n), c.szdKy, 0.0);
-        calib.Read(Indexed(L"szdKh", n), c.szdKh, 0.0);
-        calib.Read(Indexed(L"szdKAnh", n), c.szdKAnh, 0.0);
-    }
-    return true;
+bool JobSettingsFiles::ReadCoordParams(CoordSysParams& params) const {
+    return ReadSettingsFile(paths_.coordFile, CoordFileTable(params, version_), L"读qza文件错误,请检查错误!");
 }
 
-void JobSettingsFiles::DefaultCoordParams(CoordSysParams& p) const {
-    p.Reset();
-    p.szVersion = version_;
-    p.ellipsoid = {L"北京-54", 6378245.0, 298.3};
-    p.projection.szlTy = 500000;
-    p.projection.szdTk = 1.0;
-    // A new job's four-parameter scale is 0.0 (the transformation is off); only a file that lacks
-    // the key reads it as 1.0.
-    p.four.szdCk1 = 0.0;
-    p.base = {-2327589.193, 5387652.126, 2488947.802, 23.07115488, 113.21556238,
-              35.0,         2558000.0,   435000.0,    35.0,        L"0000"};
+void JobSettingsFiles::DefaultCoordParams(CoordSysParams& params) const {
+    FillFreshSettings(CoordFileTable(params, version_));
 }
 
-bool JobSettingsFiles::WriteCoordParams(CoordSysParams p) const {
-    CIniFile f;
-    bool written = f.Open(paths_.coordFile, CFile::modeCreate | CFile::modeWrite);
-    if (written) {
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Soft Version]\r\n");
-        f.WriteString(L"szVersion", p.szVersion);
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"\r\n");
-
-        f.WriteRaw(L"[TuoQiu Par]\r\n");
-        f.WriteString(L"szDatum", p.ellipsoid.szDatum);
-        f.WriteDouble(L"szdDa", p.ellipsoid.szdDa);
-        f.WriteDouble(L"szdDf", p.ellipsoid.szdDf);
-
-        const ProjectionBlock& pr = p.projection;
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Project Par]\r\n");
-        f.WriteInt(L"nTouYin", pr.nTouYin);
-        f.WriteDouble(L"szdCenter", pr.szdCenter);
-        f.WriteInt(L"szlTx", pr.szlTx);
-        f.WriteInt(L"szlTy", pr.szlTy);
-        f.WriteDouble(L"szdTk", pr.szdTk);
-        f.WriteDouble(L"szdTlon", pr.szdTlon);
-        f.WriteDouble(L"szdTHigh", pr.szdTHigh);
-        f.WriteDouble(L"szdProjectLat", pr.ProjectLat);
-
-        const SevenParamBlock& s = p.seven;
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Seven Par]\r\n");
-        f.WriteInt(L"nSevenPar", s.nSevenPar);
-        f.WriteDouble(L"szddx", s.szddx);
-        f.WriteDouble(L"szddy", s.szddy);
-        f.WriteDouble(L"szddz", s.szddz);
-        f.WriteDouble(L"szdWx", s.szdWx);
-        f.WriteDouble(L"szdWy", s.szdWy);
-        f.WriteDouble(L"szdWz", s.szdWz);
-        f.WriteDouble(L"szddK", s.szddK);
-
-        const FourParamBlock& four = p.four;
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Four Par]\r\n");
-        f.WriteInt(L"nDifang", four.nDifang);
-        f.WriteDouble(L"szdCx1", four.szdCx1);
-        f.WriteDouble(L"szdCy1", four.szdCy1);
-        f.WriteDouble(L"szdCa1", four.szdCa1);
-        f.WriteDouble(L"szdCk1", four.szdCk1);
-
-        // The fit's coefficients can be tiny (1e-11 per square metre) yet matter kilometres away:
-        // ten decimals would lose them.
-        const HeightFitParams& h = p.heightFit;
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Nihe Par]\r\n");
-        f.WriteInt(L"nNiheMode", h.nNiheMode);
-        for (int i = 0; i < 6; ++i) f.WriteDoubleRoundTrip(Indexed(L"szdNiheA", i), h.szdNiheA[i]);
-        f.WriteDouble(L"szdNiheX0", h.szdNiheX0);
-        f.WriteDouble(L"szdNiheY0", h.szdNiheY0);
-        f.WriteString(L"szConF", h.szConF);
-
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Adjust Par]\r\n");
-        f.WriteInt(L"UseNum", p.adjust.UseNum);
-        f.WriteDouble(L"szdAdjustX", p.adjust.szdAdjustX);
-        f.WriteDouble(L"szdAdjustY", p.adjust.szdAdjustY);
-        f.WriteDouble(L"szdAdjustH", p.adjust.szdAdjustH);
-
-        const BaseStationRec& b = p.base;
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Base Information]\r\n");
-        f.WriteDouble(L"szdBasePX", b.szdBasePX);
-        f.WriteDouble(L"szdBasePY", b.szdBasePY);
-        f.WriteDouble(L"szdBasePH", b.szdBasePH);
-        f.WriteDouble(L"szdBaseLat", b.szdBaseLat);
-        f.WriteDouble(L"szdBaseLon", b.szdBaseLon);
-        f.WriteDouble(L"szdBaseHgt", b.szdBaseHgt);
-        f.WriteDouble(L"szdBaseX", b.szdBaseX);
-        f.WriteDouble(L"szdBaseY", b.szdBaseY);
-        f.WriteDouble(L"szdBaseH", b.szdBaseH);
-        f.WriteString(L"szBaseStationID", b.szBaseStationID);
-
-        f.WriteRaw(L"\r\n");
-        f.WriteRaw(L"[Adjust Coordinate]\r\n");
-        for (int n = 0; n < 3; ++n) {
-            const BaseCalibSlot& c = p.calib.slot[n];
-            f.WriteDouble(Indexed(L"szdSx", n), c.szdSx);
-            f.WriteDouble(Indexed(L"szdSy", n), c.szdSy);
-            f.WriteDouble(Indexed(L"szdSh", n), c.szdSh);
-            f.WriteDouble(Indexed(L"szdKx", n), c.szdKx);
-            f.WriteDouble(Indexed(L"szdKy", n), c.szdKy);
-            f.WriteDouble(Indexed(L"szdKh", n), c.szdKh);
-            f.WriteDouble(Indexed(L"szdKAnh", n), c.szdKAnh);
-        }
-        written = f.Close();
-    }
-    if (!written) AfxMessageBox(L"创建qza文件错误,请检查错误!", MB_ICONINFORMATION | MB_OK);
-    return written;
+bool JobSettingsFiles::WriteCoordParams(CoordSysParams params) const {
+    return WriteSettingsFile(paths_.coordFile, CoordFileTable(params, version_),
+                             L"创建qza文件错误,请检查错误!");
 }

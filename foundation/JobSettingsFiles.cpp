@@ -13,7 +13,7 @@ bool JobSettingsFiles::WriteAntennaFile(const CString& folder, const CString& fi
     CIniFile file;
     if (!file.Open(JoinDevicePath(folder, fileName), CFile::modeCreate | CFile::modeWrite)) return false;
     file.WriteRaw(L"\r\n");
-    file.WriteRaw(L"[123456789]\r\n");
+    file.WriteSection(L"123456789");
     file.WriteString(L"AntennaType", L"123456789");
     file.WriteString(L"AntHgtFactor", L"0");
     file.WriteString(L"GPSInstrumentHgt", L"0");

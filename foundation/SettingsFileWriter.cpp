@@ -4,6 +4,12 @@
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 
+CString OnOneLine(CString value) {
+    value.Replace(L'\r', L' ');
+    value.Replace(L'\n', L' ');
+    return value;
+}
+
 bool SettingsFileWriter::BeginRewrite(const CString& path) {
     mode_ = Mode::Failed;
     bytes_.clear();

@@ -5,6 +5,9 @@
 #include <string>
 #include "platform/text/CString.h"
 
+// A value with its CR and LF replaced by blanks: a value never adds a line to a settings file.
+CString OnOneLine(CString value);
+
 class SettingsFileWriter {
 public:
     // Whole-file rewrite: false when the target cannot be written (its folder is missing or the

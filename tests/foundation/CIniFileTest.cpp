@@ -46,13 +46,6 @@ TEST_F(CIniFileTest, KeysMatchExactlyNotAsSubstrings) {
     EXPECT_FALSE(file.GetInt(L"B", L"BC", n));
 }
 
-TEST_F(CIniFileTest, ProjectLatFindsTheSzdProjectLatLine) {
-    const CIniFile file = LoadText(L"[Project Par]\r\nszdTHigh=5.0\r\nszdProjectLat=22.5\r\n");
-    double lat = 0.0;
-    EXPECT_TRUE(file.GetDouble(L"Project Par", L"ProjectLat", lat));
-    EXPECT_EQ(lat, 22.5);
-}
-
 TEST_F(CIniFileTest, SectionsOfTheSameNameAreSearchedInFileOrder) {
     const CIniFile file = LoadText(L"[S]\r\na=1\r\n[T]\r\nb=9\r\n[S]\r\na=2\r\nb=3\r\n");
     int a = 0, b = 0;

@@ -68,3 +68,25 @@ TEST_F(CKeyValueFileTest, AWriteIntoAMissingFolderFailsUpToItsClose) {
     EXPECT_FALSE(writer.Close());
     EXPECT_FALSE(std::filesystem::exists(root_ / "NoSuchJob"));
 }
+
+TEST_F(CKeyValueFileTest, ALineBreakInAValueAddsNoKeyAndNumbersMustFitTheirType) {
+    CKeyValueFile writer;
+    ASSERT_TRUE(writer.Open(L"\\qzrecauto", CFile::modeCreate | CFile::modeWrite));
+    writer.WriteString(L"Code", L"A\r\n[QZRecSaveFormat]6");
+    writer.WriteInt(L"QZRecSaveFormat", 2);
+    ASSERT_TRUE(writer.Close());
+    EXPECT_EQ(ReadHostFile("qzrecauto"), "[Code]A  [QZRecSaveFormat]6\r\n[QZRecSaveFormat]2\r\n");
+
+    WriteHostFile("numbers", "[big]99999999999999\r\n[max]2147483647\r\n[inf]inf\r\n[huge]1e999\r\n");
+    CKeyValueFile reader;
+    ASSERT_TRUE(reader.Open(L"\\numbers", CFile::modeRead));
+    int n = 5;
+    EXPECT_FALSE(reader.GetInt(L"big", n));
+    EXPECT_EQ(n, 5);
+    EXPECT_TRUE(reader.GetInt(L"max", n));
+    EXPECT_EQ(n, 2147483647);
+    double d = 1.5;
+    EXPECT_FALSE(reader.GetDouble(L"inf", d));
+    EXPECT_FALSE(reader.GetDouble(L"huge", d));
+    EXPECT_EQ(d, 1.5);
+}

@@ -224,3 +224,89 @@ TEST_F(JobSettingsTest, AFailedRewriteLeavesTheOldFileWhole) {
         EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "qzsys.sys") << entry.path();
     }
 }
+
+TEST_F(JobSettingsTest, ALineBreakInAValueCannotAddAKey) {
+    GeneralSettingsBlock general = FilledJob();
+    general.connection.szLastPtCode = L"A\r\n[Radio Par]\r\nnModuleType=7";
+    ASSERT_TRUE(job_.WriteJobParams(general));
+    GeneralSettingsBlock back;
+    ASSERT_TRUE(job_.ReadJobParams(back));
+    EXPECT_EQ(back.dataLink.nModuleType, 1);
+    EXPECT_EQ(back.connection.szLastPtCode, L"A  [Radio Par]  nModuleType=7");
+}
+
+// A value the key cannot take reads as the key's "missing" default; the value just inside each
+// bound reads as written. Each case reads a file holding the one key and writes it back.
+TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
+    struct Case {
+        const char* file;
+        const char* section;
+        const char* key;
+        const char* value;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"sys", "System", "nGPSOEMType", "-1", "1"},
+        {"sys", "System", "nGPSOEMType", "0", "0"},
+        {"sys", "System", "nGPSOEMType", "5", "5"},
+        {"sys", "System", "nGPSOEMType", "6", "1"},
+        {"sys", "System", "nGPSOEMType", "2147483647", "1"},
+        {"qzs", "General Par", "nTimeZone", "99999999999999", "8"},
+        {"qzs", "General Par", "nTimeZone", "-13", "8"},
+        {"qzs", "General Par", "nTimeZone", "-12", "-12"},
+        {"qzs", "General Par", "nTimeZone", "14", "14"},
+        {"qzs", "General Par", "nTimeZone", "15", "8"},
+        {"qzs", "General Par", "nPort", "2", "2"},
+        {"qzs", "General Par", "nPort", "3", "1"},
+        {"qzs", "General Par", "nComBaud", "0", "57600"},
+        {"qzs", "General Par", "nComBaud", "299", "57600"},
+        {"qzs", "General Par", "nComBaud", "300", "300"},
+        {"qzs", "General Par", "nInputCom", "0", "7"},
+        {"qzs", "General Par", "nInputCom", "1", "1"},
+        {"qzs", "General Par", "nInputCom", "255", "255"},
+        {"qzs", "General Par", "nInputCom", "256", "7"},
+        {"qzs", "General Par", "dRmshLimit", "-0.001", "0.0000000000"},
+        {"qzs", "General Par", "dRmshLimit", "0.001", "0.0010000000"},
+        {"qzs", "General Par", "dPDOPLimit", "inf", "5.0000000000"},
+        {"qzs", "General Par", "dPDOPLimit", "1e999", "5.0000000000"},
+        {"qzs", "Radio Par", "nModuleType", "3", "0"},
+        {"qzs", "Radio Par", "dGSMSendDisInterval", "-NaN", "1000.0000000000"},
+        {"qzs", "DataSave Par", "nShowSurveyPoint", "-2", "0"},
+        {"qzs", "DataSave Par", "nShowSurveyPoint", "-1", "-1"},
+        {"qzs", "DataSave Par", "nSmoothSecond", "0", "1"},
+        {"qzs", "DataSave Par", "nAutoSaveTime", "0", "5"},
+        {"qzs", "DataSave Par", "nAutoSaveTime", "1", "1"},
+        {"qza", "TuoQiu Par", "szdDa", "0", "6378245.0000000000"},
+        {"qza", "TuoQiu Par", "szdDa", "-6378137", "6378245.0000000000"},
+        {"qza", "TuoQiu Par", "szdDa", "inf", "6378245.0000000000"},
+        {"qza", "TuoQiu Par", "szdDa", "6378137", "6378137.0000000000"},
+        {"qza", "Project Par", "nTouYin", "4", "4"},
+        {"qza", "Project Par", "nTouYin", "5", "0"},
+        {"qza", "Project Par", "szlTy", "2147483647", "2147483647"},
+        {"qza", "Project Par", "szlTy", "2147483648", "500000"},
+        {"qza", "Project Par", "szlTy", "-2147483648", "-2147483648"},
+        {"qza", "Base Information", "szdBaseX", "-inf", "0.0000000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        const std::string path = c.file == std::string("sys")
+                                     ? "Program Files/qzsys.sys"
+                                     : std::string("Program Files/Jobs/vorna/vorna.") + c.file;
+        WriteHostFile(path, std::string("\r\n[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n");
+        if (c.file == std::string("sys")) {
+            LastFilesRecord record;
+            ASSERT_TRUE(job_.ReadSystemFile(record));
+            ASSERT_TRUE(job_.WriteSystemFile(record));
+        } else if (c.file == std::string("qzs")) {
+            GeneralSettingsBlock block;
+            ASSERT_TRUE(job_.ReadJobParams(block));
+            ASSERT_TRUE(job_.WriteJobParams(block));
+        } else {
+            CoordSysParams params;
+            ASSERT_TRUE(job_.ReadCoordParams(params));
+            ASSERT_TRUE(job_.WriteCoordParams(params));
+        }
+        const std::string line = std::string("\r\n") + c.key + "=" + c.written + "\r\n";
+        EXPECT_NE(ReadHostFile(path).find(line), std::string::npos);
+    }
+}
