@@ -1,26 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <vector>
 #include "foundation/CGpsState.h"
-#include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
-#include "foundation/LastFilesRecord.h"
-#include "foundation/MapMarker.h"
 #include "foundation/PointRecord.h"
 #include "foundation/SurveyPointRec.h"
 #include "foundation/TowerRec.h"
-
-TEST(PointRecords, DefaultPointSurvivesARoundTripThroughAList) {
-    std::vector<PointRecord> list;
-    list.push_back(PointRecord{});
-    const PointRecord back = list.front();
-    EXPECT_TRUE(back.name.IsEmpty());
-    EXPECT_TRUE(back.code.IsEmpty());
-    EXPECT_EQ(back.x, 0.0);
-    EXPECT_EQ(back.y, 0.0);
-    EXPECT_EQ(back.h, 0.0);
-    EXPECT_EQ(back.flag, 0);
-}
 
 TEST(PointRecords, LinePointAssignmentCopiesMileageAndFlag) {
     LinePointRec a;
@@ -58,15 +42,6 @@ TEST(PointRecords, TowerCopyKeepsFoundationNamesAndResetClearsThem) {
     EXPECT_EQ(tower.distance, 0.0);
     EXPECT_EQ(tower.direction, 0.0);
     EXPECT_EQ(tower.param3, 0.0);
-}
-
-TEST(PointRecords, MapMarkerPixelsStartAtZero) {
-    TowerMarkerSet set;
-    for (const MapMarker& m : set.markers) {
-        EXPECT_EQ(m.x, 0);
-        EXPECT_EQ(m.y, 0);
-        EXPECT_EQ(m.tag, 0);
-    }
 }
 
 TEST(PointRecords, SurveyPointResetClearsEveryFieldIncludingNestedTexts) {
@@ -126,43 +101,6 @@ TEST(GpsState, ResetClearsFieldsButKeepsSatelliteUsedFlags) {
     EXPECT_EQ(s.gloUsedList[0], 0);
 }
 
-TEST(GpsState, CopyTakesAllSatelliteEntriesAndIndependentTexts) {
-    CGpsState s;
-    for (int i = 0; i < CGpsState::kMaxSatellites; ++i) {
-        s.gpsSatellites[i] = {i + 1, i, 2 * i, 40, i % 2};
-        s.gloSatellites[i] = {i + 38, i, 3 * i, 35, 1 - i % 2};
-    }
-    s.baseId = L"0001";
-    s.modelText = L"R8";
-    CGpsState copy;
-    copy = s;
-    s.baseId = L"0002";
-    EXPECT_EQ(copy.baseId, L"0001");
-    EXPECT_EQ(copy.modelText, L"R8");
-    for (int i = 0; i < CGpsState::kMaxSatellites; ++i) {
-        EXPECT_EQ(copy.gpsSatellites[i].number, i + 1);
-        EXPECT_EQ(copy.gpsSatellites[i].used, i % 2);
-        EXPECT_EQ(copy.gloSatellites[i].azimuth, 3 * i);
-        EXPECT_EQ(copy.gloSatellites[i].used, 1 - i % 2);
-    }
-    copy = copy;
-    EXPECT_EQ(copy.modelText, L"R8");
-}
-
-TEST(SettingsRecords, CoordSysParamsCopiesOwnTheirTexts) {
-    CoordSysParams a;
-    a.ellipsoid.szDatum = L"北京-54";
-    a.heightFit.szdNiheA[5] = 4.7e-11;
-    CoordSysParams b = a;
-    b.ellipsoid.szDatum = L"WGS-84";
-    EXPECT_EQ(a.ellipsoid.szDatum, L"北京-54");
-    EXPECT_EQ(b.heightFit.szdNiheA[5], 4.7e-11);
-    a.Reset();
-    EXPECT_TRUE(a.ellipsoid.szDatum.IsEmpty());
-    EXPECT_EQ(a.heightFit.szdNiheA[5], 0.0);
-    EXPECT_EQ(a.calib.slot[2].szdKAnh, 0.0);
-}
-
 TEST(SettingsRecords, GeneralSettingsResetClearsTheNetworkModuleTexts) {
     GeneralSettingsBlock g;
     g.dataLink.net.server = L"120.1.2.3";
@@ -174,23 +112,4 @@ TEST(SettingsRecords, GeneralSettingsResetClearsTheNetworkModuleTexts) {
     EXPECT_TRUE(g.dataLink.net.text9.IsEmpty());
     EXPECT_EQ(g.dataLink.radioChannel, 0);
     EXPECT_EQ(g.recordSave.nPtType, 0);
-}
-
-TEST(SettingsRecords, LastFilesRecordAssignmentCopiesEveryField) {
-    LastFilesRecord a;
-    a.szIniFile = L"\\Jobs\\线路[1]\\a.qzs";
-    a.szDataFile = L"a.xyh";
-    a.szLastSaveName = L"Pt9";
-    a.lastNames = {L"J3", L"Z4", L"5"};
-    a.nGPSOEMType = 5;
-    LastFilesRecord b;
-    b = a;
-    a.Reset();
-    EXPECT_EQ(b.szIniFile, L"\\Jobs\\线路[1]\\a.qzs");
-    EXPECT_EQ(b.szDataFile, L"a.xyh");
-    EXPECT_EQ(b.szLastSaveName, L"Pt9");
-    EXPECT_EQ(b.lastNames.second, L"Z4");
-    EXPECT_EQ(b.nGPSOEMType, 5);
-    EXPECT_TRUE(a.lastNames.third.IsEmpty());
-    EXPECT_EQ(a.nGPSOEMType, 0);
 }
