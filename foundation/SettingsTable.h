@@ -93,6 +93,7 @@ inline SettingsKey Text(const CString& key, CString& field, const CString& value
     return Text(key, field, value, value);
 }
 
+// Sets every key's field to its new-file value.
 void FillFreshSettings(const SettingsTable& table);
 
 // Whole files. A failure is shown to the user with the given message and returned; a file that
