@@ -1,14 +1,20 @@
 #include "platform/display/x11/X11Display.h"
 
+#include <errno.h>
 #include <fcntl.h>
+#include <langinfo.h>
 #include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
 
 #include "platform/display/x11/X11Keys.h"
+#include "platform/messages/Messages.h"
 #include "platform/text/CodePage.h"
 #include "platform/threads/UiThread.h"
 #include "platform/ui/Desktop.h"
@@ -17,21 +23,44 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+// Told on the UI thread that the X server has gone: the program says so and ends with status 1. Ending
+// between two messages of the UI thread (which writes the user's files) never cuts a write short; the
+// window objects are not torn down, since they would draw on the dead connection.
+class CDisplayLossNotice final : public IMessageTarget {
+public:
+    CDisplayLossNotice() : hwnd(RegisterMessageTarget(this)) {}
+    ~CDisplayLossNotice() override { UnregisterMessageTarget(hwnd); }
+    LRESULT HandleMessage(UINT, WPARAM, LPARAM) override {
+        std::fflush(nullptr);
+        std::fprintf(stderr, "%s: X display lost\n", program_invocation_short_name);
+        _exit(1);
+    }
+    const HWND hwnd;
+};
+
 struct CX11Display::Connection {
     Display* display = nullptr;
     Window window = 0;
     GC gc = nullptr;
     XImage* image = nullptr;
+    XIM inputMethod = nullptr;
+    XIC inputContext = nullptr;
     Atom deleteWindow = 0;
     // Another client destroyed the window (no window manager sends the close request then).
     std::atomic<bool> windowGone = false;
+    // The connection broke. Xlib then keeps its display lock for the thread that met the break, so
+    // no other thread may call it again: every Xlib call checks this under the display's mutex.
+    std::atomic<bool> lost = false;
+    CDisplayLossNotice lossNotice;
     // Where the visual wants red, green and blue.
     int redShift = 16;
     int greenShift = 8;
     int blueShift = 0;
 
     ~Connection() {
-        if (!display) return;
+        if (!display || lost) return;
+        if (inputContext) XDestroyIC(inputContext);
+        if (inputMethod) XCloseIM(inputMethod);
         if (image) {
             image->data = nullptr;  // the pixels belong to the display object
             XDestroyImage(image);
@@ -47,6 +76,36 @@ int ShiftOf(unsigned long mask) {
     return mask ? std::countr_zero(mask) : 0;
 }
 
+// Xlib's own report of a broken connection is replaced by the loss notice.
+int QuietIoError(Display*) {
+    return 0;
+}
+
+// Runs on whichever thread met the break, in place of Xlib's exit() there: the UI thread is told and
+// ends the program.
+void OnConnectionLost(Display*, void* data) {
+    auto* x = static_cast<CX11Display::Connection*>(data);
+    x->lost = true;
+    PostMessage(x->lossNotice.hwnd, WM_NULL, 0, 0);
+}
+
+// The desktop's input method when it has one, else Xlib's own, which turns the key symbol of any
+// character into that character. Both hand over text in the locale's encoding: make that UTF-8.
+void OpenInputMethod(CX11Display::Connection& x) {
+    const char* locale = std::setlocale(LC_CTYPE, "");
+    if (!locale || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0 || !XSupportsLocale())
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    XSetLocaleModifiers("");
+    x.inputMethod = XOpenIM(x.display, nullptr, nullptr, nullptr);
+    if (!x.inputMethod) {
+        XSetLocaleModifiers("@im=none");
+        x.inputMethod = XOpenIM(x.display, nullptr, nullptr, nullptr);
+    }
+    if (!x.inputMethod) return;
+    x.inputContext = XCreateIC(x.inputMethod, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                               XNClientWindow, x.window, XNFocusWindow, x.window, nullptr);
+}
+
 }  // namespace
 
 std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const std::wstring& title,
@@ -60,6 +119,8 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     x->display = XOpenDisplay(displayName);
     if (!x->display) return nullptr;
     Display* d = x->display;
+    XSetIOErrorHandler(QuietIoError);
+    XSetIOErrorExitHandler(d, OnConnectionLost, x.get());
     const int screen = DefaultScreen(d);
     Visual* visual = DefaultVisual(d, screen);
     const int depth = DefaultDepth(d, screen);
@@ -85,9 +146,12 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
                     static_cast<int>(name.size()));
     x->deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, x->window, &x->deleteWindow, 1);
+    OpenInputMethod(*x);
+    long inputMethodEvents = 0;
+    if (x->inputContext) XGetICValues(x->inputContext, XNFilterEvents, &inputMethodEvents, nullptr);
     XSelectInput(d, x->window,
                  ExposureMask | StructureNotifyMask | ButtonPressMask | ButtonReleaseMask |
-                     Button1MotionMask | KeyPressMask | KeyReleaseMask);
+                     Button1MotionMask | KeyPressMask | KeyReleaseMask | FocusChangeMask | inputMethodEvents);
     x->gc = XCreateGC(d, x->window, 0, nullptr);
     x->image =
         XCreateImage(d, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height, 32, 0);
@@ -155,7 +219,7 @@ void CX11Display::Present(const CRect& dirty) {
     const CRect area = dirty & CRect(0, 0, kScreenWidth, kScreenHeight);
     if (area.IsRectEmpty()) return;
     std::lock_guard lock(imageMutex_);
-    if (x_->windowGone) return;
+    if (x_->windowGone || x_->lost) return;
     ScaleIntoImage(area);
     PutImage(CRect(area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_));
 }
@@ -164,53 +228,13 @@ void CX11Display::ReadEvents() {
     Display* d = x_->display;
     pollfd fds[2] = {{ConnectionNumber(d), POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
     for (;;) {
-        while (XPending(d)) {
-            XEvent event;
-            XNextEvent(d, &event);
-            CDesktop& desktop = CDesktop::Get();
-            switch (event.type) {
-                case Expose: {
-                    std::lock_guard lock(imageMutex_);
-                    if (x_->windowGone) break;
-                    const XExposeEvent& e = event.xexpose;
-                    PutImage(CRect(e.x, e.y, e.x + e.width, e.y + e.height));
-                    break;
-                }
-                case ButtonPress:
-                case ButtonRelease:
-                    if (event.xbutton.button == Button1)
-                        desktop.QueueInput({event.type == ButtonPress ? InputEvent::Kind::kMouseDown
-                                                                      : InputEvent::Kind::kMouseUp,
-                                            event.xbutton.x / scale_, event.xbutton.y / scale_});
-                    break;
-                case MotionNotify:
-                    desktop.QueueInput(
-                        {InputEvent::Kind::kMouseMove, event.xmotion.x / scale_, event.xmotion.y / scale_});
-                    break;
-                case KeyPress:
-                case KeyRelease: {
-                    char text[8] = {};
-                    KeySym keysym = 0;
-                    const int n = XLookupString(&event.xkey, text, sizeof text, &keysym, nullptr);
-                    const wchar_t typed =
-                        n == 1 ? static_cast<wchar_t>(static_cast<unsigned char>(text[0])) : 0;
-                    for (const InputEvent& e : KeyEventsFor(keysym, typed, event.type == KeyPress))
-                        desktop.QueueInput(e);
-                    break;
-                }
-                case DestroyNotify:
-                case ClientMessage:
-                    if (event.type == DestroyNotify) {
-                        std::lock_guard lock(imageMutex_);
-                        x_->windowGone = true;
-                    } else if (static_cast<Atom>(event.xclient.data.l[0]) != x_->deleteWindow) {
-                        break;
-                    }
-                    {
-                        std::lock_guard lock(closeMutex_);
-                        if (onClose_) onClose_();
-                    }
-                    break;
+        {
+            std::lock_guard lock(imageMutex_);
+            if (x_->lost) return;
+            while (!x_->lost && XPending(d)) {
+                XEvent event;
+                XNextEvent(d, &event);
+                if (!XFilterEvent(&event, 0)) HandleEvent(event);
             }
         }
         // Drawing on the UI thread may pull events into Xlib's queue without the socket
@@ -218,4 +242,76 @@ void CX11Display::ReadEvents() {
         if (poll(fds, 2, 50) < 0) continue;
         if (fds[1].revents) return;
     }
+}
+
+// On the input thread, holding imageMutex_.
+void CX11Display::HandleEvent(XEvent& event) {
+    CDesktop& desktop = CDesktop::Get();
+    switch (event.type) {
+        case Expose: {
+            if (x_->windowGone) break;
+            const XExposeEvent& e = event.xexpose;
+            PutImage(CRect(e.x, e.y, e.x + e.width, e.y + e.height));
+            break;
+        }
+        case MapNotify:
+            // Without a window manager nobody else gives the window the keyboard.
+            XSetInputFocus(x_->display, x_->window, RevertToParent, CurrentTime);
+            break;
+        case FocusIn:
+        case FocusOut:
+            if (!x_->inputContext) break;
+            if (event.type == FocusIn)
+                XSetICFocus(x_->inputContext);
+            else
+                XUnsetICFocus(x_->inputContext);
+            break;
+        case ButtonPress:
+        case ButtonRelease:
+            if (event.type == ButtonPress)
+                XSetInputFocus(x_->display, x_->window, RevertToParent, CurrentTime);
+            if (event.xbutton.button == Button1)
+                desktop.QueueInput(
+                    {event.type == ButtonPress ? InputEvent::Kind::kMouseDown : InputEvent::Kind::kMouseUp,
+                     event.xbutton.x / scale_, event.xbutton.y / scale_});
+            break;
+        case MotionNotify:
+            desktop.QueueInput(
+                {InputEvent::Kind::kMouseMove, event.xmotion.x / scale_, event.xmotion.y / scale_});
+            break;
+        case KeyPress:
+        case KeyRelease:
+            HandleKey(event);
+            break;
+        case DestroyNotify:
+        case ClientMessage:
+            if (event.type == DestroyNotify) {
+                x_->windowGone = true;
+            } else if (static_cast<Atom>(event.xclient.data.l[0]) != x_->deleteWindow) {
+                break;
+            }
+            {
+                std::lock_guard lock(closeMutex_);
+                if (onClose_) onClose_();
+            }
+            break;
+    }
+}
+
+void CX11Display::HandleKey(XEvent& event) {
+    XKeyEvent& key = event.xkey;
+    char text[64];
+    KeySym keysym = 0;
+    CString typed;
+    if (key.type == KeyPress && x_->inputContext) {
+        Status status = 0;
+        const int length = Xutf8LookupString(x_->inputContext, &key, text, sizeof text, &keysym, &status);
+        if (status == XLookupChars || status == XLookupBoth)
+            typed = FromUtf8(std::string_view(text, static_cast<size_t>(length)));
+        if (status != XLookupKeySym && status != XLookupBoth) keysym = 0;
+    } else if (XLookupString(&key, text, sizeof text, &keysym, nullptr) == 1) {
+        typed = CString(static_cast<wchar_t>(static_cast<unsigned char>(text[0])), 1);  // Latin-1
+    }
+    for (const InputEvent& e : KeyEventsFor(keysym, typed.str(), key.type == KeyPress))
+        CDesktop::Get().QueueInput(e);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The display in an X11 window: the 240 x 320 screen scaled up (twice by default), taps from the
 // left mouse button, the handheld's keys from the keyboard. Painting sends only the changed
-// rectangle to the X server. Input is read on a thread of its own and queued to the desktop.
+// rectangle to the X server. Input is read on a thread of its own and queued to the desktop; keys go
+// through the input method, so any character typed or composed reaches the focused control. The window
+// takes the keyboard focus when shown and when tapped. When the X server goes away the UI thread says
+// "X display lost" and the program ends with status 1.
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -21,6 +24,8 @@ public:
     CX11Display(const CX11Display&) = delete;
     CX11Display& operator=(const CX11Display&) = delete;
 
+    struct Connection;
+
     Framebuffer& Screen() override { return screen_; }
     void Present(const CRect& dirty) override;
     // Runs on the input thread when the window's close box is used.
@@ -28,9 +33,10 @@ public:
     int Scale() const { return scale_; }
 
 private:
-    struct Connection;
     CX11Display(std::unique_ptr<Connection> connection, int scale);
     void ReadEvents();
+    void HandleEvent(union _XEvent& event);
+    void HandleKey(union _XEvent& event);
     // Copies a screen rectangle, scaled, into the window's image; the caller holds imageMutex_.
     void ScaleIntoImage(const CRect& area);
     void PutImage(const CRect& scaledArea);
@@ -39,6 +45,7 @@ private:
     int scale_;
     std::unique_ptr<Connection> x_;
     std::vector<uint32_t> image_;
+    // Held around every use of the connection.
     std::mutex imageMutex_;
     std::mutex closeMutex_;
     std::function<void()> onClose_;

@@ -83,12 +83,19 @@ wchar_t TypedCharacter(UINT key, wchar_t typed) {
 }
 }  // namespace
 
-std::vector<InputEvent> KeyEventsFor(unsigned long keysym, wchar_t typed, bool press) {
+std::vector<InputEvent> KeyEventsFor(unsigned long keysym, std::wstring_view typed, bool press) {
     const UINT key = VirtualKey(keysym);
-    if (!key) return {};
+    std::vector<InputEvent> events;
+    if (!key) {
+        if (press)
+            for (const wchar_t ch : typed)
+                if (ch >= 0x20 && ch != 0x7F)
+                    events.push_back({InputEvent::Kind::kChar, 0, 0, static_cast<UINT>(ch)});
+        return events;
+    }
     if (!press) return {{InputEvent::Kind::kKeyUp, 0, 0, key}};
-    std::vector<InputEvent> events{{InputEvent::Kind::kKeyDown, 0, 0, key}};
-    if (const wchar_t ch = TypedCharacter(key, typed))
+    events.push_back({InputEvent::Kind::kKeyDown, 0, 0, key});
+    if (const wchar_t ch = TypedCharacter(key, typed.size() == 1 ? typed[0] : 0))
         events.push_back({InputEvent::Kind::kChar, 0, 0, static_cast<UINT>(ch)});
     return events;
 }
