@@ -59,7 +59,9 @@ void DrawPage(CImage& strip, int left) {
 }
 }  // namespace
 
-CGalleryDlg::CGalleryDlg(std::function<void(int)> onCount) : CDialog(IDD), onCount_(std::move(onCount)) {
+CGalleryDlg::CGalleryDlg(std::function<void(int)> onCount, std::function<void(const CString&)> onNameChanged)
+    : CDialog(IDD), onCount_(std::move(onCount)), onNameChanged_(std::move(onNameChanged)) {
+    BindControl(IDC_NAME, EN_CHANGE, &CGalleryDlg::OnNameChanged);
     BindCommand(IDC_ADD, &CGalleryDlg::OnAdd);
 }
 
@@ -150,4 +152,10 @@ void CGalleryDlg::OnAdd() {
     SetDlgItemText(IDC_COUNT, text);
     m_progress.SetPos((40 + 10 * count_) % 110);
     if (onCount_) onCount_(count_);
+}
+
+void CGalleryDlg::OnNameChanged() {
+    CString name;
+    GetDlgItemText(IDC_NAME, name);
+    if (onNameChanged_) onNameChanged_(name);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A full-screen dialog with one control of every kind, filled with survey-like content: what
 // the demo program shows, what the gallery test photographs and what the benchmark opens.
-// "加一" counts taps, moves the progress bar and reports the count.
+// "加一" counts taps, moves the progress bar and reports the count; every change of the name field
+// is reported with its text.
 #include <functional>
 
 #include "platform/ui/ComboBox.h"
@@ -30,7 +31,8 @@ public:
         IDC_COUNT = 1011,
     };
 
-    explicit CGalleryDlg(std::function<void(int)> onCount = {});
+    explicit CGalleryDlg(std::function<void(int)> onCount = {},
+                         std::function<void(const CString&)> onNameChanged = {});
     int Count() const { return count_; }
 
     CListCtrl m_satellites;
@@ -44,10 +46,12 @@ protected:
 
 private:
     void OnAdd();
+    void OnNameChanged();
     void FillSatellites();
     void FillFolders();
 
     std::function<void(int)> onCount_;
+    std::function<void(const CString&)> onNameChanged_;
     int count_ = 0;
     CImageList satelliteImages_;
     CImageList folderImages_;

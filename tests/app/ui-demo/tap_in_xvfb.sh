@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the demo in an X11 window on a private Xvfb server, taps "加一" with xdotool and checks
 # that the program counted the tap and repainted: its output, its screenshot and the window
-# size (the screen scaled twice). Prints the demo's resident memory. Every wait is bounded.
+# size (the screen scaled twice). Types Chinese into an edit, switches a tab, closes the window;
+# then kills the X server under a second run. Prints the demo's resident memory. Every wait is
+# bounded.
 set -u
 demo=$1
 work=$2
@@ -34,6 +36,8 @@ wait_for() {  # wait_for TEXT: up to 30 s (a sanitizer build on a loaded machine
 wait_for ready || exit 1
 window=$(timeout 30 xdotool search --sync --name '^ui-demo$' | head -1)
 [ -n "$window" ] || { echo "no demo window"; exit 1; }
+# Without a window manager the window takes the keyboard itself when shown.
+[ "$(xdotool getwindowfocus)" = "$window" ] || { echo "the shown window does not have the keyboard"; exit 1; }
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "480x640" ] || { echo "window is $geometry, not 480x640"; exit 1; }
 before=$(cksum < "$shot")
@@ -45,9 +49,34 @@ xdotool mousemove --window "$window" 290 606 click 1
 wait_for count=2 || exit 1
 [ "$(cksum < "$shot")" != "$before" ] || { echo "the screen did not change"; exit 1; }
 
+# The name field "K12" ends at (100, 73): tap there, empty it and type Chinese through the input method.
+xdotool mousemove --window "$window" 200 146 click 1
+xdotool key End BackSpace BackSpace BackSpace
+xdotool type "控制点1"
+wait_for "name=控制点1" || exit 1
+
+# A tab change repaints, and the screenshot follows it.
+shown=$(cksum < "$shot")
+xdotool mousemove --window "$window" 86 540 click 1
+changed() { for _ in $(seq 100); do [ "$(cksum < "$shot")" != "$shown" ] && return 0; sleep 0.1; done; return 1; }
+changed || { echo "the screenshot did not follow the tab change"; exit 1; }
+
 echo "resident memory of the demo: $(grep VmRSS /proc/$demo_pid/status | tr -s ' \t' ' ')"
 # Closing the window ends the program.
 xdotool windowclose "$window"
-for _ in $(seq 50); do kill -0 $demo_pid 2>/dev/null || exit 0; sleep 0.1; done
-echo "the demo did not end when its window closed"
-exit 1
+ended() { for _ in $(seq "$1"); do kill -0 $demo_pid 2>/dev/null || return 0; sleep 0.1; done; return 1; }
+ended 50 || { echo "the demo did not end when its window closed"; exit 1; }
+wait $demo_pid || { echo "closing the window ended the demo with status $?"; exit 1; }
+
+# Losing the X server ends the program within a second, with status 1 and a message.
+"$demo" >"$out" 2>&1 &
+demo_pid=$!
+pids+=($demo_pid)
+wait_for ready || exit 1
+kill "${pids[0]}"
+ended 10 || { echo "the demo did not end within a second of losing the X server"; exit 1; }
+wait $demo_pid
+status=$?
+[ $status = 1 ] && grep -q "^ui-demo: X display lost$" "$out" || {
+  echo "after losing the X server: status $status, output:"; cat "$out"; exit 1; }
+exit 0
