@@ -1,7 +1,7 @@
 // receiver-sim: plays a GNSS receiver on a pseudo-terminal in real time. Prints the terminal's device
 // path on the first line of its output; point the program's serial port at it, for example
 //   QZ_SERIAL_PORTS=5=/dev/pts/7
-// Options:
+// Options (also printed by --help):
 //   --rate HZ                epochs per second (1 to 20; default from the script, else 1)
 //   --script FILE            walk script (see tools/receiver-sim/sim/SimWalk.h)
 //   --board NAME             board field of the version reply (OEM-V, OEM-E, OEM-D, OEM-T)
@@ -16,6 +16,8 @@
 //   --link PATH              also make PATH a symbolic link to the terminal
 #include <poll.h>
 #include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -35,10 +37,33 @@ void OnSignal(int) {
     g_stop = 1;
 }
 
-int Usage(const char* message) {
-    std::cerr << "receiver-sim: " << message
-              << "\n(see the options at the top of tools/receiver-sim/main.cpp)\n";
+constexpr char kUsage[] = "usage: receiver-sim [OPTION VALUE]... (--help lists the options)\n";
+constexpr char kHelp[] =
+    "Plays a GNSS receiver on a pseudo-terminal in real time; prints the terminal's path first.\n"
+    "  --rate HZ                epochs per second (1 to 20; default from the script, else 1)\n"
+    "  --script FILE            walk script\n"
+    "  --board NAME             board field of the version reply (OEM-V, OEM-E, OEM-D, OEM-T)\n"
+    "  --work-mode MODE         ROVER or BASE\n"
+    "  --no-nmea | --no-logs    leave out the NMEA sentences or the board logs\n"
+    "  --bad-checksum-every N   corrupt the check of every N-th sentence\n"
+    "  --max-piece N            write output in pieces of 1 to N bytes (with --piece-gap-us between)\n"
+    "  --silence-after S        go silent after S seconds (for --silence-seconds, default forever)\n"
+    "  --hangup-after S         close the terminal after S seconds\n"
+    "  --seconds S              stop after S seconds (default: run until interrupted)\n"
+    "  --record FILE            write every byte received to FILE on exit\n"
+    "  --link PATH              also make PATH a symbolic link to the terminal\n"
+    "  --help                   show this text\n";
+
+// A wrong command line: what is wrong, then the usage line.
+int Usage(const std::string& message) {
+    std::cerr << "receiver-sim: " << message << "\n" << kUsage;
     return 2;
+}
+
+// A file that cannot be used: its name and the reason.
+int FileFailure(const std::string& verb, const std::string& path, int error) {
+    std::cerr << "receiver-sim: cannot " << verb << " " << path << ": " << std::strerror(error) << "\n";
+    return 1;
 }
 
 }  // namespace
@@ -53,22 +78,28 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
         const char* v = nullptr;
-        if (arg == "--no-nmea") {
+        if (arg == "--help") {
+            std::cout << kUsage << kHelp;
+            return 0;
+        } else if (arg == "--no-nmea") {
             options.nmea = false;
         } else if (arg == "--no-logs") {
             options.boardLogs = false;
         } else if (!(v = value())) {
-            return Usage(("missing value or unknown option: " + arg).c_str());
+            return Usage("missing value or unknown option: " + arg);
         } else if (arg == "--rate") {
             rate = std::atoi(v);
             if (rate < 1 || rate > 20) return Usage("--rate takes 1 to 20");
         } else if (arg == "--script") {
             std::ifstream in(v);
+            if (!in) return FileFailure("read", v, errno);
             std::stringstream text;
             text << in.rdbuf();
             std::string error;
-            if (!in || !sim::WalkScript::Parse(text.str(), &options.script, &error))
-                return Usage(error.c_str());
+            if (!sim::WalkScript::Parse(text.str(), &options.script, &error)) {
+                std::cerr << "receiver-sim: " << v << ": " << error << "\n";
+                return 1;
+            }
         } else if (arg == "--board") {
             options.board = v;
         } else if (arg == "--work-mode") {
@@ -90,10 +121,13 @@ int main(int argc, char** argv) {
             runSeconds = std::atof(v);
         } else if (arg == "--record") {
             recordPath = v;
+            // Refused now rather than after the whole run.
+            if (!std::ofstream(recordPath, std::ios::binary | std::ios::app))
+                return FileFailure("write", v, errno);
         } else if (arg == "--link") {
             linkPath = v;
         } else {
-            return Usage(("unknown option: " + arg).c_str());
+            return Usage("unknown option: " + arg);
         }
     }
     if (rate) options.script.rateHz = rate;
@@ -108,7 +142,7 @@ int main(int argc, char** argv) {
     if (!linkPath.empty()) {
         unlink(linkPath.c_str());
         if (symlink(simulator.DevicePath().c_str(), linkPath.c_str()) != 0)
-            std::perror("receiver-sim: --link");
+            return FileFailure("link", linkPath, errno);
     }
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
@@ -134,8 +168,12 @@ int main(int argc, char** argv) {
         poll(&p, simulator.InputFd() >= 0 ? 1 : 0, 10);
     }
     if (!linkPath.empty()) unlink(linkPath.c_str());
-    if (!recordPath.empty()) std::ofstream(recordPath, std::ios::binary) << simulator.Received();
     std::cerr << "receiver-sim: " << simulator.EpochsSent() << " epochs sent, " << simulator.Received().size()
               << " bytes received\n";
+    if (!recordPath.empty()) {
+        std::ofstream record(recordPath, std::ios::binary);
+        if (!(record << simulator.Received()) || !record.flush())
+            return FileFailure("write", recordPath, errno);
+    }
     return 0;
 }
