@@ -9,22 +9,23 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
+#include "platform/ui/StringTable.h"
 #include "resources/FoundationIcons.h"
 
 namespace {
-constexpr int kList = 1000;
-constexpr int kLoadingText = 1225;
-constexpr int kCommandButtons[] = {1003, 1006, 1004, 1009, 1008, 1050, 1005, IDOK};
+using namespace coordlib;
+constexpr UINT kCommandButtons[] = {kAdd, kEdit, kDelete, kClear, kImport, kFind, kFilter, IDOK};
 constexpr UINT WM_FILL_CHUNK = WM_USER + 890;
 // Rows listed per pass of the message loop: small enough to keep taps and paints flowing.
 constexpr size_t kRowsPerChunk = 400;
 
 struct Column {
-    const wchar_t* heading;
+    UINT heading;
     int width;
 };
-constexpr Column kColumns[] = {{L"编号", 50}, {L"点名", 80},  {L"北坐标", 110}, {L"东坐标", 110},
-                               {L"高程", 70}, {L"属性", 120}, {L"描述", 120}};
+constexpr Column kColumns[] = {{kNumberHeading, 50}, {kNameHeading, 80},   {kNorthHeading, 110},
+                               {kEastHeading, 110},  {kHeightHeading, 70}, {kCodeHeading, 120},
+                               {kTypeHeading, 120}};
 
 void SetScreenMode(int mode) {
     if (IFoundationFrame* frame = FoundationFrame()) frame->ScreenMode() = mode;
@@ -32,13 +33,13 @@ void SetScreenMode(int mode) {
 }  // namespace
 
 CCoordLibDlg::CCoordLibDlg(CWnd* parent) : CDialog(IDD, parent) {
-    BindCommand(1003, &CCoordLibDlg::OnAdd);
-    BindCommand(1006, &CCoordLibDlg::OnEdit);
-    BindCommand(1004, &CCoordLibDlg::OnDelete);
-    BindCommand(1009, &CCoordLibDlg::OnClear);
-    BindCommand(1008, &CCoordLibDlg::OnImport);
-    BindCommand(1050, &CCoordLibDlg::OnFind);
-    BindCommand(1005, &CCoordLibDlg::OnFilter);
+    BindCommand(kAdd, &CCoordLibDlg::OnAdd);
+    BindCommand(kEdit, &CCoordLibDlg::OnEdit);
+    BindCommand(kDelete, &CCoordLibDlg::OnDelete);
+    BindCommand(kClear, &CCoordLibDlg::OnClear);
+    BindCommand(kImport, &CCoordLibDlg::OnImport);
+    BindCommand(kFind, &CCoordLibDlg::OnFind);
+    BindCommand(kFilter, &CCoordLibDlg::OnFilter);
     BindMessage(WM_FILL_CHUNK, &CCoordLibDlg::OnFillChunk);
 }
 
@@ -48,7 +49,7 @@ BOOL CCoordLibDlg::OnInitDialog() {
     SetScreenMode(kScreenModeCoordLibrary);
     list_.SubclassDlgItem(kList, this);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
-        list_.InsertColumn(i, kColumns[i].heading, LVCFMT_CENTER, kColumns[i].width);
+        list_.InsertColumn(i, LoadStringResource(kColumns[i].heading), LVCFMT_CENTER, kColumns[i].width);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP | LVS_EX_TRACKSELECT);
     images_.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0);
     images_.Add(LoadIconResource(IDB_LIBRARY_POINT), RGB(255, 255, 255));
@@ -109,7 +110,7 @@ void CCoordLibDlg::ShowLoadingState(bool loading) {
         status->SetWindowText(L"");
         status->ShowWindow(loading ? SW_SHOW : SW_HIDE);
     }
-    for (int id : kCommandButtons)
+    for (UINT id : kCommandButtons)
         if (CWnd* button = GetDlgItem(id)) button->ShowWindow(loading ? SW_HIDE : SW_SHOW);
 }
 

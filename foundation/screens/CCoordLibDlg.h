@@ -11,10 +11,11 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
+#include "resources/CoordLibDlg.h"
 
 class CCoordLibDlg : public CDialog {
 public:
-    enum { IDD = 15131 };
+    static constexpr UINT IDD = coordlib::IDD;
     explicit CCoordLibDlg(CWnd* parent = nullptr);
 
     // The result: 1 once a row was confirmed with OK.

@@ -7,10 +7,6 @@
 #include "platform/messages/MessageBox.h"
 
 namespace {
-constexpr int kTree = 1001;
-constexpr int kOpenPathEdit = 1000;
-constexpr int kSavePathEdit = 1004;
-constexpr int kSaveNameEdit = 1041;
 constexpr const wchar_t* kInfoCaption = L"信息提示";
 
 CString FrameRootFolder() {
@@ -23,9 +19,9 @@ CString FrameRootFolder() {
 CFolderTreeDlg::CFolderTreeDlg(UINT templateId, CWnd* parent)
     : CDialog(templateId, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {}
 
-void CFolderTreeDlg::ShowTree(const std::vector<CString>& filters) {
+void CFolderTreeDlg::ShowTree(UINT treeId, const std::vector<CString>& filters) {
     ShowWindow(SW_MAXIMIZE);
-    tree_.SubclassDlgItem(kTree, this);
+    tree_.SubclassDlgItem(treeId, this);
     for (const CString& filter : filters) tree_.AddFilter(filter);
     tree_.DisplayTree(rootFolder_, TRUE);
     // With nothing selected a typed name would land outside the folders shown.
@@ -37,7 +33,7 @@ CString CFolderTreeDlg::SelectedPath(NMHDR* header) const {
 }
 
 COpenFileDlg::COpenFileDlg(CWnd* parent) : CFolderTreeDlg(IDD, parent) {
-    BindNotify(kTree, TVN_SELCHANGED, &COpenFileDlg::OnSelChanged);
+    BindNotify(openfile::kTree, TVN_SELCHANGED, &COpenFileDlg::OnSelChanged);
 }
 
 void COpenFileDlg::AddFilter(const CString& pattern) {
@@ -46,13 +42,13 @@ void COpenFileDlg::AddFilter(const CString& pattern) {
 
 BOOL COpenFileDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    ShowTree(filters_);
+    ShowTree(openfile::kTree, filters_);
     return TRUE;
 }
 
 void COpenFileDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, kOpenPathEdit, pathName_);
+    DDX_Text(pDX, openfile::kPath, pathName_);
 }
 
 void COpenFileDlg::OnSelChanged(NMHDR* header, LRESULT*) {
@@ -70,42 +66,42 @@ void COpenFileDlg::OnOK() {
 }
 
 CFileSaveDlg::CFileSaveDlg(CWnd* parent) : CFolderTreeDlg(IDD, parent) {
-    BindNotify(kTree, TVN_SELCHANGED, &CFileSaveDlg::OnSelChanged);
-    BindControl(kSaveNameEdit, EN_CHANGE, &CFileSaveDlg::OnNameChanged);
+    BindNotify(savefile::kTree, TVN_SELCHANGED, &CFileSaveDlg::OnSelChanged);
+    BindControl(savefile::kName, EN_CHANGE, &CFileSaveDlg::OnNameChanged);
 }
 
 BOOL CFileSaveDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    ShowTree({filter_});
+    ShowTree(savefile::kTree, {filter_});
     return TRUE;
 }
 
 void CFileSaveDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, kSavePathEdit, pathText_);
-    DDX_Text(pDX, kSaveNameEdit, fileName_);
+    DDX_Text(pDX, savefile::kPath, pathText_);
+    DDX_Text(pDX, savefile::kName, fileName_);
 }
 
 void CFileSaveDlg::OnSelChanged(NMHDR* header, LRESULT*) {
     SaveSelectionChanged(SelectedPath(header), FilterExtension(filter_), pathText_, fileName_);
-    SetDlgItemText(kSavePathEdit, pathText_);
+    SetDlgItemText(savefile::kPath, pathText_);
     // Only a new name is shown, so that typing in the name edit is not disturbed.
     CString shownName;
-    GetDlgItemText(kSaveNameEdit, shownName);
-    if (shownName != fileName_) SetDlgItemText(kSaveNameEdit, fileName_);
+    GetDlgItemText(savefile::kName, shownName);
+    if (shownName != fileName_) SetDlgItemText(savefile::kName, fileName_);
 }
 
 void CFileSaveDlg::OnNameChanged() {
     UpdateData(TRUE);
     pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
-    SetDlgItemText(kSavePathEdit, pathText_);
+    SetDlgItemText(savefile::kPath, pathText_);
 }
 
 void CFileSaveDlg::OnOK() {
     UpdateData(TRUE);
     fileName_.Trim();
     const CString refusal = CheckSaveName(fileName_);
-    CWnd* nameEdit = GetDlgItem(kSaveNameEdit);
+    CWnd* nameEdit = GetDlgItem(savefile::kName);
     if (!refusal.IsEmpty()) {
         MessageBox(refusal, kInfoCaption, MB_OK | MB_ICONINFORMATION);
         if (nameEdit) nameEdit->SetFocus();

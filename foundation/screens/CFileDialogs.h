@@ -6,6 +6,7 @@
 
 #include "foundation/screens/CFolderTreeCtrl.h"
 #include "platform/ui/Dialog.h"
+#include "resources/FileDialogs.h"
 
 // What both file dialogs share: the tree, the folders it opens at, and the result.
 class CFolderTreeDlg : public CDialog {
@@ -20,7 +21,7 @@ protected:
     CFolderTreeDlg(UINT templateId, CWnd* parent);
     // Maximised, with the tree of the root folder showing the files the filters match, at the
     // start folder, or at the top item when the start folder cannot be selected.
-    void ShowTree(const std::vector<CString>& filters);
+    void ShowTree(UINT treeId, const std::vector<CString>& filters);
     CString SelectedPath(NMHDR* selectionChange) const;
 
     CFolderTreeCtrl tree_;
@@ -33,7 +34,7 @@ private:
 
 class COpenFileDlg : public CFolderTreeDlg {
 public:
-    enum { IDD = 15152 };
+    static constexpr UINT IDD = openfile::IDD;
     explicit COpenFileDlg(CWnd* parent = nullptr);
 
     // The first pattern replaces "*.*"; e.g. "*.rnb".
@@ -53,7 +54,7 @@ private:
 
 class CFileSaveDlg : public CFolderTreeDlg {
 public:
-    enum { IDD = 15151 };
+    static constexpr UINT IDD = savefile::IDD;
     explicit CFileSaveDlg(CWnd* parent = nullptr);
 
     // The one filter, e.g. "*.xyh"; its part from the first "." is the saved name's extension.

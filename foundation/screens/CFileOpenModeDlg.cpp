@@ -1,8 +1,8 @@
 #include "foundation/screens/CFileOpenModeDlg.h"
 
 CFileOpenModeDlg::CFileOpenModeDlg(CWnd* parent) : CDialog(IDD, parent) {
-    BindCommand(1039, &CFileOpenModeDlg::OnAppend);
-    BindCommand(1043, &CFileOpenModeDlg::OnOverwrite);
+    BindCommand(openmode::kAppend, &CFileOpenModeDlg::OnAppend);
+    BindCommand(openmode::kOverwrite, &CFileOpenModeDlg::OnOverwrite);
 }
 
 BOOL CFileOpenModeDlg::OnInitDialog() {

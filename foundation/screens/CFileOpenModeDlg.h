@@ -1,10 +1,11 @@
 #pragma once
 // Asked before a point library loads a file: append its points, overwrite the library, or cancel.
 #include "platform/ui/Dialog.h"
+#include "resources/FileOpenModeDlg.h"
 
 class CFileOpenModeDlg : public CDialog {
 public:
-    enum { IDD = 15188 };
+    static constexpr UINT IDD = openmode::IDD;
     enum Mode { kOverwrite = 0, kAppend = 1, kCancel = 2 };
     explicit CFileOpenModeDlg(CWnd* parent = nullptr);
 

@@ -1,9 +1,5 @@
 #include "foundation/screens/CFilterSetDlg.h"
 
-namespace {
-constexpr int kCheckIds[5] = {1002, 1006, 1007, 1008, 1009};
-}
-
 CFilterSetDlg::CFilterSetDlg(CWnd* parent) : CDialog(IDD, parent) {}
 
 BOOL CFilterSetDlg::OnInitDialog() {
@@ -14,5 +10,5 @@ BOOL CFilterSetDlg::OnInitDialog() {
 
 void CFilterSetDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    for (size_t i = 0; i < m_nShow.size(); ++i) DDX_Check(pDX, kCheckIds[i], m_nShow[i]);
+    for (size_t i = 0; i < m_nShow.size(); ++i) DDX_Check(pDX, filterset::kTypeChecks[i], m_nShow[i]);
 }

@@ -3,10 +3,11 @@
 #include <array>
 
 #include "platform/ui/Dialog.h"
+#include "resources/FilterSetDlg.h"
 
 class CFilterSetDlg : public CDialog {
 public:
-    enum { IDD = 15271 };
+    static constexpr UINT IDD = filterset::IDD;
     explicit CFilterSetDlg(CWnd* parent = nullptr);
 
     // By point type 0-4: 1 = listed.

@@ -2,15 +2,11 @@
 
 #include "platform/text/Format.h"
 
-namespace {
-constexpr int kSearchEdit = 1045;
-constexpr int kSearchButton = 1051;
-constexpr int kList = 1060;
-}  // namespace
+using namespace findpoint;
 
 CFindPointDlg::CFindPointDlg(CWnd* parent) : CDialog(IDD, parent) {
-    BindCommand(kSearchButton, &CFindPointDlg::OnSearch);
-    BindControl(kList, LBN_SELCHANGE, &CFindPointDlg::OnSelChange);
+    BindCommand(kSearch, &CFindPointDlg::OnSearch);
+    BindControl(kNames, LBN_SELCHANGE, &CFindPointDlg::OnSelChange);
 }
 
 void CFindPointDlg::AddCandidate(const PointRecord& point, int32_t row) {
@@ -21,17 +17,17 @@ BOOL CFindPointDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
     CenterWindow();
-    list_.SubclassDlgItem(kList, this);
+    list_.SubclassDlgItem(kNames, this);
     shown_ = candidates_;
     ShowEntries();
     return TRUE;
 }
 
 void CFindPointDlg::ShowFields(const PointCandidate& entry) {
-    SetDlgItemText(1036, Format(L"%.4f", entry.point.x));
-    SetDlgItemText(1034, Format(L"%.4f", entry.point.y));
-    SetDlgItemText(1032, Format(L"%.4f", entry.point.h));
-    SetDlgItemText(1046, entry.point.code);
+    SetDlgItemText(kNorth, Format(L"%.4f", entry.point.x));
+    SetDlgItemText(kEast, Format(L"%.4f", entry.point.y));
+    SetDlgItemText(kHeight, Format(L"%.4f", entry.point.h));
+    SetDlgItemText(kCode, entry.point.code);
 }
 
 void CFindPointDlg::ShowEntries() {
@@ -45,7 +41,7 @@ void CFindPointDlg::ShowEntries() {
 
 void CFindPointDlg::OnSearch() {
     CString text;
-    GetDlgItemText(kSearchEdit, text);
+    GetDlgItemText(kSearchText, text);
     m_nResult = -1;
     shown_ = SearchPoints(candidates_, text);
     ShowEntries();

@@ -6,10 +6,11 @@
 #include "foundation/PointSearch.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
+#include "resources/FindPointDlg.h"
 
 class CFindPointDlg : public CDialog {
 public:
-    enum { IDD = 207 };
+    static constexpr UINT IDD = findpoint::IDD;
     explicit CFindPointDlg(CWnd* parent = nullptr);
 
     void AddCandidate(const PointRecord& point, int32_t row);

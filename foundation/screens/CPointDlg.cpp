@@ -10,9 +10,8 @@
 #include "resources/FoundationIcons.h"
 
 namespace {
-constexpr int kFieldIds[5] = {1045, 1010, 1011, 1012, 1046};
-constexpr int kPickButton = 1050;
-constexpr int kGeodeticButton = 1052;
+// The texts' fields in the order of PointTexts.
+constexpr UINT kFieldIds[5] = {point::kName, point::kNorth, point::kEast, point::kHeight, point::kCode};
 constexpr double kDegreesPerRadian = 57.29577951308402;
 
 bool CoordLibraryIsOpen() {
@@ -22,7 +21,7 @@ bool CoordLibraryIsOpen() {
 }  // namespace
 
 CPointTextsDlg::CPointTextsDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
-    BindCommand(kPickButton, &CPointTextsDlg::OnPickFromLibrary);
+    BindCommand(point::kPickFromLibrary, &CPointTextsDlg::OnPickFromLibrary);
 }
 
 void CPointTextsDlg::SetTexts(const PointTexts& t) {
@@ -35,16 +34,16 @@ void CPointTextsDlg::SetTexts(const PointTexts& t) {
 
 void CPointTextsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, kFieldIds[0], m_strName);
-    DDX_Text(pDX, kFieldIds[1], m_strNorth);
-    DDX_Text(pDX, kFieldIds[2], m_strEast);
-    DDX_Text(pDX, kFieldIds[3], m_strHeight);
-    DDX_Text(pDX, kFieldIds[4], m_strCode);
+    DDX_Text(pDX, point::kName, m_strName);
+    DDX_Text(pDX, point::kNorth, m_strNorth);
+    DDX_Text(pDX, point::kEast, m_strEast);
+    DDX_Text(pDX, point::kHeight, m_strHeight);
+    DDX_Text(pDX, point::kCode, m_strCode);
 }
 
 BOOL CPointTextsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_pickButton.SubclassDlgItem(kPickButton, this);
+    m_pickButton.SubclassDlgItem(point::kPickFromLibrary, this);
     m_pickButton.SetFont(GetFont());
     m_pickButton.ApplyIconStyle(IDI_PICK_FROM_LIBRARY);
     // Opened from the coordinate library itself: picking from it again makes no sense.
@@ -74,13 +73,13 @@ void CPointTextsDlg::OnPickFromLibrary() {
 }
 
 CAddPointDlg::CAddPointDlg(CWnd* parent) : CPointTextsDlg(IDD, parent) {
-    BindCommand(kGeodeticButton, &CAddPointDlg::OnPickGeodetic);
+    BindCommand(point::kPickGeodetic, &CAddPointDlg::OnPickGeodetic);
 }
 
 BOOL CAddPointDlg::OnInitDialog() {
     CPointTextsDlg::OnInitDialog();
     if (CoordLibraryIsOpen())
-        if (CWnd* geodetic = GetDlgItem(kGeodeticButton)) geodetic->ShowWindow(SW_HIDE);
+        if (CWnd* geodetic = GetDlgItem(point::kPickGeodetic)) geodetic->ShowWindow(SW_HIDE);
     return TRUE;
 }
 

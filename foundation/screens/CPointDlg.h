@@ -5,6 +5,7 @@
 #include "foundation/CoordLibrary.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
+#include "resources/PointDlg.h"
 
 class CPointTextsDlg : public CDialog {
 public:
@@ -32,7 +33,7 @@ private:
 
 class CAddPointDlg : public CPointTextsDlg {
 public:
-    enum { IDD = 15128 };
+    static constexpr UINT IDD = point::IDD_ADD;
     explicit CAddPointDlg(CWnd* parent = nullptr);
 
 protected:
@@ -44,6 +45,6 @@ private:
 
 class CEditPointDlg : public CPointTextsDlg {
 public:
-    enum { IDD = 130 };
+    static constexpr UINT IDD = point::IDD_EDIT;
     explicit CEditPointDlg(CWnd* parent = nullptr);
 };

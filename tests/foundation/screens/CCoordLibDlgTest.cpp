@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kAdd = 1003, kEdit = 1006, kDelete = 1004, kImport = 1008, kFind = 1050, kFilter = 1005;
-
 class CoordLibDlgTest : public ScreenTest {
 protected:
     void WriteLibrary(const wchar_t* text) { WriteHostFile("Jobs/road/road.lib", ToGbk(CString(text))); }
@@ -51,9 +49,9 @@ TEST_F(CoordLibDlgTest, LargeLibraryListsInChunksWithTheCommandsHidden) {
     ASSERT_TRUE(dlg.Create(CCoordLibDlg::IDD));
     EXPECT_TRUE(dlg.IsLoading());
     EXPECT_EQ(dlg.List().GetItemCount(), 0);
-    EXPECT_FALSE(dlg.GetDlgItem(kAdd)->IsWindowVisible());
+    EXPECT_FALSE(dlg.GetDlgItem(coordlib::kAdd)->IsWindowVisible());
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->IsWindowVisible());
-    EXPECT_TRUE(dlg.GetDlgItem(1225)->IsWindowVisible());
+    EXPECT_TRUE(dlg.GetDlgItem(coordlib::kLoadingText)->IsWindowVisible());
     dlg.SendMessage(WM_COMMAND, IDOK);  // OK and close do nothing while loading
     dlg.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_FALSE(dlg.HasEnded());
@@ -61,8 +59,8 @@ TEST_F(CoordLibDlgTest, LargeLibraryListsInChunksWithTheCommandsHidden) {
     EXPECT_FALSE(dlg.IsLoading());
     EXPECT_EQ(dlg.List().GetItemCount(), 2000);
     EXPECT_EQ(dlg.List().GetItemText(1999, 1), L"P1999");
-    EXPECT_TRUE(dlg.GetDlgItem(kAdd)->IsWindowVisible());
-    EXPECT_FALSE(dlg.GetDlgItem(1225)->IsWindowVisible());
+    EXPECT_TRUE(dlg.GetDlgItem(coordlib::kAdd)->IsWindowVisible());
+    EXPECT_FALSE(dlg.GetDlgItem(coordlib::kLoadingText)->IsWindowVisible());
     dlg.DestroyWindow();
 }
 
@@ -98,42 +96,43 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
-            EXPECT_FALSE(add.GetDlgItem(1050)->IsWindowVisible());  // no picking from the open library
-            EXPECT_FALSE(add.GetDlgItem(1052)->IsWindowVisible());
-            ui.SetText(add, 1045, L"新,点");
-            ui.SetText(add, 1010, L"10.5");
-            ui.SetText(add, 1011, L"东");
-            ui.SetText(add, 1012, L"1");
+            EXPECT_FALSE(add.GetDlgItem(point::kPickFromLibrary)
+                             ->IsWindowVisible());  // no picking from the open library
+            EXPECT_FALSE(add.GetDlgItem(point::kPickGeodetic)->IsWindowVisible());
+            ui.SetText(add, point::kName, L"新,点");
+            ui.SetText(add, point::kNorth, L"10.5");
+            ui.SetText(add, point::kEast, L"东");
+            ui.SetText(add, point::kHeight, L"1");
             ui.ExpectMessageBox(L"点名和属性中不能有逗号,请重新输入!");
             ui.Click(add, IDOK);
             EXPECT_FALSE(add.HasEnded());
-            ui.SetText(add, 1045, L"新点");
+            ui.SetText(add, point::kName, L"新点");
             ui.ExpectMessageBox(L"坐标和高程必须是数字,请重新输入!");
             ui.Click(add, IDOK);
             EXPECT_FALSE(add.HasEnded());
-            EXPECT_EQ(CWnd::GetFocus(), add.GetDlgItem(1011));
-            ui.SetText(add, 1011, L"20");
-            ui.SetText(add, 1046, L"界桩");
+            EXPECT_EQ(CWnd::GetFocus(), add.GetDlgItem(point::kEast));
+            ui.SetText(add, point::kEast, L"20");
+            ui.SetText(add, point::kCode, L"界桩");
             ui.Click(add, IDOK);
         });
-        ui.Click(d, kAdd);
+        ui.Click(d, coordlib::kAdd);
         EXPECT_EQ(dlg.List().GetItemText(2, 0), L"2");
         EXPECT_EQ(dlg.List().GetItemText(2, 2), L"10.5");
         EXPECT_EQ(dlg.List().GetItemText(2, 6), L"输入点");
         // Deleting B keeps the numbers of the others.
         Select(dlg, 1);
         ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
-        ui.Click(d, kDelete);
+        ui.Click(d, coordlib::kDelete);
         EXPECT_EQ(Column(dlg, 0), (std::vector<CString>{L"0", L"2"}));
         Select(dlg, 0);
         ui.OnModal(CEditPointDlg::IDD, [&](CDialog& edit) {
-            EXPECT_EQ(ui.GetText(edit, 1045), L"基准点A");
-            EXPECT_EQ(ui.GetText(edit, 1010), L"3456700.125");
-            ui.SetText(edit, 1045, L"基准点A2");
-            ui.SetText(edit, 1012, L"41.0004");
+            EXPECT_EQ(ui.GetText(edit, point::kName), L"基准点A");
+            EXPECT_EQ(ui.GetText(edit, point::kNorth), L"3456700.125");
+            ui.SetText(edit, point::kName, L"基准点A2");
+            ui.SetText(edit, point::kHeight, L"41.0004");
             ui.Click(edit, IDOK);
         });
-        ui.Click(d, kEdit);
+        ui.Click(d, coordlib::kEdit);
         EXPECT_EQ(dlg.List().GetItemText(0, 1), L"基准点A2");
         EXPECT_EQ(dlg.List().GetItemText(0, 4), L"41.0004");  // as typed
         Select(dlg, 1);
@@ -152,14 +151,14 @@ TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& filter) { ui.Click(filter, IDOK); });
-        ui.Click(d, kFilter);
+        ui.Click(d, coordlib::kFilter);
         EXPECT_FALSE(dlg.IsLoading());  // nothing changed: no rebuild
         EXPECT_EQ(dlg.List().GetItemCount(), 3);
         ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& filter) {
-            ui.Click(filter, 1009);  // terrain off
+            ui.Click(filter, filterset::kTerrain);  // terrain off
             ui.Click(filter, IDOK);
         });
-        ui.Click(d, kFilter);
+        ui.Click(d, coordlib::kFilter);
         FillAll(dlg);
         EXPECT_EQ(Column(dlg, 1), std::vector<CString>{L"V"});
         EXPECT_EQ(Column(dlg, 0), std::vector<CString>{L"1"});
@@ -176,20 +175,20 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         ui.OnModal(COpenFileDlg::IDD, [&](CDialog& open) {
-            EXPECT_EQ(ui.GetText(open, 1000), L"\\Jobs\\road\\data");
+            EXPECT_EQ(ui.GetText(open, openfile::kPath), L"\\Jobs\\road\\data");
             ui.ExpectMessageBox(L"未选择任何文件，请先选择文件!");
             ui.Click(open, IDOK);  // a folder is no file
             EXPECT_FALSE(open.HasEnded());
-            auto& tree = *dynamic_cast<CFolderTreeCtrl*>(open.GetDlgItem(1001));
+            auto& tree = *dynamic_cast<CFolderTreeCtrl*>(open.GetDlgItem(openfile::kTree));
             CRect item;
             ASSERT_TRUE(
                 tree.GetItemRect(tree.FindChildItem(tree.GetSelectedItem(), L"pts.xyh"), &item, TRUE));
             ui.Tap(tree, item.CenterPoint());
-            EXPECT_EQ(ui.GetText(open, 1000), L"\\Jobs\\road\\data\\pts.xyh");
+            EXPECT_EQ(ui.GetText(open, openfile::kPath), L"\\Jobs\\road\\data\\pts.xyh");
             ui.ExpectMessageBox(L"确定将文件中的数据加入坐标管理库吗?", IDOK);
             ui.Click(open, IDOK);
         });
-        ui.Click(d, kImport);
+        ui.Click(d, coordlib::kImport);
         FillAll(dlg);
         EXPECT_EQ(Column(dlg, 6), (std::vector<CString>{L"输入点", L"边桩点"}));
         CRect window;
@@ -206,13 +205,13 @@ TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
     CCoordLibDlg dlg;
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
-            ui.SetText(add, 1045, L"P");
-            ui.SetText(add, 1010, L"1");
-            ui.SetText(add, 1011, L"2");
-            ui.SetText(add, 1012, L"3");
+            ui.SetText(add, point::kName, L"P");
+            ui.SetText(add, point::kNorth, L"1");
+            ui.SetText(add, point::kEast, L"2");
+            ui.SetText(add, point::kHeight, L"3");
             ui.Click(add, IDOK);
         });
-        ui.Click(d, kAdd);
+        ui.Click(d, coordlib::kAdd);
         Select(dlg, 0);
         ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
         ui.Click(d, IDOK);
@@ -234,13 +233,13 @@ TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
         // Even once the path could be written, the unread library is not replaced.
         std::filesystem::remove(library);
         ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
-            ui.SetText(add, 1045, L"P");
-            ui.SetText(add, 1010, L"1");
-            ui.SetText(add, 1011, L"2");
-            ui.SetText(add, 1012, L"3");
+            ui.SetText(add, point::kName, L"P");
+            ui.SetText(add, point::kNorth, L"1");
+            ui.SetText(add, point::kEast, L"2");
+            ui.SetText(add, point::kHeight, L"3");
             ui.Click(add, IDOK);
         });
-        ui.Click(d, kAdd);
+        ui.Click(d, coordlib::kAdd);
         Select(dlg, 0);
         ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
         ui.Click(d, IDOK);
@@ -263,12 +262,12 @@ TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
         FillAll(dlg);
         Select(dlg, 5);
         ui.OnModal(CFindPointDlg::IDD, [&](CDialog& find) {
-            ui.SetText(find, 1045, L"k1");
-            ui.Click(find, 1051);
-            EXPECT_EQ(ui.GetText(find, 1036), L"3456712.6250");
+            ui.SetText(find, findpoint::kSearchText, L"k1");
+            ui.Click(find, findpoint::kSearch);
+            EXPECT_EQ(ui.GetText(find, findpoint::kNorth), L"3456712.6250");
             ui.Click(find, IDOK);
         });
-        ui.Click(d, kFind);
+        ui.Click(d, coordlib::kFind);
         // The found row replaces the one tapped before.
         EXPECT_EQ(dlg.List().GetNextItem(-1, LVNI_SELECTED), 0);
         EXPECT_EQ(dlg.List().GetNextItem(0, LVNI_SELECTED), -1);
@@ -285,16 +284,16 @@ TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
     WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n");
     CEditPointDlg edit;
     ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
-        EXPECT_TRUE(d.GetDlgItem(1050)->IsWindowVisible());
+        EXPECT_TRUE(d.GetDlgItem(point::kPickFromLibrary)->IsWindowVisible());
         ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& library) {
             auto& lib = static_cast<CCoordLibDlg&>(library);
             FillAll(lib);
             Select(lib, 1);
             ui.Click(library, IDOK);
         });
-        ui.Click(d, 1050);
-        EXPECT_EQ(ui.GetText(d, 1045), L"B");
-        EXPECT_EQ(ui.GetText(d, 1046), L"d");
+        ui.Click(d, point::kPickFromLibrary);
+        EXPECT_EQ(ui.GetText(d, point::kName), L"B");
+        EXPECT_EQ(ui.GetText(d, point::kCode), L"d");
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(edit.DoModal(), IDOK);
@@ -314,8 +313,8 @@ TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
     });
     CAddPointDlg add;
     ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
-        EXPECT_TRUE(d.GetDlgItem(1052)->IsWindowVisible());
-        ui.Click(d, 1052);
+        EXPECT_TRUE(d.GetDlgItem(point::kPickGeodetic)->IsWindowVisible());
+        ui.Click(d, point::kPickGeodetic);
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(add.DoModal(), IDOK);

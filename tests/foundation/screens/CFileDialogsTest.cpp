@@ -15,7 +15,9 @@ protected:
         std::filesystem::create_directories(root_ / "Jobs/road/data/empty");
         WriteHostFile("Other/q.xyh", "x");
     }
-    static CFolderTreeCtrl& Tree(CDialog& d) { return *dynamic_cast<CFolderTreeCtrl*>(d.GetDlgItem(1001)); }
+    static CFolderTreeCtrl& Tree(CDialog& d) {
+        return *dynamic_cast<CFolderTreeCtrl*>(d.GetDlgItem(openfile::kTree));
+    }
     // Taps the item's text, as the user chooses a folder or file.
     void TapItem(CFolderTreeCtrl& tree, HTREEITEM item) {
         CRect r;
@@ -44,7 +46,7 @@ TEST_F(FileDialogsTest, TreeShowsFoldersThenMatchingFilesAndFillsOnExpansion) {
         const HTREEITEM data = tree.GetSelectedItem();
         EXPECT_EQ(tree.GetItemPath(data), L"\\Jobs\\road\\data");
         EXPECT_EQ(Children(tree, data), (std::vector<CString>{L"empty", L"old", L"A.XYH", L"b.xyh"}));
-        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data");
+        EXPECT_EQ(ui.GetText(d, openfile::kPath), L"\\Jobs\\road\\data");
 
         // An empty folder keeps its expand button until it is opened once.
         const HTREEITEM empty = tree.FindChildItem(data, L"EMPTY");
@@ -74,7 +76,7 @@ TEST_F(FileDialogsTest, TreeShowsFoldersThenMatchingFilesAndFillsOnExpansion) {
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
         EXPECT_TRUE(tree.SelectPath(L"\\JOBS\\road\\data\\a.xyh"));
-        EXPECT_EQ(ui.GetText(d, 1000), L"\\Jobs\\road\\data\\A.XYH");
+        EXPECT_EQ(ui.GetText(d, openfile::kPath), L"\\Jobs\\road\\data\\A.XYH");
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
@@ -86,17 +88,17 @@ TEST_F(FileDialogsTest, SaveBuildsThePathFromFolderAndName) {
     dlg.SetFilter(L"*.xyh");
     dlg.SetStartFolder(L"\\Jobs\\road\\data");
     ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data");
-        ui.SetText(d, 1041, L"   ");
+        EXPECT_EQ(ui.GetText(d, savefile::kPath), L"\\Jobs\\road\\data");
+        ui.SetText(d, savefile::kName, L"   ");
         ui.ExpectMessageBox(L"文件名不能为空，请重新输入!");
         ui.Click(d, IDOK);
-        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1041));
-        ui.SetText(d, 1041, L"..\\x");
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(savefile::kName));
+        ui.SetText(d, savefile::kName, L"..\\x");
         ui.ExpectMessageBox(L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!");
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
-        ui.SetText(d, 1041, L"pt.old");
-        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data\\pt.xyh");
+        ui.SetText(d, savefile::kName, L"pt.old");
+        EXPECT_EQ(ui.GetText(d, savefile::kPath), L"\\Jobs\\road\\data\\pt.xyh");
         ui.Pump();
         ui.Screenshot(QZ_BINARY_DIR "/foundation-save-dialog.png");
         ui.Click(d, IDOK);
@@ -110,12 +112,12 @@ TEST_F(FileDialogsTest, SaveOverAnExistingFileAsksFirst) {
     dlg.SetFilter(L"*.xyh");
     dlg.SetStartFolder(L"\\Jobs\\road\\data\\b.xyh");
     ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, 1041), L"b.xyh");
-        EXPECT_EQ(ui.GetText(d, 1004), L"\\Jobs\\road\\data\\b.xyh");
+        EXPECT_EQ(ui.GetText(d, savefile::kName), L"b.xyh");
+        EXPECT_EQ(ui.GetText(d, savefile::kPath), L"\\Jobs\\road\\data\\b.xyh");
         ui.ExpectMessageBox(L"该文件已存在，要覆盖此文件吗?", IDCANCEL);
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
-        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(1041));
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(savefile::kName));
         ui.ExpectMessageBox(L"该文件已存在，要覆盖此文件吗?", IDOK);
         ui.Click(d, IDOK);
     });
@@ -141,10 +143,10 @@ TEST_F(FileDialogsTest, TypedNameStaysInTheFolderShown) {
             CFolderTreeCtrl& tree = Tree(d);
             if (c.tappedFile) {
                 TapItem(tree, tree.FindChildItem(tree.GetSelectedItem(), c.tappedFile));
-                EXPECT_EQ(ui.GetText(d, 1041), c.tappedFile);
+                EXPECT_EQ(ui.GetText(d, savefile::kName), c.tappedFile);
             }
-            ui.SetText(d, 1041, L"pt");
-            EXPECT_EQ(ui.GetText(d, 1004), c.savedPath);
+            ui.SetText(d, savefile::kName, L"pt");
+            EXPECT_EQ(ui.GetText(d, savefile::kPath), c.savedPath);
             ui.Click(d, IDOK);
         });
         EXPECT_EQ(dlg.DoModal(), IDOK);

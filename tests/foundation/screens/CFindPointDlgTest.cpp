@@ -18,7 +18,7 @@ PointRecord Point(const wchar_t* name, double n) {
 }
 
 std::vector<CString> Lines(CDialog& d) {
-    auto& list = *dynamic_cast<CListBox*>(d.GetDlgItem(1060));
+    auto& list = *dynamic_cast<CListBox*>(d.GetDlgItem(findpoint::kNames));
     std::vector<CString> lines;
     for (int i = 0; i < list.GetCount(); ++i) {
         CString text;
@@ -41,22 +41,22 @@ TEST(CFindPointDlgTest, SearchOrdersByMatchPositionAndKeepsFieldsWhenNothingMatc
     ui.OnModal(CFindPointDlg::IDD, [&](CDialog& d) {
         EXPECT_EQ(Lines(d), (std::vector<CString>{L"BA1", L"A2", L"CA"}));
         EXPECT_EQ(dlg.m_nResult, 4);
-        EXPECT_EQ(ui.GetText(d, 1036), L"10.0000");
-        ui.SetText(d, 1045, L"a");
-        ui.Click(d, 1051);
+        EXPECT_EQ(ui.GetText(d, findpoint::kNorth), L"10.0000");
+        ui.SetText(d, findpoint::kSearchText, L"a");
+        ui.Click(d, findpoint::kSearch);
         EXPECT_EQ(Lines(d), (std::vector<CString>{L"A2", L"BA1", L"CA"}));
         EXPECT_EQ(dlg.m_nResult, 5);
-        ui.SetText(d, 1045, L"zz");
-        ui.Click(d, 1051);
+        ui.SetText(d, findpoint::kSearchText, L"zz");
+        ui.Click(d, findpoint::kSearch);
         EXPECT_TRUE(Lines(d).empty());
         afterNoMatch = dlg.m_nResult;
-        EXPECT_EQ(ui.GetText(d, 1036), L"20.0000");
-        ui.SetText(d, 1045, L"");
-        ui.Click(d, 1051);
-        auto& list = *dynamic_cast<CListBox*>(d.GetDlgItem(1060));
+        EXPECT_EQ(ui.GetText(d, findpoint::kNorth), L"20.0000");
+        ui.SetText(d, findpoint::kSearchText, L"");
+        ui.Click(d, findpoint::kSearch);
+        auto& list = *dynamic_cast<CListBox*>(d.GetDlgItem(findpoint::kNames));
         list.SetCurSel(2);
-        d.SendMessage(WM_COMMAND, MAKEWPARAM(1060, LBN_SELCHANGE), 0);
-        EXPECT_EQ(ui.GetText(d, 1036), L"30.0000");
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(findpoint::kNames, LBN_SELCHANGE), 0);
+        EXPECT_EQ(ui.GetText(d, findpoint::kNorth), L"30.0000");
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);

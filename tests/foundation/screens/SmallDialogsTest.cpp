@@ -6,8 +6,8 @@
 
 TEST(FileOpenModeDlgTest, EachButtonGivesItsChoice) {
     CUiDriver ui;
-    const std::pair<int, int> cases[] = {{1039, CFileOpenModeDlg::kAppend},
-                                         {1043, CFileOpenModeDlg::kOverwrite}};
+    const std::pair<UINT, int> cases[] = {{openmode::kAppend, CFileOpenModeDlg::kAppend},
+                                          {openmode::kOverwrite, CFileOpenModeDlg::kOverwrite}};
     for (const auto& [button, mode] : cases) {
         CFileOpenModeDlg dlg;
         ui.OnModal(CFileOpenModeDlg::IDD, [&](CDialog& d) { ui.Click(d, button); });
@@ -26,10 +26,10 @@ TEST(FilterSetDlgTest, ChecksShowAndReturnTheFlags) {
     CFilterSetDlg dlg;
     dlg.m_nShow = {1, 1, 0, 1, 1};
     ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(d.IsDlgButtonChecked(1007), 0u);
-        EXPECT_EQ(d.IsDlgButtonChecked(1008), 1u);
-        ui.Click(d, 1007);
-        ui.Click(d, 1002);
+        EXPECT_EQ(d.IsDlgButtonChecked(filterset::kReference), 0u);
+        EXPECT_EQ(d.IsDlgButtonChecked(filterset::kSideStake), 1u);
+        ui.Click(d, filterset::kReference);
+        ui.Click(d, filterset::kTypedIn);
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
