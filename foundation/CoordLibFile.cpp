@@ -1,5 +1,7 @@
 #include "foundation/CoordLibFile.h"
 
+#include <algorithm>
+
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
@@ -98,8 +100,24 @@ bool ReadCoordLibFile(const CString& devicePath, std::vector<CString>& lines) {
     return true;
 }
 
-bool SaveCoordLibFile(const CString& devicePath, const std::vector<CoordLibRecord>& records) {
-    return AtomicRewrite(devicePath, CoordLibFileBytes(records));
+std::optional<std::string> CoordLibBytesOver(const std::vector<CString>& loaded,
+                                             const std::vector<CString>& current,
+                                             const std::vector<CoordLibRecord>& records) {
+    if (current.size() < loaded.size() || !std::equal(loaded.begin(), loaded.end(), current.begin()))
+        return std::nullopt;
+    std::string bytes = CoordLibFileBytes(records);
+    for (size_t i = loaded.size(); i < current.size(); ++i) bytes += ToGbk(current[i] + L"\r\n");
+    return bytes;
+}
+
+CoordLibSave SaveCoordLibFile(const CString& devicePath, const std::vector<CString>& loaded,
+                              const std::vector<CoordLibRecord>& records) {
+    std::vector<CString> current;
+    if (GetFileAttributes(devicePath) != INVALID_FILE_ATTRIBUTES && !ReadCoordLibFile(devicePath, current))
+        return CoordLibSave::kFailed;
+    const std::optional<std::string> bytes = CoordLibBytesOver(loaded, current, records);
+    if (!bytes) return CoordLibSave::kChangedSinceLoaded;
+    return AtomicRewrite(devicePath, *bytes) ? CoordLibSave::kSaved : CoordLibSave::kFailed;
 }
 
 CString CoordLibPath(const CString& jobFolder, const CString& jobFileName) {

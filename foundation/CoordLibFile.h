@@ -2,6 +2,7 @@
 // The coordinate library's text lines: the library file `<job>.lib` ("type,name,N,E,H,code") and
 // the job's stored-point file (".xyh"), which the library imports.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,10 +33,22 @@ std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes);
 // The library file's bytes: a line per record not deleted, in array order.
 std::string CoordLibFileBytes(const std::vector<CoordLibRecord>& records);
 
+// The file's bytes when the records are written over it while others append to it: the records,
+// then the lines appended since the library was read (`current` past the `loaded` lines).
+// Nullopt when the loaded lines no longer begin the file: it was changed in a way a rewrite
+// from the loaded copy would undo.
+std::optional<std::string> CoordLibBytesOver(const std::vector<CString>& loaded,
+                                             const std::vector<CString>& current,
+                                             const std::vector<CoordLibRecord>& records);
+
 // The file's lines; false (and no lines) when it is missing or cannot be read.
 bool ReadCoordLibFile(const CString& devicePath, std::vector<CString>& lines);
-// Replaces the file atomically; false (the old file intact) when it cannot be written.
-bool SaveCoordLibFile(const CString& devicePath, const std::vector<CoordLibRecord>& records);
+
+enum class CoordLibSave { kSaved, kChangedSinceLoaded, kFailed };
+// Re-reads the file (a missing one counts as empty) and replaces it atomically as
+// CoordLibBytesOver says. On kChangedSinceLoaded and kFailed the file is left as it was.
+CoordLibSave SaveCoordLibFile(const CString& devicePath, const std::vector<CString>& loaded,
+                              const std::vector<CoordLibRecord>& records);
 
 // `<job>.lib` in the job folder: the job file's name with its last three characters made "lib".
 CString CoordLibPath(const CString& jobFolder, const CString& jobFileName);

@@ -55,17 +55,23 @@ BOOL CCoordLibDlg::OnInitDialog() {
     images_.Add(LoadIconResource(IDB_LIBRARY_POINT), RGB(255, 255, 255));
     list_.SetImageList(&images_, LVSIL_SMALL);
     ShowLoadingState(false);
-    list_.DeleteAllItems();
-    if (IFoundationFrame* frame = FoundationFrame()) {
+    if (IFoundationFrame* frame = FoundationFrame())
         libraryPath_ = CoordLibPath(frame->JobFolder(), frame->JobFileName());
-        // A library that is there but cannot be read must never be replaced by the empty list.
-        if (GetFileAttributes(libraryPath_) != INVALID_FILE_ATTRIBUTES &&
-            !LoadFile(libraryPath_, CoordLibLayout::kLibrary, true)) {
-            libraryUnreadable_ = true;
-            MessageBox(L"坐标管理库文件读取失败,修改将不能保存!", L"提示", MB_OK | MB_ICONERROR);
-        }
-    }
+    OpenLibrary();
     return TRUE;
+}
+
+void CCoordLibDlg::OpenLibrary() {
+    list_.DeleteAllItems();
+    library_.Clear();
+    library_.SetModified(false);
+    loadedLines_.clear();
+    // A library that is there but cannot be read must never be replaced by the empty list.
+    if (!libraryPath_.IsEmpty() && GetFileAttributes(libraryPath_) != INVALID_FILE_ATTRIBUTES &&
+        !LoadFile(libraryPath_, CoordLibLayout::kLibrary, true)) {
+        libraryUnreadable_ = true;
+        MessageBox(L"坐标管理库文件读取失败,修改将不能保存!", L"提示", MB_OK | MB_ICONERROR);
+    }
 }
 
 bool CCoordLibDlg::LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad) {
@@ -73,6 +79,7 @@ bool CCoordLibDlg::LoadFile(const CString& path, CoordLibLayout layout, bool ini
     if (!ReadCoordLibFile(path, lines)) return false;
     if (!initialLoad) library_.SetModified(true);
     StartFill(library_.AppendLines(lines, layout));
+    if (initialLoad) loadedLines_ = std::move(lines);
     return true;
 }
 
@@ -206,9 +213,19 @@ void CCoordLibDlg::OnFilter() {
 }
 
 bool CCoordLibDlg::SaveFile() {
-    if (!libraryUnreadable_ && SaveCoordLibFile(libraryPath_, library_.Records())) {
-        library_.SetModified(false);
-        return true;
+    const CoordLibSave saved = libraryUnreadable_
+                                   ? CoordLibSave::kFailed
+                                   : SaveCoordLibFile(libraryPath_, loadedLines_, library_.Records());
+    switch (saved) {
+        case CoordLibSave::kSaved:
+            library_.SetModified(false);
+            return true;
+        case CoordLibSave::kChangedSinceLoaded:
+            MessageBox(L"文件已被修改,请重新打开!", L"提示", MB_OK | MB_ICONINFORMATION);
+            OpenLibrary();
+            return false;
+        case CoordLibSave::kFailed:
+            break;
     }
     MessageBox(L"坐标管理库文件保存失败!", L"提示", MB_OK | MB_ICONERROR);
     return false;

@@ -46,11 +46,14 @@ private:
     void OnFilter();
     LRESULT OnFillChunk(WPARAM, LPARAM);
 
+    // Lists the job's library afresh, as it is on the device now.
+    void OpenLibrary();
     bool LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad);
     void StartFill(std::vector<CoordLibRow> rows);
     void AppendRow(const CoordLibRow& row);
     void ShowLoadingState(bool loading);
-    // False (after telling the user) when the file could not be written.
+    // False (after telling the user) when the file was not written; when the file was changed
+    // since it was listed, other than by appending, the list is loaded again.
     bool SaveFile();
     int SelectedRow() const;
     void Close(int result);
@@ -59,6 +62,8 @@ private:
     CImageList images_;
     CCoordLibrary library_;
     CString libraryPath_;
+    // The library file's lines as listed: a save keeps what was appended after them.
+    std::vector<CString> loadedLines_;
     std::vector<CoordLibRow> pending_;
     size_t nextPending_ = 0;
     bool loading_ = false;

@@ -149,6 +149,42 @@ TEST(PointSearchTest, EarliestMatchFirstCaseBlind) {
     EXPECT_EQ(SearchPoints(candidates, L"").size(), 4u);
 }
 
+// The point store appends to the library while the dialog holds a copy: a rewrite keeps what was
+// appended after the loaded lines and is refused when those lines changed.
+TEST(CoordLibFileTest, RewriteKeepsLinesAppendedSinceLoading) {
+    CoordLibRecord edited;
+    edited.name = L"A";
+    edited.north = 1;
+    edited.code = L"新";
+    const std::string records = ToGbk(CString(L"0,A,1.000,0.000,0.000,新\r\n"));
+    struct Case {
+        const char* name;
+        std::vector<CString> loaded, current;
+        std::optional<std::string> bytes;
+    };
+    const Case cases[] = {
+        {"nothing appended", {L"0,A,1,0,0,c"}, {L"0,A,1,0,0,c"}, records},
+        {"lines appended",
+         {L"0,A,1,0,0,c"},
+         {L"0,A,1,0,0,c", L"1,点2,5,6,7,", L"1,P3,8,9,1,"},
+         records + ToGbk(CString(L"1,点2,5,6,7,\r\n1,P3,8,9,1,\r\n"))},
+        {"no file when loaded", {}, {L"1,P2,5,6,7,"}, records + "1,P2,5,6,7,\r\n"},
+        {"a loaded line changed",
+         {L"0,A,1,0,0,c", L"1,B,2,2,2,"},
+         {L"0,A,1,0,0,x", L"1,B,2,2,2,"},
+         std::nullopt},
+        {"a loaded line removed", {L"0,A,1,0,0,c", L"1,B,2,2,2,"}, {L"0,A,1,0,0,c"}, std::nullopt},
+        {"an unterminated last line grew",
+         {L"0,A,1,0,0,c", L"1,P"},
+         {L"0,A,1,0,0,c", L"1,P2,5,6,7,"},
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CoordLibBytesOver(c.loaded, c.current, {edited}), c.bytes);
+    }
+}
+
 class CoordLibDiskTest : public DeviceRootTest {};
 
 TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
@@ -162,13 +198,16 @@ TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
     ASSERT_EQ(lib.Records().size(), 2u);
     lib.Add({L"新点", L"7", L"8", L"9", L"码"});
     lib.Delete(0);
-    ASSERT_TRUE(SaveCoordLibFile(path, lib.Records()));
-    EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"),
-              ToGbk(CString(L"1,P2,4.000,5.000,6.000,\r\n0,新点,7.000,8.000,9.000,码\r\n")));
+    ASSERT_EQ(SaveCoordLibFile(path, lines, lib.Records()), CoordLibSave::kSaved);
+    const std::string saved = ToGbk(CString(L"1,P2,4.000,5.000,6.000,\r\n0,新点,7.000,8.000,9.000,码\r\n"));
+    EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"), saved);
+    // Saved again from the first copy: its lines no longer begin the file.
+    EXPECT_EQ(SaveCoordLibFile(path, lines, lib.Records()), CoordLibSave::kChangedSinceLoaded);
+    EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"), saved);
 
     lines = {L"stale"};
     EXPECT_FALSE(ReadCoordLibFile(L"\\Jobs\\none.lib", lines));
     EXPECT_TRUE(lines.empty());
     // A save that cannot be written says so.
-    EXPECT_FALSE(SaveCoordLibFile(L"\\Missing\\Folder\\x.lib", lib.Records()));
+    EXPECT_EQ(SaveCoordLibFile(L"\\Missing\\Folder\\x.lib", {}, lib.Records()), CoordLibSave::kFailed);
 }

@@ -325,3 +325,50 @@ TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
     EXPECT_EQ(add.m_strHeight, L"12.500");
     EXPECT_EQ(add.m_strCode, L"塔");
 }
+
+// The point store appends to the library while the dialog is open.
+TEST_F(CoordLibDlgTest, AnEditedRowShowsAndGivesItsNewCodeAndPointsAppendedMeanwhileAreKept) {
+    WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n");
+    CCoordLibDlg dlg;
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        Select(dlg, 1);
+        ui.OnModal(CEditPointDlg::IDD, [&](CDialog& edit) {
+            ui.SetText(edit, point::kCode, L"界桩");
+            ui.Click(edit, IDOK);
+        });
+        ui.Click(d, coordlib::kEdit);
+        EXPECT_EQ(dlg.List().GetItemText(1, 5), L"界桩");
+        WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n1,P9,7,8,9,\r\n");
+        Select(dlg, 1);
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strName, L"B");
+    EXPECT_EQ(dlg.m_strCode, L"界桩");
+    EXPECT_EQ(Library(), ToGbk(CString(L"0,A,1.000,2.000,3.000,c\r\n0,B,4.000,5.000,6.000,界桩\r\n"
+                                       L"1,P9,7,8,9,\r\n")));
+}
+
+// Rewritten by someone else meanwhile: the dialog's copy is refused and the file listed again.
+TEST_F(CoordLibDlgTest, ALibraryChangedMeanwhileIsNotOverwrittenButListedAgain) {
+    WriteLibrary(L"0,A,1,2,3,c\r\n");
+    const CString changed = L"0,A2,1,2,3,c\r\n1,P9,7,8,9,\r\n";
+    CCoordLibDlg dlg;
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        Select(dlg, 0);
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        ui.Click(d, coordlib::kDelete);
+        WriteLibrary(changed);
+        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDYES);
+        ui.ExpectMessageBox(L"文件已被修改,请重新打开!");
+        ui.PressKey(VK_ESCAPE);
+        EXPECT_FALSE(d.HasEnded());
+        FillAll(dlg);
+        EXPECT_EQ(Column(dlg, 1), (std::vector<CString>{L"A2", L"P9"}));
+        ui.PressKey(VK_ESCAPE);  // nothing changed since: no question
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(Library(), ToGbk(changed));
+}
