@@ -239,6 +239,19 @@ void CModuleCommandQueue::OnTick() {
     if (!SendNextCommand()) CancelCommands();
 }
 
+void CModuleCommandQueue::QueueFallBack(int linkKind) {
+    if (linkKind != 0 && linkKind != 1) return;
+    const auto pending = [this](const wchar_t* name) { return current.name == name && current.timeout < 10; };
+    if (pending(linkKind == 1 ? L"READGPRS" : L"READRADIO")) {
+        if (linkKind == 1)
+            QueueReadRadio(true);
+        else
+            QueueReadGprs(true);
+    } else if (pending(linkKind == 1 ? L"READRADIO" : L"READGPRS")) {
+        QueueCloseRadio(true);
+    }
+}
+
 void CModuleCommandQueue::SetRadioWait(int mode) {
     modeFlag = mode != 0 ? 1 : 0;
     modeValue = mode;

@@ -42,6 +42,10 @@ public:
     void OnRadioSearchReply();
     // The two-second duties: re-send the current request, or report its time-out and go on.
     void OnTick();
+    // While the link is detected: a read of the module that has under 10 s left gives way to the
+    // next one (network module: settings, then channel, then close; radio: channel, then
+    // settings, then close).
+    void QueueFallBack(int linkKind);
 
     void SetRadioWait(int mode);
     void SetRadioDlg(HWND window) { statusWindow = window; }

@@ -1,0 +1,29 @@
+#pragma once
+// A display that keeps a PNG of the screen up to date: it passes painting on to the real display
+// and writes the file at most every 100 ms while painting goes on (a modal loop included); the
+// program's loop saves what is left when it falls idle.
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "platform/display/Display.h"
+
+class CScreenshotDisplay final : public IDisplay {
+public:
+    CScreenshotDisplay(IDisplay& inner, std::string path) : inner_(inner), path_(std::move(path)) {}
+    Framebuffer& Screen() override { return inner_.Screen(); }
+    void Present(const CRect& dirty) override;
+    // Writes the PNG (through a temporary file, so a reader never sees half of it) when the screen
+    // changed since the last write.
+    void SaveIfChanged();
+    // Only while this holds is the screen saved (the program's window is up: its closing leaves the
+    // last picture of it in the file).
+    void SetShowing(std::function<bool()> showing) { showing_ = std::move(showing); }
+
+private:
+    IDisplay& inner_;
+    std::string path_;
+    bool changed_ = true;
+    std::function<bool()> showing_;
+    std::chrono::steady_clock::time_point lastSave_;
+};

@@ -1,0 +1,115 @@
+// quorin: the field program. Starts on a device root (--root, default under the user's data
+// folder), in an X11 window when a display opens (else headless), with --screenshot FILE kept up
+// to date. One copy runs per device root; SIGINT and SIGTERM close it as the exit command does.
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "app/quorin/CommandLine.h"
+#include "app/quorin/ScreenshotDisplay.h"
+#include "platform/display/x11/X11Display.h"
+#include "platform/files/DevicePath.h"
+#include "platform/messages/Messages.h"
+#include "platform/ui/CommonControls.h"
+#include "platform/ui/Desktop.h"
+#include "shell/CMainFrame.h"
+#include "shell/CQuorinApp.h"
+
+namespace {
+
+// An exclusive lock on the device root folder itself, so that a second copy touches no file.
+bool LockDeviceRoot(const std::filesystem::path& root) {
+    const int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;  // held until the process ends
+}
+
+// Waits for SIGINT or SIGTERM (blocked in every thread) and closes the main frame.
+class SignalCloser {
+public:
+    SignalCloser() {
+        sigemptyset(&set_);
+        sigaddset(&set_, SIGINT);
+        sigaddset(&set_, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &set_, nullptr);
+        thread_ = std::thread([this] { Wait(); });
+    }
+    ~SignalCloser() {
+        stop_ = true;
+        thread_.join();
+    }
+    void SetTarget(HWND window) { target_ = window.id(); }
+
+private:
+    void Wait() {
+        const timespec step{0, 100'000'000};
+        while (!stop_) {
+            if (sigtimedwait(&set_, nullptr, &step) < 0) continue;
+            if (const uint32_t id = target_.load()) PostMessage(HWND(id), WM_CLOSE, 0, 0);
+        }
+    }
+    sigset_t set_{};
+    std::atomic<bool> stop_ = false;
+    std::atomic<uint32_t> target_ = 0;
+    std::thread thread_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const CommandLine line = ParseCommandLine(argc, argv, UserDataHome());
+    if (line.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "quorin: %s\n%s", line.error.c_str(), kUsage);
+        return 2;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(line.root, error);
+    if (error) {
+        std::fprintf(stderr, "quorin: cannot use the device root %s: %s\n", line.root.c_str(),
+                     error.message().c_str());
+        return 1;
+    }
+    if (!LockDeviceRoot(line.root)) return 0;
+    SetDeviceRoot(line.root);
+    SignalCloser signals;
+
+    CDesktop& desktop = CDesktop::Get();
+    std::unique_ptr<CX11Display> x11;
+    if (!line.headless) x11 = CX11Display::Open(nullptr, L"衡川");
+    IDisplay& base = x11 ? static_cast<IDisplay&>(*x11) : desktop.Display();
+    std::optional<CScreenshotDisplay> shot;
+    if (!line.screenshot.empty()) shot.emplace(base, line.screenshot);
+    if (shot)
+        desktop.SetDisplay(&*shot);
+    else if (x11)
+        desktop.SetDisplay(x11.get());
+    InitCommonControls();
+
+    int status = 0;
+    {
+        CQuorinApp app;
+        if (app.InitInstance()) {
+            const HWND frame = app.MainFrame()->m_hWnd;
+            signals.SetTarget(frame);
+            if (shot) shot->SetShowing([frame] { return IsWindow(frame); });
+            if (x11) x11->SetCloseHandler([frame] { PostMessage(frame, WM_CLOSE, 0, 0); });
+            status = app.Run([&] {
+                if (shot) shot->SaveIfChanged();
+            });
+            if (x11) x11->SetCloseHandler({});
+        }
+    }
+    desktop.SetDisplay(nullptr);
+    return status;
+}

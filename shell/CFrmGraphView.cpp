@@ -1,0 +1,97 @@
+#include "shell/CFrmGraphView.h"
+
+#include <algorithm>
+
+#include "foundation/screens/BigText.h"
+#include "platform/gdi/TextTypes.h"
+#include "platform/ui/WindowDC.h"
+#include "receiver/ReceiverMessages.h"
+#include "resources/MainViewForm.h"
+#include "shell/CMainFrame.h"
+
+CFrmGraphView::CFrmGraphView(CMainFrame& frame) : CDialog(mainview::IDD, &frame), frame_(frame) {
+    BindMessage(WM_GPS_POSITION, &CFrmGraphView::OnPositionMsg);
+    BindMessage(WM_PLOT_PAINTED, &CFrmGraphView::OnPlotPainted);
+}
+
+BOOL CFrmGraphView::CreateView(CWnd* frame, UINT id) {
+    if (!Create(mainview::IDD, frame)) return FALSE;
+    SetDlgCtrlID(static_cast<int>(id));
+    ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+BOOL CFrmGraphView::OnInitDialog() {
+    CDialog::OnInitDialog();
+    frame_.SetNotifyWnd(m_hWnd);
+    plot_.SubclassDlgItem(mainview::kPlot, this);
+    plot_.SetNotifyTarget(m_hWnd);
+    plot_.SetBkColor(RGB(255, 255, 255));
+    canvas_.ResetMouseOffset();
+    return TRUE;
+}
+
+LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
+    latest_ = *reinterpret_cast<const CGpsState*>(state);
+    if (latest_.fixFlag == 0) {
+        texts_ = ViewStatusTexts{};
+        texts_.solution = latest_.solutionText;
+        ShowStatusTexts();
+        return 0;
+    }
+    TextTriple names;
+    texts_ =
+        ViewStatusTexts::FromFix(latest_, frame_.GeneralSettings(), frame_.Job().jobs.GetLastNames(names));
+    ShowStatusTexts();
+    CClientDC dc(&plot_);
+    PreparePlot(dc);
+    if (canvas_.KeepInView(latest_.gridX, latest_.gridY, latest_.gridH)) plot_.Invalidate();
+    canvas_.DrawPosition(dc, latest_.gridX, latest_.gridY, latest_.gridH);
+    DrawFurniture(dc);
+    return 0;
+}
+
+LRESULT CFrmGraphView::OnPlotPainted(WPARAM, LPARAM) {
+    CClientDC dc(&plot_);
+    PreparePlot(dc);
+    canvas_.ClearBackground(dc);
+    DrawFurniture(dc);
+    canvas_.DrawPoints(dc);
+    canvas_.RedrawPosition(dc);
+    ShowSolutionText();
+    return 0;
+}
+
+void CFrmGraphView::PreparePlot(CDC& dc) {
+    CRect client;
+    plot_.GetClientRect(&client);
+    canvas_.SetClientRect(client.left, client.top, client.right, client.bottom);
+    dc.SetBkMode(TRANSPARENT);
+}
+
+void CFrmGraphView::DrawFurniture(CDC& dc) {
+    const DataLinkSettings& link = frame_.GeneralSettings().dataLink;
+    canvas_.DrawSignalGlyph(dc, latest_.diffAge);
+    canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, frame_.Receiver().moduleConfigured);
+    canvas_.DrawNorthArrow(dc);
+    canvas_.DrawScaleBar(dc);
+    canvas_.DrawClock(dc, latest_.hour, latest_.minute, latest_.second);
+}
+
+void CFrmGraphView::ShowSolutionText() {
+    const int red = ViewStatusTexts::OverLimits(latest_, frame_.GeneralSettings()) ? 1 : 0;
+    SetBigText(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
+}
+
+void CFrmGraphView::ShowStatusTexts() {
+    using namespace mainview;
+    SetBigText(this, kPointName, texts_.pointName, kTextHeight, 0, DT_LEFT, kTextWidth);
+    ShowSolutionText();
+    const int width = std::max(texts_.x.GetLength(), texts_.y.GetLength()) + 1;
+    SetBigText(this, kGridX, texts_.x, kTextHeight, 0, DT_RIGHT, width);
+    SetBigText(this, kGridY, texts_.y, kTextHeight, 0, DT_RIGHT, width);
+    SetBigText(this, kGridH, texts_.h, kTextHeight, 0, DT_LEFT, kTextWidth);
+    SetBigText(this, kPdop, texts_.pdop, kTextHeight, 0, DT_LEFT, kTextWidth);
+    SetBigText(this, kHrms, texts_.hrms, kTextHeight, 0, DT_LEFT, kTextWidth);
+    SetBigText(this, kVrms, texts_.vrms, kTextHeight, 0, DT_LEFT, kTextWidth);
+}

@@ -1,0 +1,105 @@
+#include "shell/CMainFrame.h"
+
+#include "platform/display/Display.h"
+#include "platform/messages/MessageBox.h"
+#include "receiver/BaseConversion.h"
+#include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverStartup.h"
+#include "resources/MainMenu.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/CQuorinApp.h"
+
+CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
+    if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
+    SetFoundationFrame(this);
+    ::ResetReceiverState(receiver_.state, true);
+    receiver_.gga.Clear();
+    BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
+    BindCommand(mainmenu::kCloseReceiver, &CMainFrame::CloseReceiver);
+    BindCommand(mainmenu::kExit, &CMainFrame::ConfirmExit);
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_hWnd) DestroyWindow();
+    receiver_.port.Close();
+    if (FoundationFrame() == this) SetFoundationFrame(nullptr);
+    if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
+}
+
+BOOL CMainFrame::CreateFrame() {
+    return CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, kScreenWidth, kScreenHeight), nullptr, 0);
+}
+
+int CMainFrame::OnCreate() {
+    if (!bar_.Create(this) || !bar_.InsertMenuBar(mainmenu::IDR) || !bar_.AddAdornments()) return -1;
+    view_ = std::make_unique<CFrmGraphView>(*this);
+    if (!view_->CreateView(this, kViewId)) return -1;
+    receiver_.device.AllLedsOff();
+    SetProp(kInstanceProperty, 1);
+    SetTimer(IDT_FRAME_TICK, kTickMs);
+    RecalcViewLayout();
+    return 0;
+}
+
+void CMainFrame::OnDestroy() {
+    KillTimer(IDT_FRAME_TICK);
+    job_.SaveAtExit();
+    receiver_.device.AllLedsOff();
+    CWnd::OnDestroy();
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+    if (id == IDT_FRAME_TICK) supervision_.OnTick();
+}
+
+void CMainFrame::OnSize(UINT type, int cx, int cy) {
+    CWnd::OnSize(type, cx, cy);
+    RecalcViewLayout();
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_RELAYOUT) {
+        RecalcViewLayout();
+        return 1;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::RecalcViewLayout() {
+    if (!bar_.m_hWnd || !view_ || !view_->m_hWnd) return;
+    const int barHeight = static_cast<int>(bar_.SendMessage(WM_QZ_COMMANDBAR_HEIGHT));
+    CRect client;
+    GetClientRect(&client);
+    view_->MoveWindow(0, barHeight, client.Width(), client.Height() - barHeight, TRUE);
+}
+
+void CMainFrame::ApplyCoordParams() {
+    position_.Apply(job_.coord);
+}
+
+void CMainFrame::ClampQuality(CGpsState& state) {
+    if (state.pdop > 100.0) state.pdop = 99.9;
+}
+
+void CMainFrame::ConfirmExit() {
+    if (MessageBox(L"确定要退出衡川吗?", L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES) DestroyWindow();
+}
+
+void CMainFrame::ResetAndNotify(const CString& text) {
+    receiver_.hasData = 0;
+    ::ResetAndNotify(*this, text);
+}
+
+void CMainFrame::WriteSystemFile(const CString& path) {
+    JobSettingsFiles files = job_.jobs.Files();
+    files.SetSystemFilePath(path);
+    files.WriteSystemFile(job_.system);
+}
+
+void CMainFrame::Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) {
+    Wgs84BlhToXyzOn(position_.Second(), job_.coord.ellipsoid, latDeg, lonDeg, height, x, y, z);
+}
+
+void CMainFrame::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) {
+    position_.First().Wgs84ToLocalPlane(bDeg, lDeg, h, n, e, hOut);
+}

@@ -1,0 +1,133 @@
+#pragma once
+// The main window and the owner of the program state. It is composed of parts that own their
+// fields: the job (paths, settings, coordinate parameters, system record), the position
+// converter, the receiver link, and the windows that listen for positions. The frame itself is
+// the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
+// Every subsystem reaches it through its own interface (IFrameServices, IFoundationFrame).
+#include <memory>
+#include <string_view>
+
+#include "foundation/FrameServices.h"
+#include "platform/ui/CommandBar.h"
+#include "receiver/IFrameServices.h"
+#include "shell/JobSession.h"
+#include "shell/PositionConverter.h"
+#include "shell/PositionListeners.h"
+#include "shell/ReceiverLink.h"
+#include "shell/Supervision.h"
+
+class CFrmGraphView;
+
+class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame {
+public:
+    static constexpr const wchar_t* kSoftwareVersion = L"2011.09.26";
+    static constexpr UINT_PTR IDT_FRAME_TICK = 999;
+    static constexpr UINT kTickMs = 2000;
+    static constexpr UINT kViewId = 59648;
+    // Lays the view out below the command bar.
+    static constexpr UINT WM_RELAYOUT = 1074;
+    static constexpr const wchar_t* kInstanceProperty = L"Quorin";
+
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Creates the window with its command bar and view; false when any part fails.
+    BOOL CreateFrame();
+
+    JobSession& Job() { return job_; }
+    PositionConverter& Position() { return position_; }
+    ReceiverLink& Receiver() { return receiver_; }
+    PositionListeners& Listeners() { return listeners_; }
+    Supervision& Watch() { return supervision_; }
+    CFrmGraphView* View() { return view_.get(); }
+    CCommandBar& CommandBar() { return bar_; }
+
+    // ---- operations other screens use
+    void ApplyCoordParams();
+    void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
+    static void ClampQuality(CGpsState& state);
+    void SetNotifyWnd(HWND window) { listeners_.SetNotifyWnd(window); }
+    void SetStoreNotifyWnd(HWND window) { listeners_.SetStoreNotifyWnd(window); }
+    void SetAuxNotifyWnd(HWND window) { listeners_.SetAuxNotifyWnd(window); }
+    void SetRadioWait(int value) { receiver_.modules.SetRadioWait(value); }
+    void SetRadioDlg(HWND window) { receiver_.modules.SetRadioDlg(window); }
+    void RecalcViewLayout();
+    void ConfirmExit();
+    // Resets the live state, shows `text` as its solution and tells the position window.
+    void ResetAndNotify(const CString& text);
+
+    // ---- receiver connection (FrameConnection.cpp)
+    BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud);
+    void CloseReceiver();
+    void SendBinaryAppFile();
+    void ReacquireAndSave();
+
+    // ---- receiver data (FrameRouting.cpp): the handler of WM_SERIAL_DATA
+    LRESULT OnReceiverData(WPARAM bytes, LPARAM count);
+    void OnReceiverBytes(const uint8_t* bytes, size_t count);
+
+    // ---- network position report and module replies (FrameModuleReplies.cpp)
+    void UploadGga(CGpsState state);
+    // The chunk while a module sequence waits for its reply.
+    void OnModuleReply(std::string_view chunk);
+
+    // ---- base watch (FrameBaseWatch.cpp)
+    void UpdateBaseStation(CGpsState& state);
+    // Appends the "NowBase" line to the result folder's "basecoord.blh".
+    void WriteBaseCoordFile(const CGpsState& state);
+
+    // ---- IFrameServices
+    CSerialPort& SerialPort() override { return receiver_.port; }
+    CGpsState& GpsState() override { return receiver_.state; }
+    GeneralSettingsBlock& GeneralSettings() override { return job_.settings; }
+    LastFilesRecord& SystemRecord() override { return job_.system; }
+    CDeviceIo& DeviceIo() override { return receiver_.device; }
+    GgaRecord& NetworkGga() override { return receiver_.gga; }
+    int& BaseFlag() override { return receiver_.baseFlag; }
+    double& BoardFirmwareVersion() override { return receiver_.firmwareVersion; }
+    int& VersionQueryPending() override { return receiver_.versionQueryPending; }
+    int ReceiverModelNumber() const override { return receiver_.ident.receiverKind; }
+    HWND PositionWindow() const override { return listeners_.PositionWindow(); }
+    CString ProgramFolder() const override { return job_.paths.programFolder; }
+    void WriteSystemFile(const CString& path) override;
+    void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
+
+    // ---- IFoundationFrame
+    int& ScreenMode() override { return screenMode_; }
+    CString RootFolder() const override { return job_.paths.programFolder; }
+    CString JobFolder() const override { return job_.paths.jobFolder; }
+    CString JobFileName() const override { return job_.paths.jobFileName; }
+    CString DataFolder() const override { return job_.paths.dataFolder; }
+    void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
+
+protected:
+    int OnCreate() override;
+    void OnDestroy() override;
+    void OnTimer(UINT_PTR id) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void HandleLine(const CString& line);
+    void HandleVersionLine(const CString& line);
+    // The data-link type named by a version reply; false when it names none.
+    bool TakeLinkType(const CString& line);
+    void OnPositionLog();
+    void OnGgaLine(const CString& line);
+    // The solution text to show; no solution leaves the grid at 0.
+    void TakeSolutionText();
+    // After a fix went to the listeners: the watch restarts and the state waits for the next fix.
+    void FinishForward();
+    void CheckAntennaSection();
+    bool IsBase() const { return receiver_.baseFlag == 1; }
+    int BoardType() const { return job_.system.nGPSOEMType; }
+
+    JobSession job_;
+    PositionConverter position_;
+    ReceiverLink receiver_;
+    PositionListeners listeners_;
+    Supervision supervision_;
+    CCommandBar bar_;
+    std::unique_ptr<CFrmGraphView> view_;
+    int screenMode_ = kScreenModeNormal;
+};

@@ -1,0 +1,73 @@
+#include "shell/CQuorinApp.h"
+
+#include "platform/messages/Messages.h"
+#include "platform/time/Clock.h"
+#include "platform/ui/StringTable.h"
+#include "shell/CMainFrame.h"
+#include "shell/DesktopShortcuts.h"
+
+namespace {
+CQuorinApp* g_app = nullptr;
+
+BOOL FindRunningInstanceProc(HWND window, LPARAM out) {
+    if (GetProp(window, CMainFrame::kInstanceProperty) != 1) return TRUE;
+    *reinterpret_cast<HWND*>(out) = window;
+    return FALSE;
+}
+}  // namespace
+
+CQuorinApp* QuorinApp() {
+    return g_app;
+}
+
+CQuorinApp::CQuorinApp() {
+    g_app = this;
+}
+
+CQuorinApp::~CQuorinApp() {
+    owned_.reset();
+    if (g_app == this) g_app = nullptr;
+}
+
+bool CQuorinApp::InitInstance() {
+    HWND running;
+    EnumWindows(&FindRunningInstanceProc, reinterpret_cast<LPARAM>(&running));
+    if (CWnd* other = CWnd::FromHandle(running)) {
+        other->ShowWindow(SW_SHOWMAXIMIZED);
+        other->SetForegroundWindow();
+        return false;
+    }
+    owned_ = std::make_unique<CMainFrame>();
+    CMainFrame& frame = *owned_;
+    if (!frame.CreateFrame()) return false;
+    UpdateDesktopShortcuts();
+
+    JobSession& job = frame.Job();
+    job.LoadAtStartup(CMainFrame::kSoftwareVersion);
+    const ConnectionSettings& connection = job.settings.connection;
+    SetLocalTimeOffsetMinutes(connection.nTimeZone * 60);
+    frame.Receiver().parser.SetTimeZone(connection.nTimeZone);
+    frame.Receiver().parser.SetFixLevel(connection.nFixLevel);
+    frame.ApplyCoordParams();
+    job.StartPointNames();
+
+    frame.ShowWindow(SW_SHOW);
+    frame.UpdateWindow();
+    frame.SetForegroundWindow();
+    frame.RecalcViewLayout();
+    frame.SetWindowText(LoadStringResource(61299) + L"<" + job.system.szDataFile + L">");
+    frame.ConnectReceiver(connection.nPort, connection.nComMode, connection.nInputCom, connection.nComBaud);
+    frame.ShowWindow(SW_SHOW);
+    frame.UpdateWindow();
+    return true;
+}
+
+int CQuorinApp::Run(const std::function<void()>& afterEach) {
+    if (!frame_ || !frame_->m_hWnd) return 0;
+    const HWND window = frame_->m_hWnd;
+    RunMessageLoop([&] {
+        if (afterEach) afterEach();
+        return IsWindow(window);
+    });
+    return 0;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The application object: start-up (one copy per device root, the main frame, the desktop
+// shortcuts, the job's files, the converters, the title and the receiver connection) and the
+// pointer through which every window reaches the main frame.
+#include <functional>
+#include <memory>
+
+class CMainFrame;
+
+class CQuorinApp {
+public:
+    CQuorinApp();
+    ~CQuorinApp();
+    CQuorinApp(const CQuorinApp&) = delete;
+    CQuorinApp& operator=(const CQuorinApp&) = delete;
+
+    // False ends the program at once (another copy runs, or the frame could not be made).
+    bool InitInstance();
+    // Runs the message loop until the main frame is gone; `afterEach` runs after every message.
+    int Run(const std::function<void()>& afterEach = {});
+
+    CMainFrame* MainFrame() const { return frame_; }
+    // Set by the frame's constructor before anything else can ask for it.
+    void SetMainFrame(CMainFrame* frame) { frame_ = frame; }
+
+private:
+    std::unique_ptr<CMainFrame> owned_;
+    CMainFrame* frame_ = nullptr;
+};
+
+// The running application, or null.
+CQuorinApp* QuorinApp();

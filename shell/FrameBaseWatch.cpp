@@ -1,0 +1,103 @@
+// The base watch: every base position a rover hears is turned into latitude, longitude and grid
+// coordinates, the job's record of its base is kept up to date, three small result files are
+// written, and a moved base or a different base raises a warning.
+#include <cmath>
+
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "platform/ui/StringTable.h"
+#include "shell/CMainFrame.h"
+
+namespace {
+constexpr double kDegreesPerRadian = 57.29577951308402;
+constexpr double kSameBaseMetres = 0.01;
+
+bool WriteLineFile(const CString& path, const CString& line) {
+    return AtomicRewrite(path, ToGbk(line + L"\r\n"));
+}
+}  // namespace
+
+void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
+    const CString path = job_.paths.resultFolder + L"basecoord.blh";
+    if (!FileExists(path) && !AtomicRewrite(path, "")) return;
+    CCoordTransform& t = position_.First();
+    const CString line =
+        Format(L"NowBase,%s,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d",
+               Format(L"%.8f", t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0)).c_str(),
+               Format(L"%.8f", t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0)).c_str(),
+               state.baseHeight, state.baseX, state.baseY, state.baseZ, state.baseId.c_str(), state.hour,
+               state.minute, state.second, state.year, state.month, state.day);
+    AppendDurably(path, ToGbk(line + L"\r\n"));
+}
+
+void CMainFrame::UpdateBaseStation(CGpsState& state) {
+    CCoordTransform& t = position_.First();
+    CoordSysParams& coord = job_.coord;
+    t.SetEllipsoid(6378137.0, 298.257223563);
+    double b = 0.0, l = 0.0, h = 0.0;
+    t.XyzToBlh(state.baseX, state.baseY, state.baseZ, b, l, h);
+    t.SetEllipsoid(coord.ellipsoid.szdDa, coord.ellipsoid.szdDf);
+    state.baseLat = b * kDegreesPerRadian;
+    state.baseLon = l * kDegreesPerRadian;
+    state.baseHeight = h;
+    if (std::fabs(state.baseLat) <= 1e-6 || std::fabs(state.baseLon) <= 1e-6) return;
+    Supervision& watch = supervision_;
+    watch.baseReceived = 1;
+    if (state.solutionCode != kSolFixed) return;
+
+    BaseStationRec& stored = coord.base;
+    const double dx = state.baseX - stored.szdBasePX;
+    const double dy = state.baseY - stored.szdBasePY;
+    const double dz = state.baseZ - stored.szdBasePH;
+    const bool same = std::fabs(dx) <= kSameBaseMetres && std::fabs(dy) <= kSameBaseMetres &&
+                      std::fabs(dz) <= kSameBaseMetres;
+    if (same) {
+        if (!FileExists(job_.paths.resultFolder + L"basecoord.blh")) WriteBaseCoordFile(state);
+    } else {
+        WriteBaseCoordFile(state);
+        const double distance = std::sqrt(dx * dx + dy * dy + dz * dz);
+        if (stored.szBaseStationID != L"0000") {
+            if (state.baseId != stored.szBaseStationID) {
+                watch.baseIdChanged = 1;
+                watch.baseChangeText =
+                    Format(L"%s:%s  %s:%s\r\n%s:%.3f", LoadStringResource(61344).c_str(),
+                           state.baseId.c_str(), LoadStringResource(61345).c_str(),
+                           stored.szBaseStationID.c_str(), LoadStringResource(61346).c_str(), distance);
+            } else {
+                watch.baseCoordChanged = 1;
+                watch.baseChangeText = Format(L"%s:%.3f", LoadStringResource(61346).c_str(), distance);
+            }
+        }
+        // The previous base in the grid; a file that cannot be written does not stop the watch.
+        double n = 0.0, e = 0.0, hh = 0.0;
+        position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kDegreesPerRadian,
+                         t.ConvertDmsAngle(stored.szdBaseLon, 1) * kDegreesPerRadian, stored.szdBaseHgt,
+                         coord, n, e, hh);
+        WriteLineFile(job_.paths.resultFolder + L"OldForAutoAdjust.xyh",
+                      Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
+
+        stored.szdBasePX = state.baseX;
+        stored.szdBasePY = state.baseY;
+        stored.szdBasePH = state.baseZ;
+        stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0);
+        stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0);
+        stored.szdBaseHgt = state.baseHeight;
+        double gb = state.baseLat, gl = state.baseLon, gh = state.baseHeight;
+        if (coord.seven.nSevenPar == 1) t.Wgs84ToLocalBlh(gb, gl, gh);
+        double gn = 0.0, ge = 0.0;
+        t.GeodeticToPlane(coord.projection.nTouYin, gb, gl, gn, ge);
+        stored.szdBaseX = gn;
+        stored.szdBaseY = ge;
+        stored.szdBaseH = gh;
+        coord.calib.slot[0].szdSx = gn;
+        coord.calib.slot[0].szdSy = ge;
+        coord.calib.slot[0].szdSh = gh;
+        stored.szBaseStationID = state.baseId;
+        job_.jobs.WriteCoordParams(coord);
+    }
+    double n = 0.0, e = 0.0, hh = 0.0;
+    position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, coord, n, e, hh);
+    WriteLineFile(job_.paths.resultFolder + L"BaseKnown.xyh",
+                  Format(L"BaseKnown,%.3f,%.3f,%.3f,00000000", n, e, hh));
+}

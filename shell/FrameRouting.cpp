@@ -1,0 +1,228 @@
+// The frame's handling of the receiver's data: module replies while a module sequence runs,
+// otherwise line cutting, parsing, conversion and forwarding of every fix.
+#include <string_view>
+
+#include "foundation/CIniFile.h"
+#include "platform/messages/MessageBox.h"
+#include "receiver/SentenceFields.h"
+#include "shell/CMainFrame.h"
+
+namespace {
+const wchar_t* const kInterfaceModes[] = {
+    L"interfacemode,com2,rtca,novatel\r\n",
+    L"interfacemode,com2,rtcm,novatel\r\n",
+    L"interfacemode,com2,cmr,novatel\r\n",
+    L"interfacemode,com2,rtcmv3,novatel\r\n",
+};
+constexpr int kHousekeepingCount = 30;
+}  // namespace
+
+LRESULT CMainFrame::OnReceiverData(WPARAM bytes, LPARAM count) {
+    OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
+    return 0;
+}
+
+void CMainFrame::OnReceiverBytes(const uint8_t* bytes, size_t count) {
+    CModuleCommandQueue& modules = receiver_.modules;
+    if (modules.modeFlag) {
+        if (modules.modeValue == 1) {
+            if (!modules.current.replyIsBytes && !modules.current.replyText.IsEmpty())
+                modules.receiveBuffer.Reset();
+            modules.AppendReceived(bytes, static_cast<uint32_t>(count));
+            OnModuleReply(std::string_view(reinterpret_cast<const char*>(bytes), count));
+        } else if (modules.modeValue == 2) {
+            modules.AppendReceived(bytes, static_cast<uint32_t>(count));
+            modules.OnRadioSearchReply();
+        }
+        return;
+    }
+    receiver_.lines.Append(std::string_view(reinterpret_cast<const char*>(bytes), count),
+                           [this](const CString& line) { HandleLine(line); });
+    if (job_.settings.dataLink.nModuleType == 2) receiver_.moduleConfigured = 1;
+    CheckAntennaSection();
+}
+
+void CMainFrame::HandleLine(const CString& line) {
+    if (line.Find(L"GPXXX") >= 0) {
+        HandleVersionLine(line);
+        return;
+    }
+    CGpsState& state = receiver_.state;
+    int type = kLineNone;
+    if (!receiver_.parser.Parse(line, state, type)) return;
+    switch (type) {
+        case kLineBestPos:
+            OnPositionLog();
+            break;
+        case kLineGga:
+            OnGgaLine(line);
+            break;
+        case kLineRefStation:
+            UpdateBaseStation(state);
+            if (BoardType() == 1) receiver_.counters.baseLogStop = 1;
+            break;
+        case kLineJrtk:
+        case kLineBpq:
+            ClampQuality(state);
+            ConvertPosition(state);
+            UpdateBaseStation(state);
+            if (type == kLineBpq && BoardType() == 5) receiver_.counters.baseSolutionSeen = 1;
+            break;
+        default:
+            break;
+    }
+}
+
+bool CMainFrame::TakeLinkType(const CString& line) {
+    int& type = job_.settings.dataLink.nModuleType;
+    const auto has = [&line](const wchar_t* word) { return line.Find(word) >= 0; };
+    if (has(L"RADIO")) {
+        type = 0;
+        return true;
+    }
+    for (const wchar_t* word : {L"NET", L"GPRS", L"CDMA", L"VRS", L"GSM"})
+        if (has(word)) {
+            type = 1;
+            return true;
+        }
+    if (has(L"EXT")) {
+        type = 2;
+        return true;
+    }
+    return false;
+}
+
+void CMainFrame::HandleVersionLine(const CString& line) {
+    CGpsState& state = receiver_.state;
+    CModuleCommandQueue& modules = receiver_.modules;
+    if (!state.ident.text[0].IsEmpty()) {
+        TakeLinkType(line);
+        if (job_.settings.dataLink.nModuleType == 0 && line.Find(L"RADIO") >= 0 && receiver_.rereadRadio) {
+            receiver_.rereadRadio = 0;
+            modules.CancelCommands();
+            modules.SetRadioDlg(m_hWnd);
+            modules.SetRadioWait(2);
+            modules.QueueOpenRadio(false, 0);
+            modules.QueueReadRadio(false);
+            modules.QueueCloseRadio(false);
+            modules.SendNextCommand();
+        }
+        // A short reply leaves the channel as it was.
+        const std::vector<CString> fields = SplitFields(line, L',');
+        if (fields.size() >= 12) job_.settings.dataLink.radioChannel = FieldInt(fields[11]);
+        return;
+    }
+    ResetAndNotify(L"读取串号...");
+    if (!receiver_.parser.ParseVersion(line, state)) return;
+    ReceiverIdentity& id = receiver_.ident;
+    if (!receiver_.parser.GetVersionInfo(id.l1Option, id.workMode, id.antennaFactor, id.instrumentHeight,
+                                         id.receiverKind, id.linkKind, id.serialForm, id.instrumentRadius,
+                                         id.language))
+        return;
+    if (id.receiverKind < 0 || id.receiverKind > 4) return;
+    TakeLinkType(line);
+    // An external link, named or kept, needs no module: positions flow at once.
+    if (job_.settings.dataLink.nModuleType == 2) {
+        modules.SetRadioWait(0);
+        return;
+    }
+    modules.SetRadioWait(1);
+    modules.QueueOpenRadio(true, job_.settings.dataLink.nModuleType);
+}
+
+void CMainFrame::TakeSolutionText() {
+    CGpsState& state = receiver_.state;
+    state.solutionText = receiver_.parser.SolutionStateText(state.solutionText);
+    if (state.solutionText == L"无效解") state.gridX = state.gridY = state.gridH = 0.0;
+}
+
+void CMainFrame::OnPositionLog() {
+    CGpsState& state = receiver_.state;
+    RoutingCounters& c = receiver_.counters;
+    CSerialPort& port = receiver_.port;
+    state.fixFlag = 1;
+    ClampQuality(state);
+    ConvertPosition(state);
+    TakeSolutionText();
+    if (!c.talkerSent) {
+        port.SendLine(L"nmeatalker auto\r\n");
+        port.SendLine(L"nmeatalker auto\r\n");
+        c.talkerSent = 1;
+    }
+    if (state.ident.text[0].IsEmpty()) port.SendBinaryCommand(52, L"");
+    if (!c.baseLogStop) {
+        if (c.baseLog >= kHousekeepingCount) {
+            port.SendLine(L"log,refstationa,ontime,10\r\n");
+            c.baseLog = 0;
+        } else {
+            ++c.baseLog;
+        }
+    }
+    if (state.diffAge < 1 || state.diffAge > 8) {
+        if (c.noFix < kHousekeepingCount) {
+            ++c.noFix;
+        } else if (!IsBase()) {
+            const int format = job_.settings.connection.nRadioFormat;
+            if (format >= 0 && format <= 3) port.SendLine(kInterfaceModes[format]);
+            c.noFix = 0;
+        }
+    }
+    receiver_.device.ShowLinkLed(state.diffAge);
+    listeners_.Forward(state, 4);
+    UploadGga(state);
+    FinishForward();
+}
+
+void CMainFrame::OnGgaLine(const CString& line) {
+    CGpsState& state = receiver_.state;
+    RoutingCounters& c = receiver_.counters;
+    if (job_.settings.dataLink.nModuleType == 1) receiver_.gga.sourceLine = line;
+    const bool positionLogBoard = BoardType() == 1;
+    if (!positionLogBoard) {
+        state.fixFlag = 1;
+        ClampQuality(state);
+        ConvertPosition(state);
+        TakeSolutionText();
+        if (IsBase()) state.solutionText = L"基站状态";
+    }
+    if (BoardType() == 5 && !c.baseSolutionSeen) {
+        if (c.appFile >= kHousekeepingCount) {
+            SendBinaryAppFile();
+            c.appFile = 0;
+        } else {
+            ++c.appFile;
+        }
+    }
+    UploadGga(state);
+    if (positionLogBoard) return;
+    listeners_.Forward(state, 1);
+    FinishForward();
+}
+
+void CMainFrame::FinishForward() {
+    receiver_.watchdog = 0;
+    receiver_.hasData = 1;
+    receiver_.state.fixFlag = 0;
+}
+
+void CMainFrame::CheckAntennaSection() {
+    ReceiverLink& link = receiver_;
+    if (!IsBase() || link.antennaKnown || link.antennaReadFailed) return;
+    const CString& serial = link.state.ident.text[0];
+    CIniFile table;
+    if (!table.ReadAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, serial, link.antenna)) {
+        link.antennaReadFailed = 1;
+        AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
+        return;
+    }
+    link.antennaKnown = 1;
+    if (!link.antenna.AntennaType.IsEmpty()) return;
+    // A receiver the table does not know yet gets its section from the version reply's values.
+    link.antenna.receiverType = serial;
+    link.antenna.AntennaType = link.state.antennaType;
+    link.antenna.AntHgtFactor = link.ident.antennaFactor;
+    link.antenna.GPSInstrumentHgt = link.ident.instrumentHeight;
+    link.antenna.GpsInstrumentRadius = link.ident.instrumentRadius;
+    CIniFile writer;
+    writer.WriteAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, link.antenna);
+}

@@ -1,0 +1,97 @@
+#include "shell/JobSession.h"
+
+#include "platform/files/FileOps.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/text/Format.h"
+
+namespace {
+CString WithoutTrailingSlash(const CString& folder) {
+    return folder.Left(folder.GetLength() - 1);
+}
+}  // namespace
+
+void JobSession::DerivePaths(const CString& jobFilePath, const CString& dataFileName) {
+    const int slash = jobFilePath.ReverseFind(L'\\');
+    paths.jobFolder = jobFilePath.Left(slash + 1);
+    paths.jobFileName = jobFilePath.Mid(slash + 1);
+    paths.dataFolder = paths.jobFolder + L"data\\";
+    paths.resultFolder = paths.jobFolder + L"result\\";
+    paths.dataFileName = dataFileName;
+    paths.coordFileName = paths.jobFileName.Left(paths.jobFileName.GetLength() - 3) + L"qza";
+}
+
+void JobSession::LoadAtStartup(const CString& softwareVersion) {
+    jobs.SetVersionInfo(softwareVersion, paths.programFolder);
+    // An empty device root is a new device: the program folder comes first.
+    if (!DirectoryExists(paths.programFolder)) CreateDirectory(paths.programFolder);
+    const CString systemFile = paths.programFolder + L"\\qzsys.sys";
+    jobs.SetSystemFilePath(systemFile);
+    if (!FileExists(systemFile)) {
+        jobs.DefaultSystemParams(system);
+        jobs.WriteSystemFile(system);
+    } else if (!jobs.ReadSystemFile(system)) {
+        jobs.DefaultSystemParams(system);
+        systemWritable_ = false;
+    }
+
+    if (!OpenCurrentJob()) {
+        systemWritable_ = false;
+        LastFilesRecord defaults;
+        jobs.DefaultSystemParams(defaults);
+        const bool sameJob = defaults.szIniFile.CompareNoCase(system.szIniFile) == 0;
+        system.szIniFile = defaults.szIniFile;
+        system.szDataFile = defaults.szDataFile;
+        if (sameJob || !OpenCurrentJob()) {
+            jobWritable_ = false;
+            jobs.DefaultJobParams(settings);
+            jobs.DefaultCoordParams(coord);
+        }
+    }
+
+    if (!FileExists(paths.setupFolder + kAntennaFile) &&
+        !jobs.WriteAntennaFile(paths.setupFolder, kAntennaFile))
+        AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
+}
+
+bool JobSession::OpenCurrentJob() {
+    DerivePaths(system.szIniFile, system.szDataFile);
+    jobs.SetResultFileNames(paths.dataFolder, paths.dataFileName);
+    jobs.SetJobFilePaths({paths.jobFolder + paths.jobFileName, paths.jobFolder + paths.coordFileName});
+    for (const CString& folder :
+         {paths.programFolder + L"\\Jobs", WithoutTrailingSlash(paths.jobFolder),
+          WithoutTrailingSlash(paths.dataFolder), WithoutTrailingSlash(paths.resultFolder)})
+        if (!DirectoryExists(folder)) CreateDirectory(folder);
+    if (!DirectoryExists(WithoutTrailingSlash(paths.jobFolder))) {
+        AfxMessageBox(Format(L"工程%s不能使用,本次运行使用默认工程", paths.jobFileName.c_str()),
+                      MB_ICONINFORMATION | MB_OK);
+        return false;
+    }
+
+    if (!FileExists(paths.jobFolder + paths.jobFileName)) {
+        jobs.DefaultJobParams(settings);
+        jobs.WriteJobParams(settings);
+    } else if (!jobs.ReadJobParams(settings)) {
+        return false;
+    }
+    if (!FileExists(paths.jobFolder + paths.coordFileName)) {
+        jobs.DefaultCoordParams(coord);
+        jobs.WriteCoordParams(coord);
+    } else if (!jobs.ReadCoordParams(coord)) {
+        return false;
+    }
+    return true;
+}
+
+void JobSession::StartPointNames() {
+    PointStoreState& store = jobs.Store();
+    store.point.texts = system.lastNames;
+    store.point.name = system.szLastSaveName;
+    jobs.SetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
+}
+
+void JobSession::SaveAtExit() {
+    system.szLastSaveName = jobs.GetLastNames(system.lastNames);
+    if (systemWritable_) jobs.WriteSystemFile(system);
+    jobs.GetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
+    if (jobWritable_) jobs.WriteJobParams(settings);
+}

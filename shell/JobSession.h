@@ -1,0 +1,53 @@
+#pragma once
+// The current job in memory: its paths, the job settings object, the settings block (*.qzs), the
+// coordinate parameters (*.qza), the system record (qzsys.sys), and whether start-up found them
+// usable. Files that exist but cannot be used are never overwritten: the program then runs on the
+// default job and writes neither the unusable job nor the system file.
+#include "foundation/CJobSettings.h"
+#include "foundation/CoordSysParams.h"
+#include "foundation/GeneralSettingsBlock.h"
+#include "foundation/LastFilesRecord.h"
+#include "platform/text/CString.h"
+
+struct JobPaths {
+    CString programFolder = L"\\Program Files";
+    CString setupFolder = L"\\Program Files\\";  // where "AntType.at" lies
+    CString jobFolder;                           // ends in "\"
+    CString dataFolder;                          // job folder + "data\"
+    CString resultFolder;                        // job folder + "result\"
+    CString dataFileName;                        // the system record's szDataFile
+    CString jobFileName;                         // *.qzs
+    CString coordFileName;                       // *.qza
+};
+
+class JobSession {
+public:
+    static constexpr const wchar_t* kAntennaFile = L"AntType.at";
+
+    // Reads (or on a first run writes) the system file, the current job's files and the antenna
+    // table, creating the job's folders; every failure has been told to the user.
+    void LoadAtStartup(const CString& softwareVersion);
+    // The store continues from the system record's last names and the job's name affixes.
+    void StartPointNames();
+    // The last point names and name affixes go back to the files, where they may be written.
+    void SaveAtExit();
+    // Job paths from a job file path and a data file name.
+    void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
+
+    bool SystemWritable() const { return systemWritable_; }
+    bool JobWritable() const { return jobWritable_; }
+
+    JobPaths paths;
+    CJobSettings jobs;
+    GeneralSettingsBlock settings;
+    CoordSysParams coord;
+    CoordSysParams coord2;
+    LastFilesRecord system;
+
+private:
+    // Paths, folders, job and coordinate files of the system record's job; false when unusable.
+    bool OpenCurrentJob();
+
+    bool systemWritable_ = true;
+    bool jobWritable_ = true;
+};

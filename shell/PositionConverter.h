@@ -1,0 +1,24 @@
+#pragma once
+// The frame's two coordinate converters, loaded with the job's parameters: the first converts
+// every fix and base position to the local grid, the second serves calibration and the dialogs.
+#include "foundation/CGpsState.h"
+#include "foundation/CoordSysParams.h"
+#include "geodesy/CoordTransform.h"
+
+class PositionConverter {
+public:
+    // Loads both converters (the second first); the height-fit mode stays with the parameters.
+    void Apply(const CoordSysParams& params);
+    // Fills the state's projected and grid coordinates from its WGS-84 position.
+    void Convert(CGpsState& state, const CoordSysParams& params);
+    // Grid north, east and height of a WGS-84 position with the job's shifts and height fit.
+    void ToGrid(double latDeg, double lonDeg, double height, const CoordSysParams& params, double& n,
+                double& e, double& h);
+
+    CCoordTransform& First() { return first_; }
+    CCoordTransform& Second() { return second_; }
+
+private:
+    CCoordTransform first_;
+    CCoordTransform second_;
+};

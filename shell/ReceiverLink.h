@@ -1,0 +1,66 @@
+#pragma once
+// The receiver side of the frame: the port, the parser and the live state it fills, the data-link
+// module queue, the LED and tone device, the network report record, the receiver's identification
+// values from its version reply, and the housekeeping counters of the routing.
+#include "foundation/AntennaRecord.h"
+#include "foundation/CGpsState.h"
+#include "receiver/CDeviceIo.h"
+#include "receiver/CGpsParser.h"
+#include "receiver/CModuleCommandQueue.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/GgaRecord.h"
+#include "shell/ReceiverLines.h"
+
+class IFrameServices;
+
+// What the version reply tells of the receiver (CGpsParser::GetVersionInfo).
+struct ReceiverIdentity {
+    int l1Option = 0;
+    int workMode = 0;
+    double antennaFactor = 0.014;     // first antenna constant
+    double instrumentHeight = 0.106;  // second antenna constant
+    int receiverKind = 0;             // module kind, valid 0 to 4
+    int linkKind = 0;
+    int serialForm = 0;
+    double instrumentRadius = 0.0;  // third antenna constant
+    int language = 0;
+};
+
+// Counters and flags of the routing; each starts at 0 with the frame.
+struct RoutingCounters {
+    int talkerSent = 0;
+    int noFix = 0;
+    int baseLog = 0;
+    int baseLogStop = 0;
+    int baseSolutionSeen = 0;
+    int appFile = 0;
+};
+
+class ReceiverLink {
+public:
+    explicit ReceiverLink(IFrameServices& frame) : parser(frame), modules(frame) {}
+
+    CSerialPort port;
+    CGpsState state;
+    CGpsParser parser;
+    CModuleCommandQueue modules;
+    CDeviceIo device;
+    GgaRecord gga;
+    ReceiverLines lines;
+    // The text the module replies are searched in.
+    CString moduleReplyText;
+
+    ReceiverIdentity ident;
+    RoutingCounters counters;
+    int baseFlag = 0;  // 1 while the receiver works as a base
+    double firmwareVersion = 0.0;
+    int versionQueryPending = 0;
+    int moduleConfigured = 0;  // a module reply was understood or an external link reported
+    int rereadRadio = 0;
+    int watchdog = 0;  // silent ticks
+    int tickCount = 0;
+    int hasData = 0;  // a fix was forwarded since the last reset of the state
+    AntennaRecord antenna;
+    int antennaKnown = 0;
+    int antennaReadFailed = 0;  // the antenna table could not be read on this connection
+};
