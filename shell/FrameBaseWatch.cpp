@@ -95,6 +95,7 @@ void CMainFrame::UpdateBaseStation(CGpsState& state) {
         coord.calib.slot[0].szdSh = gh;
         stored.szBaseStationID = state.baseId;
         job_.jobs.WriteCoordParams(coord);
+        job_.jobs.WriteBaseStationLine(stored);
     }
     double n = 0.0, e = 0.0, hh = 0.0;
     position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, coord, n, e, hh);

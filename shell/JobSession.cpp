@@ -83,9 +83,7 @@ bool JobSession::OpenCurrentJob() {
 }
 
 void JobSession::StartPointNames() {
-    PointStoreState& store = jobs.Store();
-    store.point.texts = system.lastNames;
-    store.point.name = system.szLastSaveName;
+    jobs.SetStoreNames(system.lastNames, system.szLastSaveName, settings.szdRoverAntH, 1);
     jobs.SetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
 }
 
