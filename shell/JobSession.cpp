@@ -21,6 +21,7 @@ void JobSession::DerivePaths(const CString& jobFilePath, const CString& dataFile
 }
 
 void JobSession::LoadAtStartup(const CString& softwareVersion) {
+    systemWritable_ = jobWritable_ = true;
     jobs.SetVersionInfo(softwareVersion, paths.programFolder);
     // An empty device root is a new device: the program folder comes first.
     if (!DirectoryExists(paths.programFolder)) CreateDirectory(paths.programFolder);

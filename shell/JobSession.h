@@ -48,6 +48,7 @@ private:
     // Paths, folders, job and coordinate files of the system record's job; false when unusable.
     bool OpenCurrentJob();
 
-    bool systemWritable_ = true;
-    bool jobWritable_ = true;
+    // Nothing is written back before start-up has read the files.
+    bool systemWritable_ = false;
+    bool jobWritable_ = false;
 };

@@ -1,24 +1,10 @@
 #include "shell/PositionConverter.h"
 
-namespace {
-void Load(CCoordTransform& t, const CoordSysParams& p) {
-    t.SetEllipsoid(p.ellipsoid.szdDa, p.ellipsoid.szdDf);
-    const ProjectionBlock& proj = p.projection;
-    t.SetProjection(proj.nTouYin, static_cast<double>(proj.szlTx), static_cast<double>(proj.szlTy),
-                    proj.szdCenter, proj.szdTk, proj.ProjectLat, proj.szdTHigh);
-    const FourParamBlock& four = p.four;
-    t.SetFourParams(four.nDifang, four.szdCx1, four.szdCy1, four.szdCa1, four.szdCk1);
-    const SevenParamBlock& s = p.seven;
-    t.SetSevenParams(s.nSevenPar, s.szddx, s.szddy, s.szddz, s.szdWx, s.szdWy, s.szdWz, s.szddK);
-    const HeightFitParams& fit = p.heightFit;
-    t.SetHeightFitParams(fit.szdNiheA[0], fit.szdNiheA[1], fit.szdNiheA[2], fit.szdNiheA[3], fit.szdNiheA[4],
-                         fit.szdNiheA[5], fit.szdNiheX0, fit.szdNiheY0);
-}
-}  // namespace
+#include "geodesy/CoordParamsApply.h"
 
 void PositionConverter::Apply(const CoordSysParams& params) {
-    Load(second_, params);
-    Load(first_, params);
+    ApplyCoordParams(params, second_);
+    ApplyCoordParams(params, first_);
 }
 
 void PositionConverter::Convert(CGpsState& state, const CoordSysParams& params) {

@@ -53,6 +53,7 @@ public:
 protected:
     void SetUp() override {
         ShellTest::SetUp();
+        std::filesystem::create_directories(root_ / "Program Files");
         JobSession& job = frame.Job();
         job.jobs.DefaultCoordParams(job.coord);
         job.coord.projection.szdCenter = 120.0;
