@@ -7,8 +7,9 @@
 #include "platform/ui/Static.h"
 
 namespace {
+constexpr UINT kValue = 1200;
 const DialogControlTemplate kControls[] = {
-    {L"STATIC", 1200, 4, 4, 120, 20, L"", SS_LEFT},
+    {L"STATIC", kValue, 4, 4, 120, 20, L"", SS_LEFT},
 };
 const DialogTemplate kTemplate{955, 135, 166, L"大字", kDialogStyle, kControls};
 
@@ -26,13 +27,13 @@ TEST(BigTextTest, RedBoldTextReplacesThePreviousOne) {
     CUiDriver ui;
     CDialog dlg(kTemplate, nullptr);
     ui.OnModal(kTemplate.id, [&](CDialog& d) {
-        CWnd& control = *d.GetDlgItem(1200);
-        SetBigText(&d, 1200, L"12.345", 0, 1, DT_LEFT, 8);
+        CWnd& control = *d.GetDlgItem(kValue);
+        SetBigText(&d, kValue, L"12.345", 0, 1, DT_LEFT, 8);
         EXPECT_EQ(CountRed(control), 0);
-        SetBigText(&d, 1200, L"12.345", 20, 1, DT_LEFT, 8);
+        SetBigText(&d, kValue, L"12.345", 20, 1, DT_LEFT, 8);
         const int first = CountRed(control);
         EXPECT_GT(first, 20);
-        SetBigText(&d, 1200, L"1", 20, 1, DT_LEFT, 8);
+        SetBigText(&d, kValue, L"1", 20, 1, DT_LEFT, 8);
         EXPECT_LT(CountRed(control), first);
         d.EndDialog(IDOK);
     });

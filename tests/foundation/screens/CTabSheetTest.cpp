@@ -11,6 +11,7 @@ namespace {
 constexpr UINT kSheetId = 953;
 constexpr UINT kPageId = 954;
 constexpr int kTab = 1100;
+constexpr UINT kPageEdit = 1001;
 
 const DialogControlTemplate kSheetControls[] = {
     {WC_TABCONTROL, kTab, 2, 2, 131, 140, L"", WS_TABSTOP},
@@ -18,7 +19,7 @@ const DialogControlTemplate kSheetControls[] = {
 const DialogTemplate kSheet{kSheetId, 135, 166, L"页", kDialogStyle, kSheetControls};
 const DialogTemplateRegistration kSheetRegistration(kSheet);
 const DialogControlTemplate kPageControls[] = {
-    {L"EDIT", 1001, 4, 4, 60, 12, L"", WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kPageEdit, 4, 4, 60, 12, L"", WS_BORDER | WS_TABSTOP},
 };
 const DialogTemplate kPage{kPageId, 120, 100, L"", WS_CHILD, kPageControls};
 const DialogTemplateRegistration kPageRegistration(kPage);

@@ -109,7 +109,7 @@ TEST(Dialog, BoundCommandAsksAMessageBoxThatTheDriverAnswers) {
     ui.OnModal(kTestDialogId, [&](CDialog& d) {
         ui.ExpectMessageBox(L"开始存储吗?", IDNO);
         ui.Click(d, kStartButton);
-        ui.AnswerMessageBox(IDYES);
+        ui.ExpectMessageBox(L"开始存储吗?", IDYES);
         ui.Click(d, kStartButton);
         ui.Click(d, IDCANCEL);
     });
@@ -158,7 +158,7 @@ TEST(Dialog, CentredDialogSitsInTheMiddleOfTheScreen) {
         owner.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(180, 280, 240, 320), nullptr, 0));
     const DialogTemplate small{901, 100, 60, L"居中", kDialogStyle | DS_CENTER, {}};
     CDialog dlg(small, &owner);
-    ui.OnModal(901, [&](CDialog& d) {
+    ui.OnModal(small.id, [&](CDialog& d) {
         CRect window;
         d.GetWindowRect(&window);
         EXPECT_EQ(window.left, 240 - window.right);

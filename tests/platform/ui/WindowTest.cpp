@@ -153,8 +153,8 @@ TEST(Window, DoubleTapOnAButtonClicksTwice) {
     CTestDlg dlg;
     ASSERT_TRUE(dlg.Create(kTestDialogId));
     dlg.ShowWindow(SW_SHOW);
-    ui.AnswerMessageBox(IDNO);
-    ui.AnswerMessageBox(IDNO);
+    ui.ExpectMessageBox(L"开始存储吗?", IDNO);
+    ui.ExpectMessageBox(L"开始存储吗?", IDNO);
     CRect r;
     dlg.GetDlgItem(kStartButton)->GetWindowRect(&r);
     ui.DoubleTap(r.CenterPoint());
