@@ -12,6 +12,7 @@
 CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
+    SetGeodesyFrame(this);
     ::ResetReceiverState(receiver_.state, true);
     receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
@@ -23,6 +24,7 @@ CMainFrame::~CMainFrame() {
     if (m_hWnd) DestroyWindow();
     receiver_.port.Close();
     if (FoundationFrame() == this) SetFoundationFrame(nullptr);
+    if (GeodesyFrame() == this) SetGeodesyFrame(nullptr);
     if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
 }
 

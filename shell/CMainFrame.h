@@ -3,11 +3,13 @@
 // fields: the job (paths, settings, coordinate parameters, system record), the position
 // converter, the receiver link, and the windows that listen for positions. The frame itself is
 // the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
-// Every subsystem reaches it through its own interface (IFrameServices, IFoundationFrame).
+// Every subsystem reaches it through its own interface (IFrameServices, IFoundationFrame,
+// IGeodesyFrame).
 #include <memory>
 #include <string_view>
 
 #include "foundation/FrameServices.h"
+#include "geodesy/screens/GeodesyFrame.h"
 #include "platform/ui/CommandBar.h"
 #include "receiver/IFrameServices.h"
 #include "shell/JobSession.h"
@@ -18,7 +20,7 @@
 
 class CFrmGraphView;
 
-class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame {
+class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame, public IGeodesyFrame {
 public:
     static constexpr const wchar_t* kSoftwareVersion = L"2011.09.26";
     static constexpr UINT_PTR IDT_FRAME_TICK = 999;
@@ -43,7 +45,7 @@ public:
     CCommandBar& CommandBar() { return bar_; }
 
     // ---- operations other screens use
-    void ApplyCoordParams();
+    void ApplyCoordParams() override;
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
     static void ClampQuality(CGpsState& state);
     void SetNotifyWnd(HWND window) { listeners_.SetNotifyWnd(window); }
@@ -99,6 +101,15 @@ public:
     CString JobFileName() const override { return job_.paths.jobFileName; }
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
+
+    // ---- IGeodesyFrame
+    CoordSysParams& JobCoordParams() override { return job_.coord; }
+    CoordSysParams& SpareCoordParams() override { return job_.coord2; }
+    CCoordTransform& PositionTransform() override { return position_.First(); }
+    CJobSettings& JobSettings() override { return job_.jobs; }
+    void RearmWarning(ParamWarning warning) override {
+        supervision_.paramAcknowledged[static_cast<size_t>(warning)] = false;
+    }
 
 protected:
     int OnCreate() override;

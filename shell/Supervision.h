@@ -2,6 +2,9 @@
 // The frame's two-second duties: the data-link module sequencer and its fall-backs, the board
 // poll, the no-data watch that re-initialises a silent receiver, and the parameter and base
 // warnings (their windows, acknowledged flags and the base-change flags set by the base watch).
+#include <array>
+
+#include "geodesy/screens/GeodesyFrame.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
 
@@ -22,6 +25,9 @@ public:
     int baseIdChanged = 0;
     int baseCoordChanged = 0;
     CString baseChangeText;
+    // The parameter warnings acknowledged by the user, by ParamWarning: while set, the tick does not
+    // raise that warning; a change of its group in the parameter view clears it.
+    std::array<bool, 3> paramAcknowledged{};
 
 private:
     void RunModuleSequencer();
