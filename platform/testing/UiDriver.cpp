@@ -19,7 +19,6 @@ CUiDriver::CUiDriver(DWORD startTick)
             if (auto* dialog = dynamic_cast<CDialog*>(active); dialog && dialog->IsModal()) {
                 ADD_FAILURE() << "UiDriver: dialog " << dialog->GetTemplateId()
                               << " waited with nothing to do; cancelled";
-                unscripted_.push_back(dialog->GetTemplateId());
                 dialog->EndDialog(IDCANCEL);
             }
     };
@@ -68,7 +67,6 @@ void CUiDriver::OnModalDialogShown(CDialog& dialog) {
             return;
         }
         ADD_FAILURE() << "UiDriver: no script for dialog " << dialog.GetTemplateId() << "; cancelled";
-        unscripted_.push_back(dialog.GetTemplateId());
         dialog.EndDialog(IDCANCEL);
         return;
     }

@@ -32,9 +32,8 @@ public:
     using Script = std::function<void(CDialog&)>;
     // Runs `script` on the next modal dialog of that template when it opens (after OnInitDialog,
     // inside its modal run); may be called inside a running script. A modal dialog nobody
-    // scripted fails the test, is cancelled and recorded.
+    // scripted fails the test and is cancelled.
     void OnModal(UINT templateId, Script script);
-    const std::vector<UINT>& UnscriptedDialogs() const { return unscripted_; }
 
     // ---- message boxes
     // The next box must show `text`; it is answered with `answer` (IDOK, IDCANCEL, IDYES, IDNO).
@@ -89,7 +88,6 @@ private:
     std::map<UINT, std::deque<Script>> scripts_;
     std::deque<BoxAnswer> answers_;
     std::vector<ShownMessageBox> boxes_;
-    std::vector<UINT> unscripted_;
     std::vector<CDialog*> scripted_;
 };
 
