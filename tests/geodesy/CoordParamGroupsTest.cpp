@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
@@ -84,6 +85,7 @@ TEST(CoordParamGroups, ChecksRefuseValuesThatCannotBeRight) {
         {{0, 180.0, 0, 500000, 1.0, 0.0, 0.0}, std::nullopt},
         {{1, 117.0, 0, 500000, 0.0, 0.0, 0.0}, ParamField::kScale},
         {{3, 117.0, 0, 500000, 0.99975, 0.0, 90.0001}, ParamField::kBaseLatitude},
+        {{3, 117.0, 0, 500000, 0.99975, 0.0, -90.0}, std::nullopt},
         {{4, 117.0, 0, 500000, 0.99975, 0.0, 45.61}, ParamField::kBaseLatitude},
     };
     for (const Case& c : cases) {
@@ -118,20 +120,22 @@ CoordSysParams SampleJob() {
 }  // namespace
 
 TEST(CoordParamGroups, ApplyLoadsEveryGroupOfTheRecord) {
-    const CoordSysParams p = SampleJob();
+    CoordSysParams p = SampleJob();
+    p.projection = {3, 114.0, 2000, 500000, 0.99975, 7.0, 25.0, 30.5};
     CCoordTransform t;
     ApplyCoordParams(p, t);
-    EXPECT_EQ(t.m_dSemiMajor, 6378140.0);
-    EXPECT_EQ(t.m_dInvFlattening, 298.257);
-    EXPECT_EQ(t.m_dFalseEasting, 500000.0);
-    EXPECT_EQ(t.m_dCentralMeridian, 114.0);
-    EXPECT_EQ(t.m_dProjHeight, 25.0);
-    EXPECT_EQ(t.m_nFourParam, 1);
-    EXPECT_EQ(t.m_dFourRotation, 0.001);
-    EXPECT_EQ(t.m_dEz, 3e-05);
-    EXPECT_EQ(t.m_dM, 2e-06);
-    EXPECT_EQ(t.m_dA[5], 6.0);
-    EXPECT_EQ(t.m_dY0, 400000.0);
+    EXPECT_EQ(std::make_tuple(t.m_dSemiMajor, t.m_dInvFlattening), std::make_tuple(6378140.0, 298.257));
+    EXPECT_EQ(std::make_tuple(t.m_nProjType, t.m_dFalseNorthing, t.m_dFalseEasting, t.m_dCentralMeridian,
+                              t.m_dScale, t.m_dBaseLatitude, t.m_dProjHeight),
+              std::make_tuple(3, 2000.0, 500000.0, 114.0, 0.99975, 30.5, 25.0));
+    EXPECT_EQ(
+        std::make_tuple(t.m_nFourParam, t.m_dFourShiftX, t.m_dFourShiftY, t.m_dFourRotation, t.m_dFourScale),
+        std::make_tuple(1, 10.0, -20.0, 0.001, 1.00001));
+    EXPECT_EQ(std::make_tuple(t.m_nSevenParam, t.m_dDX, t.m_dDY, t.m_dDZ, t.m_dEx, t.m_dEy, t.m_dEz, t.m_dM),
+              std::make_tuple(0, 100.0, -50.0, 20.0, 1e-05, -2e-05, 3e-05, 2e-06));
+    EXPECT_EQ(std::vector<double>(std::begin(t.m_dA), std::end(t.m_dA)),
+              (std::vector<double>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(std::make_tuple(t.m_dX0, t.m_dY0), std::make_tuple(2500000.0, 400000.0));
 }
 
 TEST(CoordParamGroups, BaseStationFollowsTheDatumAndKeepsItsCartesianPosition) {
