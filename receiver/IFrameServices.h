@@ -10,6 +10,11 @@
 class CSerialPort;
 class CDeviceIo;
 struct GgaRecord;
+class CModuleCommandQueue;
+struct CoordSysParams;
+class CCoordTransform;
+class CJobSettings;
+class CGpsParser;
 
 class IFrameServices {
 public:
@@ -42,4 +47,27 @@ public:
     // transformer set to the WGS-84 ellipsoid and then back to the job's (Wgs84BlhToXyzOn).
     virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y,
                                double* z) = 0;
+
+    // ---- The data-link, information, settings and verification dialogs.
+    // The data-link modules' command queue with its current request, receive buffer, mode and status window.
+    virtual CModuleCommandQueue& ModuleQueue() = 0;
+    // Makes `window` the one window that gets message 1912; the previous one is replaced.
+    virtual void SetNotifyWnd(HWND window) = 0;
+    // A non-null window gets message 1750 after each 1912 and sets the verification flag; null clears both.
+    virtual void SetAuxNotifyWnd(HWND window) = 0;
+    // Set by the verification command while its dialog runs.
+    virtual int VerificationFlag() const = 0;
+    virtual void SetVerificationFlag(int flag) = 0;
+    // The network module's type: 0 CDMA, 1 GPRS.
+    virtual int ModuleNetworkType() const = 0;
+    // Opens the receiver port (connection method, choice, typed port, baud rate) and starts the board;
+    // 1, or 0 when the port cannot be opened.
+    virtual int ConnectReceiver(int method, int choice, int typedPort, int baudRate) = 0;
+    // The job's coordinate-system parameters.
+    virtual CoordSysParams& JobCoordParams() = 0;
+    // The first transformer converts positions; the second serves the dialogs' conversions.
+    virtual CCoordTransform& PositionTransform() = 0;
+    virtual CCoordTransform& DialogTransform() = 0;
+    virtual CJobSettings& JobSettings() = 0;
+    virtual CGpsParser& Parser() = 0;
 };

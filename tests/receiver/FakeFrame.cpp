@@ -1,7 +1,20 @@
 #include "tests/receiver/FakeFrame.h"
 
 #include "receiver/BaseConversion.h"
+#include "receiver/ReceiverMessages.h"
 
 void CFakeFrame::Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) {
     Wgs84BlhToXyzOn(secondTransform, jobParams.ellipsoid, lat, lon, height, x, y, z);
+}
+
+void CFakeFrame::SetAuxNotifyWnd(HWND window) {
+    auxWindow = window;
+    verificationFlag = window ? 1 : 0;
+}
+
+int CFakeFrame::ConnectReceiver(int method, int choice, int typedPort, int baudRate) {
+    connectRequests.push_back({method, choice, typedPort, baudRate});
+    if (port.IsOpen()) port.Close();
+    port.SetOwner(frameWindow, WM_SERIAL_DATA);
+    return port.OpenPort(connectPortNumber, 57600) ? 1 : 0;
 }

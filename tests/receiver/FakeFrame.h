@@ -4,11 +4,14 @@
 #include <vector>
 
 #include "foundation/CGpsState.h"
+#include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
 #include "geodesy/CoordTransform.h"
 #include "receiver/CDeviceIo.h"
+#include "receiver/CGpsParser.h"
+#include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/GgaRecord.h"
 #include "receiver/IFrameServices.h"
@@ -29,8 +32,22 @@ public:
     CString ProgramFolder() const override { return L"\\Program Files"; }
     void WriteSystemFile(const CString& path) override { systemFileWrites.push_back(path); }
     void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
+    CModuleCommandQueue& ModuleQueue() override { return moduleQueue; }
+    void SetNotifyWnd(HWND window) override { positionWindow = window; }
+    void SetAuxNotifyWnd(HWND window) override;
+    int VerificationFlag() const override { return verificationFlag; }
+    void SetVerificationFlag(int flag) override { verificationFlag = flag; }
+    int ModuleNetworkType() const override { return moduleNetworkType; }
+    // Records the request and opens `connectPortNumber` for `frameWindow`; 0 when it will not open.
+    int ConnectReceiver(int method, int choice, int typedPort, int baudRate) override;
+    CoordSysParams& JobCoordParams() override { return jobParams; }
+    CCoordTransform& PositionTransform() override { return firstTransform; }
+    CCoordTransform& DialogTransform() override { return secondTransform; }
+    CJobSettings& JobSettings() override { return jobSettings; }
+    CGpsParser& Parser() override { return parser; }
 
     CSerialPort port;
+    CCoordTransform firstTransform;
     CCoordTransform secondTransform;
     CoordSysParams jobParams;
     CGpsState state;
@@ -44,4 +61,16 @@ public:
     int receiverModel = 0;
     HWND positionWindow;
     std::vector<CString> systemFileWrites;
+    CModuleCommandQueue moduleQueue{*this};
+    CJobSettings jobSettings;
+    CGpsParser parser{*this};
+    HWND auxWindow;
+    int verificationFlag = 0;
+    int moduleNetworkType = 0;
+    HWND frameWindow;  // the owner of the port that ConnectReceiver opens
+    int connectPortNumber = 0;
+    struct ConnectRequest {
+        int method, choice, typedPort, baudRate;
+    };
+    std::vector<ConnectRequest> connectRequests;
 };

@@ -31,6 +31,18 @@ public:
         *y = std::cos(lat) * std::sin(lon) * h;
         *z = std::sin(lat) * h;
     }
+    CModuleCommandQueue& ModuleQueue() override { __builtin_trap(); }
+    void SetNotifyWnd(HWND) override {}
+    void SetAuxNotifyWnd(HWND) override {}
+    int VerificationFlag() const override { return 0; }
+    void SetVerificationFlag(int) override {}
+    int ModuleNetworkType() const override { return 0; }
+    int ConnectReceiver(int, int, int, int) override { return 0; }
+    CoordSysParams& JobCoordParams() override { __builtin_trap(); }
+    CCoordTransform& PositionTransform() override { __builtin_trap(); }
+    CCoordTransform& DialogTransform() override { __builtin_trap(); }
+    CJobSettings& JobSettings() override { __builtin_trap(); }
+    CGpsParser& Parser() override { __builtin_trap(); }
 
     CGpsState state;
     GeneralSettingsBlock settings;
