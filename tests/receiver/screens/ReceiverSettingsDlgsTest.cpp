@@ -1,0 +1,95 @@
+#include "receiver/screens/CReceiverSettingsDlgs.h"
+
+#include "receiver/screens/ReceiverSettingsCommands.h"
+#include "tests/receiver/screens/ReceiverScreenTest.h"
+
+using ReceiverSettingsTest = ReceiverScreenTest;
+
+TEST_F(ReceiverSettingsTest, ElevationCutOffOpensWithTheJobsMaskAndRefusesNinety) {
+    frame.settings.connection.nGAngle = 15;
+    frame.system.nGPSOEMType = 2;
+    ui.OnModal(CSatLimitDlg::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, satlimit::kAngle), L"15");
+        ui.SetText(d, satlimit::kAngle, L"90");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.SetText(d, satlimit::kAngle, L"1x");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.SetText(d, satlimit::kAngle, L"89");
+        ui.Click(d, IDOK);
+    });
+    RunElevationMaskCommand(frame, nullptr);
+    EXPECT_EQ(ui.MessageBoxTexts(),
+              (std::vector<CString>{L"请输入一个在 0 和 89 之间的整数。", L"卫星截止角必须在0~89度之间",
+                                    L"请输入一个整数。", L"卫星截止角必须在0~89度之间"}));
+    EXPECT_EQ(frame.settings.connection.nGAngle, 89);
+    EXPECT_NE(ReadJobFile().find("nGAngle=89\r\n"), std::string::npos);
+    EXPECT_EQ(Written(), Stored("ecutoff,89") + "$JMASK,89\r\n");
+}
+
+TEST_F(ReceiverSettingsTest, UnchangedOkKeepsTheMaskAndTheZone) {
+    frame.settings.connection.nGAngle = 10;
+    frame.settings.connection.nTimeZone = 8;
+    ui.OnModal(CSatLimitDlg::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunElevationMaskCommand(frame, nullptr);
+    ui.OnModal(CTimeZoneDlg::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunTimeZoneCommand(frame, nullptr);
+    EXPECT_EQ(frame.settings.connection.nGAngle, 10);
+    EXPECT_EQ(frame.settings.connection.nTimeZone, 8);
+    EXPECT_EQ(Written(), Stored("ecutoff,10"));
+}
+
+TEST_F(ReceiverSettingsTest, TimeZoneTakesMinusSixAndRefusesFifteen) {
+    ui.OnModal(CTimeZoneDlg::IDD, [&](CDialog& d) {
+        ui.SetText(d, timezonedlg::kZone, L"15");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.SetText(d, timezonedlg::kZone, L"-6");
+        ui.Click(d, IDOK);
+    });
+    RunTimeZoneCommand(frame, nullptr);
+    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"请输入一个在 -12 和 14 之间的整数。"});
+    EXPECT_EQ(frame.settings.connection.nTimeZone, -6);
+    EXPECT_NE(ReadJobFile().find("nTimeZone=-6\r\n"), std::string::npos);
+    ui.OnModal(CTimeZoneDlg::IDD, [&](CDialog& d) {
+        ui.SetText(d, timezonedlg::kZone, L"3");
+        ui.Click(d, IDCANCEL);
+    });
+    RunTimeZoneCommand(frame, nullptr);
+    EXPECT_EQ(frame.settings.connection.nTimeZone, -6);
+}
+
+TEST_F(ReceiverSettingsTest, RoverSettingsOpenWithTheJobsValuesAndStoreAllSix) {
+    ConnectionSettings& c = frame.settings.connection;
+    c.nRadioFormat = 1;
+    c.nFixLevel = 2;
+    c.dRmshLimit = 0.05;
+    c.dRmsvLimit = 0.08;
+    c.nPDOPLimit = 0;
+    c.dPDOPLimit = 4.0;
+    ui.OnModal(CRoverSettingsDlg::IDD, [&](CDialog& d) {
+        EXPECT_TRUE(d.IsZoomed());
+        EXPECT_EQ(ui.GetText(d, roversettings::kRadioFormat), L"RTCM");
+        EXPECT_EQ(ui.GetText(d, roversettings::kFixLevel), L"low");
+        EXPECT_EQ(ui.GetText(d, roversettings::kPdopLimit), L"4");
+        ui.ChooseItem(d, roversettings::kRadioFormat, 3);
+        ui.ChooseItem(d, roversettings::kFixLevel, 0);
+        ui.SetText(d, roversettings::kRmshLimit, L"0.03");
+        ui.SetText(d, roversettings::kRmsvLimit, L"0.06");
+        ui.Click(d, roversettings::kUsePdop);
+        ui.SetText(d, roversettings::kPdopLimit, L"6.5");
+        ui.Click(d, IDOK);
+    });
+    RunRoverSettingsCommand(frame, nullptr);
+    EXPECT_EQ(c.nRadioFormat, 3);
+    EXPECT_EQ(c.nFixLevel, 0);
+    EXPECT_DOUBLE_EQ(c.dRmshLimit, 0.03);
+    EXPECT_DOUBLE_EQ(c.dRmsvLimit, 0.06);
+    EXPECT_EQ(c.nPDOPLimit, 1);
+    EXPECT_DOUBLE_EQ(c.dPDOPLimit, 6.5);
+    const std::string job = ReadJobFile();
+    EXPECT_NE(job.find("nRadioFormat=3\r\n"), std::string::npos);
+    EXPECT_NE(job.find("nPDOPLimit=1\r\n"), std::string::npos);
+    EXPECT_EQ(Written(), Stored("unlogall,com2") + Stored("interfacemode,com2,rtcmv3,novatel"));
+}
