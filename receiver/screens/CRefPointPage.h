@@ -1,0 +1,52 @@
+#pragma once
+// The information dialog's base page: where the base is, how far the rover is from it, the job's
+// known base coordinates, the differential format, and the distance to a reference point that the
+// user chooses and the job keeps.
+#include "foundation/CGpsState.h"
+#include "foundation/screens/CIconButton.h"
+#include "platform/ui/Dialog.h"
+#include "receiver/ReceiverInfoTexts.h"
+#include "resources/RefPointDlg.h"
+
+class IFrameServices;
+
+class CRefPointPage : public CDialog {
+public:
+    explicit CRefPointPage(IFrameServices& frame) : frame_(frame) {}
+    void Refresh();
+    CGpsState m_gps;
+    double m_refN = 0.0;
+    double m_refE = 0.0;
+    double m_refH = 0.0;
+    int m_bShowRef = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void OnShowRef();
+
+    IFrameServices& frame_;
+    RefPointTexts texts_;
+};
+
+// "参考点坐标": the reference point, typed in or picked from the coordinate library.
+class CRefPointDlg : public CDialog {
+public:
+    enum { IDD = refpointdlg::IDD };
+    explicit CRefPointDlg(CWnd* parent = nullptr);
+    CString m_strName = L"0";
+    double m_dN = 0.0;
+    double m_dE = 0.0;
+    double m_dH = 0.0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void OnPick();
+
+    CIconButton m_btnPick;
+};
