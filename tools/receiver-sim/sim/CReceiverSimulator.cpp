@@ -97,6 +97,7 @@ Epoch CReceiverSimulator::CurrentEpoch() const {
     e.point = options_.script.At(static_cast<double>(nowMs_) / 1000.0);
     e.gps.assign(std::begin(kGps), std::end(kGps));
     e.glonass.assign(std::begin(kGlonass), std::end(kGlonass));
+    if (e.point.fix == FixKind::kFixed && nowMs_ < floatUntilMs_) e.point.fix = FixKind::kFloat;
     const FixKind fix = e.point.fix;
     e.gpsUsed = fix == FixKind::kNone ? 3 : fix == FixKind::kSingle ? 7 : 9;
     e.diffAge = (fix == FixKind::kNone || fix == FixKind::kSingle) ? 0 : static_cast<int>(utc % 3) + 1;
@@ -214,8 +215,15 @@ int CReceiverSimulator::ServiceInput() {
     return static_cast<int>(frames_.size() + lines_.size() - answeredBefore);
 }
 
+bool CReceiverSimulator::Quiet(const std::string& request) const {
+    for (const std::string& prefix : quiet_)
+        if (request.compare(0, prefix.size(), prefix) == 0) return true;
+    return false;
+}
+
 void CReceiverSimulator::HandleFrame(const std::string& frame) {
     frames_.push_back(frame);
+    if (Quiet(frame)) return;
     const uint8_t id = static_cast<uint8_t>(frame[1]);
     const int payload = frame.size() > 6 ? static_cast<uint8_t>(frame[5]) : -1;
     if (id == 52) {
@@ -233,7 +241,7 @@ void CReceiverSimulator::HandleFrame(const std::string& frame) {
 
 void CReceiverSimulator::HandleRadioFrame(const std::string& frame) {
     frames_.push_back(frame);
-    if (!moduleOpen_) return;
+    if (!moduleOpen_ || Quiet(frame)) return;
     const uint8_t command = static_cast<uint8_t>(frame[3]);
     if (command == 0x24) {
         const int sum = 0x03 + 0x24 + channel_;
@@ -246,8 +254,16 @@ void CReceiverSimulator::HandleRadioFrame(const std::string& frame) {
 
 void CReceiverSimulator::HandleLine(const std::string& line) {
     lines_.push_back(line);
-    if (line.find("TOVAK,READALL") != std::string::npos && moduleOpen_)
-        Send("TOVAK,ALL,0,1234,0,13800000000,MODEGPRS,MODENTRIP,127.0.0.1,2101,RTCM32,user:secret,,\r\n");
+    if (Quiet(line)) return;
+    if (moduleOpen_) {
+        const std::string answer = modem_.Answer(line);
+        if (!answer.empty()) {
+            Send(answer);
+            return;
+        }
+    }
+    if (line.find("rtkcommand reset") != std::string::npos)
+        floatUntilMs_ = nowMs_ + options_.floatSecondsAfterReset * 1000;
     else if (line.find("log,versiona,once") != std::string::npos)
         Send(VersionLog(CurrentEpoch(), options_.firmware));
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/receiver-sim/sim/SimModem.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
 #include "tools/receiver-sim/sim/SimWalk.h"
 
@@ -25,6 +26,7 @@ struct SimOptions {
     bool boardLogs = true;  // BESTPOSA every epoch, REFSTATIONA every refStationSeconds
     int refStationSeconds = 10;
     uint32_t seed = 1;
+    int floatSecondsAfterReset = 3;  // "rtkcommand reset" drops a fixed solution to float this long
 };
 
 struct SimFaults {
@@ -57,6 +59,8 @@ public:
     void SetFaults(const SimFaults& faults) { faults_ = faults; }
     // No output for the next `ms` of simulated time.
     void SilenceFor(int ms) { silentUntilMs_ = nowMs_ + ms; }
+    // Requests (text lines, binary frames or radio requests) that begin with these bytes get no answer.
+    void StayQuiet(const std::string& requestPrefix) { quiet_.push_back(requestPrefix); }
     // Closes the terminal: the program's port sees its device vanish.
     void HangUp();
 
@@ -77,6 +81,7 @@ private:
     void HandleFrame(const std::string& frame);
     void HandleRadioFrame(const std::string& frame);
     void HandleLine(const std::string& line);
+    bool Quiet(const std::string& request) const;
 
     SimOptions options_;
     SimFaults faults_;
@@ -97,6 +102,9 @@ private:
     std::vector<std::string> frames_;
     bool moduleOpen_ = false;
     int channel_ = 0;
+    SimModem modem_;
+    std::vector<std::string> quiet_;
+    int64_t floatUntilMs_ = 0;
 };
 
 }  // namespace sim
