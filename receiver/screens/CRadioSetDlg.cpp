@@ -1,0 +1,129 @@
+#include "receiver/screens/CRadioSetDlg.h"
+
+#include "platform/time/Clock.h"
+#include "platform/ui/CommonControls.h"
+#include "receiver/CModuleCommandQueue.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverMessages.h"
+
+using namespace radioset;
+
+namespace {
+constexpr int kRadioDialogWaiting = 2;
+constexpr int kLinkKindRadio = 0;
+constexpr UINT kControls[] = {kChannel, kRead, kSwitch, kAutoSearch, kStopSearch};
+}  // namespace
+
+CRadioSetDlg::CRadioSetDlg(IFrameServices& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
+    BindCommand(kRead, &CRadioSetDlg::OnRead);
+    BindCommand(kSwitch, &CRadioSetDlg::OnSwitch);
+    BindCommand(kAutoSearch, &CRadioSetDlg::OnAutoSearch);
+    BindCommand(kStopSearch, &CRadioSetDlg::OnStopSearch);
+    BindMessage(WM_MODULE_REPLY, &CRadioSetDlg::OnModuleReply);
+}
+
+BOOL CRadioSetDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    for (const wchar_t* item : {L" ", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8"})
+        SendDlgItemMessage(kChannel, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CRadioSetDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_CBIndex(pDX, kChannel, m_nChannel);
+    DDX_Text(pDX, kStatus, m_strStatus);
+}
+
+template <typename Middle>
+void CRadioSetDlg::Run(Middle middle, const wchar_t* waiting) {
+    CModuleCommandQueue& queue = frame_.ModuleQueue();
+    queue.CancelCommands();
+    queue.SetRadioWait(kRadioDialogWaiting);
+    queue.SetRadioDlg(GetSafeHwnd());
+    queue.QueueOpenRadio(false, kLinkKindRadio);
+    middle(queue);
+    queue.QueueCloseRadio(false);
+    queue.SendNextCommand();
+    SetDlgItemText(kStatus, waiting);
+    EnableControls(FALSE);
+}
+
+void CRadioSetDlg::OnRead() {
+    Run([](CModuleCommandQueue& q) { q.QueueReadRadio(false); }, L"正在读取当前通道，请稍候...");
+}
+
+void CRadioSetDlg::OnSwitch() {
+    UpdateData(TRUE);
+    if (m_nChannel <= 0) {
+        MessageBox(L"没有选择通道号，请选择正确的通道号！", L"提示", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const int channel = m_nChannel;
+    Run([channel](CModuleCommandQueue& q) { q.QueueTurnChannel(channel, false); },
+        L"正在切换当前通道，请稍候...");
+}
+
+void CRadioSetDlg::OnAutoSearch() {
+    Run([](CModuleCommandQueue& q) { q.QueueAutoSearch(false); }, L"正在自动搜索，请稍候...");
+}
+
+void CRadioSetDlg::OnStopSearch() {
+    Run([](CModuleCommandQueue& q) { q.QueueStopSearch(false); }, L"正在停止自动搜索，请稍候...");
+}
+
+LRESULT CRadioSetDlg::OnModuleReply(WPARAM wParam, LPARAM) {
+    const ModuleReply reply = *reinterpret_cast<const ModuleReply*>(wParam);
+    UpdateData(TRUE);
+    m_strStatus = reply.text;
+    if (reply.ok) m_nChannel = reply.value;
+    EnableControls(TRUE);
+    UpdateData(FALSE);
+    return 0;
+}
+
+void CRadioSetDlg::EnableControls(BOOL enable) {
+    for (UINT id : kControls)
+        if (CWnd* control = GetDlgItem(static_cast<int>(id))) control->EnableWindow(enable);
+}
+
+void CRadioSetDlg::OnOK() {
+    frame_.ModuleQueue().CancelCommands();
+    EndDialog(IDOK);
+}
+
+void CRadioSetDlg::OnCancel() {
+    frame_.ModuleQueue().CancelCommands();
+    CDialog::OnCancel();
+}
+
+CGprsCdmaSwitchDlg::CGprsCdmaSwitchDlg(IFrameServices& frame, CWnd* parent)
+    : CDialog(IDD, parent), frame_(frame) {
+    BindCommand(gprscdmaswitch::kToCdma, &CGprsCdmaSwitchDlg::OnToCdma);
+    BindCommand(gprscdmaswitch::kToGprs, &CGprsCdmaSwitchDlg::OnToGprs);
+}
+
+BOOL CGprsCdmaSwitchDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const int type = frame_.ModuleNetworkType();
+    m_strMode = type == 0 ? L"CDMA" : type == 1 ? L"GPRS" : L"";
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CGprsCdmaSwitchDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, gprscdmaswitch::kText, m_strText);
+    DDX_Text(pDX, gprscdmaswitch::kMode, m_strMode);
+}
+
+void CGprsCdmaSwitchDlg::SwitchTo(const wchar_t* token, const wchar_t* mode) {
+    constexpr BYTE kModuleMode = 59, kVersionQuery = 52;
+    CSerialPort& port = frame_.SerialPort();
+    port.SendBinaryCommand(kModuleMode, token);
+    port.SendBinaryCommand(kModuleMode, token);
+    Sleep(500);
+    port.SendBinaryCommand(kVersionQuery, L"");
+    m_strMode = mode;
+    UpdateData(FALSE);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// "电台设置": reads or switches the radio modem's channel, starts or stops its channel search, all
+// through the frame's module queue; the outcome arrives as WM_MODULE_REPLY. And "GPRS&CDMA模式切换":
+// switches the network module with binary commands.
+#include "platform/ui/Dialog.h"
+#include "resources/GprsCdmaSwitchDlg.h"
+#include "resources/RadioSetDlg.h"
+
+class IFrameServices;
+class CModuleCommandQueue;
+
+class CRadioSetDlg : public CDialog {
+public:
+    enum { IDD = radioset::IDD };
+    explicit CRadioSetDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    int m_nChannel = -1;  // the combo index: the channel, 0 none
+    CString m_strStatus;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+    // The close box and Escape end the module exchange too: left in module mode the frame would keep
+    // diverting the receiver's bytes.
+    void OnCancel() override;
+
+private:
+    void OnRead();
+    void OnSwitch();
+    void OnAutoSearch();
+    void OnStopSearch();
+    template <typename Middle>
+    void Run(Middle middle, const wchar_t* waiting);
+    LRESULT OnModuleReply(WPARAM wParam, LPARAM lParam);
+    void EnableControls(BOOL enable);
+
+    IFrameServices& frame_;
+};
+
+class CGprsCdmaSwitchDlg : public CDialog {
+public:
+    enum { IDD = gprscdmaswitch::IDD };
+    explicit CGprsCdmaSwitchDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    CString m_strText;
+    CString m_strMode;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void OnToCdma() { SwitchTo(L"C1", L"CDMA"); }
+    void OnToGprs() { SwitchTo(L"C2", L"GPRS"); }
+    void SwitchTo(const wchar_t* token, const wchar_t* mode);
+
+    IFrameServices& frame_;
+};
