@@ -1,0 +1,215 @@
+#include "receiver/screens/CGprsModuleDlg.h"
+
+#include "platform/time/Clock.h"
+#include "platform/ui/CommonControls.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/ModemSteps.h"
+#include "receiver/ReceiverMessages.h"
+
+using namespace gprsmodule;
+
+namespace {
+constexpr BYTE kPortSwitch = 53;
+constexpr UINT kButtons[] = {kRead, kSet, kList, kConnect, kDisconnect};
+// The edits in the order RefusedModemField counts them.
+constexpr UINT kFieldIds[] = {kAddress, kPort, kMountPoint, kUser, kPassword, kBaseId, kBasePhone};
+}  // namespace
+
+CGprsModuleDlg::CGprsModuleDlg(IFrameServices& frame, CWnd* parent)
+    : CDialog(IDD, parent), frame_(frame), session_(*this) {
+    session_.kept.port = L"6060";
+    BindCommand(kRead, &CGprsModuleDlg::OnRead);
+    BindCommand(kSet, &CGprsModuleDlg::OnSet);
+    BindCommand(kList, &CGprsModuleDlg::OnList);
+    BindCommand(kConnect, &CGprsModuleDlg::OnConnect);
+    BindCommand(kDisconnect, &CGprsModuleDlg::OnDisconnect);
+    BindControl(kWorkMode, CBN_SELCHANGE, &CGprsModuleDlg::OnWorkModeChanged);
+    BindMessage(WM_SERIAL_DATA, &CGprsModuleDlg::OnSerialData);
+}
+
+BOOL CGprsModuleDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CenterWindow();
+    for (const wchar_t* item : {L"GSM", L"GPRS", L"CDMA"})
+        SendDlgItemMessage(kConnection, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    for (const wchar_t* item : {L"TOVAK", L"VRS", L"VRS_NTRIP"})
+        SendDlgItemMessage(kWorkMode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    mountPoints_.SubclassDlgItem(kMountPoint, this);
+    session_.Reset();
+    ShowKept();
+    SetButtons(true);
+    SetTimer(kStepTimer, 1000);
+    return TRUE;
+}
+
+void CGprsModuleDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, kStatus, m_strStatus);
+    DDX_CBIndex(pDX, kConnection, m_nConnection);
+    DDX_CBIndex(pDX, kWorkMode, m_nWorkMode);
+    DDX_Text(pDX, kAddress, m_strAddress);
+    DDX_Text(pDX, kPort, m_strPort);
+    DDX_CBString(pDX, kMountPoint, m_strDomain);
+    DDX_Text(pDX, kUser, m_strUser);
+    DDX_Text(pDX, kPassword, m_strPassword);
+    DDX_Text(pDX, kBaseId, m_strBaseId);
+    DDX_Text(pDX, kBasePhone, m_strBasePhone);
+    DDX_Check(pDX, kSetAsBase, m_bSetAsBase);
+}
+
+void CGprsModuleDlg::ShowKept() {
+    const NetModuleSettings& k = session_.kept;
+    m_nConnection = k.connectionType;
+    m_nWorkMode = k.workMode;
+    m_strAddress = k.server;
+    m_strPort = k.port;
+    m_strDomain = k.domain;
+    m_strUser = k.user;
+    m_strPassword = k.password;
+    m_strBaseId = k.baseId;
+    m_strBasePhone = k.basePhone;
+    UpdateData(FALSE);
+}
+
+void CGprsModuleDlg::SetButtons(bool enable) {
+    for (UINT id : kButtons) GetDlgItem(static_cast<int>(id))->EnableWindow(enable);
+    const bool ownServer = SendDlgItemMessage(kWorkMode, CB_GETCURSEL) == modem::kOwnServer;
+    GetDlgItem(kList)->EnableWindow(enable && !ownServer);
+}
+
+void CGprsModuleDlg::OnWorkModeChanged() {
+    if (GetDlgItem(kRead)->IsWindowEnabled()) SetButtons(true);
+}
+
+void CGprsModuleDlg::SendLine(const CString& command) {
+    frame_.SerialPort().SendLine(command);
+}
+
+void CGprsModuleDlg::ShowStatus(const CString& text) {
+    m_strStatus = text;
+    SetDlgItemText(kStatus, text);
+}
+
+void CGprsModuleDlg::ChooseFirstMountPoint() {
+    if (mountPoints_.GetCount() == 0) return;
+    CString first;
+    mountPoints_.GetLBText(0, first);
+    mountPoints_.SetWindowText(first);
+}
+
+void CGprsModuleDlg::SwitchPort() {
+    const int model = frame_.ReceiverModelNumber();
+    const int link = frame_.GeneralSettings().dataLink.nModuleType;
+    const wchar_t* token = nullptr;
+    if (model >= 2 && model <= 4)
+        token = link == 0 ? L"C1" : link == 1 ? L"C2" : nullptr;
+    else if (model == 1)
+        token = L"C1";
+    if (token && frame_.SerialPort().SendBinaryCommand(kPortSwitch, token) == 0)
+        MessageBox(L"发送打开电台命令失败！", L"提示", MB_OK | MB_ICONINFORMATION);
+    Sleep(100);
+}
+
+bool CGprsModuleDlg::BeginRun() {
+    CSerialPort& port = frame_.SerialPort();
+    port.SetSecondOwner(GetSafeHwnd(), WM_SERIAL_DATA);
+    if (!port.IsOpen()) {
+        const ConnectionSettings& c = frame_.GeneralSettings().connection;
+        if (!frame_.ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud)) {
+            MessageBox(L"打开串口失败，不能读取配置!", L"提示", MB_OK | MB_ICONINFORMATION);
+            return false;
+        }
+        port.SetSecondOwner(GetSafeHwnd(), WM_SERIAL_DATA);
+    }
+    SetButtons(false);
+    ShowStatus(L"");
+    SwitchPort();
+    SwitchPort();
+    session_.Reset();
+    return true;
+}
+
+void CGprsModuleDlg::OnRead() {
+    if (BeginRun()) session_.Start(ModemReadSteps(), L"读取所有参数完毕!");
+}
+
+void CGprsModuleDlg::OnSet() {
+    if (!UpdateData(TRUE)) return;
+    NetModuleSettings& p = session_.pending;
+    p = session_.kept;
+    p.connectionType = m_nConnection;
+    p.workMode = m_nWorkMode;
+    p.server = m_strAddress;
+    p.port = m_strPort;
+    p.domain = DomainToSend(m_nWorkMode, m_strDomain, session_.kept.domain);
+    p.user = m_strUser;
+    p.password = m_strPassword;
+    p.baseId = m_strBaseId;
+    p.basePhone = m_strBasePhone;
+    const int refused = RefusedModemField(p);
+    if (refused >= 0) {
+        MessageBox(kModemFieldRefusal, L"提示", MB_OK | MB_ICONINFORMATION);
+        GotoDlgCtrl(GetDlgItem(static_cast<int>(kFieldIds[refused])));
+        return;
+    }
+    if (p.connectionType != modem::kGsm && p.server.IsEmpty()) {
+        MessageBox(L"请输入服务器IP地址!", L"提示", MB_OK | MB_ICONINFORMATION);
+        GotoDlgCtrl(GetDlgItem(kAddress));
+        return;
+    }
+    if (BeginRun())
+        session_.Start(ModemSetSteps(p, m_bSetAsBase != 0, frame_.GpsState().ident.text[0]),
+                       L"设置所有参数完毕!");
+}
+
+void CGprsModuleDlg::OnList() {
+    if (MessageBox(L"确定执行\"列表\"操作吗?", L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    UpdateData(TRUE);
+    if (!BeginRun()) return;
+    // The list step empties the modem's server fields, and that is what its confirmation keeps.
+    session_.pending = session_.kept;
+    session_.pending.server.Empty();
+    session_.pending.port.Empty();
+    session_.pending.domain.Empty();
+    session_.StartList(ModemListSteps(), L"接收列表数据...");
+}
+
+void CGprsModuleDlg::OnConnect() {
+    if (BeginRun()) session_.Start(ModemConnectSteps(m_nConnection), L"");
+}
+
+void CGprsModuleDlg::OnDisconnect() {
+    if (BeginRun()) session_.Start(ModemDisconnectSteps(), L"");
+}
+
+void CGprsModuleDlg::OnTimer(UINT_PTR id) {
+    if (id == kStepTimer) session_.OnTick();
+}
+
+LRESULT CGprsModuleDlg::OnSerialData(WPARAM wParam, LPARAM lParam) {
+    session_.OnReceivedBytes(
+        std::string_view(reinterpret_cast<const char*>(wParam), static_cast<size_t>(lParam)));
+    return 0;
+}
+
+void CGprsModuleDlg::EndExchange() {
+    CSerialPort& port = frame_.SerialPort();
+    port.ClearSecondOwner();
+    KillTimer(kStepTimer);
+    if (port.IsOpen()) port.SendBinaryCommand(kPortSwitch, L"C0");
+}
+
+void CGprsModuleDlg::OnOK() {
+    EndExchange();
+    EndDialog(IDOK);
+}
+
+void CGprsModuleDlg::OnCancel() {
+    EndExchange();
+    CDialog::OnCancel();
+}
+
+void CGprsModuleDlg::OnDestroy() {
+    frame_.SerialPort().ClearSecondOwner();
+    CDialog::OnDestroy();
+}

@@ -1,0 +1,67 @@
+#pragma once
+// "拓瓦GPRS模块设置": reads and writes the network modem's configuration, fetches a caster's mount
+// points and opens or closes the modem's connection, in "TOVAK," command lines over the receiver's
+// port (switched through to the modem while a button's steps run). The kept settings are what the
+// modem has confirmed; the opener copies them in before and back after OK.
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Dialog.h"
+#include "receiver/ModemSession.h"
+#include "resources/GprsModuleDlg.h"
+
+class IFrameServices;
+
+class CGprsModuleDlg : public CDialog, private IModemSessionView {
+public:
+    enum { IDD = gprsmodule::IDD };
+    static constexpr UINT_PTR kStepTimer = 1999;
+    explicit CGprsModuleDlg(IFrameServices& frame, CWnd* parent = nullptr);
+
+    NetModuleSettings& Kept() { return session_.kept; }
+
+    CString m_strStatus;
+    int m_nConnection = 0;
+    int m_nWorkMode = 0;
+    CString m_strAddress;
+    CString m_strPort = L"6060";
+    CString m_strDomain;
+    CString m_strUser;
+    CString m_strPassword;
+    CString m_strBaseId;
+    CString m_strBasePhone;
+    int m_bSetAsBase = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnDestroy() override;
+    void OnTimer(UINT_PTR id) override;
+
+private:
+    void OnRead();
+    void OnSet();
+    void OnList();
+    void OnConnect();
+    void OnDisconnect();
+    void OnWorkModeChanged();
+    LRESULT OnSerialData(WPARAM wParam, LPARAM lParam);
+    // Steps 1 to 4 of every button: route the port to the modem; false when the port cannot be opened.
+    bool BeginRun();
+    void SwitchPort();
+    void EndExchange();
+    void SetButtons(bool enable);
+
+    // IModemSessionView
+    void SendLine(const CString& command) override;
+    void ShowStatus(const CString& text) override;
+    void EnableButtons() override { SetButtons(true); }
+    void ShowKept() override;
+    void ClearMountPoints() override { mountPoints_.ResetContent(); }
+    void AddMountPoint(const CString& entry) override { mountPoints_.AddString(entry); }
+    void ChooseFirstMountPoint() override;
+
+    IFrameServices& frame_;
+    CModemSession session_;
+    CComboBox mountPoints_;
+};
