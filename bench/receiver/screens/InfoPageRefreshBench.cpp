@@ -1,0 +1,114 @@
+// One refresh of each page of the receiver information dialog, as a position arrives (positions come
+// at up to 20 Hz): the state copied in, the visible page formatted or drawn. The satellite table is
+// rebuilt every time (two skies alternate).
+#include <benchmark/benchmark.h>
+
+#include "foundation/CJobSettings.h"
+#include "foundation/CoordSysParams.h"
+#include "geodesy/CoordTransform.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/ui/CommonControls.h"
+#include "receiver/CModuleCommandQueue.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverMessages.h"
+#include "receiver/screens/CGpsInfoDlg.h"
+
+namespace {
+
+class CBenchFrame final : public IFrameServices {
+public:
+    CBenchFrame() {
+        params.ellipsoid = {L"WGS84", 6378137.0, 298.257223563};
+        for (CCoordTransform* t : {&first, &second}) {
+            t->SetEllipsoid(6378137.0, 298.257223563);
+            t->SetProjection(0, 0.0, 500000.0, 120.0, 1.0, 0.0, 0.0);
+        }
+        settings.connection.nGAngle = 15;
+        settings.nBaseShowRef = 1;
+    }
+    CSerialPort& SerialPort() override { return port; }
+    CGpsState& GpsState() override { return state; }
+    GeneralSettingsBlock& GeneralSettings() override { return settings; }
+    LastFilesRecord& SystemRecord() override { return system; }
+    CDeviceIo& DeviceIo() override { __builtin_trap(); }
+    GgaRecord& NetworkGga() override { __builtin_trap(); }
+    int& BaseFlag() override { return flag; }
+    double& BoardFirmwareVersion() override { return firmware; }
+    int& VersionQueryPending() override { return flag; }
+    int ReceiverModelNumber() const override { return 0; }
+    HWND PositionWindow() const override { return window; }
+    CString ProgramFolder() const override { return L"\\Program Files"; }
+    void WriteSystemFile(const CString&) override {}
+    void Wgs84BlhToXyz(double lat, double lon, double h, double* x, double* y, double* z) override {
+        second.BlhToXyz(lat, lon, h, *x, *y, *z);
+    }
+    CModuleCommandQueue& ModuleQueue() override { __builtin_trap(); }
+    void SetNotifyWnd(HWND w) override { window = w; }
+    void SetAuxNotifyWnd(HWND) override {}
+    int VerificationFlag() const override { return 0; }
+    void SetVerificationFlag(int) override {}
+    int ModuleNetworkType() const override { return 0; }
+    int ConnectReceiver(int, int, int, int) override { return 0; }
+    CoordSysParams& JobCoordParams() override { return params; }
+    CCoordTransform& PositionTransform() override { return first; }
+    CCoordTransform& DialogTransform() override { return second; }
+    CJobSettings& JobSettings() override { return job; }
+    CGpsParser& Parser() override { __builtin_trap(); }
+
+    CSerialPort port;  // never opened: the dialog's start command goes nowhere
+    CGpsState state;
+    GeneralSettingsBlock settings;
+    LastFilesRecord system;
+    CoordSysParams params;
+    CCoordTransform first, second;
+    CJobSettings job;
+    HWND window;
+    int flag = 0;
+    double firmware = 0;
+};
+
+CGpsState Sky(int shift) {
+    CGpsState s;
+    s.fixFlag = 1;
+    s.latitude = 30.2416, s.longitude = 120.1716, s.height = 12.5;
+    s.baseLat = 30.2400, s.baseLon = 120.1700, s.baseHeight = 10.0;
+    s.gridX = 3346000.0, s.gridY = 516000.0, s.projX = 3346000.0, s.projY = 516000.0;
+    s.baseType = L"RTCM", s.baseId = L"0001", s.solutionText = L"固定解";
+    s.gpsInView = s.gpsUsedCount = 12;
+    s.gloInView = s.gloUsedCount = 8;
+    for (int i = 0; i < 12; ++i)
+        s.gpsSatellites[static_cast<size_t>(i)] = {i + 1, (10 + 7 * i + shift) % 90, (30 * i + shift) % 360,
+                                                   45, 1};
+    for (int i = 0; i < 8; ++i)
+        s.gloSatellites[static_cast<size_t>(i)] = {i + 38, (20 + 9 * i + shift) % 90, (45 * i + shift) % 360,
+                                                   40, 0};
+    return s;
+}
+
+void BM_InfoPageRefresh(benchmark::State& run) {
+    InitCommonControls();
+    CUiDriver ui;
+    CBenchFrame frame;
+    CGpsInfoDlg dlg(frame);
+    dlg.Create(CGpsInfoDlg::IDD);
+    dlg.m_tab.SetActivePage(static_cast<int>(run.range(0)));
+    ui.Pump();
+    const CGpsState skies[2] = {Sky(0), Sky(1)};
+    int n = 0;
+    for (auto _ : run) {
+        dlg.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&skies[n++ & 1]), 4);
+        ui.Pump();
+    }
+    dlg.DestroyWindow();
+    ui.Pump();
+}
+BENCHMARK(BM_InfoPageRefresh)
+    ->ArgName("page")
+    ->Arg(CGpsInfoDlg::kPosition)
+    ->Arg(CGpsInfoDlg::kSky)
+    ->Arg(CGpsInfoDlg::kSatellites)
+    ->Arg(CGpsInfoDlg::kBase)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
