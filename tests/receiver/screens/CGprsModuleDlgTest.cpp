@@ -78,7 +78,7 @@ TEST_F(GprsModuleDlgTest, ReadFillsTheControlsAndTheListFetchesMountPoints) {
         EXPECT_TRUE(d.GetDlgItem(gprsmodule::kList)->IsWindowEnabled());
         EXPECT_TRUE(ui.Screenshot(ScreenshotPath("modem-read")));
 
-        ui.AnswerMessageBox(IDYES);
+        ui.ExpectMessageBox(L"确定执行\"列表\"操作吗?", IDYES);
         ui.Click(d, gprsmodule::kList);
         ASSERT_TRUE(
             PumpUntil(simulator, [&] { return ui.GetText(d, gprsmodule::kStatus) == L"读取域名列表完毕!"; }));
@@ -88,7 +88,6 @@ TEST_F(GprsModuleDlgTest, ReadFillsTheControlsAndTheListFetchesMountPoints) {
         d.SendMessage(WM_CLOSE);  // the close box
     });
     RunRadioSettingsCommand(frame, nullptr);
-    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"确定执行\"列表\"操作吗?"});
     EXPECT_EQ(ModemLines(),
               (std::vector<std::string>{"TOVAK,READALL", "TOVAK,IPSET,,,", "TOVAK,CLOSE", "TOVAK,RESET,ON"}));
     EXPECT_EQ(frame.settings.dataLink.net.server, L"kept.example");  // cancelled: nothing handed back
@@ -100,15 +99,16 @@ TEST_F(GprsModuleDlgTest, RefusedFieldsSendNothing) {
         ui.ChooseItem(d, gprsmodule::kConnection, modem::kGprs);
         ui.SetText(d, gprsmodule::kAddress, L"10.0.0.7");
         ui.SetText(d, gprsmodule::kUser, L"ann:x");
+        ui.ExpectMessageBox(kModemFieldRefusal);
         ui.Click(d, gprsmodule::kSet);
         ui.SetText(d, gprsmodule::kUser, L"ann");
         ui.SetText(d, gprsmodule::kAddress, L"");
+        ui.ExpectMessageBox(L"请输入服务器IP地址!");
         ui.Click(d, gprsmodule::kSet);
         EXPECT_TRUE(d.GetDlgItem(gprsmodule::kRead)->IsWindowEnabled());
         ui.Click(d, IDOK);
     });
     RunRadioSettingsCommand(frame, nullptr);
-    EXPECT_EQ(ui.MessageBoxTexts(), (std::vector<CString>{kModemFieldRefusal, L"请输入服务器IP地址!"}));
     EXPECT_TRUE(ModemLines().empty());
 }
 
@@ -155,13 +155,13 @@ TEST_F(GprsModuleDlgTest, PortThatWillNotOpenIsReported) {
     c.nInputCom = 9;
     c.nComBaud = 115200;
     ui.OnModal(CGprsModuleDlg::IDD, [&](CDialog& d) {
+        ui.ExpectMessageBox(L"无法打开端口！请检查是否已被占用。");  // the port's own
+        ui.ExpectMessageBox(L"打开串口失败，不能读取配置!");
         ui.Click(d, gprsmodule::kRead);
         EXPECT_TRUE(d.GetDlgItem(gprsmodule::kRead)->IsWindowEnabled());
         ui.Click(d, IDOK);
     });
     RunRadioSettingsCommand(frame, nullptr);
-    ASSERT_FALSE(ui.MessageBoxTexts().empty());
-    EXPECT_EQ(ui.MessageBoxTexts().back(), L"打开串口失败，不能读取配置!");
     ASSERT_EQ(frame.connectRequests.size(), 1u);
     EXPECT_EQ(frame.connectRequests[0].typedPort, 9);
     EXPECT_EQ(frame.connectRequests[0].choice, 1);

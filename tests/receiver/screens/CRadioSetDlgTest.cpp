@@ -48,11 +48,11 @@ TEST_F(RadioSetDlgTest, ReadsChannelThreeAndSwitchesToEight) {
 TEST_F(RadioSetDlgTest, BlankChannelSendsNothing) {
     ui.OnModal(CRadioSetDlg::IDD, [&](CDialog& d) {
         ui.ChooseItem(d, radioset::kChannel, 0);
+        ui.ExpectMessageBox(L"没有选择通道号，请选择正确的通道号！");
         ui.Click(d, radioset::kSwitch);
         ui.Click(d, IDOK);
     });
     RunRadioSettingsCommand(frame, nullptr);
-    EXPECT_EQ(ui.MessageBoxTexts(), std::vector<CString>{L"没有选择通道号，请选择正确的通道号！"});
     EXPECT_EQ(Written(), "");
 }
 
