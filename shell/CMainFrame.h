@@ -48,9 +48,9 @@ public:
     void ApplyCoordParams() override;
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
     static void ClampQuality(CGpsState& state);
-    void SetNotifyWnd(HWND window) { listeners_.SetNotifyWnd(window); }
+    void SetNotifyWnd(HWND window) override { listeners_.SetNotifyWnd(window); }
     void SetStoreNotifyWnd(HWND window) { listeners_.SetStoreNotifyWnd(window); }
-    void SetAuxNotifyWnd(HWND window) { listeners_.SetAuxNotifyWnd(window); }
+    void SetAuxNotifyWnd(HWND window) override { listeners_.SetAuxNotifyWnd(window); }
     void SetRadioWait(int value) { receiver_.modules.SetRadioWait(value); }
     void SetRadioDlg(HWND window) { receiver_.modules.SetRadioDlg(window); }
     void RecalcViewLayout();
@@ -59,7 +59,7 @@ public:
     void ResetAndNotify(const CString& text);
 
     // ---- receiver connection (FrameConnection.cpp)
-    BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud);
+    BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud) override;
     void CloseReceiver();
     void SendBinaryAppFile();
     void ReacquireAndSave();
@@ -93,6 +93,15 @@ public:
     CString ProgramFolder() const override { return job_.paths.programFolder; }
     void WriteSystemFile(const CString& path) override;
     void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
+    CModuleCommandQueue& ModuleQueue() override { return receiver_.modules; }
+    int VerificationFlag() const override { return listeners_.VerifyOn(); }
+    void SetVerificationFlag(int flag) override { listeners_.SetVerifyOn(flag); }
+    int ModuleNetworkType() const override { return receiver_.moduleNetworkType; }
+    CoordSysParams& JobCoordParams() override { return job_.coord; }
+    CCoordTransform& PositionTransform() override { return position_.First(); }
+    CCoordTransform& DialogTransform() override { return position_.Second(); }
+    CJobSettings& JobSettings() override { return job_.jobs; }
+    CGpsParser& Parser() override { return receiver_.parser; }
 
     // ---- IFoundationFrame
     int& ScreenMode() override { return screenMode_; }

@@ -52,7 +52,8 @@ public:
 
     ReceiverIdentity ident;
     RoutingCounters counters;
-    int baseFlag = 0;  // 1 while the receiver works as a base
+    int baseFlag = 0;           // 1 while the receiver works as a base
+    int moduleNetworkType = 0;  // the network module: 0 CDMA, 1 GPRS
     double firmwareVersion = 0.0;
     int versionQueryPending = 0;
     int moduleConfigured = 0;  // a module reply was understood or an external link reported
