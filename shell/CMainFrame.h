@@ -97,11 +97,9 @@ public:
     int VerificationFlag() const override { return listeners_.VerifyOn(); }
     void SetVerificationFlag(int flag) override { listeners_.SetVerifyOn(flag); }
     int ModuleNetworkType() const override { return receiver_.moduleNetworkType; }
-    CoordSysParams& JobCoordParams() override { return job_.coord; }
-    CCoordTransform& PositionTransform() override { return position_.First(); }
     CCoordTransform& DialogTransform() override { return position_.Second(); }
-    CJobSettings& JobSettings() override { return job_.jobs; }
     CGpsParser& Parser() override { return receiver_.parser; }
+    // JobCoordParams, PositionTransform and JobSettings serve IGeodesyFrame too (below).
 
     // ---- IFoundationFrame
     int& ScreenMode() override { return screenMode_; }
