@@ -2,20 +2,23 @@
 
 #include "platform/display/Display.h"
 #include "platform/messages/MessageBox.h"
+#include "platform/ui/Desktop.h"
 #include "receiver/BaseConversion.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "resources/MainMenu.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CQuorinApp.h"
+#include "shell/HardwareKeys.h"
 
 CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
-    SetGeodesyFrame(this);
+    previousGeodesyFrame_ = SetGeodesyFrame(this);
     ::ResetReceiverState(receiver_.state, true);
     receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
+    BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
     BindCommand(mainmenu::kCloseReceiver, &CMainFrame::CloseReceiver);
     BindCommand(mainmenu::kExit, &CMainFrame::ConfirmExit);
 }
@@ -24,7 +27,7 @@ CMainFrame::~CMainFrame() {
     if (m_hWnd) DestroyWindow();
     receiver_.port.Close();
     if (FoundationFrame() == this) SetFoundationFrame(nullptr);
-    if (GeodesyFrame() == this) SetGeodesyFrame(nullptr);
+    if (GeodesyFrame() == this) SetGeodesyFrame(previousGeodesyFrame_);
     if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
 }
 
@@ -44,6 +47,7 @@ int CMainFrame::OnCreate() {
 }
 
 void CMainFrame::OnDestroy() {
+    supervision_.CloseWarnings();
     KillTimer(IDT_FRAME_TICK);
     job_.SaveAtExit();
     receiver_.device.AllLedsOff();
@@ -75,8 +79,22 @@ void CMainFrame::RecalcViewLayout() {
     view_->MoveWindow(0, barHeight, client.Width(), client.Height() - barHeight, TRUE);
 }
 
+void CMainFrame::SetTitle(const CString& title) {
+    SetWindowText(title);
+    CDesktop::Get().Display().SetTitle(title.str());
+}
+
 void CMainFrame::ApplyCoordParams() {
     position_.Apply(job_.coord);
+}
+
+int CMainFrame::MapHardwareKey(UINT message, UINT key) {
+    return ::MapHardwareKey(message, key);
+}
+
+LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
+    supervision_.OnPortLost();
+    return 0;
 }
 
 void CMainFrame::ClampQuality(CGpsState& state) {

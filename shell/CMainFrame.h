@@ -54,12 +54,18 @@ public:
     void SetRadioWait(int value) { receiver_.modules.SetRadioWait(value); }
     void SetRadioDlg(HWND window) { receiver_.modules.SetRadioDlg(window); }
     void RecalcViewLayout();
+    // The window's text, shown as the title of the program's window.
+    void SetTitle(const CString& title);
     void ConfirmExit();
+    // The logical key of a key message (see HardwareKeys.h).
+    static int MapHardwareKey(UINT message, UINT key);
     // Resets the live state, shows `text` as its solution and tells the position window.
     void ResetAndNotify(const CString& text);
 
     // ---- receiver connection (FrameConnection.cpp)
     BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud) override;
+    // With the job's connection settings, as start-up does.
+    BOOL ConnectJobReceiver();
     void CloseReceiver();
     void SendBinaryAppFile();
     void ReacquireAndSave();
@@ -126,6 +132,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    LRESULT OnReceiverLost(WPARAM, LPARAM);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
     // The data-link type named by a version reply; false when it names none.
@@ -148,4 +155,5 @@ private:
     CCommandBar bar_;
     std::unique_ptr<CFrmGraphView> view_;
     int screenMode_ = kScreenModeNormal;
+    IGeodesyFrame* previousGeodesyFrame_ = nullptr;
 };

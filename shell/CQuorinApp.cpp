@@ -55,8 +55,8 @@ bool CQuorinApp::InitInstance() {
     frame.UpdateWindow();
     frame.SetForegroundWindow();
     frame.RecalcViewLayout();
-    frame.SetWindowText(LoadStringResource(61299) + L"<" + job.system.szDataFile + L">");
-    frame.ConnectReceiver(connection.nPort, connection.nComMode, connection.nInputCom, connection.nComBaud);
+    frame.SetTitle(LoadStringResource(61299) + L"<" + job.system.szDataFile + L">");
+    frame.ConnectJobReceiver();
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
     return true;

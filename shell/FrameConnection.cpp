@@ -38,6 +38,11 @@ BOOL CMainFrame::ConnectReceiver(int port, int linkKind, int inputPort, int baud
     return TRUE;
 }
 
+BOOL CMainFrame::ConnectJobReceiver() {
+    const ConnectionSettings& c = job_.settings.connection;
+    return ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
+}
+
 void CMainFrame::CloseReceiver() {
     if (MessageBox(L"确实要关闭GPS主机吗?", L"信息提示", MB_YESNO) != IDYES) return;
     CString payload;

@@ -1,13 +1,21 @@
 #include "shell/Supervision.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/time/Clock.h"
 #include "receiver/ReceiverStartup.h"
 #include "shell/CMainFrame.h"
+
+Supervision::Supervision(CMainFrame& frame)
+    : frame_(frame), meridian_(*this), seven_(*this), four_(*this), baseCoord_(*this), baseId_(*this) {}
 
 void Supervision::OnTick() {
     RunModuleSequencer();
     PollBoard();
     WatchForData();
+    ReopenLostPort();
+    RaiseWarnings();
 }
 
 void Supervision::RunModuleSequencer() {
@@ -40,4 +48,92 @@ void Supervision::WatchForData() {
     }
     link.device.AllLedsOff();
     link.watchdog = kSilentRestart;
+}
+
+void Supervision::OnPortLost() {
+    if (portLost_) return;
+    portLost_ = true;
+    reopenStep_ = kFirstReopenTicks;
+    reopenIn_ = reopenStep_;
+    frame_.ResetAndNotify(L"接收机连接断开");
+}
+
+void Supervision::ReopenLostPort() {
+    if (!portLost_ || --reopenIn_ > 0) return;
+    if (frame_.ConnectJobReceiver()) {
+        portLost_ = false;
+        return;
+    }
+    reopenStep_ = std::min(reopenStep_ * 2, kMaxReopenTicks);
+    reopenIn_ = reopenStep_;
+}
+
+void Supervision::RaiseWarnings() {
+    const CGpsState& state = frame_.GpsState();
+    const CoordSysParams& coord = frame_.Job().coord;
+    if (state.longitude > 1e-10 && state.solutionCode >= 2 && !Acknowledged(ParamWarning::kCentralMeridian) &&
+        std::fabs(state.longitude - coord.projection.szdCenter) > kMeridianLimitDeg)
+        Raise(meridian_);
+    const double scale = std::fabs(coord.four.szdCk1);
+    if (coord.four.nDifang == 1 && !Acknowledged(ParamWarning::kFourScale) && (scale > 1.05 || scale < 0.95)) Raise(four_);
+    const SevenParamBlock& seven = coord.seven;
+    if (seven.nSevenPar == 1 && !Acknowledged(ParamWarning::kSevenRotation) &&
+        (std::fabs(seven.szdWx) > kSevenRotationLimit || std::fabs(seven.szdWy) > kSevenRotationLimit ||
+         std::fabs(seven.szdWz) > kSevenRotationLimit))
+        Raise(seven_);
+    const DataLinkSettings& link = frame_.GeneralSettings().dataLink;
+    if (link.nModuleType != 0 && (link.net.workMode == 1 || link.net.workMode == 2)) return;
+    if (baseIdChanged)
+        Raise(baseId_);
+    else if (baseCoordChanged)
+        Raise(baseCoord_);
+}
+
+void Supervision::Raise(CWarningDlg& warning) {
+    const bool wasOpen = warning.IsOpen();
+    warning.Raise();
+    if (!wasOpen) frame_.UpdateWindow();
+}
+
+void Supervision::Acknowledge(WarningKind kind) {
+    switch (kind) {
+        case WarningKind::kMeridian:
+            paramAcknowledged[static_cast<size_t>(ParamWarning::kCentralMeridian)] = true;
+            break;
+        case WarningKind::kSevenParam:
+            paramAcknowledged[static_cast<size_t>(ParamWarning::kSevenRotation)] = true;
+            break;
+        case WarningKind::kFourParam:
+            paramAcknowledged[static_cast<size_t>(ParamWarning::kFourScale)] = true;
+            break;
+        case WarningKind::kBaseCoord:
+            baseCoordChanged = 0;
+            break;
+        case WarningKind::kBaseId:
+            baseIdChanged = 0;
+            break;
+    }
+}
+
+void Supervision::CloseWarnings() {
+    for (CWarningDlg* warning : {static_cast<CWarningDlg*>(&meridian_), static_cast<CWarningDlg*>(&seven_),
+                                 static_cast<CWarningDlg*>(&four_), static_cast<CWarningDlg*>(&baseCoord_),
+                                 static_cast<CWarningDlg*>(&baseId_)})
+        warning->Close();
+}
+
+const CWarningDlg& Supervision::Warning(WarningKind kind) const {
+    switch (kind) {
+        case WarningKind::kMeridian:
+            return meridian_;
+        case WarningKind::kSevenParam:
+            return seven_;
+        case WarningKind::kFourParam:
+            return four_;
+        case WarningKind::kBaseCoord:
+            return baseCoord_;
+        case WarningKind::kBaseId:
+            break;
+    }
+    return baseId_;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The frame's two-second duties: the data-link module sequencer and its fall-backs, the board
-// poll, the no-data watch that re-initialises a silent receiver, and the parameter and base
-// warnings (their windows, acknowledged flags and the base-change flags set by the base watch).
+// poll, the no-data watch that re-initialises a silent receiver and reopens a receiver that hung
+// up, and the parameter and base warnings with their acknowledged flags and the base-change flags
+// the base watch sets.
 #include <array>
 
 #include "geodesy/screens/GeodesyFrame.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
+#include "shell/WarningDialogs.h"
 
 class CMainFrame;
 
@@ -15,24 +17,49 @@ public:
     // The watch's first "无数据" after this many silent ticks; then it restarts the count here.
     static constexpr int kSilentTicks = 15;
     static constexpr int kSilentRestart = 6;
+    // Ticks between attempts to reopen a receiver that hung up: doubling up to the last.
+    static constexpr int kFirstReopenTicks = 1;
+    static constexpr int kMaxReopenTicks = 15;
+    static constexpr double kMeridianLimitDeg = 5.0;
+    static constexpr double kSevenRotationLimit = 0.00028;
 
-    explicit Supervision(CMainFrame& frame) : frame_(frame) {}
+    explicit Supervision(CMainFrame& frame);
 
     void OnTick();
+    // The receiver's device went away: the user is told once, and each tick may try to reopen it.
+    void OnPortLost();
+    bool PortLost() const { return portLost_; }
+    // OK on a warning.
+    void Acknowledge(WarningKind kind);
+    // The frame closes: open warnings go first.
+    void CloseWarnings();
+    const CWarningDlg& Warning(WarningKind kind) const;
 
+    // The parameter warnings acknowledged by the user, by ParamWarning: while set, the tick does not
+    // raise that warning; a change of its group in the parameter view clears it.
+    std::array<bool, 3> paramAcknowledged{};
     // Set by the base watch.
     int baseReceived = 0;
     int baseIdChanged = 0;
     int baseCoordChanged = 0;
     CString baseChangeText;
-    // The parameter warnings acknowledged by the user, by ParamWarning: while set, the tick does not
-    // raise that warning; a change of its group in the parameter view clears it.
-    std::array<bool, 3> paramAcknowledged{};
 
 private:
     void RunModuleSequencer();
     void PollBoard();
     void WatchForData();
+    void ReopenLostPort();
+    void RaiseWarnings();
+    bool Acknowledged(ParamWarning warning) const { return paramAcknowledged[static_cast<size_t>(warning)]; }
+    void Raise(CWarningDlg& warning);
 
     CMainFrame& frame_;
+    bool portLost_ = false;
+    int reopenIn_ = 0;
+    int reopenStep_ = kFirstReopenTicks;
+    CMeridianWarnDlg meridian_;
+    CSevenParamWarnDlg seven_;
+    CFourParamWarnDlg four_;
+    CBaseCoordWarnDlg baseCoord_;
+    CBaseIdWarnDlg baseId_;
 };

@@ -13,6 +13,7 @@ public:
     CScreenshotDisplay(IDisplay& inner, std::string path) : inner_(inner), path_(std::move(path)) {}
     Framebuffer& Screen() override { return inner_.Screen(); }
     void Present(const CRect& dirty) override;
+    void SetTitle(const std::wstring& title) override { inner_.SetTitle(title); }
     // Writes the PNG (through a temporary file, so a reader never sees half of it) when the screen
     // changed since the last write.
     void SaveIfChanged();

@@ -2,6 +2,8 @@
 // The screen behind the window layer: a 240 x 320 framebuffer that the layer paints into, and a
 // backend that shows what changed (headless: nothing; X11: a window). Input comes back through
 // the desktop (platform/ui/Desktop.h).
+#include <string>
+
 #include "platform/gdi/Framebuffer.h"
 #include "platform/gdi/Geometry.h"
 
@@ -14,4 +16,6 @@ public:
     virtual Framebuffer& Screen() = 0;
     // The rectangle of the screen that painting has just changed.
     virtual void Present(const CRect& dirty) = 0;
+    // The main window's title, where the backend shows one (the X11 window's title bar).
+    virtual void SetTitle(const std::wstring& /*title*/) {}
 };

@@ -418,6 +418,18 @@ void CDesktop::RouteKey(const InputEvent& event) {
 }
 
 bool CDesktop::FilterPosted(const MSG& msg) {
+    // A key press a window handled before dispatch is never translated, so it types no character.
+    if (msg.message == WM_CHAR && swallowChar_) {
+        swallowChar_ = false;
+        return true;
+    }
+    if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) swallowChar_ = false;
+    const bool handled = PreTranslate(msg);
+    if (handled && msg.message == WM_KEYDOWN) swallowChar_ = true;
+    return handled;
+}
+
+bool CDesktop::PreTranslate(const MSG& msg) {
     CWnd* wnd = CWnd::FromHandle(msg.hwnd);
     if (!wnd) return false;
     MSG m = msg;

@@ -99,6 +99,8 @@ private:
     void RouteInput(const InputEvent& event);
     void RouteMouse(const InputEvent& event);
     void RouteKey(const InputEvent& event);
+    // PreTranslateMessage from the message's window up to its top-level one.
+    bool PreTranslate(const MSG& msg);
     HWND HitTest(HWND hwnd, POINT screen);
     bool PaintTree(HWND hwnd);
     void PaintWindow(WindowRecord& r);
@@ -118,4 +120,6 @@ private:
     POINT lastDownPoint_{};
     bool lastDownWasDouble_ = false;
     bool penDown_ = false;
+    // The key just pressed was handled before dispatch: its character is not delivered.
+    bool swallowChar_ = false;
 };

@@ -106,6 +106,14 @@ void OpenInputMethod(CX11Display::Connection& x) {
                                XNClientWindow, x.window, XNFocusWindow, x.window, nullptr);
 }
 
+void StoreTitle(CX11Display::Connection& x, const std::wstring& title) {
+    const std::string name = ToUtf8(CString(title.c_str()));
+    XStoreName(x.display, x.window, name.c_str());
+    XChangeProperty(x.display, x.window, XInternAtom(x.display, "_NET_WM_NAME", False),
+                    XInternAtom(x.display, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
+}
+
 }  // namespace
 
 std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const std::wstring& title,
@@ -139,11 +147,7 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     hints->min_height = hints->max_height = static_cast<int>(height);
     XSetWMNormalHints(d, x->window, hints);
     XFree(hints);
-    const std::string name = ToUtf8(CString(title.c_str()));
-    XStoreName(d, x->window, name.c_str());
-    XChangeProperty(d, x->window, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False),
-                    8, PropModeReplace, reinterpret_cast<const unsigned char*>(name.data()),
-                    static_cast<int>(name.size()));
+    StoreTitle(*x, title);
     x->deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, x->window, &x->deleteWindow, 1);
     OpenInputMethod(*x);
@@ -222,6 +226,13 @@ void CX11Display::Present(const CRect& dirty) {
     if (x_->windowGone || x_->lost) return;
     ScaleIntoImage(area);
     PutImage(CRect(area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_));
+}
+
+void CX11Display::SetTitle(const std::wstring& title) {
+    std::lock_guard lock(imageMutex_);
+    if (x_->windowGone || x_->lost) return;
+    StoreTitle(*x_, title);
+    XFlush(x_->display);
 }
 
 void CX11Display::ReadEvents() {

@@ -28,6 +28,7 @@ public:
 
     Framebuffer& Screen() override { return screen_; }
     void Present(const CRect& dirty) override;
+    void SetTitle(const std::wstring& title) override;
     // Runs on the input thread when the window's close box is used.
     void SetCloseHandler(std::function<void()> handler);
     int Scale() const { return scale_; }

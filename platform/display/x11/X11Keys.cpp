@@ -6,6 +6,10 @@ namespace {
 constexpr UINT VK_OEM_MINUS = 0xBD;
 constexpr UINT VK_OEM_PERIOD = 0xBE;
 constexpr UINT VK_OEM_COMMA = 0xBC;
+constexpr UINT VK_INSERT = 0x2D;
+// The handheld's "=" key and its "]" key.
+constexpr UINT kEqualsKey = 61;
+constexpr UINT VK_OEM_6 = 0xDD;
 
 // The virtual key of a key symbol, 0 when the handheld has no such key.
 UINT VirtualKey(unsigned long keysym) {
@@ -52,6 +56,13 @@ UINT VirtualKey(unsigned long keysym) {
             return VK_OEM_PERIOD;
         case XK_comma:
             return VK_OEM_COMMA;
+        case XK_Insert:
+        case XK_KP_Insert:
+            return VK_INSERT;
+        case XK_equal:
+            return kEqualsKey;
+        case XK_bracketright:
+            return VK_OEM_6;
     }
     return 0;
 }
@@ -68,6 +79,7 @@ wchar_t TypedCharacter(UINT key, wchar_t typed) {
         case VK_TAB:
             return L'\t';
         case VK_DELETE:
+        case VK_INSERT:
         case VK_LEFT:
         case VK_RIGHT:
         case VK_UP:

@@ -39,6 +39,13 @@ TEST(X11Keys, FunctionArrowAndEditingKeys) {
               (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, VK_DELETE}}));
     EXPECT_TRUE(KeyEventsFor(XK_Shift_L, L"", true).empty());
     EXPECT_TRUE(KeyEventsFor(XK_F13, L"", true).empty());
+    // The handheld's Insert, "=" and "]" keys.
+    EXPECT_EQ(Summary(KeyEventsFor(XK_Insert, L"", true)),
+              (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, 45}}));
+    EXPECT_EQ(Summary(KeyEventsFor(XK_equal, L"=", true)),
+              (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, 61}, {Kind::kChar, '='}}));
+    EXPECT_EQ(Summary(KeyEventsFor(XK_bracketright, L"]", true)),
+              (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, 221}, {Kind::kChar, ']'}}));
 }
 
 TEST(X11Keys, AnyOtherCharacterOrComposedTextArrivesAsCharacters) {

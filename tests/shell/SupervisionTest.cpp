@@ -1,0 +1,136 @@
+// The two-second tick on the virtual clock: the no-data watch, the module fall-backs and the
+// parameter and base warnings.
+#include "resources/WarningDlgs.h"
+#include "tests/shell/FrameTestSupport.h"
+
+namespace {
+constexpr DWORD kTick = CMainFrame::kTickMs;
+}
+
+class SupervisionTest : public FrameTest {
+protected:
+    // Ticks at which "无数据" reached the position window.
+    std::vector<int> NoDataTicks(int ticks) {
+        std::vector<int> at;
+        for (int tick = 1; tick <= ticks; ++tick) {
+            listener.heard.clear();
+            ui_.Advance(kTick);
+            for (const HeardFix& h : listener.heard)
+                if (h.kind == 0 && h.solution == L"无数据") at.push_back(tick);
+        }
+        return at;
+    }
+    const CWarningDlg& Warning(WarningKind kind) { return frame.Watch().Warning(kind); }
+};
+
+TEST_F(SupervisionTest, NoDataAfterFifteenSilentTicksThenAfterNineMore) {
+    EXPECT_EQ(NoDataTicks(36), (std::vector<int>{16, 26, 36}));
+    // A fix restarts the count.
+    Feed(sim::BestPosLog(Epoch()));
+    EXPECT_EQ(NoDataTicks(16), std::vector<int>{16});
+    EXPECT_EQ(frame.Receiver().hasData, 0);
+}
+
+TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
+    CModuleCommandQueue& modules = frame.Receiver().modules;
+    struct Case {
+        int linkType;
+        const wchar_t* pending;
+        const wchar_t* next;
+    } cases[] = {
+        {1, L"READGPRS", L"READRADIO"},
+        {1, L"READRADIO", L"CLOSERADIO"},
+        {0, L"READRADIO", L"READGPRS"},
+        {0, L"READGPRS", L"CLOSERADIO"},
+    };
+    for (const Case& c : cases) {
+        frame.GeneralSettings().dataLink.nModuleType = c.linkType;
+        modules.CancelCommands();
+        modules.SetRadioWait(1);
+        modules.current.name = c.pending;
+        modules.current.commandText = L"x";
+        modules.current.timeout = 10;
+        ui_.Advance(kTick);  // the countdown goes from 10 to 8
+
+        EXPECT_EQ(modules.current.name, c.next) << c.linkType << " " << c.pending;
+    }
+}
+
+TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
+    struct Case {
+        const char* name;
+        double longitude;
+        int solutionCode;
+        double scale;     // four-parameter scale, switch on when not 0
+        double rotation;  // seven-parameter rotation about Z, switch on when not 0
+        WarningKind kind;
+        bool raised;
+    } cases[] = {
+        {"meridian 6 degrees away", 126.5, 10, 0, 0, WarningKind::kMeridian, true},
+        {"meridian 4 degrees away", 124.0, 10, 0, 0, WarningKind::kMeridian, false},
+        {"west of Greenwich", -126.5, 10, 0, 0, WarningKind::kMeridian, false},
+        {"no solution yet", 126.5, 1, 0, 0, WarningKind::kMeridian, false},
+        {"four scale 1.06", 120.0, 10, 1.06, 0, WarningKind::kFourParam, true},
+        {"four scale -1.0", 120.0, 10, -1.0, 0, WarningKind::kFourParam, false},
+        {"four scale 0.94", 120.0, 10, 0.94, 0, WarningKind::kFourParam, true},
+        {"seven rotation 0.0003", 120.0, 10, 0, 0.0003, WarningKind::kSevenParam, true},
+        {"seven rotation -0.0003", 120.0, 10, 0, -0.0003, WarningKind::kSevenParam, true},
+        {"seven rotation 0.0002", 120.0, 10, 0, 0.0002, WarningKind::kSevenParam, false},
+    };
+    for (const Case& c : cases) {
+        CoordSysParams& coord = frame.Job().coord;
+        coord.four.nDifang = c.scale != 0 ? 1 : 0;
+        coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
+        coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;
+        coord.seven.szdWz = c.rotation != 0 ? c.rotation : 1.0;
+        frame.GpsState().longitude = c.longitude;
+        frame.GpsState().solutionCode = c.solutionCode;
+        ui_.Advance(kTick);
+        EXPECT_EQ(Warning(c.kind).IsOpen(), c.raised) << c.name;
+        frame.Watch().CloseWarnings();
+    }
+}
+
+TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
+    frame.GpsState().longitude = 126.5;
+    frame.GpsState().solutionCode = 10;
+    ui_.Advance(kTick);
+    ui_.Advance(kTick);  // raised again while open: still the one window
+    const CWarningDlg& meridian = Warning(WarningKind::kMeridian);
+    ASSERT_TRUE(meridian.IsOpen());
+    ASSERT_TRUE(ui_.Screenshot(Shot("meridian-warning")));
+    ui_.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(meridian.IsOpen());
+    ui_.Advance(kTick);
+    ASSERT_TRUE(meridian.IsOpen());
+    ui_.Click(const_cast<CWarningDlg&>(meridian), IDOK);
+    EXPECT_FALSE(meridian.IsOpen());
+    EXPECT_TRUE(frame.Watch().paramAcknowledged[0]);
+    ui_.Advance(kTick);
+    EXPECT_FALSE(meridian.IsOpen());
+    // A changed central meridian arms it again.
+    frame.RearmWarning(ParamWarning::kCentralMeridian);
+    ui_.Advance(kTick);
+    EXPECT_TRUE(meridian.IsOpen());
+}
+
+TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetworkModesSkipBoth) {
+    Supervision& watch = frame.Watch();
+    watch.baseIdChanged = watch.baseCoordChanged = 1;
+    watch.baseChangeText = L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::12.000";
+    frame.GeneralSettings().dataLink.nModuleType = 1;
+    frame.GeneralSettings().dataLink.net.workMode = 2;
+    ui_.Advance(kTick);
+    EXPECT_FALSE(Warning(WarningKind::kBaseId).IsOpen());
+    frame.GeneralSettings().dataLink.net.workMode = 0;
+    ui_.Advance(kTick);
+    const CWarningDlg& id = Warning(WarningKind::kBaseId);
+    ASSERT_TRUE(id.IsOpen());
+    EXPECT_FALSE(Warning(WarningKind::kBaseCoord).IsOpen());
+    EXPECT_EQ(ui_.GetText(const_cast<CWarningDlg&>(id), warning::kBaseIdChange), watch.baseChangeText);
+    ASSERT_TRUE(ui_.Screenshot(Shot("base-id-warning")));
+    ui_.Click(const_cast<CWarningDlg&>(id), IDOK);
+    EXPECT_EQ(watch.baseIdChanged, 0);
+    ui_.Advance(kTick);
+    EXPECT_TRUE(Warning(WarningKind::kBaseCoord).IsOpen());
+}
