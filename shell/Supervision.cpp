@@ -75,7 +75,8 @@ void Supervision::RaiseWarnings() {
         std::fabs(state.longitude - coord.projection.szdCenter) > kMeridianLimitDeg)
         Raise(meridian_);
     const double scale = std::fabs(coord.four.szdCk1);
-    if (coord.four.nDifang == 1 && !Acknowledged(ParamWarning::kFourScale) && (scale > 1.05 || scale < 0.95)) Raise(four_);
+    if (coord.four.nDifang == 1 && !Acknowledged(ParamWarning::kFourScale) && (scale > 1.05 || scale < 0.95))
+        Raise(four_);
     const SevenParamBlock& seven = coord.seven;
     if (seven.nSevenPar == 1 && !Acknowledged(ParamWarning::kSevenRotation) &&
         (std::fabs(seven.szdWx) > kSevenRotationLimit || std::fabs(seven.szdWy) > kSevenRotationLimit ||
