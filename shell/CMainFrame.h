@@ -115,11 +115,8 @@ public:
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
 
-    // ---- IGeodesyFrame
-    CoordSysParams& JobCoordParams() override { return job_.coord; }
+    // ---- IGeodesyFrame (the job record, its converter and the job settings are served above)
     CoordSysParams& SpareCoordParams() override { return job_.coord2; }
-    CCoordTransform& PositionTransform() override { return position_.First(); }
-    CJobSettings& JobSettings() override { return job_.jobs; }
     void RearmWarning(ParamWarning warning) override {
         supervision_.paramAcknowledged[static_cast<size_t>(warning)] = false;
     }

@@ -59,6 +59,7 @@ protected:
             simulator, [] { return false; }, 20);
     }
     static std::string ScreenshotPath(const char* name) {
+        std::filesystem::create_directories(std::string(QZ_BINARY_DIR) + "/screenshots");
         return std::string(QZ_BINARY_DIR) + "/screenshots/" + name + ".png";
     }
 
