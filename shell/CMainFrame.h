@@ -105,7 +105,10 @@ public:
     int ModuleNetworkType() const override { return receiver_.moduleNetworkType; }
     CCoordTransform& DialogTransform() override { return position_.Second(); }
     CGpsParser& Parser() override { return receiver_.parser; }
-    // JobCoordParams, PositionTransform and JobSettings serve IGeodesyFrame too (below).
+    // These three serve IGeodesyFrame too.
+    CoordSysParams& JobCoordParams() override { return job_.coord; }
+    CCoordTransform& PositionTransform() override { return position_.First(); }
+    CJobSettings& JobSettings() override { return job_.jobs; }
 
     // ---- IFoundationFrame
     int& ScreenMode() override { return screenMode_; }
@@ -115,7 +118,7 @@ public:
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
 
-    // ---- IGeodesyFrame (the job record, its converter and the job settings are served above)
+    // ---- IGeodesyFrame (with the job record, its converter and the job settings above)
     CoordSysParams& SpareCoordParams() override { return job_.coord2; }
     void RearmWarning(ParamWarning warning) override {
         supervision_.paramAcknowledged[static_cast<size_t>(warning)] = false;
