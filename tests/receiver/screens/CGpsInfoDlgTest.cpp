@@ -1,6 +1,9 @@
 #include "receiver/screens/CGpsInfoDlg.h"
 
+#include "foundation/FrameServices.h"
+#include "foundation/screens/CCoordLibDlg.h"
 #include "platform/gdi/Framebuffer.h"
+#include "platform/text/CodePage.h"
 #include "platform/ui/Desktop.h"
 #include "receiver/ReceiverMessages.h"
 #include "tests/receiver/screens/ReceiverScreenTest.h"
@@ -187,4 +190,44 @@ TEST_F(GpsInfoDlgTest, ScreenshotsOfTheFivePagesFedByTheSimulator) {
         dlg.EndDialog(IDOK);
     });
     dlg.DoModal();
+}
+
+namespace {
+class LibraryFrame : public IFoundationFrame {
+public:
+    int mode = kScreenModeNormal;
+    int& ScreenMode() override { return mode; }
+    CString RootFolder() const override { return L"\\Jobs"; }
+    CString JobFolder() const override { return L"\\Jobs\\road"; }
+    CString JobFileName() const override { return L"road.qzs"; }
+    CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
+    void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
+        n = e = h = 0;
+    }
+};
+}  // namespace
+
+TEST_F(GpsInfoDlgTest, ReferencePointIsPickedFromTheCoordinateLibrary) {
+    std::ofstream(root_ / "Jobs" / "road" / "road.lib", std::ios::binary)
+        << ToGbk(L"0,基准1,3346100.5,517200.25,11.5,c\r\n");
+    LibraryFrame library;
+    ScopedHook<IFoundationFrame*> hook{SetFoundationFrame, &library};
+    CRefPointDlg dlg;
+    ui.OnModal(CRefPointDlg::IDD, [&](CDialog& d) {
+        ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& shown) {
+            auto& lib = static_cast<CCoordLibDlg&>(shown);
+            for (int i = 0; i < 1000 && lib.IsLoading(); ++i) ui.Pump();
+            CRect row;
+            ASSERT_TRUE(lib.List().GetItemRect(0, &row, LVIR_BOUNDS));
+            ui.Tap(lib.List(), CPoint(row.left + 30, row.CenterPoint().y));
+            ui.Click(shown, IDOK);
+        });
+        ui.Click(d, refpointdlg::kPick);
+        EXPECT_EQ(ui.GetText(d, refpointdlg::kName), L"基准1");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.m_dN, 3346100.5);
+    EXPECT_DOUBLE_EQ(dlg.m_dE, 517200.25);
+    EXPECT_DOUBLE_EQ(dlg.m_dH, 11.5);
 }
