@@ -224,6 +224,7 @@ TEST_F(GpsInfoDlgTest, ReferencePointIsPickedFromTheCoordinateLibrary) {
         });
         ui.Click(d, refpointdlg::kPick);
         EXPECT_EQ(ui.GetText(d, refpointdlg::kName), L"基准1");
+        EXPECT_TRUE(ui.Screenshot(ScreenshotPath("reference-point")));
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);

@@ -10,6 +10,7 @@ TEST_F(ReceiverSettingsTest, ElevationCutOffOpensWithTheJobsMaskAndRefusesNinety
     frame.system.nGPSOEMType = 2;
     ui.OnModal(CSatLimitDlg::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, satlimit::kAngle), L"15");
+        EXPECT_TRUE(ui.Screenshot(ScreenshotPath("elevation-cutoff")));
         ui.SetText(d, satlimit::kAngle, L"90");
         ui.ExpectMessageBox(L"请输入一个在 0 和 89 之间的整数。");
         ui.ExpectMessageBox(L"卫星截止角必须在0~89度之间");
@@ -49,6 +50,7 @@ TEST_F(ReceiverSettingsTest, TimeZoneTakesMinusSixAndRefusesFifteen) {
         ui.Click(d, IDOK);
         EXPECT_FALSE(d.HasEnded());
         ui.SetText(d, timezonedlg::kZone, L"-6");
+        EXPECT_TRUE(ui.Screenshot(ScreenshotPath("time-zone")));
         ui.Click(d, IDOK);
     });
     RunTimeZoneCommand(frame, nullptr);
@@ -81,6 +83,7 @@ TEST_F(ReceiverSettingsTest, RoverSettingsOpenWithTheJobsValuesAndStoreAllSix) {
         ui.SetText(d, roversettings::kRmsvLimit, L"0.06");
         ui.Click(d, roversettings::kUsePdop);
         ui.SetText(d, roversettings::kPdopLimit, L"6.5");
+        EXPECT_TRUE(ui.Screenshot(ScreenshotPath("rover-settings")));
         ui.Click(d, IDOK);
     });
     RunRoverSettingsCommand(frame, nullptr);
