@@ -9,14 +9,7 @@ namespace {
 
 constexpr int kBestPosFields = 30;
 constexpr int64_t kSecondsPerDay = 86400;
-
-// True when the check text after "*" contains the CRC of `body` as "%lx", both upper case.
-bool CrcMatches(const CString& body, const CString& checkText) {
-    CString crc;
-    crc.Format(L"%lx", CGpsParser::Crc32(body.GetLength(), body.c_str()));
-    CString received = checkText;
-    return received.MakeUpper().Find(crc.MakeUpper()) >= 0;
-}
+constexpr double kSecondsPerWeek = 7 * 86400;
 
 CString StripQuotes(const CString& field) {
     CString text = field;
@@ -93,10 +86,9 @@ void CGpsParser::SetPositionType(const CString& type, CGpsState& state) const {
 
 // GPS seconds of the week as the local time of day (no leap seconds: the boards' own rule). The date
 // stays with ZDA, which reports it in UTC.
-void CGpsParser::SetBestPosTime(const CString& secondsOfWeek, CGpsState& state) const {
-    const int64_t seconds = TruncInt(FieldDouble(secondsOfWeek));
+void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
     const int64_t local =
-        ((seconds % kSecondsPerDay + static_cast<int64_t>(timeZone_) * 3600) % kSecondsPerDay +
+        ((secondsOfWeek % kSecondsPerDay + static_cast<int64_t>(timeZone_) * 3600) % kSecondsPerDay +
          kSecondsPerDay) %
         kSecondsPerDay;
     state.hour = static_cast<int>(local / 3600);
@@ -105,37 +97,47 @@ void CGpsParser::SetBestPosTime(const CString& secondsOfWeek, CGpsState& state) 
 }
 
 int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
-    const int hash = line.Find(L'#');
-    if (hash < 0) return 0;
-    const CString log = line.Mid(hash);
-    const int star = log.Find(L'*');
-    if (star < 0 || log.GetLength() - star < 2) return 0;
-    if (!CrcMatches(log.Mid(1, star - 1), log.Mid(star + 1))) return 0;
+    CString log;
+    if (!CheckBoardLog(line, &log)) return 0;
     const std::vector<CString> f = SplitFields(log, L',', kBestPosFields);
-    SetBestPosTime(f[6], state);
+    const double seconds = FieldDouble(f[6]);
+    const double rmsH = FieldDouble(f[16]);
+    const double rmsV = FieldDouble(f[18]);
+    const double latitude = FieldDouble(f[11]);
+    const double longitude = FieldDouble(f[12]);
+    const double separation = FieldDouble(f[14]);
+    const double height = FieldDouble(f[13]) + separation;
+    const double age = FieldDouble(f[20]);
+    if (!AllFinite({rmsH, rmsV, latitude, longitude, height, age})) return 0;
+    if (!(seconds >= 0 && seconds < kSecondsPerWeek)) return 0;
+
+    SetBestPosTime(static_cast<int64_t>(seconds), state);
     if (!f[27].IsEmpty()) {
         extStatusPresent_ = 1;
         extStatusVerified_ = f[27] == L"01" ? 1 : 0;
     }
     SetPositionType(f[10], state);
-    state.rmsH = FieldDouble(f[16]);
-    state.rmsV = FieldDouble(f[18]);
-    state.latitude = FieldDouble(f[11]);
-    state.longitude = FieldDouble(f[12]);
-    state.geoidSeparation = FieldDouble(f[14]);
-    state.height = FieldDouble(f[13]) + state.geoidSeparation;
-    state.diffAge = TruncInt(FieldDouble(f[20]));
+    state.rmsH = rmsH;
+    state.rmsV = rmsV;
+    state.latitude = latitude;
+    state.longitude = longitude;
+    state.geoidSeparation = separation;
+    state.height = height;
+    state.diffAge = TruncInt(age);
     return 1;
 }
 
 int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
-    const int star = line.Find(L'*');
-    if (star < 0 || line.GetLength() - star < 2) return 0;
-    if (!CrcMatches(line.Mid(1, star - 1), line.Mid(star + 1))) return 0;
-    const std::vector<CString> f = SplitFields(line, L',', kBestPosFields);
-    state.baseX = FieldDouble(f[10]);
-    state.baseY = FieldDouble(f[11]);
-    state.baseZ = FieldDouble(f[12]);
+    CString log;
+    if (!CheckBoardLog(line, &log)) return 0;
+    const std::vector<CString> f = SplitFields(log, L',', kBestPosFields);
+    const double x = FieldDouble(f[10]);
+    const double y = FieldDouble(f[11]);
+    const double z = FieldDouble(f[12]);
+    if (!AllFinite({x, y, z})) return 0;
+    state.baseX = x;
+    state.baseY = y;
+    state.baseZ = z;
     state.baseType = f[14];
     CString id = f[15];
     if (!id.IsEmpty() && id[0] == L'"') id = id.Mid(1);
@@ -144,20 +146,27 @@ int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseVersionLog(const CString& line) {
-    const std::vector<CString> f = SplitFields(line, L',', 15);
+    CString log;
+    if (!CheckBoardLog(line, &log)) return 0;
+    const std::vector<CString> f = SplitFields(log, L',', 15);
     // Real boards quote the field ("3.000A19").
-    frame_.BoardFirmwareVersion() = FieldDouble(StripQuotes(f[14]));
+    const double version = FieldDouble(StripQuotes(f[14]));
+    if (!AllFinite({version})) return 0;
+    frame_.BoardFirmwareVersion() = version;
     frame_.VersionQueryPending() = 0;
     return 1;
 }
 
 int CGpsParser::ParseJrtk(const CString& line, CGpsState& state) {
-    const std::vector<CString> f = SplitFields(line, L',', 10);
+    CString sentence;
+    if (!CheckNmeaFraming(line, &sentence)) return 0;
+    const std::vector<CString> f = SplitFields(sentence, L',', 10);
     if (f[1] != L"17" && f[1] != L"1") return 0;
     if (f[2].Find(L"FAILED") >= 0) return 0;
     const double lat = FieldDouble(f[2]);
     const double lon = FieldDouble(f[3]);
     const double height = FieldDouble(f[4]);
+    if (!AllFinite({lat, lon, height})) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {
         state.latitude = lat;
@@ -171,10 +180,11 @@ int CGpsParser::ParseBpq(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 10);
-    if (!(NmeaAngle(f[4], 2, L"") > 0)) return 0;
     const double lat = NmeaAngle(f[4], 2, f[5]);
     const double lon = NmeaAngle(f[6], 3, f[7]);
     const double height = FieldDouble(f[8].Mid(3));
+    if (!AllFinite({lat, lon, height})) return 0;
+    if (!(NmeaAngle(f[4], 2, L"") > 0)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {
         state.latitude = lat;

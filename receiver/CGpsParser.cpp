@@ -1,6 +1,7 @@
 #include "receiver/CGpsParser.h"
 
 #include "receiver/IFrameServices.h"
+#include "receiver/SentenceFields.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ int CGpsParser::BoardType() const {
 
 int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
     type = kLineNone;
+    if (!IsPlainLine(line)) return 0;
     for (const LineName& entry : kLineNames) {
         if (line.Find(entry.name) >= 0) {
             type = entry.type;

@@ -1,7 +1,7 @@
 #pragma once
 // Turns one received line (NMEA sentence, board log or version reply) into changes of the live
-// receiver state. Each line is judged alone; only the options, the version values and the staging
-// table of board type 5 persist between lines.
+// receiver state. Each line is judged alone; only the options, the version values, the extended
+// solution status and the staging table of board type 5 persist between lines.
 #include <array>
 #include <cstdint>
 
@@ -40,9 +40,11 @@ public:
     void SetFixLevel(int level) { fixLevel_ = level; }
     void SetTimeZone(int hours) { timeZone_ = hours; }
 
-    // Classifies the line, parses it into `state`; nonzero when the line was taken.
+    // Classifies the line, parses it into `state`; nonzero when the line was taken. A refused line (too
+    // long, a control character, a failed check, a number or time out of range) changes nothing.
     int Parse(CString line, CGpsState& state, int& type);
-    // A line containing "GPXXX": the receiver's version reply. Always 1.
+    // A line containing "GPXXX": the receiver's version reply; 0 (nothing changes) when it fails the
+    // same screening and check as a sentence.
     int ParseVersion(CString line, CGpsState& state);
     // Hands out the last reply's values once; 0 (and tells the user) when none is ready.
     int GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor, double& instrumentHeight,
@@ -75,7 +77,7 @@ private:
     int ParseVersionLog(const CString& line);
     int ParseJrtk(const CString& line, CGpsState& state);
     int ParseBpq(const CString& line, CGpsState& state);
-    void SetBestPosTime(const CString& secondsOfWeek, CGpsState& state) const;
+    void SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const;
     void SetPositionType(const CString& type, CGpsState& state) const;
 
     IFrameServices& frame_;

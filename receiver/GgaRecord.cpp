@@ -32,17 +32,22 @@ void ParseGga(const CString& line, GgaRecord& out, GgaRecord& frameRecord) {
         frameRecord.valid = 0;
         return;
     }
-    const CString sentence = L"$" + line.Mid(at);
+    CString sentence = L"$" + line.Mid(at);
     const std::vector<CString> f = SplitFields(sentence.Mid(7), L',', 14);
-    if (f[1].IsEmpty() || f[3].IsEmpty()) {
+    const double latitude = Angle(f[1], 2, f[2]);
+    const double longitude = Angle(f[3], 3, f[4]);
+    const double hdop = FieldDouble(f[7]);
+    // A damaged sentence is neither kept nor uploaded.
+    if (f[1].IsEmpty() || f[3].IsEmpty() || !IsPlainLine(sentence) ||
+        !CheckNmeaFraming(sentence, &sentence) || !AllFinite({latitude, longitude, hdop})) {
         frameRecord.valid = 0;
         return;
     }
-    out.latitude = Angle(f[1], 2, f[2]);
-    out.longitude = Angle(f[3], 3, f[4]);
+    out.latitude = latitude;
+    out.longitude = longitude;
     out.quality = FieldInt(f[5]);
     out.satellites = FieldInt(f[6]);
-    out.hdop = FieldDouble(f[7]);
+    out.hdop = hdop;
     out.valid = 1;
     out.sentence = sentence;
 }

@@ -17,8 +17,8 @@ struct GgaRecord {
     void Clear();
 };
 
-// Parses a GGA sentence into `out`; when it holds no "GPGGA" or no position, `out` is left alone and
-// the frame's record `frameRecord` is marked invalid.
+// Parses a GGA sentence into `out`; when it holds no "GPGGA" or no position, or fails its check, `out`
+// is left alone and the frame's record `frameRecord` is marked invalid.
 void ParseGga(const CString& sentence, GgaRecord& out, GgaRecord& frameRecord);
 
 // Replaces `record` with a valid candidate when the record is invalid, the fix quality changed, the

@@ -5,7 +5,7 @@
 bool ParseModuleReadAll(const CString& line, NetModuleSettings& out) {
     const int at = line.Find(L"ALL,");
     if (at < 0) return false;
-    const std::vector<CString> f = SplitFields(line.Mid(at + 4), L',');
+    const std::vector<CString> f = SplitFieldsUpTo(line.Mid(at + 4), L',', 12);
     auto field = [&](size_t i) { return i < f.size() ? f[i] : CString(); };
     out.baseId = field(1);
     out.basePhone = field(3);

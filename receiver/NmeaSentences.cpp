@@ -1,5 +1,7 @@
-// The NMEA sentences of the receiver: GGA, GSA, GSV, GST and ZDA.
+// The NMEA sentences of the receiver: GGA, GSA, GSV, GST and ZDA. Each sentence is read whole into
+// locals and checked before the state changes, so a refused sentence leaves no trace.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "receiver/CGpsParser.h"
@@ -10,19 +12,36 @@ namespace {
 
 constexpr int kSatellitesPerMessage = 4;
 constexpr int kMaxSignal = 51;
-
-// The time of day of an "hhmmss.ss" field with `zone` hours added; false when the field is too short.
-bool ReadTimeOfDay(const CString& field, int zone, CGpsState& state) {
-    if (field.GetLength() < 6) return false;
-    state.hour = WrapHour(FieldInt(field.Mid(0, 2)) + zone);
-    state.minute = FieldInt(field.Mid(2, 2));
-    state.second = TruncInt(FieldDouble(field.Mid(4)));
-    return true;
-}
+constexpr int kGsvFields = 4 + 4 * kSatellitesPerMessage;
+constexpr int kMaxInView = 99;  // a two-digit field
 
 bool InList(int number, const std::array<int32_t, CGpsState::kMaxSatellites>& list, int count) {
     const int n = std::clamp(count, 0, CGpsState::kMaxSatellites);
     return std::find(list.begin(), list.begin() + n, number) != list.begin() + n;
+}
+
+void StoreTime(const TimeOfDay& time, CGpsState& state) {
+    state.hour = time.hour;
+    state.minute = time.minute;
+    state.second = time.second;
+}
+
+struct Dops {
+    double pdop;
+    double hdop;
+    double vdop;
+};
+
+// The three DOPs of a GSA sentence split into 18 fields; false when one is not finite.
+bool ReadDops(const std::vector<CString>& f, Dops* dops) {
+    *dops = {FieldDouble(f[15]), FieldDouble(f[16]), FieldDouble(f[17])};
+    return AllFinite({dops->pdop, dops->hdop, dops->vdop});
+}
+
+void StoreDops(const Dops& dops, CGpsState& state) {
+    state.pdop = dops.pdop;
+    state.hdop = dops.hdop;
+    state.vdop = dops.vdop;
 }
 
 }  // namespace
@@ -33,9 +52,20 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 15);
-    ReadTimeOfDay(f[1], timeZone_, state);
+    TimeOfDay time;
+    const bool hasTime = f[1].GetLength() >= 6;
+    if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
     const int quality = FieldInt(f[6]);
-    if (board != 1) state.diffAge = TruncInt(FieldDouble(f[13]));
+    const double age = FieldDouble(f[13]);
+    const double separation = FieldDouble(f[11]);
+    const double latitude = NmeaAngle(f[2], 2, f[3]);
+    const double longitude = NmeaAngle(f[4], 3, f[5]);
+    const double height = FieldDouble(f[9]) + separation;
+    if (!AllFinite({age}) || (quality != 0 && !AllFinite({separation, latitude, longitude, height})))
+        return 0;
+
+    if (hasTime) StoreTime(time, state);
+    state.diffAge = TruncInt(age);
     state.baseId = f[14].SpanExcluding(L"*");
     switch (quality) {
         case 0:
@@ -59,10 +89,10 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
             state.solutionCode = kSolWideInt;
             break;
     }
-    state.geoidSeparation = FieldDouble(f[11]);
-    state.latitude = NmeaAngle(f[2], 2, f[3]);
-    state.longitude = NmeaAngle(f[4], 3, f[5]);
-    state.height = FieldDouble(f[9]) + state.geoidSeparation;
+    state.geoidSeparation = separation;
+    state.latitude = latitude;
+    state.longitude = longitude;
+    state.height = height;
     return 1;
 }
 
@@ -70,9 +100,9 @@ int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 18);
-    state.pdop = FieldDouble(f[15]);
-    state.hdop = FieldDouble(f[16]);
-    state.vdop = FieldDouble(f[17]);
+    Dops dops;
+    if (!ReadDops(f, &dops)) return 0;
+    StoreDops(dops, state);
     std::fill(state.gpsUsedList.begin(), state.gpsUsedList.begin() + 12, 0);
     int count = 0;
     for (int i = 0; i < 12; ++i) {
@@ -88,9 +118,9 @@ int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 18);
-    state.pdop = FieldDouble(f[15]);
-    state.hdop = FieldDouble(f[16]);
-    state.vdop = FieldDouble(f[17]);
+    Dops dops;
+    if (!ReadDops(f, &dops)) return 0;
+    StoreDops(dops, state);
     const int first = FieldInt(f[3]);
     const bool gps = !f[3].IsEmpty() && first >= 1 && first <= 32;
     auto& list = gps ? state.gpsUsedList : state.gloUsedList;
@@ -109,13 +139,15 @@ int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', glonass ? 20 : -1);
+    // Missing GPS fields clear their entries; GLONASS reads them as empty.
+    const std::vector<CString> f =
+        glonass ? SplitFields(sentence, L',', kGsvFields) : SplitFieldsUpTo(sentence, L',', kGsvFields);
     const int message = FieldInt(f.size() > 2 ? f[2] : CString());
     const int inView = FieldInt(f.size() > 3 ? f[3] : CString());
     // A message number below 1 would address entries before the array.
-    if (message < 1) return 0;
-    (glonass ? state.gloInView : state.gpsInView) = inView;
+    if (message < 1 || inView < 0 || inView > kMaxInView) return 0;
     if (message - 1 > inView / kSatellitesPerMessage) return 0;
+    (glonass ? state.gloInView : state.gpsInView) = inView;
     auto& satellites = glonass ? state.gloSatellites : state.gpsSatellites;
     const auto& used = glonass ? state.gloUsedList : state.gpsUsedList;
     const int usedCount = glonass ? state.gloUsedCount : state.gpsUsedCount;
@@ -143,14 +175,13 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
 int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',');
-    const int message = FieldInt(f.size() > 2 ? f[2] : CString());
+    const std::vector<CString> f = SplitFields(sentence, L',', kGsvFields);
+    const int message = FieldInt(f[2]);
     if (message < 1 || message > kStagingEntries / kSatellitesPerMessage) return 0;
-    auto field = [&](size_t i) { return i < f.size() ? FieldInt(f[i]) : 0; };
     for (int k = 0; k < kSatellitesPerMessage; ++k) {
         StagedSatellite& staged = staging_[static_cast<size_t>(kSatellitesPerMessage * (message - 1) + k)];
         const size_t first = static_cast<size_t>(4 + 4 * k);
-        staged = {field(first), field(first + 1), field(first + 2), field(first + 3)};
+        staged = {FieldInt(f[first]), FieldInt(f[first + 1]), FieldInt(f[first + 2]), FieldInt(f[first + 3])};
     }
     int gps = 0;
     int glo = 0;
@@ -173,21 +204,39 @@ int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
-    const std::vector<CString> f = SplitFields(line.SpanExcluding(L"*"), L',', 9);
-    if (workMode_ == 1) ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, state);
-    state.rmsH = FieldDouble(f[6]);
-    state.rmsV = FieldDouble(f[8]);
+    CString sentence;
+    if (!CheckNmeaFraming(line, &sentence)) return 0;
+    const std::vector<CString> f = SplitFields(sentence.SpanExcluding(L"*"), L',', 9);
+    TimeOfDay time;
+    const bool baseTime = workMode_ == 1 && f[1].GetLength() >= 6;
+    if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
+    const double rmsH = FieldDouble(f[6]);
+    const double rmsV = FieldDouble(f[8]);
+    if (!AllFinite({rmsH, rmsV})) return 0;
+    if (baseTime) StoreTime(time, state);
+    state.rmsH = rmsH;
+    state.rmsV = rmsV;
     return 1;
 }
 
 int CGpsParser::ParseZda(const CString& line, CGpsState& state) {
-    const std::vector<CString> f = SplitFields(line, L',', 7);
-    state.year = FieldInt(f[4]);
-    state.month = FieldInt(f[3]);
-    state.day = FieldInt(f[2]);
+    CString sentence;
+    if (!CheckNmeaFraming(line, &sentence)) return 0;
+    const std::vector<CString> f = SplitFields(sentence, L',', 7);
+    const int year = FieldInt(f[4]);
+    const int month = FieldInt(f[3]);
+    const int day = FieldInt(f[2]);
     const double t = FieldDouble(f[1]);
-    state.hour = TruncInt(t / 10000);
-    state.minute = TruncInt((t - 10000.0 * state.hour) / 100);
-    state.second = TruncInt(t - 10000.0 * state.hour - 100.0 * state.minute);
+    if (!AllFinite({t}) || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+    const double hour = std::trunc(t / 10000);
+    const double minute = std::trunc((t - 10000.0 * hour) / 100);
+    const double second = std::trunc(t - 10000.0 * hour - 100.0 * minute);
+    if (!IsTimeOfDay(hour, minute, second)) return 0;
+    state.year = year;
+    state.month = month;
+    state.day = day;
+    state.hour = static_cast<int>(hour);
+    state.minute = static_cast<int>(minute);
+    state.second = static_cast<int>(second);
     return 1;
 }

@@ -1,46 +1,85 @@
 #include "receiver/SentenceFields.h"
 
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
 #include "platform/text/Numbers.h"
+#include "receiver/CGpsParser.h"
 
 namespace {
+
+constexpr int kCrcDigits = 8;
 
 int HexDigit(wchar_t c) {
     if (c >= L'0' && c <= L'9') return c - L'0';
     if (c >= L'a' && c <= L'f') return c - L'a' + 10;
     if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-    return 0;
+    return -1;
+}
+
+// The value of `count` hex digits from `at`; -1 when one is not a hex digit.
+int64_t HexValue(const CString& text, int at, int count) {
+    int64_t value = 0;
+    for (int i = at; i < at + count; ++i) {
+        const int digit = HexDigit(text[i]);
+        if (digit < 0) return -1;
+        value = value * 16 + digit;
+    }
+    return value;
 }
 
 }  // namespace
+
+bool IsPlainLine(const CString& line) {
+    if (line.GetLength() > kMaxLineChars) return false;
+    for (const wchar_t c : line.str())
+        if (c < L' ' || c == 0x7F) return false;
+    return true;
+}
 
 bool CheckNmeaFraming(const CString& line, CString* sentence) {
     const int dollar = line.Find(L'$');
     if (dollar < 0) return false;
     const CString text = line.Mid(dollar);
     const int star = text.Find(L'*');
-    if (star < 0 || text.GetLength() < 2 || star + 1 >= text.GetLength()) return false;
+    if (star < 0 || text.GetLength() != star + 3) return false;
     unsigned sum = 0;
     for (int i = 1; i < star; ++i) sum ^= static_cast<unsigned>(text[i]) & 0xFF;
-    const int high = HexDigit(text[star + 1]);
-    const int low = star + 2 < text.GetLength() ? HexDigit(text[star + 2]) : 0;
-    if (static_cast<unsigned>(high * 16 + low) != sum) return false;
+    if (HexValue(text, star + 1, 2) != static_cast<int64_t>(sum)) return false;
     *sentence = text;
     return true;
 }
 
-std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count) {
+bool CheckBoardLog(const CString& line, CString* log) {
+    const int hash = line.Find(L'#');
+    if (hash < 0) return false;
+    const CString text = line.Mid(hash);
+    const int star = text.Find(L'*');
+    if (star < 0 || text.GetLength() != star + 1 + kCrcDigits) return false;
+    const uint32_t crc = CGpsParser::Crc32(star - 1, text.c_str() + 1);
+    if (HexValue(text, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
+    *log = text;
+    return true;
+}
+
+std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int count) {
     std::vector<CString> fields;
     const std::wstring& s = text.str();
     size_t start = 0;
-    for (;;) {
-        if (count >= 0 && static_cast<int>(fields.size()) == count) break;
+    while (static_cast<int>(fields.size()) < count) {
         const size_t end = s.find(separator, start);
         fields.emplace_back(
             std::wstring(s.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start)));
         if (end == std::wstring::npos) break;
         start = end + 1;
     }
-    if (count >= 0) fields.resize(static_cast<size_t>(count));
+    return fields;
+}
+
+std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count) {
+    std::vector<CString> fields = SplitFieldsUpTo(text, separator, count);
+    fields.resize(static_cast<size_t>(count));
     return fields;
 }
 
@@ -49,7 +88,14 @@ int FieldInt(const CString& field) {
 }
 
 double FieldDouble(const CString& field) {
-    return ToDouble(field.c_str());
+    double value = 0.0;
+    return ReadDouble(field.c_str(), value) ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool AllFinite(std::initializer_list<double> values) {
+    for (const double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
 }
 
 double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere) {
@@ -59,8 +105,19 @@ double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphe
     return (h == L'S' || h == L'W') ? -value : value;
 }
 
-int WrapHour(int hour) {
-    return ((hour % 24) + 24) % 24;
+bool IsTimeOfDay(double hour, double minute, double second) {
+    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
+}
+
+bool ReadTimeOfDay(const CString& field, int zone, TimeOfDay* time) {
+    const int hour = FieldInt(field.Mid(0, 2));
+    const int minute = FieldInt(field.Mid(2, 2));
+    const double second = FieldDouble(field.Mid(4));
+    if (!IsTimeOfDay(hour, minute, second)) return false;
+    time->hour = ((hour + zone % 24) % 24 + 24) % 24;
+    time->minute = minute;
+    time->second = static_cast<int>(second);
+    return true;
 }
 
 int TruncInt(double value) {

@@ -1,25 +1,49 @@
 #pragma once
-// The pieces every sentence and log parser shares: NMEA framing and check, comma splitting, numbers.
+// The pieces every sentence and log parser shares: line screening, NMEA framing and check, board-log
+// check, comma splitting, numbers and time fields.
+#include <initializer_list>
 #include <vector>
 
 #include "platform/text/CString.h"
 
-// The line from its first "$" on when its "*hh" check matches the XOR of the characters between "$" and
-// "*"; false (and `sentence` untouched) when the "$" or "*" is missing or the check differs.
+// The frame never hands over a longer line (its line buffer holds 1000 characters).
+constexpr int kMaxLineChars = 1000;
+
+// A line the receiver could have sent: at most kMaxLineChars characters, none of them a control
+// character (a NUL or a stray byte would otherwise pass the check and cut a field short).
+bool IsPlainLine(const CString& line);
+
+// The sentence from the line's first "$" to its "*hh" when the two hex digits equal the XOR of the
+// characters between "$" and "*" and nothing follows them; false (and `sentence` untouched) otherwise.
 bool CheckNmeaFraming(const CString& line, CString* sentence);
 
-// Exactly `count` fields of `text` split at `separator` (missing ones empty, further ones dropped);
-// with a count below 0 every field.
-std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count = -1);
+// The log from the line's first "#" when its "*" is followed by exactly eight hex digits equal to the
+// CRC-32 of the characters between "#" and "*"; false (and `log` untouched) otherwise.
+bool CheckBoardLog(const CString& line, CString* log);
+
+// Exactly `count` fields of `text` split at `separator` (missing ones empty, further ones dropped).
+std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count);
+// At most `count` fields, as many as the text has.
+std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int count);
 
 int FieldInt(const CString& field);
+// The field's number; NaN when it is beyond the double range, so that AllFinite refuses it.
 double FieldDouble(const CString& field);
+bool AllFinite(std::initializer_list<double> values);
 
 // "ddmm.mmmm" (degreeDigits 2) or "dddmm.mmmm" (3) as decimal degrees; S and W make it negative.
 double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere);
 
-// Hour of day after adding a zone, wrapped into 0 to 23 both ways.
-int WrapHour(int hour);
+struct TimeOfDay {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+// Hour 0 to 23, minute and second 0 to 59.
+bool IsTimeOfDay(double hour, double minute, double second);
+// An "hhmmss.ss" field (six characters or more) with `zone` hours added (any int, wrapped into 0 to 23
+// both ways); false when a part is out of range.
+bool ReadTimeOfDay(const CString& field, int zone, TimeOfDay* time);
 
 // The whole part of a value, clamped to the int range (garbage fields must not overflow).
 int TruncInt(double value);

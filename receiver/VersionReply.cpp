@@ -44,7 +44,9 @@ int BoardTypeOf(const CString& board) {
 }  // namespace
 
 int CGpsParser::ParseVersion(CString line, CGpsState& state) {
-    std::vector<CString> f = SplitFields(line, L',', 16);
+    CString sentence;
+    if (!IsPlainLine(line) || !CheckNmeaFraming(line, &sentence)) return 0;
+    std::vector<CString> f = SplitFields(sentence, L',', 16);
     f[15] = f[15].SpanExcluding(L"*");
     const CString& serial = f[1];
     state.ident.text[0] = serial;

@@ -2,6 +2,7 @@
 
 #include <locale.h>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -41,7 +42,14 @@ int ToInt(const wchar_t* text) {
 }
 
 double ToDouble(const wchar_t* text) {
-    if (!text) return 0.0;
+    double value = 0.0;
+    ReadDouble(text, value);
+    return value;
+}
+
+bool ReadDouble(const wchar_t* text, double& value) {
+    value = 0.0;
+    if (!text) return true;
     const wchar_t* p = SkipBlanks(text);
     // Copy the longest prefix that is a decimal number, then let the C library round it.
     std::string number;
@@ -52,7 +60,7 @@ double ToDouble(const wchar_t* text) {
         number += '.';
         for (++p; IsDigit(*p); ++p, ++digits) number += static_cast<char>(*p);
     }
-    if (digits == 0) return 0.0;
+    if (digits == 0) return true;
     if (*p == L'e' || *p == L'E') {
         const wchar_t* q = p + 1;
         std::string exponent = "e";
@@ -62,5 +70,8 @@ double ToDouble(const wchar_t* text) {
             number += exponent;
         }
     }
-    return strtod_l(number.c_str(), nullptr, CLocale());
+    const double read = strtod_l(number.c_str(), nullptr, CLocale());
+    if (!std::isfinite(read)) return false;
+    value = read;
+    return true;
 }

@@ -5,5 +5,9 @@
 // Optional blanks, an optional sign and decimal digits; saturates at the int range.
 int ToInt(const wchar_t* text);
 
-// Optional blanks and a decimal floating-point number ("-12.5", ".5", "3e-2"); no hex, inf or nan.
+// Optional blanks and a decimal floating-point number ("-12.5", ".5", "3e-2"); no hex, inf or nan. A
+// number beyond the double range ("1e999") reads as 0, as text without a number does.
 double ToDouble(const wchar_t* text);
+
+// As ToDouble, but false when the text holds a number beyond the double range.
+bool ReadDouble(const wchar_t* text, double& value);

@@ -205,6 +205,33 @@ TEST(SolveHeightFit, ConstantShiftsAndTooFewPointsForAPlane) {
     ExpectHeightParams(t, {9, 9, 9, 9, 9, 9}, 100.0, 200.0);
 }
 
+TEST(SolveHeightFit, ExactlyTheMinimumCountsChooseThePlaneAndTheSurface) {
+    // Anomalies with a curvature term, so a plane fit leaves the quadratic terms 0 and a surface does not.
+    const struct {
+        int count;
+        bool plane;
+        bool surface;
+    } cases[] = {{3, false, false}, {4, true, false}, {6, true, false}, {7, false, true}};
+    for (const auto& c : cases) {
+        CCoordTransform t;
+        t.SetMinPointCounts(4, 7);
+        t.SetHeightFitParams(9, 9, 9, 9, 9, 9, 0.0, 0.0);
+        const double at[7][2] = {{0, 0},      {900, 100},  {150, 1000}, {1100, 1200},
+                                 {-800, 400}, {300, -700}, {-500, -900}};
+        for (int i = 0; i < c.count; ++i) {
+            const double x = at[i][0], y = at[i][1];
+            AddHeightPoint(t, 10.0 + 2e-4 * x - 1e-4 * y + 3e-7 * x * x + 2e-7 * y * y, 10.0, 3e6 + x,
+                           4e5 + y);
+        }
+        ASSERT_EQ(t.SolveHeightFit(), 1) << c.count;
+        const bool untouched = t.m_dA[0] == 9;
+        EXPECT_EQ(untouched, !c.plane && !c.surface) << c.count;
+        if (untouched) continue;
+        EXPECT_EQ(t.m_dA[3] != 0.0, c.surface) << c.count;
+        EXPECT_EQ(t.m_dA[4] != 0.0, c.surface) << c.count;
+    }
+}
+
 TEST(SolveHeightFit, FitsPlaneAndSurfaceByLeastSquaresLeavingThePointsAlone) {
     // Anomaly surface about (3400000, 450000) with survey-sized noise: a plane for 5 points, the
     // quadratic for 12. A least-squares fit leaves residuals uncorrelated with every term of the

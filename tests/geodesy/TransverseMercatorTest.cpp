@@ -126,3 +126,19 @@ TEST(TransverseMercator, LongitudeDifferenceIsTakenTheShortWayRound) {
     EXPECT_NEAR(yw, y, 1e-6);
     EXPECT_GT(y, 500000.0);
 }
+
+TEST(TransverseMercator, DifferencesAboveHalfACircleWrapAndHalfACircleIsEast) {
+    const CCoordTransform t = GaussGrid(6378137.0, 298.257222101, -179.0, 1.0, 500000.0);
+    double x = 0.0, y = 0.0, xw = 0.0, yw = 0.0;
+    t.GaussForward(40.0, 178.5, xw, yw);  // 357.5 degrees east is 2.5 west
+    t.GaussForward(40.0, -181.5, x, y);
+    EXPECT_NEAR(xw, x, 1e-6);
+    EXPECT_NEAR(yw, y, 1e-6);
+    EXPECT_LT(y, 500000.0);
+    // Exactly half a circle either way is taken as +180.
+    t.GaussForward(40.0, 1.0, x, y);
+    t.GaussForward(40.0, -359.0, xw, yw);
+    EXPECT_NEAR(xw, x, 1e-6);
+    EXPECT_NEAR(yw, y, 1e-6);
+    EXPECT_NE(y, 500000.0);
+}

@@ -59,6 +59,20 @@ TEST_F(BoardLogs, PositionLogFillsTheState) {
     EXPECT_EQ(frame.state.second, 10);
 }
 
+TEST_F(BoardLogs, NegativeZonesWrapThePositionTimeBackOverMidnight) {
+    // 9000 s of the week: Sunday 02:30:00.
+    const struct {
+        int zone;
+        int hour;
+    } cases[] = {{-5, 21}, {-3, 23}, {-2, 0}, {14, 16}};
+    for (const auto& c : cases) {
+        parser.SetTimeZone(c.zone);
+        ASSERT_EQ(Parse(BestPos("SINGLE", "", "9000.000")), 1);
+        EXPECT_EQ(frame.state.hour, c.hour) << c.zone;
+        EXPECT_EQ(frame.state.minute, 30) << c.zone;
+    }
+}
+
 TEST_F(BoardLogs, ACorruptLogChangesNothing) {
     CString line = BestPos("SINGLE");
     line.Replace(L"51.150", L"51.160");
@@ -92,6 +106,13 @@ TEST_F(BoardLogs, NarrowIntIsVerifiedByExtendedStatusOnNewFirmware) {
     Parse(BestPos("NARROW_INT", ""));
     EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
     frame.firmwareVersion = 3.1;
+    Parse(BestPos("NARROW_INT", "00"));
+    EXPECT_EQ(frame.state.solutionCode, kSolFixed);
+    // The rule starts at exactly 3.2.
+    frame.firmwareVersion = 3.2;
+    Parse(BestPos("NARROW_INT", "00"));
+    EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
+    frame.firmwareVersion = 3.1999;
     Parse(BestPos("NARROW_INT", "00"));
     EXPECT_EQ(frame.state.solutionCode, kSolFixed);
     frame.firmwareVersion = 3.3;
@@ -151,8 +172,8 @@ TEST_F(BoardLogs, ReferenceStationLog) {
 
 TEST_F(BoardLogs, FirmwareVersionFieldIsReadWithoutItsQuotes) {
     frame.versionQueryPending = 1;
-    ASSERT_EQ(Parse(L"#VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"3."
-                    L"000A19\",\"x\"*0"),
+    ASSERT_EQ(Parse(BoardLine("VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\","
+                              "\"3.000A19\",\"x\"")),
               1);
     EXPECT_EQ(type, kLineVersionLog);
     EXPECT_DOUBLE_EQ(frame.firmwareVersion, 3.0);
@@ -160,12 +181,12 @@ TEST_F(BoardLogs, FirmwareVersionFieldIsReadWithoutItsQuotes) {
 }
 
 TEST_F(BoardLogs, BasePositionReplies) {
-    EXPECT_EQ(Parse(L"$JRTK,18,30.5,120.5,10.0"), 0);
-    EXPECT_EQ(Parse(L"$JRTK,17,FAILED,120.5,10.0"), 0);
-    EXPECT_EQ(Parse(L"$JRTK,9,30.5,120.5,10.0"), 0);
+    EXPECT_EQ(Parse(Nmea("JRTK,18,30.5,120.5,10.0")), 0);
+    EXPECT_EQ(Parse(Nmea("JRTK,17,FAILED,120.5,10.0")), 0);
+    EXPECT_EQ(Parse(Nmea("JRTK,9,30.5,120.5,10.0")), 0);
     frame.jobParams.ellipsoid.szdDa = 6378140.0;
     frame.jobParams.ellipsoid.szdDf = 298.257;
-    ASSERT_EQ(Parse(L"$JRTK,17,30.5,120.5,10.0"), 1);
+    ASSERT_EQ(Parse(Nmea("JRTK,17,30.5,120.5,10.0")), 1);
     double x, y, z;
     sim::GeodeticToCartesian(30.5, 120.5, 10.0, &x, &y, &z);
     EXPECT_NEAR(frame.state.baseX, x, 1e-6);

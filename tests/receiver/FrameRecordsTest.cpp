@@ -8,10 +8,12 @@
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/SentenceHelpers.h"
 
 namespace {
 
-const CString kGga = L"xx$GPGGA,080000.00,3014.5000,S,12010.3000,W,4,09,1.2,10.0,M,5.0,M,,*00";
+const CString kSentence = Nmea("GPGGA,080000.00,3014.5000,S,12010.3000,W,4,09,1.2,10.0,M,5.0,M,,");
+const CString kGga = L"xx" + kSentence;
 
 }  // namespace
 
@@ -26,7 +28,7 @@ TEST(NetworkGga, ParsesTheSentenceWithItsHemispheres) {
     EXPECT_EQ(out.quality, 4);
     EXPECT_EQ(out.satellites, 9);
     EXPECT_DOUBLE_EQ(out.hdop, 1.2);
-    EXPECT_EQ(out.sentence, L"$GPGGA,080000.00,3014.5000,S,12010.3000,W,4,09,1.2,10.0,M,5.0,M,,*00");
+    EXPECT_EQ(out.sentence, kSentence);
     EXPECT_EQ(frameRecord.valid, 1);
 
     GgaRecord untouched;
@@ -37,6 +39,18 @@ TEST(NetworkGga, ParsesTheSentenceWithItsHemispheres) {
     frameRecord.valid = 1;
     ParseGga(L"$GNGGA,1,2", untouched, frameRecord);
     EXPECT_EQ(frameRecord.valid, 0);
+    // A damaged check, a NUL, a number beyond range: never uploaded.
+    CString damaged = kSentence;
+    damaged.Replace(L"3014.5", L"3014.6");
+    std::wstring withNul = kSentence.str();
+    withNul.insert(20, 1, L'\0');
+    for (const CString& line :
+         {damaged, CString(withNul), Nmea("GPGGA,080000.00,3014.5,S,12010.3,W,4,09,1e999,10.0")}) {
+        frameRecord.valid = 1;
+        ParseGga(line, untouched, frameRecord);
+        EXPECT_EQ(untouched.satellites, 42);
+        EXPECT_EQ(frameRecord.valid, 0);
+    }
 }
 
 TEST(NetworkGga, RecordIsReplacedOnlyByTheRefreshRule) {

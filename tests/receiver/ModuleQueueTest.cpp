@@ -146,6 +146,21 @@ TEST_F(ModuleQueue, RadioChannelIsReadThroughTheSimulatedModule) {
     EXPECT_FALSE(simulator.ModuleLinkOpen());
 }
 
+TEST_F(ModuleQueue, ChannelReplyTakesChannelsBelowNineOnly) {
+    for (const uint8_t channel : {9, 8}) {
+        StartDialogExchange();
+        queue.QueueReadRadio(true);
+        const std::vector<uint8_t> reply = {0x55, 0xAB,    0x03,
+                                            0x24, channel, static_cast<uint8_t>(channel + 39)};
+        queue.AppendReceived(reply.data(), static_cast<uint32_t>(reply.size()));
+        queue.OnRadioSearchReply();
+    }
+    // The reply for channel 9 was left unanswered; the one for 8 is taken.
+    ASSERT_EQ(replies.replies.size(), 1u);
+    EXPECT_EQ(replies.replies[0].value, 8);
+    EXPECT_EQ(frame.settings.dataLink.radioChannel, 8);
+}
+
 TEST_F(ModuleQueue, ChannelSwitchAndSearch) {
     StartDialogExchange();
     queue.QueueOpenRadio(false, 0);

@@ -25,7 +25,7 @@ TEST_F(NmeaParser, ClassifiesByTheFirstNameInTableOrder) {
     EXPECT_EQ(type, kLineBestPos);
     Parse(L"$GPRMC,1,2,3*00");
     EXPECT_EQ(type, kLineRmc);
-    EXPECT_EQ(Parse(L"$GNGST,1,2,3,4,5,6,7,8"), 1);
+    EXPECT_EQ(Parse(Nmea("GNGST,1,2,3,4,5,6,7,8")), 1);
     EXPECT_EQ(type, kLineGst);
     EXPECT_EQ(Parse(L"hello"), 0);
     EXPECT_EQ(type, kLineNone);
@@ -185,21 +185,27 @@ TEST_F(NmeaParser, BoardTypeFiveStagesBothConstellations) {
     EXPECT_EQ(Parse(Nmea("GPGSV,8,0,32,02,67,045,48")), 0);
     EXPECT_EQ(Parse(Nmea("GPGSV,7,7,28,31,67,045,48")), 1);
     EXPECT_EQ(frame.state.gpsInView, 4);
+    // Number 32 is the last GPS one, 33 the first GLONASS one.
+    ASSERT_EQ(Parse(Nmea("GPGSV,7,7,28,32,10,100,40,33,20,200,30")), 1);
+    EXPECT_EQ(frame.state.gpsInView, 4);
+    EXPECT_EQ(frame.state.gpsSatellites[3].number, 32);
+    EXPECT_EQ(frame.state.gloInView, 3);
+    EXPECT_EQ(frame.state.gloSatellites[2].number, 6);
 }
 
 TEST_F(NmeaParser, GstTakesRmsAndInBaseModeTheTime) {
-    ASSERT_EQ(Parse(L"$GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160*6B"), 1);
+    ASSERT_EQ(Parse(Nmea("GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160")), 1);
     EXPECT_DOUBLE_EQ(frame.state.rmsH, 1.25);
     EXPECT_DOUBLE_EQ(frame.state.rmsV, 2.16);
     EXPECT_EQ(frame.state.hour, 0);
     frame.settings.connection.nTimeZone = -9;
     parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-V,GPRS,RADIO,0,BASE,ZH,3,,,,END"), frame.state);
-    Parse(L"$GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160*6B");
+    Parse(Nmea("GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160"));
     EXPECT_EQ(frame.state.hour, 23);
 }
 
 TEST_F(NmeaParser, ZdaReadsDateAndUtcTime) {
-    ASSERT_EQ(Parse(L"$GPZDA,123456.00,08,03,2004,00,00*00"), 1);
+    ASSERT_EQ(Parse(Nmea("GPZDA,123456.00,08,03,2004,00,00")), 1);
     EXPECT_EQ(frame.state.hour, 12);
     EXPECT_EQ(frame.state.minute, 34);
     EXPECT_EQ(frame.state.second, 56);

@@ -44,7 +44,24 @@ TEST(Numbers, ToDoubleReadsNoNumberAsZero) {
     EXPECT_EQ(ToDouble(L"inf"), 0.0);
     EXPECT_EQ(ToDouble(L"nan"), 0.0);
     EXPECT_EQ(ToDouble(nullptr), 0.0);
-    EXPECT_TRUE(std::isinf(ToDouble(L"1e999")));
+}
+
+TEST(Numbers, NumbersBeyondTheDoubleRangeAreNotRead) {
+    const struct {
+        const wchar_t* text;
+        bool read;
+        double value;
+    } cases[] = {
+        {L"1e308", true, 1e308}, {L"1.7976931348623157e308", true, 1.7976931348623157e308},
+        {L"1e309", false, 0.0},  {L"-1e999", false, 0.0},
+        {L"1e-999", true, 0.0},  {L"abc", true, 0.0},
+    };
+    for (const auto& c : cases) {
+        double value = -1.0;
+        EXPECT_EQ(ReadDouble(c.text, value), c.read) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+        EXPECT_EQ(ToDouble(c.text), c.value) << c.text;
+    }
 }
 
 TEST(Numbers, ToDoubleIgnoresTheHostLocale) {

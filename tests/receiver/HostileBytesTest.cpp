@@ -1,0 +1,184 @@
+// Lines a damaged link or a faulty receiver can deliver: each is refused whole, and a refused line
+// leaves the receiver state, the version values and the board type as they were.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "platform/text/Format.h"
+#include "receiver/CGpsParser.h"
+#include "receiver/SentenceFields.h"
+#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/SentenceHelpers.h"
+
+namespace {
+
+// The fields a parser writes, as one comparable text.
+CString Snapshot(const CGpsState& s) {
+    return Format(L"%.9f %.9f %.6f %.6f %d:%d:%d %d-%d-%d %.3f %.3f %.3f %d %d %d %d %.3f %.3f %.3f %s %s",
+                  s.latitude, s.longitude, s.height, s.geoidSeparation, s.hour, s.minute, s.second, s.year,
+                  s.month, s.day, s.pdop, s.rmsH, s.rmsV, s.gpsInView, s.gloInView, s.diffAge, s.solutionCode,
+                  s.baseX, s.baseY, s.baseZ, s.solutionText, s.baseId);
+}
+
+CString WithNulAt(const CString& line, size_t at) {
+    std::wstring text = line.str();
+    text.insert(at, 1, L'\0');
+    return CString(text);
+}
+
+std::string BestPos(const std::string& seconds, const std::string& latitude) {
+    return "BESTPOSA,COM1,0,5.5,FINESTEERING,2180," + seconds + ",02400020,cdba,32768;SOL_COMPUTED,SINGLE," +
+           latitude +
+           ",-114.03068674478,1098.5042,-17.0000,WGS84,1.9497,1.2176,3.6853,\"\",3.500,0.000,24,18,18,0,00,,"
+           "11,11";
+}
+
+class HostileBytes : public ::testing::Test {
+protected:
+    HostileBytes() { frame.system.nGPSOEMType = 4; }
+    int Parse(const CString& line) { return parser.Parse(line, frame.state, type); }
+
+    CFakeFrame frame;
+    CGpsParser parser{frame};
+    int type = -1;
+};
+
+const std::string kGga = "GPGGA,235959.50,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012";
+
+}  // namespace
+
+TEST_F(HostileBytes, RefusedLinesChangeNothing) {
+    // A "*hh" sentence whose characters XOR to 0, to show non-hex check characters do not read as 0.
+    const std::string zeroSum = "$GPZDA,123456.00,08,03,2004,4X,00";
+    const CString refused[] = {
+        WithNulAt(Nmea(kGga), 30),  // a NUL leaves the XOR alone
+        Nmea(kGga) + L"\x01",
+        L"\x7F" + Nmea(kGga),
+        Nmea(kGga) + L"00",
+        Wide(zeroSum + "*0Z"),
+        Wide(zeroSum + "*Z0"),
+        Wide(zeroSum + "*0"),
+        L"$GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160*00",
+        L"GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160",
+        L"@@GPZDA,1e999,99,99,-99999",
+        L"$JRTK,17,30.5,120.5,10.0",
+        BoardLine("VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"3.2\"") +
+            L"0",
+        L"#VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"3.2\"*0",
+        // Numbers beyond the double range.
+        Nmea("GPGGA,120000.00,481e999,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"),
+        Nmea("GPGGA,120000.00,4807.0380,N,01131.0000,E,4,09,1.2,1e999,M,46.9,M,2.7,0012"),
+        Nmea("GPGGA,120000.00,,,,,0,00,,,M,,M,1e999,0012"),
+        Nmea("GPGSA,A,3,02,05,,,,,,,,,,,1e999,0.9,1.3"),
+        Nmea("GNGSA,A,3,65,,,,,,,,,,,,1.6,-1e400,1.3"),
+        Nmea("GPGST,080000.00,1.680,1.440,1.200,35.0,1e999,1.080,2.160"),
+        Nmea("GPZDA,1e999,08,03,2004,00,00"),
+        BoardLine(BestPos("407590.000", "1e999")),
+        BoardLine("VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"1e999\""),
+        BoardLine("REFSTATIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;0,1e999,2.0,3.0,0,RTCM,\"0001\""),
+        Nmea("JRTK,17,30.5,1e999,10.0"),
+        Nmea("PSBPQ,0,0,0,3330.0000,S,07030.0000,W,EHT1e999,0"),
+        // Times and dates out of range.
+        Nmea("GPGGA,240000.00,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"),
+        Nmea("GPGGA,236000.00,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"),
+        Nmea("GPGGA,235960.00,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"),
+        Nmea("GPGGA,-10000.00,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"),
+        Nmea("GPZDA,240000.00,08,03,2004,00,00"),
+        Nmea("GPZDA,123456.00,00,03,2004,00,00"),
+        Nmea("GPZDA,123456.00,32,03,2004,00,00"),
+        Nmea("GPZDA,123456.00,08,00,2004,00,00"),
+        Nmea("GPZDA,123456.00,08,13,2004,00,00"),
+        Nmea("GPZDA,-99999,08,03,2004,00,00"),
+        BoardLine(BestPos("-1.000", "51.15")),
+        BoardLine(BestPos("604800.000", "51.15")),
+        // Satellites in view below 0 or beyond two digits.
+        Nmea("GPGSV,1,1,-5,05,41,130,45"),
+        Nmea("GLGSV,1,1,100,65,41,130,45"),
+    };
+    frame.state.gpsInView = 7;
+    frame.settings.connection.nTimeZone = 3;
+    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), frame.state);
+    const CGpsState before = frame.state;
+    frame.firmwareVersion = 3.3;
+    for (const CString& line : refused) {
+        EXPECT_EQ(Parse(line), 0) << line.str().c_str();
+        EXPECT_EQ(Snapshot(frame.state), Snapshot(before)) << line.str().c_str();
+        EXPECT_EQ(frame.firmwareVersion, 3.3);
+    }
+    EXPECT_EQ(Parse(Wide(zeroSum + "*00")), 1);
+}
+
+TEST_F(HostileBytes, BoundaryValuesAreTaken) {
+    const struct {
+        CString line;
+        int hour;
+    } taken[] = {
+        {Nmea("GPGGA,235959.99,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"), 23},
+        {Nmea("GPGGA,000000.00,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012"), 0},
+        {Nmea("GPGGA,,,,,,0,00,,,M,,M,,"), -1},
+        {Nmea("GPZDA,235959.99,31,12,2004,00,00"), 23},
+        {Nmea("GPZDA,000000.00,01,01,2004,00,00"), 0},
+        {BoardLine(BestPos("604799.000", "51.15")), 23},
+        {BoardLine(BestPos("0.000", "51.15")), 0},
+        {Nmea("GPGSV,25,1,99,05,41,130,45"), -1},
+        {Nmea("GPGSV,1,1,0,05,41,130,45"), -1},
+    };
+    parser.SetTimeZone(0);
+    for (const auto& c : taken) {
+        frame.state.hour = -1;
+        EXPECT_EQ(Parse(c.line), 1) << c.line.str().c_str();
+        EXPECT_EQ(frame.state.hour, c.hour) << c.line.str().c_str();
+    }
+    EXPECT_EQ(frame.state.gpsInView, 0);
+}
+
+TEST_F(HostileBytes, AnyTimeZoneWrapsWithoutOverflow) {
+    // INT_MAX is 7 modulo 24, INT_MIN -8.
+    const struct {
+        int zone;
+        int hour;
+    } zones[] = {{INT_MAX, 6}, {INT_MIN, 15}, {-24, 23}, {24, 23}, {1, 0}};
+    for (const auto& z : zones) {
+        parser.SetTimeZone(z.zone);
+        ASSERT_EQ(Parse(Nmea(kGga)), 1);
+        EXPECT_EQ(frame.state.hour, z.hour) << z.zone;
+        ASSERT_EQ(Parse(BoardLine(BestPos("86399.000", "51.15"))), 1);
+        EXPECT_EQ(frame.state.hour, z.hour) << z.zone;
+    }
+    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), frame.state);
+    frame.settings.connection.nTimeZone = INT_MIN;
+    ASSERT_EQ(Parse(Nmea("GPGST,235959.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160")), 1);
+    EXPECT_EQ(frame.state.hour, 15);
+}
+
+TEST_F(HostileBytes, LinesAreBoundedInLengthAndFields) {
+    // The longest line the frame can hand over is taken; one more character is refused.
+    std::string body = "GPGSV,1,1,01,05,41,130,45";
+    body += std::string(kMaxLineChars - 4 - body.size(), ',');
+    ASSERT_EQ(Nmea(body).GetLength(), kMaxLineChars);
+    EXPECT_EQ(Parse(Nmea(body)), 1);
+    EXPECT_EQ(Parse(Nmea(body + ",")), 0);
+
+    // Ten megabytes of commas are refused before any field is split.
+    const CString huge = Nmea("GPGSV,1,1,01" + std::string(10'000'000, ','));
+    EXPECT_EQ(Parse(huge), 0);
+    EXPECT_EQ(parser.ParseVersion(huge, frame.state), 0);
+    // Fields beyond the ones a sentence reads are not even split off.
+    EXPECT_EQ(SplitFieldsUpTo(Wide(std::string(1000, ',')), L',', 20).size(), 20u);
+}
+
+TEST_F(HostileBytes, DamagedVersionReplyKeepsTheBoardType) {
+    frame.system.nGPSOEMType = 1;
+    const CString reply = Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-T,GPRS,RADIO,0,BASE,ZH,3,,,,END");
+    CString damaged = reply;
+    damaged.Replace(L"OEM-T", L"OEM-D");
+    for (const CString& line : {damaged, WithNulAt(reply, 10), CString(L"GPXXX,QZ81203,V,B,A,OEM-T")}) {
+        EXPECT_EQ(parser.ParseVersion(line, frame.state), 0);
+        EXPECT_EQ(frame.system.nGPSOEMType, 1);
+        EXPECT_TRUE(frame.systemFileWrites.empty());
+        EXPECT_EQ(frame.baseFlag, 0);
+    }
+    EXPECT_EQ(parser.ParseVersion(reply, frame.state), 1);
+    EXPECT_EQ(frame.system.nGPSOEMType, 5);
+}
