@@ -180,6 +180,7 @@ int CGpsParser::ParseBpq(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 10);
+    if (!IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5)) return 0;
     const double lat = NmeaAngle(f[4], 2, f[5]);
     const double lon = NmeaAngle(f[6], 3, f[7]);
     const double height = FieldDouble(f[8].Mid(3));

@@ -33,12 +33,16 @@ int CGpsParser::BoardType() const {
 int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
     type = kLineNone;
     if (!IsPlainLine(line)) return 0;
+    const wchar_t* name = nullptr;
     for (const LineName& entry : kLineNames) {
         if (line.Find(entry.name) >= 0) {
             type = entry.type;
+            name = entry.name;
             break;
         }
     }
+    // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
+    if (name && AddressField(line).Find(name) < 0) return 0;
     // Board type 5 reports both constellations' satellites through one staging table.
     if (type == kLineGlGsv && BoardType() == 5) type = kLineGsv;
     switch (type) {

@@ -1,5 +1,6 @@
 // The NMEA sentences of the receiver: GGA, GSA, GSV, GST and ZDA. Each sentence is read whole into
-// locals and checked before the state changes, so a refused sentence leaves no trace.
+// locals and checked before the state changes, so a refused sentence leaves no trace. Field counts are
+// checked as well: two dropped or doubled commas leave the XOR check as it was.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +14,7 @@ namespace {
 constexpr int kSatellitesPerMessage = 4;
 constexpr int kMaxSignal = 51;
 constexpr int kGsvFields = 4 + 4 * kSatellitesPerMessage;
+constexpr size_t kGsvFieldCount = kGsvFields;
 constexpr int kMaxInView = 99;  // a two-digit field
 
 bool InList(int number, const std::array<int32_t, CGpsState::kMaxSatellites>& list, int count) {
@@ -24,6 +26,20 @@ void StoreTime(const TimeOfDay& time, CGpsState& state) {
     state.hour = time.hour;
     state.minute = time.minute;
     state.second = time.second;
+}
+
+// The 18 fields of a GSA sentence (a 19th, the system of newer receivers, is dropped); none when the
+// sentence has another number of fields.
+std::vector<CString> SplitGsa(const CString& sentence) {
+    std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 20);
+    if (f.size() != 18 && f.size() != 19) return {};
+    f.resize(18);
+    return f;
+}
+
+// A GSV sentence has four fields per satellite after the first four, and may end in a signal field.
+bool IsGsvFieldCount(size_t count) {
+    return count >= 4 && count <= kGsvFieldCount + 1 && (count - 4) % 4 <= 1;
 }
 
 struct Dops {
@@ -51,10 +67,12 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     if (board == 0 || board == 1 || board == 3 || (board == 2 && frame_.BaseFlag() == 1)) return 1;
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', 15);
+    const std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 16);
+    if (f.size() != 15) return 0;
     TimeOfDay time;
     const bool hasTime = f[1].GetLength() >= 6;
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
+    if (!IsFixedNumber(f[2], 4) || !IsFixedNumber(f[4], 5)) return 0;
     const int quality = FieldInt(f[6]);
     const double age = FieldDouble(f[13]);
     const double separation = FieldDouble(f[11]);
@@ -99,7 +117,8 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', 18);
+    const std::vector<CString> f = SplitGsa(sentence);
+    if (f.empty()) return 0;
     Dops dops;
     if (!ReadDops(f, &dops)) return 0;
     StoreDops(dops, state);
@@ -117,7 +136,8 @@ int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', 18);
+    const std::vector<CString> f = SplitGsa(sentence);
+    if (f.empty()) return 0;
     Dops dops;
     if (!ReadDops(f, &dops)) return 0;
     StoreDops(dops, state);
@@ -139,11 +159,12 @@ int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
+    std::vector<CString> f = SplitFieldsUpTo(sentence, L',', kGsvFields + 2);
+    if (!IsGsvFieldCount(f.size())) return 0;
     // Missing GPS fields clear their entries; GLONASS reads them as empty.
-    const std::vector<CString> f =
-        glonass ? SplitFields(sentence, L',', kGsvFields) : SplitFieldsUpTo(sentence, L',', kGsvFields);
-    const int message = FieldInt(f.size() > 2 ? f[2] : CString());
-    const int inView = FieldInt(f.size() > 3 ? f[3] : CString());
+    if (glonass || f.size() > kGsvFieldCount) f.resize(kGsvFieldCount);
+    const int message = FieldInt(f[2]);
+    const int inView = FieldInt(f[3]);
     // A message number below 1 would address entries before the array.
     if (message < 1 || inView < 0 || inView > kMaxInView) return 0;
     if (message - 1 > inView / kSatellitesPerMessage) return 0;
@@ -175,7 +196,9 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
 int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', kGsvFields);
+    std::vector<CString> f = SplitFieldsUpTo(sentence, L',', kGsvFields + 2);
+    if (!IsGsvFieldCount(f.size())) return 0;
+    f.resize(kGsvFieldCount);
     const int message = FieldInt(f[2]);
     if (message < 1 || message > kStagingEntries / kSatellitesPerMessage) return 0;
     for (int k = 0; k < kSatellitesPerMessage; ++k) {
@@ -206,7 +229,8 @@ int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence.SpanExcluding(L"*"), L',', 9);
+    const std::vector<CString> f = SplitFieldsUpTo(sentence.SpanExcluding(L"*"), L',', 10);
+    if (f.size() != 9) return 0;
     TimeOfDay time;
     const bool baseTime = workMode_ == 1 && f[1].GetLength() >= 6;
     if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
@@ -222,12 +246,14 @@ int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
 int CGpsParser::ParseZda(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', 7);
+    const std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 8);
+    if (f.size() != 7) return 0;
     const int year = FieldInt(f[4]);
     const int month = FieldInt(f[3]);
     const int day = FieldInt(f[2]);
     const double t = FieldDouble(f[1]);
-    if (!AllFinite({t}) || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+    if (!IsFixedNumber(f[1], 6) || !AllFinite({t}) || month < 1 || month > 12 || day < 1 || day > 31)
+        return 0;
     const double hour = std::trunc(t / 10000);
     const double minute = std::trunc((t - 10000.0 * hour) / 100);
     const double second = std::trunc(t - 10000.0 * hour - 100.0 * minute);

@@ -34,7 +34,7 @@ int64_t HexValue(const CString& text, int at, int count) {
 bool IsPlainLine(const CString& line) {
     if (line.GetLength() > kMaxLineChars) return false;
     for (const wchar_t c : line.str())
-        if (c < L' ' || c == 0x7F) return false;
+        if (c < L' ' || c > L'~') return false;
     return true;
 }
 
@@ -61,6 +61,11 @@ bool CheckBoardLog(const CString& line, CString* log) {
     if (HexValue(text, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
     *log = text;
     return true;
+}
+
+CString AddressField(const CString& line) {
+    const int start = line.FindOneOf(L"$#");
+    return start < 0 ? CString() : line.Mid(start).SpanExcluding(L",");
 }
 
 std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int count) {
@@ -98,6 +103,16 @@ bool AllFinite(std::initializer_list<double> values) {
     return true;
 }
 
+bool IsFixedNumber(const CString& field, int digits) {
+    const std::wstring& s = field.str();
+    if (s.empty()) return true;
+    const size_t whole = static_cast<size_t>(digits);
+    if (s.size() < whole || (s.size() > whole && s[whole] != L'.')) return false;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (i != whole && (s[i] < L'0' || s[i] > L'9')) return false;
+    return true;
+}
+
 double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere) {
     const double degrees = FieldInt(field.Left(degreeDigits));
     const double value = degrees + FieldDouble(field.Mid(degreeDigits)) / 60.0;
@@ -110,6 +125,7 @@ bool IsTimeOfDay(double hour, double minute, double second) {
 }
 
 bool ReadTimeOfDay(const CString& field, int zone, TimeOfDay* time) {
+    if (!IsFixedNumber(field, 6)) return false;
     const int hour = FieldInt(field.Mid(0, 2));
     const int minute = FieldInt(field.Mid(2, 2));
     const double second = FieldDouble(field.Mid(4));

@@ -9,8 +9,9 @@
 // The frame never hands over a longer line (its line buffer holds 1000 characters).
 constexpr int kMaxLineChars = 1000;
 
-// A line the receiver could have sent: at most kMaxLineChars characters, none of them a control
-// character (a NUL or a stray byte would otherwise pass the check and cut a field short).
+// A line the receiver could have sent: at most kMaxLineChars characters, all printable ASCII. A NUL
+// leaves the XOR check as it was and cuts a field short; two damaged bytes that the code page maps to
+// the same character cancel out in it.
 bool IsPlainLine(const CString& line);
 
 // The sentence from the line's first "$" to its "*hh" when the two hex digits equal the XOR of the
@@ -21,6 +22,9 @@ bool CheckNmeaFraming(const CString& line, CString* sentence);
 // CRC-32 of the characters between "#" and "*"; false (and `log` untouched) otherwise.
 bool CheckBoardLog(const CString& line, CString* log);
 
+// The first field of the sentence or log in the line: from its first "$" or "#" to the first ",".
+CString AddressField(const CString& line);
+
 // Exactly `count` fields of `text` split at `separator` (missing ones empty, further ones dropped).
 std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count);
 // At most `count` fields, as many as the text has.
@@ -30,6 +34,11 @@ int FieldInt(const CString& field);
 // The field's number; NaN when it is beyond the double range, so that AllFinite refuses it.
 double FieldDouble(const CString& field);
 bool AllFinite(std::initializer_list<double> values);
+
+// Empty, or exactly `digits` decimal digits optionally followed by a point and more digits: the fixed
+// form of NMEA times ("hhmmss.ss", 6) and angles ("ddmm.mmmm", 4; "dddmm.mmmm", 5). A digit dropped
+// in pairs escapes the XOR check but not this.
+bool IsFixedNumber(const CString& field, int digits);
 
 // "ddmm.mmmm" (degreeDigits 2) or "dddmm.mmmm" (3) as decimal degrees; S and W make it negative.
 double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere);
@@ -42,7 +51,7 @@ struct TimeOfDay {
 // Hour 0 to 23, minute and second 0 to 59.
 bool IsTimeOfDay(double hour, double minute, double second);
 // An "hhmmss.ss" field (six characters or more) with `zone` hours added (any int, wrapped into 0 to 23
-// both ways); false when a part is out of range.
+// both ways); false when it is not of that form or a part is out of range.
 bool ReadTimeOfDay(const CString& field, int zone, TimeOfDay* time);
 
 // The whole part of a value, clamped to the int range (garbage fields must not overflow).

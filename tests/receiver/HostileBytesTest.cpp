@@ -92,6 +92,16 @@ TEST_F(HostileBytes, RefusedLinesChangeNothing) {
         Nmea("GPZDA,-99999,08,03,2004,00,00"),
         BoardLine(BestPos("-1.000", "51.15")),
         BoardLine(BestPos("604800.000", "51.15")),
+        // Two dropped or doubled commas leave the XOR as it was; the field count or the name does not.
+        Nmea("GPGGA,235959.50,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.70012"),
+        Nmea("GPGGA,235959.50,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,0012,"),
+        Nmea("GPGSA,A,3,02,05,,,,,,,,,,1.6,0.9,1.3"),
+        Nmea("GPGSA,A,3,02,05,,,,,,,,,,,,,1.6,0.9,1.3"),
+        Nmea("GPGSV,3,3,09,25,48,34046"),
+        Nmea("GPGSV,3,3,09,25,48,340,46,,,"),
+        Nmea("GLGSV3,2,10,73,06,174,74,05,132,,81,64,223,35,82,13,214,33,1"),
+        Nmea("GPZDA,123456.00,08,03,2004,00"),
+        Nmea("GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160,"),
         // Satellites in view below 0 or beyond two digits.
         Nmea("GPGSV,1,1,-5,05,41,130,45"),
         Nmea("GLGSV,1,1,100,65,41,130,45"),
@@ -154,11 +164,11 @@ TEST_F(HostileBytes, AnyTimeZoneWrapsWithoutOverflow) {
 
 TEST_F(HostileBytes, LinesAreBoundedInLengthAndFields) {
     // The longest line the frame can hand over is taken; one more character is refused.
-    std::string body = "GPGSV,1,1,01,05,41,130,45";
-    body += std::string(kMaxLineChars - 4 - body.size(), ',');
+    std::string body = "GPGGA,235959.50,4807.0380,N,01131.0000,E,4,09,1.2,592.3,M,46.9,M,2.7,";
+    body += std::string(kMaxLineChars - 4 - body.size(), '1');
     ASSERT_EQ(Nmea(body).GetLength(), kMaxLineChars);
     EXPECT_EQ(Parse(Nmea(body)), 1);
-    EXPECT_EQ(Parse(Nmea(body + ",")), 0);
+    EXPECT_EQ(Parse(Nmea(body + "1")), 0);
 
     // Ten megabytes of commas are refused before any field is split.
     const CString huge = Nmea("GPGSV,1,1,01" + std::string(10'000'000, ','));

@@ -1,8 +1,12 @@
-// libFuzzer target: one received line, in the device code page, through the sentence, log and version
-// parsers on every board type. Built and run by run-fuzz.sh beside it.
+// libFuzzer target: received lines, in the device code page, through the sentence, log and version
+// parsers of one parser object, so that what a line leaves behind (board type, version values,
+// staging table) meets the next. The input starts with four little-endian int32 settings taken from
+// the whole int range (board type, parser time zone, job time zone, fix level), then the lines, one
+// per LF. Built and run by run-fuzz.sh beside it.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "platform/text/CodePage.h"
@@ -55,16 +59,23 @@ public:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1) return 0;
+    int32_t settings[4];
+    if (size < sizeof settings) return 0;
+    std::memcpy(settings, data, sizeof settings);
     CFuzzFrame frame;
-    frame.system.nGPSOEMType = data[0] % 6;
-    frame.settings.connection.nTimeZone = (data[0] / 6) % 27 - 13;
+    frame.system.nGPSOEMType = settings[0];
+    frame.settings.connection.nTimeZone = settings[2];
     CGpsParser parser(frame);
-    parser.SetTimeZone(frame.settings.connection.nTimeZone);
-    parser.SetFixLevel(data[0] % 3);
-    const CString line = FromGbk(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
-    int type = 0;
-    for (int round = 0; round < 2; ++round) {
+    parser.SetTimeZone(settings[1]);
+    parser.SetFixLevel(settings[3]);
+    std::string_view rest(reinterpret_cast<const char*>(data + sizeof settings), size - sizeof settings);
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        std::string_view bytes = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
+        const CString line = FromGbk(bytes);
+        int type = 0;
         if (line.Find(L"GPXXX") >= 0)
             parser.ParseVersion(line, frame.state);
         else
