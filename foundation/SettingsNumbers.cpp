@@ -1,6 +1,5 @@
 #include "foundation/SettingsNumbers.h"
 
-#include <cmath>
 #include <limits>
 #include "platform/text/Numbers.h"
 
@@ -32,7 +31,7 @@ std::optional<double> SettingsDouble(const CString& text) {
     if (*p == L'-' || *p == L'+') ++p;
     const CString word = CString(p).Left(3);
     if (word.CompareNoCase(L"inf") == 0 || word.CompareNoCase(L"nan") == 0) return std::nullopt;
-    const double value = ToDouble(text.c_str());
-    if (!std::isfinite(value)) return std::nullopt;
+    double value = 0.0;
+    if (!ReadDouble(text.c_str(), value)) return std::nullopt;
     return value;
 }

@@ -108,7 +108,7 @@ void CMainFrame::HandleVersionLine(const CString& line) {
             modules.SendNextCommand();
         }
         // A short reply leaves the channel as it was.
-        const std::vector<CString> fields = SplitFields(line, L',');
+        const std::vector<CString> fields = SplitFieldsUpTo(line, L',', 12);
         if (fields.size() >= 12) job_.settings.dataLink.radioChannel = FieldInt(fields[11]);
         return;
     }
