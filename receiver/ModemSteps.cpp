@@ -114,7 +114,7 @@ CString DomainToSend(int workMode, const CString& mountPointText, const CString&
 CString SourceTableEntry(const CString& line) {
     const int at = line.Find(L"STR;");
     if (at < 0) return {};
-    const std::vector<CString> f = SplitFields(line.Mid(at + 4), L';');
+    const std::vector<CString> f = SplitFieldsUpTo(line.Mid(at + 4), L';', 3);
     CString entry = f[0];
     if (f.size() > 1 && !f[1].IsEmpty()) entry += L"/" + f[1];
     if (f.size() > 2 && !f[2].IsEmpty()) entry += L"/" + f[2];
