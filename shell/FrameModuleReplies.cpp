@@ -23,7 +23,10 @@ void CMainFrame::UploadGga(CGpsState state) {
     ParseGga(report.sourceLine, fresh, report);
     if (!fresh.valid) BuildGgaSentence(state, job_.settings.connection.nTimeZone, fresh);
     report.valid = 0;
+    // The record is replaced whole; the receiver's last line stays the frame's.
+    const CString sourceLine = report.sourceLine;
     RefreshGgaRecord(fresh, report, link.dGSMSendDisInterval);
+    report.sourceLine = sourceLine;
     if (report.valid && !report.sentence.IsEmpty()) {
         CString sentence = report.sentence.SpanExcluding(L"\r");
         sentence = sentence.SpanExcluding(L"\n");

@@ -5,6 +5,11 @@
 #include "platform/text/Format.h"
 
 namespace {
+// Anything at the path counts: a file that exists but cannot be read is not a first run.
+bool Exists(const CString& path) {
+    return GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
+}
+
 CString WithoutTrailingSlash(const CString& folder) {
     return folder.Left(folder.GetLength() - 1);
 }
@@ -27,7 +32,7 @@ void JobSession::LoadAtStartup(const CString& softwareVersion) {
     if (!DirectoryExists(paths.programFolder)) CreateDirectory(paths.programFolder);
     const CString systemFile = paths.programFolder + L"\\qzsys.sys";
     jobs.SetSystemFilePath(systemFile);
-    if (!FileExists(systemFile)) {
+    if (!Exists(systemFile)) {
         jobs.DefaultSystemParams(system);
         jobs.WriteSystemFile(system);
     } else if (!jobs.ReadSystemFile(system)) {
@@ -49,8 +54,7 @@ void JobSession::LoadAtStartup(const CString& softwareVersion) {
         }
     }
 
-    if (!FileExists(paths.setupFolder + kAntennaFile) &&
-        !jobs.WriteAntennaFile(paths.setupFolder, kAntennaFile))
+    if (!Exists(paths.setupFolder + kAntennaFile) && !jobs.WriteAntennaFile(paths.setupFolder, kAntennaFile))
         AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
 }
 
@@ -68,13 +72,13 @@ bool JobSession::OpenCurrentJob() {
         return false;
     }
 
-    if (!FileExists(paths.jobFolder + paths.jobFileName)) {
+    if (!Exists(paths.jobFolder + paths.jobFileName)) {
         jobs.DefaultJobParams(settings);
         jobs.WriteJobParams(settings);
     } else if (!jobs.ReadJobParams(settings)) {
         return false;
     }
-    if (!FileExists(paths.jobFolder + paths.coordFileName)) {
+    if (!Exists(paths.jobFolder + paths.coordFileName)) {
         jobs.DefaultCoordParams(coord);
         jobs.WriteCoordParams(coord);
     } else if (!jobs.ReadCoordParams(coord)) {

@@ -3,10 +3,16 @@
 #include <dlfcn.h>
 #include <atomic>
 #include <cstdlib>
+#include <mutex>
+#include <set>
 
 namespace {
 
 std::atomic<IDeviceLibraryProvider*> g_provider{nullptr};
+
+// Libraries the system does not have are looked for once: callers ask on every LED change.
+std::mutex g_missingMutex;
+std::set<std::string> g_missing;
 
 }  // namespace
 
@@ -23,11 +29,15 @@ std::string DeviceLibraryFileName(const wchar_t* name) {
 HMODULE LoadLibrary(const wchar_t* name) {
     if (IDeviceLibraryProvider* provider = g_provider.load()) return provider->Load(name ? name : L"");
     const std::string file = DeviceLibraryFileName(name);
+    std::lock_guard lock(g_missingMutex);
+    if (g_missing.count(file)) return nullptr;
     if (const char* dir = std::getenv("QZ_DEVICE_LIB_DIR")) {
         if (void* handle = dlopen((std::string(dir) + "/" + file).c_str(), RTLD_NOW | RTLD_LOCAL))
             return handle;
     }
-    return dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) g_missing.insert(file);
+    return handle;
 }
 
 void* GetProcAddress(HMODULE module, const char* procName) {

@@ -54,10 +54,12 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         std::filesystem::create_directories(root_ / "Program Files");
+        std::filesystem::create_directories(root_ / "job");
         JobSession& job = frame.Job();
         job.jobs.DefaultCoordParams(job.coord);
         job.coord.projection.szdCenter = 120.0;
         job.system.nGPSOEMType = 0;
+        job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
         ASSERT_TRUE(frame.CreateFrame());
         frame.ApplyCoordParams();
         frame.SetNotifyWnd(listener.hwnd);

@@ -1,0 +1,157 @@
+// The program as the user meets it: one receiver epoch through the frame to the position window, the
+// program's cold start to its first painted screen, and its resident memory after a minute of
+// positions at 5 Hz (headless; in X11 as well when DISPLAY is set).
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "receiver/ReceiverMessages.h"
+#include "shell/CMainFrame.h"
+#include "tools/receiver-sim/sim/CReceiverSimulator.h"
+#include "tools/receiver-sim/sim/SimSentences.h"
+
+extern char** environ;
+
+namespace {
+
+class CCountingWindow final : public IMessageTarget {
+public:
+    CCountingWindow() : hwnd(RegisterMessageTarget(this)) {}
+    ~CCountingWindow() override { UnregisterMessageTarget(hwnd); }
+    LRESULT HandleMessage(UINT message, WPARAM, LPARAM) override {
+        if (message == WM_GPS_POSITION) ++fixes;
+        return 0;
+    }
+    HWND hwnd;
+    int fixes = 0;
+};
+
+// One epoch as the simulator writes it: position log, GGA, GSA, GSV groups, GST and ZDA.
+std::string EpochBytes() {
+    sim::Epoch e;
+    e.point = {30.2416666667, 120.1716666667, 12.5, sim::FixKind::kFixed};
+    e.diffAge = 2;
+    e.gpsUsed = 8;
+    for (int prn = 1; prn <= 9; ++prn) e.gps.push_back({prn, 10 + 7 * prn, 40 * prn, 40 + prn});
+    for (int prn = 65; prn <= 70; ++prn) e.glonass.push_back({prn, 30, 20 * prn, 42});
+    std::string bytes = sim::BestPosLog(e) + sim::GgaSentence(e) + sim::GsaSentence(e);
+    for (const std::string& s : sim::GsvSentences(e, false)) bytes += s;
+    for (const std::string& s : sim::GsvSentences(e, true)) bytes += s;
+    return bytes + sim::GstSentence(e) + sim::ZdaSentence(e);
+}
+
+void BM_OneEpochToThePositionWindow(benchmark::State& state) {
+    CMainFrame frame;
+    frame.Job().jobs.DefaultCoordParams(frame.Job().coord);
+    frame.Job().coord.projection.szdCenter = 120.0;
+    frame.ApplyCoordParams();
+    CCountingWindow listener;
+    frame.SetNotifyWnd(listener.hwnd);
+    const std::string bytes = EpochBytes();
+    for (auto _ : state)
+        for (size_t at = 0; at < bytes.size(); at += CSerialPort::kChunkSize) {
+            const std::string chunk = bytes.substr(at, CSerialPort::kChunkSize);
+            frame.OnReceiverBytes(reinterpret_cast<const uint8_t*>(chunk.data()), chunk.size());
+        }
+    if (listener.fixes != 2 * static_cast<int>(state.iterations())) state.SkipWithError("fixes went missing");
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_OneEpochToThePositionWindow)->Unit(benchmark::kMicrosecond);
+
+struct Program {
+    pid_t pid = -1;
+    std::filesystem::path work;
+};
+
+Program Spawn(const std::string& pty, bool headless) {
+    Program p;
+    p.work = std::filesystem::temp_directory_path() / ("qz-bench-" + std::to_string(getpid()));
+    std::filesystem::remove_all(p.work);
+    std::filesystem::create_directories(p.work);
+    std::vector<std::string> env;
+    if (!pty.empty()) env.push_back("QZ_SERIAL_PORTS=2=" + pty + ",3=" + pty + ",5=" + pty);
+    for (char** e = environ; *e; ++e)
+        if (std::string(*e).rfind("QZ_SERIAL_PORTS=", 0) != 0) env.push_back(*e);
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const std::string root = (p.work / "root").string(), shot = (p.work / "screen.png").string();
+    std::vector<const char*> argv{QZ_QUORIN_PATH, "--root", root.c_str(), "--screenshot", shot.c_str()};
+    if (headless) argv.push_back("--headless");
+    argv.push_back(nullptr);
+    posix_spawn(&p.pid, QZ_QUORIN_PATH, nullptr, nullptr, const_cast<char**>(argv.data()), envp.data());
+    return p;
+}
+
+void Stop(Program& p) {
+    kill(p.pid, SIGTERM);
+    waitpid(p.pid, nullptr, 0);
+    std::filesystem::remove_all(p.work);
+}
+
+// Process start to the first screenshot of a painted screen (a fresh root: the first run's files too).
+void BM_ColdStartToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        Program p = Spawn("", true);
+        const std::filesystem::path shot = p.work / "screen.png";
+        while (!std::filesystem::exists(shot) || std::filesystem::file_size(shot) < 2000)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        Stop(p);
+    }
+}
+BENCHMARK(BM_ColdStartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+long ResidentKiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+
+// A minute of positions at 5 Hz from the simulator, then the program's resident memory.
+void ResidentAfterAMinute(benchmark::State& state, bool headless) {
+    if (!headless && !std::getenv("DISPLAY")) {
+        state.SkipWithError("no DISPLAY for the X11 window");
+        return;
+    }
+    for (auto _ : state) {
+        sim::SimOptions options;
+        options.script.rateHz = 5;
+        sim::CReceiverSimulator simulator(options);
+        if (!simulator.Open()) {
+            state.SkipWithError("no pseudo-terminal");
+            return;
+        }
+        Program p = Spawn(simulator.DevicePath(), headless);
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (std::chrono::steady_clock::now() < end) {
+            simulator.ServiceInput();
+            simulator.Advance(20);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        state.counters["rss_MiB"] = static_cast<double>(ResidentKiB(p.pid)) / 1024.0;
+        state.counters["epochs"] = static_cast<double>(simulator.EpochsSent());
+        Stop(p);
+    }
+}
+void BM_ResidentAfterAMinuteHeadless(benchmark::State& state) {
+    ResidentAfterAMinute(state, true);
+}
+void BM_ResidentAfterAMinuteX11(benchmark::State& state) {
+    ResidentAfterAMinute(state, false);
+}
+BENCHMARK(BM_ResidentAfterAMinuteHeadless)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_ResidentAfterAMinuteX11)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
