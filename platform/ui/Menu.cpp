@@ -122,6 +122,13 @@ int CMenu::GetMenuString(UINT item, CString& text, UINT flags) const {
     return text.GetLength();
 }
 
+BOOL CMenu::SetMenuString(UINT item, const wchar_t* text, UINT flags) {
+    Item* found = FindItem(item, flags);
+    if (!found || (found->state & MF_SEPARATOR)) return FALSE;
+    found->text = text ? text : L"";
+    return TRUE;
+}
+
 UINT CMenu::GetMenuState(UINT item, UINT flags) const {
     const Item* found = FindItem(item, flags);
     return found ? found->state : kMenuError;

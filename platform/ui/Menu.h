@@ -58,6 +58,8 @@ public:
     UINT GetMenuItemID(int position) const;
     CMenu* GetSubMenu(int position) const;
     int GetMenuString(UINT item, CString& text, UINT flags) const;
+    // Replaces an item's text and keeps its id and state; FALSE when there is no such item.
+    BOOL SetMenuString(UINT item, const wchar_t* text, UINT flags);
     UINT GetMenuState(UINT item, UINT flags) const;
     // Both return the previous state of the item, or kMenuError when there is none.
     UINT EnableMenuItem(UINT item, UINT enable);

@@ -85,6 +85,12 @@ TEST(Format, ConversionsTheProgramUses) {
     EXPECT_EQ(Format(L"%*d|%-*d|", 4, 1, 3, 2), L"   1|2  |");
 }
 
+TEST(Format, StringPrecisionCutsAtItsCount) {
+    EXPECT_EQ(Format(L"[%.0s|%.1s|%.2s|%.3s|%.4s]", L"abc", L"abc", L"abc", L"abc", L"abc"),
+              L"[|a|ab|abc|abc]");
+    EXPECT_EQ(Format(L"[%3.0s]", L"abc"), L"[   ]");
+}
+
 TEST(Format, LongIsThirtyTwoBitsAndLongLongSixtyFour) {
     EXPECT_EQ(Format(L"%ld", static_cast<int32_t>(-5)), L"-5");
     EXPECT_EQ(Format(L"%x", -1), L"ffffffff");

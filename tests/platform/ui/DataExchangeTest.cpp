@@ -87,3 +87,50 @@ TEST(DataExchange, IndexHooksAttachedControlsAndRealRanges) {
     EXPECT_DOUBLE_EQ(dlg.m_dLimit, 0.5);
     EXPECT_EQ(dlg.m_nCount, 4294967295u);
 }
+
+namespace {
+constexpr UINT kEdgesId = 905;
+constexpr int kReal = 2101;
+constexpr int kCode = 2102;
+
+const DialogControlTemplate kEdgeControls[] = {
+    {L"EDIT", kReal, 4, 4, 80, 12, L"", WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kCode, 4, 20, 80, 12, L"", WS_BORDER | WS_TABSTOP},
+    {L"BUTTON", IDOK, 50, 148, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
+};
+const DialogTemplate kEdges{kEdgesId, 135, 166, L"边界", kDialogStyle, kEdgeControls};
+const DialogTemplateRegistration kRegisterEdges(kEdges);
+
+class CEdgesDlg : public CDialog {
+public:
+    CEdgesDlg() : CDialog(kEdgesId) {}
+    double m_dReal = 0;
+    CString m_strCode;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Text(pDX, kReal, m_dReal);
+        DDX_Text(pDX, kCode, m_strCode);
+        DDV_MaxChars(pDX, m_strCode, 4);
+    }
+};
+}  // namespace
+
+TEST(DataExchange, RefusesAnOverflowingDoubleAndOneCharacterOverTheLimit) {
+    CUiDriver ui;
+    CEdgesDlg dlg;
+    ui.OnModal(kEdgesId, [&](CDialog& d) {
+        ui.SetText(d, kReal, L"1e400");
+        ui.ExpectMessageBox(kRefuseNumber);
+        ui.Click(d, IDOK);
+        ui.SetText(d, kReal, L"1e308");
+        ui.SetText(d, kCode, L"ABCDE");
+        ui.ExpectMessageBox(L"请输入不多于 4 个字符。");
+        ui.Click(d, IDOK);
+        ui.SetText(d, kCode, L"ABCD");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.m_dReal, 1e308);
+    EXPECT_EQ(dlg.m_strCode, L"ABCD");
+}

@@ -30,3 +30,20 @@ TEST(Menu, LoadedTreeAnswersByPositionAndByCommand) {
     EXPECT_EQ(MenuDisplayText(text), L"文件F");
     EXPECT_EQ(MenuDisplayText(L"A&&B"), L"A&B");
 }
+
+TEST(Menu, SettingAnItemsTextKeepsItsIdAndState) {
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenuIndirect(kMenu));
+    ASSERT_TRUE(menu.SetMenuString(102, L"&2网络连接", MF_BYCOMMAND));
+    CString text;
+    menu.GetMenuString(102, text, MF_BYCOMMAND);
+    EXPECT_EQ(text, L"&2网络连接");
+    EXPECT_EQ(menu.GetSubMenu(0)->GetMenuItemID(2), 102u);
+    EXPECT_EQ(menu.GetMenuState(102, MF_BYCOMMAND), MF_GRAYED | MF_CHECKED);
+    ASSERT_TRUE(menu.SetMenuString(1, L"关于", MF_BYPOSITION));
+    menu.GetMenuString(103, text, MF_BYCOMMAND);
+    EXPECT_EQ(text, L"关于");
+    EXPECT_FALSE(menu.SetMenuString(999, L"x", MF_BYCOMMAND));
+    EXPECT_FALSE(menu.GetSubMenu(0)->SetMenuString(1, L"x", MF_BYPOSITION));  // a separator has no text
+    EXPECT_FALSE(menu.SetMenuString(2, L"x", MF_BYPOSITION));
+}
