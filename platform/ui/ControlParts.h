@@ -1,6 +1,7 @@
 #pragma once
 // Pieces the list, combo, tree, list-view and tab controls share: notifications to the parent,
 // the sunken border, row heights from the window font, and scroll bars drawn inside the control.
+#include <cstddef>
 #include <optional>
 
 #include "platform/gdi/CDC.h"
@@ -48,3 +49,18 @@ int DragThumb(const ThumbDrag& drag, CPoint point);
 // The colours of a row that is selected: the highlight when the control has the focus, the
 // button face when it has not but shows its selection always.
 void SelectionColors(bool focused, COLORREF& text, COLORREF& back);
+
+// A control's window procedure as a table: each message it handles and the member that does.
+template <class Control>
+struct MessageRoute {
+    UINT message;
+    LRESULT (Control::*handle)(WPARAM, LPARAM);
+};
+// The answer of the member `routes` names for `message`; nothing when it names none.
+template <class Control, size_t N>
+std::optional<LRESULT> RouteMessage(Control& control, const MessageRoute<Control> (&routes)[N], UINT message,
+                                    WPARAM wParam, LPARAM lParam) {
+    for (const MessageRoute<Control>& route : routes)
+        if (route.message == message) return (control.*route.handle)(wParam, lParam);
+    return std::nullopt;
+}

@@ -2,14 +2,12 @@
 // The list box ("LISTBOX"): a scrolling column of texts with one selected line. A tap or the
 // arrow keys select; with LBS_NOTIFY the parent hears LBN_SELCHANGE and LBN_DBLCLK. Changes
 // made through the messages (LB_SETCURSEL, ...) send nothing.
-#include <optional>
-
 #include "platform/ui/CommonControls.h"
-#include "platform/ui/ControlParts.h"
+#include "platform/ui/RowScroll.h"
 #include "platform/ui/StringItems.h"
 #include "platform/ui/Wnd.h"
 
-class CListBox : public CWnd {
+class CListBox : public CRowControl {
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     using CWnd::Create;
@@ -51,23 +49,43 @@ public:
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void AdoptControlState(CWnd& previous) override;
-    bool WantsDoubleClicks() const override { return true; }
 
 protected:
+    struct State {
+        CStringItems items;
+        int selected = -1;
+    };
+
     static LPARAM Text(const wchar_t* text) { return reinterpret_cast<LPARAM>(text ? text : L""); }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return const_cast<CListBox*>(this)->SendMessage(message, wParam, lParam);
     }
-    int VisibleRows();
-    CRect ScrollBarRect();
+    RowsLayout LayoutRows() override;
     void ScrollIntoView(int index);
     // A user's choice of a line: selects it and tells the parent.
     void Choose(int index);
-    void Paint(CDC& dc);
+    bool TapRows(bool doubleTap, CPoint point) override;
+    void OnKey(UINT key) override;
+    void FocusChanged() override;
+    void Paint(CDC& dc) override;
 
-    CStringItems items_;
-    int selected_ = -1;
-    int top_ = 0;
-    bool focused_ = false;
-    std::optional<ThumbDrag> thumbDrag_;
+    LRESULT OnGetCount(WPARAM, LPARAM) { return state_.items.Count(); }
+    LRESULT OnGetCurSel(WPARAM, LPARAM) { return state_.selected; }
+    LRESULT OnSetCurSel(WPARAM wParam, LPARAM);
+    LRESULT OnAddString(WPARAM, LPARAM lParam);
+    LRESULT OnInsertString(WPARAM wParam, LPARAM lParam);
+    LRESULT Inserted(int at);
+    LRESULT OnDeleteString(WPARAM wParam, LPARAM);
+    LRESULT OnResetContent(WPARAM, LPARAM);
+    LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetTextLength(WPARAM wParam, LPARAM);
+    LRESULT OnFindString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFindStringExact(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSelectString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemData(WPARAM wParam, LPARAM);
+    LRESULT OnSetItemData(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetTopIndex(WPARAM, LPARAM) { return input_.scroll.top; }
+    LRESULT OnSetTopIndex(WPARAM wParam, LPARAM);
+
+    State state_;
 };

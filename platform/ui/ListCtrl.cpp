@@ -28,15 +28,8 @@ BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 }
 
 void CListCtrl::AdoptControlState(CWnd& previous) {
-    if (auto* list = dynamic_cast<CListCtrl*>(&previous)) {
-        columns_ = list->columns_;
-        rows_ = list->rows_;
-        extendedStyle_ = list->extendedStyle_;
-        std::copy(std::begin(list->images_), std::end(list->images_), images_);
-        scroll_.top = list->scroll_.top;
-        scroll_.x = list->scroll_.x;
-        focused_ = list->focused_;
-    }
+    CRowControl::AdoptControlState(previous);
+    if (auto* list = dynamic_cast<CListCtrl*>(&previous)) state_ = list->state_;
 }
 
 // ---- wrappers
@@ -155,27 +148,28 @@ CListCtrl::Layout CListCtrl::ComputeLayout() {
     const CRect inside = InsideBorder(*this);
     const int textRow = RowHeight(*this);
     l.rowHeight = textRow;
-    if (images_[LVSIL_SMALL])
-        l.rowHeight = std::max(l.rowHeight, images_[LVSIL_SMALL]->GetImageSize().cy + 1);
+    if (const CImageList* small = state_.images[LVSIL_SMALL])
+        l.rowHeight = std::max(l.rowHeight, small->GetImageSize().cy + 1);
     const int headerHeight = (GetStyle() & LVS_NOCOLUMNHEADER) ? 0 : textRow + 4;
-    l.totalWidth = std::accumulate(columns_.begin(), columns_.end(), 0,
+    l.totalWidth = std::accumulate(state_.columns.begin(), state_.columns.end(), 0,
                                    [](int sum, const Column& c) { return sum + c.width; });
-    scroll_.Place(l, inside, headerHeight, static_cast<int>(rows_.size()));
+    input_.scroll.Place(l, inside, headerHeight, static_cast<int>(state_.rows.size()));
     l.header = CRect(inside.left, inside.top, l.rows.right, l.rows.top);
     return l;
 }
 
 CRect CListCtrl::RowRect(const Layout& layout, int index) const {
-    const int y = layout.rows.top + (index - scroll_.top) * layout.rowHeight;
-    return CRect(layout.rows.left - scroll_.x, y, layout.rows.left - scroll_.x + layout.totalWidth,
+    const CRowScroll& scroll = input_.scroll;
+    const int y = layout.rows.top + (index - scroll.top) * layout.rowHeight;
+    return CRect(layout.rows.left - scroll.x, y, layout.rows.left - scroll.x + layout.totalWidth,
                  y + layout.rowHeight);
 }
 
 int CListCtrl::ColumnAt(int x, const Layout& layout) const {
-    int left = layout.rows.left - scroll_.x;
-    for (size_t c = 0; c < columns_.size(); ++c) {
-        if (x >= left && x < left + columns_[c].width) return static_cast<int>(c);
-        left += columns_[c].width;
+    int left = layout.rows.left - input_.scroll.x;
+    for (size_t c = 0; c < state_.columns.size(); ++c) {
+        if (x >= left && x < left + state_.columns[c].width) return static_cast<int>(c);
+        left += state_.columns[c].width;
     }
     return -1;
 }
@@ -186,13 +180,13 @@ LVHITTESTINFO CListCtrl::Hit(CPoint point) {
     info.flags = LVHT_NOWHERE;
     const Layout layout = ComputeLayout();
     if (!layout.rows.PtInRect(point)) return info;
-    const int index = scroll_.top + (point.y - layout.rows.top) / layout.rowHeight;
+    const int index = input_.scroll.top + (point.y - layout.rows.top) / layout.rowHeight;
     const int column = ColumnAt(point.x, layout);
     if (!ValidRow(index) || column < 0) return info;
     info.iSubItem = column;
-    if (column > 0 && !(extendedStyle_ & LVS_EX_FULLROWSELECT)) return info;
-    const CImageList* images = images_[LVSIL_SMALL];
-    const int iconRight = layout.rows.left - scroll_.x + 2 + (images ? images->GetImageSize().cx : 0);
+    if (column > 0 && !(state_.extendedStyle & LVS_EX_FULLROWSELECT)) return info;
+    const CImageList* images = state_.images[LVSIL_SMALL];
+    const int iconRight = layout.rows.left - input_.scroll.x + 2 + (images ? images->GetImageSize().cx : 0);
     info.flags = column == 0 && images && point.x < iconRight ? LVHT_ONITEMICON : LVHT_ONITEMLABEL;
     info.iItem = index;
     return info;
@@ -202,14 +196,14 @@ LVHITTESTINFO CListCtrl::Hit(CPoint point) {
 
 int CListCtrl::DoInsertItem(const LVITEM& item) {
     if (item.iSubItem != 0) return -1;
-    const int index = std::clamp(item.iItem, 0, static_cast<int>(rows_.size()));
+    const int index = std::clamp(item.iItem, 0, static_cast<int>(state_.rows.size()));
     Row row;
-    row.texts.resize(std::max<size_t>(columns_.size(), 1));
+    row.texts.resize(std::max<size_t>(state_.columns.size(), 1));
     if (item.mask & LVIF_TEXT) row.texts[0] = item.pszText ? item.pszText : L"";
     if (item.mask & LVIF_IMAGE) row.image = item.iImage;
     if (item.mask & LVIF_PARAM) row.data = item.lParam;
-    rows_.insert(rows_.begin() + index, std::move(row));
-    if (index < scroll_.top) ++scroll_.top;
+    state_.rows.insert(state_.rows.begin() + index, std::move(row));
+    if (index < input_.scroll.top) ++input_.scroll.top;
     if ((item.mask & LVIF_STATE) && (item.stateMask & item.state))
         ChangeState(index, item.state, item.stateMask);
     Invalidate();
@@ -218,7 +212,7 @@ int CListCtrl::DoInsertItem(const LVITEM& item) {
 
 bool CListCtrl::DoSetItem(const LVITEM& item) {
     if (!ValidRow(item.iItem) || item.iSubItem < 0) return false;
-    Row& row = rows_[static_cast<size_t>(item.iItem)];
+    Row& row = state_.rows[static_cast<size_t>(item.iItem)];
     if (item.mask & LVIF_TEXT) {
         if (static_cast<size_t>(item.iSubItem) >= row.texts.size())
             row.texts.resize(static_cast<size_t>(item.iSubItem) + 1);
@@ -235,7 +229,7 @@ bool CListCtrl::DoSetItem(const LVITEM& item) {
 
 bool CListCtrl::DoGetItem(LVITEM& item) {
     if (!ValidRow(item.iItem) || item.iSubItem < 0) return false;
-    const Row& row = rows_[static_cast<size_t>(item.iItem)];
+    const Row& row = state_.rows[static_cast<size_t>(item.iItem)];
     if (item.mask & LVIF_TEXT) {
         const size_t sub = static_cast<size_t>(item.iSubItem);
         CopyText(sub < row.texts.size() ? row.texts[sub] : CString(), item.pszText, item.cchTextMax);
@@ -248,7 +242,7 @@ bool CListCtrl::DoGetItem(LVITEM& item) {
 
 bool CListCtrl::ChangeState(int index, UINT state, UINT mask, CPoint action) {
     if (!ValidRow(index)) return false;
-    Row& row = rows_[static_cast<size_t>(index)];
+    const Row& row = state_.rows[static_cast<size_t>(index)];
     const UINT old = row.state;
     const UINT updated = (old & ~mask) | (state & mask);
     if (updated == old) return true;
@@ -263,39 +257,39 @@ bool CListCtrl::ChangeState(int index, UINT state, UINT mask, CPoint action) {
     if (SendNotify(*this, change.hdr, LVN_ITEMCHANGING)) return false;
     if (!IsWindow(self) || !ValidRow(index)) return false;
     // Only one row holds the focus; one selection at most in single-selection lists.
-    if (updated & ~old & LVIS_FOCUSED)
-        for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
-            if (i != index && (rows_[static_cast<size_t>(i)].state & LVIS_FOCUSED))
-                ChangeState(i, 0, LVIS_FOCUSED);
-    if ((updated & ~old & LVIS_SELECTED) && (GetStyle() & LVS_SINGLESEL))
-        for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
-            if (i != index && (rows_[static_cast<size_t>(i)].state & LVIS_SELECTED))
-                ChangeState(i, 0, LVIS_SELECTED);
+    if (updated & ~old & LVIS_FOCUSED) ClearOthers(index, LVIS_FOCUSED);
+    if ((updated & ~old & LVIS_SELECTED) && (GetStyle() & LVS_SINGLESEL)) ClearOthers(index, LVIS_SELECTED);
     if (!IsWindow(self) || !ValidRow(index)) return false;
-    rows_[static_cast<size_t>(index)].state = updated;
+    state_.rows[static_cast<size_t>(index)].state = updated;
     Invalidate();
     SendNotify(*this, change.hdr, LVN_ITEMCHANGED);
     return true;
 }
 
+void CListCtrl::ClearOthers(int index, UINT mask) {
+    for (int i = 0; i < static_cast<int>(state_.rows.size()); ++i)
+        if (i != index && (state_.rows[static_cast<size_t>(i)].state & mask)) ChangeState(i, 0, mask);
+}
+
 void CListCtrl::DeleteRow(int index) {
-    rows_.erase(rows_.begin() + index);
-    if (index < scroll_.top) --scroll_.top;
+    state_.rows.erase(state_.rows.begin() + index);
+    if (index < input_.scroll.top) --input_.scroll.top;
     Invalidate();
 }
 
 void CListCtrl::EnsureRowVisible(int index) {
     if (!ValidRow(index)) return;
     const Layout layout = ComputeLayout();
-    if (index < scroll_.top) scroll_.top = index;
-    if (index >= scroll_.top + layout.page) scroll_.top = index - layout.page + 1;
+    int& top = input_.scroll.top;
+    if (index < top) top = index;
+    if (index >= top + layout.page) top = index - layout.page + 1;
     Invalidate();
 }
 
 void CListCtrl::ChooseRow(int index, CPoint action) {
     const HWND self = m_hWnd;
-    for (int i = 0; i < static_cast<int>(rows_.size()) && IsWindow(self); ++i)
-        if (i != index && (rows_[static_cast<size_t>(i)].state & LVIS_SELECTED))
+    for (int i = 0; i < static_cast<int>(state_.rows.size()) && IsWindow(self); ++i)
+        if (i != index && (state_.rows[static_cast<size_t>(i)].state & LVIS_SELECTED))
             ChangeState(i, 0, LVIS_SELECTED, action);
     if (IsWindow(self) && ValidRow(index)) {
         ChangeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED, action);
@@ -305,29 +299,32 @@ void CListCtrl::ChooseRow(int index, CPoint action) {
 
 // ---- input
 
-void CListCtrl::OnTap(UINT message, CPoint point) {
+bool CListCtrl::TapRows(bool doubleTap, CPoint point) {
     const HWND self = m_hWnd;
-    SetFocus();
-    if (!IsWindow(self)) return;
-    const Layout layout = ComputeLayout();
-    if (scroll_.Tap(layout, point)) {
-        if (scroll_.HoldsThumb()) SetCapture();
-        Invalidate();
-        return;
-    }
-    if (!layout.rows.PtInRect(point)) return;
-    press_ = Hit(point);
-    ChooseRow(press_.iItem, point);
-    if (!IsWindow(self)) return;
-    if (message == WM_LBUTTONDBLCLK) {
-        NMITEMACTIVATE activate;
-        activate.iItem = press_.iItem;
-        activate.iSubItem = press_.iSubItem;
-        activate.ptAction = point;
-        SendNotify(*this, activate.hdr, NM_DBLCLK);
-        return;
-    }
-    pressed_ = true;
+    if (!ComputeLayout().rows.PtInRect(point)) return false;
+    state_.press = Hit(point);
+    ChooseRow(state_.press.iItem, point);
+    if (!IsWindow(self)) return false;
+    if (!doubleTap) return true;
+    NMITEMACTIVATE activate;
+    activate.iItem = state_.press.iItem;
+    activate.iSubItem = state_.press.iSubItem;
+    activate.ptAction = point;
+    SendNotify(*this, activate.hdr, NM_DBLCLK);
+    return false;
+}
+
+void CListCtrl::TapEnded() {
+    NMITEMACTIVATE click;
+    click.iItem = state_.press.iItem;
+    click.iSubItem = state_.press.iSubItem;
+    click.ptAction = state_.press.pt;
+    SendNotify(*this, click.hdr, NM_CLICK);
+}
+
+void CListCtrl::FocusChanged() {
+    NMHDR header;
+    SendNotify(*this, header, input_.focused ? NM_SETFOCUS : NM_KILLFOCUS);
 }
 
 void CListCtrl::OnKey(UINT key) {
@@ -335,8 +332,8 @@ void CListCtrl::OnKey(UINT key) {
     NMLVKEYDOWN down;
     down.wVKey = static_cast<WORD>(key);
     SendNotify(*this, down.hdr, LVN_KEYDOWN);
-    if (!IsWindow(self) || rows_.empty()) return;
-    const int last = static_cast<int>(rows_.size()) - 1;
+    if (!IsWindow(self) || state_.rows.empty()) return;
+    const int last = static_cast<int>(state_.rows.size()) - 1;
     const int focus = std::max(0, GetNextItem(-1, LVNI_FOCUSED));
     const int page = ComputeLayout().page;
     switch (key) {
@@ -360,244 +357,275 @@ void CListCtrl::OnKey(UINT key) {
             break;
         case VK_LEFT:
         case VK_RIGHT:
-            scroll_.x += key == VK_LEFT ? -kHorizontalScrollStep : kHorizontalScrollStep;
+            input_.scroll.x += key == VK_LEFT ? -kHorizontalScrollStep : kHorizontalScrollStep;
             ComputeLayout();
             Invalidate();
             break;
     }
 }
 
+// ---- messages
+
 LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int index = static_cast<int>(wParam);
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case LVM_INSERTCOLUMN: {
-            const auto* info = reinterpret_cast<const LVCOLUMN*>(lParam);
-            if (!info) return -1;
-            Column column;
-            if (info->mask & LVCF_TEXT) column.text = info->pszText ? info->pszText : L"";
-            if (info->mask & LVCF_FMT) column.fmt = info->fmt;
-            if ((info->mask & LVCF_WIDTH) && info->cx >= 0) {
-                column.width = info->cx;
-            } else {
-                CDC dc;
-                dc.SelectObject(GetFont());
-                column.width = dc.GetTextExtent(column.text).cx + 2 * kCellPadding + 4;
-            }
-            const int at = std::clamp(index, 0, static_cast<int>(columns_.size()));
-            columns_.insert(columns_.begin() + at, column);
-            for (Row& row : rows_)
-                if (static_cast<size_t>(at) <= row.texts.size())
-                    row.texts.insert(row.texts.begin() + at, CString());
-            Invalidate();
-            return at;
-        }
-        case LVM_DELETECOLUMN:
-            if (index < 0 || index >= static_cast<int>(columns_.size())) return FALSE;
-            columns_.erase(columns_.begin() + index);
-            for (Row& row : rows_)
-                if (static_cast<size_t>(index) < row.texts.size()) row.texts.erase(row.texts.begin() + index);
-            Invalidate();
-            return TRUE;
-        case LVM_GETCOLUMNWIDTH:
-            return index >= 0 && index < static_cast<int>(columns_.size())
-                       ? columns_[static_cast<size_t>(index)].width
-                       : 0;
-        case LVM_SETCOLUMNWIDTH:
-            if (index < 0 || index >= static_cast<int>(columns_.size())) return FALSE;
-            columns_[static_cast<size_t>(index)].width = std::max(0, static_cast<int>(lParam));
-            Invalidate();
-            return TRUE;
-        case LVM_GETCOLUMN:
-        case LVM_SETCOLUMN: {
-            auto* info = reinterpret_cast<LVCOLUMN*>(lParam);
-            if (!info || index < 0 || index >= static_cast<int>(columns_.size())) return FALSE;
-            Column& column = columns_[static_cast<size_t>(index)];
-            if (message == LVM_GETCOLUMN) {
-                if (info->mask & LVCF_FMT) info->fmt = column.fmt;
-                if (info->mask & LVCF_WIDTH) info->cx = column.width;
-                if (info->mask & LVCF_TEXT) CopyText(column.text, info->pszText, info->cchTextMax);
-                if (info->mask & LVCF_SUBITEM) info->iSubItem = index;
-            } else {
-                if (info->mask & LVCF_FMT) column.fmt = info->fmt;
-                if (info->mask & LVCF_WIDTH) column.width = std::max(0, info->cx);
-                if (info->mask & LVCF_TEXT) column.text = info->pszText ? info->pszText : L"";
-                Invalidate();
-            }
-            return TRUE;
-        }
-        case LVM_INSERTITEM:
-            return lParam ? DoInsertItem(*reinterpret_cast<const LVITEM*>(lParam)) : -1;
-        case LVM_SETITEM:
-            return lParam && DoSetItem(*reinterpret_cast<const LVITEM*>(lParam));
-        case LVM_GETITEM:
-            return lParam && DoGetItem(*reinterpret_cast<LVITEM*>(lParam));
-        case LVM_SETITEMTEXT: {
-            auto* item = reinterpret_cast<LVITEM*>(lParam);
-            if (!item) return FALSE;
-            LVITEM text = *item;
-            text.mask = LVIF_TEXT;
-            text.iItem = index;
-            return DoSetItem(text);
-        }
-        case LVM_GETITEMTEXT: {
-            auto* item = reinterpret_cast<LVITEM*>(lParam);
-            if (!item || !ValidRow(index) || item->iSubItem < 0) return 0;
-            const Row& row = rows_[static_cast<size_t>(index)];
-            const size_t sub = static_cast<size_t>(item->iSubItem);
-            return CopyText(sub < row.texts.size() ? row.texts[sub] : CString(), item->pszText,
-                            item->cchTextMax);
-        }
-        case LVM_SETITEMSTATE: {
-            auto* item = reinterpret_cast<LVITEM*>(lParam);
-            if (!item) return FALSE;
-            if (index != -1) return ChangeState(index, item->state, item->stateMask);
-            const HWND self = m_hWnd;
-            for (int i = 0; i < static_cast<int>(rows_.size()) && IsWindow(self); ++i)
-                ChangeState(i, item->state, item->stateMask);
-            return TRUE;
-        }
-        case LVM_GETITEMSTATE:
-            return ValidRow(index) ? rows_[static_cast<size_t>(index)].state & static_cast<UINT>(lParam) : 0;
-        case LVM_DELETEITEM:
-            if (!ValidRow(index)) return FALSE;
-            DeleteRow(index);
-            return TRUE;
-        case LVM_DELETEALLITEMS:
-            rows_.clear();
-            scroll_.top = 0;
-            Invalidate();
-            return TRUE;
-        case LVM_GETITEMCOUNT:
-            return static_cast<LRESULT>(rows_.size());
-        case LVM_GETNEXTITEM: {
-            const UINT flags = static_cast<UINT>(lParam);
-            const UINT wanted =
-                (flags & LVNI_SELECTED ? LVIS_SELECTED : 0) | (flags & LVNI_FOCUSED ? LVIS_FOCUSED : 0);
-            const int step = (flags & LVNI_ABOVE) ? -1 : 1;
-            for (int i = index + step; i >= 0 && i < static_cast<int>(rows_.size()); i += step)
-                if ((rows_[static_cast<size_t>(i)].state & wanted) == wanted) return i;
-            return -1;
-        }
-        case LVM_GETSELECTEDCOUNT:
-            return std::count_if(rows_.begin(), rows_.end(),
-                                 [](const Row& r) { return (r.state & LVIS_SELECTED) != 0; });
-        case LVM_ENSUREVISIBLE:
-            if (!ValidRow(index)) return FALSE;
-            EnsureRowVisible(index);
-            return TRUE;
-        case LVM_GETTOPINDEX:
-            ComputeLayout();
-            return scroll_.top;
-        case LVM_GETCOUNTPERPAGE:
-            return ComputeLayout().page;
-        case LVM_SCROLL: {
-            const Layout layout = ComputeLayout();
-            scroll_.x += static_cast<int>(static_cast<intptr_t>(wParam));
-            scroll_.top += static_cast<int>(lParam) / layout.rowHeight;
-            ComputeLayout();
-            Invalidate();
-            return TRUE;
-        }
-        case LVM_GETITEMRECT: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect || !ValidRow(index)) return FALSE;
-            const UINT code = static_cast<UINT>(rect->left);
-            const Layout layout = ComputeLayout();
-            CRect r = RowRect(layout, index);
-            const int iconWidth = images_[LVSIL_SMALL] ? images_[LVSIL_SMALL]->GetImageSize().cx + 2 : 0;
-            const int firstWidth = columns_.empty() ? r.Width() : columns_[0].width;
-            if (code == LVIR_ICON) r.right = r.left + iconWidth;
-            if (code == LVIR_LABEL) {
-                r.left += iconWidth;
-                r.right = r.left - iconWidth + firstWidth;
-            }
-            *rect = r;
-            return TRUE;
-        }
-        case LVM_HITTEST:
-        case LVM_SUBITEMHITTEST: {
-            auto* info = reinterpret_cast<LVHITTESTINFO*>(lParam);
-            if (!info) return -1;
-            const LVHITTESTINFO hit = Hit(info->pt);
-            info->flags = hit.flags;
-            info->iItem = hit.iItem;
-            info->iSubItem = message == LVM_SUBITEMHITTEST ? hit.iSubItem : 0;
-            return hit.iItem;
-        }
-        case LVM_SETEXTENDEDLISTVIEWSTYLE: {
-            const DWORD old = extendedStyle_;
-            const DWORD mask = wParam ? static_cast<DWORD>(wParam) : 0xFFFFFFFFu;
-            extendedStyle_ = (extendedStyle_ & ~mask) | (static_cast<DWORD>(lParam) & mask);
-            Invalidate();
-            return old;
-        }
-        case LVM_GETEXTENDEDLISTVIEWSTYLE:
-            return extendedStyle_;
-        case LVM_SETIMAGELIST: {
-            if (index < 0 || index > 2) return 0;
-            CImageList* old = images_[index];
-            images_[index] = reinterpret_cast<CImageList*>(lParam);
-            Invalidate();
-            return reinterpret_cast<LRESULT>(old);
-        }
-        case LVM_GETIMAGELIST:
-            return index >= 0 && index <= 2 ? reinterpret_cast<LRESULT>(images_[index]) : 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            OnTap(message, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-            return 0;
-        case WM_MOUSEMOVE:
-            if (scroll_.Drag(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) Invalidate();
-            return 0;
-        case WM_SETREDRAW:
-            redraw_ = wParam != 0;
-            if (redraw_) Invalidate();
-            return 0;
-        case WM_LBUTTONUP:
-            if (scroll_.Release()) {
-                ReleaseCapture();
-                return 0;
-            }
-            if (pressed_) {
-                pressed_ = false;
-                NMITEMACTIVATE click;
-                click.iItem = press_.iItem;
-                click.iSubItem = press_.iSubItem;
-                click.ptAction = press_.pt;
-                SendNotify(*this, click.hdr, NM_CLICK);
-            }
-            return 0;
-        case WM_KEYDOWN:
-            OnKey(static_cast<UINT>(wParam));
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            focused_ = message == WM_SETFOCUS;
-            Invalidate();
-            NMHDR header;
-            SendNotify(*this, header, focused_ ? NM_SETFOCUS : NM_KILLFOCUS);
-            return 0;
-        }
-        case WM_ENABLE:
-            Invalidate();
-            return 0;
+    static constexpr MessageRoute<CListCtrl> kRoutes[] = {
+        {LVM_INSERTCOLUMN, &CListCtrl::OnInsertColumn},
+        {LVM_DELETECOLUMN, &CListCtrl::OnDeleteColumn},
+        {LVM_GETCOLUMNWIDTH, &CListCtrl::OnGetColumnWidth},
+        {LVM_SETCOLUMNWIDTH, &CListCtrl::OnSetColumnWidth},
+        {LVM_GETCOLUMN, &CListCtrl::OnGetColumn},
+        {LVM_SETCOLUMN, &CListCtrl::OnSetColumn},
+        {LVM_INSERTITEM, &CListCtrl::OnInsertItem},
+        {LVM_SETITEM, &CListCtrl::OnSetItem},
+        {LVM_GETITEM, &CListCtrl::OnGetItem},
+        {LVM_SETITEMTEXT, &CListCtrl::OnSetItemText},
+        {LVM_GETITEMTEXT, &CListCtrl::OnGetItemText},
+        {LVM_SETITEMSTATE, &CListCtrl::OnSetItemState},
+        {LVM_GETITEMSTATE, &CListCtrl::OnGetItemState},
+        {LVM_DELETEITEM, &CListCtrl::OnDeleteItem},
+        {LVM_DELETEALLITEMS, &CListCtrl::OnDeleteAllItems},
+        {LVM_GETITEMCOUNT, &CListCtrl::OnGetItemCount},
+        {LVM_GETNEXTITEM, &CListCtrl::OnGetNextItem},
+        {LVM_GETSELECTEDCOUNT, &CListCtrl::OnGetSelectedCount},
+        {LVM_ENSUREVISIBLE, &CListCtrl::OnEnsureVisible},
+        {LVM_GETTOPINDEX, &CListCtrl::OnGetTopIndex},
+        {LVM_GETCOUNTPERPAGE, &CListCtrl::OnGetCountPerPage},
+        {LVM_SCROLL, &CListCtrl::OnScroll},
+        {LVM_GETITEMRECT, &CListCtrl::OnGetItemRect},
+        {LVM_HITTEST, &CListCtrl::OnHitTest},
+        {LVM_SUBITEMHITTEST, &CListCtrl::OnSubItemHitTest},
+        {LVM_SETEXTENDEDLISTVIEWSTYLE, &CListCtrl::OnSetExtendedStyle},
+        {LVM_GETEXTENDEDLISTVIEWSTYLE, &CListCtrl::OnGetExtendedStyle},
+        {LVM_SETIMAGELIST, &CListCtrl::OnSetImageList},
+        {LVM_GETIMAGELIST, &CListCtrl::OnGetImageList},
+        {WM_SETREDRAW, &CListCtrl::OnSetRedraw},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
+    return CRowControl::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CListCtrl::OnInsertColumn(WPARAM wParam, LPARAM lParam) {
+    const auto* info = reinterpret_cast<const LVCOLUMN*>(lParam);
+    if (!info) return -1;
+    Column column;
+    if (info->mask & LVCF_TEXT) column.text = info->pszText ? info->pszText : L"";
+    if (info->mask & LVCF_FMT) column.fmt = info->fmt;
+    if ((info->mask & LVCF_WIDTH) && info->cx >= 0) {
+        column.width = info->cx;
+    } else {
+        CDC dc;
+        dc.SelectObject(GetFont());
+        column.width = dc.GetTextExtent(column.text).cx + 2 * kCellPadding + 4;
     }
-    return CWnd::DefWindowProc(message, wParam, lParam);
+    const int at = std::clamp(static_cast<int>(wParam), 0, static_cast<int>(state_.columns.size()));
+    state_.columns.insert(state_.columns.begin() + at, column);
+    for (Row& row : state_.rows)
+        if (static_cast<size_t>(at) <= row.texts.size()) row.texts.insert(row.texts.begin() + at, CString());
+    Invalidate();
+    return at;
+}
+
+LRESULT CListCtrl::OnDeleteColumn(WPARAM wParam, LPARAM) {
+    const int index = static_cast<int>(wParam);
+    if (!ValidColumn(index)) return FALSE;
+    state_.columns.erase(state_.columns.begin() + index);
+    for (Row& row : state_.rows)
+        if (static_cast<size_t>(index) < row.texts.size()) row.texts.erase(row.texts.begin() + index);
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnGetColumnWidth(WPARAM wParam, LPARAM) {
+    const int index = static_cast<int>(wParam);
+    return ValidColumn(index) ? state_.columns[static_cast<size_t>(index)].width : 0;
+}
+
+LRESULT CListCtrl::OnSetColumnWidth(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    if (!ValidColumn(index)) return FALSE;
+    state_.columns[static_cast<size_t>(index)].width = std::max(0, static_cast<int>(lParam));
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnGetColumn(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    auto* info = reinterpret_cast<LVCOLUMN*>(lParam);
+    if (!info || !ValidColumn(index)) return FALSE;
+    const Column& column = state_.columns[static_cast<size_t>(index)];
+    if (info->mask & LVCF_FMT) info->fmt = column.fmt;
+    if (info->mask & LVCF_WIDTH) info->cx = column.width;
+    if (info->mask & LVCF_TEXT) CopyText(column.text, info->pszText, info->cchTextMax);
+    if (info->mask & LVCF_SUBITEM) info->iSubItem = index;
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnSetColumn(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    const auto* info = reinterpret_cast<const LVCOLUMN*>(lParam);
+    if (!info || !ValidColumn(index)) return FALSE;
+    Column& column = state_.columns[static_cast<size_t>(index)];
+    if (info->mask & LVCF_FMT) column.fmt = info->fmt;
+    if (info->mask & LVCF_WIDTH) column.width = std::max(0, info->cx);
+    if (info->mask & LVCF_TEXT) column.text = info->pszText ? info->pszText : L"";
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnInsertItem(WPARAM, LPARAM lParam) {
+    return lParam ? DoInsertItem(*reinterpret_cast<const LVITEM*>(lParam)) : -1;
+}
+
+LRESULT CListCtrl::OnSetItem(WPARAM, LPARAM lParam) {
+    return lParam && DoSetItem(*reinterpret_cast<const LVITEM*>(lParam));
+}
+
+LRESULT CListCtrl::OnGetItem(WPARAM, LPARAM lParam) {
+    return lParam && DoGetItem(*reinterpret_cast<LVITEM*>(lParam));
+}
+
+LRESULT CListCtrl::OnSetItemText(WPARAM wParam, LPARAM lParam) {
+    const auto* item = reinterpret_cast<const LVITEM*>(lParam);
+    if (!item) return FALSE;
+    LVITEM text = *item;
+    text.mask = LVIF_TEXT;
+    text.iItem = static_cast<int>(wParam);
+    return DoSetItem(text);
+}
+
+LRESULT CListCtrl::OnGetItemText(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    auto* item = reinterpret_cast<LVITEM*>(lParam);
+    if (!item || !ValidRow(index) || item->iSubItem < 0) return 0;
+    const Row& row = state_.rows[static_cast<size_t>(index)];
+    const size_t sub = static_cast<size_t>(item->iSubItem);
+    return CopyText(sub < row.texts.size() ? row.texts[sub] : CString(), item->pszText, item->cchTextMax);
+}
+
+LRESULT CListCtrl::OnSetItemState(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    const auto* item = reinterpret_cast<const LVITEM*>(lParam);
+    if (!item) return FALSE;
+    if (index != -1) return ChangeState(index, item->state, item->stateMask);
+    const HWND self = m_hWnd;
+    for (int i = 0; i < static_cast<int>(state_.rows.size()) && IsWindow(self); ++i)
+        ChangeState(i, item->state, item->stateMask);
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnGetItemState(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    return ValidRow(index) ? state_.rows[static_cast<size_t>(index)].state & static_cast<UINT>(lParam) : 0;
+}
+
+LRESULT CListCtrl::OnDeleteItem(WPARAM wParam, LPARAM) {
+    if (!ValidRow(static_cast<int>(wParam))) return FALSE;
+    DeleteRow(static_cast<int>(wParam));
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
+    state_.rows.clear();
+    input_.scroll.top = 0;
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnGetNextItem(WPARAM wParam, LPARAM lParam) {
+    const UINT flags = static_cast<UINT>(lParam);
+    const UINT wanted =
+        (flags & LVNI_SELECTED ? LVIS_SELECTED : 0) | (flags & LVNI_FOCUSED ? LVIS_FOCUSED : 0);
+    const int step = (flags & LVNI_ABOVE) ? -1 : 1;
+    for (int i = static_cast<int>(wParam) + step; i >= 0 && i < static_cast<int>(state_.rows.size());
+         i += step)
+        if ((state_.rows[static_cast<size_t>(i)].state & wanted) == wanted) return i;
+    return -1;
+}
+
+LRESULT CListCtrl::OnGetSelectedCount(WPARAM, LPARAM) {
+    return std::count_if(state_.rows.begin(), state_.rows.end(),
+                         [](const Row& r) { return (r.state & LVIS_SELECTED) != 0; });
+}
+
+LRESULT CListCtrl::OnEnsureVisible(WPARAM wParam, LPARAM) {
+    if (!ValidRow(static_cast<int>(wParam))) return FALSE;
+    EnsureRowVisible(static_cast<int>(wParam));
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnGetTopIndex(WPARAM, LPARAM) {
+    ComputeLayout();
+    return input_.scroll.top;
+}
+
+LRESULT CListCtrl::OnScroll(WPARAM wParam, LPARAM lParam) {
+    const Layout layout = ComputeLayout();
+    input_.scroll.x += static_cast<int>(static_cast<intptr_t>(wParam));
+    input_.scroll.top += static_cast<int>(lParam) / layout.rowHeight;
+    ComputeLayout();
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CListCtrl::OnGetItemRect(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    auto* rect = reinterpret_cast<RECT*>(lParam);
+    if (!rect || !ValidRow(index)) return FALSE;
+    const UINT code = static_cast<UINT>(rect->left);
+    CRect r = RowRect(ComputeLayout(), index);
+    const CImageList* small = state_.images[LVSIL_SMALL];
+    const int iconWidth = small ? small->GetImageSize().cx + 2 : 0;
+    const int firstWidth = state_.columns.empty() ? r.Width() : state_.columns[0].width;
+    if (code == LVIR_ICON) r.right = r.left + iconWidth;
+    if (code == LVIR_LABEL) {
+        r.left += iconWidth;
+        r.right = r.left - iconWidth + firstWidth;
+    }
+    *rect = r;
+    return TRUE;
+}
+
+LRESULT CListCtrl::HitTestMessage(LPARAM lParam, bool subItems) {
+    auto* info = reinterpret_cast<LVHITTESTINFO*>(lParam);
+    if (!info) return -1;
+    const LVHITTESTINFO hit = Hit(info->pt);
+    info->flags = hit.flags;
+    info->iItem = hit.iItem;
+    info->iSubItem = subItems ? hit.iSubItem : 0;
+    return hit.iItem;
+}
+
+LRESULT CListCtrl::OnSetExtendedStyle(WPARAM wParam, LPARAM lParam) {
+    const DWORD old = state_.extendedStyle;
+    const DWORD mask = wParam ? static_cast<DWORD>(wParam) : 0xFFFFFFFFu;
+    state_.extendedStyle = (old & ~mask) | (static_cast<DWORD>(lParam) & mask);
+    Invalidate();
+    return old;
+}
+
+LRESULT CListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    if (index < 0 || index > 2) return 0;
+    CImageList* old = state_.images[index];
+    state_.images[index] = reinterpret_cast<CImageList*>(lParam);
+    Invalidate();
+    return reinterpret_cast<LRESULT>(old);
+}
+
+LRESULT CListCtrl::OnGetImageList(WPARAM wParam, LPARAM) {
+    const int index = static_cast<int>(wParam);
+    return index >= 0 && index <= 2 ? reinterpret_cast<LRESULT>(state_.images[index]) : 0;
+}
+
+LRESULT CListCtrl::OnSetRedraw(WPARAM wParam, LPARAM) {
+    state_.redraw = wParam != 0;
+    if (state_.redraw) Invalidate();
+    return 0;
 }
 
 // ---- painting
 
 void CListCtrl::Paint(CDC& dc) {
-    if (!redraw_) return;
+    if (!state_.redraw) return;
     CRect client;
     GetClientRect(&client);
     DrawControlBorder(*this, dc, client);
@@ -606,18 +634,19 @@ void CListCtrl::Paint(CDC& dc) {
     CFont* old = SelectWindowFont(dc);
     dc.SetBkMode(TRANSPARENT);
     if (!layout.header.IsRectEmpty()) PaintHeader(dc, layout);
-    const int count = static_cast<int>(rows_.size());
-    scroll_.Draw(dc, layout);
+    const int count = static_cast<int>(state_.rows.size());
+    const int top = input_.scroll.top;
+    input_.scroll.Draw(dc, layout);
     dc.IntersectClipRect(&layout.rows);
-    for (int i = scroll_.top; i < count && i < scroll_.top + layout.page + 1; ++i) PaintRow(dc, layout, i);
+    for (int i = top; i < count && i < top + layout.page + 1; ++i) PaintRow(dc, layout, i);
     dc.SelectObject(old);
 }
 
 void CListCtrl::PaintHeader(CDC& dc, const Layout& layout) {
     dc.FillSolidRect(&layout.header, GetSysColor(COLOR_BTNFACE));
     dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
-    int x = layout.header.left - scroll_.x;
-    for (const Column& column : columns_) {
+    int x = layout.header.left - input_.scroll.x;
+    for (const Column& column : state_.columns) {
         CRect cell(x, layout.header.top, x + column.width, layout.header.bottom);
         x += column.width;
         if (cell.right <= layout.header.left || cell.left >= layout.header.right || column.width <= 0)
@@ -636,49 +665,52 @@ void CListCtrl::PaintHeader(CDC& dc, const Layout& layout) {
 }
 
 void CListCtrl::PaintRow(CDC& dc, const Layout& layout, int index) {
-    const Row& row = rows_[static_cast<size_t>(index)];
+    const Row& row = state_.rows[static_cast<size_t>(index)];
     const CRect bounds = RowRect(layout, index);
-    const CImageList* images = images_[LVSIL_SMALL];
-    const int iconWidth = images ? images->GetImageSize().cx + 2 : 0;
-    const bool showSelection = (row.state & LVIS_SELECTED) && (focused_ || (GetStyle() & LVS_SHOWSELALWAYS));
-    COLORREF selectedInk = 0;
-    COLORREF selectedBack = 0;
-    SelectionColors(focused_, selectedInk, selectedBack);
-    const COLORREF ink = IsWindowEnabled() ? GetSysColor(COLOR_WINDOWTEXT) : GetSysColor(COLOR_GRAYTEXT);
-    const bool fullRow = (extendedStyle_ & LVS_EX_FULLROWSELECT) != 0;
-    if (showSelection && fullRow) dc.FillSolidRect(&bounds, selectedBack);
-
+    const bool focused = input_.focused;
+    const bool showSelection = (row.state & LVIS_SELECTED) && (focused || (GetStyle() & LVS_SHOWSELALWAYS));
+    const bool fullRow = (state_.extendedStyle & LVS_EX_FULLROWSELECT) != 0;
+    if (showSelection && fullRow) {
+        COLORREF ink = 0, back = 0;
+        SelectionColors(focused, ink, back);
+        dc.FillSolidRect(&bounds, back);
+    }
+    const std::vector<Column>& columns = state_.columns;
     int x = bounds.left;
-    for (size_t c = 0; c < std::max<size_t>(columns_.size(), 1); ++c) {
-        const int width = columns_.empty() ? bounds.Width() : columns_[c].width;
-        CRect cell(x, bounds.top, x + width, bounds.bottom);
+    for (size_t c = 0; c < std::max<size_t>(columns.size(), 1); ++c) {
+        const int width = columns.empty() ? bounds.Width() : columns[c].width;
+        const CRect cell(x, bounds.top, x + width, bounds.bottom);
         x += width;
         if (cell.right <= layout.rows.left || cell.left >= layout.rows.right) continue;
-        CRect text = cell;
-        if (c == 0 && images) {
-            images->Draw(&dc, row.image,
-                         CPoint(cell.left + 2, cell.top + (cell.Height() - images->GetImageSize().cy) / 2));
-            text.left += iconWidth;
-        }
-        bool selectedCell = showSelection && fullRow;
-        if (showSelection && !fullRow && c == 0) {
-            dc.FillSolidRect(&text, selectedBack);
-            selectedCell = true;
-        }
-        dc.SetTextColor(selectedCell ? selectedInk : ink);
-        text.DeflateRect(kCellPadding, 0);
-        const CString& value = c < row.texts.size() ? row.texts[c] : CString();
-        const int fmt = columns_.empty() ? LVCFMT_LEFT : columns_[c].fmt;
-        dc.DrawText(value, &text,
-                    AlignmentOf(fmt) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-        if (extendedStyle_ & LVS_EX_GRIDLINES) {
-            CBrush grid(GetSysColor(COLOR_BTNFACE));
-            dc.FrameRect(&cell, &grid);
-        }
+        PaintCell(dc, row, c, cell, showSelection && (fullRow || c == 0));
     }
-    if (focused_ && (row.state & LVIS_FOCUSED)) {
+    if (focused && (row.state & LVIS_FOCUSED)) {
         CRect focus = bounds;
-        if (!fullRow) focus.right = focus.left + (columns_.empty() ? bounds.Width() : columns_[0].width);
+        if (!fullRow) focus.right = focus.left + (columns.empty() ? bounds.Width() : columns[0].width);
         dc.DrawFocusRect(&focus);
+    }
+}
+
+// One cell of a row; `selected` cells of a row that is not selected whole get their own highlight.
+void CListCtrl::PaintCell(CDC& dc, const Row& row, size_t column, CRect cell, bool selected) {
+    const CImageList* images = state_.images[LVSIL_SMALL];
+    CRect text = cell;
+    if (column == 0 && images) {
+        images->Draw(&dc, row.image,
+                     CPoint(cell.left + 2, cell.top + (cell.Height() - images->GetImageSize().cy) / 2));
+        text.left += images->GetImageSize().cx + 2;
+    }
+    COLORREF selectedInk = 0, selectedBack = 0;
+    SelectionColors(input_.focused, selectedInk, selectedBack);
+    if (selected && !(state_.extendedStyle & LVS_EX_FULLROWSELECT)) dc.FillSolidRect(&text, selectedBack);
+    const COLORREF ink = IsWindowEnabled() ? GetSysColor(COLOR_WINDOWTEXT) : GetSysColor(COLOR_GRAYTEXT);
+    dc.SetTextColor(selected ? selectedInk : ink);
+    text.DeflateRect(kCellPadding, 0);
+    const CString& value = column < row.texts.size() ? row.texts[column] : CString();
+    const int fmt = state_.columns.empty() ? LVCFMT_LEFT : state_.columns[column].fmt;
+    dc.DrawText(value, &text, AlignmentOf(fmt) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (state_.extendedStyle & LVS_EX_GRIDLINES) {
+        CBrush grid(GetSysColor(COLOR_BTNFACE));
+        dc.FrameRect(&cell, &grid);
     }
 }

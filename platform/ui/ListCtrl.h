@@ -12,12 +12,11 @@
 #include <vector>
 
 #include "platform/ui/CommonControls.h"
-#include "platform/ui/ControlParts.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/RowScroll.h"
 #include "platform/ui/Wnd.h"
 
-class CListCtrl : public CWnd {
+class CListCtrl : public CRowControl {
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     using CWnd::Create;
@@ -102,7 +101,6 @@ public:
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void AdoptControlState(CWnd& previous) override;
-    bool WantsDoubleClicks() const override { return true; }
 
 protected:
     struct Column {
@@ -120,6 +118,14 @@ protected:
     struct Layout : RowsLayout {
         CRect header;
     };
+    struct State {
+        std::vector<Column> columns;
+        std::vector<Row> rows;
+        DWORD extendedStyle = 0;
+        CImageList* images[3] = {nullptr, nullptr, nullptr};
+        bool redraw = true;
+        LVHITTESTINFO press;  // where the tap that is not yet reported started
+    };
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return const_cast<CListCtrl*>(this)->SendMessage(message, wParam, lParam);
@@ -129,8 +135,12 @@ protected:
         return static_cast<BOOL>(Send(message, static_cast<WPARAM>(w),
                                       reinterpret_cast<LPARAM>(const_cast<std::remove_const_t<T>*>(info))));
     }
-    bool ValidRow(int index) const { return index >= 0 && index < static_cast<int>(rows_.size()); }
+    bool ValidRow(int index) const { return index >= 0 && index < static_cast<int>(state_.rows.size()); }
+    bool ValidColumn(int index) const {
+        return index >= 0 && index < static_cast<int>(state_.columns.size());
+    }
     Layout ComputeLayout();
+    RowsLayout LayoutRows() override { return ComputeLayout(); }
     CRect RowRect(const Layout& layout, int index) const;
     LVHITTESTINFO Hit(CPoint point);
     int ColumnAt(int x, const Layout& layout) const;
@@ -140,23 +150,52 @@ protected:
     bool DoGetItem(LVITEM& item);
     // Changes the states in `mask` of one row (with the notifications); false when refused.
     bool ChangeState(int index, UINT state, UINT mask, CPoint action = CPoint());
+    // Clears `mask` on the other rows that hold it, after `index` gained it.
+    void ClearOthers(int index, UINT mask);
     void DeleteRow(int index);
     void EnsureRowVisible(int index);
     // A user's choice of a row: the only selected one, with the focus.
     void ChooseRow(int index, CPoint action);
-    void OnTap(UINT message, CPoint point);
-    void OnKey(UINT key);
-    void Paint(CDC& dc);
+    bool TapRows(bool doubleTap, CPoint point) override;
+    void TapEnded() override;
+    void OnKey(UINT key) override;
+    void FocusChanged() override;
+    void Paint(CDC& dc) override;
     void PaintHeader(CDC& dc, const Layout& layout);
     void PaintRow(CDC& dc, const Layout& layout, int index);
+    void PaintCell(CDC& dc, const Row& row, size_t column, CRect cell, bool selected);
 
-    std::vector<Column> columns_;
-    std::vector<Row> rows_;
-    DWORD extendedStyle_ = 0;
-    CImageList* images_[3] = {nullptr, nullptr, nullptr};
-    CRowScroll scroll_;
-    bool focused_ = false;
-    bool pressed_ = false;
-    bool redraw_ = true;
-    LVHITTESTINFO press_;
+    LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeleteColumn(WPARAM wParam, LPARAM);
+    LRESULT OnGetColumnWidth(WPARAM wParam, LPARAM);
+    LRESULT OnSetColumnWidth(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetColumn(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetColumn(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInsertItem(WPARAM, LPARAM lParam);
+    LRESULT OnSetItem(WPARAM, LPARAM lParam);
+    LRESULT OnGetItem(WPARAM, LPARAM lParam);
+    LRESULT OnSetItemText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetItemState(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemState(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeleteItem(WPARAM wParam, LPARAM);
+    LRESULT OnDeleteAllItems(WPARAM, LPARAM);
+    LRESULT OnGetItemCount(WPARAM, LPARAM) { return static_cast<LRESULT>(state_.rows.size()); }
+    LRESULT OnGetNextItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetSelectedCount(WPARAM, LPARAM);
+    LRESULT OnEnsureVisible(WPARAM wParam, LPARAM);
+    LRESULT OnGetTopIndex(WPARAM, LPARAM);
+    LRESULT OnGetCountPerPage(WPARAM, LPARAM) { return ComputeLayout().page; }
+    LRESULT OnScroll(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHitTest(WPARAM, LPARAM lParam) { return HitTestMessage(lParam, false); }
+    LRESULT OnSubItemHitTest(WPARAM, LPARAM lParam) { return HitTestMessage(lParam, true); }
+    LRESULT HitTestMessage(LPARAM lParam, bool subItems);
+    LRESULT OnSetExtendedStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetExtendedStyle(WPARAM, LPARAM) { return state_.extendedStyle; }
+    LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetImageList(WPARAM wParam, LPARAM);
+    LRESULT OnSetRedraw(WPARAM wParam, LPARAM);
+
+    State state_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/SysColors.h"
+#include "platform/ui/WindowDC.h"
 
 void CRowScroll::Place(RowsLayout& l, const CRect& inside, int headerHeight, int count) {
     l.count = count;
@@ -55,4 +56,81 @@ void CRowScroll::Draw(CDC& dc, const RowsLayout& l) const {
     if (!l.hbar.IsRectEmpty()) DrawScrollBar(dc, l.hbar, false, x, l.rows.Width(), l.totalWidth);
     if (!l.vbar.IsRectEmpty() && !l.hbar.IsRectEmpty())
         dc.FillSolidRect(l.vbar.left, l.hbar.top, kScrollBarSize, kScrollBarSize, GetSysColor(COLOR_BTNFACE));
+}
+
+LRESULT CRowControl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    static constexpr MessageRoute<CRowControl> kRoutes[] = {
+        {WM_PAINT, &CRowControl::OnPaint},
+        {WM_ERASEBKGND, &CRowControl::OnEraseBackground},
+        {WM_GETDLGCODE, &CRowControl::OnGetDlgCode},
+        {WM_LBUTTONDOWN, &CRowControl::OnButtonDown},
+        {WM_LBUTTONDBLCLK, &CRowControl::OnDoubleTap},
+        {WM_MOUSEMOVE, &CRowControl::OnMouseMove},
+        {WM_LBUTTONUP, &CRowControl::OnButtonUp},
+        {WM_KEYDOWN, &CRowControl::OnKeyDown},
+        {WM_SETFOCUS, &CRowControl::OnSetFocus},
+        {WM_KILLFOCUS, &CRowControl::OnKillFocus},
+        {WM_ENABLE, &CRowControl::OnEnable},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
+    return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+void CRowControl::AdoptControlState(CWnd& previous) {
+    if (auto* control = dynamic_cast<CRowControl*>(&previous)) input_ = control->input_;
+}
+
+LRESULT CRowControl::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CRowControl::Tap(bool doubleTap, LPARAM lParam) {
+    const HWND self = m_hWnd;
+    SetFocus();
+    if (!IsWindow(self)) return 0;
+    const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    if (input_.scroll.Tap(LayoutRows(), point)) {
+        if (input_.scroll.HoldsThumb()) SetCapture();
+        Invalidate();
+        return 0;
+    }
+    const bool pressed = TapRows(doubleTap, point);
+    if (IsWindow(self)) input_.pressed = pressed;
+    return 0;
+}
+
+LRESULT CRowControl::OnMouseMove(WPARAM, LPARAM lParam) {
+    if (input_.scroll.Drag(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) Invalidate();
+    return 0;
+}
+
+LRESULT CRowControl::OnButtonUp(WPARAM, LPARAM) {
+    if (input_.scroll.Release()) {
+        ReleaseCapture();
+        return 0;
+    }
+    if (input_.pressed) {
+        input_.pressed = false;
+        TapEnded();
+    }
+    return 0;
+}
+
+LRESULT CRowControl::OnKeyDown(WPARAM wParam, LPARAM) {
+    OnKey(static_cast<UINT>(wParam));
+    return 0;
+}
+
+LRESULT CRowControl::ChangeFocus(bool focused) {
+    input_.focused = focused;
+    Invalidate();
+    FocusChanged();
+    return 0;
+}
+
+LRESULT CRowControl::OnEnable(WPARAM, LPARAM) {
+    Invalidate();
+    return 0;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/ui/ControlParts.h"
+#include "platform/ui/Wnd.h"
 
 // Pixels a step of the horizontal bar (or an arrow key) moves the rows.
 constexpr int kHorizontalScrollStep = 16;
@@ -38,4 +39,46 @@ public:
 
 private:
     std::optional<ThumbDrag> thumb_;
+};
+
+// What the list box, list view and tree view share: painting, the focus, enabling, and the
+// stylus on the scroll bars and the rows. The control lays out its rows and takes the taps on them.
+class CRowControl : public CWnd {
+public:
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void AdoptControlState(CWnd& previous) override;
+    bool WantsDoubleClicks() const override { return true; }
+
+protected:
+    struct RowInput {
+        CRowScroll scroll;
+        bool focused = false;
+        bool pressed = false;  // a tap on a row whose stylus has not lifted yet
+    };
+
+    virtual RowsLayout LayoutRows() = 0;
+    virtual void Paint(CDC& dc) = 0;
+    // A tap on the rows' side of the scroll bars; answers whether the lift should be reported.
+    virtual bool TapRows(bool doubleTap, CPoint point) = 0;
+    virtual void TapEnded() {}
+    virtual void OnKey(UINT key) = 0;
+    // Tells the parent the focus came or went (input_.focused says which).
+    virtual void FocusChanged() = 0;
+
+    RowInput input_;
+
+private:
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+    LRESULT OnButtonDown(WPARAM, LPARAM lParam) { return Tap(false, lParam); }
+    LRESULT OnDoubleTap(WPARAM, LPARAM lParam) { return Tap(true, lParam); }
+    LRESULT Tap(bool doubleTap, LPARAM lParam);
+    LRESULT OnMouseMove(WPARAM, LPARAM lParam);
+    LRESULT OnButtonUp(WPARAM, LPARAM);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM);
+    LRESULT OnSetFocus(WPARAM, LPARAM) { return ChangeFocus(true); }
+    LRESULT OnKillFocus(WPARAM, LPARAM) { return ChangeFocus(false); }
+    LRESULT ChangeFocus(bool focused);
+    LRESULT OnEnable(WPARAM, LPARAM);
 };
