@@ -38,48 +38,53 @@ public:
     }
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        switch (message) {
-            case WM_PAINT: {
-                CPaintDC dc(this);
-                Paint(dc);
-                return 0;
-            }
-            case WM_ERASEBKGND:
-                return 1;
-            case WM_LBUTTONDOWN:
-            case WM_LBUTTONDBLCLK: {
-                CRect client;
-                GetClientRect(&client);
-                if (!client.PtInRect(point)) {
-                    combo_.CloseDropList(-1);
-                    return 0;
-                }
-                const CRect bar = ScrollBarRect();
-                if (bar.PtInRect(point)) {
-                    top_ = ScrollAfterTap(bar, true, point, top_, rows_, combo_.Items().Count(), 1);
-                    Invalidate();
-                    return 0;
-                }
-                tracking_ = true;
-                TrackTo(point);
-                return 0;
-            }
-            case WM_MOUSEMOVE:
-                if (tracking_) TrackTo(point);
-                return 0;
-            case WM_LBUTTONUP:
-                if (tracking_) {
-                    tracking_ = false;
-                    const int row = RowAt(point);
-                    if (row >= 0) combo_.CloseDropList(row);
-                }
-                return 0;
-        }
+        static constexpr MessageRoute<CComboDropList> kRoutes[] = {
+            {WM_PAINT, &CComboDropList::OnPaint},         {WM_ERASEBKGND, &CComboDropList::OnEraseBackground},
+            {WM_LBUTTONDOWN, &CComboDropList::OnTap},     {WM_LBUTTONDBLCLK, &CComboDropList::OnTap},
+            {WM_MOUSEMOVE, &CComboDropList::OnMouseMove}, {WM_LBUTTONUP, &CComboDropList::OnLift},
+        };
+        if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
         return CWnd::DefWindowProc(message, wParam, lParam);
     }
 
 private:
+    static CPoint PointOf(LPARAM lParam) { return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
+    LRESULT OnPaint(WPARAM, LPARAM) {
+        CPaintDC dc(this);
+        Paint(dc);
+        return 0;
+    }
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    // A tap outside closes the list; on the bar it scrolls; on a row it starts tracking the stylus.
+    LRESULT OnTap(WPARAM, LPARAM lParam) {
+        const CPoint point = PointOf(lParam);
+        CRect client;
+        GetClientRect(&client);
+        if (!client.PtInRect(point)) {
+            combo_.CloseDropList(-1);
+            return 0;
+        }
+        const CRect bar = ScrollBarRect();
+        if (bar.PtInRect(point)) {
+            top_ = ScrollAfterTap(bar, true, point, top_, rows_, combo_.Items().Count(), 1);
+            Invalidate();
+            return 0;
+        }
+        tracking_ = true;
+        TrackTo(point);
+        return 0;
+    }
+    LRESULT OnMouseMove(WPARAM, LPARAM lParam) {
+        if (tracking_) TrackTo(PointOf(lParam));
+        return 0;
+    }
+    LRESULT OnLift(WPARAM, LPARAM lParam) {
+        if (!tracking_) return 0;
+        tracking_ = false;
+        const int row = RowAt(PointOf(lParam));
+        if (row >= 0) combo_.CloseDropList(row);
+        return 0;
+    }
     CRect ScrollBarRect() {
         CRect client;
         GetClientRect(&client);
@@ -154,16 +159,13 @@ BOOL CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 }
 
 void CComboBox::GetLBText(int index, CString& text) const {
-    text = items_.Valid(index) ? items_.At(index).text : CString();
+    text = state_.items.Valid(index) ? state_.items.At(index).text : CString();
 }
 
 void CComboBox::AdoptControlState(CWnd& previous) {
     if (auto* combo = dynamic_cast<CComboBox*>(&previous)) {
         combo->dropList_.reset();
-        items_ = combo->items_;
-        selected_ = combo->selected_;
-        droppedHeight_ = combo->droppedHeight_;
-        focused_ = combo->focused_;
+        state_ = combo->state_;
         edit_ = std::move(combo->edit_);
     }
 }
@@ -172,7 +174,7 @@ int CComboBox::DroppedRows() const {
     CRect window;
     GetWindowRect(&window);
     const int height = RowHeight(const_cast<CComboBox&>(*this));
-    return std::max((droppedHeight_ - window.Height()) / height, kMinDroppedRows);
+    return std::max((state_.droppedHeight - window.Height()) / height, kMinDroppedRows);
 }
 
 CRect CComboBox::ButtonRect() {
@@ -183,18 +185,18 @@ CRect CComboBox::ButtonRect() {
 }
 
 void CComboBox::StoreText(const CString& text) {
-    syncing_ = true;
+    state_.syncing = true;
     CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (edit_ && edit_->m_hWnd) edit_->SetWindowText(text);
-    syncing_ = false;
+    if (EditExists()) edit_->SetWindowText(text);
+    state_.syncing = false;
 }
 
 void CComboBox::ShowSelectionText() {
-    StoreText(items_.Valid(selected_) ? items_.At(selected_).text : CString());
+    StoreText(state_.items.Valid(state_.selected) ? state_.items.At(state_.selected).text : CString());
 }
 
 void CComboBox::Select(int index) {
-    selected_ = items_.Valid(index) ? index : -1;
+    state_.selected = state_.items.Valid(index) ? index : -1;
     ShowSelectionText();
     Invalidate();
 }
@@ -206,7 +208,7 @@ void CComboBox::OpenDropList() {
     if (!IsWindow(self)) return;
     CRect box;
     GetWindowRect(&box);
-    const int rows = std::max(1, std::min(items_.Count(), DroppedRows()));
+    const int rows = std::max(1, std::min(state_.items.Count(), DroppedRows()));
     const int height = rows * RowHeight(*this) + 2;
     const CRect screen = CDesktop::Get().ScreenRect();
     CRect list(box.left, box.bottom, box.right, box.bottom + height);
@@ -218,15 +220,19 @@ void CComboBox::OpenDropList() {
     Invalidate();
 }
 
-void CComboBox::CloseDropList(int chosen) {
-    if (!dropList_) return;
-    const HWND self = m_hWnd;
+void CComboBox::DestroyDropList() {
     ReleaseCapture();
     dropList_->DestroyWindow();
     dropList_.reset();
+}
+
+void CComboBox::CloseDropList(int chosen) {
+    if (!dropList_) return;
+    const HWND self = m_hWnd;
+    DestroyDropList();
     Invalidate();
     if (chosen >= 0) {
-        const bool changed = chosen != selected_;
+        const bool changed = chosen != state_.selected;
         Select(chosen);
         NotifyParent(CBN_SELENDOK);
         if (changed && IsWindow(self)) NotifyParent(CBN_SELCHANGE);
@@ -238,7 +244,7 @@ void CComboBox::CloseDropList(int chosen) {
 
 BOOL CComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (edit_ && edit_->m_hWnd && static_cast<uint32_t>(lParam) == edit_->m_hWnd.id()) {
-        if (HIWORD(wParam) == EN_CHANGE && !syncing_) {
+        if (HIWORD(wParam) == EN_CHANGE && !state_.syncing) {
             CString text;
             edit_->GetWindowText(text);
             CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -269,175 +275,228 @@ BOOL CComboBox::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int index = static_cast<int>(wParam);
-    const auto text = [lParam] { return CString(reinterpret_cast<const wchar_t*>(lParam)); };
-    switch (message) {
-        case WM_CREATE: {
-            CRect window;
-            GetWindowRect(&window);
-            droppedHeight_ = window.Height();
-            CRect rect = Record()->rect;
-            rect.bottom = rect.top + RowHeight(*this) + 4;
-            MoveWindow(&rect, FALSE);
-            if (HasEdit()) {
-                CRect inside;
-                GetClientRect(&inside);
-                inside.DeflateRect(2, 2);
-                inside.right -= kScrollBarSize;
-                edit_ = std::make_unique<CEdit>();
-                edit_->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, inside, this, kEditId);
-                edit_->SetFont(GetFont(), FALSE);
-            }
-            return 0;
-        }
-        case WM_DESTROY:
-            if (dropList_) {
-                ReleaseCapture();
-                dropList_->DestroyWindow();
-                dropList_.reset();
-            }
-            return 0;
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_SETTEXT:
-            if (syncing_) return CWnd::DefWindowProc(message, wParam, lParam);
-            if (!HasEdit()) {
-                const int found = items_.Find(-1, text(), true);
-                if (found < 0) return CB_ERR;
-                Select(found);
-                return TRUE;
-            }
-            StoreText(text());
-            return TRUE;
-        case WM_SETFONT:
-            if (edit_ && edit_->m_hWnd) edit_->SendMessage(WM_SETFONT, wParam, lParam);
-            return CWnd::DefWindowProc(message, wParam, lParam);
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS | (dropList_ ? DLGC_WANTALLKEYS : 0);
-        case CB_GETCOUNT:
-            return items_.Count();
-        case CB_GETCURSEL:
-            return selected_;
-        case CB_SETCURSEL:
-            Select(index);
-            return items_.Valid(index) ? index : CB_ERR;
-        case CB_ADDSTRING:
-        case CB_INSERTSTRING: {
-            const int at = message == CB_ADDSTRING ? items_.Add(text(), (GetStyle() & CBS_SORT) != 0)
-                                                   : items_.Insert(index, text());
-            if (at < 0) return CB_ERR;
-            if (selected_ >= at) ++selected_;
-            return at;
-        }
-        case CB_DELETESTRING:
-            if (!items_.Valid(index)) return CB_ERR;
-            items_.Remove(index);
-            if (selected_ == index)
-                Select(-1);
-            else if (selected_ > index)
-                --selected_;
-            return items_.Count();
-        case CB_RESETCONTENT:
-            items_.Clear();
-            selected_ = -1;
-            if (!HasEdit()) ShowSelectionText();
-            Invalidate();
-            return 0;
-        case CB_GETLBTEXT:
-            if (!items_.Valid(index)) return CB_ERR;
-            return CopyText(items_.At(index).text, reinterpret_cast<wchar_t*>(lParam),
-                            items_.At(index).text.GetLength() + 1);
-        case CB_GETLBTEXTLEN:
-            return items_.Valid(index) ? items_.At(index).text.GetLength() : CB_ERR;
-        case CB_FINDSTRING:
-        case CB_FINDSTRINGEXACT:
-            return items_.Find(index, text(), message == CB_FINDSTRINGEXACT);
-        case CB_SELECTSTRING: {
-            const int found = items_.Find(index, text(), false);
-            if (found >= 0) Select(found);
-            return found < 0 ? CB_ERR : found;
-        }
-        case CB_GETITEMDATA:
-            return items_.Valid(index) ? static_cast<LRESULT>(items_.At(index).data) : CB_ERR;
-        case CB_SETITEMDATA:
-            if (!items_.Valid(index)) return CB_ERR;
-            items_.At(index).data = static_cast<uintptr_t>(lParam);
-            return 0;
-        case CB_SHOWDROPDOWN:
-            if (wParam)
-                OpenDropList();
-            else
-                CloseDropList(-1);
-            return TRUE;
-        case CB_GETDROPPEDSTATE:
-            return dropList_ ? TRUE : FALSE;
-        case CB_LIMITTEXT:
-            if (!edit_) return FALSE;
-            edit_->LimitText(index);
-            return TRUE;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (dropList_) {
-                CloseDropList(-1);
-                return 0;
-            }
-            if (!HasEdit() || ButtonRect().PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))
-                OpenDropList();
-            return 0;
-        case WM_KEYDOWN:
-            if (dropList_) {
-                switch (wParam) {
-                    case VK_UP:
-                        dropList_->MoveHighlight(-1);
-                        break;
-                    case VK_DOWN:
-                        dropList_->MoveHighlight(1);
-                        break;
-                    case VK_RETURN:
-                        CloseDropList(dropList_->Highlight());
-                        break;
-                    case VK_ESCAPE:
-                        CloseDropList(-1);
-                        break;
-                }
-                return 0;
-            }
-            if (wParam == VK_UP || wParam == VK_DOWN) {
-                const int next = selected_ < 0 ? 0 : selected_ + (wParam == VK_UP ? -1 : 1);
-                if (items_.Valid(next) && next != selected_) {
-                    Select(next);
-                    NotifyParent(CBN_SELCHANGE);
-                }
-            } else if (wParam == VK_SPACE && !HasEdit()) {
-                OpenDropList();
-            }
-            return 0;
-        case WM_SETFOCUS:
-            if (edit_ && edit_->m_hWnd) {
-                edit_->SetFocus();
-                return 0;
-            }
-            focused_ = true;
-            Invalidate();
-            NotifyParent(CBN_SETFOCUS);
-            return 0;
-        case WM_KILLFOCUS:
-            if (!focused_) return 0;
-            focused_ = false;
-            Invalidate();
-            NotifyParent(CBN_KILLFOCUS);
-            return 0;
-        case WM_ENABLE:
-            if (edit_ && edit_->m_hWnd) edit_->EnableWindow(static_cast<BOOL>(wParam));
-            Invalidate();
-            return 0;
-    }
+    static constexpr MessageRoute<CComboBox> kRoutes[] = {
+        {WM_CREATE, &CComboBox::OnCreate},
+        {WM_DESTROY, &CComboBox::OnDestroy},
+        {WM_PAINT, &CComboBox::OnPaint},
+        {WM_ERASEBKGND, &CComboBox::OnEraseBackground},
+        {WM_SETTEXT, &CComboBox::OnSetText},
+        {WM_SETFONT, &CComboBox::OnSetFont},
+        {WM_GETDLGCODE, &CComboBox::OnGetDlgCode},
+        {CB_GETCOUNT, &CComboBox::OnGetCount},
+        {CB_GETCURSEL, &CComboBox::OnGetCurSel},
+        {CB_SETCURSEL, &CComboBox::OnSetCurSel},
+        {CB_ADDSTRING, &CComboBox::OnAddString},
+        {CB_INSERTSTRING, &CComboBox::OnInsertString},
+        {CB_DELETESTRING, &CComboBox::OnDeleteString},
+        {CB_RESETCONTENT, &CComboBox::OnResetContent},
+        {CB_GETLBTEXT, &CComboBox::OnItems<CStringItems::Query::Text>},
+        {CB_GETLBTEXTLEN, &CComboBox::OnItems<CStringItems::Query::TextLength>},
+        {CB_FINDSTRING, &CComboBox::OnItems<CStringItems::Query::Find>},
+        {CB_FINDSTRINGEXACT, &CComboBox::OnItems<CStringItems::Query::FindExact>},
+        {CB_SELECTSTRING, &CComboBox::OnSelectString},
+        {CB_GETITEMDATA, &CComboBox::OnItems<CStringItems::Query::Data>},
+        {CB_SETITEMDATA, &CComboBox::OnItems<CStringItems::Query::SetData>},
+        {CB_SHOWDROPDOWN, &CComboBox::OnShowDropDown},
+        {CB_GETDROPPEDSTATE, &CComboBox::OnGetDroppedState},
+        {CB_LIMITTEXT, &CComboBox::OnLimitText},
+        {WM_LBUTTONDOWN, &CComboBox::OnTap},
+        {WM_LBUTTONDBLCLK, &CComboBox::OnTap},
+        {WM_KEYDOWN, &CComboBox::OnKeyDown},
+        {WM_SETFOCUS, &CComboBox::OnSetFocus},
+        {WM_KILLFOCUS, &CComboBox::OnKillFocus},
+        {WM_ENABLE, &CComboBox::OnEnable},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+namespace {
+int Index(WPARAM wParam) {
+    return static_cast<int>(wParam);
+}
+CString TextOf(LPARAM lParam) {
+    return CString(reinterpret_cast<const wchar_t*>(lParam));
+}
+}  // namespace
+
+LRESULT CComboBox::OnCreate(WPARAM, LPARAM) {
+    CRect window;
+    GetWindowRect(&window);
+    state_.droppedHeight = window.Height();
+    CRect rect = Record()->rect;
+    rect.bottom = rect.top + RowHeight(*this) + 4;
+    MoveWindow(&rect, FALSE);
+    if (!HasEdit()) return 0;
+    CRect inside;
+    GetClientRect(&inside);
+    inside.DeflateRect(2, 2);
+    inside.right -= kScrollBarSize;
+    edit_ = std::make_unique<CEdit>();
+    edit_->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, inside, this, kEditId);
+    edit_->SetFont(GetFont(), FALSE);
+    return 0;
+}
+
+LRESULT CComboBox::OnDestroy(WPARAM, LPARAM) {
+    if (dropList_) DestroyDropList();
+    return 0;
+}
+
+LRESULT CComboBox::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CComboBox::OnSetText(WPARAM wParam, LPARAM lParam) {
+    if (state_.syncing) return CWnd::DefWindowProc(WM_SETTEXT, wParam, lParam);
+    if (HasEdit()) {
+        StoreText(TextOf(lParam));
+        return TRUE;
+    }
+    const int found = state_.items.Find(-1, TextOf(lParam), true);
+    if (found < 0) return CB_ERR;
+    Select(found);
+    return TRUE;
+}
+
+LRESULT CComboBox::OnSetFont(WPARAM wParam, LPARAM lParam) {
+    if (EditExists()) edit_->SendMessage(WM_SETFONT, wParam, lParam);
+    return CWnd::DefWindowProc(WM_SETFONT, wParam, lParam);
+}
+
+LRESULT CComboBox::OnGetDlgCode(WPARAM, LPARAM) {
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (dropList_ ? DLGC_WANTALLKEYS : 0);
+}
+
+LRESULT CComboBox::OnSetCurSel(WPARAM wParam, LPARAM) {
+    const int index = Index(wParam);
+    Select(index);
+    return state_.items.Valid(index) ? index : CB_ERR;
+}
+
+LRESULT CComboBox::OnAddString(WPARAM, LPARAM lParam) {
+    return Inserted(state_.items.Add(TextOf(lParam), (GetStyle() & CBS_SORT) != 0));
+}
+
+LRESULT CComboBox::OnInsertString(WPARAM wParam, LPARAM lParam) {
+    return Inserted(state_.items.Insert(Index(wParam), TextOf(lParam)));
+}
+
+LRESULT CComboBox::Inserted(int at) {
+    if (at < 0) return CB_ERR;
+    if (state_.selected >= at) ++state_.selected;
+    return at;
+}
+
+LRESULT CComboBox::OnDeleteString(WPARAM wParam, LPARAM) {
+    const int index = Index(wParam);
+    if (!state_.items.Valid(index)) return CB_ERR;
+    state_.items.Remove(index);
+    if (state_.selected == index)
+        Select(-1);
+    else if (state_.selected > index)
+        --state_.selected;
+    return state_.items.Count();
+}
+
+LRESULT CComboBox::OnResetContent(WPARAM, LPARAM) {
+    state_.items.Clear();
+    state_.selected = -1;
+    if (!HasEdit()) ShowSelectionText();
+    Invalidate();
+    return 0;
+}
+
+LRESULT CComboBox::OnSelectString(WPARAM wParam, LPARAM lParam) {
+    const int found = state_.items.Find(Index(wParam), TextOf(lParam), false);
+    if (found >= 0) Select(found);
+    return found < 0 ? CB_ERR : found;
+}
+
+LRESULT CComboBox::OnShowDropDown(WPARAM wParam, LPARAM) {
+    if (wParam)
+        OpenDropList();
+    else
+        CloseDropList(-1);
+    return TRUE;
+}
+
+LRESULT CComboBox::OnLimitText(WPARAM wParam, LPARAM) {
+    if (!edit_) return FALSE;
+    edit_->LimitText(Index(wParam));
+    return TRUE;
+}
+
+LRESULT CComboBox::OnTap(WPARAM, LPARAM lParam) {
+    if (dropList_) {
+        CloseDropList(-1);
+        return 0;
+    }
+    if (!HasEdit() || ButtonRect().PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))
+        OpenDropList();
+    return 0;
+}
+
+LRESULT CComboBox::OnKeyDown(WPARAM wParam, LPARAM) {
+    if (dropList_) {
+        DroppedKey(wParam);
+        return 0;
+    }
+    const int selected = state_.selected;
+    if (wParam == VK_UP || wParam == VK_DOWN) {
+        const int next = selected < 0 ? 0 : selected + (wParam == VK_UP ? -1 : 1);
+        if (state_.items.Valid(next) && next != selected) {
+            Select(next);
+            NotifyParent(CBN_SELCHANGE);
+        }
+    } else if (wParam == VK_SPACE && !HasEdit()) {
+        OpenDropList();
+    }
+    return 0;
+}
+
+void CComboBox::DroppedKey(WPARAM key) {
+    switch (key) {
+        case VK_UP:
+            dropList_->MoveHighlight(-1);
+            break;
+        case VK_DOWN:
+            dropList_->MoveHighlight(1);
+            break;
+        case VK_RETURN:
+            CloseDropList(dropList_->Highlight());
+            break;
+        case VK_ESCAPE:
+            CloseDropList(-1);
+            break;
+    }
+}
+
+LRESULT CComboBox::OnSetFocus(WPARAM, LPARAM) {
+    if (EditExists()) {
+        edit_->SetFocus();
+        return 0;
+    }
+    state_.focused = true;
+    Invalidate();
+    NotifyParent(CBN_SETFOCUS);
+    return 0;
+}
+
+LRESULT CComboBox::OnKillFocus(WPARAM, LPARAM) {
+    if (!state_.focused) return 0;
+    state_.focused = false;
+    Invalidate();
+    NotifyParent(CBN_KILLFOCUS);
+    return 0;
+}
+
+LRESULT CComboBox::OnEnable(WPARAM wParam, LPARAM) {
+    if (EditExists()) edit_->EnableWindow(static_cast<BOOL>(wParam));
+    Invalidate();
+    return 0;
 }
 
 void CComboBox::Paint(CDC& dc) {
@@ -454,6 +513,32 @@ void CComboBox::Paint(CDC& dc) {
     else
         dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
 
+    PaintButton(dc, enabled);
+    if (HasEdit()) return;
+    CRect textArea(client.left, client.top, ButtonRect().left, client.bottom);
+    textArea.DeflateRect(1, 1);
+    COLORREF ink = enabled ? dc.GetTextColor() : GetSysColor(COLOR_GRAYTEXT);
+    // A disabled box shows no highlight even if it kept the focus.
+    const bool showFocus = state_.focused && !dropList_ && enabled;
+    if (showFocus) {
+        COLORREF back = 0;
+        SelectionColors(true, ink, back);
+        dc.FillSolidRect(&textArea, back);
+    }
+    CFont* old = SelectWindowFont(dc);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(ink);
+    CRect textRect = textArea;
+    textRect.left += 2;
+    if (state_.items.Valid(state_.selected))
+        dc.DrawText(state_.items.At(state_.selected).text, &textRect,
+                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (showFocus) dc.DrawFocusRect(&textArea);
+    dc.SelectObject(old);
+}
+
+// The arrow button, pushed in while the list is dropped.
+void CComboBox::PaintButton(CDC& dc, bool enabled) {
     const CRect button = ButtonRect();
     const bool pressed = dropList_ != nullptr;
     dc.FillSolidRect(&button, GetSysColor(COLOR_BTNFACE));
@@ -465,25 +550,4 @@ void CComboBox::Paint(CDC& dc) {
     const COLORREF arrow = GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
     for (int i = 0; i < 4; ++i)
         for (int x = -(3 - i); x <= 3 - i; ++x) dc.SetPixel(c.x + x, c.y - 1 + i, arrow);
-
-    if (HasEdit()) return;
-    CRect textArea(client.left, client.top, button.left, client.bottom);
-    textArea.DeflateRect(1, 1);
-    COLORREF ink = enabled ? dc.GetTextColor() : GetSysColor(COLOR_GRAYTEXT);
-    // A disabled box shows no highlight even if it kept the focus.
-    const bool showFocus = focused_ && !dropList_ && enabled;
-    if (showFocus) {
-        COLORREF back = 0;
-        SelectionColors(true, ink, back);
-        dc.FillSolidRect(&textArea, back);
-    }
-    CFont* old = SelectWindowFont(dc);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(ink);
-    CRect textRect = textArea;
-    textRect.left += 2;
-    if (items_.Valid(selected_))
-        dc.DrawText(items_.At(selected_).text, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (showFocus) dc.DrawFocusRect(&textArea);
-    dc.SelectObject(old);
 }

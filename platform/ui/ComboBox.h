@@ -68,30 +68,69 @@ public:
     void AdoptControlState(CWnd& previous) override;
 
     // For the dropped list.
-    const CStringItems& Items() const { return items_; }
+    const CStringItems& Items() const { return state_.items; }
     int DroppedRows() const;
     // The user chose an item in the dropped list (-1: closed without a choice).
     void CloseDropList(int chosen);
 
 protected:
+    struct State {
+        CStringItems items;
+        int selected = -1;
+        int droppedHeight = 0;
+        bool focused = false;
+        bool syncing = false;  // storing the box's own text, not the user's
+    };
+
     static LPARAM Text(const wchar_t* text) { return reinterpret_cast<LPARAM>(text ? text : L""); }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return const_cast<CComboBox*>(this)->SendMessage(message, wParam, lParam);
     }
     bool HasEdit() const { return (GetStyle() & 0x3) != CBS_DROPDOWNLIST; }
+    bool EditExists() const { return edit_ && edit_->m_hWnd; }
     CRect ButtonRect();
     void Select(int index);
     void ShowSelectionText();
     // Keeps the box's own text (what GetWindowText and DDX_Text read) equal to what it shows.
     void StoreText(const CString& text);
     void OpenDropList();
+    void DestroyDropList();
+    // A key while the list is dropped.
+    void DroppedKey(WPARAM key);
     void Paint(CDC& dc);
+    void PaintButton(CDC& dc, bool enabled);
 
-    CStringItems items_;
-    int selected_ = -1;
-    int droppedHeight_ = 0;
-    bool focused_ = false;
-    bool syncing_ = false;
+    LRESULT OnCreate(WPARAM, LPARAM);
+    LRESULT OnDestroy(WPARAM, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnGetCount(WPARAM, LPARAM) { return state_.items.Count(); }
+    LRESULT OnGetCurSel(WPARAM, LPARAM) { return state_.selected; }
+    LRESULT OnSetCurSel(WPARAM wParam, LPARAM);
+    LRESULT OnAddString(WPARAM, LPARAM lParam);
+    LRESULT OnInsertString(WPARAM wParam, LPARAM lParam);
+    LRESULT Inserted(int at);
+    LRESULT OnDeleteString(WPARAM wParam, LPARAM);
+    LRESULT OnResetContent(WPARAM, LPARAM);
+    LRESULT OnSelectString(WPARAM wParam, LPARAM lParam);
+    template <CStringItems::Query query>
+    LRESULT OnItems(WPARAM wParam, LPARAM lParam) {
+        return state_.items.Answer(query, wParam, lParam);
+    }
+    LRESULT OnShowDropDown(WPARAM wParam, LPARAM);
+    LRESULT OnGetDroppedState(WPARAM, LPARAM) { return dropList_ ? TRUE : FALSE; }
+    LRESULT OnLimitText(WPARAM wParam, LPARAM);
+    LRESULT OnTap(WPARAM, LPARAM lParam);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM);
+    LRESULT OnSetFocus(WPARAM, LPARAM);
+    LRESULT OnKillFocus(WPARAM, LPARAM);
+    LRESULT OnEnable(WPARAM wParam, LPARAM);
+
+    State state_;
+    // The child windows: the edit field moves to an adopting control, the dropped list closes.
     std::unique_ptr<CEdit> edit_;
     std::unique_ptr<CComboDropList> dropList_;
 };

@@ -29,13 +29,13 @@ LRESULT CListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         {LB_INSERTSTRING, &CListBox::OnInsertString},
         {LB_DELETESTRING, &CListBox::OnDeleteString},
         {LB_RESETCONTENT, &CListBox::OnResetContent},
-        {LB_GETTEXT, &CListBox::OnGetText},
-        {LB_GETTEXTLEN, &CListBox::OnGetTextLength},
-        {LB_FINDSTRING, &CListBox::OnFindString},
-        {LB_FINDSTRINGEXACT, &CListBox::OnFindStringExact},
+        {LB_GETTEXT, &CListBox::OnItems<CStringItems::Query::Text>},
+        {LB_GETTEXTLEN, &CListBox::OnItems<CStringItems::Query::TextLength>},
+        {LB_FINDSTRING, &CListBox::OnItems<CStringItems::Query::Find>},
+        {LB_FINDSTRINGEXACT, &CListBox::OnItems<CStringItems::Query::FindExact>},
         {LB_SELECTSTRING, &CListBox::OnSelectString},
-        {LB_GETITEMDATA, &CListBox::OnGetItemData},
-        {LB_SETITEMDATA, &CListBox::OnSetItemData},
+        {LB_GETITEMDATA, &CListBox::OnItems<CStringItems::Query::Data>},
+        {LB_SETITEMDATA, &CListBox::OnItems<CStringItems::Query::SetData>},
         {LB_GETTOPINDEX, &CListBox::OnGetTopIndex},
         {LB_SETTOPINDEX, &CListBox::OnSetTopIndex},
     };
@@ -122,43 +122,11 @@ LRESULT CListBox::OnResetContent(WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT CListBox::OnGetText(WPARAM wParam, LPARAM lParam) {
-    const int index = Index(wParam);
-    if (!state_.items.Valid(index)) return LB_ERR;
-    const CString& text = state_.items.At(index).text;
-    return CopyText(text, reinterpret_cast<wchar_t*>(lParam), text.GetLength() + 1);
-}
-
-LRESULT CListBox::OnGetTextLength(WPARAM wParam, LPARAM) {
-    const int index = Index(wParam);
-    return state_.items.Valid(index) ? state_.items.At(index).text.GetLength() : LB_ERR;
-}
-
-LRESULT CListBox::OnFindString(WPARAM wParam, LPARAM lParam) {
-    return state_.items.Find(Index(wParam), TextOf(lParam), false);
-}
-
-LRESULT CListBox::OnFindStringExact(WPARAM wParam, LPARAM lParam) {
-    return state_.items.Find(Index(wParam), TextOf(lParam), true);
-}
-
 LRESULT CListBox::OnSelectString(WPARAM wParam, LPARAM lParam) {
     const int found = state_.items.Find(Index(wParam), TextOf(lParam), false);
     if (found < 0) return LB_ERR;
     SendMessage(LB_SETCURSEL, static_cast<WPARAM>(found));
     return found;
-}
-
-LRESULT CListBox::OnGetItemData(WPARAM wParam, LPARAM) {
-    const int index = Index(wParam);
-    return state_.items.Valid(index) ? static_cast<LRESULT>(state_.items.At(index).data) : LB_ERR;
-}
-
-LRESULT CListBox::OnSetItemData(WPARAM wParam, LPARAM lParam) {
-    const int index = Index(wParam);
-    if (!state_.items.Valid(index)) return LB_ERR;
-    state_.items.At(index).data = static_cast<uintptr_t>(lParam);
-    return 0;
 }
 
 LRESULT CListBox::OnSetTopIndex(WPARAM wParam, LPARAM) {

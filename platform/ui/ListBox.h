@@ -77,13 +77,11 @@ protected:
     LRESULT Inserted(int at);
     LRESULT OnDeleteString(WPARAM wParam, LPARAM);
     LRESULT OnResetContent(WPARAM, LPARAM);
-    LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
-    LRESULT OnGetTextLength(WPARAM wParam, LPARAM);
-    LRESULT OnFindString(WPARAM wParam, LPARAM lParam);
-    LRESULT OnFindStringExact(WPARAM wParam, LPARAM lParam);
     LRESULT OnSelectString(WPARAM wParam, LPARAM lParam);
-    LRESULT OnGetItemData(WPARAM wParam, LPARAM);
-    LRESULT OnSetItemData(WPARAM wParam, LPARAM lParam);
+    template <CStringItems::Query query>
+    LRESULT OnItems(WPARAM wParam, LPARAM lParam) {
+        return state_.items.Answer(query, wParam, lParam);
+    }
     LRESULT OnGetTopIndex(WPARAM, LPARAM) { return input_.scroll.top; }
     LRESULT OnSetTopIndex(WPARAM wParam, LPARAM);
 

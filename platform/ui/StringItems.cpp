@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "platform/ui/ControlParts.h"
+
 namespace {
 int CompareNoCase(const wchar_t* a, const wchar_t* b, size_t limit) {
     for (size_t i = 0; i < limit; ++i) {
@@ -45,4 +47,23 @@ int CStringItems::Find(int start, const CString& text, bool exact) const {
             return i;
     }
     return -1;
+}
+
+LRESULT CStringItems::Answer(Query query, WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    if (query == Query::Find || query == Query::FindExact)
+        return Find(index, CString(reinterpret_cast<const wchar_t*>(lParam)), query == Query::FindExact);
+    if (!Valid(index)) return -1;
+    Item& item = At(index);
+    switch (query) {
+        case Query::Text:
+            return CopyText(item.text, reinterpret_cast<wchar_t*>(lParam), item.text.GetLength() + 1);
+        case Query::TextLength:
+            return item.text.GetLength();
+        case Query::Data:
+            return static_cast<LRESULT>(item.data);
+        default:
+            item.data = static_cast<uintptr_t>(lParam);
+            return 0;
+    }
 }

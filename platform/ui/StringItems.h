@@ -27,6 +27,12 @@ public:
     // begins with `text`, or equals it when `exact`; -1 when none does.
     int Find(int start, const CString& text, bool exact) const;
 
+    // The messages of a list box and a combo box that read or set one item: its text into the
+    // caller's buffer, its length, a find from an index by prefix or whole text, its value.
+    enum class Query { Text, TextLength, Find, FindExact, Data, SetData };
+    // The answer to `query` with the message's parameters; -1 for an index that names no item.
+    LRESULT Answer(Query query, WPARAM wParam, LPARAM lParam);
+
 private:
     std::vector<Item> items_;
 };

@@ -18,13 +18,7 @@ BOOL CTabCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 }
 
 void CTabCtrl::AdoptControlState(CWnd& previous) {
-    if (auto* tab = dynamic_cast<CTabCtrl*>(&previous)) {
-        tabs_ = tab->tabs_;
-        selected_ = tab->selected_;
-        focusTab_ = tab->focusTab_;
-        images_ = tab->images_;
-        focused_ = tab->focused_;
-    }
+    if (auto* tab = dynamic_cast<CTabCtrl*>(&previous)) state_ = tab->state_;
 }
 
 LONG CTabCtrl::InsertItem(int index, const wchar_t* text) {
@@ -45,7 +39,7 @@ LONG CTabCtrl::InsertItem(UINT mask, int index, const wchar_t* text, int image, 
 }
 
 int CTabCtrl::TabHeight() {
-    const int imageHeight = images_ ? images_->GetImageSize().cy + 2 : 0;
+    const int imageHeight = state_.images ? state_.images->GetImageSize().cy + 2 : 0;
     return std::max(RowHeight(*this), imageHeight) + 4;
 }
 
@@ -56,9 +50,9 @@ std::vector<CRect> CTabCtrl::TabRects() {
     dc.SelectObject(GetFont());
     std::vector<int> widths;
     int total = 0;
-    for (const Tab& tab : tabs_) {
+    for (const Tab& tab : state_.tabs) {
         int width = dc.GetTextExtent(tab.text).cx + 2 * kTabPadding;
-        if (images_ && tab.image >= 0) width += images_->GetImageSize().cx + 2;
+        if (state_.images && tab.image >= 0) width += state_.images->GetImageSize().cx + 2;
         widths.push_back(width);
         total += width;
     }
@@ -78,166 +72,200 @@ std::vector<CRect> CTabCtrl::TabRects() {
 }
 
 void CTabCtrl::Choose(int index) {
-    if (!Valid(index) || index == selected_) return;
+    if (!Valid(index) || index == state_.selected) return;
     const HWND self = m_hWnd;
     NMHDR header;
     if (SendNotify(*this, header, TCN_SELCHANGING) || !IsWindow(self)) return;
-    selected_ = index;
-    focusTab_ = index;
+    state_.selected = index;
+    state_.focusTab = index;
     Invalidate();
     SendNotify(*this, header, TCN_SELCHANGE);
 }
 
 LRESULT CTabCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int index = static_cast<int>(wParam);
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;
-        case TCM_INSERTITEM: {
-            const auto* item = reinterpret_cast<const TCITEM*>(lParam);
-            if (!item || index < 0) return -1;
-            Tab tab;
-            if (item->mask & TCIF_TEXT) tab.text = item->pszText ? item->pszText : L"";
-            if (item->mask & TCIF_IMAGE) tab.image = item->iImage;
-            if (item->mask & TCIF_PARAM) tab.data = item->lParam;
-            const int at = std::min(index, static_cast<int>(tabs_.size()));
-            tabs_.insert(tabs_.begin() + at, tab);
-            if (selected_ < 0)
-                selected_ = focusTab_ = 0;
-            else if (selected_ >= at)
-                ++selected_, focusTab_ = selected_;
-            Invalidate();
-            return at;
-        }
-        case TCM_DELETEITEM:
-            if (!Valid(index)) return FALSE;
-            tabs_.erase(tabs_.begin() + index);
-            if (selected_ == index)
-                selected_ = -1;
-            else if (selected_ > index)
-                --selected_;
-            focusTab_ = selected_;
-            Invalidate();
-            return TRUE;
-        case TCM_DELETEALLITEMS:
-            tabs_.clear();
-            selected_ = focusTab_ = -1;
-            Invalidate();
-            return TRUE;
-        case TCM_GETITEM:
-        case TCM_SETITEM: {
-            auto* item = reinterpret_cast<TCITEM*>(lParam);
-            if (!item || !Valid(index)) return FALSE;
-            Tab& tab = tabs_[static_cast<size_t>(index)];
-            if (message == TCM_GETITEM) {
-                if (item->mask & TCIF_TEXT) CopyText(tab.text, item->pszText, item->cchTextMax);
-                if (item->mask & TCIF_IMAGE) item->iImage = tab.image;
-                if (item->mask & TCIF_PARAM) item->lParam = tab.data;
-            } else {
-                if (item->mask & TCIF_TEXT) tab.text = item->pszText ? item->pszText : L"";
-                if (item->mask & TCIF_IMAGE) tab.image = item->iImage;
-                if (item->mask & TCIF_PARAM) tab.data = item->lParam;
-                Invalidate();
-            }
-            return TRUE;
-        }
-        case TCM_GETITEMCOUNT:
-            return static_cast<LRESULT>(tabs_.size());
-        case TCM_GETITEMRECT: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect || !Valid(index)) return FALSE;
-            *rect = TabRects()[static_cast<size_t>(index)];
-            return TRUE;
-        }
-        case TCM_GETCURSEL:
-            return selected_;
-        case TCM_SETCURSEL: {
-            if (!Valid(index)) return -1;
-            const int previous = selected_;
-            selected_ = focusTab_ = index;
-            Invalidate();
-            return previous;
-        }
-        case TCM_GETCURFOCUS:
-            return focusTab_;
-        case TCM_SETCURFOCUS:
-            if (Valid(index)) {
-                if (index != selected_)
-                    Choose(index);
-                else
-                    focusTab_ = index;
-            }
-            return 0;
-        case TCM_HITTEST: {
-            auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
-            if (!info) return -1;
-            const std::vector<CRect> rects = TabRects();
-            for (size_t i = 0; i < rects.size(); ++i)
-                if (rects[i].PtInRect(info->pt)) {
-                    info->flags = TCHT_ONITEM;
-                    return static_cast<LRESULT>(i);
-                }
-            info->flags = TCHT_NOWHERE;
-            return -1;
-        }
-        case TCM_ADJUSTRECT: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect) return 0;
-            const int top = kRowTop + TabHeight();
-            if (wParam) {
-                rect->left -= 2;
-                rect->right += 2;
-                rect->bottom += 2;
-                rect->top -= top + 2;
-            } else {
-                rect->left += 2;
-                rect->right -= 2;
-                rect->bottom -= 2;
-                rect->top += top + 2;
-            }
-            return 0;
-        }
-        case TCM_SETIMAGELIST: {
-            CImageList* old = images_;
-            images_ = reinterpret_cast<CImageList*>(lParam);
-            Invalidate();
-            return reinterpret_cast<LRESULT>(old);
-        }
-        case TCM_GETIMAGELIST:
-            return reinterpret_cast<LRESULT>(images_);
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {
-            const HWND self = m_hWnd;
-            SetFocus();
-            if (!IsWindow(self)) return 0;
-            TCHITTESTINFO hit;
-            hit.pt = CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            Choose(HitTest(&hit));
-            return 0;
-        }
-        case WM_KEYDOWN:
-            if (wParam == VK_LEFT || wParam == VK_RIGHT) {
-                const int next = selected_ + (wParam == VK_LEFT ? -1 : 1);
-                Choose(std::clamp(next, 0, static_cast<int>(tabs_.size()) - 1));
-            }
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            focused_ = message == WM_SETFOCUS;
-            Invalidate();
-            return 0;
-        case WM_ENABLE:
-            Invalidate();
-            return 0;
-    }
+    static constexpr MessageRoute<CTabCtrl> kRoutes[] = {
+        {WM_PAINT, &CTabCtrl::OnPaint},
+        {WM_ERASEBKGND, &CTabCtrl::OnEraseBackground},
+        {WM_GETDLGCODE, &CTabCtrl::OnGetDlgCode},
+        {TCM_INSERTITEM, &CTabCtrl::OnInsertItem},
+        {TCM_DELETEITEM, &CTabCtrl::OnDeleteItem},
+        {TCM_DELETEALLITEMS, &CTabCtrl::OnDeleteAllItems},
+        {TCM_GETITEM, &CTabCtrl::OnGetItem},
+        {TCM_SETITEM, &CTabCtrl::OnSetItem},
+        {TCM_GETITEMCOUNT, &CTabCtrl::OnGetItemCount},
+        {TCM_GETITEMRECT, &CTabCtrl::OnGetItemRect},
+        {TCM_GETCURSEL, &CTabCtrl::OnGetCurSel},
+        {TCM_SETCURSEL, &CTabCtrl::OnSetCurSel},
+        {TCM_GETCURFOCUS, &CTabCtrl::OnGetCurFocus},
+        {TCM_SETCURFOCUS, &CTabCtrl::OnSetCurFocus},
+        {TCM_HITTEST, &CTabCtrl::OnHitTest},
+        {TCM_ADJUSTRECT, &CTabCtrl::OnAdjustRect},
+        {TCM_SETIMAGELIST, &CTabCtrl::OnSetImageList},
+        {TCM_GETIMAGELIST, &CTabCtrl::OnGetImageList},
+        {WM_LBUTTONDOWN, &CTabCtrl::OnTap},
+        {WM_LBUTTONDBLCLK, &CTabCtrl::OnTap},
+        {WM_KEYDOWN, &CTabCtrl::OnKeyDown},
+        {WM_SETFOCUS, &CTabCtrl::OnSetFocus},
+        {WM_KILLFOCUS, &CTabCtrl::OnKillFocus},
+        {WM_ENABLE, &CTabCtrl::OnEnable},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CTabCtrl::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CTabCtrl::OnInsertItem(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    const auto* item = reinterpret_cast<const TCITEM*>(lParam);
+    if (!item || index < 0) return -1;
+    Tab tab;
+    if (item->mask & TCIF_TEXT) tab.text = item->pszText ? item->pszText : L"";
+    if (item->mask & TCIF_IMAGE) tab.image = item->iImage;
+    if (item->mask & TCIF_PARAM) tab.data = item->lParam;
+    const int at = std::min(index, static_cast<int>(state_.tabs.size()));
+    state_.tabs.insert(state_.tabs.begin() + at, tab);
+    if (state_.selected < 0)
+        state_.selected = state_.focusTab = 0;
+    else if (state_.selected >= at)
+        ++state_.selected, state_.focusTab = state_.selected;
+    Invalidate();
+    return at;
+}
+
+LRESULT CTabCtrl::OnDeleteItem(WPARAM wParam, LPARAM) {
+    const int index = static_cast<int>(wParam);
+    if (!Valid(index)) return FALSE;
+    state_.tabs.erase(state_.tabs.begin() + index);
+    if (state_.selected == index)
+        state_.selected = -1;
+    else if (state_.selected > index)
+        --state_.selected;
+    state_.focusTab = state_.selected;
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CTabCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
+    state_.tabs.clear();
+    state_.selected = state_.focusTab = -1;
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CTabCtrl::OnGetItem(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    auto* item = reinterpret_cast<TCITEM*>(lParam);
+    if (!item || !Valid(index)) return FALSE;
+    const Tab& tab = state_.tabs[static_cast<size_t>(index)];
+    if (item->mask & TCIF_TEXT) CopyText(tab.text, item->pszText, item->cchTextMax);
+    if (item->mask & TCIF_IMAGE) item->iImage = tab.image;
+    if (item->mask & TCIF_PARAM) item->lParam = tab.data;
+    return TRUE;
+}
+
+LRESULT CTabCtrl::OnSetItem(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    const auto* item = reinterpret_cast<const TCITEM*>(lParam);
+    if (!item || !Valid(index)) return FALSE;
+    Tab& tab = state_.tabs[static_cast<size_t>(index)];
+    if (item->mask & TCIF_TEXT) tab.text = item->pszText ? item->pszText : L"";
+    if (item->mask & TCIF_IMAGE) tab.image = item->iImage;
+    if (item->mask & TCIF_PARAM) tab.data = item->lParam;
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CTabCtrl::OnGetItemRect(WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    auto* rect = reinterpret_cast<RECT*>(lParam);
+    if (!rect || !Valid(index)) return FALSE;
+    *rect = TabRects()[static_cast<size_t>(index)];
+    return TRUE;
+}
+
+LRESULT CTabCtrl::OnSetCurSel(WPARAM wParam, LPARAM) {
+    const int index = static_cast<int>(wParam);
+    if (!Valid(index)) return -1;
+    const int previous = state_.selected;
+    state_.selected = state_.focusTab = index;
+    Invalidate();
+    return previous;
+}
+
+LRESULT CTabCtrl::OnSetCurFocus(WPARAM wParam, LPARAM) {
+    const int index = static_cast<int>(wParam);
+    if (!Valid(index)) return 0;
+    if (index != state_.selected)
+        Choose(index);
+    else
+        state_.focusTab = index;
+    return 0;
+}
+
+LRESULT CTabCtrl::OnHitTest(WPARAM, LPARAM lParam) {
+    auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
+    if (!info) return -1;
+    const std::vector<CRect> rects = TabRects();
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (rects[i].PtInRect(info->pt)) {
+            info->flags = TCHT_ONITEM;
+            return static_cast<LRESULT>(i);
+        }
+    info->flags = TCHT_NOWHERE;
+    return -1;
+}
+
+LRESULT CTabCtrl::OnAdjustRect(WPARAM wParam, LPARAM lParam) {
+    auto* rect = reinterpret_cast<RECT*>(lParam);
+    if (!rect) return 0;
+    // The frame is two pixels wide; the row of tabs stands above the page.
+    const int grow = wParam ? 1 : -1;
+    rect->left -= 2 * grow;
+    rect->right += 2 * grow;
+    rect->bottom += 2 * grow;
+    rect->top -= (kRowTop + TabHeight() + 2) * grow;
+    return 0;
+}
+
+LRESULT CTabCtrl::OnSetImageList(WPARAM, LPARAM lParam) {
+    CImageList* old = state_.images;
+    state_.images = reinterpret_cast<CImageList*>(lParam);
+    Invalidate();
+    return reinterpret_cast<LRESULT>(old);
+}
+
+LRESULT CTabCtrl::OnTap(WPARAM, LPARAM lParam) {
+    const HWND self = m_hWnd;
+    SetFocus();
+    if (!IsWindow(self)) return 0;
+    TCHITTESTINFO hit;
+    hit.pt = CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    Choose(HitTest(&hit));
+    return 0;
+}
+
+LRESULT CTabCtrl::OnKeyDown(WPARAM wParam, LPARAM) {
+    if (wParam == VK_LEFT || wParam == VK_RIGHT) {
+        const int next = state_.selected + (wParam == VK_LEFT ? -1 : 1);
+        Choose(std::clamp(next, 0, static_cast<int>(state_.tabs.size()) - 1));
+    }
+    return 0;
+}
+
+LRESULT CTabCtrl::ChangeFocus(bool focused) {
+    state_.focused = focused;
+    Invalidate();
+    return 0;
+}
+
+LRESULT CTabCtrl::OnEnable(WPARAM, LPARAM) {
+    Invalidate();
+    return 0;
 }
 
 void CTabCtrl::Paint(CDC& dc) {
@@ -259,7 +287,7 @@ void CTabCtrl::Paint(CDC& dc) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(IsWindowEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     for (size_t i = 0; i < rects.size(); ++i) {
-        const bool isSelected = static_cast<int>(i) == selected_;
+        const bool isSelected = static_cast<int>(i) == state_.selected;
         CRect tab = rects[i];
         if (isSelected)
             tab.InflateRect(2, 2, 2, 1);
@@ -275,15 +303,16 @@ void CTabCtrl::Paint(CDC& dc) {
         dc.FillSolidRect(tab.right - 2, tab.top + 1, 1, tab.Height() - 1, shadow);
         CRect text = tab;
         text.top += 1;
-        const Tab& item = tabs_[i];
-        if (images_ && item.image >= 0) {
-            const CSize size = images_->GetImageSize();
-            images_->Draw(&dc, item.image,
-                          CPoint(text.left + kTabPadding / 2, text.top + (text.Height() - size.cy) / 2));
+        const Tab& item = state_.tabs[i];
+        if (state_.images && item.image >= 0) {
+            const CSize size = state_.images->GetImageSize();
+            state_.images->Draw(
+                &dc, item.image,
+                CPoint(text.left + kTabPadding / 2, text.top + (text.Height() - size.cy) / 2));
             text.left += size.cx + 2;
         }
         dc.DrawText(item.text, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-        if (isSelected && focused_) {
+        if (isSelected && state_.focused) {
             CRect focus = tab;
             focus.DeflateRect(3, 3, 3, 2);
             dc.DrawFocusRect(&focus);

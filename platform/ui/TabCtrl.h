@@ -62,20 +62,48 @@ protected:
         int image = -1;
         LPARAM data = 0;
     };
+    struct State {
+        std::vector<Tab> tabs;
+        int selected = -1;
+        int focusTab = -1;
+        CImageList* images = nullptr;
+        bool focused = false;
+    };
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return const_cast<CTabCtrl*>(this)->SendMessage(message, wParam, lParam);
     }
-    bool Valid(int index) const { return index >= 0 && index < static_cast<int>(tabs_.size()); }
+    bool Valid(int index) const { return index >= 0 && index < static_cast<int>(state_.tabs.size()); }
     int TabHeight();
     std::vector<CRect> TabRects();
     // A user's choice of a tab, with the notifications.
     void Choose(int index);
     void Paint(CDC& dc);
 
-    std::vector<Tab> tabs_;
-    int selected_ = -1;
-    int focusTab_ = -1;
-    CImageList* images_ = nullptr;
-    bool focused_ = false;
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS; }
+    LRESULT OnInsertItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeleteItem(WPARAM wParam, LPARAM);
+    LRESULT OnDeleteAllItems(WPARAM, LPARAM);
+    LRESULT OnGetItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemCount(WPARAM, LPARAM) { return static_cast<LRESULT>(state_.tabs.size()); }
+    LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetCurSel(WPARAM, LPARAM) { return state_.selected; }
+    LRESULT OnSetCurSel(WPARAM wParam, LPARAM);
+    LRESULT OnGetCurFocus(WPARAM, LPARAM) { return state_.focusTab; }
+    LRESULT OnSetCurFocus(WPARAM wParam, LPARAM);
+    LRESULT OnHitTest(WPARAM, LPARAM lParam);
+    LRESULT OnAdjustRect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetImageList(WPARAM, LPARAM lParam);
+    LRESULT OnGetImageList(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(state_.images); }
+    LRESULT OnTap(WPARAM, LPARAM lParam);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM);
+    LRESULT OnSetFocus(WPARAM, LPARAM) { return ChangeFocus(true); }
+    LRESULT OnKillFocus(WPARAM, LPARAM) { return ChangeFocus(false); }
+    LRESULT ChangeFocus(bool focused);
+    LRESULT OnEnable(WPARAM, LPARAM);
+
+    State state_;
 };

@@ -24,17 +24,8 @@ BOOL CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 }
 
 void CTreeCtrl::AdoptControlState(CWnd& previous) {
-    if (auto* tree = dynamic_cast<CTreeCtrl*>(&previous)) {
-        nodes_ = tree->nodes_;
-        roots_ = tree->roots_;
-        nextId_ = tree->nextId_;
-        selected_ = tree->selected_;
-        std::copy(std::begin(tree->images_), std::end(tree->images_), images_);
-        indent_ = tree->indent_;
-        scroll_.top = tree->scroll_.top;
-        scroll_.x = tree->scroll_.x;
-        focused_ = tree->focused_;
-    }
+    CRowControl::AdoptControlState(previous);
+    if (auto* tree = dynamic_cast<CTreeCtrl*>(&previous)) state_ = tree->state_;
 }
 
 // ---- wrappers
@@ -153,8 +144,8 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const {
 // ---- the tree
 
 CTreeCtrl::Node* CTreeCtrl::Find(uintptr_t id) {
-    auto it = nodes_.find(id);
-    return it == nodes_.end() ? nullptr : &it->second;
+    auto it = state_.nodes.find(id);
+    return it == state_.nodes.end() ? nullptr : &it->second;
 }
 
 bool CTreeCtrl::IsAncestor(uintptr_t ancestor, uintptr_t id) {
@@ -169,11 +160,11 @@ std::vector<CTreeCtrl::VisibleRow> CTreeCtrl::VisibleRows() {
                                                                        int level) {
         for (uintptr_t id : ids) {
             rows.push_back({id, level});
-            const Node& node = nodes_[id];
+            const Node& node = state_.nodes[id];
             if (node.state & TVIS_EXPANDED) walk(node.children, level + 1);
         }
     };
-    walk(roots_, 0);
+    walk(state_.roots, 0);
     return rows;
 }
 
@@ -186,7 +177,7 @@ int CTreeCtrl::RowOf(uintptr_t id) {
 
 int CTreeCtrl::LevelIndent(int level) const {
     const bool rootButtons = (GetStyle() & (TVS_LINESATROOT)) != 0;
-    return (level + (rootButtons ? 1 : 0)) * indent_;
+    return (level + (rootButtons ? 1 : 0)) * state_.indent;
 }
 
 int CTreeCtrl::LabelWidth(const Node& node) {
@@ -199,13 +190,13 @@ CTreeCtrl::Layout CTreeCtrl::ComputeLayout(const std::vector<VisibleRow>& rows) 
     Layout l;
     const CRect inside = InsideBorder(*this);
     l.rowHeight = RowHeight(*this);
-    const CImageList* images = images_[TVSIL_NORMAL];
+    const CImageList* images = state_.images[TVSIL_NORMAL];
     if (images) l.rowHeight = std::max(l.rowHeight, images->GetImageSize().cy + 1);
     const int iconWidth = images ? images->GetImageSize().cx + 2 : 0;
     for (const VisibleRow& row : rows)
         l.totalWidth =
-            std::max(l.totalWidth, LevelIndent(row.level) + iconWidth + LabelWidth(nodes_[row.id]) + 2);
-    scroll_.Place(l, inside, 0, static_cast<int>(rows.size()));
+            std::max(l.totalWidth, LevelIndent(row.level) + iconWidth + LabelWidth(state_.nodes[row.id]) + 2);
+    input_.scroll.Place(l, inside, 0, static_cast<int>(rows.size()));
     return l;
 }
 
@@ -216,17 +207,17 @@ TVHITTESTINFO CTreeCtrl::Hit(CPoint point) {
     const std::vector<VisibleRow> rows = VisibleRows();
     const Layout layout = ComputeLayout(rows);
     if (!layout.rows.PtInRect(point)) return info;
-    const int index = scroll_.top + (point.y - layout.rows.top) / layout.rowHeight;
+    const int index = input_.scroll.top + (point.y - layout.rows.top) / layout.rowHeight;
     if (index < 0 || index >= static_cast<int>(rows.size())) return info;
     const VisibleRow& row = rows[static_cast<size_t>(index)];
-    const Node& node = nodes_[row.id];
-    const int x = point.x - layout.rows.left + scroll_.x;
+    const Node& node = state_.nodes[row.id];
+    const int x = point.x - layout.rows.left + input_.scroll.x;
     const int itemLeft = LevelIndent(row.level);
-    const CImageList* images = images_[TVSIL_NORMAL];
+    const CImageList* images = state_.images[TVSIL_NORMAL];
     const int iconWidth = images ? images->GetImageSize().cx + 2 : 0;
     info.hItem = TreeItemFromId(row.id);
     if (x < itemLeft)
-        info.flags = x >= itemLeft - indent_ && HasButton(node) && (GetStyle() & TVS_HASBUTTONS)
+        info.flags = x >= itemLeft - state_.indent && HasButton(node) && (GetStyle() & TVS_HASBUTTONS)
                          ? TVHT_ONITEMBUTTON
                          : TVHT_ONITEMINDENT;
     else if (x < itemLeft + iconWidth)
@@ -253,20 +244,20 @@ uintptr_t CTreeCtrl::DoInsert(const TVINSERTSTRUCT& insert) {
     if (item.mask & TVIF_CHILDREN) node.cChildren = item.cChildren;
     if (item.mask & TVIF_STATE) node.state = item.state & item.stateMask & ~TVIS_SELECTED;
     node.parent = parent;
-    const uintptr_t id = nextId_++;
+    const uintptr_t id = state_.nextId++;
     std::vector<uintptr_t>& siblings = SiblingsOf(parent);
     auto at = siblings.end();
     if (insert.hInsertAfter == TVI_FIRST) {
         at = siblings.begin();
     } else if (insert.hInsertAfter == TVI_SORT) {
         at = std::find_if(siblings.begin(), siblings.end(),
-                          [&](uintptr_t s) { return LessNoCase(node.text, nodes_[s].text); });
+                          [&](uintptr_t s) { return LessNoCase(node.text, state_.nodes[s].text); });
     } else if (insert.hInsertAfter && insert.hInsertAfter != TVI_LAST) {
         auto after = std::find(siblings.begin(), siblings.end(), TreeItemId(insert.hInsertAfter));
         if (after != siblings.end()) at = after + 1;
     }
     siblings.insert(at, id);
-    nodes_.emplace(id, std::move(node));
+    state_.nodes.emplace(id, std::move(node));
     Invalidate();
     return id;
 }
@@ -275,9 +266,9 @@ void CTreeCtrl::DoDelete(uintptr_t id) {
     Node* node = Find(id);
     if (!node) return;
     for (uintptr_t child : std::vector<uintptr_t>(node->children)) DoDelete(child);
-    std::erase(SiblingsOf(nodes_[id].parent), id);
-    if (selected_ == id) selected_ = 0;
-    nodes_.erase(id);
+    std::erase(SiblingsOf(state_.nodes[id].parent), id);
+    if (state_.selected == id) state_.selected = 0;
+    state_.nodes.erase(id);
 }
 
 bool CTreeCtrl::DoGetItem(TVITEM& item) {
@@ -312,19 +303,20 @@ bool CTreeCtrl::DoSetItem(const TVITEM& item) {
 uintptr_t CTreeCtrl::DoGetNext(uintptr_t id, UINT code) {
     switch (code) {
         case TVGN_ROOT:
-            return roots_.empty() ? 0 : roots_.front();
+            return state_.roots.empty() ? 0 : state_.roots.front();
         case TVGN_CARET:
-            return selected_;
+            return state_.selected;
         case TVGN_FIRSTVISIBLE: {
             const std::vector<VisibleRow> rows = VisibleRows();
             ComputeLayout(rows);
-            return scroll_.top < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(scroll_.top)].id
-                                                               : 0;
+            return input_.scroll.top < static_cast<int>(rows.size())
+                       ? rows[static_cast<size_t>(input_.scroll.top)].id
+                       : 0;
         }
         case TVGN_DROPHILITE:
             return 0;
         case TVGN_CHILD: {
-            if (!id) return roots_.empty() ? 0 : roots_.front();
+            if (!id) return state_.roots.empty() ? 0 : state_.roots.front();
             Node* node = Find(id);
             return node && !node->children.empty() ? node->children.front() : 0;
         }
@@ -375,7 +367,7 @@ bool CTreeCtrl::DoExpand(uintptr_t id, UINT code, bool byUser) {
     if (action == TVE_EXPAND) {
         node->state |= TVIS_EXPANDED | TVIS_EXPANDEDONCE;
     } else {
-        if (IsAncestor(id, selected_)) DoSelect(id, TVC_UNKNOWN);
+        if (IsAncestor(id, state_.selected)) DoSelect(id, TVC_UNKNOWN);
         if (!IsWindow(self) || !(node = Find(id))) return false;
         node->state &= ~TVIS_EXPANDED;
         if (code & TVE_COLLAPSERESET) {
@@ -393,7 +385,7 @@ bool CTreeCtrl::DoExpand(uintptr_t id, UINT code, bool byUser) {
 
 bool CTreeCtrl::DoSelect(uintptr_t id, UINT action) {
     if (id && !Find(id)) return false;
-    if (id == selected_) return true;
+    if (id == state_.selected) return true;
     const HWND self = m_hWnd;
     NMTREEVIEW change;
     change.action = action;
@@ -405,16 +397,16 @@ bool CTreeCtrl::DoSelect(uintptr_t id, UINT action) {
             item.lParam = n->data;
         }
     };
-    describe(change.itemOld, selected_);
+    describe(change.itemOld, state_.selected);
     describe(change.itemNew, id);
     if (SendNotify(*this, change.hdr, TVN_SELCHANGING)) return false;
     if (!IsWindow(self) || (id && !Find(id))) return false;
-    if (Node* old = Find(selected_)) old->state &= ~TVIS_SELECTED;
-    selected_ = id;
+    if (Node* old = Find(state_.selected)) old->state &= ~TVIS_SELECTED;
+    state_.selected = id;
     if (Node* now = Find(id)) {
         now->state |= TVIS_SELECTED;
-        for (uintptr_t up = now->parent; up; up = nodes_[up].parent)
-            if (!(nodes_[up].state & TVIS_EXPANDED)) DoExpand(up, TVE_EXPAND, false);
+        for (uintptr_t up = now->parent; up; up = state_.nodes[up].parent)
+            if (!(state_.nodes[up].state & TVIS_EXPANDED)) DoExpand(up, TVE_EXPAND, false);
         if (!IsWindow(self)) return false;
         DoEnsureVisible(id);
     }
@@ -429,60 +421,62 @@ void CTreeCtrl::DoEnsureVisible(uintptr_t id) {
     const Layout layout = ComputeLayout(rows);
     const int row = RowOf(id);
     if (row < 0) return;
-    if (row < scroll_.top) scroll_.top = row;
-    if (row >= scroll_.top + layout.page) scroll_.top = row - layout.page + 1;
+    if (row < input_.scroll.top) input_.scroll.top = row;
+    if (row >= input_.scroll.top + layout.page) input_.scroll.top = row - layout.page + 1;
     Invalidate();
 }
 
 // ---- input
 
-void CTreeCtrl::OnTap(UINT message, CPoint point) {
+bool CTreeCtrl::TapRows(bool doubleTap, CPoint point) {
     const HWND self = m_hWnd;
-    SetFocus();
-    if (!IsWindow(self)) return;
-    const std::vector<VisibleRow> rows = VisibleRows();
-    const Layout layout = ComputeLayout(rows);
-    if (scroll_.Tap(layout, point)) {
-        if (scroll_.HoldsThumb()) SetCapture();
-        Invalidate();
-        return;
-    }
-    press_ = Hit(point);
-    const uintptr_t id = TreeItemId(press_.hItem);
-    if (press_.flags & TVHT_ONITEMBUTTON) {
+    state_.press = Hit(point);
+    const uintptr_t id = TreeItemId(state_.press.hItem);
+    if (state_.press.flags & TVHT_ONITEMBUTTON) {
         DoExpand(id, TVE_TOGGLE, true);
-    } else if (press_.flags & (TVHT_ONITEM | TVHT_ONITEMRIGHT)) {
+    } else if (state_.press.flags & (TVHT_ONITEM | TVHT_ONITEMRIGHT)) {
         DoSelect(id, TVC_BYMOUSE);
-        if (!IsWindow(self)) return;
-        if (message == WM_LBUTTONDBLCLK) {
+        if (!IsWindow(self)) return false;
+        if (doubleTap) {
             NMHDR header;
             if (!SendNotify(*this, header, NM_DBLCLK) && IsWindow(self) && Find(id))
                 DoExpand(id, TVE_TOGGLE, true);
-            return;
+            return false;
         }
     }
-    pressed_ = IsWindow(self);
+    return IsWindow(self);
+}
+
+void CTreeCtrl::TapEnded() {
+    NMHDR header;
+    SendNotify(*this, header, NM_CLICK);
+}
+
+void CTreeCtrl::FocusChanged() {
+    NMHDR header;
+    SendNotify(*this, header, input_.focused ? NM_SETFOCUS : NM_KILLFOCUS);
 }
 
 void CTreeCtrl::OnKey(UINT key) {
     const HWND self = m_hWnd;
     NMHDR header;
     SendNotify(*this, header, TVN_KEYDOWN);
-    if (!IsWindow(self) || roots_.empty()) return;
+    if (!IsWindow(self) || state_.roots.empty()) return;
     const std::vector<VisibleRow> rows = VisibleRows();
-    const int row = std::max(0, RowOf(selected_));
+    const uintptr_t selected = state_.selected;
+    const int row = std::max(0, RowOf(selected));
     const int last = static_cast<int>(rows.size()) - 1;
     const int page = ComputeLayout(rows).page;
     const auto selectRow = [&](int r) {
         DoSelect(rows[static_cast<size_t>(std::clamp(r, 0, last))].id, TVC_BYKEYBOARD);
     };
-    Node* node = Find(selected_);
+    Node* node = Find(selected);
     switch (key) {
         case VK_UP:
-            selectRow(selected_ ? row - 1 : 0);
+            selectRow(selected ? row - 1 : 0);
             break;
         case VK_DOWN:
-            selectRow(selected_ ? row + 1 : 0);
+            selectRow(selected ? row + 1 : 0);
             break;
         case VK_PRIOR:
             selectRow(row - page);
@@ -499,183 +493,174 @@ void CTreeCtrl::OnKey(UINT key) {
         case VK_RIGHT:
             if (!node) break;
             if (!(node->state & TVIS_EXPANDED))
-                DoExpand(selected_, TVE_EXPAND, true);
+                DoExpand(selected, TVE_EXPAND, true);
             else if (!node->children.empty())
                 DoSelect(node->children.front(), TVC_BYKEYBOARD);
             break;
         case VK_LEFT:
             if (!node) break;
             if (node->state & TVIS_EXPANDED)
-                DoExpand(selected_, TVE_COLLAPSE, true);
+                DoExpand(selected, TVE_COLLAPSE, true);
             else if (node->parent)
                 DoSelect(node->parent, TVC_BYKEYBOARD);
             break;
     }
 }
 
+// ---- messages
+
 LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const uintptr_t id = static_cast<uintptr_t>(lParam);
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case TVM_INSERTITEM:
-            return lParam ? static_cast<LRESULT>(DoInsert(*reinterpret_cast<const TVINSERTSTRUCT*>(lParam)))
-                          : 0;
-        case TVM_DELETEITEM:
-            if (!lParam || reinterpret_cast<HTREEITEM>(lParam) == TVI_ROOT) {
-                nodes_.clear();
-                roots_.clear();
-                selected_ = 0;
-                scroll_.top = 0;
-                Invalidate();
-                return TRUE;
-            }
-            if (!Find(id)) return FALSE;
-            DoDelete(id);
-            Invalidate();
-            return TRUE;
-        case TVM_GETITEM:
-            return lParam && DoGetItem(*reinterpret_cast<TVITEM*>(lParam));
-        case TVM_SETITEM:
-            return lParam && DoSetItem(*reinterpret_cast<const TVITEM*>(lParam));
-        case TVM_GETITEMSTATE: {
-            Node* node = Find(static_cast<uintptr_t>(wParam));
-            return node ? node->state & static_cast<UINT>(lParam) : 0;
-        }
-        case TVM_GETCOUNT:
-            return static_cast<LRESULT>(nodes_.size());
-        case TVM_GETNEXTITEM:
-            return static_cast<LRESULT>(DoGetNext(id, static_cast<UINT>(wParam)));
-        case TVM_EXPAND:
-            return DoExpand(id, static_cast<UINT>(wParam), false);
-        case TVM_SELECTITEM:
-            if (wParam == TVGN_CARET) return DoSelect(id, TVC_UNKNOWN);
-            if (wParam == TVGN_FIRSTVISIBLE) {
-                const int row = RowOf(id);
-                if (row < 0) return FALSE;
-                scroll_.top = row;
-                ComputeLayout(VisibleRows());
-                Invalidate();
-                return TRUE;
-            }
-            return FALSE;
-        case TVM_ENSUREVISIBLE: {
-            Node* node = Find(id);
-            if (!node) return FALSE;
-            for (uintptr_t up = node->parent; up; up = nodes_[up].parent)
-                if (!(nodes_[up].state & TVIS_EXPANDED)) DoExpand(up, TVE_EXPAND, false);
-            DoEnsureVisible(id);
-            return TRUE;
-        }
-        case TVM_SORTCHILDREN: {
-            std::vector<uintptr_t>* children = &roots_;
-            if (lParam && reinterpret_cast<HTREEITEM>(lParam) != TVI_ROOT) {
-                Node* node = Find(id);
-                if (!node) return FALSE;
-                children = &node->children;
-            }
-            std::stable_sort(children->begin(), children->end(), [this](uintptr_t a, uintptr_t b) {
-                return LessNoCase(nodes_[a].text, nodes_[b].text);
-            });
-            Invalidate();
-            return TRUE;
-        }
-        case TVM_GETINDENT:
-            return indent_;
-        case TVM_SETINDENT:
-            indent_ = std::max(static_cast<int>(wParam), kButtonSize + 4);
-            Invalidate();
-            return 0;
-        case TVM_GETVISIBLECOUNT:
-            return ComputeLayout(VisibleRows()).page;
-        case TVM_HITTEST: {
-            auto* info = reinterpret_cast<TVHITTESTINFO*>(lParam);
-            if (!info) return 0;
-            const TVHITTESTINFO hit = Hit(info->pt);
-            info->flags = hit.flags;
-            info->hItem = hit.hItem;
-            return static_cast<LRESULT>(TreeItemId(hit.hItem));
-        }
-        case TVM_GETITEMRECT: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!rect) return FALSE;
-            const uintptr_t which = TreeItemId(*reinterpret_cast<HTREEITEM*>(rect));
-            const std::vector<VisibleRow> rows = VisibleRows();
-            const Layout layout = ComputeLayout(rows);
-            const int row = RowOf(which);
-            if (row < 0) return FALSE;
-            const int y = layout.rows.top + (row - scroll_.top) * layout.rowHeight;
-            CRect r(layout.rows.left, y, layout.rows.right, y + layout.rowHeight);
-            if (wParam) {
-                const CImageList* images = images_[TVSIL_NORMAL];
-                r.left = layout.rows.left - scroll_.x + LevelIndent(rows[static_cast<size_t>(row)].level) +
-                         (images ? images->GetImageSize().cx + 2 : 0);
-                r.right = r.left + LabelWidth(nodes_[which]);
-            }
-            *rect = r;
-            return TRUE;
-        }
-        case TVM_SETIMAGELIST: {
-            const int which = static_cast<int>(wParam);
-            if (which < 0 || which > 2) return 0;
-            CImageList* old = images_[which];
-            images_[which] = reinterpret_cast<CImageList*>(lParam);
-            Invalidate();
-            return reinterpret_cast<LRESULT>(old);
-        }
-        case TVM_GETIMAGELIST:
-            return wParam <= 2 ? reinterpret_cast<LRESULT>(images_[wParam]) : 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            OnTap(message, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-            return 0;
-        case WM_MOUSEMOVE:
-            if (scroll_.Drag(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) Invalidate();
-            return 0;
-        case WM_SETREDRAW:
-            redraw_ = wParam != 0;
-            if (redraw_) Invalidate();
-            return 0;
-        case WM_LBUTTONUP:
-            if (scroll_.Release()) {
-                ReleaseCapture();
-                return 0;
-            }
-            if (pressed_) {
-                pressed_ = false;
-                NMHDR header;
-                SendNotify(*this, header, NM_CLICK);
-            }
-            return 0;
-        case WM_KEYDOWN:
-            OnKey(static_cast<UINT>(wParam));
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS: {
-            focused_ = message == WM_SETFOCUS;
-            Invalidate();
-            NMHDR header;
-            SendNotify(*this, header, focused_ ? NM_SETFOCUS : NM_KILLFOCUS);
-            return 0;
-        }
-        case WM_ENABLE:
-            Invalidate();
-            return 0;
+    static constexpr MessageRoute<CTreeCtrl> kRoutes[] = {
+        {TVM_INSERTITEM, &CTreeCtrl::OnInsertItem},     {TVM_DELETEITEM, &CTreeCtrl::OnDeleteItem},
+        {TVM_GETITEM, &CTreeCtrl::OnGetItem},           {TVM_SETITEM, &CTreeCtrl::OnSetItem},
+        {TVM_GETITEMSTATE, &CTreeCtrl::OnGetItemState}, {TVM_GETCOUNT, &CTreeCtrl::OnGetCount},
+        {TVM_GETNEXTITEM, &CTreeCtrl::OnGetNextItem},   {TVM_EXPAND, &CTreeCtrl::OnExpand},
+        {TVM_SELECTITEM, &CTreeCtrl::OnSelectItem},     {TVM_ENSUREVISIBLE, &CTreeCtrl::OnEnsureVisible},
+        {TVM_SORTCHILDREN, &CTreeCtrl::OnSortChildren}, {TVM_GETINDENT, &CTreeCtrl::OnGetIndent},
+        {TVM_SETINDENT, &CTreeCtrl::OnSetIndent},       {TVM_GETVISIBLECOUNT, &CTreeCtrl::OnGetVisibleCount},
+        {TVM_HITTEST, &CTreeCtrl::OnHitTest},           {TVM_GETITEMRECT, &CTreeCtrl::OnGetItemRect},
+        {TVM_SETIMAGELIST, &CTreeCtrl::OnSetImageList}, {TVM_GETIMAGELIST, &CTreeCtrl::OnGetImageList},
+        {WM_SETREDRAW, &CTreeCtrl::OnSetRedraw},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
+    return CRowControl::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CTreeCtrl::OnInsertItem(WPARAM, LPARAM lParam) {
+    return lParam ? static_cast<LRESULT>(DoInsert(*reinterpret_cast<const TVINSERTSTRUCT*>(lParam))) : 0;
+}
+
+LRESULT CTreeCtrl::OnDeleteItem(WPARAM, LPARAM lParam) {
+    if (!lParam || reinterpret_cast<HTREEITEM>(lParam) == TVI_ROOT) {
+        state_.nodes.clear();
+        state_.roots.clear();
+        state_.selected = 0;
+        input_.scroll.top = 0;
+        Invalidate();
+        return TRUE;
     }
-    return CWnd::DefWindowProc(message, wParam, lParam);
+    const uintptr_t id = static_cast<uintptr_t>(lParam);
+    if (!Find(id)) return FALSE;
+    DoDelete(id);
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CTreeCtrl::OnGetItem(WPARAM, LPARAM lParam) {
+    return lParam && DoGetItem(*reinterpret_cast<TVITEM*>(lParam));
+}
+
+LRESULT CTreeCtrl::OnSetItem(WPARAM, LPARAM lParam) {
+    return lParam && DoSetItem(*reinterpret_cast<const TVITEM*>(lParam));
+}
+
+LRESULT CTreeCtrl::OnGetItemState(WPARAM wParam, LPARAM lParam) {
+    const Node* node = Find(static_cast<uintptr_t>(wParam));
+    return node ? node->state & static_cast<UINT>(lParam) : 0;
+}
+
+LRESULT CTreeCtrl::OnGetNextItem(WPARAM wParam, LPARAM lParam) {
+    return static_cast<LRESULT>(DoGetNext(static_cast<uintptr_t>(lParam), static_cast<UINT>(wParam)));
+}
+
+LRESULT CTreeCtrl::OnExpand(WPARAM wParam, LPARAM lParam) {
+    return DoExpand(static_cast<uintptr_t>(lParam), static_cast<UINT>(wParam), false);
+}
+
+LRESULT CTreeCtrl::OnSelectItem(WPARAM wParam, LPARAM lParam) {
+    const uintptr_t id = static_cast<uintptr_t>(lParam);
+    if (wParam == TVGN_CARET) return DoSelect(id, TVC_UNKNOWN);
+    if (wParam != TVGN_FIRSTVISIBLE) return FALSE;
+    const int row = RowOf(id);
+    if (row < 0) return FALSE;
+    input_.scroll.top = row;
+    ComputeLayout(VisibleRows());
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CTreeCtrl::OnEnsureVisible(WPARAM, LPARAM lParam) {
+    const uintptr_t id = static_cast<uintptr_t>(lParam);
+    const Node* node = Find(id);
+    if (!node) return FALSE;
+    for (uintptr_t up = node->parent; up; up = state_.nodes[up].parent)
+        if (!(state_.nodes[up].state & TVIS_EXPANDED)) DoExpand(up, TVE_EXPAND, false);
+    DoEnsureVisible(id);
+    return TRUE;
+}
+
+LRESULT CTreeCtrl::OnSortChildren(WPARAM, LPARAM lParam) {
+    std::vector<uintptr_t>* children = &state_.roots;
+    if (lParam && reinterpret_cast<HTREEITEM>(lParam) != TVI_ROOT) {
+        Node* node = Find(static_cast<uintptr_t>(lParam));
+        if (!node) return FALSE;
+        children = &node->children;
+    }
+    std::stable_sort(children->begin(), children->end(), [this](uintptr_t a, uintptr_t b) {
+        return LessNoCase(state_.nodes[a].text, state_.nodes[b].text);
+    });
+    Invalidate();
+    return TRUE;
+}
+
+LRESULT CTreeCtrl::OnSetIndent(WPARAM wParam, LPARAM) {
+    state_.indent = std::max(static_cast<int>(wParam), kButtonSize + 4);
+    Invalidate();
+    return 0;
+}
+
+LRESULT CTreeCtrl::OnHitTest(WPARAM, LPARAM lParam) {
+    auto* info = reinterpret_cast<TVHITTESTINFO*>(lParam);
+    if (!info) return 0;
+    const TVHITTESTINFO hit = Hit(info->pt);
+    info->flags = hit.flags;
+    info->hItem = hit.hItem;
+    return static_cast<LRESULT>(TreeItemId(hit.hItem));
+}
+
+LRESULT CTreeCtrl::OnGetItemRect(WPARAM wParam, LPARAM lParam) {
+    auto* rect = reinterpret_cast<RECT*>(lParam);
+    if (!rect) return FALSE;
+    const uintptr_t which = TreeItemId(*reinterpret_cast<HTREEITEM*>(rect));
+    const std::vector<VisibleRow> rows = VisibleRows();
+    const Layout layout = ComputeLayout(rows);
+    const int row = RowOf(which);
+    if (row < 0) return FALSE;
+    const int y = layout.rows.top + (row - input_.scroll.top) * layout.rowHeight;
+    CRect r(layout.rows.left, y, layout.rows.right, y + layout.rowHeight);
+    if (wParam) {
+        const CImageList* images = state_.images[TVSIL_NORMAL];
+        r.left = layout.rows.left - input_.scroll.x + LevelIndent(rows[static_cast<size_t>(row)].level) +
+                 (images ? images->GetImageSize().cx + 2 : 0);
+        r.right = r.left + LabelWidth(state_.nodes[which]);
+    }
+    *rect = r;
+    return TRUE;
+}
+
+LRESULT CTreeCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam) {
+    const int which = static_cast<int>(wParam);
+    if (which < 0 || which > 2) return 0;
+    CImageList* old = state_.images[which];
+    state_.images[which] = reinterpret_cast<CImageList*>(lParam);
+    Invalidate();
+    return reinterpret_cast<LRESULT>(old);
+}
+
+LRESULT CTreeCtrl::OnGetImageList(WPARAM wParam, LPARAM) {
+    return wParam <= 2 ? reinterpret_cast<LRESULT>(state_.images[wParam]) : 0;
+}
+
+LRESULT CTreeCtrl::OnSetRedraw(WPARAM wParam, LPARAM) {
+    state_.redraw = wParam != 0;
+    if (state_.redraw) Invalidate();
+    return 0;
 }
 
 // ---- painting
 
 void CTreeCtrl::Paint(CDC& dc) {
-    if (!redraw_) return;
+    if (!state_.redraw) return;
     CRect client;
     GetClientRect(&client);
     DrawControlBorder(*this, dc, client);
@@ -683,20 +668,31 @@ void CTreeCtrl::Paint(CDC& dc) {
     const std::vector<VisibleRow> rows = VisibleRows();
     const Layout layout = ComputeLayout(rows);
     const int count = static_cast<int>(rows.size());
-    scroll_.Draw(dc, layout);
+    input_.scroll.Draw(dc, layout);
     CFont* old = SelectWindowFont(dc);
     dc.SetBkMode(TRANSPARENT);
     dc.IntersectClipRect(&layout.rows);
-    for (int i = scroll_.top, y = layout.rows.top; i < count && y < layout.rows.bottom;
+    for (int i = input_.scroll.top, y = layout.rows.top; i < count && y < layout.rows.bottom;
          ++i, y += layout.rowHeight)
         PaintRow(dc, layout, rows[static_cast<size_t>(i)], y);
     dc.SelectObject(old);
 }
 
 void CTreeCtrl::PaintRow(CDC& dc, const Layout& layout, const VisibleRow& row, int y) {
-    const Node& node = nodes_[row.id];
+    const Node& node = state_.nodes[row.id];
     const DWORD style = GetStyle();
-    const int left = layout.rows.left - scroll_.x;
+    const int itemLeft = layout.rows.left - input_.scroll.x + LevelIndent(row.level);
+    const bool rootLines = (style & TVS_LINESATROOT) != 0;
+    if (style & TVS_HASLINES) PaintLines(dc, layout, row, y);
+    if ((style & TVS_HASBUTTONS) && HasButton(node) && (row.level > 0 || rootLines))
+        PaintButton(dc, node, itemLeft - state_.indent / 2, y + layout.rowHeight / 2);
+    PaintLabel(dc, layout, row, itemLeft, y);
+}
+
+// The dotted lines: of the ancestors that have siblings below, and the item's own elbow.
+void CTreeCtrl::PaintLines(CDC& dc, const Layout& layout, const VisibleRow& row, int y) {
+    const Node& node = state_.nodes[row.id];
+    const int left = layout.rows.left - input_.scroll.x;
     const int itemLeft = left + LevelIndent(row.level);
     const int midY = y + layout.rowHeight / 2;
     const COLORREF lineColor = GetSysColor(COLOR_BTNSHADOW);
@@ -704,57 +700,56 @@ void CTreeCtrl::PaintRow(CDC& dc, const Layout& layout, const VisibleRow& row, i
         for (int py = from; py < to; ++py)
             if (((py - from) & 1) == 0) dc.SetPixel(x, py, lineColor);
     };
-    const auto dottedH = [&](int from, int to, int py) {
-        for (int px = from; px < to; ++px)
-            if (((px - from) & 1) == 0) dc.SetPixel(px, py, lineColor);
-    };
-    const bool rootLines = (style & TVS_LINESATROOT) != 0;
-    if (style & TVS_HASLINES) {
-        // Vertical lines of the ancestors that have siblings below.
-        uintptr_t up = node.parent;
-        for (int level = row.level - 1; level >= 0 && up; --level, up = nodes_[up].parent) {
-            if (DoGetNext(up, TVGN_NEXT) && (level > 0 || rootLines)) {
-                const int x = left + LevelIndent(level) - indent_ / 2;
-                dottedV(x, y, y + layout.rowHeight);
-            }
-        }
-        if (row.level > 0 || rootLines) {
-            const int x = itemLeft - indent_ / 2;
-            const bool first = DoGetNext(row.id, TVGN_PREVIOUS) == 0 && node.parent == 0;
-            dottedV(x, first ? midY : y, DoGetNext(row.id, TVGN_NEXT) ? y + layout.rowHeight : midY + 1);
-            dottedH(x, itemLeft - 1, midY);
+    const bool rootLines = (GetStyle() & TVS_LINESATROOT) != 0;
+    uintptr_t up = node.parent;
+    for (int level = row.level - 1; level >= 0 && up; --level, up = state_.nodes[up].parent) {
+        if (DoGetNext(up, TVGN_NEXT) && (level > 0 || rootLines)) {
+            const int x = left + LevelIndent(level) - state_.indent / 2;
+            dottedV(x, y, y + layout.rowHeight);
         }
     }
-    if ((style & TVS_HASBUTTONS) && HasButton(node) && (row.level > 0 || rootLines)) {
-        const int cx = itemLeft - indent_ / 2;
-        CRect box(cx - kButtonSize / 2, midY - kButtonSize / 2, cx + kButtonSize / 2 + 1,
-                  midY + kButtonSize / 2 + 1);
-        dc.FillSolidRect(&box, GetSysColor(COLOR_WINDOW));
-        CBrush frame(lineColor);
-        dc.FrameRect(&box, &frame);
-        const COLORREF sign = GetSysColor(COLOR_WINDOWTEXT);
-        for (int d = -2; d <= 2; ++d) {
-            dc.SetPixel(cx + d, midY, sign);
-            if (!(node.state & TVIS_EXPANDED)) dc.SetPixel(cx, midY + d, sign);
-        }
+    if (row.level == 0 && !rootLines) return;
+    const int x = itemLeft - state_.indent / 2;
+    const bool first = DoGetNext(row.id, TVGN_PREVIOUS) == 0 && node.parent == 0;
+    dottedV(x, first ? midY : y, DoGetNext(row.id, TVGN_NEXT) ? y + layout.rowHeight : midY + 1);
+    for (int px = x; px < itemLeft - 1; ++px)
+        if (((px - x) & 1) == 0) dc.SetPixel(px, midY, lineColor);
+}
+
+// The +/- box centred on (cx, midY).
+void CTreeCtrl::PaintButton(CDC& dc, const Node& node, int cx, int midY) {
+    CRect box(cx - kButtonSize / 2, midY - kButtonSize / 2, cx + kButtonSize / 2 + 1,
+              midY + kButtonSize / 2 + 1);
+    dc.FillSolidRect(&box, GetSysColor(COLOR_WINDOW));
+    CBrush frame(GetSysColor(COLOR_BTNSHADOW));
+    dc.FrameRect(&box, &frame);
+    const COLORREF sign = GetSysColor(COLOR_WINDOWTEXT);
+    for (int d = -2; d <= 2; ++d) {
+        dc.SetPixel(cx + d, midY, sign);
+        if (!(node.state & TVIS_EXPANDED)) dc.SetPixel(cx, midY + d, sign);
     }
-    int x = itemLeft;
-    const bool isSelected = row.id == selected_;
-    if (const CImageList* images = images_[TVSIL_NORMAL]) {
+}
+
+// The image and the text from `x`, with the selection and the focus.
+void CTreeCtrl::PaintLabel(CDC& dc, const Layout& layout, const VisibleRow& row, int x, int y) {
+    const Node& node = state_.nodes[row.id];
+    const bool isSelected = row.id == state_.selected;
+    if (const CImageList* images = state_.images[TVSIL_NORMAL]) {
         const int image = isSelected ? node.selectedImage : node.image;
         images->Draw(&dc, image, CPoint(x + 1, y + (layout.rowHeight - images->GetImageSize().cy) / 2));
         x += images->GetImageSize().cx + 2;
     }
     CRect label(x, y, x + LabelWidth(node), y + layout.rowHeight);
     COLORREF ink = IsWindowEnabled() ? GetSysColor(COLOR_WINDOWTEXT) : GetSysColor(COLOR_GRAYTEXT);
-    if (isSelected && (focused_ || (style & TVS_SHOWSELALWAYS))) {
+    const bool focused = input_.focused;
+    if (isSelected && (focused || (GetStyle() & TVS_SHOWSELALWAYS))) {
         COLORREF back = 0;
-        SelectionColors(focused_, ink, back);
+        SelectionColors(focused, ink, back);
         dc.FillSolidRect(&label, back);
     }
     dc.SetTextColor(ink);
     CRect text = label;
     text.left += 2;
     dc.DrawText(node.text, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (isSelected && focused_) dc.DrawFocusRect(&label);
+    if (isSelected && focused) dc.DrawFocusRect(&label);
 }

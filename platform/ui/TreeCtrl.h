@@ -14,12 +14,11 @@
 #include <vector>
 
 #include "platform/ui/CommonControls.h"
-#include "platform/ui/ControlParts.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/RowScroll.h"
 #include "platform/ui/Wnd.h"
 
-class CTreeCtrl : public CWnd {
+class CTreeCtrl : public CRowControl {
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     using CWnd::Create;
@@ -95,7 +94,6 @@ public:
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void AdoptControlState(CWnd& previous) override;
-    bool WantsDoubleClicks() const override { return true; }
 
 protected:
     struct Node {
@@ -113,13 +111,25 @@ protected:
         int level;
     };
     using Layout = RowsLayout;
+    struct State {
+        std::unordered_map<uintptr_t, Node> nodes;
+        std::vector<uintptr_t> roots;
+        uintptr_t nextId = 1;
+        uintptr_t selected = 0;
+        CImageList* images[3] = {nullptr, nullptr, nullptr};
+        int indent = 16;
+        bool redraw = true;
+        TVHITTESTINFO press;  // where the tap that is not yet reported started
+    };
 
     static LPARAM Item(HTREEITEM item) { return static_cast<LPARAM>(TreeItemId(item)); }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return const_cast<CTreeCtrl*>(this)->SendMessage(message, wParam, lParam);
     }
     Node* Find(uintptr_t id);
-    std::vector<uintptr_t>& SiblingsOf(uintptr_t parent) { return parent ? nodes_[parent].children : roots_; }
+    std::vector<uintptr_t>& SiblingsOf(uintptr_t parent) {
+        return parent ? state_.nodes[parent].children : state_.roots;
+    }
     bool HasButton(const Node& node) const { return !node.children.empty() || node.cChildren > 0; }
     bool IsAncestor(uintptr_t ancestor, uintptr_t id);
     std::vector<VisibleRow> VisibleRows();
@@ -138,20 +148,36 @@ protected:
     bool DoExpand(uintptr_t id, UINT code, bool byUser);
     bool DoSelect(uintptr_t id, UINT action);
     void DoEnsureVisible(uintptr_t id);
-    void OnTap(UINT message, CPoint point);
-    void OnKey(UINT key);
-    void Paint(CDC& dc);
+    RowsLayout LayoutRows() override { return ComputeLayout(VisibleRows()); }
+    bool TapRows(bool doubleTap, CPoint point) override;
+    void TapEnded() override;
+    void OnKey(UINT key) override;
+    void FocusChanged() override;
+    void Paint(CDC& dc) override;
     void PaintRow(CDC& dc, const Layout& layout, const VisibleRow& row, int y);
+    void PaintLines(CDC& dc, const Layout& layout, const VisibleRow& row, int y);
+    void PaintButton(CDC& dc, const Node& node, int cx, int midY);
+    void PaintLabel(CDC& dc, const Layout& layout, const VisibleRow& row, int x, int y);
 
-    std::unordered_map<uintptr_t, Node> nodes_;
-    std::vector<uintptr_t> roots_;
-    uintptr_t nextId_ = 1;
-    uintptr_t selected_ = 0;
-    CImageList* images_[3] = {nullptr, nullptr, nullptr};
-    int indent_ = 16;
-    CRowScroll scroll_;
-    bool focused_ = false;
-    bool pressed_ = false;
-    bool redraw_ = true;
-    TVHITTESTINFO press_;
+    LRESULT OnInsertItem(WPARAM, LPARAM lParam);
+    LRESULT OnDeleteItem(WPARAM, LPARAM lParam);
+    LRESULT OnGetItem(WPARAM, LPARAM lParam);
+    LRESULT OnSetItem(WPARAM, LPARAM lParam);
+    LRESULT OnGetItemState(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetCount(WPARAM, LPARAM) { return static_cast<LRESULT>(state_.nodes.size()); }
+    LRESULT OnGetNextItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnExpand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSelectItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEnsureVisible(WPARAM, LPARAM lParam);
+    LRESULT OnSortChildren(WPARAM, LPARAM lParam);
+    LRESULT OnGetIndent(WPARAM, LPARAM) { return state_.indent; }
+    LRESULT OnSetIndent(WPARAM wParam, LPARAM);
+    LRESULT OnGetVisibleCount(WPARAM, LPARAM) { return ComputeLayout(VisibleRows()).page; }
+    LRESULT OnHitTest(WPARAM, LPARAM lParam);
+    LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetImageList(WPARAM wParam, LPARAM);
+    LRESULT OnSetRedraw(WPARAM wParam, LPARAM);
+
+    State state_;
 };
