@@ -4,6 +4,7 @@
 
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
@@ -15,14 +16,7 @@ BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 }
 
 void CEdit::AdoptControlState(CWnd& previous) {
-    if (auto* edit = dynamic_cast<CEdit*>(&previous)) {
-        selStart_ = edit->selStart_;
-        selEnd_ = edit->selEnd_;
-        limit_ = edit->limit_;
-        scroll_ = edit->scroll_;
-        modified_ = edit->modified_;
-        focused_ = edit->focused_;
-    }
+    if (auto* edit = dynamic_cast<CEdit*>(&previous)) state_ = edit->state_;
 }
 
 void CEdit::SetSel(int start, int end, BOOL) {
@@ -30,8 +24,8 @@ void CEdit::SetSel(int start, int end, BOOL) {
 }
 
 void CEdit::GetSel(int& start, int& end) const {
-    start = std::min(selStart_, selEnd_);
-    end = std::max(selStart_, selEnd_);
+    start = std::min(state_.selStart, state_.selEnd);
+    end = std::max(state_.selStart, state_.selEnd);
 }
 
 void CEdit::ReplaceSel(const wchar_t* text, BOOL) {
@@ -55,7 +49,7 @@ bool CEdit::Insert(const CString& inserted) {
     start = std::clamp(start, 0, text.GetLength());
     end = std::clamp(end, start, text.GetLength());
     CString piece = inserted;
-    const int room = limit_ - (text.GetLength() - (end - start));
+    const int room = state_.limit - (text.GetLength() - (end - start));
     if (piece.GetLength() > room) {
         piece = piece.Left(std::max(room, 0));
         NotifyParent(EN_MAXTEXT);
@@ -65,8 +59,8 @@ bool CEdit::Insert(const CString& inserted) {
     // Store directly: typing keeps the caret where WM_SETTEXT would reset it.
     const HWND self = m_hWnd;
     CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(updated.c_str()));
-    selStart_ = selEnd_ = start + piece.GetLength();
-    modified_ = true;
+    state_.selStart = state_.selEnd = start + piece.GetLength();
+    state_.modified = true;
     if (IsWindow(self)) NotifyParent(EN_UPDATE);
     if (IsWindow(self)) NotifyParent(EN_CHANGE);
     return true;
@@ -76,11 +70,13 @@ void CEdit::TypeChar(wchar_t ch) {
     if (IsReadOnly()) return;
     const DWORD style = GetStyle();
     if (ch == L'\b') {
-        if (selStart_ == selEnd_ && selStart_ > 0) {
+        if (state_.selStart == state_.selEnd && state_.selStart > 0) {
             CString text;
             GetWindowText(text);
-            selStart_ = selEnd_ -
-                        ((selEnd_ >= 2 && text[selEnd_ - 1] == L'\n' && text[selEnd_ - 2] == L'\r') ? 2 : 1);
+            state_.selStart = state_.selEnd - ((state_.selEnd >= 2 && text[state_.selEnd - 1] == L'\n' &&
+                                                text[state_.selEnd - 2] == L'\r')
+                                                   ? 2
+                                                   : 1);
         }
         Insert(L"");
         return;
@@ -110,12 +106,13 @@ int CEdit::CaretFromPoint(CPoint point) {
     CClientDC dc(this);
     CFont* old = SelectWindowFont(dc);
     int best = text.GetLength();
-    for (int i = scroll_; i <= text.GetLength(); ++i) {
-        const int x = kMargin + dc.GetTextExtent(text.Mid(scroll_, i - scroll_)).cx;
+    for (int i = state_.scroll; i <= text.GetLength(); ++i) {
+        const int x = kMargin + dc.GetTextExtent(text.Mid(state_.scroll, i - state_.scroll)).cx;
         if (x >= point.x) {
             best = i;
-            if (i > scroll_) {
-                const int previous = kMargin + dc.GetTextExtent(text.Mid(scroll_, i - 1 - scroll_)).cx;
+            if (i > state_.scroll) {
+                const int previous =
+                    kMargin + dc.GetTextExtent(text.Mid(state_.scroll, i - 1 - state_.scroll)).cx;
                 if (point.x - previous < x - point.x) best = i - 1;
             }
             break;
@@ -126,120 +123,152 @@ int CEdit::CaretFromPoint(CPoint point) {
 }
 
 LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_GETDLGCODE: {
-            LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-            if ((GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN)) code |= DLGC_WANTALLKEYS;
-            return code;
-        }
-        case WM_SETTEXT: {
-            const HWND self = m_hWnd;
-            const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
-            selStart_ = selEnd_ = 0;
-            scroll_ = 0;
-            modified_ = false;
-            if (IsWindow(self)) NotifyParent(EN_UPDATE);
-            if (IsWindow(self)) NotifyParent(EN_CHANGE);
-            return result;
-        }
-        case EM_SETSEL: {
-            const int length = GetWindowTextLength();
-            int start = static_cast<int>(static_cast<intptr_t>(wParam));
-            int end = static_cast<int>(lParam);
-            if (start < 0) {
-                selStart_ = selEnd_ = std::clamp(selEnd_, 0, length);
-            } else {
-                if (end < 0 || end > length) end = length;
-                selStart_ = std::clamp(start, 0, length);
-                selEnd_ = end;
-            }
-            Invalidate();
-            return 0;
-        }
-        case EM_GETSEL: {
-            int start = 0, end = 0;
-            GetSel(start, end);
-            if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
-            if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
-            return MAKELPARAM(start, end);
-        }
-        case EM_REPLACESEL:
-            Insert(reinterpret_cast<const wchar_t*>(lParam));
-            Invalidate();
-            return 0;
-        case EM_LIMITTEXT:
-            limit_ = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(wParam);
-            return 0;
-        case EM_SETREADONLY:
-            ModifyStyle(ES_READONLY, wParam ? ES_READONLY : 0);
-            return TRUE;
-        case EM_GETMODIFY:
-            return modified_;
-        case EM_SETMODIFY:
-            modified_ = wParam != 0;
-            return 0;
-        case EM_GETLINECOUNT:
-            return GetLineCount();
-        case WM_CHAR:
-            TypeChar(static_cast<wchar_t>(wParam));
-            Invalidate();
-            return 0;
-        case WM_KEYDOWN: {
-            const int length = GetWindowTextLength();
-            switch (wParam) {
-                case VK_LEFT:
-                    selStart_ = selEnd_ =
-                        std::max(std::min(selStart_, selEnd_) - (selStart_ == selEnd_ ? 1 : 0), 0);
-                    break;
-                case VK_RIGHT:
-                    selStart_ = selEnd_ =
-                        std::min(std::max(selStart_, selEnd_) + (selStart_ == selEnd_ ? 1 : 0), length);
-                    break;
-                case VK_HOME:
-                    selStart_ = selEnd_ = 0;
-                    break;
-                case VK_END:
-                    selStart_ = selEnd_ = length;
-                    break;
-                case VK_DELETE:
-                    if (IsReadOnly()) break;
-                    if (selStart_ == selEnd_ && selEnd_ < length) selEnd_ = selStart_ + 1;
-                    Insert(L"");
-                    break;
-                default:
-                    return 0;
-            }
-            Invalidate();
-            return 0;
-        }
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            SetFocus();
-            selStart_ = selEnd_ = CaretFromPoint(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-            Invalidate();
-            return 0;
-        case WM_SETFOCUS:
-            focused_ = true;
-            Invalidate();
-            NotifyParent(EN_SETFOCUS);
-            return 0;
-        case WM_KILLFOCUS:
-            focused_ = false;
-            Invalidate();
-            NotifyParent(EN_KILLFOCUS);
-            return 0;
-        case WM_ENABLE:
-            Invalidate();
-            return 0;
-    }
+    static constexpr MessageRoute<CEdit> kRoutes[] = {
+        {WM_PAINT, &CEdit::OnPaint},
+        {WM_ERASEBKGND, &CEdit::OnEraseBackground},
+        {WM_GETDLGCODE, &CEdit::OnGetDlgCode},
+        {WM_SETTEXT, &CEdit::OnSetText},
+        {EM_SETSEL, &CEdit::OnSetSel},
+        {EM_GETSEL, &CEdit::OnGetSel},
+        {EM_REPLACESEL, &CEdit::OnReplaceSel},
+        {EM_LIMITTEXT, &CEdit::OnLimitText},
+        {EM_SETREADONLY, &CEdit::OnSetReadOnly},
+        {EM_GETMODIFY, &CEdit::OnGetModify},
+        {EM_SETMODIFY, &CEdit::OnSetModify},
+        {EM_GETLINECOUNT, &CEdit::OnGetLineCount},
+        {WM_CHAR, &CEdit::OnChar},
+        {WM_KEYDOWN, &CEdit::OnKeyDown},
+        {WM_LBUTTONDOWN, &CEdit::OnTap},
+        {WM_LBUTTONDBLCLK, &CEdit::OnTap},
+        {WM_SETFOCUS, &CEdit::OnSetFocus},
+        {WM_KILLFOCUS, &CEdit::OnKillFocus},
+        {WM_ENABLE, &CEdit::OnEnable},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CEdit::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CEdit::OnGetDlgCode(WPARAM, LPARAM) {
+    LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    if ((GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN)) code |= DLGC_WANTALLKEYS;
+    return code;
+}
+
+LRESULT CEdit::OnSetText(WPARAM wParam, LPARAM lParam) {
+    const HWND self = m_hWnd;
+    const LRESULT result = CWnd::DefWindowProc(WM_SETTEXT, wParam, lParam);
+    state_.selStart = state_.selEnd = 0;
+    state_.scroll = 0;
+    state_.modified = false;
+    if (IsWindow(self)) NotifyParent(EN_UPDATE);
+    if (IsWindow(self)) NotifyParent(EN_CHANGE);
+    return result;
+}
+
+LRESULT CEdit::OnSetSel(WPARAM wParam, LPARAM lParam) {
+    const int length = GetWindowTextLength();
+    const int start = static_cast<int>(static_cast<intptr_t>(wParam));
+    int end = static_cast<int>(lParam);
+    if (start < 0) {
+        state_.selStart = state_.selEnd = std::clamp(state_.selEnd, 0, length);
+    } else {
+        if (end < 0 || end > length) end = length;
+        state_.selStart = std::clamp(start, 0, length);
+        state_.selEnd = end;
+    }
+    Invalidate();
+    return 0;
+}
+
+LRESULT CEdit::OnGetSel(WPARAM wParam, LPARAM lParam) {
+    int start = 0, end = 0;
+    GetSel(start, end);
+    if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
+    if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
+    return MAKELPARAM(start, end);
+}
+
+LRESULT CEdit::OnReplaceSel(WPARAM, LPARAM lParam) {
+    Insert(reinterpret_cast<const wchar_t*>(lParam));
+    Invalidate();
+    return 0;
+}
+
+LRESULT CEdit::OnLimitText(WPARAM wParam, LPARAM) {
+    state_.limit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(wParam);
+    return 0;
+}
+
+LRESULT CEdit::OnSetReadOnly(WPARAM wParam, LPARAM) {
+    ModifyStyle(ES_READONLY, wParam ? ES_READONLY : 0);
+    return TRUE;
+}
+
+LRESULT CEdit::OnSetModify(WPARAM wParam, LPARAM) {
+    state_.modified = wParam != 0;
+    return 0;
+}
+
+LRESULT CEdit::OnChar(WPARAM wParam, LPARAM) {
+    TypeChar(static_cast<wchar_t>(wParam));
+    Invalidate();
+    return 0;
+}
+
+LRESULT CEdit::OnKeyDown(WPARAM wParam, LPARAM) {
+    if (MoveOrDelete(wParam)) Invalidate();
+    return 0;
+}
+
+bool CEdit::MoveOrDelete(WPARAM key) {
+    const int length = GetWindowTextLength();
+    int& selStart = state_.selStart;
+    int& selEnd = state_.selEnd;
+    switch (key) {
+        case VK_LEFT:
+            selStart = selEnd = std::max(std::min(selStart, selEnd) - (selStart == selEnd ? 1 : 0), 0);
+            return true;
+        case VK_RIGHT:
+            selStart = selEnd = std::min(std::max(selStart, selEnd) + (selStart == selEnd ? 1 : 0), length);
+            return true;
+        case VK_HOME:
+            selStart = selEnd = 0;
+            return true;
+        case VK_END:
+            selStart = selEnd = length;
+            return true;
+        case VK_DELETE:
+            if (IsReadOnly()) return true;
+            if (selStart == selEnd && selEnd < length) selEnd = selStart + 1;
+            Insert(L"");
+            return true;
+    }
+    return false;
+}
+
+LRESULT CEdit::OnTap(WPARAM, LPARAM lParam) {
+    SetFocus();
+    state_.selStart = state_.selEnd = CaretFromPoint(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    Invalidate();
+    return 0;
+}
+
+LRESULT CEdit::ChangeFocus(bool focused) {
+    state_.focused = focused;
+    Invalidate();
+    NotifyParent(focused ? EN_SETFOCUS : EN_KILLFOCUS);
+    return 0;
+}
+
+LRESULT CEdit::OnEnable(WPARAM, LPARAM) {
+    Invalidate();
+    return 0;
 }
 
 void CEdit::Paint(CDC& dc) {
@@ -263,11 +292,12 @@ void CEdit::Paint(CDC& dc) {
         return;
     }
     // Keep the caret in view.
-    const int caret = selEnd_;
-    scroll_ = std::min(scroll_, caret);
-    while (scroll_ < caret && dc.GetTextExtent(text.Mid(scroll_, caret - scroll_)).cx > area.Width() - 1)
-        ++scroll_;
-    const CString shown = text.Mid(scroll_);
+    const int caret = state_.selEnd;
+    state_.scroll = std::min(state_.scroll, caret);
+    while (state_.scroll < caret &&
+           dc.GetTextExtent(text.Mid(state_.scroll, caret - state_.scroll)).cx > area.Width() - 1)
+        ++state_.scroll;
+    const CString shown = text.Mid(state_.scroll);
     TEXTMETRIC tm;
     dc.GetTextMetrics(&tm);
     const int y = area.top + std::max(0, (area.Height() - tm.tmHeight) / 2);
@@ -279,15 +309,15 @@ void CEdit::Paint(CDC& dc) {
     dc.IntersectClipRect(&area);
     dc.TextOut(x, y, shown);
     auto xAt = [&](int index) {
-        return x + dc.GetTextExtent(text.Mid(scroll_, std::max(index - scroll_, 0))).cx;
+        return x + dc.GetTextExtent(text.Mid(state_.scroll, std::max(index - state_.scroll, 0))).cx;
     };
-    if (focused_ && start != end) {
+    if (state_.focused && start != end) {
         CRect selection(xAt(start), y, xAt(end), y + tm.tmHeight);
         dc.SetTextColor(GetSysColor(COLOR_HIGHLIGHTTEXT));
         dc.SetBkColor(GetSysColor(COLOR_HIGHLIGHT));
         dc.ExtTextOut(selection.left, y, ETO_OPAQUE | ETO_CLIPPED, &selection,
-                      text.Mid(std::max(start, scroll_), end - std::max(start, scroll_)));
-    } else if (focused_ && !IsReadOnly()) {
+                      text.Mid(std::max(start, state_.scroll), end - std::max(start, state_.scroll)));
+    } else if (state_.focused && !IsReadOnly()) {
         const int cx = xAt(caret);
         dc.FillSolidRect(cx, y, 1, tm.tmHeight, GetSysColor(COLOR_WINDOWTEXT));
     }

@@ -28,30 +28,56 @@ public:
     void Clear() { ReplaceSel(L""); }
     void LimitText(int maxChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maxChars)); }
     void SetLimitText(int maxChars) { LimitText(maxChars); }
-    int GetLimitText() const { return limit_; }
+    int GetLimitText() const { return state_.limit; }
     BOOL SetReadOnly(BOOL readOnly = TRUE) {
         return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly));
     }
-    BOOL GetModify() const { return modified_; }
-    void SetModify(BOOL modified = TRUE) { modified_ = modified != FALSE; }
+    BOOL GetModify() const { return state_.modified; }
+    void SetModify(BOOL modified = TRUE) { state_.modified = modified != FALSE; }
     int GetLineCount() const;
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void AdoptControlState(CWnd& previous) override;
 
 protected:
+    struct State {
+        int selStart = 0;
+        int selEnd = 0;
+        int limit = 30000;
+        int scroll = 0;  // first character shown of a single-line edit
+        bool modified = false;
+        bool focused = false;
+    };
+
     bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
     // Replaces the selection with typed or given text, within the limit; true when it changed.
     bool Insert(const CString& text);
     void TypeChar(wchar_t ch);
+    // Moves the caret for an arrow, Home or End key, or deletes for Delete; false for other keys.
+    bool MoveOrDelete(WPARAM key);
     int CaretFromPoint(CPoint point);
     CString DisplayText() const;
     void Paint(CDC& dc);
 
-    int selStart_ = 0;
-    int selEnd_ = 0;
-    int limit_ = 30000;
-    int scroll_ = 0;  // first character shown of a single-line edit
-    bool modified_ = false;
-    bool focused_ = false;
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetSel(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetSel(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReplaceSel(WPARAM, LPARAM lParam);
+    LRESULT OnLimitText(WPARAM wParam, LPARAM);
+    LRESULT OnSetReadOnly(WPARAM wParam, LPARAM);
+    LRESULT OnGetModify(WPARAM, LPARAM) { return state_.modified; }
+    LRESULT OnSetModify(WPARAM wParam, LPARAM);
+    LRESULT OnGetLineCount(WPARAM, LPARAM) { return GetLineCount(); }
+    LRESULT OnChar(WPARAM wParam, LPARAM);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM);
+    LRESULT OnTap(WPARAM, LPARAM lParam);
+    LRESULT OnSetFocus(WPARAM, LPARAM) { return ChangeFocus(true); }
+    LRESULT OnKillFocus(WPARAM, LPARAM) { return ChangeFocus(false); }
+    LRESULT ChangeFocus(bool focused);
+    LRESULT OnEnable(WPARAM, LPARAM);
+
+    State state_;
 };
