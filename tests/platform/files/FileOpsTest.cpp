@@ -238,9 +238,13 @@ TEST_F(FileOps, RewriteRemovesTheTemporariesOfItsFileWhoseWriterIsGone) {
     ASSERT_TRUE(AtomicRewrite(L"\\Jobs\\job.qzs", "new"));
     std::vector<CString> names;
     for (const DirEntry& entry : ListDirectory(L"\\Jobs")) names.push_back(entry.name);
-    const std::vector<CString> kept = {FromUtf8("job.qzs"), FromUtf8("job.qzs.tmp" + alive + "-0"),
-                                       FromUtf8("job.qzs.tmp" + dead + "-x"),
-                                       FromUtf8("other.qzs.tmp" + dead + "-0")};
+    std::vector<CString> kept = {FromUtf8("job.qzs"), FromUtf8("job.qzs.tmp" + alive + "-0"),
+                                 FromUtf8("job.qzs.tmp" + dead + "-x"),
+                                 FromUtf8("other.qzs.tmp" + dead + "-0")};
+    // The listing is sorted by name, and where the parent's id falls depends on its digits.
+    std::sort(names.begin(), names.end(),
+              [](const CString& a, const CString& b) { return a.str() < b.str(); });
+    std::sort(kept.begin(), kept.end(), [](const CString& a, const CString& b) { return a.str() < b.str(); });
     EXPECT_EQ(names, kept);
 }
 
