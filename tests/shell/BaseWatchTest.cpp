@@ -1,0 +1,80 @@
+// The base watch: the three result files byte for byte, the job's stored base, and the warnings it arms.
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "tests/shell/FrameTestSupport.h"
+
+class BaseWatchTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        JobSession& job = frame.Job();
+        job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+        job.jobs.SetResultFileNames(job.paths.dataFolder, job.paths.dataFileName);
+        std::filesystem::create_directories(root_ / "job/result");
+        std::filesystem::create_directories(root_ / "job/data");
+        Feed(sim::BestPosLog(Epoch()));  // the rover is fixed
+    }
+    // A base at latitude 30°15'00", longitude 120°07'30", 20 m, with its identifier.
+    void Base(double northShiftMetres, const char* id, sim::FixKind rover = sim::FixKind::kFixed) {
+        sim::Epoch e = Epoch(rover);
+        e.stationId = id;
+        double x, y, z;
+        sim::GeodeticToCartesian(30.25 + northShiftMetres / 111000.0, 120.125, 20.0, &x, &y, &z);
+        base = {x, y, z};
+        Feed(sim::BestPosLog(e) + sim::RefStationLog(e, x, y, z));
+    }
+    // The base's packed latitude and longitude are given; the rest is the state's, in the line's format.
+    std::string NowBaseLine(const wchar_t* latLon, const wchar_t* id) {
+        const CGpsState& s = frame.GpsState();
+        return ToGbk(Format(L"NowBase,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d\r\n",
+                            latLon, s.baseHeight, base[0], base[1], base[2], id, s.hour, s.minute, s.second,
+                            s.year, s.month, s.day));
+    }
+
+    std::array<double, 3> base{};
+};
+
+TEST_F(BaseWatchTest, FirstBaseIsTakenSilentlyThenTheSameBaseChangesNothing) {
+    WriteHostFile("job/data/j.blh", "raw\r\n");
+    Base(0, "0001");
+    const std::string now = NowBaseLine(L"30.15000000,120.07300000", L"0001");
+    EXPECT_EQ(ReadHostFile("job/result/basecoord.blh"), now);
+    const std::string known = ReadHostFile("job/result/BaseKnown.xyh");
+    EXPECT_EQ(known.rfind("BaseKnown,", 0), 0u);
+    EXPECT_EQ(known.substr(known.size() - 11), ",00000000\r\n");
+    const std::string old = ReadHostFile("job/result/OldForAutoAdjust.xyh");
+    EXPECT_EQ(old.rfind("OldBase,", 0), 0u);
+    EXPECT_EQ(old.substr(old.size() - 11), ",00000000\r\n");
+    EXPECT_EQ(frame.Job().coord.base.szBaseStationID, L"0001");
+    EXPECT_NEAR(frame.Job().coord.base.szdBaseLat, 30.15, 1e-8);
+    EXPECT_EQ(frame.Watch().baseIdChanged + frame.Watch().baseCoordChanged, 0);
+    EXPECT_NE(ReadHostFile("job/j.qza").find("szBaseStationID=0001"), std::string::npos);
+    EXPECT_NE(ReadHostFile("job/data/j.blh").find("Rem BaseStation"), std::string::npos);
+
+    // Within 1 cm, under a new identifier too: the same base.
+    Base(0.005, "0007");
+    EXPECT_EQ(ReadHostFile("job/result/basecoord.blh"), now);
+    EXPECT_EQ(frame.Job().coord.base.szBaseStationID, L"0001");
+    EXPECT_EQ(frame.Watch().baseIdChanged + frame.Watch().baseCoordChanged, 0);
+}
+
+TEST_F(BaseWatchTest, AMovedBaseOrAnotherOneArmsItsWarning) {
+    Base(0, "0001");
+    Base(12, "0001");
+    EXPECT_EQ(frame.Watch().baseCoordChanged, 1);
+    EXPECT_EQ(frame.Watch().baseChangeText.Find(L"新旧基站距离::"), 0);
+    Base(30, "0002");
+    EXPECT_EQ(frame.Watch().baseIdChanged, 1);
+    EXPECT_EQ(frame.Watch().baseChangeText.Find(L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::"), 0);
+    const std::string lines = ReadHostFile("job/result/basecoord.blh");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
+    const std::string last = NowBaseLine(L"30.15009730,120.07300000", L"0002");
+    EXPECT_EQ(lines.substr(lines.size() - last.size()), last);
+}
+
+TEST_F(BaseWatchTest, ABaseHeardWhileTheRoverIsNotFixedChangesNoFile) {
+    Base(0, "0001", sim::FixKind::kFloat);
+    EXPECT_EQ(frame.Watch().baseReceived, 1);
+    EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
+    EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
+}
