@@ -224,6 +224,7 @@ BOOL CSerialPort::IsOpen() const {
 }
 
 BOOL CSerialPort::EscapeCommFunction(DWORD function) {
+    if (escapeObserver_) escapeObserver_(function);
     if (!reader_) return 0;
     return link_->device.EscapeFunction(function) ? TRUE : FALSE;
 }

@@ -5,6 +5,7 @@
 // command lines and framed binary commands.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/base/WinTypes.h"
@@ -52,6 +53,8 @@ public:
     // False once the device has hung up (see WM_SERIAL_HANGUP) or the reader was stopped.
     BOOL IsOpen() const;
     BOOL EscapeCommFunction(DWORD function);
+    // Hears every modem-line change asked of the port: a pseudo-terminal has no lines to show them.
+    void SetEscapeObserver(std::function<void(DWORD)> observer) { escapeObserver_ = std::move(observer); }
 
     struct Link;
     struct Reader;
@@ -60,6 +63,7 @@ private:
     int portNumber_ = 1;
     std::shared_ptr<Link> link_;
     std::shared_ptr<Reader> reader_;
+    std::function<void(DWORD)> escapeObserver_;
 };
 
 // The payload of a binary command frame from its token text; false when a limit is passed.

@@ -6,6 +6,7 @@
 #include "foundation/LastFilesRecord.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
+#include "receiver/ReceiverVersionInfo.h"
 
 class CSerialPort;
 class CDeviceIo;
@@ -70,4 +71,14 @@ public:
     virtual CCoordTransform& DialogTransform() = 0;
     virtual CJobSettings& JobSettings() = 0;
     virtual CGpsParser& Parser() = 0;
+
+    // ---- Instrument settings, base station and static set-up.
+    // What the receiver's identification reply reported: its work mode and antenna constants.
+    virtual ReceiverVersionInfo VersionInfo() const = 0;
+    // Writes the job file from a copy of the general settings; false when it could not be written.
+    virtual bool WriteJobParams() = 0;
+    // The radio-link flag: 1 when the data link "电台" is chosen.
+    virtual void SetRadioLink(int flag) = 0;
+    // The main frame's own window (the application-exit command goes to it).
+    virtual HWND FrameWindow() const = 0;
 };

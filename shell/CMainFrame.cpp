@@ -120,6 +120,12 @@ void CMainFrame::Wgs84BlhToXyz(double latDeg, double lonDeg, double height, doub
     Wgs84BlhToXyzOn(position_.Second(), job_.coord.ellipsoid, latDeg, lonDeg, height, x, y, z);
 }
 
+ReceiverVersionInfo CMainFrame::VersionInfo() const {
+    const ReceiverIdentity& i = receiver_.ident;
+    return {i.l1Option, i.workMode,   i.antennaFactor,    i.instrumentHeight, i.receiverKind,
+            i.linkKind, i.serialForm, i.instrumentRadius, i.language};
+}
+
 void CMainFrame::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) {
     position_.First().Wgs84ToLocalPlane(bDeg, lDeg, h, n, e, hOut);
 }

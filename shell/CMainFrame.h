@@ -109,6 +109,10 @@ public:
     CoordSysParams& JobCoordParams() override { return job_.coord; }
     CCoordTransform& PositionTransform() override { return position_.First(); }
     CJobSettings& JobSettings() override { return job_.jobs; }
+    ReceiverVersionInfo VersionInfo() const override;
+    bool WriteJobParams() override { return job_.JobWritable() && job_.jobs.WriteJobParams(job_.settings); }
+    void SetRadioLink(int flag) override { radioLink_ = flag; }
+    HWND FrameWindow() const override { return m_hWnd; }
 
     // ---- IFoundationFrame
     int& ScreenMode() override { return screenMode_; }
@@ -156,4 +160,5 @@ private:
     std::unique_ptr<CFrmGraphView> view_;
     int screenMode_ = kScreenModeNormal;
     IGeodesyFrame* previousGeodesyFrame_ = nullptr;
+    int radioLink_ = 0;  // 1 when the data link "电台" is chosen
 };

@@ -45,6 +45,13 @@ public:
     CCoordTransform& DialogTransform() override { return secondTransform; }
     CJobSettings& JobSettings() override { return jobSettings; }
     CGpsParser& Parser() override { return parser; }
+    ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
+    bool WriteJobParams() override {
+        jobFileWrites.push_back(settings);
+        return jobFileWritable;
+    }
+    void SetRadioLink(int flag) override { radioLink = flag; }
+    HWND FrameWindow() const override { return frameWindow; }
 
     CSerialPort port;
     CCoordTransform firstTransform;
@@ -67,10 +74,14 @@ public:
     HWND auxWindow;
     int verificationFlag = 0;
     int moduleNetworkType = 0;
-    HWND frameWindow;  // the owner of the port that ConnectReceiver opens
+    HWND frameWindow;  // the owner of the port that ConnectReceiver opens; the exit command goes to it
     int connectPortNumber = 0;
     struct ConnectRequest {
         int method, choice, typedPort, baudRate;
     };
     std::vector<ConnectRequest> connectRequests;
+    ReceiverVersionInfo versionInfo;
+    std::vector<GeneralSettingsBlock> jobFileWrites;  // the settings as each write found them
+    bool jobFileWritable = true;
+    int radioLink = 0;
 };

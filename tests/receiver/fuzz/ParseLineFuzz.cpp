@@ -47,7 +47,12 @@ public:
     CCoordTransform& DialogTransform() override { __builtin_trap(); }
     CJobSettings& JobSettings() override { __builtin_trap(); }
     CGpsParser& Parser() override { __builtin_trap(); }
+    ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
+    bool WriteJobParams() override { return false; }
+    void SetRadioLink(int) override {}
+    HWND FrameWindow() const override { return nullptr; }
 
+    ReceiverVersionInfo versionInfo;
     CGpsState state;
     GeneralSettingsBlock settings;
     LastFilesRecord system;

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "tools/receiver-sim/sim/SimHexPacket.h"
+
 namespace sim {
 
 namespace {
@@ -77,6 +79,11 @@ bool CReceiverSimulator::Open() {
     return true;
 }
 
+CBluetoothModuleSim& CReceiverSimulator::PlayBluetoothModule() {
+    if (!bluetooth_) bluetooth_ = std::make_unique<CBluetoothModuleSim>();
+    return *bluetooth_;
+}
+
 void CReceiverSimulator::HangUp() {
     if (master_ >= 0) close(master_);
     master_ = -1;
@@ -145,7 +152,7 @@ size_t CReceiverSimulator::Advance(int ms) {
     size_t written = 0;
     while (nextEpochMs_ <= end) {
         nowMs_ = nextEpochMs_;
-        if (nowMs_ >= silentUntilMs_) written += EmitEpoch();
+        if (nowMs_ >= silentUntilMs_ && !(bluetooth_ && !bluetooth_->Linked())) written += EmitEpoch();
         nextEpochMs_ += period;
     }
     nowMs_ = end;
@@ -200,6 +207,10 @@ int CReceiverSimulator::ServiceInput() {
             pending_.erase(0, total);
         } else if (byte(0) == '$' && pending_.size() < 3) {
             break;
+        } else if (const size_t packet = HexPacketLength(pending_); packet != 0) {
+            if (packet == std::string::npos) break;
+            packets_.push_back(pending_.substr(0, packet));
+            pending_.erase(0, packet);
         } else {
             const size_t lf = pending_.find('\n');
             if (lf == std::string::npos) {
@@ -254,6 +265,10 @@ void CReceiverSimulator::HandleRadioFrame(const std::string& frame) {
 
 void CReceiverSimulator::HandleLine(const std::string& line) {
     lines_.push_back(line);
+    if (bluetooth_ && !bluetooth_->Linked()) {
+        Send(bluetooth_->Answer(line));
+        return;
+    }
     if (Quiet(line)) return;
     if (moduleOpen_) {
         const std::string answer = modem_.Answer(line);

@@ -5,10 +5,12 @@
 // injects faults on request. Its clock is driven by the caller (tests advance it; the program follows
 // real time).
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "tools/receiver-sim/sim/SimBluetoothModule.h"
 #include "tools/receiver-sim/sim/SimModem.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
 #include "tools/receiver-sim/sim/SimWalk.h"
@@ -57,6 +59,9 @@ public:
     int ServiceInput();
 
     void SetFaults(const SimFaults& faults) { faults_ = faults; }
+    // Plays the built-in Bluetooth module in front of the receiver: until it is linked the terminal
+    // carries only the module's AT dialogue.
+    CBluetoothModuleSim& PlayBluetoothModule();
     // No output for the next `ms` of simulated time.
     void SilenceFor(int ms) { silentUntilMs_ = nowMs_ + ms; }
     // Requests (text lines, binary frames or radio requests) that begin with these bytes get no answer.
@@ -73,6 +78,8 @@ public:
     // Text lines received (without CR LF), and binary frames (module frames and radio requests).
     const std::vector<std::string>& ReceivedLines() const { return lines_; }
     const std::vector<std::string>& ReceivedFrames() const { return frames_; }
+    // Hex packets of the binary board family (02 00 64 ... 03), whole.
+    const std::vector<std::string>& ReceivedPackets() const { return packets_; }
     bool ModuleLinkOpen() const { return moduleOpen_; }
 
 private:
@@ -100,11 +107,13 @@ private:
     std::string pending_;
     std::vector<std::string> lines_;
     std::vector<std::string> frames_;
+    std::vector<std::string> packets_;
     bool moduleOpen_ = false;
     int channel_ = 0;
     SimModem modem_;
     std::vector<std::string> quiet_;
     int64_t floatUntilMs_ = 0;
+    std::unique_ptr<CBluetoothModuleSim> bluetooth_;
 };
 
 }  // namespace sim

@@ -1,0 +1,79 @@
+#include "receiver/InstrumentSends.h"
+
+#include <cmath>
+
+#include "platform/text/Format.h"
+#include "platform/time/Clock.h"
+#include "receiver/CSerialPort.h"
+#include "receiver/IFrameServices.h"
+
+namespace {
+constexpr BYTE kBaseParamsCommand = 57;
+constexpr BYTE kDataLinkCommand = 59;
+constexpr BYTE kWorkModeCommand = 61;
+constexpr BYTE kMotionCommand = 30;
+constexpr BYTE kStaticParamsCommand = 41;
+constexpr int kModeSettleMs = 1000;
+constexpr int kDataLinkRepeats = 4;
+
+int Tenths(double value) {
+    return static_cast<int>(value * 10);
+}
+}  // namespace
+
+void SendBaseTransmitParams(CSerialPort& port, const BaseTransmitParams& p) {
+    port.SendBinaryCommand(kBaseParamsCommand, Format(L"C%d C%d C%d C%d ", p.nDiffFormat + 1, p.nSendInterval,
+                                                      Tenths(p.dPdopLimit), p.nElevMask));
+}
+
+void SendWorkMode(IFrameServices& frame, int workMode) {
+    CSerialPort& port = frame.SerialPort();
+    const int reported = frame.VersionInfo().workMode;
+    const bool already =
+        (workMode == kWorkBase && reported == 1) || (workMode == kWorkRover && reported == 0);
+    if (!already) {
+        port.SendBinaryCommand(kWorkModeCommand, Format(L"C%d", workMode + 1));
+        if (workMode == kWorkKinematic) port.SendBinaryCommand(kMotionCommand, L"C1");
+        if (workMode == kWorkStatic) port.SendBinaryCommand(kMotionCommand, L"C4");
+    }
+    Sleep(kModeSettleMs);
+    if (workMode == kWorkBase) {
+        port.SendLine(L"fix,none\r\n");
+        port.SendLine(L"fix,none\r\n");
+    }
+}
+
+void SendDataLink(IFrameServices& frame, int linkType) {
+    for (int i = 0; i < kDataLinkRepeats; ++i)
+        frame.SerialPort().SendBinaryCommand(kDataLinkCommand, Format(L"C%d", linkType + 3));
+    if (linkType == 0) frame.SetRadioLink(1);
+}
+
+bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params) {
+    frame.GeneralSettings().connection.nRadioFormat = params.nDiffFormat;
+    const bool written = frame.WriteJobParams();
+    SendBaseTransmitParams(frame.SerialPort(), params);
+    return written;
+}
+
+CString StaticModeTokens(const StaticModeParams& p) {
+    CString tokens;
+    for (int i = 0; i < p.szPointName.GetLength(); ++i) tokens += Format(L"a%c ", p.szPointName[i]);
+    // Millimetres rounded: 1.001 m is 1001 mm, not the 1000 a truncation gives.
+    const long millimetres = std::lround(p.dAntHeight * 1000.0);
+    tokens += Format(L"i%d c%d c%d c%d", static_cast<int>(millimetres), p.nSendInterval, p.nElevMask,
+                     Tenths(p.dPdopLimit));
+    return tokens;
+}
+
+void SendStaticMode(CSerialPort& port, const StaticModeParams& params) {
+    port.SendBinaryCommand(kStaticParamsCommand, StaticModeTokens(params));
+    port.SendBinaryCommand(kMotionCommand, L"C4");
+}
+
+bool IsStaticPointName(const CString& name) {
+    if (name.GetLength() < 1 || name.GetLength() > 16) return false;
+    for (int i = 0; i < name.GetLength(); ++i)
+        if (name[i] <= L' ' || name[i] > L'~') return false;
+    return true;
+}

@@ -1,0 +1,73 @@
+#include "receiver/screens/InstrumentCommands.h"
+
+#include "platform/messages/Messages.h"
+#include "platform/ui/WindowMessages.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/InstrumentSends.h"
+#include "receiver/screens/BaseParamDlgs.h"
+#include "receiver/screens/CBaseManualDlg.h"
+#include "receiver/screens/InstrumentChoiceDlgs.h"
+
+namespace {
+
+void RunWorkMode(IFrameServices& frame) {
+    CWorkModeDlg mode(frame.VersionInfo().workMode);
+    if (mode.DoModal() != IDOK) return;
+    SendWorkMode(frame, mode.nWorkMode);
+    if (mode.nWorkMode != kWorkBase) return;
+    CBaseSetupDlg base;
+    if (base.DoModal() != IDOK) return;
+    if (base.nSetupKind == CBaseSetupDlg::kAutoStart)
+        SetupBaseAutoStart(frame);
+    else
+        SetupManualBase(frame);
+}
+
+void RunDataLink(IFrameServices& frame) {
+    CDataLinkDlg link;
+    if (link.DoModal() == IDOK) SendDataLink(frame, link.nLinkType);
+}
+
+}  // namespace
+
+void RunInstrumentSettings(IFrameServices& frame) {
+    CInstrumentSetDlg choice;
+    if (choice.DoModal() != IDOK) return;
+    switch (choice.nChoice) {
+        case 0:
+            RunWorkMode(frame);
+            break;
+        case 1:
+            SetupStaticMode(frame);
+            break;
+        case 2:
+            RunDataLink(frame);
+            break;
+        default:
+            break;
+    }
+}
+
+int SetupBaseAutoStart(IFrameServices& frame) {
+    CBaseAutoStartDlg dlg(frame.GeneralSettings().connection.nRadioFormat);
+    if (dlg.DoModal() != IDOK) return 0;
+    if (!SendBaseAutoStart(frame, dlg.values)) AfxMessageBox(L"创建文件失败!", MB_OK | MB_ICONINFORMATION);
+    AfxMessageBox(L"自动启动基站参数设置完成!", MB_OK | MB_ICONINFORMATION);
+    return 1;
+}
+
+int SetupManualBase(IFrameServices& frame) {
+    CBaseManualDlg dlg(frame);
+    if (dlg.DoModal() != IDOK) return 0;
+    SendManualBase(frame, dlg.values);
+    AfxMessageBox(L"基准站设置成功!", MB_OK | MB_ICONINFORMATION);
+    return 1;
+}
+
+void SetupStaticMode(IFrameServices& frame) {
+    CStaticModeDlg dlg;
+    if (dlg.DoModal() != IDOK) return;
+    SendStaticMode(frame.SerialPort(), dlg.values);
+    // Posted, so that the exit runs once this command has returned.
+    PostMessage(frame.FrameWindow(), WM_COMMAND, kAppExitCommand, 0);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The frame's instrument-settings command and the set-ups it runs: each runs its dialogs modally and
+// sends what they collected to the receiver.
+class IFrameServices;
+
+// "仪器设置": the working mode (a base then goes on to its set-up), static recording or the data link.
+void RunInstrumentSettings(IFrameServices& frame);
+// The base starts on its own single-point fix: 1 once set, 0 when cancelled.
+int SetupBaseAutoStart(IFrameServices& frame);
+// The base on entered coordinates: 1 once set, 0 when cancelled (nothing sent).
+int SetupManualBase(IFrameServices& frame);
+// Static recording; the program then ends through the frame's exit command, since the receiver stops
+// streaming positions.
+void SetupStaticMode(IFrameServices& frame);
+
+inline constexpr unsigned kAppExitCommand = 57665;
