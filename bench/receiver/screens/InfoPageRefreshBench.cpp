@@ -55,6 +55,10 @@ public:
     CCoordTransform& DialogTransform() override { return second; }
     CJobSettings& JobSettings() override { return job; }
     CGpsParser& Parser() override { __builtin_trap(); }
+    ReceiverVersionInfo VersionInfo() const override { return {}; }
+    bool WriteJobParams() override { return false; }
+    void SetRadioLink(int) override {}
+    HWND FrameWindow() const override { return nullptr; }
 
     CSerialPort port;  // never opened: the dialog's start command goes nowhere
     CGpsState state;
