@@ -6,6 +6,7 @@
 #include "receiver/InstrumentSends.h"
 #include "receiver/screens/BaseParamDlgs.h"
 #include "receiver/screens/CBaseManualDlg.h"
+#include "receiver/screens/CConnectDlg.h"
 #include "receiver/screens/InstrumentChoiceDlgs.h"
 
 namespace {
@@ -29,6 +30,22 @@ void RunDataLink(IFrameServices& frame) {
 }
 
 }  // namespace
+
+void RunConnectInstrument(IFrameServices& frame) {
+    ConnectionSettings& stored = frame.GeneralSettings().connection;
+    CConnectDlg dlg(frame);
+    dlg.nMethod = stored.nPort;
+    dlg.nChoice = stored.nComMode;
+    dlg.nInputPort = stored.nInputCom;
+    dlg.nBaudRate = stored.nComBaud;
+    if (dlg.DoModal() != IDOK) return;
+    if (frame.ConnectReceiver(dlg.nMethod, dlg.nChoice, dlg.nInputPort, dlg.nBaudRate) != 1) return;
+    stored.nPort = dlg.nMethod;
+    stored.nComMode = dlg.nChoice;
+    stored.nInputCom = dlg.nInputPort;
+    stored.nComBaud = dlg.nBaudRate;
+    if (!frame.WriteJobParams()) AfxMessageBox(L"创建文件失败!", MB_OK | MB_ICONINFORMATION);
+}
 
 void RunInstrumentSettings(IFrameServices& frame) {
     CInstrumentSetDlg choice;

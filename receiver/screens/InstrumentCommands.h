@@ -3,6 +3,9 @@
 // sends what they collected to the receiver.
 class IFrameServices;
 
+// "连接仪器": the connection dialog with the job's connection values; once the frame has connected
+// with the values chosen, they are kept in the job file.
+void RunConnectInstrument(IFrameServices& frame);
 // "仪器设置": the working mode (a base then goes on to its set-up), static recording or the data link.
 void RunInstrumentSettings(IFrameServices& frame);
 // The base starts on its own single-point fix: 1 once set, 0 when cancelled.

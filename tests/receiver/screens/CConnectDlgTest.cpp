@@ -10,6 +10,7 @@
 #include "platform/text/Format.h"
 #include "platform/ui/ProgressCtrl.h"
 #include "receiver/screens/CConnectDlg.h"
+#include "receiver/screens/InstrumentCommands.h"
 #include "tests/receiver/screens/ReceiverScreensLink.h"
 
 namespace {
@@ -230,4 +231,26 @@ TEST_F(ConnectDialog, DeviceListLoadsAtMostTwoHundredAndOneLines) {
     EXPECT_EQ(devices[200].address, L"00AA00000200");
     WriteListFile("a,1\r\nb,2\r\n\r\nc,3\r\n");
     EXPECT_EQ(LoadBluetoothList(kBluetoothListPath).size(), 2u);
+}
+
+TEST_F(ConnectDialog, TheCommandConnectsWithTheChosenValuesAndKeepsThem) {
+    frame.connectPortNumber = kPort;
+    frame.settings.connection.nComBaud = 9600;
+    frame.settings.connection.nInputCom = 7;
+    ui.OnModal(IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, kBaud), L"9600");
+        ui.ChooseItem(d, kBaud, 5);
+        ui.Click(d, IDOK);
+    });
+    RunConnectInstrument(frame);
+    ASSERT_EQ(frame.connectRequests.size(), 1u);
+    EXPECT_EQ(frame.connectRequests[0].baudRate, 115200);
+    EXPECT_EQ(frame.settings.connection.nComBaud, 115200);
+    ASSERT_EQ(frame.jobFileWrites.size(), 1u);
+    EXPECT_EQ(frame.jobFileWrites[0].connection.nComBaud, 115200);
+    // Cancelled: nothing connects and nothing is kept.
+    ui.OnModal(IDD, [&](CDialog& d) { ui.Click(d, IDCANCEL); });
+    RunConnectInstrument(frame);
+    EXPECT_EQ(frame.connectRequests.size(), 1u);
+    EXPECT_EQ(frame.jobFileWrites.size(), 1u);
 }
