@@ -7,6 +7,7 @@
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "resources/MainMenu.h"
+#include "shell/CAboutDlg.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CQuorinApp.h"
 #include "shell/HardwareKeys.h"
@@ -21,6 +22,7 @@ CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
     BindCommand(mainmenu::kCloseReceiver, &CMainFrame::CloseReceiver);
     BindCommand(mainmenu::kExit, &CMainFrame::ConfirmExit);
+    BindCommand(mainmenu::kAbout, &CMainFrame::OnAppAbout);
 }
 
 CMainFrame::~CMainFrame() {
@@ -99,6 +101,12 @@ LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
 
 void CMainFrame::ClampQuality(CGpsState& state) {
     if (state.pdop > 100.0) state.pdop = 99.9;
+}
+
+void CMainFrame::OnAppAbout() {
+    const GpsTextBlock& ident = receiver_.state.ident;
+    CAboutDlg dlg(this, kSoftwareVersion, ident.text[0], ident.text[1]);
+    dlg.DoModal();
 }
 
 void CMainFrame::ConfirmExit() {

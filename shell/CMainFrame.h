@@ -57,6 +57,8 @@ public:
     // The window's text, shown as the title of the program's window.
     void SetTitle(const CString& title);
     void ConfirmExit();
+    // Command 57664: the About dialog.
+    void OnAppAbout();
     // The logical key of a key message (see HardwareKeys.h).
     static int MapHardwareKey(UINT message, UINT key);
     // Resets the live state, shows `text` as its solution and tells the position window.
