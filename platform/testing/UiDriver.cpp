@@ -94,19 +94,25 @@ void CUiDriver::AnswerBox(CDialog& dialog) {
     if (!box.HasEnded()) box.EndDialog(answer);
 }
 
+CWnd* CUiDriver::Control(CWnd& dialog, int id) {
+    CWnd* control = dialog.GetDlgItem(id);
+    if (!control) ADD_FAILURE() << "UiDriver: no control " << id << " in the window";
+    return control;
+}
+
 void CUiDriver::SetText(CWnd& dialog, int id, const wchar_t* text) {
-    if (CWnd* control = dialog.GetDlgItem(id)) control->SetWindowText(text);
+    if (CWnd* control = Control(dialog, id)) control->SetWindowText(text);
     Pump();
 }
 
 CString CUiDriver::GetText(CWnd& dialog, int id) {
     CString text;
-    dialog.GetDlgItemText(id, text);
+    if (CWnd* control = Control(dialog, id)) control->GetWindowText(text);
     return text;
 }
 
 void CUiDriver::Click(CWnd& dialog, int id) {
-    CWnd* control = dialog.GetDlgItem(id);
+    CWnd* control = Control(dialog, id);
     if (!control) return;
     CRect rect;
     control->GetWindowRect(&rect);
@@ -114,7 +120,7 @@ void CUiDriver::Click(CWnd& dialog, int id) {
 }
 
 void CUiDriver::ChooseItem(CWnd& dialog, int id, int index) {
-    CWnd* control = dialog.GetDlgItem(id);
+    CWnd* control = Control(dialog, id);
     if (!control) return;
     const CString kind = control->Record()->className;
     if (kind.CompareNoCase(WC_COMBOBOX) == 0) {

@@ -5,8 +5,8 @@
 // the virtual clock, the message-box dialogs and itself as the modal-dialog observer.
 // A test reads in the order a person acts: a child dialog's script or a box's expectation is
 // given just before the tap that opens it. Loose ends fail the running test: a dialog or box
-// that opens with nothing given for it (when it opens), a script, expectation or answer never
-// used (when the driver ends).
+// that opens with nothing given for it (when it opens), a control id the window does not have
+// (when used), a script, expectation or answer never used (when the driver ends).
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -45,7 +45,7 @@ public:
     const std::vector<ShownMessageBox>& MessageBoxes() const { return boxes_; }
     std::vector<CString> MessageBoxTexts() const;
 
-    // ---- controls of a dialog
+    // ---- controls of a dialog (an id the window does not have fails the test)
     // Replaces the control's text as typing would (the dialog gets EN_CHANGE).
     void SetText(CWnd& dialog, int id, const wchar_t* text);
     CString GetText(CWnd& dialog, int id);
@@ -81,6 +81,7 @@ private:
         int answer = IDOK;
     };
     void AnswerBox(CDialog& box);
+    CWnd* Control(CWnd& dialog, int id);
 
     CVirtualClock clock_;
     IModalDialogObserver* previousObserver_;

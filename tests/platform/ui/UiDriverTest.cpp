@@ -44,6 +44,16 @@ TEST(UiDriver, EveryLooseEndFailsTheTest) {
              TapStart(ui);
          },
          "message box \"开始存储吗?\" where \"开始吗?\" was expected"},
+        {"control the dialog does not have",
+         [](CUiDriver& ui) {
+             CTestDlg dlg;
+             ui.OnModal(kTestDialogId, [&](CDialog& d) {
+                 ui.Click(d, 4321);
+                 d.EndDialog(IDOK);
+             });
+             dlg.DoModal();
+         },
+         "no control 4321 in the window"},
     };
     for (const LooseEnd& c : cases) {
         SCOPED_TRACE(c.name);
