@@ -36,6 +36,16 @@ protected:
             texts.push_back(dlg.List().GetItemText(row, column));
         return texts;
     }
+    static std::vector<CString> Headings(CCoordLibDlg& dlg) {
+        std::vector<CString> texts;
+        wchar_t text[32];
+        LVCOLUMN info;
+        info.mask = LVCF_TEXT;
+        info.pszText = text;
+        info.cchTextMax = 32;
+        for (int column = 0; dlg.List().GetColumn(column, &info); ++column) texts.push_back(text);
+        return texts;
+    }
 };
 
 }  // namespace
@@ -69,6 +79,8 @@ TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
     CCoordLibDlg dlg;
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         EXPECT_EQ(frame.screenMode, kScreenModeCoordLibrary);
+        EXPECT_EQ(Headings(dlg),
+                  (std::vector<CString>{L"编号", L"点名", L"北坐标", L"东坐标", L"高程", L"属性", L"描述"}));
         FillAll(dlg);
         // Every point is listed: past the empty line, the raw point and the unterminated last line.
         EXPECT_EQ(Column(dlg, 1), (std::vector<CString>{L"起点", L"raw", L"P2"}));
