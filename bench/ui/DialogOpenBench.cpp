@@ -11,26 +11,38 @@
 
 namespace {
 constexpr UINT kBenchDialogId = 901;
+enum : UINT {
+    kName = 1001,
+    kCode = 1002,
+    kAntenna = 1003,
+    kNorth = 1004,
+    kEast = 1005,
+    kHeight = 1006,
+    kVerticalHeight = 1010,
+    kSlantHeight = 1011,
+    kPoleHeight = 1012,
+    kThreeParams = 1020,
+};
 
 // A settings screen of typical size: labels, edits, radio buttons, check box and buttons.
 const DialogControlTemplate kControls[] = {
     {L"STATIC", IDC_STATIC, 4, 4, 40, 10, L"点名:", SS_LEFT},
-    {L"EDIT", 1001, 46, 4, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kName, 46, 4, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
     {L"STATIC", IDC_STATIC, 4, 20, 40, 10, L"编码:", SS_LEFT},
-    {L"EDIT", 1002, 46, 20, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kCode, 46, 20, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
     {L"STATIC", IDC_STATIC, 4, 36, 40, 10, L"天线高:", SS_LEFT},
-    {L"EDIT", 1003, 46, 36, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kAntenna, 46, 36, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
     {L"STATIC", IDC_STATIC, 4, 52, 40, 10, L"北坐标:", SS_LEFT},
-    {L"EDIT", 1004, 46, 52, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kNorth, 46, 52, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
     {L"STATIC", IDC_STATIC, 4, 68, 40, 10, L"东坐标:", SS_LEFT},
-    {L"EDIT", 1005, 46, 68, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kEast, 46, 68, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
     {L"STATIC", IDC_STATIC, 4, 84, 40, 10, L"高程:", SS_LEFT},
-    {L"EDIT", 1006, 46, 84, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kHeight, 46, 84, 84, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
     {L"BUTTON", IDC_STATIC, 2, 100, 130, 28, L"高程类型", BS_GROUPBOX},
-    {L"BUTTON", 1010, 6, 112, 40, 12, L"直高", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
-    {L"BUTTON", 1011, 48, 112, 40, 12, L"斜高", BS_AUTORADIOBUTTON},
-    {L"BUTTON", 1012, 90, 112, 40, 12, L"杆高", BS_AUTORADIOBUTTON},
-    {L"BUTTON", 1020, 6, 132, 80, 12, L"计算三参数", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP},
+    {L"BUTTON", kVerticalHeight, 6, 112, 40, 12, L"直高", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+    {L"BUTTON", kSlantHeight, 48, 112, 40, 12, L"斜高", BS_AUTORADIOBUTTON},
+    {L"BUTTON", kPoleHeight, 90, 112, 40, 12, L"杆高", BS_AUTORADIOBUTTON},
+    {L"BUTTON", kThreeParams, 6, 132, 80, 12, L"计算三参数", BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP},
     {L"BUTTON", IDOK, 50, 148, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
     {L"BUTTON", IDCANCEL, 92, 148, 40, 14, L"取消", BS_PUSHBUTTON | WS_TABSTOP},
 };
@@ -45,14 +57,14 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Text(pDX, 1001, name);
-        DDX_Text(pDX, 1002, code);
-        DDX_Text(pDX, 1003, antenna);
-        DDX_Text(pDX, 1004, north);
-        DDX_Text(pDX, 1005, east);
-        DDX_Text(pDX, 1006, height);
-        DDX_Radio(pDX, 1010, heightKind);
-        DDX_Check(pDX, 1020, threeParams);
+        DDX_Text(pDX, kName, name);
+        DDX_Text(pDX, kCode, code);
+        DDX_Text(pDX, kAntenna, antenna);
+        DDX_Text(pDX, kNorth, north);
+        DDX_Text(pDX, kEast, east);
+        DDX_Text(pDX, kHeight, height);
+        DDX_Radio(pDX, kVerticalHeight, heightKind);
+        DDX_Check(pDX, kThreeParams, threeParams);
     }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
