@@ -6,6 +6,7 @@
 #include "receiver/BaseConversion.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
+#include "receiver/screens/InstrumentCommands.h"
 #include "resources/MainMenu.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CFrmGraphView.h"
@@ -23,6 +24,7 @@ CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     BindCommand(mainmenu::kCloseReceiver, &CMainFrame::CloseReceiver);
     BindCommand(mainmenu::kExit, &CMainFrame::ConfirmExit);
     BindCommand(mainmenu::kAbout, &CMainFrame::OnAppAbout);
+    BindCommand(mainmenu::kConnectInstrument, &CMainFrame::OnConnectInstrument);
 }
 
 CMainFrame::~CMainFrame() {
@@ -101,6 +103,10 @@ LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
 
 void CMainFrame::ClampQuality(CGpsState& state) {
     if (state.pdop > 100.0) state.pdop = 99.9;
+}
+
+void CMainFrame::OnConnectInstrument() {
+    RunConnectInstrument(*this);
 }
 
 void CMainFrame::OnAppAbout() {

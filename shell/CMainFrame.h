@@ -59,6 +59,8 @@ public:
     void ConfirmExit();
     // Command 57664: the About dialog.
     void OnAppAbout();
+    // Command 32781: the connection dialog; the values it connected with are kept in the job file.
+    void OnConnectInstrument();
     // The logical key of a key message (see HardwareKeys.h).
     static int MapHardwareKey(UINT message, UINT key);
     // Resets the live state, shows `text` as its solution and tells the position window.

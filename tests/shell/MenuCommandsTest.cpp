@@ -1,3 +1,5 @@
+// The frame's own menu commands: About and the connection dialog.
+#include "receiver/screens/CConnectDlg.h"
 #include "resources/AboutDlg.h"
 #include "tests/shell/FrameTestSupport.h"
 
@@ -13,4 +15,17 @@ TEST_F(FrameTest, AboutShowsTheVersionAndTheReceiversIdentification) {
     });
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"关于H", L"4软件信息"}));
     ui_.Pump();
+}
+
+TEST_F(FrameTest, ConnectCommandOpensTheConnectionDialogWithTheJobsValues) {
+    frame.ShowWindow(SW_SHOW);
+    frame.GeneralSettings().connection.nComMode = 1;
+    frame.GeneralSettings().connection.nInputCom = 9;
+    ui_.OnModal(CConnectDlg::IDD, [&](CDialog& dlg) {
+        EXPECT_EQ(static_cast<CConnectDlg&>(dlg).nInputPort, 9);
+        dlg.EndDialog(IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"7连接仪器"}));
+    ui_.Pump();
+    EXPECT_FALSE(frame.SerialPort().IsOpen());
 }
