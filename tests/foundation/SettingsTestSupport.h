@@ -1,41 +1,19 @@
 #pragma once
 // A fresh device root per test, with the message boxes shown meanwhile recorded.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "platform/files/DevicePath.h"
 #include "platform/messages/MessageBoxScript.h"
+#include "tests/platform/files/DeviceRootFixture.h"
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public DeviceRootTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::temp_directory_path() / ("qz-settings-" + std::to_string(::getpid()) + "-" +
-                                                          info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-        SetDeviceRoot(root_);
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
-    void WriteHostFile(const std::filesystem::path& relative, const std::string& bytes) {
-        std::filesystem::create_directories((root_ / relative).parent_path());
-        std::ofstream(root_ / relative, std::ios::binary) << bytes;
-    }
-    std::string ReadHostFile(const std::filesystem::path& relative) const {
-        std::ifstream in(root_ / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     static std::string ReadGolden(const char* name) {
         std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/foundation/golden" / name,
                          std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::filesystem::path root_;
     CMessageBoxScript messages_;
 };

@@ -25,7 +25,7 @@ protected:
         std::filesystem::create_directories((root_ / relative).parent_path());
         std::ofstream(root_ / relative, std::ios::binary) << bytes;
     }
-    std::string ReadHostFile(const std::filesystem::path& relative) {
+    std::string ReadHostFile(const std::filesystem::path& relative) const {
         std::ifstream in(root_ / relative, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
