@@ -2,6 +2,9 @@
 // What the common controls, file dialogs and coordinate library need of the main frame: its
 // fields and operations under their own names. The shell's main frame implements it and
 // registers itself at start; tests register a small double.
+#include <vector>
+
+#include "foundation/PointRecord.h"
 #include "platform/text/CString.h"
 
 class IFoundationFrame {
@@ -20,6 +23,8 @@ public:
     // position converter.
     virtual void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
                                    double& hOut) = 0;
+    // The points shown on the main map; LoadPointFile refills it.
+    virtual std::vector<PointRecord>& DisplayPoints() = 0;
 };
 
 constexpr int kScreenModeNormal = 11;

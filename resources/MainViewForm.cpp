@@ -1,11 +1,13 @@
 #include "resources/MainViewForm.h"
 
+#include "platform/ui/Button.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Static.h"
 
 // Form 133: the plot above, the point name, solution and position texts below it.
 namespace {
 using namespace mainview;
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 const DialogControlTemplate kControls[] = {
     {L"STATIC", kPlot, 0, 0, 135, 111, L"", SS_LEFT},
     {L"STATIC", kMarkText, 81, 58, 42, 8, L"", SS_LEFT},
@@ -25,6 +27,16 @@ const DialogControlTemplate kControls[] = {
     {L"STATIC", kHrms, 94, 130, 41, 8, L"", SS_LEFT},
     {L"STATIC", IDC_STATIC, 69, 139, 25, 8, L"VRMS:", SS_LEFT},
     {L"STATIC", kVrms, 94, 139, 41, 8, L"", SS_LEFT},
+    {L"BUTTON", kZoomIn, 0, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kZoomOut, 15, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kFollow, 30, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kFitAll, 45, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kStorePoint, 63, 47, 15, 15, L"", kButton},
+    {L"BUTTON", kStoreSettings, 60, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kReceiverInfo, 75, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kParamView, 90, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kConnect, 105, 150, 15, 15, L"", kButton},
+    {L"BUTTON", kExit, 120, 150, 15, 15, L"", kButton},
 };
 const DialogTemplate kTemplate{IDD, 135, 166, L"", WS_CHILD | DS_SETFONT, kControls};
 const DialogTemplateRegistration kRegistration(kTemplate);

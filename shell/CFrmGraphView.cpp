@@ -8,10 +8,18 @@
 #include "receiver/ReceiverMessages.h"
 #include "resources/MainViewForm.h"
 #include "shell/CMainFrame.h"
+#include "shell/ViewButtons.h"
 
 CFrmGraphView::CFrmGraphView(CMainFrame& frame) : CDialog(mainview::IDD, &frame), frame_(frame) {
     BindMessage(WM_GPS_POSITION, &CFrmGraphView::OnPositionMsg);
     BindMessage(WM_PLOT_PAINTED, &CFrmGraphView::OnPlotPainted);
+    BindCommand(mainview::kZoomIn, &CFrmGraphView::OnZoomIn);
+    BindCommand(mainview::kZoomOut, &CFrmGraphView::OnZoomOut);
+    BindCommand(mainview::kFollow, &CFrmGraphView::OnFollow);
+    BindCommand(mainview::kFitAll, &CFrmGraphView::FitAll);
+    BindCommand(mainview::kStorePoint, &CFrmGraphView::StorePoint);
+    BindCommand(mainview::kParamView, &CFrmGraphView::OnParamView);
+    BindCommand(mainview::kExit, &CFrmGraphView::OnExit);
 }
 
 BOOL CFrmGraphView::CreateView(CWnd* frame, UINT id) {
@@ -28,6 +36,10 @@ BOOL CFrmGraphView::OnInitDialog() {
     plot_.SetNotifyTarget(m_hWnd);
     plot_.SetBkColor(RGB(255, 255, 255));
     canvas_.ResetMouseOffset();
+    for (size_t i = 0; i < kViewButtons.size(); ++i) SetUpViewButton(buttons_[i], *this, kViewButtons[i]);
+    // Their screens are not in the program yet.
+    for (UINT id : {mainview::kStoreSettings, mainview::kReceiverInfo, mainview::kConnect})
+        GetDlgItem(id)->EnableWindow(FALSE);
     return TRUE;
 }
 
@@ -48,6 +60,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
     if (canvas_.KeepInView(latest_.gridX, latest_.gridY, latest_.gridH)) plot_.Invalidate();
     canvas_.DrawPosition(dc, latest_.gridX, latest_.gridY, latest_.gridH);
     DrawFurniture(dc);
+    AutoStore();
     return 0;
 }
 
@@ -57,8 +70,11 @@ LRESULT CFrmGraphView::OnPlotPainted(WPARAM, LPARAM) {
     canvas_.ClearBackground(dc);
     DrawFurniture(dc);
     canvas_.DrawPoints(dc);
+    DrawStoredPoints(dc);
     canvas_.RedrawPosition(dc);
     ShowSolutionText();
+    // The store button lies on the plot: it comes back over the map.
+    if (CWnd* store = GetDlgItem(mainview::kStorePoint)) store->Invalidate();
     return 0;
 }
 

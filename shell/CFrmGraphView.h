@@ -2,11 +2,17 @@
 // The main map view (form 133 under the command bar): the map with the current position and the
 // texts of the latest fix. It is the position window of the frame unless a measuring screen holds
 // that place.
+#include <array>
+#include <vector>
+
 #include "foundation/CGpsState.h"
+#include "foundation/MapMarker.h"
 #include "foundation/screens/CGraphStatic.h"
+#include "foundation/screens/CIconButton.h"
 #include "foundation/screens/CPlotCanvas.h"
 #include "platform/ui/Dialog.h"
 #include "shell/ViewStatusTexts.h"
+#include "survey/AutoStoreTrigger.h"
 
 class CMainFrame;
 
@@ -21,9 +27,23 @@ public:
     const CGpsState& LatestState() const { return latest_; }
     const ViewStatusTexts& Texts() const { return texts_; }
     CPlotCanvas& Canvas() { return canvas_; }
+    const std::vector<MapMarker>& Markers() const { return markers_; }
+    void ClearMarkers() { markers_.clear(); }
+
+    // Key A and the store button: the latest fix through the frame's store path, or the start of
+    // automatic storing.
+    void StorePoint();
+    // After any store through the view: the record file, the map's list, and a marker at once
+    // when the point lies in the plot.
+    void AddStoredPoint(PointRecord point);
+    // Every point on the map in view, at 0.01 m a pixel or coarser.
+    void FitAll();
 
 protected:
     BOOL OnInitDialog() override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
 
 private:
     LRESULT OnPositionMsg(WPARAM state, LPARAM kind);
@@ -33,9 +53,22 @@ private:
     // The plot's device context with the canvas fitted to the plot.
     void PreparePlot(CDC& dc);
     void DrawFurniture(CDC& dc);
+    void AutoStore();
+    // Markers of the display list's undeleted points (the newest nShowSurveyPoint, or all for -1)
+    // that lie in the plot.
+    void DrawStoredPoints(CDC& dc);
+    void RepaintPlot();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnFollow();
+    void OnParamView();
+    void OnExit();
 
     CMainFrame& frame_;
+    std::array<CIconButton, 10> buttons_;
     CGraphStatic plot_;
+    std::vector<MapMarker> markers_;
+    AutoStoreTrigger autoTrigger_;
     CPlotCanvas canvas_;
     CGpsState latest_;
     ViewStatusTexts texts_;

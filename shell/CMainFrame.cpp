@@ -12,6 +12,7 @@
 #include "shell/CFrmGraphView.h"
 #include "shell/CQuorinApp.h"
 #include "shell/HardwareKeys.h"
+#include "shell/MainMenuCommands.h"
 
 CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
@@ -21,10 +22,7 @@ CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
-    BindCommand(mainmenu::kCloseReceiver, &CMainFrame::CloseReceiver);
-    BindCommand(mainmenu::kExit, &CMainFrame::ConfirmExit);
-    BindCommand(mainmenu::kAbout, &CMainFrame::OnAppAbout);
-    BindCommand(mainmenu::kConnectInstrument, &CMainFrame::OnConnectInstrument);
+    BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
 }
 
 CMainFrame::~CMainFrame() {
@@ -41,6 +39,7 @@ BOOL CMainFrame::CreateFrame() {
 
 int CMainFrame::OnCreate() {
     if (!bar_.Create(this) || !bar_.InsertMenuBar(mainmenu::IDR) || !bar_.AddAdornments()) return -1;
+    GreyUnavailableCommands(*bar_.GetMenu());
     view_ = std::make_unique<CFrmGraphView>(*this);
     if (!view_->CreateView(this, kViewId)) return -1;
     receiver_.device.AllLedsOff();
@@ -73,6 +72,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::OnMenuCommand(UINT id) {
+    RunMenuCommand(*this, id);
 }
 
 void CMainFrame::RecalcViewLayout() {

@@ -17,6 +17,9 @@
 #include "shell/PositionListeners.h"
 #include "shell/ReceiverLink.h"
 #include "shell/Supervision.h"
+#include "shell/SurveyRecords.h"
+#include "survey/AutoStoreTrigger.h"
+#include "survey/PointStorePath.h"
 
 class CFrmGraphView;
 
@@ -43,9 +46,16 @@ public:
     Supervision& Watch() { return supervision_; }
     CFrmGraphView* View() { return view_.get(); }
     CCommandBar& CommandBar() { return bar_; }
+    SurveyRecords& Records() { return records_; }
+    AutoStoreState& AutoStore() { return autoStore_; }
+    // Every point stored from the frame and its view goes this way.
+    IPointStorePath& StorePath() { return *storePath_; }
+    void SetStorePath(IPointStorePath* path) { storePath_ = path ? path : &NoPointStorePath(); }
 
     // ---- operations other screens use
     void ApplyCoordParams() override;
+    // The surveyed point joins the list and the record file.
+    void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
     static void ClampQuality(CGpsState& state);
     void SetNotifyWnd(HWND window) override { listeners_.SetNotifyWnd(window); }
@@ -125,6 +135,7 @@ public:
     CString JobFileName() const override { return job_.paths.jobFileName; }
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
+    std::vector<PointRecord>& DisplayPoints() override { return records_.display; }
 
     // ---- IGeodesyFrame (with the job record, its converter and the job settings above)
     CoordSysParams& SpareCoordParams() override { return job_.coord2; }
@@ -141,6 +152,7 @@ protected:
 
 private:
     LRESULT OnReceiverLost(WPARAM, LPARAM);
+    void OnMenuCommand(UINT id);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
     // The data-link type named by a version reply; false when it names none.
@@ -165,4 +177,7 @@ private:
     int screenMode_ = kScreenModeNormal;
     IGeodesyFrame* previousGeodesyFrame_ = nullptr;
     int radioLink_ = 0;  // 1 when the data link "电台" is chosen
+    SurveyRecords records_;
+    AutoStoreState autoStore_;
+    IPointStorePath* storePath_ = &NoPointStorePath();
 };

@@ -35,6 +35,8 @@ public:
     void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
 
     bool SystemWritable() const { return systemWritable_; }
+    // A job the user chose is written back, whatever start-up found.
+    void MarkWritable() { systemWritable_ = jobWritable_ = true; }
     bool JobWritable() const { return jobWritable_; }
 
     JobPaths paths;

@@ -21,6 +21,8 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\big"; }
     CString JobFileName() const override { return L"big.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\big\\data"; }
+    std::vector<PointRecord>& DisplayPoints() override { return points; }
+    std::vector<PointRecord> points;
     void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
         n = e = h = 0;
     }

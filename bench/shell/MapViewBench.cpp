@@ -1,0 +1,68 @@
+#include <benchmark/benchmark.h>
+
+#include "platform/testing/UiDriver.h"
+#include "receiver/ReceiverMessages.h"
+#include "resources/MainViewForm.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/CMainFrame.h"
+
+namespace {
+
+CGpsState Fix(double n, double e) {
+    CGpsState state;
+    state.fixFlag = 1;
+    state.hour = 12;
+    state.gridX = n;
+    state.gridY = e;
+    state.solutionCode = 10;
+    state.solutionText = L"FIXED";
+    state.gpsUsedCount = 9;
+    return state;
+}
+
+// The main view with N stored points spread over the plot, every one shown.
+struct ViewSetUp {
+    explicit ViewSetUp(int points) {
+        frame.CreateFrame();
+        frame.ShowWindow(SW_SHOW);
+        frame.GeneralSettings().nShowSurveyPoint = -1;
+        for (int i = 0; i < points; ++i) {
+            PointRecord p;
+            p.name.Format(L"P%d", i);
+            p.x = 1000.0 + (i * 37 % 180);
+            p.y = 2000.0 + (i * 53 % 230);
+            frame.DisplayPoints().push_back(p);
+        }
+        CGpsState state = Fix(1090.0, 2115.0);
+        frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 4);
+        frame.View()->Canvas().SetView(995.0, 1995.0, 1.0);
+        ui.Pump();
+    }
+    CUiDriver ui;
+    CMainFrame frame;
+};
+
+// Invalidating the plot until the map, the furniture and every stored point are drawn again.
+void BM_ViewFullPaint(benchmark::State& state) {
+    ViewSetUp setUp(static_cast<int>(state.range(0)));
+    CWnd* plot = setUp.frame.View()->GetDlgItem(mainview::kPlot);
+    for (auto _ : state) {
+        plot->Invalidate();
+        setUp.ui.Pump();
+    }
+}
+BENCHMARK(BM_ViewFullPaint)->Arg(200)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// One position message to the view: texts, the incremental map update, the automatic-store check.
+void BM_ViewPositionMessage(benchmark::State& state) {
+    ViewSetUp setUp(200);
+    CGpsState fix = Fix(1090.0, 2115.0);
+    for (auto _ : state) {
+        fix.gridX += 0.001;
+        CGpsState copy = fix;
+        setUp.frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 4);
+    }
+}
+BENCHMARK(BM_ViewPositionMessage)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

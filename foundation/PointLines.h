@@ -1,0 +1,38 @@
+#pragma once
+// The job's point files (*.xyh) and record files (*.rec) as text: the one reader of their lines
+// and fields, the loader of the map's point list, the record line and the last-name scan.
+#include <vector>
+
+#include "foundation/PointRecord.h"
+#include "platform/text/CString.h"
+
+// Lines of a point file: cut at LF, a CR before it dropped, empty lines skipped. Text after the
+// last LF is an append that was cut short and is left out.
+std::vector<CString> CutPointFileLines(const CString& text);
+
+// Lines of a record file: as point-file lines, but the first empty line ends the file.
+std::vector<CString> CutRecordFileLines(const CString& text);
+
+// Field `index` of a line cut at ","; empty when the line has fewer fields.
+CString LineField(const CString& line, int index);
+
+// The points of a point file, the file's last line first; name, code and numbers trimmed, flag
+// from field 33. False (list untouched, "当前没有数据!" shown) when the file cannot be read.
+bool LoadPointFile(const CString& path, std::vector<PointRecord>& points);
+
+// The record of one surveyed point: "name,x,y,h,code" with CR LF.
+CString FormatRecordLine(const PointRecord& point);
+// The points of a record file's text.
+std::vector<PointRecord> ParseRecordFile(const CString& text);
+
+// The names the next store continues from: the last J, Z and plain names and the last point name.
+struct LastNames {
+    CString first;
+    CString second;
+    CString third;
+    CString lastPoint;
+};
+
+// Recovers the last names from a point file's text; `format` is the job's record format (6 keeps
+// its names in field 4).
+LastNames ScanLastNames(const CString& text, int format);

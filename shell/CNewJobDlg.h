@@ -1,0 +1,25 @@
+#pragma once
+// 15138 "新建作业": a name for the new job under the root folder, and whether its parameters come
+// from the set-up wizard (0) or an existing job (1). A name that cannot be a folder is refused
+// and the dialog stays open.
+#include "platform/ui/Dialog.h"
+#include "resources/NewJobDlg.h"
+
+class CNewJobDlg : public CDialog {
+public:
+    static constexpr UINT IDD = newjob::IDD;
+    // `storageRoot` is "\Program Files"; the jobs lie in its "Jobs" folder.
+    CNewJobDlg(const CString& storageRoot, CWnd* parent = nullptr);
+
+    CString m_strJobFile;  // root path + name + "\" + name + ".qzs"
+    int m_nMode = 0;
+    CString m_strName;
+    CString m_strRootPath;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+
+private:
+    void OnChangeName();
+};

@@ -1,0 +1,234 @@
+#include "shell/JobCommands.h"
+
+#include "foundation/CKeyValueFile.h"
+#include "foundation/screens/CFileDialogs.h"
+#include "geodesy/CoordParamGroups.h"
+#include "geodesy/screens/CParamWizardDlg.h"
+#include "geodesy/screens/NewJobCoordParams.h"
+#include "platform/files/CFile.h"
+#include "platform/files/FileOps.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Numbers.h"
+#include "platform/time/Clock.h"
+#include "platform/ui/StringTable.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/CMainFrame.h"
+#include "shell/CNewJobDlg.h"
+
+namespace {
+
+const TextTriple kResetNames{L"J1", L"Z1", L"1"};
+
+CString WithoutExtension(const CString& fileName) {
+    return fileName.Left(fileName.GetLength() - 3);
+}
+
+CString WithoutSlash(const CString& folder) {
+    return folder.Left(folder.GetLength() - 1);
+}
+
+CString FileNameOf(const CString& path) {
+    return path.Mid(path.ReverseFind(L'\\') + 1);
+}
+
+// A job's two files into scratch records: a missing file gives the defaults, one that cannot be
+// read (the reader has said so) gives false.
+bool ReadJobFiles(const CJobSettings& jobs, const CString& jobFile, GeneralSettingsBlock& settings,
+                  CoordSysParams& coord) {
+    JobSettingsFiles files = jobs.Files();
+    files.SetJobFilePaths({jobFile, WithoutExtension(jobFile) + L"qza"});
+    if (!FileExists(files.GetJobFilePaths().coordFile))
+        files.DefaultCoordParams(coord);
+    else if (!files.ReadCoordParams(coord))
+        return false;
+    if (!FileExists(jobFile))
+        files.DefaultJobParams(settings);
+    else if (!files.ReadJobParams(settings))
+        return false;
+    return true;
+}
+
+void SetTitle(CMainFrame& frame) {
+    frame.SetWindowText(LoadStringResource(61313) + frame.Job().system.szDataFile + L">");
+}
+
+// What follows the job settings: the parser's time zone and fix level, and the local time.
+void TakeJobSettings(CMainFrame& frame) {
+    const ConnectionSettings& connection = frame.Job().settings.connection;
+    frame.Receiver().parser.SetTimeZone(connection.nTimeZone);
+    frame.Receiver().parser.SetFixLevel(connection.nFixLevel);
+    SetLocalTimeOffsetMinutes(connection.nTimeZone * 60);
+}
+
+// The point file `name` of the job's data folder becomes current.
+void TakePointFile(CMainFrame& frame, const CString& name) {
+    JobSession& job = frame.Job();
+    job.paths.dataFileName = name;
+    job.system.szDataFile = name;
+    job.jobs.SetResultFileNames(job.paths.dataFolder, name);
+    frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, name));
+    frame.Records().display.clear();
+    if (CFrmGraphView* view = frame.View()) view->ClearMarkers();
+}
+
+void ContinueNamesFrom(CMainFrame& frame, const CString& pointFile) {
+    const LastNames last = LoadAutoRecord(frame, pointFile);
+    frame.Job().jobs.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
+}
+
+bool CreateFolders(const CString& jobFolder) {
+    for (const CString& folder : {WithoutSlash(jobFolder), jobFolder + L"data", jobFolder + L"result"})
+        if (!DirectoryExists(folder) && !CreateDirectory(folder)) return false;
+    return true;
+}
+
+}  // namespace
+
+void NewJob(CMainFrame& frame) {
+    JobSession& job = frame.Job();
+    CNewJobDlg dialog(job.paths.programFolder, &frame);
+    if (dialog.DoModal() != IDOK) return;
+    const CString jobFile = dialog.m_strJobFile;
+    const CString jobFolder = dialog.m_strRootPath + dialog.m_strName + L"\\";
+    if (FileExists(jobFile) && AfxMessageBox(LoadStringResource(61312), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+
+    // Everything is prepared in copies: a cancel leaves the current job as it was.
+    GeneralSettingsBlock settings = job.settings;
+    CoordSysParams coord = job.coord;
+    CoordSysValues wizardValues;
+    if (dialog.m_nMode == 0) {
+        job.jobs.DefaultJobParams(settings);
+        const ConnectionSettings& kept = job.settings.connection;
+        settings.connection.nPort = kept.nPort;
+        settings.connection.nRadioFormat = kept.nRadioFormat;
+        settings.connection.nComMode = kept.nComMode;
+        settings.connection.nInputCom = kept.nInputCom;
+        settings.connection.nComBaud = kept.nComBaud;
+        settings.dataLink.nModuleType = job.settings.dataLink.nModuleType;
+        job.jobs.DefaultCoordParams(job.coord2);
+        CParamWizardDlg wizard(&frame);
+        if (wizard.DoModal() != IDOK) return;
+        wizardValues = wizard.m_values;
+    } else if (dialog.m_nMode == 1) {
+        COpenFileDlg open(&frame);
+        open.AddFilter(L"*.qzs");
+        open.SetRootFolder(job.paths.programFolder);
+        open.SetStartFolder(WithoutSlash(job.paths.jobFolder));
+        if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
+        if (!ReadJobFiles(job.jobs, open.GetPathName(), settings, coord)) return;
+    }
+    if (!CreateFolders(jobFolder)) {
+        AfxMessageBox(L"创建作业文件夹失败!");
+        return;
+    }
+
+    const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
+    job.DerivePaths(jobFile, pointFile);
+    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    job.MarkWritable();
+    job.settings = settings;
+    job.system.szIniFile = jobFile;
+    job.system.szLastSaveName = L"0";
+    job.system.lastNames = kResetNames;
+    TakePointFile(frame, pointFile);
+    job.jobs.WriteSystemFile(job.system);
+    job.jobs.SetStoreNames(kResetNames, L"0", settings.szdRoverAntH, 1);
+    if (dialog.m_nMode == 0) {
+        StoreNewJobCoordParams(frame, wizardValues);
+    } else {
+        job.coord = coord;
+        frame.ApplyCoordParams();
+        RecomputeBaseStation(job.coord, frame.Position().First());
+        job.jobs.WriteCoordParams(job.coord);
+    }
+    job.jobs.WriteJobParams(job.settings);
+    TakeJobSettings(frame);
+    SetTitle(frame);
+}
+
+void OpenJob(CMainFrame& frame) {
+    JobSession& job = frame.Job();
+    COpenFileDlg open(&frame);
+    open.AddFilter(L"*.qzs");
+    open.SetRootFolder(job.paths.programFolder);
+    open.SetStartFolder(WithoutSlash(job.paths.jobFolder));
+    if (open.DoModal() != IDOK) return;
+    const CString jobFile = open.GetPathName();
+    if (jobFile.IsEmpty()) return;
+    GeneralSettingsBlock settings;
+    CoordSysParams coord;
+    if (!ReadJobFiles(job.jobs, jobFile, settings, coord)) return;
+
+    const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
+    job.DerivePaths(jobFile, pointFile);
+    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    job.MarkWritable();
+    job.coord = coord;
+    frame.ApplyCoordParams();
+    job.settings = settings;
+    TakeJobSettings(frame);
+    job.system.szIniFile = jobFile;
+    TakePointFile(frame, pointFile);
+    job.jobs.WriteSystemFile(job.system);
+    frame.Records().Load();
+    job.jobs.SetStoreNames(job.system.lastNames, job.system.szLastSaveName, settings.szdRoverAntH, 1);
+    ContinueNamesFrom(frame, job.paths.dataFolder + pointFile);
+    SetTitle(frame);
+}
+
+void NewPointFile(CMainFrame& frame) {
+    JobSession& job = frame.Job();
+    CFileSaveDlg save(&frame);
+    save.SetFilter(L"*.xyh");
+    save.SetRootFolder(WithoutSlash(job.paths.dataFolder));
+    save.SetStartFolder(WithoutSlash(job.paths.dataFolder));
+    if (save.DoModal() != IDOK) return;
+    const CString name = FileNameOf(save.GetPathName());
+    if (!AtomicRewrite(job.paths.dataFolder + name, "")) return;
+    TakePointFile(frame, name);
+    job.system.szLastSaveName = L"0";
+    job.system.lastNames = kResetNames;
+    job.jobs.WriteSystemFile(job.system);
+    // The reset names are the store's too, or the exit would write the old ones back.
+    job.jobs.SetStoreNames(kResetNames, L"0", job.settings.szdRoverAntH, 1);
+    SetTitle(frame);
+}
+
+void OpenPointFile(CMainFrame& frame) {
+    JobSession& job = frame.Job();
+    COpenFileDlg open(&frame);
+    open.AddFilter(L"*.xyh");
+    open.SetRootFolder(WithoutSlash(job.paths.dataFolder));
+    open.SetStartFolder(WithoutSlash(job.paths.dataFolder));
+    if (open.DoModal() != IDOK) return;
+    const CString name = FileNameOf(open.GetPathName());
+    TakePointFile(frame, name);
+    job.jobs.WriteSystemFile(job.system);
+    ContinueNamesFrom(frame, job.paths.dataFolder + name);
+    frame.Records().Load();
+    SetTitle(frame);
+}
+
+void TargetPointSurvey(CMainFrame& frame) {
+    if (frame.Receiver().hasData == 0) {
+        AfxMessageBox(LoadStringResource(61628));
+        return;
+    }
+    CGpsState state = frame.GpsState();
+    state.fixFlag = 1;
+    frame.Job().jobs.SetStoreContext(frame.Job().settings.nSaveType, 2, 0, CString(), 0, 0.0, CString());
+    const StoredPointResult result = frame.StorePath().StorePoint(state);
+    if (result.number != 0) frame.AppendSurveyRecord(result.point);
+}
+
+LastNames LoadAutoRecord(CMainFrame& frame, const CString& path) {
+    int format = 1;
+    CKeyValueFile file;
+    if (file.Open(frame.Job().paths.jobFolder + L"qzrecauto", CFile::modeRead))
+        format = ToInt(file.FindValue(L"QZRecSaveFormat"));
+    std::string bytes;
+    if (!FileExists(path) || !ReadWholeFile(path, bytes)) bytes.clear();
+    return ScanLastNames(FromGbk(bytes), format);
+}

@@ -1,0 +1,98 @@
+#include "shell/MainMenuCommands.h"
+
+#include "foundation/screens/CCoordLibDlg.h"
+#include "geodesy/screens/CParamViewDlg.h"
+#include "platform/ui/Menu.h"
+#include "resources/MainMenu.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSysInfoDlg.h"
+#include "shell/JobCommands.h"
+
+namespace {
+
+using Handler = void (*)(CMainFrame&);
+
+template <class Dialog>
+void RunModal(CMainFrame& frame) {
+    Dialog dialog(&frame);
+    dialog.DoModal();
+}
+
+struct Command {
+    UINT id;
+    Handler run;  // null: the screen is not in the program yet
+};
+
+// In menu order.
+const Command kCommands[] = {
+    {mainmenu::kNewJob, NewJob},
+    {mainmenu::kOpenJob, OpenJob},
+    {mainmenu::kNewFile, NewPointFile},
+    {mainmenu::kOpenFile, OpenPointFile},
+    {mainmenu::kResultExport, nullptr},
+    {mainmenu::kBlhExport, nullptr},
+    {mainmenu::kCloseReceiver, [](CMainFrame& f) { f.CloseReceiver(); }},
+    {mainmenu::kExit, [](CMainFrame& f) { f.ConfirmExit(); }},
+    {mainmenu::kParamView, RunModal<CParamViewDlg>},
+    {mainmenu::kSolveParams, nullptr},
+    {mainmenu::kStoreSettings, nullptr},
+    {mainmenu::kSatelliteMask, nullptr},
+    {mainmenu::kTimeZone, nullptr},
+    {mainmenu::kRoverAntenna, nullptr},
+    {mainmenu::kModuleModeSwitch, nullptr},
+    {mainmenu::kRoverSettings, nullptr},
+    {mainmenu::kInstrumentSettings, nullptr},
+    {mainmenu::kRadioSettings, nullptr},
+    {mainmenu::kConnectInstrument, [](CMainFrame& f) { f.OnConnectInstrument(); }},
+    {mainmenu::kTargetPointSurvey, TargetPointSurvey},
+    {mainmenu::kPointStakeout, nullptr},
+    {mainmenu::kLineStakeout, nullptr},
+    {mainmenu::kPowerLineSurvey, nullptr},
+    {mainmenu::kTowerSection, nullptr},
+    {mainmenu::kCalcFourParams, nullptr},
+    {mainmenu::kCalcSevenParams, nullptr},
+    {mainmenu::kCoordConvert, nullptr},
+    {mainmenu::kForwardCalc, nullptr},
+    {mainmenu::kInverseCalc, nullptr},
+    {mainmenu::kOffsetAngleDist, nullptr},
+    {mainmenu::kOffsetPoint, nullptr},
+    {mainmenu::kDistResection, nullptr},
+    {mainmenu::kIntersection, nullptr},
+    {mainmenu::kIntersectAngle, nullptr},
+    {mainmenu::kLineMidpoint, nullptr},
+    {mainmenu::kAngleCalc, nullptr},
+    {mainmenu::kSpaceDistance, nullptr},
+    {mainmenu::kAreaCalc, nullptr},
+    {mainmenu::kMapConvert, nullptr},
+    {mainmenu::kAntennaHeight, nullptr},
+    {mainmenu::kCoordView, nullptr},
+    {mainmenu::kDataVerify, nullptr},
+    {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
+    {mainmenu::kGeoLibrary, nullptr},
+    {mainmenu::kCalibrationWizard, nullptr},
+    {mainmenu::kPostProcess, nullptr},
+    {mainmenu::kSystemInfo, RunModal<CSysInfoDlg>},
+    {mainmenu::kAbout, [](CMainFrame& f) { f.OnAppAbout(); }},
+};
+
+}  // namespace
+
+bool RunMenuCommand(CMainFrame& frame, UINT id) {
+    for (const Command& command : kCommands)
+        if (command.id == id && command.run) {
+            command.run(frame);
+            return true;
+        }
+    return false;
+}
+
+void GreyUnavailableCommands(CMenu& menu) {
+    for (UINT id : UnavailableCommands()) menu.EnableMenuItem(id, MF_BYCOMMAND | MF_GRAYED);
+}
+
+std::vector<UINT> UnavailableCommands() {
+    std::vector<UINT> ids;
+    for (const Command& command : kCommands)
+        if (!command.run) ids.push_back(command.id);
+    return ids;
+}

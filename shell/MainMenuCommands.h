@@ -1,0 +1,16 @@
+#pragma once
+// The one table of the main menu's commands. A command whose screen is not in the program yet has
+// no handler: its item is greyed and choosing it does nothing.
+#include <vector>
+
+#include "platform/base/WinTypes.h"
+
+class CMainFrame;
+class CMenu;
+
+// True when the command was in the table and ran.
+bool RunMenuCommand(CMainFrame& frame, UINT id);
+// Greys the items of commands without a handler.
+void GreyUnavailableCommands(CMenu& menu);
+// The commands the table has no handler for, in menu order.
+std::vector<UINT> UnavailableCommands();

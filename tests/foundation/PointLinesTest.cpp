@@ -1,0 +1,95 @@
+#include "foundation/PointLines.h"
+
+#include "SettingsTestSupport.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+using PointLinesTest = SettingsFileTest;
+
+// A point-file line with `flag` in field 33 and the power-line fields 14 and 16.
+std::string PointLine(const char* name, const char* x, int f14, int f16, int flag = 0,
+                      const char* code = "c") {
+    std::string line = std::string(name) + "," + x + ",2.000,3.000," + code;
+    for (int field = 5; field <= 33; ++field)
+        line += "," + std::to_string(field == 14 ? f14 : field == 16 ? f16 : field == 33 ? flag : 0);
+    return line + ",t1,t2,\r\n";
+}
+
+TEST_F(PointLinesTest, LoaderGivesTheNewestLineFirstAndSkipsTornAndEmptyLines) {
+    WriteHostFile("data/a.xyh", PointLine("A", "1.5", 0, 0) + "\r\n" +
+                                    PointLine(" \xb5\xe3"
+                                              "B ",
+                                              "x", 0, 0, 1) +
+                                    PointLine("C", "7", 0, 0) + "D,4,5,6,torn");
+    std::vector<PointRecord> points{PointRecord{}};
+    ASSERT_TRUE(LoadPointFile(L"\\data\\a.xyh", points));
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].name, L"C");
+    EXPECT_EQ(points[1].name, L"点B");  // GBK, trimmed
+    EXPECT_EQ(points[1].x, 0.0);        // not a number
+    EXPECT_EQ(points[1].flag, 1);
+    EXPECT_EQ(points[2].name, L"A");
+    EXPECT_EQ(points[2].x, 1.5);
+    EXPECT_EQ(points[2].code, L"c");
+
+    // A short line has empty fields; a missing file leaves the list and says so.
+    WriteHostFile("data/b.xyh", "P,1,2\r\n");
+    ASSERT_TRUE(LoadPointFile(L"\\data\\b.xyh", points));
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points[0].code, L"");
+    EXPECT_TRUE(messages_.Texts().empty());
+    EXPECT_FALSE(LoadPointFile(L"\\data\\none.xyh", points));
+    EXPECT_EQ(points.size(), 1u);
+    EXPECT_EQ(messages_.Texts(), std::vector<CString>{L"当前没有数据!"});
+}
+
+TEST(RecordFile, ReaderKeepsTheRecordRules) {
+    struct Case {
+        const wchar_t* text;
+        std::vector<const wchar_t*> names;
+    } cases[] = {
+        {L"A,1,2,3,c\r\n\r\nB,1,2,3,c\r\n", {L"A"}},  // an empty line ends the file
+        {L"A,1,2,3,c\r\nB,1,2,3,c", {L"A"}},          // no final CR LF: the last line is lost
+        {L"  A,1,2,3,  c\r\nB,x\r\n", {L"A", L"B"}},  // leading blanks trimmed, missing fields empty
+    };
+    for (const Case& c : cases) {
+        const std::vector<PointRecord> points = ParseRecordFile(c.text);
+        ASSERT_EQ(points.size(), c.names.size()) << CString(c.text).c_str();
+        for (size_t i = 0; i < points.size(); ++i) EXPECT_EQ(points[i].name, c.names[i]);
+    }
+    const std::vector<PointRecord> points = ParseRecordFile(L"  A,1,2,3,  c\r\nB,x\r\n");
+    EXPECT_EQ(points[0].code, L"c");
+    EXPECT_EQ(points[1].x, 0.0);
+    // Commas are written unchanged; a long name is never cut.
+    PointRecord point{L"a,b", 1.0, 2.5, -3.25, L"code"};
+    EXPECT_EQ(FormatRecordLine(point), L"a,b,1.0000,2.5000,-3.2500,code\r\n");
+    point.name = CString(L'点', 150);
+    EXPECT_EQ(ToGbk(FormatRecordLine(point)).size(), 300u + 29u);
+}
+
+TEST(LastNames, ScanFromTheNewestMatchingLine) {
+    const std::string text = PointLine("Z7", "1", 0, 1) + PointLine("J3", "1", 0, 0) +
+                             PointLine("J4", "1", 0, 0) + PointLine("5", "1", 0, 2) +
+                             PointLine("X", "1", 1, 0);
+    const LastNames names = ScanLastNames(FromGbk(text), 1);
+    EXPECT_EQ(names.first, L"J4");
+    EXPECT_EQ(names.second, L"Z7");  // the only Z point is on the first line
+    EXPECT_EQ(names.third, L"5");
+    EXPECT_EQ(names.lastPoint, L"X");
+
+    // Format 6 takes field 4 and has no third name.
+    const std::string baihe = PointLine("a", "1", 0, 1, 0, "J9") + PointLine("b", "1", 0, 0, 0, "Z2");
+    const LastNames six = ScanLastNames(FromGbk(baihe), 6);
+    EXPECT_EQ(six.first, L"J9");
+    EXPECT_EQ(six.second, L"Z2");
+    EXPECT_EQ(six.third, L"0");
+    EXPECT_EQ(six.lastPoint, L"b");
+
+    const LastNames empty = ScanLastNames(L"", 1);
+    EXPECT_EQ(empty.first, L"J0");
+    EXPECT_EQ(empty.second, L"Z0");
+    EXPECT_EQ(ScanLastNames(L"", 6).first, L"0");
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// The job commands as a user meets them: new job (wizard or copy), open job, new and open point
+// file, and the target-point store, with their dialogs scripted.
+#include "geodesy/screens/CParamWizardDlg.h"
+#include "resources/FileDialogs.h"
+#include "resources/MainMenu.h"
+#include "resources/NewJobDlg.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/JobCommands.h"
+#include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/ShellStoreDouble.h"
+
+namespace {
+
+const char* const kJobs = "Program Files/Jobs/";
+
+class JobCommandsTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        frame.Job().LoadAtStartup(CMainFrame::kSoftwareVersion);
+        frame.ShowWindow(SW_SHOW);
+        frame.SetStorePath(&store);
+        ui_.Pump();
+    }
+    void TearDown() override {
+        frame.SetStorePath(nullptr);
+        FrameTest::TearDown();
+    }
+    // The new-job dialog gets `name` and `mode`; then `next` runs inside it, before OK.
+    void NewJobNamed(const wchar_t* name, int mode, const std::function<void()>& next = {}) {
+        ui_.OnModal(newjob::IDD, [=, this](CDialog& dialog) {
+            ui_.SetText(dialog, newjob::kName, name);
+            ui_.Click(dialog, mode == 0 ? newjob::kWizard : newjob::kCopyJob);
+            if (next) next();
+            ui_.Click(dialog, IDOK);
+        });
+        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"1新建工程"}));
+    }
+    void ChooseFile(UINT templateId, const wchar_t* path) {
+        ui_.OnModal(templateId, [=, this](CDialog& dialog) {
+            ui_.SetText(dialog, openfile::kPath, path);
+            ui_.Click(dialog, IDOK);
+        });
+    }
+    CString Title() {
+        CString title;
+        frame.GetWindowText(title);
+        return title;
+    }
+    std::string SystemFile() { return ReadHostFile("Program Files/qzsys.sys"); }
+
+    RecordingStore store;
+};
+
+TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
+    frame.Job().settings.connection.nComBaud = 7;
+    frame.Job().settings.nSaveType = 2;
+    NewJobNamed(L"road", 0, [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); }); });
+    for (const char* folder : {"road", "road/data", "road/result"})
+        EXPECT_TRUE(std::filesystem::is_directory(root_ / kJobs / folder)) << folder;
+    EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "road/road.qzs"));
+    EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "road/road.qza"));
+    EXPECT_NE(SystemFile().find("szIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n"
+                                "szLastSaveName=0\r\nszLastJName=J1\r\nszLastZName=Z1\r\nszLastFName=1\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Title(), L"衡川 <road.xyh>");
+    EXPECT_EQ(frame.Job().settings.connection.nComBaud, 7);  // the connection is kept
+    EXPECT_EQ(frame.Job().settings.nSaveType, 0);            // the rest is a new job's
+    EXPECT_EQ(frame.Records().RecordFile(), L"\\Program Files\\Jobs\\road\\data\\road.rec");
+}
+
+TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
+    frame.Job().settings.nSaveType = 2;
+    const std::string system = SystemFile();
+    // The wizard cancelled: the settings of the current job are all still there.
+    NewJobNamed(L"road", 0, [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDCANCEL); }); });
+    EXPECT_EQ(frame.Job().settings.nSaveType, 2);
+    EXPECT_FALSE(std::filesystem::exists(root_ / kJobs / "road"));
+
+    // An existing job file, not to be overwritten.
+    WriteHostFile(std::string(kJobs) + "old/old.qzs", "[x]\r\n");
+    NewJobNamed(L"old", 0, [this] { ui_.ExpectMessageBox(L"作业文件已存在，是否覆盖?", IDNO); });
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "old/old.qzs"), "[x]\r\n");
+
+    // Names that cannot be folders are refused and the dialog stays open.
+    ui_.OnModal(newjob::IDD, [this](CDialog& dialog) {
+        ui_.ExpectMessageBox(L"文件名不能为空，请重新输入!");
+        ui_.Click(dialog, IDOK);
+        ui_.SetText(dialog, newjob::kName, L"a\\b");
+        ui_.ExpectMessageBox(L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!");
+        ui_.Click(dialog, IDOK);
+        ui_.Click(dialog, IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"1新建工程"}));
+    EXPECT_EQ(SystemFile(), system);
+    EXPECT_EQ(frame.Job().settings.nSaveType, 2);
+}
+
+TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsAnUnreadableOne) {
+    WriteHostFile(std::string(kJobs) + "base/base.qzs", "[DataSave Par]\r\nnSaveType=1\r\n");
+    NewJobNamed(L"copy", 1, [this] { ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs"); });
+    EXPECT_EQ(Title(), L"衡川 <copy.xyh>");
+    EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "copy/copy.qza"));
+
+    // A coordinate file that cannot be read keeps the current job, unmixed and unwritten.
+    WriteHostFile(std::string(kJobs) + "bad/bad.qzs", "[DataSave Par]\r\nnSaveType=3\r\n");
+    std::filesystem::create_directories(root_ / kJobs / "bad/bad.qza");
+    const std::string system = SystemFile();
+    const int saveType = frame.Job().settings.nSaveType;
+    ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
+    ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    EXPECT_EQ(SystemFile(), system);
+    EXPECT_EQ(frame.Job().settings.nSaveType, saveType);
+
+    // A readable one becomes current, with its record file and names.
+    WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");
+    frame.DisplayPoints().push_back({L"old"});
+    ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs");
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    EXPECT_EQ(Title(), L"衡川 <base.xyh>");
+    EXPECT_EQ(frame.Records().surveyed.size(), 2u);
+    EXPECT_TRUE(frame.DisplayPoints().empty());
+    EXPECT_NE(SystemFile().find("szIniFile=\\Program Files\\Jobs\\base\\base.qzs"), std::string::npos);
+}
+
+TEST_F(JobCommandsTest, NewAndOpenPointFile) {
+    frame.Job().jobs.SetStoreNames({L"J7", L"Z7", L"7"}, L"7", 0.0, 1);
+    ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
+        ui_.SetText(dialog, savefile::kName, L"pts");
+        ui_.Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"3新建文件"}));
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/pts.xyh"), "");
+    EXPECT_EQ(Title(), L"衡川 <pts.xyh>");
+    TextTriple names;
+    EXPECT_EQ(frame.Job().jobs.GetLastNames(names), L"0");
+    EXPECT_EQ(names.first, L"J1");
+
+    WriteHostFile(std::string(kJobs) + "vorna/data/old.xyh", "K1,1,2,3,c\r\n");
+    WriteHostFile(std::string(kJobs) + "vorna/data/old.rec", "K1,1,2,3,c\r\n");
+    ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\vorna\\data\\old.xyh");
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"4打开文件"}));
+    EXPECT_EQ(Title(), L"衡川 <old.xyh>");
+    EXPECT_EQ(frame.Records().surveyed.size(), 1u);
+    EXPECT_NE(SystemFile().find("szDataFile=old.xyh"), std::string::npos);
+}
+
+TEST_F(JobCommandsTest, TargetPointNeedsData) {
+    ui_.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
+    EXPECT_TRUE(store.stored.empty());
+
+    frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
+    frame.Receiver().hasData = 1;
+    frame.GpsState().gridX = 12.5;
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
+    ASSERT_EQ(store.stored.size(), 1u);
+    EXPECT_EQ(store.stored[0].fixFlag, 1);
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/vorna.rec"), "P1,12.5000,0.0000,0.0000,pole\r\n");
+    EXPECT_TRUE(frame.View()->Markers().empty());
+}
+
+TEST_F(JobCommandsTest, LastNamesFollowTheJobsRecordFormat) {
+    WriteHostFile(std::string(kJobs) + "vorna/data/a.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    EXPECT_EQ(LoadAutoRecord(frame, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh").first, L"K9");
+    WriteHostFile(std::string(kJobs) + "vorna/qzrecauto", "[QZRecSaveFormat]6\r\n");
+    const LastNames six = LoadAutoRecord(frame, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh");
+    EXPECT_EQ(six.second, L"Z5");
+    EXPECT_EQ(six.first, L"0");
+}
+
+}  // namespace

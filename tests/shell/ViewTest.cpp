@@ -1,0 +1,175 @@
+// The main map view: storing through the frame's store path, automatic storing, the stored-point
+// markers, fit all, taps and the buttons.
+#include "platform/ui/WindowDC.h"
+#include "resources/MainViewForm.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/ViewButtons.h"
+#include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/ShellStoreDouble.h"
+
+namespace {
+
+class ViewTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        frame.ShowWindow(SW_SHOW);
+        frame.RecalcViewLayout();
+        frame.SetStorePath(&store);
+        frame.SetNotifyWnd(view().m_hWnd);
+        std::filesystem::create_directories(root_ / "Program Files/Jobs/t/data");
+        frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\t\\data\\t.rec");
+        frame.Job().jobs.SetJobFilePaths(
+            {L"\\Program Files\\Jobs\\t\\t.qzs", L"\\Program Files\\Jobs\\t\\t.qza"});
+        settings().nShowSurveyPoint = -1;
+        view().Canvas().SetView(0.0, 0.0, 1.0);
+        ui_.Pump();
+    }
+    void TearDown() override {
+        frame.SetStorePath(nullptr);
+        FrameTest::TearDown();
+    }
+    CFrmGraphView& view() { return *frame.View(); }
+    GeneralSettingsBlock& settings() { return frame.GeneralSettings(); }
+    static CGpsState Fix(int h, int m, int s, double n, double e = 50.0, int code = 10) {
+        CGpsState state;
+        state.fixFlag = 1;
+        state.hour = h;
+        state.minute = m;
+        state.second = s;
+        state.gridX = n;
+        state.gridY = e;
+        state.latitude = 30.0;
+        state.longitude = 120.0;
+        state.solutionCode = code;
+        state.solutionText = L"FIXED";
+        return state;
+    }
+    void Send(CGpsState state) { view().SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 4); }
+    std::string RecordFile() { return ReadHostFile("Program Files/Jobs/t/data/t.rec"); }
+
+    RecordingStore store;
+};
+
+TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
+    Send(Fix(12, 0, 0, 40.0, 60.0));
+    ui_.Click(view(), mainview::kStorePoint);
+    ASSERT_EQ(store.stored.size(), 1u);
+    EXPECT_EQ(settings().connection.szLastPtCode, L"pole");
+    EXPECT_EQ(RecordFile(), "P1,40.0000,60.0000,0.0000,pole\r\n");
+    ASSERT_EQ(frame.DisplayPoints().size(), 1u);
+    ASSERT_EQ(view().Markers().size(), 1u);
+    const MapMarker& marker = view().Markers()[0];
+    EXPECT_EQ(marker.tag, 0);
+    CClientDC dc(view().GetDlgItem(mainview::kPlot));
+    EXPECT_EQ(dc.GetPixel(marker.x - 2, marker.y), RGB(0, 0, 0));
+
+    // Automatic mode only starts automatic storing; a refused store changes nothing.
+    settings().nSaveType = 3;
+    ui_.Click(view(), mainview::kStorePoint);
+    EXPECT_EQ(store.starts.size(), 1u);
+    settings().nSaveType = 0;
+    store.refuse = 1;
+    ui_.Click(view(), mainview::kStorePoint);
+    EXPECT_EQ(frame.DisplayPoints().size(), 1u);
+
+    // A fixed solution at latitude exactly 0 is ignored.
+    CGpsState zero = Fix(12, 0, 1, 1.0);
+    zero.latitude = 0.0;
+    Send(zero);
+    ui_.Click(view(), mainview::kStorePoint);
+    EXPECT_EQ(store.stored.size(), 2u);
+}
+
+TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
+    settings().nSaveType = 3;
+    settings().nAsMode = 0;
+    settings().nAutoSaveTime = 5;
+    Send(Fix(12, 0, 0, 1.0));  // not running yet
+    EXPECT_TRUE(store.quick.empty());
+    frame.AutoStore().running = 1;
+    for (int s : {0, 3, 5}) Send(Fix(12, 0, s, 1.0));
+    EXPECT_EQ(store.quick.size(), 2u);
+    EXPECT_EQ(frame.AutoStore().count, 2);
+    EXPECT_EQ(frame.Job().jobs.Store().context.autoInterval, 5.0);
+
+    store.quick.clear();
+    settings().nAsMode = 1;
+    settings().szdAutoSaveDis = 10.0;
+    frame.AutoStore().firstPoint = 1;
+    for (double n : {0.0, 4.0, 8.0, 12.0}) Send(Fix(12, 1, 0, n));
+    ASSERT_EQ(store.quick.size(), 2u);
+    EXPECT_EQ(store.quick[1].gridX, 12.0);
+    EXPECT_EQ(RecordFile().substr(0, 6), "P1,1.0");
+}
+
+TEST_F(ViewTest, StoredPointsShownByTheirCount) {
+    std::vector<PointRecord>& points = frame.DisplayPoints();
+    for (int i = 0; i < 5; ++i)
+        points.push_back({L"S", 10.0 + i * 10, 10.0 + i * 10, 0.0, L"", i == 4 ? 1 : 0});
+    struct Case {
+        int show;
+        size_t markers;
+    } cases[] = {{-1, 4}, {0, 0}, {2, 2}, {9, 4}};
+    for (const Case& c : cases) {
+        settings().nShowSurveyPoint = c.show;
+        frame.View()->Invalidate();
+        view().GetDlgItem(mainview::kPlot)->Invalidate();
+        ui_.Pump();
+        EXPECT_EQ(view().Markers().size(), c.markers) << c.show;
+    }
+}
+
+TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
+    frame.DisplayPoints() = {{L"A", 10.0, 10.0, 1.5, L""}, {L"B", 20.0, 30.0, 2.0, L""}};
+    view().GetDlgItem(mainview::kPlot)->Invalidate();
+    ui_.Pump();
+    ASSERT_EQ(view().Markers().size(), 2u);
+    const MapMarker b = view().Markers()[1];
+    ui_.Tap(view(), CPoint(b.x, b.y));
+    EXPECT_EQ(view().Texts().pointName, L"B");
+    EXPECT_EQ(view().Texts().h, L"2.000");
+
+    ui_.Click(view(), mainview::kFitAll);
+    const PixelRect& r = view().Canvas().ClientRect();
+    const double scale = view().Canvas().MetresPerPixel();
+    EXPECT_DOUBLE_EQ(scale, std::max(20.0 / (r.right - r.left), 10.0 / (r.bottom - r.top)));
+    const PixelPoint centre = view().Canvas().WorldToScreen(15.0, 20.0);
+    EXPECT_NEAR(centre.x, (r.left + r.right) / 2, 1);
+    EXPECT_NEAR(centre.y, (r.top + r.bottom) / 2, 1);
+
+    // One point alone: the finest scale, 0.01 m a pixel.
+    frame.DisplayPoints().resize(1);
+    view().GetDlgItem(mainview::kPlot)->Invalidate();
+    ui_.Pump();
+    ui_.Click(view(), mainview::kFitAll);
+    EXPECT_DOUBLE_EQ(view().Canvas().MetresPerPixel(), 0.01);
+}
+
+TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
+    EXPECT_FALSE(view().GetDlgItem(mainview::kStoreSettings)->IsWindowEnabled());
+    EXPECT_TRUE(view().GetDlgItem(mainview::kZoomIn)->IsWindowEnabled());
+    const double before = view().Canvas().MetresPerPixel();
+    ui_.Click(view(), mainview::kZoomOut);
+    EXPECT_GT(view().Canvas().MetresPerPixel(), before);
+
+    for (int i = 0; i < 20; ++i) {
+        PointRecord p;
+        p.name.Format(L"K%d", i + 1);
+        p.x = 1000.0 + (i % 5) * 30.0;
+        p.y = 2000.0 + (i / 5) * 25.0;
+        frame.DisplayPoints().push_back(p);
+    }
+    Send(Fix(12, 30, 15, 1090.0, 2010.0));
+    ui_.Click(view(), mainview::kFitAll);
+    ui_.Pump();
+    EXPECT_EQ(view().Markers().size(), 20u);
+    ui_.Click(view(), mainview::kFollow);
+    ui_.Pump();
+    ui_.Click(view(), mainview::kFitAll);
+    ui_.Click(view(), mainview::kZoomOut);
+    ui_.Pump();
+    ASSERT_TRUE(ui_.Screenshot(Shot("view-20-points")));
+}
+
+}  // namespace
