@@ -19,6 +19,7 @@ CFrmGraphView::CFrmGraphView(CMainFrame& frame) : CDialog(mainview::IDD, &frame)
     BindCommand(mainview::kFitAll, &CFrmGraphView::FitAll);
     BindCommand(mainview::kStorePoint, &CFrmGraphView::StorePoint);
     BindCommand(mainview::kParamView, &CFrmGraphView::OnParamView);
+    BindCommand(mainview::kReceiverInfo, &CFrmGraphView::OnReceiverInfo);
     BindCommand(mainview::kExit, &CFrmGraphView::OnExit);
 }
 
@@ -38,8 +39,7 @@ BOOL CFrmGraphView::OnInitDialog() {
     canvas_.ResetMouseOffset();
     for (size_t i = 0; i < kViewButtons.size(); ++i) SetUpViewButton(buttons_[i], *this, kViewButtons[i]);
     // Their screens are not in the program yet.
-    for (UINT id : {mainview::kStoreSettings, mainview::kReceiverInfo, mainview::kConnect})
-        GetDlgItem(id)->EnableWindow(FALSE);
+    for (UINT id : {mainview::kStoreSettings, mainview::kConnect}) GetDlgItem(id)->EnableWindow(FALSE);
     return TRUE;
 }
 

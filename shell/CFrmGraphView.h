@@ -62,6 +62,7 @@ private:
     void OnZoomOut();
     void OnFollow();
     void OnParamView();
+    void OnReceiverInfo();
     void OnExit();
 
     CMainFrame& frame_;

@@ -3,6 +3,9 @@
 #include "foundation/screens/CCoordLibDlg.h"
 #include "geodesy/screens/CParamViewDlg.h"
 #include "platform/ui/Menu.h"
+#include "receiver/screens/CDataVerifyDlg.h"
+#include "receiver/screens/CRadioSetDlg.h"
+#include "receiver/screens/ReceiverSettingsCommands.h"
 #include "resources/MainMenu.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSysInfoDlg.h"
@@ -15,6 +18,17 @@ using Handler = void (*)(CMainFrame&);
 template <class Dialog>
 void RunModal(CMainFrame& frame) {
     Dialog dialog(&frame);
+    dialog.DoModal();
+}
+
+// A receiver command of the form Run...Command(frame services, parent).
+template <void (*Run)(IFrameServices&, CWnd*)>
+void RunReceiverCommand(CMainFrame& frame) {
+    Run(frame, &frame);
+}
+
+void RunModuleModeSwitch(CMainFrame& frame) {
+    CGprsCdmaSwitchDlg dialog(frame, &frame);
     dialog.DoModal();
 }
 
@@ -36,11 +50,11 @@ const Command kCommands[] = {
     {mainmenu::kParamView, RunModal<CParamViewDlg>},
     {mainmenu::kSolveParams, nullptr},
     {mainmenu::kStoreSettings, nullptr},
-    {mainmenu::kSatelliteMask, nullptr},
-    {mainmenu::kTimeZone, nullptr},
+    {mainmenu::kSatelliteMask, RunReceiverCommand<RunElevationMaskCommand>},
+    {mainmenu::kTimeZone, RunReceiverCommand<RunTimeZoneCommand>},
     {mainmenu::kRoverAntenna, nullptr},
-    {mainmenu::kModuleModeSwitch, nullptr},
-    {mainmenu::kRoverSettings, nullptr},
+    {mainmenu::kModuleModeSwitch, RunModuleModeSwitch},
+    {mainmenu::kRoverSettings, RunReceiverCommand<RunRoverSettingsCommand>},
     {mainmenu::kInstrumentSettings, nullptr},
     {mainmenu::kRadioSettings, nullptr},
     {mainmenu::kConnectInstrument, [](CMainFrame& f) { f.OnConnectInstrument(); }},
@@ -66,7 +80,7 @@ const Command kCommands[] = {
     {mainmenu::kMapConvert, nullptr},
     {mainmenu::kAntennaHeight, nullptr},
     {mainmenu::kCoordView, nullptr},
-    {mainmenu::kDataVerify, nullptr},
+    {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
     {mainmenu::kGeoLibrary, nullptr},
     {mainmenu::kCalibrationWizard, nullptr},

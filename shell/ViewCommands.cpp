@@ -4,7 +4,9 @@
 
 #include "foundation/screens/PointLabels.h"
 #include "geodesy/screens/CParamViewDlg.h"
+#include "platform/ui/StringTable.h"
 #include "platform/ui/WindowDC.h"
+#include "receiver/screens/CGpsInfoDlg.h"
 #include "resources/MainViewForm.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
@@ -41,6 +43,13 @@ void CFrmGraphView::OnFollow() {
 void CFrmGraphView::OnParamView() {
     CParamViewDlg dialog(this);
     dialog.DoModal();
+}
+
+void CFrmGraphView::OnReceiverInfo() {
+    // The mode, the point file and the key help.
+    ShowReceiverInfo(frame_, this,
+                     LoadStringResource(61583) + L"\n" + LoadStringResource(61596) +
+                         frame_.Job().system.szDataFile + LoadStringResource(61582));
 }
 
 void CFrmGraphView::OnExit() {

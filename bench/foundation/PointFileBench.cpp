@@ -11,7 +11,8 @@ namespace {
 
 // LoadPointFile of a point file of N full lines (36 fields), from the disk to the display list.
 void BM_LoadPointFile(benchmark::State& state) {
-    const auto root = std::filesystem::temp_directory_path() / ("qz-bench-points-" + std::to_string(::getpid()));
+    const auto root =
+        std::filesystem::temp_directory_path() / ("qz-bench-points-" + std::to_string(::getpid()));
     std::filesystem::create_directories(root);
     SetDeviceRoot(root);
     {

@@ -55,7 +55,8 @@ protected:
 TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     frame.Job().settings.connection.nComBaud = 7;
     frame.Job().settings.nSaveType = 2;
-    NewJobNamed(L"road", 0, [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); }); });
+    NewJobNamed(L"road", 0,
+                [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); }); });
     for (const char* folder : {"road", "road/data", "road/result"})
         EXPECT_TRUE(std::filesystem::is_directory(root_ / kJobs / folder)) << folder;
     EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "road/road.qzs"));
@@ -73,7 +74,9 @@ TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
     frame.Job().settings.nSaveType = 2;
     const std::string system = SystemFile();
     // The wizard cancelled: the settings of the current job are all still there.
-    NewJobNamed(L"road", 0, [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDCANCEL); }); });
+    NewJobNamed(L"road", 0, [this] {
+        ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDCANCEL); });
+    });
     EXPECT_EQ(frame.Job().settings.nSaveType, 2);
     EXPECT_FALSE(std::filesystem::exists(root_ / kJobs / "road"));
 

@@ -2,8 +2,17 @@
 #include <algorithm>
 
 #include "platform/ui/Menu.h"
+#include "resources/CoordLibDlg.h"
+#include "resources/DataVerifyDlg.h"
+#include "resources/FileDialogs.h"
+#include "resources/GprsCdmaSwitchDlg.h"
 #include "resources/MainMenu.h"
+#include "resources/NewJobDlg.h"
+#include "resources/ParamViewDlg.h"
+#include "resources/RoverSettingsDlg.h"
+#include "resources/SatLimitDlg.h"
 #include "resources/SysInfoDlg.h"
+#include "resources/TimeZoneDlg.h"
 #include "shell/MainMenuCommands.h"
 #include "shell/SystemInfo.h"
 #include "tests/shell/FrameTestSupport.h"
@@ -117,6 +126,34 @@ TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
         EXPECT_EQ(std::count(greyed.begin(), greyed.end(), id), 0) << id;
     }
     EXPECT_FALSE(RunMenuCommand(frame, mainmenu::kCalibrationWizard));
+}
+
+TEST_F(MenuTest, EachEnabledCommandOpensItsDialog) {
+    struct Case {
+        std::initializer_list<const wchar_t*> path;
+        UINT dialog;
+    } cases[] = {
+        {{L"工程F", L"1新建工程"}, newjob::IDD},
+        {{L"工程F", L"2打开工程"}, openfile::IDD},
+        {{L"工程F", L"3新建文件"}, savefile::IDD},
+        {{L"工程F", L"4打开文件"}, openfile::IDD},
+        {{L"设置S", L"1坐标系统"}, paramview::IDD},
+        {{L"设置S", L"3其它设置", L"2卫星限制"}, satlimit::IDD},
+        {{L"设置S", L"3其它设置", L"3时区设置"}, timezonedlg::IDD},
+        {{L"设置S", L"3其它设置", L"VRS模块设置"}, gprscdmaswitch::IDD},
+        {{L"设置S", L"4移动站设置"}, roversettings::IDD},
+        {{L"工具T", L"5数据验证"}, dataverify::IDD},
+        {{L"工具T", L"6坐标管理库"}, coordlib::IDD},
+    };
+    for (const Case& c : cases) {
+        bool opened = false;
+        ui_.OnModal(c.dialog, [&](CDialog& dialog) {
+            opened = true;
+            dialog.EndDialog(IDCANCEL);
+        });
+        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), c.path)) << c.dialog;
+        EXPECT_TRUE(opened) << c.dialog;
+    }
 }
 
 struct FixedSource final : ISystemInfoSource {
