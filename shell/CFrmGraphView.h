@@ -41,6 +41,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // A store (A), a redraw (5), re-acquire (132, then as usual).
+    BOOL PreTranslateMessage(MSG* msg) override;
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;

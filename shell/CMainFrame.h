@@ -151,8 +151,8 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    LRESULT OnReceiverLost(WPARAM, LPARAM);
     void OnMenuCommand(UINT id);
+    LRESULT OnReceiverLost(WPARAM, LPARAM);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
     // The data-link type named by a version reply; false when it names none.
@@ -175,9 +175,9 @@ private:
     CCommandBar bar_;
     std::unique_ptr<CFrmGraphView> view_;
     int screenMode_ = kScreenModeNormal;
-    IGeodesyFrame* previousGeodesyFrame_ = nullptr;
-    int radioLink_ = 0;  // 1 when the data link "电台" is chosen
     SurveyRecords records_;
     AutoStoreState autoStore_;
     IPointStorePath* storePath_ = &NoPointStorePath();
+    IGeodesyFrame* previousGeodesyFrame_ = nullptr;
+    int radioLink_ = 0;  // 1 when the data link "电台" is chosen
 };

@@ -11,6 +11,12 @@ CNewJobDlg::CNewJobDlg(const CString& storageRoot, CWnd* parent)
     BindControl(newjob::kName, EN_CHANGE, &CNewJobDlg::OnChangeName);
 }
 
+BOOL CNewJobDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    shown_ = true;
+    return TRUE;
+}
+
 void CNewJobDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, newjob::kName, m_strName);
@@ -19,6 +25,7 @@ void CNewJobDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CNewJobDlg::OnChangeName() {
+    if (!shown_) return;
     UpdateData(TRUE);
     m_strJobFile = m_strRootPath + m_strName + L"\\" + m_strName + L".qzs";
 }

@@ -17,9 +17,13 @@ public:
     CString m_strRootPath;
 
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
 
 private:
     void OnChangeName();
+
+    // The edits are filled before their changes count.
+    bool shown_ = false;
 };

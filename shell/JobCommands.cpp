@@ -32,25 +32,30 @@ CString FileNameOf(const CString& path) {
     return path.Mid(path.ReverseFind(L'\\') + 1);
 }
 
+// Anything by that name, a folder included: it is there, readable or not.
+bool PathExists(const CString& path) {
+    return GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
+}
+
 // A job's two files into scratch records: a missing file gives the defaults, one that cannot be
 // read (the reader has said so) gives false.
 bool ReadJobFiles(const CJobSettings& jobs, const CString& jobFile, GeneralSettingsBlock& settings,
                   CoordSysParams& coord) {
     JobSettingsFiles files = jobs.Files();
     files.SetJobFilePaths({jobFile, WithoutExtension(jobFile) + L"qza"});
-    if (!FileExists(files.GetJobFilePaths().coordFile))
+    if (!PathExists(files.GetJobFilePaths().coordFile))
         files.DefaultCoordParams(coord);
     else if (!files.ReadCoordParams(coord))
         return false;
-    if (!FileExists(jobFile))
+    if (!PathExists(jobFile))
         files.DefaultJobParams(settings);
     else if (!files.ReadJobParams(settings))
         return false;
     return true;
 }
 
-void SetTitle(CMainFrame& frame) {
-    frame.SetWindowText(LoadStringResource(61313) + frame.Job().system.szDataFile + L">");
+void ShowTitle(CMainFrame& frame) {
+    frame.SetTitle(LoadStringResource(61313) + frame.Job().system.szDataFile + L">");
 }
 
 // What follows the job settings: the parser's time zone and fix level, and the local time.
@@ -145,7 +150,7 @@ void NewJob(CMainFrame& frame) {
     }
     job.jobs.WriteJobParams(job.settings);
     TakeJobSettings(frame);
-    SetTitle(frame);
+    ShowTitle(frame);
 }
 
 void OpenJob(CMainFrame& frame) {
@@ -175,7 +180,7 @@ void OpenJob(CMainFrame& frame) {
     frame.Records().Load();
     job.jobs.SetStoreNames(job.system.lastNames, job.system.szLastSaveName, settings.szdRoverAntH, 1);
     ContinueNamesFrom(frame, job.paths.dataFolder + pointFile);
-    SetTitle(frame);
+    ShowTitle(frame);
 }
 
 void NewPointFile(CMainFrame& frame) {
@@ -193,7 +198,7 @@ void NewPointFile(CMainFrame& frame) {
     job.jobs.WriteSystemFile(job.system);
     // The reset names are the store's too, or the exit would write the old ones back.
     job.jobs.SetStoreNames(kResetNames, L"0", job.settings.szdRoverAntH, 1);
-    SetTitle(frame);
+    ShowTitle(frame);
 }
 
 void OpenPointFile(CMainFrame& frame) {
@@ -208,7 +213,7 @@ void OpenPointFile(CMainFrame& frame) {
     job.jobs.WriteSystemFile(job.system);
     ContinueNamesFrom(frame, job.paths.dataFolder + name);
     frame.Records().Load();
-    SetTitle(frame);
+    ShowTitle(frame);
 }
 
 void TargetPointSurvey(CMainFrame& frame) {

@@ -14,11 +14,33 @@
 namespace {
 constexpr double kFinestScale = 0.01;  // metres per pixel
 constexpr int kPickRadius = 5;         // pixels
+// Logical keys (CMainFrame::MapHardwareKey).
+constexpr int kKeyStore = 65;
+constexpr int kKeyRedraw = 53;
+constexpr int kKeyReacquire = 132;
 
 bool Inside(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 }  // namespace
+
+BOOL CFrmGraphView::PreTranslateMessage(MSG* msg) {
+    switch (CMainFrame::MapHardwareKey(msg->message, static_cast<UINT>(msg->wParam))) {
+        case kKeyStore:
+            StorePoint();
+            return TRUE;
+        case kKeyRedraw:
+            Invalidate();
+            RepaintPlot();
+            return TRUE;
+        case kKeyReacquire:
+            frame_.ReacquireAndSave();
+            break;
+        default:
+            break;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
 
 void CFrmGraphView::RepaintPlot() {
     plot_.Invalidate();

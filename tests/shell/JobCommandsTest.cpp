@@ -24,6 +24,7 @@ protected:
     }
     void TearDown() override {
         frame.SetStorePath(nullptr);
+        frame.DestroyWindow();  // the exit writes the job back while the device root is there
         FrameTest::TearDown();
     }
     // The new-job dialog gets `name` and `mode`; then `next` runs inside it, before OK.
@@ -118,7 +119,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsAnUnreadableOne) {
 
     // A readable one becomes current, with its record file and names.
     WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");
-    frame.DisplayPoints().push_back({L"old"});
+    frame.DisplayPoints().push_back(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs");
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
     EXPECT_EQ(Title(), L"衡川 <base.xyh>");

@@ -79,6 +79,13 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
     Send(zero);
     ui_.Click(view(), mainview::kStorePoint);
     EXPECT_EQ(store.stored.size(), 2u);
+
+    // Key A stores as the button does; the left arrow is key A too.
+    Send(Fix(12, 0, 2, 3.0));
+    view().SetFocus();
+    ui_.PressKey('A');
+    ui_.PressKey(VK_LEFT);
+    EXPECT_EQ(store.stored.size(), 4u);
 }
 
 TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
