@@ -58,7 +58,10 @@ void CMainFrame::OnDestroy() {
 }
 
 void CMainFrame::OnTimer(UINT_PTR id) {
-    if (id == IDT_FRAME_TICK) supervision_.OnTick();
+    if (id != IDT_FRAME_TICK) return;
+    // The menu has no update pass: the tick keeps the link item's text with the data link.
+    ShowLinkTypeInMenu(*bar_.GetMenu(), job_.settings.dataLink.nModuleType);
+    supervision_.OnTick();
 }
 
 void CMainFrame::OnSize(UINT type, int cx, int cy) {

@@ -104,6 +104,11 @@ void GreyUnavailableCommands(CMenu& menu) {
     for (UINT id : UnavailableCommands()) menu.EnableMenuItem(id, MF_BYCOMMAND | MF_GRAYED);
 }
 
+void ShowLinkTypeInMenu(CMenu& menu, int moduleType) {
+    if (moduleType == 0) menu.SetMenuString(mainmenu::kRadioSettings, L"&6电台设置", MF_BYCOMMAND);
+    if (moduleType == 1) menu.SetMenuString(mainmenu::kRadioSettings, L"&6网络连接", MF_BYCOMMAND);
+}
+
 std::vector<UINT> UnavailableCommands() {
     std::vector<UINT> ids;
     for (const Command& command : kCommands)

@@ -12,5 +12,8 @@ class CMenu;
 bool RunMenuCommand(CMainFrame& frame, UINT id);
 // Greys the items of commands without a handler.
 void GreyUnavailableCommands(CMenu& menu);
+// Item 32784 is named after the data link: "&6电台设置" for a radio (0), "&6网络连接" for a network
+// module (1); other types leave it.
+void ShowLinkTypeInMenu(CMenu& menu, int moduleType);
 // The commands the table has no handler for, in menu order.
 std::vector<UINT> UnavailableCommands();

@@ -128,6 +128,21 @@ TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
     EXPECT_FALSE(RunMenuCommand(frame, mainmenu::kCalibrationWizard));
 }
 
+TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {
+    CMenu& menu = *frame.CommandBar().GetMenu();
+    struct Case {
+        int type;
+        const wchar_t* text;
+    } cases[] = {{1, L"&6网络连接"}, {2, L"&6网络连接"}, {0, L"&6电台设置"}};
+    for (const Case& c : cases) {
+        frame.GeneralSettings().dataLink.nModuleType = c.type;
+        ui_.Advance(CMainFrame::kTickMs);
+        CString text;
+        menu.GetMenuString(mainmenu::kRadioSettings, text, MF_BYCOMMAND);
+        EXPECT_EQ(text, c.text) << c.type;
+    }
+}
+
 TEST_F(MenuTest, EachEnabledCommandOpensItsDialog) {
     struct Case {
         std::initializer_list<const wchar_t*> path;

@@ -204,6 +204,8 @@ public:
     void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
         n = e = h = 0;
     }
+    std::vector<PointRecord>& DisplayPoints() override { return points; }
+    std::vector<PointRecord> points;
 };
 }  // namespace
 
