@@ -20,6 +20,7 @@ CFrmGraphView::CFrmGraphView(CMainFrame& frame) : CDialog(mainview::IDD, &frame)
     BindCommand(mainview::kStorePoint, &CFrmGraphView::StorePoint);
     BindCommand(mainview::kParamView, &CFrmGraphView::OnParamView);
     BindCommand(mainview::kReceiverInfo, &CFrmGraphView::OnReceiverInfo);
+    BindCommand(mainview::kConnect, &CFrmGraphView::OnConnect);
     BindCommand(mainview::kExit, &CFrmGraphView::OnExit);
 }
 
@@ -38,8 +39,8 @@ BOOL CFrmGraphView::OnInitDialog() {
     plot_.SetBkColor(RGB(255, 255, 255));
     canvas_.ResetMouseOffset();
     for (size_t i = 0; i < kViewButtons.size(); ++i) SetUpViewButton(buttons_[i], *this, kViewButtons[i]);
-    // Their screens are not in the program yet.
-    for (UINT id : {mainview::kStoreSettings, mainview::kConnect}) GetDlgItem(id)->EnableWindow(FALSE);
+    // Its screen is not in the program yet.
+    GetDlgItem(mainview::kStoreSettings)->EnableWindow(FALSE);
     return TRUE;
 }
 

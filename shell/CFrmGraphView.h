@@ -65,6 +65,7 @@ private:
     void OnFollow();
     void OnParamView();
     void OnReceiverInfo();
+    void OnConnect();
     void OnExit();
 
     CMainFrame& frame_;

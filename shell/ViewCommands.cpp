@@ -74,6 +74,10 @@ void CFrmGraphView::OnReceiverInfo() {
                          frame_.Job().system.szDataFile + LoadStringResource(61582));
 }
 
+void CFrmGraphView::OnConnect() {
+    frame_.OnConnectInstrument();
+}
+
 void CFrmGraphView::OnExit() {
     frame_.ConfirmExit();
 }
