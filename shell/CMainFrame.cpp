@@ -11,6 +11,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CQuorinApp.h"
+#include "shell/CSplashWnd.h"
 #include "shell/HardwareKeys.h"
 #include "shell/MainMenuCommands.h"
 
@@ -44,6 +45,8 @@ int CMainFrame::OnCreate() {
     if (!view_->CreateView(this, kViewId)) return -1;
     receiver_.device.AllLedsOff();
     SetProp(kInstanceProperty, 1);
+    CSplashWnd::EnableSplashScreen(TRUE);
+    CSplashWnd::ShowSplashScreen(this);
     SetTimer(IDT_FRAME_TICK, kTickMs);
     RecalcViewLayout();
     return 0;
@@ -51,6 +54,7 @@ int CMainFrame::OnCreate() {
 
 void CMainFrame::OnDestroy() {
     supervision_.CloseWarnings();
+    if (CSplashWnd* splash = CSplashWnd::Current()) splash->DestroyWindow();
     KillTimer(IDT_FRAME_TICK);
     job_.SaveAtExit();
     receiver_.device.AllLedsOff();

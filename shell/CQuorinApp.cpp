@@ -4,6 +4,7 @@
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "shell/CMainFrame.h"
+#include "shell/CSplashWnd.h"
 #include "shell/DesktopShortcuts.h"
 
 namespace {
@@ -59,6 +60,8 @@ bool CQuorinApp::InitInstance() {
     frame.ConnectJobReceiver();
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
+    // The splash made with the frame stays over it until its time is up.
+    if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
     return true;
 }
 

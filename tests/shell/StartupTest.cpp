@@ -3,6 +3,7 @@
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuorinApp.h"
+#include "shell/CSplashWnd.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {
@@ -36,6 +37,11 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultFilesAndTitlesTheWindow) {
     EXPECT_EQ(ReadHostFile(std::string(kProgram) + "/AntType.at"), ReadGolden("AntType.at"));
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJob / "data"));
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJob / "result"));
+    // The splash covers the map for its 2000 ms.
+    ASSERT_NE(CSplashWnd::Current(), nullptr);
+    ASSERT_TRUE(ui_.Screenshot(Shot("startup-splash")));
+    ui_.Advance(CSplashWnd::kShowMs);
+    EXPECT_EQ(CSplashWnd::Current(), nullptr);
     ASSERT_TRUE(ui_.Screenshot(Shot("startup")));
 }
 
