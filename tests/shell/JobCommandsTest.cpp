@@ -56,8 +56,10 @@ protected:
 TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     frame.Job().settings.connection.nComBaud = 7;
     frame.Job().settings.nSaveType = 2;
-    NewJobNamed(L"road", 0,
-                [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); }); });
+    NewJobNamed(L"road", 0, [this] {
+        ASSERT_TRUE(ui_.Screenshot(Shot("newjob")));
+        ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); });
+    });
     for (const char* folder : {"road", "road/data", "road/result"})
         EXPECT_TRUE(std::filesystem::is_directory(root_ / kJobs / folder)) << folder;
     EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "road/road.qzs"));
