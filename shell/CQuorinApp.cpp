@@ -51,6 +51,8 @@ bool CQuorinApp::InitInstance() {
     frame.Receiver().parser.SetFixLevel(connection.nFixLevel);
     frame.ApplyCoordParams();
     job.StartPointNames();
+    frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, job.system.szDataFile));
+    frame.Records().Load();
 
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();

@@ -58,8 +58,10 @@ void ShowTitle(CMainFrame& frame) {
     frame.SetTitle(LoadStringResource(61313) + frame.Job().system.szDataFile + L">");
 }
 
-// What follows the job settings: the parser's time zone and fix level, and the local time.
+// What follows the job settings: the parser's time zone and fix level, the local time, and the
+// parameter warnings, which the new job may raise again.
 void TakeJobSettings(CMainFrame& frame) {
+    frame.Watch().paramAcknowledged.fill(false);
     const ConnectionSettings& connection = frame.Job().settings.connection;
     frame.Receiver().parser.SetTimeZone(connection.nTimeZone);
     frame.Receiver().parser.SetFixLevel(connection.nFixLevel);

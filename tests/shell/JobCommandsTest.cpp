@@ -56,6 +56,7 @@ protected:
 TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     frame.Job().settings.connection.nComBaud = 7;
     frame.Job().settings.nSaveType = 2;
+    frame.Watch().paramAcknowledged.fill(true);
     NewJobNamed(L"road", 0, [this] {
         ASSERT_TRUE(ui_.Screenshot(Shot("newjob")));
         ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); });
@@ -71,6 +72,7 @@ TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     EXPECT_EQ(frame.Job().settings.connection.nComBaud, 7);  // the connection is kept
     EXPECT_EQ(frame.Job().settings.nSaveType, 0);            // the rest is a new job's
     EXPECT_EQ(frame.Records().RecordFile(), L"\\Program Files\\Jobs\\road\\data\\road.rec");
+    EXPECT_FALSE(frame.Watch().paramAcknowledged[0]);
 }
 
 TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {

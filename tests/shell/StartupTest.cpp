@@ -36,6 +36,7 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultFilesAndTitlesTheWindow) {
     EXPECT_EQ(ReadHostFile(std::string(kJob) + "vorna.qza"), ReadGolden("newjob.qza"));
     EXPECT_EQ(ReadHostFile(std::string(kProgram) + "/AntType.at"), ReadGolden("AntType.at"));
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJob / "data"));
+    EXPECT_EQ(frame.Records().RecordFile(), L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJob / "result"));
     // The splash covers the map for its 2000 ms.
     ASSERT_NE(CSplashWnd::Current(), nullptr);
