@@ -6,14 +6,14 @@
 //   class CTimeZoneDlg : public CDialog {
 //   public:
 //       explicit CTimeZoneDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {
-//           BindCommand(IDC_APPLY, &CTimeZoneDlg::OnApply);          // a button or menu command
-//           BindControl(1187, EN_CHANGE, &CTimeZoneDlg::OnZoneEdited);  // a control notification
+//           BindCommand(timezone::kApply, &CTimeZoneDlg::OnApply);      // a button or menu command
+//           BindControl(timezone::kZone, EN_CHANGE, &CTimeZoneDlg::OnZoneEdited);  // a notification
 //           BindMessage(WM_POSITION, &CTimeZoneDlg::OnPosition);     // the program's own message
 //       }
-//       enum { IDD = 15249 };
+//       static constexpr UINT IDD = timezone::IDD;  // ids named once, beside the template
 //       int m_nTimeZone = 0;
 //   protected:
-//       void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 1187, m_nTimeZone); }
+//       void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, timezone::kZone, m_nTimeZone); }
 //       BOOL OnInitDialog() override { CDialog::OnInitDialog(); ShowWindow(SW_MAXIMIZE); return TRUE; }
 //       void OnOK() override { ...; CDialog::OnOK(); }  // reads the controls, ends with IDOK
 //       void OnTimer(UINT_PTR id) override { ... }
