@@ -128,6 +128,18 @@ TEST_F(EndToEnd, LivePositionsReachTheMapTextsAndMoveWithTheWalk) {
     std::filesystem::copy_file(Screenshot(), std::string(QZ_BINARY_DIR) + "/quorin-live.png",
                                std::filesystem::copy_options::overwrite_existing);
 
+    // A second start on the same root ends at once with status 0 and touches no file.
+    const auto systemTime = std::filesystem::last_write_time(work_ / "root/Program Files/qzsys.sys");
+    const std::string root = (work_ / "root").string();
+    const char* second[] = {QZ_QUORIN_PATH, "--headless", "--root", root.c_str(), nullptr};
+    pid_t secondPid = -1;
+    ASSERT_EQ(posix_spawn(&secondPid, QZ_QUORIN_PATH, nullptr, nullptr, const_cast<char**>(second), environ),
+              0);
+    int secondStatus = -1;
+    ASSERT_TRUE(PlayUntil([&] { return waitpid(secondPid, &secondStatus, WNOHANG) == secondPid; }, 20000));
+    EXPECT_TRUE(WIFEXITED(secondStatus) && WEXITSTATUS(secondStatus) == 0);
+    EXPECT_EQ(std::filesystem::last_write_time(work_ / "root/Program Files/qzsys.sys"), systemTime);
+
     // SIGTERM closes it as "Yes" to the exit question: the system file is written back, status 0.
     kill(pid_, SIGTERM);
     int status = 0;
