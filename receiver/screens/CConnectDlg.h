@@ -3,22 +3,24 @@
 // module, or a typed port) and at what speed. For the built-in module it drives the module's AT
 // commands on port 2: check, master role, an inquiry listing the receivers in range (kept in the device
 // list file), and the address of the one picked. The frame connects with the values after IDOK.
-#include <deque>
+#include <memory>
 #include <vector>
 
 #include "platform/ui/Dialog.h"
 #include "receiver/BluetoothList.h"
+#include "receiver/BluetoothModule.h"
 #include "resources/ConnectDlg.h"
 
 class IFrameServices;
 
-class CConnectDlg : public CDialog {
+class CConnectDlg : public CDialog, private IBluetoothEvents {
 public:
     enum { IDD = connectdlg::IDD };
     static constexpr UINT_PTR kTimerId = 1001;
     static constexpr UINT kTimerMs = 2000;
 
-    explicit CConnectDlg(IFrameServices& frame);
+    // Without a module of its own the dialog uses the one behind the frame's port 2.
+    explicit CConnectDlg(IFrameServices& frame, std::unique_ptr<IBluetoothModule> module = nullptr);
 
     int nChoice = 0;  // 0 by connection method, 1 by typed port
     int nMethod = 0;  // 0 cable, 1 Bluetooth card, 2 built-in Bluetooth
@@ -39,22 +41,21 @@ private:
     void LoadDeviceList();
     void OnScan();
     void OnStop();
-    LRESULT OnSerialData(WPARAM wParam, LPARAM lParam);
-    void HandleLine(const CString& line);
-    void SendNext();
-    void WriteCurrent();
-    bool HasCommand() const;
-    void ShowStatus(const CString& text);
-    void StepProgress(int by);
+    LRESULT OnModuleNotify(WPARAM wParam, LPARAM lParam);
     void Leave(int result);
 
+    void ShowStatus(const CString& text) override;
+    void SetProgress(int pos) override;
+    void StepProgress(int by) override;
+    void InquiryStarted() override;
+    void DeviceFound(const BtDeviceEntry& device) override;
+    void InquiryEnded() override;
+    void ScanIdle() override;
+    void AddressSet() override;
+
     IFrameServices& frame_;
+    std::unique_ptr<IBluetoothModule> module_;
     int baudIndex_ = 4;
     bool firstSave_ = true;
-    bool connecting_ = false;
-    bool inquiring_ = false;
-    CString received_;
     std::vector<BtDeviceEntry> found_;
-    CommandItem current_;
-    std::deque<CommandItem> queue_;
 };

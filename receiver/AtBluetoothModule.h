@@ -1,0 +1,44 @@
+#pragma once
+// The built-in module driven by its AT commands on port 2 at 9600 baud, through the frame's port: the
+// dialog becomes the port's second owner while it talks to the module, and the modem lines are set as
+// the module expects (RTS cleared to scan, DTR cleared to cancel or connect).
+#include <deque>
+
+#include "receiver/BluetoothModule.h"
+#include "receiver/CommandItem.h"
+
+class CSerialPort;
+
+class CAtBluetoothModule : public IBluetoothModule {
+public:
+    explicit CAtBluetoothModule(CSerialPort& port) : port_(port) {}
+
+    void Attach(HWND window, IBluetoothEvents& events) override;
+    bool StartScan() override;
+    void Cancel() override;
+    bool SetAddress(const CString& address) override;
+    bool Inquiring() const override { return inquiring_; }
+    bool SettingAddress() const override { return connecting_; }
+    void AbandonInquiry() override;
+    void OnTick() override;
+    void OnNotify(WPARAM wParam, LPARAM lParam) override;
+    void HandOver() override;
+    void Quit() override;
+    void Detach() override;
+
+private:
+    void HandleLine(const CString& line);
+    void SendNext();
+    void WriteCurrent();
+    bool HasCommand() const;
+
+    CSerialPort& port_;
+    HWND window_ = nullptr;
+    IBluetoothEvents* events_ = nullptr;
+    bool connecting_ = false;
+    bool inquiring_ = false;
+    bool addressTaken_ = false;
+    CString received_;
+    CommandItem current_;
+    std::deque<CommandItem> queue_;
+};
