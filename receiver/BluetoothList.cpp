@@ -83,11 +83,28 @@ std::vector<BtDeviceEntry> LoadBluetoothList(const CString& path) {
     return devices;
 }
 
+namespace {
+bool MakeFolderOf(const CString& path) {
+    const int slash = path.ReverseFind(L'\\');
+    return slash <= 0 || DirectoryExists(path.Left(slash)) || CreateDirectory(path.Left(slash));
+}
+}  // namespace
+
 bool SaveBluetoothEntry(const CString& path, const BtDeviceEntry& entry, bool first) {
     CString name = entry.name;
     name.Replace(L',', L' ');
     const std::string line = ToGbk(name + L"," + entry.address + L"\r\n");
-    const int slash = path.ReverseFind(L'\\');
-    if (slash > 0 && !DirectoryExists(path.Left(slash))) CreateDirectory(path.Left(slash));
+    MakeFolderOf(path);
     return first ? AtomicRewrite(path, line) : AppendDurably(path, line);
+}
+
+bool SaveBluetoothAddress(const CString& address) {
+    MakeFolderOf(kBluetoothAddressPath);
+    return AtomicRewrite(kBluetoothAddressPath, ToGbk(address));
+}
+
+CString LoadBluetoothAddress() {
+    std::string bytes;
+    if (!ReadWholeFile(kBluetoothAddressPath, bytes)) return {};
+    return FromGbk(bytes);
 }

@@ -13,6 +13,8 @@ struct BtDeviceEntry {
 };
 
 inline constexpr const wchar_t* kBluetoothListPath = L"\\SystemCF\\BluetoothList";
+// The address the host's adapter is to connect to (GBK text): what the module itself keeps on the handheld.
+inline constexpr const wchar_t* kBluetoothAddressPath = L"\\SystemCF\\BluetoothAddress";
 // Loading stops after this many lines.
 inline constexpr int kBluetoothListMaxLines = 201;
 
@@ -32,3 +34,8 @@ std::vector<BtDeviceEntry> LoadBluetoothList(const CString& path);
 // The first device of a scan replaces the file, later ones are appended. A comma in the name is
 // kept as a blank, so that the line reads back as the same name and address.
 bool SaveBluetoothEntry(const CString& path, const BtDeviceEntry& entry, bool first);
+
+// Replaces the kept address; false (the old one kept) when it cannot be written.
+bool SaveBluetoothAddress(const CString& address);
+// The kept address; empty when none was kept.
+CString LoadBluetoothAddress();
