@@ -83,7 +83,10 @@ void CFrmGraphView::PreparePlot(CDC& dc) {
     CRect client;
     plot_.GetClientRect(&client);
     canvas_.SetClientRect(client.left, client.top, client.right, client.bottom);
-    dc.SetBkMode(TRANSPARENT);
+    // Furniture texts are redrawn in place on every fix: an opaque white box wipes the last value
+    // (the clock's seconds would otherwise pile up on each other).
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(RGB(255, 255, 255));
 }
 
 void CFrmGraphView::DrawFurniture(CDC& dc) {

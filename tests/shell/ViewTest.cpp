@@ -153,6 +153,24 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
     EXPECT_DOUBLE_EQ(view().Canvas().MetresPerPixel(), 0.01);
 }
 
+TEST_F(ViewTest, ClockRedrawnOnAFixShowsOnlyTheNewTime) {
+    const auto clockPixels = [&] {
+        CClientDC dc(view().GetDlgItem(mainview::kPlot));
+        CRect plot;
+        view().GetDlgItem(mainview::kPlot)->GetClientRect(&plot);
+        std::vector<COLORREF> pixels;
+        for (int y = plot.bottom - 12; y < plot.bottom; ++y)
+            for (int x = plot.left + 1; x < plot.left + 56; ++x) pixels.push_back(dc.GetPixel(x, y));
+        return pixels;
+    };
+    Send(Fix(12, 0, 38, 40.0));
+    Send(Fix(12, 0, 39, 40.0));
+    const std::vector<COLORREF> incremental = clockPixels();
+    view().GetDlgItem(mainview::kPlot)->Invalidate();
+    ui_.Pump();
+    EXPECT_EQ(incremental, clockPixels());
+}
+
 TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
     EXPECT_FALSE(view().GetDlgItem(mainview::kStoreSettings)->IsWindowEnabled());
     EXPECT_TRUE(view().GetDlgItem(mainview::kZoomIn)->IsWindowEnabled());
