@@ -11,10 +11,18 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/messages/Messages.h"
 #include "platform/serial/CSerialDevice.h"
+#include "platform/serial/RfcommLink.h"
 #include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
 #include "platform/threads/StopSignal.h"
+#include "receiver/BluetoothList.h"
 #include "receiver/ReceiverMessages.h"
+
+namespace {
+// Receivers offer their serial-port profile on the first channel; a link not up by then is refused.
+constexpr uint8_t kRfcommChannel = 1;
+constexpr int kRfcommWaitMs = 8000;
+}  // namespace
 
 // What the reader thread touches. Shared, so that a reader left waiting on a busy window after Close
 // never uses freed memory; the device itself is closed only under `deviceMutex`, which a reader holds
@@ -130,7 +138,18 @@ int CSerialPort::Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BY
     if (link_->hungUp) Close();
     CSerialDevice& device = link_->device;
     const int number = SerialPortNumberFromName(portName ? portName : L"");
-    if (device.IsOpen() || number < 1 || !device.Open(SerialDevicePath(number))) {
+    if (device.IsOpen() || number < 1) {
+        tell(L"无法打开端口！请检查是否已被占用。");
+        return 0;
+    }
+    const std::string path = SerialDevicePath(number);
+    if (path == kBluezLink) {
+        if (!device.AdoptLink(
+                OpenRfcommLink(ToUtf8(LoadBluetoothAddress()), kRfcommChannel, kRfcommWaitMs))) {
+            tell(L"蓝牙连接失败,请确认主机已开机并已配对!");
+            return 0;
+        }
+    } else if (!device.Open(path)) {
         tell(L"无法打开端口！请检查是否已被占用。");
         return 0;
     }

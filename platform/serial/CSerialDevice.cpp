@@ -88,7 +88,16 @@ bool CSerialDevice::Open(const std::string& path) {
     return true;
 }
 
+bool CSerialDevice::AdoptLink(int fd) {
+    Close();
+    if (fd < 0) return false;
+    fd_ = fd;
+    link_ = true;
+    return true;
+}
+
 void CSerialDevice::Close() {
+    link_ = false;
     if (fd_ < 0) return;
     flock(fd_, LOCK_UN);
     ::close(fd_);
@@ -97,6 +106,7 @@ void CSerialDevice::Close() {
 
 bool CSerialDevice::Configure(DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity) {
     if (fd_ < 0) return false;
+    if (link_) return true;
     speed_t speed;
     if (!SpeedOf(baudRate, &speed) || byteSize < 5 || byteSize > 8 || parity > EVENPARITY) return false;
     termios tio{};
@@ -115,7 +125,7 @@ bool CSerialDevice::Configure(DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE
 }
 
 bool CSerialDevice::Purge() {
-    return fd_ >= 0 && tcflush(fd_, TCIOFLUSH) == 0;
+    return fd_ >= 0 && (link_ || tcflush(fd_, TCIOFLUSH) == 0);
 }
 
 bool CSerialDevice::EscapeFunction(DWORD function) {

@@ -48,6 +48,8 @@ public:
 
     // Opens the device for reading and writing and locks it; false when missing or held by another.
     bool Open(const std::string& path);
+    // Takes an open link (a socket) in place of a device: no line settings, no purge, no modem lines.
+    bool AdoptLink(int fd);
     bool IsOpen() const { return fd_ >= 0; }
     void Close();
 
@@ -67,5 +69,6 @@ public:
 
 private:
     int fd_ = -1;
+    bool link_ = false;
     SerialReadTimeouts timeouts_;
 };

@@ -63,7 +63,7 @@ std::string SerialDevicePath(int portNumber) {
         case 3:
             return "/dev/rfcomm0";
         case 2:
-            return "/dev/rfcomm1";
+            return kBluezLink;
         default:
             return "/dev/ttyS" + std::to_string(portNumber - 1);
     }

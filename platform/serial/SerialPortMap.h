@@ -2,10 +2,13 @@
 // Which host device stands behind each of the handheld's COM port numbers.
 //
 // Defaults: COM5 (the cable) is /dev/ttyUSB0, COM3 (the Bluetooth card) /dev/rfcomm0, COM2 (the built-in
-// Bluetooth module) /dev/rfcomm1, and any other COMn is /dev/ttyS<n-1>. The environment variable
+// Bluetooth module) "bluez" (the host's adapter plays the module, and the port is an RFCOMM link to the
+// address it keeps), and any other COMn is /dev/ttyS<n-1>. The environment variable
 // QZ_SERIAL_PORTS overrides entries: "5=/dev/pts/7,3=/dev/rfcomm2" (comma- or semicolon-separated
 // number=path pairs; an optional "COM" before the number is accepted).
 #include <string>
+
+inline constexpr const char* kBluezLink = "bluez";
 
 // The host path of COM port `portNumber`; empty for numbers below 1.
 std::string SerialDevicePath(int portNumber);

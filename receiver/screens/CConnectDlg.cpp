@@ -2,9 +2,11 @@
 
 #include <array>
 
+#include "platform/serial/SerialPortMap.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/ProgressCtrl.h"
 #include "receiver/AtBluetoothModule.h"
+#include "receiver/BluezBluetoothModule.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
 
@@ -23,6 +25,7 @@ bool IsReservedPort(int port) {
 
 CConnectDlg::CConnectDlg(IFrameServices& frame, std::unique_ptr<IBluetoothModule> module)
     : CDialog(IDD), frame_(frame), module_(std::move(module)) {
+    if (!module_ && SerialDevicePath(2) == kBluezLink) module_ = std::make_unique<CBluezBluetoothModule>();
     if (!module_) module_ = std::make_unique<CAtBluetoothModule>(frame.SerialPort());
     BindCommand(kByMethod, &CConnectDlg::ApplyEnabling);
     BindCommand(kByPort, &CConnectDlg::ApplyEnabling);

@@ -9,6 +9,8 @@
 
 #include "platform/messages/MessageBoxScript.h"
 #include "platform/messages/Messages.h"
+#include "platform/serial/SerialPortMap.h"
+#include "receiver/BluetoothList.h"
 #include "receiver/ReceiverMessages.h"
 #include "tests/receiver/SimulatorLink.h"
 
@@ -198,4 +200,15 @@ TEST_F(SerialPort, StoppedReaderLeavesThePortWritable) {
     EXPECT_EQ(frame.port.Write("x", 1), 0u);
     EXPECT_FALSE(frame.port.SendLine(L"x"));
     EXPECT_EQ(frame.port.SendBinaryCommand(52, L""), 0u);
+}
+
+TEST_F(SerialPort, ABluetoothLinkWithNoReceiverToReachIsRefused) {
+    CMessageBoxScript boxes;
+    CSerialPort other;
+    SetSerialDevicePath(7, kBluezLink);
+    ASSERT_TRUE(LoadBluetoothAddress().IsEmpty());
+    EXPECT_EQ(other.OpenPort(7, 9600), FALSE);
+    EXPECT_FALSE(other.IsOpen());
+    SetSerialDevicePath(7, "");
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{L"蓝牙连接失败,请确认主机已开机并已配对!"}));
 }

@@ -8,7 +8,7 @@ TEST(SerialPortMap, DefaultsEnvironmentAndOverrides) {
     unsetenv("QZ_SERIAL_PORTS");
     EXPECT_EQ(SerialDevicePath(5), "/dev/ttyUSB0");
     EXPECT_EQ(SerialDevicePath(3), "/dev/rfcomm0");
-    EXPECT_EQ(SerialDevicePath(2), "/dev/rfcomm1");
+    EXPECT_EQ(SerialDevicePath(2), "bluez");
     EXPECT_EQ(SerialDevicePath(8), "/dev/ttyS7");
     EXPECT_EQ(SerialDevicePath(0), "");
 

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/files/DevicePath.h"
+#include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
 #include "receiver/BluezBluetoothModule.h"
 #include "receiver/screens/CConnectDlg.h"
@@ -130,7 +131,10 @@ protected:
 }  // namespace
 
 TEST_F(ConnectDialogBluez, NoAdapterEndsTheScan) {
-    CConnectDlg dlg(frame, std::make_unique<CBluezBluetoothModule>());
+    // COM2 on the host's adapter: the dialog plays the module with it.
+    SetSerialDevicePath(2, kBluezLink);
+    CConnectDlg dlg(frame);
+    SetSerialDevicePath(2, "");
     dlg.nMethod = 2;
     ui.OnModal(IDD, [&](CDialog& d) {
         ui.Click(d, kScan);
