@@ -1,35 +1,14 @@
 #pragma once
 // A fresh device root per test and the UI driver, for tests of the shell's frame and start-up.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "platform/files/DevicePath.h"
 #include "platform/testing/UiDriver.h"
+#include "tests/platform/files/DeviceRootFixture.h"
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public DeviceRootTest {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::temp_directory_path() / ("qz-shell-" + std::to_string(::getpid()) + "-" +
-                                                          info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-        SetDeviceRoot(root_);
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
-    void WriteHostFile(const std::filesystem::path& relative, const std::string& bytes) {
-        std::filesystem::create_directories((root_ / relative).parent_path());
-        std::ofstream(root_ / relative, std::ios::binary) << bytes;
-    }
-    std::string ReadHostFile(const std::filesystem::path& relative) const {
-        std::ifstream in(root_ / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     static std::string ReadGolden(const char* name) {
         std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/foundation/golden" / name,
                          std::ios::binary);
@@ -39,6 +18,5 @@ protected:
         return std::string(QZ_BINARY_DIR) + "/shell-" + name + ".png";
     }
 
-    std::filesystem::path root_;
     CUiDriver ui_;
 };
