@@ -3,6 +3,7 @@
 #include "platform/messages/MessageBox.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverModels.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
@@ -10,7 +11,8 @@ namespace {
 constexpr double kDimensionUnit = 0.0001;  // the reply's antenna dimensions are in 0.1 mm
 
 // Our receiver models by serial-number prefix: short name, receiver kind and antenna constants
-// (instrument height in metres, or the height factor plus `heightAboveFactor`; instrument radius).
+// (instrument height in metres, or the height factor plus `heightAboveFactor`; instrument radius), and
+// whether it carries a radio or modem of its own: the QZ-R8 and QZ-R9 do, the QZ-R6 and QZ-V do not.
 struct ReceiverModel {
     const wchar_t* prefix;
     const wchar_t* name;
@@ -18,12 +20,13 @@ struct ReceiverModel {
     bool heightFromFactor;
     double height;
     double radius;
+    bool hasDataLink;
 };
 constexpr ReceiverModel kModels[] = {
-    {L"QZ8", L"QZ-R8", 0, false, 0.0884, 0.12},
-    {L"QZ6", L"QZ-R6", 1, false, 0.0787, 0.10},
-    {L"QZ9", L"QZ-R9", 2, true, 0.0120, 0.13},
-    {L"QZV", L"QZ-V", 3, false, 0.0920, 0.0},
+    {L"QZ8", L"QZ-R8", 0, false, 0.0884, 0.12, true},
+    {L"QZ6", L"QZ-R6", 1, false, 0.0787, 0.10, false},
+    {L"QZ9", L"QZ-R9", 2, true, 0.0120, 0.13, true},
+    {L"QZV", L"QZ-V", 3, false, 0.0920, 0.0, false},
 };
 
 struct AntennaName {
@@ -42,6 +45,12 @@ int BoardTypeOf(const CString& board) {
 }
 
 }  // namespace
+
+bool ReceiverHasDataLink(const CString& versionText) {
+    for (const ReceiverModel& model : kModels)
+        if (model.hasDataLink && versionText.Find(model.prefix) >= 0) return true;
+    return false;
+}
 
 int CGpsParser::ParseVersion(CString line, CGpsState& state) {
     CString sentence;

@@ -3,8 +3,12 @@
 #include "foundation/screens/CCoordLibDlg.h"
 #include "geodesy/screens/CParamViewDlg.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/StringTable.h"
+#include "receiver/ReceiverModels.h"
 #include "receiver/screens/CDataVerifyDlg.h"
 #include "receiver/screens/CRadioSetDlg.h"
+#include "receiver/screens/DataLinkCommands.h"
+#include "receiver/screens/InstrumentCommands.h"
 #include "receiver/screens/ReceiverSettingsCommands.h"
 #include "resources/MainMenu.h"
 #include "shell/CMainFrame.h"
@@ -32,6 +36,30 @@ void RunModuleModeSwitch(CMainFrame& frame) {
     dialog.DoModal();
 }
 
+bool ConnectedReceiverHasDataLink(CMainFrame& frame) {
+    return ReceiverHasDataLink(frame.GpsState().ident.text[0]);
+}
+
+// A receiver without a radio or modem of its own: the one of kind 9 is still set up as a base on
+// entered coordinates, any other is refused.
+void RunInstrumentSettingsCommand(CMainFrame& frame) {
+    if (ConnectedReceiverHasDataLink(frame)) {
+        RunInstrumentSettings(frame);
+    } else if (frame.VersionInfo().receiverKind == 9) {
+        SetupManualBase(frame);
+    } else {
+        frame.MessageBox(LoadStringResource(61604), LoadStringResource(61297), MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+void RunRadioSettingsMenuCommand(CMainFrame& frame) {
+    if (!ConnectedReceiverHasDataLink(frame)) {
+        frame.MessageBox(L"GPS主机类型不匹配!", L"错误", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    RunRadioSettingsCommand(frame, &frame);
+}
+
 struct Command {
     UINT id;
     Handler run;  // null: the screen is not in the program yet
@@ -55,8 +83,8 @@ const Command kCommands[] = {
     {mainmenu::kRoverAntenna, nullptr},
     {mainmenu::kModuleModeSwitch, RunModuleModeSwitch},
     {mainmenu::kRoverSettings, RunReceiverCommand<RunRoverSettingsCommand>},
-    {mainmenu::kInstrumentSettings, nullptr},
-    {mainmenu::kRadioSettings, nullptr},
+    {mainmenu::kInstrumentSettings, RunInstrumentSettingsCommand},
+    {mainmenu::kRadioSettings, RunRadioSettingsMenuCommand},
     {mainmenu::kConnectInstrument, [](CMainFrame& f) { f.OnConnectInstrument(); }},
     {mainmenu::kTargetPointSurvey, TargetPointSurvey},
     {mainmenu::kPointStakeout, nullptr},

@@ -2,6 +2,7 @@
 
 #include "platform/messages/MessageBoxScript.h"
 #include "receiver/CGpsParser.h"
+#include "receiver/ReceiverModels.h"
 #include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
 
@@ -98,4 +99,20 @@ TEST_F(VersionReply, ValuesAreHandedOutOncePerReply) {
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].text, L"获取GPS主机相关信息失败");
     EXPECT_EQ(boxes.Shown()[0].caption, L"Tip");
+}
+
+TEST(ReceiverModels, DataLinkByTheModelCodeInTheVersionText) {
+    const struct {
+        const wchar_t* text;
+        bool hasLink;
+    } cases[] = {
+        {L"", false},
+        {L"QZ8120382345678", true},
+        {L"QZ9120382345678", true},
+        {L"QZ6120382345678", false},
+        {L"QZV120382345678", false},
+        {L"SN-QZ9-0042", true},
+        {L"qz8120382345678", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReceiverHasDataLink(c.text), c.hasLink) << c.text;
 }

@@ -1,11 +1,13 @@
 // What the frame writes to the receiver, byte for byte, as the simulator on a pseudo-terminal receives
-// it: the connection per board, switching the receiver off, the re-acquisition, the network report and
-// the module reply chain.
+// it: the connection per board, switching the receiver off, the re-acquisition, the network report, the
+// data link chosen in the instrument settings and the module reply chain.
 #include <poll.h>
 
 #include "platform/serial/SerialPortMap.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/ReceiverStartup.h"
+#include "resources/DataLinkDlg.h"
+#include "resources/InstrumentSetDlg.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
@@ -165,4 +167,23 @@ TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
         if (h.kind == 0) texts.push_back(h.solution);
     EXPECT_EQ(texts, (std::vector<CString>{L"读取串号...", L"搜索电台...", L"读取通道成功", L"搜索完毕"}));
     EXPECT_EQ(simulator.ReceivedFrames().size(), 7u);  // 52 x2, 53 x2, open, read, close
+}
+
+TEST_F(TranscriptTest, InstrumentSettingsFromTheMenuSendTheModuleDataLinkFourTimes) {
+    frame.ShowWindow(SW_SHOW);
+    OpenPort();
+    frame.GpsState().ident.text[0] = L"QZ8120382345678";
+    ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) {
+        ui_.Click(dlg, instrumentset::kDataLink);
+        ui_.OnModal(datalink::IDD, [&](CDialog& link) {
+            ui_.Click(link, datalink::kModule);
+            ui_.Click(link, IDOK);
+        });
+        ui_.Click(dlg, IDOK);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"5仪器设置"}));
+    std::string payload;
+    ASSERT_TRUE(BuildBinaryPayload(L"C4", &payload));
+    const std::string module = BuildBinaryFrame(59, payload);
+    EXPECT_EQ(Written(), module + module + module + module);
 }
