@@ -37,7 +37,8 @@ wait_for ready || exit 1
 window=$(timeout 30 xdotool search --sync --name '^ui-demo$' | head -1)
 [ -n "$window" ] || { echo "no demo window"; exit 1; }
 # Without a window manager the window takes the keyboard itself when shown.
-[ "$(xdotool getwindowfocus)" = "$window" ] || { echo "the shown window does not have the keyboard"; exit 1; }
+focused() { for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$window" ] && return 0; sleep 0.1; done; return 1; }
+focused || { echo "the shown window does not have the keyboard"; exit 1; }
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "480x640" ] || { echo "window is $geometry, not 480x640"; exit 1; }
 before=$(cksum < "$shot")
@@ -74,7 +75,8 @@ demo_pid=$!
 pids+=($demo_pid)
 wait_for ready || exit 1
 kill "${pids[0]}"
-ended 10 || { echo "the demo did not end within a second of losing the X server"; exit 1; }
+# It ends within milliseconds; the bound leaves room for a sanitizer build on a loaded machine.
+ended 30 || { echo "the demo did not end within 3 s of losing the X server"; exit 1; }
 wait $demo_pid
 status=$?
 [ $status = 1 ] && grep -q "^ui-demo: X display lost$" "$out" || {
