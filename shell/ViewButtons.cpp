@@ -11,9 +11,9 @@ COLORREF ViewButtonFace() {
     return LightenPerChannel(GetSysColor(COLOR_BTNFACE), kFaceLift);
 }
 
-void SetUpViewButton(CIconButton& button, CWnd& view, const ViewButtonSpec& spec) {
-    button.SubclassDlgItem(spec.id, &view);
-    button.SetIconImages(ViewButtonIcon(spec.icon), kIconSize, kIconSize);
+void SetUpViewButton(CIconButton& button, CWnd& view, const ViewButtonEntry& entry) {
+    button.SubclassDlgItem(entry.id, &view);
+    button.SetIconImages(ViewButtonIcon(entry.icon), kIconSize, kIconSize);
     button.SetColor(CIconButton::kBackHover, ViewButtonFace(), FALSE);
     button.SetColor(CIconButton::kTextHover, RGB(0, 128, 0), FALSE);
     button.SetAlign(kIconRight, FALSE);

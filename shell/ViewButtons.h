@@ -6,12 +6,12 @@
 #include "resources/MainViewForm.h"
 #include "resources/ViewIcons.h"
 
-struct ViewButtonSpec {
+struct ViewButtonEntry {
     UINT id;
     UINT icon;
 };
 
-inline constexpr std::array<ViewButtonSpec, 10> kViewButtons{{
+inline constexpr std::array<ViewButtonEntry, 10> kViewButtons{{
     {mainview::kZoomIn, viewicons::kZoomIn},
     {mainview::kZoomOut, viewicons::kZoomOut},
     {mainview::kFollow, viewicons::kFollow},
@@ -27,4 +27,4 @@ inline constexpr std::array<ViewButtonSpec, 10> kViewButtons{{
 // The button's face: the system button face lifted by 0x1E per channel (saturating).
 COLORREF ViewButtonFace();
 // Subclasses the view's button and gives it its icon, colours, alignment and the view's font.
-void SetUpViewButton(CIconButton& button, CWnd& view, const ViewButtonSpec& spec);
+void SetUpViewButton(CIconButton& button, CWnd& view, const ViewButtonEntry& entry);
