@@ -7,51 +7,10 @@
 
 #include "geodesy/CoordTransform.h"
 #include "receiver/CGpsParser.h"
-#include "receiver/IFrameServices.h"
+#include "tests/receiver/ParserOnlyFrame.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
 
 namespace {
-
-class CBenchFrame final : public IFrameServices {
-public:
-    CSerialPort& SerialPort() override { __builtin_trap(); }
-    CGpsState& GpsState() override { return state; }
-    GeneralSettingsBlock& GeneralSettings() override { return settings; }
-    LastFilesRecord& SystemRecord() override { return system; }
-    CDeviceIo& DeviceIo() override { __builtin_trap(); }
-    GgaRecord& NetworkGga() override { __builtin_trap(); }
-    int& BaseFlag() override { return flag; }
-    double& BoardFirmwareVersion() override { return firmware; }
-    int& VersionQueryPending() override { return flag; }
-    int ReceiverModelNumber() const override { return 0; }
-    HWND PositionWindow() const override { return nullptr; }
-    CString ProgramFolder() const override { return L"\\Program Files"; }
-    void WriteSystemFile(const CString&) override {}
-    void Wgs84BlhToXyz(double, double, double, double*, double*, double*) override {}
-    CModuleCommandQueue& ModuleQueue() override { __builtin_trap(); }
-    void SetNotifyWnd(HWND) override {}
-    void SetAuxNotifyWnd(HWND) override {}
-    int VerificationFlag() const override { return 0; }
-    void SetVerificationFlag(int) override {}
-    int ModuleNetworkType() const override { return 0; }
-    int ConnectReceiver(int, int, int, int) override { return 0; }
-    CoordSysParams& JobCoordParams() override { __builtin_trap(); }
-    CCoordTransform& PositionTransform() override { __builtin_trap(); }
-    CCoordTransform& DialogTransform() override { __builtin_trap(); }
-    CJobSettings& JobSettings() override { __builtin_trap(); }
-    CGpsParser& Parser() override { __builtin_trap(); }
-    ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
-    bool WriteJobParams() override { return false; }
-    void SetRadioLink(int) override {}
-    HWND FrameWindow() const override { return nullptr; }
-
-    ReceiverVersionInfo versionInfo;
-    CGpsState state;
-    GeneralSettingsBlock settings;
-    LastFilesRecord system;
-    int flag = 0;
-    double firmware = 0;
-};
 
 std::vector<CString> EpochLines() {
     sim::Epoch e;
@@ -75,7 +34,7 @@ std::vector<CString> EpochLines() {
 }
 
 void ParseAndConvertOneEpoch(benchmark::State& run) {
-    CBenchFrame frame;
+    CParserOnlyFrame frame;
     frame.system.nGPSOEMType = 4;
     CGpsParser parser(frame);
     CCoordTransform transform;

@@ -10,13 +10,15 @@
 #include "platform/ui/CommonControls.h"
 #include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/screens/CGpsInfoDlg.h"
+#include "tests/receiver/ParserOnlyFrame.h"
 
 namespace {
 
-class CBenchFrame final : public IFrameServices {
+// The parser's frame, with what the information pages also read: the port, the job's parameters,
+// both converters, the job settings and the position window.
+class CBenchFrame final : public CParserOnlyFrame {
 public:
     CBenchFrame() {
         params.ellipsoid = {L"WGS84", 6378137.0, 298.257223563};
@@ -28,48 +30,21 @@ public:
         settings.nBaseShowRef = 1;
     }
     CSerialPort& SerialPort() override { return port; }
-    CGpsState& GpsState() override { return state; }
-    GeneralSettingsBlock& GeneralSettings() override { return settings; }
-    LastFilesRecord& SystemRecord() override { return system; }
-    CDeviceIo& DeviceIo() override { __builtin_trap(); }
-    GgaRecord& NetworkGga() override { __builtin_trap(); }
-    int& BaseFlag() override { return flag; }
-    double& BoardFirmwareVersion() override { return firmware; }
-    int& VersionQueryPending() override { return flag; }
-    int ReceiverModelNumber() const override { return 0; }
     HWND PositionWindow() const override { return window; }
-    CString ProgramFolder() const override { return L"\\Program Files"; }
-    void WriteSystemFile(const CString&) override {}
     void Wgs84BlhToXyz(double lat, double lon, double h, double* x, double* y, double* z) override {
         second.BlhToXyz(lat, lon, h, *x, *y, *z);
     }
-    CModuleCommandQueue& ModuleQueue() override { __builtin_trap(); }
     void SetNotifyWnd(HWND w) override { window = w; }
-    void SetAuxNotifyWnd(HWND) override {}
-    int VerificationFlag() const override { return 0; }
-    void SetVerificationFlag(int) override {}
-    int ModuleNetworkType() const override { return 0; }
-    int ConnectReceiver(int, int, int, int) override { return 0; }
     CoordSysParams& JobCoordParams() override { return params; }
     CCoordTransform& PositionTransform() override { return first; }
     CCoordTransform& DialogTransform() override { return second; }
     CJobSettings& JobSettings() override { return job; }
-    CGpsParser& Parser() override { __builtin_trap(); }
-    ReceiverVersionInfo VersionInfo() const override { return {}; }
-    bool WriteJobParams() override { return false; }
-    void SetRadioLink(int) override {}
-    HWND FrameWindow() const override { return nullptr; }
 
     CSerialPort port;  // never opened: the dialog's start command goes nowhere
-    CGpsState state;
-    GeneralSettingsBlock settings;
-    LastFilesRecord system;
     CoordSysParams params;
     CCoordTransform first, second;
     CJobSettings job;
     HWND window;
-    int flag = 0;
-    double firmware = 0;
 };
 
 CGpsState Sky(int shift) {
