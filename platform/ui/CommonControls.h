@@ -93,6 +93,9 @@ constexpr DWORD LVS_TYPEMASK = 0x0003;
 constexpr DWORD LVS_SINGLESEL = 0x0004;
 constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
 constexpr DWORD LVS_EDITLABELS = 0x0200;
+// Rows are only counted: their texts and images are asked from the parent (LVN_GETDISPINFO) when
+// they are drawn or read, and the control keeps no more than their states.
+constexpr DWORD LVS_OWNERDATA = 0x1000;
 constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
 constexpr DWORD LVS_NOSORTHEADER = 0x8000;
 constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
@@ -150,6 +153,7 @@ constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
 constexpr UINT LVM_GETCOUNTPERPAGE = LVM_FIRST + 40;
 constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
 constexpr UINT LVM_GETITEMSTATE = LVM_FIRST + 44;
+constexpr UINT LVM_SETITEMCOUNT = LVM_FIRST + 47;
 constexpr UINT LVM_GETSELECTEDCOUNT = LVM_FIRST + 50;
 constexpr UINT LVM_SETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 54;
 constexpr UINT LVM_GETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 55;
@@ -195,6 +199,7 @@ constexpr UINT LVN_ITEMCHANGING = LVN_FIRST - 0;
 constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
 
 constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
+constexpr UINT LVN_GETDISPINFO = LVN_FIRST - 77;
 // An item's state or data changed (LVN_ITEMCHANGING may refuse by answering TRUE).
 struct NMLISTVIEW {
     NMHDR hdr;
@@ -222,6 +227,13 @@ struct NMLVKEYDOWN {
     NMHDR hdr;
     WORD wVKey = 0;
     UINT flags = 0;
+};
+// An owner-data list asks for one cell: the parent fills item.pszText (copying into the buffer of
+// item.cchTextMax characters, or pointing it at text that lives until it returns) and, for
+// column 0, item.iImage.
+struct NMLVDISPINFO {
+    NMHDR hdr;
+    LVITEM item;
 };
 
 // ---- tree view

@@ -153,7 +153,7 @@ CListCtrl::Layout CListCtrl::ComputeLayout() {
     const int headerHeight = (GetStyle() & LVS_NOCOLUMNHEADER) ? 0 : textRow + 4;
     l.totalWidth = std::accumulate(state_.columns.begin(), state_.columns.end(), 0,
                                    [](int sum, const Column& c) { return sum + c.width; });
-    input_.scroll.Place(l, inside, headerHeight, static_cast<int>(state_.rows.size()));
+    input_.scroll.Place(l, inside, headerHeight, RowCount());
     l.header = CRect(inside.left, inside.top, l.rows.right, l.rows.top);
     return l;
 }
@@ -194,8 +194,59 @@ LVHITTESTINFO CListCtrl::Hit(CPoint point) {
 
 // ---- items and states
 
+UINT CListCtrl::RowState(int index) const {
+    if (!OwnerData()) return state_.rows[static_cast<size_t>(index)].state;
+    const auto found = state_.ownerStates.find(index);
+    return found == state_.ownerStates.end() ? 0 : found->second;
+}
+
+void CListCtrl::StoreRowState(int index, UINT state) {
+    if (!OwnerData()) {
+        state_.rows[static_cast<size_t>(index)].state = state;
+    } else if (state) {
+        state_.ownerStates[index] = state;
+    } else {
+        state_.ownerStates.erase(index);
+    }
+}
+
+std::vector<int> CListCtrl::RowsHolding(UINT mask) const {
+    std::vector<int> out;
+    if (OwnerData()) {
+        for (const auto& [index, state] : state_.ownerStates)
+            if (state & mask) out.push_back(index);
+        return out;
+    }
+    for (size_t i = 0; i < state_.rows.size(); ++i)
+        if (state_.rows[i].state & mask) out.push_back(static_cast<int>(i));
+    return out;
+}
+
+CString CListCtrl::AskCell(int index, int column, int* image) {
+    wchar_t buffer[260] = {};
+    NMLVDISPINFO info;
+    info.item.mask = LVIF_TEXT | (image ? LVIF_IMAGE : 0);
+    info.item.iItem = index;
+    info.item.iSubItem = column;
+    info.item.pszText = buffer;
+    info.item.cchTextMax = static_cast<int>(std::size(buffer));
+    SendNotify(*this, info.hdr, LVN_GETDISPINFO);
+    if (image) *image = info.item.iImage;
+    return CString(info.item.pszText ? info.item.pszText : L"");
+}
+
+CListCtrl::Row CListCtrl::RowContent(int index) {
+    if (!OwnerData()) return state_.rows[static_cast<size_t>(index)];
+    Row row;
+    row.state = RowState(index);
+    row.texts.resize(std::max<size_t>(state_.columns.size(), 1));
+    for (size_t c = 0; c < row.texts.size(); ++c)
+        row.texts[c] = AskCell(index, static_cast<int>(c), c == 0 ? &row.image : nullptr);
+    return row;
+}
+
 int CListCtrl::DoInsertItem(const LVITEM& item) {
-    if (item.iSubItem != 0) return -1;
+    if (item.iSubItem != 0 || OwnerData()) return -1;
     const int index = std::clamp(item.iItem, 0, static_cast<int>(state_.rows.size()));
     Row row;
     row.texts.resize(std::max<size_t>(state_.columns.size(), 1));
@@ -212,6 +263,11 @@ int CListCtrl::DoInsertItem(const LVITEM& item) {
 
 bool CListCtrl::DoSetItem(const LVITEM& item) {
     if (!ValidRow(item.iItem) || item.iSubItem < 0) return false;
+    if (OwnerData()) {
+        // The parent owns texts, images and data; only states are the list's.
+        if (item.mask != LVIF_STATE || item.iSubItem != 0) return false;
+        return ChangeState(item.iItem, item.state, item.stateMask);
+    }
     Row& row = state_.rows[static_cast<size_t>(item.iItem)];
     if (item.mask & LVIF_TEXT) {
         if (static_cast<size_t>(item.iSubItem) >= row.texts.size())
@@ -229,6 +285,15 @@ bool CListCtrl::DoSetItem(const LVITEM& item) {
 
 bool CListCtrl::DoGetItem(LVITEM& item) {
     if (!ValidRow(item.iItem) || item.iSubItem < 0) return false;
+    if (OwnerData()) {
+        int image = 0;
+        const CString text = AskCell(item.iItem, item.iSubItem, &image);
+        if (item.mask & LVIF_TEXT) CopyText(text, item.pszText, item.cchTextMax);
+        if (item.mask & LVIF_IMAGE) item.iImage = image;
+        if (item.mask & LVIF_PARAM) item.lParam = 0;
+        if (item.mask & LVIF_STATE) item.state = RowState(item.iItem) & item.stateMask;
+        return true;
+    }
     const Row& row = state_.rows[static_cast<size_t>(item.iItem)];
     if (item.mask & LVIF_TEXT) {
         const size_t sub = static_cast<size_t>(item.iSubItem);
@@ -242,8 +307,7 @@ bool CListCtrl::DoGetItem(LVITEM& item) {
 
 bool CListCtrl::ChangeState(int index, UINT state, UINT mask, CPoint action) {
     if (!ValidRow(index)) return false;
-    const Row& row = state_.rows[static_cast<size_t>(index)];
-    const UINT old = row.state;
+    const UINT old = RowState(index);
     const UINT updated = (old & ~mask) | (state & mask);
     if (updated == old) return true;
     const HWND self = m_hWnd;
@@ -253,26 +317,34 @@ bool CListCtrl::ChangeState(int index, UINT state, UINT mask, CPoint action) {
     change.uOldState = old;
     change.uChanged = LVIF_STATE;
     change.ptAction = action;
-    change.lParam = row.data;
+    change.lParam = OwnerData() ? 0 : state_.rows[static_cast<size_t>(index)].data;
     if (SendNotify(*this, change.hdr, LVN_ITEMCHANGING)) return false;
     if (!IsWindow(self) || !ValidRow(index)) return false;
     // Only one row holds the focus; one selection at most in single-selection lists.
     if (updated & ~old & LVIS_FOCUSED) ClearOthers(index, LVIS_FOCUSED);
     if ((updated & ~old & LVIS_SELECTED) && (GetStyle() & LVS_SINGLESEL)) ClearOthers(index, LVIS_SELECTED);
     if (!IsWindow(self) || !ValidRow(index)) return false;
-    state_.rows[static_cast<size_t>(index)].state = updated;
+    StoreRowState(index, updated);
     Invalidate();
     SendNotify(*this, change.hdr, LVN_ITEMCHANGED);
     return true;
 }
 
 void CListCtrl::ClearOthers(int index, UINT mask) {
-    for (int i = 0; i < static_cast<int>(state_.rows.size()); ++i)
-        if (i != index && (state_.rows[static_cast<size_t>(i)].state & mask)) ChangeState(i, 0, mask);
+    for (const int i : RowsHolding(mask))
+        if (i != index) ChangeState(i, 0, mask);
 }
 
 void CListCtrl::DeleteRow(int index) {
-    state_.rows.erase(state_.rows.begin() + index);
+    if (OwnerData()) {
+        std::map<int, UINT> kept;
+        for (const auto& [row, state] : state_.ownerStates)
+            if (row != index) kept.emplace(row > index ? row - 1 : row, state);
+        state_.ownerStates = std::move(kept);
+        --state_.ownerCount;
+    } else {
+        state_.rows.erase(state_.rows.begin() + index);
+    }
     if (index < input_.scroll.top) --input_.scroll.top;
     Invalidate();
 }
@@ -288,9 +360,8 @@ void CListCtrl::EnsureRowVisible(int index) {
 
 void CListCtrl::ChooseRow(int index, CPoint action) {
     const HWND self = m_hWnd;
-    for (int i = 0; i < static_cast<int>(state_.rows.size()) && IsWindow(self); ++i)
-        if (i != index && (state_.rows[static_cast<size_t>(i)].state & LVIS_SELECTED))
-            ChangeState(i, 0, LVIS_SELECTED, action);
+    for (const int i : RowsHolding(LVIS_SELECTED))
+        if (i != index && IsWindow(self)) ChangeState(i, 0, LVIS_SELECTED, action);
     if (IsWindow(self) && ValidRow(index)) {
         ChangeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED, action);
         EnsureRowVisible(index);
@@ -332,8 +403,8 @@ void CListCtrl::OnKey(UINT key) {
     NMLVKEYDOWN down;
     down.wVKey = static_cast<WORD>(key);
     SendNotify(*this, down.hdr, LVN_KEYDOWN);
-    if (!IsWindow(self) || state_.rows.empty()) return;
-    const int last = static_cast<int>(state_.rows.size()) - 1;
+    if (!IsWindow(self) || RowCount() == 0) return;
+    const int last = RowCount() - 1;
     const int focus = std::max(0, GetNextItem(-1, LVNI_FOCUSED));
     const int page = ComputeLayout().page;
     switch (key) {
@@ -385,6 +456,7 @@ LRESULT CListCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         {LVM_DELETEALLITEMS, &CListCtrl::OnDeleteAllItems},
         {LVM_GETITEMCOUNT, &CListCtrl::OnGetItemCount},
         {LVM_GETNEXTITEM, &CListCtrl::OnGetNextItem},
+        {LVM_SETITEMCOUNT, &CListCtrl::OnSetItemCount},
         {LVM_GETSELECTEDCOUNT, &CListCtrl::OnGetSelectedCount},
         {LVM_ENSUREVISIBLE, &CListCtrl::OnEnsureVisible},
         {LVM_GETTOPINDEX, &CListCtrl::OnGetTopIndex},
@@ -496,6 +568,7 @@ LRESULT CListCtrl::OnGetItemText(WPARAM wParam, LPARAM lParam) {
     const int index = static_cast<int>(wParam);
     auto* item = reinterpret_cast<LVITEM*>(lParam);
     if (!item || !ValidRow(index) || item->iSubItem < 0) return 0;
+    if (OwnerData()) return CopyText(AskCell(index, item->iSubItem), item->pszText, item->cchTextMax);
     const Row& row = state_.rows[static_cast<size_t>(index)];
     const size_t sub = static_cast<size_t>(item->iSubItem);
     return CopyText(sub < row.texts.size() ? row.texts[sub] : CString(), item->pszText, item->cchTextMax);
@@ -507,14 +580,19 @@ LRESULT CListCtrl::OnSetItemState(WPARAM wParam, LPARAM lParam) {
     if (!item) return FALSE;
     if (index != -1) return ChangeState(index, item->state, item->stateMask);
     const HWND self = m_hWnd;
-    for (int i = 0; i < static_cast<int>(state_.rows.size()) && IsWindow(self); ++i)
-        ChangeState(i, item->state, item->stateMask);
+    // Clearing a state touches only the rows that hold it.
+    if (OwnerData() && !(item->state & item->stateMask)) {
+        for (const int i : RowsHolding(item->stateMask))
+            if (IsWindow(self)) ChangeState(i, 0, item->stateMask);
+        return TRUE;
+    }
+    for (int i = 0; i < RowCount() && IsWindow(self); ++i) ChangeState(i, item->state, item->stateMask);
     return TRUE;
 }
 
 LRESULT CListCtrl::OnGetItemState(WPARAM wParam, LPARAM lParam) {
     const int index = static_cast<int>(wParam);
-    return ValidRow(index) ? state_.rows[static_cast<size_t>(index)].state & static_cast<UINT>(lParam) : 0;
+    return ValidRow(index) ? RowState(index) & static_cast<UINT>(lParam) : 0;
 }
 
 LRESULT CListCtrl::OnDeleteItem(WPARAM wParam, LPARAM) {
@@ -525,6 +603,8 @@ LRESULT CListCtrl::OnDeleteItem(WPARAM wParam, LPARAM) {
 
 LRESULT CListCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
     state_.rows.clear();
+    state_.ownerCount = 0;
+    state_.ownerStates.clear();
     input_.scroll.top = 0;
     Invalidate();
     return TRUE;
@@ -535,15 +615,34 @@ LRESULT CListCtrl::OnGetNextItem(WPARAM wParam, LPARAM lParam) {
     const UINT wanted =
         (flags & LVNI_SELECTED ? LVIS_SELECTED : 0) | (flags & LVNI_FOCUSED ? LVIS_FOCUSED : 0);
     const int step = (flags & LVNI_ABOVE) ? -1 : 1;
-    for (int i = static_cast<int>(wParam) + step; i >= 0 && i < static_cast<int>(state_.rows.size());
-         i += step)
-        if ((state_.rows[static_cast<size_t>(i)].state & wanted) == wanted) return i;
+    const int start = static_cast<int>(wParam);
+    if (OwnerData() && wanted) {
+        const std::vector<int> holding = RowsHolding(wanted);
+        const auto fits = [&](int i) { return (RowState(i) & wanted) == wanted; };
+        if (step > 0) {
+            for (const int i : holding)
+                if (i > start && fits(i)) return i;
+        } else {
+            for (auto i = holding.rbegin(); i != holding.rend(); ++i)
+                if (*i < start && fits(*i)) return *i;
+        }
+        return -1;
+    }
+    for (int i = start + step; i >= 0 && i < RowCount(); i += step)
+        if ((RowState(i) & wanted) == wanted) return i;
     return -1;
 }
 
 LRESULT CListCtrl::OnGetSelectedCount(WPARAM, LPARAM) {
-    return std::count_if(state_.rows.begin(), state_.rows.end(),
-                         [](const Row& r) { return (r.state & LVIS_SELECTED) != 0; });
+    return static_cast<LRESULT>(RowsHolding(LVIS_SELECTED).size());
+}
+
+LRESULT CListCtrl::OnSetItemCount(WPARAM wParam, LPARAM) {
+    if (!OwnerData()) return FALSE;
+    state_.ownerCount = std::max(0, static_cast<int>(wParam));
+    state_.ownerStates.erase(state_.ownerStates.lower_bound(state_.ownerCount), state_.ownerStates.end());
+    Invalidate();
+    return TRUE;
 }
 
 LRESULT CListCtrl::OnEnsureVisible(WPARAM wParam, LPARAM) {
@@ -634,7 +733,7 @@ void CListCtrl::Paint(CDC& dc) {
     CFont* old = SelectWindowFont(dc);
     dc.SetBkMode(TRANSPARENT);
     if (!layout.header.IsRectEmpty()) PaintHeader(dc, layout);
-    const int count = static_cast<int>(state_.rows.size());
+    const int count = RowCount();
     const int top = input_.scroll.top;
     input_.scroll.Draw(dc, layout);
     dc.IntersectClipRect(&layout.rows);
@@ -665,7 +764,7 @@ void CListCtrl::PaintHeader(CDC& dc, const Layout& layout) {
 }
 
 void CListCtrl::PaintRow(CDC& dc, const Layout& layout, int index) {
-    const Row& row = state_.rows[static_cast<size_t>(index)];
+    const Row row = RowContent(index);
     const CRect bounds = RowRect(layout, index);
     const bool focused = input_.focused;
     const bool showSelection = (row.state & LVIS_SELECTED) && (focused || (GetStyle() & LVS_SHOWSELALWAYS));

@@ -6,8 +6,14 @@
 // ends and NM_DBLCLK for a double tap. The arrow keys move the selection. Both scroll bars
 // appear when the rows or the columns do not fit.
 //
+// With LVS_OWNERDATA the list holds a count of rows (LVM_SETITEMCOUNT) and the states of the few
+// that have one; each cell is asked from the parent (LVN_GETDISPINFO) when it is drawn or read, so
+// a list of any length costs no more than its page. Rows are then not inserted one by one nor
+// given texts or data.
+//
 // Every operation is a message (LVM_*), so a worker thread may fill the list: its calls wait for
 // the UI thread.
+#include <map>
 #include <type_traits>
 #include <vector>
 
@@ -62,6 +68,10 @@ public:
     uintptr_t GetItemData(int index) const;
     BOOL DeleteItem(int index) { return static_cast<BOOL>(Send(LVM_DELETEITEM, static_cast<WPARAM>(index))); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(Send(LVM_DELETEALLITEMS)); }
+    // Owner data: the number of rows; states of rows beyond it are dropped.
+    BOOL SetItemCount(int count) {
+        return static_cast<BOOL>(Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count)));
+    }
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     // The next item after `start` (-1: from the top) with the LVNI_* states asked for.
     int GetNextItem(int start, int flags) const {
@@ -124,7 +134,9 @@ protected:
         DWORD extendedStyle = 0;
         CImageList* images[3] = {nullptr, nullptr, nullptr};
         bool redraw = true;
-        LVHITTESTINFO press;  // where the tap that is not yet reported started
+        LVHITTESTINFO press;              // where the tap that is not yet reported started
+        int ownerCount = 0;               // owner data: the rows
+        std::map<int, UINT> ownerStates;  // owner data: the rows with a state, by index
     };
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -135,7 +147,17 @@ protected:
         return static_cast<BOOL>(Send(message, static_cast<WPARAM>(w),
                                       reinterpret_cast<LPARAM>(const_cast<std::remove_const_t<T>*>(info))));
     }
-    bool ValidRow(int index) const { return index >= 0 && index < static_cast<int>(state_.rows.size()); }
+    bool OwnerData() const { return (GetStyle() & LVS_OWNERDATA) != 0; }
+    int RowCount() const { return OwnerData() ? state_.ownerCount : static_cast<int>(state_.rows.size()); }
+    bool ValidRow(int index) const { return index >= 0 && index < RowCount(); }
+    UINT RowState(int index) const;
+    void StoreRowState(int index, UINT state);
+    // The rows that hold any of the states in `mask`, from the top.
+    std::vector<int> RowsHolding(UINT mask) const;
+    // One cell asked from the parent (owner data); `image` also asks for the row's image.
+    CString AskCell(int index, int column, int* image = nullptr);
+    // The texts and image of a row, for drawing and reading.
+    Row RowContent(int index);
     bool ValidColumn(int index) const {
         return index >= 0 && index < static_cast<int>(state_.columns.size());
     }
@@ -164,6 +186,7 @@ protected:
     void PaintHeader(CDC& dc, const Layout& layout);
     void PaintRow(CDC& dc, const Layout& layout, int index);
     void PaintCell(CDC& dc, const Row& row, size_t column, CRect cell, bool selected);
+    LRESULT OnSetItemCount(WPARAM wParam, LPARAM);
 
     LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteColumn(WPARAM wParam, LPARAM);
@@ -180,7 +203,7 @@ protected:
     LRESULT OnGetItemState(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteItem(WPARAM wParam, LPARAM);
     LRESULT OnDeleteAllItems(WPARAM, LPARAM);
-    LRESULT OnGetItemCount(WPARAM, LPARAM) { return static_cast<LRESULT>(state_.rows.size()); }
+    LRESULT OnGetItemCount(WPARAM, LPARAM) { return RowCount(); }
     LRESULT OnGetNextItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetSelectedCount(WPARAM, LPARAM);
     LRESULT OnEnsureVisible(WPARAM wParam, LPARAM);

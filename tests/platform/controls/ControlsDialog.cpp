@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace {
@@ -61,6 +62,15 @@ BOOL CControlsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 BOOL CControlsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     const int id = static_cast<int>(header->idFrom);
+    if (id == kOwnerList && header->code == LVN_GETDISPINFO) {
+        LVITEM& item = reinterpret_cast<NMLVDISPINFO*>(lParam)->item;
+        askedRows.push_back(item.iItem);
+        CString text;
+        text.Format(L"R%dC%d", item.iItem, item.iSubItem);
+        CopyText(text, item.pszText, item.cchTextMax);
+        if (item.mask & LVIF_IMAGE) item.iImage = item.iItem % 3;
+        return TRUE;
+    }
     Heard entry{id, header->code};
     if (id == kListView && (header->code == LVN_ITEMCHANGED || header->code == LVN_ITEMCHANGING)) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);

@@ -19,6 +19,8 @@ constexpr int kProgress = 1004;
 constexpr int kListView = 1005;
 constexpr int kTreeView = 1006;
 constexpr int kTabs = 1007;
+// Made by the owner-data test: cells are "R<row>C<column>", images the row modulo 3.
+constexpr int kOwnerList = 1008;
 
 struct Heard {
     int id;
@@ -48,6 +50,8 @@ public:
     int comboSelectionAtChange = -2;
     // Expanding a tree item whose data is this fills it with three children.
     LPARAM fillOnExpand = 7;
+    // The rows whose cells the owner-data list asked for, in order.
+    std::vector<int> askedRows;
 
     // Only the notifications of one control and code.
     std::vector<Heard> Of(int id, UINT code) const;

@@ -186,3 +186,50 @@ TEST_F(ControlsTest, ListViewThumbDragsThroughTheRows) {
     ui.Tap(dlg.m_list, RowPoint(dlg.m_list, 29));
     EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), 29);
 }
+
+TEST_F(ControlsTest, OwnerDataListAsksOnlyForTheRowsItDrawsOrReads) {
+    CListCtrl owner;
+    ASSERT_TRUE(owner.Create(WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA,
+                             CRect(0, 0, 200, 120), &dlg, kOwnerList));
+    owner.InsertColumn(0, L"点名", LVCFMT_CENTER, 60);
+    owner.InsertColumn(1, L"北坐标", LVCFMT_CENTER, 90);
+    owner.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    owner.SetItemCount(100000);
+    EXPECT_EQ(owner.GetItemCount(), 100000);
+    // Rows are counted, not inserted nor given texts.
+    EXPECT_EQ(owner.InsertItem(0, L"P"), -1);
+    EXPECT_FALSE(owner.SetItemText(3, 1, L"x"));
+
+    owner.UpdateWindow();
+    const int page = owner.GetCountPerPage();
+    ASSERT_FALSE(dlg.askedRows.empty());
+    EXPECT_LE(*std::max_element(dlg.askedRows.begin(), dlg.askedRows.end()), page);
+    EXPECT_EQ(owner.GetItemText(73456, 1), L"R73456C1");
+    LVITEM item;
+    item.mask = LVIF_IMAGE;
+    item.iItem = 5;
+    ASSERT_TRUE(owner.GetItem(&item));
+    EXPECT_EQ(item.iImage, 2);
+
+    // States are the list's: selection, focus, the search for them and a tap, all without a scan.
+    owner.SetItemState(99990, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(owner.GetNextItem(-1, LVNI_SELECTED), 99990);
+    EXPECT_EQ(owner.GetNextItem(99990, LVNI_SELECTED), -1);
+    EXPECT_EQ(owner.GetNextItem(100000, LVNI_SELECTED | LVNI_ABOVE), 99990);
+    EXPECT_EQ(owner.GetSelectedCount(), 1u);
+    CRect first;
+    owner.GetItemRect(0, &first, LVIR_BOUNDS);
+    ui.Tap(owner, CPoint(first.left + 10, first.CenterPoint().y));
+    EXPECT_EQ(owner.GetNextItem(-1, LVNI_SELECTED), 0);
+    EXPECT_EQ(owner.GetItemState(99990, LVIS_SELECTED | LVIS_FOCUSED), 0u);
+
+    // Deleting a row above a selected one moves its state up; a shorter count drops states beyond it.
+    owner.SetItemState(9, LVIS_SELECTED, LVIS_SELECTED);
+    owner.DeleteItem(4);
+    EXPECT_EQ(owner.GetItemCount(), 99999);
+    EXPECT_EQ(owner.GetNextItem(-1, LVNI_SELECTED), 8);
+    owner.SetItemCount(5);
+    EXPECT_EQ(owner.GetNextItem(-1, LVNI_SELECTED), -1);
+    EXPECT_EQ(owner.GetItemText(5, 0), L"");
+    owner.DestroyWindow();
+}
