@@ -38,3 +38,7 @@ CString FormatAzimuth(double degrees) {
 CString FormatLength(double metres) {
     return Format(L"%.3f", metres);
 }
+
+CString FormatPackedPosition(double degrees) {
+    return Format(L"%.8f", CCoordTransform().ConvertDmsAngle(degrees * kDegToRad, 0));
+}

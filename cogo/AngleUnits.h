@@ -12,3 +12,6 @@ CString FormatPackedAngle(double degrees);
 // As FormatPackedAngle for a direction: 359°59'59.995" and more show as 0.000000.
 CString FormatAzimuth(double degrees);
 CString FormatLength(double metres);
+// Latitude or longitude as packed ddd.mmssssssss, "%.8f" (a ten-thousandth of a second), as the
+// program shows positions.
+CString FormatPackedPosition(double degrees);

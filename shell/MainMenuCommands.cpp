@@ -13,6 +13,7 @@
 #include "resources/MainMenu.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSysInfoDlg.h"
+#include "shell/CogoCommands.h"
 #include "shell/JobCommands.h"
 
 namespace {
@@ -93,19 +94,19 @@ const Command kCommands[] = {
     {mainmenu::kTowerSection, nullptr},
     {mainmenu::kCalcFourParams, nullptr},
     {mainmenu::kCalcSevenParams, nullptr},
-    {mainmenu::kCoordConvert, nullptr},
-    {mainmenu::kForwardCalc, nullptr},
-    {mainmenu::kInverseCalc, nullptr},
-    {mainmenu::kOffsetAngleDist, nullptr},
-    {mainmenu::kOffsetPoint, nullptr},
-    {mainmenu::kDistResection, nullptr},
-    {mainmenu::kIntersection, nullptr},
-    {mainmenu::kIntersectAngle, nullptr},
-    {mainmenu::kLineMidpoint, nullptr},
-    {mainmenu::kAngleCalc, nullptr},
-    {mainmenu::kSpaceDistance, nullptr},
-    {mainmenu::kAreaCalc, nullptr},
-    {mainmenu::kMapConvert, nullptr},
+    {mainmenu::kCoordConvert, RunCoordConvertTool},
+    {mainmenu::kForwardCalc, RunForwardCalcTool},
+    {mainmenu::kInverseCalc, RunInverseCalcTool},
+    {mainmenu::kOffsetAngleDist, RunOffsetAngleDistTool},
+    {mainmenu::kOffsetPoint, RunOffsetPointTool},
+    {mainmenu::kDistResection, RunDistResectionTool},
+    {mainmenu::kIntersection, RunIntersectionTool},
+    {mainmenu::kIntersectAngle, RunIntersectAngleTool},
+    {mainmenu::kLineMidpoint, RunLineMidpointTool},
+    {mainmenu::kAngleCalc, RunAngleCalcTool},
+    {mainmenu::kSpaceDistance, RunSpaceDistanceTool},
+    {mainmenu::kAreaCalc, RunAreaCalcTool},
+    {mainmenu::kMapConvert, RunMapConvertTool},
     {mainmenu::kAntennaHeight, nullptr},
     {mainmenu::kCoordView, nullptr},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
