@@ -19,6 +19,8 @@ public:
     void SetSystemFilePath(const CString& path) { systemFile_ = path; }
     void SetJobFilePaths(const JobFilePaths& paths) { paths_ = paths; }
     const CString& SystemFilePath() const { return systemFile_; }
+    // The version text the raw record file's first line carries.
+    const CString& Version() const { return version_; }
     const JobFilePaths& GetJobFilePaths() const { return paths_; }
 
     // Readers: false (record untouched) when the file cannot be loaded; a missing key takes its

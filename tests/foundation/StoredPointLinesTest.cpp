@@ -1,0 +1,183 @@
+#include "foundation/StoredPointLines.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "foundation/DataFileAppend.h"
+#include "foundation/JobResultFiles.h"
+#include "foundation/PointLines.h"
+#include "foundation/PointStoreState.h"
+#include "platform/text/CodePage.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+
+// The golden files were typed from the file layouts, not produced by this code.
+namespace {
+
+std::string Golden(const char* name) {
+    std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/foundation/golden/stored" / name,
+                     std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+constexpr double kPackedB = 30.3012345678;
+constexpr double kPackedL = 114.1523456789;
+
+CGpsState Fix(int second = 9) {
+    CGpsState fix;
+    fix.gridX = 3456789.123;
+    fix.gridY = 512345.678;
+    fix.gridH = 56.789;
+    fix.height = 35.012;
+    fix.solutionCode = 10;
+    fix.rmsH = 0.012;
+    fix.rmsV = 0.023;
+    fix.gpsUsedCount = 9;
+    fix.pdop = 1.8;
+    fix.year = 2026;
+    fix.month = 12;
+    fix.day = 7;
+    fix.hour = 8;
+    fix.minute = 5;
+    fix.second = second;
+    return fix;
+}
+
+// The template point as a fresh store leaves it, named and coded.
+SurveyPointRec Point(const wchar_t* name, int kind, const wchar_t* code = L"房角") {
+    SurveyPointRec point = PointStoreState().point;
+    point.name = name;
+    point.code = code;
+    point.antennaHeight = 1.5;
+    point.pointKind = kind;
+    return point;
+}
+
+std::string Gbk(const std::optional<CString>& line) {
+    EXPECT_TRUE(line.has_value());
+    return line ? ToGbk(*line) : std::string();
+}
+
+BaseStationRec Base() {
+    BaseStationRec base;
+    base.szdBaseLat = 30.3;
+    base.szdBaseLon = 114.15;
+    base.szdBaseHgt = 20.0;
+    base.szdBasePX = -2148744.123;
+    base.szdBasePY = 4426641.456;
+    base.szdBasePH = 3194000.789;
+    base.szdBaseX = 3456000.0;
+    base.szdBaseY = 512000.0;
+    base.szdBaseH = 20.0;
+    base.szBaseStationID = L"基站01";
+    return base;
+}
+
+}  // namespace
+
+TEST(StoredPointLines, RawFileOfANewJobAndTheTailsOfEveryStoreMode) {
+    EXPECT_EQ(ToGbk(RawFileHeader(L"2011.09.26", Base())) +
+                  Gbk(RawRecordLine(Point(L"点1", 3), Fix(), kPackedB, kPackedL, RawStoreTail{})),
+              Golden("new.blh"));
+
+    std::string raw;
+    RawStoreTail offset;
+    offset.mode = 1;
+    offset.offsetDistance = 10.0;
+    offset.offsetHeight = -1.5;
+    offset.offsetAngle = 90.0;
+    raw += Gbk(RawRecordLine(Point(L"点2", 3), Fix(), kPackedB, kPackedL, offset));
+    for (int epoch = 1; epoch <= 5; ++epoch) {
+        RawStoreTail smooth;
+        smooth.mode = 2;
+        smooth.smoothTarget = smooth.smoothAchieved = 5;
+        smooth.epochIndex = epoch;
+        raw += Gbk(RawRecordLine(Point(L"点3", 3), Fix(4 + epoch), kPackedB, kPackedL, smooth));
+    }
+    RawStoreTail automatic;
+    automatic.mode = 3;
+    automatic.autoInterval = 5.0;
+    raw += Gbk(RawRecordLine(Point(L"点4", 3, L"00000000"), Fix(), kPackedB, kPackedL, automatic));
+    raw += ToGbk(BaseStationLine(Base()) + L"\r\n");
+    EXPECT_EQ(raw, Golden("tails.blh"));
+}
+
+TEST(StoredPointLines, PointAndLibraryLinesOfTerrainReferenceAndSideStakePoints) {
+    SurveyPointRec stake = Point(L"边桩1", 2);
+    stake.refText = L"左桩";
+    stake.refNumber = 3;
+    stake.refHeight = 50.0;
+    std::string points, library;
+    for (SurveyPointRec point : {Point(L"点1", 3), Point(L"参考1", 1), stake}) {
+        TakeFix(point, Fix());
+        points += Gbk(PointFileLine(point));
+        library += Gbk(StoredLibraryLine(point));
+    }
+    EXPECT_EQ(points, Golden("points.xyh"));
+    EXPECT_EQ(library, Golden("library.lib"));
+}
+
+TEST(StoredPointLines, ReadingALineAndWritingItBackGivesTheSameBytes) {
+    const std::vector<CString> lines = CutPointFileLines(FromGbk(Golden("points.xyh")));
+    ASSERT_EQ(lines.size(), 3u);
+    for (const CString& line : lines) {
+        SurveyPointRec point;
+        ASSERT_TRUE(ReadPointFileLine(line, point));
+        EXPECT_EQ(PointFileLine(point), line + L"\r\n");
+    }
+    SurveyPointRec point;
+    ASSERT_TRUE(ReadPointFileLine(lines[2], point));
+    EXPECT_EQ(point.pointH, 55.289);
+    EXPECT_EQ(point.fixTexts[5], L"2026-12-07");  // column 13 before column 12
+    EXPECT_EQ(point.fixTexts[6], L"08:05:09");
+    EXPECT_EQ(point.text27, L"左桩");
+    EXPECT_EQ(point.value30, 5.289);
+
+    SurveyPointRec untouched;
+    EXPECT_FALSE(ReadPointFileLine(L"P,1,2,3,c", untouched));
+    EXPECT_EQ(untouched.name, L"");
+}
+
+TEST(StoredPointLines, ATextWithACommaOrALineEndGivesNoLine) {
+    for (const wchar_t* bad : {L"a,b", L"a\r", L"a\nb"}) {
+        SurveyPointRec byName = Point(bad, 3), byCode = Point(L"P", 3, bad), byTail = Point(L"P", 3);
+        byTail.tail2 = bad;
+        for (const SurveyPointRec& point : {byName, byCode, byTail}) {
+            EXPECT_FALSE(PointFileLine(point).has_value());
+            EXPECT_FALSE(RawRecordLine(point, Fix(), 0, 0, {}).has_value());
+            EXPECT_FALSE(StoredLibraryLine(point).has_value());
+        }
+    }
+}
+
+using DataFileAppendTest = DeviceRootTest;
+
+TEST_F(DataFileAppendTest, ATornLastLineIsCutBeforeTheAppendAndUndoLeavesTheFileAsItWas) {
+    struct Case {
+        const char* before;  // nullptr: no file
+        const char* prepared;
+        bool empty;
+    } cases[] = {
+        {nullptr, nullptr, true},       {"", "", true}, {"torn", "", true}, {"A\r\n", "A\r\n", false},
+        {"A\r\nB,1,2", "A\r\n", false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(root_ / "a.xyh");
+        if (c.before) WriteHostFile("a.xyh", c.before);
+        DataFileAppend append;
+        ASSERT_TRUE(append.Prepare(L"\\a.xyh"));
+        EXPECT_EQ(append.IsEmpty(), c.empty);
+        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh"), c.before != nullptr);
+        if (c.prepared) {
+            EXPECT_EQ(ReadHostFile("a.xyh"), c.prepared);
+        }
+        ASSERT_TRUE(append.Append("C\r\n"));
+        EXPECT_EQ(ReadHostFile("a.xyh"), std::string(c.prepared ? c.prepared : "") + "C\r\n");
+        ASSERT_TRUE(append.Undo());
+        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh"), c.before != nullptr);
+        if (c.prepared) {
+            EXPECT_EQ(ReadHostFile("a.xyh"), c.prepared);
+        }
+    }
+}
