@@ -1,0 +1,155 @@
+#include "stakeout/StakeFiles.h"
+
+#include "foundation/CoordLibFile.h"
+#include "foundation/DevicePathJoin.h"
+#include "foundation/PointLines.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+namespace {
+
+constexpr const wchar_t* kAllText = L"全部";
+
+CString Trimmed(CString text) {
+    text.Trim();
+    return text;
+}
+
+bool ReadText(const CString& path, CString& text) {
+    std::string bytes;
+    if (path.IsEmpty() || !FileExists(path) || !ReadWholeFile(path, bytes)) return false;
+    text = FromGbk(bytes);
+    return true;
+}
+
+CString WithExtension(const CString& path, const wchar_t* extension) {
+    return path.Left(path.GetLength() - 3) + extension;
+}
+
+}  // namespace
+
+std::string PtbBytes(const std::vector<StakeRow>& rows) {
+    std::string bytes;
+    for (const StakeRow& r : rows)
+        bytes += ToGbk(Format(L"%d,%s,%s,%s,%s,%s,\r\n", 0, r.name.c_str(), r.x.c_str(), r.y.c_str(),
+                              r.h.c_str(), r.code.c_str()));
+    return bytes;
+}
+
+std::string XyhExportBytes(const std::vector<StakeRow>& rows) {
+    std::string bytes;
+    for (const StakeRow& r : rows)
+        bytes += ToGbk(Format(L"%s,%s,%s,%s,%s,\r\n", r.name.c_str(), r.x.c_str(), r.y.c_str(), r.h.c_str(),
+                              r.code.c_str()));
+    return bytes;
+}
+
+bool ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows) {
+    CString text;
+    if (!ReadText(path, text)) return false;
+    const bool library = layout == StakeRowLayout::kLibrary;
+    const int first = library ? 1 : 0;
+    for (const CString& line : library ? CutCoordLibLines(text) : CutPointFileLines(text))
+        rows.push_back({LineField(line, first), LineField(line, first + 1), LineField(line, first + 2),
+                        LineField(line, first + 3), LineField(line, first + 4)});
+    return true;
+}
+
+std::vector<PointRecord> ReadStakePoints(const CString& path) {
+    std::vector<StakeRow> rows;
+    std::vector<PointRecord> points;
+    if (!ReadStakeRows(path, StakeRowLayout::kLibrary, rows)) return points;
+    for (const StakeRow& r : rows) {
+        if (Trimmed(r.name + r.x + r.y + r.h + r.code).IsEmpty()) continue;
+        PointRecord p;
+        p.name = Trimmed(r.name);
+        p.x = ToDouble(r.x.c_str());
+        p.y = ToDouble(r.y.c_str());
+        p.h = ToDouble(r.h.c_str());
+        p.code = r.code;
+        points.push_back(p);
+    }
+    return points;
+}
+
+CString StakeRecordPath(const CString& libraryPath, const wchar_t* extension) {
+    return WithExtension(libraryPath, extension);
+}
+
+CString FormatStakeRecordLine(const PointRecord& p) {
+    return Format(L"%s,%.4f,%.4f,%.4f,%s\r\n", p.name.c_str(), p.x, p.y, p.h, p.code.c_str());
+}
+
+bool AppendStakeRecord(const CString& recordPath, const PointRecord& point) {
+    return AppendDurably(recordPath, ToGbk(FormatStakeRecordLine(point)));
+}
+
+std::vector<PointRecord> ReadStakeRecords(const CString& recordPath) {
+    std::vector<PointRecord> records;
+    CString text;
+    if (!ReadText(recordPath, text)) return records;
+    for (const CString& line : CutPointFileLines(text)) {
+        if (Trimmed(line).IsEmpty()) continue;
+        PointRecord p;
+        p.name = Trimmed(LineField(line, 0));
+        p.x = ToDouble(LineField(line, 1).c_str());
+        p.y = ToDouble(LineField(line, 2).c_str());
+        p.h = ToDouble(LineField(line, 3).c_str());
+        p.code = Trimmed(LineField(line, 4));
+        records.push_back(p);
+    }
+    return records;
+}
+
+CString FormatLineFileLine(const LineSegRec& l) {
+    return Format(L"%s,%.4f,%.4f,%.4f,%s,%s,%.4f,%.4f,%.4f,%s,%.4f\r\n", l.start.name.c_str(), l.start.x,
+                  l.start.y, l.start.h, l.start.code.c_str(), l.end.name.c_str(), l.end.x, l.end.y, l.end.h,
+                  l.end.code.c_str(), l.startMileage);
+}
+
+LineSegRec ParseLineFileLine(const CString& line, bool trimNames) {
+    auto number = [&](int i) { return ToDouble(LineField(line, i).c_str()); };
+    LineSegRec l;
+    l.start.name = trimNames ? Trimmed(LineField(line, 0)) : LineField(line, 0);
+    l.start.x = number(1);
+    l.start.y = number(2);
+    l.start.h = number(3);
+    l.start.code = LineField(line, 4);
+    l.end.name = trimNames ? Trimmed(LineField(line, 5)) : LineField(line, 5);
+    l.end.x = number(6);
+    l.end.y = number(7);
+    l.end.h = number(8);
+    l.end.code = LineField(line, 9);
+    l.startMileage = number(10);
+    return l;
+}
+
+std::string LineFileBytes(const std::vector<LineSegRec>& lines) {
+    std::string bytes;
+    for (const LineSegRec& l : lines) bytes += ToGbk(FormatLineFileLine(l));
+    return bytes;
+}
+
+bool ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines) {
+    CString text;
+    if (!ReadText(path, text)) return false;
+    for (const CString& line : CutCoordLibLines(text)) {
+        if (trimNames && Trimmed(line).IsEmpty()) continue;
+        lines.push_back(ParseLineFileLine(line, trimNames));
+    }
+    return true;
+}
+
+CString DefaultStakeLibrary(const CString& jobFolder, const CString& jobFileName, const wchar_t* extension) {
+    return JoinDevicePath(jobFolder, WithExtension(jobFileName, extension));
+}
+
+CString ShowCountText(int count) {
+    return count == -1 ? CString(kAllText) : Format(L"%d", count);
+}
+
+int ParseShowCount(const CString& text) {
+    return text == kAllText ? -1 : ToInt(text.c_str());
+}

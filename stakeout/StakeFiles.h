@@ -1,0 +1,55 @@
+#pragma once
+// The stake-out files: the point library (*.ptb), its coordinate export and import (*.xyh), the line
+// library (*.lnb), the records of staked points (*.ptr, *.lnr). Libraries are rewritten whole by
+// atomic replace; records are appended durably. Lines are converted whole, never cut by length.
+#include <string>
+#include <vector>
+
+#include "foundation/PointRecord.h"
+#include "platform/text/CString.h"
+
+// The library's row texts, kept as typed or as read.
+struct StakeRow {
+    CString name;
+    CString x;
+    CString y;
+    CString h;
+    CString code;
+};
+
+enum class StakeRowLayout { kCoordFile, kLibrary };
+
+// "0,name,x,y,h,code,\r\n" per row.
+std::string PtbBytes(const std::vector<StakeRow>& rows);
+// "name,x,y,h,code,\r\n" per row.
+std::string XyhExportBytes(const std::vector<StakeRow>& rows);
+// The rows of a file: a library's fields 1-5, a coordinate file's fields 0-4. A library is read as a
+// file rewritten whole, a coordinate file as the job's append file (a torn last piece is dropped).
+// False when the file cannot be read.
+bool ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows);
+// The stake points of a library for the screen: blank lines left out, names trimmed.
+std::vector<PointRecord> ReadStakePoints(const CString& path);
+
+// The records file beside a library: its last three characters made `extension` ("ptr", "lnr").
+CString StakeRecordPath(const CString& libraryPath, const wchar_t* extension);
+// "name,x,y,h,code\r\n" with four decimals.
+CString FormatStakeRecordLine(const PointRecord& point);
+bool AppendStakeRecord(const CString& recordPath, const PointRecord& point);
+// Names and codes trimmed; blank lines and a torn last piece left out. Empty when missing.
+std::vector<PointRecord> ReadStakeRecords(const CString& recordPath);
+
+// "%s,%.4f,%.4f,%.4f,%s,%s,%.4f,%.4f,%.4f,%s,%.4f\r\n".
+CString FormatLineFileLine(const LineSegRec& line);
+// Eleven comma fields; missing ones empty or 0. `trimNames` trims the two point names.
+LineSegRec ParseLineFileLine(const CString& line, bool trimNames);
+std::string LineFileBytes(const std::vector<LineSegRec>& lines);
+// False when the file cannot be read. The screen's reader (`trimNames`) also skips blank lines.
+bool ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines);
+
+// The job's default library: the job file's name with its last three characters made `extension`.
+CString DefaultStakeLibrary(const CString& jobFolder, const CString& jobFileName, const wchar_t* extension);
+
+// The count of drawn records as the settings dialogs show it: "全部" for all (-1).
+CString ShowCountText(int count);
+// "全部" is -1, other text a decimal integer ("abc" gives 0).
+int ParseShowCount(const CString& text);

@@ -1,0 +1,90 @@
+#include "stakeout/StakeReadouts.h"
+
+#include <cmath>
+
+#include "foundation/AngleText.h"
+
+namespace {
+constexpr double kZeroMove = 0.000001;
+
+CString Number(double value) {
+    CString text;
+    text.Format(L"%.3f", value);
+    return text;
+}
+
+CString Worded(const wchar_t* word, double value) {
+    CString text;
+    text.Format(L"%s%.3f", word, value);
+    return text;
+}
+
+}  // namespace
+
+CString SatelliteText(const CGpsState& fix) {
+    CString text;
+    if (fix.gloUsedCount >= 1 && fix.gloUsedCount <= 11)
+        text.Format(L"%d+%d", fix.gpsUsedCount, fix.gloUsedCount);
+    else
+        text.Format(L"%d", fix.gpsUsedCount);
+    return text;
+}
+
+bool SolutionOverLimits(const CGpsState& fix, const GeneralSettingsBlock& settings) {
+    const ConnectionSettings& c = settings.connection;
+    return c.nPDOPLimit != 0 && fix.solutionCode == kSolFixed &&
+           (fix.pdop > c.dPDOPLimit || fix.rmsH > c.dRmshLimit || fix.rmsV > c.dRmsvLimit);
+}
+
+PointReadouts FormatPointReadouts(const PointRecord* target, const PointGuidance* guidance,
+                                  const CGpsState& fix) {
+    PointReadouts r;
+    r.name = target ? target->name : CString(L"请选择放样点");
+    if (guidance) {
+        FormatDms(r.azimuth, guidance->azimuth, 1);
+        r.distance = Number(guidance->distance);
+        r.dx = guidance->dN > 0 ? Worded(L"南", guidance->dN) : Worded(L"北", std::fabs(guidance->dN));
+        r.dy = guidance->dE > 0 ? Worded(L"西", guidance->dE) : Worded(L"东", std::fabs(guidance->dE));
+        r.dh = Number(guidance->dH);
+    }
+    r.solution = fix.solutionText;
+    r.rmsH = Number(fix.rmsH);
+    r.rmsV = Number(fix.rmsV);
+    r.satellites = SatelliteText(fix);
+    return r;
+}
+
+PointReadouts EmptyPointReadouts(const CGpsState& fix) {
+    PointReadouts r;
+    r.solution = fix.solutionText;
+    return r;
+}
+
+CString LineReadouts::Status() const {
+    return L"(" + satellites + L")" + solution;
+}
+
+void FormatLineReadouts(const LineSegRec* line, const LineGuidance& g, int32_t showPlumb,
+                        const CGpsState& fix, LineReadouts& r) {
+    r.name = line ? line->start.name + L"-" + line->end.name : CString(L"请选择放样线");
+    if (g.computed) {
+        if (g.footInside) {
+            r.dx = g.dN > kZeroMove ? Worded(L"南", g.dN) : Worded(L"北", std::fabs(g.dN));
+            r.dy = g.dE > kZeroMove ? Worded(L"西", g.dE) : Worded(L"东", std::fabs(g.dE));
+        }
+        r.offset = g.offset < kZeroMove ? Worded(L"右", std::fabs(g.offset)) : Worded(L"左", g.offset);
+        r.startDistance = Number(showPlumb ? g.alongStart : g.distStart);
+        r.endDistance = Number(showPlumb ? g.alongEnd : g.distEnd);
+        r.mileage = Number(g.mileage);
+    } else {
+        r.dx = r.dy = r.offset = r.startDistance = r.endDistance = r.mileage = CString();
+    }
+    if (FixHasPosition(fix)) {
+        r.solution = fix.solutionText;
+        r.satellites = SatelliteText(fix);
+        r.rmsH = Number(fix.rmsH);
+        r.rmsV = Number(fix.rmsV);
+    } else {
+        r.solution = r.satellites = r.rmsH = r.rmsV = CString();
+    }
+}
