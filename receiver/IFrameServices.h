@@ -52,8 +52,9 @@ public:
     // ---- The data-link, information, settings and verification dialogs.
     // The data-link modules' command queue with its current request, receive buffer, mode and status window.
     virtual CModuleCommandQueue& ModuleQueue() = 0;
-    // Makes `window` the one window that gets message 1912; the previous one is replaced.
-    virtual void SetNotifyWnd(HWND window) = 0;
+    // `window` gets message 1912 until it stops listening; then the window before it gets it again.
+    virtual void ListenForPositions(HWND window) = 0;
+    virtual void StopListening(HWND window) = 0;
     // A non-null window gets message 1750 after each 1912 and sets the verification flag; null clears both.
     virtual void SetAuxNotifyWnd(HWND window) = 0;
     // Set by the verification command while its dialog runs.

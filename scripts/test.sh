@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 # A file that differs from .clang-format fails before anything is built.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+# So does an include that points up the layer order.
+scripts/check-layers.sh
 build=build/sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"

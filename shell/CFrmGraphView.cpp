@@ -33,7 +33,7 @@ BOOL CFrmGraphView::CreateView(CWnd* frame, UINT id) {
 
 BOOL CFrmGraphView::OnInitDialog() {
     CDialog::OnInitDialog();
-    frame_.SetNotifyWnd(m_hWnd);
+    frame_.ListenForPositions(m_hWnd);
     plot_.SubclassDlgItem(mainview::kPlot, this);
     plot_.SetNotifyTarget(m_hWnd);
     plot_.SetBkColor(RGB(255, 255, 255));

@@ -58,8 +58,10 @@ public:
     void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
     static void ClampQuality(CGpsState& state);
-    void SetNotifyWnd(HWND window) override { listeners_.SetNotifyWnd(window); }
-    void SetStoreNotifyWnd(HWND window) { listeners_.SetStoreNotifyWnd(window); }
+    void ListenForPositions(HWND window) override { listeners_.ListenForPositions(window); }
+    void StopListening(HWND window) override { listeners_.StopListening(window); }
+    void ListenForStores(HWND window) { listeners_.ListenForStores(window); }
+    void StopListeningForStores(HWND window) { listeners_.StopListeningForStores(window); }
     void SetAuxNotifyWnd(HWND window) override { listeners_.SetAuxNotifyWnd(window); }
     void SetRadioWait(int value) { receiver_.modules.SetRadioWait(value); }
     void SetRadioDlg(HWND window) { receiver_.modules.SetRadioDlg(window); }

@@ -1,32 +1,42 @@
 #pragma once
-// The windows that hear of every converted fix: one position window (the main view or the open
-// measuring screen; the last to register wins), and a store and a verification window, each with
-// its on flag. None is owned.
+// The windows that hear of every converted fix. The position window (message 1912) and the store
+// window (message 1749) are each the top of a stack: a screen that listens takes the messages over
+// and, when it stops, gives them back to the window that listened before it. The verification
+// window has its on flag of its own. None is owned.
+#include <vector>
+
 #include "foundation/CGpsState.h"
 #include "platform/base/WinTypes.h"
 
 class PositionListeners {
 public:
-    void SetNotifyWnd(HWND window) { position_ = window; }
-    // A null window clears the listener and its flag.
-    void SetStoreNotifyWnd(HWND window);
+    // `window` hears every fix until StopListening; a window that listens already moves to the top.
+    void ListenForPositions(HWND window) { Push(positions_, window); }
+    // Gives the fixes back to the window below `window`; a window that does not listen is ignored.
+    void StopListening(HWND window) { Remove(positions_, window); }
+    void ListenForStores(HWND window) { Push(stores_, window); }
+    void StopListeningForStores(HWND window) { Remove(stores_, window); }
+    // A non-null window hears message 1750 and sets the verification flag; null clears both.
     void SetAuxNotifyWnd(HWND window);
-    HWND PositionWindow() const { return position_; }
-    HWND StoreWindow() const { return store_; }
+    HWND PositionWindow() const { return Top(positions_); }
+    HWND StoreWindow() const { return Top(stores_); }
     HWND VerifyWindow() const { return verify_; }
-    int StoreOn() const { return storeOn_; }
+    int StoreOn() const { return stores_.empty() ? 0 : 1; }
     int VerifyOn() const { return verifyOn_; }
     // The verification dialog of the menu command sets only the flag.
     void SetVerifyOn(int on) { verifyOn_ = on; }
 
-    // WM_GPS_POSITION with `kind` (4 position log, 1 GGA) to the position window, then the store
-    // and verification messages to the windows that are on.
+    // WM_GPS_POSITION with `kind` (4 position log, 1 GGA) to the position window, then the store and
+    // verification messages to the windows that are on.
     void Forward(CGpsState& state, LPARAM kind) const;
 
 private:
-    HWND position_;
-    HWND store_;
-    int storeOn_ = 0;
-    HWND verify_;
+    static void Push(std::vector<HWND>& stack, HWND window);
+    static void Remove(std::vector<HWND>& stack, HWND window);
+    static HWND Top(const std::vector<HWND>& stack) { return stack.empty() ? nullptr : stack.back(); }
+
+    std::vector<HWND> positions_;
+    std::vector<HWND> stores_;
+    HWND verify_ = nullptr;
     int verifyOn_ = 0;
 };

@@ -54,7 +54,7 @@ void BM_OneEpochToThePositionWindow(benchmark::State& state) {
     frame.Job().coord.projection.szdCenter = 120.0;
     frame.ApplyCoordParams();
     CCountingWindow listener;
-    frame.SetNotifyWnd(listener.hwnd);
+    frame.ListenForPositions(listener.hwnd);
     const std::string bytes = EpochBytes();
     for (auto _ : state)
         for (size_t at = 0; at < bytes.size(); at += CSerialPort::kChunkSize) {

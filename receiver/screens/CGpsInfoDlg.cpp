@@ -58,7 +58,7 @@ BOOL CGpsInfoDlg::OnInitDialog() {
         m_tab.AddPage(titles_[i], pages[i], templates[i]);
     }
     m_tab.Show();
-    frame_.SetNotifyWnd(GetSafeHwnd());
+    frame_.ListenForPositions(GetSafeHwnd());
     frame_.SerialPort().SendLine(L"log,gpgsv,ontime,1\r\n");
     SetFocus();
     m_gps.gpsInView = m_gps.gpsUsedCount = m_gps.gloInView = m_gps.gloUsedCount = 0;
@@ -93,10 +93,13 @@ void CGpsInfoDlg::OnTabChanged(NMHDR*, LRESULT* result) {
     *result = 0;
 }
 
+void CGpsInfoDlg::OnDestroy() {
+    frame_.StopListening(GetSafeHwnd());
+    CDialog::OnDestroy();
+}
+
 void ShowReceiverInfo(IFrameServices& frame, CWnd* parent, const CString& info) {
-    const HWND previous = frame.PositionWindow();
     CGpsInfoDlg dlg(frame, parent);
     dlg.m_strInfo = info;
     dlg.DoModal();
-    frame.SetNotifyWnd(previous);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // "信息显示": what the receiver reports, live, on five tab pages (position, sky plot, satellite table,
-// base station, the opener's text). While it runs it is the frame's position window; the opener gives
-// the previous window back afterwards.
+// base station, the opener's text). While it runs it is the frame's position window; closing gives
+// the positions back to the window that had them.
 #include "foundation/CGpsState.h"
 #include "foundation/screens/CTabSheet.h"
 #include "platform/ui/Dialog.h"
@@ -54,6 +54,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnDestroy() override;
 
 private:
     LRESULT OnGpsUpdate(WPARAM wParam, LPARAM lParam);
@@ -63,5 +64,5 @@ private:
     std::array<CString, 5> titles_;
 };
 
-// Runs the dialog with the opener's text and gives the position window back to whoever had it.
+// Runs the dialog with the opener's text.
 void ShowReceiverInfo(IFrameServices& frame, CWnd* parent, const CString& info);

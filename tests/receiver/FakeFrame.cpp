@@ -7,6 +7,17 @@ void CFakeFrame::Wgs84BlhToXyz(double lat, double lon, double height, double* x,
     Wgs84BlhToXyzOn(secondTransform, jobParams.ellipsoid, lat, lon, height, x, y, z);
 }
 
+void CFakeFrame::ListenForPositions(HWND window) {
+    earlierPositionWindows.push_back(positionWindow);
+    positionWindow = window;
+}
+
+void CFakeFrame::StopListening(HWND window) {
+    if (window != positionWindow || earlierPositionWindows.empty()) return;
+    positionWindow = earlierPositionWindows.back();
+    earlierPositionWindows.pop_back();
+}
+
 void CFakeFrame::SetAuxNotifyWnd(HWND window) {
     auxWindow = window;
     verificationFlag = window ? 1 : 0;

@@ -33,7 +33,8 @@ public:
     void WriteSystemFile(const CString& path) override { systemFileWrites.push_back(path); }
     void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
     CModuleCommandQueue& ModuleQueue() override { return moduleQueue; }
-    void SetNotifyWnd(HWND window) override { positionWindow = window; }
+    void ListenForPositions(HWND window) override;
+    void StopListening(HWND window) override;
     void SetAuxNotifyWnd(HWND window) override;
     int VerificationFlag() const override { return verificationFlag; }
     void SetVerificationFlag(int flag) override { verificationFlag = flag; }
@@ -67,6 +68,7 @@ public:
     int versionQueryPending = 1;
     int receiverModel = 0;
     HWND positionWindow;
+    std::vector<HWND> earlierPositionWindows;
     std::vector<CString> systemFileWrites;
     CModuleCommandQueue moduleQueue{*this};
     CJobSettings jobSettings;

@@ -29,7 +29,8 @@ public:
         *z = std::sin(lat) * h;
     }
     CModuleCommandQueue& ModuleQueue() override { __builtin_trap(); }
-    void SetNotifyWnd(HWND) override {}
+    void ListenForPositions(HWND) override {}
+    void StopListening(HWND) override {}
     void SetAuxNotifyWnd(HWND) override {}
     int VerificationFlag() const override { return 0; }
     void SetVerificationFlag(int) override {}

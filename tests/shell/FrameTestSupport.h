@@ -62,7 +62,7 @@ protected:
         job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
         ASSERT_TRUE(frame.CreateFrame());
         frame.ApplyCoordParams();
-        frame.SetNotifyWnd(listener.hwnd);
+        frame.ListenForPositions(listener.hwnd);
     }
     void Feed(const std::string& bytes) {
         frame.OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());

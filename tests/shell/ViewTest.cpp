@@ -16,7 +16,7 @@ protected:
         frame.ShowWindow(SW_SHOW);
         frame.RecalcViewLayout();
         frame.SetStorePath(&store);
-        frame.SetNotifyWnd(view().m_hWnd);
+        frame.ListenForPositions(view().m_hWnd);
         std::filesystem::create_directories(root_ / "Program Files/Jobs/t/data");
         frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\t\\data\\t.rec");
         frame.Job().jobs.SetJobFilePaths(

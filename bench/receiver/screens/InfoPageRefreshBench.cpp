@@ -34,7 +34,7 @@ public:
     void Wgs84BlhToXyz(double lat, double lon, double h, double* x, double* y, double* z) override {
         second.BlhToXyz(lat, lon, h, *x, *y, *z);
     }
-    void SetNotifyWnd(HWND w) override { window = w; }
+    void ListenForPositions(HWND w) override { window = w; }
     CoordSysParams& JobCoordParams() override { return params; }
     CCoordTransform& PositionTransform() override { return first; }
     CCoordTransform& DialogTransform() override { return second; }
