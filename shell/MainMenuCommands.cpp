@@ -14,6 +14,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CSysInfoDlg.h"
 #include "shell/CogoCommands.h"
+#include "shell/ExportCommands.h"
 #include "shell/JobCommands.h"
 
 namespace {
@@ -72,8 +73,8 @@ const Command kCommands[] = {
     {mainmenu::kOpenJob, OpenJob},
     {mainmenu::kNewFile, NewPointFile},
     {mainmenu::kOpenFile, OpenPointFile},
-    {mainmenu::kResultExport, nullptr},
-    {mainmenu::kBlhExport, nullptr},
+    {mainmenu::kResultExport, RunResultExport},
+    {mainmenu::kBlhExport, RunBlhExport},
     {mainmenu::kCloseReceiver, [](CMainFrame& f) { f.CloseReceiver(); }},
     {mainmenu::kExit, [](CMainFrame& f) { f.ConfirmExit(); }},
     {mainmenu::kParamView, RunModal<CParamViewDlg>},

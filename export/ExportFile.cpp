@@ -1,0 +1,27 @@
+#include "export/ExportFile.h"
+
+#include "platform/files/FileOps.h"
+
+namespace {
+// Every kind of file a job keeps: settings, point, raw and sibling result files, records,
+// libraries, control and pair files, stake-out libraries and results.
+constexpr const wchar_t* kJobFileKinds[] = {L"qzs", L"qza", L"xyh", L"blh", L"lod", L"ref", L"tow",
+                                            L"vsk", L"rec", L"lib", L"wgs", L"sys", L"cot", L"fou",
+                                            L"sev", L"ptb", L"ptr", L"lnb", L"lnr", L"at"};
+}  // namespace
+
+ExportNameCheck CheckExportName(const CString& name) {
+    if (name.IsEmpty()) return ExportNameCheck::kEmpty;
+    if (name.FindOneOf(L"\\/:*?\"<>|\r\n\t") >= 0) return ExportNameCheck::kBadCharacter;
+    const int dot = name.ReverseFind(L'.');
+    if (dot < 0) return ExportNameCheck::kOk;
+    CString extension = name.Mid(dot + 1);
+    extension.MakeLower();
+    for (const wchar_t* kind : kJobFileKinds)
+        if (extension == kind) return ExportNameCheck::kJobFileKind;
+    return ExportNameCheck::kOk;
+}
+
+bool WriteExportFile(const CString& path, std::string_view bytes) {
+    return AtomicRewrite(path, bytes);
+}

@@ -1,0 +1,34 @@
+#include "export/PointExport.h"
+
+#include "foundation/PointLines.h"
+#include "foundation/StoredPointLines.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+
+namespace {
+CString ExportLine(const SurveyPointRec& p, PointExportLayout layout) {
+    switch (layout) {
+        case PointExportLayout::kNameCodeEastNorthHeight:
+            return Format(L"%s,%s,%.3f,%.3f,%.3f\r\n", p.name, p.code, p.pointY, p.pointX, p.pointH);
+        case PointExportLayout::kNameNorthEastHeightCode:
+            return Format(L"%s,%.3f,%.3f,%.3f,%s\r\n", p.name, p.pointX, p.pointY, p.pointH, p.code);
+        case PointExportLayout::kNameCodeNorthEastHeight:
+            break;
+    }
+    return Format(L"%s,%s,%.3f,%.3f,%.3f\r\n", p.name, p.code, p.pointX, p.pointY, p.pointH);
+}
+}  // namespace
+
+ExportText BuildPointExport(const CString& pointFileText, PointExportLayout layout) {
+    CString text;
+    ExportText out;
+    for (const CString& line : CutPointFileLines(pointFileText)) {
+        SurveyPointRec point;
+        // Column 34 is the flag the map reads as "deleted" (see LoadPointFile).
+        if (!ReadPointFileLine(line, point) || point.int34 != 0) continue;
+        text += ExportLine(point, layout);
+        ++out.points;
+    }
+    out.bytes = ToGbk(text);
+    return out;
+}

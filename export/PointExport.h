@@ -1,0 +1,20 @@
+#pragma once
+// The job's point file as a results file for the office: one line per point in the chosen layout,
+// points marked deleted left out, GBK with CR LF.
+#include <string>
+
+#include "platform/text/CString.h"
+
+enum class PointExportLayout {
+    kNameCodeEastNorthHeight = 0,  // 点名,编码,y(东),x(北),h: the field-to-office format in common use
+    kNameNorthEastHeightCode = 1,  // 点名,x,y,h,编码
+    kNameCodeNorthEastHeight = 2,  // 点名,编码,x,y,h
+};
+
+struct ExportText {
+    std::string bytes;  // GBK, CR LF
+    int points = 0;
+};
+
+// From the point file's text (decoded). Lines that are not whole point-file lines are left out.
+ExportText BuildPointExport(const CString& pointFileText, PointExportLayout layout);

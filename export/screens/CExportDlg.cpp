@@ -1,0 +1,78 @@
+#include "export/screens/CExportDlg.h"
+
+#include "export/ExportFile.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "resources/ExportDlgs.h"
+
+namespace {
+using namespace exportdlg;
+constexpr const wchar_t* kCaption = L"提示";
+
+CString FileNameOf(const CString& path) {
+    return path.Mid(path.ReverseFind(L'\\') + 1);
+}
+}  // namespace
+
+CExportDlg::CExportDlg(UINT templateId, const IExportHost& host, CWnd* parent)
+    : CDialog(templateId, parent), host_(host) {}
+
+BOOL CExportDlg::OnInitDialog() {
+    fileName_ = DefaultName();
+    CDialog::OnInitDialog();
+    SetDlgItemText(kSource, FileNameOf(SourcePath()));
+    return TRUE;
+}
+
+void CExportDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Radio(pDX, kFirstStyle, style_);
+    DDX_Text(pDX, kFileName, fileName_);
+}
+
+bool CExportDlg::CheckName() {
+    fileName_.Trim();
+    const wchar_t* refusal = nullptr;
+    switch (CheckExportName(fileName_)) {
+        case ExportNameCheck::kOk:
+            return true;
+        case ExportNameCheck::kEmpty:
+            refusal = L"请输入文件名!";
+            break;
+        case ExportNameCheck::kBadCharacter:
+            refusal = L"文件名不能含有\\ / : * ? \" < > |等字符!";
+            break;
+        case ExportNameCheck::kJobFileKind:
+            refusal = L"不能输出为工程自身的文件类型,请换一个扩展名!";
+            break;
+    }
+    MessageBox(refusal, kCaption, MB_OK | MB_ICONINFORMATION);
+    GotoDlgCtrl(GetDlgItem(kFileName));
+    return false;
+}
+
+void CExportDlg::OnOK() {
+    if (!UpdateData(TRUE) || !CheckName()) return;
+    std::string source;
+    if (!FileExists(SourcePath()) || !ReadWholeFile(SourcePath(), source)) {
+        MessageBox(L"当前没有数据!", kCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const ExportText text = Build(FromGbk(source), style_);
+    if (text.points == 0) {
+        MessageBox(L"文件中没有可输出的点!", kCaption, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const CString path = host_.ResultFolder() + fileName_;
+    if (FileExists(path) &&
+        MessageBox(L"文件已存在,是否覆盖?", kCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        GotoDlgCtrl(GetDlgItem(kFileName));
+        return;
+    }
+    if (!WriteExportFile(path, text.bytes)) {
+        MessageBox(L"文件写入失败,原有文件未改动!", kCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    MessageBox(Format(L"已输出%d个点到%s", text.points, fileName_), kCaption, MB_OK | MB_ICONINFORMATION);
+    EndDialog(IDOK);
+}
