@@ -56,9 +56,6 @@ TEST_F(AreaCalcDlgTest, CrossingBoundaryIsRefusedUntilTheCornerIsRemoved) {
         EXPECT_EQ(dlg.Corners()[1].point.y, 0.0);
         ui.Click(d, kCompute);
         EXPECT_EQ(ui.GetText(d, kResult), L"面积: 0.500平方米\n面积: 0.001亩\n周长: 3.414");
-        ui.ExpectMessageBox(L"确实要清除所有数据吗?", IDNO);
-        ui.Click(d, areacalc::kClear);
-        EXPECT_EQ(dlg.Corners().size(), 3u);
         ui.ExpectMessageBox(L"确实要清除所有数据吗?", IDYES);
         ui.Click(d, areacalc::kClear);
         EXPECT_TRUE(dlg.Corners().empty());

@@ -72,6 +72,9 @@ TEST_F(CogoToolDlgsTest, EachToolComputesFromTypedPoints) {
         {kInverse,
          Fields({Row(kRowA, L"3000000", L"500000", L"10"), Row(kRowB, L"3000400", L"500300", L"22")}),
          L"方位角: 36.521163\n平距: 500.000\n高差: 12.000\n斜距: 500.144"},
+        // Without both heights the inverse stays in plan.
+        {kInverse, Fields({Row(kRowA, L"3000000", L"500000", L"10"), Row(kRowB, L"3000400", L"500300")}),
+         L"方位角: 36.521163\n平距: 500.000"},
         {kOffsetAngle, Fields({Row(kRowA, L"0", L"0"), Row(kRowB, L"10", L"0"), Row(kRowC, L"4", L"-3")}),
          L"偏角: 323.074837\n距离: 5.000"},
         {kOffsetPoint,
@@ -104,32 +107,6 @@ TEST_F(CogoToolDlgsTest, EachToolComputesFromTypedPoints) {
          L"空间距离: 13.000\n平距: 5.000\n高差: 12.000"},
     };
     for (const Case& c : cases) Run(c, true);
-}
-
-TEST_F(CogoToolDlgsTest, OptionalHeightsAndTheOtherSide) {
-    const Case cases[] = {
-        // Without both heights the inverse and the midpoint stay in plan.
-        {kInverse, Fields({Row(kRowA, L"3000000", L"500000", L"10"), Row(kRowB, L"3000400", L"500300")}),
-         L"方位角: 36.521163\n平距: 500.000"},
-        {kMidpoint, Fields({Row(kRowA, L"0", L"0"), Row(kRowB, L"4", L"3", L"22")}),
-         L"中点X: 2.000\n中点Y: 1.500"},
-        // Due north typed as 360.
-        {kForward,
-         Fields({Row(kRowA, L"3000000", L"500000"),
-                 {{forwardcalc::kAzimuth, L"360"}, {forwardcalc::kDistance, L"100"}}}),
-         L"终点X: 3000100.000\n终点Y: 500000.000"},
-    };
-    for (const Case& c : cases) Run(c, false);
-    ui.OnModal(distresection::IDD, [&](CDialog& d) {
-        Type(d, Fields({Row(kRowA, L"3000000", L"500000"),
-                        Row(kRowB, L"3000000", L"500005"),
-                        {{distresection::kDistanceA, L"4"}, {distresection::kDistanceB, L"3"}}}));
-        ui.Click(d, distresection::kRight);
-        ui.Click(d, kCompute);
-        EXPECT_EQ(ui.GetText(d, kResult), L"交会点X: 2999997.600\n交会点Y: 500003.200");
-        ui.Click(d, IDCANCEL);
-    });
-    CDistResectionDlg().DoModal();
 }
 
 TEST_F(CogoToolDlgsTest, RefusalsAreToldAndComputeNothing) {
