@@ -1,6 +1,7 @@
 #include "foundation/CIniFile.h"
 
 #include <string>
+#include "foundation/DamagedFileCopy.h"
 #include "foundation/SettingsNumbers.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
@@ -60,7 +61,13 @@ void CIniFile::WriteDoubleRoundTrip(const CString& key, double value) {
 
 bool CIniFile::Load(const CString& path, UINT /*flags*/) {
     std::string bytes;
-    if (path.IsEmpty() || !FileExists(path) || !ReadWholeFile(path, bytes)) return false;
+    if (path.IsEmpty() || !FileExists(path) || !ReadWholeFile(path, bytes, kMaxSettingsFileBytes))
+        return false;
+    Parse(bytes);
+    return true;
+}
+
+void CIniFile::Parse(std::string_view bytes) {
     sections_.clear();
     const CString text = FromGbk(bytes);
     ForEachLine(text.str(), [this](std::wstring_view line) {
@@ -73,7 +80,6 @@ bool CIniFile::Load(const CString& path, UINT /*flags*/) {
         }
         return false;
     });
-    return true;
 }
 
 bool CIniFile::FindValue(const CString& section, const CString& key, CString& value) const {

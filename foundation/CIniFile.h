@@ -5,6 +5,7 @@
 // Reading is by line: a header is a whole line "[name]"; a key line's key is the text before its
 // first "=", compared exactly, and the rest of the line is the value (it may hold "[", "]" or "=").
 // Sections of the same name are searched in file order.
+#include <string_view>
 #include <vector>
 #include "foundation/AntennaRecord.h"
 #include "foundation/SettingsFileWriter.h"
@@ -32,8 +33,11 @@ public:
     // Seventeen significant digits: the value reads back bit for bit (tiny fit coefficients).
     void WriteDoubleRoundTrip(const CString& key, double value);
 
-    // Reads and splits the whole file; false (sections kept) when the path names no file.
+    // Reads and splits the whole file; false (sections kept) when the path names no file or one
+    // larger than any settings file.
     bool Load(const CString& path, UINT flags = 0);
+    // Splits bytes read already.
+    void Parse(std::string_view bytes);
     bool FindValue(const CString& section, const CString& key, CString& value) const;
     // On false (no such key, or a number its type cannot hold) the out value is left unchanged.
     bool GetString(const CString& section, const CString& key, CString& value) const;

@@ -23,13 +23,13 @@ public:
     }
     void SetSystemFilePath(const CString& path) { files_.SetSystemFilePath(path); }
     void SetJobFilePaths(const JobFilePaths& paths) { files_.SetJobFilePaths(paths); }
-    bool ReadSystemFile(LastFilesRecord& record) const { return files_.ReadSystemFile(record); }
+    bool ReadSystemFile(LastFilesRecord& record) { return files_.ReadSystemFile(record); }
     void DefaultSystemParams(LastFilesRecord& record) const { files_.DefaultSystemParams(record); }
     bool WriteSystemFile(LastFilesRecord record) const { return files_.WriteSystemFile(std::move(record)); }
-    bool ReadJobParams(GeneralSettingsBlock& block) const { return files_.ReadJobParams(block); }
+    bool ReadJobParams(GeneralSettingsBlock& block) { return files_.ReadJobParams(block); }
     void DefaultJobParams(GeneralSettingsBlock& block) const { files_.DefaultJobParams(block); }
     bool WriteJobParams(GeneralSettingsBlock block) const { return files_.WriteJobParams(std::move(block)); }
-    bool ReadCoordParams(CoordSysParams& params) const { return files_.ReadCoordParams(params); }
+    bool ReadCoordParams(CoordSysParams& params) { return files_.ReadCoordParams(params); }
     void DefaultCoordParams(CoordSysParams& params) const { files_.DefaultCoordParams(params); }
     bool WriteCoordParams(CoordSysParams params) const { return files_.WriteCoordParams(std::move(params)); }
     bool WriteAntennaFile(const CString& folder, const CString& fileName) const {

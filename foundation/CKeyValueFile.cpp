@@ -1,6 +1,7 @@
 #include "foundation/CKeyValueFile.h"
 
 #include <string>
+#include "foundation/DamagedFileCopy.h"
 #include "foundation/SettingsNumbers.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
@@ -30,7 +31,8 @@ void CKeyValueFile::WriteDouble(const CString& key, double value) {
 bool CKeyValueFile::Open(const CString& path, UINT flags) {
     if (flags & CFile::modeCreate) return OpenForWrite(path, flags);
     std::string bytes;
-    if (path.IsEmpty() || !FileExists(path) || !ReadWholeFile(path, bytes)) return false;
+    if (path.IsEmpty() || !FileExists(path) || !ReadWholeFile(path, bytes, kMaxSettingsFileBytes))
+        return false;
     text_ = FromGbk(bytes);
     return true;
 }

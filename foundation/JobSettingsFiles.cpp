@@ -3,6 +3,7 @@
 #include "foundation/CIniFile.h"
 #include "foundation/DevicePathJoin.h"
 #include "platform/files/CFile.h"
+#include "platform/files/FileOps.h"
 
 void JobSettingsFiles::SetVersionInfo(const CString& version, const CString& programFolder) {
     version_ = version;
@@ -19,4 +20,28 @@ bool JobSettingsFiles::WriteAntennaFile(const CString& folder, const CString& fi
     file.WriteString(L"GPSInstrumentHgt", L"0");
     file.WriteString(L"GpsInstrumentRadius", L"0");
     return file.Close();
+}
+
+void JobSettingsFiles::Hold(const CString& path) {
+    if (!Held(path)) held_.push_back(path);
+}
+
+void JobSettingsFiles::Release(const CString& path) {
+    std::erase_if(held_, [&](const CString& held) { return held.CompareNoCase(path) == 0; });
+}
+
+bool JobSettingsFiles::Held(const CString& path) const {
+    for (const CString& held : held_)
+        if (held.CompareNoCase(path) == 0) return true;
+    return false;
+}
+
+bool JobSettingsFiles::Read(const CString& path, const SettingsTable& table, const wchar_t* failure) {
+    if (ReadSettingsFile(path, table, failure)) return true;
+    if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES) Hold(path);
+    return false;
+}
+
+bool JobSettingsFiles::Write(const CString& path, const SettingsTable& table, const wchar_t* failure) const {
+    return !Held(path) && WriteSettingsFile(path, table, failure);
 }

@@ -2,9 +2,15 @@
 // The program's own settings files: the system file (which job is current), the job file and the
 // coordinate-parameter file of the current job, and the default antenna table. Every write
 // replaces its file atomically; every failure is shown to the user and returned.
+//
+// Every write of these files goes through here, and here alone is guarded: a file that a reader
+// found unusable, and of which no copy could be kept, is held; it is never written while held, and
+// a write to it returns false without a message (the reader told the user already).
+#include <vector>
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
+#include "foundation/SettingsTable.h"
 #include "platform/text/CString.h"
 
 // Named so that the two paths cannot be passed the wrong way round.
@@ -23,25 +29,35 @@ public:
     const CString& Version() const { return version_; }
     const JobFilePaths& GetJobFilePaths() const { return paths_; }
 
-    // Readers: false (record untouched) when the file cannot be loaded; a missing key takes its
-    // "missing" default, which may differ from a new job's value.
-    bool ReadSystemFile(LastFilesRecord& record) const;
+    // Readers: false (record untouched) when the file cannot be used; a missing key takes its
+    // "missing" default, which may differ from a new job's value. A damaged file is read once a
+    // copy of it is kept (see SettingsTable.h).
+    bool ReadSystemFile(LastFilesRecord& record);
     void DefaultSystemParams(LastFilesRecord& record) const;
     bool WriteSystemFile(LastFilesRecord record) const;
 
-    bool ReadJobParams(GeneralSettingsBlock& block) const;
+    bool ReadJobParams(GeneralSettingsBlock& block);
     void DefaultJobParams(GeneralSettingsBlock& block) const;
     bool WriteJobParams(GeneralSettingsBlock block) const;
 
-    bool ReadCoordParams(CoordSysParams& params) const;
+    bool ReadCoordParams(CoordSysParams& params);
     void DefaultCoordParams(CoordSysParams& params) const;
     bool WriteCoordParams(CoordSysParams params) const;
 
     bool WriteAntennaFile(const CString& folder, const CString& fileName) const;
 
+    // A file that must stay as it is for the rest of the run.
+    void Hold(const CString& path);
+    void Release(const CString& path);
+    bool Held(const CString& path) const;
+
 private:
+    bool Read(const CString& path, const SettingsTable& table, const wchar_t* failure);
+    bool Write(const CString& path, const SettingsTable& table, const wchar_t* failure) const;
+
     CString version_;
     CString programFolder_;
     CString systemFile_;
     JobFilePaths paths_;
+    std::vector<CString> held_;
 };

@@ -1,7 +1,11 @@
 #include "foundation/SettingsTable.h"
 
+#include <string>
+#include <string_view>
 #include "foundation/CIniFile.h"
+#include "foundation/DamagedFileCopy.h"
 #include "platform/files/CFile.h"
+#include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 
 namespace {
@@ -10,28 +14,59 @@ struct Overloaded : Ts... {
     using Ts::operator()...;
 };
 
-void ReadSettingsTable(const CIniFile& file, const SettingsTable& table) {
+struct Reading {
+    int refused = 0;  // values present that their key does not take
+};
+
+bool PlainText(const CString& text) {
+    for (const wchar_t c : text.str())
+        if ((c < 0x20 && c != L'\t') || c == 0x7F || c == 0xFFFD) return false;
+    return true;
+}
+
+bool Blank(std::string_view bytes) {
+    return bytes.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool HoldsSectionOf(const CIniFile& file, const SettingsTable& table) {
+    for (const CIniSection& held : file.Sections())
+        for (const SettingsSection& section : table)
+            if (held.name == section.name) return true;
+    return false;
+}
+
+// Sets every field when `apply`; counts the refused values either way.
+Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, bool apply) {
+    Reading reading;
     for (const SettingsSection& section : table) {
         for (const SettingsKey& key : section.keys) {
+            CString raw;
+            const bool present = file.FindValue(section.name, key.name, raw);
+            const auto take = [&](auto* field, bool usable, const auto& value, const auto& otherwise) {
+                if (present && !usable) ++reading.refused;
+                if (apply) *field = usable ? value : otherwise;
+            };
             std::visit(
                 Overloaded{
                     [&](const IntKey& k) {
                         int value = 0;
                         const bool read = file.GetInt(section.name, key.name, value);
-                        *k.field = read && value >= k.range.min && value <= k.range.max ? value : k.missing;
+                        take(k.field, read && value >= k.range.min && value <= k.range.max, value, k.missing);
                     },
                     [&](const DoubleKey& k) {
                         double value = 0.0;
                         const bool read = file.GetDouble(section.name, key.name, value);
-                        *k.field = read && value >= k.range.min && value <= k.range.max ? value : k.missing;
+                        take(k.field, read && value >= k.range.min && value <= k.range.max, value, k.missing);
                     },
                     [&](const TextKey& k) {
-                        if (!file.GetString(section.name, key.name, *k.field)) *k.field = k.missing;
+                        const bool usable = present && PlainText(raw) && (!k.accept || k.accept(raw));
+                        take(k.field, usable, raw, present ? k.fresh : k.missing);
                     },
                 },
                 key.value);
         }
     }
+    return reading;
 }
 
 void WriteSettingsTable(CIniFile& file, const SettingsTable& table) {
@@ -64,13 +99,23 @@ void FillFreshSettings(const SettingsTable& table) {
 }
 
 bool ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure) {
-    CIniFile file;
-    if (!file.Load(path, CFile::modeRead)) {
-        AfxMessageBox(failure, MB_ICONINFORMATION | MB_OK);
-        return false;
+    std::string bytes;
+    if (FileExists(path) && ReadWholeFile(path, bytes, kMaxSettingsFileBytes)) {
+        CIniFile file;
+        file.Parse(bytes);
+        const bool damaged = ReadSettingsTable(file, table, false).refused > 0 ||
+                             (!HoldsSectionOf(file, table) && !Blank(bytes));
+        if (!damaged || KeepDamagedCopy(path, bytes) != Keeping::CannotKeep) {
+            ReadSettingsTable(file, table, true);
+            return true;
+        }
+    } else if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES &&
+               MoveUnreadableAside(path) != Keeping::CannotKeep) {
+        ReadSettingsTable(CIniFile(), table, true);
+        return true;
     }
-    ReadSettingsTable(file, table);
-    return true;
+    AfxMessageBox(failure, MB_ICONINFORMATION | MB_OK);
+    return false;
 }
 
 bool WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure) {

@@ -14,20 +14,25 @@ struct IntRange {
     int32_t max = std::numeric_limits<int32_t>::max();
 };
 
-// Always finite; min and max included.
+// Min and max included; every double key names one.
 struct DoubleRange {
-    double min = std::numeric_limits<double>::lowest();
-    double max = std::numeric_limits<double>::max();
+    double min;
+    double max;
 };
 
 inline constexpr IntRange kAnyInt{};
 inline constexpr IntRange kSwitch{0, 1};
 inline constexpr IntRange kNotNegativeInt{0, std::numeric_limits<int32_t>::max()};
 inline constexpr IntRange kPositiveInt{1, std::numeric_limits<int32_t>::max()};
-inline constexpr DoubleRange kFinite{};
-inline constexpr DoubleRange kNotNegative{0.0, std::numeric_limits<double>::max()};
-inline constexpr DoubleRange kPositive{std::numeric_limits<double>::denorm_min(),
-                                       std::numeric_limits<double>::max()};
+// Bounds no real value reaches, so that a damaged number is refused rather than carried on.
+inline constexpr DoubleRange kHeightRange{-1e5, 1e5};        // metres
+inline constexpr DoubleRange kEarthCentredRange{-1e7, 1e7};  // metres from the earth's centre
+inline constexpr DoubleRange kGridRange{-1e8, 1e8};          // grid metres, zone-prefixed eastings too
+inline constexpr DoubleRange kDegreesRange{-360.0, 360.0};   // plain or packed degrees
+inline constexpr DoubleRange kRadiansRange{-7.0, 7.0};       // a little more than a turn
+inline constexpr DoubleRange kScaleRange{-10.0, 10.0};
+inline constexpr DoubleRange kLimitRange{0.0, 1e3};     // quality limits: RMS metres, DOP
+inline constexpr DoubleRange kDistanceRange{0.0, 1e7};  // intervals between points, metres
 
 constexpr IntRange Between(int32_t min, int32_t max) {
     return {min, max};
@@ -49,10 +54,14 @@ struct DoubleKey {
     Format format;
 };
 
+// A text is refused when it holds a control character or one the code page could not read; `accept`,
+// when given, may refuse more. A refused text takes the new-file value (the missing-key job path
+// names a storage card the device may not have).
 struct TextKey {
     CString* field;
     CString missing;
     CString fresh;
+    bool (*accept)(const CString&) = nullptr;
 };
 
 struct SettingsKey {
@@ -79,12 +88,12 @@ inline SettingsKey Double(const CString& key, double& field, double missing, dou
                           DoubleRange range) {
     return {key, DoubleKey{&field, missing, fresh, range, DoubleKey::Format::TenDecimals}};
 }
-inline SettingsKey Double(const CString& key, double& field, double value, DoubleRange range = kFinite) {
+inline SettingsKey Double(const CString& key, double& field, double value, DoubleRange range) {
     return Double(key, field, value, value, range);
 }
 // Seventeen significant digits: the value reads back bit for bit.
-inline SettingsKey ExactDouble(const CString& key, double& field, double value) {
-    return {key, DoubleKey{&field, value, value, kFinite, DoubleKey::Format::RoundTrip}};
+inline SettingsKey ExactDouble(const CString& key, double& field, double value, DoubleRange range) {
+    return {key, DoubleKey{&field, value, value, range, DoubleKey::Format::RoundTrip}};
 }
 inline SettingsKey Text(const CString& key, CString& field, const CString& missing, const CString& fresh) {
     return {key, TextKey{&field, missing, fresh}};
@@ -92,13 +101,20 @@ inline SettingsKey Text(const CString& key, CString& field, const CString& missi
 inline SettingsKey Text(const CString& key, CString& field, const CString& value) {
     return Text(key, field, value, value);
 }
+inline SettingsKey CheckedText(const CString& key, CString& field, const CString& missing,
+                               const CString& fresh, bool (*accept)(const CString&)) {
+    return {key, TextKey{&field, missing, fresh, accept}};
+}
 
 // Sets every key's field to its new-file value.
 void FillFreshSettings(const SettingsTable& table);
 
-// Whole files. A failure is shown to the user with the given message and returned; a file that
-// cannot be loaded leaves the record alone. Every key the file lacks, or whose value lies outside
-// its range, reads as its "missing" default. Each section is written as its blank lines, its
-// "[name]" header and its keys.
+// Whole files. Every key the file lacks, or whose number lies outside its range, reads as its
+// "missing" default. A file is damaged when a value is refused or when it is not blank yet holds
+// none of the table's sections; it is read, with its refused values replaced, once a copy of it is
+// kept (see DamagedFileCopy.h). A file that cannot be read, or is larger than any settings file, is
+// moved aside and reads as an empty one. When no copy can be kept the failure is shown with the given
+// message, false is returned and the record is left alone; so is a write that fails. Each section is
+// written as its blank lines, its "[name]" header and its keys.
 bool ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);
 bool WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);

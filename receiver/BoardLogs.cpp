@@ -108,7 +108,9 @@ int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
     const double separation = FieldDouble(f[14]);
     const double height = FieldDouble(f[13]) + separation;
     const double age = FieldDouble(f[20]);
-    if (!AllFinite({rmsH, rmsV, latitude, longitude, height, age})) return 0;
+    if (!AllFinite({age}) || !IsQuality(rmsH) || !IsQuality(rmsV) || !IsLatitude(latitude) ||
+        !IsLongitude(longitude) || !IsHeight(height) || !IsHeight(separation))
+        return 0;
     if (!(seconds >= 0 && seconds < kSecondsPerWeek)) return 0;
 
     SetBestPosTime(static_cast<int64_t>(seconds), state);
@@ -134,7 +136,7 @@ int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
     const double x = FieldDouble(f[10]);
     const double y = FieldDouble(f[11]);
     const double z = FieldDouble(f[12]);
-    if (!AllFinite({x, y, z})) return 0;
+    if (!IsEarthCentred(x, y, z)) return 0;
     state.baseX = x;
     state.baseY = y;
     state.baseZ = z;
@@ -166,7 +168,7 @@ int CGpsParser::ParseJrtk(const CString& line, CGpsState& state) {
     const double lat = FieldDouble(f[2]);
     const double lon = FieldDouble(f[3]);
     const double height = FieldDouble(f[4]);
-    if (!AllFinite({lat, lon, height})) return 0;
+    if (!IsLatitude(lat) || !IsLongitude(lon) || !IsHeight(height)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {
         state.latitude = lat;
@@ -180,11 +182,13 @@ int CGpsParser::ParseBpq(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 10);
-    if (!IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5)) return 0;
+    if (!IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5) || !IsNmeaMinutes(f[4], 2) ||
+        !IsNmeaMinutes(f[6], 3))
+        return 0;
     const double lat = NmeaAngle(f[4], 2, f[5]);
     const double lon = NmeaAngle(f[6], 3, f[7]);
     const double height = FieldDouble(f[8].Mid(3));
-    if (!AllFinite({lat, lon, height})) return 0;
+    if (!IsLatitude(lat) || !IsLongitude(lon) || !IsHeight(height)) return 0;
     if (!(NmeaAngle(f[4], 2, L"") > 0)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {

@@ -48,10 +48,10 @@ struct Dops {
     double vdop;
 };
 
-// The three DOPs of a GSA sentence split into 18 fields; false when one is not finite.
+// The three DOPs of a GSA sentence split into 18 fields; false when one is not finite or negative.
 bool ReadDops(const std::vector<CString>& f, Dops* dops) {
     *dops = {FieldDouble(f[15]), FieldDouble(f[16]), FieldDouble(f[17])};
-    return AllFinite({dops->pdop, dops->hdop, dops->vdop});
+    return IsQuality(dops->pdop) && IsQuality(dops->hdop) && IsQuality(dops->vdop);
 }
 
 void StoreDops(const Dops& dops, CGpsState& state) {
@@ -72,14 +72,17 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     TimeOfDay time;
     const bool hasTime = f[1].GetLength() >= 6;
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
-    if (!IsFixedNumber(f[2], 4) || !IsFixedNumber(f[4], 5)) return 0;
+    if (!IsFixedNumber(f[2], 4) || !IsFixedNumber(f[4], 5) || !IsNmeaMinutes(f[2], 2) ||
+        !IsNmeaMinutes(f[4], 3))
+        return 0;
     const int quality = FieldInt(f[6]);
     const double age = FieldDouble(f[13]);
     const double separation = FieldDouble(f[11]);
     const double latitude = NmeaAngle(f[2], 2, f[3]);
     const double longitude = NmeaAngle(f[4], 3, f[5]);
     const double height = FieldDouble(f[9]) + separation;
-    if (!AllFinite({age}) || (quality != 0 && !AllFinite({separation, latitude, longitude, height})))
+    if (!AllFinite({age}) || (quality != 0 && !(IsHeight(separation) && IsLatitude(latitude) &&
+                                                IsLongitude(longitude) && IsHeight(height))))
         return 0;
 
     if (hasTime) StoreTime(time, state);
@@ -236,7 +239,7 @@ int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
     if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
     const double rmsH = FieldDouble(f[6]);
     const double rmsV = FieldDouble(f[8]);
-    if (!AllFinite({rmsH, rmsV})) return 0;
+    if (!IsQuality(rmsH) || !IsQuality(rmsV)) return 0;
     if (baseTime) StoreTime(time, state);
     state.rmsH = rmsH;
     state.rmsV = rmsV;
@@ -252,8 +255,7 @@ int CGpsParser::ParseZda(const CString& line, CGpsState& state) {
     const int month = FieldInt(f[3]);
     const int day = FieldInt(f[2]);
     const double t = FieldDouble(f[1]);
-    if (!IsFixedNumber(f[1], 6) || !AllFinite({t}) || month < 1 || month > 12 || day < 1 || day > 31)
-        return 0;
+    if (!IsFixedNumber(f[1], 6) || !AllFinite({t}) || !IsDate(year, month, day)) return 0;
     const double hour = std::trunc(t / 10000);
     const double minute = std::trunc((t - 10000.0 * hour) / 100);
     const double second = std::trunc(t - 10000.0 * hour - 100.0 * minute);

@@ -103,6 +103,37 @@ bool AllFinite(std::initializer_list<double> values) {
     return true;
 }
 
+bool IsLatitude(double degrees) {
+    return degrees >= -90.0 && degrees <= 90.0;
+}
+
+bool IsLongitude(double degrees) {
+    return degrees >= -180.0 && degrees <= 180.0;
+}
+
+bool IsHeight(double metres) {
+    return std::fabs(metres) < 1e5;
+}
+
+bool IsEarthCentred(double x, double y, double z) {
+    return std::fabs(x) < 1e7 && std::fabs(y) < 1e7 && std::fabs(z) < 1e7;
+}
+
+bool IsQuality(double value) {
+    return value >= 0.0 && std::isfinite(value);
+}
+
+bool IsNmeaMinutes(const CString& field, int degreeDigits) {
+    return field.IsEmpty() || FieldDouble(field.Mid(degreeDigits)) < 60.0;
+}
+
+bool IsDate(int year, int month, int day) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1980 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
 bool IsFixedNumber(const CString& field, int digits) {
     const std::wstring& s = field.str();
     if (s.empty()) return true;

@@ -35,6 +35,18 @@ int FieldInt(const CString& field);
 double FieldDouble(const CString& field);
 bool AllFinite(std::initializer_list<double> values);
 
+// Bounds no receiver on earth reports; a line holding a value beyond them is refused whole, so that
+// nothing wrong is shown or stored. Each is false for NaN.
+bool IsLatitude(double degrees);                    // -90 to 90
+bool IsLongitude(double degrees);                   // -180 to 180
+bool IsHeight(double metres);                       // within 100 km of the ellipsoid
+bool IsEarthCentred(double x, double y, double z);  // each within 10,000 km of the centre
+bool IsQuality(double value);                       // an RMS or a DOP: finite and not negative
+// An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.
+bool IsNmeaMinutes(const CString& field, int degreeDigits);
+// A day of the Gregorian calendar from 1980, when satellite time begins, to 9999.
+bool IsDate(int year, int month, int day);
+
 // Empty, or exactly `digits` decimal digits optionally followed by a point and more digits: the fixed
 // form of NMEA times ("hhmmss.ss", 6) and angles ("ddmm.mmmm", 4; "dddmm.mmmm", 5). A digit dropped
 // in pairs escapes the XOR check but not this.

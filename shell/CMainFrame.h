@@ -126,7 +126,7 @@ public:
     CCoordTransform& PositionTransform() override { return position_.First(); }
     CJobSettings& JobSettings() override { return job_.jobs; }
     ReceiverVersionInfo VersionInfo() const override;
-    bool WriteJobParams() override { return job_.JobWritable() && job_.jobs.WriteJobParams(job_.settings); }
+    bool WriteJobParams() override { return job_.jobs.WriteJobParams(job_.settings); }
     void SetRadioLink(int flag) override { radioLink_ = flag; }
     HWND FrameWindow() const override { return m_hWnd; }
 

@@ -134,8 +134,8 @@ void NewJob(CMainFrame& frame) {
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
     job.DerivePaths(jobFile, pointFile);
     job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
-    job.MarkWritable();
     job.settings = settings;
+    job.ChoseJob();
     job.system.szIniFile = jobFile;
     job.system.szLastSaveName = L"0";
     job.system.lastNames = kResetNames;
@@ -171,11 +171,11 @@ void OpenJob(CMainFrame& frame) {
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
     job.DerivePaths(jobFile, pointFile);
     job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
-    job.MarkWritable();
     job.coord = coord;
     frame.ApplyCoordParams();
     job.settings = settings;
     TakeJobSettings(frame);
+    job.ChoseJob();
     job.system.szIniFile = jobFile;
     TakePointFile(frame, pointFile);
     job.jobs.WriteSystemFile(job.system);

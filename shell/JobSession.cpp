@@ -26,7 +26,7 @@ void JobSession::DerivePaths(const CString& jobFilePath, const CString& dataFile
 }
 
 void JobSession::LoadAtStartup(const CString& softwareVersion) {
-    systemWritable_ = jobWritable_ = true;
+    loaded_ = true;
     jobs.SetVersionInfo(softwareVersion, paths.programFolder);
     // An empty device root is a new device: the program folder comes first.
     if (!DirectoryExists(paths.programFolder)) CreateDirectory(paths.programFolder);
@@ -36,19 +36,19 @@ void JobSession::LoadAtStartup(const CString& softwareVersion) {
         jobs.DefaultSystemParams(system);
         jobs.WriteSystemFile(system);
     } else if (!jobs.ReadSystemFile(system)) {
+        systemUnusable_ = true;
         jobs.DefaultSystemParams(system);
-        systemWritable_ = false;
     }
 
     if (!OpenCurrentJob()) {
-        systemWritable_ = false;
+        // The system file goes on naming the job the user will want back once it is mended.
+        jobs.Files().Hold(systemFile);
         LastFilesRecord defaults;
         jobs.DefaultSystemParams(defaults);
         const bool sameJob = defaults.szIniFile.CompareNoCase(system.szIniFile) == 0;
         system.szIniFile = defaults.szIniFile;
         system.szDataFile = defaults.szDataFile;
         if (sameJob || !OpenCurrentJob()) {
-            jobWritable_ = false;
             jobs.DefaultJobParams(settings);
             jobs.DefaultCoordParams(coord);
         }
@@ -87,14 +87,19 @@ bool JobSession::OpenCurrentJob() {
     return true;
 }
 
+void JobSession::ChoseJob() {
+    if (!systemUnusable_) jobs.Files().Release(jobs.Files().SystemFilePath());
+}
+
 void JobSession::StartPointNames() {
     jobs.SetStoreNames(system.lastNames, system.szLastSaveName, settings.szdRoverAntH, 1);
     jobs.SetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
 }
 
 void JobSession::SaveAtExit() {
+    if (!loaded_) return;
     system.szLastSaveName = jobs.GetLastNames(system.lastNames);
-    if (systemWritable_) jobs.WriteSystemFile(system);
+    jobs.WriteSystemFile(system);
     jobs.GetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
-    if (jobWritable_) jobs.WriteJobParams(settings);
+    jobs.WriteJobParams(settings);
 }

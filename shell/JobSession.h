@@ -1,8 +1,8 @@
 #pragma once
 // The current job in memory: its paths, the job settings object, the settings block (*.qzs), the
-// coordinate parameters (*.qza), the system record (qzsys.sys), and whether start-up found them
-// usable. Files that exist but cannot be used are never overwritten: the program then runs on the
-// default job and writes neither the unusable job nor the system file.
+// coordinate parameters (*.qza) and the system record (qzsys.sys). A damaged file is kept as
+// "<name>.bad" when read (see JobSettingsFiles); one of which no copy could be kept is never
+// written: the program then runs on the default job, and the system file keeps naming the job.
 #include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
@@ -31,13 +31,10 @@ public:
     void StartPointNames();
     // The last point names and name affixes go back to the files, where they may be written.
     void SaveAtExit();
+    // The user chose a job: the system file may name it, unless the file itself was unusable.
+    void ChoseJob();
     // Job paths from a job file path and a data file name.
     void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
-
-    bool SystemWritable() const { return systemWritable_; }
-    // A job the user chose is written back, whatever start-up found.
-    void MarkWritable() { systemWritable_ = jobWritable_ = true; }
-    bool JobWritable() const { return jobWritable_; }
 
     JobPaths paths;
     CJobSettings jobs;
@@ -51,6 +48,6 @@ private:
     bool OpenCurrentJob();
 
     // Nothing is written back before start-up has read the files.
-    bool systemWritable_ = false;
-    bool jobWritable_ = false;
+    bool loaded_ = false;
+    bool systemUnusable_ = false;
 };

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <mutex>
 #include <set>
 #include <system_error>
@@ -135,10 +137,16 @@ fs::file_type TypeOf(const CString& devicePath) {
 }  // namespace
 
 bool ReadWholeFile(const CString& devicePath, std::string& bytes) {
+    return ReadWholeFile(devicePath, bytes, std::numeric_limits<uint64_t>::max());
+}
+
+bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBytes) {
     bytes.clear();
     Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
     struct stat st {};
-    if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode) ||
+        static_cast<uint64_t>(st.st_size) > maxBytes)
+        return false;
     bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
@@ -149,6 +157,11 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes) {
             return false;
         }
         if (n == 0) return true;
+        // A file that grows while it is read is no more trusted than one that was long already.
+        if (bytes.size() + static_cast<size_t>(n) > maxBytes) {
+            bytes.clear();
+            return false;
+        }
         bytes.append(buffer, static_cast<size_t>(n));
     }
 }
@@ -250,6 +263,13 @@ bool DeleteFile(const CString& devicePath) {
     const fs::path host = ToHostPath(devicePath);
     struct stat st {};
     return ::lstat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(host.c_str()) == 0;
+}
+
+bool MoveFile(const CString& from, const CString& to) {
+    const fs::path source = ToHostPath(from);
+    const fs::path target = ToHostPath(to);
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) return false;
+    return SyncFolder(target.parent_path());
 }
 
 DWORD GetFileAttributes(const CString& devicePath) {

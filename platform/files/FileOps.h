@@ -19,6 +19,8 @@ struct DirEntry {
 };
 
 bool ReadWholeFile(const CString& devicePath, std::string& bytes);
+// The same, refusing unread a file longer than maxBytes.
+bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBytes);
 // Replaces the file's contents so that a crash at any moment leaves either the old or the new
 // contents whole: a temporary file beside it is written and synced, renamed over it, and the
 // folder synced. Temporaries of the same file whose writer's process is gone are removed first.
@@ -43,6 +45,8 @@ bool DirectoryExists(const CString& devicePath);
 // Creates one folder level; true when the folder exists afterwards.
 bool CreateDirectory(const CString& devicePath);
 bool DeleteFile(const CString& devicePath);
+// Renames a file or folder; refuses when anything is already at `to`.
+bool MoveFile(const CString& from, const CString& to);
 DWORD GetFileAttributes(const CString& devicePath);
 // The folder's entries sorted by name, without "." and "..".
 std::vector<DirEntry> ListDirectory(const CString& deviceFolder);

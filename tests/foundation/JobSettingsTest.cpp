@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include "SettingsTestSupport.h"
+#include "platform/text/CodePage.h"
 
 namespace {
 class JobSettingsTest : public SettingsFileTest {
@@ -235,8 +236,9 @@ TEST_F(JobSettingsTest, ALineBreakInAValueCannotAddAKey) {
     EXPECT_EQ(back.connection.szLastPtCode, L"A  [Radio Par]  nModuleType=7");
 }
 
-// A value the key cannot take reads as the key's "missing" default; the value just inside each
-// bound reads as written. Each case reads a file holding the one key and writes it back.
+// A value the key cannot take reads as the key's "missing" default, and the file is kept as ".bad"
+// first; the value just inside each bound reads as written. Each case reads a file holding the one
+// key and writes it back.
 TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
     struct Case {
         const char* file;
@@ -286,13 +288,28 @@ TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
         {"qza", "Project Par", "szlTy", "2147483648", "500000"},
         {"qza", "Project Par", "szlTy", "-2147483648", "-2147483648"},
         {"qza", "Base Information", "szdBaseX", "-inf", "0.0000000000"},
+        {"qzs", "General Par", "dRmshLimit", "1e308", "0.0000000000"},
+        {"qzs", "General Par", "dRmshLimit", "1000", "1000.0000000000"},
+        {"qzs", "Antenna Par", "szdRoverAntH", "100001", "0.0000000000"},
+        {"qza", "Base Information", "szdBasePX", "1e300", "0.0000000000"},
+        {"qza", "Base Information", "szdBasePY", "-10000000", "-10000000.0000000000"},
+        {"qza", "Base Information", "szdBasePH", "10000000.5", "0.0000000000"},
+        {"qza", "Base Information", "szdBaseLat", "90.5", "0.0000000000"},
+        {"qza", "Base Information", "szdBaseLon", "-180", "-180.0000000000"},
+        {"qza", "Project Par", "szdCenter", "400", "0.0000000000"},
+        {"qza", "Seven Par", "szdWx", "1e10", "0.0000000000"},
+        {"qza", "Nihe Par", "szdNiheA1", "1e200", "0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + c.value);
         const std::string path = c.file == std::string("sys")
                                      ? "Program Files/qzsys.sys"
                                      : std::string("Program Files/Jobs/vorna/vorna.") + c.file;
-        WriteHostFile(path, std::string("\r\n[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n");
+        const std::string original =
+            std::string("\r\n[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n";
+        WriteHostFile(path, original);
+        std::filesystem::remove(root_ / (path + ".bad"));
+        messages_.Clear();
         if (c.file == std::string("sys")) {
             LastFilesRecord record;
             ASSERT_TRUE(job_.ReadSystemFile(record));
@@ -308,5 +325,96 @@ TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
         }
         const std::string line = std::string("\r\n") + c.key + "=" + c.written + "\r\n";
         EXPECT_NE(ReadHostFile(path).find(line), std::string::npos);
+        const bool refused = !(std::strtod(c.value, nullptr) == std::strtod(c.written, nullptr));
+        EXPECT_EQ(std::filesystem::exists(root_ / (path + ".bad")), refused);
+        EXPECT_EQ(messages_.Shown().size(), refused ? 1u : 0u);
+        if (refused) {
+            EXPECT_EQ(ReadHostFile(path + ".bad"), original);
+        }
     }
+}
+
+// A file that cannot be used whole is kept as ".bad" (copied when it could be read, moved aside when
+// not), the user is told where, and the record reads as from an empty file; a blank file or one of
+// headers alone is no damage.
+TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
+    struct Case {
+        const char* name;
+        const char* file;  // sys, qzs or qza
+        std::string bytes;
+        bool damaged;
+    };
+    const std::string jobPath = "szIniFile=\\Program Files\\Jobs\\";
+    const Case cases[] = {
+        {"invalid GBK in the job path", "sys", "[System]\r\n" + jobPath + "\xff\xfe\\vorna.qzs\r\n", true},
+        {"a CR in the job path", "sys", "[System]\r\n" + jobPath + "vorna\\vorna.qzs\rXY\r\n", true},
+        {"no .qzs", "sys", "[System]\r\n" + jobPath + "vorna\\vorna.qz\r\n", true},
+        {"a .. folder", "sys", "[System]\r\n" + jobPath + "..\\..\\vorna.qzs\r\n", true},
+        {"a relative path", "sys", "[System]\r\nszIniFile=Jobs\\vorna\\vorna.qzs\r\n", true},
+        {"a data file in another folder", "sys",
+         "[System]\r\n" + jobPath + "vorna\\vorna.qzs\r\nszDataFile=..\\a.xyh\r\n", true},
+        {"binary", "qzs", std::string("\x00\x01\x02\x89PNG\r\n", 9), true},
+        {"text of another kind", "qza", "garbage", true},
+        {"larger than 1 MiB", "qzs", "\r\n[General Par]\r\n" + std::string(1 << 20, ' '), true},
+        {"a plain job path", "sys", ToGbk(L"[System]\r\nszIniFile=\\Program Files\\Jobs\\路 1\\路 1.QZS\r\n"),
+         false},
+        {"blank", "qzs", "\r\n \r\n\t", false},
+        {"headers alone", "qza", "\r\n[Soft Version]\r\n[Base Information]\r\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = c.file == std::string("sys")
+                                     ? "Program Files/qzsys.sys"
+                                     : std::string("Program Files/Jobs/vorna/vorna.") + c.file;
+        std::filesystem::remove(root_ / (path + ".bad"));
+        WriteHostFile(path, c.bytes);
+        messages_.Clear();
+        LastFilesRecord system;
+        GeneralSettingsBlock general;
+        CoordSysParams coord;
+        const bool read = c.file == std::string("sys")   ? job_.ReadSystemFile(system)
+                          : c.file == std::string("qzs") ? job_.ReadJobParams(general)
+                                                         : job_.ReadCoordParams(coord);
+        EXPECT_TRUE(read);
+        EXPECT_EQ(ReadHostFile(path + ".bad"), c.damaged ? c.bytes : "");
+        CString devicePath = L"\\" + FromUtf8(path);
+        devicePath.Replace(L'/', L'\\');
+        if (c.damaged) {
+            EXPECT_EQ(messages_.Texts(),
+                      (std::vector<CString>{devicePath.Mid(devicePath.ReverseFind(L'\\') + 1) +
+                                            L"已损坏,不能使用的设置已换为默认值,原文件保存为" + devicePath +
+                                            L".bad"}));
+        } else {
+            EXPECT_TRUE(messages_.Shown().empty());
+        }
+        if (c.file == std::string("sys") && c.damaged) {
+            EXPECT_EQ(system.szIniFile, L"\\Program Files\\Jobs\\vorna\\vorna.qzs");
+            EXPECT_EQ(system.szDataFile, L"vorna.xyh");
+        }
+        if (c.file == std::string("qzs")) {
+            EXPECT_EQ(general.nDisplayType, 1);
+        }
+    }
+}
+
+// A second damaged file where a different copy is kept already: nothing can be kept, so the reader
+// refuses it and every write leaves it as it is; the same damage met again is not told again.
+TEST_F(JobSettingsTest, ADamagedFileThatCannotBeKeptIsNeverWritten) {
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qza", "garbage");
+    CoordSysParams coord;
+    ASSERT_TRUE(job_.ReadCoordParams(coord));
+    ASSERT_TRUE(job_.ReadCoordParams(coord));
+    EXPECT_EQ(messages_.Shown().size(), 1u);
+
+    messages_.Clear();
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qza", "other garbage");
+    EXPECT_FALSE(job_.ReadCoordParams(coord));
+    EXPECT_EQ(messages_.Texts(), (std::vector<CString>{L"读qza文件错误,请检查错误!"}));
+    EXPECT_FALSE(job_.WriteCoordParams(FilledCoord()));
+    const JobSettingsFiles copy = job_.Files();
+    EXPECT_FALSE(copy.WriteCoordParams(FilledCoord()));
+    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza"), "other garbage");
+    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza.bad"), "garbage");
+    EXPECT_EQ(messages_.Shown().size(), 1u);
+    EXPECT_TRUE(job_.WriteJobParams(FilledJob()));
 }

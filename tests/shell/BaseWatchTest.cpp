@@ -78,3 +78,20 @@ TEST_F(BaseWatchTest, ABaseHeardWhileTheRoverIsNotFixedChangesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
 }
+
+// A coordinate file start-up could not use and could not keep a copy of stays as it is, whatever the
+// watch hears.
+TEST_F(BaseWatchTest, ACoordinateFileThatCannotBeUsedIsNeverWritten) {
+    const std::string unusable(2 << 20, '[');
+    WriteHostFile("job/j.qza", unusable);
+    WriteHostFile("job/j.qza.bad", "an older copy");
+    JobSession& job = frame.Job();
+    job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
+    ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
+    CoordSysParams coord;
+    ASSERT_FALSE(job.jobs.ReadCoordParams(coord));
+    Base(0, "0001");
+    Base(50, "0002");
+    EXPECT_EQ(ReadHostFile("job/j.qza"), unusable);
+    EXPECT_TRUE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
+}

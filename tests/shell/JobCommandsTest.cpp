@@ -104,22 +104,31 @@ TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
     EXPECT_EQ(frame.Job().settings.nSaveType, 2);
 }
 
-TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsAnUnreadableOne) {
+TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     WriteHostFile(std::string(kJobs) + "base/base.qzs", "[DataSave Par]\r\nnSaveType=1\r\n");
     NewJobNamed(L"copy", 1, [this] { ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs"); });
     EXPECT_EQ(Title(), L"衡川 <copy.xyh>");
     EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "copy/copy.qza"));
 
-    // A coordinate file that cannot be read keeps the current job, unmixed and unwritten.
+    // A coordinate file that cannot be read is moved aside, told, and the job opens on defaults.
     WriteHostFile(std::string(kJobs) + "bad/bad.qzs", "[DataSave Par]\r\nnSaveType=3\r\n");
     std::filesystem::create_directories(root_ / kJobs / "bad/bad.qza");
+    ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
+    ui_.ExpectMessageBox(
+        L"bad.qza已损坏,不能使用的设置已换为默认值,原文件保存为\\Program Files\\Jobs\\bad\\bad.qza.bad");
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    EXPECT_TRUE(std::filesystem::is_directory(root_ / kJobs / "bad/bad.qza.bad"));
+    EXPECT_EQ(frame.Job().settings.nSaveType, 3);
+    EXPECT_EQ(Title(), L"衡川 <bad.xyh>");
+
+    // When no copy can be kept the current job stays, unmixed and unwritten.
+    WriteHostFile(std::string(kJobs) + "bad/bad.qza", "garbage");
     const std::string system = SystemFile();
-    const int saveType = frame.Job().settings.nSaveType;
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
     EXPECT_EQ(SystemFile(), system);
-    EXPECT_EQ(frame.Job().settings.nSaveType, saveType);
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "bad/bad.qza"), "garbage");
 
     // A readable one becomes current, with its record file and names.
     WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");

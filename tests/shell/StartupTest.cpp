@@ -1,5 +1,6 @@
 // Start-up on a device root: the files of a first run, a second copy, unusable files, the exit.
 #include "platform/serial/SerialPortMap.h"
+#include "platform/text/CodePage.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuorinApp.h"
@@ -58,47 +59,82 @@ TEST_F(StartupTest, ASecondCopyInTheSameProcessBringsTheFirstForward) {
     EXPECT_EQ(ReadHostFile(std::string(kProgram) + "/qzsys.sys"), system);
 }
 
-TEST_F(StartupTest, UnusableFilesAreReportedOnceAndNeverOverwritten) {
+// Damaged settings on a device root: the program starts, on defaults where the file could not be
+// used; the ".bad" copy holds the original, the box named it, and no junk-named file appears. When
+// no copy can be kept the file stays as it is and the default job runs.
+TEST_F(StartupTest, DamagedSettingsAreKeptAndToldOnceAndNothingJunkNamedAppears) {
+    const std::string road = "Program Files/Jobs/road/road";
+    const std::string roadSystem =
+        "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n";
+    const auto kept = [](const wchar_t* name, const wchar_t* path) {
+        return CString(name) + L"已损坏,不能使用的设置已换为默认值,原文件保存为" + CString(path) + L".bad";
+    };
     struct Case {
         const char* name;
-        std::filesystem::path unusable;  // made a folder, so that it exists but cannot be read
-        const wchar_t* message;
+        std::string damaged;  // the file made damaged, below the root
+        std::string bytes;    // its bytes; empty: a folder in its place
+        CString message;
+        const wchar_t* title;
+        std::string keptCopy;  // what lies at "<damaged>.bad" before start-up
     } cases[] = {
-        {"system file", std::string(kProgram) + "/qzsys.sys", L"读qzsys.sys文件错误,请检查!"},
-        {"job file", "Program Files/Jobs/road/road.qzs", L"读取qzs文件错误,请检查错误!"},
-        {"coordinate file", "Program Files/Jobs/road/road.qza", L"读qza文件错误,请检查错误!"},
+        {"invalid GBK in the job path", std::string(kProgram) + "/qzsys.sys",
+         "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\\xff\x80\\vorna.qzs\r\n",
+         kept(L"qzsys.sys", L"\\Program Files\\qzsys.sys"), L"衡川<vorna.xyh>", ""},
+        {"a CR in the job path", std::string(kProgram) + "/qzsys.sys",
+         "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\vorna\\vorna.qzs\r??\r\n",
+         kept(L"qzsys.sys", L"\\Program Files\\qzsys.sys"), L"衡川<vorna.xyh>", ""},
+        {"a limit no receiver reaches", road + ".qzs", "\r\n[General Par]\r\ndRmshLimit=1e308\r\n",
+         kept(L"road.qzs", L"\\Program Files\\Jobs\\road\\road.qzs"), L"衡川<road.xyh>", ""},
+        {"a base beyond the earth", road + ".qza", "\r\n[Base Information]\r\nszdBasePX=1e300\r\n",
+         kept(L"road.qza", L"\\Program Files\\Jobs\\road\\road.qza"), L"衡川<road.xyh>", ""},
+        {"a job file of 2 MiB", road + ".qzs", std::string(2 << 20, '['),
+         kept(L"road.qzs", L"\\Program Files\\Jobs\\road\\road.qzs"), L"衡川<road.xyh>", ""},
+        {"a folder for a coordinate file", road + ".qza", "",
+         kept(L"road.qza", L"\\Program Files\\Jobs\\road\\road.qza"), L"衡川<road.xyh>", ""},
+        {"a copy kept before", road + ".qza", "garbage", L"读qza文件错误,请检查错误!", L"衡川<vorna.xyh>",
+         "older garbage"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         std::filesystem::remove_all(root_ / kProgram);
-        WriteHostFile(
-            std::string(kProgram) + "/qzsys.sys",
-            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n"
-            "nGPSOEMType=1\r\n");
-        WriteHostFile("Program Files/Jobs/road/road.qzs", "garbage");
-        WriteHostFile("Program Files/Jobs/road/road.qza", "garbage");
-        std::filesystem::remove(root_ / c.unusable);
-        std::filesystem::create_directories(root_ / c.unusable);
-        const std::string system = std::filesystem::is_regular_file(root_ / kProgram / "qzsys.sys")
-                                       ? ReadHostFile(std::string(kProgram) + "/qzsys.sys")
-                                       : "";
+        WriteHostFile(std::string(kProgram) + "/qzsys.sys", roadSystem);
+        WriteHostFile(road + ".qzs", "\r\n[General Par]\r\nnTimeZone=7\r\n");
+        WriteHostFile(road + ".qza", "\r\n[TuoQiu Par]\r\nszdDa=6378137\r\n");
+        std::filesystem::remove(root_ / c.damaged);
+        if (c.bytes.empty())
+            std::filesystem::create_directories(root_ / c.damaged);
+        else
+            WriteHostFile(c.damaged, c.bytes);
+        if (!c.keptCopy.empty()) WriteHostFile(c.damaged + ".bad", c.keptCopy);
         {
             ui_.ExpectMessageBox(c.message);
             CQuorinApp app;
-            ASSERT_TRUE(app.InitInstance()) << c.name;
+            ASSERT_TRUE(app.InitInstance());
             CString title;
             app.MainFrame()->GetWindowText(title);
-            EXPECT_EQ(title, L"衡川<vorna.xyh>") << c.name;
+            EXPECT_EQ(title, c.title);
             app.MainFrame()->DestroyWindow();  // the exit writes back
         }
-        EXPECT_TRUE(std::filesystem::is_directory(root_ / c.unusable)) << c.name;
-        if (!system.empty()) {
-            EXPECT_EQ(ReadHostFile(std::string(kProgram) + "/qzsys.sys"), system) << c.name;
+        if (c.keptCopy.empty()) {
+            EXPECT_EQ(std::filesystem::is_directory(root_ / (c.damaged + ".bad")), c.bytes.empty());
+            if (!c.bytes.empty()) {
+                EXPECT_EQ(ReadHostFile(c.damaged + ".bad"), c.bytes);
+            }
+        } else {
+            EXPECT_EQ(ReadHostFile(c.damaged), c.bytes);
+            EXPECT_EQ(ReadHostFile(c.damaged + ".bad"), c.keptCopy);
+            EXPECT_EQ(ReadHostFile(std::string(kProgram) + "/qzsys.sys"), roadSystem);
         }
-        if (std::string(c.name) != "job file") {
-            EXPECT_EQ(ReadHostFile("Program Files/Jobs/road/road.qzs"), "garbage") << c.name;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root_ / kProgram)) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_EQ(name.find_first_of("?\r\n"), std::string::npos) << name;
+            EXPECT_TRUE(FromUtf8(name).Find(L'\xFFFD') < 0) << name;
         }
-        // The default job runs and is written as a first run would write it.
-        EXPECT_EQ(ReadHostFile(std::string(kJob) + "vorna.qzs"), ReadGolden("newjob.qzs")) << c.name;
+        const std::string named =
+            c.keptCopy.empty() && CString(c.title).Find(L"vorna") >= 0 ? "vorna" : "road";
+        EXPECT_NE(
+            ReadHostFile(std::string(kProgram) + "/qzsys.sys").find("Jobs\\" + named + "\\" + named + ".qzs"),
+            std::string::npos);
     }
 }
 
