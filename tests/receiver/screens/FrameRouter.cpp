@@ -29,6 +29,7 @@ LRESULT CFrameRouter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void CFrameRouter::OnBytes(const uint8_t* bytes, uint32_t count) {
+    bytes_ += count;
     CModuleCommandQueue& queue = frame_.moduleQueue;
     if (queue.modeValue == 2) {
         queue.AppendReceived(bytes, count);

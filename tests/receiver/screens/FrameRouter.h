@@ -22,6 +22,7 @@ public:
     HWND Handle() const { return hwnd_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     int PositionsSent() const { return positions_; }
+    size_t BytesTaken() const { return bytes_; }
 
 private:
     void OnBytes(const uint8_t* bytes, uint32_t count);
@@ -33,4 +34,5 @@ private:
     std::string lineBuffer_;
     CCoordTransform wgs84_;
     int positions_ = 0;
+    size_t bytes_ = 0;
 };

@@ -48,15 +48,16 @@ protected:
         std::ifstream in(root_ / "Jobs" / "road" / "road.qzs", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    // The receiver's next `epochs` seconds, each taken by the program up to its position.
+    // The receiver's next `epochs` seconds, each taken by the program whole: a position that arrives
+    // late would otherwise count for the next second.
     void Feed(int epochs) {
         for (int i = 0; i < epochs; ++i) {
             const int before = router->PositionsSent();
             simulator.Advance(1000);
-            ASSERT_TRUE(PumpUntil(simulator, [&] { return router->PositionsSent() > before; }));
+            ASSERT_TRUE(PumpUntil(simulator, [&] {
+                return router->PositionsSent() > before && router->BytesTaken() == simulator.Sent().size();
+            }));
         }
-        PumpUntil(
-            simulator, [] { return false; }, 20);
     }
     static std::string ScreenshotPath(const char* name) {
         std::filesystem::create_directories(std::string(QZ_BINARY_DIR) + "/screenshots");
