@@ -16,6 +16,7 @@
 #include "shell/CogoCommands.h"
 #include "shell/ExportCommands.h"
 #include "shell/JobCommands.h"
+#include "shell/StakeoutHostImpl.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ const Command kCommands[] = {
     {mainmenu::kRadioSettings, RunRadioSettingsMenuCommand},
     {mainmenu::kConnectInstrument, [](CMainFrame& f) { f.OnConnectInstrument(); }},
     {mainmenu::kTargetPointSurvey, TargetPointSurvey},
-    {mainmenu::kPointStakeout, nullptr},
+    {mainmenu::kPointStakeout, RunPointStakeout},
     {mainmenu::kLineStakeout, nullptr},
     {mainmenu::kPowerLineSurvey, nullptr},
     {mainmenu::kTowerSection, nullptr},

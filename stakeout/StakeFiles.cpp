@@ -57,12 +57,12 @@ bool ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<Stake
     return true;
 }
 
-std::vector<PointRecord> ReadStakePoints(const CString& path) {
-    std::vector<StakeRow> rows;
+std::vector<PointRecord> NamedStakePoints(const std::vector<StakeRow>& rows, std::vector<int>& rowOfPoint) {
     std::vector<PointRecord> points;
-    if (!ReadStakeRows(path, StakeRowLayout::kLibrary, rows)) return points;
-    for (const StakeRow& r : rows) {
-        if (Trimmed(r.name + r.x + r.y + r.h + r.code).IsEmpty()) continue;
+    rowOfPoint.clear();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const StakeRow& r = rows[i];
+        if (Trimmed(r.name).IsEmpty()) continue;
         PointRecord p;
         p.name = Trimmed(r.name);
         p.x = ToDouble(r.x.c_str());
@@ -70,8 +70,16 @@ std::vector<PointRecord> ReadStakePoints(const CString& path) {
         p.h = ToDouble(r.h.c_str());
         p.code = r.code;
         points.push_back(p);
+        rowOfPoint.push_back(static_cast<int>(i));
     }
     return points;
+}
+
+std::vector<PointRecord> ReadStakePoints(const CString& path) {
+    std::vector<StakeRow> rows;
+    std::vector<int> rowOfPoint;
+    if (!ReadStakeRows(path, StakeRowLayout::kLibrary, rows)) return {};
+    return NamedStakePoints(rows, rowOfPoint);
 }
 
 CString StakeRecordPath(const CString& libraryPath, const wchar_t* extension) {

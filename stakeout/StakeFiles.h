@@ -27,7 +27,11 @@ std::string XyhExportBytes(const std::vector<StakeRow>& rows);
 // file rewritten whole, a coordinate file as the job's append file (a torn last piece is dropped).
 // False when the file cannot be read.
 bool ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows);
-// The stake points of a library for the screen: blank lines left out, names trimmed.
+// The points of the rows that have a name (trimmed), numbers read as the device does; `rowOfPoint`
+// gets each point's row.
+std::vector<PointRecord> NamedStakePoints(const std::vector<StakeRow>& rows, std::vector<int>& rowOfPoint);
+// The stake points of a library for the screen: names trimmed, rows without a name left out (a
+// nameless row is no target).
 std::vector<PointRecord> ReadStakePoints(const CString& path);
 
 // The records file beside a library: its last three characters made `extension` ("ptr", "lnr").

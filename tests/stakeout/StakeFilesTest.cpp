@@ -40,7 +40,7 @@ TEST_F(StakeFiles, ReadingLibrariesAndImports) {
     EXPECT_EQ(rows[3].x, L"7");
     EXPECT_TRUE(rows[3].y.IsEmpty() && rows[3].code.IsEmpty());
     const std::vector<PointRecord> points = ReadStakePoints(L"\\Jobs\\road\\a.ptb");
-    ASSERT_EQ(points.size(), 3u);  // the blank row is left out
+    ASSERT_EQ(points.size(), 3u);  // the nameless row is left out
     EXPECT_EQ(points[1].name, L"桩2");
     EXPECT_DOUBLE_EQ(points[0].y, 2.5);
     // The job's point file is appended to: its torn last piece is dropped.

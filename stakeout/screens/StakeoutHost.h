@@ -1,0 +1,72 @@
+#pragma once
+// What the stake-out screens need of the main frame: the position messages while they are open,
+// the logical keys, the job's paths and settings, the store path, the receiver dialogs and the
+// coordinate view. Reads are const; everything else is an operation.
+#include <cstdint>
+
+#include "foundation/CGpsState.h"
+#include "foundation/GeneralSettingsBlock.h"
+#include "foundation/PointRecord.h"
+#include "platform/base/WinTypes.h"
+#include "platform/text/CString.h"
+
+class CWnd;
+
+// What a store is for: the job's store mode, the kind of screen (2: plain point), the power-line
+// format, and the proposed name and code.
+struct StoreContext {
+    int32_t mode = 0;
+    int32_t kind = 2;
+    int32_t format = 0;
+    CString name;
+    CString code;
+};
+
+// The data-link indicator of the plots: the link kind, its channel and whether it is configured.
+struct LinkValues {
+    int32_t kind = 0;
+    int32_t number = 0;
+    int32_t shown = 0;
+};
+
+// The logical keys the stake-out screens act on.
+enum StakeKey : int {
+    kKeyStore = 65,      // A
+    kKeyCoordView = 66,  // B, twice
+    kKeyNext = 50,       // 2
+    kKeyPrevious = 56,   // 8
+    kKeyRedraw = 53,     // 5
+    kKeyReacquire = 132,
+    kKeyVerify = 133,
+};
+
+class IStakeoutHost {
+public:
+    virtual ~IStakeoutHost() = default;
+
+    // Positions (message 1912) go to `window` until StopListening gives them back to the window
+    // that had them before.
+    virtual void ListenForPositions(HWND window) = 0;
+    virtual void StopListening(HWND window) = 0;
+    // The logical key of a key message (StakeKey and others).
+    virtual int LogicalKey(UINT message, UINT key) const = 0;
+
+    virtual CString JobFolder() const = 0;
+    virtual CString JobFileName() const = 0;
+    virtual CString DataFolder() const = 0;
+    // The job's point file, as the receiver information shows it.
+    virtual CString PointDataFile() const = 0;
+    virtual const GeneralSettingsBlock& JobSettings() const = 0;
+    virtual LinkValues Link() const = 0;
+
+    // Through the job's one store path with its dialogs; a result number of 0 stored nothing.
+    virtual StoredPointResult StorePoint(const CGpsState& fix, const StoreContext& context) = 0;
+    virtual void ReacquireAndSave() = 0;
+    virtual void RunDataVerify(CWnd* parent) = 0;
+    // The receiver information dialog with the screen's help text; the positions stay with the
+    // screen afterwards.
+    virtual void ShowReceiverInfo(CWnd* parent, const CString& info) = 0;
+    // The coordinate view of the job's points, when the program has it.
+    virtual bool HasCoordinateView() const = 0;
+    virtual void ShowCoordinateView(CWnd* parent) = 0;
+};

@@ -1,0 +1,30 @@
+// The stake-out screens from the main menu: they take the position messages and give them back.
+#include "resources/MainMenu.h"
+#include "resources/StakeoutDlg.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/MainMenuCommands.h"
+#include "tests/shell/FrameTestSupport.h"
+
+namespace {
+
+class StakeoutMenuTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        frame.ShowWindow(SW_SHOW);
+        ui_.Pump();
+    }
+};
+
+TEST_F(StakeoutMenuTest, PointStakeoutHoldsThePositionsWhileOpen) {
+    const HWND view = frame.Listeners().PositionWindow();
+    ui_.OnModal(pointstake::IDD, [&](CDialog& d) {
+        EXPECT_EQ(frame.Listeners().PositionWindow(), d.m_hWnd);
+        ASSERT_TRUE(ui_.Screenshot(Shot("point-stakeout")));
+        ui_.Click(d, pointstake::kClose);
+    });
+    EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kPointStakeout));
+    EXPECT_EQ(frame.Listeners().PositionWindow(), view);
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+#include "stakeout/screens/CStakeoutDlg.h"
+
+#include "platform/text/CodePage.h"
+#include "platform/ui/ListCtrl.h"
+#include "receiver/ReceiverMessages.h"
+#include "resources/StakePointLibDlg.h"
+#include "resources/StakePromptDlg.h"
+#include "resources/StakeSettingsDlg.h"
+#include "resources/StakeoutDlg.h"
+#include "tests/stakeout/screens/StakeHostDouble.h"
+
+namespace {
+
+class StakeoutDlgTest : public StakeScreenTest {
+protected:
+    // A library of three points (one row without a name) made current in ptlayauto.
+    void SetUp() override {
+        StakeScreenTest::SetUp();
+        WriteHostFile(
+            "Jobs/road/site.ptb",
+            ToGbk(CString(
+                L"0,K1,100,200,10,c1,\r\n0,,5,5,5,,\r\n0,K2,110,200,11,c2,\r\n0,K3,120,200,12,,\r\n")));
+        WriteHostFile("Jobs/road/site.ptr", "R1,100.5,200.5,10,\r\n");
+        WriteHostFile("Jobs/road/ptlayauto",
+                      "[CurLayoutFileName]\\Jobs\\road\\site.ptb\r\n[MaxLayoutPrompt]0.9\r\n");
+    }
+    void Open() {
+        ASSERT_TRUE(dlg.Create(pointstake::IDD));
+        dlg.ShowWindow(SW_SHOW);
+        dlg.SetFocus();
+        ui.Pump();
+    }
+    void Send(const CGpsState& fix) {
+        dlg.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+        ui.Pump();
+    }
+    // Chooses the library's row `row` with OK.
+    void ChooseInLibrary(int row) {
+        ui.OnModal(stakelib::IDD, [row](CDialog& d) {
+            auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(stakelib::kList));
+            list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            d.SendMessage(WM_COMMAND, IDOK);
+        });
+        ui.Click(dlg, pointstake::kLibrary);
+    }
+
+    CStakeoutDlg dlg{host, nullptr};
+};
+
+TEST_F(StakeoutDlgTest, GuidesToTheChosenPointWithOneBeepAndRings) {
+    Open();
+    EXPECT_EQ(host.listener, dlg.m_hWnd);
+    ASSERT_EQ(dlg.StakePoints().size(), 3u);
+    EXPECT_EQ(dlg.StakeRecords().size(), 1u);
+    EXPECT_FALSE(dlg.GetDlgItem(pointstake::kCoordView)->IsWindowEnabled());
+
+    // Row 2 of the list is the library's second named point.
+    ChooseInLibrary(2);
+    ASSERT_TRUE(dlg.Target().has_value());
+    EXPECT_EQ(dlg.Target()->name, L"K2");
+    EXPECT_EQ(dlg.TargetIndex(), 1);
+
+    Send(Fix(113.0, 204.0, 9.0));
+    EXPECT_EQ(dlg.Readouts().dx, L"南3.000");
+    EXPECT_EQ(dlg.Readouts().dy, L"西4.000");
+    EXPECT_EQ(dlg.Readouts().distance, L"5.000");
+    EXPECT_EQ(dlg.Readouts().dh, L"2.000");
+    EXPECT_TRUE(RecordingTones::Take().empty());
+    EXPECT_TRUE(dlg.LastRings().empty());
+
+    Send(Fix(110.5, 200.0));  // inside 0.9 m: one beep and the rings of 0.3, 0.6 and 0.9 m
+    EXPECT_EQ(RecordingTones::Take().size(), 1u);
+    const double mpp = dlg.Canvas().MetresPerPixel();
+    const std::vector<int32_t> rings = {static_cast<int32_t>(1 / mpp * 0.3),
+                                        static_cast<int32_t>(2 / mpp * 0.3),
+                                        static_cast<int32_t>(3 / mpp * 0.3)};
+    EXPECT_EQ(dlg.LastRings(), rings);
+    Send(Fix(110.4, 200.0));
+    EXPECT_TRUE(RecordingTones::Take().empty());
+    ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/stakeout-point-screen.png"));
+
+    // A position lost: only its solution, no beep, no rings.
+    CGpsState lost = Fix(0, 0);
+    lost.solutionCode = kSolNone;
+    lost.solutionText = L"NONE";
+    Send(lost);
+    EXPECT_EQ(dlg.Readouts().solution, L"NONE");
+    EXPECT_TRUE(dlg.Readouts().dx.IsEmpty() && dlg.Readouts().name.IsEmpty());
+    EXPECT_TRUE(RecordingTones::Take().empty());
+    EXPECT_TRUE(dlg.LastRings().empty());
+    Send(Fix(110.3, 200.0));  // still inside: still no beep
+    EXPECT_TRUE(RecordingTones::Take().empty());
+    EXPECT_EQ(dlg.Readouts().dx, L"南0.300");
+    dlg.DestroyWindow();
+    EXPECT_FALSE(static_cast<bool>(host.listener));
+}
+
+TEST_F(StakeoutDlgTest, KeyAStoresTheStakedPointIntoTheRecordFile) {
+    Open();
+    ChooseInLibrary(0);
+    Send(Fix(100.01, 200.02, 10.5));
+    host.nextStore = {7, {L"K1", 100.01, 200.02, 10.5, L"c1", 1}};
+    ui.PressKey(65);
+    ASSERT_EQ(host.stores.size(), 1u);
+    EXPECT_EQ(host.stores[0].name, L"K1");
+    EXPECT_EQ(host.stores[0].kind, 2);
+    EXPECT_EQ(ReadHostFile("Jobs/road/site.ptr"),
+              "R1,100.5,200.5,10,\r\nK1,100.0100,200.0200,10.5000,c1\r\n");
+    EXPECT_EQ(dlg.StakeRecords().size(), 2u);
+    // Automatic storing stores nothing from here.
+    host.settings.nSaveType = 3;
+    ui.PressKey(65);
+    EXPECT_EQ(host.stores.size(), 1u);
+    dlg.DestroyWindow();
+}
+
+TEST_F(StakeoutDlgTest, NextAndPreviousAskFirstAndStopAtTheEnds) {
+    Open();
+    ChooseInLibrary(3);
+    ui.OnModal(stakeprompt::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, stakeprompt::kMessage), L"已经是最后一点,最后一点坐标为:");
+        EXPECT_EQ(ui.GetText(d, stakeprompt::kX), L"120.000");
+        d.SendMessage(WM_COMMAND, IDOK);
+    });
+    ui.PressKey(50);
+    EXPECT_EQ(dlg.Target()->name, L"K3");
+    ui.OnModal(stakeprompt::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, stakeprompt::kMessage), L"确定放样上一点吗?上一点坐标为:");
+        EXPECT_EQ(ui.GetText(d, stakeprompt::kName), L"K2");
+        d.SendMessage(WM_COMMAND, IDOK);
+    });
+    ui.PressKey(56);
+    EXPECT_EQ(dlg.Target()->name, L"K2");
+    dlg.DestroyWindow();
+}
+
+TEST_F(StakeoutDlgTest, LibraryBackWithoutAChoiceKeepsTheTargetOnlyWhereTheListStillHoldsIt) {
+    Open();
+    ChooseInLibrary(3);  // K3, the third point
+    // OK without a selection: the list still holds K3 at its place.
+    ui.OnModal(stakelib::IDD, [&](CDialog& d) {
+        auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(stakelib::kList));
+        list.SetItemState(3, 0, LVIS_SELECTED);
+        ui.ExpectMessageBox(L"没有选中任何点，退出请按退出按钮", IDYES);
+        d.SendMessage(WM_COMMAND, IDOK);
+    });
+    ui.Click(dlg, pointstake::kLibrary);
+    EXPECT_EQ(dlg.Target()->name, L"K3");
+    // The first row deleted: K3 moves up, so the target goes.
+    ui.OnModal(stakelib::IDD, [&](CDialog& d) {
+        auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(stakelib::kList));
+        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        d.SendMessage(WM_COMMAND, stakelib::kDelete);
+        for (int row = 0; row < list.GetItemCount(); ++row) list.SetItemState(row, 0, LVIS_SELECTED);
+        ui.ExpectMessageBox(L"没有选中任何点，退出请按退出按钮", IDYES);
+        d.SendMessage(WM_COMMAND, IDOK);
+    });
+    ui.Click(dlg, pointstake::kLibrary);
+    EXPECT_FALSE(dlg.Target().has_value());
+    EXPECT_EQ(dlg.StakePoints().size(), 2u);
+    EXPECT_EQ(dlg.Canvas().Points().size(), 2u);
+    // The library was saved without the deleted row.
+    EXPECT_EQ(ReadHostFile("Jobs/road/site.ptb"),
+              "0,,5,5,5,,\r\n0,K2,110,200,11,c2,\r\n0,K3,120,200,12,,\r\n");
+    dlg.DestroyWindow();
+}
+
+TEST_F(StakeoutDlgTest, SettingsRefuseBadRadiiAndAreSavedInTheirKeyOrder) {
+    Open();
+    ui.OnModal(stakesettings::IDD, [&](CDialog& d) {
+        ui.SetText(d, stakesettings::kMin, L"-0.1");
+        ui.ExpectMessageBox(L"最大值和最小值不能小于0!");
+        d.SendMessage(WM_COMMAND, IDOK);
+        ui.SetText(d, stakesettings::kMin, L"0.5");
+        ui.SetText(d, stakesettings::kMax, L"0.3");
+        ui.ExpectMessageBox(L"最大值不能小于最小值!");
+        d.SendMessage(WM_COMMAND, IDOK);
+        ui.SetText(d, stakesettings::kMax, L"0.5");  // equal values pass
+        ui.SetText(d, stakesettings::kCount, L"全部");
+        ui.Click(d, stakesettings::kViewMode);
+        d.SendMessage(WM_COMMAND, IDOK);
+    });
+    ui.Click(dlg, pointstake::kSettings);
+    EXPECT_EQ(dlg.ViewMode(), 1);
+    EXPECT_EQ(ReadHostFile("Jobs/road/ptlayauto"),
+              "[ShowAllLayoutPoint]0\r\n[ShowRecordLayoutPoint]1\r\n[SoundPrompt]1\r\n[MinLayoutPrompt]0."
+              "50000000\r\n"
+              "[MaxLayoutPrompt]0.50000000\r\n[CurLayoutFileName]\\Jobs\\road\\site.ptb\r\n[ShowSurveyPoint]-"
+              "1\r\n");
+    dlg.DestroyWindow();
+}
+
+TEST_F(StakeoutDlgTest, KeysOfTheFrameAndTheInformationText) {
+    Open();
+    ui.PressKey(132);
+    ui.PressKey(133);
+    EXPECT_EQ(host.reacquired, 1);
+    EXPECT_EQ(host.verified, 1);
+    ui.Click(dlg, pointstake::kInfo);
+    ASSERT_EQ(host.infoTexts.size(), 1u);
+    EXPECT_TRUE(host.infoTexts[0].Find(L"当前模式:点放样\n\n数据文件名:\\Jobs\\road\\data\\road\n") == 0);
+    // Key B twice within three seconds of the same minute opens the coordinate view, when there is one.
+    host.coordinateView = true;
+    ui.PressKey(66);
+    ui.Advance(1000);
+    ui.PressKey(66);
+    EXPECT_EQ(host.coordinateViews, 1);
+    dlg.DestroyWindow();
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#pragma once
+// The stake-out screens' host for tests: a job "road" under the test's device root, a store path that
+// stores what the test says, and a record of what the screens asked of the frame.
+#include <vector>
+
+#include "platform/messages/Messages.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/ui/CommonControls.h"
+#include "stakeout/screens/StakeoutHost.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/stakeout/RecordingTones.h"
+
+class StakeHostDouble : public IStakeoutHost {
+public:
+    HWND listener;
+    HWND previous;
+    GeneralSettingsBlock settings;
+    StoredPointResult nextStore;
+    std::vector<StoreContext> stores;
+    std::vector<CString> infoTexts;
+    int reacquired = 0;
+    int verified = 0;
+    bool coordinateView = false;
+    int coordinateViews = 0;
+
+    void ListenForPositions(HWND window) override {
+        previous = listener;
+        listener = window;
+    }
+    void StopListening(HWND window) override {
+        if (listener == window) listener = previous;
+    }
+    // Keys map to themselves: tests press the logical key's code.
+    int LogicalKey(UINT message, UINT key) const override {
+        return message == WM_KEYDOWN ? static_cast<int>(key) : 0;
+    }
+    CString JobFolder() const override { return L"\\Jobs\\road"; }
+    CString JobFileName() const override { return L"road.qzs"; }
+    CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
+    CString PointDataFile() const override { return L"\\Jobs\\road\\data\\road.xyh"; }
+    const GeneralSettingsBlock& JobSettings() const override { return settings; }
+    LinkValues Link() const override { return {0, 3, 1}; }
+    StoredPointResult StorePoint(const CGpsState&, const StoreContext& context) override {
+        stores.push_back(context);
+        return nextStore;
+    }
+    void ReacquireAndSave() override { ++reacquired; }
+    void RunDataVerify(CWnd*) override { ++verified; }
+    void ShowReceiverInfo(CWnd*, const CString& info) override { infoTexts.push_back(info); }
+    bool HasCoordinateView() const override { return coordinateView; }
+    void ShowCoordinateView(CWnd*) override { ++coordinateViews; }
+};
+
+class StakeScreenTest : public DeviceRootTest {
+protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        InitCommonControls();
+        WriteHostFile("Jobs/road/data/.keep", "");
+    }
+
+    // A fixed position at grid (n, e, h) with time 10:15:20.
+    static CGpsState Fix(double n, double e, double h = 10.0) {
+        CGpsState fix;
+        fix.fixFlag = 1;
+        fix.solutionCode = kSolFixed;
+        fix.solutionText = L"FIXED";
+        fix.latitude = 30.0;
+        fix.longitude = 114.0;
+        fix.gridX = n;
+        fix.gridY = e;
+        fix.gridH = h;
+        fix.gpsUsedCount = 9;
+        fix.rmsH = 0.011;
+        fix.rmsV = 0.022;
+        fix.hour = 10;
+        fix.minute = 15;
+        fix.second = 20;
+        return fix;
+    }
+
+    StakeHostDouble host;
+    CUiDriver ui;
+    RecordingTones tones;
+};
