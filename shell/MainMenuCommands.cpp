@@ -91,7 +91,7 @@ const Command kCommands[] = {
     {mainmenu::kConnectInstrument, [](CMainFrame& f) { f.OnConnectInstrument(); }},
     {mainmenu::kTargetPointSurvey, TargetPointSurvey},
     {mainmenu::kPointStakeout, RunPointStakeout},
-    {mainmenu::kLineStakeout, nullptr},
+    {mainmenu::kLineStakeout, RunLineStakeout},
     {mainmenu::kPowerLineSurvey, nullptr},
     {mainmenu::kTowerSection, nullptr},
     {mainmenu::kCalcFourParams, nullptr},

@@ -1,4 +1,5 @@
 // The stake-out screens from the main menu: they take the position messages and give them back.
+#include "resources/LineStakeDlg.h"
 #include "resources/MainMenu.h"
 #include "resources/StakeoutDlg.h"
 #include "shell/CFrmGraphView.h"
@@ -24,6 +25,17 @@ TEST_F(StakeoutMenuTest, PointStakeoutHoldsThePositionsWhileOpen) {
         ui_.Click(d, pointstake::kClose);
     });
     EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kPointStakeout));
+    EXPECT_EQ(frame.Listeners().PositionWindow(), view);
+}
+
+TEST_F(StakeoutMenuTest, LineStakeoutHoldsThePositionsWhileOpen) {
+    const HWND view = frame.Listeners().PositionWindow();
+    ui_.OnModal(linestake::IDD, [&](CDialog& d) {
+        EXPECT_EQ(frame.Listeners().PositionWindow(), d.m_hWnd);
+        ASSERT_TRUE(ui_.Screenshot(Shot("line-stakeout")));
+        ui_.Click(d, linestake::kClose);
+    });
+    EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kLineStakeout));
     EXPECT_EQ(frame.Listeners().PositionWindow(), view);
 }
 

@@ -1,0 +1,47 @@
+#include "resources/LineStakeDlg.h"
+
+#include "platform/ui/Button.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Static.h"
+
+// 15257: plot on top, readouts in two columns, ten buttons (the store button over the plot), laid out
+// to fill the 240 x 320 screen.
+namespace {
+using namespace linestake;
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+const DialogControlTemplate kControls[] = {
+    {L"STATIC", kPlot, 0, 0, 135, 120, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 1, 121, 19, 8, L"线名:", SS_LEFT},
+    {L"STATIC", kLineName, 20, 121, 47, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 68, 121, 17, 8, L"状态:", SS_LEFT},
+    {L"STATIC", kSolution, 85, 121, 50, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 1, 130, 19, 8, L"Dx:", SS_LEFT},
+    {L"STATIC", kDx, 20, 130, 47, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 1, 139, 19, 8, L"Dy:", SS_LEFT},
+    {L"STATIC", kDy, 20, 139, 47, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 1, 148, 19, 8, L"HR:", SS_LEFT},
+    {L"STATIC", kRmsH, 20, 148, 47, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 1, 157, 19, 8, L"VR:", SS_LEFT},
+    {L"STATIC", kRmsV, 20, 157, 47, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 68, 130, 24, 8, L"偏离距:", SS_LEFT},
+    {L"STATIC", kOffset, 92, 130, 43, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 68, 139, 24, 8, L"起点距:", SS_LEFT},
+    {L"STATIC", kStartDistance, 92, 139, 43, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 68, 148, 24, 8, L"终点距:", SS_LEFT},
+    {L"STATIC", kEndDistance, 92, 148, 43, 8, L"", SS_LEFT},
+    {L"STATIC", IDC_STATIC, 68, 157, 24, 8, L"里程:", SS_LEFT},
+    {L"STATIC", kMileage, 92, 157, 43, 8, L"", SS_LEFT},
+    {L"BUTTON", kStore, 41, 43, 15, 15, L"", kButton},
+    {L"BUTTON", kZoomIn, 0, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kZoomOut, 15, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kFollow, 30, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kFitAll, 45, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kLibrary, 60, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kSettings, 75, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kInfo, 90, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kCoordView, 105, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kClose, 120, 166, 15, 15, L"", kButton},
+};
+const DialogTemplate kTemplate{IDD, 135, 181, L"", WS_POPUP | DS_SETFONT, kControls};
+const DialogTemplateRegistration kRegistration(kTemplate);
+}  // namespace

@@ -1,0 +1,171 @@
+#include "stakeout/screens/CStakeLineLibDlg.h"
+
+#include "foundation/screens/CFileDialogs.h"
+#include "foundation/screens/CFileOpenModeDlg.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/Format.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/StringTable.h"
+#include "platform/ui/WaitCursor.h"
+#include "resources/StakeLineLibDlg.h"
+#include "stakeout/StakeFiles.h"
+#include "stakeout/StakeGeometry.h"
+#include "stakeout/screens/CStakeLineEditDlg.h"
+
+namespace {
+using namespace linelib;
+
+CString Length(const LineSegRec& l, const wchar_t* format) {
+    return Format(format, PlanDistance(l.start.x, l.start.y, l.start.h, l.end.x, l.end.y, l.end.h));
+}
+}  // namespace
+
+CStakeLineLibDlg::CStakeLineLibDlg(IStakeoutHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
+    BindCommand(kAdd, &CStakeLineLibDlg::OnAdd);
+    BindCommand(kEdit, &CStakeLineLibDlg::OnEdit);
+    BindCommand(kInsert, &CStakeLineLibDlg::OnInsert);
+    BindCommand(kDelete, &CStakeLineLibDlg::OnDelete);
+    BindCommand(kClear, &CStakeLineLibDlg::OnClear);
+    BindCommand(kOpen, &CStakeLineLibDlg::OnOpen);
+    BindCommand(kSave, &CStakeLineLibDlg::OnSave);
+}
+
+BOOL CStakeLineLibDlg::OnInitDialog() {
+    list_.SubclassDlgItem(kList, this);
+    list_.InsertColumn(0, LoadStringResource(kNameHeading), LVCFMT_CENTER, 110);
+    list_.InsertColumn(1, LoadStringResource(kMileageHeading), LVCFMT_CENTER, 100);
+    list_.InsertColumn(2, LoadStringResource(kLengthHeading), LVCFMT_CENTER, 100);
+    list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    if (fileName_.IsEmpty() || !FileExists(fileName_))
+        fileName_ = DefaultStakeLibrary(host_.JobFolder(), host_.JobFileName(), L"lnb");
+    ReadLines(fileName_);
+    CDialog::OnInitDialog();
+    if (selectedIndex_ >= 0 && selectedIndex_ < list_.GetItemCount()) {
+        list_.SetItemState(selectedIndex_, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+        list_.EnsureVisible(selectedIndex_, FALSE);
+        list_.SetFocus();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CStakeLineLibDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, kFileName, fileName_);
+}
+
+void CStakeLineLibDlg::ShowRow(int index, const CString& mileage, bool insert, const wchar_t* lengthFormat) {
+    const LineSegRec& l = lines_[static_cast<size_t>(index)];
+    if (insert) list_.InsertItem(index, CString());
+    list_.SetItemText(index, 0, l.start.name + L"-" + l.end.name);
+    list_.SetItemText(index, 1, mileage);
+    list_.SetItemText(index, 2, Length(l, lengthFormat));
+}
+
+void CStakeLineLibDlg::ReadLines(const CString& path) {
+    std::vector<LineSegRec> read;
+    if (!ReadLineFile(path, false, read)) return;
+    for (const LineSegRec& l : read) {
+        lines_.push_back(l);
+        ShowRow(static_cast<int>(lines_.size() - 1), Format(L"%.4f", l.startMileage), true);
+    }
+}
+
+bool CStakeLineLibDlg::WriteLines() {
+    CWaitCursor wait;
+    if (AtomicRewrite(fileName_, LineFileBytes(lines_))) return true;
+    MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+    return false;
+}
+
+int CStakeLineLibDlg::SelectedRow() const {
+    return list_.GetNextItem(-1, LVNI_SELECTED);
+}
+
+void CStakeLineLibDlg::OnAdd() {
+    CStakeLineEditDlg editor(true, this);
+    if (editor.DoModal() != IDOK) return;
+    lines_.push_back(ParseLineTexts(editor.texts));
+    ShowRow(static_cast<int>(lines_.size() - 1), editor.texts.mileage, true, L"%.3f");
+    modified_ = true;
+}
+
+void CStakeLineLibDlg::OnInsert() {
+    CStakeLineEditDlg editor(true, this);
+    if (editor.DoModal() != IDOK) return;
+    const int selected = SelectedRow();
+    const int at = selected < 0 ? static_cast<int>(lines_.size()) : selected;
+    lines_.insert(lines_.begin() + at, ParseLineTexts(editor.texts));
+    ShowRow(at, editor.texts.mileage, true);
+    modified_ = true;
+}
+
+void CStakeLineLibDlg::OnEdit() {
+    const int row = SelectedRow();
+    if (row < 0) return;
+    CStakeLineEditDlg editor(false, this);
+    editor.texts = FormatLineTexts(lines_[static_cast<size_t>(row)]);
+    if (editor.DoModal() != IDOK) return;
+    modified_ = true;
+    lines_[static_cast<size_t>(row)] = ParseLineTexts(editor.texts);
+    ShowRow(row, editor.texts.mileage, false);
+}
+
+void CStakeLineLibDlg::OnDelete() {
+    const int row = SelectedRow();
+    if (row < 0) return;
+    if (MessageBox(LoadStringResource(kAskDelete), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    list_.DeleteItem(row);
+    lines_.erase(lines_.begin() + row);
+    modified_ = true;
+}
+
+void CStakeLineLibDlg::OnClear() {
+    if (list_.GetItemCount() == 0) return;
+    if (MessageBox(LoadStringResource(kAskClear), L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        list_.DeleteAllItems();
+        lines_.clear();
+    }
+    modified_ = true;
+}
+
+void CStakeLineLibDlg::OnOpen() {
+    COpenFileDlg open(this);
+    open.AddFilter(L"*.lnb");
+    open.SetRootFolder(host_.JobFolder());
+    if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
+    CFileOpenModeDlg mode(this);
+    mode.DoModal();
+    if (mode.m_nResult == CFileOpenModeDlg::kCancel) return;
+    const bool overwrite = mode.m_nResult == CFileOpenModeDlg::kOverwrite;
+    if (MessageBox(LoadStringResource(overwrite ? kAskOverwrite : kAskAppend),
+                   LoadStringResource(kOpenCaption), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    if (overwrite) {
+        list_.DeleteAllItems();
+        lines_.clear();
+        fileName_ = open.GetPathName();
+        UpdateData(FALSE);
+    }
+    ReadLines(open.GetPathName());
+}
+
+void CStakeLineLibDlg::OnSave() {
+    CFileSaveDlg save(this);
+    save.SetFilter(L"*.lnb");
+    save.SetStartFolder(host_.JobFolder());
+    if (save.DoModal() != IDOK) return;
+    fileName_ = save.GetPathName();
+    UpdateData(FALSE);
+    WriteLines();
+}
+
+void CStakeLineLibDlg::OnOK() {
+    UpdateData(TRUE);
+    const int row = SelectedRow();
+    if (row < 0 && MessageBox(LoadStringResource(kAskNoChoice), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (modified_ && !WriteLines()) return;
+    selected_ = row >= 0;
+    selectedIndex_ = row;
+    EndDialog(IDOK);
+}
