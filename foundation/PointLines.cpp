@@ -70,8 +70,8 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
     const std::vector<CString> lines = CutPointFileLines(FromGbk(bytes));
     points.clear();
     points.reserve(lines.size());
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        std::vector<CString> fields = CutFields(*line);
+    for (const CString& line : lines) {
+        std::vector<CString> fields = CutFields(line);
         fields.resize(kPointFileFields);
         for (CString& field : fields) field.Trim();
         PointRecord point;

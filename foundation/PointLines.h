@@ -16,8 +16,9 @@ std::vector<CString> CutRecordFileLines(const CString& text);
 // Field `index` of a line cut at ","; empty when the line has fewer fields.
 CString LineField(const CString& line, int index);
 
-// The points of a point file, the file's last line first; name, code and numbers trimmed, flag
-// from field 33. False (list untouched, "当前没有数据!" shown) when the file cannot be read.
+// The points of a point file in file order, so the newest is last (the map draws the last ones);
+// name, code and numbers trimmed, flag from field 33. False (list untouched, "当前没有数据!" shown) when the
+// file cannot be read.
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points);
 
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.

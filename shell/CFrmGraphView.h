@@ -13,6 +13,7 @@
 #include "platform/ui/Dialog.h"
 #include "shell/ViewStatusTexts.h"
 #include "survey/AutoStoreTrigger.h"
+#include "survey/DoublePress.h"
 
 class CMainFrame;
 
@@ -73,6 +74,7 @@ private:
     CGraphStatic plot_;
     std::vector<MapMarker> markers_;
     AutoStoreTrigger autoTrigger_;
+    DoublePress coordViewKey_;
     CPlotCanvas canvas_;
     CGpsState latest_;
     ViewStatusTexts texts_;

@@ -14,6 +14,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CSysInfoDlg.h"
 #include "shell/CogoCommands.h"
+#include "shell/CoordViewCommands.h"
 #include "shell/ExportCommands.h"
 #include "shell/JobCommands.h"
 #include "shell/StakeoutHostImpl.h"
@@ -110,7 +111,7 @@ const Command kCommands[] = {
     {mainmenu::kAreaCalc, RunAreaCalcTool},
     {mainmenu::kMapConvert, RunMapConvertTool},
     {mainmenu::kAntennaHeight, nullptr},
-    {mainmenu::kCoordView, nullptr},
+    {mainmenu::kCoordView, OpenCoordView},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
     {mainmenu::kGeoLibrary, nullptr},

@@ -4,12 +4,14 @@
 
 #include "foundation/screens/PointLabels.h"
 #include "geodesy/screens/CParamViewDlg.h"
+#include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "platform/ui/WindowDC.h"
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "resources/MainViewForm.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
+#include "shell/CoordViewCommands.h"
 
 namespace {
 constexpr double kFinestScale = 0.01;  // metres per pixel
@@ -18,6 +20,7 @@ constexpr int kPickRadius = 5;         // pixels
 constexpr int kKeyStore = 65;
 constexpr int kKeyRedraw = 53;
 constexpr int kKeyReacquire = 132;
+constexpr int kKeyCoordView = 66;  // B, pressed twice
 
 bool Inside(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
@@ -36,6 +39,12 @@ BOOL CFrmGraphView::PreTranslateMessage(MSG* msg) {
         case kKeyReacquire:
             frame_.ReacquireAndSave();
             break;
+        case kKeyCoordView: {
+            SYSTEMTIME now;
+            GetLocalTime(&now);
+            if (coordViewKey_.Press(now.wMinute, now.wSecond)) OpenCoordView(frame_);
+            return TRUE;
+        }
         default:
             break;
     }

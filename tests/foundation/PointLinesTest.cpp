@@ -16,7 +16,7 @@ std::string PointLine(const char* name, const char* x, int f14, int f16, int fla
     return line + ",t1,t2,\r\n";
 }
 
-TEST_F(PointLinesTest, LoaderGivesTheNewestLineFirstAndSkipsTornAndEmptyLines) {
+TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
     WriteHostFile("data/a.xyh", PointLine("A", "1.5", 0, 0) + "\r\n" +
                                     PointLine(" \xb5\xe3"
                                               "B ",
@@ -25,13 +25,13 @@ TEST_F(PointLinesTest, LoaderGivesTheNewestLineFirstAndSkipsTornAndEmptyLines) {
     std::vector<PointRecord> points{PointRecord{}};
     ASSERT_TRUE(LoadPointFile(L"\\data\\a.xyh", points));
     ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ(points[0].name, L"C");
+    EXPECT_EQ(points[2].name, L"C");
     EXPECT_EQ(points[1].name, L"点B");  // GBK, trimmed
     EXPECT_EQ(points[1].x, 0.0);        // not a number
     EXPECT_EQ(points[1].flag, 1);
-    EXPECT_EQ(points[2].name, L"A");
-    EXPECT_EQ(points[2].x, 1.5);
-    EXPECT_EQ(points[2].code, L"c");
+    EXPECT_EQ(points[0].name, L"A");
+    EXPECT_EQ(points[0].x, 1.5);
+    EXPECT_EQ(points[0].code, L"c");
 
     // A short line has empty fields; a missing file leaves the list and says so.
     WriteHostFile("data/b.xyh", "P,1,2\r\n");

@@ -1,0 +1,53 @@
+#pragma once
+// The stored points of the job's point file, newest first, with the selected point's name and
+// coordinates below; a point is edited in the data edit dialog or deleted, and each change is
+// written to the file at once (see PointFileRows) and shown on the main map. The list asks for
+// its rows as it draws them, so a file of any length opens at once.
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/ListCtrl.h"
+#include "resources/CoordViewDlg.h"
+#include "survey/CoordViewCells.h"
+#include "survey/CoordViewHost.h"
+#include "survey/PointFileRows.h"
+
+class CCoordViewDlg : public CDialog {
+public:
+    static constexpr UINT IDD = coordview::IDD;
+    explicit CCoordViewDlg(ICoordViewHost& host, CWnd* parent = nullptr);
+
+    CListCtrl& List() { return list_; }
+    const PointFileRows& Rows() const { return rows_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void OnEdit();
+    void OnDelete();
+    void OnListClick(NMHDR*, LRESULT* result);
+    void OnGetDispInfo(NMHDR* header, LRESULT*);
+
+    void ReadFile();
+    void FillList();
+    // The selected row's name and coordinates into the texts below the list.
+    void ShowRow(int row);
+    // After a change was refused or written: tells the user; true when written.
+    bool ChangeDone(PointFileRows::Change change);
+    const CoordViewRow& Cells(int row);
+
+    ICoordViewHost& host_;
+    CListCtrl list_;
+    CImageList images_;
+    CString path_;
+    PointFileRows rows_;
+    // The cells of the row drawn last: a row's 19 cells are asked one after the other.
+    int cachedRow_ = -1;
+    CoordViewRow cached_;
+    int cachedImage_ = 0;
+    CString name_, x_, y_, h_;
+};
+
+// Runs the coordinate view of the host's point file.
+void ShowCoordView(ICoordViewHost& host);

@@ -1,0 +1,52 @@
+// The coordinate view from the menu and from the main view's key B pressed twice.
+#include "resources/CoordViewDlg.h"
+#include "shell/CFrmGraphView.h"
+#include "survey/screens/CCoordViewDlg.h"
+#include "tests/shell/FrameTestSupport.h"
+
+namespace {
+class CoordViewCommandTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        frame.ShowWindow(SW_SHOW);
+        frame.RecalcViewLayout();
+        frame.Job().paths.dataFolder = L"\\job\\data\\";
+        frame.Job().paths.dataFileName = L"j.xyh";
+        WriteHostFile("job/data/j.xyh", "P1,1,2,3\r\nP2,4,5,6\r\nP3,7,8,9\r\n");
+        ui_.Pump();
+    }
+    std::vector<CString> MapNames() {
+        std::vector<CString> names;
+        for (const PointRecord& p : frame.DisplayPoints()) names.push_back(p.name);
+        return names;
+    }
+};
+}  // namespace
+
+TEST_F(CoordViewCommandTest, MenuOpensTheViewAndADeletionReloadsTheMapInFileOrder) {
+    ui_.OnModal(coordview::IDD, [&](CDialog& dlg) {
+        CListCtrl& list = static_cast<CCoordViewDlg&>(dlg).List();
+        ASSERT_EQ(list.GetItemText(0, 0), L"P3");
+        CRect row;
+        list.GetItemRect(1, &row, LVIR_BOUNDS);
+        ui_.Tap(list, CPoint(row.left + 30, row.CenterPoint().y));
+        ui_.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        ui_.Click(dlg, coordview::kDelete);
+        ASSERT_TRUE(ui_.Screenshot(Shot("coordview")));
+        ui_.Click(dlg, IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", L"4查看测量点"}));
+    ui_.Pump();
+    EXPECT_EQ(MapNames(), (std::vector<CString>{L"P1", L"P3"}));
+}
+
+TEST_F(CoordViewCommandTest, KeyBPressedTwiceOpensTheView) {
+    frame.View()->SetFocus();
+    ui_.PressKey('B');
+    ui_.Advance(1000);
+    ui_.OnModal(coordview::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
+    ui_.PressKey('B');
+    // A third press starts a new pair.
+    ui_.PressKey('B');
+}

@@ -1,0 +1,131 @@
+#include "survey/PointFileRows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files/FileSystemCalls.h"
+#include "platform/text/CodePage.h"
+#include "survey/DataEditRules.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+
+// The golden files were typed from the point-file layout, not produced by this code.
+namespace {
+
+std::string Golden(const char* name) {
+    std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/survey/golden" / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const wchar_t* const kTail = L",0,0.00,0,0,0.000,0,0.000,,,0.000,,,0.000,0.000,,,,0,,,";
+
+// 桩1, an empty line, 桩2 with blanks around its name, 桩3 with two fields past the 36th, and an
+// append cut short.
+CString StoredText() {
+    return CString(
+               L"桩1,3456789.123,512345.678,55.289,房角,1.500,10,0.012,0.023,09,1.80,08:05:09,2026-12-07,1,3,"
+               L"4") +
+           kTail + L"\r\n\r\n" +
+           L" 桩2 ,3456790,512346.0,56.000,房角,1.8,9,0.015,0.030,08,2.10,08:06:00,2026-12-07,1,3,4" + kTail +
+           L"\r\n" +
+           L"桩3,3456791.000,512347.000,100.000,电杆,1.800,10,0.010,0.020,10,1.50,08:07:00,2026-12-07,1,3,4" +
+           kTail + L"多余,字段,\r\n" + L"桩4,3456";
+}
+
+class PointFileRowsTest : public DeviceRootTest {
+protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        WriteHostFile("data/road.xyh", ToGbk(StoredText()));
+        ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    }
+    std::string File() const { return ReadHostFile("data/road.xyh"); }
+
+    static constexpr const wchar_t* kPath = L"\\data\\road.xyh";
+    PointFileRows rows;
+};
+
+// Fails every write as a full disk does.
+class FullDisk : public FileSystemCalls {
+public:
+    ssize_t Write(int, const void*, size_t) override {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+}  // namespace
+
+TEST_F(PointFileRowsTest, NewestFirstWithoutEmptyLinesOrTheTornTail) {
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Record(0).name, L"桩3");
+    EXPECT_EQ(rows.Record(1).name, L"桩2");  // trimmed
+    EXPECT_EQ(rows.Record(2).name, L"桩1");
+    EXPECT_DOUBLE_EQ(rows.Record(1).antennaHeight, 1.8);
+    EXPECT_EQ(rows.Record(1).fixTexts[0], L"9");
+
+    // A short line reads its missing columns as empty texts and zero.
+    WriteHostFile("data/short.xyh", ToGbk(CString(L"短,1,2\r\n")));
+    PointFileRows shortRows;
+    ASSERT_EQ(shortRows.Open(L"\\data\\short.xyh"), PointFileRows::Read::kRead);
+    ASSERT_EQ(shortRows.Count(), 1);
+    EXPECT_EQ(shortRows.Record(0).name, L"短");
+    EXPECT_DOUBLE_EQ(shortRows.Record(0).pointY, 2.0);
+    EXPECT_EQ(shortRows.Record(0).code, L"");
+    EXPECT_EQ(shortRows.Open(L"\\data\\none.xyh"), PointFileRows::Read::kMissing);
+    EXPECT_EQ(shortRows.Count(), 0);
+}
+
+TEST_F(PointFileRowsTest, ChangesRewriteEveryLineFromItsRecord) {
+    // The antenna moves from 1.800 to 2.000 over a mark at 100.000: the mark is now at 99.800.
+    SurveyPointRec edited = rows.Record(0);
+    ChangeAntennaHeight(edited, 2.0);
+    ASSERT_EQ(rows.Replace(0, edited), PointFileRows::Change::kDone);
+    EXPECT_EQ(File(), Golden("antenna.xyh"));
+    ASSERT_EQ(rows.Count(), 3);
+
+    WriteHostFile("data/road.xyh", ToGbk(StoredText()));
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    ASSERT_EQ(rows.Delete(1), PointFileRows::Change::kDone);
+    EXPECT_EQ(File(), Golden("deleted.xyh"));
+    EXPECT_EQ(rows.Count(), 2);
+    EXPECT_EQ(rows.Record(1).name, L"桩1");
+}
+
+TEST_F(PointFileRowsTest, PointsStoredWhileOpenAreKeptAndAnyOtherChangeIsRefused) {
+    // A store after the reading cut the torn tail and appended a whole line.
+    std::string stored = ToGbk(StoredText());
+    stored.resize(stored.rfind('\n') + 1);
+    const std::string appended = ToGbk(CString(L"桩5,1,2,3,码,0,10,,,,,,,1,3,2") + kTail + L"\r\n");
+    WriteHostFile("data/road.xyh", stored + appended);
+    ASSERT_EQ(rows.Delete(1), PointFileRows::Change::kDone);
+    EXPECT_EQ(rows.JoinedByLastChange(), 1);
+    ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Record(0).name, L"桩5");
+    EXPECT_EQ(File().substr(0, Golden("deleted.xyh").size()), Golden("deleted.xyh"));
+
+    // A line changed under the view: nothing is written.
+    std::string changed = File();
+    changed[changed.find("55.289")] = '6';
+    WriteHostFile("data/road.xyh", changed);
+    EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kChangedSinceRead);
+    EXPECT_EQ(File(), changed);
+    std::filesystem::remove(root_ / "data/road.xyh");
+    EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kChangedSinceRead);
+}
+
+TEST_F(PointFileRowsTest, RefusedChangesLeaveFileAndRowsAsTheyWere) {
+    const std::string before = File();
+    SurveyPointRec comma = rows.Record(0);
+    comma.code = L"电,杆";
+    EXPECT_EQ(rows.Replace(0, comma), PointFileRows::Change::kUnstorableText);
+    {
+        FullDisk full;
+        ScopedFileSystemCalls calls(full);
+        EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kWriteFailed);
+    }
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Record(0).name, L"桩3");
+}

@@ -1,0 +1,167 @@
+#include "survey/screens/CCoordViewDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files/FileSystemCalls.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/text/CodePage.h"
+#include "resources/DataEditDlg.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+
+namespace {
+using namespace coordview;
+
+std::string Golden(const char* name) {
+    std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/survey/golden" / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const wchar_t* const kTail = L",0,0.00,0,0,0.000,0,0.000,,,0.000,,,0.000,0.000,,,,0,,,\r\n";
+
+class HostDouble : public ICoordViewHost {
+public:
+    CString PointFilePath() const override { return L"\\Jobs\\road\\data\\road.xyh"; }
+    void ReloadDisplayPoints() override { ++reloads; }
+    int reloads = 0;
+};
+
+class FullDisk : public FileSystemCalls {
+public:
+    ssize_t Write(int, const void*, size_t) override {
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+class CoordViewTest : public DeviceRootTest {
+protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        InitCommonControls();
+        // The three points of the golden files, before any change.
+        WriteFile(Golden("antenna.xyh"));
+        std::string text = File();
+        const std::string edited = ToGbk(CString(L"桩3,3456791.000,512347.000,99.800,电杆,2.000"));
+        text.replace(text.find(edited), edited.size(),
+                     ToGbk(CString(L"桩3,3456791.000,512347.000,100.000,电杆,1.800")));
+        WriteFile(text);
+    }
+    void WriteFile(const std::string& bytes) { WriteHostFile("Jobs/road/data/road.xyh", bytes); }
+    std::string File() const { return ReadHostFile("Jobs/road/data/road.xyh"); }
+    void Open() {
+        ASSERT_TRUE(view.Create(CCoordViewDlg::IDD));
+        ui.Pump();
+    }
+    void TearDown() override {
+        if (view.GetSafeHwnd()) view.DestroyWindow();
+        DeviceRootTest::TearDown();
+    }
+    void Select(int row) {
+        CRect r;
+        ASSERT_TRUE(view.List().GetItemRect(row, &r, LVIR_BOUNDS));
+        ui.Tap(view.List(), CPoint(r.left + 30, r.CenterPoint().y));
+        ui.Advance(1000);
+    }
+    std::vector<CString> Names() {
+        std::vector<CString> names;
+        for (int row = 0; row < view.List().GetItemCount(); ++row)
+            names.push_back(view.List().GetItemText(row, 0));
+        return names;
+    }
+    std::vector<CString> Shown() {
+        return {ui.GetText(view, kName), ui.GetText(view, kX), ui.GetText(view, kY), ui.GetText(view, kH)};
+    }
+
+    CUiDriver ui;
+    HostDouble host;
+    CCoordViewDlg view{host};
+};
+
+}  // namespace
+
+TEST_F(CoordViewTest, NewestFirstWithTheNewestSelectedAndShown) {
+    Open();
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩3", L"桩2", L"桩1"}));
+    EXPECT_EQ(view.List().GetNextItem(-1, LVNI_SELECTED), 0);
+    EXPECT_EQ(view.List().GetNextItem(-1, LVNI_FOCUSED), 0);
+    EXPECT_EQ(Shown(), (std::vector<CString>{L"桩3", L"3456791.000", L"512347.000", L"100.000"}));
+    EXPECT_EQ(view.List().GetItemText(1, 1), L"地形点");
+    Select(2);
+    EXPECT_EQ(Shown(), (std::vector<CString>{L"桩1", L"3456789.123", L"512345.678", L"55.289"}));
+}
+
+TEST_F(CoordViewTest, DeleteAsksThenRewritesTheFileAndReloadsTheMap) {
+    Open();
+    Select(1);
+    ui.ExpectMessageBox(L"确实要删除该项吗?", IDNO);
+    ui.Click(view, kDelete);
+    EXPECT_EQ(view.List().GetItemCount(), 3);
+    ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+    ui.Click(view, kDelete);
+    EXPECT_EQ(File(), Golden("deleted.xyh"));
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩3", L"桩1"}));
+    EXPECT_EQ(host.reloads, 1);
+    // Nothing is selected now: the buttons do nothing.
+    ui.Click(view, kDelete);
+    ui.Click(view, kEdit);
+}
+
+TEST_F(CoordViewTest, EditKeepsAPointStoredWhileTheViewWasOpen) {
+    Open();
+    const std::string stored = ToGbk(CString(L"桩4,1.000,2.000,3.000,码,1.000,10,,,,,,,1,3,2") + kTail);
+    std::ofstream(root_ / "Jobs/road/data/road.xyh", std::ios::binary | std::ios::app) << stored;
+    ui.OnModal(dataedit::IDD, [&](CDialog& edit) {
+        ui.SetText(edit, dataedit::kAntennaHeight, L"2.000");
+        ui.ExpectMessageBox(L"确定编辑吗?", IDYES);
+        ui.Click(edit, IDOK);
+    });
+    ui.Click(view, kEdit);
+    EXPECT_EQ(File(), Golden("antenna.xyh") + stored);
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩4", L"桩3", L"桩2", L"桩1"}));
+    EXPECT_EQ(view.List().GetNextItem(-1, LVNI_SELECTED), 1);
+    EXPECT_EQ(view.List().GetItemText(1, 4), L"99.800");
+    EXPECT_EQ(host.reloads, 1);
+}
+
+TEST_F(CoordViewTest, RefusedChangesLeaveFileAndListAsTheyWere) {
+    Open();
+    const std::string before = File();
+    {
+        FullDisk full;
+        ScopedFileSystemCalls calls(full);
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        ui.ExpectMessageBox(L"打开文件失败");
+        ui.Click(view, kDelete);
+    }
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(view.List().GetItemCount(), 3);
+
+    // A line changed under the view: refused, and the view shows the file as it now is.
+    std::string changed = before;
+    changed.replace(changed.find("55.289"), 6, "55.300");
+    WriteFile(changed);
+    ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+    ui.ExpectMessageBox(L"文件已被修改,请重新打开!");
+    ui.Click(view, kDelete);
+    EXPECT_EQ(File(), changed);
+    EXPECT_EQ(view.List().GetItemText(2, 4), L"55.300");
+    EXPECT_EQ(host.reloads, 0);
+}
+
+TEST_F(CoordViewTest, MissingFileListsNothingAndAnUnreadableOneIsTold) {
+    std::filesystem::remove(root_ / "Jobs/road/data/road.xyh");
+    Open();
+    EXPECT_EQ(view.List().GetItemCount(), 0);
+    EXPECT_TRUE(ui.MessageBoxes().empty());
+    view.DestroyWindow();
+
+    std::filesystem::create_directories(root_ / "Jobs/road/data/road.xyh");
+    ui.ExpectMessageBox(L"打开文件错误!");
+    CCoordViewDlg unreadable(host);
+    ASSERT_TRUE(unreadable.Create(CCoordViewDlg::IDD));
+    EXPECT_EQ(unreadable.List().GetItemCount(), 0);
+    unreadable.DestroyWindow();
+}
