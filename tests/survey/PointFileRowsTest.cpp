@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/files/FileSystemCalls.h"
 #include "platform/text/CodePage.h"
 #include "survey/DataEditRules.h"
 #include "tests/platform/files/DeviceRootFixture.h"
@@ -46,15 +45,6 @@ protected:
     PointFileRows rows;
 };
 
-// Fails every write as a full disk does.
-class FullDisk : public FileSystemCalls {
-public:
-    ssize_t Write(int, const void*, size_t) override {
-        errno = ENOSPC;
-        return -1;
-    }
-};
-
 }  // namespace
 
 TEST_F(PointFileRowsTest, NewestFirstWithoutEmptyLinesOrTheTornTail) {
@@ -93,39 +83,8 @@ TEST_F(PointFileRowsTest, ChangesRewriteEveryLineFromItsRecord) {
     EXPECT_EQ(rows.Record(1).name, L"桩1");
 }
 
-TEST_F(PointFileRowsTest, PointsStoredWhileOpenAreKeptAndAnyOtherChangeIsRefused) {
-    // A store after the reading cut the torn tail and appended a whole line.
-    std::string stored = ToGbk(StoredText());
-    stored.resize(stored.rfind('\n') + 1);
-    const std::string appended = ToGbk(CString(L"桩5,1,2,3,码,0,10,,,,,,,1,3,2") + kTail + L"\r\n");
-    WriteHostFile("data/road.xyh", stored + appended);
-    ASSERT_EQ(rows.Delete(1), PointFileRows::Change::kDone);
-    EXPECT_EQ(rows.JoinedByLastChange(), 1);
-    ASSERT_EQ(rows.Count(), 3);
-    EXPECT_EQ(rows.Record(0).name, L"桩5");
-    EXPECT_EQ(File().substr(0, Golden("deleted.xyh").size()), Golden("deleted.xyh"));
-
-    // A line changed under the view: nothing is written.
-    std::string changed = File();
-    changed[changed.find("55.289")] = '6';
-    WriteHostFile("data/road.xyh", changed);
-    EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kChangedSinceRead);
-    EXPECT_EQ(File(), changed);
+TEST_F(PointFileRowsTest, AFileRemovedUnderTheViewIsNotWrittenAgain) {
     std::filesystem::remove(root_ / "data/road.xyh");
     EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kChangedSinceRead);
-}
-
-TEST_F(PointFileRowsTest, RefusedChangesLeaveFileAndRowsAsTheyWere) {
-    const std::string before = File();
-    SurveyPointRec comma = rows.Record(0);
-    comma.code = L"电,杆";
-    EXPECT_EQ(rows.Replace(0, comma), PointFileRows::Change::kUnstorableText);
-    {
-        FullDisk full;
-        ScopedFileSystemCalls calls(full);
-        EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kWriteFailed);
-    }
-    EXPECT_EQ(File(), before);
-    EXPECT_EQ(rows.Count(), 3);
-    EXPECT_EQ(rows.Record(0).name, L"桩3");
+    EXPECT_FALSE(std::filesystem::exists(root_ / "data/road.xyh"));
 }
