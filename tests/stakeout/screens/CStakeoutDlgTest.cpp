@@ -1,5 +1,7 @@
 #include "stakeout/screens/CStakeoutDlg.h"
 
+#include "foundation/screens/CFileDialogs.h"
+#include "foundation/screens/CFileOpenModeDlg.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/ListCtrl.h"
 #include "receiver/ReceiverMessages.h"
@@ -206,6 +208,55 @@ TEST_F(StakeoutDlgTest, KeysOfTheFrameAndTheInformationText) {
     ui.Advance(1000);
     ui.PressKey(66);
     EXPECT_EQ(host.coordinateViews, 1);
+    dlg.DestroyWindow();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StakeoutDlgTest, ANewLibraryWithoutAChoiceStillBecomesCurrentWithItsRecords) {
+    WriteHostFile("Jobs/road/data/other.ptb", "0,Q1,1,2,3,,\r\n");
+    WriteHostFile("Jobs/road/data/other.ptr", "Q1,1,2,3,\r\nQ1,1.1,2,3,\r\n");
+    Open();
+    ChooseInLibrary(0);
+    ui.OnModal(stakelib::IDD, [&](CDialog& lib) {
+        ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) {
+            ui.SetText(d, openfile::kPath, L"\\Jobs\\road\\data\\other.ptb");
+            d.SendMessage(WM_COMMAND, IDOK);
+        });
+        ui.OnModal(CFileOpenModeDlg::IDD,
+                   [&](CDialog& d) { d.SendMessage(WM_COMMAND, openmode::kOverwrite); });
+        ui.ExpectMessageBox(L"确实要覆盖吗?", IDOK);
+        lib.SendMessage(WM_COMMAND, stakelib::kOpen);
+        ui.ExpectMessageBox(L"没有选中任何点，退出请按退出按钮", IDYES);
+        lib.SendMessage(WM_COMMAND, IDOK);
+    });
+    ui.Click(dlg, pointstake::kLibrary);
+    EXPECT_FALSE(dlg.Target().has_value());  // Q1 is not K1
+    EXPECT_EQ(dlg.Settings().curLayoutFileName, L"\\Jobs\\road\\data\\other.ptb");
+    EXPECT_EQ(dlg.StakeRecords().size(), 2u);
+    EXPECT_NE(ReadHostFile("Jobs/road/ptlayauto").find("other.ptb"), std::string::npos);
+    dlg.DestroyWindow();
+}
+
+TEST_F(StakeoutDlgTest, ALibraryThatCannotBeWrittenKeepsTheDialogOpen) {
+    Open();
+    ui.OnModal(stakelib::IDD, [&](CDialog& lib) {
+        ui.SetText(lib, stakelib::kPath, L"\\Jobs\\missing\\x.ptb");
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        auto& list = *dynamic_cast<CListCtrl*>(lib.GetDlgItem(stakelib::kList));
+        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        lib.SendMessage(WM_COMMAND, stakelib::kDelete);
+        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        ui.ExpectMessageBox(L"文件保存失败!");
+        lib.SendMessage(WM_COMMAND, IDOK);
+        EXPECT_FALSE(lib.HasEnded());
+        ui.ExpectMessageBox(L"保存修改过的坐标库吗?", IDNO);
+        lib.SendMessage(WM_COMMAND, IDCANCEL);
+    });
+    ui.Click(dlg, pointstake::kLibrary);
+    EXPECT_EQ(dlg.StakePoints().size(), 3u);
     dlg.DestroyWindow();
 }
 
