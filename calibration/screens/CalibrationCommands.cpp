@@ -1,0 +1,14 @@
+#include "calibration/screens/CalibrationCommands.h"
+
+#include "calibration/CalibrationParams.h"
+#include "calibration/screens/CCalcTransParamDlg.h"
+#include "platform/messages/MessageBox.h"
+
+void RunControlPointCommand(ICalibrationHost& host, CWnd* parent) {
+    CCalcTransParamDlg dlg(host, parent);
+    if (dlg.DoModal() != IDOK) return;
+    CoordSysParams params = host.CoordParams();
+    ApplyControlPointSolution(params, dlg.FilePath(), dlg.Result());
+    if (!host.StoreCoordParams(params))
+        MessageBox(parent ? parent->m_hWnd : HWND(), L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+}
