@@ -2,6 +2,7 @@
 
 #include "calibration/CalibrationParams.h"
 #include "calibration/screens/CCalcTransParamDlg.h"
+#include "calibration/screens/ParamComputeDlgs.h"
 #include "platform/messages/MessageBox.h"
 
 void RunControlPointCommand(ICalibrationHost& host, CWnd* parent) {
@@ -11,4 +12,14 @@ void RunControlPointCommand(ICalibrationHost& host, CWnd* parent) {
     ApplyControlPointSolution(params, dlg.FilePath(), dlg.Result());
     if (!host.StoreCoordParams(params))
         MessageBox(parent ? parent->m_hWnd : HWND(), L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+}
+
+void RunFourParamCommand(ICalibrationHost& host, CWnd* parent) {
+    CCalcFourParamDlg dlg(host, parent);
+    dlg.DoModal();
+}
+
+void RunSevenParamCommand(ICalibrationHost& host, CWnd* parent) {
+    CCalcSevenParamDlg dlg(host, parent);
+    dlg.DoModal();
 }
