@@ -1,5 +1,6 @@
 #include "shell/CalibrationHostImpl.h"
 
+#include "calibration/screens/CGeoCoordLibDlg.h"
 #include "shell/CMainFrame.h"
 
 const CoordSysParams& CCalibrationHostImpl::CoordParams() const {
@@ -45,4 +46,13 @@ bool CCalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings
     if (!job.JobWritable() || !job.jobs.WriteJobParams(settings)) return false;
     job.settings = settings;
     return true;
+}
+
+CGeoLibraryPickerInstall::CGeoLibraryPickerInstall(CMainFrame& frame)
+    : previous_(SetGeoPointPicker([&frame](CWnd* parent) {
+          return PickFromGeoLibrary(CCalibrationHostImpl(frame).Folders(), parent);
+      })) {}
+
+CGeoLibraryPickerInstall::~CGeoLibraryPickerInstall() {
+    SetGeoPointPicker(std::move(previous_));
 }

@@ -3,6 +3,7 @@
 // calibration converter and the receiver; stores through the job's writers, after which the
 // converters are reloaded and the parameter warnings re-armed.
 #include "calibration/CalibrationHost.h"
+#include "foundation/screens/GeoPointPicker.h"
 
 class CMainFrame;
 
@@ -21,4 +22,17 @@ public:
 
 private:
     CMainFrame& frame_;
+};
+
+// For its lifetime (the frame's) the job's latitude/longitude library is the program's geodetic
+// point picker; the picker before it is given back at the end.
+class CGeoLibraryPickerInstall {
+public:
+    explicit CGeoLibraryPickerInstall(CMainFrame& frame);
+    ~CGeoLibraryPickerInstall();
+    CGeoLibraryPickerInstall(const CGeoLibraryPickerInstall&) = delete;
+    CGeoLibraryPickerInstall& operator=(const CGeoLibraryPickerInstall&) = delete;
+
+private:
+    GeoPointPicker previous_;
 };

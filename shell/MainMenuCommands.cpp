@@ -123,7 +123,7 @@ const Command kCommands[] = {
     {mainmenu::kCoordView, OpenCoordView},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
-    {mainmenu::kGeoLibrary, nullptr},
+    {mainmenu::kGeoLibrary, RunCalibrationCommand<RunGeoLibraryCommand>},
     {mainmenu::kCalibrationWizard, nullptr},
     {mainmenu::kPostProcess, nullptr},
     {mainmenu::kSystemInfo, RunModal<CSysInfoDlg>},

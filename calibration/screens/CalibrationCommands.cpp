@@ -2,6 +2,7 @@
 
 #include "calibration/CalibrationParams.h"
 #include "calibration/screens/CCalcTransParamDlg.h"
+#include "calibration/screens/CGeoCoordLibDlg.h"
 #include "calibration/screens/ParamComputeDlgs.h"
 #include "platform/messages/MessageBox.h"
 
@@ -22,4 +23,8 @@ void RunFourParamCommand(ICalibrationHost& host, CWnd* parent) {
 void RunSevenParamCommand(ICalibrationHost& host, CWnd* parent) {
     CCalcSevenParamDlg dlg(host, parent);
     dlg.DoModal();
+}
+
+void RunGeoLibraryCommand(ICalibrationHost& host, CWnd* parent) {
+    PickFromGeoLibrary(host.Folders(), parent);
 }

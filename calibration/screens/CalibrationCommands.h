@@ -9,3 +9,5 @@ void RunControlPointCommand(ICalibrationHost& host, CWnd* parent);
 // 计算四参数 and 计算七参数: the common points and the computation (each stores what it confirmed).
 void RunFourParamCommand(ICalibrationHost& host, CWnd* parent);
 void RunSevenParamCommand(ICalibrationHost& host, CWnd* parent);
+// 经纬度库: the job's latitude/longitude library for managing it.
+void RunGeoLibraryCommand(ICalibrationHost& host, CWnd* parent);
