@@ -32,7 +32,7 @@ CalibrationFolders CCalibrationHostImpl::Folders() const {
 
 bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     JobSession& job = frame_.Job();
-    if (!job.JobWritable() || !job.jobs.WriteCoordParams(params)) return false;
+    if (!job.jobs.WriteCoordParams(params)) return false;
     job.coord = params;
     frame_.ApplyCoordParams();
     for (ParamWarning warning :
@@ -43,7 +43,7 @@ bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
 
 bool CCalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings) {
     JobSession& job = frame_.Job();
-    if (!job.JobWritable() || !job.jobs.WriteJobParams(settings)) return false;
+    if (!job.jobs.WriteJobParams(settings)) return false;
     job.settings = settings;
     return true;
 }

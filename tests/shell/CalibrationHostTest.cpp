@@ -38,7 +38,6 @@ TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
 TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndRearmTheWarnings) {
     frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     frame.Job().jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-    frame.Job().MarkWritable();
     frame.Watch().paramAcknowledged.fill(true);
     CCalibrationHostImpl host(frame);
     CoordSysParams params = host.CoordParams();
