@@ -16,6 +16,13 @@ enum ProjectionType : int32_t {
     kProjDoubleStereographic = 4,
 };
 
+// What a solver made of its points.
+enum SolveStatus : int32_t {
+    kSolveNothing = 0,     // no points
+    kSolved = 1,           // parameters found and stored
+    kSolveDegenerate = 2,  // the points coincide or lie on one line: they cannot determine them
+};
+
 // One four-parameter control point: measured grid position (source) and known grid position
 // (target), then the same four values reduced to their centroids, written by the solver.
 struct PlanePointPair {
@@ -83,11 +90,12 @@ public:
     // Local grid back to WGS-84 geodetic (radians).
     void LocalPlaneToWgs84(double x, double y, double h, double& b, double& l, double& hOut);
 
-    // Solvers: 1 when parameters were found and stored, 0 when there was nothing to solve from or
-    // the points cannot determine them (parameters unchanged).
-    int32_t SolveFourParams();
-    int32_t SolveSevenParams();
-    int32_t SolveHeightFit();
+    // Solvers: the parameters are stored only with kSolved; otherwise they stay as they were.
+    // Four parameters need two measured and two known points apart; seven parameters from three
+    // or more pairs, and a height plane or surface, need points that are not all on one line.
+    SolveStatus SolveFourParams();
+    SolveStatus SolveSevenParams();
+    SolveStatus SolveHeightFit();
 
     CStereoProjector m_stereo;
     double m_dSavedSemiMajor = 0.0;

@@ -1,14 +1,54 @@
 // Parameters from control points: the plane similarity in closed form, the datum shift and the
 // height-anomaly surface by least squares through the normal equations.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include "foundation/CMatrix.h"
 #include "geodesy/CoordTransform.h"
 
 namespace {
-// Source points closer than this (RMS, metres) to their centroid coincide: rounding in the means
-// must not turn them into an enormous scale.
+// Points closer than this (metres) to one point or one line cannot determine a rotation, a scale
+// or a surface: rounding in the means must not turn them into enormous parameters.
 constexpr double kCoincidentSpread = 1e-6;
+// A layout this flat against its own size (a line of 10 km within 10 micrometres) counts as a line.
+constexpr double kRelativeFlatness = 1e-9;
+
+using Point3 = std::array<double, 3>;
+
+double Distance(const Point3& a, const Point3& b) {
+    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+
+// True when the points lie within kCoincidentSpread of one point, or of the line through their
+// centroid and the point farthest from it. Checked before the normal equations, so that such a
+// layout is reported to the caller instead of reaching the matrix inversion.
+bool CoincidentOrCollinear(const std::vector<Point3>& points) {
+    Point3 centroid{};
+    for (const Point3& p : points)
+        for (int axis = 0; axis < 3; ++axis) centroid[axis] += p[axis] / static_cast<double>(points.size());
+    Point3 farthest = centroid;
+    for (const Point3& p : points)
+        if (Distance(p, centroid) > Distance(farthest, centroid)) farthest = p;
+    const double reach = Distance(farthest, centroid);
+    if (reach < kCoincidentSpread) return true;
+    Point3 direction{};
+    for (int axis = 0; axis < 3; ++axis) direction[axis] = (farthest[axis] - centroid[axis]) / reach;
+    double offLine = 0.0;
+    for (const Point3& p : points) {
+        double along = 0.0;
+        for (int axis = 0; axis < 3; ++axis) along += (p[axis] - centroid[axis]) * direction[axis];
+        Point3 foot{};
+        for (int axis = 0; axis < 3; ++axis) foot[axis] = centroid[axis] + along * direction[axis];
+        offLine = std::max(offLine, Distance(p, foot));
+    }
+    return offLine < std::max(kCoincidentSpread, kRelativeFlatness * reach);
+}
+
+bool HeightLayoutDegenerate(const std::vector<SpacePointPair>& points) {
+    std::vector<Point3> positions;
+    for (const SpacePointPair& p : points) positions.push_back({p.v[4], p.v[5], 0.0});
+    return CoincidentOrCollinear(positions);
+}
 
 // X = -(B^T B)^-1 B^T L. Empty when B^T B is singular; the matrix has then told the user.
 CMatrix SolveNormalEquations(const CMatrix& b, const CMatrix& l) {
@@ -61,8 +101,8 @@ bool FitHeightSurface(const std::vector<SpacePointPair>& points, int terms, doub
 }
 }  // namespace
 
-int32_t CCoordTransform::SolveFourParams() {
-    if (m_arrFourPairs.empty()) return 0;
+SolveStatus CCoordTransform::SolveFourParams() {
+    if (m_arrFourPairs.empty()) return kSolveNothing;
     const double inverseCount = 1.0 / static_cast<double>(m_arrFourPairs.size());
     double meanSourceX = 0.0;
     double meanSourceY = 0.0;
@@ -82,6 +122,7 @@ int32_t CCoordTransform::SolveFourParams() {
     double p = 0.0;
     double q = 0.0;
     double d = 0.0;
+    double targetSpread = 0.0;
     for (PlanePointPair& pair : m_arrFourPairs) {
         pair.reducedSourceX = pair.sourceX - meanSourceX;
         pair.reducedSourceY = pair.sourceY - meanSourceY;
@@ -90,28 +131,24 @@ int32_t CCoordTransform::SolveFourParams() {
         p += pair.reducedSourceX * pair.reducedTargetY - pair.reducedTargetX * pair.reducedSourceY;
         q += pair.reducedTargetY * pair.reducedSourceY + pair.reducedTargetX * pair.reducedSourceX;
         d += pair.reducedSourceY * pair.reducedSourceY + pair.reducedSourceX * pair.reducedSourceX;
+        targetSpread += pair.reducedTargetY * pair.reducedTargetY + pair.reducedTargetX * pair.reducedTargetX;
     }
+    // One pair, or measured or known points all in one place: no rotation or scale can be seen.
+    const double minimum = kCoincidentSpread * kCoincidentSpread;
+    if (d * inverseCount <= minimum || targetSpread * inverseCount <= minimum) return kSolveDegenerate;
 
-    if (d * inverseCount > kCoincidentSpread * kCoincidentSpread) {
-        m_dFourRotation = std::atan2(p, q);
-        m_dFourScale = std::sqrt(q * q + p * p) / d;
-        const double kc = m_dFourScale * std::cos(m_dFourRotation);
-        const double ks = m_dFourScale * std::sin(m_dFourRotation);
-        m_dFourShiftX = meanTargetX - kc * meanSourceX + ks * meanSourceY;
-        m_dFourShiftY = meanTargetY - ks * meanSourceX - kc * meanSourceY;
-    } else {
-        // One pair, or all measured points in one place: no rotation or scale can be seen.
-        m_dFourScale = 1.0;
-        m_dFourRotation = 0.0;
-        m_dFourShiftX = 0.0;
-        m_dFourShiftY = 0.0;
-    }
-    return 1;
+    m_dFourRotation = std::atan2(p, q);
+    m_dFourScale = std::sqrt(q * q + p * p) / d;
+    const double kc = m_dFourScale * std::cos(m_dFourRotation);
+    const double ks = m_dFourScale * std::sin(m_dFourRotation);
+    m_dFourShiftX = meanTargetX - kc * meanSourceX + ks * meanSourceY;
+    m_dFourShiftY = meanTargetY - ks * meanSourceX - kc * meanSourceY;
+    return kSolved;
 }
 
-int32_t CCoordTransform::SolveSevenParams() {
+SolveStatus CCoordTransform::SolveSevenParams() {
     const size_t count = m_arrSevenPairs.size();
-    if (count == 0) return 0;
+    if (count == 0) return kSolveNothing;
     if (count <= 2) {
         double shift[3] = {};
         for (const SpacePointPair& p : m_arrSevenPairs) {
@@ -122,8 +159,11 @@ int32_t CCoordTransform::SolveSevenParams() {
         m_dDY = shift[1] * inverseCount;
         m_dDZ = shift[2] * inverseCount;
         m_dEx = m_dEy = m_dEz = m_dM = 0.0;
-        return 1;
+        return kSolved;
     }
+    std::vector<Point3> sources;
+    for (const SpacePointPair& p : m_arrSevenPairs) sources.push_back({p.v[0], p.v[1], p.v[2]});
+    if (CoincidentOrCollinear(sources)) return kSolveDegenerate;
 
     // Solved about the centroid c in units of the spread: the earth-centred coordinates as they are
     // make B^T B so badly scaled (1 against 1e13) that the matrix takes every layout for singular.
@@ -155,7 +195,7 @@ int32_t CCoordTransform::SolveSevenParams() {
         }
     }
     const CMatrix solution = SolveNormalEquations(b, l);
-    if (!solution.IsValid()) return 0;
+    if (!solution.IsValid()) return kSolveDegenerate;
     m_dM = solution.GetAt(3, 0) / spread;
     m_dEx = solution.GetAt(4, 0) / spread;
     m_dEy = solution.GetAt(5, 0) / spread;
@@ -163,29 +203,30 @@ int32_t CCoordTransform::SolveSevenParams() {
     m_dDX = solution.GetAt(0, 0) - m_dM * c[0] - (m_dEz * c[1] - m_dEy * c[2]);
     m_dDY = solution.GetAt(1, 0) - m_dM * c[1] - (-m_dEz * c[0] + m_dEx * c[2]);
     m_dDZ = solution.GetAt(2, 0) - m_dM * c[2] - (m_dEy * c[0] - m_dEx * c[1]);
-    return 1;
+    return kSolved;
 }
 
-int32_t CCoordTransform::SolveHeightFit() {
+SolveStatus CCoordTransform::SolveHeightFit() {
     const auto count = static_cast<int64_t>(m_arrHeightPoints.size());
-    if (count == 0) return 0;
+    if (count == 0) return kSolveNothing;
     double coefficients[6] = {};
     double x0 = 0.0;
     double y0 = 0.0;
-    if (count >= m_nSurfaceMinimum) {
-        if (!FitHeightSurface(m_arrHeightPoints, 6, coefficients, x0, y0)) return 0;
-    } else if (count <= 2) {
+    const bool surface = count >= m_nSurfaceMinimum;
+    if (!surface && count <= 2) {
         // A constant shift: the mean anomaly, about the centroid already stored.
         for (const SpacePointPair& p : m_arrHeightPoints) coefficients[0] += p.v[2] - p.v[3];
         coefficients[0] /= static_cast<double>(count);
         x0 = m_dX0;
         y0 = m_dY0;
-    } else if (count >= m_nPlaneMinimum) {
-        if (!FitHeightSurface(m_arrHeightPoints, 3, coefficients, x0, y0)) return 0;
+    } else if (surface || count >= m_nPlaneMinimum) {
+        if (HeightLayoutDegenerate(m_arrHeightPoints)) return kSolveDegenerate;
+        if (!FitHeightSurface(m_arrHeightPoints, surface ? 6 : 3, coefficients, x0, y0))
+            return kSolveDegenerate;
     } else {
-        return 1;
+        return kSolved;
     }
     SetHeightFitParams(coefficients[0], coefficients[1], coefficients[2], coefficients[3], coefficients[4],
                        coefficients[5], x0, y0);
-    return 1;
+    return kSolved;
 }

@@ -12,6 +12,7 @@
 #include "geodesy/screens/GeodesyFrame.h"
 #include "platform/ui/CommandBar.h"
 #include "receiver/IFrameServices.h"
+#include "shell/CalibrationHostImpl.h"
 #include "shell/JobSession.h"
 #include "shell/PositionConverter.h"
 #include "shell/PositionListeners.h"
@@ -181,5 +182,6 @@ private:
     AutoStoreState autoStore_;
     IPointStorePath* storePath_ = &NoPointStorePath();
     IGeodesyFrame* previousGeodesyFrame_ = nullptr;
+    CGeoLibraryPickerInstall geoPicker_{*this};
     int radioLink_ = 0;  // 1 when the data link "电台" is chosen
 };

@@ -1,5 +1,6 @@
 #include "shell/MainMenuCommands.h"
 
+#include "calibration/screens/CalibrationCommands.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "geodesy/screens/CParamViewDlg.h"
 #include "platform/ui/Menu.h"
@@ -13,6 +14,7 @@
 #include "resources/MainMenu.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSysInfoDlg.h"
+#include "shell/CalibrationHostImpl.h"
 #include "shell/CogoCommands.h"
 #include "shell/CoordViewCommands.h"
 #include "shell/ExportCommands.h"
@@ -64,6 +66,13 @@ void RunRadioSettingsMenuCommand(CMainFrame& frame) {
     RunRadioSettingsCommand(frame, &frame);
 }
 
+// A calibration command of the form Run...Command(host, parent).
+template <void (*Run)(ICalibrationHost&, CWnd*)>
+void RunCalibrationCommand(CMainFrame& frame) {
+    CCalibrationHostImpl host(frame);
+    Run(host, &frame);
+}
+
 struct Command {
     UINT id;
     Handler run;  // null: the screen is not in the program yet
@@ -80,7 +89,7 @@ const Command kCommands[] = {
     {mainmenu::kCloseReceiver, [](CMainFrame& f) { f.CloseReceiver(); }},
     {mainmenu::kExit, [](CMainFrame& f) { f.ConfirmExit(); }},
     {mainmenu::kParamView, RunModal<CParamViewDlg>},
-    {mainmenu::kSolveParams, nullptr},
+    {mainmenu::kSolveParams, RunCalibrationCommand<RunControlPointCommand>},
     {mainmenu::kStoreSettings, nullptr},
     {mainmenu::kSatelliteMask, RunReceiverCommand<RunElevationMaskCommand>},
     {mainmenu::kTimeZone, RunReceiverCommand<RunTimeZoneCommand>},
@@ -95,8 +104,8 @@ const Command kCommands[] = {
     {mainmenu::kLineStakeout, RunLineStakeout},
     {mainmenu::kPowerLineSurvey, nullptr},
     {mainmenu::kTowerSection, nullptr},
-    {mainmenu::kCalcFourParams, nullptr},
-    {mainmenu::kCalcSevenParams, nullptr},
+    {mainmenu::kCalcFourParams, RunCalibrationCommand<RunFourParamCommand>},
+    {mainmenu::kCalcSevenParams, RunCalibrationCommand<RunSevenParamCommand>},
     {mainmenu::kCoordConvert, RunCoordConvertTool},
     {mainmenu::kForwardCalc, RunForwardCalcTool},
     {mainmenu::kInverseCalc, RunInverseCalcTool},
@@ -114,7 +123,7 @@ const Command kCommands[] = {
     {mainmenu::kCoordView, OpenCoordView},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
-    {mainmenu::kGeoLibrary, nullptr},
+    {mainmenu::kGeoLibrary, RunCalibrationCommand<RunGeoLibraryCommand>},
     {mainmenu::kCalibrationWizard, nullptr},
     {mainmenu::kPostProcess, nullptr},
     {mainmenu::kSystemInfo, RunModal<CSysInfoDlg>},

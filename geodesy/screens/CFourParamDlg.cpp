@@ -9,7 +9,9 @@ CFourParamDlg::CFourParamDlg(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CFourParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams job = GeodesyFrame() ? GeodesyFrame()->JobCoordParams() : CoordSysParams{};
+    const CoordSysParams job = record_          ? *record_
+                               : GeodesyFrame() ? GeodesyFrame()->JobCoordParams()
+                                                : CoordSysParams{};
     four_.Init(*this, job.four);
     m_dAdjustX = job.adjust.szdAdjustX;
     m_dAdjustY = job.adjust.szdAdjustY;

@@ -9,7 +9,9 @@ CSevenParamDlg::CSevenParamDlg(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CSevenParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams job = GeodesyFrame() ? GeodesyFrame()->JobCoordParams() : CoordSysParams{};
+    const CoordSysParams job = record_          ? *record_
+                               : GeodesyFrame() ? GeodesyFrame()->JobCoordParams()
+                                                : CoordSysParams{};
     seven_.Init(*this, job.seven);
     UpdateData(FALSE);
     return TRUE;

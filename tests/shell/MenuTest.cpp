@@ -2,12 +2,14 @@
 #include <algorithm>
 
 #include "platform/ui/Menu.h"
+#include "resources/ControlPointDlgs.h"
 #include "resources/CoordLibDlg.h"
 #include "resources/DataVerifyDlg.h"
 #include "resources/FileDialogs.h"
 #include "resources/GprsCdmaSwitchDlg.h"
 #include "resources/MainMenu.h"
 #include "resources/NewJobDlg.h"
+#include "resources/ParamComputeDlgs.h"
 #include "resources/ParamViewDlg.h"
 #include "resources/RoverSettingsDlg.h"
 #include "resources/SatLimitDlg.h"
@@ -153,6 +155,9 @@ TEST_F(MenuTest, EachEnabledCommandOpensItsDialog) {
         {{L"工程F", L"3新建文件"}, savefile::IDD},
         {{L"工程F", L"4打开文件"}, openfile::IDD},
         {{L"设置S", L"1坐标系统"}, paramview::IDD},
+        {{L"设置S", L"2求转换参数"}, ctrlpoint::IDD},
+        {{L"工具T", L"1参数计算", L"1计算四参数"}, pairlist::IDD_FOUR},
+        {{L"工具T", L"1参数计算", L"2计算七参数"}, pairlist::IDD_SEVEN},
         {{L"设置S", L"3其它设置", L"2卫星限制"}, satlimit::IDD},
         {{L"设置S", L"3其它设置", L"3时区设置"}, timezonedlg::IDD},
         {{L"设置S", L"3其它设置", L"VRS模块设置"}, gprscdmaswitch::IDD},

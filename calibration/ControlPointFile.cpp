@@ -1,0 +1,39 @@
+#include "calibration/ControlPointFile.h"
+
+#include "calibration/ListFileLines.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+namespace {
+constexpr double kDegreesPerRadian = 57.29577951308402;
+}  // namespace
+
+bool ReadControlPointFile(const CString& path, const CCoordTransform& converter, int projectionType,
+                          std::vector<ControlPointRow>& rows) {
+    std::vector<CString> lines;
+    if (!ReadListFile(path, lines)) return false;
+    for (const CString& line : lines) {
+        const double b = converter.ConvertDmsAngle(ToDouble(ListField(line, 4)), 1) * kDegreesPerRadian;
+        const double l = converter.ConvertDmsAngle(ToDouble(ListField(line, 5)), 1) * kDegreesPerRadian;
+        double x = 0.0, y = 0.0;
+        converter.GeodeticToPlane(projectionType, b, l, x, y);
+        rows.push_back(ControlPointRow{ListField(line, 0), ListField(line, 1), ListField(line, 2),
+                                       ListField(line, 3), Format(L"%.3f", x), Format(L"%.3f", y),
+                                       ListField(line, 6), ListField(line, 7), ListField(line, 8),
+                                       ListField(line, 9), ListField(line, 10)});
+    }
+    return true;
+}
+
+bool WriteControlPointFile(const CString& path, const std::vector<ControlPointRow>& rows,
+                           const CCoordTransform& converter, int projectionType) {
+    std::vector<CString> lines;
+    for (const ControlPointRow& row : rows) {
+        double b = 0.0, l = 0.0;
+        converter.PlaneToGeodetic(projectionType, ToDouble(row.rawN), ToDouble(row.rawE), b, l);
+        lines.push_back(Format(L"%s,%s,%s,%s,%.10f,%.10f,%s,%s,%s,%s,%s,", row.name, row.knownN, row.knownE,
+                               row.knownH, converter.ConvertDmsAngle(b, 0), converter.ConvertDmsAngle(l, 0),
+                               row.rawH, row.horizontal, row.vertical, row.usePlane, row.useHeight));
+    }
+    return RewriteListFile(path, lines);
+}

@@ -1,0 +1,52 @@
+#include "calibration/GeoLibrary.h"
+
+#include <algorithm>
+
+#include "calibration/ListFileLines.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+CString GeoLibraryPath(const CString& jobFolder, const CString& jobFileName) {
+    return jobFolder + jobFileName.Left(std::max(0, jobFileName.GetLength() - 3)) + L"WGS";
+}
+
+bool ReadGeoLibrary(const CString& path, std::vector<GeoRow>& rows) {
+    std::vector<CString> lines;
+    if (!ReadListFile(path, lines)) return false;
+    for (const CString& line : lines)
+        rows.push_back(GeoRow{ListField(line, 0), ListField(line, 1), ListField(line, 2), ListField(line, 3),
+                              ListField(line, 4)});
+    return true;
+}
+
+bool WriteGeoLibrary(const CString& path, const std::vector<GeoRow>& rows) {
+    std::vector<CString> lines;
+    for (const GeoRow& row : rows)
+        lines.push_back(Format(L"%s,%s,%s,%s,%s,", row.name, row.b, row.l, row.h, row.attribute));
+    return RewriteListFile(path, lines);
+}
+
+bool ImportGeoPoints(const CString& path, std::vector<GeoRow>& rows) {
+    std::vector<CString> lines;
+    if (!ReadListFile(path, lines)) return false;
+    for (const CString& line : lines) {
+        if (line.Left(4) == L"Rem ") continue;
+        const double ground = ToDouble(ListField(line, 3)) - ToDouble(ListField(line, 5));
+        rows.push_back(GeoRow{ListField(line, 0), ListField(line, 1), ListField(line, 2),
+                              Format(L"%.3f", ground), ListField(line, 4)});
+    }
+    return true;
+}
+
+std::vector<int> FindGeoRows(const std::vector<GeoRow>& rows, const CString& text) {
+    std::vector<std::pair<int, int>> found;  // position of the text, row
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const int at = text.IsEmpty() ? 0 : rows[static_cast<size_t>(i)].name.Find(text);
+        if (at >= 0) found.emplace_back(at, i);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<int> result;
+    for (const auto& [at, row] : found) result.push_back(row);
+    return result;
+}

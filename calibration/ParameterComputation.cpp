@@ -1,0 +1,56 @@
+#include "calibration/ParameterComputation.h"
+
+#include "geodesy/GeodesyConstants.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+namespace {
+constexpr double kDegreesPerRadian = 57.29577951308402;
+
+double Field(const PairFields& pair, size_t index) {
+    return index < pair.size() ? ToDouble(pair[index]) : 0.0;
+}
+}  // namespace
+
+SolveStatus ComputeFourParams(const std::vector<PairFields>& pairs, FourParamBlock& four) {
+    if (pairs.size() < 2) return kSolveNothing;
+    CCoordTransform solver;
+    for (const PairFields& p : pairs)
+        solver.m_arrFourPairs.push_back(PlanePointPair{Field(p, 1), Field(p, 2), Field(p, 3), Field(p, 4)});
+    const SolveStatus status = solver.SolveFourParams();
+    if (status == kSolved)
+        four = FourParamBlock{1, solver.m_dFourShiftX, solver.m_dFourShiftY, solver.m_dFourRotation,
+                              solver.m_dFourScale};
+    return status;
+}
+
+SolveStatus ComputeSevenParams(const std::vector<PairFields>& pairs, const CoordSysParams& job,
+                               const CCoordTransform& converter, SevenParamBlock& seven) {
+    CCoordTransform wgs84 = converter;
+    wgs84.SetEllipsoid(kWgs84SemiMajor, kWgs84InvFlattening);
+    CCoordTransform local = converter;
+    local.SetEllipsoid(job.ellipsoid.szdDa, job.ellipsoid.szdDf);
+    CCoordTransform solver;
+    for (const PairFields& p : pairs) {
+        SpacePointPair pair;
+        const double b = converter.ConvertDmsAngle(Field(p, 1), 1) * kDegreesPerRadian;
+        const double l = converter.ConvertDmsAngle(Field(p, 2), 1) * kDegreesPerRadian;
+        wgs84.BlhToXyz(b, l, Field(p, 3), pair.v[0], pair.v[1], pair.v[2]);
+        double localB = 0.0, localL = 0.0;
+        local.PlaneToGeodetic(job.projection.nTouYin, Field(p, 4), Field(p, 5), localB, localL);
+        local.BlhToXyz(localB * kDegreesPerRadian, localL * kDegreesPerRadian, Field(p, 6), pair.v[3],
+                       pair.v[4], pair.v[5]);
+        solver.m_arrSevenPairs.push_back(pair);
+    }
+    const SolveStatus status = solver.SolveSevenParams();
+    if (status == kSolved)
+        seven = SevenParamBlock{1,
+                                solver.m_dDX,
+                                solver.m_dDY,
+                                solver.m_dDZ,
+                                solver.m_dEx,
+                                solver.m_dEy,
+                                solver.m_dEz,
+                                ToDouble(Format(L"%.15f", solver.m_dM))};
+    return status;
+}

@@ -1,0 +1,213 @@
+#include "calibration/screens/ParamComputeDlgs.h"
+
+#include "calibration/ParameterComputation.h"
+#include "calibration/screens/EntryRefusals.h"
+#include "foundation/screens/CCoordLibDlg.h"
+#include "foundation/screens/GeoPointPicker.h"
+#include "geodesy/CoordParamGroups.h"
+#include "geodesy/screens/CFourParamDlg.h"
+#include "geodesy/screens/CSevenParamDlg.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/StringTable.h"
+#include "resources/FoundationIcons.h"
+
+namespace {
+using namespace pairlist;
+const PairListShape kFourShape{IDD_FOUR,
+                               kOpenFour,
+                               L"CalFour.fou",
+                               L"*.fou",
+                               {61268, 61269, 61270, 61271, 61272},
+                               {50, 60, 100, 100, 100, 100}};
+const PairListShape kSevenShape{IDD_SEVEN,
+                                kOpenSeven,
+                                L"CalSeven.sev",
+                                L"*.sev",
+                                {61268, 61273, 61274, 61275, 61276, 61277, 61278},
+                                {50, 60, 100, 100, 60, 100, 100, 60}};
+
+void StylePickButton(CDialog& dialog, CIconButton& button, UINT id) {
+    button.SubclassDlgItem(id, &dialog);
+    button.SetFont(dialog.GetFont());
+    button.ApplyIconStyle(IDI_PICK_FROM_LIBRARY);
+}
+
+void ExchangeFields(CDataExchange* pDX, const UINT* ids, PairFields& fields) {
+    for (size_t i = 0; i < fields.size(); ++i) DDX_Text(pDX, static_cast<int>(ids[i]), fields[i]);
+}
+
+constexpr UINT kFourIds[] = {fourpair::kName, fourpair::kSourceN, fourpair::kSourceE, fourpair::kTargetN,
+                             fourpair::kTargetE};
+constexpr UINT kSevenIds[] = {sevenpair::kName, sevenpair::kB, sevenpair::kL,     sevenpair::kH,
+                              sevenpair::kX,    sevenpair::kY, sevenpair::kLocalH};
+
+bool AcceptPair(CDialog& dialog, const UINT* ids, const PairFields& fields) {
+    if (!AcceptEntryFields(dialog, {{ids[0], fields[0]}}, {})) return false;
+    for (size_t i = 1; i < fields.size(); ++i)
+        if (!AcceptEntryFields(dialog, {}, {{ids[i], fields[i]}})) return false;
+    return true;
+}
+}  // namespace
+
+// ---- four parameters
+
+CCalcFourParamDlg::CCalcFourParamDlg(ICalibrationHost& host, CWnd* parent)
+    : CPairListDlg(kFourShape, host, parent) {}
+
+bool CCalcFourParamDlg::EnterPair(PairFields& fields) {
+    CFourPairDlg dlg(fields, this);
+    if (dlg.DoModal() != IDOK) return false;
+    fields = dlg.m_fields;
+    return true;
+}
+
+void CCalcFourParamDlg::OnOK() {
+    if (!SaveIfModified()) return;
+    CoordSysParams params = host_.CoordParams();
+    const SolveStatus status = ComputeFourParams(Pairs(), params.four);
+    if (status == kSolveNothing) {
+        MessageBox(LoadStringResource(paramcomputetext::kTooFewFour), L"提示", MB_OK | MB_ICONINFORMATION);
+        EndDialog(IDCANCEL);
+        return;
+    }
+    if (status == kSolveDegenerate) {
+        Tell(L"公共点重合,无法计算四参数!");
+        return;
+    }
+    CFourParamDlg editor(this);
+    editor.OpenOn(params);
+    // Cancel in the editor keeps the job's parameters as they were.
+    if (editor.DoModal() == IDOK) {
+        StoreFourParamValues(editor.m_four, params.four);
+        params.adjust.szdAdjustX = editor.m_dAdjustX;
+        params.adjust.szdAdjustY = editor.m_dAdjustY;
+        params.adjust.szdAdjustH = editor.m_dAdjustH;
+        if (!host_.StoreCoordParams(params)) Tell(L"文件保存失败!");
+    }
+    EndDialog(IDOK);
+}
+
+// ---- seven parameters
+
+CCalcSevenParamDlg::CCalcSevenParamDlg(ICalibrationHost& host, CWnd* parent)
+    : CPairListDlg(kSevenShape, host, parent) {}
+
+bool CCalcSevenParamDlg::EnterPair(PairFields& fields) {
+    CSevenPairDlg dlg(fields, this);
+    if (dlg.DoModal() != IDOK) return false;
+    fields = dlg.m_fields;
+    return true;
+}
+
+void CCalcSevenParamDlg::OnOK() {
+    if (!SaveIfModified()) return;
+    CoordSysParams params = host_.CoordParams();
+    const SolveStatus status =
+        ComputeSevenParams(Pairs(), params, host_.CalibrationConverter(), params.seven);
+    if (status == kSolveNothing) {
+        MessageBox(LoadStringResource(paramcomputetext::kTooFewSeven), L"提示", MB_OK | MB_ICONINFORMATION);
+        EndDialog(IDCANCEL);
+        return;
+    }
+    if (status == kSolveDegenerate) {
+        Tell(L"公共点共线或重合,无法计算七参数!");
+        return;
+    }
+    CSevenParamDlg editor(this);
+    editor.OpenOn(params);
+    if (editor.DoModal() == IDOK) {
+        StoreSevenParamValues(editor.m_seven, params.seven);
+        if (!host_.StoreCoordParams(params)) Tell(L"文件保存失败!");
+    }
+    EndDialog(IDOK);
+}
+
+// ---- pair entries
+
+CFourPairDlg::CFourPairDlg(const PairFields& fields, CWnd* parent) : CDialog(IDD, parent), m_fields(fields) {
+    m_fields.resize(std::size(kFourIds));
+    BindCommand(fourpair::kPickSource, &CFourPairDlg::OnPickSource);
+    BindCommand(fourpair::kPickTarget, &CFourPairDlg::OnPickTarget);
+}
+
+BOOL CFourPairDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    StylePickButton(*this, pickSource_, fourpair::kPickSource);
+    StylePickButton(*this, pickTarget_, fourpair::kPickTarget);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CFourPairDlg::DoDataExchange(CDataExchange* pDX) {
+    ExchangeFields(pDX, kFourIds, m_fields);
+}
+
+void CFourPairDlg::OnPickSource() {
+    UpdateData(TRUE);
+    PointTexts chosen;
+    if (!PickFromCoordLibrary(this, chosen)) return;
+    m_fields[0] = chosen.name;
+    m_fields[1] = chosen.north;
+    m_fields[2] = chosen.east;
+    UpdateData(FALSE);
+}
+
+void CFourPairDlg::OnPickTarget() {
+    UpdateData(TRUE);
+    PointTexts chosen;
+    if (!PickFromCoordLibrary(this, chosen)) return;
+    m_fields[3] = chosen.north;
+    m_fields[4] = chosen.east;
+    UpdateData(FALSE);
+}
+
+void CFourPairDlg::OnOK() {
+    if (!UpdateData(TRUE) || !AcceptPair(*this, kFourIds, m_fields)) return;
+    EndDialog(IDOK);
+}
+
+CSevenPairDlg::CSevenPairDlg(const PairFields& fields, CWnd* parent)
+    : CDialog(IDD, parent), m_fields(fields) {
+    m_fields.resize(std::size(kSevenIds));
+    BindCommand(sevenpair::kPickGeodetic, &CSevenPairDlg::OnPickGeodetic);
+    BindCommand(sevenpair::kPickPlane, &CSevenPairDlg::OnPickPlane);
+}
+
+BOOL CSevenPairDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    StylePickButton(*this, pickGeodetic_, sevenpair::kPickGeodetic);
+    StylePickButton(*this, pickPlane_, sevenpair::kPickPlane);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CSevenPairDlg::DoDataExchange(CDataExchange* pDX) {
+    ExchangeFields(pDX, kSevenIds, m_fields);
+}
+
+void CSevenPairDlg::OnPickGeodetic() {
+    UpdateData(TRUE);
+    const GeoPointChoice choice = PickGeoPoint(this);
+    if (!choice.chosen) return;
+    m_fields[0] = choice.name;
+    m_fields[1] = choice.latitude;
+    m_fields[2] = choice.longitude;
+    m_fields[3] = choice.height;
+    UpdateData(FALSE);
+}
+
+void CSevenPairDlg::OnPickPlane() {
+    UpdateData(TRUE);
+    PointTexts chosen;
+    if (!PickFromCoordLibrary(this, chosen)) return;
+    m_fields[4] = chosen.north;
+    m_fields[5] = chosen.east;
+    m_fields[6] = chosen.height;
+    UpdateData(FALSE);
+}
+
+void CSevenPairDlg::OnOK() {
+    if (!UpdateData(TRUE) || !AcceptPair(*this, kSevenIds, m_fields)) return;
+    EndDialog(IDOK);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The calibration screens' view of the main frame: reads through const access to the job, the
+// calibration converter and the receiver; stores through the job's writers, after which the
+// converters are reloaded and the parameter warnings re-armed.
+#include "calibration/CalibrationHost.h"
+#include "foundation/screens/GeoPointPicker.h"
+
+class CMainFrame;
+
+class CCalibrationHostImpl : public ICalibrationHost {
+public:
+    explicit CCalibrationHostImpl(CMainFrame& frame) : frame_(frame) {}
+
+    const CoordSysParams& CoordParams() const override;
+    const GeneralSettingsBlock& JobSettings() const override;
+    const CCoordTransform& CalibrationConverter() const override;
+    const CGpsState& LatestFix() const override;
+    AntennaConstants RoverAntenna() const override;
+    CalibrationFolders Folders() const override;
+    bool StoreCoordParams(const CoordSysParams& params) override;
+    bool StoreJobSettings(const GeneralSettingsBlock& settings) override;
+
+private:
+    CMainFrame& frame_;
+};
+
+// For its lifetime (the frame's) the job's latitude/longitude library is the program's geodetic
+// point picker; the picker before it is given back at the end.
+class CGeoLibraryPickerInstall {
+public:
+    explicit CGeoLibraryPickerInstall(CMainFrame& frame);
+    ~CGeoLibraryPickerInstall();
+    CGeoLibraryPickerInstall(const CGeoLibraryPickerInstall&) = delete;
+    CGeoLibraryPickerInstall& operator=(const CGeoLibraryPickerInstall&) = delete;
+
+private:
+    GeoPointPicker previous_;
+};

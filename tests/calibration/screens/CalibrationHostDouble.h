@@ -1,0 +1,60 @@
+#pragma once
+// The calibration screens' frame for tests: the job "road" in the program folder of a fresh device root with
+// the calibration test job's coordinate system, a fix, the rover's antenna, and stores that keep what they
+// were given (or refuse, as an unwritable job does).
+#include <vector>
+
+#include "calibration/CalibrationHost.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/ui/CommonControls.h"
+#include "tests/calibration/CalibrationJob.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+
+class CalibrationHostDouble : public ICalibrationHost {
+public:
+    CalibrationHostDouble() : coord(CalibrationJobParams()), converter(CalibrationJobConverter()) {}
+
+    const CoordSysParams& CoordParams() const override { return coord; }
+    const GeneralSettingsBlock& JobSettings() const override { return settings; }
+    const CCoordTransform& CalibrationConverter() const override { return converter; }
+    const CGpsState& LatestFix() const override { return fix; }
+    AntennaConstants RoverAntenna() const override { return antenna; }
+    CalibrationFolders Folders() const override {
+        return {L"\\Program Files", L"\\Program Files\\Jobs\\road\\", L"road.qzs",
+                L"\\Program Files\\Jobs\\road\\data\\", L"\\Program Files\\Jobs\\road\\result\\"};
+    }
+    bool StoreCoordParams(const CoordSysParams& params) override {
+        if (!writable) return false;
+        coord = params;
+        ++coordWrites;
+        return true;
+    }
+    bool StoreJobSettings(const GeneralSettingsBlock& block) override {
+        if (!writable) return false;
+        settings = block;
+        ++settingsWrites;
+        return true;
+    }
+
+    CoordSysParams coord;
+    GeneralSettingsBlock settings;
+    CCoordTransform converter;
+    CGpsState fix;
+    AntennaConstants antenna{0.05, 0.1, 0.1};
+    bool writable = true;
+    int coordWrites = 0;
+    int settingsWrites = 0;
+};
+
+class CalibrationScreenTest : public DeviceRootTest {
+protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        InitCommonControls();
+        WriteHostFile("Program Files/Jobs/road/data/.keep", "");
+        WriteHostFile("Program Files/Jobs/road/result/.keep", "");
+    }
+
+    CUiDriver ui;
+    CalibrationHostDouble host;
+};

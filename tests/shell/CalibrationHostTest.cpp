@@ -1,0 +1,52 @@
+// The calibration glue of the frame: the latitude/longitude library installed as the program's
+// geodetic point picker (the add-point dialog's "B" picks through it), and what storing the job's
+// coordinate parameters does to the frame.
+#include "foundation/screens/CPointDlg.h"
+#include "platform/text/Format.h"
+#include "platform/ui/ListCtrl.h"
+#include "resources/GeoCoordLibDlgs.h"
+#include "resources/PointDlg.h"
+#include "tests/shell/FrameTestSupport.h"
+
+namespace {
+using CalibrationHostTest = FrameTest;
+}  // namespace
+
+TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
+    frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    WriteHostFile("job/j.WGS", "G1,30.1430000000,120.1030000000,12.5,c1,\r\n");
+    double n = 0, e = 0, h = 0;
+    frame.Wgs84ToLocalPlane(30.0 + 14.0 / 60 + 30.0 / 3600, 120.0 + 10.0 / 60 + 30.0 / 3600, 12.5, n, e, h);
+    CAddPointDlg add(&frame);
+    ui_.OnModal(point::IDD_ADD, [&](CDialog& d) {
+        ui_.OnModal(geolib::IDD, [&](CDialog& g) {
+            LVITEM item{};
+            item.stateMask = item.state = LVIS_SELECTED;
+            g.SendDlgItemMessage(geolib::kList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+            ui_.Click(g, IDOK);
+        });
+        ui_.Click(d, point::kPickGeodetic);
+        EXPECT_EQ(ui_.GetText(d, point::kName), L"G1");
+        EXPECT_EQ(ui_.GetText(d, point::kCode), L"c1");
+        EXPECT_EQ(ui_.GetText(d, point::kNorth), Format(L"%.3f", n));
+        EXPECT_EQ(ui_.GetText(d, point::kEast), Format(L"%.3f", e));
+        ui_.Click(d, IDCANCEL);
+    });
+    add.DoModal();
+}
+
+TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndRearmTheWarnings) {
+    frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    frame.Job().jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+    frame.Watch().paramAcknowledged.fill(true);
+    CCalibrationHostImpl host(frame);
+    CoordSysParams params = host.CoordParams();
+    params.four = {1, 10.0, -5.0, 0.0, 1.0};
+    ASSERT_TRUE(host.StoreCoordParams(params));
+    EXPECT_EQ(frame.Job().coord.four, params.four);
+    EXPECT_EQ(frame.PositionTransform().m_dFourShiftX, 10.0);
+    EXPECT_EQ(host.CalibrationConverter().m_nFourParam, 1);
+    for (bool acknowledged : frame.Watch().paramAcknowledged) EXPECT_FALSE(acknowledged);
+    EXPECT_NE(ReadHostFile("job/j.qza").find("szdCx1=10"), std::string::npos);
+    frame.DestroyWindow();  // a writable job is written back at the end, while the device root is there
+}
