@@ -214,11 +214,11 @@ BOOL CSerialPort::SendLine(CString text) {
     return Write(bytes.data(), static_cast<DWORD>(bytes.size())) != 0;
 }
 
-DWORD CSerialPort::SendBinaryCommand(BYTE commandId, CString tokens) {
+DWORD CSerialPort::SendBinaryCommand(BinaryCommand command, CString tokens) {
     if (!link_->device.IsOpen()) return 0;
     std::string payload;
     if (!BuildBinaryPayload(tokens, &payload)) return 0;
-    const std::string frame = BuildBinaryFrame(commandId, payload);
+    const std::string frame = BuildBinaryFrame(static_cast<BYTE>(command), payload);
     return Write(frame.data(), static_cast<DWORD>(frame.size()));
 }
 

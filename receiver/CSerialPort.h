@@ -11,6 +11,7 @@
 #include "platform/base/WinTypes.h"
 #include "platform/serial/CSerialDevice.h"  // the escape functions (SETDTR, ...) and line constants
 #include "platform/text/CString.h"
+#include "receiver/ReceiverProtocol.h"
 
 // Whether a failed open tells the user in a message box, or only answers failure (the frame retrying a
 // lost device with back-off tells the user once per outage itself).
@@ -44,7 +45,7 @@ public:
     BOOL SendLine(CString text);
     // Builds the frame '$', id, ~id, length (LE16), payload, XOR; a token text over the limits sends
     // nothing and answers 0.
-    DWORD SendBinaryCommand(BYTE commandId, CString tokens);
+    DWORD SendBinaryCommand(BinaryCommand command, CString tokens);
 
     void SetOwner(HWND owner, UINT messageId);
     void SetSecondOwner(HWND owner, UINT messageId);

@@ -4,6 +4,7 @@
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverModels.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
@@ -37,11 +38,11 @@ constexpr AntennaName kAntennas[] = {{L"QZANT-A", 0.0131}, {L"QZANT-B", 0.0764},
 constexpr double kDefaultHeightFactor = 0.0131;
 
 int BoardTypeOf(const CString& board) {
-    if (board.Find(L"OEM-V") >= 0) return 1;
-    if (board == L"OEM-E" || board == L"ECLIPSE") return 2;
-    if (board.Find(L"OEM-D") >= 0) return 4;
-    if (board.Find(L"OEM-T") >= 0) return 5;
-    return 1;
+    if (board.Find(L"OEM-V") >= 0) return kBoardOemV;
+    if (board == L"OEM-E" || board == L"ECLIPSE") return kBoardEclipse;
+    if (board.Find(L"OEM-D") >= 0) return kBoardOemD;
+    if (board.Find(L"OEM-T") >= 0) return kBoardOemT;
+    return kBoardOemV;
 }
 
 }  // namespace

@@ -157,8 +157,8 @@ private:
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
-    // The data-link type named by a version reply; false when it names none.
-    bool TakeLinkType(const CString& line);
+    // The data-link type named by a version reply; a reply that names none leaves it.
+    void TakeLinkType(const CString& line);
     void OnPositionLog();
     void OnGgaLine(const CString& line);
     // The solution text to show; no solution leaves the grid at 0.

@@ -199,7 +199,7 @@ TEST_F(SerialPort, StoppedReaderLeavesThePortWritable) {
     frame.port.Close();
     EXPECT_EQ(frame.port.Write("x", 1), 0u);
     EXPECT_FALSE(frame.port.SendLine(L"x"));
-    EXPECT_EQ(frame.port.SendBinaryCommand(52, L""), 0u);
+    EXPECT_EQ(frame.port.SendBinaryCommand(BinaryCommand::kVersionQuery, L""), 0u);
 }
 
 TEST_F(SerialPort, ABluetoothLinkWithNoReceiverToReachIsRefused) {

@@ -151,7 +151,7 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     CLineWindow window;
     frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
     ASSERT_EQ(frame.port.OpenPort(6, 115200), TRUE);
-    frame.port.SendBinaryCommand(52, L"");
+    frame.port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     std::set<int> types;
     size_t parsed = 0;
