@@ -27,7 +27,7 @@ BOOL CMainFrame::ConnectReceiver(int port, int linkKind, int inputPort, int baud
     receiver_.moduleConfigured = 0;
     receiver_.antennaReadFailed = 0;
     serial.SetOwner(m_hWnd, WM_SERIAL_DATA);
-    if (!serial.OpenPort(portNumber, static_cast<DWORD>(speed), OpenFailureReport::kQuiet)) return FALSE;
+    if (!serial.OpenPort(portNumber, static_cast<DWORD>(speed))) return FALSE;
     for (CString& text : receiver_.state.ident.text) text.Empty();
     serial.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     serial.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");

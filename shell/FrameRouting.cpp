@@ -100,12 +100,15 @@ void CMainFrame::HandleVersionLine(const CString& line) {
         return;
     }
     ResetAndNotify(L"读取串号...");
-    if (!receiver_.parser.ParseVersion(line, state)) return;
+    const std::optional<VersionReport> report = receiver_.parser.ParseVersion(line, state);
+    if (!report) return;
+    job_.system.nGPSOEMType = report->board;
+    WriteSystemFile(job_.paths.programFolder + L"\\qzsys.sys");
+    if (report->baseFlag) receiver_.baseFlag = *report->baseFlag;
     ReceiverIdentity& id = receiver_.ident;
-    if (!receiver_.parser.GetVersionInfo(id.l1Option, id.workMode, id.antennaFactor, id.instrumentHeight,
-                                         id.receiverKind, id.linkKind, id.serialForm, id.instrumentRadius,
-                                         id.language))
-        return;
+    const ReceiverVersionInfo& told = report->info;
+    id = {told.l1Option, told.workMode,   told.antennaHeightFactor, told.instrumentHeight, told.receiverKind,
+          told.linkKind, told.serialForm, told.instrumentRadius,    told.language};
     if (id.receiverKind < 0 || id.receiverKind > 4) return;
     TakeLinkType(line);
     // An external link, named or kept, needs no module: positions flow at once.
@@ -199,6 +202,7 @@ void CMainFrame::CheckAntennaSection() {
     CIniFile table;
     if (!table.ReadAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, serial, link.antenna)) {
         link.antennaReadFailed = 1;
+        AfxMessageBox(kAntennaTableUnread, MB_OK);
         AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
         return;
     }

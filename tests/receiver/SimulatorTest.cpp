@@ -84,8 +84,9 @@ TEST(Simulator, TheDefaultWalkGoesFromSinglePointToFixed) {
     close(far);
     CFakeFrame frame;
     frame.system.nGPSOEMType = 1;
-    frame.firmwareVersion = 3.3;
     CGpsParser parser(frame);
+    int versionType = 0;
+    parser.Parse(FirmwareLog("3.3"), frame.state, versionType);
     std::vector<int> codes;
     int references = 0;
     for (const std::string& line : SplitLines(simulator.Sent())) {
