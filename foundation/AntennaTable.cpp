@@ -1,7 +1,6 @@
 #include "foundation/CIniFile.h"
 #include "foundation/DevicePathJoin.h"
 #include "platform/files/CFile.h"
-#include "platform/messages/MessageBox.h"
 
 bool CIniFile::WriteAntennaSection(const CString& folder, const CString& fileName,
                                    const AntennaRecord& record) {
@@ -17,10 +16,7 @@ bool CIniFile::WriteAntennaSection(const CString& folder, const CString& fileNam
 
 bool CIniFile::ReadAntennaSection(const CString& folder, const CString& fileName, const CString& receiverType,
                                   AntennaRecord& record) {
-    if (!Load(JoinDevicePath(folder, fileName), CFile::modeRead)) {
-        AfxMessageBox(L"Read AntTye file failed!", MB_OK);
-        return false;
-    }
+    if (!Load(JoinDevicePath(folder, fileName), CFile::modeRead)) return false;
     GetString(receiverType, L"AntennaType", record.AntennaType);
     GetDouble(receiverType, L"AntHgtFactor", record.AntHgtFactor);
     GetDouble(receiverType, L"GPSInstrumentHgt", record.GPSInstrumentHgt);

@@ -17,6 +17,8 @@ struct CIniSection {
     CString body;  // the section's lines, each ending in CR LF
 };
 
+inline constexpr const wchar_t* kAntennaTableUnread = L"Read AntTye file failed!";
+
 class CIniFile {
 public:
     // Writing: Open with create+write (whole-file replace) or write alone (append to an existing
@@ -51,7 +53,7 @@ public:
     // The antenna table: appends a section for the record's receiver type to an existing file.
     bool WriteAntennaSection(const CString& folder, const CString& fileName, const AntennaRecord& record);
     // Reads the receiver type's section into the record; missing keys leave their fields as they
-    // were. Tells the user and returns false when the file cannot be loaded.
+    // were. False when the file cannot be loaded: the caller tells the user kAntennaTableUnread.
     bool ReadAntennaSection(const CString& folder, const CString& fileName, const CString& receiverType,
                             AntennaRecord& record);
 

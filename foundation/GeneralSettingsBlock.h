@@ -46,8 +46,11 @@ struct NetModuleSettings {
     bool operator==(const NetModuleSettings&) const = default;
 };
 
+// The data link of the job and of the receiver's version reply (receiver/ReceiverProtocol.h).
+enum DataLinkKind : int32_t { kLinkRadio = 0, kLinkNetwork = 1, kLinkExternal = 2 };
+
 struct DataLinkSettings {
-    int32_t nModuleType = 0;           // 0 radio, 1 network module, 2 external
+    int32_t nModuleType = kLinkRadio;  // a DataLinkKind
     int32_t radioChannel = 0;          // no key
     NetModuleSettings net;             // no key
     int32_t nGSMSendTimeInterval = 0;  // position updates between two uploads

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/GeneralSettingsBlock.h"
 #include "platform/text/Format.h"
 
 namespace {
@@ -254,11 +255,11 @@ CString ScaleBarLabel(double l) {
 std::optional<CString> LinkTagText(int32_t kind, int32_t number, int32_t shown) {
     if (shown == 0) return CString(L" ");
     switch (kind) {
-        case 0:
+        case kLinkRadio:
             return number >= 1 && number <= 8 ? Format(L"%d", number) : CString(L" ");
-        case 1:
+        case kLinkNetwork:
             return CString(L"R");
-        case 2:
+        case kLinkExternal:
             return CString(L"E");
         default:
             return std::nullopt;

@@ -1,7 +1,6 @@
 #include "foundation/PointLines.h"
 
 #include "platform/files/FileOps.h"
-#include "platform/messages/MessageBox.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
 
@@ -63,10 +62,7 @@ CString LineField(const CString& line, int index) {
 
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
     std::string bytes;
-    if (!FileExists(path) || !ReadWholeFile(path, bytes)) {
-        AfxMessageBox(L"当前没有数据!");
-        return false;
-    }
+    if (!FileExists(path) || !ReadWholeFile(path, bytes)) return false;
     const std::vector<CString> lines = CutPointFileLines(FromGbk(bytes));
     points.clear();
     points.reserve(lines.size());

@@ -17,9 +17,10 @@ std::vector<CString> CutRecordFileLines(const CString& text);
 CString LineField(const CString& line, int index);
 
 // The points of a point file in file order, so the newest is last (the map draws the last ones);
-// name, code and numbers trimmed, flag from field 33. False (list untouched, "当前没有数据!" shown) when the
-// file cannot be read.
+// name, code and numbers trimmed, flag from field 33. False (list untouched) when the file cannot be
+// read: the caller tells the user kNoPointData.
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points);
+inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.
 CString FormatRecordLine(const PointRecord& point);

@@ -44,7 +44,7 @@ bool CAtBluetoothModule::StartScan() {
     connecting_ = false;
     port_.SetSecondOwner(window_, WM_SERIAL_DATA);
     port_.Close();
-    if (!port_.OpenPort(kModulePort, kModuleBaud)) return false;
+    if (!port_.OpenPort(kModulePort, kModuleBaud, &refusal_)) return false;
     port_.EscapeCommFunction(CLRRTS);
     inquiring_ = false;
     current_.Reset();
@@ -67,7 +67,7 @@ bool CAtBluetoothModule::SetAddress(const CString& address) {
     connecting_ = true;
     if (!port_.IsOpen() || port_.GetPortNumber() != kModulePort) {
         port_.Close();
-        if (!port_.OpenPort(kModulePort, kModuleBaud)) {
+        if (!port_.OpenPort(kModulePort, kModuleBaud, &refusal_)) {
             connecting_ = false;
             return false;
         }

@@ -5,9 +5,8 @@
 #include <deque>
 
 #include "receiver/BluetoothModule.h"
+#include "receiver/CSerialPort.h"
 #include "receiver/CommandItem.h"
-
-class CSerialPort;
 
 class CAtBluetoothModule : public IBluetoothModule {
 public:
@@ -17,6 +16,7 @@ public:
     bool StartScan() override;
     void Cancel() override;
     bool SetAddress(const CString& address) override;
+    CString PortRefusal() const override { return PortOpenFailureText(refusal_); }
     bool Inquiring() const override { return inquiring_; }
     bool SettingAddress() const override { return connecting_; }
     void AbandonInquiry() override;
@@ -33,6 +33,7 @@ private:
     bool HasCommand() const;
 
     CSerialPort& port_;
+    PortOpenFailure refusal_ = PortOpenFailure::kNone;
     HWND window_ = nullptr;
     IBluetoothEvents* events_ = nullptr;
     bool connecting_ = false;

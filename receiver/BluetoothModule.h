@@ -33,6 +33,8 @@ public:
     virtual void Cancel() = 0;
     // false when the module cannot be reached; else AddressSet follows, or a time-out.
     virtual bool SetAddress(const CString& address) = 0;
+    // Why the port refused to open when StartScan or SetAddress answered false; empty when it did not.
+    virtual CString PortRefusal() const { return CString(); }
     virtual bool Inquiring() const = 0;
     virtual bool SettingAddress() const = 0;
     // The dialog stopped waiting for the inquiry's end.

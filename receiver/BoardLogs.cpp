@@ -75,7 +75,7 @@ void CGpsParser::SetPositionType(const CString& type, CGpsState& state) const {
     }
     if (type == L"NARROW_INT") {
         const bool unverified = frame_.GeneralSettings().connection.nFixLevel == 0 && extStatusPresent_ &&
-                                !extStatusVerified_ && frame_.BoardFirmwareVersion() >= 3.2;
+                                !extStatusVerified_ && firmwareVersion_ >= 3.2;
         state.solutionCode = unverified ? kSolWideInt : kSolFixed;
         state.solutionText = unverified ? L"FLOAT" : L"FIXED";
         return;
@@ -154,8 +154,7 @@ int CGpsParser::ParseVersionLog(const CString& line) {
     // Real boards quote the field ("3.000A19").
     const double version = FieldDouble(StripQuotes(f[14]));
     if (!AllFinite({version})) return 0;
-    frame_.BoardFirmwareVersion() = version;
-    frame_.VersionQueryPending() = 0;
+    firmwareVersion_ = version;
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "receiver/CGpsParser.h"
 
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
@@ -44,7 +45,7 @@ int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
     // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
     if (name && AddressField(line).Find(name) < 0) return 0;
     // Board type 5 reports both constellations' satellites through one staging table.
-    if (type == kLineGlGsv && BoardType() == 5) type = kLineGsv;
+    if (type == kLineGlGsv && BoardType() == kBoardOemT) type = kLineGsv;
     switch (type) {
         case kLineBestPos:
             return ParseBestPos(line, state);
@@ -55,7 +56,7 @@ int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
         case kLineGst:
             return ParseGst(line, state);
         case kLineGsv:
-            return BoardType() == 5 ? ParseGsvStaged(line, state) : ParseGsv(line, state, false);
+            return BoardType() == kBoardOemT ? ParseGsvStaged(line, state) : ParseGsv(line, state, false);
         case kLineZda:
             return ParseZda(line, state);
         case kLineRefStation:

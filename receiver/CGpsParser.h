@@ -4,9 +4,11 @@
 // solution status and the staging table of board type 5 persist between lines.
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "foundation/CGpsState.h"
 #include "platform/text/CString.h"
+#include "receiver/ReceiverVersionInfo.h"
 
 class IFrameServices;
 
@@ -43,13 +45,11 @@ public:
     // Classifies the line, parses it into `state`; nonzero when the line was taken. A refused line (too
     // long, a control character, a failed check, a number or time out of range) changes nothing.
     int Parse(CString line, CGpsState& state, int& type);
-    // A line containing "GPXXX": the receiver's version reply; 0 (nothing changes) when it fails the
-    // same screening and check as a sentence.
-    int ParseVersion(CString line, CGpsState& state);
-    // Hands out the last reply's values once; 0 (and tells the user) when none is ready.
-    int GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor, double& instrumentHeight,
-                       int& receiverKind, int& linkKind, int& serialForm, double& instrumentRadius,
-                       int& language);
+    // A line containing "GPXXX": the receiver's version reply, its texts put into `state` and what it
+    // told returned; none (nothing changes) when it fails the same screening and check as a sentence.
+    std::optional<VersionReport> ParseVersion(CString line, CGpsState& state);
+    // The board firmware version of the last "VERSIONA" log; 0 before one arrived.
+    double FirmwareVersion() const { return firmwareVersion_; }
     // The display text of a solution word.
     CString SolutionStateText(const CString& solutionText) const;
 
@@ -84,7 +84,7 @@ private:
     std::array<StagedSatellite, kStagingEntries> staging_{};
     int32_t fixLevel_ = 0;
     int32_t timeZone_ = 8;
-    int32_t versionReady_ = 0;
+    double firmwareVersion_ = 0.0;
     double instrumentHeight_ = 0.092;
     int32_t workMode_ = 0;
     int32_t receiverKind_ = 0;

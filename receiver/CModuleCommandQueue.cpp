@@ -5,6 +5,7 @@
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 
 namespace {
@@ -73,7 +74,7 @@ void CModuleCommandQueue::Append(CommandItem item, bool sendNow) {
 void CModuleCommandQueue::QueueOpenRadio(bool sendNow, int linkKind) {
     receiveBuffer.Reset();
     const int model = frame_.ReceiverModelNumber();
-    const bool alternative = linkKind != 0 && model >= 2 && model <= 4;
+    const bool alternative = linkKind != kLinkRadio && HasNetworkModule(model);
     CommandItem item = BytesItem(L"OPENRADIO",
                                  alternative ? std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x02, 0xD8}
                                              : std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x01, 0xDB},
@@ -142,8 +143,8 @@ void CModuleCommandQueue::SendBinaryAppFile() {
     current = item;
     queue.push_back(item);
     SendNextCommand();
-    frame_.SerialPort().SendBinaryCommand(52, L"");
-    frame_.SerialPort().SendBinaryCommand(52, L"");
+    frame_.SerialPort().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    frame_.SerialPort().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
 
 void CModuleCommandQueue::AppendReceived(const uint8_t* bytes, uint32_t count) {
@@ -189,7 +190,7 @@ void CModuleCommandQueue::OnRadioSearchReply() {
             const uint8_t channel = receiveBuffer.GetAt(4);
             if (receiveBuffer.GetLength() >= 5 && channel < 9) {
                 DataLinkSettings& link = frame_.GeneralSettings().dataLink;
-                link.nModuleType = 0;
+                link.nModuleType = kLinkRadio;
                 link.radioChannel = channel;
                 Report(true, channel, current.successText);
                 ResetAndNotify(frame_, L"读取通道成功");
@@ -199,7 +200,7 @@ void CModuleCommandQueue::OnRadioSearchReply() {
             if (current.requestIsBytes && current.requestBytes.size() >= 6) {
                 const int channel = current.requestBytes[4];
                 DataLinkSettings& link = frame_.GeneralSettings().dataLink;
-                link.nModuleType = 0;
+                link.nModuleType = kLinkRadio;
                 link.radioChannel = channel;
                 Report(true, channel, current.successText);
                 QueueCloseRadio(true);
@@ -220,7 +221,7 @@ bool CModuleCommandQueue::Busy() const {
 }
 
 void CModuleCommandQueue::OnTick() {
-    if (!Busy() || frame_.GeneralSettings().dataLink.nModuleType == 2) return;
+    if (!Busy() || frame_.GeneralSettings().dataLink.nModuleType == kLinkExternal) return;
     if (current.timeout >= 0) {
         current.timeout -= 2;
         ResendLastCommand();
@@ -240,14 +241,14 @@ void CModuleCommandQueue::OnTick() {
 }
 
 void CModuleCommandQueue::QueueFallBack(int linkKind) {
-    if (linkKind != 0 && linkKind != 1) return;
+    if (linkKind != kLinkRadio && linkKind != kLinkNetwork) return;
     const auto pending = [this](const wchar_t* name) { return current.name == name && current.timeout < 10; };
-    if (pending(linkKind == 1 ? L"READGPRS" : L"READRADIO")) {
-        if (linkKind == 1)
+    if (pending(linkKind == kLinkNetwork ? L"READGPRS" : L"READRADIO")) {
+        if (linkKind == kLinkNetwork)
             QueueReadRadio(true);
         else
             QueueReadGprs(true);
-    } else if (pending(linkKind == 1 ? L"READRADIO" : L"READGPRS")) {
+    } else if (pending(linkKind == kLinkNetwork ? L"READRADIO" : L"READGPRS")) {
         QueueCloseRadio(true);
     }
 }

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/messages/MessageBox.h"
 #include "platform/messages/Messages.h"
 #include "platform/serial/CSerialDevice.h"
 #include "platform/serial/RfcommLink.h"
@@ -122,43 +121,56 @@ CSerialPort::~CSerialPort() {
     Close();
 }
 
-BOOL CSerialPort::OpenPort(int portNumber, DWORD baudRate, OpenFailureReport report) {
+CString PortOpenFailureText(PortOpenFailure failure) {
+    switch (failure) {
+        case PortOpenFailure::kBusy:
+            return L"无法打开端口！请检查是否已被占用。";
+        case PortOpenFailure::kBluetoothRefused:
+            return L"蓝牙连接失败,请确认主机已开机并已配对!";
+        case PortOpenFailure::kBadSettings:
+            return L"无法按当前参数配置端口，请检查参数！";
+        case PortOpenFailure::kNone:
+        case PortOpenFailure::kNoReader:
+            break;
+    }
+    return CString();
+}
+
+BOOL CSerialPort::OpenPort(int portNumber, DWORD baudRate, PortOpenFailure* failure) {
     CString name;
     name.Format(L"COM%d:", portNumber);
-    if (!Open(name, baudRate, 8, ONESTOPBIT, NOPARITY, report)) return FALSE;
+    if (!Open(name, baudRate, 8, ONESTOPBIT, NOPARITY, failure)) return FALSE;
     portNumber_ = portNumber;
     return TRUE;
 }
 
 int CSerialPort::Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity,
-                      OpenFailureReport report) {
-    const auto tell = [report](const wchar_t* text) {
-        if (report == OpenFailureReport::kMessageBox) AfxMessageBox(text);
+                      PortOpenFailure* failure) {
+    const auto fail = [failure](PortOpenFailure why) {
+        if (failure) *failure = why;
+        return 0;
     };
+    if (failure) *failure = PortOpenFailure::kNone;
     if (link_->hungUp) Close();
     CSerialDevice& device = link_->device;
     const int number = SerialPortNumberFromName(portName ? portName : L"");
     if (device.IsOpen() || number < 1) {
-        tell(L"无法打开端口！请检查是否已被占用。");
-        return 0;
+        return fail(PortOpenFailure::kBusy);
     }
     const std::string path = SerialDevicePath(number);
     if (path == kBluezLink) {
         if (!device.AdoptLink(
                 OpenRfcommLink(ToUtf8(LoadBluetoothAddress()), kRfcommChannel, kRfcommWaitMs))) {
-            tell(L"蓝牙连接失败,请确认主机已开机并已配对!");
-            return 0;
+            return fail(PortOpenFailure::kBluetoothRefused);
         }
     } else if (!device.Open(path)) {
-        tell(L"无法打开端口！请检查是否已被占用。");
-        return 0;
+        return fail(PortOpenFailure::kBusy);
     }
     link_->portNumber = number;
     if (!device.Configure(baudRate, byteSize, stopBits, parity)) {
-        tell(L"无法按当前参数配置端口，请检查参数！");
         device.Purge();
         Close();
-        return 0;
+        return fail(PortOpenFailure::kBadSettings);
     }
     device.SetReadTimeouts({100, 1, 100});
     device.Purge();
@@ -166,7 +178,7 @@ int CSerialPort::Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BY
     device.EscapeFunction(SETRTS);
     if (!StartReadThread()) {
         Close();
-        return 0;
+        return fail(PortOpenFailure::kNoReader);
     }
     return 1;
 }
@@ -214,11 +226,11 @@ BOOL CSerialPort::SendLine(CString text) {
     return Write(bytes.data(), static_cast<DWORD>(bytes.size())) != 0;
 }
 
-DWORD CSerialPort::SendBinaryCommand(BYTE commandId, CString tokens) {
+DWORD CSerialPort::SendBinaryCommand(BinaryCommand command, CString tokens) {
     if (!link_->device.IsOpen()) return 0;
     std::string payload;
     if (!BuildBinaryPayload(tokens, &payload)) return 0;
-    const std::string frame = BuildBinaryFrame(commandId, payload);
+    const std::string frame = BuildBinaryFrame(static_cast<BYTE>(command), payload);
     return Write(frame.data(), static_cast<DWORD>(frame.size()));
 }
 

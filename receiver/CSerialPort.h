@@ -11,10 +11,14 @@
 #include "platform/base/WinTypes.h"
 #include "platform/serial/CSerialDevice.h"  // the escape functions (SETDTR, ...) and line constants
 #include "platform/text/CString.h"
+#include "receiver/ReceiverProtocol.h"
 
-// Whether a failed open tells the user in a message box, or only answers failure (the frame retrying a
-// lost device with back-off tells the user once per outage itself).
-enum class OpenFailureReport { kMessageBox, kQuiet };
+// Why an open failed. The caller decides whether to tell the user (PortOpenFailureText): the frame
+// retrying a lost device with back-off tells the user once per outage itself.
+enum class PortOpenFailure { kNone, kBusy, kBluetoothRefused, kBadSettings, kNoReader };
+
+// The text that tells the user of a failure; empty for none and for a reader that could not start.
+CString PortOpenFailureText(PortOpenFailure failure);
 
 class CSerialPort {
 public:
@@ -30,11 +34,11 @@ public:
     CSerialPort& operator=(const CSerialPort&) = delete;
 
     // "COM<n>:" at the given speed, 8 data bits, one stop bit, no parity.
-    BOOL OpenPort(int portNumber, DWORD baudRate, OpenFailureReport report = OpenFailureReport::kMessageBox);
-    // Opens, configures and starts the reader; 0 (with the user told why, unless quiet) when any step
-    // fails. A port whose device hung up is closed first, so this is also how it is reopened.
+    BOOL OpenPort(int portNumber, DWORD baudRate, PortOpenFailure* failure = nullptr);
+    // Opens, configures and starts the reader; 0 when any step fails, with the reason in `failure`
+    // when given. A port whose device hung up is closed first, so this is also how it is reopened.
     int Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity,
-             OpenFailureReport report = OpenFailureReport::kMessageBox);
+             PortOpenFailure* failure = nullptr);
     // Stops and joins the reader, then closes the device. Safe from any handler of the UI thread.
     int Close();
     int StartReadThread();
@@ -44,7 +48,7 @@ public:
     BOOL SendLine(CString text);
     // Builds the frame '$', id, ~id, length (LE16), payload, XOR; a token text over the limits sends
     // nothing and answers 0.
-    DWORD SendBinaryCommand(BYTE commandId, CString tokens);
+    DWORD SendBinaryCommand(BinaryCommand command, CString tokens);
 
     void SetOwner(HWND owner, UINT messageId);
     void SetSecondOwner(HWND owner, UINT messageId);

@@ -31,19 +31,11 @@ public:
     // The network-RTK record of the last GGA position.
     virtual GgaRecord& NetworkGga() = 0;
     // 1 while the receiver reports the work mode "BASE", 0 after "ROVER".
-    virtual int& BaseFlag() = 0;
-    // Board firmware version number, written by the "VERSIONA" log.
-    virtual double& BoardFirmwareVersion() = 0;
-    virtual int& VersionQueryPending() = 0;
+    virtual int BaseFlag() const = 0;
     // 1 selects the "C1" port switch; 2, 3 and 4 select "C2" and the alternative module-open payload.
     virtual int ReceiverModelNumber() const = 0;
     // The window of message 1912 (the main view or the open measuring screen).
     virtual HWND PositionWindow() const = 0;
-    // "\Program Files" on the device: the system file and the antenna table lie there.
-    virtual CString ProgramFolder() const = 0;
-
-    // Writes the system record to the given device path (the job settings' system-file writer).
-    virtual void WriteSystemFile(const CString& path) = 0;
     // Earth-centred coordinates of a WGS-84 position, through the frame's second coordinate
     // transformer set to the WGS-84 ellipsoid and then back to the job's (Wgs84BlhToXyzOn).
     virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y,

@@ -8,11 +8,6 @@
 #include "receiver/IFrameServices.h"
 
 namespace {
-constexpr BYTE kBaseParamsCommand = 57;
-constexpr BYTE kDataLinkCommand = 59;
-constexpr BYTE kWorkModeCommand = 61;
-constexpr BYTE kMotionCommand = 30;
-constexpr BYTE kStaticParamsCommand = 41;
 constexpr int kModeSettleMs = 1000;
 constexpr int kDataLinkRepeats = 4;
 
@@ -22,8 +17,9 @@ int Tenths(double value) {
 }  // namespace
 
 void SendBaseTransmitParams(CSerialPort& port, const BaseTransmitParams& p) {
-    port.SendBinaryCommand(kBaseParamsCommand, Format(L"C%d C%d C%d C%d ", p.nDiffFormat + 1, p.nSendInterval,
-                                                      Tenths(p.dPdopLimit), p.nElevMask));
+    port.SendBinaryCommand(
+        BinaryCommand::kBaseParams,
+        Format(L"C%d C%d C%d C%d ", p.nDiffFormat + 1, p.nSendInterval, Tenths(p.dPdopLimit), p.nElevMask));
 }
 
 void SendWorkMode(IFrameServices& frame, int workMode) {
@@ -32,9 +28,9 @@ void SendWorkMode(IFrameServices& frame, int workMode) {
     const bool already =
         (workMode == kWorkBase && reported == 1) || (workMode == kWorkRover && reported == 0);
     if (!already) {
-        port.SendBinaryCommand(kWorkModeCommand, Format(L"C%d", workMode + 1));
-        if (workMode == kWorkKinematic) port.SendBinaryCommand(kMotionCommand, L"C1");
-        if (workMode == kWorkStatic) port.SendBinaryCommand(kMotionCommand, L"C4");
+        port.SendBinaryCommand(BinaryCommand::kWorkMode, Format(L"C%d", workMode + 1));
+        if (workMode == kWorkKinematic) port.SendBinaryCommand(BinaryCommand::kMotion, L"C1");
+        if (workMode == kWorkStatic) port.SendBinaryCommand(BinaryCommand::kMotion, L"C4");
     }
     Sleep(kModeSettleMs);
     if (workMode == kWorkBase) {
@@ -45,8 +41,8 @@ void SendWorkMode(IFrameServices& frame, int workMode) {
 
 void SendDataLink(IFrameServices& frame, int linkType) {
     for (int i = 0; i < kDataLinkRepeats; ++i)
-        frame.SerialPort().SendBinaryCommand(kDataLinkCommand, Format(L"C%d", linkType + 3));
-    if (linkType == 0) frame.SetRadioLink(1);
+        frame.SerialPort().SendBinaryCommand(BinaryCommand::kDataLink, Format(L"C%d", linkType + 3));
+    if (linkType == kLinkRadio) frame.SetRadioLink(1);
 }
 
 bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params) {
@@ -67,8 +63,8 @@ CString StaticModeTokens(const StaticModeParams& p) {
 }
 
 void SendStaticMode(CSerialPort& port, const StaticModeParams& params) {
-    port.SendBinaryCommand(kStaticParamsCommand, StaticModeTokens(params));
-    port.SendBinaryCommand(kMotionCommand, L"C4");
+    port.SendBinaryCommand(BinaryCommand::kStaticParams, StaticModeTokens(params));
+    port.SendBinaryCommand(BinaryCommand::kMotion, L"C4");
 }
 
 bool IsStaticPointName(const CString& name) {

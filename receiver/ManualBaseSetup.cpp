@@ -11,12 +11,12 @@
 #include "platform/time/Clock.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverVersionInfo.h"
 
 namespace {
 constexpr double kDegreesPerRadian = 57.29577951308402;
 constexpr double kRadiansPerDegree = 0.01745329251994278;
-constexpr BYTE kRepeatCommand = 58;
 constexpr int kPacketSettleMs = 500;
 enum DiffFormat { kRtca = 0, kRtcm = 1, kCmr = 2, kRtcm3 = 3 };
 
@@ -138,12 +138,12 @@ CString SendBoardBinary(CSerialPort& port, const ManualBaseValues& v, const Stat
 
 void SendRepeatCommand(CSerialPort& port, bool repeat, const CString& fixText) {
     if (!repeat) {
-        port.SendBinaryCommand(kRepeatCommand, L"C0");
+        port.SendBinaryCommand(BinaryCommand::kRepeatBase, L"C0");
         return;
     }
     CString tokens;
     for (int i = 0; i < fixText.GetLength(); ++i) tokens += Format(L"a%c ", fixText[i]);
-    port.SendBinaryCommand(kRepeatCommand, tokens);
+    port.SendBinaryCommand(BinaryCommand::kRepeatBase, tokens);
 }
 
 }  // namespace
@@ -221,18 +221,18 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
     const StationIds ids = StationIdsOf(frame.GpsState().ident.text[0]);
     CString fixText;
     switch (frame.SystemRecord().nGPSOEMType) {
-        case 1:
+        case kBoardOemV:
             fixText = SendBoardOneV(port, v, ids, bs, ls, hs);
             break;
-        case 2:
+        case kBoardEclipse:
             fixText = SendBoardEclipse(port, v, bs, ls, hs);
             break;
-        case 4:
+        case kBoardOemD:
             fixText = FixText(bs, ls, Format(L"%.3f", h));
             port.SendLine(fixText);
             port.SendLine(fixText);
             break;
-        case 5:
+        case kBoardOemT:
             fixText = SendBoardBinary(port, v, ids, bDeg, lDeg, h, hs);
             break;
         default:

@@ -7,6 +7,7 @@
 
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
@@ -64,7 +65,9 @@ void StoreDops(const Dops& dops, CGpsState& state) {
 
 int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     const int board = BoardType();
-    if (board == 0 || board == 1 || board == 3 || (board == 2 && frame_.BaseFlag() == 1)) return 1;
+    if (board == kBoardUnknown || board == kBoardOemV || board == kBoardOld ||
+        (board == kBoardEclipse && frame_.BaseFlag() == 1))
+        return 1;
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 16);

@@ -7,6 +7,7 @@
 #include "geodesy/CoordTransform.h"
 #include "platform/text/Format.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverProtocol.h"
 
 namespace {
 constexpr double kRadiansPerDegree = 0.01745329251994278;
@@ -96,11 +97,10 @@ bool RefreshRefPointTexts(IFrameServices& frame, const CGpsState& s, const RefPo
     t.spatialDistance =
         Metres(std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1) + (z2 - z1) * (z2 - z1)));
 
-    constexpr int kBoardJ = 2, kBoardBinary = 5;
     const int board = frame.SystemRecord().nGPSOEMType;
     if (s.baseId.IsEmpty())
         t.format.Empty();
-    else if (board == kBoardJ || board == kBoardBinary)
+    else if (board == kBoardEclipse || board == kBoardOemT)
         t.format = s.baseId;
     else
         t.format = s.baseType + L"(" + s.baseId + L")";

@@ -9,7 +9,7 @@ constexpr UINT WM_SERIAL_DATA = WM_USER + 999;
 constexpr UINT WM_SERIAL_HANGUP = WM_USER + 998;
 // wParam: a ModuleReply valid during the call only, lParam 0.
 constexpr UINT WM_MODULE_REPLY = WM_USER + 886;
-// wParam: the live CGpsState; lParam 4 after the position log, 1 after GGA, 0 after a reset.
+// wParam: the live CGpsState; lParam: the ForwardedFix (receiver/ReceiverProtocol.h).
 constexpr UINT WM_GPS_POSITION = 1912;
 constexpr UINT WM_GPS_POSITION_STORE = 1749;
 constexpr UINT WM_GPS_POSITION_VERIFY = 1750;

@@ -11,6 +11,7 @@
 #include "receiver/GgaRecord.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverProtocol.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ void SendAll(CSerialPort& port, std::initializer_list<const wchar_t*> lines) {
 }
 
 void SendVersionQueries(CSerialPort& port) {
-    port.SendBinaryCommand(52, L"");
-    port.SendBinaryCommand(52, L"");
+    port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
 
 CString ElevationMaskLine(IFrameServices& frame) {
@@ -104,20 +105,20 @@ void StartReceiverBothFamilies(IFrameServices& frame) {
 
 void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue) {
     switch (frame.SystemRecord().nGPSOEMType) {
-        case 0:
+        case kBoardUnknown:
             StartReceiverBothFamilies(frame);
             break;
-        case 1:
+        case kBoardOemV:
             StartReceiverLog(frame);
             break;
-        case 2:
+        case kBoardEclipse:
             EnableNmeaJ(frame);
             break;
-        case 4:
+        case kBoardOemD:
             EnableNmeaLog(frame);
             queue.SendBinaryAppFile();
             break;
-        case 5:
+        case kBoardOemT:
             queue.SendBinaryAppFile();
             break;
         default:
@@ -176,5 +177,5 @@ void ResetAndNotify(IFrameServices& frame, const CString& text) {
     CGpsState& state = frame.GpsState();
     ResetReceiverState(state, false);
     state.solutionText = text;
-    SendMessage(frame.PositionWindow(), WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 0);
+    SendMessage(frame.PositionWindow(), WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), kFixReset);
 }

@@ -1,9 +1,9 @@
 // The receiver's version reply (a line containing "GPXXX"): identification texts, board type, antenna
 // constants, work mode, link kind, language and frequency option.
-#include "platform/messages/MessageBox.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverModels.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
@@ -37,11 +37,11 @@ constexpr AntennaName kAntennas[] = {{L"QZANT-A", 0.0131}, {L"QZANT-B", 0.0764},
 constexpr double kDefaultHeightFactor = 0.0131;
 
 int BoardTypeOf(const CString& board) {
-    if (board.Find(L"OEM-V") >= 0) return 1;
-    if (board == L"OEM-E" || board == L"ECLIPSE") return 2;
-    if (board.Find(L"OEM-D") >= 0) return 4;
-    if (board.Find(L"OEM-T") >= 0) return 5;
-    return 1;
+    if (board.Find(L"OEM-V") >= 0) return kBoardOemV;
+    if (board == L"OEM-E" || board == L"ECLIPSE") return kBoardEclipse;
+    if (board.Find(L"OEM-D") >= 0) return kBoardOemD;
+    if (board.Find(L"OEM-T") >= 0) return kBoardOemT;
+    return kBoardOemV;
 }
 
 }  // namespace
@@ -52,9 +52,9 @@ bool ReceiverHasDataLink(const CString& versionText) {
     return false;
 }
 
-int CGpsParser::ParseVersion(CString line, CGpsState& state) {
+std::optional<VersionReport> CGpsParser::ParseVersion(CString line, CGpsState& state) {
     CString sentence;
-    if (!IsPlainLine(line) || !CheckNmeaFraming(line, &sentence)) return 0;
+    if (!IsPlainLine(line) || !CheckNmeaFraming(line, &sentence)) return std::nullopt;
     std::vector<CString> f = SplitFields(sentence, L',', 16);
     f[15] = f[15].SpanExcluding(L"*");
     const CString& serial = f[1];
@@ -64,8 +64,8 @@ int CGpsParser::ParseVersion(CString line, CGpsState& state) {
     state.ident.text[3] = f[3];
     state.antennaType = f[4];
 
-    frame_.SystemRecord().nGPSOEMType = BoardTypeOf(f[5]);
-    frame_.WriteSystemFile(frame_.ProgramFolder() + L"\\qzsys.sys");
+    VersionReport report;
+    report.board = BoardTypeOf(f[5]);
 
     const bool dimensionsGiven = !f[12].IsEmpty();
     if (dimensionsGiven) {
@@ -98,10 +98,10 @@ int CGpsParser::ParseVersion(CString line, CGpsState& state) {
     const CString& mode = f[9];
     if (mode == L"BASE") {
         workMode_ = 1;
-        frame_.BaseFlag() = 1;
+        report.baseFlag = 1;
     } else if (mode == L"ROVER") {
         workMode_ = 0;
-        frame_.BaseFlag() = 0;
+        report.baseFlag = 0;
     } else if (mode == L"EXT_ROVER") {
         workMode_ = 2;
     } else if (mode == L"VRSROVER") {
@@ -119,26 +119,7 @@ int CGpsParser::ParseVersion(CString line, CGpsState& state) {
         if (serial[7] == L'8') l1Option_ = 0;
         if (serial[7] == L'6') l1Option_ = 1;
     }
-    versionReady_ = 1;
-    return 1;
-}
-
-int CGpsParser::GetVersionInfo(int& l1Option, int& workMode, double& antennaHeightFactor,
-                               double& instrumentHeight, int& receiverKind, int& linkKind, int& serialForm,
-                               double& instrumentRadius, int& language) {
-    if (!versionReady_) {
-        MessageBox(nullptr, L"获取GPS主机相关信息失败", L"Tip", MB_OK);
-        return 0;
-    }
-    l1Option = l1Option_;
-    workMode = workMode_;
-    antennaHeightFactor = antennaHeightFactor_;
-    instrumentHeight = instrumentHeight_;
-    receiverKind = receiverKind_;
-    linkKind = linkKind_;
-    serialForm = serialForm_;
-    instrumentRadius = instrumentRadius_;
-    language = language_;
-    versionReady_ = 0;
-    return 1;
+    report.info = {l1Option_, workMode_,   antennaHeightFactor_, instrumentHeight_, receiverKind_,
+                   linkKind_, serialForm_, instrumentRadius_,    language_};
+    return report;
 }

@@ -108,13 +108,9 @@ public:
     LastFilesRecord& SystemRecord() override { return job_.system; }
     CDeviceIo& DeviceIo() override { return receiver_.device; }
     GgaRecord& NetworkGga() override { return receiver_.gga; }
-    int& BaseFlag() override { return receiver_.baseFlag; }
-    double& BoardFirmwareVersion() override { return receiver_.firmwareVersion; }
-    int& VersionQueryPending() override { return receiver_.versionQueryPending; }
+    int BaseFlag() const override { return receiver_.baseFlag; }
     int ReceiverModelNumber() const override { return receiver_.ident.receiverKind; }
     HWND PositionWindow() const override { return listeners_.PositionWindow(); }
-    CString ProgramFolder() const override { return job_.paths.programFolder; }
-    void WriteSystemFile(const CString& path) override;
     void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
     CModuleCommandQueue& ModuleQueue() override { return receiver_.modules; }
     int VerificationFlag() const override { return listeners_.VerifyOn(); }
@@ -158,8 +154,8 @@ private:
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
-    // The data-link type named by a version reply; false when it names none.
-    bool TakeLinkType(const CString& line);
+    // The data-link type named by a version reply; a reply that names none leaves it.
+    void TakeLinkType(const CString& line);
     void OnPositionLog();
     void OnGgaLine(const CString& line);
     // The solution text to show; no solution leaves the grid at 0.
@@ -167,6 +163,8 @@ private:
     // After a fix went to the listeners: the watch restarts and the state waits for the next fix.
     void FinishForward();
     void CheckAntennaSection();
+    // Writes the system record to the given device path (the job settings' system-file writer).
+    void WriteSystemFile(const CString& path);
     bool IsBase() const { return receiver_.baseFlag == 1; }
     int BoardType() const { return job_.system.nGPSOEMType; }
 

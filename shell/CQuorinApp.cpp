@@ -3,6 +3,7 @@
 #include "platform/messages/Messages.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
+#include "resources/StringIds.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSplashWnd.h"
 #include "shell/DesktopShortcuts.h"
@@ -58,7 +59,7 @@ bool CQuorinApp::InitInstance() {
     frame.UpdateWindow();
     frame.SetForegroundWindow();
     frame.RecalcViewLayout();
-    frame.SetTitle(LoadStringResource(61299) + L"<" + job.system.szDataFile + L">");
+    frame.SetTitle(LoadStringResource(strings::kAppName) + L"<" + job.system.szDataFile + L">");
     frame.ConnectJobReceiver();
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();

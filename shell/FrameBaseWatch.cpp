@@ -7,6 +7,7 @@
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/ui/StringTable.h"
+#include "resources/StringIds.h"
 #include "shell/CMainFrame.h"
 
 namespace {
@@ -61,12 +62,14 @@ void CMainFrame::UpdateBaseStation(CGpsState& state) {
             if (state.baseId != stored.szBaseStationID) {
                 watch.baseIdChanged = 1;
                 watch.baseChangeText =
-                    Format(L"%s:%s  %s:%s\r\n%s:%.3f", LoadStringResource(61344).c_str(),
-                           state.baseId.c_str(), LoadStringResource(61345).c_str(),
-                           stored.szBaseStationID.c_str(), LoadStringResource(61346).c_str(), distance);
+                    Format(L"%s:%s  %s:%s\r\n%s:%.3f", LoadStringResource(strings::kCurrentBaseId).c_str(),
+                           state.baseId.c_str(), LoadStringResource(strings::kPreviousBaseId).c_str(),
+                           stored.szBaseStationID.c_str(), LoadStringResource(strings::kBaseDistance).c_str(),
+                           distance);
             } else {
                 watch.baseCoordChanged = 1;
-                watch.baseChangeText = Format(L"%s:%.3f", LoadStringResource(61346).c_str(), distance);
+                watch.baseChangeText =
+                    Format(L"%s:%.3f", LoadStringResource(strings::kBaseDistance).c_str(), distance);
             }
         }
         // The previous base in the grid; a file that cannot be written does not stop the watch.

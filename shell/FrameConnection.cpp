@@ -4,6 +4,7 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/time/Clock.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 #include "shell/CMainFrame.h"
 
@@ -26,12 +27,12 @@ BOOL CMainFrame::ConnectReceiver(int port, int linkKind, int inputPort, int baud
     receiver_.moduleConfigured = 0;
     receiver_.antennaReadFailed = 0;
     serial.SetOwner(m_hWnd, WM_SERIAL_DATA);
-    if (!serial.OpenPort(portNumber, static_cast<DWORD>(speed), OpenFailureReport::kQuiet)) return FALSE;
+    if (!serial.OpenPort(portNumber, static_cast<DWORD>(speed))) return FALSE;
     for (CString& text : receiver_.state.ident.text) text.Empty();
-    serial.SendBinaryCommand(52, L"");
-    serial.SendBinaryCommand(52, L"");
-    serial.SendBinaryCommand(53, L"C0");
-    serial.SendBinaryCommand(53, L"C0");
+    serial.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    serial.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    serial.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
+    serial.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
     Sleep(100);
     SendStartupSet(*this, receiver_.modules);
     receiver_.gga.Clear();
@@ -48,11 +49,11 @@ void CMainFrame::CloseReceiver() {
     CString payload;
     for (const wchar_t* ch = L"TovakGps"; *ch; ++ch) payload.AppendFormat(L"a%c ", *ch);
     CSerialPort& serial = receiver_.port;
-    serial.SendBinaryCommand(81, payload);
-    serial.SendBinaryCommand(81, payload);
+    serial.SendBinaryCommand(BinaryCommand::kPowerOff, payload);
+    serial.SendBinaryCommand(BinaryCommand::kPowerOff, payload);
     Sleep(1000);
-    serial.SendBinaryCommand(81, payload);
-    serial.SendBinaryCommand(81, payload);
+    serial.SendBinaryCommand(BinaryCommand::kPowerOff, payload);
+    serial.SendBinaryCommand(BinaryCommand::kPowerOff, payload);
 }
 
 void CMainFrame::SendBinaryAppFile() {
@@ -61,11 +62,11 @@ void CMainFrame::SendBinaryAppFile() {
 
 void CMainFrame::ReacquireAndSave() {
     CSerialPort& serial = receiver_.port;
-    if (BoardType() == 1) {
+    if (BoardType() == kBoardOemV) {
         serial.SendLine(L"ecutoff,89\r\n");
         Sleep(2000);
         serial.SendLine(L"ecutoff,0\r\n");
-    } else if (BoardType() == 5) {
+    } else if (BoardType() == kBoardOemT) {
         SendElevationMaskPacket(*this, 89);
         Sleep(2000);
         SendElevationMaskPacket(*this, 0);

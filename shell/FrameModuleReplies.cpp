@@ -3,6 +3,7 @@
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "receiver/ModuleReadAll.h"
+#include "receiver/ReceiverProtocol.h"
 #include "shell/CMainFrame.h"
 #include "shell/NetworkReport.h"
 
@@ -12,7 +13,7 @@ constexpr int kMaxReplyChars = 1000;
 
 void CMainFrame::UploadGga(CGpsState state) {
     const DataLinkSettings& link = job_.settings.dataLink;
-    if (link.nModuleType != 1) return;
+    if (link.nModuleType != kLinkNetwork) return;
     GgaRecord& report = receiver_.gga;
     if (report.counter != link.nGSMSendTimeInterval) {
         report.counter =
@@ -55,8 +56,8 @@ void CMainFrame::OnModuleReply(std::string_view chunk) {
     if (found < 0) {
         modules.QueueFallBack(linkType);
     } else if (current.name == L"OPENRADIO") {
-        if (linkType == 0) modules.QueueReadRadio(true);
-        if (linkType == 1) modules.QueueReadGprs(true);
+        if (linkType == kLinkRadio) modules.QueueReadRadio(true);
+        if (linkType == kLinkNetwork) modules.QueueReadGprs(true);
         ResetAndNotify(L"搜索电台...");
     } else if (current.name == L"CLOSERADIO") {
         modules.CancelCommands();
@@ -66,7 +67,7 @@ void CMainFrame::OnModuleReply(std::string_view chunk) {
         buffer.Consume(static_cast<uint32_t>(found));
         if (buffer.GetLength() >= 5 && buffer.GetAt(4) < 9) {
             job_.settings.dataLink.radioChannel = buffer.GetAt(4);
-            linkType = 0;
+            linkType = kLinkRadio;
             job_.jobs.WriteJobParams(job_.settings);
             modules.QueueCloseRadio(true);
             ResetAndNotify(L"读取通道成功");
@@ -76,7 +77,7 @@ void CMainFrame::OnModuleReply(std::string_view chunk) {
         const CString reply = receiver_.moduleReplyText;
         receiver_.moduleReplyText.Empty();
         if (ParseModuleReadAll(reply, job_.settings.dataLink.net)) {
-            linkType = 1;
+            linkType = kLinkNetwork;
             job_.jobs.WriteJobParams(job_.settings);
             modules.QueueCloseRadio(true);
             ResetAndNotify(L"读取GPRS配置成功");

@@ -4,6 +4,7 @@
 
 #include "foundation/CIniFile.h"
 #include "platform/messages/MessageBox.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 #include "shell/CMainFrame.h"
 
@@ -38,12 +39,12 @@ void CMainFrame::OnReceiverBytes(const uint8_t* bytes, size_t count) {
     }
     receiver_.lines.Append(std::string_view(reinterpret_cast<const char*>(bytes), count),
                            [this](const CString& line) { HandleLine(line); });
-    if (job_.settings.dataLink.nModuleType == 2) receiver_.moduleConfigured = 1;
+    if (job_.settings.dataLink.nModuleType == kLinkExternal) receiver_.moduleConfigured = 1;
     CheckAntennaSection();
 }
 
 void CMainFrame::HandleLine(const CString& line) {
-    if (line.Find(L"GPXXX") >= 0) {
+    if (line.Find(kVersionLineMark) >= 0) {
         HandleVersionLine(line);
         return;
     }
@@ -59,37 +60,23 @@ void CMainFrame::HandleLine(const CString& line) {
             break;
         case kLineRefStation:
             UpdateBaseStation(state);
-            if (BoardType() == 1) receiver_.counters.baseLogStop = 1;
+            if (BoardType() == kBoardOemV) receiver_.counters.baseLogStop = 1;
             break;
         case kLineJrtk:
         case kLineBpq:
             ClampQuality(state);
             ConvertPosition(state);
             UpdateBaseStation(state);
-            if (type == kLineBpq && BoardType() == 5) receiver_.counters.baseSolutionSeen = 1;
+            if (type == kLineBpq && BoardType() == kBoardOemT) receiver_.counters.baseSolutionSeen = 1;
             break;
         default:
             break;
     }
 }
 
-bool CMainFrame::TakeLinkType(const CString& line) {
-    int& type = job_.settings.dataLink.nModuleType;
-    const auto has = [&line](const wchar_t* word) { return line.Find(word) >= 0; };
-    if (has(L"RADIO")) {
-        type = 0;
-        return true;
-    }
-    for (const wchar_t* word : {L"NET", L"GPRS", L"CDMA", L"VRS", L"GSM"})
-        if (has(word)) {
-            type = 1;
-            return true;
-        }
-    if (has(L"EXT")) {
-        type = 2;
-        return true;
-    }
-    return false;
+void CMainFrame::TakeLinkType(const CString& line) {
+    if (const std::optional<DataLinkKind> kind = DataLinkNamedIn(line))
+        job_.settings.dataLink.nModuleType = *kind;
 }
 
 void CMainFrame::HandleVersionLine(const CString& line) {
@@ -97,7 +84,7 @@ void CMainFrame::HandleVersionLine(const CString& line) {
     CModuleCommandQueue& modules = receiver_.modules;
     if (!state.ident.text[0].IsEmpty()) {
         TakeLinkType(line);
-        if (job_.settings.dataLink.nModuleType == 0 && line.Find(L"RADIO") >= 0 && receiver_.rereadRadio) {
+        if (DataLinkNamedIn(line) == kLinkRadio && receiver_.rereadRadio) {
             receiver_.rereadRadio = 0;
             modules.CancelCommands();
             modules.SetRadioDlg(m_hWnd);
@@ -113,16 +100,19 @@ void CMainFrame::HandleVersionLine(const CString& line) {
         return;
     }
     ResetAndNotify(L"读取串号...");
-    if (!receiver_.parser.ParseVersion(line, state)) return;
+    const std::optional<VersionReport> report = receiver_.parser.ParseVersion(line, state);
+    if (!report) return;
+    job_.system.nGPSOEMType = report->board;
+    WriteSystemFile(job_.paths.programFolder + L"\\qzsys.sys");
+    if (report->baseFlag) receiver_.baseFlag = *report->baseFlag;
     ReceiverIdentity& id = receiver_.ident;
-    if (!receiver_.parser.GetVersionInfo(id.l1Option, id.workMode, id.antennaFactor, id.instrumentHeight,
-                                         id.receiverKind, id.linkKind, id.serialForm, id.instrumentRadius,
-                                         id.language))
-        return;
+    const ReceiverVersionInfo& told = report->info;
+    id = {told.l1Option, told.workMode,   told.antennaHeightFactor, told.instrumentHeight, told.receiverKind,
+          told.linkKind, told.serialForm, told.instrumentRadius,    told.language};
     if (id.receiverKind < 0 || id.receiverKind > 4) return;
     TakeLinkType(line);
     // An external link, named or kept, needs no module: positions flow at once.
-    if (job_.settings.dataLink.nModuleType == 2) {
+    if (job_.settings.dataLink.nModuleType == kLinkExternal) {
         modules.SetRadioWait(0);
         return;
     }
@@ -149,7 +139,7 @@ void CMainFrame::OnPositionLog() {
         port.SendLine(L"nmeatalker auto\r\n");
         c.talkerSent = 1;
     }
-    if (state.ident.text[0].IsEmpty()) port.SendBinaryCommand(52, L"");
+    if (state.ident.text[0].IsEmpty()) port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     if (!c.baseLogStop) {
         if (c.baseLog >= kHousekeepingCount) {
             port.SendLine(L"log,refstationa,ontime,10\r\n");
@@ -168,7 +158,7 @@ void CMainFrame::OnPositionLog() {
         }
     }
     receiver_.device.ShowLinkLed(state.diffAge);
-    listeners_.Forward(state, 4);
+    listeners_.Forward(state, kFixPositionLog);
     UploadGga(state);
     FinishForward();
 }
@@ -176,8 +166,8 @@ void CMainFrame::OnPositionLog() {
 void CMainFrame::OnGgaLine(const CString& line) {
     CGpsState& state = receiver_.state;
     RoutingCounters& c = receiver_.counters;
-    if (job_.settings.dataLink.nModuleType == 1) receiver_.gga.sourceLine = line;
-    const bool positionLogBoard = BoardType() == 1;
+    if (job_.settings.dataLink.nModuleType == kLinkNetwork) receiver_.gga.sourceLine = line;
+    const bool positionLogBoard = BoardType() == kBoardOemV;
     if (!positionLogBoard) {
         state.fixFlag = 1;
         ClampQuality(state);
@@ -185,7 +175,7 @@ void CMainFrame::OnGgaLine(const CString& line) {
         TakeSolutionText();
         if (IsBase()) state.solutionText = L"基站状态";
     }
-    if (BoardType() == 5 && !c.baseSolutionSeen) {
+    if (BoardType() == kBoardOemT && !c.baseSolutionSeen) {
         if (c.appFile >= kHousekeepingCount) {
             SendBinaryAppFile();
             c.appFile = 0;
@@ -195,7 +185,7 @@ void CMainFrame::OnGgaLine(const CString& line) {
     }
     UploadGga(state);
     if (positionLogBoard) return;
-    listeners_.Forward(state, 1);
+    listeners_.Forward(state, kFixGga);
     FinishForward();
 }
 
@@ -212,6 +202,7 @@ void CMainFrame::CheckAntennaSection() {
     CIniFile table;
     if (!table.ReadAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, serial, link.antenna)) {
         link.antennaReadFailed = 1;
+        AfxMessageBox(kAntennaTableUnread, MB_OK);
         AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
         return;
     }

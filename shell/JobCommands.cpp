@@ -12,6 +12,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
+#include "resources/StringIds.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CNewJobDlg.h"
@@ -55,7 +56,7 @@ bool ReadJobFiles(const CJobSettings& jobs, const CString& jobFile, GeneralSetti
 }
 
 void ShowTitle(CMainFrame& frame) {
-    frame.SetTitle(LoadStringResource(61313) + frame.Job().system.szDataFile + L">");
+    frame.SetTitle(LoadStringResource(strings::kTitlePrefix) + frame.Job().system.szDataFile + L">");
 }
 
 // What follows the job settings: the parser's time zone and fix level, the local time, and the
@@ -98,7 +99,8 @@ void NewJob(CMainFrame& frame) {
     if (dialog.DoModal() != IDOK) return;
     const CString jobFile = dialog.m_strJobFile;
     const CString jobFolder = dialog.m_strRootPath + dialog.m_strName + L"\\";
-    if (FileExists(jobFile) && AfxMessageBox(LoadStringResource(61312), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (FileExists(jobFile) &&
+        AfxMessageBox(LoadStringResource(strings::kJobExists), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
 
     // Everything is prepared in copies: a cancel leaves the current job as it was.
@@ -220,7 +222,7 @@ void OpenPointFile(CMainFrame& frame) {
 
 void TargetPointSurvey(CMainFrame& frame) {
     if (frame.Receiver().hasData == 0) {
-        AfxMessageBox(LoadStringResource(61628));
+        AfxMessageBox(LoadStringResource(strings::kNoDataToStore));
         return;
     }
     CGpsState state = frame.GpsState();

@@ -6,12 +6,14 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/StringTable.h"
 #include "receiver/ReceiverModels.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/screens/CDataVerifyDlg.h"
 #include "receiver/screens/CRadioSetDlg.h"
 #include "receiver/screens/DataLinkCommands.h"
 #include "receiver/screens/InstrumentCommands.h"
 #include "receiver/screens/ReceiverSettingsCommands.h"
 #include "resources/MainMenu.h"
+#include "resources/StringIds.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSysInfoDlg.h"
 #include "shell/CalibrationHostImpl.h"
@@ -54,7 +56,8 @@ void RunInstrumentSettingsCommand(CMainFrame& frame) {
     } else if (frame.VersionInfo().receiverKind == 9) {
         SetupManualBase(frame);
     } else {
-        frame.MessageBox(LoadStringResource(61604), LoadStringResource(61297), MB_OK | MB_ICONINFORMATION);
+        frame.MessageBox(LoadStringResource(strings::kBoardMismatch),
+                         LoadStringResource(strings::kInfoCaption), MB_OK | MB_ICONINFORMATION);
     }
 }
 
@@ -146,8 +149,8 @@ void GreyUnavailableCommands(CMenu& menu) {
 }
 
 void ShowLinkTypeInMenu(CMenu& menu, int moduleType) {
-    if (moduleType == 0) menu.SetMenuString(mainmenu::kRadioSettings, L"&6电台设置", MF_BYCOMMAND);
-    if (moduleType == 1) menu.SetMenuString(mainmenu::kRadioSettings, L"&6网络连接", MF_BYCOMMAND);
+    if (moduleType == kLinkRadio) menu.SetMenuString(mainmenu::kRadioSettings, L"&6电台设置", MF_BYCOMMAND);
+    if (moduleType == kLinkNetwork) menu.SetMenuString(mainmenu::kRadioSettings, L"&6网络连接", MF_BYCOMMAND);
 }
 
 std::vector<UINT> UnavailableCommands() {

@@ -20,7 +20,7 @@ void PositionListeners::SetAuxNotifyWnd(HWND window) {
     verifyOn_ = window ? 1 : 0;
 }
 
-void PositionListeners::Forward(CGpsState& state, LPARAM kind) const {
+void PositionListeners::Forward(CGpsState& state, ForwardedFix kind) const {
     const WPARAM w = reinterpret_cast<WPARAM>(&state);
     SendMessage(PositionWindow(), WM_GPS_POSITION, w, kind);
     if (StoreOn()) SendMessage(StoreWindow(), WM_GPS_POSITION_STORE, w, 0);

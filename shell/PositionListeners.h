@@ -7,6 +7,7 @@
 
 #include "foundation/CGpsState.h"
 #include "platform/base/WinTypes.h"
+#include "receiver/ReceiverProtocol.h"
 
 class PositionListeners {
 public:
@@ -26,9 +27,9 @@ public:
     // The verification dialog of the menu command sets only the flag.
     void SetVerifyOn(int on) { verifyOn_ = on; }
 
-    // WM_GPS_POSITION with `kind` (4 position log, 1 GGA) to the position window, then the store and
+    // WM_GPS_POSITION with `kind` to the position window, then the store and
     // verification messages to the windows that are on.
-    void Forward(CGpsState& state, LPARAM kind) const;
+    void Forward(CGpsState& state, ForwardedFix kind) const;
 
 private:
     static void Push(std::vector<HWND>& stack, HWND window);

@@ -13,7 +13,7 @@
 
 class IFrameServices;
 
-// What the version reply tells of the receiver (CGpsParser::GetVersionInfo).
+// What the version reply tells of the receiver (CGpsParser::ParseVersion).
 struct ReceiverIdentity {
     int l1Option = 0;
     int workMode = 0;
@@ -54,9 +54,7 @@ public:
     RoutingCounters counters;
     int baseFlag = 0;           // 1 while the receiver works as a base
     int moduleNetworkType = 0;  // the network module: 0 CDMA, 1 GPRS
-    double firmwareVersion = 0.0;
-    int versionQueryPending = 0;
-    int moduleConfigured = 0;  // a module reply was understood or an external link reported
+    int moduleConfigured = 0;   // a module reply was understood or an external link reported
     int rereadRadio = 0;
     int watchdog = 0;  // silent ticks
     int tickCount = 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/time/Clock.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 #include "shell/CMainFrame.h"
 
@@ -28,7 +29,7 @@ void Supervision::RunModuleSequencer() {
 void Supervision::PollBoard() {
     ReceiverLink& link = frame_.Receiver();
     ++link.tickCount;
-    if (frame_.SystemRecord().nGPSOEMType == 2 && link.tickCount % 10 == 0)
+    if (frame_.SystemRecord().nGPSOEMType == kBoardEclipse && link.tickCount % 10 == 0)
         link.port.SendLine(link.baseFlag == 1 ? L"$JRTK,1\r\n" : L"$JRTK,17\r\n");
     if (link.tickCount > 1000) link.tickCount = 0;
 }
@@ -42,7 +43,7 @@ void Supervision::WatchForData() {
     frame_.ResetAndNotify(L"无数据");
     if (link.port.IsOpen()) {
         link.modules.SetRadioWait(0);
-        link.port.SendBinaryCommand(53, L"C0");
+        link.port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
         Sleep(500);
         SendStartupSet(frame_, link.modules);
     }
@@ -83,7 +84,7 @@ void Supervision::RaiseWarnings() {
          std::fabs(seven.szdWz) > kSevenRotationLimit))
         Raise(seven_);
     const DataLinkSettings& link = frame_.GeneralSettings().dataLink;
-    if (link.nModuleType != 0 && (link.net.workMode == 1 || link.net.workMode == 2)) return;
+    if (link.nModuleType != kLinkRadio && (link.net.workMode == 1 || link.net.workMode == 2)) return;
     if (baseIdChanged)
         Raise(baseId_);
     else if (baseCoordChanged)

@@ -9,6 +9,7 @@
 #include "platform/ui/WindowDC.h"
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "resources/MainViewForm.h"
+#include "resources/StringIds.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CoordViewCommands.h"
@@ -79,8 +80,9 @@ void CFrmGraphView::OnParamView() {
 void CFrmGraphView::OnReceiverInfo() {
     // The mode, the point file and the key help.
     ShowReceiverInfo(frame_, this,
-                     LoadStringResource(61583) + L"\n" + LoadStringResource(61596) +
-                         frame_.Job().system.szDataFile + LoadStringResource(61582));
+                     LoadStringResource(strings::kTerrainMode) + L"\n" +
+                         LoadStringResource(strings::kDataFileName) + frame_.Job().system.szDataFile +
+                         LoadStringResource(strings::kStoreKeysHelp));
 }
 
 void CFrmGraphView::OnConnect() {

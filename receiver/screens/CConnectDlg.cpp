@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/messages/MessageBox.h"
 #include "platform/serial/SerialPortMap.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/ProgressCtrl.h"
@@ -57,6 +58,11 @@ void CConnectDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_CBIndex(pDX, kMethod, nMethod);
     DDX_Text(pDX, kPort, nInputPort);
     DDX_CBIndex(pDX, kBaud, baudIndex_);
+}
+
+void CConnectDlg::TellPortRefusal() {
+    const CString refusal = module_->PortRefusal();
+    if (!refusal.IsEmpty()) AfxMessageBox(refusal);
 }
 
 void CConnectDlg::ApplyEnabling() {
@@ -128,6 +134,7 @@ void CConnectDlg::OnScan() {
     SendDlgItemMessage(kDevices, LB_RESETCONTENT);
     SetScanning(true);
     if (!module_->StartScan()) {
+        TellPortRefusal();
         ApplyEnabling();
         MessageBox(L"串口打开失败，请检查是否被占用!");
     }
@@ -177,6 +184,7 @@ void CConnectDlg::OnOK() {
         }
         if (selected < static_cast<int>(found_.size())) {
             if (!module_->SetAddress(found_[static_cast<size_t>(selected)].address)) {
+                TellPortRefusal();
                 MessageBox(L"打开串口失败，请检查!");
                 return;
             }

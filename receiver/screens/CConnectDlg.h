@@ -37,6 +37,8 @@ protected:
 
 private:
     void ApplyEnabling();
+    // The port's own message when the module's port would not open.
+    void TellPortRefusal();
     void SetScanning(bool scanning);
     void LoadDeviceList();
     void OnScan();

@@ -6,11 +6,11 @@
 #include "receiver/IFrameServices.h"
 #include "receiver/ModemSteps.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverProtocol.h"
 
 using namespace gprsmodule;
 
 namespace {
-constexpr BYTE kPortSwitch = 53;
 constexpr UINT kButtons[] = {kRead, kSet, kList, kConnect, kDisconnect};
 // The edits in the order RefusedModemField counts them.
 constexpr UINT kFieldIds[] = {kAddress, kPort, kMountPoint, kUser, kPassword, kBaseId, kBasePhone};
@@ -101,11 +101,11 @@ void CGprsModuleDlg::SwitchPort() {
     const int model = frame_.ReceiverModelNumber();
     const int link = frame_.GeneralSettings().dataLink.nModuleType;
     const wchar_t* token = nullptr;
-    if (model >= 2 && model <= 4)
-        token = link == 0 ? L"C1" : link == 1 ? L"C2" : nullptr;
-    else if (model == 1)
+    if (HasNetworkModule(model))
+        token = link == kLinkRadio ? L"C1" : link == kLinkNetwork ? L"C2" : nullptr;
+    else if (model == kReceiverKindRadio)
         token = L"C1";
-    if (token && frame_.SerialPort().SendBinaryCommand(kPortSwitch, token) == 0)
+    if (token && frame_.SerialPort().SendBinaryCommand(BinaryCommand::kPortSwitch, token) == 0)
         MessageBox(L"发送打开电台命令失败！", L"提示", MB_OK | MB_ICONINFORMATION);
     Sleep(100);
 }
@@ -196,7 +196,7 @@ void CGprsModuleDlg::EndExchange() {
     CSerialPort& port = frame_.SerialPort();
     port.ClearSecondOwner();
     KillTimer(kStepTimer);
-    if (port.IsOpen()) port.SendBinaryCommand(kPortSwitch, L"C0");
+    if (port.IsOpen()) port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
 }
 
 void CGprsModuleDlg::OnOK() {

@@ -4,11 +4,9 @@
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverProtocol.h"
 
-namespace {
-constexpr LPARAM kAfterPositionLog = 4;
-constexpr LPARAM kAfterGga = 1;
-}  // namespace
+namespace {}  // namespace
 
 void CPositionPage::Refresh(const CGpsState& state) {
     m_gps = state;
@@ -67,7 +65,7 @@ BOOL CGpsInfoDlg::OnInitDialog() {
 
 LRESULT CGpsInfoDlg::OnGpsUpdate(WPARAM wParam, LPARAM lParam) {
     m_gps = *reinterpret_cast<const CGpsState*>(wParam);
-    if (lParam != kAfterPositionLog && lParam != kAfterGga) return 0;
+    if (lParam != kFixPositionLog && lParam != kFixGga) return 0;
     switch (m_tab.GetCurrentPage()) {
         case kPosition:
             m_pagePos.Refresh(m_gps);

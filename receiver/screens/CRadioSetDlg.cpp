@@ -118,12 +118,11 @@ void CGprsCdmaSwitchDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CGprsCdmaSwitchDlg::SwitchTo(const wchar_t* token, const wchar_t* mode) {
-    constexpr BYTE kModuleMode = 59, kVersionQuery = 52;
     CSerialPort& port = frame_.SerialPort();
-    port.SendBinaryCommand(kModuleMode, token);
-    port.SendBinaryCommand(kModuleMode, token);
+    port.SendBinaryCommand(BinaryCommand::kDataLink, token);
+    port.SendBinaryCommand(BinaryCommand::kDataLink, token);
     Sleep(500);
-    port.SendBinaryCommand(kVersionQuery, L"");
+    port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     m_strMode = mode;
     UpdateData(FALSE);
 }

@@ -3,10 +3,10 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/StringTable.h"
 #include "receiver/IFrameServices.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kMaxAngle = 89;
-constexpr UINT kIdsAngleRefused = 61612;
 }  // namespace
 
 CSatLimitDlg::CSatLimitDlg(IFrameServices& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {}
@@ -27,7 +27,7 @@ void CSatLimitDlg::OnOK() {
     // A refused text keeps the dialog open whatever the last accepted angle was.
     const bool read = UpdateData(TRUE);
     if (m_nAngle < 0 || m_nAngle > kMaxAngle) {
-        MessageBox(LoadStringResource(kIdsAngleRefused), nullptr, MB_OK);
+        MessageBox(LoadStringResource(strings::kMaskAngleRefused), nullptr, MB_OK);
         return;
     }
     if (read) EndDialog(IDOK);

@@ -1,16 +1,17 @@
 #include "receiver/screens/DataLinkCommands.h"
 
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/screens/CGprsModuleDlg.h"
 #include "receiver/screens/CRadioSetDlg.h"
 
 void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent) {
     DataLinkSettings& link = frame.GeneralSettings().dataLink;
-    if (link.nModuleType == 0) {
+    if (link.nModuleType == kLinkRadio) {
         CRadioSetDlg dlg(frame, parent);
         dlg.m_nChannel = link.radioChannel;
         dlg.DoModal();
-    } else if (link.nModuleType == 1) {
+    } else if (link.nModuleType == kLinkNetwork) {
         CGprsModuleDlg dlg(frame, parent);
         dlg.Kept() = link.net;
         if (dlg.DoModal() == IDOK) link.net = dlg.Kept();

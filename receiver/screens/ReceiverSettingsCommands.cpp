@@ -6,13 +6,11 @@
 #include "receiver/CGpsParser.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 #include "receiver/screens/CReceiverSettingsDlgs.h"
 
-namespace {
-constexpr int kBoardJ = 2;
-constexpr int kBoardBinary = 5;
-}  // namespace
+namespace {}  // namespace
 
 bool SaveJobSettings(IFrameServices& frame, CWnd* parent) {
     if (frame.JobSettings().WriteJobParams(frame.GeneralSettings())) return true;
@@ -29,8 +27,8 @@ void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
     CSerialPort& port = frame.SerialPort();
     port.SendLine(Format(L"ecutoff,%d\r\n", dlg.m_nAngle));
     const int board = frame.SystemRecord().nGPSOEMType;
-    if (board == kBoardJ) port.SendLine(Format(L"$JMASK,%d", dlg.m_nAngle));
-    if (board == kBoardBinary) SendElevationMaskPacket(frame, dlg.m_nAngle);
+    if (board == kBoardEclipse) port.SendLine(Format(L"$JMASK,%d", dlg.m_nAngle));
+    if (board == kBoardOemT) SendElevationMaskPacket(frame, dlg.m_nAngle);
 }
 
 void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {

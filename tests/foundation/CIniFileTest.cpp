@@ -152,10 +152,9 @@ TEST_F(CIniFileTest, AntennaSectionsAreAppendedToAnExistingTableOnly) {
     EXPECT_TRUE(messages_.Shown().empty());
 }
 
-TEST_F(CIniFileTest, ReadingAMissingAntennaTableTellsTheUser) {
+TEST_F(CIniFileTest, AMissingAntennaTableIsReportedToTheCaller) {
     CIniFile file;
     AntennaRecord rec;
     EXPECT_FALSE(file.ReadAntennaSection(L"\\Program Files", L"AntType.at", L"SN1", rec));
-    ASSERT_EQ(messages_.Shown().size(), 1u);
-    EXPECT_EQ(messages_.Shown()[0].text, L"Read AntTye file failed!");
+    EXPECT_TRUE(messages_.Shown().empty());
 }

@@ -94,7 +94,7 @@ TEST_F(BoardLogs, CheckTextWithALeadingZeroIsAccepted) {
 }
 
 TEST_F(BoardLogs, NarrowIntIsVerifiedByExtendedStatusOnNewFirmware) {
-    frame.firmwareVersion = 3.3;
+    Parse(FirmwareLog("3.3"));
     Parse(BestPos("NARROW_INT", "00"));
     EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
     EXPECT_EQ(frame.state.solutionText, L"FLOAT");
@@ -105,17 +105,17 @@ TEST_F(BoardLogs, NarrowIntIsVerifiedByExtendedStatusOnNewFirmware) {
     Parse(BestPos("NARROW_INT", "00"));
     Parse(BestPos("NARROW_INT", ""));
     EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
-    frame.firmwareVersion = 3.1;
+    Parse(FirmwareLog("3.1"));
     Parse(BestPos("NARROW_INT", "00"));
     EXPECT_EQ(frame.state.solutionCode, kSolFixed);
     // The rule starts at exactly 3.2.
-    frame.firmwareVersion = 3.2;
+    Parse(FirmwareLog("3.2"));
     Parse(BestPos("NARROW_INT", "00"));
     EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
-    frame.firmwareVersion = 3.1999;
+    Parse(FirmwareLog("3.1999"));
     Parse(BestPos("NARROW_INT", "00"));
     EXPECT_EQ(frame.state.solutionCode, kSolFixed);
-    frame.firmwareVersion = 3.3;
+    Parse(FirmwareLog("3.3"));
     frame.settings.connection.nFixLevel = 1;
     Parse(BestPos("NARROW_INT", "00"));
     EXPECT_EQ(frame.state.solutionCode, kSolFixed);
@@ -171,13 +171,11 @@ TEST_F(BoardLogs, ReferenceStationLog) {
 }
 
 TEST_F(BoardLogs, FirmwareVersionFieldIsReadWithoutItsQuotes) {
-    frame.versionQueryPending = 1;
     ASSERT_EQ(Parse(BoardLine("VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\","
                               "\"3.000A19\",\"x\"")),
               1);
     EXPECT_EQ(type, kLineVersionLog);
-    EXPECT_DOUBLE_EQ(frame.firmwareVersion, 3.0);
-    EXPECT_EQ(frame.versionQueryPending, 0);
+    EXPECT_DOUBLE_EQ(parser.FirmwareVersion(), 3.0);
 }
 
 TEST_F(BoardLogs, BasePositionReplies) {

@@ -90,12 +90,12 @@ TEST_F(CommandSets, ElevationMaskPacket) {
 TEST_F(CommandSets, TextAndBinaryWritersOnTheWire) {
     frame.port.SendLine(L"unlogall,com2");
     frame.port.SendLine(L"fix,none\r\n");
-    frame.port.SendBinaryCommand(53, L"C0");
-    frame.port.SendBinaryCommand(57, L"C2 C5 C30 C10 ");
+    frame.port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
+    frame.port.SendBinaryCommand(BinaryCommand::kBaseParams, L"C2 C5 C30 C10 ");
     EXPECT_EQ(Written(), "unlogall,com2\r\n" + Stored("fix,none") +
                              Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}) +
                              Bytes({0x24, 0x39, 0xC6, 0x04, 0x00, 0x02, 0x05, 0x1E, 0x0A, 0xCC}));
     // A token text over the limits writes nothing at all.
-    EXPECT_EQ(frame.port.SendBinaryCommand(61, L"c123456789012"), 0u);
+    EXPECT_EQ(frame.port.SendBinaryCommand(BinaryCommand::kWorkMode, L"c123456789012"), 0u);
     EXPECT_EQ(Written(), "");
 }

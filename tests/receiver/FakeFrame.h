@@ -24,13 +24,9 @@ public:
     LastFilesRecord& SystemRecord() override { return system; }
     CDeviceIo& DeviceIo() override { return device; }
     GgaRecord& NetworkGga() override { return gga; }
-    int& BaseFlag() override { return baseFlag; }
-    double& BoardFirmwareVersion() override { return firmwareVersion; }
-    int& VersionQueryPending() override { return versionQueryPending; }
+    int BaseFlag() const override { return baseFlag; }
     int ReceiverModelNumber() const override { return receiverModel; }
     HWND PositionWindow() const override { return positionWindow; }
-    CString ProgramFolder() const override { return L"\\Program Files"; }
-    void WriteSystemFile(const CString& path) override { systemFileWrites.push_back(path); }
     void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
     CModuleCommandQueue& ModuleQueue() override { return moduleQueue; }
     void ListenForPositions(HWND window) override;
@@ -64,12 +60,9 @@ public:
     CDeviceIo device;
     GgaRecord gga;
     int baseFlag = 0;
-    double firmwareVersion = 0.0;
-    int versionQueryPending = 1;
     int receiverModel = 0;
     HWND positionWindow;
     std::vector<HWND> earlierPositionWindows;
-    std::vector<CString> systemFileWrites;
     CModuleCommandQueue moduleQueue{*this};
     CJobSettings jobSettings;
     CGpsParser parser{*this};

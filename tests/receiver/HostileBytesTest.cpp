@@ -7,6 +7,7 @@
 
 #include "platform/text/Format.h"
 #include "receiver/CGpsParser.h"
+#include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 #include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
@@ -110,11 +111,11 @@ TEST_F(HostileBytes, RefusedLinesChangeNothing) {
     frame.settings.connection.nTimeZone = 3;
     parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), frame.state);
     const CGpsState before = frame.state;
-    frame.firmwareVersion = 3.3;
+    Parse(FirmwareLog("3.3"));
     for (const CString& line : refused) {
         EXPECT_EQ(Parse(line), 0) << line.str().c_str();
         EXPECT_EQ(Snapshot(frame.state), Snapshot(before)) << line.str().c_str();
-        EXPECT_EQ(frame.firmwareVersion, 3.3);
+        EXPECT_EQ(parser.FirmwareVersion(), 3.3);
     }
     EXPECT_EQ(Parse(Wide(zeroSum + "*00")), 1);
 }
@@ -173,22 +174,21 @@ TEST_F(HostileBytes, LinesAreBoundedInLengthAndFields) {
     // Ten megabytes of commas are refused before any field is split.
     const CString huge = Nmea("GPGSV,1,1,01" + std::string(10'000'000, ','));
     EXPECT_EQ(Parse(huge), 0);
-    EXPECT_EQ(parser.ParseVersion(huge, frame.state), 0);
+    EXPECT_FALSE(parser.ParseVersion(huge, frame.state));
     // Fields beyond the ones a sentence reads are not even split off.
     EXPECT_EQ(SplitFieldsUpTo(Wide(std::string(1000, ',')), L',', 20).size(), 20u);
 }
 
-TEST_F(HostileBytes, DamagedVersionReplyKeepsTheBoardType) {
-    frame.system.nGPSOEMType = 1;
+TEST_F(HostileBytes, DamagedVersionReplyTellsNothing) {
     const CString reply = Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-T,GPRS,RADIO,0,BASE,ZH,3,,,,END");
     CString damaged = reply;
     damaged.Replace(L"OEM-T", L"OEM-D");
     for (const CString& line : {damaged, WithNulAt(reply, 10), CString(L"GPXXX,QZ81203,V,B,A,OEM-T")}) {
-        EXPECT_EQ(parser.ParseVersion(line, frame.state), 0);
-        EXPECT_EQ(frame.system.nGPSOEMType, 1);
-        EXPECT_TRUE(frame.systemFileWrites.empty());
-        EXPECT_EQ(frame.baseFlag, 0);
+        EXPECT_FALSE(parser.ParseVersion(line, frame.state));
+        EXPECT_TRUE(frame.state.ident.text[0].IsEmpty());
     }
-    EXPECT_EQ(parser.ParseVersion(reply, frame.state), 1);
-    EXPECT_EQ(frame.system.nGPSOEMType, 5);
+    const std::optional<VersionReport> told = parser.ParseVersion(reply, frame.state);
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->board, kBoardOemT);
+    EXPECT_EQ(told->baseFlag, 1);
 }

@@ -15,13 +15,9 @@ public:
     LastFilesRecord& SystemRecord() override { return system; }
     CDeviceIo& DeviceIo() override { __builtin_trap(); }
     GgaRecord& NetworkGga() override { __builtin_trap(); }
-    int& BaseFlag() override { return baseFlag; }
-    double& BoardFirmwareVersion() override { return firmware; }
-    int& VersionQueryPending() override { return pending; }
+    int BaseFlag() const override { return baseFlag; }
     int ReceiverModelNumber() const override { return 0; }
     HWND PositionWindow() const override { return nullptr; }
-    CString ProgramFolder() const override { return L"\\Program Files"; }
-    void WriteSystemFile(const CString&) override {}
     // Not geodesy, only finite numbers that follow the input.
     void Wgs84BlhToXyz(double lat, double lon, double h, double* x, double* y, double* z) override {
         *x = std::cos(lat) * std::cos(lon) * h;
@@ -51,6 +47,4 @@ public:
     GeneralSettingsBlock settings;
     LastFilesRecord system;
     int baseFlag = 0;
-    double firmware = 0;
-    int pending = 0;
 };

@@ -25,3 +25,7 @@ inline CString Nmea(const std::string& body) {
 inline CString BoardLine(const std::string& body) {
     return WithoutLineEnd(sim::BoardLog(body));
 }
+// The board's "VERSIONA" log naming its firmware ("3.300").
+inline CString FirmwareLog(const std::string& firmware) {
+    return WithoutLineEnd(sim::VersionLog(sim::Epoch{}, firmware));
+}

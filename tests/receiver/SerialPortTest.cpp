@@ -146,7 +146,7 @@ TEST_F(SerialPort, AnUnpluggedDeviceIsReportedOnceAndItsSuccessorAtTheSamePathIs
     EXPECT_LT(ProcessCpuMs() - before, 40.0);
     EXPECT_EQ(owner.hangups, std::vector<int>{kPort});
     CMessageBoxScript boxes;
-    EXPECT_EQ(frame.port.OpenPort(kPort, 57600, OpenFailureReport::kQuiet), FALSE);
+    EXPECT_EQ(frame.port.OpenPort(kPort, 57600), FALSE);
 
     // A new device appears at the same name; the owner retries every 100 ms, as the frame's watch does.
     sim::CReceiverSimulator successor;
@@ -157,7 +157,7 @@ TEST_F(SerialPort, AnUnpluggedDeviceIsReportedOnceAndItsSuccessorAtTheSamePathIs
     bool reopened = false;
     const bool flowing = PumpUntil(successor, [&] {
         if (!reopened && std::chrono::steady_clock::now() - appeared >= std::chrono::milliseconds(100)) {
-            reopened = frame.port.OpenPort(kPort, 57600, OpenFailureReport::kQuiet) == TRUE;
+            reopened = frame.port.OpenPort(kPort, 57600) == TRUE;
             if (reopened) successor.EmitEpoch();
         }
         return owner.bytes.find("GGA", had) != std::string::npos;
@@ -169,19 +169,21 @@ TEST_F(SerialPort, AnUnpluggedDeviceIsReportedOnceAndItsSuccessorAtTheSamePathIs
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-TEST_F(SerialPort, OpenFailuresAreToldAndLeaveThePortClosed) {
+TEST_F(SerialPort, OpenFailuresSayWhyAndLeaveThePortClosed) {
     CMessageBoxScript boxes;
     CSerialPort other;
-    EXPECT_EQ(other.OpenPort(kPort, 57600), FALSE);
+    PortOpenFailure busy, missing, badSpeed;
+    EXPECT_EQ(other.OpenPort(kPort, 57600, &busy), FALSE);
     EXPECT_FALSE(other.IsOpen());
     SetSerialDevicePath(7, "/nonexistent/tty");
-    EXPECT_EQ(other.OpenPort(7, 57600), FALSE);
+    EXPECT_EQ(other.OpenPort(7, 57600, &missing), FALSE);
     frame.port.Close();
-    EXPECT_EQ(other.OpenPort(kPort, 12345), FALSE);
+    EXPECT_EQ(other.OpenPort(kPort, 12345, &badSpeed), FALSE);
     EXPECT_EQ(other.GetPortNumber(), 1);
-    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{L"无法打开端口！请检查是否已被占用。",
-                                                   L"无法打开端口！请检查是否已被占用。",
-                                                   L"无法按当前参数配置端口，请检查参数！"}));
+    EXPECT_EQ(PortOpenFailureText(busy), L"无法打开端口！请检查是否已被占用。");
+    EXPECT_EQ(missing, PortOpenFailure::kBusy);
+    EXPECT_EQ(PortOpenFailureText(badSpeed), L"无法按当前参数配置端口，请检查参数！");
+    EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(other.OpenPort(kPort, 9600), TRUE);
     EXPECT_EQ(other.GetPortNumber(), kPort);
     SetSerialDevicePath(7, "");
@@ -199,7 +201,7 @@ TEST_F(SerialPort, StoppedReaderLeavesThePortWritable) {
     frame.port.Close();
     EXPECT_EQ(frame.port.Write("x", 1), 0u);
     EXPECT_FALSE(frame.port.SendLine(L"x"));
-    EXPECT_EQ(frame.port.SendBinaryCommand(52, L""), 0u);
+    EXPECT_EQ(frame.port.SendBinaryCommand(BinaryCommand::kVersionQuery, L""), 0u);
 }
 
 TEST_F(SerialPort, ABluetoothLinkWithNoReceiverToReachIsRefused) {
@@ -207,8 +209,10 @@ TEST_F(SerialPort, ABluetoothLinkWithNoReceiverToReachIsRefused) {
     CSerialPort other;
     SetSerialDevicePath(7, kBluezLink);
     ASSERT_TRUE(LoadBluetoothAddress().IsEmpty());
-    EXPECT_EQ(other.OpenPort(7, 9600), FALSE);
+    PortOpenFailure failure;
+    EXPECT_EQ(other.OpenPort(7, 9600, &failure), FALSE);
     EXPECT_FALSE(other.IsOpen());
     SetSerialDevicePath(7, "");
-    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{L"蓝牙连接失败,请确认主机已开机并已配对!"}));
+    EXPECT_EQ(PortOpenFailureText(failure), L"蓝牙连接失败,请确认主机已开机并已配对!");
+    EXPECT_TRUE(boxes.Texts().empty());
 }

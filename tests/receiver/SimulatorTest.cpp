@@ -84,8 +84,9 @@ TEST(Simulator, TheDefaultWalkGoesFromSinglePointToFixed) {
     close(far);
     CFakeFrame frame;
     frame.system.nGPSOEMType = 1;
-    frame.firmwareVersion = 3.3;
     CGpsParser parser(frame);
+    int versionType = 0;
+    parser.Parse(FirmwareLog("3.3"), frame.state, versionType);
     std::vector<int> codes;
     int references = 0;
     for (const std::string& line : SplitLines(simulator.Sent())) {
@@ -151,7 +152,7 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     CLineWindow window;
     frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
     ASSERT_EQ(frame.port.OpenPort(6, 115200), TRUE);
-    frame.port.SendBinaryCommand(52, L"");
+    frame.port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     std::set<int> types;
     size_t parsed = 0;

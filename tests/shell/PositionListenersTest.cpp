@@ -51,10 +51,10 @@ TEST(PositionListenersTest, EachFixGoesToTheTopWindowsOnly) {
     listeners.ListenForPositions(survey.hwnd);
     listeners.ListenForStores(store.hwnd);
     CGpsState state;
-    listeners.Forward(state, 4);
+    listeners.Forward(state, kFixPositionLog);
     listeners.StopListening(survey.hwnd);
     listeners.StopListeningForStores(store.hwnd);
-    listeners.Forward(state, 1);
+    listeners.Forward(state, kFixGga);
     EXPECT_EQ(survey.Kinds(), std::vector<LPARAM>{4});
     EXPECT_EQ(view.Kinds(), std::vector<LPARAM>{1});
     ASSERT_EQ(store.heard.size(), 1u);

@@ -1,4 +1,5 @@
 // The receiver's bytes through the frame to the listening windows.
+#include "foundation/CIniFile.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -85,7 +86,14 @@ TEST_F(FrameTest, StoreAndVerificationWindowsHearOnlyWhileRegistered) {
 }
 
 TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
-    Feed(sim::VersionReply("QZ8120382345678", "OEM-V", "ROVER", 3) + "\r\n\r\n");
+    // A base looks its antenna up in a table this device root does not have.
+    ui_.ExpectMessageBox(kAntennaTableUnread);
+    ui_.ExpectMessageBox(L"创建天线类型文件失败!");
+    Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 3) + "\r\n\r\n");
     for (const HeardFix& h : listener.heard) EXPECT_EQ(h.kind, 0);
     EXPECT_EQ(frame.GpsState().ident.text[0], L"QZ8120382345678");
+    // What the reply told is applied: the board is saved in the system file, the base flag follows.
+    EXPECT_EQ(frame.SystemRecord().nGPSOEMType, kBoardOemT);
+    EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("nGPSOEMType=5"), std::string::npos);
+    EXPECT_EQ(frame.BaseFlag(), 1);
 }

@@ -9,20 +9,32 @@
 #include <string_view>
 
 #include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
 #include "receiver/CGpsParser.h"
 #include "tests/receiver/ParserOnlyFrame.h"
+
+namespace {
+// The board's version log naming firmware 3.3, so that the rules of newer boards are fuzzed too.
+CString FirmwareLog() {
+    const CString body =
+        L"VERSIONA,COM1,0,55.0,FINESTEERING,2180,1.000,00000000,0000,1114;1,GPSCARD,\"M\",\"S\",\"HW\",\"3."
+        L"3\"";
+    return Format(L"#%s*%08x", body.c_str(), CGpsParser::Crc32(body.GetLength(), body.c_str()));
+}
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t settings[4];
     if (size < sizeof settings) return 0;
     std::memcpy(settings, data, sizeof settings);
     CParserOnlyFrame frame;
-    frame.firmware = 3.3;
     frame.system.nGPSOEMType = settings[0];
     frame.settings.connection.nTimeZone = settings[2];
     CGpsParser parser(frame);
     parser.SetTimeZone(settings[1]);
     parser.SetFixLevel(settings[3]);
+    int versionType = 0;
+    parser.Parse(FirmwareLog(), frame.state, versionType);
     std::string_view rest(reinterpret_cast<const char*>(data + sizeof settings), size - sizeof settings);
     while (!rest.empty()) {
         const size_t end = rest.find('\n');

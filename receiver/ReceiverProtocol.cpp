@@ -1,0 +1,25 @@
+#include "receiver/ReceiverProtocol.h"
+
+#include <array>
+
+namespace {
+struct LinkWord {
+    const wchar_t* word;
+    DataLinkKind kind;
+};
+constexpr std::array<LinkWord, 7> kLinkWords = {{
+    {L"RADIO", kLinkRadio},
+    {L"NET", kLinkNetwork},
+    {L"GPRS", kLinkNetwork},
+    {L"CDMA", kLinkNetwork},
+    {L"VRS", kLinkNetwork},
+    {L"GSM", kLinkNetwork},
+    {L"EXT", kLinkExternal},
+}};
+}  // namespace
+
+std::optional<DataLinkKind> DataLinkNamedIn(const CString& line) {
+    for (const LinkWord& w : kLinkWords)
+        if (line.Find(w.word) >= 0) return w.kind;
+    return std::nullopt;
+}
