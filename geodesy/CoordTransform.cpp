@@ -23,9 +23,14 @@ double HeightAtLatitude(double a, double e2, double p, double z, double b) {
 }
 }  // namespace
 
+CCoordTransform::CCoordTransform() {
+    UpdateGaussConstants();
+}
+
 void CCoordTransform::SetEllipsoid(double semiMajor, double invFlattening) {
     m_dSemiMajor = semiMajor;
     m_dInvFlattening = invFlattening;
+    UpdateGaussConstants();
 }
 
 void CCoordTransform::SetProjection(int32_t type, double falseNorthing, double falseEasting,
@@ -38,6 +43,7 @@ void CCoordTransform::SetProjection(int32_t type, double falseNorthing, double f
     m_dScale = scale;
     m_dBaseLatitude = baseLatitudeDeg;
     m_dProjHeight = projectionHeight;
+    UpdateGaussConstants();
 }
 
 void CCoordTransform::SetFourParams(int32_t enabled, double shiftX, double shiftY, double rotation,

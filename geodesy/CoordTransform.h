@@ -5,6 +5,7 @@
 // Grid x is northing, y easting (m). Angles are radians unless a name says degrees.
 #include <cstdint>
 #include <vector>
+#include "geodesy/GaussConstants.h"
 #include "geodesy/StereoProjector.h"
 #include "platform/text/CString.h"
 
@@ -45,6 +46,7 @@ struct SpacePointPair {
 
 class CCoordTransform {
 public:
+    CCoordTransform();
     void SetEllipsoid(double semiMajor, double invFlattening);
     void SetProjection(int32_t type, double falseNorthing, double falseEasting, double centralMeridianDeg,
                        double scale, double baseLatitudeDeg, double projectionHeight);
@@ -74,8 +76,6 @@ public:
     double ConvertDmsAngle(double value, int32_t mode) const;
 
     // Transverse Mercator (Gauss-Krueger) series on the local ellipsoid.
-    double MeridianArc(double flattening, double phi) const;
-    double MeridianArcFootpoint(double flattening, double arc, double latitudeHint) const;
     void GaussForward(double bDeg, double lDeg, double& x, double& y) const;
     void GaussInverse(double x, double y, double& b, double& l) const;
     // Dispatch by projection type: 3 and 4 stereographic, every other value the series.
@@ -138,7 +138,11 @@ public:
     std::vector<SpacePointPair> m_arrHeightPoints;
 
 private:
-    double EnlargedSemiMajor(double phi) const;
+    GaussConstants m_gauss;
+
+    double EnlargedSemiMajor(double sinPhi) const;
+    double MeridianArc(double phi, double sinPhi, double cosPhi) const;
+    void UpdateGaussConstants();
     StereoParams MakeStereoParams() const;
     void SwitchToWgs84();
     void RestoreLocalEllipsoid();

@@ -142,3 +142,22 @@ TEST(TransverseMercator, DifferencesAboveHalfACircleWrapAndHalfACircleIsEast) {
     EXPECT_NEAR(yw, y, 1e-6);
     EXPECT_NE(y, 500000.0);
 }
+
+// Working the series' constants out once per parameter set must not move a single result.
+TEST(TransverseMercator, CachedConstantsGiveThePerCallResults) {
+    const auto rows = ReadReferenceRows("gauss_recorded.csv");
+    ASSERT_EQ(rows.size(), 1120u);
+    for (const ReferenceRow& r : rows) {
+        const auto& n = r.numbers;
+        CCoordTransform t;
+        t.SetEllipsoid(n[0], n[1]);
+        t.SetProjection(kProjGauss, n[2], n[3], n[4], n[5], n[6], n[7]);
+        double x = 0.0, y = 0.0, b = 0.0, l = 0.0;
+        t.GaussForward(n[8], n[9], x, y);
+        t.GaussInverse(n[10], n[11], b, l);
+        EXPECT_NEAR(x, n[12], 1e-9) << n[4] << " " << n[7] << " " << n[8] << " " << n[9];
+        EXPECT_NEAR(y, n[13], 1e-9) << n[4] << " " << n[7] << " " << n[8] << " " << n[9];
+        EXPECT_NEAR(b, n[14], 1e-12) << n[4] << " " << n[7] << " " << n[10] << " " << n[11];
+        EXPECT_NEAR(l, n[15], 1e-12) << n[4] << " " << n[7] << " " << n[10] << " " << n[11];
+    }
+}
