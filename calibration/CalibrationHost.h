@@ -16,6 +16,7 @@ struct CalibrationFolders {
     CString jobFileName;  // e.g. "road.qzs"
     CString dataFolder;   // ends in "\"
     CString resultFolder;
+    CString setupFolder;  // where the antenna table "AntType.at" lies
 };
 
 class ICalibrationHost {
@@ -29,6 +30,8 @@ public:
     // The constants of the antenna in force (from the antenna table for the connected receiver).
     virtual AntennaConstants RoverAntenna() const = 0;
     virtual CalibrationFolders Folders() const = 0;
+    // The base's position came with a fixed solution in this session (the base watch's record).
+    virtual bool BaseReceivedFixed() const = 0;
 
     // Writes the job's coordinate-parameter file with `params` through the job's guarded writer;
     // once written they are the job's, both converters are reloaded from them and the parameter
@@ -36,4 +39,6 @@ public:
     virtual bool StoreCoordParams(const CoordSysParams& params) = 0;
     // The same for the job settings file.
     virtual bool StoreJobSettings(const GeneralSettingsBlock& settings) = 0;
+    // The prompt tone before a calibration.
+    virtual void Beep() = 0;
 };

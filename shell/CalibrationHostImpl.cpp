@@ -26,8 +26,16 @@ AntennaConstants CCalibrationHostImpl::RoverAntenna() const {
 
 CalibrationFolders CCalibrationHostImpl::Folders() const {
     const JobPaths& paths = frame_.Job().paths;
-    return CalibrationFolders{paths.programFolder, paths.jobFolder, paths.jobFileName, paths.dataFolder,
-                              paths.resultFolder};
+    return CalibrationFolders{paths.programFolder, paths.jobFolder,    paths.jobFileName,
+                              paths.dataFolder,    paths.resultFolder, paths.setupFolder};
+}
+
+bool CCalibrationHostImpl::BaseReceivedFixed() const {
+    return frame_.Watch().baseFixedReceived != 0;
+}
+
+void CCalibrationHostImpl::Beep() {
+    frame_.Receiver().device.PlayTone(2913, 100, 100);
 }
 
 bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {

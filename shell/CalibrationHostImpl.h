@@ -17,8 +17,10 @@ public:
     const CGpsState& LatestFix() const override;
     AntennaConstants RoverAntenna() const override;
     CalibrationFolders Folders() const override;
+    bool BaseReceivedFixed() const override;
     bool StoreCoordParams(const CoordSysParams& params) override;
     bool StoreJobSettings(const GeneralSettingsBlock& settings) override;
+    void Beep() override;
 
 private:
     CMainFrame& frame_;

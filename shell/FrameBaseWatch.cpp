@@ -46,6 +46,7 @@ void CMainFrame::UpdateBaseStation(CGpsState& state) {
     Supervision& watch = supervision_;
     watch.baseReceived = 1;
     if (state.solutionCode != kSolFixed) return;
+    watch.baseFixedReceived = 1;
 
     BaseStationRec& stored = coord.base;
     const double dx = state.baseX - stored.szdBasePX;

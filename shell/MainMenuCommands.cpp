@@ -127,7 +127,7 @@ const Command kCommands[] = {
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
     {mainmenu::kGeoLibrary, RunCalibrationCommand<RunGeoLibraryCommand>},
-    {mainmenu::kCalibrationWizard, nullptr},
+    {mainmenu::kCalibrationWizard, RunCalibrationCommand<RunCalibrationWizardCommand>},
     {mainmenu::kPostProcess, nullptr},
     {mainmenu::kSystemInfo, RunModal<CSysInfoDlg>},
     {mainmenu::kAbout, [](CMainFrame& f) { f.OnAppAbout(); }},

@@ -40,6 +40,7 @@ public:
     std::array<bool, 3> paramAcknowledged{};
     // Set by the base watch.
     int baseReceived = 0;
+    int baseFixedReceived = 0;  // a base position came with a fixed solution this session
     int baseIdChanged = 0;
     int baseCoordChanged = 0;
     CString baseChangeText;

@@ -3,6 +3,7 @@
 #include "calibration/CalibrationParams.h"
 #include "calibration/screens/CCalcTransParamDlg.h"
 #include "calibration/screens/CGeoCoordLibDlg.h"
+#include "calibration/screens/CalibrationWizard.h"
 #include "calibration/screens/ParamComputeDlgs.h"
 #include "platform/messages/MessageBox.h"
 
@@ -27,4 +28,8 @@ void RunSevenParamCommand(ICalibrationHost& host, CWnd* parent) {
 
 void RunGeoLibraryCommand(ICalibrationHost& host, CWnd* parent) {
     PickFromGeoLibrary(host.Folders(), parent);
+}
+
+void RunCalibrationWizardCommand(ICalibrationHost& host, CWnd* parent) {
+    RunCalibrationWizard(host, parent);
 }

@@ -11,3 +11,5 @@ void RunFourParamCommand(ICalibrationHost& host, CWnd* parent);
 void RunSevenParamCommand(ICalibrationHost& host, CWnd* parent);
 // 经纬度库: the job's latitude/longitude library for managing it.
 void RunGeoLibraryCommand(ICalibrationHost& host, CWnd* parent);
+// 校正向导: the base-station set-up wizard and the calibration it ends with.
+void RunCalibrationWizardCommand(ICalibrationHost& host, CWnd* parent);

@@ -69,6 +69,44 @@ TEST(Simulator, WalkScriptsAreReadOrRefusedByLine) {
     EXPECT_EQ(error.rfind("script line 1", 0), 0u);
 }
 
+TEST(Simulator, GotoLegsEndOnTheirPositionAndTheStationHasItsOwn) {
+    sim::WalkScript script;
+    std::string error;
+    ASSERT_TRUE(
+        sim::WalkScript::Parse("origin 23.5 113.5 40\n"
+                               "leg 10 100 -50 1 fixed\n"
+                               "goto 20 23.5012345 113.4987654 45.25 fixed\n"
+                               "goto 5 23.5012345 113.4987654 45.25 float\n"
+                               "station 23.49 113.51 38.5 0427\n",
+                               &script, &error))
+        << error;
+    for (double t : {30.0, 33.0}) {  // the end of the first goto leg, and a leg standing still there
+        const sim::WalkPoint p = script.At(t);
+        EXPECT_NEAR(p.latitude, 23.5012345, 1e-12) << t;
+        EXPECT_NEAR(p.longitude, 113.4987654, 1e-12) << t;
+        EXPECT_NEAR(p.height, 45.25, 1e-9) << t;
+    }
+    EXPECT_EQ(script.At(33.0).fix, sim::FixKind::kFloat);
+
+    sim::SimOptions options;
+    options.script = script;
+    sim::CReceiverSimulator simulator(options);
+    ASSERT_TRUE(simulator.Open());
+    simulator.EmitEpoch();
+    CFakeFrame frame;
+    frame.system.nGPSOEMType = 1;
+    CGpsParser parser(frame);
+    for (const std::string& line : SplitLines(simulator.Sent())) {
+        int type = 0;
+        parser.Parse(Wide(line), frame.state, type);
+    }
+    double x = 0, y = 0, z = 0;
+    sim::GeodeticToCartesian(23.49, 113.51, 38.5, &x, &y, &z);
+    EXPECT_EQ(frame.state.baseId, L"0427");
+    EXPECT_NEAR(frame.state.baseX, x, 0.001);
+    EXPECT_NEAR(frame.state.baseZ, z, 0.001);
+}
+
 TEST(Simulator, TheDefaultWalkGoesFromSinglePointToFixed) {
     sim::CReceiverSimulator simulator;
     ASSERT_TRUE(simulator.Open());

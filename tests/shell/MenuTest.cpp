@@ -127,7 +127,7 @@ TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
         EXPECT_EQ(menu.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED, 0u) << id;
         EXPECT_EQ(std::count(greyed.begin(), greyed.end(), id), 0) << id;
     }
-    EXPECT_FALSE(RunMenuCommand(frame, mainmenu::kCalibrationWizard));
+    EXPECT_FALSE(RunMenuCommand(frame, greyed.front()));
 }
 
 TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {

@@ -20,9 +20,15 @@ public:
     const CGpsState& LatestFix() const override { return fix; }
     AntennaConstants RoverAntenna() const override { return antenna; }
     CalibrationFolders Folders() const override {
-        return {L"\\Program Files", L"\\Program Files\\Jobs\\road\\", L"road.qzs",
-                L"\\Program Files\\Jobs\\road\\data\\", L"\\Program Files\\Jobs\\road\\result\\"};
+        return {L"\\Program Files",
+                L"\\Program Files\\Jobs\\road\\",
+                L"road.qzs",
+                L"\\Program Files\\Jobs\\road\\data\\",
+                L"\\Program Files\\Jobs\\road\\result\\",
+                L"\\Program Files\\"};
     }
+    bool BaseReceivedFixed() const override { return baseReceived; }
+    void Beep() override { ++beeps; }
     bool StoreCoordParams(const CoordSysParams& params) override {
         if (!writable) return false;
         coord = params;
@@ -42,6 +48,8 @@ public:
     CGpsState fix;
     AntennaConstants antenna{0.05, 0.1, 0.1};
     bool writable = true;
+    bool baseReceived = false;
+    int beeps = 0;
     int coordWrites = 0;
     int settingsWrites = 0;
 };

@@ -102,6 +102,7 @@ Epoch CReceiverSimulator::CurrentEpoch() const {
     e.gpsWeek = static_cast<int>(gpsMs / (7 * kDay * 1000));
     e.gpsSecondsOfWeek = static_cast<double>(gpsMs % (7 * kDay * 1000)) / 1000.0;
     e.point = options_.script.At(static_cast<double>(nowMs_) / 1000.0);
+    e.stationId = options_.script.stationId;
     e.gps.assign(std::begin(kGps), std::end(kGps));
     e.glonass.assign(std::begin(kGlonass), std::end(kGlonass));
     if (e.point.fix == FixKind::kFixed && nowMs_ < floatUntilMs_) e.point.fix = FixKind::kFloat;
@@ -136,8 +137,8 @@ size_t CReceiverSimulator::EmitEpoch() {
         out += MaybeCorrupt(BestPosLog(e));
         if (nowMs_ >= nextRefStationMs_) {
             double x, y, z;
-            GeodeticToCartesian(options_.script.originLat, options_.script.originLon,
-                                options_.script.originHeight, &x, &y, &z);
+            const WalkPoint station = options_.script.Station();
+            GeodeticToCartesian(station.latitude, station.longitude, station.height, &x, &y, &z);
             out += MaybeCorrupt(RefStationLog(e, x, y, z));
             nextRefStationMs_ = nowMs_ + options_.refStationSeconds * 1000;
         }

@@ -54,8 +54,37 @@ WalkScript WalkScript::Default() {
     return script;
 }
 
+namespace {
+struct Target {
+    size_t leg;
+    double latitude;
+    double longitude;
+    double height;
+};
+
+// Each goto leg becomes the move from where the legs before it end to its position.
+void ResolveTargets(WalkScript& script, const std::vector<Target>& targets) {
+    const double metresPerDegree = kEarthRadius * kPi / 180.0;
+    for (const Target& target : targets) {
+        double north = 0, east = 0, up = 0;
+        for (size_t i = 0; i < target.leg; ++i) {
+            north += script.legs[i].north;
+            east += script.legs[i].east;
+            up += script.legs[i].up;
+        }
+        Leg& leg = script.legs[target.leg];
+        leg.north = (target.latitude - script.originLat) * metresPerDegree - north;
+        leg.east = (target.longitude - script.originLon) * metresPerDegree *
+                       std::cos(script.originLat * kPi / 180.0) -
+                   east;
+        leg.up = target.height - script.originHeight - up;
+    }
+}
+}  // namespace
+
 bool WalkScript::Parse(const std::string& text, WalkScript* script, std::string* error) {
     WalkScript result;
+    std::vector<Target> targets;
     std::istringstream lines(text);
     std::string line;
     int number = 0;
@@ -76,6 +105,21 @@ bool WalkScript::Parse(const std::string& text, WalkScript* script, std::string*
             ok = static_cast<bool>(words >> leg.seconds >> leg.north >> leg.east >> leg.up >> fix) &&
                  leg.seconds > 0 && ParseFix(fix, &leg.fix);
             if (ok) result.legs.push_back(leg);
+        } else if (keyword == "goto") {
+            Leg leg;
+            Target target{result.legs.size(), 0, 0, 0};
+            std::string fix;
+            ok = static_cast<bool>(words >> leg.seconds >> target.latitude >> target.longitude >>
+                                   target.height >> fix) &&
+                 leg.seconds > 0 && ParseFix(fix, &leg.fix);
+            if (ok) {
+                result.legs.push_back(leg);
+                targets.push_back(target);
+            }
+        } else if (keyword == "station") {
+            ok = static_cast<bool>(words >> result.stationLat >> result.stationLon >> result.stationHeight >>
+                                   result.stationId);
+            result.hasStation = ok;
         }
         if (!ok) {
             *error = "script line " + std::to_string(number) + ": " + line;
@@ -83,8 +127,17 @@ bool WalkScript::Parse(const std::string& text, WalkScript* script, std::string*
         }
     }
     if (result.legs.empty()) result.legs = Default().legs;
+    ResolveTargets(result, targets);
     *script = result;
     return true;
+}
+
+WalkPoint WalkScript::Station() const {
+    WalkPoint p;
+    p.latitude = hasStation ? stationLat : originLat;
+    p.longitude = hasStation ? stationLon : originLon;
+    p.height = hasStation ? stationHeight : originHeight;
+    return p;
 }
 
 WalkPoint WalkScript::At(double seconds) const {

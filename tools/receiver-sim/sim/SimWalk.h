@@ -6,6 +6,11 @@
 //   origin <latitude deg> <longitude deg> <ellipsoidal height m>
 //   rate <epochs per second, 1 to 20>
 //   leg <seconds> <metres north> <metres east> <metres up> <none|single|dgps|float|fixed>
+//   goto <seconds> <latitude deg> <longitude deg> <ellipsoidal height m> <fix>
+//   station <latitude deg> <longitude deg> <ellipsoidal height m> <identifier>
+// A goto leg ends exactly on its WGS-84 position (the metre legs use a sphere of the WGS-84 radius
+// about the origin, and so does the conversion of the position into a move). The reference station
+// the board logs and GGA report stands at the origin with identifier 0001 unless a station is given.
 #include <string>
 #include <vector>
 
@@ -34,6 +39,14 @@ struct WalkScript {
     double originHeight = 12.5;
     int rateHz = 1;
     std::vector<Leg> legs;
+    double stationLat = 0;  // the reference station; the origin when none is given
+    double stationLon = 0;
+    double stationHeight = 0;
+    bool hasStation = false;
+    std::string stationId = "0001";
+
+    // The reference station's position.
+    WalkPoint Station() const;
 
     // The default: a 20 m square walked from single point to RTK fixed.
     static WalkScript Default();

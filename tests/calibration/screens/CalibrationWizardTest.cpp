@@ -1,0 +1,156 @@
+// The base-station wizard headless, both modes: the pages store their points (known-base list,
+// slots, BaseKnown.xyh, the antenna reduction), 校正 and 下一步, the prompt, and the calibration that
+// follows with its refusals (no base this session, no position, not fixed and declined).
+#include <algorithm>
+#include <cmath>
+
+#include "calibration/screens/CalibWizardDlgs.h"
+#include "calibration/screens/CalibrationWizard.h"
+#include "resources/CalibWizardDlgs.h"
+#include "tests/calibration/screens/CalibrationHostDouble.h"
+
+namespace {
+using CalibrationWizardTest = CalibrationScreenTest;
+constexpr const char* kKnownList = "Program Files/Jobs/road/knowdata.xyh";
+constexpr const char* kLog = "Program Files/Jobs/road/result/adjustcoord.blh";
+
+void TypePoint(CUiDriver& ui, CDialog& d, const wchar_t* x, const wchar_t* y, const wchar_t* h,
+               const wchar_t* antenna) {
+    ui.SetText(d, wizpage::kX, x);
+    ui.SetText(d, wizpage::kY, y);
+    ui.SetText(d, wizpage::kH, h);
+    ui.SetText(d, wizpage::kAntenna, antenna);
+}
+
+void Fixed(CGpsState& fix, double x, double y, double h) {
+    fix.fixFlag = 1;
+    fix.solutionCode = kSolFixed;
+    fix.latitude = 23.5;
+    fix.longitude = 113.25;
+    fix.height = 40.0;
+    fix.projX = x;
+    fix.projY = y;
+    fix.projH = h;
+}
+}  // namespace
+
+TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
+    host.baseReceived = true;
+    host.coord.calib.slot[0] = {1000.0, 2000.0, 50.0, 0, 0, 0, 0};  // the base as the watch surveyed it
+    Fixed(host.fix, 1234.0, 5678.0, 60.0);
+    ui.OnModal(calibmode::IDD, [&](CDialog& d) {
+        EXPECT_TRUE(d.GetDlgItem(calibmode::kKnown)->IsWindowEnabled());
+        ui.Click(d, IDOK);
+    });
+    ui.ExpectMessageBox(L"Read AntTypeIni file failed!");
+    ui.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
+        TypePoint(ui, d, L"1010", L"1995", L"48", L"0.1");
+        ui.Click(d, wizpage::kSlant);
+        ui.ExpectMessageBox(L"斜高不能小于天线半径,请重新输入!");
+        ui.Click(d, wizpage::kCalibrateKnown1);
+        ui.SetText(d, wizpage::kAntenna, L"1.500");  // √(2.25 − 0.01) + 0.05 = 1.547 with the rover's antenna
+        ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-wizard-known.png"));
+        ui.Click(d, wizpage::kCalibrateKnown1);
+    });
+    ui.OnModal(calibprompt::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, calibprompt::kMessage), L"基准站架设在已知点上");
+        ui.Click(d, IDOK);
+    });
+    RunCalibrationWizard(host, nullptr);
+
+    EXPECT_EQ(ReadHostFile(kKnownList), "0,1010,1995,48,1.500,\r\n");
+    EXPECT_EQ(ReadHostFile("Program Files/Jobs/road/result/BaseKnown.xyh"), "1010.000,1995.000,49.547,\r\n");
+    EXPECT_EQ(ReadHostFile(kLog), "adjust,23.3000000000,113.1500000000,40.000,00000000\r\n");
+    EXPECT_EQ(host.coord.calib.slot[0].szdKAnh, 1.547);
+    EXPECT_EQ(host.coord.adjust.UseNum, 0);
+    EXPECT_EQ(host.settings.nAdjustAntType, 1);
+    EXPECT_NEAR(host.coord.adjust.szdAdjustX, 10.0, 1e-9);
+    EXPECT_NEAR(host.coord.adjust.szdAdjustH, 48 + 1.547 - 50.0, 1e-9);
+    EXPECT_EQ(host.beeps, 1);
+}
+
+TEST_F(CalibrationWizardTest, ReceiverTypeAntennaServesThisCalibrationOnly) {
+    host.baseReceived = true;
+    WizardRun run;
+    run.rover = host.antenna;
+    CWizardPointDlg page(WizardPage::kKnown1, host, run, nullptr);
+    ui.ExpectMessageBox(L"Read AntTypeIni file failed!");
+    ui.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
+        EXPECT_FALSE(d.GetDlgItem(wizpage::kReceiverType)->IsWindowEnabled());
+        ui.Click(d, wizpage::kByType);
+        ui.ChooseItem(d, wizpage::kReceiverType, 1);
+        TypePoint(ui, d, L"1", L"2", L"3", L"2.000");
+        ui.Click(d, wizpage::kPole);  // 2 + 0.0727 = 2.073
+        ui.Click(d, IDOK);
+    });
+    ASSERT_EQ(page.DoModal(), IDOK);
+    EXPECT_TRUE(run.secondStep);
+    EXPECT_EQ(run.count, 1);
+    EXPECT_EQ(host.coord.calib.slot[0].szdKAnh, 2.073);
+    EXPECT_EQ(run.rover.poleOffset, host.antenna.poleOffset);
+}
+
+TEST_F(CalibrationWizardTest, UnknownBaseSinglePointThenTheTwoPointForm) {
+    host.coord.calib.slot[0] = {5000.0, 6000.0, 30.0, 0, 0, 0, 0};
+    Fixed(host.fix, 5100.0, 6100.0, 33.0);
+    ui.OnModal(calibmode::IDD, [&](CDialog& d) {
+        EXPECT_FALSE(d.GetDlgItem(calibmode::kKnown)->IsWindowEnabled());  // no base this session
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(wizpage::IDD_UNKNOWN1, [&](CDialog& d) {
+        TypePoint(ui, d, L"5110", L"6090", L"31", L"1.8");
+        ui.ExpectMessageBox(L"该点尚未校正,请先用单点校正!");
+        ui.Click(d, IDOK);
+        ui.Click(d, wizpage::kCalibrateUnknown1);
+    });
+    ui.OnModal(calibprompt::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunCalibrationWizard(host, nullptr);
+    // Shift (10, −10), height 31 + 1.8 − 33; the base derived and kept in row 0 with antenna 1.200.
+    EXPECT_NEAR(host.coord.adjust.szdAdjustX, 10.0, 1e-9);
+    EXPECT_NEAR(host.coord.adjust.szdAdjustH, -0.2, 1e-9);
+    EXPECT_EQ(ReadHostFile(kKnownList), "0,5010.000,5990.000,29.800,1.200,\r\n1,5110,6090,31,1.8,\r\n");
+
+    // Second run: 下一步 pairs this mark, surveyed above, with a second one 100 m north of it,
+    // known 100 m east: four parameters turn a quarter and the shifts follow through them.
+    Fixed(host.fix, 5200.0, 6100.0, 33.5);
+    ui.OnModal(calibmode::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    ui.OnModal(wizpage::IDD_UNKNOWN1, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, wizpage::kX), L"5110");
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(wizpage::IDD_UNKNOWN2, [&](CDialog& d) {
+        TypePoint(ui, d, L"5110", L"6190", L"31.5", L"1.8");
+        ui.Click(d, wizpage::kCalibrateUnknown2);
+    });
+    ui.OnModal(calibprompt::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunCalibrationWizard(host, nullptr);
+    EXPECT_EQ(host.coord.four.nDifang, 1);
+    EXPECT_NEAR(host.coord.four.szdCa1, std::atan2(1.0, 0.0), 1e-9);
+    EXPECT_EQ(host.coord.adjust.UseNum, 2);
+    EXPECT_NEAR(host.coord.adjust.szdAdjustX, 0.0, 1e-6);
+    const std::string log = ReadHostFile(kLog);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
+}
+
+TEST_F(CalibrationWizardTest, RefusalsChangeNothing) {
+    WizardRun run;
+    run.count = 1;
+    ui.ExpectMessageBox(L"本次没有收到固定解的基准站坐标,不能校正!");
+    CalibrateKnownBase(host, run, nullptr);
+
+    host.baseReceived = true;
+    ui.OnModal(calibprompt::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    ui.ExpectMessageBox(L"没有有效的定位数据,不能校正!");
+    CalibrateKnownBase(host, run, nullptr);
+
+    Fixed(host.fix, 1.0, 2.0, 3.0);
+    host.fix.solutionCode = kSolFloat;
+    ui.OnModal(calibprompt::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    ui.ExpectMessageBox(L"非固定解状态,确定要校正吗?", IDNO);
+    CalibrateKnownBase(host, run, nullptr);
+
+    ui.ExpectMessageBox(L"请确定已知点坐标的正确输入");
+    CalibrateUnknownBase(host, run, nullptr);
+    EXPECT_EQ(host.coordWrites, 0);
+    EXPECT_EQ(ReadHostFile(kLog), "");
+}
