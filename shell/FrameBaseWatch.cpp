@@ -20,8 +20,8 @@ bool WriteLineFile(const CString& path, const CString& line) {
 }  // namespace
 
 void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
+    // The append creates the file, and a failed first append leaves none (not an empty one).
     const CString path = job_.paths.resultFolder + L"basecoord.blh";
-    if (!FileExists(path) && !AtomicRewrite(path, "")) return;
     CCoordTransform& t = position_.First();
     const CString line =
         Format(L"NowBase,%s,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d",

@@ -36,6 +36,7 @@ void Supervision::PollBoard() {
 
 void Supervision::WatchForData() {
     ReceiverLink& link = frame_.Receiver();
+    if (portLost_) return;
     if (link.watchdog < kSilentTicks) {
         ++link.watchdog;
         return;
@@ -56,7 +57,8 @@ void Supervision::OnPortLost() {
     portLost_ = true;
     reopenStep_ = kFirstReopenTicks;
     reopenIn_ = reopenStep_;
-    frame_.ResetAndNotify(L"接收机连接断开");
+    frame_.Receiver().watchdog = 0;
+    frame_.ResetAndNotify(kPortLostText);
 }
 
 void Supervision::ReopenLostPort() {

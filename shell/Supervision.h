@@ -17,9 +17,12 @@ public:
     // The watch's first "无数据" after this many silent ticks; then it restarts the count here.
     static constexpr int kSilentTicks = 15;
     static constexpr int kSilentRestart = 6;
-    // Ticks between attempts to reopen a receiver that hung up: doubling up to the last.
+    // Ticks between attempts to reopen a receiver that hung up: doubling up to the last, so that a
+    // receiver that comes back is heard again within 4 s.
     static constexpr int kFirstReopenTicks = 1;
-    static constexpr int kMaxReopenTicks = 15;
+    static constexpr int kMaxReopenTicks = 2;
+    // Shown in the solution field while the receiver is away; it fits the field.
+    static constexpr const wchar_t* kPortLostText = L"接收机断开";
     static constexpr double kMeridianLimitDeg = 5.0;
     static constexpr double kSevenRotationLimit = 0.00028;
 
@@ -27,6 +30,7 @@ public:
 
     void OnTick();
     // The receiver's device went away: the user is told once, and each tick may try to reopen it.
+    // The no-data watch rests meanwhile, so the loss stays shown until data flows again.
     void OnPortLost();
     bool PortLost() const { return portLost_; }
     // OK on a warning.

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -45,18 +46,25 @@ public:
         stop_ = true;
         thread_.join();
     }
-    void SetTarget(HWND window) { target_ = window.id(); }
+    // A signal that came before the frame existed closes it as soon as it does.
+    void SetTarget(HWND window) {
+        target_ = window.id();
+        if (pending_.exchange(false)) PostMessage(window, WM_CLOSE, 0, 0);
+    }
 
 private:
     void Wait() {
         const timespec step{0, 100'000'000};
         while (!stop_) {
             if (sigtimedwait(&set_, nullptr, &step) < 0) continue;
-            if (const uint32_t id = target_.load()) PostMessage(HWND(id), WM_CLOSE, 0, 0);
+            pending_ = true;
+            if (const uint32_t id = target_.load(); id && pending_.exchange(false))
+                PostMessage(HWND(id), WM_CLOSE, 0, 0);
         }
     }
     sigset_t set_{};
     std::atomic<bool> stop_ = false;
+    std::atomic<bool> pending_ = false;
     std::atomic<uint32_t> target_ = 0;
     std::thread thread_;
 };
@@ -64,6 +72,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    SignalCloser signals;  // first: a signal during start-up is not lost
     const CommandLine line = ParseCommandLine(argc, argv, UserDataHome());
     if (line.help) {
         std::fputs(kUsage, stdout);
@@ -82,17 +91,24 @@ int main(int argc, char** argv) {
     }
     if (!LockDeviceRoot(line.root)) return 0;
     SetDeviceRoot(line.root);
-    SignalCloser signals;
 
     CDesktop& desktop = CDesktop::Get();
     std::unique_ptr<CX11Display> x11;
-    if (!line.headless) x11 = CX11Display::Open(nullptr, L"衡川");
+    const char* display = std::getenv("DISPLAY");
+    if (!line.headless && display && *display) {
+        x11 = CX11Display::Open(nullptr, L"衡川");
+        if (!x11) {
+            std::fprintf(stderr, "quorin: cannot open the display %s\n", display);
+            return 1;  // the device root's lock goes with the process
+        }
+    }
     IDisplay& base = x11 ? static_cast<IDisplay&>(*x11) : desktop.Display();
     std::optional<CScreenshotDisplay> shot;
     if (!line.screenshot.empty()) shot.emplace(base, line.screenshot);
-    if (shot)
+    if (shot) {
         desktop.SetDisplay(&*shot);
-    else if (x11)
+        SetIdleHandler([&shot] { shot->SaveIfChanged(); });  // modal loops included
+    } else if (x11)
         desktop.SetDisplay(x11.get());
     InitCommonControls();
 
@@ -110,6 +126,7 @@ int main(int argc, char** argv) {
             if (x11) x11->SetCloseHandler({});
         }
     }
+    SetIdleHandler({});
     desktop.SetDisplay(nullptr);
     return status;
 }

@@ -25,8 +25,10 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBy
 // contents whole: a temporary file beside it is written and synced, renamed over it, and the
 // folder synced. Temporaries of the same file whose writer's process is gone are removed first.
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes);
-// Appends at the end (creating the file when missing) and syncs before returning. All or nothing:
-// on any failure (a full disk, a failed sync) the file is cut back to its length before the call.
+// Appends at the end (creating the file when missing) and syncs before returning. A torn last line
+// (bytes after the last line feed, left by a kill during an earlier append) is cut first: appends are
+// of whole lines. All or nothing: on any failure (a full disk, a failed sync) the file is cut back to
+// its length before the call, and a file the call created is removed.
 bool AppendDurably(const CString& devicePath, std::string_view bytes);
 
 // The end of a file of lines: its length up to and including the last line feed, and the bytes

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/text/CodePage.h"
+
 namespace {
 IMessageBoxPresenter* g_presenter = nullptr;
 
@@ -11,7 +13,8 @@ CString& AppName() {
 }
 
 void WriteToStderr(const CString& caption, const CString& text) {
-    std::fprintf(stderr, "[%ls] %ls\n", caption.c_str(), text.c_str());
+    // UTF-8 whatever the locale: "%ls" in the C locale prints no Chinese at all.
+    std::fprintf(stderr, "[%s] %s\n", ToUtf8(caption).c_str(), ToUtf8(text).c_str());
 }
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "platform/messages/Messages.h"
 
+#include <utility>
+
 #include "platform/messages/MessageDispatcher.h"
 #include "platform/threads/StopSignal.h"
 #include "platform/threads/UiThread.h"
@@ -8,7 +10,16 @@ namespace {
 CMessageDispatcher& Queue() {
     return CMessageDispatcher::Instance();
 }
+
+std::function<void()>& IdleHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
 }  // namespace
+
+void SetIdleHandler(std::function<void()> handler) {
+    IdleHandler() = std::move(handler);
+}
 
 HWND RegisterMessageTarget(IMessageTarget* target) {
     BindUiThreadIfUnbound();
@@ -70,6 +81,7 @@ void RunMessageLoop(const std::function<bool()>& keepRunning) {
     BindUiThreadIfUnbound();
     while (keepRunning()) {
         if (Queue().DispatchOne()) continue;
+        if (IdleHandler()) IdleHandler()();
         if (!Queue().WaitForWork(kStallMs))
             if (IMessageLoopHooks* hooks = Queue().Hooks()) hooks->OnStalled();
     }

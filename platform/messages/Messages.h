@@ -76,6 +76,9 @@ std::optional<uint64_t> NextTimerDueMs();
 // (checked before each dispatch). Nested calls (modal dialogs) keep everything flowing. Under the
 // virtual clock an idle loop waits for other threads or for the clock to be advanced.
 void RunMessageLoop(const std::function<bool()>& keepRunning);
+// Runs whenever a message loop, a modal one included, has dispatched all it had and is about to
+// wait; empty: nothing.
+void SetIdleHandler(std::function<void()> handler);
 // Dispatches what is ready now without waiting; true when anything was dispatched.
 bool PumpPendingMessages();
 

@@ -5,6 +5,7 @@ set -u
 demo=$1
 sim=$2
 work=$3
+quorin=$4
 mkdir -p "$work"
 failures=0
 
@@ -29,6 +30,12 @@ expect 1 '^ui-demo: cannot write /nonexistent/shot.png: No such file or director
   "$demo" --screenshot /nonexistent/shot.png
 expect 1 '^ui-demo: cannot open the X display ":9876"$' env DISPLAY=:9876 "$demo"
 expect 1 '^ui-demo: cannot open the X display \(DISPLAY is not set\)$' env -u DISPLAY "$demo"
+
+# A display that refuses is an error; the device root's lock goes with the program, so a second try
+# meets the same error rather than the lock.
+for try in 1 2; do
+  expect 1 '^quorin: cannot open the display :9876$' env DISPLAY=:9876 "$quorin" --root "$work/root"
+done
 
 expect 0 '^  --record FILE' "$sim" --help
 expect 2 '^usage: receiver-sim ' "$sim" --bogus 1

@@ -192,3 +192,84 @@ TEST_F(HostileBytes, DamagedVersionReplyTellsNothing) {
     EXPECT_EQ(told->board, kBoardOemT);
     EXPECT_EQ(told->baseFlag, 1);
 }
+
+// Well-formed lines with valid checks whose values no receiver on earth reports: each is refused
+// whole; the neighbour just inside each bound is taken.
+TEST_F(HostileBytes, ValuesBeyondTheEarthAreRefusedAndTheirNeighboursTaken) {
+    const auto gga = [](const std::string& latitude, const std::string& longitude,
+                        const std::string& height) {
+        return Nmea("GPGGA,120000.00," + latitude + ",N," + longitude + ",E,4,09,1.2," + height +
+                    ",M,46.9,M,2.7,0012");
+    };
+    const auto bestPos = [](const std::string& latitude, const std::string& longitude,
+                            const std::string& height, const std::string& rmsH) {
+        return BoardLine(
+            "BESTPOSA,COM1,0,5.5,FINESTEERING,2180,407590.000,02400020,cdba,32768;SOL_COMPUTED,"
+            "SINGLE," +
+            latitude + "," + longitude + "," + height + ",-17.0000,WGS84," + rmsH +
+            ",1.2176,3.6853,\"\",3.500,0.000,24,18,18,0,00,,11,11");
+    };
+    const auto refStation = [](const std::string& x, const std::string& y, const std::string& z) {
+        return BoardLine("REFSTATIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;0," + x + "," + y + "," + z +
+                         ",0,RTCM,\"0001\"");
+    };
+    const auto zda = [](const std::string& day, const std::string& month, const std::string& year) {
+        return Nmea("GPZDA,123456.00," + day + "," + month + "," + year + ",00,00");
+    };
+    const struct {
+        CString line;
+        bool taken;
+    } cases[] = {
+        {bestPos("1e300", "113.2", "50.0", "1.0"), false},
+        {bestPos("90.000001", "113.2", "50.0", "1.0"), false},
+        {bestPos("-90", "113.2", "50.0", "1.0"), true},
+        {bestPos("51.15", "400", "50.0", "1.0"), false},
+        {bestPos("51.15", "-180.0000001", "50.0", "1.0"), false},
+        {bestPos("51.15", "180", "50.0", "1.0"), true},
+        {bestPos("51.15", "113.2", "100017.0", "1.0"), false},
+        {bestPos("51.15", "113.2", "100016.9", "1.0"), true},
+        {bestPos("51.15", "113.2", "50.0", "-0.001"), false},
+        {bestPos("51.15", "113.2", "50.0", "0"), true},
+        {gga("9959.9999", "01131.0000", "592.3"), false},
+        {gga("9000.0001", "01131.0000", "592.3"), false},
+        {gga("9000.0000", "01131.0000", "592.3"), true},
+        {gga("4860.0000", "01131.0000", "592.3"), false},
+        {gga("4859.9999", "01131.0000", "592.3"), true},
+        {gga("4807.0380", "18000.0001", "592.3"), false},
+        {gga("4807.0380", "17959.9999", "592.3"), true},
+        {gga("4807.0380", "01160.0000", "592.3"), false},
+        {gga("4807.0380", "01131.0000", "99953.0"), true},
+        {gga("4807.0380", "01131.0000", "99953.2"), false},
+        {refStation("1e300", "1e300", "1e300"), false},
+        {refStation("-2327589.193", "5387652.126", "10000000"), false},
+        {refStation("-2327589.193", "5387652.126", "9999999.999"), true},
+        {Nmea("JRTK,17,91.0,120.5,10.0"), false},
+        {Nmea("JRTK,17,30.5,-180.5,10.0"), false},
+        {Nmea("JRTK,17,30.5,120.5,-100000"), false},
+        {Nmea("JRTK,17,30.5,120.5,-99999"), true},
+        {Nmea("PSBPQ,0,0,0,3360.0000,S,07030.0000,W,EHT10.0,0"), false},
+        {Nmea("PSBPQ,0,0,0,3330.0000,S,07030.0000,W,EHT10.0,0"), true},
+        {zda("31", "02", "2026"), false},
+        {zda("29", "02", "2003"), false},
+        {zda("29", "02", "1900"), false},
+        {zda("29", "02", "2004"), true},
+        {zda("29", "02", "2000"), true},
+        {zda("31", "04", "2026"), false},
+        {zda("30", "04", "2026"), true},
+        {zda("01", "01", "1979"), false},
+        {Nmea("GPGSA,A,3,02,05,,,,,,,,,,,-1.6,0.9,1.3"), false},
+        {Nmea("GPGSA,A,3,02,05,,,,,,,,,,,0.0,0.9,1.3"), true},
+        {Nmea("GPGST,080000.00,1.680,1.440,1.200,35.0,-0.001,1.080,2.160"), false},
+        {Nmea("GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,-2.160"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.str().c_str());
+        frame.state = CGpsState{};
+        frame.state.solutionText = L"before";
+        const CGpsState before = frame.state;
+        EXPECT_EQ(Parse(c.line), c.taken ? 1 : 0);
+        if (!c.taken) {
+            EXPECT_EQ(Snapshot(frame.state), Snapshot(before));
+        }
+    }
+}

@@ -95,3 +95,18 @@ TEST_F(BaseWatchTest, ACoordinateFileThatCannotBeUsedIsNeverWritten) {
     EXPECT_EQ(ReadHostFile("job/j.qza"), unusable);
     EXPECT_TRUE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
 }
+
+// A base log out of range, with a valid CRC, from the simulator: refused before the watch, so it
+// reaches neither the job's coordinate file nor a result file, and the next start reads no junk.
+TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
+    for (const std::array<double, 3>& xyz : {std::array<double, 3>{1e300, 1e300, 1e300},
+                                             std::array<double, 3>{-2327589.193, 5387652.126, 1e7}}) {
+        sim::Epoch e = Epoch();
+        e.stationId = "0009";
+        Feed(sim::BestPosLog(e) + sim::RefStationLog(e, xyz[0], xyz[1], xyz[2]));
+    }
+    EXPECT_EQ(frame.Watch().baseReceived, 0);
+    EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
+    EXPECT_FALSE(std::filesystem::exists(root_ / "job/result" / "basecoord.blh"));
+    EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/OldForAutoAdjust.xyh"));
+}

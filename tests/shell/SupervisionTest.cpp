@@ -1,7 +1,9 @@
 // The two-second tick on the virtual clock: the no-data watch, the module fall-backs and the
 // parameter and base warnings.
+#include "platform/serial/SerialPortMap.h"
 #include "resources/WarningDlgs.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
 namespace {
 constexpr DWORD kTick = CMainFrame::kTickMs;
@@ -133,4 +135,28 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
     EXPECT_EQ(watch.baseIdChanged, 0);
     ui_.Advance(kTick);
     EXPECT_TRUE(Warning(WarningKind::kBaseCoord).IsOpen());
+}
+
+// A receiver that hung up is tried again at least every 4 s however long it stays away, and the
+// loss stays shown (no "无数据" over it) until it is back.
+TEST_F(SupervisionTest, ALostReceiverIsTriedEveryFourSecondsAndItsLossStaysShown) {
+    SetSerialDevicePath(5, (root_ / "gone").string());
+    frame.GeneralSettings().connection.nPort = 0;
+    frame.GeneralSettings().connection.nComMode = 0;
+    frame.GeneralSettings().connection.nComBaud = 57600;
+    listener.heard.clear();
+    frame.Watch().OnPortLost();
+    ASSERT_EQ(listener.heard.size(), 1u);
+    EXPECT_EQ(listener.heard[0].solution, Supervision::kPortLostText);
+    EXPECT_TRUE(NoDataTicks(40).empty());
+    EXPECT_TRUE(frame.Watch().PortLost());
+
+    sim::CReceiverSimulator simulator;
+    ASSERT_TRUE(simulator.Open());
+    SetSerialDevicePath(5, simulator.DevicePath());
+    ui_.Advance(kTick);
+    ui_.Advance(kTick);
+    EXPECT_FALSE(frame.Watch().PortLost());
+    frame.SerialPort().Close();
+    SetSerialDevicePath(5, "");
 }

@@ -60,3 +60,32 @@ TEST(ModalLoop, NestedLoopKeepsEverythingFlowing) {
     EXPECT_EQ(frame.received[1].message, kPosted);
     EXPECT_FALSE(modalOpen);
 }
+
+// The idle handler runs in a modal loop too, each time it has emptied its queue: a program's
+// screenshot follows a modal dialog.
+TEST(ModalLoop, TheIdleHandlerRunsInsideANestedLoop) {
+    CRecordingTarget dialog;
+    int idleInModal = 0;
+    bool modalOpen = false;
+    dialog.onMessage = [&](UINT message, WPARAM, LPARAM) -> LRESULT {
+        if (message == kOpenModal) {
+            modalOpen = true;
+            PostMessage(dialog.hwnd, kScript, 0, 0);
+            RunMessageLoop([&] { return modalOpen; });
+        } else if (message == kScript) {
+            PostMessage(dialog.hwnd, kPosted, 0, 0);
+        } else if (message == kPosted) {
+            modalOpen = idleInModal == 0;
+        }
+        return 0;
+    };
+    SetIdleHandler([&] {
+        if (!modalOpen) return;
+        ++idleInModal;
+        PostMessage(dialog.hwnd, kPosted, 0, 0);
+    });
+    PostMessage(dialog.hwnd, kOpenModal, 0, 0);
+    PumpPendingMessages();
+    SetIdleHandler({});
+    EXPECT_EQ(idleInModal, 1);
+}
