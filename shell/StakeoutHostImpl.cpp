@@ -3,6 +3,7 @@
 #include "receiver/screens/CDataVerifyDlg.h"
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "shell/CMainFrame.h"
+#include "shell/CoordViewCommands.h"
 #include "stakeout/screens/CLineStakeDlg.h"
 #include "stakeout/screens/CStakeoutDlg.h"
 
@@ -60,6 +61,10 @@ void StakeoutHostImpl::RunDataVerify(CWnd* parent) {
 
 void StakeoutHostImpl::ShowReceiverInfo(CWnd* parent, const CString& info) {
     ::ShowReceiverInfo(frame_, parent, info);
+}
+
+void StakeoutHostImpl::ShowCoordinateView() {
+    OpenCoordView(frame_);
 }
 
 void RunPointStakeout(CMainFrame& frame) {

@@ -21,9 +21,7 @@ public:
     void ReacquireAndSave() override;
     void RunDataVerify(CWnd* parent) override;
     void ShowReceiverInfo(CWnd* parent, const CString& info) override;
-    bool HasCoordinateView() const override { return false; }
-    // Until the coordinate view joins the program the screens keep its button disabled.
-    void ShowCoordinateView(CWnd*) override {}
+    void ShowCoordinateView() override;
 
 private:
     CMainFrame& frame_;

@@ -35,8 +35,7 @@ public:
     void ReacquireAndSave() override {}
     void RunDataVerify(CWnd*) override {}
     void ShowReceiverInfo(CWnd*, const CString&) override {}
-    bool HasCoordinateView() const override { return false; }
-    void ShowCoordinateView(CWnd*) override {}
+    void ShowCoordinateView() override {}
 
 private:
     GeneralSettingsBlock settings_;

@@ -65,8 +65,6 @@ BOOL CLineStakeDlg::OnInitDialog() {
     plot_.SetBkColor(RGB(255, 255, 255));
     for (size_t i = 0; i < buttons_.size(); ++i)
         SetUpStakeButton(buttons_[i], *this, kButtons[i].id, kButtons[i].icon);
-    // Waits for the coordinate view to join the program.
-    GetDlgItem(kCoordView)->EnableWindow(host_.HasCoordinateView() ? TRUE : FALSE);
     canvas_.ResetMouseOffset();
     LoadLineStakeSettings(LineStakeSettingsPath(host_.JobFolder()), settings_);
     settings_.curLayoutFileName.Trim();

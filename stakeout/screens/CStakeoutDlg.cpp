@@ -54,8 +54,6 @@ BOOL CStakeoutDlg::OnInitDialog() {
     plot_.SetBkColor(RGB(255, 255, 255));
     for (size_t i = 0; i < buttons_.size(); ++i)
         SetUpStakeButton(buttons_[i], *this, kButtons[i].id, kButtons[i].icon);
-    // Waits for the coordinate view to join the program.
-    GetDlgItem(kCoordView)->EnableWindow(host_.HasCoordinateView() ? TRUE : FALSE);
     canvas_.ResetMouseOffset();
     LoadPointStakeSettings(PointStakeSettingsPath(host_.JobFolder()), settings_);
     CString library = settings_.curLayoutFileName;

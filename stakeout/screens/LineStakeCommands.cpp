@@ -141,7 +141,7 @@ void CLineStakeDlg::OnModeHelp() {
 }
 
 void CLineStakeDlg::OnCoordView() {
-    if (host_.HasCoordinateView()) host_.ShowCoordinateView(this);
+    host_.ShowCoordinateView();
 }
 
 void CLineStakeDlg::OnClose() {

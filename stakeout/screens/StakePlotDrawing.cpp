@@ -16,18 +16,6 @@ constexpr int kFaceLift = 0x1E;
 constexpr int kTargetRadius = 8;
 constexpr COLORREF kPromptRed = RGB(255, 0, 0);
 
-// The icon in grey, for a button that cannot be used.
-CImage Greyed(const CImage& icon) {
-    CImage grey = icon;
-    for (int y = 0; y < grey.GetHeight(); ++y)
-        for (int x = 0; x < grey.GetWidth(); ++x) {
-            const COLORREF c = grey.GetPixel(x, y);
-            const int level = 128 + (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 6;
-            grey.SetPixel(x, y, RGB(level, level, level));
-        }
-    return grey;
-}
-
 void DrawName(CDC& dc, const CString& name, int left, int y, int right) {
     CFont font;
     font.CreatePointFont(80, L"宋体", &dc);
@@ -40,9 +28,7 @@ void DrawName(CDC& dc, const CString& name, int left, int y, int right) {
 
 void SetUpStakeButton(CIconButton& button, CWnd& screen, UINT id, UINT icon) {
     button.SubclassDlgItem(id, &screen);
-    const CImage image = StakeButtonIcon(icon);
-    const CImage disabled = Greyed(image);
-    button.SetIconImages(image, kIconSize, kIconSize, nullptr, 0, 0, &disabled, kIconSize, kIconSize);
+    button.SetIconImages(StakeButtonIcon(icon), kIconSize, kIconSize);
     button.SetColor(CIconButton::kBackHover, LightenPerChannel(GetSysColor(COLOR_BTNFACE), kFaceLift), FALSE);
     button.SetColor(CIconButton::kTextHover, RGB(0, 128, 0), FALSE);
     button.SetAlign(kIconRight, FALSE);

@@ -140,7 +140,7 @@ void CStakeoutDlg::OnInfo() {
 }
 
 void CStakeoutDlg::OnCoordView() {
-    if (host_.HasCoordinateView()) host_.ShowCoordinateView(this);
+    host_.ShowCoordinateView();
 }
 
 void CStakeoutDlg::OnClose() {

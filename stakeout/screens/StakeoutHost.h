@@ -66,7 +66,6 @@ public:
     // The receiver information dialog with the screen's help text; the positions stay with the
     // screen afterwards.
     virtual void ShowReceiverInfo(CWnd* parent, const CString& info) = 0;
-    // The coordinate view of the job's points, when the program has it.
-    virtual bool HasCoordinateView() const = 0;
-    virtual void ShowCoordinateView(CWnd* parent) = 0;
+    // The coordinate view of the job's stored points, modal.
+    virtual void ShowCoordinateView() = 0;
 };

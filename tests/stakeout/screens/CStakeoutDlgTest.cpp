@@ -54,7 +54,6 @@ TEST_F(StakeoutDlgTest, GuidesToTheChosenPointWithOneBeepAndRings) {
     EXPECT_EQ(host.listener, dlg.m_hWnd);
     ASSERT_EQ(dlg.StakePoints().size(), 3u);
     EXPECT_EQ(dlg.StakeRecords().size(), 1u);
-    EXPECT_FALSE(dlg.GetDlgItem(pointstake::kCoordView)->IsWindowEnabled());
 
     // Row 2 of the list is the library's second named point.
     ChooseInLibrary(2);
@@ -202,12 +201,16 @@ TEST_F(StakeoutDlgTest, KeysOfTheFrameAndTheInformationText) {
     ui.Click(dlg, pointstake::kInfo);
     ASSERT_EQ(host.infoTexts.size(), 1u);
     EXPECT_TRUE(host.infoTexts[0].Find(L"当前模式:点放样\n\n数据文件名:\\Jobs\\road\\data\\road\n") == 0);
-    // Key B twice within three seconds of the same minute opens the coordinate view, when there is one.
-    host.coordinateView = true;
+    // Key B twice within three seconds of the same minute opens the coordinate view, once per pair.
     ui.PressKey(66);
     ui.Advance(1000);
     ui.PressKey(66);
     EXPECT_EQ(host.coordinateViews, 1);
+    ui.Advance(1000);
+    ui.PressKey(66);
+    EXPECT_EQ(host.coordinateViews, 1);
+    ui.Click(dlg, pointstake::kCoordView);
+    EXPECT_EQ(host.coordinateViews, 2);
     dlg.DestroyWindow();
 }
 

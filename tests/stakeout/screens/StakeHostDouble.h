@@ -20,7 +20,6 @@ public:
     std::vector<CString> infoTexts;
     int reacquired = 0;
     int verified = 0;
-    bool coordinateView = false;
     int coordinateViews = 0;
 
     void ListenForPositions(HWND window) override {
@@ -47,8 +46,7 @@ public:
     void ReacquireAndSave() override { ++reacquired; }
     void RunDataVerify(CWnd*) override { ++verified; }
     void ShowReceiverInfo(CWnd*, const CString& info) override { infoTexts.push_back(info); }
-    bool HasCoordinateView() const override { return coordinateView; }
-    void ShowCoordinateView(CWnd*) override { ++coordinateViews; }
+    void ShowCoordinateView() override { ++coordinateViews; }
 };
 
 class StakeScreenTest : public DeviceRootTest {
