@@ -1,4 +1,5 @@
 // The receiver board's own ASCII logs ("#...*crc") and the base position replies.
+#include <array>
 #include <cstdint>
 
 #include "receiver/CGpsParser.h"
@@ -20,11 +21,18 @@ CString StripQuotes(const CString& field) {
 }  // namespace
 
 uint32_t CGpsParser::Crc32(int length, const wchar_t* text) {
+    // The eight shifts of each byte worked out once for every byte value.
+    static constexpr std::array<uint32_t, 256> kTable = [] {
+        std::array<uint32_t, 256> table{};
+        for (uint32_t value = 0; value < 256; ++value) {
+            uint32_t crc = value;
+            for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+            table[value] = crc;
+        }
+        return table;
+    }();
     uint32_t crc = 0;
-    for (int i = 0; i < length; ++i) {
-        crc ^= static_cast<uint32_t>(text[i]) & 0xFF;
-        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
-    }
+    for (int i = 0; i < length; ++i) crc = (crc >> 8) ^ kTable[(crc ^ static_cast<uint32_t>(text[i])) & 0xFF];
     return crc;
 }
 
@@ -181,14 +189,14 @@ int CGpsParser::ParseBpq(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
     const std::vector<CString> f = SplitFields(sentence, L',', 10);
-    if (!IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5) || !IsNmeaMinutes(f[4], 2) ||
-        !IsNmeaMinutes(f[6], 3))
+    if (!IsFixedNumber(f[4].str(), 4) || !IsFixedNumber(f[6].str(), 5) || !IsNmeaMinutes(f[4].str(), 2) ||
+        !IsNmeaMinutes(f[6].str(), 3))
         return 0;
-    const double lat = NmeaAngle(f[4], 2, f[5]);
-    const double lon = NmeaAngle(f[6], 3, f[7]);
+    const double lat = NmeaAngle(f[4].str(), 2, f[5].str());
+    const double lon = NmeaAngle(f[6].str(), 3, f[7].str());
     const double height = FieldDouble(f[8].Mid(3));
     if (!IsLatitude(lat) || !IsLongitude(lon) || !IsHeight(height)) return 0;
-    if (!(NmeaAngle(f[4], 2, L"") > 0)) return 0;
+    if (!(NmeaAngle(f[4].str(), 2, L"") > 0)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {
         state.latitude = lat;

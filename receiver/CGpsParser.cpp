@@ -1,5 +1,10 @@
 #include "receiver/CGpsParser.h"
 
+#include <array>
+#include <bit>
+#include <iterator>
+#include <string_view>
+
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
@@ -7,7 +12,7 @@
 namespace {
 
 struct LineName {
-    const wchar_t* name;
+    std::wstring_view name;
     int type;
 };
 
@@ -23,6 +28,40 @@ constexpr LineName kLineNames[] = {
     {L"JRTK", kLineJrtk},           {L"BPQ", kLineBpq},
 };
 
+// For each ASCII character, the names of kLineNames that have it at `position` (bit i for entry i).
+constexpr std::array<uint32_t, 128> NamesWith(size_t position) {
+    std::array<uint32_t, 128> masks{};
+    for (size_t i = 0; i < std::size(kLineNames); ++i)
+        masks[static_cast<size_t>(kLineNames[i].name[position])] |= 1u << i;
+    return masks;
+}
+constexpr std::array<uint32_t, 128> kFirstLetters = NamesWith(0);
+constexpr std::array<uint32_t, 128> kSecondLetters = NamesWith(1);
+
+uint32_t Letters(const std::array<uint32_t, 128>& masks, wchar_t c) {
+    return c >= 0 && c < 128 ? masks[static_cast<size_t>(c)] : 0;
+}
+
+// The first of kLineNames, in its order, that occurs anywhere in the line; -1 when none does. One pass
+// over the line: every position that can start a name is tried against the names starting there.
+int LineNameIndex(std::wstring_view line) {
+    uint32_t found = 0;
+    for (size_t at = 0; at + 1 < line.size(); ++at) {
+        uint32_t candidates = Letters(kFirstLetters, line[at]);
+        if (candidates != 0) candidates &= Letters(kSecondLetters, line[at + 1]);
+        while (candidates != 0) {
+            const int i = std::countr_zero(candidates);
+            candidates &= candidates - 1;
+            const std::wstring_view name = kLineNames[i].name;
+            if (name.size() > line.size() - at) continue;
+            size_t k = 2;
+            while (k < name.size() && line[at + k] == name[k]) ++k;
+            if (k == name.size()) found |= 1u << i;
+        }
+    }
+    return found == 0 ? -1 : std::countr_zero(found);
+}
+
 }  // namespace
 
 CGpsParser::CGpsParser(IFrameServices& frame) : frame_(frame) {}
@@ -31,19 +70,15 @@ int CGpsParser::BoardType() const {
     return frame_.SystemRecord().nGPSOEMType;
 }
 
-int CGpsParser::Parse(CString line, CGpsState& state, int& type) {
+int CGpsParser::Parse(const CString& line, CGpsState& state, int& type) {
     type = kLineNone;
     if (!IsPlainLine(line)) return 0;
-    const wchar_t* name = nullptr;
-    for (const LineName& entry : kLineNames) {
-        if (line.Find(entry.name) >= 0) {
-            type = entry.type;
-            name = entry.name;
-            break;
-        }
+    const int index = LineNameIndex(line.str());
+    if (index >= 0) {
+        type = kLineNames[index].type;
+        // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
+        if (AddressField(line.str()).find(kLineNames[index].name) == std::wstring_view::npos) return 0;
     }
-    // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
-    if (name && AddressField(line).Find(name) < 0) return 0;
     // Board type 5 reports both constellations' satellites through one staging table.
     if (type == kLineGlGsv && BoardType() == kBoardOemT) type = kLineGsv;
     switch (type) {

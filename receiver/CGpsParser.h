@@ -44,7 +44,7 @@ public:
 
     // Classifies the line, parses it into `state`; nonzero when the line was taken. A refused line (too
     // long, a control character, a failed check, a number or time out of range) changes nothing.
-    int Parse(CString line, CGpsState& state, int& type);
+    int Parse(const CString& line, CGpsState& state, int& type);
     // A line containing "GPXXX": the receiver's version reply, its texts put into `state` and what it
     // told returned; none (nothing changes) when it fails the same screening and check as a sentence.
     std::optional<VersionReport> ParseVersion(CString line, CGpsState& state);

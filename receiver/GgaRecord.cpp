@@ -39,8 +39,9 @@ void ParseGga(const CString& line, GgaRecord& out, GgaRecord& frameRecord) {
     const double hdop = FieldDouble(f[7]);
     // A damaged sentence is neither kept nor uploaded.
     if (f[1].IsEmpty() || f[3].IsEmpty() || !IsPlainLine(sentence) ||
-        !CheckNmeaFraming(sentence, &sentence) || !IsNmeaMinutes(f[1], 2) || !IsNmeaMinutes(f[3], 3) ||
-        !IsLatitude(latitude) || !IsLongitude(longitude) || !IsQuality(hdop)) {
+        !CheckNmeaFraming(sentence, &sentence) || !IsNmeaMinutes(f[1].str(), 2) ||
+        !IsNmeaMinutes(f[3].str(), 3) || !IsLatitude(latitude) || !IsLongitude(longitude) ||
+        !IsQuality(hdop)) {
         frameRecord.valid = 0;
         return;
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
@@ -31,8 +32,8 @@ void StoreTime(const TimeOfDay& time, CGpsState& state) {
 
 // The 18 fields of a GSA sentence (a 19th, the system of newer receivers, is dropped); none when the
 // sentence has another number of fields.
-std::vector<CString> SplitGsa(const CString& sentence) {
-    std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 20);
+std::vector<std::wstring_view> SplitGsa(std::wstring_view sentence) {
+    std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', 20);
     if (f.size() != 18 && f.size() != 19) return {};
     f.resize(18);
     return f;
@@ -50,7 +51,7 @@ struct Dops {
 };
 
 // The three DOPs of a GSA sentence split into 18 fields; false when one is not finite or negative.
-bool ReadDops(const std::vector<CString>& f, Dops* dops) {
+bool ReadDops(const std::vector<std::wstring_view>& f, Dops* dops) {
     *dops = {FieldDouble(f[15]), FieldDouble(f[16]), FieldDouble(f[17])};
     return IsQuality(dops->pdop) && IsQuality(dops->hdop) && IsQuality(dops->vdop);
 }
@@ -68,12 +69,12 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     if (board == kBoardUnknown || board == kBoardOemV || board == kBoardOld ||
         (board == kBoardEclipse && frame_.BaseFlag() == 1))
         return 1;
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 16);
+    const std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', 16);
     if (f.size() != 15) return 0;
     TimeOfDay time;
-    const bool hasTime = f[1].GetLength() >= 6;
+    const bool hasTime = f[1].size() >= 6;
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
     if (!IsFixedNumber(f[2], 4) || !IsFixedNumber(f[4], 5) || !IsNmeaMinutes(f[2], 2) ||
         !IsNmeaMinutes(f[4], 3))
@@ -90,7 +91,7 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
 
     if (hasTime) StoreTime(time, state);
     state.diffAge = TruncInt(age);
-    state.baseId = f[14].SpanExcluding(L"*");
+    state.baseId = CString(f[14].substr(0, f[14].find(L'*')));
     switch (quality) {
         case 0:
             state.solutionText = state.gpsUsedCount > 4 ? L"SINGLE" : L"NONE";
@@ -121,9 +122,9 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitGsa(sentence);
+    const std::vector<std::wstring_view> f = SplitGsa(sentence);
     if (f.empty()) return 0;
     Dops dops;
     if (!ReadDops(f, &dops)) return 0;
@@ -131,7 +132,7 @@ int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
     std::fill(state.gpsUsedList.begin(), state.gpsUsedList.begin() + 12, 0);
     int count = 0;
     for (int i = 0; i < 12; ++i) {
-        if (f[3 + i].IsEmpty()) continue;
+        if (f[3 + i].empty()) continue;
         state.gpsUsedList[i] = FieldInt(f[3 + i]);
         ++count;
     }
@@ -140,21 +141,21 @@ int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitGsa(sentence);
+    const std::vector<std::wstring_view> f = SplitGsa(sentence);
     if (f.empty()) return 0;
     Dops dops;
     if (!ReadDops(f, &dops)) return 0;
     StoreDops(dops, state);
     const int first = FieldInt(f[3]);
-    const bool gps = !f[3].IsEmpty() && first >= 1 && first <= 32;
+    const bool gps = !f[3].empty() && first >= 1 && first <= 32;
     auto& list = gps ? state.gpsUsedList : state.gloUsedList;
     // An empty first field counts as GLONASS and keeps the list's earlier entries.
-    if (!f[3].IsEmpty()) std::fill(list.begin(), list.begin() + 12, 0);
+    if (!f[3].empty()) std::fill(list.begin(), list.begin() + 12, 0);
     int count = 0;
     for (int i = 0; i < 12; ++i) {
-        if (f[3 + i].IsEmpty()) continue;
+        if (f[3 + i].empty()) continue;
         list[i] = FieldInt(f[3 + i]);
         ++count;
     }
@@ -163,9 +164,9 @@ int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    std::vector<CString> f = SplitFieldsUpTo(sentence, L',', kGsvFields + 2);
+    std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', kGsvFields + 2);
     if (!IsGsvFieldCount(f.size())) return 0;
     // Missing GPS fields clear their entries; GLONASS reads them as empty.
     if (glonass || f.size() > kGsvFieldCount) f.resize(kGsvFieldCount);
@@ -200,9 +201,9 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
 }
 
 int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    std::vector<CString> f = SplitFieldsUpTo(sentence, L',', kGsvFields + 2);
+    std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', kGsvFields + 2);
     if (!IsGsvFieldCount(f.size())) return 0;
     f.resize(kGsvFieldCount);
     const int message = FieldInt(f[2]);
@@ -233,12 +234,13 @@ int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFieldsUpTo(sentence.SpanExcluding(L"*"), L',', 10);
+    const std::vector<std::wstring_view> f =
+        SplitViewsUpTo(sentence.substr(0, sentence.find(L'*')), L',', 10);
     if (f.size() != 9) return 0;
     TimeOfDay time;
-    const bool baseTime = workMode_ == 1 && f[1].GetLength() >= 6;
+    const bool baseTime = workMode_ == 1 && f[1].size() >= 6;
     if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
     const double rmsH = FieldDouble(f[6]);
     const double rmsV = FieldDouble(f[8]);
@@ -250,9 +252,9 @@ int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseZda(const CString& line, CGpsState& state) {
-    CString sentence;
+    std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFieldsUpTo(sentence, L',', 8);
+    const std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', 8);
     if (f.size() != 7) return 0;
     const int year = FieldInt(f[4]);
     const int month = FieldInt(f[3]);

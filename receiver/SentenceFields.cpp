@@ -1,5 +1,6 @@
 #include "receiver/SentenceFields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -19,14 +20,33 @@ int HexDigit(wchar_t c) {
 }
 
 // The value of `count` hex digits from `at`; -1 when one is not a hex digit.
-int64_t HexValue(const CString& text, int at, int count) {
+int64_t HexValue(std::wstring_view text, size_t at, size_t count) {
     int64_t value = 0;
-    for (int i = at; i < at + count; ++i) {
+    for (size_t i = at; i < at + count; ++i) {
         const int digit = HexDigit(text[i]);
         if (digit < 0) return -1;
         value = value * 16 + digit;
     }
     return value;
+}
+
+// The number readers want terminated text: a field copied out of its line, on the stack when short.
+// CString::Mid(from): empty beyond the end.
+std::wstring_view Tail(std::wstring_view field, int from) {
+    const size_t at = static_cast<size_t>(std::max(from, 0));
+    return at >= field.size() ? std::wstring_view() : field.substr(at);
+}
+
+template <typename Reader>
+auto ReadTerminated(std::wstring_view field, Reader read) {
+    constexpr size_t kShort = 64;
+    if (field.size() < kShort) {
+        wchar_t text[kShort];
+        field.copy(text, field.size());
+        text[field.size()] = L'\0';
+        return read(text);
+    }
+    return read(std::wstring(field).c_str());
 }
 
 }  // namespace
@@ -38,16 +58,24 @@ bool IsPlainLine(const CString& line) {
     return true;
 }
 
-bool CheckNmeaFraming(const CString& line, CString* sentence) {
-    const int dollar = line.Find(L'$');
-    if (dollar < 0) return false;
-    const CString text = line.Mid(dollar);
-    const int star = text.Find(L'*');
-    if (star < 0 || text.GetLength() != star + 3) return false;
+bool CheckNmeaFraming(const CString& line, std::wstring_view* sentence) {
+    const std::wstring_view whole = line.str();
+    const size_t dollar = whole.find(L'$');
+    if (dollar == std::wstring_view::npos) return false;
+    const std::wstring_view text = whole.substr(dollar);
+    const size_t star = text.find(L'*');
+    if (star == std::wstring_view::npos || text.size() != star + 3) return false;
     unsigned sum = 0;
-    for (int i = 1; i < star; ++i) sum ^= static_cast<unsigned>(text[i]) & 0xFF;
+    for (size_t i = 1; i < star; ++i) sum ^= static_cast<unsigned>(text[i]) & 0xFF;
     if (HexValue(text, star + 1, 2) != static_cast<int64_t>(sum)) return false;
     *sentence = text;
+    return true;
+}
+
+bool CheckNmeaFraming(const CString& line, CString* sentence) {
+    std::wstring_view text;
+    if (!CheckNmeaFraming(line, &text)) return false;
+    *sentence = CString(text);
     return true;
 }
 
@@ -58,28 +86,36 @@ bool CheckBoardLog(const CString& line, CString* log) {
     const int star = text.Find(L'*');
     if (star < 0 || text.GetLength() != star + 1 + kCrcDigits) return false;
     const uint32_t crc = CGpsParser::Crc32(star - 1, text.c_str() + 1);
-    if (HexValue(text, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
+    if (HexValue(text.str(), static_cast<size_t>(star) + 1, kCrcDigits) != static_cast<int64_t>(crc))
+        return false;
     *log = text;
     return true;
 }
 
-CString AddressField(const CString& line) {
-    const int start = line.FindOneOf(L"$#");
-    return start < 0 ? CString() : line.Mid(start).SpanExcluding(L",");
+std::wstring_view AddressField(std::wstring_view line) {
+    const size_t start = line.find_first_of(L"$#");
+    if (start == std::wstring_view::npos) return {};
+    const std::wstring_view rest = line.substr(start);
+    return rest.substr(0, rest.find(L','));
 }
 
-std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int count) {
-    std::vector<CString> fields;
-    const std::wstring& s = text.str();
+std::vector<std::wstring_view> SplitViewsUpTo(std::wstring_view text, wchar_t separator, int count) {
+    std::vector<std::wstring_view> fields;
+    fields.reserve(static_cast<size_t>(count > 0 ? std::min(count, 32) : 0));
     size_t start = 0;
     while (static_cast<int>(fields.size()) < count) {
-        const size_t end = s.find(separator, start);
-        fields.emplace_back(
-            std::wstring(s.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start)));
-        if (end == std::wstring::npos) break;
+        const size_t end = text.find(separator, start);
+        fields.push_back(
+            text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
+        if (end == std::wstring_view::npos) break;
         start = end + 1;
     }
     return fields;
+}
+
+std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int count) {
+    const std::vector<std::wstring_view> views = SplitViewsUpTo(text.str(), separator, count);
+    return std::vector<CString>(views.begin(), views.end());
 }
 
 std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count) {
@@ -88,13 +124,23 @@ std::vector<CString> SplitFields(const CString& text, wchar_t separator, int cou
     return fields;
 }
 
+int FieldInt(std::wstring_view field) {
+    return ReadTerminated(field, ToInt);
+}
+
 int FieldInt(const CString& field) {
     return ToInt(field.c_str());
 }
 
+double FieldDouble(std::wstring_view field) {
+    return ReadTerminated(field, [](const wchar_t* text) {
+        double value = 0.0;
+        return ReadDouble(text, value) ? value : std::numeric_limits<double>::quiet_NaN();
+    });
+}
+
 double FieldDouble(const CString& field) {
-    double value = 0.0;
-    return ReadDouble(field.c_str(), value) ? value : std::numeric_limits<double>::quiet_NaN();
+    return FieldDouble(std::wstring_view(field.str()));
 }
 
 bool AllFinite(std::initializer_list<double> values) {
@@ -123,8 +169,8 @@ bool IsQuality(double value) {
     return value >= 0.0 && std::isfinite(value);
 }
 
-bool IsNmeaMinutes(const CString& field, int degreeDigits) {
-    return field.IsEmpty() || FieldDouble(field.Mid(degreeDigits)) < 60.0;
+bool IsNmeaMinutes(std::wstring_view field, int degreeDigits) {
+    return field.empty() || FieldDouble(Tail(field, degreeDigits)) < 60.0;
 }
 
 bool IsDate(int year, int month, int day) {
@@ -134,8 +180,8 @@ bool IsDate(int year, int month, int day) {
     return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-bool IsFixedNumber(const CString& field, int digits) {
-    const std::wstring& s = field.str();
+bool IsFixedNumber(std::wstring_view field, int digits) {
+    const std::wstring_view s = field;
     if (s.empty()) return true;
     const size_t whole = static_cast<size_t>(digits);
     if (s.size() < whole || (s.size() > whole && s[whole] != L'.')) return false;
@@ -144,10 +190,10 @@ bool IsFixedNumber(const CString& field, int digits) {
     return true;
 }
 
-double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere) {
-    const double degrees = FieldInt(field.Left(degreeDigits));
-    const double value = degrees + FieldDouble(field.Mid(degreeDigits)) / 60.0;
-    const wchar_t h = hemisphere.IsEmpty() ? L' ' : hemisphere[0];
+double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere) {
+    const double degrees = FieldInt(field.substr(0, static_cast<size_t>(std::max(degreeDigits, 0))));
+    const double value = degrees + FieldDouble(Tail(field, degreeDigits)) / 60.0;
+    const wchar_t h = hemisphere.empty() ? L' ' : hemisphere[0];
     return (h == L'S' || h == L'W') ? -value : value;
 }
 
@@ -155,11 +201,11 @@ bool IsTimeOfDay(double hour, double minute, double second) {
     return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
 }
 
-bool ReadTimeOfDay(const CString& field, int zone, TimeOfDay* time) {
+bool ReadTimeOfDay(std::wstring_view field, int zone, TimeOfDay* time) {
     if (!IsFixedNumber(field, 6)) return false;
-    const int hour = FieldInt(field.Mid(0, 2));
-    const int minute = FieldInt(field.Mid(2, 2));
-    const double second = FieldDouble(field.Mid(4));
+    const int hour = FieldInt(field.substr(0, 2));
+    const int minute = FieldInt(Tail(field, 2).substr(0, 2));
+    const double second = FieldDouble(Tail(field, 4));
     if (!IsTimeOfDay(hour, minute, second)) return false;
     time->hour = ((hour + zone % 24) % 24 + 24) % 24;
     time->minute = minute;

@@ -2,6 +2,7 @@
 // The pieces every sentence and log parser shares: line screening, NMEA framing and check, board-log
 // check, comma splitting, numbers and time fields.
 #include <initializer_list>
+#include <string_view>
 #include <vector>
 
 #include "platform/text/CString.h"
@@ -17,21 +18,27 @@ bool IsPlainLine(const CString& line);
 // The sentence from the line's first "$" to its "*hh" when the two hex digits equal the XOR of the
 // characters between "$" and "*" and nothing follows them; false (and `sentence` untouched) otherwise.
 bool CheckNmeaFraming(const CString& line, CString* sentence);
+// The same, as a view into `line`.
+bool CheckNmeaFraming(const CString& line, std::wstring_view* sentence);
 
 // The log from the line's first "#" when its "*" is followed by exactly eight hex digits equal to the
 // CRC-32 of the characters between "#" and "*"; false (and `log` untouched) otherwise.
 bool CheckBoardLog(const CString& line, CString* log);
 
 // The first field of the sentence or log in the line: from its first "$" or "#" to the first ",".
-CString AddressField(const CString& line);
+std::wstring_view AddressField(std::wstring_view line);
 
 // Exactly `count` fields of `text` split at `separator` (missing ones empty, further ones dropped).
 std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count);
 // At most `count` fields, as many as the text has.
 std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int count);
+// As SplitFieldsUpTo, as views into `text`: no string per field.
+std::vector<std::wstring_view> SplitViewsUpTo(std::wstring_view text, wchar_t separator, int count);
 
+int FieldInt(std::wstring_view field);
 int FieldInt(const CString& field);
 // The field's number; NaN when it is beyond the double range, so that AllFinite refuses it.
+double FieldDouble(std::wstring_view field);
 double FieldDouble(const CString& field);
 bool AllFinite(std::initializer_list<double> values);
 
@@ -43,17 +50,17 @@ bool IsHeight(double metres);                       // within 100 km of the elli
 bool IsEarthCentred(double x, double y, double z);  // each within 10,000 km of the centre
 bool IsQuality(double value);                       // an RMS or a DOP: finite and not negative
 // An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.
-bool IsNmeaMinutes(const CString& field, int degreeDigits);
+bool IsNmeaMinutes(std::wstring_view field, int degreeDigits);
 // A day of the Gregorian calendar from 1980, when satellite time begins, to 9999.
 bool IsDate(int year, int month, int day);
 
 // Empty, or exactly `digits` decimal digits optionally followed by a point and more digits: the fixed
 // form of NMEA times ("hhmmss.ss", 6) and angles ("ddmm.mmmm", 4; "dddmm.mmmm", 5). A digit dropped
 // in pairs escapes the XOR check but not this.
-bool IsFixedNumber(const CString& field, int digits);
+bool IsFixedNumber(std::wstring_view field, int digits);
 
 // "ddmm.mmmm" (degreeDigits 2) or "dddmm.mmmm" (3) as decimal degrees; S and W make it negative.
-double NmeaAngle(const CString& field, int degreeDigits, const CString& hemisphere);
+double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere);
 
 struct TimeOfDay {
     int hour = 0;
@@ -64,7 +71,7 @@ struct TimeOfDay {
 bool IsTimeOfDay(double hour, double minute, double second);
 // An "hhmmss.ss" field (six characters or more) with `zone` hours added (any int, wrapped into 0 to 23
 // both ways); false when it is not of that form or a part is out of range.
-bool ReadTimeOfDay(const CString& field, int zone, TimeOfDay* time);
+bool ReadTimeOfDay(std::wstring_view field, int zone, TimeOfDay* time);
 
 // The whole part of a value, clamped to the int range (garbage fields must not overflow).
 int TruncInt(double value);

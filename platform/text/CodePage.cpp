@@ -81,6 +81,9 @@ size_t GbkCharLength(std::string_view bytes) {
 }  // namespace
 
 std::string ToGbk(const CString& text) {
+    const std::wstring& w = text.str();
+    if (std::all_of(w.begin(), w.end(), [](wchar_t c) { return c >= 0 && c < 0x80; }))
+        return std::string(w.begin(), w.end());
     thread_local Converter toGbk("GBK", "WCHAR_T");
     return FromWide(toGbk, text, "?");
 }
@@ -98,6 +101,9 @@ std::string ToGbk(const CString& text, size_t maxBytes) {
 }
 
 CString FromGbk(std::string_view bytes) {
+    // Plain ASCII is itself in the code page: most lines (every receiver sentence) need no converter.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return CString(std::wstring(bytes.begin(), bytes.end()));
     thread_local Converter fromGbk("WCHAR_T", "GBK");
     return ToWide(fromGbk, bytes);
 }

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <string>
 
 #include "tests/platform/text/DecimalCommaLocale.h"
 
@@ -69,4 +74,21 @@ TEST(Numbers, ToDoubleIgnoresTheHostLocale) {
     if (!comma.active()) GTEST_SKIP() << "no decimal-comma locale available";
     EXPECT_DOUBLE_EQ(ToDouble(L"1.25"), 1.25);
     EXPECT_DOUBLE_EQ(ToDouble(L"1,25"), 1.0);
+}
+
+// Short decimals take a quicker path than the C library: every one must still read bit for bit as
+// strtod reads it, at every length up to and beyond that path's 15 digits, with signs and zeros.
+TEST(Numbers, ShortDecimalsReadExactlyAsTheCLibraryReadsThem) {
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 18);
+        std::string text = random() % 3 == 0 ? "-" : "";
+        for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
+        if (random() % 4 != 0) text.insert(text.size() - random() % (digits + 1), ".");
+        if (text.back() == '-') text += "0";
+        const std::wstring wide(text.begin(), text.end());
+        EXPECT_EQ(std::bit_cast<uint64_t>(ToDouble(wide.c_str())),
+                  std::bit_cast<uint64_t>(std::strtod(text.c_str(), nullptr)))
+            << text;
+    }
 }
