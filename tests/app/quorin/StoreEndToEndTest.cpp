@@ -73,7 +73,7 @@ protected:
         std::filesystem::remove_all(work_);
         std::filesystem::create_directories(work_);
         ASSERT_TRUE(simulator_.Open());
-        StartXvfb();
+        ASSERT_NO_FATAL_FAILURE(StartXvfb());
     }
     void TearDown() override {
         for (pid_t* pid : {&program_, &xvfb_})
@@ -89,24 +89,24 @@ protected:
         std::filesystem::remove_all(work_);
     }
 
+    // Xvfb picks a free display and writes its number to the pipe it inherits.
     void StartXvfb() {
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        // The read end first: it may be the descriptor 5 that Xvfb is to write to.
         posix_spawn_file_actions_addclose(&actions, fds[0]);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], 5);
-        const char* argv[] = {"Xvfb",       "-displayfd", "5",   "-screen", "0",
-                              "640x700x24", "-nolisten",  "tcp", nullptr};
+        const std::string fd = std::to_string(fds[1]);
+        const char* argv[] = {"Xvfb",       "-displayfd", fd.c_str(), "-screen", "0",
+                              "640x700x24", "-nolisten",  "tcp",      nullptr};
         ASSERT_EQ(posix_spawnp(&xvfb_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
         close(fds[1]);
         char text[16] = {};
         pollfd ready{fds[0], POLLIN, 0};
-        ASSERT_EQ(poll(&ready, 1, 30000), 1) << "Xvfb did not start";
-        ASSERT_GT(read(fds[0], text, sizeof text - 1), 0) << "Xvfb did not start";
+        const bool answered = poll(&ready, 1, 30000) == 1 && read(fds[0], text, sizeof text - 1) > 0;
         close(fds[0]);
+        ASSERT_TRUE(answered && text[0] >= '0' && text[0] <= '9') << "Xvfb gave no display: " << text;
         display_ = ":" + std::to_string(std::atoi(text));
     }
 
