@@ -18,6 +18,7 @@ CFrmGraphView::CFrmGraphView(CMainFrame& frame) : CDialog(mainview::IDD, &frame)
     BindCommand(mainview::kFollow, &CFrmGraphView::OnFollow);
     BindCommand(mainview::kFitAll, &CFrmGraphView::FitAll);
     BindCommand(mainview::kStorePoint, &CFrmGraphView::StorePoint);
+    BindCommand(mainview::kStoreSettings, &CFrmGraphView::OnStoreSettings);
     BindCommand(mainview::kParamView, &CFrmGraphView::OnParamView);
     BindCommand(mainview::kReceiverInfo, &CFrmGraphView::OnReceiverInfo);
     BindCommand(mainview::kConnect, &CFrmGraphView::OnConnect);
@@ -39,8 +40,6 @@ BOOL CFrmGraphView::OnInitDialog() {
     plot_.SetBkColor(RGB(255, 255, 255));
     canvas_.ResetMouseOffset();
     for (size_t i = 0; i < kViewButtons.size(); ++i) SetUpViewButton(buttons_[i], *this, kViewButtons[i]);
-    // Its screen is not in the program yet.
-    GetDlgItem(mainview::kStoreSettings)->EnableWindow(FALSE);
     return TRUE;
 }
 

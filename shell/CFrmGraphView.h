@@ -64,6 +64,7 @@ private:
     void OnZoomIn();
     void OnZoomOut();
     void OnFollow();
+    void OnStoreSettings();
     void OnParamView();
     void OnReceiverInfo();
     void OnConnect();

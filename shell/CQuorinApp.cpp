@@ -7,6 +7,8 @@
 #include "shell/CMainFrame.h"
 #include "shell/CSplashWnd.h"
 #include "shell/DesktopShortcuts.h"
+#include "shell/SurveyHostImpl.h"
+#include "survey/screens/SurveyPointStore.h"
 
 namespace {
 CQuorinApp* g_app = nullptr;
@@ -52,6 +54,9 @@ bool CQuorinApp::InitInstance() {
     frame.Receiver().parser.SetFixLevel(connection.nFixLevel);
     frame.ApplyCoordParams();
     job.StartPointNames();
+    surveyHost_ = std::make_unique<SurveyHostImpl>(frame);
+    pointStore_ = std::make_unique<CSurveyPointStore>(*surveyHost_, &frame);
+    frame.SetStorePath(pointStore_.get());
     frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, job.system.szDataFile));
     frame.Records().Load();
 

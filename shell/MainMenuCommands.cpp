@@ -22,6 +22,8 @@
 #include "shell/ExportCommands.h"
 #include "shell/JobCommands.h"
 #include "shell/StakeoutHostImpl.h"
+#include "shell/SurveyHostImpl.h"
+#include "survey/screens/SurveyCommands.h"
 
 namespace {
 
@@ -37,6 +39,13 @@ void RunModal(CMainFrame& frame) {
 template <void (*Run)(IFrameServices&, CWnd*)>
 void RunReceiverCommand(CMainFrame& frame) {
     Run(frame, &frame);
+}
+
+// A survey command with the frame as its host.
+template <void (*Run)(ISurveyHost&, CWnd*)>
+void RunSurveyCommand(CMainFrame& frame) {
+    SurveyHostImpl host(frame);
+    Run(host, &frame);
 }
 
 void RunModuleModeSwitch(CMainFrame& frame) {
@@ -93,10 +102,10 @@ const Command kCommands[] = {
     {mainmenu::kExit, [](CMainFrame& f) { f.ConfirmExit(); }},
     {mainmenu::kParamView, RunModal<CParamViewDlg>},
     {mainmenu::kSolveParams, RunCalibrationCommand<RunControlPointCommand>},
-    {mainmenu::kStoreSettings, nullptr},
+    {mainmenu::kStoreSettings, RunSurveyCommand<EditStoreSettings>},
     {mainmenu::kSatelliteMask, RunReceiverCommand<RunElevationMaskCommand>},
     {mainmenu::kTimeZone, RunReceiverCommand<RunTimeZoneCommand>},
-    {mainmenu::kRoverAntenna, nullptr},
+    {mainmenu::kRoverAntenna, RunSurveyCommand<EditRoverAntenna>},
     {mainmenu::kModuleModeSwitch, RunModuleModeSwitch},
     {mainmenu::kRoverSettings, RunReceiverCommand<RunRoverSettingsCommand>},
     {mainmenu::kInstrumentSettings, RunInstrumentSettingsCommand},
@@ -122,7 +131,7 @@ const Command kCommands[] = {
     {mainmenu::kSpaceDistance, RunSpaceDistanceTool},
     {mainmenu::kAreaCalc, RunAreaCalcTool},
     {mainmenu::kMapConvert, RunMapConvertTool},
-    {mainmenu::kAntennaHeight, nullptr},
+    {mainmenu::kAntennaHeight, RunSurveyCommand<RunAntennaHeightTool>},
     {mainmenu::kCoordView, OpenCoordView},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},

@@ -8,11 +8,13 @@
 #include "platform/ui/StringTable.h"
 #include "platform/ui/WindowDC.h"
 #include "receiver/screens/CGpsInfoDlg.h"
+#include "resources/MainMenu.h"
 #include "resources/MainViewForm.h"
 #include "resources/StringIds.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CoordViewCommands.h"
+#include "shell/MainMenuCommands.h"
 
 namespace {
 constexpr double kFinestScale = 0.01;  // metres per pixel
@@ -70,6 +72,10 @@ void CFrmGraphView::OnFollow() {
     canvas_.SetView(latest_.gridX - (r.bottom - r.top) * scale * 0.5,
                     latest_.gridY - (r.right - r.left) * scale * 0.5, scale);
     RepaintPlot();
+}
+
+void CFrmGraphView::OnStoreSettings() {
+    RunMenuCommand(frame_, mainmenu::kStoreSettings);
 }
 
 void CFrmGraphView::OnParamView() {
@@ -133,7 +139,7 @@ void CFrmGraphView::StorePoint() {
     const StoredPointResult result = frame_.StorePath().StorePoint(latest_);
     if (result.number == 0) return;
     settings.connection.szLastPtCode = result.point.code;
-    jobs.WriteJobParams(settings);
+    frame_.WriteJobParams();
     PointRecord point = result.point;
     point.flag = 0;
     AddStoredPoint(point);

@@ -25,11 +25,17 @@ bool AutoStoreTrigger::Decide(const GeneralSettingsBlock& settings, const CGpsSt
     return false;
 }
 
-bool AutoStoreTrigger::DecideByTime(int32_t interval, const CGpsState& state) const {
+bool AutoStoreTrigger::DecideByTime(int32_t interval, const CGpsState& state) {
     // An interval of 0 or less would divide by zero: nothing is stored.
     if (interval <= 0) return false;
     const int32_t secondOfDay = (state.hour * 60 + state.minute) * 60 + state.second;
-    return secondOfDay % interval == 0;
+    if (secondOfDay % interval != 0) return false;
+    // At 5 Hz five fixes share a second: only the first of them is stored.
+    const int64_t day = (static_cast<int64_t>(state.year) * 13 + state.month) * 32 + state.day;
+    const int64_t stamp = day * 86400 + secondOfDay;
+    if (stamp == lastStamp_) return false;
+    lastStamp_ = stamp;
+    return true;
 }
 
 bool AutoStoreTrigger::DecideByDistance(double distance, const CGpsState& state, int32_t& firstPoint) {

@@ -24,9 +24,10 @@ public:
     bool Decide(const GeneralSettingsBlock& settings, const CGpsState& state, int32_t& firstPoint);
 
 private:
-    bool DecideByTime(int32_t interval, const CGpsState& state) const;
+    bool DecideByTime(int32_t interval, const CGpsState& state);
     bool DecideByDistance(double distance, const CGpsState& state, int32_t& firstPoint);
 
+    int64_t lastStamp_ = -1;                          // the second of the last fix stored by time
     double lastN_ = 0.0, lastE_ = 0.0, lastH_ = 0.0;  // the last stored fix
     double prevN_ = 0.0, prevE_ = 0.0, prevH_ = 0.0;  // the fix before this one
 };

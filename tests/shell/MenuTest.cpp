@@ -123,7 +123,8 @@ TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
     for (UINT id : greyed) EXPECT_EQ(menu.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED) << id;
     for (UINT id : {mainmenu::kNewJob, mainmenu::kOpenJob, mainmenu::kNewFile, mainmenu::kOpenFile,
                     mainmenu::kParamView, mainmenu::kCloseReceiver, mainmenu::kExit,
-                    mainmenu::kTargetPointSurvey, mainmenu::kCoordLibrary, mainmenu::kSystemInfo}) {
+                    mainmenu::kTargetPointSurvey, mainmenu::kCoordLibrary, mainmenu::kSystemInfo,
+                    mainmenu::kStoreSettings, mainmenu::kRoverAntenna, mainmenu::kAntennaHeight}) {
         EXPECT_EQ(menu.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED, 0u) << id;
         EXPECT_EQ(std::count(greyed.begin(), greyed.end(), id), 0) << id;
     }

@@ -40,7 +40,7 @@ TEST(AutoStoreTrigger, TimeModeStoresOnWholeMultiplesOfTheInterval) {
     int32_t first = 0;
     const GeneralSettingsBlock every5 = Settings(0, 5, 0.0);
     EXPECT_TRUE(trigger.Decide(every5, Fix(12, 0, 0), first));
-    EXPECT_TRUE(trigger.Decide(every5, Fix(12, 0, 0), first));  // a second fix in the same second
+    EXPECT_FALSE(trigger.Decide(every5, Fix(12, 0, 0), first));  // a second fix in the same second
     EXPECT_FALSE(trigger.Decide(every5, Fix(12, 0, 3), first));
     EXPECT_TRUE(trigger.Decide(every5, Fix(12, 0, 5), first));
     // Interval 0 or below stores nothing (and does not divide by zero).

@@ -1,0 +1,78 @@
+#include "shell/SurveyHostImpl.h"
+
+#include "foundation/CoordLibFile.h"
+#include "shell/CMainFrame.h"
+
+namespace {
+// The handheld's one prompt tone: Hz, ms, volume.
+constexpr int kToneHz = 2913, kToneMs = 100, kToneVolume = 100;
+}  // namespace
+
+const GeneralSettingsBlock& SurveyHostImpl::Settings() const {
+    return frame_.Job().settings;
+}
+
+const PointStoreState& SurveyHostImpl::Store() const {
+    return frame_.Job().jobs.Store();
+}
+
+const CGpsState& SurveyHostImpl::LatestFix() const {
+    return frame_.Receiver().state;
+}
+
+AntennaConstants SurveyHostImpl::Antenna() const {
+    const ReceiverIdentity& ident = frame_.Receiver().ident;
+    return {ident.antennaFactor, ident.instrumentHeight, ident.instrumentRadius};
+}
+
+StoreFilePaths SurveyHostImpl::StoreFiles() const {
+    const JobSession& job = frame_.Job();
+    const JobResultFiles& files = job.jobs.ResultFiles();
+    return {files.RawFile(), files.DataFile(), CoordLibPath(job.paths.jobFolder, job.paths.jobFileName),
+            job.jobs.Files().Version(), job.coord.base};
+}
+
+const AutoStoreState& SurveyHostImpl::AutoStore() const {
+    return frame_.AutoStore();
+}
+
+bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
+    frame_.Job().settings = settings;
+    return frame_.WriteJobParams();
+}
+
+bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
+    JobSession& job = frame_.Job();
+    job.system.szLastSaveName = name;
+    job.system.lastNames = job.jobs.Store().point.texts;
+    // A system file that start-up found unusable is held: the names then live on in memory only.
+    return job.jobs.Files().Held(job.jobs.Files().SystemFilePath()) || job.jobs.WriteSystemFile(job.system);
+}
+
+void SurveyHostImpl::TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) {
+    PointStoreState& store = frame_.Job().jobs.Store();
+    store.point = templatePoint;
+    store.lastResult = result;
+}
+
+void SurveyHostImpl::ListenForStore(HWND window) {
+    frame_.Listeners().ListenForStores(window);
+}
+
+void SurveyHostImpl::StopListeningForStore(HWND window) {
+    frame_.Listeners().StopListeningForStores(window);
+}
+
+void SurveyHostImpl::SetAutoStoring(bool on) {
+    AutoStoreState& state = frame_.AutoStore();
+    state.running = on ? 1 : 0;
+    if (on) state.firstPoint = 1;
+}
+
+void SurveyHostImpl::ResetAutoStoreCount() {
+    frame_.AutoStore().count = 0;
+}
+
+void SurveyHostImpl::PlayTone() {
+    frame_.Receiver().device.PlayTone(kToneHz, kToneMs, kToneVolume);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The survey screens' host over the main frame: reads of its job, receiver and store state, and
+// the operations that change them (the job file only through the frame's guarded writer).
+#include "survey/SurveyHost.h"
+
+class CMainFrame;
+
+class SurveyHostImpl final : public ISurveyHost {
+public:
+    explicit SurveyHostImpl(CMainFrame& frame) : frame_(frame) {}
+
+    const GeneralSettingsBlock& Settings() const override;
+    const PointStoreState& Store() const override;
+    const CGpsState& LatestFix() const override;
+    AntennaConstants Antenna() const override;
+    StoreFilePaths StoreFiles() const override;
+    const AutoStoreState& AutoStore() const override;
+
+    bool SaveSettings(const GeneralSettingsBlock& settings) override;
+    bool SaveLastStoredName(const CString& name) override;
+    void TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) override;
+    void ListenForStore(HWND window) override;
+    void StopListeningForStore(HWND window) override;
+    void SetAutoStoring(bool on) override;
+    void ResetAutoStoreCount() override;
+    void PlayTone() override;
+
+private:
+    CMainFrame& frame_;
+};

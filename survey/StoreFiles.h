@@ -1,0 +1,51 @@
+#pragma once
+// The job files one store writes, in this order: the raw record file (its header first when it is
+// new), the point file and the coordinate library. A store is on disk once its point line is
+// synced; a raw or point write that fails takes this store's lines back out of both files. The
+// library line is appended last; its failure leaves the point stored.
+#include <optional>
+#include <vector>
+
+#include "foundation/CGpsState.h"
+#include "foundation/CoordSysParams.h"
+#include "foundation/DataFileAppend.h"
+#include "foundation/StoredPointLines.h"
+
+struct StoreFilePaths {
+    CString raw;      // data\<point file>.blh
+    CString point;    // data\<point file>.xyh
+    CString library;  // <job>.lib
+    CString version;  // printed in a new raw file's first line
+    BaseStationRec base;
+};
+
+// One raw line: the epoch's fix and how it was stored.
+struct StoreEpoch {
+    CGpsState fix;
+    RawStoreTail tail;
+};
+
+struct StoreLines {
+    std::vector<CString> raw;
+    CString point;
+    CString library;
+};
+
+// The lines of a point whose columns already hold its final fix (TakeFix); nullopt when a text of
+// the point has a comma or a line end.
+std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs);
+
+enum class StoreWrite { kStored, kLibraryFailed, kDataFailed };
+
+class StoreFileWriter {
+public:
+    // Cuts torn last lines of the three files; false when the raw or the point file cannot be read
+    // or cut (a library that cannot is left out of this store).
+    bool Prepare(const StoreFilePaths& paths);
+    StoreWrite Write(const StoreLines& lines);
+
+private:
+    StoreFilePaths paths_;
+    DataFileAppend raw_, point_, library_;
+    bool libraryReady_ = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+// What the survey screens need of the main frame: reads of the job's settings, the store state,
+// the live fix and the antenna constants, and the operations that change them. The frame
+// implements it; tests use a double.
+#include "foundation/CGpsState.h"
+#include "foundation/GeneralSettingsBlock.h"
+#include "foundation/PointRecord.h"
+#include "foundation/PointStoreState.h"
+#include "platform/base/WinTypes.h"
+#include "survey/AntennaHeight.h"
+#include "survey/AutoStoreTrigger.h"
+#include "survey/StoreFiles.h"
+
+class ISurveyHost {
+public:
+    virtual ~ISurveyHost() = default;
+
+    // ---- reads
+    virtual const GeneralSettingsBlock& Settings() const = 0;
+    // The template of the next stored point (with the next name), the store context, the last result.
+    virtual const PointStoreState& Store() const = 0;
+    // The latest converted fix and the receiver's texts.
+    virtual const CGpsState& LatestFix() const = 0;
+    virtual AntennaConstants Antenna() const = 0;
+    virtual StoreFilePaths StoreFiles() const = 0;
+    virtual const AutoStoreState& AutoStore() const = 0;
+
+    // ---- operations
+    // Takes the settings and writes the job file through the job's one guarded writer; false when
+    // the file was not written (its writer has told the user; a job that start-up found unusable
+    // is never written). The settings hold for this run either way.
+    virtual bool SaveSettings(const GeneralSettingsBlock& settings) = 0;
+    // Writes the name of the point about to be stored into the system file (atomically), so that
+    // a later start continues after it; false when the file could not be written.
+    virtual bool SaveLastStoredName(const CString& name) = 0;
+    // The template and the result after a store (the template's extra text is the next name).
+    virtual void TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) = 0;
+    // The store window receives message 1749 after every fix until it gives the messages back.
+    virtual void ListenForStore(HWND window) = 0;
+    virtual void StopListeningForStore(HWND window) = 0;
+    // Automatic storing on (the first fix after it is stored) or off.
+    virtual void SetAutoStoring(bool on) = 0;
+    virtual void ResetAutoStoreCount() = 0;
+    // The handheld's prompt tone.
+    virtual void PlayTone() = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// The one store path of the survey screens: a surveyed point through its dialogs (offset first in
+// offset mode, then the store dialog, smoothing in smoothing mode), a point without dialog for
+// automatic storing, and the start of automatic storing. A point is reported stored only once
+// its point line is on disk; a store that fails is told and leaves the files and the names as
+// they were.
+#include <vector>
+
+#include "survey/PointStorePath.h"
+#include "survey/StoreFiles.h"
+
+class CWnd;
+class ISurveyHost;
+
+class CSurveyPointStore final : public IPointStorePath {
+public:
+    CSurveyPointStore(ISurveyHost& host, CWnd* parent);
+
+    StoredPointResult StorePoint(const CGpsState& state) override;
+    StoredPointResult StoreQuickPoint(const CGpsState& state) override;
+    void StartAutoStore(const CGpsState& state) override;
+
+private:
+    StoredPointResult StorePlainPoint(const CGpsState& fix, int mode, const RawStoreTail& offsetTail);
+    // Writes the point's lines (the name saved first) and takes the point into the store state.
+    StoredPointResult Commit(SurveyPointRec point, const CGpsState& fix,
+                             const std::vector<StoreEpoch>& epochs, bool automatic);
+    StoredPointResult Write(SurveyPointRec point, const CGpsState& fix, const std::vector<StoreEpoch>& epochs,
+                            bool automatic);
+    void Tell(const CString& text, bool automatic);
+    // The solution text of the store dialogs; a fix that is not fixed also sounds the tone.
+    CString SolutionStatus(const CGpsState& fix);
+
+    ISurveyHost& host_;
+    CWnd* parent_;
+    // A store is being written: a fix arriving under one of its message boxes stores nothing.
+    bool committing_ = false;
+};

@@ -1,0 +1,89 @@
+// The survey store path installed on the frame: key A stores into the job's files, the name goes to
+// the system file first, and the job file is written only through the frame's guarded writer.
+#include "foundation/PointLines.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
+#include "resources/MainViewForm.h"
+#include "resources/PointStoreDlg.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/SurveyHostImpl.h"
+#include "survey/screens/SurveyPointStore.h"
+#include "tests/shell/FrameTestSupport.h"
+
+namespace {
+
+class SurveyHostTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        std::filesystem::create_directories(root_ / "job/data");
+        JobSession& job = frame.Job();
+        job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+        job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
+        job.jobs.SetVersionInfo(CMainFrame::kSoftwareVersion, job.paths.programFolder);
+        job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+        job.jobs.SetStoreNames({}, L"K1", 0.0, 1);
+        frame.Records().SetRecordFile(L"\\job\\data\\j.rec");
+        frame.SetStorePath(&store);
+        frame.ListenForPositions(frame.View()->m_hWnd);
+    }
+    void TearDown() override {
+        frame.SetStorePath(nullptr);
+        // The frame writes the system and job files as it closes: while the device root is there.
+        frame.DestroyWindow();
+        FrameTest::TearDown();
+    }
+    void StoreWithKeyA() {
+        CGpsState fix;
+        fix.fixFlag = 1;
+        fix.solutionCode = 10;
+        fix.gridX = 100.0;
+        fix.gridY = 200.0;
+        fix.latitude = 30.0;
+        fix.longitude = 120.0;
+        frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+        ui_.OnModal(pointstore::IDD, [&](CDialog& d) {
+            ui_.SetText(d, pointstore::kCode, L"井");
+            ui_.Click(d, IDOK);
+        });
+        frame.View()->SetFocus();
+        ui_.PressKey('A');
+    }
+
+    SurveyHostImpl host{frame};
+    CSurveyPointStore store{host, &frame};
+};
+
+}  // namespace
+
+TEST_F(SurveyHostTest, KeyAStoresIntoTheJobFilesAfterSavingTheName) {
+    StoreWithKeyA();
+    EXPECT_EQ(FromGbk(ReadHostFile("job/data/j.xyh")).Left(32), L"K2,100.000,200.000,0.000,井,0.000");
+    EXPECT_EQ(FromGbk(ReadHostFile("job/j.lib")), L"4,K2,100.000,200.000,0.000,井\r\n");
+    EXPECT_EQ(ReadHostFile("job/data/j.blh").substr(0, 11), "Rem Version");
+    EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("szLastSaveName=K2\r\n"), std::string::npos);
+    EXPECT_EQ(frame.Job().jobs.Store().NextName(), L"K3");
+    EXPECT_EQ(FromGbk(ReadHostFile("job/data/j.rec")), L"K2,100.0000,200.0000,0.0000,井\r\n");
+    // The last code goes to the job file.
+    EXPECT_NE(FromGbk(ReadHostFile("job/j.qzs")).Find(L"井"), -1);
+}
+
+TEST_F(SurveyHostTest, FilesThatStartUpFoundUnusableAreNeverWritten) {
+    JobSettingsFiles& files = frame.Job().jobs.Files();
+    files.Hold(L"\\job\\j.qzs");
+    files.Hold(files.SystemFilePath());
+    StoreWithKeyA();
+    EXPECT_FALSE(FileExists(L"\\job\\j.qzs"));
+    EXPECT_FALSE(FileExists(L"\\Program Files\\qzsys.sys"));
+    EXPECT_EQ(CutPointFileLines(FromGbk(ReadHostFile("job/data/j.xyh"))).size(), 1u);
+}
+
+TEST_F(SurveyHostTest, TheStoreListenerIsGivenBack) {
+    CListenerWindow previous, dialog;
+    frame.ListenForStores(previous.hwnd);
+    host.ListenForStore(dialog.hwnd);
+    EXPECT_EQ(frame.Listeners().StoreWindow(), dialog.hwnd);
+    host.StopListeningForStore(dialog.hwnd);
+    EXPECT_EQ(frame.Listeners().StoreWindow(), previous.hwnd);
+    EXPECT_EQ(frame.Listeners().StoreOn(), 1);
+}

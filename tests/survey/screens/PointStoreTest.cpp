@@ -1,0 +1,303 @@
+// The store path as the user meets it: the dialogs scripted on the virtual clock, the files in a
+// fresh device root, a host double in place of the main frame.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "SurveyHostDouble.h"
+#include "foundation/PointLines.h"
+#include "platform/files/FileSystemCalls.h"
+#include "platform/testing/UiDriver.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "platform/ui/DataExchange.h"
+#include "receiver/ReceiverMessages.h"
+#include "resources/OffsetStoreDlg.h"
+#include "resources/PointStoreDlg.h"
+#include "survey/screens/SurveyPointStore.h"
+#include "tests/platform/files/DeviceRootFixture.h"
+
+namespace {
+
+constexpr const wchar_t* kHeaders =
+    L"Rem Version      Quorin2.0 Ver: 2011.09.26\r\n"
+    L"Rem BaseStation  0.00000000 0.00000000 0.000 0.000 0.000 0.000 0.000 0.000 0.000  \r\n";
+// Columns 17-33 of a point stored from a fresh template.
+constexpr const wchar_t* kAttributes = L"0,0.00,1,30,0.000,184,0.000,,,0.000,,,0.000,0.000,,,,";
+constexpr const wchar_t* kDataFailed = L"数据文件写入失败,该点没有存储!";
+
+class PointStoreTest : public DeviceRootTest {
+protected:
+    void SetUp() override {
+        DeviceRootTest::SetUp();
+        std::filesystem::create_directories(root_ / "data");
+        host.store.point.extraText = L"点7";
+    }
+    CString Text(const char* file) const { return FromGbk(ReadHostFile(file)); }
+    void Context(int mode) { host.store.SetStoreContext(mode, 2, 0, L"", 0, 0.0, L""); }
+    // Sends a fix to the dialog as the frame does for its store listener.
+    static void Send(CDialog& dialog, CGpsState fix) {
+        SendMessage(dialog.m_hWnd, WM_GPS_POSITION_STORE, reinterpret_cast<WPARAM>(&fix), 0);
+    }
+    static CString Title(CDialog& dialog) {
+        CString title;
+        dialog.GetWindowText(title);
+        return title;
+    }
+    bool NoFiles() const {
+        return !std::filesystem::exists(root_ / "data/a.blh") &&
+               !std::filesystem::exists(root_ / "data/a.xyh") && !std::filesystem::exists(root_ / "a.lib");
+    }
+
+    CUiDriver ui;
+    SurveyHostDouble host;
+    CSurveyPointStore store{host, nullptr};
+};
+
+// Fails every write once `budget` bytes have gone to disk, as a full disk does: the write that
+// crosses the limit is cut short.
+class FullDisk final : public FileSystemCalls {
+public:
+    explicit FullDisk(size_t budget) : budget_(budget) {}
+    ssize_t Write(int fd, const void* data, size_t size) override {
+        if (budget_ == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const size_t part = std::min(size, budget_);
+        budget_ -= part;
+        return FileSystemCalls::Write(fd, data, part);
+    }
+
+private:
+    size_t budget_;
+};
+
+}  // namespace
+
+TEST_F(PointStoreTest, APlainPointGoesToTheThreeFilesAfterItsNameIsSaved) {
+    Context(0);
+    ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, pointstore::kName), L"点7");
+        EXPECT_EQ(ui.GetText(d, pointstore::kCode), L"00000000");
+        EXPECT_EQ(ui.GetText(d, pointstore::kX), L"1000.000");
+        EXPECT_EQ(ui.GetText(d, pointstore::kStatus), L"解算状态:固定解状态");
+        ui.SetText(d, pointstore::kAntHeight, L"1.5");
+        ui.Click(d, pointstore::kSlant);
+        ui.Click(d, IDOK);
+    });
+    const StoredPointResult result = store.StorePoint(TestFix());
+    ASSERT_EQ(result.number, 1);
+    EXPECT_DOUBLE_EQ(result.point.h, 48.489);
+    EXPECT_EQ(host.savedNames, std::vector<CString>{L"点7"});
+    EXPECT_EQ(host.store.NextName(), L"点8");
+    EXPECT_EQ(host.settings.szdRoverAntH, 1.511);
+    EXPECT_EQ(host.settings.nAntHgtType, 1);
+    const CString tail = CString(L"08:00:09,2026-12-07,");
+    EXPECT_EQ(Text("data/a.blh"), CString(kHeaders) +
+                                      L"点7,30.3000000000,114.1500000000,30.000,00000000,1.511,10,0.010,"
+                                      L"0.020,09,1.80," +
+                                      tail + L"3,0," + kAttributes + L"0,,,\r\n");
+    EXPECT_EQ(Text("data/a.xyh"), L"点7,1000.000,2000.000,48.489,00000000,1.511,10,0.010,0.020,09,1.80," +
+                                      tail + L"1,3,0," + kAttributes + L"0,,,\r\n");
+    EXPECT_EQ(Text("a.lib"), L"4,点7,1000.000,2000.000,48.489,00000000\r\n");
+}
+
+TEST_F(PointStoreTest, RefusalsChangeNoFile) {
+    Context(0);
+    CGpsState noData = TestFix();
+    noData.fixFlag = 0;
+    ui.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
+    EXPECT_EQ(store.StorePoint(noData).number, 0);
+
+    ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+        ui.SetText(d, pointstore::kName, L"A,1");
+        ui.ExpectMessageBox(L"点名和属性中不能有逗号,请重新输入!");
+        ui.Click(d, IDOK);
+        ui.SetText(d, pointstore::kName, L"");
+        ui.ExpectMessageBox(L"中点点名为空,请输入点名后再存储");
+        ui.Click(d, IDOK);
+        ui.SetText(d, pointstore::kName, L"A");
+        ui.SetText(d, pointstore::kCode, L"房,角");
+        ui.ExpectMessageBox(L"点名和属性中不能有逗号,请重新输入!");
+        ui.Click(d, IDOK);
+        ui.SetText(d, pointstore::kCode, L"房角");
+        ui.SetText(d, pointstore::kAntHeight, L"-1");
+        ui.ExpectMessageBox(L"天线高不能小于0!");
+        ui.Click(d, IDOK);
+        ui.SetText(d, pointstore::kAntHeight, L"0.05");
+        ui.Click(d, pointstore::kSlant);
+        ui.ExpectMessageBox(L"斜高不能小于天线半径!");
+        ui.Click(d, IDOK);
+        ui.SetText(d, pointstore::kAntHeight, L"abc");
+        ui.ExpectMessageBox(kRefuseNumber);
+        ui.Click(d, IDOK);
+        ui.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_TRUE(NoFiles());
+    EXPECT_TRUE(host.savedNames.empty());
+    EXPECT_EQ(host.store.NextName(), L"点7");
+}
+
+TEST_F(PointStoreTest, OffsetPointReplacesTheFixAndCancelStoresNothing) {
+    Context(1);
+    ui.OnModal(offsetstore::IDD, [&](CDialog& d) { ui.Click(d, IDCANCEL); });
+    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_TRUE(NoFiles());
+
+    ui.OnModal(offsetstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, offsetstore::kY), L"2000.000");
+        ui.SetText(d, offsetstore::kAngle, L"90.0000");
+        ui.SetText(d, offsetstore::kDistance, L"10");
+        ui.SetText(d, offsetstore::kHeightDiff, L"-1.5");
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, pointstore::kX), L"1000.000");
+        EXPECT_EQ(ui.GetText(d, pointstore::kY), L"2010.000");
+        EXPECT_EQ(ui.GetText(d, pointstore::kH), L"48.500");
+        ui.Click(d, IDOK);
+    });
+    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    EXPECT_EQ(Text("a.lib"), L"4,点7,1000.000,2010.000,48.500,00000000\r\n");
+    EXPECT_NE(Text("data/a.blh").Find(L",,,,1,10.000,-1.500,90.00000000,,,\r\n"), -1);
+}
+
+TEST_F(PointStoreTest, SmoothingAveragesFiveEpochsOnePerSecond) {
+    Context(2);
+    ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(host.listener, d.m_hWnd);
+        EXPECT_EQ(ui.GetText(d, pointstore::kX), L"");
+        Send(d, TestFix(1000.0, 0.2));  // above the RMSH limit: rejected
+        ui.Advance(1000);
+        for (int i = 1; i <= 5; ++i) {
+            Send(d, TestFix(900.0));
+            Send(d, TestFix(1000.0 + i));  // the later of two fixes in a second counts
+            ui.Advance(1000);
+        }
+        EXPECT_EQ(Title(d), L"正在平滑处理(5)...");
+        EXPECT_EQ(ui.GetText(d, pointstore::kProgress), L"5/5");
+        EXPECT_EQ(ui.GetText(d, pointstore::kX), L"1003.000");
+        ui.Click(d, IDOK);  // still running: nothing happens
+        Send(d, TestFix(2000.0));
+        ui.Advance(1000);
+        EXPECT_EQ(Title(d), L"平滑处理完成");
+        ui.Click(d, IDOK);
+    });
+    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    EXPECT_EQ(host.listener, HWND());
+    const std::vector<CString> raw = CutPointFileLines(Text("data/a.blh"));
+    ASSERT_EQ(raw.size(), 7u);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(raw[static_cast<size_t>(i) + 1].Right(10), Format(L"2,5,5,%d,,,", i));
+    EXPECT_EQ(Text("data/a.xyh").Left(33), L"点7,1003.000,2000.000,50.000,00000");
+    EXPECT_EQ(LineField(Text("data/a.xyh"), 13), L"5");
+}
+
+TEST_F(PointStoreTest, StopAfterNoneOneOrFiveEpochs) {
+    host.settings.nSmoothSecond = 8;
+    for (int accepted : {0, 1, 5}) {
+        Context(2);
+        ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+            for (int i = 0; i < accepted; ++i) {
+                Send(d, TestFix(1000.0 + i));
+                ui.Advance(1000);
+            }
+            ui.Click(d, pointstore::kStop);
+            if (accepted == 0) {
+                EXPECT_EQ(Title(d), L"没有合格数据,不能平滑存储");
+                EXPECT_EQ(ui.GetText(d, pointstore::kProgress), L"NO");
+                ui.ExpectMessageBox(L"没有合格数据,不能平滑存储");
+                ui.Click(d, IDOK);
+                ui.Click(d, IDCANCEL);
+            } else {
+                EXPECT_EQ(Title(d), L"平滑处理完成");
+                ui.Click(d, IDOK);
+            }
+        });
+        EXPECT_EQ(store.StorePoint(TestFix()).number, accepted == 0 ? 0 : 1) << accepted;
+        EXPECT_EQ(host.listener, HWND());
+    }
+    const std::vector<CString> points = CutPointFileLines(Text("data/a.xyh"));
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(LineField(points[0], 13), L"1");
+    EXPECT_EQ(LineField(points[1], 13), L"5");
+    EXPECT_EQ(LineField(points[1], 0), L"点8");
+}
+
+TEST_F(PointStoreTest, ATornLastLineIsCutAndAnEmptyRawFileGetsItsHeaders) {
+    WriteHostFile("data/a.xyh", "A,1\r\nB,2,tor");
+    WriteHostFile("data/a.blh", "");
+    WriteHostFile("a.lib", "1,A,1,2,3,c\r\n2,B");
+    Context(3);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    EXPECT_EQ(Text("data/a.xyh").Left(8), L"A,1\r\n点7,");
+    EXPECT_EQ(Text("data/a.blh").Left(43), CString(kHeaders).Left(43));
+    EXPECT_EQ(Text("a.lib"), L"1,A,1,2,3,c\r\n4,点7,1000.000,2000.000,50.000,\r\n");
+}
+
+TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticStoring) {
+    Context(3);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh"),
+                      library = ReadHostFile("a.lib");
+    host.SetAutoStoring(true);
+    // The raw line fits; the disk fills in the middle of the point line.
+    for (size_t budget : {size_t{0}, size_t{40}, raw.size() - 60}) {
+        FullDisk disk(budget);
+        ScopedFileSystemCalls calls(disk);
+        ui.ExpectMessageBox(kDataFailed);
+        EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 0);
+        EXPECT_EQ(ReadHostFile("data/a.blh"), raw) << budget;
+        EXPECT_EQ(ReadHostFile("data/a.xyh"), points) << budget;
+        EXPECT_EQ(ReadHostFile("a.lib"), library) << budget;
+    }
+    EXPECT_EQ(host.autoStore.running, 0);
+    EXPECT_EQ(host.store.NextName(), L"点8");
+
+    // A name that cannot be saved stores nothing either.
+    host.nameSaves = false;
+    ui.ExpectMessageBox(kDataFailed);
+    EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 0);
+    EXPECT_EQ(ReadHostFile("data/a.xyh"), points);
+}
+
+TEST_F(PointStoreTest, ALibraryThatCannotBeWrittenKeepsThePoint) {
+    std::filesystem::create_directories(root_ / "a.lib");
+    Context(3);
+    ui.ExpectMessageBox(L"坐标库文件写入失败!");
+    EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    EXPECT_EQ(CutPointFileLines(Text("data/a.xyh")).size(), 1u);
+    EXPECT_EQ(host.store.NextName(), L"点8");
+}
+
+TEST_F(PointStoreTest, AReadOnlyFolderLeavesEveryFileAsItWas) {
+    Context(3);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh");
+    namespace fs = std::filesystem;
+    for (const char* file : {"data/a.blh", "data/a.xyh", "a.lib"})
+        fs::permissions(root_ / file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(root_ / "data", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                        fs::perms::others_exec);
+    fs::permissions(root_, fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+    // Permissions do not bind the superuser: the store runs in a child as nobody.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+        ui.ExpectMessageBox(kDataFailed);
+        const int number = store.StoreQuickPoint(TestFix()).number;
+        const std::vector<CString> texts = ui.MessageBoxTexts();
+        _exit(number == 0 && texts.size() == 1 && texts[0] == kDataFailed ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadHostFile("data/a.blh"), raw);
+    EXPECT_EQ(ReadHostFile("data/a.xyh"), points);
+    fs::permissions(root_ / "data", fs::perms::owner_all);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The survey screens' host as a few fields: settings, store state and antenna constants in
+// memory, the three store files in a fresh device root, and a record of the calls.
+#include <filesystem>
+#include <vector>
+
+#include "foundation/PointStoreState.h"
+#include "survey/SurveyHost.h"
+
+class SurveyHostDouble final : public ISurveyHost {
+public:
+    SurveyHostDouble() {
+        settings.connection.dRmshLimit = 0.05;
+        settings.connection.dRmsvLimit = 0.1;
+        settings.nSmoothSecond = 5;
+        antenna = {0.014, 0.106, 0.1};
+        files = {L"\\data\\a.blh", L"\\data\\a.xyh", L"\\a.lib", L"2011.09.26", {}};
+    }
+
+    const GeneralSettingsBlock& Settings() const override { return settings; }
+    const PointStoreState& Store() const override { return store; }
+    const CGpsState& LatestFix() const override { return fix; }
+    AntennaConstants Antenna() const override { return antenna; }
+    StoreFilePaths StoreFiles() const override { return files; }
+    const AutoStoreState& AutoStore() const override { return autoStore; }
+
+    bool SaveSettings(const GeneralSettingsBlock& changed) override {
+        settings = changed;
+        ++settingsSaved;
+        return true;
+    }
+    bool SaveLastStoredName(const CString& name) override {
+        savedNames.push_back(name);
+        return nameSaves;
+    }
+    void TakeStoredPoint(const SurveyPointRec& point, const StoredPointResult& result) override {
+        store.point = point;
+        store.lastResult = result;
+    }
+    void ListenForStore(HWND window) override { listener = window; }
+    void StopListeningForStore(HWND window) override {
+        if (listener == window) listener = HWND();
+    }
+    void SetAutoStoring(bool on) override {
+        autoStore.running = on;
+        if (on) autoStore.firstPoint = 1;
+    }
+    void ResetAutoStoreCount() override { autoStore.count = 0; }
+    void PlayTone() override { ++tones; }
+
+    GeneralSettingsBlock settings;
+    PointStoreState store;
+    CGpsState fix;
+    AntennaConstants antenna;
+    StoreFilePaths files;
+    AutoStoreState autoStore;
+    int settingsSaved = 0;
+    std::vector<CString> savedNames;
+    bool nameSaves = true;
+    HWND listener;
+    int tones = 0;
+};
+
+// A fixed fix: grid 1000, 2000, 50 (m), fixed, within the double's limits.
+inline CGpsState TestFix(double x = 1000.0, double rmsH = 0.01) {
+    CGpsState fix;
+    fix.fixFlag = 1;
+    fix.solutionCode = 10;
+    fix.gridX = x;
+    fix.gridY = 2000.0;
+    fix.gridH = 50.0;
+    fix.latitude = 30.5;
+    fix.longitude = 114.25;
+    fix.height = 30.0;
+    fix.rmsH = rmsH;
+    fix.rmsV = 0.02;
+    fix.gpsUsedCount = 9;
+    fix.pdop = 1.8;
+    fix.year = 2026;
+    fix.month = 12;
+    fix.day = 7;
+    fix.hour = 8;
+    fix.second = 9;
+    return fix;
+}
