@@ -1,6 +1,7 @@
 // The coordinate view from the menu and from the main view's key B pressed twice.
 #include "resources/CoordViewDlg.h"
 #include "shell/CFrmGraphView.h"
+#include "shell/StakeoutHostImpl.h"
 #include "survey/screens/CCoordViewDlg.h"
 #include "tests/shell/FrameTestSupport.h"
 
@@ -49,4 +50,13 @@ TEST_F(CoordViewCommandTest, KeyBPressedTwiceOpensTheView) {
     ui_.PressKey('B');
     // A third press starts a new pair.
     ui_.PressKey('B');
+}
+
+TEST_F(CoordViewCommandTest, StakeoutScreensOpenTheViewThroughTheirHost) {
+    StakeoutHostImpl host(frame);
+    ui_.OnModal(coordview::IDD, [&](CDialog& dlg) {
+        EXPECT_EQ(static_cast<CCoordViewDlg&>(dlg).List().GetItemCount(), 3);
+        ui_.Click(dlg, IDCANCEL);
+    });
+    host.ShowCoordinateView();
 }
