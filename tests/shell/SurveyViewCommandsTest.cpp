@@ -1,5 +1,7 @@
-// The coordinate view from the menu and from the main view's key B pressed twice.
+// The coordinate view from the menu, the main view's key B pressed twice and the stake-out screens;
+// post-processing from the menu.
 #include "resources/CoordViewDlg.h"
+#include "resources/PostProcParamDlg.h"
 #include "shell/CFrmGraphView.h"
 #include "shell/StakeoutHostImpl.h"
 #include "survey/screens/CCoordViewDlg.h"
@@ -59,4 +61,13 @@ TEST_F(CoordViewCommandTest, StakeoutScreensOpenTheViewThroughTheirHost) {
         ui_.Click(dlg, IDCANCEL);
     });
     host.ShowCoordinateView();
+}
+
+TEST_F(CoordViewCommandTest, PostProcessingMenuAsksWhereTheParametersComeFrom) {
+    ui_.OnModal(postproc::IDD, [&](CDialog& dlg) {
+        ASSERT_TRUE(ui_.Screenshot(Shot("postproc")));
+        ui_.Click(dlg, IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", L"9数据后处理"}));
+    ui_.Pump();
 }
