@@ -33,15 +33,6 @@ TEST_F(DeviceRootTest, ControlPointsSetThePlaneAndHeightPartsOfTheWorkingCopy) {
     EXPECT_EQ(working.four, JobParams().four);  // no point marked for the plane
     EXPECT_EQ(working.adjust.szdAdjustX, 0.0);
 
-    // One plane point: a plain shift with the four parameters off.
-    WriteHostFile("p.cot", "K1,100.000,500200.000,30.000,0.0000000000,120.0000000000,35.000,0,0,Y,N,\r\n");
-    working = JobParams();
-    ASSERT_TRUE(ReadControlPoints(L"\\p.cot", working, 1, 0));
-    EXPECT_EQ(working.four.nDifang, 0);
-    EXPECT_NEAR(working.adjust.szdAdjustX, 100.0, 1e-6);
-    EXPECT_NEAR(working.adjust.szdAdjustY, 200.0, 1e-6);
-    EXPECT_EQ(working.heightFit.nNiheMode, 0);
-
     working = JobParams();
     EXPECT_FALSE(ReadControlPoints(L"\\none.cot", working, 1, 0));
     EXPECT_EQ(working, JobParams());
