@@ -21,6 +21,7 @@
 #include "shell/CoordViewCommands.h"
 #include "shell/ExportCommands.h"
 #include "shell/JobCommands.h"
+#include "shell/PostProcCommands.h"
 #include "shell/StakeoutHostImpl.h"
 #include "shell/SurveyHostImpl.h"
 #include "survey/screens/SurveyCommands.h"
@@ -137,7 +138,7 @@ const Command kCommands[] = {
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
     {mainmenu::kGeoLibrary, RunCalibrationCommand<RunGeoLibraryCommand>},
     {mainmenu::kCalibrationWizard, RunCalibrationCommand<RunCalibrationWizardCommand>},
-    {mainmenu::kPostProcess, nullptr},
+    {mainmenu::kPostProcess, OpenPostProcessing},
     {mainmenu::kSystemInfo, RunModal<CSysInfoDlg>},
     {mainmenu::kAbout, [](CMainFrame& f) { f.OnAppAbout(); }},
 };

@@ -1,6 +1,9 @@
-// The coordinate view from the menu and from the main view's key B pressed twice.
+// The coordinate view from the menu, the main view's key B pressed twice and the stake-out screens;
+// post-processing from the menu.
 #include "resources/CoordViewDlg.h"
+#include "resources/PostProcParamDlg.h"
 #include "shell/CFrmGraphView.h"
+#include "shell/StakeoutHostImpl.h"
 #include "survey/screens/CCoordViewDlg.h"
 #include "tests/shell/FrameTestSupport.h"
 
@@ -49,4 +52,22 @@ TEST_F(CoordViewCommandTest, KeyBPressedTwiceOpensTheView) {
     ui_.PressKey('B');
     // A third press starts a new pair.
     ui_.PressKey('B');
+}
+
+TEST_F(CoordViewCommandTest, StakeoutScreensOpenTheViewThroughTheirHost) {
+    StakeoutHostImpl host(frame);
+    ui_.OnModal(coordview::IDD, [&](CDialog& dlg) {
+        EXPECT_EQ(static_cast<CCoordViewDlg&>(dlg).List().GetItemCount(), 3);
+        ui_.Click(dlg, IDCANCEL);
+    });
+    host.ShowCoordinateView();
+}
+
+TEST_F(CoordViewCommandTest, PostProcessingMenuAsksWhereTheParametersComeFrom) {
+    ui_.OnModal(postproc::IDD, [&](CDialog& dlg) {
+        ASSERT_TRUE(ui_.Screenshot(Shot("postproc")));
+        ui_.Click(dlg, IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", L"9数据后处理"}));
+    ui_.Pump();
 }
