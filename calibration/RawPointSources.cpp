@@ -47,5 +47,5 @@ std::optional<double> VerticalAntennaHeight(double typed, int kind, const Antenn
 }
 
 bool FixCanCalibrate(const CGpsState& fix) {
-    return fix.fixFlag != 0 && fix.solutionCode != kSolNone && !(fix.latitude == 0.0 && fix.longitude == 0.0);
+    return fix.solutionCode != kSolNone && !(fix.latitude == 0.0 && fix.longitude == 0.0);
 }

@@ -40,7 +40,8 @@ std::optional<double> VerticalAntennaHeight(double typed, int kind, const Antenn
 
 inline constexpr const wchar_t* kSlantRefusal = L"斜高不能小于天线半径,请重新输入!";
 
-// A fix the frame has taken with a position: never an empty state or a latitude and longitude of 0.
+// A fix with a position: never a state without a solution or with a latitude and longitude of 0 (the
+// frame's state after a reset). The frame's fix flag is no guide: it drops once a fix was forwarded.
 bool FixCanCalibrate(const CGpsState& fix);
 inline constexpr const wchar_t* kNoPositionRefusal = L"没有有效的定位数据,不能校正!";
 

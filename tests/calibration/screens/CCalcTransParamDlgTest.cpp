@@ -134,6 +134,7 @@ TEST_F(CalcTransParamDlgTest, EachRawSourceGivesItsPairAfterTheEntryRefusals) {
                     ui.ExpectMessageBox(L"纬度或经度为零,确定吗?", IDNO);
                     ui.Click(b, IDOK);
                     ui.SetText(b, inputblh::kB, L"23.07591234");
+                    ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-input-blh.png"));
                     ui.Click(b, IDOK);
                 });
             },

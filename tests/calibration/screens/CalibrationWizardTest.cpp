@@ -40,6 +40,7 @@ TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
     Fixed(host.fix, 1234.0, 5678.0, 60.0);
     ui.OnModal(calibmode::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.GetDlgItem(calibmode::kKnown)->IsWindowEnabled());
+        ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-wizard-mode.png"));
         ui.Click(d, IDOK);
     });
     ui.ExpectMessageBox(L"Read AntTypeIni file failed!");
@@ -54,6 +55,7 @@ TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
     });
     ui.OnModal(calibprompt::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, calibprompt::kMessage), L"基准站架设在已知点上");
+        ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-wizard-prompt.png"));
         ui.Click(d, IDOK);
     });
     RunCalibrationWizard(host, nullptr);

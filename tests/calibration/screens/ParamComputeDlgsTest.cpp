@@ -36,6 +36,7 @@ TEST_F(ParamComputeDlgsTest, FourParametersAreListedAddedComputedAndStoredOnlyWh
                 ui.Click(p, IDOK);
             });
             ui.Click(d, pairlist::kAdd);
+            ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-four-params.png"));
             ui.OnModal(fourparam::IDD, [&](CDialog& e) {
                 // Scale 2, rotation atan2(0.6, 0.8) = 36°52′11.6″, shift (1008, 456).
                 EXPECT_EQ(ui.GetText(e, fourparam::kScale), L"2");
