@@ -48,10 +48,11 @@ fuzz() {
 cd "$root"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 share=$(((seconds + 5) / 6))
+parser=$((seconds - 3 * share > 0 ? seconds - 3 * share : 1))
 
 # Behind the settings header of the line parser (board type 4, zones 8, fix level 0).
 pieces "$out/capture-seeds" '\004\000\000\000\010\000\000\000\010\000\000\000\000\000\000\000'
-fuzz parse-line-fuzz $((seconds - 3 * share)) "tests/receiver/fuzz/ParseLineFuzz.cpp
+fuzz parse-line-fuzz "$parser" "tests/receiver/fuzz/ParseLineFuzz.cpp
   receiver/CGpsParser.cpp receiver/NmeaSentences.cpp receiver/BoardLogs.cpp receiver/VersionReply.cpp
   receiver/SentenceFields.cpp foundation/CGpsState.cpp ${text[*]}" \
   tests/receiver/fuzz/seeds "$out/capture-seeds"
