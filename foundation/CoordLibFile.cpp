@@ -1,6 +1,7 @@
 #include "foundation/CoordLibFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
@@ -51,7 +52,10 @@ ParsedCoordLibLine ParseCoordLibLine(const CString& line, CoordLibLayout layout)
     if (layout == CoordLibLayout::kLibrary)
         r.type = ToInt(field(0));
     else
-        r.type = fields.size() > 14 ? ToInt(fields[14]) + 1 : 1;
+        // Saturated: a damaged kind of the int range's top must not overflow.
+        r.type = fields.size() > 14
+                     ? static_cast<int>(std::min<int64_t>(int64_t{ToInt(fields[14])} + 1, INT32_MAX))
+                     : 1;
     r.name = parsed.texts[0];
     r.north = ToDouble(parsed.texts[1]);
     r.east = ToDouble(parsed.texts[2]);

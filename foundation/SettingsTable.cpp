@@ -13,6 +13,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 struct Reading {
     int refused = 0;  // values present that their key does not take

@@ -11,8 +11,9 @@ build=build/sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The line parser meets untrusted bytes: fuzz it for a bounded time before the unit tests report.
+# The readers of untrusted bytes (received lines, settings, point and library files, the line
+# cutter): fuzz them for a bounded time before the unit tests report.
 bash tests/receiver/fuzz/run-fuzz.sh build/fuzz "${QZ_FUZZ_SECONDS:-20}" >build/fuzz.log 2>&1 ||
   { tail -n 40 build/fuzz.log; exit 1; }
-echo "Fuzzed the line parser for ${QZ_FUZZ_SECONDS:-20} s without a finding."
+echo "Fuzzed the readers of outside input for ${QZ_FUZZ_SECONDS:-20} s without a finding."
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300

@@ -128,22 +128,20 @@ void NewJob(CMainFrame& frame) {
         if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
         if (!ReadJobFiles(job.jobs, open.GetPathName(), settings, coord)) return;
     }
-    if (!CreateFolders(jobFolder)) {
+    // A new folder appears with the job's files in it or not at all: it is filled under a
+    // temporary name and then renamed.
+    const CString finalFolder = WithoutSlash(jobFolder);
+    const bool freshFolder = !DirectoryExists(finalFolder);
+    const CString buildFolder = freshFolder ? finalFolder + L".new\\" : jobFolder;
+    if (!CreateFolders(buildFolder)) {
         AfxMessageBox(L"创建作业文件夹失败!");
         return;
     }
 
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
-    job.DerivePaths(jobFile, pointFile);
-    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    job.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
+    job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
     job.settings = settings;
-    job.ChoseJob();
-    job.system.szIniFile = jobFile;
-    job.system.szLastSaveName = L"0";
-    job.system.lastNames = kResetNames;
-    TakePointFile(frame, pointFile);
-    job.jobs.WriteSystemFile(job.system);
-    job.jobs.SetStoreNames(kResetNames, L"0", settings.szdRoverAntH, 1);
     if (dialog.m_nMode == 0) {
         StoreNewJobCoordParams(frame, wizardValues);
     } else {
@@ -153,6 +151,19 @@ void NewJob(CMainFrame& frame) {
         job.jobs.WriteCoordParams(job.coord);
     }
     job.jobs.WriteJobParams(job.settings);
+    if (freshFolder && !MoveFile(WithoutSlash(buildFolder), finalFolder)) {
+        AfxMessageBox(L"创建作业文件夹失败!");
+        return;
+    }
+    job.DerivePaths(jobFile, pointFile);
+    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    job.ChoseJob();
+    job.system.szIniFile = jobFile;
+    job.system.szLastSaveName = L"0";
+    job.system.lastNames = kResetNames;
+    TakePointFile(frame, pointFile);
+    job.jobs.WriteSystemFile(job.system);
+    job.jobs.SetStoreNames(kResetNames, L"0", settings.szdRoverAntH, 1);
     TakeJobSettings(frame);
     ShowTitle(frame);
 }

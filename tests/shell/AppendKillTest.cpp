@@ -14,6 +14,7 @@
 
 #include <filesystem>
 
+#include "foundation/DataFileAppend.h"
 #include "foundation/JobResultFiles.h"
 #include "platform/files/DevicePath.h"
 #include "platform/files/FileOps.h"
@@ -111,12 +112,17 @@ const Appender* Appenders() {
              base.szBaseStationID = Tagged(seq);
              return files.AppendBaseStationLine(base);
          }},
+        {"point file", L"\\pts.xyh", "",
+         [](uint32_t seq) {
+             DataFileAppend file;
+             return file.Prepare(L"\\pts.xyh") && file.Append(ToUtf8(Tagged(seq)) + "\r\n");
+         }},
         {"base watch line", L"\\basecoord.blh", "",
          [](uint32_t seq) { return AppendDurably(L"\\basecoord.blh", ToUtf8(Tagged(seq)) + "\r\n"); }},
     };
     return appenders;
 }
-constexpr int kAppenders = 4;
+constexpr int kAppenders = 5;
 
 // Checks the file after the append a restarted writer makes: false on a merged or damaged record or a
 // lost acknowledged one.

@@ -75,6 +75,26 @@ TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     EXPECT_FALSE(frame.Watch().paramAcknowledged[0]);
 }
 
+// A new folder appears with the job's files or not at all: what a killed attempt left under the
+// temporary name is taken over, and a folder that cannot be filled never appears.
+TEST_F(JobCommandsTest, ANewJobsFolderAppearsWithItsFilesOrNotAtAll) {
+    WriteHostFile(std::string(kJobs) + "road.new/road.qzs", "half");
+    NewJobNamed(L"road", 0,
+                [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); }); });
+    EXPECT_FALSE(std::filesystem::exists(root_ / kJobs / "road.new"));
+    EXPECT_NE(ReadHostFile(std::string(kJobs) + "road/road.qzs").find("[General Par]"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(root_ / kJobs / "road/road.qza"));
+
+    WriteHostFile(std::string(kJobs) + "lane.new", "a file where the folder would be made");
+    const std::string system = SystemFile();
+    ui_.ExpectMessageBox(L"创建作业文件夹失败!");
+    NewJobNamed(L"lane", 0,
+                [this] { ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); }); });
+    EXPECT_FALSE(std::filesystem::exists(root_ / kJobs / "lane"));
+    EXPECT_EQ(SystemFile(), system);
+    EXPECT_EQ(Title(), L"衡川 <road.xyh>");
+}
+
 TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
     frame.Job().settings.nSaveType = 2;
     const std::string system = SystemFile();

@@ -1,42 +1,73 @@
 #!/usr/bin/env bash
-# Builds the received-line parser into a libFuzzer target with clang (address and undefined-behaviour
-# sanitizers) and fuzzes it for a bounded time. Usage: run-fuzz.sh [build folder] [seconds]
+# Builds the readers of input from outside into libFuzzer targets with clang (address and
+# undefined-behaviour sanitizers) and fuzzes each for a share of a bounded time: the received-line
+# parser (half of it), the settings files, the point and library files, and the receiver's line
+# cutter. Usage: run-fuzz.sh [build folder] [seconds]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 out=${1:-$root/build/fuzz}
 seconds=${2:-${QZ_FUZZ_SECONDS:-20}}
-mkdir -p "$out/corpus"
-sources=(
-  tests/receiver/fuzz/ParseLineFuzz.cpp
-  receiver/CGpsParser.cpp receiver/NmeaSentences.cpp receiver/BoardLogs.cpp receiver/VersionReply.cpp
-  receiver/SentenceFields.cpp
-  foundation/CGpsState.cpp
-  platform/text/CString.cpp platform/text/Format.cpp platform/text/Numbers.cpp platform/text/CodePage.cpp
-  platform/messages/MessageBox.cpp
-)
-# Seeds from the real captures when they are beside the project: pieces of a few lines each, behind the
-# settings header (board type 4, zones 8, fix level 0).
+mkdir -p "$out"
+text=(platform/text/CString.cpp platform/text/Format.cpp platform/text/Numbers.cpp platform/text/CodePage.cpp
+  platform/messages/MessageBox.cpp)
+files=(platform/files/FileOps.cpp platform/files/DevicePath.cpp platform/files/FileSystemCalls.cpp
+  platform/files/CFile.cpp)
+# Seeds from the real captures when they are beside the project.
 captures=$root/../shared/testdata
-seeds=("$root/tests/receiver/fuzz/seeds")
+capture_files=()
 if [ -d "$captures" ]; then
-  mkdir -p "$out/capture-seeds"
-  rm -f "$out/capture-seeds"/*
-  n=0
   for file in "$captures"/nmea/*.log "$captures"/board-logs/*.asc; do
-    [ -f "$file" ] || continue
-    split -l 4 -d -a 5 "$file" "$out/capture-seeds/piece-"
-    for piece in "$out/capture-seeds"/piece-*; do
-      { printf '\004\000\000\000\010\000\000\000\010\000\000\000\000\000\000\000'; head -c 1500 "$piece"; } \
-        >"$out/capture-seeds/seed-$n"
+    [ -f "$file" ] && capture_files+=("$file")
+  done
+fi
+# Pieces of a few lines each, optionally behind a header, as seeds in a folder of their own.
+pieces() {
+  local folder=$1 header=$2 n=0
+  mkdir -p "$folder"
+  rm -f "$folder"/*
+  for file in "${capture_files[@]}"; do
+    split -l 4 -d -a 5 "$file" "$folder/piece-"
+    for piece in "$folder"/piece-*; do
+      { printf "$header"; head -c 1500 "$piece"; } >"$folder/seed-$n"
       rm "$piece"
       n=$((n + 1))
     done
   done
-  seeds+=("$out/capture-seeds")
-fi
+}
+# fuzz NAME SECONDS "SOURCES" SEEDS...
+fuzz() {
+  local name=$1 time=$2 sources=$3
+  shift 3
+  mkdir -p "$out/$name-corpus"
+  # shellcheck disable=SC2086
+  clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$root" \
+    $sources -o "$out/$name"
+  "$out/$name" -max_total_time="$time" -max_len=2000 -timeout=10 -print_final_stats=1 -artifact_prefix="$out/" \
+    "$out/$name-corpus" "$@"
+}
 cd "$root"
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$root" \
-  "${sources[@]}" -o "$out/parse-line-fuzz"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-"$out/parse-line-fuzz" -max_total_time="$seconds" -max_len=2000 -timeout=10 -print_final_stats=1 \
-  "$out/corpus" "${seeds[@]}"
+share=$(((seconds + 5) / 6))
+parser=$((seconds - 3 * share > 0 ? seconds - 3 * share : 1))
+
+# Behind the settings header of the line parser (board type 4, zones 8, fix level 0).
+pieces "$out/capture-seeds" '\004\000\000\000\010\000\000\000\010\000\000\000\000\000\000\000'
+fuzz parse-line-fuzz "$parser" "tests/receiver/fuzz/ParseLineFuzz.cpp
+  receiver/CGpsParser.cpp receiver/NmeaSentences.cpp receiver/BoardLogs.cpp receiver/VersionReply.cpp
+  receiver/SentenceFields.cpp foundation/CGpsState.cpp ${text[*]}" \
+  tests/receiver/fuzz/seeds "$out/capture-seeds"
+
+fuzz settings-file-fuzz "$share" "tests/foundation/fuzz/SettingsFileFuzz.cpp foundation/JobSettingsFiles.cpp
+  foundation/SystemFile.cpp foundation/JobParamsFile.cpp foundation/CoordParamsFile.cpp
+  foundation/SettingsTable.cpp foundation/CIniFile.cpp foundation/SettingsFileWriter.cpp
+  foundation/SettingsNumbers.cpp foundation/DamagedFileCopy.cpp foundation/DevicePathJoin.cpp
+  foundation/AntennaTable.cpp ${files[*]} ${text[*]}" tests/foundation/golden
+
+fuzz point-file-fuzz "$share" "tests/foundation/fuzz/PointFileFuzz.cpp foundation/PointLines.cpp
+  foundation/StoredPointLines.cpp foundation/CoordLibFile.cpp foundation/CoordLibRecord.cpp
+  foundation/JobResultFiles.cpp foundation/SettingsFileWriter.cpp foundation/DevicePathJoin.cpp
+  foundation/CGpsState.cpp ${files[*]} ${text[*]}" tests/foundation/golden/stored tests/survey/golden
+
+pieces "$out/stream-seeds" '\001\007\037\100'
+fuzz receiver-lines-fuzz "$share" "tests/shell/fuzz/ReceiverLinesFuzz.cpp shell/ReceiverLines.cpp ${text[*]}" \
+  "$out/stream-seeds"
