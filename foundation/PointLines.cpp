@@ -1,5 +1,8 @@
 #include "foundation/PointLines.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
@@ -26,13 +29,41 @@ std::vector<CString> CutLines(const CString& text, bool stopAtEmpty) {
     return lines;
 }
 
-std::vector<CString> CutFields(const CString& line) {
-    std::vector<CString> fields;
-    int start = 0;
-    for (int comma = line.Find(L','); comma >= 0; start = comma + 1, comma = line.Find(L',', start))
-        fields.push_back(line.Mid(start, comma - start));
-    fields.push_back(line.Mid(start));
-    return fields;
+bool IsBlank(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+
+// The first kPointFileFields fields of a point-file line cut at ",", each trimmed as CString::Trim
+// trims; missing fields are empty, further ones dropped.
+void SplitPointFields(std::wstring_view line, std::wstring_view (&fields)[kPointFileFields]) {
+    size_t start = 0;
+    for (std::wstring_view& field : fields) {
+        if (start > line.size()) break;
+        const size_t comma = std::min(line.find(L',', start), line.size());
+        field = line.substr(start, comma - start);
+        while (!field.empty() && IsBlank(field.front())) field.remove_prefix(1);
+        while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);
+        start = comma + 1;
+    }
+}
+
+// The number readers want terminated text: the field copied out, on the stack when short.
+template <typename Reader>
+auto ReadTerminated(std::wstring_view field, Reader read) {
+    constexpr size_t kShort = 64;
+    if (field.size() >= kShort) return read(std::wstring(field).c_str());
+    wchar_t text[kShort];
+    field.copy(text, field.size());
+    text[field.size()] = L'\0';
+    return read(text);
+}
+
+double ViewToDouble(std::wstring_view field) {
+    return ReadTerminated(field, ToDouble);
+}
+
+int ViewToInt(std::wstring_view field) {
+    return ReadTerminated(field, ToInt);
 }
 
 bool FieldIs(const CString& line, int index, int value) {
@@ -63,20 +94,27 @@ CString LineField(const CString& line, int index) {
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
     std::string bytes;
     if (!FileExists(path) || !ReadWholeFile(path, bytes)) return false;
-    const std::vector<CString> lines = CutPointFileLines(FromGbk(bytes));
+    // Line by line from the bytes: LF and CR never occur inside a two-byte character, so each line
+    // converts alone to what it is in the converted whole, and no wide copy of the file is held.
+    const std::string_view text(bytes);
     points.clear();
-    points.reserve(lines.size());
-    for (const CString& line : lines) {
-        std::vector<CString> fields = CutFields(line);
-        fields.resize(kPointFileFields);
-        for (CString& field : fields) field.Trim();
+    points.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')));
+    size_t start = 0;
+    for (size_t lf = text.find('\n'); lf != std::string_view::npos;
+         start = lf + 1, lf = text.find('\n', start)) {
+        size_t end = lf;
+        if (end > start && text[end - 1] == '\r') --end;
+        if (end == start) continue;
+        const CString line = FromGbk(text.substr(start, end - start));
+        std::wstring_view fields[kPointFileFields];
+        SplitPointFields(line.str(), fields);
         PointRecord point;
-        point.name = fields[0];
-        point.x = ToDouble(fields[1]);
-        point.y = ToDouble(fields[2]);
-        point.h = ToDouble(fields[3]);
-        point.code = fields[4];
-        point.flag = ToInt(fields[kFlagField]);
+        point.name = CString(fields[0]);
+        point.x = ViewToDouble(fields[1]);
+        point.y = ViewToDouble(fields[2]);
+        point.h = ViewToDouble(fields[3]);
+        point.code = CString(fields[4]);
+        point.flag = ViewToInt(fields[kFlagField]);
         points.push_back(std::move(point));
     }
     return true;

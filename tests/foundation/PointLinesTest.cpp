@@ -42,6 +42,16 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
     EXPECT_FALSE(LoadPointFile(L"\\data\\none.xyh", points));
     EXPECT_EQ(points.size(), 1u);
     EXPECT_TRUE(messages_.Texts().empty());
+
+    // Lines are converted one by one: a lead byte cut off by a line end or a comma is one replacement
+    // character, as in the converted whole; LF alone ends a line as well.
+    WriteHostFile("data/c.xyh", "E\xb5\r\nF,1\n\tG\xb5 ,2,,,,\r\n");
+    ASSERT_TRUE(LoadPointFile(L"\\data\\c.xyh", points));
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].name, L"E\xFFFD");
+    EXPECT_EQ(points[1].x, 1.0);
+    EXPECT_EQ(points[2].name, L"G\xFFFD");
+    EXPECT_EQ(points[2].x, 2.0);
 }
 
 TEST(RecordFile, ReaderKeepsTheRecordRules) {
