@@ -18,7 +18,6 @@
 CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
-    previousGeodesyFrame_ = SetGeodesyFrame(this);
     ::ResetReceiverState(receiver_.state, true);
     receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
@@ -30,7 +29,6 @@ CMainFrame::~CMainFrame() {
     if (m_hWnd) DestroyWindow();
     receiver_.port.Close();
     if (FoundationFrame() == this) SetFoundationFrame(nullptr);
-    if (GeodesyFrame() == this) SetGeodesyFrame(previousGeodesyFrame_);
     if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
 }
 

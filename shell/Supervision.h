@@ -5,7 +5,7 @@
 // the base watch sets.
 #include <array>
 
-#include "geodesy/screens/GeodesyFrame.h"
+#include "geodesy/screens/GeodesyHost.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
 #include "shell/WarningDialogs.h"
@@ -35,6 +35,8 @@ public:
     bool PortLost() const { return portLost_; }
     // OK on a warning.
     void Acknowledge(WarningKind kind);
+    // A changed parameter group raises its warning again.
+    void Rearm(ParamWarning warning) { paramAcknowledged[static_cast<size_t>(warning)] = false; }
     // The frame closes: open warnings go first.
     void CloseWarnings();
     const CWarningDlg& Warning(WarningKind kind) const;
