@@ -156,6 +156,10 @@ private:
     // After a fix went to the listeners: the watch restarts and the state waits for the next fix.
     void FinishForward();
     void CheckAntennaSection();
+    // A base that moved or changed: the previous one goes to "OldForAutoAdjust.xyh", the new one into
+    // the job's record, its files and the first calibration slot.
+    void WriteOldBaseFile();
+    void TakeNewBase(const CGpsState& state);
     // Writes the system record to the given device path (the job settings' system-file writer).
     void WriteSystemFile(const CString& path);
     bool IsBase() const { return receiver_.baseFlag == 1; }

@@ -44,6 +44,11 @@ public:
     // The parameter warnings acknowledged by the user, by ParamWarning: while set, the tick does not
     // raise that warning; a change of its group in the parameter view clears it.
     std::array<bool, 3> paramAcknowledged{};
+    // The base watch heard a base other than the stored one (`heard` against `stored` identifiers,
+    // `distance` metres apart): a changed identifier or, with the same one, the moved position is
+    // raised on the next tick.
+    void NoteBaseChange(const CString& heard, const CString& stored, double distance);
+
     // Set by the base watch.
     int baseReceived = 0;
     int baseFixedReceived = 0;  // a base position came with a fixed solution this session
