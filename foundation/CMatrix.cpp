@@ -4,7 +4,6 @@
 #include <cmath>
 #include <new>
 #include <utility>
-#include "platform/messages/MessageBox.h"
 
 namespace {
 // A remaining pivot this small relative to the matrix's largest entry means the rows are dependent
@@ -15,9 +14,6 @@ bool IsSingularPivot(double pivot, double largestEntry) {
     return pivot + 1.0 == 1.0 || pivot <= kRelativePivotLimit * largestEntry;
 }
 
-void ReportSingular() {
-    MessageBox(HWND(), L"生错误，不能正确计算该矩阵的逆阵!", L"矩阵运算提示", MB_ICONINFORMATION | MB_OK);
-}
 }  // namespace
 
 CMatrix::CMatrix(uint32_t rows, uint32_t cols) {
@@ -97,7 +93,6 @@ CMatrix CMatrix::Inverse() const {
             }
         }
         if (IsSingularPivot(d, largestEntry)) {
-            ReportSingular();
             return CMatrix();
         }
         if (pivotRow[k] != k) {

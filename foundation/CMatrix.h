@@ -29,7 +29,7 @@ public:
     CMatrix Multiply(const CMatrix& other) const;
     CMatrix Scale(double s) const;
     CMatrix Transpose() const;
-    // The inverse; empty for a non-square matrix, and for a singular one after telling the user.
+    // The inverse; empty for a non-square matrix and for a singular one (the caller tells the user).
     CMatrix Inverse() const;
 
 private:

@@ -50,7 +50,7 @@ bool HeightLayoutDegenerate(const std::vector<SpacePointPair>& points) {
     return CoincidentOrCollinear(positions);
 }
 
-// X = -(B^T B)^-1 B^T L. Empty when B^T B is singular; the matrix has then told the user.
+// X = -(B^T B)^-1 B^T L. Empty when B^T B is singular: the solver reports a degenerate layout.
 CMatrix SolveNormalEquations(const CMatrix& b, const CMatrix& l) {
     const CMatrix bt = b.Transpose();
     const CMatrix inverse = bt.Multiply(b).Inverse();

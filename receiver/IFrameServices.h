@@ -36,8 +36,7 @@ public:
     virtual int ReceiverModelNumber() const = 0;
     // The window of message 1912 (the main view or the open measuring screen).
     virtual HWND PositionWindow() const = 0;
-    // Earth-centred coordinates of a WGS-84 position, through the frame's second coordinate
-    // transformer set to the WGS-84 ellipsoid and then back to the job's (Wgs84BlhToXyzOn).
+    // Earth-centred coordinates of a WGS-84 position (geodesy/Wgs84.h).
     virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y,
                                double* z) = 0;
 

@@ -1,9 +1,9 @@
 #include "shell/CMainFrame.h"
 
+#include "geodesy/Wgs84.h"
 #include "platform/display/Display.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/ui/Desktop.h"
-#include "receiver/BaseConversion.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "receiver/screens/InstrumentCommands.h"
@@ -18,7 +18,6 @@
 CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
-    previousGeodesyFrame_ = SetGeodesyFrame(this);
     ::ResetReceiverState(receiver_.state, true);
     receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
@@ -30,7 +29,6 @@ CMainFrame::~CMainFrame() {
     if (m_hWnd) DestroyWindow();
     receiver_.port.Close();
     if (FoundationFrame() == this) SetFoundationFrame(nullptr);
-    if (GeodesyFrame() == this) SetGeodesyFrame(previousGeodesyFrame_);
     if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
 }
 
@@ -141,7 +139,7 @@ void CMainFrame::WriteSystemFile(const CString& path) {
 }
 
 void CMainFrame::Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) {
-    Wgs84BlhToXyzOn(position_.Second(), job_.coord.ellipsoid, latDeg, lonDeg, height, x, y, z);
+    Wgs84Converter().BlhToXyz(latDeg, lonDeg, height, *x, *y, *z);
 }
 
 ReceiverVersionInfo CMainFrame::VersionInfo() const {

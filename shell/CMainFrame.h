@@ -3,13 +3,13 @@
 // fields: the job (paths, settings, coordinate parameters, system record), the position
 // converter, the receiver link, and the windows that listen for positions. The frame itself is
 // the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
-// Every subsystem reaches it through its own interface (IFrameServices, IFoundationFrame,
-// IGeodesyFrame).
+// The receiver screens reach it through IFrameServices, the common controls through IFoundationFrame;
+// the coordinate-system dialogs and the feature screens through hosts the shell implements over it
+// (FrameGeodesyHost and the feature hosts).
 #include <memory>
 #include <string_view>
 
 #include "foundation/FrameServices.h"
-#include "geodesy/screens/GeodesyFrame.h"
 #include "platform/ui/CommandBar.h"
 #include "receiver/IFrameServices.h"
 #include "shell/CalibrationHostImpl.h"
@@ -24,7 +24,7 @@
 
 class CFrmGraphView;
 
-class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame, public IGeodesyFrame {
+class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame {
 public:
     static constexpr const wchar_t* kSoftwareVersion = L"2011.09.26";
     static constexpr UINT_PTR IDT_FRAME_TICK = 999;
@@ -54,7 +54,7 @@ public:
     void SetStorePath(IPointStorePath* path) { storePath_ = path ? path : &NoPointStorePath(); }
 
     // ---- operations other screens use
-    void ApplyCoordParams() override;
+    void ApplyCoordParams();
     // The surveyed point joins the list and the record file.
     void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
@@ -118,7 +118,6 @@ public:
     int ModuleNetworkType() const override { return receiver_.moduleNetworkType; }
     CCoordTransform& DialogTransform() override { return position_.Second(); }
     CGpsParser& Parser() override { return receiver_.parser; }
-    // These three serve IGeodesyFrame too.
     CoordSysParams& JobCoordParams() override { return job_.coord; }
     CCoordTransform& PositionTransform() override { return position_.First(); }
     CJobSettings& JobSettings() override { return job_.jobs; }
@@ -135,12 +134,6 @@ public:
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
     std::vector<PointRecord>& DisplayPoints() override { return records_.display; }
-
-    // ---- IGeodesyFrame (with the job record, its converter and the job settings above)
-    CoordSysParams& SpareCoordParams() override { return job_.coord2; }
-    void RearmWarning(ParamWarning warning) override {
-        supervision_.paramAcknowledged[static_cast<size_t>(warning)] = false;
-    }
 
 protected:
     int OnCreate() override;
@@ -163,6 +156,10 @@ private:
     // After a fix went to the listeners: the watch restarts and the state waits for the next fix.
     void FinishForward();
     void CheckAntennaSection();
+    // A base that moved or changed: the previous one goes to "OldForAutoAdjust.xyh", the new one into
+    // the job's record, its files and the first calibration slot.
+    void WriteOldBaseFile();
+    void TakeNewBase(const CGpsState& state);
     // Writes the system record to the given device path (the job settings' system-file writer).
     void WriteSystemFile(const CString& path);
     bool IsBase() const { return receiver_.baseFlag == 1; }
@@ -179,7 +176,6 @@ private:
     SurveyRecords records_;
     AutoStoreState autoStore_;
     IPointStorePath* storePath_ = &NoPointStorePath();
-    IGeodesyFrame* previousGeodesyFrame_ = nullptr;
     CGeoLibraryPickerInstall geoPicker_{*this};
     int radioLink_ = 0;  // 1 when the data link "电台" is chosen
 };

@@ -45,7 +45,7 @@ bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     frame_.ApplyCoordParams();
     for (ParamWarning warning :
          {ParamWarning::kCentralMeridian, ParamWarning::kSevenRotation, ParamWarning::kFourScale})
-        frame_.RearmWarning(warning);
+        frame_.Watch().Rearm(warning);
     return true;
 }
 

@@ -3,11 +3,10 @@
 // written, and a moved base or a different base raises a warning.
 #include <cmath>
 
+#include "geodesy/Wgs84.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
-#include "platform/ui/StringTable.h"
-#include "resources/StringIds.h"
 #include "shell/CMainFrame.h"
 
 namespace {
@@ -33,22 +32,17 @@ void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
 }
 
 void CMainFrame::UpdateBaseStation(CGpsState& state) {
-    CCoordTransform& t = position_.First();
-    CoordSysParams& coord = job_.coord;
-    t.SetEllipsoid(6378137.0, 298.257223563);
     double b = 0.0, l = 0.0, h = 0.0;
-    t.XyzToBlh(state.baseX, state.baseY, state.baseZ, b, l, h);
-    t.SetEllipsoid(coord.ellipsoid.szdDa, coord.ellipsoid.szdDf);
+    Wgs84Converter().XyzToBlh(state.baseX, state.baseY, state.baseZ, b, l, h);
     state.baseLat = b * kDegreesPerRadian;
     state.baseLon = l * kDegreesPerRadian;
     state.baseHeight = h;
     if (std::fabs(state.baseLat) <= 1e-6 || std::fabs(state.baseLon) <= 1e-6) return;
-    Supervision& watch = supervision_;
-    watch.baseReceived = 1;
+    supervision_.baseReceived = 1;
     if (state.solutionCode != kSolFixed) return;
-    watch.baseFixedReceived = 1;
+    supervision_.baseFixedReceived = 1;
 
-    BaseStationRec& stored = coord.base;
+    const BaseStationRec& stored = job_.coord.base;
     const double dx = state.baseX - stored.szdBasePX;
     const double dy = state.baseY - stored.szdBasePY;
     const double dz = state.baseZ - stored.szdBasePH;
@@ -58,51 +52,51 @@ void CMainFrame::UpdateBaseStation(CGpsState& state) {
         if (!FileExists(job_.paths.resultFolder + L"basecoord.blh")) WriteBaseCoordFile(state);
     } else {
         WriteBaseCoordFile(state);
-        const double distance = std::sqrt(dx * dx + dy * dy + dz * dz);
-        if (stored.szBaseStationID != L"0000") {
-            if (state.baseId != stored.szBaseStationID) {
-                watch.baseIdChanged = 1;
-                watch.baseChangeText =
-                    Format(L"%s:%s  %s:%s\r\n%s:%.3f", LoadStringResource(strings::kCurrentBaseId).c_str(),
-                           state.baseId.c_str(), LoadStringResource(strings::kPreviousBaseId).c_str(),
-                           stored.szBaseStationID.c_str(), LoadStringResource(strings::kBaseDistance).c_str(),
-                           distance);
-            } else {
-                watch.baseCoordChanged = 1;
-                watch.baseChangeText =
-                    Format(L"%s:%.3f", LoadStringResource(strings::kBaseDistance).c_str(), distance);
-            }
-        }
-        // The previous base in the grid; a file that cannot be written does not stop the watch.
-        double n = 0.0, e = 0.0, hh = 0.0;
-        position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kDegreesPerRadian,
-                         t.ConvertDmsAngle(stored.szdBaseLon, 1) * kDegreesPerRadian, stored.szdBaseHgt,
-                         coord, n, e, hh);
-        WriteLineFile(job_.paths.resultFolder + L"OldForAutoAdjust.xyh",
-                      Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
-
-        stored.szdBasePX = state.baseX;
-        stored.szdBasePY = state.baseY;
-        stored.szdBasePH = state.baseZ;
-        stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0);
-        stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0);
-        stored.szdBaseHgt = state.baseHeight;
-        double gb = state.baseLat, gl = state.baseLon, gh = state.baseHeight;
-        if (coord.seven.nSevenPar == 1) t.Wgs84ToLocalBlh(gb, gl, gh);
-        double gn = 0.0, ge = 0.0;
-        t.GeodeticToPlane(coord.projection.nTouYin, gb, gl, gn, ge);
-        stored.szdBaseX = gn;
-        stored.szdBaseY = ge;
-        stored.szdBaseH = gh;
-        coord.calib.slot[0].szdSx = gn;
-        coord.calib.slot[0].szdSy = ge;
-        coord.calib.slot[0].szdSh = gh;
-        stored.szBaseStationID = state.baseId;
-        job_.jobs.WriteCoordParams(coord);
-        job_.jobs.WriteBaseStationLine(stored);
+        if (stored.szBaseStationID != L"0000")
+            supervision_.NoteBaseChange(state.baseId, stored.szBaseStationID,
+                                        std::sqrt(dx * dx + dy * dy + dz * dz));
+        WriteOldBaseFile();
+        TakeNewBase(state);
     }
     double n = 0.0, e = 0.0, hh = 0.0;
-    position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, coord, n, e, hh);
+    position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, job_.coord, n, e, hh);
     WriteLineFile(job_.paths.resultFolder + L"BaseKnown.xyh",
                   Format(L"BaseKnown,%.3f,%.3f,%.3f,00000000", n, e, hh));
+}
+
+void CMainFrame::WriteOldBaseFile() {
+    // The previous base in the grid; a file that cannot be written does not stop the watch.
+    const BaseStationRec& stored = job_.coord.base;
+    CCoordTransform& t = position_.First();
+    double n = 0.0, e = 0.0, hh = 0.0;
+    position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kDegreesPerRadian,
+                     t.ConvertDmsAngle(stored.szdBaseLon, 1) * kDegreesPerRadian, stored.szdBaseHgt,
+                     job_.coord, n, e, hh);
+    WriteLineFile(job_.paths.resultFolder + L"OldForAutoAdjust.xyh",
+                  Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
+}
+
+void CMainFrame::TakeNewBase(const CGpsState& state) {
+    CoordSysParams& coord = job_.coord;
+    BaseStationRec& stored = coord.base;
+    CCoordTransform& t = position_.First();
+    stored.szdBasePX = state.baseX;
+    stored.szdBasePY = state.baseY;
+    stored.szdBasePH = state.baseZ;
+    stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0);
+    stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0);
+    stored.szdBaseHgt = state.baseHeight;
+    double gb = state.baseLat, gl = state.baseLon, gh = state.baseHeight;
+    if (coord.seven.nSevenPar == 1) t.Wgs84ToLocalBlh(gb, gl, gh);
+    double gn = 0.0, ge = 0.0;
+    t.GeodeticToPlane(coord.projection.nTouYin, gb, gl, gn, ge);
+    stored.szdBaseX = gn;
+    stored.szdBaseY = ge;
+    stored.szdBaseH = gh;
+    coord.calib.slot[0].szdSx = gn;
+    coord.calib.slot[0].szdSy = ge;
+    coord.calib.slot[0].szdSh = gh;
+    stored.szBaseStationID = state.baseId;
+    job_.jobs.WriteCoordParams(coord);
+    job_.jobs.WriteBaseStationLine(stored);
 }

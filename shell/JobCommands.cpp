@@ -16,6 +16,7 @@
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CNewJobDlg.h"
+#include "shell/FrameGeodesyHost.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ void NewJob(CMainFrame& frame) {
         settings.connection.nComBaud = kept.nComBaud;
         settings.dataLink.nModuleType = job.settings.dataLink.nModuleType;
         job.jobs.DefaultCoordParams(job.coord2);
-        CParamWizardDlg wizard(&frame);
+        CParamWizardDlg wizard(job.coord2, &frame);
         if (wizard.DoModal() != IDOK) return;
         wizardValues = wizard.m_values;
     } else if (dialog.m_nMode == 1) {
@@ -143,7 +144,8 @@ void NewJob(CMainFrame& frame) {
     job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
     job.settings = settings;
     if (dialog.m_nMode == 0) {
-        StoreNewJobCoordParams(frame, wizardValues);
+        FrameGeodesyHost host(frame);
+        StoreNewJobCoordParams(host, wizardValues);
     } else {
         job.coord = coord;
         frame.ApplyCoordParams();

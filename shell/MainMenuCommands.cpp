@@ -20,6 +20,7 @@
 #include "shell/CogoCommands.h"
 #include "shell/CoordViewCommands.h"
 #include "shell/ExportCommands.h"
+#include "shell/FrameGeodesyHost.h"
 #include "shell/JobCommands.h"
 #include "shell/PostProcCommands.h"
 #include "shell/StakeoutHostImpl.h"
@@ -33,6 +34,12 @@ using Handler = void (*)(CMainFrame&);
 template <class Dialog>
 void RunModal(CMainFrame& frame) {
     Dialog dialog(&frame);
+    dialog.DoModal();
+}
+
+void RunParamView(CMainFrame& frame) {
+    FrameGeodesyHost host(frame);
+    CParamViewDlg dialog(host, &frame);
     dialog.DoModal();
 }
 
@@ -101,7 +108,7 @@ const Command kCommands[] = {
     {mainmenu::kBlhExport, RunBlhExport},
     {mainmenu::kCloseReceiver, [](CMainFrame& f) { f.CloseReceiver(); }},
     {mainmenu::kExit, [](CMainFrame& f) { f.ConfirmExit(); }},
-    {mainmenu::kParamView, RunModal<CParamViewDlg>},
+    {mainmenu::kParamView, RunParamView},
     {mainmenu::kSolveParams, RunCalibrationCommand<RunControlPointCommand>},
     {mainmenu::kStoreSettings, RunSurveyCommand<EditStoreSettings>},
     {mainmenu::kSatelliteMask, RunReceiverCommand<RunElevationMaskCommand>},

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/text/Format.h"
 #include "platform/time/Clock.h"
+#include "platform/ui/StringTable.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
+#include "resources/StringIds.h"
 #include "shell/CMainFrame.h"
 
 Supervision::Supervision(CMainFrame& frame)
@@ -91,6 +94,21 @@ void Supervision::RaiseWarnings() {
         Raise(baseId_);
     else if (baseCoordChanged)
         Raise(baseCoord_);
+}
+
+void Supervision::NoteBaseChange(const CString& heard, const CString& stored, double distance) {
+    const CString distanceText =
+        Format(L"%s:%.3f", LoadStringResource(strings::kBaseDistance).c_str(), distance);
+    if (heard != stored) {
+        baseIdChanged = 1;
+        baseChangeText =
+            Format(L"%s:%s  %s:%s\r\n", LoadStringResource(strings::kCurrentBaseId).c_str(), heard.c_str(),
+                   LoadStringResource(strings::kPreviousBaseId).c_str(), stored.c_str()) +
+            distanceText;
+    } else {
+        baseCoordChanged = 1;
+        baseChangeText = distanceText;
+    }
 }
 
 void Supervision::Raise(CWarningDlg& warning) {

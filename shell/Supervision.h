@@ -5,7 +5,7 @@
 // the base watch sets.
 #include <array>
 
-#include "geodesy/screens/GeodesyFrame.h"
+#include "geodesy/screens/GeodesyHost.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
 #include "shell/WarningDialogs.h"
@@ -35,6 +35,8 @@ public:
     bool PortLost() const { return portLost_; }
     // OK on a warning.
     void Acknowledge(WarningKind kind);
+    // A changed parameter group raises its warning again.
+    void Rearm(ParamWarning warning) { paramAcknowledged[static_cast<size_t>(warning)] = false; }
     // The frame closes: open warnings go first.
     void CloseWarnings();
     const CWarningDlg& Warning(WarningKind kind) const;
@@ -42,6 +44,11 @@ public:
     // The parameter warnings acknowledged by the user, by ParamWarning: while set, the tick does not
     // raise that warning; a change of its group in the parameter view clears it.
     std::array<bool, 3> paramAcknowledged{};
+    // The base watch heard a base other than the stored one (`heard` against `stored` identifiers,
+    // `distance` metres apart): a changed identifier or, with the same one, the moved position is
+    // raised on the next tick.
+    void NoteBaseChange(const CString& heard, const CString& stored, double distance);
+
     // Set by the base watch.
     int baseReceived = 0;
     int baseFixedReceived = 0;  // a base position came with a fixed solution this session

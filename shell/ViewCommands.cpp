@@ -14,6 +14,7 @@
 #include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CoordViewCommands.h"
+#include "shell/FrameGeodesyHost.h"
 #include "shell/MainMenuCommands.h"
 
 namespace {
@@ -79,7 +80,8 @@ void CFrmGraphView::OnStoreSettings() {
 }
 
 void CFrmGraphView::OnParamView() {
-    CParamViewDlg dialog(this);
+    FrameGeodesyHost host(frame_);
+    CParamViewDlg dialog(host, this);
     dialog.DoModal();
 }
 

@@ -75,8 +75,7 @@ void CCalcFourParamDlg::OnOK() {
         Tell(L"公共点重合,无法计算四参数!");
         return;
     }
-    CFourParamDlg editor(this);
-    editor.OpenOn(params);
+    CFourParamDlg editor(params, this);
     // Cancel in the editor keeps the job's parameters as they were.
     if (editor.DoModal() == IDOK) {
         StoreFourParamValues(editor.m_four, params.four);
@@ -114,8 +113,7 @@ void CCalcSevenParamDlg::OnOK() {
         Tell(L"公共点共线或重合,无法计算七参数!");
         return;
     }
-    CSevenParamDlg editor(this);
-    editor.OpenOn(params);
+    CSevenParamDlg editor(params, this);
     if (editor.DoModal() == IDOK) {
         StoreSevenParamValues(editor.m_seven, params.seven);
         if (!host_.StoreCoordParams(params)) Tell(L"文件保存失败!");

@@ -1,17 +1,13 @@
 #include "geodesy/screens/CFourParamDlg.h"
 
-#include "geodesy/screens/GeodesyFrame.h"
-
-CFourParamDlg::CFourParamDlg(CWnd* parent) : CDialog(IDD, parent) {
+CFourParamDlg::CFourParamDlg(const CoordSysParams& job, CWnd* parent) : CDialog(IDD, parent), job_(job) {
     BindCommand(fourparam::kEnable, &CFourParamDlg::OnEnable);
 }
 
 BOOL CFourParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams job = record_          ? *record_
-                               : GeodesyFrame() ? GeodesyFrame()->JobCoordParams()
-                                                : CoordSysParams{};
+    const CoordSysParams& job = job_;
     four_.Init(*this, job.four);
     m_dAdjustX = job.adjust.szdAdjustX;
     m_dAdjustY = job.adjust.szdAdjustY;

@@ -1,17 +1,14 @@
 #pragma once
-// The four-parameter plane similarity and the calibration shifts. Opens on the frame's job record
-// (a caller with other values puts them there first); after IDOK the caller stores the members.
-#include <optional>
-
+// The four-parameter plane similarity and the calibration shifts. Opens on the record it is given;
+// after IDOK the caller stores the members.
 #include "geodesy/screens/ParamFields.h"
 #include "resources/FourParamDlg.h"
 
 class CFourParamDlg : public CDialog {
 public:
     enum { IDD = fourparam::IDD };
-    explicit CFourParamDlg(CWnd* parent = nullptr);
-    // Opens on `record` instead of the frame's job record (a computation's result to confirm).
-    void OpenOn(const CoordSysParams& record) { record_ = record; }
+    // Opens on `record`: the job's, or a computation's result to confirm.
+    explicit CFourParamDlg(const CoordSysParams& record, CWnd* parent = nullptr);
 
     FourParamValues m_four;
     double m_dAdjustX = 0.0;
@@ -25,7 +22,7 @@ protected:
     void OnOK() override;
 
 private:
-    std::optional<CoordSysParams> record_;
+    const CoordSysParams& job_;
     void OnEnable();
 
     FourParamFields four_;

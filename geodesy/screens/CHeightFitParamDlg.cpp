@@ -1,15 +1,14 @@
 #include "geodesy/screens/CHeightFitParamDlg.h"
 
-#include "geodesy/screens/GeodesyFrame.h"
-
-CHeightFitParamDlg::CHeightFitParamDlg(CWnd* parent) : CDialog(IDD, parent) {
+CHeightFitParamDlg::CHeightFitParamDlg(const CoordSysParams& job, CWnd* parent)
+    : CDialog(IDD, parent), job_(job) {
     BindCommand(heightfit::kEnable, &CHeightFitParamDlg::OnEnable);
 }
 
 BOOL CHeightFitParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams job = GeodesyFrame() ? GeodesyFrame()->JobCoordParams() : CoordSysParams{};
+    const CoordSysParams& job = job_;
     fit_.Init(*this, job.heightFit);
     UpdateData(FALSE);
     return TRUE;

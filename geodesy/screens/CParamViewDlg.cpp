@@ -2,7 +2,8 @@
 
 #include "platform/ui/StringTable.h"
 
-CParamViewDlg::CParamViewDlg(CWnd* parent) : CDialog(IDD, parent) {}
+CParamViewDlg::CParamViewDlg(IGeodesyHost& host, CWnd* parent)
+    : CDialog(IDD, parent), projectionPage_(host), fourPage_(host), fitPage_(host), sevenPage_(host) {}
 
 BOOL CParamViewDlg::OnInitDialog() {
     CDialog::OnInitDialog();

@@ -10,7 +10,7 @@
 class CParamViewDlg : public CDialog {
 public:
     enum { IDD = paramview::IDD };
-    explicit CParamViewDlg(CWnd* parent = nullptr);
+    explicit CParamViewDlg(IGeodesyHost& host, CWnd* parent = nullptr);
 
     CTabSheet& Sheet() { return sheet_; }
     // The pages in tab order.

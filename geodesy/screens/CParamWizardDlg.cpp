@@ -4,13 +4,15 @@ namespace {
 constexpr int kPageLeft = 5, kPageTop = 5, kPageWidth = 220, kPageHeight = 235;
 }
 
-CParamWizardDlg::CParamWizardDlg(CWnd* parent) : CDialog(IDD, parent) {
+CParamWizardDlg::CParamWizardDlg(const CoordSysParams& start, CWnd* parent)
+    : CDialog(IDD, parent), start_(start) {
     BindCommand(paramwizard::kPrev, &CParamWizardDlg::OnPrev);
     BindCommand(paramwizard::kNext, &CParamWizardDlg::OnNext);
 }
 
 BOOL CParamWizardDlg::AddPage(CWizPage* page, UINT templateId) {
     if (pageCount_ >= kMaxPages) return FALSE;
+    page->StartFrom(start_);
     pages_[static_cast<size_t>(pageCount_)] = page;
     templateIds_[static_cast<size_t>(pageCount_)] = templateId;
     ++pageCount_;

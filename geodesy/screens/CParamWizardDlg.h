@@ -11,7 +11,8 @@ class CParamWizardDlg : public CDialog {
 public:
     enum { IDD = paramwizard::IDD };
     static constexpr int kMaxPages = 16;
-    explicit CParamWizardDlg(CWnd* parent = nullptr);
+    // The pages open on `start`.
+    explicit CParamWizardDlg(const CoordSysParams& start, CWnd* parent = nullptr);
 
     // FALSE when 16 pages are there already.
     BOOL AddPage(CWizPage* page, UINT templateId);
@@ -34,6 +35,7 @@ private:
     void OnNext();
     void GoToStep(int step);
 
+    const CoordSysParams& start_;
     CWizEllipsoidPage ellipsoidPage_;
     CWizProjectionPage projectionPage_;
     CWizFourParamPage fourPage_;

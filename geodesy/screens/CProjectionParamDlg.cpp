@@ -1,8 +1,7 @@
 #include "geodesy/screens/CProjectionParamDlg.h"
 
-#include "geodesy/screens/GeodesyFrame.h"
-
-CProjectionParamDlg::CProjectionParamDlg(CWnd* parent) : CDialog(IDD, parent) {
+CProjectionParamDlg::CProjectionParamDlg(const CoordSysParams& job, CWnd* parent)
+    : CDialog(IDD, parent), job_(job) {
     BindControl(projparam::kEllipsoid, CBN_SELCHANGE, &CProjectionParamDlg::OnSelchangeEllipsoid);
     BindControl(projparam::kProjection, CBN_SELCHANGE, &CProjectionParamDlg::OnSelchangeProjection);
 }
@@ -10,7 +9,7 @@ CProjectionParamDlg::CProjectionParamDlg(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CProjectionParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams job = GeodesyFrame() ? GeodesyFrame()->JobCoordParams() : CoordSysParams{};
+    const CoordSysParams& job = job_;
     ellipsoid_.Init(*this, job.ellipsoid);
     projection_.Init(*this, job.projection);
     UpdateData(FALSE);

@@ -1,5 +1,5 @@
 #pragma once
-// The job's ellipsoid and map projection. Opens on the frame's job record; after IDOK the caller
+// The job's ellipsoid and map projection. Opens on the job record it is given; after IDOK the caller
 // reads the chosen ellipsoid and the projection values (angles packed) and stores them.
 #include "geodesy/screens/ParamFields.h"
 #include "resources/ProjectionParamDlg.h"
@@ -7,7 +7,8 @@
 class CProjectionParamDlg : public CDialog {
 public:
     enum { IDD = projparam::IDD };
-    explicit CProjectionParamDlg(CWnd* parent = nullptr);
+    // Opens on `job`, the job's record.
+    explicit CProjectionParamDlg(const CoordSysParams& job, CWnd* parent = nullptr);
 
     EllipsoidParams m_ellipsoid;
     ProjectionValues m_projection;
@@ -19,6 +20,7 @@ protected:
     void OnOK() override;
 
 private:
+    const CoordSysParams& job_;
     void OnSelchangeEllipsoid();
     void OnSelchangeProjection();
 

@@ -1,17 +1,13 @@
 #include "geodesy/screens/CSevenParamDlg.h"
 
-#include "geodesy/screens/GeodesyFrame.h"
-
-CSevenParamDlg::CSevenParamDlg(CWnd* parent) : CDialog(IDD, parent) {
+CSevenParamDlg::CSevenParamDlg(const CoordSysParams& job, CWnd* parent) : CDialog(IDD, parent), job_(job) {
     BindCommand(sevenparam::kEnable, &CSevenParamDlg::OnEnableCheck);
 }
 
 BOOL CSevenParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams job = record_          ? *record_
-                               : GeodesyFrame() ? GeodesyFrame()->JobCoordParams()
-                                                : CoordSysParams{};
+    const CoordSysParams& job = job_;
     seven_.Init(*this, job.seven);
     UpdateData(FALSE);
     return TRUE;

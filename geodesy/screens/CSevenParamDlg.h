@@ -1,17 +1,14 @@
 #pragma once
 // The seven-parameter datum shift: shifts in metres, rotations in arc seconds, the scale in parts
-// per million. Opens on the frame's job record; after IDOK the caller stores the members.
-#include <optional>
-
+// per million. Opens on the record it is given; after IDOK the caller stores the members.
 #include "geodesy/screens/ParamFields.h"
 #include "resources/SevenParamDlg.h"
 
 class CSevenParamDlg : public CDialog {
 public:
     enum { IDD = sevenparam::IDD };
-    explicit CSevenParamDlg(CWnd* parent = nullptr);
-    // Opens on `record` instead of the frame's job record (a computation's result to confirm).
-    void OpenOn(const CoordSysParams& record) { record_ = record; }
+    // Opens on `record`: the job's, or a computation's result to confirm.
+    explicit CSevenParamDlg(const CoordSysParams& record, CWnd* parent = nullptr);
 
     SevenParamValues m_seven;
 
@@ -21,7 +18,7 @@ protected:
     void OnOK() override;
 
 private:
-    std::optional<CoordSysParams> record_;
+    const CoordSysParams& job_;
     void OnEnableCheck();
 
     SevenParamFields seven_{sevenparam::kEnable};

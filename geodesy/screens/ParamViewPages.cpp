@@ -7,19 +7,7 @@
 #include "geodesy/screens/CSevenParamDlg.h"
 #include "platform/text/Format.h"
 
-namespace {
-void Save(IGeodesyFrame& frame) {
-    frame.JobSettings().WriteCoordParams(frame.JobCoordParams());
-}
-
-// After the datum or the projection changed, with the new parameters applied.
-void ReprojectBaseAndSave(IGeodesyFrame& frame) {
-    RecomputeBaseStation(frame.JobCoordParams(), frame.PositionTransform());
-    Save(frame);
-}
-}  // namespace
-
-CParamViewPage::CParamViewPage() : frame_(GeodesyFrame()) {
+CParamViewPage::CParamViewPage(IGeodesyHost& host) : host_(host) {
     BindCommand(paramview::kSet, &CParamViewPage::OnSet);
 }
 
@@ -30,12 +18,11 @@ BOOL CParamViewPage::OnInitDialog() {
 }
 
 void CParamViewPage::Fill() {
-    if (frame_) FillFrom(frame_->JobCoordParams());
+    FillFrom(host_.JobCoordParams());
 }
 
 void CParamViewPage::OnSet() {
-    if (!frame_) return;
-    Change(*frame_);
+    Change(host_);
     Fill();
 }
 
@@ -53,15 +40,14 @@ void CEllipsoidProjPage::FillFrom(const CoordSysParams& job) {
     SetDlgItemText(projpage::kBaseLatitude, Format(L"%.8f", shown.baseLatitude));
 }
 
-void CEllipsoidProjPage::Change(IGeodesyFrame& frame) {
-    CProjectionParamDlg dlg(this);
+void CEllipsoidProjPage::Change(IGeodesyHost& host) {
+    CProjectionParamDlg dlg(host.JobCoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    CoordSysParams& job = frame.JobCoordParams();
+    CoordSysParams job = host.JobCoordParams();
     StoreProjectionValues(dlg.m_projection, job.projection);
     job.ellipsoid = dlg.m_ellipsoid;
-    frame.ApplyCoordParams();
-    frame.RearmWarning(ParamWarning::kCentralMeridian);
-    ReprojectBaseAndSave(frame);
+    host.RearmWarning(ParamWarning::kCentralMeridian);
+    host.ChangeCoordParams(job, BaseStation::kReprojected);
 }
 
 void CCalibFourParamPage::FillFrom(const CoordSysParams& job) {
@@ -76,17 +62,16 @@ void CCalibFourParamPage::FillFrom(const CoordSysParams& job) {
     SetDlgItemText(fourpage::kAdjustH, Format(L"%.3f", job.adjust.szdAdjustH));
 }
 
-void CCalibFourParamPage::Change(IGeodesyFrame& frame) {
-    CFourParamDlg dlg(this);
+void CCalibFourParamPage::Change(IGeodesyHost& host) {
+    CFourParamDlg dlg(host.JobCoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    CoordSysParams& job = frame.JobCoordParams();
+    CoordSysParams job = host.JobCoordParams();
     StoreFourParamValues(dlg.m_four, job.four);
     job.adjust.szdAdjustX = dlg.m_dAdjustX;
     job.adjust.szdAdjustY = dlg.m_dAdjustY;
     job.adjust.szdAdjustH = dlg.m_dAdjustH;
-    frame.RearmWarning(ParamWarning::kFourScale);
-    Save(frame);
-    frame.ApplyCoordParams();
+    host.RearmWarning(ParamWarning::kFourScale);
+    host.ChangeCoordParams(job, BaseStation::kKept);
 }
 
 void CHeightFitPage::FillFrom(const CoordSysParams& job) {
@@ -96,12 +81,12 @@ void CHeightFitPage::FillFrom(const CoordSysParams& job) {
         SetDlgItemText(static_cast<int>(fitpage::kA0 + i), Format(L"%.10f", fit.szdNiheA[i]));
 }
 
-void CHeightFitPage::Change(IGeodesyFrame& frame) {
-    CHeightFitParamDlg dlg(this);
+void CHeightFitPage::Change(IGeodesyHost& host) {
+    CHeightFitParamDlg dlg(host.JobCoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    StoreHeightFitValues(dlg.m_fit, frame.JobCoordParams().heightFit);
-    Save(frame);
-    frame.ApplyCoordParams();
+    CoordSysParams job = host.JobCoordParams();
+    StoreHeightFitValues(dlg.m_fit, job.heightFit);
+    host.ChangeCoordParams(job, BaseStation::kKept);
 }
 
 void CSevenParamPage::FillFrom(const CoordSysParams& job) {
@@ -114,11 +99,11 @@ void CSevenParamPage::FillFrom(const CoordSysParams& job) {
         SetDlgItemText(static_cast<int>(ids[i]), Format(L"%.6f", values[i]));
 }
 
-void CSevenParamPage::Change(IGeodesyFrame& frame) {
-    CSevenParamDlg dlg(this);
+void CSevenParamPage::Change(IGeodesyHost& host) {
+    CSevenParamDlg dlg(host.JobCoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    StoreSevenParamValues(dlg.m_seven, frame.JobCoordParams().seven);
-    frame.RearmWarning(ParamWarning::kSevenRotation);
-    frame.ApplyCoordParams();
-    ReprojectBaseAndSave(frame);
+    CoordSysParams job = host.JobCoordParams();
+    StoreSevenParamValues(dlg.m_seven, job.seven);
+    host.RearmWarning(ParamWarning::kSevenRotation);
+    host.ChangeCoordParams(job, BaseStation::kReprojected);
 }

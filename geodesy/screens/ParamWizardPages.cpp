@@ -1,6 +1,5 @@
 #include "geodesy/screens/ParamWizardPages.h"
 
-#include "geodesy/screens/GeodesyFrame.h"
 #include "resources/FourParamDlg.h"
 #include "resources/HeightFitParamDlg.h"
 #include "resources/ParamWizardDlg.h"
@@ -14,7 +13,7 @@ bool CWizPage::Collect(std::optional<PageRefusal>& refusal) {
 
 BOOL CWizPage::OnInitDialog() {
     CDialog::OnInitDialog();
-    InitFrom(GeodesyFrame() ? GeodesyFrame()->SpareCoordParams() : CoordSysParams{});
+    InitFrom(start_ ? *start_ : CoordSysParams{});
     UpdateData(FALSE);
     return TRUE;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The five pages of the new-job set-up wizard. Each starts from the frame's spare record (filled
-// with a new job's defaults by the caller) and keeps the layout, units and enabling rules of its
-// single-group editor.
+// The five pages of the new-job set-up wizard. Each starts from the record the wizard is given (the
+// frame's spare record, filled with a new job's defaults by the caller) and keeps the layout, units and
+// enabling rules of its single-group editor.
 #include <optional>
 
 #include "geodesy/screens/ParamFields.h"
@@ -16,11 +16,16 @@ class CWizPage : public CDialog {
 public:
     // Takes the controls' values (false when one is no number) and checks them.
     bool Collect(std::optional<PageRefusal>& refusal);
+    // The record the page shows when it opens.
+    void StartFrom(const CoordSysParams& start) { start_ = &start; }
 
 protected:
     BOOL OnInitDialog() override;
     virtual void InitFrom(const CoordSysParams& spare) = 0;
     virtual std::optional<PageRefusal> Check() const { return std::nullopt; }
+
+private:
+    const CoordSysParams* start_ = nullptr;
 };
 
 class CWizEllipsoidPage : public CWizPage {

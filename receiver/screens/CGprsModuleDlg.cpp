@@ -44,30 +44,21 @@ BOOL CGprsModuleDlg::OnInitDialog() {
 }
 
 void CGprsModuleDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, kStatus, m_strStatus);
-    DDX_CBIndex(pDX, kConnection, m_nConnection);
-    DDX_CBIndex(pDX, kWorkMode, m_nWorkMode);
-    DDX_Text(pDX, kAddress, m_strAddress);
-    DDX_Text(pDX, kPort, m_strPort);
-    DDX_CBString(pDX, kMountPoint, m_strDomain);
-    DDX_Text(pDX, kUser, m_strUser);
-    DDX_Text(pDX, kPassword, m_strPassword);
-    DDX_Text(pDX, kBaseId, m_strBaseId);
-    DDX_Text(pDX, kBasePhone, m_strBasePhone);
-    DDX_Check(pDX, kSetAsBase, m_bSetAsBase);
+    DDX_Text(pDX, kStatus, status_);
+    DDX_CBIndex(pDX, kConnection, shown_.connectionType);
+    DDX_CBIndex(pDX, kWorkMode, shown_.workMode);
+    DDX_Text(pDX, kAddress, shown_.server);
+    DDX_Text(pDX, kPort, shown_.port);
+    DDX_CBString(pDX, kMountPoint, shown_.domain);
+    DDX_Text(pDX, kUser, shown_.user);
+    DDX_Text(pDX, kPassword, shown_.password);
+    DDX_Text(pDX, kBaseId, shown_.baseId);
+    DDX_Text(pDX, kBasePhone, shown_.basePhone);
+    DDX_Check(pDX, kSetAsBase, setAsBase_);
 }
 
 void CGprsModuleDlg::ShowKept() {
-    const NetModuleSettings& k = session_.kept;
-    m_nConnection = k.connectionType;
-    m_nWorkMode = k.workMode;
-    m_strAddress = k.server;
-    m_strPort = k.port;
-    m_strDomain = k.domain;
-    m_strUser = k.user;
-    m_strPassword = k.password;
-    m_strBaseId = k.baseId;
-    m_strBasePhone = k.basePhone;
+    shown_ = session_.kept;
     UpdateData(FALSE);
 }
 
@@ -86,7 +77,7 @@ void CGprsModuleDlg::SendLine(const CString& command) {
 }
 
 void CGprsModuleDlg::ShowStatus(const CString& text) {
-    m_strStatus = text;
+    status_ = text;
     SetDlgItemText(kStatus, text);
 }
 
@@ -136,16 +127,12 @@ void CGprsModuleDlg::OnRead() {
 void CGprsModuleDlg::OnSet() {
     if (!UpdateData(TRUE)) return;
     NetModuleSettings& p = session_.pending;
-    p = session_.kept;
-    p.connectionType = m_nConnection;
-    p.workMode = m_nWorkMode;
-    p.server = m_strAddress;
-    p.port = m_strPort;
-    p.domain = DomainToSend(m_nWorkMode, m_strDomain, session_.kept.domain);
-    p.user = m_strUser;
-    p.password = m_strPassword;
-    p.baseId = m_strBaseId;
-    p.basePhone = m_strBasePhone;
+    const NetModuleSettings& kept = session_.kept;
+    p = shown_;
+    p.domain = DomainToSend(shown_.workMode, shown_.domain, kept.domain);
+    // The modem's fields the screen does not show stay as the modem confirmed them.
+    p.text8 = kept.text8;
+    p.text9 = kept.text9;
     const int refused = RefusedModemField(p);
     if (refused >= 0) {
         MessageBox(kModemFieldRefusal, L"提示", MB_OK | MB_ICONINFORMATION);
@@ -158,7 +145,7 @@ void CGprsModuleDlg::OnSet() {
         return;
     }
     if (BeginRun())
-        session_.Start(ModemSetSteps(p, m_bSetAsBase != 0, frame_.GpsState().ident.text[0]),
+        session_.Start(ModemSetSteps(p, setAsBase_ != 0, frame_.GpsState().ident.text[0]),
                        L"设置所有参数完毕!");
 }
 
@@ -175,7 +162,7 @@ void CGprsModuleDlg::OnList() {
 }
 
 void CGprsModuleDlg::OnConnect() {
-    if (BeginRun()) session_.Start(ModemConnectSteps(m_nConnection), L"");
+    if (BeginRun()) session_.Start(ModemConnectSteps(shown_.connectionType), L"");
 }
 
 void CGprsModuleDlg::OnDisconnect() {

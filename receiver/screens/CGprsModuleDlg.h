@@ -18,18 +18,6 @@ public:
 
     NetModuleSettings& Kept() { return session_.kept; }
 
-    CString m_strStatus;
-    int m_nConnection = 0;
-    int m_nWorkMode = 0;
-    CString m_strAddress;
-    CString m_strPort = L"6060";
-    CString m_strDomain;
-    CString m_strUser;
-    CString m_strPassword;
-    CString m_strBaseId;
-    CString m_strBasePhone;
-    int m_bSetAsBase = 0;
-
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -63,5 +51,9 @@ private:
 
     IFrameServices& frame_;
     CModemSession session_;
+    // The fields on the screen: the kept settings as shown, edited by the user.
+    NetModuleSettings shown_;
+    CString status_;
+    int setAsBase_ = 0;
     CComboBox mountPoints_;
 };

@@ -91,25 +91,18 @@ TEST(CMatrix, InverseNeedsRowAndColumnSwaps) {
     EXPECT_EQ(boxes.Shown().size(), 0u);
 }
 
-TEST(CMatrix, SingularMatricesShowTheMessageOnceAndGiveAnEmptyResult) {
+TEST(CMatrix, SingularMatricesGiveAnEmptyResultAndTellNobody) {
     CMessageBoxScript boxes;
     EXPECT_FALSE(CMatrix(3, 3).Inverse().IsValid());
-    EXPECT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown().back().text, L"生错误，不能正确计算该矩阵的逆阵!");
-    EXPECT_EQ(boxes.Shown().back().caption, L"矩阵运算提示");
-    EXPECT_EQ(boxes.Shown().back().type, MB_ICONINFORMATION | MB_OK);
-
     EXPECT_FALSE(Make(3, 3, {1, 2, 3, 1, 2, 3, 0, 1, 5}).Inverse().IsValid());
-    EXPECT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST(CMatrix, TinyPivotsAreJudgedAgainstOneAndAgainstTheMatrixScale) {
-    CMessageBoxScript boxes;
     EXPECT_FALSE(Make(1, 1, {1e-17}).Inverse().IsValid());
     const CMatrix small = Make(2, 2, {1e-15, 0, 0, 1e-15}).Inverse();
     ASSERT_TRUE(small.IsValid());
     EXPECT_NEAR(small.GetAt(0, 0), 1e15, 1.0);
-    EXPECT_EQ(boxes.Shown().size(), 1u);
 
     // Normal equations of a plane fit through points on one line: singular in exact arithmetic, but
     // rounding leaves a last pivot far above 1e-17.
@@ -122,5 +115,4 @@ TEST(CMatrix, TinyPivotsAreJudgedAgainstOneAndAgainstTheMatrixScale) {
     }
     const CMatrix normal = design.Transpose().Multiply(design);
     EXPECT_FALSE(normal.Inverse().IsValid());
-    EXPECT_EQ(boxes.Shown().size(), 2u);
 }

@@ -1,10 +1,10 @@
 #include "tests/receiver/FakeFrame.h"
 
-#include "receiver/BaseConversion.h"
+#include "geodesy/Wgs84.h"
 #include "receiver/ReceiverMessages.h"
 
 void CFakeFrame::Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) {
-    Wgs84BlhToXyzOn(secondTransform, jobParams.ellipsoid, lat, lon, height, x, y, z);
+    Wgs84Converter().BlhToXyz(lat, lon, height, *x, *y, *z);
 }
 
 void CFakeFrame::ListenForPositions(HWND window) {

@@ -111,7 +111,7 @@ TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
     ui_.Advance(kTick);
     EXPECT_FALSE(meridian.IsOpen());
     // A changed central meridian arms it again.
-    frame.RearmWarning(ParamWarning::kCentralMeridian);
+    frame.Watch().Rearm(ParamWarning::kCentralMeridian);
     ui_.Advance(kTick);
     EXPECT_TRUE(meridian.IsOpen());
 }

@@ -9,7 +9,7 @@
 #include "resources/HeightFitParamDlg.h"
 #include "resources/ProjectionParamDlg.h"
 #include "resources/SevenParamDlg.h"
-#include "tests/geodesy/screens/GeodesyFrameDouble.h"
+#include "tests/geodesy/screens/GeodesyHostDouble.h"
 
 namespace {
 class ParamViewDlgTest : public GeodesyScreenTest {
@@ -17,7 +17,7 @@ protected:
     // A job on central meridian 114°, where the new-job base grid 2558000 / 435000 lies.
     void SetUp() override {
         GeodesyScreenTest::SetUp();
-        job = frame.job;
+        job = host.job;
         job.projection.szdCenter = 114.0;
         OpenJob(job);
     }
@@ -28,7 +28,7 @@ protected:
     }
     // Opens the view, runs `act` on it and closes it with OK.
     void InView(const std::function<void(CParamViewDlg&)>& act) {
-        CParamViewDlg view;
+        CParamViewDlg view(host);
         ui.OnModal(paramview::IDD, [&](CDialog& v) {
             act(view);
             ui.Click(v, IDOK);
@@ -100,9 +100,9 @@ TEST_F(ParamViewDlgTest, ProjectionChangeSavesAndReprojectsTheBaseStation) {
     EXPECT_NEAR(expected.base.szdBaseX, 2558000.0 * 0.9999, 3.0);
     EXPECT_EQ(expected.calib.slot[0].szdSx, expected.base.szdBaseX);
     EXPECT_EQ(JobFile(), BytesOf(expected));
-    EXPECT_EQ(frame.first.m_dScale, 0.9999);
-    EXPECT_EQ(frame.second.m_dScale, 0.9999);
-    EXPECT_EQ(frame.rearmed, std::set{ParamWarning::kCentralMeridian});
+    EXPECT_EQ(host.first.m_dScale, 0.9999);
+    EXPECT_EQ(host.second.m_dScale, 0.9999);
+    EXPECT_EQ(host.rearmed, std::set{ParamWarning::kCentralMeridian});
 }
 
 TEST_F(ParamViewDlgTest, FourParameterAndHeightFitChangesAreSavedAndApplied) {
@@ -136,9 +136,9 @@ TEST_F(ParamViewDlgTest, FourParameterAndHeightFitChangesAreSavedAndApplied) {
     expected.heightFit.szdNiheA[0] = -0.75;
     expected.heightFit.szdNiheY0 = 435000.0;
     EXPECT_EQ(JobFile(), BytesOf(expected));
-    EXPECT_NEAR(frame.first.m_dFourRotation, 4.848136811095216e-06, 1e-18);
-    EXPECT_EQ(frame.second.m_dA[0], -0.75);
-    EXPECT_EQ(frame.rearmed, std::set{ParamWarning::kFourScale});
+    EXPECT_NEAR(host.first.m_dFourRotation, 4.848136811095216e-06, 1e-18);
+    EXPECT_EQ(host.second.m_dA[0], -0.75);
+    EXPECT_EQ(host.rearmed, std::set{ParamWarning::kFourScale});
 }
 
 TEST_F(ParamViewDlgTest, SevenParametersSwitchedOnMoveTheBaseGridButNotItsCartesianPosition) {
@@ -161,8 +161,8 @@ TEST_F(ParamViewDlgTest, SevenParametersSwitchedOnMoveTheBaseGridButNotItsCartes
     EXPECT_GT(std::fabs(expected.base.szdBaseY - 435000.0), 1.0);
     EXPECT_EQ(expected.base.szdBasePX, job.base.szdBasePX);
     EXPECT_EQ(JobFile(), BytesOf(expected));
-    EXPECT_EQ(frame.first.m_nSevenParam, 1);
-    EXPECT_EQ(frame.rearmed, std::set{ParamWarning::kSevenRotation});
+    EXPECT_EQ(host.first.m_nSevenParam, 1);
+    EXPECT_EQ(host.rearmed, std::set{ParamWarning::kSevenRotation});
 }
 
 TEST_F(ParamViewDlgTest, CancelOrARefusalLeavesRecordFileConvertersAndPagesAsTheyWere) {
@@ -176,7 +176,7 @@ TEST_F(ParamViewDlgTest, CancelOrARefusalLeavesRecordFileConvertersAndPagesAsThe
                           {2, heightfit::IDD, heightfit::kX0},
                           {3, sevenparam::IDD, sevenparam::kDx}};
     const std::string bytes = JobFile();
-    const auto converter = ConverterState(frame.first);
+    const auto converter = ConverterState(host.first);
     for (const Case& c : cases) {
         InView([&](CParamViewDlg& view) {
             ShowTab(view, c.tab);
@@ -198,7 +198,7 @@ TEST_F(ParamViewDlgTest, CancelOrARefusalLeavesRecordFileConvertersAndPagesAsThe
         EXPECT_EQ(ui.GetText(view.Page(0), projpage::kScale), L"1.00000000");
     });
     EXPECT_EQ(JobFile(), bytes);
-    EXPECT_EQ(frame.job, job);
-    EXPECT_EQ(ConverterState(frame.first), converter);
-    EXPECT_TRUE(frame.rearmed.empty());
+    EXPECT_EQ(host.job, job);
+    EXPECT_EQ(ConverterState(host.first), converter);
+    EXPECT_TRUE(host.rearmed.empty());
 }

@@ -6,7 +6,7 @@
 #include "resources/HeightFitParamDlg.h"
 #include "resources/ProjectionParamDlg.h"
 #include "resources/SevenParamDlg.h"
-#include "tests/geodesy/screens/GeodesyFrameDouble.h"
+#include "tests/geodesy/screens/GeodesyHostDouble.h"
 
 namespace {
 using ParamWizardDlgTest = GeodesyScreenTest;
@@ -29,7 +29,7 @@ UINT ShownPageId(CDialog& wizard) {
 }  // namespace
 
 TEST_F(ParamWizardDlgTest, StepsThroughFivePagesPlacedInPixels) {
-    CParamWizardDlg dlg;
+    CParamWizardDlg dlg(host.spare);
     ui.OnModal(paramwizard::IDD, [&](CDialog& d) {
         CRect page;
         ShownPage(d)->GetWindowRect(&page);
@@ -54,9 +54,9 @@ TEST_F(ParamWizardDlgTest, StepsThroughFivePagesPlacedInPixels) {
 }
 
 TEST_F(ParamWizardDlgTest, OkOnTheFirstStepDeliversEveryPageFromTheSpareRecord) {
-    frame.spare.projection.szdCenter = 117.5;
-    frame.job.projection.szdCenter = 99.0;  // the pages start from the spare record, not the job's
-    CParamWizardDlg dlg;
+    host.spare.projection.szdCenter = 117.5;
+    host.job.projection.szdCenter = 99.0;  // the pages start from the spare record, not the job's
+    CParamWizardDlg dlg(host.spare);
     ui.OnModal(paramwizard::IDD, [&](CDialog& d) {
         ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/geodesy-param-wizard-1.png"));
         for (int i = 2; i <= 5; ++i) {
@@ -80,8 +80,8 @@ TEST_F(ParamWizardDlgTest, OkOnTheFirstStepDeliversEveryPageFromTheSpareRecord) 
 }
 
 TEST_F(ParamWizardDlgTest, PagesFollowTheEditorsRules) {
-    frame.spare.ellipsoid = {L"旧椭球", 6377000.0, 299.0};
-    CParamWizardDlg dlg;
+    host.spare.ellipsoid = {L"旧椭球", 6377000.0, 299.0};
+    CParamWizardDlg dlg(host.spare);
     ui.OnModal(paramwizard::IDD, [&](CDialog& d) {
         CWnd& ellipsoid = *ShownPage(d);
         EXPECT_EQ(ellipsoid.SendDlgItemMessage(projparam::kEllipsoid, CB_GETCURSEL), kUserDefinedEllipsoid);
@@ -117,7 +117,7 @@ TEST_F(ParamWizardDlgTest, PagesFollowTheEditorsRules) {
 }
 
 TEST_F(ParamWizardDlgTest, OkChecksThePagesInOrderAndShowsTheFirstRefused) {
-    CParamWizardDlg dlg;
+    CParamWizardDlg dlg(host.spare);
     ui.OnModal(paramwizard::IDD, [&](CDialog& d) {
         ui.Click(d, paramwizard::kNext);
         ui.SetText(*ShownPage(d), projparam::kCentralMeridian, L"114.6");
@@ -142,14 +142,14 @@ TEST_F(ParamWizardDlgTest, OkChecksThePagesInOrderAndShowsTheFirstRefused) {
 }
 
 TEST_F(ParamWizardDlgTest, AddPageRefusesASeventeenthPage) {
-    CParamWizardDlg dlg;
+    CParamWizardDlg dlg(host.spare);
     CWizHeightFitPage pages[17];
     for (int i = 0; i < 16; ++i) EXPECT_TRUE(dlg.AddPage(&pages[i], paramwizard::kFitPage));
     EXPECT_FALSE(dlg.AddPage(&pages[16], paramwizard::kFitPage));
 }
 
 TEST_F(ParamWizardDlgTest, NewJobStoringResetsKeepsTheBaseAndReprojectsIt) {
-    CoordSysParams old = frame.job;
+    CoordSysParams old = host.job;
     old.ellipsoid = {L"WGS-84", 6378137.0, 298.257223563};
     old.four = {1, 5.0, 5.0, 0.001, 1.0001};
     old.heightFit.szdNiheX0 = 1234.0;
@@ -164,10 +164,10 @@ TEST_F(ParamWizardDlgTest, NewJobStoringResetsKeepsTheBaseAndReprojectsIt) {
     values.projection = {0, 114.3, 0, 500000, 1.0, 0.0, 0.0};
     values.seven = {0, 0, 0, 0, 1.0, 0, 0, 3.5};
     values.heightFit = {1, {0.25, 0, 0, 0, 0, 0}, 0.0, 0.0};
-    ASSERT_TRUE(StoreNewJobCoordParams(frame, values));
+    ASSERT_TRUE(StoreNewJobCoordParams(host, values));
 
     CoordSysParams expected;
-    frame.settings.DefaultCoordParams(expected);
+    host.settings.DefaultCoordParams(expected);
     expected.ellipsoid = values.ellipsoid;
     expected.projection.szdCenter = 114.5;
     expected.seven.szdWx = 4.848136811095216e-06;
@@ -187,6 +187,6 @@ TEST_F(ParamWizardDlgTest, NewJobStoringResetsKeepsTheBaseAndReprojectsIt) {
     EXPECT_NEAR(expected.base.szdBaseY, 500000.0, 0.5);
     EXPECT_EQ(expected.calib.slot[0].szdSy, expected.base.szdBaseY);
     EXPECT_EQ(JobFile(), BytesOf(expected));
-    EXPECT_EQ(frame.first.m_dSemiMajor, 6378140.0);
-    EXPECT_EQ(frame.second.m_nFourParam, 0);
+    EXPECT_EQ(host.first.m_dSemiMajor, 6378140.0);
+    EXPECT_EQ(host.second.m_nFourParam, 0);
 }

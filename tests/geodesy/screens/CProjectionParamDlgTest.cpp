@@ -1,7 +1,7 @@
 // The ellipsoid and projection editor: what it opens with, what choosing a row or a type does, the
 // user-defined row, and the values it refuses.
 #include "geodesy/screens/CProjectionParamDlg.h"
-#include "tests/geodesy/screens/GeodesyFrameDouble.h"
+#include "tests/geodesy/screens/GeodesyHostDouble.h"
 
 using namespace projparam;
 
@@ -14,12 +14,12 @@ int Selection(CWnd& dlg, UINT combo) {
 }  // namespace
 
 TEST_F(ProjectionParamDlgTest, OpensOnTheJobRecordWithAnglesPacked) {
-    CoordSysParams job = frame.job;
+    CoordSysParams job = host.job;
     job.ellipsoid = {L"国家-80", 6378140.0, 298.257};
     job.projection.szdCenter = 117.5;
     job.projection.ProjectLat = 30.5;
     OpenJob(job);
-    CProjectionParamDlg dlg;
+    CProjectionParamDlg dlg(host.job);
     ui.OnModal(IDD, [&](CDialog& d) {
         EXPECT_EQ(Selection(d, kEllipsoid), 1);
         EXPECT_EQ(ui.GetText(d, kSemiMajor), L"6378140");
@@ -49,7 +49,7 @@ TEST_F(ProjectionParamDlgTest, ChoosingATypeProposesItsScaleAndTheBaseLatitude) 
                           {2, L"1", true},
                           {3, L"0.99975", true},
                           {0, L"1", false}};
-    CProjectionParamDlg dlg;
+    CProjectionParamDlg dlg(host.job);
     ui.OnModal(IDD, [&](CDialog& d) {
         for (const Case& c : cases) {
             ui.SetText(d, kScale, L"0.5");
@@ -63,7 +63,7 @@ TEST_F(ProjectionParamDlgTest, ChoosingATypeProposesItsScaleAndTheBaseLatitude) 
 }
 
 TEST_F(ProjectionParamDlgTest, OnlyTheUserDefinedRowIsTypedAndAChosenRowReplacesTypedValues) {
-    CProjectionParamDlg dlg;
+    CProjectionParamDlg dlg(host.job);
     ui.OnModal(IDD, [&](CDialog& d) {
         ui.ChooseItem(d, kEllipsoid, kUserDefinedEllipsoid);
         EXPECT_EQ(ui.GetText(d, kSemiMajor), L"6378245");
@@ -85,10 +85,10 @@ TEST_F(ProjectionParamDlgTest, OnlyTheUserDefinedRowIsTypedAndAChosenRowReplaces
 }
 
 TEST_F(ProjectionParamDlgTest, AJobDatumNotInTheTableOpensAsUserDefinedWithItsOwnValues) {
-    CoordSysParams job = frame.job;
+    CoordSysParams job = host.job;
     job.ellipsoid = {L"西安-80", 6378140.0, 298.257};
     OpenJob(job);
-    CProjectionParamDlg dlg;
+    CProjectionParamDlg dlg(host.job);
     ui.OnModal(IDD, [&](CDialog& d) {
         EXPECT_EQ(Selection(d, kEllipsoid), kUserDefinedEllipsoid);
         EXPECT_EQ(ui.GetText(d, kSemiMajor), L"6378140");
@@ -116,7 +116,7 @@ TEST_F(ProjectionParamDlgTest, RefusedValuesKeepTheDialogOpenWithTheFocusOnTheFi
         {4, kBaseLatitude, L"-90.0001", L"基准纬度必须在±90°以内!"},
     };
     for (const Case& c : cases) {
-        CProjectionParamDlg dlg;
+        CProjectionParamDlg dlg(host.job);
         ui.OnModal(IDD, [&](CDialog& d) {
             ui.ChooseItem(d, kEllipsoid, kUserDefinedEllipsoid);
             ui.ChooseItem(d, kProjection, static_cast<int>(c.type));

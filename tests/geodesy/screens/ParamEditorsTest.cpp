@@ -3,7 +3,7 @@
 #include "geodesy/screens/CFourParamDlg.h"
 #include "geodesy/screens/CHeightFitParamDlg.h"
 #include "geodesy/screens/CSevenParamDlg.h"
-#include "tests/geodesy/screens/GeodesyFrameDouble.h"
+#include "tests/geodesy/screens/GeodesyHostDouble.h"
 
 namespace {
 using ParamEditorsTest = GeodesyScreenTest;
@@ -13,10 +13,10 @@ constexpr UINT kSevenEdits[] = {sevenparam::kDx, sevenparam::kDy, sevenparam::kD
 }  // namespace
 
 TEST_F(ParamEditorsTest, SevenParametersShowArcSecondsAndPpmAndEnableWithTheirCheckBox) {
-    CoordSysParams job = frame.job;
+    CoordSysParams job = host.job;
     job.seven = {0, 12.5, -3.0, 0.25, 4.848136811095216e-06, 0.0, -2 * 4.848136811095216e-06, 3.5e-06};
     OpenJob(job);
-    CSevenParamDlg dlg;
+    CSevenParamDlg dlg(host.job);
     ui.OnModal(CSevenParamDlg::IDD, [&](CDialog& d) {
         for (UINT id : kSevenEdits) EXPECT_FALSE(Enabled(d, id)) << id;
         EXPECT_EQ(ui.GetText(d, sevenparam::kRx), L"1");
@@ -35,7 +35,7 @@ TEST_F(ParamEditorsTest, SevenParametersShowArcSecondsAndPpmAndEnableWithTheirCh
 }
 
 TEST_F(ParamEditorsTest, FourParametersKeepTheCalibrationShiftsEnabledAndRefuseABadScaleOrAngle) {
-    CFourParamDlg dlg;
+    CFourParamDlg dlg(host.job);
     ui.OnModal(CFourParamDlg::IDD, [&](CDialog& d) {
         for (UINT id : {fourparam::kShiftX, fourparam::kShiftY, fourparam::kRotation, fourparam::kScale})
             EXPECT_FALSE(Enabled(d, id)) << id;
@@ -66,12 +66,12 @@ TEST_F(ParamEditorsTest, FourParametersKeepTheCalibrationShiftsEnabledAndRefuseA
 }
 
 TEST_F(ParamEditorsTest, HeightFitShowsItsValuesUnchangedIncludingTheOrigin) {
-    CoordSysParams job = frame.job;
+    CoordSysParams job = host.job;
     job.heightFit.nNiheMode = 1;
     job.heightFit.szdNiheA = {0.5, -1e-05, 2e-06, 0.0, 0.0, 3e-09};
     job.heightFit.szdNiheX0 = 2558000.25;
     OpenJob(job);
-    CHeightFitParamDlg dlg;
+    CHeightFitParamDlg dlg(host.job);
     ui.OnModal(CHeightFitParamDlg::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, heightfit::kA1), L"-1e-05");
         EXPECT_EQ(ui.GetText(d, heightfit::kX0), L"2558000.25");

@@ -1,5 +1,5 @@
 #pragma once
-// The geodesy frame of a job "road" under a fresh device root: the job's record and the spare one
+// The geodesy host of a job "road" under a fresh device root: the job's record and the spare one
 // (both a new job's defaults), two converters loaded from the job's record, the real settings
 // writer, and the warnings re-armed.
 #include <gtest/gtest.h>
@@ -8,30 +8,41 @@
 #include <string>
 #include <tuple>
 
+#include "foundation/CJobSettings.h"
+#include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
-#include "geodesy/screens/GeodesyFrame.h"
+#include "geodesy/screens/GeodesyHost.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
-class GeodesyFrameDouble : public IGeodesyFrame {
+class GeodesyHostDouble : public IGeodesyHost {
 public:
-    GeodesyFrameDouble() {
+    GeodesyHostDouble() {
         settings.SetVersionInfo(L"2011.09.26", L"\\Program Files");
         settings.SetJobFilePaths({L"\\Jobs\\road\\road.qzs", L"\\Jobs\\road\\road.qza"});
         settings.DefaultCoordParams(job);
         settings.DefaultCoordParams(spare);
-        GeodesyFrameDouble::ApplyCoordParams();
+        Apply();
     }
-    CoordSysParams& JobCoordParams() override { return job; }
-    CoordSysParams& SpareCoordParams() override { return spare; }
-    CCoordTransform& PositionTransform() override { return first; }
-    void ApplyCoordParams() override {
+    const CoordSysParams& JobCoordParams() const override { return job; }
+    const CoordSysParams& SpareCoordParams() const override { return spare; }
+    CoordSysParams NewJobDefaults() const override {
+        CoordSysParams defaults;
+        settings.DefaultCoordParams(defaults);
+        return defaults;
+    }
+    bool ChangeCoordParams(const CoordSysParams& params, BaseStation base) override {
+        job = params;
+        Apply();
+        if (base == BaseStation::kReprojected) RecomputeBaseStation(job, first);
+        return settings.WriteCoordParams(job);
+    }
+    void RearmWarning(ParamWarning warning) override { rearmed.insert(warning); }
+    void Apply() {
         ::ApplyCoordParams(job, first);
         ::ApplyCoordParams(job, second);
     }
-    CJobSettings& JobSettings() override { return settings; }
-    void RearmWarning(ParamWarning warning) override { rearmed.insert(warning); }
 
     CoordSysParams job;
     CoordSysParams spare;
@@ -58,9 +69,9 @@ protected:
     }
     // Puts `record` in the job and on disk, as an opened job has it.
     void OpenJob(const CoordSysParams& record) {
-        frame.job = record;
-        frame.ApplyCoordParams();
-        ASSERT_TRUE(frame.settings.WriteCoordParams(record));
+        host.job = record;
+        host.Apply();
+        ASSERT_TRUE(host.settings.WriteCoordParams(record));
     }
     // The bytes the settings writer writes for `record`.
     std::string BytesOf(const CoordSysParams& record) {
@@ -72,7 +83,6 @@ protected:
     std::string JobFile() { return ReadHostFile("Jobs/road/road.qza"); }
     bool Enabled(CWnd& dlg, UINT id) { return dlg.GetDlgItem(static_cast<int>(id))->IsWindowEnabled(); }
 
-    GeodesyFrameDouble frame;
-    ScopedHook<IGeodesyFrame*> frameHook{SetGeodesyFrame, &frame};
+    GeodesyHostDouble host;
     CUiDriver ui;
 };

@@ -1,0 +1,19 @@
+#pragma once
+// The coordinate-system dialogs' view of the main frame.
+#include "geodesy/screens/GeodesyHost.h"
+
+class CMainFrame;
+
+class FrameGeodesyHost final : public IGeodesyHost {
+public:
+    explicit FrameGeodesyHost(CMainFrame& frame) : frame_(frame) {}
+
+    const CoordSysParams& JobCoordParams() const override;
+    const CoordSysParams& SpareCoordParams() const override;
+    CoordSysParams NewJobDefaults() const override;
+    bool ChangeCoordParams(const CoordSysParams& params, BaseStation base) override;
+    void RearmWarning(ParamWarning warning) override;
+
+private:
+    CMainFrame& frame_;
+};
