@@ -21,7 +21,13 @@ function(qz_test target)
   target_link_libraries(${target} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main Threads::Threads)
   target_compile_definitions(${target} PRIVATE
     QZ_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QZ_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  # Tests of the built programs drive real X servers, pseudo-terminals and child processes: they run
+  # alone, so a loaded machine cannot starve them past their waits.
+  set(serial)
+  if(CMAKE_CURRENT_SOURCE_DIR MATCHES "/tests/app/")
+    set(serial PROPERTIES RUN_SERIAL TRUE)
+  endif()
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} ${serial})
 endfunction()
 
 # qz_add_subfolders(): add every direct subfolder that has a CMakeLists.txt.
