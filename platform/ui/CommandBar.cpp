@@ -98,6 +98,7 @@ void CCommandBar::CloseMenus() {
     if (openTitle_ >= 0 && m_hWnd) Invalidate();
     openTitle_ = -1;
     CDesktop::Get().mouseDownFilter = nullptr;
+    CDesktop::Get().keyFilter = nullptr;
 }
 
 void CCommandBar::OpenTitle(int index) {
@@ -121,6 +122,22 @@ void CCommandBar::OpenTitle(int index) {
         CloseMenus();
         return true;
     };
+    CDesktop::Get().keyFilter = [this](UINT message, UINT key) { return OnMenuKey(message, key); };
+}
+
+bool CCommandBar::OnMenuKey(UINT message, UINT key) {
+    if (message != WM_KEYDOWN || popups_.empty()) return true;
+    if (key == VK_ESCAPE) {
+        if (popups_.size() == 1) {
+            CloseMenus();
+        } else {
+            popups_.back()->DestroyWindow();
+            popups_.pop_back();
+        }
+    } else if (key >= '1' && key <= '9') {
+        popups_.back()->ChooseDigit(static_cast<wchar_t>(key));
+    }
+    return true;
 }
 
 void CCommandBar::OpenCascade(size_t depth, CMenu* menu, CPoint screenTopLeft) {
@@ -254,6 +271,17 @@ int CPopupMenuWnd::FindItem(const CString& displayText) const {
             (MenuDisplayText(items[i].text) == MenuDisplayText(displayText)))
             return i;
     return -1;
+}
+
+void CPopupMenuWnd::ChooseDigit(wchar_t digit) {
+    const auto& items = menu_.Items();
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const CString& text = items[static_cast<size_t>(i)].text;
+        if (text.GetLength() >= 2 && text[0] == L'&' && text[1] == digit) {
+            Choose(i);
+            return;
+        }
+    }
 }
 
 int CPopupMenuWnd::ItemAt(CPoint client) const {

@@ -2,7 +2,8 @@
 // The command bar of the main window: a 26-pixel bar at the top of its frame's client area
 // with the menu's popup titles and, with adornments, a close box. Tapping a title opens its
 // popup under it; tapping a command closes the popups and posts WM_COMMAND (id, 0) to the
-// frame; tapping anywhere else closes them and is not passed on.
+// frame; tapping anywhere else closes them and is not passed on. While a popup is open it takes
+// the keys: Esc closes the last popup opened, a digit picks that popup's item "&1" to "&9".
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,7 @@ public:
 private:
     void Paint(CDC& dc);
     void OpenTitle(int index);
+    bool OnMenuKey(UINT message, UINT key);
     int TitleAt(CPoint client) const;
     CRect CloseBoxRect() const;
 
@@ -61,6 +63,8 @@ public:
     CRect ItemRect(int index) const;
     // The position of the item shown with that text ("&" ignored), or -1.
     int FindItem(const CString& displayText) const;
+    // Picks the item whose text starts with "&" and that digit, as a tap on it does.
+    void ChooseDigit(wchar_t digit);
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

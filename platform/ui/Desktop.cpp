@@ -300,24 +300,36 @@ CFont* CDesktop::DialogFont() {
 
 // ---- input
 
+// One event at a time, as the device's input queue: the next is routed only after the messages that
+// this one posted (a tap that opens a menu has opened it before the key that follows reaches it).
 void CDesktop::QueueInput(const InputEvent& event) {
+    bool wake = false;
     {
         std::lock_guard lock(inputMutex_);
         input_.push_back(event);
+        wake = !inputWakePosted_;
+        inputWakePosted_ = true;
     }
-    ::PostMessage(self_, WM_QZ_INPUT, 0, 0);
+    if (wake) ::PostMessage(self_, WM_QZ_INPUT, 0, 0);
 }
 
 LRESULT CDesktop::HandleMessage(UINT message, WPARAM, LPARAM) {
     if (message != WM_QZ_INPUT) return 0;
     InputEvent event;
+    bool more = false;
     {
         std::lock_guard lock(inputMutex_);
-        if (input_.empty()) return 0;
+        if (input_.empty()) {
+            inputWakePosted_ = false;
+            return 0;
+        }
         event = input_.front();
         input_.pop_front();
+        more = !input_.empty();
+        inputWakePosted_ = more;
     }
     RouteInput(event);
+    if (more) ::PostMessage(self_, WM_QZ_INPUT, 0, 0);
     return 0;
 }
 
@@ -408,12 +420,24 @@ void CDesktop::RouteMouse(const InputEvent& event) {
 }
 
 void CDesktop::RouteKey(const InputEvent& event) {
-    CWnd* target = CWnd::FromHandle(focus);
-    if (!target) target = CWnd::FromHandle(active);
-    if (!target) return;
     const UINT message = event.kind == InputEvent::Kind::kKeyDown ? WM_KEYDOWN
                          : event.kind == InputEvent::Kind::kKeyUp ? WM_KEYUP
                                                                   : WM_CHAR;
+    if (keyFilter) {
+        auto filter = keyFilter;  // the filter may clear itself
+        if (filter(message, event.key)) {
+            if (message == WM_KEYDOWN) swallowRoutedChar_ = true;
+            return;
+        }
+    }
+    if (message == WM_KEYDOWN) swallowRoutedChar_ = false;
+    if (message == WM_CHAR && swallowRoutedChar_) {
+        swallowRoutedChar_ = false;
+        return;
+    }
+    CWnd* target = CWnd::FromHandle(focus);
+    if (!target) target = CWnd::FromHandle(active);
+    if (!target) return;
     target->PostMessage(message, event.key, 1);
 }
 

@@ -81,6 +81,9 @@ public:
     void OnStalled() override;
     // Sees every tap before it is routed; true keeps it from its window (open menus use it).
     std::function<bool(CWnd* target)> mouseDownFilter;
+    // Sees every key (WM_KEYDOWN, WM_KEYUP, WM_CHAR and the key) before the focus window; true
+    // keeps it from that window (an open menu takes the keys).
+    std::function<bool(UINT message, UINT key)> keyFilter;
     // What a stalled loop does (the test driver ends the dialog it waits on).
     std::function<void()> onStalled;
 
@@ -113,6 +116,7 @@ private:
     HWND self_;
     std::mutex inputMutex_;
     std::deque<InputEvent> input_;
+    bool inputWakePosted_ = false;  // a WM_QZ_INPUT is on its way
     std::unique_ptr<CFont> dialogFont_;
     // Double-tap detection.
     HWND lastDownWindow_;
@@ -122,4 +126,5 @@ private:
     bool penDown_ = false;
     // The key just pressed was handled before dispatch: its character is not delivered.
     bool swallowChar_ = false;
+    bool swallowRoutedChar_ = false;  // the key filter took the key press that types it
 };

@@ -41,7 +41,10 @@ INT_PTR CDialog::DoModal() {
     result_ = -1;
     if (CreateIndirect(*t, owner)) {
         const HWND self = m_hWnd;
-        if (!ended_ && !IsWindowVisible()) ShowWindow(SW_SHOWNORMAL);
+        if (!ended_ && !IsWindowVisible()) {
+            ShowWindow(SW_SHOWNORMAL);
+            FocusFirstControl();
+        }
         if (!ended_ && g_observer) g_observer->OnModalDialogShown(*this);
         RunMessageLoop([&] { return !ended_ && IsWindow(self); });
     }
@@ -95,8 +98,15 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& t, CWnd* parent) {
     if (SendMessage(WM_INITDIALOG, first ? first->m_hWnd.id() : 0) && IsWindow(self) && !child)
         GotoDlgCtrl(GetNextDlgTabItem(nullptr));
     if (!IsWindow(self)) return FALSE;
-    if ((t.style & WS_VISIBLE) && !ended_ && !IsWindowVisible()) ShowWindow(SW_SHOWNORMAL);
+    if ((t.style & WS_VISIBLE) && !ended_ && !IsWindowVisible()) {
+        ShowWindow(SW_SHOWNORMAL);
+        if (!child) FocusFirstControl();
+    }
     return TRUE;
+}
+
+void CDialog::FocusFirstControl() {
+    if (m_hWnd && GetFocus() == this) GotoDlgCtrl(GetNextDlgTabItem(nullptr));
 }
 
 void CDialog::CreateControls(const DialogTemplate& t) {

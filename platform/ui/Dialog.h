@@ -74,6 +74,9 @@ protected:
 private:
     void CreateControls(const DialogTemplate& dialogTemplate);
     void PressButton(UINT id);
+    // Once shown: the focus that showing gave the dialog itself goes on to its first control (while
+    // hidden, none of its controls could take it).
+    void FocusFirstControl();
 
     UINT templateId_ = 0;
     const DialogTemplate* template_ = nullptr;

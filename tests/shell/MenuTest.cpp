@@ -227,3 +227,14 @@ TEST(SystemInfo, HostFiguresAreThere) {
 }
 
 }  // namespace
+
+TEST_F(MenuTest, ADialogOpenedFromTheMenuHasTheFocusInItsFirstField) {
+    bool opened = false;
+    ui_.OnModal(satlimit::IDD, [&](CDialog& dialog) {
+        opened = true;
+        EXPECT_EQ(CWnd::GetFocus(), dialog.GetDlgItem(satlimit::kAngle));
+        dialog.EndDialog(IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"3其它设置", L"2卫星限制"}));
+    EXPECT_TRUE(opened);
+}

@@ -35,10 +35,16 @@ public:
         bar.InsertMenuBar(kMenuId);
         bar.AddAdornments();
         BindCommandRange(32700, 57999, &CFrame::OnMenuCommand);
+        BindMessage(WM_CHAR, &CFrame::OnChar);
     }
     void OnMenuCommand(UINT id) { commands.push_back(id); }
+    LRESULT OnChar(WPARAM key, LPARAM) {
+        typed.push_back(key);
+        return 0;
+    }
     CCommandBar bar;
     std::vector<UINT> commands;
+    std::vector<WPARAM> typed;
 };
 }  // namespace
 
@@ -71,4 +77,32 @@ TEST(CommandBar, CloseBoxClosesTheFrame) {
     CFrame frame;
     ui.Tap(CPoint(230, 13));
     EXPECT_FALSE(frame.m_hWnd);
+}
+
+TEST(CommandBar, OpenMenuTakesEscapeAndDigits) {
+    CUiDriver ui;
+    CFrame frame;
+    frame.SetFocus();
+    ASSERT_TRUE(ui.ChooseMenu(frame.bar, {L"设置S"}));
+    ui.PressKey('3');  // the cascade
+    ASSERT_NE(frame.bar.OpenPopup(1), nullptr);
+    ui.PressKey(VK_ESCAPE);  // back to the first popup
+    EXPECT_EQ(frame.bar.OpenPopup(1), nullptr);
+    ASSERT_NE(frame.bar.OpenPopup(0), nullptr);
+    ui.PressKey('3');
+    ui.PressKey('2');  // greyed
+    ui.PressKey('9');  // no such item
+    EXPECT_NE(frame.bar.OpenPopup(1), nullptr);
+    ui.PressKey('3');
+    EXPECT_EQ(frame.bar.OpenPopup(), nullptr);
+    EXPECT_EQ(frame.commands, std::vector<UINT>{32789});
+
+    ASSERT_TRUE(ui.ChooseMenu(frame.bar, {L"工程F"}));
+    ui.PressKey(VK_ESCAPE);
+    EXPECT_EQ(frame.bar.OpenPopup(), nullptr);
+    // Keys the menu took type nothing; with the menu closed they reach the focus again.
+    EXPECT_TRUE(frame.typed.empty());
+    ui.PressKey('8');
+    EXPECT_EQ(frame.typed, std::vector<WPARAM>{'8'});
+    EXPECT_EQ(frame.commands.size(), 1u);
 }
