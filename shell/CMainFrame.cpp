@@ -76,6 +76,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         RecalcViewLayout();
         return 1;
     }
+    if (message == WM_EXIT_NOW) {
+        DestroyWindow();
+        return 0;
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

@@ -33,6 +33,9 @@ public:
     // Lays the view out below the command bar.
     static constexpr UINT WM_RELAYOUT = 1074;
     static constexpr const wchar_t* kInstanceProperty = L"Quorin";
+    // Closes as "Yes" to the exit question does, without asking (Ctrl-C and SIGTERM). WM_CLOSE,
+    // from the command bar's close box or the window manager, asks first.
+    static constexpr UINT WM_EXIT_NOW = 1075;
 
     CMainFrame();
     ~CMainFrame() override;
@@ -123,7 +126,8 @@ public:
     CJobSettings& JobSettings() override { return job_.jobs; }
     ReceiverVersionInfo VersionInfo() const override;
     bool WriteJobParams() override { return job_.jobs.WriteJobParams(job_.settings); }
-    void SetRadioLink(int flag) override { radioLink_ = flag; }
+    // Choosing the radio link has the next version reply re-read the radio's channel.
+    void SetRadioLink(int flag) override { receiver_.rereadRadio = flag; }
     HWND FrameWindow() const override { return m_hWnd; }
 
     // ---- IFoundationFrame
@@ -138,6 +142,7 @@ public:
 protected:
     int OnCreate() override;
     void OnDestroy() override;
+    void OnClose() override { ConfirmExit(); }
     void OnTimer(UINT_PTR id) override;
     void OnSize(UINT type, int cx, int cy) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,6 +1,7 @@
 // quorin: the field program. Starts on a device root (--root, default under the user's data
 // folder), in an X11 window when a display opens (else headless), with --screenshot FILE kept up
-// to date. One copy runs per device root; SIGINT and SIGTERM close it as the exit command does.
+// to date. One copy runs per device root; SIGINT and SIGTERM close it as "Yes" to the exit question
+// does, the window's close asks that question.
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/file.h>
@@ -16,6 +17,7 @@
 
 #include "app/quorin/CommandLine.h"
 #include "app/quorin/ScreenshotDisplay.h"
+#include "app/quorin/ShownMessages.h"
 #include "platform/display/x11/X11Display.h"
 #include "platform/files/DevicePath.h"
 #include "platform/messages/Messages.h"
@@ -49,7 +51,7 @@ public:
     // A signal that came before the frame existed closes it as soon as it does.
     void SetTarget(HWND window) {
         target_ = window.id();
-        if (pending_.exchange(false)) PostMessage(window, WM_CLOSE, 0, 0);
+        if (pending_.exchange(false)) PostMessage(window, CMainFrame::WM_EXIT_NOW, 0, 0);
     }
 
 private:
@@ -59,7 +61,7 @@ private:
             if (sigtimedwait(&set_, nullptr, &step) < 0) continue;
             pending_ = true;
             if (const uint32_t id = target_.load(); id && pending_.exchange(false))
-                PostMessage(HWND(id), WM_CLOSE, 0, 0);
+                PostMessage(HWND(id), CMainFrame::WM_EXIT_NOW, 0, 0);
         }
     }
     sigset_t set_{};
@@ -111,6 +113,8 @@ int main(int argc, char** argv) {
     } else if (x11)
         desktop.SetDisplay(x11.get());
     InitCommonControls();
+    // Questions and refusals show in a window, answered by the user, as the tests drive them.
+    InstallShownMessageBoxes();
 
     int status = 0;
     {
@@ -119,7 +123,11 @@ int main(int argc, char** argv) {
             const HWND frame = app.MainFrame()->m_hWnd;
             signals.SetTarget(frame);
             if (shot) shot->SetShowing([frame] { return IsWindow(frame); });
-            if (x11) x11->SetCloseHandler([frame] { PostMessage(frame, WM_CLOSE, 0, 0); });
+            // The window manager's close asks; a window destroyed under the program leaves nothing to ask in.
+            if (x11)
+                x11->SetCloseHandler([frame, &x11] {
+                    PostMessage(frame, x11->WindowGone() ? CMainFrame::WM_EXIT_NOW : WM_CLOSE, 0, 0);
+                });
             status = app.Run([&] {
                 if (shot) shot->SaveIfChanged();
             });

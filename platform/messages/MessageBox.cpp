@@ -37,7 +37,8 @@ int FirstButtonAnswer(UINT type) {
 }
 
 int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
-    const CString t(text), c(caption);
+    // A box without a caption of its own is titled with the program's name.
+    const CString t(text), c(caption ? caption : AppName().c_str());
     if (g_presenter) return g_presenter->Show(owner, t, c, type);
     WriteToStderr(c, t);
     return FirstButtonAnswer(type);

@@ -31,6 +31,7 @@ const CString& GetAppName();
 // The answer of the box's first button (what Enter gives): IDOK or IDYES.
 int FirstButtonAnswer(UINT type);
 
+// A null caption is the program's name.
 int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type = MB_OK);
 // The class library's form: the caption is the program's name from the string table.
 int AfxMessageBox(const wchar_t* text, UINT type = MB_OK);

@@ -192,6 +192,10 @@ CX11Display::~CX11Display() {
         if (fd >= 0) close(fd);
 }
 
+bool CX11Display::WindowGone() const {
+    return x_->windowGone;
+}
+
 void CX11Display::SetCloseHandler(std::function<void()> handler) {
     std::lock_guard lock(closeMutex_);
     onClose_ = std::move(handler);

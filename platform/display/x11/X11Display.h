@@ -29,8 +29,10 @@ public:
     Framebuffer& Screen() override { return screen_; }
     void Present(const CRect& dirty) override;
     void SetTitle(const std::wstring& title) override;
-    // Runs on the input thread when the window's close box is used.
+    // Runs on the input thread when the window's close box is used, or the window was destroyed.
     void SetCloseHandler(std::function<void()> handler);
+    // The window was destroyed under the program (not merely asked to close).
+    bool WindowGone() const;
     int Scale() const { return scale_; }
 
 private:
