@@ -182,5 +182,4 @@ private:
     AutoStoreState autoStore_;
     IPointStorePath* storePath_ = &NoPointStorePath();
     CGeoLibraryPickerInstall geoPicker_{*this};
-    int radioLink_ = 0;  // 1 when the data link "电台" is chosen
 };

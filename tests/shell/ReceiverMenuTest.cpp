@@ -3,6 +3,7 @@
 #include "receiver/screens/CGprsModuleDlg.h"
 #include "receiver/screens/CRadioSetDlg.h"
 #include "resources/BaseManualDlg.h"
+#include "resources/DataLinkDlg.h"
 #include "resources/InstrumentSetDlg.h"
 #include "tests/shell/FrameTestSupport.h"
 
@@ -79,4 +80,38 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
     link.nModuleType = 2;
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"6网络连接"}));
     EXPECT_TRUE(ui_.MessageBoxes().empty());
+}
+
+TEST_F(ReceiverMenuTest, ChoosingTheRadioLinkRereadsTheChannelOnTheNextVersionReply) {
+    Reply("QZ9120382345678");
+    const auto chooseLink = [&](UINT link) {
+        ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) {
+            ui_.Click(dlg, instrumentset::kDataLink);
+            ui_.Click(dlg, IDOK);
+        });
+        ui_.OnModal(datalink::IDD, [&, link](CDialog& dlg) {
+            ui_.Click(dlg, link);
+            ui_.Click(dlg, IDOK);
+        });
+        ASSERT_TRUE(ChooseInstrumentSettings());
+    };
+    CModuleCommandQueue& modules = frame.Receiver().modules;
+    const auto names = [&] {
+        std::vector<CString> out{modules.current.name};
+        for (const CommandItem& item : modules.queue) out.push_back(item.name);
+        return out;
+    };
+    frame.GeneralSettings().dataLink.nModuleType = 0;
+    chooseLink(datalink::kModule);
+    modules.CancelCommands();
+    Reply("QZ9120382345678");
+    EXPECT_FALSE(modules.Busy()) << "no re-read without the radio link chosen";
+
+    chooseLink(datalink::kRadio);
+    Reply("QZ9120382345678");
+    EXPECT_EQ(modules.modeValue, 2);
+    EXPECT_EQ(names(), (std::vector<CString>{L"OPENRADIO", L"READRADIO", L"CLOSERADIO"}));
+    modules.CancelCommands();
+    Reply("QZ9120382345678");
+    EXPECT_FALSE(modules.Busy()) << "once per choice";
 }
