@@ -51,6 +51,7 @@ void PlotViewport::ZoomAboutCentre(double factor) {
                                        static_cast<int32_t>((r.top + r.bottom) * 0.5));
     metresPerPixel_ *= factor;
     CentreOn(c);
+    following_ = false;
 }
 
 bool PlotViewport::ZoomIn() {
@@ -169,6 +170,7 @@ bool PlotViewport::MouseMove(PixelPoint point, RubberBand& band) {
     originN_ -= (panAnchor_.y - point.y) * metresPerPixel_;
     originE_ -= (point.x - panAnchor_.x) * metresPerPixel_;
     panAnchor_ = point;
+    following_ = false;
     return true;
 }
 
@@ -188,6 +190,7 @@ bool PlotViewport::MouseUp(PixelPoint point) {
     if (mpp <= kZoomBoxFloor) mpp = kZoomBoxFloor;
     metresPerPixel_ = mpp;
     CentreOn(c);
+    following_ = false;
     return true;
 }
 

@@ -77,6 +77,10 @@ public:
     bool ZoomBoxArmed() const { return zoomBoxArmed_; }
     // Re-centres on (n, e) when it lies outside the plot area; true when the view moved.
     bool KeepInView(double n, double e, double h = 0.0);
+    // Following: the window keeps the position in sight (KeepInView) on every update. On at the
+    // start; a pan or a zoom by the user ends it.
+    void SetFollow(bool on) { following_ = on; }
+    bool Following() const { return following_; }
     // Bounding box of the points; false (outputs untouched) when there are none.
     bool GetExtents(double& minN, double& minE, double& maxN, double& maxE) const;
 
@@ -130,6 +134,7 @@ private:
     PixelRect selectionRect_{-1, -1, -1, -1};
     MarkerOutline markerOutline_;
     std::vector<WorldPoint> lastPositions_;
+    bool following_ = true;
 };
 
 // The scale bar's label for a black half of `halfLength` metres ("0.1米" ... "20000米").

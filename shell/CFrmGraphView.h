@@ -56,6 +56,9 @@ private:
     // The plot's device context with the canvas fitted to the plot.
     void PreparePlot(CDC& dc);
     void DrawFurniture(CDC& dc);
+    // The position marker is drawn inverted on the plot, across the store button that lies on it:
+    // the button paints itself again wherever an outline touched it, so that no trail stays.
+    void RestoreStoreButtonUnder(const MarkerOutline& outline);
     void AutoStore();
     // Markers of the display list's undeleted points (the newest nShowSurveyPoint, or all for -1)
     // that lie in the plot.

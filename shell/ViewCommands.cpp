@@ -72,6 +72,7 @@ void CFrmGraphView::OnFollow() {
     const double scale = canvas_.MetresPerPixel();
     canvas_.SetView(latest_.gridX - (r.bottom - r.top) * scale * 0.5,
                     latest_.gridY - (r.right - r.left) * scale * 0.5, scale);
+    canvas_.SetFollow(true);
     RepaintPlot();
 }
 
@@ -124,6 +125,7 @@ void CFrmGraphView::FitAll() {
     double scale = std::max((maxE - minE) / width, (maxN - minN) / height);
     if (scale <= kFinestScale) scale = kFinestScale;
     canvas_.SetView((minN + maxN) / 2 - height / 2.0 * scale, (minE + maxE) / 2 - width / 2.0 * scale, scale);
+    canvas_.SetFollow(false);  // the points stay in view, wherever the position goes
     RepaintPlot();
 }
 

@@ -70,7 +70,10 @@ int CIconButton::SetIconImages(const CImage& main, int cx, int cy, const CImage*
     icons_ = {};
     icons_[0] = {main, forceIconSize_ ? forcedCx_ : cx, forceIconSize_ ? forcedCy_ : cy};
     if (out) icons_[1] = {*out, cxOut, cyOut};
-    if (disabled) icons_[2] = {*disabled, cxDisabled, cyDisabled};
+    if (disabled)
+        icons_[2] = {*disabled, cxDisabled, cyDisabled};
+    else if (!main.IsNull())
+        icons_[2] = {GreyedIcon(main), icons_[0].cx, icons_[0].cy};
     Repaint(TRUE);
     return 0;
 }

@@ -43,3 +43,16 @@ COLORREF LightenPerChannel(COLORREF c, int amount) {
     const auto up = [amount](int v) { return std::clamp(v + amount, 0, 255); };
     return RGB(up(GetRValue(c)), up(GetGValue(c)), up(GetBValue(c)));
 }
+
+CImage GreyedIcon(const CImage& icon) {
+    CImage grey(icon.GetWidth(), icon.GetHeight());
+    for (int y = 0; y < icon.GetHeight(); ++y)
+        for (int x = 0; x < icon.GetWidth(); ++x) {
+            if (icon.IsTransparent(x, y)) continue;
+            const COLORREF c = icon.GetPixel(x, y);
+            const int brightness = (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100;
+            const auto level = static_cast<BYTE>(128 + brightness / 2);
+            grey.SetPixel(x, y, RGB(level, level, level));
+        }
+    return grey;
+}

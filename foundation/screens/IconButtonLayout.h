@@ -1,5 +1,6 @@
 #pragma once
 // Where an icon button puts its icon and caption, and its hover colour.
+#include "platform/gdi/CImage.h"
 #include "platform/gdi/Color.h"
 #include "platform/gdi/Geometry.h"
 
@@ -17,3 +18,7 @@ IconButtonLayout LayOutIconButton(const CRect& item, const CRect& client, int al
 
 // Each of red, green and blue raised by `amount`, stopping at 255.
 COLORREF LightenPerChannel(COLORREF color, int amount);
+
+// How an icon looks on a disabled button that has no icon of its own for it: each opaque pixel a
+// light grey of its brightness, the transparent ones kept.
+CImage GreyedIcon(const CImage& icon);

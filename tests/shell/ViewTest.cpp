@@ -172,6 +172,51 @@ TEST_F(ViewTest, ClockRedrawnOnAFixShowsOnlyTheNewTime) {
     EXPECT_EQ(incremental, clockPixels());
 }
 
+TEST_F(ViewTest, FollowKeepsThePositionInSightUntilAPanOrAZoom) {
+    const auto inView = [&](double n, double e) {
+        const PixelPoint p = view().Canvas().WorldToScreen(n, e);
+        const PixelRect& r = view().Canvas().ClientRect();
+        return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+    };
+    Send(Fix(12, 0, 0, 500.0, 500.0));
+    EXPECT_TRUE(inView(500.0, 500.0));  // following from the start
+    ui_.Click(view(), mainview::kZoomIn);
+    Send(Fix(12, 0, 1, 5000.0, 5000.0));
+    EXPECT_FALSE(inView(5000.0, 5000.0));
+    ui_.Click(view(), mainview::kFollow);
+    EXPECT_TRUE(inView(5000.0, 5000.0));
+    Send(Fix(12, 0, 2, 9000.0, 9000.0));
+    EXPECT_TRUE(inView(9000.0, 9000.0));
+
+    CRect plot;
+    view().GetDlgItem(mainview::kPlot)->GetWindowRect(&plot);
+    ui_.Drag(CPoint(plot.left + 20, plot.top + 20), CPoint(plot.left + 60, plot.top + 50));
+    Send(Fix(12, 0, 3, 20000.0, 20000.0));
+    EXPECT_FALSE(inView(20000.0, 20000.0));
+}
+
+TEST_F(ViewTest, PositionMarkerLeavesNoTrailOnTheStoreButton) {
+    CWnd& button = *view().GetDlgItem(mainview::kStorePoint);
+    const auto buttonPixels = [&] {
+        CRect r;
+        button.GetWindowRect(&r);
+        view().ScreenToClient(&r);
+        CClientDC dc(&view());
+        std::vector<COLORREF> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) pixels.push_back(dc.GetPixel(x, y));
+        return pixels;
+    };
+    // The plot's centre lies on the button: a walk there draws the marker across it.
+    Send(Fix(12, 0, 0, 100.0, 100.0));
+    ui_.Click(view(), mainview::kFollow);
+    ui_.Pump();
+    const std::vector<COLORREF> clean = buttonPixels();
+    for (int i = 1; i <= 8; ++i) Send(Fix(12, 0, i, 100.0 + (i % 3) * 4.0, 100.0 + i * 3.0));
+    ui_.Pump();
+    EXPECT_EQ(buttonPixels(), clean);
+}
+
 TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
     // The splash still lies over the dialog's buttons: Escape cancels.
     ui_.OnModal(storetype::IDD, [&](CDialog&) { ui_.PressKey(VK_ESCAPE); });
@@ -189,11 +234,9 @@ TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
         frame.DisplayPoints().push_back(p);
     }
     Send(Fix(12, 30, 15, 1090.0, 2010.0));
-    ui_.Click(view(), mainview::kFitAll);
+    ui_.Click(view(), mainview::kFollow);  // the zoom ended following
     ui_.Pump();
     EXPECT_EQ(view().Markers().size(), 20u);
-    ui_.Click(view(), mainview::kFollow);
-    ui_.Pump();
     ui_.Click(view(), mainview::kFitAll);
     ui_.Click(view(), mainview::kZoomOut);
     ui_.Pump();

@@ -29,3 +29,13 @@ TEST(IconButtonLayoutTest, HoverColourSaturatesPerChannel) {
     // A full channel stays full instead of carrying into its neighbour.
     EXPECT_EQ(LightenPerChannel(RGB(250, 10, 255), 30), RGB(255, 40, 255));
 }
+
+TEST(IconButtonLayoutTest, GreyedIconIsLightGreyOfEachPixelsBrightness) {
+    CImage icon(3, 1);
+    icon.SetPixel(0, 0, RGB(0, 0, 0));
+    icon.SetPixel(1, 0, RGB(0, 128, 0));
+    const CImage grey = GreyedIcon(icon);
+    EXPECT_EQ(grey.GetPixel(0, 0), RGB(128, 128, 128));
+    EXPECT_EQ(grey.GetPixel(1, 0), RGB(165, 165, 165));  // 128 + 75 / 2
+    EXPECT_TRUE(grey.IsTransparent(2, 0));
+}
