@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds in release mode and starts the program. Without a receiver (no QZ_SERIAL_PORTS and no
-# /dev/ttyUSB0) the receiver simulator plays one on a pseudo-terminal that stands behind every port
-# a job may use (COM2, COM3, COM5). Without an X display the program runs on a private Xvfb server
-# (a free display number) and its screen is saved to build/run/screen.png on every change.
+# /dev/ttyUSB0) the receiver simulator plays one on a pseudo-terminal behind COM3 and COM5, and a
+# second one plays the built-in Bluetooth module with a receiver behind it on COM2. QZ_SIM_OPTIONS
+# passes options to both (for example --modem). Without an X display the program runs on a private
+# Xvfb server (a free display number) and its screen is saved to build/run/screen.png on every change.
 # Arguments go to the program (for example --root DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,13 +18,22 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 
 if [ -z "${QZ_SERIAL_PORTS:-}" ] && [ ! -e /dev/ttyUSB0 ]; then
-  rm -f "$run/receiver"
-  "$build/tools/receiver-sim/receiver-sim" --rate 5 --link "$run/receiver" >"$run/receiver-sim.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do [ -e "$run/receiver" ] && break; sleep 0.1; done
-  pty=$(readlink -f "$run/receiver")
-  export QZ_SERIAL_PORTS="2=$pty,3=$pty,5=$pty"
-  echo "No receiver attached: the simulator plays one on $pty for COM2, COM3 and COM5 (log: $run/receiver-sim.log)."
+  read -r -a sim_options <<<"${QZ_SIM_OPTIONS:-}"
+  simulate() {  # simulate NAME [OPTION]...: a simulator whose terminal is linked as $run/NAME
+    rm -f "$run/$1"
+    "$build/tools/receiver-sim/receiver-sim" --rate 5 "${sim_options[@]}" "${@:2}" --link "$run/$1" \
+      >"$run/$1.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do [ -e "$run/$1" ] && break; sleep 0.1; done
+    terminal=$(readlink -f "$run/$1")
+  }
+  simulate receiver
+  pty=$terminal
+  simulate bluetooth-module --bluetooth-module
+  module=$terminal
+  export QZ_SERIAL_PORTS="2=$module,3=$pty,5=$pty"
+  echo "No receiver attached: the simulator plays one on $pty for COM3 and COM5, and the built-in" \
+    "Bluetooth module with a receiver behind it on $module for COM2 (logs: $run/*.log)."
 fi
 
 extra=()

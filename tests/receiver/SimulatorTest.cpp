@@ -219,3 +219,45 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     EXPECT_NEAR(frame.state.latitude, 30.2417, 1e-3);
     EXPECT_TRUE(WIFEXITED(status));
 }
+
+TEST(SimulatorProgram, ModemReceiverSilentForGoodAnswersItsVersionQuery) {
+    const std::string program = QZ_BINARY_DIR "/tools/receiver-sim/receiver-sim";
+    int out[2], err[2];
+    ASSERT_EQ(pipe(out), 0);
+    ASSERT_EQ(pipe(err), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
+    // --silence-after without --silence-seconds: silent for good.
+    const char* argv[] = {program.c_str(), "--modem", "--silence-after", "0", nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, const_cast<char**>(argv), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    close(err[1]);
+    std::string path;
+    char c;
+    while (read(out[0], &c, 1) == 1 && c != '\n') path += c;
+    close(out[0]);
+    const int terminal = open(path.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0) << path;
+    ASSERT_EQ(write(terminal, kVersionQuery.data(), kVersionQuery.size()),
+              static_cast<ssize_t>(kVersionQuery.size()));
+    std::string received;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (received.find("END") == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+        pollfd p{terminal, POLLIN, 0};
+        if (poll(&p, 1, 100) > 0 && read(terminal, &c, 1) == 1) received += c;
+    }
+    close(terminal);
+    kill(pid, SIGTERM);
+    std::string report;
+    while (read(err[0], &c, 1) == 1) report += c;
+    close(err[0]);
+    waitpid(pid, nullptr, 0);
+    EXPECT_NE(received.find("$GPXXX,QZ8120382345678"), std::string::npos) << received;
+    EXPECT_NE(received.find(",GPRS,GPRS,"), std::string::npos) << received;
+    EXPECT_EQ(received.find("RADIO"), std::string::npos) << received;
+    EXPECT_NE(report.find("receiver-sim: 0 epochs sent"), std::string::npos) << report;
+}

@@ -7,6 +7,9 @@
 //   --board NAME             board field of the version reply (OEM-V, OEM-E, OEM-D, OEM-T)
 //   --work-mode MODE         ROVER or BASE
 //   --no-nmea | --no-logs    leave out the NMEA sentences or the board logs
+//   --modem                  a receiver with a network modem (its version reply names GPRS, not RADIO)
+//   --bluetooth-module       the handheld's built-in Bluetooth module in front of the receiver: until a
+//                            scan's "AT+RADDR=" links it, the terminal answers only the module's AT commands
 //   --bad-checksum-every N   corrupt the check of every N-th sentence
 //   --max-piece N            write output in pieces of 1 to N bytes (with --piece-gap-us between)
 //   --silence-after S        go silent after S seconds (for --silence-seconds, default forever)
@@ -45,6 +48,8 @@ constexpr char kHelp[] =
     "  --board NAME             board field of the version reply (OEM-V, OEM-E, OEM-D, OEM-T)\n"
     "  --work-mode MODE         ROVER or BASE\n"
     "  --no-nmea | --no-logs    leave out the NMEA sentences or the board logs\n"
+    "  --modem                  a receiver with a network modem (its version reply names GPRS)\n"
+    "  --bluetooth-module       the built-in Bluetooth module in front of the receiver (AT commands)\n"
     "  --bad-checksum-every N   corrupt the check of every N-th sentence\n"
     "  --max-piece N            write output in pieces of 1 to N bytes (with --piece-gap-us between)\n"
     "  --silence-after S        go silent after S seconds (for --silence-seconds, default forever)\n"
@@ -73,6 +78,7 @@ int main(int argc, char** argv) {
     sim::SimFaults faults;
     int rate = 0;
     double silenceAfter = -1, silenceSeconds = 1e9, hangupAfter = -1, runSeconds = -1;
+    bool bluetoothModule = false;
     std::string recordPath, linkPath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -85,6 +91,10 @@ int main(int argc, char** argv) {
             options.nmea = false;
         } else if (arg == "--no-logs") {
             options.boardLogs = false;
+        } else if (arg == "--modem") {
+            options.dataLink = "GPRS";
+        } else if (arg == "--bluetooth-module") {
+            bluetoothModule = true;
         } else if (!(v = value())) {
             return Usage("missing value or unknown option: " + arg);
         } else if (arg == "--rate") {
@@ -138,6 +148,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     simulator.SetFaults(faults);
+    if (bluetoothModule) simulator.PlayBluetoothModule();
     std::cout << simulator.DevicePath() << std::endl;
     if (!linkPath.empty()) {
         unlink(linkPath.c_str());
@@ -158,7 +169,7 @@ int main(int argc, char** argv) {
         if (runSeconds >= 0 && seconds >= runSeconds) break;
         if (hangupAfter >= 0 && seconds >= hangupAfter && simulator.InputFd() >= 0) simulator.HangUp();
         if (silenceAfter >= 0 && seconds >= silenceAfter && !silenced) {
-            simulator.SilenceFor(static_cast<int>(silenceSeconds * 1000));
+            simulator.SilenceFor(static_cast<int64_t>(silenceSeconds * 1000));  // "forever" is 1e12 ms
             silenced = true;
         }
         simulator.Advance(static_cast<int>(elapsedMs - simulatedMs));

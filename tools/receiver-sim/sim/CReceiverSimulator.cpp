@@ -239,7 +239,7 @@ void CReceiverSimulator::HandleFrame(const std::string& frame) {
     const uint8_t id = static_cast<uint8_t>(frame[1]);
     const int payload = frame.size() > 6 ? static_cast<uint8_t>(frame[5]) : -1;
     if (id == 52) {
-        Send(VersionReply(options_.serial, options_.board, options_.workMode, channel_));
+        Send(VersionReply(options_.serial, options_.board, options_.workMode, channel_, options_.dataLink));
     } else if (id == 53 && (payload == 1 || payload == 2)) {
         moduleOpen_ = true;
         Send(Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0x00, 0x01, 0xDB}));

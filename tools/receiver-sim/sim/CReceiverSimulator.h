@@ -24,8 +24,9 @@ struct SimOptions {
     std::string workMode = "ROVER";
     std::string firmware = "3.000A19";
     int radioChannel = 3;
-    bool nmea = true;       // GGA, GSA, GSV (GPS and GLONASS), GST, ZDA
-    bool boardLogs = true;  // BESTPOSA every epoch, REFSTATIONA every refStationSeconds
+    std::string dataLink = "RADIO";  // the link the version reply names: GPRS for a network modem
+    bool nmea = true;                // GGA, GSA, GSV (GPS and GLONASS), GST, ZDA
+    bool boardLogs = true;           // BESTPOSA every epoch, REFSTATIONA every refStationSeconds
     int refStationSeconds = 10;
     uint32_t seed = 1;
     int floatSecondsAfterReset = 3;  // "rtkcommand reset" drops a fixed solution to float this long
@@ -63,7 +64,7 @@ public:
     // carries only the module's AT dialogue.
     CBluetoothModuleSim& PlayBluetoothModule();
     // No output for the next `ms` of simulated time.
-    void SilenceFor(int ms) { silentUntilMs_ = nowMs_ + ms; }
+    void SilenceFor(int64_t ms) { silentUntilMs_ = nowMs_ + ms; }
     // Requests (text lines, binary frames or radio requests) that begin with these bytes get no answer.
     void StayQuiet(const std::string& requestPrefix) { quiet_.push_back(requestPrefix); }
     // Closes the terminal: the program's port sees its device vanish.

@@ -176,9 +176,9 @@ std::string RefStationLog(const Epoch& e, double x, double y, double z) {
 }
 
 std::string VersionReply(const std::string& serial, const std::string& board, const std::string& workMode,
-                         int radioChannel) {
-    return NmeaSentence("GPXXX," + serial + ",V2.10,B3,QZANT-A," + board + ",GPRS,RADIO,0," + workMode +
-                        ",ZH-EN," + std::to_string(radioChannel) + ",0,120,884,END");
+                         int radioChannel, const std::string& dataLink) {
+    return NmeaSentence("GPXXX," + serial + ",V2.10,B3,QZANT-A," + board + ",GPRS," + dataLink + ",0," +
+                        workMode + ",ZH-EN," + std::to_string(radioChannel) + ",0,120,884,END");
 }
 
 std::string VersionLog(const Epoch& e, const std::string& firmware) {

@@ -44,9 +44,9 @@ std::string GstSentence(const Epoch& e);
 std::string ZdaSentence(const Epoch& e);
 std::string BestPosLog(const Epoch& e);
 std::string RefStationLog(const Epoch& e, double x, double y, double z);
-// The receiver's identification line ("GPXXX").
+// The receiver's identification line ("GPXXX"); `dataLink` names the link it reports (RADIO, GPRS, EXT).
 std::string VersionReply(const std::string& serial, const std::string& board, const std::string& workMode,
-                         int radioChannel);
+                         int radioChannel, const std::string& dataLink = "RADIO");
 std::string VersionLog(const Epoch& e, const std::string& firmware);
 
 // WGS-84 geodetic to Earth-centred coordinates.
