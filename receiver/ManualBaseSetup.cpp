@@ -149,9 +149,9 @@ void SendRepeatCommand(CSerialPort& port, bool repeat, const CString& fixText) {
 }  // namespace
 
 double VerticalAntennaHeight(double typed, int heightType, const ReceiverVersionInfo& receiver) {
-    if (typed == 0.0) return 0.0;
     double vertical = typed;
     if (heightType == 1) {
+        if (typed == 0.0) return 0.0;  // no slant reading, no height
         const double r = receiver.instrumentRadius;
         vertical = std::sqrt(typed * typed - r * r) + receiver.antennaHeightFactor;
     } else if (heightType == 2) {
@@ -213,8 +213,9 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
     }
     const double bDeg = angles.ConvertDmsAngle(ToDouble(v.szB), 1) * kDegreesPerRadian;
     const double lDeg = angles.ConvertDmsAngle(ToDouble(v.szL), 1) * kDegreesPerRadian;
-    // The vertical antenna height: a slant or pole reading added as typed would misplace the base.
-    const double h = ToDouble(v.szH) + v.dVertAntHeight;
+    // The vertical antenna height: a slant or pole reading added as typed would misplace the base. A
+    // typed 0 is a base on its own single-point fix, whose height already is the antenna's: nothing.
+    const double h = ToDouble(v.szH) + (v.dAntHeight == 0.0 ? 0.0 : v.dVertAntHeight);
     const CString bs = Format(L"%.10f", bDeg);
     const CString ls = Format(L"%.10f", lDeg);
     const CString hs = Format(L"%.10f", h);

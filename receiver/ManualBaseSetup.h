@@ -21,9 +21,9 @@ struct ManualBaseValues : BaseTransmitParams {
     double dVertAntHeight = 0.0;  // the vertical height derived from the typed one
 };
 
-// The vertical antenna height of a typed one: a slant height √(h² − R²) + F, a pole height h plus the
-// instrument height (both to the millimetre), a vertical height itself; a typed 0 stays 0 (a base on
-// its own single-point fix). The slant height must exceed the instrument radius R.
+// The vertical antenna height of a typed one: a slant height √(h² − R²) + F (0 for a slant of 0), a
+// pole height h plus the instrument height (both to the millimetre), a vertical height itself. The
+// slant height must exceed the instrument radius R.
 double VerticalAntennaHeight(double typed, int heightType, const ReceiverVersionInfo& receiver);
 bool IsSlantHeightTooShort(double typed, const ReceiverVersionInfo& receiver);
 
@@ -44,5 +44,6 @@ std::string ManualBasePacketPayload(const ManualBaseValues& values, double bRad,
 
 // Sends the whole set-up after the dialog's OK; plane coordinates are first turned into geodetic ones
 // and written back into `values`. The height sent is the entered one plus the derived vertical
-// antenna height. Ends with the frame's differential format set to the chosen one.
+// antenna height, or plus nothing when the typed antenna height is 0. Ends with the frame's differential
+// format set to the chosen one.
 void SendManualBase(IFrameServices& frame, ManualBaseValues& values);

@@ -24,7 +24,8 @@ CGprsModuleDlg::CGprsModuleDlg(IFrameServices& frame, CWnd* parent)
     BindCommand(kList, &CGprsModuleDlg::OnList);
     BindCommand(kConnect, &CGprsModuleDlg::OnConnect);
     BindCommand(kDisconnect, &CGprsModuleDlg::OnDisconnect);
-    BindControl(kWorkMode, CBN_SELCHANGE, &CGprsModuleDlg::OnWorkModeChanged);
+    BindControl(kConnection, CBN_SELCHANGE, &CGprsModuleDlg::OnComboChanged);
+    BindControl(kWorkMode, CBN_SELCHANGE, &CGprsModuleDlg::OnComboChanged);
     BindMessage(WM_SERIAL_DATA, &CGprsModuleDlg::OnSerialData);
 }
 
@@ -68,7 +69,10 @@ void CGprsModuleDlg::SetButtons(bool enable) {
     GetDlgItem(kList)->EnableWindow(enable && !ownServer);
 }
 
-void CGprsModuleDlg::OnWorkModeChanged() {
+// Either combo opens every field for editing; between runs the buttons follow the work mode.
+void CGprsModuleDlg::OnComboChanged() {
+    for (UINT id : kFieldIds) GetDlgItem(static_cast<int>(id))->EnableWindow(TRUE);
+    GetDlgItem(kSetAsBase)->EnableWindow(TRUE);
     if (GetDlgItem(kRead)->IsWindowEnabled()) SetButtons(true);
 }
 
@@ -153,11 +157,8 @@ void CGprsModuleDlg::OnList() {
     if (MessageBox(L"确定执行\"列表\"操作吗?", L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     UpdateData(TRUE);
     if (!BeginRun()) return;
-    // The list step empties the modem's server fields, and that is what its confirmation keeps.
+    // The list's empty server fields only open the source table: its confirmation keeps the kept ones.
     session_.pending = session_.kept;
-    session_.pending.server.Empty();
-    session_.pending.port.Empty();
-    session_.pending.domain.Empty();
     session_.StartList(ModemListSteps(), L"接收列表数据...");
 }
 

@@ -32,7 +32,7 @@ private:
     void OnList();
     void OnConnect();
     void OnDisconnect();
-    void OnWorkModeChanged();
+    void OnComboChanged();
     LRESULT OnSerialData(WPARAM wParam, LPARAM lParam);
     // Steps 1 to 4 of every button: route the port to the modem; false when the port cannot be opened.
     bool BeginRun();

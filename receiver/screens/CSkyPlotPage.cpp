@@ -78,11 +78,10 @@ void CSkyPlotPage::DrawLegend(CDC& dc) {
         const wchar_t* number;
         const wchar_t* label;
     };
-    // The GLONASS column sits at 104 rather than 120 so that its labels end inside the 240-pixel page.
     const Entry entries[] = {{20, 225, kBlue, L"01", L"锁定GPS"},
                              {20, 245, kRed, L"02", L"可视GPS"},
-                             {104, 225, kGreen, L"41", L"锁定GLONASS"},
-                             {104, 245, kYellow, L"42", L"可视GLONASS"}};
+                             {120, 225, kGreen, L"41", L"锁定GLONASS"},
+                             {120, 245, kYellow, L"42", L"可视GLONASS"}};
     for (const Entry& e : entries) {
         dc.SetTextColor(kWhite);
         Disc(dc, e.x, e.y, e.colour, e.number);

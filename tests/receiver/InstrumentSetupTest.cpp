@@ -187,6 +187,15 @@ TEST_F(InstrumentSetup, RepeatSendsThePositionCommandCharacterByCharacter) {
     }
 }
 
+TEST_F(InstrumentSetup, TypedZeroAntennaHeightAddsNothingToTheHeightSent) {
+    ManualBaseValues v = Hangzhou(0);
+    v.dAntHeight = 0.0;
+    v.nAntHeightType = 2;
+    v.dVertAntHeight = 0.088;  // the instrument height, stored as the rover's
+    EXPECT_NE(ManualBase(1, v).find(Stored("fix,position,30.2416666667,120.1716666667,100.0000000000")),
+              std::string::npos);
+}
+
 TEST_F(InstrumentSetup, StationIdsOfShortAndOddSerials) {
     struct Case {
         const wchar_t* serial;
@@ -317,8 +326,8 @@ TEST(VerticalAntennaHeight, ByHeightType) {
         int type;
         double vertical;
     };
-    const Case cases[] = {{1.5, 0, 1.5}, {1.5, 1, 1.547},    {1.5, 2, 1.588},    {0.0, 1, 0.0},
-                          {0.0, 2, 0.0}, {0.1001, 1, 0.054}, {1.2345, 0, 1.2345}};
+    const Case cases[] = {{1.5, 0, 1.5},   {1.5, 1, 1.547},    {1.5, 2, 1.588},    {0.0, 1, 0.0},
+                          {0.0, 2, 0.088}, {0.1001, 1, 0.054}, {1.2345, 0, 1.2345}};
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(VerticalAntennaHeight(c.typed, c.type, receiver), c.vertical);
     EXPECT_TRUE(IsSlantHeightTooShort(0.1, receiver));

@@ -84,6 +84,9 @@ TEST_F(GprsModuleDlgTest, ReadFillsTheControlsAndTheListFetchesMountPoints) {
             PumpUntil(simulator, [&] { return ui.GetText(d, gprsmodule::kStatus) == L"读取域名列表完毕!"; }));
         EXPECT_EQ(ui.GetText(d, gprsmodule::kMountPoint), L"RTCM32/Hangzhou/RTCM 3.2");
         EXPECT_EQ(d.SendDlgItemMessage(gprsmodule::kMountPoint, CB_GETCOUNT), 2);
+        const NetModuleSettings& kept = static_cast<CGprsModuleDlg&>(d).Kept();
+        EXPECT_EQ(kept.server, L"127.0.0.1");  // what the read confirmed, not the list's empty fields
+        EXPECT_FALSE(kept.port.IsEmpty());
         EXPECT_TRUE(ui.Screenshot(ScreenshotPath("modem-list")));
         d.SendMessage(WM_CLOSE);  // the close box
     });
