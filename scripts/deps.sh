@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
           libfreetype-dev libpng-dev libx11-dev xfonts-wqy fonts-dejavu-core clang clang-format xvfb xdotool
-          locales libsystemd-dev python3-dbusmock dbus x11-xserver-utils)
+          locales libsystemd-dev python3-dbusmock dbus x11-xserver-utils fonts-wine)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

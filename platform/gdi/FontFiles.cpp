@@ -10,6 +10,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kSongFolder = "/usr/share/fonts/X11/misc";
+// The layouts were sized for Tahoma: Wine's face of the same metrics first, DejaVu Sans (wider)
+// where it is missing.
+constexpr const char* kTahomaRegular = "/usr/share/wine/fonts/tahoma.ttf";
+constexpr const char* kTahomaBold = "/usr/share/wine/fonts/tahomabd.ttf";
 constexpr const char* kSansRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
@@ -62,6 +66,11 @@ FontFiles Locate() {
         }
     }
     std::sort(files.songStrikes.begin(), files.songStrikes.end());
+    if (fs::exists(kTahomaRegular, ec)) {
+        files.sans = kTahomaRegular;
+        if (fs::exists(kTahomaBold, ec)) files.sansBold = kTahomaBold;
+        return files;
+    }
     files.sans = FirstExisting(kSansRegular, "DejaVu Sans");
     files.sansBold = FirstExisting(kSansBold, "DejaVu Sans:bold");
     if (files.sansBold == files.sans) files.sansBold.clear();
