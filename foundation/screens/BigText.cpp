@@ -1,5 +1,6 @@
 #include "foundation/screens/BigText.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "foundation/screens/DrawingRoutines.h"
@@ -27,7 +28,9 @@ void SetBigText(CWnd* window, int id, const wchar_t* text, int height, int colou
     const COLORREF oldColor = colourMode == 1 ? dc.SetTextColor(kBigTextRed) : dc.GetTextColor();
     // A run of blanks in the background colour wipes the previous text.
     dc.DrawText(CString(L' ', 48), &rc, DT_VCENTER | DT_SINGLELINE);
-    rc.right = rc.left - static_cast<int>(std::trunc(widthChars * -kPixelsPerChar));
+    // Never past the control: a right-aligned coordinate wider than its 7.7-pixel characters
+    // (an 8-digit y with its zone) keeps its last digits in view.
+    rc.right = std::min<LONG>(rc.right, rc.left - static_cast<int>(std::trunc(widthChars * -kPixelsPerChar)));
     dc.DrawText(text, -1, &rc, format | DT_VCENTER);
     dc.SelectObject(oldFont);
     if (colourMode == 1) dc.SetTextColor(oldColor);

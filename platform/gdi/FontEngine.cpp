@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
 #include <cmath>
@@ -97,11 +98,13 @@ const SongStrike* NearestSong(int pixels) {
 bool IsChineseFace(const LOGFONT& lf) {
     const std::wstring face(lf.lfFaceName);
     if (face.empty()) return lf.lfCharSet == GB2312_CHARSET;
-    if (std::any_of(face.begin(), face.end(), [](wchar_t c) { return c > 0x7F; })) return true;
     std::wstring lower;
     for (wchar_t c : face) lower += static_cast<wchar_t>(std::towlower(c));
-    for (const wchar_t* name :
-         {L"simsun", L"nsimsun", L"simhei", L"microsoft yahei", L"kaiti", L"fangsong"}) {
+    // The handheld has no YaHei: text asked in it comes out in the system's Latin face, Chinese
+    // glyphs linked in, as the layouts that name it were seen.
+    if (face == L"微软雅黑" || lower == L"microsoft yahei") return false;
+    if (std::any_of(face.begin(), face.end(), [](wchar_t c) { return c > 0x7F; })) return true;
+    for (const wchar_t* name : {L"simsun", L"nsimsun", L"simhei", L"kaiti", L"fangsong"}) {
         if (lower == name) return true;
     }
     return false;
@@ -124,20 +127,38 @@ std::unique_ptr<FontInstance::Source> SansSource(int pixels, bool bold) {
     return MakeSource(ownBold ? files.sansBold : files.sans, pixels, bold && !ownBold);
 }
 
+// The cell above and below the baseline in font units, as the device measures it: the OS/2 table's
+// Windows ascent and descent where the face has them (Tahoma's cell is taller than its hhea one).
+struct CellUnits {
+    int ascent;
+    int descent;
+};
+CellUnits CellOf(FT_Face face) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0)
+        return {os2->usWinAscent, os2->usWinDescent};
+    return {face->ascender, -face->descender};
+}
+
 // A positive height asks for the whole cell, a negative one for the em.
 int LatinPixels(const LOGFONT& lf) {
     if (lf.lfHeight < 0) return -lf.lfHeight;
     if (lf.lfHeight == 0) return kDefaultPixels;
     FT_Face face = Engine().Face(LocateFontFiles().sans, kDefaultPixels);
-    if (!face || face->ascender - face->descender <= 0) return lf.lfHeight;
+    if (!face) return lf.lfHeight;
+    const CellUnits cell = CellOf(face);
+    if (cell.ascent + cell.descent <= 0) return lf.lfHeight;
     return static_cast<int>(
-        std::lround(double(lf.lfHeight) * face->units_per_EM / (face->ascender - face->descender)));
+        std::lround(double(lf.lfHeight) * face->units_per_EM / (cell.ascent + cell.descent)));
 }
 
 Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
     const FT_Bitmap& bm = slot->bitmap;
     Glyph g;
-    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    // An outline face advances by its design widths rounded to the pixel, as the device's own
+    // rasteriser does; hinting an outline without instructions of its own widens them.
+    g.advance = FT_IS_SCALABLE(slot->face) ? static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16)
+                                           : static_cast<int>((slot->advance.x + 32) >> 6);
     g.left = slot->bitmap_left;
     g.top = slot->bitmap_top;
     g.width = static_cast<int>(bm.width) + (embolden && bm.width > 0 ? 1 : 0);
@@ -174,8 +195,9 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
         // Rounded rather than grid-fitted, so that a cell height asked for is the height given.
         const FT_Face face = primary_->face;
         const double scale = double(face->size->metrics.y_ppem) / face->units_per_EM;
-        metrics_.ascent = static_cast<int>(std::lround(face->ascender * scale));
-        metrics_.descent = static_cast<int>(std::lround(-face->descender * scale));
+        const CellUnits cell = CellOf(face);
+        metrics_.ascent = static_cast<int>(std::lround(cell.ascent * scale));
+        metrics_.descent = static_cast<int>(std::lround(cell.descent * scale));
     } else {
         // The bitmap face declares generous ascent and descent; the ink of Chinese characters and
         // of the Latin descenders gives the tight cell a screen expects of a Song face.

@@ -752,7 +752,9 @@ void CListCtrl::PaintHeader(CDC& dc, const Layout& layout) {
             continue;
         dc.Draw3dRect(&cell, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
         CRect text = cell;
-        text.DeflateRect(kCellPadding, 0);
+        // A heading that fits its cell but not the padding gives up padding before it is shortened.
+        const int room = static_cast<int>(cell.Width() - dc.GetTextExtent(column.text).cx);
+        text.DeflateRect(std::clamp(room / 2, 0, kCellPadding), 0);
         text = text & CRect(layout.header.left, text.top, layout.header.right, text.bottom);
         dc.DrawText(column.text, &text,
                     AlignmentOf(column.fmt) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);

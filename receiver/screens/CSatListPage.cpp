@@ -3,7 +3,9 @@
 #include "platform/ui/StringTable.h"
 
 namespace {
-constexpr int kColumnWidths[5] = {50, 30, 35, 30, 65};
+// Each column as wide as its three-character heading in the 12-pixel face and the type column as
+// "GLONASS", all inside the list beside its scroll bar.
+constexpr int kColumnWidths[5] = {38, 38, 38, 38, 62};
 }  // namespace
 
 BOOL CSatListPage::OnInitDialog() {

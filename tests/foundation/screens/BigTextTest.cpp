@@ -8,8 +8,10 @@
 
 namespace {
 constexpr UINT kValue = 1200;
+constexpr UINT kCoordinate = 1201;  // as the main view's y: 53 x 8 units
 const DialogControlTemplate kControls[] = {
     {L"STATIC", kValue, 4, 4, 120, 20, L"", SS_LEFT},
+    {L"STATIC", kCoordinate, 9, 40, 53, 8, L"", SS_LEFT},
 };
 const DialogTemplate kTemplate{955, 135, 166, L"大字", kDialogStyle, kControls};
 
@@ -35,6 +37,19 @@ TEST(BigTextTest, RedBoldTextReplacesThePreviousOne) {
         EXPECT_GT(first, 20);
         SetBigText(&d, kValue, L"1", 20, 1, DT_LEFT, 8);
         EXPECT_LT(CountRed(control), first);
+        d.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+}
+
+TEST(BigTextTest, EightDigitCoordinateShowsWholeRightAligned) {
+    CUiDriver ui;
+    CDialog dlg(kTemplate, nullptr);
+    ui.OnModal(kTemplate.id, [&](CDialog& d) {
+        const wchar_t* y = L"40516528.863";
+        SetBigText(&d, kValue, y, 14, 1, DT_LEFT, 13);
+        SetBigText(&d, kCoordinate, y, 14, 1, DT_RIGHT, 13);
+        EXPECT_EQ(CountRed(*d.GetDlgItem(kCoordinate)), CountRed(*d.GetDlgItem(kValue)));
         d.EndDialog(IDOK);
     });
     dlg.DoModal();
