@@ -448,8 +448,10 @@ bool CDesktop::FilterPosted(const MSG& msg) {
         return true;
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) swallowChar_ = false;
+    // Its character may arrive while the handling runs a modal dialog: it types nothing there either.
+    if (msg.message == WM_KEYDOWN) swallowChar_ = true;
     const bool handled = PreTranslate(msg);
-    if (handled && msg.message == WM_KEYDOWN) swallowChar_ = true;
+    if (msg.message == WM_KEYDOWN) swallowChar_ = handled;
     return handled;
 }
 
