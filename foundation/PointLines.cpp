@@ -92,22 +92,19 @@ CString LineField(const CString& line, int index) {
 }
 
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
-    std::string bytes;
-    if (!FileExists(path) || !ReadWholeFile(path, bytes)) return false;
-    // Line by line from the bytes: LF and CR never occur inside a two-byte character, so each line
-    // converts alone to what it is in the converted whole, and no wide copy of the file is held.
-    const std::string_view text(bytes);
+    // Read twice a block at a time, counting and then converting, so that neither the file's bytes
+    // nor a list growing by copies stand beside the finished list. LF and CR never occur inside a
+    // two-byte character, so each line converts alone to what it is in the converted whole.
+    size_t count = 0;
+    if (!FileExists(path) || !ReadFileLines(path, [&count](std::string_view) { ++count; })) return false;
     points.clear();
-    points.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')));
-    size_t start = 0;
-    for (size_t lf = text.find('\n'); lf != std::string_view::npos;
-         start = lf + 1, lf = text.find('\n', start)) {
-        size_t end = lf;
-        if (end > start && text[end - 1] == '\r') --end;
-        if (end == start) continue;
-        const CString line = FromGbk(text.substr(start, end - start));
+    points.reserve(count);
+    const bool read = ReadFileLines(path, [&points](std::string_view line) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) return;
+        const CString text = FromGbk(line);
         std::wstring_view fields[kPointFileFields];
-        SplitPointFields(line.str(), fields);
+        SplitPointFields(text.str(), fields);
         PointRecord point;
         point.name = CString(fields[0]);
         point.x = ViewToDouble(fields[1]);
@@ -116,8 +113,9 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
         point.code = CString(fields[4]);
         point.flag = ViewToInt(fields[kFlagField]);
         points.push_back(std::move(point));
-    }
-    return true;
+    });
+    if (!read) points.clear();
+    return read;
 }
 
 CString FormatRecordLine(const PointRecord& point) {

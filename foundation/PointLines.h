@@ -17,8 +17,9 @@ std::vector<CString> CutRecordFileLines(const CString& text);
 CString LineField(const CString& line, int index);
 
 // The points of a point file in file order, so the newest is last (the map draws the last ones);
-// name, code and numbers trimmed, flag from field 33. False (list untouched) when the file cannot be
-// read: the caller tells the user kNoPointData.
+// name, code and numbers trimmed, flag from field 33. False when the file cannot be read (the list
+// untouched when it cannot be opened, empty when reading failed part way): the caller tells the user
+// kNoPointData.
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points);
 inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 

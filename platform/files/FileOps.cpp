@@ -166,6 +166,32 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBy
     }
 }
 
+bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line) {
+    Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
+    struct stat st {};
+    if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    std::string carried;  // the start of a line the last block cut
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        std::string_view block(buffer, static_cast<size_t>(n));
+        for (size_t lf = block.find('\n'); lf != std::string_view::npos; lf = block.find('\n')) {
+            if (carried.empty()) {
+                line(block.substr(0, lf));
+            } else {
+                carried.append(block.substr(0, lf));
+                line(carried);
+                carried.clear();
+            }
+            block.remove_prefix(lf + 1);
+        }
+        carried.append(block);
+    }
+}
+
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes) {
     const fs::path target = ToHostPath(devicePath);
     RemoveStaleTemporaries(target);

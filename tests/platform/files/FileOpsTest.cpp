@@ -74,6 +74,23 @@ TEST_F(FileOps, ReadWholeFileOfMissingFileFails) {
     EXPECT_FALSE(ReadWholeFile(L"\\dir", bytes));
 }
 
+TEST_F(FileOps, ReadFileLinesJoinsLinesAcrossBlocks) {
+    // Lines that end just before, at and after the reader's 64 KiB blocks, one longer than a block,
+    // an empty line and a last piece without a line feed.
+    const std::vector<std::string> lines = {std::string(65535, 'a'), "", std::string(70000, 'b'), "c\r",
+                                            std::string(65536 * 2 - 70000 - 5, 'd')};
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\n";
+    WriteHostFile("lines.xyh", bytes + "torn");
+    std::vector<std::string> read;
+    ASSERT_TRUE(ReadFileLines(L"\\LINES.xyh", [&](std::string_view line) { read.emplace_back(line); }));
+    EXPECT_EQ(read, lines);
+
+    EXPECT_FALSE(ReadFileLines(L"\\none", [](std::string_view) {}));
+    std::filesystem::create_directories(root_ / "dir");
+    EXPECT_FALSE(ReadFileLines(L"\\dir", [](std::string_view) {}));
+}
+
 TEST_F(FileOps, FoldersExistenceAndAttributes) {
     EXPECT_FALSE(CreateDirectory(L"\\SystemCF\\Jobs"));  // one level only
     EXPECT_TRUE(CreateDirectory(L"\\SystemCF"));
