@@ -11,9 +11,11 @@
 inline constexpr uint64_t kMaxSettingsFileBytes = 1u << 20;
 
 CString DamagedCopyPath(const CString& path);
+// What the user is told once a copy was kept: the file's name and where its copy lies.
+CString DamagedCopyNotice(const CString& path);
 
 enum class Keeping {
-    Kept,        // the copy was made now, and the user has been told
+    Kept,        // the copy was made now: the user is to be told (DamagedCopyNotice)
     KeptBefore,  // "<name>.bad" already holds these very bytes
     CannotKeep,  // nothing is kept: the file must not be written
 };

@@ -37,11 +37,20 @@ bool JobSettingsFiles::Held(const CString& path) const {
 }
 
 bool JobSettingsFiles::Read(const CString& path, const SettingsTable& table, const wchar_t* failure) {
-    if (ReadSettingsFile(path, table, failure)) return true;
+    const SettingsFileResult read = ReadSettingsFile(path, table, failure);
+    Tell(read.notice);
+    if (read.done) return true;
     if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES) Hold(path);
     return false;
 }
 
 bool JobSettingsFiles::Write(const CString& path, const SettingsTable& table, const wchar_t* failure) const {
-    return !Held(path) && WriteSettingsFile(path, table, failure);
+    if (Held(path)) return false;
+    const SettingsFileResult written = WriteSettingsFile(path, table, failure);
+    Tell(written.notice);
+    return written.done;
+}
+
+void JobSettingsFiles::Tell(const CString& notice) const {
+    if (!notice.IsEmpty() && tell_) tell_(notice);
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The program's own settings files: the system file (which job is current), the job file and the
 // coordinate-parameter file of the current job, and the default antenna table. Every write
-// replaces its file atomically; every failure is shown to the user and returned.
+// replaces its file atomically; every failure is returned, and what the user is to hear of it (or
+// of a damaged file's kept copy) goes to the notice sink its owner gave.
 //
 // Every write of these files goes through here, and here alone is guarded: a file that a reader
 // found unusable, and of which no copy could be kept, is held; it is never written while held, and
 // a write to it returns false without a message (the reader told the user already).
+#include <functional>
+#include <utility>
 #include <vector>
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
@@ -21,6 +24,9 @@ struct JobFilePaths {
 
 class JobSettingsFiles {
 public:
+    using NoticeSink = std::function<void(const CString&)>;
+    // The owner decides how the user hears a notice; without a sink notices are dropped.
+    void SetNoticeSink(NoticeSink tell) { tell_ = std::move(tell); }
     void SetVersionInfo(const CString& version, const CString& programFolder);
     void SetSystemFilePath(const CString& path) { systemFile_ = path; }
     void SetJobFilePaths(const JobFilePaths& paths) { paths_ = paths; }
@@ -54,10 +60,12 @@ public:
 private:
     bool Read(const CString& path, const SettingsTable& table, const wchar_t* failure);
     bool Write(const CString& path, const SettingsTable& table, const wchar_t* failure) const;
+    void Tell(const CString& notice) const;
 
     CString version_;
     CString programFolder_;
     CString systemFile_;
     JobFilePaths paths_;
     std::vector<CString> held_;
+    NoticeSink tell_;
 };

@@ -6,7 +6,6 @@
 #include "foundation/DamagedFileCopy.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
-#include "platform/messages/MessageBox.h"
 
 namespace {
 template <class... Ts>
@@ -100,33 +99,34 @@ void FillFreshSettings(const SettingsTable& table) {
     }
 }
 
-bool ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure) {
+SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure) {
     std::string bytes;
     if (FileExists(path) && ReadWholeFile(path, bytes, kMaxSettingsFileBytes)) {
         CIniFile file;
         file.Parse(bytes);
         const bool damaged = ReadSettingsTable(file, table, false).refused > 0 ||
                              (!HoldsSectionOf(file, table) && !Blank(bytes));
-        if (!damaged || KeepDamagedCopy(path, bytes) != Keeping::CannotKeep) {
+        const Keeping keeping = damaged ? KeepDamagedCopy(path, bytes) : Keeping::KeptBefore;
+        if (keeping != Keeping::CannotKeep) {
             ReadSettingsTable(file, table, true);
-            return true;
+            // The same damage met again was told when its copy was made.
+            return {true, keeping == Keeping::Kept ? DamagedCopyNotice(path) : CString()};
         }
     } else if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES &&
                MoveUnreadableAside(path) != Keeping::CannotKeep) {
         ReadSettingsTable(CIniFile(), table, true);
-        return true;
+        return {true, DamagedCopyNotice(path)};
     }
-    AfxMessageBox(failure, MB_ICONINFORMATION | MB_OK);
-    return false;
+    return {false, failure};
 }
 
-bool WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure) {
+SettingsFileResult WriteSettingsFile(const CString& path, const SettingsTable& table,
+                                     const wchar_t* failure) {
     CIniFile file;
     bool written = file.Open(path, CFile::modeCreate | CFile::modeWrite);
     if (written) {
         WriteSettingsTable(file, table);
         written = file.Close();
     }
-    if (!written) AfxMessageBox(failure, MB_ICONINFORMATION | MB_OK);
-    return written;
+    return {written, written ? CString() : CString(failure)};
 }

@@ -109,12 +109,19 @@ inline SettingsKey CheckedText(const CString& key, CString& field, const CString
 // Sets every key's field to its new-file value.
 void FillFreshSettings(const SettingsTable& table);
 
+// What reading or writing a whole file came to: whether it was done, and what the user is to be
+// told (empty when nothing).
+struct SettingsFileResult {
+    bool done;
+    CString notice;
+};
+
 // Whole files. Every key the file lacks, or whose number lies outside its range, reads as its
 // "missing" default. A file is damaged when a value is refused or when it is not blank yet holds
 // none of the table's sections; it is read, with its refused values replaced, once a copy of it is
-// kept (see DamagedFileCopy.h). A file that cannot be read, or is larger than any settings file, is
-// moved aside and reads as an empty one. When no copy can be kept the failure is shown with the given
-// message, false is returned and the record is left alone; so is a write that fails. Each section is
-// written as its blank lines, its "[name]" header and its keys.
-bool ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);
-bool WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);
+// kept (see DamagedFileCopy.h), and the notice says where. A file that cannot be read, or is larger
+// than any settings file, is moved aside and reads as an empty one. When no copy can be kept the
+// result is not done, its notice is the given failure and the record is left alone; so for a write
+// that fails. Each section is written as its blank lines, its "[name]" header and its keys.
+SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);
+SettingsFileResult WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);

@@ -15,6 +15,11 @@ CString WithoutTrailingSlash(const CString& folder) {
 }
 }  // namespace
 
+JobSession::JobSession() {
+    jobs.Files().SetNoticeSink(
+        [](const CString& notice) { AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK); });
+}
+
 void JobSession::DerivePaths(const CString& jobFilePath, const CString& dataFileName) {
     const int slash = jobFilePath.ReverseFind(L'\\');
     paths.jobFolder = jobFilePath.Left(slash + 1);

@@ -24,6 +24,9 @@ class JobSession {
 public:
     static constexpr const wchar_t* kAntennaFile = L"AntType.at";
 
+    // The settings files' notices are told in a box.
+    JobSession();
+
     // Reads (or on a first run writes) the system file, the current job's files and the antenna
     // table, creating the job's folders; every failure has been told to the user.
     void LoadAtStartup(const CString& softwareVersion);
