@@ -6,67 +6,54 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/DialogTemplate.h"
-#include "platform/ui/Edit.h"
 #include "platform/ui/Static.h"
+#include "resources/DialogRows.h"
 
 // Layouts of our own for the 135 x 166-unit screen: point rows of two lines (30 units), fields
 // of one line (15 units), the result below them and the two buttons at the foot.
 namespace {
 using namespace cogo;
-constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 
 class Layout {
 public:
     Layout& Row(UINT first, short y, const wchar_t* label, bool height) {
         const UINT pick = kPickA + (first - kRowA) / 10;
-        Add({L"STATIC", IDC_STATIC, 2, static_cast<short>(y + 2), 24, 8, label, SS_LEFT});
-        Add({L"EDIT", first + kName, 27, y, 40, 12, L"", kEdit});
-        Add({L"BUTTON", pick, 69, y, 20, 12, L"点库", kButton});
-        if (height) {
-            Add({L"STATIC", IDC_STATIC, 92, static_cast<short>(y + 2), 8, 8, L"H:", SS_LEFT});
-            Add({L"EDIT", first + kHeight, 101, y, 32, 12, L"", kEdit});
-        }
+        rows_.Field({2, 24, 27, 40}, first + kName, y, label)
+            .Control({L"BUTTON", pick, 69, y, 20, 12, L"点库", kButton});
+        if (height) rows_.Field({92, 8, 101, 32}, first + kHeight, y, L"H:");
         const short y2 = static_cast<short>(y + 14);
-        Add({L"STATIC", IDC_STATIC, 2, static_cast<short>(y2 + 2), 8, 8, L"X:", SS_LEFT});
-        Add({L"EDIT", first + kNorth, 11, y2, 56, 12, L"", kEdit});
-        Add({L"STATIC", IDC_STATIC, 70, static_cast<short>(y2 + 2), 8, 8, L"Y:", SS_LEFT});
-        Add({L"EDIT", first + kEast, 79, y2, 54, 12, L"", kEdit});
+        rows_.Field({2, 8, 11, 56}, first + kNorth, y2, L"X:")
+            .Field({70, 8, 79, 54}, first + kEast, y2, L"Y:");
         return *this;
     }
     Layout& Field(UINT id, short y, const wchar_t* label, short labelWidth = 40) {
-        Add({L"STATIC", IDC_STATIC, 2, static_cast<short>(y + 2), labelWidth, 8, label, SS_LEFT});
-        Add({L"EDIT", id, static_cast<short>(labelWidth + 4), y, static_cast<short>(129 - labelWidth), 12,
-             L"", kEdit});
+        rows_.Field({2, labelWidth, static_cast<short>(labelWidth + 4), static_cast<short>(129 - labelWidth)},
+                    id, y, label);
         return *this;
     }
-    Layout& Control(const DialogControlTemplate& control) { return Add(control); }
+    Layout& Control(const DialogControlTemplate& control) {
+        rows_.Control(control);
+        return *this;
+    }
     Layout& Result(short y, short height) {
-        return Add({L"STATIC", kResult, 2, y, 131, height, L"", SS_LEFT});
+        return Control({L"STATIC", kResult, 2, y, 131, height, L"", SS_LEFT});
     }
     // "计算" and "退出" at the foot; a tool without a calculate button passes nullptr.
     std::vector<DialogControlTemplate> Foot(const wchar_t* compute = L"计算") {
-        if (compute) Add({L"BUTTON", kCompute, 20, 150, 40, 13, compute, BS_DEFPUSHBUTTON | WS_TABSTOP});
-        Add({L"BUTTON", IDCANCEL, 75, 150, 40, 13, L"退出", kButton});
-        return controls_;
+        if (compute) Control({L"BUTTON", kCompute, 20, 150, 40, 13, compute, BS_DEFPUSHBUTTON | WS_TABSTOP});
+        Control({L"BUTTON", IDCANCEL, 75, 150, 40, 13, L"退出", kButton});
+        return rows_.Controls();
     }
 
 private:
-    Layout& Add(const DialogControlTemplate& control) {
-        controls_.push_back(control);
-        return *this;
-    }
-    std::vector<DialogControlTemplate> controls_;
+    DialogRows rows_;
 };
 
-struct Registered {
+// A tool's dialog on the whole form.
+struct Registered : BuiltDialogTemplate {
     Registered(UINT id, const wchar_t* caption, std::vector<DialogControlTemplate> controls)
-        : controls_(std::move(controls)),
-          template_{id, 135, 166, caption, kDialogStyle | DS_CENTER, controls_},
-          registration_(template_) {}
-    std::vector<DialogControlTemplate> controls_;
-    DialogTemplate template_;
-    DialogTemplateRegistration registration_;
+        : BuiltDialogTemplate(id, 135, 166, caption, kDialogStyle | DS_CENTER, std::move(controls)) {}
 };
 
 const Registered kForward(forwardcalc::IDD, L"坐标正算",

@@ -3,53 +3,12 @@
 
 #include <filesystem>
 
-#include "foundation/CJobSettings.h"
 #include "platform/files/DevicePath.h"
 #include "platform/messages/MessageBoxScript.h"
-#include "survey/SurveyHost.h"
 #include "survey/screens/SurveyPointStore.h"
+#include "tests/survey/screens/DiskSurveyHost.h"
 
 namespace {
-
-// The store state in memory, the files under a device root on disk; the name goes to the system file
-// as the frame's host writes it.
-class DiskHost final : public ISurveyHost {
-public:
-    DiskHost() {
-        jobs_.SetVersionInfo(L"2011.09.26", L"\\Program Files");
-        jobs_.SetSystemFilePath(L"\\qzsys.sys");
-        jobs_.DefaultSystemParams(system_);
-    }
-    const GeneralSettingsBlock& Settings() const override { return settings_; }
-    const PointStoreState& Store() const override { return jobs_.Store(); }
-    const CGpsState& LatestFix() const override { return fix_; }
-    AntennaConstants Antenna() const override { return {}; }
-    StoreFilePaths StoreFiles() const override {
-        return {L"\\data\\a.blh", L"\\data\\a.xyh", L"\\a.lib", L"2011.09.26", {}};
-    }
-    const AutoStoreState& AutoStore() const override { return auto_; }
-    bool SaveSettings(const GeneralSettingsBlock&) override { return true; }
-    bool SaveLastStoredName(const CString& name) override {
-        system_.szLastSaveName = name;
-        return jobs_.WriteSystemFile(system_);
-    }
-    void TakeStoredPoint(const SurveyPointRec& point, const StoredPointResult& result) override {
-        jobs_.Store().point = point;
-        jobs_.Store().lastResult = result;
-    }
-    void ListenForStore(HWND) override {}
-    void StopListeningForStore(HWND) override {}
-    void SetAutoStoring(bool) override {}
-    void ResetAutoStoreCount() override {}
-    void PlayTone() override {}
-
-private:
-    CJobSettings jobs_;
-    LastFilesRecord system_;
-    GeneralSettingsBlock settings_;
-    CGpsState fix_;
-    AutoStoreState auto_;
-};
 
 CGpsState Fix() {
     CGpsState fix;
@@ -72,7 +31,7 @@ void BM_AutomaticStore(benchmark::State& state) {
     std::filesystem::create_directories(root / "data");
     SetDeviceRoot(root);
     CMessageBoxScript boxes;
-    DiskHost host;
+    DiskSurveyHost host;
     CSurveyPointStore store(host, nullptr);
     const CGpsState fix = Fix();
     for (auto _ : state) benchmark::DoNotOptimize(store.StoreQuickPoint(fix).number);

@@ -2,22 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "foundation/screens/CFileDialogs.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/CommonControls.h"
 #include "resources/PostProcParamDlg.h"
 #include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/survey/GoldenProject.h"
 
 namespace {
-
-std::string Golden(const char* name) {
-    std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/survey/golden" / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class HostDouble : public IPostProcHost {
 public:
@@ -28,19 +21,7 @@ public:
     CString DataFolder() const override { return L"\\Jobs\\road\\data\\"; }
     CString PointFilePath() const override { return L"\\Jobs\\road\\data\\road.xyh"; }
 
-    // On the equator at the central meridian a point's grid is (0, 500000).
-    CoordSysParams params = [] {
-        CoordSysParams p;
-        p.ellipsoid.szdDa = 6378137.0;
-        p.ellipsoid.szdDf = 298.257223563;
-        p.projection.szdCenter = 120.0;
-        p.projection.szlTy = 500000;
-        p.projection.szdTk = 1.0;
-        p.adjust.szdAdjustX = 10.0;
-        p.adjust.szdAdjustY = 20.0;
-        p.adjust.szdAdjustH = 0.5;
-        return p;
-    }();
+    CoordSysParams params = ProjectParams();
 };
 
 class PostProcCommandTest : public DeviceRootTest {
@@ -48,7 +29,7 @@ protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
         InitCommonControls();
-        WriteHostFile("Jobs/road/data/road.blh", Golden("project.blh"));
+        WriteHostFile("Jobs/road/data/road.blh", SurveyGolden("project.blh"));
         WriteHostFile("Jobs/road/data/road.xyh", "live\r\n");
     }
     // The next open dialog picks `name` in its start folder.
@@ -86,7 +67,7 @@ TEST_F(PostProcCommandTest, JobParametersFromTheMenuToTheResultFile) {
     SaveAs(L"out");
     ui.ExpectMessageBox(L"处理完毕,成果文件为\\Jobs\\road\\data\\out.xyh");
     RunPostProcessCommand(host, &parent);
-    EXPECT_EQ(File("out.xyh"), Golden("project.xyh"));
+    EXPECT_EQ(File("out.xyh"), SurveyGolden("project.xyh"));
 }
 
 TEST_F(PostProcCommandTest, TheResultNeverReplacesTheRawOrTheLivePointFile) {

@@ -15,58 +15,18 @@
 #include <set>
 #include <thread>
 
-#include "foundation/CJobSettings.h"
 #include "platform/files/DevicePath.h"
 #include "platform/messages/MessageBoxScript.h"
 #include "platform/text/CodePage.h"
-#include "survey/SurveyHost.h"
 #include "survey/screens/SurveyPointStore.h"
+#include "tests/survey/screens/DiskSurveyHost.h"
 
 namespace {
-
-class FileHost final : public ISurveyHost {
-public:
-    FileHost() {
-        jobs_.SetVersionInfo(L"2011.09.26", L"\\Program Files");
-        jobs_.SetSystemFilePath(L"\\qzsys.sys");
-        if (!jobs_.ReadSystemFile(system_)) jobs_.DefaultSystemParams(system_);
-        jobs_.SetStoreNames(system_.lastNames, system_.szLastSaveName, 0.0, 1);
-    }
-    const GeneralSettingsBlock& Settings() const override { return settings_; }
-    const PointStoreState& Store() const override { return jobs_.Store(); }
-    const CGpsState& LatestFix() const override { return fix_; }
-    AntennaConstants Antenna() const override { return {}; }
-    StoreFilePaths StoreFiles() const override {
-        return {L"\\data\\a.blh", L"\\data\\a.xyh", L"\\a.lib", L"2011.09.26", {}};
-    }
-    const AutoStoreState& AutoStore() const override { return auto_; }
-    bool SaveSettings(const GeneralSettingsBlock&) override { return true; }
-    bool SaveLastStoredName(const CString& name) override {
-        system_.szLastSaveName = name;
-        return jobs_.WriteSystemFile(system_);
-    }
-    void TakeStoredPoint(const SurveyPointRec& point, const StoredPointResult& result) override {
-        jobs_.Store().point = point;
-        jobs_.Store().lastResult = result;
-    }
-    void ListenForStore(HWND) override {}
-    void StopListeningForStore(HWND) override {}
-    void SetAutoStoring(bool) override {}
-    void ResetAutoStoreCount() override {}
-    void PlayTone() override {}
-
-private:
-    CJobSettings jobs_;
-    LastFilesRecord system_;
-    GeneralSettingsBlock settings_;
-    CGpsState fix_;
-    AutoStoreState auto_;
-};
 
 // The child: stores until it is killed, writing each reported name to `out`.
 [[noreturn]] void StoreUntilKilled(int out) {
     CMessageBoxScript boxes;
-    FileHost host;
+    DiskSurveyHost host;
     CSurveyPointStore store(host, nullptr);
     CGpsState fix;
     fix.fixFlag = 1;

@@ -7,7 +7,7 @@
 #include "foundation/PointStoreState.h"
 #include "survey/SurveyHost.h"
 
-class SurveyHostDouble final : public ISurveyHost {
+class SurveyHostDouble : public ISurveyHost {
 public:
     SurveyHostDouble() {
         settings.connection.dRmshLimit = 0.05;
