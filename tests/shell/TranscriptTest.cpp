@@ -1,57 +1,19 @@
 // What the frame writes to the receiver, byte for byte, as the simulator on a pseudo-terminal receives
-// it: the connection per board, switching the receiver off, the re-acquisition, the network report, the
+// it, beyond a minute of positions (SentRecordTest): switching the receiver off, the re-acquisition, the
 // data link chosen in the instrument settings and the module reply chain.
-#include <poll.h>
-
-#include "platform/serial/SerialPortMap.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/ReceiverStartup.h"
 #include "resources/DataLinkDlg.h"
 #include "resources/InstrumentSetDlg.h"
-#include "tests/shell/FrameTestSupport.h"
-#include "tools/receiver-sim/sim/CReceiverSimulator.h"
+#include "tests/shell/SimulatorFrameTest.h"
 
-namespace {
-std::string Bytes(std::initializer_list<int> values) {
-    std::string out;
-    for (int v : values) out += static_cast<char>(v);
-    return out;
-}
-const std::string kVersionQuery = Bytes({0x24, 0x34, 0xCB, 0x00, 0x00, 0xDB});
-const std::string kModuleOff = Bytes({0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA});
-const std::string kAppPacket = Bytes({0x02, 0x00, 0x64, 0x11, 0x00, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x07,
-                                      0x08, 0x29, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0xB7, 0x03});
-}  // namespace
-
-class TranscriptTest : public FrameTest {
+class TranscriptTest : public SimulatorFrameTest {
 protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        ASSERT_TRUE(simulator.Open());
-        SetSerialDevicePath(5, simulator.DevicePath());
-    }
-    void TearDown() override {
-        frame.SerialPort().Close();
-        SetSerialDevicePath(5, "");
-        FrameTest::TearDown();
-    }
     // The port alone, as after a connection whose replies have all been handled.
     void OpenPort() { ASSERT_TRUE(frame.SerialPort().OpenPort(5, 57600)); }
     void Connect(int board) {
         frame.SystemRecord().nGPSOEMType = board;
         ASSERT_TRUE(frame.ConnectReceiver(0, 0, 0, 57600));
-    }
-    // Everything written since the last call.
-    std::string Written() {
-        for (int i = 0; i < 20; ++i) {
-            pollfd p{simulator.InputFd(), POLLIN, 0};
-            if (poll(&p, 1, 20) <= 0 && i > 2) break;
-            simulator.ServiceInput();
-        }
-        const std::string all = simulator.Received();
-        const std::string fresh = all.substr(seen_);
-        seen_ = all.size();
-        return fresh;
     }
     // Lets the reader hand the simulator's answers to the frame until `done` holds.
     bool PumpUntil(const std::function<bool()>& done) {
@@ -64,24 +26,7 @@ protected:
         }
         return done();
     }
-
-    sim::CReceiverSimulator simulator;
-    size_t seen_ = 0;
 };
-
-TEST_F(TranscriptTest, ConnectingAsksTheVersionSwitchesTheModuleOffAndStartsTheBoard) {
-    Connect(3);
-    EXPECT_EQ(Written(), kVersionQuery + kVersionQuery + kModuleOff + kModuleOff);
-    Connect(5);
-    EXPECT_EQ(Written(), kVersionQuery + kVersionQuery + kModuleOff + kModuleOff + kAppPacket +
-                             kVersionQuery + kVersionQuery);
-    Connect(1);
-    const std::string board1 = Written();
-    EXPECT_EQ(
-        board1.rfind(kVersionQuery + kVersionQuery + kModuleOff + kModuleOff + "dgpstimeout,60\r\n\r\n", 0),
-        0u);
-    EXPECT_NE(board1.find("log,bestposa,ontime,1\r\n\r\n"), std::string::npos);
-}
 
 TEST_F(TranscriptTest, ConnectionKindsOutsideTheTableOpenNothing) {
     for (auto [port, kind] : {std::pair{3, 0}, std::pair{-1, 0}, std::pair{0, 2}, std::pair{0, -1}})
@@ -128,30 +73,6 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
         EXPECT_EQ(Written(), c.sent) << "board " << c.board;
         EXPECT_NE(ReadHostFile("job/j.qzs").find("nGAngle=0\r\n"), std::string::npos);
     }
-}
-
-TEST_F(TranscriptTest, NetworkReportGoesOutOnEveryEleventhFixAtIntervalTen) {
-    OpenPort();
-    frame.GeneralSettings().dataLink.nModuleType = 1;
-    frame.GeneralSettings().dataLink.nGSMSendTimeInterval = 10;
-    frame.SystemRecord().nGPSOEMType = 1;
-    frame.GpsState().ident.text[0] = L"QZ8120382345678";
-    const sim::Epoch e = Epoch();
-    std::string sent;
-    std::vector<int> reports;
-    for (int fix = 1; fix <= 22; ++fix) {
-        Feed(fix == 1 ? sim::GgaSentence(e) : sim::BestPosLog(e));
-        const std::string fresh = Written();
-        if (fresh.find("send com2") != std::string::npos) reports.push_back(fix);
-        sent += fresh;
-    }
-    EXPECT_EQ(reports, (std::vector<int>{11, 22}));
-    // The receiver's own GGA line goes out as it came, in three commands.
-    std::string gga = sim::GgaSentence(e);
-    gga.resize(gga.size() - 2);
-    const std::string report =
-        "send com2 \"" + gga + "\r\n\"\r\n\r\nsend com2 \"" + gga + "\"\r\n\r\nsendhex com2 2 0D0A\r\n\r\n";
-    EXPECT_NE(sent.find(report), std::string::npos) << sent;
 }
 
 TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Plants each listed fault, one at a time, in a copy of the tree and reports how many the tests catch.
+#
+#   bash tests/faults/run-faults.sh [-j JOBS] [-m REGEX] [LIST...]
+#
+# LIST defaults to every tests/faults/*.list. Each line is `path<TAB>sed-expression<TAB>what it breaks`
+# (blank lines and lines starting with # are skipped); the sed expression must change the file. -m keeps
+# only the lines that match REGEX. The copy and its sanitizer build live in $QZ_FAULTS_DIR (default
+# /tmp/qz-faults-$USER) and are reused, so a second run only rebuilds what changed. After each fault only
+# the tests whose programs were rebuilt are run (a test that runs a rebuilt program counts too).
+# A fault is caught when a test fails or times out; one that does not build is a fault of the list.
+set -uo pipefail
+jobs=4
+match=.
+while getopts "j:m:" opt; do
+  case $opt in
+    j) jobs=$OPTARG ;;
+    m) match=$OPTARG ;;
+    *) exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+src=$(cd "$(dirname "$0")/../.." && pwd)
+lists=("$@")
+[ ${#lists[@]} -gt 0 ] || lists=("$src"/tests/faults/*.list)
+work=${QZ_FAULTS_DIR:-/tmp/qz-faults-${USER:-$(id -un)}}
+tree=$work/tree
+build=$work/build
+mkdir -p "$tree" "$build"
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$work CCACHE_NOHASHDIR=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# Mirror the working tree (committed and uncommitted files), copying only what differs so the build stays warm.
+(cd "$src" && git ls-files -co --exclude-standard) | grep -v '^build/' | sort >"$work/files"
+(cd "$tree" && find . -path ./build -prune -o -type f -print | sed 's|^\./||' | sort) >"$work/copied"
+comm -13 "$work/files" "$work/copied" | (cd "$tree" && xargs -r -d '\n' rm -f)
+while IFS= read -r f; do
+  if ! cmp -s "$src/$f" "$tree/$f" 2>/dev/null; then
+    mkdir -p "$tree/$(dirname "$f")" && cp "$src/$f" "$tree/$f"
+  fi
+done <"$work/files"
+
+cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON -DQZ_BUILD_BENCHMARKS=OFF \
+  >"$work/configure.log" || { tail -20 "$work/configure.log"; exit 1; }
+cmake --build "$build" -j "$jobs" >"$work/build.log" 2>&1 || {
+  tail -30 "$work/build.log"
+  echo "The unchanged tree does not build."
+  exit 1
+}
+
+total=0 caught=0 broken=0
+missed=()
+for list in "${lists[@]}"; do
+  while IFS=$'\t' read -r path expr what; do
+    case $path in '' | '#'*) continue ;; esac
+    grep -qE -- "$match" <<<"$path	$expr	$what" || continue
+    total=$((total + 1))
+    label="$(basename "$list"):$path: $what"
+    if [ ! -f "$tree/$path" ]; then
+      echo "LIST ERROR  $label (no such file)"
+      broken=$((broken + 1))
+      continue
+    fi
+    touch "$work/stamp"
+    sed -i -e "$expr" "$tree/$path"
+    if cmp -s "$src/$path" "$tree/$path"; then
+      echo "LIST ERROR  $label (the expression changes nothing)"
+      broken=$((broken + 1))
+      continue
+    fi
+    if ! cmake --build "$build" -j "$jobs" >"$work/build.log" 2>&1; then
+      echo "LIST ERROR  $label (does not build; $work/build.log)"
+      broken=$((broken + 1))
+      cp "$src/$path" "$tree/$path"
+      continue
+    fi
+    # Test numbers whose command names a program rebuilt for this fault.
+    rebuilt=$(find "$build" -type f -perm -u+x -newer "$work/stamp" ! -name '*.so*' ! -path '*/CMakeFiles/*')
+    numbers=$(ctest --test-dir "$build" --show-only=json-v1 2>/dev/null | REBUILT="$rebuilt" python3 -c '
+import json, os, sys
+rebuilt = set(os.environ["REBUILT"].split())
+tests = json.load(sys.stdin)["tests"]
+print(",".join(str(i + 1) for i, t in enumerate(tests) if rebuilt & set(t.get("command", []))))')
+    if [ -z "$numbers" ]; then
+      echo "MISSED      $label (no test runs the changed code)"
+      missed+=("$label")
+    elif ctest --test-dir "$build" -I "0,0,0,$numbers" -j "$jobs" --timeout 300 >"$work/test.log" 2>&1; then
+      echo "MISSED      $label"
+      missed+=("$label")
+    else
+      failed=$(sed -n 's/^ *[0-9]* - \([^ ]*\) .*/\1/p' "$work/test.log" | head -3 | tr '\n' ' ')
+      echo "CAUGHT      $label [$failed]"
+      caught=$((caught + 1))
+    fi
+    cp "$src/$path" "$tree/$path"
+  done <"$list"
+done
+# Leave the copy's build matching the unchanged tree for the next run.
+cmake --build "$build" -j "$jobs" >"$work/build.log" 2>&1
+echo "caught $caught/$total ($broken list errors)"
+[ "$caught" -eq "$total" ]
