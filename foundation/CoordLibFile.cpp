@@ -2,24 +2,38 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
 
-std::vector<CString> CutCoordLibLines(const CString& text) {
-    std::vector<CString> lines;
-    const std::wstring& s = text.str();
+namespace {
+
+template <class Char>
+std::vector<std::basic_string_view<Char>> CutLines(std::basic_string_view<Char> s) {
+    std::vector<std::basic_string_view<Char>> lines;
     size_t start = 0;
     while (start < s.size()) {
-        size_t end = s.find(L'\n', start);
-        const size_t next = end == std::wstring::npos ? s.size() : end + 1;
-        if (end == std::wstring::npos) end = s.size();
-        if (end > start && s[end - 1] == L'\r') --end;
-        if (end > start) lines.emplace_back(std::wstring_view(s).substr(start, end - start));
+        size_t end = s.find(Char('\n'), start);
+        const size_t next = end == s.npos ? s.size() : end + 1;
+        if (end == s.npos) end = s.size();
+        if (end > start && s[end - 1] == Char('\r')) --end;
+        if (end > start) lines.push_back(s.substr(start, end - start));
         start = next;
     }
     return lines;
+}
+
+}  // namespace
+
+std::vector<CString> CutCoordLibLines(const CString& text) {
+    const std::vector<std::wstring_view> views = CutLines(std::wstring_view(text.str()));
+    return std::vector<CString>(views.begin(), views.end());
+}
+
+std::vector<std::string_view> CutCoordLibLines(std::string_view bytes) {
+    return CutLines(bytes);
 }
 
 namespace {
@@ -39,29 +53,48 @@ std::vector<CString> SplitFields(const CString& line) {
     }
 }
 
+// The library line starts with the type; the stored-point line keeps its kind in field 15, and a
+// line without one is a valid point. `field` is null when the line has no such field.
+int32_t TypeOfField(const CString* field, CoordLibLayout layout) {
+    if (layout == CoordLibLayout::kLibrary) return field ? ToInt(*field) : 0;
+    // Saturated: a damaged kind of the int range's top must not overflow.
+    return field ? static_cast<int32_t>(std::min<int64_t>(int64_t{ToInt(*field)} + 1, INT32_MAX)) : 1;
+}
+
+size_t TypeFieldIndex(CoordLibLayout layout) {
+    return layout == CoordLibLayout::kLibrary ? 0 : 14;
+}
+
 }  // namespace
 
 ParsedCoordLibLine ParseCoordLibLine(const CString& line, CoordLibLayout layout) {
     const std::vector<CString> fields = SplitFields(line);
     const auto field = [&](size_t i) { return i < fields.size() ? fields[i] : CString(); };
-    // The library line starts with the type; the stored-point line keeps its kind in field 15.
     const size_t first = layout == CoordLibLayout::kLibrary ? 1 : 0;
     ParsedCoordLibLine parsed;
     for (size_t i = 0; i < parsed.texts.size(); ++i) parsed.texts[i] = field(first + i);
     CoordLibRecord& r = parsed.record;
-    if (layout == CoordLibLayout::kLibrary)
-        r.type = ToInt(field(0));
-    else
-        // Saturated: a damaged kind of the int range's top must not overflow.
-        r.type = fields.size() > 14
-                     ? static_cast<int>(std::min<int64_t>(int64_t{ToInt(fields[14])} + 1, INT32_MAX))
-                     : 1;
+    const size_t typeField = TypeFieldIndex(layout);
+    r.type = TypeOfField(typeField < fields.size() ? &fields[typeField] : nullptr, layout);
     r.name = parsed.texts[0];
     r.north = ToDouble(parsed.texts[1]);
     r.east = ToDouble(parsed.texts[2]);
     r.height = ToDouble(parsed.texts[3]);
     r.code = parsed.texts[4];
     return parsed;
+}
+
+int32_t CoordLibLineType(std::string_view gbkLine, CoordLibLayout layout) {
+    // A comma is never the second byte of a two-byte character, so the field converts alone to
+    // what it is in the converted line.
+    size_t start = 0;
+    for (size_t i = 0; i < TypeFieldIndex(layout); ++i) {
+        const size_t comma = gbkLine.find(',', start);
+        if (comma == std::string_view::npos) return TypeOfField(nullptr, layout);
+        start = comma + 1;
+    }
+    const CString field = FromGbk(gbkLine.substr(start, gbkLine.find(',', start) - start));
+    return TypeOfField(&field, layout);
 }
 
 CString FormatCoordLibLine(const CoordLibRecord& r) {
@@ -73,13 +106,6 @@ CString FormatCoordLibLine(const CoordLibRecord& r) {
 
 std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes) {
     return CutCoordLibLines(FromGbk(gbkBytes));
-}
-
-std::string CoordLibFileBytes(const std::vector<CoordLibRecord>& records) {
-    std::string bytes;
-    for (const CoordLibRecord& r : records)
-        if (!r.deleted) bytes += ToGbk(FormatCoordLibLine(r));
-    return bytes;
 }
 
 bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout) {
@@ -96,30 +122,25 @@ bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout) {
     return false;
 }
 
-bool ReadCoordLibFile(const CString& devicePath, std::vector<CString>& lines) {
-    std::string bytes;
-    lines.clear();
-    if (!ReadWholeFile(devicePath, bytes)) return false;
-    lines = CoordLibLinesFromBytes(bytes);
-    return true;
+bool ReadCoordLibFile(const CString& devicePath, std::string& bytes) {
+    // Records address their lines with 32-bit offsets.
+    return ReadWholeFile(devicePath, bytes, std::numeric_limits<uint32_t>::max());
 }
 
-std::optional<std::string> CoordLibBytesOver(const std::vector<CString>& loaded,
-                                             const std::vector<CString>& current,
-                                             const std::vector<CoordLibRecord>& records) {
-    if (current.size() < loaded.size() || !std::equal(loaded.begin(), loaded.end(), current.begin()))
-        return std::nullopt;
-    std::string bytes = CoordLibFileBytes(records);
-    for (size_t i = loaded.size(); i < current.size(); ++i) bytes += ToGbk(current[i] + L"\r\n");
-    return bytes;
+std::optional<std::string> CoordLibBytesOver(std::string_view loaded, std::string_view current,
+                                             std::string records) {
+    const std::vector<std::string_view> was = CutCoordLibLines(loaded);
+    const std::vector<std::string_view> now = CutCoordLibLines(current);
+    if (now.size() < was.size() || !std::equal(was.begin(), was.end(), now.begin())) return std::nullopt;
+    for (size_t i = was.size(); i < now.size(); ++i) records.append(now[i]).append("\r\n");
+    return records;
 }
 
-CoordLibSave SaveCoordLibFile(const CString& devicePath, const std::vector<CString>& loaded,
-                              const std::vector<CoordLibRecord>& records) {
-    std::vector<CString> current;
+CoordLibSave SaveCoordLibFile(const CString& devicePath, std::string_view loaded, std::string records) {
+    std::string current;
     if (GetFileAttributes(devicePath) != INVALID_FILE_ATTRIBUTES && !ReadCoordLibFile(devicePath, current))
         return CoordLibSave::kFailed;
-    const std::optional<std::string> bytes = CoordLibBytesOver(loaded, current, records);
+    const std::optional<std::string> bytes = CoordLibBytesOver(loaded, current, std::move(records));
     if (!bytes) return CoordLibSave::kChangedSinceLoaded;
     return AtomicRewrite(devicePath, *bytes) ? CoordLibSave::kSaved : CoordLibSave::kFailed;
 }

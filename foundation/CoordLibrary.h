@@ -1,9 +1,14 @@
 #pragma once
-// The coordinate library in memory: the record array, the type filter and the modified flag,
-// with the rows its list shows. The array only grows while the library is open (deleting marks
-// a record), so a row's number stays the record's index.
+// The coordinate library in memory: the records, the type filter and the modified flag, with the
+// rows its list shows. A record not edited is a line of the file it came from, kept as that file's
+// bytes and read when its row or record is asked for, so a library of any length costs little more
+// than its file. The records only grow while the library is open (deleting marks a record), so a
+// row's number stays the record's index.
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/CoordLibFile.h"
@@ -26,28 +31,66 @@ class CCoordLibrary {
 public:
     CCoordLibrary();
 
-    // Appends the lines' points; every parsed line is listed whatever the filter.
-    std::vector<CoordLibRow> AppendLines(const std::vector<CString>& lines, CoordLibLayout layout);
-    // The row of a record, or nullopt when it is deleted or its type is filtered out.
-    std::optional<CoordLibRow> RowOf(const CoordLibRecord& record) const;
-    // Rows of every shown record, in array order (the list after a filter change).
-    std::vector<CoordLibRow> VisibleRows() const;
+    // Starts afresh from the library file's bytes (empty when there is none): its lines are the
+    // records, and a save keeps what others appended to the file after them.
+    void Open(std::string fileBytes);
+    // Appends the points of an imported file's bytes; answers the first new record's index.
+    int32_t Import(std::string bytes, CoordLibLayout layout);
 
-    // A typed-in point; the row shows the texts as typed.
-    CoordLibRow Add(const PointTexts& texts);
+    int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+    // Record `index` (0 <= index < Count()).
+    CoordLibRecord Record(int32_t index) const;
+    // The row of record `index`: the numbers as its line or the user wrote them, until the list is
+    // rebuilt; from then on as they are saved.
+    CoordLibRow Row(int32_t index) const;
+    // The records a rebuilt list shows, in order (the list after a filter change): not deleted, of
+    // a shown type.
+    std::vector<int32_t> Rebuild();
+
+    // A typed-in point; its row shows the texts as typed. Answers its index.
+    int32_t Add(const PointTexts& texts);
     // Replaces name, coordinates and code of record `index`; false for an unknown index.
     bool Edit(int32_t index, const PointTexts& texts);
     bool Delete(int32_t index);
     void Clear();
 
-    const std::vector<CoordLibRecord>& Records() const { return records_; }
     bool Shown(int32_t type) const;
     void SetShown(int32_t type, bool shown);
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
+    // The library file's bytes: a line per record not deleted, in order.
+    std::string FileBytes() const;
+    // Writes FileBytes over the opened file, keeping the lines appended to it since it was opened.
+    CoordLibSave Save(const CString& path) const;
+
 private:
-    std::vector<CoordLibRecord> records_;
+    enum class Texts : uint8_t { kAsRead, kAsTyped, kAsSaved };
+    struct Source {
+        std::string bytes;
+        CoordLibLayout layout;
+    };
+    struct Entry {
+        uint32_t offset = 0;  // of the line in its source
+        uint32_t length = 0;
+        int32_t type = 0;
+        uint32_t source = 0;
+        Texts texts = Texts::kAsRead;
+        bool deleted = false;
+    };
+    // A record typed in or edited: what the user wrote and what it reads as.
+    struct Typed {
+        PointTexts texts;
+        CoordLibRecord record;
+    };
+
+    ParsedCoordLibLine Parse(const Entry& entry) const;
+    void Type(int32_t index, const PointTexts& texts);
+    bool Valid(int32_t index) const { return index >= 0 && index < Count(); }
+
+    std::vector<Source> sources_;  // the opened file first, then the imported ones
+    std::vector<Entry> entries_;
+    std::unordered_map<int32_t, Typed> typed_;
     std::array<bool, kCoordLibTypeCount> shown_;
     bool modified_ = false;
 };

@@ -12,7 +12,7 @@ using namespace coordlib;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 const DialogControlTemplate kControls[] = {
     {WC_LISTVIEW, kList, 0, 0, 135, 128, L"",
-     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
+     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | WS_BORDER | WS_TABSTOP},
     {L"STATIC", kLoadingText, 4, 138, 127, 10, L"", SS_CENTER | kHiddenControl},
     {L"BUTTON", kAdd, 2, 131, 31, 15, L"增加", kButton},
     {L"BUTTON", kEdit, 35, 131, 31, 15, L"编辑", kButton},

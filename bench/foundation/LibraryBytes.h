@@ -2,5 +2,6 @@
 // The benchmarks' coordinate library.
 #include <string>
 
-// A library file of that many points as the device writes it: GBK names and codes, CR LF line ends.
-std::string LibraryBytes(int points);
+// Lines first .. first + count - 1 of a library file as the device writes it: GBK names and codes,
+// CR LF line ends.
+std::string LibraryBytes(int first, int count);

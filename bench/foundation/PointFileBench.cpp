@@ -1,26 +1,14 @@
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "bench/foundation/ProcessMemory.h"
 #include "foundation/PointLines.h"
 #include "platform/files/DevicePath.h"
 
 namespace {
-
-double ResidentBytes() {
-    long pages = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(::sysconf(_SC_PAGESIZE));
-}
-
-double PeakResidentBytes() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) * 1024.0;
-}
 
 // LoadPointFile of a point file of N full lines (36 fields), from the disk to the display list.
 void BM_LoadPointFile(benchmark::State& state) {

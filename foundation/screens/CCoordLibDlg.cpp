@@ -1,5 +1,8 @@
 #include "foundation/screens/CCoordLibDlg.h"
 
+#include <numeric>
+#include <tuple>
+
 #include "foundation/FrameServices.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFilterSetDlg.h"
@@ -7,7 +10,6 @@
 #include "foundation/screens/CPointDlg.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
-#include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/StringTable.h"
 #include "resources/FoundationIcons.h"
@@ -15,9 +17,7 @@
 namespace {
 using namespace coordlib;
 constexpr UINT kCommandButtons[] = {kAdd, kEdit, kDelete, kClear, kImport, kFind, kFilter, IDOK};
-constexpr UINT WM_FILL_CHUNK = WM_USER + 890;
-// Rows listed per pass of the message loop: small enough to keep taps and paints flowing.
-constexpr size_t kRowsPerChunk = 400;
+constexpr UINT WM_FILL_LIST = WM_USER + 890;
 
 struct Column {
     UINT heading;
@@ -40,7 +40,8 @@ CCoordLibDlg::CCoordLibDlg(CWnd* parent) : CDialog(IDD, parent) {
     BindCommand(kImport, &CCoordLibDlg::OnImport);
     BindCommand(kFind, &CCoordLibDlg::OnFind);
     BindCommand(kFilter, &CCoordLibDlg::OnFilter);
-    BindMessage(WM_FILL_CHUNK, &CCoordLibDlg::OnFillChunk);
+    BindNotify(kList, LVN_GETDISPINFO, &CCoordLibDlg::OnGetDispInfo);
+    BindMessage(WM_FILL_LIST, &CCoordLibDlg::OnFillList);
 }
 
 BOOL CCoordLibDlg::OnInitDialog() {
@@ -63,52 +64,56 @@ BOOL CCoordLibDlg::OnInitDialog() {
 
 void CCoordLibDlg::OpenLibrary() {
     list_.DeleteAllItems();
-    library_.Clear();
-    library_.SetModified(false);
-    loadedLines_.clear();
+    listed_.clear();
+    ListChanged();
+    std::string bytes;
     // A library that is there but cannot be read must never be replaced by the empty list.
     if (!libraryPath_.IsEmpty() && GetFileAttributes(libraryPath_) != INVALID_FILE_ATTRIBUTES &&
-        !LoadFile(libraryPath_, CoordLibLayout::kLibrary, true)) {
+        !ReadCoordLibFile(libraryPath_, bytes)) {
+        library_.Open(std::string());
         libraryUnreadable_ = true;
         MessageBox(L"坐标管理库文件读取失败,修改将不能保存!", L"提示", MB_OK | MB_ICONERROR);
+        return;
     }
+    library_.Open(std::move(bytes));
+    listed_.resize(static_cast<size_t>(library_.Count()));
+    std::iota(listed_.begin(), listed_.end(), 0);
+    StartFill();
 }
 
-bool CCoordLibDlg::LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad) {
-    std::vector<CString> lines;
-    if (!ReadCoordLibFile(path, lines)) return false;
-    if (!initialLoad) library_.SetModified(true);
-    StartFill(library_.AppendLines(lines, layout));
-    if (initialLoad) loadedLines_ = std::move(lines);
-    return true;
-}
-
-void CCoordLibDlg::StartFill(std::vector<CoordLibRow> rows) {
-    if (rows.empty()) return;
-    pending_ = std::move(rows);
-    nextPending_ = 0;
+void CCoordLibDlg::StartFill() {
+    if (static_cast<int>(listed_.size()) == list_.GetItemCount()) return;
     ShowLoadingState(true);
-    PostMessage(WM_FILL_CHUNK);
+    PostMessage(WM_FILL_LIST);
 }
 
-void CCoordLibDlg::AppendRow(const CoordLibRow& row) {
-    const int at = list_.InsertItem(list_.GetItemCount(), row[0], 0);
-    for (int column = 1; column < static_cast<int>(row.size()); ++column)
-        list_.SetItemText(at, column, row[static_cast<size_t>(column)]);
-}
-
-LRESULT CCoordLibDlg::OnFillChunk(WPARAM, LPARAM) {
-    const size_t end = std::min(pending_.size(), nextPending_ + kRowsPerChunk);
-    for (; nextPending_ < end; ++nextPending_) AppendRow(pending_[nextPending_]);
-    if (nextPending_ < pending_.size()) {
-        SetDlgItemText(kLoadingText,
-                       Format(L"%d / %d", static_cast<int>(nextPending_), static_cast<int>(pending_.size())));
-        PostMessage(WM_FILL_CHUNK);
-        return 0;
-    }
-    pending_.clear();
+LRESULT CCoordLibDlg::OnFillList(WPARAM, LPARAM) {
+    list_.SetItemCount(static_cast<int>(listed_.size()));
     ShowLoadingState(false);
     return 0;
+}
+
+const CoordLibRow& CCoordLibDlg::Cells(int row) {
+    if (row != cachedRow_) {
+        cached_ = library_.Row(listed_[static_cast<size_t>(row)]);
+        cachedRow_ = row;
+    }
+    return cached_;
+}
+
+void CCoordLibDlg::ListChanged() {
+    cachedRow_ = -1;
+    list_.Invalidate();
+}
+
+void CCoordLibDlg::OnGetDispInfo(NMHDR* header, LRESULT*) {
+    LVITEM& item = reinterpret_cast<NMLVDISPINFO*>(header)->item;
+    if (item.iItem < 0 || item.iItem >= static_cast<int>(listed_.size()) || item.iSubItem < 0 ||
+        item.iSubItem >= static_cast<int>(std::tuple_size_v<CoordLibRow>))
+        return;
+    if (item.mask & LVIF_TEXT)
+        item.pszText = const_cast<wchar_t*>(Cells(item.iItem)[static_cast<size_t>(item.iSubItem)].c_str());
+    if (item.mask & LVIF_IMAGE) item.iImage = 0;
 }
 
 void CCoordLibDlg::ShowLoadingState(bool loading) {
@@ -128,35 +133,36 @@ int CCoordLibDlg::SelectedRow() const {
 void CCoordLibDlg::OnAdd() {
     CAddPointDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    AppendRow(library_.Add(dlg.Texts()));
+    listed_.push_back(library_.Add(dlg.Texts()));
+    list_.SetItemCount(static_cast<int>(listed_.size()));
 }
 
 void CCoordLibDlg::OnEdit() {
     const int row = SelectedRow();
     if (row < 0) return;
     CEditPointDlg dlg(this);
-    dlg.SetTexts({list_.GetItemText(row, 1), list_.GetItemText(row, 2), list_.GetItemText(row, 3),
-                  list_.GetItemText(row, 4), list_.GetItemText(row, 5)});
-    const int32_t index = ToInt(list_.GetItemText(row, 0));
+    const CoordLibRow& cells = Cells(row);
+    dlg.SetTexts({cells[1], cells[2], cells[3], cells[4], cells[5]});
     if (dlg.DoModal() != IDOK) return;
-    const PointTexts texts = dlg.Texts();
-    library_.Edit(index, texts);
-    const CString* cells[5] = {&texts.name, &texts.north, &texts.east, &texts.height, &texts.code};
-    for (int column = 1; column <= 5; ++column) list_.SetItemText(row, column, *cells[column - 1]);
+    library_.Edit(listed_[static_cast<size_t>(row)], dlg.Texts());
+    ListChanged();
 }
 
 void CCoordLibDlg::OnDelete() {
     const int row = SelectedRow();
     if (row < 0) return;
     if (AfxMessageBox(L"确实要删除该项吗?", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    const int32_t index = ToInt(list_.GetItemText(row, 0));
+    library_.Delete(listed_[static_cast<size_t>(row)]);
+    listed_.erase(listed_.begin() + row);
+    ListChanged();
     list_.DeleteItem(row);
-    library_.Delete(index);
 }
 
 void CCoordLibDlg::OnClear() {
     if (list_.GetItemCount() == 0) return;
     if (AfxMessageBox(L"确实要清除所有数据吗?", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    listed_.clear();
+    ListChanged();
     list_.DeleteAllItems();
     library_.Clear();
 }
@@ -175,18 +181,23 @@ void CCoordLibDlg::OnImport() {
     if (MessageBox(L"确定将文件中的数据加入坐标管理库吗?", L"信息提示", MB_OKCANCEL | MB_ICONQUESTION) !=
         IDOK)
         return;
-    LoadFile(open.GetPathName(), layout, false);
+    std::string bytes;
+    if (!ReadCoordLibFile(open.GetPathName(), bytes)) return;
+    for (int32_t index = library_.Import(std::move(bytes), layout); index < library_.Count(); ++index)
+        listed_.push_back(index);
+    StartFill();
 }
 
 void CCoordLibDlg::OnFind() {
     CFindPointDlg find(this);
     for (int row = 0; row < list_.GetItemCount(); ++row) {
+        const CoordLibRow cells = library_.Row(listed_[static_cast<size_t>(row)]);
         PointRecord point;
-        point.name = list_.GetItemText(row, 1);
-        point.x = ToDouble(list_.GetItemText(row, 2));
-        point.y = ToDouble(list_.GetItemText(row, 3));
-        point.h = ToDouble(list_.GetItemText(row, 4));
-        point.code = list_.GetItemText(row, 5);
+        point.name = cells[1];
+        point.x = ToDouble(cells[2]);
+        point.y = ToDouble(cells[3]);
+        point.h = ToDouble(cells[4]);
+        point.code = cells[5];
         find.AddCandidate(point, row);
     }
     if (find.DoModal() != IDOK || find.m_nResult == -1) return;
@@ -208,14 +219,14 @@ void CCoordLibDlg::OnFilter() {
         library_.SetShown(type, shown);
     }
     if (!changed) return;
+    listed_ = library_.Rebuild();
+    ListChanged();
     list_.DeleteAllItems();
-    StartFill(library_.VisibleRows());
+    StartFill();
 }
 
 bool CCoordLibDlg::SaveFile() {
-    const CoordLibSave saved = libraryUnreadable_
-                                   ? CoordLibSave::kFailed
-                                   : SaveCoordLibFile(libraryPath_, loadedLines_, library_.Records());
+    const CoordLibSave saved = libraryUnreadable_ ? CoordLibSave::kFailed : library_.Save(libraryPath_);
     switch (saved) {
         case CoordLibSave::kSaved:
             library_.SetModified(false);
@@ -243,11 +254,12 @@ void CCoordLibDlg::OnOK() {
         MessageBox(L"没有选中任何点，退出请按退出按钮", L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    m_strName = list_.GetItemText(row, 1);
-    m_strNorth = list_.GetItemText(row, 2);
-    m_strEast = list_.GetItemText(row, 3);
-    m_strHeight = list_.GetItemText(row, 4);
-    m_strCode = list_.GetItemText(row, 5);
+    const CoordLibRow& cells = Cells(row);
+    m_strName = cells[1];
+    m_strNorth = cells[2];
+    m_strEast = cells[3];
+    m_strHeight = cells[4];
+    m_strCode = cells[5];
     m_nChosen = 1;
     if (library_.Modified() && !SaveFile()) {
         m_nChosen = 0;

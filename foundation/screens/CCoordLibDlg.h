@@ -3,8 +3,9 @@
 // filter its points and save them. The same dialog is the program's point picker: OK with a
 // selected row returns its name, north, east, height and code as the list shows them.
 //
-// Large libraries are listed in chunks from the message loop, so the dialog answers at once;
-// while rows are still being listed the commands are hidden and OK and close do nothing.
+// The list holds only a count of rows: each row's texts are asked from the library when it is
+// drawn, so a library of any length lists at once. The rows are listed from the message loop once
+// the dialog is up; until then the commands are hidden and OK and close do nothing.
 #include <vector>
 
 #include "foundation/CoordLibrary.h"
@@ -44,13 +45,15 @@ private:
     void OnImport();
     void OnFind();
     void OnFilter();
-    LRESULT OnFillChunk(WPARAM, LPARAM);
+    LRESULT OnFillList(WPARAM, LPARAM);
+    void OnGetDispInfo(NMHDR* header, LRESULT* result);
 
     // Lists the job's library afresh, as it is on the device now.
     void OpenLibrary();
-    bool LoadFile(const CString& path, CoordLibLayout layout, bool initialLoad);
-    void StartFill(std::vector<CoordLibRow> rows);
-    void AppendRow(const CoordLibRow& row);
+    void StartFill();
+    // The texts of list row `row`, made once for the cells of one row.
+    const CoordLibRow& Cells(int row);
+    void ListChanged();
     void ShowLoadingState(bool loading);
     // False (after telling the user) when the file was not written; when the file was changed
     // since it was listed, other than by appending, the list is loaded again.
@@ -62,10 +65,10 @@ private:
     CImageList images_;
     CCoordLibrary library_;
     CString libraryPath_;
-    // The library file's lines as listed: a save keeps what was appended after them.
-    std::vector<CString> loadedLines_;
-    std::vector<CoordLibRow> pending_;
-    size_t nextPending_ = 0;
+    // The record of each list row.
+    std::vector<int32_t> listed_;
+    int cachedRow_ = -1;
+    CoordLibRow cached_;
     bool loading_ = false;
     bool libraryUnreadable_ = false;
 };

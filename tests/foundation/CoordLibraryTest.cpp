@@ -11,6 +11,10 @@ std::vector<CString> Lines(const char* utf8) {
     return CoordLibLinesFromBytes(ToGbk(FromUtf8(utf8)));
 }
 
+std::string Gbk(const char* utf8) {
+    return ToGbk(FromUtf8(utf8));
+}
+
 PointTexts Texts(const wchar_t* name, const wchar_t* n, const wchar_t* e, const wchar_t* h,
                  const wchar_t* code) {
     return {name, n, e, h, code};
@@ -64,52 +68,61 @@ TEST(CoordLibFileTest, ParsesBothLayouts) {
 
 TEST(CoordLibraryTest, RowsFilterAndRoundTripInGbk) {
     CCoordLibrary lib;
-    const std::vector<CoordLibRow> rows = lib.AppendLines(
-        Lines("0,起点,100.5,200,3,桩\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x\r\n"), CoordLibLayout::kLibrary);
+    lib.Open(Gbk("0,起点,100.5,200,3,桩\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x\r\n"));
     // A load lists every line, raw points included, with the numbers as they stand.
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], (CoordLibRow{L"0", L"起点", L"100.5", L"200", L"3", L"桩", L"输入点"}));
-    EXPECT_EQ(rows[1][6], L"原始点");
+    ASSERT_EQ(lib.Count(), 3);
+    EXPECT_EQ(lib.Row(0), (CoordLibRow{L"0", L"起点", L"100.5", L"200", L"3", L"桩", L"输入点"}));
+    EXPECT_EQ(lib.Row(1)[6], L"原始点");
     EXPECT_FALSE(lib.Modified());
 
     // Rebuilding applies the filter: raw points are hidden by default.
-    std::vector<CoordLibRow> visible = lib.VisibleRows();
+    std::vector<int32_t> visible = lib.Rebuild();
     ASSERT_EQ(visible.size(), 2u);
-    EXPECT_EQ(visible[0][2], L"100.500");
-    EXPECT_EQ(visible[1][0], L"2");
+    EXPECT_EQ(lib.Row(visible[0])[2], L"100.500");
+    EXPECT_EQ(lib.Row(visible[1])[0], L"2");
     lib.SetShown(1, false);
-    EXPECT_EQ(lib.VisibleRows().size(), 1u);
+    EXPECT_EQ(lib.Rebuild().size(), 1u);
 
-    const std::string bytes = CoordLibFileBytes(lib.Records());
+    const std::string bytes = lib.FileBytes();
     EXPECT_EQ(bytes, ToGbk(CString(L"0,起点,100.500,200.000,3.000,桩\r\n5,raw,1.000,2.000,3.000,\r\n"
                                    L"1,P2,7.000,8.000,9.000,x\r\n")));
     CCoordLibrary reread;
-    reread.AppendLines(CoordLibLinesFromBytes(bytes), CoordLibLayout::kLibrary);
-    ASSERT_EQ(reread.Records().size(), 3u);
-    EXPECT_EQ(reread.Records()[0].name, L"起点");
-    EXPECT_EQ(reread.Records()[2].height, 9.0);
+    reread.Open(bytes);
+    ASSERT_EQ(reread.Count(), 3);
+    EXPECT_EQ(reread.Record(0).name, L"起点");
+    EXPECT_EQ(reread.Record(2).height, 9.0);
+
+    // Imported stored points join with their kind as type, listed as they stand.
+    EXPECT_EQ(reread.Import(Gbk("S1,10,20,30,code,a,b,c,d,e,f,g,h,i,2,x\r\n"), CoordLibLayout::kPointFile),
+              3);
+    EXPECT_EQ(reread.Row(3), (CoordLibRow{L"3", L"S1", L"10", L"20", L"30", L"code", L"边桩点"}));
+    EXPECT_TRUE(reread.Modified());
 }
 
 TEST(CoordLibraryTest, AddEditDeleteClear) {
     CCoordLibrary lib;
-    lib.AppendLines(Lines("0,A,1,2,3,c\r\n0,B,4,5,6,c\r\n"), CoordLibLayout::kLibrary);
+    lib.Open("0,A,1,2,3,c\r\n0,B,4,5,6,c\r\n");
     EXPECT_TRUE(lib.Delete(1));
-    const CoordLibRow added = lib.Add(Texts(L"N1", L"10.25", L"20", L"30", L"new"));
-    EXPECT_EQ(added, (CoordLibRow{L"2", L"N1", L"10.25", L"20", L"30", L"new", L"输入点"}));
+    const int32_t added = lib.Add(Texts(L"N1", L"10.25", L"20", L"30", L"new"));
+    EXPECT_EQ(lib.Row(added), (CoordLibRow{L"2", L"N1", L"10.25", L"20", L"30", L"new", L"输入点"}));
     EXPECT_TRUE(lib.Modified());
     // Deleting the new point removes it and no other.
     EXPECT_TRUE(lib.Delete(2));
-    EXPECT_EQ(CoordLibFileBytes(lib.Records()), "0,A,1.000,2.000,3.000,c\r\n");
+    EXPECT_EQ(lib.FileBytes(), "0,A,1.000,2.000,3.000,c\r\n");
 
+    // An edited row shows the texts as typed until the list is rebuilt.
     EXPECT_TRUE(lib.Edit(0, Texts(L"A2", L"9", L"8", L"7", L"e")));
-    EXPECT_EQ(lib.Records()[0].type, 0);
-    EXPECT_EQ(lib.Records()[0].north, 9.0);
+    EXPECT_EQ(lib.Record(0).type, 0);
+    EXPECT_EQ(lib.Record(0).north, 9.0);
+    EXPECT_EQ(lib.Row(0)[2], L"9");
+    lib.Rebuild();
+    EXPECT_EQ(lib.Row(0)[2], L"9.000");
     EXPECT_FALSE(lib.Edit(7, Texts(L"x", L"1", L"1", L"1", L"")));
     EXPECT_FALSE(lib.Delete(-1));
 
     lib.Clear();
-    EXPECT_TRUE(lib.Records().empty());
-    EXPECT_EQ(lib.Add(Texts(L"Z", L"1", L"1", L"1", L""))[0], L"0");
+    EXPECT_EQ(lib.Count(), 0);
+    EXPECT_EQ(lib.Row(lib.Add(Texts(L"Z", L"1", L"1", L"1", L"")))[0], L"0");
 }
 
 TEST(CoordLibraryTest, TextsThatWouldCorruptTheFileAreRefused) {
@@ -152,36 +165,26 @@ TEST(PointSearchTest, EarliestMatchFirstCaseBlind) {
 // The point store appends to the library while the dialog holds a copy: a rewrite keeps what was
 // appended after the loaded lines and is refused when those lines changed.
 TEST(CoordLibFileTest, RewriteKeepsLinesAppendedSinceLoading) {
-    CoordLibRecord edited;
-    edited.name = L"A";
-    edited.north = 1;
-    edited.code = L"新";
-    const std::string records = ToGbk(CString(L"0,A,1.000,0.000,0.000,新\r\n"));
+    const std::string records = Gbk("0,A,1.000,0.000,0.000,新\r\n");
     struct Case {
         const char* name;
-        std::vector<CString> loaded, current;
+        std::string loaded, current;
         std::optional<std::string> bytes;
     };
     const Case cases[] = {
-        {"nothing appended", {L"0,A,1,0,0,c"}, {L"0,A,1,0,0,c"}, records},
-        {"lines appended",
-         {L"0,A,1,0,0,c"},
-         {L"0,A,1,0,0,c", L"1,点2,5,6,7,", L"1,P3,8,9,1,"},
-         records + ToGbk(CString(L"1,点2,5,6,7,\r\n1,P3,8,9,1,\r\n"))},
-        {"no file when loaded", {}, {L"1,P2,5,6,7,"}, records + "1,P2,5,6,7,\r\n"},
-        {"a loaded line changed",
-         {L"0,A,1,0,0,c", L"1,B,2,2,2,"},
-         {L"0,A,1,0,0,x", L"1,B,2,2,2,"},
-         std::nullopt},
-        {"a loaded line removed", {L"0,A,1,0,0,c", L"1,B,2,2,2,"}, {L"0,A,1,0,0,c"}, std::nullopt},
-        {"an unterminated last line grew",
-         {L"0,A,1,0,0,c", L"1,P"},
-         {L"0,A,1,0,0,c", L"1,P2,5,6,7,"},
-         std::nullopt},
+        {"nothing appended", "0,A,1,0,0,c\r\n", "0,A,1,0,0,c\r\n", records},
+        {"lines appended", "0,A,1,0,0,c\r\n", Gbk("0,A,1,0,0,c\r\n1,点2,5,6,7,\r\n1,P3,8,9,1,"),
+         records + Gbk("1,点2,5,6,7,\r\n1,P3,8,9,1,\r\n")},
+        {"appended bytes that are no GBK kept as they are", "", "1,P\xff\x81,5,6,7,\n",
+         records + "1,P\xff\x81,5,6,7,\r\n"},
+        {"no file when loaded", "", "1,P2,5,6,7,", records + "1,P2,5,6,7,\r\n"},
+        {"a loaded line changed", "0,A,1,0,0,c\r\n1,B,2,2,2,", "0,A,1,0,0,x\r\n1,B,2,2,2,", std::nullopt},
+        {"a loaded line removed", "0,A,1,0,0,c\r\n1,B,2,2,2,\r\n", "0,A,1,0,0,c\r\n", std::nullopt},
+        {"an unterminated last line grew", "0,A,1,0,0,c\r\n1,P", "0,A,1,0,0,c\r\n1,P2,5,6,7,", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(CoordLibBytesOver(c.loaded, c.current, {edited}), c.bytes);
+        EXPECT_EQ(CoordLibBytesOver(c.loaded, c.current, records), c.bytes);
     }
 }
 
@@ -192,22 +195,22 @@ TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
     const CString path = CoordLibPath(L"\\Jobs\\road", L"road.qzs");
     EXPECT_EQ(path, L"\\Jobs\\road\\road.lib");
     CCoordLibrary lib;
-    std::vector<CString> lines;
-    ASSERT_TRUE(ReadCoordLibFile(path, lines));
-    lib.AppendLines(lines, CoordLibLayout::kLibrary);
-    ASSERT_EQ(lib.Records().size(), 2u);
+    std::string bytes;
+    ASSERT_TRUE(ReadCoordLibFile(path, bytes));
+    lib.Open(bytes);
+    ASSERT_EQ(lib.Count(), 2);
     lib.Add({L"新点", L"7", L"8", L"9", L"码"});
     lib.Delete(0);
-    ASSERT_EQ(SaveCoordLibFile(path, lines, lib.Records()), CoordLibSave::kSaved);
+    ASSERT_EQ(lib.Save(path), CoordLibSave::kSaved);
     const std::string saved = ToGbk(CString(L"1,P2,4.000,5.000,6.000,\r\n0,新点,7.000,8.000,9.000,码\r\n"));
     EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"), saved);
     // Saved again from the first copy: its lines no longer begin the file.
-    EXPECT_EQ(SaveCoordLibFile(path, lines, lib.Records()), CoordLibSave::kChangedSinceLoaded);
+    EXPECT_EQ(lib.Save(path), CoordLibSave::kChangedSinceLoaded);
     EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"), saved);
 
-    lines = {L"stale"};
-    EXPECT_FALSE(ReadCoordLibFile(L"\\Jobs\\none.lib", lines));
-    EXPECT_TRUE(lines.empty());
+    bytes = "stale";
+    EXPECT_FALSE(ReadCoordLibFile(L"\\Jobs\\none.lib", bytes));
+    EXPECT_TRUE(bytes.empty());
     // A save that cannot be written says so.
-    EXPECT_EQ(SaveCoordLibFile(L"\\Missing\\Folder\\x.lib", {}, lib.Records()), CoordLibSave::kFailed);
+    EXPECT_EQ(SaveCoordLibFile(L"\\Missing\\Folder\\x.lib", "", lib.FileBytes()), CoordLibSave::kFailed);
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "foundation/CoordLibFile.h"
 #include "foundation/PointLines.h"
@@ -22,9 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CutRecordFileLines(text);
     ScanLastNames(text, 1);
     ScanLastNames(text, 6);
-    for (const CString& line : CoordLibLinesFromBytes(bytes)) {
-        ParseCoordLibLine(line, CoordLibLayout::kPointFile);
-        ParseCoordLibLine(line, CoordLibLayout::kLibrary);
+    // The library reads its lines from the bytes one at a time and its types from one field: both
+    // must be what the converted whole gives.
+    const std::vector<CString> lines = CoordLibLinesFromBytes(bytes);
+    const std::vector<std::string_view> byteLines = CutCoordLibLines(bytes);
+    if (byteLines.size() != lines.size()) __builtin_trap();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (FromGbk(byteLines[i]) != lines[i]) __builtin_trap();
+        for (const CoordLibLayout layout : {CoordLibLayout::kPointFile, CoordLibLayout::kLibrary})
+            if (ParseCoordLibLine(lines[i], layout).record.type != CoordLibLineType(byteLines[i], layout))
+                __builtin_trap();
     }
     return 0;
 }
