@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "foundation/PointNames.h"
+#include "foundation/PointStoreState.h"
 #include "foundation/StoredPointLines.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -62,16 +63,22 @@ void Advance(CString& name, int step) {
     name = NextPointNameOf(name, step);
 }
 
-void TakeDaoheng(const StoreAnswers& a, SurveyPointRec& p) {
-    const int type = a.surveyType;
-    p.surveyType = type;
+// The attributes 道亨 and 百合 share: type, pole type, crossed object, feature, dimensions, remark.
+void TakeLineAttributes(const StoreAnswers& a, SurveyPointRec& p) {
+    p.surveyType = a.surveyType;
     p.int19 = a.poleIndex + 1;
     p.int20 = a.crossedObject;
-    p.int22 = type == kAuxiliary ? a.auxiliaryCode : a.featureCode;
+    p.int22 = a.featureCode;
     p.value21 = Number(a.value21);
     p.value23 = Number(a.value23);
     p.value26 = Number(a.value26);
     p.text33 = a.remark;
+}
+
+void TakeDaoheng(const StoreAnswers& a, SurveyPointRec& p) {
+    const int type = a.surveyType;
+    TakeLineAttributes(a, p);
+    if (type == kAuxiliary) p.int22 = a.auxiliaryCode;
     CString& series = SeriesOf(p.texts, type);
     series = a.name;
     CString& n = p.texts.third;
@@ -118,14 +125,7 @@ void TakeDaoheng(const StoreAnswers& a, SurveyPointRec& p) {
 
 void TakeBaihe(const StoreAnswers& a, SurveyPointRec& p) {
     const int t = a.surveyType;
-    p.surveyType = t;
-    p.int19 = a.poleIndex + 1;
-    p.int20 = a.crossedObject;
-    p.int22 = a.featureCode;
-    p.value21 = Number(a.value21);
-    p.value23 = Number(a.value23);
-    p.value26 = Number(a.value26);
-    p.text33 = a.remark;
+    TakeLineAttributes(a, p);
     p.code = a.code;
     p.texts.third = a.nSeries;
     p.extraText = NextPointNameOf(a.nSeries, 1);
@@ -188,13 +188,8 @@ void TakeTowerSection(const StoreAnswers& a, SurveyPointRec& p) {
 }
 }  // namespace
 
-CPointStoreCtrl::CPointStoreCtrl(IPowerlineHost& host) : host_(host) {
-    template_.extra1 = 1;
-    template_.int19 = 1;
-    template_.int20 = 30;
-    template_.int22 = 184;
-    template_.int14 = 1;
-    template_.refNumber = -1;
+// The template starts as the job's does (pole type 1, crossed object 30, feature 184, one epoch).
+CPointStoreCtrl::CPointStoreCtrl(IPowerlineHost& host) : host_(host), template_(PointStoreState().point) {
     const PointStoreState& job = host.Survey().Store();
     template_.name = job.NextName();
     template_.extraText = job.NextName();
