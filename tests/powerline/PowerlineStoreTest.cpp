@@ -9,6 +9,7 @@
 #include "platform/ui/CommonControls.h"
 #include "powerline/CPointStoreCtrl.h"
 #include "powerline/screens/PowerlineStore.h"
+#include "receiver/ReceiverMessages.h"
 #include "resources/AutoStoreDlg.h"
 #include "resources/PowerlineStoreDlgs.h"
 #include "survey/FeatureCodes.h"
@@ -344,4 +345,32 @@ TEST_F(PowerlineStoreTest, AutomaticStoringStartsFromItsDialogAndStoresTerrainPo
     EXPECT_EQ(p.storeFormat, 2);
     EXPECT_EQ(Text("data/a.blh").Right(15), L",3,1,5.000,,,\r\n");
     EXPECT_EQ(host.survey.store.NextName(), L"A3");
+}
+
+TEST_F(PowerlineStoreTest, SmoothingStoresTheMeanAndOneRawLinePerEpoch) {
+    host.survey.settings.nSmoothSecond = 2;
+    CPointStoreCtrl ctrl(host);
+    ctrl.SetPointContext(2, 0, 4, L"", 0, 0.0, L"");
+    CGpsState floating = TestFix();
+    floating.solutionCode = 9;
+    ui.OnModal(generalstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, plstore::kStatus), L"解算状态:非固定解状态");
+        EXPECT_EQ(host.survey.listener, d.m_hWnd);
+        for (double x : {1001.0, 1003.0, 1009.0}) {
+            CGpsState fix = TestFix(x);
+            SendMessage(d.m_hWnd, WM_GPS_POSITION_STORE, reinterpret_cast<WPARAM>(&fix), 0);
+            ui.Advance(1000);
+        }
+        ui.Click(d, IDOK);
+    });
+    CPowerlineStore store(host, ctrl, nullptr);
+    ASSERT_EQ(store.StorePoint(floating).number, 1);
+    EXPECT_EQ(host.survey.tones, 1);
+    EXPECT_EQ(host.survey.listener, HWND());
+    const CString raw = Text("data/a.blh");
+    EXPECT_NE(raw.Find(L",2,2,2,1,,,\r\nPt5,"), -1);
+    EXPECT_EQ(raw.Right(13), L",2,2,2,2,,,\r\n");
+    const SurveyPointRec p = LastPoint();
+    EXPECT_EQ(p.pointX, 1002.0);
+    EXPECT_EQ(p.int14, 2);
 }
