@@ -142,8 +142,8 @@ std::optional<CString> RawRecordLine(const SurveyPointRec& p, const CGpsState& f
            AttributeColumns(p) + TailText(tail) + TrailingTexts(p) + L"\r\n";
 }
 
-CString RawFileHeader(const CString& version, const BaseStationRec& base) {
-    return Format(L"Rem Version      Quorin2.0 Ver: %s\r\n", version) + BaseStationLine(base) + L"\r\n";
+CString RawFileHeader(const CString& program, const CString& version, const BaseStationRec& base) {
+    return Format(L"Rem Version      %s Ver: %s\r\n", program, version) + BaseStationLine(base) + L"\r\n";
 }
 
 std::optional<CString> StoredLibraryLine(const SurveyPointRec& p) {

@@ -50,8 +50,8 @@ bool ReadPointFileLine(const CString& line, SurveyPointRec& point);
 std::optional<CString> RawRecordLine(const SurveyPointRec& point, const CGpsState& fix, double packedLatitude,
                                      double packedLongitude, const RawStoreTail& tail);
 
-// The two header lines a new raw file starts with: the program version and the base station.
-CString RawFileHeader(const CString& version, const BaseStationRec& base);
+// The two header lines a new raw file starts with: the program and its version, the base station.
+CString RawFileHeader(const CString& program, const CString& version, const BaseStationRec& base);
 
 // The coordinate-library line of a stored point: type kind + 1, name, x, y, ground height, code.
 std::optional<CString> StoredLibraryLine(const SurveyPointRec& point);

@@ -1,11 +1,9 @@
 #include "survey/DataEditRules.h"
 
-#include <iterator>
-
 #include "platform/text/Format.h"
 
 namespace {
-const wchar_t* const kPrefixes[] = {
+const wchar_t* const kPrefixes[kSiweiCodeTypes] = {
     L"JGJ",    L"Z",    L"Z",    L"F",     L"FP",  L"D",   L"J",    L"10KV-", L"35KV-", L"110KV-", L"220KV-",
     L"500KV-", L"TXX-", L"GLX-", L"220V-", L"SL-", L"GL-", L"DCL-", L"XL-",   L"XH-",   L"Q-",     L"GG-",
     L"TG-",    L"DLF-", L"TL-",  L"JJL-",  L"CT-", L"HL-", L"DH-",  L"QF-",   L"FW-",   L"GSL-",
@@ -26,7 +24,7 @@ void ChangeAntennaHeight(SurveyPointRec& point, double antennaHeight) {
 
 CString SiweiCode(const SurveyPointRec& p) {
     const int t = p.surveyType;
-    if (t < kFirstPatterned || t >= static_cast<int>(std::size(kPrefixes))) return p.code;
+    if (t < kFirstPatterned || t >= kSiweiCodeTypes) return p.code;
     const double height = p.value26, width = p.value23, length = p.value21;
     CString dimensions;
     if (t <= 14) {
@@ -41,4 +39,8 @@ CString SiweiCode(const SurveyPointRec& p) {
         dimensions = Format(L"%.2f", p.value29);
     }
     return CString(kPrefixes[t]) + dimensions;
+}
+
+CString SiweiPrefix(int type) {
+    return type >= 0 && type < kSiweiCodeTypes ? kPrefixes[type] : L"";
 }

@@ -39,3 +39,16 @@ void SmoothingRun::Stop() {
     counter_ = 0;
     newFix_ = false;
 }
+
+std::vector<StoreEpoch> SmoothedEpochs(const SmoothingRun& run) {
+    std::vector<StoreEpoch> epochs;
+    for (size_t i = 0; i < run.Epochs().size(); ++i) {
+        RawStoreTail tail;
+        tail.mode = 2;
+        tail.smoothTarget = run.Target();
+        tail.smoothAchieved = run.Achieved();
+        tail.epochIndex = static_cast<int>(i) + 1;
+        epochs.push_back({run.Epochs()[i], tail});
+    }
+    return epochs;
+}

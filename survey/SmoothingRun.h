@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/CGpsState.h"
+#include "survey/StoreFiles.h"
 
 class SmoothingRun {
 public:
@@ -37,3 +38,6 @@ private:
     CGpsState averaged_;
     std::vector<CGpsState> epochs_;
 };
+
+// The raw lines' epochs of an ended run: each accepted fix in order with its number from 1.
+std::vector<StoreEpoch> SmoothedEpochs(const SmoothingRun& run);

@@ -35,7 +35,8 @@ bool StoreFileWriter::Prepare(const StoreFilePaths& paths) {
 
 StoreWrite StoreFileWriter::Write(const StoreLines& lines) {
     std::string raw;
-    if (raw_.IsEmpty() && !lines.raw.empty()) raw = ToGbk(RawFileHeader(paths_.version, paths_.base));
+    if (raw_.IsEmpty() && !lines.raw.empty())
+        raw = ToGbk(RawFileHeader(paths_.program, paths_.version, paths_.base));
     for (const CString& line : lines.raw) raw += ToGbk(line);
     // A point file is created even by a store that writes no raw line.
     const bool rawWritten = raw.empty() || raw_.Append(raw);
@@ -46,4 +47,26 @@ StoreWrite StoreFileWriter::Write(const StoreLines& lines) {
     }
     return libraryReady_ && library_.Append(ToGbk(lines.library)) ? StoreWrite::kStored
                                                                   : StoreWrite::kLibraryFailed;
+}
+
+StoreWrite WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
+                            const StoreFilePaths& paths, const std::function<bool()>& saveNames) {
+    const std::optional<StoreLines> lines = BuildStoreLines(point, epochs);
+    if (!lines) return StoreWrite::kBadText;
+    StoreFileWriter writer;
+    if (!writer.Prepare(paths) || !saveNames()) return StoreWrite::kDataFailed;
+    return writer.Write(*lines);
+}
+
+CString StoreWriteText(StoreWrite written) {
+    switch (written) {
+        case StoreWrite::kBadText:
+            return L"点名和属性中不能有逗号,请重新输入!";
+        case StoreWrite::kDataFailed:
+            return L"数据文件写入失败,该点没有存储!";
+        case StoreWrite::kLibraryFailed:
+            return L"坐标库文件写入失败!";
+        default:
+            return L"";
+    }
 }

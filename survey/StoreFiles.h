@@ -3,6 +3,7 @@
 // new), the point file and the coordinate library. A store is on disk once its point line is
 // synced; a raw or point write that fails takes this store's lines back out of both files. The
 // library line is appended last; its failure leaves the point stored.
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct StoreFilePaths {
     CString library;  // <job>.lib
     CString version;  // printed in a new raw file's first line
     BaseStationRec base;
+    CString program = L"Quorin2.0";  // names the program in a new raw file's first line
 };
 
 // One raw line: the epoch's fix and how it was stored.
@@ -35,7 +37,7 @@ struct StoreLines {
 // the point has a comma or a line end.
 std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs);
 
-enum class StoreWrite { kStored, kLibraryFailed, kDataFailed };
+enum class StoreWrite { kStored, kLibraryFailed, kDataFailed, kBadText };
 
 class StoreFileWriter {
 public:
@@ -49,3 +51,12 @@ private:
     DataFileAppend raw_, point_, library_;
     bool libraryReady_ = false;
 };
+
+// Stores a point whose columns already hold its final fix: its lines are built (kBadText when a
+// text has a comma or a line end), `saveNames` puts its name on disk before them, so that a crash
+// may skip a name but never repeat one (kDataFailed when it cannot), then the lines are written.
+StoreWrite WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
+                            const StoreFilePaths& paths, const std::function<bool()>& saveNames);
+
+// What the user is told of a store that did not go through whole; empty for kStored.
+CString StoreWriteText(StoreWrite written);

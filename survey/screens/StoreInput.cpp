@@ -2,6 +2,7 @@
 
 #include "platform/ui/StringTable.h"
 #include "resources/SurveyStrings.h"
+#include "survey/SurveyHost.h"
 
 namespace {
 constexpr const wchar_t* kCaption = L"提示";
@@ -30,4 +31,21 @@ bool CheckAntennaHeight(CDialog& dialog, UINT id, int type, double measured,
                         const AntennaConstants& antenna) {
     const CString fault = AntennaHeightFault(type, measured, antenna);
     return fault.IsEmpty() || Refuse(dialog, id, fault);
+}
+
+CString SolutionStatusText(const CGpsState& fix, ISurveyHost& host) {
+    if (fix.solutionCode == kSolFixed) return LoadStringResource(surveystr::kFixed);
+    host.PlayTone();
+    return LoadStringResource(surveystr::kNotFixed);
+}
+
+void KeepTypedAntenna(ISurveyHost& host, int type, double measured, double vertical) {
+    GeneralSettingsBlock settings = host.Settings();
+    if (settings.nAntHgtType == type && settings.szdSourceAntHgt == measured &&
+        settings.szdRoverAntH == vertical)
+        return;
+    settings.nAntHgtType = type;
+    settings.szdSourceAntHgt = measured;
+    settings.szdRoverAntH = vertical;
+    host.SaveSettings(settings);
 }

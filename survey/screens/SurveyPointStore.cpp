@@ -9,6 +9,7 @@
 #include "survey/screens/CAutoStoreDlg.h"
 #include "survey/screens/COffsetStoreDlg.h"
 #include "survey/screens/CPointStoreDlg.h"
+#include "survey/screens/StoreInput.h"
 
 namespace {
 enum StoreMode { kPlain = 0, kOffset = 1, kSmoothing = 2, kAutomatic = 3 };
@@ -22,13 +23,26 @@ CString Fixed3(double value) {
 }
 }  // namespace
 
-CSurveyPointStore::CSurveyPointStore(ISurveyHost& host, CWnd* parent) : host_(host), parent_(parent) {}
-
-CString CSurveyPointStore::SolutionStatus(const CGpsState& fix) {
-    if (fix.solutionCode == kSolFixed) return LoadStringResource(surveystr::kFixed);
-    host_.PlayTone();
-    return LoadStringResource(surveystr::kNotFixed);
+bool RunOffsetStep(ISurveyHost& host, CWnd* parent, CGpsState& fix, RawStoreTail& tail) {
+    COffsetStoreDlg offset(host, parent);
+    offset.values.status = SolutionStatusText(fix, host);
+    offset.values.x = Fixed3(fix.gridX);
+    offset.values.y = Fixed3(fix.gridY);
+    offset.values.h = Fixed3(fix.gridH);
+    offset.values.rmsH = fix.rmsH;
+    offset.values.rmsV = fix.rmsV;
+    if (offset.DoModal() != IDOK) return false;
+    fix.gridX = offset.Result().x;
+    fix.gridY = offset.Result().y;
+    fix.gridH = offset.Result().h;
+    tail.mode = kOffset;
+    tail.offsetDistance = offset.values.distance;
+    tail.offsetHeight = offset.values.heightDiff;
+    tail.offsetAngle = offset.Result().packedAngle;
+    return true;
 }
+
+CSurveyPointStore::CSurveyPointStore(ISurveyHost& host, CWnd* parent) : host_(host), parent_(parent) {}
 
 void CSurveyPointStore::Tell(const CString& text, bool automatic) {
     // Automatic storing stops first: the next fix must not raise a second box under this one.
@@ -46,21 +60,7 @@ StoredPointResult CSurveyPointStore::StorePoint(const CGpsState& state) {
     CGpsState fix = state;
     RawStoreTail tail;
     if (context.storeMode == kOffset) {
-        COffsetStoreDlg offset(host_, parent_);
-        offset.values.status = SolutionStatus(fix);
-        offset.values.x = Fixed3(fix.gridX);
-        offset.values.y = Fixed3(fix.gridY);
-        offset.values.h = Fixed3(fix.gridH);
-        offset.values.rmsH = fix.rmsH;
-        offset.values.rmsV = fix.rmsV;
-        if (offset.DoModal() != IDOK) return {};
-        fix.gridX = offset.Result().x;
-        fix.gridY = offset.Result().y;
-        fix.gridH = offset.Result().h;
-        tail.mode = kOffset;
-        tail.offsetDistance = offset.values.distance;
-        tail.offsetHeight = offset.values.heightDiff;
-        tail.offsetAngle = offset.Result().packedAngle;
+        if (!RunOffsetStep(host_, parent_, fix, tail)) return {};
     } else if (context.storeMode != kPlain && context.storeMode != kSmoothing) {
         return {};
     }
@@ -74,14 +74,8 @@ StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int m
     const PointStoreState& store = host_.Store();
     const bool smoothing = mode == kSmoothing;
     CPointStoreDlg dialog(host_, smoothing, parent_);
-    dialog.values.status = SolutionStatus(fix);
-    if (!smoothing) {
-        dialog.values.x = Fixed3(fix.gridX);
-        dialog.values.y = Fixed3(fix.gridY);
-        dialog.values.h = Fixed3(fix.gridH);
-        dialog.values.rmsH = Fixed3(fix.rmsH);
-        dialog.values.rmsV = Fixed3(fix.rmsV);
-    }
+    dialog.fix.status = SolutionStatusText(fix, host_);
+    if (!smoothing) dialog.ShowFix(fix);
     dialog.values.name = store.context.pointName.IsEmpty() ? store.NextName() : store.context.pointName;
     dialog.values.code = store.context.code.IsEmpty() ? CString(kDefaultCode) : store.context.code;
     if (dialog.DoModal() != IDOK) {
@@ -101,14 +95,7 @@ StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int m
         const SmoothingRun& run = dialog.Smoothing();
         point.extra1 = run.Target();
         point.int14 = run.Achieved();
-        for (size_t i = 0; i < run.Epochs().size(); ++i) {
-            RawStoreTail tail;
-            tail.mode = kSmoothing;
-            tail.smoothTarget = run.Target();
-            tail.smoothAchieved = run.Achieved();
-            tail.epochIndex = static_cast<int>(i) + 1;
-            epochs.push_back({run.Epochs()[i], tail});
-        }
+        epochs = SmoothedEpochs(run);
         finalFix = run.Averaged();
     } else {
         point.extra1 = 1;
@@ -118,16 +105,7 @@ StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int m
     const StoredPointResult result = Commit(point, finalFix, epochs, false);
     if (result.number == 0) return result;
 
-    // The antenna height typed in the dialog becomes the job's.
-    GeneralSettingsBlock settings = host_.Settings();
-    const PointStoreValues& typed = dialog.values;
-    if (settings.nAntHgtType != typed.antennaType || settings.szdSourceAntHgt != typed.antennaHeight ||
-        settings.szdRoverAntH != dialog.VerticalHeight()) {
-        settings.nAntHgtType = typed.antennaType;
-        settings.szdSourceAntHgt = typed.antennaHeight;
-        settings.szdRoverAntH = dialog.VerticalHeight();
-        host_.SaveSettings(settings);  // its writer tells when the job file cannot be written
-    }
+    KeepTypedAntenna(host_, dialog.values.antennaType, dialog.values.antennaHeight, dialog.VerticalHeight());
     return result;
 }
 
@@ -156,18 +134,10 @@ StoredPointResult CSurveyPointStore::Commit(SurveyPointRec point, const CGpsStat
 StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState& fix,
                                            const std::vector<StoreEpoch>& epochs, bool automatic) {
     TakeFix(point, fix);
-    const std::optional<StoreLines> lines = BuildStoreLines(point, epochs);
-    if (!lines) {
-        Tell(L"点名和属性中不能有逗号,请重新输入!", automatic);
-        return {};
-    }
-    StoreFileWriter writer;
-    // The name goes to disk before the lines, so that a crash may skip a name but never repeat one.
-    const StoreWrite written = writer.Prepare(host_.StoreFiles()) && host_.SaveLastStoredName(point.name)
-                                   ? writer.Write(*lines)
-                                   : StoreWrite::kDataFailed;
-    if (written == StoreWrite::kDataFailed) {
-        Tell(L"数据文件写入失败,该点没有存储!", automatic);
+    const StoreWrite written = WriteStoredPoint(point, epochs, host_.StoreFiles(),
+                                                [&] { return host_.SaveLastStoredName(point.name); });
+    if (written == StoreWrite::kBadText || written == StoreWrite::kDataFailed) {
+        Tell(StoreWriteText(written), automatic);
         return {};
     }
     StoredPointResult result;
@@ -175,7 +145,7 @@ StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState
     result.point = {point.name, point.pointX, point.pointY, point.pointH, point.code, 0};
     point.extraText = NextPointNameOf(point.name, 1);
     host_.TakeStoredPoint(point, result);
-    if (written == StoreWrite::kLibraryFailed) Tell(L"坐标库文件写入失败!", false);
+    if (written == StoreWrite::kLibraryFailed) Tell(StoreWriteText(written), false);
     return result;
 }
 

@@ -12,6 +12,10 @@
 class CWnd;
 class ISurveyHost;
 
+// Offset mode's first step: the offset dialog primed with the fix. On OK the fix's grid position
+// becomes the offset point and the tail holds the offset; false when the user cancels.
+bool RunOffsetStep(ISurveyHost& host, CWnd* parent, CGpsState& fix, RawStoreTail& tail);
+
 class CSurveyPointStore final : public IPointStorePath {
 public:
     CSurveyPointStore(ISurveyHost& host, CWnd* parent);
@@ -28,8 +32,6 @@ private:
     StoredPointResult Write(SurveyPointRec point, const CGpsState& fix, const std::vector<StoreEpoch>& epochs,
                             bool automatic);
     void Tell(const CString& text, bool automatic);
-    // The solution text of the store dialogs; a fix that is not fixed also sounds the tone.
-    CString SolutionStatus(const CGpsState& fix);
 
     ISurveyHost& host_;
     CWnd* parent_;

@@ -77,7 +77,7 @@ BaseStationRec Base() {
 }  // namespace
 
 TEST(StoredPointLines, RawFileOfANewJobAndTheTailsOfEveryStoreMode) {
-    EXPECT_EQ(ToGbk(RawFileHeader(L"2011.09.26", Base())) +
+    EXPECT_EQ(ToGbk(RawFileHeader(L"Quorin2.0", L"2011.09.26", Base())) +
                   Gbk(RawRecordLine(Point(L"点1", 3), Fix(), kPackedB, kPackedL, RawStoreTail{})),
               Golden("new.blh"));
 

@@ -1,0 +1,24 @@
+#pragma once
+// What the power-line screens and their store dialogs need of the main frame. The store dialogs
+// share the survey screens' host (settings, antenna constants, the job's store files and names,
+// the store listener, automatic storing, the tone); the names of a power-line store go through the
+// two operations below, so that no later store, here or on the map, repeats one.
+#include "foundation/PointRecord.h"
+#include "foundation/TextTriple.h"
+#include "survey/SurveyHost.h"
+
+class IPowerlineHost {
+public:
+    virtual ~IPowerlineHost() = default;
+
+    virtual ISurveyHost& Survey() = 0;
+    virtual const ISurveyHost& Survey() const = 0;
+
+    // Writes the name about to be stored and the J, Z and N series as they stand after this store
+    // into the system file, before the point's lines are written; false when it was not written.
+    virtual bool SaveStoredNames(const CString& stored, const TextTriple& series) = 0;
+    // After the point is on disk: the job's store state takes the next name, the series and the
+    // result, so the map's next store and a power-line screen opened later continue after them.
+    virtual void TakeStoredNames(const CString& next, const TextTriple& series,
+                                 const StoredPointResult& result) = 0;
+};

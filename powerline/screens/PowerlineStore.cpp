@@ -1,0 +1,90 @@
+#include "powerline/screens/PowerlineStore.h"
+
+#include "platform/messages/MessageBox.h"
+#include "platform/ui/StringTable.h"
+#include "platform/ui/Wnd.h"
+#include "powerline/CPointStoreCtrl.h"
+#include "powerline/PowerlineHost.h"
+#include "powerline/screens/CPowerlineStoreDlg.h"
+#include "resources/SurveyStrings.h"
+#include "survey/screens/CAutoStoreDlg.h"
+#include "survey/screens/StoreInput.h"
+#include "survey/screens/SurveyPointStore.h"
+
+namespace {
+enum StoreMode { kPlain = 0, kOffset = 1, kSmoothing = 2, kAutomatic = 3 };
+
+void Tell(CWnd* parent, const CString& text) {
+    MessageBox(parent ? parent->m_hWnd : HWND(), text, LoadStringResource(surveystr::kInfoCaption),
+               MB_OK | MB_ICONINFORMATION);
+}
+
+bool Stored(StoreWrite written) {
+    return written == StoreWrite::kStored || written == StoreWrite::kLibraryFailed;
+}
+}  // namespace
+
+CPowerlineStore::CPowerlineStore(IPowerlineHost& host, CPointStoreCtrl& ctrl, CWnd* parent)
+    : host_(host), ctrl_(ctrl), parent_(parent) {}
+
+StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
+    ISurveyHost& survey = host_.Survey();
+    if (state.fixFlag == 0) {
+        Tell(parent_, LoadStringResource(surveystr::kNoData));
+        return {};
+    }
+    const StorePointSubBlock& context = ctrl_.Context();
+    CGpsState fix = state;
+    RawStoreTail tail;
+    if (context.storeMode == kOffset) {
+        if (!RunOffsetStep(survey, parent_, fix, tail)) return {};
+    } else if (context.storeMode != kPlain && context.storeMode != kSmoothing) {
+        return {};
+    }
+    const bool smoothing = context.storeMode == kSmoothing;
+    const auto dialog = MakeStoreDialog(context.storeKind, context.recordFormat, survey, smoothing, parent_);
+    if (!dialog) return {};
+    dialog->fix.status = SolutionStatusText(fix, survey);
+    if (!smoothing) dialog->ShowFix(fix);
+    dialog->answers = ctrl_.PrimedAnswers();
+    dialog->series = ctrl_.Template().texts;
+    dialog->sectionLabel = ctrl_.SectionLabel();
+    if (dialog->DoModal() != IDOK) return {};
+
+    const SurveyPointRec point = ctrl_.TakeOver(dialog->answers);
+    const StoreWrite written =
+        smoothing ? ctrl_.Commit(point, dialog->Smoothing().Averaged(), SmoothedEpochs(dialog->Smoothing()))
+                  : ctrl_.Commit(point, fix, {{fix, tail}});
+    if (written != StoreWrite::kStored) Tell(parent_, StoreWriteText(written));
+    if (!Stored(written)) return {};
+    KeepTypedAntenna(survey, dialog->antennaType, dialog->measuredAntenna, dialog->answers.antennaHeight);
+    return ctrl_.LastResult();
+}
+
+StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state) {
+    RawStoreTail tail;
+    tail.mode = kAutomatic;
+    tail.autoValue = ctrl_.Context().autoCondition;
+    tail.autoInterval = ctrl_.Context().autoInterval;
+    const StoreWrite written = ctrl_.Commit(ctrl_.QuickPoint(), state, {{state, tail}});
+    if (!Stored(written)) host_.Survey().SetAutoStoring(false);  // no second box under this one
+    if (written != StoreWrite::kStored) Tell(parent_, StoreWriteText(written));
+    return Stored(written) ? ctrl_.LastResult() : StoredPointResult{};
+}
+
+void CPowerlineStore::StartAutoStore(const CGpsState& state) {
+    ISurveyHost& survey = host_.Survey();
+    if (state.fixFlag == 0) {
+        Tell(parent_, LoadStringResource(surveystr::kNoData));
+        return;
+    }
+    CAutoStoreDlg dialog(survey, parent_);
+    dialog.SetStartName(ctrl_.Template().extraText);
+    if (dialog.DoModal() != IDOK) return;
+    if (!dialog.Started()) {
+        survey.SetAutoStoring(false);
+        return;
+    }
+    ctrl_.TakeAutoStoreStart(dialog.values.name, dialog.values.code, dialog.VerticalHeight());
+    survey.SetAutoStoring(true);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The store path of the power-line screens: the refusal without data, the offset step in offset
+// mode, the store dialog of the context's kind and survey format (smoothing in smoothing mode),
+// then the controller's take-over and write. Also the point without dialog of automatic storing
+// and the start of automatic storing. A store that fails is told and changes nothing.
+#include "survey/PointStorePath.h"
+
+class CWnd;
+class CPointStoreCtrl;
+class IPowerlineHost;
+
+class CPowerlineStore final : public IPointStorePath {
+public:
+    CPowerlineStore(IPowerlineHost& host, CPointStoreCtrl& ctrl, CWnd* parent);
+
+    StoredPointResult StorePoint(const CGpsState& state) override;
+    StoredPointResult StoreQuickPoint(const CGpsState& state) override;
+    void StartAutoStore(const CGpsState& state) override;
+
+private:
+    IPowerlineHost& host_;
+    CPointStoreCtrl& ctrl_;
+    CWnd* parent_;
+};
