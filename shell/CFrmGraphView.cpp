@@ -8,9 +8,21 @@
 #include "receiver/ReceiverMessages.h"
 #include "resources/MainViewForm.h"
 #include "shell/CMainFrame.h"
+#include "shell/CoordViewCommands.h"
 #include "shell/ViewButtons.h"
 
-CFrmGraphView::CFrmGraphView(CMainFrame& frame) : CDialog(mainview::IDD, &frame), frame_(frame) {
+CFrmGraphView::CFrmGraphView(CMainFrame& frame)
+    : CDialog(mainview::IDD, &frame), frame_(frame), keys_([this] {
+          PlotKeyActions actions;
+          actions.store = [this] { StorePoint(); };
+          actions.coordView = [this] { OpenCoordView(frame_); };
+          actions.redraw = [this] {
+              Invalidate();
+              RepaintPlot();
+          };
+          actions.reacquire = [this] { frame_.ReacquireAndSave(); };
+          return actions;
+      }()) {
     BindMessage(WM_GPS_POSITION, &CFrmGraphView::OnPositionMsg);
     BindMessage(WM_PLOT_PAINTED, &CFrmGraphView::OnPlotPainted);
     BindCommand(mainview::kZoomIn, &CFrmGraphView::OnZoomIn);

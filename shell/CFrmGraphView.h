@@ -13,7 +13,7 @@
 #include "platform/ui/Dialog.h"
 #include "shell/ViewStatusTexts.h"
 #include "survey/AutoStoreTrigger.h"
-#include "survey/DoublePress.h"
+#include "survey/PlotKeys.h"
 
 class CMainFrame;
 
@@ -42,7 +42,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    // A store (A), a redraw (5), re-acquire (132, then as usual).
+    // A store (A), the coordinate view (B twice), a redraw (5), re-acquire (132, then as usual).
     BOOL PreTranslateMessage(MSG* msg) override;
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
@@ -78,7 +78,7 @@ private:
     CGraphStatic plot_;
     std::vector<MapMarker> markers_;
     AutoStoreTrigger autoTrigger_;
-    DoublePress coordViewKey_;
+    PlotKeys keys_;
     CPlotCanvas canvas_;
     CGpsState latest_;
     ViewStatusTexts texts_;

@@ -4,7 +4,6 @@
 
 #include "foundation/screens/PointLabels.h"
 #include "geodesy/screens/CParamViewDlg.h"
-#include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "platform/ui/WindowDC.h"
 #include "receiver/screens/CGpsInfoDlg.h"
@@ -20,11 +19,6 @@
 namespace {
 constexpr double kFinestScale = 0.01;  // metres per pixel
 constexpr int kPickRadius = 5;         // pixels
-// Logical keys (CMainFrame::MapHardwareKey).
-constexpr int kKeyStore = 65;
-constexpr int kKeyRedraw = 53;
-constexpr int kKeyReacquire = 132;
-constexpr int kKeyCoordView = 66;  // B, pressed twice
 
 bool Inside(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
@@ -32,26 +26,7 @@ bool Inside(const PixelRect& r, PixelPoint p) {
 }  // namespace
 
 BOOL CFrmGraphView::PreTranslateMessage(MSG* msg) {
-    switch (CMainFrame::MapHardwareKey(msg->message, static_cast<UINT>(msg->wParam))) {
-        case kKeyStore:
-            StorePoint();
-            return TRUE;
-        case kKeyRedraw:
-            Invalidate();
-            RepaintPlot();
-            return TRUE;
-        case kKeyReacquire:
-            frame_.ReacquireAndSave();
-            break;
-        case kKeyCoordView: {
-            SYSTEMTIME now;
-            GetLocalTime(&now);
-            if (coordViewKey_.Press(now.wMinute, now.wSecond)) OpenCoordView(frame_);
-            return TRUE;
-        }
-        default:
-            break;
-    }
+    if (keys_.Handle(CMainFrame::MapHardwareKey(msg->message, static_cast<UINT>(msg->wParam)))) return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -9,6 +9,7 @@
 #include "foundation/PointRecord.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
+#include "survey/PlotKeys.h"
 
 class CWnd;
 
@@ -29,17 +30,6 @@ struct LinkValues {
     int32_t shown = 0;
 };
 
-// The logical keys the stake-out screens act on.
-enum StakeKey : int {
-    kKeyStore = 65,      // A
-    kKeyCoordView = 66,  // B, twice
-    kKeyNext = 50,       // 2
-    kKeyPrevious = 56,   // 8
-    kKeyRedraw = 53,     // 5
-    kKeyReacquire = 132,
-    kKeyVerify = 133,
-};
-
 class IStakeoutHost {
 public:
     virtual ~IStakeoutHost() = default;
@@ -48,7 +38,7 @@ public:
     // that had them before.
     virtual void ListenForPositions(HWND window) = 0;
     virtual void StopListening(HWND window) = 0;
-    // The logical key of a key message (StakeKey and others).
+    // The logical key of a key message (PlotKey and others).
     virtual int LogicalKey(UINT message, UINT key) const = 0;
 
     virtual CString JobFolder() const = 0;

@@ -4,9 +4,6 @@
 // the heights 0.3 m lower. The solve must give those parameters back. Then the base, whose known
 // coordinates carry an offset of (0.05, −0.03, 0.02) m, is calibrated in the wizard: the shifts
 // equal the offset and a fifth mark converts within 1 mm of its reference.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cmath>
 
 #include "calibration/ControlPointFile.h"
@@ -19,8 +16,7 @@
 #include "resources/FileDialogs.h"
 #include "resources/MainMenu.h"
 #include "shell/MainMenuCommands.h"
-#include "tests/shell/FrameTestSupport.h"
-#include "tools/receiver-sim/sim/CReceiverSimulator.h"
+#include "tests/shell/SimWalkSupport.h"
 
 namespace {
 constexpr double kOrigin[3] = {30.2416666667, 120.1716666667, 12.5};
@@ -33,19 +29,14 @@ constexpr double kMarks[5][3] = {{30.2400, 120.1690, 14.0},
 constexpr double kBase[3] = {30.2412, 120.1711, 20.0};
 constexpr double kOffset[3] = {0.05, -0.03, 0.02};
 
-class CalibrationRunTest : public FrameTest {
+class CalibrationRunTest : public SimWalkTest {
 protected:
     void SetUp() override {
-        FrameTest::SetUp();
+        SimWalkTest::SetUp();
         std::filesystem::create_directories(root_ / "job" / "data");
         std::filesystem::create_directories(root_ / "job" / "result");
         frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
         truth_.SetFourParams(1, -1234.5, 678.25, 25.0 / 206264.80624709636, 1.0000123);
-        ApplyCoordParams(frame.Job().coord, offline_);
-    }
-    void TearDown() override {
-        if (far_ >= 0) close(far_);
-        FrameTest::TearDown();
     }
 
     // A walk that stands 20 s on each place in turn, the first 5 s of each still moving there.
@@ -53,40 +44,17 @@ protected:
         std::string script = "origin " + std::to_string(kOrigin[0]) + " " + std::to_string(kOrigin[1]) + " " +
                              std::to_string(kOrigin[2]) + "\n";
         const auto place = [&](const double p[3]) {
-            char line[160];
-            std::snprintf(line, sizeof line, "goto 5 %.10f %.10f %.4f fixed\nleg 15 0 0 0 fixed\n", p[0],
-                          p[1], p[2]);
-            script += line;
+            script += GotoLine(5, p[0], p[1], p[2]) + "leg 15 0 0 0 fixed\n";
         };
         for (const auto& mark : kMarks) place(mark);
         char station[120];
         std::snprintf(station, sizeof station, "station %.10f %.10f %.4f 0427\n", kBase[0], kBase[1],
                       kBase[2]);
-        script += station;
-        sim::SimOptions options;
-        std::string error;
-        ASSERT_TRUE(sim::WalkScript::Parse(script, &options.script, &error)) << error;
-        simulator_ = std::make_unique<sim::CReceiverSimulator>(options);
-        ASSERT_TRUE(simulator_->Open());
-        far_ = open(simulator_->DevicePath().c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
-        ASSERT_GE(far_, 0);
+        SimWalkTest::StartWalk(script + station);
     }
-    // Walks to place `index` and stands there for a few epochs; the frame hears every byte.
-    void StandOn(int index) {
-        const int target = index * 20 + 10;
-        while (walked_ < target) {
-            simulator_->Advance(1000);
-            ++walked_;
-            char drain[8192];
-            while (read(far_, drain, sizeof drain) > 0) {
-            }
-            const std::string& sent = simulator_->Sent();
-            Feed(sent.substr(fed_));
-            fed_ = sent.size();
-        }
-    }
-    // The grid the job's projection gives a WGS-84 position (no datum shift in this job).
-    void Raw(const double p[3], double& n, double& e) const { offline_.GeodeticToPlane(0, p[0], p[1], n, e); }
+    // Walks to place `index` and stands there for a few epochs.
+    void StandOn(int index) { WalkTo((index * 20 + 10) * 1000); }
+    void Raw(const double p[3], double& n, double& e) const { SimWalkTest::Raw(p[0], p[1], n, e); }
     // The known coordinates of a place: its raw position through the true four parameters.
     void Known(const double p[3], double& n, double& e, double& h) const {
         Raw(p, n, e);
@@ -95,11 +63,6 @@ protected:
     }
 
     CCoordTransform truth_;
-    CCoordTransform offline_;
-    std::unique_ptr<sim::CReceiverSimulator> simulator_;
-    int far_ = -1;
-    int walked_ = 0;
-    size_t fed_ = 0;
 };
 }  // namespace
 
@@ -171,8 +134,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
     EXPECT_NEAR(coord.adjust.szdAdjustH, kOffset[2], 0.001);
 
     // The fifth mark converts onto its reference plus the offset.
-    simulator_->Advance(1000);
-    Feed(simulator_->Sent().substr(fed_));
+    WalkTo(simulator_->NowMs() + 1000);
     const CGpsState& fix = frame.GpsState();
     double n = 0, e = 0, h = 0;
     Known(kMarks[4], n, e, h);

@@ -6,9 +6,8 @@
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreDlg.h"
 #include "shell/CFrmGraphView.h"
-#include "shell/SurveyHostImpl.h"
-#include "survey/screens/SurveyPointStore.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobStoreSupport.h"
 
 namespace {
 
@@ -16,21 +15,11 @@ class SurveyHostTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        std::filesystem::create_directories(root_ / "job/data");
-        JobSession& job = frame.Job();
-        job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-        job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
-        job.jobs.SetVersionInfo(CMainFrame::kSoftwareVersion, job.paths.programFolder);
-        job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-        job.jobs.SetStoreNames({}, L"K1", 0.0, 1);
-        frame.Records().SetRecordFile(L"\\job\\data\\j.rec");
-        frame.SetStorePath(&store);
+        job_.Install(root_);
         frame.ListenForPositions(frame.View()->m_hWnd);
     }
     void TearDown() override {
-        frame.SetStorePath(nullptr);
-        // The frame writes the system and job files as it closes: while the device root is there.
-        frame.DestroyWindow();
+        job_.Close();
         FrameTest::TearDown();
     }
     void StoreWithKeyA() {
@@ -50,8 +39,8 @@ protected:
         ui_.PressKey('A');
     }
 
-    SurveyHostImpl host{frame};
-    CSurveyPointStore store{host, &frame};
+    FrameJobStore job_{frame};
+    SurveyHostImpl& host = job_.host;
 };
 
 }  // namespace
