@@ -136,8 +136,12 @@ TEST_F(ParamViewDlgTest, FourParameterAndHeightFitChangesAreSavedAndApplied) {
     expected.heightFit.szdNiheA[0] = -0.75;
     expected.heightFit.szdNiheY0 = 435000.0;
     EXPECT_EQ(JobFile(), BytesOf(expected));
-    EXPECT_NEAR(host.first.m_dFourRotation, 4.848136811095216e-06, 1e-18);
-    EXPECT_EQ(host.second.m_dA[0], -0.75);
+    for (const CCoordTransform* t : {&host.first, &host.second}) {
+        EXPECT_EQ(std::tuple(t->m_nFourParam, t->m_dFourShiftX, t->m_dFourShiftY, t->m_dFourScale),
+                  std::tuple(1, -12.5, 0.0, 1.0000035));
+        EXPECT_NEAR(t->m_dFourRotation, 4.848136811095216e-06, 1e-18);
+        EXPECT_EQ(t->m_dA[0], -0.75);
+    }
     EXPECT_EQ(host.rearmed, std::set{ParamWarning::kFourScale});
 }
 

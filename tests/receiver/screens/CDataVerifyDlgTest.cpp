@@ -30,7 +30,9 @@ TEST_F(DataVerifyDlgTest, TakeVerifyWaitForFixedTakeAgain) {
         EXPECT_EQ(ui.GetText(d, kFirstX), Format(L"%.3f", frame.state.gridX));
 
         ui.Click(d, kTakeSecond);
+        const DWORD before = GetTickCount();
         ui.Click(d, kVerify);
+        EXPECT_EQ(GetTickCount() - before, 1000u);  // 500 ms after each reset
         EXPECT_EQ(Written(), Stored("rtkcommand reset") + Stored("rtkcommand reset"));
         EXPECT_FALSE(ui.GetText(d, kSecondX).IsEmpty());  // emptied with the next position
         Feed(1);

@@ -6,6 +6,7 @@
 #include "platform/text/CodePage.h"
 #include "platform/ui/Desktop.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverProtocol.h"
 #include "tests/receiver/screens/ReceiverScreenTest.h"
 
 namespace {
@@ -78,6 +79,11 @@ TEST_F(GpsInfoDlgTest, PositionPageFollowsTheReceiverAndIgnoresResetNotices) {
         Send(dlg, reset, 0);
         EXPECT_EQ(ui.GetText(page, positionpage::kTime), shownTime);
         EXPECT_EQ(dlg.m_gps.solutionText, L"无数据");
+        CGpsState fromGga = frame.state;
+        fromGga.gpsUsedCount = 3;
+        fromGga.gloUsedCount = 1;
+        Send(dlg, fromGga, kFixGga);
+        EXPECT_EQ(ui.GetText(page, positionpage::kSatellites), SatelliteCountText(3, 1));
         dlg.EndDialog(IDOK);
     });
     dlg.DoModal();
@@ -165,11 +171,15 @@ TEST_F(GpsInfoDlgTest, ReferencePointIsChosenAndKeptWithTheJob) {
         Feed(2);
         EXPECT_FALSE(ui.GetText(page, refpointpage::kRefDistance).IsEmpty());
         ui.Click(page, refpointpage::kShowRef);
+        EXPECT_EQ(frame.settings.nBaseShowRef, 0);
+        // Ticked again and the point dialog cancelled: the kept point is shown again.
+        ui.OnModal(CRefPointDlg::IDD, [&](CDialog& d) { ui.Click(d, IDCANCEL); });
+        ui.Click(page, refpointpage::kShowRef);
         dlg.EndDialog(IDOK);
     });
     dlg.DoModal();
     const std::string job = ReadJobFile();
-    EXPECT_NE(job.find("nBaseShowRef=0\r\n"), std::string::npos);
+    EXPECT_NE(job.find("nBaseShowRef=1\r\n"), std::string::npos);
     EXPECT_NE(job.find("dBaseShowRefx=3346000.5000000000\r\n"), std::string::npos);
     EXPECT_NE(job.find("dBaseShowRefy=517000.2500000000\r\n"), std::string::npos);
     EXPECT_NE(job.find("dBaseShowRefh=12.5000000000\r\n"), std::string::npos);

@@ -77,17 +77,42 @@ TEST_F(RadioSetDlgTest, UnansweredOpenTimesOutOnTheFramesTick) {
     EXPECT_EQ(Written(), sevenOpens);
 }
 
-TEST_F(RadioSetDlgTest, TheCloseBoxEndsTheModuleExchange) {
-    simulator.StayQuiet(kOpen);
+TEST_F(RadioSetDlgTest, LeavingWhileTheSearchGoesUnansweredEndsTheModuleExchange) {
+    const std::string search = Bytes({0x24, 0x36, 0xC9, 0x01, 0x00, 0x01, 0xDB});
+    simulator.StayQuiet(search);
+    for (const bool closeBox : {true, false}) {
+        ui.OnModal(CRadioSetDlg::IDD, [&](CDialog& d) {
+            ui.Click(d, radioset::kAutoSearch);
+            EXPECT_EQ(frame.moduleQueue.modeValue, 2);
+            ASSERT_TRUE(PumpUntil(simulator, [&] { return Written().find(search) != std::string::npos; }));
+            if (closeBox)
+                d.SendMessage(WM_CLOSE);
+            else
+                ui.Click(d, IDOK);
+        });
+        RunRadioSettingsCommand(frame, nullptr);
+        EXPECT_EQ(frame.moduleQueue.modeValue, 0);
+        EXPECT_FALSE(frame.moduleQueue.Busy());
+        EXPECT_FALSE(IsWindow(frame.moduleQueue.statusWindow));
+    }
+}
+
+TEST_F(RadioSetDlgTest, AnUnansweredReadTimesOutAndTheModuleIsClosedAfterIt) {
+    simulator.StayQuiet(kReadChannel);
     ui.OnModal(CRadioSetDlg::IDD, [&](CDialog& d) {
-        ui.Click(d, radioset::kAutoSearch);
-        EXPECT_EQ(frame.moduleQueue.modeValue, 2);
-        d.SendMessage(WM_CLOSE);
+        ui.Click(d, radioset::kRead);
+        ASSERT_TRUE(PumpUntil(simulator,
+                              [&] { return simulator.Received().find(kReadChannel) != std::string::npos; }));
+        // Countdown 16, 14, ... 0, -2: nine repeats, the time-out on the tenth tick, then the close.
+        ui.Advance(20000);
+        AwaitExchange();
+        EXPECT_EQ(ui.GetText(d, radioset::kStatus), L"读取通道超时!");
+        ui.Click(d, IDOK);
     });
     RunRadioSettingsCommand(frame, nullptr);
-    EXPECT_EQ(frame.moduleQueue.modeValue, 0);
-    EXPECT_FALSE(frame.moduleQueue.Busy());
-    EXPECT_FALSE(IsWindow(frame.moduleQueue.statusWindow));
+    std::string tenReads;
+    for (int i = 0; i < 10; ++i) tenReads += kReadChannel;
+    EXPECT_EQ(Written(), kOpen + tenReads + kClose);
 }
 
 TEST_F(RadioSetDlgTest, ScreenshotWhileReading) {

@@ -1,9 +1,18 @@
 #include "receiver/screens/CReceiverSettingsDlgs.h"
 
+#include "receiver/ReceiverProtocol.h"
+
 #include "receiver/screens/ReceiverSettingsCommands.h"
+#include "tests/receiver/SentenceHelpers.h"
 #include "tests/receiver/screens/ReceiverScreenTest.h"
 
-using ReceiverSettingsTest = ReceiverScreenTest;
+class ReceiverSettingsTest : public ReceiverScreenTest {
+protected:
+    void Parse(const CString& line) {
+        int type = 0;
+        frame.parser.Parse(line, frame.state, type);
+    }
+};
 
 TEST_F(ReceiverSettingsTest, ElevationCutOffOpensWithTheJobsMaskAndRefusesNinety) {
     frame.settings.connection.nGAngle = 15;
@@ -56,6 +65,9 @@ TEST_F(ReceiverSettingsTest, TimeZoneTakesMinusSixAndRefusesFifteen) {
     RunTimeZoneCommand(frame, nullptr);
     EXPECT_EQ(frame.settings.connection.nTimeZone, -6);
     EXPECT_NE(ReadJobFile().find("nTimeZone=-6\r\n"), std::string::npos);
+    frame.system.nGPSOEMType = kBoardOemD;
+    Parse(Nmea("GPGGA,023000.00,3352.1000,S,15112.6000,W,1,07,0.9,10.0,M,0.0,M,,"));
+    EXPECT_EQ(frame.state.hour, 20);
     ui.OnModal(CTimeZoneDlg::IDD, [&](CDialog& d) {
         ui.SetText(d, timezonedlg::kZone, L"3");
         ui.Click(d, IDCANCEL);
@@ -72,6 +84,7 @@ TEST_F(ReceiverSettingsTest, RoverSettingsOpenWithTheJobsValuesAndStoreAllSix) {
     c.dRmsvLimit = 0.08;
     c.nPDOPLimit = 0;
     c.dPDOPLimit = 4.0;
+    frame.parser.SetFixLevel(2);
     ui.OnModal(CRoverSettingsDlg::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.IsZoomed());
         EXPECT_EQ(ui.GetText(d, roversettings::kRadioFormat), L"RTCM");
@@ -97,4 +110,11 @@ TEST_F(ReceiverSettingsTest, RoverSettingsOpenWithTheJobsValuesAndStoreAllSix) {
     EXPECT_NE(job.find("nRadioFormat=3\r\n"), std::string::npos);
     EXPECT_NE(job.find("nPDOPLimit=1\r\n"), std::string::npos);
     EXPECT_EQ(Written(), Stored("unlogall,com2") + Stored("interfacemode,com2,rtcmv3,novatel"));
+    // Fix level 0 no longer takes a wide-lane solution for fixed.
+    frame.system.nGPSOEMType = kBoardOemV;
+    Parse(BoardLine(
+        "BESTPOSA,COM1,0,5.5,FINESTEERING,2180,407590.000,02400020,cdba,32768;SOL_COMPUTED,WIDE_INT,"
+        "51.15044625442,-114.03068674478,1098.5042,-17.0000,WGS84,1.9497,1.2176,3.6853,\"\","
+        "3.500,0.000,24,18,18,0,00,,11,11"));
+    EXPECT_EQ(frame.state.solutionText, L"FLOAT");
 }
