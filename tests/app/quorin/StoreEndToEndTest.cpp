@@ -6,10 +6,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstring>
 
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -102,9 +104,17 @@ protected:
         ASSERT_EQ(posix_spawnp(&xvfb_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
         close(fds[1]);
+        // Read up to the newline: Xvfb writes the number and the newline apart, and ends itself
+        // when the second write finds the pipe closed.
         char text[16] = {};
+        size_t length = 0;
         pollfd ready{fds[0], POLLIN, 0};
-        const bool answered = poll(&ready, 1, 30000) == 1 && read(fds[0], text, sizeof text - 1) > 0;
+        while (length < sizeof text - 1 && !std::memchr(text, '\n', length) && poll(&ready, 1, 30000) == 1) {
+            const ssize_t got = read(fds[0], text + length, sizeof text - 1 - length);
+            if (got <= 0) break;
+            length += static_cast<size_t>(got);
+        }
+        const bool answered = std::memchr(text, '\n', length) != nullptr;
         close(fds[0]);
         ASSERT_TRUE(answered && text[0] >= '0' && text[0] <= '9') << "Xvfb gave no display: " << text;
         display_ = ":" + std::to_string(std::atoi(text));
