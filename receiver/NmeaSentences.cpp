@@ -44,22 +44,32 @@ bool IsGsvFieldCount(size_t count) {
     return count >= 4 && count <= kGsvFieldCount + 1 && (count - 4) % 4 <= 1;
 }
 
-struct Dops {
-    double pdop;
-    double hdop;
-    double vdop;
-};
-
-// The three DOPs of a GSA sentence split into 18 fields; false when one is not finite or negative.
-bool ReadDops(const std::vector<std::wstring_view>& f, Dops* dops) {
-    *dops = {FieldDouble(f[15]), FieldDouble(f[16]), FieldDouble(f[17])};
-    return IsQuality(dops->pdop) && IsQuality(dops->hdop) && IsQuality(dops->vdop);
+// The 18 fields of a GSA sentence once its DOPs are stored; none, and the state untouched, when the
+// line is refused: its framing, its number of fields, or a DOP that is not finite or is negative.
+std::vector<std::wstring_view> ReadGsa(const CString& line, CGpsState& state) {
+    std::wstring_view sentence;
+    if (!CheckNmeaFraming(line, &sentence)) return {};
+    const std::vector<std::wstring_view> f = SplitGsa(sentence);
+    if (f.empty()) return {};
+    const double pdop = FieldDouble(f[15]), hdop = FieldDouble(f[16]), vdop = FieldDouble(f[17]);
+    if (!IsQuality(pdop) || !IsQuality(hdop) || !IsQuality(vdop)) return {};
+    state.pdop = pdop;
+    state.hdop = hdop;
+    state.vdop = vdop;
+    return f;
 }
 
-void StoreDops(const Dops& dops, CGpsState& state) {
-    state.pdop = dops.pdop;
-    state.hdop = dops.hdop;
-    state.vdop = dops.vdop;
+// The twelve used-satellite fields of a GSA sentence into `list` (an empty field leaves its entry);
+// how many were read.
+int ReadUsedList(const std::vector<std::wstring_view>& f,
+                 std::array<int32_t, CGpsState::kMaxSatellites>& list) {
+    int count = 0;
+    for (size_t i = 0; i < 12; ++i) {
+        if (f[3 + i].empty()) continue;
+        list[i] = FieldInt(f[3 + i]);
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace
@@ -122,44 +132,22 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitGsa(sentence);
+    const std::vector<std::wstring_view> f = ReadGsa(line, state);
     if (f.empty()) return 0;
-    Dops dops;
-    if (!ReadDops(f, &dops)) return 0;
-    StoreDops(dops, state);
     std::fill(state.gpsUsedList.begin(), state.gpsUsedList.begin() + 12, 0);
-    int count = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (f[3 + i].empty()) continue;
-        state.gpsUsedList[i] = FieldInt(f[3 + i]);
-        ++count;
-    }
-    state.gpsUsedCount = count;
+    state.gpsUsedCount = ReadUsedList(f, state.gpsUsedList);
     return 1;
 }
 
 int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitGsa(sentence);
+    const std::vector<std::wstring_view> f = ReadGsa(line, state);
     if (f.empty()) return 0;
-    Dops dops;
-    if (!ReadDops(f, &dops)) return 0;
-    StoreDops(dops, state);
     const int first = FieldInt(f[3]);
     const bool gps = !f[3].empty() && first >= 1 && first <= 32;
     auto& list = gps ? state.gpsUsedList : state.gloUsedList;
     // An empty first field counts as GLONASS and keeps the list's earlier entries.
     if (!f[3].empty()) std::fill(list.begin(), list.begin() + 12, 0);
-    int count = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (f[3 + i].empty()) continue;
-        list[i] = FieldInt(f[3 + i]);
-        ++count;
-    }
-    (gps ? state.gpsUsedCount : state.gloUsedCount) = count;
+    (gps ? state.gpsUsedCount : state.gloUsedCount) = ReadUsedList(f, list);
     return 1;
 }
 

@@ -6,13 +6,12 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/DialogTemplate.h"
-#include "platform/ui/Edit.h"
 #include "platform/ui/Static.h"
+#include "resources/DialogRows.h"
 
 namespace {
 using namespace wizpage;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 constexpr DWORD kFirstRadio = BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP;
 constexpr DWORD kStyle = kDialogStyle | DS_CENTER;
 
@@ -29,39 +28,32 @@ const DialogControlTemplate kModeControls[] = {
 const DialogTemplate kModeTemplate{calibmode::IDD, 135, 140, L"校正模式选择", kStyle, kModeControls};
 const DialogTemplateRegistration kModeRegistration(kModeTemplate);
 
-// The point fields of every page, below `top`; the height-type group starts at `firstRadio`.
-std::vector<DialogControlTemplate> PointFields(int top, UINT firstRadio) {
-    const auto at = [top](int below) { return static_cast<short>(top + below); };
-    return {
-        {L"BUTTON", kPick, 104, at(-2), 28, 16, L"", kButton},
-        {L"STATIC", IDC_STATIC, 5, at(2), 26, 8, L"坐标X:", SS_LEFT},
-        {L"EDIT", kX, 32, at(0), 68, 12, L"", kEdit},
-        {L"STATIC", IDC_STATIC, 5, at(18), 26, 8, L"坐标Y:", SS_LEFT},
-        {L"EDIT", kY, 32, at(16), 100, 12, L"", kEdit},
-        {L"STATIC", IDC_STATIC, 5, at(34), 26, 8, L"高 程:", SS_LEFT},
-        {L"EDIT", kH, 32, at(32), 100, 12, L"", kEdit},
-        {L"STATIC", IDC_STATIC, 5, at(50), 26, 8, L"天线高:", SS_LEFT},
-        {L"EDIT", kAntenna, 32, at(48), 40, 12, L"", kEdit},
-        {L"BUTTON", firstRadio, 6, at(64), 36, 11, L"直高", kFirstRadio},
-        {L"BUTTON", kSlant, 48, at(64), 36, 11, L"斜高", BS_AUTORADIOBUTTON},
-        {L"BUTTON", kPole, 90, at(64), 36, 11, L"杆高", BS_AUTORADIOBUTTON},
-    };
-}
-
+// A page: its heading, the controls above its point fields, the point fields from `top` (the
+// height-type group starts at `firstRadio`), then the calibrate, next and cancel buttons.
 std::vector<DialogControlTemplate> Page(const wchar_t* heading, int top, UINT firstRadio, UINT calibrate,
                                         std::vector<DialogControlTemplate> extra, bool next) {
-    std::vector<DialogControlTemplate> controls = {{L"STATIC", IDC_STATIC, 5, 4, 125, 8, heading, SS_LEFT}};
-    for (const DialogControlTemplate& c : extra) controls.push_back(c);
-    for (const DialogControlTemplate& c : PointFields(top, firstRadio)) controls.push_back(c);
-    controls.push_back({L"STATIC", IDC_STATIC, 5, static_cast<short>(top + 80), 125, 8,
-                        L"使用单点校正,请选择校正", SS_LEFT});
-    controls.push_back({L"BUTTON", calibrate, 4, 146, 40, 15, L"校正", kButton | WS_GROUP});
-    if (next) controls.push_back({L"BUTTON", IDOK, 48, 146, 40, 15, L"下一步", kButton});
-    controls.push_back({L"BUTTON", IDCANCEL, 92, 146, 40, 15, L"取消", kButton});
-    return controls;
+    const auto at = [top](int below) { return static_cast<short>(top + below); };
+    constexpr FieldColumns kWide{5, 26, 32, 100};
+    DialogRows rows;
+    rows.Control({L"STATIC", IDC_STATIC, 5, 4, 125, 8, heading, SS_LEFT});
+    for (const DialogControlTemplate& c : extra) rows.Control(c);
+    rows.Control({L"BUTTON", kPick, 104, at(-2), 28, 16, L"", kButton})
+        .Field({5, 26, 32, 68}, kX, at(0), L"坐标X:")
+        .Field(kWide, kY, at(16), L"坐标Y:")
+        .Field(kWide, kH, at(32), L"高 程:")
+        .Field({5, 26, 32, 40}, kAntenna, at(48), L"天线高:")
+        .Control({L"BUTTON", firstRadio, 6, at(64), 36, 11, L"直高", kFirstRadio})
+        .Control({L"BUTTON", kSlant, 48, at(64), 36, 11, L"斜高", BS_AUTORADIOBUTTON})
+        .Control({L"BUTTON", kPole, 90, at(64), 36, 11, L"杆高", BS_AUTORADIOBUTTON})
+        .Control({L"STATIC", IDC_STATIC, 5, at(80), 125, 8, L"使用单点校正,请选择校正", SS_LEFT})
+        .Control({L"BUTTON", calibrate, 4, 146, 40, 15, L"校正", kButton | WS_GROUP});
+    if (next) rows.Control({L"BUTTON", IDOK, 48, 146, 40, 15, L"下一步", kButton});
+    rows.Control({L"BUTTON", IDCANCEL, 92, 146, 40, 15, L"取消", kButton});
+    return rows.Controls();
 }
 
-const std::vector<DialogControlTemplate> kKnown1Controls =
+const BuiltDialogTemplate kKnown1(
+    IDD_KNOWN1, 135, 166, L"基准站架设在已知点(向导1)", kStyle,
     Page(L"请输入基准站的已知坐标:", 48, kVertical, kCalibrateKnown1,
          {{L"BUTTON", kByNumber, 4, 16, 44, 11, L"主机机号:", kFirstRadio},
           {L"BUTTON", kByType, 4, 31, 44, 11, L"主机类型:", BS_AUTORADIOBUTTON},
@@ -69,29 +61,20 @@ const std::vector<DialogControlTemplate> kKnown1Controls =
            CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP},
           {WC_COMBOBOX, kReceiverType, 50, 29, 82, 60, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
           {L"BUTTON", kComputeThree, 76, 96, 56, 12, L"计算三参数", BS_AUTOCHECKBOX | WS_TABSTOP}},
-         true);
-const DialogTemplate kKnown1Template{IDD_KNOWN1,     135, 166, L"基准站架设在已知点(向导1)", kStyle,
-                                     kKnown1Controls};
-const DialogTemplateRegistration kKnown1Registration(kKnown1Template);
+         true));
 
-const std::vector<DialogControlTemplate> kKnown2Controls =
-    Page(L"请输入移动站所在点的已知坐标:", 20, kVertical, kCalibrateKnown2, {}, false);
-const DialogTemplate kKnown2Template{IDD_KNOWN2,     135, 166, L"基准站架设在已知点(向导2)", kStyle,
-                                     kKnown2Controls};
-const DialogTemplateRegistration kKnown2Registration(kKnown2Template);
+const BuiltDialogTemplate kKnown2(IDD_KNOWN2, 135, 166, L"基准站架设在已知点(向导2)", kStyle,
+                                  Page(L"请输入移动站所在点的已知坐标:", 20, kVertical, kCalibrateKnown2, {},
+                                       false));
 
-const std::vector<DialogControlTemplate> kUnknown1Controls =
+const BuiltDialogTemplate kUnknown1(
+    IDD_UNKNOWN1, 135, 166, L"基准站架设在未知点(向导1)", kStyle,
     Page(L"请输入移动站所在点的已知坐标:", 20, kVerticalUnknown1, kCalibrateUnknown1,
-         {{L"BUTTON", kUseThree, 76, 68, 56, 12, L"使用三参数", BS_AUTOCHECKBOX | WS_TABSTOP}}, true);
-const DialogTemplate kUnknown1Template{IDD_UNKNOWN1,     135, 166, L"基准站架设在未知点(向导1)", kStyle,
-                                       kUnknown1Controls};
-const DialogTemplateRegistration kUnknown1Registration(kUnknown1Template);
+         {{L"BUTTON", kUseThree, 76, 68, 56, 12, L"使用三参数", BS_AUTOCHECKBOX | WS_TABSTOP}}, true));
 
-const std::vector<DialogControlTemplate> kUnknown2Controls =
-    Page(L"请输入第二个已知点的坐标:", 20, kVertical, kCalibrateUnknown2, {}, false);
-const DialogTemplate kUnknown2Template{IDD_UNKNOWN2,     135, 166, L"基准站架设在未知点(向导2)", kStyle,
-                                       kUnknown2Controls};
-const DialogTemplateRegistration kUnknown2Registration(kUnknown2Template);
+const BuiltDialogTemplate kUnknown2(IDD_UNKNOWN2, 135, 166, L"基准站架设在未知点(向导2)", kStyle,
+                                    Page(L"请输入第二个已知点的坐标:", 20, kVertical, kCalibrateUnknown2, {},
+                                         false));
 
 const DialogControlTemplate kPromptControls[] = {
     {L"STATIC", calibprompt::kMessage, 6, 6, 123, 10, L"", SS_LEFT},

@@ -7,6 +7,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Static.h"
+#include "resources/DialogRows.h"
 
 // One layout for both exports: the source file, the styles as radios in a group, the file name.
 namespace {
@@ -38,15 +39,10 @@ std::vector<DialogControlTemplate> Controls(const wchar_t* sourceLabel, const wc
     return c;
 }
 
-const std::vector<DialogControlTemplate> kResultControls =
-    Controls(L"点文件:", L"输出格式", {L"点名,编码,y(东),x(北),h", L"点名,x,y,h,编码", L"点名,编码,x,y,h"});
-const DialogTemplate kResultTemplate{resultexport::IDD, 135, 166, L"成果文件输出", kDialogStyle | DS_CENTER,
-                                     kResultControls};
-const DialogTemplateRegistration kResultRegistration(kResultTemplate);
-
-const std::vector<DialogControlTemplate> kBlhControls =
-    Controls(L"原始文件:", L"经纬度格式", {L"十进制度(9位小数)", L"度.分秒(ddd.mmssss)"});
-const DialogTemplate kBlhTemplate{blhexport::IDD,           135,         166, L"BLH成果文件输出",
-                                  kDialogStyle | DS_CENTER, kBlhControls};
-const DialogTemplateRegistration kBlhRegistration(kBlhTemplate);
+const BuiltDialogTemplate kResult(
+    resultexport::IDD, 135, 166, L"成果文件输出", kDialogStyle | DS_CENTER,
+    Controls(L"点文件:", L"输出格式", {L"点名,编码,y(东),x(北),h", L"点名,x,y,h,编码", L"点名,编码,x,y,h"}));
+const BuiltDialogTemplate kBlh(blhexport::IDD, 135, 166, L"BLH成果文件输出", kDialogStyle | DS_CENTER,
+                               Controls(L"原始文件:", L"经纬度格式",
+                                        {L"十进制度(9位小数)", L"度.分秒(ddd.mmssss)"}));
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Static.h"
+#include "resources/DialogRows.h"
 
 namespace {
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
@@ -29,26 +30,20 @@ const DialogControlTemplate kLibraryControls[] = {
 const DialogTemplate kLibraryTemplate{geolib::IDD, 135, 166, L"经纬度坐标库", kDialogStyle, kLibraryControls};
 const DialogTemplateRegistration kLibraryRegistration(kLibraryTemplate);
 
-const DialogControlTemplate kPointControls[] = {
-    {L"STATIC", IDC_STATIC, 5, 9, 30, 8, L"点  名:", SS_LEFT},
-    {L"EDIT", geopoint::kName, 36, 7, 94, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 5, 27, 30, 8, L"纬  度:", SS_LEFT},
-    {L"EDIT", geopoint::kB, 36, 25, 94, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 5, 45, 30, 8, L"经  度:", SS_LEFT},
-    {L"EDIT", geopoint::kL, 36, 43, 94, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 5, 63, 30, 8, L"高  程:", SS_LEFT},
-    {L"EDIT", geopoint::kH, 36, 61, 94, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 5, 81, 30, 8, L"属  性:", SS_LEFT},
-    {L"EDIT", geopoint::kAttribute, 36, 79, 94, 12, L"", kEdit},
-    {L"BUTTON", IDOK, 22, 100, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {L"BUTTON", IDCANCEL, 72, 100, 40, 14, L"取消", kButton},
-};
-const DialogTemplate kAddTemplate{geopoint::IDD_ADD,        135,           120, L"增加大地坐标",
-                                  kDialogStyle | DS_CENTER, kPointControls};
-const DialogTemplateRegistration kAddRegistration(kAddTemplate);
-const DialogTemplate kEditTemplate{geopoint::IDD_EDIT,       135,           120, L"编辑大地坐标",
-                                   kDialogStyle | DS_CENTER, kPointControls};
-const DialogTemplateRegistration kEditRegistration(kEditTemplate);
+constexpr FieldColumns kPointColumns{5, 30, 36, 94};
+const std::vector<DialogControlTemplate> kPointControls =
+    DialogRows()
+        .Field(kPointColumns, geopoint::kName, 7, L"点  名:")
+        .Field(kPointColumns, geopoint::kB, 25, L"纬  度:")
+        .Field(kPointColumns, geopoint::kL, 43, L"经  度:")
+        .Field(kPointColumns, geopoint::kH, 61, L"高  程:")
+        .Field(kPointColumns, geopoint::kAttribute, 79, L"属  性:")
+        .OkCancel(100)
+        .Controls();
+const BuiltDialogTemplate kAddPoint(geopoint::IDD_ADD, 135, 120, L"增加大地坐标", kDialogStyle | DS_CENTER,
+                                    kPointControls);
+const BuiltDialogTemplate kEditPoint(geopoint::IDD_EDIT, 135, 120, L"编辑大地坐标", kDialogStyle | DS_CENTER,
+                                     kPointControls);
 
 constexpr DWORD kShown = ES_AUTOHSCROLL | ES_READONLY | WS_BORDER;
 const DialogControlTemplate kFindControls[] = {

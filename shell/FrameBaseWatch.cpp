@@ -86,10 +86,8 @@ void CMainFrame::TakeNewBase(const CGpsState& state) {
     stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0);
     stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0);
     stored.szdBaseHgt = state.baseHeight;
-    double gb = state.baseLat, gl = state.baseLon, gh = state.baseHeight;
-    if (coord.seven.nSevenPar == 1) t.Wgs84ToLocalBlh(gb, gl, gh);
-    double gn = 0.0, ge = 0.0;
-    t.GeodeticToPlane(coord.projection.nTouYin, gb, gl, gn, ge);
+    double gn = 0.0, ge = 0.0, gh = 0.0;
+    position_.ToProjected(state.baseLat, state.baseLon, state.baseHeight, coord, gn, ge, gh);
     stored.szdBaseX = gn;
     stored.szdBaseY = ge;
     stored.szdBaseH = gh;

@@ -8,14 +8,17 @@ void PositionConverter::Apply(const CoordSysParams& params) {
 }
 
 void PositionConverter::Convert(CGpsState& state, const CoordSysParams& params) {
-    double b = state.latitude, l = state.longitude, h = state.height;
-    if (params.seven.nSevenPar == 1) first_.Wgs84ToLocalBlh(b, l, h);
-    double x = 0.0, y = 0.0;
-    first_.GeodeticToPlane(params.projection.nTouYin, b, l, x, y);
-    state.projX = x;
-    state.projY = y;
-    state.projH = h;
+    ToProjected(state.latitude, state.longitude, state.height, params, state.projX, state.projY, state.projH);
     ToGrid(state.latitude, state.longitude, state.height, params, state.gridX, state.gridY, state.gridH);
+}
+
+void PositionConverter::ToProjected(double latDeg, double lonDeg, double height, const CoordSysParams& params,
+                                    double& n, double& e, double& h) {
+    double b = latDeg, l = lonDeg;
+    h = height;
+    if (params.seven.nSevenPar == 1) first_.Wgs84ToLocalBlh(b, l, h);
+    n = e = 0.0;
+    first_.GeodeticToPlane(params.projection.nTouYin, b, l, n, e);
 }
 
 void PositionConverter::ToGrid(double latDeg, double lonDeg, double height, const CoordSysParams& params,

@@ -11,6 +11,10 @@ public:
     void Apply(const CoordSysParams& params);
     // Fills the state's projected and grid coordinates from its WGS-84 position.
     void Convert(CGpsState& state, const CoordSysParams& params);
+    // Projected north, east and height of a WGS-84 position (degrees), through the seven
+    // parameters when the job uses them, before the job's shifts and height fit.
+    void ToProjected(double latDeg, double lonDeg, double height, const CoordSysParams& params, double& n,
+                     double& e, double& h);
     // Grid north, east and height of a WGS-84 position with the job's shifts and height fit.
     void ToGrid(double latDeg, double lonDeg, double height, const CoordSysParams& params, double& n,
                 double& e, double& h);

@@ -1,6 +1,8 @@
 #include "shell/SurveyHostImpl.h"
 
 #include "foundation/CoordLibFile.h"
+#include "foundation/PointLines.h"
+#include "platform/messages/MessageBox.h"
 #include "shell/CMainFrame.h"
 
 namespace {
@@ -34,6 +36,22 @@ StoreFilePaths SurveyHostImpl::StoreFiles() const {
 
 const AutoStoreState& SurveyHostImpl::AutoStore() const {
     return frame_.AutoStore();
+}
+
+CoordSysParams SurveyHostImpl::CoordParams() const {
+    return frame_.Job().coord;
+}
+
+CString SurveyHostImpl::JobFolder() const {
+    return frame_.JobFolder();
+}
+
+CString SurveyHostImpl::DataFolder() const {
+    return frame_.DataFolder();
+}
+
+CString SurveyHostImpl::PointFilePath() const {
+    return frame_.DataFolder() + frame_.Job().paths.dataFileName;
 }
 
 bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
@@ -75,4 +93,8 @@ void SurveyHostImpl::ResetAutoStoreCount() {
 
 void SurveyHostImpl::PlayTone() {
     frame_.Receiver().device.PlayTone(kToneHz, kToneMs, kToneVolume);
+}
+
+void SurveyHostImpl::ReloadDisplayPoints() {
+    if (!LoadPointFile(PointFilePath(), frame_.Records().display)) AfxMessageBox(kNoPointData);
 }

@@ -15,12 +15,17 @@ public:
     AntennaConstants Antenna() const override;
     StoreFilePaths StoreFiles() const override;
     const AutoStoreState& AutoStore() const override;
+    CoordSysParams CoordParams() const override;
+    CString JobFolder() const override;
+    CString DataFolder() const override;
+    CString PointFilePath() const override;
 
     bool SaveSettings(const GeneralSettingsBlock& settings) override;
     bool SaveLastStoredName(const CString& name) override;
     void TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) override;
     void ListenForStore(HWND window) override;
     void StopListeningForStore(HWND window) override;
+    void ReloadDisplayPoints() override;
     void SetAutoStoring(bool on) override;
     void ResetAutoStoreCount() override;
     void PlayTone() override;

@@ -1,8 +1,9 @@
 #pragma once
-// What the survey screens need of the main frame: reads of the job's settings, the store state,
-// the live fix and the antenna constants, and the operations that change them. The frame
-// implements it; tests use a double.
+// What the survey screens need of the main frame: reads of the job's settings, coordinate
+// parameters and paths, the store state, the live fix and the antenna constants, and the operations
+// that change them. The frame implements it; tests use a double.
 #include "foundation/CGpsState.h"
+#include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
 #include "foundation/PointStoreState.h"
@@ -24,6 +25,12 @@ public:
     virtual AntennaConstants Antenna() const = 0;
     virtual StoreFilePaths StoreFiles() const = 0;
     virtual const AutoStoreState& AutoStore() const = 0;
+    // A copy of the job's coordinate parameters.
+    virtual CoordSysParams CoordParams() const = 0;
+    virtual CString JobFolder() const = 0;
+    virtual CString DataFolder() const = 0;
+    // The job's point file: the data folder joined with the point-file name.
+    virtual CString PointFilePath() const = 0;
 
     // ---- operations
     // Takes the settings and writes the job file through the job's one guarded writer; false when
@@ -43,4 +50,6 @@ public:
     virtual void ResetAutoStoreCount() = 0;
     // The handheld's prompt tone.
     virtual void PlayTone() = 0;
+    // The main map's point list read again from the point file, in file order.
+    virtual void ReloadDisplayPoints() = 0;
 };

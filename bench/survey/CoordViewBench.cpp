@@ -10,14 +10,9 @@
 #include "platform/text/Format.h"
 #include "platform/ui/CommonControls.h"
 #include "survey/screens/CCoordViewDlg.h"
+#include "tests/survey/screens/SurveyHostDouble.h"
 
 namespace {
-
-class BenchHost : public ICoordViewHost {
-public:
-    CString PointFilePath() const override { return L"\\big.xyh"; }
-    void ReloadDisplayPoints() override {}
-};
 
 // A point file of N full 36-column lines with Chinese names.
 std::string PointFileBytes(int count) {
@@ -40,7 +35,8 @@ void BM_CoordViewUsable(benchmark::State& state) {
     SetDeviceRoot(root);
     InitCommonControls();
     CUiDriver ui;
-    BenchHost host;
+    SurveyHostDouble host;
+    host.pointFile = L"\\big.xyh";
     for (auto _ : state) {
         CCoordViewDlg view(host);
         view.Create(CCoordViewDlg::IDD);

@@ -1,21 +1,9 @@
 #include "cogo/screens/CInverseCalcDlg.h"
 
 #include "cogo/AngleUnits.h"
-#include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CInverseCalcDlg::CInverseCalcDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
-
-void CInverseCalcDlg::ReadInputs(CDataExchange* pDX) {
-    PlanePoint a, b;
-    DDX_PlanePoint(pDX, cogo::kRowA, a);
-    DDX_PlanePoint(pDX, cogo::kRowB, b);
-    a_ = {a.x, a.y, 0.0};
-    b_ = {b.x, b.y, 0.0};
-    const bool heightA = DDX_OptionalHeight(pDX, cogo::kRowA, a_.h);
-    const bool heightB = DDX_OptionalHeight(pDX, cogo::kRowB, b_.h);
-    heights_ = heightA && heightB;
-}
+CInverseCalcDlg::CInverseCalcDlg(CWnd* parent) : CPointPairDlg(IDD, parent) {}
 
 void CInverseCalcDlg::Compute() {
     InverseResult r;

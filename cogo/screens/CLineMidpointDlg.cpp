@@ -1,20 +1,8 @@
 #include "cogo/screens/CLineMidpointDlg.h"
 
-#include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CLineMidpointDlg::CLineMidpointDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
-
-void CLineMidpointDlg::ReadInputs(CDataExchange* pDX) {
-    PlanePoint a, b;
-    DDX_PlanePoint(pDX, cogo::kRowA, a);
-    DDX_PlanePoint(pDX, cogo::kRowB, b);
-    a_ = {a.x, a.y, 0.0};
-    b_ = {b.x, b.y, 0.0};
-    const bool heightA = DDX_OptionalHeight(pDX, cogo::kRowA, a_.h);
-    const bool heightB = DDX_OptionalHeight(pDX, cogo::kRowB, b_.h);
-    heights_ = heightA && heightB;
-}
+CLineMidpointDlg::CLineMidpointDlg(CWnd* parent) : CPointPairDlg(IDD, parent) {}
 
 void CLineMidpointDlg::Compute() {
     const SpacePoint m = Midpoint(a_, b_);

@@ -18,14 +18,6 @@ void DDX_SpacePoint(CDataExchange* pDX, UINT row, SpacePoint& point) {
     DDX_Text(pDX, static_cast<int>(row + cogo::kHeight), point.h);
 }
 
-bool DDX_OptionalHeight(CDataExchange* pDX, UINT row, double& h) {
-    CString text;
-    pDX->m_pDlgWnd->GetDlgItemText(static_cast<int>(row + cogo::kHeight), text);
-    if (text.Trim().IsEmpty()) return false;
-    DDX_Text(pDX, static_cast<int>(row + cogo::kHeight), h);
-    return true;
-}
-
 void DDX_PackedAngle(CDataExchange* pDX, UINT id, double& degrees) {
     double packed = 0.0;
     DDX_Text(pDX, static_cast<int>(id), packed);

@@ -9,8 +9,6 @@ class CWnd;
 
 void DDX_PlanePoint(CDataExchange* pDX, UINT row, PlanePoint& point);
 void DDX_SpacePoint(CDataExchange* pDX, UINT row, SpacePoint& point);
-// False, and h left alone, when the row's height is empty: some tools work without heights.
-bool DDX_OptionalHeight(CDataExchange* pDX, UINT row, double& h);
 // A packed ddd.mmssss angle as decimal degrees.
 void DDX_PackedAngle(CDataExchange* pDX, UINT id, double& degrees);
 

@@ -36,7 +36,7 @@ const Column kColumns[kCoordViewColumns] = {
 enum : int { kNameColumn = 0, kNorthColumn = 2, kEastColumn = 3, kHeightColumn = 4 };
 }  // namespace
 
-CCoordViewDlg::CCoordViewDlg(ICoordViewHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
+CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
     BindCommand(kEdit, &CCoordViewDlg::OnEdit);
     BindCommand(kDelete, &CCoordViewDlg::OnDelete);
     BindNotify(kList, NM_CLICK, &CCoordViewDlg::OnListClick);
@@ -180,7 +180,7 @@ void CCoordViewDlg::OnEdit() {
     list_.Invalidate();
 }
 
-void ShowCoordView(ICoordViewHost& host) {
+void ShowCoordView(ISurveyHost& host) {
     CCoordViewDlg view(host);
     view.DoModal();
 }

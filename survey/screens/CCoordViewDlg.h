@@ -8,13 +8,13 @@
 #include "platform/ui/ListCtrl.h"
 #include "resources/CoordViewDlg.h"
 #include "survey/CoordViewCells.h"
-#include "survey/CoordViewHost.h"
 #include "survey/PointFileRows.h"
+#include "survey/SurveyHost.h"
 
 class CCoordViewDlg : public CDialog {
 public:
     static constexpr UINT IDD = coordview::IDD;
-    explicit CCoordViewDlg(ICoordViewHost& host, CWnd* parent = nullptr);
+    explicit CCoordViewDlg(ISurveyHost& host, CWnd* parent = nullptr);
 
     CListCtrl& List() { return list_; }
     const PointFileRows& Rows() const { return rows_; }
@@ -37,7 +37,7 @@ private:
     bool ChangeDone(PointFileRows::Change change);
     const CoordViewRow& Cells(int row);
 
-    ICoordViewHost& host_;
+    ISurveyHost& host_;
     CListCtrl list_;
     CImageList images_;
     CString path_;
@@ -50,4 +50,4 @@ private:
 };
 
 // Runs the coordinate view of the host's point file.
-void ShowCoordView(ICoordViewHost& host);
+void ShowCoordView(ISurveyHost& host);

@@ -47,19 +47,20 @@ CString ChooseSave(CWnd* parent, const wchar_t* pattern, const CString& folder) 
 }
 }  // namespace
 
-void RunPostProcessCommand(IPostProcHost& host, CWnd* parent) {
+void RunPostProcessCommand(const ISurveyHost& host, CWnd* parent) {
     CPostProcParamDlg choice(parent);
     if (choice.DoModal() == IDOK) RunPostProcessing(host, choice.m_nMode, parent);
 }
 
-void RunPostProcessing(IPostProcHost& host, int mode, CWnd* parent) {
+void RunPostProcessing(const ISurveyHost& host, int mode, CWnd* parent) {
     const CoordSysParams job = host.CoordParams();
     CoordSysParams working = job;
     bool addShifts = false;
     if (mode == kControlPointMode) {
         const CString controlPoints = ChooseOpen(parent, L"*.cot", host.JobFolder());
         if (controlPoints.IsEmpty()) return;
-        if (!ReadControlPoints(controlPoints, working, host.PlaneFitIndex(), host.SurfaceFitIndex())) {
+        if (!ReadControlPoints(controlPoints, working, host.Settings().connection.nPlaneNihe,
+                               host.Settings().connection.nCurveNihe)) {
             Tell(parent, L"打开控制点文件(*.cot)错误");
             return;
         }

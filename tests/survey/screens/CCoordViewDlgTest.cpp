@@ -10,23 +10,13 @@
 #include "platform/text/CodePage.h"
 #include "resources/DataEditDlg.h"
 #include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/survey/GoldenProject.h"
+#include "tests/survey/screens/SurveyHostDouble.h"
 
 namespace {
 using namespace coordview;
 
-std::string Golden(const char* name) {
-    std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/survey/golden" / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 const wchar_t* const kTail = L",0,0.00,0,0,0.000,0,0.000,,,0.000,,,0.000,0.000,,,,0,,,\r\n";
-
-class HostDouble : public ICoordViewHost {
-public:
-    CString PointFilePath() const override { return L"\\Jobs\\road\\data\\road.xyh"; }
-    void ReloadDisplayPoints() override { ++reloads; }
-    int reloads = 0;
-};
 
 class FullDisk : public FileSystemCalls {
 public:
@@ -42,7 +32,7 @@ protected:
         DeviceRootTest::SetUp();
         InitCommonControls();
         // The three points of the golden files, before any change.
-        WriteFile(Golden("antenna.xyh"));
+        WriteFile(SurveyGolden("antenna.xyh"));
         std::string text = File();
         const std::string edited = ToGbk(CString(L"桩3,3456791.000,512347.000,99.800,电杆,2.000"));
         text.replace(text.find(edited), edited.size(),
@@ -76,7 +66,7 @@ protected:
     }
 
     CUiDriver ui;
-    HostDouble host;
+    SurveyHostDouble host;
     CCoordViewDlg view{host};
 };
 
@@ -101,7 +91,7 @@ TEST_F(CoordViewTest, DeleteAsksThenRewritesTheFileAndReloadsTheMap) {
     EXPECT_EQ(view.List().GetItemCount(), 3);
     ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
     ui.Click(view, kDelete);
-    EXPECT_EQ(File(), Golden("deleted.xyh"));
+    EXPECT_EQ(File(), SurveyGolden("deleted.xyh"));
     EXPECT_EQ(Names(), (std::vector<CString>{L"桩3", L"桩1"}));
     EXPECT_EQ(host.reloads, 1);
     // Nothing is selected now: the buttons do nothing.
@@ -119,7 +109,7 @@ TEST_F(CoordViewTest, EditKeepsAPointStoredWhileTheViewWasOpen) {
         ui.Click(edit, IDOK);
     });
     ui.Click(view, kEdit);
-    EXPECT_EQ(File(), Golden("antenna.xyh") + stored);
+    EXPECT_EQ(File(), SurveyGolden("antenna.xyh") + stored);
     EXPECT_EQ(Names(), (std::vector<CString>{L"桩4", L"桩3", L"桩2", L"桩1"}));
     EXPECT_EQ(view.List().GetNextItem(-1, LVNI_SELECTED), 1);
     EXPECT_EQ(view.List().GetItemText(1, 4), L"99.800");

@@ -9,26 +9,18 @@
 #include "resources/PostProcParamDlg.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 #include "tests/survey/GoldenProject.h"
+#include "tests/survey/screens/SurveyHostDouble.h"
 
 namespace {
-
-class HostDouble : public IPostProcHost {
-public:
-    CoordSysParams CoordParams() const override { return params; }
-    int PlaneFitIndex() const override { return 1; }
-    int SurfaceFitIndex() const override { return 0; }
-    CString JobFolder() const override { return L"\\Jobs\\road\\"; }
-    CString DataFolder() const override { return L"\\Jobs\\road\\data\\"; }
-    CString PointFilePath() const override { return L"\\Jobs\\road\\data\\road.xyh"; }
-
-    CoordSysParams params = ProjectParams();
-};
 
 class PostProcCommandTest : public DeviceRootTest {
 protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
         InitCommonControls();
+        host.coord = ProjectParams();
+        host.settings.connection.nPlaneNihe = 1;
+        host.settings.connection.nCurveNihe = 0;
         WriteHostFile("Jobs/road/data/road.blh", SurveyGolden("project.blh"));
         WriteHostFile("Jobs/road/data/road.xyh", "live\r\n");
     }
@@ -55,7 +47,7 @@ protected:
     std::string File(const char* name) const { return ReadHostFile(std::string("Jobs/road/data/") + name); }
 
     CUiDriver ui;
-    HostDouble host;
+    SurveyHostDouble host;
     CWnd parent;
 };
 

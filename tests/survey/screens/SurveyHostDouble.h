@@ -1,6 +1,6 @@
 #pragma once
-// The survey screens' host as a few fields: settings, store state and antenna constants in
-// memory, the three store files in a fresh device root, and a record of the calls.
+// The survey screens' host as a few fields: settings, store state, antenna constants and
+// coordinate parameters in memory, the job's files in a fresh device root, and a record of the calls.
 #include <filesystem>
 #include <vector>
 
@@ -23,6 +23,10 @@ public:
     AntennaConstants Antenna() const override { return antenna; }
     StoreFilePaths StoreFiles() const override { return files; }
     const AutoStoreState& AutoStore() const override { return autoStore; }
+    CoordSysParams CoordParams() const override { return coord; }
+    CString JobFolder() const override { return L"\\Jobs\\road\\"; }
+    CString DataFolder() const override { return L"\\Jobs\\road\\data\\"; }
+    CString PointFilePath() const override { return pointFile; }
 
     bool SaveSettings(const GeneralSettingsBlock& changed) override {
         settings = changed;
@@ -47,6 +51,7 @@ public:
     }
     void ResetAutoStoreCount() override { autoStore.count = 0; }
     void PlayTone() override { ++tones; }
+    void ReloadDisplayPoints() override { ++reloads; }
 
     GeneralSettingsBlock settings;
     PointStoreState store;
@@ -54,11 +59,14 @@ public:
     AntennaConstants antenna;
     StoreFilePaths files;
     AutoStoreState autoStore;
+    CoordSysParams coord;
+    CString pointFile = L"\\Jobs\\road\\data\\road.xyh";
     int settingsSaved = 0;
     std::vector<CString> savedNames;
     bool nameSaves = true;
     HWND listener;
     int tones = 0;
+    int reloads = 0;
 };
 
 // A fixed fix: grid 1000, 2000, 50 (m), fixed, within the double's limits.
