@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "platform/gdi/FontFiles.h"
+#include "platform/gdi/PcfPixelSize.h"
 
 struct FontInstance::Source {
     FT_Face face;
@@ -37,6 +38,17 @@ public:
         if (library_) FT_Done_FreeType(library_);
     }
     std::mutex& mutex() { return mutex_; }
+
+    // The pixel size of a bitmap face's only strike, read without keeping the face; 0 when unreadable.
+    int StrikePixels(const std::string& path) {
+        if (const int pixels = PcfPixelSize(path); pixels > 0) return pixels;
+        FT_Face face = nullptr;
+        if (!library_ || FT_New_Face(library_, path.c_str(), 0, &face) != 0) return 0;
+        const int pixels =
+            face->num_fixed_sizes > 0 ? static_cast<int>((face->available_sizes[0].y_ppem + 32) >> 6) : 0;
+        FT_Done_Face(face);
+        return pixels;
+    }
 
     // The face sized to `pixels`; a bitmap face keeps its only strike. Null when unreadable.
     FT_Face Face(const std::string& path, int pixels) {
@@ -70,14 +82,13 @@ struct SongStrike {
     int pixels;
 };
 
-// The Chinese face's strikes by pixel size (the em size FreeType reports for the strike).
+// The Chinese face's strikes by pixel size (the em size FreeType reports for the strike). A strike
+// is opened only when text of its size is drawn: each costs a megabyte or two and milliseconds.
 const std::vector<SongStrike>& SongStrikes() {
     static const std::vector<SongStrike> strikes = [] {
         std::vector<SongStrike> list;
-        for (const std::string& path : LocateFontFiles().songStrikes) {
-            FT_Face face = Engine().Face(path, 0);
-            if (face) list.push_back({path, static_cast<int>((face->available_sizes[0].y_ppem + 32) >> 6)});
-        }
+        for (const std::string& path : LocateFontFiles().songStrikes)
+            if (const int pixels = Engine().StrikePixels(path); pixels > 0) list.push_back({path, pixels});
         return list;
     }();
     return strikes;

@@ -89,12 +89,22 @@ void OnConnectionLost(Display*, void* data) {
     PostMessage(x->lossNotice.hwnd, WM_NULL, 0, 0);
 }
 
-// The desktop's input method when it has one, else Xlib's own, which turns the key symbol of any
-// character into that character. Both hand over text in the locale's encoding: make that UTF-8.
-void OpenInputMethod(CX11Display::Connection& x) {
+constexpr long kWindowEvents = ExposureMask | StructureNotifyMask | ButtonPressMask | ButtonReleaseMask |
+                               Button1MotionMask | KeyPressMask | KeyReleaseMask | FocusChangeMask;
+constexpr char kStop = 1;
+constexpr char kOpenInputMethod = 2;
+
+// Input methods hand over text in the locale's encoding: make that UTF-8. Set before the input
+// thread starts, since the locale is the whole process's.
+void ChooseInputLocale() {
     const char* locale = std::setlocale(LC_CTYPE, "");
     if (!locale || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0 || !XSupportsLocale())
         std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+// The desktop's input method when it has one, else Xlib's own, which turns the key symbol of any
+// character into that character. On the input thread, holding the connection.
+void OpenInputMethodOn(CX11Display::Connection& x) {
     XSetLocaleModifiers("");
     x.inputMethod = XOpenIM(x.display, nullptr, nullptr, nullptr);
     if (!x.inputMethod) {
@@ -104,6 +114,15 @@ void OpenInputMethod(CX11Display::Connection& x) {
     if (!x.inputMethod) return;
     x.inputContext = XCreateIC(x.inputMethod, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
                                XNClientWindow, x.window, XNFocusWindow, x.window, nullptr);
+    if (!x.inputContext) return;
+    long inputMethodEvents = 0;
+    XGetICValues(x.inputContext, XNFilterEvents, &inputMethodEvents, nullptr);
+    XSelectInput(x.display, x.window, kWindowEvents | inputMethodEvents);
+    // The focus may have come before the context did.
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(x.display, &focus, &revert);
+    if (focus == x.window) XSetICFocus(x.inputContext);
 }
 
 void StoreTitle(CX11Display::Connection& x, const std::wstring& title) {
@@ -150,12 +169,8 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     StoreTitle(*x, title);
     x->deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, x->window, &x->deleteWindow, 1);
-    OpenInputMethod(*x);
-    long inputMethodEvents = 0;
-    if (x->inputContext) XGetICValues(x->inputContext, XNFilterEvents, &inputMethodEvents, nullptr);
-    XSelectInput(d, x->window,
-                 ExposureMask | StructureNotifyMask | ButtonPressMask | ButtonReleaseMask |
-                     Button1MotionMask | KeyPressMask | KeyReleaseMask | FocusChangeMask | inputMethodEvents);
+    ChooseInputLocale();
+    XSelectInput(d, x->window, kWindowEvents);
     x->gc = XCreateGC(d, x->window, 0, nullptr);
     x->image =
         XCreateImage(d, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height, 32, 0);
@@ -184,8 +199,7 @@ CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
 
 CX11Display::~CX11Display() {
     if (reader_.joinable()) {
-        const char stop = 1;
-        [[maybe_unused]] const ssize_t written = write(stopPipe_[1], &stop, 1);
+        [[maybe_unused]] const ssize_t written = write(stopPipe_[1], &kStop, 1);
         reader_.join();
     }
     for (int fd : stopPipe_)
@@ -232,6 +246,11 @@ void CX11Display::Present(const CRect& dirty) {
     PutImage(CRect(area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_));
 }
 
+void CX11Display::OpenInputMethod() {
+    if (inputMethodAsked_.exchange(true)) return;
+    [[maybe_unused]] const ssize_t written = write(stopPipe_[1], &kOpenInputMethod, 1);
+}
+
 void CX11Display::SetTitle(const std::wstring& title) {
     std::lock_guard lock(imageMutex_);
     if (x_->windowGone || x_->lost) return;
@@ -254,8 +273,11 @@ void CX11Display::ReadEvents() {
         }
         // Drawing on the UI thread may pull events into Xlib's queue without the socket
         // showing them, so the wait is short.
-        if (poll(fds, 2, 50) < 0) continue;
-        if (fds[1].revents) return;
+        if (poll(fds, 2, 50) < 0 || !fds[1].revents) continue;
+        char wake = kStop;
+        if (read(stopPipe_[0], &wake, 1) != 1 || wake == kStop) return;
+        std::lock_guard lock(imageMutex_);
+        if (!x_->lost && !x_->windowGone) OpenInputMethodOn(*x_);
     }
 }
 
