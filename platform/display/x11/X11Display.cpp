@@ -42,7 +42,8 @@ struct CX11Display::Connection {
     Display* display = nullptr;
     Window window = 0;
     GC gc = nullptr;
-    XImage* image = nullptr;
+    Visual* visual = nullptr;
+    unsigned depth = 0;
     XIM inputMethod = nullptr;
     XIC inputContext = nullptr;
     Atom deleteWindow = 0;
@@ -61,10 +62,6 @@ struct CX11Display::Connection {
         if (!display || lost) return;
         if (inputContext) XDestroyIC(inputContext);
         if (inputMethod) XCloseIM(inputMethod);
-        if (image) {
-            image->data = nullptr;  // the pixels belong to the display object
-            XDestroyImage(image);
-        }
         if (gc) XFreeGC(display, gc);
         if (window && !windowGone) XDestroyWindow(display, window);
         XCloseDisplay(display);
@@ -93,6 +90,8 @@ constexpr long kWindowEvents = ExposureMask | StructureNotifyMask | ButtonPressM
                                Button1MotionMask | KeyPressMask | KeyReleaseMask | FocusChangeMask;
 constexpr char kStop = 1;
 constexpr char kOpenInputMethod = 2;
+// Screen rows scaled and sent at a time.
+constexpr int kBandRows = 16;
 
 // Input methods hand over text in the locale's encoding: make that UTF-8. Set before the input
 // thread starts, since the locale is the whole process's.
@@ -172,9 +171,12 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     ChooseInputLocale();
     XSelectInput(d, x->window, kWindowEvents);
     x->gc = XCreateGC(d, x->window, 0, nullptr);
-    x->image =
-        XCreateImage(d, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height, 32, 0);
-    if (!x->image || x->image->bits_per_pixel != 32) return nullptr;
+    x->visual = visual;
+    x->depth = static_cast<unsigned>(depth);
+    XImage* probe = XCreateImage(d, visual, x->depth, ZPixmap, 0, nullptr, width, height, 32, 0);
+    const bool wordPixels = probe && probe->bits_per_pixel == 32;
+    if (probe) XDestroyImage(probe);
+    if (!wordPixels) return nullptr;
 
     std::unique_ptr<CX11Display> display(new CX11Display(std::move(x), scale));
     if (display->stopPipe_[0] < 0) return nullptr;
@@ -187,9 +189,9 @@ CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
     : screen_(kScreenWidth, kScreenHeight),
       scale_(scale),
       x_(std::move(connection)),
-      image_(static_cast<size_t>(kScreenWidth * scale) * static_cast<size_t>(kScreenHeight * scale)) {
-    x_->image->data = reinterpret_cast<char*>(image_.data());
-    ScaleIntoImage(CRect(0, 0, kScreenWidth, kScreenHeight));
+      shown_(static_cast<size_t>(kScreenWidth) * kScreenHeight),
+      band_(static_cast<size_t>(kScreenWidth) * scale * scale * kBandRows) {
+    KeepShown(CRect(0, 0, kScreenWidth, kScreenHeight));
     if (pipe2(stopPipe_, O_CLOEXEC) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
         return;
@@ -215,25 +217,43 @@ void CX11Display::SetCloseHandler(std::function<void()> handler) {
     onClose_ = std::move(handler);
 }
 
-void CX11Display::ScaleIntoImage(const CRect& area) {
-    const int width = kScreenWidth * scale_;
+void CX11Display::KeepShown(const CRect& area) {
     for (int y = area.top; y < area.bottom; ++y) {
         const uint32_t* source = screen_.row(y);
+        uint32_t* target = shown_.data() + static_cast<size_t>(y) * kScreenWidth;
         for (int x = area.left; x < area.right; ++x) {
             const uint32_t p = source[x];
-            const uint32_t pixel = (((p >> 16) & 0xFFu) << x_->redShift) |
-                                   (((p >> 8) & 0xFFu) << x_->greenShift) | ((p & 0xFFu) << x_->blueShift);
-            for (int dy = 0; dy < scale_; ++dy) {
-                uint32_t* target = image_.data() + static_cast<size_t>(y * scale_ + dy) * width + x * scale_;
-                std::fill_n(target, scale_, pixel);
-            }
+            target[x] = (((p >> 16) & 0xFFu) << x_->redShift) | (((p >> 8) & 0xFFu) << x_->greenShift) |
+                        ((p & 0xFFu) << x_->blueShift);
         }
     }
 }
 
-void CX11Display::PutImage(const CRect& scaled) {
-    XPutImage(x_->display, x_->window, x_->gc, x_->image, scaled.left, scaled.top, scaled.left, scaled.top,
-              static_cast<unsigned>(scaled.Width()), static_cast<unsigned>(scaled.Height()));
+void CX11Display::Show(const CRect& area) {
+    // Scaled a band of rows at a time into a small buffer: an image of the whole window would
+    // stay resident at four times the screen's size.
+    const int width = area.Width() * scale_;
+    const int bandRows = std::max(1, static_cast<int>(band_.size()) / (width * scale_));
+    for (int top = area.top; top < area.bottom; top += bandRows) {
+        const int bottom = std::min<int>(area.bottom, top + bandRows);
+        for (int y = top; y < bottom; ++y) {
+            const uint32_t* source = shown_.data() + static_cast<size_t>(y) * kScreenWidth;
+            uint32_t* row = band_.data() + static_cast<size_t>(y - top) * scale_ * width;
+            for (int x = area.left; x < area.right; ++x)
+                std::fill_n(row + (x - area.left) * scale_, scale_, source[x]);
+            for (int dy = 1; dy < scale_; ++dy)
+                std::copy_n(row, width, row + static_cast<size_t>(dy) * width);
+        }
+        const int height = (bottom - top) * scale_;
+        XImage* image = XCreateImage(x_->display, x_->visual, x_->depth, ZPixmap, 0,
+                                     reinterpret_cast<char*>(band_.data()), static_cast<unsigned>(width),
+                                     static_cast<unsigned>(height), 32, 0);
+        if (!image) return;
+        XPutImage(x_->display, x_->window, x_->gc, image, 0, 0, area.left * scale_, top * scale_,
+                  static_cast<unsigned>(width), static_cast<unsigned>(height));
+        image->data = nullptr;  // the pixels are ours
+        XDestroyImage(image);
+    }
     XFlush(x_->display);
 }
 
@@ -242,8 +262,8 @@ void CX11Display::Present(const CRect& dirty) {
     if (area.IsRectEmpty()) return;
     std::lock_guard lock(imageMutex_);
     if (x_->windowGone || x_->lost) return;
-    ScaleIntoImage(area);
-    PutImage(CRect(area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_));
+    KeepShown(area);
+    Show(area);
 }
 
 void CX11Display::OpenInputMethod() {
@@ -288,7 +308,10 @@ void CX11Display::HandleEvent(XEvent& event) {
         case Expose: {
             if (x_->windowGone) break;
             const XExposeEvent& e = event.xexpose;
-            PutImage(CRect(e.x, e.y, e.x + e.width, e.y + e.height));
+            const CRect exposed(e.x / scale_, e.y / scale_, (e.x + e.width + scale_ - 1) / scale_,
+                                (e.y + e.height + scale_ - 1) / scale_);
+            const CRect area = exposed & CRect(0, 0, kScreenWidth, kScreenHeight);
+            if (!area.IsRectEmpty()) Show(area);
             break;
         }
         case MapNotify:

@@ -44,14 +44,18 @@ private:
     void ReadEvents();
     void HandleEvent(union _XEvent& event);
     void HandleKey(union _XEvent& event);
-    // Copies a screen rectangle, scaled, into the window's image; the caller holds imageMutex_.
-    void ScaleIntoImage(const CRect& area);
-    void PutImage(const CRect& scaledArea);
+    // Keeps a rectangle of the screen as shown, in the visual's pixels; the caller holds imageMutex_.
+    void KeepShown(const CRect& area);
+    // Sends a rectangle of the screen as shown to the window, scaled; the caller holds imageMutex_.
+    void Show(const CRect& area);
 
     Framebuffer screen_;
     int scale_;
     std::unique_ptr<Connection> x_;
-    std::vector<uint32_t> image_;
+    // The screen as last presented, for the window's exposed parts; the screen itself may be
+    // half-way through a paint on the UI thread.
+    std::vector<uint32_t> shown_;
+    std::vector<uint32_t> band_;  // a band of rows scaled for sending
     // Held around every use of the connection.
     std::mutex imageMutex_;
     std::mutex closeMutex_;
