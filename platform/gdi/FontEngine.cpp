@@ -243,6 +243,20 @@ Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
     return g;
 }
 
+Glyph WithRuns(Glyph g) {
+    for (int r = 0; r < g.height; ++r)
+        for (int c = 0; c < g.width;) {
+            if (!g.At(c, r)) {
+                ++c;
+                continue;
+            }
+            const int from = c;
+            while (c < g.width && g.At(c, r)) ++c;
+            g.runs.push_back({r, from, c - 1});
+        }
+    return g;
+}
+
 }  // namespace
 
 FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Source> fallback,
@@ -281,9 +295,12 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
 FontInstance::~FontInstance() = default;
 
 const Glyph& FontInstance::GetGlyph(char32_t ch) {
+    if (ch < ascii_.size())
+        if (const Glyph* known = ascii_[ch].load(std::memory_order_acquire)) return *known;
     std::lock_guard lock(Engine().mutex());
     auto it = glyphs_.find(ch);
-    if (it == glyphs_.end()) it = glyphs_.emplace(ch, Rasterise(ch)).first;
+    if (it == glyphs_.end()) it = glyphs_.emplace(ch, WithRuns(Rasterise(ch))).first;
+    if (ch < ascii_.size()) ascii_[ch].store(&it->second, std::memory_order_release);
     return it->second;
 }
 
