@@ -1,10 +1,9 @@
 #include "receiver/BluezBluetoothModule.h"
 
-#include <systemd/sd-bus.h>
-
 #include <map>
 
 #include "platform/text/CodePage.h"
+#include "receiver/SdBusCalls.h"
 
 namespace {
 constexpr const char* kService = "org.bluez";
@@ -19,54 +18,55 @@ struct Properties {
 };
 
 // Reads an a{sv} of properties.
-bool ReadProperties(sd_bus_message* m, Properties& out) {
-    if (sd_bus_message_enter_container(m, 'a', "{sv}") < 0) return false;
-    while (sd_bus_message_enter_container(m, 'e', "sv") > 0) {
+bool ReadProperties(const SdBusCalls& sd, sd_bus_message* m, Properties& out) {
+    if (sd.message_enter_container(m, 'a', "{sv}") < 0) return false;
+    while (sd.message_enter_container(m, 'e', "sv") > 0) {
         const char* key = nullptr;
-        if (sd_bus_message_read(m, "s", &key) < 0) return false;
+        if (sd.message_read(m, "s", &key) < 0) return false;
         const std::string name = key;
-        if (sd_bus_message_enter_container(m, 'v', "s") > 0) {
+        if (sd.message_enter_container(m, 'v', "s") > 0) {
             const char* value = nullptr;
-            if (sd_bus_message_read(m, "s", &value) < 0) return false;
+            if (sd.message_read(m, "s", &value) < 0) return false;
             out.strings[name] = value;
-            sd_bus_message_exit_container(m);
-        } else if (sd_bus_message_enter_container(m, 'v', "b") > 0) {
+            sd.message_exit_container(m);
+        } else if (sd.message_enter_container(m, 'v', "b") > 0) {
             int value = 0;
-            if (sd_bus_message_read(m, "b", &value) < 0) return false;
+            if (sd.message_read(m, "b", &value) < 0) return false;
             out.flags[name] = value != 0;
-            sd_bus_message_exit_container(m);
-        } else if (sd_bus_message_skip(m, "v") < 0) {
+            sd.message_exit_container(m);
+        } else if (sd.message_skip(m, "v") < 0) {
             return false;
         }
-        if (sd_bus_message_exit_container(m) < 0) return false;
+        if (sd.message_exit_container(m) < 0) return false;
     }
-    return sd_bus_message_exit_container(m) >= 0;
+    return sd.message_exit_container(m) >= 0;
 }
 
 // Reads an a{sa{sv}}: the object's interfaces with their properties.
-bool ReadInterfaces(sd_bus_message* m, std::map<std::string, Properties>& out) {
-    if (sd_bus_message_enter_container(m, 'a', "{sa{sv}}") < 0) return false;
-    while (sd_bus_message_enter_container(m, 'e', "sa{sv}") > 0) {
+bool ReadInterfaces(const SdBusCalls& sd, sd_bus_message* m, std::map<std::string, Properties>& out) {
+    if (sd.message_enter_container(m, 'a', "{sa{sv}}") < 0) return false;
+    while (sd.message_enter_container(m, 'e', "sa{sv}") > 0) {
         const char* name = nullptr;
-        if (sd_bus_message_read(m, "s", &name) < 0 || !ReadProperties(m, out[name])) return false;
-        if (sd_bus_message_exit_container(m) < 0) return false;
+        if (sd.message_read(m, "s", &name) < 0 || !ReadProperties(sd, m, out[name])) return false;
+        if (sd.message_exit_container(m) < 0) return false;
     }
-    return sd_bus_message_exit_container(m) >= 0;
+    return sd.message_exit_container(m) >= 0;
 }
 
-bool CallAdapter(sd_bus* bus, const std::string& adapter, const char* method) {
+bool CallAdapter(const SdBusCalls& sd, sd_bus* bus, const std::string& adapter, const char* method) {
     sd_bus_error error = SD_BUS_ERROR_NULL;
     const int r =
-        sd_bus_call_method(bus, kService, adapter.c_str(), kAdapterInterface, method, &error, nullptr, "");
-    sd_bus_error_free(&error);
+        sd.call_method(bus, kService, adapter.c_str(), kAdapterInterface, method, &error, nullptr, "");
+    sd.error_free(&error);
     return r >= 0;
 }
 }  // namespace
 
 CBluezBluetoothModule::~CBluezBluetoothModule() {
     StopInquiry();
-    sd_bus_slot_unref(added_);
-    sd_bus_flush_close_unref(bus_);
+    if (!bus_) return;
+    sd_->slot_unref(added_);
+    sd_->flush_close_unref(bus_);
 }
 
 void CBluezBluetoothModule::Attach(HWND, IBluetoothEvents& events) {
@@ -75,21 +75,24 @@ void CBluezBluetoothModule::Attach(HWND, IBluetoothEvents& events) {
 
 // Finds a powered adapter; the devices it already knows (a paired receiver is one) are reported as found.
 bool CBluezBluetoothModule::FindAdapter() {
-    if (!bus_ && sd_bus_open_system(&bus_) < 0) return false;
+    if (!bus_) {
+        sd_ = SdBus();
+        if (!sd_ || sd_->open_system(&bus_) < 0) return false;
+    }
     sd_bus_error error = SD_BUS_ERROR_NULL;
     sd_bus_message* reply = nullptr;
     const int r =
-        sd_bus_call_method(bus_, kService, "/", kObjectManager, "GetManagedObjects", &error, &reply, "");
-    sd_bus_error_free(&error);
+        sd_->call_method(bus_, kService, "/", kObjectManager, "GetManagedObjects", &error, &reply, "");
+    sd_->error_free(&error);
     if (r < 0) return false;
     std::map<std::string, std::map<std::string, Properties>> objects;
-    bool ok = sd_bus_message_enter_container(reply, 'a', "{oa{sa{sv}}}") >= 0;
-    while (ok && sd_bus_message_enter_container(reply, 'e', "oa{sa{sv}}") > 0) {
+    bool ok = sd_->message_enter_container(reply, 'a', "{oa{sa{sv}}}") >= 0;
+    while (ok && sd_->message_enter_container(reply, 'e', "oa{sa{sv}}") > 0) {
         const char* path = nullptr;
-        ok = sd_bus_message_read(reply, "o", &path) >= 0 && ReadInterfaces(reply, objects[path]) &&
-             sd_bus_message_exit_container(reply) >= 0;
+        ok = sd_->message_read(reply, "o", &path) >= 0 && ReadInterfaces(*sd_, reply, objects[path]) &&
+             sd_->message_exit_container(reply) >= 0;
     }
-    sd_bus_message_unref(reply);
+    sd_->message_unref(reply);
     if (!ok) return false;
     adapter_.clear();
     for (auto& [path, interfaces] : objects) {
@@ -120,18 +123,18 @@ bool CBluezBluetoothModule::StartScan() {
         events_->ScanIdle();
         return true;
     }
-    if (!added_ && sd_bus_match_signal(bus_, &added_, nullptr, "/", kObjectManager, "InterfacesAdded",
-                                       &CBluezBluetoothModule::OnInterfacesAdded, this) < 0) {
+    if (!added_ && sd_->match_signal(bus_, &added_, nullptr, "/", kObjectManager, "InterfacesAdded",
+                                     &CBluezBluetoothModule::OnInterfacesAdded, this) < 0) {
         events_->ShowStatus(L"搜索蓝牙超时!");
         events_->ScanIdle();
         return true;
     }
     // Receivers speak the serial-port profile, which is classic Bluetooth only.
     sd_bus_error error = SD_BUS_ERROR_NULL;
-    sd_bus_call_method(bus_, kService, adapter_.c_str(), kAdapterInterface, "SetDiscoveryFilter", &error,
-                       nullptr, "a{sv}", 1, "Transport", "s", "bredr");
-    sd_bus_error_free(&error);
-    if (!CallAdapter(bus_, adapter_, "StartDiscovery")) {
+    sd_->call_method(bus_, kService, adapter_.c_str(), kAdapterInterface, "SetDiscoveryFilter", &error,
+                     nullptr, "a{sv}", 1, "Transport", "s", "bredr");
+    sd_->error_free(&error);
+    if (!CallAdapter(*sd_, bus_, adapter_, "StartDiscovery")) {
         events_->ShowStatus(L"搜索蓝牙超时!");
         events_->ScanIdle();
         return true;
@@ -153,8 +156,8 @@ int CBluezBluetoothModule::OnInterfacesAdded(sd_bus_message* message, void* self
     auto* module = static_cast<CBluezBluetoothModule*>(self);
     const char* path = nullptr;
     std::map<std::string, Properties> interfaces;
-    if (!module->inquiring_ || sd_bus_message_read(message, "o", &path) < 0 ||
-        !ReadInterfaces(message, interfaces))
+    if (!module->inquiring_ || module->sd_->message_read(message, "o", &path) < 0 ||
+        !ReadInterfaces(*module->sd_, message, interfaces))
         return 0;
     auto device = interfaces.find(kDeviceInterface);
     if (device != interfaces.end())
@@ -164,7 +167,7 @@ int CBluezBluetoothModule::OnInterfacesAdded(sd_bus_message* message, void* self
 
 void CBluezBluetoothModule::OnTick() {
     if (!bus_) return;
-    while (sd_bus_process(bus_, nullptr) > 0) {
+    while (sd_->process(bus_, nullptr) > 0) {
     }
     if (!inquiring_ || ++ticks_ < kInquiryTicks) return;
     StopInquiry();
@@ -180,7 +183,7 @@ void CBluezBluetoothModule::Cancel() {
 void CBluezBluetoothModule::StopInquiry() {
     if (!inquiring_) return;
     inquiring_ = false;
-    CallAdapter(bus_, adapter_, "StopDiscovery");
+    CallAdapter(*sd_, bus_, adapter_, "StopDiscovery");
 }
 
 bool CBluezBluetoothModule::SetAddress(const CString& address) {

@@ -3,12 +3,11 @@
 // (DBUS_SYSTEM_BUS_ADDRESS when set): the check is a powered adapter, the master role needs nothing,
 // an inquiry is 30 s of discovery listing every receiver the adapter knows or finds, and the address
 // to connect to is kept in a file, since the adapter has no memory of its own for it. No port is used.
-#include <systemd/sd-bus.h>
-
 #include <set>
 #include <string>
 
 #include "receiver/BluetoothModule.h"
+#include "receiver/SdBusCalls.h"
 
 class CBluezBluetoothModule : public IBluetoothModule {
 public:
@@ -40,6 +39,7 @@ private:
     static int OnInterfacesAdded(sd_bus_message* message, void* self, sd_bus_error* error);
 
     IBluetoothEvents* events_ = nullptr;
+    const SdBusCalls* sd_ = nullptr;  // loaded with the bus
     sd_bus* bus_ = nullptr;
     sd_bus_slot* added_ = nullptr;
     std::string adapter_;

@@ -107,11 +107,16 @@ int main(int argc, char** argv) {
     IDisplay& base = x11 ? static_cast<IDisplay&>(*x11) : desktop.Display();
     std::optional<CScreenshotDisplay> shot;
     if (!line.screenshot.empty()) shot.emplace(base, line.screenshot);
-    if (shot) {
+    if (shot)
         desktop.SetDisplay(&*shot);
-        SetIdleHandler([&shot] { shot->SaveIfChanged(); });  // modal loops included
-    } else if (x11)
+    else if (x11)
         desktop.SetDisplay(x11.get());
+    // Modal loops included. The input method opens once the first screen is up: opening it takes
+    // longer than painting that screen.
+    SetIdleHandler([&shot, &x11] {
+        if (shot) shot->SaveIfChanged();
+        if (x11) x11->OpenInputMethod();
+    });
     InitCommonControls();
     // Questions and refusals show in the window, answered by the user, as the tests drive them.
     // Headless, no one could answer: each is printed and answered with its first button.

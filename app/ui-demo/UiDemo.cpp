@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
         return Fail(name && *name ? "cannot open the X display \"" + std::string(name) + "\""
                                   : std::string("cannot open the X display (DISPLAY is not set)"));
     }
+    display->OpenInputMethod();
     std::unique_ptr<CScreenshotFile> shot;
     if (!screenshot.empty()) shot = std::make_unique<CScreenshotFile>(*display, screenshot);
     CDesktop& desktop = CDesktop::Get();

@@ -98,10 +98,11 @@ void CDC::AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd) {
     for (int64_t i = first; i <= last; ++i) {
         const int64_t along = start + dir * i;
         // 128 bits: the product of two 32-bit spans and a step count overflows 64.
-        const __int128 num = __int128(2) * i * std::abs(minorDelta) + major;
-        const int64_t across =
-            (xMajor ? from.y : from.x) +
-            (minorDelta >= 0 ? 1 : -1) * (major ? static_cast<int64_t>(num / (2 * major)) : 0);
+        int64_t across = xMajor ? from.y : from.x;
+        if (minorDelta != 0) {
+            const __int128 num = __int128(2) * i * std::abs(minorDelta) + major;
+            across += (minorDelta >= 0 ? 1 : -1) * static_cast<int64_t>(num / (2 * major));
+        }
         const int x = static_cast<int>(xMajor ? along : across),
                   y = static_cast<int>(xMajor ? across : along);
         if (!dashed) {

@@ -1,7 +1,9 @@
 // Single runs of text: metrics, extents, TextOut and ExtTextOut.
 #include <algorithm>
+#include <array>
 #include <cwchar>
 #include <optional>
+#include <vector>
 
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/FigureMask.h"
@@ -63,8 +65,13 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
     // The cell, and everything the ink reaches (a fallback glyph may stand out of the cell).
     int width = 0;
     CRect bounds(left, top, left, top + m.height());
+    // Looked up once for both passes; a short run needs no allocation.
+    constexpr int kShortRun = 64;
+    std::array<const Glyph*, kShortRun> shortRun;
+    std::vector<const Glyph*> longRun(count > kShortRun ? static_cast<size_t>(count) : 0);
+    const Glyph** glyphs = count > kShortRun ? longRun.data() : shortRun.data();
     for (int i = 0; i < count; ++i) {
-        const Glyph& g = font.GetGlyph(static_cast<char32_t>(text[i]));
+        const Glyph& g = *(glyphs[static_cast<size_t>(i)] = &font.GetGlyph(static_cast<char32_t>(text[i])));
         const CRect ink(left + width + g.left, baseline - g.top, left + width + g.left + g.width,
                         baseline - g.top + g.height);
         bounds = bounds | ink;
@@ -82,45 +89,37 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
     if (clipTo) area = area & (*clipTo + o);
     if (area.IsRectEmpty()) return;
 
-    // Plain text over what is there goes straight to the framebuffer; anything else is collected
-    // first so that background and raster operation meet each pixel once.
-    const bool direct = rop_ == R2_COPYPEN && bkMode_ == TRANSPARENT && !opaque;
+    // Copied text goes straight to the framebuffer, background first and ink over it: each pixel
+    // ends as the last copy left it. Any other raster operation collects the pixels first, so that
+    // it meets each one once.
+    const bool direct = rop_ == R2_COPYPEN;
     std::optional<FigureMask> mask;
     if (!direct) mask.emplace(area);
-    const uint32_t textPixel = Framebuffer::ToPixel(textColor_);
-    auto inkSpan = [&](int y, int x0, int x1) {
+    auto span = [&](int y, int x0, int x1, FigureMask::Kind kind, uint32_t pixel) {
         if (mask) {
-            mask->Span(y, x0, x1, FigureMask::Pen);
+            mask->Span(y, x0, x1, kind);
         } else if (y >= area.top && y < area.bottom) {
-            uint32_t* row = fb_->row(y);
-            for (int x = std::max<int>(x0, area.left); x <= std::min<int>(x1, area.right - 1); ++x)
-                row[x] = textPixel;
+            const int from = std::max<int>(x0, area.left), to = std::min<int>(x1, area.right - 1);
+            if (from <= to) std::fill(fb_->row(y) + from, fb_->row(y) + to + 1, pixel);
         }
     };
+    const uint32_t textPixel = Framebuffer::ToPixel(textColor_);
+    const uint32_t backgroundPixel = Framebuffer::ToPixel(bkColor_);
+    auto inkSpan = [&](int y, int x0, int x1) { span(y, x0, x1, FigureMask::Pen, textPixel); };
     if (opaque) {
         for (int row = opaqueDevice.top; row < opaqueDevice.bottom; ++row)
-            mask->Span(row, opaqueDevice.left, opaqueDevice.right - 1, FigureMask::Brush);
+            span(row, opaqueDevice.left, opaqueDevice.right - 1, FigureMask::Brush, backgroundPixel);
     }
     if (bkMode_ == OPAQUE) {
         for (int row = cell.top; row < cell.bottom; ++row)
-            mask->Span(row, cell.left, cell.right - 1, FigureMask::Brush);
+            span(row, cell.left, cell.right - 1, FigureMask::Brush, backgroundPixel);
     }
     const int underlineRow = baseline + (m.descent >= 2 ? 1 : 0);
     int penX = left;
     for (int i = 0; i < count; ++i) {
-        const Glyph& g = font.GetGlyph(static_cast<char32_t>(text[i]));
+        const Glyph& g = *glyphs[static_cast<size_t>(i)];
         const int gx = penX + g.left, gy = baseline - g.top;
-        for (int r = 0; r < g.height; ++r) {
-            for (int c = 0; c < g.width;) {
-                if (!g.At(c, r)) {
-                    ++c;
-                    continue;
-                }
-                const int run = c;
-                while (c < g.width && g.At(c, r)) ++c;
-                inkSpan(gy + r, gx + run, gx + c - 1);
-            }
-        }
+        for (const GlyphRun& run : g.runs) inkSpan(gy + run.row, gx + run.from, gx + run.to);
         const int advance = dx ? dx[i] : g.advance;
         if (i == underlined) inkSpan(underlineRow, penX, penX + advance - 1);
         penX += advance;

@@ -105,9 +105,26 @@ int CDC::DrawText(const wchar_t* text, int count, LPRECT rect, UINT format) {
     FontInstance& font = Font();
     const int lineHeight = font.metrics().height();
     const CRect box(rect);
-    const std::wstring all(text, static_cast<size_t>(count));
     const bool single = (format & DT_SINGLELINE) != 0;
 
+    // One line as it stands (no '&' to take, no ellipsis to fit) is laid out where it is.
+    if (single && !(format & (DT_END_ELLIPSIS | DT_CALCRECT)) &&
+        ((format & DT_NOPREFIX) || std::find(text, text + count, L'&') == text + count)) {
+        int y = box.top;
+        if (format & DT_VCENTER)
+            y = box.top + (box.Height() - lineHeight) / 2;
+        else if (format & DT_BOTTOM)
+            y = box.bottom - lineHeight;
+        int x = box.left;
+        if (format & (DT_CENTER | DT_RIGHT)) {
+            int width = 0;
+            for (int i = 0; i < count; ++i) width += font.Advance(static_cast<char32_t>(text[i]));
+            x = (format & DT_CENTER) ? box.left + (box.Width() - width) / 2 : box.right - width;
+        }
+        DrawTextRun(x, y, text, count, nullptr, nullptr, (format & DT_NOCLIP) ? nullptr : &box, -1);
+        return (format & (DT_VCENTER | DT_BOTTOM)) ? y + lineHeight - box.top : lineHeight;
+    }
+    const std::wstring all(text, static_cast<size_t>(count));
     std::vector<std::wstring> raw;
     if (single) {
         raw.push_back(all);

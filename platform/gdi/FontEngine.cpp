@@ -1,5 +1,10 @@
 #include "platform/gdi/FontEngine.h"
 
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
@@ -15,6 +20,7 @@
 #include <tuple>
 
 #include "platform/gdi/FontFiles.h"
+#include "platform/gdi/PcfPixelSize.h"
 
 struct FontInstance::Source {
     FT_Face face;
@@ -24,6 +30,27 @@ struct FontInstance::Source {
 namespace {
 
 constexpr int kDefaultPixels = 12;
+
+// A bitmap strike read through calls instead of a mapping: its glyph tables are copied into the
+// face when it opens, so a mapping would keep a megabyte or more of pages resident that are never
+// read again. Outline faces stay mapped: their tables are used in place.
+unsigned long ReadStrike(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
+    if (count == 0) return offset <= stream->size ? 0 : 1;  // a seek: zero when it is possible
+    const int fd = static_cast<int>(stream->descriptor.value);
+    unsigned long done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<unsigned long>(n);
+    }
+    return done;
+}
+
+void CloseStrike(FT_Stream stream) {
+    if (stream->descriptor.value >= 0) ::close(static_cast<int>(stream->descriptor.value));
+    stream->descriptor.value = -1;
+}
 
 // One FreeType library and one face per file and pixel size, alive for the whole run. The one
 // mutex guards them and every glyph cache: drawing is cheap next to sharing a face unguarded.
@@ -38,12 +65,23 @@ public:
     }
     std::mutex& mutex() { return mutex_; }
 
+    // The pixel size of a bitmap face's only strike, read without keeping the face; 0 when unreadable.
+    int StrikePixels(const std::string& path) {
+        if (const int pixels = PcfPixelSize(path); pixels > 0) return pixels;
+        FT_Face face = nullptr;
+        if (!library_ || FT_New_Face(library_, path.c_str(), 0, &face) != 0) return 0;
+        const int pixels =
+            face->num_fixed_sizes > 0 ? static_cast<int>((face->available_sizes[0].y_ppem + 32) >> 6) : 0;
+        FT_Done_Face(face);
+        return pixels;
+    }
+
     // The face sized to `pixels`; a bitmap face keeps its only strike. Null when unreadable.
     FT_Face Face(const std::string& path, int pixels) {
         const auto key = std::make_pair(path, pixels);
         if (auto it = faces_.find(key); it != faces_.end()) return it->second;
         FT_Face face = nullptr;
-        if (!library_ || path.empty() || FT_New_Face(library_, path.c_str(), 0, &face) != 0) return nullptr;
+        if (!library_ || path.empty() || !Open(path, face)) return nullptr;
         const bool sized = FT_IS_SCALABLE(face) ? FT_Set_Pixel_Sizes(face, 0, pixels) == 0
                                                 : face->num_fixed_sizes > 0 && FT_Select_Size(face, 0) == 0;
         if (!sized) {
@@ -55,9 +93,37 @@ public:
     }
 
 private:
+    bool Open(const std::string& path, FT_Face& face) {
+        const std::vector<std::string>& strikes = LocateFontFiles().songStrikes;
+        if (std::find(strikes.begin(), strikes.end(), path) == strikes.end())
+            return FT_New_Face(library_, path.c_str(), 0, &face) == 0;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        if (fd < 0 || ::fstat(fd, &st) != 0) {
+            if (fd >= 0) ::close(fd);
+            return false;
+        }
+        auto stream = std::make_unique<FT_StreamRec>();
+        stream->size = static_cast<unsigned long>(st.st_size);
+        stream->descriptor.value = fd;
+        stream->read = ReadStrike;
+        stream->close = CloseStrike;
+        FT_Open_Args args{};
+        args.flags = FT_OPEN_STREAM;
+        args.stream = stream.get();
+        // The face closes the stream when it is done; the record stays ours.
+        if (FT_Open_Face(library_, &args, 0, &face) != 0) {
+            CloseStrike(stream.get());
+            return false;
+        }
+        streams_.push_back(std::move(stream));
+        return true;
+    }
+
     FT_Library library_ = nullptr;
     std::mutex mutex_;
     std::map<std::pair<std::string, int>, FT_Face> faces_;
+    std::vector<std::unique_ptr<FT_StreamRec>> streams_;  // outlive their faces
 };
 
 FreeType& Engine() {
@@ -70,14 +136,13 @@ struct SongStrike {
     int pixels;
 };
 
-// The Chinese face's strikes by pixel size (the em size FreeType reports for the strike).
+// The Chinese face's strikes by pixel size (the em size FreeType reports for the strike). A strike
+// is opened only when text of its size is drawn: each costs a megabyte or two and milliseconds.
 const std::vector<SongStrike>& SongStrikes() {
     static const std::vector<SongStrike> strikes = [] {
         std::vector<SongStrike> list;
-        for (const std::string& path : LocateFontFiles().songStrikes) {
-            FT_Face face = Engine().Face(path, 0);
-            if (face) list.push_back({path, static_cast<int>((face->available_sizes[0].y_ppem + 32) >> 6)});
-        }
+        for (const std::string& path : LocateFontFiles().songStrikes)
+            if (const int pixels = Engine().StrikePixels(path); pixels > 0) list.push_back({path, pixels});
         return list;
     }();
     return strikes;
@@ -178,6 +243,20 @@ Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
     return g;
 }
 
+Glyph WithRuns(Glyph g) {
+    for (int r = 0; r < g.height; ++r)
+        for (int c = 0; c < g.width;) {
+            if (!g.At(c, r)) {
+                ++c;
+                continue;
+            }
+            const int from = c;
+            while (c < g.width && g.At(c, r)) ++c;
+            g.runs.push_back({r, from, c - 1});
+        }
+    return g;
+}
+
 }  // namespace
 
 FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Source> fallback,
@@ -216,9 +295,12 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
 FontInstance::~FontInstance() = default;
 
 const Glyph& FontInstance::GetGlyph(char32_t ch) {
+    if (ch < ascii_.size())
+        if (const Glyph* known = ascii_[ch].load(std::memory_order_acquire)) return *known;
     std::lock_guard lock(Engine().mutex());
     auto it = glyphs_.find(ch);
-    if (it == glyphs_.end()) it = glyphs_.emplace(ch, Rasterise(ch)).first;
+    if (it == glyphs_.end()) it = glyphs_.emplace(ch, WithRuns(Rasterise(ch))).first;
+    if (ch < ascii_.size()) ascii_[ch].store(&it->second, std::memory_order_release);
     return it->second;
 }
 

@@ -2,6 +2,8 @@
 // Fonts as the screens ask for them, realised through FreeType as monochrome glyphs and cached.
 // "宋体" and other Chinese faces use the Chinese bitmap face at its nearest strike; Latin faces use
 // the Latin outline face. A character missing from a font's face comes from the other face.
+#include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -9,13 +11,21 @@
 
 #include "platform/gdi/GdiObjects.h"
 
+// Pixels from..to (inclusive) of one row of a glyph's ink.
+struct GlyphRun {
+    int row;
+    int from;
+    int to;
+};
+
 struct Glyph {
     int advance = 0;
     int left = 0;  // ink offset from the pen position
     int top = 0;   // rows of ink above the baseline
     int width = 0;
     int height = 0;
-    std::vector<uint8_t> ink;  // width x height, 1 where the glyph is drawn
+    std::vector<uint8_t> ink;    // width x height, 1 where the glyph is drawn
+    std::vector<GlyphRun> runs;  // the same ink, made once, for drawing a run at a time
 
     bool At(int x, int y) const { return ink[static_cast<size_t>(y) * width + x] != 0; }
 };
@@ -52,6 +62,8 @@ private:
     bool underline_;
     bool strikeOut_;
     std::unordered_map<char32_t, Glyph> glyphs_;
+    // The ASCII glyphs once made, read without the lock (the map's elements never move).
+    std::array<std::atomic<const Glyph*>, 128> ascii_{};
 };
 
 // The shared instance for a logical font; never null (without font files it has no ink).

@@ -25,7 +25,7 @@ CDesktop& CDesktop::Get() {
     return desktop;
 }
 
-CDesktop::CDesktop() : headless_(std::make_unique<CHeadlessDisplay>()) {
+CDesktop::CDesktop() {
     self_ = RegisterMessageTarget(this);
     SetMessageLoopHooks(this);
 }
@@ -35,7 +35,10 @@ CDesktop::~CDesktop() {
 }
 
 IDisplay& CDesktop::Display() {
-    return display_ ? *display_ : *headless_;
+    if (display_) return *display_;
+    // Made when first wanted: a program with a window of its own never paints into it.
+    if (!headless_) headless_ = std::make_unique<CHeadlessDisplay>();
+    return *headless_;
 }
 
 void CDesktop::SetDisplay(IDisplay* display) {

@@ -61,13 +61,13 @@ CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren
             if (WindowRecord* above = desktop.Find(*it); above && (above->style & WS_VISIBLE))
                 mark(desktop.WindowScreenRect(*above), 0);
 
-    for (int y = 0; y < h; ++y) {
+    // The part of each row that lies on the screen starts as the screen shows it.
+    const int from = std::max(0, -screenArea_.left), to = std::min(w, screen.width() - screenArea_.left);
+    for (int y = 0; y < h && from < to; ++y) {
         const int sy = screenArea_.top + y;
         if (sy < 0 || sy >= screen.height()) continue;
-        for (int x = 0; x < w; ++x) {
-            const int sx = screenArea_.left + x;
-            if (sx >= 0 && sx < screen.width()) buffer_.row(y)[x] = screen.row(sy)[sx];
-        }
+        const uint32_t* source = screen.row(sy) + screenArea_.left;
+        std::copy(source + from, source + to, buffer_.row(y) + from);
     }
 }
 
@@ -83,15 +83,26 @@ void CWindowSurfaceDC::Flush() {
     for (int y = 0; y < h; ++y) {
         const uint8_t* vis = visible_.data() + static_cast<size_t>(y) * w;
         const int sy = screenArea_.top + y;
+        uint32_t* target = sy >= 0 && sy < screen.height() ? screen.row(sy) + screenArea_.left : nullptr;
+        const uint32_t* source = buffer_.row(y);
         int first = -1, last = -1;
-        for (int x = 0; x < w; ++x) {
-            if (!vis[x]) continue;
-            uint32_t& target = screen.row(sy)[screenArea_.left + x];
-            const uint32_t source = buffer_.row(y)[x];
-            if (target == source) continue;
-            target = source;
-            if (first < 0) first = x;
-            last = x;
+        // Each run of visible pixels is copied from its first to its last changed pixel.
+        for (int x = 0; x < w && target;) {
+            if (!vis[x]) {
+                ++x;
+                continue;
+            }
+            const int end = static_cast<int>(std::find(vis + x, vis + w, 0) - vis);
+            int a = x;
+            while (a < end && target[a] == source[a]) ++a;
+            if (a < end) {
+                int b = end - 1;
+                while (target[b] == source[b]) --b;
+                std::copy(source + a, source + b + 1, target + a);
+                if (first < 0) first = a;
+                last = b;
+            }
+            x = end;
         }
         if (first >= 0) {
             const CRect line(screenArea_.left + first, sy, screenArea_.left + last + 1, sy + 1);

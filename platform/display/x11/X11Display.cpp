@@ -42,7 +42,8 @@ struct CX11Display::Connection {
     Display* display = nullptr;
     Window window = 0;
     GC gc = nullptr;
-    XImage* image = nullptr;
+    Visual* visual = nullptr;
+    unsigned depth = 0;
     XIM inputMethod = nullptr;
     XIC inputContext = nullptr;
     Atom deleteWindow = 0;
@@ -61,10 +62,6 @@ struct CX11Display::Connection {
         if (!display || lost) return;
         if (inputContext) XDestroyIC(inputContext);
         if (inputMethod) XCloseIM(inputMethod);
-        if (image) {
-            image->data = nullptr;  // the pixels belong to the display object
-            XDestroyImage(image);
-        }
         if (gc) XFreeGC(display, gc);
         if (window && !windowGone) XDestroyWindow(display, window);
         XCloseDisplay(display);
@@ -89,12 +86,24 @@ void OnConnectionLost(Display*, void* data) {
     PostMessage(x->lossNotice.hwnd, WM_NULL, 0, 0);
 }
 
-// The desktop's input method when it has one, else Xlib's own, which turns the key symbol of any
-// character into that character. Both hand over text in the locale's encoding: make that UTF-8.
-void OpenInputMethod(CX11Display::Connection& x) {
+constexpr long kWindowEvents = ExposureMask | StructureNotifyMask | ButtonPressMask | ButtonReleaseMask |
+                               Button1MotionMask | KeyPressMask | KeyReleaseMask | FocusChangeMask;
+constexpr char kStop = 1;
+constexpr char kOpenInputMethod = 2;
+// Screen rows scaled and sent at a time.
+constexpr int kBandRows = 16;
+
+// Input methods hand over text in the locale's encoding: make that UTF-8. Set before the input
+// thread starts, since the locale is the whole process's.
+void ChooseInputLocale() {
     const char* locale = std::setlocale(LC_CTYPE, "");
     if (!locale || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0 || !XSupportsLocale())
         std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+// The desktop's input method when it has one, else Xlib's own, which turns the key symbol of any
+// character into that character. On the input thread, holding the connection.
+void OpenInputMethodOn(CX11Display::Connection& x) {
     XSetLocaleModifiers("");
     x.inputMethod = XOpenIM(x.display, nullptr, nullptr, nullptr);
     if (!x.inputMethod) {
@@ -104,6 +113,15 @@ void OpenInputMethod(CX11Display::Connection& x) {
     if (!x.inputMethod) return;
     x.inputContext = XCreateIC(x.inputMethod, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
                                XNClientWindow, x.window, XNFocusWindow, x.window, nullptr);
+    if (!x.inputContext) return;
+    long inputMethodEvents = 0;
+    XGetICValues(x.inputContext, XNFilterEvents, &inputMethodEvents, nullptr);
+    XSelectInput(x.display, x.window, kWindowEvents | inputMethodEvents);
+    // The focus may have come before the context did.
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(x.display, &focus, &revert);
+    if (focus == x.window) XSetICFocus(x.inputContext);
 }
 
 void StoreTitle(CX11Display::Connection& x, const std::wstring& title) {
@@ -150,16 +168,15 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     StoreTitle(*x, title);
     x->deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, x->window, &x->deleteWindow, 1);
-    OpenInputMethod(*x);
-    long inputMethodEvents = 0;
-    if (x->inputContext) XGetICValues(x->inputContext, XNFilterEvents, &inputMethodEvents, nullptr);
-    XSelectInput(d, x->window,
-                 ExposureMask | StructureNotifyMask | ButtonPressMask | ButtonReleaseMask |
-                     Button1MotionMask | KeyPressMask | KeyReleaseMask | FocusChangeMask | inputMethodEvents);
+    ChooseInputLocale();
+    XSelectInput(d, x->window, kWindowEvents);
     x->gc = XCreateGC(d, x->window, 0, nullptr);
-    x->image =
-        XCreateImage(d, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height, 32, 0);
-    if (!x->image || x->image->bits_per_pixel != 32) return nullptr;
+    x->visual = visual;
+    x->depth = static_cast<unsigned>(depth);
+    XImage* probe = XCreateImage(d, visual, x->depth, ZPixmap, 0, nullptr, width, height, 32, 0);
+    const bool wordPixels = probe && probe->bits_per_pixel == 32;
+    if (probe) XDestroyImage(probe);
+    if (!wordPixels) return nullptr;
 
     std::unique_ptr<CX11Display> display(new CX11Display(std::move(x), scale));
     if (display->stopPipe_[0] < 0) return nullptr;
@@ -172,9 +189,9 @@ CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
     : screen_(kScreenWidth, kScreenHeight),
       scale_(scale),
       x_(std::move(connection)),
-      image_(static_cast<size_t>(kScreenWidth * scale) * static_cast<size_t>(kScreenHeight * scale)) {
-    x_->image->data = reinterpret_cast<char*>(image_.data());
-    ScaleIntoImage(CRect(0, 0, kScreenWidth, kScreenHeight));
+      shown_(static_cast<size_t>(kScreenWidth) * kScreenHeight),
+      band_(static_cast<size_t>(kScreenWidth) * scale * scale * kBandRows) {
+    KeepShown(CRect(0, 0, kScreenWidth, kScreenHeight));
     if (pipe2(stopPipe_, O_CLOEXEC) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
         return;
@@ -184,8 +201,7 @@ CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
 
 CX11Display::~CX11Display() {
     if (reader_.joinable()) {
-        const char stop = 1;
-        [[maybe_unused]] const ssize_t written = write(stopPipe_[1], &stop, 1);
+        [[maybe_unused]] const ssize_t written = write(stopPipe_[1], &kStop, 1);
         reader_.join();
     }
     for (int fd : stopPipe_)
@@ -201,25 +217,43 @@ void CX11Display::SetCloseHandler(std::function<void()> handler) {
     onClose_ = std::move(handler);
 }
 
-void CX11Display::ScaleIntoImage(const CRect& area) {
-    const int width = kScreenWidth * scale_;
+void CX11Display::KeepShown(const CRect& area) {
     for (int y = area.top; y < area.bottom; ++y) {
         const uint32_t* source = screen_.row(y);
+        uint32_t* target = shown_.data() + static_cast<size_t>(y) * kScreenWidth;
         for (int x = area.left; x < area.right; ++x) {
             const uint32_t p = source[x];
-            const uint32_t pixel = (((p >> 16) & 0xFFu) << x_->redShift) |
-                                   (((p >> 8) & 0xFFu) << x_->greenShift) | ((p & 0xFFu) << x_->blueShift);
-            for (int dy = 0; dy < scale_; ++dy) {
-                uint32_t* target = image_.data() + static_cast<size_t>(y * scale_ + dy) * width + x * scale_;
-                std::fill_n(target, scale_, pixel);
-            }
+            target[x] = (((p >> 16) & 0xFFu) << x_->redShift) | (((p >> 8) & 0xFFu) << x_->greenShift) |
+                        ((p & 0xFFu) << x_->blueShift);
         }
     }
 }
 
-void CX11Display::PutImage(const CRect& scaled) {
-    XPutImage(x_->display, x_->window, x_->gc, x_->image, scaled.left, scaled.top, scaled.left, scaled.top,
-              static_cast<unsigned>(scaled.Width()), static_cast<unsigned>(scaled.Height()));
+void CX11Display::Show(const CRect& area) {
+    // Scaled a band of rows at a time into a small buffer: an image of the whole window would
+    // stay resident at four times the screen's size.
+    const int width = area.Width() * scale_;
+    const int bandRows = std::max(1, static_cast<int>(band_.size()) / (width * scale_));
+    for (int top = area.top; top < area.bottom; top += bandRows) {
+        const int bottom = std::min<int>(area.bottom, top + bandRows);
+        for (int y = top; y < bottom; ++y) {
+            const uint32_t* source = shown_.data() + static_cast<size_t>(y) * kScreenWidth;
+            uint32_t* row = band_.data() + static_cast<size_t>(y - top) * scale_ * width;
+            for (int x = area.left; x < area.right; ++x)
+                std::fill_n(row + (x - area.left) * scale_, scale_, source[x]);
+            for (int dy = 1; dy < scale_; ++dy)
+                std::copy_n(row, width, row + static_cast<size_t>(dy) * width);
+        }
+        const int height = (bottom - top) * scale_;
+        XImage* image = XCreateImage(x_->display, x_->visual, x_->depth, ZPixmap, 0,
+                                     reinterpret_cast<char*>(band_.data()), static_cast<unsigned>(width),
+                                     static_cast<unsigned>(height), 32, 0);
+        if (!image) return;
+        XPutImage(x_->display, x_->window, x_->gc, image, 0, 0, area.left * scale_, top * scale_,
+                  static_cast<unsigned>(width), static_cast<unsigned>(height));
+        image->data = nullptr;  // the pixels are ours
+        XDestroyImage(image);
+    }
     XFlush(x_->display);
 }
 
@@ -228,8 +262,13 @@ void CX11Display::Present(const CRect& dirty) {
     if (area.IsRectEmpty()) return;
     std::lock_guard lock(imageMutex_);
     if (x_->windowGone || x_->lost) return;
-    ScaleIntoImage(area);
-    PutImage(CRect(area.left * scale_, area.top * scale_, area.right * scale_, area.bottom * scale_));
+    KeepShown(area);
+    Show(area);
+}
+
+void CX11Display::OpenInputMethod() {
+    if (inputMethodAsked_.exchange(true)) return;
+    [[maybe_unused]] const ssize_t written = write(stopPipe_[1], &kOpenInputMethod, 1);
 }
 
 void CX11Display::SetTitle(const std::wstring& title) {
@@ -254,8 +293,11 @@ void CX11Display::ReadEvents() {
         }
         // Drawing on the UI thread may pull events into Xlib's queue without the socket
         // showing them, so the wait is short.
-        if (poll(fds, 2, 50) < 0) continue;
-        if (fds[1].revents) return;
+        if (poll(fds, 2, 50) < 0 || !fds[1].revents) continue;
+        char wake = kStop;
+        if (read(stopPipe_[0], &wake, 1) != 1 || wake == kStop) return;
+        std::lock_guard lock(imageMutex_);
+        if (!x_->lost && !x_->windowGone) OpenInputMethodOn(*x_);
     }
 }
 
@@ -266,7 +308,10 @@ void CX11Display::HandleEvent(XEvent& event) {
         case Expose: {
             if (x_->windowGone) break;
             const XExposeEvent& e = event.xexpose;
-            PutImage(CRect(e.x, e.y, e.x + e.width, e.y + e.height));
+            const CRect exposed(e.x / scale_, e.y / scale_, (e.x + e.width + scale_ - 1) / scale_,
+                                (e.y + e.height + scale_ - 1) / scale_);
+            const CRect area = exposed & CRect(0, 0, kScreenWidth, kScreenHeight);
+            if (!area.IsRectEmpty()) Show(area);
             break;
         }
         case MapNotify:

@@ -2,7 +2,8 @@
 // The display in an X11 window: the 240 x 320 screen scaled up (twice by default), taps from the
 // left mouse button, the handheld's keys from the keyboard. Painting sends only the changed
 // rectangle to the X server. Input is read on a thread of its own and queued to the desktop; keys go
-// through the input method, so any character typed or composed reaches the focused control. The window
+// through the input method, so any character typed or composed reaches the focused control once
+// OpenInputMethod was called (before, keys type Latin-1). The window
 // takes the keyboard focus when shown and when tapped. When the X server goes away the UI thread says
 // "X display lost" and the program ends with status 1.
 #include <atomic>
@@ -29,6 +30,9 @@ public:
     Framebuffer& Screen() override { return screen_; }
     void Present(const CRect& dirty) override;
     void SetTitle(const std::wstring& title) override;
+    // Has the input thread open the input method. Opening takes longer than painting the first
+    // screen, so the program calls this once that screen is up; later calls do nothing.
+    void OpenInputMethod();
     // Runs on the input thread when the window's close box is used, or the window was destroyed.
     void SetCloseHandler(std::function<void()> handler);
     // The window was destroyed under the program (not merely asked to close).
@@ -40,18 +44,24 @@ private:
     void ReadEvents();
     void HandleEvent(union _XEvent& event);
     void HandleKey(union _XEvent& event);
-    // Copies a screen rectangle, scaled, into the window's image; the caller holds imageMutex_.
-    void ScaleIntoImage(const CRect& area);
-    void PutImage(const CRect& scaledArea);
+    // Keeps a rectangle of the screen as shown, in the visual's pixels; the caller holds imageMutex_.
+    void KeepShown(const CRect& area);
+    // Sends a rectangle of the screen as shown to the window, scaled; the caller holds imageMutex_.
+    void Show(const CRect& area);
 
     Framebuffer screen_;
     int scale_;
     std::unique_ptr<Connection> x_;
-    std::vector<uint32_t> image_;
+    // The screen as last presented, for the window's exposed parts; the screen itself may be
+    // half-way through a paint on the UI thread.
+    std::vector<uint32_t> shown_;
+    std::vector<uint32_t> band_;  // a band of rows scaled for sending
     // Held around every use of the connection.
     std::mutex imageMutex_;
     std::mutex closeMutex_;
     std::function<void()> onClose_;
+    // Wakes the input thread: kStop ends it, kOpenInputMethod has it open the input method.
     int stopPipe_[2] = {-1, -1};
+    std::atomic<bool> inputMethodAsked_ = false;
     std::thread reader_;
 };
