@@ -10,6 +10,7 @@
 namespace {
 using namespace daohengstore;
 enum SubType { kCrossingType = 3, kTwoPointObject = 5, kHouse = 6, kAuxiliaryType = 2 };
+constexpr int32_t kPlainAuxiliary = 94;
 
 // The auxiliary kinds in key order: a row's code is its key.
 std::vector<int32_t> AuxiliaryKeys() {
@@ -40,9 +41,10 @@ BOOL CDaohengStoreDlg::OnInitDialog() {
     crossingRow_ = std::max(0, RowOfId(codes.crossing, answers.crossedObject));
     featureRow_ = std::max(0, RowOfId(codes.terrain, answers.featureCode));
     const std::vector<int32_t> keys = AuxiliaryKeys();
-    auxiliaryRow_ =
-        static_cast<int>(std::find(keys.begin(), keys.end(), answers.auxiliaryCode) - keys.begin());
-    if (auxiliaryRow_ == static_cast<int>(keys.size())) auxiliaryRow_ = 0;
+    // A point that was no auxiliary one offers the plain "辅助点".
+    auto kept = std::find(keys.begin(), keys.end(), answers.auxiliaryCode);
+    if (kept == keys.end()) kept = std::find(keys.begin(), keys.end(), kPlainAuxiliary);
+    auxiliaryRow_ = static_cast<int>(kept - keys.begin());
     CPowerlineStoreDlg::OnInitDialog();
     SetDlgItemText(kSeriesJ, series.first);
     SetDlgItemText(kSeriesZ, series.second);
@@ -97,6 +99,8 @@ void CDaohengStoreDlg::ShowFor(int subType) {
     const bool feature = subType > kCrossingType;
     for (UINT id : {kPoleLabel, kPoleType, kCrossingLabel, kCrossing})
         GetDlgItem(id)->ShowWindow(crossing ? SW_SHOW : SW_HIDE);
+    // The terrain feature and the auxiliary kind share one place and its label.
+    SetDlgItemText(kFeatureLabel, subType == kAuxiliaryType ? L"类别:" : L"地物:");
     GetDlgItem(kFeatureLabel)->ShowWindow(feature || subType == kAuxiliaryType ? SW_SHOW : SW_HIDE);
     GetDlgItem(kFeature)->ShowWindow(feature ? SW_SHOW : SW_HIDE);
     GetDlgItem(kAuxiliary)->ShowWindow(subType == kAuxiliaryType ? SW_SHOW : SW_HIDE);
