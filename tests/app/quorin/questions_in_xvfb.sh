@@ -13,17 +13,8 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or x
 rm -rf "$work"
 mkdir -p "$work/root"
 out=$work/quorin.out
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; }
-trap cleanup EXIT
-
-exec 5> >(cat > "$work/display")
-Xvfb -displayfd 5 -screen 0 640x700x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 5>&-
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+source "$(dirname "$0")/../private-xvfb.sh"
+start_xvfb "$work"
 
 # A receiver standing near the new job's central meridian (0°): no meridian warning comes up to take
 # the keys meant for the questions.

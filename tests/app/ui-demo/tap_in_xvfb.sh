@@ -12,19 +12,9 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xmodma
 mkdir -p "$work"
 out=$work/ui-demo.out
 shot=$work/ui-demo.png
-rm -f "$out" "$shot" "$work/display"
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; }
-trap cleanup EXIT
-
-# Xvfb picks a free display number and writes it to the descriptor.
-exec 5> >(cat > "$work/display")
-Xvfb -displayfd 5 -screen 0 640x700x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 5>&-
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+rm -f "$out" "$shot"
+source "$(dirname "$0")/../private-xvfb.sh"
+start_xvfb "$work"
 
 "$demo" --screenshot "$shot" >"$out" 2>&1 &
 demo_pid=$!
