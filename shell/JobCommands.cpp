@@ -125,7 +125,7 @@ void NewJob(CMainFrame& frame) {
         COpenFileDlg open(&frame);
         open.AddFilter(L"*.qzs");
         open.SetRootFolder(job.paths.programFolder);
-        open.SetStartFolder(WithoutSlash(job.paths.jobFolder));
+        open.SetStartFolder(job.paths.jobFolder);
         if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
         if (!ReadJobFiles(job.jobs, open.GetPathName(), settings, coord)) return;
     }
@@ -175,7 +175,7 @@ void OpenJob(CMainFrame& frame) {
     COpenFileDlg open(&frame);
     open.AddFilter(L"*.qzs");
     open.SetRootFolder(job.paths.programFolder);
-    open.SetStartFolder(WithoutSlash(job.paths.jobFolder));
+    open.SetStartFolder(job.paths.jobFolder);
     if (open.DoModal() != IDOK) return;
     const CString jobFile = open.GetPathName();
     if (jobFile.IsEmpty()) return;
@@ -204,8 +204,8 @@ void NewPointFile(CMainFrame& frame) {
     JobSession& job = frame.Job();
     CFileSaveDlg save(&frame);
     save.SetFilter(L"*.xyh");
-    save.SetRootFolder(WithoutSlash(job.paths.dataFolder));
-    save.SetStartFolder(WithoutSlash(job.paths.dataFolder));
+    save.SetRootFolder(job.paths.dataFolder);
+    save.SetStartFolder(job.paths.dataFolder);
     if (save.DoModal() != IDOK) return;
     const CString name = FileNameOf(save.GetPathName());
     if (!AtomicRewrite(job.paths.dataFolder + name, "")) return;
@@ -222,8 +222,8 @@ void OpenPointFile(CMainFrame& frame) {
     JobSession& job = frame.Job();
     COpenFileDlg open(&frame);
     open.AddFilter(L"*.xyh");
-    open.SetRootFolder(WithoutSlash(job.paths.dataFolder));
-    open.SetStartFolder(WithoutSlash(job.paths.dataFolder));
+    open.SetRootFolder(job.paths.dataFolder);
+    open.SetStartFolder(job.paths.dataFolder);
     if (open.DoModal() != IDOK) return;
     const CString name = FileNameOf(open.GetPathName());
     TakePointFile(frame, name);

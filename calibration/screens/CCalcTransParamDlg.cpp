@@ -24,11 +24,6 @@ CString* Cells(ControlPointRow& row, int column) {
 }
 
 // The file dialogs' trees select a folder by its path without the closing "\".
-CString WithoutSlash(CString folder) {
-    folder.TrimRight(L"\\");
-    return folder;
-}
-
 bool NameHasExtension(const CString& path) {
     const int slash = path.ReverseFind(L'\\');
     return path.Mid(slash + 1).Find(L'.') >= 0;
@@ -161,7 +156,7 @@ void CCalcTransParamDlg::OnOpen() {
     const CalibrationFolders folders = host_.Folders();
     COpenFileDlg dlg(this);
     dlg.AddFilter(L"*.cot");
-    dlg.SetRootFolder(WithoutSlash(folders.jobFolder));
+    dlg.SetRootFolder(folders.jobFolder);
     dlg.SetStartFolder(folders.root);
     if (dlg.DoModal() != IDOK || dlg.GetPathName().IsEmpty()) return;
     table_.Rows().clear();
@@ -181,7 +176,7 @@ bool CCalcTransParamDlg::SaveFile() {
     const CalibrationFolders folders = host_.Folders();
     CFileSaveDlg dlg(this);
     dlg.SetFilter(L"*.cot");
-    dlg.SetStartFolder(WithoutSlash(folders.jobFolder));
+    dlg.SetStartFolder(folders.jobFolder);
     dlg.SetRootFolder(folders.root);
     if (dlg.DoModal() != IDOK) return false;
     CString path = dlg.GetPathName();

@@ -15,10 +15,6 @@ namespace {
 using namespace geolib;
 constexpr int kWidths[5] = {80, 110, 110, 70, 70};
 
-CString WithoutSlash(CString folder) {
-    folder.TrimRight(L"\\");
-    return folder;
-}
 }  // namespace
 
 CGeoCoordLibDlg::CGeoCoordLibDlg(const CalibrationFolders& folders, CWnd* parent)
@@ -111,7 +107,7 @@ void CGeoCoordLibDlg::OnOpen() {
     COpenFileDlg open(this);
     open.AddFilter(L"*.blh");
     open.AddFilter(L"*.WGS");
-    open.SetRootFolder(WithoutSlash(folders_.dataFolder));
+    open.SetRootFolder(folders_.dataFolder);
     open.SetStartFolder(folders_.root);
     if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
     CFileOpenModeDlg mode(this);

@@ -9,14 +9,7 @@
 #include "platform/ui/WaitCursor.h"
 #include "resources/ParamComputeDlgs.h"
 
-namespace {
 using namespace pairlist;
-
-CString WithoutSlash(CString folder) {
-    folder.TrimRight(L"\\");
-    return folder;
-}
-}  // namespace
 
 CPairListDlg::CPairListDlg(const PairListShape& shape, ICalibrationHost& host, CWnd* parent)
     : CDialog(shape.templateId, parent), host_(host), shape_(shape) {
@@ -126,7 +119,7 @@ void CPairListDlg::OnOpen() {
     const CalibrationFolders folders = host_.Folders();
     COpenFileDlg dlg(this);
     dlg.AddFilter(shape_.filter);
-    dlg.SetRootFolder(WithoutSlash(folders.jobFolder));
+    dlg.SetRootFolder(folders.jobFolder);
     dlg.SetStartFolder(folders.root);
     if (dlg.DoModal() != IDOK) return;
     path_ = dlg.GetPathName();

@@ -19,6 +19,13 @@ CString FrameRootFolder() {
 CFolderTreeDlg::CFolderTreeDlg(UINT templateId, CWnd* parent)
     : CDialog(templateId, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {}
 
+// The device's root "\" stays itself.
+CString CFolderTreeDlg::WithoutFinalSlash(const CString& folder) {
+    CString trimmed = folder;
+    trimmed.TrimRight(L"\\");
+    return trimmed.IsEmpty() && !folder.IsEmpty() ? CString(L"\\") : trimmed;
+}
+
 void CFolderTreeDlg::ShowTree(UINT treeId, const std::vector<CString>& filters) {
     ShowWindow(SW_MAXIMIZE);
     tree_.SubclassDlgItem(treeId, this);

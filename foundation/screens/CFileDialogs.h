@@ -11,10 +11,11 @@
 // What both file dialogs share: the tree, the folders it opens at, and the result.
 class CFolderTreeDlg : public CDialog {
 public:
-    // The path selected when the dialog opens; the frame's root folder unless set.
-    void SetStartFolder(const CString& path) { startFolder_ = path; }
+    // The path selected when the dialog opens; the frame's root folder unless set. Folders are
+    // taken with or without their final "\".
+    void SetStartFolder(const CString& path) { startFolder_ = WithoutFinalSlash(path); }
     // The folder shown as the tree's top item; the frame's root folder unless set.
-    void SetRootFolder(const CString& path) { rootFolder_ = path; }
+    void SetRootFolder(const CString& path) { rootFolder_ = WithoutFinalSlash(path); }
     CString GetPathName() const { return pathName_; }
 
 protected:
@@ -28,6 +29,8 @@ protected:
     CString pathName_;
 
 private:
+    static CString WithoutFinalSlash(const CString& folder);
+
     CString startFolder_;
     CString rootFolder_;
 };

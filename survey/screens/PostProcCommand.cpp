@@ -23,26 +23,20 @@ void Tell(CWnd* parent, const CString& text) {
     parent->MessageBox(text, kCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-// The file dialogs take folders without the final "\".
-CString Folder(CString folder) {
-    folder.TrimRight(L"\\");
-    return folder;
-}
-
 // The chosen file, or empty when the user cancels.
 CString ChooseOpen(CWnd* parent, const wchar_t* pattern, const CString& folder) {
     COpenFileDlg open(parent);
     open.AddFilter(pattern);
-    open.SetRootFolder(Folder(folder));
-    open.SetStartFolder(Folder(folder));
+    open.SetRootFolder(folder);
+    open.SetStartFolder(folder);
     return open.DoModal() == IDOK ? open.GetPathName() : CString();
 }
 
 CString ChooseSave(CWnd* parent, const wchar_t* pattern, const CString& folder) {
     CFileSaveDlg save(parent);
     save.SetFilter(pattern);
-    save.SetRootFolder(Folder(folder));
-    save.SetStartFolder(Folder(folder));
+    save.SetRootFolder(folder);
+    save.SetStartFolder(folder);
     return save.DoModal() == IDOK ? save.GetPathName() : CString();
 }
 }  // namespace
