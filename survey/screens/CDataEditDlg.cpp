@@ -15,6 +15,12 @@ CString Metres(double value) {
     return Format(L"%.3f", value);
 }
 
+// A stored code's text in its table, or the code itself when the table has no row for it.
+CString CodeText(const std::vector<IdText>& table, int32_t code) {
+    const CString text = TextOfId(table, code);
+    return text.IsEmpty() ? Format(L"%d", code) : text;
+}
+
 bool HasComma(const CString& text) {
     return text.Find(L',') >= 0;
 }
@@ -87,27 +93,9 @@ void CDataEditDlg::FillDaoheng() {
         texts.push_back(kCrossingItems[i]);
         codes.push_back(CrossingItemCode(i));
     }
-    const CString crossingText = TextOfId(tables.crossing, point_.int20);
-    FillChoice(crossing_, texts, codes, point_.int20,
-               crossingText.IsEmpty() ? Format(L"%d", point_.int20) : crossingText);
-    texts.clear();
-    codes.clear();
-    for (int i = 0; i < kPoleTypeItemCount; ++i) {
-        texts.push_back(tables.poleType[static_cast<size_t>(i)].text);
-        codes.push_back(tables.poleType[static_cast<size_t>(i)].id);
-    }
-    const CString poleText = TextOfId(tables.poleType, point_.int19);
-    FillChoice(pole_, texts, codes, point_.int19,
-               poleText.IsEmpty() ? Format(L"%d", point_.int19) : poleText);
-    texts.clear();
-    codes.clear();
-    for (int i = 0; i < kTerrainItemCount; ++i) {
-        texts.push_back(tables.terrain[static_cast<size_t>(i)].text);
-        codes.push_back(tables.terrain[static_cast<size_t>(i)].id);
-    }
-    const CString terrainText = TextOfId(tables.terrain, point_.int22);
-    FillChoice(terrain_, texts, codes, point_.int22,
-               terrainText.IsEmpty() ? Format(L"%d", point_.int22) : terrainText);
+    FillChoice(crossing_, texts, codes, point_.int20, CodeText(tables.crossing, point_.int20));
+    FillFromTable(pole_, tables.poleType, kPoleTypeItemCount, point_.int19);
+    FillFromTable(terrain_, tables.terrain, kTerrainItemCount, point_.int22);
 
     // Only J桩 and Z桩 points can change their sub-type or name.
     Enable({kName, kSubType}, subType < kChoosableSubTypes);
@@ -137,6 +125,17 @@ void CDataEditDlg::FillChoice(Choice& choice, const std::vector<CString>& texts,
     combo->AddString(extraText);
     choice.codes.push_back(stored);
     choice.index = static_cast<int>(codes.size());
+}
+
+void CDataEditDlg::FillFromTable(Choice& choice, const std::vector<IdText>& table, int count,
+                                 int32_t stored) {
+    std::vector<CString> texts;
+    std::vector<int32_t> codes;
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+        texts.push_back(table[i].text);
+        codes.push_back(table[i].id);
+    }
+    FillChoice(choice, texts, codes, stored, CodeText(table, stored));
 }
 
 int32_t CDataEditDlg::ChosenCode(const Choice& choice) const {

@@ -5,6 +5,7 @@
 // picked; a number that does not read, a negative antenna height or a "," in a text is refused.
 #include <vector>
 
+#include "foundation/PointRecord.h"
 #include "foundation/SurveyPointRec.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialog.h"
@@ -35,6 +36,8 @@ private:
     // Fills the combo; a stored code it does not offer becomes an extra last item.
     void FillChoice(Choice& choice, const std::vector<CString>& texts, const std::vector<int32_t>& codes,
                     int32_t stored, const CString& extraText);
+    // The first `count` rows of a code table.
+    void FillFromTable(Choice& choice, const std::vector<IdText>& table, int count, int32_t stored);
     int32_t ChosenCode(const Choice& choice) const;
     void FillDaoheng();
     void OnPointTypeChange();
