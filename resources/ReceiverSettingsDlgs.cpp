@@ -3,6 +3,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Static.h"
+#include "resources/DialogRows.h"
 #include "resources/RoverSettingsDlg.h"
 #include "resources/SatLimitDlg.h"
 #include "resources/TimeZoneDlg.h"
@@ -23,26 +24,24 @@ const DialogTemplate kSatLimit{satlimit::IDD,    131, 56, L"卫星限制", kDial
                                kSatLimitControls};
 const DialogTemplateRegistration kSatLimitRegistration(kSatLimit);
 
-const DialogControlTemplate kRoverControls[] = {
-    {L"BUTTON", IDC_STATIC, 3, 2, 129, 40, L"解算", BS_GROUPBOX},
-    {L"STATIC", IDC_STATIC, 8, 14, 56, 8, L"差分数据格式:", SS_LEFT},
-    {L"COMBOBOX", roversettings::kRadioFormat, 66, 12, 60, 60, L"", kDropList},
-    {L"STATIC", IDC_STATIC, 8, 28, 56, 8, L"解算精度水平:", SS_LEFT},
-    {L"COMBOBOX", roversettings::kFixLevel, 66, 26, 60, 60, L"", kDropList},
-    {L"BUTTON", IDC_STATIC, 3, 45, 129, 40, L"精度", BS_GROUPBOX},
-    {L"STATIC", IDC_STATIC, 8, 57, 46, 8, L"RMSH限制:", SS_LEFT},
-    {L"EDIT", roversettings::kRmshLimit, 66, 55, 60, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 8, 71, 46, 8, L"RMSV限制:", SS_LEFT},
-    {L"EDIT", roversettings::kRmsvLimit, 66, 69, 60, 12, L"", kEdit},
-    {L"BUTTON", IDC_STATIC, 3, 88, 129, 40, L"PDOP", BS_GROUPBOX},
-    {L"BUTTON", roversettings::kUsePdop, 8, 99, 40, 10, L"使用", BS_AUTOCHECKBOX | WS_TABSTOP},
-    {L"STATIC", IDC_STATIC, 8, 114, 46, 8, L"PDOP限制:", SS_LEFT},
-    {L"EDIT", roversettings::kPdopLimit, 66, 112, 60, 12, L"", kEdit},
-    {L"BUTTON", 1, 16, 140, 44, 16, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {L"BUTTON", 2, 76, 140, 44, 16, L"取消", BS_PUSHBUTTON | WS_TABSTOP},
-};
-const DialogTemplate kRover{roversettings::IDD, 135, 166, L"移动站设置", kDialogStyle, kRoverControls};
-const DialogTemplateRegistration kRoverRegistration(kRover);
+constexpr FieldColumns kRoverFields{8, 46, 66, 60};
+const BuiltDialogTemplate kRover(
+    roversettings::IDD, 135, 166, L"移动站设置", kDialogStyle,
+    DialogRows()
+        .Control({L"BUTTON", IDC_STATIC, 3, 2, 129, 40, L"解算", BS_GROUPBOX})
+        .Control({L"STATIC", IDC_STATIC, 8, 14, 56, 8, L"差分数据格式:", SS_LEFT})
+        .Control({L"COMBOBOX", roversettings::kRadioFormat, 66, 12, 60, 60, L"", kDropList})
+        .Control({L"STATIC", IDC_STATIC, 8, 28, 56, 8, L"解算精度水平:", SS_LEFT})
+        .Control({L"COMBOBOX", roversettings::kFixLevel, 66, 26, 60, 60, L"", kDropList})
+        .Control({L"BUTTON", IDC_STATIC, 3, 45, 129, 40, L"精度", BS_GROUPBOX})
+        .Field(kRoverFields, roversettings::kRmshLimit, 55, L"RMSH限制:")
+        .Field(kRoverFields, roversettings::kRmsvLimit, 69, L"RMSV限制:")
+        .Control({L"BUTTON", IDC_STATIC, 3, 88, 129, 40, L"PDOP", BS_GROUPBOX})
+        .Control({L"BUTTON", roversettings::kUsePdop, 8, 99, 40, 10, L"使用", BS_AUTOCHECKBOX | WS_TABSTOP})
+        .Field(kRoverFields, roversettings::kPdopLimit, 112, L"PDOP限制:")
+        .Control({L"BUTTON", 1, 16, 140, 44, 16, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP})
+        .Control({L"BUTTON", 2, 76, 140, 44, 16, L"取消", BS_PUSHBUTTON | WS_TABSTOP})
+        .Controls());
 
 const DialogControlTemplate kTimeZoneControls[] = {
     {L"STATIC", IDC_STATIC, 6, 10, 24, 8, L"时区:", SS_LEFT},

@@ -3,6 +3,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Static.h"
+#include "resources/DialogRows.h"
 
 // The information dialog's base page and the reference point dialog.
 namespace {
@@ -50,22 +51,18 @@ const DialogControlTemplate kPageControls[] = {
 const DialogTemplate kPage{refpointpage::IDD, 131, 150, L"", WS_CHILD, kPageControls};
 const DialogTemplateRegistration kPageRegistration(kPage);
 
-constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-const DialogControlTemplate kDlgControls[] = {
-    {L"STATIC", IDC_STATIC, 4, 4, 124, 18, L"选择参考点后,系统实时显示当前点\r\n到参考点的距离和方位角。",
-     SS_LEFT},
-    {L"STATIC", IDC_STATIC, 4, 28, 30, 8, L"点  名:", SS_LEFT},
-    {L"EDIT", refpointdlg::kName, 36, 26, 56, 12, L"", kEdit},
-    {L"BUTTON", refpointdlg::kPick, 96, 24, 32, 16, L"", BS_PUSHBUTTON | WS_TABSTOP},
-    {L"STATIC", IDC_STATIC, 4, 46, 30, 8, L"北坐标:", SS_LEFT},
-    {L"EDIT", refpointdlg::kNorth, 36, 44, 92, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 4, 64, 30, 8, L"东坐标:", SS_LEFT},
-    {L"EDIT", refpointdlg::kEast, 36, 62, 92, 12, L"", kEdit},
-    {L"STATIC", IDC_STATIC, 4, 82, 30, 8, L"高  程:", SS_LEFT},
-    {L"EDIT", refpointdlg::kHeight, 36, 80, 92, 12, L"", kEdit},
-    {L"BUTTON", 1, 18, 100, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {L"BUTTON", 2, 74, 100, 40, 14, L"取消", BS_PUSHBUTTON | WS_TABSTOP},
-};
-const DialogTemplate kDlg{refpointdlg::IDD, 132, 120, L"参考点坐标", kDialogStyle | DS_CENTER, kDlgControls};
-const DialogTemplateRegistration kDlgRegistration(kDlg);
+constexpr FieldColumns kDlgFields{4, 30, 36, 92};
+const BuiltDialogTemplate kDlg(
+    refpointdlg::IDD, 132, 120, L"参考点坐标", kDialogStyle | DS_CENTER,
+    DialogRows()
+        .Control({L"STATIC", IDC_STATIC, 4, 4, 124, 18,
+                  L"选择参考点后,系统实时显示当前点\r\n到参考点的距离和方位角。", SS_LEFT})
+        .Field({4, 30, 36, 56}, refpointdlg::kName, 26, L"点  名:")
+        .Control({L"BUTTON", refpointdlg::kPick, 96, 24, 32, 16, L"", BS_PUSHBUTTON | WS_TABSTOP})
+        .Field(kDlgFields, refpointdlg::kNorth, 44, L"北坐标:")
+        .Field(kDlgFields, refpointdlg::kEast, 62, L"东坐标:")
+        .Field(kDlgFields, refpointdlg::kHeight, 80, L"高  程:")
+        .Control({L"BUTTON", 1, 18, 100, 40, 14, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP})
+        .Control({L"BUTTON", 2, 74, 100, 40, 14, L"取消", BS_PUSHBUTTON | WS_TABSTOP})
+        .Controls());
 }  // namespace
