@@ -1,13 +1,8 @@
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 
-#include "platform/files/DevicePath.h"
 #include "platform/text/CodePage.h"
 #include "receiver/screens/CConnectDlg.h"
-#include "tests/receiver/screens/ReceiverScreensLink.h"
+#include "tests/receiver/screens/ReceiverScreenTest.h"
 
 namespace {
 using namespace connectdlg;
@@ -48,26 +43,13 @@ public:
     IBluetoothEvents* events = nullptr;
 };
 
-class ConnectDialogModule : public ReceiverDialogs {
+class ConnectDialogModule : public ReceiverScreenTest {
 protected:
-    void SetUp() override {
-        ReceiverDialogs::SetUp();
-        root_ = std::filesystem::temp_directory_path() / ("qz-btmodule-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-        SetDeviceRoot(root_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(root_);
-        ReceiverDialogs::TearDown();
-    }
     std::string ListFile() {
         std::ifstream in(root_ / "SystemCF" / "BluetoothList", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     int ListCount(CDialog& d) { return static_cast<int>(d.SendDlgItemMessage(kDevices, LB_GETCOUNT)); }
-
-    std::filesystem::path root_;
 };
 
 }  // namespace

@@ -1,39 +1,19 @@
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "platform/files/DevicePath.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/ui/ProgressCtrl.h"
 #include "receiver/screens/CConnectDlg.h"
 #include "receiver/screens/InstrumentCommands.h"
-#include "tests/receiver/screens/ReceiverScreensLink.h"
+#include "tests/receiver/screens/BluetoothModuleTest.h"
 
 namespace {
 using namespace connectdlg;
 
-class ConnectDialog : public ReceiverDialogs {
+class ConnectDialog : public BluetoothModuleTest {
 protected:
-    void SetUp() override {
-        ReceiverDialogs::SetUp();
-        root_ = std::filesystem::temp_directory_path() / ("qz-connect-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-        SetDeviceRoot(root_);
-        ASSERT_TRUE(module.Open());
-        SetSerialDevicePath(2, module.DevicePath());
-        frame.port.SetEscapeObserver([this](DWORD f) { escapes.push_back(f); });
-    }
-    void TearDown() override {
-        frame.port.Close();
-        SetSerialDevicePath(2, "");
-        std::filesystem::remove_all(root_);
-        ReceiverDialogs::TearDown();
-    }
     std::string ListFile() {
         std::ifstream in(root_ / "SystemCF" / "BluetoothList", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
@@ -42,19 +22,13 @@ protected:
         std::filesystem::create_directories(root_ / "SystemCF");
         std::ofstream(root_ / "SystemCF" / "BluetoothList", std::ios::binary) << bytes;
     }
-    // Lets the module answer and the dialog take the answers until `done` holds.
-    bool Settle(const std::function<bool()>& done) {
-        return PumpUntil(module, [&] {
-            ui.Pump();
-            return done();
-        });
-    }
-    // One tick of the dialog's timer, and whatever the module makes of it.
+    // One tick of the dialog's timer; what the module makes of it is awaited by the caller.
     void Tick() {
         ui.Advance(CConnectDlg::kTimerMs);
-        Settle([] { return true; });
-        PumpUntil(
-            module, [] { return false; }, 30);
+        ui.Pump();
+    }
+    bool SentTimes(const std::string& command, size_t times) {
+        return Settle([&] { return Sent(command) == times; });
     }
     size_t Sent(const std::string& command) {
         const auto& all = bt.Commands();
@@ -62,11 +36,6 @@ protected:
     }
     int Progress(CDialog& d) { return static_cast<CProgressCtrl*>(d.GetDlgItem(kProgress))->GetPos(); }
     int ListCount(CDialog& d) { return static_cast<int>(d.SendDlgItemMessage(kDevices, LB_GETCOUNT)); }
-
-    sim::CReceiverSimulator module;
-    sim::CBluetoothModuleSim& bt = module.PlayBluetoothModule();
-    std::vector<DWORD> escapes;
-    std::filesystem::path root_;
 };
 
 }  // namespace
@@ -96,12 +65,12 @@ TEST_F(ConnectDialog, ScanListPickConnectAndReceive) {
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(bt.Commands().back(), "AT+RADDR=0016A4000002");
-    EXPECT_EQ(escapes, (std::vector<DWORD>{CLRRTS, CLRDTR}));
+    EXPECT_EQ(lineChanges, (std::vector<DWORD>{CLRRTS, CLRDTR}));
     EXPECT_EQ(frame.port.GetPortNumber(), 2);
     EXPECT_EQ(dlg.nMethod, 2);
     // Linked: the module's terminal now carries the receiver, and its positions reach the frame.
     module.Advance(1000);
-    EXPECT_TRUE(PumpUntil(module, [&] { return recorder.received.find("$GPGGA") != std::string::npos; }));
+    EXPECT_TRUE(Settle([&] { return router->BytesTaken() > 0; }));
     // The next opening lists the receivers of the last scan.
     EXPECT_EQ(LoadBluetoothList(kBluetoothListPath).size(), 2u);
 }
@@ -112,10 +81,10 @@ TEST_F(ConnectDialog, UnansweredMasterRoleIsRepeatedThenTheInquiryStillRuns) {
     dlg.nMethod = 2;
     ui.OnModal(IDD, [&](CDialog& d) {
         ui.Click(d, kScan);
-        ASSERT_TRUE(Settle([&] { return Sent("AT+ROLE=1") == 1; }));
-        for (int tick = 1; tick <= 6; ++tick) {
+        ASSERT_TRUE(SentTimes("AT+ROLE=1", 1));
+        for (size_t tick = 1; tick <= 6; ++tick) {
             Tick();
-            EXPECT_EQ(Sent("AT+ROLE=1"), 1u + tick);
+            ASSERT_TRUE(SentTimes("AT+ROLE=1", 1 + tick));
         }
         EXPECT_EQ(Sent("AT+INQ"), 0u);
         Tick();
@@ -125,7 +94,7 @@ TEST_F(ConnectDialog, UnansweredMasterRoleIsRepeatedThenTheInquiryStillRuns) {
         ui.Click(d, IDCANCEL);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(escapes, (std::vector<DWORD>{CLRRTS, SETRTS}));
+    EXPECT_EQ(lineChanges, (std::vector<DWORD>{CLRRTS, SETRTS}));
 }
 
 TEST_F(ConnectDialog, AnInquiryThatNeverEndsStopsAtEightyPoints) {
@@ -157,9 +126,9 @@ TEST_F(ConnectDialog, AnUnansweredAddressIsReportedAndTheDialogStaysOpen) {
     ui.OnModal(IDD, [&](CDialog& d) {
         ui.ChooseItem(d, kDevices, 0);
         ui.Click(d, IDOK);
-        ASSERT_TRUE(Settle([&] { return Sent("AT+RADDR=0016A4000001") == 1; }));
+        ASSERT_TRUE(SentTimes("AT+RADDR=0016A4000001", 1));
         for (int tick = 1; tick <= 8; ++tick) Tick();
-        EXPECT_EQ(Sent("AT+RADDR=0016A4000001"), 9u);
+        ASSERT_TRUE(SentTimes("AT+RADDR=0016A4000001", 9));
         EXPECT_TRUE(frame.port.IsOpen());
         Tick();
         EXPECT_EQ(ui.GetText(d, kStatus), L"设置连接蓝牙地址超时");

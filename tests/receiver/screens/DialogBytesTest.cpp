@@ -10,7 +10,7 @@
 #include "receiver/screens/DataLinkCommands.h"
 #include "receiver/screens/InstrumentCommands.h"
 #include "receiver/screens/ReceiverSettingsCommands.h"
-#include "tests/receiver/screens/ReceiverScreenTest.h"
+#include "tests/receiver/screens/BluetoothModuleTest.h"
 
 namespace {
 
@@ -28,40 +28,17 @@ struct Scenario {
     Sent expected;
 };
 
-class DialogBytes : public ReceiverScreenTest, public ::testing::WithParamInterface<Scenario> {
+class DialogBytes : public BluetoothModuleTest, public ::testing::WithParamInterface<Scenario> {
 public:
     using ReceiverScreenTest::frame;
     using ReceiverScreenTest::ui;
 
-    void SetUp() override {
-        ReceiverScreenTest::SetUp();
-        ASSERT_TRUE(module.Open());
-        SetSerialDevicePath(2, module.DevicePath());
-        frame.port.SetEscapeObserver([this](DWORD f) { lineChanges.push_back(f); });
-    }
-    void TearDown() override {
-        frame.port.Close();
-        SetSerialDevicePath(2, "");
-        ReceiverScreenTest::TearDown();
-    }
-    // Lets both simulators answer and the dialogs take the answers until `done` holds.
-    bool Settle(const std::function<bool()>& done) {
-        return PumpUntil(simulator, [&] {
-            module.ServiceInput();
-            ui.Pump();
-            return done();
-        });
-    }
     bool StatusIs(CDialog& d, int id, const wchar_t* text) {
         return Settle([&] { return ui.GetText(d, id) == text; });
     }
     bool ModemDone(CDialog& d) {
         return Settle([&] { return d.GetDlgItem(gprsmodule::kRead)->IsWindowEnabled(); });
     }
-
-    sim::CReceiverSimulator module;
-    sim::CBluetoothModuleSim& bt = module.PlayBluetoothModule();
-    std::vector<DWORD> lineChanges;
 };
 
 // Bytes written as hex pairs separated by blanks.
