@@ -4,7 +4,7 @@
 #include "platform/text/Format.h"
 #include "receiver/screens/CBaseManualDlg.h"
 #include "receiver/screens/InstrumentCommands.h"
-#include "tests/receiver/screens/ReceiverScreensLink.h"
+#include "tests/receiver/screens/ReceiverScreenTest.h"
 
 namespace {
 const wchar_t* const kRepeatQuestion =
@@ -13,10 +13,10 @@ const wchar_t* const kRepeatQuestion =
     L"启动基准站，需要用手簿设置，确定打开该功能吗?";
 using namespace basemanual;
 
-class BaseManual : public ReceiverDialogs {
+class BaseManual : public ReceiverScreenTest {
 protected:
     void SetUp() override {
-        ReceiverDialogs::SetUp();
+        ReceiverScreenTest::SetUp();
         frame.state.latitude = 30.2416666666667;    // 30°14'30"
         frame.state.longitude = 120.1716666666667;  // 120°10'18"
         frame.state.height = 100.0;

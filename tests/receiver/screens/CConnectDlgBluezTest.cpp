@@ -11,12 +11,11 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/files/DevicePath.h"
 #include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
 #include "receiver/BluezBluetoothModule.h"
 #include "receiver/screens/CConnectDlg.h"
-#include "tests/receiver/screens/ReceiverScreensLink.h"
+#include "tests/receiver/screens/ReceiverScreenTest.h"
 
 namespace {
 using namespace connectdlg;
@@ -50,17 +49,13 @@ void Stop(pid_t pid) {
 }
 
 // A private bus with the BlueZ mock on it, standing in for the system bus.
-class ConnectDialogBluez : public ReceiverDialogs {
+class ConnectDialogBluez : public ReceiverScreenTest {
 protected:
     void SetUp() override {
         if (!std::filesystem::exists("/usr/bin/dbus-daemon") ||
             std::system("/usr/bin/python3 -c 'import dbusmock' 2>/dev/null") != 0)
             GTEST_SKIP() << "dbus-daemon or python3-dbusmock is missing";
-        ReceiverDialogs::SetUp();
-        root_ = std::filesystem::temp_directory_path() / ("qz-bluez-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-        SetDeviceRoot(root_);
+        ReceiverScreenTest::SetUp();
         int out = -1;
         daemon_ = Spawn({"/usr/bin/dbus-daemon", "--session", "--nofork", "--print-address=1"}, &out);
         ASSERT_GT(daemon_, 0);
@@ -91,10 +86,7 @@ protected:
         Stop(mock_);
         Stop(daemon_);
         ::unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
-        if (!root_.empty()) {
-            std::filesystem::remove_all(root_);
-            ReceiverDialogs::TearDown();
-        }
+        if (router) ReceiverScreenTest::TearDown();
     }
     static bool WaitFor(const std::function<bool()>& done) {
         for (int i = 0; i < 200; ++i) {
@@ -125,7 +117,6 @@ protected:
     pid_t daemon_ = -1;
     pid_t mock_ = -1;
     sd_bus* bus_ = nullptr;
-    std::filesystem::path root_;
 };
 
 }  // namespace

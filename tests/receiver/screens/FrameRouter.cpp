@@ -1,6 +1,7 @@
 #include "tests/receiver/screens/FrameRouter.h"
 
 #include "platform/text/CodePage.h"
+#include "platform/ui/WindowMessages.h"
 #include "receiver/ReceiverMessages.h"
 
 namespace {
@@ -25,6 +26,8 @@ LRESULT CFrameRouter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         OnBytes(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam));
     else if (message == WM_TIMER && wParam == kTickTimer)
         frame_.moduleQueue.OnTick();
+    else if (message == WM_COMMAND)
+        commands_.push_back(LOWORD(wParam));
     return 0;
 }
 

@@ -2,8 +2,9 @@
 // The main frame's routing of receiver data, as the frame double's window: chunks go to the module
 // queue in module mode 2 and to the line parser otherwise; a position is converted and sent to the
 // position window (1912) and, while the verification flag is set, to the verification window (1750);
-// the two-second tick drives the module queue.
+// the two-second tick drives the module queue; the commands sent or posted to it are recorded.
 #include <string>
+#include <vector>
 
 #include "geodesy/CoordTransform.h"
 #include "platform/messages/Messages.h"
@@ -23,6 +24,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     int PositionsSent() const { return positions_; }
     size_t BytesTaken() const { return bytes_; }
+    const std::vector<UINT>& Commands() const { return commands_; }
 
 private:
     void OnBytes(const uint8_t* bytes, uint32_t count);
@@ -35,4 +37,5 @@ private:
     CCoordTransform wgs84_;
     int positions_ = 0;
     size_t bytes_ = 0;
+    std::vector<UINT> commands_;
 };

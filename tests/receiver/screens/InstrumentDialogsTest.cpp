@@ -3,9 +3,11 @@
 #include "receiver/screens/BaseParamDlgs.h"
 #include "receiver/screens/InstrumentChoiceDlgs.h"
 #include "receiver/screens/InstrumentCommands.h"
-#include "tests/receiver/screens/ReceiverScreensLink.h"
+#include "tests/receiver/screens/ReceiverScreenTest.h"
 
-TEST_F(ReceiverDialogs, StaticModeSendsItsParametersAndEndsTheProgram) {
+using InstrumentDialogs = ReceiverScreenTest;
+
+TEST_F(InstrumentDialogs, StaticModeSendsItsParametersAndEndsTheProgram) {
     ui.OnModal(instrumentset::IDD, [&](CDialog& d) {
         ui.Click(d, instrumentset::kStatic);
         ui.Click(d, IDOK);
@@ -18,10 +20,10 @@ TEST_F(ReceiverDialogs, StaticModeSendsItsParametersAndEndsTheProgram) {
     EXPECT_EQ(Written(),
               Command(41, Bytes({'a', 'b', 'c', 'd', 0, 0, 0x0F, 0x0A, 0x1E})) + Command(30, Bytes({4})));
     ui.Pump();
-    EXPECT_EQ(recorder.commands, std::vector<UINT>{kAppExitCommand});
+    EXPECT_EQ(router->Commands(), std::vector<UINT>{kAppExitCommand});
 }
 
-TEST_F(ReceiverDialogs, StaticModeRefusesWhatTheCommandCannotCarry) {
+TEST_F(InstrumentDialogs, StaticModeRefusesWhatTheCommandCannotCarry) {
     struct Case {
         int id;
         const wchar_t* text;
@@ -49,10 +51,10 @@ TEST_F(ReceiverDialogs, StaticModeRefusesWhatTheCommandCannotCarry) {
     }
     EXPECT_EQ(Written(), "");
     ui.Pump();
-    EXPECT_TRUE(recorder.commands.empty());
+    EXPECT_TRUE(router->Commands().empty());
 }
 
-TEST_F(ReceiverDialogs, WorkModeChoices) {
+TEST_F(InstrumentDialogs, WorkModeChoices) {
     struct Case {
         UINT radio;
         int reported;
@@ -75,7 +77,7 @@ TEST_F(ReceiverDialogs, WorkModeChoices) {
     }
 }
 
-TEST_F(ReceiverDialogs, BaseStartingOnItsOwnFix) {
+TEST_F(InstrumentDialogs, BaseStartingOnItsOwnFix) {
     frame.versionInfo.workMode = 1;
     frame.settings.connection.nRadioFormat = 3;
     ui.OnModal(instrumentset::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
@@ -109,7 +111,7 @@ TEST_F(ReceiverDialogs, BaseStartingOnItsOwnFix) {
     EXPECT_EQ(frame.jobFileWrites[0].connection.nRadioFormat, 2);
 }
 
-TEST_F(ReceiverDialogs, DataLinkAndCancelsSendNothingMore) {
+TEST_F(InstrumentDialogs, DataLinkAndCancelsSendNothingMore) {
     ui.OnModal(instrumentset::IDD, [&](CDialog& d) {
         ui.Click(d, instrumentset::kDataLink);
         ui.Click(d, IDOK);

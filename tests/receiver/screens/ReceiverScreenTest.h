@@ -68,3 +68,13 @@ protected:
     std::unique_ptr<CFrameRouter> router;
     std::filesystem::path root_;
 };
+
+// A binary command frame: '$', id, ~id, length (LE16), payload, XOR of everything before.
+inline std::string Command(int id, const std::string& payload) {
+    std::string out = {'$', static_cast<char>(id), static_cast<char>(~id), static_cast<char>(payload.size()),
+                       '\0'};
+    out += payload;
+    char check = 0;
+    for (char c : out) check ^= c;
+    return out + check;
+}
