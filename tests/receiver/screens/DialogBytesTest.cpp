@@ -103,6 +103,7 @@ const Scenario kScenarios[] = {
              t.ui.SetText(d, gprsmodule::kAddress, L"10.0.0.7");
              t.ui.SetText(d, gprsmodule::kPort, L"2101");
              t.ui.SetText(d, gprsmodule::kMountPoint, L"VRS32/Hz/RTCM 3.2");
+             t.ui.SetText(d, gprsmodule::kUser, L"ann");  // VRS takes no user
              t.ui.Click(d, gprsmodule::kSet);
          });
      },
