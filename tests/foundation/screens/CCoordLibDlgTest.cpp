@@ -36,6 +36,23 @@ protected:
             texts.push_back(dlg.List().GetItemText(row, column));
         return texts;
     }
+    // Adds a point, is told the library cannot be saved, and leaves without saving.
+    void AddPointThatCannotBeSaved(CCoordLibDlg& dlg, CDialog& d) {
+        ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
+            ui.SetText(add, point::kName, L"P");
+            ui.SetText(add, point::kNorth, L"1");
+            ui.SetText(add, point::kEast, L"2");
+            ui.SetText(add, point::kHeight, L"3");
+            ui.Click(add, IDOK);
+        });
+        ui.Click(d, coordlib::kAdd);
+        Select(dlg, 0);
+        ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDNO);
+        ui.PressKey(VK_ESCAPE);
+    }
     static std::vector<CString> Headings(CCoordLibDlg& dlg) {
         std::vector<CString> texts;
         wchar_t text[32];
@@ -215,22 +232,7 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
 TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
     frame.jobFolder = L"\\Jobs\\gone";
     CCoordLibDlg dlg;
-    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
-        ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
-            ui.SetText(add, point::kName, L"P");
-            ui.SetText(add, point::kNorth, L"1");
-            ui.SetText(add, point::kEast, L"2");
-            ui.SetText(add, point::kHeight, L"3");
-            ui.Click(add, IDOK);
-        });
-        ui.Click(d, coordlib::kAdd);
-        Select(dlg, 0);
-        ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
-        ui.Click(d, IDOK);
-        EXPECT_FALSE(d.HasEnded());
-        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDNO);
-        ui.PressKey(VK_ESCAPE);
-    });
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) { AddPointThatCannotBeSaved(dlg, d); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nChosen, 0);
 }
@@ -244,20 +246,7 @@ TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         // Even once the path could be written, the unread library is not replaced.
         std::filesystem::remove(library);
-        ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
-            ui.SetText(add, point::kName, L"P");
-            ui.SetText(add, point::kNorth, L"1");
-            ui.SetText(add, point::kEast, L"2");
-            ui.SetText(add, point::kHeight, L"3");
-            ui.Click(add, IDOK);
-        });
-        ui.Click(d, coordlib::kAdd);
-        Select(dlg, 0);
-        ui.ExpectMessageBox(L"坐标管理库文件保存失败!");
-        ui.Click(d, IDOK);
-        EXPECT_FALSE(d.HasEnded());
-        ui.ExpectMessageBox(L"数据已修改,保存修改的数据吗?", IDNO);
-        ui.PressKey(VK_ESCAPE);
+        AddPointThatCannotBeSaved(dlg, d);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_FALSE(std::filesystem::exists(library));
