@@ -1,12 +1,12 @@
 #include "receiver/screens/CGpsInfoDlg.h"
 
-#include "foundation/FrameServices.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "platform/gdi/Framebuffer.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Desktop.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverProtocol.h"
+#include "tests/foundation/screens/FrameDouble.h"
 #include "tests/receiver/screens/ReceiverScreenTest.h"
 
 namespace {
@@ -202,27 +202,10 @@ TEST_F(GpsInfoDlgTest, ScreenshotsOfTheFivePagesFedByTheSimulator) {
     dlg.DoModal();
 }
 
-namespace {
-class LibraryFrame : public IFoundationFrame {
-public:
-    int mode = kScreenModeNormal;
-    int& ScreenMode() override { return mode; }
-    CString RootFolder() const override { return L"\\Jobs"; }
-    CString JobFolder() const override { return L"\\Jobs\\road"; }
-    CString JobFileName() const override { return L"road.qzs"; }
-    CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
-    void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
-        n = e = h = 0;
-    }
-    std::vector<PointRecord>& DisplayPoints() override { return points; }
-    std::vector<PointRecord> points;
-};
-}  // namespace
-
 TEST_F(GpsInfoDlgTest, ReferencePointIsPickedFromTheCoordinateLibrary) {
     std::ofstream(root_ / "Jobs" / "road" / "road.lib", std::ios::binary)
         << ToGbk(L"0,基准1,3346100.5,517200.25,11.5,c\r\n");
-    LibraryFrame library;
+    FrameDouble library;
     ScopedHook<IFoundationFrame*> hook{SetFoundationFrame, &library};
     CRefPointDlg dlg;
     ui.OnModal(CRefPointDlg::IDD, [&](CDialog& d) {
