@@ -8,19 +8,17 @@
 #include "foundation/StringRoutines.h"
 
 TEST(ConnectionPortTest, TableOfConnectionKinds) {
-    int32_t port = 0, baud = 0;
-    EXPECT_TRUE(GetConnectionPortBaud(0, port, baud));
-    EXPECT_EQ(port, 5);
-    EXPECT_EQ(baud, 9600);
-    EXPECT_TRUE(GetConnectionPortBaud(1, port, baud));
-    EXPECT_EQ(port, 3);
-    EXPECT_EQ(baud, 57600);
-    EXPECT_TRUE(GetConnectionPortBaud(2, port, baud));
-    EXPECT_EQ(port, 2);
-    EXPECT_EQ(baud, 9600);
-    EXPECT_FALSE(GetConnectionPortBaud(3, port, baud));
-    EXPECT_EQ(port, 1);
-    EXPECT_EQ(baud, 9600);
+    // Kind 3 is no connection kind: the defaults come back with false.
+    const struct {
+        int kind;
+        bool known;
+        int32_t port, baud;
+    } cases[] = {{0, true, 5, 9600}, {1, true, 3, 57600}, {2, true, 2, 9600}, {3, false, 1, 9600}};
+    for (const auto& c : cases) {
+        int32_t port = 0, baud = 0;
+        EXPECT_EQ(GetConnectionPortBaud(c.kind, port, baud), c.known) << c.kind;
+        EXPECT_EQ(std::pair(port, baud), std::pair(c.port, c.baud)) << c.kind;
+    }
 }
 
 TEST(FormatDmsTest, StylesSignAndCarries) {
