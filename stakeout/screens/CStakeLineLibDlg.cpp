@@ -1,16 +1,15 @@
 #include "stakeout/screens/CStakeLineLibDlg.h"
 
 #include "foundation/screens/CFileDialogs.h"
-#include "foundation/screens/CFileOpenModeDlg.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/Format.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/StringTable.h"
-#include "platform/ui/WaitCursor.h"
 #include "resources/StakeLineLibDlg.h"
 #include "stakeout/StakeFiles.h"
 #include "stakeout/StakeGeometry.h"
 #include "stakeout/screens/CStakeLineEditDlg.h"
+#include "stakeout/screens/StakeLibraryDialogs.h"
 
 namespace {
 using namespace linelib;
@@ -40,13 +39,7 @@ BOOL CStakeLineLibDlg::OnInitDialog() {
         fileName_ = DefaultStakeLibrary(host_.JobFolder(), host_.JobFileName(), L"lnb");
     ReadLines(fileName_);
     CDialog::OnInitDialog();
-    if (selectedIndex_ >= 0 && selectedIndex_ < list_.GetItemCount()) {
-        list_.SetItemState(selectedIndex_, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-        list_.EnsureVisible(selectedIndex_, FALSE);
-        list_.SetFocus();
-        return FALSE;
-    }
-    return TRUE;
+    return ShowPresetRow(list_, selectedIndex_) ? FALSE : TRUE;
 }
 
 void CStakeLineLibDlg::DoDataExchange(CDataExchange* pDX) {
@@ -71,10 +64,7 @@ void CStakeLineLibDlg::ReadLines(const CString& path) {
 }
 
 bool CStakeLineLibDlg::WriteLines() {
-    CWaitCursor wait;
-    if (AtomicRewrite(fileName_, LineFileBytes(lines_))) return true;
-    MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
-    return false;
+    return RewriteOrTell(*this, fileName_, LineFileBytes(lines_));
 }
 
 int CStakeLineLibDlg::SelectedRow() const {
@@ -113,7 +103,7 @@ void CStakeLineLibDlg::OnEdit() {
 void CStakeLineLibDlg::OnDelete() {
     const int row = SelectedRow();
     if (row < 0) return;
-    if (MessageBox(LoadStringResource(kAskDelete), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (!AskYes(*this, kAskDelete)) return;
     list_.DeleteItem(row);
     lines_.erase(lines_.begin() + row);
     modified_ = true;
@@ -121,7 +111,7 @@ void CStakeLineLibDlg::OnDelete() {
 
 void CStakeLineLibDlg::OnClear() {
     if (list_.GetItemCount() == 0) return;
-    if (MessageBox(LoadStringResource(kAskClear), L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    if (AskYes(*this, kAskClear)) {
         list_.DeleteAllItems();
         lines_.clear();
     }
@@ -133,14 +123,9 @@ void CStakeLineLibDlg::OnOpen() {
     open.AddFilter(L"*.lnb");
     open.SetRootFolder(host_.JobFolder());
     if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
-    CFileOpenModeDlg mode(this);
-    mode.DoModal();
-    if (mode.m_nResult == CFileOpenModeDlg::kCancel) return;
-    const bool overwrite = mode.m_nResult == CFileOpenModeDlg::kOverwrite;
-    if (MessageBox(LoadStringResource(overwrite ? kAskOverwrite : kAskAppend),
-                   LoadStringResource(kOpenCaption), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-        return;
-    if (overwrite) {
+    const std::optional<bool> overwrite = AskOpenMode(*this);
+    if (!overwrite) return;
+    if (*overwrite) {
         list_.DeleteAllItems();
         lines_.clear();
         fileName_ = open.GetPathName();
@@ -150,11 +135,9 @@ void CStakeLineLibDlg::OnOpen() {
 }
 
 void CStakeLineLibDlg::OnSave() {
-    CFileSaveDlg save(this);
-    save.SetFilter(L"*.lnb");
-    save.SetStartFolder(host_.JobFolder());
-    if (save.DoModal() != IDOK) return;
-    fileName_ = save.GetPathName();
+    const std::optional<CString> path = AskSavePath(*this, L"*.lnb", host_.JobFolder());
+    if (!path) return;
+    fileName_ = *path;
     UpdateData(FALSE);
     WriteLines();
 }
@@ -162,8 +145,7 @@ void CStakeLineLibDlg::OnSave() {
 void CStakeLineLibDlg::OnOK() {
     UpdateData(TRUE);
     const int row = SelectedRow();
-    if (row < 0 && MessageBox(LoadStringResource(kAskNoChoice), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
+    if (row < 0 && !AskYes(*this, kAskNoChoice)) return;
     if (modified_ && !WriteLines()) return;
     selected_ = row >= 0;
     selectedIndex_ = row;

@@ -2,14 +2,13 @@
 
 #include "foundation/DevicePathJoin.h"
 #include "foundation/screens/CFileDialogs.h"
-#include "foundation/screens/CFileOpenModeDlg.h"
 #include "foundation/screens/CPointDlg.h"
 #include "platform/files/FileOps.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/StringTable.h"
-#include "platform/ui/WaitCursor.h"
 #include "resources/FoundationIcons.h"
 #include "resources/StakePointLibDlg.h"
+#include "stakeout/screens/StakeLibraryDialogs.h"
 
 namespace {
 using namespace stakelib;
@@ -56,14 +55,8 @@ BOOL CStakePointLibDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     std::vector<int> rowOfPoint;
     NamedStakePoints(Rows(), rowOfPoint);
-    if (presetPoint_ >= 0 && presetPoint_ < static_cast<int>(rowOfPoint.size())) {
-        const int row = rowOfPoint[static_cast<size_t>(presetPoint_)];
-        list_.SetItemState(row, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-        list_.EnsureVisible(row, FALSE);
-        list_.SetFocus();
-        return FALSE;
-    }
-    return TRUE;
+    const bool preset = presetPoint_ >= 0 && presetPoint_ < static_cast<int>(rowOfPoint.size());
+    return preset && ShowPresetRow(list_, rowOfPoint[static_cast<size_t>(presetPoint_)]) ? FALSE : TRUE;
 }
 
 void CStakePointLibDlg::DoDataExchange(CDataExchange* pDX) {
@@ -128,15 +121,14 @@ void CStakePointLibDlg::OnDelete() {
         MessageBox(L"没有选中删除坐标，请先选中删除坐标！", L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (MessageBox(LoadStringResource(kAskDelete), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (!AskYes(*this, kAskDelete)) return;
     list_.DeleteItem(row);
     modified_ = true;
 }
 
 void CStakePointLibDlg::OnClear() {
     if (list_.GetItemCount() == 0) return;
-    if (MessageBox(LoadStringResource(kAskClear), L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES)
-        list_.DeleteAllItems();
+    if (AskYes(*this, kAskClear)) list_.DeleteAllItems();
     modified_ = true;
 }
 
@@ -157,14 +149,9 @@ void CStakePointLibDlg::OnOpen() {
         path_ = path;
         UpdateData(FALSE);
     }
-    CFileOpenModeDlg mode(this);
-    mode.DoModal();
-    if (mode.m_nResult == CFileOpenModeDlg::kCancel) return;
-    const bool overwrite = mode.m_nResult == CFileOpenModeDlg::kOverwrite;
-    if (MessageBox(LoadStringResource(overwrite ? kAskOverwrite : kAskAppend),
-                   LoadStringResource(kOpenCaption), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-        return;
-    if (overwrite) list_.DeleteAllItems();
+    const std::optional<bool> overwrite = AskOpenMode(*this);
+    if (!overwrite) return;
+    if (*overwrite) list_.DeleteAllItems();
     ReadFile(path, fileKind_ == 1 ? StakeRowLayout::kLibrary : StakeRowLayout::kCoordFile);
 }
 
@@ -176,21 +163,16 @@ void CStakePointLibDlg::ReadFile(const CString& path, StakeRowLayout layout) {
 }
 
 void CStakePointLibDlg::OnSave() {
-    CFileSaveDlg save(this);
-    save.SetFilter(L"*.ptb");
-    save.SetStartFolder(host_.JobFolder());
-    if (save.DoModal() != IDOK) return;
-    path_ = save.GetPathName();
+    const std::optional<CString> path = AskSavePath(*this, L"*.ptb", host_.JobFolder());
+    if (!path) return;
+    path_ = *path;
     UpdateData(FALSE);
     SaveLibrary();
 }
 
 bool CStakePointLibDlg::SaveLibrary() {
     UpdateData(TRUE);
-    CWaitCursor wait;
-    if (AtomicRewrite(path_, PtbBytes(Rows()))) return true;
-    MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
-    return false;
+    return RewriteOrTell(*this, path_, PtbBytes(Rows()));
 }
 
 void CStakePointLibDlg::OnExport() {
@@ -199,15 +181,13 @@ void CStakePointLibDlg::OnExport() {
     save.SetStartFolder(host_.DataFolder());
     save.SetRootFolder(host_.DataFolder());
     if (save.DoModal() != IDOK) return;
-    if (!AtomicRewrite(save.GetPathName(), XyhExportBytes(Rows())))
-        MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+    RewriteOrTell(*this, save.GetPathName(), XyhExportBytes(Rows()));
 }
 
 void CStakePointLibDlg::OnOK() {
     UpdateData(TRUE);
     const int row = SelectedRow();
-    if (row < 0 && MessageBox(LoadStringResource(kAskNoChoice), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
+    if (row < 0 && !AskYes(*this, kAskNoChoice)) return;
     const std::vector<StakeRow> rows = Rows();
     std::vector<int> rowOfPoint;
     std::vector<PointRecord> points = NamedStakePoints(rows, rowOfPoint);
@@ -222,9 +202,6 @@ void CStakePointLibDlg::OnOK() {
 }
 
 void CStakePointLibDlg::OnCancel() {
-    if (modified_ &&
-        MessageBox(LoadStringResource(kAskSaveChanges), L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES &&
-        !SaveLibrary())
-        return;
+    if (modified_ && AskYes(*this, kAskSaveChanges) && !SaveLibrary()) return;
     EndDialog(IDCANCEL);
 }
