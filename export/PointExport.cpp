@@ -24,8 +24,8 @@ ExportText BuildPointExport(const CString& pointFileText, PointExportLayout layo
     ExportText out;
     for (const CString& line : CutPointFileLines(pointFileText)) {
         SurveyPointRec point;
-        // Column 34 is the flag the map reads as "deleted" (see LoadPointFile).
-        if (!ReadPointFileLine(line, point) || point.int34 != 0) continue;
+        // Every line is a stored point: deleted points have left the file (see LoadPointFile).
+        if (!ReadPointFileLine(line, point)) continue;
         text += ExportLine(point, layout);
         ++out.points;
     }

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kPointFileFields = 36;
-constexpr int kFlagField = 33;
 constexpr int kBaiheFormat = 6;
 
 std::vector<CString> CutLines(const CString& text, bool stopAtEmpty) {
@@ -62,10 +61,6 @@ double ViewToDouble(std::wstring_view field) {
     return ReadTerminated(field, ToDouble);
 }
 
-int ViewToInt(std::wstring_view field) {
-    return ReadTerminated(field, ToInt);
-}
-
 bool FieldIs(const CString& line, int index, int value) {
     return ToInt(LineField(line, index)) == value;
 }
@@ -111,7 +106,6 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
         point.y = ViewToDouble(fields[2]);
         point.h = ViewToDouble(fields[3]);
         point.code = CString(fields[4]);
-        point.flag = ViewToInt(fields[kFlagField]);
         points.push_back(std::move(point));
     });
     if (!read) points.clear();

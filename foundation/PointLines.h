@@ -17,9 +17,10 @@ std::vector<CString> CutRecordFileLines(const CString& text);
 CString LineField(const CString& line, int index);
 
 // The points of a point file in file order, so the newest is last (the map draws the last ones);
-// name, code and numbers trimmed, flag from field 33. False when the file cannot be read (the list
-// untouched when it cannot be opened, empty when reading failed part way): the caller tells the user
-// kNoPointData.
+// name, code and numbers trimmed. Every point is shown (flag 0): the coordinate view deletes a point
+// by taking its line out of the file, and column 34 holds the store's own value (3 along a stake
+// line), never a deletion mark. False when the file cannot be read (the list untouched when it
+// cannot be opened, empty when reading failed part way): the caller tells the user kNoPointData.
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points);
 inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 

@@ -7,7 +7,8 @@
 
 #include "platform/text/CString.h"
 
-// P1 and 点2 as stored; P3 marked deleted in column 34; an empty line; a torn last append.
+// P1 and 点2 as stored; P3 stored along a stake line (3 in column 34), which is no deletion mark; an
+// empty line; a torn last append.
 inline const CString kPointFile =
     L"P1,3000000.000,500000.000,10.000,房角,1.500,4,0.012,0.023,09,1.80,08:05:09,2026-12-07,1,3,0,0,0.00,1,"
     L"30,"
@@ -18,7 +19,7 @@ inline const CString kPointFile =
     L"\r\n"
     L"P3,3000008.000,500006.000,15.000,00000000,1.500,4,0.012,0.023,09,1.80,08:07:11,2026-12-07,1,3,0,0,0.00,"
     L"1,"
-    L"30,0.000,184,0.000,,,0.000,,,0.000,0.000,,,,1,,,\r\n"
+    L"30,0.000,184,0.000,,,0.000,,,0.000,0.000,,,,3,,,\r\n"
     L"P4,3000012.000,500009.000";
 
 // Two header lines; P1 stored, then 点2, then P1 stored again under the same name; a torn line.

@@ -17,7 +17,7 @@ TEST(PointExport, EachLayoutMatchesItsGolden) {
     for (const auto& c : cases) {
         const ExportText text = BuildPointExport(kPointFile, c.layout);
         EXPECT_EQ(text.bytes, ReadExportGolden(c.golden)) << c.golden;
-        EXPECT_EQ(text.points, 2);
+        EXPECT_EQ(text.points, 3);
     }
     EXPECT_EQ(BuildPointExport(L"", PointExportLayout::kNameCodeEastNorthHeight).points, 0);
 }

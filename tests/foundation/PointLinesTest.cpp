@@ -7,15 +7,15 @@ namespace {
 
 using PointLinesTest = SettingsFileTest;
 
-// A point-file line with `flag` in field 33 and the power-line fields 14 and 16.
-std::string PointLine(const char* name, const char* x, int f14, int f16, int flag = 0,
+// A point-file line with `column34` in field 33 and the power-line fields 14 and 16.
+std::string PointLine(const char* name, const char* x, int f14, int f16, int column34 = 0,
                       const char* code = "c") {
     // Appended piece by piece: GCC 12 at -O3 takes string + string for an overlapping copy.
     std::string line = name;
     for (const char* part : {",", x, ",2.000,3.000,", code}) line += part;
     for (int field = 5; field <= 33; ++field) {
         line += ',';
-        line += std::to_string(field == 14 ? f14 : field == 16 ? f16 : field == 33 ? flag : 0);
+        line += std::to_string(field == 14 ? f14 : field == 16 ? f16 : field == 33 ? column34 : 0);
     }
     return line + ",t1,t2,\r\n";
 }
@@ -24,7 +24,7 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
     WriteHostFile("data/a.xyh", PointLine("A", "1.5", 0, 0) + "\r\n" +
                                     PointLine(" \xb5\xe3"
                                               "B ",
-                                              "x", 0, 0, 1) +
+                                              "x", 0, 0, 3) +
                                     PointLine("C", "7", 0, 0) + "D,4,5,6,torn");
     std::vector<PointRecord> points{PointRecord{}};
     ASSERT_TRUE(LoadPointFile(L"\\data\\a.xyh", points));
@@ -32,7 +32,7 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
     EXPECT_EQ(points[2].name, L"C");
     EXPECT_EQ(points[1].name, L"点B");  // GBK, trimmed
     EXPECT_EQ(points[1].x, 0.0);        // not a number
-    EXPECT_EQ(points[1].flag, 1);
+    EXPECT_EQ(points[1].flag, 0);       // 3 in column 34 (along a stake line) is no deletion
     EXPECT_EQ(points[0].name, L"A");
     EXPECT_EQ(points[0].x, 1.5);
     EXPECT_EQ(points[0].code, L"c");

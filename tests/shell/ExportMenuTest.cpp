@@ -13,7 +13,7 @@ TEST_F(FrameTest, ResultsExportsRunFromTheJobMenuOnTheCurrentPointFile) {
     ui_.OnModal(resultexport::IDD, [&](CDialog& d) {
         EXPECT_EQ(d.GetOwner(), &frame);
         EXPECT_EQ(ui_.GetText(d, exportdlg::kSource), L"pts.xyh");
-        ui_.ExpectMessageBox(L"已输出2个点到pts.dat");
+        ui_.ExpectMessageBox(L"已输出3个点到pts.dat");
         ui_.Click(d, IDOK);
     });
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"5文件输出"}));

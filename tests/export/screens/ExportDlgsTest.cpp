@@ -40,7 +40,7 @@ TEST_F(ExportDlgsTest, PointFileInTheCommonLayoutThenReplacedAfterYes) {
         EXPECT_EQ(ui.GetText(d, kSource), L"road.xyh");
         EXPECT_EQ(ui.GetText(d, kFileName), L"road.dat");
         ui.Screenshot(QZ_BINARY_DIR "/export-result.png");
-        ui.ExpectMessageBox(L"已输出2个点到road.dat");
+        ui.ExpectMessageBox(L"已输出3个点到road.dat");
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(CResultExportDlg(host).DoModal(), IDOK);
@@ -54,7 +54,7 @@ TEST_F(ExportDlgsTest, PointFileInTheCommonLayoutThenReplacedAfterYes) {
         EXPECT_EQ(ReadHostFile("Jobs/road/result/road.dat"),
                   ReadExportGolden("points-name-code-east-north.dat"));
         ui.ExpectMessageBox(L"文件已存在,是否覆盖?", IDYES);
-        ui.ExpectMessageBox(L"已输出2个点到road.dat");
+        ui.ExpectMessageBox(L"已输出3个点到road.dat");
         ui.Click(d, IDOK);
     });
     CResultExportDlg(host).DoModal();
