@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/screens/BigText.h"
+#include "foundation/screens/PlotPainting.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/ui/WindowDC.h"
 #include "receiver/ReceiverMessages.h"
@@ -82,8 +83,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
 
 LRESULT CFrmGraphView::OnPlotPainted(WPARAM, LPARAM) {
     CClientDC dc(&plot_);
-    PreparePlot(dc);
-    canvas_.ClearBackground(dc);
+    ::OnPlotPainted(plot_, canvas_, dc);
     DrawFurniture(dc);
     canvas_.DrawPoints(dc);
     DrawStoredPoints(dc);
@@ -111,13 +111,7 @@ void CFrmGraphView::RestoreStoreButtonUnder(const MarkerOutline& outline) {
 }
 
 void CFrmGraphView::PreparePlot(CDC& dc) {
-    CRect client;
-    plot_.GetClientRect(&client);
-    canvas_.SetClientRect(client.left, client.top, client.right, client.bottom);
-    // Furniture texts are redrawn in place on every fix: an opaque white box wipes the last value
-    // (the clock's seconds would otherwise pile up on each other).
-    dc.SetBkMode(OPAQUE);
-    dc.SetBkColor(RGB(255, 255, 255));
+    FitCanvasToPlot(plot_, canvas_, dc);
 }
 
 void CFrmGraphView::DrawFurniture(CDC& dc) {

@@ -11,12 +11,26 @@ namespace {
 constexpr double kPi = 3.1415926535897;
 // 2 * pi * 57 < 360: every circle up to this radius keeps one segment per pixel.
 constexpr int kMaxCircleSegments = 360;
+constexpr int64_t kDashStep = 3;
 
 }  // namespace
 
 int CircleSegmentCount(int32_t r) {
     if (r <= 0) return 0;
     return static_cast<int>(std::min<double>(std::trunc(2.0 * r * kPi), kMaxCircleSegments));
+}
+
+void DrawDashedLine(CDC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    const int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
+    const int64_t length = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+    const auto at = [&](int64_t step, int64_t delta, int32_t from) {
+        return static_cast<int>(from + delta * step / length);
+    };
+    for (int64_t on = 0; on < length; on += 2 * kDashStep) {
+        const int64_t off = std::min(on + kDashStep, length);
+        dc.MoveTo(at(on, dx, x1), at(on, dy, y1));
+        dc.LineTo(at(off, dx, x1), at(off, dy, y1));
+    }
 }
 
 void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {

@@ -71,11 +71,10 @@ void DrawBands(CDC& dc, const std::vector<PixelSegment>& bands) {
 }
 
 void DrawGuideLine(CDC& dc, PixelPoint from, PixelPoint to) {
-    CPen pen(PS_DASH, 1, RGB(0, 0, 0));
+    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
     CPen* old = dc.SelectObject(&pen);
     const int oldMode = dc.SetROP2(R2_NOT);
-    dc.MoveTo(from.x, from.y);
-    dc.LineTo(to.x, to.y);
+    DrawDashedLine(dc, from.x, from.y, to.x, to.y);
     dc.SetROP2(oldMode);
     dc.SelectObject(old);
 }

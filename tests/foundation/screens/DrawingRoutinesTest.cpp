@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "foundation/screens/DrawingRoutines.h"
 
 namespace {
@@ -69,4 +72,35 @@ TEST(CreateFontObjectTest, LongFaceNameIsCutToFit) {
     EXPECT_EQ(std::wstring(lf.lfFaceName),
               std::wstring(L"A face name that is far longer ").substr(0, LF_FACESIZE - 1));
     EXPECT_EQ(lf.lfFaceName[LF_FACESIZE - 1], L'\0');
+}
+
+TEST(DrawDashedLineTest, DashesOfThreeAlongEachDirectionAndInvertedTwiceRestores) {
+    struct Case {
+        int x1, y1, x2, y2;
+        std::vector<std::pair<int, int>> dark, light;
+    } cases[] = {
+        {10, 10, 25, 10, {{10, 10}, {12, 10}, {16, 10}, {22, 10}}, {{13, 10}, {15, 10}, {19, 10}, {25, 10}}},
+        {40, 30, 40, 14, {{40, 30}, {40, 28}, {40, 24}}, {{40, 27}, {40, 25}, {40, 14}}},
+        {60, 60, 72, 72, {{60, 60}, {62, 62}, {66, 66}}, {{63, 63}, {65, 65}, {72, 72}}},
+    };
+    for (const Case& c : cases) {
+        Framebuffer fb(240, 320);
+        CDC dc(fb);
+        DrawDashedLine(dc, c.x1, c.y1, c.x2, c.y2);
+        for (auto [x, y] : c.dark) EXPECT_EQ(fb.colorAt(x, y), RGB(0, 0, 0)) << x << "," << y;
+        for (auto [x, y] : c.light) EXPECT_EQ(fb.colorAt(x, y), RGB(255, 255, 255)) << x << "," << y;
+        Framebuffer inverted(240, 320);
+        CDC twice(inverted);
+        twice.Rectangle(0, 0, 100, 100);
+        const Framebuffer before = inverted;
+        twice.SetROP2(R2_NOT);
+        DrawDashedLine(twice, c.x1, c.y1, c.x2, c.y2);
+        EXPECT_NE(inverted, before);
+        DrawDashedLine(twice, c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(inverted, before);
+    }
+    Framebuffer fb(240, 320);
+    CDC dc(fb);
+    DrawDashedLine(dc, 5, 5, 5, 5);
+    EXPECT_EQ(DarkPixels(fb), 0);
 }
