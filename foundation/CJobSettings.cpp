@@ -1,8 +1,7 @@
 #include "foundation/CJobSettings.h"
 
-#include "foundation/CKeyValueFile.h"
 #include "foundation/DevicePathJoin.h"
-#include "platform/files/CFile.h"
+#include "foundation/RecordFormatFile.h"
 
 namespace {
 // The record format that keeps the J and Z series where they are.
@@ -12,11 +11,7 @@ constexpr int kBaiheRecordFormat = 6;
 void CJobSettings::LoadRecSaveNames(const CString& name, const CString& lastJ, const CString& lastZ,
                                     const CString& lastN) {
     store_.point.name = name;
-    CKeyValueFile file;
-    if (!file.Open(JoinDevicePath(DeviceFolderOf(files_.GetJobFilePaths().jobFile), L"qzrecauto"),
-                   CFile::modeRead))
-        return;
-    int format = 0;
-    file.GetInt(L"QZRecSaveFormat", format);
-    store_.AdvanceLoadedNames(name, {lastJ, lastZ, lastN}, format != kBaiheRecordFormat);
+    const std::optional<int> format = ReadRecordFormat(DeviceFolderOf(files_.GetJobFilePaths().jobFile));
+    if (!format) return;
+    store_.AdvanceLoadedNames(name, {lastJ, lastZ, lastN}, *format != kBaiheRecordFormat);
 }

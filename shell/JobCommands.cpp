@@ -1,15 +1,13 @@
 #include "shell/JobCommands.h"
 
-#include "foundation/CKeyValueFile.h"
+#include "foundation/RecordFormatFile.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/screens/CParamWizardDlg.h"
 #include "geodesy/screens/NewJobCoordParams.h"
-#include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/CodePage.h"
-#include "platform/text/Numbers.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "resources/StringIds.h"
@@ -246,10 +244,7 @@ void TargetPointSurvey(CMainFrame& frame) {
 }
 
 LastNames LoadAutoRecord(CMainFrame& frame, const CString& path) {
-    int format = 1;
-    CKeyValueFile file;
-    if (file.Open(frame.Job().paths.jobFolder + L"qzrecauto", CFile::modeRead))
-        format = ToInt(file.FindValue(L"QZRecSaveFormat"));
+    const int format = ReadRecordFormat(frame.Job().paths.jobFolder).value_or(1);
     std::string bytes;
     if (!FileExists(path) || !ReadWholeFile(path, bytes)) bytes.clear();
     return ScanLastNames(FromGbk(bytes), format);
