@@ -23,6 +23,7 @@
 #include "shell/FrameGeodesyHost.h"
 #include "shell/JobCommands.h"
 #include "shell/PostProcCommands.h"
+#include "shell/PowerlineHostImpl.h"
 #include "shell/StakeoutHostImpl.h"
 #include "shell/SurveyHostImpl.h"
 #include "survey/screens/SurveyCommands.h"
@@ -122,8 +123,8 @@ const Command kCommands[] = {
     {mainmenu::kTargetPointSurvey, TargetPointSurvey},
     {mainmenu::kPointStakeout, RunPointStakeout},
     {mainmenu::kLineStakeout, RunLineStakeout},
-    {mainmenu::kPowerLineSurvey, nullptr},
-    {mainmenu::kTowerSection, nullptr},
+    {mainmenu::kPowerLineSurvey, RunPowerLineSurvey},
+    {mainmenu::kTowerSection, RunTowerSectionStake},
     {mainmenu::kCalcFourParams, RunCalibrationCommand<RunFourParamCommand>},
     {mainmenu::kCalcSevenParams, RunCalibrationCommand<RunSevenParamCommand>},
     {mainmenu::kCoordConvert, RunCoordConvertTool},

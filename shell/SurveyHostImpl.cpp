@@ -60,9 +60,13 @@ bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
 }
 
 bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
+    return SaveStoredNames(name, frame_.Job().jobs.Store().point.texts);
+}
+
+bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& series) {
     JobSession& job = frame_.Job();
     job.system.szLastSaveName = name;
-    job.system.lastNames = job.jobs.Store().point.texts;
+    job.system.lastNames = series;
     // A system file that start-up found unusable is held: the names then live on in memory only.
     return job.jobs.Files().Held(job.jobs.Files().SystemFilePath()) || job.jobs.WriteSystemFile(job.system);
 }

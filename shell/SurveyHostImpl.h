@@ -30,6 +30,9 @@ public:
     void ResetAutoStoreCount() override;
     void PlayTone() override;
 
+    // The stored name and the J, Z and N series into the system file, as SaveLastStoredName.
+    bool SaveStoredNames(const CString& name, const TextTriple& series);
+
 private:
     CMainFrame& frame_;
 };

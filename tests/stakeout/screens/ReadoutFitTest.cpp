@@ -3,9 +3,6 @@
 // meets in the bold face they are drawn in (offsets to five digits of metres, mileages to five,
 // the longest solution texts of the receiver).
 #include "foundation/screens/DrawingRoutines.h"
-#include "platform/ui/Button.h"
-#include "platform/ui/Static.h"
-#include "platform/ui/WindowDC.h"
 #include "resources/LinePromptDlg.h"
 #include "resources/LineStakeDlg.h"
 #include "resources/LineStakeSetDlg.h"
@@ -23,6 +20,7 @@
 #include "stakeout/screens/CStakePromptDlg.h"
 #include "stakeout/screens/CStakeSettingsDlg.h"
 #include "stakeout/screens/CStakeoutDlg.h"
+#include "tests/platform/ui/LabelsFit.h"
 #include "tests/stakeout/screens/StakeHostDouble.h"
 
 namespace {
@@ -34,37 +32,6 @@ struct Readout {
 
 class ReadoutFitTest : public StakeScreenTest {
 protected:
-    static CSize TextSize(CWnd& control, const CString& text, CFont* font) {
-        CClientDC dc(&control);
-        CFont* old = dc.SelectObject(font);
-        const CSize size = dc.GetTextExtent(text);
-        dc.SelectObject(old);
-        return size;
-    }
-    // The width a control gives its own text: a check box's or radio button's box takes 15 pixels,
-    // a push button's frame 2 on each side, and a static as tall as several lines wraps onto them.
-    static int Room(CWnd& control, int lineHeight) {
-        CRect client;
-        control.GetClientRect(&client);
-        if (dynamic_cast<CButton*>(&control)) {
-            const DWORD type = control.GetStyle() & BS_TYPEMASK;
-            if (type >= BS_CHECKBOX && type <= BS_AUTORADIOBUTTON) return client.Width() - 15;
-            if (type != BS_GROUPBOX) return client.Width() - 4;
-        }
-        if (dynamic_cast<CStatic*>(&control))
-            return client.Width() * std::max(1, client.Height() / lineHeight);
-        return client.Width();
-    }
-    static void ExpectLabelsFit(CDialog& dlg) {
-        for (CWnd* child = dlg.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
-            if (!dynamic_cast<CButton*>(child) && !dynamic_cast<CStatic*>(child)) continue;
-            CString label;
-            child->GetWindowText(label);
-            if (label.IsEmpty()) continue;
-            const CSize size = TextSize(*child, label, dlg.GetFont());
-            EXPECT_LE(size.cx, Room(*child, size.cy)) << dlg.GetDlgCtrlID() << " " << label;
-        }
-    }
     static void ExpectReadoutsFit(CDialog& dlg, const std::vector<Readout>& readouts) {
         CFont bold;
         CreateFontObject(bold, 14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
