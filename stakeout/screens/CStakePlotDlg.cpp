@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundation/screens/BigText.h"
+#include "foundation/screens/PlotPainting.h"
 #include "foundation/screens/PointLabels.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/ui/StringTable.h"
@@ -97,8 +98,7 @@ LRESULT CStakePlotDlg::OnPositionUpdate(WPARAM state, LPARAM) {
 
 LRESULT CStakePlotDlg::OnPlotPainted(WPARAM, LPARAM) {
     CClientDC dc(&plot_);
-    PreparePlot(dc);
-    canvas_.ClearBackground(dc);
+    ::OnPlotPainted(plot_, canvas_, dc);
     canvas_.DrawSignalGlyph(dc, 0);
     canvas_.DrawNorthArrow(dc);
     canvas_.DrawScaleBar(dc);
@@ -121,11 +121,7 @@ void CStakePlotDlg::ShowReadout(UINT id, const CString& text, bool red) {
 }
 
 void CStakePlotDlg::PreparePlot(CDC& dc) {
-    CRect client;
-    plot_.GetClientRect(&client);
-    canvas_.SetClientRect(client.left, client.top, client.right, client.bottom);
-    dc.SetBkMode(OPAQUE);
-    dc.SetBkColor(RGB(255, 255, 255));
+    FitCanvasToPlot(plot_, canvas_, dc);
 }
 
 void CStakePlotDlg::RepaintPlot() {
