@@ -31,6 +31,14 @@ protected:
                             s.year, s.month, s.day));
     }
 
+    // The numbers of a result file's line after its label.
+    static std::vector<double> Numbers(const std::string& line) {
+        std::vector<double> numbers;
+        for (size_t at = line.find(','); at != std::string::npos; at = line.find(',', at + 1))
+            numbers.push_back(std::stod(line.substr(at + 1)));
+        return numbers;
+    }
+
     std::array<double, 3> base{};
 };
 
@@ -109,4 +117,28 @@ TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result" / "basecoord.blh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/OldForAutoAdjust.xyh"));
+}
+
+// "BaseKnown.xyh" holds the current base in the grid, "OldForAutoAdjust.xyh" the one stored before it;
+// the job keeps the current base's grid after the seven-parameter step and the projection alone.
+TEST_F(BaseWatchTest, KnownAndOldBaseFilesHoldTheCurrentAndThePreviousBaseInTheGrid) {
+    CoordSysParams& coord = frame.Job().coord;
+    coord.seven = {1, 120.0, -80.0, 45.0, 0.00001, -0.00002, 0.00001, 0.000004};
+    frame.ApplyCoordParams();
+    Base(0, "0001");
+    const std::string first = ReadHostFile("job/result/BaseKnown.xyh");
+    Base(12, "0001");
+    // The stored base went through its packed degrees and back: within a millimetre.
+    const std::vector<double> was = Numbers(first),
+                              old = Numbers(ReadHostFile("job/result/OldForAutoAdjust.xyh"));
+    ASSERT_EQ(old.size(), 4u);
+    EXPECT_EQ(ReadHostFile("job/result/OldForAutoAdjust.xyh").rfind("OldBase,", 0), 0u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(old[i], was[i], 0.0015) << i;
+    const BaseStationRec& stored = coord.base;
+    EXPECT_EQ(ReadHostFile("job/result/BaseKnown.xyh"),
+              ToGbk(Format(L"BaseKnown,%.3f,%.3f,%.3f,00000000\r\n", stored.szdBaseX, stored.szdBaseY,
+                           stored.szdBaseH)));
+    const BaseCalibSlot& slot = coord.calib.slot[0];
+    EXPECT_EQ(std::tuple(slot.szdSx, slot.szdSy, slot.szdSh),
+              std::tuple(stored.szdBaseX, stored.szdBaseY, stored.szdBaseH));
 }

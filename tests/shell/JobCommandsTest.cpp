@@ -150,15 +150,25 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_EQ(SystemFile(), system);
     EXPECT_EQ(ReadHostFile(std::string(kJobs) + "bad/bad.qza"), "garbage");
 
-    // A readable one becomes current, with its record file and names.
+    // A readable one becomes current, with its record file, names and time zone.
     WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");
+    WriteHostFile(std::string(kJobs) + "base/data/base.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    WriteHostFile(std::string(kJobs) + "base/base.qzs", "[General Par]\r\nnTimeZone=7\r\n");
     frame.DisplayPoints().push_back(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
+    frame.Job().system.lastNames = {L"J7", L"Z7", L"7"};
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs");
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
     EXPECT_EQ(Title(), L"衡川 <base.xyh>");
     EXPECT_EQ(frame.Records().surveyed.size(), 2u);
     EXPECT_TRUE(frame.DisplayPoints().empty());
     EXPECT_NE(SystemFile().find("szIniFile=\\Program Files\\Jobs\\base\\base.qzs"), std::string::npos);
+    TextTriple names;
+    EXPECT_EQ(frame.Job().jobs.GetLastNames(names), L"K9");
+    EXPECT_EQ(names.first, L"J7");
+    EXPECT_EQ(GetLocalTimeOffsetMinutes(), 7 * 60);
+    frame.SystemRecord().nGPSOEMType = kBoardEclipse;
+    Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
+    EXPECT_EQ(frame.GpsState().hour, 10);
 }
 
 TEST_F(JobCommandsTest, NewAndOpenPointFile) {
