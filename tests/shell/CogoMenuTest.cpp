@@ -1,50 +1,9 @@
-// The coordinate tools from the 工具 menu: every command opens its dialog over the frame, and the
-// conversion tool answers with the grid the frame gives every fix.
+// The coordinate tools over the frame: the conversion tool answers with the grid the frame gives every
+// fix, and the tools' host converts back exactly. (MenuTest opens each tool from the menu.)
 #include "platform/text/Format.h"
 #include "resources/CogoDlgs.h"
-#include "resources/MainMenu.h"
 #include "shell/FrameCogoHost.h"
-#include "shell/MainMenuCommands.h"
 #include "tests/shell/FrameTestSupport.h"
-
-TEST_F(FrameTest, EveryCoordinateToolOpensFromTheToolsMenu) {
-    struct Case {
-        const wchar_t* submenu;
-        const wchar_t* item;
-        UINT idd;
-    };
-    const Case cases[] = {
-        {L"2坐标计算", L"1坐标转换", coordconvert::IDD},
-        {L"2坐标计算", L"2坐标正算", forwardcalc::IDD},
-        {L"2坐标计算", L"3坐标反算", inversecalc::IDD},
-        {L"2坐标计算", L"4偏角偏距", offsetangle::IDD},
-        {L"2坐标计算", L"5偏点计算", offsetpoint::IDD},
-        {L"2坐标计算", L"6测边交会", distresection::IDD},
-        {L"2坐标计算", L"7交会计算", intersection::IDD},
-        {L"2坐标计算", L"8交点与夹角计算", intersectangle::IDD},
-        {L"3其它计算", L"1线中点计算", linemidpoint::IDD},
-        {L"3其它计算", L"2夹角计算", anglecalc::IDD},
-        {L"3其它计算", L"3空间距离", spacedistance::IDD},
-        {L"3其它计算", L"4面积计算", areacalc::IDD},
-        {L"3其它计算", L"5地图转换", mapconvert::IDD},
-    };
-    frame.ShowWindow(SW_SHOW);
-    const std::vector<UINT> greyed = UnavailableCommands();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.idd);
-        bool opened = false;
-        ui_.OnModal(c.idd, [&](CDialog& d) {
-            opened = true;
-            EXPECT_EQ(d.GetOwner(), &frame);
-            ui_.Click(d, IDCANCEL);
-        });
-        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", c.submenu, c.item}));
-        ui_.Pump();
-        EXPECT_TRUE(opened);
-    }
-    for (UINT id : {mainmenu::kCoordConvert, mainmenu::kAreaCalc, mainmenu::kMapConvert})
-        EXPECT_EQ(std::count(greyed.begin(), greyed.end(), id), 0) << id;
-}
 
 TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {
     frame.Job().coord.adjust = {0, 1.5, -2.25, 0.75};
