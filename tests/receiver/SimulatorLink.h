@@ -6,6 +6,7 @@
 
 #include "platform/serial/SerialPortMap.h"
 #include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/WrittenBytes.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
 class SimulatorLink : public ::testing::Test {
@@ -22,13 +23,7 @@ protected:
         SetSerialDevicePath(kPort, "");
     }
     // Everything the program wrote since the last call.
-    std::string Written() {
-        simulator.ServiceInput();
-        std::string all = simulator.Received();
-        std::string fresh = all.substr(seen_);
-        seen_ = all.size();
-        return fresh;
-    }
+    std::string Written() { return WrittenSince(simulator, frame.port, seen_); }
 
     sim::CReceiverSimulator simulator;
     CFakeFrame frame;
