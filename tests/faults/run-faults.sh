@@ -91,7 +91,7 @@ print(",".join(str(i + 1) for i, t in enumerate(tests) if rebuilt & set(t.get("c
       echo "MISSED      $label"
       missed+=("$label")
     else
-      failed=$(sed -n 's/^ *[0-9]* - \([^ ]*\) .*/\1/p' "$work/test.log" | head -3 | tr '\n' ' ')
+      failed=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' "$work/test.log" | head -3 | tr '\n' ' ')
       echo "CAUGHT      $label [$failed]"
       caught=$((caught + 1))
     fi
