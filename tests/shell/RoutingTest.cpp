@@ -96,7 +96,9 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     EXPECT_EQ(frame.SystemRecord().nGPSOEMType, kBoardOemT);
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("nGPSOEMType=5"), std::string::npos);
     EXPECT_EQ(frame.BaseFlag(), 1);
-    // Once the serial number is known, a reply only tells the data link and the radio channel.
+    // Once the serial number is known (and the module chain the reply started is over), a reply only
+    // tells the data link and the radio channel.
+    frame.SetRadioWait(0);
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 7) + "\r\n");
     EXPECT_EQ(frame.GeneralSettings().dataLink.radioChannel, 7);
     EXPECT_EQ(frame.GeneralSettings().dataLink.nModuleType, 0);
