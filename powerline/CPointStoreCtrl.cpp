@@ -238,7 +238,6 @@ StoreAnswers CPointStoreCtrl::PrimedAnswers() const {
     a.name = OfferedName();
     a.code = context_.code.IsEmpty() ? t.code : context_.code;
     a.remark = t.text33;
-    a.antennaHeight = t.antennaHeight;
     a.mileage = Format(L"%.3f", t.value18);
     a.surveyType = t.surveyType;
     a.poleIndex = t.int19 - 1;
@@ -252,7 +251,6 @@ StoreAnswers CPointStoreCtrl::PrimedAnswers() const {
     a.text32 = t.text32;
     a.number31 = ToInt(t.text31.c_str());
     a.number32 = ToInt(t.text32.c_str());
-    a.nSeries = a.name;
     // 百合 J and Z series hold the last numbers used.
     a.jText = Format(L"%i", ToInt(t.texts.first.c_str()) + 1);
     a.zText = Format(L"%i", ToInt(t.texts.second.c_str()) + 1);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/DataExchange.h"
+#include "powerline/CPointStoreCtrl.h"
 #include "powerline/screens/CDaohengStoreDlg.h"
 #include "powerline/screens/PowerlineFormatDlgs.h"
 #include "resources/PowerlineStoreDlgs.h"
@@ -59,22 +60,21 @@ void FillCombo(CWnd& dialog, UINT id, const std::vector<CString>& items) {
 
 std::unique_ptr<CPowerlineStoreDlg> MakeStoreDialog(int storeKind, int surveyFormat, ISurveyHost& host,
                                                     bool smoothing, CWnd* parent) {
-    constexpr int kTowerSection = 1;
-    if (storeKind == kTowerSection) return std::make_unique<CSectionStoreDlg>(host, smoothing, parent);
+    if (storeKind == kTowerSectionPoint) return std::make_unique<CSectionStoreDlg>(host, smoothing, parent);
     switch (surveyFormat) {
-        case 0:
+        case kDaoheng:
             return std::make_unique<CDaohengStoreDlg>(host, smoothing, parent);
-        case 1:
+        case kSiwei:
             return std::make_unique<CSiweiStoreDlg>(host, smoothing, parent);
-        case 2:
+        case kHaizhi:
             return std::make_unique<CHaizhiStoreDlg>(host, smoothing, parent);
-        case 3:
+        case kXlcad:
             return std::make_unique<CXlcadStoreDlg>(host, smoothing, parent);
-        case 4:
+        case kGeneral:
             return std::make_unique<CGeneralStoreDlg>(host, smoothing, parent);
-        case 5:
+        case kSibeida:
             return std::make_unique<CSibeidaStoreDlg>(host, smoothing, parent);
-        case 6:
+        case kBaihe:
             return std::make_unique<CBaiheStoreDlg>(host, smoothing, parent);
         default:
             return nullptr;
