@@ -84,11 +84,11 @@ public:
 
     // WGS-84 geodetic (degrees) to local geodetic (degrees) through the seven parameters,
     // whatever the enabled flag says.
-    void Wgs84ToLocalBlh(double& bDeg, double& lDeg, double& h);
+    void Wgs84ToLocalBlh(double& bDeg, double& lDeg, double& h) const;
     // WGS-84 geodetic (degrees) to local grid, applying the enabled datum shift and plane similarity.
-    void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& x, double& y, double& hOut);
+    void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& x, double& y, double& hOut) const;
     // Local grid back to WGS-84 geodetic (radians).
-    void LocalPlaneToWgs84(double x, double y, double h, double& b, double& l, double& hOut);
+    void LocalPlaneToWgs84(double x, double y, double h, double& b, double& l, double& hOut) const;
 
     // Solvers: the parameters are stored only with kSolved; otherwise they stay as they were.
     // Four parameters need two measured and two known points apart; seven parameters from three
@@ -98,8 +98,6 @@ public:
     SolveStatus SolveHeightFit();
 
     CStereoProjector m_stereo;
-    double m_dSavedSemiMajor = 0.0;
-    double m_dSavedInvFlattening = 0.0;
 
     int32_t m_nFourParam = 0;
     double m_dFourScale = 1.0;
@@ -144,8 +142,6 @@ private:
     double MeridianArc(double phi, double sinPhi, double cosPhi) const;
     void UpdateGaussConstants();
     StereoParams MakeStereoParams() const;
-    void SwitchToWgs84();
-    void RestoreLocalEllipsoid();
 };
 
 // "ddd:mm:ss.ffff" of an angle in radians, truncated, with a leading "-" when negative.
