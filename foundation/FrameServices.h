@@ -2,9 +2,6 @@
 // What the common controls, file dialogs and coordinate library need of the main frame: its
 // fields and operations under their own names. The shell's main frame implements it and
 // registers itself at start; tests register a small double.
-#include <vector>
-
-#include "foundation/PointRecord.h"
 #include "platform/text/CString.h"
 
 class IFoundationFrame {
@@ -12,7 +9,8 @@ public:
     virtual ~IFoundationFrame() = default;
 
     // nScreenMode: 11 normally, 29 while the coordinate library is open.
-    virtual int& ScreenMode() = 0;
+    virtual int ScreenMode() const = 0;
+    virtual void SetScreenMode(int mode) = 0;
     // The folder under which the program keeps "Jobs"; the file dialogs open there by default.
     virtual CString RootFolder() const = 0;
     virtual CString JobFolder() const = 0;
@@ -23,8 +21,6 @@ public:
     // position converter.
     virtual void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
                                    double& hOut) = 0;
-    // The points shown on the main map; LoadPointFile refills it.
-    virtual std::vector<PointRecord>& DisplayPoints() = 0;
 };
 
 constexpr int kScreenModeNormal = 11;

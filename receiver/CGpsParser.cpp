@@ -67,7 +67,7 @@ int LineNameIndex(std::wstring_view line) {
 CGpsParser::CGpsParser(IFrameServices& frame) : frame_(frame) {}
 
 int CGpsParser::BoardType() const {
-    return frame_.SystemRecord().nGPSOEMType;
+    return frame_.BoardType();
 }
 
 int CGpsParser::Parse(const CString& line, CGpsState& state, int& type) {

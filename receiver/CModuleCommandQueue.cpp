@@ -181,35 +181,31 @@ void CModuleCommandQueue::OnRadioSearchReply() {
         const CString name = current.name;
         if (name == L"OPENRADIO") {
             SendNextCommand();
-            ResetAndNotify(frame_, L"打开电台");
+            frame_.ShowModuleStatus(L"打开电台");
         } else if (name == L"CLOSERADIO") {
             CancelCommands();
-            ResetAndNotify(frame_, L"关闭电台");
+            frame_.ShowModuleStatus(L"关闭电台");
         } else if (name == L"READRADIO") {
             receiveBuffer.Consume(static_cast<uint32_t>(match));
             const uint8_t channel = receiveBuffer.GetAt(4);
             if (receiveBuffer.GetLength() >= 5 && channel < 9) {
-                DataLinkSettings& link = frame_.GeneralSettings().dataLink;
-                link.nModuleType = kLinkRadio;
-                link.radioChannel = channel;
+                frame_.UseRadioChannel(channel);
                 Report(true, channel, current.successText);
-                ResetAndNotify(frame_, L"读取通道成功");
+                frame_.ShowModuleStatus(L"读取通道成功");
                 QueueCloseRadio(true);
             }
         } else if (name == L"TURNRADIO") {
             if (current.requestIsBytes && current.requestBytes.size() >= 6) {
                 const int channel = current.requestBytes[4];
-                DataLinkSettings& link = frame_.GeneralSettings().dataLink;
-                link.nModuleType = kLinkRadio;
-                link.radioChannel = channel;
+                frame_.UseRadioChannel(channel);
                 Report(true, channel, current.successText);
                 QueueCloseRadio(true);
-                ResetAndNotify(frame_, L"切换通道成功");
+                frame_.ShowModuleStatus(L"切换通道成功");
             }
         } else if (name == L"AUTOSEARCHRADIO" || name == L"STOPSEARCHRADIO") {
             Report(true, frame_.GeneralSettings().dataLink.radioChannel, current.successText);
             QueueCloseRadio(true);
-            ResetAndNotify(frame_, name == L"AUTOSEARCHRADIO" ? L"自动搜索成功" : L"停止搜索成功");
+            frame_.ShowModuleStatus(name == L"AUTOSEARCHRADIO" ? L"自动搜索成功" : L"停止搜索成功");
         }
     }
     if (receiveBuffer.GetLength() > kMaxReceiveBytes) receiveBuffer.Reset();
@@ -251,6 +247,30 @@ void CModuleCommandQueue::QueueFallBack(int linkKind) {
     } else if (pending(linkKind == kLinkNetwork ? L"READRADIO" : L"READGPRS")) {
         QueueCloseRadio(true);
     }
+}
+
+void CModuleCommandQueue::RunRadioRequest(HWND dialog, RadioRequest request, int channel) {
+    constexpr int kRadioDialogWaiting = 2;
+    CancelCommands();
+    SetRadioWait(kRadioDialogWaiting);
+    SetRadioDlg(dialog);
+    QueueOpenRadio(false, kLinkRadio);
+    switch (request) {
+        case RadioRequest::ReadChannel:
+            QueueReadRadio(false);
+            break;
+        case RadioRequest::TurnChannel:
+            QueueTurnChannel(channel, false);
+            break;
+        case RadioRequest::AutoSearch:
+            QueueAutoSearch(false);
+            break;
+        case RadioRequest::StopSearch:
+            QueueStopSearch(false);
+            break;
+    }
+    QueueCloseRadio(false);
+    SendNextCommand();
 }
 
 void CModuleCommandQueue::SetRadioWait(int mode) {

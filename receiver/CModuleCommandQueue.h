@@ -8,6 +8,7 @@
 #include "foundation/CByteBuffer.h"
 #include "platform/base/WinTypes.h"
 #include "receiver/CommandItem.h"
+#include "receiver/RadioRequest.h"
 
 class IFrameServices;
 
@@ -46,6 +47,10 @@ public:
     // next one (network module: settings, then channel, then close; radio: channel, then
     // settings, then close).
     void QueueFallBack(int linkKind);
+
+    // The radio settings dialog's request: whatever was queued is dropped, the radio is opened, asked
+    // and closed, and `dialog` waits for the reply (mode 2).
+    void RunRadioRequest(HWND dialog, RadioRequest request, int channel);
 
     void SetRadioWait(int mode);
     void SetRadioDlg(HWND window) { statusWindow = window; }

@@ -1,35 +1,30 @@
 #pragma once
-// What the receiver link needs of the main frame: the frame's fields and operations under their own
-// names. The shell's main frame implements it; tests implement it with a small double.
+// What the receiver link and the receiver screens need of the main frame: const reads of its state
+// and the operations that change it. The shell's main frame implements it; tests implement it with
+// a small double.
 #include "foundation/CGpsState.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
+#include "receiver/RadioRequest.h"
 #include "receiver/ReceiverVersionInfo.h"
 
 class CSerialPort;
-class CDeviceIo;
-struct GgaRecord;
-class CModuleCommandQueue;
 struct CoordSysParams;
 class CCoordTransform;
-class CJobSettings;
-class CGpsParser;
 
 class IFrameServices {
 public:
     virtual ~IFrameServices() = default;
 
-    // Fields the frame owns.
+    // ---- Reads of the frame's state.
+    // The receiver's port: a device the screens send to and borrow while they talk to a module.
     virtual CSerialPort& SerialPort() = 0;
-    virtual CGpsState& GpsState() = 0;
-    virtual GeneralSettingsBlock& GeneralSettings() = 0;
-    // The system file in memory; its nGPSOEMType is the configured board type (0 to 5).
-    virtual LastFilesRecord& SystemRecord() = 0;
-    virtual CDeviceIo& DeviceIo() = 0;
-    // The network-RTK record of the last GGA position.
-    virtual GgaRecord& NetworkGga() = 0;
+    virtual const CGpsState& GpsState() const = 0;
+    virtual const GeneralSettingsBlock& GeneralSettings() const = 0;
+    // The configured board type, the system file's nGPSOEMType (0 to 5).
+    virtual int BoardType() const = 0;
     // 1 while the receiver reports the work mode "BASE", 0 after "ROVER".
     virtual int BaseFlag() const = 0;
     // 1 selects the "C1" port switch; 2, 3 and 4 select "C2" and the alternative module-open payload.
@@ -39,10 +34,29 @@ public:
     // Earth-centred coordinates of a WGS-84 position (geodesy/Wgs84.h).
     virtual void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y,
                                double* z) = 0;
+    // The job's coordinate-system parameters.
+    virtual const CoordSysParams& JobCoordParams() const = 0;
+    // The first converter converts positions; the second serves the dialogs' conversions.
+    virtual const CCoordTransform& PositionTransform() const = 0;
+    virtual const CCoordTransform& DialogTransform() const = 0;
+
+    // ---- Changes.
+    // The job's settings in memory (WriteJobParams writes them); the parser keeps their time zone
+    // and fix level.
+    virtual void SetGeneralSettings(const GeneralSettingsBlock& settings) = 0;
+    // The radio on this channel became the job's data link.
+    virtual void UseRadioChannel(int channel) = 0;
+    // The module queue's progress: resets the live position, shows `text` as its solution and tells
+    // the position window.
+    virtual void ShowModuleStatus(const CString& text) = 0;
+    // A restarted board has no fix yet: the LEDs go off and the network report forgets its position.
+    virtual void ClearFixSignals() = 0;
 
     // ---- The data-link, information, settings and verification dialogs.
-    // The data-link modules' command queue with its current request, receive buffer, mode and status window.
-    virtual CModuleCommandQueue& ModuleQueue() = 0;
+    // The radio dialog's request, run through the module queue between opening and closing the radio;
+    // `dialog` hears the outcome as WM_MODULE_REPLY.
+    virtual void RunRadioRequest(HWND dialog, RadioRequest request, int channel) = 0;
+    virtual void CancelModuleCommands() = 0;
     // `window` gets message 1912 until it stops listening; then the window before it gets it again.
     virtual void ListenForPositions(HWND window) = 0;
     virtual void StopListening(HWND window) = 0;
@@ -56,13 +70,6 @@ public:
     // Opens the receiver port (connection method, choice, typed port, baud rate) and starts the board;
     // 1, or 0 when the port cannot be opened.
     virtual int ConnectReceiver(int method, int choice, int typedPort, int baudRate) = 0;
-    // The job's coordinate-system parameters.
-    virtual CoordSysParams& JobCoordParams() = 0;
-    // The first transformer converts positions; the second serves the dialogs' conversions.
-    virtual CCoordTransform& PositionTransform() = 0;
-    virtual CCoordTransform& DialogTransform() = 0;
-    virtual CJobSettings& JobSettings() = 0;
-    virtual CGpsParser& Parser() = 0;
 
     // ---- Instrument settings, base station and static set-up.
     // What the receiver's identification reply reported: its work mode and antenna constants.

@@ -46,7 +46,9 @@ void SendDataLink(IFrameServices& frame, int linkType) {
 }
 
 bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params) {
-    frame.GeneralSettings().connection.nRadioFormat = params.nDiffFormat;
+    GeneralSettingsBlock settings = frame.GeneralSettings();
+    settings.connection.nRadioFormat = params.nDiffFormat;
+    frame.SetGeneralSettings(settings);
     const bool written = frame.WriteJobParams();
     SendBaseTransmitParams(frame.SerialPort(), params);
     return written;

@@ -202,7 +202,7 @@ std::string ManualBasePacketPayload(const ManualBaseValues& v, double bRad, doub
 void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
     CSerialPort& port = frame.SerialPort();
     SendBaseTransmitParams(port, v);
-    CCoordTransform& angles = frame.DialogTransform();
+    const CCoordTransform& angles = frame.DialogTransform();
     if (v.nCoordType == 1) {
         double b = 0, l = 0, h = 0;
         frame.PositionTransform().LocalPlaneToWgs84(ToDouble(v.szB), ToDouble(v.szL), ToDouble(v.szH), b, l,
@@ -221,7 +221,7 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
     const CString hs = Format(L"%.10f", h);
     const StationIds ids = StationIdsOf(frame.GpsState().ident.text[0]);
     CString fixText;
-    switch (frame.SystemRecord().nGPSOEMType) {
+    switch (frame.BoardType()) {
         case kBoardOemV:
             fixText = SendBoardOneV(port, v, ids, bs, ls, hs);
             break;
@@ -239,6 +239,8 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
         default:
             break;
     }
-    frame.GeneralSettings().connection.nRadioFormat = v.nDiffFormat;
+    GeneralSettingsBlock settings = frame.GeneralSettings();
+    settings.connection.nRadioFormat = v.nDiffFormat;
+    frame.SetGeneralSettings(settings);
     SendRepeatCommand(port, v.bRepeatSetup != 0, fixText);
 }

@@ -58,7 +58,7 @@ std::array<CString, 15> TextPageLines(const CString& text) {
 }
 
 bool RefreshRefPointTexts(IFrameServices& frame, const CGpsState& s, const RefPoint& ref, RefPointTexts& t) {
-    CCoordTransform& transform = frame.PositionTransform();
+    const CCoordTransform& transform = frame.PositionTransform();
     if (ref.show) {
         double azimuth = 0, distance = 0;
         transform.AzimuthDistance(s.gridX, s.gridY, ref.north, ref.east, azimuth, distance);
@@ -97,7 +97,7 @@ bool RefreshRefPointTexts(IFrameServices& frame, const CGpsState& s, const RefPo
     t.spatialDistance =
         Metres(std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1) + (z2 - z1) * (z2 - z1)));
 
-    const int board = frame.SystemRecord().nGPSOEMType;
+    const int board = frame.BoardType();
     if (s.baseId.IsEmpty())
         t.format.Empty();
     else if (board == kBoardEclipse || board == kBoardOemT)

@@ -5,10 +5,8 @@
 #include "platform/messages/Messages.h"
 #include "platform/text/Format.h"
 #include "platform/time/Clock.h"
-#include "receiver/CDeviceIo.h"
 #include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
-#include "receiver/GgaRecord.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverProtocol.h"
@@ -58,8 +56,7 @@ void SendLogLines(CSerialPort& port) {
 
 void SettleAndClear(IFrameServices& frame) {
     Sleep(100);
-    frame.DeviceIo().AllLedsOff();
-    frame.NetworkGga().Clear();
+    frame.ClearFixSignals();
 }
 
 int HexValue(wchar_t c) {
@@ -104,7 +101,7 @@ void StartReceiverBothFamilies(IFrameServices& frame) {
 }
 
 void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue) {
-    switch (frame.SystemRecord().nGPSOEMType) {
+    switch (frame.BoardType()) {
         case kBoardUnknown:
             StartReceiverBothFamilies(frame);
             break;
@@ -173,9 +170,8 @@ void ResetReceiverState(CGpsState& s, bool full) {
     s.solutionText.Empty();
 }
 
-void ResetAndNotify(IFrameServices& frame, const CString& text) {
-    CGpsState& state = frame.GpsState();
+void ResetAndNotify(CGpsState& state, HWND positionWindow, const CString& text) {
     ResetReceiverState(state, false);
     state.solutionText = text;
-    SendMessage(frame.PositionWindow(), WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), kFixReset);
+    SendMessage(positionWindow, WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), kFixReset);
 }

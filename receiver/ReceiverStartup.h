@@ -3,6 +3,7 @@
 // parser reads, the elevation-mask packet of the binary board family, and the reset of the live
 // receiver state.
 #include "foundation/CGpsState.h"
+#include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
 
 class IFrameServices;
@@ -25,4 +26,4 @@ CString ElevationMaskPacketText(int maskDegrees);
 // identification texts. Satellite tables, date and time stay.
 void ResetReceiverState(CGpsState& state, bool full);
 // Partial reset, `text` as the solution text, and WM_GPS_POSITION (lParam 0) to the position window.
-void ResetAndNotify(IFrameServices& frame, const CString& text);
+void ResetAndNotify(CGpsState& state, HWND positionWindow, const CString& text);

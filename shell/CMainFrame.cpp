@@ -133,7 +133,27 @@ void CMainFrame::ConfirmExit() {
 
 void CMainFrame::ResetAndNotify(const CString& text) {
     receiver_.hasData = 0;
-    ::ResetAndNotify(*this, text);
+    ShowModuleStatus(text);
+}
+
+void CMainFrame::ShowModuleStatus(const CString& text) {
+    ::ResetAndNotify(receiver_.state, listeners_.PositionWindow(), text);
+}
+
+void CMainFrame::SetGeneralSettings(const GeneralSettingsBlock& settings) {
+    job_.settings = settings;
+    receiver_.parser.SetTimeZone(settings.connection.nTimeZone);
+    receiver_.parser.SetFixLevel(settings.connection.nFixLevel);
+}
+
+void CMainFrame::UseRadioChannel(int channel) {
+    job_.settings.dataLink.nModuleType = kLinkRadio;
+    job_.settings.dataLink.radioChannel = channel;
+}
+
+void CMainFrame::ClearFixSignals() {
+    receiver_.device.AllLedsOff();
+    receiver_.gga.Clear();
 }
 
 void CMainFrame::WriteSystemFile(const CString& path) {

@@ -106,24 +106,27 @@ public:
 
     // ---- IFrameServices
     CSerialPort& SerialPort() override { return receiver_.port; }
-    CGpsState& GpsState() override { return receiver_.state; }
-    GeneralSettingsBlock& GeneralSettings() override { return job_.settings; }
-    LastFilesRecord& SystemRecord() override { return job_.system; }
-    CDeviceIo& DeviceIo() override { return receiver_.device; }
-    GgaRecord& NetworkGga() override { return receiver_.gga; }
+    const CGpsState& GpsState() const override { return receiver_.state; }
+    const GeneralSettingsBlock& GeneralSettings() const override { return job_.settings; }
+    int BoardType() const override { return job_.system.nGPSOEMType; }
     int BaseFlag() const override { return receiver_.baseFlag; }
     int ReceiverModelNumber() const override { return receiver_.ident.receiverKind; }
     HWND PositionWindow() const override { return listeners_.PositionWindow(); }
     void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
-    CModuleCommandQueue& ModuleQueue() override { return receiver_.modules; }
+    void SetGeneralSettings(const GeneralSettingsBlock& settings) override;
+    void UseRadioChannel(int channel) override;
+    void ShowModuleStatus(const CString& text) override;
+    void ClearFixSignals() override;
+    void RunRadioRequest(HWND dialog, RadioRequest request, int channel) override {
+        receiver_.modules.RunRadioRequest(dialog, request, channel);
+    }
+    void CancelModuleCommands() override { receiver_.modules.CancelCommands(); }
     int VerificationFlag() const override { return listeners_.VerifyOn(); }
     void SetVerificationFlag(int flag) override { listeners_.SetVerifyOn(flag); }
     int ModuleNetworkType() const override { return receiver_.moduleNetworkType; }
-    CCoordTransform& DialogTransform() override { return position_.Second(); }
-    CGpsParser& Parser() override { return receiver_.parser; }
-    CoordSysParams& JobCoordParams() override { return job_.coord; }
-    CCoordTransform& PositionTransform() override { return position_.First(); }
-    CJobSettings& JobSettings() override { return job_.jobs; }
+    const CCoordTransform& DialogTransform() const override { return position_.Second(); }
+    const CoordSysParams& JobCoordParams() const override { return job_.coord; }
+    const CCoordTransform& PositionTransform() const override { return position_.First(); }
     ReceiverVersionInfo VersionInfo() const override;
     bool WriteJobParams() override { return job_.jobs.WriteJobParams(job_.settings); }
     // Choosing the radio link has the next version reply re-read the radio's channel.
@@ -131,13 +134,15 @@ public:
     HWND FrameWindow() const override { return m_hWnd; }
 
     // ---- IFoundationFrame
-    int& ScreenMode() override { return screenMode_; }
+    int ScreenMode() const override { return screenMode_; }
+    void SetScreenMode(int mode) override { screenMode_ = mode; }
     CString RootFolder() const override { return job_.paths.programFolder; }
     CString JobFolder() const override { return job_.paths.jobFolder; }
     CString JobFileName() const override { return job_.paths.jobFileName; }
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
-    std::vector<PointRecord>& DisplayPoints() override { return records_.display; }
+    // The points shown on the main map; LoadPointFile refills it.
+    std::vector<PointRecord>& DisplayPoints() { return records_.display; }
 
 protected:
     int OnCreate() override;
@@ -168,7 +173,6 @@ private:
     // Writes the system record to the given device path (the job settings' system-file writer).
     void WriteSystemFile(const CString& path);
     bool IsBase() const { return receiver_.baseFlag == 1; }
-    int BoardType() const { return job_.system.nGPSOEMType; }
 
     JobSession job_;
     PositionConverter position_;

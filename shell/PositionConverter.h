@@ -21,6 +21,8 @@ public:
 
     CCoordTransform& First() { return first_; }
     CCoordTransform& Second() { return second_; }
+    const CCoordTransform& First() const { return first_; }
+    const CCoordTransform& Second() const { return second_; }
 
 private:
     CCoordTransform first_;

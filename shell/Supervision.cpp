@@ -32,7 +32,7 @@ void Supervision::RunModuleSequencer() {
 void Supervision::PollBoard() {
     ReceiverLink& link = frame_.Receiver();
     ++link.tickCount;
-    if (frame_.SystemRecord().nGPSOEMType == kBoardEclipse && link.tickCount % 10 == 0)
+    if (frame_.BoardType() == kBoardEclipse && link.tickCount % 10 == 0)
         link.port.SendLine(link.baseFlag == 1 ? L"$JRTK,1\r\n" : L"$JRTK,17\r\n");
     if (link.tickCount > 1000) link.tickCount = 0;
 }

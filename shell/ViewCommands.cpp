@@ -107,7 +107,7 @@ void CFrmGraphView::FitAll() {
 void CFrmGraphView::StorePoint() {
     if (latest_.solutionText.Find(L"FIXED") >= 0 && (latest_.latitude == 0.0 || latest_.longitude == 0.0))
         return;
-    GeneralSettingsBlock& settings = frame_.GeneralSettings();
+    GeneralSettingsBlock& settings = frame_.Job().settings;
     CJobSettings& jobs = frame_.Job().jobs;
     jobs.SetStoreContext(settings.nSaveType, 2, 0, CString(), 0, 0.0, settings.connection.szLastPtCode);
     if (settings.nSaveType == 3) {
@@ -125,7 +125,7 @@ void CFrmGraphView::StorePoint() {
 }
 
 void CFrmGraphView::AutoStore() {
-    GeneralSettingsBlock& settings = frame_.GeneralSettings();
+    GeneralSettingsBlock& settings = frame_.Job().settings;
     AutoStoreState& state = frame_.AutoStore();
     if (settings.nSaveType != 3 || state.running == 0) return;
     const CGpsState fix = latest_;

@@ -18,13 +18,12 @@ namespace {
 class BenchFrame : public IFoundationFrame {
 public:
     int mode = kScreenModeNormal;
-    int& ScreenMode() override { return mode; }
+    int ScreenMode() const override { return mode; }
+    void SetScreenMode(int m) override { mode = m; }
     CString RootFolder() const override { return L"\\Jobs"; }
     CString JobFolder() const override { return L"\\Jobs\\big"; }
     CString JobFileName() const override { return L"big.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\big\\data"; }
-    std::vector<PointRecord>& DisplayPoints() override { return points; }
-    std::vector<PointRecord> points;
     void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
         n = e = h = 0;
     }

@@ -25,7 +25,7 @@ struct ViewSetUp {
     explicit ViewSetUp(int points) {
         frame.CreateFrame();
         frame.ShowWindow(SW_SHOW);
-        frame.GeneralSettings().nShowSurveyPoint = -1;
+        frame.Job().settings.nShowSurveyPoint = -1;
         for (int i = 0; i < points; ++i) {
             PointRecord p;
             p.name.Format(L"P%d", i);

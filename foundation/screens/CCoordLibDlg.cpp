@@ -28,7 +28,7 @@ constexpr Column kColumns[] = {{kNumberHeading, 50}, {kNameHeading, 80},   {kNor
                                {kTypeHeading, 120}};
 
 void SetScreenMode(int mode) {
-    if (IFoundationFrame* frame = FoundationFrame()) frame->ScreenMode() = mode;
+    if (IFoundationFrame* frame = FoundationFrame()) frame->SetScreenMode(mode);
 }
 }  // namespace
 

@@ -121,11 +121,12 @@ void CBaseManualDlg::OnOK() {
         return;
     }
     if (MessageBox(L"确定启动基准站吗?", L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    GeneralSettingsBlock& settings = frame_.GeneralSettings();
+    GeneralSettingsBlock settings = frame_.GeneralSettings();
     settings.nAntHgtType = values.nAntHeightType;
     settings.szdSourceAntHgt = values.dAntHeight;
     values.dVertAntHeight = VerticalAntennaHeight(values.dAntHeight, values.nAntHeightType, receiver);
     settings.szdRoverAntH = values.dVertAntHeight;
+    frame_.SetGeneralSettings(settings);
     if (!frame_.WriteJobParams()) MessageBox(L"创建文件失败!", nullptr, MB_OK | MB_ICONINFORMATION);
     EndDialog(IDOK);
 }

@@ -2,16 +2,14 @@
 
 #include "platform/time/Clock.h"
 #include "platform/ui/CommonControls.h"
-#include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
+#include "receiver/CommandItem.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
 
 using namespace radioset;
 
 namespace {
-constexpr int kRadioDialogWaiting = 2;
-constexpr int kLinkKindRadio = 0;
 constexpr UINT kControls[] = {kChannel, kRead, kSwitch, kAutoSearch, kStopSearch};
 }  // namespace
 
@@ -36,22 +34,14 @@ void CRadioSetDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, kStatus, m_strStatus);
 }
 
-template <typename Middle>
-void CRadioSetDlg::Run(Middle middle, const wchar_t* waiting) {
-    CModuleCommandQueue& queue = frame_.ModuleQueue();
-    queue.CancelCommands();
-    queue.SetRadioWait(kRadioDialogWaiting);
-    queue.SetRadioDlg(GetSafeHwnd());
-    queue.QueueOpenRadio(false, kLinkKindRadio);
-    middle(queue);
-    queue.QueueCloseRadio(false);
-    queue.SendNextCommand();
+void CRadioSetDlg::Run(RadioRequest request, int channel, const wchar_t* waiting) {
+    frame_.RunRadioRequest(GetSafeHwnd(), request, channel);
     SetDlgItemText(kStatus, waiting);
     EnableControls(FALSE);
 }
 
 void CRadioSetDlg::OnRead() {
-    Run([](CModuleCommandQueue& q) { q.QueueReadRadio(false); }, L"正在读取当前通道，请稍候...");
+    Run(RadioRequest::ReadChannel, 0, L"正在读取当前通道，请稍候...");
 }
 
 void CRadioSetDlg::OnSwitch() {
@@ -60,17 +50,15 @@ void CRadioSetDlg::OnSwitch() {
         MessageBox(L"没有选择通道号，请选择正确的通道号！", L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const int channel = m_nChannel;
-    Run([channel](CModuleCommandQueue& q) { q.QueueTurnChannel(channel, false); },
-        L"正在切换当前通道，请稍候...");
+    Run(RadioRequest::TurnChannel, m_nChannel, L"正在切换当前通道，请稍候...");
 }
 
 void CRadioSetDlg::OnAutoSearch() {
-    Run([](CModuleCommandQueue& q) { q.QueueAutoSearch(false); }, L"正在自动搜索，请稍候...");
+    Run(RadioRequest::AutoSearch, 0, L"正在自动搜索，请稍候...");
 }
 
 void CRadioSetDlg::OnStopSearch() {
-    Run([](CModuleCommandQueue& q) { q.QueueStopSearch(false); }, L"正在停止自动搜索，请稍候...");
+    Run(RadioRequest::StopSearch, 0, L"正在停止自动搜索，请稍候...");
 }
 
 LRESULT CRadioSetDlg::OnModuleReply(WPARAM wParam, LPARAM) {
@@ -89,12 +77,12 @@ void CRadioSetDlg::EnableControls(BOOL enable) {
 }
 
 void CRadioSetDlg::OnOK() {
-    frame_.ModuleQueue().CancelCommands();
+    frame_.CancelModuleCommands();
     EndDialog(IDOK);
 }
 
 void CRadioSetDlg::OnCancel() {
-    frame_.ModuleQueue().CancelCommands();
+    frame_.CancelModuleCommands();
     CDialog::OnCancel();
 }
 

@@ -3,11 +3,11 @@
 // through the frame's module queue; the outcome arrives as WM_MODULE_REPLY. And "GPRS&CDMA模式切换":
 // switches the network module with binary commands.
 #include "platform/ui/Dialog.h"
+#include "receiver/RadioRequest.h"
 #include "resources/GprsCdmaSwitchDlg.h"
 #include "resources/RadioSetDlg.h"
 
 class IFrameServices;
-class CModuleCommandQueue;
 
 class CRadioSetDlg : public CDialog {
 public:
@@ -29,8 +29,7 @@ private:
     void OnSwitch();
     void OnAutoSearch();
     void OnStopSearch();
-    template <typename Middle>
-    void Run(Middle middle, const wchar_t* waiting);
+    void Run(RadioRequest request, int channel, const wchar_t* waiting);
     LRESULT OnModuleReply(WPARAM wParam, LPARAM lParam);
     void EnableControls(BOOL enable);
 

@@ -52,7 +52,7 @@ void CRefPointPage::Refresh() {
 
 void CRefPointPage::OnShowRef() {
     UpdateData(TRUE);
-    GeneralSettingsBlock& settings = frame_.GeneralSettings();
+    GeneralSettingsBlock settings = frame_.GeneralSettings();
     if (m_bShowRef) {
         CRefPointDlg dlg(this);
         if (dlg.DoModal() == IDOK) {
@@ -62,6 +62,7 @@ void CRefPointPage::OnShowRef() {
         }
     }
     settings.nBaseShowRef = m_bShowRef ? 1 : 0;
+    frame_.SetGeneralSettings(settings);
     SaveJobSettings(frame_, this);
 }
 

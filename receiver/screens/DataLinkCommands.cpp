@@ -6,7 +6,7 @@
 #include "receiver/screens/CRadioSetDlg.h"
 
 void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent) {
-    DataLinkSettings& link = frame.GeneralSettings().dataLink;
+    const DataLinkSettings& link = frame.GeneralSettings().dataLink;
     if (link.nModuleType == kLinkRadio) {
         CRadioSetDlg dlg(frame, parent);
         dlg.m_nChannel = link.radioChannel;
@@ -14,6 +14,9 @@ void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent) {
     } else if (link.nModuleType == kLinkNetwork) {
         CGprsModuleDlg dlg(frame, parent);
         dlg.Kept() = link.net;
-        if (dlg.DoModal() == IDOK) link.net = dlg.Kept();
+        if (dlg.DoModal() != IDOK) return;
+        GeneralSettingsBlock settings = frame.GeneralSettings();
+        settings.dataLink.net = dlg.Kept();
+        frame.SetGeneralSettings(settings);
     }
 }

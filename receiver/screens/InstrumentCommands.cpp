@@ -32,7 +32,7 @@ void RunDataLink(IFrameServices& frame) {
 }  // namespace
 
 void RunConnectInstrument(IFrameServices& frame) {
-    ConnectionSettings& stored = frame.GeneralSettings().connection;
+    const ConnectionSettings& stored = frame.GeneralSettings().connection;
     CConnectDlg dlg(frame);
     dlg.nMethod = stored.nPort;
     dlg.nChoice = stored.nComMode;
@@ -40,10 +40,12 @@ void RunConnectInstrument(IFrameServices& frame) {
     dlg.nBaudRate = stored.nComBaud;
     if (dlg.DoModal() != IDOK) return;
     if (frame.ConnectReceiver(dlg.nMethod, dlg.nChoice, dlg.nInputPort, dlg.nBaudRate) != 1) return;
-    stored.nPort = dlg.nMethod;
-    stored.nComMode = dlg.nChoice;
-    stored.nInputCom = dlg.nInputPort;
-    stored.nComBaud = dlg.nBaudRate;
+    GeneralSettingsBlock settings = frame.GeneralSettings();
+    settings.connection.nPort = dlg.nMethod;
+    settings.connection.nComMode = dlg.nChoice;
+    settings.connection.nInputCom = dlg.nInputPort;
+    settings.connection.nComBaud = dlg.nBaudRate;
+    frame.SetGeneralSettings(settings);
     if (!frame.WriteJobParams()) AfxMessageBox(L"创建文件失败!", MB_OK | MB_ICONINFORMATION);
 }
 

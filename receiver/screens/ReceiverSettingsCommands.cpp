@@ -1,19 +1,15 @@
 #include "receiver/screens/ReceiverSettingsCommands.h"
 
-#include "foundation/CJobSettings.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
-#include "receiver/CGpsParser.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 #include "receiver/screens/CReceiverSettingsDlgs.h"
 
-namespace {}  // namespace
-
 bool SaveJobSettings(IFrameServices& frame, CWnd* parent) {
-    if (frame.JobSettings().WriteJobParams(frame.GeneralSettings())) return true;
+    if (frame.WriteJobParams()) return true;
     MessageBox(parent ? parent->GetSafeHwnd() : HWND(), L"创建文件失败!", L"提示",
                MB_OK | MB_ICONINFORMATION);
     return false;
@@ -22,11 +18,13 @@ bool SaveJobSettings(IFrameServices& frame, CWnd* parent) {
 void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
     CSatLimitDlg dlg(frame, parent);
     if (dlg.DoModal() != IDOK) return;
-    frame.GeneralSettings().connection.nGAngle = dlg.m_nAngle;
+    GeneralSettingsBlock settings = frame.GeneralSettings();
+    settings.connection.nGAngle = dlg.m_nAngle;
+    frame.SetGeneralSettings(settings);
     SaveJobSettings(frame, parent);
     CSerialPort& port = frame.SerialPort();
     port.SendLine(Format(L"ecutoff,%d\r\n", dlg.m_nAngle));
-    const int board = frame.SystemRecord().nGPSOEMType;
+    const int board = frame.BoardType();
     if (board == kBoardEclipse) port.SendLine(Format(L"$JMASK,%d", dlg.m_nAngle));
     if (board == kBoardOemT) SendElevationMaskPacket(frame, dlg.m_nAngle);
 }
@@ -34,15 +32,16 @@ void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
 void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
     CRoverSettingsDlg dlg(frame, parent);
     if (dlg.DoModal() != IDOK) return;
-    ConnectionSettings& c = frame.GeneralSettings().connection;
+    GeneralSettingsBlock settings = frame.GeneralSettings();
+    ConnectionSettings& c = settings.connection;
     c.nRadioFormat = dlg.m_nRadioFormat;
     c.nFixLevel = dlg.m_nFixLevel;
     c.dRmshLimit = dlg.m_dRmshLimit;
     c.dRmsvLimit = dlg.m_dRmsvLimit;
     c.nPDOPLimit = dlg.m_nPDOPLimit;
     c.dPDOPLimit = dlg.m_dPDOPLimit;
+    frame.SetGeneralSettings(settings);
     SaveJobSettings(frame, parent);
-    frame.Parser().SetFixLevel(c.nFixLevel);
     CSerialPort& port = frame.SerialPort();
     port.SendLine(L"unlogall,com2\r\n");
     static const wchar_t* const kInputFormats[] = {
@@ -54,7 +53,8 @@ void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
 void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent) {
     CTimeZoneDlg dlg(frame, parent);
     if (dlg.DoModal() != IDOK) return;
-    frame.GeneralSettings().connection.nTimeZone = dlg.m_nTimeZone;
+    GeneralSettingsBlock settings = frame.GeneralSettings();
+    settings.connection.nTimeZone = dlg.m_nTimeZone;
+    frame.SetGeneralSettings(settings);
     SaveJobSettings(frame, parent);
-    frame.Parser().SetTimeZone(dlg.m_nTimeZone);
 }

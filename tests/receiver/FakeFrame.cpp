@@ -2,6 +2,7 @@
 
 #include "geodesy/Wgs84.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverStartup.h"
 
 void CFakeFrame::Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) {
     Wgs84Converter().BlhToXyz(lat, lon, height, *x, *y, *z);
@@ -28,4 +29,24 @@ int CFakeFrame::ConnectReceiver(int method, int choice, int typedPort, int baudR
     if (port.IsOpen()) port.Close();
     port.SetOwner(frameWindow, WM_SERIAL_DATA);
     return port.OpenPort(connectPortNumber, 57600) ? 1 : 0;
+}
+
+void CFakeFrame::SetGeneralSettings(const GeneralSettingsBlock& changed) {
+    settings = changed;
+    parser.SetTimeZone(changed.connection.nTimeZone);
+    parser.SetFixLevel(changed.connection.nFixLevel);
+}
+
+void CFakeFrame::UseRadioChannel(int channel) {
+    settings.dataLink.nModuleType = kLinkRadio;
+    settings.dataLink.radioChannel = channel;
+}
+
+void CFakeFrame::ShowModuleStatus(const CString& text) {
+    ResetAndNotify(state, positionWindow, text);
+}
+
+void CFakeFrame::ClearFixSignals() {
+    device.AllLedsOff();
+    gga.Clear();
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "foundation/CGpsState.h"
-#include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
@@ -19,16 +18,21 @@
 class CFakeFrame : public IFrameServices {
 public:
     CSerialPort& SerialPort() override { return port; }
-    CGpsState& GpsState() override { return state; }
-    GeneralSettingsBlock& GeneralSettings() override { return settings; }
-    LastFilesRecord& SystemRecord() override { return system; }
-    CDeviceIo& DeviceIo() override { return device; }
-    GgaRecord& NetworkGga() override { return gga; }
+    const CGpsState& GpsState() const override { return state; }
+    const GeneralSettingsBlock& GeneralSettings() const override { return settings; }
+    int BoardType() const override { return system.nGPSOEMType; }
+    void SetGeneralSettings(const GeneralSettingsBlock& changed) override;
+    void UseRadioChannel(int channel) override;
+    void ShowModuleStatus(const CString& text) override;
+    void ClearFixSignals() override;
+    void RunRadioRequest(HWND dialog, RadioRequest request, int channel) override {
+        moduleQueue.RunRadioRequest(dialog, request, channel);
+    }
+    void CancelModuleCommands() override { moduleQueue.CancelCommands(); }
     int BaseFlag() const override { return baseFlag; }
     int ReceiverModelNumber() const override { return receiverModel; }
     HWND PositionWindow() const override { return positionWindow; }
     void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
-    CModuleCommandQueue& ModuleQueue() override { return moduleQueue; }
     void ListenForPositions(HWND window) override;
     void StopListening(HWND window) override;
     void SetAuxNotifyWnd(HWND window) override;
@@ -37,11 +41,9 @@ public:
     int ModuleNetworkType() const override { return moduleNetworkType; }
     // Records the request and opens `connectPortNumber` for `frameWindow`; 0 when it will not open.
     int ConnectReceiver(int method, int choice, int typedPort, int baudRate) override;
-    CoordSysParams& JobCoordParams() override { return jobParams; }
-    CCoordTransform& PositionTransform() override { return firstTransform; }
-    CCoordTransform& DialogTransform() override { return secondTransform; }
-    CJobSettings& JobSettings() override { return jobSettings; }
-    CGpsParser& Parser() override { return parser; }
+    const CoordSysParams& JobCoordParams() const override { return jobParams; }
+    const CCoordTransform& PositionTransform() const override { return firstTransform; }
+    const CCoordTransform& DialogTransform() const override { return secondTransform; }
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
     bool WriteJobParams() override {
         jobFileWrites.push_back(settings);
@@ -64,7 +66,6 @@ public:
     HWND positionWindow;
     std::vector<HWND> earlierPositionWindows;
     CModuleCommandQueue moduleQueue{*this};
-    CJobSettings jobSettings;
     CGpsParser parser{*this};
     HWND auxWindow;
     int verificationFlag = 0;

@@ -125,16 +125,14 @@ TEST(ReceiverState, ResetsAndTheNotice) {
         HWND hwnd;
         std::vector<std::pair<CString, LPARAM>> seen;
     } window;
-    CFakeFrame frame;
-    frame.positionWindow = window.hwnd;
-    CGpsState& s = frame.state;
+    CGpsState s;
     s.latitude = 30;
     s.baseX = 5;
     s.baseId = L"12";
     s.year = 2026;
     s.gpsSatellites[0].number = 7;
     s.ident.text[0] = L"SN";
-    ResetAndNotify(frame, L"无数据");
+    ResetAndNotify(s, window.hwnd, L"无数据");
     EXPECT_EQ(s.latitude, 0.0);
     EXPECT_EQ(s.baseX, 5.0);
     EXPECT_EQ(s.year, 2026);

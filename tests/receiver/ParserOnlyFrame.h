@@ -10,11 +10,15 @@
 class CParserOnlyFrame : public IFrameServices {
 public:
     CSerialPort& SerialPort() override { __builtin_trap(); }
-    CGpsState& GpsState() override { return state; }
-    GeneralSettingsBlock& GeneralSettings() override { return settings; }
-    LastFilesRecord& SystemRecord() override { return system; }
-    CDeviceIo& DeviceIo() override { __builtin_trap(); }
-    GgaRecord& NetworkGga() override { __builtin_trap(); }
+    const CGpsState& GpsState() const override { return state; }
+    const GeneralSettingsBlock& GeneralSettings() const override { return settings; }
+    int BoardType() const override { return system.nGPSOEMType; }
+    void SetGeneralSettings(const GeneralSettingsBlock&) override { __builtin_trap(); }
+    void UseRadioChannel(int) override { __builtin_trap(); }
+    void ShowModuleStatus(const CString&) override { __builtin_trap(); }
+    void ClearFixSignals() override { __builtin_trap(); }
+    void RunRadioRequest(HWND, RadioRequest, int) override { __builtin_trap(); }
+    void CancelModuleCommands() override { __builtin_trap(); }
     int BaseFlag() const override { return baseFlag; }
     int ReceiverModelNumber() const override { return 0; }
     HWND PositionWindow() const override { return nullptr; }
@@ -24,7 +28,6 @@ public:
         *y = std::cos(lat) * std::sin(lon) * h;
         *z = std::sin(lat) * h;
     }
-    CModuleCommandQueue& ModuleQueue() override { __builtin_trap(); }
     void ListenForPositions(HWND) override {}
     void StopListening(HWND) override {}
     void SetAuxNotifyWnd(HWND) override {}
@@ -32,11 +35,9 @@ public:
     void SetVerificationFlag(int) override {}
     int ModuleNetworkType() const override { return 0; }
     int ConnectReceiver(int, int, int, int) override { return 0; }
-    CoordSysParams& JobCoordParams() override { __builtin_trap(); }
-    CCoordTransform& PositionTransform() override { __builtin_trap(); }
-    CCoordTransform& DialogTransform() override { __builtin_trap(); }
-    CJobSettings& JobSettings() override { __builtin_trap(); }
-    CGpsParser& Parser() override { __builtin_trap(); }
+    const CoordSysParams& JobCoordParams() const override { __builtin_trap(); }
+    const CCoordTransform& PositionTransform() const override { __builtin_trap(); }
+    const CCoordTransform& DialogTransform() const override { __builtin_trap(); }
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
     bool WriteJobParams() override { return false; }
     void SetRadioLink(int) override {}

@@ -44,7 +44,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
     ASSERT_TRUE(host.StoreCoordParams(params));
     EXPECT_EQ(frame.Job().coord.four, params.four);
-    EXPECT_EQ(frame.PositionTransform().m_dFourShiftX, 10.0);
+    EXPECT_EQ(frame.Position().First().m_dFourShiftX, 10.0);
     EXPECT_EQ(host.CalibrationConverter().m_nFourParam, 1);
     for (bool acknowledged : frame.Watch().paramAcknowledged) EXPECT_FALSE(acknowledged);
     EXPECT_NE(ReadHostFile("job/j.qza").find("szdCx1=10"), std::string::npos);

@@ -200,7 +200,7 @@ TEST_F(JobCommandsTest, TargetPointNeedsData) {
 
     frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
     frame.Receiver().hasData = 1;
-    frame.GpsState().gridX = 12.5;
+    frame.Receiver().state.gridX = 12.5;
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
     ASSERT_EQ(store.stored.size(), 1u);
     EXPECT_EQ(store.stored[0].fixFlag, 1);

@@ -19,8 +19,8 @@ TEST_F(FrameTest, AboutShowsTheVersionAndTheReceiversIdentification) {
 
 TEST_F(FrameTest, ConnectCommandOpensTheConnectionDialogWithTheJobsValues) {
     frame.ShowWindow(SW_SHOW);
-    frame.GeneralSettings().connection.nComMode = 1;
-    frame.GeneralSettings().connection.nInputCom = 9;
+    frame.Job().settings.connection.nComMode = 1;
+    frame.Job().settings.connection.nInputCom = 9;
     ui_.OnModal(CConnectDlg::IDD, [&](CDialog& dlg) {
         EXPECT_EQ(static_cast<CConnectDlg&>(dlg).nInputPort, 9);
         dlg.EndDialog(IDCANCEL);

@@ -55,7 +55,7 @@ TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {
         const wchar_t* text;
     } cases[] = {{1, L"&6网络连接"}, {2, L"&6网络连接"}, {0, L"&6电台设置"}};
     for (const Case& c : cases) {
-        frame.GeneralSettings().dataLink.nModuleType = c.type;
+        frame.Job().settings.dataLink.nModuleType = c.type;
         ui_.Advance(CMainFrame::kTickMs);
         CString text;
         menu.GetMenuString(mainmenu::kRadioSettings, text, MF_BYCOMMAND);

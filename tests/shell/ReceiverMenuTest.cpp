@@ -56,7 +56,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
     ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
     ASSERT_TRUE(ChooseInstrumentSettings());
 
-    DataLinkSettings& link = frame.GeneralSettings().dataLink;
+    DataLinkSettings& link = frame.Job().settings.dataLink;
     link.nModuleType = 0;
     link.radioChannel = 5;
     ui_.OnModal(CRadioSetDlg::IDD, [&](CDialog& dlg) {
@@ -101,7 +101,7 @@ TEST_F(ReceiverMenuTest, ChoosingTheRadioLinkRereadsTheChannelOnTheNextVersionRe
         for (const CommandItem& item : modules.queue) out.push_back(item.name);
         return out;
     };
-    frame.GeneralSettings().dataLink.nModuleType = 0;
+    frame.Job().settings.dataLink.nModuleType = 0;
     chooseLink(datalink::kModule);
     modules.CancelCommands();
     Reply("QZ9120382345678");

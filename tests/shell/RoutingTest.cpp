@@ -43,7 +43,7 @@ TEST_F(FrameTest, BrokenPiecesAreDroppedAndTheLinesAfterThemStillArrive) {
 TEST_F(FrameTest, BoardTypeDecidesWhichLinesGivePositions) {
     const sim::Epoch e = Epoch();
     for (int board : {0, 1, 2, 5}) {
-        frame.SystemRecord().nGPSOEMType = board;
+        frame.Job().system.nGPSOEMType = board;
         listener.heard.clear();
         Feed(sim::BestPosLog(e) + sim::GgaSentence(e));
         EXPECT_EQ(listener.Kinds(), board == 1 ? std::vector<LPARAM>{4} : (std::vector<LPARAM>{4, 1}))
@@ -57,7 +57,7 @@ TEST_F(FrameTest, ForwardedFixIsValidForTheListenerAndClearedAfter) {
     EXPECT_EQ(listener.heard[0].fixFlag, 1);
     EXPECT_EQ(listener.heard[0].solution, L"固定解");
     EXPECT_GT(listener.heard[0].gridX, 3000000.0);
-    EXPECT_EQ(frame.GpsState().fixFlag, 0);
+    EXPECT_EQ(frame.Receiver().state.fixFlag, 0);
     EXPECT_EQ(frame.Receiver().hasData, 1);
     EXPECT_EQ(frame.Receiver().watchdog, 0);
 
@@ -91,9 +91,9 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     ui_.ExpectMessageBox(L"创建天线类型文件失败!");
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 3) + "\r\n\r\n");
     for (const HeardFix& h : listener.heard) EXPECT_EQ(h.kind, 0);
-    EXPECT_EQ(frame.GpsState().ident.text[0], L"QZ8120382345678");
+    EXPECT_EQ(frame.Receiver().state.ident.text[0], L"QZ8120382345678");
     // What the reply told is applied: the board is saved in the system file, the base flag follows.
-    EXPECT_EQ(frame.SystemRecord().nGPSOEMType, kBoardOemT);
+    EXPECT_EQ(frame.Job().system.nGPSOEMType, kBoardOemT);
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("nGPSOEMType=5"), std::string::npos);
     EXPECT_EQ(frame.BaseFlag(), 1);
     // Once the serial number is known (and the module chain the reply started is over), a reply only

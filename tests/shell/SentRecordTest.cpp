@@ -120,12 +120,12 @@ protected:
     // clock (the housekeeping re-sends come due), fixed until 24 s (the network report), and silence
     // for the rest of the minute (the watchdog).
     std::string RunMinute(const Scenario& s) {
-        frame.SystemRecord().nGPSOEMType = s.board;
-        DataLinkSettings& link = frame.GeneralSettings().dataLink;
+        frame.Job().system.nGPSOEMType = s.board;
+        DataLinkSettings& link = frame.Job().settings.dataLink;
         link.nModuleType = s.dataLink;
         link.nGSMSendTimeInterval = 10;
-        frame.GeneralSettings().connection.nRadioFormat = 3;
-        frame.GeneralSettings().connection.nGAngle = 10;
+        frame.Job().settings.connection.nRadioFormat = 3;
+        frame.Job().settings.connection.nGAngle = 10;
         EXPECT_TRUE(s.linkKind == 0 ? frame.ConnectReceiver(0, 0, 0, 57600)
                                     : frame.ConnectReceiver(0, 1, 3, 57600));
         if (*s.version)

@@ -46,7 +46,7 @@ TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
         {0, L"READGPRS", L"CLOSERADIO"},
     };
     for (const Case& c : cases) {
-        frame.GeneralSettings().dataLink.nModuleType = c.linkType;
+        frame.Job().settings.dataLink.nModuleType = c.linkType;
         modules.CancelCommands();
         modules.SetRadioWait(1);
         modules.current.name = c.pending;
@@ -85,8 +85,8 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
         coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
         coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;
         coord.seven.szdWz = c.rotation != 0 ? c.rotation : 1.0;
-        frame.GpsState().longitude = c.longitude;
-        frame.GpsState().solutionCode = c.solutionCode;
+        frame.Receiver().state.longitude = c.longitude;
+        frame.Receiver().state.solutionCode = c.solutionCode;
         ui_.Advance(kTick);
         EXPECT_EQ(Warning(c.kind).IsOpen(), c.raised) << c.name;
         frame.Watch().CloseWarnings();
@@ -94,8 +94,8 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
 }
 
 TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
-    frame.GpsState().longitude = 126.5;
-    frame.GpsState().solutionCode = 10;
+    frame.Receiver().state.longitude = 126.5;
+    frame.Receiver().state.solutionCode = 10;
     ui_.Advance(kTick);
     ui_.Advance(kTick);  // raised again while open: still the one window
     const CWarningDlg& meridian = Warning(WarningKind::kMeridian);
@@ -120,11 +120,11 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
     Supervision& watch = frame.Watch();
     watch.baseIdChanged = watch.baseCoordChanged = 1;
     watch.baseChangeText = L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::12.000";
-    frame.GeneralSettings().dataLink.nModuleType = 1;
-    frame.GeneralSettings().dataLink.net.workMode = 2;
+    frame.Job().settings.dataLink.nModuleType = 1;
+    frame.Job().settings.dataLink.net.workMode = 2;
     ui_.Advance(kTick);
     EXPECT_FALSE(Warning(WarningKind::kBaseId).IsOpen());
-    frame.GeneralSettings().dataLink.net.workMode = 0;
+    frame.Job().settings.dataLink.net.workMode = 0;
     ui_.Advance(kTick);
     const CWarningDlg& id = Warning(WarningKind::kBaseId);
     ASSERT_TRUE(id.IsOpen());
@@ -141,9 +141,9 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
 // loss stays shown (no "无数据" over it) until it is back.
 TEST_F(SupervisionTest, ALostReceiverIsTriedEveryFourSecondsAndItsLossStaysShown) {
     SetSerialDevicePath(5, (root_ / "gone").string());
-    frame.GeneralSettings().connection.nPort = 0;
-    frame.GeneralSettings().connection.nComMode = 0;
-    frame.GeneralSettings().connection.nComBaud = 57600;
+    frame.Job().settings.connection.nPort = 0;
+    frame.Job().settings.connection.nComMode = 0;
+    frame.Job().settings.connection.nComBaud = 57600;
     listener.heard.clear();
     frame.Watch().OnPortLost();
     ASSERT_EQ(listener.heard.size(), 1u);

@@ -12,7 +12,7 @@ protected:
     // The port alone, as after a connection whose replies have all been handled.
     void OpenPort() { ASSERT_TRUE(frame.SerialPort().OpenPort(5, 57600)); }
     void Connect(int board) {
-        frame.SystemRecord().nGPSOEMType = board;
+        frame.Job().system.nGPSOEMType = board;
         ASSERT_TRUE(frame.ConnectReceiver(0, 0, 0, 57600));
     }
     // Lets the reader hand the simulator's answers to the frame until `done` holds.
@@ -67,8 +67,8 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
     }
     cases[1].sent = packet89 + packet0;
     for (const Case& c : cases) {
-        frame.SystemRecord().nGPSOEMType = c.board;
-        frame.GeneralSettings().connection.nGAngle = 15;
+        frame.Job().system.nGPSOEMType = c.board;
+        frame.Job().settings.connection.nGAngle = 15;
         frame.ReacquireAndSave();
         EXPECT_EQ(Written(), c.sent) << "board " << c.board;
         EXPECT_NE(ReadHostFile("job/j.qzs").find("nGAngle=0\r\n"), std::string::npos);
@@ -76,13 +76,13 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
 }
 
 TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
-    frame.GeneralSettings().dataLink.radioChannel = 7;
+    frame.Job().settings.dataLink.radioChannel = 7;
     Connect(3);
     Written();
-    ASSERT_TRUE(PumpUntil([&] { return !frame.GpsState().ident.text[0].IsEmpty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.Receiver().state.ident.text[0].IsEmpty(); }));
     ASSERT_TRUE(PumpUntil(
         [&] { return frame.Receiver().moduleConfigured == 1 && frame.Receiver().modules.modeFlag == 0; }));
-    EXPECT_EQ(frame.GeneralSettings().dataLink.radioChannel, 3);
+    EXPECT_EQ(frame.Job().settings.dataLink.radioChannel, 3);
     std::vector<CString> texts;
     for (const HeardFix& h : listener.heard)
         if (h.kind == 0) texts.push_back(h.solution);
@@ -93,7 +93,7 @@ TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
 TEST_F(TranscriptTest, InstrumentSettingsFromTheMenuSendTheModuleDataLinkFourTimes) {
     frame.ShowWindow(SW_SHOW);
     OpenPort();
-    frame.GpsState().ident.text[0] = L"QZ8120382345678";
+    frame.Receiver().state.ident.text[0] = L"QZ8120382345678";
     ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) {
         ui_.Click(dlg, instrumentset::kDataLink);
         ui_.OnModal(datalink::IDD, [&](CDialog& link) {

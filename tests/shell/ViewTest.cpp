@@ -31,7 +31,7 @@ protected:
         FrameTest::TearDown();
     }
     CFrmGraphView& view() { return *frame.View(); }
-    GeneralSettingsBlock& settings() { return frame.GeneralSettings(); }
+    GeneralSettingsBlock& settings() { return frame.Job().settings; }
     static CGpsState Fix(int h, int m, int s, double n, double e = 50.0, int code = 10) {
         CGpsState state;
         state.fixFlag = 1;

@@ -3,7 +3,6 @@
 // rebuilt every time (two skies alternate).
 #include <benchmark/benchmark.h>
 
-#include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/testing/UiDriver.h"
@@ -17,7 +16,7 @@
 namespace {
 
 // The parser's frame, with what the information pages also read: the port, the job's parameters,
-// both converters, the job settings and the position window.
+// both converters and the position window.
 class CBenchFrame final : public CParserOnlyFrame {
 public:
     CBenchFrame() {
@@ -35,15 +34,13 @@ public:
         second.BlhToXyz(lat, lon, h, *x, *y, *z);
     }
     void ListenForPositions(HWND w) override { window = w; }
-    CoordSysParams& JobCoordParams() override { return params; }
-    CCoordTransform& PositionTransform() override { return first; }
-    CCoordTransform& DialogTransform() override { return second; }
-    CJobSettings& JobSettings() override { return job; }
+    const CoordSysParams& JobCoordParams() const override { return params; }
+    const CCoordTransform& PositionTransform() const override { return first; }
+    const CCoordTransform& DialogTransform() const override { return second; }
 
     CSerialPort port;  // never opened: the dialog's start command goes nowhere
     CoordSysParams params;
     CCoordTransform first, second;
-    CJobSettings job;
     HWND window;
 };
 

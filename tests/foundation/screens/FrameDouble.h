@@ -11,13 +11,12 @@ class FrameDouble : public IFoundationFrame {
 public:
     int screenMode = kScreenModeNormal;
     CString jobFolder = L"\\Jobs\\road";
-    std::vector<PointRecord> displayPoints;
-    int& ScreenMode() override { return screenMode; }
+    int ScreenMode() const override { return screenMode; }
+    void SetScreenMode(int m) override { screenMode = m; }
     CString RootFolder() const override { return L"\\Jobs"; }
     CString JobFolder() const override { return jobFolder; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
-    std::vector<PointRecord>& DisplayPoints() override { return displayPoints; }
     void Wgs84ToLocalPlane(double b, double l, double h, double& n, double& e, double& hOut) override {
         n = b * 1000.0;
         e = l * 1000.0;

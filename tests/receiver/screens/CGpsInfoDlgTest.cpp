@@ -178,11 +178,11 @@ TEST_F(GpsInfoDlgTest, ReferencePointIsChosenAndKeptWithTheJob) {
         dlg.EndDialog(IDOK);
     });
     dlg.DoModal();
-    const std::string job = ReadJobFile();
-    EXPECT_NE(job.find("nBaseShowRef=1\r\n"), std::string::npos);
-    EXPECT_NE(job.find("dBaseShowRefx=3346000.5000000000\r\n"), std::string::npos);
-    EXPECT_NE(job.find("dBaseShowRefy=517000.2500000000\r\n"), std::string::npos);
-    EXPECT_NE(job.find("dBaseShowRefh=12.5000000000\r\n"), std::string::npos);
+    const GeneralSettingsBlock job = LastJobWrite();
+    EXPECT_EQ(job.nBaseShowRef, 1);
+    EXPECT_EQ(job.dBaseShowRefx, 3346000.5);
+    EXPECT_EQ(job.dBaseShowRefy, 517000.25);
+    EXPECT_EQ(job.dBaseShowRefh, 12.5);
 }
 
 TEST_F(GpsInfoDlgTest, ScreenshotsOfTheFivePagesFedByTheSimulator) {

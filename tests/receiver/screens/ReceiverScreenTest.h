@@ -27,8 +27,6 @@ protected:
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_ / "Jobs" / "road");
         SetDeviceRoot(root_);
-        frame.jobSettings.SetJobFilePaths(
-            {.jobFile = L"\\Jobs\\road\\road.qzs", .coordFile = L"\\Jobs\\road\\road.qza"});
         frame.jobParams.ellipsoid = {L"WGS84", 6378137.0, 298.257223563};
         frame.jobParams.projection.nTouYin = 0;
         for (CCoordTransform* t : {&frame.firstTransform, &frame.secondTransform}) {
@@ -44,9 +42,9 @@ protected:
         router.reset();
         std::filesystem::remove_all(root_);
     }
-    std::string ReadJobFile() const {
-        std::ifstream in(root_ / "Jobs" / "road" / "road.qzs", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+    // The settings as the last job-file write found them.
+    GeneralSettingsBlock LastJobWrite() const {
+        return frame.jobFileWrites.empty() ? GeneralSettingsBlock{} : frame.jobFileWrites.back();
     }
     // The receiver's next `epochs` seconds, each taken by the program whole: a position that arrives
     // late would otherwise count for the next second.

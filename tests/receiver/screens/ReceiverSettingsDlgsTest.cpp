@@ -36,7 +36,7 @@ TEST_F(ReceiverSettingsTest, ElevationCutOffOpensWithTheJobsMaskAndRefusesNinety
     });
     RunElevationMaskCommand(frame, nullptr);
     EXPECT_EQ(frame.settings.connection.nGAngle, 89);
-    EXPECT_NE(ReadJobFile().find("nGAngle=89\r\n"), std::string::npos);
+    EXPECT_EQ(LastJobWrite().connection.nGAngle, 89);
     EXPECT_EQ(Written(), Stored("ecutoff,89") + "$JMASK,89\r\n");
 }
 
@@ -64,7 +64,7 @@ TEST_F(ReceiverSettingsTest, TimeZoneTakesMinusSixAndRefusesFifteen) {
     });
     RunTimeZoneCommand(frame, nullptr);
     EXPECT_EQ(frame.settings.connection.nTimeZone, -6);
-    EXPECT_NE(ReadJobFile().find("nTimeZone=-6\r\n"), std::string::npos);
+    EXPECT_EQ(LastJobWrite().connection.nTimeZone, -6);
     frame.system.nGPSOEMType = kBoardOemD;
     Parse(Nmea("GPGGA,023000.00,3352.1000,S,15112.6000,W,1,07,0.9,10.0,M,0.0,M,,"));
     EXPECT_EQ(frame.state.hour, 20);
@@ -106,9 +106,8 @@ TEST_F(ReceiverSettingsTest, RoverSettingsOpenWithTheJobsValuesAndStoreAllSix) {
     EXPECT_DOUBLE_EQ(c.dRmsvLimit, 0.06);
     EXPECT_EQ(c.nPDOPLimit, 1);
     EXPECT_DOUBLE_EQ(c.dPDOPLimit, 6.5);
-    const std::string job = ReadJobFile();
-    EXPECT_NE(job.find("nRadioFormat=3\r\n"), std::string::npos);
-    EXPECT_NE(job.find("nPDOPLimit=1\r\n"), std::string::npos);
+    EXPECT_EQ(LastJobWrite().connection.nRadioFormat, 3);
+    EXPECT_EQ(LastJobWrite().connection.nPDOPLimit, 1);
     EXPECT_EQ(Written(), Stored("unlogall,com2") + Stored("interfacemode,com2,rtcmv3,novatel"));
     // Fix level 0 no longer takes a wide-lane solution for fixed.
     frame.system.nGPSOEMType = kBoardOemV;
