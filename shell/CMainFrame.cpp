@@ -15,7 +15,7 @@
 #include "shell/HardwareKeys.h"
 #include "shell/MainMenuCommands.h"
 
-CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this) {
+CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this, receiver_, job_) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
     ::ResetReceiverState(receiver_.state, true);
@@ -134,6 +134,10 @@ void CMainFrame::ConfirmExit() {
 void CMainFrame::ResetAndNotify(const CString& text) {
     receiver_.hasData = 0;
     ShowModuleStatus(text);
+}
+
+void CMainFrame::RestartBoard() {
+    SendStartupSet(*this, receiver_.modules);
 }
 
 void CMainFrame::ShowModuleStatus(const CString& text) {

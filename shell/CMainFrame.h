@@ -24,7 +24,7 @@
 
 class CFrmGraphView;
 
-class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame {
+class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame, private ISupervisedFrame {
 public:
     static constexpr const wchar_t* kSoftwareVersion = L"2011.09.26";
     static constexpr UINT_PTR IDT_FRAME_TICK = 999;
@@ -80,12 +80,12 @@ public:
     // The logical key of a key message (see HardwareKeys.h).
     static int MapHardwareKey(UINT message, UINT key);
     // Resets the live state, shows `text` as its solution and tells the position window.
-    void ResetAndNotify(const CString& text);
+    void ResetAndNotify(const CString& text) override;
 
     // ---- receiver connection (FrameConnection.cpp)
     BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud) override;
     // With the job's connection settings, as start-up does.
-    BOOL ConnectJobReceiver();
+    BOOL ConnectJobReceiver() override;
     void CloseReceiver();
     void SendBinaryAppFile();
     void ReacquireAndSave();
@@ -173,6 +173,9 @@ private:
     // Writes the system record to the given device path (the job settings' system-file writer).
     void WriteSystemFile(const CString& path);
     bool IsBase() const { return receiver_.baseFlag == 1; }
+    // ---- ISupervisedFrame
+    void RestartBoard() override;
+    void PaintNow() override { UpdateWindow(); }
 
     JobSession job_;
     PositionConverter position_;

@@ -7,12 +7,19 @@
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "receiver/ReceiverProtocol.h"
-#include "receiver/ReceiverStartup.h"
 #include "resources/StringIds.h"
-#include "shell/CMainFrame.h"
+#include "shell/JobSession.h"
+#include "shell/ReceiverLink.h"
 
-Supervision::Supervision(CMainFrame& frame)
-    : frame_(frame), meridian_(*this), seven_(*this), four_(*this), baseCoord_(*this), baseId_(*this) {}
+Supervision::Supervision(ISupervisedFrame& frame, ReceiverLink& link, const JobSession& job)
+    : frame_(frame),
+      link_(link),
+      job_(job),
+      meridian_(*this),
+      seven_(*this),
+      four_(*this),
+      baseCoord_(*this),
+      baseId_(*this) {}
 
 void Supervision::OnTick() {
     RunModuleSequencer();
@@ -23,36 +30,33 @@ void Supervision::OnTick() {
 }
 
 void Supervision::RunModuleSequencer() {
-    CModuleCommandQueue& modules = frame_.Receiver().modules;
+    CModuleCommandQueue& modules = link_.modules;
     modules.OnTick();
-    if (modules.modeFlag && modules.modeValue == 1)
-        modules.QueueFallBack(frame_.GeneralSettings().dataLink.nModuleType);
+    if (modules.modeFlag && modules.modeValue == 1) modules.QueueFallBack(job_.settings.dataLink.nModuleType);
 }
 
 void Supervision::PollBoard() {
-    ReceiverLink& link = frame_.Receiver();
-    ++link.tickCount;
-    if (frame_.BoardType() == kBoardEclipse && link.tickCount % 10 == 0)
-        link.port.SendLine(link.baseFlag == 1 ? L"$JRTK,1\r\n" : L"$JRTK,17\r\n");
-    if (link.tickCount > 1000) link.tickCount = 0;
+    ++link_.tickCount;
+    if (job_.system.nGPSOEMType == kBoardEclipse && link_.tickCount % 10 == 0)
+        link_.port.SendLine(link_.baseFlag == 1 ? L"$JRTK,1\r\n" : L"$JRTK,17\r\n");
+    if (link_.tickCount > 1000) link_.tickCount = 0;
 }
 
 void Supervision::WatchForData() {
-    ReceiverLink& link = frame_.Receiver();
     if (portLost_) return;
-    if (link.watchdog < kSilentTicks) {
-        ++link.watchdog;
+    if (link_.watchdog < kSilentTicks) {
+        ++link_.watchdog;
         return;
     }
     frame_.ResetAndNotify(L"无数据");
-    if (link.port.IsOpen()) {
-        link.modules.SetRadioWait(0);
-        link.port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
+    if (link_.port.IsOpen()) {
+        link_.modules.SetRadioWait(0);
+        link_.port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
         Sleep(500);
-        SendStartupSet(frame_, link.modules);
+        frame_.RestartBoard();
     }
-    link.device.AllLedsOff();
-    link.watchdog = kSilentRestart;
+    link_.device.AllLedsOff();
+    link_.watchdog = kSilentRestart;
 }
 
 void Supervision::OnPortLost() {
@@ -60,7 +64,7 @@ void Supervision::OnPortLost() {
     portLost_ = true;
     reopenStep_ = kFirstReopenTicks;
     reopenIn_ = reopenStep_;
-    frame_.Receiver().watchdog = 0;
+    link_.watchdog = 0;
     frame_.ResetAndNotify(kPortLostText);
 }
 
@@ -75,8 +79,8 @@ void Supervision::ReopenLostPort() {
 }
 
 void Supervision::RaiseWarnings() {
-    const CGpsState& state = frame_.GpsState();
-    const CoordSysParams& coord = frame_.Job().coord;
+    const CGpsState& state = link_.state;
+    const CoordSysParams& coord = job_.coord;
     if (state.longitude > 1e-10 && state.solutionCode >= 2 && !Acknowledged(ParamWarning::kCentralMeridian) &&
         std::fabs(state.longitude - coord.projection.szdCenter) > kMeridianLimitDeg)
         Raise(meridian_);
@@ -88,7 +92,7 @@ void Supervision::RaiseWarnings() {
         (std::fabs(seven.szdWx) > kSevenRotationLimit || std::fabs(seven.szdWy) > kSevenRotationLimit ||
          std::fabs(seven.szdWz) > kSevenRotationLimit))
         Raise(seven_);
-    const DataLinkSettings& link = frame_.GeneralSettings().dataLink;
+    const DataLinkSettings& link = job_.settings.dataLink;
     if (link.nModuleType != kLinkRadio && (link.net.workMode == 1 || link.net.workMode == 2)) return;
     if (baseIdChanged)
         Raise(baseId_);
@@ -114,7 +118,7 @@ void Supervision::NoteBaseChange(const CString& heard, const CString& stored, do
 void Supervision::Raise(CWarningDlg& warning) {
     const bool wasOpen = warning.IsOpen();
     warning.Raise();
-    if (!wasOpen) frame_.UpdateWindow();
+    if (!wasOpen) frame_.PaintNow();
 }
 
 void Supervision::Acknowledge(WarningKind kind) {

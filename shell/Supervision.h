@@ -10,7 +10,22 @@
 #include "platform/text/CString.h"
 #include "shell/WarningDialogs.h"
 
-class CMainFrame;
+class JobSession;
+class ReceiverLink;
+
+// What the watch asks of the window that owns it.
+class ISupervisedFrame {
+public:
+    virtual ~ISupervisedFrame() = default;
+    // Resets the live state, shows `text` as its solution and tells the position window.
+    virtual void ResetAndNotify(const CString& text) = 0;
+    // Sends the configured board's start-up set again.
+    virtual void RestartBoard() = 0;
+    // Opens the receiver with the job's connection settings; false when it cannot.
+    virtual BOOL ConnectJobReceiver() = 0;
+    // A warning that just opened is drawn at once.
+    virtual void PaintNow() = 0;
+};
 
 class Supervision {
 public:
@@ -26,7 +41,8 @@ public:
     static constexpr double kMeridianLimitDeg = 5.0;
     static constexpr double kSevenRotationLimit = 0.00028;
 
-    explicit Supervision(CMainFrame& frame);
+    // The watch reads the job and works the receiver link; the frame does what only it can.
+    Supervision(ISupervisedFrame& frame, ReceiverLink& link, const JobSession& job);
 
     void OnTick();
     // The receiver's device went away: the user is told once, and each tick may try to reopen it.
@@ -65,7 +81,9 @@ private:
     bool Acknowledged(ParamWarning warning) const { return paramAcknowledged[static_cast<size_t>(warning)]; }
     void Raise(CWarningDlg& warning);
 
-    CMainFrame& frame_;
+    ISupervisedFrame& frame_;
+    ReceiverLink& link_;
+    const JobSession& job_;
     bool portLost_ = false;
     int reopenIn_ = 0;
     int reopenStep_ = kFirstReopenTicks;
