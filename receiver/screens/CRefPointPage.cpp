@@ -1,6 +1,5 @@
 #include "receiver/screens/CRefPointPage.h"
 
-#include "foundation/CJobSettings.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "platform/text/Numbers.h"
 #include "receiver/IFrameServices.h"
@@ -11,11 +10,7 @@ using namespace refpointpage;
 BOOL CRefPointPage::OnInitDialog() {
     CDialog::OnInitDialog();
     BindCommand(kShowRef, &CRefPointPage::OnShowRef);
-    const GeneralSettingsBlock& settings = frame_.GeneralSettings();
-    m_bShowRef = settings.nBaseShowRef;
-    m_refN = settings.dBaseShowRefx;
-    m_refE = settings.dBaseShowRefy;
-    m_refH = settings.dBaseShowRefh;
+    m_bShowRef = frame_.GeneralSettings().nBaseShowRef;
     texts_.knownX = texts_.knownY = texts_.knownH = L"0.0000";
     UpdateData(FALSE);
     return TRUE;
@@ -41,7 +36,9 @@ void CRefPointPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CRefPointPage::Refresh() {
-    if (RefreshRefPointTexts(frame_, m_gps, {m_bShowRef, m_refN, m_refE}, texts_)) {
+    const GeneralSettingsBlock& settings = frame_.GeneralSettings();
+    if (RefreshRefPointTexts(frame_, m_gps, {m_bShowRef, settings.dBaseShowRefx, settings.dBaseShowRefy},
+                             texts_)) {
         UpdateData(FALSE);
         return;
     }
@@ -56,9 +53,9 @@ void CRefPointPage::OnShowRef() {
     if (m_bShowRef) {
         CRefPointDlg dlg(this);
         if (dlg.DoModal() == IDOK) {
-            m_refN = settings.dBaseShowRefx = dlg.m_dN;
-            m_refE = settings.dBaseShowRefy = dlg.m_dE;
-            m_refH = settings.dBaseShowRefh = dlg.m_dH;
+            settings.dBaseShowRefx = dlg.m_dN;
+            settings.dBaseShowRefy = dlg.m_dE;
+            settings.dBaseShowRefh = dlg.m_dH;
         }
     }
     settings.nBaseShowRef = m_bShowRef ? 1 : 0;

@@ -15,9 +15,7 @@ public:
     explicit CRefPointPage(IFrameServices& frame) : frame_(frame) {}
     void Refresh();
     CGpsState m_gps;
-    double m_refN = 0.0;
-    double m_refE = 0.0;
-    double m_refH = 0.0;
+    // The check box; the reference point itself is the job's.
     int m_bShowRef = 0;
 
 protected:

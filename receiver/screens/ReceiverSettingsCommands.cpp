@@ -15,46 +15,43 @@ bool SaveJobSettings(IFrameServices& frame, CWnd* parent) {
     return false;
 }
 
-void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
-    CSatLimitDlg dlg(frame, parent);
-    if (dlg.DoModal() != IDOK) return;
+namespace {
+// The dialog's connection settings become the job's, which are then saved.
+void StoreConnection(IFrameServices& frame, const ConnectionSettings& values, CWnd* parent) {
     GeneralSettingsBlock settings = frame.GeneralSettings();
-    settings.connection.nGAngle = dlg.m_nAngle;
+    settings.connection = values;
     frame.SetGeneralSettings(settings);
     SaveJobSettings(frame, parent);
+}
+}  // namespace
+
+void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
+    CSatLimitDlg dlg(frame.GeneralSettings().connection, parent);
+    if (dlg.DoModal() != IDOK) return;
+    StoreConnection(frame, dlg.values, parent);
+    const int angle = dlg.values.nGAngle;
     CSerialPort& port = frame.SerialPort();
-    port.SendLine(Format(L"ecutoff,%d\r\n", dlg.m_nAngle));
+    port.SendLine(Format(L"ecutoff,%d\r\n", angle));
     const int board = frame.BoardType();
-    if (board == kBoardEclipse) port.SendLine(Format(L"$JMASK,%d", dlg.m_nAngle));
-    if (board == kBoardOemT) SendElevationMaskPacket(frame, dlg.m_nAngle);
+    if (board == kBoardEclipse) port.SendLine(Format(L"$JMASK,%d", angle));
+    if (board == kBoardOemT) SendElevationMaskPacket(frame, angle);
 }
 
 void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
-    CRoverSettingsDlg dlg(frame, parent);
+    CRoverSettingsDlg dlg(frame.GeneralSettings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
-    GeneralSettingsBlock settings = frame.GeneralSettings();
-    ConnectionSettings& c = settings.connection;
-    c.nRadioFormat = dlg.m_nRadioFormat;
-    c.nFixLevel = dlg.m_nFixLevel;
-    c.dRmshLimit = dlg.m_dRmshLimit;
-    c.dRmsvLimit = dlg.m_dRmsvLimit;
-    c.nPDOPLimit = dlg.m_nPDOPLimit;
-    c.dPDOPLimit = dlg.m_dPDOPLimit;
-    frame.SetGeneralSettings(settings);
-    SaveJobSettings(frame, parent);
+    StoreConnection(frame, dlg.values, parent);
+    const int format = dlg.values.nRadioFormat;
     CSerialPort& port = frame.SerialPort();
     port.SendLine(L"unlogall,com2\r\n");
     static const wchar_t* const kInputFormats[] = {
         L"interfacemode,com2,rtca,novatel\r\n", L"interfacemode,com2,rtcm,novatel\r\n",
         L"interfacemode,com2,cmr,novatel\r\n", L"interfacemode,com2,rtcmv3,novatel\r\n"};
-    if (c.nRadioFormat >= 0 && c.nRadioFormat < 4) port.SendLine(kInputFormats[c.nRadioFormat]);
+    if (format >= 0 && format < 4) port.SendLine(kInputFormats[format]);
 }
 
 void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent) {
-    CTimeZoneDlg dlg(frame, parent);
+    CTimeZoneDlg dlg(frame.GeneralSettings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
-    GeneralSettingsBlock settings = frame.GeneralSettings();
-    settings.connection.nTimeZone = dlg.m_nTimeZone;
-    frame.SetGeneralSettings(settings);
-    SaveJobSettings(frame, parent);
+    StoreConnection(frame, dlg.values, parent);
 }
