@@ -78,10 +78,7 @@ void CCalcFourParamDlg::OnOK() {
     CFourParamDlg editor(params, this);
     // Cancel in the editor keeps the job's parameters as they were.
     if (editor.DoModal() == IDOK) {
-        StoreFourParamValues(editor.m_four, params.four);
-        params.adjust.szdAdjustX = editor.m_dAdjustX;
-        params.adjust.szdAdjustY = editor.m_dAdjustY;
-        params.adjust.szdAdjustH = editor.m_dAdjustH;
+        editor.StoreInto(params);
         if (!host_.StoreCoordParams(params)) Tell(L"文件保存失败!");
     }
     EndDialog(IDOK);

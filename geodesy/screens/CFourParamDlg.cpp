@@ -1,17 +1,14 @@
 #include "geodesy/screens/CFourParamDlg.h"
 
-CFourParamDlg::CFourParamDlg(const CoordSysParams& job, CWnd* parent) : CDialog(IDD, parent), job_(job) {
+CFourParamDlg::CFourParamDlg(const CoordSysParams& job, CWnd* parent)
+    : CDialog(IDD, parent), m_adjust(job.adjust), job_(job) {
     BindCommand(fourparam::kEnable, &CFourParamDlg::OnEnable);
 }
 
 BOOL CFourParamDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    const CoordSysParams& job = job_;
-    four_.Init(*this, job.four);
-    m_dAdjustX = job.adjust.szdAdjustX;
-    m_dAdjustY = job.adjust.szdAdjustY;
-    m_dAdjustH = job.adjust.szdAdjustH;
+    four_.Init(*this, job_.four);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -19,9 +16,9 @@ BOOL CFourParamDlg::OnInitDialog() {
 void CFourParamDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     four_.Exchange(pDX);
-    DDX_Text(pDX, fourparam::kAdjustX, m_dAdjustX);
-    DDX_Text(pDX, fourparam::kAdjustY, m_dAdjustY);
-    DDX_Text(pDX, fourparam::kAdjustH, m_dAdjustH);
+    DDX_Text(pDX, fourparam::kAdjustX, m_adjust.szdAdjustX);
+    DDX_Text(pDX, fourparam::kAdjustY, m_adjust.szdAdjustY);
+    DDX_Text(pDX, fourparam::kAdjustH, m_adjust.szdAdjustH);
 }
 
 void CFourParamDlg::OnOK() {
@@ -32,6 +29,11 @@ void CFourParamDlg::OnOK() {
     }
     m_four = four_.values;
     EndDialog(IDOK);
+}
+
+void CFourParamDlg::StoreInto(CoordSysParams& record) const {
+    StoreFourParamValues(m_four, record.four);
+    record.adjust = m_adjust;
 }
 
 void CFourParamDlg::OnEnable() {

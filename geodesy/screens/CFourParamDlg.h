@@ -1,6 +1,6 @@
 #pragma once
 // The four-parameter plane similarity and the calibration shifts. Opens on the record it is given;
-// after IDOK the caller stores the members.
+// after IDOK the caller stores the values with StoreInto.
 #include "geodesy/screens/ParamFields.h"
 #include "resources/FourParamDlg.h"
 
@@ -11,9 +11,10 @@ public:
     explicit CFourParamDlg(const CoordSysParams& record, CWnd* parent = nullptr);
 
     FourParamValues m_four;
-    double m_dAdjustX = 0.0;
-    double m_dAdjustY = 0.0;
-    double m_dAdjustH = 0.0;
+    AdjustParamBlock m_adjust;
+
+    // The accepted four parameters and shifts go into `record`.
+    void StoreInto(CoordSysParams& record) const;
 
 protected:
     BOOL OnInitDialog() override;

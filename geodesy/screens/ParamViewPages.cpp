@@ -66,10 +66,7 @@ void CCalibFourParamPage::Change(IGeodesyHost& host) {
     CFourParamDlg dlg(host.JobCoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
     CoordSysParams job = host.JobCoordParams();
-    StoreFourParamValues(dlg.m_four, job.four);
-    job.adjust.szdAdjustX = dlg.m_dAdjustX;
-    job.adjust.szdAdjustY = dlg.m_dAdjustY;
-    job.adjust.szdAdjustH = dlg.m_dAdjustH;
+    dlg.StoreInto(job);
     host.RearmWarning(ParamWarning::kFourScale);
     host.ChangeCoordParams(job, BaseStation::kKept);
 }

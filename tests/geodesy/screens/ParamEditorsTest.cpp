@@ -62,7 +62,7 @@ TEST_F(ParamEditorsTest, FourParametersKeepTheCalibrationShiftsEnabledAndRefuseA
     EXPECT_EQ(dlg.m_four.enabled, 1);
     EXPECT_EQ(dlg.m_four.rotation, -0.003);
     EXPECT_EQ(dlg.m_four.scale, 1.00001);
-    EXPECT_EQ(dlg.m_dAdjustH, 0.125);
+    EXPECT_EQ(dlg.m_adjust.szdAdjustH, 0.125);
 }
 
 TEST_F(ParamEditorsTest, HeightFitShowsItsValuesUnchangedIncludingTheOrigin) {
