@@ -90,6 +90,77 @@ bool CreateFolders(const CString& jobFolder) {
     return true;
 }
 
+// What a new job starts from, prepared in copies: a cancel leaves the current job as it was.
+struct NewJobStart {
+    GeneralSettingsBlock settings;
+    CoordSysParams coord;
+    CoordSysValues wizardValues;
+};
+
+// Mode 0: defaults with the current connection and the coordinate-system wizard's values; mode 1:
+// the files of a job the user picks. False when the user cancelled or the files cannot be read.
+bool ChooseNewJobStart(CMainFrame& frame, int mode, NewJobStart& start) {
+    JobSession& job = frame.Job();
+    start.settings = job.settings;
+    start.coord = job.coord;
+    if (mode == 0) {
+        GeneralSettingsBlock& settings = start.settings;
+        job.jobs.DefaultJobParams(settings);
+        const ConnectionSettings& kept = job.settings.connection;
+        settings.connection.nPort = kept.nPort;
+        settings.connection.nRadioFormat = kept.nRadioFormat;
+        settings.connection.nComMode = kept.nComMode;
+        settings.connection.nInputCom = kept.nInputCom;
+        settings.connection.nComBaud = kept.nComBaud;
+        settings.dataLink.nModuleType = job.settings.dataLink.nModuleType;
+        job.jobs.DefaultCoordParams(job.coord2);
+        CParamWizardDlg wizard(job.coord2, &frame);
+        if (wizard.DoModal() != IDOK) return false;
+        start.wizardValues = wizard.m_values;
+    } else if (mode == 1) {
+        COpenFileDlg open(&frame);
+        open.AddFilter(L"*.qzs");
+        open.SetRootFolder(job.paths.programFolder);
+        open.SetStartFolder(job.paths.jobFolder);
+        if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return false;
+        if (!ReadJobFiles(job.jobs, open.GetPathName(), start.settings, start.coord)) return false;
+    }
+    return true;
+}
+
+// A new folder appears with the job's files in it or not at all: it is filled under a temporary
+// name and then renamed. The job's paths then name the job file in its folder.
+bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString& jobFolder, int mode,
+                       const NewJobStart& start, const CString& pointFile) {
+    JobSession& job = frame.Job();
+    const CString finalFolder = WithoutSlash(jobFolder);
+    const bool freshFolder = !DirectoryExists(finalFolder);
+    const CString buildFolder = freshFolder ? finalFolder + L".new\\" : jobFolder;
+    if (!CreateFolders(buildFolder)) {
+        AfxMessageBox(L"创建作业文件夹失败!");
+        return false;
+    }
+    job.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
+    job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
+    job.settings = start.settings;
+    if (mode == 0) {
+        FrameGeodesyHost host(frame);
+        StoreNewJobCoordParams(host, start.wizardValues);
+    } else {
+        job.coord = start.coord;
+        frame.ApplyCoordParams();
+        RecomputeBaseStation(job.coord, frame.Position().First());
+        job.jobs.WriteCoordParams(job.coord);
+    }
+    job.jobs.WriteJobParams(job.settings);
+    if (freshFolder && !MoveFile(WithoutSlash(buildFolder), finalFolder)) {
+        AfxMessageBox(L"创建作业文件夹失败!");
+        return false;
+    }
+    job.DerivePaths(jobFile, pointFile);
+    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    return true;
+}
 }  // namespace
 
 void NewJob(CMainFrame& frame) {
@@ -102,68 +173,17 @@ void NewJob(CMainFrame& frame) {
         AfxMessageBox(LoadStringResource(strings::kJobExists), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
 
-    // Everything is prepared in copies: a cancel leaves the current job as it was.
-    GeneralSettingsBlock settings = job.settings;
-    CoordSysParams coord = job.coord;
-    CoordSysValues wizardValues;
-    if (dialog.m_nMode == 0) {
-        job.jobs.DefaultJobParams(settings);
-        const ConnectionSettings& kept = job.settings.connection;
-        settings.connection.nPort = kept.nPort;
-        settings.connection.nRadioFormat = kept.nRadioFormat;
-        settings.connection.nComMode = kept.nComMode;
-        settings.connection.nInputCom = kept.nInputCom;
-        settings.connection.nComBaud = kept.nComBaud;
-        settings.dataLink.nModuleType = job.settings.dataLink.nModuleType;
-        job.jobs.DefaultCoordParams(job.coord2);
-        CParamWizardDlg wizard(job.coord2, &frame);
-        if (wizard.DoModal() != IDOK) return;
-        wizardValues = wizard.m_values;
-    } else if (dialog.m_nMode == 1) {
-        COpenFileDlg open(&frame);
-        open.AddFilter(L"*.qzs");
-        open.SetRootFolder(job.paths.programFolder);
-        open.SetStartFolder(job.paths.jobFolder);
-        if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
-        if (!ReadJobFiles(job.jobs, open.GetPathName(), settings, coord)) return;
-    }
-    // A new folder appears with the job's files in it or not at all: it is filled under a
-    // temporary name and then renamed.
-    const CString finalFolder = WithoutSlash(jobFolder);
-    const bool freshFolder = !DirectoryExists(finalFolder);
-    const CString buildFolder = freshFolder ? finalFolder + L".new\\" : jobFolder;
-    if (!CreateFolders(buildFolder)) {
-        AfxMessageBox(L"创建作业文件夹失败!");
-        return;
-    }
-
+    NewJobStart start;
+    if (!ChooseNewJobStart(frame, dialog.m_nMode, start)) return;
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
-    job.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
-    job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
-    job.settings = settings;
-    if (dialog.m_nMode == 0) {
-        FrameGeodesyHost host(frame);
-        StoreNewJobCoordParams(host, wizardValues);
-    } else {
-        job.coord = coord;
-        frame.ApplyCoordParams();
-        RecomputeBaseStation(job.coord, frame.Position().First());
-        job.jobs.WriteCoordParams(job.coord);
-    }
-    job.jobs.WriteJobParams(job.settings);
-    if (freshFolder && !MoveFile(WithoutSlash(buildFolder), finalFolder)) {
-        AfxMessageBox(L"创建作业文件夹失败!");
-        return;
-    }
-    job.DerivePaths(jobFile, pointFile);
-    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    if (!WriteNewJobFolder(frame, jobFile, jobFolder, dialog.m_nMode, start, pointFile)) return;
     job.ChoseJob();
     job.system.szIniFile = jobFile;
     job.system.szLastSaveName = L"0";
     job.system.lastNames = kResetNames;
     TakePointFile(frame, pointFile);
     job.jobs.WriteSystemFile(job.system);
-    job.jobs.SetStoreNames(kResetNames, L"0", settings.szdRoverAntH, 1);
+    job.jobs.SetStoreNames(kResetNames, L"0", start.settings.szdRoverAntH, 1);
     TakeJobSettings(frame);
     ShowTitle(frame);
 }
