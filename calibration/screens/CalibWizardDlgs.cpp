@@ -80,16 +80,11 @@ BOOL CWizardPointDlg::OnInitDialog() {
     list_.SetPath(host_.Folders().jobFolder + L"knowdata.xyh");
     list_.Load();
     if (page_ == WizardPage::kUnknown1 && list_.GetCount() == 0) {
-        list_.AddRow({L"0", m_strX, m_strY, m_strH, m_strAntenna});
+        list_.AddRow(m_point);
         list_.Save();
     }
     KnownBaseRow row;
-    if (list_.GetRow(Slot(), row)) {
-        m_strX = row.x;
-        m_strY = row.y;
-        m_strH = row.h;
-        m_strAntenna = row.antenna;
-    }
+    if (list_.GetRow(Slot(), row)) m_point = row;
     m_nHeightType = host_.JobSettings().nAdjustAntType;
     if (page_ == WizardPage::kKnown1) {
         for (const wchar_t* name : kReceiverTypeNames)
@@ -134,10 +129,10 @@ void CWizardPointDlg::OnReceiverNumber() {
 }
 
 void CWizardPointDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, kX, m_strX);
-    DDX_Text(pDX, kY, m_strY);
-    DDX_Text(pDX, kH, m_strH);
-    DDX_Text(pDX, kAntenna, m_strAntenna);
+    DDX_Text(pDX, kX, m_point.x);
+    DDX_Text(pDX, kY, m_point.y);
+    DDX_Text(pDX, kH, m_point.h);
+    DDX_Text(pDX, kAntenna, m_point.antenna);
     DDX_Radio(pDX, ShapeOf(page_).firstRadio, m_nHeightType);
     if (page_ == WizardPage::kKnown1) {
         DDX_Radio(pDX, kByNumber, m_nSelectBy);
@@ -156,9 +151,9 @@ void CWizardPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(this, chosen)) return;
-    m_strX = chosen.north;
-    m_strY = chosen.east;
-    m_strH = chosen.height;
+    m_point.x = chosen.north;
+    m_point.y = chosen.east;
+    m_point.h = chosen.height;
     UpdateData(FALSE);
 }
 
@@ -181,14 +176,15 @@ AntennaConstants CWizardPointDlg::PageAntenna() {
 
 bool CWizardPointDlg::StorePage() {
     if (!UpdateData(TRUE)) return false;
-    if (!AcceptEntryFields(*this, {}, {{kX, m_strX}, {kY, m_strY}, {kH, m_strH}, {kAntenna, m_strAntenna}}))
+    if (!AcceptEntryFields(*this, {},
+                           {{kX, m_point.x}, {kY, m_point.y}, {kH, m_point.h}, {kAntenna, m_point.antenna}}))
         return false;
     if (page_ == WizardPage::kUnknown1 && m_bThree &&
         MessageBox(L"确定使用三参数形式?", LoadStringResource(wizardtext::kInfoCaption),
                    MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     const std::optional<double> vertical =
-        VerticalAntennaHeight(ToDouble(m_strAntenna), m_nHeightType, PageAntenna());
+        VerticalAntennaHeight(ToDouble(m_point.antenna), m_nHeightType, PageAntenna());
     if (!vertical) {
         MessageBox(kSlantRefusal, L"提示", MB_OK | MB_ICONINFORMATION);
         GotoDlgCtrl(GetDlgItem(kAntenna));
@@ -197,16 +193,17 @@ bool CWizardPointDlg::StorePage() {
     const int slot = Slot();
     while (list_.GetCount() < slot)
         list_.AddRow({Format(L"%d", list_.GetCount()), L"0.0", L"0.0", L"0.0", L"0.0"});
-    list_.PutRow(slot, {Format(L"%d", slot), m_strX, m_strY, m_strH, m_strAntenna});
+    m_point.label = Format(L"%d", slot);
+    list_.PutRow(slot, m_point);
     if (!list_.Save()) {
         MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
         return false;
     }
     CoordSysParams params = host_.CoordParams();
     BaseCalibSlot& target = params.calib.slot[static_cast<size_t>(slot)];
-    target.szdKx = ToDouble(m_strX);
-    target.szdKy = ToDouble(m_strY);
-    target.szdKh = ToDouble(m_strH);
+    target.szdKx = ToDouble(m_point.x);
+    target.szdKy = ToDouble(m_point.y);
+    target.szdKh = ToDouble(m_point.h);
     target.szdKAnh = *vertical;
     params.adjust.UseNum = slot;
     if (page_ == WizardPage::kKnown1 && !WriteBaseKnownFile(host_.Folders().resultFolder, target.szdKx,

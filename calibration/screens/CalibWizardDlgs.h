@@ -34,10 +34,8 @@ class CWizardPointDlg : public CDialog {
 public:
     CWizardPointDlg(WizardPage page, ICalibrationHost& host, WizardRun& run, CWnd* parent);
 
-    CString m_strX = L"0.0";
-    CString m_strY = L"0.0";
-    CString m_strH = L"0.0";
-    CString m_strAntenna = L"0.0";
+    // The page's known point and antenna height as the known-base list keeps them.
+    KnownBaseRow m_point{L"0", L"0.0", L"0.0", L"0.0", L"0.0"};
     int m_nHeightType = 0;
     int m_nSelectBy = 0;  // the base's antenna by receiver number 0, by receiver type 1
     int m_bThree = 0;     // 计算三参数 or 使用三参数
