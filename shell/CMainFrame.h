@@ -163,8 +163,6 @@ private:
     void OnGgaLine(const CString& line);
     // The solution text to show; no solution leaves the grid at 0.
     void TakeSolutionText();
-    // After a fix went to the listeners: the watch restarts and the state waits for the next fix.
-    void FinishForward();
     void CheckAntennaSection();
     // A base that moved or changed: the previous one goes to "OldForAutoAdjust.xyh", the new one into
     // the job's record, its files and the first calibration slot.

@@ -8,16 +8,6 @@
 #include "receiver/SentenceFields.h"
 #include "shell/CMainFrame.h"
 
-namespace {
-const wchar_t* const kInterfaceModes[] = {
-    L"interfacemode,com2,rtca,novatel\r\n",
-    L"interfacemode,com2,rtcm,novatel\r\n",
-    L"interfacemode,com2,cmr,novatel\r\n",
-    L"interfacemode,com2,rtcmv3,novatel\r\n",
-};
-constexpr int kHousekeepingCount = 30;
-}  // namespace
-
 LRESULT CMainFrame::OnReceiverData(WPARAM bytes, LPARAM count) {
     OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
     return 0;
@@ -60,14 +50,14 @@ void CMainFrame::HandleLine(const CString& line) {
             break;
         case kLineRefStation:
             UpdateBaseStation(state);
-            if (BoardType() == kBoardOemV) receiver_.counters.baseLogStop = 1;
+            if (BoardType() == kBoardOemV) receiver_.StopBaseLogRequests();
             break;
         case kLineJrtk:
         case kLineBpq:
             ClampQuality(state);
             ConvertPosition(state);
             UpdateBaseStation(state);
-            if (type == kLineBpq && BoardType() == kBoardOemT) receiver_.counters.baseSolutionSeen = 1;
+            if (type == kLineBpq && BoardType() == kBoardOemT) receiver_.NoteBaseSolution();
             break;
         default:
             break;
@@ -128,44 +118,19 @@ void CMainFrame::TakeSolutionText() {
 
 void CMainFrame::OnPositionLog() {
     CGpsState& state = receiver_.state;
-    RoutingCounters& c = receiver_.counters;
-    CSerialPort& port = receiver_.port;
     state.fixFlag = 1;
     ClampQuality(state);
     ConvertPosition(state);
     TakeSolutionText();
-    if (!c.talkerSent) {
-        port.SendLine(L"nmeatalker auto\r\n");
-        port.SendLine(L"nmeatalker auto\r\n");
-        c.talkerSent = 1;
-    }
-    if (state.ident.text[0].IsEmpty()) port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
-    if (!c.baseLogStop) {
-        if (c.baseLog >= kHousekeepingCount) {
-            port.SendLine(L"log,refstationa,ontime,10\r\n");
-            c.baseLog = 0;
-        } else {
-            ++c.baseLog;
-        }
-    }
-    if (state.diffAge < 1 || state.diffAge > 8) {
-        if (c.noFix < kHousekeepingCount) {
-            ++c.noFix;
-        } else if (!IsBase()) {
-            const int format = job_.settings.connection.nRadioFormat;
-            if (format >= 0 && format <= 3) port.SendLine(kInterfaceModes[format]);
-            c.noFix = 0;
-        }
-    }
+    receiver_.KeepPositionLogBoard(job_.settings.connection.nRadioFormat);
     receiver_.device.ShowLinkLed(state.diffAge);
     listeners_.Forward(state, kFixPositionLog);
     UploadGga(state);
-    FinishForward();
+    receiver_.FixForwarded();
 }
 
 void CMainFrame::OnGgaLine(const CString& line) {
     CGpsState& state = receiver_.state;
-    RoutingCounters& c = receiver_.counters;
     if (job_.settings.dataLink.nModuleType == kLinkNetwork) receiver_.gga.sourceLine = line;
     const bool positionLogBoard = BoardType() == kBoardOemV;
     if (!positionLogBoard) {
@@ -175,24 +140,11 @@ void CMainFrame::OnGgaLine(const CString& line) {
         TakeSolutionText();
         if (IsBase()) state.solutionText = L"基站状态";
     }
-    if (BoardType() == kBoardOemT && !c.baseSolutionSeen) {
-        if (c.appFile >= kHousekeepingCount) {
-            SendBinaryAppFile();
-            c.appFile = 0;
-        } else {
-            ++c.appFile;
-        }
-    }
+    if (BoardType() == kBoardOemT && receiver_.AppFileDue()) SendBinaryAppFile();
     UploadGga(state);
     if (positionLogBoard) return;
     listeners_.Forward(state, kFixGga);
-    FinishForward();
-}
-
-void CMainFrame::FinishForward() {
-    receiver_.watchdog = 0;
-    receiver_.hasData = 1;
-    receiver_.state.fixFlag = 0;
+    receiver_.FixForwarded();
 }
 
 void CMainFrame::CheckAntennaSection() {

@@ -1,0 +1,83 @@
+// The link's housekeeping alone: its port on the simulator's pseudo-terminal, no frame.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "shell/ReceiverLink.h"
+#include "tests/receiver/ParserOnlyFrame.h"
+#include "tests/receiver/SimulatorLink.h"
+
+namespace {
+class ReceiverLinkTest : public ::testing::Test {
+protected:
+    static constexpr int kPort = 5;
+
+    void SetUp() override {
+        ASSERT_TRUE(simulator.Open());
+        SetSerialDevicePath(kPort, simulator.DevicePath());
+    }
+    void TearDown() override { SetSerialDevicePath(kPort, ""); }
+    // A link with fresh counters whose receiver is known (no version queries).
+    std::unique_ptr<ReceiverLink> FreshLink() {
+        auto link = std::make_unique<ReceiverLink>(services);
+        EXPECT_EQ(link->port.OpenPort(kPort, 57600), TRUE);
+        link->state.ident.text[0] = L"QZ8120382345678";
+        return link;
+    }
+    // What the link wrote since the last call.
+    std::string Written() {
+        simulator.ServiceInput();
+        const std::string fresh = simulator.Received().substr(seen_);
+        seen_ = simulator.Received().size();
+        return fresh;
+    }
+
+    sim::CReceiverSimulator simulator;
+    CParserOnlyFrame services;
+
+private:
+    size_t seen_ = 0;
+};
+}  // namespace
+
+// The talker goes once; the base log and, for a rover without a differential fix, the input format
+// go on the thirty-first log.
+TEST_F(ReceiverLinkTest, PositionLogsKeepTheBoardLogging) {
+    const std::string talker = Stored("nmeatalker auto") + Stored("nmeatalker auto");
+    const std::string baseLog = Stored("log,refstationa,ontime,10");
+    const std::string format = Stored("interfacemode,com2,rtcmv3,novatel");
+    struct Case {
+        const char* name;
+        int baseFlag;
+        double diffAge;
+        bool baseLogStopped;
+        int logs;
+        std::string written;
+    } cases[] = {
+        {"thirty logs", 0, 0.0, false, 30, talker},
+        {"a rover without a fix", 0, 0.0, false, 31, talker + baseLog + format},
+        {"a rover with a fix", 0, 5.0, false, 31, talker + baseLog},
+        {"a base", 1, 0.0, false, 31, talker + baseLog},
+        {"a board that logs its base", 0, 5.0, true, 31, talker},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<ReceiverLink> link = FreshLink();
+        link->baseFlag = c.baseFlag;
+        link->state.diffAge = c.diffAge;
+        if (c.baseLogStopped) link->StopBaseLogRequests();
+        for (int i = 0; i < c.logs; ++i) link->KeepPositionLogBoard(3);
+        EXPECT_EQ(Written(), c.written);
+    }
+}
+
+// The application file is due every thirty-first GGA line until a base solution was seen.
+TEST_F(ReceiverLinkTest, TheAppFileIsDueUntilABaseSolutionIsSeen) {
+    ReceiverLink link{services};
+    std::vector<int> due;
+    for (int line = 1; line <= 62; ++line)
+        if (link.AppFileDue()) due.push_back(line);
+    EXPECT_EQ(due, (std::vector<int>{31, 62}));
+    link.NoteBaseSolution();
+    for (int line = 0; line < 40; ++line) EXPECT_FALSE(link.AppFileDue());
+}
