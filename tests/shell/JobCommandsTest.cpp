@@ -166,7 +166,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_EQ(frame.Job().jobs.GetLastNames(names), L"K9");
     EXPECT_EQ(names.first, L"J7");
     EXPECT_EQ(GetLocalTimeOffsetMinutes(), 7 * 60);
-    frame.SystemRecord().nGPSOEMType = kBoardEclipse;
+    frame.Job().system.nGPSOEMType = kBoardEclipse;
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
     EXPECT_EQ(frame.GpsState().hour, 10);
 }

@@ -100,6 +100,6 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     // tells the data link and the radio channel.
     frame.SetRadioWait(0);
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 7) + "\r\n");
-    EXPECT_EQ(frame.GeneralSettings().dataLink.radioChannel, 7);
-    EXPECT_EQ(frame.GeneralSettings().dataLink.nModuleType, 0);
+    EXPECT_EQ(frame.Job().settings.dataLink.radioChannel, 7);
+    EXPECT_EQ(frame.Job().settings.dataLink.nModuleType, 0);
 }
