@@ -93,6 +93,11 @@ void CWindowSurfaceDC::Flush() {
                 continue;
             }
             const int end = static_cast<int>(std::find(vis + x, vis + w, 0) - vis);
+            // Most rows of a drawing come back unchanged: one block compare passes them.
+            if (std::equal(source + x, source + end, target + x)) {
+                x = end;
+                continue;
+            }
             int a = x;
             while (a < end && target[a] == source[a]) ++a;
             if (a < end) {
