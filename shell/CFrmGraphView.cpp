@@ -56,6 +56,11 @@ BOOL CFrmGraphView::OnInitDialog() {
     return TRUE;
 }
 
+void CFrmGraphView::OnPaint() {
+    CDialog::OnPaint();
+    shownTexts_.ForgetAll();
+}
+
 LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
     latest_ = *reinterpret_cast<const CGpsState*>(state);
     if (latest_.fixFlag == 0) {
@@ -88,6 +93,8 @@ LRESULT CFrmGraphView::OnPlotPainted(WPARAM, LPARAM) {
     canvas_.DrawPoints(dc);
     DrawStoredPoints(dc);
     canvas_.RedrawPosition(dc);
+    // Every plot repaint draws the solution line too, changed or not.
+    shownTexts_.Forget(mainview::kSolution);
     ShowSolutionText();
     // The store button lies on the plot: it comes back over the map.
     if (CWnd* store = GetDlgItem(mainview::kStorePoint)) store->Invalidate();
@@ -125,18 +132,18 @@ void CFrmGraphView::DrawFurniture(CDC& dc) {
 
 void CFrmGraphView::ShowSolutionText() {
     const int red = ViewStatusTexts::OverLimits(latest_, frame_.GeneralSettings()) ? 1 : 0;
-    SetBigText(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
+    shownTexts_.Set(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
 }
 
 void CFrmGraphView::ShowStatusTexts() {
     using namespace mainview;
-    SetBigText(this, kPointName, texts_.pointName, kTextHeight, 0, DT_LEFT, kTextWidth);
+    shownTexts_.Set(this, kPointName, texts_.pointName, kTextHeight, 0, DT_LEFT, kTextWidth);
     ShowSolutionText();
     const int width = std::max(texts_.x.GetLength(), texts_.y.GetLength()) + 1;
-    SetBigText(this, kGridX, texts_.x, kTextHeight, 0, DT_RIGHT, width);
-    SetBigText(this, kGridY, texts_.y, kTextHeight, 0, DT_RIGHT, width);
-    SetBigText(this, kGridH, texts_.h, kTextHeight, 0, DT_LEFT, kTextWidth);
-    SetBigText(this, kPdop, texts_.pdop, kTextHeight, 0, DT_LEFT, kTextWidth);
-    SetBigText(this, kHrms, texts_.hrms, kTextHeight, 0, DT_LEFT, kTextWidth);
-    SetBigText(this, kVrms, texts_.vrms, kTextHeight, 0, DT_LEFT, kTextWidth);
+    shownTexts_.Set(this, kGridX, texts_.x, kTextHeight, 0, DT_RIGHT, width);
+    shownTexts_.Set(this, kGridY, texts_.y, kTextHeight, 0, DT_RIGHT, width);
+    shownTexts_.Set(this, kGridH, texts_.h, kTextHeight, 0, DT_LEFT, kTextWidth);
+    shownTexts_.Set(this, kPdop, texts_.pdop, kTextHeight, 0, DT_LEFT, kTextWidth);
+    shownTexts_.Set(this, kHrms, texts_.hrms, kTextHeight, 0, DT_LEFT, kTextWidth);
+    shownTexts_.Set(this, kVrms, texts_.vrms, kTextHeight, 0, DT_LEFT, kTextWidth);
 }

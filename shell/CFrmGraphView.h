@@ -7,6 +7,7 @@
 
 #include "foundation/CGpsState.h"
 #include "foundation/MapMarker.h"
+#include "foundation/screens/BigText.h"
 #include "foundation/screens/CGraphStatic.h"
 #include "foundation/screens/CIconButton.h"
 #include "foundation/screens/CPlotCanvas.h"
@@ -42,6 +43,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Whatever exposes the view repaints its status controls blank: every text is drawn again.
+    void OnPaint() override;
     // A store (A), the coordinate view (B twice), a redraw (5), re-acquire (132, then as usual).
     BOOL PreTranslateMessage(MSG* msg) override;
     void OnLButtonDown(UINT flags, CPoint point) override;
@@ -82,4 +85,6 @@ private:
     CPlotCanvas canvas_;
     CGpsState latest_;
     ViewStatusTexts texts_;
+    // Two fixes an epoch mostly repeat the texts: only the changed ones are drawn.
+    BigTextMemory shownTexts_;
 };

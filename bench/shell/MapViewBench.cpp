@@ -65,4 +65,15 @@ void BM_ViewPositionMessage(benchmark::State& state) {
 }
 BENCHMARK(BM_ViewPositionMessage)->Unit(benchmark::kMicrosecond);
 
+// The epoch's second message (its GGA after the position log) repeats the fix.
+void BM_ViewSameFixAgain(benchmark::State& state) {
+    ViewSetUp setUp(200);
+    const CGpsState fix = Fix(1090.0, 2115.0);
+    for (auto _ : state) {
+        CGpsState copy = fix;
+        setUp.frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 1);
+    }
+}
+BENCHMARK(BM_ViewSameFixAgain)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -35,3 +35,18 @@ void SetBigText(CWnd* window, int id, const wchar_t* text, int height, int colou
     dc.SelectObject(oldFont);
     if (colourMode == 1) dc.SetTextColor(oldColor);
 }
+
+void BigTextMemory::Set(CWnd* window, int id, const CString& text, int height, int colourMode, UINT format,
+                        int widthChars) {
+    Shown wanted{text, height, colourMode, format, widthChars};
+    // A control about to paint wipes what it shows: it is drawn now and again at the next Set.
+    const CWnd* control = window ? window->GetDlgItem(id) : nullptr;
+    const bool paintDue = !control || control->GetUpdateRect(nullptr, FALSE);
+    const auto it = shown_.find(id);
+    if (!paintDue && it != shown_.end() && it->second == wanted) return;
+    SetBigText(window, id, text, height, colourMode, format, widthChars);
+    if (paintDue)
+        shown_.erase(id);
+    else
+        shown_[id] = std::move(wanted);
+}

@@ -1,5 +1,6 @@
 // The main map view: storing through the frame's store path, automatic storing, the stored-point
 // markers, fit all, taps and the buttons.
+#include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreTypeDlg.h"
@@ -170,6 +171,30 @@ TEST_F(ViewTest, ClockRedrawnOnAFixShowsOnlyTheNewTime) {
     view().GetDlgItem(mainview::kPlot)->Invalidate();
     ui_.Pump();
     EXPECT_EQ(incremental, clockPixels());
+}
+
+// The epoch's second fix repeats the texts and draws none of them; after the screen was
+// exposed (a closed dialog) the next fix draws every text again, unchanged or not.
+TEST_F(ViewTest, StatusTextsComeBackAfterTheScreenIsExposed) {
+    const auto textPixels = [&] {
+        std::vector<COLORREF> pixels;
+        for (int id : {mainview::kPointName, mainview::kGridX, mainview::kGridY, mainview::kPdop}) {
+            CWnd* control = view().GetDlgItem(id);
+            CClientDC dc(control);
+            CRect r;
+            control->GetClientRect(&r);
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x) pixels.push_back(dc.GetPixel(x, y));
+        }
+        return pixels;
+    };
+    Send(Fix(12, 0, 38, 40.0));
+    const std::vector<COLORREF> shown = textPixels();
+    CDesktop::Get().Expose(CDesktop::Get().ScreenRect());
+    ui_.Pump();
+    EXPECT_NE(textPixels(), shown);
+    Send(Fix(12, 0, 38, 40.0));
+    EXPECT_EQ(textPixels(), shown);
 }
 
 TEST_F(ViewTest, FollowKeepsThePositionInSightUntilAPanOrAZoom) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "foundation/screens/BigText.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Static.h"
+#include "platform/ui/WindowDC.h"
 
 namespace {
 constexpr UINT kValue = 1200;
@@ -50,6 +53,55 @@ TEST(BigTextTest, EightDigitCoordinateShowsWholeRightAligned) {
         SetBigText(&d, kValue, y, 14, 1, DT_LEFT, 13);
         SetBigText(&d, kCoordinate, y, 14, 1, DT_RIGHT, 13);
         EXPECT_EQ(CountRed(*d.GetDlgItem(kCoordinate)), CountRed(*d.GetDlgItem(kValue)));
+        d.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+}
+
+// A memory draws a text only when what the control shows would change; the control is wiped
+// before each step; a control painted after a draw is blank again until the next Set.
+TEST(BigTextTest, MemoryDrawsOnlyWhatChanged) {
+    CUiDriver ui;
+    CDialog dlg(kTemplate, nullptr);
+    ui.OnModal(kTemplate.id, [&](CDialog& d) {
+        CWnd& control = *d.GetDlgItem(kValue);
+        BigTextMemory memory;
+        struct Step {
+            const char* what;
+            std::function<void()> act;
+            bool shows;
+        };
+        const Step steps[] = {
+            {"first text", [&] { memory.Set(&d, kValue, L"1.000", 20, 1, DT_LEFT, 8); }, true},
+            {"same text", [&] { memory.Set(&d, kValue, L"1.000", 20, 1, DT_LEFT, 8); }, false},
+            {"new text", [&] { memory.Set(&d, kValue, L"1.001", 20, 1, DT_LEFT, 8); }, true},
+            {"new width", [&] { memory.Set(&d, kValue, L"1.001", 20, 1, DT_LEFT, 9); }, true},
+            {"forgotten",
+             [&] {
+                 memory.Forget(kValue);
+                 memory.Set(&d, kValue, L"1.001", 20, 1, DT_LEFT, 9);
+             },
+             true},
+            {"all forgotten",
+             [&] {
+                 memory.ForgetAll();
+                 memory.Set(&d, kValue, L"1.001", 20, 1, DT_LEFT, 9);
+             },
+             true},
+            {"drawn while a paint was due",
+             [&] {
+                 control.Invalidate();
+                 memory.Set(&d, kValue, L"1.001", 20, 1, DT_LEFT, 9);
+                 ui.Pump();
+             },
+             false},
+            {"after that paint", [&] { memory.Set(&d, kValue, L"1.001", 20, 1, DT_LEFT, 9); }, true},
+        };
+        for (const Step& step : steps) {
+            CClientDC(&control).FillSolidRect(CRect(0, 0, 200, 50), RGB(255, 255, 255));
+            step.act();
+            EXPECT_EQ(CountRed(control) > 0, step.shows) << step.what;
+        }
         d.EndDialog(IDOK);
     });
     dlg.DoModal();
