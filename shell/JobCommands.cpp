@@ -118,12 +118,10 @@ bool ChooseNewJobStart(CMainFrame& frame, int mode, NewJobStart& start) {
         if (wizard.DoModal() != IDOK) return false;
         start.wizardValues = wizard.m_values;
     } else if (mode == 1) {
-        COpenFileDlg open(&frame);
-        open.AddFilter(L"*.qzs");
-        open.SetRootFolder(job.paths.programFolder);
-        open.SetStartFolder(job.paths.jobFolder);
-        if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return false;
-        if (!ReadJobFiles(job.jobs, open.GetPathName(), start.settings, start.coord)) return false;
+        const CString sourceJob =
+            ChooseFileToOpen(&frame, L"*.qzs", job.paths.programFolder, job.paths.jobFolder);
+        if (sourceJob.IsEmpty() || !ReadJobFiles(job.jobs, sourceJob, start.settings, start.coord))
+            return false;
     }
     return true;
 }
@@ -190,12 +188,7 @@ void NewJob(CMainFrame& frame) {
 
 void OpenJob(CMainFrame& frame) {
     JobSession& job = frame.Job();
-    COpenFileDlg open(&frame);
-    open.AddFilter(L"*.qzs");
-    open.SetRootFolder(job.paths.programFolder);
-    open.SetStartFolder(job.paths.jobFolder);
-    if (open.DoModal() != IDOK) return;
-    const CString jobFile = open.GetPathName();
+    const CString jobFile = ChooseFileToOpen(&frame, L"*.qzs", job.paths.programFolder, job.paths.jobFolder);
     if (jobFile.IsEmpty()) return;
     GeneralSettingsBlock settings;
     CoordSysParams coord;
@@ -220,12 +213,9 @@ void OpenJob(CMainFrame& frame) {
 
 void NewPointFile(CMainFrame& frame) {
     JobSession& job = frame.Job();
-    CFileSaveDlg save(&frame);
-    save.SetFilter(L"*.xyh");
-    save.SetRootFolder(job.paths.dataFolder);
-    save.SetStartFolder(job.paths.dataFolder);
-    if (save.DoModal() != IDOK) return;
-    const CString name = FileNameOf(save.GetPathName());
+    const CString path = ChooseFileToSave(&frame, L"*.xyh", job.paths.dataFolder, job.paths.dataFolder);
+    if (path.IsEmpty()) return;
+    const CString name = FileNameOf(path);
     if (!AtomicRewrite(job.paths.dataFolder + name, "")) return;
     TakePointFile(frame, name);
     job.system.szLastSaveName = L"0";
@@ -238,12 +228,9 @@ void NewPointFile(CMainFrame& frame) {
 
 void OpenPointFile(CMainFrame& frame) {
     JobSession& job = frame.Job();
-    COpenFileDlg open(&frame);
-    open.AddFilter(L"*.xyh");
-    open.SetRootFolder(job.paths.dataFolder);
-    open.SetStartFolder(job.paths.dataFolder);
-    if (open.DoModal() != IDOK) return;
-    const CString name = FileNameOf(open.GetPathName());
+    const CString path = ChooseFileToOpen(&frame, L"*.xyh", job.paths.dataFolder, job.paths.dataFolder);
+    if (path.IsEmpty()) return;
+    const CString name = FileNameOf(path);
     TakePointFile(frame, name);
     job.jobs.WriteSystemFile(job.system);
     ContinueNamesFrom(frame, job.paths.dataFolder + name);

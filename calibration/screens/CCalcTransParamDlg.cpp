@@ -154,13 +154,10 @@ void CCalcTransParamDlg::OnOpen() {
         return;
     }
     const CalibrationFolders folders = host_.Folders();
-    COpenFileDlg dlg(this);
-    dlg.AddFilter(L"*.cot");
-    dlg.SetRootFolder(folders.jobFolder);
-    dlg.SetStartFolder(folders.root);
-    if (dlg.DoModal() != IDOK || dlg.GetPathName().IsEmpty()) return;
+    const CString chosen = ChooseFileToOpen(this, L"*.cot", folders.jobFolder, folders.root);
+    if (chosen.IsEmpty()) return;
     table_.Rows().clear();
-    path_ = dlg.GetPathName();
+    path_ = chosen;
     Load(path_);
     Solve();
 }
@@ -174,12 +171,8 @@ bool CCalcTransParamDlg::AcceptOverLimit() {
 bool CCalcTransParamDlg::SaveFile() {
     if (!AcceptOverLimit()) return false;
     const CalibrationFolders folders = host_.Folders();
-    CFileSaveDlg dlg(this);
-    dlg.SetFilter(L"*.cot");
-    dlg.SetStartFolder(folders.jobFolder);
-    dlg.SetRootFolder(folders.root);
-    if (dlg.DoModal() != IDOK) return false;
-    CString path = dlg.GetPathName();
+    CString path = ChooseFileToSave(this, L"*.cot", folders.root, folders.jobFolder);
+    if (path.IsEmpty()) return false;
     if (!NameHasExtension(path)) path += L".cot";
     bool written = false;
     {

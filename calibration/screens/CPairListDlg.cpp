@@ -117,14 +117,11 @@ void CPairListDlg::OnClear() {
 
 void CPairListDlg::OnOpen() {
     const CalibrationFolders folders = host_.Folders();
-    COpenFileDlg dlg(this);
-    dlg.AddFilter(shape_.filter);
-    dlg.SetRootFolder(folders.jobFolder);
-    dlg.SetStartFolder(folders.root);
-    if (dlg.DoModal() != IDOK) return;
-    path_ = dlg.GetPathName();
+    const CString chosen = ChooseFileToOpen(this, shape_.filter, folders.jobFolder, folders.root);
+    if (chosen.IsEmpty()) return;
+    path_ = chosen;
     UpdateData(FALSE);
-    if (!path_.IsEmpty()) Read(path_);
+    Read(path_);
 }
 
 bool CPairListDlg::Save() {

@@ -125,3 +125,19 @@ void CFileSaveDlg::OnOK() {
     }
     EndDialog(IDOK);
 }
+
+CString ChooseFileToOpen(CWnd* parent, const CString& pattern, const CString& root, const CString& start) {
+    COpenFileDlg open(parent);
+    open.AddFilter(pattern);
+    open.SetRootFolder(root);
+    open.SetStartFolder(start);
+    return open.DoModal() == IDOK ? open.GetPathName() : CString();
+}
+
+CString ChooseFileToSave(CWnd* parent, const CString& pattern, const CString& root, const CString& start) {
+    CFileSaveDlg save(parent);
+    save.SetFilter(pattern);
+    save.SetRootFolder(root);
+    save.SetStartFolder(start);
+    return save.DoModal() == IDOK ? save.GetPathName() : CString();
+}

@@ -78,3 +78,8 @@ private:
     CString fileName_;
     CString filter_{L"*.*"};
 };
+
+// The file dialogs as one call: the files matching `pattern` in the tree below `root`, opening at
+// `start`; the chosen full path, or empty when the user cancels.
+CString ChooseFileToOpen(CWnd* parent, const CString& pattern, const CString& root, const CString& start);
+CString ChooseFileToSave(CWnd* parent, const CString& pattern, const CString& root, const CString& start);

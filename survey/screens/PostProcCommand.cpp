@@ -23,22 +23,6 @@ void Tell(CWnd* parent, const CString& text) {
     parent->MessageBox(text, kCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-// The chosen file, or empty when the user cancels.
-CString ChooseOpen(CWnd* parent, const wchar_t* pattern, const CString& folder) {
-    COpenFileDlg open(parent);
-    open.AddFilter(pattern);
-    open.SetRootFolder(folder);
-    open.SetStartFolder(folder);
-    return open.DoModal() == IDOK ? open.GetPathName() : CString();
-}
-
-CString ChooseSave(CWnd* parent, const wchar_t* pattern, const CString& folder) {
-    CFileSaveDlg save(parent);
-    save.SetFilter(pattern);
-    save.SetRootFolder(folder);
-    save.SetStartFolder(folder);
-    return save.DoModal() == IDOK ? save.GetPathName() : CString();
-}
 }  // namespace
 
 void RunPostProcessCommand(const ISurveyHost& host, CWnd* parent) {
@@ -51,7 +35,7 @@ void RunPostProcessing(const ISurveyHost& host, int mode, CWnd* parent) {
     CoordSysParams working = job;
     bool addShifts = false;
     if (mode == kControlPointMode) {
-        const CString controlPoints = ChooseOpen(parent, L"*.cot", host.JobFolder());
+        const CString controlPoints = ChooseFileToOpen(parent, L"*.cot", host.JobFolder(), host.JobFolder());
         if (controlPoints.IsEmpty()) return;
         if (!ReadControlPoints(controlPoints, working, host.Settings().connection.nPlaneNihe,
                                host.Settings().connection.nCurveNihe)) {
@@ -62,9 +46,9 @@ void RunPostProcessing(const ISurveyHost& host, int mode, CWnd* parent) {
                                                                 LoadStringResource(postproc::kShiftsCaption),
                                                                 MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
-    const CString raw = ChooseOpen(parent, L"*.blh", host.DataFolder());
+    const CString raw = ChooseFileToOpen(parent, L"*.blh", host.DataFolder(), host.DataFolder());
     if (raw.IsEmpty()) return;
-    const CString result = ChooseSave(parent, L"*.xyh", host.DataFolder());
+    const CString result = ChooseFileToSave(parent, L"*.xyh", host.DataFolder(), host.DataFolder());
     if (result.IsEmpty()) return;
     if (SameDevicePath(result, raw) || SameDevicePath(result, host.PointFilePath())) {
         Tell(parent, L"成果文件不能与原始数据文件相同!");
