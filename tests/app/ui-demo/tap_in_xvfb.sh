@@ -20,7 +20,7 @@ start_xvfb "$work"
 demo_pid=$!
 pids+=($demo_pid)
 wait_for() {  # wait_for TEXT: up to 30 s (a sanitizer build on a loaded machine starts slowly)
-  for _ in $(seq 300); do grep -qx "$1" "$out" && return 0; sleep 0.1; done
+  for _ in $(seq 300); do grep -sqx "$1" "$out" && return 0; sleep 0.1; done
   echo "no '$1' from the demo:"; cat "$out"; return 1
 }
 wait_for ready || exit 1
@@ -68,7 +68,9 @@ ended() { for _ in $(seq "$1"); do kill -0 $demo_pid 2>/dev/null || return 0; sl
 ended 50 || { echo "the demo did not end when its window closed"; exit 1; }
 wait $demo_pid || { echo "closing the window ended the demo with status $?"; exit 1; }
 
-# Losing the X server ends the program within a second, with status 1 and a message.
+# Losing the X server ends the program within a second, with status 1 and a message. The first run's
+# output goes first: its "ready" must not be read as the second run's.
+rm -f "$out"
 "$demo" >"$out" 2>&1 &
 demo_pid=$!
 pids+=($demo_pid)
