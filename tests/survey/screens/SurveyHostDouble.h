@@ -14,7 +14,12 @@ public:
         settings.connection.dRmsvLimit = 0.1;
         settings.nSmoothSecond = 5;
         antenna = {0.014, 0.106, 0.1};
-        files = {L"\\data\\a.blh", L"\\data\\a.xyh", L"\\a.lib", L"2011.09.26", {}};
+        // Field by field: GCC 12 at -O3 takes the whole-aggregate form's temporary base record for
+        // uninitialised.
+        files.raw = L"\\data\\a.blh";
+        files.point = L"\\data\\a.xyh";
+        files.library = L"\\a.lib";
+        files.version = L"2011.09.26";
     }
 
     const GeneralSettingsBlock& Settings() const override { return settings; }
