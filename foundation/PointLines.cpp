@@ -87,27 +87,42 @@ CString LineField(const CString& line, int index) {
 }
 
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
+    return LoadPointFile(path, points, PointFileWindow{});
+}
+
+bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window) {
     // Read twice a block at a time, counting and then converting, so that neither the file's bytes
     // nor a list growing by copies stand beside the finished list. LF and CR never occur inside a
     // two-byte character, so each line converts alone to what it is in the converted whole.
-    size_t count = 0;
-    if (!FileExists(path) || !ReadFileLines(path, [&count](std::string_view) { ++count; })) return false;
-    points.clear();
-    points.reserve(count);
-    const bool read = ReadFileLines(path, [&points](std::string_view line) {
+    const auto content = [](std::string_view line) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty()) return;
-        const CString text = FromGbk(line);
-        std::wstring_view fields[kPointFileFields];
-        SplitPointFields(text.str(), fields);
-        PointRecord point;
-        point.name = CString(fields[0]);
-        point.x = ViewToDouble(fields[1]);
-        point.y = ViewToDouble(fields[2]);
-        point.h = ViewToDouble(fields[3]);
-        point.code = CString(fields[4]);
-        points.push_back(std::move(point));
-    });
+        return line;
+    };
+    size_t count = 0;
+    const auto countLine = [&](std::string_view line) { count += content(line).empty() ? 0 : 1; };
+    if (!FileExists(path) || !ReadFileLines(path, countLine, window.byteLimit)) return false;
+    const size_t first =
+        window.keepLast < 0 ? 0 : count - std::min(count, static_cast<size_t>(window.keepLast));
+    points.clear();
+    points.reserve(count - first);
+    size_t index = 0;
+    const bool read = ReadFileLines(
+        path,
+        [&](std::string_view line) {
+            line = content(line);
+            if (line.empty() || index++ < first || (window.stop && *window.stop)) return;
+            const CString text = FromGbk(line);
+            std::wstring_view fields[kPointFileFields];
+            SplitPointFields(text.str(), fields);
+            PointRecord point;
+            point.name = CString(fields[0]);
+            point.x = ViewToDouble(fields[1]);
+            point.y = ViewToDouble(fields[2]);
+            point.h = ViewToDouble(fields[3]);
+            point.code = CString(fields[4]);
+            points.push_back(std::move(point));
+        },
+        window.byteLimit);
     if (!read) points.clear();
     return read;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The job's point files (*.xyh) and record files (*.rec) as text: the one reader of their lines
 // and fields, the loader of the map's point list, the record line and the last-name scan.
+#include <atomic>
+#include <cstdint>
 #include <vector>
 
 #include "foundation/PointRecord.h"
@@ -22,6 +24,16 @@ CString LineField(const CString& line, int index);
 // line), never a deletion mark. False when the file cannot be read (the list untouched when it
 // cannot be opened, empty when reading failed part way): the caller tells the user kNoPointData.
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points);
+
+// The part of a point file a load keeps: the lines within its first `byteLimit` bytes (what the
+// file held when the caller measured it), of those only the last `keepLast` (all when negative).
+// Once `stop` is set the rest of the file is passed over unconverted.
+struct PointFileWindow {
+    uint64_t byteLimit = UINT64_MAX;
+    long keepLast = -1;
+    const std::atomic<bool>* stop = nullptr;
+};
+bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window);
 inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.

@@ -31,6 +31,8 @@ public:
     CPlotCanvas& Canvas() { return canvas_; }
     const std::vector<MapMarker>& Markers() const { return markers_; }
     void ClearMarkers() { markers_.clear(); }
+    // The display list was replaced: the markers are drawn from it again.
+    void StoredPointsChanged();
 
     // Key A and the store button: the latest fix through the frame's store path, or the start of
     // automatic storing.

@@ -22,6 +22,7 @@ CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this, receiver_, job_
     receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
+    BindMessage(WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
     BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
 }
 
@@ -52,6 +53,7 @@ int CMainFrame::OnCreate() {
 
 void CMainFrame::OnDestroy() {
     supervision_.CloseWarnings();
+    displayFill_.Stop();
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->DestroyWindow();
     KillTimer(IDT_FRAME_TICK);
     job_.SaveAtExit();
@@ -110,6 +112,18 @@ int CMainFrame::MapHardwareKey(UINT message, UINT key) {
 
 LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
     supervision_.OnPortLost();
+    return 0;
+}
+
+void CMainFrame::FillDisplayPoints() {
+    records_.display.clear();
+    if (view_) view_->StoredPointsChanged();
+    displayFill_.Start(job_.paths.dataFolder + job_.paths.dataFileName, job_.settings.nShowSurveyPoint,
+                       m_hWnd, WM_DISPLAY_POINTS_READ);
+}
+
+LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
+    if (displayFill_.Finish(number, records_.display) && view_) view_->StoredPointsChanged();
     return 0;
 }
 

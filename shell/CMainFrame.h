@@ -13,6 +13,7 @@
 #include "platform/ui/CommandBar.h"
 #include "receiver/IFrameServices.h"
 #include "shell/CalibrationHostImpl.h"
+#include "shell/DisplayPointFill.h"
 #include "shell/JobSession.h"
 #include "shell/PositionConverter.h"
 #include "shell/PositionListeners.h"
@@ -36,6 +37,8 @@ public:
     // Closes as "Yes" to the exit question does, without asking (Ctrl-C and SIGTERM). WM_CLOSE,
     // from the command bar's close box or the window manager, asks first.
     static constexpr UINT WM_EXIT_NOW = 1075;
+    // The display-point fill has read its points (wParam: the fill's number).
+    static constexpr UINT WM_DISPLAY_POINTS_READ = 1076;
 
     CMainFrame();
     ~CMainFrame() override;
@@ -143,6 +146,11 @@ public:
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
     // The points shown on the main map; LoadPointFile refills it.
     std::vector<PointRecord>& DisplayPoints() { return records_.display; }
+    // Start-up and every job or point file that becomes current (and a change of the display rule)
+    // refill the display list from the current point file, off the UI thread; the map redraws once
+    // the points are in, and points stored meanwhile stay after them.
+    void FillDisplayPoints();
+    DisplayPointFill& DisplayFill() { return displayFill_; }
 
 protected:
     int OnCreate() override;
@@ -155,6 +163,7 @@ protected:
 private:
     void OnMenuCommand(UINT id);
     LRESULT OnReceiverLost(WPARAM, LPARAM);
+    LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
     // The data-link type named by a version reply; a reply that names none leaves it.
@@ -184,6 +193,7 @@ private:
     std::unique_ptr<CFrmGraphView> view_;
     int screenMode_ = kScreenModeNormal;
     SurveyRecords records_;
+    DisplayPointFill displayFill_;
     AutoStoreState autoStore_;
     IPointStorePath* storePath_ = &NoPointStorePath();
     CGeoLibraryPickerInstall geoPicker_{*this};

@@ -70,6 +70,8 @@ bool CQuorinApp::InitInstance() {
     frame.UpdateWindow();
     // The splash made with the frame stays over it until its time is up.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
+    // After the first screen: a large job must not delay it.
+    frame.FillDisplayPoints();
     return true;
 }
 

@@ -11,7 +11,6 @@
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "resources/StringIds.h"
-#include "shell/CFrmGraphView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CNewJobDlg.h"
 #include "shell/FrameGeodesyHost.h"
@@ -75,8 +74,7 @@ void TakePointFile(CMainFrame& frame, const CString& name) {
     job.system.szDataFile = name;
     job.jobs.SetResultFileNames(job.paths.dataFolder, name);
     frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, name));
-    frame.Records().display.clear();
-    if (CFrmGraphView* view = frame.View()) view->ClearMarkers();
+    frame.FillDisplayPoints();
 }
 
 void ContinueNamesFrom(CMainFrame& frame, const CString& pointFile) {

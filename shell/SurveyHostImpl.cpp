@@ -55,8 +55,12 @@ CString SurveyHostImpl::PointFilePath() const {
 }
 
 bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
+    const bool ruleChanged = settings.nShowSurveyPoint != frame_.Job().settings.nShowSurveyPoint;
     frame_.Job().settings = settings;
-    return frame_.WriteJobParams();
+    const bool written = frame_.WriteJobParams();
+    // The list holds only what the old rule showed.
+    if (ruleChanged) frame_.FillDisplayPoints();
+    return written;
 }
 
 bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
@@ -100,5 +104,6 @@ void SurveyHostImpl::PlayTone() {
 }
 
 void SurveyHostImpl::ReloadDisplayPoints() {
+    frame_.DisplayFill().Stop();
     if (!LoadPointFile(PointFilePath(), frame_.Records().display)) AfxMessageBox(kNoPointData);
 }

@@ -34,6 +34,11 @@ void CFrmGraphView::RepaintPlot() {
     plot_.Invalidate();
 }
 
+void CFrmGraphView::StoredPointsChanged() {
+    markers_.clear();
+    RepaintPlot();
+}
+
 void CFrmGraphView::OnZoomIn() {
     if (canvas_.ZoomIn()) RepaintPlot();
 }

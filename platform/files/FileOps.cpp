@@ -166,17 +166,19 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBy
     }
 }
 
-bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line) {
+bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line,
+                   uint64_t maxBytes) {
     Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
     struct stat st {};
     if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
     std::string carried;  // the start of a line the last block cut
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        const ssize_t n = ::read(file.get(), buffer, std::min<uint64_t>(sizeof buffer, maxBytes));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
         if (n == 0) return true;
+        maxBytes -= static_cast<uint64_t>(n);
         std::string_view block(buffer, static_cast<size_t>(n));
         for (size_t lf = block.find('\n'); lf != std::string_view::npos; lf = block.find('\n')) {
             if (carried.empty()) {

@@ -24,8 +24,10 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes);
 bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBytes);
 // Reads the file a block at a time and hands `line` each line ended by a line feed, without it;
 // bytes after the last line feed are no line. Never holds more of the file than its longest line.
-// False when the file cannot be opened or read to its end.
-bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line);
+// False when the file cannot be opened or read to its end. Only the first `maxBytes` bytes are
+// read when given: lines appended since the caller measured the file are left to it.
+bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line,
+                   uint64_t maxBytes = UINT64_MAX);
 // Replaces the file's contents so that a crash at any moment leaves either the old or the new
 // contents whole: a temporary file beside it is written and synced, renamed over it, and the
 // folder synced. Temporaries of the same file whose writer's process is gone are removed first.

@@ -1,0 +1,139 @@
+// The map's stored points after a restart: the display list is filled from the point file once
+// the first screen is up, by the display rule, again when a point file becomes current or the
+// rule changes; a point stored after the restart is drawn beside them.
+#include "platform/serial/SerialPortMap.h"
+#include "receiver/ReceiverMessages.h"
+#include "resources/FileDialogs.h"
+#include "resources/MainViewForm.h"
+#include "shell/CFrmGraphView.h"
+#include "shell/CMainFrame.h"
+#include "shell/CQuorinApp.h"
+#include "shell/CSplashWnd.h"
+#include "shell/SurveyHostImpl.h"
+#include "tests/shell/ShellStoreDouble.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+const std::string kRoad = "Program Files/Jobs/road/";
+// Five stored points and the start of a sixth that an interrupted append left.
+const char* const kPoints =
+    "P1,10,10,1,c\r\nP2,20,20,2,c\r\nP3,30,30,3,c\r\nP4,40,40,4,c\r\nP5,50,50,5,c\r\nP6,6";
+
+class StoredPointsTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetSerialDevicePath(3, (root_ / "no-receiver").string());
+    }
+    void TearDown() override {
+        SetSerialDevicePath(3, "");
+        ShellTest::TearDown();
+    }
+    // The job "road" with the point file road.xyh is current; its map shows `rule` points.
+    void LayOutRoad(int rule) {
+        std::filesystem::remove_all(root_ / "Program Files");
+        WriteHostFile(
+            "Program Files/qzsys.sys",
+            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+        WriteHostFile(kRoad + "road.qzs",
+                      "\r\n[DataSave Par]\r\nnShowSurveyPoint=" + std::to_string(rule) + "\r\n");
+        WriteHostFile(kRoad + "data/road.xyh", kPoints);
+    }
+    void WaitForFill(CMainFrame& frame) {
+        ASSERT_TRUE(frame.DisplayFill().WaitForRead(10000));
+        ui_.Pump();
+    }
+    static std::vector<CString> Names(CMainFrame& frame) {
+        std::vector<CString> names;
+        for (const PointRecord& p : frame.DisplayPoints()) names.push_back(p.name);
+        return names;
+    }
+    // The plot shows 0..200 m both ways, then is drawn again.
+    size_t MarkersDrawn(CMainFrame& frame) {
+        frame.View()->Canvas().SetView(0.0, 0.0, 1.0);
+        frame.View()->GetDlgItem(mainview::kPlot)->Invalidate();
+        ui_.Pump();
+        return frame.View()->Markers().size();
+    }
+};
+
+TEST_F(StoredPointsTest, StartUpFillsTheMapByTheDisplayRule) {
+    struct Case {
+        int rule;
+        std::vector<CString> names;
+    } cases[] = {
+        {-1, {L"P1", L"P2", L"P3", L"P4", L"P5"}},
+        {2, {L"P4", L"P5"}},
+        {9, {L"P1", L"P2", L"P3", L"P4", L"P5"}},
+        {0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        LayOutRoad(c.rule);
+        CQuorinApp app;
+        ASSERT_TRUE(app.InitInstance());
+        CMainFrame& frame = *app.MainFrame();
+        WaitForFill(frame);
+        EXPECT_EQ(Names(frame), c.names);
+        EXPECT_EQ(MarkersDrawn(frame), c.names.size());
+        frame.DestroyWindow();
+    }
+}
+
+TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
+    LayOutRoad(-1);
+    CQuorinApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.MainFrame();
+    RecordingStore store;
+    frame.SetStorePath(&store);
+    ui_.Advance(CSplashWnd::kShowMs);
+    // Stored before or after the fill is in: it stays, after the file's points.
+    CGpsState fix;
+    fix.fixFlag = 1;
+    fix.gridX = 60.0;
+    fix.gridY = 70.0;
+    fix.latitude = 30.0;
+    fix.longitude = 120.0;
+    fix.solutionText = L"FIXED";
+    frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+    ui_.Click(*frame.View(), mainview::kStorePoint);
+    WaitForFill(frame);
+    EXPECT_EQ(Names(frame), (std::vector<CString>{L"P1", L"P2", L"P3", L"P4", L"P5", L"P1"}));
+    EXPECT_EQ(MarkersDrawn(frame), 6u);
+    fix.gridX = 80.0;
+    frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+    ui_.Click(*frame.View(), mainview::kStorePoint);
+    ASSERT_EQ(frame.View()->Markers().size(), 7u);
+    EXPECT_EQ(frame.View()->Markers().back().tag, 6);
+    EXPECT_EQ(MarkersDrawn(frame), 7u);
+    frame.SetStorePath(nullptr);
+    frame.DestroyWindow();
+}
+
+TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
+    LayOutRoad(2);
+    WriteHostFile(kRoad + "data/other.xyh", "Q1,1,1,1,c\r\nQ2,2,2,2,c\r\nQ3,3,3,3,c\r\n");
+    CQuorinApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame& frame = *app.MainFrame();
+    WaitForFill(frame);
+    ui_.OnModal(openfile::IDD, [this](CDialog& dialog) {
+        ui_.SetText(dialog, openfile::kPath, L"\\Program Files\\Jobs\\road\\data\\other.xyh");
+        ui_.Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"4打开文件"}));
+    WaitForFill(frame);
+    EXPECT_EQ(Names(frame), (std::vector<CString>{L"Q2", L"Q3"}));
+
+    GeneralSettingsBlock settings = frame.Job().settings;
+    settings.nShowSurveyPoint = -1;
+    SurveyHostImpl host(frame);
+    EXPECT_TRUE(host.SaveSettings(settings));
+    WaitForFill(frame);
+    EXPECT_EQ(Names(frame), (std::vector<CString>{L"Q1", L"Q2", L"Q3"}));
+    frame.DestroyWindow();
+}
+
+}  // namespace
