@@ -3,6 +3,7 @@
 // settings, the calibration converter (the frame's second, loaded with the job's parameters), the
 // latest fix and the antenna in force, the job's folders; and the operations that store what a
 // calibration decided. The shell implements it; tests use a small double.
+#include "calibration/CalibrationMemory.h"
 #include "calibration/RawPointSources.h"
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
@@ -41,4 +42,7 @@ public:
     virtual bool StoreJobSettings(const GeneralSettingsBlock& settings) = 0;
     // The prompt tone before a calibration.
     virtual void Beep() = 0;
+    // The frame's memory of the calibration screens, kept for the program's run.
+    virtual const CalibrationMemory& Memory() const = 0;
+    virtual void Remember(const CalibrationMemory& memory) = 0;
 };

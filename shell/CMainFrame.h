@@ -55,6 +55,7 @@ public:
     CCommandBar& CommandBar() { return bar_; }
     SurveyRecords& Records() { return records_; }
     AutoStoreState& AutoStore() { return autoStore_; }
+    CalibrationMemory& Calibration() { return calibration_; }
     // Every point stored from the frame and its view goes this way.
     IPointStorePath& StorePath() { return *storePath_; }
     void SetStorePath(IPointStorePath* path) { storePath_ = path ? path : &NoPointStorePath(); }
@@ -195,6 +196,7 @@ private:
     SurveyRecords records_;
     DisplayPointFill displayFill_;
     AutoStoreState autoStore_;
+    CalibrationMemory calibration_;
     IPointStorePath* storePath_ = &NoPointStorePath();
     CGeoLibraryPickerInstall geoPicker_{*this};
 };

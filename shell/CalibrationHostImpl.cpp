@@ -1,6 +1,8 @@
 #include "shell/CalibrationHostImpl.h"
 
 #include "calibration/screens/CGeoCoordLibDlg.h"
+#include "geodesy/CoordParamGroups.h"
+#include "geodesy/CoordParamsApply.h"
 #include "shell/CMainFrame.h"
 
 const CoordSysParams& CCalibrationHostImpl::CoordParams() const {
@@ -38,10 +40,23 @@ void CCalibrationHostImpl::Beep() {
     frame_.Receiver().device.PlayTone(2913, 100, 100);
 }
 
+const CalibrationMemory& CCalibrationHostImpl::Memory() const {
+    return frame_.Calibration();
+}
+
+void CCalibrationHostImpl::Remember(const CalibrationMemory& memory) {
+    frame_.Calibration() = memory;
+}
+
 bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     JobSession& job = frame_.Job();
-    if (!job.jobs.WriteCoordParams(params)) return false;
-    job.coord = params;
+    // The base's grid position and slot 0 follow the parameters: a new datum moves them.
+    CoordSysParams stored = params;
+    CCoordTransform converter;
+    ApplyCoordParams(stored, converter);
+    RecomputeBaseStation(stored, converter);
+    if (!job.jobs.WriteCoordParams(stored)) return false;
+    job.coord = stored;
     frame_.ApplyCoordParams();
     for (ParamWarning warning :
          {ParamWarning::kCentralMeridian, ParamWarning::kSevenRotation, ParamWarning::kFourScale})

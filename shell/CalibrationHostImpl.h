@@ -21,6 +21,8 @@ public:
     bool StoreCoordParams(const CoordSysParams& params) override;
     bool StoreJobSettings(const GeneralSettingsBlock& settings) override;
     void Beep() override;
+    const CalibrationMemory& Memory() const override;
+    void Remember(const CalibrationMemory& memory) override;
 
 private:
     CMainFrame& frame_;

@@ -1,5 +1,7 @@
 #include "calibration/screens/CalibWizardDlgs.h"
 
+#include <algorithm>
+
 #include "calibration/screens/EntryRefusals.h"
 #include "foundation/CIniFile.h"
 #include "foundation/screens/CCoordLibDlg.h"
@@ -117,7 +119,13 @@ void CWizardPointDlg::FillReceiverNumbers() {
     for (const CString& serial : serials_)
         SendDlgItemMessage(kReceiverNumber, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(serial.c_str()));
     SendDlgItemMessage(kReceiverNumber, CB_SETCURSEL, 0);
-    OnReceiverNumber();
+    // Until another number is chosen, the antenna is the one of the receiver that reported the fix
+    // (the rover's antenna serves when the table does not know that receiver).
+    const CString& serial = host_.LatestFix().ident.text[0];
+    const auto& sections = table.Sections();
+    sectionFound_ = std::any_of(sections.begin(), sections.end(),
+                                [&](const CIniSection& section) { return section.name == serial; }) &&
+                    table.ReadAntennaSection(host_.Folders().setupFolder, kAntennaFile, serial, section_);
 }
 
 void CWizardPointDlg::OnReceiverNumber() {

@@ -21,7 +21,6 @@ bool RunPages(ICalibrationHost& host, WizardRun& run, WizardPage first, WizardPa
 }
 
 void RunCalibration(ICalibrationHost& host, const CalibrationChoice& choice, UINT promptText, CWnd* parent) {
-    host.Beep();
     CCalibPromptDlg prompt(LoadStringResource(promptText), parent);
     if (prompt.DoModal() != IDOK) return;
     // The fix as the frame holds it now that the prompt is closed.
@@ -59,6 +58,7 @@ void RunCalibration(ICalibrationHost& host, const CalibrationChoice& choice, UIN
 }  // namespace
 
 void CalibrateKnownBase(ICalibrationHost& host, const WizardRun& run, CWnd* parent) {
+    host.Beep();
     // The base's surveyed position must be this session's: an earlier base may stand elsewhere.
     if (!host.BaseReceivedFixed()) {
         Tell(parent, L"本次没有收到固定解的基准站坐标,不能校正!");
@@ -89,4 +89,7 @@ void RunCalibrationWizard(ICalibrationHost& host, CWnd* parent) {
     } else if (RunPages(host, run, WizardPage::kUnknown1, WizardPage::kUnknown2, parent)) {
         CalibrateUnknownBase(host, run, parent);
     }
+    CalibrationMemory memory = host.Memory();
+    memory.wizardDone = true;
+    host.Remember(memory);
 }

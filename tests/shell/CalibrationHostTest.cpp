@@ -1,7 +1,10 @@
 // The calibration glue of the frame: the latitude/longitude library installed as the program's
 // geodetic point picker (the add-point dialog's "B" picks through it), and what storing the job's
-// coordinate parameters does to the frame.
+// coordinate parameters does to the frame and to the job's base.
+#include "calibration/SinglePointCalibration.h"
 #include "foundation/screens/CPointDlg.h"
+#include "geodesy/CoordParamGroups.h"
+#include "geodesy/CoordParamsApply.h"
 #include "platform/text/Format.h"
 #include "platform/ui/ListCtrl.h"
 #include "resources/GeoCoordLibDlgs.h"
@@ -49,4 +52,45 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
     for (bool acknowledged : frame.Watch().paramAcknowledged) EXPECT_FALSE(acknowledged);
     EXPECT_NE(ReadHostFile("job/j.qza").find("szdCx1=10"), std::string::npos);
     frame.DestroyWindow();  // a writable job is written back at the end, while the device root is there
+}
+
+// The base as the watch took it (its grid position and slot 0 on the job's datum), then the
+// three-parameter set-up on its known point 30 m away: the base's grid position and slot 0 move to
+// the new datum with the parameters, so the next known-base calibration finds no offset left.
+TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
+    frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    frame.Job().jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+    CCalibrationHostImpl host(frame);
+    CoordSysParams params = host.CoordParams();
+    params.base.szdBaseLat = 30.1430;
+    params.base.szdBaseLon = 120.1030;
+    params.base.szdBaseHgt = 20.0;
+    CCoordTransform converter;
+    ApplyCoordParams(params, converter);
+    RecomputeBaseStation(params, converter);
+    BaseCalibSlot& base = params.calib.slot[0];
+    const BaseCalibSlot surveyed = base;
+    base.szdKx = surveyed.szdSx + 30.0;
+    base.szdKy = surveyed.szdSy - 20.0;
+    base.szdKh = surveyed.szdSh - 6.5;
+    base.szdKAnh = 1.5;
+    ASSERT_TRUE(host.StoreCoordParams(params));
+    EXPECT_NEAR(frame.Job().coord.calib.slot[0].szdSx, surveyed.szdSx, 1e-6);  // the same datum: in place
+
+    const CalibrationFix fix{};  // neither calibration of a known base reads the fix
+    ASSERT_TRUE(host.StoreCoordParams(
+        Calibrate(host.CoordParams(), {true, 1, true}, fix, host.CalibrationConverter()).params));
+    const CoordSysParams& job = frame.Job().coord;
+    const BaseCalibSlot& moved = job.calib.slot[0];
+    EXPECT_NEAR(moved.szdSx, moved.szdKx, 0.001);
+    EXPECT_NEAR(moved.szdSy, moved.szdKy, 0.001);
+    EXPECT_NEAR(moved.szdSh, moved.szdKh + moved.szdKAnh, 0.001);
+    EXPECT_EQ(std::make_tuple(job.base.szdBaseX, job.base.szdBaseY, job.base.szdBaseH),
+              std::make_tuple(moved.szdSx, moved.szdSy, moved.szdSh));
+
+    const CoordSysParams next = Calibrate(job, {true, 1, false}, fix, host.CalibrationConverter()).params;
+    EXPECT_NEAR(next.adjust.szdAdjustX, 0.0, 0.001);
+    EXPECT_NEAR(next.adjust.szdAdjustY, 0.0, 0.001);
+    EXPECT_NEAR(next.adjust.szdAdjustH, 0.0, 0.001);
+    frame.DestroyWindow();
 }

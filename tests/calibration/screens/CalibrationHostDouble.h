@@ -29,6 +29,8 @@ public:
     }
     bool BaseReceivedFixed() const override { return baseReceived; }
     void Beep() override { ++beeps; }
+    const CalibrationMemory& Memory() const override { return memory; }
+    void Remember(const CalibrationMemory& remembered) override { memory = remembered; }
     bool StoreCoordParams(const CoordSysParams& params) override {
         if (!writable) return false;
         coord = params;
@@ -46,6 +48,7 @@ public:
     GeneralSettingsBlock settings;
     CCoordTransform converter;
     CGpsState fix;
+    CalibrationMemory memory;
     AntennaConstants antenna{0.05, 0.1, 0.1};
     bool writable = true;
     bool baseReceived = false;

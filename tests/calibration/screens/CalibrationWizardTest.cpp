@@ -111,6 +111,8 @@ TEST_F(CalibrationWizardTest, UnknownBaseSinglePointThenTheTwoPointForm) {
     EXPECT_NEAR(host.coord.adjust.szdAdjustX, 10.0, 1e-9);
     EXPECT_NEAR(host.coord.adjust.szdAdjustH, -0.2, 1e-9);
     EXPECT_EQ(ReadHostFile(kKnownList), "0,5010.000,5990.000,29.800,1.200,\r\n1,5110,6090,31,1.8,\r\n");
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_TRUE(host.memory.wizardDone);
 
     // Second run: 下一步 pairs this mark, surveyed above, with a second one 100 m north of it,
     // known 100 m east: four parameters turn a quarter and the shifts follow through them.
@@ -155,4 +157,44 @@ TEST_F(CalibrationWizardTest, RefusalsChangeNothing) {
     CalibrateUnknownBase(host, run, nullptr);
     EXPECT_EQ(host.coordWrites, 0);
     EXPECT_EQ(ReadHostFile(kLog), "");
+}
+
+TEST_F(CalibrationWizardTest, LeavingAtTheModeChoiceIsNoRunOfTheWizard) {
+    ui.OnModal(calibmode::IDD, [&](CDialog& d) { ui.Click(d, IDCANCEL); });
+    RunCalibrationWizard(host, nullptr);
+    EXPECT_FALSE(host.memory.wizardDone);
+    EXPECT_EQ(host.beeps, 0);
+}
+
+// 主机机号 lists the table's receivers of this base; the antenna in force is that of the receiver whose
+// serial the fix carries until another number is chosen.
+TEST_F(CalibrationWizardTest, ReceiverNumberAntennaIsTheFixReceiversUntilAnotherIsChosen) {
+    WriteHostFile("Program Files/AntType.at",
+                  "[QZ1230427]\r\nAntennaType=A\r\nAntHgtFactor=0.0468\r\nGPSInstrumentHgt=0.1\r\n"
+                  "GpsInstrumentRadius=0.093\r\n[QZ9990427]\r\nAntennaType=B\r\nAntHgtFactor=0.06\r\n"
+                  "GPSInstrumentHgt=0.1\r\nGpsInstrumentRadius=0.12\r\n");
+    host.fix.baseId = L"0427";
+    struct Case {
+        const wchar_t* fixSerial;
+        int chosen;  // -1: the number shown at first
+        double vertical;
+    };
+    // Slant 1.500: √(2.25 − 0.12²) + 0.06 = 1.555; √(2.25 − 0.093²) + 0.0468 = 1.544; the rover's own
+    // antenna (A 0.05, R 0.1) 1.547.
+    const Case cases[] = {{L"QZ9990427", -1, 1.555}, {L"QZ9990427", 0, 1.544}, {L"QZ0000001", -1, 1.547}};
+    for (const Case& c : cases) {
+        host.fix.ident.text[0] = c.fixSerial;
+        WizardRun run;
+        run.rover = host.antenna;
+        CWizardPointDlg page(WizardPage::kKnown1, host, run, nullptr);
+        ui.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
+            EXPECT_EQ(ui.GetText(d, wizpage::kReceiverNumber), L"QZ1230427");
+            if (c.chosen >= 0) ui.ChooseItem(d, wizpage::kReceiverNumber, c.chosen);
+            TypePoint(ui, d, L"1", L"2", L"3", L"1.500");
+            ui.Click(d, wizpage::kSlant);
+            ui.Click(d, wizpage::kCalibrateKnown1);
+        });
+        ASSERT_EQ(page.DoModal(), IDOK);
+        EXPECT_EQ(host.coord.calib.slot[0].szdKAnh, c.vertical) << c.fixSerial << " " << c.chosen;
+    }
 }
