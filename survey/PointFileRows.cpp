@@ -1,6 +1,7 @@
 #include "survey/PointFileRows.h"
 
-#include <string_view>
+#include <optional>
+#include <string>
 
 #include "foundation/StoredPointLines.h"
 #include "platform/files/FileOps.h"
@@ -8,6 +9,7 @@
 
 namespace {
 constexpr int kColumns = 36;
+constexpr UINT kBlockBytes = 1 << 20;
 
 void TrimTexts(SurveyPointRec& p) {
     for (CString* text : {&p.name, &p.code, &p.text24, &p.text25, &p.text27, &p.text28, &p.text31, &p.text32,
@@ -15,36 +17,35 @@ void TrimTexts(SurveyPointRec& p) {
         text->Trim();
     for (CString& text : p.fixTexts) text.Trim();
 }
+
+std::string_view LineOf(std::string_view bytes, FileLineIndex::Span span) {
+    return bytes.substr(span.offset, span.length);
+}
 }  // namespace
 
 PointFileRows::Read PointFileRows::Open(const CString& path) {
     path_ = path;
-    bytes_.clear();
-    lines_.clear();
+    file_.Close();
+    Adopt(FileLineIndex());
     joined_ = 0;
     if (GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES) return Read::kMissing;
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return Read::kUnreadable;
-    bytes.resize(bytes.rfind('\n') == std::string::npos ? 0 : bytes.rfind('\n') + 1);
-    bytes_ = std::move(bytes);
-    lines_ = CutLines(bytes_, 0);
+    if (!file_.Open(path, CFile::modeRead)) return Read::kUnreadable;
+    FileLineIndex index;
+    std::string block(kBlockBytes, '\0');
+    for (UINT n; (n = file_.Read(block.data(), kBlockBytes)) > 0;)
+        index.Feed(std::string_view(block.data(), n));
+    Adopt(index);
     return Read::kRead;
 }
 
-// LF and CR never occur inside a GBK character, so the bytes are cut as the text would be.
-std::vector<PointFileRows::Span> PointFileRows::CutLines(const std::string& bytes, size_t from) {
-    std::vector<Span> lines;
-    for (size_t lf = bytes.find('\n', from); lf != std::string::npos;
-         from = lf + 1, lf = bytes.find('\n', from)) {
-        size_t end = lf;
-        if (end > from && bytes[end - 1] == '\r') --end;
-        if (end > from) lines.push_back({static_cast<uint32_t>(from), static_cast<uint32_t>(end - from)});
-    }
-    return lines;
+void PointFileRows::Adopt(const FileLineIndex& index) {
+    lines_ = index.Lines();
+    indexedLength_ = index.WholeLength();
+    fingerprint_ = index.Fingerprint();
 }
 
-SurveyPointRec PointFileRows::ReadLine(const std::string& bytes, Span span) {
-    CString line = FromGbk(std::string_view(bytes).substr(span.offset, span.length));
+SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
+    CString line = FromGbk(bytes);
     SurveyPointRec point;
     for (int pad = 0; !ReadPointFileLine(line, point) && pad < kColumns; ++pad) line += L",";
     TrimTexts(point);
@@ -52,7 +53,10 @@ SurveyPointRec PointFileRows::ReadLine(const std::string& bytes, Span span) {
 }
 
 SurveyPointRec PointFileRows::Record(int row) const {
-    return ReadLine(bytes_, lines_[static_cast<size_t>(Count() - 1 - row)]);
+    const FileLineIndex::Span span = lines_[static_cast<size_t>(Count() - 1 - row)];
+    std::string bytes(span.length, '\0');
+    bytes.resize(file_.ReadAt(span.offset, bytes.data(), span.length));
+    return ReadLine(bytes);
 }
 
 PointFileRows::Change PointFileRows::Delete(int row) {
@@ -68,11 +72,13 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
     if (replacement && !(replacementLine = PointFileLine(*replacement))) return Change::kUnstorableText;
     std::string current;
     if (FileExists(path_) && !ReadWholeFile(path_, current)) return Change::kWriteFailed;
-    if (current.size() < bytes_.size() || current.compare(0, bytes_.size(), bytes_) != 0)
-        return Change::kChangedSinceRead;
-    std::vector<Span> lines = lines_;
-    const std::vector<Span> joined = CutLines(current, bytes_.size());
-    lines.insert(lines.end(), joined.begin(), joined.end());
+    if (current.size() < indexedLength_) return Change::kChangedSinceRead;
+    FileLineIndex read;
+    read.Feed(std::string_view(current).substr(0, indexedLength_));
+    if (read.Fingerprint() != fingerprint_) return Change::kChangedSinceRead;
+    FileLineIndex now;
+    now.Feed(current);
+    const std::vector<FileLineIndex::Span>& lines = now.Lines();
     const size_t target = static_cast<size_t>(Count() - 1 - row);
     std::string out;
     out.reserve(current.size());
@@ -82,16 +88,18 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
             continue;
         }
         // A text the writer refuses (a stray CR) keeps its line as it was: no point is lost.
-        if (const std::optional<CString> line = PointFileLine(ReadLine(current, lines[i]))) {
+        if (const std::optional<CString> line = PointFileLine(ReadLine(LineOf(current, lines[i])))) {
             out += ToGbk(*line);
         } else {
-            out.append(current, lines[i].offset, lines[i].length);
+            out.append(LineOf(current, lines[i]));
             out += "\r\n";
         }
     }
     if (!AtomicRewrite(path_, out)) return Change::kWriteFailed;
-    joined_ = static_cast<int>(joined.size());
-    bytes_ = std::move(out);
-    lines_ = CutLines(bytes_, 0);
+    joined_ = static_cast<int>(lines.size()) - Count();
+    file_.Open(path_, CFile::modeRead);
+    FileLineIndex written;
+    written.Feed(out);
+    Adopt(written);
     return Change::kDone;
 }

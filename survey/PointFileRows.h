@@ -1,19 +1,22 @@
 #pragma once
 // The job's point file as the coordinate view lists it: its whole lines, the newest (the file's
-// last) first. The lines stay as the file's bytes and are read into a record only when a row is
-// asked for, so a file of any length opens at once.
+// last) first. Opening reads the file a block at a time and keeps only where each line lies
+// (FileLineIndex); a row's line is read from the file when it is asked for, so a file of any length
+// opens in one pass and costs its index, not its size.
 //
 // A change rewrites the whole file atomically, every line reprinted from its record. Points go on
 // being stored while the view is open, so the file is read again first: when it still begins with
-// the lines that were read, the lines stored since are kept (they join at the top); otherwise the
-// change is refused and nothing is written. An empty line is skipped and a last piece without a
-// line feed is an append cut short: neither is a point, and a rewrite leaves them out.
-#include <cstdint>
-#include <string>
+// the bytes that were indexed (same length and fingerprint), the lines stored since are kept (they
+// join at the top); otherwise the change is refused and nothing is written. An empty line is
+// skipped and a last piece without a line feed is an append cut short: neither is a point, and a
+// rewrite leaves them out.
+#include <string_view>
 #include <vector>
 
 #include "foundation/SurveyPointRec.h"
+#include "platform/files/CFile.h"
 #include "platform/text/CString.h"
+#include "survey/FileLineIndex.h"
 
 class PointFileRows {
 public:
@@ -32,16 +35,14 @@ public:
     int JoinedByLastChange() const { return joined_; }
 
 private:
-    struct Span {
-        uint32_t offset;
-        uint32_t length;  // without the line end
-    };
-    static std::vector<Span> CutLines(const std::string& bytes, size_t from);
-    static SurveyPointRec ReadLine(const std::string& bytes, Span span);
+    static SurveyPointRec ReadLine(std::string_view line);
     Change Rewrite(int row, const SurveyPointRec* replacement);
+    void Adopt(const FileLineIndex& index);
 
     CString path_;
-    std::string bytes_;  // the file's whole lines as read, up to its last line feed
-    std::vector<Span> lines_;
+    CFile file_;  // the file indexed: a row reads its line from here
+    std::vector<FileLineIndex::Span> lines_;
+    uint64_t indexedLength_ = 0;
+    uint64_t fingerprint_ = 0;
     int joined_ = 0;
 };

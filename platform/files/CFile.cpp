@@ -57,6 +57,19 @@ UINT CFile::Read(void* buffer, UINT count) {
     return done;
 }
 
+UINT CFile::ReadAt(ULONGLONG offset, void* buffer, UINT count) const {
+    if (fd_ < 0 || !buffer) return 0;
+    auto* at = static_cast<char*>(buffer);
+    UINT done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd_, at + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<UINT>(n);
+    }
+    return done;
+}
+
 BOOL CFile::Write(const void* buffer, UINT count) {
     if (fd_ < 0 || (!buffer && count > 0)) return FALSE;
     const auto* at = static_cast<const char*>(buffer);

@@ -25,6 +25,8 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     // Bytes read; fewer than asked only at the end of the file or on an error.
     UINT Read(void* buffer, UINT count);
+    // The same from `offset`, leaving the file position where it was.
+    UINT ReadAt(ULONGLONG offset, void* buffer, UINT count) const;
     BOOL Write(const void* buffer, UINT count);
     ULONGLONG GetLength() const;
     // The new position (the length), or 0 when the file is not open.

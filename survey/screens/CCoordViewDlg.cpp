@@ -13,8 +13,9 @@ struct Column {
     int width;
 };
 const Column kColumns[kCoordViewColumns] = {
-    {kNameHeading, nullptr, 80},
-    {0, L"点类型", 80},
+    // Name and kind narrower than the others, so that the north coordinate shows whole beside them.
+    {kNameHeading, nullptr, 76},
+    {0, L"点类型", 48},
     {kNorthHeading, nullptr, 100},
     {kEastHeading, nullptr, 100},
     {kHeightHeading, nullptr, 80},
@@ -39,7 +40,7 @@ enum : int { kNameColumn = 0, kNorthColumn = 2, kEastColumn = 3, kHeightColumn =
 CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
     BindCommand(kEdit, &CCoordViewDlg::OnEdit);
     BindCommand(kDelete, &CCoordViewDlg::OnDelete);
-    BindNotify(kList, NM_CLICK, &CCoordViewDlg::OnListClick);
+    BindNotify(kList, LVN_ITEMCHANGED, &CCoordViewDlg::OnItemChanged);
     BindNotify(kList, LVN_GETDISPINFO, &CCoordViewDlg::OnGetDispInfo);
 }
 
@@ -85,7 +86,6 @@ void CCoordViewDlg::FillList() {
     if (rows_.Count() == 0) return;
     list_.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     list_.EnsureVisible(0, FALSE);
-    ShowRow(0);
 }
 
 const CoordViewRow& CCoordViewDlg::Cells(int row) {
@@ -110,18 +110,24 @@ void CCoordViewDlg::OnGetDispInfo(NMHDR* header, LRESULT*) {
 }
 
 void CCoordViewDlg::ShowRow(int row) {
-    const CoordViewRow& cells = Cells(row);
-    name_ = cells[kNameColumn];
-    x_ = cells[kNorthColumn];
-    y_ = cells[kEastColumn];
-    h_ = cells[kHeightColumn];
+    if (row < 0) {
+        name_ = x_ = y_ = h_ = CString();
+    } else {
+        const CoordViewRow& cells = Cells(row);
+        name_ = cells[kNameColumn];
+        x_ = cells[kNorthColumn];
+        y_ = cells[kEastColumn];
+        h_ = cells[kHeightColumn];
+    }
     UpdateData(FALSE);
 }
 
-void CCoordViewDlg::OnListClick(NMHDR*, LRESULT* result) {
-    const int row = list_.GetNextItem(-1, LVNI_SELECTED);
-    if (row >= 0) ShowRow(row);
+// Whatever changed the selection (a tap, a key, a change to the file), the texts below show it.
+void CCoordViewDlg::OnItemChanged(NMHDR* header, LRESULT* result) {
+    const NMLISTVIEW& change = *reinterpret_cast<NMLISTVIEW*>(header);
     *result = 0;
+    if (!(change.uChanged & LVIF_STATE) || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return;
+    ShowRow(change.uNewState & LVIS_SELECTED ? change.iItem : list_.GetNextItem(-1, LVNI_SELECTED));
 }
 
 bool CCoordViewDlg::ChangeDone(PointFileRows::Change change) {

@@ -1,7 +1,7 @@
 #pragma once
 // The stored points of the job's point file, newest first, with the selected point's name and
-// coordinates below; a point is edited in the data edit dialog or deleted, and each change is
-// written to the file at once (see PointFileRows) and shown on the main map. The list asks for
+// coordinates below (empty when none is selected); a point is edited in the data edit dialog or deleted, and
+// each change is written to the file at once (see PointFileRows) and shown on the main map. The list asks for
 // its rows as it draws them, so a file of any length opens at once.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
@@ -26,12 +26,12 @@ protected:
 private:
     void OnEdit();
     void OnDelete();
-    void OnListClick(NMHDR*, LRESULT* result);
+    void OnItemChanged(NMHDR* header, LRESULT* result);
     void OnGetDispInfo(NMHDR* header, LRESULT*);
 
     void ReadFile();
     void FillList();
-    // The selected row's name and coordinates into the texts below the list.
+    // The row's name and coordinates into the texts below the list; empty texts for -1.
     void ShowRow(int row);
     // After a change was refused or written: tells the user; true when written.
     bool ChangeDone(PointFileRows::Change change);

@@ -50,3 +50,15 @@ TEST_F(CFileModes, FoldersAndMissingFoldersDoNotOpen) {
     EXPECT_EQ(file.Read(nullptr, 0), 0u);
     EXPECT_EQ(file.GetLength(), 0u);
 }
+
+TEST_F(CFileModes, ReadAtReadsFromAnOffsetAndLeavesThePositionAlone) {
+    WriteHostFile("points.xyh", "P1,1\r\nP2,2\r\n");
+    CFile file;
+    ASSERT_TRUE(file.Open(L"\\points.xyh", CFile::modeRead));
+    char buffer[8] = {};
+    EXPECT_EQ(file.ReadAt(6, buffer, 4), 4u);
+    EXPECT_STREQ(buffer, "P2,2");
+    EXPECT_EQ(file.ReadAt(10, buffer, 8), 2u);  // only up to the end
+    EXPECT_EQ(file.Read(buffer, 4), 4u);
+    EXPECT_EQ(std::string(buffer, 4), "P1,1");
+}

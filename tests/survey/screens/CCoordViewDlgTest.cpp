@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/files/FileSystemCalls.h"
 #include "platform/testing/UiDriver.h"
@@ -154,4 +155,45 @@ TEST_F(CoordViewTest, MissingFileListsNothingAndAnUnreadableOneIsTold) {
     ASSERT_TRUE(unreadable.Create(CCoordViewDlg::IDD));
     EXPECT_EQ(unreadable.List().GetItemCount(), 0);
     unreadable.DestroyWindow();
+}
+
+TEST_F(CoordViewTest, TheFieldsBelowShowTheSelectedRowHoweverItIsChosen) {
+    Open();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const wchar_t* shown;
+    };
+    const Step steps[] = {
+        {"tap the middle row", [&] { Select(1); }, L"桩2"},
+        {"key down", [&] { ui.PressKey(VK_DOWN); }, L"桩1"},
+        {"key home", [&] { ui.PressKey(VK_HOME); }, L"桩3"},
+        {"key end", [&] { ui.PressKey(VK_END); }, L"桩1"},
+        {"tap the top row", [&] { Select(0); }, L"桩3"},
+        {"key page down", [&] { ui.PressKey(VK_NEXT); }, L"桩1"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(ui.GetText(view, kName), step.shown);
+        EXPECT_EQ(view.List().GetItemText(view.List().GetNextItem(-1, LVNI_SELECTED), 0), step.shown);
+    }
+    // The row the fields show is the row deleted; with none selected after it the fields are empty.
+    Select(1);
+    ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+    ui.Click(view, kDelete);
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩3", L"桩1"}));
+    EXPECT_EQ(Shown(), (std::vector<CString>{L"", L"", L"", L""}));
+}
+
+TEST_F(CoordViewTest, TheNorthColumnShowsWholeBesideNameAndKind) {
+    Open();
+    CRect cell;
+    ASSERT_TRUE(view.List().GetItemRect(0, &cell, LVIR_BOUNDS));
+    CRect client;
+    view.List().GetClientRect(&client);
+    // The three first columns end inside the rows' width that shows (less the vertical bar).
+    const int north =
+        view.List().GetColumnWidth(0) + view.List().GetColumnWidth(1) + view.List().GetColumnWidth(2);
+    EXPECT_LE(cell.left + north, client.right - kScrollBarSize);
 }
