@@ -40,7 +40,7 @@ public:
     // After any store through the view: the record file, the map's list, and a marker at once
     // when the point lies in the plot.
     void AddStoredPoint(PointRecord point);
-    // Every point on the map in view, at 0.01 m a pixel or coarser.
+    // Every point the display rule shows in view, at 0.01 m a pixel or coarser.
     void FitAll();
 
 protected:
@@ -68,6 +68,8 @@ private:
     // Markers of the display list's undeleted points (the newest nShowSurveyPoint, or all for -1)
     // that lie in the plot.
     void DrawStoredPoints(CDC& dc);
+    // The display list's first index that the rule (nShowSurveyPoint) lets through.
+    size_t FirstShownPoint() const;
     void RepaintPlot();
     void OnZoomIn();
     void OnZoomOut();

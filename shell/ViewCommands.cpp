@@ -19,6 +19,7 @@
 namespace {
 constexpr double kFinestScale = 0.01;  // metres per pixel
 constexpr int kPickRadius = 5;         // pixels
+constexpr int kFitMargin = 5;          // pixels: the outermost markers stay whole inside the plot
 
 bool Inside(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
@@ -85,10 +86,11 @@ void CFrmGraphView::OnExit() {
 void CFrmGraphView::FitAll() {
     double minN = 0, minE = 0, maxN = 0, maxE = 0;
     bool found = canvas_.GetExtents(minN, minE, maxN, maxE);
+    // Every point the display rule shows, on screen or not.
     const std::vector<PointRecord>& points = frame_.DisplayPoints();
-    for (const MapMarker& marker : markers_) {
-        if (marker.tag < 0 || static_cast<size_t>(marker.tag) >= points.size()) continue;
-        const PointRecord& p = points[static_cast<size_t>(marker.tag)];
+    for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
+        const PointRecord& p = points[i];
+        if (p.flag != 0) continue;
         if (!found) {
             minN = maxN = p.x;
             minE = maxE = p.y;
@@ -102,7 +104,8 @@ void CFrmGraphView::FitAll() {
     if (!found) return;
     const PixelRect& r = canvas_.ClientRect();
     const int width = r.right - r.left, height = r.bottom - r.top;
-    double scale = std::max((maxE - minE) / width, (maxN - minN) / height);
+    double scale =
+        std::max((maxE - minE) / (width - 2 * kFitMargin), (maxN - minN) / (height - 2 * kFitMargin));
     if (scale <= kFinestScale) scale = kFinestScale;
     canvas_.SetView((minN + maxN) / 2 - height / 2.0 * scale, (minE + maxE) / 2 - width / 2.0 * scale, scale);
     canvas_.SetFollow(false);  // the points stay in view, wherever the position goes
@@ -155,14 +158,18 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
     DrawPointLabel(dc, markers_.back());
 }
 
-void CFrmGraphView::DrawStoredPoints(CDC& dc) {
+size_t CFrmGraphView::FirstShownPoint() const {
     const std::vector<PointRecord>& points = frame_.DisplayPoints();
     const int shown = frame_.GeneralSettings().nShowSurveyPoint;
     const int undeleted = static_cast<int>(
         std::count_if(points.begin(), points.end(), [](const PointRecord& p) { return p.flag == 0; }));
-    const int first = shown == -1 ? 0 : std::max(0, undeleted - shown);
+    return static_cast<size_t>(shown == -1 ? 0 : std::max(0, undeleted - shown));
+}
+
+void CFrmGraphView::DrawStoredPoints(CDC& dc) {
+    const std::vector<PointRecord>& points = frame_.DisplayPoints();
     markers_.clear();
-    for (size_t i = static_cast<size_t>(first); i < points.size(); ++i) {
+    for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
         if (points[i].flag != 0) continue;
         const PixelPoint p = canvas_.WorldToScreen(points[i].x, points[i].y);
         if (Inside(canvas_.ClientRect(), p))

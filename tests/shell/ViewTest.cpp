@@ -142,7 +142,8 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
     ui_.Click(view(), mainview::kFitAll);
     const PixelRect& r = view().Canvas().ClientRect();
     const double scale = view().Canvas().MetresPerPixel();
-    EXPECT_DOUBLE_EQ(scale, std::max(20.0 / (r.right - r.left), 10.0 / (r.bottom - r.top)));
+    // A margin of 5 pixels keeps the outermost markers whole.
+    EXPECT_DOUBLE_EQ(scale, std::max(20.0 / (r.right - r.left - 10), 10.0 / (r.bottom - r.top - 10)));
     const PixelPoint centre = view().Canvas().WorldToScreen(15.0, 20.0);
     EXPECT_NEAR(centre.x, (r.left + r.right) / 2, 1);
     EXPECT_NEAR(centre.y, (r.top + r.bottom) / 2, 1);
@@ -153,6 +154,30 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
     ui_.Pump();
     ui_.Click(view(), mainview::kFitAll);
     EXPECT_DOUBLE_EQ(view().Canvas().MetresPerPixel(), 0.01);
+}
+
+// Fit all frames the points the display rule shows, those off screen too, and leaves out the
+// deleted ones and those older than the newest nShowSurveyPoint.
+TEST_F(ViewTest, FitAllFramesEveryShownPointOnScreenOrNot) {
+    frame.DisplayPoints() = {{L"old", -5000.0, -5000.0, 0.0, L"", 0},
+                             {L"near", 10.0, 10.0, 0.0, L"", 0},
+                             {L"far", 3000.0, 4000.0, 0.0, L"", 0},
+                             {L"gone", 9000.0, 9000.0, 0.0, L"", 1}};
+    struct Case {
+        int show;
+        std::vector<const wchar_t*> framed;
+    } cases[] = {{-1, {L"old", L"near", L"far"}}, {2, {L"near", L"far"}}, {1, {L"far"}}};
+    for (const Case& c : cases) {
+        settings().nShowSurveyPoint = c.show;
+        view().Canvas().SetView(0.0, 0.0, 0.2);  // only "near" on screen
+        view().GetDlgItem(mainview::kPlot)->Invalidate();
+        ui_.Pump();
+        ui_.Click(view(), mainview::kFitAll);
+        ui_.Pump();
+        std::vector<std::wstring> onScreen;
+        for (const MapMarker& m : view().Markers()) onScreen.push_back(m.name.c_str());
+        EXPECT_EQ(onScreen, std::vector<std::wstring>(c.framed.begin(), c.framed.end())) << c.show;
+    }
 }
 
 TEST_F(ViewTest, ClockRedrawnOnAFixShowsOnlyTheNewTime) {
