@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "foundation/PixelGeometry.h"
 
@@ -46,20 +47,33 @@ void DrawCircle(CDC& dc, int32_t cx, int32_t cy, int32_t r) {
                       ClampPixel(cy - std::trunc(r * std::sin(a))));
     };
     // Segments are cut to the clip (with a margin for wide pens) so that a huge circle costs no
-    // more than a small one.
+    // more than a small one. Uncut segments in a row are one figure, so that a dashed pen's
+    // pattern runs on around the circle instead of restarting at every one-pixel segment.
     const int32_t margin = 8;
+    std::vector<POINT> run;
+    const auto flush = [&] {
+        if (run.size() >= 2) dc.Polyline(run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
     const CPoint first = vertex(0);
     CPoint from = first;
     for (int i = 1; i <= n; ++i) {
         const CPoint to = i < n ? vertex(i) : first;
         PixelPoint a, b;
-        if (ClipSegmentToRect(from.x, from.y, to.x, to.y, clip.left - margin, clip.top - margin,
-                              clip.right + margin, clip.bottom + margin, a, b)) {
-            dc.MoveTo(a.x, a.y);
-            dc.LineTo(b.x, b.y);
+        if (!ClipSegmentToRect(from.x, from.y, to.x, to.y, clip.left - margin, clip.top - margin,
+                               clip.right + margin, clip.bottom + margin, a, b)) {
+            flush();
+        } else if (a.x == from.x && a.y == from.y && b.x == to.x && b.y == to.y) {
+            if (run.empty()) run.push_back(from);
+            run.push_back(to);
+        } else {
+            flush();
+            run = {POINT{a.x, a.y}, POINT{b.x, b.y}};
+            flush();
         }
         from = to;
     }
+    flush();
 }
 
 void CreateFontObject(CFont& font, int height, int width, int escapement, int orientation, int weight,
