@@ -2,7 +2,15 @@
 
 #include <cmath>
 
-CString& FormatDms(CString& text, double angle, int32_t style) {
+namespace {
+
+struct Dms {
+    int degrees = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+Dms SplitDms(double angle) {
     // No angle of the program comes near the int range; an unusable value shows as 0.
     const double a = std::isfinite(angle) && std::fabs(angle) < 2.0e9 ? std::fabs(angle) : 0.0;
     double d = std::trunc(a);
@@ -17,10 +25,28 @@ CString& FormatDms(CString& text, double angle, int32_t style) {
             d += 1.0;
         }
     }
-    const int di = static_cast<int>(d), mn = static_cast<int>(mi), se = static_cast<int>(s);
+    return {static_cast<int>(d), static_cast<int>(mi), static_cast<int>(s)};
+}
+
+CString& WriteDms(CString& text, const Dms& a, int32_t style) {
     if (style != 0)
-        text.Format(L"%d\u00B0%02d\u2032%02d\u2033", di, mn, se);
+        text.Format(L"%d\u00B0%02d\u2032%02d\u2033", a.degrees, a.minutes, a.seconds);
     else
-        text.Format(L"%d.%02d%02d", di, mn, se);
+        text.Format(L"%d.%02d%02d", a.degrees, a.minutes, a.seconds);
     return text;
+}
+
+}  // namespace
+
+CString& FormatDms(CString& text, double angle, int32_t style) {
+    return WriteDms(text, SplitDms(angle), style);
+}
+
+CString& FormatDirectionDms(CString& text, double azimuth, int32_t style) {
+    double a = std::isfinite(azimuth) ? std::fmod(azimuth, 360.0) : 0.0;
+    if (a < 0.0) a += 360.0;
+    Dms dms = SplitDms(a);
+    // Just west of north carries into 360 degrees, which is north itself.
+    if (dms.degrees >= 360) dms.degrees -= 360;
+    return WriteDms(text, dms, style);
 }

@@ -41,7 +41,7 @@ PointReadouts FormatPointReadouts(const PointRecord* target, const PointGuidance
     PointReadouts r;
     r.name = target ? target->name : CString(L"请选择放样点");
     if (guidance) {
-        FormatDms(r.azimuth, guidance->azimuth, 1);
+        FormatDirectionDms(r.azimuth, guidance->azimuth, 1);
         r.distance = Number(guidance->distance);
         r.dx = guidance->dN > 0 ? Worded(L"南", guidance->dN) : Worded(L"北", std::fabs(guidance->dN));
         r.dy = guidance->dE > 0 ? Worded(L"西", guidance->dE) : Worded(L"东", std::fabs(guidance->dE));

@@ -34,6 +34,26 @@ TEST(FormatDmsTest, StylesSignAndCarries) {
     EXPECT_EQ(FormatDms(text, std::nan(""), 0), L"0.0000");
 }
 
+TEST(FormatDmsTest, DirectionsStayBelowThreeSixty) {
+    struct Case {
+        double azimuth;
+        int32_t style;
+        const wchar_t* text;
+    } cases[] = {
+        {360.0 - 1e-9, 1, L"0\u00B000\u203200\u2033"},
+        {360.0 - 1e-9, 0, L"0.0000"},
+        {360.0, 1, L"0\u00B000\u203200\u2033"},
+        {359.5, 1, L"359\u00B030\u203200\u2033"},
+        {-90.0, 0, L"270.0000"},
+        {450.25, 0, L"90.1500"},
+        {std::nan(""), 0, L"0.0000"},
+    };
+    CString text;
+    for (const Case& c : cases) EXPECT_EQ(FormatDirectionDms(text, c.azimuth, c.style), c.text) << c.azimuth;
+    // A plain angle keeps its carry.
+    EXPECT_EQ(FormatDms(text, 360.0 - 1e-9, 0), L"360.0000");
+}
+
 TEST(StringRoutinesTest, SortIsCaseBlindAndStable) {
     std::vector<CString> s = {L"b", L"A", L"a", L"d"};
     SortStringArrayNoCase(s);

@@ -23,6 +23,9 @@ TEST(PointGuidance, OffsetsWordsAndAzimuth) {
         {103, 204, L"南3.000", L"西4.000", L"233°07′48″", L"5.000"},
         {97, 196, L"北3.000", L"东4.000", L"53°07′48″", L"5.000"},
         {100, 210, L"北0.000", L"西10.000", L"270°00′00″", L"10.000"},  // due west: atan2 < 0, +360
+        // Just west of north: 359.99999... carries into the minutes and degrees, which is north.
+        {90, 200.000000001, L"北10.000", L"西0.000", L"0°00′00″", L"10.000"},
+        {90, 200.0001, L"北10.000", L"西0.000", L"359°59′57″", L"10.000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dx);
