@@ -112,6 +112,14 @@ void CLineStakeDlg::ShowReadouts() {
     ShowReadout(kMileage, readouts_.mileage);
 }
 
+void CLineStakeDlg::StartLine() {
+    latches_.nearLine = 0;
+    guidance_ = LineGuidance{};
+    readouts_ = LineReadouts{};
+    FormatLineReadouts(line_ ? &*line_ : nullptr, guidance_, settings_.showPlumb, fix_, readouts_);
+    ShowReadouts();
+}
+
 void CLineStakeDlg::ShowPickedPoint(const PointRecord& point) {
     readouts_ = LineReadouts{};
     readouts_.name = point.name;

@@ -41,6 +41,8 @@ protected:
 private:
     void SaveSettings();
     void ShowReadouts();
+    // A new current line (or none): no latch and no readout of the previous line stays.
+    void StartLine();
     void DrawLine(CDC& dc, const LineSegRec& line, bool current);
 
     LineGuidance guidance_;

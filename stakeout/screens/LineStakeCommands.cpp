@@ -31,7 +31,7 @@ void CLineStakeDlg::Step(int direction) {
     if (prompt.DoModal() != IDOK || atEnd) return;
     lineIndex_ = shown;
     line_ = lines_[static_cast<size_t>(shown)];
-    latches_.nearLine = 0;
+    StartLine();
     FitView();
 }
 
@@ -52,7 +52,7 @@ void CLineStakeDlg::OnLibrary() {
         lineIndex_ = -1;
         line_.reset();
     }
-    latches_.nearLine = 0;
+    StartLine();
     if (dlg.FileName() != settings_.curLayoutFileName) {
         settings_.curLayoutFileName = dlg.FileName();
         SaveSettings();

@@ -118,6 +118,37 @@ TEST_F(LineStakeDlgTest, StoresIntoTheResultFileAndStepsBetweenLines) {
     dlg.DestroyWindow();
 }
 
+// A change of line, by key 2 or by the library, clears every readout of the old line until the
+// next fix.
+TEST_F(LineStakeDlgTest, ReadoutsOfThePreviousLineAreClearedWhenTheLineChanges) {
+    for (const bool byKey : {true, false}) {
+        Open();
+        ChooseLine(0);
+        Send(Fix(1030.0, 497.0));
+        ASSERT_EQ(dlg.Readouts().dy, L"东3.000");
+        if (byKey) {
+            ui.OnModal(lineprompt::IDD, [](CDialog& d) { d.SendMessage(WM_COMMAND, IDOK); });
+            ui.PressKey(50);
+        } else {
+            ui.OnModal(linelib::IDD, [](CDialog& d) {
+                auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(linelib::kList));
+                list.SetItemState(0, 0, LVIS_SELECTED | LVIS_FOCUSED);
+                list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                d.SendMessage(WM_COMMAND, IDOK);
+            });
+            ui.Click(dlg, linestake::kLibrary);
+        }
+        ASSERT_EQ(dlg.LineIndex(), 1);
+        EXPECT_EQ(dlg.Readouts().name, L"L2-L3");
+        for (const CString* text :
+             {&dlg.Readouts().dx, &dlg.Readouts().dy, &dlg.Readouts().offset, &dlg.Readouts().startDistance,
+              &dlg.Readouts().endDistance, &dlg.Readouts().mileage})
+            EXPECT_TRUE(text->IsEmpty()) << text->c_str();
+        EXPECT_EQ(dlg.Readouts().Status(), L"(9)FIXED");
+        dlg.DestroyWindow();
+    }
+}
+
 TEST_F(LineStakeDlgTest, TheLineEditorRefusesWhatTheFileCannotKeep) {
     Open();
     ui.OnModal(linelib::IDD, [&](CDialog& lib) {
