@@ -101,6 +101,14 @@ void CPlotCanvas::RedrawPosition(CDC& dc) {
     DrawMarker(dc, step->outline);
 }
 
+void CPlotCanvas::DrawMarkerOver(CDC& dc, PixelPoint offset) const {
+    MarkerOutline outline = CurrentMarker();
+    if (outline.empty()) return;
+    for (PixelPoint& p : outline) p = {p.x + offset.x, p.y + offset.y};
+    InvertedDrawing inverted(dc, nullptr);
+    DrawMarker(dc, outline);
+}
+
 void CPlotCanvas::ClearBackground(CDC& dc) {
     CPen* oldPen = static_cast<CPen*>(dc.SelectStockObject(NULL_PEN));
     const PixelRect& r = ClientRect();

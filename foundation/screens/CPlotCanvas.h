@@ -21,6 +21,9 @@ public:
     void DrawPosition(CDC& dc, double n, double e, double h);
     // After the window repainted its background: the marker again, as a circle.
     void RedrawPosition(CDC& dc);
+    // The marker as it stands, inverted, shifted by `offset` pixels: for a window lying over the
+    // plot that has just painted itself.
+    void DrawMarkerOver(CDC& dc, PixelPoint offset) const;
 
     void ClearBackground(CDC& dc);
     void DrawPoints(CDC& dc);

@@ -62,23 +62,25 @@ BOOL CStakePlotDlg::OnInitDialog() {
     plot_.SetNotifyTarget(m_hWnd);
     plot_.SetBkColor(RGB(255, 255, 255));
     struct ButtonEntry {
+        CIconButton& button;
         UINT id;
         UINT icon;
     };
     const ButtonEntry entries[] = {
-        {kFollow, stakeicons::kFollow},
-        {kZoomIn, stakeicons::kZoomIn},
-        {kZoomOut, stakeicons::kZoomOut},
-        {kFitAll, stakeicons::kFitAll},
-        {kStore, stakeicons::kStore},
-        {kInfo, stakeicons::kReceiverInfo},
-        {layout_.settingsButton, stakeicons::kSettings},
-        {layout_.libraryButton, stakeicons::kLibrary},
-        {kClose, stakeicons::kClose},
-        {kCoordView, stakeicons::kCoordView},
+        {buttons_[0], kFollow, stakeicons::kFollow},
+        {buttons_[1], kZoomIn, stakeicons::kZoomIn},
+        {buttons_[2], kZoomOut, stakeicons::kZoomOut},
+        {buttons_[3], kFitAll, stakeicons::kFitAll},
+        {storeButton_, kStore, stakeicons::kStore},
+        {buttons_[4], kInfo, stakeicons::kReceiverInfo},
+        {buttons_[5], layout_.settingsButton, stakeicons::kSettings},
+        {buttons_[6], layout_.libraryButton, stakeicons::kLibrary},
+        {buttons_[7], kClose, stakeicons::kClose},
+        {buttons_[8], kCoordView, stakeicons::kCoordView},
     };
-    for (size_t i = 0; i < buttons_.size(); ++i)
-        SetUpStakeButton(buttons_[i], *this, entries[i].id, entries[i].icon);
+    for (const ButtonEntry& entry : entries) SetUpStakeButton(entry.button, *this, entry.id, entry.icon);
+    // The store button lies on the plot: the position marker is drawn over it.
+    storeButton_.LieOver(plot_, canvas_);
     canvas_.ResetMouseOffset();
     return TRUE;
 }

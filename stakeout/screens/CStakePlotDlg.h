@@ -12,6 +12,7 @@
 #include "foundation/screens/CGraphStatic.h"
 #include "foundation/screens/CIconButton.h"
 #include "foundation/screens/CPlotCanvas.h"
+#include "foundation/screens/CPlotOverlayButton.h"
 #include "platform/ui/Dialog.h"
 #include "stakeout/screens/StakeoutHost.h"
 #include "survey/PlotKeys.h"
@@ -97,7 +98,8 @@ private:
     void AppendStakeRecord(const PointRecord& point);
 
     Layout layout_;
-    std::array<CIconButton, 10> buttons_;
+    std::array<CIconButton, 9> buttons_;
+    CPlotOverlayButton storeButton_;
     CGraphStatic plot_;
     std::vector<MapMarker> markers_;
     PlotKeys keys_;

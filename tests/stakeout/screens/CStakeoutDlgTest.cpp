@@ -4,6 +4,7 @@
 #include "foundation/screens/CFileOpenModeDlg.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/WindowDC.h"
 #include "receiver/ReceiverMessages.h"
 #include "resources/StakePointLibDlg.h"
 #include "resources/StakePromptDlg.h"
@@ -94,6 +95,37 @@ TEST_F(StakeoutDlgTest, GuidesToTheChosenPointWithOneBeepAndRings) {
     EXPECT_EQ(dlg.Readouts().dx, L"南0.300");
     dlg.DestroyWindow();
     EXPECT_FALSE(static_cast<bool>(host.listener));
+}
+
+// The store button lies on the plot: the rover's marker shows over it, after a full repaint
+// too, and leaves no trail on it when the rover walks on.
+TEST_F(StakeoutDlgTest, RoverMarkerIsDrawnAboveTheStoreButton) {
+    Open();
+    CWnd& button = *dlg.GetDlgItem(pointstake::kStore);
+    CRect face;
+    button.GetWindowRect(&face);
+    dlg.ScreenToClient(&face);
+    const auto buttonPixels = [&] {
+        CClientDC dc(&dlg);
+        std::vector<COLORREF> pixels;
+        for (int y = face.top; y < face.bottom; ++y)
+            for (int x = face.left; x < face.right; ++x) pixels.push_back(dc.GetPixel(x, y));
+        return pixels;
+    };
+    const std::vector<COLORREF> clean = buttonPixels();
+    CRect onPlot;
+    button.GetWindowRect(&onPlot);
+    dlg.GetDlgItem(pointstake::kPlot)->ScreenToClient(&onPlot);
+    const WorldPoint centre = dlg.Canvas().ScreenToWorld(onPlot.CenterPoint().x, onPlot.CenterPoint().y);
+    for (int i = 0; i < 3; ++i) Send(Fix(centre.n, centre.e));
+    EXPECT_NE(buttonPixels(), clean);
+    dlg.GetDlgItem(pointstake::kPlot)->Invalidate();
+    ui.Pump();
+    EXPECT_NE(buttonPixels(), clean);
+    const double away = 40 * dlg.Canvas().MetresPerPixel();
+    for (int i = 1; i <= 3; ++i) Send(Fix(centre.n + away, centre.e - away - i * 0.5));
+    EXPECT_EQ(buttonPixels(), clean);
+    dlg.DestroyWindow();
 }
 
 TEST_F(StakeoutDlgTest, KeyAStoresTheStakedPointIntoTheRecordFile) {
