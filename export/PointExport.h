@@ -2,6 +2,7 @@
 // The job's point file as a results file for the office: one line per point in the chosen layout,
 // points marked deleted left out, GBK with CR LF.
 #include <string>
+#include <vector>
 
 #include "platform/text/CString.h"
 
@@ -14,6 +15,7 @@ enum class PointExportLayout {
 struct ExportText {
     std::string bytes;  // GBK, CR LF
     int points = 0;
+    std::vector<CString> leftOut;  // names of points that could not be written
 };
 
 // From the point file's text (decoded). Lines that are not whole point-file lines are left out.

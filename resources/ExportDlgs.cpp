@@ -43,6 +43,6 @@ const BuiltDialogTemplate kResult(
     resultexport::IDD, 135, 166, L"成果文件输出", kDialogStyle | DS_CENTER,
     Controls(L"点文件:", L"输出格式", {L"点名,编码,y(东),x(北),h", L"点名,x,y,h,编码", L"点名,编码,x,y,h"}));
 const BuiltDialogTemplate kBlh(blhexport::IDD, 135, 166, L"BLH成果文件输出", kDialogStyle | DS_CENTER,
-                               Controls(L"原始文件:", L"经纬度格式",
+                               Controls(L"点文件:", L"经纬度格式",
                                         {L"十进制度(9位小数)", L"度.分秒(ddd.mmssss)"}));
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// 15285 "BLH成果文件输出": the last raw record of each point as latitude, longitude and heights.
+// 15285 "BLH成果文件输出": the points of the point file with latitude and longitude from their raw
+// records.
 #include "export/BlhExport.h"
 #include "export/screens/CExportDlg.h"
 #include "resources/ExportDlgs.h"
@@ -10,9 +11,9 @@ public:
     explicit CBlhExportDlg(const IExportHost& host, CWnd* parent = nullptr) : CExportDlg(IDD, host, parent) {}
 
 protected:
-    CString SourcePath() const override { return host_.RawFilePath(); }
+    CString SourcePath() const override { return host_.PointFilePath(); }
     CString DefaultName() const override { return host_.PointFileTitle() + L"_BLH.txt"; }
-    ExportText Build(const CString& sourceText, int style) const override {
-        return BuildBlhExport(sourceText, static_cast<LatLonStyle>(style));
-    }
+    // A missing raw file leaves every point without its record, which the user is told.
+    ExportText Build(const CString& pointFileText, int style) const override;
+    CString LeftOutNotice(const CString& names) const override { return names + L"没有原始记录,未输出"; }
 };

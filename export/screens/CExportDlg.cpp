@@ -1,5 +1,7 @@
 #include "export/screens/CExportDlg.h"
 
+#include <vector>
+
 #include "export/ExportFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
@@ -10,8 +12,18 @@ namespace {
 using namespace exportdlg;
 constexpr const wchar_t* kCaption = L"提示";
 
+constexpr size_t kNamesTold = 5;  // a longer list would not fit the message box
+
 CString FileNameOf(const CString& path) {
     return path.Mid(path.ReverseFind(L'\\') + 1);
+}
+
+// "K1、K2" or, for many, the first few and the count: "K1、K2、K3、K4、K5等12个".
+CString NameList(const std::vector<CString>& names) {
+    CString list;
+    for (size_t i = 0; i < names.size() && i < kNamesTold; ++i) list += (i ? L"、" : L"") + names[i];
+    if (names.size() > kNamesTold) list += Format(L"等%d个", static_cast<int>(names.size()));
+    return list;
 }
 }  // namespace
 
@@ -59,8 +71,10 @@ void CExportDlg::OnOK() {
         return;
     }
     const ExportText text = Build(FromGbk(source), style_);
+    const CString leftOut = text.leftOut.empty() ? CString() : LeftOutNotice(NameList(text.leftOut));
     if (text.points == 0) {
-        MessageBox(L"文件中没有可输出的点!", kCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(leftOut.IsEmpty() ? CString(L"文件中没有可输出的点!") : leftOut, kCaption,
+                   MB_OK | MB_ICONINFORMATION);
         return;
     }
     const CString path = host_.ResultFolder() + fileName_;
@@ -73,6 +87,8 @@ void CExportDlg::OnOK() {
         MessageBox(L"文件写入失败,原有文件未改动!", kCaption, MB_OK | MB_ICONERROR);
         return;
     }
-    MessageBox(Format(L"已输出%d个点到%s", text.points, fileName_), kCaption, MB_OK | MB_ICONINFORMATION);
+    CString done = Format(L"已输出%d个点到%s", text.points, fileName_);
+    if (!leftOut.IsEmpty()) done += L"\n" + leftOut;
+    MessageBox(done, kCaption, MB_OK | MB_ICONINFORMATION);
     EndDialog(IDOK);
 }

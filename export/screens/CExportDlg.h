@@ -18,6 +18,8 @@ protected:
     virtual CString DefaultName() const = 0;
     // The export of the source file's text in the chosen style.
     virtual ExportText Build(const CString& sourceText, int style) const = 0;
+    // What the user is told of the points the export left out (`names` listed).
+    virtual CString LeftOutNotice(const CString& names) const { return L"未输出:" + names; }
 
     const IExportHost& host_;
 

@@ -22,13 +22,45 @@ TEST(PointExport, EachLayoutMatchesItsGolden) {
     EXPECT_EQ(BuildPointExport(L"", PointExportLayout::kNameCodeEastNorthHeight).points, 0);
 }
 
-TEST(BlhExport, LastRecordOfEachNameInBothStyles) {
-    // 30°31'00" = 30.516666667; 30°30'12.345678" = 30.5 + 12.345678 / 3600 = 30.503429355.
-    ExportText text = BuildBlhExport(kRawFile, LatLonStyle::kDecimalDegrees);
+// The point file's points with their own raw records: P1's first record (the fix it was stored
+// from), not the later record under the same name whose point left the file; P3 has no record.
+TEST(BlhExport, PointsOfThePointFileInBothStyles) {
+    // 30°30'12.345678" = 30.5 + 12.345678 / 3600 = 30.503429355.
+    ExportText text = BuildBlhExport(kPointFile, kRawFile, LatLonStyle::kDecimalDegrees);
     EXPECT_EQ(text.bytes, ReadExportGolden("blh-decimal.txt"));
     EXPECT_EQ(text.points, 2);
-    text = BuildBlhExport(kRawFile, LatLonStyle::kPackedDms);
+    EXPECT_EQ(text.leftOut, std::vector<CString>{L"P3"});
+    text = BuildBlhExport(kPointFile, kRawFile, LatLonStyle::kPackedDms);
     EXPECT_EQ(text.bytes, ReadExportGolden("blh-packed.txt"));
+}
+
+// What the coordinate view does to a point shows in the export: a renamed point with a new antenna
+// height keeps its raw record's position under its new name and height; a deleted one is gone.
+TEST(BlhExport, FollowsRenamedAndDeletedPoints) {
+    const CString edited = [] {
+        CString t = kPointFile;
+        t.Replace(L"点2,3000004.000,500003.000,12.500,00000000,1.500,",
+                  L"新2,3000004.000,500003.000,12.000,00000000,2.000,");
+        return t;
+    }();
+    const struct {
+        CString points;
+        const char* lines;
+        std::vector<CString> leftOut;
+    } cases[] = {
+        {edited,
+         "P1,30.3000000000,114.1500000000,30.000,1.500\r\n\xD0\xC2"
+         "2,30.3012345678,114.1523456789,35.012,2.000\r\n",
+         {L"P3"}},
+        {kPointFile.Left(kPointFile.Find(L"点2")), "P1,30.3000000000,114.1500000000,30.000,1.500\r\n", {}},
+        {kPointFile, "", {L"P1", L"点2", L"P3"}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const CString raw = i == 2 ? CString() : kRawFile;
+        const ExportText text = BuildBlhExport(cases[i].points, raw, LatLonStyle::kPackedDms);
+        EXPECT_EQ(text.bytes, cases[i].lines) << i;
+        EXPECT_EQ(text.leftOut, cases[i].leftOut) << i;
+    }
 }
 
 TEST(ExportFile, NamesThatCannotBeUsed) {

@@ -20,7 +20,7 @@ TEST_F(FrameTest, ResultsExportsRunFromTheJobMenuOnTheCurrentPointFile) {
     ui_.Pump();
     EXPECT_EQ(ReadHostFile("job/result/pts.dat"), ReadExportGolden("points-name-code-east-north.dat"));
     ui_.OnModal(blhexport::IDD, [&](CDialog& d) {
-        ui_.ExpectMessageBox(L"已输出2个点到pts_BLH.txt");
+        ui_.ExpectMessageBox(L"已输出2个点到pts_BLH.txt\nP3没有原始记录,未输出");
         ui_.Click(d, IDOK);
     });
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"6BLH输出"}));

@@ -78,8 +78,9 @@ TEST_F(ExportDlgsTest, RefusedNamesAndMissingData) {
     class NoRawFile : public HostDouble {
         CString RawFilePath() const override { return L"\\Jobs\\road\\data\\none.blh"; }
     } noRaw;
+    // Without the raw file no point has a record to take its latitude and longitude from.
     ui.OnModal(blhexport::IDD, [&](CDialog& d) {
-        ui.ExpectMessageBox(L"当前没有数据!");
+        ui.ExpectMessageBox(L"P1、点2、P3没有原始记录,未输出");
         ui.Click(d, IDOK);
         ui.Click(d, IDCANCEL);
     });
@@ -89,11 +90,11 @@ TEST_F(ExportDlgsTest, RefusedNamesAndMissingData) {
 
 TEST_F(ExportDlgsTest, RawRecordsAsPackedAngles) {
     ui.OnModal(blhexport::IDD, [&](CDialog& d) {
-        EXPECT_EQ(ui.GetText(d, kSource), L"road.blh");
+        EXPECT_EQ(ui.GetText(d, kSource), L"road.xyh");
         ui.Click(d, blhexport::kPacked);
         ui.SetText(d, kFileName, L"blh.txt");
         ui.Screenshot(QZ_BINARY_DIR "/export-blh.png");
-        ui.ExpectMessageBox(L"已输出2个点到blh.txt");
+        ui.ExpectMessageBox(L"已输出2个点到blh.txt\nP3没有原始记录,未输出");
         ui.Click(d, IDOK);
     });
     CBlhExportDlg(host).DoModal();
