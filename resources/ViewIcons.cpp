@@ -122,12 +122,13 @@ CImage Information() {
 
 CImage Exit() {
     Canvas c;
-    c.Fill(4, 2, 17, 26, RGB(160, 112, 16));
-    c.Frame(4, 2, 17, 26, kInk);
-    c.Dot(14, 14, kYellow);
-    c.Line(13, 14, 25, 14, kRed, 3);
-    c.Line(25, 14, 20, 9, kRed, 2);
-    c.Line(25, 14, 20, 19, kRed, 2);
+    // Within the face a 15-unit button shows (its 1-pixel border and a pixel of face around it).
+    c.Fill(3, 3, 14, 24, RGB(160, 112, 16));
+    c.Frame(3, 3, 14, 24, kInk);
+    c.Dot(11, 13, kYellow);
+    c.Line(11, 13, 23, 13, kRed, 3);
+    c.Line(23, 14, 18, 9, kRed, 2);
+    c.Line(23, 14, 18, 19, kRed, 2);
     return c.Take();
 }
 

@@ -180,6 +180,28 @@ TEST_F(ViewTest, FitAllFramesEveryShownPointOnScreenOrNot) {
     }
 }
 
+// Every button of the bottom row lies on the screen, and the exit button at its right end shows
+// its whole icon: nothing of it on the border or on the pixel of face inside it.
+TEST_F(ViewTest, ButtonRowLiesOnTheScreenAndTheExitIconIsWhole) {
+    const CRect screen = CDesktop::Get().ScreenRect();
+    for (const ViewButtonEntry& entry : kViewButtons) {
+        CRect r, inside;
+        view().GetDlgItem(entry.id)->GetWindowRect(&r);
+        inside.IntersectRect(&r, &screen);
+        EXPECT_EQ(inside, r) << entry.id;
+    }
+    CRect exit;
+    view().GetDlgItem(mainview::kExit)->GetWindowRect(&exit);
+    const CImage icon = ViewButtonIcon(viewicons::kExit);
+    const int left = (exit.Width() - icon.GetWidth()) / 2;  // centred, top-aligned
+    for (int y = 0; y < icon.GetHeight(); ++y)
+        for (int x = 0; x < icon.GetWidth(); ++x) {
+            if (icon.IsTransparent(x, y)) continue;
+            EXPECT_TRUE(left + x >= 2 && left + x < exit.Width() - 2 && y >= 2 && y < exit.Height() - 2)
+                << x << "," << y;
+        }
+}
+
 TEST_F(ViewTest, ClockRedrawnOnAFixShowsOnlyTheNewTime) {
     const auto clockPixels = [&] {
         CClientDC dc(view().GetDlgItem(mainview::kPlot));
