@@ -23,6 +23,7 @@ CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this, receiver_, job_
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
     BindMessage(WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
+    BindMessage(WM_SURVEY_RECORDS_READ, &CMainFrame::OnSurveyRecordsRead);
     BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
 }
 
@@ -124,6 +125,11 @@ void CMainFrame::FillDisplayPoints() {
 
 LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
     if (displayFill_.Finish(number, records_.display) && view_) view_->StoredPointsChanged();
+    return 0;
+}
+
+LRESULT CMainFrame::OnSurveyRecordsRead(WPARAM number, LPARAM) {
+    records_.FinishLoad(number);
     return 0;
 }
 

@@ -39,6 +39,8 @@ public:
     static constexpr UINT WM_EXIT_NOW = 1075;
     // The display-point fill has read its points (wParam: the fill's number).
     static constexpr UINT WM_DISPLAY_POINTS_READ = 1076;
+    // The record file's load at start-up has read its lines (wParam: the load's number).
+    static constexpr UINT WM_SURVEY_RECORDS_READ = 1077;
 
     CMainFrame();
     ~CMainFrame() override;
@@ -165,6 +167,7 @@ private:
     void OnMenuCommand(UINT id);
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
+    LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
     void HandleLine(const CString& line);
     void HandleVersionLine(const CString& line);
     // The data-link type named by a version reply; a reply that names none leaves it.

@@ -58,7 +58,6 @@ bool CQuorinApp::InitInstance() {
     pointStore_ = std::make_unique<CSurveyPointStore>(*surveyHost_, &frame);
     frame.SetStorePath(pointStore_.get());
     frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, job.system.szDataFile));
-    frame.Records().Load();
 
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
@@ -70,7 +69,8 @@ bool CQuorinApp::InitInstance() {
     frame.UpdateWindow();
     // The splash made with the frame stays over it until its time is up.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
-    // After the first screen: a large job must not delay it.
+    // After the first screen, off this thread: a large job must not delay it.
+    frame.Records().StartLoad(frame.m_hWnd, CMainFrame::WM_SURVEY_RECORDS_READ);
     frame.FillDisplayPoints();
     return true;
 }

@@ -2,21 +2,13 @@
 // Fills the main map's display-point list from the current point file on a worker thread, so that
 // a large job holds up neither the first screen nor the keys and positions after it. Only the
 // points the display rule shows are kept (the newest N, all for -1, none for 0).
-#include <atomic>
-#include <memory>
 #include <vector>
 
 #include "foundation/PointRecord.h"
-#include "platform/messages/Messages.h"
-#include "platform/threads/WorkerThread.h"
+#include "shell/BackgroundRead.h"
 
 class DisplayPointFill {
 public:
-    DisplayPointFill() = default;
-    ~DisplayPointFill() { Stop(); }
-    DisplayPointFill(const DisplayPointFill&) = delete;
-    DisplayPointFill& operator=(const DisplayPointFill&) = delete;
-
     // Starts reading the complete lines `path` holds now, for the display rule `shown`; `notify`
     // hears `message` with the fill's number once they are read. A fill still running is dropped.
     void Start(const CString& path, int shown, HWND notify, UINT message);
@@ -24,16 +16,10 @@ public:
     // for a fill that was dropped or replaced.
     bool Finish(WPARAM number, std::vector<PointRecord>& display);
     // Drops a running fill: what it read is never used.
-    void Stop();
+    void Stop() { read_.Stop(); }
     // Waits up to timeoutMs for the read to end; true when none is running.
-    bool WaitForRead(int timeoutMs) { return worker_.Wait(timeoutMs); }
+    bool WaitForRead(int timeoutMs) { return read_.Wait(timeoutMs); }
 
 private:
-    struct Result {
-        std::atomic<bool> stop{false};
-        std::vector<PointRecord> points;
-    };
-    CWorkerThread worker_;
-    std::shared_ptr<Result> result_;
-    WPARAM number_ = 0;
+    BackgroundRead<std::vector<PointRecord>> read_;
 };

@@ -4,7 +4,26 @@
 #include <vector>
 
 #include "foundation/PointRecord.h"
+#include "foundation/RecordFile.h"
 #include "platform/text/CString.h"
+#include "shell/BackgroundRead.h"
+
+// The surveyed points: those loaded from the record file as the offsets of their lines (each is
+// read from its line when asked for), then those appended since, in memory.
+class SurveyedPoints {
+public:
+    size_t size() const { return loaded_.offsets.size() + appended_.size(); }
+    // An empty record when a loaded line can no longer be read.
+    PointRecord operator[](size_t i) const;
+    // Lines of the record file that held no record, left out by the last load.
+    size_t SkippedLines() const { return loaded_.skipped; }
+
+private:
+    friend class SurveyRecords;
+    CString path_;
+    RecordFileIndex loaded_;
+    std::vector<PointRecord> appended_;
+};
 
 class SurveyRecords {
 public:
@@ -18,10 +37,17 @@ public:
     void Append(const PointRecord& point);
     // The list from the record file; empty when it cannot be read.
     void Load();
+    // The same on a worker thread, for start-up: `notify` hears `message` once the lines are read
+    // and hands it to FinishLoad. Points appended meanwhile stay after the loaded ones.
+    void StartLoad(HWND notify, UINT message);
+    void FinishLoad(WPARAM number);
+    // Waits up to timeoutMs for a load to end; true when none is running.
+    bool WaitForLoad(int timeoutMs) { return load_.Wait(timeoutMs); }
 
-    std::vector<PointRecord> surveyed;
+    SurveyedPoints surveyed;
     std::vector<PointRecord> display;
 
 private:
     CString recordPath_;
+    BackgroundRead<RecordFileIndex> load_;
 };

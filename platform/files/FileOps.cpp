@@ -194,6 +194,27 @@ bool ReadFileLines(const CString& devicePath, const std::function<void(std::stri
     }
 }
 
+bool ReadFileAt(const CString& devicePath, uint64_t offset, size_t count, std::string& bytes) {
+    bytes.clear();
+    Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
+    if (!file.valid()) return false;
+    bytes.resize(count);
+    size_t got = 0;
+    while (got < count) {
+        const ssize_t n =
+            ::pread(file.get(), bytes.data() + got, count - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            bytes.clear();
+            return false;
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return true;
+}
+
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes) {
     const fs::path target = ToHostPath(devicePath);
     RemoveStaleTemporaries(target);

@@ -28,6 +28,9 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBy
 // read when given: lines appended since the caller measured the file are left to it.
 bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line,
                    uint64_t maxBytes = UINT64_MAX);
+// Up to `count` bytes from `offset` on (fewer at the end of the file); false when the file cannot
+// be opened or read.
+bool ReadFileAt(const CString& devicePath, uint64_t offset, size_t count, std::string& bytes);
 // Replaces the file's contents so that a crash at any moment leaves either the old or the new
 // contents whole: a temporary file beside it is written and synced, renamed over it, and the
 // folder synced. Temporaries of the same file whose writer's process is gone are removed first.

@@ -1,6 +1,7 @@
 // The map's stored points after a restart: the display list is filled from the point file once
 // the first screen is up, by the display rule, again when a point file becomes current or the
-// rule changes; a point stored after the restart is drawn beside them.
+// rule changes; a point stored after the restart is drawn beside them. The record file's list
+// loads after the first screen too.
 #include "platform/serial/SerialPortMap.h"
 #include "receiver/ReceiverMessages.h"
 #include "resources/FileDialogs.h"
@@ -39,9 +40,11 @@ protected:
         WriteHostFile(kRoad + "road.qzs",
                       "\r\n[DataSave Par]\r\nnShowSurveyPoint=" + std::to_string(rule) + "\r\n");
         WriteHostFile(kRoad + "data/road.xyh", kPoints);
+        WriteHostFile(kRoad + "data/road.rec", "P1,10,10,1,c\r\nP2,20,x,2,c\r\nP3,30,30,3,c\r\n");
     }
     void WaitForFill(CMainFrame& frame) {
         ASSERT_TRUE(frame.DisplayFill().WaitForRead(10000));
+        ASSERT_TRUE(frame.Records().WaitForLoad(10000));
         ui_.Pump();
     }
     static std::vector<CString> Names(CMainFrame& frame) {
@@ -108,6 +111,13 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     ASSERT_EQ(frame.View()->Markers().size(), 7u);
     EXPECT_EQ(frame.View()->Markers().back().tag, 6);
     EXPECT_EQ(MarkersDrawn(frame), 7u);
+
+    // The record file's list: its readable lines (one is not), then the two stored since.
+    const SurveyedPoints& records = frame.Records().surveyed;
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records.SkippedLines(), 1u);
+    EXPECT_EQ(records[1].name, L"P3");
+    EXPECT_EQ(records[3].x, 80.0);
     frame.SetStorePath(nullptr);
     frame.DestroyWindow();
 }
