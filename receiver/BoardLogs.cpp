@@ -1,7 +1,12 @@
 // The receiver board's own ASCII logs ("#...*crc") and the base position replies.
 #include <array>
 #include <cstdint>
+#include <limits>
 
+#include "platform/text/Numbers.h"
+
+#include "geodesy/CoordTransform.h"
+#include "geodesy/GeodesyConstants.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/SentenceFields.h"
@@ -16,6 +21,21 @@ CString StripQuotes(const CString& field) {
     CString text = field;
     text.Remove(L'"');
     return text;
+}
+
+// The WGS-84 ellipsoidal height of an earth-centred position (m); NaN when one is not finite.
+double EllipsoidalHeight(double x, double y, double z) {
+    if (!AllFinite({x, y, z})) return std::numeric_limits<double>::quiet_NaN();
+    CCoordTransform wgs84;
+    wgs84.SetEllipsoid(kWgs84SemiMajor, kWgs84InvFlattening);
+    double b = 0.0, l = 0.0, h = 0.0;
+    wgs84.XyzToBlh(x, y, z, b, l, h);
+    return h;
+}
+
+// A version field starts with its number ("3.000A19"): the rest is the build.
+bool StartsWithNumber(const CString& field) {
+    return !field.IsEmpty() && field[0] >= L'0' && field[0] <= L'9';
 }
 
 }  // namespace
@@ -107,7 +127,7 @@ void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
 int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
     CString log;
     if (!CheckBoardLog(line, &log)) return 0;
-    const std::vector<CString> f = SplitFields(log, L',', kBestPosFields);
+    const std::vector<CString> f = SplitFields(log.Left(log.Find(L'*')), L',', kBestPosFields);
     const double seconds = FieldDouble(f[6]);
     const double rmsH = FieldDouble(f[16]);
     const double rmsV = FieldDouble(f[18]);
@@ -116,7 +136,7 @@ int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
     const double separation = FieldDouble(f[14]);
     const double height = FieldDouble(f[13]) + separation;
     const double age = FieldDouble(f[20]);
-    if (!AllFinite({age}) || !IsQuality(rmsH) || !IsQuality(rmsV) || !IsLatitude(latitude) ||
+    if (!IsQuality(age) || !IsQuality(rmsH) || !IsQuality(rmsV) || !IsLatitude(latitude) ||
         !IsLongitude(longitude) || !IsHeight(height) || !IsHeight(separation))
         return 0;
     if (!(seconds >= 0 && seconds < kSecondsPerWeek)) return 0;
@@ -140,11 +160,11 @@ int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
 int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
     CString log;
     if (!CheckBoardLog(line, &log)) return 0;
-    const std::vector<CString> f = SplitFields(log, L',', kBestPosFields);
+    const std::vector<CString> f = SplitFields(log.Left(log.Find(L'*')), L',', kBestPosFields);
     const double x = FieldDouble(f[10]);
     const double y = FieldDouble(f[11]);
     const double z = FieldDouble(f[12]);
-    if (!IsEarthCentred(x, y, z)) return 0;
+    if (!IsEarthCentred(x, y, z) || !IsBaseHeight(EllipsoidalHeight(x, y, z))) return 0;
     state.baseX = x;
     state.baseY = y;
     state.baseZ = z;
@@ -158,10 +178,11 @@ int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
 int CGpsParser::ParseVersionLog(const CString& line) {
     CString log;
     if (!CheckBoardLog(line, &log)) return 0;
-    const std::vector<CString> f = SplitFields(log, L',', 15);
+    const std::vector<CString> f = SplitFields(log.Left(log.Find(L'*')), L',', 15);
     // Real boards quote the field ("3.000A19").
-    const double version = FieldDouble(StripQuotes(f[14]));
-    if (!AllFinite({version})) return 0;
+    const CString field = StripQuotes(f[14]);
+    double version = 0.0;
+    if (!StartsWithNumber(field) || !ReadDouble(field.c_str(), version)) return 0;
     firmwareVersion_ = version;
     return 1;
 }
@@ -169,13 +190,13 @@ int CGpsParser::ParseVersionLog(const CString& line) {
 int CGpsParser::ParseJrtk(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', 10);
+    const std::vector<CString> f = SplitFields(CString(NmeaFields(sentence.str())), L',', 10);
     if (f[1] != L"17" && f[1] != L"1") return 0;
     if (f[2].Find(L"FAILED") >= 0) return 0;
     const double lat = FieldDouble(f[2]);
     const double lon = FieldDouble(f[3]);
     const double height = FieldDouble(f[4]);
-    if (!IsLatitude(lat) || !IsLongitude(lon) || !IsHeight(height)) return 0;
+    if (!IsLatitude(lat) || !IsLongitude(lon) || !IsBaseHeight(height)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {
         state.latitude = lat;
@@ -188,14 +209,15 @@ int CGpsParser::ParseJrtk(const CString& line, CGpsState& state) {
 int CGpsParser::ParseBpq(const CString& line, CGpsState& state) {
     CString sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(sentence, L',', 10);
-    if (!IsFixedNumber(f[4].str(), 4) || !IsFixedNumber(f[6].str(), 5) || !IsNmeaMinutes(f[4].str(), 2) ||
-        !IsNmeaMinutes(f[6].str(), 3))
+    const std::vector<CString> f = SplitFields(CString(NmeaFields(sentence.str())), L',', 10);
+    if (f[4].IsEmpty() || f[6].IsEmpty() || !IsFixedNumber(f[4].str(), 4) || !IsFixedNumber(f[6].str(), 5) ||
+        !IsNmeaMinutes(f[4].str(), 2) || !IsNmeaMinutes(f[6].str(), 3) || !IsHemisphere(f[5].str(), L"NS") ||
+        !IsHemisphere(f[7].str(), L"EW") || f[8].Left(3) != L"EHT")
         return 0;
     const double lat = NmeaAngle(f[4].str(), 2, f[5].str());
     const double lon = NmeaAngle(f[6].str(), 3, f[7].str());
     const double height = FieldDouble(f[8].Mid(3));
-    if (!IsLatitude(lat) || !IsLongitude(lon) || !IsHeight(height)) return 0;
+    if (!IsLatitude(lat) || !IsLongitude(lon) || !IsBaseHeight(height)) return 0;
     if (!(NmeaAngle(f[4].str(), 2, L"") > 0)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {

@@ -1,6 +1,7 @@
 #include "receiver/GgaRecord.h"
 
 #include <cmath>
+#include <optional>
 
 #include "receiver/SentenceFields.h"
 
@@ -37,18 +38,21 @@ void ParseGga(const CString& line, GgaRecord& out, GgaRecord& frameRecord) {
     const double latitude = Angle(f[1], 2, f[2]);
     const double longitude = Angle(f[3], 3, f[4]);
     const double hdop = FieldDouble(f[7]);
+    const std::optional<int> quality = CheckedInt(f[5].str());
+    const std::optional<int> satellites = CheckedInt(f[6].str());
     // A damaged sentence is neither kept nor uploaded.
     if (f[1].IsEmpty() || f[3].IsEmpty() || !IsPlainLine(sentence) ||
-        !CheckNmeaFraming(sentence, &sentence) || !IsNmeaMinutes(f[1].str(), 2) ||
-        !IsNmeaMinutes(f[3].str(), 3) || !IsLatitude(latitude) || !IsLongitude(longitude) ||
-        !IsQuality(hdop)) {
+        !CheckNmeaFraming(sentence, &sentence) || !IsFixedNumber(f[1].str(), 4) ||
+        !IsFixedNumber(f[3].str(), 5) || !IsNmeaMinutes(f[1].str(), 2) || !IsNmeaMinutes(f[3].str(), 3) ||
+        !IsHemisphere(f[2].str(), L"NS") || !IsHemisphere(f[4].str(), L"EW") || !IsLatitude(latitude) ||
+        !IsLongitude(longitude) || !IsDop(hdop) || !quality || !satellites) {
         frameRecord.valid = 0;
         return;
     }
     out.latitude = latitude;
     out.longitude = longitude;
-    out.quality = FieldInt(f[5]);
-    out.satellites = FieldInt(f[6]);
+    out.quality = *quality;
+    out.satellites = *satellites;
     out.hdop = hdop;
     out.valid = 1;
     out.sentence = sentence;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string_view>
 
 #include "receiver/CGpsParser.h"
@@ -18,6 +20,33 @@ constexpr int kMaxSignal = 51;
 constexpr int kGsvFields = 4 + 4 * kSatellitesPerMessage;
 constexpr size_t kGsvFieldCount = kGsvFields;
 constexpr int kMaxInView = 99;  // a two-digit field
+constexpr int kMaxSatelliteNumber = 999;
+constexpr int kMaxGgaQuality = 8;  // 0 none to 8 simulation
+constexpr int kMaxAzimuth = 360;
+constexpr int kMaxElevation = 90;
+constexpr int kMaxSignalField = 99;  // a two-digit field
+
+// The four fields of one satellite in a GSV sentence: each empty (untracked) or a number in its range.
+bool IsGsvSatellite(const std::vector<std::wstring_view>& f, size_t first) {
+    static constexpr struct {
+        int low;
+        int high;
+    } kRanges[] = {
+        {0, kMaxSatelliteNumber}, {-kMaxElevation, kMaxElevation}, {0, kMaxAzimuth}, {0, kMaxSignalField}};
+    for (size_t i = 0; i < 4 && first + i < f.size(); ++i) {
+        const std::optional<int> value = OptionalInt(f[first + i], 0);
+        if (!value || *value < kRanges[i].low || *value > kRanges[i].high) return false;
+    }
+    return true;
+}
+
+// The message number and satellites in view of a GSV sentence, and every satellite field, are numbers.
+bool IsGsvNumbers(const std::vector<std::wstring_view>& f) {
+    if (!CheckedInt(f[2]) || !CheckedInt(f[3])) return false;
+    for (size_t first = 4; first < f.size() && first < kGsvFieldCount; first += 4)
+        if (!IsGsvSatellite(f, first)) return false;
+    return true;
+}
 
 bool InList(int number, const std::array<int32_t, CGpsState::kMaxSatellites>& list, int count) {
     const int n = std::clamp(count, 0, CGpsState::kMaxSatellites);
@@ -44,15 +73,38 @@ bool IsGsvFieldCount(size_t count) {
     return count >= 4 && count <= kGsvFieldCount + 1 && (count - 4) % 4 <= 1;
 }
 
+// A used-satellite field: empty, or a satellite number.
+bool IsSatelliteField(std::wstring_view field) {
+    const std::optional<int> number = OptionalInt(field, 0);
+    return number && *number >= 0 && *number <= kMaxSatelliteNumber;
+}
+
+// A DOP field of a GSA sentence in fix mode `mode` (1 none, 2 two-dimensional, 3 three-dimensional):
+// a positive number, or empty where the mode has no such DOP (none without a fix, no vertical one in
+// two dimensions), which reads as 0, none.
+double GsaDop(std::wstring_view field, int mode, bool vertical) {
+    const bool mayBeEmpty = mode == 1 || (mode == 2 && vertical);
+    if (mayBeEmpty && field.empty()) return 0.0;
+    const double dop = FieldDouble(field);
+    return IsDop(dop) ? dop : std::numeric_limits<double>::quiet_NaN();
+}
+
 // The 18 fields of a GSA sentence once its DOPs are stored; none, and the state untouched, when the
-// line is refused: its framing, its number of fields, or a DOP that is not finite or is negative.
+// line is refused: its framing, its number of fields, a fix mode or satellite that is no number, or a
+// DOP that is not a positive number.
 std::vector<std::wstring_view> ReadGsa(const CString& line, CGpsState& state) {
     std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return {};
-    const std::vector<std::wstring_view> f = SplitGsa(sentence);
+    const std::vector<std::wstring_view> f = SplitGsa(NmeaFields(sentence));
     if (f.empty()) return {};
-    const double pdop = FieldDouble(f[15]), hdop = FieldDouble(f[16]), vdop = FieldDouble(f[17]);
-    if (!IsQuality(pdop) || !IsQuality(hdop) || !IsQuality(vdop)) return {};
+    for (size_t i = 3; i < 15; ++i)
+        if (!IsSatelliteField(f[i])) return {};
+    const int mode = CheckedInt(f[2]).value_or(0);
+    if (mode < 1 || mode > 3) return {};
+    const double pdop = GsaDop(f[15], mode, false);
+    const double hdop = GsaDop(f[16], mode, false);
+    const double vdop = GsaDop(f[17], mode, true);
+    if (!AllFinite({pdop, hdop, vdop})) return {};
     state.pdop = pdop;
     state.hdop = hdop;
     state.vdop = vdop;
@@ -81,28 +133,34 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
         return 1;
     std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', 16);
+    const std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', 16);
     if (f.size() != 15) return 0;
     TimeOfDay time;
-    const bool hasTime = f[1].size() >= 6;
+    const bool hasTime = !f[1].empty();
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
     if (!IsFixedNumber(f[2], 4) || !IsFixedNumber(f[4], 5) || !IsNmeaMinutes(f[2], 2) ||
         !IsNmeaMinutes(f[4], 3))
         return 0;
-    const int quality = FieldInt(f[6]);
-    const double age = FieldDouble(f[13]);
-    const double separation = FieldDouble(f[11]);
+    // Fields a fix leaves empty read as none: the age without corrections, the separation of a
+    // receiver that reports ellipsoidal heights; anything else in them must be a number.
+    const std::optional<int> quality = CheckedInt(f[6]);
+    const double age = OptionalDouble(f[13], 0.0);
+    const double separation = OptionalDouble(f[11], 0.0);
+    const double hdop = OptionalDouble(f[8], 1.0);
+    if (!quality || *quality < 0 || *quality > kMaxGgaQuality || !IsQuality(age) || !IsDop(hdop) ||
+        !IsHeight(separation))
+        return 0;
     const double latitude = NmeaAngle(f[2], 2, f[3]);
     const double longitude = NmeaAngle(f[4], 3, f[5]);
     const double height = FieldDouble(f[9]) + separation;
-    if (!AllFinite({age}) || (quality != 0 && !(IsHeight(separation) && IsLatitude(latitude) &&
-                                                IsLongitude(longitude) && IsHeight(height))))
+    if (*quality != 0 && !(IsHemisphere(f[3], L"NS") && IsHemisphere(f[5], L"EW") && IsLatitude(latitude) &&
+                           IsLongitude(longitude) && IsHeight(height)))
         return 0;
 
     if (hasTime) StoreTime(time, state);
     state.diffAge = TruncInt(age);
-    state.baseId = CString(f[14].substr(0, f[14].find(L'*')));
-    switch (quality) {
+    state.baseId = CString(f[14]);
+    switch (*quality) {
         case 0:
             state.solutionText = state.gpsUsedCount > 4 ? L"SINGLE" : L"NONE";
             state.solutionCode = kSolNone;
@@ -154,8 +212,8 @@ int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
     std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', kGsvFields + 2);
-    if (!IsGsvFieldCount(f.size())) return 0;
+    std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', kGsvFields + 2);
+    if (!IsGsvFieldCount(f.size()) || !IsGsvNumbers(f)) return 0;
     // Missing GPS fields clear their entries; GLONASS reads them as empty.
     if (glonass || f.size() > kGsvFieldCount) f.resize(kGsvFieldCount);
     const int message = FieldInt(f[2]);
@@ -191,8 +249,8 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
 int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
     std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', kGsvFields + 2);
-    if (!IsGsvFieldCount(f.size())) return 0;
+    std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', kGsvFields + 2);
+    if (!IsGsvFieldCount(f.size()) || !IsGsvNumbers(f)) return 0;
     f.resize(kGsvFieldCount);
     const int message = FieldInt(f[2]);
     if (message < 1 || message > kStagingEntries / kSatellitesPerMessage) return 0;
@@ -224,11 +282,10 @@ int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
 int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
     std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f =
-        SplitViewsUpTo(sentence.substr(0, sentence.find(L'*')), L',', 10);
+    const std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', 10);
     if (f.size() != 9) return 0;
     TimeOfDay time;
-    const bool baseTime = workMode_ == 1 && f[1].size() >= 6;
+    const bool baseTime = workMode_ == 1 && !f[1].empty();
     if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
     const double rmsH = FieldDouble(f[6]);
     const double rmsV = FieldDouble(f[8]);
@@ -242,11 +299,11 @@ int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
 int CGpsParser::ParseZda(const CString& line, CGpsState& state) {
     std::wstring_view sentence;
     if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', 8);
+    const std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', 8);
     if (f.size() != 7) return 0;
-    const int year = FieldInt(f[4]);
-    const int month = FieldInt(f[3]);
-    const int day = FieldInt(f[2]);
+    const int year = CheckedInt(f[4]).value_or(0);
+    const int month = CheckedInt(f[3]).value_or(0);
+    const int day = CheckedInt(f[2]).value_or(0);
     const double t = FieldDouble(f[1]);
     if (!IsFixedNumber(f[1], 6) || !AllFinite({t}) || !IsDate(year, month, day)) return 0;
     const double hour = std::trunc(t / 10000);

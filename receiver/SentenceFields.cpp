@@ -79,6 +79,10 @@ bool CheckNmeaFraming(const CString& line, CString* sentence) {
     return true;
 }
 
+std::wstring_view NmeaFields(std::wstring_view sentence) {
+    return sentence.substr(0, sentence.find(L'*'));
+}
+
 bool CheckBoardLog(const CString& line, CString* log) {
     const int hash = line.Find(L'#');
     if (hash < 0) return false;
@@ -132,11 +136,23 @@ int FieldInt(const CString& field) {
     return ToInt(field.c_str());
 }
 
+std::optional<int> CheckedInt(std::wstring_view field) {
+    int value = 0;
+    if (!ReadWholeInt(field, value)) return std::nullopt;
+    return value;
+}
+
+std::optional<int> OptionalInt(std::wstring_view field, int ifEmpty) {
+    return field.empty() ? std::optional<int>(ifEmpty) : CheckedInt(field);
+}
+
 double FieldDouble(std::wstring_view field) {
-    return ReadTerminated(field, [](const wchar_t* text) {
-        double value = 0.0;
-        return ReadDouble(text, value) ? value : std::numeric_limits<double>::quiet_NaN();
-    });
+    double value = 0.0;
+    return ReadFiniteNumber(field, value) ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+double OptionalDouble(std::wstring_view field, double ifEmpty) {
+    return field.empty() ? ifEmpty : FieldDouble(field);
 }
 
 double FieldDouble(const CString& field) {
@@ -169,6 +185,14 @@ bool IsQuality(double value) {
     return value >= 0.0 && std::isfinite(value);
 }
 
+bool IsDop(double value) {
+    return value > 0.0 && std::isfinite(value);
+}
+
+bool IsBaseHeight(double metres) {
+    return metres >= -1000.0 && metres <= 10000.0;
+}
+
 bool IsNmeaMinutes(std::wstring_view field, int degreeDigits) {
     return field.empty() || FieldDouble(Tail(field, degreeDigits)) < 60.0;
 }
@@ -188,6 +212,10 @@ bool IsFixedNumber(std::wstring_view field, int digits) {
     for (size_t i = 0; i < s.size(); ++i)
         if (i != whole && (s[i] < L'0' || s[i] > L'9')) return false;
     return true;
+}
+
+bool IsHemisphere(std::wstring_view field, std::wstring_view letters) {
+    return field.size() == 1 && letters.find(field[0]) != std::wstring_view::npos;
 }
 
 double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere) {

@@ -2,6 +2,7 @@
 // The pieces every sentence and log parser shares: line screening, NMEA framing and check, board-log
 // check, comma splitting, numbers and time fields.
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,9 @@ bool CheckNmeaFraming(const CString& line, CString* sentence);
 // The same, as a view into `line`.
 bool CheckNmeaFraming(const CString& line, std::wstring_view* sentence);
 
+// The sentence's fields without its "*hh": the last field holds no part of the check.
+std::wstring_view NmeaFields(std::wstring_view sentence);
+
 // The log from the line's first "#" when its "*" is followed by exactly eight hex digits equal to the
 // CRC-32 of the characters between "#" and "*"; false (and `log` untouched) otherwise.
 bool CheckBoardLog(const CString& line, CString* log);
@@ -35,11 +39,19 @@ std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int
 // As SplitFieldsUpTo, as views into `text`: no string per field.
 std::vector<std::wstring_view> SplitViewsUpTo(std::wstring_view text, wchar_t separator, int count);
 
+// The leading integer, as the device reads it: only for fields already checked to be digits.
 int FieldInt(std::wstring_view field);
 int FieldInt(const CString& field);
-// The field's number; NaN when it is beyond the double range, so that AllFinite refuses it.
+// The field's whole integer; none when it is empty or not an integer ("nan", "12abc", "").
+std::optional<int> CheckedInt(std::wstring_view field);
+// As CheckedInt, with `ifEmpty` for an empty field, which the protocol allows there.
+std::optional<int> OptionalInt(std::wstring_view field, int ifEmpty);
+// The field's number; NaN when the whole field is not a finite number (empty, "nan", "inf", text,
+// beyond the double range), so that AllFinite and every bound below refuse it.
 double FieldDouble(std::wstring_view field);
 double FieldDouble(const CString& field);
+// As FieldDouble, with `ifEmpty` for an empty field, which the protocol allows there.
+double OptionalDouble(std::wstring_view field, double ifEmpty);
 bool AllFinite(std::initializer_list<double> values);
 
 // Bounds no receiver on earth reports; a line holding a value beyond them is refused whole, so that
@@ -48,7 +60,10 @@ bool IsLatitude(double degrees);                    // -90 to 90
 bool IsLongitude(double degrees);                   // -180 to 180
 bool IsHeight(double metres);                       // within 100 km of the ellipsoid
 bool IsEarthCentred(double x, double y, double z);  // each within 10,000 km of the centre
-bool IsQuality(double value);                       // an RMS or a DOP: finite and not negative
+bool IsQuality(double value);                       // an RMS: finite and not negative
+bool IsDop(double value);                           // a dilution of precision: finite and positive
+// A base position the receiver reports: within -1 km to +10 km of the ellipsoid.
+bool IsBaseHeight(double metres);
 // An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.
 bool IsNmeaMinutes(std::wstring_view field, int degreeDigits);
 // A day of the Gregorian calendar from 1980, when satellite time begins, to 9999.
@@ -58,6 +73,9 @@ bool IsDate(int year, int month, int day);
 // form of NMEA times ("hhmmss.ss", 6) and angles ("ddmm.mmmm", 4; "dddmm.mmmm", 5). A digit dropped
 // in pairs escapes the XOR check but not this.
 bool IsFixedNumber(std::wstring_view field, int digits);
+
+// A fix's angle needs its hemisphere: an empty or unknown one would read as north or east.
+bool IsHemisphere(std::wstring_view field, std::wstring_view letters);
 
 // "ddmm.mmmm" (degreeDigits 2) or "dddmm.mmmm" (3) as decimal degrees; S and W make it negative.
 double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere);

@@ -1,5 +1,7 @@
 // The receiver's version reply (a line containing "GPXXX"): identification texts, board type, antenna
 // constants, work mode, link kind, language and frequency option.
+#include <optional>
+
 #include "receiver/CGpsParser.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverModels.h"
@@ -36,6 +38,12 @@ struct AntennaName {
 constexpr AntennaName kAntennas[] = {{L"QZANT-A", 0.0131}, {L"QZANT-B", 0.0764}, {L"QZANT-C", 0.0667}};
 constexpr double kDefaultHeightFactor = 0.0131;
 
+constexpr int kMaxDimension = 100000;  // 10 m
+
+bool IsDimension(const std::optional<int>& value) {
+    return value && *value >= 0 && *value <= kMaxDimension;
+}
+
 int BoardTypeOf(const CString& board) {
     if (board.Find(L"OEM-V") >= 0) return kBoardOemV;
     if (board == L"OEM-E" || board == L"ECLIPSE") return kBoardEclipse;
@@ -57,6 +65,13 @@ std::optional<VersionReport> CGpsParser::ParseVersion(CString line, CGpsState& s
     if (!IsPlainLine(line) || !CheckNmeaFraming(line, &sentence)) return std::nullopt;
     std::vector<CString> f = SplitFields(sentence, L',', 16);
     f[15] = f[15].SpanExcluding(L"*");
+    const bool dimensionsGiven = !f[12].IsEmpty();
+    const std::optional<int> givenRadius = CheckedInt(f[12].str());
+    const std::optional<int> givenHeight = CheckedInt(f[14].str());
+    const std::optional<int> givenOffset = CheckedInt(f[13].str());
+    if (dimensionsGiven &&
+        !(IsDimension(givenRadius) && IsDimension(givenHeight) && IsDimension(givenOffset)))
+        return std::nullopt;
     const CString& serial = f[1];
     state.ident.text[0] = serial;
     state.ident.text[1] = f[2];
@@ -67,15 +82,14 @@ std::optional<VersionReport> CGpsParser::ParseVersion(CString line, CGpsState& s
     VersionReport report;
     report.board = BoardTypeOf(f[5]);
 
-    const bool dimensionsGiven = !f[12].IsEmpty();
     if (dimensionsGiven) {
-        const int radius = FieldInt(f[12]);
-        int height = FieldInt(f[14]);
+        const int radius = *givenRadius;
+        int height = *givenHeight;
         if (height == 78) height = 787;
         if (height == 88) height = 884;
         instrumentRadius_ = (radius == 0 ? 1200 : radius) * kDimensionUnit;
         instrumentHeight_ = height * kDimensionUnit;
-        antennaHeightFactor_ = (static_cast<double>(height) - FieldInt(f[13])) * kDimensionUnit;
+        antennaHeightFactor_ = (static_cast<double>(height) - *givenOffset) * kDimensionUnit;
     } else {
         antennaHeightFactor_ = kDefaultHeightFactor;
         for (const AntennaName& antenna : kAntennas)

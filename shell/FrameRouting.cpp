@@ -1,5 +1,6 @@
 // The frame's handling of the receiver's data: module replies while a module sequence runs,
 // otherwise line cutting, parsing, conversion and forwarding of every fix.
+#include <optional>
 #include <string_view>
 
 #include "foundation/CIniFile.h"
@@ -84,9 +85,10 @@ void CMainFrame::HandleVersionLine(const CString& line) {
             modules.QueueCloseRadio(false);
             modules.SendNextCommand();
         }
-        // A short reply leaves the channel as it was.
+        // A short reply, or a channel that is no number, leaves the channel as it was.
         const std::vector<CString> fields = SplitFieldsUpTo(line, L',', 12);
-        if (fields.size() >= 12) job_.settings.dataLink.radioChannel = FieldInt(fields[11]);
+        const std::optional<int> channel = fields.size() >= 12 ? CheckedInt(fields[11].str()) : std::nullopt;
+        if (channel && *channel >= 0) job_.settings.dataLink.radioChannel = *channel;
         return;
     }
     ResetAndNotify(L"读取串号...");

@@ -104,3 +104,73 @@ bool ReadDouble(const wchar_t* text, double& value) {
     value = read;
     return true;
 }
+
+namespace {
+
+// The length of the digits at `at`.
+size_t DigitsFrom(std::wstring_view text, size_t at) {
+    size_t end = at;
+    while (end < text.size() && IsDigit(text[end])) ++end;
+    return end - at;
+}
+
+size_t SignFrom(std::wstring_view text, size_t at) {
+    return at < text.size() && (text[at] == L'-' || text[at] == L'+') ? 1 : 0;
+}
+
+// Whether the whole text has the form the lenient reader takes in full: sign, digits with an optional
+// point (at least one digit), and an optional exponent with digits.
+bool IsWholeDecimal(std::wstring_view text) {
+    size_t at = SignFrom(text, 0);
+    const size_t whole = DigitsFrom(text, at);
+    at += whole;
+    size_t fraction = 0;
+    if (at < text.size() && text[at] == L'.') {
+        fraction = DigitsFrom(text, ++at);
+        at += fraction;
+    }
+    if (whole + fraction == 0) return false;
+    if (at < text.size() && (text[at] == L'e' || text[at] == L'E')) {
+        at += 1 + SignFrom(text, at + 1);
+        const size_t exponent = DigitsFrom(text, at);
+        if (exponent == 0) return false;
+        at += exponent;
+    }
+    return at == text.size();
+}
+
+}  // namespace
+
+bool ReadFiniteNumber(std::wstring_view text, double& value) {
+    if (!IsWholeDecimal(text)) return false;
+    constexpr size_t kShort = 64;
+    wchar_t buffer[kShort];
+    std::wstring copy;
+    const wchar_t* terminated = buffer;
+    if (text.size() < kShort) {
+        text.copy(buffer, text.size());
+        buffer[text.size()] = L'\0';
+    } else {
+        copy.assign(text);
+        terminated = copy.c_str();
+    }
+    double read = 0.0;
+    if (!ReadDouble(terminated, read)) return false;
+    value = read;
+    return true;
+}
+
+bool ReadWholeInt(std::wstring_view text, int& value) {
+    const size_t sign = SignFrom(text, 0);
+    const size_t digits = DigitsFrom(text, sign);
+    if (digits == 0 || sign + digits != text.size()) return false;
+    long long read = 0;
+    for (size_t i = sign; i < text.size(); ++i) {
+        read = read * 10 + (text[i] - L'0');
+        if (read > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (text[0] == L'-') read = -read;
+    if (read < INT_MIN || read > INT_MAX) return false;
+    value = static_cast<int>(read);
+    return true;
+}

@@ -1,6 +1,8 @@
 #pragma once
 // Numbers read from text as the handheld does: the leading number counts, anything after it is
-// ignored, and text that starts with no number reads as 0. Always in the C locale.
+// ignored, and text that starts with no number reads as 0. Always in the C locale. The checked
+// forms at the end are for text from outside (the receiver, stored files), which must not read as 0.
+#include <string_view>
 
 // Optional blanks, an optional sign and decimal digits; saturates at the int range.
 int ToInt(const wchar_t* text);
@@ -11,3 +13,10 @@ double ToDouble(const wchar_t* text);
 
 // As ToDouble, but false when the text holds a number beyond the double range.
 bool ReadDouble(const wchar_t* text, double& value);
+
+// The checked forms: true only when the whole text is one number (no blanks, nothing before or after
+// it), so that an empty field, "nan", "inf", "0x1A" or "12abc" is refused rather than read as 0.
+// A decimal number ("-12.5", ".5", "3e-2") within the double range.
+bool ReadFiniteNumber(std::wstring_view text, double& value);
+// An optional sign and decimal digits within the int range.
+bool ReadWholeInt(std::wstring_view text, int& value);

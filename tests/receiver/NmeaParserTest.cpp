@@ -157,7 +157,7 @@ TEST_F(NmeaParser, GsvMessageNumbersOutsideTheArraysAreRefusedOrDropped) {
     EXPECT_EQ(Parse(Nmea("GPGSV,8,6,30,05,41,130,45,06,22,210,40")), 1);
     EXPECT_EQ(Parse(Nmea("GLGSV,8,6,30,65,41,130,45")), 1);
     EXPECT_EQ(Parse(Nmea("GLGSV,9,2147483647,2147483647,-2147483648,41,130,45")), 0);
-    EXPECT_EQ(Parse(Nmea("GLGSV,9,2,8,-2147483648,41,130,45")), 1);
+    EXPECT_EQ(Parse(Nmea("GLGSV,9,2,8,-2147483648,41,130,45")), 0);  // no satellite has that number
     frame.system.nGPSOEMType = 5;
     EXPECT_EQ(Parse(Nmea("GPGSV,9,2147483647,36,05,41,130,45")), 0);
 }

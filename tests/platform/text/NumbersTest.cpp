@@ -92,3 +92,48 @@ TEST(Numbers, ShortDecimalsReadExactlyAsTheCLibraryReadsThem) {
             << text;
     }
 }
+
+TEST(Numbers, TheCheckedFormsTakeOnlyAWholeFiniteNumber) {
+    const struct {
+        const wchar_t* text;
+        bool isNumber;
+        double value;
+        bool isInt;
+    } cases[] = {
+        {L"12.5", true, 12.5, false},
+        {L"-0.25", true, -0.25, false},
+        {L".5", true, 0.5, false},
+        {L"7.", true, 7.0, false},
+        {L"3e-2", true, 0.03, false},
+        {L"+42", true, 42.0, true},
+        {L"-2147483648", true, -2147483648.0, true},
+        {L"2147483648", true, 2147483648.0, false},
+        {L"", false, 0, false},
+        {L"abc", false, 0, false},
+        {L"nan", false, 0, false},
+        {L"inf", false, 0, false},
+        {L"-inf", false, 0, false},
+        {L"1e999", false, 0, false},
+        {L"12abc", false, 0, false},
+        {L"0x1A", false, 0, false},
+        {L" 5", false, 0, false},
+        {L"5 ", false, 0, false},
+        {L".", false, 0, false},
+        {L"-", false, 0, false},
+        {L"1e", false, 0, false},
+        {L"1e+", false, 0, false},
+        {L"--1", false, 0, false},
+    };
+    for (const auto& c : cases) {
+        double value = -1.0;
+        EXPECT_EQ(ReadFiniteNumber(c.text, value), c.isNumber) << c.text;
+        if (c.isNumber) {
+            EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+        }
+        int whole = -1;
+        EXPECT_EQ(ReadWholeInt(c.text, whole), c.isInt) << c.text;
+        if (c.isInt) {
+            EXPECT_EQ(whole, static_cast<int>(c.value)) << c.text;
+        }
+    }
+}
