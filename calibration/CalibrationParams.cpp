@@ -29,3 +29,23 @@ void ApplyControlPointSolution(CoordSysParams& params, const CString& controlPoi
     }
     fit.szConF = controlPointFile;
 }
+
+void KeepRememberedModes(ControlPointSolution& solution, const CalibrationMemory& remembered,
+                         const CoordSysParams& job) {
+    if (solution.planeMode == kPlaneNone) {
+        solution.planeMode = remembered.planeMode;
+        solution.shiftN = job.adjust.szdAdjustX;
+        solution.shiftE = job.adjust.szdAdjustY;
+        solution.fourShiftN = job.four.szdCx1;
+        solution.fourShiftE = job.four.szdCy1;
+        solution.fourRotation = job.four.szdCa1;
+        solution.fourScale = job.four.szdCk1;
+    }
+    if (solution.heightMode == kHeightNone) {
+        solution.heightMode = remembered.heightMode;
+        solution.shiftH = job.adjust.szdAdjustH;
+        solution.heightFit = job.heightFit.szdNiheA;
+        solution.heightX0 = job.heightFit.szdNiheX0;
+        solution.heightY0 = job.heightFit.szdNiheY0;
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 // What an accepted calibration result does to the job's coordinate parameters.
+#include "calibration/CalibrationMemory.h"
 #include "foundation/CoordSysParams.h"
 #include "geodesy/ControlPointSolve.h"
 
@@ -8,3 +9,8 @@
 // the height surface or the height shift (the other reset). Mode 0 resets both of its kind.
 void ApplyControlPointSolution(CoordSysParams& params, const CString& controlPointFile,
                                const ControlPointSolution& solution);
+
+// A solve without a usable plane pair (or height point) keeps the kind the frame remembers for that
+// part, with the job's values of that kind, so that accepting it leaves that part as the job has it.
+void KeepRememberedModes(ControlPointSolution& solution, const CalibrationMemory& remembered,
+                         const CoordSysParams& job);

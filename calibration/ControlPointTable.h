@@ -4,6 +4,8 @@
 // columns from the usable pairs and keeps the last solution for the caller.
 #include <vector>
 
+#include "calibration/CalibrationMemory.h"
+#include "foundation/CoordSysParams.h"
 #include "geodesy/ControlPointSolve.h"
 #include "platform/text/CString.h"
 
@@ -25,8 +27,12 @@ class ControlPointTable {
 public:
     std::vector<ControlPointRow>& Rows() { return rows_; }
     const std::vector<ControlPointRow>& Rows() const { return rows_; }
-    // Solves the rows (see SolveControlPoints) and writes their residual texts.
-    const ControlPointSolution& Solve(int planeIndex, int surfaceIndex);
+    // Solves the rows (see SolveControlPoints) and writes their residual texts; a part without
+    // usable rows keeps the remembered kind and the job's values (see KeepRememberedModes).
+    const ControlPointSolution& Solve(int planeIndex, int surfaceIndex, const CalibrationMemory& remembered,
+                                      const CoordSysParams& job);
+    // The user accepted an empty list: nothing is kept of either kind.
+    void ForgetModes();
     const ControlPointSolution& Solution() const { return solution_; }
     // One line per over-limit row: first the plane rows ("第3点水平精度超限"), then the height rows,
     // each ending CR LF.

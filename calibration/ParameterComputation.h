@@ -9,6 +9,7 @@
 #include "calibration/PairFile.h"
 #include "foundation/CoordSysParams.h"
 #include "geodesy/CoordTransform.h"
+#include "geodesy/GeometryStrength.h"
 
 // Pairs as (name, north before, east before, north after, east after). kSolveNothing for fewer
 // than two pairs; kSolveDegenerate when the points coincide. `four` is set only when solved.
@@ -19,3 +20,8 @@ SolveStatus ComputeFourParams(const std::vector<PairFields>& pairs, FourParamBlo
 // scale is kept to 15 decimals. `seven` is set only when solved.
 SolveStatus ComputeSevenParams(const std::vector<PairFields>& pairs, const CoordSysParams& job,
                                const CCoordTransform& converter, SevenParamBlock& seven);
+
+// How firmly the same pairs hold the parameters solved from them (see GeometryStrength.h).
+GeometryEstimate FourParamPairsGeometry(const std::vector<PairFields>& pairs);
+GeometryEstimate SevenParamPairsGeometry(const std::vector<PairFields>& pairs, const CoordSysParams& job,
+                                         const CCoordTransform& converter);

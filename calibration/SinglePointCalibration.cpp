@@ -36,11 +36,14 @@ void Planar(const CoordSysParams& params, const CCoordTransform& t, const BaseCa
     if (params.four.nDifang != 0) t.ApplyFourParams(x, y);
 }
 
-// Four parameters from two slots' surveyed and known positions; false when they coincide.
-bool SolvePairs(CoordSysParams& params, const BaseCalibSlot& a, const BaseCalibSlot& b) {
+// Four parameters from two slots' surveyed and known positions, and how firmly the two hold them;
+// false when they coincide.
+bool SolvePairs(CoordSysParams& params, const BaseCalibSlot& a, const BaseCalibSlot& b,
+                GeometryEstimate& geometry) {
     CCoordTransform solver;
     for (const BaseCalibSlot* slot : {&a, &b})
         solver.m_arrFourPairs.push_back(PlanePointPair{slot->szdSx, slot->szdSy, slot->szdKx, slot->szdKy});
+    geometry = FourParamGeometry(solver.m_arrFourPairs);
     if (solver.SolveFourParams() != kSolved) return false;
     params.four = FourParamBlock{1, solver.m_dFourShiftX, solver.m_dFourShiftY, solver.m_dFourRotation,
                                  solver.m_dFourScale};
@@ -119,7 +122,7 @@ CString AdjustLogLine(const CalibrationFix& fix, const CCoordTransform& angles) 
 
 CalibrationResult Calibrate(const CoordSysParams& params, const CalibrationChoice& choice,
                             const CalibrationFix& fix, const CCoordTransform& converter) {
-    CalibrationResult result{params, std::nullopt, false};
+    CalibrationResult result{params, std::nullopt, false, {}};
     CoordSysParams& p = result.params;
     auto& slots = p.calib.slot;
     if (choice.threeParameter) {
@@ -148,8 +151,8 @@ CalibrationResult Calibrate(const CoordSysParams& params, const CalibrationChoic
     const bool pairs = choice.knownBase ? choice.count > 1 : choice.count > 2;
     if (p.four.nDifang == 0 && pairs) {
         const int first = choice.knownBase ? 0 : 1;
-        result.fourParamsRefused =
-            !SolvePairs(p, slots[static_cast<size_t>(first)], slots[static_cast<size_t>(first + 1)]);
+        result.fourParamsRefused = !SolvePairs(p, slots[static_cast<size_t>(first)],
+                                               slots[static_cast<size_t>(first + 1)], result.geometry);
     }
     const CCoordTransform t = Loaded(p, converter);
     if (choice.knownBase) {

@@ -12,6 +12,7 @@
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
 #include "geodesy/CoordTransform.h"
+#include "geodesy/GeometryStrength.h"
 
 // What a calibration takes from the fix: its grid position before the four parameters, height fit
 // and shifts, and its WGS-84 position.
@@ -42,6 +43,8 @@ struct CalibrationResult {
     std::optional<KnownBaseRow> derivedBase;
     // Two marks that coincide: no four parameters were solved, the shifts serve alone.
     bool fourParamsRefused = false;
+    // How firmly the two marks hold the four parameters solved from them (0 when none were).
+    GeometryEstimate geometry;
 };
 
 // Runs the calibration on a copy of `params`; `converter` is the calibration converter, loaded

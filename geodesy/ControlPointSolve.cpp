@@ -55,6 +55,7 @@ void SolvePlane(const std::vector<ControlPointPair>& pairs, int used, ControlPoi
             s.fourShiftE = converter.m_dFourShiftY;
             s.fourRotation = converter.m_dFourRotation;
             s.fourScale = converter.m_dFourScale;
+            s.geometry.plane = FourParamGeometry(converter.m_arrFourPairs).plane;
             converter.SetFourParams(1, s.fourShiftN, s.fourShiftE, s.fourRotation, s.fourScale);
             for (size_t i = 0; i < pairs.size(); ++i) {
                 double n = pairs[i].rawN, e = pairs[i].rawE;
@@ -90,6 +91,8 @@ void SolveHeight(const std::vector<ControlPointPair>& pairs, int used, int plane
             for (int j = 0; j < 6; ++j) s.heightFit[j] = converter.m_dA[j];
             s.heightX0 = converter.m_dX0;
             s.heightY0 = converter.m_dY0;
+            const int terms = used >= surfaceIndex + 6 ? 6 : 3;
+            s.geometry.height = HeightFitGeometry(converter.m_arrHeightPoints, terms).height;
             for (size_t i = 0; i < pairs.size(); ++i) {
                 double anomaly = 0.0;
                 converter.ApplyHeightFit(pairs[i].knownN, pairs[i].knownE, anomaly);

@@ -3,10 +3,13 @@
 // any four-parameter or height-fit step) to its known local position. The usable pairs give a
 // plane result (a shift from one pair, four parameters from more) and a height result (the mean
 // difference from few pairs, a height plane or surface from more), and every pair its residuals
-// against the 0.1 m and 0.15 m limits. A layout that cannot determine four parameters or a height
+// against the 0.1 m and 0.15 m limits, and the solve how firmly its layout holds the four parameters
+// and the height surface. A layout that cannot determine four parameters or a height
 // surface falls back to the mean shift and says so; nothing degenerate is ever returned as solved.
 #include <array>
 #include <vector>
+
+#include "geodesy/GeometryStrength.h"
 
 struct ControlPointPair {
     double rawN = 0.0;
@@ -45,6 +48,9 @@ struct ControlPointSolution {
     std::vector<int> heightOver;
     bool planeDegenerate = false;   // four parameters could not be solved: the mean shift serves
     bool heightDegenerate = false;  // the height points lie on one line or in one place
+    // What a centimetre of measurement error does on the site through the four parameters (plane)
+    // and the height surface (height) solved here; 0 for a part that is a shift or not solved.
+    GeometryEstimate geometry;
 
     bool WithinLimits() const { return planeOver.empty() && heightOver.empty(); }
 };

@@ -9,7 +9,9 @@ bool ReadControlPoints(const CString& path, CoordSysParams& working, int planeFi
     ApplyProjectionTo(converter, working);
     ControlPointTable table;
     if (!ReadControlPointFile(path, converter, working.projection.nTouYin, table.Rows())) return false;
-    const ControlPointSolution& solution = table.Solve(planeFitIndex, surfaceFitIndex);
+    // Nothing remembered: a part without usable points keeps the job's values below.
+    const ControlPointSolution& solution =
+        table.Solve(planeFitIndex, surfaceFitIndex, CalibrationMemory{}, working);
     const CoordSysParams job = working;
     ApplyControlPointSolution(working, job.heightFit.szConF, solution);
     if (solution.planeMode == kPlaneNone) working.four = job.four;

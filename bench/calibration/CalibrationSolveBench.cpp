@@ -32,7 +32,8 @@ void BM_ControlPointSolve50Rows(benchmark::State& state) {
                                 L"20.000", Format(L"%.3f", n), Format(L"%.3f", e), L"19.500", L"", L"", L"Y",
                                 L"Y"});
     }
-    for (auto _ : state) benchmark::DoNotOptimize(table.Solve(1, 1).heightMode);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(table.Solve(1, 1, CalibrationMemory{}, CoordSysParams{}).heightMode);
 }
 BENCHMARK(BM_ControlPointSolve50Rows);
 

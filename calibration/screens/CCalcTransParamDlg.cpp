@@ -3,6 +3,7 @@
 #include "calibration/ControlPointFile.h"
 #include "calibration/screens/ControlPointEntryDlgs.h"
 #include "calibration/screens/ControlPointSmallDlgs.h"
+#include "calibration/screens/GeometryPrompt.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
@@ -15,6 +16,7 @@ namespace {
 using namespace ctrlpoint;
 constexpr int kColumnWidths[11] = {50, 100, 100, 65, 100, 100, 65, 60, 60, 60, 60};
 constexpr const wchar_t* kHeightLineNotice = L"高程拟合点共线或重合,已改用高程平移";
+constexpr const wchar_t* kPlaneCoincidentNotice = L"平面控制点重合,无法求四参数,已改用平面平移";
 constexpr const wchar_t* kSaveFailed = L"文件保存失败!";
 
 CString* Cells(ControlPointRow& row, int column) {
@@ -67,12 +69,25 @@ void CCalcTransParamDlg::Load(const CString& path) {
 
 void CCalcTransParamDlg::Solve() {
     const ConnectionSettings& settings = host_.JobSettings().connection;
-    const ControlPointSolution& solution = table_.Solve(settings.nPlaneNihe, settings.nCurveNihe);
+    const ControlPointSolution& solution =
+        table_.Solve(settings.nPlaneNihe, settings.nCurveNihe, host_.Memory(), host_.CoordParams());
+    RememberModes();
     ShowRows();
+    if (solution.planeDegenerate && !toldPlaneCoincident_) {
+        toldPlaneCoincident_ = true;
+        MessageBox(kPlaneCoincidentNotice, L"提示", MB_OK | MB_ICONINFORMATION);
+    }
     if (solution.heightDegenerate && !toldHeightLine_) {
         toldHeightLine_ = true;
         MessageBox(kHeightLineNotice, L"提示", MB_OK | MB_ICONINFORMATION);
     }
+}
+
+void CCalcTransParamDlg::RememberModes() {
+    CalibrationMemory memory = host_.Memory();
+    memory.planeMode = table_.Solution().planeMode;
+    memory.heightMode = table_.Solution().heightMode;
+    host_.Remember(memory);
 }
 
 void CCalcTransParamDlg::ShowRows() {
@@ -213,8 +228,13 @@ void CCalcTransParamDlg::OnOK() {
     }
     const ControlPointSolution& solution = table_.Solution();
     const bool nothingUsable = solution.planeMode == kPlaneNone && solution.heightMode == kHeightNone;
-    if (nothingUsable && Ask(ctrlpointtext::kNoControlPoints, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (table_.Rows().empty() || nothingUsable) {
+        if (Ask(ctrlpointtext::kNoControlPoints, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+        table_.ForgetModes();
+        RememberModes();
+    }
     if (!AcceptOverLimit()) return;
+    if (!AcceptGeometry(this, solution.geometry)) return;
     EndDialog(IDOK);
 }
 

@@ -14,7 +14,7 @@ public:
     CCalcTransParamDlg(ICalibrationHost& host, CWnd* parent);
 
     // After IDOK: the control-point file and the result to apply (both modes 0 when the user
-    // accepted a list without usable pairs).
+    // accepted an empty list, or one without usable pairs and nothing remembered).
     const CString& FilePath() const { return path_; }
     const ControlPointSolution& Result() const { return table_.Solution(); }
     const ControlPointTable& Table() const { return table_; }
@@ -38,6 +38,8 @@ private:
     bool AcceptOverLimit();
     void Load(const CString& path);
     void Solve();
+    // The frame remembers the kinds of the last solve, also for a run that is cancelled.
+    void RememberModes();
     void ShowRows();
     int SelectedRow() const;
     int Ask(UINT textId, UINT type);
@@ -48,4 +50,5 @@ private:
     CString path_;
     bool modified_ = false;
     bool toldHeightLine_ = false;
+    bool toldPlaneCoincident_ = false;
 };

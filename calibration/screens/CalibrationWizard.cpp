@@ -3,6 +3,7 @@
 #include "calibration/KnownBaseList.h"
 #include "calibration/SinglePointCalibration.h"
 #include "calibration/screens/CalibWizardDlgs.h"
+#include "calibration/screens/GeometryPrompt.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/ui/StringTable.h"
 
@@ -34,14 +35,15 @@ void RunCalibration(ICalibrationHost& host, const CalibrationChoice& choice, UIN
         MessageBox(parent ? parent->m_hWnd : HWND(), LoadStringResource(wizardtext::kNotFixed),
                    LoadStringResource(wizardtext::kInfoCaption), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
+    const CalibrationResult result =
+        ::Calibrate(host.CoordParams(), choice, fix, host.CalibrationConverter());
+    if (result.fourParamsRefused) Tell(parent, L"公共点重合,无法计算四参数!");
+    if (!result.fourParamsRefused && !AcceptGeometry(parent, result.geometry)) return;
     const CalibrationFolders folders = host.Folders();
     if (!AppendCalibrationLog(folders.resultFolder, AdjustLogLine(fix, host.CalibrationConverter()))) {
         Tell(parent, L"校正记录文件写入失败,校正已取消!");
         return;
     }
-    const CalibrationResult result =
-        ::Calibrate(host.CoordParams(), choice, fix, host.CalibrationConverter());
-    if (result.fourParamsRefused) Tell(parent, L"公共点重合,无法计算四参数!");
     if (!host.StoreCoordParams(result.params)) {
         Tell(parent, L"文件保存失败!");
         return;

@@ -2,6 +2,7 @@
 
 #include "calibration/ParameterComputation.h"
 #include "calibration/screens/EntryRefusals.h"
+#include "calibration/screens/GeometryPrompt.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "foundation/screens/GeoPointPicker.h"
 #include "geodesy/CoordParamGroups.h"
@@ -75,6 +76,7 @@ void CCalcFourParamDlg::OnOK() {
         Tell(L"公共点重合,无法计算四参数!");
         return;
     }
+    if (!AcceptGeometry(this, FourParamPairsGeometry(Pairs()))) return;
     CFourParamDlg editor(params, this);
     // Cancel in the editor keeps the job's parameters as they were.
     if (editor.DoModal() == IDOK) {
@@ -110,6 +112,7 @@ void CCalcSevenParamDlg::OnOK() {
         Tell(L"公共点共线或重合,无法计算七参数!");
         return;
     }
+    if (!AcceptGeometry(this, SevenParamPairsGeometry(Pairs(), params, host_.CalibrationConverter()))) return;
     CSevenParamDlg editor(params, this);
     if (editor.DoModal() == IDOK) {
         StoreSevenParamValues(editor.m_seven, params.seven);

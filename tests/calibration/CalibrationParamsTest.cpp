@@ -55,3 +55,39 @@ TEST(ApplyControlPointSolution, EachModeSetsItsValuesAndResetsTheRest) {
         EXPECT_EQ(params.projection, before.projection);
     }
 }
+
+TEST(KeepRememberedModes, APartWithoutUsablePairsKeepsTheRememberedKindWithTheJobsValues) {
+    CoordSysParams job;
+    job.four = {1, 9.0, 8.0, 0.5, 1.2};
+    job.adjust = {0, 7.0, 6.0, 5.0};
+    job.heightFit.szdNiheA = {1, 2, 3, 4, 5, 6};
+    job.heightFit.szdNiheX0 = 4.0;
+    ControlPointSolution solved;
+    solved.planeMode = kPlaneShift;
+    solved.shiftN = 0.25;
+    solved.heightMode = kHeightShift;
+    solved.shiftH = 0.5;
+    const struct {
+        ControlPointSolution solution;
+        CalibrationMemory remembered;
+        int plane;
+        int height;
+        double shiftN;
+        double shiftH;
+    } cases[] = {
+        {ControlPointSolution{}, {kPlaneFour, kHeightFit, false}, kPlaneFour, kHeightFit, 7.0, 5.0},
+        {ControlPointSolution{}, {kPlaneShift, kHeightShift, false}, kPlaneShift, kHeightShift, 7.0, 5.0},
+        {ControlPointSolution{}, {}, kPlaneNone, kHeightNone, 7.0, 5.0},
+        {solved, {kPlaneFour, kHeightFit, false}, kPlaneShift, kHeightShift, 0.25, 0.5},  // solved parts win
+    };
+    for (const auto& c : cases) {
+        ControlPointSolution s = c.solution;
+        KeepRememberedModes(s, c.remembered, job);
+        EXPECT_EQ(std::make_pair(s.planeMode, s.heightMode), std::make_pair(c.plane, c.height));
+        EXPECT_EQ(std::make_pair(s.shiftN, s.shiftH), std::make_pair(c.shiftN, c.shiftH));
+        CoordSysParams applied = job;
+        ApplyControlPointSolution(applied, L"x.cot", s);
+        EXPECT_EQ(applied.four == job.four, c.plane == kPlaneFour);
+        EXPECT_EQ(applied.heightFit.szdNiheA == job.heightFit.szdNiheA, c.height == kHeightFit);
+    }
+}

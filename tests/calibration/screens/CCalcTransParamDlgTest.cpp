@@ -278,3 +278,65 @@ TEST_F(CalcTransParamDlgTest, OpenCancelSettingsAndTheHeightLineNotice) {
     EXPECT_NEAR(dlg.Result().shiftH, 0.3, 1e-9);
     EXPECT_EQ(host.coordWrites, 0);
 }
+
+// Two marks 1 m apart give four parameters that a centimetre of error throws 2 m off 100 m away:
+// 应用 says so and asks; two marks in one place are told once and shift the plane only.
+TEST_F(CalcTransParamDlgTest, WeakAndCoincidentLayoutsAreToldBeforeApplying) {
+    const std::vector<RawPoint> close = {{2544000.0, 448000.0, 20.0}, {2544000.0, 448001.0, 21.0}};
+    ASSERT_TRUE(WriteControlPointFile(L"\\Program Files\\Jobs\\road\\close.cot", ShiftedRows(close, -1),
+                                      host.converter, 0));
+    host.coord.heightFit.szConF = L"\\Program Files\\Jobs\\road\\close.cot";
+    const wchar_t* question =
+        L"公共点分布太弱:按1厘米测量误差估算,测区内误差可达平面2.000米(限差0.10米)。确定应用吗?";
+    ui.OnModal(ctrlpoint::IDD, [&](CDialog& d) {
+        ui.ExpectMessageBox(question, IDNO);
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.ExpectMessageBox(question, IDYES);
+        ui.Click(d, IDOK);
+    });
+    RunControlPointCommand(host, nullptr);
+    EXPECT_EQ(host.coord.four.nDifang, 1);
+
+    const std::vector<RawPoint> same = {{2544000.0, 448000.0, 20.0}, {2544000.0, 448000.0, 20.0}};
+    ASSERT_TRUE(WriteControlPointFile(L"\\Program Files\\Jobs\\road\\same.cot", ShiftedRows(same, -1),
+                                      host.converter, 0));
+    host.coord.heightFit.szConF = L"\\Program Files\\Jobs\\road\\same.cot";
+    ui.ExpectMessageBox(L"平面控制点重合,无法求四参数,已改用平面平移");
+    ui.OnModal(ctrlpoint::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunControlPointCommand(host, nullptr);
+    EXPECT_EQ(host.coord.four.nDifang, 0);
+    EXPECT_NEAR(host.coord.adjust.szdAdjustX, 10.0, 1e-9);
+}
+
+// A list whose points are all off for the plane (or the height) keeps what the job has for that part,
+// of the kind the last solve found; an empty list accepted resets both.
+TEST_F(CalcTransParamDlgTest, APartWithoutUsablePointsKeepsTheRememberedKind) {
+    std::vector<ControlPointRow> rows = ShiftedRows(kSquare, -1);
+    ASSERT_TRUE(WriteControlPointFile(L"\\Program Files\\Jobs\\road\\site.cot", rows, host.converter, 0));
+    for (ControlPointRow& row : rows) row.usePlane = L"N";
+    ASSERT_TRUE(WriteControlPointFile(L"\\Program Files\\Jobs\\road\\height.cot", rows, host.converter, 0));
+    host.coord.heightFit.szConF = L"\\Program Files\\Jobs\\road\\site.cot";
+    ui.OnModal(ctrlpoint::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunControlPointCommand(host, nullptr);
+    EXPECT_EQ(host.memory.planeMode, kPlaneFour);
+    const FourParamBlock solved = host.coord.four;
+    ASSERT_EQ(solved.nDifang, 1);
+
+    host.coord.heightFit.szConF = L"\\Program Files\\Jobs\\road\\height.cot";
+    ui.OnModal(ctrlpoint::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    RunControlPointCommand(host, nullptr);
+    EXPECT_EQ(host.coord.four, solved);
+    EXPECT_EQ(host.memory.planeMode, kPlaneFour);
+    EXPECT_EQ(host.coord.heightFit.szConF, L"\\Program Files\\Jobs\\road\\height.cot");
+
+    host.coord.heightFit.szConF = L"";
+    ui.OnModal(ctrlpoint::IDD, [&](CDialog& d) {
+        ui.ExpectMessageBox(L"控制点个数为0,确定吗?", IDYES);
+        ui.Click(d, IDOK);
+    });
+    RunControlPointCommand(host, nullptr);
+    EXPECT_EQ(host.coord.four.nDifang, 0);
+    EXPECT_EQ(host.coord.heightFit.nNiheMode, 0);
+    EXPECT_EQ(host.memory.planeMode, kPlaneNone);
+}

@@ -198,3 +198,22 @@ TEST_F(CalibrationWizardTest, ReceiverNumberAntennaIsTheFixReceiversUntilAnother
         EXPECT_EQ(host.coord.calib.slot[0].szdKAnh, c.vertical) << c.fixSerial << " " << c.chosen;
     }
 }
+
+// The two-point form with marks 1 m apart: four parameters from them would throw a fix 100 m away
+// 2 m off for a centimetre of error; the calibration asks, and No leaves no trace.
+TEST_F(CalibrationWizardTest, MarksTooCloseForFourParametersAreAskedAbout) {
+    host.coord.calib.slot[1] = {5100.0, 6100.0, 33.0, 5110.0, 6090.0, 31.0, 1.8};
+    host.coord.calib.slot[2] = {0.0, 0.0, 0.0, 5110.0, 6091.0, 31.0, 1.8};
+    Fixed(host.fix, 5100.0, 6101.0, 33.0);
+    WizardRun run;
+    run.count = 3;
+    for (int answer : {IDNO, IDYES}) {
+        ui.OnModal(calibprompt::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+        ui.ExpectMessageBox(
+            L"公共点分布太弱:按1厘米测量误差估算,测区内误差可达平面2.000米(限差0.10米)。确定应用吗?", answer);
+        CalibrateUnknownBase(host, run, nullptr);
+        EXPECT_EQ(host.coordWrites, answer == IDYES ? 1 : 0);
+        EXPECT_EQ(ReadHostFile(kLog).empty(), answer == IDNO);
+    }
+    EXPECT_EQ(host.coord.four.nDifang, 1);
+}

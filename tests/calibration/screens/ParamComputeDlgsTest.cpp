@@ -103,3 +103,22 @@ TEST_F(ParamComputeDlgsTest, SevenParametersFromOnePickedPairAreTranslations) {
     EXPECT_EQ(ReadHostFile("Program Files/Jobs/road/CalSeven.sev"),
               "1,G1,23.0759123400,113.2000000000,12.5,2556000,420000,10,\r\n");
 }
+
+// Two marks 1 m apart hold a rotation that a centimetre turns by half a degree: the computation says
+// what that does 100 m away and asks first; No keeps the dialog and the job's parameters.
+TEST_F(ParamComputeDlgsTest, WeakPairsAreToldWithTheirFigureBeforeTheEditor) {
+    WriteHostFile(kFourFile, "1,A,1000,2000,1010,1990,\r\n1,B,1000,2001,1010,1991,\r\n");
+    ui.OnModal(pairlist::IDD_FOUR, [&](CDialog& d) {
+        ui.ExpectMessageBox(
+            L"公共点分布太弱:按1厘米测量误差估算,测区内误差可达平面2.000米(限差0.10米)。确定应用吗?", IDNO);
+        ui.Click(d, IDOK);
+        EXPECT_FALSE(d.HasEnded());
+        ui.ExpectMessageBox(
+            L"公共点分布太弱:按1厘米测量误差估算,测区内误差可达平面2.000米(限差0.10米)。确定应用吗?", IDYES);
+        ui.OnModal(fourparam::IDD, [&](CDialog& e) { ui.Click(e, IDOK); });
+        ui.Click(d, IDOK);
+    });
+    RunFourParamCommand(host, nullptr);
+    EXPECT_EQ(host.coordWrites, 1);
+    EXPECT_NEAR(host.coord.four.szdCy1, -10.0, 1e-6);
+}
