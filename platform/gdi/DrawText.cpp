@@ -6,6 +6,7 @@
 
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/FontEngine.h"
+#include "platform/gdi/LineBreaks.h"
 
 namespace {
 
@@ -14,15 +15,6 @@ struct Line {
     int underlined = -1;  // the character after a single '&'
     int width = 0;
 };
-
-bool IsCjk(wchar_t c) {
-    return c >= 0x2E80;
-}
-
-// Chinese punctuation that must not begin a line.
-bool ClosesPhrase(wchar_t c) {
-    return std::wcschr(L"，。、；：？！）》」』”’", c) != nullptr && c != 0;
-}
 
 int Width(FontInstance& font, const std::wstring& text) {
     int w = 0;
@@ -53,8 +45,7 @@ void WrapInto(FontInstance& font, const std::wstring& text, int maxWidth, std::v
         size_t i = start;
         for (; i < text.size(); ++i) {
             const wchar_t c = text[i];
-            if (i > start && (c == L' ' || ((IsCjk(c) || IsCjk(text[i - 1])) && !ClosesPhrase(c))))
-                breakAt = i;
+            if (i > start && MayBreakBefore(text[i - 1], c)) breakAt = i;
             width += font.Advance(static_cast<char32_t>(c));
             if (width > maxWidth && c != L' ' && breakAt != std::wstring::npos) break;
         }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/gdi/CDC.h"
+#include "platform/gdi/LineBreaks.h"
 
 namespace {
 
@@ -155,6 +156,41 @@ TEST(GdiText, WordBreakWrapsAndCalcRectBoundsTheInk) {
             inkRow = any;
         }
         EXPECT_EQ(bands, height / 12);
+    }
+}
+
+TEST(GdiText, ClosingPunctuationNeverBeginsALine) {
+    struct Case {
+        wchar_t previous, c;
+        bool breaks;
+    } cases[] = {
+        {L'出', L'.', false},  {L'吗', L'?', false},  {L'限', L',', false},  {L'点', L'。', false},
+        {L'点', L'，', false}, {L'点', L'、', false}, {L'好', L'！', false}, {L'V', L')', false},
+        {L'误', L'）', false}, {L'库', L'」', false}, {L'定', L'!', false},  {L'点', L'名', true},
+        {L'(', L'点', true},   {L'a', L' ', true},    {L'a', L'b', false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MayBreakBefore(c.previous, c.c), c.breaks) << int(c.c);
+
+    // However narrow the box, no line of the precision question is a mark on its own.
+    CFont song = MakeFont(L"宋体", -12);
+    for (int width = 40; width <= 200; ++width) {
+        Framebuffer fb(240, 240);
+        CDC dc(fb);
+        dc.SelectObject(&song);
+        CRect box(0, 0, width, 240);
+        dc.DrawText(L"精度因子(RMSH和RMSV)超限,确定要存储吗?否则请选择退出.", -1, box, DT_WORDBREAK);
+        for (int band = 0; band < 240 / 12; ++band) {
+            int left = 240, right = 0;
+            for (int y = band * 12; y < band * 12 + 12; ++y)
+                for (int x = 0; x < 240; ++x) {
+                    if (fb.colorAt(x, y) == kWhite) continue;
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+            if (right > left) {
+                EXPECT_GT(right - left, 4) << width << " line " << band;
+            }
+        }
     }
 }
 
