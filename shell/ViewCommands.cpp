@@ -155,7 +155,7 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
     markers_.push_back({point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)});
     CClientDC dc(&plot_);
     dc.SetBkMode(TRANSPARENT);
-    DrawPointLabel(dc, markers_.back());
+    DrawPointLabel(dc, markers_.back(), canvas_.ClientRect());
 }
 
 size_t CFrmGraphView::FirstShownPoint() const {
@@ -175,7 +175,7 @@ void CFrmGraphView::DrawStoredPoints(CDC& dc) {
         if (Inside(canvas_.ClientRect(), p))
             markers_.push_back({points[i].name, CString(), p.x, p.y, static_cast<int32_t>(i)});
     }
-    DrawPointLabels(dc, markers_);
+    DrawPointLabels(dc, markers_, canvas_.ClientRect());
 }
 
 void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {

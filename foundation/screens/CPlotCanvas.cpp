@@ -3,11 +3,14 @@
 #include <cmath>
 
 #include "foundation/screens/DrawingRoutines.h"
+#include "foundation/screens/PointLabels.h"
 #include "platform/text/Format.h"
 
 namespace {
 
 constexpr COLORREF kNorthArrowColor = RGB(0, 128, 128);
+constexpr int32_t kLabelGap = 5;
+constexpr int32_t kLabelWidest = 40;
 
 CPoint ToPoint(PixelPoint p) {
     return CPoint(p.x, p.y);
@@ -126,8 +129,7 @@ void CPlotCanvas::DrawPoints(CDC& dc) {
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     for (const VisiblePoint& v : VisiblePoints()) {
         dc.Ellipse(v.x - 2, v.y - 2, v.x + 2, v.y + 2);
-        CRect label(v.x + 5, v.y - 5, v.x + 45, v.y + 5);
-        dc.DrawText(v.name, &label, DT_SINGLELINE | DT_VCENTER);
+        DrawPlotLabel(dc, v.name, {v.x, v.y}, kLabelGap, kLabelWidest, ClientRect());
     }
     dc.SetBkMode(oldMode);
     dc.SelectObject(oldFont);

@@ -1,29 +1,39 @@
 #include "foundation/screens/PointLabels.h"
 
+#include "foundation/LabelPlacement.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/TextTypes.h"
 
 namespace {
 
-void DrawMarker(CDC& dc, const MapMarker& m) {
+constexpr int32_t kGap = 5;
+constexpr int32_t kWidest = 35;
+
+void DrawMarker(CDC& dc, const MapMarker& m, const PixelRect& plot) {
     // The square as one closed figure: the pixels its four sides would draw, in one pass.
     const POINT square[] = {
         {m.x - 2, m.y - 2}, {m.x + 2, m.y - 2}, {m.x + 2, m.y + 2}, {m.x - 2, m.y + 2}, {m.x - 2, m.y - 2}};
     dc.Polyline(square, 5);
-    CRect text(m.x + 5, m.y - 5, m.x + 40, m.y + 5);
-    dc.DrawText(m.name, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+    DrawPlotLabel(dc, m.name, {m.x, m.y}, kGap, kWidest, plot);
 }
 
 }  // namespace
 
-void DrawPointLabel(CDC& dc, const MapMarker& marker) {
-    DrawPointLabels(dc, {marker});
+void DrawPlotLabel(CDC& dc, const CString& name, PixelPoint at, int32_t gap, int32_t widest,
+                   const PixelRect& plot) {
+    const PixelRect box = LabelBox(at, gap, dc.GetTextExtent(name).cx, widest, plot);
+    CRect text(box.left, box.top, box.right, box.bottom);
+    dc.DrawText(name, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
 }
 
-void DrawPointLabels(CDC& dc, const std::vector<MapMarker>& markers) {
+void DrawPointLabel(CDC& dc, const MapMarker& marker, const PixelRect& plot) {
+    DrawPointLabels(dc, {marker}, plot);
+}
+
+void DrawPointLabels(CDC& dc, const std::vector<MapMarker>& markers, const PixelRect& plot) {
     CFont font;
     font.CreatePointFont(80, L"宋体", &dc);
     CFont* old = dc.SelectObject(&font);
-    for (const MapMarker& marker : markers) DrawMarker(dc, marker);
+    for (const MapMarker& marker : markers) DrawMarker(dc, marker, plot);
     dc.SelectObject(old);
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/PixelGeometry.h"
 #include "foundation/screens/DrawingRoutines.h"
+#include "foundation/screens/PointLabels.h"
 #include "platform/files/FileOps.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/TextTypes.h"
@@ -14,11 +15,9 @@
 namespace {
 using namespace linestake;
 constexpr int kEndRadius = 2;
+constexpr int32_t kEndNameGap = 5;
+constexpr int32_t kEndNameWidest = 35;
 
-void DrawEndName(CDC& dc, const CString& name, PixelPoint at) {
-    CRect box(at.x + 5, at.y - 5, at.x + 40, at.y + 5);
-    dc.DrawText(name, &box, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-}
 }  // namespace
 
 CLineStakeDlg::CLineStakeDlg(IStakeoutHost& host, CWnd* parent)
@@ -95,8 +94,8 @@ void CLineStakeDlg::DrawLine(CDC& dc, const LineSegRec& line, bool current) {
     dc.LineTo(cb.x, cb.y);
     DrawCircle(dc, ca.x, ca.y, kEndRadius);
     DrawCircle(dc, cb.x, cb.y, kEndRadius);
-    DrawEndName(dc, line.start.name, ca);
-    DrawEndName(dc, line.end.name, cb);
+    DrawPlotLabel(dc, line.start.name, ca, kEndNameGap, kEndNameWidest, r);
+    DrawPlotLabel(dc, line.end.name, cb, kEndNameGap, kEndNameWidest, r);
 }
 
 void CLineStakeDlg::ShowReadouts() {

@@ -79,7 +79,8 @@ void CStakeoutDlg::DrawDesign(CDC& dc) {
     // The background took the guide line with it.
     guideEnd_.reset();
     if (settings_.showAllLayoutPoint) canvas_.DrawPoints(dc);
-    if (target_) DrawTarget(dc, canvas_.WorldToScreen(target_->x, target_->y), target_->name);
+    if (target_)
+        DrawTarget(dc, canvas_.WorldToScreen(target_->x, target_->y), target_->name, canvas_.ClientRect());
 }
 
 void CStakeoutDlg::ShowTexts() {

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "foundation/screens/DrawingRoutines.h"
+#include "foundation/screens/PointLabels.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
@@ -16,12 +17,14 @@ constexpr int kFaceLift = 0x1E;
 constexpr int kTargetRadius = 8;
 constexpr COLORREF kPromptRed = RGB(255, 0, 0);
 
-void DrawName(CDC& dc, const CString& name, int left, int y, int right) {
+constexpr int32_t kTargetNameGap = 10;
+constexpr int32_t kTargetNameWidest = 35;
+
+void DrawName(CDC& dc, const CString& name, PixelPoint at, const PixelRect& plot) {
     CFont font;
     font.CreatePointFont(80, L"宋体", &dc);
     CFont* old = dc.SelectObject(&font);
-    CRect box(left, y - 5, right, y + 5);
-    dc.DrawText(name, &box, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+    DrawPlotLabel(dc, name, at, kTargetNameGap, kTargetNameWidest, plot);
     dc.SelectObject(old);
 }
 }  // namespace
@@ -40,7 +43,7 @@ bool OnPlot(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-void DrawTarget(CDC& dc, PixelPoint at, const CString& name) {
+void DrawTarget(CDC& dc, PixelPoint at, const CString& name, const PixelRect& plot) {
     CBrush white(RGB(255, 255, 255));
     CBrush* oldBrush = dc.SelectObject(&white);
     DrawCircle(dc, at.x, at.y, kTargetRadius);
@@ -50,7 +53,7 @@ void DrawTarget(CDC& dc, PixelPoint at, const CString& name) {
     dc.MoveTo(at.x - arm, at.y + arm);
     dc.LineTo(at.x + arm, at.y - arm);
     dc.SelectObject(oldBrush);
-    DrawName(dc, name, at.x + 10, at.y, at.x + 45);
+    DrawName(dc, name, at, plot);
 }
 
 void DrawRings(CDC& dc, PixelPoint centre, const std::vector<int32_t>& radii) {

@@ -15,8 +15,8 @@ void SetUpStakeButton(CIconButton& button, CWnd& screen, UINT id, UINT icon);
 
 bool OnPlot(const PixelRect& r, PixelPoint p);
 
-// A circle of 8 pixels with an X through it, and the name to its right.
-void DrawTarget(CDC& dc, PixelPoint at, const CString& name);
+// A circle of 8 pixels with an X through it, and the name beside it inside the plot.
+void DrawTarget(CDC& dc, PixelPoint at, const CString& name, const PixelRect& plot);
 // Dashed red circles around `centre`.
 void DrawRings(CDC& dc, PixelPoint centre, const std::vector<int32_t>& radii);
 // Dashed red lines.
