@@ -17,7 +17,7 @@ std::vector<DialogControlTemplate> Controls(const wchar_t* sourceLabel, const wc
                                             std::initializer_list<const wchar_t*> styles) {
     std::vector<DialogControlTemplate> c = {
         {L"STATIC", IDC_STATIC, 4, 5, 40, 8, sourceLabel, SS_LEFT},
-        {L"STATIC", kSource, 44, 5, 88, 8, L"", SS_LEFT},
+        {L"STATIC", kSource, 44, 5, 88, 8, L"", SS_LEFT | SS_ENDELLIPSIS},
         {L"BUTTON", IDC_STATIC, 2, 18, 131, static_cast<short>(16 + 13 * styles.size()), groupLabel,
          BS_GROUPBOX},
     };

@@ -23,7 +23,7 @@ const DialogControlTemplate kLibraryControls[] = {
     {L"BUTTON", linelib::kSave, 35, 131, 32, 15, L"保存", kButton},
     {L"BUTTON", IDOK, 69, 131, 32, 15, L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP},
     {L"BUTTON", IDCANCEL, 103, 131, 32, 15, L"取消", kButton},
-    {L"EDIT", linelib::kFileName, 1, 149, 133, 12, L"", kEdit},
+    {L"EDIT", linelib::kFileName, 1, 149, 133, 12, L"", kEdit | ES_ENDELLIPSIS},
 };
 const DialogTemplate kLibrary{linelib::IDD, 135, 164, L"放样线坐标库", kDialogStyle, kLibraryControls};
 const DialogTemplateRegistration kRegisterLibrary(kLibrary);

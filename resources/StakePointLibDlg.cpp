@@ -11,7 +11,7 @@ using namespace stakelib;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 const DialogControlTemplate kControls[] = {
     {WC_LISTVIEW, kList, 0, 0, 135, 112, L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
-    {L"EDIT", kPath, 1, 114, 133, 12, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {L"EDIT", kPath, 1, 114, 133, 12, L"", ES_AUTOHSCROLL | ES_ENDELLIPSIS | WS_BORDER | WS_TABSTOP},
     {L"BUTTON", kAdd, 1, 129, 26, 15, L"增加", kButton},
     {L"BUTTON", kInsert, 28, 129, 26, 15, L"插入", kButton},
     {L"BUTTON", kEdit, 55, 129, 26, 15, L"编辑", kButton},

@@ -291,6 +291,12 @@ void CEdit::Paint(CDC& dc) {
         dc.SelectObject(old);
         return;
     }
+    if ((style & ES_ENDELLIPSIS) && !state_.focused) {
+        const UINT align = (style & ES_RIGHT) ? DT_RIGHT : (style & ES_CENTER) ? DT_CENTER : DT_LEFT;
+        dc.DrawText(text, &area, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        dc.SelectObject(old);
+        return;
+    }
     // Keep the caret in view.
     const int caret = state_.selEnd;
     state_.scroll = std::min(state_.scroll, caret);

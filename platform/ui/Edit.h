@@ -16,6 +16,9 @@ constexpr DWORD ES_NOHIDESEL = 0x0100;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_WANTRETURN = 0x1000;
 constexpr DWORD ES_NUMBER = 0x2000;
+// This platform's own: a single-line edit without the focus ends a text that does not fit in "...",
+// for fields that show a path.
+constexpr DWORD ES_ENDELLIPSIS = 0x4000;
 
 class CEdit : public CWnd {
 public:

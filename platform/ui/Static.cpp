@@ -57,9 +57,10 @@ void CStatic::Paint(CDC& dc) {
     UINT format = DT_NOPREFIX;
     if (type == SS_CENTER) format |= DT_CENTER;
     if (type == SS_RIGHT) format |= DT_RIGHT;
+    if (style & SS_ENDELLIPSIS) format |= DT_SINGLELINE | DT_END_ELLIPSIS;
     if (style & SS_CENTERIMAGE)
         format |= DT_VCENTER | DT_SINGLELINE;
-    else if (type != SS_LEFTNOWORDWRAP)
+    else if (type != SS_LEFTNOWORDWRAP && !(style & SS_ENDELLIPSIS))
         format |= DT_WORDBREAK;
     dc.DrawText(text, &client, format);
     dc.SelectObject(old);

@@ -22,6 +22,8 @@ constexpr DWORD SS_NOPREFIX = 0x80;
 constexpr DWORD SS_NOTIFY = 0x100;
 constexpr DWORD SS_CENTERIMAGE = 0x200;
 constexpr DWORD SS_SUNKEN = 0x1000;
+// One line; a text that does not fit ends in "...".
+constexpr DWORD SS_ENDELLIPSIS = 0x4000;
 
 class CStatic : public CWnd {
 public:
