@@ -54,9 +54,10 @@ void CTabSheet::SelectPage(int index) {
 
 LRESULT CTabSheet::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CTabCtrl::DefWindowProc(message, wParam, lParam);
-    if (message == WM_LBUTTONDOWN && IsWindow(m_hWnd)) {
-        const int tapped = GetCurFocus();
-        if (tapped >= 0 && tapped < pageCount_ && tapped != currentPage_) SwitchTo(tapped);
+    // A tap on a tab or the arrow keys moved the selection: its page comes with it.
+    if ((message == WM_LBUTTONDOWN || message == WM_KEYDOWN) && IsWindow(m_hWnd)) {
+        const int chosen = GetCurSel();
+        if (chosen >= 0 && chosen < pageCount_ && chosen != currentPage_) SwitchTo(chosen);
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A tab control hosting up to 16 modeless child dialogs, one page per tab. The owner adds its
-// pages, calls Show once from its initialisation, and a tap on a tab shows that page.
+// pages, calls Show once from its initialisation, and a tap on a tab or the Left and Right keys
+// show the page of the tab they select.
 #include <array>
 
 #include "platform/ui/Dialog.h"

@@ -187,10 +187,21 @@ void CUiDriver::PressKey(UINT key) {
     if (key == VK_RETURN || key == VK_ESCAPE || key == VK_BACK || key == VK_TAB || key == VK_SPACE ||
         (key >= '0' && key <= '9'))
         ch = key;
-    else if (key >= 'A' && key <= 'Z')
+    else if (key >= 'A' && key <= 'Z' && !desktop.KeyHeld(VK_CONTROL))
         ch = key - 'A' + 'a';
     if (ch) desktop.QueueInput({InputEvent::Kind::kChar, 0, 0, ch});
     desktop.QueueInput({InputEvent::Kind::kKeyUp, 0, 0, key});
+    Pump();
+}
+
+void CUiDriver::HoldKey(UINT key, bool down) {
+    CDesktop::Get().QueueInput({down ? InputEvent::Kind::kKeyDown : InputEvent::Kind::kKeyUp, 0, 0, key});
+    Pump();
+}
+
+void CUiDriver::Wheel(CPoint screen, int notches) {
+    CDesktop::Get().QueueInput(
+        {InputEvent::Kind::kWheel, screen.x, screen.y, static_cast<UINT>(notches * WHEEL_DELTA)});
     Pump();
 }
 

@@ -63,6 +63,10 @@ public:
     bool ChooseMenu(CCommandBar& bar, std::initializer_list<const wchar_t*> path);
     // A key press (down, the character it types, up) to the focus.
     void PressKey(UINT virtualKey);
+    // Shift or Ctrl going down (true) or up; a letter pressed with Ctrl held types nothing.
+    void HoldKey(UINT virtualKey, bool down);
+    // One notch of the wheel (1 away from the user, -1 towards) with the pointer at a screen point.
+    void Wheel(CPoint screen, int notches);
     void TypeText(const wchar_t* text);
 
     // ---- time, messages and screen

@@ -1,11 +1,13 @@
 #include "platform/ui/ComboBox.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/ui/ControlParts.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/RowScroll.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
@@ -36,12 +38,14 @@ public:
         ScrollTo(highlight_);
         Invalidate();
     }
+    int PageRows() const { return rows_; }
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         static constexpr MessageRoute<CComboDropList> kRoutes[] = {
             {WM_PAINT, &CComboDropList::OnPaint},         {WM_ERASEBKGND, &CComboDropList::OnEraseBackground},
             {WM_LBUTTONDOWN, &CComboDropList::OnTap},     {WM_LBUTTONDBLCLK, &CComboDropList::OnTap},
             {WM_MOUSEMOVE, &CComboDropList::OnMouseMove}, {WM_LBUTTONUP, &CComboDropList::OnLift},
+            {WM_MOUSEWHEEL, &CComboDropList::OnWheel},
         };
         if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
         return CWnd::DefWindowProc(message, wParam, lParam);
@@ -55,18 +59,24 @@ private:
         return 0;
     }
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
-    // A tap outside closes the list; on the bar it scrolls; on a row it starts tracking the stylus.
+    // A tap outside closes the list; on the bar it steps, pages or grabs the thumb, and the list
+    // stays; on a row it starts tracking the stylus. The border counts as the list.
     LRESULT OnTap(WPARAM, LPARAM lParam) {
         const CPoint point = PointOf(lParam);
-        CRect client;
+        CRect client, window;
         GetClientRect(&client);
-        if (!client.PtInRect(point)) {
+        GetWindowRect(&window);
+        ScreenToClient(&window);
+        if (!window.PtInRect(point)) {
             combo_.CloseDropList(-1);
             return 0;
         }
+        if (!client.PtInRect(point)) return 0;
         const CRect bar = ScrollBarRect();
         if (bar.PtInRect(point)) {
-            top_ = ScrollAfterTap(bar, true, point, top_, rows_, combo_.Items().Count(), 1);
+            const int count = combo_.Items().Count();
+            thumb_ = GrabThumb(bar, true, point, top_, rows_, count);
+            if (!thumb_) top_ = ScrollAfterTap(bar, true, point, top_, rows_, count, 1);
             Invalidate();
             return 0;
         }
@@ -75,10 +85,23 @@ private:
         return 0;
     }
     LRESULT OnMouseMove(WPARAM, LPARAM lParam) {
-        if (tracking_) TrackTo(PointOf(lParam));
+        if (thumb_) {
+            top_ = DragThumb(*thumb_, PointOf(lParam));
+            Invalidate();
+        } else if (tracking_) {
+            TrackTo(PointOf(lParam));
+        }
+        return 0;
+    }
+    // The wheel scrolls the rows and leaves the highlight where it is.
+    LRESULT OnWheel(WPARAM wParam, LPARAM) {
+        const int turned = top_ - GET_WHEEL_DELTA_WPARAM(wParam) * kWheelRows / WHEEL_DELTA;
+        top_ = ClampScroll(turned, rows_, combo_.Items().Count());
+        Invalidate();
         return 0;
     }
     LRESULT OnLift(WPARAM, LPARAM lParam) {
+        thumb_.reset();
         if (!tracking_) return 0;
         tracking_ = false;
         const int row = RowAt(PointOf(lParam));
@@ -145,6 +168,7 @@ private:
     int top_ = 0;
     int rows_ = 1;
     bool tracking_ = false;
+    std::optional<ThumbDrag> thumb_;
 };
 
 CComboBox::CComboBox() = default;
@@ -266,6 +290,10 @@ BOOL CComboBox::PreTranslateMessage(MSG* msg) {
         case VK_DOWN:
         case VK_RETURN:
         case VK_ESCAPE:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_HOME:
+        case VK_END:
             if (msg->wParam == VK_UP || msg->wParam == VK_DOWN || dropList_) {
                 SendMessage(WM_KEYDOWN, msg->wParam, msg->lParam);
                 return TRUE;
@@ -464,6 +492,14 @@ void CComboBox::DroppedKey(WPARAM key) {
             break;
         case VK_DOWN:
             dropList_->MoveHighlight(1);
+            break;
+        case VK_PRIOR:
+        case VK_NEXT:
+            dropList_->MoveHighlight(key == VK_PRIOR ? -dropList_->PageRows() : dropList_->PageRows());
+            break;
+        case VK_HOME:
+        case VK_END:
+            dropList_->MoveHighlight(key == VK_HOME ? -Items().Count() : Items().Count());
             break;
         case VK_RETURN:
             CloseDropList(dropList_->Highlight());

@@ -2,8 +2,10 @@
 // The combo box ("COMBOBOX"): a drop list (CBS_DROPDOWNLIST) shows the chosen item; a drop-down
 // (CBS_DROPDOWN) has an edit field for typing as well. A tap opens the list as a popup below the
 // box (above it near the bottom of the screen); a tap on an item chooses it, a tap elsewhere
-// closes the list. The parent hears CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP and,
-// for typing, CBN_EDITCHANGE. Changes made through the messages (CB_SETCURSEL, ...) send nothing.
+// closes the list. In the dropped list the arrows, Page Up/Down, Home and End move the
+// highlight, and its scroll bar (steps, pages, the thumb dragged) and the wheel scroll it. The parent hears
+// CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP and, for typing, CBN_EDITCHANGE. Changes made
+// through the messages (CB_SETCURSEL, ...) send nothing.
 //
 // As in dialog templates of the handheld, the height a combo box is created with is its height
 // with the list dropped; the box itself takes the height of one text row.
@@ -63,7 +65,8 @@ public:
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // Keys typed into the edit field: the up and down arrows choose items.
+    // Keys typed into the edit field: the up and down arrows choose items; with the list dropped
+    // the paging keys, Enter and Escape work in the list.
     BOOL PreTranslateMessage(MSG* msg) override;
     void AdoptControlState(CWnd& previous) override;
 

@@ -343,6 +343,9 @@ void CDesktop::RouteInput(const InputEvent& event) {
         case InputEvent::Kind::kMouseUp:
             RouteMouse(event);
             break;
+        case InputEvent::Kind::kWheel:
+            RouteWheel(event);
+            break;
         default:
             RouteKey(event);
     }
@@ -422,7 +425,19 @@ void CDesktop::RouteMouse(const InputEvent& event) {
     }
 }
 
+// The wheel turns what holds the stylus (an open drop list), else what is under the pointer;
+// a window that does not scroll hands it to its parent.
+void CDesktop::RouteWheel(const InputEvent& event) {
+    CWnd* target = CWnd::FromHandle(capture);
+    if (!target) target = WindowFromPoint(CPoint(event.x, event.y));
+    if (!target || !target->GetTopLevelParent()->IsWindowEnabled()) return;
+    const auto delta = static_cast<WORD>(static_cast<short>(static_cast<int>(event.key)));
+    target->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(event.x, event.y));
+}
+
 void CDesktop::RouteKey(const InputEvent& event) {
+    if (event.kind == InputEvent::Kind::kKeyDown) keysHeld_.insert(event.key);
+    if (event.kind == InputEvent::Kind::kKeyUp) keysHeld_.erase(event.key);
     const UINT message = event.kind == InputEvent::Kind::kKeyDown ? WM_KEYDOWN
                          : event.kind == InputEvent::Kind::kKeyUp ? WM_KEYUP
                                                                   : WM_CHAR;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -17,11 +18,11 @@ class CWnd;
 class CFont;
 
 struct InputEvent {
-    enum class Kind { kMouseDown, kMouseMove, kMouseUp, kKeyDown, kKeyUp, kChar };
+    enum class Kind { kMouseDown, kMouseMove, kMouseUp, kWheel, kKeyDown, kKeyUp, kChar };
     Kind kind;
     int x = 0;  // screen point of mouse events
     int y = 0;
-    UINT key = 0;  // virtual key, or the character of kChar
+    UINT key = 0;  // virtual key, the character of kChar, or the wheel's turn (WHEEL_DELTA a notch)
 };
 
 // Height of a top-level window's caption bar and of the main frame's command bar.
@@ -89,6 +90,8 @@ public:
 
     // ---- input
     void QueueInput(const InputEvent& event);
+    // Whether a key is held down, as of the input routed so far.
+    bool KeyHeld(UINT key) const { return keysHeld_.count(key) != 0; }
     CWnd* WindowFromPoint(POINT screen);
 
     // The layer's dialog font: "宋体" 9 point.
@@ -102,6 +105,7 @@ private:
     void RouteInput(const InputEvent& event);
     void RouteMouse(const InputEvent& event);
     void RouteKey(const InputEvent& event);
+    void RouteWheel(const InputEvent& event);
     // PreTranslateMessage from the message's window up to its top-level one.
     bool PreTranslate(const MSG& msg);
     HWND HitTest(HWND hwnd, POINT screen);
@@ -124,7 +128,13 @@ private:
     POINT lastDownPoint_{};
     bool lastDownWasDouble_ = false;
     bool penDown_ = false;
+    std::set<UINT> keysHeld_;
     // The key just pressed was handled before dispatch: its character is not delivered.
     bool swallowChar_ = false;
     bool swallowRoutedChar_ = false;  // the key filter took the key press that types it
 };
+
+// The key's state as the program sees it: the high bit set while the key is held down.
+inline short GetKeyState(int key) {
+    return CDesktop::Get().KeyHeld(static_cast<UINT>(key)) ? static_cast<short>(0x8000) : 0;
+}

@@ -1,14 +1,20 @@
 #include "platform/ui/Edit.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
 #include "platform/ui/ControlParts.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
 constexpr int kMargin = 2;
+
+bool IsWordCharacter(wchar_t ch) {
+    return ch > L' ' && !std::wcschr(L",;:()[]{}<>\"'/\\|", ch);
+}
 }  // namespace
 
 BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -139,7 +145,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         {WM_CHAR, &CEdit::OnChar},
         {WM_KEYDOWN, &CEdit::OnKeyDown},
         {WM_LBUTTONDOWN, &CEdit::OnTap},
-        {WM_LBUTTONDBLCLK, &CEdit::OnTap},
+        {WM_LBUTTONDBLCLK, &CEdit::OnDoubleTap},
         {WM_SETFOCUS, &CEdit::OnSetFocus},
         {WM_KILLFOCUS, &CEdit::OnKillFocus},
         {WM_ENABLE, &CEdit::OnEnable},
@@ -222,26 +228,38 @@ LRESULT CEdit::OnChar(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CEdit::OnKeyDown(WPARAM wParam, LPARAM) {
-    if (MoveOrDelete(wParam)) Invalidate();
+    if (wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
+        state_.selStart = 0;
+        state_.selEnd = GetWindowTextLength();
+        Invalidate();
+        return 0;
+    }
+    if (MoveOrDelete(wParam, GetKeyState(VK_SHIFT) < 0)) Invalidate();
     return 0;
 }
 
-bool CEdit::MoveOrDelete(WPARAM key) {
+bool CEdit::MoveOrDelete(WPARAM key, bool extend) {
     const int length = GetWindowTextLength();
     int& selStart = state_.selStart;
     int& selEnd = state_.selEnd;
+    // Without Shift an arrow first collapses a selection to its side.
+    const auto moveTo = [&](int caret) {
+        selEnd = std::clamp(caret, 0, length);
+        if (!extend) selStart = selEnd;
+    };
+    const bool collapsed = selStart == selEnd || extend;
     switch (key) {
         case VK_LEFT:
-            selStart = selEnd = std::max(std::min(selStart, selEnd) - (selStart == selEnd ? 1 : 0), 0);
+            moveTo(collapsed ? selEnd - 1 : std::min(selStart, selEnd));
             return true;
         case VK_RIGHT:
-            selStart = selEnd = std::min(std::max(selStart, selEnd) + (selStart == selEnd ? 1 : 0), length);
+            moveTo(collapsed ? selEnd + 1 : std::max(selStart, selEnd));
             return true;
         case VK_HOME:
-            selStart = selEnd = 0;
+            moveTo(0);
             return true;
         case VK_END:
-            selStart = selEnd = length;
+            moveTo(length);
             return true;
         case VK_DELETE:
             if (IsReadOnly()) return true;
@@ -257,6 +275,28 @@ LRESULT CEdit::OnTap(WPARAM, LPARAM lParam) {
     state_.selStart = state_.selEnd = CaretFromPoint(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
     Invalidate();
     return 0;
+}
+
+LRESULT CEdit::OnDoubleTap(WPARAM, LPARAM lParam) {
+    SetFocus();
+    SelectWordAt(CaretFromPoint(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+    Invalidate();
+    return 0;
+}
+
+void CEdit::SelectWordAt(int caret) {
+    CString text;
+    GetWindowText(text);
+    int start = std::clamp(caret, 0, text.GetLength());
+    // A caret just after a word (the tap fell on its last half character) selects that word.
+    if ((start == text.GetLength() || !IsWordCharacter(text[start])) && start > 0 &&
+        IsWordCharacter(text[start - 1]))
+        --start;
+    int end = start;
+    while (start > 0 && IsWordCharacter(text[start - 1])) --start;
+    while (end < text.GetLength() && IsWordCharacter(text[end])) ++end;
+    state_.selStart = start;
+    state_.selEnd = end;
 }
 
 LRESULT CEdit::ChangeFocus(bool focused) {

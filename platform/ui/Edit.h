@@ -1,6 +1,9 @@
 #pragma once
 // The edit control ("EDIT"): single- or multi-line text entry, read-only, numbers only, upper
 // or lower case, password. Every change of the text, typed or set, tells the parent EN_CHANGE.
+// The selection runs from an anchor to the caret: Shift with the arrows, Home or End moves the
+// caret and keeps the anchor, Ctrl+A selects everything, a double tap selects the word under the
+// stylus, and what is typed replaces the selection.
 #include "platform/ui/Wnd.h"
 
 constexpr DWORD ES_LEFT = 0x0000;
@@ -41,11 +44,12 @@ public:
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void AdoptControlState(CWnd& previous) override;
+    bool WantsDoubleClicks() const override { return true; }
 
 protected:
     struct State {
-        int selStart = 0;
-        int selEnd = 0;
+        int selStart = 0;  // the anchor
+        int selEnd = 0;    // the caret
         int limit = 30000;
         int scroll = 0;  // first character shown of a single-line edit
         bool modified = false;
@@ -56,8 +60,11 @@ protected:
     // Replaces the selection with typed or given text, within the limit; true when it changed.
     bool Insert(const CString& text);
     void TypeChar(wchar_t ch);
-    // Moves the caret for an arrow, Home or End key, or deletes for Delete; false for other keys.
-    bool MoveOrDelete(WPARAM key);
+    // Moves the caret for an arrow, Home or End key (the anchor stays when `extend`), or deletes
+    // for Delete; false for other keys.
+    bool MoveOrDelete(WPARAM key, bool extend);
+    // The word around a caret position: a run of characters other than blanks and separators.
+    void SelectWordAt(int caret);
     int CaretFromPoint(CPoint point);
     CString DisplayText() const;
     void Paint(CDC& dc);
@@ -77,6 +84,7 @@ protected:
     LRESULT OnChar(WPARAM wParam, LPARAM);
     LRESULT OnKeyDown(WPARAM wParam, LPARAM);
     LRESULT OnTap(WPARAM, LPARAM lParam);
+    LRESULT OnDoubleTap(WPARAM, LPARAM lParam);
     LRESULT OnSetFocus(WPARAM, LPARAM) { return ChangeFocus(true); }
     LRESULT OnKillFocus(WPARAM, LPARAM) { return ChangeFocus(false); }
     LRESULT ChangeFocus(bool focused);

@@ -68,6 +68,7 @@ LRESULT CRowControl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         {WM_MOUSEMOVE, &CRowControl::OnMouseMove},
         {WM_LBUTTONUP, &CRowControl::OnButtonUp},
         {WM_KEYDOWN, &CRowControl::OnKeyDown},
+        {WM_MOUSEWHEEL, &CRowControl::OnWheel},
         {WM_SETFOCUS, &CRowControl::OnSetFocus},
         {WM_KILLFOCUS, &CRowControl::OnKillFocus},
         {WM_ENABLE, &CRowControl::OnEnable},
@@ -120,6 +121,13 @@ LRESULT CRowControl::OnButtonUp(WPARAM, LPARAM) {
 
 LRESULT CRowControl::OnKeyDown(WPARAM wParam, LPARAM) {
     OnKey(static_cast<UINT>(wParam));
+    return 0;
+}
+
+LRESULT CRowControl::OnWheel(WPARAM wParam, LPARAM) {
+    input_.scroll.top -= GET_WHEEL_DELTA_WPARAM(wParam) * kWheelRows / WHEEL_DELTA;
+    LayoutRows();  // brings the rows back into range
+    Invalidate();
     return 0;
 }
 

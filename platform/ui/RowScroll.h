@@ -8,6 +8,8 @@
 
 // Pixels a step of the horizontal bar (or an arrow key) moves the rows.
 constexpr int kHorizontalScrollStep = 16;
+// Rows a notch of the wheel scrolls.
+constexpr int kWheelRows = 3;
 
 // Where the parts of the scrolled area lie.
 struct RowsLayout {
@@ -41,8 +43,9 @@ private:
     std::optional<ThumbDrag> thumb_;
 };
 
-// What the list box, list view and tree view share: painting, the focus, enabling, and the
-// stylus on the scroll bars and the rows. The control lays out its rows and takes the taps on them.
+// What the list box, list view and tree view share: painting, the focus, enabling, the stylus on
+// the scroll bars and the rows, and the wheel, which scrolls the rows and leaves the selection. The control
+// lays out its rows and takes the taps on them.
 class CRowControl : public CWnd {
 public:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -77,6 +80,7 @@ private:
     LRESULT OnMouseMove(WPARAM, LPARAM lParam);
     LRESULT OnButtonUp(WPARAM, LPARAM);
     LRESULT OnKeyDown(WPARAM wParam, LPARAM);
+    LRESULT OnWheel(WPARAM wParam, LPARAM);
     LRESULT OnSetFocus(WPARAM, LPARAM) { return ChangeFocus(true); }
     LRESULT OnKillFocus(WPARAM, LPARAM) { return ChangeFocus(false); }
     LRESULT ChangeFocus(bool focused);

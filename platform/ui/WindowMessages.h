@@ -122,6 +122,7 @@ constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_CONTROL = 0x11;
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_PRIOR = 0x21;
@@ -137,6 +138,8 @@ constexpr UINT VK_F1 = 0x70;
 
 // Mouse key state in wParam of mouse messages.
 constexpr WPARAM MK_LBUTTON = 0x0001;
+// One notch of the wheel, in the high word of WM_MOUSEWHEEL's wParam (positive away from the user).
+constexpr int WHEEL_DELTA = 120;
 
 // WM_GETDLGCODE answers.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;
@@ -204,4 +207,7 @@ constexpr int GET_X_LPARAM(LPARAM l) {
 }
 constexpr int GET_Y_LPARAM(LPARAM l) {
     return static_cast<short>((l >> 16) & 0xFFFF);
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) {
+    return static_cast<short>((w >> 16) & 0xFFFF);
 }

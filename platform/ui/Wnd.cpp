@@ -555,14 +555,21 @@ bool IsDialogWindow(const CWnd* w) {
     return w->Record() && w->Record()->className == L"#32770";
 }
 
-// The items of a dialog in tab order; the controls of a child dialog (a tab page) take its place.
+bool IsChildDialog(const CWnd* w) {
+    return IsDialogWindow(w) && (w->GetStyle() & WS_CHILD);
+}
+
+// The items of a dialog in tab order; the controls of a child dialog (a tab page) take its place,
+// and those of the pages a control holds (a tab control's) follow the control.
 void CollectTabItems(const CWnd* parent, std::vector<CWnd*>& items) {
     for (CWnd* child : parent->GetChildren()) {
-        if (IsDialogWindow(child) && (child->GetStyle() & WS_CHILD)) {
+        if (IsChildDialog(child)) {
             if (child->IsWindowVisible()) CollectTabItems(child, items);
-        } else {
-            items.push_back(child);
+            continue;
         }
+        items.push_back(child);
+        for (CWnd* page : child->GetChildren())
+            if (IsChildDialog(page) && page->IsWindowVisible()) CollectTabItems(page, items);
     }
 }
 }  // namespace
@@ -991,6 +998,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return GetWindowText(reinterpret_cast<wchar_t*>(lParam), static_cast<int>(wParam));
         case WM_GETTEXTLENGTH:
             return GetWindowTextLength();
+        case WM_MOUSEWHEEL:
+            // A window that does not scroll hands the wheel to the one around it.
+            if (record_ && record_->IsChild())
+                if (CWnd* parent = GetParent()) return parent->SendMessage(message, wParam, lParam);
+            return 0;
         case WM_SETFONT:
             if (record_) {
                 record_->font = reinterpret_cast<CFont*>(wParam);

@@ -334,6 +334,12 @@ void CX11Display::HandleEvent(XEvent& event) {
                 desktop.QueueInput(
                     {event.type == ButtonPress ? InputEvent::Kind::kMouseDown : InputEvent::Kind::kMouseUp,
                      event.xbutton.x / scale_, event.xbutton.y / scale_});
+            // The wheel is buttons 4 (away from the user) and 5, a press a notch.
+            if (event.type == ButtonPress &&
+                (event.xbutton.button == Button4 || event.xbutton.button == Button5))
+                desktop.QueueInput(
+                    {InputEvent::Kind::kWheel, event.xbutton.x / scale_, event.xbutton.y / scale_,
+                     static_cast<UINT>(event.xbutton.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA)});
             break;
         case MotionNotify:
             desktop.QueueInput(

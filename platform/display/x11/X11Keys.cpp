@@ -63,6 +63,12 @@ UINT VirtualKey(unsigned long keysym) {
             return kEqualsKey;
         case XK_bracketright:
             return VK_OEM_6;
+        case XK_Shift_L:
+        case XK_Shift_R:
+            return VK_SHIFT;
+        case XK_Control_L:
+        case XK_Control_R:
+            return VK_CONTROL;
     }
     return 0;
 }

@@ -37,8 +37,16 @@ TEST(X11Keys, FunctionArrowAndEditingKeys) {
     // The delete key types nothing; keys the handheld lacks give nothing at all.
     EXPECT_EQ(Summary(KeyEventsFor(XK_Delete, L"\x7f", true)),
               (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, VK_DELETE}}));
-    EXPECT_TRUE(KeyEventsFor(XK_Shift_L, L"", true).empty());
+    EXPECT_TRUE(KeyEventsFor(XK_Super_L, L"", true).empty());
     EXPECT_TRUE(KeyEventsFor(XK_F13, L"", true).empty());
+    // Shift and Ctrl go down and up as keys of their own (edits select with them held), typing nothing.
+    EXPECT_EQ(Summary(KeyEventsFor(XK_Shift_R, L"", true)),
+              (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, VK_SHIFT}}));
+    EXPECT_EQ(Summary(KeyEventsFor(XK_Control_L, L"", false)),
+              (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyUp, VK_CONTROL}}));
+    // Ctrl+A types the control character 1, which no edit takes.
+    EXPECT_EQ(Summary(KeyEventsFor(XK_a, L"\x01", true)),
+              (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, 'A'}}));
     // The handheld's Insert, "=" and "]" keys.
     EXPECT_EQ(Summary(KeyEventsFor(XK_Insert, L"", true)),
               (std::vector<std::pair<Kind, UINT>>{{Kind::kKeyDown, 45}}));
@@ -60,5 +68,5 @@ TEST(X11Keys, AnyOtherCharacterOrComposedTextArrivesAsCharacters) {
                   {Kind::kChar, L'控'}, {Kind::kChar, L'制'}, {Kind::kChar, L'点'}}));
     EXPECT_EQ(Summary(KeyEventsFor(XK_eacute, L"é", true)),
               (std::vector<std::pair<Kind, UINT>>{{Kind::kChar, 0xE9}}));
-    EXPECT_TRUE(KeyEventsFor(XK_Shift_L, L"\x1b\x7f", true).empty());
+    EXPECT_TRUE(KeyEventsFor(XK_Super_L, L"\x1b\x7f", true).empty());
 }

@@ -99,3 +99,41 @@ TEST(CTabSheetTest, PagesFollowTheTabsAndSelectPage) {
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
 }
+
+// With the tabs focused, Left and Right move the selection and its page comes with it; Tab goes
+// from the tabs into the page shown and back.
+TEST(CTabSheetTest, ArrowKeysSwitchPagesAndTabReachesThePageShown) {
+    InitCommonControls();
+    CUiDriver ui;
+    CSheetDlg dlg;
+    ui.OnModal(kSheetId, [&](CDialog&) {
+        CTabSheet& sheet = dlg.sheet;
+        CWnd* inputEdit = dlg.input.GetDlgItem(kPageEdit);
+        CWnd* resultEdit = dlg.result.GetDlgItem(kPageEdit);
+        struct Step {
+            const char* what;
+            UINT key;
+            int page;
+            CWnd* focus;
+        };
+        const Step steps[] = {
+            {"right", VK_RIGHT, 1, &sheet},
+            {"right on the last tab", VK_RIGHT, 1, &sheet},
+            {"tab into the page", VK_TAB, 1, resultEdit},
+            {"tab back to the tabs", VK_TAB, 1, &sheet},
+            {"left", VK_LEFT, 0, &sheet},
+            {"tab into the first page", VK_TAB, 0, inputEdit},
+        };
+        sheet.SetFocus();
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.what);
+            ui.PressKey(step.key);
+            EXPECT_EQ(sheet.GetCurSel(), step.page);
+            EXPECT_EQ(sheet.GetCurrentPage(), step.page);
+            EXPECT_EQ(dlg.result.IsWindowVisible() != FALSE, step.page == 1);
+            EXPECT_EQ(CWnd::GetFocus(), step.focus);
+        }
+        dlg.EndDialog(IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+}

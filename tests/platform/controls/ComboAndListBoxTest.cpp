@@ -2,6 +2,8 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/ui/Desktop.h"
 
+#include <functional>
+
 namespace {
 CComboBox& Combo(CWnd& control) {
     return dynamic_cast<CComboBox&>(control);
@@ -189,4 +191,71 @@ TEST_F(ControlsTest, KeysInTheDropDownEditChooseItemsAndTabLeavesIt) {
     ui.PressKey(VK_TAB);
     ui.PressKey(VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), &Item(kTreeView));
+}
+
+// In a dropped list of 45 items, each action (on a list freshly dropped with item 0 chosen) leaves
+// the list open with the highlight and the first row shown where the user expects.
+TEST_F(ControlsTest, DroppedListTakesPagingKeysTheWheelAndItsScrollBar) {
+    CComboBox& combo = Combo(Item(kDropList));
+    for (int i = 4; i < 45; ++i) combo.AddString(L"椭球");
+    combo.SetCurSel(0);
+    CRect box;
+    combo.GetWindowRect(&box);
+    const int row = box.Height() - 4;
+    const int rows = combo.DroppedRows();
+    const int bottom = box.bottom + rows * row;  // the last pixel row inside the list's border
+    const CPoint bar(box.right - 4, 0);
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        int chosen;  // by a tap on a row, or else by Enter
+        bool open;   // after the action
+    };
+    const Case cases[] = {
+        {"end", [&] { ui.PressKey(VK_END); }, 44, true},
+        {"end then home", [&] { ui.PressKey(VK_END), ui.PressKey(VK_HOME); }, 0, true},
+        {"page down twice", [&] { ui.PressKey(VK_NEXT), ui.PressKey(VK_NEXT); }, 2 * rows, true},
+        {"end then page up", [&] { ui.PressKey(VK_END), ui.PressKey(VK_PRIOR); }, 44 - rows, true},
+        {"wheel down, then a tap on the first row shown",
+         [&] {
+             ui.Wheel(CPoint(box.left + 10, box.bottom + 20), -2);
+             ui.Tap(CPoint(box.left + 10, box.bottom + 1 + row / 2));
+         },
+         6, false},
+        {"the bar's lower arrow, then the first row",
+         [&] {
+             ui.Tap(CPoint(bar.x, bottom - 3));
+             Pause();
+             ui.Tap(CPoint(bar.x, bottom - 3));
+             ui.Tap(CPoint(box.left + 10, box.bottom + 1 + row / 2));
+         },
+         2, false},
+        {"the bar's page area below the thumb, then the first row",
+         [&] {
+             ui.Tap(CPoint(bar.x, bottom - 20));
+             ui.Tap(CPoint(box.left + 10, box.bottom + 1 + row / 2));
+         },
+         rows, false},
+        {"the thumb dragged to the bottom, then the first row",
+         [&] {
+             ui.Drag(CPoint(bar.x, box.bottom + 20), CPoint(bar.x, bottom + 200));
+             ui.Tap(CPoint(box.left + 10, box.bottom + 1 + row / 2));
+         },
+         45 - rows, false},
+        {"the list's border", [&] { ui.Tap(CPoint(box.left + 10, bottom + 1)); }, 0, true},
+        {"below the list", [&] { ui.Tap(CPoint(box.left + 10, bottom + 3)); }, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        combo.SetCurSel(0);
+        Pause();
+        ui.Click(dlg, kDropList);
+        ASSERT_TRUE(combo.GetDroppedState());
+        Pause();
+        c.act();
+        EXPECT_EQ(combo.GetDroppedState() != FALSE, c.open);
+        if (combo.GetDroppedState()) ui.PressKey(VK_RETURN);
+        EXPECT_FALSE(combo.GetDroppedState());
+        EXPECT_EQ(combo.GetCurSel(), c.chosen);
+    }
 }

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "ControlsFixture.h"
@@ -232,4 +233,42 @@ TEST_F(ControlsTest, OwnerDataListAsksOnlyForTheRowsItDrawsOrReads) {
     EXPECT_EQ(owner.GetNextItem(-1, LVNI_SELECTED), -1);
     EXPECT_EQ(owner.GetItemText(5, 0), L"");
     owner.DestroyWindow();
+}
+
+// From row 10 selected at the top of the view, each key moves the selection and the wheel moves
+// only the view: what is selected and which row shows first afterwards.
+TEST_F(ControlsTest, ListViewPagingKeysMoveTheSelectionAndTheWheelTheView) {
+    FillPoints(dlg.m_list, 40);
+    const int page = dlg.m_list.GetCountPerPage();
+    ASSERT_LT(page, 20);
+    CRect box;
+    dlg.m_list.GetWindowRect(&box);
+    const CPoint over = box.CenterPoint();
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        int selected;
+        int top;
+    };
+    const Case cases[] = {
+        {"page down", [&] { ui.PressKey(VK_NEXT); }, 10 + page, 11},
+        {"page up", [&] { ui.PressKey(VK_PRIOR); }, 10 - page, 10 - page},
+        {"end", [&] { ui.PressKey(VK_END); }, 39, 40 - page},
+        {"home", [&] { ui.PressKey(VK_HOME); }, 0, 0},
+        {"wheel towards the user", [&] { ui.Wheel(over, -1); }, 10, 10 + kWheelRows},
+        {"wheel away, twice", [&] { ui.Wheel(over, 2); }, 10, 10 - 2 * kWheelRows},
+        {"wheel far past the end", [&] { ui.Wheel(over, -30); }, 10, 40 - page},
+    };
+    dlg.m_list.SetFocus();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dlg.m_list.SetItemState(10, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        dlg.m_list.EnsureVisible(0, FALSE);
+        dlg.m_list.EnsureVisible(10 + page - 1, FALSE);
+        ASSERT_EQ(dlg.m_list.GetTopIndex(), 10);
+        c.act();
+        EXPECT_EQ(dlg.m_list.GetNextItem(-1, LVNI_SELECTED), c.selected);
+        EXPECT_EQ(dlg.m_list.GetSelectedCount(), 1u);
+        EXPECT_EQ(dlg.m_list.GetTopIndex(), c.top);
+    }
 }

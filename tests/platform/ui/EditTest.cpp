@@ -85,3 +85,98 @@ TEST(Edit, BoundariesOfDigitsSelectionAndModifiedFlag) {
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
+
+namespace {
+// A key as the user presses it, with Shift or Ctrl held.
+struct Press {
+    UINT key;
+    bool shift = false;
+    bool ctrl = false;
+};
+
+void PressAll(CUiDriver& ui, const std::vector<Press>& presses) {
+    for (const Press& p : presses) {
+        if (p.shift) ui.HoldKey(VK_SHIFT, true);
+        if (p.ctrl) ui.HoldKey(VK_CONTROL, true);
+        ui.PressKey(p.key);
+        if (p.ctrl) ui.HoldKey(VK_CONTROL, false);
+        if (p.shift) ui.HoldKey(VK_SHIFT, false);
+    }
+}
+}  // namespace
+
+// From a caret in "516525.212" (or a tap), the keys select, and what is typed replaces the selection.
+TEST(Edit, ShiftCtrlAndDoubleTapSelectAndTypingReplacesTheSelection) {
+    const wchar_t* const kOld = L"516525.212";
+    struct Case {
+        const char* what;
+        int caret;
+        std::vector<Press> presses;
+        int selStart, selEnd;  // as GetSel tells it
+        const wchar_t* typed;
+        const wchar_t* after;
+    };
+    const Case cases[] = {
+        {"ctrl+a", 3, {{'A', false, true}}, 0, 10, L"516629.386", L"516629.386"},
+        {"shift+home", 6, {{VK_HOME, true}}, 0, 6, L"7", L"7.212"},
+        {"shift+end", 6, {{VK_END, true}}, 6, 10, L"0", L"5165250"},
+        {"shift+left twice", 10, {{VK_LEFT, true}, {VK_LEFT, true}}, 8, 10, L"9", L"516525.29"},
+        {"shift+right then back",
+         0,
+         {{VK_RIGHT, true}, {VK_RIGHT, true}, {VK_LEFT, true}},
+         0,
+         1,
+         L"4",
+         L"416525.212"},
+        {"shift+left over the anchor",
+         5,
+         {{VK_RIGHT, true}, {VK_LEFT, true}, {VK_LEFT, true}},
+         4,
+         5,
+         L"x",
+         L"5165x5.212"},
+        {"left collapses, then types", 6, {{VK_HOME, true}, {VK_LEFT}}, 0, 0, L"-", L"-516525.212"},
+        {"backspace deletes the selection",
+         10,
+         {{VK_LEFT, true}, {VK_LEFT, true}, {VK_BACK}},
+         8,
+         8,
+         L"",
+         L"516525.2"},
+        {"ctrl+a then delete", 0, {{'A', false, true}, {VK_DELETE}}, 0, 0, L"", L""},
+    };
+    CUiDriver ui;
+    CTestDlg dlg;
+    ui.OnModal(kTestDialogId, [&](CDialog& d) {
+        auto* edit = static_cast<CEdit*>(d.GetDlgItem(kNameEdit));
+        ui.Click(d, kNameEdit);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            ui.SetText(d, kNameEdit, kOld);
+            edit->SetSel(c.caret, c.caret);
+            PressAll(ui, c.presses);
+            int start = -1, end = -1;
+            edit->GetSel(start, end);
+            EXPECT_EQ(start, c.selStart);
+            EXPECT_EQ(end, c.selEnd);
+            ui.TypeText(c.typed);
+            EXPECT_EQ(ui.GetText(d, kNameEdit), c.after);
+        }
+
+        // A double tap selects the word under the stylus; the separators around it stay.
+        ui.SetText(d, kNameEdit, L"K1, 516525.212");
+        CRect box;
+        edit->GetWindowRect(&box);
+        for (const int dx : {32, 62}) {  // in the number, which starts after four 6-pixel characters
+            ui.Advance(1000);
+            ui.DoubleTap(CPoint(box.left + dx, box.CenterPoint().y));
+            int start = -1, end = -1;
+            edit->GetSel(start, end);
+            EXPECT_EQ(ui.GetText(d, kNameEdit).Mid(start, end - start), L"516525.212") << dx;
+        }
+        ui.TypeText(L"516629.386");
+        EXPECT_EQ(ui.GetText(d, kNameEdit), L"K1, 516629.386");
+        ui.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
