@@ -4,17 +4,19 @@
 #include "platform/text/CodePage.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ModuleReadAll.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 
 namespace {
 
-CommandItem BytesItem(const wchar_t* name, std::vector<uint8_t> request, int timeout, const wchar_t* success,
-                      const wchar_t* timedOut) {
+CommandItem BytesItem(ModuleCommand kind, const wchar_t* name, std::vector<uint8_t> request, int timeout,
+                      const wchar_t* success, const wchar_t* timedOut) {
     CommandItem item;
     item.requestIsBytes = 1;
     item.requestBytes = std::move(request);
+    item.kind = kind;
     item.name = name;
     item.timeout = timeout;
     item.successText = success;
@@ -58,11 +60,10 @@ DWORD CModuleCommandQueue::ResendLastCommand() {
 void CModuleCommandQueue::CancelCommands() {
     queue.clear();
     ClearLastCommand();
-    modeFlag = 0;
-    modeValue = 0;
+    mode_ = ModuleMode::kIdle;
     receiveBuffer.Reset();
     statusWindow = nullptr;
-    replyText.Empty();
+    replyText_.Empty();
 }
 
 void CModuleCommandQueue::Append(CommandItem item, bool sendNow) {
@@ -75,7 +76,7 @@ void CModuleCommandQueue::QueueOpenRadio(bool sendNow, int linkKind) {
     receiveBuffer.Reset();
     const int model = frame_.ReceiverModelNumber();
     const bool alternative = linkKind != kLinkRadio && HasNetworkModule(model);
-    CommandItem item = BytesItem(L"OPENRADIO",
+    CommandItem item = BytesItem(ModuleCommand::kOpenRadio, L"OPENRADIO",
                                  alternative ? std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x02, 0xD8}
                                              : std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x01, 0xDB},
                                  10, L"直通通讯模块成功!", L"直通通讯模块超时!");
@@ -85,8 +86,9 @@ void CModuleCommandQueue::QueueOpenRadio(bool sendNow, int linkKind) {
 
 void CModuleCommandQueue::QueueReadRadio(bool sendNow) {
     ClearLastCommand();
-    CommandItem item = BytesItem(L"READRADIO", {0x55, 0xAA, 0x03, 0x24, 0x00, 0x00, 0x27}, 16,
-                                 L"读取通道成功!", L"读取通道超时!");
+    CommandItem item =
+        BytesItem(ModuleCommand::kReadRadio, L"READRADIO", {0x55, 0xAA, 0x03, 0x24, 0x00, 0x00, 0x27}, 16,
+                  L"读取通道成功!", L"读取通道超时!");
     AwaitBytes(item, {0x55, 0xAB, 0x03, 0x24});
     Append(std::move(item), sendNow);
 }
@@ -97,6 +99,7 @@ void CModuleCommandQueue::QueueReadGprs(bool sendNow) {
     item.commandText = L"TOVAK,READALL\r\n";
     item.replyText = L"TOVAK,ALL";
     item.timeout = 16;
+    item.kind = ModuleCommand::kReadGprs;
     item.name = L"READGPRS";
     item.successText = L"读取GPRS配置成功!";
     item.timeoutText = L"读取GPRS配置超时!";
@@ -104,31 +107,35 @@ void CModuleCommandQueue::QueueReadGprs(bool sendNow) {
 }
 
 void CModuleCommandQueue::QueueCloseRadio(bool sendNow) {
-    CommandItem item = BytesItem(L"CLOSERADIO", {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}, 10,
-                                 L"关闭通讯模块成功!", L"关闭通讯模块超时!");
+    CommandItem item =
+        BytesItem(ModuleCommand::kCloseRadio, L"CLOSERADIO", {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0xDA}, 10,
+                  L"关闭通讯模块成功!", L"关闭通讯模块超时!");
     AwaitBytes(item, {0x24, 0x35, 0xCA, 0x01, 0x00, 0x00, 0x00, 0x00, 0xDA});
     Append(std::move(item), sendNow);
 }
 
 void CModuleCommandQueue::QueueAutoSearch(bool sendNow) {
-    CommandItem item = BytesItem(L"AUTOSEARCHRADIO", {0x24, 0x36, 0xC9, 0x01, 0x00, 0x01, 0xDB}, 10,
-                                 L"电台自动搜索成功!", L"电台自动搜索超时!");
+    CommandItem item =
+        BytesItem(ModuleCommand::kAutoSearch, L"AUTOSEARCHRADIO", {0x24, 0x36, 0xC9, 0x01, 0x00, 0x01, 0xDB},
+                  10, L"电台自动搜索成功!", L"电台自动搜索超时!");
     item.replyText = L"GPOK";
     Append(std::move(item), sendNow);
 }
 
 void CModuleCommandQueue::QueueStopSearch(bool sendNow) {
-    CommandItem item = BytesItem(L"STOPSEARCHRADIO", {0x24, 0x36, 0xC9, 0x01, 0x00, 0x00, 0xDA}, 10,
-                                 L"停止自动搜索成功!", L"停止自动搜索超时!");
+    CommandItem item =
+        BytesItem(ModuleCommand::kStopSearch, L"STOPSEARCHRADIO", {0x24, 0x36, 0xC9, 0x01, 0x00, 0x00, 0xDA},
+                  10, L"停止自动搜索成功!", L"停止自动搜索超时!");
     item.replyText = L"GPOK";
     Append(std::move(item), sendNow);
 }
 
 void CModuleCommandQueue::QueueTurnChannel(int channel, bool sendNow) {
     const auto ch = static_cast<uint8_t>(channel);
-    CommandItem item = BytesItem(
-        L"TURNRADIO", {0x55, 0xAA, 0x06, 0x07, ch, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(ch + 13)}, 10,
-        L"电台通道切换成功!", L"电台通道切换超时!");
+    CommandItem item =
+        BytesItem(ModuleCommand::kTurnRadio, L"TURNRADIO",
+                  {0x55, 0xAA, 0x06, 0x07, ch, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(ch + 13)}, 10,
+                  L"电台通道切换成功!", L"电台通道切换超时!");
     AwaitBytes(item, {0x55, 0xAB, 0x02, 0x20, 0x00, 0x22});
     Append(std::move(item), sendNow);
 }
@@ -159,33 +166,100 @@ void CModuleCommandQueue::Report(bool ok, int value, const CString& text) {
     SendMessage(statusWindow, WM_MODULE_REPLY, reinterpret_cast<WPARAM>(&reply), 0);
 }
 
-void CModuleCommandQueue::OnRadioSearchReply() {
-    int match = -1;
-    if (current.replyIsBytes) {
-        match = receiveBuffer.Find(current.replyBytes.data(), static_cast<int>(current.replyBytes.size()));
-    } else {
-        const uint32_t length = receiveBuffer.GetLength();
-        replyText +=
-            FromGbk(std::string_view(reinterpret_cast<const char*>(receiveBuffer.GetPtr(0)), length));
-        if (replyText.GetLength() > kMaxReplyTextChars) replyText = replyText.Right(kMaxReplyTextChars);
-        // Matched on the bytes too: converted text can pair a binary byte before the reply with the
-        // reply's first letter and hide it.
-        if (!current.replyText.IsEmpty()) {
-            const std::string awaited = ToGbk(current.replyText);
-            match = replyText.Find(current.replyText) >= 0
-                        ? 0
-                        : receiveBuffer.Find(awaited.data(), static_cast<int>(awaited.size()));
-        }
+LinkDetectStep CModuleCommandQueue::OnReply(const uint8_t* bytes, uint32_t count,
+                                            const DataLinkSettings& link) {
+    LinkDetectStep step;
+    if (mode_ == ModuleMode::kLinkDetect) {
+        // A text reply is looked for in the text alone: the bytes before it are not kept.
+        if (!current.replyIsBytes && !current.replyText.IsEmpty()) receiveBuffer.Reset();
+        AppendReceived(bytes, count);
+        const int match = MatchLinkDetect(std::string_view(reinterpret_cast<const char*>(bytes), count));
+        step = OnLinkDetectReply(match, link);
+    } else if (mode_ == ModuleMode::kRadioDialog) {
+        AppendReceived(bytes, count);
+        OnRadioDialogReply(MatchRadioDialog());
     }
-    if (match >= 0) {
-        const CString name = current.name;
-        if (name == L"OPENRADIO") {
+    if (receiveBuffer.GetLength() > kMaxReceiveBytes) receiveBuffer.Reset();
+    return step;
+}
+
+int CModuleCommandQueue::MatchLinkDetect(std::string_view chunk) {
+    if (current.replyIsBytes)
+        return receiveBuffer.Find(current.replyBytes.data(), static_cast<int>(current.replyBytes.size()));
+    if (current.replyText.IsEmpty()) return -1;
+    replyText_ += FromGbk(chunk);
+    const int match = replyText_.Find(current.replyText);
+    if (replyText_.GetLength() > kMaxLinkDetectTextChars && match < 0) replyText_.Empty();
+    return match;
+}
+
+int CModuleCommandQueue::MatchRadioDialog() {
+    if (current.replyIsBytes)
+        return receiveBuffer.Find(current.replyBytes.data(), static_cast<int>(current.replyBytes.size()));
+    const uint32_t length = receiveBuffer.GetLength();
+    replyText_ += FromGbk(std::string_view(reinterpret_cast<const char*>(receiveBuffer.GetPtr(0)), length));
+    if (replyText_.GetLength() > kMaxReplyTextChars) replyText_ = replyText_.Right(kMaxReplyTextChars);
+    if (current.replyText.IsEmpty()) return -1;
+    // Matched on the bytes too: converted text can pair a binary byte before the reply with the
+    // reply's first letter and hide it.
+    const std::string awaited = ToGbk(current.replyText);
+    return replyText_.Find(current.replyText) >= 0
+               ? 0
+               : receiveBuffer.Find(awaited.data(), static_cast<int>(awaited.size()));
+}
+
+LinkDetectStep CModuleCommandQueue::OnLinkDetectReply(int match, const DataLinkSettings& link) {
+    LinkDetectStep step;
+    const int linkKind = link.nModuleType;
+    if (match < 0) {
+        QueueFallBack(linkKind);
+        return step;
+    }
+    switch (current.kind) {
+        case ModuleCommand::kOpenRadio:
+            if (linkKind == kLinkRadio) QueueReadRadio(true);
+            if (linkKind == kLinkNetwork) QueueReadGprs(true);
+            step.kind = LinkDetectStep::kOpened;
+            break;
+        case ModuleCommand::kCloseRadio:
+            CancelCommands();
+            step.kind = LinkDetectStep::kClosed;
+            break;
+        case ModuleCommand::kReadRadio:
+            receiveBuffer.Consume(static_cast<uint32_t>(match));
+            if (receiveBuffer.GetLength() >= 5 && receiveBuffer.GetAt(4) < 9) {
+                step = {LinkDetectStep::kRadioChannel, receiveBuffer.GetAt(4), {}};
+                QueueCloseRadio(true);
+            }
+            break;
+        case ModuleCommand::kReadGprs: {
+            const CString reply = replyText_;
+            replyText_.Empty();
+            step.net = link.net;
+            if (ParseModuleReadAll(reply, step.net)) {
+                step.kind = LinkDetectStep::kNetworkSettings;
+                QueueCloseRadio(true);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return step;
+}
+
+void CModuleCommandQueue::OnRadioDialogReply(int match) {
+    if (match < 0) return;
+    switch (current.kind) {
+        case ModuleCommand::kOpenRadio:
             SendNextCommand();
             frame_.ShowModuleStatus(L"打开电台");
-        } else if (name == L"CLOSERADIO") {
+            break;
+        case ModuleCommand::kCloseRadio:
             CancelCommands();
             frame_.ShowModuleStatus(L"关闭电台");
-        } else if (name == L"READRADIO") {
+            break;
+        case ModuleCommand::kReadRadio: {
             receiveBuffer.Consume(static_cast<uint32_t>(match));
             const uint8_t channel = receiveBuffer.GetAt(4);
             if (receiveBuffer.GetLength() >= 5 && channel < 9) {
@@ -194,7 +268,9 @@ void CModuleCommandQueue::OnRadioSearchReply() {
                 frame_.ShowModuleStatus(L"读取通道成功");
                 QueueCloseRadio(true);
             }
-        } else if (name == L"TURNRADIO") {
+            break;
+        }
+        case ModuleCommand::kTurnRadio:
             if (current.requestIsBytes && current.requestBytes.size() >= 6) {
                 const int channel = current.requestBytes[4];
                 frame_.UseRadioChannel(channel);
@@ -202,13 +278,18 @@ void CModuleCommandQueue::OnRadioSearchReply() {
                 QueueCloseRadio(true);
                 frame_.ShowModuleStatus(L"切换通道成功");
             }
-        } else if (name == L"AUTOSEARCHRADIO" || name == L"STOPSEARCHRADIO") {
+            break;
+        case ModuleCommand::kAutoSearch:
+        case ModuleCommand::kStopSearch: {
+            const bool autoSearch = current.kind == ModuleCommand::kAutoSearch;
             Report(true, frame_.GeneralSettings().dataLink.radioChannel, current.successText);
             QueueCloseRadio(true);
-            frame_.ShowModuleStatus(name == L"AUTOSEARCHRADIO" ? L"自动搜索成功" : L"停止搜索成功");
+            frame_.ShowModuleStatus(autoSearch ? L"自动搜索成功" : L"停止搜索成功");
+            break;
         }
+        default:
+            break;
     }
-    if (receiveBuffer.GetLength() > kMaxReceiveBytes) receiveBuffer.Reset();
 }
 
 bool CModuleCommandQueue::Busy() const {
@@ -223,14 +304,14 @@ void CModuleCommandQueue::OnTick() {
         ResendLastCommand();
         return;
     }
-    const CString name = current.name;
+    const ModuleCommand kind = current.kind;
     const CString timeoutText = current.timeoutText;
-    if (name == L"OPENRADIO") {
+    if (kind == ModuleCommand::kOpenRadio) {
         Report(false, 0, timeoutText);
         CancelCommands();
-    } else if (name == L"READRADIO" || name == L"TURNRADIO") {
+    } else if (kind == ModuleCommand::kReadRadio || kind == ModuleCommand::kTurnRadio) {
         Report(false, 0, timeoutText);
-    } else if (name == L"CLOSERADIO") {
+    } else if (kind == ModuleCommand::kCloseRadio) {
         CancelCommands();
     }
     if (!SendNextCommand()) CancelCommands();
@@ -238,21 +319,23 @@ void CModuleCommandQueue::OnTick() {
 
 void CModuleCommandQueue::QueueFallBack(int linkKind) {
     if (linkKind != kLinkRadio && linkKind != kLinkNetwork) return;
-    const auto pending = [this](const wchar_t* name) { return current.name == name && current.timeout < 10; };
-    if (pending(linkKind == kLinkNetwork ? L"READGPRS" : L"READRADIO")) {
+    const auto pending = [this](ModuleCommand kind) { return current.kind == kind && current.timeout < 10; };
+    const ModuleCommand own = linkKind == kLinkNetwork ? ModuleCommand::kReadGprs : ModuleCommand::kReadRadio;
+    const ModuleCommand other =
+        linkKind == kLinkNetwork ? ModuleCommand::kReadRadio : ModuleCommand::kReadGprs;
+    if (pending(own)) {
         if (linkKind == kLinkNetwork)
             QueueReadRadio(true);
         else
             QueueReadGprs(true);
-    } else if (pending(linkKind == kLinkNetwork ? L"READRADIO" : L"READGPRS")) {
+    } else if (pending(other)) {
         QueueCloseRadio(true);
     }
 }
 
 void CModuleCommandQueue::RunRadioRequest(HWND dialog, RadioRequest request, int channel) {
-    constexpr int kRadioDialogWaiting = 2;
     CancelCommands();
-    SetRadioWait(kRadioDialogWaiting);
+    SetMode(ModuleMode::kRadioDialog);
     SetRadioDlg(dialog);
     QueueOpenRadio(false, kLinkRadio);
     switch (request) {
@@ -271,9 +354,4 @@ void CModuleCommandQueue::RunRadioRequest(HWND dialog, RadioRequest request, int
     }
     QueueCloseRadio(false);
     SendNextCommand();
-}
-
-void CModuleCommandQueue::SetRadioWait(int mode) {
-    modeFlag = mode != 0 ? 1 : 0;
-    modeValue = mode;
 }

@@ -4,19 +4,38 @@
 // of replies while the radio settings dialog waits. The waiting dialog hears the outcome as
 // WM_MODULE_REPLY.
 #include <deque>
+#include <string_view>
 
 #include "foundation/CByteBuffer.h"
+#include "foundation/GeneralSettingsBlock.h"
 #include "platform/base/WinTypes.h"
 #include "receiver/CommandItem.h"
 #include "receiver/RadioRequest.h"
 
 class IFrameServices;
 
+// What the queue is waiting for replies for.
+enum class ModuleMode {
+    kIdle,         // no module sequence runs: the receiver's bytes are its lines
+    kLinkDetect,   // after a version reply, the module is opened and read to learn the data link
+    kRadioDialog,  // the radio settings dialog waits for its request's outcome
+};
+
+// What a reply taught while the data link is detected; the link applies it to the job.
+struct LinkDetectStep {
+    enum Kind { kNothing, kOpened, kClosed, kRadioChannel, kNetworkSettings } kind = kNothing;
+    int channel = 0;        // kRadioChannel
+    NetModuleSettings net;  // kNetworkSettings: the job's network settings with the module's reply read in
+};
+
 class CModuleCommandQueue {
 public:
     // Garbage that never matches is dropped past this length.
     static constexpr uint32_t kMaxReceiveBytes = 1000;
+    // The radio dialog keeps the newest text replies up to this length; the link detection drops text
+    // that grew past its own length without a match.
     static constexpr int kMaxReplyTextChars = 2000;
+    static constexpr int kMaxLinkDetectTextChars = 1000;
 
     explicit CModuleCommandQueue(IFrameServices& frame);
 
@@ -37,10 +56,9 @@ public:
     // The frame's fixed packet for the binary board family, then two version queries.
     void SendBinaryAppFile();
 
-    // Appends received module bytes, dropping the oldest beyond the cap in any mode.
-    void AppendReceived(const uint8_t* bytes, uint32_t count);
-    // Reply handling of mode 2 (the radio settings dialog waits); call after AppendReceived.
-    void OnRadioSearchReply();
+    // The module's bytes while a mode other than kIdle runs, matched against the current request's
+    // reply. In the link detection `link` is the job's data link; the dialog's outcome goes to its window.
+    LinkDetectStep OnReply(const uint8_t* bytes, uint32_t count, const DataLinkSettings& link);
     // The two-second duties: re-send the current request, or report its time-out and go on.
     void OnTick();
     // While the link is detected: a read of the module that has under 10 s left gives way to the
@@ -52,23 +70,31 @@ public:
     // and closed, and `dialog` waits for the reply (mode 2).
     void RunRadioRequest(HWND dialog, RadioRequest request, int channel);
 
-    void SetRadioWait(int mode);
+    ModuleMode Mode() const { return mode_; }
+    void SetMode(ModuleMode mode) { mode_ = mode; }
     void SetRadioDlg(HWND window) { statusWindow = window; }
+    // The text replies gathered while the current request waits.
+    const CString& ReplyText() const { return replyText_; }
     // A request is current or queued.
     bool Busy() const;
 
-    // The frame's fields (its link-detection handler of mode 1 works on them too).
     CommandItem current;
     std::deque<CommandItem> queue;
     CByteBuffer receiveBuffer;
-    CString replyText;
-    int modeFlag = 0;
-    int modeValue = 0;
     HWND statusWindow;
 
 private:
+    // Appends received module bytes, dropping the oldest beyond the cap in any mode.
+    void AppendReceived(const uint8_t* bytes, uint32_t count);
+    // Where the current request's reply starts, or -1.
+    int MatchLinkDetect(std::string_view chunk);
+    int MatchRadioDialog();
+    LinkDetectStep OnLinkDetectReply(int match, const DataLinkSettings& link);
+    void OnRadioDialogReply(int match);
     void Append(CommandItem item, bool sendNow);
     void Report(bool ok, int value, const CString& text);
 
     IFrameServices& frame_;
+    ModuleMode mode_ = ModuleMode::kIdle;
+    CString replyText_;
 };

@@ -6,6 +6,18 @@
 
 #include "platform/text/CString.h"
 
+// The module request that replies and time-outs are dispatched by; the modem and Bluetooth steps are none.
+enum class ModuleCommand : uint8_t {
+    kNone,
+    kOpenRadio,
+    kReadRadio,
+    kReadGprs,
+    kCloseRadio,
+    kAutoSearch,
+    kStopSearch,
+    kTurnRadio,
+};
+
 struct CommandItem {
     int32_t requestIsBytes = 0;  // 1: requestBytes is sent; 0: commandText
     uint8_t replyIsBytes = 0;    // 1: replyBytes marks a good reply; 0: replyText
@@ -15,7 +27,8 @@ struct CommandItem {
     CString replyText;
     // Seconds; while the item is current, the countdown (-1 once the current item is cleared).
     int32_t timeout = 0;
-    CString name;  // "READRADIO", "OPENRADIO", ...: replies and time-outs are dispatched by it
+    ModuleCommand kind = ModuleCommand::kNone;
+    CString name;  // "READRADIO", "OPENRADIO", ...; a modem step's progress text
     CString successText;
     CString timeoutText;
 

@@ -5,6 +5,7 @@
 #include "platform/messages/Messages.h"
 #include "platform/text/Format.h"
 #include "platform/time/Clock.h"
+#include "receiver/BoardLines.h"
 #include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
@@ -23,29 +24,23 @@ void SendVersionQueries(CSerialPort& port) {
     port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
 
-CString ElevationMaskLine(IFrameServices& frame) {
-    return Format(L"ecutoff,%d\r\n", frame.GeneralSettings().connection.nGAngle);
+CString JobElevationMaskLine(IFrameServices& frame) {
+    return ElevationMaskLine(frame.GeneralSettings().connection.nGAngle);
 }
 
 // The port-2 interface mode by differential format; another format repeats the elevation-mask line.
 void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
-    static const wchar_t* const kOwn[] = {
-        L"interfacemode,com2,rtca,rtca\r\n", L"interfacemode,com2,rtcm,rtcm\r\n",
-        L"interfacemode,com2,cmr,cmr\r\n", L"interfacemode,com2,rtcmv3,rtcmv3\r\n"};
-    static const wchar_t* const kBoard[] = {
-        L"interfacemode,com2,rtca,novatel\r\n", L"interfacemode,com2,rtcm,novatel\r\n",
-        L"interfacemode,com2,cmr,novatel\r\n", L"interfacemode,com2,rtcmv3,novatel\r\n"};
     const int format = frame.GeneralSettings().connection.nRadioFormat;
-    if (format >= 0 && format <= 3)
-        frame.SerialPort().SendLine((boardOutput ? kBoard : kOwn)[format]);
+    if (const wchar_t* line = InterfaceModeLine(format, boardOutput))
+        frame.SerialPort().SendLine(line);
     else
-        frame.SerialPort().SendLine(ElevationMaskLine(frame));
+        frame.SerialPort().SendLine(JobElevationMaskLine(frame));
 }
 
 void SendCommonStart(IFrameServices& frame) {
     SendAll(frame.SerialPort(),
             {L"dgpstimeout,60\r\n", L"DGPSTIMEOUT,60\r\n", L"nmeatalker auto\r\n", L"NMEATALKER AUTO\r\n"});
-    frame.SerialPort().SendLine(ElevationMaskLine(frame));
+    frame.SerialPort().SendLine(JobElevationMaskLine(frame));
 }
 
 void SendLogLines(CSerialPort& port) {

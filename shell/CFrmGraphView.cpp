@@ -124,7 +124,7 @@ void CFrmGraphView::PreparePlot(CDC& dc) {
 void CFrmGraphView::DrawFurniture(CDC& dc) {
     const DataLinkSettings& link = frame_.GeneralSettings().dataLink;
     canvas_.DrawSignalGlyph(dc, latest_.diffAge);
-    canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, frame_.Receiver().moduleConfigured);
+    canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, frame_.Receiver().ModuleConfigured());
     canvas_.DrawNorthArrow(dc);
     canvas_.DrawScaleBar(dc);
     canvas_.DrawClock(dc, latest_.hour, latest_.minute, latest_.second);

@@ -15,11 +15,9 @@
 #include "shell/HardwareKeys.h"
 #include "shell/MainMenuCommands.h"
 
-CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this, receiver_, job_) {
+CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, receiver_, job_) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
-    ::ResetReceiverState(receiver_.state, true);
-    receiver_.gga.Clear();
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
     BindMessage(WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
@@ -29,7 +27,7 @@ CMainFrame::CMainFrame() : receiver_(*this), supervision_(*this, receiver_, job_
 
 CMainFrame::~CMainFrame() {
     if (m_hWnd) DestroyWindow();
-    receiver_.port.Close();
+    receiver_.ClosePort();
     if (FoundationFrame() == this) SetFoundationFrame(nullptr);
     if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
 }
@@ -43,7 +41,7 @@ int CMainFrame::OnCreate() {
     GreyUnavailableCommands(*bar_.GetMenu());
     view_ = std::make_unique<CFrmGraphView>(*this);
     if (!view_->CreateView(this, kViewId)) return -1;
-    receiver_.device.AllLedsOff();
+    receiver_.LedsOff();
     SetProp(kInstanceProperty, 1);
     CSplashWnd::EnableSplashScreen(TRUE);
     CSplashWnd::ShowSplashScreen(this);
@@ -58,7 +56,7 @@ void CMainFrame::OnDestroy() {
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->DestroyWindow();
     KillTimer(IDT_FRAME_TICK);
     job_.SaveAtExit();
-    receiver_.device.AllLedsOff();
+    receiver_.LedsOff();
     CWnd::OnDestroy();
 }
 
@@ -133,16 +131,12 @@ LRESULT CMainFrame::OnSurveyRecordsRead(WPARAM number, LPARAM) {
     return 0;
 }
 
-void CMainFrame::ClampQuality(CGpsState& state) {
-    if (state.pdop > 100.0) state.pdop = 99.9;
-}
-
 void CMainFrame::OnConnectInstrument() {
     RunConnectInstrument(*this);
 }
 
 void CMainFrame::OnAppAbout() {
-    const GpsTextBlock& ident = receiver_.state.ident;
+    const GpsTextBlock& ident = receiver_.State().ident;
     CAboutDlg dlg(this, kSoftwareVersion, ident.text[0], ident.text[1]);
     dlg.DoModal();
 }
@@ -152,22 +146,16 @@ void CMainFrame::ConfirmExit() {
 }
 
 void CMainFrame::ResetAndNotify(const CString& text) {
-    receiver_.hasData = 0;
-    ShowModuleStatus(text);
-}
-
-void CMainFrame::RestartBoard() {
-    SendStartupSet(*this, receiver_.modules);
+    receiver_.ResetAndNotify(text);
 }
 
 void CMainFrame::ShowModuleStatus(const CString& text) {
-    ::ResetAndNotify(receiver_.state, listeners_.PositionWindow(), text);
+    receiver_.ShowStatus(text);
 }
 
 void CMainFrame::SetGeneralSettings(const GeneralSettingsBlock& settings) {
     job_.settings = settings;
-    receiver_.parser.SetTimeZone(settings.connection.nTimeZone);
-    receiver_.parser.SetFixLevel(settings.connection.nFixLevel);
+    receiver_.UseConnectionSettings(settings.connection);
 }
 
 void CMainFrame::UseRadioChannel(int channel) {
@@ -176,26 +164,36 @@ void CMainFrame::UseRadioChannel(int channel) {
 }
 
 void CMainFrame::ClearFixSignals() {
-    receiver_.device.AllLedsOff();
-    receiver_.gga.Clear();
-}
-
-void CMainFrame::WriteSystemFile(const CString& path) {
-    JobSettingsFiles files = job_.jobs.Files();
-    files.SetSystemFilePath(path);
-    files.WriteSystemFile(job_.system);
+    receiver_.ClearFixSignals();
 }
 
 void CMainFrame::Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) {
     Wgs84Converter().BlhToXyz(latDeg, lonDeg, height, *x, *y, *z);
 }
 
-ReceiverVersionInfo CMainFrame::VersionInfo() const {
-    const ReceiverIdentity& i = receiver_.ident;
-    return {i.l1Option, i.workMode,   i.antennaFactor,    i.instrumentHeight, i.receiverKind,
-            i.linkKind, i.serialForm, i.instrumentRadius, i.language};
-}
-
 void CMainFrame::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) {
     position_.First().Wgs84ToLocalPlane(bDeg, lDeg, h, n, e, hOut);
+}
+
+BOOL CMainFrame::ConnectReceiver(int port, int linkKind, int inputPort, int baud) {
+    return receiver_.Connect(m_hWnd, port, linkKind, inputPort, baud) ? TRUE : FALSE;
+}
+
+BOOL CMainFrame::ConnectJobReceiver() {
+    const ConnectionSettings& c = job_.settings.connection;
+    return ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
+}
+
+void CMainFrame::CloseReceiver() {
+    if (MessageBox(L"确实要关闭GPS主机吗?", L"信息提示", MB_YESNO) == IDYES) receiver_.SwitchOff();
+}
+
+void CMainFrame::ReacquireAndSave() {
+    if (!receiver_.ReacquireAndSave())
+        AfxMessageBox(L"创建Ini文件错误,请检查错误!", MB_ICONINFORMATION | MB_OK);
+}
+
+LRESULT CMainFrame::OnReceiverData(WPARAM bytes, LPARAM count) {
+    OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
+    return 0;
 }

@@ -25,7 +25,11 @@
 
 class CFrmGraphView;
 
-class CMainFrame : public CWnd, public IFrameServices, public IFoundationFrame, private ISupervisedFrame {
+class CMainFrame : public CWnd,
+                   public IFrameServices,
+                   public IFoundationFrame,
+                   private ISupervisedFrame,
+                   private IReceiverLinkOwner {
 public:
     static constexpr const wchar_t* kSoftwareVersion = L"2011.09.26";
     static constexpr UINT_PTR IDT_FRAME_TICK = 999;
@@ -67,14 +71,11 @@ public:
     // The surveyed point joins the list and the record file.
     void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
-    static void ClampQuality(CGpsState& state);
     void ListenForPositions(HWND window) override { listeners_.ListenForPositions(window); }
     void StopListening(HWND window) override { listeners_.StopListening(window); }
     void ListenForStores(HWND window) { listeners_.ListenForStores(window); }
     void StopListeningForStores(HWND window) { listeners_.StopListeningForStores(window); }
     void SetAuxNotifyWnd(HWND window) override { listeners_.SetAuxNotifyWnd(window); }
-    void SetRadioWait(int value) { receiver_.modules.SetRadioWait(value); }
-    void SetRadioDlg(HWND window) { receiver_.modules.SetRadioDlg(window); }
     void RecalcViewLayout();
     // The window's text, shown as the title of the program's window.
     void SetTitle(const CString& title);
@@ -88,22 +89,17 @@ public:
     // Resets the live state, shows `text` as its solution and tells the position window.
     void ResetAndNotify(const CString& text) override;
 
-    // ---- receiver connection (FrameConnection.cpp)
+    // ---- receiver connection
     BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud) override;
     // With the job's connection settings, as start-up does.
     BOOL ConnectJobReceiver() override;
+    // Asks first, then switches the receiver off.
     void CloseReceiver();
-    void SendBinaryAppFile();
+    // The re-acquisition of the measuring screens; a job file that cannot be written is told.
     void ReacquireAndSave();
-
-    // ---- receiver data (FrameRouting.cpp): the handler of WM_SERIAL_DATA
+    // The handler of WM_SERIAL_DATA.
     LRESULT OnReceiverData(WPARAM bytes, LPARAM count);
-    void OnReceiverBytes(const uint8_t* bytes, size_t count);
-
-    // ---- network position report and module replies (FrameModuleReplies.cpp)
-    void UploadGga(CGpsState state);
-    // The chunk while a module sequence waits for its reply.
-    void OnModuleReply(std::string_view chunk);
+    void OnReceiverBytes(const uint8_t* bytes, size_t count) { receiver_.OnBytes(bytes, count); }
 
     // ---- base watch (FrameBaseWatch.cpp)
     void UpdateBaseStation(CGpsState& state);
@@ -111,12 +107,12 @@ public:
     void WriteBaseCoordFile(const CGpsState& state);
 
     // ---- IFrameServices
-    CSerialPort& SerialPort() override { return receiver_.port; }
-    const CGpsState& GpsState() const override { return receiver_.state; }
+    CSerialPort& SerialPort() override { return receiver_.Port(); }
+    const CGpsState& GpsState() const override { return receiver_.State(); }
     const GeneralSettingsBlock& GeneralSettings() const override { return job_.settings; }
     int BoardType() const override { return job_.system.nGPSOEMType; }
-    int BaseFlag() const override { return receiver_.baseFlag; }
-    int ReceiverModelNumber() const override { return receiver_.ident.receiverKind; }
+    int BaseFlag() const override { return receiver_.BaseFlag(); }
+    int ReceiverModelNumber() const override { return receiver_.Identity().receiverKind; }
     HWND PositionWindow() const override { return listeners_.PositionWindow(); }
     void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
     void SetGeneralSettings(const GeneralSettingsBlock& settings) override;
@@ -124,19 +120,19 @@ public:
     void ShowModuleStatus(const CString& text) override;
     void ClearFixSignals() override;
     void RunRadioRequest(HWND dialog, RadioRequest request, int channel) override {
-        receiver_.modules.RunRadioRequest(dialog, request, channel);
+        receiver_.RunRadioRequest(dialog, request, channel);
     }
-    void CancelModuleCommands() override { receiver_.modules.CancelCommands(); }
+    void CancelModuleCommands() override { receiver_.CancelModuleCommands(); }
     int VerificationFlag() const override { return listeners_.VerifyOn(); }
     void SetVerificationFlag(int flag) override { listeners_.SetVerifyOn(flag); }
-    int ModuleNetworkType() const override { return receiver_.moduleNetworkType; }
+    int ModuleNetworkType() const override { return receiver_.ModuleNetworkType(); }
     const CCoordTransform& DialogTransform() const override { return position_.Second(); }
     const CoordSysParams& JobCoordParams() const override { return job_.coord; }
     const CCoordTransform& PositionTransform() const override { return position_.First(); }
-    ReceiverVersionInfo VersionInfo() const override;
+    ReceiverVersionInfo VersionInfo() const override { return receiver_.Identity(); }
     bool WriteJobParams() override { return job_.jobs.WriteJobParams(job_.settings); }
     // Choosing the radio link has the next version reply re-read the radio's channel.
-    void SetRadioLink(int flag) override { receiver_.rereadRadio = flag; }
+    void SetRadioLink(int flag) override { receiver_.SetRereadRadio(flag); }
     HWND FrameWindow() const override { return m_hWnd; }
 
     // ---- IFoundationFrame
@@ -168,30 +164,22 @@ private:
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
-    void HandleLine(const CString& line);
-    void HandleVersionLine(const CString& line);
-    // The data-link type named by a version reply; a reply that names none leaves it.
-    void TakeLinkType(const CString& line);
-    void OnPositionLog();
-    void OnGgaLine(const CString& line);
-    // The solution text to show; no solution leaves the grid at 0.
-    void TakeSolutionText();
-    void CheckAntennaSection();
     // A base that moved or changed: the previous one goes to "OldForAutoAdjust.xyh", the new one into
     // the job's record, its files and the first calibration slot.
     void WriteOldBaseFile();
     void TakeNewBase(const CGpsState& state);
-    // Writes the system record to the given device path (the job settings' system-file writer).
-    void WriteSystemFile(const CString& path);
-    bool IsBase() const { return receiver_.baseFlag == 1; }
     // ---- ISupervisedFrame
-    void RestartBoard() override;
+    void RestartBoard() override { receiver_.RestartBoard(); }
     void PaintNow() override { UpdateWindow(); }
+    // ---- IReceiverLinkOwner
+    void ConvertFix(CGpsState& state) override { ConvertPosition(state); }
+    void WatchBase(CGpsState& state) override { UpdateBaseStation(state); }
+    void ForwardFix(CGpsState& state, ForwardedFix kind) override { listeners_.Forward(state, kind); }
 
     JobSession job_;
     PositionConverter position_;
-    ReceiverLink receiver_;
     PositionListeners listeners_;
+    ReceiverLink receiver_;
     Supervision supervision_;
     CCommandBar bar_;
     std::unique_ptr<CFrmGraphView> view_;

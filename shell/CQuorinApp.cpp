@@ -50,8 +50,7 @@ bool CQuorinApp::InitInstance() {
     job.LoadAtStartup(CMainFrame::kSoftwareVersion);
     const ConnectionSettings& connection = job.settings.connection;
     SetLocalTimeOffsetMinutes(connection.nTimeZone * 60);
-    frame.Receiver().parser.SetTimeZone(connection.nTimeZone);
-    frame.Receiver().parser.SetFixLevel(connection.nFixLevel);
+    frame.Receiver().UseConnectionSettings(connection);
     frame.ApplyCoordParams();
     job.StartPointNames();
     surveyHost_ = std::make_unique<SurveyHostImpl>(frame);

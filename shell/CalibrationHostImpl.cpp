@@ -18,11 +18,11 @@ const CCoordTransform& CCalibrationHostImpl::CalibrationConverter() const {
 }
 
 const CGpsState& CCalibrationHostImpl::LatestFix() const {
-    return frame_.Receiver().state;
+    return frame_.Receiver().State();
 }
 
 AntennaConstants CCalibrationHostImpl::RoverAntenna() const {
-    const AntennaRecord& antenna = frame_.Receiver().antenna;
+    const AntennaRecord& antenna = frame_.Receiver().Antenna();
     return AntennaConstants{antenna.AntHgtFactor, antenna.GPSInstrumentHgt, antenna.GpsInstrumentRadius};
 }
 
@@ -37,7 +37,7 @@ bool CCalibrationHostImpl::BaseReceivedFixed() const {
 }
 
 void CCalibrationHostImpl::Beep() {
-    frame_.Receiver().device.PlayTone(2913, 100, 100);
+    frame_.Receiver().PlayTone(2913, 100, 100);
 }
 
 const CalibrationMemory& CCalibrationHostImpl::Memory() const {

@@ -62,8 +62,7 @@ void ShowTitle(CMainFrame& frame) {
 void TakeJobSettings(CMainFrame& frame) {
     frame.Watch().paramAcknowledged.fill(false);
     const ConnectionSettings& connection = frame.Job().settings.connection;
-    frame.Receiver().parser.SetTimeZone(connection.nTimeZone);
-    frame.Receiver().parser.SetFixLevel(connection.nFixLevel);
+    frame.Receiver().UseConnectionSettings(connection);
     SetLocalTimeOffsetMinutes(connection.nTimeZone * 60);
 }
 
@@ -237,7 +236,7 @@ void OpenPointFile(CMainFrame& frame) {
 }
 
 void TargetPointSurvey(CMainFrame& frame) {
-    if (frame.Receiver().hasData == 0) {
+    if (frame.Receiver().HasData() == 0) {
         AfxMessageBox(LoadStringResource(strings::kNoDataToStore));
         return;
     }

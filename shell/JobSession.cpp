@@ -92,6 +92,12 @@ bool JobSession::OpenCurrentJob() {
     return true;
 }
 
+void JobSession::WriteSystemFile() {
+    JobSettingsFiles files = jobs.Files();
+    files.SetSystemFilePath(paths.programFolder + L"\\qzsys.sys");
+    files.WriteSystemFile(system);
+}
+
 void JobSession::ChoseJob() {
     if (!systemUnusable_) jobs.Files().Release(jobs.Files().SystemFilePath());
 }

@@ -36,6 +36,8 @@ public:
     void SaveAtExit();
     // The user chose a job: the system file may name it, unless the file itself was unusable.
     void ChoseJob();
+    // Writes the system record to the program folder's "qzsys.sys".
+    void WriteSystemFile();
     // Job paths from a job file path and a data file name.
     void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
 

@@ -41,7 +41,7 @@ const GeneralSettingsBlock& StakeoutHostImpl::JobSettings() const {
 
 LinkValues StakeoutHostImpl::Link() const {
     const DataLinkSettings& link = frame_.Job().settings.dataLink;
-    return {link.nModuleType, link.radioChannel, frame_.Receiver().moduleConfigured};
+    return {link.nModuleType, link.radioChannel, frame_.Receiver().ModuleConfigured()};
 }
 
 StoredPointResult StakeoutHostImpl::StorePoint(const CGpsState& fix, const StoreContext& c) {

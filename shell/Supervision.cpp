@@ -6,7 +6,6 @@
 #include "platform/text/Format.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
-#include "receiver/ReceiverProtocol.h"
 #include "resources/StringIds.h"
 #include "shell/JobSession.h"
 #include "shell/ReceiverLink.h"
@@ -22,41 +21,27 @@ Supervision::Supervision(ISupervisedFrame& frame, ReceiverLink& link, const JobS
       baseId_(*this) {}
 
 void Supervision::OnTick() {
-    RunModuleSequencer();
-    PollBoard();
+    link_.RunModuleSequencer();
+    link_.PollBoard();
     WatchForData();
     ReopenLostPort();
     RaiseWarnings();
 }
 
-void Supervision::RunModuleSequencer() {
-    CModuleCommandQueue& modules = link_.modules;
-    modules.OnTick();
-    if (modules.modeFlag && modules.modeValue == 1) modules.QueueFallBack(job_.settings.dataLink.nModuleType);
-}
-
-void Supervision::PollBoard() {
-    ++link_.tickCount;
-    if (job_.system.nGPSOEMType == kBoardEclipse && link_.tickCount % 10 == 0)
-        link_.port.SendLine(link_.baseFlag == 1 ? L"$JRTK,1\r\n" : L"$JRTK,17\r\n");
-    if (link_.tickCount > 1000) link_.tickCount = 0;
-}
-
 void Supervision::WatchForData() {
     if (portLost_) return;
-    if (link_.watchdog < kSilentTicks) {
-        ++link_.watchdog;
+    if (link_.SilentTicks() < kSilentTicks) {
+        link_.SetSilentTicks(link_.SilentTicks() + 1);
         return;
     }
     frame_.ResetAndNotify(L"无数据");
-    if (link_.port.IsOpen()) {
-        link_.modules.SetRadioWait(0);
-        link_.port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
+    if (link_.PortOpen()) {
+        link_.ReleaseModule();
         Sleep(500);
         frame_.RestartBoard();
     }
-    link_.device.AllLedsOff();
-    link_.watchdog = kSilentRestart;
+    link_.LedsOff();
+    link_.SetSilentTicks(kSilentRestart);
 }
 
 void Supervision::OnPortLost() {
@@ -64,7 +49,7 @@ void Supervision::OnPortLost() {
     portLost_ = true;
     reopenStep_ = kFirstReopenTicks;
     reopenIn_ = reopenStep_;
-    link_.watchdog = 0;
+    link_.SetSilentTicks(0);
     frame_.ResetAndNotify(kPortLostText);
 }
 
@@ -79,7 +64,7 @@ void Supervision::ReopenLostPort() {
 }
 
 void Supervision::RaiseWarnings() {
-    const CGpsState& state = link_.state;
+    const CGpsState& state = link_.State();
     const CoordSysParams& coord = job_.coord;
     if (state.longitude > 1e-10 && state.solutionCode >= 2 && !Acknowledged(ParamWarning::kCentralMeridian) &&
         std::fabs(state.longitude - coord.projection.szdCenter) > kMeridianLimitDeg)

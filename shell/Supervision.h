@@ -1,8 +1,7 @@
 #pragma once
-// The frame's two-second duties: the data-link module sequencer and its fall-backs, the board
-// poll, the no-data watch that re-initialises a silent receiver and reopens a receiver that hung
-// up, and the parameter and base warnings with their acknowledged flags and the base-change flags
-// the base watch sets.
+// The frame's two-second duties: the receiver link's module sequencer and board poll, the no-data
+// watch that re-initialises a silent receiver and reopens a receiver that hung up, and the parameter
+// and base warnings with their acknowledged flags and the base-change flags the base watch sets.
 #include <array>
 
 #include "geodesy/screens/GeodesyHost.h"
@@ -73,8 +72,6 @@ public:
     CString baseChangeText;
 
 private:
-    void RunModuleSequencer();
-    void PollBoard();
     void WatchForData();
     void ReopenLostPort();
     void RaiseWarnings();

@@ -19,12 +19,12 @@ const PointStoreState& SurveyHostImpl::Store() const {
 }
 
 const CGpsState& SurveyHostImpl::LatestFix() const {
-    return frame_.Receiver().state;
+    return frame_.Receiver().State();
 }
 
 AntennaConstants SurveyHostImpl::Antenna() const {
-    const ReceiverIdentity& ident = frame_.Receiver().ident;
-    return {ident.antennaFactor, ident.instrumentHeight, ident.instrumentRadius};
+    const ReceiverVersionInfo& ident = frame_.Receiver().Identity();
+    return {ident.antennaHeightFactor, ident.instrumentHeight, ident.instrumentRadius};
 }
 
 StoreFilePaths SurveyHostImpl::StoreFiles() const {
@@ -100,7 +100,7 @@ void SurveyHostImpl::ResetAutoStoreCount() {
 }
 
 void SurveyHostImpl::PlayTone() {
-    frame_.Receiver().device.PlayTone(kToneHz, kToneMs, kToneVolume);
+    frame_.Receiver().PlayTone(kToneHz, kToneMs, kToneVolume);
 }
 
 void SurveyHostImpl::ReloadDisplayPoints() {

@@ -2,6 +2,7 @@
 
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
+#include "receiver/BoardLines.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverProtocol.h"
@@ -44,10 +45,7 @@ void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
     const int format = dlg.values.nRadioFormat;
     CSerialPort& port = frame.SerialPort();
     port.SendLine(L"unlogall,com2\r\n");
-    static const wchar_t* const kInputFormats[] = {
-        L"interfacemode,com2,rtca,novatel\r\n", L"interfacemode,com2,rtcm,novatel\r\n",
-        L"interfacemode,com2,cmr,novatel\r\n", L"interfacemode,com2,rtcmv3,novatel\r\n"};
-    if (format >= 0 && format < 4) port.SendLine(kInputFormats[format]);
+    if (const wchar_t* line = InterfaceModeLine(format, true)) port.SendLine(line);
 }
 
 void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent) {

@@ -12,17 +12,15 @@ namespace {
 
 constexpr UINT_PTR kFrameTimer = 999;
 
-// The frame's side of the queue: the two-second tick and, in mode 2, the module bytes.
+// The frame's side of the queue: the two-second tick and, while the radio dialog waits, the module bytes.
 class CQueueWindow final : public IMessageTarget {
 public:
     explicit CQueueWindow(CModuleCommandQueue& queue) : queue_(queue), hwnd(RegisterMessageTarget(this)) {}
     ~CQueueWindow() override { UnregisterMessageTarget(hwnd); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER && wParam == kFrameTimer) queue_.OnTick();
-        if (message == WM_SERIAL_DATA && queue_.modeValue == 2) {
-            queue_.AppendReceived(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam));
-            queue_.OnRadioSearchReply();
-        }
+        if (message == WM_SERIAL_DATA && queue_.Mode() == ModuleMode::kRadioDialog)
+            queue_.OnReply(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam), {});
         return 0;
     }
 
@@ -61,7 +59,7 @@ protected:
     // Starts a module exchange the way the radio dialog does.
     void StartDialogExchange() {
         queue.CancelCommands();
-        queue.SetRadioWait(2);
+        queue.SetMode(ModuleMode::kRadioDialog);
         queue.SetRadioDlg(replies.hwnd);
     }
 
@@ -92,7 +90,7 @@ TEST_F(ModuleQueue, UnansweredRequestIsRepeatedEveryTickUntilItTimesOut) {
     ASSERT_EQ(replies.replies.size(), 1u);
     EXPECT_EQ(replies.replies[0].ok, 0);
     EXPECT_EQ(replies.replies[0].text, L"读取通道超时!");
-    EXPECT_EQ(queue.modeFlag, 0);
+    EXPECT_EQ(queue.Mode(), ModuleMode::kIdle);
     EXPECT_EQ(queue.current.timeout, -1);
     Tick();
     EXPECT_EQ(Written(), "");
@@ -152,8 +150,7 @@ TEST_F(ModuleQueue, ChannelReplyTakesChannelsBelowNineOnly) {
         queue.QueueReadRadio(true);
         const std::vector<uint8_t> reply = {0x55, 0xAB,    0x03,
                                             0x24, channel, static_cast<uint8_t>(channel + 39)};
-        queue.AppendReceived(reply.data(), static_cast<uint32_t>(reply.size()));
-        queue.OnRadioSearchReply();
+        queue.OnReply(reply.data(), static_cast<uint32_t>(reply.size()), frame.settings.dataLink);
     }
     // The reply for channel 9 was left unanswered; the one for 8 is taken.
     ASSERT_EQ(replies.replies.size(), 1u);
@@ -205,16 +202,17 @@ TEST_F(ModuleQueue, BuildersAndTheQueueRules) {
 
 TEST_F(ModuleQueue, ReceiveBufferStaysBounded) {
     const std::vector<uint8_t> garbage(700, 'x');
-    queue.SetRadioWait(1);
-    for (int i = 0; i < 20; ++i) queue.AppendReceived(garbage.data(), static_cast<uint32_t>(garbage.size()));
-    EXPECT_LE(queue.receiveBuffer.GetLength(), 4 * CModuleCommandQueue::kMaxReceiveBytes);
+    queue.SetMode(ModuleMode::kLinkDetect);
+    for (int i = 0; i < 20; ++i) {
+        queue.OnReply(garbage.data(), static_cast<uint32_t>(garbage.size()), frame.settings.dataLink);
+        EXPECT_LE(queue.receiveBuffer.GetLength(), CModuleCommandQueue::kMaxReceiveBytes);
+    }
     StartDialogExchange();
     queue.QueueAutoSearch(false);
     queue.SendNextCommand();
     for (int i = 0; i < 20; ++i) {
-        queue.AppendReceived(garbage.data(), static_cast<uint32_t>(garbage.size()));
-        queue.OnRadioSearchReply();
+        queue.OnReply(garbage.data(), static_cast<uint32_t>(garbage.size()), frame.settings.dataLink);
         EXPECT_LE(queue.receiveBuffer.GetLength(), CModuleCommandQueue::kMaxReceiveBytes);
-        EXPECT_LE(queue.replyText.GetLength(), CModuleCommandQueue::kMaxReplyTextChars);
+        EXPECT_LE(queue.ReplyText().GetLength(), CModuleCommandQueue::kMaxReplyTextChars);
     }
 }

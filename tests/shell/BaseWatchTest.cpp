@@ -25,7 +25,7 @@ protected:
     }
     // The base's packed latitude and longitude are given; the rest is the state's, in the line's format.
     std::string NowBaseLine(const wchar_t* latLon, const wchar_t* id) {
-        const CGpsState& s = frame.Receiver().state;
+        const CGpsState& s = frame.Receiver().State();
         return ToGbk(Format(L"NowBase,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d\r\n",
                             latLon, s.baseHeight, base[0], base[1], base[2], id, s.hour, s.minute, s.second,
                             s.year, s.month, s.day));

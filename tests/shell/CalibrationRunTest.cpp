@@ -135,7 +135,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
 
     // The fifth mark converts onto its reference plus the offset.
     WalkTo(simulator_->NowMs() + 1000);
-    const CGpsState& fix = frame.Receiver().state;
+    const CGpsState& fix = frame.Receiver().State();
     double n = 0, e = 0, h = 0;
     Known(kMarks[4], n, e, h);
     EXPECT_NEAR(fix.gridX, n + kOffset[0], 0.001);

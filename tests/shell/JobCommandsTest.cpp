@@ -199,8 +199,8 @@ TEST_F(JobCommandsTest, TargetPointNeedsData) {
     EXPECT_TRUE(store.stored.empty());
 
     frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
-    frame.Receiver().hasData = 1;
-    frame.Receiver().state.gridX = 12.5;
+    ReceiverLinkProbe::SetHasData(frame.Receiver(), 1);
+    ReceiverLinkProbe::State(frame.Receiver()).gridX = 12.5;
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
     ASSERT_EQ(store.stored.size(), 1u);
     EXPECT_EQ(store.stored[0].fixFlag, 1);

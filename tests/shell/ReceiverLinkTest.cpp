@@ -3,9 +3,11 @@
 
 #include <memory>
 
+#include "shell/JobSession.h"
 #include "shell/ReceiverLink.h"
 #include "tests/receiver/ParserOnlyFrame.h"
 #include "tests/receiver/SimulatorLink.h"
+#include "tests/shell/ReceiverLinkProbe.h"
 
 namespace {
 class ReceiverLinkTest : public ::testing::Test {
@@ -19,9 +21,9 @@ protected:
     void TearDown() override { SetSerialDevicePath(kPort, ""); }
     // A link with fresh counters whose receiver is known (no version queries).
     std::unique_ptr<ReceiverLink> FreshLink() {
-        auto link = std::make_unique<ReceiverLink>(services);
-        EXPECT_EQ(link->port.OpenPort(kPort, 57600), TRUE);
-        link->state.ident.text[0] = L"QZ8120382345678";
+        auto link = std::make_unique<ReceiverLink>(services, job, owner);
+        EXPECT_EQ(link->Port().OpenPort(kPort, 57600), TRUE);
+        ReceiverLinkProbe::State(*link).ident.text[0] = L"QZ8120382345678";
         return link;
     }
     // What the link wrote since the last call.
@@ -34,6 +36,8 @@ protected:
 
     sim::CReceiverSimulator simulator;
     CParserOnlyFrame services;
+    JobSession job;
+    CountingLinkOwner owner;
 
 private:
     size_t seen_ = 0;
@@ -63,21 +67,21 @@ TEST_F(ReceiverLinkTest, PositionLogsKeepTheBoardLogging) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::unique_ptr<ReceiverLink> link = FreshLink();
-        link->baseFlag = c.baseFlag;
-        link->state.diffAge = c.diffAge;
-        if (c.baseLogStopped) link->StopBaseLogRequests();
-        for (int i = 0; i < c.logs; ++i) link->KeepPositionLogBoard(3);
+        ReceiverLinkProbe::SetBaseFlag(*link, c.baseFlag);
+        ReceiverLinkProbe::State(*link).diffAge = c.diffAge;
+        if (c.baseLogStopped) ReceiverLinkProbe::StopBaseLogRequests(*link);
+        for (int i = 0; i < c.logs; ++i) ReceiverLinkProbe::KeepPositionLogBoard(*link, 3);
         EXPECT_EQ(Written(), c.written);
     }
 }
 
 // The application file is due every thirty-first GGA line until a base solution was seen.
 TEST_F(ReceiverLinkTest, TheAppFileIsDueUntilABaseSolutionIsSeen) {
-    ReceiverLink link{services};
+    ReceiverLink link{services, job, owner};
     std::vector<int> due;
     for (int line = 1; line <= 62; ++line)
-        if (link.AppFileDue()) due.push_back(line);
+        if (ReceiverLinkProbe::AppFileDue(link)) due.push_back(line);
     EXPECT_EQ(due, (std::vector<int>{31, 62}));
-    link.NoteBaseSolution();
-    for (int line = 0; line < 40; ++line) EXPECT_FALSE(link.AppFileDue());
+    ReceiverLinkProbe::NoteBaseSolution(link);
+    for (int line = 0; line < 40; ++line) EXPECT_FALSE(ReceiverLinkProbe::AppFileDue(link));
 }

@@ -45,7 +45,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithoutTheirOwnDataLinkAreRefused) {
 
 TEST_F(ReceiverMenuTest, ReceiverKindNineWithoutDataLinkIsSetUpAsABaseOnEnteredCoordinates) {
     Reply("QZ6120382345678");
-    frame.Receiver().ident.receiverKind = 9;
+    ReceiverLinkProbe::Identity(frame.Receiver()).receiverKind = 9;
     ui_.OnModal(basemanual::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
     ASSERT_TRUE(ChooseInstrumentSettings());
     EXPECT_TRUE(ui_.MessageBoxes().empty());
@@ -95,7 +95,7 @@ TEST_F(ReceiverMenuTest, ChoosingTheRadioLinkRereadsTheChannelOnTheNextVersionRe
         });
         ASSERT_TRUE(ChooseInstrumentSettings());
     };
-    CModuleCommandQueue& modules = frame.Receiver().modules;
+    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(frame.Receiver());
     const auto names = [&] {
         std::vector<CString> out{modules.current.name};
         for (const CommandItem& item : modules.queue) out.push_back(item.name);
@@ -109,7 +109,7 @@ TEST_F(ReceiverMenuTest, ChoosingTheRadioLinkRereadsTheChannelOnTheNextVersionRe
 
     chooseLink(datalink::kRadio);
     Reply("QZ9120382345678");
-    EXPECT_EQ(modules.modeValue, 2);
+    EXPECT_EQ(modules.Mode(), ModuleMode::kRadioDialog);
     EXPECT_EQ(names(), (std::vector<CString>{L"OPENRADIO", L"READRADIO", L"CLOSERADIO"}));
     modules.CancelCommands();
     Reply("QZ9120382345678");

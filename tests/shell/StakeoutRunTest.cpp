@@ -142,7 +142,7 @@ TEST_F(StakeoutRunTest, PointStakeout) {
         WalkTo(59000, true);
         EXPECT_EQ(dlg.Readouts().solution, L"无数据");
         expect({L"", L"", L"", L"", L"", L""});
-        EXPECT_EQ(frame.Receiver().hasData, 0);
+        EXPECT_EQ(frame.Receiver().HasData(), 0);
         EXPECT_TRUE(Tones().empty());
 
         // Recovery: the walk goes on to H3 by T2, which beeps once on arrival.

@@ -7,6 +7,7 @@
 #include "shell/ReceiverLink.h"
 #include "shell/Supervision.h"
 #include "tests/receiver/ParserOnlyFrame.h"
+#include "tests/shell/ReceiverLinkProbe.h"
 
 namespace {
 struct SupervisedDouble : ISupervisedFrame {
@@ -33,8 +34,9 @@ protected:
     }
 
     CParserOnlyFrame services;
-    ReceiverLink link{services};
     JobSession job;
+    CountingLinkOwner owner;
+    ReceiverLink link{services, job, owner};
     SupervisedDouble frame;
     Supervision watch{frame, link, job};
 };
@@ -49,7 +51,7 @@ TEST_F(SupervisionAloneTest, TheSilentWatchCountsTicksOnItsLink) {
         frame.told.clear();
     }
     EXPECT_EQ(toldAt, (std::vector<int>{16, 26, 36}));
-    EXPECT_EQ(link.watchdog, Supervision::kSilentRestart);
+    EXPECT_EQ(link.SilentTicks(), Supervision::kSilentRestart);
 }
 
 // A lost receiver is told once; the watch rests while the reopen is tried after one tick, then

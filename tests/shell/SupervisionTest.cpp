@@ -30,31 +30,31 @@ TEST_F(SupervisionTest, NoDataAfterFifteenSilentTicksThenAfterNineMore) {
     // A fix restarts the count.
     Feed(sim::BestPosLog(Epoch()));
     EXPECT_EQ(NoDataTicks(16), std::vector<int>{16});
-    EXPECT_EQ(frame.Receiver().hasData, 0);
+    EXPECT_EQ(frame.Receiver().HasData(), 0);
 }
 
 TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
-    CModuleCommandQueue& modules = frame.Receiver().modules;
+    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(frame.Receiver());
     struct Case {
         int linkType;
-        const wchar_t* pending;
+        ModuleCommand pending;
         const wchar_t* next;
     } cases[] = {
-        {1, L"READGPRS", L"READRADIO"},
-        {1, L"READRADIO", L"CLOSERADIO"},
-        {0, L"READRADIO", L"READGPRS"},
-        {0, L"READGPRS", L"CLOSERADIO"},
+        {1, ModuleCommand::kReadGprs, L"READRADIO"},
+        {1, ModuleCommand::kReadRadio, L"CLOSERADIO"},
+        {0, ModuleCommand::kReadRadio, L"READGPRS"},
+        {0, ModuleCommand::kReadGprs, L"CLOSERADIO"},
     };
     for (const Case& c : cases) {
         frame.Job().settings.dataLink.nModuleType = c.linkType;
         modules.CancelCommands();
-        modules.SetRadioWait(1);
-        modules.current.name = c.pending;
+        modules.SetMode(ModuleMode::kLinkDetect);
+        modules.current.kind = c.pending;
         modules.current.commandText = L"x";
         modules.current.timeout = 10;
         ui_.Advance(kTick);  // the countdown goes from 10 to 8
 
-        EXPECT_EQ(modules.current.name, c.next) << c.linkType << " " << c.pending;
+        EXPECT_EQ(modules.current.name, c.next) << c.linkType << " " << static_cast<int>(c.pending);
     }
 }
 
@@ -85,8 +85,8 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
         coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
         coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;
         coord.seven.szdWz = c.rotation != 0 ? c.rotation : 1.0;
-        frame.Receiver().state.longitude = c.longitude;
-        frame.Receiver().state.solutionCode = c.solutionCode;
+        ReceiverLinkProbe::State(frame.Receiver()).longitude = c.longitude;
+        ReceiverLinkProbe::State(frame.Receiver()).solutionCode = c.solutionCode;
         ui_.Advance(kTick);
         EXPECT_EQ(Warning(c.kind).IsOpen(), c.raised) << c.name;
         frame.Watch().CloseWarnings();
@@ -94,8 +94,8 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
 }
 
 TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
-    frame.Receiver().state.longitude = 126.5;
-    frame.Receiver().state.solutionCode = 10;
+    ReceiverLinkProbe::State(frame.Receiver()).longitude = 126.5;
+    ReceiverLinkProbe::State(frame.Receiver()).solutionCode = 10;
     ui_.Advance(kTick);
     ui_.Advance(kTick);  // raised again while open: still the one window
     const CWarningDlg& meridian = Warning(WarningKind::kMeridian);

@@ -79,9 +79,11 @@ TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
     frame.Job().settings.dataLink.radioChannel = 7;
     Connect(3);
     Written();
-    ASSERT_TRUE(PumpUntil([&] { return !frame.Receiver().state.ident.text[0].IsEmpty(); }));
-    ASSERT_TRUE(PumpUntil(
-        [&] { return frame.Receiver().moduleConfigured == 1 && frame.Receiver().modules.modeFlag == 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.Receiver().State().ident.text[0].IsEmpty(); }));
+    ASSERT_TRUE(PumpUntil([&] {
+        return frame.Receiver().ModuleConfigured() == 1 &&
+               frame.Receiver().ModuleState() == ModuleMode::kIdle;
+    }));
     EXPECT_EQ(frame.Job().settings.dataLink.radioChannel, 3);
     std::vector<CString> texts;
     for (const HeardFix& h : listener.heard)
@@ -93,7 +95,7 @@ TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
 TEST_F(TranscriptTest, InstrumentSettingsFromTheMenuSendTheModuleDataLinkFourTimes) {
     frame.ShowWindow(SW_SHOW);
     OpenPort();
-    frame.Receiver().state.ident.text[0] = L"QZ8120382345678";
+    ReceiverLinkProbe::State(frame.Receiver()).ident.text[0] = L"QZ8120382345678";
     ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) {
         ui_.Click(dlg, instrumentset::kDataLink);
         ui_.OnModal(datalink::IDD, [&](CDialog& link) {

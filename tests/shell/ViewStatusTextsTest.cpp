@@ -58,7 +58,7 @@ TEST(ViewStatusTexts, SatellitesHeightAndTheRedPrecisionRule) {
 TEST(ViewStatusTexts, APdopAbove100ShowsAs99Point9) {
     for (auto [pdop, shown] : {std::pair{150.0, L"99.900"}, std::pair{100.0, L"100.000"}}) {
         CGpsState fix = Fix(0, pdop, 0.0, 0.0);
-        CMainFrame::ClampQuality(fix);
+        ReceiverLink::ClampQuality(fix);
         EXPECT_EQ(ViewStatusTexts::FromFix(fix, GeneralSettingsBlock{}, L"P1").pdop, shown) << pdop;
     }
 }

@@ -83,7 +83,7 @@ TEST_F(RadioSetDlgTest, LeavingWhileTheSearchGoesUnansweredEndsTheModuleExchange
     for (const bool closeBox : {true, false}) {
         ui.OnModal(CRadioSetDlg::IDD, [&](CDialog& d) {
             ui.Click(d, radioset::kAutoSearch);
-            EXPECT_EQ(frame.moduleQueue.modeValue, 2);
+            EXPECT_EQ(frame.moduleQueue.Mode(), ModuleMode::kRadioDialog);
             ASSERT_TRUE(PumpUntil(simulator, [&] { return Written().find(search) != std::string::npos; }));
             if (closeBox)
                 d.SendMessage(WM_CLOSE);
@@ -91,7 +91,7 @@ TEST_F(RadioSetDlgTest, LeavingWhileTheSearchGoesUnansweredEndsTheModuleExchange
                 ui.Click(d, IDOK);
         });
         RunRadioSettingsCommand(frame, nullptr);
-        EXPECT_EQ(frame.moduleQueue.modeValue, 0);
+        EXPECT_EQ(frame.moduleQueue.Mode(), ModuleMode::kIdle);
         EXPECT_FALSE(frame.moduleQueue.Busy());
         EXPECT_FALSE(IsWindow(frame.moduleQueue.statusWindow));
     }

@@ -34,9 +34,8 @@ LRESULT CFrameRouter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void CFrameRouter::OnBytes(const uint8_t* bytes, uint32_t count) {
     bytes_ += count;
     CModuleCommandQueue& queue = frame_.moduleQueue;
-    if (queue.modeValue == 2) {
-        queue.AppendReceived(bytes, count);
-        queue.OnRadioSearchReply();
+    if (queue.Mode() == ModuleMode::kRadioDialog) {
+        queue.OnReply(bytes, count, frame_.settings.dataLink);
         return;
     }
     lineBuffer_.append(reinterpret_cast<const char*>(bytes), count);
