@@ -1,6 +1,8 @@
 #pragma once
-// What storing a point needs between screens: the template of the next stored point, the store
-// context the storing screen sets, the last stored result and the record-save options.
+// What storing a point needs between screens: the crossing-line block, the template of the next
+// stored point, the store context the storing screen sets, the last stored result and the
+// record-save options.
+#include "foundation/CrossingLineBlock.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
 #include "foundation/StorePointSubBlock.h"
@@ -29,6 +31,7 @@ struct PointStoreState {
     void SetNameAffixes(const CString& suffix, const CString& prefix);
     void GetNameAffixes(CString& suffix, CString& prefix) const;
 
+    CrossingLineBlock crossing;  // set by the power-line survey screen
     ItemPairRec recordSave;
     StoredPointResult lastResult;
     SurveyPointRec point;  // template of the next stored point

@@ -28,8 +28,14 @@ void CPowerLineSurveyDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_CBIndex(pDX, powersurvey::kFormat, format_);
 }
 
-std::optional<CPowerlineScreen::StoreTarget> CPowerLineSurveyDlg::PrepareStore(CPointStoreCtrl&) {
+std::optional<CPowerlineScreen::StoreTarget> CPowerLineSurveyDlg::PrepareStore(CPointStoreCtrl& ctrl) {
     if (!UpdateData(TRUE)) return std::nullopt;
+    // Along a stake line the point takes its place on it; the side-stake fields stay the template's.
+    if (const std::optional<StakeLinePosition>& line = StakeLine()) {
+        const SurveyPointRec& t = ctrl.Template();
+        ctrl.SetLineContext(line->mileage, line->offset, line->heightDifference, t.refText, t.refNumber,
+                            t.refHeight, t.text28);
+    }
     return StoreTarget{kPowerLinePoint, format_};
 }
 

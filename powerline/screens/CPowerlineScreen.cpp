@@ -65,6 +65,7 @@ void CPowerlineScreen::OnStore() {
     if (fix_.solutionText.Find(L"FIXED") >= 0 && (fix_.latitude == 0.0 || fix_.longitude == 0.0)) return;
     const std::optional<StoreTarget> target = PrepareStore(ctrl_);
     if (!target) return;
+    ctrl_.SetColumn34Value(Column34Value(stakeLine_));
     // The automatic-store condition and interval go into the raw records of automatic points.
     const GeneralSettingsBlock& settings = host_.Survey().Settings();
     const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;

@@ -10,6 +10,7 @@
 #include "powerline/CPointStoreCtrl.h"
 #include "powerline/PowerlineHost.h"
 #include "powerline/PowerlineStatus.h"
+#include "powerline/StakeLine.h"
 #include "powerline/screens/PowerlineStore.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PlotKeys.h"
@@ -20,6 +21,8 @@ public:
 
     const PowerlineStatusTexts& Status() const { return status_; }
     const CPointStoreCtrl& Store() const { return ctrl_; }
+    // The point's place on the current stake line, from the line library; none stores along no line.
+    void SetStakeLine(const std::optional<StakeLinePosition>& line) { stakeLine_ = line; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -36,6 +39,8 @@ protected:
     virtual std::optional<StoreTarget> PrepareStore(CPointStoreCtrl& ctrl) = 0;
     // A point of the controller's context was stored.
     virtual void OnPointStored(const StorePointSubBlock& context) = 0;
+
+    const std::optional<StakeLinePosition>& StakeLine() const { return stakeLine_; }
 
     IPowerlineHost& host_;
 
@@ -54,4 +59,5 @@ private:
     PowerlineStatusTexts status_;
     PlotKeys keys_;
     AutoStoreTrigger trigger_;
+    std::optional<StakeLinePosition> stakeLine_;
 };

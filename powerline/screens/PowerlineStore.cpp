@@ -5,6 +5,7 @@
 #include "platform/ui/Wnd.h"
 #include "powerline/CPointStoreCtrl.h"
 #include "powerline/PowerlineHost.h"
+#include "powerline/screens/CDaohengStoreDlg.h"
 #include "powerline/screens/CPowerlineStoreDlg.h"
 #include "resources/SurveyStrings.h"
 #include "survey/screens/CAutoStoreDlg.h"
@@ -49,6 +50,9 @@ StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
     dialog->answers = ctrl_.PrimedAnswers();
     dialog->series = ctrl_.Template().texts;
     dialog->sectionLabel = ctrl_.SectionLabel();
+    const CrossingLineBlock& crossing = survey.Store().crossing;
+    if (auto* daoheng = dynamic_cast<CDaohengStoreDlg*>(dialog.get()); daoheng && crossing.IsSet())
+        daoheng->SetCrossingBlock(crossing);
     if (dialog->DoModal() != IDOK) return {};
 
     const SurveyPointRec point = ctrl_.TakeOver(dialog->answers);

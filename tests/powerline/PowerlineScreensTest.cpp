@@ -220,4 +220,37 @@ TEST_F(PowerlineScreenTest, SectionScreenStoresSideStakesOfTheNamedSection) {
     dlg.DestroyWindow();
 }
 
+// Both screens store along the current stake line when one is set: column 34 is 3 (0 along none),
+// and the survey screen's point takes its mileage, offset and height difference from the line.
+TEST_F(PowerlineScreenTest, PointsAlongTheStakeLineCarryItsPlaceAndColumn34) {
+    for (bool along : {false, true}) {
+        CPowerLineSurveyDlg survey(host, nullptr);
+        Open(survey, powersurvey::IDD);
+        if (along) survey.SetStakeLine(StakeLinePosition{125.5, 1.25, -0.5});
+        Send(survey, LiveFix());
+        ui.OnModal(daohengstore::IDD, [&](CDialog& d) {
+            EXPECT_EQ(ui.GetText(d, plstore::kMileage), along ? L"125.500" : L"0.000");
+            ui.Click(d, IDOK);
+        });
+        ui.Click(survey, kStore);
+        SurveyPointRec p = LastPoint();
+        EXPECT_EQ(p.int34, along ? 3 : 0);
+        EXPECT_EQ(std::make_tuple(p.value18, p.value29, p.value30),
+                  along ? std::make_tuple(125.5, 1.25, -0.5) : std::make_tuple(0.0, 0.0, 0.0));
+        survey.DestroyWindow();
+
+        CTowerSectionStakeDlg section(host, nullptr);
+        Open(section, towersection::IDD);
+        if (along) section.SetStakeLine(StakeLinePosition{125.5, 1.25, -0.5});
+        Send(section, LiveFix());
+        ui.SetText(section, towersection::kSection, L"N12");
+        AnswerStore(sectionstore::IDD);
+        ui.Click(section, kStore);
+        p = LastPoint();
+        EXPECT_EQ(p.int34, along ? 3 : 0);
+        EXPECT_EQ(p.value18, 0.0);  // a side stake has no mileage of its own
+        section.DestroyWindow();
+    }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/text/CodePage.h"
 #include "platform/ui/CommonControls.h"
 #include "powerline/CPointStoreCtrl.h"
+#include "powerline/screens/CDaohengStoreDlg.h"
 #include "powerline/screens/PowerlineStore.h"
 #include "receiver/ReceiverMessages.h"
 #include "resources/AutoStoreDlg.h"
@@ -373,4 +374,37 @@ TEST_F(PowerlineStoreTest, SmoothingStoresTheMeanAndOneRawLinePerEpoch) {
     const SurveyPointRec p = LastPoint();
     EXPECT_EQ(p.pointX, 1002.0);
     EXPECT_EQ(p.int14, 2);
+}
+
+// The 道亨 dialog is handed the job's crossing-line block when its first word is not 0, and only
+// then; the other formats never see it.
+TEST_F(PowerlineStoreTest, TheDaohengDialogIsHandedASetCrossingBlock) {
+    const struct {
+        int32_t first;
+        int format;
+        UINT dialog;
+        bool handed;
+    } cases[] = {
+        {7, 0, daohengstore::IDD, true}, {0, 0, daohengstore::IDD, false}, {7, 4, generalstore::IDD, false}};
+    for (const auto& c : cases) {
+        host.survey.store.crossing.words = {c.first, 11, 12, 13};
+        host.survey.store.crossing.record.name = L"X1";
+        CPointStoreCtrl ctrl(host);
+        ctrl.MakeBlhName(L"\\data\\", L"job1.xyh");
+        ctrl.SetPointContext(0, 0, c.format, L"", 0, 0.0, L"");
+        ui.OnModal(c.dialog, [&](CDialog& d) {
+            const auto* daoheng = dynamic_cast<CDaohengStoreDlg*>(&d);
+            EXPECT_EQ(daoheng != nullptr, c.format == 0);
+            if (daoheng) {
+                EXPECT_EQ(daoheng->CrossingBlock().has_value(), c.handed);
+                if (c.handed) {
+                    EXPECT_EQ(daoheng->CrossingBlock()->words, (std::array<int32_t, 4>{7, 11, 12, 13}));
+                    EXPECT_EQ(daoheng->CrossingBlock()->record.name, L"X1");
+                }
+            }
+            ui.Click(d, IDCANCEL);
+        });
+        CPowerlineStore store(host, ctrl, nullptr);
+        EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    }
 }
