@@ -2,23 +2,17 @@
 // program's cold start to its first painted screen, and its resident memory after a minute of
 // positions at 5 Hz (headless; in X11 as well when DISPLAY is set).
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 
+#include "bench/shell/ProgramRun.h"
 #include "receiver/ReceiverMessages.h"
 #include "shell/CMainFrame.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
-
-extern char** environ;
 
 namespace {
 
@@ -65,45 +59,6 @@ void BM_OneEpochToThePositionWindow(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_OneEpochToThePositionWindow)->Unit(benchmark::kMicrosecond);
-
-struct Program {
-    pid_t pid = -1;
-    std::filesystem::path work;
-};
-
-// A fresh work folder unless `keepWork` (a device root laid out by an earlier run stays).
-Program Spawn(const std::string& pty, bool headless, bool keepWork = false) {
-    Program p;
-    p.work = std::filesystem::temp_directory_path() / ("qz-bench-" + std::to_string(getpid()));
-    if (!keepWork) std::filesystem::remove_all(p.work);
-    std::filesystem::create_directories(p.work);
-    std::filesystem::remove(p.work / "screen.png");
-    std::vector<std::string> env;
-    if (!pty.empty()) env.push_back("QZ_SERIAL_PORTS=2=" + pty + ",3=" + pty + ",5=" + pty);
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("QZ_SERIAL_PORTS=", 0) != 0) env.push_back(*e);
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    const std::string root = (p.work / "root").string(), shot = (p.work / "screen.png").string();
-    std::vector<const char*> argv{QZ_QUORIN_PATH, "--root", root.c_str(), "--screenshot", shot.c_str()};
-    if (headless) argv.push_back("--headless");
-    argv.push_back(nullptr);
-    posix_spawn(&p.pid, QZ_QUORIN_PATH, nullptr, nullptr, const_cast<char**>(argv.data()), envp.data());
-    return p;
-}
-
-void Stop(Program& p, bool keepWork = false) {
-    kill(p.pid, SIGTERM);
-    waitpid(p.pid, nullptr, 0);
-    if (!keepWork) std::filesystem::remove_all(p.work);
-}
-
-void WaitForFirstPaint(const Program& p) {
-    const std::filesystem::path shot = p.work / "screen.png";
-    while (!std::filesystem::exists(shot) || std::filesystem::file_size(shot) < 2000)
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-}
 
 // Process start to the first screenshot of a painted screen (a fresh root: the first run's files too).
 void BM_ColdStartToFirstPaint(benchmark::State& state) {
@@ -157,13 +112,6 @@ BENCHMARK(BM_FirstPaintX11)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
 
-long ResidentKiB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return 0;
-}
-
 // A minute of positions at 5 Hz from the simulator, then the program's resident memory.
 void ResidentAfterAMinute(benchmark::State& state, bool headless) {
     if (!headless && !std::getenv("DISPLAY")) {
@@ -185,7 +133,7 @@ void ResidentAfterAMinute(benchmark::State& state, bool headless) {
             simulator.Advance(20);
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
-        state.counters["rss_MiB"] = static_cast<double>(ResidentKiB(p.pid)) / 1024.0;
+        state.counters["rss_MiB"] = static_cast<double>(StatusKiB(p.pid, "VmRSS")) / 1024.0;
         state.counters["epochs"] = static_cast<double>(simulator.EpochsSent());
         Stop(p);
     }

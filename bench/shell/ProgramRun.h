@@ -1,0 +1,23 @@
+#pragma once
+// The built program run as the user starts it, for the benchmarks that time it from outside: on a
+// device root in a work folder of its own, with a screenshot kept so that its first painted screen
+// can be seen, and its memory read from /proc.
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+
+struct Program {
+    pid_t pid = -1;
+    std::filesystem::path work;
+};
+
+// The work folder of this benchmark process; its device root is work / "root".
+std::filesystem::path WorkFolder();
+// A fresh work folder unless `keepWork` (a device root laid out by an earlier run stays). `pty`
+// stands behind COM2, COM3 and COM5 when given.
+Program Spawn(const std::string& pty, bool headless, bool keepWork = false);
+void Stop(Program& p, bool keepWork = false);
+void WaitForFirstPaint(const Program& p);
+// A line of /proc/PID/status in KiB: "VmRSS" (resident now) or "VmHWM" (its peak).
+long StatusKiB(pid_t pid, const char* key);
