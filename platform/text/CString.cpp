@@ -35,8 +35,18 @@ int CString::Find(wchar_t ch, int start) const {
 
 int CString::Find(const wchar_t* sub, int start) const {
     if (!sub || start < 0 || start > GetLength()) return -1;
-    size_t at = s_.find(sub, static_cast<size_t>(start));
-    return at == std::wstring::npos ? -1 : static_cast<int>(at);
+    // A plain scan: the texts searched (received lines, captions) are short, where a library
+    // search call per candidate costs more than the comparing.
+    const std::wstring_view needle(sub);
+    if (needle.size() > s_.size()) return -1;
+    if (needle.empty()) return start;
+    for (size_t at = static_cast<size_t>(start); at + needle.size() <= s_.size(); ++at) {
+        if (s_[at] != needle[0]) continue;
+        size_t k = 1;
+        while (k < needle.size() && s_[at + k] == needle[k]) ++k;
+        if (k == needle.size()) return static_cast<int>(at);
+    }
+    return -1;
 }
 
 int CString::ReverseFind(wchar_t ch) const {

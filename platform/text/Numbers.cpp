@@ -56,13 +56,17 @@ bool ReadShortDecimal(const wchar_t* p, double& value) {
 }  // namespace
 
 int ToInt(const wchar_t* text) {
-    if (!text) return 0;
-    const wchar_t* p = SkipBlanks(text);
-    const bool negative = *p == L'-';
-    if (*p == L'-' || *p == L'+') ++p;
+    return text ? ToInt(std::wstring_view(text)) : 0;
+}
+
+int ToInt(std::wstring_view text) {
+    size_t at = 0;
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    const bool negative = at < text.size() && text[at] == L'-';
+    if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) ++at;
     long long value = 0;
-    for (; IsDigit(*p); ++p) {
-        value = value * 10 + (*p - L'0');
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        value = value * 10 + (text[at] - L'0');
         if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) return static_cast<int>(-value);

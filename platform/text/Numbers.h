@@ -1,4 +1,6 @@
 #pragma once
+#include <string_view>
+
 // Numbers read from text as the handheld does: the leading number counts, anything after it is
 // ignored, and text that starts with no number reads as 0. Always in the C locale. The checked
 // forms at the end are for text from outside (the receiver, stored files), which must not read as 0.
@@ -6,6 +8,8 @@
 
 // Optional blanks, an optional sign and decimal digits; saturates at the int range.
 int ToInt(const wchar_t* text);
+// The same on text that need not be terminated (a field of a line).
+int ToInt(std::wstring_view text);
 
 // Optional blanks and a decimal floating-point number ("-12.5", ".5", "3e-2"); no hex, inf or nan. A
 // number beyond the double range ("1e999") reads as 0, as text without a number does.
