@@ -130,6 +130,9 @@ private:
     // Fills a framebuffer-coordinate rectangle (already clipped) with one colour.
     void FillDevice(const CRect& device, COLORREF color);
     void AddLine(FigureMask& mask, CPoint from, CPoint to, bool includeEnd);
+    // A figure of level and plumb sides in a thin solid copied pen, written straight to the
+    // framebuffer as spans; false (nothing drawn) for any other.
+    bool PolylineAsSpans(const POINT* points, int count);
     void AddPenPixel(FigureMask& mask, int x, int y);
     std::pair<int, int> RowWindow(const CRect& box) const;
     void AddBoxFigure(FigureMask& mask, int top, const int* spanLeft, const int* spanRight, int rows,

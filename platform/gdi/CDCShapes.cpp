@@ -167,13 +167,42 @@ BOOL CDC::LineTo(int x, int y) {
     return TRUE;
 }
 
+bool CDC::PolylineAsSpans(const POINT* points, int count) {
+    if (rop_ != R2_COPYPEN || penStyle_ != PS_SOLID || penWidth_ > 1) return false;
+    for (int i = 1; i < count; ++i)
+        if (points[i].x != points[i - 1].x && points[i].y != points[i - 1].y) return false;
+    // Copying a pixel twice leaves it as copying it once: the sides need no mask.
+    const uint32_t pixel = Framebuffer::ToPixel(penColor_);
+    const CPoint o = origin();
+    for (int i = 1; i < count; ++i) {
+        const CPoint from = CPoint(points[i - 1]) + o, to = CPoint(points[i]) + o;
+        dashPhase_ = static_cast<int>(
+            (dashPhase_ + std::abs(int64_t(to.x) - from.x) + std::abs(int64_t(to.y) - from.y)) % kDashPeriod);
+        // The end point is left out, as a line leaves it out.
+        if (from.y == to.y) {
+            if (from.x == to.x) continue;
+            const int x0 = from.x < to.x ? from.x : to.x + 1, x1 = from.x < to.x ? to.x - 1 : from.x;
+            if (from.y < clip_.top || from.y >= clip_.bottom) continue;
+            const int l = std::max<int>(x0, clip_.left), r = std::min<int>(x1, clip_.right - 1);
+            if (l <= r) std::fill(fb_->row(from.y) + l, fb_->row(from.y) + r + 1, pixel);
+        } else {
+            const int y0 = from.y < to.y ? from.y : to.y + 1, y1 = from.y < to.y ? to.y - 1 : from.y;
+            if (from.x < clip_.left || from.x >= clip_.right) continue;
+            const int t = std::max<int>(y0, clip_.top), b = std::min<int>(y1, clip_.bottom - 1);
+            for (int y = t; y <= b; ++y) fb_->row(y)[from.x] = pixel;
+        }
+    }
+    return true;
+}
+
 BOOL CDC::Polyline(const POINT* points, int count) {
     if (!points || count < 2) return FALSE;
     if (!fb_ || !HasPen()) return TRUE;
+    dashPhase_ = 0;
+    if (PolylineAsSpans(points, count)) return TRUE;
     CRect box = BoundsOf(points, count);
     box.OffsetRect(origin());
     FigureMask mask(PenBounds(box));
-    dashPhase_ = 0;
     for (int i = 1; i < count; ++i) {
         AddLine(mask, CPoint(points[i - 1]) + origin(), CPoint(points[i]) + origin(), penWidth_ > 1);
     }

@@ -119,7 +119,16 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
     for (int i = 0; i < count; ++i) {
         const Glyph& g = *glyphs[static_cast<size_t>(i)];
         const int gx = penX + g.left, gy = baseline - g.top;
-        for (const GlyphRun& run : g.runs) inkSpan(gy + run.row, gx + run.from, gx + run.to);
+        if (!mask && gx >= area.left && gx + g.width <= area.right && gy >= area.top &&
+            gy + g.height <= area.bottom) {
+            // Wholly inside: the runs (a pixel or two each) go straight to their rows.
+            for (const GlyphRun& run : g.runs) {
+                uint32_t* row = fb_->row(gy + run.row) + gx;
+                for (int x = run.from; x <= run.to; ++x) row[x] = textPixel;
+            }
+        } else {
+            for (const GlyphRun& run : g.runs) inkSpan(gy + run.row, gx + run.from, gx + run.to);
+        }
         const int advance = dx ? dx[i] : g.advance;
         if (i == underlined) inkSpan(underlineRow, penX, penX + advance - 1);
         penX += advance;

@@ -369,3 +369,32 @@ TEST(GdiClipping, FarCoordinatesDrawTheirVisiblePart) {
     dc.DrawFocusRect(CRect(-kFar, 10, kFar, kFar));
     EXPECT_EQ(CountColor(fb, RGB(0, 255, 255), CRect(0, 10, 20, 11)), 10);
 }
+
+// A copied thin solid pen draws level and plumb sides as spans; each figure covers the pixels
+// the collected figure covers (drawn with XOR, which meets each of them once), clip included.
+TEST(GdiLines, LevelAndPlumbSidesAsSpansCoverWhatTheFigureCovers) {
+    const std::vector<std::pair<const char*, std::vector<POINT>>> figures = {
+        {"square", {{10, 10}, {14, 10}, {14, 14}, {10, 14}, {10, 10}}},
+        {"open, every direction", {{30, 5}, {20, 5}, {20, 25}, {40, 25}, {40, 2}}},
+        {"partly clipped", {{-5, 30}, {50, 30}, {50, 70}, {-5, 70}, {-5, 30}}},
+        {"outside", {{70, 70}, {90, 70}, {90, 90}}},
+        {"a point", {{5, 5}, {5, 5}}},
+        {"a slant falls back", {{2, 40}, {30, 60}, {30, 40}}},
+    };
+    for (const auto& [name, points] : figures) {
+        SCOPED_TRACE(name);
+        Framebuffer spans(64, 64), collected(64, 64);
+        for (Framebuffer* fb : {&spans, &collected}) {
+            CDC dc(*fb);
+            dc.FillSolidRect(0, 0, 64, 64, kBlack);
+            dc.IntersectClipRect(0, 0, 60, 64);
+            CPen pen(PS_SOLID, 1, kWhite);
+            dc.SelectObject(&pen);
+            dc.SetROP2(fb == &spans ? R2_COPYPEN : R2_XORPEN);
+            dc.Polyline(points.data(), static_cast<int>(points.size()));
+        }
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                ASSERT_EQ(spans.colorAt(x, y), collected.colorAt(x, y)) << x << "," << y;
+    }
+}
