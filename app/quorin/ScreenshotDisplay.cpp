@@ -11,6 +11,10 @@ constexpr std::chrono::milliseconds kMinInterval{100};
 void CScreenshotDisplay::Present(const CRect& dirty) {
     inner_.Present(dirty);
     changed_ = true;
+    SaveIfDue();
+}
+
+void CScreenshotDisplay::SaveIfDue() {
     if (std::chrono::steady_clock::now() - lastSave_ >= kMinInterval) SaveIfChanged();
 }
 

@@ -17,6 +17,9 @@ public:
     // Writes the PNG (through a temporary file, so a reader never sees half of it) when the screen
     // changed since the last write.
     void SaveIfChanged();
+    // The same at most every 100 ms: after each message of a busy loop, where encoding the PNG for
+    // every paint would cost more than the paint (a start paints its controls one by one).
+    void SaveIfDue();
     // Only while this holds is the screen saved (the program's window is up: its closing leaves the
     // last picture of it in the file).
     void SetShowing(std::function<bool()> showing) { showing_ = std::move(showing); }

@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
                     PostMessage(frame, x11->WindowGone() ? CMainFrame::WM_EXIT_NOW : WM_CLOSE, 0, 0);
                 });
             status = app.Run([&] {
-                if (shot) shot->SaveIfChanged();
+                if (shot) shot->SaveIfDue();
             });
             if (x11) x11->SetCloseHandler({});
         }

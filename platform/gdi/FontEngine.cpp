@@ -33,10 +33,17 @@ constexpr int kDefaultPixels = 12;
 
 // A bitmap strike read through calls instead of a mapping: its glyph tables are copied into the
 // face when it opens, so a mapping would keep a megabyte or more of pages resident that are never
-// read again. Outline faces stay mapped: their tables are used in place.
-unsigned long ReadStrike(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
-    if (count == 0) return offset <= stream->size ? 0 : 1;  // a seek: zero when it is possible
-    const int fd = static_cast<int>(stream->descriptor.value);
+// read again. Outline faces stay mapped: their tables are used in place. The tables are read a few
+// bytes at a time, so reads come from one block of the file kept in memory: opening a strike takes
+// a few dozen calls instead of tens of thousands.
+struct StrikeFile {
+    static constexpr unsigned long kBlock = 32768;
+    int fd = -1;
+    std::vector<unsigned char> block;  // the file's bytes from blockOffset on
+    unsigned long blockOffset = 0;
+};
+
+unsigned long ReadFully(int fd, unsigned long offset, unsigned char* buffer, unsigned long count) {
     unsigned long done = 0;
     while (done < count) {
         const ssize_t n = ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
@@ -47,9 +54,28 @@ unsigned long ReadStrike(FT_Stream stream, unsigned long offset, unsigned char* 
     return done;
 }
 
+unsigned long ReadStrike(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
+    if (count == 0) return offset <= stream->size ? 0 : 1;  // a seek: zero when it is possible
+    StrikeFile& file = *static_cast<StrikeFile*>(stream->descriptor.pointer);
+    if (count >= StrikeFile::kBlock) return ReadFully(file.fd, offset, buffer, count);
+    const bool held = offset >= file.blockOffset && offset + count <= file.blockOffset + file.block.size();
+    if (!held) {
+        file.block.resize(StrikeFile::kBlock);
+        file.block.resize(ReadFully(file.fd, offset, file.block.data(), StrikeFile::kBlock));
+        file.blockOffset = offset;
+    }
+    const unsigned long from = offset - file.blockOffset;
+    const unsigned long got = std::min<unsigned long>(count, file.block.size() - from);
+    std::copy_n(file.block.data() + from, got, buffer);
+    return got;
+}
+
 void CloseStrike(FT_Stream stream) {
-    if (stream->descriptor.value >= 0) ::close(static_cast<int>(stream->descriptor.value));
-    stream->descriptor.value = -1;
+    auto* file = static_cast<StrikeFile*>(stream->descriptor.pointer);
+    if (!file) return;
+    if (file->fd >= 0) ::close(file->fd);
+    delete file;
+    stream->descriptor.pointer = nullptr;
 }
 
 // One FreeType library and one face per file and pixel size, alive for the whole run. The one
@@ -105,7 +131,7 @@ private:
         }
         auto stream = std::make_unique<FT_StreamRec>();
         stream->size = static_cast<unsigned long>(st.st_size);
-        stream->descriptor.value = fd;
+        stream->descriptor.pointer = new StrikeFile{fd, {}, 0};
         stream->read = ReadStrike;
         stream->close = CloseStrike;
         FT_Open_Args args{};
