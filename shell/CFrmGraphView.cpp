@@ -52,7 +52,11 @@ BOOL CFrmGraphView::OnInitDialog() {
     plot_.SetNotifyTarget(m_hWnd);
     plot_.SetBkColor(RGB(255, 255, 255));
     canvas_.ResetMouseOffset();
-    for (size_t i = 0; i < kViewButtons.size(); ++i) SetUpViewButton(buttons_[i], *this, kViewButtons[i]);
+    for (size_t i = 0, other = 0; i < kViewButtons.size(); ++i)
+        SetUpViewButton(kViewButtons[i].id == mainview::kStorePoint ? storeButton_ : buttons_[other++], *this,
+                        kViewButtons[i]);
+    // The store button lies on the plot: the position marker is drawn over it.
+    storeButton_.LieOver(plot_, canvas_);
     return TRUE;
 }
 
@@ -77,10 +81,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
     PreparePlot(dc);
     if (canvas_.Following() && canvas_.KeepInView(latest_.gridX, latest_.gridY, latest_.gridH))
         plot_.Invalidate();
-    const MarkerOutline before = canvas_.CurrentMarker();
     canvas_.DrawPosition(dc, latest_.gridX, latest_.gridY, latest_.gridH);
-    RestoreStoreButtonUnder(before);
-    RestoreStoreButtonUnder(canvas_.CurrentMarker());
     DrawFurniture(dc);
     AutoStore();
     return 0;
@@ -99,22 +100,6 @@ LRESULT CFrmGraphView::OnPlotPainted(WPARAM, LPARAM) {
     // The store button lies on the plot: it comes back over the map.
     if (CWnd* store = GetDlgItem(mainview::kStorePoint)) store->Invalidate();
     return 0;
-}
-
-void CFrmGraphView::RestoreStoreButtonUnder(const MarkerOutline& outline) {
-    constexpr int kMarkerReach = 9;  // the stationary circle's radius and its pen
-    CWnd* store = GetDlgItem(mainview::kStorePoint);
-    if (outline.empty() || !store) return;
-    CRect reach(outline[0].x, outline[0].y, outline[0].x, outline[0].y);
-    for (const PixelPoint& p : outline)
-        reach = CRect(std::min<LONG>(reach.left, p.x), std::min<LONG>(reach.top, p.y),
-                      std::max<LONG>(reach.right, p.x), std::max<LONG>(reach.bottom, p.y));
-    reach.InflateRect(kMarkerReach, kMarkerReach);
-    plot_.ClientToScreen(&reach);
-    CRect button;
-    store->GetWindowRect(&button);
-    CRect overlap;
-    if (overlap.IntersectRect(&reach, &button)) store->Invalidate();
 }
 
 void CFrmGraphView::PreparePlot(CDC& dc) {

@@ -11,6 +11,7 @@
 #include "foundation/screens/CGraphStatic.h"
 #include "foundation/screens/CIconButton.h"
 #include "foundation/screens/CPlotCanvas.h"
+#include "foundation/screens/CPlotOverlayButton.h"
 #include "platform/ui/Dialog.h"
 #include "shell/ViewStatusTexts.h"
 #include "survey/AutoStoreTrigger.h"
@@ -61,9 +62,6 @@ private:
     // The plot's device context with the canvas fitted to the plot.
     void PreparePlot(CDC& dc);
     void DrawFurniture(CDC& dc);
-    // The position marker is drawn inverted on the plot, across the store button that lies on it:
-    // the button paints itself again wherever an outline touched it, so that no trail stays.
-    void RestoreStoreButtonUnder(const MarkerOutline& outline);
     void AutoStore();
     // Markers of the display list's undeleted points (the newest nShowSurveyPoint, or all for -1)
     // that lie in the plot.
@@ -81,7 +79,8 @@ private:
     void OnExit();
 
     CMainFrame& frame_;
-    std::array<CIconButton, 10> buttons_;
+    std::array<CIconButton, 9> buttons_;
+    CPlotOverlayButton storeButton_;
     CGraphStatic plot_;
     std::vector<MapMarker> markers_;
     AutoStoreTrigger autoTrigger_;

@@ -279,12 +279,20 @@ TEST_F(ViewTest, PositionMarkerLeavesNoTrailOnTheStoreButton) {
             for (int x = r.left; x < r.right; ++x) pixels.push_back(dc.GetPixel(x, y));
         return pixels;
     };
-    // The plot's centre lies on the button: a walk there draws the marker across it.
+    // The plot's centre lies on the button: a walk there draws the marker across it, over the
+    // button, after a repaint of the plot too.
     Send(Fix(12, 0, 0, 100.0, 100.0));
     ui_.Click(view(), mainview::kFollow);
     ui_.Pump();
     const std::vector<COLORREF> clean = buttonPixels();
     for (int i = 1; i <= 8; ++i) Send(Fix(12, 0, i, 100.0 + (i % 3) * 4.0, 100.0 + i * 3.0));
+    ui_.Pump();
+    EXPECT_NE(buttonPixels(), clean);
+    view().GetDlgItem(mainview::kPlot)->Invalidate();
+    ui_.Pump();
+    EXPECT_NE(buttonPixels(), clean);
+    // Walking on leaves no trail on it.
+    for (int i = 9; i <= 12; ++i) Send(Fix(12, 0, i, 150.0, 100.0 + i * 3.0));
     ui_.Pump();
     EXPECT_EQ(buttonPixels(), clean);
 }
