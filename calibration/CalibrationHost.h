@@ -7,6 +7,7 @@
 #include "calibration/RawPointSources.h"
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
+#include "foundation/FrameServices.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/text/CString.h"
@@ -31,6 +32,8 @@ public:
     // The constants of the antenna in force (from the antenna table for the connected receiver).
     virtual AntennaConstants RoverAntenna() const = 0;
     virtual CalibrationFolders Folders() const = 0;
+    // A point of the job's latitude/longitude library, chosen by the user.
+    virtual GeoPointChoice PickGeoPoint(CWnd* parent) const = 0;
     // The base's position came with a fixed solution in this session (the base watch's record).
     virtual bool BaseReceivedFixed() const = 0;
 

@@ -4,6 +4,18 @@
 // registers itself at start; tests register a small double.
 #include "platform/text/CString.h"
 
+class CWnd;
+
+// A point chosen from the job's latitude/longitude library.
+struct GeoPointChoice {
+    bool chosen = false;
+    CString name;
+    CString latitude;   // packed degrees-minutes-seconds, ddd.mmssss
+    CString longitude;  // packed degrees-minutes-seconds
+    CString height;
+    CString code;
+};
+
 class IFoundationFrame {
 public:
     virtual ~IFoundationFrame() = default;
@@ -21,6 +33,8 @@ public:
     // position converter.
     virtual void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
                                    double& hOut) = 0;
+    // A point of the job's latitude/longitude library, chosen by the user; none chosen when closed.
+    virtual GeoPointChoice PickGeoPoint(CWnd* parent) = 0;
 };
 
 constexpr int kScreenModeNormal = 11;

@@ -143,6 +143,9 @@ public:
     CString JobFileName() const override { return job_.paths.jobFileName; }
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
+    GeoPointChoice PickGeoPoint(CWnd* parent) override {
+        return CCalibrationHostImpl(*this).PickGeoPoint(parent);
+    }
     // The points shown on the main map; LoadPointFile refills it.
     std::vector<PointRecord>& DisplayPoints() { return records_.display; }
     // Start-up and every job or point file that becomes current (and a change of the display rule)
@@ -189,5 +192,4 @@ private:
     AutoStoreState autoStore_;
     CalibrationMemory calibration_;
     IPointStorePath* storePath_ = &NoPointStorePath();
-    CGeoLibraryPickerInstall geoPicker_{*this};
 };

@@ -71,11 +71,6 @@ bool CCalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings
     return true;
 }
 
-CGeoLibraryPickerInstall::CGeoLibraryPickerInstall(CMainFrame& frame)
-    : previous_(SetGeoPointPicker([&frame](CWnd* parent) {
-          return PickFromGeoLibrary(CCalibrationHostImpl(frame).Folders(), parent);
-      })) {}
-
-CGeoLibraryPickerInstall::~CGeoLibraryPickerInstall() {
-    SetGeoPointPicker(std::move(previous_));
+GeoPointChoice CCalibrationHostImpl::PickGeoPoint(CWnd* parent) const {
+    return PickFromGeoLibrary(Folders(), parent);
 }

@@ -3,7 +3,6 @@
 // calibration converter and the receiver; stores through the job's writers, after which the
 // converters are reloaded and the parameter warnings re-armed.
 #include "calibration/CalibrationHost.h"
-#include "foundation/screens/GeoPointPicker.h"
 
 class CMainFrame;
 
@@ -17,6 +16,7 @@ public:
     const CGpsState& LatestFix() const override;
     AntennaConstants RoverAntenna() const override;
     CalibrationFolders Folders() const override;
+    GeoPointChoice PickGeoPoint(CWnd* parent) const override;
     bool BaseReceivedFixed() const override;
     bool StoreCoordParams(const CoordSysParams& params) override;
     bool StoreJobSettings(const GeneralSettingsBlock& settings) override;
@@ -26,17 +26,4 @@ public:
 
 private:
     CMainFrame& frame_;
-};
-
-// For its lifetime (the frame's) the job's latitude/longitude library is the program's geodetic
-// point picker; the picker before it is given back at the end.
-class CGeoLibraryPickerInstall {
-public:
-    explicit CGeoLibraryPickerInstall(CMainFrame& frame);
-    ~CGeoLibraryPickerInstall();
-    CGeoLibraryPickerInstall(const CGeoLibraryPickerInstall&) = delete;
-    CGeoLibraryPickerInstall& operator=(const CGeoLibraryPickerInstall&) = delete;
-
-private:
-    GeoPointPicker previous_;
 };

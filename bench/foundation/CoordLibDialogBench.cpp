@@ -27,6 +27,7 @@ public:
     void Wgs84ToLocalPlane(double, double, double, double& n, double& e, double& h) override {
         n = e = h = 0;
     }
+    GeoPointChoice PickGeoPoint(CWnd*) override { return {}; }
 };
 
 // From opening the library dialog on a job's library of N points until every row is listed, the

@@ -2,7 +2,6 @@
 
 #include "calibration/screens/EntryRefusals.h"
 #include "foundation/screens/CCoordLibDlg.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -79,7 +78,7 @@ void CAddRawPointDlg::Finish(int kind, const RawPoint& raw) {
 }
 
 void CAddRawPointDlg::OnGeoLibrary() {
-    const GeoPointChoice choice = PickGeoPoint(this);
+    const GeoPointChoice choice = host_.PickGeoPoint(this);
     if (!choice.chosen) return;
     Finish(kSourceGeoLibrary,
            ProjectGeodetic(host_.CalibrationConverter(), host_.CoordParams().projection.nTouYin,
@@ -101,7 +100,7 @@ void CAddRawPointDlg::OnBase() {
 }
 
 void CAddRawPointDlg::OnTypedBlh() {
-    CInputBLHDlg dlg(this);
+    CInputBLHDlg dlg(host_, this);
     if (dlg.DoModal() != IDOK) return;
     Finish(kSourceTypedBlh,
            ProjectGeodetic(host_.CalibrationConverter(), host_.CoordParams().projection.nTouYin,
@@ -161,7 +160,7 @@ void CRawPointAntDlg::OnOK() {
 
 // ---- typed geodetic and earth-centred coordinates
 
-CInputBLHDlg::CInputBLHDlg(CWnd* parent) : CDialog(IDD, parent) {
+CInputBLHDlg::CInputBLHDlg(const ICalibrationHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
     BindCommand(inputblh::kPick, &CInputBLHDlg::OnPick);
 }
 
@@ -180,7 +179,7 @@ void CInputBLHDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CInputBLHDlg::OnPick() {
     UpdateData(TRUE);
-    const GeoPointChoice choice = PickGeoPoint(this);
+    const GeoPointChoice choice = host_.PickGeoPoint(this);
     if (!choice.chosen) return;
     m_strB = Format(L"%.10f", ToDouble(choice.latitude));
     m_strL = Format(L"%.10f", ToDouble(choice.longitude));
@@ -251,7 +250,7 @@ void CEditCtrlPointDlg::OnPick() {
 
 void CEditCtrlPointDlg::OnPickGeodetic() {
     UpdateData(TRUE);
-    const GeoPointChoice choice = PickGeoPoint(this);
+    const GeoPointChoice choice = host_.PickGeoPoint(this);
     if (!choice.chosen) return;
     const RawPoint raw =
         ProjectGeodetic(host_.CalibrationConverter(), host_.CoordParams().projection.nTouYin,

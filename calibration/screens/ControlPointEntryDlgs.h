@@ -80,7 +80,7 @@ private:
 class CInputBLHDlg : public CDialog {
 public:
     static constexpr UINT IDD = inputblh::IDD;
-    explicit CInputBLHDlg(CWnd* parent);
+    CInputBLHDlg(const ICalibrationHost& host, CWnd* parent);
 
     CString m_strB = L"0";  // packed degrees-minutes-seconds
     CString m_strL = L"0";
@@ -93,6 +93,7 @@ protected:
 
 private:
     void OnPick();
+    const ICalibrationHost& host_;
     CIconButton pick_;
 };
 

@@ -4,7 +4,6 @@
 #include "calibration/screens/EntryRefusals.h"
 #include "calibration/screens/GeometryPrompt.h"
 #include "foundation/screens/CCoordLibDlg.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/screens/CFourParamDlg.h"
 #include "geodesy/screens/CSevenParamDlg.h"
@@ -92,7 +91,7 @@ CCalcSevenParamDlg::CCalcSevenParamDlg(ICalibrationHost& host, CWnd* parent)
     : CPairListDlg(kSevenShape, host, parent) {}
 
 bool CCalcSevenParamDlg::EnterPair(PairFields& fields) {
-    CSevenPairDlg dlg(fields, this);
+    CSevenPairDlg dlg(host_, fields, this);
     if (dlg.DoModal() != IDOK) return false;
     fields = dlg.m_fields;
     return true;
@@ -165,8 +164,8 @@ void CFourPairDlg::OnOK() {
     EndDialog(IDOK);
 }
 
-CSevenPairDlg::CSevenPairDlg(const PairFields& fields, CWnd* parent)
-    : CDialog(IDD, parent), m_fields(fields) {
+CSevenPairDlg::CSevenPairDlg(const ICalibrationHost& host, const PairFields& fields, CWnd* parent)
+    : CDialog(IDD, parent), m_fields(fields), host_(host) {
     m_fields.resize(std::size(kSevenIds));
     BindCommand(sevenpair::kPickGeodetic, &CSevenPairDlg::OnPickGeodetic);
     BindCommand(sevenpair::kPickPlane, &CSevenPairDlg::OnPickPlane);
@@ -186,7 +185,7 @@ void CSevenPairDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CSevenPairDlg::OnPickGeodetic() {
     UpdateData(TRUE);
-    const GeoPointChoice choice = PickGeoPoint(this);
+    const GeoPointChoice choice = host_.PickGeoPoint(this);
     if (!choice.chosen) return;
     m_fields[0] = choice.name;
     m_fields[1] = choice.latitude;

@@ -47,7 +47,7 @@ private:
 class CSevenPairDlg : public CDialog {
 public:
     static constexpr UINT IDD = sevenpair::IDD;
-    CSevenPairDlg(const PairFields& fields, CWnd* parent);
+    CSevenPairDlg(const ICalibrationHost& host, const PairFields& fields, CWnd* parent);
     PairFields m_fields;
 
 protected:
@@ -60,4 +60,5 @@ private:
     void OnPickPlane();
     CIconButton pickGeodetic_;
     CIconButton pickPlane_;
+    const ICalibrationHost& host_;
 };

@@ -2,7 +2,6 @@
 
 #include "foundation/FrameServices.h"
 #include "foundation/screens/CCoordLibDlg.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
@@ -85,9 +84,10 @@ BOOL CAddPointDlg::OnInitDialog() {
 
 void CAddPointDlg::OnPickGeodetic() {
     UpdateData(TRUE);
-    const GeoPointChoice choice = PickGeoPoint(this);
     IFoundationFrame* frame = FoundationFrame();
-    if (!choice.chosen || !frame) return;
+    if (!frame) return;
+    const GeoPointChoice choice = frame->PickGeoPoint(this);
+    if (!choice.chosen) return;
     const CCoordTransform dms;
     const double b = dms.ConvertDmsAngle(ToDouble(choice.latitude), 1) * kDegreesPerRadian;
     const double l = dms.ConvertDmsAngle(ToDouble(choice.longitude), 1) * kDegreesPerRadian;

@@ -9,7 +9,6 @@
 #include "calibration/screens/CCalcTransParamDlg.h"
 #include "calibration/screens/CalibrationCommands.h"
 #include "calibration/screens/ControlPointEntryDlgs.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "geodesy/GeodesyConstants.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -69,9 +68,7 @@ TEST_F(CalcTransParamDlgTest, EachRawSourceGivesItsPairAfterTheEntryRefusals) {
     host.coord.base.szdBaseX = 2545000.0;
     host.coord.base.szdBaseY = 449000.0;
     host.coord.base.szdBaseH = 30.0;
-    ScopedHook picker(SetGeoPointPicker, [](CWnd*) {
-        return GeoPointChoice{true, L"G1", L"23.0759123400", L"113.2000000000", L"12.5", L"00000000"};
-    });
+    host.geoPick = GeoPointChoice{true, L"G1", L"23.0759123400", L"113.2000000000", L"12.5", L"00000000"};
     // Earth-centred coordinates of 23.5 N, 113.8 E, 50 m on WGS-84.
     double x = 0, y = 0, z = 0;
     CCoordTransform wgs84;

@@ -27,6 +27,7 @@ public:
                 L"\\Program Files\\Jobs\\road\\result\\",
                 L"\\Program Files\\"};
     }
+    GeoPointChoice PickGeoPoint(CWnd*) const override { return geoPick; }
     bool BaseReceivedFixed() const override { return baseReceived; }
     void Beep() override { ++beeps; }
     const CalibrationMemory& Memory() const override { return memory; }
@@ -49,6 +50,7 @@ public:
     CCoordTransform converter;
     CGpsState fix;
     CalibrationMemory memory;
+    GeoPointChoice geoPick;  // what the latitude/longitude library gives
     AntennaConstants antenna{0.05, 0.1, 0.1};
     bool writable = true;
     bool baseReceived = false;

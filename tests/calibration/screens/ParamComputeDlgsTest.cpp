@@ -3,7 +3,6 @@
 // its OK and left alone on its Cancel, degenerate points refused with the dialog kept open.
 #include "calibration/screens/CalibrationCommands.h"
 #include "calibration/screens/ParamComputeDlgs.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "resources/FourParamDlg.h"
 #include "resources/SevenParamDlg.h"
 #include "tests/calibration/screens/CalibrationHostDouble.h"
@@ -78,9 +77,7 @@ TEST_F(ParamComputeDlgsTest, RefusalsKeepOrCloseTheDialogAsTheCountAsks) {
 }
 
 TEST_F(ParamComputeDlgsTest, SevenParametersFromOnePickedPairAreTranslations) {
-    ScopedHook picker(SetGeoPointPicker, [](CWnd*) {
-        return GeoPointChoice{true, L"G1", L"23.0759123400", L"113.2000000000", L"12.5", L"00000000"};
-    });
+    host.geoPick = GeoPointChoice{true, L"G1", L"23.0759123400", L"113.2000000000", L"12.5", L"00000000"};
     ui.OnModal(pairlist::IDD_SEVEN, [&](CDialog& d) {
         ui.OnModal(sevenpair::IDD, [&](CDialog& p) {
             ui.Click(p, sevenpair::kPickGeodetic);

@@ -6,7 +6,6 @@
 #include "foundation/screens/CFilterSetDlg.h"
 #include "foundation/screens/CFindPointDlg.h"
 #include "foundation/screens/CPointDlg.h"
-#include "foundation/screens/GeoPointPicker.h"
 #include "platform/files/DevicePath.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
@@ -302,16 +301,7 @@ TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
 }
 
 TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
-    ScopedHook picker(SetGeoPointPicker, [](CWnd*) {
-        GeoPointChoice c;
-        c.chosen = true;
-        c.name = L"G1";
-        c.latitude = L"30.3000";
-        c.longitude = L"114.1500";
-        c.height = L"12.5";
-        c.code = L"塔";
-        return c;
-    });
+    frame.geoPick = GeoPointChoice{true, L"G1", L"30.3000", L"114.1500", L"12.5", L"塔"};
     CAddPointDlg add;
     ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.GetDlgItem(point::kPickGeodetic)->IsWindowVisible());

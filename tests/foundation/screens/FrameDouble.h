@@ -10,6 +10,7 @@
 class FrameDouble : public IFoundationFrame {
 public:
     int screenMode = kScreenModeNormal;
+    GeoPointChoice geoPick;  // what the latitude/longitude library gives
     CString jobFolder = L"\\Jobs\\road";
     int ScreenMode() const override { return screenMode; }
     void SetScreenMode(int m) override { screenMode = m; }
@@ -22,6 +23,7 @@ public:
         e = l * 1000.0;
         hOut = h;
     }
+    GeoPointChoice PickGeoPoint(CWnd*) override { return geoPick; }
 };
 
 class ScreenTest : public DeviceRootTest {
