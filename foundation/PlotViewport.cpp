@@ -10,17 +10,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kZoomBoxFloor = 0.01;  // metres per pixel
-// The zoom buttons step through 1, 2 and 5 times a power of ten metres per 25 pixels, the finest
-// being 0.1 m: the scale bar's 24-pixel half then shows another label at every step.
-constexpr double kScalePixels = 25.0;
-constexpr double kFinestStep = 0.1;  // metres per kScalePixels
-constexpr int kStepCount = 3 * 9;    // up to 50,000 km per 25 pixels
-constexpr double kSameScale = 1e-9;  // relative
-
-double ZoomStep(int k) {
-    static constexpr double kMantissas[] = {1.0, 2.0, 5.0};
-    return kMantissas[k % 3] * std::pow(10.0, k / 3) * kFinestStep / kScalePixels;
-}
 
 PixelRect Square(const VisiblePoint& v) {
     return {v.x - 4, v.y - 4, v.x + 4, v.y + 4};
@@ -56,33 +45,24 @@ void PlotViewport::CentreOn(const WorldPoint& c) {
     originE_ = c.e - (r.right - r.left) * metresPerPixel_ * 0.5;
 }
 
-void PlotViewport::ZoomAboutCentre(double metresPerPixel) {
+void PlotViewport::ZoomAboutCentre(double factor) {
     const PixelRect& r = clientRect_;
     const WorldPoint c = ScreenToWorld(static_cast<int32_t>((r.left + r.right) * 0.5),
                                        static_cast<int32_t>((r.top + r.bottom) * 0.5));
-    metresPerPixel_ = metresPerPixel;
+    metresPerPixel_ *= factor;
     CentreOn(c);
     following_ = false;
 }
 
 bool PlotViewport::ZoomIn() {
-    for (int k = kStepCount - 1; k >= 0; --k) {
-        if (ZoomStep(k) < metresPerPixel_ * (1.0 - kSameScale)) {
-            ZoomAboutCentre(ZoomStep(k));
-            return true;
-        }
-    }
-    return false;
+    if (!(metresPerPixel_ * 70.0 > 0.01)) return false;
+    ZoomAboutCentre(0.875);
+    return true;
 }
 
 bool PlotViewport::ZoomOut() {
-    for (int k = 0; k < kStepCount; ++k) {
-        if (ZoomStep(k) > metresPerPixel_ * (1.0 + kSameScale)) {
-            ZoomAboutCentre(ZoomStep(k));
-            return true;
-        }
-    }
-    return false;
+    ZoomAboutCentre(2.0);
+    return true;
 }
 
 void PlotViewport::BeginZoomBox() {

@@ -71,8 +71,6 @@ public:
     WorldPoint ScreenToWorld(int32_t px, int32_t py) const;
     PixelPoint WorldToScreen(double n, double e, double h = 0.0) const;
 
-    // One step finer or coarser through the same list of scales (off-list scales go to the
-    // nearest step that way); false, and nothing changed, beyond the list's ends.
     bool ZoomIn();
     bool ZoomOut();
     void BeginZoomBox();
@@ -115,7 +113,7 @@ private:
     PixelPoint Reduce(PixelPoint p) const { return {p.x - mouseOffset_.x, p.y - mouseOffset_.y}; }
     void CentreOn(const WorldPoint& c);
     // The world point at the centre pixel stays there.
-    void ZoomAboutCentre(double metresPerPixel);
+    void ZoomAboutCentre(double factor);
 
     double originN_ = 0.0;
     double originE_ = 0.0;
