@@ -15,6 +15,8 @@ public:
     bool Prepare(const CString& path);
     // True when the file holds no whole line yet (missing or empty): it still needs its header.
     bool IsEmpty() const { return length_ == 0; }
+    // The length Prepare left the file at.
+    uint64_t Length() const { return length_; }
     // Appends and syncs; all or nothing.
     bool Append(std::string_view bytes);
     // Takes back everything appended since Prepare; a file that Prepare found missing is removed.

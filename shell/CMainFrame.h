@@ -68,7 +68,7 @@ public:
 
     // ---- operations other screens use
     void ApplyCoordParams();
-    // The surveyed point joins the list and the record file.
+    // The stored point joins the surveyed list (its store wrote it to the record file).
     void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
     void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
     void ListenForPositions(HWND window) override { listeners_.ListenForPositions(window); }

@@ -193,6 +193,7 @@ void OpenJob(CMainFrame& frame) {
 
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
     job.DerivePaths(jobFile, pointFile);
+    job.FinishInterruptedStore();
     job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
     job.coord = coord;
     frame.ApplyCoordParams();

@@ -1,5 +1,6 @@
 #include "shell/JobSession.h"
 
+#include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
@@ -61,6 +62,18 @@ void JobSession::LoadAtStartup(const CString& softwareVersion) {
 
     if (!Exists(paths.setupFolder + kAntennaFile) && !jobs.WriteAntennaFile(paths.setupFolder, kAntennaFile))
         AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
+    FinishInterruptedStore();
+}
+
+void JobSession::FinishInterruptedStore() {
+    const JournalRepairResult repair =
+        ::FinishInterruptedStore(StoreJournalPath(paths.jobFolder, paths.jobFileName));
+    if (repair.status == JournalRepair::kFinished)
+        AfxMessageBox(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()),
+                      MB_ICONINFORMATION | MB_OK);
+    else if (repair.status == JournalRepair::kFailed)
+        AfxMessageBox(Format(L"上次存储被中断,点%s未能补全,请检查存储空间!", repair.pointName.c_str()),
+                      MB_ICONINFORMATION | MB_OK);
 }
 
 bool JobSession::OpenCurrentJob() {

@@ -30,6 +30,8 @@ public:
     // Reads (or on a first run writes) the system file, the current job's files and the antenna
     // table, creating the job's folders; every failure has been told to the user.
     void LoadAtStartup(const CString& softwareVersion);
+    // A store of the job that a kill cut short is finished, and the user told once.
+    void FinishInterruptedStore();
     // The store continues from the system record's last names and the job's name affixes.
     void StartPointNames();
     // The last point names and name affixes go back to the files, where they may be written.

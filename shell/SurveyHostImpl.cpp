@@ -2,6 +2,7 @@
 
 #include "foundation/CoordLibFile.h"
 #include "foundation/PointLines.h"
+#include "foundation/StoreJournal.h"
 #include "platform/messages/MessageBox.h"
 #include "shell/CMainFrame.h"
 
@@ -30,8 +31,15 @@ AntennaConstants SurveyHostImpl::Antenna() const {
 StoreFilePaths SurveyHostImpl::StoreFiles() const {
     const JobSession& job = frame_.Job();
     const JobResultFiles& files = job.jobs.ResultFiles();
-    return {files.RawFile(), files.DataFile(), CoordLibPath(job.paths.jobFolder, job.paths.jobFileName),
-            job.jobs.Files().Version(), job.coord.base};
+    StoreFilePaths paths;
+    paths.raw = files.RawFile();
+    paths.point = files.DataFile();
+    paths.library = CoordLibPath(job.paths.jobFolder, job.paths.jobFileName);
+    paths.record = frame_.Records().RecordFile();
+    paths.journal = StoreJournalPath(job.paths.jobFolder, job.paths.jobFileName);
+    paths.version = job.jobs.Files().Version();
+    paths.base = job.coord.base;
+    return paths;
 }
 
 const AutoStoreState& SurveyHostImpl::AutoStore() const {

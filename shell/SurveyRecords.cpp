@@ -17,7 +17,6 @@ CString SurveyRecords::RecordFilePath(const CString& dataFolder, const CString& 
 
 void SurveyRecords::Append(const PointRecord& point) {
     surveyed.appended_.push_back(point);
-    AppendDurably(recordPath_, ToGbk(FormatRecordLine(point)));
 }
 
 void SurveyRecords::Load() {

@@ -1,6 +1,7 @@
 #pragma once
 // The frame's two point lists: the surveyed points of the current point file (its record file,
-// "name,x,y,h,code" per line, only ever appended) and the points shown on the main map.
+// "name,x,y,h,code" per line, only ever appended, by the store itself) and the points shown on the
+// main map.
 #include <vector>
 
 #include "foundation/PointRecord.h"
@@ -32,8 +33,7 @@ public:
 
     void SetRecordFile(const CString& path) { recordPath_ = path; }
     const CString& RecordFile() const { return recordPath_; }
-    // The point joins the list; the line is appended whole or not at all (the point then stays
-    // in the list only).
+    // A stored point joins the list (its store wrote its line to the record file).
     void Append(const PointRecord& point);
     // The list from the record file; empty when it cannot be read.
     void Load();

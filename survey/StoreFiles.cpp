@@ -1,6 +1,9 @@
 #include "survey/StoreFiles.h"
 
+#include "foundation/PointLines.h"
+#include "foundation/StoreJournal.h"
 #include "geodesy/CoordTransform.h"
+#include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 
 namespace {
@@ -12,6 +15,7 @@ std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point,
                                           const std::vector<StoreEpoch>& epochs) {
     const CCoordTransform angles;
     StoreLines lines;
+    lines.name = point.name;
     for (const StoreEpoch& epoch : epochs) {
         const double b = angles.ConvertDmsAngle(epoch.fix.latitude * kRadiansPerDegree, kToPacked);
         const double l = angles.ConvertDmsAngle(epoch.fix.longitude * kRadiansPerDegree, kToPacked);
@@ -24,13 +28,34 @@ std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point,
     if (!pointLine || !libraryLine) return std::nullopt;
     lines.point = std::move(*pointLine);
     lines.library = std::move(*libraryLine);
+    lines.record = FormatRecordLine({point.name, point.pointX, point.pointY, point.pointH, point.code, 0});
     return lines;
 }
 
 bool StoreFileWriter::Prepare(const StoreFilePaths& paths) {
     paths_ = paths;
     libraryReady_ = library_.Prepare(paths.library);
-    return raw_.Prepare(paths.raw) && point_.Prepare(paths.point);
+    return raw_.Prepare(paths.raw) && point_.Prepare(paths.point) &&
+           (paths.record.IsEmpty() || record_.Prepare(paths.record));
+}
+
+bool StoreFileWriter::WriteJournal(const StoreLines& lines, const std::string& raw) {
+    if (paths_.journal.IsEmpty()) return true;
+    StoreJournal journal;
+    journal.pointName = lines.name;
+    if (!raw.empty()) journal.entries.push_back({paths_.raw, raw_.Length(), raw});
+    journal.entries.push_back({paths_.point, point_.Length(), ToGbk(lines.point)});
+    if (!paths_.record.IsEmpty())
+        journal.entries.push_back({paths_.record, record_.Length(), ToGbk(lines.record)});
+    if (libraryReady_) journal.entries.push_back({paths_.library, library_.Length(), ToGbk(lines.library)});
+    return AtomicRewrite(paths_.journal, EncodeStoreJournal(journal));
+}
+
+void StoreFileWriter::Undo() {
+    record_.Undo();
+    point_.Undo();
+    raw_.Undo();
+    if (!paths_.journal.IsEmpty()) DeleteFile(paths_.journal);
 }
 
 StoreWrite StoreFileWriter::Write(const StoreLines& lines) {
@@ -38,15 +63,18 @@ StoreWrite StoreFileWriter::Write(const StoreLines& lines) {
     if (raw_.IsEmpty() && !lines.raw.empty())
         raw = ToGbk(RawFileHeader(paths_.program, paths_.version, paths_.base));
     for (const CString& line : lines.raw) raw += ToGbk(line);
+    if (!WriteJournal(lines, raw)) return StoreWrite::kDataFailed;
     // A point file is created even by a store that writes no raw line.
     const bool rawWritten = raw.empty() || raw_.Append(raw);
-    if (!rawWritten || !point_.Append(ToGbk(lines.point))) {
-        point_.Undo();
-        raw_.Undo();
+    if (!rawWritten || !point_.Append(ToGbk(lines.point)) ||
+        (!paths_.record.IsEmpty() && !record_.Append(ToGbk(lines.record)))) {
+        Undo();
         return StoreWrite::kDataFailed;
     }
-    return libraryReady_ && library_.Append(ToGbk(lines.library)) ? StoreWrite::kStored
-                                                                  : StoreWrite::kLibraryFailed;
+    const bool libraryWritten = libraryReady_ && library_.Append(ToGbk(lines.library));
+    // Left behind, the journal is only finished again: every file already holds its lines.
+    if (!paths_.journal.IsEmpty()) DeleteFile(paths_.journal);
+    return libraryWritten ? StoreWrite::kStored : StoreWrite::kLibraryFailed;
 }
 
 StoreWrite WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,

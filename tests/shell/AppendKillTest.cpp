@@ -16,12 +16,12 @@
 
 #include "foundation/DataFileAppend.h"
 #include "foundation/JobResultFiles.h"
+#include "foundation/PointLines.h"
 #include "platform/files/DevicePath.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FileSystemCalls.h"
 #include "platform/text/CodePage.h"
 #include "receiver/BluetoothList.h"
-#include "shell/SurveyRecords.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
 namespace {
@@ -93,12 +93,11 @@ const Appender* Appenders() {
     static const Appender appenders[] = {
         {"record file", L"\\data.rec", "",
          [](uint32_t seq) {
-             SurveyRecords records;
-             records.SetRecordFile(L"\\data.rec");
+             // The store appends the record line as it appends the point line.
              PointRecord point;
              point.name = Tagged(seq);
-             records.Append(point);
-             return true;
+             DataFileAppend file;
+             return file.Prepare(L"\\data.rec") && file.Append(ToGbk(FormatRecordLine(point)));
          }},
         {"Bluetooth list", L"\\BluetoothList", "0,00:11\r\n",
          [](uint32_t seq) {

@@ -1,5 +1,6 @@
 // The job commands as a user meets them: new job (wizard or copy), open job, new and open point
 // file, and the target-point store, with their dialogs scripted.
+#include "foundation/StoreJournal.h"
 #include "geodesy/screens/CParamWizardDlg.h"
 #include "resources/FileDialogs.h"
 #include "resources/MainMenu.h"
@@ -171,6 +172,24 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_EQ(frame.GpsState().hour, 10);
 }
 
+TEST_F(JobCommandsTest, OpeningAJobFinishesTheStoreAKillCutShortAndTellsItOnce) {
+    WriteHostFile(std::string(kJobs) + "cut/cut.qzs", "[DataSave Par]\r\nnSaveType=1\r\n");
+    WriteHostFile(std::string(kJobs) + "cut/data/cut.xyh", "P1,1\r\nP2,2\r\n");
+    WriteHostFile(std::string(kJobs) + "cut/data/cut.rec", "P1,1\r\n");
+    const StoreJournal journal{L"P2",
+                               {{L"\\Program Files\\Jobs\\cut\\data\\cut.xyh", 6, "P2,2\r\n"},
+                                {L"\\Program Files\\Jobs\\cut\\data\\cut.rec", 6, "P2,2\r\n"}}};
+    WriteHostFile(std::string(kJobs) + "cut/cut.qzj", EncodeStoreJournal(journal));
+    for (int open = 0; open < 2; ++open) {
+        ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\cut\\cut.qzs");
+        if (open == 0) ui_.ExpectMessageBox(L"上次存储被中断,点P2已补全存储");
+        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    }
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.rec"), "P1,1\r\nP2,2\r\n");
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.xyh"), "P1,1\r\nP2,2\r\n");
+    EXPECT_EQ(frame.Records().surveyed.size(), 2u);
+}
+
 TEST_F(JobCommandsTest, NewAndOpenPointFile) {
     frame.Job().jobs.SetStoreNames({L"J7", L"Z7", L"7"}, L"7", 0.0, 1);
     ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
@@ -204,7 +223,8 @@ TEST_F(JobCommandsTest, TargetPointNeedsData) {
     ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
     ASSERT_EQ(store.stored.size(), 1u);
     EXPECT_EQ(store.stored[0].fixFlag, 1);
-    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/vorna.rec"), "P1,12.5000,0.0000,0.0000,pole\r\n");
+    ASSERT_EQ(frame.Records().surveyed.size(), 1u);
+    EXPECT_EQ(frame.Records().surveyed[0].x, 12.5);
     EXPECT_TRUE(frame.View()->Markers().empty());
 }
 

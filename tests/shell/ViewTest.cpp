@@ -1,5 +1,7 @@
 // The main map view: storing through the frame's store path, automatic storing, the stored-point
 // markers, fit all, taps and the buttons.
+#include "foundation/PointLines.h"
+#include "platform/text/CodePage.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 #include "resources/MainViewForm.h"
@@ -48,7 +50,13 @@ protected:
         return state;
     }
     void Send(CGpsState state) { view().SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 4); }
-    std::string RecordFile() { return ReadHostFile("Program Files/Jobs/t/data/t.rec"); }
+    // The surveyed list in the record file's form (the store path writes the file itself).
+    std::string Surveyed() {
+        std::string lines;
+        const SurveyedPoints& surveyed = frame.Records().surveyed;
+        for (size_t i = 0; i < surveyed.size(); ++i) lines += ToUtf8(FormatRecordLine(surveyed[i]));
+        return lines;
+    }
 
     RecordingStore store;
 };
@@ -58,7 +66,7 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
     ui_.Click(view(), mainview::kStorePoint);
     ASSERT_EQ(store.stored.size(), 1u);
     EXPECT_EQ(settings().connection.szLastPtCode, L"pole");
-    EXPECT_EQ(RecordFile(), "P1,40.0000,60.0000,0.0000,pole\r\n");
+    EXPECT_EQ(Surveyed(), "P1,40.0000,60.0000,0.0000,pole\r\n");
     ASSERT_EQ(frame.DisplayPoints().size(), 1u);
     ASSERT_EQ(view().Markers().size(), 1u);
     const MapMarker& marker = view().Markers()[0];
@@ -109,7 +117,7 @@ TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
     for (double n : {0.0, 4.0, 8.0, 12.0}) Send(Fix(12, 1, 0, n));
     ASSERT_EQ(store.quick.size(), 2u);
     EXPECT_EQ(store.quick[1].gridX, 12.0);
-    EXPECT_EQ(RecordFile().substr(0, 6), "P1,1.0");
+    EXPECT_EQ(Surveyed().substr(0, 6), "P1,1.0");
 }
 
 TEST_F(ViewTest, StoredPointsShownByTheirCount) {

@@ -8,6 +8,7 @@
 
 #include "SurveyHostDouble.h"
 #include "foundation/PointLines.h"
+#include "platform/files/FileOps.h"
 #include "platform/files/FileSystemCalls.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/text/CodePage.h"
@@ -103,6 +104,8 @@ TEST_F(PointStoreTest, APlainPointGoesToTheThreeFilesAfterItsNameIsSaved) {
     EXPECT_EQ(Text("data/a.xyh"), L"点7,1000.000,2000.000,48.489,00000000,1.511,10,0.010,0.020,09,1.80," +
                                       tail + L"1,3,0," + kAttributes + L"0,,,\r\n");
     EXPECT_EQ(Text("a.lib"), L"4,点7,1000.000,2000.000,48.489,00000000\r\n");
+    EXPECT_EQ(Text("data/a.rec"), L"点7,1000.0000,2000.0000,48.4890,00000000\r\n");
+    EXPECT_FALSE(FileExists(L"\\a.qzj"));
 }
 
 TEST_F(PointStoreTest, RefusalsChangeNoFile) {
@@ -263,6 +266,33 @@ TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticSt
     ui.ExpectMessageBox(kDataFailed);
     EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 0);
     EXPECT_EQ(ReadHostFile("data/a.xyh"), points);
+}
+
+TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) {
+    // A library that cannot be written tells its box on every store, so each store shows one box.
+    std::filesystem::create_directories(root_ / "a.lib");
+    Context(3);
+    ui.ExpectMessageBox(L"坐标库文件写入失败!");
+    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh"),
+                      records = ReadHostFile("data/a.rec");
+    // The disk fills at every 29th byte of the journal and the raw, point and record lines.
+    for (size_t budget = 0;; budget += 29) {
+        ASSERT_LT(budget, 20000u);
+        FullDisk disk(budget);
+        ScopedFileSystemCalls calls(disk);
+        ui.AnswerMessageBox(IDOK);
+        const bool stored = store.StoreQuickPoint(TestFix()).number == 1;
+        EXPECT_FALSE(FileExists(L"\\a.qzj")) << budget;
+        if (stored) {
+            EXPECT_EQ(CutPointFileLines(Text("data/a.rec")).size(), 2u) << budget;
+            EXPECT_EQ(CutPointFileLines(Text("data/a.xyh")).size(), 2u) << budget;
+            break;
+        }
+        EXPECT_EQ(ReadHostFile("data/a.blh"), raw) << budget;
+        EXPECT_EQ(ReadHostFile("data/a.xyh"), points) << budget;
+        EXPECT_EQ(ReadHostFile("data/a.rec"), records) << budget;
+    }
 }
 
 TEST_F(PointStoreTest, ALibraryThatCannotBeWrittenKeepsThePoint) {

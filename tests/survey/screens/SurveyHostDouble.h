@@ -19,6 +19,8 @@ public:
         files.raw = L"\\data\\a.blh";
         files.point = L"\\data\\a.xyh";
         files.library = L"\\a.lib";
+        files.record = L"\\data\\a.rec";
+        files.journal = L"\\a.qzj";
         files.version = L"2011.09.26";
     }
 
