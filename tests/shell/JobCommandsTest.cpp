@@ -174,19 +174,19 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
 
 TEST_F(JobCommandsTest, OpeningAJobFinishesTheStoreAKillCutShortAndTellsItOnce) {
     WriteHostFile(std::string(kJobs) + "cut/cut.qzs", "[DataSave Par]\r\nnSaveType=1\r\n");
-    WriteHostFile(std::string(kJobs) + "cut/data/cut.xyh", "P1,1\r\nP2,2\r\n");
-    WriteHostFile(std::string(kJobs) + "cut/data/cut.rec", "P1,1\r\n");
+    WriteHostFile(std::string(kJobs) + "cut/data/cut.xyh", "P1,1,2,3,c\r\nP2,4,5,6,d\r\n");
+    WriteHostFile(std::string(kJobs) + "cut/data/cut.rec", "P1,1,2,3,c\r\n");
     const StoreJournal journal{L"P2",
-                               {{L"\\Program Files\\Jobs\\cut\\data\\cut.xyh", 6, "P2,2\r\n"},
-                                {L"\\Program Files\\Jobs\\cut\\data\\cut.rec", 6, "P2,2\r\n"}}};
+                               {{L"\\Program Files\\Jobs\\cut\\data\\cut.xyh", 12, "P2,4,5,6,d\r\n"},
+                                {L"\\Program Files\\Jobs\\cut\\data\\cut.rec", 12, "P2,4,5,6,d\r\n"}}};
     WriteHostFile(std::string(kJobs) + "cut/cut.qzj", EncodeStoreJournal(journal));
     for (int open = 0; open < 2; ++open) {
         ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\cut\\cut.qzs");
         if (open == 0) ui_.ExpectMessageBox(L"上次存储被中断,点P2已补全存储");
         ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
     }
-    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.rec"), "P1,1\r\nP2,2\r\n");
-    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.xyh"), "P1,1\r\nP2,2\r\n");
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.rec"), "P1,1,2,3,c\r\nP2,4,5,6,d\r\n");
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.xyh"), "P1,1,2,3,c\r\nP2,4,5,6,d\r\n");
     EXPECT_EQ(frame.Records().surveyed.size(), 2u);
 }
 
