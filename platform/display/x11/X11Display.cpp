@@ -320,6 +320,10 @@ void CX11Display::HandleEvent(XEvent& event) {
             break;
         case FocusIn:
         case FocusOut:
+            // Shift or Ctrl let go in another window would otherwise stay held here.
+            if (event.type == FocusOut)
+                for (const UINT modifier : {VK_SHIFT, VK_CONTROL})
+                    desktop.QueueInput({InputEvent::Kind::kKeyUp, 0, 0, modifier});
             if (!x_->inputContext) break;
             if (event.type == FocusIn)
                 XSetICFocus(x_->inputContext);
