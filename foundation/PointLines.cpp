@@ -61,8 +61,29 @@ double ViewToDouble(std::wstring_view field) {
     return ReadTerminated(field, ToDouble);
 }
 
-bool FieldIs(const CString& line, int index, int value) {
-    return ToInt(LineField(line, index)) == value;
+// The names a store continues from: which one a point line continues (0 the first, 1 the second, 2
+// the third), -1 none, by its kind (field 16) and, for the first, field 14; `read` reads a field as a
+// whole number.
+constexpr int kNameSlots = 3;
+constexpr int kBaiheNameField = 4;
+template <typename FieldInt>
+int NameSlot(bool baihe, FieldInt read) {
+    const int kind = read(16);
+    if (baihe) return kind == 1 ? 0 : kind == 0 ? 1 : -1;
+    if (kind == 0) return read(14) == 0 ? 0 : -1;
+    return kind == 1 ? 1 : kind == 2 ? 2 : -1;
+}
+
+// Field `index` of a line's bytes cut at ","; empty when the line has fewer. GBK never uses ","
+// as the second byte of a character.
+std::string_view ByteField(std::string_view line, int index) {
+    size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        const size_t comma = line.find(',', start);
+        if (comma == std::string_view::npos) return {};
+        start = comma + 1;
+    }
+    return line.substr(start, line.find(',', start) - start);
 }
 
 }  // namespace
@@ -155,20 +176,32 @@ LastNames ScanLastNames(const CString& text, int format) {
     if (lines.empty()) return names;
     names.lastPoint = LineField(lines.back(), 0).Trim();
     // Each name from the newest line that matches; no match keeps the default.
-    auto scan = [&](CString& name, int nameField, auto matches) {
-        for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-            if (matches(*line)) {
-                name = LineField(*line, nameField);
-                return;
-            }
-    };
-    if (baihe) {
-        scan(names.first, 4, [](const CString& l) { return FieldIs(l, 16, 1); });
-        scan(names.second, 4, [](const CString& l) { return FieldIs(l, 16, 0); });
-    } else {
-        scan(names.first, 0, [](const CString& l) { return FieldIs(l, 16, 0) && FieldIs(l, 14, 0); });
-        scan(names.second, 0, [](const CString& l) { return FieldIs(l, 16, 1); });
-        scan(names.third, 0, [](const CString& l) { return FieldIs(l, 16, 2); });
-    }
+    const CString* newest[kNameSlots] = {};
+    for (const CString& line : lines)
+        if (const int slot = NameSlot(baihe, [&](int field) { return ToInt(LineField(line, field)); });
+            slot >= 0)
+            newest[slot] = &line;
+    CString* slots[kNameSlots] = {&names.first, &names.second, &names.third};
+    for (int slot = 0; slot < kNameSlots; ++slot)
+        if (newest[slot]) *slots[slot] = LineField(*newest[slot], baihe ? kBaiheNameField : 0);
     return names;
+}
+
+LastNames ScanLastNamesInFile(const CString& path, int format) {
+    // A block at a time: only the newest line of each name and the last line are kept, as bytes,
+    // and only they are converted.
+    const bool baihe = format == kBaiheFormat;
+    std::string newest[kNameSlots], last;
+    ReadFileLines(path, [&](std::string_view line) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) return;
+        last.assign(line);
+        const int slot =
+            NameSlot(baihe, [&](int field) { return ToInt(FromGbk(ByteField(line, field)).str()); });
+        if (slot >= 0) newest[slot].assign(line);
+    });
+    std::string kept;
+    for (const std::string& line : {newest[0], newest[1], newest[2], last})
+        if (!line.empty()) kept.append(line).append("\n");
+    return ScanLastNames(FromGbk(kept), format);
 }

@@ -52,3 +52,5 @@ struct LastNames {
 // Recovers the last names from a point file's text; `format` is the job's record format (6 keeps
 // its names in field 4).
 LastNames ScanLastNames(const CString& text, int format);
+// The same from a point file read a block at a time; the defaults when it cannot be read.
+LastNames ScanLastNamesInFile(const CString& path, int format);

@@ -7,7 +7,6 @@
 #include "geodesy/screens/NewJobCoordParams.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
-#include "platform/text/CodePage.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "resources/StringIds.h"
@@ -249,8 +248,5 @@ void TargetPointSurvey(CMainFrame& frame) {
 }
 
 LastNames LoadAutoRecord(CMainFrame& frame, const CString& path) {
-    const int format = ReadRecordFormat(frame.Job().paths.jobFolder).value_or(1);
-    std::string bytes;
-    if (!FileExists(path) || !ReadWholeFile(path, bytes)) bytes.clear();
-    return ScanLastNames(FromGbk(bytes), format);
+    return ScanLastNamesInFile(path, ReadRecordFormat(frame.Job().paths.jobFolder).value_or(1));
 }

@@ -106,4 +106,31 @@ TEST(LastNames, ScanFromTheNewestMatchingLine) {
     EXPECT_EQ(ScanLastNames(L"", 6).first, L"0");
 }
 
+// The file's scan reads it a block at a time and finds what the scan of its whole text finds.
+TEST_F(PointLinesTest, LastNamesFromAFileAsFromItsText) {
+    const std::string cases[] = {
+        PointLine("Z7", "1", 0, 1) + PointLine("J3", "1", 0, 0) +
+            PointLine("\xb5\xe3"
+                      "5",
+                      "1", 0, 2) +
+            PointLine("K", "1", 1, 0) + "\r\n" + PointLine("X", "1", 0, 9),
+        PointLine("a", "1", 0, 1, 0, "J9") + PointLine("b", "1", 0, 0, 0, "Z2") + "torn,1,2",
+        PointLine(" J8 ", "1", 0, 0) + PointLine("Z\xb5", "1", 7, 1),
+        "short,1\r\n",
+        "",
+    };
+    for (const std::string& text : cases)
+        for (const int format : {1, 6}) {
+            SCOPED_TRACE(text + " format " + std::to_string(format));
+            WriteHostFile("data/n.xyh", text);
+            const LastNames whole = ScanLastNames(FromGbk(text), format);
+            const LastNames read = ScanLastNamesInFile(L"\\data\\n.xyh", format);
+            EXPECT_EQ(read.first, whole.first);
+            EXPECT_EQ(read.second, whole.second);
+            EXPECT_EQ(read.third, whole.third);
+            EXPECT_EQ(read.lastPoint, whole.lastPoint);
+        }
+    EXPECT_EQ(ScanLastNamesInFile(L"\\data\\none.xyh", 1).second, L"Z0");
+}
+
 }  // namespace
