@@ -18,6 +18,9 @@
 CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, receiver_, job_) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
     SetFoundationFrame(this);
+    job_.OnSettingsChanged(
+        [this](const GeneralSettingsBlock& s) { receiver_.UseConnectionSettings(s.connection); });
+    job_.OnCoordParamsChanged([this](const CoordSysParams& coord) { position_.Apply(coord); });
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
     BindMessage(WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
@@ -154,8 +157,7 @@ void CMainFrame::ShowModuleStatus(const CString& text) {
 }
 
 void CMainFrame::SetGeneralSettings(const GeneralSettingsBlock& settings) {
-    job_.settings = settings;
-    receiver_.UseConnectionSettings(settings.connection);
+    job_.UseSettings(settings);
 }
 
 void CMainFrame::UseRadioChannel(int channel) {

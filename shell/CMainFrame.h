@@ -130,7 +130,7 @@ public:
     const CoordSysParams& JobCoordParams() const override { return job_.coord; }
     const CCoordTransform& PositionTransform() const override { return position_.First(); }
     ReceiverVersionInfo VersionInfo() const override { return receiver_.Identity(); }
-    bool WriteJobParams() override { return job_.jobs.WriteJobParams(job_.settings); }
+    bool WriteJobParams() override { return job_.SaveSettings(); }
     // Choosing the radio link has the next version reply re-read the radio's channel.
     void SetRadioLink(int flag) override { receiver_.SetRereadRadio(flag); }
     HWND FrameWindow() const override { return m_hWnd; }

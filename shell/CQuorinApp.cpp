@@ -48,10 +48,8 @@ bool CQuorinApp::InitInstance() {
 
     JobSession& job = frame.Job();
     job.LoadAtStartup(CMainFrame::kSoftwareVersion);
-    const ConnectionSettings& connection = job.settings.connection;
-    SetLocalTimeOffsetMinutes(connection.nTimeZone * 60);
-    frame.Receiver().UseConnectionSettings(connection);
-    frame.ApplyCoordParams();
+    SetLocalTimeOffsetMinutes(job.settings.connection.nTimeZone * 60);
+    job.TakeLoaded(job.settings, job.coord);
     job.StartPointNames();
     surveyHost_ = std::make_unique<SurveyHostImpl>(frame);
     pointStore_ = std::make_unique<CSurveyPointStore>(*surveyHost_, &frame);

@@ -55,9 +55,7 @@ bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     CCoordTransform converter;
     ApplyCoordParams(stored, converter);
     RecomputeBaseStation(stored, converter);
-    if (!job.jobs.WriteCoordParams(stored)) return false;
-    job.coord = stored;
-    frame_.ApplyCoordParams();
+    if (!job.StoreCoordParams(stored)) return false;
     for (ParamWarning warning :
          {ParamWarning::kCentralMeridian, ParamWarning::kSevenRotation, ParamWarning::kFourScale})
         frame_.Watch().Rearm(warning);
@@ -65,10 +63,7 @@ bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
 }
 
 bool CCalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings) {
-    JobSession& job = frame_.Job();
-    if (!job.jobs.WriteJobParams(settings)) return false;
-    job.settings = settings;
-    return true;
+    return frame_.Job().StoreSettings(settings);
 }
 
 GeoPointChoice CCalibrationHostImpl::PickGeoPoint(CWnd* parent) const {

@@ -77,7 +77,7 @@ void CMainFrame::WriteOldBaseFile() {
 }
 
 void CMainFrame::TakeNewBase(const CGpsState& state) {
-    CoordSysParams& coord = job_.coord;
+    CoordSysParams coord = job_.coord;
     BaseStationRec& stored = coord.base;
     CCoordTransform& t = position_.First();
     stored.szdBasePX = state.baseX;
@@ -95,6 +95,6 @@ void CMainFrame::TakeNewBase(const CGpsState& state) {
     coord.calib.slot[0].szdSy = ge;
     coord.calib.slot[0].szdSh = gh;
     stored.szBaseStationID = state.baseId;
-    job_.jobs.WriteCoordParams(coord);
+    job_.StoreCoordParams(coord);
     job_.jobs.WriteBaseStationLine(stored);
 }

@@ -1,6 +1,7 @@
 #include "shell/FrameGeodesyHost.h"
 
 #include "geodesy/CoordParamGroups.h"
+#include "geodesy/CoordParamsApply.h"
 #include "shell/CMainFrame.h"
 
 const CoordSysParams& FrameGeodesyHost::JobCoordParams() const {
@@ -18,11 +19,13 @@ CoordSysParams FrameGeodesyHost::NewJobDefaults() const {
 }
 
 bool FrameGeodesyHost::ChangeCoordParams(const CoordSysParams& params, BaseStation base) {
-    JobSession& job = frame_.Job();
-    job.coord = params;
-    frame_.ApplyCoordParams();
-    if (base == BaseStation::kReprojected) RecomputeBaseStation(job.coord, frame_.Position().First());
-    return job.jobs.WriteCoordParams(job.coord);
+    CoordSysParams stored = params;
+    if (base == BaseStation::kReprojected) {
+        CCoordTransform converter;
+        ApplyCoordParams(stored, converter);
+        RecomputeBaseStation(stored, converter);
+    }
+    return frame_.Job().StoreCoordParams(stored);
 }
 
 void FrameGeodesyHost::RearmWarning(ParamWarning warning) {

@@ -56,13 +56,11 @@ void ShowTitle(CMainFrame& frame) {
     frame.SetTitle(LoadStringResource(strings::kTitlePrefix) + frame.Job().system.szDataFile + L">");
 }
 
-// What follows the job settings: the parser's time zone and fix level, the local time, and the
-// parameter warnings, which the new job may raise again.
+// What follows the job settings beside the parser (the job session tells it): the local time, and
+// the parameter warnings, which the new job may raise again.
 void TakeJobSettings(CMainFrame& frame) {
     frame.Watch().paramAcknowledged.fill(false);
-    const ConnectionSettings& connection = frame.Job().settings.connection;
-    frame.Receiver().UseConnectionSettings(connection);
-    SetLocalTimeOffsetMinutes(connection.nTimeZone * 60);
+    SetLocalTimeOffsetMinutes(frame.Job().settings.connection.nTimeZone * 60);
 }
 
 // The point file `name` of the job's data folder becomes current.
@@ -136,17 +134,12 @@ bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString&
     }
     job.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
     job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
-    job.settings = start.settings;
-    if (mode == 0) {
-        FrameGeodesyHost host(frame);
+    job.StoreSettings(start.settings);
+    FrameGeodesyHost host(frame);
+    if (mode == 0)
         StoreNewJobCoordParams(host, start.wizardValues);
-    } else {
-        job.coord = start.coord;
-        frame.ApplyCoordParams();
-        RecomputeBaseStation(job.coord, frame.Position().First());
-        job.jobs.WriteCoordParams(job.coord);
-    }
-    job.jobs.WriteJobParams(job.settings);
+    else
+        host.ChangeCoordParams(start.coord, BaseStation::kReprojected);
     if (freshFolder && !MoveFile(WithoutSlash(buildFolder), finalFolder)) {
         AfxMessageBox(L"创建作业文件夹失败!");
         return false;
@@ -194,9 +187,7 @@ void OpenJob(CMainFrame& frame) {
     job.DerivePaths(jobFile, pointFile);
     job.FinishInterruptedStore();
     job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
-    job.coord = coord;
-    frame.ApplyCoordParams();
-    job.settings = settings;
+    job.TakeLoaded(settings, coord);
     TakeJobSettings(frame);
     job.ChoseJob();
     job.system.szIniFile = jobFile;

@@ -111,6 +111,30 @@ void JobSession::WriteSystemFile() {
     files.WriteSystemFile(system);
 }
 
+bool JobSession::StoreSettings(const GeneralSettingsBlock& changed) {
+    if (!jobs.WriteJobParams(changed)) return false;
+    UseSettings(changed);
+    return true;
+}
+
+bool JobSession::StoreCoordParams(const CoordSysParams& changed) {
+    if (!jobs.WriteCoordParams(changed)) return false;
+    coord = changed;
+    if (coordChanged_) coordChanged_(coord);
+    return true;
+}
+
+void JobSession::TakeLoaded(const GeneralSettingsBlock& loadedSettings, const CoordSysParams& loadedCoord) {
+    coord = loadedCoord;
+    if (coordChanged_) coordChanged_(coord);
+    UseSettings(loadedSettings);
+}
+
+void JobSession::UseSettings(const GeneralSettingsBlock& changed) {
+    settings = changed;
+    if (settingsChanged_) settingsChanged_(settings);
+}
+
 void JobSession::ChoseJob() {
     if (!systemUnusable_) jobs.Files().Release(jobs.Files().SystemFilePath());
 }

@@ -3,6 +3,8 @@
 // coordinate parameters (*.qza) and the system record (qzsys.sys). A damaged file is kept as
 // "<name>.bad" when read (see JobSettingsFiles); one of which no copy could be kept is never
 // written: the program then runs on the default job, and the system file keeps naming the job.
+#include <functional>
+
 #include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
@@ -40,6 +42,26 @@ public:
     void ChoseJob();
     // Writes the system record to the program folder's "qzsys.sys".
     void WriteSystemFile();
+
+    // ---- The one writer of the job's settings file and of its coordinate-parameter file: the file
+    // is written first, and memory changes only when the write succeeded. False when it did not:
+    // nothing changed.
+    bool StoreSettings(const GeneralSettingsBlock& changed);
+    // Once stored, the parameters are re-applied to the converters (see OnCoordParamsChanged).
+    bool StoreCoordParams(const CoordSysParams& changed);
+    // A job read from its files becomes current: its settings and parameters, with what follows each.
+    void TakeLoaded(const GeneralSettingsBlock& loadedSettings, const CoordSysParams& loadedCoord);
+    // The settings in memory, written by SaveSettings or at exit (the receiver screens' two steps).
+    void UseSettings(const GeneralSettingsBlock& changed);
+    bool SaveSettings() { return jobs.WriteJobParams(settings); }
+    // What follows each change in memory: the frame hands the parser the settings' time zone and
+    // re-applies the converters.
+    void OnSettingsChanged(std::function<void(const GeneralSettingsBlock&)> follow) {
+        settingsChanged_ = std::move(follow);
+    }
+    void OnCoordParamsChanged(std::function<void(const CoordSysParams&)> follow) {
+        coordChanged_ = std::move(follow);
+    }
     // Job paths from a job file path and a data file name.
     void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
 
@@ -56,5 +78,7 @@ private:
 
     // Nothing is written back before start-up has read the files.
     bool loaded_ = false;
+    std::function<void(const GeneralSettingsBlock&)> settingsChanged_;
+    std::function<void(const CoordSysParams&)> coordChanged_;
     bool systemUnusable_ = false;
 };

@@ -58,6 +58,7 @@ bool ReceiverLink::ReacquireAndSave() {
         Sleep(2000);
         SendElevationMaskPacket(frame_, 0);
     }
-    job_.settings.connection.nGAngle = 0;
-    return job_.jobs.WriteJobParams(job_.settings);
+    GeneralSettingsBlock changed = job_.settings;
+    changed.connection.nGAngle = 0;
+    return job_.StoreSettings(changed);
 }

@@ -136,7 +136,8 @@ void ReceiverLink::OnGgaLine(const CString& line) {
 
 void ReceiverLink::OnModuleReply(const uint8_t* bytes, size_t count) {
     const LinkDetectStep step = modules_.OnReply(bytes, static_cast<uint32_t>(count), job_.settings.dataLink);
-    DataLinkSettings& link = job_.settings.dataLink;
+    GeneralSettingsBlock changed = job_.settings;
+    DataLinkSettings& link = changed.dataLink;
     switch (step.kind) {
         case LinkDetectStep::kOpened:
             ResetAndNotify(L"搜索电台...");
@@ -147,14 +148,14 @@ void ReceiverLink::OnModuleReply(const uint8_t* bytes, size_t count) {
         case LinkDetectStep::kRadioChannel:
             link.radioChannel = step.channel;
             link.nModuleType = kLinkRadio;
-            job_.jobs.WriteJobParams(job_.settings);
+            job_.StoreSettings(changed);
             ResetAndNotify(L"读取通道成功");
             moduleConfigured_ = 1;
             break;
         case LinkDetectStep::kNetworkSettings:
             link.net = step.net;
             link.nModuleType = kLinkNetwork;
-            job_.jobs.WriteJobParams(job_.settings);
+            job_.StoreSettings(changed);
             ResetAndNotify(L"读取GPRS配置成功");
             moduleConfigured_ = 1;
             break;

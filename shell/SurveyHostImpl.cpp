@@ -64,8 +64,7 @@ CString SurveyHostImpl::PointFilePath() const {
 
 bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
     const bool ruleChanged = settings.nShowSurveyPoint != frame_.Job().settings.nShowSurveyPoint;
-    frame_.Job().settings = settings;
-    const bool written = frame_.WriteJobParams();
+    const bool written = frame_.Job().StoreSettings(settings);
     // The list holds only what the old rule showed.
     if (ruleChanged) frame_.FillDisplayPoints();
     return written;

@@ -115,7 +115,7 @@ void CFrmGraphView::FitAll() {
 void CFrmGraphView::StorePoint() {
     if (latest_.solutionText.Find(L"FIXED") >= 0 && (latest_.latitude == 0.0 || latest_.longitude == 0.0))
         return;
-    GeneralSettingsBlock& settings = frame_.Job().settings;
+    const GeneralSettingsBlock& settings = frame_.Job().settings;
     CJobSettings& jobs = frame_.Job().jobs;
     jobs.SetStoreContext(settings.nSaveType, 2, 0, CString(), 0, 0.0, settings.connection.szLastPtCode);
     if (settings.nSaveType == 3) {
@@ -125,8 +125,9 @@ void CFrmGraphView::StorePoint() {
     jobs.SetStoreFlag(0);
     const StoredPointResult result = frame_.StorePath().StorePoint(latest_);
     if (result.number == 0) return;
-    settings.connection.szLastPtCode = result.point.code;
-    frame_.WriteJobParams();
+    GeneralSettingsBlock changed = frame_.Job().settings;
+    changed.connection.szLastPtCode = result.point.code;
+    frame_.Job().StoreSettings(changed);
     PointRecord point = result.point;
     point.flag = 0;
     AddStoredPoint(point);
