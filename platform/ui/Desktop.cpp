@@ -113,7 +113,24 @@ HWND CDesktop::TopLevelOf(HWND hwnd) {
     return HWND();
 }
 
+HWND CDesktop::KeyWindowOf(HWND topLevel) {
+    const WindowRecord* r = Find(topLevel);
+    if (!r || r->IsChild() || r->IsDialog()) return topLevel;
+    for (HWND child : r->children)
+        if (const WindowRecord* c = Find(child);
+            c && c->IsDialog() && (c->style & WS_VISIBLE) && !(c->style & WS_DISABLED) && !c->destroying)
+            return child;
+    return topLevel;
+}
+
+bool CDesktop::IsInside(HWND hwnd, HWND ancestor) {
+    for (WindowRecord* r = Find(hwnd); r; r = r->IsChild() ? Find(r->parent) : nullptr)
+        if (r->hwnd == ancestor) return true;
+    return false;
+}
+
 void CDesktop::SetFocus(HWND hwnd) {
+    hwnd = KeyWindowOf(hwnd);
     if (hwnd == focus) return;
     const HWND old = focus;
     focus = hwnd;
@@ -141,12 +158,7 @@ void CDesktop::Activate(HWND topLevel) {
 void CDesktop::Forget(HWND hwnd) {
     if (capture == hwnd) capture = HWND();
     if (lastDownWindow_ == hwnd) lastDownWindow_ = HWND();
-    auto isInside = [&](HWND w) {
-        for (WindowRecord* r = Find(w); r; r = r->IsChild() ? Find(r->parent) : nullptr)
-            if (r->hwnd == hwnd) return true;
-        return false;
-    };
-    if (isInside(focus)) focus = HWND();
+    if (IsInside(focus, hwnd)) focus = HWND();
     if (active == hwnd) {
         active = HWND();
         for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
@@ -387,6 +399,7 @@ void CDesktop::RouteMouse(const InputEvent& event) {
             BringToTop(top->m_hWnd);
             Activate(top->m_hWnd);
         }
+        if (event.kind == InputEvent::Kind::kMouseDown) FocusOnTap(target->m_hWnd);
     }
     CPoint client = screen;
     target->ScreenToClient(&client);
@@ -435,6 +448,11 @@ void CDesktop::RouteWheel(const InputEvent& event) {
     target->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(event.x, event.y));
 }
 
+void CDesktop::FocusOnTap(HWND tapped) {
+    const HWND keys = KeyWindowOf(TopLevelOf(tapped));
+    if (IsInside(tapped, keys) && !IsInside(focus, keys)) SetFocus(keys);
+}
+
 void CDesktop::RouteKey(const InputEvent& event) {
     if (event.kind == InputEvent::Kind::kKeyDown) keysHeld_.insert(event.key);
     if (event.kind == InputEvent::Kind::kKeyUp) keysHeld_.erase(event.key);
@@ -454,7 +472,7 @@ void CDesktop::RouteKey(const InputEvent& event) {
         return;
     }
     CWnd* target = CWnd::FromHandle(focus);
-    if (!target) target = CWnd::FromHandle(active);
+    if (!target) target = CWnd::FromHandle(KeyWindowOf(active));
     if (!target) return;
     target->PostMessage(message, event.key, 1);
 }

@@ -62,8 +62,12 @@ public:
     HWND capture;
     HWND active;
     POINT cursor{};  // where the last tap or drag was
-    // Moves the focus, activating its top-level window.
+    // Moves the focus, activating its top-level window. A frame passes it on to its view.
     void SetFocus(HWND hwnd);
+    // Where the keys of a top-level window go when nothing in it has the focus: a frame (a top-level
+    // window that is no dialog) hands them to its view, its first visible, enabled child dialog; any
+    // other window takes them itself.
+    HWND KeyWindowOf(HWND topLevel);
     // Activating a window gives the focus back to the window in it that had it last.
     void Activate(HWND topLevel);
     HWND TopLevelOf(HWND hwnd);
@@ -109,6 +113,9 @@ private:
     // PreTranslateMessage from the message's window up to its top-level one.
     bool PreTranslate(const MSG& msg);
     HWND HitTest(HWND hwnd, POINT screen);
+    // A tap inside the key window of its top-level window gives it the focus unless the focus is in it.
+    void FocusOnTap(HWND tapped);
+    bool IsInside(HWND hwnd, HWND ancestor);
     bool PaintTree(HWND hwnd);
     void PaintWindow(WindowRecord& r);
     void DrawFrame(WindowRecord& r);

@@ -10,6 +10,9 @@
 class CWnd;
 class CFont;
 
+// The window class of every dialog, a form inside a window included.
+inline constexpr const wchar_t* kDialogClassName = L"#32770";
+
 struct WindowRecord {
     HWND hwnd;
     CWnd* object = nullptr;
@@ -35,4 +38,5 @@ struct WindowRecord {
     bool destroying = false;
 
     bool IsChild() const { return (style & 0x40000000u) != 0; }
+    bool IsDialog() const { return className == kDialogClassName; }
 };

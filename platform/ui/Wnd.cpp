@@ -552,7 +552,7 @@ bool CanTakeFocus(const CWnd* w) {
 }
 
 bool IsDialogWindow(const CWnd* w) {
-    return w->Record() && w->Record()->className == L"#32770";
+    return w->Record() && w->Record()->IsDialog();
 }
 
 bool IsChildDialog(const CWnd* w) {
