@@ -81,7 +81,8 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& t, CWnd* parent) {
     CRect rect(client.left, client.top, client.right + (1000 - inner.Width()),
                client.bottom + (1000 - inner.Height()));
     ended_ = false;
-    if (!CreateEx(t.exStyle, kDialogClassName, t.caption, t.style & ~WS_VISIBLE, rect, parent, child ? t.id : 0))
+    if (!CreateEx(t.exStyle, kDialogClassName, t.caption, t.style & ~WS_VISIBLE, rect, parent,
+                  child ? t.id : 0))
         return FALSE;
     const HWND self = m_hWnd;
     SetFont(CDesktop::Get().DialogFont(), FALSE);
