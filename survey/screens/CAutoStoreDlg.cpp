@@ -17,9 +17,7 @@ CAutoStoreDlg::CAutoStoreDlg(ISurveyHost& host, CWnd* parent) : CDialog(IDD, par
 BOOL CAutoStoreDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CenterWindow();
-    const bool running = host_.AutoStore().running != 0;
-    GetDlgItem(kStart)->EnableWindow(!running);
-    GetDlgItem(kStop)->EnableWindow(running);
+    ShowRunning(host_.AutoStore().running != 0);
     const GeneralSettingsBlock& settings = host_.Settings();
     values.antennaHeight = settings.szdSourceAntHgt;
     values.antennaType = settings.nAntHgtType;
@@ -45,18 +43,32 @@ bool CAutoStoreDlg::ReadFields() {
     return true;
 }
 
+void CAutoStoreDlg::ShowRunning(bool running) {
+    shownRunning_ = running;
+    CWnd* enabled = GetDlgItem(running ? kStop : kStart);
+    CWnd* disabled = GetDlgItem(running ? kStart : kStop);
+    enabled->EnableWindow(TRUE);
+    if (GetFocus() == disabled) GotoDlgCtrl(enabled);
+    disabled->EnableWindow(FALSE);
+}
+
 void CAutoStoreDlg::OnStart() {
-    if (ReadFields()) started_ = 1;
+    if (!ReadFields()) return;
+    started_ = 1;
+    ShowRunning(true);
+    // OK starts the count again.
+    SetDlgItemText(kCount, L"0");
 }
 
 void CAutoStoreDlg::OnStopStore() {
     UpdateData(TRUE);
     started_ = 0;
+    ShowRunning(false);
 }
 
 BOOL CAutoStoreDlg::PreTranslateMessage(MSG* msg) {
     if ((msg->message == WM_KEYDOWN || msg->message == kSysKeyDown) && msg->wParam == VK_RETURN) {
-        if (host_.AutoStore().running != 0)
+        if (shownRunning_)
             OnStopStore();
         else
             OnStart();

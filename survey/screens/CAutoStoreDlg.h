@@ -1,7 +1,7 @@
 #pragma once
 // 249 "自动存储": the start name, code and antenna height of automatic storing, started or stopped
-// with its buttons (Enter stops it while it runs and starts it otherwise); OK keeps the choice and
-// the antenna height in the job.
+// with its buttons (Enter stops it while it shows running and starts it otherwise); the buttons and
+// the count show the choice at once; OK keeps it and the antenna height in the job.
 #include "platform/ui/Dialog.h"
 #include "resources/AutoStoreDlg.h"
 
@@ -35,8 +35,11 @@ private:
     void OnStart();
     void OnStopStore();
     bool ReadFields();
+    // Enables the button that undoes the choice shown and moves the focus off the one disabled.
+    void ShowRunning(bool running);
 
     ISurveyHost& host_;
     int started_ = 0;
+    bool shownRunning_ = false;
     double vertical_ = 0.0;
 };

@@ -61,6 +61,10 @@ StoredPointResult CSurveyPointStore::StorePoint(const CGpsState& state) {
     RawStoreTail tail;
     if (context.storeMode == kOffset) {
         if (!RunOffsetStep(host_, parent_, fix, tail)) return {};
+    } else if (context.storeMode == kAutomatic) {
+        // Automatic storing has no single point to store: it starts with its dialog, as key A does.
+        StartAutoStore(state);
+        return {};
     } else if (context.storeMode != kPlain && context.storeMode != kSmoothing) {
         return {};
     }

@@ -91,7 +91,15 @@ TEST(AutoStoreDlg, EnterStartsStoringWhenItIsOffAndStopsItWhenItRuns) {
         EXPECT_EQ(ui.GetText(d, autostore::kCount), L"7");
         ui.SetText(d, autostore::kAntHeight, L"2.000");
         ui.Click(d, autostore::kPole);
+        // Each button shows its effect at once, before OK: the other button, the count OK starts from.
         ui.PressKey(VK_RETURN);
+        EXPECT_FALSE(Enabled(d, autostore::kStart));
+        EXPECT_TRUE(Enabled(d, autostore::kStop));
+        EXPECT_EQ(ui.GetText(d, autostore::kCount), L"0");
+        ui.Click(d, autostore::kStop);
+        EXPECT_TRUE(Enabled(d, autostore::kStart));
+        EXPECT_FALSE(Enabled(d, autostore::kStop));
+        ui.Click(d, autostore::kStart);
         ui.Click(d, IDOK);
     });
     store.StartAutoStore(TestFix());
@@ -105,6 +113,7 @@ TEST(AutoStoreDlg, EnterStartsStoringWhenItIsOffAndStopsItWhenItRuns) {
     ui.OnModal(autostore::IDD, [&](CDialog& d) {
         EXPECT_FALSE(Enabled(d, autostore::kStart));
         ui.PressKey(VK_RETURN);
+        EXPECT_TRUE(Enabled(d, autostore::kStart));
         ui.Click(d, IDOK);
     });
     store.StartAutoStore(TestFix());
@@ -122,6 +131,15 @@ TEST(AutoStoreDlg, EnterStartsStoringWhenItIsOffAndStopsItWhenItRuns) {
     ui.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
     store.StartAutoStore(noData);
     EXPECT_EQ(host.autoStore.running, 0);
+
+    // A store under automatic storing (the target point) starts it as key A does.
+    host.store.context.storeMode = 3;
+    ui.OnModal(autostore::IDD, [&](CDialog& d) {
+        ui.Click(d, autostore::kStart);
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_EQ(host.autoStore.running, 1);
 }
 
 TEST(AntennaDialogs, RoverHeightAndTheCalculator) {
