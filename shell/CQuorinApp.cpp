@@ -62,6 +62,8 @@ bool CQuorinApp::InitInstance() {
     frame.RecalcViewLayout();
     frame.SetTitle(LoadStringResource(strings::kAppName) + L"<" + job.system.szDataFile + L">");
     frame.ConnectJobReceiver();
+    // The built-in Bluetooth module's port opens, but nothing here links the module to a receiver.
+    if (frame.Watch().OnBuiltInModule()) frame.ResetAndNotify(Supervision::kModuleUnlinkedText);
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
     // The splash made with the frame stays over it until its time is up.

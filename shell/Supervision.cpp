@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/ConnectionPort.h"
+#include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
@@ -34,7 +36,8 @@ void Supervision::WatchForData() {
         link_.SetSilentTicks(link_.SilentTicks() + 1);
         return;
     }
-    frame_.ResetAndNotify(L"无数据");
+    const bool module = OnBuiltInModule();
+    frame_.ResetAndNotify(module ? kModuleUnlinkedText : L"无数据");
     if (link_.PortOpen()) {
         link_.ReleaseModule();
         Sleep(500);
@@ -42,6 +45,15 @@ void Supervision::WatchForData() {
     }
     link_.LedsOff();
     link_.SetSilentTicks(kSilentRestart);
+    if (module && !toldHowToLink_) {
+        toldHowToLink_ = true;
+        AfxMessageBox(kHowToLinkText, MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+bool Supervision::OnBuiltInModule() const {
+    const ConnectionSettings& c = job_.settings.connection;
+    return c.nComMode == 0 && c.nPort == kBuiltInModuleLink;
 }
 
 void Supervision::OnPortLost() {

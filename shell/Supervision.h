@@ -37,6 +37,11 @@ public:
     static constexpr int kMaxReopenTicks = 2;
     // Shown in the solution field while the receiver is away; it fits the field.
     static constexpr const wchar_t* kPortLostText = L"接收机断开";
+    // Shown there while the built-in Bluetooth module brings no data: the start-up opens its port but
+    // does not link it to a receiver; the connection dialog's scan does.
+    static constexpr const wchar_t* kModuleUnlinkedText = L"蓝牙未连接";
+    static constexpr const wchar_t* kHowToLinkText =
+        L"内置蓝牙没有连接接收机,请在设置→连接仪器中选内置蓝牙,扫描后连接";
     static constexpr double kMeridianLimitDeg = 5.0;
     static constexpr double kSevenRotationLimit = 0.00028;
 
@@ -44,6 +49,8 @@ public:
     Supervision(ISupervisedFrame& frame, ReceiverLink& link, const JobSession& job);
 
     void OnTick();
+    // The job reaches its receiver through the built-in Bluetooth module.
+    bool OnBuiltInModule() const;
     // The receiver's device went away: the user is told once, and each tick may try to reopen it.
     // The no-data watch rests meanwhile, so the loss stays shown until data flows again.
     void OnPortLost();
@@ -82,6 +89,7 @@ private:
     ReceiverLink& link_;
     const JobSession& job_;
     bool portLost_ = false;
+    bool toldHowToLink_ = false;  // once a run
     int reopenIn_ = 0;
     int reopenStep_ = kFirstReopenTicks;
     CMeridianWarnDlg meridian_;

@@ -3,6 +3,16 @@
 #include "resources/WarningDlgs.h"
 #include "shell/Supervision.h"
 
+namespace {
+WarningShownHook g_shownHook = nullptr;
+}  // namespace
+
+WarningShownHook SetWarningShownHook(WarningShownHook hook) {
+    const WarningShownHook previous = g_shownHook;
+    g_shownHook = hook;
+    return previous;
+}
+
 CWarningDlg::CWarningDlg(UINT templateId, WarningKind kind, Supervision& owner)
     : CDialog(templateId, nullptr), kind_(kind), owner_(owner) {}
 
@@ -11,7 +21,24 @@ void CWarningDlg::Raise() {
         SetFocus();
         return;
     }
-    if (Create(GetTemplateId(), nullptr)) ShowWindow(SW_SHOW);
+    if (!Create(GetTemplateId(), nullptr)) return;
+    ShowWindow(SW_SHOW);
+    if (!g_shownHook) return;
+    CString caption;
+    GetWindowText(caption);
+    g_shownHook(caption, Text());
+}
+
+CString CWarningDlg::Text() {
+    CString text;
+    for (const UINT id :
+         {UINT{warning::kText}, UINT{warning::kBaseIdChange}, UINT{warning::kBaseCoordChange}}) {
+        CString part;
+        if (GetDlgItem(static_cast<int>(id))) GetDlgItemText(static_cast<int>(id), part);
+        text += part;
+    }
+    text.Replace(L"\r\n", L"");
+    return text;
 }
 
 void CWarningDlg::Close() {

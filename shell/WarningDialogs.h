@@ -8,6 +8,11 @@ class Supervision;
 
 enum class WarningKind { kMeridian, kSevenParam, kFourParam, kBaseCoord, kBaseId };
 
+// Told of each warning as it opens, its caption and its text on one line: the program prints them
+// as it prints its message boxes. Returns the hook it replaces.
+using WarningShownHook = void (*)(const CString& caption, const CString& text);
+WarningShownHook SetWarningShownHook(WarningShownHook hook);
+
 class CWarningDlg : public CDialog {
 public:
     CWarningDlg(UINT templateId, WarningKind kind, Supervision& owner);
@@ -23,6 +28,9 @@ protected:
     void OnCancel() override;
 
 private:
+    // The warning's texts, their line breaks left out.
+    CString Text();
+
     WarningKind kind_;
     Supervision& owner_;
 };

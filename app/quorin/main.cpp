@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
     // Questions and refusals show in the window, answered by the user, as the tests drive them.
     // Headless, no one could answer: each is printed and answered with its first button.
     if (x11) InstallShownMessageBoxes();
+    InstallShownWarnings();
 
     int status = 0;
     {

@@ -1,5 +1,6 @@
 // The two-second tick on the virtual clock: the no-data watch, the module fall-backs and the
 // parameter and base warnings.
+#include "foundation/ConnectionPort.h"
 #include "platform/serial/SerialPortMap.h"
 #include "resources/WarningDlgs.h"
 #include "tests/shell/FrameTestSupport.h"
@@ -31,6 +32,23 @@ TEST_F(SupervisionTest, NoDataAfterFifteenSilentTicksThenAfterNineMore) {
     Feed(sim::BestPosLog(Epoch()));
     EXPECT_EQ(NoDataTicks(16), std::vector<int>{16});
     EXPECT_EQ(frame.Receiver().HasData(), 0);
+}
+
+// The start-up opens the built-in Bluetooth module's port without linking it: while it is silent the
+// watch says the receiver is not connected, and once a run how to connect it.
+TEST_F(SupervisionTest, ASilentBuiltInModuleSaysHowToConnect) {
+    frame.Job().settings.connection.nPort = kBuiltInModuleLink;
+    frame.Job().settings.connection.nComMode = 0;
+    ui_.ExpectMessageBox(Supervision::kHowToLinkText);
+    std::vector<int> at;
+    for (int tick = 1; tick <= 26; ++tick) {
+        listener.heard.clear();
+        ui_.Advance(kTick);
+        for (const HeardFix& h : listener.heard)
+            if (h.kind == 0 && h.solution == Supervision::kModuleUnlinkedText) at.push_back(tick);
+    }
+    EXPECT_EQ(at, (std::vector<int>{16, 26}));
+    EXPECT_EQ(ui_.MessageBoxes().size(), 1u);
 }
 
 TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
@@ -93,13 +111,23 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
     }
 }
 
+namespace {
+std::vector<CString> g_shownWarnings;
+void RecordShownWarning(const CString& caption, const CString& text) {
+    g_shownWarnings.push_back(L"[" + caption + L"] " + text);
+}
+}  // namespace
+
 TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
+    g_shownWarnings.clear();
+    ScopedHook shown(SetWarningShownHook, RecordShownWarning);
     ReceiverLinkProbe::State(frame.Receiver()).longitude = 126.5;
     ReceiverLinkProbe::State(frame.Receiver()).solutionCode = 10;
     ui_.Advance(kTick);
-    ui_.Advance(kTick);  // raised again while open: still the one window
+    ui_.Advance(kTick);  // raised again while open: still the one window, told once
     const CWarningDlg& meridian = Warning(WarningKind::kMeridian);
     ASSERT_TRUE(meridian.IsOpen());
+    EXPECT_EQ(g_shownWarnings, std::vector<CString>{L"[提示] 中央子午线设置错误请重新设置!"});
     ASSERT_TRUE(ui_.Screenshot(Shot("meridian-warning")));
     ui_.PressKey(VK_ESCAPE);
     EXPECT_FALSE(meridian.IsOpen());
