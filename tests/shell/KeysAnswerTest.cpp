@@ -10,6 +10,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CQuorinApp.h"
 #include "shell/CSplashWnd.h"
+#include "tests/shell/ReceiverLinkProbe.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {
@@ -55,7 +56,7 @@ TEST_F(KeysAnswerTest, KeyAStoresAfterEveryWindowThatTookTheKeys) {
     ExpectKeyStores('A', "a menu's dialog");
 
     // A receiver far from the job's central meridian raises the warning; Escape closes it.
-    CGpsState& state = Frame().Receiver().state;
+    CGpsState& state = ReceiverLinkProbe::State(Frame().Receiver());
     state.longitude = Frame().Job().coord.projection.szdCenter + 8.0;
     state.solutionCode = 10;
     ui_.Advance(CMainFrame::kTickMs);
