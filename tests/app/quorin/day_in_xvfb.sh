@@ -59,14 +59,21 @@ holds() {  # holds COUNT WHAT
   for _ in $(seq 600); do [ "$(lines)" -eq "$1" ] && return 0; sleep 0.1; done
   fail "$2: the point file holds $(lines) points, not $1"
 }
-# Key A, then Return for the store dialog, until the point file holds `count` points: until the first
-# fix of a new connection, A says there is no data to store and Return closes that box.
+# Key A and Return (确定 in the store dialog) until the point file holds `count` points. Before the
+# first fix of a new connection A says that there is no data to store: Return closes that box and A is
+# pressed again.
 store_by_key() {  # store_by_key COUNT WHAT
+  local refusal="quorin: [信息提示] 当前没有接收到数据,不能存储数据"
   for _ in $(seq 30); do
-    xdotool key a Return
-    for _ in $(seq 20); do [ "$(lines)" -eq "$1" ] && return 0; sleep 0.1; done
+    local refused
+    refused=$(grep -cF "$refusal" "$out")
+    xdotool key a
+    for _ in $(seq 100); do [ "$(grep -cF "$refusal" "$out")" -gt "$refused" ] && break; sleep 0.1; done
+    xdotool key Return
+    [ "$(grep -cF "$refusal" "$out")" -gt "$refused" ] || { holds "$1" "$2"; return 0; }
+    sleep 1
   done
-  fail "$2: the point file holds $(lines) points, not $1"
+  fail "$2: no data to store"
 }
 names() { cut -d, -f1 "$points" | tr '\n' ' '; }
 running() { kill -0 $quorin_pid 2>/dev/null; }
@@ -88,7 +95,7 @@ origin='origin 30.2416666667 120.1716666667 12.5\n'
 start_sim "${origin}leg 600 0 0 0 fixed\n"
 start_quorin "$work/quorin.out"
 printed "quorin: [提示] 中央子午线设置错误请重新设置!"
-xdotool key Return # OK: acknowledged
+tap 70 192 # 确定 acknowledges it (Cancel, the default button, only closes it until the next tick)
 
 # 设置 → 7 连接仪器: the cable, 连接.
 tap 60 13
