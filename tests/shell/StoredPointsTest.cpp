@@ -111,6 +111,10 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     ASSERT_EQ(frame.View()->Markers().size(), 7u);
     EXPECT_EQ(frame.View()->Markers().back().tag, 6);
     EXPECT_EQ(MarkersDrawn(frame), 7u);
+    // 全图 finds them from far away.
+    frame.View()->Canvas().SetView(5000.0, 5000.0, 1.0);
+    ui_.Click(*frame.View(), mainview::kFitAll);
+    EXPECT_EQ(frame.View()->Markers().size(), 7u);
 
     // The record file's list: its readable lines (one is not), then the two stored since.
     const SurveyedPoints& records = frame.Records().surveyed;
