@@ -1,20 +1,17 @@
 #include "calibration/ControlPointFile.h"
 
 #include "calibration/ListFileLines.h"
+#include "geodesy/GeodesyConstants.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-
-namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
-}  // namespace
 
 bool ReadControlPointFile(const CString& path, const CCoordTransform& converter, int projectionType,
                           std::vector<ControlPointRow>& rows) {
     std::vector<CString> lines;
     if (!ReadListFile(path, lines)) return false;
     for (const CString& line : lines) {
-        const double b = converter.ConvertDmsAngle(ToDouble(ListField(line, 4)), 1) * kDegreesPerRadian;
-        const double l = converter.ConvertDmsAngle(ToDouble(ListField(line, 5)), 1) * kDegreesPerRadian;
+        const double b = converter.ConvertDmsAngle(ToDouble(ListField(line, 4)), 1) * kRadToDeg;
+        const double l = converter.ConvertDmsAngle(ToDouble(ListField(line, 5)), 1) * kRadToDeg;
         double x = 0.0, y = 0.0;
         converter.GeodeticToPlane(projectionType, b, l, x, y);
         rows.push_back(ControlPointRow{ListField(line, 0), ListField(line, 1), ListField(line, 2),

@@ -5,7 +5,6 @@
 #include "platform/text/Numbers.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
 
 double Field(const PairFields& pair, size_t index) {
     return index < pair.size() ? ToDouble(pair[index]) : 0.0;
@@ -28,13 +27,12 @@ std::vector<SpacePointPair> SevenPairs(const std::vector<PairFields>& pairs, con
     std::vector<SpacePointPair> space;
     for (const PairFields& p : pairs) {
         SpacePointPair pair;
-        const double b = converter.ConvertDmsAngle(Field(p, 1), 1) * kDegreesPerRadian;
-        const double l = converter.ConvertDmsAngle(Field(p, 2), 1) * kDegreesPerRadian;
+        const double b = converter.ConvertDmsAngle(Field(p, 1), 1) * kRadToDeg;
+        const double l = converter.ConvertDmsAngle(Field(p, 2), 1) * kRadToDeg;
         wgs84.BlhToXyz(b, l, Field(p, 3), pair.v[0], pair.v[1], pair.v[2]);
         double localB = 0.0, localL = 0.0;
         local.PlaneToGeodetic(job.projection.nTouYin, Field(p, 4), Field(p, 5), localB, localL);
-        local.BlhToXyz(localB * kDegreesPerRadian, localL * kDegreesPerRadian, Field(p, 6), pair.v[3],
-                       pair.v[4], pair.v[5]);
+        local.BlhToXyz(localB * kRadToDeg, localL * kRadToDeg, Field(p, 6), pair.v[3], pair.v[4], pair.v[5]);
         space.push_back(pair);
     }
     return space;

@@ -6,18 +6,14 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
-namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
-}  // namespace
-
 double Millimetres(double value) {
     return ToDouble(Format(L"%.3f", value));
 }
 
 RawPoint ProjectGeodetic(const CCoordTransform& converter, int projectionType, double packedB, double packedL,
                          double h) {
-    const double b = converter.ConvertDmsAngle(packedB, 1) * kDegreesPerRadian;
-    const double l = converter.ConvertDmsAngle(packedL, 1) * kDegreesPerRadian;
+    const double b = converter.ConvertDmsAngle(packedB, 1) * kRadToDeg;
+    const double l = converter.ConvertDmsAngle(packedL, 1) * kRadToDeg;
     RawPoint point;
     converter.GeodeticToPlane(projectionType, b, l, point.x, point.y);
     return RawPoint{Millimetres(point.x), Millimetres(point.y), h};
@@ -32,8 +28,7 @@ RawPoint ProjectEarthCentred(const CCoordTransform& converter, const CoordSysPar
     CCoordTransform local = converter;
     local.SetEllipsoid(job.ellipsoid.szdDa, job.ellipsoid.szdDf);
     RawPoint point;
-    local.GeodeticToPlane(job.projection.nTouYin, b * kDegreesPerRadian, l * kDegreesPerRadian, point.x,
-                          point.y);
+    local.GeodeticToPlane(job.projection.nTouYin, b * kRadToDeg, l * kRadToDeg, point.x, point.y);
     return RawPoint{Millimetres(point.x), Millimetres(point.y), Millimetres(h)};
 }
 

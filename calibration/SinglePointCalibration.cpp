@@ -6,7 +6,6 @@
 #include "platform/text/Numbers.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
 constexpr double kRadiansPerDegree = 0.01745329251994278;
 constexpr double kDerivedBaseAntenna = 1.2;
 
@@ -60,12 +59,11 @@ SevenParamBlock TranslationsOnly(const CoordSysParams& params, const CCoordTrans
     local.SetEllipsoid(params.ellipsoid.szdDa, params.ellipsoid.szdDf);
     CCoordTransform solver;
     SpacePointPair pair;
-    wgs84.BlhToXyz(converter.ConvertDmsAngle(packedB, 1) * kDegreesPerRadian,
-                   converter.ConvertDmsAngle(packedL, 1) * kDegreesPerRadian, h, pair.v[0], pair.v[1],
-                   pair.v[2]);
+    wgs84.BlhToXyz(converter.ConvertDmsAngle(packedB, 1) * kRadToDeg,
+                   converter.ConvertDmsAngle(packedL, 1) * kRadToDeg, h, pair.v[0], pair.v[1], pair.v[2]);
     double b = 0.0, l = 0.0;
     local.PlaneToGeodetic(params.projection.nTouYin, x, y, b, l);
-    local.BlhToXyz(b * kDegreesPerRadian, l * kDegreesPerRadian, hk, pair.v[3], pair.v[4], pair.v[5]);
+    local.BlhToXyz(b * kRadToDeg, l * kRadToDeg, hk, pair.v[3], pair.v[4], pair.v[5]);
     solver.m_arrSevenPairs.push_back(pair);
     solver.SolveSevenParams();
     return SevenParamBlock{1,   solver.m_dDX, solver.m_dDY, solver.m_dDZ,

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "geodesy/CoordTransform.h"
+#include "geodesy/GeodesyConstants.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -15,7 +16,6 @@
 #include "receiver/ReceiverVersionInfo.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
 constexpr double kRadiansPerDegree = 0.01745329251994278;
 constexpr int kPacketSettleMs = 500;
 enum DiffFormat { kRtca = 0, kRtcm = 1, kCmr = 2, kRtcm3 = 3 };
@@ -211,8 +211,8 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
         v.szL = Format(L"%.10f", angles.ConvertDmsAngle(l, 0));
         v.szH = Format(L"%.3f", h);
     }
-    const double bDeg = angles.ConvertDmsAngle(ToDouble(v.szB), 1) * kDegreesPerRadian;
-    const double lDeg = angles.ConvertDmsAngle(ToDouble(v.szL), 1) * kDegreesPerRadian;
+    const double bDeg = angles.ConvertDmsAngle(ToDouble(v.szB), 1) * kRadToDeg;
+    const double lDeg = angles.ConvertDmsAngle(ToDouble(v.szL), 1) * kRadToDeg;
     // The vertical antenna height: a slant or pole reading added as typed would misplace the base. A
     // typed 0 is a base on its own single-point fix, whose height already is the antenna's: nothing.
     const double h = ToDouble(v.szH) + (v.dAntHeight == 0.0 ? 0.0 : v.dVertAntHeight);

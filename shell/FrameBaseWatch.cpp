@@ -3,6 +3,7 @@
 // written, and a moved base or a different base raises a warning.
 #include <cmath>
 
+#include "geodesy/GeodesyConstants.h"
 #include "geodesy/Wgs84.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
@@ -10,7 +11,6 @@
 #include "shell/CMainFrame.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
 constexpr double kSameBaseMetres = 0.01;
 
 bool WriteLineFile(const CString& path, const CString& line) {
@@ -24,18 +24,18 @@ void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
     CCoordTransform& t = position_.First();
     const CString line =
         Format(L"NowBase,%s,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d",
-               Format(L"%.8f", t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0)).c_str(),
-               Format(L"%.8f", t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0)).c_str(),
-               state.baseHeight, state.baseX, state.baseY, state.baseZ, state.baseId.c_str(), state.hour,
-               state.minute, state.second, state.year, state.month, state.day);
+               Format(L"%.8f", t.ConvertDmsAngle(state.baseLat / kRadToDeg, 0)).c_str(),
+               Format(L"%.8f", t.ConvertDmsAngle(state.baseLon / kRadToDeg, 0)).c_str(), state.baseHeight,
+               state.baseX, state.baseY, state.baseZ, state.baseId.c_str(), state.hour, state.minute,
+               state.second, state.year, state.month, state.day);
     AppendDurably(path, ToGbk(line + L"\r\n"));
 }
 
 void CMainFrame::UpdateBaseStation(CGpsState& state) {
     double b = 0.0, l = 0.0, h = 0.0;
     Wgs84Converter().XyzToBlh(state.baseX, state.baseY, state.baseZ, b, l, h);
-    state.baseLat = b * kDegreesPerRadian;
-    state.baseLon = l * kDegreesPerRadian;
+    state.baseLat = b * kRadToDeg;
+    state.baseLon = l * kRadToDeg;
     state.baseHeight = h;
     if (std::fabs(state.baseLat) <= 1e-6 || std::fabs(state.baseLon) <= 1e-6) return;
     supervision_.baseReceived = 1;
@@ -69,9 +69,9 @@ void CMainFrame::WriteOldBaseFile() {
     const BaseStationRec& stored = job_.coord.base;
     CCoordTransform& t = position_.First();
     double n = 0.0, e = 0.0, hh = 0.0;
-    position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kDegreesPerRadian,
-                     t.ConvertDmsAngle(stored.szdBaseLon, 1) * kDegreesPerRadian, stored.szdBaseHgt,
-                     job_.coord, n, e, hh);
+    position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kRadToDeg,
+                     t.ConvertDmsAngle(stored.szdBaseLon, 1) * kRadToDeg, stored.szdBaseHgt, job_.coord, n, e,
+                     hh);
     WriteLineFile(job_.paths.resultFolder + L"OldForAutoAdjust.xyh",
                   Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
 }
@@ -83,8 +83,8 @@ void CMainFrame::TakeNewBase(const CGpsState& state) {
     stored.szdBasePX = state.baseX;
     stored.szdBasePY = state.baseY;
     stored.szdBasePH = state.baseZ;
-    stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kDegreesPerRadian, 0);
-    stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kDegreesPerRadian, 0);
+    stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kRadToDeg, 0);
+    stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kRadToDeg, 0);
     stored.szdBaseHgt = state.baseHeight;
     double gn = 0.0, ge = 0.0, gh = 0.0;
     position_.ToProjected(state.baseLat, state.baseLon, state.baseHeight, coord, gn, ge, gh);

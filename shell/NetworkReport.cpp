@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "geodesy/GeodesyConstants.h"
 #include "platform/text/Format.h"
 
 namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
 
 // Whole degrees and minutes; minutes that print as 60.0000 carry into the degrees.
 void DegreesMinutes(double value, int& degrees, double& minutes) {
@@ -46,6 +46,6 @@ void BuildGgaSentence(const CGpsState& state, int timeZoneHours, GgaRecord& reco
     record.hdop = state.pdop;
     record.quality = quality;
     record.satellites = state.gpsUsedCount;
-    record.latitude = std::fabs(state.latitude) * kDegreesPerRadian;
-    record.longitude = std::fabs(state.longitude) * kDegreesPerRadian;
+    record.latitude = std::fabs(state.latitude) * kRadToDeg;
+    record.longitude = std::fabs(state.longitude) * kRadToDeg;
 }

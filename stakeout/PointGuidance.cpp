@@ -1,10 +1,9 @@
 #include "stakeout/PointGuidance.h"
+#include "geodesy/GeodesyConstants.h"
 
 #include <cmath>
 
-namespace {
-constexpr double kDegreesPerRadian = 57.29577951308402;
-}
+namespace {}
 
 PointGuidance ComputePointGuidance(double px, double py, double ph, const PointRecord& target,
                                    int32_t useAntennaHeight, double antennaHeight) {
@@ -13,7 +12,7 @@ PointGuidance ComputePointGuidance(double px, double py, double ph, const PointR
     g.dE = py - target.y;
     g.dH = useAntennaHeight ? target.h - (ph - antennaHeight) : target.h - ph;
     g.distance = std::sqrt(g.dN * g.dN + g.dE * g.dE);
-    g.azimuth = std::atan2(target.y - py, target.x - px) * kDegreesPerRadian;
+    g.azimuth = std::atan2(target.y - py, target.x - px) * kRadToDeg;
     if (g.azimuth < 0.0) g.azimuth += 360.0;
     // A tiny negative angle plus 360 rounds to 360 itself.
     if (g.azimuth >= 360.0) g.azimuth = 0.0;

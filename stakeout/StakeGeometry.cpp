@@ -1,10 +1,10 @@
 #include "stakeout/StakeGeometry.h"
+#include "geodesy/GeodesyConstants.h"
 
 #include <cmath>
 
 namespace {
 constexpr double kSameCoordinate = 0.000001;
-constexpr double kDegreesPerRadian = 57.29577951308402;
 }  // namespace
 
 double PlanDistance(double x1, double y1, double /*h1*/, double x2, double y2, double /*h2*/) {
@@ -34,7 +34,7 @@ int PerpendicularFoot(double ax, double ay, double bx, double by, double px, dou
 }
 
 double AzimuthOfLine(double x1, double y1, double x2, double y2) {
-    double az = std::atan2(y2 - y1, x2 - x1) * kDegreesPerRadian;
+    double az = std::atan2(y2 - y1, x2 - x1) * kRadToDeg;
     if (az < 0.000000001) az += 360.0;
     return az;
 }

@@ -3,6 +3,7 @@
 #include "foundation/FrameServices.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "geodesy/CoordTransform.h"
+#include "geodesy/GeodesyConstants.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -11,7 +12,6 @@
 namespace {
 // The texts' fields in the order of PointTexts.
 constexpr UINT kFieldIds[5] = {point::kName, point::kNorth, point::kEast, point::kHeight, point::kCode};
-constexpr double kDegreesPerRadian = 57.29577951308402;
 
 bool CoordLibraryIsOpen() {
     IFoundationFrame* frame = FoundationFrame();
@@ -89,8 +89,8 @@ void CAddPointDlg::OnPickGeodetic() {
     const GeoPointChoice choice = frame->PickGeoPoint(this);
     if (!choice.chosen) return;
     const CCoordTransform dms;
-    const double b = dms.ConvertDmsAngle(ToDouble(choice.latitude), 1) * kDegreesPerRadian;
-    const double l = dms.ConvertDmsAngle(ToDouble(choice.longitude), 1) * kDegreesPerRadian;
+    const double b = dms.ConvertDmsAngle(ToDouble(choice.latitude), 1) * kRadToDeg;
+    const double l = dms.ConvertDmsAngle(ToDouble(choice.longitude), 1) * kRadToDeg;
     double n = 0, e = 0, h = 0;
     frame->Wgs84ToLocalPlane(b, l, ToDouble(choice.height), n, e, h);
     m_strName = choice.name;

@@ -2,6 +2,7 @@
 
 #include "foundation/GeneralSettingsBlock.h"
 #include "geodesy/CoordTransform.h"
+#include "geodesy/GeodesyConstants.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "receiver/IFrameServices.h"
@@ -9,7 +10,6 @@
 
 namespace {
 using namespace basemanual;
-constexpr double kDegreesPerRadian = 57.29577951308402;
 constexpr double kRadiansPerDegree = 0.01745329251994278;
 constexpr int kGeodeticType = 0;
 constexpr int kPlaneType = 1;
@@ -88,8 +88,8 @@ void CBaseManualDlg::OnPlane() {
     SetLabels(L"X:", L"Y:", L"h:");
     UpdateData(TRUE);
     const CCoordTransform& angles = frame_.DialogTransform();
-    const double b = angles.ConvertDmsAngle(ToDouble(values.szB), 1) * kDegreesPerRadian;
-    const double l = angles.ConvertDmsAngle(ToDouble(values.szL), 1) * kDegreesPerRadian;
+    const double b = angles.ConvertDmsAngle(ToDouble(values.szB), 1) * kRadToDeg;
+    const double l = angles.ConvertDmsAngle(ToDouble(values.szL), 1) * kRadToDeg;
     const double typedHeight = ToDouble(values.szH);
     double x = 0, y = 0, h = 0;
     frame_.PositionTransform().Wgs84ToLocalPlane(b, l, typedHeight, x, y, h);
