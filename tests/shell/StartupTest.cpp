@@ -158,3 +158,30 @@ TEST_F(StartupTest, ExitAsksAndYesWritesTheNamesBack) {
     const std::string job = ReadHostFile(std::string(kJob) + "vorna.qzs");
     EXPECT_NE(job.find("szAfterName=-a\r\nszBeferName=K\r\n"), std::string::npos) << job;
 }
+
+// Start-up opens the job's link as it was left. The built-in Bluetooth module's port opens, but
+// nothing links the module to a receiver: the status says so at once rather than staying empty.
+TEST_F(StartupTest, OnTheBuiltInModuleTheStatusSaysTheReceiverIsNotConnected) {
+    SetSerialDevicePath(2, (root_ / "no-module").string());
+    SetSerialDevicePath(5, (root_ / "no-cable").string());
+    const std::string road = "Program Files/Jobs/road/road";
+    struct Case {
+        const char* port;
+        const wchar_t* status;
+    } cases[] = {{"2", Supervision::kModuleUnlinkedText}, {"0", L""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port);
+        std::filesystem::remove_all(root_ / kProgram);
+        WriteHostFile(
+            std::string(kProgram) + "/qzsys.sys",
+            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+        WriteHostFile(road + ".qzs",
+                      std::string("\r\n[General Par]\r\nnPort=") + c.port + "\r\nnComMode=0\r\n");
+        CQuorinApp app;
+        ASSERT_TRUE(app.InitInstance());
+        ui_.Pump();
+        EXPECT_EQ(app.MainFrame()->View()->Texts().solution, c.status);
+    }
+    SetSerialDevicePath(2, "");
+    SetSerialDevicePath(5, "");
+}
