@@ -27,6 +27,8 @@ public:
     using NoticeSink = std::function<void(const CString&)>;
     // The owner decides how the user hears a notice; without a sink notices are dropped.
     void SetNoticeSink(NoticeSink tell) { tell_ = std::move(tell); }
+    // The sink it replaces (see ScopedNoticeSink).
+    NoticeSink ReplaceNoticeSink(NoticeSink tell) { return std::exchange(tell_, std::move(tell)); }
     void SetVersionInfo(const CString& version, const CString& programFolder);
     void SetSystemFilePath(const CString& path) { systemFile_ = path; }
     void SetJobFilePaths(const JobFilePaths& paths) { paths_ = paths; }
@@ -68,4 +70,19 @@ private:
     JobFilePaths paths_;
     std::vector<CString> held_;
     NoticeSink tell_;
+};
+
+// While it lives, the files' notices go to `sink` instead of the owner's: a store tells a failed
+// write in its own words, and the exit prints them, for nobody is left to answer a box.
+class ScopedNoticeSink {
+public:
+    ScopedNoticeSink(JobSettingsFiles& files, JobSettingsFiles::NoticeSink sink)
+        : files_(files), saved_(files.ReplaceNoticeSink(std::move(sink))) {}
+    ~ScopedNoticeSink() { files_.ReplaceNoticeSink(std::move(saved_)); }
+    ScopedNoticeSink(const ScopedNoticeSink&) = delete;
+    ScopedNoticeSink& operator=(const ScopedNoticeSink&) = delete;
+
+private:
+    JobSettingsFiles& files_;
+    JobSettingsFiles::NoticeSink saved_;
 };

@@ -1,8 +1,11 @@
 #include "shell/JobSession.h"
 
+#include <cstdio>
+
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
+#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 
 namespace {
@@ -146,6 +149,11 @@ void JobSession::StartPointNames() {
 
 void JobSession::SaveAtExit() {
     if (!loaded_) return;
+    // The program is ending: a failed write is printed, never put in a box that would hold the exit.
+    const ScopedNoticeSink printed(jobs.Files(), [](const CString& notice) {
+        std::fprintf(stderr, "quorin: %s\n", ToUtf8(notice).c_str());
+        std::fflush(stderr);
+    });
     system.szLastSaveName = jobs.GetLastNames(system.lastNames);
     jobs.WriteSystemFile(system);
     jobs.GetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);

@@ -79,6 +79,8 @@ bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& seri
     job.system.szLastSaveName = name;
     job.system.lastNames = series;
     // A system file that start-up found unusable is held: the names then live on in memory only.
+    // A failure is the store's to tell, in its own words.
+    const ScopedNoticeSink toldByTheStore(job.jobs.Files(), {});
     return job.jobs.Files().Held(job.jobs.Files().SystemFilePath()) || job.jobs.WriteSystemFile(job.system);
 }
 

@@ -30,6 +30,12 @@ inline std::string ReadAll(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+inline size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
 inline bool Have(const char* program) {
     return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
 }
@@ -106,14 +112,17 @@ protected:
         envp.push_back(nullptr);
         const std::string root = Root().string();
         const std::string shot = (work_ / "screen.png").string();
-        const char* argv[] = {QZ_QUORIN_PATH, "--root", root.c_str(), "--screenshot", shot.c_str(), nullptr};
+        std::vector<char*> argv;
+        for (std::string& word : launcher_) argv.push_back(word.data());
+        for (const char* word : {QZ_QUORIN_PATH, "--root", root.c_str(), "--screenshot", shot.c_str()})
+            argv.push_back(const_cast<char*>(word));
+        argv.push_back(nullptr);
         // Standard error goes to a file the test reads: message boxes are printed there too.
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, ErrorFile().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
-        const int spawned =
-            posix_spawn(&program_, QZ_QUORIN_PATH, &actions, nullptr, const_cast<char**>(argv), envp.data());
+        const int spawned = posix_spawnp(&program_, argv[0], &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
         ASSERT_EQ(spawned, 0);
         // The window is there once xdotool finds it (the private server shows no other); every wait
@@ -177,6 +186,27 @@ protected:
     // A dialog is up once its caption bar's navy shows below the menu bar: keys sent before then
     // would reach the window under it.
     bool DialogShown() const { return ScreenPixel(120, 47) == 0x000080; }
+    // The store button opens 自动存储, Enter starts, and its OK lies at (62, 258). The start's splash
+    // lies over the map for its two seconds, and a tap before the first fix is refused in a box: the
+    // tap is repeated (the box answered) until 自动存储 opens.
+    void StartAutomaticStoring() {
+        int polls = 0;
+        size_t refusals = 0;
+        ASSERT_TRUE(PlayUntil(
+            [&] {
+                if (polls++ % 10 != 0) return DialogShown();
+                if (const size_t now = Count(ReadAll(ErrorFile()), "当前没有接收到数据"); now > refusals) {
+                    refusals = now;
+                    Keys("Return");
+                }
+                Xdo("mousemove --window " + window_ + " 250 244 click 1");
+                return DialogShown();
+            },
+            30000))
+            << "自动存储 did not open";
+        Keys("Return");
+        Xdo("mousemove --window " + window_ + " 124 516 click 1");
+    }
     static void Edit(const std::filesystem::path& file, const std::string& from, const std::string& to) {
         std::string text = ReadAll(file);
         const size_t at = text.find(from);
@@ -187,7 +217,16 @@ protected:
     std::filesystem::path Root() const { return work_ / "root"; }
     // The standard error of the program's last start.
     std::filesystem::path ErrorFile() const { return work_ / "stderr.txt"; }
-    std::filesystem::path Job(const char* file) const { return Root() / "Program Files/Jobs/vorna" / file; }
+    // The device root as the program sees it: through its own root folder, which a program in a
+    // mount namespace of its own has.
+    std::filesystem::path SeenRoot() const {
+        return launcher_.empty() ? Root()
+                                 : std::filesystem::path("/proc/" + std::to_string(program_) + "/root") /
+                                       Root().relative_path();
+    }
+    std::filesystem::path Job(const char* file) const {
+        return SeenRoot() / "Program Files/Jobs/vorna" / file;
+    }
     size_t PointLines() const { return CutPointFileLines(FromGbk(ReadAll(Job("data/vorna.xyh")))).size(); }
     // The program has taken a fix once its receiver information shows one: waits for the
     // simulator's epochs to reach it.
@@ -198,6 +237,8 @@ protected:
 
     std::string name_;
     std::filesystem::path work_;
+    // Words before the program's own on its command line (a program that starts it).
+    std::vector<std::string> launcher_;
     sim::CReceiverSimulator simulator_;
     pid_t xvfb_ = -1, program_ = -1;
     std::string display_, window_;

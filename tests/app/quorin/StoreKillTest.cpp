@@ -18,13 +18,6 @@ int Kills() {
     return kills && std::atoi(kills) > 0 ? std::atoi(kills) : 10;
 }
 constexpr const char* kRepairNotice = "上次存储被中断";
-constexpr const char* kNoFix = "当前没有接收到数据";
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
 
 sim::SimOptions TwentyHertz() {
     sim::SimOptions options;
@@ -87,25 +80,7 @@ TEST_F(StoreKill, PointLibraryAndRecordFilesHoldTheSameNamesAfterKillsWhileStori
         SCOPED_TRACE("run " + std::to_string(run));
         ASSERT_NO_FATAL_FAILURE(StartAndAnswerRepair());
         const size_t before = PointLines();
-        // The store button opens 自动存储, Enter starts, and its OK lies at (62, 258).
-        // The start's splash lies over the map for its two seconds, and a tap before the first fix
-        // is refused in a box: the tap is repeated (the box answered) until 自动存储 opens.
-        int polls = 0;
-        size_t refusals = 0;
-        ASSERT_TRUE(PlayUntil(
-            [&] {
-                if (polls++ % 10 != 0) return DialogShown();
-                if (const size_t now = Count(ReadAll(ErrorFile()), kNoFix); now > refusals) {
-                    refusals = now;
-                    Keys("Return");
-                }
-                Xdo("mousemove --window " + window_ + " 250 244 click 1");
-                return DialogShown();
-            },
-            30000))
-            << "run " << run << ": no 自动存储";
-        Keys("Return");
-        Xdo("mousemove --window " + window_ + " 124 516 click 1");
+        ASSERT_NO_FATAL_FAILURE(StartAutomaticStoring());
         ASSERT_TRUE(PlayUntil([&] { return PointLines() > before; }, 30000))
             << "run " << run << " stored nothing: " << ReadAll(ErrorFile());
         // Storing goes on for 1 to 20 more points.
