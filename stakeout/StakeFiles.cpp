@@ -1,5 +1,7 @@
 #include "stakeout/StakeFiles.h"
 
+#include <initializer_list>
+
 #include "foundation/CoordLibFile.h"
 #include "foundation/DevicePathJoin.h"
 #include "foundation/PointLines.h"
@@ -17,11 +19,24 @@ CString Trimmed(CString text) {
     return text;
 }
 
-bool ReadText(const CString& path, CString& text) {
+DataFileStatus ReadText(const CString& path, CString& text) {
     std::string bytes;
-    if (path.IsEmpty() || !FileExists(path) || !ReadWholeFile(path, bytes)) return false;
+    const DataFileStatus status = ReadDataFile(path, bytes);
     text = FromGbk(bytes);
+    return status;
+}
+
+// True when each text is one finite number (blanks around it allowed).
+bool Numbers(std::initializer_list<CString> texts) {
+    double value = 0.0;
+    for (const CString& text : texts)
+        if (!ReadFiniteNumber(Trimmed(text).str(), value)) return false;
     return true;
+}
+
+// A file rewritten whole ends with a line end: a last line without one was cut short.
+bool EndsTorn(const CString& text) {
+    return !text.IsEmpty() && text[text.GetLength() - 1] != L'\n';
 }
 
 CString WithExtension(const CString& path, const wchar_t* extension) {
@@ -46,15 +61,25 @@ std::string XyhExportBytes(const std::vector<StakeRow>& rows) {
     return bytes;
 }
 
-bool ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows) {
+DataFileRead ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows) {
     CString text;
-    if (!ReadText(path, text)) return false;
+    DataFileRead read{ReadText(path, text)};
+    if (!read.Read()) return read;
     const bool library = layout == StakeRowLayout::kLibrary;
     const int first = library ? 1 : 0;
-    for (const CString& line : library ? CutCoordLibLines(text) : CutPointFileLines(text))
-        rows.push_back({LineField(line, first), LineField(line, first + 1), LineField(line, first + 2),
-                        LineField(line, first + 3), LineField(line, first + 4)});
-    return true;
+    const std::vector<CString> lines = library ? CutCoordLibLines(text) : CutPointFileLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const CString& line = lines[i];
+        const StakeRow row{LineField(line, first), LineField(line, first + 1), LineField(line, first + 2),
+                           LineField(line, first + 3), LineField(line, first + 4)};
+        const bool torn = library && i + 1 == lines.size() && EndsTorn(text);
+        if (torn || !Numbers({row.x, row.y, row.h})) {
+            ++read.skipped;
+            continue;
+        }
+        rows.push_back(row);
+    }
+    return read;
 }
 
 std::vector<PointRecord> NamedStakePoints(const std::vector<StakeRow>& rows, std::vector<int>& rowOfPoint) {
@@ -75,10 +100,11 @@ std::vector<PointRecord> NamedStakePoints(const std::vector<StakeRow>& rows, std
     return points;
 }
 
-std::vector<PointRecord> ReadStakePoints(const CString& path) {
+std::vector<PointRecord> ReadStakePoints(const CString& path, DataFileRead* read) {
     std::vector<StakeRow> rows;
     std::vector<int> rowOfPoint;
-    if (!ReadStakeRows(path, StakeRowLayout::kLibrary, rows)) return {};
+    const DataFileRead result = ReadStakeRows(path, StakeRowLayout::kLibrary, rows);
+    if (read) *read = result;
     return NamedStakePoints(rows, rowOfPoint);
 }
 
@@ -94,12 +120,16 @@ bool AppendStakeRecord(const CString& recordPath, const PointRecord& point) {
     return AppendDurably(recordPath, ToGbk(FormatStakeRecordLine(point)));
 }
 
-std::vector<PointRecord> ReadStakeRecords(const CString& recordPath) {
+std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRead* read) {
     std::vector<PointRecord> records;
     CString text;
-    if (!ReadText(recordPath, text)) return records;
+    DataFileRead result{ReadText(recordPath, text)};
     for (const CString& line : CutPointFileLines(text)) {
         if (Trimmed(line).IsEmpty()) continue;
+        if (!Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3)})) {
+            ++result.skipped;
+            continue;
+        }
         PointRecord p;
         p.name = Trimmed(LineField(line, 0));
         p.x = ToDouble(LineField(line, 1).c_str());
@@ -108,6 +138,7 @@ std::vector<PointRecord> ReadStakeRecords(const CString& recordPath) {
         p.code = Trimmed(LineField(line, 4));
         records.push_back(p);
     }
+    if (read) *read = result;
     return records;
 }
 
@@ -140,14 +171,23 @@ std::string LineFileBytes(const std::vector<LineSegRec>& lines) {
     return bytes;
 }
 
-bool ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines) {
+DataFileRead ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines) {
     CString text;
-    if (!ReadText(path, text)) return false;
-    for (const CString& line : CutCoordLibLines(text)) {
+    DataFileRead read{ReadText(path, text)};
+    if (!read.Read()) return read;
+    const std::vector<CString> cut = CutCoordLibLines(text);
+    for (size_t i = 0; i < cut.size(); ++i) {
+        const CString& line = cut[i];
         if (trimNames && Trimmed(line).IsEmpty()) continue;
+        const bool torn = i + 1 == cut.size() && EndsTorn(text);
+        if (torn || !Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3), LineField(line, 6),
+                              LineField(line, 7), LineField(line, 8), LineField(line, 10)})) {
+            ++read.skipped;
+            continue;
+        }
         lines.push_back(ParseLineFileLine(line, trimNames));
     }
-    return true;
+    return read;
 }
 
 CString DefaultStakeLibrary(const CString& jobFolder, const CString& jobFileName, const wchar_t* extension) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/DataFileRead.h"
 #include "foundation/PointRecord.h"
 #include "platform/text/CString.h"
 
@@ -24,31 +25,34 @@ std::string PtbBytes(const std::vector<StakeRow>& rows);
 // "name,x,y,h,code,\r\n" per row.
 std::string XyhExportBytes(const std::vector<StakeRow>& rows);
 // The rows of a file: a library's fields 1-5, a coordinate file's fields 0-4. A library is read as a
-// file rewritten whole, a coordinate file as the job's append file (a torn last piece is dropped).
-// False when the file cannot be read.
-bool ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows);
+// file rewritten whole (a last row without its line end was cut short), a coordinate file as the
+// job's append file (a torn last piece is dropped). A row whose north, east or height is no number
+// is left out and counted.
+DataFileRead ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows);
 // The points of the rows that have a name (trimmed), numbers read as the device does; `rowOfPoint`
 // gets each point's row.
 std::vector<PointRecord> NamedStakePoints(const std::vector<StakeRow>& rows, std::vector<int>& rowOfPoint);
 // The stake points of a library for the screen: names trimmed, rows without a name left out (a
-// nameless row is no target).
-std::vector<PointRecord> ReadStakePoints(const CString& path);
+// nameless row is no target); `read` gets what the read made of the file.
+std::vector<PointRecord> ReadStakePoints(const CString& path, DataFileRead* read = nullptr);
 
 // The records file beside a library: its last three characters made `extension` ("ptr", "lnr").
 CString StakeRecordPath(const CString& libraryPath, const wchar_t* extension);
 // "name,x,y,h,code\r\n" with four decimals.
 CString FormatStakeRecordLine(const PointRecord& point);
 bool AppendStakeRecord(const CString& recordPath, const PointRecord& point);
-// Names and codes trimmed; blank lines and a torn last piece left out. Empty when missing.
-std::vector<PointRecord> ReadStakeRecords(const CString& recordPath);
+// Names and codes trimmed; blank lines and a torn last piece left out, lines whose numbers are no
+// numbers left out and counted. Empty when missing.
+std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRead* read = nullptr);
 
 // "%s,%.4f,%.4f,%.4f,%s,%s,%.4f,%.4f,%.4f,%s,%.4f\r\n".
 CString FormatLineFileLine(const LineSegRec& line);
 // Eleven comma fields; missing ones empty or 0. `trimNames` trims the two point names.
 LineSegRec ParseLineFileLine(const CString& line, bool trimNames);
 std::string LineFileBytes(const std::vector<LineSegRec>& lines);
-// False when the file cannot be read. The screen's reader (`trimNames`) also skips blank lines.
-bool ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines);
+// A line whose numbers are no numbers, or a last line cut short, is left out and counted. The
+// screen's reader (`trimNames`) also skips blank lines.
+DataFileRead ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines);
 
 // The job's default library: the job file's name with its last three characters made `extension`.
 CString DefaultStakeLibrary(const CString& jobFolder, const CString& jobFileName, const wchar_t* extension);

@@ -10,6 +10,7 @@
 #include "stakeout/StakeFiles.h"
 #include "stakeout/StakeView.h"
 #include "stakeout/Tones.h"
+#include "stakeout/screens/StakeLibraryDialogs.h"
 #include "stakeout/screens/StakePlotDrawing.h"
 
 namespace {
@@ -29,7 +30,8 @@ BOOL CLineStakeDlg::OnInitDialog() {
     settings_.curLayoutFileName.Trim();
     if (!settings_.curLayoutFileName.IsEmpty()) {
         if (FileExists(settings_.curLayoutFileName)) {
-            ReadLineFile(settings_.curLayoutFileName, true, lines_);
+            TellDataFileRead(*this, settings_.curLayoutFileName,
+                             ReadLineFile(settings_.curLayoutFileName, true, lines_));
             ReloadRecords();
         }
         FitView();

@@ -56,7 +56,9 @@ void CStakeLineLibDlg::ShowRow(int index, const CString& mileage, bool insert, c
 
 void CStakeLineLibDlg::ReadLines(const CString& path) {
     std::vector<LineSegRec> read;
-    if (!ReadLineFile(path, false, read)) return;
+    const DataFileRead result = ReadLineFile(path, false, read);
+    if (TellDataFileRead(*this, path, result)) damaged_ = path;
+    if (!result) return;
     for (const LineSegRec& l : read) {
         lines_.push_back(l);
         ShowRow(static_cast<int>(lines_.size() - 1), Format(L"%.4f", l.startMileage), true);
@@ -64,7 +66,10 @@ void CStakeLineLibDlg::ReadLines(const CString& path) {
 }
 
 bool CStakeLineLibDlg::WriteLines() {
-    return RewriteOrTell(*this, fileName_, LineFileBytes(lines_));
+    if (damaged_.CompareNoCase(fileName_) != 0) return RewriteOrTell(*this, fileName_, LineFileBytes(lines_));
+    if (!RewriteDamagedOrTell(*this, fileName_, LineFileBytes(lines_))) return false;
+    damaged_.Empty();
+    return true;
 }
 
 int CStakeLineLibDlg::SelectedRow() const {

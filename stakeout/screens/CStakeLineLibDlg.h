@@ -51,4 +51,5 @@ private:
     bool selected_ = false;
     CListCtrl list_;
     CString fileName_;
+    CString damaged_;  // a library read with lines left out: kept as "<name>.bad" before a save over it
 };

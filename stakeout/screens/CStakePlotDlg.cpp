@@ -14,6 +14,7 @@
 #include "resources/StakeoutDlg.h"
 #include "stakeout/StakeFiles.h"
 #include "stakeout/StakeView.h"
+#include "stakeout/screens/StakeLibraryDialogs.h"
 #include "stakeout/screens/StakePlotDrawing.h"
 
 namespace {
@@ -149,7 +150,10 @@ void CStakePlotDlg::ShowOnCanvas(const std::vector<const PointRecord*>& points) 
 }
 
 void CStakePlotDlg::ReloadRecords() {
-    records_ = ReadStakeRecords(StakeRecordPath(LibraryPath(), layout_.recordExtension));
+    const CString path = StakeRecordPath(LibraryPath(), layout_.recordExtension);
+    DataFileRead read;
+    records_ = ReadStakeRecords(path, &read);
+    TellDataFileRead(*this, path, read);
 }
 
 bool CStakePlotDlg::FitTo(std::vector<const PointRecord*> box) {

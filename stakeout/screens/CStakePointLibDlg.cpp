@@ -49,7 +49,8 @@ BOOL CStakePointLibDlg::OnInitDialog() {
         path_ = DefaultStakeLibrary(host_.JobFolder(), host_.JobFileName(), L"ptb");
     if (FileExists(path_)) {
         std::vector<StakeRow> rows;
-        ReadStakeRows(path_, StakeRowLayout::kLibrary, rows);
+        if (TellDataFileRead(*this, path_, ReadStakeRows(path_, StakeRowLayout::kLibrary, rows)))
+            damaged_ = path_;
         for (const StakeRow& row : rows) AddRow(list_.GetItemCount(), row);
     }
     CDialog::OnInitDialog();
@@ -157,7 +158,9 @@ void CStakePointLibDlg::OnOpen() {
 
 void CStakePointLibDlg::ReadFile(const CString& path, StakeRowLayout layout) {
     std::vector<StakeRow> rows;
-    if (!ReadStakeRows(path, layout, rows)) return;
+    const DataFileRead read = ReadStakeRows(path, layout, rows);
+    if (TellDataFileRead(*this, path, read) && layout == StakeRowLayout::kLibrary) damaged_ = path;
+    if (!read) return;
     for (const StakeRow& row : rows) AddRow(list_.GetItemCount(), row);
     modified_ = true;
 }
@@ -172,7 +175,10 @@ void CStakePointLibDlg::OnSave() {
 
 bool CStakePointLibDlg::SaveLibrary() {
     UpdateData(TRUE);
-    return RewriteOrTell(*this, path_, PtbBytes(Rows()));
+    if (damaged_.CompareNoCase(path_) != 0) return RewriteOrTell(*this, path_, PtbBytes(Rows()));
+    if (!RewriteDamagedOrTell(*this, path_, PtbBytes(Rows()))) return false;
+    damaged_.Empty();
+    return true;
 }
 
 void CStakePointLibDlg::OnExport() {

@@ -55,6 +55,7 @@ private:
     CListCtrl list_;
     CImageList images_;
     CString path_;
+    CString damaged_;   // a library read with lines left out: kept as "<name>.bad" before a save over it
     int fileKind_ = 0;  // the last file opened: 0 a coordinate file, 1 a library
     bool modified_ = false;
     int presetPoint_ = -1;

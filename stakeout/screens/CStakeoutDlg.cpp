@@ -6,6 +6,7 @@
 #include "stakeout/StakeFiles.h"
 #include "stakeout/StakeView.h"
 #include "stakeout/Tones.h"
+#include "stakeout/screens/StakeLibraryDialogs.h"
 #include "stakeout/screens/StakePlotDrawing.h"
 
 namespace {
@@ -21,7 +22,9 @@ BOOL CStakeoutDlg::OnInitDialog() {
     settings_.curLayoutFileName.Trim();
     if (!settings_.curLayoutFileName.IsEmpty()) {
         if (FileExists(settings_.curLayoutFileName)) {
-            SetStakePoints(ReadStakePoints(settings_.curLayoutFileName));
+            DataFileRead read;
+            SetStakePoints(ReadStakePoints(settings_.curLayoutFileName, &read));
+            TellDataFileRead(*this, settings_.curLayoutFileName, read);
             ReloadRecords();
         }
         FitView();

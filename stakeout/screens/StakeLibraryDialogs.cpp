@@ -33,6 +33,24 @@ bool RewriteOrTell(CWnd& dialog, const CString& path, const std::string& bytes) 
     return false;
 }
 
+bool TellDataFileRead(CWnd& dialog, const CString& path, const DataFileRead& read) {
+    const CString notice = DataFileNotice(path, read);
+    if (notice.IsEmpty()) return false;
+    dialog.MessageBox(notice, L"提示", MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+bool RewriteDamagedOrTell(CWnd& dialog, const CString& path, const std::string& bytes) {
+    const Keeping kept = KeepDamagedLibrary(path);
+    if (kept == Keeping::CannotKeep) {
+        dialog.MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    if (kept == Keeping::Kept)
+        dialog.MessageBox(DamagedLibraryNotice(path), L"提示", MB_OK | MB_ICONINFORMATION);
+    return RewriteOrTell(dialog, path, bytes);
+}
+
 bool AskYes(CWnd& dialog, UINT question) {
     return dialog.MessageBox(LoadStringResource(question), L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

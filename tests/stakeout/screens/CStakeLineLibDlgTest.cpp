@@ -2,6 +2,7 @@
 
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFileOpenModeDlg.h"
+#include "platform/ui/StringTable.h"
 #include "resources/StakeLineLibDlg.h"
 #include "tests/stakeout/screens/StakeHostDouble.h"
 
@@ -68,6 +69,28 @@ TEST_F(StakeLineLibDlgTest, AppendKeepsTheFileNameAndAnOpenIsNoChange) {
               "A,1.23456,2,3,c,B,10,20,30,d,5\r\nC,0,0,0,,D,3,4,0,,0\r\n");
     EXPECT_TRUE(dlg.Selected());
     EXPECT_EQ(dlg.SelectedIndex(), 2);
+}
+
+TEST_F(StakeLineLibDlgTest, ADamagedLibraryIsToldOnceAndKeptAsBadBeforeItIsSavedOver) {
+    const std::string damaged =
+        "A,1,2,3,c,B,10,20,30,d,5\r\nC,0,0,zero,,D,3,4,0,,0\r\nE,0,0,0,,F,0,1,0,,7\r\nG,1";
+    WriteHostFile("Jobs/road/road.lnb", damaged);
+    CStakeLineLibDlg other{host, nullptr};
+    ui.ExpectMessageBox(L"road.lnb中有2行已损坏,已跳过");
+    ASSERT_TRUE(other.Create(linelib::IDD));
+    other.ShowWindow(SW_SHOW);
+    ui.Pump();
+    ASSERT_EQ(other.Lines().size(), 2u);
+    CListCtrl& list = *dynamic_cast<CListCtrl*>(other.GetDlgItem(linelib::kList));
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    ui.ExpectMessageBox(LoadStringResource(linelib::kAskDelete), IDYES);
+    ui.Click(other, linelib::kDelete);
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    ui.ExpectMessageBox(L"road.lnb已损坏,原文件保存为\\Jobs\\road\\road.lnb.bad");
+    other.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_EQ(ReadHostFile("Jobs/road/road.lnb.bad"), damaged);
+    EXPECT_EQ(ReadHostFile("Jobs/road/road.lnb"),
+              "A,1.0000,2.0000,3.0000,c,B,10.0000,20.0000,30.0000,d,5.0000\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+// The job's data and library files as their readers take them: a line that cannot be read is left
+// out and counted while the rest is kept, and the screen tells once which file and how many lines;
+// a file larger than any job could hold is refused unread instead of being read whole.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "foundation/DamagedFileCopy.h"
+#include "platform/text/CString.h"
+
+inline constexpr uint64_t kMaxDataFileBytes = uint64_t{64} << 20;
+
+enum class DataFileStatus { kRead, kMissing, kUnreadable, kTooLarge };
+
+// What one read made of a file.
+struct DataFileRead {
+    DataFileStatus status = DataFileStatus::kRead;
+    size_t skipped = 0;  // lines left out
+
+    bool Read() const { return status == DataFileStatus::kRead; }
+    explicit operator bool() const { return Read(); }
+};
+
+// The file's bytes, refusing one larger than kMaxDataFileBytes unread.
+DataFileStatus ReadDataFile(const CString& path, std::string& bytes);
+
+// What the user is told once of the read: the file refused as too large, or the lines left out;
+// empty when there is nothing to tell.
+CString DataFileNotice(const CString& path, const DataFileRead& read);
+
+// A library read with lines left out is kept beside itself as "<name>.bad" before the user's first
+// save over it, as the settings files are (see DamagedFileCopy.h).
+Keeping KeepDamagedLibrary(const CString& path);
+// What the user is told once the copy was kept.
+CString DamagedLibraryNotice(const CString& path);
