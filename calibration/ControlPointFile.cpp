@@ -5,11 +5,15 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
-bool ReadControlPointFile(const CString& path, const CCoordTransform& converter, int projectionType,
-                          std::vector<ControlPointRow>& rows) {
+DataFileRead ReadControlPointFile(const CString& path, const CCoordTransform& converter, int projectionType,
+                                  std::vector<ControlPointRow>& rows) {
     std::vector<CString> lines;
-    if (!ReadListFile(path, lines)) return false;
+    DataFileRead read = ReadListFile(path, lines);
     for (const CString& line : lines) {
+        if (!ListNumbers(line, {1, 2, 3, 4, 5, 6}) || !ListNumbersOrBlank(line, {7, 8})) {
+            ++read.skipped;
+            continue;
+        }
         const double b = converter.ConvertDmsAngle(ToDouble(ListField(line, 4)), 1) * kRadToDeg;
         const double l = converter.ConvertDmsAngle(ToDouble(ListField(line, 5)), 1) * kRadToDeg;
         double x = 0.0, y = 0.0;
@@ -19,7 +23,7 @@ bool ReadControlPointFile(const CString& path, const CCoordTransform& converter,
                                        ListField(line, 6), ListField(line, 7), ListField(line, 8),
                                        ListField(line, 9), ListField(line, 10)});
     }
-    return true;
+    return read;
 }
 
 bool WriteControlPointFile(const CString& path, const std::vector<ControlPointRow>& rows,

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "calibration/ControlPointTable.h"
+#include "foundation/DataFileRead.h"
 #include "geodesy/CoordTransform.h"
 
-// Appends the file's pairs to `rows`; false (nothing added) when it cannot be read.
-bool ReadControlPointFile(const CString& path, const CCoordTransform& converter, int projectionType,
-                          std::vector<ControlPointRow>& rows);
+// Appends the file's pairs to `rows` (nothing when it cannot be read); a line whose numbers are no
+// numbers is left out and counted.
+DataFileRead ReadControlPointFile(const CString& path, const CCoordTransform& converter, int projectionType,
+                                  std::vector<ControlPointRow>& rows);
 // Writes every row in place of the file; false (file as it was) when it was not written.
 bool WriteControlPointFile(const CString& path, const std::vector<ControlPointRow>& rows,
                            const CCoordTransform& converter, int projectionType);

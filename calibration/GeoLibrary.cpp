@@ -10,13 +10,18 @@ CString GeoLibraryPath(const CString& jobFolder, const CString& jobFileName) {
     return jobFolder + jobFileName.Left(std::max(0, jobFileName.GetLength() - 3)) + L"WGS";
 }
 
-bool ReadGeoLibrary(const CString& path, std::vector<GeoRow>& rows) {
+DataFileRead ReadGeoLibrary(const CString& path, std::vector<GeoRow>& rows) {
     std::vector<CString> lines;
-    if (!ReadListFile(path, lines)) return false;
-    for (const CString& line : lines)
+    DataFileRead read = ReadListFile(path, lines);
+    for (const CString& line : lines) {
+        if (!ListNumbers(line, {1, 2, 3})) {
+            ++read.skipped;
+            continue;
+        }
         rows.push_back(GeoRow{ListField(line, 0), ListField(line, 1), ListField(line, 2), ListField(line, 3),
                               ListField(line, 4)});
-    return true;
+    }
+    return read;
 }
 
 bool WriteGeoLibrary(const CString& path, const std::vector<GeoRow>& rows) {
@@ -26,16 +31,21 @@ bool WriteGeoLibrary(const CString& path, const std::vector<GeoRow>& rows) {
     return RewriteListFile(path, lines);
 }
 
-bool ImportGeoPoints(const CString& path, std::vector<GeoRow>& rows) {
+DataFileRead ImportGeoPoints(const CString& path, std::vector<GeoRow>& rows) {
     std::vector<CString> lines;
-    if (!ReadListFile(path, lines)) return false;
+    DataFileRead read = ReadListFile(path, lines);
     for (const CString& line : lines) {
         if (line.Left(4) == L"Rem ") continue;
+        // A library line has no antenna height in field 5.
+        if (!ListNumbers(line, {1, 2, 3}) || !ListNumbersOrBlank(line, {5})) {
+            ++read.skipped;
+            continue;
+        }
         const double ground = ToDouble(ListField(line, 3)) - ToDouble(ListField(line, 5));
         rows.push_back(GeoRow{ListField(line, 0), ListField(line, 1), ListField(line, 2),
                               Format(L"%.3f", ground), ListField(line, 4)});
     }
-    return true;
+    return read;
 }
 
 std::vector<int> FindGeoRows(const std::vector<GeoRow>& rows, const CString& text) {

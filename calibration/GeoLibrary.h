@@ -6,6 +6,7 @@
 // as ground heights, and the search by name.
 #include <vector>
 
+#include "foundation/DataFileRead.h"
 #include "platform/text/CString.h"
 
 struct GeoRow {
@@ -21,13 +22,15 @@ struct GeoRow {
 // The job file's name with "WGS" in place of its three-letter extension, in the job folder.
 CString GeoLibraryPath(const CString& jobFolder, const CString& jobFileName);
 
-// Appends the file's points; false (nothing added) when it cannot be read.
-bool ReadGeoLibrary(const CString& path, std::vector<GeoRow>& rows);
+// Appends the file's points (nothing when it cannot be read); a line whose latitude, longitude or
+// height is no number is left out and counted.
+DataFileRead ReadGeoLibrary(const CString& path, std::vector<GeoRow>& rows);
 // Writes every point in place of the file; false (file as it was) when it was not written.
 bool WriteGeoLibrary(const CString& path, const std::vector<GeoRow>& rows);
 // Appends the file's points, skipping lines that start "Rem ": the height is field 3 less field 5
-// ("%.3f"), so a raw record gives its ground height and a library line keeps its own.
-bool ImportGeoPoints(const CString& path, std::vector<GeoRow>& rows);
+// ("%.3f"), so a raw record gives its ground height and a library line keeps its own. A line whose
+// numbers are no numbers is left out and counted.
+DataFileRead ImportGeoPoints(const CString& path, std::vector<GeoRow>& rows);
 
 // Rows whose name holds `text` (exactly, case-sensitively), by the position of its first
 // occurrence, then row order; every row when the text is empty.

@@ -4,6 +4,7 @@
 
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
+#include "platform/text/Numbers.h"
 
 std::vector<CString> CutListLines(const CString& text) {
     std::vector<CString> lines;
@@ -33,12 +34,33 @@ CString ListField(const CString& line, int index) {
         text.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start).c_str());
 }
 
-bool ReadListFile(const CString& path, std::vector<CString>& lines) {
+DataFileRead ReadListFile(const CString& path, std::vector<CString>& lines) {
     lines.clear();
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
+    DataFileRead read{ReadDataFile(path, bytes)};
+    if (!read) return read;
     lines = CutListLines(FromGbk(bytes));
+    return read;
+}
+
+namespace {
+bool Numbers(const CString& line, std::initializer_list<int> fields, bool blankAllowed) {
+    double value = 0.0;
+    for (const int field : fields) {
+        CString text = ListField(line, field);
+        text.Trim();
+        if (!(blankAllowed && text.IsEmpty()) && !ReadFiniteNumber(text.str(), value)) return false;
+    }
     return true;
+}
+}  // namespace
+
+bool ListNumbers(const CString& line, std::initializer_list<int> fields) {
+    return Numbers(line, fields, false);
+}
+
+bool ListNumbersOrBlank(const CString& line, std::initializer_list<int> fields) {
+    return Numbers(line, fields, true);
 }
 
 bool RewriteListFile(const CString& path, const std::vector<CString>& lines) {

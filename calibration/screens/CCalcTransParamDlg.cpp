@@ -5,6 +5,7 @@
 #include "calibration/screens/ControlPointSmallDlgs.h"
 #include "calibration/screens/GeometryPrompt.h"
 #include "foundation/screens/CFileDialogs.h"
+#include "foundation/screens/DamagedFileNotices.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
@@ -62,9 +63,12 @@ int CCalcTransParamDlg::Ask(UINT textId, UINT type) {
 }
 
 void CCalcTransParamDlg::Load(const CString& path) {
-    if (!ReadControlPointFile(path, host_.CalibrationConverter(), host_.CoordParams().projection.nTouYin,
-                              table_.Rows()))
+    const DataFileRead read = ReadControlPointFile(path, host_.CalibrationConverter(),
+                                                   host_.CoordParams().projection.nTouYin, table_.Rows());
+    if (read.status == DataFileStatus::kUnreadable || read.status == DataFileStatus::kMissing)
         MessageBox(L"控制点文件读取失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+    else if (TellDataFileRead(*this, path, read))
+        damaged_ = path;
 }
 
 void CCalcTransParamDlg::Solve() {
@@ -189,6 +193,7 @@ bool CCalcTransParamDlg::SaveFile() {
     CString path = ChooseFileToSave(this, L"*.cot", folders.root, folders.jobFolder);
     if (path.IsEmpty()) return false;
     if (!NameHasExtension(path)) path += L".cot";
+    if (damaged_.CompareNoCase(path) == 0 && !KeepDamagedBeforeSave(*this, path)) return false;
     bool written = false;
     {
         CWaitCursor wait;
@@ -200,6 +205,7 @@ bool CCalcTransParamDlg::SaveFile() {
         return false;
     }
     path_ = path;
+    damaged_.Empty();
     Ask(ctrlpointtext::kSaved, MB_OK);
     modified_ = false;
     return true;

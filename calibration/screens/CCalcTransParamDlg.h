@@ -48,6 +48,7 @@ private:
     CListCtrl list_;
     ControlPointTable table_;
     CString path_;
+    CString damaged_;  // a file read with lines left out: kept as "<name>.bad" before a save over it
     bool modified_ = false;
     bool toldHeightLine_ = false;
     bool toldPlaneCoincident_ = false;

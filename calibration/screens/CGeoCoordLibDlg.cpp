@@ -3,6 +3,7 @@
 #include "calibration/screens/EntryRefusals.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFileOpenModeDlg.h"
+#include "foundation/screens/DamagedFileNotices.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
@@ -36,8 +37,13 @@ BOOL CGeoCoordLibDlg::OnInitDialog() {
         list_.InsertColumn(i, LoadStringResource(kHeadings[i]), LVCFMT_CENTER, kWidths[i]);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     path_ = GeoLibraryPath(folders_.jobFolder, folders_.jobFileName);
-    if (FileExists(path_) && !ReadGeoLibrary(path_, rows_))
-        MessageBox(L"经纬度坐标库读取失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+    if (FileExists(path_)) {
+        const DataFileRead read = ReadGeoLibrary(path_, rows_);
+        if (read.status == DataFileStatus::kUnreadable)
+            MessageBox(L"经纬度坐标库读取失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+        else
+            damaged_ = TellDataFileRead(*this, path_, read);
+    }
     ShowRows();
     return TRUE;
 }
@@ -123,10 +129,12 @@ void CGeoCoordLibDlg::OnOpen() {
         return;
     }
     // A file that cannot be read leaves the list as it was.
-    if (!ImportGeoPoints(open.GetPathName(), rows)) {
+    const DataFileRead read = ImportGeoPoints(open.GetPathName(), rows);
+    if (read.status == DataFileStatus::kUnreadable || read.status == DataFileStatus::kMissing) {
         MessageBox(L"文件打开失败!", L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
+    if (TellDataFileRead(*this, open.GetPathName(), read) && !read) return;
     rows_ = std::move(rows);
     modified_ = true;
     ShowRows();
@@ -139,12 +147,14 @@ void CGeoCoordLibDlg::OnFind() {
 }
 
 bool CGeoCoordLibDlg::Save() {
+    if (damaged_ && !KeepDamagedBeforeSave(*this, path_)) return false;
     bool written = false;
     {
         CWaitCursor wait;
         written = WriteGeoLibrary(path_, rows_);
     }
     if (!written) MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+    if (written) damaged_ = false;
     return written;
 }
 

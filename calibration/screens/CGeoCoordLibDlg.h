@@ -41,6 +41,7 @@ private:
 
     CalibrationFolders folders_;
     CString path_;
+    bool damaged_ = false;  // read with lines left out: kept as "<name>.bad" before a save over it
     CListCtrl list_;
     std::vector<GeoRow> rows_;
     bool modified_ = false;

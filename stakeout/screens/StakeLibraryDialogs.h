@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "foundation/DataFileRead.h"
+#include "foundation/screens/DamagedFileNotices.h"
 #include "platform/text/CString.h"
 #include "platform/ui/ListCtrl.h"
 
@@ -15,9 +15,6 @@ std::optional<bool> AskOpenMode(CWnd& dialog);
 std::optional<CString> AskSavePath(CWnd& dialog, const wchar_t* filter, const CString& folder);
 // False (after "文件保存失败!") when the file cannot be rewritten; it is then as it was.
 bool RewriteOrTell(CWnd& dialog, const CString& path, const std::string& bytes);
-// Tells once what the read of `path` left out or refused; true when it told something (the file
-// is damaged).
-bool TellDataFileRead(CWnd& dialog, const CString& path, const DataFileRead& read);
 // A library that was read damaged is kept as "<name>.bad" (told) before the rewrite; false (told)
 // when no copy can be kept or the rewrite fails: the file is then as it was.
 bool RewriteDamagedOrTell(CWnd& dialog, const CString& path, const std::string& bytes);
