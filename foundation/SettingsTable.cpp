@@ -104,8 +104,11 @@ SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& ta
     if (FileExists(path) && ReadWholeFile(path, bytes, kMaxSettingsFileBytes)) {
         CIniFile file;
         file.Parse(bytes);
-        const bool damaged = ReadSettingsTable(file, table, false).refused > 0 ||
-                             (!HoldsSectionOf(file, table) && !Blank(bytes));
+        // The program writes every line whole: an empty file, or one whose last line was cut short,
+        // was damaged on its way.
+        const bool cut = Blank(bytes) || bytes.back() != '\n';
+        const bool damaged =
+            cut || ReadSettingsTable(file, table, false).refused > 0 || !HoldsSectionOf(file, table);
         const Keeping keeping = damaged ? KeepDamagedCopy(path, bytes) : Keeping::KeptBefore;
         if (keeping != Keeping::CannotKeep) {
             ReadSettingsTable(file, table, true);

@@ -33,22 +33,8 @@ bool RewriteOrTell(CWnd& dialog, const CString& path, const std::string& bytes) 
     return false;
 }
 
-bool TellDataFileRead(CWnd& dialog, const CString& path, const DataFileRead& read) {
-    const CString notice = DataFileNotice(path, read);
-    if (notice.IsEmpty()) return false;
-    dialog.MessageBox(notice, L"提示", MB_OK | MB_ICONINFORMATION);
-    return true;
-}
-
 bool RewriteDamagedOrTell(CWnd& dialog, const CString& path, const std::string& bytes) {
-    const Keeping kept = KeepDamagedLibrary(path);
-    if (kept == Keeping::CannotKeep) {
-        dialog.MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
-        return false;
-    }
-    if (kept == Keeping::Kept)
-        dialog.MessageBox(DamagedLibraryNotice(path), L"提示", MB_OK | MB_ICONINFORMATION);
-    return RewriteOrTell(dialog, path, bytes);
+    return KeepDamagedBeforeSave(dialog, path) && RewriteOrTell(dialog, path, bytes);
 }
 
 bool AskYes(CWnd& dialog, UINT question) {

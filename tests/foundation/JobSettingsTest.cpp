@@ -130,7 +130,9 @@ TEST_F(JobSettingsTest, EveryKeyOfTheThreeFilesSurvivesARoundTrip) {
     EXPECT_TRUE(told_.empty());
 }
 
-TEST_F(JobSettingsTest, EmptyFilesReadAsTheMissingDefaults) {
+// An empty file is damaged on its way (the program never writes one): it is kept as ".bad", told,
+// and read as the missing defaults.
+TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
     WriteHostFile("Program Files/qzsys.sys", "");
     WriteHostFile("Program Files/Jobs/vorna/vorna.qzs", "");
     WriteHostFile("Program Files/Jobs/vorna/vorna.qza", "");
@@ -171,7 +173,8 @@ TEST_F(JobSettingsTest, EmptyFilesReadAsTheMissingDefaults) {
     EXPECT_EQ(coord.szVersion, L"2011.09.26");
     EXPECT_EQ(coord.heightFit, HeightFitParams{});
     EXPECT_EQ(coord.calib, BaseCalibBlock{});
-    EXPECT_TRUE(told_.empty());
+    EXPECT_EQ(told_.size(), 3u);
+    EXPECT_TRUE(std::filesystem::exists(root_ / "Program Files/Jobs/vorna/vorna.qzs.bad"));
 }
 
 TEST_F(JobSettingsTest, ANewJobHasScaleZeroButAMissingScaleReadsAsOne) {
@@ -340,8 +343,8 @@ TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
 }
 
 // A file that cannot be used whole is kept as ".bad" (copied when it could be read, moved aside when
-// not), the user is told where, and the record reads as from an empty file; a blank file or one of
-// headers alone is no damage.
+// not), the user is told where, and the record reads as from an empty file; a blank file and one
+// whose last line was cut short are damaged, one of headers alone is not.
 TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
     struct Case {
         const char* name;
@@ -363,7 +366,8 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
         {"larger than 1 MiB", "qzs", "\r\n[General Par]\r\n" + std::string(1 << 20, ' '), true},
         {"a plain job path", "sys", ToGbk(L"[System]\r\nszIniFile=\\Program Files\\Jobs\\路 1\\路 1.QZS\r\n"),
          false},
-        {"blank", "qzs", "\r\n \r\n\t", false},
+        {"blank", "qzs", "\r\n \r\n\t", true},
+        {"cut short", "qzs", "\r\n[General Par]\r\nnSaveTy", true},
         {"headers alone", "qza", "\r\n[Soft Version]\r\n[Base Information]\r\n", false},
     };
     for (const Case& c : cases) {
