@@ -46,21 +46,6 @@ void SplitPointFields(std::wstring_view line, std::wstring_view (&fields)[kPoint
     }
 }
 
-// The number readers want terminated text: the field copied out, on the stack when short.
-template <typename Reader>
-auto ReadTerminated(std::wstring_view field, Reader read) {
-    constexpr size_t kShort = 64;
-    if (field.size() >= kShort) return read(std::wstring(field).c_str());
-    wchar_t text[kShort];
-    field.copy(text, field.size());
-    text[field.size()] = L'\0';
-    return read(text);
-}
-
-double ViewToDouble(std::wstring_view field) {
-    return ReadTerminated(field, ToDouble);
-}
-
 // The names a store continues from: which one a point line continues (0 the first, 1 the second, 2
 // the third), -1 none, by its kind (field 16) and, for the first, field 14; `read` reads a field as a
 // whole number.
@@ -136,10 +121,12 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const 
             std::wstring_view fields[kPointFileFields];
             SplitPointFields(text.str(), fields);
             PointRecord point;
+            if (!ReadFiniteNumber(fields[1], point.x) || !ReadFiniteNumber(fields[2], point.y) ||
+                !ReadFiniteNumber(fields[3], point.h)) {
+                if (window.skipped) ++*window.skipped;
+                return;
+            }
             point.name = CString(fields[0]);
-            point.x = ViewToDouble(fields[1]);
-            point.y = ViewToDouble(fields[2]);
-            point.h = ViewToDouble(fields[3]);
             point.code = CString(fields[4]);
             points.push_back(std::move(point));
         },

@@ -32,6 +32,8 @@ struct PointFileWindow {
     uint64_t byteLimit = UINT64_MAX;
     long keepLast = -1;
     const std::atomic<bool>* stop = nullptr;
+    // Counts the lines left out: those whose north, east or height is no number.
+    size_t* skipped = nullptr;
 };
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window);
 inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";

@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include "foundation/DataFileRead.h"
 #include "geodesy/Wgs84.h"
 #include "platform/display/Display.h"
 #include "platform/messages/MessageBox.h"
@@ -125,13 +126,22 @@ void CMainFrame::FillDisplayPoints() {
 }
 
 LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
-    if (displayFill_.Finish(number, records_.display) && view_) view_->StoredPointsChanged();
+    size_t skipped = 0;
+    if (!displayFill_.Finish(number, records_.display, skipped)) return 0;
+    if (view_) view_->StoredPointsChanged();
+    TellSkippedLines(job_.paths.dataFolder + job_.paths.dataFileName, skipped);
     return 0;
 }
 
 LRESULT CMainFrame::OnSurveyRecordsRead(WPARAM number, LPARAM) {
-    records_.FinishLoad(number);
+    if (records_.FinishLoad(number))
+        TellSkippedLines(records_.RecordFile(), records_.surveyed.SkippedLines());
     return 0;
+}
+
+void CMainFrame::TellSkippedLines(const CString& path, size_t skipped) {
+    const CString notice = DataFileNotice(path, {DataFileStatus::kRead, skipped});
+    if (!notice.IsEmpty()) AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK);
 }
 
 void CMainFrame::OnConnectInstrument() {

@@ -67,6 +67,8 @@ public:
     void SetStorePath(IPointStorePath* path) { storePath_ = path ? path : &NoPointStorePath(); }
 
     // ---- operations other screens use
+    // Tells once that `skipped` lines of the data file at `path` could not be read (none: nothing).
+    void TellSkippedLines(const CString& path, size_t skipped);
     void ApplyCoordParams();
     // The stored point joins the surveyed list (its store wrote it to the record file).
     void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }

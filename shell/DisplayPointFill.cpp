@@ -12,19 +12,21 @@ void DisplayPointFill::Start(const CString& path, int shown, HWND notify, UINT m
     window.byteLimit = tail.completeLength;
     window.keepLast = shown;
     read_.Start(
-        [path, window](std::vector<PointRecord>& points, const std::atomic<bool>& stop) {
+        [path, window](Points& read, const std::atomic<bool>& stop) {
             PointFileWindow stoppable = window;
             stoppable.stop = &stop;
-            LoadPointFile(path, points, stoppable);
+            stoppable.skipped = &read.skipped;
+            LoadPointFile(path, read.points, stoppable);
         },
         notify, message);
 }
 
-bool DisplayPointFill::Finish(WPARAM number, std::vector<PointRecord>& display) {
-    std::optional<std::vector<PointRecord>> points = read_.Finish(number);
-    if (!points) return false;
-    points->insert(points->end(), std::make_move_iterator(display.begin()),
-                   std::make_move_iterator(display.end()));
-    display = std::move(*points);
+bool DisplayPointFill::Finish(WPARAM number, std::vector<PointRecord>& display, size_t& skipped) {
+    std::optional<Points> read = read_.Finish(number);
+    if (!read) return false;
+    read->points.insert(read->points.end(), std::make_move_iterator(display.begin()),
+                        std::make_move_iterator(display.end()));
+    display = std::move(read->points);
+    skipped = read->skipped;
     return true;
 }

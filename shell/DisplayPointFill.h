@@ -13,13 +13,17 @@ public:
     // hears `message` with the fill's number once they are read. A fill still running is dropped.
     void Start(const CString& path, int shown, HWND notify, UINT message);
     // On the notification: the points read go in front of those stored since Start, and true. False
-    // for a fill that was dropped or replaced.
-    bool Finish(WPARAM number, std::vector<PointRecord>& display);
+    // for a fill that was dropped or replaced. `skipped` gets the count of lines it left out.
+    bool Finish(WPARAM number, std::vector<PointRecord>& display, size_t& skipped);
     // Drops a running fill: what it read is never used.
     void Stop() { read_.Stop(); }
     // Waits up to timeoutMs for the read to end; true when none is running.
     bool WaitForRead(int timeoutMs) { return read_.Wait(timeoutMs); }
 
 private:
-    BackgroundRead<std::vector<PointRecord>> read_;
+    struct Points {
+        std::vector<PointRecord> points;
+        size_t skipped = 0;
+    };
+    BackgroundRead<Points> read_;
 };

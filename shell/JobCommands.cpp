@@ -194,6 +194,7 @@ void OpenJob(CMainFrame& frame) {
     TakePointFile(frame, pointFile);
     job.jobs.WriteSystemFile(job.system);
     frame.Records().Load();
+    frame.TellSkippedLines(frame.Records().RecordFile(), frame.Records().surveyed.SkippedLines());
     job.jobs.SetStoreNames(job.system.lastNames, job.system.szLastSaveName, settings.szdRoverAntH, 1);
     ContinueNamesFrom(frame, job.paths.dataFolder + pointFile);
     ShowTitle(frame);
@@ -223,6 +224,7 @@ void OpenPointFile(CMainFrame& frame) {
     job.jobs.WriteSystemFile(job.system);
     ContinueNamesFrom(frame, job.paths.dataFolder + name);
     frame.Records().Load();
+    frame.TellSkippedLines(frame.Records().RecordFile(), frame.Records().surveyed.SkippedLines());
     ShowTitle(frame);
 }
 

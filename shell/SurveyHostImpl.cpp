@@ -114,5 +114,11 @@ void SurveyHostImpl::PlayTone() {
 
 void SurveyHostImpl::ReloadDisplayPoints() {
     frame_.DisplayFill().Stop();
-    if (!LoadPointFile(PointFilePath(), frame_.Records().display)) AfxMessageBox(kNoPointData);
+    size_t skipped = 0;
+    PointFileWindow window;
+    window.skipped = &skipped;
+    if (!LoadPointFile(PointFilePath(), frame_.Records().display, window))
+        AfxMessageBox(kNoPointData);
+    else
+        frame_.TellSkippedLines(PointFilePath(), skipped);
 }

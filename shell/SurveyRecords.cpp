@@ -38,6 +38,9 @@ void SurveyRecords::StartLoad(HWND notify, UINT message) {
                 notify, message);
 }
 
-void SurveyRecords::FinishLoad(WPARAM number) {
-    if (std::optional<RecordFileIndex> index = load_.Finish(number)) surveyed.loaded_ = std::move(*index);
+bool SurveyRecords::FinishLoad(WPARAM number) {
+    std::optional<RecordFileIndex> index = load_.Finish(number);
+    if (!index) return false;
+    surveyed.loaded_ = std::move(*index);
+    return true;
 }

@@ -40,7 +40,8 @@ public:
     // The same on a worker thread, for start-up: `notify` hears `message` once the lines are read
     // and hands it to FinishLoad. Points appended meanwhile stay after the loaded ones.
     void StartLoad(HWND notify, UINT message);
-    void FinishLoad(WPARAM number);
+    // False for a load that was dropped or replaced.
+    bool FinishLoad(WPARAM number);
     // Waits up to timeoutMs for a load to end; true when none is running.
     bool WaitForLoad(int timeoutMs) { return load_.Wait(timeoutMs); }
 

@@ -27,20 +27,26 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
                                               "x", 0, 0, 3) +
                                     PointLine("C", "7", 0, 0) + "D,4,5,6,torn");
     std::vector<PointRecord> points{PointRecord{}};
-    ASSERT_TRUE(LoadPointFile(L"\\data\\a.xyh", points));
-    ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ(points[2].name, L"C");
-    EXPECT_EQ(points[1].name, L"点B");  // GBK, trimmed
-    EXPECT_EQ(points[1].x, 0.0);        // not a number
-    EXPECT_EQ(points[1].flag, 0);       // 3 in column 34 (along a stake line) is no deletion
+    size_t skipped = 0;
+    PointFileWindow counted;
+    counted.skipped = &skipped;
+    ASSERT_TRUE(LoadPointFile(L"\\data\\a.xyh", points, counted));
+    // The line whose north is no number is left out and counted; the torn append is no line.
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(skipped, 1u);
+    EXPECT_EQ(points[1].name, L"C");
+    EXPECT_EQ(points[1].flag, 0);
     EXPECT_EQ(points[0].name, L"A");
     EXPECT_EQ(points[0].x, 1.5);
     EXPECT_EQ(points[0].code, L"c");
 
-    // A short line has empty fields; a missing file leaves the list and answers false.
-    WriteHostFile("data/b.xyh", "P,1,2\r\n");
-    ASSERT_TRUE(LoadPointFile(L"\\data\\b.xyh", points));
+    // A short line without its height cannot be read either; a missing file leaves the list and
+    // answers false.
+    WriteHostFile("data/b.xyh", "P,1,2\r\n \xb5\xe3Q ,3,4,5\r\n");
+    ASSERT_TRUE(LoadPointFile(L"\\data\\b.xyh", points, counted));
     ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(skipped, 2u);
+    EXPECT_EQ(points[0].name, L"点Q");  // GBK, trimmed
     EXPECT_EQ(points[0].code, L"");
     EXPECT_TRUE(messages_.Texts().empty());
     EXPECT_FALSE(LoadPointFile(L"\\data\\none.xyh", points));
@@ -49,7 +55,7 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
 
     // Lines are converted one by one: a lead byte cut off by a line end or a comma is one replacement
     // character, as in the converted whole; LF alone ends a line as well.
-    WriteHostFile("data/c.xyh", "E\xb5\r\nF,1\n\tG\xb5 ,2,,,,\r\n");
+    WriteHostFile("data/c.xyh", "E\xb5,0,0,0\r\nF,1,0,0\n\tG\xb5 ,2,0,0,,\r\n");
     ASSERT_TRUE(LoadPointFile(L"\\data\\c.xyh", points));
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[0].name, L"E\xFFFD");

@@ -18,6 +18,8 @@ namespace {
 
 const std::string kRoad = "Program Files/Jobs/road/";
 // Five stored points and the start of a sixth that an interrupted append left.
+// The record file's line that cannot be read is told once its load is in.
+const wchar_t* const kDamagedRecords = L"road.rec中有1行已损坏,已跳过";
 const char* const kPoints =
     "P1,10,10,1,c\r\nP2,20,20,2,c\r\nP3,30,30,3,c\r\nP4,40,40,4,c\r\nP5,50,50,5,c\r\nP6,6";
 
@@ -76,6 +78,7 @@ TEST_F(StoredPointsTest, StartUpFillsTheMapByTheDisplayRule) {
         LayOutRoad(c.rule);
         CQuorinApp app;
         ASSERT_TRUE(app.InitInstance());
+        ui_.ExpectMessageBox(kDamagedRecords);
         CMainFrame& frame = *app.MainFrame();
         WaitForFill(frame);
         EXPECT_EQ(Names(frame), c.names);
@@ -88,6 +91,7 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     LayOutRoad(-1);
     CQuorinApp app;
     ASSERT_TRUE(app.InitInstance());
+    ui_.ExpectMessageBox(kDamagedRecords);
     CMainFrame& frame = *app.MainFrame();
     RecordingStore store;
     frame.SetStorePath(&store);
@@ -128,9 +132,11 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
 
 TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
     LayOutRoad(2);
-    WriteHostFile(kRoad + "data/other.xyh", "Q1,1,1,1,c\r\nQ2,2,2,2,c\r\nQ3,3,3,3,c\r\n");
+    // Its first line cannot be read: told when a fill reaches it.
+    WriteHostFile(kRoad + "data/other.xyh", "Q0,x,0,0,c\r\nQ1,1,1,1,c\r\nQ2,2,2,2,c\r\nQ3,3,3,3,c\r\n");
     CQuorinApp app;
     ASSERT_TRUE(app.InitInstance());
+    ui_.ExpectMessageBox(kDamagedRecords);
     CMainFrame& frame = *app.MainFrame();
     WaitForFill(frame);
     ui_.OnModal(openfile::IDD, [this](CDialog& dialog) {
@@ -144,6 +150,7 @@ TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
     GeneralSettingsBlock settings = frame.Job().settings;
     settings.nShowSurveyPoint = -1;
     SurveyHostImpl host(frame);
+    ui_.ExpectMessageBox(L"other.xyh中有1行已损坏,已跳过");
     EXPECT_TRUE(host.SaveSettings(settings));
     WaitForFill(frame);
     EXPECT_EQ(Names(frame), (std::vector<CString>{L"Q1", L"Q2", L"Q3"}));
