@@ -2,6 +2,7 @@
 
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 
 namespace {
@@ -18,6 +19,26 @@ DataFileStatus ReadDataFile(const CString& path, std::string& bytes) {
         return DataFileStatus::kTooLarge;
     return ReadWholeFile(path, bytes, kMaxDataFileBytes) ? DataFileStatus::kRead
                                                          : DataFileStatus::kUnreadable;
+}
+
+DataFileRead ReadDataLines(const CString& path, bool rewrittenWhole,
+                           const std::function<void(const CString&)>& line) {
+    if (path.IsEmpty() || !FileExists(path)) return {DataFileStatus::kMissing};
+    CFile file;
+    if (file.Open(path.c_str(), CFile::modeRead) && file.GetLength() > kMaxDataFileBytes)
+        return {DataFileStatus::kTooLarge};
+    file.Close();
+    const bool read = ReadFileLines(
+        path,
+        [&](std::string_view bytes) {
+            if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
+            if (!bytes.empty()) line(FromGbk(bytes));
+        },
+        kMaxDataFileBytes);
+    if (!read) return {DataFileStatus::kUnreadable};
+    FileTail tail;
+    const bool torn = rewrittenWhole && ReadFileTail(path, tail) && !tail.tornPiece.empty();
+    return {DataFileStatus::kRead, torn ? size_t{1} : size_t{0}};
 }
 
 CString DataFileNotice(const CString& path, const DataFileRead& read) {

@@ -4,6 +4,7 @@
 // a file larger than any job could hold is refused unread instead of being read whole.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "foundation/DamagedFileCopy.h"
@@ -24,6 +25,13 @@ struct DataFileRead {
 
 // The file's bytes, refusing one larger than kMaxDataFileBytes unread.
 DataFileStatus ReadDataFile(const CString& path, std::string& bytes);
+
+// Hands `line` each line of the file a block at a time (CR before LF dropped, empty lines skipped),
+// so that no more than one line stands beside what the reader keeps; refuses a file over
+// kMaxDataFileBytes unread. Bytes after the last LF are no line: in a file rewritten whole
+// (`rewrittenWhole`) they are a line cut short and counted as skipped.
+DataFileRead ReadDataLines(const CString& path, bool rewrittenWhole,
+                           const std::function<void(const CString&)>& line);
 
 // What the user is told once of the read: the file refused as too large, or the lines left out;
 // empty when there is nothing to tell.

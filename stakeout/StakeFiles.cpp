@@ -2,7 +2,6 @@
 
 #include <initializer_list>
 
-#include "foundation/CoordLibFile.h"
 #include "foundation/DevicePathJoin.h"
 #include "foundation/PointLines.h"
 #include "platform/files/FileOps.h"
@@ -19,24 +18,12 @@ CString Trimmed(CString text) {
     return text;
 }
 
-DataFileStatus ReadText(const CString& path, CString& text) {
-    std::string bytes;
-    const DataFileStatus status = ReadDataFile(path, bytes);
-    text = FromGbk(bytes);
-    return status;
-}
-
 // True when each text is one finite number (blanks around it allowed).
 bool Numbers(std::initializer_list<CString> texts) {
     double value = 0.0;
     for (const CString& text : texts)
         if (!ReadFiniteNumber(Trimmed(text).str(), value)) return false;
     return true;
-}
-
-// A file rewritten whole ends with a line end: a last line without one was cut short.
-bool EndsTorn(const CString& text) {
-    return !text.IsEmpty() && text[text.GetLength() - 1] != L'\n';
 }
 
 CString WithExtension(const CString& path, const wchar_t* extension) {
@@ -62,23 +49,18 @@ std::string XyhExportBytes(const std::vector<StakeRow>& rows) {
 }
 
 DataFileRead ReadStakeRows(const CString& path, StakeRowLayout layout, std::vector<StakeRow>& rows) {
-    CString text;
-    DataFileRead read{ReadText(path, text)};
-    if (!read.Read()) return read;
     const bool library = layout == StakeRowLayout::kLibrary;
     const int first = library ? 1 : 0;
-    const std::vector<CString> lines = library ? CutCoordLibLines(text) : CutPointFileLines(text);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const CString& line = lines[i];
-        const StakeRow row{LineField(line, first), LineField(line, first + 1), LineField(line, first + 2),
-                           LineField(line, first + 3), LineField(line, first + 4)};
-        const bool torn = library && i + 1 == lines.size() && EndsTorn(text);
-        if (torn || !Numbers({row.x, row.y, row.h})) {
-            ++read.skipped;
-            continue;
-        }
-        rows.push_back(row);
-    }
+    size_t skipped = 0;
+    DataFileRead read = ReadDataLines(path, library, [&](const CString& line) {
+        StakeRow row{LineField(line, first), LineField(line, first + 1), LineField(line, first + 2),
+                     LineField(line, first + 3), LineField(line, first + 4)};
+        if (Numbers({row.x, row.y, row.h}))
+            rows.push_back(std::move(row));
+        else
+            ++skipped;
+    });
+    read.skipped += skipped;
     return read;
 }
 
@@ -122,13 +104,13 @@ bool AppendStakeRecord(const CString& recordPath, const PointRecord& point) {
 
 std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRead* read) {
     std::vector<PointRecord> records;
-    CString text;
-    DataFileRead result{ReadText(recordPath, text)};
-    for (const CString& line : CutPointFileLines(text)) {
-        if (Trimmed(line).IsEmpty()) continue;
+    size_t skipped = 0;
+    // Appended to, so a torn last piece is an append cut short, no damage.
+    DataFileRead result = ReadDataLines(recordPath, false, [&](const CString& line) {
+        if (Trimmed(line).IsEmpty()) return;
         if (!Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3)})) {
-            ++result.skipped;
-            continue;
+            ++skipped;
+            return;
         }
         PointRecord p;
         p.name = Trimmed(LineField(line, 0));
@@ -137,7 +119,8 @@ std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRea
         p.h = ToDouble(LineField(line, 3).c_str());
         p.code = Trimmed(LineField(line, 4));
         records.push_back(p);
-    }
+    });
+    result.skipped += skipped;
     if (read) *read = result;
     return records;
 }
@@ -172,21 +155,17 @@ std::string LineFileBytes(const std::vector<LineSegRec>& lines) {
 }
 
 DataFileRead ReadLineFile(const CString& path, bool trimNames, std::vector<LineSegRec>& lines) {
-    CString text;
-    DataFileRead read{ReadText(path, text)};
-    if (!read.Read()) return read;
-    const std::vector<CString> cut = CutCoordLibLines(text);
-    for (size_t i = 0; i < cut.size(); ++i) {
-        const CString& line = cut[i];
-        if (trimNames && Trimmed(line).IsEmpty()) continue;
-        const bool torn = i + 1 == cut.size() && EndsTorn(text);
-        if (torn || !Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3), LineField(line, 6),
-                              LineField(line, 7), LineField(line, 8), LineField(line, 10)})) {
-            ++read.skipped;
-            continue;
+    size_t skipped = 0;
+    DataFileRead read = ReadDataLines(path, true, [&](const CString& line) {
+        if (trimNames && Trimmed(line).IsEmpty()) return;
+        if (!Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3), LineField(line, 6),
+                      LineField(line, 7), LineField(line, 8), LineField(line, 10)})) {
+            ++skipped;
+            return;
         }
         lines.push_back(ParseLineFileLine(line, trimNames));
-    }
+    });
+    read.skipped += skipped;
     return read;
 }
 
