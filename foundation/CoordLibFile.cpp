@@ -122,9 +122,29 @@ bool CoordLibLayoutOfPath(const CString& path, CoordLibLayout& layout) {
     return false;
 }
 
-bool ReadCoordLibFile(const CString& devicePath, std::string& bytes) {
-    // Records address their lines with 32-bit offsets.
-    return ReadWholeFile(devicePath, bytes, std::numeric_limits<uint32_t>::max());
+DataFileRead ReadCoordLibFile(const CString& devicePath, std::string& bytes) {
+    // Records address their lines with 32-bit offsets, which 64 MiB leaves far below their limit.
+    return {ReadDataFile(devicePath, bytes)};
+}
+
+bool CoordLibLineReadable(std::string_view gbkLine, CoordLibLayout layout) {
+    const int north = layout == CoordLibLayout::kLibrary ? 2 : 1;
+    size_t start = 0;
+    for (int field = 0; field < north + 3; ++field) {
+        const size_t comma = gbkLine.find(',', start);
+        if (field >= north) {
+            std::string_view text =
+                gbkLine.substr(start, comma == std::string_view::npos ? comma : comma - start);
+            while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+            while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+            // A number is ASCII; a byte of a two-byte character widened alone makes it no number.
+            double value = 0.0;
+            if (!ReadFiniteNumber(std::wstring(text.begin(), text.end()), value)) return false;
+        }
+        if (comma == std::string_view::npos) return field == north + 2;
+        start = comma + 1;
+    }
+    return true;
 }
 
 std::optional<std::string> CoordLibBytesOver(std::string_view loaded, std::string_view current,

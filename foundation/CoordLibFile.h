@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "foundation/CoordLibRecord.h"
+#include "foundation/DataFileRead.h"
 #include "platform/text/CString.h"
 
 enum class CoordLibLayout { kPointFile = 0, kLibrary = 1 };
@@ -29,6 +30,10 @@ ParsedCoordLibLine ParseCoordLibLine(const CString& line, CoordLibLayout layout)
 // The record type ParseCoordLibLine reads from the line's bytes, converting only the field it is in.
 int32_t CoordLibLineType(std::string_view gbkLine, CoordLibLayout layout);
 
+// True when the line's north, east and height are each one finite number: a line the library can
+// read.
+bool CoordLibLineReadable(std::string_view gbkLine, CoordLibLayout layout);
+
 // "%d,%s,%.3f,%.3f,%.3f,%s\r\n" of type, name, north, east, height, code.
 CString FormatCoordLibLine(const CoordLibRecord& record);
 
@@ -42,9 +47,8 @@ std::vector<CString> CoordLibLinesFromBytes(std::string_view gbkBytes);
 std::optional<std::string> CoordLibBytesOver(std::string_view loaded, std::string_view current,
                                              std::string records);
 
-// The file's bytes; false (and no bytes) when it is missing, cannot be read or is too long for the
-// library to address.
-bool ReadCoordLibFile(const CString& devicePath, std::string& bytes);
+// The file's bytes (none when it is missing, cannot be read or is over 64 MiB).
+DataFileRead ReadCoordLibFile(const CString& devicePath, std::string& bytes);
 
 enum class CoordLibSave { kSaved, kChangedSinceLoaded, kFailed };
 // Re-reads the file (a missing one counts as empty) and replaces it atomically as

@@ -27,7 +27,12 @@ int32_t CCoordLibrary::Import(std::string bytes, CoordLibLayout layout) {
     const std::string_view text = sources_.back().bytes;
     const std::vector<std::string_view> lines = CutCoordLibLines(text);
     entries_.reserve(entries_.size() + lines.size());
+    skipped_ = 0;
     for (const std::string_view line : lines) {
+        if (!CoordLibLineReadable(line, layout)) {
+            ++skipped_;
+            continue;
+        }
         Entry entry;
         entry.offset = static_cast<uint32_t>(line.data() - text.data());
         entry.length = static_cast<uint32_t>(line.size());

@@ -34,8 +34,11 @@ public:
     // Starts afresh from the library file's bytes (empty when there is none): its lines are the
     // records, and a save keeps what others appended to the file after them.
     void Open(std::string fileBytes);
-    // Appends the points of an imported file's bytes; answers the first new record's index.
+    // Appends the points of an imported file's bytes; answers the first new record's index. A line
+    // whose north, east or height is no number is left out.
     int32_t Import(std::string bytes, CoordLibLayout layout);
+    // The lines the last Open or Import left out.
+    size_t Skipped() const { return skipped_; }
 
     int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
     // Record `index` (0 <= index < Count()).
@@ -93,6 +96,7 @@ private:
     std::unordered_map<int32_t, Typed> typed_;
     std::array<bool, kCoordLibTypeCount> shown_;
     bool modified_ = false;
+    size_t skipped_ = 0;
 };
 
 // The refusal message for texts the library cannot store, or empty when they are fine: a comma

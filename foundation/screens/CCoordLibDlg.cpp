@@ -8,6 +8,7 @@
 #include "foundation/screens/CFilterSetDlg.h"
 #include "foundation/screens/CFindPointDlg.h"
 #include "foundation/screens/CPointDlg.h"
+#include "foundation/screens/DamagedFileNotices.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Numbers.h"
@@ -68,14 +69,17 @@ void CCoordLibDlg::OpenLibrary() {
     ListChanged();
     std::string bytes;
     // A library that is there but cannot be read must never be replaced by the empty list.
-    if (!libraryPath_.IsEmpty() && GetFileAttributes(libraryPath_) != INVALID_FILE_ATTRIBUTES &&
-        !ReadCoordLibFile(libraryPath_, bytes)) {
+    const bool there = !libraryPath_.IsEmpty() && GetFileAttributes(libraryPath_) != INVALID_FILE_ATTRIBUTES;
+    const DataFileRead read = there ? ReadCoordLibFile(libraryPath_, bytes) : DataFileRead{};
+    if (!read) {
         library_.Open(std::string());
         libraryUnreadable_ = true;
-        MessageBox(L"坐标管理库文件读取失败,修改将不能保存!", L"提示", MB_OK | MB_ICONERROR);
+        if (!TellDataFileRead(*this, libraryPath_, read))
+            MessageBox(L"坐标管理库文件读取失败,修改将不能保存!", L"提示", MB_OK | MB_ICONERROR);
         return;
     }
     library_.Open(std::move(bytes));
+    damaged_ = TellDataFileRead(*this, libraryPath_, {DataFileStatus::kRead, library_.Skipped()});
     listed_.resize(static_cast<size_t>(library_.Count()));
     std::iota(listed_.begin(), listed_.end(), 0);
     StartFill();
@@ -182,9 +186,14 @@ void CCoordLibDlg::OnImport() {
         IDOK)
         return;
     std::string bytes;
-    if (!ReadCoordLibFile(open.GetPathName(), bytes)) return;
+    const DataFileRead read = ReadCoordLibFile(open.GetPathName(), bytes);
+    if (!read) {
+        TellDataFileRead(*this, open.GetPathName(), read);
+        return;
+    }
     for (int32_t index = library_.Import(std::move(bytes), layout); index < library_.Count(); ++index)
         listed_.push_back(index);
+    TellDataFileRead(*this, open.GetPathName(), {DataFileStatus::kRead, library_.Skipped()});
     StartFill();
 }
 
@@ -226,6 +235,10 @@ void CCoordLibDlg::OnFilter() {
 }
 
 bool CCoordLibDlg::SaveFile() {
+    if (damaged_ && !libraryUnreadable_) {
+        if (!KeepDamagedBeforeSave(*this, libraryPath_)) return false;
+        damaged_ = false;
+    }
     const CoordLibSave saved = libraryUnreadable_ ? CoordLibSave::kFailed : library_.Save(libraryPath_);
     switch (saved) {
         case CoordLibSave::kSaved:

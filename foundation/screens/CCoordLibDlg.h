@@ -71,6 +71,7 @@ private:
     CoordLibRow cached_;
     bool loading_ = false;
     bool libraryUnreadable_ = false;
+    bool damaged_ = false;  // read with lines left out: kept as "<name>.bad" before a save over it
 };
 
 // Runs the library as a point picker; true with the chosen point's texts after OK.

@@ -208,6 +208,17 @@ TEST_F(CoordLibDiskTest, SaveAndReadBackOnTheDevice) {
     EXPECT_EQ(lib.Save(path), CoordLibSave::kChangedSinceLoaded);
     EXPECT_EQ(ReadHostFile("Jobs/road/road.lib"), saved);
 
+    // Lines whose north, east or height is no number are left out and counted; over 64 MiB is refused.
+    lib.Open("0,A,1,2,3,c\r\n1,B,nan,2,3,c\r\n1,C,1,2\r\n2,D, 4 ,5,6\r\n");
+    EXPECT_EQ(lib.Count(), 2);
+    EXPECT_EQ(lib.Skipped(), 2u);
+    lib.Import("P,1,2,3,c\r\nQ,1,y,3,c\r\n", CoordLibLayout::kPointFile);
+    EXPECT_EQ(lib.Count(), 3);
+    EXPECT_EQ(lib.Skipped(), 1u);
+    WriteHostFile("Jobs/big.lib", "0,A,1,2,3,c\r\n");
+    std::filesystem::resize_file(root_ / "Jobs/big.lib", kMaxDataFileBytes + 1);
+    EXPECT_EQ(ReadCoordLibFile(L"\\Jobs\\big.lib", bytes).status, DataFileStatus::kTooLarge);
+
     bytes = "stale";
     EXPECT_FALSE(ReadCoordLibFile(L"\\Jobs\\none.lib", bytes));
     EXPECT_TRUE(bytes.empty());

@@ -173,6 +173,26 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
                                        L"0,新点,10.500,20.000,1.000,界桩\r\n")));
 }
 
+TEST_F(CoordLibDlgTest, ADamagedLibraryIsToldOnceAndKeptAsBadBeforeItIsSavedOver) {
+    const wchar_t* const damaged = L"0,A,1,2,3,c\r\n\x01junk\r\n1,B,4,x,6,d\r\n1,C,7,8,9,e\r\n";
+    WriteLibrary(damaged);
+    CCoordLibDlg dlg;
+    ui.ExpectMessageBox(L"road.lib中有2行已损坏,已跳过");
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        EXPECT_EQ(Column(dlg, 1), (std::vector<CString>{L"A", L"C"}));
+        Select(dlg, 1);
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        ui.Click(d, coordlib::kDelete);
+        Select(dlg, 0);
+        ui.ExpectMessageBox(L"road.lib已损坏,原文件保存为\\Jobs\\road\\road.lib.bad");
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(ReadHostFile("Jobs/road/road.lib.bad"), ToGbk(CString(damaged)));
+    EXPECT_EQ(Library(), "0,A,1.000,2.000,3.000,c\r\n");
+}
+
 TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
     WriteLibrary(L"5,raw,1,2,3,\r\n1,V,1,2,3,\r\n4,T,1,2,3,\r\n");
     CCoordLibDlg dlg;
