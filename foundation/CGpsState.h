@@ -3,6 +3,7 @@
 // every window that gets a position keeps its own full copy.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include "platform/text/CString.h"
 
 // One satellite in view. GLONASS numbers are held as reported minus 27.
@@ -46,6 +47,9 @@ struct CGpsState {
     static constexpr int kMaxSatellites = 20;
 
     int32_t fixFlag = 0;  // 1 once the main frame has taken a position
+    // Program clock when the frame took the position (FixAge.h); none for a state it never stamped.
+    std::optional<uint64_t> fixTimeMs;
+    uint32_t fixIntervalMs = 0;  // the receiver's output interval as last seen; 0 not yet known
     double pdop = 0.0;
     double hdop = 0.0;
     double vdop = 0.0;

@@ -11,6 +11,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CoordViewCommands.h"
 #include "shell/ViewButtons.h"
+#include "survey/PointStorePath.h"
 
 CFrmGraphView::CFrmGraphView(CMainFrame& frame)
     : CDialog(mainview::IDD, &frame), frame_(frame), keys_([this] {
@@ -57,7 +58,16 @@ BOOL CFrmGraphView::OnInitDialog() {
                         kViewButtons[i]);
     // The store button lies on the plot: the position marker is drawn over it.
     storeButton_.LieOver(plot_, canvas_);
+    SetTimer(kStaleTimer, kStaleCheckMs);
     return TRUE;
+}
+
+void CFrmGraphView::OnTimer(UINT_PTR id) {
+    if (id != kStaleTimer) return CDialog::OnTimer(id);
+    if (latest_.fixFlag == 0 || texts_.solution == ViewStatusTexts::kStaleText || !IsStaleNow(latest_))
+        return;
+    texts_.solution = ViewStatusTexts::kStaleText;
+    ShowSolutionText();
 }
 
 void CFrmGraphView::OnPaint() {
@@ -116,7 +126,8 @@ void CFrmGraphView::DrawFurniture(CDC& dc) {
 }
 
 void CFrmGraphView::ShowSolutionText() {
-    const int red = ViewStatusTexts::OverLimits(latest_, frame_.GeneralSettings()) ? 1 : 0;
+    const bool stale = texts_.solution == ViewStatusTexts::kStaleText;
+    const int red = stale || ViewStatusTexts::OverLimits(latest_, frame_.GeneralSettings()) ? 1 : 0;
     shownTexts_.Set(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
 }
 

@@ -23,6 +23,9 @@ class CFrmGraphView : public CDialog {
 public:
     static constexpr int kTextHeight = 14;
     static constexpr int kTextWidth = 15;
+    // How often the view looks whether its position has gone stale while no fix comes.
+    static constexpr UINT_PTR kStaleTimer = 1;
+    static constexpr UINT kStaleCheckMs = 500;
 
     explicit CFrmGraphView(CMainFrame& frame);
     BOOL CreateView(CWnd* frame, UINT id);
@@ -53,6 +56,8 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
+    // A position that has grown stale shows so in red in the solution line until the next fix.
+    void OnTimer(UINT_PTR id) override;
 
 private:
     LRESULT OnPositionMsg(WPARAM state, LPARAM kind);

@@ -57,6 +57,10 @@ bool ReceiverLink::AppFileDue() {
     return true;
 }
 
+void ReceiverLink::StampFix() {
+    stamper_.Stamp(state_, ProgramTimeMs());
+}
+
 void ReceiverLink::FixForwarded() {
     silentTicks_ = 0;
     hasData_ = 1;

@@ -10,6 +10,7 @@
 
 #include "foundation/AntennaRecord.h"
 #include "foundation/CGpsState.h"
+#include "foundation/FixAge.h"
 #include "receiver/CDeviceIo.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/CModuleCommandQueue.h"
@@ -128,6 +129,9 @@ private:
     // After a GGA line of the binary board family: true every thirty lines until a base solution
     // was seen, when the application file is due again.
     bool AppFileDue();
+    // The state holds a position about to go to the listeners: it carries the time and the
+    // receiver's output interval, so that no store takes it once it is stale.
+    void StampFix();
     // A fix went to the listeners: the silent watch restarts and the state waits for the next fix.
     void FixForwarded();
     int BoardType() const;
@@ -163,4 +167,5 @@ private:
     int baseLogStop_ = 0;
     int baseSolutionSeen_ = 0;
     int appFile_ = 0;
+    FixStamper stamper_;
 };

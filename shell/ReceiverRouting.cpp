@@ -112,6 +112,7 @@ void ReceiverLink::OnPositionLog() {
     TakeSolutionText();
     KeepPositionLogBoard(job_.settings.connection.nRadioFormat);
     device_.ShowLinkLed(state_.diffAge);
+    StampFix();
     owner_.ForwardFix(state_, kFixPositionLog);
     UploadGga(state_);
     FixForwarded();
@@ -130,6 +131,7 @@ void ReceiverLink::OnGgaLine(const CString& line) {
     if (BoardType() == kBoardOemT && AppFileDue()) SendAppFile();
     UploadGga(state_);
     if (positionLogBoard) return;
+    StampFix();
     owner_.ForwardFix(state_, kFixGga);
     FixForwarded();
 }

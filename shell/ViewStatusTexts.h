@@ -5,6 +5,9 @@
 #include "platform/text/CString.h"
 
 struct ViewStatusTexts {
+    // The solution while the position shown is too old to store (FixAge.h); it fits the field.
+    static constexpr const wchar_t* kStaleText = L"位置过期";
+
     CString pointName;
     CString satellites;
     CString solution;

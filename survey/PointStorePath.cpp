@@ -1,5 +1,8 @@
 #include "survey/PointStorePath.h"
 
+#include "foundation/FixAge.h"
+#include "platform/time/Clock.h"
+
 namespace {
 class NoStore final : public IPointStorePath {
 public:
@@ -12,4 +15,12 @@ public:
 IPointStorePath& NoPointStorePath() {
     static NoStore store;
     return store;
+}
+
+bool IsStaleNow(const CGpsState& state) {
+    return IsStaleFix(state, ProgramTimeMs());
+}
+
+bool NoCurrentFix(const CGpsState& state) {
+    return state.fixFlag == 0 || IsStaleNow(state);
 }

@@ -14,5 +14,10 @@ public:
     virtual void StartAutoStore(const CGpsState& state) = 0;
 };
 
+// The position is stale by now (FixAge.h): no store takes it.
+bool IsStaleNow(const CGpsState& state);
+// Nothing current to store: no position was taken, or the one taken is stale.
+bool NoCurrentFix(const CGpsState& state);
+
 // Stores nothing.
 IPointStorePath& NoPointStorePath();

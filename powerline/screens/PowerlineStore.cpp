@@ -30,7 +30,7 @@ CPowerlineStore::CPowerlineStore(IPowerlineHost& host, CPointStoreCtrl& ctrl, CW
 
 StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
     ISurveyHost& survey = host_.Survey();
-    if (state.fixFlag == 0) {
+    if (NoCurrentFix(state)) {
         Tell(parent_, LoadStringResource(surveystr::kNoData));
         return {};
     }
@@ -66,6 +66,7 @@ StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
 }
 
 StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state) {
+    if (IsStaleNow(state)) return {};
     RawStoreTail tail;
     tail.mode = kAutomatic;
     tail.autoValue = ctrl_.Context().autoCondition;
@@ -78,7 +79,7 @@ StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state) {
 
 void CPowerlineStore::StartAutoStore(const CGpsState& state) {
     ISurveyHost& survey = host_.Survey();
-    if (state.fixFlag == 0) {
+    if (NoCurrentFix(state)) {
         Tell(parent_, LoadStringResource(surveystr::kNoData));
         return;
     }

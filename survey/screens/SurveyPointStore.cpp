@@ -52,7 +52,7 @@ void CSurveyPointStore::Tell(const CString& text, bool automatic) {
 }
 
 StoredPointResult CSurveyPointStore::StorePoint(const CGpsState& state) {
-    if (state.fixFlag == 0) {
+    if (NoCurrentFix(state)) {
         Tell(LoadStringResource(surveystr::kNoData), false);
         return {};
     }
@@ -114,6 +114,7 @@ StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int m
 }
 
 StoredPointResult CSurveyPointStore::StoreQuickPoint(const CGpsState& state) {
+    if (IsStaleNow(state)) return {};
     const PointStoreState& store = host_.Store();
     SurveyPointRec point = store.point;
     point.name = store.NextName();
@@ -154,7 +155,7 @@ StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState
 }
 
 void CSurveyPointStore::StartAutoStore(const CGpsState& state) {
-    if (state.fixFlag == 0) {
+    if (NoCurrentFix(state)) {
         Tell(LoadStringResource(surveystr::kNoData), false);
         return;
     }

@@ -3,6 +3,7 @@
 #include "foundation/PointLines.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
+#include "receiver/ReceiverProtocol.h"
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreDlg.h"
 #include "shell/CFrmGraphView.h"
@@ -75,4 +76,39 @@ TEST_F(SurveyHostTest, TheStoreListenerIsGivenBack) {
     host.StopListeningForStore(dialog.hwnd);
     EXPECT_EQ(frame.Listeners().StoreWindow(), previous.hwnd);
     EXPECT_EQ(frame.Listeners().StoreOn(), 1);
+}
+
+// While every position line is refused, the last position grows stale: the view says so in its
+// solution line and key A stores nothing; the next accepted fix is stored again.
+TEST_F(SurveyHostTest, AStalePositionIsShownAndNeverStored) {
+    frame.Job().system.nGPSOEMType = kBoardOemD;
+    for (int i = 0; i < 3; ++i) {
+        Feed(sim::GgaSentence(Epoch()));
+        ui_.Advance(200);  // five fixes a second
+    }
+    EXPECT_EQ(frame.View()->Texts().solution, CString(L"固定解"));
+    std::string refused = sim::GgaSentence(Epoch());
+    refused.replace(refused.find(",3014."), 6, ",nan.");  // the check is made over the damage
+    refused = sim::NmeaSentence(refused.substr(1, refused.find('*') - 1));
+    for (int i = 0; i < 4; ++i) {
+        Feed(refused);
+        ui_.Advance(100);
+    }
+    EXPECT_EQ(frame.View()->Texts().solution, CString(L"固定解"));  // 0.4 s old: within 2 s
+    for (int i = 0; i < 20; ++i) {
+        Feed(refused);
+        ui_.Advance(100);
+    }
+    EXPECT_EQ(frame.View()->Texts().solution, CString(ViewStatusTexts::kStaleText));
+    ui_.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
+    frame.View()->SetFocus();
+    ui_.PressKey('A');
+    EXPECT_FALSE(FileExists(L"\\job\\data\\j.xyh"));
+
+    Feed(sim::GgaSentence(Epoch()));
+    EXPECT_EQ(frame.View()->Texts().solution, CString(L"固定解"));
+    ui_.OnModal(pointstore::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
+    frame.View()->SetFocus();
+    ui_.PressKey('A');
+    EXPECT_EQ(CutPointFileLines(FromGbk(ReadHostFile("job/data/j.xyh"))).size(), 1u);
 }

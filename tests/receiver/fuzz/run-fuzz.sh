@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the readers of input from outside into libFuzzer targets with clang (address and
 # undefined-behaviour sanitizers) and fuzzes each for a share of a bounded time: the received-line
-# parser (half of it), the settings files, the point and library files, and the receiver's line
-# cutter. Usage: run-fuzz.sh [build folder] [seconds]
+# parser (the rest of it), the settings files, the point and library files, the stake-out and
+# control-point files, and the receiver's line cutter. Usage: run-fuzz.sh [build folder] [seconds]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 out=${1:-$root/build/fuzz}
@@ -12,6 +12,8 @@ text=(platform/text/CString.cpp platform/text/Format.cpp platform/text/Numbers.c
   platform/messages/MessageBox.cpp)
 files=(platform/files/FileOps.cpp platform/files/DevicePath.cpp platform/files/FileSystemCalls.cpp
   platform/files/CFile.cpp)
+# The earth-centred conversion the base position's height check uses.
+geodesy=(geodesy/CoordTransform.cpp geodesy/GaussProjection.cpp geodesy/DmsAngle.cpp geodesy/StereoProjector.cpp)
 # Seeds from the real captures when they are beside the project.
 captures=$root/../shared/testdata
 capture_files=()
@@ -47,14 +49,14 @@ fuzz() {
 }
 cd "$root"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-share=$(((seconds + 5) / 6))
-parser=$((seconds - 3 * share > 0 ? seconds - 3 * share : 1))
+share=$(((seconds + 6) / 7))
+parser=$((seconds - 4 * share > 0 ? seconds - 4 * share : 1))
 
 # Behind the settings header of the line parser (board type 4, zones 8, fix level 0).
 pieces "$out/capture-seeds" '\004\000\000\000\010\000\000\000\010\000\000\000\000\000\000\000'
 fuzz parse-line-fuzz "$parser" "tests/receiver/fuzz/ParseLineFuzz.cpp
   receiver/CGpsParser.cpp receiver/NmeaSentences.cpp receiver/BoardLogs.cpp receiver/VersionReply.cpp
-  receiver/SentenceFields.cpp foundation/CGpsState.cpp ${text[*]}" \
+  receiver/SentenceFields.cpp foundation/CGpsState.cpp ${geodesy[*]} ${text[*]}" \
   tests/receiver/fuzz/seeds "$out/capture-seeds"
 
 fuzz settings-file-fuzz "$share" "tests/foundation/fuzz/SettingsFileFuzz.cpp foundation/JobSettingsFiles.cpp
@@ -67,6 +69,12 @@ fuzz point-file-fuzz "$share" "tests/foundation/fuzz/PointFileFuzz.cpp foundatio
   foundation/StoredPointLines.cpp foundation/CoordLibFile.cpp foundation/CoordLibRecord.cpp
   foundation/JobResultFiles.cpp foundation/SettingsFileWriter.cpp foundation/DevicePathJoin.cpp
   foundation/CGpsState.cpp ${files[*]} ${text[*]}" tests/foundation/golden/stored tests/survey/golden
+
+fuzz stake-files-fuzz "$share" "tests/stakeout/fuzz/StakeFilesFuzz.cpp stakeout/StakeFiles.cpp
+  calibration/ControlPointFile.cpp calibration/ListFileLines.cpp calibration/ControlPointTable.cpp
+  foundation/CoordLibFile.cpp foundation/CoordLibRecord.cpp foundation/DevicePathJoin.cpp foundation/PointLines.cpp
+  foundation/CMatrix.cpp geodesy/ControlPointSolve.cpp geodesy/Solvers.cpp ${geodesy[*]} ${files[*]} ${text[*]}" \
+  tests/stakeout/fuzz/seeds
 
 pieces "$out/stream-seeds" '\001\007\037\100'
 fuzz receiver-lines-fuzz "$share" "tests/shell/fuzz/ReceiverLinesFuzz.cpp shell/ReceiverLines.cpp ${text[*]}" \

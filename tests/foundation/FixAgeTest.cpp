@@ -1,0 +1,42 @@
+// A fix may be stored until it is older than 2 s, or twice the receiver's output interval when
+// that is longer; the interval is what the receiver showed in its last two epochs.
+#include "foundation/FixAge.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(FixAge, TheIntervalIsTheShorterOfTheLastTwoGapsBetweenEpochs) {
+    const struct {
+        std::vector<uint64_t> stamps;  // program clock of each fix, ms
+        uint32_t interval;
+        uint64_t staleAge;
+    } cases[] = {
+        {{1000}, 0, 2000},                       // one fix: no interval yet
+        {{0, 200, 400}, 200, 2000},              // 5 Hz: the 2 s floor
+        {{1000, 6000, 11000}, 5000, 10000},      // 0.2 Hz: twice the interval
+        {{1000, 2000, 62000}, 1000, 2000},       // one long silence does not stretch it
+        {{1000, 2000, 2010, 3000}, 1000, 2000},  // a second fix of one epoch is no gap
+        {{1000, 6000, 6020, 11000}, 5000, 10000},
+    };
+    for (const auto& c : cases) {
+        FixStamper stamper;
+        CGpsState fix;
+        for (const uint64_t at : c.stamps) stamper.Stamp(fix, at);
+        EXPECT_EQ(fix.fixIntervalMs, c.interval) << c.stamps.back();
+        EXPECT_EQ(StaleAgeMs(fix), c.staleAge) << c.stamps.back();
+        const uint64_t last = c.stamps.back();
+        EXPECT_FALSE(IsStaleFix(fix, last));
+        EXPECT_FALSE(IsStaleFix(fix, last + c.staleAge));
+        EXPECT_TRUE(IsStaleFix(fix, last + c.staleAge + 1));
+    }
+}
+
+TEST(FixAge, OnlyAStampedFixIsJudged) {
+    CGpsState typed;
+    typed.fixFlag = 1;
+    EXPECT_FALSE(IsStaleFix(typed, 1'000'000));
+    FixStamper stamper;
+    stamper.Stamp(typed, 0);
+    EXPECT_TRUE(IsStaleFix(typed, 1'000'000));
+}
