@@ -1,5 +1,6 @@
 #include "export/ExportFile.h"
 
+#include "foundation/FileNames.h"
 #include "platform/files/FileOps.h"
 
 namespace {
@@ -11,8 +12,18 @@ constexpr const wchar_t* kJobFileKinds[] = {L"qzs", L"qza", L"xyh", L"blh", L"lo
 }  // namespace
 
 ExportNameCheck CheckExportName(const CString& name) {
-    if (name.IsEmpty()) return ExportNameCheck::kEmpty;
-    if (name.FindOneOf(L"\\/:*?\"<>|\r\n\t") >= 0) return ExportNameCheck::kBadCharacter;
+    switch (CheckFileName(name, L"\\/:*?\"<>|\r\n\t")) {
+        case FileNameFault::kEmpty:
+            return ExportNameCheck::kEmpty;
+        case FileNameFault::kReservedCharacter:
+            return ExportNameCheck::kBadCharacter;
+        case FileNameFault::kLeadingDot:
+            return ExportNameCheck::kLeadingDot;
+        case FileNameFault::kOutsideCodePage:
+            return ExportNameCheck::kOutsideCodePage;
+        case FileNameFault::kNone:
+            break;
+    }
     const int dot = name.ReverseFind(L'.');
     if (dot < 0) return ExportNameCheck::kOk;
     CString extension = name.Mid(dot + 1);

@@ -10,6 +10,8 @@ enum class ExportNameCheck {
     kEmpty,
     kBadCharacter,  // a path separator or a character no file name may hold
     kJobFileKind,   // the extension of a job's own files (*.xyh, *.blh, *.qzs ...)
+    kLeadingDot,    // ".", ".." or a name that would be its extension alone
+    kOutsideCodePage,
 };
 ExportNameCheck CheckExportName(const CString& name);
 

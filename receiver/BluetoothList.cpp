@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "foundation/DamagedFileCopy.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 
@@ -64,7 +65,7 @@ bool ParseInquiryResult(const CString& line, BtDeviceEntry* entry) {
 std::vector<BtDeviceEntry> LoadBluetoothList(const CString& path) {
     std::vector<BtDeviceEntry> devices;
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return devices;
+    if (!ReadWholeFile(path, bytes, kMaxSettingsFileBytes)) return devices;
     const CString text = FromGbk(bytes);
     int start = 0;
     for (int lines = 0; lines < kBluetoothListMaxLines; ++lines) {
@@ -105,6 +106,6 @@ bool SaveBluetoothAddress(const CString& address) {
 
 CString LoadBluetoothAddress() {
     std::string bytes;
-    if (!ReadWholeFile(kBluetoothAddressPath, bytes)) return {};
+    if (!ReadWholeFile(kBluetoothAddressPath, bytes, kMaxSettingsFileBytes)) return {};
     return FromGbk(bytes);
 }

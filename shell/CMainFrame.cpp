@@ -1,4 +1,5 @@
 #include "shell/CMainFrame.h"
+#include "shell/RefusedLinks.h"
 
 #include "foundation/DataFileRead.h"
 #include "geodesy/Wgs84.h"
@@ -69,6 +70,7 @@ void CMainFrame::OnTimer(UINT_PTR id) {
     // The menu has no update pass: the tick keeps the link item's text with the data link.
     ShowLinkTypeInMenu(*bar_.GetMenu(), job_.settings.dataLink.nModuleType);
     supervision_.OnTick();
+    TellRefusedLinks(this);
 }
 
 void CMainFrame::OnSize(UINT type, int cx, int cy) {

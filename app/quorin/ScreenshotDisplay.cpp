@@ -1,5 +1,8 @@
 #include "app/quorin/ScreenshotDisplay.h"
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "platform/gdi/Png.h"
@@ -22,6 +25,17 @@ void CScreenshotDisplay::SaveIfChanged() {
     if (!changed_ || (showing_ && !showing_())) return;
     changed_ = false;
     lastSave_ = std::chrono::steady_clock::now();
-    const std::string temporary = path_ + ".tmp";
-    if (WritePng(inner_.Screen(), temporary)) std::rename(temporary.c_str(), path_.c_str());
+    // A temporary of a name nobody could plant a link at, beside the target, renamed over it whole.
+    std::string temporary = path_ + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return;
+    FILE* file = ::fdopen(fd, "wb");
+    if (!file) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return;
+    }
+    const bool written = WritePng(inner_.Screen(), file);
+    if (std::fclose(file) != 0 || !written || std::rename(temporary.c_str(), path_.c_str()) != 0)
+        ::unlink(temporary.c_str());
 }

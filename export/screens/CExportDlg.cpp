@@ -57,6 +57,12 @@ bool CExportDlg::CheckName() {
         case ExportNameCheck::kJobFileKind:
             refusal = L"不能输出为工程自身的文件类型,请换一个扩展名!";
             break;
+        case ExportNameCheck::kLeadingDot:
+            refusal = L"文件名不能以\".\"开头!";
+            break;
+        case ExportNameCheck::kOutsideCodePage:
+            refusal = L"文件名含有不能保存的字符!";
+            break;
     }
     MessageBox(refusal, kCaption, MB_OK | MB_ICONINFORMATION);
     GotoDlgCtrl(GetDlgItem(kFileName));

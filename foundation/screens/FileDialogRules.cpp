@@ -1,5 +1,6 @@
 #include "foundation/screens/FileDialogRules.h"
 
+#include "foundation/FileNames.h"
 #include "platform/files/FileOps.h"
 
 CString FilterExtension(const CString& filter) {
@@ -34,8 +35,18 @@ CString ComposeSavePath(const CString& pathText, const CString& fileName, const 
 }
 
 CString CheckSaveName(const CString& name) {
-    if (name.IsEmpty()) return CString(L"文件名不能为空，请重新输入!");
-    if (name.FindOneOf(L"\\/:*?\"<>|") >= 0) return CString(L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!");
+    switch (CheckFileName(name, L"\\/:*?\"<>|")) {
+        case FileNameFault::kEmpty:
+            return CString(L"文件名不能为空，请重新输入!");
+        case FileNameFault::kReservedCharacter:
+            return CString(L"文件名不能包含\\/:*?\"<>|等字符，请重新输入!");
+        case FileNameFault::kLeadingDot:
+            return CString(L"文件名不能以\".\"开头，请重新输入!");
+        case FileNameFault::kOutsideCodePage:
+            return CString(L"文件名含有不能保存的字符，请重新输入!");
+        case FileNameFault::kNone:
+            break;
+    }
     return CString();
 }
 

@@ -15,8 +15,8 @@ void SaveSelectionChanged(const CString& selectedPath, const CString& extension,
 // its first "." and the extension.
 CString ComposeSavePath(const CString& pathText, const CString& fileName, const CString& extension);
 
-// The refusal for a save name (trimmed), or empty when it is acceptable: not empty, and no path
-// separator or character the file system reserves.
+// The refusal for a save name (trimmed), or empty when it is acceptable: not empty, no path
+// separator or character the file system reserves, no leading dot, all in the device's code page.
 CString CheckSaveName(const CString& trimmedName);
 
 // The Open dialog accepts only a path naming an existing file.

@@ -33,7 +33,7 @@ BOOL CFile::Open(const wchar_t* devicePath, UINT flags) {
     }
     const std::string host = ToHostPath(devicePath).string();
     do {
-        fd_ = ::open(host.c_str(), oflags, 0644);
+        fd_ = ::open(host.c_str(), oflags | O_NOFOLLOW, 0644);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) return FALSE;
     struct stat st {};

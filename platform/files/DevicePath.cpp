@@ -1,8 +1,10 @@
 #include "platform/files/DevicePath.h"
 
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/text/CodePage.h"
@@ -57,7 +59,33 @@ std::vector<std::string> Components(const CString& devicePath) {
     return parts;
 }
 
+std::mutex refusedMutex;
+std::vector<fs::path> refusedLinks;
+std::vector<fs::path> toldLinks;
+
+void NoteRefusedLink(const fs::path& link) {
+    std::lock_guard lock(refusedMutex);
+    for (const auto* list : {&refusedLinks, &toldLinks})
+        if (std::find(list->begin(), list->end(), link) != list->end()) return;
+    refusedLinks.push_back(link);
+}
+
+// Whether `path`, once its links are resolved, lies in `root` (itself resolved).
+bool ResolvesInside(const fs::path& path, const fs::path& root) {
+    std::error_code ec;
+    const fs::path resolved = fs::canonical(path, ec);
+    if (ec) return false;
+    const fs::path relative = resolved.lexically_relative(root);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
 }  // namespace
+
+std::vector<fs::path> TakeRefusedLinks() {
+    std::lock_guard lock(refusedMutex);
+    toldLinks.insert(toldLinks.end(), refusedLinks.begin(), refusedLinks.end());
+    return std::exchange(refusedLinks, {});
+}
 
 void SetDeviceRoot(const fs::path& root) {
     std::lock_guard lock(rootMutex);
@@ -70,7 +98,18 @@ fs::path DeviceRoot() {
 }
 
 fs::path ToHostPath(const CString& devicePath) {
-    fs::path host = DeviceRoot();
-    for (const std::string& part : Components(devicePath)) host /= MatchEntry(host, part);
+    const fs::path root = DeviceRoot();
+    fs::path resolvedRoot;
+    fs::path host = root;
+    for (const std::string& part : Components(devicePath)) {
+        host /= MatchEntry(host, part);
+        std::error_code ec;
+        if (!fs::is_symlink(host, ec)) continue;
+        if (resolvedRoot.empty()) resolvedRoot = fs::weakly_canonical(root, ec);
+        if (!ResolvesInside(host, resolvedRoot)) {
+            NoteRefusedLink(host);
+            return {};
+        }
+    }
     return host;
 }

@@ -44,10 +44,13 @@ private:
     int fd_;
 };
 
+// A file is opened without following a link (a folder may be one: its path was checked to stay in
+// the device root).
 int OpenRetrying(const fs::path& path, int flags, mode_t mode = 0644) {
+    const int noFollow = (flags & O_DIRECTORY) ? 0 : O_NOFOLLOW;
     int fd;
     do {
-        fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+        fd = ::open(path.c_str(), flags | O_CLOEXEC | noFollow, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -101,13 +104,17 @@ bool WriterIsGone(pid_t writer, const fs::path& temp) {
     return ::kill(writer, 0) != 0 && errno == ESRCH;
 }
 
-// Temporaries of the target left by writers that crashed would otherwise pile up for ever.
+// Temporaries of the target left by writers that crashed would otherwise pile up for ever. Only a
+// plain file of the program's own name pattern beside the target goes, never what a link names.
 void RemoveStaleTemporaries(const fs::path& target) {
     const std::string name = target.filename().string();
     std::error_code ec;
     for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
         const pid_t writer = TemporaryWriter(it->path().filename().string(), name);
-        if (writer > 0 && WriterIsGone(writer, it->path())) ::unlink(it->path().c_str());
+        struct stat st {};
+        if (writer > 0 && ::lstat(it->path().c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            WriterIsGone(writer, it->path()))
+            ::unlink(it->path().c_str());
     }
 }
 
@@ -217,6 +224,7 @@ bool ReadFileAt(const CString& devicePath, uint64_t offset, size_t count, std::s
 
 bool AtomicRewrite(const CString& devicePath, std::string_view bytes) {
     const fs::path target = ToHostPath(devicePath);
+    if (target.empty()) return false;
     RemoveStaleTemporaries(target);
     fs::path temp;
     Descriptor file(CreateTemporaryBeside(target, temp));

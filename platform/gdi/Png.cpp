@@ -36,13 +36,16 @@ bool WriteRows(FILE* file, const Framebuffer& fb, png_structp png, png_infop inf
 }  // namespace
 
 bool WritePng(const Framebuffer& fb, const std::string& path) {
-    if (fb.width() == 0 || fb.height() == 0) return false;
     std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-    if (!file) return false;
+    return file && WritePng(fb, file.get());
+}
+
+bool WritePng(const Framebuffer& fb, FILE* file) {
+    if (fb.width() == 0 || fb.height() == 0) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
-    const bool ok = info && WriteRows(file.get(), fb, png, info);
+    const bool ok = info && WriteRows(file, fb, png, info);
     png_destroy_write_struct(&png, &info);
-    return ok && std::fflush(file.get()) == 0;
+    return ok && std::fflush(file) == 0;
 }

@@ -78,6 +78,11 @@ TEST(ExportFile, NamesThatCannotBeUsed) {
         {L"road.blh", ExportNameCheck::kJobFileKind},
         {L"road.qzs", ExportNameCheck::kJobFileKind},
         {L"road.lib", ExportNameCheck::kJobFileKind},
+        {L".", ExportNameCheck::kLeadingDot},
+        {L"..", ExportNameCheck::kLeadingDot},
+        {L".txt", ExportNameCheck::kLeadingDot},
+        {L"도로.txt", ExportNameCheck::kOutsideCodePage},
+        {L"road\U0001F600.txt", ExportNameCheck::kOutsideCodePage},
     };
     for (const auto& c : cases) EXPECT_EQ(CheckExportName(c.name), c.check) << c.name;
 }

@@ -34,4 +34,19 @@ TEST(SaveDialogRulesTest, NamesThatAreRefused) {
     for (const wchar_t* bad :
          {L"a\\b", L"a/b", L"..\\x", L"a:b", L"a*", L"a?", L"a\"b", L"a<b", L"a>b", L"a|b"})
         EXPECT_FALSE(CheckSaveName(bad).IsEmpty()) << bad;
+    // Names that would lay files beside the wrong folder, become the extension alone, or be saved
+    // as "???" and break the next start.
+    const struct {
+        const wchar_t* name;
+        const wchar_t* refusal;
+    } cases[] = {
+        {L".", L"文件名不能以\".\"开头，请重新输入!"},
+        {L"..", L"文件名不能以\".\"开头，请重新输入!"},
+        {L".road", L"文件名不能以\".\"开头，请重新输入!"},
+        {L"도로", L"文件名含有不能保存的字符，请重新输入!"},
+        {L"road\U0001F600", L"文件名含有不能保存的字符，请重新输入!"},
+        {L"路.1", L""},
+        {L"ｒｏａｄ１", L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CheckSaveName(c.name), CString(c.refusal)) << c.name;
 }

@@ -1,0 +1,16 @@
+#pragma once
+// What a typed file or folder name may be on the device: it must come back from the device's code
+// page as typed (a name saved as "???" breaks the next start), and it must not start with a dot
+// (".", ".." and ".name" would lay files in the wrong folder or become the extension alone).
+#include "platform/text/CString.h"
+
+enum class FileNameFault {
+    kNone,
+    kEmpty,
+    kReservedCharacter,  // a path separator or a character the file system reserves
+    kLeadingDot,
+    kOutsideCodePage,
+};
+
+// The first fault of a (trimmed) name, in the order above; `reserved` lists the characters refused.
+FileNameFault CheckFileName(const CString& name, const wchar_t* reserved);
