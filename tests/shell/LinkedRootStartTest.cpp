@@ -1,0 +1,89 @@
+// A start on a device root whose job folder, point file and system file are links to a folder
+// outside it: the program refuses each link and names it, stores and shuts down, and the folder
+// outside is afterwards exactly as it was.
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "platform/messages/MessageBoxScript.h"
+#include "platform/serial/SerialPortMap.h"
+#include "shell/CMainFrame.h"
+#include "shell/CQuorinApp.h"
+#include "shell/CSplashWnd.h"
+#include "tests/shell/ShellStoreDouble.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().lexically_relative(folder).string()] =
+            entry.is_directory() ? "<folder>" : std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+class LinkedRootStart : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetSerialDevicePath(3, (root_ / "no-receiver").string());
+        outside_ = root_.string() + "-outside";
+        fs::remove_all(outside_);
+        fs::create_directories(outside_ / "road/data");
+        std::ofstream(outside_ / "road/road.qzs") << "\r\n[DataSave Par]\r\nnShowSurveyPoint=-1\r\n";
+        std::ofstream(outside_ / "road/data/road.xyh") << "P1,10,10,1,c\r\nP2,20,20,2,c";
+        std::ofstream(outside_ / "road/road.qzs.tmp999999-1") << "not the program's";
+        std::ofstream(outside_ / "qzsys.sys")
+            << "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n";
+    }
+    void TearDown() override {
+        SetSerialDevicePath(3, "");
+        fs::remove_all(outside_);
+        ShellTest::TearDown();
+    }
+    fs::path outside_;
+};
+
+}  // namespace
+
+TEST_F(LinkedRootStart, LinksOutOfTheRootAreNamedAndNothingOutsideChanges) {
+    const struct {
+        const char* what;
+        const char* link;
+        const char* target;
+    } cases[] = {
+        {"the job folder", "Program Files/Jobs/road", "road"},
+        {"the system file", "Program Files/qzsys.sys", "qzsys.sys"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CMessageBoxScript boxes;  // the job's refusal and the link's naming, each answered OK
+        fs::remove_all(root_ / "Program Files");
+        fs::create_directories(root_ / "Program Files/Jobs");
+        if (std::string(c.target) != "qzsys.sys")
+            fs::copy_file(outside_ / "qzsys.sys", root_ / "Program Files/qzsys.sys");
+        fs::create_symlink(outside_ / c.target, root_ / c.link);
+        const auto before = Snapshot(outside_);
+        for (int restart = 0; restart < 2; ++restart) {
+            CQuorinApp app;
+            ASSERT_TRUE(app.InitInstance());
+            CMainFrame& frame = *app.MainFrame();
+            RecordingStore store;
+            frame.SetStorePath(&store);
+            ui_.Advance(CSplashWnd::kShowMs + CMainFrame::kTickMs);
+            frame.SetStorePath(nullptr);
+            frame.DestroyWindow();
+            ui_.Pump();
+        }
+        bool named = false;
+        for (const CString& text : boxes.Texts())
+            named = named || text.Find(CString(fs::path(root_ / c.link).wstring())) >= 0;
+        EXPECT_TRUE(named);
+        EXPECT_EQ(Snapshot(outside_), before);
+    }
+}
