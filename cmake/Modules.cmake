@@ -1,12 +1,16 @@
-# qz_module(<target> [DIR <folder>] [DEPS <targets>...])
-# A static library of every .cpp in the folder (default: the current one).
+# qz_module(<target> [RECURSE] [DIR <folder>] [DEPS <targets>...])
+# A static library of every .cpp in the folder (default: the current one); RECURSE takes its subfolders too.
 # Includes are written from the project root: #include "platform/text/CString.h".
 function(qz_module target)
-  cmake_parse_arguments(M "" "DIR" "DEPS" ${ARGN})
+  cmake_parse_arguments(M "RECURSE" "DIR" "DEPS" ${ARGN})
   if(NOT M_DIR)
     set(M_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${M_DIR}/*.cpp)
+  if(M_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${M_DIR}/*.cpp)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${M_DIR}/*.cpp)
+  endif()
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${M_DEPS})

@@ -5,7 +5,7 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/MessageBoxDialog.h"
-#include "shell/WarningDialogs.h"
+#include "shell/dialogs/WarningDialogs.h"
 
 namespace {
 

@@ -23,8 +23,8 @@
 #include "platform/messages/Messages.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/Desktop.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQuorinApp.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/frame/CQuorinApp.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/messages/Messages.h"
 #include "platform/threads/UiThread.h"
 #include "platform/ui/CommonControls.h"
-#include "shell/CQuorinApp.h"
+#include "shell/frame/CQuorinApp.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "platform/testing/UiDriver.h"
 #include "receiver/ReceiverMessages.h"
 #include "resources/MainViewForm.h"
-#include "shell/CFrmGraphView.h"
-#include "shell/CMainFrame.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/view/CFrmGraphView.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "bench/shell/ProgramRun.h"
 #include "receiver/ReceiverMessages.h"
-#include "shell/CMainFrame.h"
+#include "shell/frame/CMainFrame.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
 

@@ -15,7 +15,7 @@
 #include "resources/ControlPointEntryDlgs.h"
 #include "resources/FileDialogs.h"
 #include "resources/MainMenu.h"
-#include "shell/MainMenuCommands.h"
+#include "shell/commands/MainMenuCommands.h"
 #include "tests/shell/SimWalkSupport.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // fix, and the tools' host converts back exactly. (MenuTest opens each tool from the menu.)
 #include "platform/text/Format.h"
 #include "resources/CogoDlgs.h"
-#include "shell/FrameCogoHost.h"
+#include "shell/hosts/FrameCogoHost.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {

@@ -6,7 +6,7 @@
 
 #include "platform/messages/Messages.h"
 #include "receiver/ReceiverMessages.h"
-#include "shell/CMainFrame.h"
+#include "shell/frame/CMainFrame.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "tools/receiver-sim/sim/SimSentences.h"

@@ -1,6 +1,6 @@
 // A full disk meets the frame's own store path and its exit: the store tells its own message and
 // nothing else, and the exit prints what it could not write instead of waiting on a box.
-#include "shell/SurveyHostImpl.h"
+#include "shell/hosts/SurveyHostImpl.h"
 #include "survey/screens/SurveyPointStore.h"
 #include "tests/platform/files/FullDisk.h"
 #include "tests/shell/FrameTestSupport.h"

@@ -1,6 +1,6 @@
 // The frame as the coordinate-system dialogs reach it: a changed record loads both converters, moves
 // the base station when asked and is written; an acknowledged parameter warning is re-armed.
-#include "shell/FrameGeodesyHost.h"
+#include "shell/hosts/FrameGeodesyHost.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {

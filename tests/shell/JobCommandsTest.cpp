@@ -5,8 +5,8 @@
 #include "resources/FileDialogs.h"
 #include "resources/MainMenu.h"
 #include "resources/NewJobDlg.h"
-#include "shell/CFrmGraphView.h"
-#include "shell/JobCommands.h"
+#include "shell/commands/JobCommands.h"
+#include "shell/view/CFrmGraphView.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/ShellStoreDouble.h"
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "shell/JobSession.h"
+#include "shell/frame/JobSession.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
 namespace {

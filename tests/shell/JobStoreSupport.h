@@ -3,8 +3,8 @@
 // the survey store path installed on the frame.
 #include <filesystem>
 
-#include "shell/CMainFrame.h"
-#include "shell/SurveyHostImpl.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/hosts/SurveyHostImpl.h"
 #include "survey/screens/SurveyPointStore.h"
 
 class FrameJobStore {

@@ -7,9 +7,9 @@
 #include "resources/AboutDlg.h"
 #include "resources/CoordViewDlg.h"
 #include "resources/StakeoutDlg.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQuorinApp.h"
-#include "shell/CSplashWnd.h"
+#include "shell/dialogs/CSplashWnd.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/frame/CQuorinApp.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 #include "tests/shell/ShellTestSupport.h"
 

@@ -7,9 +7,9 @@
 
 #include "platform/messages/MessageBoxScript.h"
 #include "platform/serial/SerialPortMap.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQuorinApp.h"
-#include "shell/CSplashWnd.h"
+#include "shell/dialogs/CSplashWnd.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/frame/CQuorinApp.h"
 #include "tests/shell/ShellStoreDouble.h"
 #include "tests/shell/ShellTestSupport.h"
 

@@ -17,8 +17,8 @@
 #include "resources/SatLimitDlg.h"
 #include "resources/SysInfoDlg.h"
 #include "resources/TimeZoneDlg.h"
-#include "shell/MainMenuCommands.h"
-#include "shell/SystemInfo.h"
+#include "shell/commands/MainMenuCommands.h"
+#include "shell/dialogs/SystemInfo.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Screens take the position and store messages over and give them back when they close.
 #include <gtest/gtest.h>
 
-#include "shell/PositionListeners.h"
+#include "shell/frame/PositionListeners.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST(PositionListenersTest, AClosingScreenGivesThePositionsBackToTheWindowBeforeIt) {

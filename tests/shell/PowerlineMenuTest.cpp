@@ -6,7 +6,7 @@
 #include "resources/MainMenu.h"
 #include "resources/PowerlineScreens.h"
 #include "resources/PowerlineStoreDlgs.h"
-#include "shell/MainMenuCommands.h"
+#include "shell/commands/MainMenuCommands.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "shell/JobSession.h"
-#include "shell/ReceiverLink.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/ReceiverLink.h"
 #include "tests/receiver/ParserOnlyFrame.h"
 #include "tests/receiver/SimulatorLink.h"
 #include "tests/shell/ReceiverLinkProbe.h"

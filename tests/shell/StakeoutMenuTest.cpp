@@ -2,8 +2,8 @@
 #include "resources/LineStakeDlg.h"
 #include "resources/MainMenu.h"
 #include "resources/StakeoutDlg.h"
-#include "shell/CFrmGraphView.h"
-#include "shell/MainMenuCommands.h"
+#include "shell/commands/MainMenuCommands.h"
+#include "shell/view/CFrmGraphView.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {

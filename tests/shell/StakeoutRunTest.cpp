@@ -13,7 +13,7 @@
 #include "resources/StakePointLibDlg.h"
 #include "resources/StakePromptDlg.h"
 #include "resources/StakeoutDlg.h"
-#include "shell/MainMenuCommands.h"
+#include "shell/commands/MainMenuCommands.h"
 #include "stakeout/screens/CLineStakeDlg.h"
 #include "stakeout/screens/CStakeoutDlg.h"
 #include "tests/shell/JobStoreSupport.h"

@@ -1,10 +1,10 @@
 // Start-up on a device root: the files of a first run, a second copy, unusable files, the exit.
 #include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
-#include "shell/CFrmGraphView.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQuorinApp.h"
-#include "shell/CSplashWnd.h"
+#include "shell/dialogs/CSplashWnd.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/frame/CQuorinApp.h"
+#include "shell/view/CFrmGraphView.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {

@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "shell/JobSession.h"
-#include "shell/ReceiverLink.h"
-#include "shell/Supervision.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/ReceiverLink.h"
+#include "shell/frame/Supervision.h"
 #include "tests/receiver/ParserOnlyFrame.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 

@@ -6,7 +6,7 @@
 #include "receiver/ReceiverProtocol.h"
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreDlg.h"
-#include "shell/CFrmGraphView.h"
+#include "shell/view/CFrmGraphView.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/JobStoreSupport.h"
 

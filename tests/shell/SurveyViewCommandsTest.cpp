@@ -2,8 +2,8 @@
 // post-processing from the menu.
 #include "resources/CoordViewDlg.h"
 #include "resources/PostProcParamDlg.h"
-#include "shell/CFrmGraphView.h"
-#include "shell/StakeoutHostImpl.h"
+#include "shell/hosts/StakeoutHostImpl.h"
+#include "shell/view/CFrmGraphView.h"
 #include "survey/screens/CCoordViewDlg.h"
 #include "tests/shell/FrameTestSupport.h"
 

@@ -2,8 +2,8 @@
 // antenna, the solution line in red outside the job's precision limits, and the PDOP as clamped.
 #include <gtest/gtest.h>
 
-#include "shell/CMainFrame.h"
-#include "shell/ViewStatusTexts.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/view/ViewStatusTexts.h"
 
 namespace {
 CGpsState Fix(int glonass, double pdop, double rmsH, double rmsV, int solutionCode = kSolFixed) {

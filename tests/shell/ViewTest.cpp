@@ -6,8 +6,8 @@
 #include "platform/ui/WindowDC.h"
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreTypeDlg.h"
-#include "shell/CFrmGraphView.h"
-#include "shell/ViewButtons.h"
+#include "shell/view/CFrmGraphView.h"
+#include "shell/view/ViewButtons.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/ShellStoreDouble.h"
 

@@ -9,7 +9,7 @@
 #include "platform/files/DevicePath.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-#include "shell/PositionConverter.h"
+#include "shell/frame/PositionConverter.h"
 #include "tests/app/quorin/ProgramInXvfb.h"
 
 namespace {

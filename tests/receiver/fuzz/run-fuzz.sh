@@ -77,5 +77,5 @@ fuzz stake-files-fuzz "$share" "tests/stakeout/fuzz/StakeFilesFuzz.cpp stakeout/
   tests/stakeout/fuzz/seeds
 
 pieces "$out/stream-seeds" '\001\007\037\100'
-fuzz receiver-lines-fuzz "$share" "tests/shell/fuzz/ReceiverLinesFuzz.cpp shell/ReceiverLines.cpp ${text[*]}" \
+fuzz receiver-lines-fuzz "$share" "tests/shell/fuzz/ReceiverLinesFuzz.cpp shell/frame/ReceiverLines.cpp ${text[*]}" \
   "$out/stream-seeds"

@@ -1,0 +1,45 @@
+#include "shell/dialogs/CNewJobDlg.h"
+
+#include "foundation/screens/FileDialogRules.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/text/Format.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/Edit.h"
+
+CNewJobDlg::CNewJobDlg(const CString& storageRoot, CWnd* parent)
+    : CDialog(IDD, parent), m_strRootPath(Format(L"%s\\Jobs\\", storageRoot.c_str())) {
+    BindControl(newjob::kName, EN_CHANGE, &CNewJobDlg::OnChangeName);
+}
+
+BOOL CNewJobDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    shown_ = true;
+    return TRUE;
+}
+
+void CNewJobDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, newjob::kName, m_strName);
+    DDX_Text(pDX, newjob::kRootPath, m_strRootPath);
+    DDX_Radio(pDX, newjob::kWizard, m_nMode);
+}
+
+void CNewJobDlg::OnChangeName() {
+    if (!shown_) return;
+    UpdateData(TRUE);
+    m_strJobFile = m_strRootPath + m_strName + L"\\" + m_strName + L".qzs";
+}
+
+void CNewJobDlg::OnOK() {
+    UpdateData(TRUE);
+    m_strName.Trim();
+    // The name becomes a folder: the Save dialog's rules for a file name hold.
+    const CString refusal = CheckSaveName(m_strName);
+    if (!refusal.IsEmpty()) {
+        MessageBox(refusal, L"信息提示", MB_OK | MB_ICONINFORMATION);
+        if (CWnd* edit = GetDlgItem(newjob::kName)) edit->SetFocus();
+        return;
+    }
+    m_strJobFile = m_strRootPath + m_strName + L"\\" + m_strName + L".qzs";
+    CDialog::OnOK();
+}

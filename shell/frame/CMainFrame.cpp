@@ -1,0 +1,213 @@
+#include "shell/frame/CMainFrame.h"
+#include "shell/frame/RefusedLinks.h"
+
+#include "foundation/DataFileRead.h"
+#include "geodesy/Wgs84.h"
+#include "platform/display/Display.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/ui/Desktop.h"
+#include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverStartup.h"
+#include "receiver/screens/InstrumentCommands.h"
+#include "resources/MainMenu.h"
+#include "shell/commands/MainMenuCommands.h"
+#include "shell/dialogs/CAboutDlg.h"
+#include "shell/dialogs/CSplashWnd.h"
+#include "shell/frame/CQuorinApp.h"
+#include "shell/frame/HardwareKeys.h"
+#include "shell/view/CFrmGraphView.h"
+
+CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, receiver_, job_) {
+    if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
+    SetFoundationFrame(this);
+    job_.OnSettingsChanged(
+        [this](const GeneralSettingsBlock& s) { receiver_.UseConnectionSettings(s.connection); });
+    job_.OnCoordParamsChanged([this](const CoordSysParams& coord) { position_.Apply(coord); });
+    BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
+    BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
+    BindMessage(WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
+    BindMessage(WM_SURVEY_RECORDS_READ, &CMainFrame::OnSurveyRecordsRead);
+    BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_hWnd) DestroyWindow();
+    receiver_.ClosePort();
+    if (FoundationFrame() == this) SetFoundationFrame(nullptr);
+    if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
+}
+
+BOOL CMainFrame::CreateFrame() {
+    return CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, kScreenWidth, kScreenHeight), nullptr, 0);
+}
+
+int CMainFrame::OnCreate() {
+    if (!bar_.Create(this) || !bar_.InsertMenuBar(mainmenu::IDR) || !bar_.AddAdornments()) return -1;
+    GreyUnavailableCommands(*bar_.GetMenu());
+    view_ = std::make_unique<CFrmGraphView>(*this);
+    if (!view_->CreateView(this, kViewId)) return -1;
+    receiver_.LedsOff();
+    SetProp(kInstanceProperty, 1);
+    CSplashWnd::EnableSplashScreen(TRUE);
+    CSplashWnd::ShowSplashScreen(this);
+    SetTimer(IDT_FRAME_TICK, kTickMs);
+    RecalcViewLayout();
+    return 0;
+}
+
+void CMainFrame::OnDestroy() {
+    supervision_.CloseWarnings();
+    displayFill_.Stop();
+    if (CSplashWnd* splash = CSplashWnd::Current()) splash->DestroyWindow();
+    KillTimer(IDT_FRAME_TICK);
+    job_.SaveAtExit();
+    receiver_.LedsOff();
+    CWnd::OnDestroy();
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+    if (id != IDT_FRAME_TICK) return;
+    // The menu has no update pass: the tick keeps the link item's text with the data link.
+    ShowLinkTypeInMenu(*bar_.GetMenu(), job_.settings.dataLink.nModuleType);
+    supervision_.OnTick();
+    TellRefusedLinks(this);
+}
+
+void CMainFrame::OnSize(UINT type, int cx, int cy) {
+    CWnd::OnSize(type, cx, cy);
+    RecalcViewLayout();
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_RELAYOUT) {
+        RecalcViewLayout();
+        return 1;
+    }
+    if (message == WM_EXIT_NOW) {
+        DestroyWindow();
+        return 0;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::OnMenuCommand(UINT id) {
+    RunMenuCommand(*this, id);
+}
+
+void CMainFrame::RecalcViewLayout() {
+    if (!bar_.m_hWnd || !view_ || !view_->m_hWnd) return;
+    const int barHeight = static_cast<int>(bar_.SendMessage(WM_QZ_COMMANDBAR_HEIGHT));
+    CRect client;
+    GetClientRect(&client);
+    view_->MoveWindow(0, barHeight, client.Width(), client.Height() - barHeight, TRUE);
+}
+
+void CMainFrame::SetTitle(const CString& title) {
+    SetWindowText(title);
+    CDesktop::Get().Display().SetTitle(title.str());
+}
+
+void CMainFrame::ApplyCoordParams() {
+    position_.Apply(job_.coord);
+}
+
+int CMainFrame::MapHardwareKey(UINT message, UINT key) {
+    return ::MapHardwareKey(message, key);
+}
+
+LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
+    supervision_.OnPortLost();
+    return 0;
+}
+
+void CMainFrame::FillDisplayPoints() {
+    records_.display.clear();
+    if (view_) view_->StoredPointsChanged();
+    displayFill_.Start(job_.paths.dataFolder + job_.paths.dataFileName, job_.settings.nShowSurveyPoint,
+                       m_hWnd, WM_DISPLAY_POINTS_READ);
+}
+
+LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
+    size_t skipped = 0;
+    if (!displayFill_.Finish(number, records_.display, skipped)) return 0;
+    if (view_) view_->StoredPointsChanged();
+    TellSkippedLines(job_.paths.dataFolder + job_.paths.dataFileName, skipped);
+    return 0;
+}
+
+LRESULT CMainFrame::OnSurveyRecordsRead(WPARAM number, LPARAM) {
+    if (records_.FinishLoad(number))
+        TellSkippedLines(records_.RecordFile(), records_.surveyed.SkippedLines());
+    return 0;
+}
+
+void CMainFrame::TellSkippedLines(const CString& path, size_t skipped) {
+    const CString notice = DataFileNotice(path, {DataFileStatus::kRead, skipped});
+    if (!notice.IsEmpty()) AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK);
+}
+
+void CMainFrame::OnConnectInstrument() {
+    RunConnectInstrument(*this);
+}
+
+void CMainFrame::OnAppAbout() {
+    const GpsTextBlock& ident = receiver_.State().ident;
+    CAboutDlg dlg(this, kSoftwareVersion, ident.text[0], ident.text[1]);
+    dlg.DoModal();
+}
+
+void CMainFrame::ConfirmExit() {
+    if (MessageBox(L"确定要退出衡川吗?", L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES) DestroyWindow();
+}
+
+void CMainFrame::ResetAndNotify(const CString& text) {
+    receiver_.ResetAndNotify(text);
+}
+
+void CMainFrame::ShowModuleStatus(const CString& text) {
+    receiver_.ShowStatus(text);
+}
+
+void CMainFrame::SetGeneralSettings(const GeneralSettingsBlock& settings) {
+    job_.UseSettings(settings);
+}
+
+void CMainFrame::UseRadioChannel(int channel) {
+    job_.settings.dataLink.nModuleType = kLinkRadio;
+    job_.settings.dataLink.radioChannel = channel;
+}
+
+void CMainFrame::ClearFixSignals() {
+    receiver_.ClearFixSignals();
+}
+
+void CMainFrame::Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) {
+    Wgs84Converter().BlhToXyz(latDeg, lonDeg, height, *x, *y, *z);
+}
+
+void CMainFrame::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) {
+    position_.First().Wgs84ToLocalPlane(bDeg, lDeg, h, n, e, hOut);
+}
+
+BOOL CMainFrame::ConnectReceiver(int port, int linkKind, int inputPort, int baud) {
+    return receiver_.Connect(m_hWnd, port, linkKind, inputPort, baud) ? TRUE : FALSE;
+}
+
+BOOL CMainFrame::ConnectJobReceiver() {
+    const ConnectionSettings& c = job_.settings.connection;
+    return ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
+}
+
+void CMainFrame::CloseReceiver() {
+    if (MessageBox(L"确实要关闭GPS主机吗?", L"信息提示", MB_YESNO) == IDYES) receiver_.SwitchOff();
+}
+
+void CMainFrame::ReacquireAndSave() {
+    if (!receiver_.ReacquireAndSave())
+        AfxMessageBox(L"创建Ini文件错误,请检查错误!", MB_ICONINFORMATION | MB_OK);
+}
+
+LRESULT CMainFrame::OnReceiverData(WPARAM bytes, LPARAM count) {
+    OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
+    return 0;
+}

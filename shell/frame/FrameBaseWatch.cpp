@@ -1,0 +1,100 @@
+// The base watch: every base position a rover hears is turned into latitude, longitude and grid
+// coordinates, the job's record of its base is kept up to date, three small result files are
+// written, and a moved base or a different base raises a warning.
+#include <cmath>
+
+#include "geodesy/GeodesyConstants.h"
+#include "geodesy/Wgs84.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "shell/frame/CMainFrame.h"
+
+namespace {
+constexpr double kSameBaseMetres = 0.01;
+
+bool WriteLineFile(const CString& path, const CString& line) {
+    return AtomicRewrite(path, ToGbk(line + L"\r\n"));
+}
+}  // namespace
+
+void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
+    // The append creates the file, and a failed first append leaves none (not an empty one).
+    const CString path = job_.paths.resultFolder + L"basecoord.blh";
+    CCoordTransform& t = position_.First();
+    const CString line =
+        Format(L"NowBase,%s,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d",
+               Format(L"%.8f", t.ConvertDmsAngle(state.baseLat / kRadToDeg, 0)).c_str(),
+               Format(L"%.8f", t.ConvertDmsAngle(state.baseLon / kRadToDeg, 0)).c_str(), state.baseHeight,
+               state.baseX, state.baseY, state.baseZ, state.baseId.c_str(), state.hour, state.minute,
+               state.second, state.year, state.month, state.day);
+    AppendDurably(path, ToGbk(line + L"\r\n"));
+}
+
+void CMainFrame::UpdateBaseStation(CGpsState& state) {
+    double b = 0.0, l = 0.0, h = 0.0;
+    Wgs84Converter().XyzToBlh(state.baseX, state.baseY, state.baseZ, b, l, h);
+    state.baseLat = b * kRadToDeg;
+    state.baseLon = l * kRadToDeg;
+    state.baseHeight = h;
+    if (std::fabs(state.baseLat) <= 1e-6 || std::fabs(state.baseLon) <= 1e-6) return;
+    supervision_.baseReceived = 1;
+    if (state.solutionCode != kSolFixed) return;
+    supervision_.baseFixedReceived = 1;
+
+    const BaseStationRec& stored = job_.coord.base;
+    const double dx = state.baseX - stored.szdBasePX;
+    const double dy = state.baseY - stored.szdBasePY;
+    const double dz = state.baseZ - stored.szdBasePH;
+    const bool same = std::fabs(dx) <= kSameBaseMetres && std::fabs(dy) <= kSameBaseMetres &&
+                      std::fabs(dz) <= kSameBaseMetres;
+    if (same) {
+        if (!FileExists(job_.paths.resultFolder + L"basecoord.blh")) WriteBaseCoordFile(state);
+    } else {
+        WriteBaseCoordFile(state);
+        if (stored.szBaseStationID != L"0000")
+            supervision_.NoteBaseChange(state.baseId, stored.szBaseStationID,
+                                        std::sqrt(dx * dx + dy * dy + dz * dz));
+        WriteOldBaseFile();
+        TakeNewBase(state);
+    }
+    double n = 0.0, e = 0.0, hh = 0.0;
+    position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, job_.coord, n, e, hh);
+    WriteLineFile(job_.paths.resultFolder + L"BaseKnown.xyh",
+                  Format(L"BaseKnown,%.3f,%.3f,%.3f,00000000", n, e, hh));
+}
+
+void CMainFrame::WriteOldBaseFile() {
+    // The previous base in the grid; a file that cannot be written does not stop the watch.
+    const BaseStationRec& stored = job_.coord.base;
+    CCoordTransform& t = position_.First();
+    double n = 0.0, e = 0.0, hh = 0.0;
+    position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kRadToDeg,
+                     t.ConvertDmsAngle(stored.szdBaseLon, 1) * kRadToDeg, stored.szdBaseHgt, job_.coord, n, e,
+                     hh);
+    WriteLineFile(job_.paths.resultFolder + L"OldForAutoAdjust.xyh",
+                  Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
+}
+
+void CMainFrame::TakeNewBase(const CGpsState& state) {
+    CoordSysParams coord = job_.coord;
+    BaseStationRec& stored = coord.base;
+    CCoordTransform& t = position_.First();
+    stored.szdBasePX = state.baseX;
+    stored.szdBasePY = state.baseY;
+    stored.szdBasePH = state.baseZ;
+    stored.szdBaseLat = t.ConvertDmsAngle(state.baseLat / kRadToDeg, 0);
+    stored.szdBaseLon = t.ConvertDmsAngle(state.baseLon / kRadToDeg, 0);
+    stored.szdBaseHgt = state.baseHeight;
+    double gn = 0.0, ge = 0.0, gh = 0.0;
+    position_.ToProjected(state.baseLat, state.baseLon, state.baseHeight, coord, gn, ge, gh);
+    stored.szdBaseX = gn;
+    stored.szdBaseY = ge;
+    stored.szdBaseH = gh;
+    coord.calib.slot[0].szdSx = gn;
+    coord.calib.slot[0].szdSy = ge;
+    coord.calib.slot[0].szdSh = gh;
+    stored.szBaseStationID = state.baseId;
+    job_.StoreCoordParams(coord);
+    job_.jobs.WriteBaseStationLine(stored);
+}

@@ -1,0 +1,214 @@
+// The receiver link's handling of the receiver's data: module replies while a module sequence runs,
+// otherwise line cutting, parsing, conversion and forwarding of every fix; the version reply; the
+// network position report sent through the receiver's second port.
+#include <optional>
+#include <string_view>
+
+#include "foundation/CIniFile.h"
+#include "platform/messages/MessageBox.h"
+#include "receiver/BoardLines.h"
+#include "receiver/IFrameServices.h"
+#include "receiver/SentenceFields.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/NetworkReport.h"
+#include "shell/frame/ReceiverLink.h"
+
+void ReceiverLink::OnBytes(const uint8_t* bytes, size_t count) {
+    if (modules_.Mode() != ModuleMode::kIdle) {
+        OnModuleReply(bytes, count);
+        return;
+    }
+    lines_.Append(std::string_view(reinterpret_cast<const char*>(bytes), count),
+                  [this](const CString& line) { HandleLine(line); });
+    if (job_.settings.dataLink.nModuleType == kLinkExternal) moduleConfigured_ = 1;
+    CheckAntennaSection();
+}
+
+void ReceiverLink::ClampQuality(CGpsState& state) {
+    if (state.pdop > 100.0) state.pdop = 99.9;
+}
+
+void ReceiverLink::HandleLine(const CString& line) {
+    if (line.Find(kVersionLineMark) >= 0) {
+        HandleVersionLine(line);
+        return;
+    }
+    int type = kLineNone;
+    if (!parser_.Parse(line, state_, type)) return;
+    switch (type) {
+        case kLineBestPos:
+            OnPositionLog();
+            break;
+        case kLineGga:
+            OnGgaLine(line);
+            break;
+        case kLineRefStation:
+            owner_.WatchBase(state_);
+            if (BoardType() == kBoardOemV) baseLogStop_ = 1;
+            break;
+        case kLineJrtk:
+        case kLineBpq:
+            ClampQuality(state_);
+            owner_.ConvertFix(state_);
+            owner_.WatchBase(state_);
+            if (type == kLineBpq && BoardType() == kBoardOemT) baseSolutionSeen_ = 1;
+            break;
+        default:
+            break;
+    }
+}
+
+void ReceiverLink::TakeLinkType(const CString& line) {
+    if (const std::optional<DataLinkKind> kind = DataLinkNamedIn(line))
+        job_.settings.dataLink.nModuleType = *kind;
+}
+
+void ReceiverLink::HandleVersionLine(const CString& line) {
+    if (!state_.ident.text[0].IsEmpty()) {
+        TakeLinkType(line);
+        if (DataLinkNamedIn(line) == kLinkRadio && rereadRadio_) {
+            rereadRadio_ = 0;
+            modules_.CancelCommands();
+            modules_.SetRadioDlg(frame_.FrameWindow());
+            modules_.SetMode(ModuleMode::kRadioDialog);
+            modules_.QueueOpenRadio(false, 0);
+            modules_.QueueReadRadio(false);
+            modules_.QueueCloseRadio(false);
+            modules_.SendNextCommand();
+        }
+        // A short reply, or a channel that is no number, leaves the channel as it was.
+        const std::vector<CString> fields = SplitFieldsUpTo(line, L',', 12);
+        const std::optional<int> channel = fields.size() >= 12 ? CheckedInt(fields[11].str()) : std::nullopt;
+        if (channel && *channel >= 0) job_.settings.dataLink.radioChannel = *channel;
+        return;
+    }
+    ResetAndNotify(L"读取串号...");
+    const std::optional<VersionReport> report = parser_.ParseVersion(line, state_);
+    if (!report) return;
+    job_.system.nGPSOEMType = report->board;
+    job_.WriteSystemFile();
+    if (report->baseFlag) baseFlag_ = *report->baseFlag;
+    ident_ = report->info;
+    if (ident_.receiverKind < 0 || ident_.receiverKind > 4) return;
+    TakeLinkType(line);
+    // An external link, named or kept, needs no module: positions flow at once.
+    if (job_.settings.dataLink.nModuleType == kLinkExternal) {
+        modules_.SetMode(ModuleMode::kIdle);
+        return;
+    }
+    modules_.SetMode(ModuleMode::kLinkDetect);
+    modules_.QueueOpenRadio(true, job_.settings.dataLink.nModuleType);
+}
+
+void ReceiverLink::TakeSolutionText() {
+    state_.solutionText = parser_.SolutionStateText(state_.solutionText);
+    if (state_.solutionText == L"无效解") state_.gridX = state_.gridY = state_.gridH = 0.0;
+}
+
+void ReceiverLink::OnPositionLog() {
+    state_.fixFlag = 1;
+    ClampQuality(state_);
+    owner_.ConvertFix(state_);
+    TakeSolutionText();
+    KeepPositionLogBoard(job_.settings.connection.nRadioFormat);
+    device_.ShowLinkLed(state_.diffAge);
+    StampFix();
+    owner_.ForwardFix(state_, kFixPositionLog);
+    UploadGga(state_);
+    FixForwarded();
+}
+
+void ReceiverLink::OnGgaLine(const CString& line) {
+    if (job_.settings.dataLink.nModuleType == kLinkNetwork) gga_.sourceLine = line;
+    const bool positionLogBoard = BoardType() == kBoardOemV;
+    if (!positionLogBoard) {
+        state_.fixFlag = 1;
+        ClampQuality(state_);
+        owner_.ConvertFix(state_);
+        TakeSolutionText();
+        if (IsBase()) state_.solutionText = L"基站状态";
+    }
+    if (BoardType() == kBoardOemT && AppFileDue()) SendAppFile();
+    UploadGga(state_);
+    if (positionLogBoard) return;
+    StampFix();
+    owner_.ForwardFix(state_, kFixGga);
+    FixForwarded();
+}
+
+void ReceiverLink::OnModuleReply(const uint8_t* bytes, size_t count) {
+    const LinkDetectStep step = modules_.OnReply(bytes, static_cast<uint32_t>(count), job_.settings.dataLink);
+    GeneralSettingsBlock changed = job_.settings;
+    DataLinkSettings& link = changed.dataLink;
+    switch (step.kind) {
+        case LinkDetectStep::kOpened:
+            ResetAndNotify(L"搜索电台...");
+            break;
+        case LinkDetectStep::kClosed:
+            ResetAndNotify(L"搜索完毕");
+            break;
+        case LinkDetectStep::kRadioChannel:
+            link.radioChannel = step.channel;
+            link.nModuleType = kLinkRadio;
+            job_.StoreSettings(changed);
+            ResetAndNotify(L"读取通道成功");
+            moduleConfigured_ = 1;
+            break;
+        case LinkDetectStep::kNetworkSettings:
+            link.net = step.net;
+            link.nModuleType = kLinkNetwork;
+            job_.StoreSettings(changed);
+            ResetAndNotify(L"读取GPRS配置成功");
+            moduleConfigured_ = 1;
+            break;
+        case LinkDetectStep::kNothing:
+            break;
+    }
+}
+
+void ReceiverLink::CheckAntennaSection() {
+    if (!IsBase() || antennaKnown_ || antennaReadFailed_) return;
+    const CString& serial = state_.ident.text[0];
+    CIniFile table;
+    if (!table.ReadAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, serial, antenna_)) {
+        antennaReadFailed_ = 1;
+        AfxMessageBox(kAntennaTableUnread, MB_OK);
+        AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
+        return;
+    }
+    antennaKnown_ = 1;
+    if (!antenna_.AntennaType.IsEmpty()) return;
+    // A receiver the table does not know yet gets its section from the version reply's values.
+    antenna_.receiverType = serial;
+    antenna_.AntennaType = state_.antennaType;
+    antenna_.AntHgtFactor = ident_.antennaHeightFactor;
+    antenna_.GPSInstrumentHgt = ident_.instrumentHeight;
+    antenna_.GpsInstrumentRadius = ident_.instrumentRadius;
+    CIniFile writer;
+    writer.WriteAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, antenna_);
+}
+
+void ReceiverLink::UploadGga(CGpsState state) {
+    const DataLinkSettings& link = job_.settings.dataLink;
+    if (link.nModuleType != kLinkNetwork) return;
+    GgaRecord& report = gga_;
+    if (report.counter != link.nGSMSendTimeInterval) {
+        report.counter =
+            (report.counter < 0 || report.counter >= link.nGSMSendTimeInterval) ? 0 : report.counter + 1;
+        return;
+    }
+    GgaRecord fresh;
+    ParseGga(report.sourceLine, fresh, report);
+    if (!fresh.valid) BuildGgaSentence(state, job_.settings.connection.nTimeZone, fresh);
+    report.valid = 0;
+    // The record is replaced whole; the receiver's last line stays the link's.
+    const CString sourceLine = report.sourceLine;
+    RefreshGgaRecord(fresh, report, link.dGSMSendDisInterval);
+    report.sourceLine = sourceLine;
+    if (report.valid && !report.sentence.IsEmpty()) {
+        CString sentence = report.sentence.SpanExcluding(L"\r");
+        sentence = sentence.SpanExcluding(L"\n");
+        SendThroughSecondPort(port_, sentence);
+    }
+    report.counter = 0;
+}

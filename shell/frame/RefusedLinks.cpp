@@ -1,0 +1,14 @@
+#include "shell/frame/RefusedLinks.h"
+
+#include "platform/files/DevicePath.h"
+#include "platform/messages/MessageBox.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
+#include "platform/ui/Wnd.h"
+
+void TellRefusedLinks(CWnd* parent) {
+    for (const std::filesystem::path& link : TakeRefusedLinks())
+        MessageBox(parent ? parent->m_hWnd : HWND(),
+                   Format(kRefusedLinkText, FromUtf8(link.string()).c_str()), L"提示",
+                   MB_OK | MB_ICONINFORMATION);
+}

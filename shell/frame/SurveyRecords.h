@@ -1,0 +1,54 @@
+#pragma once
+// The frame's two point lists: the surveyed points of the current point file (its record file,
+// "name,x,y,h,code" per line, only ever appended, by the store itself) and the points shown on the
+// main map.
+#include <vector>
+
+#include "foundation/PointRecord.h"
+#include "foundation/RecordFile.h"
+#include "platform/text/CString.h"
+#include "shell/frame/BackgroundRead.h"
+
+// The surveyed points: those loaded from the record file as the offsets of their lines (each is
+// read from its line when asked for), then those appended since, in memory.
+class SurveyedPoints {
+public:
+    size_t size() const { return loaded_.offsets.size() + appended_.size(); }
+    // An empty record when a loaded line can no longer be read.
+    PointRecord operator[](size_t i) const;
+    // Lines of the record file that held no record, left out by the last load.
+    size_t SkippedLines() const { return loaded_.skipped; }
+
+private:
+    friend class SurveyRecords;
+    CString path_;
+    RecordFileIndex loaded_;
+    std::vector<PointRecord> appended_;
+};
+
+class SurveyRecords {
+public:
+    // The record file beside a point file: the same base name with "rec".
+    static CString RecordFilePath(const CString& dataFolder, const CString& pointFileName);
+
+    void SetRecordFile(const CString& path) { recordPath_ = path; }
+    const CString& RecordFile() const { return recordPath_; }
+    // A stored point joins the list (its store wrote its line to the record file).
+    void Append(const PointRecord& point);
+    // The list from the record file; empty when it cannot be read.
+    void Load();
+    // The same on a worker thread, for start-up: `notify` hears `message` once the lines are read
+    // and hands it to FinishLoad. Points appended meanwhile stay after the loaded ones.
+    void StartLoad(HWND notify, UINT message);
+    // False for a load that was dropped or replaced.
+    bool FinishLoad(WPARAM number);
+    // Waits up to timeoutMs for a load to end; true when none is running.
+    bool WaitForLoad(int timeoutMs) { return load_.Wait(timeoutMs); }
+
+    SurveyedPoints surveyed;
+    std::vector<PointRecord> display;
+
+private:
+    CString recordPath_;
+    BackgroundRead<RecordFileIndex> load_;
+};

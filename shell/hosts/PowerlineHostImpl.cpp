@@ -1,0 +1,74 @@
+#include "shell/hosts/PowerlineHostImpl.h"
+
+#include "powerline/screens/CPowerLineSurveyDlg.h"
+#include "powerline/screens/CTowerSectionStakeDlg.h"
+#include "receiver/screens/CDataVerifyDlg.h"
+#include "shell/commands/CoordViewCommands.h"
+#include "shell/frame/CMainFrame.h"
+
+namespace {
+constexpr int kAutomaticMode = 3;
+}  // namespace
+
+bool PowerlineHostImpl::SaveStoredNames(const CString& stored, const TextTriple& series) {
+    return survey_.SaveStoredNames(stored, series);
+}
+
+void PowerlineHostImpl::TakeStoredNames(const CString& next, const TextTriple& series,
+                                        const StoredPointResult& result) {
+    PointStoreState& store = frame_.Job().jobs.Store();
+    store.point.extraText = next;
+    store.point.texts = series;
+    store.lastResult = result;
+}
+
+void PowerlineHostImpl::ListenForPositions(HWND window) {
+    frame_.ListenForPositions(window);
+}
+
+void PowerlineHostImpl::StopListening(HWND window) {
+    frame_.StopListening(window);
+}
+
+int PowerlineHostImpl::LogicalKey(UINT message, UINT key) const {
+    return CMainFrame::MapHardwareKey(message, key);
+}
+
+CString PowerlineHostImpl::JobFolder() const {
+    return frame_.JobFolder();
+}
+
+bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) {
+    const GeneralSettingsBlock& settings = frame_.Job().settings;
+    AutoStoreState& state = frame_.AutoStore();
+    if (settings.nSaveType != kAutomaticMode || state.running == 0 ||
+        !trigger.Decide(settings, fix, state.firstPoint))
+        return false;
+    ++state.count;
+    return true;
+}
+
+void PowerlineHostImpl::AddStoredPoint(const PointRecord& point) {
+    frame_.AppendSurveyRecord(point);
+    frame_.DisplayPoints().push_back(point);
+}
+
+void PowerlineHostImpl::RunDataVerify(CWnd* parent) {
+    RunDataVerifyCommand(frame_, parent);
+}
+
+void PowerlineHostImpl::ShowCoordinateView() {
+    OpenCoordView(frame_);
+}
+
+void RunPowerLineSurvey(CMainFrame& frame) {
+    PowerlineHostImpl host(frame);
+    CPowerLineSurveyDlg dialog(host, &frame);
+    dialog.DoModal();
+}
+
+void RunTowerSectionStake(CMainFrame& frame) {
+    PowerlineHostImpl host(frame);
+    CTowerSectionStakeDlg dialog(host, &frame);
+    dialog.DoModal();
+}

@@ -1,0 +1,80 @@
+#include "shell/hosts/StakeoutHostImpl.h"
+
+#include "receiver/screens/CDataVerifyDlg.h"
+#include "receiver/screens/CGpsInfoDlg.h"
+#include "shell/commands/CoordViewCommands.h"
+#include "shell/frame/CMainFrame.h"
+#include "stakeout/screens/CLineStakeDlg.h"
+#include "stakeout/screens/CStakeoutDlg.h"
+
+void StakeoutHostImpl::ListenForPositions(HWND window) {
+    frame_.ListenForPositions(window);
+}
+
+void StakeoutHostImpl::StopListening(HWND window) {
+    frame_.StopListening(window);
+}
+
+int StakeoutHostImpl::LogicalKey(UINT message, UINT key) const {
+    return CMainFrame::MapHardwareKey(message, key);
+}
+
+CString StakeoutHostImpl::JobFolder() const {
+    return frame_.JobFolder();
+}
+
+CString StakeoutHostImpl::JobFileName() const {
+    return frame_.JobFileName();
+}
+
+CString StakeoutHostImpl::DataFolder() const {
+    return frame_.DataFolder();
+}
+
+CString StakeoutHostImpl::PointDataFile() const {
+    return frame_.Job().system.szDataFile;
+}
+
+const GeneralSettingsBlock& StakeoutHostImpl::JobSettings() const {
+    return frame_.Job().settings;
+}
+
+LinkValues StakeoutHostImpl::Link() const {
+    const DataLinkSettings& link = frame_.Job().settings.dataLink;
+    return {link.nModuleType, link.radioChannel, frame_.Receiver().ModuleConfigured()};
+}
+
+StoredPointResult StakeoutHostImpl::StorePoint(const CGpsState& fix, const StoreContext& c) {
+    CJobSettings& jobs = frame_.Job().jobs;
+    jobs.SetStoreContext(c.mode, c.kind, c.format, c.name, 0, 0.0, c.code);
+    jobs.SetStoreFlag(0);
+    return frame_.StorePath().StorePoint(fix);
+}
+
+void StakeoutHostImpl::ReacquireAndSave() {
+    frame_.ReacquireAndSave();
+}
+
+void StakeoutHostImpl::RunDataVerify(CWnd* parent) {
+    RunDataVerifyCommand(frame_, parent);
+}
+
+void StakeoutHostImpl::ShowReceiverInfo(CWnd* parent, const CString& info) {
+    ::ShowReceiverInfo(frame_, parent, info);
+}
+
+void StakeoutHostImpl::ShowCoordinateView() {
+    OpenCoordView(frame_);
+}
+
+void RunPointStakeout(CMainFrame& frame) {
+    StakeoutHostImpl host(frame);
+    CStakeoutDlg dialog(host, &frame);
+    dialog.DoModal();
+}
+
+void RunLineStakeout(CMainFrame& frame) {
+    StakeoutHostImpl host(frame);
+    CLineStakeDlg dialog(host, &frame);
+    dialog.DoModal();
+}

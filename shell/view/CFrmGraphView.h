@@ -1,0 +1,98 @@
+#pragma once
+// The main map view (form 133 under the command bar): the map with the current position and the
+// texts of the latest fix. It is the position window of the frame unless a measuring screen holds
+// that place.
+#include <array>
+#include <vector>
+
+#include "foundation/CGpsState.h"
+#include "foundation/MapMarker.h"
+#include "foundation/screens/BigText.h"
+#include "foundation/screens/CGraphStatic.h"
+#include "foundation/screens/CIconButton.h"
+#include "foundation/screens/CPlotCanvas.h"
+#include "foundation/screens/CPlotOverlayButton.h"
+#include "platform/ui/Dialog.h"
+#include "shell/view/ViewStatusTexts.h"
+#include "survey/AutoStoreTrigger.h"
+#include "survey/PlotKeys.h"
+
+class CMainFrame;
+
+class CFrmGraphView : public CDialog {
+public:
+    static constexpr int kTextHeight = 14;
+    static constexpr int kTextWidth = 15;
+    // How often the view looks whether its position has gone stale while no fix comes.
+    static constexpr UINT_PTR kStaleTimer = 1;
+    static constexpr UINT kStaleCheckMs = 500;
+
+    explicit CFrmGraphView(CMainFrame& frame);
+    BOOL CreateView(CWnd* frame, UINT id);
+
+    const CGpsState& LatestState() const { return latest_; }
+    const ViewStatusTexts& Texts() const { return texts_; }
+    CPlotCanvas& Canvas() { return canvas_; }
+    const std::vector<MapMarker>& Markers() const { return markers_; }
+    void ClearMarkers() { markers_.clear(); }
+    // The display list was replaced: the markers are drawn from it again.
+    void StoredPointsChanged();
+
+    // Key A and the store button: the latest fix through the frame's store path, or the start of
+    // automatic storing.
+    void StorePoint();
+    // After any store through the view: the record file, the map's list, and a marker at once
+    // when the point lies in the plot.
+    void AddStoredPoint(PointRecord point);
+    // Every point the display rule shows in view, at 0.01 m a pixel or coarser.
+    void FitAll();
+
+protected:
+    BOOL OnInitDialog() override;
+    // Whatever exposes the view repaints its status controls blank: every text is drawn again.
+    void OnPaint() override;
+    // A store (A), the coordinate view (B twice), a redraw (5), re-acquire (132, then as usual).
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    // A position that has grown stale shows so in red in the solution line until the next fix.
+    void OnTimer(UINT_PTR id) override;
+
+private:
+    LRESULT OnPositionMsg(WPARAM state, LPARAM kind);
+    LRESULT OnPlotPainted(WPARAM, LPARAM);
+    void ShowStatusTexts();
+    void ShowSolutionText();
+    // The plot's device context with the canvas fitted to the plot.
+    void PreparePlot(CDC& dc);
+    void DrawFurniture(CDC& dc);
+    void AutoStore();
+    // Markers of the display list's undeleted points (the newest nShowSurveyPoint, or all for -1)
+    // that lie in the plot.
+    void DrawStoredPoints(CDC& dc);
+    // The display list's first index that the rule (nShowSurveyPoint) lets through.
+    size_t FirstShownPoint() const;
+    void RepaintPlot();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnFollow();
+    void OnStoreSettings();
+    void OnParamView();
+    void OnReceiverInfo();
+    void OnConnect();
+    void OnExit();
+
+    CMainFrame& frame_;
+    std::array<CIconButton, 9> buttons_;
+    CPlotOverlayButton storeButton_;
+    CGraphStatic plot_;
+    std::vector<MapMarker> markers_;
+    AutoStoreTrigger autoTrigger_;
+    PlotKeys keys_;
+    CPlotCanvas canvas_;
+    CGpsState latest_;
+    ViewStatusTexts texts_;
+    // Two fixes an epoch mostly repeat the texts: only the changed ones are drawn.
+    BigTextMemory shownTexts_;
+};

@@ -1,0 +1,220 @@
+// The main view's buttons, storing, stored-point markers and taps.
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/screens/PointLabels.h"
+#include "geodesy/screens/CParamViewDlg.h"
+#include "platform/ui/StringTable.h"
+#include "platform/ui/WindowDC.h"
+#include "receiver/screens/CGpsInfoDlg.h"
+#include "resources/MainMenu.h"
+#include "resources/MainViewForm.h"
+#include "resources/StringIds.h"
+#include "shell/commands/CoordViewCommands.h"
+#include "shell/commands/MainMenuCommands.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/hosts/FrameGeodesyHost.h"
+#include "shell/view/CFrmGraphView.h"
+
+namespace {
+constexpr double kFinestScale = 0.01;  // metres per pixel
+constexpr int kPickRadius = 5;         // pixels
+constexpr int kFitMargin = 5;          // pixels: the outermost markers stay whole inside the plot
+
+bool Inside(const PixelRect& r, PixelPoint p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+}  // namespace
+
+BOOL CFrmGraphView::PreTranslateMessage(MSG* msg) {
+    if (keys_.Handle(CMainFrame::MapHardwareKey(msg->message, static_cast<UINT>(msg->wParam)))) return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void CFrmGraphView::RepaintPlot() {
+    plot_.Invalidate();
+}
+
+void CFrmGraphView::StoredPointsChanged() {
+    markers_.clear();
+    RepaintPlot();
+}
+
+void CFrmGraphView::OnZoomIn() {
+    if (canvas_.ZoomIn()) RepaintPlot();
+}
+
+void CFrmGraphView::OnZoomOut() {
+    if (canvas_.ZoomOut()) RepaintPlot();
+}
+
+void CFrmGraphView::OnFollow() {
+    const PixelRect& r = canvas_.ClientRect();
+    const double scale = canvas_.MetresPerPixel();
+    canvas_.SetView(latest_.gridX - (r.bottom - r.top) * scale * 0.5,
+                    latest_.gridY - (r.right - r.left) * scale * 0.5, scale);
+    canvas_.SetFollow(true);
+    RepaintPlot();
+}
+
+void CFrmGraphView::OnStoreSettings() {
+    RunMenuCommand(frame_, mainmenu::kStoreSettings);
+}
+
+void CFrmGraphView::OnParamView() {
+    FrameGeodesyHost host(frame_);
+    CParamViewDlg dialog(host, this);
+    dialog.DoModal();
+}
+
+void CFrmGraphView::OnReceiverInfo() {
+    // The mode, the point file and the key help.
+    ShowReceiverInfo(frame_, this,
+                     LoadStringResource(strings::kTerrainMode) + L"\n" +
+                         LoadStringResource(strings::kDataFileName) + frame_.Job().system.szDataFile +
+                         LoadStringResource(strings::kStoreKeysHelp));
+}
+
+void CFrmGraphView::OnConnect() {
+    frame_.OnConnectInstrument();
+}
+
+void CFrmGraphView::OnExit() {
+    frame_.ConfirmExit();
+}
+
+void CFrmGraphView::FitAll() {
+    double minN = 0, minE = 0, maxN = 0, maxE = 0;
+    bool found = canvas_.GetExtents(minN, minE, maxN, maxE);
+    // Every point the display rule shows, on screen or not.
+    const std::vector<PointRecord>& points = frame_.DisplayPoints();
+    for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
+        const PointRecord& p = points[i];
+        if (p.flag != 0) continue;
+        if (!found) {
+            minN = maxN = p.x;
+            minE = maxE = p.y;
+            found = true;
+        }
+        minN = std::min(minN, p.x);
+        maxN = std::max(maxN, p.x);
+        minE = std::min(minE, p.y);
+        maxE = std::max(maxE, p.y);
+    }
+    if (!found) return;
+    const PixelRect& r = canvas_.ClientRect();
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    double scale =
+        std::max((maxE - minE) / (width - 2 * kFitMargin), (maxN - minN) / (height - 2 * kFitMargin));
+    if (scale <= kFinestScale) scale = kFinestScale;
+    canvas_.SetView((minN + maxN) / 2 - height / 2.0 * scale, (minE + maxE) / 2 - width / 2.0 * scale, scale);
+    canvas_.SetFollow(false);  // the points stay in view, wherever the position goes
+    RepaintPlot();
+}
+
+void CFrmGraphView::StorePoint() {
+    if (latest_.solutionText.Find(L"FIXED") >= 0 && (latest_.latitude == 0.0 || latest_.longitude == 0.0))
+        return;
+    const GeneralSettingsBlock& settings = frame_.Job().settings;
+    CJobSettings& jobs = frame_.Job().jobs;
+    jobs.SetStoreContext(settings.nSaveType, 2, 0, CString(), 0, 0.0, settings.connection.szLastPtCode);
+    if (settings.nSaveType == 3) {
+        frame_.StorePath().StartAutoStore(latest_);
+        return;
+    }
+    jobs.SetStoreFlag(0);
+    const StoredPointResult result = frame_.StorePath().StorePoint(latest_);
+    if (result.number == 0) return;
+    GeneralSettingsBlock changed = frame_.Job().settings;
+    changed.connection.szLastPtCode = result.point.code;
+    frame_.Job().StoreSettings(changed);
+    PointRecord point = result.point;
+    point.flag = 0;
+    AddStoredPoint(point);
+}
+
+void CFrmGraphView::AutoStore() {
+    GeneralSettingsBlock& settings = frame_.Job().settings;
+    AutoStoreState& state = frame_.AutoStore();
+    if (settings.nSaveType != 3 || state.running == 0) return;
+    const CGpsState fix = latest_;
+    if (!autoTrigger_.Decide(settings, fix, state.firstPoint)) return;
+    const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;
+    frame_.Job().jobs.SetStoreContext(settings.nSaveType, 2, 0, CString(), settings.nAsMode, interval,
+                                      CString());
+    const StoredPointResult result = frame_.StorePath().StoreQuickPoint(fix);
+    ++state.count;
+    if (result.number != 0) AddStoredPoint(result.point);
+}
+
+void CFrmGraphView::AddStoredPoint(PointRecord point) {
+    frame_.AppendSurveyRecord(point);
+    std::vector<PointRecord>& points = frame_.DisplayPoints();
+    points.push_back(point);
+    const PixelPoint p = canvas_.WorldToScreen(point.x, point.y);
+    if (!Inside(canvas_.ClientRect(), p)) return;
+    markers_.push_back({point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)});
+    CClientDC dc(&plot_);
+    dc.SetBkMode(TRANSPARENT);
+    DrawPointLabel(dc, markers_.back(), canvas_.ClientRect());
+}
+
+size_t CFrmGraphView::FirstShownPoint() const {
+    const std::vector<PointRecord>& points = frame_.DisplayPoints();
+    const int shown = frame_.GeneralSettings().nShowSurveyPoint;
+    const int undeleted = static_cast<int>(
+        std::count_if(points.begin(), points.end(), [](const PointRecord& p) { return p.flag == 0; }));
+    return static_cast<size_t>(shown == -1 ? 0 : std::max(0, undeleted - shown));
+}
+
+void CFrmGraphView::DrawStoredPoints(CDC& dc) {
+    const std::vector<PointRecord>& points = frame_.DisplayPoints();
+    markers_.clear();
+    for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
+        if (points[i].flag != 0) continue;
+        const PixelPoint p = canvas_.WorldToScreen(points[i].x, points[i].y);
+        if (Inside(canvas_.ClientRect(), p))
+            markers_.push_back({points[i].name, CString(), p.x, p.y, static_cast<int32_t>(i)});
+    }
+    DrawPointLabels(dc, markers_, canvas_.ClientRect());
+}
+
+void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {
+    CClientDC dc(&plot_);
+    PreparePlot(dc);
+    bool picked = false;
+    PointRecord hit;
+    if (canvas_.OnMouseDown(point, dc, picked, hit)) RepaintPlot();
+    if (!picked) {
+        // The stored points are the view's markers rather than the canvas's own points.
+        const std::vector<PointRecord>& points = frame_.DisplayPoints();
+        for (const MapMarker& m : markers_)
+            if (std::hypot(m.x - point.x, m.y - point.y) < kPickRadius && m.tag >= 0 &&
+                static_cast<size_t>(m.tag) < points.size()) {
+                hit = points[static_cast<size_t>(m.tag)];
+                picked = true;
+                break;
+            }
+    }
+    if (picked) {
+        texts_ = ViewStatusTexts{};
+        texts_.pointName = hit.name;
+        texts_.x.Format(L"%.3f", hit.x);
+        texts_.y.Format(L"%.3f", hit.y);
+        texts_.h.Format(L"%.3f", hit.h);
+        ShowStatusTexts();
+    }
+    CDialog::OnLButtonDown(flags, point);
+}
+
+void CFrmGraphView::OnMouseMove(UINT flags, CPoint point) {
+    CClientDC dc(&plot_);
+    PreparePlot(dc);
+    if (canvas_.OnMouseMove(point, dc)) RepaintPlot();
+    CDialog::OnMouseMove(flags, point);
+}
+
+void CFrmGraphView::OnLButtonUp(UINT flags, CPoint point) {
+    if (canvas_.OnMouseUp(point)) RepaintPlot();
+    CDialog::OnLButtonUp(flags, point);
+}
