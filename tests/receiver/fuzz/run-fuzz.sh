@@ -68,12 +68,14 @@ fuzz settings-file-fuzz "$share" "tests/foundation/fuzz/SettingsFileFuzz.cpp fou
 fuzz point-file-fuzz "$share" "tests/foundation/fuzz/PointFileFuzz.cpp foundation/PointLines.cpp
   foundation/StoredPointLines.cpp foundation/CoordLibFile.cpp foundation/CoordLibRecord.cpp
   foundation/JobResultFiles.cpp foundation/SettingsFileWriter.cpp foundation/DevicePathJoin.cpp
-  foundation/CGpsState.cpp ${files[*]} ${text[*]}" tests/foundation/golden/stored tests/survey/golden
+  foundation/CGpsState.cpp foundation/DataFileRead.cpp foundation/DamagedFileCopy.cpp ${files[*]} ${text[*]}" tests/foundation/golden/stored \
+  tests/survey/golden
 
 fuzz stake-files-fuzz "$share" "tests/stakeout/fuzz/StakeFilesFuzz.cpp stakeout/StakeFiles.cpp
   calibration/ControlPointFile.cpp calibration/ListFileLines.cpp calibration/ControlPointTable.cpp
   foundation/CoordLibFile.cpp foundation/CoordLibRecord.cpp foundation/DevicePathJoin.cpp foundation/PointLines.cpp
-  foundation/CMatrix.cpp geodesy/ControlPointSolve.cpp geodesy/Solvers.cpp ${geodesy[*]} ${files[*]} ${text[*]}" \
+  foundation/DataFileRead.cpp foundation/DamagedFileCopy.cpp foundation/CMatrix.cpp calibration/CalibrationParams.cpp
+  geodesy/ControlPointSolve.cpp geodesy/GeometryStrength.cpp geodesy/Solvers.cpp ${geodesy[*]} ${files[*]} ${text[*]}" \
   tests/stakeout/fuzz/seeds
 
 pieces "$out/stream-seeds" '\001\007\037\100'
