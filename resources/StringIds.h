@@ -4,6 +4,17 @@
 
 namespace strings {
 enum : UINT {
+    kPairPointName = 61268,        // "点  名": the columns of the parameter-solving pair lists
+    kPairNorthBefore = 61269,      // "转换前北坐标"
+    kPairEastBefore = 61270,       // "转换前东坐标"
+    kPairNorthAfter = 61271,       // "转换后北坐标"
+    kPairEastAfter = 61272,        // "转换后东坐标"
+    kPairLatitude = 61273,         // "大地坐标B"
+    kPairLongitude = 61274,        // "大地坐标L"
+    kPairEllipsoidHeight = 61275,  // "大地高H"
+    kPairPlaneX = 61276,           // "平面坐标x"
+    kPairPlaneY = 61277,           // "平面坐标y"
+    kPairHeight = 61278,           // "高程H"
     kInfoCaption = 61297,          // "信息提示"
     kAppName = 61299,              // "衡川"
     kDesktopFolder = 61300,        // "桌面"

@@ -11,6 +11,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/StringTable.h"
 #include "resources/FoundationIcons.h"
+#include "resources/StringIds.h"
 
 namespace {
 using namespace pairlist;
@@ -18,14 +19,17 @@ const PairListShape kFourShape{IDD_FOUR,
                                kOpenFour,
                                L"CalFour.fou",
                                L"*.fou",
-                               {61268, 61269, 61270, 61271, 61272},
+                               {strings::kPairPointName, strings::kPairNorthBefore, strings::kPairEastBefore,
+                                strings::kPairNorthAfter, strings::kPairEastAfter},
                                {50, 60, 100, 100, 100, 100}};
-const PairListShape kSevenShape{IDD_SEVEN,
-                                kOpenSeven,
-                                L"CalSeven.sev",
-                                L"*.sev",
-                                {61268, 61273, 61274, 61275, 61276, 61277, 61278},
-                                {50, 60, 100, 100, 60, 100, 100, 60}};
+const PairListShape kSevenShape{
+    IDD_SEVEN,
+    kOpenSeven,
+    L"CalSeven.sev",
+    L"*.sev",
+    {strings::kPairPointName, strings::kPairLatitude, strings::kPairLongitude, strings::kPairEllipsoidHeight,
+     strings::kPairPlaneX, strings::kPairPlaneY, strings::kPairHeight},
+    {50, 60, 100, 100, 60, 100, 100, 60}};
 
 void StylePickButton(CDialog& dialog, CIconButton& button, UINT id) {
     button.SubclassDlgItem(id, &dialog);

@@ -235,7 +235,8 @@ void TargetPointSurvey(CMainFrame& frame) {
     }
     CGpsState state = frame.GpsState();
     state.fixFlag = 1;
-    frame.Job().jobs.SetStoreContext(frame.Job().settings.nSaveType, 2, 0, CString(), 0, 0.0, CString());
+    frame.Job().jobs.SetStoreContext(frame.Job().settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0,
+                                     CString());
     const StoredPointResult result = frame.StorePath().StorePoint(state);
     if (result.number != 0) frame.AppendSurveyRecord(result.point);
 }

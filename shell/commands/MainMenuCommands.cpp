@@ -81,7 +81,7 @@ void RunInstrumentSettingsCommand(CMainFrame& frame) {
 
 void RunRadioSettingsMenuCommand(CMainFrame& frame) {
     if (!ConnectedReceiverHasDataLink(frame)) {
-        frame.MessageBox(L"GPS主机类型不匹配!", L"错误", MB_OK | MB_ICONINFORMATION);
+        frame.MessageBox(LoadStringResource(strings::kBoardMismatch), L"错误", MB_OK | MB_ICONINFORMATION);
         return;
     }
     RunRadioSettingsCommand(frame, &frame);

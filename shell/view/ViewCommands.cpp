@@ -117,8 +117,9 @@ void CFrmGraphView::StorePoint() {
         return;
     const GeneralSettingsBlock& settings = frame_.Job().settings;
     CJobSettings& jobs = frame_.Job().jobs;
-    jobs.SetStoreContext(settings.nSaveType, 2, 0, CString(), 0, 0.0, settings.connection.szLastPtCode);
-    if (settings.nSaveType == 3) {
+    jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0,
+                         settings.connection.szLastPtCode);
+    if (settings.nSaveType == kStoreAutomatic) {
         frame_.StorePath().StartAutoStore(latest_);
         return;
     }
@@ -136,12 +137,12 @@ void CFrmGraphView::StorePoint() {
 void CFrmGraphView::AutoStore() {
     GeneralSettingsBlock& settings = frame_.Job().settings;
     AutoStoreState& state = frame_.AutoStore();
-    if (settings.nSaveType != 3 || state.running == 0) return;
+    if (settings.nSaveType != kStoreAutomatic || state.running == 0) return;
     const CGpsState fix = latest_;
     if (!autoTrigger_.Decide(settings, fix, state.firstPoint)) return;
     const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;
-    frame_.Job().jobs.SetStoreContext(settings.nSaveType, 2, 0, CString(), settings.nAsMode, interval,
-                                      CString());
+    frame_.Job().jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), settings.nAsMode,
+                                      interval, CString());
     const StoredPointResult result = frame_.StorePath().StoreQuickPoint(fix);
     ++state.count;
     if (result.number != 0) AddStoredPoint(result.point);

@@ -12,8 +12,6 @@
 #include "survey/screens/StoreInput.h"
 
 namespace {
-enum StoreMode { kPlain = 0, kOffset = 1, kSmoothing = 2, kAutomatic = 3 };
-constexpr int kPlainStoreKind = 2;
 constexpr int kTerrain = 3;
 constexpr int kReference = 1;
 constexpr const wchar_t* kDefaultCode = L"00000000";
@@ -35,7 +33,7 @@ bool RunOffsetStep(ISurveyHost& host, CWnd* parent, CGpsState& fix, RawStoreTail
     fix.gridX = offset.Result().x;
     fix.gridY = offset.Result().y;
     fix.gridH = offset.Result().h;
-    tail.mode = kOffset;
+    tail.mode = kStoreOffset;
     tail.offsetDistance = offset.values.distance;
     tail.offsetHeight = offset.values.heightDiff;
     tail.offsetAngle = offset.Result().packedAngle;
@@ -59,24 +57,24 @@ StoredPointResult CSurveyPointStore::StorePoint(const CGpsState& state) {
     const StorePointSubBlock& context = host_.Store().context;
     CGpsState fix = state;
     RawStoreTail tail;
-    if (context.storeMode == kOffset) {
+    if (context.storeMode == kStoreOffset) {
         if (!RunOffsetStep(host_, parent_, fix, tail)) return {};
-    } else if (context.storeMode == kAutomatic) {
+    } else if (context.storeMode == kStoreAutomatic) {
         // Automatic storing has no single point to store: it starts with its dialog, as key A does.
         StartAutoStore(state);
         return {};
-    } else if (context.storeMode != kPlain && context.storeMode != kSmoothing) {
+    } else if (context.storeMode != kStorePlain && context.storeMode != kStoreSmoothing) {
         return {};
     }
     // Power-line and tower-section points have their own store screens.
-    if (context.storeKind != kPlainStoreKind) return {};
+    if (context.storeKind != kSurveyStoreKind) return {};
     return StorePlainPoint(fix, context.storeMode, tail);
 }
 
 StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int mode,
                                                      const RawStoreTail& offsetTail) {
     const PointStoreState& store = host_.Store();
-    const bool smoothing = mode == kSmoothing;
+    const bool smoothing = mode == kStoreSmoothing;
     CPointStoreDlg dialog(host_, smoothing, parent_);
     dialog.fix.status = SolutionStatusText(fix, host_);
     if (!smoothing) dialog.ShowFix(fix);
@@ -121,7 +119,7 @@ StoredPointResult CSurveyPointStore::StoreQuickPoint(const CGpsState& state) {
     point.pointKind = kTerrain;
     point.storeFormat = store.context.recordFormat;
     RawStoreTail tail;
-    tail.mode = kAutomatic;
+    tail.mode = kStoreAutomatic;
     tail.autoValue = store.context.autoCondition;
     tail.autoInterval = store.context.autoInterval;
     return Commit(point, state, {{state, tail}}, true);
