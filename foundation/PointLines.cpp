@@ -12,17 +12,14 @@ namespace {
 constexpr int kPointFileFields = 36;
 constexpr int kBaiheFormat = 6;
 
-std::vector<CString> CutLines(const CString& text, bool stopAtEmpty) {
+std::vector<CString> CutLines(const CString& text) {
     std::vector<CString> lines;
     const std::wstring& s = text.str();
     size_t start = 0;
     for (size_t lf = s.find(L'\n'); lf != std::wstring::npos; start = lf + 1, lf = s.find(L'\n', start)) {
         size_t end = lf;
         if (end > start && s[end - 1] == L'\r') --end;
-        if (end == start) {
-            if (stopAtEmpty) break;
-            continue;
-        }
+        if (end == start) continue;
         lines.emplace_back(std::wstring_view(s).substr(start, end - start));
     }
     return lines;
@@ -74,11 +71,7 @@ std::string_view ByteField(std::string_view line, int index) {
 }  // namespace
 
 std::vector<CString> CutPointFileLines(const CString& text) {
-    return CutLines(text, false);
-}
-
-std::vector<CString> CutRecordFileLines(const CString& text) {
-    return CutLines(text, true);
+    return CutLines(text);
 }
 
 CString LineField(const CString& line, int index) {
@@ -139,21 +132,6 @@ CString FormatRecordLine(const PointRecord& point) {
     CString line;
     line.Format(L"%s,%.4f,%.4f,%.4f,%s\r\n", point.name, point.x, point.y, point.h, point.code);
     return line;
-}
-
-std::vector<PointRecord> ParseRecordFile(const CString& text) {
-    std::vector<PointRecord> points;
-    for (CString line : CutRecordFileLines(text)) {
-        line.TrimLeft();
-        PointRecord point;
-        point.name = LineField(line, 0).TrimLeft();
-        point.x = ToDouble(LineField(line, 1));
-        point.y = ToDouble(LineField(line, 2));
-        point.h = ToDouble(LineField(line, 3));
-        point.code = LineField(line, 4).TrimLeft();
-        points.push_back(std::move(point));
-    }
-    return points;
 }
 
 LastNames ScanLastNames(const CString& text, int format) {

@@ -12,9 +12,6 @@
 // last LF is an append that was cut short and is left out.
 std::vector<CString> CutPointFileLines(const CString& text);
 
-// Lines of a record file: as point-file lines, but the first empty line ends the file.
-std::vector<CString> CutRecordFileLines(const CString& text);
-
 // Field `index` of a line cut at ","; empty when the line has fewer fields.
 CString LineField(const CString& line, int index);
 
@@ -40,8 +37,6 @@ inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.
 CString FormatRecordLine(const PointRecord& point);
-// The points of a record file's text.
-std::vector<PointRecord> ParseRecordFile(const CString& text);
 
 // The names the next store continues from: the last J, Z and plain names and the last point name.
 struct LastNames {

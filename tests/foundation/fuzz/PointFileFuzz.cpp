@@ -8,6 +8,7 @@
 
 #include "foundation/CoordLibFile.h"
 #include "foundation/PointLines.h"
+#include "foundation/RecordFile.h"
 #include "foundation/StoredPointLines.h"
 #include "platform/text/CodePage.h"
 
@@ -19,8 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (ReadPointFileLine(line, point)) PointFileLine(point);
         LineField(line, 33);
     }
-    ParseRecordFile(text);
-    CutRecordFileLines(text);
+    for (const std::string_view line : CutCoordLibLines(bytes)) {
+        PointRecord record;
+        ParseRecordLine(line, record);
+    }
     ScanLastNames(text, 1);
     ScanLastNames(text, 6);
     // The library reads its lines from the bytes one at a time and its types from one field: both
