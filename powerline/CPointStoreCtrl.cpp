@@ -8,6 +8,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "powerline/PowerlineHost.h"
+#include "survey/FeatureCodes.h"
 
 namespace {
 enum StoreMode { kPlain = 0, kOffset = 1, kSmoothing = 2 };
@@ -23,35 +24,8 @@ double Number(const CString& text) {
 
 // 道亨 series N moves on past the points a terrain feature's drawing takes up.
 int FeatureStep(int code, int otherStep) {
-    switch (code) {
-        case 1000:
-            return 4;
-        case 201:
-        case 203:
-        case 206:
-        case 211:
-        case 212:
-        case 213:
-            return 7;
-        case 1175:
-        case 1191:
-            return 5;
-        case 173:
-        case 175:
-        case 183:
-        case 184:
-        case 185:
-        case 186:
-        case 191:
-        case 408:
-        case 710:
-        case 904:
-        case 905:
-        case 906:
-            return 4;
-        default:
-            return otherStep;
-    }
+    const int points = TerrainDrawingPoints(code);
+    return points != 0 ? points : otherStep;
 }
 
 // The series a type names its points from: 0 J, 1 Z, any other N.

@@ -30,16 +30,22 @@ const wchar_t* const kPoleTypeRows[] = {
     L"31--[S]",     L"32--[H]",    L"33--[HH]",   L"34--[ZL]",    L"35--[B]",     L"36--[SHL]",
     L"37--[YT4]",   L"38--[YT2]",  L"39--[SH]",   L"40--[HL]",    L"41--[MT]",
 };
-const IdText kTerrainGivenRows[] = {
-    {184, L"公路--184"},       {408, L"铁路--408"},       {186, L"乡道--186"},
-    {183, L"大坎路--183"},     {185, L"小坎路--185"},     {710, L"宁波路--710"},
-    {191, L"双线沟--191"},     {173, L"大坎沟--173"},     {175, L"小坎沟--175"},
-    {1191, L"双线河--191"},    {1175, L"小坎河--175"},    {906, L"单垄--906"},
-    {905, L"宽垄--905"},       {904, L"窄垄--904"},       {201, L"房屋--201"},
-    {203, L"棚房--203"},       {211, L"温室--211"},       {212, L"菜窖--904"},
-    {213, L"花房--201"},       {206, L"建筑中房屋--203"}, {317, L"散坟--211"},
-    {1000, L"塘--1000"},       {915, L"右未加固坎--915"}, {914, L"右加固的坎--914"},
-    {938, L"左未加固坎--938"}, {937, L"左加固的坎--937"},
+// A terrain row with the points its drawing takes up in the 道亨 N series (0: none).
+struct TerrainRow {
+    int32_t id;
+    const wchar_t* text;
+    int drawingPoints;
+};
+const TerrainRow kTerrainGivenRows[] = {
+    {184, L"公路--184", 4},       {408, L"铁路--408", 4},       {186, L"乡道--186", 4},
+    {183, L"大坎路--183", 4},     {185, L"小坎路--185", 4},     {710, L"宁波路--710", 4},
+    {191, L"双线沟--191", 4},     {173, L"大坎沟--173", 4},     {175, L"小坎沟--175", 4},
+    {1191, L"双线河--191", 5},    {1175, L"小坎河--175", 5},    {906, L"单垄--906", 4},
+    {905, L"宽垄--905", 4},       {904, L"窄垄--904", 4},       {201, L"房屋--201", 7},
+    {203, L"棚房--203", 7},       {211, L"温室--211", 7},       {212, L"菜窖--904", 7},
+    {213, L"花房--201", 7},       {206, L"建筑中房屋--203", 7}, {317, L"散坟--211", 0},
+    {1000, L"塘--1000", 4},       {915, L"右未加固坎--915", 0}, {914, L"右加固的坎--914", 0},
+    {938, L"左未加固坎--938", 0}, {937, L"左加固的坎--937", 0},
 };
 const wchar_t* const kSectionLineRows[] = {
     L"单笔实线--0",
@@ -156,7 +162,7 @@ FeatureCodeTables BuildTables() {
     for (const wchar_t* row : kPoleTypeRows) t.poleType.push_back({poleId++, row});
     int32_t haizhiId = 0;
     for (const wchar_t* row : kHaizhiPoleRows) t.haizhiPoles.push_back({haizhiId++, row});
-    for (const IdText& row : kTerrainGivenRows) AddTerrainRow(t.terrain, row.text, row.id);
+    for (const TerrainRow& row : kTerrainGivenRows) AddTerrainRow(t.terrain, row.text, row.id);
     for (const wchar_t* row : kSectionLineRows) AddTerrainRow(t.terrain, row, 0);
     for (const wchar_t* row : kAuxiliaryRows) AddAuxiliaryRow(t.auxiliary, row);
     return t;
@@ -200,6 +206,12 @@ int RowOfId(const std::vector<IdText>& table, int32_t id) {
 CString TextOfId(const std::vector<IdText>& table, int32_t id) {
     const int row = RowOfId(table, id);
     return row < 0 ? CString() : table[static_cast<size_t>(row)].text;
+}
+
+int TerrainDrawingPoints(int32_t code) {
+    for (const TerrainRow& row : kTerrainGivenRows)
+        if (row.id == code) return row.drawingPoints;
+    return 0;
 }
 
 CString AuxiliaryText(int32_t key) {

@@ -32,6 +32,8 @@ void AddAuxiliaryRow(std::map<int32_t, CString>& map, const CString& text);
 int RowOfId(const std::vector<IdText>& table, int32_t id);
 // The text of the first row with the id; empty when none.
 CString TextOfId(const std::vector<IdText>& table, int32_t id);
+// The points a terrain feature's drawing takes up in the 道亨 N series; 0 for a code without one.
+int TerrainDrawingPoints(int32_t code);
 // The map's text for the key; empty when absent.
 CString AuxiliaryText(int32_t key);
 

@@ -52,3 +52,18 @@ TEST(FeatureCodes, EveryCrossingItemStandsForTheCodeAtItsEndBothWays) {
     EXPECT_EQ(CrossingItemCode(18), 71);  // "铁路-------71"
     EXPECT_EQ(CrossingItemOfCode(45), -1);
 }
+
+TEST(FeatureCodes, TerrainDrawingPointsByFeatureFamily) {
+    struct Case {
+        int32_t code;
+        int points;
+    };
+    const Case cases[] = {
+        {184, 4},  {906, 4},  {1000, 4},  // roads, ridges, ponds
+        {201, 7},  {206, 7},  {213, 7},   // houses
+        {1191, 5}, {1175, 5},             // rivers
+        {317, 0},  {937, 0},              // rows without a drawing
+        {0, 0},    {22, 0},   {999, 0},   // section lines and unknown codes
+    };
+    for (const Case& c : cases) EXPECT_EQ(TerrainDrawingPoints(c.code), c.points) << c.code;
+}
