@@ -1,20 +1,20 @@
 #pragma once
-// What the power-line screens and their store dialogs need of the main frame. The store dialogs
-// share the survey screens' host (settings, antenna constants, the job's store files and names,
-// the store listener, automatic storing, the tone); the names of a power-line store go through the
-// two operations below, so that no later store, here or on the map, repeats one.
+// What the power-line screens and their store dialogs need of the main frame besides what every
+// plot screen needs. The store dialogs share the survey screens' host (settings, antenna
+// constants, the job's store files and names, the store listener, automatic storing, the tone);
+// the names of a power-line store go through the two operations below, so that no later store,
+// here or on the map, repeats one.
 #include "foundation/PointRecord.h"
 #include "foundation/TextTriple.h"
 #include "platform/base/WinTypes.h"
+#include "stakeout/PlotScreenHost.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/SurveyHost.h"
 
 class CWnd;
 
-class IPowerlineHost {
+class IPowerlineHost : public IPlotScreenHost {
 public:
-    virtual ~IPowerlineHost() = default;
-
     virtual ISurveyHost& Survey() = 0;
     virtual const ISurveyHost& Survey() const = 0;
 
@@ -26,20 +26,9 @@ public:
     virtual void TakeStoredNames(const CString& next, const TextTriple& series,
                                  const StoredPointResult& result) = 0;
 
-    // ---- what the two screens need besides storing
-    // Positions (message 1912) go to `window` until StopListening gives them back to the window
-    // that had them before.
-    virtual void ListenForPositions(HWND window) = 0;
-    virtual void StopListening(HWND window) = 0;
-    // The logical key of a key message.
-    virtual int LogicalKey(UINT message, UINT key) const = 0;
-    virtual CString JobFolder() const = 0;
     // True when the frame's automatic storing runs and `trigger` takes this fix (the attempt is
     // counted); the first fix after the start is always taken.
     virtual bool AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) = 0;
     // A stored point joins the job's record file and the main map's points.
     virtual void AddStoredPoint(const PointRecord& point) = 0;
-    virtual void RunDataVerify(CWnd* parent) = 0;
-    // The coordinate view of the job's stored points, modal.
-    virtual void ShowCoordinateView() = 0;
 };

@@ -2,8 +2,6 @@
 
 #include "powerline/screens/CPowerLineSurveyDlg.h"
 #include "powerline/screens/CTowerSectionStakeDlg.h"
-#include "receiver/screens/CDataVerifyDlg.h"
-#include "shell/commands/CoordViewCommands.h"
 #include "shell/frame/CMainFrame.h"
 
 namespace {
@@ -22,22 +20,6 @@ void PowerlineHostImpl::TakeStoredNames(const CString& next, const TextTriple& s
     store.lastResult = result;
 }
 
-void PowerlineHostImpl::ListenForPositions(HWND window) {
-    frame_.ListenForPositions(window);
-}
-
-void PowerlineHostImpl::StopListening(HWND window) {
-    frame_.StopListening(window);
-}
-
-int PowerlineHostImpl::LogicalKey(UINT message, UINT key) const {
-    return CMainFrame::MapHardwareKey(message, key);
-}
-
-CString PowerlineHostImpl::JobFolder() const {
-    return frame_.JobFolder();
-}
-
 bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) {
     const GeneralSettingsBlock& settings = frame_.Job().settings;
     AutoStoreState& state = frame_.AutoStore();
@@ -51,14 +33,6 @@ bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState&
 void PowerlineHostImpl::AddStoredPoint(const PointRecord& point) {
     frame_.AppendSurveyRecord(point);
     frame_.DisplayPoints().push_back(point);
-}
-
-void PowerlineHostImpl::RunDataVerify(CWnd* parent) {
-    RunDataVerifyCommand(frame_, parent);
-}
-
-void PowerlineHostImpl::ShowCoordinateView() {
-    OpenCoordView(frame_);
 }
 
 void RunPowerLineSurvey(CMainFrame& frame) {

@@ -1,27 +1,9 @@
 #include "shell/hosts/StakeoutHostImpl.h"
 
-#include "receiver/screens/CDataVerifyDlg.h"
 #include "receiver/screens/CGpsInfoDlg.h"
-#include "shell/commands/CoordViewCommands.h"
 #include "shell/frame/CMainFrame.h"
 #include "stakeout/screens/CLineStakeDlg.h"
 #include "stakeout/screens/CStakeoutDlg.h"
-
-void StakeoutHostImpl::ListenForPositions(HWND window) {
-    frame_.ListenForPositions(window);
-}
-
-void StakeoutHostImpl::StopListening(HWND window) {
-    frame_.StopListening(window);
-}
-
-int StakeoutHostImpl::LogicalKey(UINT message, UINT key) const {
-    return CMainFrame::MapHardwareKey(message, key);
-}
-
-CString StakeoutHostImpl::JobFolder() const {
-    return frame_.JobFolder();
-}
 
 CString StakeoutHostImpl::JobFileName() const {
     return frame_.JobFileName();
@@ -55,16 +37,8 @@ void StakeoutHostImpl::ReacquireAndSave() {
     frame_.ReacquireAndSave();
 }
 
-void StakeoutHostImpl::RunDataVerify(CWnd* parent) {
-    RunDataVerifyCommand(frame_, parent);
-}
-
 void StakeoutHostImpl::ShowReceiverInfo(CWnd* parent, const CString& info) {
     ::ShowReceiverInfo(frame_, parent, info);
-}
-
-void StakeoutHostImpl::ShowCoordinateView() {
-    OpenCoordView(frame_);
 }
 
 void RunPointStakeout(CMainFrame& frame) {

@@ -1,7 +1,7 @@
 #pragma once
-// What the stake-out screens need of the main frame: the position messages while they are open,
-// the logical keys, the job's paths and settings, the store path, the receiver dialogs and the
-// coordinate view. Reads are const; everything else is an operation.
+// What the stake-out screens need of the main frame besides what every plot screen needs: the
+// job's paths and settings, the store path and the receiver dialogs. Reads are const; everything
+// else is an operation.
 #include <cstdint>
 
 #include "foundation/CGpsState.h"
@@ -9,6 +9,7 @@
 #include "foundation/PointRecord.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
+#include "stakeout/PlotScreenHost.h"
 #include "survey/PlotKeys.h"
 
 class CWnd;
@@ -30,18 +31,8 @@ struct LinkValues {
     int32_t shown = 0;
 };
 
-class IStakeoutHost {
+class IStakeoutHost : public IPlotScreenHost {
 public:
-    virtual ~IStakeoutHost() = default;
-
-    // Positions (message 1912) go to `window` until StopListening gives them back to the window
-    // that had them before.
-    virtual void ListenForPositions(HWND window) = 0;
-    virtual void StopListening(HWND window) = 0;
-    // The logical key of a key message (PlotKey and others).
-    virtual int LogicalKey(UINT message, UINT key) const = 0;
-
-    virtual CString JobFolder() const = 0;
     virtual CString JobFileName() const = 0;
     virtual CString DataFolder() const = 0;
     // The job's point file, as the receiver information shows it.
@@ -52,10 +43,7 @@ public:
     // Through the job's one store path with its dialogs; a result number of 0 stored nothing.
     virtual StoredPointResult StorePoint(const CGpsState& fix, const StoreContext& context) = 0;
     virtual void ReacquireAndSave() = 0;
-    virtual void RunDataVerify(CWnd* parent) = 0;
     // The receiver information dialog with the screen's help text; the positions stay with the
     // screen afterwards.
     virtual void ShowReceiverInfo(CWnd* parent, const CString& info) = 0;
-    // The coordinate view of the job's stored points, modal.
-    virtual void ShowCoordinateView() = 0;
 };

@@ -1,0 +1,40 @@
+#include "shell/hosts/PlotScreenHostImpl.h"
+
+#include "powerline/PowerlineHost.h"
+#include "receiver/screens/CDataVerifyDlg.h"
+#include "shell/commands/CoordViewCommands.h"
+#include "shell/frame/CMainFrame.h"
+#include "stakeout/screens/StakeoutHost.h"
+
+template <class Host>
+void PlotScreenHostImpl<Host>::ListenForPositions(HWND window) {
+    frame_.ListenForPositions(window);
+}
+
+template <class Host>
+void PlotScreenHostImpl<Host>::StopListening(HWND window) {
+    frame_.StopListening(window);
+}
+
+template <class Host>
+int PlotScreenHostImpl<Host>::LogicalKey(UINT message, UINT key) const {
+    return CMainFrame::MapHardwareKey(message, key);
+}
+
+template <class Host>
+CString PlotScreenHostImpl<Host>::JobFolder() const {
+    return frame_.JobFolder();
+}
+
+template <class Host>
+void PlotScreenHostImpl<Host>::RunDataVerify(CWnd* parent) {
+    RunDataVerifyCommand(frame_, parent);
+}
+
+template <class Host>
+void PlotScreenHostImpl<Host>::ShowCoordinateView() {
+    OpenCoordView(frame_);
+}
+
+template class PlotScreenHostImpl<IStakeoutHost>;
+template class PlotScreenHostImpl<IPowerlineHost>;
