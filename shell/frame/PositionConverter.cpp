@@ -1,6 +1,7 @@
 #include "shell/frame/PositionConverter.h"
 
 #include "geodesy/CoordParamsApply.h"
+#include "geodesy/JobGrid.h"
 
 void PositionConverter::Apply(const CoordSysParams& params) {
     ApplyCoordParams(params, second_);
@@ -23,13 +24,5 @@ void PositionConverter::ToProjected(double latDeg, double lonDeg, double height,
 
 void PositionConverter::ToGrid(double latDeg, double lonDeg, double height, const CoordSysParams& params,
                                double& n, double& e, double& h) {
-    first_.Wgs84ToLocalPlane(latDeg, lonDeg, height, n, e, h);
-    n += params.adjust.szdAdjustX;
-    e += params.adjust.szdAdjustY;
-    h += params.adjust.szdAdjustH;
-    if (params.heightFit.nNiheMode == 1) {
-        double fit = 0.0;
-        first_.ApplyHeightFit(n, e, fit);
-        h -= fit;
-    }
+    JobGridFromWgs84(first_, params, latDeg, lonDeg, height, n, e, h);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The coordinate tools' host: the job's coordinate parameters and the frame's second converter,
-// read-only. Each conversion works on a copy of the converter, so a tool never disturbs it.
+// read-only. Conversions follow the job's grid rule, so a tool gives the grid the program stores.
 #include "cogo/CogoHost.h"
 #include "foundation/CoordSysParams.h"
 #include "geodesy/CoordTransform.h"
