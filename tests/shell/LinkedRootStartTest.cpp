@@ -10,22 +10,13 @@
 #include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
+#include "tests/platform/files/FolderSnapshot.h"
 #include "tests/shell/ShellStoreDouble.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::map<std::string, std::string> Snapshot(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().lexically_relative(folder).string()] =
-            entry.is_directory() ? "<folder>" : std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
 
 class LinkedRootStart : public ShellTest {
 protected:
@@ -68,7 +59,7 @@ TEST_F(LinkedRootStart, LinksOutOfTheRootAreNamedAndNothingOutsideChanges) {
         if (std::string(c.target) != "qzsys.sys")
             fs::copy_file(outside_ / "qzsys.sys", root_ / "Program Files/qzsys.sys");
         fs::create_symlink(outside_ / c.target, root_ / c.link);
-        const auto before = Snapshot(outside_);
+        const auto before = FolderSnapshot(outside_);
         for (int restart = 0; restart < 2; ++restart) {
             CQuorinApp app;
             ASSERT_TRUE(app.InitInstance());
@@ -84,6 +75,6 @@ TEST_F(LinkedRootStart, LinksOutOfTheRootAreNamedAndNothingOutsideChanges) {
         for (const CString& text : boxes.Texts())
             named = named || text.Find(CString(fs::path(root_ / c.link).wstring())) >= 0;
         EXPECT_TRUE(named);
-        EXPECT_EQ(Snapshot(outside_), before);
+        EXPECT_EQ(FolderSnapshot(outside_), before);
     }
 }

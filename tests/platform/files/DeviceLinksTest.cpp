@@ -12,21 +12,11 @@
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/platform/files/FolderSnapshot.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Every file below `folder` with its bytes.
-std::map<std::string, std::string> Snapshot(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().lexically_relative(folder).string()] =
-            entry.is_directory() ? "<folder>" : std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
 
 class DeviceLinks : public DeviceRootTest {
 protected:
@@ -83,9 +73,9 @@ TEST_F(DeviceLinks, LinksLeadingOutOfTheRootAreRefusedAndNamed) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         if (!fs::is_symlink(root_ / c.link)) fs::create_symlink(outside_ / c.target, root_ / c.link);
-        const auto before = Snapshot(outside_);
+        const auto before = FolderSnapshot(outside_);
         EXPECT_FALSE(c.operation());
-        EXPECT_EQ(Snapshot(outside_), before);
+        EXPECT_EQ(FolderSnapshot(outside_), before);
         for (const fs::path& link : TakeRefusedLinks()) named.push_back(link);
     }
     // Each link is named once, however often it was refused.
@@ -113,9 +103,9 @@ TEST_F(DeviceLinks, TheCleanUpOfTemporariesRemovesOnlyThePlainFilesOfItsPattern)
     fs::create_symlink(outside_ / "canary", root_ / "Jobs/vorna/vorna.qzs.tmp999999-2");
     std::ofstream(root_ / "Jobs/vorna/vorna.qzs.tmp999999-3") << "a dead writer's";
     std::ofstream(root_ / "Jobs/vorna/vorna.qzs.tmpx-3") << "not of the pattern";
-    const auto before = Snapshot(outside_);
+    const auto before = FolderSnapshot(outside_);
     ASSERT_TRUE(AtomicRewrite(L"\\Jobs\\vorna\\vorna.qzs", "[Job]\r\n"));
-    EXPECT_EQ(Snapshot(outside_), before);
+    EXPECT_EQ(FolderSnapshot(outside_), before);
     EXPECT_FALSE(fs::exists(root_ / "Jobs/vorna/vorna.qzs.tmp999999-3"));
     EXPECT_TRUE(fs::exists(root_ / "Jobs/vorna/vorna.qzs.tmpx-3"));
     EXPECT_TRUE(fs::is_symlink(root_ / "Jobs/vorna/vorna.qzs.tmp999999-2"));
