@@ -5,6 +5,7 @@
 #include "resources/MainViewForm.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
 
 namespace {
 
@@ -25,17 +26,17 @@ struct ViewSetUp {
     explicit ViewSetUp(int points) {
         frame.CreateFrame();
         frame.ShowWindow(SW_SHOW);
-        frame.Job().settings.nShowSurveyPoint = -1;
+        FrameProbe::Job(frame).settings.nShowSurveyPoint = -1;
         for (int i = 0; i < points; ++i) {
             PointRecord p;
             p.name.Format(L"P%d", i);
             p.x = 1000.0 + (i * 37 % 180);
             p.y = 2000.0 + (i * 53 % 230);
-            frame.DisplayPoints().push_back(p);
+            FrameProbe::DisplayPoints(frame).push_back(p);
         }
         CGpsState state = Fix(1090.0, 2115.0);
-        frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 4);
-        frame.View()->Canvas().SetView(995.0, 1995.0, 1.0);
+        FrameProbe::View(frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 4);
+        FrameProbe::View(frame)->Canvas().SetView(995.0, 1995.0, 1.0);
         ui.Pump();
     }
     CUiDriver ui;
@@ -45,7 +46,7 @@ struct ViewSetUp {
 // Invalidating the plot until the map, the furniture and every stored point are drawn again.
 void BM_ViewFullPaint(benchmark::State& state) {
     ViewSetUp setUp(static_cast<int>(state.range(0)));
-    CWnd* plot = setUp.frame.View()->GetDlgItem(mainview::kPlot);
+    CWnd* plot = FrameProbe::View(setUp.frame)->GetDlgItem(mainview::kPlot);
     for (auto _ : state) {
         plot->Invalidate();
         setUp.ui.Pump();
@@ -60,7 +61,7 @@ void BM_ViewPositionMessage(benchmark::State& state) {
     for (auto _ : state) {
         fix.gridX += 0.001;
         CGpsState copy = fix;
-        setUp.frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 4);
+        FrameProbe::View(setUp.frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 4);
     }
 }
 BENCHMARK(BM_ViewPositionMessage)->Unit(benchmark::kMicrosecond);
@@ -71,7 +72,7 @@ void BM_ViewSameFixAgain(benchmark::State& state) {
     const CGpsState fix = Fix(1090.0, 2115.0);
     for (auto _ : state) {
         CGpsState copy = fix;
-        setUp.frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 1);
+        FrameProbe::View(setUp.frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 1);
     }
 }
 BENCHMARK(BM_ViewSameFixAgain)->Unit(benchmark::kMicrosecond);

@@ -11,6 +11,7 @@
 #include "bench/shell/ProgramRun.h"
 #include "receiver/ReceiverMessages.h"
 #include "shell/frame/CMainFrame.h"
+#include "tests/shell/FrameProbe.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
 
@@ -44,8 +45,8 @@ std::string EpochBytes() {
 
 void BM_OneEpochToThePositionWindow(benchmark::State& state) {
     CMainFrame frame;
-    frame.Job().jobs.DefaultCoordParams(frame.Job().coord);
-    frame.Job().coord.projection.szdCenter = 120.0;
+    FrameProbe::Job(frame).jobs.DefaultCoordParams(FrameProbe::Job(frame).coord);
+    FrameProbe::Job(frame).coord.projection.szdCenter = 120.0;
     frame.ApplyCoordParams();
     CCountingWindow listener;
     frame.ListenForPositions(listener.hwnd);

@@ -165,6 +165,9 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Tests set up and read the parts through it.
+    friend struct FrameProbe;
+
     void OnMenuCommand(UINT id);
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);

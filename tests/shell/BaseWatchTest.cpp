@@ -1,13 +1,14 @@
 // The base watch: the three result files byte for byte, the job's stored base, and the warnings it arms.
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 class BaseWatchTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        JobSession& job = frame.Job();
+        JobSession& job = FrameProbe::Job(frame);
         job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
         job.jobs.SetResultFileNames(job.paths.dataFolder, job.paths.dataFileName);
         std::filesystem::create_directories(root_ / "job/result");
@@ -25,7 +26,7 @@ protected:
     }
     // The base's packed latitude and longitude are given; the rest is the state's, in the line's format.
     std::string NowBaseLine(const wchar_t* latLon, const wchar_t* id) {
-        const CGpsState& s = frame.Receiver().State();
+        const CGpsState& s = FrameProbe::Receiver(frame).State();
         return ToGbk(Format(L"NowBase,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d\r\n",
                             latLon, s.baseHeight, base[0], base[1], base[2], id, s.hour, s.minute, s.second,
                             s.year, s.month, s.day));
@@ -53,27 +54,29 @@ TEST_F(BaseWatchTest, FirstBaseIsTakenSilentlyThenTheSameBaseChangesNothing) {
     const std::string old = ReadHostFile("job/result/OldForAutoAdjust.xyh");
     EXPECT_EQ(old.rfind("OldBase,", 0), 0u);
     EXPECT_EQ(old.substr(old.size() - 11), ",00000000\r\n");
-    EXPECT_EQ(frame.Job().coord.base.szBaseStationID, L"0001");
-    EXPECT_NEAR(frame.Job().coord.base.szdBaseLat, 30.15, 1e-8);
-    EXPECT_EQ(frame.Watch().baseIdChanged + frame.Watch().baseCoordChanged, 0);
+    EXPECT_EQ(FrameProbe::Job(frame).coord.base.szBaseStationID, L"0001");
+    EXPECT_NEAR(FrameProbe::Job(frame).coord.base.szdBaseLat, 30.15, 1e-8);
+    EXPECT_EQ(FrameProbe::Watch(frame).baseIdChanged + FrameProbe::Watch(frame).baseCoordChanged, 0);
     EXPECT_NE(ReadHostFile("job/j.qza").find("szBaseStationID=0001"), std::string::npos);
     EXPECT_NE(ReadHostFile("job/data/j.blh").find("Rem BaseStation"), std::string::npos);
 
     // Within 1 cm, under a new identifier too: the same base.
     Base(0.005, "0007");
     EXPECT_EQ(ReadHostFile("job/result/basecoord.blh"), now);
-    EXPECT_EQ(frame.Job().coord.base.szBaseStationID, L"0001");
-    EXPECT_EQ(frame.Watch().baseIdChanged + frame.Watch().baseCoordChanged, 0);
+    EXPECT_EQ(FrameProbe::Job(frame).coord.base.szBaseStationID, L"0001");
+    EXPECT_EQ(FrameProbe::Watch(frame).baseIdChanged + FrameProbe::Watch(frame).baseCoordChanged, 0);
 }
 
 TEST_F(BaseWatchTest, AMovedBaseOrAnotherOneArmsItsWarning) {
     Base(0, "0001");
     Base(12, "0001");
-    EXPECT_EQ(frame.Watch().baseCoordChanged, 1);
-    EXPECT_EQ(frame.Watch().baseChangeText.Find(L"新旧基站距离::"), 0);
+    EXPECT_EQ(FrameProbe::Watch(frame).baseCoordChanged, 1);
+    EXPECT_EQ(FrameProbe::Watch(frame).baseChangeText.Find(L"新旧基站距离::"), 0);
     Base(30, "0002");
-    EXPECT_EQ(frame.Watch().baseIdChanged, 1);
-    EXPECT_EQ(frame.Watch().baseChangeText.Find(L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::"), 0);
+    EXPECT_EQ(FrameProbe::Watch(frame).baseIdChanged, 1);
+    EXPECT_EQ(
+        FrameProbe::Watch(frame).baseChangeText.Find(L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::"),
+        0);
     const std::string lines = ReadHostFile("job/result/basecoord.blh");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
     const std::string last = NowBaseLine(L"30.15009730,120.07300000", L"0002");
@@ -82,7 +85,7 @@ TEST_F(BaseWatchTest, AMovedBaseOrAnotherOneArmsItsWarning) {
 
 TEST_F(BaseWatchTest, ABaseHeardWhileTheRoverIsNotFixedChangesNoFile) {
     Base(0, "0001", sim::FixKind::kFloat);
-    EXPECT_EQ(frame.Watch().baseReceived, 1);
+    EXPECT_EQ(FrameProbe::Watch(frame).baseReceived, 1);
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
 }
@@ -93,7 +96,7 @@ TEST_F(BaseWatchTest, ACoordinateFileThatCannotBeUsedIsNeverWritten) {
     const std::string unusable(2 << 20, '[');
     WriteHostFile("job/j.qza", unusable);
     WriteHostFile("job/j.qza.bad", "an older copy");
-    JobSession& job = frame.Job();
+    JobSession& job = FrameProbe::Job(frame);
     job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
     CoordSysParams coord;
@@ -113,7 +116,7 @@ TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
         e.stationId = "0009";
         Feed(sim::BestPosLog(e) + sim::RefStationLog(e, xyz[0], xyz[1], xyz[2]));
     }
-    EXPECT_EQ(frame.Watch().baseReceived, 0);
+    EXPECT_EQ(FrameProbe::Watch(frame).baseReceived, 0);
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result" / "basecoord.blh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/OldForAutoAdjust.xyh"));
@@ -122,7 +125,7 @@ TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
 // "BaseKnown.xyh" holds the current base in the grid, "OldForAutoAdjust.xyh" the one stored before it;
 // the job keeps the current base's grid after the seven-parameter step and the projection alone.
 TEST_F(BaseWatchTest, KnownAndOldBaseFilesHoldTheCurrentAndThePreviousBaseInTheGrid) {
-    CoordSysParams& coord = frame.Job().coord;
+    CoordSysParams& coord = FrameProbe::Job(frame).coord;
     coord.seven = {1, 120.0, -80.0, 45.0, 0.00001, -0.00002, 0.00001, 0.000004};
     frame.ApplyCoordParams();
     Base(0, "0001");

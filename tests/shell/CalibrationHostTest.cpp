@@ -9,6 +9,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "resources/GeoCoordLibDlgs.h"
 #include "resources/PointDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -16,7 +17,7 @@ using CalibrationHostTest = FrameTest;
 }  // namespace
 
 TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
-    frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     WriteHostFile("job/j.WGS", "G1,30.1430000000,120.1030000000,12.5,c1,\r\n");
     double n = 0, e = 0, h = 0;
     frame.Wgs84ToLocalPlane(30.0 + 14.0 / 60 + 30.0 / 3600, 120.0 + 10.0 / 60 + 30.0 / 3600, 12.5, n, e, h);
@@ -39,17 +40,17 @@ TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
 }
 
 TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndRearmTheWarnings) {
-    frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-    frame.Job().jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-    frame.Watch().paramAcknowledged.fill(true);
+    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+    FrameProbe::Watch(frame).paramAcknowledged.fill(true);
     CCalibrationHostImpl host(frame);
     CoordSysParams params = host.CoordParams();
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
     ASSERT_TRUE(host.StoreCoordParams(params));
-    EXPECT_EQ(frame.Job().coord.four, params.four);
-    EXPECT_EQ(frame.Position().First().m_dFourShiftX, 10.0);
+    EXPECT_EQ(FrameProbe::Job(frame).coord.four, params.four);
+    EXPECT_EQ(FrameProbe::Position(frame).First().m_dFourShiftX, 10.0);
     EXPECT_EQ(host.CalibrationConverter().m_nFourParam, 1);
-    for (bool acknowledged : frame.Watch().paramAcknowledged) EXPECT_FALSE(acknowledged);
+    for (bool acknowledged : FrameProbe::Watch(frame).paramAcknowledged) EXPECT_FALSE(acknowledged);
     EXPECT_NE(ReadHostFile("job/j.qza").find("szdCx1=10"), std::string::npos);
     frame.DestroyWindow();  // a writable job is written back at the end, while the device root is there
 }
@@ -58,8 +59,8 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
 // three-parameter set-up on its known point 30 m away: the base's grid position and slot 0 move to
 // the new datum with the parameters, so the next known-base calibration finds no offset left.
 TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
-    frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-    frame.Job().jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
     CCalibrationHostImpl host(frame);
     CoordSysParams params = host.CoordParams();
     params.base.szdBaseLat = 30.1430;
@@ -75,12 +76,13 @@ TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
     base.szdKh = surveyed.szdSh - 6.5;
     base.szdKAnh = 1.5;
     ASSERT_TRUE(host.StoreCoordParams(params));
-    EXPECT_NEAR(frame.Job().coord.calib.slot[0].szdSx, surveyed.szdSx, 1e-6);  // the same datum: in place
+    EXPECT_NEAR(FrameProbe::Job(frame).coord.calib.slot[0].szdSx, surveyed.szdSx,
+                1e-6);  // the same datum: in place
 
     const CalibrationFix fix{};  // neither calibration of a known base reads the fix
     ASSERT_TRUE(host.StoreCoordParams(
         Calibrate(host.CoordParams(), {true, 1, true}, fix, host.CalibrationConverter()).params));
-    const CoordSysParams& job = frame.Job().coord;
+    const CoordSysParams& job = FrameProbe::Job(frame).coord;
     const BaseCalibSlot& moved = job.calib.slot[0];
     EXPECT_NEAR(moved.szdSx, moved.szdKx, 0.001);
     EXPECT_NEAR(moved.szdSy, moved.szdKy, 0.001);

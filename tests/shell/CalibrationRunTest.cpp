@@ -16,6 +16,7 @@
 #include "resources/FileDialogs.h"
 #include "resources/MainMenu.h"
 #include "shell/commands/MainMenuCommands.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/SimWalkSupport.h"
 
 namespace {
@@ -35,7 +36,7 @@ protected:
         SimWalkTest::SetUp();
         std::filesystem::create_directories(root_ / "job" / "data");
         std::filesystem::create_directories(root_ / "job" / "result");
-        frame.Job().DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+        FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
         truth_.SetFourParams(1, -1234.5, 678.25, 25.0 / 206264.80624709636, 1.0000123);
     }
 
@@ -96,7 +97,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
     ASSERT_TRUE(RunMenuCommand(frame, mainmenu::kSolveParams));
 
     // Residuals, the file and the job's parameters.
-    const CoordSysParams& coord = frame.Job().coord;
+    const CoordSysParams& coord = FrameProbe::Job(frame).coord;
     EXPECT_EQ(coord.heightFit.szConF,
               L"\\Program Files\\site.cot");  // the save dialog's tree opens at the top
     std::vector<ControlPointRow> rows;
@@ -114,7 +115,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
 
     // The base: its known coordinates carry the offset; the wizard stores them and calibrates.
     StandOn(4);
-    ASSERT_NE(frame.Watch().baseFixedReceived, 0);
+    ASSERT_NE(FrameProbe::Watch(frame).baseFixedReceived, 0);
     double bn = 0, be = 0, bh = 0;
     Known(kBase, bn, be, bh);
     ui_.OnModal(calibmode::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
@@ -135,7 +136,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
 
     // The fifth mark converts onto its reference plus the offset.
     WalkTo(simulator_->NowMs() + 1000);
-    const CGpsState& fix = frame.Receiver().State();
+    const CGpsState& fix = FrameProbe::Receiver(frame).State();
     double n = 0, e = 0, h = 0;
     Known(kMarks[4], n, e, h);
     EXPECT_NEAR(fix.gridX, n + kOffset[0], 0.001);

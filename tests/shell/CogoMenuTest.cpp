@@ -3,13 +3,14 @@
 #include "platform/text/Format.h"
 #include "resources/CogoDlgs.h"
 #include "shell/hosts/FrameCogoHost.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {
-    frame.Job().coord.adjust = {0, 1.5, -2.25, 0.75};
+    FrameProbe::Job(frame).coord.adjust = {0, 1.5, -2.25, 0.75};
     frame.ApplyCoordParams();
     double n = 0, e = 0, h = 0;
-    frame.Position().ToGrid(30.25, 120.2, 12.5, frame.Job().coord, n, e, h);
+    FrameProbe::Position(frame).ToGrid(30.25, 120.2, 12.5, FrameProbe::Job(frame).coord, n, e, h);
     frame.ShowWindow(SW_SHOW);
     ui_.OnModal(coordconvert::IDD, [&](CDialog& d) {
         ui_.SetText(d, coordconvert::kLatitude, L"30.15");
@@ -21,19 +22,19 @@ TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {
         EXPECT_EQ(ui_.GetText(d, cogo::kRowA + cogo::kHeight), Format(L"%.3f", h));
         ui_.Click(d, IDCANCEL);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", L"2坐标计算", L"1坐标转换"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工具T", L"2坐标计算", L"1坐标转换"}));
     ui_.Pump();
 }
 
 TEST_F(FrameTest, CoordinateToolHostConvertsBackExactly) {
-    CoordSysParams& p = frame.Job().coord;
+    CoordSysParams& p = FrameProbe::Job(frame).coord;
     p.seven = {1, 12.0, -80.0, 45.0, 1e-6, -2e-6, 3e-6, 4e-6};
     p.four = {1, 100.0, -200.0, 0.001, 1.00002};
     p.adjust = {0, 0.5, -0.25, 0.125};
     p.heightFit.nNiheMode = 1;
     p.heightFit.szdNiheA = {1.5, 1e-5, -2e-5, 0, 0, 0};
     frame.ApplyCoordParams();
-    const FrameCogoHost host(p, frame.Position().Second());
+    const FrameCogoHost host(p, FrameProbe::Position(frame).Second());
     const GeoPosition typed{30.25, 120.2, 12.5};
     const GeoPosition back = host.Wgs84FromGrid(host.GridFromWgs84(typed));
     EXPECT_NEAR(back.latitude, typed.latitude, 1e-9);

@@ -1,6 +1,7 @@
 // A fix to the job's grid, step by step against the geodesy engine: seven parameters on and off, the
 // adjust shifts, the height fit.
 #include "geodesy/CoordParamsApply.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ConvertPositionFollowsTheEngineStepByStep) {
@@ -15,7 +16,7 @@ TEST_F(FrameTest, ConvertPositionFollowsTheEngineStepByStep) {
         {"all", 1, -1.25, 1},
     };
     for (const Case& c : cases) {
-        CoordSysParams& p = frame.Job().coord;
+        CoordSysParams& p = FrameProbe::Job(frame).coord;
         p.seven = {c.seven, 80.0, -60.0, 40.0, 1e-5, -2e-5, 3e-5, 2e-6};
         p.adjust = {0, c.adjust, -c.adjust, c.adjust / 2};
         p.heightFit.nNiheMode = c.heightFit;

@@ -2,10 +2,11 @@
 #include "platform/text/CodePage.h"
 #include "resources/ExportDlgs.h"
 #include "tests/export/ExportSources.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ResultsExportsRunFromTheJobMenuOnTheCurrentPointFile) {
-    frame.Job().DerivePaths(L"\\job\\j.qzs", L"pts.xyh");
+    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"pts.xyh");
     WriteHostFile("job/data/pts.xyh", ToGbk(kPointFile));
     WriteHostFile("job/data/pts.blh", ToGbk(kRawFile));
     WriteHostFile("job/result/.keep", "");
@@ -16,14 +17,14 @@ TEST_F(FrameTest, ResultsExportsRunFromTheJobMenuOnTheCurrentPointFile) {
         ui_.ExpectMessageBox(L"已输出3个点到pts.dat");
         ui_.Click(d, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"5文件输出"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"5文件输出"}));
     ui_.Pump();
     EXPECT_EQ(ReadHostFile("job/result/pts.dat"), ReadExportGolden("points-name-code-east-north.dat"));
     ui_.OnModal(blhexport::IDD, [&](CDialog& d) {
         ui_.ExpectMessageBox(L"已输出2个点到pts_BLH.txt\nP3没有原始记录,未输出");
         ui_.Click(d, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"6BLH输出"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"6BLH输出"}));
     ui_.Pump();
     EXPECT_EQ(ReadHostFile("job/result/pts_BLH.txt"), ReadExportGolden("blh-decimal.txt"));
 }

@@ -7,6 +7,7 @@
 #include "platform/messages/Messages.h"
 #include "receiver/ReceiverMessages.h"
 #include "shell/frame/CMainFrame.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
@@ -56,7 +57,7 @@ protected:
         ShellTest::SetUp();
         std::filesystem::create_directories(root_ / "Program Files");
         std::filesystem::create_directories(root_ / "job");
-        JobSession& job = frame.Job();
+        JobSession& job = FrameProbe::Job(frame);
         job.jobs.DefaultCoordParams(job.coord);
         job.coord.projection.szdCenter = 120.0;
         job.system.nGPSOEMType = 0;

@@ -3,6 +3,7 @@
 #include "shell/hosts/SurveyHostImpl.h"
 #include "survey/screens/SurveyPointStore.h"
 #include "tests/platform/files/FullDisk.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -11,8 +12,8 @@ class FullDiskTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        frame.Job().LoadAtStartup(CMainFrame::kSoftwareVersion);
-        frame.Job().StartPointNames();
+        FrameProbe::Job(frame).LoadAtStartup(CMainFrame::kSoftwareVersion);
+        FrameProbe::Job(frame).StartPointNames();
         ui_.Pump();
     }
 };

@@ -1,21 +1,22 @@
 // The frame as the coordinate-system dialogs reach it: a changed record loads both converters, moves
 // the base station when asked and is written; an acknowledged parameter warning is re-armed.
 #include "shell/hosts/FrameGeodesyHost.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {
     FrameGeodesyHost host(frame);
-    EXPECT_EQ(&host.SpareCoordParams(), &frame.Job().coord2);
+    EXPECT_EQ(&host.SpareCoordParams(), &FrameProbe::Job(frame).coord2);
     CoordSysParams changed = host.JobCoordParams();
     changed.projection.szdCenter = 117.5;
     changed.base.szdBaseX = changed.base.szdBaseY = 0.0;
     EXPECT_TRUE(host.ChangeCoordParams(changed, BaseStation::kKept));
-    EXPECT_EQ(frame.Position().First().m_dCentralMeridian, 117.5);
-    EXPECT_EQ(frame.Position().Second().m_dCentralMeridian, 117.5);
+    EXPECT_EQ(FrameProbe::Position(frame).First().m_dCentralMeridian, 117.5);
+    EXPECT_EQ(FrameProbe::Position(frame).Second().m_dCentralMeridian, 117.5);
     EXPECT_EQ(host.JobCoordParams().base.szdBaseX, 0.0);
     EXPECT_NE(ReadHostFile("job/j.qza").find("117.5"), std::string::npos);
 
-    frame.Watch().paramAcknowledged = {true, true, true};
+    FrameProbe::Watch(frame).paramAcknowledged = {true, true, true};
     host.RearmWarning(ParamWarning::kSevenRotation);
-    EXPECT_EQ(frame.Watch().paramAcknowledged, (std::array<bool, 3>{true, false, true}));
+    EXPECT_EQ(FrameProbe::Watch(frame).paramAcknowledged, (std::array<bool, 3>{true, false, true}));
 }

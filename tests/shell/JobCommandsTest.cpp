@@ -7,6 +7,7 @@
 #include "resources/NewJobDlg.h"
 #include "shell/commands/JobCommands.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/ShellStoreDouble.h"
 
@@ -18,13 +19,13 @@ class JobCommandsTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        frame.Job().LoadAtStartup(CMainFrame::kSoftwareVersion);
+        FrameProbe::Job(frame).LoadAtStartup(CMainFrame::kSoftwareVersion);
         frame.ShowWindow(SW_SHOW);
-        frame.SetStorePath(&store);
+        FrameProbe::SetStorePath(frame, &store);
         ui_.Pump();
     }
     void TearDown() override {
-        frame.SetStorePath(nullptr);
+        FrameProbe::SetStorePath(frame, nullptr);
         frame.DestroyWindow();  // the exit writes the job back while the device root is there
         FrameTest::TearDown();
     }
@@ -36,7 +37,7 @@ protected:
             if (next) next();
             ui_.Click(dialog, IDOK);
         });
-        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"1新建工程"}));
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"1新建工程"}));
     }
     void ChooseFile(UINT templateId, const wchar_t* path) {
         ui_.OnModal(templateId, [=, this](CDialog& dialog) {
@@ -55,9 +56,9 @@ protected:
 };
 
 TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
-    frame.Job().settings.connection.nComBaud = 7;
-    frame.Job().settings.nSaveType = 2;
-    frame.Watch().paramAcknowledged.fill(true);
+    FrameProbe::Job(frame).settings.connection.nComBaud = 7;
+    FrameProbe::Job(frame).settings.nSaveType = 2;
+    FrameProbe::Watch(frame).paramAcknowledged.fill(true);
     NewJobNamed(L"road", 0, [this] {
         ASSERT_TRUE(ui_.Screenshot(Shot("newjob")));
         ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); });
@@ -70,10 +71,10 @@ TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
                                 "szLastSaveName=0\r\nszLastJName=J1\r\nszLastZName=Z1\r\nszLastFName=1\r\n"),
               std::string::npos);
     EXPECT_EQ(Title(), L"衡川 <road.xyh>");
-    EXPECT_EQ(frame.Job().settings.connection.nComBaud, 7);  // the connection is kept
-    EXPECT_EQ(frame.Job().settings.nSaveType, 0);            // the rest is a new job's
-    EXPECT_EQ(frame.Records().RecordFile(), L"\\Program Files\\Jobs\\road\\data\\road.rec");
-    EXPECT_FALSE(frame.Watch().paramAcknowledged[0]);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.connection.nComBaud, 7);  // the connection is kept
+    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 0);            // the rest is a new job's
+    EXPECT_EQ(FrameProbe::Records(frame).RecordFile(), L"\\Program Files\\Jobs\\road\\data\\road.rec");
+    EXPECT_FALSE(FrameProbe::Watch(frame).paramAcknowledged[0]);
 }
 
 // A new folder appears with the job's files or not at all: what a killed attempt left under the
@@ -97,13 +98,13 @@ TEST_F(JobCommandsTest, ANewJobsFolderAppearsWithItsFilesOrNotAtAll) {
 }
 
 TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
-    frame.Job().settings.nSaveType = 2;
+    FrameProbe::Job(frame).settings.nSaveType = 2;
     const std::string system = SystemFile();
     // The wizard cancelled: the settings of the current job are all still there.
     NewJobNamed(L"road", 0, [this] {
         ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDCANCEL); });
     });
-    EXPECT_EQ(frame.Job().settings.nSaveType, 2);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 2);
     EXPECT_FALSE(std::filesystem::exists(root_ / kJobs / "road"));
 
     // An existing job file, not to be overwritten.
@@ -120,9 +121,9 @@ TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
         ui_.Click(dialog, IDOK);
         ui_.Click(dialog, IDCANCEL);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"1新建工程"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"1新建工程"}));
     EXPECT_EQ(SystemFile(), system);
-    EXPECT_EQ(frame.Job().settings.nSaveType, 2);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 2);
 }
 
 TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
@@ -137,9 +138,9 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
     ui_.ExpectMessageBox(
         L"bad.qza已损坏,不能使用的设置已换为默认值,原文件保存为\\Program Files\\Jobs\\bad\\bad.qza.bad");
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJobs / "bad/bad.qza.bad"));
-    EXPECT_EQ(frame.Job().settings.nSaveType, 3);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 3);
     EXPECT_EQ(Title(), L"衡川 <bad.xyh>");
 
     // When no copy can be kept the current job stays, unmixed and unwritten.
@@ -147,7 +148,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     const std::string system = SystemFile();
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
     EXPECT_EQ(SystemFile(), system);
     EXPECT_EQ(ReadHostFile(std::string(kJobs) + "bad/bad.qza"), "garbage");
 
@@ -155,19 +156,19 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");
     WriteHostFile(std::string(kJobs) + "base/data/base.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     WriteHostFile(std::string(kJobs) + "base/base.qzs", "[General Par]\r\nnTimeZone=7\r\n");
-    frame.DisplayPoints().push_back(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
-    frame.Job().system.lastNames = {L"J7", L"Z7", L"7"};
+    FrameProbe::DisplayPoints(frame).push_back(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
+    FrameProbe::Job(frame).system.lastNames = {L"J7", L"Z7", L"7"};
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs");
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
     EXPECT_EQ(Title(), L"衡川 <base.xyh>");
-    EXPECT_EQ(frame.Records().surveyed.size(), 2u);
-    EXPECT_TRUE(frame.DisplayPoints().empty());
+    EXPECT_EQ(FrameProbe::Records(frame).surveyed.size(), 2u);
+    EXPECT_TRUE(FrameProbe::DisplayPoints(frame).empty());
     EXPECT_NE(SystemFile().find("szIniFile=\\Program Files\\Jobs\\base\\base.qzs"), std::string::npos);
     TextTriple names;
-    EXPECT_EQ(frame.Job().jobs.GetLastNames(names), L"K9");
+    EXPECT_EQ(FrameProbe::Job(frame).jobs.GetLastNames(names), L"K9");
     EXPECT_EQ(names.first, L"J7");
     EXPECT_EQ(GetLocalTimeOffsetMinutes(), 7 * 60);
-    frame.Job().system.nGPSOEMType = kBoardEclipse;
+    FrameProbe::Job(frame).system.nGPSOEMType = kBoardEclipse;
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
     EXPECT_EQ(frame.GpsState().hour, 10);
 }
@@ -183,49 +184,49 @@ TEST_F(JobCommandsTest, OpeningAJobFinishesTheStoreAKillCutShortAndTellsItOnce) 
     for (int open = 0; open < 2; ++open) {
         ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\cut\\cut.qzs");
         if (open == 0) ui_.ExpectMessageBox(L"上次存储被中断,点P2已补全存储");
-        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"2打开工程"}));
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
     }
     EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.rec"), "P1,1,2,3,c\r\nP2,4,5,6,d\r\n");
     EXPECT_EQ(ReadHostFile(std::string(kJobs) + "cut/data/cut.xyh"), "P1,1,2,3,c\r\nP2,4,5,6,d\r\n");
-    EXPECT_EQ(frame.Records().surveyed.size(), 2u);
+    EXPECT_EQ(FrameProbe::Records(frame).surveyed.size(), 2u);
 }
 
 TEST_F(JobCommandsTest, NewAndOpenPointFile) {
-    frame.Job().jobs.SetStoreNames({L"J7", L"Z7", L"7"}, L"7", 0.0, 1);
+    FrameProbe::Job(frame).jobs.SetStoreNames({L"J7", L"Z7", L"7"}, L"7", 0.0, 1);
     ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
         ui_.SetText(dialog, savefile::kName, L"pts");
         ui_.Click(dialog, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"3新建文件"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
     EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/pts.xyh"), "");
     EXPECT_EQ(Title(), L"衡川 <pts.xyh>");
     TextTriple names;
-    EXPECT_EQ(frame.Job().jobs.GetLastNames(names), L"0");
+    EXPECT_EQ(FrameProbe::Job(frame).jobs.GetLastNames(names), L"0");
     EXPECT_EQ(names.first, L"J1");
 
     WriteHostFile(std::string(kJobs) + "vorna/data/old.xyh", "K1,1,2,3,c\r\n");
     WriteHostFile(std::string(kJobs) + "vorna/data/old.rec", "K1,1,2,3,c\r\n");
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\vorna\\data\\old.xyh");
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"4打开文件"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
     EXPECT_EQ(Title(), L"衡川 <old.xyh>");
-    EXPECT_EQ(frame.Records().surveyed.size(), 1u);
+    EXPECT_EQ(FrameProbe::Records(frame).surveyed.size(), 1u);
     EXPECT_NE(SystemFile().find("szDataFile=old.xyh"), std::string::npos);
 }
 
 TEST_F(JobCommandsTest, TargetPointNeedsData) {
     ui_.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"测量E", L"1目标点测量"}));
     EXPECT_TRUE(store.stored.empty());
 
-    frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
-    ReceiverLinkProbe::SetHasData(frame.Receiver(), 1);
-    ReceiverLinkProbe::State(frame.Receiver()).gridX = 12.5;
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", L"1目标点测量"}));
+    FrameProbe::Records(frame).SetRecordFile(L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
+    ReceiverLinkProbe::SetHasData(FrameProbe::Receiver(frame), 1);
+    ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).gridX = 12.5;
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"测量E", L"1目标点测量"}));
     ASSERT_EQ(store.stored.size(), 1u);
     EXPECT_EQ(store.stored[0].fixFlag, 1);
-    ASSERT_EQ(frame.Records().surveyed.size(), 1u);
-    EXPECT_EQ(frame.Records().surveyed[0].x, 12.5);
-    EXPECT_TRUE(frame.View()->Markers().empty());
+    ASSERT_EQ(FrameProbe::Records(frame).surveyed.size(), 1u);
+    EXPECT_EQ(FrameProbe::Records(frame).surveyed[0].x, 12.5);
+    EXPECT_TRUE(FrameProbe::View(frame)->Markers().empty());
 }
 
 TEST_F(JobCommandsTest, LastNamesFollowTheJobsRecordFormat) {

@@ -6,6 +6,7 @@
 #include "shell/frame/CMainFrame.h"
 #include "shell/hosts/SurveyHostImpl.h"
 #include "survey/screens/SurveyPointStore.h"
+#include "tests/shell/FrameProbe.h"
 
 class FrameJobStore {
     CMainFrame& frame_;
@@ -16,18 +17,18 @@ public:
     // After the frame is created, with the device root at `root`.
     void Install(const std::filesystem::path& root) {
         std::filesystem::create_directories(root / "job/data");
-        JobSession& job = frame_.Job();
+        JobSession& job = FrameProbe::Job(frame_);
         job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
         job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
         job.jobs.SetVersionInfo(CMainFrame::kSoftwareVersion, job.paths.programFolder);
         job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
         job.jobs.SetStoreNames({}, L"K1", 0.0, 1);
-        frame_.Records().SetRecordFile(L"\\job\\data\\j.rec");
-        frame_.SetStorePath(&store);
+        FrameProbe::Records(frame_).SetRecordFile(L"\\job\\data\\j.rec");
+        FrameProbe::SetStorePath(frame_, &store);
     }
     // The frame writes the system and job files as it closes: before the device root goes.
     void Close() {
-        frame_.SetStorePath(nullptr);
+        FrameProbe::SetStorePath(frame_, nullptr);
         frame_.DestroyWindow();
     }
 

@@ -10,6 +10,7 @@
 #include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -52,17 +53,17 @@ TEST_F(KeysAnswerTest, KeyAStoresAfterEveryWindowThatTookTheKeys) {
     ExpectKeyStores(VK_LEFT, "a message box");
 
     ui_.OnModal(about::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
-    ASSERT_TRUE(ui_.ChooseMenu(Frame().CommandBar(), {L"关于H", L"4软件信息"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(Frame()), {L"关于H", L"4软件信息"}));
     ExpectKeyStores('A', "a menu's dialog");
 
     // A receiver far from the job's central meridian raises the warning; Escape closes it.
-    CGpsState& state = ReceiverLinkProbe::State(Frame().Receiver());
-    state.longitude = Frame().Job().coord.projection.szdCenter + 8.0;
+    CGpsState& state = ReceiverLinkProbe::State(FrameProbe::Receiver(Frame()));
+    state.longitude = FrameProbe::Job(Frame()).coord.projection.szdCenter + 8.0;
     state.solutionCode = 10;
     ui_.Advance(CMainFrame::kTickMs);
-    ASSERT_TRUE(Frame().Watch().Warning(WarningKind::kMeridian).IsOpen());
+    ASSERT_TRUE(FrameProbe::Watch(Frame()).Warning(WarningKind::kMeridian).IsOpen());
     ui_.PressKey(VK_ESCAPE);
-    ASSERT_FALSE(Frame().Watch().Warning(WarningKind::kMeridian).IsOpen());
+    ASSERT_FALSE(FrameProbe::Watch(Frame()).Warning(WarningKind::kMeridian).IsOpen());
     ExpectKeyStores('A', "the meridian warning");
     state.longitude = 0.0;
 
@@ -91,7 +92,7 @@ TEST_F(KeysAnswerTest, AStakeOutScreenTakesTheKeysWhenItOpens) {
         ui_.PressKey('B');
         ui_.Click(screen, pointstake::kClose);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(Frame().CommandBar(), {L"测量E", L"2点放样"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(Frame()), {L"测量E", L"2点放样"}));
     EXPECT_TRUE(viewed);
     ExpectKeyStores('A', "the stake-out screen");
 }

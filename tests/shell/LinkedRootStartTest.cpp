@@ -11,6 +11,7 @@
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
 #include "tests/platform/files/FolderSnapshot.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/ShellStoreDouble.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -65,9 +66,9 @@ TEST_F(LinkedRootStart, LinksOutOfTheRootAreNamedAndNothingOutsideChanges) {
             ASSERT_TRUE(app.InitInstance());
             CMainFrame& frame = *app.MainFrame();
             RecordingStore store;
-            frame.SetStorePath(&store);
+            FrameProbe::SetStorePath(frame, &store);
             ui_.Advance(CSplashWnd::kShowMs + CMainFrame::kTickMs);
-            frame.SetStorePath(nullptr);
+            FrameProbe::SetStorePath(frame, nullptr);
             frame.DestroyWindow();
             ui_.Pump();
         }

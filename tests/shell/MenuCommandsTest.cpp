@@ -1,6 +1,7 @@
 // The frame's own menu commands: About and the connection dialog.
 #include "receiver/screens/CConnectDlg.h"
 #include "resources/AboutDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, AboutShowsTheVersionAndTheReceiversIdentification) {
@@ -13,19 +14,19 @@ TEST_F(FrameTest, AboutShowsTheVersionAndTheReceiversIdentification) {
         ASSERT_TRUE(ui_.Screenshot(Shot("about")));
         ui_.Click(dlg, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"关于H", L"4软件信息"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"关于H", L"4软件信息"}));
     ui_.Pump();
 }
 
 TEST_F(FrameTest, ConnectCommandOpensTheConnectionDialogWithTheJobsValues) {
     frame.ShowWindow(SW_SHOW);
-    frame.Job().settings.connection.nComMode = 1;
-    frame.Job().settings.connection.nInputCom = 9;
+    FrameProbe::Job(frame).settings.connection.nComMode = 1;
+    FrameProbe::Job(frame).settings.connection.nInputCom = 9;
     ui_.OnModal(CConnectDlg::IDD, [&](CDialog& dlg) {
         EXPECT_EQ(static_cast<CConnectDlg&>(dlg).nInputPort, 9);
         dlg.EndDialog(IDCANCEL);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"7连接仪器"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"7连接仪器"}));
     ui_.Pump();
     EXPECT_FALSE(frame.SerialPort().IsOpen());
 }

@@ -19,6 +19,7 @@
 #include "resources/TimeZoneDlg.h"
 #include "shell/commands/MainMenuCommands.h"
 #include "shell/dialogs/SystemInfo.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -33,7 +34,7 @@ protected:
 };
 
 TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
-    CMenu& menu = *frame.CommandBar().GetMenu();
+    CMenu& menu = *FrameProbe::CommandBar(frame).GetMenu();
     const std::vector<UINT> greyed = UnavailableCommands();
     for (UINT id : greyed) EXPECT_EQ(menu.GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED) << id;
     for (UINT id : {mainmenu::kNewJob, mainmenu::kOpenJob, mainmenu::kNewFile, mainmenu::kOpenFile,
@@ -49,13 +50,13 @@ TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
 }
 
 TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {
-    CMenu& menu = *frame.CommandBar().GetMenu();
+    CMenu& menu = *FrameProbe::CommandBar(frame).GetMenu();
     struct Case {
         int type;
         const wchar_t* text;
     } cases[] = {{1, L"&6网络连接"}, {2, L"&6网络连接"}, {0, L"&6电台设置"}};
     for (const Case& c : cases) {
-        frame.Job().settings.dataLink.nModuleType = c.type;
+        FrameProbe::Job(frame).settings.dataLink.nModuleType = c.type;
         ui_.Advance(CMainFrame::kTickMs);
         CString text;
         menu.GetMenuString(mainmenu::kRadioSettings, text, MF_BYCOMMAND);
@@ -103,7 +104,7 @@ TEST_F(MenuTest, EachEnabledCommandOpensItsDialog) {
             EXPECT_EQ(dialog.GetOwner(), &frame) << c.dialog;
             dialog.EndDialog(IDCANCEL);
         });
-        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), c.path)) << c.dialog;
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), c.path)) << c.dialog;
         EXPECT_TRUE(opened) << c.dialog;
     }
 }
@@ -148,7 +149,7 @@ TEST_F(MenuTest, SystemInformationInKilobytes) {
         EXPECT_TRUE(ui_.Screenshot(Shot("sysinfo")));
         dialog.EndDialog(IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"关于H", L"3系统信息"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"关于H", L"3系统信息"}));
 }
 
 TEST(SystemInfo, HostFiguresAreThere) {
@@ -166,6 +167,6 @@ TEST_F(MenuTest, ADialogOpenedFromTheMenuHasTheFocusInItsFirstField) {
         EXPECT_EQ(CWnd::GetFocus(), dialog.GetDlgItem(satlimit::kAngle));
         dialog.EndDialog(IDCANCEL);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"3其它设置", L"2卫星限制"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"3其它设置", L"2卫星限制"}));
     EXPECT_TRUE(opened);
 }

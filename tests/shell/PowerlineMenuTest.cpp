@@ -7,6 +7,7 @@
 #include "resources/PowerlineScreens.h"
 #include "resources/PowerlineStoreDlgs.h"
 #include "shell/commands/MainMenuCommands.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -28,13 +29,13 @@ TEST_F(PowerlineMenuTest, BothScreensHoldThePositionsWhileOpen) {
         const char* shot;
     } cases[] = {{L"4电力线勘测", powersurvey::IDD, "powerline-survey"},
                  {L"5塔基断面放样", towersection::IDD, "tower-section"}};
-    const HWND view = frame.Listeners().PositionWindow();
+    const HWND view = FrameProbe::Listeners(frame).PositionWindow();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shot);
         bool opened = false;
         ui_.OnModal(c.idd, [&](CDialog& d) {
             opened = true;
-            EXPECT_EQ(frame.Listeners().PositionWindow(), d.m_hWnd);
+            EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), d.m_hWnd);
             CGpsState fix = frame.GpsState();
             fix.fixFlag = 1;
             fix.solutionCode = kSolFixed;
@@ -45,23 +46,23 @@ TEST_F(PowerlineMenuTest, BothScreensHoldThePositionsWhileOpen) {
             ASSERT_TRUE(ui_.Screenshot(Shot(c.shot)));
             ui_.Click(d, IDCANCEL);
         });
-        ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"测量E", c.item}));
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"测量E", c.item}));
         ui_.Pump();
         EXPECT_TRUE(opened);
-        EXPECT_EQ(frame.Listeners().PositionWindow(), view);
+        EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), view);
     }
 }
 
 TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAndTheMap) {
     std::filesystem::create_directories(root_ / "job/data");
-    JobSession& job = frame.Job();
+    JobSession& job = FrameProbe::Job(frame);
     job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
     job.jobs.SetVersionInfo(CMainFrame::kSoftwareVersion, job.paths.programFolder);
     job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
     job.jobs.SetStoreNames({L"J1", L"Z1", L"1"}, L"K1", 0.0, 1);
-    frame.Records().SetRecordFile(L"\\job\\data\\j.rec");
-    const size_t shown = frame.DisplayPoints().size();
+    FrameProbe::Records(frame).SetRecordFile(L"\\job\\data\\j.rec");
+    const size_t shown = FrameProbe::DisplayPoints(frame).size();
 
     ui_.OnModal(powersurvey::IDD, [&](CDialog& d) {
         ui_.ChooseItem(d, powersurvey::kFormat, 2);
@@ -85,8 +86,8 @@ TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAnd
     EXPECT_EQ(ReadHostFile("job/qzrecauto"), "[QZRecSaveFormat]2\r\n");
     EXPECT_EQ(job.system.szLastSaveName, L"K2");
     EXPECT_EQ(job.jobs.Store().NextName(), L"K3");
-    ASSERT_EQ(frame.DisplayPoints().size(), shown + 1);
-    EXPECT_EQ(frame.DisplayPoints().back().name, L"K2");
+    ASSERT_EQ(FrameProbe::DisplayPoints(frame).size(), shown + 1);
+    EXPECT_EQ(FrameProbe::DisplayPoints(frame).back().name, L"K2");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "resources/BaseManualDlg.h"
 #include "resources/DataLinkDlg.h"
 #include "resources/InstrumentSetDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -17,8 +18,12 @@ protected:
         ui_.Pump();
     }
     void Reply(const char* serial) { Feed(sim::VersionReply(serial, "OEM-V", "ROVER", 3) + "\r\n"); }
-    bool ChooseInstrumentSettings() { return ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"5仪器设置"}); }
-    bool ChooseRadioSettings() { return ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"6电台设置"}); }
+    bool ChooseInstrumentSettings() {
+        return ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"5仪器设置"});
+    }
+    bool ChooseRadioSettings() {
+        return ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"6电台设置"});
+    }
     // The caption and type of the last box shown.
     std::pair<CString, UINT> LastBox() const {
         const ShownMessageBox& box = ui_.MessageBoxes().back();
@@ -45,7 +50,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithoutTheirOwnDataLinkAreRefused) {
 
 TEST_F(ReceiverMenuTest, ReceiverKindNineWithoutDataLinkIsSetUpAsABaseOnEnteredCoordinates) {
     Reply("QZ6120382345678");
-    ReceiverLinkProbe::Identity(frame.Receiver()).receiverKind = 9;
+    ReceiverLinkProbe::Identity(FrameProbe::Receiver(frame)).receiverKind = 9;
     ui_.OnModal(basemanual::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
     ASSERT_TRUE(ChooseInstrumentSettings());
     EXPECT_TRUE(ui_.MessageBoxes().empty());
@@ -56,7 +61,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
     ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
     ASSERT_TRUE(ChooseInstrumentSettings());
 
-    DataLinkSettings& link = frame.Job().settings.dataLink;
+    DataLinkSettings& link = FrameProbe::Job(frame).settings.dataLink;
     link.nModuleType = 0;
     link.radioChannel = 5;
     ui_.OnModal(CRadioSetDlg::IDD, [&](CDialog& dlg) {
@@ -74,11 +79,11 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
         dlg.EndDialog(IDOK);
     });
     ui_.Advance(CMainFrame::kTickMs);  // the item is renamed after the link
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"6网络连接"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"6网络连接"}));
     EXPECT_EQ(link.net.server, L"10.0.0.2");
 
     link.nModuleType = 2;
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"6网络连接"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"6网络连接"}));
     EXPECT_TRUE(ui_.MessageBoxes().empty());
 }
 
@@ -95,13 +100,13 @@ TEST_F(ReceiverMenuTest, ChoosingTheRadioLinkRereadsTheChannelOnTheNextVersionRe
         });
         ASSERT_TRUE(ChooseInstrumentSettings());
     };
-    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(frame.Receiver());
+    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(FrameProbe::Receiver(frame));
     const auto names = [&] {
         std::vector<CString> out{modules.current.name};
         for (const CommandItem& item : modules.queue) out.push_back(item.name);
         return out;
     };
-    frame.Job().settings.dataLink.nModuleType = 0;
+    FrameProbe::Job(frame).settings.dataLink.nModuleType = 0;
     chooseLink(datalink::kModule);
     modules.CancelCommands();
     Reply("QZ9120382345678");

@@ -1,5 +1,6 @@
 // The receiver's bytes through the frame to the listening windows.
 #include "foundation/CIniFile.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -43,7 +44,7 @@ TEST_F(FrameTest, BrokenPiecesAreDroppedAndTheLinesAfterThemStillArrive) {
 TEST_F(FrameTest, BoardTypeDecidesWhichLinesGivePositions) {
     const sim::Epoch e = Epoch();
     for (int board : {0, 1, 2, 5}) {
-        frame.Job().system.nGPSOEMType = board;
+        FrameProbe::Job(frame).system.nGPSOEMType = board;
         listener.heard.clear();
         Feed(sim::BestPosLog(e) + sim::GgaSentence(e));
         EXPECT_EQ(listener.Kinds(), board == 1 ? std::vector<LPARAM>{4} : (std::vector<LPARAM>{4, 1}))
@@ -57,9 +58,9 @@ TEST_F(FrameTest, ForwardedFixIsValidForTheListenerAndClearedAfter) {
     EXPECT_EQ(listener.heard[0].fixFlag, 1);
     EXPECT_EQ(listener.heard[0].solution, L"固定解");
     EXPECT_GT(listener.heard[0].gridX, 3000000.0);
-    EXPECT_EQ(frame.Receiver().State().fixFlag, 0);
-    EXPECT_EQ(frame.Receiver().HasData(), 1);
-    EXPECT_EQ(frame.Receiver().SilentTicks(), 0);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().fixFlag, 0);
+    EXPECT_EQ(FrameProbe::Receiver(frame).HasData(), 1);
+    EXPECT_EQ(FrameProbe::Receiver(frame).SilentTicks(), 0);
 
     listener.heard.clear();
     Feed(sim::BestPosLog(Epoch(sim::FixKind::kNone)));
@@ -93,15 +94,15 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     ui_.ExpectMessageBox(L"创建天线类型文件失败!");
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 3) + "\r\n\r\n");
     for (const HeardFix& h : listener.heard) EXPECT_EQ(h.kind, 0);
-    EXPECT_EQ(frame.Receiver().State().ident.text[0], L"QZ8120382345678");
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().ident.text[0], L"QZ8120382345678");
     // What the reply told is applied: the board is saved in the system file, the base flag follows.
-    EXPECT_EQ(frame.Job().system.nGPSOEMType, kBoardOemT);
+    EXPECT_EQ(FrameProbe::Job(frame).system.nGPSOEMType, kBoardOemT);
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("nGPSOEMType=5"), std::string::npos);
     EXPECT_EQ(frame.BaseFlag(), 1);
     // Once the serial number is known (and the module chain the reply started is over), a reply only
     // tells the data link and the radio channel.
-    ReceiverLinkProbe::Modules(frame.Receiver()).SetMode(ModuleMode::kIdle);
+    ReceiverLinkProbe::Modules(FrameProbe::Receiver(frame)).SetMode(ModuleMode::kIdle);
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 7) + "\r\n");
-    EXPECT_EQ(frame.Job().settings.dataLink.radioChannel, 7);
-    EXPECT_EQ(frame.Job().settings.dataLink.nModuleType, 0);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.radioChannel, 7);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.nModuleType, 0);
 }

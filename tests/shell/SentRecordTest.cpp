@@ -9,6 +9,7 @@
 
 #include "platform/text/CodePage.h"
 #include "platform/time/Clock.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/SimulatorFrameTest.h"
 #include "tools/receiver-sim/sim/SimHexPacket.h"
 
@@ -120,12 +121,12 @@ protected:
     // clock (the housekeeping re-sends come due), fixed until 24 s (the network report), and silence
     // for the rest of the minute (the watchdog).
     std::string RunMinute(const Scenario& s) {
-        frame.Job().system.nGPSOEMType = s.board;
-        DataLinkSettings& link = frame.Job().settings.dataLink;
+        FrameProbe::Job(frame).system.nGPSOEMType = s.board;
+        DataLinkSettings& link = FrameProbe::Job(frame).settings.dataLink;
         link.nModuleType = s.dataLink;
         link.nGSMSendTimeInterval = 10;
-        frame.Job().settings.connection.nRadioFormat = 3;
-        frame.Job().settings.connection.nGAngle = 10;
+        FrameProbe::Job(frame).settings.connection.nRadioFormat = 3;
+        FrameProbe::Job(frame).settings.connection.nGAngle = 10;
         EXPECT_TRUE(s.linkKind == 0 ? frame.ConnectReceiver(0, 0, 0, 57600)
                                     : frame.ConnectReceiver(0, 1, 3, 57600));
         if (*s.version)

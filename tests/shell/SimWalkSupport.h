@@ -11,6 +11,7 @@
 #include <string>
 
 #include "geodesy/CoordParamsApply.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
@@ -18,7 +19,7 @@ class SimWalkTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        ApplyCoordParams(frame.Job().coord, offline_);
+        ApplyCoordParams(FrameProbe::Job(frame).coord, offline_);
     }
     void TearDown() override {
         if (far_ >= 0) close(far_);

@@ -4,6 +4,7 @@
 #include "resources/StakeoutDlg.h"
 #include "shell/commands/MainMenuCommands.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -18,25 +19,25 @@ protected:
 };
 
 TEST_F(StakeoutMenuTest, PointStakeoutHoldsThePositionsWhileOpen) {
-    const HWND view = frame.Listeners().PositionWindow();
+    const HWND view = FrameProbe::Listeners(frame).PositionWindow();
     ui_.OnModal(pointstake::IDD, [&](CDialog& d) {
-        EXPECT_EQ(frame.Listeners().PositionWindow(), d.m_hWnd);
+        EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), d.m_hWnd);
         ASSERT_TRUE(ui_.Screenshot(Shot("point-stakeout")));
         ui_.Click(d, pointstake::kClose);
     });
     EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kPointStakeout));
-    EXPECT_EQ(frame.Listeners().PositionWindow(), view);
+    EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), view);
 }
 
 TEST_F(StakeoutMenuTest, LineStakeoutHoldsThePositionsWhileOpen) {
-    const HWND view = frame.Listeners().PositionWindow();
+    const HWND view = FrameProbe::Listeners(frame).PositionWindow();
     ui_.OnModal(linestake::IDD, [&](CDialog& d) {
-        EXPECT_EQ(frame.Listeners().PositionWindow(), d.m_hWnd);
+        EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), d.m_hWnd);
         ASSERT_TRUE(ui_.Screenshot(Shot("line-stakeout")));
         ui_.Click(d, linestake::kClose);
     });
     EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kLineStakeout));
-    EXPECT_EQ(frame.Listeners().PositionWindow(), view);
+    EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), view);
 }
 
 }  // namespace

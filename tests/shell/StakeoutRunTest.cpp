@@ -16,6 +16,7 @@
 #include "shell/commands/MainMenuCommands.h"
 #include "stakeout/screens/CLineStakeDlg.h"
 #include "stakeout/screens/CStakeoutDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/JobStoreSupport.h"
 #include "tests/shell/SimWalkSupport.h"
 #include "tests/stakeout/RecordingTones.h"
@@ -35,8 +36,8 @@ protected:
     void SetUp() override {
         SimWalkTest::SetUp();
         job_.Install(root_);
-        frame.Job().settings.connection.dRmshLimit = 0.05;
-        frame.Job().settings.connection.dRmsvLimit = 0.05;
+        FrameProbe::Job(frame).settings.connection.dRmshLimit = 0.05;
+        FrameProbe::Job(frame).settings.connection.dRmsvLimit = 0.05;
         frame.ShowWindow(SW_SHOW);
         ui_.Pump();
         // Design points on whole metres near the walk's origin.
@@ -142,7 +143,7 @@ TEST_F(StakeoutRunTest, PointStakeout) {
         WalkTo(59000, true);
         EXPECT_EQ(dlg.Readouts().solution, L"无数据");
         expect({L"", L"", L"", L"", L"", L""});
-        EXPECT_EQ(frame.Receiver().HasData(), 0);
+        EXPECT_EQ(FrameProbe::Receiver(frame).HasData(), 0);
         EXPECT_TRUE(Tones().empty());
 
         // Recovery: the walk goes on to H3 by T2, which beeps once on arrival.

@@ -5,6 +5,7 @@
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {
@@ -37,7 +38,7 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultFilesAndTitlesTheWindow) {
     EXPECT_EQ(ReadHostFile(std::string(kJob) + "vorna.qza"), ReadGolden("newjob.qza"));
     EXPECT_EQ(ReadHostFile(std::string(kProgram) + "/AntType.at"), ReadGolden("AntType.at"));
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJob / "data"));
-    EXPECT_EQ(frame.Records().RecordFile(), L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
+    EXPECT_EQ(FrameProbe::Records(frame).RecordFile(), L"\\Program Files\\Jobs\\vorna\\data\\vorna.rec");
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJob / "result"));
     // The splash covers the map for its 2000 ms.
     ASSERT_NE(CSplashWnd::Current(), nullptr);
@@ -142,13 +143,13 @@ TEST_F(StartupTest, ExitAsksAndYesWritesTheNamesBack) {
     CQuorinApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.MainFrame();
-    frame.Job().jobs.SetStoreNames({L"J7", L"Z3", L"12"}, L"P12", 0.0, 1);
-    frame.Job().jobs.SetNameAffixes(L"-a", L"K");
+    FrameProbe::Job(frame).jobs.SetStoreNames({L"J7", L"Z3", L"12"}, L"P12", 0.0, 1);
+    FrameProbe::Job(frame).jobs.SetNameAffixes(L"-a", L"K");
     ui_.ExpectMessageBox(L"确定要退出衡川吗?", IDNO);
     frame.ConfirmExit();
     ASSERT_TRUE(IsWindow(frame.m_hWnd));
     ui_.ExpectMessageBox(L"确定要退出衡川吗?", IDYES);
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"8退出(X)"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"8退出(X)"}));
     ui_.Pump();
     EXPECT_FALSE(frame.m_hWnd);
     const std::string system = ReadHostFile(std::string(kProgram) + "/qzsys.sys");
@@ -180,7 +181,7 @@ TEST_F(StartupTest, OnTheBuiltInModuleTheStatusSaysTheReceiverIsNotConnected) {
         CQuorinApp app;
         ASSERT_TRUE(app.InitInstance());
         ui_.Pump();
-        EXPECT_EQ(app.MainFrame()->View()->Texts().solution, c.status);
+        EXPECT_EQ(FrameProbe::View(*app.MainFrame())->Texts().solution, c.status);
     }
     SetSerialDevicePath(2, "");
     SetSerialDevicePath(5, "");

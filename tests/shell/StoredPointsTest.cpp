@@ -11,6 +11,7 @@
 #include "shell/frame/CQuorinApp.h"
 #include "shell/hosts/SurveyHostImpl.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/ShellStoreDouble.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -45,21 +46,21 @@ protected:
         WriteHostFile(kRoad + "data/road.rec", "P1,10,10,1,c\r\nP2,20,x,2,c\r\nP3,30,30,3,c\r\n");
     }
     void WaitForFill(CMainFrame& frame) {
-        ASSERT_TRUE(frame.DisplayFill().WaitForRead(10000));
-        ASSERT_TRUE(frame.Records().WaitForLoad(10000));
+        ASSERT_TRUE(FrameProbe::DisplayFill(frame).WaitForRead(10000));
+        ASSERT_TRUE(FrameProbe::Records(frame).WaitForLoad(10000));
         ui_.Pump();
     }
     static std::vector<CString> Names(CMainFrame& frame) {
         std::vector<CString> names;
-        for (const PointRecord& p : frame.DisplayPoints()) names.push_back(p.name);
+        for (const PointRecord& p : FrameProbe::DisplayPoints(frame)) names.push_back(p.name);
         return names;
     }
     // The plot shows 0..200 m both ways, then is drawn again.
     size_t MarkersDrawn(CMainFrame& frame) {
-        frame.View()->Canvas().SetView(0.0, 0.0, 1.0);
-        frame.View()->GetDlgItem(mainview::kPlot)->Invalidate();
+        FrameProbe::View(frame)->Canvas().SetView(0.0, 0.0, 1.0);
+        FrameProbe::View(frame)->GetDlgItem(mainview::kPlot)->Invalidate();
         ui_.Pump();
-        return frame.View()->Markers().size();
+        return FrameProbe::View(frame)->Markers().size();
     }
 };
 
@@ -94,7 +95,7 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     ui_.ExpectMessageBox(kDamagedRecords);
     CMainFrame& frame = *app.MainFrame();
     RecordingStore store;
-    frame.SetStorePath(&store);
+    FrameProbe::SetStorePath(frame, &store);
     ui_.Advance(CSplashWnd::kShowMs);
     // Stored before or after the fill is in: it stays, after the file's points.
     CGpsState fix;
@@ -104,29 +105,29 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     fix.latitude = 30.0;
     fix.longitude = 120.0;
     fix.solutionText = L"FIXED";
-    frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
-    ui_.Click(*frame.View(), mainview::kStorePoint);
+    FrameProbe::View(frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+    ui_.Click(*FrameProbe::View(frame), mainview::kStorePoint);
     WaitForFill(frame);
     EXPECT_EQ(Names(frame), (std::vector<CString>{L"P1", L"P2", L"P3", L"P4", L"P5", L"P1"}));
     EXPECT_EQ(MarkersDrawn(frame), 6u);
     fix.gridX = 80.0;
-    frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
-    ui_.Click(*frame.View(), mainview::kStorePoint);
-    ASSERT_EQ(frame.View()->Markers().size(), 7u);
-    EXPECT_EQ(frame.View()->Markers().back().tag, 6);
+    FrameProbe::View(frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+    ui_.Click(*FrameProbe::View(frame), mainview::kStorePoint);
+    ASSERT_EQ(FrameProbe::View(frame)->Markers().size(), 7u);
+    EXPECT_EQ(FrameProbe::View(frame)->Markers().back().tag, 6);
     EXPECT_EQ(MarkersDrawn(frame), 7u);
     // 全图 finds them from far away.
-    frame.View()->Canvas().SetView(5000.0, 5000.0, 1.0);
-    ui_.Click(*frame.View(), mainview::kFitAll);
-    EXPECT_EQ(frame.View()->Markers().size(), 7u);
+    FrameProbe::View(frame)->Canvas().SetView(5000.0, 5000.0, 1.0);
+    ui_.Click(*FrameProbe::View(frame), mainview::kFitAll);
+    EXPECT_EQ(FrameProbe::View(frame)->Markers().size(), 7u);
 
     // The record file's list: its readable lines (one is not), then the two stored since.
-    const SurveyedPoints& records = frame.Records().surveyed;
+    const SurveyedPoints& records = FrameProbe::Records(frame).surveyed;
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records.SkippedLines(), 1u);
     EXPECT_EQ(records[1].name, L"P3");
     EXPECT_EQ(records[3].x, 80.0);
-    frame.SetStorePath(nullptr);
+    FrameProbe::SetStorePath(frame, nullptr);
     frame.DestroyWindow();
 }
 
@@ -143,11 +144,11 @@ TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
         ui_.SetText(dialog, openfile::kPath, L"\\Program Files\\Jobs\\road\\data\\other.xyh");
         ui_.Click(dialog, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工程F", L"4打开文件"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
     WaitForFill(frame);
     EXPECT_EQ(Names(frame), (std::vector<CString>{L"Q2", L"Q3"}));
 
-    GeneralSettingsBlock settings = frame.Job().settings;
+    GeneralSettingsBlock settings = FrameProbe::Job(frame).settings;
     settings.nShowSurveyPoint = -1;
     SurveyHostImpl host(frame);
     ui_.ExpectMessageBox(L"other.xyh中有1行已损坏,已跳过");

@@ -3,6 +3,7 @@
 #include "foundation/ConnectionPort.h"
 #include "platform/serial/SerialPortMap.h"
 #include "resources/WarningDlgs.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
@@ -23,7 +24,7 @@ protected:
         }
         return at;
     }
-    const CWarningDlg& Warning(WarningKind kind) { return frame.Watch().Warning(kind); }
+    const CWarningDlg& Warning(WarningKind kind) { return FrameProbe::Watch(frame).Warning(kind); }
 };
 
 TEST_F(SupervisionTest, NoDataAfterFifteenSilentTicksThenAfterNineMore) {
@@ -31,14 +32,14 @@ TEST_F(SupervisionTest, NoDataAfterFifteenSilentTicksThenAfterNineMore) {
     // A fix restarts the count.
     Feed(sim::BestPosLog(Epoch()));
     EXPECT_EQ(NoDataTicks(16), std::vector<int>{16});
-    EXPECT_EQ(frame.Receiver().HasData(), 0);
+    EXPECT_EQ(FrameProbe::Receiver(frame).HasData(), 0);
 }
 
 // The start-up opens the built-in Bluetooth module's port without linking it: while it is silent the
 // watch says the receiver is not connected, and once a run how to connect it.
 TEST_F(SupervisionTest, ASilentBuiltInModuleSaysHowToConnect) {
-    frame.Job().settings.connection.nPort = kBuiltInModuleLink;
-    frame.Job().settings.connection.nComMode = 0;
+    FrameProbe::Job(frame).settings.connection.nPort = kBuiltInModuleLink;
+    FrameProbe::Job(frame).settings.connection.nComMode = 0;
     ui_.ExpectMessageBox(Supervision::kHowToLinkText);
     std::vector<int> at;
     for (int tick = 1; tick <= 26; ++tick) {
@@ -52,7 +53,7 @@ TEST_F(SupervisionTest, ASilentBuiltInModuleSaysHowToConnect) {
 }
 
 TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
-    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(frame.Receiver());
+    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(FrameProbe::Receiver(frame));
     struct Case {
         int linkType;
         ModuleCommand pending;
@@ -64,7 +65,7 @@ TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
         {0, ModuleCommand::kReadGprs, L"CLOSERADIO"},
     };
     for (const Case& c : cases) {
-        frame.Job().settings.dataLink.nModuleType = c.linkType;
+        FrameProbe::Job(frame).settings.dataLink.nModuleType = c.linkType;
         modules.CancelCommands();
         modules.SetMode(ModuleMode::kLinkDetect);
         modules.current.kind = c.pending;
@@ -98,16 +99,16 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
         {"seven rotation 0.0002", 120.0, 10, 0, 0.0002, WarningKind::kSevenParam, false},
     };
     for (const Case& c : cases) {
-        CoordSysParams& coord = frame.Job().coord;
+        CoordSysParams& coord = FrameProbe::Job(frame).coord;
         coord.four.nDifang = c.scale != 0 ? 1 : 0;
         coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
         coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;
         coord.seven.szdWz = c.rotation != 0 ? c.rotation : 1.0;
-        ReceiverLinkProbe::State(frame.Receiver()).longitude = c.longitude;
-        ReceiverLinkProbe::State(frame.Receiver()).solutionCode = c.solutionCode;
+        ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).longitude = c.longitude;
+        ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).solutionCode = c.solutionCode;
         ui_.Advance(kTick);
         EXPECT_EQ(Warning(c.kind).IsOpen(), c.raised) << c.name;
-        frame.Watch().CloseWarnings();
+        FrameProbe::Watch(frame).CloseWarnings();
     }
 }
 
@@ -121,8 +122,8 @@ void RecordShownWarning(const CString& caption, const CString& text) {
 TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
     g_shownWarnings.clear();
     ScopedHook shown(SetWarningShownHook, RecordShownWarning);
-    ReceiverLinkProbe::State(frame.Receiver()).longitude = 126.5;
-    ReceiverLinkProbe::State(frame.Receiver()).solutionCode = 10;
+    ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).longitude = 126.5;
+    ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).solutionCode = 10;
     ui_.Advance(kTick);
     ui_.Advance(kTick);  // raised again while open: still the one window, told once
     const CWarningDlg& meridian = Warning(WarningKind::kMeridian);
@@ -135,24 +136,24 @@ TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
     ASSERT_TRUE(meridian.IsOpen());
     ui_.Click(const_cast<CWarningDlg&>(meridian), IDOK);
     EXPECT_FALSE(meridian.IsOpen());
-    EXPECT_TRUE(frame.Watch().paramAcknowledged[0]);
+    EXPECT_TRUE(FrameProbe::Watch(frame).paramAcknowledged[0]);
     ui_.Advance(kTick);
     EXPECT_FALSE(meridian.IsOpen());
     // A changed central meridian arms it again.
-    frame.Watch().Rearm(ParamWarning::kCentralMeridian);
+    FrameProbe::Watch(frame).Rearm(ParamWarning::kCentralMeridian);
     ui_.Advance(kTick);
     EXPECT_TRUE(meridian.IsOpen());
 }
 
 TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetworkModesSkipBoth) {
-    Supervision& watch = frame.Watch();
+    Supervision& watch = FrameProbe::Watch(frame);
     watch.baseIdChanged = watch.baseCoordChanged = 1;
     watch.baseChangeText = L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::12.000";
-    frame.Job().settings.dataLink.nModuleType = 1;
-    frame.Job().settings.dataLink.net.workMode = 2;
+    FrameProbe::Job(frame).settings.dataLink.nModuleType = 1;
+    FrameProbe::Job(frame).settings.dataLink.net.workMode = 2;
     ui_.Advance(kTick);
     EXPECT_FALSE(Warning(WarningKind::kBaseId).IsOpen());
-    frame.Job().settings.dataLink.net.workMode = 0;
+    FrameProbe::Job(frame).settings.dataLink.net.workMode = 0;
     ui_.Advance(kTick);
     const CWarningDlg& id = Warning(WarningKind::kBaseId);
     ASSERT_TRUE(id.IsOpen());
@@ -169,22 +170,22 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
 // loss stays shown (no "无数据" over it) until it is back.
 TEST_F(SupervisionTest, ALostReceiverIsTriedEveryFourSecondsAndItsLossStaysShown) {
     SetSerialDevicePath(5, (root_ / "gone").string());
-    frame.Job().settings.connection.nPort = 0;
-    frame.Job().settings.connection.nComMode = 0;
-    frame.Job().settings.connection.nComBaud = 57600;
+    FrameProbe::Job(frame).settings.connection.nPort = 0;
+    FrameProbe::Job(frame).settings.connection.nComMode = 0;
+    FrameProbe::Job(frame).settings.connection.nComBaud = 57600;
     listener.heard.clear();
-    frame.Watch().OnPortLost();
+    FrameProbe::Watch(frame).OnPortLost();
     ASSERT_EQ(listener.heard.size(), 1u);
     EXPECT_EQ(listener.heard[0].solution, Supervision::kPortLostText);
     EXPECT_TRUE(NoDataTicks(40).empty());
-    EXPECT_TRUE(frame.Watch().PortLost());
+    EXPECT_TRUE(FrameProbe::Watch(frame).PortLost());
 
     sim::CReceiverSimulator simulator;
     ASSERT_TRUE(simulator.Open());
     SetSerialDevicePath(5, simulator.DevicePath());
     ui_.Advance(kTick);
     ui_.Advance(kTick);
-    EXPECT_FALSE(frame.Watch().PortLost());
+    EXPECT_FALSE(FrameProbe::Watch(frame).PortLost());
     frame.SerialPort().Close();
     SetSerialDevicePath(5, "");
 }

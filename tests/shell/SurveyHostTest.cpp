@@ -7,6 +7,7 @@
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreDlg.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/JobStoreSupport.h"
 
@@ -17,7 +18,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         job_.Install(root_);
-        frame.ListenForPositions(frame.View()->m_hWnd);
+        frame.ListenForPositions(FrameProbe::View(frame)->m_hWnd);
     }
     void TearDown() override {
         job_.Close();
@@ -31,12 +32,12 @@ protected:
         fix.gridY = 200.0;
         fix.latitude = 30.0;
         fix.longitude = 120.0;
-        frame.View()->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+        FrameProbe::View(frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
         ui_.OnModal(pointstore::IDD, [&](CDialog& d) {
             ui_.SetText(d, pointstore::kCode, L"井");
             ui_.Click(d, IDOK);
         });
-        frame.View()->SetFocus();
+        FrameProbe::View(frame)->SetFocus();
         ui_.PressKey('A');
     }
 
@@ -52,14 +53,14 @@ TEST_F(SurveyHostTest, KeyAStoresIntoTheJobFilesAfterSavingTheName) {
     EXPECT_EQ(FromGbk(ReadHostFile("job/j.lib")), L"4,K2,100.000,200.000,0.000,井\r\n");
     EXPECT_EQ(ReadHostFile("job/data/j.blh").substr(0, 11), "Rem Version");
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("szLastSaveName=K2\r\n"), std::string::npos);
-    EXPECT_EQ(frame.Job().jobs.Store().NextName(), L"K3");
+    EXPECT_EQ(FrameProbe::Job(frame).jobs.Store().NextName(), L"K3");
     EXPECT_EQ(FromGbk(ReadHostFile("job/data/j.rec")), L"K2,100.0000,200.0000,0.0000,井\r\n");
     // The last code goes to the job file.
     EXPECT_NE(FromGbk(ReadHostFile("job/j.qzs")).Find(L"井"), -1);
 }
 
 TEST_F(SurveyHostTest, FilesThatStartUpFoundUnusableAreNeverWritten) {
-    JobSettingsFiles& files = frame.Job().jobs.Files();
+    JobSettingsFiles& files = FrameProbe::Job(frame).jobs.Files();
     files.Hold(L"\\job\\j.qzs");
     files.Hold(files.SystemFilePath());
     StoreWithKeyA();
@@ -72,21 +73,21 @@ TEST_F(SurveyHostTest, TheStoreListenerIsGivenBack) {
     CListenerWindow previous, dialog;
     frame.ListenForStores(previous.hwnd);
     host.ListenForStore(dialog.hwnd);
-    EXPECT_EQ(frame.Listeners().StoreWindow(), dialog.hwnd);
+    EXPECT_EQ(FrameProbe::Listeners(frame).StoreWindow(), dialog.hwnd);
     host.StopListeningForStore(dialog.hwnd);
-    EXPECT_EQ(frame.Listeners().StoreWindow(), previous.hwnd);
-    EXPECT_EQ(frame.Listeners().StoreOn(), 1);
+    EXPECT_EQ(FrameProbe::Listeners(frame).StoreWindow(), previous.hwnd);
+    EXPECT_EQ(FrameProbe::Listeners(frame).StoreOn(), 1);
 }
 
 // While every position line is refused, the last position grows stale: the view says so in its
 // solution line and key A stores nothing; the next accepted fix is stored again.
 TEST_F(SurveyHostTest, AStalePositionIsShownAndNeverStored) {
-    frame.Job().system.nGPSOEMType = kBoardOemD;
+    FrameProbe::Job(frame).system.nGPSOEMType = kBoardOemD;
     for (int i = 0; i < 3; ++i) {
         Feed(sim::GgaSentence(Epoch()));
         ui_.Advance(200);  // five fixes a second
     }
-    EXPECT_EQ(frame.View()->Texts().solution, CString(L"固定解"));
+    EXPECT_EQ(FrameProbe::View(frame)->Texts().solution, CString(L"固定解"));
     std::string refused = sim::GgaSentence(Epoch());
     refused.replace(refused.find(",3014."), 6, ",nan.");  // the check is made over the damage
     refused = sim::NmeaSentence(refused.substr(1, refused.find('*') - 1));
@@ -94,21 +95,21 @@ TEST_F(SurveyHostTest, AStalePositionIsShownAndNeverStored) {
         Feed(refused);
         ui_.Advance(100);
     }
-    EXPECT_EQ(frame.View()->Texts().solution, CString(L"固定解"));  // 0.4 s old: within 2 s
+    EXPECT_EQ(FrameProbe::View(frame)->Texts().solution, CString(L"固定解"));  // 0.4 s old: within 2 s
     for (int i = 0; i < 20; ++i) {
         Feed(refused);
         ui_.Advance(100);
     }
-    EXPECT_EQ(frame.View()->Texts().solution, CString(ViewStatusTexts::kStaleText));
+    EXPECT_EQ(FrameProbe::View(frame)->Texts().solution, CString(ViewStatusTexts::kStaleText));
     ui_.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
-    frame.View()->SetFocus();
+    FrameProbe::View(frame)->SetFocus();
     ui_.PressKey('A');
     EXPECT_FALSE(FileExists(L"\\job\\data\\j.xyh"));
 
     Feed(sim::GgaSentence(Epoch()));
-    EXPECT_EQ(frame.View()->Texts().solution, CString(L"固定解"));
+    EXPECT_EQ(FrameProbe::View(frame)->Texts().solution, CString(L"固定解"));
     ui_.OnModal(pointstore::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
-    frame.View()->SetFocus();
+    FrameProbe::View(frame)->SetFocus();
     ui_.PressKey('A');
     EXPECT_EQ(CutPointFileLines(FromGbk(ReadHostFile("job/data/j.xyh"))).size(), 1u);
 }

@@ -5,6 +5,7 @@
 #include "shell/hosts/StakeoutHostImpl.h"
 #include "shell/view/CFrmGraphView.h"
 #include "survey/screens/CCoordViewDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -14,14 +15,14 @@ protected:
         FrameTest::SetUp();
         frame.ShowWindow(SW_SHOW);
         frame.RecalcViewLayout();
-        frame.Job().paths.dataFolder = L"\\job\\data\\";
-        frame.Job().paths.dataFileName = L"j.xyh";
+        FrameProbe::Job(frame).paths.dataFolder = L"\\job\\data\\";
+        FrameProbe::Job(frame).paths.dataFileName = L"j.xyh";
         WriteHostFile("job/data/j.xyh", "P1,1,2,3\r\nP2,4,5,6\r\nP3,7,8,9\r\n");
         ui_.Pump();
     }
     std::vector<CString> MapNames() {
         std::vector<CString> names;
-        for (const PointRecord& p : frame.DisplayPoints()) names.push_back(p.name);
+        for (const PointRecord& p : FrameProbe::DisplayPoints(frame)) names.push_back(p.name);
         return names;
     }
 };
@@ -39,13 +40,13 @@ TEST_F(CoordViewCommandTest, MenuOpensTheViewAndADeletionReloadsTheMapInFileOrde
         ASSERT_TRUE(ui_.Screenshot(Shot("coordview")));
         ui_.Click(dlg, IDCANCEL);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", L"4查看测量点"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工具T", L"4查看测量点"}));
     ui_.Pump();
     EXPECT_EQ(MapNames(), (std::vector<CString>{L"P1", L"P3"}));
 }
 
 TEST_F(CoordViewCommandTest, KeyBPressedTwiceOpensTheView) {
-    frame.View()->SetFocus();
+    FrameProbe::View(frame)->SetFocus();
     ui_.PressKey('B');
     ui_.Advance(1000);
     ui_.OnModal(coordview::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
@@ -68,6 +69,6 @@ TEST_F(CoordViewCommandTest, PostProcessingMenuAsksWhereTheParametersComeFrom) {
         ASSERT_TRUE(ui_.Screenshot(Shot("postproc")));
         ui_.Click(dlg, IDCANCEL);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"工具T", L"9数据后处理"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工具T", L"9数据后处理"}));
     ui_.Pump();
 }

@@ -5,6 +5,7 @@
 #include "receiver/ReceiverStartup.h"
 #include "resources/DataLinkDlg.h"
 #include "resources/InstrumentSetDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/SimulatorFrameTest.h"
 
 class TranscriptTest : public SimulatorFrameTest {
@@ -12,7 +13,7 @@ protected:
     // The port alone, as after a connection whose replies have all been handled.
     void OpenPort() { ASSERT_TRUE(frame.SerialPort().OpenPort(5, 57600)); }
     void Connect(int board) {
-        frame.Job().system.nGPSOEMType = board;
+        FrameProbe::Job(frame).system.nGPSOEMType = board;
         ASSERT_TRUE(frame.ConnectReceiver(0, 0, 0, 57600));
     }
     // Lets the reader hand the simulator's answers to the frame until `done` holds.
@@ -67,8 +68,8 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
     }
     cases[1].sent = packet89 + packet0;
     for (const Case& c : cases) {
-        frame.Job().system.nGPSOEMType = c.board;
-        frame.Job().settings.connection.nGAngle = 15;
+        FrameProbe::Job(frame).system.nGPSOEMType = c.board;
+        FrameProbe::Job(frame).settings.connection.nGAngle = 15;
         frame.ReacquireAndSave();
         EXPECT_EQ(Written(), c.sent) << "board " << c.board;
         EXPECT_NE(ReadHostFile("job/j.qzs").find("nGAngle=0\r\n"), std::string::npos);
@@ -76,15 +77,15 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
 }
 
 TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
-    frame.Job().settings.dataLink.radioChannel = 7;
+    FrameProbe::Job(frame).settings.dataLink.radioChannel = 7;
     Connect(3);
     Written();
-    ASSERT_TRUE(PumpUntil([&] { return !frame.Receiver().State().ident.text[0].IsEmpty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !FrameProbe::Receiver(frame).State().ident.text[0].IsEmpty(); }));
     ASSERT_TRUE(PumpUntil([&] {
-        return frame.Receiver().ModuleConfigured() == 1 &&
-               frame.Receiver().ModuleState() == ModuleMode::kIdle;
+        return FrameProbe::Receiver(frame).ModuleConfigured() == 1 &&
+               FrameProbe::Receiver(frame).ModuleState() == ModuleMode::kIdle;
     }));
-    EXPECT_EQ(frame.Job().settings.dataLink.radioChannel, 3);
+    EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.radioChannel, 3);
     std::vector<CString> texts;
     for (const HeardFix& h : listener.heard)
         if (h.kind == 0) texts.push_back(h.solution);
@@ -95,7 +96,7 @@ TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
 TEST_F(TranscriptTest, InstrumentSettingsFromTheMenuSendTheModuleDataLinkFourTimes) {
     frame.ShowWindow(SW_SHOW);
     OpenPort();
-    ReceiverLinkProbe::State(frame.Receiver()).ident.text[0] = L"QZ8120382345678";
+    ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).ident.text[0] = L"QZ8120382345678";
     ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) {
         ui_.Click(dlg, instrumentset::kDataLink);
         ui_.OnModal(datalink::IDD, [&](CDialog& link) {
@@ -104,7 +105,7 @@ TEST_F(TranscriptTest, InstrumentSettingsFromTheMenuSendTheModuleDataLinkFourTim
         });
         ui_.Click(dlg, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"5仪器设置"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"5仪器设置"}));
     std::string payload;
     ASSERT_TRUE(BuildBinaryPayload(L"C4", &payload));
     const std::string module = BuildBinaryFrame(59, payload);

@@ -8,6 +8,7 @@
 #include "resources/PointStoreTypeDlg.h"
 #include "shell/view/CFrmGraphView.h"
 #include "shell/view/ViewButtons.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/ShellStoreDouble.h"
 
@@ -19,22 +20,22 @@ protected:
         FrameTest::SetUp();
         frame.ShowWindow(SW_SHOW);
         frame.RecalcViewLayout();
-        frame.SetStorePath(&store);
+        FrameProbe::SetStorePath(frame, &store);
         frame.ListenForPositions(view().m_hWnd);
         std::filesystem::create_directories(root_ / "Program Files/Jobs/t/data");
-        frame.Records().SetRecordFile(L"\\Program Files\\Jobs\\t\\data\\t.rec");
-        frame.Job().jobs.SetJobFilePaths(
+        FrameProbe::Records(frame).SetRecordFile(L"\\Program Files\\Jobs\\t\\data\\t.rec");
+        FrameProbe::Job(frame).jobs.SetJobFilePaths(
             {L"\\Program Files\\Jobs\\t\\t.qzs", L"\\Program Files\\Jobs\\t\\t.qza"});
         settings().nShowSurveyPoint = -1;
         view().Canvas().SetView(0.0, 0.0, 1.0);
         ui_.Pump();
     }
     void TearDown() override {
-        frame.SetStorePath(nullptr);
+        FrameProbe::SetStorePath(frame, nullptr);
         FrameTest::TearDown();
     }
-    CFrmGraphView& view() { return *frame.View(); }
-    GeneralSettingsBlock& settings() { return frame.Job().settings; }
+    CFrmGraphView& view() { return *FrameProbe::View(frame); }
+    GeneralSettingsBlock& settings() { return FrameProbe::Job(frame).settings; }
     static CGpsState Fix(int h, int m, int s, double n, double e = 50.0, int code = 10) {
         CGpsState state;
         state.fixFlag = 1;
@@ -53,7 +54,7 @@ protected:
     // The surveyed list in the record file's form (the store path writes the file itself).
     std::string Surveyed() {
         std::string lines;
-        const SurveyedPoints& surveyed = frame.Records().surveyed;
+        const SurveyedPoints& surveyed = FrameProbe::Records(frame).surveyed;
         for (size_t i = 0; i < surveyed.size(); ++i) lines += ToUtf8(FormatRecordLine(surveyed[i]));
         return lines;
     }
@@ -67,7 +68,7 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
     ASSERT_EQ(store.stored.size(), 1u);
     EXPECT_EQ(settings().connection.szLastPtCode, L"pole");
     EXPECT_EQ(Surveyed(), "P1,40.0000,60.0000,0.0000,pole\r\n");
-    ASSERT_EQ(frame.DisplayPoints().size(), 1u);
+    ASSERT_EQ(FrameProbe::DisplayPoints(frame).size(), 1u);
     ASSERT_EQ(view().Markers().size(), 1u);
     const MapMarker& marker = view().Markers()[0];
     EXPECT_EQ(marker.tag, 0);
@@ -81,7 +82,7 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
     settings().nSaveType = 0;
     store.refuse = 1;
     ui_.Click(view(), mainview::kStorePoint);
-    EXPECT_EQ(frame.DisplayPoints().size(), 1u);
+    EXPECT_EQ(FrameProbe::DisplayPoints(frame).size(), 1u);
 
     // A fixed solution at latitude exactly 0 is ignored.
     CGpsState zero = Fix(12, 0, 1, 1.0);
@@ -104,16 +105,16 @@ TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
     settings().nAutoSaveTime = 5;
     Send(Fix(12, 0, 0, 1.0));  // not running yet
     EXPECT_TRUE(store.quick.empty());
-    frame.AutoStore().running = 1;
+    FrameProbe::AutoStore(frame).running = 1;
     for (int s : {0, 3, 5}) Send(Fix(12, 0, s, 1.0));
     EXPECT_EQ(store.quick.size(), 2u);
-    EXPECT_EQ(frame.AutoStore().count, 2);
-    EXPECT_EQ(frame.Job().jobs.Store().context.autoInterval, 5.0);
+    EXPECT_EQ(FrameProbe::AutoStore(frame).count, 2);
+    EXPECT_EQ(FrameProbe::Job(frame).jobs.Store().context.autoInterval, 5.0);
 
     store.quick.clear();
     settings().nAsMode = 1;
     settings().szdAutoSaveDis = 10.0;
-    frame.AutoStore().firstPoint = 1;
+    FrameProbe::AutoStore(frame).firstPoint = 1;
     for (double n : {0.0, 4.0, 8.0, 12.0}) Send(Fix(12, 1, 0, n));
     ASSERT_EQ(store.quick.size(), 2u);
     EXPECT_EQ(store.quick[1].gridX, 12.0);
@@ -121,7 +122,7 @@ TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
 }
 
 TEST_F(ViewTest, StoredPointsShownByTheirCount) {
-    std::vector<PointRecord>& points = frame.DisplayPoints();
+    std::vector<PointRecord>& points = FrameProbe::DisplayPoints(frame);
     for (int i = 0; i < 5; ++i)
         points.push_back({L"S", 10.0 + i * 10, 10.0 + i * 10, 0.0, L"", i == 4 ? 1 : 0});
     struct Case {
@@ -130,7 +131,7 @@ TEST_F(ViewTest, StoredPointsShownByTheirCount) {
     } cases[] = {{-1, 4}, {0, 0}, {2, 2}, {9, 4}};
     for (const Case& c : cases) {
         settings().nShowSurveyPoint = c.show;
-        frame.View()->Invalidate();
+        FrameProbe::View(frame)->Invalidate();
         view().GetDlgItem(mainview::kPlot)->Invalidate();
         ui_.Pump();
         EXPECT_EQ(view().Markers().size(), c.markers) << c.show;
@@ -138,7 +139,7 @@ TEST_F(ViewTest, StoredPointsShownByTheirCount) {
 }
 
 TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
-    frame.DisplayPoints() = {{L"A", 10.0, 10.0, 1.5, L""}, {L"B", 20.0, 30.0, 2.0, L""}};
+    FrameProbe::DisplayPoints(frame) = {{L"A", 10.0, 10.0, 1.5, L""}, {L"B", 20.0, 30.0, 2.0, L""}};
     view().GetDlgItem(mainview::kPlot)->Invalidate();
     ui_.Pump();
     ASSERT_EQ(view().Markers().size(), 2u);
@@ -157,7 +158,7 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
     EXPECT_NEAR(centre.y, (r.top + r.bottom) / 2, 1);
 
     // One point alone: the finest scale, 0.01 m a pixel.
-    frame.DisplayPoints().resize(1);
+    FrameProbe::DisplayPoints(frame).resize(1);
     view().GetDlgItem(mainview::kPlot)->Invalidate();
     ui_.Pump();
     ui_.Click(view(), mainview::kFitAll);
@@ -167,10 +168,10 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
 // Fit all frames the points the display rule shows, those off screen too, and leaves out the
 // deleted ones and those older than the newest nShowSurveyPoint.
 TEST_F(ViewTest, FitAllFramesEveryShownPointOnScreenOrNot) {
-    frame.DisplayPoints() = {{L"old", -5000.0, -5000.0, 0.0, L"", 0},
-                             {L"near", 10.0, 10.0, 0.0, L"", 0},
-                             {L"far", 3000.0, 4000.0, 0.0, L"", 0},
-                             {L"gone", 9000.0, 9000.0, 0.0, L"", 1}};
+    FrameProbe::DisplayPoints(frame) = {{L"old", -5000.0, -5000.0, 0.0, L"", 0},
+                                        {L"near", 10.0, 10.0, 0.0, L"", 0},
+                                        {L"far", 3000.0, 4000.0, 0.0, L"", 0},
+                                        {L"gone", 9000.0, 9000.0, 0.0, L"", 1}};
     struct Case {
         int show;
         std::vector<const wchar_t*> framed;
@@ -319,7 +320,7 @@ TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
         p.name.Format(L"K%d", i + 1);
         p.x = 1000.0 + (i % 5) * 30.0;
         p.y = 2000.0 + (i / 5) * 25.0;
-        frame.DisplayPoints().push_back(p);
+        FrameProbe::DisplayPoints(frame).push_back(p);
     }
     Send(Fix(12, 30, 15, 1090.0, 2010.0));
     ui_.Click(view(), mainview::kFollow);  // the zoom ended following

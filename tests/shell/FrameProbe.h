@@ -1,0 +1,22 @@
+#pragma once
+// The main frame's parts, which the tests set up and read as the running program's own code would.
+// The frame hands none of them out.
+#include "shell/frame/CMainFrame.h"
+#include "shell/view/CFrmGraphView.h"
+
+struct FrameProbe {
+    static JobSession& Job(CMainFrame& frame) { return frame.job_; }
+    static PositionConverter& Position(CMainFrame& frame) { return frame.position_; }
+    static ReceiverLink& Receiver(CMainFrame& frame) { return frame.receiver_; }
+    static PositionListeners& Listeners(CMainFrame& frame) { return frame.listeners_; }
+    static Supervision& Watch(CMainFrame& frame) { return frame.supervision_; }
+    static CFrmGraphView* View(CMainFrame& frame) { return frame.view_.get(); }
+    static CCommandBar& CommandBar(CMainFrame& frame) { return frame.bar_; }
+    static SurveyRecords& Records(CMainFrame& frame) { return frame.records_; }
+    static AutoStoreState& AutoStore(CMainFrame& frame) { return frame.autoStore_; }
+    static CalibrationMemory& Calibration(CMainFrame& frame) { return frame.calibration_; }
+    static IPointStorePath& StorePath(CMainFrame& frame) { return *frame.storePath_; }
+    static void SetStorePath(CMainFrame& frame, IPointStorePath* path) { frame.SetStorePath(path); }
+    static std::vector<PointRecord>& DisplayPoints(CMainFrame& frame) { return frame.records_.display; }
+    static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
+};
