@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include "platform/text/Numbers.h"
 
@@ -13,13 +15,13 @@
 
 namespace {
 
-constexpr int kBestPosFields = 30;
 constexpr int64_t kSecondsPerDay = 86400;
 constexpr double kSecondsPerWeek = 7 * 86400;
 
-CString StripQuotes(const CString& field) {
-    CString text = field;
-    text.Remove(L'"');
+std::string StripQuotes(std::string_view field) {
+    std::string text;
+    for (const char c : field)
+        if (c != '"') text += c;
     return text;
 }
 
@@ -34,82 +36,90 @@ double EllipsoidalHeight(double x, double y, double z) {
 }
 
 // A version field starts with its number ("3.000A19"): the rest is the build.
-bool StartsWithNumber(const CString& field) {
-    return !field.IsEmpty() && field[0] >= L'0' && field[0] <= L'9';
+bool StartsWithNumber(std::string_view field) {
+    return !field.empty() && field[0] >= '0' && field[0] <= '9';
 }
+
+// The reflected CRC-32 table: the eight shifts of each byte worked out once for every byte value.
+constexpr std::array<uint32_t, 256> kCrcTable = [] {
+    std::array<uint32_t, 256> table{};
+    for (uint32_t value = 0; value < 256; ++value) {
+        uint32_t crc = value;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+        table[value] = crc;
+    }
+    return table;
+}();
 
 }  // namespace
 
 uint32_t CGpsParser::Crc32(int length, const wchar_t* text) {
-    // The eight shifts of each byte worked out once for every byte value.
-    static constexpr std::array<uint32_t, 256> kTable = [] {
-        std::array<uint32_t, 256> table{};
-        for (uint32_t value = 0; value < 256; ++value) {
-            uint32_t crc = value;
-            for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
-            table[value] = crc;
-        }
-        return table;
-    }();
     uint32_t crc = 0;
-    for (int i = 0; i < length; ++i) crc = (crc >> 8) ^ kTable[(crc ^ static_cast<uint32_t>(text[i])) & 0xFF];
+    for (int i = 0; i < length; ++i)
+        crc = (crc >> 8) ^ kCrcTable[(crc ^ static_cast<uint32_t>(text[i])) & 0xFF];
     return crc;
 }
 
-void CGpsParser::SetPositionType(const CString& type, CGpsState& state) const {
+uint32_t CGpsParser::Crc32(std::string_view bytes) {
+    uint32_t crc = 0;
+    for (const char c : bytes) crc = (crc >> 8) ^ kCrcTable[(crc ^ static_cast<unsigned char>(c)) & 0xFF];
+    return crc;
+}
+
+void CGpsParser::SetPositionType(std::string_view type, CGpsState& state) const {
     struct Plain {
-        const wchar_t* word;
+        std::string_view word;
         int code;
-        const wchar_t* text;  // null: the received word itself
+        const wchar_t* text;
     };
     // "WASS" is what the boards were once documented to send; real boards send "WAAS".
     static constexpr Plain kPlain[] = {
-        {L"NONE", kSolNone, nullptr},
-        {L"FIXEDPOS", kSolFixedPos, nullptr},
-        {L"FIXEDHEIGHT", kSolFixedHeight, nullptr},
-        {L"FIXEDVEL", kSolFixedVel, nullptr},
-        {L"SINGLE", kSolSingle, nullptr},
-        {L"PSRDIFF", kSolPsrDiff, L"DGPS"},
-        {L"WASS", kSolWaas, L"DGPS"},
-        {L"WAAS", kSolWaas, L"DGPS"},
-        {L"IONOFREE_FLOAT", kSolFloat, L"FLOAT"},
-        {L"NARROW_FLOAT", kSolFloat, L"FLOAT"},
+        {"NONE", kSolNone, L"NONE"},
+        {"FIXEDPOS", kSolFixedPos, L"FIXEDPOS"},
+        {"FIXEDHEIGHT", kSolFixedHeight, L"FIXEDHEIGHT"},
+        {"FIXEDVEL", kSolFixedVel, L"FIXEDVEL"},
+        {"SINGLE", kSolSingle, L"SINGLE"},
+        {"PSRDIFF", kSolPsrDiff, L"DGPS"},
+        {"WASS", kSolWaas, L"DGPS"},
+        {"WAAS", kSolWaas, L"DGPS"},
+        {"IONOFREE_FLOAT", kSolFloat, L"FLOAT"},
+        {"NARROW_FLOAT", kSolFloat, L"FLOAT"},
     };
     for (const Plain& p : kPlain) {
         if (type == p.word) {
             state.solutionCode = p.code;
-            state.solutionText = p.text ? p.text : p.word;
+            StoreText(p.text, state.solutionText);
             return;
         }
     }
-    if (type == L"L1_FLOAT" || type == L"L1_INT") {
-        const bool isInt = type == L"L1_INT";
+    if (type == "L1_FLOAT" || type == "L1_INT") {
+        const bool isInt = type == "L1_INT";
         if (l1Option_ == 0) {
             state.solutionCode = kSolFloat;
-            state.solutionText = L"FLOAT";
+            StoreText(L"FLOAT", state.solutionText);
         } else if (l1Option_ == 1) {
             state.solutionCode = isInt ? kSolL1Int : kSolL1Float;
-            state.solutionText = isInt ? L"L1_INT" : L"L1_FT";
+            StoreText(isInt ? L"L1_INT" : L"L1_FT", state.solutionText);
         } else {
-            state.solutionText = type;
+            StoreText(type, state.solutionText);
         }
         return;
     }
-    if (type == L"WIDE_INT") {
+    if (type == "WIDE_INT") {
         const bool fixed = fixLevel_ == 2;
         state.solutionCode = fixed ? kSolFixed : kSolWideInt;
-        state.solutionText = fixed ? L"FIXED" : L"FLOAT";
+        StoreText(fixed ? L"FIXED" : L"FLOAT", state.solutionText);
         return;
     }
-    if (type == L"NARROW_INT") {
+    if (type == "NARROW_INT") {
         const bool unverified = frame_.GeneralSettings().connection.nFixLevel == 0 && extStatusPresent_ &&
                                 !extStatusVerified_ && firmwareVersion_ >= 3.2;
         state.solutionCode = unverified ? kSolWideInt : kSolFixed;
-        state.solutionText = unverified ? L"FLOAT" : L"FIXED";
+        StoreText(unverified ? L"FLOAT" : L"FIXED", state.solutionText);
         return;
     }
     state.solutionCode = kSolNfix;
-    state.solutionText = L"NFIX";
+    StoreText(L"NFIX", state.solutionText);
 }
 
 // GPS seconds of the week as the local time of day (no leap seconds: the boards' own rule). The date
@@ -124,10 +134,9 @@ void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
     state.second = static_cast<int>(local % 60);
 }
 
-int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
-    CString log;
-    if (!CheckBoardLog(line, &log)) return 0;
-    const std::vector<CString> f = SplitFields(log.Left(log.Find(L'*')), L',', kBestPosFields);
+int CGpsParser::ParseBestPos(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutBoardLog(line, &f)) return 0;
     const double seconds = FieldDouble(f[6]);
     const double rmsH = FieldDouble(f[16]);
     const double rmsV = FieldDouble(f[18]);
@@ -142,9 +151,9 @@ int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
     if (!(seconds >= 0 && seconds < kSecondsPerWeek)) return 0;
 
     SetBestPosTime(static_cast<int64_t>(seconds), state);
-    if (!f[27].IsEmpty()) {
+    if (!f[27].empty()) {
         extStatusPresent_ = 1;
-        extStatusVerified_ = f[27] == L"01" ? 1 : 0;
+        extStatusVerified_ = f[27] == "01" ? 1 : 0;
     }
     SetPositionType(f[10], state);
     state.rmsH = rmsH;
@@ -157,10 +166,9 @@ int CGpsParser::ParseBestPos(const CString& line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
-    CString log;
-    if (!CheckBoardLog(line, &log)) return 0;
-    const std::vector<CString> f = SplitFields(log.Left(log.Find(L'*')), L',', kBestPosFields);
+int CGpsParser::ParseRefStation(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutBoardLog(line, &f)) return 0;
     const double x = FieldDouble(f[10]);
     const double y = FieldDouble(f[11]);
     const double z = FieldDouble(f[12]);
@@ -168,31 +176,30 @@ int CGpsParser::ParseRefStation(const CString& line, CGpsState& state) {
     state.baseX = x;
     state.baseY = y;
     state.baseZ = z;
-    state.baseType = f[14];
-    CString id = f[15];
-    if (!id.IsEmpty() && id[0] == L'"') id = id.Mid(1);
-    state.baseId = id.SpanExcluding(L"\"");
+    StoreText(f[14], state.baseType);
+    std::string_view id = f[15];
+    if (!id.empty() && id[0] == '"') id.remove_prefix(1);
+    StoreText(id.substr(0, id.find('"')), state.baseId);
     return 1;
 }
 
-int CGpsParser::ParseVersionLog(const CString& line) {
-    CString log;
-    if (!CheckBoardLog(line, &log)) return 0;
-    const std::vector<CString> f = SplitFields(log.Left(log.Find(L'*')), L',', 15);
+int CGpsParser::ParseVersionLog(std::string_view line) {
+    FieldViews f;
+    if (!CutBoardLog(line, &f)) return 0;
     // Real boards quote the field ("3.000A19").
-    const CString field = StripQuotes(f[14]);
+    const std::string field = StripQuotes(f[14]);
+    const std::wstring text(field.begin(), field.end());
     double version = 0.0;
-    if (!StartsWithNumber(field) || !ReadDouble(field.c_str(), version)) return 0;
+    if (!StartsWithNumber(field) || !ReadDouble(text.c_str(), version)) return 0;
     firmwareVersion_ = version;
     return 1;
 }
 
-int CGpsParser::ParseJrtk(const CString& line, CGpsState& state) {
-    CString sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(CString(NmeaFields(sentence.str())), L',', 10);
-    if (f[1] != L"17" && f[1] != L"1") return 0;
-    if (f[2].Find(L"FAILED") >= 0) return 0;
+int CGpsParser::ParseJrtk(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f)) return 0;
+    if (f[1] != "17" && f[1] != "1") return 0;
+    if (f[2].find("FAILED") != std::string_view::npos) return 0;
     const double lat = FieldDouble(f[2]);
     const double lon = FieldDouble(f[3]);
     const double height = FieldDouble(f[4]);
@@ -206,19 +213,18 @@ int CGpsParser::ParseJrtk(const CString& line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseBpq(const CString& line, CGpsState& state) {
-    CString sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<CString> f = SplitFields(CString(NmeaFields(sentence.str())), L',', 10);
-    if (f[4].IsEmpty() || f[6].IsEmpty() || !IsFixedNumber(f[4].str(), 4) || !IsFixedNumber(f[6].str(), 5) ||
-        !IsNmeaMinutes(f[4].str(), 2) || !IsNmeaMinutes(f[6].str(), 3) || !IsHemisphere(f[5].str(), L"NS") ||
-        !IsHemisphere(f[7].str(), L"EW") || f[8].Left(3) != L"EHT")
+int CGpsParser::ParseBpq(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f)) return 0;
+    if (f[4].empty() || f[6].empty() || !IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5) ||
+        !IsNmeaMinutes(f[4], 2) || !IsNmeaMinutes(f[6], 3) || !IsHemisphere(f[5], "NS") ||
+        !IsHemisphere(f[7], "EW") || f[8].substr(0, 3) != "EHT")
         return 0;
-    const double lat = NmeaAngle(f[4].str(), 2, f[5].str());
-    const double lon = NmeaAngle(f[6].str(), 3, f[7].str());
-    const double height = FieldDouble(f[8].Mid(3));
+    const double lat = NmeaAngle(f[4], 2, f[5]);
+    const double lon = NmeaAngle(f[6], 3, f[7]);
+    const double height = FieldDouble(f[8].substr(3));
     if (!IsLatitude(lat) || !IsLongitude(lon) || !IsBaseHeight(height)) return 0;
-    if (!(NmeaAngle(f[4].str(), 2, L"") > 0)) return 0;
+    if (!(NmeaAngle(f[4], 2, "") > 0)) return 0;
     frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
     if (workMode_ == 1) {
         state.latitude = lat;

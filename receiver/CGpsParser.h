@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "foundation/CGpsState.h"
 #include "platform/text/CString.h"
@@ -42,8 +43,11 @@ public:
     void SetFixLevel(int level) { fixLevel_ = level; }
     void SetTimeZone(int hours) { timeZone_ = hours; }
 
-    // Classifies the line, parses it into `state`; nonzero when the line was taken. A refused line (too
-    // long, a control character, a failed check, a number or time out of range) changes nothing.
+    // Classifies the line (its bytes as received, without the line end), parses it into `state`;
+    // nonzero when the line was taken. A refused line (too long, a control character or a byte beyond
+    // ASCII, a failed check, a number or time out of range) changes nothing.
+    int Parse(std::string_view line, CGpsState& state, int& type);
+    // The same for a line already in wide text.
     int Parse(const CString& line, CGpsState& state, int& type);
     // A line containing "GPXXX": the receiver's version reply, its texts put into `state` and what it
     // told returned; none (nothing changes) when it fails the same screening and check as a sentence.
@@ -55,6 +59,7 @@ public:
 
     // Reflected CRC-32 (0xEDB88320, initial 0, no final inversion) of the low bytes of the characters.
     static uint32_t Crc32(int length, const wchar_t* text);
+    static uint32_t Crc32(std::string_view bytes);
 
 private:
     struct StagedSatellite {
@@ -65,20 +70,20 @@ private:
     };
 
     int BoardType() const;
-    int ParseGga(const CString& line, CGpsState& state);
-    int ParseGsa(const CString& line, CGpsState& state);
-    int ParseGnGsa(const CString& line, CGpsState& state);
-    int ParseGsv(const CString& line, CGpsState& state, bool glonass);
-    int ParseGsvStaged(const CString& line, CGpsState& state);
-    int ParseGst(const CString& line, CGpsState& state);
-    int ParseZda(const CString& line, CGpsState& state);
-    int ParseBestPos(const CString& line, CGpsState& state);
-    int ParseRefStation(const CString& line, CGpsState& state);
-    int ParseVersionLog(const CString& line);
-    int ParseJrtk(const CString& line, CGpsState& state);
-    int ParseBpq(const CString& line, CGpsState& state);
+    int ParseGga(std::string_view line, CGpsState& state);
+    int ParseGsa(std::string_view line, CGpsState& state);
+    int ParseGnGsa(std::string_view line, CGpsState& state);
+    int ParseGsv(std::string_view line, CGpsState& state, bool glonass);
+    int ParseGsvStaged(std::string_view line, CGpsState& state);
+    int ParseGst(std::string_view line, CGpsState& state);
+    int ParseZda(std::string_view line, CGpsState& state);
+    int ParseBestPos(std::string_view line, CGpsState& state);
+    int ParseRefStation(std::string_view line, CGpsState& state);
+    int ParseVersionLog(std::string_view line);
+    int ParseJrtk(std::string_view line, CGpsState& state);
+    int ParseBpq(std::string_view line, CGpsState& state);
     void SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const;
-    void SetPositionType(const CString& type, CGpsState& state) const;
+    void SetPositionType(std::string_view type, CGpsState& state) const;
 
     IFrameServices& frame_;
     std::array<StagedSatellite, kStagingEntries> staging_{};

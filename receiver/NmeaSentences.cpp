@@ -17,8 +17,7 @@ namespace {
 
 constexpr int kSatellitesPerMessage = 4;
 constexpr int kMaxSignal = 51;
-constexpr int kGsvFields = 4 + 4 * kSatellitesPerMessage;
-constexpr size_t kGsvFieldCount = kGsvFields;
+constexpr size_t kGsvFieldCount = 4 + 4 * kSatellitesPerMessage;
 constexpr int kMaxInView = 99;  // a two-digit field
 constexpr int kMaxSatelliteNumber = 999;
 constexpr int kMaxGgaQuality = 8;  // 0 none to 8 simulation
@@ -27,24 +26,25 @@ constexpr int kMaxElevation = 90;
 constexpr int kMaxSignalField = 99;  // a two-digit field
 
 // The four fields of one satellite in a GSV sentence: each empty (untracked) or a number in its range.
-bool IsGsvSatellite(const std::vector<std::wstring_view>& f, size_t first) {
+bool IsGsvSatellite(const FieldViews& f, size_t size, size_t first) {
     static constexpr struct {
         int low;
         int high;
     } kRanges[] = {
         {0, kMaxSatelliteNumber}, {-kMaxElevation, kMaxElevation}, {0, kMaxAzimuth}, {0, kMaxSignalField}};
-    for (size_t i = 0; i < 4 && first + i < f.size(); ++i) {
+    for (size_t i = 0; i < 4 && first + i < size; ++i) {
         const std::optional<int> value = OptionalInt(f[first + i], 0);
         if (!value || *value < kRanges[i].low || *value > kRanges[i].high) return false;
     }
     return true;
 }
 
-// The message number and satellites in view of a GSV sentence, and every satellite field, are numbers.
-bool IsGsvNumbers(const std::vector<std::wstring_view>& f) {
+// The message number and satellites in view of a GSV sentence, and every satellite field of its first
+// `size` fields, are numbers.
+bool IsGsvNumbers(const FieldViews& f, size_t size) {
     if (!CheckedInt(f[2]) || !CheckedInt(f[3])) return false;
-    for (size_t first = 4; first < f.size() && first < kGsvFieldCount; first += 4)
-        if (!IsGsvSatellite(f, first)) return false;
+    for (size_t first = 4; first < size && first < kGsvFieldCount; first += 4)
+        if (!IsGsvSatellite(f, size, first)) return false;
     return true;
 }
 
@@ -59,22 +59,13 @@ void StoreTime(const TimeOfDay& time, CGpsState& state) {
     state.second = time.second;
 }
 
-// The 18 fields of a GSA sentence (a 19th, the system of newer receivers, is dropped); none when the
-// sentence has another number of fields.
-std::vector<std::wstring_view> SplitGsa(std::wstring_view sentence) {
-    std::vector<std::wstring_view> f = SplitViewsUpTo(sentence, L',', 20);
-    if (f.size() != 18 && f.size() != 19) return {};
-    f.resize(18);
-    return f;
-}
-
 // A GSV sentence has four fields per satellite after the first four, and may end in a signal field.
 bool IsGsvFieldCount(size_t count) {
     return count >= 4 && count <= kGsvFieldCount + 1 && (count - 4) % 4 <= 1;
 }
 
 // A used-satellite field: empty, or a satellite number.
-bool IsSatelliteField(std::wstring_view field) {
+bool IsSatelliteField(std::string_view field) {
     const std::optional<int> number = OptionalInt(field, 0);
     return number && *number >= 0 && *number <= kMaxSatelliteNumber;
 }
@@ -82,39 +73,35 @@ bool IsSatelliteField(std::wstring_view field) {
 // A DOP field of a GSA sentence in fix mode `mode` (1 none, 2 two-dimensional, 3 three-dimensional):
 // a positive number, or empty where the mode has no such DOP (none without a fix, no vertical one in
 // two dimensions), which reads as 0, none.
-double GsaDop(std::wstring_view field, int mode, bool vertical) {
+double GsaDop(std::string_view field, int mode, bool vertical) {
     const bool mayBeEmpty = mode == 1 || (mode == 2 && vertical);
     if (mayBeEmpty && field.empty()) return 0.0;
     const double dop = FieldDouble(field);
     return IsDop(dop) ? dop : std::numeric_limits<double>::quiet_NaN();
 }
 
-// The 18 fields of a GSA sentence once its DOPs are stored; none, and the state untouched, when the
-// line is refused: its framing, its number of fields, a fix mode or satellite that is no number, or a
-// DOP that is not a positive number.
-std::vector<std::wstring_view> ReadGsa(const CString& line, CGpsState& state) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return {};
-    const std::vector<std::wstring_view> f = SplitGsa(NmeaFields(sentence));
-    if (f.empty()) return {};
+// The fields of a GSA sentence into `f` and its DOPs stored; false, and the state untouched, when the
+// line is refused: its framing, its number of fields (18, or 19 with the system of newer receivers,
+// which is not read), a fix mode or satellite that is no number, or a DOP that is not a positive number.
+bool ReadGsa(std::string_view line, CGpsState& state, FieldViews& f) {
+    if (!CutNmeaSentence(line, &f) || (f.count != 18 && f.count != 19)) return false;
     for (size_t i = 3; i < 15; ++i)
-        if (!IsSatelliteField(f[i])) return {};
+        if (!IsSatelliteField(f[i])) return false;
     const int mode = CheckedInt(f[2]).value_or(0);
-    if (mode < 1 || mode > 3) return {};
+    if (mode < 1 || mode > 3) return false;
     const double pdop = GsaDop(f[15], mode, false);
     const double hdop = GsaDop(f[16], mode, false);
     const double vdop = GsaDop(f[17], mode, true);
-    if (!AllFinite({pdop, hdop, vdop})) return {};
+    if (!AllFinite({pdop, hdop, vdop})) return false;
     state.pdop = pdop;
     state.hdop = hdop;
     state.vdop = vdop;
-    return f;
+    return true;
 }
 
 // The twelve used-satellite fields of a GSA sentence into `list` (an empty field leaves its entry);
 // how many were read.
-int ReadUsedList(const std::vector<std::wstring_view>& f,
-                 std::array<int32_t, CGpsState::kMaxSatellites>& list) {
+int ReadUsedList(const FieldViews& f, std::array<int32_t, CGpsState::kMaxSatellites>& list) {
     int count = 0;
     for (size_t i = 0; i < 12; ++i) {
         if (f[3 + i].empty()) continue;
@@ -126,15 +113,13 @@ int ReadUsedList(const std::vector<std::wstring_view>& f,
 
 }  // namespace
 
-int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
+int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
     const int board = BoardType();
     if (board == kBoardUnknown || board == kBoardOemV || board == kBoardOld ||
         (board == kBoardEclipse && frame_.BaseFlag() == 1))
         return 1;
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', 16);
-    if (f.size() != 15) return 0;
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f) || f.count != 15) return 0;
     TimeOfDay time;
     const bool hasTime = !f[1].empty();
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
@@ -153,32 +138,32 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     const double latitude = NmeaAngle(f[2], 2, f[3]);
     const double longitude = NmeaAngle(f[4], 3, f[5]);
     const double height = FieldDouble(f[9]) + separation;
-    if (*quality != 0 && !(IsHemisphere(f[3], L"NS") && IsHemisphere(f[5], L"EW") && IsLatitude(latitude) &&
+    if (*quality != 0 && !(IsHemisphere(f[3], "NS") && IsHemisphere(f[5], "EW") && IsLatitude(latitude) &&
                            IsLongitude(longitude) && IsHeight(height)))
         return 0;
 
     if (hasTime) StoreTime(time, state);
     state.diffAge = TruncInt(age);
-    state.baseId = CString(f[14]);
+    StoreText(f[14], state.baseId);
     switch (*quality) {
         case 0:
-            state.solutionText = state.gpsUsedCount > 4 ? L"SINGLE" : L"NONE";
+            StoreText(state.gpsUsedCount > 4 ? L"SINGLE" : L"NONE", state.solutionText);
             state.solutionCode = kSolNone;
             return 1;
         case 1:
-            state.solutionText = L"SINGLE";
+            StoreText(L"SINGLE", state.solutionText);
             state.solutionCode = kSolSingle;
             break;
         case 2:
-            state.solutionText = L"DGPS";
+            StoreText(L"DGPS", state.solutionText);
             state.solutionCode = kSolPsrDiff;
             break;
         case 4:
-            state.solutionText = L"FIXED";
+            StoreText(L"FIXED", state.solutionText);
             state.solutionCode = kSolFixed;
             break;
         default:
-            state.solutionText = L"FLOAT";
+            StoreText(L"FLOAT", state.solutionText);
             state.solutionCode = kSolWideInt;
             break;
     }
@@ -189,17 +174,17 @@ int CGpsParser::ParseGga(const CString& line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseGsa(const CString& line, CGpsState& state) {
-    const std::vector<std::wstring_view> f = ReadGsa(line, state);
-    if (f.empty()) return 0;
+int CGpsParser::ParseGsa(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!ReadGsa(line, state, f)) return 0;
     std::fill(state.gpsUsedList.begin(), state.gpsUsedList.begin() + 12, 0);
     state.gpsUsedCount = ReadUsedList(f, state.gpsUsedList);
     return 1;
 }
 
-int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
-    const std::vector<std::wstring_view> f = ReadGsa(line, state);
-    if (f.empty()) return 0;
+int CGpsParser::ParseGnGsa(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!ReadGsa(line, state, f)) return 0;
     const int first = FieldInt(f[3]);
     const bool gps = !f[3].empty() && first >= 1 && first <= 32;
     auto& list = gps ? state.gpsUsedList : state.gloUsedList;
@@ -209,13 +194,13 @@ int CGpsParser::ParseGnGsa(const CString& line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', kGsvFields + 2);
-    if (!IsGsvFieldCount(f.size()) || !IsGsvNumbers(f)) return 0;
+int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) {
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f)) return 0;
+    size_t size = f.UpTo(kGsvFieldCount + 2);
+    if (!IsGsvFieldCount(size) || !IsGsvNumbers(f, size)) return 0;
     // Missing GPS fields clear their entries; GLONASS reads them as empty.
-    if (glonass || f.size() > kGsvFieldCount) f.resize(kGsvFieldCount);
+    if (glonass || size > kGsvFieldCount) size = kGsvFieldCount;
     const int message = FieldInt(f[2]);
     const int inView = FieldInt(f[3]);
     // A message number below 1 would address entries before the array.
@@ -231,27 +216,27 @@ int CGpsParser::ParseGsv(const CString& line, CGpsState& state, bool glonass) {
         const int entry = kSatellitesPerMessage * (message - 1) + k;
         GpsSatellite& sat = satellites[entry];
         const size_t field = static_cast<size_t>(4 + 4 * k);
-        if (field >= f.size()) {
+        if (field >= size) {
             sat.Reset();
             sat.used = 0;
             continue;
         }
         const int reported = FieldInt(f[field]);
         sat.number = glonass ? (reported > INT32_MIN + 27 ? reported - 27 : INT32_MIN) : reported;
-        sat.elevation = field + 1 < f.size() ? FieldInt(f[field + 1]) : 0;
-        sat.azimuth = field + 2 < f.size() ? FieldInt(f[field + 2]) : 0;
-        sat.signal = field + 3 < f.size() ? std::min(FieldInt(f[field + 3]), kMaxSignal) : 0;
+        sat.elevation = field + 1 < size ? FieldInt(f[field + 1]) : 0;
+        sat.azimuth = field + 2 < size ? FieldInt(f[field + 2]) : 0;
+        sat.signal = field + 3 < size ? std::min(FieldInt(f[field + 3]), kMaxSignal) : 0;
         sat.used = InList(reported, used, usedCount) ? 1 : 0;
     }
     return 1;
 }
 
-int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', kGsvFields + 2);
-    if (!IsGsvFieldCount(f.size()) || !IsGsvNumbers(f)) return 0;
-    f.resize(kGsvFieldCount);
+int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f)) return 0;
+    const size_t size = f.UpTo(kGsvFieldCount + 2);
+    // Fields past the last read as empty.
+    if (!IsGsvFieldCount(size) || !IsGsvNumbers(f, size)) return 0;
     const int message = FieldInt(f[2]);
     if (message < 1 || message > kStagingEntries / kSatellitesPerMessage) return 0;
     for (int k = 0; k < kSatellitesPerMessage; ++k) {
@@ -279,11 +264,9 @@ int CGpsParser::ParseGsvStaged(const CString& line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', 10);
-    if (f.size() != 9) return 0;
+int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f) || f.count != 9) return 0;
     TimeOfDay time;
     const bool baseTime = workMode_ == 1 && !f[1].empty();
     if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
@@ -296,11 +279,9 @@ int CGpsParser::ParseGst(const CString& line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseZda(const CString& line, CGpsState& state) {
-    std::wstring_view sentence;
-    if (!CheckNmeaFraming(line, &sentence)) return 0;
-    const std::vector<std::wstring_view> f = SplitViewsUpTo(NmeaFields(sentence), L',', 8);
-    if (f.size() != 7) return 0;
+int CGpsParser::ParseZda(std::string_view line, CGpsState& state) {
+    FieldViews f;
+    if (!CutNmeaSentence(line, &f) || f.count != 7) return 0;
     const int year = CheckedInt(f[4]).value_or(0);
     const int month = CheckedInt(f[3]).value_or(0);
     const int day = CheckedInt(f[2]).value_or(0);

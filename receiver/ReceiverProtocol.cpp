@@ -1,6 +1,9 @@
 #include "receiver/ReceiverProtocol.h"
 
 #include <array>
+#include <string>
+
+#include "platform/text/CodePage.h"
 
 namespace {
 struct LinkWord {
@@ -22,4 +25,12 @@ std::optional<DataLinkKind> DataLinkNamedIn(const CString& line) {
     for (const LinkWord& w : kLinkWords)
         if (line.Find(w.word) >= 0) return w.kind;
     return std::nullopt;
+}
+
+std::optional<CString> VersionReplyText(std::string_view bytes) {
+    if (bytes.find(kVersionLineMark) == std::string_view::npos) return std::nullopt;
+    CString line = FromGbk(bytes);
+    if (line.Find(std::wstring(kVersionLineMark.begin(), kVersionLineMark.end()).c_str()) < 0)
+        return std::nullopt;
+    return line;
 }

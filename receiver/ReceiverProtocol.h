@@ -3,6 +3,7 @@
 // the system file, the receiver kinds of the version reply, the kinds of fix forwarded to the
 // position window and the words of a version reply that name the data link.
 #include <optional>
+#include <string_view>
 
 #include "foundation/GeneralSettingsBlock.h"
 #include "platform/base/WinTypes.h"
@@ -46,7 +47,12 @@ constexpr bool HasNetworkModule(int receiverKind) {
 enum ForwardedFix : LPARAM { kFixReset = 0, kFixGga = 1, kFixPositionLog = 4 };
 
 // The marker of the version reply among the receiver's lines.
-inline constexpr const wchar_t* kVersionLineMark = L"GPXXX";
+inline constexpr std::string_view kVersionLineMark = "GPXXX";
+
+// A received line (its bytes) as text when it is the version reply, which holds the marker among its
+// characters (not only among its bytes: a two-byte character may end in "G"); none for any other line,
+// which is parsed as it came and never converted.
+std::optional<CString> VersionReplyText(std::string_view bytes);
 
 // The data link a version reply names by its words ("RADIO"; "NET", "GPRS", "CDMA", "VRS", "GSM";
 // "EXT", tested in this order), or none.

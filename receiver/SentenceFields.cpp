@@ -1,26 +1,36 @@
 #include "receiver/SentenceFields.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "platform/text/Numbers.h"
 #include "receiver/CGpsParser.h"
 
+// Each reader is written once for the received bytes and the program's wide text.
 namespace {
 
 constexpr int kCrcDigits = 8;
 
-int HexDigit(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+template <typename Char>
+bool IsDigit(Char c) {
+    return c >= '0' && c <= '9';
+}
+
+template <typename Char>
+int HexDigit(Char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
 // The value of `count` hex digits from `at`; -1 when one is not a hex digit.
-int64_t HexValue(std::wstring_view text, size_t at, size_t count) {
+template <typename Char>
+int64_t HexValue(std::basic_string_view<Char> text, size_t at, size_t count) {
     int64_t value = 0;
     for (size_t i = at; i < at + count; ++i) {
         const int digit = HexDigit(text[i]);
@@ -30,23 +40,140 @@ int64_t HexValue(std::wstring_view text, size_t at, size_t count) {
     return value;
 }
 
-// The number readers want terminated text: a field copied out of its line, on the stack when short.
 // CString::Mid(from): empty beyond the end.
-std::wstring_view Tail(std::wstring_view field, int from) {
+template <typename Char>
+std::basic_string_view<Char> Tail(std::basic_string_view<Char> field, int from) {
     const size_t at = static_cast<size_t>(std::max(from, 0));
-    return at >= field.size() ? std::wstring_view() : field.substr(at);
+    return at >= field.size() ? std::basic_string_view<Char>() : field.substr(at);
 }
 
-template <typename Reader>
-auto ReadTerminated(std::wstring_view field, Reader read) {
-    constexpr size_t kShort = 64;
-    if (field.size() < kShort) {
-        wchar_t text[kShort];
-        field.copy(text, field.size());
-        text[field.size()] = L'\0';
-        return read(text);
+// The leading integer after optional blanks and a sign, saturated at the int range.
+template <typename Char>
+int LeadingInt(std::basic_string_view<Char> text) {
+    size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    long long value = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        value = value * 10 + (text[at] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
     }
-    return read(std::wstring(field).c_str());
+    if (negative) return static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+// An optional sign and decimal digits, nothing else, within the int range.
+template <typename Char>
+std::optional<int> WholeInt(std::basic_string_view<Char> text) {
+    const size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (text.size() == sign) return std::nullopt;
+    long long read = 0;
+    for (size_t i = sign; i < text.size(); ++i) {
+        if (!IsDigit(text[i])) return std::nullopt;
+        read = read * 10 + (text[i] - '0');
+        if (read > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+    }
+    if (text[0] == '-') read = -read;
+    if (read < INT_MIN || read > INT_MAX) return std::nullopt;
+    return static_cast<int>(read);
+}
+
+// The form nearly every field has: a sign, at most 15 digits with an optional point, no exponent. It is
+// an exact integer divided by an exact power of ten, so the one correctly rounded division gives what
+// the C library gives. False when the whole field is not of that form.
+template <typename Char>
+bool ReadShortNumber(std::basic_string_view<Char> text, double& value) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text[0] == '-';
+    size_t at = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    int64_t mantissa = 0;
+    int digits = 0;
+    int fraction = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        if (++digits > 15) return false;
+        mantissa = mantissa * 10 + (text[at] - '0');
+    }
+    if (at < text.size() && text[at] == '.') {
+        for (++at; at < text.size() && IsDigit(text[at]); ++at, ++fraction) {
+            if (++digits > 15) return false;
+            mantissa = mantissa * 10 + (text[at] - '0');
+        }
+    }
+    if (digits == 0 || at != text.size()) return false;
+    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fraction];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+template <typename Char>
+double FiniteNumber(std::basic_string_view<Char> field) {
+    double value = 0.0;
+    if (ReadShortNumber(field, value)) return value;
+    // Long numbers, exponents and refusals: the platform's checked reader.
+    const std::wstring wide(field.begin(), field.end());
+    return ReadFiniteNumber(wide, value) ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+template <typename Char>
+std::basic_string_view<Char> AddressFieldOf(std::basic_string_view<Char> line) {
+    size_t start = 0;
+    while (start < line.size() && line[start] != '$' && line[start] != '#') ++start;
+    if (start == line.size()) return {};
+    const std::basic_string_view<Char> rest = line.substr(start);
+    return rest.substr(0, rest.find(Char{','}));
+}
+
+template <typename Char>
+bool IsFixedNumberOf(std::basic_string_view<Char> s, int digits) {
+    if (s.empty()) return true;
+    const size_t whole = static_cast<size_t>(digits);
+    if (s.size() < whole || (s.size() > whole && s[whole] != '.')) return false;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (i != whole && !IsDigit(s[i])) return false;
+    return true;
+}
+
+template <typename Char>
+bool IsNmeaMinutesOf(std::basic_string_view<Char> field, int degreeDigits) {
+    return field.empty() || FiniteNumber(Tail(field, degreeDigits)) < 60.0;
+}
+
+template <typename Char>
+double NmeaAngleOf(std::basic_string_view<Char> field, int degreeDigits,
+                   std::basic_string_view<Char> hemisphere) {
+    const double degrees = LeadingInt(field.substr(0, static_cast<size_t>(std::max(degreeDigits, 0))));
+    const double value = degrees + FiniteNumber(Tail(field, degreeDigits)) / 60.0;
+    const Char h = hemisphere.empty() ? Char{' '} : hemisphere[0];
+    return (h == 'S' || h == 'W') ? -value : value;
+}
+
+template <typename Char>
+bool ReadTimeOfDayOf(std::basic_string_view<Char> field, int zone, TimeOfDay* time) {
+    if (!IsFixedNumberOf(field, 6)) return false;
+    const int hour = LeadingInt(field.substr(0, 2));
+    const int minute = LeadingInt(Tail(field, 2).substr(0, 2));
+    const double second = FiniteNumber(Tail(field, 4));
+    if (!IsTimeOfDay(hour, minute, second)) return false;
+    time->hour = ((hour + zone % 24) % 24 + 24) % 24;
+    time->minute = minute;
+    time->second = static_cast<int>(second);
+    return true;
+}
+
+// The fields of `text` split at commas into `fields`, counting all and keeping the first kKept.
+void CutFields(std::string_view text, FieldViews* fields) {
+    size_t count = 0;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != ',') continue;
+        if (count < FieldViews::kKept) fields->views[count] = text.substr(start, i - start);
+        ++count;
+        start = i + 1;
+    }
+    if (count < FieldViews::kKept) fields->views[count] = text.substr(start);
+    fields->count = count + 1;
 }
 
 }  // namespace
@@ -55,6 +182,29 @@ bool IsPlainLine(const CString& line) {
     if (line.GetLength() > kMaxLineChars) return false;
     for (const wchar_t c : line.str())
         if (c < L' ' || c > L'~') return false;
+    return true;
+}
+
+bool CutNmeaSentence(std::string_view line, FieldViews* fields) {
+    const size_t dollar = line.find('$');
+    if (dollar == std::string_view::npos) return false;
+    // The check and the commas in one pass up to the "*".
+    unsigned sum = 0;
+    size_t count = 0;
+    size_t start = dollar;
+    size_t star = dollar + 1;
+    for (; star < line.size() && line[star] != '*'; ++star) {
+        const char c = line[star];
+        sum ^= static_cast<unsigned char>(c);
+        if (c != ',') continue;
+        if (count < FieldViews::kKept) fields->views[count] = line.substr(start, star - start);
+        ++count;
+        start = star + 1;
+    }
+    if (star == line.size() || line.size() != star + 3) return false;
+    if (HexValue(line, star + 1, 2) != static_cast<int64_t>(sum)) return false;
+    if (count < FieldViews::kKept) fields->views[count] = line.substr(start, star - start);
+    fields->count = count + 1;
     return true;
 }
 
@@ -83,6 +233,18 @@ std::wstring_view NmeaFields(std::wstring_view sentence) {
     return sentence.substr(0, sentence.find(L'*'));
 }
 
+bool CutBoardLog(std::string_view line, FieldViews* fields) {
+    const size_t hash = line.find('#');
+    if (hash == std::string_view::npos) return false;
+    const std::string_view text = line.substr(hash);
+    const size_t star = text.find('*');
+    if (star == std::string_view::npos || text.size() != star + 1 + kCrcDigits) return false;
+    const uint32_t crc = CGpsParser::Crc32(text.substr(1, star - 1));
+    if (HexValue(text, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
+    CutFields(text.substr(0, star), fields);
+    return true;
+}
+
 bool CheckBoardLog(const CString& line, CString* log) {
     const int hash = line.Find(L'#');
     if (hash < 0) return false;
@@ -90,17 +252,19 @@ bool CheckBoardLog(const CString& line, CString* log) {
     const int star = text.Find(L'*');
     if (star < 0 || text.GetLength() != star + 1 + kCrcDigits) return false;
     const uint32_t crc = CGpsParser::Crc32(star - 1, text.c_str() + 1);
-    if (HexValue(text.str(), static_cast<size_t>(star) + 1, kCrcDigits) != static_cast<int64_t>(crc))
+    if (HexValue(std::wstring_view(text.str()), static_cast<size_t>(star) + 1, kCrcDigits) !=
+        static_cast<int64_t>(crc))
         return false;
     *log = text;
     return true;
 }
 
 std::wstring_view AddressField(std::wstring_view line) {
-    const size_t start = line.find_first_of(L"$#");
-    if (start == std::wstring_view::npos) return {};
-    const std::wstring_view rest = line.substr(start);
-    return rest.substr(0, rest.find(L','));
+    return AddressFieldOf(line);
+}
+
+std::string_view AddressField(std::string_view line) {
+    return AddressFieldOf(line);
 }
 
 std::vector<std::wstring_view> SplitViewsUpTo(std::wstring_view text, wchar_t separator, int count) {
@@ -130,34 +294,51 @@ std::vector<CString> SplitFields(const CString& text, wchar_t separator, int cou
 }
 
 int FieldInt(std::wstring_view field) {
-    return ToInt(field);
+    return LeadingInt(field);
+}
+
+int FieldInt(std::string_view field) {
+    return LeadingInt(field);
 }
 
 int FieldInt(const CString& field) {
-    return ToInt(field.c_str());
+    return LeadingInt(std::wstring_view(field.str()));
 }
 
 std::optional<int> CheckedInt(std::wstring_view field) {
-    int value = 0;
-    if (!ReadWholeInt(field, value)) return std::nullopt;
-    return value;
+    return WholeInt(field);
+}
+
+std::optional<int> CheckedInt(std::string_view field) {
+    return WholeInt(field);
 }
 
 std::optional<int> OptionalInt(std::wstring_view field, int ifEmpty) {
-    return field.empty() ? std::optional<int>(ifEmpty) : CheckedInt(field);
+    return field.empty() ? std::optional<int>(ifEmpty) : WholeInt(field);
+}
+
+std::optional<int> OptionalInt(std::string_view field, int ifEmpty) {
+    return field.empty() ? std::optional<int>(ifEmpty) : WholeInt(field);
 }
 
 double FieldDouble(std::wstring_view field) {
-    double value = 0.0;
-    return ReadFiniteNumber(field, value) ? value : std::numeric_limits<double>::quiet_NaN();
+    return FiniteNumber(field);
 }
 
-double OptionalDouble(std::wstring_view field, double ifEmpty) {
-    return field.empty() ? ifEmpty : FieldDouble(field);
+double FieldDouble(std::string_view field) {
+    return FiniteNumber(field);
 }
 
 double FieldDouble(const CString& field) {
-    return FieldDouble(std::wstring_view(field.str()));
+    return FiniteNumber(std::wstring_view(field.str()));
+}
+
+double OptionalDouble(std::wstring_view field, double ifEmpty) {
+    return field.empty() ? ifEmpty : FiniteNumber(field);
+}
+
+double OptionalDouble(std::string_view field, double ifEmpty) {
+    return field.empty() ? ifEmpty : FiniteNumber(field);
 }
 
 bool AllFinite(std::initializer_list<double> values) {
@@ -195,7 +376,11 @@ bool IsBaseHeight(double metres) {
 }
 
 bool IsNmeaMinutes(std::wstring_view field, int degreeDigits) {
-    return field.empty() || FieldDouble(Tail(field, degreeDigits)) < 60.0;
+    return IsNmeaMinutesOf(field, degreeDigits);
+}
+
+bool IsNmeaMinutes(std::string_view field, int degreeDigits) {
+    return IsNmeaMinutesOf(field, degreeDigits);
 }
 
 bool IsDate(int year, int month, int day) {
@@ -206,24 +391,27 @@ bool IsDate(int year, int month, int day) {
 }
 
 bool IsFixedNumber(std::wstring_view field, int digits) {
-    const std::wstring_view s = field;
-    if (s.empty()) return true;
-    const size_t whole = static_cast<size_t>(digits);
-    if (s.size() < whole || (s.size() > whole && s[whole] != L'.')) return false;
-    for (size_t i = 0; i < s.size(); ++i)
-        if (i != whole && (s[i] < L'0' || s[i] > L'9')) return false;
-    return true;
+    return IsFixedNumberOf(field, digits);
+}
+
+bool IsFixedNumber(std::string_view field, int digits) {
+    return IsFixedNumberOf(field, digits);
 }
 
 bool IsHemisphere(std::wstring_view field, std::wstring_view letters) {
     return field.size() == 1 && letters.find(field[0]) != std::wstring_view::npos;
 }
 
+bool IsHemisphere(std::string_view field, std::string_view letters) {
+    return field.size() == 1 && letters.find(field[0]) != std::string_view::npos;
+}
+
 double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere) {
-    const double degrees = FieldInt(field.substr(0, static_cast<size_t>(std::max(degreeDigits, 0))));
-    const double value = degrees + FieldDouble(Tail(field, degreeDigits)) / 60.0;
-    const wchar_t h = hemisphere.empty() ? L' ' : hemisphere[0];
-    return (h == L'S' || h == L'W') ? -value : value;
+    return NmeaAngleOf(field, degreeDigits, hemisphere);
+}
+
+double NmeaAngle(std::string_view field, int degreeDigits, std::string_view hemisphere) {
+    return NmeaAngleOf(field, degreeDigits, hemisphere);
 }
 
 bool IsTimeOfDay(double hour, double minute, double second) {
@@ -231,15 +419,21 @@ bool IsTimeOfDay(double hour, double minute, double second) {
 }
 
 bool ReadTimeOfDay(std::wstring_view field, int zone, TimeOfDay* time) {
-    if (!IsFixedNumber(field, 6)) return false;
-    const int hour = FieldInt(field.substr(0, 2));
-    const int minute = FieldInt(Tail(field, 2).substr(0, 2));
-    const double second = FieldDouble(Tail(field, 4));
-    if (!IsTimeOfDay(hour, minute, second)) return false;
-    time->hour = ((hour + zone % 24) % 24 + 24) % 24;
-    time->minute = minute;
-    time->second = static_cast<int>(second);
-    return true;
+    return ReadTimeOfDayOf(field, zone, time);
+}
+
+bool ReadTimeOfDay(std::string_view field, int zone, TimeOfDay* time) {
+    return ReadTimeOfDayOf(field, zone, time);
+}
+
+void StoreText(std::string_view field, CString& target) {
+    const std::wstring& held = target.str();
+    if (std::equal(held.begin(), held.end(), field.begin(), field.end())) return;
+    target = CString(std::wstring(field.begin(), field.end()));
+}
+
+void StoreText(const wchar_t* text, CString& target) {
+    if (target.str() != text) target = text;
 }
 
 int TruncInt(double value) {

@@ -1,6 +1,9 @@
 #pragma once
 // The pieces every sentence and log parser shares: line screening, NMEA framing and check, board-log
-// check, comma splitting, numbers and time fields.
+// check, comma splitting, numbers and time fields. The received line is read as its bytes (one pass
+// checks and cuts it, no field is copied); the wide forms serve the lines the program builds or keeps.
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -15,6 +18,24 @@ constexpr int kMaxLineChars = 1000;
 // leaves the XOR check as it was and cuts a field short; two damaged bytes that the code page maps to
 // the same character cancel out in it.
 bool IsPlainLine(const CString& line);
+
+// The fields of a checked sentence or log, as views into its line. Only the first kKept are kept (no
+// sentence or log is read past its 30th field); all are counted.
+struct FieldViews {
+    static constexpr size_t kKept = 32;
+    std::array<std::string_view, kKept> views{};
+    size_t count = 0;
+
+    // As many fields as SplitViewsUpTo(text, ',', limit) gives.
+    size_t UpTo(size_t limit) const { return count < limit ? count : limit; }
+    // Empty past the last field.
+    std::string_view operator[](size_t i) const { return views[i]; }
+};
+
+// CheckNmeaFraming and the cutting of the sentence's fields (without its "*hh") in one pass.
+bool CutNmeaSentence(std::string_view line, FieldViews* fields);
+// CheckBoardLog and the cutting of the log's fields (without its "*crc") in one pass.
+bool CutBoardLog(std::string_view line, FieldViews* fields);
 
 // The sentence from the line's first "$" to its "*hh" when the two hex digits equal the XOR of the
 // characters between "$" and "*" and nothing follows them; false (and `sentence` untouched) otherwise.
@@ -31,6 +52,7 @@ bool CheckBoardLog(const CString& line, CString* log);
 
 // The first field of the sentence or log in the line: from its first "$" or "#" to the first ",".
 std::wstring_view AddressField(std::wstring_view line);
+std::string_view AddressField(std::string_view line);
 
 // Exactly `count` fields of `text` split at `separator` (missing ones empty, further ones dropped).
 std::vector<CString> SplitFields(const CString& text, wchar_t separator, int count);
@@ -41,17 +63,22 @@ std::vector<std::wstring_view> SplitViewsUpTo(std::wstring_view text, wchar_t se
 
 // The leading integer, as the device reads it: only for fields already checked to be digits.
 int FieldInt(std::wstring_view field);
+int FieldInt(std::string_view field);
 int FieldInt(const CString& field);
 // The field's whole integer; none when it is empty or not an integer ("nan", "12abc", "").
 std::optional<int> CheckedInt(std::wstring_view field);
+std::optional<int> CheckedInt(std::string_view field);
 // As CheckedInt, with `ifEmpty` for an empty field, which the protocol allows there.
 std::optional<int> OptionalInt(std::wstring_view field, int ifEmpty);
+std::optional<int> OptionalInt(std::string_view field, int ifEmpty);
 // The field's number; NaN when the whole field is not a finite number (empty, "nan", "inf", text,
 // beyond the double range), so that AllFinite and every bound below refuse it.
 double FieldDouble(std::wstring_view field);
+double FieldDouble(std::string_view field);
 double FieldDouble(const CString& field);
 // As FieldDouble, with `ifEmpty` for an empty field, which the protocol allows there.
 double OptionalDouble(std::wstring_view field, double ifEmpty);
+double OptionalDouble(std::string_view field, double ifEmpty);
 bool AllFinite(std::initializer_list<double> values);
 
 // Bounds no receiver on earth reports; a line holding a value beyond them is refused whole, so that
@@ -66,6 +93,7 @@ bool IsDop(double value);                           // a dilution of precision: 
 bool IsBaseHeight(double metres);
 // An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.
 bool IsNmeaMinutes(std::wstring_view field, int degreeDigits);
+bool IsNmeaMinutes(std::string_view field, int degreeDigits);
 // A day of the Gregorian calendar from 1980, when satellite time begins, to 9999.
 bool IsDate(int year, int month, int day);
 
@@ -73,12 +101,15 @@ bool IsDate(int year, int month, int day);
 // form of NMEA times ("hhmmss.ss", 6) and angles ("ddmm.mmmm", 4; "dddmm.mmmm", 5). A digit dropped
 // in pairs escapes the XOR check but not this.
 bool IsFixedNumber(std::wstring_view field, int digits);
+bool IsFixedNumber(std::string_view field, int digits);
 
 // A fix's angle needs its hemisphere: an empty or unknown one would read as north or east.
 bool IsHemisphere(std::wstring_view field, std::wstring_view letters);
+bool IsHemisphere(std::string_view field, std::string_view letters);
 
 // "ddmm.mmmm" (degreeDigits 2) or "dddmm.mmmm" (3) as decimal degrees; S and W make it negative.
 double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere);
+double NmeaAngle(std::string_view field, int degreeDigits, std::string_view hemisphere);
 
 struct TimeOfDay {
     int hour = 0;
@@ -90,6 +121,12 @@ bool IsTimeOfDay(double hour, double minute, double second);
 // An "hhmmss.ss" field (six characters or more) with `zone` hours added (any int, wrapped into 0 to 23
 // both ways); false when it is not of that form or a part is out of range.
 bool ReadTimeOfDay(std::wstring_view field, int zone, TimeOfDay* time);
+bool ReadTimeOfDay(std::string_view field, int zone, TimeOfDay* time);
+
+// Stores the text of a field of a checked line (printable ASCII) in `target`; a text already there is
+// kept, so that a value repeated every second costs no allocation.
+void StoreText(std::string_view field, CString& target);
+void StoreText(const wchar_t* text, CString& target);
 
 // The whole part of a value, clamped to the int range (garbage fields must not overflow).
 int TruncInt(double value);

@@ -1,17 +1,18 @@
-// CPU per received line on real captures: the line's bytes converted as the frame converts them, then
-// classified and parsed. The corpus is the file named by QZ_CAPTURE_CORPUS (one line per LF, as
-// bench/receiver/compare-gpsdecode.sh builds it), else the captures beside the project; the benchmark
-// is skipped when there are none.
+// CPU per received line on real captures, handled as the frame handles it: the line's bytes are parsed
+// as they are, and only the version reply is converted to wide text. The corpus is the file named by
+// QZ_CAPTURE_CORPUS (one line per LF, as bench/receiver/compare-gpsdecode.sh builds it), else the captures
+// beside the project; the benchmark is skipped when there are none.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/text/CodePage.h"
 #include "receiver/CGpsParser.h"
+#include "receiver/ReceiverProtocol.h"
 #include "tests/receiver/ParserOnlyFrame.h"
 
 namespace {
@@ -55,12 +56,11 @@ void ParseCaptureLines(benchmark::State& run) {
     CGpsParser parser(frame);
     for (auto _ : run) {
         for (const std::string& bytes : lines) {
-            const CString line = FromGbk(bytes);
             int type = 0;
-            if (line.Find(L"GPXXX") >= 0)
-                benchmark::DoNotOptimize(parser.ParseVersion(line, frame.state));
+            if (const std::optional<CString> reply = VersionReplyText(bytes))
+                benchmark::DoNotOptimize(parser.ParseVersion(*reply, frame.state));
             else
-                benchmark::DoNotOptimize(parser.Parse(line, frame.state, type));
+                benchmark::DoNotOptimize(parser.Parse(std::string_view(bytes), frame.state, type));
         }
     }
     run.SetItemsProcessed(run.iterations() * static_cast<int64_t>(lines.size()));

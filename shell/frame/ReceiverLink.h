@@ -110,7 +110,7 @@ private:
     // Tests set up the live state through it.
     friend struct ReceiverLinkProbe;
 
-    void HandleLine(const CString& line);
+    void HandleLine(std::string_view line);
     void HandleVersionLine(const CString& line);
     // The data-link type named by a version reply; a reply that names none leaves it.
     void TakeLinkType(const CString& line);

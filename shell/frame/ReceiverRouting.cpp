@@ -6,6 +6,7 @@
 
 #include "foundation/CIniFile.h"
 #include "platform/messages/MessageBox.h"
+#include "platform/text/CodePage.h"
 #include "receiver/BoardLines.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/SentenceFields.h"
@@ -19,7 +20,7 @@ void ReceiverLink::OnBytes(const uint8_t* bytes, size_t count) {
         return;
     }
     lines_.Append(std::string_view(reinterpret_cast<const char*>(bytes), count),
-                  [this](const CString& line) { HandleLine(line); });
+                  [this](std::string_view line) { HandleLine(line); });
     if (job_.settings.dataLink.nModuleType == kLinkExternal) moduleConfigured_ = 1;
     CheckAntennaSection();
 }
@@ -28,9 +29,9 @@ void ReceiverLink::ClampQuality(CGpsState& state) {
     if (state.pdop > 100.0) state.pdop = 99.9;
 }
 
-void ReceiverLink::HandleLine(const CString& line) {
-    if (line.Find(kVersionLineMark) >= 0) {
-        HandleVersionLine(line);
+void ReceiverLink::HandleLine(std::string_view line) {
+    if (const std::optional<CString> reply = VersionReplyText(line)) {
+        HandleVersionLine(*reply);
         return;
     }
     int type = kLineNone;
@@ -40,7 +41,7 @@ void ReceiverLink::HandleLine(const CString& line) {
             OnPositionLog();
             break;
         case kLineGga:
-            OnGgaLine(line);
+            OnGgaLine(FromGbk(line));
             break;
         case kLineRefStation:
             owner_.WatchBase(state_);

@@ -10,12 +10,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "receiver/CGpsParser.h"
+#include "receiver/ReceiverProtocol.h"
 #include "tests/receiver/ParserOnlyFrame.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
@@ -95,12 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string_view bytes = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
-        const CString line = FromGbk(bytes);
         int type = 0;
-        if (line.Find(L"GPXXX") >= 0)
-            parser.ParseVersion(line, frame.state);
+        if (const std::optional<CString> reply = VersionReplyText(bytes))
+            parser.ParseVersion(*reply, frame.state);
         else
-            parser.Parse(line, frame.state, type);
+            parser.Parse(bytes, frame.state, type);
     }
     return 0;
 }

@@ -56,7 +56,7 @@ parser=$((seconds - 4 * share > 0 ? seconds - 4 * share : 1))
 pieces "$out/capture-seeds" '\004\000\000\000\010\000\000\000\010\000\000\000\000\000\000\000'
 fuzz parse-line-fuzz "$parser" "tests/receiver/fuzz/ParseLineFuzz.cpp
   receiver/CGpsParser.cpp receiver/NmeaSentences.cpp receiver/BoardLogs.cpp receiver/VersionReply.cpp
-  receiver/SentenceFields.cpp foundation/CGpsState.cpp ${geodesy[*]} ${text[*]}" \
+  receiver/SentenceFields.cpp receiver/ReceiverProtocol.cpp foundation/CGpsState.cpp ${geodesy[*]} ${text[*]}" \
   tests/receiver/fuzz/seeds "$out/capture-seeds"
 
 fuzz settings-file-fuzz "$share" "tests/foundation/fuzz/SettingsFileFuzz.cpp foundation/JobSettingsFiles.cpp

@@ -18,9 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     constexpr size_t kLongestChunk = 64;
     for (size_t i = 0; !rest.empty(); ++i) {
         const size_t chunk = std::min<size_t>(rest.size(), 1 + steps[i % 4] % kLongestChunk);
-        lines.Append(rest.substr(0, chunk), [](const CString& line) {
-            if (static_cast<size_t>(line.GetLength()) > ReceiverLines::kMaxTailBytes + kLongestChunk)
-                std::abort();
+        lines.Append(rest.substr(0, chunk), [](std::string_view line) {
+            if (line.size() > ReceiverLines::kMaxTailBytes + kLongestChunk) std::abort();
         });
         rest.remove_prefix(chunk);
     }
