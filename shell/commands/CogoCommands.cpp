@@ -14,7 +14,7 @@
 #include "cogo/screens/COffsetPointDlg.h"
 #include "cogo/screens/CSpaceDistanceDlg.h"
 #include "shell/frame/CMainFrame.h"
-#include "shell/hosts/FrameCogoHost.h"
+#include "shell/hosts/CogoHostImpl.h"
 
 namespace {
 template <class Dialog>
@@ -25,7 +25,7 @@ void RunTool(CMainFrame& frame) {
 
 template <class Dialog>
 void RunWithHost(CMainFrame& frame) {
-    const FrameCogoHost host(frame.Job().coord, frame.Position().Second());
+    const CogoHostImpl host(frame.Job().coord, frame.Position().Second());
     Dialog dialog(host, &frame);
     dialog.DoModal();
 }

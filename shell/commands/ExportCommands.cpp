@@ -3,12 +3,12 @@
 #include "export/screens/CBlhExportDlg.h"
 #include "export/screens/CResultExportDlg.h"
 #include "shell/frame/CMainFrame.h"
-#include "shell/hosts/FrameExportHost.h"
+#include "shell/hosts/ExportHostImpl.h"
 
 namespace {
 template <class Dialog>
 void RunExport(CMainFrame& frame) {
-    const FrameExportHost host(frame.Job().paths);
+    const ExportHostImpl host(frame.Job().paths);
     Dialog dialog(host, &frame);
     dialog.DoModal();
 }

@@ -12,7 +12,7 @@
 #include "resources/StringIds.h"
 #include "shell/dialogs/CNewJobDlg.h"
 #include "shell/frame/CMainFrame.h"
-#include "shell/hosts/FrameGeodesyHost.h"
+#include "shell/hosts/GeodesyHostImpl.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString&
     job.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
     job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
     job.StoreSettings(start.settings);
-    FrameGeodesyHost host(frame);
+    GeodesyHostImpl host(frame);
     if (mode == 0)
         StoreNewJobCoordParams(host, start.wizardValues);
     else

@@ -22,7 +22,7 @@
 #include "shell/dialogs/CSysInfoDlg.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/hosts/CalibrationHostImpl.h"
-#include "shell/hosts/FrameGeodesyHost.h"
+#include "shell/hosts/GeodesyHostImpl.h"
 #include "shell/hosts/PowerlineHostImpl.h"
 #include "shell/hosts/StakeoutHostImpl.h"
 #include "shell/hosts/SurveyHostImpl.h"
@@ -39,7 +39,7 @@ void RunModal(CMainFrame& frame) {
 }
 
 void RunParamView(CMainFrame& frame) {
-    FrameGeodesyHost host(frame);
+    GeodesyHostImpl host(frame);
     CParamViewDlg dialog(host, &frame);
     dialog.DoModal();
 }
@@ -90,7 +90,7 @@ void RunRadioSettingsMenuCommand(CMainFrame& frame) {
 // A calibration command of the form Run...Command(host, parent).
 template <void (*Run)(ICalibrationHost&, CWnd*)>
 void RunCalibrationCommand(CMainFrame& frame) {
-    CCalibrationHostImpl host(frame);
+    CalibrationHostImpl host(frame);
     Run(host, &frame);
 }
 

@@ -5,7 +5,7 @@
 // the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
 // The receiver screens reach it through IFrameServices, the common controls through IFoundationFrame;
 // the coordinate-system dialogs and the feature screens through hosts the shell implements over it
-// (FrameGeodesyHost and the feature hosts).
+// (GeodesyHostImpl and the feature hosts).
 #include <memory>
 #include <string_view>
 
@@ -146,7 +146,7 @@ public:
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
     GeoPointChoice PickGeoPoint(CWnd* parent) override {
-        return CCalibrationHostImpl(*this).PickGeoPoint(parent);
+        return CalibrationHostImpl(*this).PickGeoPoint(parent);
     }
     // The points shown on the main map; LoadPointFile refills it.
     std::vector<PointRecord>& DisplayPoints() { return records_.display; }

@@ -5,50 +5,50 @@
 #include "geodesy/CoordParamsApply.h"
 #include "shell/frame/CMainFrame.h"
 
-const CoordSysParams& CCalibrationHostImpl::CoordParams() const {
+const CoordSysParams& CalibrationHostImpl::CoordParams() const {
     return frame_.Job().coord;
 }
 
-const GeneralSettingsBlock& CCalibrationHostImpl::JobSettings() const {
+const GeneralSettingsBlock& CalibrationHostImpl::JobSettings() const {
     return frame_.Job().settings;
 }
 
-const CCoordTransform& CCalibrationHostImpl::CalibrationConverter() const {
+const CCoordTransform& CalibrationHostImpl::CalibrationConverter() const {
     return frame_.Position().Second();
 }
 
-const CGpsState& CCalibrationHostImpl::LatestFix() const {
+const CGpsState& CalibrationHostImpl::LatestFix() const {
     return frame_.Receiver().State();
 }
 
-AntennaConstants CCalibrationHostImpl::RoverAntenna() const {
+AntennaConstants CalibrationHostImpl::RoverAntenna() const {
     const AntennaRecord& antenna = frame_.Receiver().Antenna();
     return AntennaConstants{antenna.AntHgtFactor, antenna.GPSInstrumentHgt, antenna.GpsInstrumentRadius};
 }
 
-CalibrationFolders CCalibrationHostImpl::Folders() const {
+CalibrationFolders CalibrationHostImpl::Folders() const {
     const JobPaths& paths = frame_.Job().paths;
     return CalibrationFolders{paths.programFolder, paths.jobFolder,    paths.jobFileName,
                               paths.dataFolder,    paths.resultFolder, paths.setupFolder};
 }
 
-bool CCalibrationHostImpl::BaseReceivedFixed() const {
+bool CalibrationHostImpl::BaseReceivedFixed() const {
     return frame_.Watch().baseFixedReceived != 0;
 }
 
-void CCalibrationHostImpl::Beep() {
+void CalibrationHostImpl::Beep() {
     frame_.Receiver().PlayTone(2913, 100, 100);
 }
 
-const CalibrationMemory& CCalibrationHostImpl::Memory() const {
+const CalibrationMemory& CalibrationHostImpl::Memory() const {
     return frame_.Calibration();
 }
 
-void CCalibrationHostImpl::Remember(const CalibrationMemory& memory) {
+void CalibrationHostImpl::Remember(const CalibrationMemory& memory) {
     frame_.Calibration() = memory;
 }
 
-bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
+bool CalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     JobSession& job = frame_.Job();
     // The base's grid position and slot 0 follow the parameters: a new datum moves them.
     CoordSysParams stored = params;
@@ -62,10 +62,10 @@ bool CCalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     return true;
 }
 
-bool CCalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings) {
+bool CalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings) {
     return frame_.Job().StoreSettings(settings);
 }
 
-GeoPointChoice CCalibrationHostImpl::PickGeoPoint(CWnd* parent) const {
+GeoPointChoice CalibrationHostImpl::PickGeoPoint(CWnd* parent) const {
     return PickFromGeoLibrary(Folders(), parent);
 }

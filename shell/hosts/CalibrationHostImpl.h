@@ -6,9 +6,9 @@
 
 class CMainFrame;
 
-class CCalibrationHostImpl : public ICalibrationHost {
+class CalibrationHostImpl : public ICalibrationHost {
 public:
-    explicit CCalibrationHostImpl(CMainFrame& frame) : frame_(frame) {}
+    explicit CalibrationHostImpl(CMainFrame& frame) : frame_(frame) {}
 
     const CoordSysParams& CoordParams() const override;
     const GeneralSettingsBlock& JobSettings() const override;

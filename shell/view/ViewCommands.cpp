@@ -13,7 +13,7 @@
 #include "shell/commands/CoordViewCommands.h"
 #include "shell/commands/MainMenuCommands.h"
 #include "shell/frame/CMainFrame.h"
-#include "shell/hosts/FrameGeodesyHost.h"
+#include "shell/hosts/GeodesyHostImpl.h"
 #include "shell/view/CFrmGraphView.h"
 
 namespace {
@@ -62,7 +62,7 @@ void CFrmGraphView::OnStoreSettings() {
 }
 
 void CFrmGraphView::OnParamView() {
-    FrameGeodesyHost host(frame_);
+    GeodesyHostImpl host(frame_);
     CParamViewDlg dialog(host, this);
     dialog.DoModal();
 }

@@ -43,7 +43,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
     FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
     FrameProbe::Watch(frame).paramAcknowledged.fill(true);
-    CCalibrationHostImpl host(frame);
+    CalibrationHostImpl host(frame);
     CoordSysParams params = host.CoordParams();
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
     ASSERT_TRUE(host.StoreCoordParams(params));
@@ -61,7 +61,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
 TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
     FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-    CCalibrationHostImpl host(frame);
+    CalibrationHostImpl host(frame);
     CoordSysParams params = host.CoordParams();
     params.base.szdBaseLat = 30.1430;
     params.base.szdBaseLon = 120.1030;

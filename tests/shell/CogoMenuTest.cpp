@@ -2,7 +2,7 @@
 // fix, and the tools' host converts back exactly. (MenuTest opens each tool from the menu.)
 #include "platform/text/Format.h"
 #include "resources/CogoDlgs.h"
-#include "shell/hosts/FrameCogoHost.h"
+#include "shell/hosts/CogoHostImpl.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
@@ -34,7 +34,7 @@ TEST_F(FrameTest, CoordinateToolHostConvertsBackExactly) {
     p.heightFit.nNiheMode = 1;
     p.heightFit.szdNiheA = {1.5, 1e-5, -2e-5, 0, 0, 0};
     frame.ApplyCoordParams();
-    const FrameCogoHost host(p, FrameProbe::Position(frame).Second());
+    const CogoHostImpl host(p, FrameProbe::Position(frame).Second());
     const GeoPosition typed{30.25, 120.2, 12.5};
     const GeoPosition back = host.Wgs84FromGrid(host.GridFromWgs84(typed));
     EXPECT_NEAR(back.latitude, typed.latitude, 1e-9);

@@ -1,11 +1,11 @@
 // The frame as the coordinate-system dialogs reach it: a changed record loads both converters, moves
 // the base station when asked and is written; an acknowledged parameter warning is re-armed.
-#include "shell/hosts/FrameGeodesyHost.h"
+#include "shell/hosts/GeodesyHostImpl.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {
-    FrameGeodesyHost host(frame);
+    GeodesyHostImpl host(frame);
     EXPECT_EQ(&host.SpareCoordParams(), &FrameProbe::Job(frame).coord2);
     CoordSysParams changed = host.JobCoordParams();
     changed.projection.szdCenter = 117.5;

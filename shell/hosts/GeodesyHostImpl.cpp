@@ -1,24 +1,24 @@
-#include "shell/hosts/FrameGeodesyHost.h"
+#include "shell/hosts/GeodesyHostImpl.h"
 
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
 #include "shell/frame/CMainFrame.h"
 
-const CoordSysParams& FrameGeodesyHost::JobCoordParams() const {
+const CoordSysParams& GeodesyHostImpl::JobCoordParams() const {
     return frame_.Job().coord;
 }
 
-const CoordSysParams& FrameGeodesyHost::SpareCoordParams() const {
+const CoordSysParams& GeodesyHostImpl::SpareCoordParams() const {
     return frame_.Job().coord2;
 }
 
-CoordSysParams FrameGeodesyHost::NewJobDefaults() const {
+CoordSysParams GeodesyHostImpl::NewJobDefaults() const {
     CoordSysParams defaults;
     frame_.Job().jobs.DefaultCoordParams(defaults);
     return defaults;
 }
 
-bool FrameGeodesyHost::ChangeCoordParams(const CoordSysParams& params, BaseStation base) {
+bool GeodesyHostImpl::ChangeCoordParams(const CoordSysParams& params, BaseStation base) {
     CoordSysParams stored = params;
     if (base == BaseStation::kReprojected) {
         CCoordTransform converter;
@@ -28,6 +28,6 @@ bool FrameGeodesyHost::ChangeCoordParams(const CoordSysParams& params, BaseStati
     return frame_.Job().StoreCoordParams(stored);
 }
 
-void FrameGeodesyHost::RearmWarning(ParamWarning warning) {
+void GeodesyHostImpl::RearmWarning(ParamWarning warning) {
     frame_.Watch().Rearm(warning);
 }

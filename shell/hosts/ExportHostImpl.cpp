@@ -1,11 +1,11 @@
-#include "shell/hosts/FrameExportHost.h"
+#include "shell/hosts/ExportHostImpl.h"
 
-FrameExportHost::FrameExportHost(const JobPaths& paths)
+ExportHostImpl::ExportHostImpl(const JobPaths& paths)
     : resultFolder_(paths.resultFolder), pointFileName_(paths.dataFileName) {
     files_.SetResultFileNames(paths.dataFolder, paths.dataFileName);
 }
 
-CString FrameExportHost::PointFileTitle() const {
+CString ExportHostImpl::PointFileTitle() const {
     const int dot = pointFileName_.ReverseFind(L'.');
     return dot < 0 ? pointFileName_ : pointFileName_.Left(dot);
 }

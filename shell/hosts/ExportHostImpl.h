@@ -4,9 +4,9 @@
 #include "foundation/JobResultFiles.h"
 #include "shell/frame/JobSession.h"
 
-class FrameExportHost : public IExportHost {
+class ExportHostImpl : public IExportHost {
 public:
-    explicit FrameExportHost(const JobPaths& paths);
+    explicit ExportHostImpl(const JobPaths& paths);
 
     CString PointFilePath() const override { return files_.DataFile(); }
     CString RawFilePath() const override { return files_.RawFile(); }

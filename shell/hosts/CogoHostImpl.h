@@ -5,9 +5,9 @@
 #include "foundation/CoordSysParams.h"
 #include "geodesy/CoordTransform.h"
 
-class FrameCogoHost : public ICogoHost {
+class CogoHostImpl : public ICogoHost {
 public:
-    FrameCogoHost(const CoordSysParams& params, const CCoordTransform& converter)
+    CogoHostImpl(const CoordSysParams& params, const CCoordTransform& converter)
         : params_(params), converter_(converter) {}
 
     SpacePoint GridFromWgs84(const GeoPosition& position) const override;

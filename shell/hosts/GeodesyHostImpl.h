@@ -4,9 +4,9 @@
 
 class CMainFrame;
 
-class FrameGeodesyHost final : public IGeodesyHost {
+class GeodesyHostImpl final : public IGeodesyHost {
 public:
-    explicit FrameGeodesyHost(CMainFrame& frame) : frame_(frame) {}
+    explicit GeodesyHostImpl(CMainFrame& frame) : frame_(frame) {}
 
     const CoordSysParams& JobCoordParams() const override;
     const CoordSysParams& SpareCoordParams() const override;
