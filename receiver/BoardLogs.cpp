@@ -112,7 +112,7 @@ void CGpsParser::SetPositionType(std::string_view type, CGpsState& state) const 
         return;
     }
     if (type == "NARROW_INT") {
-        const bool unverified = frame_.GeneralSettings().connection.nFixLevel == 0 && extStatusPresent_ &&
+        const bool unverified = frame_.Settings().connection.nFixLevel == 0 && extStatusPresent_ &&
                                 !extStatusVerified_ && firmwareVersion_ >= 3.2;
         state.solutionCode = unverified ? kSolWideInt : kSolFixed;
         StoreText(unverified ? L"FLOAT" : L"FIXED", state.solutionText);

@@ -282,7 +282,7 @@ void CModuleCommandQueue::OnRadioDialogReply(int match) {
         case ModuleCommand::kAutoSearch:
         case ModuleCommand::kStopSearch: {
             const bool autoSearch = current.kind == ModuleCommand::kAutoSearch;
-            Report(true, frame_.GeneralSettings().dataLink.radioChannel, current.successText);
+            Report(true, frame_.Settings().dataLink.radioChannel, current.successText);
             QueueCloseRadio(true);
             frame_.ShowModuleStatus(autoSearch ? L"自动搜索成功" : L"停止搜索成功");
             break;
@@ -298,7 +298,7 @@ bool CModuleCommandQueue::Busy() const {
 }
 
 void CModuleCommandQueue::OnTick() {
-    if (!Busy() || frame_.GeneralSettings().dataLink.nModuleType == kLinkExternal) return;
+    if (!Busy() || frame_.Settings().dataLink.nModuleType == kLinkExternal) return;
     if (current.timeout >= 0) {
         current.timeout -= 2;
         ResendLastCommand();

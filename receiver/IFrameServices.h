@@ -21,8 +21,8 @@ public:
     // ---- Reads of the frame's state.
     // The receiver's port: a device the screens send to and borrow while they talk to a module.
     virtual CSerialPort& SerialPort() = 0;
-    virtual const CGpsState& GpsState() const = 0;
-    virtual const GeneralSettingsBlock& GeneralSettings() const = 0;
+    virtual const CGpsState& LatestFix() const = 0;
+    virtual const GeneralSettingsBlock& Settings() const = 0;
     // The configured board type, the system file's nGPSOEMType (0 to 5).
     virtual int BoardType() const = 0;
     // 1 while the receiver reports the work mode "BASE", 0 after "ROVER".
@@ -41,9 +41,9 @@ public:
     virtual const CCoordTransform& DialogTransform() const = 0;
 
     // ---- Changes.
-    // The job's settings in memory (WriteJobParams writes them); the parser keeps their time zone
-    // and fix level.
-    virtual void SetGeneralSettings(const GeneralSettingsBlock& settings) = 0;
+    // Writes the job file with `changed`, and only then takes it into memory (the parser keeps its
+    // time zone and fix level). False when the file could not be written: nothing changed.
+    virtual bool SaveSettings(const GeneralSettingsBlock& changed) = 0;
     // The radio on this channel became the job's data link.
     virtual void UseRadioChannel(int channel) = 0;
     // The module queue's progress: resets the live position, shows `text` as its solution and tells
@@ -74,8 +74,6 @@ public:
     // ---- Instrument settings, base station and static set-up.
     // What the receiver's identification reply reported: its work mode and antenna constants.
     virtual ReceiverVersionInfo VersionInfo() const = 0;
-    // Writes the job file from a copy of the general settings; false when it could not be written.
-    virtual bool WriteJobParams() = 0;
     // The radio-link flag: 1 when the data link "电台" is chosen.
     virtual void SetRadioLink(int flag) = 0;
     // The main frame's own window (the application-exit command goes to it).

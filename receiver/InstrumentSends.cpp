@@ -46,10 +46,9 @@ void SendDataLink(IFrameServices& frame, int linkType) {
 }
 
 bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params) {
-    GeneralSettingsBlock settings = frame.GeneralSettings();
+    GeneralSettingsBlock settings = frame.Settings();
     settings.connection.nRadioFormat = params.nDiffFormat;
-    frame.SetGeneralSettings(settings);
-    const bool written = frame.WriteJobParams();
+    const bool written = frame.SaveSettings(settings);
     SendBaseTransmitParams(frame.SerialPort(), params);
     return written;
 }

@@ -219,7 +219,7 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
     const CString bs = Format(L"%.10f", bDeg);
     const CString ls = Format(L"%.10f", lDeg);
     const CString hs = Format(L"%.10f", h);
-    const StationIds ids = StationIdsOf(frame.GpsState().ident.text[0]);
+    const StationIds ids = StationIdsOf(frame.LatestFix().ident.text[0]);
     CString fixText;
     switch (frame.BoardType()) {
         case kBoardOemV:
@@ -239,8 +239,5 @@ void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
         default:
             break;
     }
-    GeneralSettingsBlock settings = frame.GeneralSettings();
-    settings.connection.nRadioFormat = v.nDiffFormat;
-    frame.SetGeneralSettings(settings);
     SendRepeatCommand(port, v.bRepeatSetup != 0, fixText);
 }

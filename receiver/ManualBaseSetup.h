@@ -44,6 +44,6 @@ std::string ManualBasePacketPayload(const ManualBaseValues& values, double bRad,
 
 // Sends the whole set-up after the dialog's OK; plane coordinates are first turned into geodetic ones
 // and written back into `values`. The height sent is the entered one plus the derived vertical
-// antenna height, or plus nothing when the typed antenna height is 0. Ends with the frame's differential
-// format set to the chosen one.
+// antenna height, or plus nothing when the typed antenna height is 0. The dialog has saved the chosen
+// differential format with the antenna height.
 void SendManualBase(IFrameServices& frame, ManualBaseValues& values);

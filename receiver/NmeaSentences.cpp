@@ -269,7 +269,7 @@ int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
     if (!CutNmeaSentence(line, &f) || f.count != 9) return 0;
     TimeOfDay time;
     const bool baseTime = workMode_ == 1 && !f[1].empty();
-    if (baseTime && !ReadTimeOfDay(f[1], frame_.GeneralSettings().connection.nTimeZone, &time)) return 0;
+    if (baseTime && !ReadTimeOfDay(f[1], frame_.Settings().connection.nTimeZone, &time)) return 0;
     const double rmsH = FieldDouble(f[6]);
     const double rmsV = FieldDouble(f[8]);
     if (!IsQuality(rmsH) || !IsQuality(rmsV)) return 0;

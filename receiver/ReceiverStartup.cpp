@@ -25,12 +25,12 @@ void SendVersionQueries(CSerialPort& port) {
 }
 
 CString JobElevationMaskLine(IFrameServices& frame) {
-    return ElevationMaskLine(frame.GeneralSettings().connection.nGAngle);
+    return ElevationMaskLine(frame.Settings().connection.nGAngle);
 }
 
 // The port-2 interface mode by differential format; another format repeats the elevation-mask line.
 void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
-    const int format = frame.GeneralSettings().connection.nRadioFormat;
+    const int format = frame.Settings().connection.nRadioFormat;
     if (const wchar_t* line = InterfaceModeLine(format, boardOutput))
         frame.SerialPort().SendLine(line);
     else

@@ -7,6 +7,7 @@
 #include "platform/text/Numbers.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/screens/BaseParamDlgs.h"
+#include "receiver/screens/ReceiverSettingsCommands.h"
 
 namespace {
 using namespace basemanual;
@@ -28,7 +29,7 @@ BOOL CBaseManualDlg::OnInitDialog() {
     FillFormatList(*this);
     TakeSinglePoint();
     values.nSendInterval = 1;
-    values.nDiffFormat = frame_.GeneralSettings().connection.nRadioFormat;
+    values.nDiffFormat = frame_.Settings().connection.nRadioFormat;
     shownCoordType_ = values.nCoordType;
     UpdateData(FALSE);
     return TRUE;
@@ -47,7 +48,7 @@ void CBaseManualDlg::DoDataExchange(CDataExchange* pDX) {
 
 // The live fix as packed degrees-minutes-seconds (ten decimals) and the ellipsoidal height.
 void CBaseManualDlg::TakeSinglePoint() {
-    const CGpsState& state = frame_.GpsState();
+    const CGpsState& state = frame_.LatestFix();
     const CCoordTransform& angles = frame_.DialogTransform();
     values.szB = Format(L"%.10f", angles.ConvertDmsAngle(state.latitude * kRadiansPerDegree, 0));
     values.szL = Format(L"%.10f", angles.ConvertDmsAngle(state.longitude * kRadiansPerDegree, 0));
@@ -121,12 +122,12 @@ void CBaseManualDlg::OnOK() {
         return;
     }
     if (MessageBox(L"确定启动基准站吗?", L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    GeneralSettingsBlock settings = frame_.GeneralSettings();
+    GeneralSettingsBlock settings = frame_.Settings();
     settings.nAntHgtType = values.nAntHeightType;
     settings.szdSourceAntHgt = values.dAntHeight;
     values.dVertAntHeight = VerticalAntennaHeight(values.dAntHeight, values.nAntHeightType, receiver);
     settings.szdRoverAntH = values.dVertAntHeight;
-    frame_.SetGeneralSettings(settings);
-    if (!frame_.WriteJobParams()) MessageBox(L"创建文件失败!", nullptr, MB_OK | MB_ICONINFORMATION);
+    settings.connection.nRadioFormat = values.nDiffFormat;
+    SaveJobSettings(frame_, settings, this);
     EndDialog(IDOK);
 }

@@ -94,7 +94,7 @@ void CGprsModuleDlg::ChooseFirstMountPoint() {
 
 void CGprsModuleDlg::SwitchPort() {
     const int model = frame_.ReceiverModelNumber();
-    const int link = frame_.GeneralSettings().dataLink.nModuleType;
+    const int link = frame_.Settings().dataLink.nModuleType;
     const wchar_t* token = nullptr;
     if (HasNetworkModule(model))
         token = link == kLinkRadio ? L"C1" : link == kLinkNetwork ? L"C2" : nullptr;
@@ -109,7 +109,7 @@ bool CGprsModuleDlg::BeginRun() {
     CSerialPort& port = frame_.SerialPort();
     port.SetSecondOwner(GetSafeHwnd(), WM_SERIAL_DATA);
     if (!port.IsOpen()) {
-        const ConnectionSettings& c = frame_.GeneralSettings().connection;
+        const ConnectionSettings& c = frame_.Settings().connection;
         if (!frame_.ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud)) {
             MessageBox(L"打开串口失败，不能读取配置!", L"提示", MB_OK | MB_ICONINFORMATION);
             return false;
@@ -149,7 +149,7 @@ void CGprsModuleDlg::OnSet() {
         return;
     }
     if (BeginRun())
-        session_.Start(ModemSetSteps(p, setAsBase_ != 0, frame_.GpsState().ident.text[0]),
+        session_.Start(ModemSetSteps(p, setAsBase_ != 0, frame_.LatestFix().ident.text[0]),
                        L"设置所有参数完毕!");
 }
 

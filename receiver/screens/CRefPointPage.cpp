@@ -10,7 +10,7 @@ using namespace refpointpage;
 BOOL CRefPointPage::OnInitDialog() {
     CDialog::OnInitDialog();
     BindCommand(kShowRef, &CRefPointPage::OnShowRef);
-    m_bShowRef = frame_.GeneralSettings().nBaseShowRef;
+    m_bShowRef = frame_.Settings().nBaseShowRef;
     texts_.knownX = texts_.knownY = texts_.knownH = L"0.0000";
     UpdateData(FALSE);
     return TRUE;
@@ -36,7 +36,7 @@ void CRefPointPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CRefPointPage::Refresh() {
-    const GeneralSettingsBlock& settings = frame_.GeneralSettings();
+    const GeneralSettingsBlock& settings = frame_.Settings();
     if (RefreshRefPointTexts(frame_, m_gps, {m_bShowRef, settings.dBaseShowRefx, settings.dBaseShowRefy},
                              texts_)) {
         UpdateData(FALSE);
@@ -49,7 +49,7 @@ void CRefPointPage::Refresh() {
 
 void CRefPointPage::OnShowRef() {
     UpdateData(TRUE);
-    GeneralSettingsBlock settings = frame_.GeneralSettings();
+    GeneralSettingsBlock settings = frame_.Settings();
     if (m_bShowRef) {
         CRefPointDlg dlg(this);
         if (dlg.DoModal() == IDOK) {
@@ -59,8 +59,7 @@ void CRefPointPage::OnShowRef() {
         }
     }
     settings.nBaseShowRef = m_bShowRef ? 1 : 0;
-    frame_.SetGeneralSettings(settings);
-    SaveJobSettings(frame_, this);
+    SaveJobSettings(frame_, settings, this);
 }
 
 CRefPointDlg::CRefPointDlg(CWnd* parent) : CDialog(IDD, parent) {

@@ -54,7 +54,7 @@ void CSkyPlotPage::DrawPlot(CDC& dc) {
     dc.Ellipse(box_.left, box_.top, box_.right, box_.bottom);
     CPen solid(PS_SOLID, 1, kBlack);
     CPen dashed(PS_DASH, 1, kRed);
-    for (const PlotCircle& circle : ElevationCircles(frame_.GeneralSettings().connection.nGAngle)) {
+    for (const PlotCircle& circle : ElevationCircles(frame_.Settings().connection.nGAngle)) {
         CPen* old = dc.SelectObject(circle.mask ? &dashed : &solid);
         const SkyRect r = ElevationCircle(box_, circle.elevationDeg);
         dc.Ellipse(r.left, r.top, r.right, r.bottom);

@@ -4,9 +4,10 @@
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/screens/CGprsModuleDlg.h"
 #include "receiver/screens/CRadioSetDlg.h"
+#include "receiver/screens/ReceiverSettingsCommands.h"
 
 void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent) {
-    const DataLinkSettings& link = frame.GeneralSettings().dataLink;
+    const DataLinkSettings& link = frame.Settings().dataLink;
     if (link.nModuleType == kLinkRadio) {
         CRadioSetDlg dlg(frame, parent);
         dlg.m_nChannel = link.radioChannel;
@@ -15,8 +16,8 @@ void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent) {
         CGprsModuleDlg dlg(frame, parent);
         dlg.Kept() = link.net;
         if (dlg.DoModal() != IDOK) return;
-        GeneralSettingsBlock settings = frame.GeneralSettings();
+        GeneralSettingsBlock settings = frame.Settings();
         settings.dataLink.net = dlg.Kept();
-        frame.SetGeneralSettings(settings);
+        SaveJobSettings(frame, settings, parent);
     }
 }

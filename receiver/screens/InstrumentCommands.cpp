@@ -8,6 +8,7 @@
 #include "receiver/screens/CBaseManualDlg.h"
 #include "receiver/screens/CConnectDlg.h"
 #include "receiver/screens/InstrumentChoiceDlgs.h"
+#include "receiver/screens/ReceiverSettingsCommands.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ void RunDataLink(IFrameServices& frame) {
 }  // namespace
 
 void RunConnectInstrument(IFrameServices& frame) {
-    const ConnectionSettings& stored = frame.GeneralSettings().connection;
+    const ConnectionSettings& stored = frame.Settings().connection;
     CConnectDlg dlg(frame);
     dlg.nMethod = stored.nPort;
     dlg.nChoice = stored.nComMode;
@@ -40,13 +41,12 @@ void RunConnectInstrument(IFrameServices& frame) {
     dlg.nBaudRate = stored.nComBaud;
     if (dlg.DoModal() != IDOK) return;
     if (frame.ConnectReceiver(dlg.nMethod, dlg.nChoice, dlg.nInputPort, dlg.nBaudRate) != 1) return;
-    GeneralSettingsBlock settings = frame.GeneralSettings();
+    GeneralSettingsBlock settings = frame.Settings();
     settings.connection.nPort = dlg.nMethod;
     settings.connection.nComMode = dlg.nChoice;
     settings.connection.nInputCom = dlg.nInputPort;
     settings.connection.nComBaud = dlg.nBaudRate;
-    frame.SetGeneralSettings(settings);
-    if (!frame.WriteJobParams()) AfxMessageBox(L"创建文件失败!", MB_OK | MB_ICONINFORMATION);
+    SaveJobSettings(frame, settings, nullptr);
 }
 
 void RunInstrumentSettings(IFrameServices& frame) {
@@ -68,9 +68,9 @@ void RunInstrumentSettings(IFrameServices& frame) {
 }
 
 int SetupBaseAutoStart(IFrameServices& frame) {
-    CBaseAutoStartDlg dlg(frame.GeneralSettings().connection.nRadioFormat);
+    CBaseAutoStartDlg dlg(frame.Settings().connection.nRadioFormat);
     if (dlg.DoModal() != IDOK) return 0;
-    if (!SendBaseAutoStart(frame, dlg.values)) AfxMessageBox(L"创建文件失败!", MB_OK | MB_ICONINFORMATION);
+    if (!SendBaseAutoStart(frame, dlg.values)) TellJobFileNotWritten(nullptr);
     AfxMessageBox(L"自动启动基站参数设置完成!", MB_OK | MB_ICONINFORMATION);
     return 1;
 }

@@ -9,25 +9,28 @@
 #include "receiver/ReceiverStartup.h"
 #include "receiver/screens/CReceiverSettingsDlgs.h"
 
-bool SaveJobSettings(IFrameServices& frame, CWnd* parent) {
-    if (frame.WriteJobParams()) return true;
+void TellJobFileNotWritten(CWnd* parent) {
     MessageBox(parent ? parent->GetSafeHwnd() : HWND(), L"创建文件失败!", L"提示",
                MB_OK | MB_ICONINFORMATION);
+}
+
+bool SaveJobSettings(IFrameServices& frame, const GeneralSettingsBlock& changed, CWnd* parent) {
+    if (frame.SaveSettings(changed)) return true;
+    TellJobFileNotWritten(parent);
     return false;
 }
 
 namespace {
 // The dialog's connection settings become the job's, which are then saved.
 void StoreConnection(IFrameServices& frame, const ConnectionSettings& values, CWnd* parent) {
-    GeneralSettingsBlock settings = frame.GeneralSettings();
+    GeneralSettingsBlock settings = frame.Settings();
     settings.connection = values;
-    frame.SetGeneralSettings(settings);
-    SaveJobSettings(frame, parent);
+    SaveJobSettings(frame, settings, parent);
 }
 }  // namespace
 
 void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
-    CSatLimitDlg dlg(frame.GeneralSettings().connection, parent);
+    CSatLimitDlg dlg(frame.Settings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
     const int angle = dlg.values.nGAngle;
@@ -39,7 +42,7 @@ void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
 }
 
 void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
-    CRoverSettingsDlg dlg(frame.GeneralSettings().connection, parent);
+    CRoverSettingsDlg dlg(frame.Settings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
     const int format = dlg.values.nRadioFormat;
@@ -49,7 +52,7 @@ void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
 }
 
 void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent) {
-    CTimeZoneDlg dlg(frame.GeneralSettings().connection, parent);
+    CTimeZoneDlg dlg(frame.Settings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
 }

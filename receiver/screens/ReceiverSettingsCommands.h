@@ -4,10 +4,14 @@
 // the receiver or the parser. Cancel changes and sends nothing.
 class CWnd;
 class IFrameServices;
+struct GeneralSettingsBlock;
 
 void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent);
 void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent);
 void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent);
 
-// Writes the job file from the settings block; a failed write is reported and leaves the file as it was.
-bool SaveJobSettings(IFrameServices& frame, CWnd* parent);
+// The changed settings become the job's: written to the job file, then kept in memory. A failed write
+// is told the user and leaves both the file and memory as they were.
+bool SaveJobSettings(IFrameServices& frame, const GeneralSettingsBlock& changed, CWnd* parent);
+// The job file could not be written: nothing of the change was kept.
+void TellJobFileNotWritten(CWnd* parent);

@@ -233,7 +233,7 @@ void TargetPointSurvey(CMainFrame& frame) {
         AfxMessageBox(LoadStringResource(strings::kNoDataToStore));
         return;
     }
-    CGpsState state = frame.GpsState();
+    CGpsState state = frame.LatestFix();
     state.fixFlag = 1;
     frame.Job().jobs.SetStoreContext(frame.Job().settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0,
                                      CString());

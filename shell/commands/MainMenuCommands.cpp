@@ -63,7 +63,7 @@ void RunModuleModeSwitch(CMainFrame& frame) {
 }
 
 bool ConnectedReceiverHasDataLink(CMainFrame& frame) {
-    return ReceiverHasDataLink(frame.GpsState().ident.text[0]);
+    return ReceiverHasDataLink(frame.LatestFix().ident.text[0]);
 }
 
 // A receiver without a radio or modem of its own: the one of kind 9 is still set up as a base on

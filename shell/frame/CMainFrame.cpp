@@ -168,10 +168,6 @@ void CMainFrame::ShowModuleStatus(const CString& text) {
     receiver_.ShowStatus(text);
 }
 
-void CMainFrame::SetGeneralSettings(const GeneralSettingsBlock& settings) {
-    job_.UseSettings(settings);
-}
-
 void CMainFrame::UseRadioChannel(int channel) {
     job_.settings.dataLink.nModuleType = kLinkRadio;
     job_.settings.dataLink.radioChannel = channel;

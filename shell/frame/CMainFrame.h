@@ -110,14 +110,14 @@ public:
 
     // ---- IFrameServices
     CSerialPort& SerialPort() override { return receiver_.Port(); }
-    const CGpsState& GpsState() const override { return receiver_.State(); }
-    const GeneralSettingsBlock& GeneralSettings() const override { return job_.settings; }
+    const CGpsState& LatestFix() const override { return receiver_.State(); }
+    const GeneralSettingsBlock& Settings() const override { return job_.settings; }
     int BoardType() const override { return job_.system.nGPSOEMType; }
     int BaseFlag() const override { return receiver_.BaseFlag(); }
     int ReceiverModelNumber() const override { return receiver_.Identity().receiverKind; }
     HWND PositionWindow() const override { return listeners_.PositionWindow(); }
     void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
-    void SetGeneralSettings(const GeneralSettingsBlock& settings) override;
+    bool SaveSettings(const GeneralSettingsBlock& changed) override { return job_.StoreSettings(changed); }
     void UseRadioChannel(int channel) override;
     void ShowModuleStatus(const CString& text) override;
     void ClearFixSignals() override;
@@ -132,7 +132,6 @@ public:
     const CoordSysParams& JobCoordParams() const override { return job_.coord; }
     const CCoordTransform& PositionTransform() const override { return position_.First(); }
     ReceiverVersionInfo VersionInfo() const override { return receiver_.Identity(); }
-    bool WriteJobParams() override { return job_.SaveSettings(); }
     // Choosing the radio link has the next version reply re-read the radio's channel.
     void SetRadioLink(int flag) override { receiver_.SetRereadRadio(flag); }
     HWND FrameWindow() const override { return m_hWnd; }

@@ -51,9 +51,6 @@ public:
     bool StoreCoordParams(const CoordSysParams& changed);
     // A job read from its files becomes current: its settings and parameters, with what follows each.
     void TakeLoaded(const GeneralSettingsBlock& loadedSettings, const CoordSysParams& loadedCoord);
-    // The settings in memory, written by SaveSettings or at exit (the receiver screens' two steps).
-    void UseSettings(const GeneralSettingsBlock& changed);
-    bool SaveSettings() { return jobs.WriteJobParams(settings); }
     // What follows each change in memory: the frame hands the parser the settings' time zone and
     // re-applies the converters.
     void OnSettingsChanged(std::function<void(const GeneralSettingsBlock&)> follow) {
@@ -73,6 +70,8 @@ public:
     LastFilesRecord system;
 
 private:
+    // The settings in memory, with what follows their change.
+    void UseSettings(const GeneralSettingsBlock& changed);
     // Paths, folders, job and coordinate files of the system record's job; false when unusable.
     bool OpenCurrentJob();
 

@@ -84,8 +84,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
         return 0;
     }
     TextTriple names;
-    texts_ =
-        ViewStatusTexts::FromFix(latest_, frame_.GeneralSettings(), frame_.Job().jobs.GetLastNames(names));
+    texts_ = ViewStatusTexts::FromFix(latest_, frame_.Settings(), frame_.Job().jobs.GetLastNames(names));
     ShowStatusTexts();
     CClientDC dc(&plot_);
     PreparePlot(dc);
@@ -117,7 +116,7 @@ void CFrmGraphView::PreparePlot(CDC& dc) {
 }
 
 void CFrmGraphView::DrawFurniture(CDC& dc) {
-    const DataLinkSettings& link = frame_.GeneralSettings().dataLink;
+    const DataLinkSettings& link = frame_.Settings().dataLink;
     canvas_.DrawSignalGlyph(dc, latest_.diffAge);
     canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, frame_.Receiver().ModuleConfigured());
     canvas_.DrawNorthArrow(dc);
@@ -127,7 +126,7 @@ void CFrmGraphView::DrawFurniture(CDC& dc) {
 
 void CFrmGraphView::ShowSolutionText() {
     const bool stale = texts_.solution == ViewStatusTexts::kStaleText;
-    const int red = stale || ViewStatusTexts::OverLimits(latest_, frame_.GeneralSettings()) ? 1 : 0;
+    const int red = stale || ViewStatusTexts::OverLimits(latest_, frame_.Settings()) ? 1 : 0;
     shownTexts_.Set(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
 }
 

@@ -162,7 +162,7 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
 
 size_t CFrmGraphView::FirstShownPoint() const {
     const std::vector<PointRecord>& points = frame_.DisplayPoints();
-    const int shown = frame_.GeneralSettings().nShowSurveyPoint;
+    const int shown = frame_.Settings().nShowSurveyPoint;
     const int undeleted = static_cast<int>(
         std::count_if(points.begin(), points.end(), [](const PointRecord& p) { return p.flag == 0; }));
     return static_cast<size_t>(shown == -1 ? 0 : std::max(0, undeleted - shown));

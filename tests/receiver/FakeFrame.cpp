@@ -31,10 +31,13 @@ int CFakeFrame::ConnectReceiver(int method, int choice, int typedPort, int baudR
     return port.OpenPort(connectPortNumber, 57600) ? 1 : 0;
 }
 
-void CFakeFrame::SetGeneralSettings(const GeneralSettingsBlock& changed) {
+bool CFakeFrame::SaveSettings(const GeneralSettingsBlock& changed) {
+    jobFileWrites.push_back(changed);
+    if (!jobFileWritable) return false;
     settings = changed;
     parser.SetTimeZone(changed.connection.nTimeZone);
     parser.SetFixLevel(changed.connection.nFixLevel);
+    return true;
 }
 
 void CFakeFrame::UseRadioChannel(int channel) {

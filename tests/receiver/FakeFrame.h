@@ -18,10 +18,11 @@
 class CFakeFrame : public IFrameServices {
 public:
     CSerialPort& SerialPort() override { return port; }
-    const CGpsState& GpsState() const override { return state; }
-    const GeneralSettingsBlock& GeneralSettings() const override { return settings; }
+    const CGpsState& LatestFix() const override { return state; }
+    const GeneralSettingsBlock& Settings() const override { return settings; }
     int BoardType() const override { return system.nGPSOEMType; }
-    void SetGeneralSettings(const GeneralSettingsBlock& changed) override;
+    // Records the write; memory takes `changed` only while the job file is writable.
+    bool SaveSettings(const GeneralSettingsBlock& changed) override;
     void UseRadioChannel(int channel) override;
     void ShowModuleStatus(const CString& text) override;
     void ClearFixSignals() override;
@@ -45,10 +46,6 @@ public:
     const CCoordTransform& PositionTransform() const override { return firstTransform; }
     const CCoordTransform& DialogTransform() const override { return secondTransform; }
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
-    bool WriteJobParams() override {
-        jobFileWrites.push_back(settings);
-        return jobFileWritable;
-    }
     void SetRadioLink(int flag) override { radioLink = flag; }
     HWND FrameWindow() const override { return frameWindow; }
 
@@ -77,7 +74,7 @@ public:
     };
     std::vector<ConnectRequest> connectRequests;
     ReceiverVersionInfo versionInfo;
-    std::vector<GeneralSettingsBlock> jobFileWrites;  // the settings as each write found them
+    std::vector<GeneralSettingsBlock> jobFileWrites;  // the settings each write was given
     bool jobFileWritable = true;
     int radioLink = 0;
 };

@@ -10,10 +10,10 @@
 class CParserOnlyFrame : public IFrameServices {
 public:
     CSerialPort& SerialPort() override { __builtin_trap(); }
-    const CGpsState& GpsState() const override { return state; }
-    const GeneralSettingsBlock& GeneralSettings() const override { return settings; }
+    const CGpsState& LatestFix() const override { return state; }
+    const GeneralSettingsBlock& Settings() const override { return settings; }
     int BoardType() const override { return system.nGPSOEMType; }
-    void SetGeneralSettings(const GeneralSettingsBlock&) override { __builtin_trap(); }
+    bool SaveSettings(const GeneralSettingsBlock&) override { __builtin_trap(); }
     void UseRadioChannel(int) override { __builtin_trap(); }
     void ShowModuleStatus(const CString&) override { __builtin_trap(); }
     void ClearFixSignals() override { __builtin_trap(); }
@@ -39,7 +39,6 @@ public:
     const CCoordTransform& PositionTransform() const override { __builtin_trap(); }
     const CCoordTransform& DialogTransform() const override { __builtin_trap(); }
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
-    bool WriteJobParams() override { return false; }
     void SetRadioLink(int) override {}
     HWND FrameWindow() const override { return nullptr; }
 

@@ -67,8 +67,8 @@ TEST_F(FrameTest, ForwardedFixIsValidForTheListenerAndClearedAfter) {
     ASSERT_EQ(listener.heard.size(), 1u);
     EXPECT_EQ(listener.heard[0].solution, L"无效解");
     EXPECT_EQ(listener.heard[0].gridX, 0.0);
-    EXPECT_EQ(frame.GpsState().gridY, 0.0);
-    EXPECT_EQ(frame.GpsState().gridH, 0.0);
+    EXPECT_EQ(frame.LatestFix().gridY, 0.0);
+    EXPECT_EQ(frame.LatestFix().gridH, 0.0);
 }
 
 TEST_F(FrameTest, StoreAndVerificationWindowsHearOnlyWhileRegistered) {

@@ -62,6 +62,7 @@ TEST_F(BaseManual, SlantHeightOnTheCurrentFix) {
     EXPECT_EQ(frame.settings.szdRoverAntH, 1.547);
     ASSERT_EQ(frame.jobFileWrites.size(), 1u);
     EXPECT_EQ(frame.jobFileWrites[0].szdRoverAntH, 1.547);
+    EXPECT_EQ(frame.jobFileWrites[0].connection.nRadioFormat, 2);
     EXPECT_EQ(Written(), CmrSetup("101.5470000000"));
     EXPECT_EQ(frame.settings.connection.nRadioFormat, 2);
 }
@@ -90,9 +91,13 @@ TEST_F(BaseManual, EveryFieldIsCheckedBeforeTheQuestionAndNothingStoredBeforeThe
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(SetupManualBase(frame), 1);
-    // A slant height of 0 (a base on its own fix) adds nothing.
-    EXPECT_EQ(frame.settings.nAntHgtType, 1);
-    EXPECT_EQ(frame.settings.szdRoverAntH, 0.0);
+    // The write failed: memory keeps the job's settings, and the base is set up all the same. A slant
+    // height of 0 (a base on its own fix) adds nothing.
+    ASSERT_EQ(frame.jobFileWrites.size(), 1u);
+    EXPECT_EQ(frame.jobFileWrites[0].nAntHgtType, 1);
+    EXPECT_EQ(frame.jobFileWrites[0].szdRoverAntH, 0.0);
+    EXPECT_EQ(frame.settings.nAntHgtType, 0);
+    EXPECT_EQ(frame.settings.connection.nRadioFormat, 1);
     EXPECT_EQ(Written(), CmrSetup("100.0000000000"));
 }
 
