@@ -1,5 +1,6 @@
 #include "receiver/CGpsParser.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <iterator>
@@ -50,36 +51,77 @@ uint32_t NamesIn(std::string_view run) {
             const int i = std::countr_zero(candidates);
             candidates &= candidates - 1;
             const std::string_view name = kLineNames[i].name;
-            if (run.substr(at, name.size()) == name) found |= 1u << i;
+            if (name.size() > run.size() - at) continue;
+            size_t k = 2;
+            while (k < name.size() && run[at + k] == name[k]) ++k;
+            if (k == name.size()) found |= 1u << i;
         }
     }
     return found;
 }
 
-enum ByteKind : uint8_t { kOtherByte, kCapital, kUnprintable };
+unsigned char IsCapital(char c) {
+    return static_cast<unsigned char>(c - 'A') < 26;
+}
 
-constexpr std::array<uint8_t, 256> kByteKinds = [] {
-    std::array<uint8_t, 256> kinds{};
-    for (size_t c = 0; c < 256; ++c)
-        kinds[c] = c < ' ' || c > '~' ? kUnprintable : (c >= 'A' && c <= 'Z') ? kCapital : kOtherByte;
-    return kinds;
-}();
+// The checks below are reductions into a byte without an early exit, so that the compiler takes 16
+// bytes at a step: most lines are read whole anyway.
+bool IsPrintable(std::string_view line) {
+    unsigned char outside = 0;
+    for (const char c : line) outside |= static_cast<unsigned char>(c - ' ') > '~' - ' ';
+    return outside == 0;
+}
+
+bool HasThreeCapitals(std::string_view text) {
+    unsigned char found = 0;
+    for (size_t at = 0; at + 2 < text.size(); ++at)
+        found |= IsCapital(text[at]) & IsCapital(text[at + 1]) & IsCapital(text[at + 2]);
+    return found != 0;
+}
+
+// The names in every run of capitals in `text`.
+uint32_t NamesInRuns(std::string_view text) {
+    uint32_t found = 0;
+    size_t runStart = 0;
+    for (size_t at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && IsCapital(text[at])) continue;
+        if (at - runStart >= kShortestName) found |= NamesIn(text.substr(runStart, at - runStart));
+        runStart = at + 1;
+    }
+    return found;
+}
+
+// Whether `text` holds `name`; the texts are a few bytes long, shorter than a library call.
+bool Holds(std::string_view text, std::string_view name) {
+    for (size_t at = 0; at + name.size() <= text.size(); ++at) {
+        size_t k = 0;
+        while (k < name.size() && text[at + k] == name[k]) ++k;
+        if (k == name.size()) return true;
+    }
+    return false;
+}
 
 constexpr int kNotPlain = -2;
 
-// In one pass over the line: kNotPlain when it holds a byte that is not printable ASCII, otherwise the
-// first of kLineNames, in its order, that occurs anywhere in it, or -1 when none does.
+// kNotPlain when the line holds a byte that is not printable ASCII, otherwise the first of kLineNames,
+// in its order, that occurs anywhere in it, or -1 when none does. The first long run of capitals is
+// nearly always the line's only one (its name): the rest is searched only when it has another.
 int ScanLine(std::string_view line) {
+    if (!IsPrintable(line)) return kNotPlain;
     uint32_t found = 0;
-    size_t runStart = 0;
-    for (size_t at = 0; at < line.size(); ++at) {
-        const uint8_t kind = kByteKinds[static_cast<unsigned char>(line[at])];
-        if (kind == kCapital) continue;
-        if (kind == kUnprintable) return kNotPlain;
-        if (at - runStart >= kShortestName) found |= NamesIn(line.substr(runStart, at - runStart));
-        runStart = at + 1;
+    size_t at = 0;
+    while (at < line.size()) {
+        size_t end = at;
+        while (end < line.size() && IsCapital(line[end])) ++end;
+        if (end - at >= kShortestName) {
+            found = NamesIn(line.substr(at, end - at));
+            at = end;
+            break;
+        }
+        at = end + 1;
     }
-    if (line.size() - runStart >= kShortestName) found |= NamesIn(line.substr(runStart));
+    const std::string_view rest = line.substr(std::min(at, line.size()));
+    if (HasThreeCapitals(rest)) found |= NamesInRuns(rest);
     return found == 0 ? -1 : std::countr_zero(found);
 }
 
@@ -112,7 +154,7 @@ int CGpsParser::Parse(std::string_view line, CGpsState& state, int& type) {
     if (index >= 0) {
         type = kLineNames[index].type;
         // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
-        if (AddressField(line).find(kLineNames[index].name) == std::string_view::npos) return 0;
+        if (!Holds(AddressField(line), kLineNames[index].name)) return 0;
     }
     // Board type 5 reports both constellations' satellites through one staging table.
     if (type == kLineGlGsv && BoardType() == kBoardOemT) type = kLineGsv;

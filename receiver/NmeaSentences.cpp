@@ -25,26 +25,27 @@ constexpr int kMaxAzimuth = 360;
 constexpr int kMaxElevation = 90;
 constexpr int kMaxSignalField = 99;  // a two-digit field
 
-// The four fields of one satellite in a GSV sentence: each empty (untracked) or a number in its range.
-bool IsGsvSatellite(const FieldViews& f, size_t size, size_t first) {
+// The numbers of a GSV sentence's fields up to its last satellite's, 0 for an empty or missing one;
+// false when the message number or the satellites in view is no number, or a satellite field of the
+// first `size` is neither empty (untracked) nor a number in its range.
+using GsvNumbers = std::array<int, kGsvFieldCount>;
+bool ReadGsvNumbers(const FieldViews& f, size_t size, GsvNumbers& numbers) {
     static constexpr struct {
         int low;
         int high;
     } kRanges[] = {
         {0, kMaxSatelliteNumber}, {-kMaxElevation, kMaxElevation}, {0, kMaxAzimuth}, {0, kMaxSignalField}};
-    for (size_t i = 0; i < 4 && first + i < size; ++i) {
-        const std::optional<int> value = OptionalInt(f[first + i], 0);
-        if (!value || *value < kRanges[i].low || *value > kRanges[i].high) return false;
+    numbers.fill(0);
+    const std::optional<int> message = CheckedInt(f[2]);
+    const std::optional<int> inView = CheckedInt(f[3]);
+    if (!message || !inView) return false;
+    numbers[2] = *message;
+    numbers[3] = *inView;
+    for (size_t i = 4; i < size && i < kGsvFieldCount; ++i) {
+        const std::optional<int> value = OptionalInt(f[i], 0);
+        if (!value || *value < kRanges[(i - 4) % 4].low || *value > kRanges[(i - 4) % 4].high) return false;
+        numbers[i] = *value;
     }
-    return true;
-}
-
-// The message number and satellites in view of a GSV sentence, and every satellite field of its first
-// `size` fields, are numbers.
-bool IsGsvNumbers(const FieldViews& f, size_t size) {
-    if (!CheckedInt(f[2]) || !CheckedInt(f[3])) return false;
-    for (size_t first = 4; first < size && first < kGsvFieldCount; first += 4)
-        if (!IsGsvSatellite(f, size, first)) return false;
     return true;
 }
 
@@ -84,7 +85,7 @@ double GsaDop(std::string_view field, int mode, bool vertical) {
 // line is refused: its framing, its number of fields (18, or 19 with the system of newer receivers,
 // which is not read), a fix mode or satellite that is no number, or a DOP that is not a positive number.
 bool ReadGsa(std::string_view line, CGpsState& state, FieldViews& f) {
-    if (!CutNmeaSentence(line, &f) || (f.count != 18 && f.count != 19)) return false;
+    if (!CutNmeaSentence(line, &f) || (f.Count() != 18 && f.Count() != 19)) return false;
     for (size_t i = 3; i < 15; ++i)
         if (!IsSatelliteField(f[i])) return false;
     const int mode = CheckedInt(f[2]).value_or(0);
@@ -119,7 +120,7 @@ int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
         (board == kBoardEclipse && frame_.BaseFlag() == 1))
         return 1;
     FieldViews f;
-    if (!CutNmeaSentence(line, &f) || f.count != 15) return 0;
+    if (!CutNmeaSentence(line, &f) || f.Count() != 15) return 0;
     TimeOfDay time;
     const bool hasTime = !f[1].empty();
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
@@ -198,11 +199,12 @@ int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) 
     FieldViews f;
     if (!CutNmeaSentence(line, &f)) return 0;
     size_t size = f.UpTo(kGsvFieldCount + 2);
-    if (!IsGsvFieldCount(size) || !IsGsvNumbers(f, size)) return 0;
+    GsvNumbers n;
+    if (!IsGsvFieldCount(size) || !ReadGsvNumbers(f, size, n)) return 0;
     // Missing GPS fields clear their entries; GLONASS reads them as empty.
     if (glonass || size > kGsvFieldCount) size = kGsvFieldCount;
-    const int message = FieldInt(f[2]);
-    const int inView = FieldInt(f[3]);
+    const int message = n[2];
+    const int inView = n[3];
     // A message number below 1 would address entries before the array.
     if (message < 1 || inView < 0 || inView > kMaxInView) return 0;
     if (message - 1 > inView / kSatellitesPerMessage) return 0;
@@ -221,11 +223,11 @@ int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) 
             sat.used = 0;
             continue;
         }
-        const int reported = FieldInt(f[field]);
+        const int reported = n[field];
         sat.number = glonass ? (reported > INT32_MIN + 27 ? reported - 27 : INT32_MIN) : reported;
-        sat.elevation = field + 1 < size ? FieldInt(f[field + 1]) : 0;
-        sat.azimuth = field + 2 < size ? FieldInt(f[field + 2]) : 0;
-        sat.signal = field + 3 < size ? std::min(FieldInt(f[field + 3]), kMaxSignal) : 0;
+        sat.elevation = n[field + 1];
+        sat.azimuth = n[field + 2];
+        sat.signal = std::min(n[field + 3], kMaxSignal);
         sat.used = InList(reported, used, usedCount) ? 1 : 0;
     }
     return 1;
@@ -235,14 +237,15 @@ int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
     FieldViews f;
     if (!CutNmeaSentence(line, &f)) return 0;
     const size_t size = f.UpTo(kGsvFieldCount + 2);
+    GsvNumbers n;
     // Fields past the last read as empty.
-    if (!IsGsvFieldCount(size) || !IsGsvNumbers(f, size)) return 0;
-    const int message = FieldInt(f[2]);
+    if (!IsGsvFieldCount(size) || !ReadGsvNumbers(f, size, n)) return 0;
+    const int message = n[2];
     if (message < 1 || message > kStagingEntries / kSatellitesPerMessage) return 0;
     for (int k = 0; k < kSatellitesPerMessage; ++k) {
         StagedSatellite& staged = staging_[static_cast<size_t>(kSatellitesPerMessage * (message - 1) + k)];
         const size_t first = static_cast<size_t>(4 + 4 * k);
-        staged = {FieldInt(f[first]), FieldInt(f[first + 1]), FieldInt(f[first + 2]), FieldInt(f[first + 3])};
+        staged = {n[first], n[first + 1], n[first + 2], n[first + 3]};
     }
     int gps = 0;
     int glo = 0;
@@ -266,7 +269,7 @@ int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f) || f.count != 9) return 0;
+    if (!CutNmeaSentence(line, &f) || f.Count() != 9) return 0;
     TimeOfDay time;
     const bool baseTime = workMode_ == 1 && !f[1].empty();
     if (baseTime && !ReadTimeOfDay(f[1], frame_.Settings().connection.nTimeZone, &time)) return 0;
@@ -281,7 +284,7 @@ int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseZda(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f) || f.count != 7) return 0;
+    if (!CutNmeaSentence(line, &f) || f.Count() != 7) return 0;
     const int year = CheckedInt(f[4]).value_or(0);
     const int month = CheckedInt(f[3]).value_or(0);
     const int day = CheckedInt(f[2]).value_or(0);

@@ -28,7 +28,11 @@ std::optional<DataLinkKind> DataLinkNamedIn(const CString& line) {
 }
 
 std::optional<CString> VersionReplyText(std::string_view bytes) {
-    if (bytes.find(kVersionLineMark) == std::string_view::npos) return std::nullopt;
+    // "X" is rare in the receiver's lines: one library search for it passes over nearly every line.
+    const size_t x = bytes.find('X');
+    if (x == std::string_view::npos ||
+        bytes.find(kVersionLineMark, x < 2 ? 0 : x - 2) == std::string_view::npos)
+        return std::nullopt;
     CString line = FromGbk(bytes);
     if (line.Find(std::wstring(kVersionLineMark.begin(), kVersionLineMark.end()).c_str()) < 0)
         return std::nullopt;

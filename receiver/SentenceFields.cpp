@@ -1,9 +1,11 @@
 #include "receiver/SentenceFields.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -15,9 +17,15 @@ namespace {
 
 constexpr int kCrcDigits = 8;
 
-template <typename Char>
-bool IsDigit(Char c) {
-    return c >= '0' && c <= '9';
+using field_numbers::IsDigit;
+using field_numbers::LeadingInt;
+
+constexpr uint64_t kLowBits = 0x7F7F7F7F7F7F7F7FULL;
+
+// 0x80 in place of each byte of `word` equal to `byte`, 0 elsewhere (no carry crosses a byte).
+uint64_t BytesEqual(uint64_t word, unsigned char byte) {
+    const uint64_t x = word ^ (0x0101010101010101ULL * byte);
+    return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
 }
 
 template <typename Char>
@@ -47,82 +55,14 @@ std::basic_string_view<Char> Tail(std::basic_string_view<Char> field, int from) 
     return at >= field.size() ? std::basic_string_view<Char>() : field.substr(at);
 }
 
-// The leading integer after optional blanks and a sign, saturated at the int range.
-template <typename Char>
-int LeadingInt(std::basic_string_view<Char> text) {
-    size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
-    const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
-    long long value = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at) {
-        value = value * 10 + (text[at] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) return static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
-
-// An optional sign and decimal digits, nothing else, within the int range.
-template <typename Char>
-std::optional<int> WholeInt(std::basic_string_view<Char> text) {
-    const size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (text.size() == sign) return std::nullopt;
-    long long read = 0;
-    for (size_t i = sign; i < text.size(); ++i) {
-        if (!IsDigit(text[i])) return std::nullopt;
-        read = read * 10 + (text[i] - '0');
-        if (read > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
-    }
-    if (text[0] == '-') read = -read;
-    if (read < INT_MIN || read > INT_MAX) return std::nullopt;
-    return static_cast<int>(read);
-}
-
-// The form nearly every field has: a sign, at most 15 digits with an optional point, no exponent. It is
-// an exact integer divided by an exact power of ten, so the one correctly rounded division gives what
-// the C library gives. False when the whole field is not of that form.
-template <typename Char>
-bool ReadShortNumber(std::basic_string_view<Char> text, double& value) {
-    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text[0] == '-';
-    size_t at = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    int64_t mantissa = 0;
-    int digits = 0;
-    int fraction = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at) {
-        if (++digits > 15) return false;
-        mantissa = mantissa * 10 + (text[at] - '0');
-    }
-    if (at < text.size() && text[at] == '.') {
-        for (++at; at < text.size() && IsDigit(text[at]); ++at, ++fraction) {
-            if (++digits > 15) return false;
-            mantissa = mantissa * 10 + (text[at] - '0');
-        }
-    }
-    if (digits == 0 || at != text.size()) return false;
-    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fraction];
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
-
-template <typename Char>
-double FiniteNumber(std::basic_string_view<Char> field) {
-    double value = 0.0;
-    if (ReadShortNumber(field, value)) return value;
-    // Long numbers, exponents and refusals: the platform's checked reader.
-    const std::wstring wide(field.begin(), field.end());
-    return ReadFiniteNumber(wide, value) ? value : std::numeric_limits<double>::quiet_NaN();
-}
-
 template <typename Char>
 std::basic_string_view<Char> AddressFieldOf(std::basic_string_view<Char> line) {
     size_t start = 0;
     while (start < line.size() && line[start] != '$' && line[start] != '#') ++start;
     if (start == line.size()) return {};
-    const std::basic_string_view<Char> rest = line.substr(start);
-    return rest.substr(0, rest.find(Char{','}));
+    size_t end = start;
+    while (end < line.size() && line[end] != ',') ++end;
+    return line.substr(start, end - start);
 }
 
 template <typename Char>
@@ -137,14 +77,14 @@ bool IsFixedNumberOf(std::basic_string_view<Char> s, int digits) {
 
 template <typename Char>
 bool IsNmeaMinutesOf(std::basic_string_view<Char> field, int degreeDigits) {
-    return field.empty() || FiniteNumber(Tail(field, degreeDigits)) < 60.0;
+    return field.empty() || field_numbers::Finite(Tail(field, degreeDigits)) < 60.0;
 }
 
 template <typename Char>
 double NmeaAngleOf(std::basic_string_view<Char> field, int degreeDigits,
                    std::basic_string_view<Char> hemisphere) {
     const double degrees = LeadingInt(field.substr(0, static_cast<size_t>(std::max(degreeDigits, 0))));
-    const double value = degrees + FiniteNumber(Tail(field, degreeDigits)) / 60.0;
+    const double value = degrees + field_numbers::Finite(Tail(field, degreeDigits)) / 60.0;
     const Char h = hemisphere.empty() ? Char{' '} : hemisphere[0];
     return (h == 'S' || h == 'W') ? -value : value;
 }
@@ -154,7 +94,7 @@ bool ReadTimeOfDayOf(std::basic_string_view<Char> field, int zone, TimeOfDay* ti
     if (!IsFixedNumberOf(field, 6)) return false;
     const int hour = LeadingInt(field.substr(0, 2));
     const int minute = LeadingInt(Tail(field, 2).substr(0, 2));
-    const double second = FiniteNumber(Tail(field, 4));
+    const double second = field_numbers::Finite(Tail(field, 4));
     if (!IsTimeOfDay(hour, minute, second)) return false;
     time->hour = ((hour + zone % 24) % 24 + 24) % 24;
     time->minute = minute;
@@ -162,18 +102,17 @@ bool ReadTimeOfDayOf(std::basic_string_view<Char> field, int zone, TimeOfDay* ti
     return true;
 }
 
-// The fields of `text` split at commas into `fields`, counting all and keeping the first kKept.
-void CutFields(std::string_view text, FieldViews* fields) {
-    size_t count = 0;
+// The fields of `text` (a part of `line`) split at commas into `fields`.
+void CutFields(std::string_view line, std::string_view text, FieldViews* fields) {
+    fields->Start(line);
+    const size_t offset = static_cast<size_t>(text.data() - line.data());
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != ',') continue;
-        if (count < FieldViews::kKept) fields->views[count] = text.substr(start, i - start);
-        ++count;
+        fields->Add(offset + start, offset + i);
         start = i + 1;
     }
-    if (count < FieldViews::kKept) fields->views[count] = text.substr(start);
-    fields->count = count + 1;
+    fields->Add(offset + start, offset + text.size());
 }
 
 }  // namespace
@@ -186,25 +125,45 @@ bool IsPlainLine(const CString& line) {
 }
 
 bool CutNmeaSentence(std::string_view line, FieldViews* fields) {
-    const size_t dollar = line.find('$');
+    const size_t dollar = !line.empty() && line[0] == '$' ? 0 : line.find('$');
     if (dollar == std::string_view::npos) return false;
-    // The check and the commas in one pass up to the "*".
-    unsigned sum = 0;
-    size_t count = 0;
+    // The first "*" after the "$" must be the third byte from the end: none may come before it.
+    const size_t star = line.size() - 3;
+    if (line.size() < dollar + 4 || line[star] != '*') return false;
+    const int64_t check = HexValue(line, star + 1, 2);
+    if (check < 0) return false;
+    uint64_t sum = 0;
+    uint64_t stars = 0;
+    fields->Start(line);
     size_t start = dollar;
-    size_t star = dollar + 1;
-    for (; star < line.size() && line[star] != '*'; ++star) {
-        const char c = line[star];
-        sum ^= static_cast<unsigned char>(c);
-        if (c != ',') continue;
-        if (count < FieldViews::kKept) fields->views[count] = line.substr(start, star - start);
-        ++count;
-        start = star + 1;
+    const auto comma = [&](size_t at) {
+        fields->Add(start, at);
+        start = at + 1;
+    };
+    size_t at = dollar + 1;
+    // The check, the stars and the commas of eight bytes at a step, where the bytes' order in a word
+    // is known; the rest a byte at a time.
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; at + 8 <= star; at += 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, line.data() + at, sizeof word);
+            sum ^= word;
+            stars |= BytesEqual(word, '*');
+            for (uint64_t commas = BytesEqual(word, ','); commas != 0; commas &= commas - 1)
+                comma(at + static_cast<size_t>(std::countr_zero(commas)) / 8);
+        }
     }
-    if (star == line.size() || line.size() != star + 3) return false;
-    if (HexValue(line, star + 1, 2) != static_cast<int64_t>(sum)) return false;
-    if (count < FieldViews::kKept) fields->views[count] = line.substr(start, star - start);
-    fields->count = count + 1;
+    for (; at < star; ++at) {
+        const unsigned char c = static_cast<unsigned char>(line[at]);
+        sum ^= c;
+        stars |= c == '*';
+        if (c == ',') comma(at);
+    }
+    sum ^= sum >> 32;
+    sum ^= sum >> 16;
+    sum ^= sum >> 8;
+    if (stars != 0 || static_cast<int64_t>(sum & 0xFF) != check) return false;
+    fields->Add(start, star);
     return true;
 }
 
@@ -241,7 +200,7 @@ bool CutBoardLog(std::string_view line, FieldViews* fields) {
     if (star == std::string_view::npos || text.size() != star + 1 + kCrcDigits) return false;
     const uint32_t crc = CGpsParser::Crc32(text.substr(1, star - 1));
     if (HexValue(text, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
-    CutFields(text.substr(0, star), fields);
+    CutFields(line, text.substr(0, star), fields);
     return true;
 }
 
@@ -293,53 +252,18 @@ std::vector<CString> SplitFields(const CString& text, wchar_t separator, int cou
     return fields;
 }
 
-int FieldInt(std::wstring_view field) {
-    return LeadingInt(field);
+namespace field_numbers {
+
+double ReadLong(std::wstring_view field) {
+    double value = 0.0;
+    return ReadFiniteNumber(field, value) ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
-int FieldInt(std::string_view field) {
-    return LeadingInt(field);
+double ReadLong(std::string_view field) {
+    return ReadLong(std::wstring(field.begin(), field.end()));
 }
 
-int FieldInt(const CString& field) {
-    return LeadingInt(std::wstring_view(field.str()));
-}
-
-std::optional<int> CheckedInt(std::wstring_view field) {
-    return WholeInt(field);
-}
-
-std::optional<int> CheckedInt(std::string_view field) {
-    return WholeInt(field);
-}
-
-std::optional<int> OptionalInt(std::wstring_view field, int ifEmpty) {
-    return field.empty() ? std::optional<int>(ifEmpty) : WholeInt(field);
-}
-
-std::optional<int> OptionalInt(std::string_view field, int ifEmpty) {
-    return field.empty() ? std::optional<int>(ifEmpty) : WholeInt(field);
-}
-
-double FieldDouble(std::wstring_view field) {
-    return FiniteNumber(field);
-}
-
-double FieldDouble(std::string_view field) {
-    return FiniteNumber(field);
-}
-
-double FieldDouble(const CString& field) {
-    return FiniteNumber(std::wstring_view(field.str()));
-}
-
-double OptionalDouble(std::wstring_view field, double ifEmpty) {
-    return field.empty() ? ifEmpty : FiniteNumber(field);
-}
-
-double OptionalDouble(std::string_view field, double ifEmpty) {
-    return field.empty() ? ifEmpty : FiniteNumber(field);
-}
+}  // namespace field_numbers
 
 bool AllFinite(std::initializer_list<double> values) {
     for (const double v : values)

@@ -4,12 +4,14 @@
 // checks and cuts it, no field is copied); the wide forms serve the lines the program builds or keeps.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "platform/text/CString.h"
+#include "receiver/FieldNumbers.h"
 
 // The frame never hands over a longer line (its line buffer holds 1000 characters).
 constexpr int kMaxLineChars = 1000;
@@ -20,16 +22,41 @@ constexpr int kMaxLineChars = 1000;
 bool IsPlainLine(const CString& line);
 
 // The fields of a checked sentence or log, as views into its line. Only the first kKept are kept (no
-// sentence or log is read past its 30th field); all are counted.
-struct FieldViews {
+// sentence or log is read past its 30th field); all are counted. The bounds of fields not yet cut are
+// left unset: a sentence is cut for every line, and most use a third of them.
+class FieldViews {
+public:
     static constexpr size_t kKept = 32;
-    std::array<std::string_view, kKept> views{};
-    size_t count = 0;
 
+    // Forgets the fields; those cut next are views into `line`.
+    void Start(std::string_view line) {
+        line_ = line.data();
+        count_ = 0;
+    }
+    // The next field: the line's bytes from `first` up to `end`.
+    void Add(size_t first, size_t end) {
+        if (count_ < kKept) {
+            first_[count_] = static_cast<uint32_t>(first);
+            end_[count_] = static_cast<uint32_t>(end);
+        }
+        ++count_;
+    }
+
+    // How many fields there are.
+    size_t Count() const { return count_; }
     // As many fields as SplitViewsUpTo(text, ',', limit) gives.
-    size_t UpTo(size_t limit) const { return count < limit ? count : limit; }
+    size_t UpTo(size_t limit) const { return count_ < limit ? count_ : limit; }
     // Empty past the last field.
-    std::string_view operator[](size_t i) const { return views[i]; }
+    std::string_view operator[](size_t i) const {
+        return i < count_ && i < kKept ? std::string_view(line_ + first_[i], end_[i] - first_[i])
+                                       : std::string_view();
+    }
+
+private:
+    const char* line_ = nullptr;
+    size_t count_ = 0;
+    std::array<uint32_t, kKept> first_;
+    std::array<uint32_t, kKept> end_;
 };
 
 // CheckNmeaFraming and the cutting of the sentence's fields (without its "*hh") in one pass.
@@ -61,24 +88,6 @@ std::vector<CString> SplitFieldsUpTo(const CString& text, wchar_t separator, int
 // As SplitFieldsUpTo, as views into `text`: no string per field.
 std::vector<std::wstring_view> SplitViewsUpTo(std::wstring_view text, wchar_t separator, int count);
 
-// The leading integer, as the device reads it: only for fields already checked to be digits.
-int FieldInt(std::wstring_view field);
-int FieldInt(std::string_view field);
-int FieldInt(const CString& field);
-// The field's whole integer; none when it is empty or not an integer ("nan", "12abc", "").
-std::optional<int> CheckedInt(std::wstring_view field);
-std::optional<int> CheckedInt(std::string_view field);
-// As CheckedInt, with `ifEmpty` for an empty field, which the protocol allows there.
-std::optional<int> OptionalInt(std::wstring_view field, int ifEmpty);
-std::optional<int> OptionalInt(std::string_view field, int ifEmpty);
-// The field's number; NaN when the whole field is not a finite number (empty, "nan", "inf", text,
-// beyond the double range), so that AllFinite and every bound below refuse it.
-double FieldDouble(std::wstring_view field);
-double FieldDouble(std::string_view field);
-double FieldDouble(const CString& field);
-// As FieldDouble, with `ifEmpty` for an empty field, which the protocol allows there.
-double OptionalDouble(std::wstring_view field, double ifEmpty);
-double OptionalDouble(std::string_view field, double ifEmpty);
 bool AllFinite(std::initializer_list<double> values);
 
 // Bounds no receiver on earth reports; a line holding a value beyond them is refused whole, so that

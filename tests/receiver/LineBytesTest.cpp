@@ -74,7 +74,7 @@ TEST(LineBytes, ASentenceIsCheckedAndCutAtEveryComma) {
         ASSERT_EQ(CutNmeaSentence(c.line, &f), c.taken) << c.line;
         if (!c.taken) continue;
         EXPECT_EQ(Joined(f), c.fields) << c.line;
-        EXPECT_EQ(f.count, c.count) << c.line;
+        EXPECT_EQ(f.Count(), c.count) << c.line;
     }
 }
 
