@@ -41,6 +41,9 @@ public:
 struct CX11Display::Connection {
     Display* display = nullptr;
     Window window = 0;
+    // The picture as last presented, kept in the X server at the window's size: exposed parts of
+    // the window are copied back from it, and the program keeps no copy of its own.
+    Pixmap shown = 0;
     GC gc = nullptr;
     Visual* visual = nullptr;
     unsigned depth = 0;
@@ -63,6 +66,7 @@ struct CX11Display::Connection {
         if (inputContext) XDestroyIC(inputContext);
         if (inputMethod) XCloseIM(inputMethod);
         if (gc) XFreeGC(display, gc);
+        if (shown) XFreePixmap(display, shown);
         if (window && !windowGone) XDestroyWindow(display, window);
         XCloseDisplay(display);
     }
@@ -171,6 +175,8 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     ChooseInputLocale();
     XSelectInput(d, x->window, kWindowEvents);
     x->gc = XCreateGC(d, x->window, 0, nullptr);
+    XSetGraphicsExposures(d, x->gc, False);  // copies from the kept picture never miss a part
+    x->shown = XCreatePixmap(d, x->window, width, height, static_cast<unsigned>(depth));
     x->visual = visual;
     x->depth = static_cast<unsigned>(depth);
     XImage* probe = XCreateImage(d, visual, x->depth, ZPixmap, 0, nullptr, width, height, 32, 0);
@@ -189,9 +195,8 @@ CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
     : screen_(kScreenWidth, kScreenHeight),
       scale_(scale),
       x_(std::move(connection)),
-      shown_(static_cast<size_t>(kScreenWidth) * kScreenHeight),
       band_(static_cast<size_t>(kScreenWidth) * scale * scale * kBandRows) {
-    KeepShown(CRect(0, 0, kScreenWidth, kScreenHeight));
+    Keep(CRect(0, 0, kScreenWidth, kScreenHeight));
     if (pipe2(stopPipe_, O_CLOEXEC) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
         return;
@@ -217,19 +222,7 @@ void CX11Display::SetCloseHandler(std::function<void()> handler) {
     onClose_ = std::move(handler);
 }
 
-void CX11Display::KeepShown(const CRect& area) {
-    for (int y = area.top; y < area.bottom; ++y) {
-        const uint32_t* source = screen_.row(y);
-        uint32_t* target = shown_.data() + static_cast<size_t>(y) * kScreenWidth;
-        for (int x = area.left; x < area.right; ++x) {
-            const uint32_t p = source[x];
-            target[x] = (((p >> 16) & 0xFFu) << x_->redShift) | (((p >> 8) & 0xFFu) << x_->greenShift) |
-                        ((p & 0xFFu) << x_->blueShift);
-        }
-    }
-}
-
-void CX11Display::Show(const CRect& area) {
+void CX11Display::Keep(const CRect& area) {
     // Scaled a band of rows at a time into a small buffer: an image of the whole window would
     // stay resident at four times the screen's size.
     const int width = area.Width() * scale_;
@@ -237,10 +230,15 @@ void CX11Display::Show(const CRect& area) {
     for (int top = area.top; top < area.bottom; top += bandRows) {
         const int bottom = std::min<int>(area.bottom, top + bandRows);
         for (int y = top; y < bottom; ++y) {
-            const uint32_t* source = shown_.data() + static_cast<size_t>(y) * kScreenWidth;
+            const uint32_t* source = screen_.row(y);
             uint32_t* row = band_.data() + static_cast<size_t>(y - top) * scale_ * width;
-            for (int x = area.left; x < area.right; ++x)
-                std::fill_n(row + (x - area.left) * scale_, scale_, source[x]);
+            for (int x = area.left; x < area.right; ++x) {
+                const uint32_t p = source[x];
+                const uint32_t pixel = (((p >> 16) & 0xFFu) << x_->redShift) |
+                                       (((p >> 8) & 0xFFu) << x_->greenShift) |
+                                       ((p & 0xFFu) << x_->blueShift);
+                std::fill_n(row + (x - area.left) * scale_, scale_, pixel);
+            }
             for (int dy = 1; dy < scale_; ++dy)
                 std::copy_n(row, width, row + static_cast<size_t>(dy) * width);
         }
@@ -249,11 +247,17 @@ void CX11Display::Show(const CRect& area) {
                                      reinterpret_cast<char*>(band_.data()), static_cast<unsigned>(width),
                                      static_cast<unsigned>(height), 32, 0);
         if (!image) return;
-        XPutImage(x_->display, x_->window, x_->gc, image, 0, 0, area.left * scale_, top * scale_,
+        XPutImage(x_->display, x_->shown, x_->gc, image, 0, 0, area.left * scale_, top * scale_,
                   static_cast<unsigned>(width), static_cast<unsigned>(height));
         image->data = nullptr;  // the pixels are ours
         XDestroyImage(image);
     }
+}
+
+void CX11Display::Show(const CRect& area) {
+    XCopyArea(x_->display, x_->shown, x_->window, x_->gc, area.left * scale_, area.top * scale_,
+              static_cast<unsigned>(area.Width() * scale_), static_cast<unsigned>(area.Height() * scale_),
+              area.left * scale_, area.top * scale_);
     XFlush(x_->display);
 }
 
@@ -262,7 +266,7 @@ void CX11Display::Present(const CRect& dirty) {
     if (area.IsRectEmpty()) return;
     std::lock_guard lock(imageMutex_);
     if (x_->windowGone || x_->lost) return;
-    KeepShown(area);
+    Keep(area);
     Show(area);
 }
 

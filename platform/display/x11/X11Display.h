@@ -1,11 +1,11 @@
 #pragma once
 // The display in an X11 window: the 240 x 320 screen scaled up (twice by default), taps from the
 // left mouse button, the handheld's keys from the keyboard. Painting sends only the changed
-// rectangle to the X server. Input is read on a thread of its own and queued to the desktop; keys go
-// through the input method, so any character typed or composed reaches the focused control once
-// OpenInputMethod was called (before, keys type Latin-1). The window
-// takes the keyboard focus when shown and when tapped. When the X server goes away the UI thread says
-// "X display lost" and the program ends with status 1.
+// rectangle to the X server, which keeps the picture for the window's exposed parts. Input is read
+// on a thread of its own and queued to the desktop; keys go through the input method, so any
+// character typed or composed reaches the focused control once OpenInputMethod was called (before,
+// keys type Latin-1). The window takes the keyboard focus when shown and when tapped. When the X
+// server goes away the UI thread says "X display lost" and the program ends with status 1.
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -44,17 +44,15 @@ private:
     void ReadEvents();
     void HandleEvent(union _XEvent& event);
     void HandleKey(union _XEvent& event);
-    // Keeps a rectangle of the screen as shown, in the visual's pixels; the caller holds imageMutex_.
-    void KeepShown(const CRect& area);
-    // Sends a rectangle of the screen as shown to the window, scaled; the caller holds imageMutex_.
+    // Sends a rectangle of the screen, scaled, to the picture the X server keeps; the caller holds
+    // imageMutex_.
+    void Keep(const CRect& area);
+    // Copies a rectangle of the kept picture to the window; the caller holds imageMutex_.
     void Show(const CRect& area);
 
     Framebuffer screen_;
     int scale_;
     std::unique_ptr<Connection> x_;
-    // The screen as last presented, for the window's exposed parts; the screen itself may be
-    // half-way through a paint on the UI thread.
-    std::vector<uint32_t> shown_;
     std::vector<uint32_t> band_;  // a band of rows scaled for sending
     // Held around every use of the connection.
     std::mutex imageMutex_;

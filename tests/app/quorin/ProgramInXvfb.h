@@ -21,6 +21,7 @@
 
 #include "foundation/PointLines.h"
 #include "platform/text/CodePage.h"
+#include "tests/app/PrivateXvfb.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
 extern char** environ;
@@ -51,7 +52,7 @@ protected:
         std::filesystem::remove_all(work_);
         std::filesystem::create_directories(work_);
         ASSERT_TRUE(simulator_.Open());
-        ASSERT_NO_FATAL_FAILURE(StartXvfb());
+        ASSERT_NO_FATAL_FAILURE(StartPrivateXvfb(xvfb_, display_));
     }
     void TearDown() override {
         for (pid_t* pid : {&program_, &xvfb_})
@@ -66,37 +67,6 @@ protected:
                                        std::string(QZ_BINARY_DIR) + "/" + name_ + ".png",
                                        std::filesystem::copy_options::overwrite_existing, ignored);
         std::filesystem::remove_all(work_);
-    }
-
-    // Xvfb picks a free display and writes its number to the pipe it inherits.
-    void StartXvfb() {
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        // Without -noreset the server resets when its last client goes (a killed program) and
-        // writes its number again, to a pipe now closed, which ends it.
-        const char* argv[] = {"Xvfb",       "-displayfd", fd.c_str(), "-screen",  "0",
-                              "640x700x24", "-nolisten",  "tcp",      "-noreset", nullptr};
-        ASSERT_EQ(posix_spawnp(&xvfb_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        // Read up to the newline: Xvfb writes the number and the newline apart, and ends itself
-        // when the second write finds the pipe closed.
-        char text[16] = {};
-        size_t length = 0;
-        pollfd ready{fds[0], POLLIN, 0};
-        while (length < sizeof text - 1 && !std::memchr(text, '\n', length) && poll(&ready, 1, 30000) == 1) {
-            const ssize_t got = read(fds[0], text + length, sizeof text - 1 - length);
-            if (got <= 0) break;
-            length += static_cast<size_t>(got);
-        }
-        const bool answered = std::memchr(text, '\n', length) != nullptr;
-        close(fds[0]);
-        ASSERT_TRUE(answered && text[0] >= '0' && text[0] <= '9') << "Xvfb gave no display: " << text;
-        display_ = ":" + std::to_string(std::atoi(text));
     }
 
     void StartProgram() {
