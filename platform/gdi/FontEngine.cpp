@@ -1,10 +1,5 @@
 #include "platform/gdi/FontEngine.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
@@ -21,65 +16,31 @@
 
 #include "platform/gdi/FontFiles.h"
 #include "platform/gdi/PcfPixelSize.h"
+#include "platform/gdi/PcfStrike.h"
 
+// A face at one size: FreeType's, or a bitmap strike read a glyph at a time.
 struct FontInstance::Source {
     FT_Face face;
+    const PcfStrike* strike;
+    int strikePixels;
     bool embolden;
+
+    bool Scalable() const { return face && FT_IS_SCALABLE(face); }
+    int EmPixels() const { return strike ? strikePixels : static_cast<int>(face->size->metrics.y_ppem); }
+    // 0 when the face has no glyph for the character.
+    uint32_t Index(char32_t ch) const {
+        return strike ? strike->GlyphIndex(ch) : FT_Get_Char_Index(face, ch);
+    }
+    Glyph Render(uint32_t index) const;
 };
 
 namespace {
 
 constexpr int kDefaultPixels = 12;
 
-// A bitmap strike read through calls instead of a mapping: its glyph tables are copied into the
-// face when it opens, so a mapping would keep a megabyte or more of pages resident that are never
-// read again. Outline faces stay mapped: their tables are used in place. The tables are read a few
-// bytes at a time, so reads come from one block of the file kept in memory: opening a strike takes
-// a few dozen calls instead of tens of thousands.
-struct StrikeFile {
-    static constexpr unsigned long kBlock = 32768;
-    int fd = -1;
-    std::vector<unsigned char> block;  // the file's bytes from blockOffset on
-    unsigned long blockOffset = 0;
-};
-
-unsigned long ReadFully(int fd, unsigned long offset, unsigned char* buffer, unsigned long count) {
-    unsigned long done = 0;
-    while (done < count) {
-        const ssize_t n = ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        done += static_cast<unsigned long>(n);
-    }
-    return done;
-}
-
-unsigned long ReadStrike(FT_Stream stream, unsigned long offset, unsigned char* buffer, unsigned long count) {
-    if (count == 0) return offset <= stream->size ? 0 : 1;  // a seek: zero when it is possible
-    StrikeFile& file = *static_cast<StrikeFile*>(stream->descriptor.pointer);
-    if (count >= StrikeFile::kBlock) return ReadFully(file.fd, offset, buffer, count);
-    const bool held = offset >= file.blockOffset && offset + count <= file.blockOffset + file.block.size();
-    if (!held) {
-        file.block.resize(StrikeFile::kBlock);
-        file.block.resize(ReadFully(file.fd, offset, file.block.data(), StrikeFile::kBlock));
-        file.blockOffset = offset;
-    }
-    const unsigned long from = offset - file.blockOffset;
-    const unsigned long got = std::min<unsigned long>(count, file.block.size() - from);
-    std::copy_n(file.block.data() + from, got, buffer);
-    return got;
-}
-
-void CloseStrike(FT_Stream stream) {
-    auto* file = static_cast<StrikeFile*>(stream->descriptor.pointer);
-    if (!file) return;
-    if (file->fd >= 0) ::close(file->fd);
-    delete file;
-    stream->descriptor.pointer = nullptr;
-}
-
-// One FreeType library and one face per file and pixel size, alive for the whole run. The one
-// mutex guards them and every glyph cache: drawing is cheap next to sharing a face unguarded.
+// One FreeType library and one face per file and pixel size, and one reader per bitmap strike, alive
+// for the whole run. The one mutex guards them and every glyph cache: drawing is cheap next to
+// sharing a face unguarded.
 class FreeType {
 public:
     FreeType() {
@@ -107,7 +68,7 @@ public:
         const auto key = std::make_pair(path, pixels);
         if (auto it = faces_.find(key); it != faces_.end()) return it->second;
         FT_Face face = nullptr;
-        if (!library_ || path.empty() || !Open(path, face)) return nullptr;
+        if (!library_ || path.empty() || FT_New_Face(library_, path.c_str(), 0, &face) != 0) return nullptr;
         const bool sized = FT_IS_SCALABLE(face) ? FT_Set_Pixel_Sizes(face, 0, pixels) == 0
                                                 : face->num_fixed_sizes > 0 && FT_Select_Size(face, 0) == 0;
         if (!sized) {
@@ -118,38 +79,19 @@ public:
         return face;
     }
 
-private:
-    bool Open(const std::string& path, FT_Face& face) {
-        const std::vector<std::string>& strikes = LocateFontFiles().songStrikes;
-        if (std::find(strikes.begin(), strikes.end(), path) == strikes.end())
-            return FT_New_Face(library_, path.c_str(), 0, &face) == 0;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat st {};
-        if (fd < 0 || ::fstat(fd, &st) != 0) {
-            if (fd >= 0) ::close(fd);
-            return false;
-        }
-        auto stream = std::make_unique<FT_StreamRec>();
-        stream->size = static_cast<unsigned long>(st.st_size);
-        stream->descriptor.pointer = new StrikeFile{fd, {}, 0};
-        stream->read = ReadStrike;
-        stream->close = CloseStrike;
-        FT_Open_Args args{};
-        args.flags = FT_OPEN_STREAM;
-        args.stream = stream.get();
-        // The face closes the stream when it is done; the record stays ours.
-        if (FT_Open_Face(library_, &args, 0, &face) != 0) {
-            CloseStrike(stream.get());
-            return false;
-        }
-        streams_.push_back(std::move(stream));
-        return true;
+    // The Chinese face's strike in `path` read a glyph at a time; null when it is not an
+    // uncompressed PCF file (FreeType opens that one whole).
+    const PcfStrike* Strike(const std::string& path) {
+        auto it = strikes_.find(path);
+        if (it == strikes_.end()) it = strikes_.emplace(path, PcfStrike::Open(path)).first;
+        return it->second.get();
     }
 
+private:
     FT_Library library_ = nullptr;
     std::mutex mutex_;
     std::map<std::pair<std::string, int>, FT_Face> faces_;
-    std::vector<std::unique_ptr<FT_StreamRec>> streams_;  // outlive their faces
+    std::map<std::string, std::unique_ptr<PcfStrike>> strikes_;
 };
 
 FreeType& Engine() {
@@ -204,12 +146,16 @@ bool IsChineseFace(const LOGFONT& lf) {
 std::unique_ptr<FontInstance::Source> MakeSource(const std::string& path, int pixels, bool embolden) {
     FT_Face face = Engine().Face(path, pixels);
     if (!face) return nullptr;
-    return std::make_unique<FontInstance::Source>(FontInstance::Source{face, embolden});
+    return std::make_unique<FontInstance::Source>(FontInstance::Source{face, nullptr, 0, embolden});
 }
 
 std::unique_ptr<FontInstance::Source> SongSource(int pixels, bool bold) {
-    const SongStrike* strike = NearestSong(pixels);
-    return strike ? MakeSource(strike->path, strike->pixels, bold) : nullptr;
+    const SongStrike* song = NearestSong(pixels);
+    if (!song) return nullptr;
+    if (const PcfStrike* strike = Engine().Strike(song->path))
+        return std::make_unique<FontInstance::Source>(
+            FontInstance::Source{nullptr, strike, song->pixels, bold});
+    return MakeSource(song->path, song->pixels, bold);
 }
 
 std::unique_ptr<FontInstance::Source> SansSource(int pixels, bool bold) {
@@ -243,30 +189,40 @@ int LatinPixels(const LOGFONT& lf) {
         std::lround(double(lf.lfHeight) * face->units_per_EM / (cell.ascent + cell.descent)));
 }
 
-Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
-    const FT_Bitmap& bm = slot->bitmap;
+// A glyph from a bitmap of `width` x `height` pixels, `on(x, y)` telling the ink; emboldening
+// widens it by a pixel.
+template <typename On>
+Glyph FromBitmap(int width, int height, int advance, int left, int top, bool embolden, On on) {
     Glyph g;
-    // An outline face advances by its design widths rounded to the pixel, as the device's own
-    // rasteriser does; hinting an outline without instructions of its own widens them.
-    g.advance = FT_IS_SCALABLE(slot->face) ? static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16)
-                                           : static_cast<int>((slot->advance.x + 32) >> 6);
-    g.left = slot->bitmap_left;
-    g.top = slot->bitmap_top;
-    g.width = static_cast<int>(bm.width) + (embolden && bm.width > 0 ? 1 : 0);
-    g.height = static_cast<int>(bm.rows);
+    g.advance = advance + (embolden ? 1 : 0);
+    g.left = left;
+    g.top = top;
+    g.width = width + (embolden && width > 0 ? 1 : 0);
+    g.height = height;
     g.ink.assign(static_cast<size_t>(g.width) * g.height, 0);
-    for (int y = 0; y < g.height; ++y) {
-        const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
-        for (int x = 0; x < static_cast<int>(bm.width); ++x) {
-            const bool on =
-                bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x >> 3] >> (7 - (x & 7))) & 1 : row[x] >= 128;
-            if (!on) continue;
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (!on(x, y)) continue;
             g.ink[static_cast<size_t>(y) * g.width + x] = 1;
             if (embolden) g.ink[static_cast<size_t>(y) * g.width + x + 1] = 1;
         }
-    }
-    if (embolden) ++g.advance;
     return g;
+}
+
+Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
+    const FT_Bitmap& bm = slot->bitmap;
+    // An outline face advances by its design widths rounded to the pixel, as the device's own
+    // rasteriser does; hinting an outline without instructions of its own widens them.
+    const int advance = FT_IS_SCALABLE(slot->face)
+                            ? static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16)
+                            : static_cast<int>((slot->advance.x + 32) >> 6);
+    return FromBitmap(static_cast<int>(bm.width), static_cast<int>(bm.rows), advance, slot->bitmap_left,
+                      slot->bitmap_top, embolden, [&bm](int x, int y) {
+                          const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
+                          return bm.pixel_mode == FT_PIXEL_MODE_MONO
+                                     ? ((row[x >> 3] >> (7 - (x & 7))) & 1) != 0
+                                     : row[x] >= 128;
+                      });
 }
 
 Glyph WithRuns(Glyph g) {
@@ -296,7 +252,7 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
     if (!primary_) {
         metrics_.ascent = em - em / 5;
         metrics_.descent = em / 5;
-    } else if (FT_IS_SCALABLE(primary_->face)) {
+    } else if (primary_->Scalable()) {
         // Rounded rather than grid-fitted, so that a cell height asked for is the height given.
         const FT_Face face = primary_->face;
         const double scale = double(face->size->metrics.y_ppem) / face->units_per_EM;
@@ -312,7 +268,7 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
             metrics_.descent = std::max(metrics_.descent, g.height - g.top);
         }
     }
-    const int emPixels = primary_ ? static_cast<int>((primary_->face->size->metrics.y_ppem)) : em;
+    const int emPixels = primary_ ? primary_->EmPixels() : em;
     metrics_.internalLeading = std::max(0, metrics_.height() - emPixels);
     metrics_.aveCharWidth = Advance(U'x');
     metrics_.maxCharWidth = std::max(Advance(U'W'), Advance(U'国'));
@@ -338,15 +294,25 @@ Glyph FontInstance::Rasterise(char32_t ch) {
         return blank;
     }
     const Source* source = primary_.get();
-    FT_UInt index = FT_Get_Char_Index(source->face, ch);
+    uint32_t index = source->Index(ch);
     if (index == 0 && fallback_) {
-        if (const FT_UInt other = FT_Get_Char_Index(fallback_->face, ch); other != 0) {
+        if (const uint32_t other = fallback_->Index(ch); other != 0) {
             source = fallback_.get();
             index = other;
         }
     }
-    if (FT_Load_Glyph(source->face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return {};
-    return FromSlot(source->face->glyph, source->embolden);
+    return source->Render(index);
+}
+
+Glyph FontInstance::Source::Render(uint32_t index) const {
+    if (strike) {
+        PcfGlyph bitmap;
+        if (!strike->Load(index, bitmap)) return {};
+        return FromBitmap(bitmap.width, bitmap.height, bitmap.advance, bitmap.left, bitmap.top, embolden,
+                          [&bitmap](int x, int y) { return bitmap.At(x, y); });
+    }
+    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return {};
+    return FromSlot(face->glyph, embolden);
 }
 
 std::shared_ptr<FontInstance> RealizeFont(const LOGFONT& lf) {
@@ -371,7 +337,7 @@ std::shared_ptr<FontInstance> RealizeFont(const LOGFONT& lf) {
     {
         std::lock_guard engineLock(Engine().mutex());
         primary = chinese ? SongSource(pixels, bold) : SansSource(pixels, bold);
-        const int fallbackPixels = primary ? static_cast<int>(primary->face->size->metrics.y_ppem) : pixels;
+        const int fallbackPixels = primary ? primary->EmPixels() : pixels;
         fallback = chinese ? SansSource(fallbackPixels, bold) : SongSource(fallbackPixels, bold);
         if (!primary) std::swap(primary, fallback);
     }
