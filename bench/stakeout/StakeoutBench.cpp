@@ -28,8 +28,8 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\road"; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
-    CString PointDataFile() const override { return L"\\Jobs\\road\\data\\road.xyh"; }
-    const GeneralSettingsBlock& JobSettings() const override { return settings_; }
+    CString PointFileName() const override { return L"road.xyh"; }
+    const GeneralSettingsBlock& Settings() const override { return settings_; }
     LinkValues Link() const override { return {0, 3, 1}; }
     StoredPointResult StorePoint(const CGpsState&, const StoreContext&) override { return {}; }
     void ReacquireAndSave() override {}

@@ -72,7 +72,7 @@ void CCalcTransParamDlg::Load(const CString& path) {
 }
 
 void CCalcTransParamDlg::Solve() {
-    const ConnectionSettings& settings = host_.JobSettings().connection;
+    const ConnectionSettings& settings = host_.Settings().connection;
     const ControlPointSolution& solution =
         table_.Solve(settings.nPlaneNihe, settings.nCurveNihe, host_.Memory(), host_.CoordParams());
     RememberModes();
@@ -116,7 +116,7 @@ void CCalcTransParamDlg::OnAdd() {
     CAddRawPointDlg source(host_, this);
     if (source.DoModal() != IDOK) return;
     modified_ = true;
-    CRawPointAntDlg raw(source.m_nKind, source.m_raw, host_.RoverAntenna(), this);
+    CRawPointAntDlg raw(source.m_nKind, source.m_raw, host_.Antenna(), this);
     if (raw.DoModal() != IDOK) return;
     ControlPointRow row;
     row.name = known.m_strName;
@@ -172,8 +172,7 @@ void CCalcTransParamDlg::OnOpen() {
         Ask(ctrlpointtext::kUnsavedChanges, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const CalibrationFolders folders = host_.Folders();
-    const CString chosen = ChooseFileToOpen(this, L"*.cot", folders.jobFolder, folders.root);
+    const CString chosen = ChooseFileToOpen(this, L"*.cot", host_.JobFolder(), host_.RootFolder());
     if (chosen.IsEmpty()) return;
     table_.Rows().clear();
     path_ = chosen;
@@ -189,8 +188,7 @@ bool CCalcTransParamDlg::AcceptOverLimit() {
 
 bool CCalcTransParamDlg::SaveFile() {
     if (!AcceptOverLimit()) return false;
-    const CalibrationFolders folders = host_.Folders();
-    CString path = ChooseFileToSave(this, L"*.cot", folders.root, folders.jobFolder);
+    CString path = ChooseFileToSave(this, L"*.cot", host_.RootFolder(), host_.JobFolder());
     if (path.IsEmpty()) return false;
     if (!NameHasExtension(path)) path += L".cot";
     if (damaged_.CompareNoCase(path) == 0 && !KeepDamagedBeforeSave(*this, path)) return false;
@@ -212,14 +210,14 @@ bool CCalcTransParamDlg::SaveFile() {
 }
 
 void CCalcTransParamDlg::OnSettings() {
-    GeneralSettingsBlock settings = host_.JobSettings();
+    GeneralSettingsBlock settings = host_.Settings();
     CParamSettingsDlg dlg(this);
     dlg.m_nPlaneIndex = settings.connection.nPlaneNihe;
     dlg.m_nSurfaceIndex = settings.connection.nCurveNihe;
     if (dlg.DoModal() != IDOK) return;
     settings.connection.nPlaneNihe = dlg.m_nPlaneIndex;
     settings.connection.nCurveNihe = dlg.m_nSurfaceIndex;
-    if (!host_.StoreJobSettings(settings)) {
+    if (!host_.SaveSettings(settings)) {
         MessageBox(kSaveFailed, L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }

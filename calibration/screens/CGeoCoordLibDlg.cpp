@@ -18,8 +18,11 @@ constexpr int kWidths[5] = {80, 110, 110, 70, 70};
 
 }  // namespace
 
-CGeoCoordLibDlg::CGeoCoordLibDlg(const CalibrationFolders& folders, CWnd* parent)
-    : CDialog(IDD, parent), folders_(folders) {
+CGeoCoordLibDlg::CGeoCoordLibDlg(const ICalibrationHost& host, CWnd* parent)
+    : CDialog(IDD, parent),
+      rootFolder_(host.RootFolder()),
+      dataFolder_(host.DataFolder()),
+      path_(GeoLibraryPath(host.JobFolder(), host.JobFileName())) {
     BindCommand(kAdd, &CGeoCoordLibDlg::OnAdd);
     BindCommand(kEdit, &CGeoCoordLibDlg::OnEdit);
     BindCommand(kDelete, &CGeoCoordLibDlg::OnDelete);
@@ -36,7 +39,6 @@ BOOL CGeoCoordLibDlg::OnInitDialog() {
     for (int i = 0; i < 5; ++i)
         list_.InsertColumn(i, LoadStringResource(kHeadings[i]), LVCFMT_CENTER, kWidths[i]);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    path_ = GeoLibraryPath(folders_.jobFolder, folders_.jobFileName);
     if (FileExists(path_)) {
         const DataFileRead read = ReadGeoLibrary(path_, rows_);
         if (read.status == DataFileStatus::kUnreadable)
@@ -113,8 +115,8 @@ void CGeoCoordLibDlg::OnOpen() {
     COpenFileDlg open(this);
     open.AddFilter(L"*.blh");
     open.AddFilter(L"*.WGS");
-    open.SetRootFolder(folders_.dataFolder);
-    open.SetStartFolder(folders_.root);
+    open.SetRootFolder(dataFolder_);
+    open.SetStartFolder(rootFolder_);
     if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
     CFileOpenModeDlg mode(this);
     mode.DoModal();
@@ -250,7 +252,7 @@ void CFindGeoCoordDlg::OnSelChange() {
     m_nResult = shown_[static_cast<size_t>(line)];
 }
 
-GeoPointChoice PickFromGeoLibrary(const CalibrationFolders& folders, CWnd* parent) {
-    CGeoCoordLibDlg dlg(folders, parent);
+GeoPointChoice PickFromGeoLibrary(const ICalibrationHost& host, CWnd* parent) {
+    CGeoCoordLibDlg dlg(host, parent);
     return dlg.DoModal() == IDOK ? dlg.m_choice : GeoPointChoice{};
 }

@@ -15,7 +15,7 @@
 class CGeoCoordLibDlg : public CDialog {
 public:
     static constexpr UINT IDD = geolib::IDD;
-    CGeoCoordLibDlg(const CalibrationFolders& folders, CWnd* parent);
+    CGeoCoordLibDlg(const ICalibrationHost& host, CWnd* parent);
 
     // After OK: the chosen row's texts, `chosen` set.
     GeoPointChoice m_choice;
@@ -39,7 +39,8 @@ private:
     int SelectedRow() const;
     int Ask(UINT textId, const wchar_t* caption, UINT type);
 
-    CalibrationFolders folders_;
+    CString rootFolder_;
+    CString dataFolder_;
     CString path_;
     bool damaged_ = false;  // read with lines left out: kept as "<name>.bad" before a save over it
     CListCtrl list_;
@@ -79,5 +80,5 @@ private:
     CListBox names_;
 };
 
-// Runs the library of the job in `folders` as a point picker.
-GeoPointChoice PickFromGeoLibrary(const CalibrationFolders& folders, CWnd* parent);
+// Runs the library of the host's job as a point picker.
+GeoPointChoice PickFromGeoLibrary(const ICalibrationHost& host, CWnd* parent);

@@ -29,7 +29,7 @@ BOOL CPairListDlg::OnInitDialog() {
         list_.InsertColumn(static_cast<int>(i) + 1, LoadStringResource(shape_.headings[i]), LVCFMT_CENTER,
                            shape_.widths[i + 1]);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    path_ = host_.Folders().jobFolder + shape_.fileName;
+    path_ = host_.JobFolder() + shape_.fileName;
     if (FileExists(path_)) Read(path_);
     UpdateData(FALSE);
     return TRUE;
@@ -116,8 +116,7 @@ void CPairListDlg::OnClear() {
 }
 
 void CPairListDlg::OnOpen() {
-    const CalibrationFolders folders = host_.Folders();
-    const CString chosen = ChooseFileToOpen(this, shape_.filter, folders.jobFolder, folders.root);
+    const CString chosen = ChooseFileToOpen(this, shape_.filter, host_.JobFolder(), host_.RootFolder());
     if (chosen.IsEmpty()) return;
     path_ = chosen;
     UpdateData(FALSE);

@@ -79,7 +79,7 @@ BOOL CWizardPointDlg::OnInitDialog() {
     pick_.SubclassDlgItem(kPick, this);
     pick_.SetFont(GetFont());
     pick_.ApplyIconStyle(IDI_PICK_FROM_LIBRARY);
-    list_.SetPath(host_.Folders().jobFolder + L"knowdata.xyh");
+    list_.SetPath(host_.JobFolder() + L"knowdata.xyh");
     list_.Load();
     if (page_ == WizardPage::kUnknown1 && list_.GetCount() == 0) {
         list_.AddRow(m_point);
@@ -87,7 +87,7 @@ BOOL CWizardPointDlg::OnInitDialog() {
     }
     KnownBaseRow row;
     if (list_.GetRow(Slot(), row)) m_point = row;
-    m_nHeightType = host_.JobSettings().nAdjustAntType;
+    m_nHeightType = host_.Settings().nAdjustAntType;
     if (page_ == WizardPage::kKnown1) {
         for (const wchar_t* name : kReceiverTypeNames)
             SendDlgItemMessage(kReceiverType, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
@@ -102,11 +102,11 @@ BOOL CWizardPointDlg::OnInitDialog() {
 // The antenna table's receivers whose identifier in the job's format ends as the base's does.
 void CWizardPointDlg::FillReceiverNumbers() {
     CIniFile table;
-    if (!table.Load(host_.Folders().setupFolder + kAntennaFile)) {
+    if (!table.Load(host_.SetupFolder() + kAntennaFile)) {
         MessageBox(L"Read AntTypeIni file failed!", L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const int format = host_.JobSettings().connection.nRadioFormat;
+    const int format = host_.Settings().connection.nRadioFormat;
     const CString baseId = host_.LatestFix().baseId.Right(3);
     for (const CIniSection& section : table.Sections())
         if (BaseIdFromSerial(section.name, format).Right(3) == baseId && !baseId.IsEmpty())
@@ -125,14 +125,14 @@ void CWizardPointDlg::FillReceiverNumbers() {
     const auto& sections = table.Sections();
     sectionFound_ = std::any_of(sections.begin(), sections.end(),
                                 [&](const CIniSection& section) { return section.name == serial; }) &&
-                    table.ReadAntennaSection(host_.Folders().setupFolder, kAntennaFile, serial, section_);
+                    table.ReadAntennaSection(host_.SetupFolder(), kAntennaFile, serial, section_);
 }
 
 void CWizardPointDlg::OnReceiverNumber() {
     const auto index = static_cast<int>(SendDlgItemMessage(kReceiverNumber, CB_GETCURSEL));
     if (index < 0 || index >= static_cast<int>(serials_.size())) return;
     CIniFile table;
-    sectionFound_ = table.ReadAntennaSection(host_.Folders().setupFolder, kAntennaFile,
+    sectionFound_ = table.ReadAntennaSection(host_.SetupFolder(), kAntennaFile,
                                              serials_[static_cast<size_t>(index)], section_);
 }
 
@@ -214,18 +214,18 @@ bool CWizardPointDlg::StorePage() {
     target.szdKh = ToDouble(m_point.h);
     target.szdKAnh = *vertical;
     params.adjust.UseNum = slot;
-    if (page_ == WizardPage::kKnown1 && !WriteBaseKnownFile(host_.Folders().resultFolder, target.szdKx,
-                                                            target.szdKy, target.szdKh + target.szdKAnh)) {
+    if (page_ == WizardPage::kKnown1 && !WriteBaseKnownFile(host_.ResultFolder(), target.szdKx, target.szdKy,
+                                                            target.szdKh + target.szdKAnh)) {
         MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    if (!host_.StoreCoordParams(params)) {
+    if (!host_.SaveCoordParams(params)) {
         MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    GeneralSettingsBlock settings = host_.JobSettings();
+    GeneralSettingsBlock settings = host_.Settings();
     settings.nAdjustAntType = m_nHeightType;
-    if (!host_.StoreJobSettings(settings))
+    if (!host_.SaveSettings(settings))
         MessageBox(LoadStringResource(wizardtext::kWriteJobFailed), L"提示", MB_OK | MB_ICONINFORMATION);
     if (page_ == WizardPage::kKnown1) run_.knownThreeParameter = m_bThree != 0;
     if (page_ == WizardPage::kUnknown1) run_.unknownThreeParameter = m_bThree != 0;

@@ -12,7 +12,7 @@ void RunControlPointCommand(ICalibrationHost& host, CWnd* parent) {
     if (dlg.DoModal() != IDOK) return;
     CoordSysParams params = host.CoordParams();
     ApplyControlPointSolution(params, dlg.FilePath(), dlg.Result());
-    if (!host.StoreCoordParams(params))
+    if (!host.SaveCoordParams(params))
         MessageBox(parent ? parent->m_hWnd : HWND(), L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
 }
 
@@ -27,7 +27,7 @@ void RunSevenParamCommand(ICalibrationHost& host, CWnd* parent) {
 }
 
 void RunGeoLibraryCommand(ICalibrationHost& host, CWnd* parent) {
-    PickFromGeoLibrary(host.Folders(), parent);
+    PickFromGeoLibrary(host, parent);
 }
 
 void RunCalibrationWizardCommand(ICalibrationHost& host, CWnd* parent) {

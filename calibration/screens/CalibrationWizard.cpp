@@ -39,18 +39,17 @@ void RunCalibration(ICalibrationHost& host, const CalibrationChoice& choice, UIN
         ::Calibrate(host.CoordParams(), choice, fix, host.CalibrationConverter());
     if (result.fourParamsRefused) Tell(parent, L"公共点重合,无法计算四参数!");
     if (!result.fourParamsRefused && !AcceptGeometry(parent, result.geometry)) return;
-    const CalibrationFolders folders = host.Folders();
-    if (!AppendCalibrationLog(folders.resultFolder, AdjustLogLine(fix, host.CalibrationConverter()))) {
+    if (!AppendCalibrationLog(host.ResultFolder(), AdjustLogLine(fix, host.CalibrationConverter()))) {
         Tell(parent, L"校正记录文件写入失败,校正已取消!");
         return;
     }
-    if (!host.StoreCoordParams(result.params)) {
+    if (!host.SaveCoordParams(result.params)) {
         Tell(parent, L"文件保存失败!");
         return;
     }
     if (result.derivedBase) {
         CKnownBaseList list;
-        list.SetPath(folders.jobFolder + L"knowdata.xyh");
+        list.SetPath(host.JobFolder() + L"knowdata.xyh");
         if (list.Load() && list.GetCount() > 0) {
             list.SetRow(0, *result.derivedBase);
             if (!list.Save()) Tell(parent, L"文件保存失败!");
@@ -60,7 +59,7 @@ void RunCalibration(ICalibrationHost& host, const CalibrationChoice& choice, UIN
 }  // namespace
 
 void CalibrateKnownBase(ICalibrationHost& host, const WizardRun& run, CWnd* parent) {
-    host.Beep();
+    host.PlayTone();
     // The base's surveyed position must be this session's: an earlier base may stand elsewhere.
     if (!host.BaseReceivedFixed()) {
         Tell(parent, L"本次没有收到固定解的基准站坐标,不能校正!");
@@ -71,7 +70,7 @@ void CalibrateKnownBase(ICalibrationHost& host, const WizardRun& run, CWnd* pare
 }
 
 void CalibrateUnknownBase(ICalibrationHost& host, const WizardRun& run, CWnd* parent) {
-    host.Beep();
+    host.PlayTone();
     if (run.count < 2) {
         MessageBox(parent ? parent->m_hWnd : HWND(), LoadStringResource(wizardtext::kEnterKnown), L"", MB_OK);
         return;
@@ -84,7 +83,7 @@ void RunCalibrationWizard(ICalibrationHost& host, CWnd* parent) {
     CCalibModeDlg mode(host.BaseReceivedFixed(), parent);
     if (mode.DoModal() != IDOK) return;
     WizardRun run;
-    run.rover = host.RoverAntenna();
+    run.rover = host.Antenna();
     if (mode.m_nMode == 0) {
         if (RunPages(host, run, WizardPage::kKnown1, WizardPage::kKnown2, parent))
             CalibrateKnownBase(host, run, parent);

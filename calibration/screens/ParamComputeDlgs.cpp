@@ -84,7 +84,7 @@ void CCalcFourParamDlg::OnOK() {
     // Cancel in the editor keeps the job's parameters as they were.
     if (editor.DoModal() == IDOK) {
         editor.StoreInto(params);
-        if (!host_.StoreCoordParams(params)) Tell(L"文件保存失败!");
+        if (!host_.SaveCoordParams(params)) Tell(L"文件保存失败!");
     }
     EndDialog(IDOK);
 }
@@ -119,7 +119,7 @@ void CCalcSevenParamDlg::OnOK() {
     CSevenParamDlg editor(params, this);
     if (editor.DoModal() == IDOK) {
         StoreSevenParamValues(editor.m_seven, params.seven);
-        if (!host_.StoreCoordParams(params)) Tell(L"文件保存失败!");
+        if (!host_.SaveCoordParams(params)) Tell(L"文件保存失败!");
     }
     EndDialog(IDOK);
 }

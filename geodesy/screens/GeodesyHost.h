@@ -16,14 +16,14 @@ class IGeodesyHost {
 public:
     virtual ~IGeodesyHost() = default;
 
-    virtual const CoordSysParams& JobCoordParams() const = 0;
+    virtual const CoordSysParams& CoordParams() const = 0;
     virtual const CoordSysParams& SpareCoordParams() const = 0;
     // The record a new job starts with.
     virtual CoordSysParams NewJobDefaults() const = 0;
     // Makes `params` the job's record: loads both converters from it, recomputes the base station's
     // grid position when asked, and writes the coordinate-parameter file; false when the write failed
     // (the user was told).
-    virtual bool ChangeCoordParams(const CoordSysParams& params, BaseStation base) = 0;
+    virtual bool SaveCoordParams(const CoordSysParams& params, BaseStation base) = 0;
     // Clears the acknowledgement of that warning, so that the periodic check may raise it again.
     virtual void RearmWarning(ParamWarning warning) = 0;
 };

@@ -1,6 +1,6 @@
 #include "geodesy/screens/NewJobCoordParams.h"
 
 bool StoreNewJobCoordParams(IGeodesyHost& host, const CoordSysValues& values) {
-    return host.ChangeCoordParams(NewJobCoordParams(host.NewJobDefaults(), host.JobCoordParams(), values),
-                                  BaseStation::kReprojected);
+    return host.SaveCoordParams(NewJobCoordParams(host.NewJobDefaults(), host.CoordParams(), values),
+                                BaseStation::kReprojected);
 }

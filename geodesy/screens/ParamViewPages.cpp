@@ -18,7 +18,7 @@ BOOL CParamViewPage::OnInitDialog() {
 }
 
 void CParamViewPage::Fill() {
-    FillFrom(host_.JobCoordParams());
+    FillFrom(host_.CoordParams());
 }
 
 void CParamViewPage::OnSet() {
@@ -41,13 +41,13 @@ void CEllipsoidProjPage::FillFrom(const CoordSysParams& job) {
 }
 
 void CEllipsoidProjPage::Change(IGeodesyHost& host) {
-    CProjectionParamDlg dlg(host.JobCoordParams(), this);
+    CProjectionParamDlg dlg(host.CoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    CoordSysParams job = host.JobCoordParams();
+    CoordSysParams job = host.CoordParams();
     StoreProjectionValues(dlg.m_projection, job.projection);
     job.ellipsoid = dlg.m_ellipsoid;
     host.RearmWarning(ParamWarning::kCentralMeridian);
-    host.ChangeCoordParams(job, BaseStation::kReprojected);
+    host.SaveCoordParams(job, BaseStation::kReprojected);
 }
 
 void CCalibFourParamPage::FillFrom(const CoordSysParams& job) {
@@ -63,12 +63,12 @@ void CCalibFourParamPage::FillFrom(const CoordSysParams& job) {
 }
 
 void CCalibFourParamPage::Change(IGeodesyHost& host) {
-    CFourParamDlg dlg(host.JobCoordParams(), this);
+    CFourParamDlg dlg(host.CoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    CoordSysParams job = host.JobCoordParams();
+    CoordSysParams job = host.CoordParams();
     dlg.StoreInto(job);
     host.RearmWarning(ParamWarning::kFourScale);
-    host.ChangeCoordParams(job, BaseStation::kKept);
+    host.SaveCoordParams(job, BaseStation::kKept);
 }
 
 void CHeightFitPage::FillFrom(const CoordSysParams& job) {
@@ -79,11 +79,11 @@ void CHeightFitPage::FillFrom(const CoordSysParams& job) {
 }
 
 void CHeightFitPage::Change(IGeodesyHost& host) {
-    CHeightFitParamDlg dlg(host.JobCoordParams(), this);
+    CHeightFitParamDlg dlg(host.CoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    CoordSysParams job = host.JobCoordParams();
+    CoordSysParams job = host.CoordParams();
     StoreHeightFitValues(dlg.m_fit, job.heightFit);
-    host.ChangeCoordParams(job, BaseStation::kKept);
+    host.SaveCoordParams(job, BaseStation::kKept);
 }
 
 void CSevenParamPage::FillFrom(const CoordSysParams& job) {
@@ -97,10 +97,10 @@ void CSevenParamPage::FillFrom(const CoordSysParams& job) {
 }
 
 void CSevenParamPage::Change(IGeodesyHost& host) {
-    CSevenParamDlg dlg(host.JobCoordParams(), this);
+    CSevenParamDlg dlg(host.CoordParams(), this);
     if (dlg.DoModal() != IDOK) return;
-    CoordSysParams job = host.JobCoordParams();
+    CoordSysParams job = host.CoordParams();
     StoreSevenParamValues(dlg.m_seven, job.seven);
     host.RearmWarning(ParamWarning::kSevenRotation);
-    host.ChangeCoordParams(job, BaseStation::kReprojected);
+    host.SaveCoordParams(job, BaseStation::kReprojected);
 }

@@ -139,7 +139,7 @@ bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString&
     if (mode == 0)
         StoreNewJobCoordParams(host, start.wizardValues);
     else
-        host.ChangeCoordParams(start.coord, BaseStation::kReprojected);
+        host.SaveCoordParams(start.coord, BaseStation::kReprojected);
     if (freshFolder && !MoveFile(WithoutSlash(buildFolder), finalFolder)) {
         AfxMessageBox(L"创建作业文件夹失败!");
         return false;

@@ -4,12 +4,13 @@
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
 #include "shell/frame/CMainFrame.h"
+#include "shell/hosts/ReceiverAntenna.h"
 
 const CoordSysParams& CalibrationHostImpl::CoordParams() const {
     return frame_.Job().coord;
 }
 
-const GeneralSettingsBlock& CalibrationHostImpl::JobSettings() const {
+const GeneralSettingsBlock& CalibrationHostImpl::Settings() const {
     return frame_.Job().settings;
 }
 
@@ -21,23 +22,40 @@ const CGpsState& CalibrationHostImpl::LatestFix() const {
     return frame_.Receiver().State();
 }
 
-AntennaConstants CalibrationHostImpl::RoverAntenna() const {
-    const AntennaRecord& antenna = frame_.Receiver().Antenna();
-    return AntennaConstants{antenna.AntHgtFactor, antenna.GPSInstrumentHgt, antenna.GpsInstrumentRadius};
+AntennaConstants CalibrationHostImpl::Antenna() const {
+    return ReceiverAntenna(frame_.Receiver().Identity());
 }
 
-CalibrationFolders CalibrationHostImpl::Folders() const {
-    const JobPaths& paths = frame_.Job().paths;
-    return CalibrationFolders{paths.programFolder, paths.jobFolder,    paths.jobFileName,
-                              paths.dataFolder,    paths.resultFolder, paths.setupFolder};
+CString CalibrationHostImpl::RootFolder() const {
+    return frame_.Job().paths.programFolder;
+}
+
+CString CalibrationHostImpl::JobFolder() const {
+    return frame_.Job().paths.jobFolder;
+}
+
+CString CalibrationHostImpl::JobFileName() const {
+    return frame_.Job().paths.jobFileName;
+}
+
+CString CalibrationHostImpl::DataFolder() const {
+    return frame_.Job().paths.dataFolder;
+}
+
+CString CalibrationHostImpl::ResultFolder() const {
+    return frame_.Job().paths.resultFolder;
+}
+
+CString CalibrationHostImpl::SetupFolder() const {
+    return frame_.Job().paths.setupFolder;
 }
 
 bool CalibrationHostImpl::BaseReceivedFixed() const {
     return frame_.Watch().baseFixedReceived != 0;
 }
 
-void CalibrationHostImpl::Beep() {
-    frame_.Receiver().PlayTone(2913, 100, 100);
+void CalibrationHostImpl::PlayTone() {
+    frame_.Receiver().PlayTone(CDeviceIo::kToneHz, CDeviceIo::kToneMs, CDeviceIo::kToneVolume);
 }
 
 const CalibrationMemory& CalibrationHostImpl::Memory() const {
@@ -48,7 +66,7 @@ void CalibrationHostImpl::Remember(const CalibrationMemory& memory) {
     frame_.Calibration() = memory;
 }
 
-bool CalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
+bool CalibrationHostImpl::SaveCoordParams(const CoordSysParams& params) {
     JobSession& job = frame_.Job();
     // The base's grid position and slot 0 follow the parameters: a new datum moves them.
     CoordSysParams stored = params;
@@ -62,10 +80,10 @@ bool CalibrationHostImpl::StoreCoordParams(const CoordSysParams& params) {
     return true;
 }
 
-bool CalibrationHostImpl::StoreJobSettings(const GeneralSettingsBlock& settings) {
+bool CalibrationHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
     return frame_.Job().StoreSettings(settings);
 }
 
 GeoPointChoice CalibrationHostImpl::PickGeoPoint(CWnd* parent) const {
-    return PickFromGeoLibrary(Folders(), parent);
+    return PickFromGeoLibrary(*this, parent);
 }

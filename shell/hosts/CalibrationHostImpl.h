@@ -11,16 +11,21 @@ public:
     explicit CalibrationHostImpl(CMainFrame& frame) : frame_(frame) {}
 
     const CoordSysParams& CoordParams() const override;
-    const GeneralSettingsBlock& JobSettings() const override;
+    const GeneralSettingsBlock& Settings() const override;
     const CCoordTransform& CalibrationConverter() const override;
     const CGpsState& LatestFix() const override;
-    AntennaConstants RoverAntenna() const override;
-    CalibrationFolders Folders() const override;
+    AntennaConstants Antenna() const override;
+    CString RootFolder() const override;
+    CString JobFolder() const override;
+    CString JobFileName() const override;
+    CString DataFolder() const override;
+    CString ResultFolder() const override;
+    CString SetupFolder() const override;
     GeoPointChoice PickGeoPoint(CWnd* parent) const override;
     bool BaseReceivedFixed() const override;
-    bool StoreCoordParams(const CoordSysParams& params) override;
-    bool StoreJobSettings(const GeneralSettingsBlock& settings) override;
-    void Beep() override;
+    bool SaveCoordParams(const CoordSysParams& params) override;
+    bool SaveSettings(const GeneralSettingsBlock& settings) override;
+    void PlayTone() override;
     const CalibrationMemory& Memory() const override;
     void Remember(const CalibrationMemory& memory) override;
 

@@ -4,7 +4,7 @@
 #include "geodesy/CoordParamsApply.h"
 #include "shell/frame/CMainFrame.h"
 
-const CoordSysParams& GeodesyHostImpl::JobCoordParams() const {
+const CoordSysParams& GeodesyHostImpl::CoordParams() const {
     return frame_.Job().coord;
 }
 
@@ -18,7 +18,7 @@ CoordSysParams GeodesyHostImpl::NewJobDefaults() const {
     return defaults;
 }
 
-bool GeodesyHostImpl::ChangeCoordParams(const CoordSysParams& params, BaseStation base) {
+bool GeodesyHostImpl::SaveCoordParams(const CoordSysParams& params, BaseStation base) {
     CoordSysParams stored = params;
     if (base == BaseStation::kReprojected) {
         CCoordTransform converter;

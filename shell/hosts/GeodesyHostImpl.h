@@ -8,10 +8,10 @@ class GeodesyHostImpl final : public IGeodesyHost {
 public:
     explicit GeodesyHostImpl(CMainFrame& frame) : frame_(frame) {}
 
-    const CoordSysParams& JobCoordParams() const override;
+    const CoordSysParams& CoordParams() const override;
     const CoordSysParams& SpareCoordParams() const override;
     CoordSysParams NewJobDefaults() const override;
-    bool ChangeCoordParams(const CoordSysParams& params, BaseStation base) override;
+    bool SaveCoordParams(const CoordSysParams& params, BaseStation base) override;
     void RearmWarning(ParamWarning warning) override;
 
 private:

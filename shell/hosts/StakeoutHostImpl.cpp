@@ -13,11 +13,11 @@ CString StakeoutHostImpl::DataFolder() const {
     return frame_.DataFolder();
 }
 
-CString StakeoutHostImpl::PointDataFile() const {
+CString StakeoutHostImpl::PointFileName() const {
     return frame_.Job().system.szDataFile;
 }
 
-const GeneralSettingsBlock& StakeoutHostImpl::JobSettings() const {
+const GeneralSettingsBlock& StakeoutHostImpl::Settings() const {
     return frame_.Job().settings;
 }
 

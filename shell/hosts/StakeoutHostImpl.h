@@ -9,8 +9,8 @@ public:
 
     CString JobFileName() const override;
     CString DataFolder() const override;
-    CString PointDataFile() const override;
-    const GeneralSettingsBlock& JobSettings() const override;
+    CString PointFileName() const override;
+    const GeneralSettingsBlock& Settings() const override;
     LinkValues Link() const override;
     StoredPointResult StorePoint(const CGpsState& fix, const StoreContext& context) override;
     void ReacquireAndSave() override;

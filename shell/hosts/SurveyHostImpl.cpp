@@ -5,11 +5,7 @@
 #include "foundation/StoreJournal.h"
 #include "platform/messages/MessageBox.h"
 #include "shell/frame/CMainFrame.h"
-
-namespace {
-// The handheld's one prompt tone: Hz, ms, volume.
-constexpr int kToneHz = 2913, kToneMs = 100, kToneVolume = 100;
-}  // namespace
+#include "shell/hosts/ReceiverAntenna.h"
 
 const GeneralSettingsBlock& SurveyHostImpl::Settings() const {
     return frame_.Job().settings;
@@ -24,8 +20,7 @@ const CGpsState& SurveyHostImpl::LatestFix() const {
 }
 
 AntennaConstants SurveyHostImpl::Antenna() const {
-    const ReceiverVersionInfo& ident = frame_.Receiver().Identity();
-    return {ident.antennaHeightFactor, ident.instrumentHeight, ident.instrumentRadius};
+    return ReceiverAntenna(frame_.Receiver().Identity());
 }
 
 StoreFilePaths SurveyHostImpl::StoreFiles() const {
@@ -109,7 +104,7 @@ void SurveyHostImpl::ResetAutoStoreCount() {
 }
 
 void SurveyHostImpl::PlayTone() {
-    frame_.Receiver().PlayTone(kToneHz, kToneMs, kToneVolume);
+    frame_.Receiver().PlayTone(CDeviceIo::kToneHz, CDeviceIo::kToneMs, CDeviceIo::kToneVolume);
 }
 
 void SurveyHostImpl::ReloadDisplayPoints() {

@@ -107,7 +107,7 @@ void CLineStakeDlg::ShowReadouts() {
     ShowReadout(kOffset, readouts_.offset);
     ShowReadout(kStartDistance, readouts_.startDistance);
     ShowReadout(kEndDistance, readouts_.endDistance);
-    ShowReadout(kSolution, readouts_.Status(), SolutionOverLimits(fix_, host_.JobSettings()));
+    ShowReadout(kSolution, readouts_.Status(), SolutionOverLimits(fix_, host_.Settings()));
     ShowReadout(kRmsH, readouts_.rmsH);
     ShowReadout(kRmsV, readouts_.rmsV);
     ShowReadout(kMileage, readouts_.mileage);

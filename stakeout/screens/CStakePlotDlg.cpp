@@ -197,14 +197,14 @@ void CStakePlotDlg::OnClose() {
 }
 
 void CStakePlotDlg::ShowInfo(const CString& mode, UINT keyHelp) {
-    const CString file = host_.PointDataFile();
+    const CString file = host_.PointFileName();
     host_.ShowReceiverInfo(this, mode + L"\n\n" + LoadStringResource(kDataFileText) +
                                      file.Left(file.GetLength() - 4) + L"\n" + LoadStringResource(keyHelp));
 }
 
 void CStakePlotDlg::StoreStakedPoint() {
     if (fix_.solutionText.Find(L"FIXED") >= 0 && (fix_.latitude == 0.0 || fix_.longitude == 0.0)) return;
-    const int mode = host_.JobSettings().nSaveType;
+    const int mode = host_.Settings().nSaveType;
     const std::optional<CString> name = StoreName();
     if (!name || mode == kAutoStoreMode) return;
     const StoredPointResult result = host_.StorePoint(fix_, {mode, kStoreKind, 0, *name, CString()});

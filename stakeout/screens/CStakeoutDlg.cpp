@@ -47,7 +47,7 @@ void CStakeoutDlg::Guide(CDC& dc) {
         canvas_.DrawSignalGlyph(dc, fix_.diffAge);
         return;
     }
-    const GeneralSettingsBlock& job = host_.JobSettings();
+    const GeneralSettingsBlock& job = host_.Settings();
     std::optional<PointGuidance> guidance;
     bool inside = false;
     if (target_) {
@@ -93,7 +93,7 @@ void CStakeoutDlg::ShowTexts() {
     ShowReadout(kDx, readouts_.dx);
     ShowReadout(kDy, readouts_.dy);
     ShowReadout(kDh, readouts_.dh);
-    ShowReadout(kSolution, readouts_.solution, SolutionOverLimits(fix_, host_.JobSettings()));
+    ShowReadout(kSolution, readouts_.solution, SolutionOverLimits(fix_, host_.Settings()));
     ShowReadout(kRmsH, readouts_.rmsH);
     ShowReadout(kRmsV, readouts_.rmsV);
     ShowReadout(kSatellites, readouts_.satellites);

@@ -35,9 +35,9 @@ class IStakeoutHost : public IPlotScreenHost {
 public:
     virtual CString JobFileName() const = 0;
     virtual CString DataFolder() const = 0;
-    // The job's point file, as the receiver information shows it.
-    virtual CString PointDataFile() const = 0;
-    virtual const GeneralSettingsBlock& JobSettings() const = 0;
+    // The name of the job's point file (e.g. "road.xyh"), as the receiver information shows it.
+    virtual CString PointFileName() const = 0;
+    virtual const GeneralSettingsBlock& Settings() const = 0;
     virtual LinkValues Link() const = 0;
 
     // Through the job's one store path with its dialogs; a result number of 0 stored nothing.

@@ -9,6 +9,8 @@
 #include "platform/ui/ListCtrl.h"
 #include "resources/GeoCoordLibDlgs.h"
 #include "resources/PointDlg.h"
+#include "shell/hosts/CalibrationHostImpl.h"
+#include "shell/hosts/SurveyHostImpl.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
@@ -46,7 +48,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
     CalibrationHostImpl host(frame);
     CoordSysParams params = host.CoordParams();
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
-    ASSERT_TRUE(host.StoreCoordParams(params));
+    ASSERT_TRUE(host.SaveCoordParams(params));
     EXPECT_EQ(FrameProbe::Job(frame).coord.four, params.four);
     EXPECT_EQ(FrameProbe::Position(frame).First().m_dFourShiftX, 10.0);
     EXPECT_EQ(host.CalibrationConverter().m_nFourParam, 1);
@@ -75,12 +77,12 @@ TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
     base.szdKy = surveyed.szdSy - 20.0;
     base.szdKh = surveyed.szdSh - 6.5;
     base.szdKAnh = 1.5;
-    ASSERT_TRUE(host.StoreCoordParams(params));
+    ASSERT_TRUE(host.SaveCoordParams(params));
     EXPECT_NEAR(FrameProbe::Job(frame).coord.calib.slot[0].szdSx, surveyed.szdSx,
                 1e-6);  // the same datum: in place
 
     const CalibrationFix fix{};  // neither calibration of a known base reads the fix
-    ASSERT_TRUE(host.StoreCoordParams(
+    ASSERT_TRUE(host.SaveCoordParams(
         Calibrate(host.CoordParams(), {true, 1, true}, fix, host.CalibrationConverter()).params));
     const CoordSysParams& job = FrameProbe::Job(frame).coord;
     const BaseCalibSlot& moved = job.calib.slot[0];
@@ -95,4 +97,21 @@ TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
     EXPECT_NEAR(next.adjust.szdAdjustY, 0.0, 0.001);
     EXPECT_NEAR(next.adjust.szdAdjustH, 0.0, 0.001);
     frame.DestroyWindow();
+}
+
+// A rover never reads the antenna table, so the calibration screens reduce heights with the
+// constants the survey screens use: the connected receiver's, from its version reply.
+TEST_F(CalibrationHostTest, AntennaConstantsAreTheConnectedReceiversInEveryHost) {
+    ReceiverVersionInfo& ident = ReceiverLinkProbe::Identity(FrameProbe::Receiver(frame));
+    ident.antennaHeightFactor = 0.0764;
+    ident.instrumentHeight = 0.0884;
+    ident.instrumentRadius = 0.12;
+    ASSERT_FALSE(FrameProbe::Receiver(frame).IsBase());
+    const AntennaConstants calibration = CalibrationHostImpl(frame).Antenna();
+    const AntennaConstants survey = SurveyHostImpl(frame).Antenna();
+    for (const AntennaConstants& antenna : {calibration, survey}) {
+        EXPECT_EQ(antenna.phaseOffset, 0.0764);
+        EXPECT_EQ(antenna.poleOffset, 0.0884);
+        EXPECT_EQ(antenna.radius, 0.12);
+    }
 }

@@ -7,13 +7,13 @@
 TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {
     GeodesyHostImpl host(frame);
     EXPECT_EQ(&host.SpareCoordParams(), &FrameProbe::Job(frame).coord2);
-    CoordSysParams changed = host.JobCoordParams();
+    CoordSysParams changed = host.CoordParams();
     changed.projection.szdCenter = 117.5;
     changed.base.szdBaseX = changed.base.szdBaseY = 0.0;
-    EXPECT_TRUE(host.ChangeCoordParams(changed, BaseStation::kKept));
+    EXPECT_TRUE(host.SaveCoordParams(changed, BaseStation::kKept));
     EXPECT_EQ(FrameProbe::Position(frame).First().m_dCentralMeridian, 117.5);
     EXPECT_EQ(FrameProbe::Position(frame).Second().m_dCentralMeridian, 117.5);
-    EXPECT_EQ(host.JobCoordParams().base.szdBaseX, 0.0);
+    EXPECT_EQ(host.CoordParams().base.szdBaseX, 0.0);
     EXPECT_NE(ReadHostFile("job/j.qza").find("117.5"), std::string::npos);
 
     FrameProbe::Watch(frame).paramAcknowledged = {true, true, true};

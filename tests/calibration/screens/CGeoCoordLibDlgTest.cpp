@@ -64,7 +64,7 @@ TEST_F(GeoCoordLibDlgTest, AddFindAndPickSavesTheLibrary) {
         ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-geo-library.png"));
         ui.Click(d, IDOK);
     });
-    choice = PickFromGeoLibrary(host.Folders(), nullptr);
+    choice = PickFromGeoLibrary(host, nullptr);
     EXPECT_TRUE(choice.chosen);
     EXPECT_EQ(choice.name, L"N1");
     EXPECT_EQ(choice.latitude, L"23.07591234");
@@ -78,7 +78,7 @@ TEST_F(GeoCoordLibDlgTest, ImportEditDeleteAndCancelWithoutSaving) {
     WriteHostFile(kLibrary, "A,1,2,3,c,\r\n");
     WriteHostFile("Program Files/Jobs/road/data/p.blh",
                   "Rem header\r\nK1,23.0759123400,113.2000000000,15.500,00000000,1.500,\r\n");
-    CGeoCoordLibDlg dlg(host.Folders(), nullptr);
+    CGeoCoordLibDlg dlg(host, nullptr);
     ui.OnModal(geolib::IDD, [&](CDialog& d) {
         ui.OnModal(openfile::IDD, [&](CDialog& o) {
             ui.SetText(o, openfile::kPath, L"\\Program Files\\Jobs\\road\\data\\p.blh");

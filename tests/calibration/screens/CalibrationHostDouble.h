@@ -15,30 +15,28 @@ public:
     CalibrationHostDouble() : coord(CalibrationJobParams()), converter(CalibrationJobConverter()) {}
 
     const CoordSysParams& CoordParams() const override { return coord; }
-    const GeneralSettingsBlock& JobSettings() const override { return settings; }
+    const GeneralSettingsBlock& Settings() const override { return settings; }
     const CCoordTransform& CalibrationConverter() const override { return converter; }
     const CGpsState& LatestFix() const override { return fix; }
-    AntennaConstants RoverAntenna() const override { return antenna; }
-    CalibrationFolders Folders() const override {
-        return {L"\\Program Files",
-                L"\\Program Files\\Jobs\\road\\",
-                L"road.qzs",
-                L"\\Program Files\\Jobs\\road\\data\\",
-                L"\\Program Files\\Jobs\\road\\result\\",
-                L"\\Program Files\\"};
-    }
+    AntennaConstants Antenna() const override { return antenna; }
+    CString RootFolder() const override { return L"\\Program Files"; }
+    CString JobFolder() const override { return L"\\Program Files\\Jobs\\road\\"; }
+    CString JobFileName() const override { return L"road.qzs"; }
+    CString DataFolder() const override { return L"\\Program Files\\Jobs\\road\\data\\"; }
+    CString ResultFolder() const override { return L"\\Program Files\\Jobs\\road\\result\\"; }
+    CString SetupFolder() const override { return L"\\Program Files\\"; }
     GeoPointChoice PickGeoPoint(CWnd*) const override { return geoPick; }
     bool BaseReceivedFixed() const override { return baseReceived; }
-    void Beep() override { ++beeps; }
+    void PlayTone() override { ++tones; }
     const CalibrationMemory& Memory() const override { return memory; }
     void Remember(const CalibrationMemory& remembered) override { memory = remembered; }
-    bool StoreCoordParams(const CoordSysParams& params) override {
+    bool SaveCoordParams(const CoordSysParams& params) override {
         if (!writable) return false;
         coord = params;
         ++coordWrites;
         return true;
     }
-    bool StoreJobSettings(const GeneralSettingsBlock& block) override {
+    bool SaveSettings(const GeneralSettingsBlock& block) override {
         if (!writable) return false;
         settings = block;
         ++settingsWrites;
@@ -54,7 +52,7 @@ public:
     AntennaConstants antenna{0.05, 0.1, 0.1};
     bool writable = true;
     bool baseReceived = false;
-    int beeps = 0;
+    int tones = 0;
     int coordWrites = 0;
     int settingsWrites = 0;
 };

@@ -68,7 +68,7 @@ TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
     EXPECT_EQ(host.settings.nAdjustAntType, 1);
     EXPECT_NEAR(host.coord.adjust.szdAdjustX, 10.0, 1e-9);
     EXPECT_NEAR(host.coord.adjust.szdAdjustH, 48 + 1.547 - 50.0, 1e-9);
-    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.tones, 1);
 }
 
 TEST_F(CalibrationWizardTest, ReceiverTypeAntennaServesThisCalibrationOnly) {
@@ -111,7 +111,7 @@ TEST_F(CalibrationWizardTest, UnknownBaseSinglePointThenTheTwoPointForm) {
     EXPECT_NEAR(host.coord.adjust.szdAdjustX, 10.0, 1e-9);
     EXPECT_NEAR(host.coord.adjust.szdAdjustH, -0.2, 1e-9);
     EXPECT_EQ(ReadHostFile(kKnownList), "0,5010.000,5990.000,29.800,1.200,\r\n1,5110,6090,31,1.8,\r\n");
-    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.tones, 1);
     EXPECT_TRUE(host.memory.wizardDone);
 
     // Second run: 下一步 pairs this mark, surveyed above, with a second one 100 m north of it,
@@ -163,7 +163,7 @@ TEST_F(CalibrationWizardTest, LeavingAtTheModeChoiceIsNoRunOfTheWizard) {
     ui.OnModal(calibmode::IDD, [&](CDialog& d) { ui.Click(d, IDCANCEL); });
     RunCalibrationWizard(host, nullptr);
     EXPECT_FALSE(host.memory.wizardDone);
-    EXPECT_EQ(host.beeps, 0);
+    EXPECT_EQ(host.tones, 0);
 }
 
 // 主机机号 lists the table's receivers of this base; the antenna in force is that of the receiver whose

@@ -25,14 +25,14 @@ public:
         settings.DefaultCoordParams(spare);
         Apply();
     }
-    const CoordSysParams& JobCoordParams() const override { return job; }
+    const CoordSysParams& CoordParams() const override { return job; }
     const CoordSysParams& SpareCoordParams() const override { return spare; }
     CoordSysParams NewJobDefaults() const override {
         CoordSysParams defaults;
         settings.DefaultCoordParams(defaults);
         return defaults;
     }
-    bool ChangeCoordParams(const CoordSysParams& params, BaseStation base) override {
+    bool SaveCoordParams(const CoordSysParams& params, BaseStation base) override {
         job = params;
         Apply();
         if (base == BaseStation::kReprojected) RecomputeBaseStation(job, first);
