@@ -40,6 +40,13 @@ protected:
         return numbers;
     }
 
+    // A base at earth-centred `xyz`, heard while the rover is fixed.
+    void BaseAt(const std::array<double, 3>& xyz, const char* id) {
+        sim::Epoch e = Epoch();
+        e.stationId = id;
+        Feed(sim::BestPosLog(e) + sim::RefStationLog(e, xyz[0], xyz[1], xyz[2]));
+    }
+
     std::array<double, 3> base{};
 };
 
@@ -144,4 +151,30 @@ TEST_F(BaseWatchTest, KnownAndOldBaseFilesHoldTheCurrentAndThePreviousBaseInTheG
     const BaseCalibSlot& slot = coord.calib.slot[0];
     EXPECT_EQ(std::tuple(slot.szdSx, slot.szdSy, slot.szdSh),
               std::tuple(stored.szdBaseX, stored.szdBaseY, stored.szdBaseH));
+}
+
+// Within 1 cm on each axis a base is the one stored; beyond, it is a moved base and its warning is armed.
+TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
+    struct Case {
+        const char* name;
+        double alongX;  // metres along the earth-centred x axis
+        bool moved;
+    } cases[] = {
+        {"9 mm", 0.009, false},
+        {"10 mm", 0.010, false},
+        {"11 mm", 0.011, true},
+        {"5 cm", 0.050, true},
+    };
+    Base(0, "0001");
+    // In whole millimetres, as the log gave them.
+    const BaseStationRec& stored = frame.Job().coord.base;
+    const std::array<double, 3> at{stored.szdBasePX, stored.szdBasePY, stored.szdBasePH};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BaseAt(at, "0001");
+        frame.Watch().baseCoordChanged = 0;
+        BaseAt({at[0] + c.alongX, at[1], at[2]}, "0001");
+        EXPECT_EQ(frame.Watch().baseCoordChanged, c.moved ? 1 : 0);
+        EXPECT_NEAR(stored.szdBasePX, c.moved ? at[0] + c.alongX : at[0], 1e-6);
+    }
 }

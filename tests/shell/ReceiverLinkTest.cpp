@@ -85,3 +85,38 @@ TEST_F(ReceiverLinkTest, TheAppFileIsDueUntilABaseSolutionIsSeen) {
     ReceiverLinkProbe::NoteBaseSolution(link);
     for (int line = 0; line < 40; ++line) EXPECT_FALSE(ReceiverLinkProbe::AppFileDue(link));
 }
+
+// The network report goes out through the second port on the position after `interval` positions
+// without one; an interval lowered below the positions already counted starts the count afresh.
+TEST_F(ReceiverLinkTest, TheNetworkReportGoesOutOnceItsIntervalHasPassed) {
+    struct Case {
+        const char* name;
+        int interval;
+        int loweredTo;  // the interval from the sixth position on; -1 keeps it
+        std::vector<int> reported;
+    } cases[] = {
+        {"every position", 0, -1, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"every second one", 1, -1, {2, 4, 6, 8}},
+        {"not on the third, on the fourth, not on the fifth", 3, -1, {4, 8}},
+        {"lowered from 8 to 2 after five positions", 8, 2, {9}},
+    };
+    sim::Epoch fix;
+    fix.point = {30.2416666667, 120.1716666667, 12.5, sim::FixKind::kFixed};
+    fix.gpsUsed = 8;
+    for (int prn = 1; prn <= 8; ++prn) fix.gps.push_back({prn, 40, 90, 45});
+    const std::string gga = sim::GgaSentence(fix);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        job.settings.dataLink.nModuleType = kLinkNetwork;
+        job.settings.dataLink.nGSMSendTimeInterval = c.interval;
+        std::unique_ptr<ReceiverLink> link = FreshLink();
+        Written();
+        std::vector<int> reported;
+        for (int position = 1; position <= 9; ++position) {
+            if (position == 6 && c.loweredTo >= 0) job.settings.dataLink.nGSMSendTimeInterval = c.loweredTo;
+            link->OnBytes(reinterpret_cast<const uint8_t*>(gga.data()), gga.size());
+            if (Written().find("send com2 \"$GPGGA") != std::string::npos) reported.push_back(position);
+        }
+        EXPECT_EQ(reported, c.reported);
+    }
+}
