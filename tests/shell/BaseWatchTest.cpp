@@ -167,14 +167,14 @@ TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
     };
     Base(0, "0001");
     // In whole millimetres, as the log gave them.
-    const BaseStationRec& stored = frame.Job().coord.base;
+    const BaseStationRec& stored = FrameProbe::Job(frame).coord.base;
     const std::array<double, 3> at{stored.szdBasePX, stored.szdBasePY, stored.szdBasePH};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BaseAt(at, "0001");
-        frame.Watch().baseCoordChanged = 0;
+        FrameProbe::Watch(frame).baseCoordChanged = 0;
         BaseAt({at[0] + c.alongX, at[1], at[2]}, "0001");
-        EXPECT_EQ(frame.Watch().baseCoordChanged, c.moved ? 1 : 0);
+        EXPECT_EQ(FrameProbe::Watch(frame).baseCoordChanged, c.moved ? 1 : 0);
         EXPECT_NEAR(stored.szdBasePX, c.moved ? at[0] + c.alongX : at[0], 1e-6);
     }
 }

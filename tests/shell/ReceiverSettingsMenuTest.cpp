@@ -3,6 +3,7 @@
 #include "platform/ui/CommonControls.h"
 #include "resources/RoverSettingsDlg.h"
 #include "resources/TimeZoneDlg.h"
+#include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
@@ -27,12 +28,12 @@ protected:
 }  // namespace
 
 TEST_F(ReceiverSettingsMenuTest, ATimeZoneChosenInItsDialogSetsTheHourOfTheNextFix) {
-    frame.Job().system.nGPSOEMType = kBoardEclipse;
+    FrameProbe::Job(frame).system.nGPSOEMType = kBoardEclipse;
     ui_.OnModal(timezonedlg::IDD, [&](CDialog& d) {
         ui_.SetText(d, timezonedlg::kZone, L"5");
         ui_.Click(d, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"3其它设置", L"3时区设置"}));
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"3其它设置", L"3时区设置"}));
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
     EXPECT_EQ(frame.GpsState().hour, 8);
 }
@@ -44,8 +45,8 @@ TEST_F(ReceiverSettingsMenuTest, TheLowFixLevelChosenInTheRoverSettingsTakesAWid
         ui_.ChooseItem(d, roversettings::kFixLevel, 2);  // "low"
         ui_.Click(d, IDOK);
     });
-    ASSERT_TRUE(ui_.ChooseMenu(frame.CommandBar(), {L"设置S", L"4移动站设置"}));
-    EXPECT_EQ(frame.Job().settings.connection.nFixLevel, 2);
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"4移动站设置"}));
+    EXPECT_EQ(FrameProbe::Job(frame).settings.connection.nFixLevel, 2);
     Feed(BestPosOf("WIDE_INT"));
     EXPECT_EQ(frame.GpsState().solutionCode, kSolFixed);
 }
