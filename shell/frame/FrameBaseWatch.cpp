@@ -12,6 +12,13 @@
 
 namespace {
 constexpr double kSameBaseMetres = 0.01;
+// The log gives millimetres, and a difference of exactly 1 cm reads a hair either side of it by axis:
+// the micrometre keeps it the same base on every axis.
+constexpr double kReadSlackMetres = 1e-6;
+
+bool WithinSameBase(double metres) {
+    return std::fabs(metres) <= kSameBaseMetres + kReadSlackMetres;
+}
 
 bool WriteLineFile(const CString& path, const CString& line) {
     return AtomicRewrite(path, ToGbk(line + L"\r\n"));
@@ -46,8 +53,7 @@ void CMainFrame::UpdateBaseStation(CGpsState& state) {
     const double dx = state.baseX - stored.szdBasePX;
     const double dy = state.baseY - stored.szdBasePY;
     const double dz = state.baseZ - stored.szdBasePH;
-    const bool same = std::fabs(dx) <= kSameBaseMetres && std::fabs(dy) <= kSameBaseMetres &&
-                      std::fabs(dz) <= kSameBaseMetres;
+    const bool same = WithinSameBase(dx) && WithinSameBase(dy) && WithinSameBase(dz);
     if (same) {
         if (!FileExists(job_.paths.resultFolder + L"basecoord.blh")) WriteBaseCoordFile(state);
     } else {

@@ -153,17 +153,21 @@ TEST_F(BaseWatchTest, KnownAndOldBaseFilesHoldTheCurrentAndThePreviousBaseInTheG
               std::tuple(stored.szdBaseX, stored.szdBaseY, stored.szdBaseH));
 }
 
-// Within 1 cm on each axis a base is the one stored; beyond, it is a moved base and its warning is armed.
+// Within 1 cm on every axis a base is the one stored; beyond, it is a moved base and its warning is armed.
 TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
     struct Case {
         const char* name;
-        double alongX;  // metres along the earth-centred x axis
+        std::array<double, 3> shift;  // metres along the earth-centred axes
         bool moved;
     } cases[] = {
-        {"9 mm", 0.009, false},
-        {"10 mm", 0.010, false},
-        {"11 mm", 0.011, true},
-        {"5 cm", 0.050, true},
+        {"9 mm along x", {0.009, 0, 0}, false},
+        {"10 mm along x", {0.010, 0, 0}, false},
+        {"10 mm along y", {0, 0.010, 0}, false},
+        {"10 mm along z", {0, 0, 0.010}, false},
+        {"10 mm on every axis", {-0.010, 0.010, -0.010}, false},
+        {"11 mm along x", {0.011, 0, 0}, true},
+        {"11 mm along z", {0, 0, -0.011}, true},
+        {"5 cm along y", {0, 0.050, 0}, true},
     };
     Base(0, "0001");
     // In whole millimetres, as the log gave them.
@@ -173,8 +177,11 @@ TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
         SCOPED_TRACE(c.name);
         BaseAt(at, "0001");
         FrameProbe::Watch(frame).baseCoordChanged = 0;
-        BaseAt({at[0] + c.alongX, at[1], at[2]}, "0001");
+        const std::array<double, 3> heard{at[0] + c.shift[0], at[1] + c.shift[1], at[2] + c.shift[2]};
+        BaseAt(heard, "0001");
         EXPECT_EQ(FrameProbe::Watch(frame).baseCoordChanged, c.moved ? 1 : 0);
-        EXPECT_NEAR(stored.szdBasePX, c.moved ? at[0] + c.alongX : at[0], 1e-6);
+        const std::array<double, 3>& kept = c.moved ? heard : at;
+        EXPECT_NEAR(stored.szdBasePX, kept[0], 1e-6);
+        EXPECT_NEAR(stored.szdBasePH, kept[2], 1e-6);
     }
 }
