@@ -136,7 +136,7 @@ void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
 
 int CGpsParser::ParseBestPos(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutBoardLog(line, &f)) return 0;
+    if (!f.CutBoardLog(line)) return 0;
     const double seconds = FieldDouble(f[6]);
     const double rmsH = FieldDouble(f[16]);
     const double rmsV = FieldDouble(f[18]);
@@ -168,7 +168,7 @@ int CGpsParser::ParseBestPos(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseRefStation(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutBoardLog(line, &f)) return 0;
+    if (!f.CutBoardLog(line)) return 0;
     const double x = FieldDouble(f[10]);
     const double y = FieldDouble(f[11]);
     const double z = FieldDouble(f[12]);
@@ -185,7 +185,7 @@ int CGpsParser::ParseRefStation(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseVersionLog(std::string_view line) {
     FieldViews f;
-    if (!CutBoardLog(line, &f)) return 0;
+    if (!f.CutBoardLog(line)) return 0;
     // Real boards quote the field ("3.000A19").
     const std::string field = StripQuotes(f[14]);
     const std::wstring text(field.begin(), field.end());
@@ -197,7 +197,7 @@ int CGpsParser::ParseVersionLog(std::string_view line) {
 
 int CGpsParser::ParseJrtk(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f)) return 0;
+    if (!f.CutNmeaSentence(line)) return 0;
     if (f[1] != "17" && f[1] != "1") return 0;
     if (f[2].find("FAILED") != std::string_view::npos) return 0;
     const double lat = FieldDouble(f[2]);
@@ -215,7 +215,7 @@ int CGpsParser::ParseJrtk(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseBpq(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f)) return 0;
+    if (!f.CutNmeaSentence(line)) return 0;
     if (f[4].empty() || f[6].empty() || !IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5) ||
         !IsNmeaMinutes(f[4], 2) || !IsNmeaMinutes(f[6], 3) || !IsHemisphere(f[5], "NS") ||
         !IsHemisphere(f[7], "EW") || f[8].substr(0, 3) != "EHT")

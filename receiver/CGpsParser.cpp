@@ -30,31 +30,43 @@ constexpr LineName kLineNames[] = {
 // Every name is of capital letters only, so it lies within a run of them at least this long.
 constexpr size_t kShortestName = 3;
 
-// For each byte, the names of kLineNames that have it at `position` (bit i for entry i).
-constexpr std::array<uint32_t, 256> NamesWith(size_t position) {
-    std::array<uint32_t, 256> masks{};
-    for (size_t i = 0; i < std::size(kLineNames); ++i)
-        masks[static_cast<unsigned char>(kLineNames[i].name[position])] |= 1u << i;
-    return masks;
-}
-constexpr std::array<uint32_t, 256> kFirstLetters = NamesWith(0);
-constexpr std::array<uint32_t, 256> kSecondLetters = NamesWith(1);
+// Each name's bytes at the first kSievedBytes positions, by position and byte: bit i when kLineNames[i]
+// has that byte there or is shorter. Anding them leaves, at a position of the line, the names that start
+// there as far as they are sieved.
+constexpr size_t kSievedBytes = 5;
+constexpr uint32_t kAllNames = (1u << std::size(kLineNames)) - 1;
+constexpr std::array<std::array<uint32_t, 256>, kSievedBytes> kSieve = [] {
+    std::array<std::array<uint32_t, 256>, kSievedBytes> sieve{};
+    for (size_t position = 0; position < kSievedBytes; ++position)
+        for (size_t i = 0; i < std::size(kLineNames); ++i)
+            for (size_t c = 0; c < 256; ++c)
+                if (position >= kLineNames[i].name.size() ||
+                    static_cast<unsigned char>(kLineNames[i].name[position]) == c)
+                    sieve[position][c] |= 1u << i;
+    return sieve;
+}();
+// The names no longer than n bytes, for n up to kSievedBytes.
+constexpr std::array<uint32_t, kSievedBytes + 1> kFitting = [] {
+    std::array<uint32_t, kSievedBytes + 1> fitting{};
+    for (size_t n = 0; n <= kSievedBytes; ++n)
+        for (size_t i = 0; i < std::size(kLineNames); ++i)
+            if (kLineNames[i].name.size() <= n) fitting[n] |= 1u << i;
+    return fitting;
+}();
 
-// The names of kLineNames (bit i for entry i) that occur in a run of capital letters: every position
-// that can start a name is tried against the names starting there.
+// The names of kLineNames (bit i for entry i) that occur in a run of capitals.
 uint32_t NamesIn(std::string_view run) {
     uint32_t found = 0;
-    for (size_t at = 0; at + 1 < run.size(); ++at) {
-        uint32_t candidates = kFirstLetters[static_cast<unsigned char>(run[at])];
-        if (candidates != 0) candidates &= kSecondLetters[static_cast<unsigned char>(run[at + 1])];
+    for (size_t at = 0; at < run.size(); ++at) {
+        const std::string_view rest = run.substr(at);
+        uint32_t candidates = rest.size() < kSievedBytes ? kFitting[rest.size()] : kAllNames;
+        for (size_t p = 0; p < kSievedBytes && p < rest.size(); ++p)
+            candidates &= kSieve[p][static_cast<unsigned char>(rest[p])];
         while (candidates != 0) {
             const int i = std::countr_zero(candidates);
             candidates &= candidates - 1;
             const std::string_view name = kLineNames[i].name;
-            if (name.size() > run.size() - at) continue;
-            size_t k = 2;
-            while (k < name.size() && run[at + k] == name[k]) ++k;
-            if (k == name.size()) found |= 1u << i;
+            if (name.size() <= kSievedBytes || rest.starts_with(name)) found |= 1u << i;
         }
     }
     return found;

@@ -37,6 +37,19 @@ template <typename Char>
 inline bool ReadWhole(std::basic_string_view<Char> text, int& value) {
     const size_t sign = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
     if (text.size() == sign) return false;
+    // Nine digits cannot leave the int range: no check per digit, and no branch on one.
+    if (text.size() - sign <= 9) {
+        unsigned read = 0;
+        bool refused = false;
+        for (size_t i = sign; i < text.size(); ++i) {
+            const unsigned digit = static_cast<unsigned>(text[i]) - '0';
+            refused |= digit > 9;
+            read = read * 10 + digit;
+        }
+        if (refused) return false;
+        value = text[0] == '-' ? -static_cast<int>(read) : static_cast<int>(read);
+        return true;
+    }
     long long read = 0;
     for (size_t i = sign; i < text.size(); ++i) {
         if (!IsDigit(text[i])) return false;

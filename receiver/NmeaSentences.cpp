@@ -85,7 +85,7 @@ double GsaDop(std::string_view field, int mode, bool vertical) {
 // line is refused: its framing, its number of fields (18, or 19 with the system of newer receivers,
 // which is not read), a fix mode or satellite that is no number, or a DOP that is not a positive number.
 bool ReadGsa(std::string_view line, CGpsState& state, FieldViews& f) {
-    if (!CutNmeaSentence(line, &f) || (f.Count() != 18 && f.Count() != 19)) return false;
+    if (!f.CutNmeaSentence(line) || (f.Count() != 18 && f.Count() != 19)) return false;
     for (size_t i = 3; i < 15; ++i)
         if (!IsSatelliteField(f[i])) return false;
     const int mode = CheckedInt(f[2]).value_or(0);
@@ -120,7 +120,7 @@ int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
         (board == kBoardEclipse && frame_.BaseFlag() == 1))
         return 1;
     FieldViews f;
-    if (!CutNmeaSentence(line, &f) || f.Count() != 15) return 0;
+    if (!f.CutNmeaSentence(line) || f.Count() != 15) return 0;
     TimeOfDay time;
     const bool hasTime = !f[1].empty();
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
@@ -197,7 +197,7 @@ int CGpsParser::ParseGnGsa(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f)) return 0;
+    if (!f.CutNmeaSentence(line)) return 0;
     size_t size = f.UpTo(kGsvFieldCount + 2);
     GsvNumbers n;
     if (!IsGsvFieldCount(size) || !ReadGsvNumbers(f, size, n)) return 0;
@@ -235,7 +235,7 @@ int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) 
 
 int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f)) return 0;
+    if (!f.CutNmeaSentence(line)) return 0;
     const size_t size = f.UpTo(kGsvFieldCount + 2);
     GsvNumbers n;
     // Fields past the last read as empty.
@@ -269,7 +269,7 @@ int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f) || f.Count() != 9) return 0;
+    if (!f.CutNmeaSentence(line) || f.Count() != 9) return 0;
     TimeOfDay time;
     const bool baseTime = workMode_ == 1 && !f[1].empty();
     if (baseTime && !ReadTimeOfDay(f[1], frame_.Settings().connection.nTimeZone, &time)) return 0;
@@ -284,7 +284,7 @@ int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
 
 int CGpsParser::ParseZda(std::string_view line, CGpsState& state) {
     FieldViews f;
-    if (!CutNmeaSentence(line, &f) || f.Count() != 7) return 0;
+    if (!f.CutNmeaSentence(line) || f.Count() != 7) return 0;
     const int year = CheckedInt(f[4]).value_or(0);
     const int month = CheckedInt(f[3]).value_or(0);
     const int day = CheckedInt(f[2]).value_or(0);

@@ -102,19 +102,6 @@ bool ReadTimeOfDayOf(std::basic_string_view<Char> field, int zone, TimeOfDay* ti
     return true;
 }
 
-// The fields of `text` (a part of `line`) split at commas into `fields`.
-void CutFields(std::string_view line, std::string_view text, FieldViews* fields) {
-    fields->Start(line);
-    const size_t offset = static_cast<size_t>(text.data() - line.data());
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != ',') continue;
-        fields->Add(offset + start, offset + i);
-        start = i + 1;
-    }
-    fields->Add(offset + start, offset + text.size());
-}
-
 }  // namespace
 
 bool IsPlainLine(const CString& line) {
@@ -124,7 +111,7 @@ bool IsPlainLine(const CString& line) {
     return true;
 }
 
-bool CutNmeaSentence(std::string_view line, FieldViews* fields) {
+bool FieldViews::CutNmeaSentence(std::string_view line) {
     const size_t dollar = !line.empty() && line[0] == '$' ? 0 : line.find('$');
     if (dollar == std::string_view::npos) return false;
     // The first "*" after the "$" must be the third byte from the end: none may come before it.
@@ -134,11 +121,10 @@ bool CutNmeaSentence(std::string_view line, FieldViews* fields) {
     if (check < 0) return false;
     uint64_t sum = 0;
     uint64_t stars = 0;
-    fields->Start(line);
-    size_t start = dollar;
+    size_t count = 0;
     const auto comma = [&](size_t at) {
-        fields->Add(start, at);
-        start = at + 1;
+        if (count < kKept) ends_[count] = static_cast<uint32_t>(at);
+        ++count;
     };
     size_t at = dollar + 1;
     // The check, the stars and the commas of eight bytes at a step, where the bytes' order in a word
@@ -163,7 +149,10 @@ bool CutNmeaSentence(std::string_view line, FieldViews* fields) {
     sum ^= sum >> 16;
     sum ^= sum >> 8;
     if (stars != 0 || static_cast<int64_t>(sum & 0xFF) != check) return false;
-    fields->Add(start, star);
+    comma(star);
+    line_ = line.data();
+    first_ = static_cast<uint32_t>(dollar);
+    count_ = count;
     return true;
 }
 
@@ -192,15 +181,22 @@ std::wstring_view NmeaFields(std::wstring_view sentence) {
     return sentence.substr(0, sentence.find(L'*'));
 }
 
-bool CutBoardLog(std::string_view line, FieldViews* fields) {
+bool FieldViews::CutBoardLog(std::string_view line) {
     const size_t hash = line.find('#');
     if (hash == std::string_view::npos) return false;
-    const std::string_view text = line.substr(hash);
-    const size_t star = text.find('*');
-    if (star == std::string_view::npos || text.size() != star + 1 + kCrcDigits) return false;
-    const uint32_t crc = CGpsParser::Crc32(text.substr(1, star - 1));
-    if (HexValue(text, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
-    CutFields(line, text.substr(0, star), fields);
+    const size_t star = line.find('*', hash);
+    if (star == std::string_view::npos || line.size() != star + 1 + kCrcDigits) return false;
+    const uint32_t crc = CGpsParser::Crc32(line.substr(hash + 1, star - hash - 1));
+    if (HexValue(line, star + 1, kCrcDigits) != static_cast<int64_t>(crc)) return false;
+    size_t count = 0;
+    for (size_t at = hash; at <= star; ++at) {
+        if (at < star && line[at] != ',') continue;
+        if (count < kKept) ends_[count] = static_cast<uint32_t>(at);
+        ++count;
+    }
+    line_ = line.data();
+    first_ = static_cast<uint32_t>(hash);
+    count_ = count;
     return true;
 }
 

@@ -22,25 +22,17 @@ constexpr int kMaxLineChars = 1000;
 bool IsPlainLine(const CString& line);
 
 // The fields of a checked sentence or log, as views into its line. Only the first kKept are kept (no
-// sentence or log is read past its 30th field); all are counted. The bounds of fields not yet cut are
-// left unset: a sentence is cut for every line, and most use a third of them.
+// sentence or log is read past its 30th field); all are counted. Where fields end is all that is kept,
+// and nothing is cleared: a sentence is cut for every line.
 class FieldViews {
 public:
     static constexpr size_t kKept = 32;
 
-    // Forgets the fields; those cut next are views into `line`.
-    void Start(std::string_view line) {
-        line_ = line.data();
-        count_ = 0;
-    }
-    // The next field: the line's bytes from `first` up to `end`.
-    void Add(size_t first, size_t end) {
-        if (count_ < kKept) {
-            first_[count_] = static_cast<uint32_t>(first);
-            end_[count_] = static_cast<uint32_t>(end);
-        }
-        ++count_;
-    }
+    // CheckNmeaFraming and the cutting of the sentence's fields (without its "*hh") in one pass; false,
+    // and the fields undefined, when the check fails.
+    bool CutNmeaSentence(std::string_view line);
+    // CheckBoardLog and the cutting of the log's fields (without its "*crc"); as above.
+    bool CutBoardLog(std::string_view line);
 
     // How many fields there are.
     size_t Count() const { return count_; }
@@ -48,21 +40,17 @@ public:
     size_t UpTo(size_t limit) const { return count_ < limit ? count_ : limit; }
     // Empty past the last field.
     std::string_view operator[](size_t i) const {
-        return i < count_ && i < kKept ? std::string_view(line_ + first_[i], end_[i] - first_[i])
-                                       : std::string_view();
+        if (i >= count_ || i >= kKept) return {};
+        const uint32_t first = i == 0 ? first_ : ends_[i - 1] + 1;
+        return std::string_view(line_ + first, ends_[i] - first);
     }
 
 private:
     const char* line_ = nullptr;
+    uint32_t first_ = 0;
     size_t count_ = 0;
-    std::array<uint32_t, kKept> first_;
-    std::array<uint32_t, kKept> end_;
+    std::array<uint32_t, kKept> ends_;
 };
-
-// CheckNmeaFraming and the cutting of the sentence's fields (without its "*hh") in one pass.
-bool CutNmeaSentence(std::string_view line, FieldViews* fields);
-// CheckBoardLog and the cutting of the log's fields (without its "*crc") in one pass.
-bool CutBoardLog(std::string_view line, FieldViews* fields);
 
 // The sentence from the line's first "$" to its "*hh" when the two hex digits equal the XOR of the
 // characters between "$" and "*" and nothing follows them; false (and `sentence` untouched) otherwise.

@@ -71,7 +71,7 @@ TEST(LineBytes, ASentenceIsCheckedAndCutAtEveryComma) {
     };
     for (const auto& c : cases) {
         FieldViews f;
-        ASSERT_EQ(CutNmeaSentence(c.line, &f), c.taken) << c.line;
+        ASSERT_EQ(f.CutNmeaSentence(c.line), c.taken) << c.line;
         if (!c.taken) continue;
         EXPECT_EQ(Joined(f), c.fields) << c.line;
         EXPECT_EQ(f.Count(), c.count) << c.line;
@@ -100,7 +100,7 @@ TEST(LineBytes, ABoardLogIsCheckedByItsCrcAndCutBeforeTheStar) {
     };
     for (const auto& c : cases) {
         FieldViews f;
-        ASSERT_EQ(CutBoardLog(c.line, &f), c.taken) << c.line;
+        ASSERT_EQ(f.CutBoardLog(c.line), c.taken) << c.line;
         if (c.taken) {
             EXPECT_EQ(Joined(f), c.fields) << c.line;
         }
