@@ -10,7 +10,7 @@
 
 class CAtBluetoothModule : public IBluetoothModule {
 public:
-    explicit CAtBluetoothModule(CSerialPort& port) : port_(port) {}
+    explicit CAtBluetoothModule(IReceiverPort& port) : port_(port) {}
 
     void Attach(HWND window, IBluetoothEvents& events) override;
     bool StartScan() override;
@@ -32,7 +32,7 @@ private:
     void WriteCurrent();
     bool HasCommand() const;
 
-    CSerialPort& port_;
+    IReceiverPort& port_;
     PortOpenFailure refusal_ = PortOpenFailure::kNone;
     HWND window_ = nullptr;
     IBluetoothEvents* events_ = nullptr;

@@ -1,7 +1,7 @@
 #include "receiver/BoardLines.h"
 
 #include "platform/text/Format.h"
-#include "receiver/CSerialPort.h"
+#include "receiver/ReceiverPort.h"
 
 namespace {
 constexpr int kFormats = 4;
@@ -22,7 +22,7 @@ CString ElevationMaskLine(int maskDegrees) {
     return Format(L"ecutoff,%d\r\n", maskDegrees);
 }
 
-void SendThroughSecondPort(CSerialPort& port, const CString& sentence) {
+void SendThroughSecondPort(IReceiverPort& port, const CString& sentence) {
     port.SendLine(Format(L"send com2 \"%s\r\n\"\r\n", sentence.c_str()));
     port.SendLine(Format(L"send com2 \"%s\"\r\n", sentence.c_str()));
     port.SendLine(L"sendhex com2 2 0D0A\r\n");

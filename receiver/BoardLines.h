@@ -3,7 +3,7 @@
 // adds another, so each is followed by an empty line on the wire.
 #include "platform/text/CString.h"
 
-class CSerialPort;
+class IReceiverPort;
 
 inline constexpr const wchar_t* kTalkerAutoLine = L"nmeatalker auto\r\n";
 // The reference-station log asked again while the board does not log it by itself.
@@ -25,4 +25,4 @@ CString ElevationMaskLine(int maskDegrees);
 inline constexpr const wchar_t* kPowerOffWord = L"TovakGps";
 
 // A sentence for the data link's far end, sent out of the receiver's second port.
-void SendThroughSecondPort(CSerialPort& port, const CString& sentence);
+void SendThroughSecondPort(IReceiverPort& port, const CString& sentence);

@@ -2,10 +2,10 @@
 
 #include "platform/messages/Messages.h"
 #include "platform/text/CodePage.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ModuleReadAll.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 
@@ -50,7 +50,7 @@ void CModuleCommandQueue::ClearLastCommand() {
 }
 
 DWORD CModuleCommandQueue::ResendLastCommand() {
-    CSerialPort& port = frame_.SerialPort();
+    IReceiverPort& port = frame_.Port();
     if (current.requestIsBytes)
         return port.Write(current.requestBytes.data(), static_cast<DWORD>(current.requestBytes.size()));
     if (!current.commandText.IsEmpty()) return port.SendLine(current.commandText);
@@ -150,8 +150,8 @@ void CModuleCommandQueue::SendBinaryAppFile() {
     current = item;
     queue.push_back(item);
     SendNextCommand();
-    frame_.SerialPort().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
-    frame_.SerialPort().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    frame_.Port().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    frame_.Port().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
 
 void CModuleCommandQueue::AppendReceived(const uint8_t* bytes, uint32_t count) {

@@ -11,6 +11,7 @@
 #include "platform/base/WinTypes.h"
 #include "platform/serial/CSerialDevice.h"  // the escape functions (SETDTR, ...) and line constants
 #include "platform/text/CString.h"
+#include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 
 // Why an open failed. The caller decides whether to tell the user (PortOpenFailureText): the frame
@@ -20,7 +21,7 @@ enum class PortOpenFailure { kNone, kBusy, kBluetoothRefused, kBadSettings, kNoR
 // The text that tells the user of a failure; empty for none and for a reader that could not start.
 CString PortOpenFailureText(PortOpenFailure failure);
 
-class CSerialPort {
+class CSerialPort : public IReceiverPort {
 public:
     static constexpr DWORD kChunkSize = 256;
     // Limits of a binary command: one token, the converted token text, the payload.
@@ -34,29 +35,29 @@ public:
     CSerialPort& operator=(const CSerialPort&) = delete;
 
     // "COM<n>:" at the given speed, 8 data bits, one stop bit, no parity.
-    BOOL OpenPort(int portNumber, DWORD baudRate, PortOpenFailure* failure = nullptr);
+    BOOL OpenPort(int portNumber, DWORD baudRate, PortOpenFailure* failure = nullptr) override;
     // Opens, configures and starts the reader; 0 when any step fails, with the reason in `failure`
     // when given. A port whose device hung up is closed first, so this is also how it is reopened.
     int Open(const wchar_t* portName, DWORD baudRate, BYTE byteSize, BYTE stopBits, BYTE parity,
              PortOpenFailure* failure = nullptr);
     // Stops and joins the reader, then closes the device. Safe from any handler of the UI thread.
-    int Close();
+    int Close() override;
     int StartReadThread();
     int StopReadThread();
 
-    DWORD Write(const void* bytes, DWORD count);
-    BOOL SendLine(CString text);
+    DWORD Write(const void* bytes, DWORD count) override;
+    BOOL SendLine(CString text) override;
     // Builds the frame '$', id, ~id, length (LE16), payload, XOR; a token text over the limits sends
     // nothing and answers 0.
-    DWORD SendBinaryCommand(BinaryCommand command, CString tokens);
+    DWORD SendBinaryCommand(BinaryCommand command, CString tokens) override;
 
     void SetOwner(HWND owner, UINT messageId);
-    void SetSecondOwner(HWND owner, UINT messageId);
-    void ClearSecondOwner();
-    int GetPortNumber() const { return portNumber_; }
+    void SetSecondOwner(HWND owner, UINT messageId) override;
+    void ClearSecondOwner() override;
+    int GetPortNumber() const override { return portNumber_; }
     // False once the device has hung up (see WM_SERIAL_HANGUP) or the reader was stopped.
-    BOOL IsOpen() const;
-    BOOL EscapeCommFunction(DWORD function);
+    BOOL IsOpen() const override;
+    BOOL EscapeCommFunction(DWORD function) override;
     // Hears every modem-line change asked of the port: a pseudo-terminal has no lines to show them.
     void SetEscapeObserver(std::function<void(DWORD)> observer) { escapeObserver_ = std::move(observer); }
 

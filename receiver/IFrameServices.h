@@ -10,7 +10,7 @@
 #include "receiver/RadioRequest.h"
 #include "receiver/ReceiverVersionInfo.h"
 
-class CSerialPort;
+class IReceiverPort;
 struct CoordSysParams;
 class CCoordTransform;
 
@@ -20,7 +20,7 @@ public:
 
     // ---- Reads of the frame's state.
     // The receiver's port: a device the screens send to and borrow while they talk to a module.
-    virtual CSerialPort& SerialPort() = 0;
+    virtual IReceiverPort& Port() = 0;
     virtual const CGpsState& LatestFix() const = 0;
     virtual const GeneralSettingsBlock& Settings() const = 0;
     // The configured board type, the system file's nGPSOEMType (0 to 5).

@@ -4,8 +4,8 @@
 
 #include "platform/text/Format.h"
 #include "platform/time/Clock.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverPort.h"
 
 namespace {
 constexpr int kModeSettleMs = 1000;
@@ -16,14 +16,14 @@ int Tenths(double value) {
 }
 }  // namespace
 
-void SendBaseTransmitParams(CSerialPort& port, const BaseTransmitParams& p) {
+void SendBaseTransmitParams(IReceiverPort& port, const BaseTransmitParams& p) {
     port.SendBinaryCommand(
         BinaryCommand::kBaseParams,
         Format(L"C%d C%d C%d C%d ", p.nDiffFormat + 1, p.nSendInterval, Tenths(p.dPdopLimit), p.nElevMask));
 }
 
 void SendWorkMode(IFrameServices& frame, int workMode) {
-    CSerialPort& port = frame.SerialPort();
+    IReceiverPort& port = frame.Port();
     const int reported = frame.VersionInfo().workMode;
     const bool already =
         (workMode == kWorkBase && reported == 1) || (workMode == kWorkRover && reported == 0);
@@ -41,7 +41,7 @@ void SendWorkMode(IFrameServices& frame, int workMode) {
 
 void SendDataLink(IFrameServices& frame, int linkType) {
     for (int i = 0; i < kDataLinkRepeats; ++i)
-        frame.SerialPort().SendBinaryCommand(BinaryCommand::kDataLink, Format(L"C%d", linkType + 3));
+        frame.Port().SendBinaryCommand(BinaryCommand::kDataLink, Format(L"C%d", linkType + 3));
     if (linkType == kLinkRadio) frame.SetRadioLink(1);
 }
 
@@ -49,7 +49,7 @@ bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params) 
     GeneralSettingsBlock settings = frame.Settings();
     settings.connection.nRadioFormat = params.nDiffFormat;
     const bool written = frame.SaveSettings(settings);
-    SendBaseTransmitParams(frame.SerialPort(), params);
+    SendBaseTransmitParams(frame.Port(), params);
     return written;
 }
 
@@ -63,7 +63,7 @@ CString StaticModeTokens(const StaticModeParams& p) {
     return tokens;
 }
 
-void SendStaticMode(CSerialPort& port, const StaticModeParams& params) {
+void SendStaticMode(IReceiverPort& port, const StaticModeParams& params) {
     port.SendBinaryCommand(BinaryCommand::kStaticParams, StaticModeTokens(params));
     port.SendBinaryCommand(BinaryCommand::kMotion, L"C4");
 }

@@ -3,7 +3,7 @@
 // base station's transmit parameters and the static recording parameters.
 #include "platform/text/CString.h"
 
-class CSerialPort;
+class IReceiverPort;
 class IFrameServices;
 
 // Transmit parameters of a base station, one byte each in binary command 57.
@@ -26,7 +26,7 @@ struct StaticModeParams {
 enum WorkModeChoice { kWorkKinematic = 0, kWorkBase = 1, kWorkRover = 2, kWorkStatic = 3 };
 
 // Binary command 57: format + 1, interval, PDOP limit in tenths (truncated), mask.
-void SendBaseTransmitParams(CSerialPort& port, const BaseTransmitParams& params);
+void SendBaseTransmitParams(IReceiverPort& port, const BaseTransmitParams& params);
 // Binary command 61 with the mode unless the receiver reports it already, the kinematic or static
 // switch of command 30, then a 1000 ms wait; a base then gets "fix,none" twice.
 void SendWorkMode(IFrameServices& frame, int workMode);
@@ -36,7 +36,7 @@ void SendDataLink(IFrameServices& frame, int linkType);
 // the transmit parameters. False when the job file could not be written (the parameters still go).
 bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params);
 // Binary command 41 with the recording parameters, then command 30 "C4" (static).
-void SendStaticMode(CSerialPort& port, const StaticModeParams& params);
+void SendStaticMode(IReceiverPort& port, const StaticModeParams& params);
 CString StaticModeTokens(const StaticModeParams& params);
 
 // 1 to 16 printable ASCII characters without blanks: one byte each in the command.

@@ -10,8 +10,8 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/time/Clock.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverVersionInfo.h"
 
@@ -50,12 +50,12 @@ CString FixText(const CString& bs, const CString& ls, const CString& hs) {
     return L"fix,position," + bs + L"," + ls + L"," + hs + L"\r\n";
 }
 
-void SendLines(CSerialPort& port, std::initializer_list<CString> lines) {
+void SendLines(IReceiverPort& port, std::initializer_list<CString> lines) {
     for (const CString& line : lines) port.SendLine(line);
 }
 
-CString SendBoardOneV(CSerialPort& port, const ManualBaseValues& v, const StationIds& ids, const CString& bs,
-                      const CString& ls, const CString& hs) {
+CString SendBoardOneV(IReceiverPort& port, const ManualBaseValues& v, const StationIds& ids,
+                      const CString& bs, const CString& ls, const CString& hs) {
     static const wchar_t* const kModes[] = {
         L"interfacemode,com2,none,rtca\r\n", L"interfacemode,com2,none,rtcm\r\n",
         L"interfacemode,com2,none,cmr\r\n", L"interfacemode,com2,none,rtcmv3\r\n"};
@@ -103,7 +103,7 @@ CString SendBoardOneV(CSerialPort& port, const ManualBaseValues& v, const Statio
     return fix;
 }
 
-CString SendBoardEclipse(CSerialPort& port, const ManualBaseValues& v, const CString& bs, const CString& ls,
+CString SendBoardEclipse(IReceiverPort& port, const ManualBaseValues& v, const CString& bs, const CString& ls,
                          const CString& hs) {
     SendLines(port, {L"$JOFF,PORTB\r\n", L"$JOFF,PORTB\r\n", L"$JOFF,PORTB\r\n"});
     port.SendLine(Format(L"$JMASK,%d", v.nElevMask));
@@ -117,7 +117,7 @@ CString SendBoardEclipse(CSerialPort& port, const ManualBaseValues& v, const CSt
     return FixText(bs, ls, hs);
 }
 
-CString SendBoardBinary(CSerialPort& port, const ManualBaseValues& v, const StationIds& ids, double bDeg,
+CString SendBoardBinary(IReceiverPort& port, const ManualBaseValues& v, const StationIds& ids, double bDeg,
                         double lDeg, double h, const CString& hs) {
     const double bRad = bDeg * kRadiansPerDegree;
     const double lRad = lDeg * kRadiansPerDegree;
@@ -136,7 +136,7 @@ CString SendBoardBinary(CSerialPort& port, const ManualBaseValues& v, const Stat
     return FixText(Format(L"%.10f", bRad), Format(L"%.10f", lRad), hs);
 }
 
-void SendRepeatCommand(CSerialPort& port, bool repeat, const CString& fixText) {
+void SendRepeatCommand(IReceiverPort& port, bool repeat, const CString& fixText) {
     if (!repeat) {
         port.SendBinaryCommand(BinaryCommand::kRepeatBase, L"C0");
         return;
@@ -200,7 +200,7 @@ std::string ManualBasePacketPayload(const ManualBaseValues& v, double bRad, doub
 }
 
 void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
-    CSerialPort& port = frame.SerialPort();
+    IReceiverPort& port = frame.Port();
     SendBaseTransmitParams(port, v);
     const CCoordTransform& angles = frame.DialogTransform();
     if (v.nCoordType == 1) {

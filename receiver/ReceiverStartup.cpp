@@ -7,19 +7,19 @@
 #include "platform/time/Clock.h"
 #include "receiver/BoardLines.h"
 #include "receiver/CModuleCommandQueue.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/CSerialPort.h"
 #include "receiver/ReceiverProtocol.h"
 
 namespace {
 
 // Texts kept with their own CR LF: the line writer adds another, so each is followed by an empty line.
-void SendAll(CSerialPort& port, std::initializer_list<const wchar_t*> lines) {
+void SendAll(IReceiverPort& port, std::initializer_list<const wchar_t*> lines) {
     for (const wchar_t* line : lines) port.SendLine(line);
 }
 
-void SendVersionQueries(CSerialPort& port) {
+void SendVersionQueries(IReceiverPort& port) {
     port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
@@ -32,18 +32,18 @@ CString JobElevationMaskLine(IFrameServices& frame) {
 void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
     const int format = frame.Settings().connection.nRadioFormat;
     if (const wchar_t* line = InterfaceModeLine(format, boardOutput))
-        frame.SerialPort().SendLine(line);
+        frame.Port().SendLine(line);
     else
-        frame.SerialPort().SendLine(JobElevationMaskLine(frame));
+        frame.Port().SendLine(JobElevationMaskLine(frame));
 }
 
 void SendCommonStart(IFrameServices& frame) {
-    SendAll(frame.SerialPort(),
+    SendAll(frame.Port(),
             {L"dgpstimeout,60\r\n", L"DGPSTIMEOUT,60\r\n", L"nmeatalker auto\r\n", L"NMEATALKER AUTO\r\n"});
-    frame.SerialPort().SendLine(JobElevationMaskLine(frame));
+    frame.Port().SendLine(JobElevationMaskLine(frame));
 }
 
-void SendLogLines(CSerialPort& port) {
+void SendLogLines(IReceiverPort& port) {
     SendAll(port, {L"log,gpgga,ontime,3\r\n", L"log,gpgsa,ontime,3\r\n", L"log,gpgsv,ontime,1\r\n",
                    L"log,gpzda,ontime,1\r\n", L"log,refstationa,onchanged\r\n",
                    L"log,refstationa,ontime,10\r\n", L"log,bestposa,ontime,1\r\n"});
@@ -64,7 +64,7 @@ int HexValue(wchar_t c) {
 }  // namespace
 
 void EnableNmeaJ(IFrameServices& frame) {
-    CSerialPort& port = frame.SerialPort();
+    IReceiverPort& port = frame.Port();
     SendAll(port, {L"$JOFF,PORTA\r\n", L"$JOFF,PORTA\r\n", L"$JASC,gpgga,1\r\n", L"$JASC,gpgga,1\r\n",
                    L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n", L"$JASC,gpgsv,1\r\n", L"$JASC,gpgst,1\r\n",
                    L"$JASC,gpgga,1\r\n", L"$JAPP\r\n"});
@@ -72,7 +72,7 @@ void EnableNmeaJ(IFrameServices& frame) {
 }
 
 void EnableNmeaLog(IFrameServices& frame) {
-    CSerialPort& port = frame.SerialPort();
+    IReceiverPort& port = frame.Port();
     SendAll(port, {L"log,gpgsa,ontime,1\r\n", L"log,gpzda,ontime,1\r\n", L"log,gpgga,ontime,1\r\n"});
     SendVersionQueries(port);
 }
@@ -80,19 +80,19 @@ void EnableNmeaLog(IFrameServices& frame) {
 void StartReceiverLog(IFrameServices& frame) {
     SendCommonStart(frame);
     SendInterfaceMode(frame, false);
-    SendLogLines(frame.SerialPort());
-    SendVersionQueries(frame.SerialPort());
+    SendLogLines(frame.Port());
+    SendVersionQueries(frame.Port());
     SettleAndClear(frame);
 }
 
 void StartReceiverBothFamilies(IFrameServices& frame) {
     SendCommonStart(frame);
     SendInterfaceMode(frame, true);
-    SendLogLines(frame.SerialPort());
+    SendLogLines(frame.Port());
     SettleAndClear(frame);
-    SendAll(frame.SerialPort(), {L"$JASC,gpgga,1\r\n", L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n",
-                                 L"$JASC,gpgsv,1\r\n", L"$JAPP\r\n"});
-    SendVersionQueries(frame.SerialPort());
+    SendAll(frame.Port(), {L"$JASC,gpgga,1\r\n", L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n",
+                           L"$JASC,gpgsv,1\r\n", L"$JAPP\r\n"});
+    SendVersionQueries(frame.Port());
 }
 
 void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue) {
@@ -138,7 +138,7 @@ void SendElevationMaskPacket(IFrameServices& frame, int maskDegrees) {
     std::string bytes;
     for (int i = 0; i + 1 < text.GetLength(); i += 2)
         bytes += static_cast<char>(HexValue(text[i]) * 16 + HexValue(text[i + 1]));
-    frame.SerialPort().Write(bytes.data(), static_cast<DWORD>(bytes.size()));
+    frame.Port().Write(bytes.data(), static_cast<DWORD>(bytes.size()));
     Sleep(500);
 }
 

@@ -27,7 +27,7 @@ bool IsReservedPort(int port) {
 CConnectDlg::CConnectDlg(IFrameServices& frame, std::unique_ptr<IBluetoothModule> module)
     : CDialog(IDD), frame_(frame), module_(std::move(module)) {
     if (!module_ && SerialDevicePath(2) == kBluezLink) module_ = std::make_unique<CBluezBluetoothModule>();
-    if (!module_) module_ = std::make_unique<CAtBluetoothModule>(frame.SerialPort());
+    if (!module_) module_ = std::make_unique<CAtBluetoothModule>(frame.Port());
     BindCommand(kByMethod, &CConnectDlg::ApplyEnabling);
     BindCommand(kByPort, &CConnectDlg::ApplyEnabling);
     BindControl(kMethod, CBN_SELCHANGE, &CConnectDlg::ApplyEnabling);

@@ -1,9 +1,9 @@
 #include "receiver/screens/CDataVerifyDlg.h"
 
 #include "platform/time/Clock.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverPort.h"
 
 using namespace dataverify;
 
@@ -70,7 +70,7 @@ void CDataVerifyDlg::OnTakeSecond() {
 void CDataVerifyDlg::OnVerify() {
     if (!Fixed(L"请在状态为固定解后再验证!")) return;
     second_ = {};
-    CSerialPort& port = frame_.SerialPort();
+    IReceiverPort& port = frame_.Port();
     for (int i = 0; i < 2; ++i) {
         port.SendLine(L"rtkcommand reset\r\n");
         Sleep(500);

@@ -2,10 +2,10 @@
 
 #include "platform/time/Clock.h"
 #include "platform/ui/CommonControls.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ModemSteps.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 
 using namespace gprsmodule;
@@ -77,7 +77,7 @@ void CGprsModuleDlg::OnComboChanged() {
 }
 
 void CGprsModuleDlg::SendLine(const CString& command) {
-    frame_.SerialPort().SendLine(command);
+    frame_.Port().SendLine(command);
 }
 
 void CGprsModuleDlg::ShowStatus(const CString& text) {
@@ -100,13 +100,13 @@ void CGprsModuleDlg::SwitchPort() {
         token = link == kLinkRadio ? L"C1" : link == kLinkNetwork ? L"C2" : nullptr;
     else if (model == kReceiverKindRadio)
         token = L"C1";
-    if (token && frame_.SerialPort().SendBinaryCommand(BinaryCommand::kPortSwitch, token) == 0)
+    if (token && frame_.Port().SendBinaryCommand(BinaryCommand::kPortSwitch, token) == 0)
         MessageBox(L"发送打开电台命令失败！", L"提示", MB_OK | MB_ICONINFORMATION);
     Sleep(100);
 }
 
 bool CGprsModuleDlg::BeginRun() {
-    CSerialPort& port = frame_.SerialPort();
+    IReceiverPort& port = frame_.Port();
     port.SetSecondOwner(GetSafeHwnd(), WM_SERIAL_DATA);
     if (!port.IsOpen()) {
         const ConnectionSettings& c = frame_.Settings().connection;
@@ -181,7 +181,7 @@ LRESULT CGprsModuleDlg::OnSerialData(WPARAM wParam, LPARAM lParam) {
 }
 
 void CGprsModuleDlg::EndExchange() {
-    CSerialPort& port = frame_.SerialPort();
+    IReceiverPort& port = frame_.Port();
     port.ClearSecondOwner();
     KillTimer(kStepTimer);
     if (port.IsOpen()) port.SendBinaryCommand(BinaryCommand::kPortSwitch, L"C0");
@@ -198,6 +198,6 @@ void CGprsModuleDlg::OnCancel() {
 }
 
 void CGprsModuleDlg::OnDestroy() {
-    frame_.SerialPort().ClearSecondOwner();
+    frame_.Port().ClearSecondOwner();
     CDialog::OnDestroy();
 }

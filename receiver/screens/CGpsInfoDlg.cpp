@@ -1,9 +1,9 @@
 #include "receiver/screens/CGpsInfoDlg.h"
 
 #include "platform/ui/StringTable.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 
 namespace {}  // namespace
@@ -57,7 +57,7 @@ BOOL CGpsInfoDlg::OnInitDialog() {
     }
     m_tab.Show();
     frame_.ListenForPositions(GetSafeHwnd());
-    frame_.SerialPort().SendLine(L"log,gpgsv,ontime,1\r\n");
+    frame_.Port().SendLine(L"log,gpgsv,ontime,1\r\n");
     SetFocus();
     m_gps.gpsInView = m_gps.gpsUsedCount = m_gps.gloInView = m_gps.gloUsedCount = 0;
     return TRUE;

@@ -2,10 +2,10 @@
 
 #include "platform/time/Clock.h"
 #include "platform/ui/CommonControls.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/CommandItem.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
+#include "receiver/ReceiverPort.h"
 
 using namespace radioset;
 
@@ -106,7 +106,7 @@ void CGprsCdmaSwitchDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CGprsCdmaSwitchDlg::SwitchTo(const wchar_t* token, const wchar_t* mode) {
-    CSerialPort& port = frame_.SerialPort();
+    IReceiverPort& port = frame_.Port();
     port.SendBinaryCommand(BinaryCommand::kDataLink, token);
     port.SendBinaryCommand(BinaryCommand::kDataLink, token);
     Sleep(500);

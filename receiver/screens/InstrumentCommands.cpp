@@ -86,7 +86,7 @@ int SetupManualBase(IFrameServices& frame) {
 void SetupStaticMode(IFrameServices& frame) {
     CStaticModeDlg dlg;
     if (dlg.DoModal() != IDOK) return;
-    SendStaticMode(frame.SerialPort(), dlg.values);
+    SendStaticMode(frame.Port(), dlg.values);
     // Posted, so that the exit runs once this command has returned.
     PostMessage(frame.FrameWindow(), WM_COMMAND, kAppExitCommand, 0);
 }

@@ -3,8 +3,8 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
 #include "receiver/BoardLines.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
+#include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
 #include "receiver/screens/CReceiverSettingsDlgs.h"
@@ -34,7 +34,7 @@ void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
     const int angle = dlg.values.nGAngle;
-    CSerialPort& port = frame.SerialPort();
+    IReceiverPort& port = frame.Port();
     port.SendLine(Format(L"ecutoff,%d\r\n", angle));
     const int board = frame.BoardType();
     if (board == kBoardEclipse) port.SendLine(Format(L"$JMASK,%d", angle));
@@ -46,7 +46,7 @@ void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
     const int format = dlg.values.nRadioFormat;
-    CSerialPort& port = frame.SerialPort();
+    IReceiverPort& port = frame.Port();
     port.SendLine(L"unlogall,com2\r\n");
     if (const wchar_t* line = InterfaceModeLine(format, true)) port.SendLine(line);
 }

@@ -109,7 +109,7 @@ public:
     void WriteBaseCoordFile(const CGpsState& state);
 
     // ---- IFrameServices
-    CSerialPort& SerialPort() override { return receiver_.Port(); }
+    IReceiverPort& Port() override { return receiver_.Port(); }
     const CGpsState& LatestFix() const override { return receiver_.State(); }
     const GeneralSettingsBlock& Settings() const override { return job_.settings; }
     int BoardType() const override { return job_.system.nGPSOEMType; }

@@ -104,7 +104,7 @@ public:
     int ModuleConfigured() const { return moduleConfigured_; }
     // A fix was forwarded since the last reset of the state.
     int HasData() const { return hasData_; }
-    CSerialPort& Port() { return port_; }
+    IReceiverPort& Port() { return port_; }
 
 private:
     // Tests set up the live state through it.

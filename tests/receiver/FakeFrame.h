@@ -17,7 +17,7 @@
 
 class CFakeFrame : public IFrameServices {
 public:
-    CSerialPort& SerialPort() override { return port; }
+    IReceiverPort& Port() override { return port; }
     const CGpsState& LatestFix() const override { return state; }
     const GeneralSettingsBlock& Settings() const override { return settings; }
     int BoardType() const override { return system.nGPSOEMType; }

@@ -9,7 +9,7 @@
 
 class CParserOnlyFrame : public IFrameServices {
 public:
-    CSerialPort& SerialPort() override { __builtin_trap(); }
+    IReceiverPort& Port() override { __builtin_trap(); }
     const CGpsState& LatestFix() const override { return state; }
     const GeneralSettingsBlock& Settings() const override { return settings; }
     int BoardType() const override { return system.nGPSOEMType; }

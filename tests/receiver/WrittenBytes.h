@@ -10,7 +10,7 @@
 #include "receiver/CSerialPort.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
-inline std::string WrittenSince(sim::CReceiverSimulator& simulator, CSerialPort& port, size_t& seen) {
+inline std::string WrittenSince(sim::CReceiverSimulator& simulator, IReceiverPort& port, size_t& seen) {
     static constexpr char kMarker[] = "#written\r\n";
     port.Write(kMarker, sizeof kMarker - 1);
     size_t end = std::string::npos;

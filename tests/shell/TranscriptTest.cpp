@@ -11,7 +11,7 @@
 class TranscriptTest : public SimulatorFrameTest {
 protected:
     // The port alone, as after a connection whose replies have all been handled.
-    void OpenPort() { ASSERT_TRUE(frame.SerialPort().OpenPort(5, 57600)); }
+    void OpenPort() { ASSERT_TRUE(frame.Port().OpenPort(5, 57600)); }
     void Connect(int board) {
         FrameProbe::Job(frame).system.nGPSOEMType = board;
         ASSERT_TRUE(frame.ConnectReceiver(0, 0, 0, 57600));
@@ -32,7 +32,7 @@ protected:
 TEST_F(TranscriptTest, ConnectionKindsOutsideTheTableOpenNothing) {
     for (auto [port, kind] : {std::pair{3, 0}, std::pair{-1, 0}, std::pair{0, 2}, std::pair{0, -1}})
         EXPECT_FALSE(frame.ConnectReceiver(port, kind, 5, 9600)) << port << " " << kind;
-    EXPECT_FALSE(frame.SerialPort().IsOpen());
+    EXPECT_FALSE(frame.Port().IsOpen());
 }
 
 TEST_F(TranscriptTest, SwitchingTheReceiverOffSendsTheOffCommandTwiceTwice) {

@@ -28,7 +28,7 @@ public:
         settings.connection.nGAngle = 15;
         settings.nBaseShowRef = 1;
     }
-    CSerialPort& SerialPort() override { return port; }
+    IReceiverPort& Port() override { return port; }
     HWND PositionWindow() const override { return window; }
     void Wgs84BlhToXyz(double lat, double lon, double h, double* x, double* y, double* z) override {
         second.BlhToXyz(lat, lon, h, *x, *y, *z);
