@@ -7,9 +7,9 @@
 #include "platform/time/Clock.h"
 #include "receiver/BoardLines.h"
 #include "receiver/CModuleCommandQueue.h"
+#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/ReceiverProtocol.h"
 
 namespace {
