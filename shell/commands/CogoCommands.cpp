@@ -13,60 +13,57 @@
 #include "cogo/screens/COffsetAngleDistDlg.h"
 #include "cogo/screens/COffsetPointDlg.h"
 #include "cogo/screens/CSpaceDistanceDlg.h"
-#include "shell/frame/CMainFrame.h"
-#include "shell/hosts/CogoHostImpl.h"
 
 namespace {
 template <class Dialog>
-void RunTool(CMainFrame& frame) {
-    Dialog dialog(&frame);
+void RunTool(CWnd* parent) {
+    Dialog dialog(parent);
     dialog.DoModal();
 }
 
 template <class Dialog>
-void RunWithHost(CMainFrame& frame) {
-    const CogoHostImpl host(frame.Job().coord, frame.Position().Second());
-    Dialog dialog(host, &frame);
+void RunWithHost(const ICogoHost& host, CWnd* parent) {
+    Dialog dialog(host, parent);
     dialog.DoModal();
 }
 }  // namespace
 
-void RunCoordConvertTool(CMainFrame& frame) {
-    RunWithHost<CCoordConvertDlg>(frame);
+void RunCoordConvertTool(const ICogoHost& host, CWnd* parent) {
+    RunWithHost<CCoordConvertDlg>(host, parent);
 }
-void RunForwardCalcTool(CMainFrame& frame) {
-    RunTool<CForwardCalcDlg>(frame);
+void RunForwardCalcTool(CWnd* parent) {
+    RunTool<CForwardCalcDlg>(parent);
 }
-void RunInverseCalcTool(CMainFrame& frame) {
-    RunTool<CInverseCalcDlg>(frame);
+void RunInverseCalcTool(CWnd* parent) {
+    RunTool<CInverseCalcDlg>(parent);
 }
-void RunOffsetAngleDistTool(CMainFrame& frame) {
-    RunTool<COffsetAngleDistDlg>(frame);
+void RunOffsetAngleDistTool(CWnd* parent) {
+    RunTool<COffsetAngleDistDlg>(parent);
 }
-void RunOffsetPointTool(CMainFrame& frame) {
-    RunTool<COffsetPointDlg>(frame);
+void RunOffsetPointTool(CWnd* parent) {
+    RunTool<COffsetPointDlg>(parent);
 }
-void RunDistResectionTool(CMainFrame& frame) {
-    RunTool<CDistResectionDlg>(frame);
+void RunDistResectionTool(CWnd* parent) {
+    RunTool<CDistResectionDlg>(parent);
 }
-void RunIntersectionTool(CMainFrame& frame) {
-    RunTool<CIntersectionDlg>(frame);
+void RunIntersectionTool(CWnd* parent) {
+    RunTool<CIntersectionDlg>(parent);
 }
-void RunIntersectAngleTool(CMainFrame& frame) {
-    RunTool<CIntersectAngleDlg>(frame);
+void RunIntersectAngleTool(CWnd* parent) {
+    RunTool<CIntersectAngleDlg>(parent);
 }
-void RunLineMidpointTool(CMainFrame& frame) {
-    RunTool<CLineMidpointDlg>(frame);
+void RunLineMidpointTool(CWnd* parent) {
+    RunTool<CLineMidpointDlg>(parent);
 }
-void RunAngleCalcTool(CMainFrame& frame) {
-    RunTool<CAngleCalcDlg>(frame);
+void RunAngleCalcTool(CWnd* parent) {
+    RunTool<CAngleCalcDlg>(parent);
 }
-void RunSpaceDistanceTool(CMainFrame& frame) {
-    RunTool<CSpaceDistanceDlg>(frame);
+void RunSpaceDistanceTool(CWnd* parent) {
+    RunTool<CSpaceDistanceDlg>(parent);
 }
-void RunAreaCalcTool(CMainFrame& frame) {
-    RunTool<CAreaCalcDlg>(frame);
+void RunAreaCalcTool(CWnd* parent) {
+    RunTool<CAreaCalcDlg>(parent);
 }
-void RunMapConvertTool(CMainFrame& frame) {
-    RunWithHost<CMapConvertDlg>(frame);
+void RunMapConvertTool(const ICogoHost& host, CWnd* parent) {
+    RunWithHost<CMapConvertDlg>(host, parent);
 }

@@ -1,17 +1,19 @@
 #pragma once
-// The 工具 menu's coordinate tools, each run modally over the frame.
-class CMainFrame;
+// The 工具 menu's coordinate tools, each run modally over `parent`; the two converters through the
+// job's coordinate tools host.
+class CWnd;
+class ICogoHost;
 
-void RunCoordConvertTool(CMainFrame& frame);
-void RunForwardCalcTool(CMainFrame& frame);
-void RunInverseCalcTool(CMainFrame& frame);
-void RunOffsetAngleDistTool(CMainFrame& frame);
-void RunOffsetPointTool(CMainFrame& frame);
-void RunDistResectionTool(CMainFrame& frame);
-void RunIntersectionTool(CMainFrame& frame);
-void RunIntersectAngleTool(CMainFrame& frame);
-void RunLineMidpointTool(CMainFrame& frame);
-void RunAngleCalcTool(CMainFrame& frame);
-void RunSpaceDistanceTool(CMainFrame& frame);
-void RunAreaCalcTool(CMainFrame& frame);
-void RunMapConvertTool(CMainFrame& frame);
+void RunCoordConvertTool(const ICogoHost& host, CWnd* parent);
+void RunMapConvertTool(const ICogoHost& host, CWnd* parent);
+void RunForwardCalcTool(CWnd* parent);
+void RunInverseCalcTool(CWnd* parent);
+void RunOffsetAngleDistTool(CWnd* parent);
+void RunOffsetPointTool(CWnd* parent);
+void RunDistResectionTool(CWnd* parent);
+void RunIntersectionTool(CWnd* parent);
+void RunIntersectAngleTool(CWnd* parent);
+void RunLineMidpointTool(CWnd* parent);
+void RunAngleCalcTool(CWnd* parent);
+void RunSpaceDistanceTool(CWnd* parent);
+void RunAreaCalcTool(CWnd* parent);

@@ -2,22 +2,19 @@
 
 #include "export/screens/CBlhExportDlg.h"
 #include "export/screens/CResultExportDlg.h"
-#include "shell/frame/CMainFrame.h"
-#include "shell/hosts/ExportHostImpl.h"
 
 namespace {
 template <class Dialog>
-void RunExport(CMainFrame& frame) {
-    const ExportHostImpl host(frame.Job().paths);
-    Dialog dialog(host, &frame);
+void RunExport(const IExportHost& host, CWnd* parent) {
+    Dialog dialog(host, parent);
     dialog.DoModal();
 }
 }  // namespace
 
-void RunResultExport(CMainFrame& frame) {
-    RunExport<CResultExportDlg>(frame);
+void RunResultExport(const IExportHost& host, CWnd* parent) {
+    RunExport<CResultExportDlg>(host, parent);
 }
 
-void RunBlhExport(CMainFrame& frame) {
-    RunExport<CBlhExportDlg>(frame);
+void RunBlhExport(const IExportHost& host, CWnd* parent) {
+    RunExport<CBlhExportDlg>(host, parent);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The 工程 menu's results exports, each run modally over the frame.
-class CMainFrame;
+// The 工程 menu's results exports, each run modally over `parent` on the current job's files.
+class CWnd;
+class IExportHost;
 
-void RunResultExport(CMainFrame& frame);
-void RunBlhExport(CMainFrame& frame);
+void RunResultExport(const IExportHost& host, CWnd* parent);
+void RunBlhExport(const IExportHost& host, CWnd* parent);

@@ -11,8 +11,13 @@
 #include "platform/ui/StringTable.h"
 #include "resources/StringIds.h"
 #include "shell/dialogs/CNewJobDlg.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/FrameOperations.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/ReceiverLink.h"
+#include "shell/frame/Supervision.h"
+#include "shell/frame/SurveyRecords.h"
 #include "shell/hosts/GeodesyHostImpl.h"
+#include "survey/PointStorePath.h"
 
 namespace {
 
@@ -52,69 +57,74 @@ bool ReadJobFiles(const CJobSettings& jobs, const CString& jobFile, GeneralSetti
     return true;
 }
 
-void ShowTitle(CMainFrame& frame) {
-    frame.SetTitle(LoadStringResource(strings::kTitlePrefix) + frame.Job().system.szDataFile + L">");
-}
-
-// What follows the job settings beside the parser (the job session tells it): the local time, and
-// the parameter warnings, which the new job may raise again.
-void TakeJobSettings(CMainFrame& frame) {
-    frame.Watch().paramAcknowledged.fill(false);
-    SetLocalTimeOffsetMinutes(frame.Job().settings.connection.nTimeZone * 60);
-}
-
-// The point file `name` of the job's data folder becomes current.
-void TakePointFile(CMainFrame& frame, const CString& name) {
-    JobSession& job = frame.Job();
-    job.paths.dataFileName = name;
-    job.system.szDataFile = name;
-    job.jobs.SetResultFileNames(job.paths.dataFolder, name);
-    frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, name));
-    frame.FillDisplayPoints();
-}
-
-void ContinueNamesFrom(CMainFrame& frame, const CString& pointFile) {
-    const LastNames last = LoadAutoRecord(frame, pointFile);
-    frame.Job().jobs.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
-}
-
 bool CreateFolders(const CString& jobFolder) {
     for (const CString& folder : {WithoutSlash(jobFolder), jobFolder + L"data", jobFolder + L"result"})
         if (!DirectoryExists(folder) && !CreateDirectory(folder)) return false;
     return true;
 }
+}  // namespace
 
 // What a new job starts from, prepared in copies: a cancel leaves the current job as it was.
-struct NewJobStart {
+struct JobCommands::NewJobStart {
     GeneralSettingsBlock settings;
     CoordSysParams coord;
     CoordSysValues wizardValues;
 };
 
+void JobCommands::ShowTitle() {
+    window_.SetTitle(LoadStringResource(strings::kTitlePrefix) + job_.system.szDataFile + L">");
+}
+
+// What follows the job settings beside the parser (the job session tells it): the local time, and
+// the parameter warnings, which the new job may raise again.
+void JobCommands::TakeJobSettings() {
+    watch_.paramAcknowledged.fill(false);
+    SetLocalTimeOffsetMinutes(job_.settings.connection.nTimeZone * 60);
+}
+
+// The point file `name` of the job's data folder becomes current.
+void JobCommands::TakePointFile(const CString& name) {
+    job_.paths.dataFileName = name;
+    job_.system.szDataFile = name;
+    job_.jobs.SetResultFileNames(job_.paths.dataFolder, name);
+    records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.paths.dataFolder, name));
+    window_.FillDisplayPoints();
+}
+
+void JobCommands::ContinueNamesFrom(const CString& pointFile) {
+    const LastNames last = LoadAutoRecord(job_.paths.jobFolder, pointFile);
+    job_.jobs.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
+}
+
+// The surveyed list of the current point file, and once what of it could not be read.
+void JobCommands::LoadRecords() {
+    records_.Load();
+    window_.TellSkippedLines(records_.RecordFile(), records_.surveyed.SkippedLines());
+}
+
 // Mode 0: defaults with the current connection and the coordinate-system wizard's values; mode 1:
 // the files of a job the user picks. False when the user cancelled or the files cannot be read.
-bool ChooseNewJobStart(CMainFrame& frame, int mode, NewJobStart& start) {
-    JobSession& job = frame.Job();
-    start.settings = job.settings;
-    start.coord = job.coord;
+bool JobCommands::ChooseNewJobStart(int mode, NewJobStart& start) {
+    start.settings = job_.settings;
+    start.coord = job_.coord;
     if (mode == 0) {
         GeneralSettingsBlock& settings = start.settings;
-        job.jobs.DefaultJobParams(settings);
-        const ConnectionSettings& kept = job.settings.connection;
+        job_.jobs.DefaultJobParams(settings);
+        const ConnectionSettings& kept = job_.settings.connection;
         settings.connection.nPort = kept.nPort;
         settings.connection.nRadioFormat = kept.nRadioFormat;
         settings.connection.nComMode = kept.nComMode;
         settings.connection.nInputCom = kept.nInputCom;
         settings.connection.nComBaud = kept.nComBaud;
-        settings.dataLink.nModuleType = job.settings.dataLink.nModuleType;
-        job.jobs.DefaultCoordParams(job.coord2);
-        CParamWizardDlg wizard(job.coord2, &frame);
+        settings.dataLink.nModuleType = job_.settings.dataLink.nModuleType;
+        job_.jobs.DefaultCoordParams(job_.coord2);
+        CParamWizardDlg wizard(job_.coord2, &window_.Window());
         if (wizard.DoModal() != IDOK) return false;
         start.wizardValues = wizard.m_values;
     } else if (mode == 1) {
         const CString sourceJob =
-            ChooseFileToOpen(&frame, L"*.qzs", job.paths.programFolder, job.paths.jobFolder);
-        if (sourceJob.IsEmpty() || !ReadJobFiles(job.jobs, sourceJob, start.settings, start.coord))
+            ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.paths.programFolder, job_.paths.jobFolder);
+        if (sourceJob.IsEmpty() || !ReadJobFiles(job_.jobs, sourceJob, start.settings, start.coord))
             return false;
     }
     return true;
@@ -122,9 +132,8 @@ bool ChooseNewJobStart(CMainFrame& frame, int mode, NewJobStart& start) {
 
 // A new folder appears with the job's files in it or not at all: it is filled under a temporary
 // name and then renamed. The job's paths then name the job file in its folder.
-bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString& jobFolder, int mode,
-                       const NewJobStart& start, const CString& pointFile) {
-    JobSession& job = frame.Job();
+bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFolder, int mode,
+                                    const NewJobStart& start, const CString& pointFile) {
     const CString finalFolder = WithoutSlash(jobFolder);
     const bool freshFolder = !DirectoryExists(finalFolder);
     const CString buildFolder = freshFolder ? finalFolder + L".new\\" : jobFolder;
@@ -132,10 +141,10 @@ bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString&
         AfxMessageBox(L"创建作业文件夹失败!");
         return false;
     }
-    job.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
-    job.jobs.SetJobFilePaths({buildFolder + job.paths.jobFileName, buildFolder + job.paths.coordFileName});
-    job.StoreSettings(start.settings);
-    GeodesyHostImpl host(frame);
+    job_.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
+    job_.jobs.SetJobFilePaths({buildFolder + job_.paths.jobFileName, buildFolder + job_.paths.coordFileName});
+    job_.StoreSettings(start.settings);
+    GeodesyHostImpl host(job_, watch_);
     if (mode == 0)
         StoreNewJobCoordParams(host, start.wizardValues);
     else
@@ -144,15 +153,13 @@ bool WriteNewJobFolder(CMainFrame& frame, const CString& jobFile, const CString&
         AfxMessageBox(L"创建作业文件夹失败!");
         return false;
     }
-    job.DerivePaths(jobFile, pointFile);
-    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
+    job_.DerivePaths(jobFile, pointFile);
+    job_.jobs.SetJobFilePaths({jobFile, job_.paths.jobFolder + job_.paths.coordFileName});
     return true;
 }
-}  // namespace
 
-void NewJob(CMainFrame& frame) {
-    JobSession& job = frame.Job();
-    CNewJobDlg dialog(job.paths.programFolder, &frame);
+void JobCommands::NewJob() {
+    CNewJobDlg dialog(job_.paths.programFolder, &window_.Window());
     if (dialog.DoModal() != IDOK) return;
     const CString jobFile = dialog.m_strJobFile;
     const CString jobFolder = dialog.m_strRootPath + dialog.m_strName + L"\\";
@@ -161,86 +168,83 @@ void NewJob(CMainFrame& frame) {
         return;
 
     NewJobStart start;
-    if (!ChooseNewJobStart(frame, dialog.m_nMode, start)) return;
+    if (!ChooseNewJobStart(dialog.m_nMode, start)) return;
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
-    if (!WriteNewJobFolder(frame, jobFile, jobFolder, dialog.m_nMode, start, pointFile)) return;
-    job.ChoseJob();
-    job.system.szIniFile = jobFile;
-    job.system.szLastSaveName = L"0";
-    job.system.lastNames = kResetNames;
-    TakePointFile(frame, pointFile);
-    job.jobs.WriteSystemFile(job.system);
-    job.jobs.SetStoreNames(kResetNames, L"0", start.settings.szdRoverAntH, 1);
-    TakeJobSettings(frame);
-    ShowTitle(frame);
+    if (!WriteNewJobFolder(jobFile, jobFolder, dialog.m_nMode, start, pointFile)) return;
+    job_.ChoseJob();
+    job_.system.szIniFile = jobFile;
+    job_.system.szLastSaveName = L"0";
+    job_.system.lastNames = kResetNames;
+    TakePointFile(pointFile);
+    job_.jobs.WriteSystemFile(job_.system);
+    job_.jobs.SetStoreNames(kResetNames, L"0", start.settings.szdRoverAntH, 1);
+    TakeJobSettings();
+    ShowTitle();
 }
 
-void OpenJob(CMainFrame& frame) {
-    JobSession& job = frame.Job();
-    const CString jobFile = ChooseFileToOpen(&frame, L"*.qzs", job.paths.programFolder, job.paths.jobFolder);
+void JobCommands::OpenJob() {
+    const CString jobFile =
+        ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.paths.programFolder, job_.paths.jobFolder);
     if (jobFile.IsEmpty()) return;
     GeneralSettingsBlock settings;
     CoordSysParams coord;
-    if (!ReadJobFiles(job.jobs, jobFile, settings, coord)) return;
+    if (!ReadJobFiles(job_.jobs, jobFile, settings, coord)) return;
 
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
-    job.DerivePaths(jobFile, pointFile);
-    job.FinishInterruptedStore();
-    job.jobs.SetJobFilePaths({jobFile, job.paths.jobFolder + job.paths.coordFileName});
-    job.TakeLoaded(settings, coord);
-    TakeJobSettings(frame);
-    job.ChoseJob();
-    job.system.szIniFile = jobFile;
-    TakePointFile(frame, pointFile);
-    job.jobs.WriteSystemFile(job.system);
-    frame.Records().Load();
-    frame.TellSkippedLines(frame.Records().RecordFile(), frame.Records().surveyed.SkippedLines());
-    job.jobs.SetStoreNames(job.system.lastNames, job.system.szLastSaveName, settings.szdRoverAntH, 1);
-    ContinueNamesFrom(frame, job.paths.dataFolder + pointFile);
-    ShowTitle(frame);
+    job_.DerivePaths(jobFile, pointFile);
+    job_.FinishInterruptedStore();
+    job_.jobs.SetJobFilePaths({jobFile, job_.paths.jobFolder + job_.paths.coordFileName});
+    job_.TakeLoaded(settings, coord);
+    TakeJobSettings();
+    job_.ChoseJob();
+    job_.system.szIniFile = jobFile;
+    TakePointFile(pointFile);
+    job_.jobs.WriteSystemFile(job_.system);
+    LoadRecords();
+    job_.jobs.SetStoreNames(job_.system.lastNames, job_.system.szLastSaveName, settings.szdRoverAntH, 1);
+    ContinueNamesFrom(job_.paths.dataFolder + pointFile);
+    ShowTitle();
 }
 
-void NewPointFile(CMainFrame& frame) {
-    JobSession& job = frame.Job();
-    const CString path = ChooseFileToSave(&frame, L"*.xyh", job.paths.dataFolder, job.paths.dataFolder);
+void JobCommands::NewPointFile() {
+    const CString path =
+        ChooseFileToSave(&window_.Window(), L"*.xyh", job_.paths.dataFolder, job_.paths.dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
-    if (!AtomicRewrite(job.paths.dataFolder + name, "")) return;
-    TakePointFile(frame, name);
-    job.system.szLastSaveName = L"0";
-    job.system.lastNames = kResetNames;
-    job.jobs.WriteSystemFile(job.system);
+    if (!AtomicRewrite(job_.paths.dataFolder + name, "")) return;
+    TakePointFile(name);
+    job_.system.szLastSaveName = L"0";
+    job_.system.lastNames = kResetNames;
+    job_.jobs.WriteSystemFile(job_.system);
     // The reset names are the store's too, or the exit would write the old ones back.
-    job.jobs.SetStoreNames(kResetNames, L"0", job.settings.szdRoverAntH, 1);
-    ShowTitle(frame);
+    job_.jobs.SetStoreNames(kResetNames, L"0", job_.settings.szdRoverAntH, 1);
+    ShowTitle();
 }
 
-void OpenPointFile(CMainFrame& frame) {
-    JobSession& job = frame.Job();
-    const CString path = ChooseFileToOpen(&frame, L"*.xyh", job.paths.dataFolder, job.paths.dataFolder);
+void JobCommands::OpenPointFile() {
+    const CString path =
+        ChooseFileToOpen(&window_.Window(), L"*.xyh", job_.paths.dataFolder, job_.paths.dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
-    TakePointFile(frame, name);
-    job.jobs.WriteSystemFile(job.system);
-    ContinueNamesFrom(frame, job.paths.dataFolder + name);
-    frame.Records().Load();
-    frame.TellSkippedLines(frame.Records().RecordFile(), frame.Records().surveyed.SkippedLines());
-    ShowTitle(frame);
+    TakePointFile(name);
+    job_.jobs.WriteSystemFile(job_.system);
+    ContinueNamesFrom(job_.paths.dataFolder + name);
+    LoadRecords();
+    ShowTitle();
 }
 
-void TargetPointSurvey(CMainFrame& frame) {
-    if (frame.Receiver().HasData() == 0) {
+void JobCommands::TargetPointSurvey() {
+    if (receiver_.HasData() == 0) {
         AfxMessageBox(LoadStringResource(strings::kNoDataToStore));
         return;
     }
-    CGpsState state = frame.LatestFix();
+    CGpsState state = receiver_.State();
     state.fixFlag = 1;
-    frame.Job().jobs.SetStoreContext(frame.Job().settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0,
-                                     CString());
-    const StoredPointResult result = frame.StorePath().StorePoint(state);
-    if (result.number != 0) frame.AppendSurveyRecord(result.point);
+    job_.jobs.SetStoreContext(job_.settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0, CString());
+    const StoredPointResult result = storePath_.StorePoint(state);
+    if (result.number != 0) records_.Append(result.point);
 }
 
-LastNames LoadAutoRecord(CMainFrame& frame, const CString& path) {
-    return ScanLastNamesInFile(path, ReadRecordFormat(frame.Job().paths.jobFolder).value_or(1));
+LastNames LoadAutoRecord(const CString& jobFolder, const CString& path) {
+    return ScanLastNamesInFile(path, ReadRecordFormat(jobFolder).value_or(1));
 }

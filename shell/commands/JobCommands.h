@@ -4,13 +4,51 @@
 // point file that becomes current empties the map's points.
 #include "foundation/PointLines.h"
 
-class CMainFrame;
+class IFrameOperations;
+class IPointStorePath;
+class JobSession;
+class ReceiverLink;
+class Supervision;
+class SurveyRecords;
 
-void NewJob(CMainFrame& frame);
-void OpenJob(CMainFrame& frame);
-void NewPointFile(CMainFrame& frame);
-void OpenPointFile(CMainFrame& frame);
-// Stores the live fix as a point, refused while no fix came in.
-void TargetPointSurvey(CMainFrame& frame);
-// The last names of the point file at `path`, by the record format of the job's "qzrecauto".
-LastNames LoadAutoRecord(CMainFrame& frame, const CString& path);
+class JobCommands {
+public:
+    JobCommands(JobSession& job, SurveyRecords& records, Supervision& watch, const ReceiverLink& receiver,
+                IPointStorePath& storePath, IFrameOperations& window)
+        : job_(job),
+          records_(records),
+          watch_(watch),
+          receiver_(receiver),
+          storePath_(storePath),
+          window_(window) {}
+
+    void NewJob();
+    void OpenJob();
+    void NewPointFile();
+    void OpenPointFile();
+    // Stores the live fix as a point, refused while no fix came in.
+    void TargetPointSurvey();
+
+private:
+    struct NewJobStart;
+
+    void ShowTitle();
+    void TakeJobSettings();
+    void TakePointFile(const CString& name);
+    void ContinueNamesFrom(const CString& pointFile);
+    void LoadRecords();
+    bool ChooseNewJobStart(int mode, NewJobStart& start);
+    bool WriteNewJobFolder(const CString& jobFile, const CString& jobFolder, int mode,
+                           const NewJobStart& start, const CString& pointFile);
+
+    JobSession& job_;
+    SurveyRecords& records_;
+    Supervision& watch_;
+    const ReceiverLink& receiver_;
+    IPointStorePath& storePath_;
+    IFrameOperations& window_;
+};
+
+// The last names of the point file at `path`, by the record format of the job's "qzrecauto" in
+// `jobFolder`.
+LastNames LoadAutoRecord(const CString& jobFolder, const CString& path);

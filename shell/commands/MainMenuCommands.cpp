@@ -5,6 +5,9 @@
 #include "geodesy/screens/CParamViewDlg.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/StringTable.h"
+#include "powerline/screens/CPowerLineSurveyDlg.h"
+#include "powerline/screens/CTowerSectionStakeDlg.h"
+#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverModels.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/screens/CDataVerifyDlg.h"
@@ -15,83 +18,120 @@
 #include "resources/MainMenu.h"
 #include "resources/StringIds.h"
 #include "shell/commands/CogoCommands.h"
-#include "shell/commands/CoordViewCommands.h"
 #include "shell/commands/ExportCommands.h"
 #include "shell/commands/JobCommands.h"
-#include "shell/commands/PostProcCommands.h"
 #include "shell/dialogs/CSysInfoDlg.h"
-#include "shell/frame/CMainFrame.h"
-#include "shell/hosts/CalibrationHostImpl.h"
-#include "shell/hosts/GeodesyHostImpl.h"
-#include "shell/hosts/PowerlineHostImpl.h"
-#include "shell/hosts/StakeoutHostImpl.h"
-#include "shell/hosts/SurveyHostImpl.h"
+#include "shell/frame/FrameOperations.h"
+#include "shell/hosts/FrameHosts.h"
+#include "stakeout/screens/CLineStakeDlg.h"
+#include "stakeout/screens/CStakeoutDlg.h"
+#include "survey/screens/CCoordViewDlg.h"
+#include "survey/screens/PostProcCommand.h"
 #include "survey/screens/SurveyCommands.h"
 
 namespace {
 
-using Handler = void (*)(CMainFrame&);
+using Handler = void (*)(MenuContext&);
+
+CWnd* Parent(MenuContext& c) {
+    return &c.window.Window();
+}
 
 template <class Dialog>
-void RunModal(CMainFrame& frame) {
-    Dialog dialog(&frame);
+void RunModal(MenuContext& c) {
+    Dialog dialog(Parent(c));
     dialog.DoModal();
 }
 
-void RunParamView(CMainFrame& frame) {
-    GeodesyHostImpl host(frame);
-    CParamViewDlg dialog(host, &frame);
+void RunParamView(MenuContext& c) {
+    GeodesyHostImpl host = c.hosts.Geodesy();
+    CParamViewDlg dialog(host, Parent(c));
     dialog.DoModal();
 }
 
 // A receiver command of the form Run...Command(frame services, parent).
 template <void (*Run)(IFrameServices&, CWnd*)>
-void RunReceiverCommand(CMainFrame& frame) {
-    Run(frame, &frame);
+void RunReceiverCommand(MenuContext& c) {
+    Run(c.services, Parent(c));
 }
 
-// A survey command with the frame as its host.
+// A survey command of the form Run(survey host, parent).
 template <void (*Run)(ISurveyHost&, CWnd*)>
-void RunSurveyCommand(CMainFrame& frame) {
-    SurveyHostImpl host(frame);
-    Run(host, &frame);
+void RunSurveyCommand(MenuContext& c) {
+    SurveyHostImpl host = c.hosts.Survey();
+    Run(host, Parent(c));
 }
 
-void RunModuleModeSwitch(CMainFrame& frame) {
-    CGprsCdmaSwitchDlg dialog(frame, &frame);
+void RunPostProcessing(MenuContext& c) {
+    const SurveyHostImpl host = c.hosts.Survey();
+    RunPostProcessCommand(host, Parent(c));
+}
+
+void OpenCoordView(MenuContext& c) {
+    SurveyHostImpl host = c.hosts.Survey();
+    ShowCoordView(host);
+}
+
+template <void (*Run)(CWnd*)>
+void RunTool(MenuContext& c) {
+    Run(Parent(c));
+}
+
+template <void (*Run)(const ICogoHost&, CWnd*)>
+void RunCogoTool(MenuContext& c) {
+    const CogoHostImpl host = c.hosts.Cogo();
+    Run(host, Parent(c));
+}
+
+template <void (*Run)(const IExportHost&, CWnd*)>
+void RunExport(MenuContext& c) {
+    const ExportHostImpl host = c.hosts.Export();
+    Run(host, Parent(c));
+}
+
+template <class Dialog, class Host, Host (FrameHosts::*Make)() const>
+void RunHostDialog(MenuContext& c) {
+    Host host = (c.hosts.*Make)();
+    Dialog dialog(host, Parent(c));
     dialog.DoModal();
 }
 
-bool ConnectedReceiverHasDataLink(CMainFrame& frame) {
-    return ReceiverHasDataLink(frame.LatestFix().ident.text[0]);
+void RunModuleModeSwitch(MenuContext& c) {
+    CGprsCdmaSwitchDlg dialog(c.services, Parent(c));
+    dialog.DoModal();
+}
+
+bool ConnectedReceiverHasDataLink(MenuContext& c) {
+    return ReceiverHasDataLink(c.services.LatestFix().ident.text[0]);
 }
 
 // A receiver without a radio or modem of its own: the one of kind 9 is still set up as a base on
 // entered coordinates, any other is refused.
-void RunInstrumentSettingsCommand(CMainFrame& frame) {
-    if (ConnectedReceiverHasDataLink(frame)) {
-        RunInstrumentSettings(frame);
-    } else if (frame.VersionInfo().receiverKind == 9) {
-        SetupManualBase(frame);
+void RunInstrumentSettingsCommand(MenuContext& c) {
+    if (ConnectedReceiverHasDataLink(c)) {
+        RunInstrumentSettings(c.services);
+    } else if (c.services.VersionInfo().receiverKind == 9) {
+        SetupManualBase(c.services);
     } else {
-        frame.MessageBox(LoadStringResource(strings::kBoardMismatch),
-                         LoadStringResource(strings::kInfoCaption), MB_OK | MB_ICONINFORMATION);
+        Parent(c)->MessageBox(LoadStringResource(strings::kBoardMismatch),
+                              LoadStringResource(strings::kInfoCaption), MB_OK | MB_ICONINFORMATION);
     }
 }
 
-void RunRadioSettingsMenuCommand(CMainFrame& frame) {
-    if (!ConnectedReceiverHasDataLink(frame)) {
-        frame.MessageBox(LoadStringResource(strings::kBoardMismatch), L"错误", MB_OK | MB_ICONINFORMATION);
+void RunRadioSettingsMenuCommand(MenuContext& c) {
+    if (!ConnectedReceiverHasDataLink(c)) {
+        Parent(c)->MessageBox(LoadStringResource(strings::kBoardMismatch), L"错误",
+                              MB_OK | MB_ICONINFORMATION);
         return;
     }
-    RunRadioSettingsCommand(frame, &frame);
+    RunRadioSettingsCommand(c.services, Parent(c));
 }
 
 // A calibration command of the form Run...Command(host, parent).
 template <void (*Run)(ICalibrationHost&, CWnd*)>
-void RunCalibrationCommand(CMainFrame& frame) {
-    CalibrationHostImpl host(frame);
-    Run(host, &frame);
+void RunCalibrationCommand(MenuContext& c) {
+    CalibrationHostImpl host = c.hosts.Calibration();
+    Run(host, Parent(c));
 }
 
 struct Command {
@@ -101,14 +141,14 @@ struct Command {
 
 // In menu order.
 const Command kCommands[] = {
-    {mainmenu::kNewJob, NewJob},
-    {mainmenu::kOpenJob, OpenJob},
-    {mainmenu::kNewFile, NewPointFile},
-    {mainmenu::kOpenFile, OpenPointFile},
-    {mainmenu::kResultExport, RunResultExport},
-    {mainmenu::kBlhExport, RunBlhExport},
-    {mainmenu::kCloseReceiver, [](CMainFrame& f) { f.CloseReceiver(); }},
-    {mainmenu::kExit, [](CMainFrame& f) { f.ConfirmExit(); }},
+    {mainmenu::kNewJob, [](MenuContext& c) { c.jobs.NewJob(); }},
+    {mainmenu::kOpenJob, [](MenuContext& c) { c.jobs.OpenJob(); }},
+    {mainmenu::kNewFile, [](MenuContext& c) { c.jobs.NewPointFile(); }},
+    {mainmenu::kOpenFile, [](MenuContext& c) { c.jobs.OpenPointFile(); }},
+    {mainmenu::kResultExport, RunExport<RunResultExport>},
+    {mainmenu::kBlhExport, RunExport<RunBlhExport>},
+    {mainmenu::kCloseReceiver, [](MenuContext& c) { c.window.CloseReceiver(); }},
+    {mainmenu::kExit, [](MenuContext& c) { c.window.ConfirmExit(); }},
     {mainmenu::kParamView, RunParamView},
     {mainmenu::kSolveParams, RunCalibrationCommand<RunControlPointCommand>},
     {mainmenu::kStoreSettings, RunSurveyCommand<EditStoreSettings>},
@@ -119,44 +159,46 @@ const Command kCommands[] = {
     {mainmenu::kRoverSettings, RunReceiverCommand<RunRoverSettingsCommand>},
     {mainmenu::kInstrumentSettings, RunInstrumentSettingsCommand},
     {mainmenu::kRadioSettings, RunRadioSettingsMenuCommand},
-    {mainmenu::kConnectInstrument, [](CMainFrame& f) { f.OnConnectInstrument(); }},
-    {mainmenu::kTargetPointSurvey, TargetPointSurvey},
-    {mainmenu::kPointStakeout, RunPointStakeout},
-    {mainmenu::kLineStakeout, RunLineStakeout},
-    {mainmenu::kPowerLineSurvey, RunPowerLineSurvey},
-    {mainmenu::kTowerSection, RunTowerSectionStake},
+    {mainmenu::kConnectInstrument, [](MenuContext& c) { c.window.ConnectInstrument(); }},
+    {mainmenu::kTargetPointSurvey, [](MenuContext& c) { c.jobs.TargetPointSurvey(); }},
+    {mainmenu::kPointStakeout, RunHostDialog<CStakeoutDlg, StakeoutHostImpl, &FrameHosts::Stakeout>},
+    {mainmenu::kLineStakeout, RunHostDialog<CLineStakeDlg, StakeoutHostImpl, &FrameHosts::Stakeout>},
+    {mainmenu::kPowerLineSurvey,
+     RunHostDialog<CPowerLineSurveyDlg, PowerlineHostImpl, &FrameHosts::Powerline>},
+    {mainmenu::kTowerSection,
+     RunHostDialog<CTowerSectionStakeDlg, PowerlineHostImpl, &FrameHosts::Powerline>},
     {mainmenu::kCalcFourParams, RunCalibrationCommand<RunFourParamCommand>},
     {mainmenu::kCalcSevenParams, RunCalibrationCommand<RunSevenParamCommand>},
-    {mainmenu::kCoordConvert, RunCoordConvertTool},
-    {mainmenu::kForwardCalc, RunForwardCalcTool},
-    {mainmenu::kInverseCalc, RunInverseCalcTool},
-    {mainmenu::kOffsetAngleDist, RunOffsetAngleDistTool},
-    {mainmenu::kOffsetPoint, RunOffsetPointTool},
-    {mainmenu::kDistResection, RunDistResectionTool},
-    {mainmenu::kIntersection, RunIntersectionTool},
-    {mainmenu::kIntersectAngle, RunIntersectAngleTool},
-    {mainmenu::kLineMidpoint, RunLineMidpointTool},
-    {mainmenu::kAngleCalc, RunAngleCalcTool},
-    {mainmenu::kSpaceDistance, RunSpaceDistanceTool},
-    {mainmenu::kAreaCalc, RunAreaCalcTool},
-    {mainmenu::kMapConvert, RunMapConvertTool},
+    {mainmenu::kCoordConvert, RunCogoTool<RunCoordConvertTool>},
+    {mainmenu::kForwardCalc, RunTool<RunForwardCalcTool>},
+    {mainmenu::kInverseCalc, RunTool<RunInverseCalcTool>},
+    {mainmenu::kOffsetAngleDist, RunTool<RunOffsetAngleDistTool>},
+    {mainmenu::kOffsetPoint, RunTool<RunOffsetPointTool>},
+    {mainmenu::kDistResection, RunTool<RunDistResectionTool>},
+    {mainmenu::kIntersection, RunTool<RunIntersectionTool>},
+    {mainmenu::kIntersectAngle, RunTool<RunIntersectAngleTool>},
+    {mainmenu::kLineMidpoint, RunTool<RunLineMidpointTool>},
+    {mainmenu::kAngleCalc, RunTool<RunAngleCalcTool>},
+    {mainmenu::kSpaceDistance, RunTool<RunSpaceDistanceTool>},
+    {mainmenu::kAreaCalc, RunTool<RunAreaCalcTool>},
+    {mainmenu::kMapConvert, RunCogoTool<RunMapConvertTool>},
     {mainmenu::kAntennaHeight, RunSurveyCommand<RunAntennaHeightTool>},
     {mainmenu::kCoordView, OpenCoordView},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
     {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
     {mainmenu::kGeoLibrary, RunCalibrationCommand<RunGeoLibraryCommand>},
     {mainmenu::kCalibrationWizard, RunCalibrationCommand<RunCalibrationWizardCommand>},
-    {mainmenu::kPostProcess, OpenPostProcessing},
+    {mainmenu::kPostProcess, RunPostProcessing},
     {mainmenu::kSystemInfo, RunModal<CSysInfoDlg>},
-    {mainmenu::kAbout, [](CMainFrame& f) { f.OnAppAbout(); }},
+    {mainmenu::kAbout, [](MenuContext& c) { c.window.ShowAbout(); }},
 };
 
 }  // namespace
 
-bool RunMenuCommand(CMainFrame& frame, UINT id) {
+bool RunMenuCommand(MenuContext& context, UINT id) {
     for (const Command& command : kCommands)
         if (command.id == id && command.run) {
-            command.run(frame);
+            command.run(context);
             return true;
         }
     return false;

@@ -5,11 +5,23 @@
 
 #include "platform/base/WinTypes.h"
 
-class CMainFrame;
 class CMenu;
+class FrameHosts;
+class IFrameOperations;
+class IFrameServices;
+class JobCommands;
+
+// What the commands run with: the window, the receiver screens' services, the hosts and the job
+// commands, each built by the frame from its parts.
+struct MenuContext {
+    IFrameOperations& window;
+    IFrameServices& services;
+    const FrameHosts& hosts;
+    JobCommands& jobs;
+};
 
 // True when the command was in the table and ran.
-bool RunMenuCommand(CMainFrame& frame, UINT id);
+bool RunMenuCommand(MenuContext& context, UINT id);
 // Greys the items of commands without a handler.
 void GreyUnavailableCommands(CMenu& menu);
 // Item 32784 is named after the data link: "&6电台设置" for a radio (0), "&6网络连接" for a network

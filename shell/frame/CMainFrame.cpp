@@ -44,8 +44,11 @@ BOOL CMainFrame::CreateFrame() {
 int CMainFrame::OnCreate() {
     if (!bar_.Create(this) || !bar_.InsertMenuBar(mainmenu::IDR) || !bar_.AddAdornments()) return -1;
     GreyUnavailableCommands(*bar_.GetMenu());
-    view_ = std::make_unique<CFrmGraphView>(*this);
+    IFrameOperations& window = *this;
+    view_ = std::make_unique<CFrmGraphView>(job_, receiver_, records_, autoStore_, storePath_, hosts_, *this,
+                                            window);
     if (!view_->CreateView(this, kViewId)) return -1;
+    listeners_.ListenForPositions(view_->m_hWnd);
     receiver_.LedsOff();
     SetProp(kInstanceProperty, 1);
     CSplashWnd::EnableSplashScreen(TRUE);
@@ -91,7 +94,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnMenuCommand(UINT id) {
-    RunMenuCommand(*this, id);
+    MenuContext context{*this, *this, hosts_, jobCommands_};
+    RunMenuCommand(context, id);
 }
 
 void CMainFrame::RecalcViewLayout() {

@@ -12,14 +12,18 @@
 #include "foundation/FrameServices.h"
 #include "platform/ui/CommandBar.h"
 #include "receiver/IFrameServices.h"
+#include "shell/commands/JobCommands.h"
 #include "shell/frame/DisplayPointFill.h"
+#include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
 #include "shell/frame/PositionListeners.h"
 #include "shell/frame/ReceiverLink.h"
+#include "shell/frame/StorePathSlot.h"
 #include "shell/frame/Supervision.h"
 #include "shell/frame/SurveyRecords.h"
 #include "shell/hosts/CalibrationHostImpl.h"
+#include "shell/hosts/FrameHosts.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PointStorePath.h"
 
@@ -28,6 +32,7 @@ class CFrmGraphView;
 class CMainFrame : public CWnd,
                    public IFrameServices,
                    public IFoundationFrame,
+                   private IFrameOperations,
                    private ISupervisedFrame,
                    private IReceiverLinkOwner {
 public:
@@ -63,12 +68,12 @@ public:
     AutoStoreState& AutoStore() { return autoStore_; }
     CalibrationMemory& Calibration() { return calibration_; }
     // Every point stored from the frame and its view goes this way.
-    IPointStorePath& StorePath() { return *storePath_; }
-    void SetStorePath(IPointStorePath* path) { storePath_ = path ? path : &NoPointStorePath(); }
+    IPointStorePath& StorePath() { return storePath_; }
+    void SetStorePath(IPointStorePath* path) { storePath_.Use(path); }
 
     // ---- operations other screens use
     // Tells once that `skipped` lines of the data file at `path` could not be read (none: nothing).
-    void TellSkippedLines(const CString& path, size_t skipped);
+    void TellSkippedLines(const CString& path, size_t skipped) override;
     void ApplyCoordParams();
     // The stored point joins the surveyed list (its store wrote it to the record file).
     void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
@@ -80,8 +85,8 @@ public:
     void SetAuxNotifyWnd(HWND window) override { listeners_.SetAuxNotifyWnd(window); }
     void RecalcViewLayout();
     // The window's text, shown as the title of the program's window.
-    void SetTitle(const CString& title);
-    void ConfirmExit();
+    void SetTitle(const CString& title) override;
+    void ConfirmExit() override;
     // Command 57664: the About dialog.
     void OnAppAbout();
     // Command 32781: the connection dialog; the values it connected with are kept in the job file.
@@ -96,9 +101,9 @@ public:
     // With the job's connection settings, as start-up does.
     BOOL ConnectJobReceiver() override;
     // Asks first, then switches the receiver off.
-    void CloseReceiver();
+    void CloseReceiver() override;
     // The re-acquisition of the measuring screens; a job file that cannot be written is told.
-    void ReacquireAndSave();
+    void ReacquireAndSave() override;
     // The handler of WM_SERIAL_DATA.
     LRESULT OnReceiverData(WPARAM bytes, LPARAM count);
     void OnReceiverBytes(const uint8_t* bytes, size_t count) { receiver_.OnBytes(bytes, count); }
@@ -152,7 +157,7 @@ public:
     // Start-up and every job or point file that becomes current (and a change of the display rule)
     // refill the display list from the current point file, off the UI thread; the map redraws once
     // the points are in, and points stored meanwhile stay after them.
-    void FillDisplayPoints();
+    void FillDisplayPoints() override;
     DisplayPointFill& DisplayFill() { return displayFill_; }
 
 protected:
@@ -175,6 +180,10 @@ private:
     // the job's record, its files and the first calibration slot.
     void WriteOldBaseFile();
     void TakeNewBase(const CGpsState& state);
+    // ---- IFrameOperations
+    CWnd& Window() override { return *this; }
+    void ConnectInstrument() override { OnConnectInstrument(); }
+    void ShowAbout() override { OnAppAbout(); }
     // ---- ISupervisedFrame
     void RestartBoard() override { receiver_.RestartBoard(); }
     void PaintNow() override { UpdateWindow(); }
@@ -195,5 +204,7 @@ private:
     DisplayPointFill displayFill_;
     AutoStoreState autoStore_;
     CalibrationMemory calibration_;
-    IPointStorePath* storePath_ = &NoPointStorePath();
+    StorePathSlot storePath_;
+    FrameHosts hosts_{job_, position_, supervision_, *this};
+    JobCommands jobCommands_{job_, records_, supervision_, receiver_, storePath_, *this};
 };

@@ -2,19 +2,20 @@
 
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/Supervision.h"
 
 const CoordSysParams& GeodesyHostImpl::CoordParams() const {
-    return frame_.Job().coord;
+    return job_.coord;
 }
 
 const CoordSysParams& GeodesyHostImpl::SpareCoordParams() const {
-    return frame_.Job().coord2;
+    return job_.coord2;
 }
 
 CoordSysParams GeodesyHostImpl::NewJobDefaults() const {
     CoordSysParams defaults;
-    frame_.Job().jobs.DefaultCoordParams(defaults);
+    job_.jobs.DefaultCoordParams(defaults);
     return defaults;
 }
 
@@ -25,9 +26,9 @@ bool GeodesyHostImpl::SaveCoordParams(const CoordSysParams& params, BaseStation 
         ApplyCoordParams(stored, converter);
         RecomputeBaseStation(stored, converter);
     }
-    return frame_.Job().StoreCoordParams(stored);
+    return job_.StoreCoordParams(stored);
 }
 
 void GeodesyHostImpl::RearmWarning(ParamWarning warning) {
-    frame_.Watch().Rearm(warning);
+    watch_.Rearm(warning);
 }

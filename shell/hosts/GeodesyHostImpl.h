@@ -2,11 +2,12 @@
 // The coordinate-system dialogs' view of the main frame.
 #include "geodesy/screens/GeodesyHost.h"
 
-class CMainFrame;
+class JobSession;
+class Supervision;
 
 class GeodesyHostImpl final : public IGeodesyHost {
 public:
-    explicit GeodesyHostImpl(CMainFrame& frame) : frame_(frame) {}
+    GeodesyHostImpl(JobSession& job, Supervision& watch) : job_(job), watch_(watch) {}
 
     const CoordSysParams& CoordParams() const override;
     const CoordSysParams& SpareCoordParams() const override;
@@ -15,5 +16,6 @@ public:
     void RearmWarning(ParamWarning warning) override;
 
 private:
-    CMainFrame& frame_;
+    JobSession& job_;
+    Supervision& watch_;
 };

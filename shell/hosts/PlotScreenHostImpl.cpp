@@ -2,9 +2,11 @@
 
 #include "powerline/PowerlineHost.h"
 #include "receiver/screens/CDataVerifyDlg.h"
-#include "shell/commands/CoordViewCommands.h"
 #include "shell/frame/CMainFrame.h"
+#include "shell/frame/HardwareKeys.h"
+#include "shell/hosts/SurveyHostImpl.h"
 #include "stakeout/screens/StakeoutHost.h"
+#include "survey/screens/CCoordViewDlg.h"
 
 template <class Host>
 void PlotScreenHostImpl<Host>::ListenForPositions(HWND window) {
@@ -18,7 +20,7 @@ void PlotScreenHostImpl<Host>::StopListening(HWND window) {
 
 template <class Host>
 int PlotScreenHostImpl<Host>::LogicalKey(UINT message, UINT key) const {
-    return CMainFrame::MapHardwareKey(message, key);
+    return MapHardwareKey(message, key);
 }
 
 template <class Host>
@@ -33,7 +35,8 @@ void PlotScreenHostImpl<Host>::RunDataVerify(CWnd* parent) {
 
 template <class Host>
 void PlotScreenHostImpl<Host>::ShowCoordinateView() {
-    OpenCoordView(frame_);
+    SurveyHostImpl host(frame_);
+    ShowCoordView(host);
 }
 
 template class PlotScreenHostImpl<IStakeoutHost>;

@@ -1,7 +1,5 @@
 #include "shell/hosts/PowerlineHostImpl.h"
 
-#include "powerline/screens/CPowerLineSurveyDlg.h"
-#include "powerline/screens/CTowerSectionStakeDlg.h"
 #include "shell/frame/CMainFrame.h"
 
 namespace {
@@ -33,16 +31,4 @@ bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState&
 void PowerlineHostImpl::AddStoredPoint(const PointRecord& point) {
     frame_.AppendSurveyRecord(point);
     frame_.DisplayPoints().push_back(point);
-}
-
-void RunPowerLineSurvey(CMainFrame& frame) {
-    PowerlineHostImpl host(frame);
-    CPowerLineSurveyDlg dialog(host, &frame);
-    dialog.DoModal();
-}
-
-void RunTowerSectionStake(CMainFrame& frame) {
-    PowerlineHostImpl host(frame);
-    CTowerSectionStakeDlg dialog(host, &frame);
-    dialog.DoModal();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The power-line screens' view of the main frame, and the menu commands that open them.
+// The power-line screens' view of the main frame.
 #include "powerline/PowerlineHost.h"
 #include "shell/hosts/PlotScreenHostImpl.h"
 #include "shell/hosts/SurveyHostImpl.h"
@@ -20,7 +20,3 @@ public:
 private:
     SurveyHostImpl survey_;
 };
-
-// Menu commands 32809 and 32810.
-void RunPowerLineSurvey(CMainFrame& frame);
-void RunTowerSectionStake(CMainFrame& frame);

@@ -2,8 +2,6 @@
 
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "shell/frame/CMainFrame.h"
-#include "stakeout/screens/CLineStakeDlg.h"
-#include "stakeout/screens/CStakeoutDlg.h"
 
 CString StakeoutHostImpl::JobFileName() const {
     return frame_.JobFileName();
@@ -39,16 +37,4 @@ void StakeoutHostImpl::ReacquireAndSave() {
 
 void StakeoutHostImpl::ShowReceiverInfo(CWnd* parent, const CString& info) {
     ::ShowReceiverInfo(frame_, parent, info);
-}
-
-void RunPointStakeout(CMainFrame& frame) {
-    StakeoutHostImpl host(frame);
-    CStakeoutDlg dialog(host, &frame);
-    dialog.DoModal();
-}
-
-void RunLineStakeout(CMainFrame& frame) {
-    StakeoutHostImpl host(frame);
-    CLineStakeDlg dialog(host, &frame);
-    dialog.DoModal();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The stake-out screens' view of the main frame, and the menu commands that open them.
+// The stake-out screens' view of the main frame.
 #include "shell/hosts/PlotScreenHostImpl.h"
 #include "stakeout/screens/StakeoutHost.h"
 
@@ -16,7 +16,3 @@ public:
     void ReacquireAndSave() override;
     void ShowReceiverInfo(CWnd* parent, const CString& info) override;
 };
-
-// Menu commands 32795 and 32808.
-void RunPointStakeout(CMainFrame& frame);
-void RunLineStakeout(CMainFrame& frame);

@@ -8,21 +8,33 @@
 #include "platform/ui/WindowDC.h"
 #include "receiver/ReceiverMessages.h"
 #include "resources/MainViewForm.h"
-#include "shell/commands/CoordViewCommands.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/FrameOperations.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/ReceiverLink.h"
 #include "shell/view/ViewButtons.h"
 #include "survey/PointStorePath.h"
 
-CFrmGraphView::CFrmGraphView(CMainFrame& frame)
-    : CDialog(mainview::IDD, &frame), frame_(frame), keys_([this] {
+CFrmGraphView::CFrmGraphView(JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
+                             AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
+                             IFrameServices& services, IFrameOperations& window)
+    : CDialog(mainview::IDD, &window.Window()),
+      job_(job),
+      receiver_(receiver),
+      records_(records),
+      autoStore_(autoStore),
+      storePath_(storePath),
+      hosts_(hosts),
+      services_(services),
+      window_(window),
+      keys_([this] {
           PlotKeyActions actions;
           actions.store = [this] { StorePoint(); };
-          actions.coordView = [this] { OpenCoordView(frame_); };
+          actions.coordView = [this] { OpenCoordView(); };
           actions.redraw = [this] {
               Invalidate();
               RepaintPlot();
           };
-          actions.reacquire = [this] { frame_.ReacquireAndSave(); };
+          actions.reacquire = [this] { window_.ReacquireAndSave(); };
           return actions;
       }()) {
     BindMessage(WM_GPS_POSITION, &CFrmGraphView::OnPositionMsg);
@@ -48,7 +60,6 @@ BOOL CFrmGraphView::CreateView(CWnd* frame, UINT id) {
 
 BOOL CFrmGraphView::OnInitDialog() {
     CDialog::OnInitDialog();
-    frame_.ListenForPositions(m_hWnd);
     plot_.SubclassDlgItem(mainview::kPlot, this);
     plot_.SetNotifyTarget(m_hWnd);
     plot_.SetBkColor(RGB(255, 255, 255));
@@ -84,7 +95,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
         return 0;
     }
     TextTriple names;
-    texts_ = ViewStatusTexts::FromFix(latest_, frame_.Settings(), frame_.Job().jobs.GetLastNames(names));
+    texts_ = ViewStatusTexts::FromFix(latest_, job_.settings, job_.jobs.GetLastNames(names));
     ShowStatusTexts();
     CClientDC dc(&plot_);
     PreparePlot(dc);
@@ -116,9 +127,9 @@ void CFrmGraphView::PreparePlot(CDC& dc) {
 }
 
 void CFrmGraphView::DrawFurniture(CDC& dc) {
-    const DataLinkSettings& link = frame_.Settings().dataLink;
+    const DataLinkSettings& link = job_.settings.dataLink;
     canvas_.DrawSignalGlyph(dc, latest_.diffAge);
-    canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, frame_.Receiver().ModuleConfigured());
+    canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, receiver_.ModuleConfigured());
     canvas_.DrawNorthArrow(dc);
     canvas_.DrawScaleBar(dc);
     canvas_.DrawClock(dc, latest_.hour, latest_.minute, latest_.second);
@@ -126,7 +137,7 @@ void CFrmGraphView::DrawFurniture(CDC& dc) {
 
 void CFrmGraphView::ShowSolutionText() {
     const bool stale = texts_.solution == ViewStatusTexts::kStaleText;
-    const int red = stale || ViewStatusTexts::OverLimits(latest_, frame_.Settings()) ? 1 : 0;
+    const int red = stale || ViewStatusTexts::OverLimits(latest_, job_.settings) ? 1 : 0;
     shownTexts_.Set(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
 }
 

@@ -17,7 +17,13 @@
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PlotKeys.h"
 
-class CMainFrame;
+class FrameHosts;
+class IFrameOperations;
+class IFrameServices;
+class IPointStorePath;
+class JobSession;
+class ReceiverLink;
+class SurveyRecords;
 
 class CFrmGraphView : public CDialog {
 public:
@@ -27,7 +33,10 @@ public:
     static constexpr UINT_PTR kStaleTimer = 1;
     static constexpr UINT kStaleCheckMs = 500;
 
-    explicit CFrmGraphView(CMainFrame& frame);
+    // `records` holds the map's points; every store goes through `storePath`.
+    CFrmGraphView(JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
+                  AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
+                  IFrameServices& services, IFrameOperations& window);
     BOOL CreateView(CWnd* frame, UINT id);
 
     const CGpsState& LatestState() const { return latest_; }
@@ -78,12 +87,21 @@ private:
     void OnZoomOut();
     void OnFollow();
     void OnStoreSettings();
+    // Key B pressed twice.
+    void OpenCoordView();
     void OnParamView();
     void OnReceiverInfo();
     void OnConnect();
     void OnExit();
 
-    CMainFrame& frame_;
+    JobSession& job_;
+    const ReceiverLink& receiver_;
+    SurveyRecords& records_;
+    AutoStoreState& autoStore_;
+    IPointStorePath& storePath_;
+    const FrameHosts& hosts_;
+    IFrameServices& services_;
+    IFrameOperations& window_;
     std::array<CIconButton, 9> buttons_;
     CPlotOverlayButton storeButton_;
     CGraphStatic plot_;

@@ -7,14 +7,16 @@
 #include "platform/ui/StringTable.h"
 #include "platform/ui/WindowDC.h"
 #include "receiver/screens/CGpsInfoDlg.h"
-#include "resources/MainMenu.h"
 #include "resources/MainViewForm.h"
 #include "resources/StringIds.h"
-#include "shell/commands/CoordViewCommands.h"
-#include "shell/commands/MainMenuCommands.h"
-#include "shell/frame/CMainFrame.h"
-#include "shell/hosts/GeodesyHostImpl.h"
+#include "shell/frame/FrameOperations.h"
+#include "shell/frame/HardwareKeys.h"
+#include "shell/frame/SurveyRecords.h"
+#include "shell/hosts/FrameHosts.h"
 #include "shell/view/CFrmGraphView.h"
+#include "survey/PointStorePath.h"
+#include "survey/screens/CCoordViewDlg.h"
+#include "survey/screens/SurveyCommands.h"
 
 namespace {
 constexpr double kFinestScale = 0.01;  // metres per pixel
@@ -27,7 +29,7 @@ bool Inside(const PixelRect& r, PixelPoint p) {
 }  // namespace
 
 BOOL CFrmGraphView::PreTranslateMessage(MSG* msg) {
-    if (keys_.Handle(CMainFrame::MapHardwareKey(msg->message, static_cast<UINT>(msg->wParam)))) return TRUE;
+    if (keys_.Handle(MapHardwareKey(msg->message, static_cast<UINT>(msg->wParam)))) return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }
 
@@ -57,37 +59,44 @@ void CFrmGraphView::OnFollow() {
     RepaintPlot();
 }
 
+// As menu command 32782, over the frame.
 void CFrmGraphView::OnStoreSettings() {
-    RunMenuCommand(frame_, mainmenu::kStoreSettings);
+    SurveyHostImpl host = hosts_.Survey();
+    EditStoreSettings(host, &window_.Window());
+}
+
+void CFrmGraphView::OpenCoordView() {
+    SurveyHostImpl host = hosts_.Survey();
+    ShowCoordView(host);
 }
 
 void CFrmGraphView::OnParamView() {
-    GeodesyHostImpl host(frame_);
+    GeodesyHostImpl host = hosts_.Geodesy();
     CParamViewDlg dialog(host, this);
     dialog.DoModal();
 }
 
 void CFrmGraphView::OnReceiverInfo() {
     // The mode, the point file and the key help.
-    ShowReceiverInfo(frame_, this,
+    ShowReceiverInfo(services_, this,
                      LoadStringResource(strings::kTerrainMode) + L"\n" +
-                         LoadStringResource(strings::kDataFileName) + frame_.Job().system.szDataFile +
+                         LoadStringResource(strings::kDataFileName) + job_.system.szDataFile +
                          LoadStringResource(strings::kStoreKeysHelp));
 }
 
 void CFrmGraphView::OnConnect() {
-    frame_.OnConnectInstrument();
+    window_.ConnectInstrument();
 }
 
 void CFrmGraphView::OnExit() {
-    frame_.ConfirmExit();
+    window_.ConfirmExit();
 }
 
 void CFrmGraphView::FitAll() {
     double minN = 0, minE = 0, maxN = 0, maxE = 0;
     bool found = canvas_.GetExtents(minN, minE, maxN, maxE);
     // Every point the display rule shows, on screen or not.
-    const std::vector<PointRecord>& points = frame_.DisplayPoints();
+    const std::vector<PointRecord>& points = records_.display;
     for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
         const PointRecord& p = points[i];
         if (p.flag != 0) continue;
@@ -115,42 +124,42 @@ void CFrmGraphView::FitAll() {
 void CFrmGraphView::StorePoint() {
     if (latest_.solutionText.Find(L"FIXED") >= 0 && (latest_.latitude == 0.0 || latest_.longitude == 0.0))
         return;
-    const GeneralSettingsBlock& settings = frame_.Job().settings;
-    CJobSettings& jobs = frame_.Job().jobs;
+    const GeneralSettingsBlock& settings = job_.settings;
+    CJobSettings& jobs = job_.jobs;
     jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0,
                          settings.connection.szLastPtCode);
     if (settings.nSaveType == kStoreAutomatic) {
-        frame_.StorePath().StartAutoStore(latest_);
+        storePath_.StartAutoStore(latest_);
         return;
     }
     jobs.SetStoreFlag(0);
-    const StoredPointResult result = frame_.StorePath().StorePoint(latest_);
+    const StoredPointResult result = storePath_.StorePoint(latest_);
     if (result.number == 0) return;
-    GeneralSettingsBlock changed = frame_.Job().settings;
+    GeneralSettingsBlock changed = job_.settings;
     changed.connection.szLastPtCode = result.point.code;
-    frame_.Job().StoreSettings(changed);
+    job_.StoreSettings(changed);
     PointRecord point = result.point;
     point.flag = 0;
     AddStoredPoint(point);
 }
 
 void CFrmGraphView::AutoStore() {
-    GeneralSettingsBlock& settings = frame_.Job().settings;
-    AutoStoreState& state = frame_.AutoStore();
+    GeneralSettingsBlock& settings = job_.settings;
+    AutoStoreState& state = autoStore_;
     if (settings.nSaveType != kStoreAutomatic || state.running == 0) return;
     const CGpsState fix = latest_;
     if (!autoTrigger_.Decide(settings, fix, state.firstPoint)) return;
     const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;
-    frame_.Job().jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), settings.nAsMode,
-                                      interval, CString());
-    const StoredPointResult result = frame_.StorePath().StoreQuickPoint(fix);
+    job_.jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), settings.nAsMode, interval,
+                              CString());
+    const StoredPointResult result = storePath_.StoreQuickPoint(fix);
     ++state.count;
     if (result.number != 0) AddStoredPoint(result.point);
 }
 
 void CFrmGraphView::AddStoredPoint(PointRecord point) {
-    frame_.AppendSurveyRecord(point);
-    std::vector<PointRecord>& points = frame_.DisplayPoints();
+    records_.Append(point);
+    std::vector<PointRecord>& points = records_.display;
     points.push_back(point);
     const PixelPoint p = canvas_.WorldToScreen(point.x, point.y);
     if (!Inside(canvas_.ClientRect(), p)) return;
@@ -161,15 +170,15 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
 }
 
 size_t CFrmGraphView::FirstShownPoint() const {
-    const std::vector<PointRecord>& points = frame_.DisplayPoints();
-    const int shown = frame_.Settings().nShowSurveyPoint;
+    const std::vector<PointRecord>& points = records_.display;
+    const int shown = job_.settings.nShowSurveyPoint;
     const int undeleted = static_cast<int>(
         std::count_if(points.begin(), points.end(), [](const PointRecord& p) { return p.flag == 0; }));
     return static_cast<size_t>(shown == -1 ? 0 : std::max(0, undeleted - shown));
 }
 
 void CFrmGraphView::DrawStoredPoints(CDC& dc) {
-    const std::vector<PointRecord>& points = frame_.DisplayPoints();
+    const std::vector<PointRecord>& points = records_.display;
     markers_.clear();
     for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
         if (points[i].flag != 0) continue;
@@ -188,7 +197,7 @@ void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {
     if (canvas_.OnMouseDown(point, dc, picked, hit)) RepaintPlot();
     if (!picked) {
         // The stored points are the view's markers rather than the canvas's own points.
-        const std::vector<PointRecord>& points = frame_.DisplayPoints();
+        const std::vector<PointRecord>& points = records_.display;
         for (const MapMarker& m : markers_)
             if (std::hypot(m.x - point.x, m.y - point.y) < kPickRadius && m.tag >= 0 &&
                 static_cast<size_t>(m.tag) < points.size()) {

@@ -94,7 +94,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
         ui_.Click(d, IDOK);
         ui_.Click(d, IDOK);
     });
-    ASSERT_TRUE(RunMenuCommand(frame, mainmenu::kSolveParams));
+    ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kSolveParams));
 
     // Residuals, the file and the job's parameters.
     const CoordSysParams& coord = FrameProbe::Job(frame).coord;
@@ -129,7 +129,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
         ui_.Click(d, wizpage::kCalibrateKnown1);
     });
     ui_.OnModal(calibprompt::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
-    ASSERT_TRUE(RunMenuCommand(frame, mainmenu::kCalibrationWizard));
+    ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kCalibrationWizard));
     EXPECT_NEAR(coord.adjust.szdAdjustX, kOffset[0], 0.001);
     EXPECT_NEAR(coord.adjust.szdAdjustY, kOffset[1], 0.001);
     EXPECT_NEAR(coord.adjust.szdAdjustH, kOffset[2], 0.001);

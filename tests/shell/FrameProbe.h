@@ -1,6 +1,7 @@
 #pragma once
 // The main frame's parts, which the tests set up and read as the running program's own code would.
 // The frame hands none of them out.
+#include "shell/commands/MainMenuCommands.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/view/CFrmGraphView.h"
 
@@ -15,8 +16,13 @@ struct FrameProbe {
     static SurveyRecords& Records(CMainFrame& frame) { return frame.records_; }
     static AutoStoreState& AutoStore(CMainFrame& frame) { return frame.autoStore_; }
     static CalibrationMemory& Calibration(CMainFrame& frame) { return frame.calibration_; }
-    static IPointStorePath& StorePath(CMainFrame& frame) { return *frame.storePath_; }
+    static IPointStorePath& StorePath(CMainFrame& frame) { return frame.storePath_; }
     static void SetStorePath(CMainFrame& frame, IPointStorePath* path) { frame.SetStorePath(path); }
     static std::vector<PointRecord>& DisplayPoints(CMainFrame& frame) { return frame.records_.display; }
+    // As the menu runs command `id`: false when the table has no handler for it.
+    static bool RunMenuCommand(CMainFrame& frame, UINT id) {
+        MenuContext context{frame, frame, frame.hosts_, frame.jobCommands_};
+        return ::RunMenuCommand(context, id);
+    }
     static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
 };

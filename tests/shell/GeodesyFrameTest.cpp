@@ -5,7 +5,7 @@
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {
-    GeodesyHostImpl host(frame);
+    GeodesyHostImpl host(FrameProbe::Job(frame), FrameProbe::Watch(frame));
     EXPECT_EQ(&host.SpareCoordParams(), &FrameProbe::Job(frame).coord2);
     CoordSysParams changed = host.CoordParams();
     changed.projection.szdCenter = 117.5;

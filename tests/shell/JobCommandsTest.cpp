@@ -231,9 +231,13 @@ TEST_F(JobCommandsTest, TargetPointNeedsData) {
 
 TEST_F(JobCommandsTest, LastNamesFollowTheJobsRecordFormat) {
     WriteHostFile(std::string(kJobs) + "vorna/data/a.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    EXPECT_EQ(LoadAutoRecord(frame, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh").first, L"K9");
+    EXPECT_EQ(
+        LoadAutoRecord(FrameProbe::Job(frame).paths.jobFolder, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh")
+            .first,
+        L"K9");
     WriteHostFile(std::string(kJobs) + "vorna/qzrecauto", "[QZRecSaveFormat]6\r\n");
-    const LastNames six = LoadAutoRecord(frame, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh");
+    const LastNames six =
+        LoadAutoRecord(FrameProbe::Job(frame).paths.jobFolder, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh");
     EXPECT_EQ(six.second, L"Z5");
     EXPECT_EQ(six.first, L"0");
 }

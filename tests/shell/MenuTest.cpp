@@ -46,7 +46,7 @@ TEST_F(MenuTest, CommandsWithoutTheirScreenAreGreyedAndDoNothing) {
     }
     // Every command has its screen now; an id outside the table does nothing.
     EXPECT_TRUE(greyed.empty());
-    EXPECT_FALSE(RunMenuCommand(frame, 0xFFFF));
+    EXPECT_FALSE(FrameProbe::RunMenuCommand(frame, 0xFFFF));
 }
 
 TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {

@@ -78,7 +78,7 @@ TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAnd
         ui_.Click(d, powerscreen::kStore);
         ui_.Click(d, IDCANCEL);
     });
-    ASSERT_TRUE(RunMenuCommand(frame, mainmenu::kPowerLineSurvey));
+    ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kPowerLineSurvey));
 
     const CString points = FromGbk(ReadHostFile("job/data/j.xyh"));
     EXPECT_EQ(points.Left(points.Find(L',')), L"K2");

@@ -25,7 +25,7 @@ TEST_F(StakeoutMenuTest, PointStakeoutHoldsThePositionsWhileOpen) {
         ASSERT_TRUE(ui_.Screenshot(Shot("point-stakeout")));
         ui_.Click(d, pointstake::kClose);
     });
-    EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kPointStakeout));
+    EXPECT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kPointStakeout));
     EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), view);
 }
 
@@ -36,7 +36,7 @@ TEST_F(StakeoutMenuTest, LineStakeoutHoldsThePositionsWhileOpen) {
         ASSERT_TRUE(ui_.Screenshot(Shot("line-stakeout")));
         ui_.Click(d, linestake::kClose);
     });
-    EXPECT_TRUE(RunMenuCommand(frame, mainmenu::kLineStakeout));
+    EXPECT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kLineStakeout));
     EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), view);
 }
 

@@ -152,7 +152,7 @@ TEST_F(StakeoutRunTest, PointStakeout) {
         EXPECT_EQ(Tones(), std::vector<uint64_t>{66000});
         ui_.Click(d, pointstake::kClose);
     });
-    ASSERT_TRUE(RunMenuCommand(frame, mainmenu::kPointStakeout));
+    ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kPointStakeout));
 }
 
 TEST_F(StakeoutRunTest, LineStakeout) {
@@ -212,7 +212,7 @@ TEST_F(StakeoutRunTest, LineStakeout) {
         EXPECT_TRUE(Tones().empty());
         ui_.Click(d, linestake::kClose);
     });
-    ASSERT_TRUE(RunMenuCommand(frame, mainmenu::kLineStakeout));
+    ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kLineStakeout));
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+// What the menu commands, the hosts and the main view ask of the main window itself. The frame
+// implements it privately: none of them needs the frame's type, and none reaches a part through it.
+#include <cstddef>
+
+#include "platform/text/CString.h"
+
+class CWnd;
+
+class IFrameOperations {
+public:
+    // The parent of the dialogs the commands open.
+    virtual CWnd& Window() = 0;
+    // The window's text, shown as the title of the program's window.
+    virtual void SetTitle(const CString& title) = 0;
+    // Refills the map's points from the current point file, off the UI thread; the map redraws once
+    // they are in.
+    virtual void FillDisplayPoints() = 0;
+    // Tells once that `skipped` lines of the data file at `path` could not be read (none: nothing).
+    virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;
+    // Asks first, then closes the program.
+    virtual void ConfirmExit() = 0;
+    // The connection dialog; the values it connected with are kept in the job file.
+    virtual void ConnectInstrument() = 0;
+    // Asks first, then switches the receiver off.
+    virtual void CloseReceiver() = 0;
+    // The About dialog with the program's version and the receiver's identification.
+    virtual void ShowAbout() = 0;
+    // The re-acquisition of the measuring screens; a job file that cannot be written is told.
+    virtual void ReacquireAndSave() = 0;
+
+protected:
+    ~IFrameOperations() = default;
+};
