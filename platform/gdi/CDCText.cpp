@@ -8,6 +8,7 @@
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/FigureMask.h"
 #include "platform/gdi/FontEngine.h"
+#include "platform/gdi/InkRows.h"
 
 FontInstance& CDC::Font() const {
     if (!realizedFont_) realizedFont_ = RealizeFont(fontSpec_);
@@ -89,15 +90,20 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
     if (clipTo) area = area & (*clipTo + o);
     if (area.IsRectEmpty()) return;
 
-    // Copied text goes straight to the framebuffer, background first and ink over it: each pixel
-    // ends as the last copy left it. Any other raster operation collects the pixels first, so that
-    // it meets each one once.
+    // Copied text goes straight to the framebuffer: a small area as words of bits written a row at a
+    // time, a larger one background first and ink over it, so that each pixel ends as the last copy
+    // left it. Any other raster operation collects the pixels first, so that it meets each one once.
     const bool direct = rop_ == R2_COPYPEN;
     std::optional<FigureMask> mask;
     if (!direct) mask.emplace(area);
+    const bool asRows = direct && InkRows::Fits(area) &&
+                        std::all_of(glyphs, glyphs + count, [](const Glyph* g) { return InkRows::Fits(*g); });
+    InkRows rows(asRows ? area : CRect());
     auto span = [&](int y, int x0, int x1, FigureMask::Kind kind, uint32_t pixel) {
         if (mask) {
             mask->Span(y, x0, x1, kind);
+        } else if (asRows) {
+            rows.AddInk(y, x0, x1);
         } else if (y >= area.top && y < area.bottom) {
             const int from = std::max<int>(x0, area.left), to = std::min<int>(x1, area.right - 1);
             if (from <= to) std::fill(fb_->row(y) + from, fb_->row(y) + to + 1, pixel);
@@ -106,21 +112,25 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
     const uint32_t textPixel = Framebuffer::ToPixel(textColor_);
     const uint32_t backgroundPixel = Framebuffer::ToPixel(bkColor_);
     auto inkSpan = [&](int y, int x0, int x1) { span(y, x0, x1, FigureMask::Pen, textPixel); };
-    if (opaque) {
-        for (int row = opaqueDevice.top; row < opaqueDevice.bottom; ++row)
-            span(row, opaqueDevice.left, opaqueDevice.right - 1, FigureMask::Brush, backgroundPixel);
-    }
-    if (bkMode_ == OPAQUE) {
-        for (int row = cell.top; row < cell.bottom; ++row)
-            span(row, cell.left, cell.right - 1, FigureMask::Brush, backgroundPixel);
-    }
+    auto background = [&](const CRect& r) {
+        if (asRows) {
+            rows.AddBackground(r);
+            return;
+        }
+        for (int row = r.top; row < r.bottom; ++row)
+            span(row, r.left, r.right - 1, FigureMask::Brush, backgroundPixel);
+    };
+    if (opaque) background(opaqueDevice);
+    if (bkMode_ == OPAQUE) background(cell);
     const int underlineRow = baseline + (m.descent >= 2 ? 1 : 0);
     int penX = left;
     for (int i = 0; i < count; ++i) {
         const Glyph& g = *glyphs[static_cast<size_t>(i)];
         const int gx = penX + g.left, gy = baseline - g.top;
-        if (!mask && gx >= area.left && gx + g.width <= area.right && gy >= area.top &&
-            gy + g.height <= area.bottom) {
+        if (asRows) {
+            rows.AddGlyph(g, gx, gy);
+        } else if (!mask && gx >= area.left && gx + g.width <= area.right && gy >= area.top &&
+                   gy + g.height <= area.bottom) {
             // Wholly inside: the runs (a pixel or two each) go straight to their rows.
             for (const GlyphRun& run : g.runs) {
                 uint32_t* row = fb_->row(gy + run.row) + gx;
@@ -136,4 +146,5 @@ void CDC::DrawTextRun(int x, int y, const wchar_t* text, int count, const int* d
     if (font.underline()) inkSpan(underlineRow, cell.left, cell.right - 1);
     if (font.strikeOut()) inkSpan(baseline - m.ascent / 3, cell.left, cell.right - 1);
     if (mask) Paint(*mask, textColor_, bkColor_, bkColor_);
+    if (asRows) rows.Write(*fb_, textPixel, backgroundPixel);
 }

@@ -225,7 +225,9 @@ Glyph FromSlot(FT_GlyphSlot slot, bool embolden) {
                       });
 }
 
-Glyph WithRuns(Glyph g) {
+Glyph WithRunsAndRows(Glyph g) {
+    const bool rowsFit = g.width <= 64;
+    if (rowsFit) g.rowBits.assign(static_cast<size_t>(g.height), 0);
     for (int r = 0; r < g.height; ++r)
         for (int c = 0; c < g.width;) {
             if (!g.At(c, r)) {
@@ -233,7 +235,8 @@ Glyph WithRuns(Glyph g) {
                 continue;
             }
             const int from = c;
-            while (c < g.width && g.At(c, r)) ++c;
+            for (; c < g.width && g.At(c, r); ++c)
+                if (rowsFit) g.rowBits[static_cast<size_t>(r)] |= uint64_t(1) << c;
             g.runs.push_back({r, from, c - 1});
         }
     return g;
@@ -281,7 +284,7 @@ const Glyph& FontInstance::GetGlyph(char32_t ch) {
         if (const Glyph* known = ascii_[ch].load(std::memory_order_acquire)) return *known;
     std::lock_guard lock(Engine().mutex());
     auto it = glyphs_.find(ch);
-    if (it == glyphs_.end()) it = glyphs_.emplace(ch, WithRuns(Rasterise(ch))).first;
+    if (it == glyphs_.end()) it = glyphs_.emplace(ch, WithRunsAndRows(Rasterise(ch))).first;
     if (ch < ascii_.size()) ascii_[ch].store(&it->second, std::memory_order_release);
     return it->second;
 }

@@ -26,6 +26,8 @@ struct Glyph {
     int height = 0;
     std::vector<uint8_t> ink;    // width x height, 1 where the glyph is drawn
     std::vector<GlyphRun> runs;  // the same ink, made once, for drawing a run at a time
+    // The same ink a row to a word (bit x is column x); empty when the glyph is wider than a word.
+    std::vector<uint64_t> rowBits;
 
     bool At(int x, int y) const { return ink[static_cast<size_t>(y) * width + x] != 0; }
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "platform/gdi/CDC.h"
@@ -256,5 +257,70 @@ TEST(GdiText, BackgroundModesOpaqueRectanglesAndRasterOperations) {
         EXPECT_NE(canvas, before);
         inv.DrawText(L"点名 P12", -1, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         EXPECT_EQ(canvas, before) << mode;
+    }
+}
+
+// Copied text is written straight to the screen, in narrow areas as rows of bits; the other raster
+// operations collect the pixels first. XOR over black gives each pixel its source as a copy does,
+// so both ways must leave the same picture: ink and background, clipped at every edge.
+TEST(GdiText, CopiedTextMatchesTheCollectedPixelsExactly) {
+    CFont song = MakeFont(L"宋体", -12);
+    CFont tahoma = MakeFont(L"Tahoma", 14, FW_BOLD);
+    CFont underlined;
+    underlined.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 1, 1, DEFAULT_CHARSET, 0, 0, 0, 0, L"宋体");
+    struct Case {
+        const char* what;
+        CFont* font;
+        int bkMode;
+        CRect area;  // the context's child rectangle in the screen
+        std::function<void(CDC&)> draw;
+    };
+    const CRect screen(0, 0, 100, 40);
+    auto label = [](const wchar_t* text, CRect box, UINT format = DT_LEFT | DT_SINGLELINE | DT_VCENTER) {
+        return [=](CDC& dc) mutable { dc.DrawText(text, -1, box, format); };
+    };
+    const std::vector<Case> cases = {
+        {"a point label", &song, OPAQUE, screen, label(L"P1234", CRect(20, 10, 55, 20))},
+        {"a label cut on the right", &song, OPAQUE, screen, label(L"控制点12", CRect(20, 10, 42, 20))},
+        {"a label cut at the top", &song, OPAQUE, screen, label(L"P9", CRect(20, 0, 55, 6))},
+        {"transparent", &song, TRANSPARENT, screen, label(L"P77 国", CRect(3, 8, 38, 18))},
+        {"past the screen's edges", &song, OPAQUE, CRect(-7, -5, 90, 45),
+         label(L"Wgjy点", CRect(0, 0, 30, 12), DT_SINGLELINE | DT_NOCLIP)},
+        {"a child area", &tahoma, OPAQUE, CRect(30, 12, 70, 30), label(L"N12", CRect(-3, -4, 40, 20))},
+        {"centred, underlined by '&'", &song, OPAQUE, screen,
+         label(L"&Save", CRect(10, 5, 70, 30), DT_CENTER | DT_SINGLELINE | DT_VCENTER)},
+        {"underlined and struck out", &underlined, OPAQUE, screen, label(L"P5 点", CRect(4, 4, 60, 20))},
+        {"wider than a row of bits", &tahoma, OPAQUE, screen, label(L"North 1234567", CRect(0, 2, 100, 30))},
+        {"narrower than eight pixels", &song, OPAQUE, screen, label(L"国", CRect(20, 10, 26, 20))},
+        {"an opaque rectangle apart from the text", &song, OPAQUE, screen,
+         [](CDC& dc) { dc.ExtTextOut(10, 10, ETO_OPAQUE, CRect(40, 8, 50, 30), L"P1", 2); }},
+        {"opaque and clipped", &song, TRANSPARENT, screen,
+         [](CDC& dc) { dc.ExtTextOut(10, 10, ETO_OPAQUE | ETO_CLIPPED, CRect(8, 8, 30, 30), L"北京", 2); }},
+        {"spaced by hand", &song, OPAQUE, screen,
+         [](CDC& dc) {
+             const int dx[] = {9, 2, 14};
+             dc.ExtTextOut(5, 20, 0, nullptr, L"A国b", 3, dx);
+         }},
+        {"clipped by the context", &song, OPAQUE, screen,
+         [](CDC& dc) {
+             dc.IntersectClipRect(12, 14, 27, 19);
+             dc.TextOut(10, 10, L"国A12", -1);
+         }},
+    };
+    for (const Case& c : cases) {
+        auto picture = [&](int rop) {
+            Framebuffer fb(screen.Width(), screen.Height(), RGB(0, 0, 0));
+            CDC dc(fb, c.area);
+            dc.SelectObject(c.font);
+            dc.SetTextColor(RGB(200, 30, 10));
+            dc.SetBkColor(RGB(20, 40, 230));
+            dc.SetBkMode(c.bkMode);
+            dc.SetROP2(rop);
+            c.draw(dc);
+            return fb;
+        };
+        const Framebuffer copied = picture(R2_COPYPEN);
+        EXPECT_NE(copied, Framebuffer(screen.Width(), screen.Height(), RGB(0, 0, 0))) << c.what;
+        EXPECT_EQ(copied, picture(R2_XORPEN)) << c.what;
     }
 }

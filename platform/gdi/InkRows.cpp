@@ -1,0 +1,90 @@
+#include "platform/gdi/InkRows.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "platform/gdi/FontEngine.h"
+
+namespace {
+
+// Bits 0..count-1, count being 0..64.
+uint64_t LowBits(int count) {
+    return count >= 64 ? ~uint64_t(0) : (uint64_t(1) << count) - 1;
+}
+
+// For each mix of eight pixels, all ones in the lanes of the pixels that are ink.
+struct InkLanes {
+    alignas(16) uint32_t lanes[256][8];
+    constexpr InkLanes() : lanes() {
+        for (unsigned mix = 0; mix < 256; ++mix)
+            for (unsigned k = 0; k < 8; ++k) lanes[mix][k] = (mix >> k) & 1 ? ~0u : 0u;
+    }
+};
+constexpr InkLanes kInkLanes;
+
+}  // namespace
+
+bool InkRows::Fits(const Glyph& g) {
+    return g.rowBits.size() == static_cast<size_t>(g.height);
+}
+
+InkRows::InkRows(const CRect& area) : area_(area), columns_(LowBits(area.Width())) {
+    std::fill_n(ink_.begin(), area_.Height(), 0);
+    std::fill_n(background_.begin(), area_.Height(), 0);
+}
+
+void InkRows::Mark(Rows& rows, const CRect& r) {
+    const int left = std::max<int>(r.left, area_.left), right = std::min<int>(r.right, area_.right);
+    if (left >= right) return;
+    const uint64_t bits = LowBits(right - left) << (left - area_.left);
+    const int top = std::max<int>(r.top, area_.top), bottom = std::min<int>(r.bottom, area_.bottom);
+    for (int y = top; y < bottom; ++y) rows[static_cast<size_t>(y - area_.top)] |= bits;
+}
+
+void InkRows::AddGlyph(const Glyph& g, int x, int y) {
+    const int shift = x - area_.left;
+    if (shift >= kMaxWidth || shift <= -kMaxWidth) return;
+    const int from = std::max<int>(0, area_.top - y), to = std::min<int>(g.height, area_.bottom - y);
+    for (int r = from; r < to; ++r) {
+        const uint64_t bits = g.rowBits[static_cast<size_t>(r)];
+        ink_[static_cast<size_t>(y + r - area_.top)] |=
+            (shift >= 0 ? bits << shift : bits >> -shift) & columns_;
+    }
+}
+
+void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
+    // Eight pixels at a time in vector registers: lane k takes the ink where bit k of the mix is set.
+    // Branches that depend on the ink alone would be mispredicted row after row.
+    using Quad = uint32_t __attribute__((vector_size(16)));
+    const Quad back = {background, background, background, background};
+    const Quad flip = Quad{ink, ink, ink, ink} ^ back;
+    auto eight = [&](uint32_t* at, uint64_t mix) {
+        const uint32_t* lanes = kInkLanes.lanes[mix & 255];
+        Quad first, second;
+        std::memcpy(&first, lanes, sizeof first);
+        std::memcpy(&second, lanes + 4, sizeof second);
+        first = back ^ (flip & first);
+        second = back ^ (flip & second);
+        std::memcpy(at, &first, sizeof first);
+        std::memcpy(at + 4, &second, sizeof second);
+    };
+    for (int r = 0; r < area_.Height(); ++r) {
+        const uint64_t inkBits = ink_[static_cast<size_t>(r)];
+        const uint64_t covered = inkBits | background_[static_cast<size_t>(r)];
+        if (!covered) continue;
+        uint32_t* row = fb.row(area_.top + r) + area_.left;
+        const int from = std::countr_zero(covered), to = 64 - std::countl_zero(covered);
+        const uint64_t run = covered >> from;
+        if (to - from >= 8 && (run & (run + 1)) == 0) {
+            // One run of pixels: whole groups, the last one overlapping the one before it.
+            for (int x = from; x < to - 8; x += 8) eight(row + x, inkBits >> x);
+            eight(row + to - 8, inkBits >> (to - 8));
+            continue;
+        }
+        for (uint64_t left = covered; left; left &= left - 1) {
+            const int x = std::countr_zero(left);
+            row[x] = (inkBits >> x) & 1 ? ink : background;
+        }
+    }
+}
