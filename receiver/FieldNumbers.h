@@ -4,6 +4,7 @@
 // memory cost more than the reading. The checked forms take only a whole field; the rest is refused.
 #include <climits>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -62,11 +63,15 @@ inline bool ReadWhole(std::basic_string_view<Char> text, int& value) {
     return true;
 }
 
+// What ReadShort made of a field.
+enum class ShortRead { kNumber, kRefused, kTooLong };
+
 // The form nearly every field has: a sign, at most 15 digits with an optional point, no exponent. It is
 // an exact integer divided by an exact power of ten, so the one correctly rounded division gives what
-// the C library gives. False when the whole field is not of that form.
+// the C library gives. kTooLong for more digits or an exponent, which the platform's reader takes;
+// kRefused for anything else, which is no number at all (an empty field among them).
 template <typename Char>
-inline bool ReadShort(std::basic_string_view<Char> text, double& value) {
+inline ShortRead ReadShort(std::basic_string_view<Char> text, double& value) {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const bool negative = !text.empty() && text[0] == '-';
@@ -75,19 +80,20 @@ inline bool ReadShort(std::basic_string_view<Char> text, double& value) {
     int digits = 0;
     int fraction = 0;
     for (; at < text.size() && IsDigit(text[at]); ++at) {
-        if (++digits > 15) return false;
+        if (++digits > 15) return ShortRead::kTooLong;
         mantissa = mantissa * 10 + (text[at] - '0');
     }
     if (at < text.size() && text[at] == '.') {
         for (++at; at < text.size() && IsDigit(text[at]); ++at, ++fraction) {
-            if (++digits > 15) return false;
+            if (++digits > 15) return ShortRead::kTooLong;
             mantissa = mantissa * 10 + (text[at] - '0');
         }
     }
-    if (digits == 0 || at != text.size()) return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) return ShortRead::kTooLong;
+    if (digits == 0 || at != text.size()) return ShortRead::kRefused;
     const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fraction];
     value = negative ? -magnitude : magnitude;
-    return true;
+    return ShortRead::kNumber;
 }
 
 // Long numbers, exponents and refusals: the platform's checked reader; NaN when it refuses.
@@ -97,7 +103,14 @@ double ReadLong(std::string_view field);
 template <typename Char>
 inline double Finite(std::basic_string_view<Char> field) {
     double value = 0.0;
-    return ReadShort(field, value) ? value : ReadLong(field);
+    switch (ReadShort(field, value)) {
+        case ShortRead::kNumber:
+            return value;
+        case ShortRead::kRefused:
+            return std::numeric_limits<double>::quiet_NaN();
+        default:
+            return ReadLong(field);
+    }
 }
 
 template <typename Char>

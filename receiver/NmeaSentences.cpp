@@ -65,11 +65,9 @@ bool IsGsvFieldCount(size_t count) {
     return count >= 4 && count <= kGsvFieldCount + 1 && (count - 4) % 4 <= 1;
 }
 
-// A used-satellite field: empty, or a satellite number.
-bool IsSatelliteField(std::string_view field) {
-    const std::optional<int> number = OptionalInt(field, 0);
-    return number && *number >= 0 && *number <= kMaxSatelliteNumber;
-}
+// The twelve used-satellite fields of a GSA sentence, each a satellite number or kUnused for an empty one.
+constexpr int kUnused = -1;
+using UsedSatellites = std::array<int, 12>;
 
 // A DOP field of a GSA sentence in fix mode `mode` (1 none, 2 two-dimensional, 3 three-dimensional):
 // a positive number, or empty where the mode has no such DOP (none without a fix, no vertical one in
@@ -81,13 +79,20 @@ double GsaDop(std::string_view field, int mode, bool vertical) {
     return IsDop(dop) ? dop : std::numeric_limits<double>::quiet_NaN();
 }
 
-// The fields of a GSA sentence into `f` and its DOPs stored; false, and the state untouched, when the
-// line is refused: its framing, its number of fields (18, or 19 with the system of newer receivers,
-// which is not read), a fix mode or satellite that is no number, or a DOP that is not a positive number.
-bool ReadGsa(std::string_view line, CGpsState& state, FieldViews& f) {
+// The used satellites of a GSA sentence into `used` and its DOPs stored; false, and the state untouched,
+// when the line is refused: its framing, its number of fields (18, or 19 with the system of newer
+// receivers, which is not read), a fix mode or satellite that is no number, or a DOP that is not a
+// positive number.
+bool ReadGsa(std::string_view line, CGpsState& state, UsedSatellites& used) {
+    FieldViews f;
     if (!f.CutNmeaSentence(line) || (f.Count() != 18 && f.Count() != 19)) return false;
-    for (size_t i = 3; i < 15; ++i)
-        if (!IsSatelliteField(f[i])) return false;
+    for (size_t i = 0; i < used.size(); ++i) {
+        const std::optional<int> number = OptionalInt(f[3 + i], kUnused);
+        if (!number || *number < kUnused || *number > kMaxSatelliteNumber) return false;
+        // "-1" is no satellite number: only an empty field reads as unused.
+        if (*number == kUnused && !f[3 + i].empty()) return false;
+        used[i] = *number;
+    }
     const int mode = CheckedInt(f[2]).value_or(0);
     if (mode < 1 || mode > 3) return false;
     const double pdop = GsaDop(f[15], mode, false);
@@ -100,13 +105,12 @@ bool ReadGsa(std::string_view line, CGpsState& state, FieldViews& f) {
     return true;
 }
 
-// The twelve used-satellite fields of a GSA sentence into `list` (an empty field leaves its entry);
-// how many were read.
-int ReadUsedList(const FieldViews& f, std::array<int32_t, CGpsState::kMaxSatellites>& list) {
+// The used satellites into `list` (an unused one leaves its entry); how many were read.
+int ReadUsedList(const UsedSatellites& used, std::array<int32_t, CGpsState::kMaxSatellites>& list) {
     int count = 0;
-    for (size_t i = 0; i < 12; ++i) {
-        if (f[3 + i].empty()) continue;
-        list[i] = FieldInt(f[3 + i]);
+    for (size_t i = 0; i < used.size(); ++i) {
+        if (used[i] == kUnused) continue;
+        list[i] = used[i];
         ++count;
     }
     return count;
@@ -176,22 +180,21 @@ int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
 }
 
 int CGpsParser::ParseGsa(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!ReadGsa(line, state, f)) return 0;
+    UsedSatellites used;
+    if (!ReadGsa(line, state, used)) return 0;
     std::fill(state.gpsUsedList.begin(), state.gpsUsedList.begin() + 12, 0);
-    state.gpsUsedCount = ReadUsedList(f, state.gpsUsedList);
+    state.gpsUsedCount = ReadUsedList(used, state.gpsUsedList);
     return 1;
 }
 
 int CGpsParser::ParseGnGsa(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!ReadGsa(line, state, f)) return 0;
-    const int first = FieldInt(f[3]);
-    const bool gps = !f[3].empty() && first >= 1 && first <= 32;
+    UsedSatellites used;
+    if (!ReadGsa(line, state, used)) return 0;
+    const bool gps = used[0] >= 1 && used[0] <= 32;
     auto& list = gps ? state.gpsUsedList : state.gloUsedList;
     // An empty first field counts as GLONASS and keeps the list's earlier entries.
-    if (!f[3].empty()) std::fill(list.begin(), list.begin() + 12, 0);
-    (gps ? state.gpsUsedCount : state.gloUsedCount) = ReadUsedList(f, list);
+    if (used[0] != kUnused) std::fill(list.begin(), list.begin() + 12, 0);
+    (gps ? state.gpsUsedCount : state.gloUsedCount) = ReadUsedList(used, list);
     return 1;
 }
 

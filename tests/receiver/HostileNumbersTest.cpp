@@ -58,6 +58,7 @@ const HostileField kFields[] = {
     {kNmeaBoard, Framing::kNmea, kGga, 13, true, "", "-1"},
     {kNmeaBoard, Framing::kNmea, kGsa, 2, false, "", "4"},
     {kNmeaBoard, Framing::kNmea, kGsa, 3, true, "", "1000"},
+    {kNmeaBoard, Framing::kNmea, kGsa, 4, true, "", "-1"},  // not the mark of an empty field
     {kNmeaBoard, Framing::kNmea, kGsa, 15, false, "", "0"},
     {kNmeaBoard, Framing::kNmea, kGsa, 16, false, "", "-0.9"},
     {kNmeaBoard, Framing::kNmea, kGsa, 17, false, "", "0.0"},
