@@ -5,17 +5,21 @@
 #include "geodesy/Wgs84.h"
 #include "platform/display/Display.h"
 #include "platform/messages/MessageBox.h"
+#include "platform/time/Clock.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/StringTable.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "receiver/screens/InstrumentCommands.h"
 #include "resources/MainMenu.h"
+#include "resources/StringIds.h"
 #include "shell/commands/MainMenuCommands.h"
 #include "shell/dialogs/CAboutDlg.h"
 #include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/CQuorinApp.h"
 #include "shell/frame/HardwareKeys.h"
 #include "shell/view/CFrmGraphView.h"
+#include "survey/screens/SurveyPointStore.h"
 
 CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, receiver_, job_) {
     if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
@@ -39,6 +43,36 @@ CMainFrame::~CMainFrame() {
 
 BOOL CMainFrame::CreateFrame() {
     return CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, kScreenWidth, kScreenHeight), nullptr, 0);
+}
+
+void CMainFrame::StartUp() {
+    LoadJobAtStartup();
+    ShowWindow(SW_SHOW);
+    UpdateWindow();
+    SetForegroundWindow();
+    RecalcViewLayout();
+    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.system.szDataFile + L">");
+    ConnectJobReceiver();
+    // The built-in Bluetooth module's port opens, but nothing here links the module to a receiver.
+    if (supervision_.OnBuiltInModule()) ResetAndNotify(Supervision::kModuleUnlinkedText);
+    ShowWindow(SW_SHOW);
+    UpdateWindow();
+    // The splash made with the frame stays over it until its time is up.
+    if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
+    // After the first screen, off this thread: a large job must not delay it.
+    records_.StartLoad(m_hWnd, WM_SURVEY_RECORDS_READ);
+    FillDisplayPoints();
+}
+
+void CMainFrame::LoadJobAtStartup() {
+    job_.LoadAtStartup(kSoftwareVersion);
+    SetLocalTimeOffsetMinutes(job_.settings.connection.nTimeZone * 60);
+    job_.TakeLoaded(job_.settings, job_.coord);
+    job_.StartPointNames();
+    storeHost_ = std::make_unique<SurveyHostImpl>(hosts_.Survey());
+    pointStore_ = std::make_unique<CSurveyPointStore>(*storeHost_, this);
+    storePath_.Use(pointStore_.get());
+    records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.paths.dataFolder, job_.system.szDataFile));
 }
 
 int CMainFrame::OnCreate() {

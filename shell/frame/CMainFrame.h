@@ -28,6 +28,7 @@
 #include "survey/PointStorePath.h"
 
 class CFrmGraphView;
+class CSurveyPointStore;
 
 class CMainFrame : public CWnd,
                    public IFrameServices,
@@ -56,6 +57,9 @@ public:
 
     // Creates the window with its command bar and view; false when any part fails.
     BOOL CreateFrame();
+    // Start-up once the window is made: the job's files and converters, the point store, the title
+    // and the receiver connection; the stored points are read after the first screen, off this thread.
+    void StartUp();
 
     JobSession& Job() { return job_; }
     PositionConverter& Position() { return position_; }
@@ -149,9 +153,7 @@ public:
     CString JobFileName() const override { return job_.paths.jobFileName; }
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
-    GeoPointChoice PickGeoPoint(CWnd* parent) override {
-        return CalibrationHostImpl(*this).PickGeoPoint(parent);
-    }
+    GeoPointChoice PickGeoPoint(CWnd* parent) override { return hosts_.Calibration().PickGeoPoint(parent); }
     // The points shown on the main map; LoadPointFile refills it.
     std::vector<PointRecord>& DisplayPoints() { return records_.display; }
     // Start-up and every job or point file that becomes current (and a change of the display rule)
@@ -169,6 +171,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void LoadJobAtStartup();
     // Tests set up and read the parts through it.
     friend struct FrameProbe;
 
@@ -205,6 +208,20 @@ private:
     AutoStoreState autoStore_;
     CalibrationMemory calibration_;
     StorePathSlot storePath_;
-    FrameHosts hosts_{job_, position_, supervision_, *this};
+    FrameHosts hosts_{HostParts{.job = job_,
+                                .position = position_,
+                                .receiver = receiver_,
+                                .listeners = listeners_,
+                                .watch = supervision_,
+                                .records = records_,
+                                .displayFill = displayFill_,
+                                .autoStore = autoStore_,
+                                .calibration = calibration_,
+                                .storePath = storePath_,
+                                .services = *this,
+                                .window = *this}};
     JobCommands jobCommands_{job_, records_, supervision_, receiver_, storePath_, *this};
+    // Built at start-up; the window is gone before they are.
+    std::unique_ptr<SurveyHostImpl> storeHost_;
+    std::unique_ptr<CSurveyPointStore> pointStore_;
 };

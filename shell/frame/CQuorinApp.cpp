@@ -1,14 +1,8 @@
 #include "shell/frame/CQuorinApp.h"
 
 #include "platform/messages/Messages.h"
-#include "platform/time/Clock.h"
-#include "platform/ui/StringTable.h"
-#include "resources/StringIds.h"
-#include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/DesktopShortcuts.h"
-#include "shell/hosts/SurveyHostImpl.h"
-#include "survey/screens/SurveyPointStore.h"
 
 namespace {
 CQuorinApp* g_app = nullptr;
@@ -46,31 +40,7 @@ bool CQuorinApp::InitInstance() {
     if (!frame.CreateFrame()) return false;
     UpdateDesktopShortcuts();
 
-    JobSession& job = frame.Job();
-    job.LoadAtStartup(CMainFrame::kSoftwareVersion);
-    SetLocalTimeOffsetMinutes(job.settings.connection.nTimeZone * 60);
-    job.TakeLoaded(job.settings, job.coord);
-    job.StartPointNames();
-    surveyHost_ = std::make_unique<SurveyHostImpl>(frame);
-    pointStore_ = std::make_unique<CSurveyPointStore>(*surveyHost_, &frame);
-    frame.SetStorePath(pointStore_.get());
-    frame.Records().SetRecordFile(SurveyRecords::RecordFilePath(job.paths.dataFolder, job.system.szDataFile));
-
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
-    frame.SetForegroundWindow();
-    frame.RecalcViewLayout();
-    frame.SetTitle(LoadStringResource(strings::kAppName) + L"<" + job.system.szDataFile + L">");
-    frame.ConnectJobReceiver();
-    // The built-in Bluetooth module's port opens, but nothing here links the module to a receiver.
-    if (frame.Watch().OnBuiltInModule()) frame.ResetAndNotify(Supervision::kModuleUnlinkedText);
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
-    // The splash made with the frame stays over it until its time is up.
-    if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
-    // After the first screen, off this thread: a large job must not delay it.
-    frame.Records().StartLoad(frame.m_hWnd, CMainFrame::WM_SURVEY_RECORDS_READ);
-    frame.FillDisplayPoints();
+    frame.StartUp();
     return true;
 }
 

@@ -6,8 +6,6 @@
 #include <memory>
 
 class CMainFrame;
-class CSurveyPointStore;
-class SurveyHostImpl;
 
 class CQuorinApp {
 public:
@@ -26,9 +24,6 @@ public:
     void SetMainFrame(CMainFrame* frame) { frame_ = frame; }
 
 private:
-    // The store path outlives the frame that points at it.
-    std::unique_ptr<SurveyHostImpl> surveyHost_;
-    std::unique_ptr<CSurveyPointStore> pointStore_;
     std::unique_ptr<CMainFrame> owned_;
     CMainFrame* frame_ = nullptr;
 };

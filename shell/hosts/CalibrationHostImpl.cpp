@@ -3,71 +3,74 @@
 #include "calibration/screens/CGeoCoordLibDlg.h"
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/PositionConverter.h"
+#include "shell/frame/ReceiverLink.h"
+#include "shell/frame/Supervision.h"
 #include "shell/hosts/ReceiverAntenna.h"
 
 const CoordSysParams& CalibrationHostImpl::CoordParams() const {
-    return frame_.Job().coord;
+    return job_.coord;
 }
 
 const GeneralSettingsBlock& CalibrationHostImpl::Settings() const {
-    return frame_.Job().settings;
+    return job_.settings;
 }
 
 const CCoordTransform& CalibrationHostImpl::CalibrationConverter() const {
-    return frame_.Position().Second();
+    return position_.Second();
 }
 
 const CGpsState& CalibrationHostImpl::LatestFix() const {
-    return frame_.Receiver().State();
+    return receiver_.State();
 }
 
 AntennaConstants CalibrationHostImpl::Antenna() const {
-    return ReceiverAntenna(frame_.Receiver().Identity());
+    return ReceiverAntenna(receiver_.Identity());
 }
 
 CString CalibrationHostImpl::RootFolder() const {
-    return frame_.Job().paths.programFolder;
+    return job_.paths.programFolder;
 }
 
 CString CalibrationHostImpl::JobFolder() const {
-    return frame_.Job().paths.jobFolder;
+    return job_.paths.jobFolder;
 }
 
 CString CalibrationHostImpl::JobFileName() const {
-    return frame_.Job().paths.jobFileName;
+    return job_.paths.jobFileName;
 }
 
 CString CalibrationHostImpl::DataFolder() const {
-    return frame_.Job().paths.dataFolder;
+    return job_.paths.dataFolder;
 }
 
 CString CalibrationHostImpl::ResultFolder() const {
-    return frame_.Job().paths.resultFolder;
+    return job_.paths.resultFolder;
 }
 
 CString CalibrationHostImpl::SetupFolder() const {
-    return frame_.Job().paths.setupFolder;
+    return job_.paths.setupFolder;
 }
 
 bool CalibrationHostImpl::BaseReceivedFixed() const {
-    return frame_.Watch().baseFixedReceived != 0;
+    return watch_.baseFixedReceived != 0;
 }
 
 void CalibrationHostImpl::PlayTone() {
-    frame_.Receiver().PlayTone(CDeviceIo::kToneHz, CDeviceIo::kToneMs, CDeviceIo::kToneVolume);
+    receiver_.PlayTone(CDeviceIo::kToneHz, CDeviceIo::kToneMs, CDeviceIo::kToneVolume);
 }
 
 const CalibrationMemory& CalibrationHostImpl::Memory() const {
-    return frame_.Calibration();
+    return memory_;
 }
 
 void CalibrationHostImpl::Remember(const CalibrationMemory& memory) {
-    frame_.Calibration() = memory;
+    memory_ = memory;
 }
 
 bool CalibrationHostImpl::SaveCoordParams(const CoordSysParams& params) {
-    JobSession& job = frame_.Job();
+    JobSession& job = job_;
     // The base's grid position and slot 0 follow the parameters: a new datum moves them.
     CoordSysParams stored = params;
     CCoordTransform converter;
@@ -76,12 +79,12 @@ bool CalibrationHostImpl::SaveCoordParams(const CoordSysParams& params) {
     if (!job.StoreCoordParams(stored)) return false;
     for (ParamWarning warning :
          {ParamWarning::kCentralMeridian, ParamWarning::kSevenRotation, ParamWarning::kFourScale})
-        frame_.Watch().Rearm(warning);
+        watch_.Rearm(warning);
     return true;
 }
 
 bool CalibrationHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
-    return frame_.Job().StoreSettings(settings);
+    return job_.StoreSettings(settings);
 }
 
 GeoPointChoice CalibrationHostImpl::PickGeoPoint(CWnd* parent) const {

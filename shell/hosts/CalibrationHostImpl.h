@@ -4,11 +4,16 @@
 // converters are reloaded and the parameter warnings re-armed.
 #include "calibration/CalibrationHost.h"
 
-class CMainFrame;
+class JobSession;
+class PositionConverter;
+class ReceiverLink;
+class Supervision;
 
 class CalibrationHostImpl : public ICalibrationHost {
 public:
-    explicit CalibrationHostImpl(CMainFrame& frame) : frame_(frame) {}
+    CalibrationHostImpl(JobSession& job, const PositionConverter& position, ReceiverLink& receiver,
+                        Supervision& watch, CalibrationMemory& memory)
+        : job_(job), position_(position), receiver_(receiver), watch_(watch), memory_(memory) {}
 
     const CoordSysParams& CoordParams() const override;
     const GeneralSettingsBlock& Settings() const override;
@@ -30,5 +35,9 @@ public:
     void Remember(const CalibrationMemory& memory) override;
 
 private:
-    CMainFrame& frame_;
+    JobSession& job_;
+    const PositionConverter& position_;
+    ReceiverLink& receiver_;
+    Supervision& watch_;
+    CalibrationMemory& memory_;
 };

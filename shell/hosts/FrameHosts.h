@@ -11,24 +11,53 @@
 #include "shell/hosts/StakeoutHostImpl.h"
 #include "shell/hosts/SurveyHostImpl.h"
 
+class DisplayPointFill;
+class IFrameOperations;
+class IFrameServices;
+class IPointStorePath;
+class PositionListeners;
+class ReceiverLink;
 class Supervision;
+class SurveyRecords;
+struct AutoStoreState;
+struct CalibrationMemory;
+
+// The frame's parts a host may be built from.
+struct HostParts {
+    JobSession& job;
+    const PositionConverter& position;
+    ReceiverLink& receiver;
+    PositionListeners& listeners;
+    Supervision& watch;
+    SurveyRecords& records;
+    DisplayPointFill& displayFill;
+    AutoStoreState& autoStore;
+    CalibrationMemory& calibration;
+    IPointStorePath& storePath;
+    IFrameServices& services;
+    IFrameOperations& window;
+};
 
 class FrameHosts {
 public:
-    FrameHosts(JobSession& job, const PositionConverter& position, Supervision& watch, CMainFrame& frame)
-        : job_(job), position_(position), watch_(watch), frame_(frame) {}
+    explicit FrameHosts(const HostParts& parts) : p_(parts) {}
 
-    GeodesyHostImpl Geodesy() const { return {job_, watch_}; }
-    CogoHostImpl Cogo() const { return {job_.coord, position_.Second()}; }
-    ExportHostImpl Export() const { return ExportHostImpl(job_.paths); }
-    SurveyHostImpl Survey() const { return SurveyHostImpl(frame_); }
-    CalibrationHostImpl Calibration() const { return CalibrationHostImpl(frame_); }
-    StakeoutHostImpl Stakeout() const { return StakeoutHostImpl(frame_); }
-    PowerlineHostImpl Powerline() const { return PowerlineHostImpl(frame_); }
+    GeodesyHostImpl Geodesy() const { return {p_.job, p_.watch}; }
+    CogoHostImpl Cogo() const { return {p_.job.coord, p_.position.Second()}; }
+    ExportHostImpl Export() const { return ExportHostImpl(p_.job.paths); }
+    SurveyHostImpl Survey() const {
+        return {p_.job, p_.receiver, p_.records, p_.listeners, p_.autoStore, p_.displayFill, p_.window};
+    }
+    CalibrationHostImpl Calibration() const {
+        return {p_.job, p_.position, p_.receiver, p_.watch, p_.calibration};
+    }
+    StakeoutHostImpl Stakeout() const {
+        return {Survey(), p_.listeners, p_.services, p_.job, p_.receiver, p_.storePath, p_.window};
+    }
+    PowerlineHostImpl Powerline() const {
+        return {Survey(), p_.listeners, p_.services, p_.job, p_.autoStore, p_.records};
+    }
 
 private:
-    JobSession& job_;
-    const PositionConverter& position_;
-    Supervision& watch_;
-    CMainFrame& frame_;
+    HostParts p_;
 };

@@ -2,20 +2,19 @@
 
 #include "powerline/PowerlineHost.h"
 #include "receiver/screens/CDataVerifyDlg.h"
-#include "shell/frame/CMainFrame.h"
 #include "shell/frame/HardwareKeys.h"
-#include "shell/hosts/SurveyHostImpl.h"
+#include "shell/frame/PositionListeners.h"
 #include "stakeout/screens/StakeoutHost.h"
 #include "survey/screens/CCoordViewDlg.h"
 
 template <class Host>
 void PlotScreenHostImpl<Host>::ListenForPositions(HWND window) {
-    frame_.ListenForPositions(window);
+    listeners_.ListenForPositions(window);
 }
 
 template <class Host>
 void PlotScreenHostImpl<Host>::StopListening(HWND window) {
-    frame_.StopListening(window);
+    listeners_.StopListening(window);
 }
 
 template <class Host>
@@ -25,18 +24,17 @@ int PlotScreenHostImpl<Host>::LogicalKey(UINT message, UINT key) const {
 
 template <class Host>
 CString PlotScreenHostImpl<Host>::JobFolder() const {
-    return frame_.JobFolder();
+    return survey_.JobFolder();
 }
 
 template <class Host>
 void PlotScreenHostImpl<Host>::RunDataVerify(CWnd* parent) {
-    RunDataVerifyCommand(frame_, parent);
+    RunDataVerifyCommand(services_, parent);
 }
 
 template <class Host>
 void PlotScreenHostImpl<Host>::ShowCoordinateView() {
-    SurveyHostImpl host(frame_);
-    ShowCoordView(host);
+    ShowCoordView(survey_);
 }
 
 template class PlotScreenHostImpl<IStakeoutHost>;

@@ -1,14 +1,18 @@
 #pragma once
 // The forwarding every plot screen's host shares, once: `Host` is the screens' host interface,
 // which derives from IPlotScreenHost; the stake-out and power-line hosts derive from this.
+#include "shell/hosts/SurveyHostImpl.h"
 #include "stakeout/PlotScreenHost.h"
 
-class CMainFrame;
+class IFrameServices;
+class PositionListeners;
 
 template <class Host>
 class PlotScreenHostImpl : public Host {
 public:
-    explicit PlotScreenHostImpl(CMainFrame& frame) : frame_(frame) {}
+    // `survey` serves the job's folder and the coordinate view.
+    PlotScreenHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services)
+        : survey_(survey), listeners_(listeners), services_(services) {}
 
     void ListenForPositions(HWND window) override;
     void StopListening(HWND window) override;
@@ -18,5 +22,7 @@ public:
     void ShowCoordinateView() override;
 
 protected:
-    CMainFrame& frame_;
+    SurveyHostImpl survey_;
+    PositionListeners& listeners_;
+    IFrameServices& services_;
 };

@@ -1,6 +1,7 @@
 #include "shell/hosts/PowerlineHostImpl.h"
 
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/SurveyRecords.h"
 
 namespace {
 constexpr int kAutomaticMode = 3;
@@ -12,15 +13,15 @@ bool PowerlineHostImpl::SaveStoredNames(const CString& stored, const TextTriple&
 
 void PowerlineHostImpl::TakeStoredNames(const CString& next, const TextTriple& series,
                                         const StoredPointResult& result) {
-    PointStoreState& store = frame_.Job().jobs.Store();
+    PointStoreState& store = job_.jobs.Store();
     store.point.extraText = next;
     store.point.texts = series;
     store.lastResult = result;
 }
 
 bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) {
-    const GeneralSettingsBlock& settings = frame_.Job().settings;
-    AutoStoreState& state = frame_.AutoStore();
+    const GeneralSettingsBlock& settings = job_.settings;
+    AutoStoreState& state = autoStore_;
     if (settings.nSaveType != kAutomaticMode || state.running == 0 ||
         !trigger.Decide(settings, fix, state.firstPoint))
         return false;
@@ -29,6 +30,6 @@ bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState&
 }
 
 void PowerlineHostImpl::AddStoredPoint(const PointRecord& point) {
-    frame_.AppendSurveyRecord(point);
-    frame_.DisplayPoints().push_back(point);
+    records_.Append(point);
+    records_.display.push_back(point);
 }

@@ -4,9 +4,16 @@
 #include "shell/hosts/PlotScreenHostImpl.h"
 #include "shell/hosts/SurveyHostImpl.h"
 
+class SurveyRecords;
+
 class PowerlineHostImpl final : public PlotScreenHostImpl<IPowerlineHost> {
 public:
-    explicit PowerlineHostImpl(CMainFrame& frame) : PlotScreenHostImpl(frame), survey_(frame) {}
+    PowerlineHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services,
+                      JobSession& job, AutoStoreState& autoStore, SurveyRecords& records)
+        : PlotScreenHostImpl(survey, listeners, services),
+          job_(job),
+          autoStore_(autoStore),
+          records_(records) {}
 
     ISurveyHost& Survey() override { return survey_; }
     const ISurveyHost& Survey() const override { return survey_; }
@@ -18,5 +25,7 @@ public:
     void AddStoredPoint(const PointRecord& point) override;
 
 private:
-    SurveyHostImpl survey_;
+    JobSession& job_;
+    AutoStoreState& autoStore_;
+    SurveyRecords& records_;
 };

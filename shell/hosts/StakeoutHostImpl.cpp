@@ -1,40 +1,43 @@
 #include "shell/hosts/StakeoutHostImpl.h"
 
 #include "receiver/screens/CGpsInfoDlg.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/FrameOperations.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/ReceiverLink.h"
+#include "survey/PointStorePath.h"
 
 CString StakeoutHostImpl::JobFileName() const {
-    return frame_.JobFileName();
+    return job_.paths.jobFileName;
 }
 
 CString StakeoutHostImpl::DataFolder() const {
-    return frame_.DataFolder();
+    return job_.paths.dataFolder;
 }
 
 CString StakeoutHostImpl::PointFileName() const {
-    return frame_.Job().system.szDataFile;
+    return job_.system.szDataFile;
 }
 
 const GeneralSettingsBlock& StakeoutHostImpl::Settings() const {
-    return frame_.Job().settings;
+    return job_.settings;
 }
 
 LinkValues StakeoutHostImpl::Link() const {
-    const DataLinkSettings& link = frame_.Job().settings.dataLink;
-    return {link.nModuleType, link.radioChannel, frame_.Receiver().ModuleConfigured()};
+    const DataLinkSettings& link = job_.settings.dataLink;
+    return {link.nModuleType, link.radioChannel, receiver_.ModuleConfigured()};
 }
 
 StoredPointResult StakeoutHostImpl::StorePoint(const CGpsState& fix, const StoreContext& c) {
-    CJobSettings& jobs = frame_.Job().jobs;
+    CJobSettings& jobs = job_.jobs;
     jobs.SetStoreContext(c.mode, c.kind, c.format, c.name, 0, 0.0, c.code);
     jobs.SetStoreFlag(0);
-    return frame_.StorePath().StorePoint(fix);
+    return storePath_.StorePoint(fix);
 }
 
 void StakeoutHostImpl::ReacquireAndSave() {
-    frame_.ReacquireAndSave();
+    window_.ReacquireAndSave();
 }
 
 void StakeoutHostImpl::ShowReceiverInfo(CWnd* parent, const CString& info) {
-    ::ShowReceiverInfo(frame_, parent, info);
+    ::ShowReceiverInfo(services_, parent, info);
 }

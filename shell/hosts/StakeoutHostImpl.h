@@ -3,9 +3,21 @@
 #include "shell/hosts/PlotScreenHostImpl.h"
 #include "stakeout/screens/StakeoutHost.h"
 
+class IFrameOperations;
+class IPointStorePath;
+class JobSession;
+class ReceiverLink;
+
 class StakeoutHostImpl final : public PlotScreenHostImpl<IStakeoutHost> {
 public:
-    using PlotScreenHostImpl::PlotScreenHostImpl;
+    StakeoutHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services,
+                     JobSession& job, const ReceiverLink& receiver, IPointStorePath& storePath,
+                     IFrameOperations& window)
+        : PlotScreenHostImpl(survey, listeners, services),
+          job_(job),
+          receiver_(receiver),
+          storePath_(storePath),
+          window_(window) {}
 
     CString JobFileName() const override;
     CString DataFolder() const override;
@@ -15,4 +27,10 @@ public:
     StoredPointResult StorePoint(const CGpsState& fix, const StoreContext& context) override;
     void ReacquireAndSave() override;
     void ShowReceiverInfo(CWnd* parent, const CString& info) override;
+
+private:
+    JobSession& job_;
+    const ReceiverLink& receiver_;
+    IPointStorePath& storePath_;
+    IFrameOperations& window_;
 };

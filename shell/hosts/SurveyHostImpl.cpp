@@ -4,33 +4,38 @@
 #include "foundation/PointLines.h"
 #include "foundation/StoreJournal.h"
 #include "platform/messages/MessageBox.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/DisplayPointFill.h"
+#include "shell/frame/FrameOperations.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/PositionListeners.h"
+#include "shell/frame/ReceiverLink.h"
+#include "shell/frame/SurveyRecords.h"
 #include "shell/hosts/ReceiverAntenna.h"
 
 const GeneralSettingsBlock& SurveyHostImpl::Settings() const {
-    return frame_.Job().settings;
+    return job_.settings;
 }
 
 const PointStoreState& SurveyHostImpl::Store() const {
-    return frame_.Job().jobs.Store();
+    return job_.jobs.Store();
 }
 
 const CGpsState& SurveyHostImpl::LatestFix() const {
-    return frame_.Receiver().State();
+    return receiver_.State();
 }
 
 AntennaConstants SurveyHostImpl::Antenna() const {
-    return ReceiverAntenna(frame_.Receiver().Identity());
+    return ReceiverAntenna(receiver_.Identity());
 }
 
 StoreFilePaths SurveyHostImpl::StoreFiles() const {
-    const JobSession& job = frame_.Job();
+    const JobSession& job = job_;
     const JobResultFiles& files = job.jobs.ResultFiles();
     StoreFilePaths paths;
     paths.raw = files.RawFile();
     paths.point = files.DataFile();
     paths.library = CoordLibPath(job.paths.jobFolder, job.paths.jobFileName);
-    paths.record = frame_.Records().RecordFile();
+    paths.record = records_.RecordFile();
     paths.journal = StoreJournalPath(job.paths.jobFolder, job.paths.jobFileName);
     paths.version = job.jobs.Files().Version();
     paths.base = job.coord.base;
@@ -38,39 +43,39 @@ StoreFilePaths SurveyHostImpl::StoreFiles() const {
 }
 
 const AutoStoreState& SurveyHostImpl::AutoStore() const {
-    return frame_.AutoStore();
+    return autoStore_;
 }
 
 CoordSysParams SurveyHostImpl::CoordParams() const {
-    return frame_.Job().coord;
+    return job_.coord;
 }
 
 CString SurveyHostImpl::JobFolder() const {
-    return frame_.JobFolder();
+    return job_.paths.jobFolder;
 }
 
 CString SurveyHostImpl::DataFolder() const {
-    return frame_.DataFolder();
+    return job_.paths.dataFolder;
 }
 
 CString SurveyHostImpl::PointFilePath() const {
-    return frame_.DataFolder() + frame_.Job().paths.dataFileName;
+    return job_.paths.dataFolder + job_.paths.dataFileName;
 }
 
 bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
-    const bool ruleChanged = settings.nShowSurveyPoint != frame_.Job().settings.nShowSurveyPoint;
-    const bool written = frame_.Job().StoreSettings(settings);
+    const bool ruleChanged = settings.nShowSurveyPoint != job_.settings.nShowSurveyPoint;
+    const bool written = job_.StoreSettings(settings);
     // The list holds only what the old rule showed.
-    if (ruleChanged) frame_.FillDisplayPoints();
+    if (ruleChanged) window_.FillDisplayPoints();
     return written;
 }
 
 bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
-    return SaveStoredNames(name, frame_.Job().jobs.Store().point.texts);
+    return SaveStoredNames(name, job_.jobs.Store().point.texts);
 }
 
 bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& series) {
-    JobSession& job = frame_.Job();
+    JobSession& job = job_;
     job.system.szLastSaveName = name;
     job.system.lastNames = series;
     // A system file that start-up found unusable is held: the names then live on in memory only.
@@ -80,40 +85,40 @@ bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& seri
 }
 
 void SurveyHostImpl::TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) {
-    PointStoreState& store = frame_.Job().jobs.Store();
+    PointStoreState& store = job_.jobs.Store();
     store.point = templatePoint;
     store.lastResult = result;
 }
 
 void SurveyHostImpl::ListenForStore(HWND window) {
-    frame_.Listeners().ListenForStores(window);
+    listeners_.ListenForStores(window);
 }
 
 void SurveyHostImpl::StopListeningForStore(HWND window) {
-    frame_.Listeners().StopListeningForStores(window);
+    listeners_.StopListeningForStores(window);
 }
 
 void SurveyHostImpl::SetAutoStoring(bool on) {
-    AutoStoreState& state = frame_.AutoStore();
+    AutoStoreState& state = autoStore_;
     state.running = on ? 1 : 0;
     if (on) state.firstPoint = 1;
 }
 
 void SurveyHostImpl::ResetAutoStoreCount() {
-    frame_.AutoStore().count = 0;
+    autoStore_.count = 0;
 }
 
 void SurveyHostImpl::PlayTone() {
-    frame_.Receiver().PlayTone(CDeviceIo::kToneHz, CDeviceIo::kToneMs, CDeviceIo::kToneVolume);
+    receiver_.PlayTone(CDeviceIo::kToneHz, CDeviceIo::kToneMs, CDeviceIo::kToneVolume);
 }
 
 void SurveyHostImpl::ReloadDisplayPoints() {
-    frame_.DisplayFill().Stop();
+    displayFill_.Stop();
     size_t skipped = 0;
     PointFileWindow window;
     window.skipped = &skipped;
-    if (!LoadPointFile(PointFilePath(), frame_.Records().display, window))
+    if (!LoadPointFile(PointFilePath(), records_.display, window))
         AfxMessageBox(kNoPointData);
     else
-        frame_.TellSkippedLines(PointFilePath(), skipped);
+        window_.TellSkippedLines(PointFilePath(), skipped);
 }

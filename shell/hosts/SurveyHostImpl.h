@@ -3,11 +3,25 @@
 // the operations that change them (the job file only through the frame's guarded writer).
 #include "survey/SurveyHost.h"
 
-class CMainFrame;
+class DisplayPointFill;
+class IFrameOperations;
+class JobSession;
+class PositionListeners;
+class ReceiverLink;
+class SurveyRecords;
 
 class SurveyHostImpl final : public ISurveyHost {
 public:
-    explicit SurveyHostImpl(CMainFrame& frame) : frame_(frame) {}
+    SurveyHostImpl(JobSession& job, ReceiverLink& receiver, SurveyRecords& records,
+                   PositionListeners& listeners, AutoStoreState& autoStore, DisplayPointFill& displayFill,
+                   IFrameOperations& window)
+        : job_(job),
+          receiver_(receiver),
+          records_(records),
+          listeners_(listeners),
+          autoStore_(autoStore),
+          displayFill_(displayFill),
+          window_(window) {}
 
     const GeneralSettingsBlock& Settings() const override;
     const PointStoreState& Store() const override;
@@ -34,5 +48,11 @@ public:
     bool SaveStoredNames(const CString& name, const TextTriple& series);
 
 private:
-    CMainFrame& frame_;
+    JobSession& job_;
+    ReceiverLink& receiver_;
+    SurveyRecords& records_;
+    PositionListeners& listeners_;
+    AutoStoreState& autoStore_;
+    DisplayPointFill& displayFill_;
+    IFrameOperations& window_;
 };

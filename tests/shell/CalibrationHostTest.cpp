@@ -45,7 +45,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
     FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
     FrameProbe::Watch(frame).paramAcknowledged.fill(true);
-    CalibrationHostImpl host(frame);
+    CalibrationHostImpl host = FrameProbe::Hosts(frame).Calibration();
     CoordSysParams params = host.CoordParams();
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
     ASSERT_TRUE(host.SaveCoordParams(params));
@@ -63,7 +63,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
 TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
     FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-    CalibrationHostImpl host(frame);
+    CalibrationHostImpl host = FrameProbe::Hosts(frame).Calibration();
     CoordSysParams params = host.CoordParams();
     params.base.szdBaseLat = 30.1430;
     params.base.szdBaseLon = 120.1030;
@@ -107,8 +107,8 @@ TEST_F(CalibrationHostTest, AntennaConstantsAreTheConnectedReceiversInEveryHost)
     ident.instrumentHeight = 0.0884;
     ident.instrumentRadius = 0.12;
     ASSERT_FALSE(FrameProbe::Receiver(frame).IsBase());
-    const AntennaConstants calibration = CalibrationHostImpl(frame).Antenna();
-    const AntennaConstants survey = SurveyHostImpl(frame).Antenna();
+    const AntennaConstants calibration = FrameProbe::Hosts(frame).Calibration().Antenna();
+    const AntennaConstants survey = FrameProbe::Hosts(frame).Survey().Antenna();
     for (const AntennaConstants& antenna : {calibration, survey}) {
         EXPECT_EQ(antenna.phaseOffset, 0.0764);
         EXPECT_EQ(antenna.poleOffset, 0.0884);

@@ -19,6 +19,7 @@ struct FrameProbe {
     static IPointStorePath& StorePath(CMainFrame& frame) { return frame.storePath_; }
     static void SetStorePath(CMainFrame& frame, IPointStorePath* path) { frame.SetStorePath(path); }
     static std::vector<PointRecord>& DisplayPoints(CMainFrame& frame) { return frame.records_.display; }
+    static const FrameHosts& Hosts(CMainFrame& frame) { return frame.hosts_; }
     // As the menu runs command `id`: false when the table has no handler for it.
     static bool RunMenuCommand(CMainFrame& frame, UINT id) {
         MenuContext context{frame, frame, frame.hosts_, frame.jobCommands_};

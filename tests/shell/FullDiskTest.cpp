@@ -21,7 +21,7 @@ protected:
 }  // namespace
 
 TEST_F(FullDiskTest, AStoreTellsOnlyItsOwnMessageAndTheExitPrintsWhatItCouldNotWrite) {
-    SurveyHostImpl host(frame);
+    SurveyHostImpl host = FrameProbe::Hosts(frame).Survey();
     CSurveyPointStore store(host, &frame);
     CGpsState fix;
     fix.fixFlag = 1;

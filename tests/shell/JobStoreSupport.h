@@ -32,6 +32,6 @@ public:
         frame_.DestroyWindow();
     }
 
-    SurveyHostImpl host{frame_};
+    SurveyHostImpl host{FrameProbe::Hosts(frame_).Survey()};
     CSurveyPointStore store{host, &frame_};
 };

@@ -150,7 +150,7 @@ TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
 
     GeneralSettingsBlock settings = FrameProbe::Job(frame).settings;
     settings.nShowSurveyPoint = -1;
-    SurveyHostImpl host(frame);
+    SurveyHostImpl host = FrameProbe::Hosts(frame).Survey();
     ui_.ExpectMessageBox(L"other.xyh中有1行已损坏,已跳过");
     EXPECT_TRUE(host.SaveSettings(settings));
     WaitForFill(frame);

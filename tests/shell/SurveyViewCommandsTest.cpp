@@ -56,7 +56,7 @@ TEST_F(CoordViewCommandTest, KeyBPressedTwiceOpensTheView) {
 }
 
 TEST_F(CoordViewCommandTest, StakeoutScreensOpenTheViewThroughTheirHost) {
-    StakeoutHostImpl host(frame);
+    StakeoutHostImpl host = FrameProbe::Hosts(frame).Stakeout();
     ui_.OnModal(coordview::IDD, [&](CDialog& dlg) {
         EXPECT_EQ(static_cast<CCoordViewDlg&>(dlg).List().GetItemCount(), 3);
         ui_.Click(dlg, IDCANCEL);
