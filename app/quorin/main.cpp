@@ -52,7 +52,7 @@ public:
     // A signal that came before the frame existed closes it as soon as it does.
     void SetTarget(HWND window) {
         target_ = window.id();
-        if (pending_.exchange(false)) PostMessage(window, CMainFrame::WM_EXIT_NOW, 0, 0);
+        if (pending_.exchange(false)) PostMessage(window, mainframe::WM_EXIT_NOW, 0, 0);
     }
 
 private:
@@ -62,7 +62,7 @@ private:
             if (sigtimedwait(&set_, nullptr, &step) < 0) continue;
             pending_ = true;
             if (const uint32_t id = target_.load(); id && pending_.exchange(false))
-                PostMessage(HWND(id), CMainFrame::WM_EXIT_NOW, 0, 0);
+                PostMessage(HWND(id), mainframe::WM_EXIT_NOW, 0, 0);
         }
     }
     sigset_t set_{};
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
             // The window manager's close asks; a window destroyed under the program leaves nothing to ask in.
             if (x11)
                 x11->SetCloseHandler([frame, &x11] {
-                    PostMessage(frame, x11->WindowGone() ? CMainFrame::WM_EXIT_NOW : WM_CLOSE, 0, 0);
+                    PostMessage(frame, x11->WindowGone() ? mainframe::WM_EXIT_NOW : WM_CLOSE, 0, 0);
                 });
             status = app.Run([&] {
                 if (shot) shot->SaveIfDue();

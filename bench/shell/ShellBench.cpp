@@ -47,14 +47,14 @@ void BM_OneEpochToThePositionWindow(benchmark::State& state) {
     CMainFrame frame;
     FrameProbe::Job(frame).jobs.DefaultCoordParams(FrameProbe::Job(frame).coord);
     FrameProbe::Job(frame).coord.projection.szdCenter = 120.0;
-    frame.ApplyCoordParams();
+    FrameProbe::ApplyCoordParams(frame);
     CCountingWindow listener;
     frame.ListenForPositions(listener.hwnd);
     const std::string bytes = EpochBytes();
     for (auto _ : state)
         for (size_t at = 0; at < bytes.size(); at += CSerialPort::kChunkSize) {
             const std::string chunk = bytes.substr(at, CSerialPort::kChunkSize);
-            frame.OnReceiverBytes(reinterpret_cast<const uint8_t*>(chunk.data()), chunk.size());
+            FrameProbe::OnReceiverBytes(frame, reinterpret_cast<const uint8_t*>(chunk.data()), chunk.size());
         }
     if (listener.fixes != 2 * static_cast<int>(state.iterations())) state.SkipWithError("fixes went missing");
     state.counters["bytes"] = static_cast<double>(bytes.size());

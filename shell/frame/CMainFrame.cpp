@@ -29,8 +29,8 @@ CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, re
     job_.OnCoordParamsChanged([this](const CoordSysParams& coord) { position_.Apply(coord); });
     BindMessage(WM_SERIAL_DATA, &CMainFrame::OnReceiverData);
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
-    BindMessage(WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
-    BindMessage(WM_SURVEY_RECORDS_READ, &CMainFrame::OnSurveyRecordsRead);
+    BindMessage(mainframe::WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
+    BindMessage(mainframe::WM_SURVEY_RECORDS_READ, &CMainFrame::OnSurveyRecordsRead);
     BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
 }
 
@@ -60,12 +60,12 @@ void CMainFrame::StartUp() {
     // The splash made with the frame stays over it until its time is up.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
     // After the first screen, off this thread: a large job must not delay it.
-    records_.StartLoad(m_hWnd, WM_SURVEY_RECORDS_READ);
+    records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
     FillDisplayPoints();
 }
 
 void CMainFrame::LoadJobAtStartup() {
-    job_.LoadAtStartup(kSoftwareVersion);
+    job_.LoadAtStartup(mainframe::kSoftwareVersion);
     SetLocalTimeOffsetMinutes(job_.settings.connection.nTimeZone * 60);
     job_.TakeLoaded(job_.settings, job_.coord);
     job_.StartPointNames();
@@ -84,10 +84,10 @@ int CMainFrame::OnCreate() {
     if (!view_->CreateView(this, kViewId)) return -1;
     listeners_.ListenForPositions(view_->m_hWnd);
     receiver_.LedsOff();
-    SetProp(kInstanceProperty, 1);
+    SetProp(mainframe::kInstanceProperty, 1);
     CSplashWnd::EnableSplashScreen(TRUE);
     CSplashWnd::ShowSplashScreen(this);
-    SetTimer(IDT_FRAME_TICK, kTickMs);
+    SetTimer(IDT_FRAME_TICK, mainframe::kTickMs);
     RecalcViewLayout();
     return 0;
 }
@@ -116,11 +116,11 @@ void CMainFrame::OnSize(UINT type, int cx, int cy) {
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_RELAYOUT) {
+    if (message == mainframe::WM_RELAYOUT) {
         RecalcViewLayout();
         return 1;
     }
-    if (message == WM_EXIT_NOW) {
+    if (message == mainframe::WM_EXIT_NOW) {
         DestroyWindow();
         return 0;
     }
@@ -149,10 +149,6 @@ void CMainFrame::ApplyCoordParams() {
     position_.Apply(job_.coord);
 }
 
-int CMainFrame::MapHardwareKey(UINT message, UINT key) {
-    return ::MapHardwareKey(message, key);
-}
-
 LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
     supervision_.OnPortLost();
     return 0;
@@ -162,7 +158,7 @@ void CMainFrame::FillDisplayPoints() {
     records_.display.clear();
     if (view_) view_->StoredPointsChanged();
     displayFill_.Start(job_.paths.dataFolder + job_.paths.dataFileName, job_.settings.nShowSurveyPoint,
-                       m_hWnd, WM_DISPLAY_POINTS_READ);
+                       m_hWnd, mainframe::WM_DISPLAY_POINTS_READ);
 }
 
 LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
@@ -190,7 +186,7 @@ void CMainFrame::OnConnectInstrument() {
 
 void CMainFrame::OnAppAbout() {
     const GpsTextBlock& ident = receiver_.State().ident;
-    CAboutDlg dlg(this, kSoftwareVersion, ident.text[0], ident.text[1]);
+    CAboutDlg dlg(this, mainframe::kSoftwareVersion, ident.text[0], ident.text[1]);
     dlg.DoModal();
 }
 

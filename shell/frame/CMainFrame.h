@@ -3,9 +3,9 @@
 // fields: the job (paths, settings, coordinate parameters, system record), the position
 // converter, the receiver link, and the windows that listen for positions. The frame itself is
 // the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
-// The receiver screens reach it through IFrameServices, the common controls through IFoundationFrame;
-// the coordinate-system dialogs and the feature screens through hosts the shell implements over it
-// (GeodesyHostImpl and the feature hosts).
+// It hands no part out: the hosts (FrameHosts), the job commands and the main view are built from
+// the parts they need, and reach the window through IFrameOperations, which it implements privately.
+// The receiver screens reach it through IFrameServices, the common controls through IFoundationFrame.
 #include <memory>
 #include <string_view>
 
@@ -14,6 +14,7 @@
 #include "receiver/IFrameServices.h"
 #include "shell/commands/JobCommands.h"
 #include "shell/frame/DisplayPointFill.h"
+#include "shell/frame/FrameConstants.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
@@ -37,21 +38,6 @@ class CMainFrame : public CWnd,
                    private ISupervisedFrame,
                    private IReceiverLinkOwner {
 public:
-    static constexpr const wchar_t* kSoftwareVersion = L"2011.09.26";
-    static constexpr UINT_PTR IDT_FRAME_TICK = 999;
-    static constexpr UINT kTickMs = 2000;
-    static constexpr UINT kViewId = 59648;
-    // Lays the view out below the command bar.
-    static constexpr UINT WM_RELAYOUT = 1074;
-    static constexpr const wchar_t* kInstanceProperty = L"Quorin";
-    // Closes as "Yes" to the exit question does, without asking (Ctrl-C and SIGTERM). WM_CLOSE,
-    // from the command bar's close box or the window manager, asks first.
-    static constexpr UINT WM_EXIT_NOW = 1075;
-    // The display-point fill has read its points (wParam: the fill's number).
-    static constexpr UINT WM_DISPLAY_POINTS_READ = 1076;
-    // The record file's load at start-up has read its lines (wParam: the load's number).
-    static constexpr UINT WM_SURVEY_RECORDS_READ = 1077;
-
     CMainFrame();
     ~CMainFrame() override;
 
@@ -61,61 +47,14 @@ public:
     // and the receiver connection; the stored points are read after the first screen, off this thread.
     void StartUp();
 
-    JobSession& Job() { return job_; }
-    PositionConverter& Position() { return position_; }
-    ReceiverLink& Receiver() { return receiver_; }
-    PositionListeners& Listeners() { return listeners_; }
-    Supervision& Watch() { return supervision_; }
-    CFrmGraphView* View() { return view_.get(); }
-    CCommandBar& CommandBar() { return bar_; }
-    SurveyRecords& Records() { return records_; }
-    AutoStoreState& AutoStore() { return autoStore_; }
-    CalibrationMemory& Calibration() { return calibration_; }
-    // Every point stored from the frame and its view goes this way.
-    IPointStorePath& StorePath() { return storePath_; }
-    void SetStorePath(IPointStorePath* path) { storePath_.Use(path); }
-
-    // ---- operations other screens use
-    // Tells once that `skipped` lines of the data file at `path` could not be read (none: nothing).
-    void TellSkippedLines(const CString& path, size_t skipped) override;
-    void ApplyCoordParams();
-    // The stored point joins the surveyed list (its store wrote it to the record file).
-    void AppendSurveyRecord(const PointRecord& point) { records_.Append(point); }
-    void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
     void ListenForPositions(HWND window) override { listeners_.ListenForPositions(window); }
     void StopListening(HWND window) override { listeners_.StopListening(window); }
-    void ListenForStores(HWND window) { listeners_.ListenForStores(window); }
-    void StopListeningForStores(HWND window) { listeners_.StopListeningForStores(window); }
     void SetAuxNotifyWnd(HWND window) override { listeners_.SetAuxNotifyWnd(window); }
-    void RecalcViewLayout();
-    // The window's text, shown as the title of the program's window.
-    void SetTitle(const CString& title) override;
-    void ConfirmExit() override;
-    // Command 57664: the About dialog.
-    void OnAppAbout();
-    // Command 32781: the connection dialog; the values it connected with are kept in the job file.
-    void OnConnectInstrument();
-    // The logical key of a key message (see HardwareKeys.h).
-    static int MapHardwareKey(UINT message, UINT key);
     // Resets the live state, shows `text` as its solution and tells the position window.
     void ResetAndNotify(const CString& text) override;
-
-    // ---- receiver connection
     BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud) override;
     // With the job's connection settings, as start-up does.
     BOOL ConnectJobReceiver() override;
-    // Asks first, then switches the receiver off.
-    void CloseReceiver() override;
-    // The re-acquisition of the measuring screens; a job file that cannot be written is told.
-    void ReacquireAndSave() override;
-    // The handler of WM_SERIAL_DATA.
-    LRESULT OnReceiverData(WPARAM bytes, LPARAM count);
-    void OnReceiverBytes(const uint8_t* bytes, size_t count) { receiver_.OnBytes(bytes, count); }
-
-    // ---- base watch (FrameBaseWatch.cpp)
-    void UpdateBaseStation(CGpsState& state);
-    // Appends the "NowBase" line to the result folder's "basecoord.blh".
-    void WriteBaseCoordFile(const CGpsState& state);
 
     // ---- IFrameServices
     IReceiverPort& Port() override { return receiver_.Port(); }
@@ -154,13 +93,6 @@ public:
     CString DataFolder() const override { return job_.paths.dataFolder; }
     void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
     GeoPointChoice PickGeoPoint(CWnd* parent) override { return hosts_.Calibration().PickGeoPoint(parent); }
-    // The points shown on the main map; LoadPointFile refills it.
-    std::vector<PointRecord>& DisplayPoints() { return records_.display; }
-    // Start-up and every job or point file that becomes current (and a change of the display rule)
-    // refill the display list from the current point file, off the UI thread; the map redraws once
-    // the points are in, and points stored meanwhile stay after them.
-    void FillDisplayPoints() override;
-    DisplayPointFill& DisplayFill() { return displayFill_; }
 
 protected:
     int OnCreate() override;
@@ -171,11 +103,24 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void LoadJobAtStartup();
     // Tests set up and read the parts through it.
     friend struct FrameProbe;
 
+    static constexpr UINT_PTR IDT_FRAME_TICK = 999;
+    static constexpr UINT kViewId = 59648;
+
+    void LoadJobAtStartup();
     void OnMenuCommand(UINT id);
+    void ApplyCoordParams();
+    void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
+    void RecalcViewLayout();
+    // Command 57664: the About dialog.
+    void OnAppAbout();
+    // Command 32781: the connection dialog; the values it connected with are kept in the job file.
+    void OnConnectInstrument();
+    // The handler of WM_SERIAL_DATA.
+    LRESULT OnReceiverData(WPARAM bytes, LPARAM count);
+    void OnReceiverBytes(const uint8_t* bytes, size_t count) { receiver_.OnBytes(bytes, count); }
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
@@ -183,8 +128,21 @@ private:
     // the job's record, its files and the first calibration slot.
     void WriteOldBaseFile();
     void TakeNewBase(const CGpsState& state);
+    // ---- base watch (FrameBaseWatch.cpp)
+    void UpdateBaseStation(CGpsState& state);
+    // Appends the "NowBase" line to the result folder's "basecoord.blh".
+    void WriteBaseCoordFile(const CGpsState& state);
     // ---- IFrameOperations
     CWnd& Window() override { return *this; }
+    void SetTitle(const CString& title) override;
+    // Start-up and every job or point file that becomes current (and a change of the display rule)
+    // refill the display list from the current point file, off the UI thread; the map redraws once
+    // the points are in, and points stored meanwhile stay after them.
+    void FillDisplayPoints() override;
+    void TellSkippedLines(const CString& path, size_t skipped) override;
+    void ConfirmExit() override;
+    void CloseReceiver() override;
+    void ReacquireAndSave() override;
     void ConnectInstrument() override { OnConnectInstrument(); }
     void ShowAbout() override { OnAppAbout(); }
     // ---- ISupervisedFrame

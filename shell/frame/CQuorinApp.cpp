@@ -8,7 +8,7 @@ namespace {
 CQuorinApp* g_app = nullptr;
 
 BOOL FindRunningInstanceProc(HWND window, LPARAM out) {
-    if (GetProp(window, CMainFrame::kInstanceProperty) != 1) return TRUE;
+    if (GetProp(window, mainframe::kInstanceProperty) != 1) return TRUE;
     *reinterpret_cast<HWND*>(out) = window;
     return FALSE;
 }

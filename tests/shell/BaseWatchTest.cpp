@@ -134,7 +134,7 @@ TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
 TEST_F(BaseWatchTest, KnownAndOldBaseFilesHoldTheCurrentAndThePreviousBaseInTheGrid) {
     CoordSysParams& coord = FrameProbe::Job(frame).coord;
     coord.seven = {1, 120.0, -80.0, 45.0, 0.00001, -0.00002, 0.00001, 0.000004};
-    frame.ApplyCoordParams();
+    FrameProbe::ApplyCoordParams(frame);
     Base(0, "0001");
     const std::string first = ReadHostFile("job/result/BaseKnown.xyh");
     Base(12, "0001");

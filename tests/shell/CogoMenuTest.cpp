@@ -8,7 +8,7 @@
 
 TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {
     FrameProbe::Job(frame).coord.adjust = {0, 1.5, -2.25, 0.75};
-    frame.ApplyCoordParams();
+    FrameProbe::ApplyCoordParams(frame);
     double n = 0, e = 0, h = 0;
     FrameProbe::Position(frame).ToGrid(30.25, 120.2, 12.5, FrameProbe::Job(frame).coord, n, e, h);
     frame.ShowWindow(SW_SHOW);
@@ -33,7 +33,7 @@ TEST_F(FrameTest, CoordinateToolHostConvertsBackExactly) {
     p.adjust = {0, 0.5, -0.25, 0.125};
     p.heightFit.nNiheMode = 1;
     p.heightFit.szdNiheA = {1.5, 1e-5, -2e-5, 0, 0, 0};
-    frame.ApplyCoordParams();
+    FrameProbe::ApplyCoordParams(frame);
     const CogoHostImpl host(p, FrameProbe::Position(frame).Second());
     const GeoPosition typed{30.25, 120.2, 12.5};
     const GeoPosition back = host.Wgs84FromGrid(host.GridFromWgs84(typed));

@@ -23,13 +23,13 @@ TEST_F(FrameTest, ConvertPositionFollowsTheEngineStepByStep) {
         p.heightFit.szdNiheA = {0.5, 1e-4, -2e-4, 0, 0, 0};
         p.heightFit.szdNiheX0 = 3340000.0;
         p.heightFit.szdNiheY0 = 500000.0;
-        frame.ApplyCoordParams();
+        FrameProbe::ApplyCoordParams(frame);
 
         CGpsState state;
         state.latitude = 30.2416666667;
         state.longitude = 120.1716666667;
         state.height = 12.5;
-        frame.ConvertPosition(state);
+        FrameProbe::ConvertPosition(frame, state);
 
         CCoordTransform engine;
         ApplyCoordParams(p, engine);

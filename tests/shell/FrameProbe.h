@@ -17,7 +17,7 @@ struct FrameProbe {
     static AutoStoreState& AutoStore(CMainFrame& frame) { return frame.autoStore_; }
     static CalibrationMemory& Calibration(CMainFrame& frame) { return frame.calibration_; }
     static IPointStorePath& StorePath(CMainFrame& frame) { return frame.storePath_; }
-    static void SetStorePath(CMainFrame& frame, IPointStorePath* path) { frame.SetStorePath(path); }
+    static void SetStorePath(CMainFrame& frame, IPointStorePath* path) { frame.storePath_.Use(path); }
     static std::vector<PointRecord>& DisplayPoints(CMainFrame& frame) { return frame.records_.display; }
     static const FrameHosts& Hosts(CMainFrame& frame) { return frame.hosts_; }
     // As the menu runs command `id`: false when the table has no handler for it.
@@ -25,5 +25,15 @@ struct FrameProbe {
         MenuContext context{frame, frame, frame.hosts_, frame.jobCommands_};
         return ::RunMenuCommand(context, id);
     }
+    // The frame's own steps, as its messages and commands run them.
+    static void ApplyCoordParams(CMainFrame& frame) { frame.ApplyCoordParams(); }
+    static void ConvertPosition(CMainFrame& frame, CGpsState& state) { frame.ConvertPosition(state); }
+    static void OnReceiverBytes(CMainFrame& frame, const uint8_t* bytes, size_t count) {
+        frame.OnReceiverBytes(bytes, count);
+    }
+    static void RecalcViewLayout(CMainFrame& frame) { frame.RecalcViewLayout(); }
+    static void CloseReceiver(CMainFrame& frame) { frame.CloseReceiver(); }
+    static void ReacquireAndSave(CMainFrame& frame) { frame.ReacquireAndSave(); }
+    static void ConfirmExit(CMainFrame& frame) { frame.ConfirmExit(); }
     static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
 };

@@ -63,11 +63,11 @@ protected:
         job.system.nGPSOEMType = 0;
         job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
         ASSERT_TRUE(frame.CreateFrame());
-        frame.ApplyCoordParams();
+        FrameProbe::ApplyCoordParams(frame);
         frame.ListenForPositions(listener.hwnd);
     }
     void Feed(const std::string& bytes) {
-        frame.OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        FrameProbe::OnReceiverBytes(frame, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
 
     CMainFrame frame;

@@ -12,7 +12,7 @@ class FullDiskTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        FrameProbe::Job(frame).LoadAtStartup(CMainFrame::kSoftwareVersion);
+        FrameProbe::Job(frame).LoadAtStartup(mainframe::kSoftwareVersion);
         FrameProbe::Job(frame).StartPointNames();
         ui_.Pump();
     }

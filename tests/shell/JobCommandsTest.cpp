@@ -19,7 +19,7 @@ class JobCommandsTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        FrameProbe::Job(frame).LoadAtStartup(CMainFrame::kSoftwareVersion);
+        FrameProbe::Job(frame).LoadAtStartup(mainframe::kSoftwareVersion);
         frame.ShowWindow(SW_SHOW);
         FrameProbe::SetStorePath(frame, &store);
         ui_.Pump();

@@ -20,7 +20,7 @@ public:
         JobSession& job = FrameProbe::Job(frame_);
         job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
         job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
-        job.jobs.SetVersionInfo(CMainFrame::kSoftwareVersion, job.paths.programFolder);
+        job.jobs.SetVersionInfo(mainframe::kSoftwareVersion, job.paths.programFolder);
         job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
         job.jobs.SetStoreNames({}, L"K1", 0.0, 1);
         FrameProbe::Records(frame_).SetRecordFile(L"\\job\\data\\j.rec");

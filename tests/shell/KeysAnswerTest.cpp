@@ -60,7 +60,7 @@ TEST_F(KeysAnswerTest, KeyAStoresAfterEveryWindowThatTookTheKeys) {
     CGpsState& state = ReceiverLinkProbe::State(FrameProbe::Receiver(Frame()));
     state.longitude = FrameProbe::Job(Frame()).coord.projection.szdCenter + 8.0;
     state.solutionCode = 10;
-    ui_.Advance(CMainFrame::kTickMs);
+    ui_.Advance(mainframe::kTickMs);
     ASSERT_TRUE(FrameProbe::Watch(Frame()).Warning(WarningKind::kMeridian).IsOpen());
     ui_.PressKey(VK_ESCAPE);
     ASSERT_FALSE(FrameProbe::Watch(Frame()).Warning(WarningKind::kMeridian).IsOpen());

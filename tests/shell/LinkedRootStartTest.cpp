@@ -67,7 +67,7 @@ TEST_F(LinkedRootStart, LinksOutOfTheRootAreNamedAndNothingOutsideChanges) {
             CMainFrame& frame = *app.MainFrame();
             RecordingStore store;
             FrameProbe::SetStorePath(frame, &store);
-            ui_.Advance(CSplashWnd::kShowMs + CMainFrame::kTickMs);
+            ui_.Advance(CSplashWnd::kShowMs + mainframe::kTickMs);
             FrameProbe::SetStorePath(frame, nullptr);
             frame.DestroyWindow();
             ui_.Pump();

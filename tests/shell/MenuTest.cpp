@@ -57,7 +57,7 @@ TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {
     } cases[] = {{1, L"&6网络连接"}, {2, L"&6网络连接"}, {0, L"&6电台设置"}};
     for (const Case& c : cases) {
         FrameProbe::Job(frame).settings.dataLink.nModuleType = c.type;
-        ui_.Advance(CMainFrame::kTickMs);
+        ui_.Advance(mainframe::kTickMs);
         CString text;
         menu.GetMenuString(mainmenu::kRadioSettings, text, MF_BYCOMMAND);
         EXPECT_EQ(text, c.text) << c.type;

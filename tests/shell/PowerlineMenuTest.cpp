@@ -58,7 +58,7 @@ TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAnd
     JobSession& job = FrameProbe::Job(frame);
     job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
-    job.jobs.SetVersionInfo(CMainFrame::kSoftwareVersion, job.paths.programFolder);
+    job.jobs.SetVersionInfo(mainframe::kSoftwareVersion, job.paths.programFolder);
     job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
     job.jobs.SetStoreNames({L"J1", L"Z1", L"1"}, L"K1", 0.0, 1);
     FrameProbe::Records(frame).SetRecordFile(L"\\job\\data\\j.rec");

@@ -78,7 +78,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
         modem.Kept().server = L"10.0.0.2";
         dlg.EndDialog(IDOK);
     });
-    ui_.Advance(CMainFrame::kTickMs);  // the item is renamed after the link
+    ui_.Advance(mainframe::kTickMs);  // the item is renamed after the link
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"6网络连接"}));
     EXPECT_EQ(link.net.server, L"10.0.0.2");
 

@@ -75,10 +75,10 @@ TEST_F(FrameTest, StoreAndVerificationWindowsHearOnlyWhileRegistered) {
     CListenerWindow store, verify;
     const std::string fix = sim::BestPosLog(Epoch());
     Feed(fix);
-    frame.ListenForStores(store.hwnd);
+    FrameProbe::Listeners(frame).ListenForStores(store.hwnd);
     frame.SetAuxNotifyWnd(verify.hwnd);
     Feed(fix);
-    frame.StopListeningForStores(store.hwnd);
+    FrameProbe::Listeners(frame).StopListeningForStores(store.hwnd);
     Feed(fix);
     ASSERT_EQ(store.heard.size(), 1u);
     EXPECT_EQ(store.heard[0].message, WM_GPS_POSITION_STORE);

@@ -141,7 +141,7 @@ protected:
             }
             const uint64_t step = 200 - now % 200;
             ui_.Advance(static_cast<DWORD>(step));
-            if ((now + step) % CMainFrame::kTickMs == 0) Mark(static_cast<int>((now + step) / 1000));
+            if ((now + step) % mainframe::kTickMs == 0) Mark(static_cast<int>((now + step) / 1000));
         }
         return Render(record_, shown_);
     }

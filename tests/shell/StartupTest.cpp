@@ -146,7 +146,7 @@ TEST_F(StartupTest, ExitAsksAndYesWritesTheNamesBack) {
     FrameProbe::Job(frame).jobs.SetStoreNames({L"J7", L"Z3", L"12"}, L"P12", 0.0, 1);
     FrameProbe::Job(frame).jobs.SetNameAffixes(L"-a", L"K");
     ui_.ExpectMessageBox(L"确定要退出衡川吗?", IDNO);
-    frame.ConfirmExit();
+    FrameProbe::ConfirmExit(frame);
     ASSERT_TRUE(IsWindow(frame.m_hWnd));
     ui_.ExpectMessageBox(L"确定要退出衡川吗?", IDYES);
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"8退出(X)"}));

@@ -8,7 +8,7 @@
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
 namespace {
-constexpr DWORD kTick = CMainFrame::kTickMs;
+constexpr DWORD kTick = mainframe::kTickMs;
 }
 
 class SupervisionTest : public FrameTest {

@@ -71,7 +71,7 @@ TEST_F(SurveyHostTest, FilesThatStartUpFoundUnusableAreNeverWritten) {
 
 TEST_F(SurveyHostTest, TheStoreListenerIsGivenBack) {
     CListenerWindow previous, dialog;
-    frame.ListenForStores(previous.hwnd);
+    FrameProbe::Listeners(frame).ListenForStores(previous.hwnd);
     host.ListenForStore(dialog.hwnd);
     EXPECT_EQ(FrameProbe::Listeners(frame).StoreWindow(), dialog.hwnd);
     host.StopListeningForStore(dialog.hwnd);

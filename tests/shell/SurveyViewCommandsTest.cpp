@@ -14,7 +14,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         frame.ShowWindow(SW_SHOW);
-        frame.RecalcViewLayout();
+        FrameProbe::RecalcViewLayout(frame);
         FrameProbe::Job(frame).paths.dataFolder = L"\\job\\data\\";
         FrameProbe::Job(frame).paths.dataFileName = L"j.xyh";
         WriteHostFile("job/data/j.xyh", "P1,1,2,3\r\nP2,4,5,6\r\nP3,7,8,9\r\n");

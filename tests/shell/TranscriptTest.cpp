@@ -38,10 +38,10 @@ TEST_F(TranscriptTest, ConnectionKindsOutsideTheTableOpenNothing) {
 TEST_F(TranscriptTest, SwitchingTheReceiverOffSendsTheOffCommandTwiceTwice) {
     OpenPort();
     ui_.ExpectMessageBox(L"确实要关闭GPS主机吗?", IDNO);
-    frame.CloseReceiver();
+    FrameProbe::CloseReceiver(frame);
     EXPECT_EQ(Written(), "");
     ui_.ExpectMessageBox(L"确实要关闭GPS主机吗?", IDYES);
-    frame.CloseReceiver();
+    FrameProbe::CloseReceiver(frame);
     std::string payload;
     ASSERT_TRUE(BuildBinaryPayload(L"aT ao av aa ak aG ap as ", &payload));
     const std::string off = BuildBinaryFrame(81, payload);
@@ -70,7 +70,7 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
     for (const Case& c : cases) {
         FrameProbe::Job(frame).system.nGPSOEMType = c.board;
         FrameProbe::Job(frame).settings.connection.nGAngle = 15;
-        frame.ReacquireAndSave();
+        FrameProbe::ReacquireAndSave(frame);
         EXPECT_EQ(Written(), c.sent) << "board " << c.board;
         EXPECT_NE(ReadHostFile("job/j.qzs").find("nGAngle=0\r\n"), std::string::npos);
     }

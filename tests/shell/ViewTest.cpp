@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         frame.ShowWindow(SW_SHOW);
-        frame.RecalcViewLayout();
+        FrameProbe::RecalcViewLayout(frame);
         FrameProbe::SetStorePath(frame, &store);
         frame.ListenForPositions(view().m_hWnd);
         std::filesystem::create_directories(root_ / "Program Files/Jobs/t/data");
