@@ -158,6 +158,26 @@ TEST_F(ModuleQueue, ChannelReplyTakesChannelsBelowNineOnly) {
     EXPECT_EQ(frame.settings.dataLink.radioChannel, 8);
 }
 
+// While the link is detected, a channel reply names the radio's channel only below nine as well.
+TEST_F(ModuleQueue, LinkDetectionTakesChannelsBelowNineOnly) {
+    struct Case {
+        uint8_t channel;
+        bool taken;
+    } cases[] = {{8, true}, {9, false}, {10, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.channel);
+        queue.CancelCommands();
+        queue.SetMode(ModuleMode::kLinkDetect);
+        queue.QueueReadRadio(true);
+        const std::vector<uint8_t> reply = {0x55, 0xAB,      0x03,
+                                            0x24, c.channel, static_cast<uint8_t>(c.channel + 39)};
+        const LinkDetectStep step =
+            queue.OnReply(reply.data(), static_cast<uint32_t>(reply.size()), frame.settings.dataLink);
+        EXPECT_EQ(step.kind, c.taken ? LinkDetectStep::kRadioChannel : LinkDetectStep::kNothing);
+        EXPECT_EQ(step.channel, c.taken ? c.channel : 0);
+    }
+}
+
 TEST_F(ModuleQueue, ChannelSwitchAndSearch) {
     StartDialogExchange();
     queue.QueueOpenRadio(false, 0);
