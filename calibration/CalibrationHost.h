@@ -34,6 +34,8 @@ public:
     virtual CString SetupFolder() const = 0;
     // A point of the job's latitude/longitude library, chosen by the user.
     virtual GeoPointChoice PickGeoPoint(CWnd* parent) const = 0;
+    // The job's coordinate library, for the screens that pick from it.
+    virtual IFoundationFrame& CoordLibrary() const = 0;
     // The base's position came with a fixed solution in this session (the base watch's record).
     virtual bool BaseReceivedFixed() const = 0;
 

@@ -22,6 +22,13 @@ struct GeoRow {
 // The job file's name with "WGS" in place of its three-letter extension, in the job folder.
 CString GeoLibraryPath(const CString& jobFolder, const CString& jobFileName);
 
+// The job's library file and the folders its import dialog opens in.
+struct GeoLibraryPlace {
+    CString rootFolder;
+    CString dataFolder;
+    CString path;
+};
+
 // Appends the file's points (nothing when it cannot be read); a line whose latitude, longitude or
 // height is no number is left out and counted.
 DataFileRead ReadGeoLibrary(const CString& path, std::vector<GeoRow>& rows);

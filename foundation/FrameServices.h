@@ -1,7 +1,7 @@
 #pragma once
-// What the common controls, file dialogs and coordinate library need of the main frame: its
-// fields and operations under their own names. The shell's main frame implements it and
-// registers itself at start; tests register a small double.
+// What the coordinate library and its point dialogs need of the main frame: the job's folders, the
+// conversion to the job's grid and the latitude/longitude library. Whoever opens them hands it in;
+// the shell implements it over the frame's parts, tests with a small double.
 #include "platform/text/CString.h"
 
 class CWnd;
@@ -20,11 +20,6 @@ class IFoundationFrame {
 public:
     virtual ~IFoundationFrame() = default;
 
-    // nScreenMode: 11 normally, 29 while the coordinate library is open.
-    virtual int ScreenMode() const = 0;
-    virtual void SetScreenMode(int mode) = 0;
-    // The folder under which the program keeps "Jobs"; the file dialogs open there by default.
-    virtual CString RootFolder() const = 0;
     virtual CString JobFolder() const = 0;
     // The job file's name, e.g. "road.qzs".
     virtual CString JobFileName() const = 0;
@@ -36,11 +31,3 @@ public:
     // A point of the job's latitude/longitude library, chosen by the user; none chosen when closed.
     virtual GeoPointChoice PickGeoPoint(CWnd* parent) = 0;
 };
-
-constexpr int kScreenModeNormal = 11;
-constexpr int kScreenModeCoordLibrary = 29;
-
-// The registered frame, or null before the frame exists.
-IFoundationFrame* FoundationFrame();
-// Returns the frame it replaces.
-IFoundationFrame* SetFoundationFrame(IFoundationFrame* frame);

@@ -10,6 +10,7 @@
 #include "receiver/RadioRequest.h"
 #include "receiver/ReceiverVersionInfo.h"
 
+class IFoundationFrame;
 class IReceiverPort;
 struct CoordSysParams;
 class CCoordTransform;
@@ -78,4 +79,6 @@ public:
     virtual void SetRadioLink(int flag) = 0;
     // The main frame's own window (the application-exit command goes to it).
     virtual HWND FrameWindow() const = 0;
+    // The job's coordinate library, for the screens that pick from it.
+    virtual IFoundationFrame& CoordLibrary() = 0;
 };

@@ -4,6 +4,7 @@
 // that change them. The frame implements it; tests use a double.
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
+#include "foundation/FrameServices.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
 #include "foundation/PointStoreState.h"
@@ -29,6 +30,8 @@ public:
     virtual CoordSysParams CoordParams() const = 0;
     virtual CString JobFolder() const = 0;
     virtual CString DataFolder() const = 0;
+    // The job's coordinate library, for the screens that pick from it.
+    virtual IFoundationFrame& CoordLibrary() const = 0;
     // The job's point file: the data folder joined with the point-file name.
     virtual CString PointFilePath() const = 0;
 

@@ -17,10 +17,6 @@ namespace {
 
 class BenchFrame : public IFoundationFrame {
 public:
-    int mode = kScreenModeNormal;
-    int ScreenMode() const override { return mode; }
-    void SetScreenMode(int m) override { mode = m; }
-    CString RootFolder() const override { return L"\\Jobs"; }
     CString JobFolder() const override { return L"\\Jobs\\big"; }
     CString JobFileName() const override { return L"big.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\big\\data"; }
@@ -49,13 +45,12 @@ void BM_CoordLibDialogUsable(benchmark::State& state) {
     SetDeviceRoot(root);
     InitCommonControls();
     BenchFrame frame;
-    SetFoundationFrame(&frame);
     CUiDriver ui;
     ui.Pump();
     const double residentBefore = ResidentBytes();
     double beyondLine = 0;
     for (auto _ : state) {
-        CCoordLibDlg dlg;
+        CCoordLibDlg dlg(frame, nullptr);
         dlg.Create(CCoordLibDlg::IDD);
         while (dlg.IsLoading()) ui.Pump();
         ui.Pump();
@@ -68,7 +63,6 @@ void BM_CoordLibDialogUsable(benchmark::State& state) {
     }
     state.counters["B_per_point_beyond_line"] = beyondLine;
     state.counters["peak_MB"] = PeakResidentBytes() / 1048576.0;
-    SetFoundationFrame(nullptr);
     std::filesystem::remove_all(root);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -49,7 +49,7 @@ void BM_OneEpochToThePositionWindow(benchmark::State& state) {
     FrameProbe::Job(frame).coord.projection.szdCenter = 120.0;
     FrameProbe::ApplyCoordParams(frame);
     CCountingWindow listener;
-    frame.ListenForPositions(listener.hwnd);
+    FrameProbe::Listeners(frame).ListenForPositions(listener.hwnd);
     const std::string bytes = EpochBytes();
     for (auto _ : state)
         for (size_t at = 0; at < bytes.size(); at += CSerialPort::kChunkSize) {

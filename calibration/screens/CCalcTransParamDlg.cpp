@@ -111,7 +111,7 @@ int CCalcTransParamDlg::SelectedRow() const {
 }
 
 void CCalcTransParamDlg::OnAdd() {
-    CAddKnownPointDlg known(this);
+    CAddKnownPointDlg known(host_.CoordLibrary(), this);
     if (known.DoModal() != IDOK) return;
     CAddRawPointDlg source(host_, this);
     if (source.DoModal() != IDOK) return;

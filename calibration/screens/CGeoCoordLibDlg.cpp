@@ -18,11 +18,8 @@ constexpr int kWidths[5] = {80, 110, 110, 70, 70};
 
 }  // namespace
 
-CGeoCoordLibDlg::CGeoCoordLibDlg(const ICalibrationHost& host, CWnd* parent)
-    : CDialog(IDD, parent),
-      rootFolder_(host.RootFolder()),
-      dataFolder_(host.DataFolder()),
-      path_(GeoLibraryPath(host.JobFolder(), host.JobFileName())) {
+CGeoCoordLibDlg::CGeoCoordLibDlg(const GeoLibraryPlace& place, CWnd* parent)
+    : CDialog(IDD, parent), rootFolder_(place.rootFolder), dataFolder_(place.dataFolder), path_(place.path) {
     BindCommand(kAdd, &CGeoCoordLibDlg::OnAdd);
     BindCommand(kEdit, &CGeoCoordLibDlg::OnEdit);
     BindCommand(kDelete, &CGeoCoordLibDlg::OnDelete);
@@ -253,6 +250,11 @@ void CFindGeoCoordDlg::OnSelChange() {
 }
 
 GeoPointChoice PickFromGeoLibrary(const ICalibrationHost& host, CWnd* parent) {
-    CGeoCoordLibDlg dlg(host, parent);
+    return PickFromGeoLibrary(
+        {host.RootFolder(), host.DataFolder(), GeoLibraryPath(host.JobFolder(), host.JobFileName())}, parent);
+}
+
+GeoPointChoice PickFromGeoLibrary(const GeoLibraryPlace& place, CWnd* parent) {
+    CGeoCoordLibDlg dlg(place, parent);
     return dlg.DoModal() == IDOK ? dlg.m_choice : GeoPointChoice{};
 }

@@ -15,7 +15,7 @@
 class CGeoCoordLibDlg : public CDialog {
 public:
     static constexpr UINT IDD = geolib::IDD;
-    CGeoCoordLibDlg(const ICalibrationHost& host, CWnd* parent);
+    CGeoCoordLibDlg(const GeoLibraryPlace& place, CWnd* parent);
 
     // After OK: the chosen row's texts, `chosen` set.
     GeoPointChoice m_choice;
@@ -82,3 +82,4 @@ private:
 
 // Runs the library of the host's job as a point picker.
 GeoPointChoice PickFromGeoLibrary(const ICalibrationHost& host, CWnd* parent);
+GeoPointChoice PickFromGeoLibrary(const GeoLibraryPlace& place, CWnd* parent);

@@ -158,7 +158,7 @@ void CWizardPointDlg::OnSelectBy() {
 void CWizardPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!PickFromCoordLibrary(host_.CoordLibrary(), this, chosen)) return;
     m_point.x = chosen.north;
     m_point.y = chosen.east;
     m_point.h = chosen.height;

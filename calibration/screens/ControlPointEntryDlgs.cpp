@@ -24,7 +24,8 @@ bool AskZero(CDialog& dialog, UINT textId) {
 
 // ---- step 1: the known coordinates
 
-CAddKnownPointDlg::CAddKnownPointDlg(CWnd* parent) : CDialog(IDD, parent) {
+CAddKnownPointDlg::CAddKnownPointDlg(IFoundationFrame& library, CWnd* parent)
+    : CDialog(IDD, parent), library_(library) {
     BindCommand(knownpoint::kPick, &CAddKnownPointDlg::OnPick);
 }
 
@@ -45,7 +46,7 @@ void CAddKnownPointDlg::DoDataExchange(CDataExchange* pDX) {
 void CAddKnownPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!PickFromCoordLibrary(library_, this, chosen)) return;
     m_strName = chosen.name;
     m_strX = chosen.north;
     m_strY = chosen.east;
@@ -240,7 +241,7 @@ void CEditCtrlPointDlg::DoDataExchange(CDataExchange* pDX) {
 void CEditCtrlPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!PickFromCoordLibrary(host_.CoordLibrary(), this, chosen)) return;
     m_texts[0] = chosen.name;
     m_texts[1] = chosen.north;
     m_texts[2] = chosen.east;

@@ -10,7 +10,7 @@
 class CAddKnownPointDlg : public CDialog {
 public:
     static constexpr UINT IDD = knownpoint::IDD;
-    explicit CAddKnownPointDlg(CWnd* parent);
+    CAddKnownPointDlg(IFoundationFrame& library, CWnd* parent);
 
     CString m_strName;
     CString m_strX;
@@ -24,6 +24,7 @@ protected:
 
 private:
     void OnPick();
+    IFoundationFrame& library_;
     CIconButton pick_;
 };
 

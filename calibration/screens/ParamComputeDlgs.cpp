@@ -60,7 +60,7 @@ CCalcFourParamDlg::CCalcFourParamDlg(ICalibrationHost& host, CWnd* parent)
     : CPairListDlg(kFourShape, host, parent) {}
 
 bool CCalcFourParamDlg::EnterPair(PairFields& fields) {
-    CFourPairDlg dlg(fields, this);
+    CFourPairDlg dlg(host_.CoordLibrary(), fields, this);
     if (dlg.DoModal() != IDOK) return false;
     fields = dlg.m_fields;
     return true;
@@ -126,7 +126,8 @@ void CCalcSevenParamDlg::OnOK() {
 
 // ---- pair entries
 
-CFourPairDlg::CFourPairDlg(const PairFields& fields, CWnd* parent) : CDialog(IDD, parent), m_fields(fields) {
+CFourPairDlg::CFourPairDlg(IFoundationFrame& library, const PairFields& fields, CWnd* parent)
+    : CDialog(IDD, parent), m_fields(fields), library_(library) {
     m_fields.resize(std::size(kFourIds));
     BindCommand(fourpair::kPickSource, &CFourPairDlg::OnPickSource);
     BindCommand(fourpair::kPickTarget, &CFourPairDlg::OnPickTarget);
@@ -147,7 +148,7 @@ void CFourPairDlg::DoDataExchange(CDataExchange* pDX) {
 void CFourPairDlg::OnPickSource() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!PickFromCoordLibrary(library_, this, chosen)) return;
     m_fields[0] = chosen.name;
     m_fields[1] = chosen.north;
     m_fields[2] = chosen.east;
@@ -157,7 +158,7 @@ void CFourPairDlg::OnPickSource() {
 void CFourPairDlg::OnPickTarget() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!PickFromCoordLibrary(library_, this, chosen)) return;
     m_fields[3] = chosen.north;
     m_fields[4] = chosen.east;
     UpdateData(FALSE);
@@ -201,7 +202,7 @@ void CSevenPairDlg::OnPickGeodetic() {
 void CSevenPairDlg::OnPickPlane() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!PickFromCoordLibrary(host_.CoordLibrary(), this, chosen)) return;
     m_fields[4] = chosen.north;
     m_fields[5] = chosen.east;
     m_fields[6] = chosen.height;

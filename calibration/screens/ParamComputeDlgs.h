@@ -29,7 +29,7 @@ protected:
 class CFourPairDlg : public CDialog {
 public:
     static constexpr UINT IDD = fourpair::IDD;
-    CFourPairDlg(const PairFields& fields, CWnd* parent);
+    CFourPairDlg(IFoundationFrame& library, const PairFields& fields, CWnd* parent);
     PairFields m_fields;
 
 protected:
@@ -40,6 +40,7 @@ protected:
 private:
     void OnPickSource();
     void OnPickTarget();
+    IFoundationFrame& library_;
     CIconButton pickSource_;
     CIconButton pickTarget_;
 };

@@ -7,7 +7,7 @@
 class CAngleCalcDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = anglecalc::IDD;
-    explicit CAngleCalcDlg(CWnd* parent = nullptr);
+    CAngleCalcDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -10,7 +10,7 @@
 class CAreaCalcDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = areacalc::IDD;
-    explicit CAreaCalcDlg(CWnd* parent = nullptr);
+    CAreaCalcDlg(IFoundationFrame& library, CWnd* parent);
 
     struct Corner {
         CString name;

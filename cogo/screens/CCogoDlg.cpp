@@ -3,7 +3,8 @@
 #include "cogo/screens/PointRows.h"
 #include "resources/CogoDlgs.h"
 
-CCogoDlg::CCogoDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
+CCogoDlg::CCogoDlg(UINT templateId, IFoundationFrame& library, CWnd* parent)
+    : CDialog(templateId, parent), library_(library) {
     BindCommandRange(cogo::kPickA, cogo::kPickD, &CCogoDlg::OnPick);
     BindCommand(cogo::kCompute, &CCogoDlg::OnCompute);
 }
@@ -18,7 +19,7 @@ void CCogoDlg::OnCompute() {
 
 void CCogoDlg::OnPick(UINT id) {
     const UINT row = cogo::RowOfPick(id);
-    if (FillRowFromLibrary(*this, row)) OnRowPicked(row);
+    if (FillRowFromLibrary(library_, *this, row)) OnRowPicked(row);
 }
 
 void CCogoDlg::ShowResult(const CString& text) {

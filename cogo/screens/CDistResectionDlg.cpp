@@ -3,7 +3,8 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CDistResectionDlg::CDistResectionDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
+CDistResectionDlg::CDistResectionDlg(IFoundationFrame& library, CWnd* parent)
+    : CCogoDlg(IDD, library, parent) {}
 
 BOOL CDistResectionDlg::OnInitDialog() {
     CCogoDlg::OnInitDialog();

@@ -7,7 +7,7 @@
 class CDistResectionDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = distresection::IDD;
-    explicit CDistResectionDlg(CWnd* parent = nullptr);
+    CDistResectionDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -6,7 +6,7 @@
 class CForwardCalcDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = forwardcalc::IDD;
-    explicit CForwardCalcDlg(CWnd* parent = nullptr);
+    CForwardCalcDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

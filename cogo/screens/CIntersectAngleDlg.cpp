@@ -4,7 +4,8 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CIntersectAngleDlg::CIntersectAngleDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
+CIntersectAngleDlg::CIntersectAngleDlg(IFoundationFrame& library, CWnd* parent)
+    : CCogoDlg(IDD, library, parent) {}
 
 void CIntersectAngleDlg::ReadInputs(CDataExchange* pDX) {
     DDX_PlanePoint(pDX, cogo::kRowA, a1_);

@@ -7,7 +7,7 @@
 class CIntersectAngleDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = intersectangle::IDD;
-    explicit CIntersectAngleDlg(CWnd* parent = nullptr);
+    CIntersectAngleDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

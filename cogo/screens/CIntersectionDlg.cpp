@@ -3,7 +3,8 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CIntersectionDlg::CIntersectionDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
+CIntersectionDlg::CIntersectionDlg(IFoundationFrame& library, CWnd* parent)
+    : CCogoDlg(IDD, library, parent) {}
 
 void CIntersectionDlg::ReadInputs(CDataExchange* pDX) {
     DDX_PlanePoint(pDX, cogo::kRowA, a_);

@@ -6,7 +6,7 @@
 class CIntersectionDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = intersection::IDD;
-    explicit CIntersectionDlg(CWnd* parent = nullptr);
+    CIntersectionDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

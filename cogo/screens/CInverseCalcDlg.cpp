@@ -3,7 +3,8 @@
 #include "cogo/AngleUnits.h"
 #include "platform/text/Format.h"
 
-CInverseCalcDlg::CInverseCalcDlg(CWnd* parent) : CPointPairDlg(IDD, parent) {}
+CInverseCalcDlg::CInverseCalcDlg(IFoundationFrame& library, CWnd* parent)
+    : CPointPairDlg(IDD, library, parent) {}
 
 void CInverseCalcDlg::Compute() {
     InverseResult r;

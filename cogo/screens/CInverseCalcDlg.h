@@ -7,7 +7,7 @@
 class CInverseCalcDlg : public CPointPairDlg {
 public:
     static constexpr UINT IDD = inversecalc::IDD;
-    explicit CInverseCalcDlg(CWnd* parent = nullptr);
+    CInverseCalcDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void Compute() override;

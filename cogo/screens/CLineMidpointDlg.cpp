@@ -2,7 +2,8 @@
 
 #include "platform/text/Format.h"
 
-CLineMidpointDlg::CLineMidpointDlg(CWnd* parent) : CPointPairDlg(IDD, parent) {}
+CLineMidpointDlg::CLineMidpointDlg(IFoundationFrame& library, CWnd* parent)
+    : CPointPairDlg(IDD, library, parent) {}
 
 void CLineMidpointDlg::Compute() {
     const SpacePoint m = Midpoint(a_, b_);

@@ -6,7 +6,7 @@
 class CLineMidpointDlg : public CPointPairDlg {
 public:
     static constexpr UINT IDD = linemidpoint::IDD;
-    explicit CLineMidpointDlg(CWnd* parent = nullptr);
+    CLineMidpointDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void Compute() override;

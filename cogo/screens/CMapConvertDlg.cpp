@@ -8,7 +8,8 @@ namespace {
 using namespace mapconvert;
 }
 
-CMapConvertDlg::CMapConvertDlg(const ICogoHost& host, CWnd* parent) : CCogoDlg(IDD, parent), host_(host) {}
+CMapConvertDlg::CMapConvertDlg(const ICogoHost& host, IFoundationFrame& library, CWnd* parent)
+    : CCogoDlg(IDD, library, parent), host_(host) {}
 
 BOOL CMapConvertDlg::OnInitDialog() {
     CCogoDlg::OnInitDialog();

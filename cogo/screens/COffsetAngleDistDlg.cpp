@@ -4,7 +4,8 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-COffsetAngleDistDlg::COffsetAngleDistDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
+COffsetAngleDistDlg::COffsetAngleDistDlg(IFoundationFrame& library, CWnd* parent)
+    : CCogoDlg(IDD, library, parent) {}
 
 void COffsetAngleDistDlg::ReadInputs(CDataExchange* pDX) {
     DDX_PlanePoint(pDX, cogo::kRowA, station_);

@@ -7,7 +7,7 @@
 class COffsetAngleDistDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = offsetangle::IDD;
-    explicit COffsetAngleDistDlg(CWnd* parent = nullptr);
+    COffsetAngleDistDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

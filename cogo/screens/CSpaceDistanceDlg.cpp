@@ -3,7 +3,8 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CSpaceDistanceDlg::CSpaceDistanceDlg(CWnd* parent) : CCogoDlg(IDD, parent) {}
+CSpaceDistanceDlg::CSpaceDistanceDlg(IFoundationFrame& library, CWnd* parent)
+    : CCogoDlg(IDD, library, parent) {}
 
 void CSpaceDistanceDlg::ReadInputs(CDataExchange* pDX) {
     DDX_SpacePoint(pDX, cogo::kRowA, a_);

@@ -6,7 +6,7 @@
 class CSpaceDistanceDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = spacedistance::IDD;
-    explicit CSpaceDistanceDlg(CWnd* parent = nullptr);
+    CSpaceDistanceDlg(IFoundationFrame& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

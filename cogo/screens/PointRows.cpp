@@ -29,9 +29,9 @@ void DDX_PackedAngle(CDataExchange* pDX, UINT id, double& degrees) {
     degrees = *value;
 }
 
-bool FillRowFromLibrary(CWnd& dialog, UINT row) {
+bool FillRowFromLibrary(IFoundationFrame& library, CWnd& dialog, UINT row) {
     PointTexts chosen;
-    if (!PickFromCoordLibrary(&dialog, chosen)) return false;
+    if (!PickFromCoordLibrary(library, &dialog, chosen)) return false;
     dialog.SetDlgItemText(static_cast<int>(row + cogo::kName), chosen.name);
     dialog.SetDlgItemText(static_cast<int>(row + cogo::kNorth), chosen.north);
     dialog.SetDlgItemText(static_cast<int>(row + cogo::kEast), chosen.east);

@@ -27,13 +27,9 @@ struct Column {
 constexpr Column kColumns[] = {{kNumberHeading, 50}, {kNameHeading, 80},   {kNorthHeading, 110},
                                {kEastHeading, 110},  {kHeightHeading, 70}, {kCodeHeading, 120},
                                {kTypeHeading, 120}};
-
-void SetScreenMode(int mode) {
-    if (IFoundationFrame* frame = FoundationFrame()) frame->SetScreenMode(mode);
-}
 }  // namespace
 
-CCoordLibDlg::CCoordLibDlg(CWnd* parent) : CDialog(IDD, parent) {
+CCoordLibDlg::CCoordLibDlg(IFoundationFrame& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
     BindCommand(kAdd, &CCoordLibDlg::OnAdd);
     BindCommand(kEdit, &CCoordLibDlg::OnEdit);
     BindCommand(kDelete, &CCoordLibDlg::OnDelete);
@@ -48,7 +44,6 @@ CCoordLibDlg::CCoordLibDlg(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CCoordLibDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowWindow(SW_MAXIMIZE);
-    SetScreenMode(kScreenModeCoordLibrary);
     list_.SubclassDlgItem(kList, this);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
         list_.InsertColumn(i, LoadStringResource(kColumns[i].heading), LVCFMT_CENTER, kColumns[i].width);
@@ -57,8 +52,7 @@ BOOL CCoordLibDlg::OnInitDialog() {
     images_.Add(LoadIconResource(IDB_LIBRARY_POINT), RGB(255, 255, 255));
     list_.SetImageList(&images_, LVSIL_SMALL);
     ShowLoadingState(false);
-    if (IFoundationFrame* frame = FoundationFrame())
-        libraryPath_ = CoordLibPath(frame->JobFolder(), frame->JobFileName());
+    libraryPath_ = CoordLibPath(frame_.JobFolder(), frame_.JobFileName());
     OpenLibrary();
     return TRUE;
 }
@@ -135,7 +129,7 @@ int CCoordLibDlg::SelectedRow() const {
 }
 
 void CCoordLibDlg::OnAdd() {
-    CAddPointDlg dlg(this);
+    CAddPointDlg dlg(nullptr, this);
     if (dlg.DoModal() != IDOK) return;
     listed_.push_back(library_.Add(dlg.Texts()));
     list_.SetItemCount(static_cast<int>(listed_.size()));
@@ -144,7 +138,7 @@ void CCoordLibDlg::OnAdd() {
 void CCoordLibDlg::OnEdit() {
     const int row = SelectedRow();
     if (row < 0) return;
-    CEditPointDlg dlg(this);
+    CEditPointDlg dlg(nullptr, this);
     const CoordLibRow& cells = Cells(row);
     dlg.SetTexts({cells[1], cells[2], cells[3], cells[4], cells[5]});
     if (dlg.DoModal() != IDOK) return;
@@ -175,10 +169,8 @@ void CCoordLibDlg::OnImport() {
     COpenFileDlg open(this);
     open.AddFilter(L"*.lib");
     open.AddFilter(L"*.xyh");
-    if (IFoundationFrame* frame = FoundationFrame()) {
-        open.SetRootFolder(frame->DataFolder());
-        open.SetStartFolder(frame->DataFolder());
-    }
+    open.SetRootFolder(frame_.DataFolder());
+    open.SetStartFolder(frame_.DataFolder());
     if (open.DoModal() != IDOK || open.GetPathName().IsEmpty()) return;
     CoordLibLayout layout{};
     if (!CoordLibLayoutOfPath(open.GetPathName(), layout)) return;
@@ -256,7 +248,6 @@ bool CCoordLibDlg::SaveFile() {
 }
 
 void CCoordLibDlg::Close(int result) {
-    SetScreenMode(kScreenModeNormal);
     EndDialog(result);
 }
 
@@ -290,8 +281,8 @@ void CCoordLibDlg::OnCancel() {
     Close(IDCANCEL);
 }
 
-bool PickFromCoordLibrary(CWnd* parent, PointTexts& chosen) {
-    CCoordLibDlg dlg(parent);
+bool PickFromCoordLibrary(IFoundationFrame& frame, CWnd* parent, PointTexts& chosen) {
+    CCoordLibDlg dlg(frame, parent);
     if (dlg.DoModal() != IDOK || !dlg.m_nChosen) return false;
     chosen = {dlg.m_strName, dlg.m_strNorth, dlg.m_strEast, dlg.m_strHeight, dlg.m_strCode};
     return true;

@@ -1,6 +1,6 @@
 #include "foundation/screens/CFileDialogs.h"
 
-#include "foundation/FrameServices.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/screens/FileDialogRules.h"
 #include "foundation/screens/FolderListing.h"
 #include "platform/files/FileOps.h"
@@ -9,15 +9,10 @@
 namespace {
 constexpr const wchar_t* kInfoCaption = L"信息提示";
 
-CString FrameRootFolder() {
-    IFoundationFrame* frame = FoundationFrame();
-    return frame ? frame->RootFolder() : CString(L"\\");
-}
-
 }  // namespace
 
 CFolderTreeDlg::CFolderTreeDlg(UINT templateId, CWnd* parent)
-    : CDialog(templateId, parent), startFolder_(FrameRootFolder()), rootFolder_(FrameRootFolder()) {}
+    : CDialog(templateId, parent), startFolder_(kProgramFolder), rootFolder_(kProgramFolder) {}
 
 // The device's root "\" stays itself.
 CString CFolderTreeDlg::WithoutFinalSlash(const CString& folder) {

@@ -11,10 +11,10 @@
 // What both file dialogs share: the tree, the folders it opens at, and the result.
 class CFolderTreeDlg : public CDialog {
 public:
-    // The path selected when the dialog opens; the frame's root folder unless set. Folders are
+    // The path selected when the dialog opens; the program folder unless set. Folders are
     // taken with or without their final "\".
     void SetStartFolder(const CString& path) { startFolder_ = WithoutFinalSlash(path); }
-    // The folder shown as the tree's top item; the frame's root folder unless set.
+    // The folder shown as the tree's top item; the program folder unless set.
     void SetRootFolder(const CString& path) { rootFolder_ = WithoutFinalSlash(path); }
     CString GetPathName() const { return pathName_; }
 

@@ -12,14 +12,10 @@
 namespace {
 // The texts' fields in the order of PointTexts.
 constexpr UINT kFieldIds[5] = {point::kName, point::kNorth, point::kEast, point::kHeight, point::kCode};
-
-bool CoordLibraryIsOpen() {
-    IFoundationFrame* frame = FoundationFrame();
-    return frame && frame->ScreenMode() == kScreenModeCoordLibrary;
-}
 }  // namespace
 
-CPointTextsDlg::CPointTextsDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
+CPointTextsDlg::CPointTextsDlg(UINT templateId, IFoundationFrame* frame, CWnd* parent)
+    : CDialog(templateId, parent), frame_(frame) {
     BindCommand(point::kPickFromLibrary, &CPointTextsDlg::OnPickFromLibrary);
 }
 
@@ -46,7 +42,7 @@ BOOL CPointTextsDlg::OnInitDialog() {
     m_pickButton.SetFont(GetFont());
     m_pickButton.ApplyIconStyle(IDI_PICK_FROM_LIBRARY);
     // Opened from the coordinate library itself: picking from it again makes no sense.
-    if (CoordLibraryIsOpen()) m_pickButton.ShowWindow(SW_HIDE);
+    if (!frame_) m_pickButton.ShowWindow(SW_HIDE);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -66,33 +62,32 @@ void CPointTextsDlg::OnOK() {
 void CPointTextsDlg::OnPickFromLibrary() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (!PickFromCoordLibrary(this, chosen)) return;
+    if (!frame_ || !PickFromCoordLibrary(*frame_, this, chosen)) return;
     SetTexts(chosen);
     UpdateData(FALSE);
 }
 
-CAddPointDlg::CAddPointDlg(CWnd* parent) : CPointTextsDlg(IDD, parent) {
+CAddPointDlg::CAddPointDlg(IFoundationFrame* frame, CWnd* parent) : CPointTextsDlg(IDD, frame, parent) {
     BindCommand(point::kPickGeodetic, &CAddPointDlg::OnPickGeodetic);
 }
 
 BOOL CAddPointDlg::OnInitDialog() {
     CPointTextsDlg::OnInitDialog();
-    if (CoordLibraryIsOpen())
+    if (!frame_)
         if (CWnd* geodetic = GetDlgItem(point::kPickGeodetic)) geodetic->ShowWindow(SW_HIDE);
     return TRUE;
 }
 
 void CAddPointDlg::OnPickGeodetic() {
     UpdateData(TRUE);
-    IFoundationFrame* frame = FoundationFrame();
-    if (!frame) return;
-    const GeoPointChoice choice = frame->PickGeoPoint(this);
+    if (!frame_) return;
+    const GeoPointChoice choice = frame_->PickGeoPoint(this);
     if (!choice.chosen) return;
     const CCoordTransform dms;
     const double b = dms.ConvertDmsAngle(ToDouble(choice.latitude), 1) * kRadToDeg;
     const double l = dms.ConvertDmsAngle(ToDouble(choice.longitude), 1) * kRadToDeg;
     double n = 0, e = 0, h = 0;
-    frame->Wgs84ToLocalPlane(b, l, ToDouble(choice.height), n, e, h);
+    frame_->Wgs84ToLocalPlane(b, l, ToDouble(choice.height), n, e, h);
     m_strName = choice.name;
     m_strCode = choice.code;
     m_strNorth = Format(L"%.3f", n);
@@ -101,4 +96,4 @@ void CAddPointDlg::OnPickGeodetic() {
     UpdateData(FALSE);
 }
 
-CEditPointDlg::CEditPointDlg(CWnd* parent) : CPointTextsDlg(IDD, parent) {}
+CEditPointDlg::CEditPointDlg(IFoundationFrame* frame, CWnd* parent) : CPointTextsDlg(IDD, frame, parent) {}

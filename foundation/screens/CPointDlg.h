@@ -2,7 +2,10 @@
 // The add-point and edit-point dialogs of the coordinate library (also used by the stake-out point
 // library): name, north, east, height and code as texts, with a button that picks them from the
 // coordinate library and, when adding, one that takes a point of the latitude/longitude library.
+// Opened from the coordinate library itself they get no frame, and both buttons are hidden: picking
+// from the library again makes no sense.
 #include "foundation/CoordLibrary.h"
+#include "foundation/FrameServices.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
 #include "resources/PointDlg.h"
@@ -19,13 +22,14 @@ public:
     void SetTexts(const PointTexts& texts);
 
 protected:
-    CPointTextsDlg(UINT templateId, CWnd* parent);
+    CPointTextsDlg(UINT templateId, IFoundationFrame* frame, CWnd* parent);
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // Refuses texts the library cannot keep (a comma, a coordinate that is no number).
     void OnOK() override;
 
     CIconButton m_pickButton;
+    IFoundationFrame* const frame_;
 
 private:
     void OnPickFromLibrary();
@@ -34,7 +38,7 @@ private:
 class CAddPointDlg : public CPointTextsDlg {
 public:
     static constexpr UINT IDD = point::IDD_ADD;
-    explicit CAddPointDlg(CWnd* parent = nullptr);
+    CAddPointDlg(IFoundationFrame* frame, CWnd* parent);
 
 protected:
     BOOL OnInitDialog() override;
@@ -46,5 +50,5 @@ private:
 class CEditPointDlg : public CPointTextsDlg {
 public:
     static constexpr UINT IDD = point::IDD_EDIT;
-    explicit CEditPointDlg(CWnd* parent = nullptr);
+    CEditPointDlg(IFoundationFrame* frame, CWnd* parent);
 };

@@ -96,9 +96,9 @@ private:
     std::vector<CDialog*> scripted_;
 };
 
-// Installs a global hook (the frame, a picker, a provider) for its scope and puts back what was
+// Installs a global hook (a provider) for its scope and puts back what was
 // there however the scope ends, so a failed assertion cannot leak the hook into the next test.
-// The setter returns the hook it replaces: ScopedHook frame(SetFoundationFrame, &double_);
+// The setter returns the hook it replaces: ScopedHook hook(SetSystemInfoSource, &double_);
 template <class T>
 class ScopedHook {
 public:

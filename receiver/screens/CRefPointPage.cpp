@@ -51,7 +51,7 @@ void CRefPointPage::OnShowRef() {
     UpdateData(TRUE);
     GeneralSettingsBlock settings = frame_.Settings();
     if (m_bShowRef) {
-        CRefPointDlg dlg(this);
+        CRefPointDlg dlg(frame_.CoordLibrary(), this);
         if (dlg.DoModal() == IDOK) {
             settings.dBaseShowRefx = dlg.m_dN;
             settings.dBaseShowRefy = dlg.m_dE;
@@ -62,7 +62,8 @@ void CRefPointPage::OnShowRef() {
     SaveJobSettings(frame_, settings, this);
 }
 
-CRefPointDlg::CRefPointDlg(CWnd* parent) : CDialog(IDD, parent) {
+CRefPointDlg::CRefPointDlg(IFoundationFrame& library, CWnd* parent)
+    : CDialog(IDD, parent), library_(library) {
     BindCommand(refpointdlg::kPick, &CRefPointDlg::OnPick);
 }
 
@@ -86,7 +87,7 @@ void CRefPointDlg::DoDataExchange(CDataExchange* pDX) {
 void CRefPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
-    if (PickFromCoordLibrary(this, chosen)) {
+    if (PickFromCoordLibrary(library_, this, chosen)) {
         m_strName = chosen.name;
         m_dN = ToDouble(chosen.north);
         m_dE = ToDouble(chosen.east);

@@ -3,6 +3,7 @@
 // known base coordinates, the differential format, and the distance to a reference point that the
 // user chooses and the job keeps.
 #include "foundation/CGpsState.h"
+#include "foundation/FrameServices.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
 #include "receiver/ReceiverInfoTexts.h"
@@ -33,7 +34,7 @@ private:
 class CRefPointDlg : public CDialog {
 public:
     enum { IDD = refpointdlg::IDD };
-    explicit CRefPointDlg(CWnd* parent = nullptr);
+    CRefPointDlg(IFoundationFrame& library, CWnd* parent);
     CString m_strName = L"0";
     double m_dN = 0.0;
     double m_dE = 0.0;
@@ -46,5 +47,6 @@ protected:
 private:
     void OnPick();
 
+    IFoundationFrame& library_;
     CIconButton m_btnPick;
 };

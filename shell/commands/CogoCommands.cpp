@@ -16,54 +16,54 @@
 
 namespace {
 template <class Dialog>
-void RunTool(CWnd* parent) {
-    Dialog dialog(parent);
+void RunTool(IFoundationFrame& library, CWnd* parent) {
+    Dialog dialog(library, parent);
     dialog.DoModal();
 }
 
 template <class Dialog>
-void RunWithHost(const ICogoHost& host, CWnd* parent) {
-    Dialog dialog(host, parent);
+void RunWithHost(const ICogoHost& host, IFoundationFrame& library, CWnd* parent) {
+    Dialog dialog(host, library, parent);
     dialog.DoModal();
 }
 }  // namespace
 
-void RunCoordConvertTool(const ICogoHost& host, CWnd* parent) {
-    RunWithHost<CCoordConvertDlg>(host, parent);
+void RunCoordConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent) {
+    RunWithHost<CCoordConvertDlg>(host, library, parent);
 }
-void RunForwardCalcTool(CWnd* parent) {
-    RunTool<CForwardCalcDlg>(parent);
+void RunForwardCalcTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CForwardCalcDlg>(library, parent);
 }
-void RunInverseCalcTool(CWnd* parent) {
-    RunTool<CInverseCalcDlg>(parent);
+void RunInverseCalcTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CInverseCalcDlg>(library, parent);
 }
-void RunOffsetAngleDistTool(CWnd* parent) {
-    RunTool<COffsetAngleDistDlg>(parent);
+void RunOffsetAngleDistTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<COffsetAngleDistDlg>(library, parent);
 }
-void RunOffsetPointTool(CWnd* parent) {
-    RunTool<COffsetPointDlg>(parent);
+void RunOffsetPointTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<COffsetPointDlg>(library, parent);
 }
-void RunDistResectionTool(CWnd* parent) {
-    RunTool<CDistResectionDlg>(parent);
+void RunDistResectionTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CDistResectionDlg>(library, parent);
 }
-void RunIntersectionTool(CWnd* parent) {
-    RunTool<CIntersectionDlg>(parent);
+void RunIntersectionTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CIntersectionDlg>(library, parent);
 }
-void RunIntersectAngleTool(CWnd* parent) {
-    RunTool<CIntersectAngleDlg>(parent);
+void RunIntersectAngleTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CIntersectAngleDlg>(library, parent);
 }
-void RunLineMidpointTool(CWnd* parent) {
-    RunTool<CLineMidpointDlg>(parent);
+void RunLineMidpointTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CLineMidpointDlg>(library, parent);
 }
-void RunAngleCalcTool(CWnd* parent) {
-    RunTool<CAngleCalcDlg>(parent);
+void RunAngleCalcTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CAngleCalcDlg>(library, parent);
 }
-void RunSpaceDistanceTool(CWnd* parent) {
-    RunTool<CSpaceDistanceDlg>(parent);
+void RunSpaceDistanceTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CSpaceDistanceDlg>(library, parent);
 }
-void RunAreaCalcTool(CWnd* parent) {
-    RunTool<CAreaCalcDlg>(parent);
+void RunAreaCalcTool(IFoundationFrame& library, CWnd* parent) {
+    RunTool<CAreaCalcDlg>(library, parent);
 }
-void RunMapConvertTool(const ICogoHost& host, CWnd* parent) {
-    RunWithHost<CMapConvertDlg>(host, parent);
+void RunMapConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent) {
+    RunWithHost<CMapConvertDlg>(host, library, parent);
 }

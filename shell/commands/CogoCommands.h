@@ -1,19 +1,20 @@
 #pragma once
-// The 工具 menu's coordinate tools, each run modally over `parent`; the two converters through the
-// job's coordinate tools host.
+// The 工具 menu's coordinate tools, each run modally over `parent` and picking points from `library`;
+// the two converters through the job's coordinate tools host.
 class CWnd;
 class ICogoHost;
+class IFoundationFrame;
 
-void RunCoordConvertTool(const ICogoHost& host, CWnd* parent);
-void RunMapConvertTool(const ICogoHost& host, CWnd* parent);
-void RunForwardCalcTool(CWnd* parent);
-void RunInverseCalcTool(CWnd* parent);
-void RunOffsetAngleDistTool(CWnd* parent);
-void RunOffsetPointTool(CWnd* parent);
-void RunDistResectionTool(CWnd* parent);
-void RunIntersectionTool(CWnd* parent);
-void RunIntersectAngleTool(CWnd* parent);
-void RunLineMidpointTool(CWnd* parent);
-void RunAngleCalcTool(CWnd* parent);
-void RunSpaceDistanceTool(CWnd* parent);
-void RunAreaCalcTool(CWnd* parent);
+void RunCoordConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent);
+void RunMapConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent);
+void RunForwardCalcTool(IFoundationFrame& library, CWnd* parent);
+void RunInverseCalcTool(IFoundationFrame& library, CWnd* parent);
+void RunOffsetAngleDistTool(IFoundationFrame& library, CWnd* parent);
+void RunOffsetPointTool(IFoundationFrame& library, CWnd* parent);
+void RunDistResectionTool(IFoundationFrame& library, CWnd* parent);
+void RunIntersectionTool(IFoundationFrame& library, CWnd* parent);
+void RunIntersectAngleTool(IFoundationFrame& library, CWnd* parent);
+void RunLineMidpointTool(IFoundationFrame& library, CWnd* parent);
+void RunAngleCalcTool(IFoundationFrame& library, CWnd* parent);
+void RunSpaceDistanceTool(IFoundationFrame& library, CWnd* parent);
+void RunAreaCalcTool(IFoundationFrame& library, CWnd* parent);

@@ -43,6 +43,11 @@ void RunModal(MenuContext& c) {
     dialog.DoModal();
 }
 
+void RunCoordLibrary(MenuContext& c) {
+    CCoordLibDlg dialog(c.services.CoordLibrary(), Parent(c));
+    dialog.DoModal();
+}
+
 void RunParamView(MenuContext& c) {
     GeodesyHostImpl host = c.hosts.Geodesy();
     CParamViewDlg dialog(host, Parent(c));
@@ -72,15 +77,15 @@ void OpenCoordView(MenuContext& c) {
     ShowCoordView(host);
 }
 
-template <void (*Run)(CWnd*)>
+template <void (*Run)(IFoundationFrame&, CWnd*)>
 void RunTool(MenuContext& c) {
-    Run(Parent(c));
+    Run(c.services.CoordLibrary(), Parent(c));
 }
 
-template <void (*Run)(const ICogoHost&, CWnd*)>
+template <void (*Run)(const ICogoHost&, IFoundationFrame&, CWnd*)>
 void RunCogoTool(MenuContext& c) {
     const CogoHostImpl host = c.hosts.Cogo();
-    Run(host, Parent(c));
+    Run(host, c.services.CoordLibrary(), Parent(c));
 }
 
 template <void (*Run)(const IExportHost&, CWnd*)>
@@ -185,7 +190,7 @@ const Command kCommands[] = {
     {mainmenu::kAntennaHeight, RunSurveyCommand<RunAntennaHeightTool>},
     {mainmenu::kCoordView, OpenCoordView},
     {mainmenu::kDataVerify, RunReceiverCommand<RunDataVerifyCommand>},
-    {mainmenu::kCoordLibrary, RunModal<CCoordLibDlg>},
+    {mainmenu::kCoordLibrary, RunCoordLibrary},
     {mainmenu::kGeoLibrary, RunCalibrationCommand<RunGeoLibraryCommand>},
     {mainmenu::kCalibrationWizard, RunCalibrationCommand<RunCalibrationWizardCommand>},
     {mainmenu::kPostProcess, RunPostProcessing},

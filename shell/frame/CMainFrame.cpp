@@ -2,7 +2,6 @@
 #include "shell/frame/RefusedLinks.h"
 
 #include "foundation/DataFileRead.h"
-#include "geodesy/Wgs84.h"
 #include "platform/display/Display.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/time/Clock.h"
@@ -16,14 +15,11 @@
 #include "shell/commands/MainMenuCommands.h"
 #include "shell/dialogs/CAboutDlg.h"
 #include "shell/dialogs/CSplashWnd.h"
-#include "shell/frame/CQuorinApp.h"
 #include "shell/frame/HardwareKeys.h"
 #include "shell/view/CFrmGraphView.h"
 #include "survey/screens/SurveyPointStore.h"
 
-CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, receiver_, job_) {
-    if (CQuorinApp* app = QuorinApp()) app->SetMainFrame(this);
-    SetFoundationFrame(this);
+CMainFrame::CMainFrame() : receiver_(receiverServices_, job_, *this), supervision_(*this, receiver_, job_) {
     job_.OnSettingsChanged(
         [this](const GeneralSettingsBlock& s) { receiver_.UseConnectionSettings(s.connection); });
     job_.OnCoordParamsChanged([this](const CoordSysParams& coord) { position_.Apply(coord); });
@@ -37,8 +33,6 @@ CMainFrame::CMainFrame() : receiver_(*this, job_, *this), supervision_(*this, re
 CMainFrame::~CMainFrame() {
     if (m_hWnd) DestroyWindow();
     receiver_.ClosePort();
-    if (FoundationFrame() == this) SetFoundationFrame(nullptr);
-    if (CQuorinApp* app = QuorinApp(); app && app->MainFrame() == this) app->SetMainFrame(nullptr);
 }
 
 BOOL CMainFrame::CreateFrame() {
@@ -79,8 +73,8 @@ int CMainFrame::OnCreate() {
     if (!bar_.Create(this) || !bar_.InsertMenuBar(mainmenu::IDR) || !bar_.AddAdornments()) return -1;
     GreyUnavailableCommands(*bar_.GetMenu());
     IFrameOperations& window = *this;
-    view_ = std::make_unique<CFrmGraphView>(job_, receiver_, records_, autoStore_, storePath_, hosts_, *this,
-                                            window);
+    view_ = std::make_unique<CFrmGraphView>(job_, receiver_, records_, autoStore_, storePath_, hosts_,
+                                            receiverServices_, window);
     if (!view_->CreateView(this, kViewId)) return -1;
     listeners_.ListenForPositions(view_->m_hWnd);
     receiver_.LedsOff();
@@ -128,7 +122,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnMenuCommand(UINT id) {
-    MenuContext context{*this, *this, hosts_, jobCommands_};
+    MenuContext context{*this, receiverServices_, hosts_, jobCommands_};
     RunMenuCommand(context, id);
 }
 
@@ -181,7 +175,7 @@ void CMainFrame::TellSkippedLines(const CString& path, size_t skipped) {
 }
 
 void CMainFrame::OnConnectInstrument() {
-    RunConnectInstrument(*this);
+    RunConnectInstrument(receiverServices_);
 }
 
 void CMainFrame::OnAppAbout() {
@@ -198,34 +192,9 @@ void CMainFrame::ResetAndNotify(const CString& text) {
     receiver_.ResetAndNotify(text);
 }
 
-void CMainFrame::ShowModuleStatus(const CString& text) {
-    receiver_.ShowStatus(text);
-}
-
-void CMainFrame::UseRadioChannel(int channel) {
-    job_.settings.dataLink.nModuleType = kLinkRadio;
-    job_.settings.dataLink.radioChannel = channel;
-}
-
-void CMainFrame::ClearFixSignals() {
-    receiver_.ClearFixSignals();
-}
-
-void CMainFrame::Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) {
-    Wgs84Converter().BlhToXyz(latDeg, lonDeg, height, *x, *y, *z);
-}
-
-void CMainFrame::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) {
-    position_.First().Wgs84ToLocalPlane(bDeg, lDeg, h, n, e, hOut);
-}
-
-BOOL CMainFrame::ConnectReceiver(int port, int linkKind, int inputPort, int baud) {
-    return receiver_.Connect(m_hWnd, port, linkKind, inputPort, baud) ? TRUE : FALSE;
-}
-
 BOOL CMainFrame::ConnectJobReceiver() {
     const ConnectionSettings& c = job_.settings.connection;
-    return ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
+    return receiverServices_.ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
 }
 
 void CMainFrame::CloseReceiver() {

@@ -5,7 +5,8 @@
 // the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
 // It hands no part out: the hosts (FrameHosts), the job commands and the main view are built from
 // the parts they need, and reach the window through IFrameOperations, which it implements privately.
-// The receiver screens reach it through IFrameServices, the common controls through IFoundationFrame.
+// The receiver screens reach it through ReceiverScreenServices, the coordinate library and its point
+// dialogs through FoundationServices: adaptors over its parts, handed to whoever opens them.
 #include <memory>
 #include <string_view>
 
@@ -14,12 +15,14 @@
 #include "receiver/IFrameServices.h"
 #include "shell/commands/JobCommands.h"
 #include "shell/frame/DisplayPointFill.h"
+#include "shell/frame/FoundationServices.h"
 #include "shell/frame/FrameConstants.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
 #include "shell/frame/PositionListeners.h"
 #include "shell/frame/ReceiverLink.h"
+#include "shell/frame/ReceiverScreenServices.h"
 #include "shell/frame/StorePathSlot.h"
 #include "shell/frame/Supervision.h"
 #include "shell/frame/SurveyRecords.h"
@@ -32,8 +35,6 @@ class CFrmGraphView;
 class CSurveyPointStore;
 
 class CMainFrame : public CWnd,
-                   public IFrameServices,
-                   public IFoundationFrame,
                    private IFrameOperations,
                    private ISupervisedFrame,
                    private IReceiverLinkOwner {
@@ -47,52 +48,10 @@ public:
     // and the receiver connection; the stored points are read after the first screen, off this thread.
     void StartUp();
 
-    void ListenForPositions(HWND window) override { listeners_.ListenForPositions(window); }
-    void StopListening(HWND window) override { listeners_.StopListening(window); }
-    void SetAuxNotifyWnd(HWND window) override { listeners_.SetAuxNotifyWnd(window); }
     // Resets the live state, shows `text` as its solution and tells the position window.
     void ResetAndNotify(const CString& text) override;
-    BOOL ConnectReceiver(int port, int linkKind, int inputPort, int baud) override;
     // With the job's connection settings, as start-up does.
     BOOL ConnectJobReceiver() override;
-
-    // ---- IFrameServices
-    IReceiverPort& Port() override { return receiver_.Port(); }
-    const CGpsState& LatestFix() const override { return receiver_.State(); }
-    const GeneralSettingsBlock& Settings() const override { return job_.settings; }
-    int BoardType() const override { return job_.system.nGPSOEMType; }
-    int BaseFlag() const override { return receiver_.BaseFlag(); }
-    int ReceiverModelNumber() const override { return receiver_.Identity().receiverKind; }
-    HWND PositionWindow() const override { return listeners_.PositionWindow(); }
-    void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
-    bool SaveSettings(const GeneralSettingsBlock& changed) override { return job_.StoreSettings(changed); }
-    void UseRadioChannel(int channel) override;
-    void ShowModuleStatus(const CString& text) override;
-    void ClearFixSignals() override;
-    void RunRadioRequest(HWND dialog, RadioRequest request, int channel) override {
-        receiver_.RunRadioRequest(dialog, request, channel);
-    }
-    void CancelModuleCommands() override { receiver_.CancelModuleCommands(); }
-    int VerificationFlag() const override { return listeners_.VerifyOn(); }
-    void SetVerificationFlag(int flag) override { listeners_.SetVerifyOn(flag); }
-    int ModuleNetworkType() const override { return receiver_.ModuleNetworkType(); }
-    const CCoordTransform& DialogTransform() const override { return position_.Second(); }
-    const CoordSysParams& JobCoordParams() const override { return job_.coord; }
-    const CCoordTransform& PositionTransform() const override { return position_.First(); }
-    ReceiverVersionInfo VersionInfo() const override { return receiver_.Identity(); }
-    // Choosing the radio link has the next version reply re-read the radio's channel.
-    void SetRadioLink(int flag) override { receiver_.SetRereadRadio(flag); }
-    HWND FrameWindow() const override { return m_hWnd; }
-
-    // ---- IFoundationFrame
-    int ScreenMode() const override { return screenMode_; }
-    void SetScreenMode(int mode) override { screenMode_ = mode; }
-    CString RootFolder() const override { return job_.paths.programFolder; }
-    CString JobFolder() const override { return job_.paths.jobFolder; }
-    CString JobFileName() const override { return job_.paths.jobFileName; }
-    CString DataFolder() const override { return job_.paths.dataFolder; }
-    void Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e, double& hOut) override;
-    GeoPointChoice PickGeoPoint(CWnd* parent) override { return hosts_.Calibration().PickGeoPoint(parent); }
 
 protected:
     int OnCreate() override;
@@ -156,11 +115,14 @@ private:
     JobSession job_;
     PositionConverter position_;
     PositionListeners listeners_;
+    FoundationServices foundationServices_{job_, position_};
+    // Before the link, which hears the receiver screens' services too.
+    ReceiverScreenServices receiverServices_{job_,       receiver_,           position_,
+                                             listeners_, foundationServices_, *this};
     ReceiverLink receiver_;
     Supervision supervision_;
     CCommandBar bar_;
     std::unique_ptr<CFrmGraphView> view_;
-    int screenMode_ = kScreenModeNormal;
     SurveyRecords records_;
     DisplayPointFill displayFill_;
     AutoStoreState autoStore_;
@@ -176,7 +138,8 @@ private:
                                 .autoStore = autoStore_,
                                 .calibration = calibration_,
                                 .storePath = storePath_,
-                                .services = *this,
+                                .services = receiverServices_,
+                                .library = foundationServices_,
                                 .window = *this}};
     JobCommands jobCommands_{job_, records_, supervision_, receiver_, storePath_, *this};
     // Built at start-up; the window is gone before they are.

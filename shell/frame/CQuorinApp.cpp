@@ -5,8 +5,6 @@
 #include "shell/frame/DesktopShortcuts.h"
 
 namespace {
-CQuorinApp* g_app = nullptr;
-
 BOOL FindRunningInstanceProc(HWND window, LPARAM out) {
     if (GetProp(window, mainframe::kInstanceProperty) != 1) return TRUE;
     *reinterpret_cast<HWND*>(out) = window;
@@ -14,17 +12,10 @@ BOOL FindRunningInstanceProc(HWND window, LPARAM out) {
 }
 }  // namespace
 
-CQuorinApp* QuorinApp() {
-    return g_app;
-}
-
-CQuorinApp::CQuorinApp() {
-    g_app = this;
-}
+CQuorinApp::CQuorinApp() = default;
 
 CQuorinApp::~CQuorinApp() {
     owned_.reset();
-    if (g_app == this) g_app = nullptr;
 }
 
 bool CQuorinApp::InitInstance() {
@@ -45,8 +36,8 @@ bool CQuorinApp::InitInstance() {
 }
 
 int CQuorinApp::Run(const std::function<void()>& afterEach) {
-    if (!frame_ || !frame_->m_hWnd) return 0;
-    const HWND window = frame_->m_hWnd;
+    if (!owned_ || !owned_->m_hWnd) return 0;
+    const HWND window = owned_->m_hWnd;
     RunMessageLoop([&] {
         if (afterEach) afterEach();
         return IsWindow(window);

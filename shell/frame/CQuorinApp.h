@@ -1,7 +1,7 @@
 #pragma once
 // The application object: start-up (one copy per device root, the main frame, the desktop
-// shortcuts, the job's files, the converters, the title and the receiver connection) and the
-// pointer through which every window reaches the main frame.
+// shortcuts, the job's files, the converters, the title and the receiver connection) and the main
+// frame it made, for the program's own signal handling.
 #include <functional>
 #include <memory>
 
@@ -19,14 +19,8 @@ public:
     // Runs the message loop until the main frame is gone; `afterEach` runs after every message.
     int Run(const std::function<void()>& afterEach = {});
 
-    CMainFrame* MainFrame() const { return frame_; }
-    // Set by the frame's constructor before anything else can ask for it.
-    void SetMainFrame(CMainFrame* frame) { frame_ = frame; }
+    CMainFrame* MainFrame() const { return owned_.get(); }
 
 private:
     std::unique_ptr<CMainFrame> owned_;
-    CMainFrame* frame_ = nullptr;
 };
-
-// The running application, or null.
-CQuorinApp* QuorinApp();

@@ -9,10 +9,11 @@
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
+#include "foundation/ProgramFolder.h"
 #include "platform/text/CString.h"
 
 struct JobPaths {
-    CString programFolder = L"\\Program Files";
+    CString programFolder = kProgramFolder;
     CString setupFolder = L"\\Program Files\\";  // where "AntType.at" lies
     CString jobFolder;                           // ends in "\"
     CString dataFolder;                          // job folder + "data\"

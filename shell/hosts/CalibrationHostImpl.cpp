@@ -87,6 +87,10 @@ bool CalibrationHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
     return job_.StoreSettings(settings);
 }
 
+IFoundationFrame& CalibrationHostImpl::CoordLibrary() const {
+    return library_;
+}
+
 GeoPointChoice CalibrationHostImpl::PickGeoPoint(CWnd* parent) const {
     return PickFromGeoLibrary(*this, parent);
 }

@@ -12,8 +12,13 @@ class Supervision;
 class CalibrationHostImpl : public ICalibrationHost {
 public:
     CalibrationHostImpl(JobSession& job, const PositionConverter& position, ReceiverLink& receiver,
-                        Supervision& watch, CalibrationMemory& memory)
-        : job_(job), position_(position), receiver_(receiver), watch_(watch), memory_(memory) {}
+                        Supervision& watch, CalibrationMemory& memory, IFoundationFrame& library)
+        : job_(job),
+          position_(position),
+          receiver_(receiver),
+          watch_(watch),
+          memory_(memory),
+          library_(library) {}
 
     const CoordSysParams& CoordParams() const override;
     const GeneralSettingsBlock& Settings() const override;
@@ -27,6 +32,7 @@ public:
     CString ResultFolder() const override;
     CString SetupFolder() const override;
     GeoPointChoice PickGeoPoint(CWnd* parent) const override;
+    IFoundationFrame& CoordLibrary() const override;
     bool BaseReceivedFixed() const override;
     bool SaveCoordParams(const CoordSysParams& params) override;
     bool SaveSettings(const GeneralSettingsBlock& settings) override;
@@ -40,4 +46,5 @@ private:
     ReceiverLink& receiver_;
     Supervision& watch_;
     CalibrationMemory& memory_;
+    IFoundationFrame& library_;
 };

@@ -12,6 +12,7 @@
 #include "shell/hosts/SurveyHostImpl.h"
 
 class DisplayPointFill;
+class IFoundationFrame;
 class IFrameOperations;
 class IFrameServices;
 class IPointStorePath;
@@ -35,6 +36,7 @@ struct HostParts {
     CalibrationMemory& calibration;
     IPointStorePath& storePath;
     IFrameServices& services;
+    IFoundationFrame& library;
     IFrameOperations& window;
 };
 
@@ -46,10 +48,11 @@ public:
     CogoHostImpl Cogo() const { return {p_.job.coord, p_.position.Second()}; }
     ExportHostImpl Export() const { return ExportHostImpl(p_.job.paths); }
     SurveyHostImpl Survey() const {
-        return {p_.job, p_.receiver, p_.records, p_.listeners, p_.autoStore, p_.displayFill, p_.window};
+        return {p_.job,       p_.receiver,    p_.records, p_.listeners,
+                p_.autoStore, p_.displayFill, p_.library, p_.window};
     }
     CalibrationHostImpl Calibration() const {
-        return {p_.job, p_.position, p_.receiver, p_.watch, p_.calibration};
+        return {p_.job, p_.position, p_.receiver, p_.watch, p_.calibration, p_.library};
     }
     StakeoutHostImpl Stakeout() const {
         return {Survey(), p_.listeners, p_.services, p_.job, p_.receiver, p_.storePath, p_.window};

@@ -1,5 +1,6 @@
 #include "shell/hosts/StakeoutHostImpl.h"
 
+#include "receiver/IFrameServices.h"
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
@@ -8,6 +9,10 @@
 
 CString StakeoutHostImpl::JobFileName() const {
     return job_.paths.jobFileName;
+}
+
+IFoundationFrame& StakeoutHostImpl::CoordLibrary() const {
+    return services_.CoordLibrary();
 }
 
 CString StakeoutHostImpl::DataFolder() const {

@@ -21,6 +21,7 @@ public:
 
     CString JobFileName() const override;
     CString DataFolder() const override;
+    IFoundationFrame& CoordLibrary() const override;
     CString PointFileName() const override;
     const GeneralSettingsBlock& Settings() const override;
     LinkValues Link() const override;

@@ -54,6 +54,10 @@ CString SurveyHostImpl::JobFolder() const {
     return job_.paths.jobFolder;
 }
 
+IFoundationFrame& SurveyHostImpl::CoordLibrary() const {
+    return library_;
+}
+
 CString SurveyHostImpl::DataFolder() const {
     return job_.paths.dataFolder;
 }

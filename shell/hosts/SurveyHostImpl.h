@@ -14,13 +14,14 @@ class SurveyHostImpl final : public ISurveyHost {
 public:
     SurveyHostImpl(JobSession& job, ReceiverLink& receiver, SurveyRecords& records,
                    PositionListeners& listeners, AutoStoreState& autoStore, DisplayPointFill& displayFill,
-                   IFrameOperations& window)
+                   IFoundationFrame& library, IFrameOperations& window)
         : job_(job),
           receiver_(receiver),
           records_(records),
           listeners_(listeners),
           autoStore_(autoStore),
           displayFill_(displayFill),
+          library_(library),
           window_(window) {}
 
     const GeneralSettingsBlock& Settings() const override;
@@ -32,6 +33,7 @@ public:
     CoordSysParams CoordParams() const override;
     CString JobFolder() const override;
     CString DataFolder() const override;
+    IFoundationFrame& CoordLibrary() const override;
     CString PointFilePath() const override;
 
     bool SaveSettings(const GeneralSettingsBlock& settings) override;
@@ -54,5 +56,6 @@ private:
     PositionListeners& listeners_;
     AutoStoreState& autoStore_;
     DisplayPointFill& displayFill_;
+    IFoundationFrame& library_;
     IFrameOperations& window_;
 };

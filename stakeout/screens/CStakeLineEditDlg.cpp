@@ -13,8 +13,8 @@ constexpr UINT kFieldControls[] = {kStartName, kStartX, kStartY, kStartH,  kStar
                                    kEndX,      kEndY,   kEndH,   kEndCode, kStartMileage};
 }  // namespace
 
-CStakeLineEditDlg::CStakeLineEditDlg(bool adding, CWnd* parent)
-    : CDialog(adding ? IDD_ADD : IDD_EDIT, parent) {
+CStakeLineEditDlg::CStakeLineEditDlg(IFoundationFrame& library, bool adding, CWnd* parent)
+    : CDialog(adding ? IDD_ADD : IDD_EDIT, parent), library_(library) {
     if (adding) {
         texts.start.code = texts.end.code = L"00000000";
         texts.mileage = L"0.0";
@@ -56,7 +56,7 @@ void CStakeLineEditDlg::OnPickEnd() {
 
 void CStakeLineEditDlg::Pick(PointTexts& end) {
     UpdateData(TRUE);
-    CCoordLibDlg picker(this);
+    CCoordLibDlg picker(library_, this);
     if (picker.DoModal() != IDOK || picker.m_nChosen != 1) return;
     end = {picker.m_strName, picker.m_strNorth, picker.m_strEast, picker.m_strHeight, picker.m_strCode};
     UpdateData(FALSE);

@@ -77,7 +77,7 @@ int CStakeLineLibDlg::SelectedRow() const {
 }
 
 void CStakeLineLibDlg::OnAdd() {
-    CStakeLineEditDlg editor(true, this);
+    CStakeLineEditDlg editor(host_.CoordLibrary(), true, this);
     if (editor.DoModal() != IDOK) return;
     lines_.push_back(ParseLineTexts(editor.texts));
     ShowRow(static_cast<int>(lines_.size() - 1), editor.texts.mileage, true, L"%.3f");
@@ -85,7 +85,7 @@ void CStakeLineLibDlg::OnAdd() {
 }
 
 void CStakeLineLibDlg::OnInsert() {
-    CStakeLineEditDlg editor(true, this);
+    CStakeLineEditDlg editor(host_.CoordLibrary(), true, this);
     if (editor.DoModal() != IDOK) return;
     const int selected = SelectedRow();
     const int at = selected < 0 ? static_cast<int>(lines_.size()) : selected;
@@ -97,7 +97,7 @@ void CStakeLineLibDlg::OnInsert() {
 void CStakeLineLibDlg::OnEdit() {
     const int row = SelectedRow();
     if (row < 0) return;
-    CStakeLineEditDlg editor(false, this);
+    CStakeLineEditDlg editor(host_.CoordLibrary(), false, this);
     editor.texts = FormatLineTexts(lines_[static_cast<size_t>(row)]);
     if (editor.DoModal() != IDOK) return;
     modified_ = true;

@@ -90,7 +90,7 @@ int CStakePointLibDlg::SelectedRow() const {
 }
 
 void CStakePointLibDlg::OnAdd() {
-    CAddPointDlg dlg(this);
+    CAddPointDlg dlg(&host_.CoordLibrary(), this);
     if (dlg.DoModal() != IDOK) return;
     AddRow(list_.GetItemCount(), FromTexts(dlg.Texts()));
     modified_ = true;
@@ -99,7 +99,7 @@ void CStakePointLibDlg::OnAdd() {
 void CStakePointLibDlg::OnInsert() {
     const int selected = SelectedRow();
     if (selected < 0) return;
-    CAddPointDlg dlg(this);
+    CAddPointDlg dlg(&host_.CoordLibrary(), this);
     if (dlg.DoModal() != IDOK) return;
     AddRow(selected + 1, FromTexts(dlg.Texts()));
     modified_ = true;
@@ -108,7 +108,7 @@ void CStakePointLibDlg::OnInsert() {
 void CStakePointLibDlg::OnEdit() {
     const int row = SelectedRow();
     if (row < 0) return;
-    CEditPointDlg dlg(this);
+    CEditPointDlg dlg(&host_.CoordLibrary(), this);
     dlg.SetTexts({list_.GetItemText(row, 0), list_.GetItemText(row, 2), list_.GetItemText(row, 3),
                   list_.GetItemText(row, 4), list_.GetItemText(row, 1)});
     if (dlg.DoModal() != IDOK) return;

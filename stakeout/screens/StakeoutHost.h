@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "foundation/CGpsState.h"
+#include "foundation/FrameServices.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
 #include "platform/base/WinTypes.h"
@@ -35,6 +36,8 @@ class IStakeoutHost : public IPlotScreenHost {
 public:
     virtual CString JobFileName() const = 0;
     virtual CString DataFolder() const = 0;
+    // The job's coordinate library, for the screens that pick from it.
+    virtual IFoundationFrame& CoordLibrary() const = 0;
     // The name of the job's point file (e.g. "road.xyh"), as the receiver information shows it.
     virtual CString PointFileName() const = 0;
     virtual const GeneralSettingsBlock& Settings() const = 0;

@@ -57,7 +57,7 @@ void COffsetStoreDlg::OnPointRef() {
 }
 
 void COffsetStoreDlg::OnPickRefPoint() {
-    CCoordLibDlg picker(this);
+    CCoordLibDlg picker(host_.CoordLibrary(), this);
     if (picker.DoModal() != IDOK || !picker.m_nChosen) return;
     UpdateData(TRUE);
     values.refName = picker.m_strName;

@@ -14,6 +14,7 @@
 #include "receiver/CSerialPort.h"
 #include "receiver/GgaRecord.h"
 #include "receiver/IFrameServices.h"
+#include "tests/foundation/screens/FrameDouble.h"
 
 class CFakeFrame : public IFrameServices {
 public:
@@ -48,6 +49,7 @@ public:
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
     void SetRadioLink(int flag) override { radioLink = flag; }
     HWND FrameWindow() const override { return frameWindow; }
+    IFoundationFrame& CoordLibrary() override { return library; }
 
     CSerialPort port;
     CCoordTransform firstTransform;
@@ -77,4 +79,5 @@ public:
     std::vector<GeneralSettingsBlock> jobFileWrites;  // the settings each write was given
     bool jobFileWritable = true;
     int radioLink = 0;
+    FrameDouble library;
 };

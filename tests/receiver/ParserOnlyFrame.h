@@ -41,6 +41,7 @@ public:
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
     void SetRadioLink(int) override {}
     HWND FrameWindow() const override { return nullptr; }
+    IFoundationFrame& CoordLibrary() override { __builtin_trap(); }
 
     ReceiverVersionInfo versionInfo;
     CGpsState state;

@@ -22,8 +22,9 @@ TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
     FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     WriteHostFile("job/j.WGS", "G1,30.1430000000,120.1030000000,12.5,c1,\r\n");
     double n = 0, e = 0, h = 0;
-    frame.Wgs84ToLocalPlane(30.0 + 14.0 / 60 + 30.0 / 3600, 120.0 + 10.0 / 60 + 30.0 / 3600, 12.5, n, e, h);
-    CAddPointDlg add(&frame);
+    FrameProbe::Library(frame).Wgs84ToLocalPlane(30.0 + 14.0 / 60 + 30.0 / 3600,
+                                                 120.0 + 10.0 / 60 + 30.0 / 3600, 12.5, n, e, h);
+    CAddPointDlg add(&FrameProbe::Library(frame), &frame);
     ui_.OnModal(point::IDD_ADD, [&](CDialog& d) {
         ui_.OnModal(geolib::IDD, [&](CDialog& g) {
             LVITEM item{};

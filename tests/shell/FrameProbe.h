@@ -22,7 +22,7 @@ struct FrameProbe {
     static const FrameHosts& Hosts(CMainFrame& frame) { return frame.hosts_; }
     // As the menu runs command `id`: false when the table has no handler for it.
     static bool RunMenuCommand(CMainFrame& frame, UINT id) {
-        MenuContext context{frame, frame, frame.hosts_, frame.jobCommands_};
+        MenuContext context{frame, frame.receiverServices_, frame.hosts_, frame.jobCommands_};
         return ::RunMenuCommand(context, id);
     }
     // The frame's own steps, as its messages and commands run them.
@@ -36,4 +36,6 @@ struct FrameProbe {
     static void ReacquireAndSave(CMainFrame& frame) { frame.ReacquireAndSave(); }
     static void ConfirmExit(CMainFrame& frame) { frame.ConfirmExit(); }
     static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
+    static IFrameServices& Services(CMainFrame& frame) { return frame.receiverServices_; }
+    static IFoundationFrame& Library(CMainFrame& frame) { return frame.foundationServices_; }
 };

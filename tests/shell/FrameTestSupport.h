@@ -64,7 +64,7 @@ protected:
         job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
         ASSERT_TRUE(frame.CreateFrame());
         FrameProbe::ApplyCoordParams(frame);
-        frame.ListenForPositions(listener.hwnd);
+        FrameProbe::Listeners(frame).ListenForPositions(listener.hwnd);
     }
     void Feed(const std::string& bytes) {
         FrameProbe::OnReceiverBytes(frame, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());

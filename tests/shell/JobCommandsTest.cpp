@@ -170,7 +170,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_EQ(GetLocalTimeOffsetMinutes(), 7 * 60);
     FrameProbe::Job(frame).system.nGPSOEMType = kBoardEclipse;
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
-    EXPECT_EQ(frame.LatestFix().hour, 10);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().hour, 10);
 }
 
 TEST_F(JobCommandsTest, OpeningAJobFinishesTheStoreAKillCutShortAndTellsItOnce) {

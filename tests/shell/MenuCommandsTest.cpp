@@ -28,5 +28,5 @@ TEST_F(FrameTest, ConnectCommandOpensTheConnectionDialogWithTheJobsValues) {
     });
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"7连接仪器"}));
     ui_.Pump();
-    EXPECT_FALSE(frame.Port().IsOpen());
+    EXPECT_FALSE(FrameProbe::Receiver(frame).Port().IsOpen());
 }

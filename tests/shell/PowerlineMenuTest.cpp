@@ -36,7 +36,7 @@ TEST_F(PowerlineMenuTest, BothScreensHoldThePositionsWhileOpen) {
         ui_.OnModal(c.idd, [&](CDialog& d) {
             opened = true;
             EXPECT_EQ(FrameProbe::Listeners(frame).PositionWindow(), d.m_hWnd);
-            CGpsState fix = frame.LatestFix();
+            CGpsState fix = FrameProbe::Receiver(frame).State();
             fix.fixFlag = 1;
             fix.solutionCode = kSolFixed;
             fix.solutionText = L"FIXED";

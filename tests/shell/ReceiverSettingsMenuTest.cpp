@@ -35,12 +35,12 @@ TEST_F(ReceiverSettingsMenuTest, ATimeZoneChosenInItsDialogSetsTheHourOfTheNextF
     });
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"3其它设置", L"3时区设置"}));
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
-    EXPECT_EQ(frame.LatestFix().hour, 8);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().hour, 8);
 }
 
 TEST_F(ReceiverSettingsMenuTest, TheLowFixLevelChosenInTheRoverSettingsTakesAWideLaneFixAsFixed) {
     Feed(BestPosOf("WIDE_INT"));
-    EXPECT_EQ(frame.LatestFix().solutionCode, kSolWideInt);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().solutionCode, kSolWideInt);
     ui_.OnModal(roversettings::IDD, [&](CDialog& d) {
         ui_.ChooseItem(d, roversettings::kFixLevel, 2);  // "low"
         ui_.Click(d, IDOK);
@@ -48,5 +48,5 @@ TEST_F(ReceiverSettingsMenuTest, TheLowFixLevelChosenInTheRoverSettingsTakesAWid
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"4移动站设置"}));
     EXPECT_EQ(FrameProbe::Job(frame).settings.connection.nFixLevel, 2);
     Feed(BestPosOf("WIDE_INT"));
-    EXPECT_EQ(frame.LatestFix().solutionCode, kSolFixed);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().solutionCode, kSolFixed);
 }

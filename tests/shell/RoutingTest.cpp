@@ -67,8 +67,8 @@ TEST_F(FrameTest, ForwardedFixIsValidForTheListenerAndClearedAfter) {
     ASSERT_EQ(listener.heard.size(), 1u);
     EXPECT_EQ(listener.heard[0].solution, L"无效解");
     EXPECT_EQ(listener.heard[0].gridX, 0.0);
-    EXPECT_EQ(frame.LatestFix().gridY, 0.0);
-    EXPECT_EQ(frame.LatestFix().gridH, 0.0);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().gridY, 0.0);
+    EXPECT_EQ(FrameProbe::Receiver(frame).State().gridH, 0.0);
 }
 
 TEST_F(FrameTest, StoreAndVerificationWindowsHearOnlyWhileRegistered) {
@@ -76,7 +76,7 @@ TEST_F(FrameTest, StoreAndVerificationWindowsHearOnlyWhileRegistered) {
     const std::string fix = sim::BestPosLog(Epoch());
     Feed(fix);
     FrameProbe::Listeners(frame).ListenForStores(store.hwnd);
-    frame.SetAuxNotifyWnd(verify.hwnd);
+    FrameProbe::Listeners(frame).SetAuxNotifyWnd(verify.hwnd);
     Feed(fix);
     FrameProbe::Listeners(frame).StopListeningForStores(store.hwnd);
     Feed(fix);
@@ -98,7 +98,7 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     // What the reply told is applied: the board is saved in the system file, the base flag follows.
     EXPECT_EQ(FrameProbe::Job(frame).system.nGPSOEMType, kBoardOemT);
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("nGPSOEMType=5"), std::string::npos);
-    EXPECT_EQ(frame.BaseFlag(), 1);
+    EXPECT_EQ(FrameProbe::Receiver(frame).BaseFlag(), 1);
     // Once the serial number is known (and the module chain the reply started is over), a reply only
     // tells the data link and the radio channel.
     ReceiverLinkProbe::Modules(FrameProbe::Receiver(frame)).SetMode(ModuleMode::kIdle);

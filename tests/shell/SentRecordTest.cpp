@@ -127,8 +127,8 @@ protected:
         link.nGSMSendTimeInterval = 10;
         FrameProbe::Job(frame).settings.connection.nRadioFormat = 3;
         FrameProbe::Job(frame).settings.connection.nGAngle = 10;
-        EXPECT_TRUE(s.linkKind == 0 ? frame.ConnectReceiver(0, 0, 0, 57600)
-                                    : frame.ConnectReceiver(0, 1, 3, 57600));
+        EXPECT_TRUE(s.linkKind == 0 ? FrameProbe::Services(frame).ConnectReceiver(0, 0, 0, 57600)
+                                    : FrameProbe::Services(frame).ConnectReceiver(0, 1, 3, 57600));
         if (*s.version)
             Feed(sim::NmeaSentence(std::string("GPXXX,QZ8120382345678,V2.10,B3,QZANT-A,") + s.version +
                                    ",ZH-EN,3,0,120,884,END"));

@@ -15,13 +15,13 @@ protected:
         SetSerialDevicePath(3, simulator.DevicePath());
     }
     void TearDown() override {
-        frame.Port().Close();
+        FrameProbe::Receiver(frame).Port().Close();
         SetSerialDevicePath(5, "");
         SetSerialDevicePath(3, "");
         FrameTest::TearDown();
     }
     // Everything the frame wrote since the last call.
-    std::string Written() { return WrittenSince(simulator, frame.Port(), seen_); }
+    std::string Written() { return WrittenSince(simulator, FrameProbe::Receiver(frame).Port(), seen_); }
 
     sim::CReceiverSimulator simulator;
     size_t seen_ = 0;

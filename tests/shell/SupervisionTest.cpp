@@ -186,6 +186,6 @@ TEST_F(SupervisionTest, ALostReceiverIsTriedEveryFourSecondsAndItsLossStaysShown
     ui_.Advance(kTick);
     ui_.Advance(kTick);
     EXPECT_FALSE(FrameProbe::Watch(frame).PortLost());
-    frame.Port().Close();
+    FrameProbe::Receiver(frame).Port().Close();
     SetSerialDevicePath(5, "");
 }

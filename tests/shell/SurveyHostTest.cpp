@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         job_.Install(root_);
-        frame.ListenForPositions(FrameProbe::View(frame)->m_hWnd);
+        FrameProbe::Listeners(frame).ListenForPositions(FrameProbe::View(frame)->m_hWnd);
     }
     void TearDown() override {
         job_.Close();

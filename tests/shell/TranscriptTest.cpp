@@ -11,10 +11,10 @@
 class TranscriptTest : public SimulatorFrameTest {
 protected:
     // The port alone, as after a connection whose replies have all been handled.
-    void OpenPort() { ASSERT_TRUE(frame.Port().OpenPort(5, 57600)); }
+    void OpenPort() { ASSERT_TRUE(FrameProbe::Receiver(frame).Port().OpenPort(5, 57600)); }
     void Connect(int board) {
         FrameProbe::Job(frame).system.nGPSOEMType = board;
-        ASSERT_TRUE(frame.ConnectReceiver(0, 0, 0, 57600));
+        ASSERT_TRUE(FrameProbe::Services(frame).ConnectReceiver(0, 0, 0, 57600));
     }
     // Lets the reader hand the simulator's answers to the frame until `done` holds.
     bool PumpUntil(const std::function<bool()>& done) {
@@ -31,8 +31,8 @@ protected:
 
 TEST_F(TranscriptTest, ConnectionKindsOutsideTheTableOpenNothing) {
     for (auto [port, kind] : {std::pair{3, 0}, std::pair{-1, 0}, std::pair{0, 2}, std::pair{0, -1}})
-        EXPECT_FALSE(frame.ConnectReceiver(port, kind, 5, 9600)) << port << " " << kind;
-    EXPECT_FALSE(frame.Port().IsOpen());
+        EXPECT_FALSE(FrameProbe::Services(frame).ConnectReceiver(port, kind, 5, 9600)) << port << " " << kind;
+    EXPECT_FALSE(FrameProbe::Receiver(frame).Port().IsOpen());
 }
 
 TEST_F(TranscriptTest, SwitchingTheReceiverOffSendsTheOffCommandTwiceTwice) {

@@ -21,7 +21,7 @@ protected:
         frame.ShowWindow(SW_SHOW);
         FrameProbe::RecalcViewLayout(frame);
         FrameProbe::SetStorePath(frame, &store);
-        frame.ListenForPositions(view().m_hWnd);
+        FrameProbe::Listeners(frame).ListenForPositions(view().m_hWnd);
         std::filesystem::create_directories(root_ / "Program Files/Jobs/t/data");
         FrameProbe::Records(frame).SetRecordFile(L"\\Program Files\\Jobs\\t\\data\\t.rec");
         FrameProbe::Job(frame).jobs.SetJobFilePaths(

@@ -78,7 +78,9 @@ TEST_F(GeoCoordLibDlgTest, ImportEditDeleteAndCancelWithoutSaving) {
     WriteHostFile(kLibrary, "A,1,2,3,c,\r\n");
     WriteHostFile("Program Files/Jobs/road/data/p.blh",
                   "Rem header\r\nK1,23.0759123400,113.2000000000,15.500,00000000,1.500,\r\n");
-    CGeoCoordLibDlg dlg(host, nullptr);
+    CGeoCoordLibDlg dlg(
+        {host.RootFolder(), host.DataFolder(), GeoLibraryPath(host.JobFolder(), host.JobFileName())},
+        nullptr);
     ui.OnModal(geolib::IDD, [&](CDialog& d) {
         ui.OnModal(openfile::IDD, [&](CDialog& o) {
             ui.SetText(o, openfile::kPath, L"\\Program Files\\Jobs\\road\\data\\p.blh");

@@ -10,6 +10,22 @@
 #include "tests/calibration/CalibrationJob.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
+// The coordinate library of a host's job, picking geodetic points through the host.
+class HostLibraryDouble final : public IFoundationFrame {
+public:
+    explicit HostLibraryDouble(const ICalibrationHost& host) : host_(host) {}
+    CString JobFolder() const override { return host_.JobFolder(); }
+    CString JobFileName() const override { return host_.JobFileName(); }
+    CString DataFolder() const override { return host_.DataFolder(); }
+    void Wgs84ToLocalPlane(double b, double l, double h, double& n, double& e, double& hOut) override {
+        host_.CalibrationConverter().Wgs84ToLocalPlane(b, l, h, n, e, hOut);
+    }
+    GeoPointChoice PickGeoPoint(CWnd* parent) override { return host_.PickGeoPoint(parent); }
+
+private:
+    const ICalibrationHost& host_;
+};
+
 class CalibrationHostDouble : public ICalibrationHost {
 public:
     CalibrationHostDouble() : coord(CalibrationJobParams()), converter(CalibrationJobConverter()) {}
@@ -26,6 +42,7 @@ public:
     CString ResultFolder() const override { return L"\\Program Files\\Jobs\\road\\result\\"; }
     CString SetupFolder() const override { return L"\\Program Files\\"; }
     GeoPointChoice PickGeoPoint(CWnd*) const override { return geoPick; }
+    IFoundationFrame& CoordLibrary() const override { return library; }
     bool BaseReceivedFixed() const override { return baseReceived; }
     void PlayTone() override { ++tones; }
     const CalibrationMemory& Memory() const override { return memory; }
@@ -55,6 +72,7 @@ public:
     int tones = 0;
     int coordWrites = 0;
     int settingsWrites = 0;
+    mutable HostLibraryDouble library{*this};
 };
 
 class CalibrationScreenTest : public DeviceRootTest {

@@ -37,7 +37,7 @@ TEST_F(AreaCalcDlgTest, HundredMetreSquareOfTypedAndPickedCornersIsFifteenMu) {
         EXPECT_EQ(dlg.Corners().size(), 4u);
         ui.Click(d, IDCANCEL);
     });
-    CAreaCalcDlg().DoModal();
+    CAreaCalcDlg(frame, nullptr).DoModal();
 }
 
 TEST_F(AreaCalcDlgTest, CrossingBoundaryIsRefusedUntilTheCornerIsRemoved) {
@@ -62,5 +62,5 @@ TEST_F(AreaCalcDlgTest, CrossingBoundaryIsRefusedUntilTheCornerIsRemoved) {
         EXPECT_EQ(ui.GetText(d, kResult), L"");
         ui.Click(d, IDCANCEL);
     });
-    CAreaCalcDlg().DoModal();
+    CAreaCalcDlg(frame, nullptr).DoModal();
 }

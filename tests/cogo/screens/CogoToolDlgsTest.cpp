@@ -17,11 +17,11 @@ using namespace cogo;
 
 struct Tool {
     const char* name;
-    std::function<std::unique_ptr<CDialog>()> make;
+    std::function<std::unique_ptr<CDialog>(IFoundationFrame&)> make;
 };
 template <class Dialog>
 Tool Make(const char* name) {
-    return {name, [] { return std::make_unique<Dialog>(); }};
+    return {name, [](IFoundationFrame& library) { return std::make_unique<Dialog>(library, nullptr); }};
 }
 
 const Tool kForward = Make<CForwardCalcDlg>("forward");
@@ -46,7 +46,7 @@ class CogoToolDlgsTest : public CogoScreenTest {
 protected:
     void Run(const Case& c, bool screenshot) {
         SCOPED_TRACE(c.tool.name);
-        std::unique_ptr<CDialog> dialog = c.tool.make();
+        std::unique_ptr<CDialog> dialog = c.tool.make(frame);
         ui.OnModal(dialog->GetTemplateId(), [&](CDialog& d) {
             Type(d, c.typed);
             if (c.refused) ui.ExpectMessageBox(c.result);
@@ -162,5 +162,5 @@ TEST_F(CogoToolDlgsTest, PickedPointsFillTheRowsAsTheLibraryShowsThem) {
         EXPECT_EQ(ui.GetText(d, kRowB + kNorth), L"3000400.000");
         ui.Click(d, IDCANCEL);
     });
-    CInverseCalcDlg().DoModal();
+    CInverseCalcDlg(frame, nullptr).DoModal();
 }

@@ -56,7 +56,7 @@ TEST_F(HostToolDlgsTest, CoordinateConversionBothWays) {
         EXPECT_EQ(ui.GetText(d, kRowA + kNorth), L"30750");
         ui.Click(d, IDCANCEL);
     });
-    CCoordConvertDlg(host).DoModal();
+    CCoordConvertDlg(host, frame, nullptr).DoModal();
 }
 
 TEST_F(HostToolDlgsTest, ZoneChangeStartsFromTheJobsZoneAndMatchesTheProjection) {
@@ -83,5 +83,5 @@ TEST_F(HostToolDlgsTest, ZoneChangeStartsFromTheJobsZoneAndMatchesTheProjection)
         ASSERT_TRUE(ui.Screenshot(Shot("map-convert")));
         ui.Click(d, IDCANCEL);
     });
-    CMapConvertDlg(host).DoModal();
+    CMapConvertDlg(host, frame, nullptr).DoModal();
 }

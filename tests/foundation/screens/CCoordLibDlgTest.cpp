@@ -71,7 +71,7 @@ TEST_F(CoordLibDlgTest, LargeLibraryListsInChunksWithTheCommandsHidden) {
     for (int i = 0; i < 2000; ++i) text += Format(L"0,P%d,1,2,3,\r\n", i);
     WriteLibrary(text);
     // Opened modelessly, the test sees the dialog before the message loop has listed anything.
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ASSERT_TRUE(dlg.Create(CCoordLibDlg::IDD));
     EXPECT_TRUE(dlg.IsLoading());
     EXPECT_EQ(dlg.List().GetItemCount(), 0);
@@ -92,9 +92,8 @@ TEST_F(CoordLibDlgTest, LargeLibraryListsInChunksWithTheCommandsHidden) {
 
 TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
     WriteLibrary(L"0,起点,100.5,200,3,桩\r\n\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x");
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
-        EXPECT_EQ(frame.screenMode, kScreenModeCoordLibrary);
         EXPECT_EQ(Headings(dlg),
                   (std::vector<CString>{L"编号", L"点名", L"北坐标", L"东坐标", L"高程", L"属性", L"描述"}));
         FillAll(dlg);
@@ -113,14 +112,13 @@ TEST_F(CoordLibDlgTest, PickerListsTheLibraryAndReturnsTheChosenRow) {
     EXPECT_EQ(dlg.m_nChosen, 1);
     EXPECT_EQ(dlg.m_strName, L"P2");
     EXPECT_EQ(dlg.m_strHeight, L"9");
-    EXPECT_EQ(frame.screenMode, kScreenModeNormal);
     EXPECT_EQ(Library(),
               ToGbk(CString(L"0,起点,100.5,200,3,桩\r\n\r\n5,raw,1,2,3,\r\n1,P2,7,8,9,x")));  // unchanged
 }
 
 TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
     WriteLibrary(L"0,基准点A,3456700.125,512300.5,40.25,电杆\r\n1,B,4,5,6,c\r\n");
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         ui.OnModal(CAddPointDlg::IDD, [&](CDialog& add) {
@@ -176,7 +174,7 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
 TEST_F(CoordLibDlgTest, ADamagedLibraryIsToldOnceAndKeptAsBadBeforeItIsSavedOver) {
     const wchar_t* const damaged = L"0,A,1,2,3,c\r\n\x01junk\r\n1,B,4,x,6,d\r\n1,C,7,8,9,e\r\n";
     WriteLibrary(damaged);
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.ExpectMessageBox(L"road.lib中有2行已损坏,已跳过");
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
@@ -195,7 +193,7 @@ TEST_F(CoordLibDlgTest, ADamagedLibraryIsToldOnceAndKeptAsBadBeforeItIsSavedOver
 
 TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
     WriteLibrary(L"5,raw,1,2,3,\r\n1,V,1,2,3,\r\n4,T,1,2,3,\r\n");
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& filter) { ui.Click(filter, IDOK); });
@@ -219,7 +217,7 @@ TEST_F(CoordLibDlgTest, FilterHidesRawPointsAfterAChangeOnly) {
 TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
     WriteLibrary(L"0,A,1,2,3,c\r\n");
     WriteHostFile("Jobs/road/data/pts.xyh", "S1,10,20,30,code,,,,,,,,,,2\r\n");
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         ui.OnModal(COpenFileDlg::IDD, [&](CDialog& open) {
@@ -250,7 +248,7 @@ TEST_F(CoordLibDlgTest, ImportOfStoredPointsAndDecliningToSave) {
 
 TEST_F(CoordLibDlgTest, FailedSaveIsReportedAndTheDialogStaysOpen) {
     frame.jobFolder = L"\\Jobs\\gone";
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) { AddPointThatCannotBeSaved(dlg, d); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nChosen, 0);
@@ -260,7 +258,7 @@ TEST_F(CoordLibDlgTest, UnreadableLibraryIsReportedAndNeverOverwritten) {
     // A folder in the library's place cannot be read, as a file without read permission cannot.
     const std::filesystem::path library = DeviceRoot() / "Jobs/road/road.lib";
     std::filesystem::create_directories(library);
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.ExpectMessageBox(L"坐标管理库文件读取失败,修改将不能保存!");
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         // Even once the path could be written, the unread library is not replaced.
@@ -277,7 +275,7 @@ TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
         text += Format(L"%d,%s%d,%.3f,%.3f,%.3f,%s\r\n", i % 5, i % 3 ? L"K" : L"控制点", i,
                        3456700.125 + i * 12.5, 512300.5 + i * 7.25, 40.0 + i * 0.5, i % 2 ? L"电杆" : L"");
     WriteLibrary(text);
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         Select(dlg, 5);
@@ -302,7 +300,7 @@ TEST_F(CoordLibDlgTest, FindSelectsTheRowAndShowsTwentyPoints) {
 
 TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
     WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n");
-    CEditPointDlg edit;
+    CEditPointDlg edit(&frame, nullptr);
     ui.OnModal(CEditPointDlg::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.GetDlgItem(point::kPickFromLibrary)->IsWindowVisible());
         ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& library) {
@@ -322,7 +320,7 @@ TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
 
 TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
     frame.geoPick = GeoPointChoice{true, L"G1", L"30.3000", L"114.1500", L"12.5", L"塔"};
-    CAddPointDlg add;
+    CAddPointDlg add(&frame, nullptr);
     ui.OnModal(CAddPointDlg::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.GetDlgItem(point::kPickGeodetic)->IsWindowVisible());
         ui.Click(d, point::kPickGeodetic);
@@ -340,7 +338,7 @@ TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
 // The point store appends to the library while the dialog is open.
 TEST_F(CoordLibDlgTest, AnEditedRowShowsAndGivesItsNewCodeAndPointsAppendedMeanwhileAreKept) {
     WriteLibrary(L"0,A,1,2,3,c\r\n0,B,4,5,6,d\r\n");
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         Select(dlg, 1);
@@ -365,7 +363,7 @@ TEST_F(CoordLibDlgTest, AnEditedRowShowsAndGivesItsNewCodeAndPointsAppendedMeanw
 TEST_F(CoordLibDlgTest, ALibraryChangedMeanwhileIsNotOverwrittenButListedAgain) {
     WriteLibrary(L"0,A,1,2,3,c\r\n");
     const CString changed = L"0,A2,1,2,3,c\r\n1,P9,7,8,9,\r\n";
-    CCoordLibDlg dlg;
+    CCoordLibDlg dlg(frame, nullptr);
     ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
         FillAll(dlg);
         Select(dlg, 0);

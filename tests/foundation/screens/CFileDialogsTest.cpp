@@ -36,6 +36,7 @@ protected:
 
 TEST_F(FileDialogsTest, TreeShowsFoldersThenMatchingFilesAndFillsOnExpansion) {
     COpenFileDlg dlg;
+    dlg.SetRootFolder(L"\\Jobs");
     dlg.AddFilter(L"*.blh");
     dlg.AddFilter(L"*.xyh");
     dlg.SetStartFolder(L"\\Jobs\\road\\data");
@@ -85,6 +86,7 @@ TEST_F(FileDialogsTest, TreeShowsFoldersThenMatchingFilesAndFillsOnExpansion) {
 
 TEST_F(FileDialogsTest, SaveBuildsThePathFromFolderAndName) {
     CFileSaveDlg dlg;
+    dlg.SetRootFolder(L"\\Jobs");
     dlg.SetFilter(L"*.xyh");
     dlg.SetStartFolder(L"\\Jobs\\road\\data");
     ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
@@ -109,6 +111,7 @@ TEST_F(FileDialogsTest, SaveBuildsThePathFromFolderAndName) {
 
 TEST_F(FileDialogsTest, SaveOverAnExistingFileAsksFirst) {
     CFileSaveDlg dlg;
+    dlg.SetRootFolder(L"\\Jobs");
     dlg.SetFilter(L"*.xyh");
     dlg.SetStartFolder(L"\\Jobs\\road\\data\\b.xyh");
     ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {
@@ -137,6 +140,7 @@ TEST_F(FileDialogsTest, TypedNameStaysInTheFolderShown) {
     };
     for (const Case& c : cases) {
         CFileSaveDlg dlg;
+        dlg.SetRootFolder(L"\\Jobs");
         dlg.SetFilter(L"*.xyh");
         dlg.SetStartFolder(c.startFolder);
         ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) {

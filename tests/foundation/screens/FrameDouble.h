@@ -9,12 +9,8 @@
 
 class FrameDouble : public IFoundationFrame {
 public:
-    int screenMode = kScreenModeNormal;
     GeoPointChoice geoPick;  // what the latitude/longitude library gives
     CString jobFolder = L"\\Jobs\\road";
-    int ScreenMode() const override { return screenMode; }
-    void SetScreenMode(int m) override { screenMode = m; }
-    CString RootFolder() const override { return L"\\Jobs"; }
     CString JobFolder() const override { return jobFolder; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
@@ -35,6 +31,5 @@ protected:
     }
 
     FrameDouble frame;
-    ScopedHook<IFoundationFrame*> frameHook{SetFoundationFrame, &frame};
     CUiDriver ui;
 };

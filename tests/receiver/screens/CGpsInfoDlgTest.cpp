@@ -205,9 +205,7 @@ TEST_F(GpsInfoDlgTest, ScreenshotsOfTheFivePagesFedByTheSimulator) {
 TEST_F(GpsInfoDlgTest, ReferencePointIsPickedFromTheCoordinateLibrary) {
     std::ofstream(root_ / "Jobs" / "road" / "road.lib", std::ios::binary)
         << ToGbk(L"0,基准1,3346100.5,517200.25,11.5,c\r\n");
-    FrameDouble library;
-    ScopedHook<IFoundationFrame*> hook{SetFoundationFrame, &library};
-    CRefPointDlg dlg;
+    CRefPointDlg dlg(frame.CoordLibrary(), nullptr);
     ui.OnModal(CRefPointDlg::IDD, [&](CDialog& d) {
         ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& shown) {
             auto& lib = static_cast<CCoordLibDlg&>(shown);

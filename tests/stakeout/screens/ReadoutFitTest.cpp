@@ -101,9 +101,9 @@ TEST_F(ReadoutFitTest, Dialogs) {
     ExpectFits(pointLibrary, stakelib::IDD);
     CStakeLineLibDlg lineLibrary(host, nullptr);
     ExpectFits(lineLibrary, linelib::IDD);
-    CStakeLineEditDlg add(true, nullptr);
+    CStakeLineEditDlg add(host.CoordLibrary(), true, nullptr);
     ExpectFits(add, lineedit::IDD_ADD);
-    CStakeLineEditDlg edit(false, nullptr);
+    CStakeLineEditDlg edit(host.CoordLibrary(), false, nullptr);
     ExpectFits(edit, lineedit::IDD_EDIT);
     // The prompts with their longest messages.
     CStakePromptDlg pointPrompt(nullptr);

@@ -7,6 +7,7 @@
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
 #include "stakeout/screens/StakeoutHost.h"
+#include "tests/foundation/screens/FrameDouble.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 #include "tests/stakeout/RecordingTones.h"
 
@@ -36,6 +37,7 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\road"; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
+    IFoundationFrame& CoordLibrary() const override { return library; }
     CString PointFileName() const override { return L"road.xyh"; }
     const GeneralSettingsBlock& Settings() const override { return settings; }
     LinkValues Link() const override { return {0, 3, 1}; }
@@ -47,6 +49,7 @@ public:
     void RunDataVerify(CWnd*) override { ++verified; }
     void ShowReceiverInfo(CWnd*, const CString& info) override { infoTexts.push_back(info); }
     void ShowCoordinateView() override { ++coordinateViews; }
+    mutable FrameDouble library;
 };
 
 class StakeScreenTest : public DeviceRootTest {

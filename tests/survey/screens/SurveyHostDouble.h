@@ -6,6 +6,7 @@
 
 #include "foundation/PointStoreState.h"
 #include "survey/SurveyHost.h"
+#include "tests/foundation/screens/FrameDouble.h"
 
 class SurveyHostDouble : public ISurveyHost {
 public:
@@ -33,6 +34,7 @@ public:
     CoordSysParams CoordParams() const override { return coord; }
     CString JobFolder() const override { return L"\\Jobs\\road\\"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data\\"; }
+    IFoundationFrame& CoordLibrary() const override { return library; }
     CString PointFilePath() const override { return pointFile; }
 
     bool SaveSettings(const GeneralSettingsBlock& changed) override {
@@ -74,6 +76,7 @@ public:
     HWND listener;
     int tones = 0;
     int reloads = 0;
+    mutable FrameDouble library;
 };
 
 // A fixed fix: grid 1000, 2000, 50 (m), fixed, within the double's limits.
