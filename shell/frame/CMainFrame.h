@@ -14,6 +14,7 @@
 #include "platform/ui/CommandBar.h"
 #include "receiver/IFrameServices.h"
 #include "shell/commands/JobCommands.h"
+#include "shell/frame/BaseWatch.h"
 #include "shell/frame/DisplayPointFill.h"
 #include "shell/frame/FoundationServices.h"
 #include "shell/frame/FrameConstants.h"
@@ -83,14 +84,6 @@ private:
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
-    // A base that moved or changed: the previous one goes to "OldForAutoAdjust.xyh", the new one into
-    // the job's record, its files and the first calibration slot.
-    void WriteOldBaseFile();
-    void TakeNewBase(const CGpsState& state);
-    // ---- base watch (FrameBaseWatch.cpp)
-    void UpdateBaseStation(CGpsState& state);
-    // Appends the "NowBase" line to the result folder's "basecoord.blh".
-    void WriteBaseCoordFile(const CGpsState& state);
     // ---- IFrameOperations
     CWnd& Window() override { return *this; }
     void SetTitle(const CString& title) override;
@@ -109,7 +102,7 @@ private:
     void PaintNow() override { UpdateWindow(); }
     // ---- IReceiverLinkOwner
     void ConvertFix(CGpsState& state) override { ConvertPosition(state); }
-    void WatchBase(CGpsState& state) override { UpdateBaseStation(state); }
+    void WatchBase(CGpsState& state) override { baseWatch_.Update(state); }
     void ForwardFix(CGpsState& state, ForwardedFix kind) override { listeners_.Forward(state, kind); }
 
     JobSession job_;
@@ -121,6 +114,7 @@ private:
                                              listeners_, foundationServices_, *this};
     ReceiverLink receiver_;
     Supervision supervision_;
+    BaseWatch baseWatch_{job_, position_, supervision_};
     CCommandBar bar_;
     std::unique_ptr<CFrmGraphView> view_;
     SurveyRecords records_;

@@ -1,6 +1,5 @@
-// The base watch: every base position a rover hears is turned into latitude, longitude and grid
-// coordinates, the job's record of its base is kept up to date, three small result files are
-// written, and a moved base or a different base raises a warning.
+#include "shell/frame/BaseWatch.h"
+
 #include <cmath>
 
 #include "geodesy/GeodesyConstants.h"
@@ -8,7 +7,9 @@
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
-#include "shell/frame/CMainFrame.h"
+#include "shell/frame/JobSession.h"
+#include "shell/frame/PositionConverter.h"
+#include "shell/frame/Supervision.h"
 
 namespace {
 constexpr double kSameBaseMetres = 0.01;
@@ -25,7 +26,7 @@ bool WriteLineFile(const CString& path, const CString& line) {
 }
 }  // namespace
 
-void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
+void BaseWatch::WriteBaseCoordFile(const CGpsState& state) {
     // The append creates the file, and a failed first append leaves none (not an empty one).
     const CString path = job_.paths.resultFolder + L"basecoord.blh";
     CCoordTransform& t = position_.First();
@@ -38,7 +39,7 @@ void CMainFrame::WriteBaseCoordFile(const CGpsState& state) {
     AppendDurably(path, ToGbk(line + L"\r\n"));
 }
 
-void CMainFrame::UpdateBaseStation(CGpsState& state) {
+void BaseWatch::Update(CGpsState& state) {
     double b = 0.0, l = 0.0, h = 0.0;
     Wgs84Converter().XyzToBlh(state.baseX, state.baseY, state.baseZ, b, l, h);
     state.baseLat = b * kRadToDeg;
@@ -70,7 +71,7 @@ void CMainFrame::UpdateBaseStation(CGpsState& state) {
                   Format(L"BaseKnown,%.3f,%.3f,%.3f,00000000", n, e, hh));
 }
 
-void CMainFrame::WriteOldBaseFile() {
+void BaseWatch::WriteOldBaseFile() {
     // The previous base in the grid; a file that cannot be written does not stop the watch.
     const BaseStationRec& stored = job_.coord.base;
     CCoordTransform& t = position_.First();
@@ -82,7 +83,7 @@ void CMainFrame::WriteOldBaseFile() {
                   Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
 }
 
-void CMainFrame::TakeNewBase(const CGpsState& state) {
+void BaseWatch::TakeNewBase(const CGpsState& state) {
     CoordSysParams coord = job_.coord;
     BaseStationRec& stored = coord.base;
     CCoordTransform& t = position_.First();

@@ -1,0 +1,30 @@
+#pragma once
+// The base watch: every base position a rover hears is turned into latitude, longitude and grid
+// coordinates, the job's record of its base is kept up to date, three small result files are
+// written, and a moved base or a different base raises a warning.
+#include "foundation/CGpsState.h"
+
+class JobSession;
+class PositionConverter;
+class Supervision;
+
+class BaseWatch {
+public:
+    BaseWatch(JobSession& job, PositionConverter& position, Supervision& supervision)
+        : job_(job), position_(position), supervision_(supervision) {}
+
+    // Fills the state's base latitude, longitude and height, and follows the base it names.
+    void Update(CGpsState& state);
+
+private:
+    // Appends the "NowBase" line to the result folder's "basecoord.blh".
+    void WriteBaseCoordFile(const CGpsState& state);
+    // A base that moved or changed: the previous one goes to "OldForAutoAdjust.xyh", the new one into
+    // the job's record, its files and the first calibration slot.
+    void WriteOldBaseFile();
+    void TakeNewBase(const CGpsState& state);
+
+    JobSession& job_;
+    PositionConverter& position_;
+    Supervision& supervision_;
+};
