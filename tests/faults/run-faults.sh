@@ -115,27 +115,48 @@ for list in "${lists[@]}"; do
       cp "$src/$path" "$tree/$path"
       continue
     fi
-    # Test numbers whose command names a program rebuilt for this fault.
+    # Test numbers whose command names a program rebuilt for this fault: the quick ones, then those that
+    # took over 3 s on the unchanged tree (most faults are caught before the slow ones would start).
     rebuilt=$(find "$build" -type f -perm -u+x -newer "$work/stamp" ! -name '*.so*' ! -path '*/CMakeFiles/*')
-    numbers=$(ctest --test-dir "$build" --show-only=json-v1 2>/dev/null | REBUILT="$rebuilt" FAILING="$work/failing" python3 -c '
+    batches=$(ctest --test-dir "$build" --show-only=json-v1 2>/dev/null | REBUILT="$rebuilt" FAILING="$work/failing" \
+      COSTS="$build/Testing/Temporary/CTestCostData.txt" python3 -c '
 import json, os, sys
 rebuilt = set(os.environ["REBUILT"].split())
 failing = set(open(os.environ["FAILING"]).read().split())
+costs = {}
+if os.path.exists(os.environ["COSTS"]):
+    for line in open(os.environ["COSTS"]):
+        fields = line.split()
+        if len(fields) == 3:
+            costs[fields[0]] = float(fields[2])
 tests = json.load(sys.stdin)["tests"]
-print(",".join(str(i + 1) for i, t in enumerate(tests)
-               if rebuilt & set(t.get("command", [])) and t["name"] not in failing))')
-    if [ -z "$numbers" ]; then
+chosen = [(i + 1, t["name"]) for i, t in enumerate(tests)
+          if rebuilt & set(t.get("command", [])) and t["name"] not in failing]
+for slow in (False, True):
+    print(",".join(str(n) for n, name in chosen if (costs.get(name, 0.0) > 3.0) == slow))')
+    outcome=missed
+    if [ -z "$(tr -d ',\n' <<<"$batches")" ]; then
       echo "MISSED      $label (no test runs the changed code)"
       missed+=("$label")
-    # One failing test is enough: the rest are not started (ctest runs the last fault's failures first).
-    elif ctest --test-dir "$build" -I "0,0,0,$numbers" -j "$jobs" --timeout 300 --stop-on-failure \
-      </dev/null >"$work/test.log" 2>&1; then
-      echo "MISSED      $label"
-      missed+=("$label")
-    else
+      cp "$src/$path" "$tree/$path"
+      continue
+    fi
+    while IFS= read -r numbers; do
+      [ -n "$numbers" ] || continue
+      # One failing test is enough: the rest are not started (ctest runs the last fault's failures first).
+      if ! ctest --test-dir "$build" -I "0,0,0,$numbers" -j "$jobs" --timeout 300 --stop-on-failure \
+        </dev/null >"$work/test.log" 2>&1; then
+        outcome=caught
+        break
+      fi
+    done <<<"$batches"
+    if [ "$outcome" = caught ]; then
       failed=$(failed_tests "$work/test.log" | head -3 | tr '\n' ' ')
       echo "CAUGHT      $label [$failed]"
       caught=$((caught + 1))
+    else
+      echo "MISSED      $label"
+      missed+=("$label")
     fi
     cp "$src/$path" "$tree/$path"
   done 3<"$list"
