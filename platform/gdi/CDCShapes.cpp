@@ -174,10 +174,10 @@ bool CDC::PolylineAsSpans(const POINT* points, int count) {
     // Copying a pixel twice leaves it as copying it once: the sides need no mask.
     const uint32_t pixel = Framebuffer::ToPixel(penColor_);
     const CPoint o = origin();
+    int64_t length = 0;
     for (int i = 1; i < count; ++i) {
         const CPoint from = CPoint(points[i - 1]) + o, to = CPoint(points[i]) + o;
-        dashPhase_ = static_cast<int>(
-            (dashPhase_ + std::abs(int64_t(to.x) - from.x) + std::abs(int64_t(to.y) - from.y)) % kDashPeriod);
+        length += std::abs(int64_t(to.x) - from.x) + std::abs(int64_t(to.y) - from.y);
         // The end point is left out, as a line leaves it out.
         if (from.y == to.y) {
             if (from.x == to.x) continue;
@@ -189,9 +189,13 @@ bool CDC::PolylineAsSpans(const POINT* points, int count) {
             const int y0 = from.y < to.y ? from.y : to.y + 1, y1 = from.y < to.y ? to.y - 1 : from.y;
             if (from.x < clip_.left || from.x >= clip_.right) continue;
             const int t = std::max<int>(y0, clip_.top), b = std::min<int>(y1, clip_.bottom - 1);
-            for (int y = t; y <= b; ++y) fb_->row(y)[from.x] = pixel;
+            if (t > b) continue;
+            const int stride = fb_->width();
+            uint32_t* at = fb_->row(t) + from.x;
+            for (int y = t; y <= b; ++y, at += stride) *at = pixel;
         }
     }
+    dashPhase_ = static_cast<int>((dashPhase_ + length) % kDashPeriod);
     return true;
 }
 
@@ -298,6 +302,12 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     box.OffsetRect(origin());
     if (!HasPen()) box.DeflateRect(0, 0, 1, 1);
     if (box.IsRectEmpty()) return TRUE;
+    if (!HasPen() && rop_ == R2_COPYPEN) {
+        // A copied fill without an outline is the box itself: no figure to collect.
+        CRect device;
+        if (HasBrush() && device.IntersectRect(&box, &clip_)) FillDevice(device, brushColor_);
+        return TRUE;
+    }
     FigureMask mask(PenBounds(box));
     if (HasPen() && penStyle_ == PS_DASH && penWidth_ <= 1) {
         const POINT corners[] = {{box.left, box.top},

@@ -279,9 +279,7 @@ FontInstance::FontInstance(std::unique_ptr<Source> primary, std::unique_ptr<Sour
 
 FontInstance::~FontInstance() = default;
 
-const Glyph& FontInstance::GetGlyph(char32_t ch) {
-    if (ch < ascii_.size())
-        if (const Glyph* known = ascii_[ch].load(std::memory_order_acquire)) return *known;
+const Glyph& FontInstance::FindGlyph(char32_t ch) {
     std::lock_guard lock(Engine().mutex());
     auto it = glyphs_.find(ch);
     if (it == glyphs_.end()) it = glyphs_.emplace(ch, WithRunsAndRows(Rasterise(ch))).first;

@@ -52,10 +52,15 @@ public:
     bool underline() const { return underline_; }
     bool strikeOut() const { return strikeOut_; }
     // The glyph of one character, rasterised on first use. Control characters have no ink and no width.
-    const Glyph& GetGlyph(char32_t ch);
+    const Glyph& GetGlyph(char32_t ch) {
+        if (ch < ascii_.size())
+            if (const Glyph* known = ascii_[ch].load(std::memory_order_acquire)) return *known;
+        return FindGlyph(ch);
+    }
     int Advance(char32_t ch) { return GetGlyph(ch).advance; }
 
 private:
+    const Glyph& FindGlyph(char32_t ch);
     Glyph Rasterise(char32_t ch);
 
     std::unique_ptr<Source> primary_;

@@ -46,10 +46,14 @@ void InkRows::AddGlyph(const Glyph& g, int x, int y) {
     const int shift = x - area_.left;
     if (shift >= kMaxWidth || shift <= -kMaxWidth) return;
     const int from = std::max<int>(0, area_.top - y), to = std::min<int>(g.height, area_.bottom - y);
+    const uint64_t columns = columns_;
     for (int r = from; r < to; ++r) {
+        // Blank rows are passed over, which also keeps this a word at a time: a wider access
+        // would straddle the words the previous glyph has just written, and wait for them.
         const uint64_t bits = g.rowBits[static_cast<size_t>(r)];
+        if (bits == 0) continue;
         ink_[static_cast<size_t>(y + r - area_.top)] |=
-            (shift >= 0 ? bits << shift : bits >> -shift) & columns_;
+            (shift >= 0 ? bits << shift : bits >> -shift) & columns;
     }
 }
 

@@ -179,13 +179,21 @@ size_t CFrmGraphView::FirstShownPoint() const {
 
 void CFrmGraphView::DrawStoredPoints(CDC& dc) {
     const std::vector<PointRecord>& points = records_.display;
-    markers_.clear();
+    // The markers are rewritten in place, so that their names keep their storage from the last paint.
+    size_t shown = 0;
     for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
         if (points[i].flag != 0) continue;
         const PixelPoint p = canvas_.WorldToScreen(points[i].x, points[i].y);
-        if (Inside(canvas_.ClientRect(), p))
-            markers_.push_back({points[i].name, CString(), p.x, p.y, static_cast<int32_t>(i)});
+        if (!Inside(canvas_.ClientRect(), p)) continue;
+        if (shown == markers_.size()) markers_.emplace_back();
+        MapMarker& marker = markers_[shown++];
+        marker.name = points[i].name;
+        marker.code.Empty();
+        marker.x = p.x;
+        marker.y = p.y;
+        marker.tag = static_cast<int32_t>(i);
     }
+    markers_.resize(shown);
     DrawPointLabels(dc, markers_, canvas_.ClientRect());
 }
 

@@ -398,3 +398,30 @@ TEST(GdiLines, LevelAndPlumbSidesAsSpansCoverWhatTheFigureCovers) {
                 ASSERT_EQ(spans.colorAt(x, y), collected.colorAt(x, y)) << x << "," << y;
     }
 }
+
+// A copied rectangle without an outline is filled straight; collected through XOR over black it
+// must cover the same pixels.
+TEST(GdiFigures, CopiedFillWithoutOutlineCoversWhatTheFigureCovers) {
+    const std::vector<std::pair<const char*, CRect>> boxes = {
+        {"inside", CRect(3, 4, 20, 9)},
+        {"reversed corners", CRect(20, 9, 3, 4)},
+        {"partly clipped", CRect(-5, 50, 70, 80)},
+        {"a pixel", CRect(7, 7, 9, 9)},
+        {"empty once a pixel smaller", CRect(7, 7, 8, 30)},
+        {"far outside", CRect(-4000000, 2, 4000000, 3000000)},
+    };
+    for (const auto& [name, box] : boxes) {
+        SCOPED_TRACE(name);
+        Framebuffer filled(64, 64, kBlack), collected(64, 64, kBlack);
+        for (Framebuffer* fb : {&filled, &collected}) {
+            CDC dc(*fb, CRect(2, 1, 62, 60));
+            dc.IntersectClipRect(0, 0, 55, 64);
+            CBrush brush(kRed);
+            dc.SelectObject(&brush);
+            dc.SelectStockObject(NULL_PEN);
+            dc.SetROP2(fb == &filled ? R2_COPYPEN : R2_XORPEN);
+            dc.Rectangle(&box);
+        }
+        EXPECT_EQ(filled, collected);
+    }
+}
