@@ -73,14 +73,22 @@ void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
         std::memcpy(at, &first, sizeof first);
         std::memcpy(at + 4, &second, sizeof second);
     };
+    // Rows covering the same pixels (the background of a line, row after row) share their layout.
+    uint64_t shape = 0;
+    int from = 0, to = 0;
+    bool oneRun = false;
     for (int r = 0; r < area_.Height(); ++r) {
         const uint64_t inkBits = ink_[static_cast<size_t>(r)];
         const uint64_t covered = inkBits | background_[static_cast<size_t>(r)];
-        if (!covered) continue;
+        if (covered != shape) {
+            shape = covered;
+            from = std::countr_zero(covered);
+            to = 64 - std::countl_zero(covered);
+            const uint64_t run = covered >> from;
+            oneRun = to - from >= 8 && (run & (run + 1)) == 0;
+        }
         uint32_t* row = fb.row(area_.top + r) + area_.left;
-        const int from = std::countr_zero(covered), to = 64 - std::countl_zero(covered);
-        const uint64_t run = covered >> from;
-        if (to - from >= 8 && (run & (run + 1)) == 0) {
+        if (oneRun) {
             // One run of pixels: whole groups, the last one overlapping the one before it.
             for (int x = from; x < to - 8; x += 8) eight(row + x, inkBits >> x);
             eight(row + to - 8, inkBits >> (to - 8));
