@@ -302,10 +302,22 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     box.OffsetRect(origin());
     if (!HasPen()) box.DeflateRect(0, 0, 1, 1);
     if (box.IsRectEmpty()) return TRUE;
-    if (!HasPen() && rop_ == R2_COPYPEN) {
-        // A copied fill without an outline is the box itself: no figure to collect.
-        CRect device;
-        if (HasBrush() && device.IntersectRect(&box, &clip_)) FillDevice(device, brushColor_);
+    if (rop_ == R2_COPYPEN && (!HasPen() || (penStyle_ == PS_SOLID && penWidth_ == 1))) {
+        // Copied, and at most a thin solid outline: the sides and the inside are rectangles of
+        // their own, with no figure to collect.
+        auto fill = [&](const CRect& r, COLORREF color) {
+            CRect device;
+            if (device.IntersectRect(&r, &clip_)) FillDevice(device, color);
+        };
+        CRect inside = box;
+        if (HasPen()) {
+            fill(CRect(box.left, box.top, box.right, box.top + 1), penColor_);
+            fill(CRect(box.left, box.bottom - 1, box.right, box.bottom), penColor_);
+            fill(CRect(box.left, box.top + 1, box.left + 1, box.bottom - 1), penColor_);
+            fill(CRect(box.right - 1, box.top + 1, box.right, box.bottom - 1), penColor_);
+            inside.DeflateRect(1, 1);
+        }
+        if (HasBrush()) fill(inside, brushColor_);
         return TRUE;
     }
     FigureMask mask(PenBounds(box));

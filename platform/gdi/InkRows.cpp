@@ -63,15 +63,27 @@ void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
     using Quad = uint32_t __attribute__((vector_size(16)));
     const Quad back = {background, background, background, background};
     const Quad flip = Quad{ink, ink, ink, ink} ^ back;
+    auto lanes = [](uint64_t bits, int half) {
+        Quad q;
+        std::memcpy(&q, kInkLanes.lanes[bits & 255] + 4 * half, sizeof q);
+        return q;
+    };
+    // Every pixel of the eight from `at` gets ink or background.
     auto eight = [&](uint32_t* at, uint64_t mix) {
-        const uint32_t* lanes = kInkLanes.lanes[mix & 255];
-        Quad first, second;
-        std::memcpy(&first, lanes, sizeof first);
-        std::memcpy(&second, lanes + 4, sizeof second);
-        first = back ^ (flip & first);
-        second = back ^ (flip & second);
-        std::memcpy(at, &first, sizeof first);
-        std::memcpy(at + 4, &second, sizeof second);
+        for (int half = 0; half < 2; ++half) {
+            const Quad pixels = back ^ (flip & lanes(mix, half));
+            std::memcpy(at + 4 * half, &pixels, sizeof pixels);
+        }
+    };
+    // Only the covered ones of the eight; the others are written back as they were.
+    auto someOfEight = [&](uint32_t* at, uint64_t mix, uint64_t cover) {
+        for (int half = 0; half < 2; ++half) {
+            Quad old;
+            std::memcpy(&old, at + 4 * half, sizeof old);
+            const Quad pixels = back ^ (flip & lanes(mix, half));
+            old ^= (old ^ pixels) & lanes(cover, half);
+            std::memcpy(at + 4 * half, &old, sizeof old);
+        }
     };
     // Rows covering the same pixels (the background of a line, row after row) share their layout.
     uint64_t shape = 0;
@@ -85,18 +97,21 @@ void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
             from = std::countr_zero(covered);
             to = 64 - std::countl_zero(covered);
             const uint64_t run = covered >> from;
-            oneRun = to - from >= 8 && (run & (run + 1)) == 0;
+            oneRun = (run & (run + 1)) == 0;
         }
         uint32_t* row = fb.row(area_.top + r) + area_.left;
-        if (oneRun) {
-            // One run of pixels: whole groups, the last one overlapping the one before it.
+        // Groups of eight from the first covered pixel, the last one overlapping the one before it.
+        if (to - from >= 8 && oneRun) {
             for (int x = from; x < to - 8; x += 8) eight(row + x, inkBits >> x);
             eight(row + to - 8, inkBits >> (to - 8));
-            continue;
-        }
-        for (uint64_t left = covered; left; left &= left - 1) {
-            const int x = std::countr_zero(left);
-            row[x] = (inkBits >> x) & 1 ? ink : background;
+        } else if (to - from >= 8) {
+            for (int x = from; x < to - 8; x += 8) someOfEight(row + x, inkBits >> x, covered >> x);
+            someOfEight(row + to - 8, inkBits >> (to - 8), covered >> (to - 8));
+        } else {
+            for (uint64_t left = covered; left; left &= left - 1) {
+                const int x = std::countr_zero(left);
+                row[x] = (inkBits >> x) & 1 ? ink : background;
+            }
         }
     }
 }

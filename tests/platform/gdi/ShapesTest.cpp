@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/SysColors.h"
@@ -399,29 +402,45 @@ TEST(GdiLines, LevelAndPlumbSidesAsSpansCoverWhatTheFigureCovers) {
     }
 }
 
-// A copied rectangle without an outline is filled straight; collected through XOR over black it
-// must cover the same pixels.
-TEST(GdiFigures, CopiedFillWithoutOutlineCoversWhatTheFigureCovers) {
+// A copied rectangle with no outline or a thin solid one is written straight; collected through
+// XOR over black it must cover the same pixels in the same colours.
+TEST(GdiFigures, CopiedRectanglesCoverWhatTheFigureCovers) {
     const std::vector<std::pair<const char*, CRect>> boxes = {
         {"inside", CRect(3, 4, 20, 9)},
         {"reversed corners", CRect(20, 9, 3, 4)},
         {"partly clipped", CRect(-5, 50, 70, 80)},
-        {"a pixel", CRect(7, 7, 9, 9)},
-        {"empty once a pixel smaller", CRect(7, 7, 8, 30)},
+        {"two pixels", CRect(7, 7, 9, 9)},
+        {"a line", CRect(7, 7, 8, 30)},
         {"far outside", CRect(-4000000, 2, 4000000, 3000000)},
     };
-    for (const auto& [name, box] : boxes) {
-        SCOPED_TRACE(name);
-        Framebuffer filled(64, 64, kBlack), collected(64, 64, kBlack);
-        for (Framebuffer* fb : {&filled, &collected}) {
-            CDC dc(*fb, CRect(2, 1, 62, 60));
-            dc.IntersectClipRect(0, 0, 55, 64);
-            CBrush brush(kRed);
-            dc.SelectObject(&brush);
-            dc.SelectStockObject(NULL_PEN);
-            dc.SetROP2(fb == &filled ? R2_COPYPEN : R2_XORPEN);
-            dc.Rectangle(&box);
+    struct Outline {
+        const char* what;
+        int stock;  // a stock pen, or -1 for a green one
+        bool brush;
+    };
+    const Outline outlines[] = {{"no pen", NULL_PEN, true},
+                                {"black pen", BLACK_PEN, true},
+                                {"green pen", -1, true},
+                                {"pen, no brush", BLACK_PEN, false}};
+    for (const Outline& outline : outlines) {
+        for (const auto& [name, box] : boxes) {
+            SCOPED_TRACE(std::string(outline.what) + ", " + name);
+            Framebuffer copied(64, 64, kBlack), collected(64, 64, kBlack);
+            for (Framebuffer* fb : {&copied, &collected}) {
+                CDC dc(*fb, CRect(2, 1, 62, 60));
+                dc.IntersectClipRect(0, 0, 55, 64);
+                CBrush brush(kRed);
+                CPen green(PS_SOLID, 1, RGB(0, 255, 0));
+                dc.SelectObject(&brush);
+                if (!outline.brush) dc.SelectStockObject(NULL_BRUSH);
+                if (outline.stock >= 0)
+                    dc.SelectStockObject(outline.stock);
+                else
+                    dc.SelectObject(&green);
+                dc.SetROP2(fb == &copied ? R2_COPYPEN : R2_XORPEN);
+                dc.Rectangle(&box);
+            }
+            EXPECT_EQ(copied, collected);
         }
-        EXPECT_EQ(filled, collected);
     }
 }
