@@ -75,16 +75,15 @@ void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
             std::memcpy(at + 4 * half, &pixels, sizeof pixels);
         }
     };
-    // Only the covered ones of the eight; the others are written back as they were.
-    auto someOfEight = [&](uint32_t* at, uint64_t mix, uint64_t cover) {
+    // Only the covered ones of the eight, over what they held before; the others are put back.
+    auto someOfEight = [&](uint32_t* at, const Quad(&before)[2], uint64_t mix, uint64_t cover) {
         for (int half = 0; half < 2; ++half) {
-            Quad old;
-            std::memcpy(&old, at + 4 * half, sizeof old);
             const Quad pixels = back ^ (flip & lanes(mix, half));
-            old ^= (old ^ pixels) & lanes(cover, half);
-            std::memcpy(at + 4 * half, &old, sizeof old);
+            const Quad result = before[half] ^ ((before[half] ^ pixels) & lanes(cover, half));
+            std::memcpy(at + 4 * half, &result, sizeof result);
         }
     };
+    auto read = [](const uint32_t* at, Quad(&into)[2]) { std::memcpy(into, at, sizeof into); };
     // Rows covering the same pixels (the background of a line, row after row) share their layout.
     uint64_t shape = 0;
     int from = 0, to = 0;
@@ -105,8 +104,16 @@ void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
             for (int x = from; x < to - 8; x += 8) eight(row + x, inkBits >> x);
             eight(row + to - 8, inkBits >> (to - 8));
         } else if (to - from >= 8) {
-            for (int x = from; x < to - 8; x += 8) someOfEight(row + x, inkBits >> x, covered >> x);
-            someOfEight(row + to - 8, inkBits >> (to - 8), covered >> (to - 8));
+            // The last group is read before the others are written: the pixels it shares with the
+            // one before are left as they were or covered alike, and a read straddling a write
+            // just made would wait for it.
+            Quad last[2], before[2];
+            read(row + to - 8, last);
+            for (int x = from; x < to - 8; x += 8) {
+                read(row + x, before);
+                someOfEight(row + x, before, inkBits >> x, covered >> x);
+            }
+            someOfEight(row + to - 8, last, inkBits >> (to - 8), covered >> (to - 8));
         } else {
             for (uint64_t left = covered; left; left &= left - 1) {
                 const int x = std::countr_zero(left);
