@@ -261,8 +261,8 @@ TEST(GdiText, BackgroundModesOpaqueRectanglesAndRasterOperations) {
 }
 
 // Copied text is written straight to the screen, in narrow areas as rows of bits; the other raster
-// operations collect the pixels first. XOR over black gives each pixel its source as a copy does,
-// so both ways must leave the same picture: ink and background, clipped at every edge.
+// operations collect the pixels first. XOR over black gives each covered pixel its source as a copy
+// does, so both ways must cover the same pixels alike: ink and background, clipped at every edge.
 TEST(GdiText, CopiedTextMatchesTheCollectedPixelsExactly) {
     CFont song = MakeFont(L"宋体", -12);
     CFont tahoma = MakeFont(L"Tahoma", 14, FW_BOLD);
@@ -307,9 +307,14 @@ TEST(GdiText, CopiedTextMatchesTheCollectedPixelsExactly) {
              dc.TextOut(10, 10, L"国A12", -1);
          }},
     };
+    // A copy over a patterned screen must change exactly the pixels the XOR over black coloured.
+    Framebuffer pattern(screen.Width(), screen.Height());
+    for (int y = 0; y < screen.Height(); ++y)
+        for (int x = 0; x < screen.Width(); ++x)
+            pattern.row(y)[x] = static_cast<uint32_t>(x * 2654435761u ^ y * 40503u) & 0xFFFFFF;
     for (const Case& c : cases) {
         auto picture = [&](int rop) {
-            Framebuffer fb(screen.Width(), screen.Height(), RGB(0, 0, 0));
+            Framebuffer fb = rop == R2_COPYPEN ? pattern : Framebuffer(screen.Width(), screen.Height(), 0);
             CDC dc(fb, c.area);
             dc.SelectObject(c.font);
             dc.SetTextColor(RGB(200, 30, 10));
@@ -319,8 +324,12 @@ TEST(GdiText, CopiedTextMatchesTheCollectedPixelsExactly) {
             c.draw(dc);
             return fb;
         };
-        const Framebuffer copied = picture(R2_COPYPEN);
-        EXPECT_NE(copied, Framebuffer(screen.Width(), screen.Height(), RGB(0, 0, 0))) << c.what;
-        EXPECT_EQ(copied, picture(R2_XORPEN)) << c.what;
+        const Framebuffer collected = picture(R2_XORPEN);
+        Framebuffer expected = pattern;
+        for (int y = 0; y < screen.Height(); ++y)
+            for (int x = 0; x < screen.Width(); ++x)
+                if (collected.row(y)[x] != 0) expected.row(y)[x] = collected.row(y)[x];
+        EXPECT_NE(expected, pattern) << c.what;
+        EXPECT_EQ(picture(R2_COPYPEN), expected) << c.what;
     }
 }
