@@ -93,7 +93,8 @@ void InkRows::Write(Framebuffer& fb, uint32_t ink, uint32_t background) const {
         const uint64_t covered = inkBits | background_[static_cast<size_t>(r)];
         if (covered != shape) {
             shape = covered;
-            from = std::countr_zero(covered);
+            // An empty row is an empty span, written by neither way below.
+            from = covered ? std::countr_zero(covered) : 0;
             to = 64 - std::countl_zero(covered);
             const uint64_t run = covered >> from;
             oneRun = (run & (run + 1)) == 0;

@@ -284,6 +284,7 @@ TEST(GdiText, CopiedTextMatchesTheCollectedPixelsExactly) {
         {"a label cut on the right", &song, OPAQUE, screen, label(L"控制点12", CRect(20, 10, 42, 20))},
         {"a label cut at the top", &song, OPAQUE, screen, label(L"P9", CRect(20, 0, 55, 6))},
         {"transparent", &song, TRANSPARENT, screen, label(L"P77 国", CRect(3, 8, 38, 18))},
+        {"transparent, blank rows between", &song, TRANSPARENT, screen, label(L"一二-", CRect(3, 8, 60, 30))},
         {"past the screen's edges", &song, OPAQUE, CRect(-7, -5, 90, 45),
          label(L"Wgjy点", CRect(0, 0, 30, 12), DT_SINGLELINE | DT_NOCLIP)},
         {"a child area", &tahoma, OPAQUE, CRect(30, 12, 70, 30), label(L"N12", CRect(-3, -4, 40, 20))},
