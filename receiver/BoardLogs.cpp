@@ -216,12 +216,12 @@ int CGpsParser::ParseJrtk(std::string_view line, CGpsState& state) {
 int CGpsParser::ParseBpq(std::string_view line, CGpsState& state) {
     FieldViews f;
     if (!f.CutNmeaSentence(line)) return 0;
-    if (f[4].empty() || f[6].empty() || !IsFixedNumber(f[4], 4) || !IsFixedNumber(f[6], 5) ||
-        !IsNmeaMinutes(f[4], 2) || !IsNmeaMinutes(f[6], 3) || !IsHemisphere(f[5], "NS") ||
-        !IsHemisphere(f[7], "EW") || f[8].substr(0, 3) != "EHT")
+    double lat = 0.0;
+    double lon = 0.0;
+    if (f[4].empty() || f[6].empty() || !ReadNmeaAngle(f[4], 2, f[5], &lat) ||
+        !ReadNmeaAngle(f[6], 3, f[7], &lon) || !IsHemisphere(f[5], "NS") || !IsHemisphere(f[7], "EW") ||
+        f[8].substr(0, 3) != "EHT")
         return 0;
-    const double lat = NmeaAngle(f[4], 2, f[5]);
-    const double lon = NmeaAngle(f[6], 3, f[7]);
     const double height = FieldDouble(f[8].substr(3));
     if (!IsLatitude(lat) || !IsLongitude(lon) || !IsBaseHeight(height)) return 0;
     if (!(NmeaAngle(f[4], 2, "") > 0)) return 0;

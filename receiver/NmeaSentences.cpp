@@ -128,9 +128,9 @@ int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
     TimeOfDay time;
     const bool hasTime = !f[1].empty();
     if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
-    if (!IsFixedNumber(f[2], 4) || !IsFixedNumber(f[4], 5) || !IsNmeaMinutes(f[2], 2) ||
-        !IsNmeaMinutes(f[4], 3))
-        return 0;
+    double latitude = 0.0;
+    double longitude = 0.0;
+    if (!ReadNmeaAngle(f[2], 2, f[3], &latitude) || !ReadNmeaAngle(f[4], 3, f[5], &longitude)) return 0;
     // Fields a fix leaves empty read as none: the age without corrections, the separation of a
     // receiver that reports ellipsoidal heights; anything else in them must be a number.
     const std::optional<int> quality = CheckedInt(f[6]);
@@ -140,8 +140,6 @@ int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
     if (!quality || *quality < 0 || *quality > kMaxGgaQuality || !IsQuality(age) || !IsDop(hdop) ||
         !IsHeight(separation))
         return 0;
-    const double latitude = NmeaAngle(f[2], 2, f[3]);
-    const double longitude = NmeaAngle(f[4], 3, f[5]);
     const double height = FieldDouble(f[9]) + separation;
     if (*quality != 0 && !(IsHemisphere(f[3], "NS") && IsHemisphere(f[5], "EW") && IsLatitude(latitude) &&
                            IsLongitude(longitude) && IsHeight(height)))

@@ -76,11 +76,6 @@ bool IsFixedNumberOf(std::basic_string_view<Char> s, int digits) {
 }
 
 template <typename Char>
-bool IsNmeaMinutesOf(std::basic_string_view<Char> field, int degreeDigits) {
-    return field.empty() || field_numbers::Finite(Tail(field, degreeDigits)) < 60.0;
-}
-
-template <typename Char>
 double NmeaAngleOf(std::basic_string_view<Char> field, int degreeDigits,
                    std::basic_string_view<Char> hemisphere) {
     const double degrees = LeadingInt(field.substr(0, static_cast<size_t>(std::max(degreeDigits, 0))));
@@ -296,11 +291,7 @@ bool IsBaseHeight(double metres) {
 }
 
 bool IsNmeaMinutes(std::wstring_view field, int degreeDigits) {
-    return IsNmeaMinutesOf(field, degreeDigits);
-}
-
-bool IsNmeaMinutes(std::string_view field, int degreeDigits) {
-    return IsNmeaMinutesOf(field, degreeDigits);
+    return field.empty() || field_numbers::Finite(Tail(field, degreeDigits)) < 60.0;
 }
 
 bool IsDate(int year, int month, int day) {
@@ -332,6 +323,17 @@ double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view he
 
 double NmeaAngle(std::string_view field, int degreeDigits, std::string_view hemisphere) {
     return NmeaAngleOf(field, degreeDigits, hemisphere);
+}
+
+bool ReadNmeaAngle(std::string_view field, int degreeDigits, std::string_view hemisphere, double* degrees) {
+    if (!IsFixedNumberOf(field, degreeDigits + 2)) return false;
+    const double minutes = field_numbers::Finite(Tail(field, degreeDigits));
+    if (!field.empty() && !(minutes < 60.0)) return false;
+    const double value =
+        LeadingInt(field.substr(0, static_cast<size_t>(std::max(degreeDigits, 0)))) + minutes / 60.0;
+    const char h = hemisphere.empty() ? ' ' : hemisphere[0];
+    *degrees = (h == 'S' || h == 'W') ? -value : value;
+    return true;
 }
 
 bool IsTimeOfDay(double hour, double minute, double second) {

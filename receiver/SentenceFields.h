@@ -90,7 +90,11 @@ bool IsDop(double value);                           // a dilution of precision: 
 bool IsBaseHeight(double metres);
 // An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.
 bool IsNmeaMinutes(std::wstring_view field, int degreeDigits);
-bool IsNmeaMinutes(std::string_view field, int degreeDigits);
+// IsFixedNumber, IsNmeaMinutes and NmeaAngle of an angle field in one reading: false when the field is
+// not of the fixed form or its minutes are not below 60; otherwise its decimal degrees in `degrees`
+// (NaN for an empty field, which passes).
+bool ReadNmeaAngle(std::string_view field, int degreeDigits, std::string_view hemisphere, double* degrees);
+
 // A day of the Gregorian calendar from 1980, when satellite time begins, to 9999.
 bool IsDate(int year, int month, int day);
 

@@ -206,3 +206,33 @@ TEST(LineBytes, OnlyALineWithTheMarkAmongItsCharactersIsTheVersionReply) {
     // A lead byte takes the "G" into a two-byte character.
     EXPECT_FALSE(VersionReplyText("\x81GPXXX").has_value());
 }
+
+TEST(LineBytes, AnAngleIsCheckedAndReadInOneReadingAsTheThreeWideStepsDoIt) {
+    const struct {
+        const char* field;
+        int degreeDigits;
+        const char* hemisphere;
+    } cases[] = {
+        {"4807.0380", 2, "N"}, {"4807.0380", 2, "S"}, {"01131.0000", 3, "W"}, {"4859.9999", 2, "N"},
+        {"4860.0000", 2, "N"}, {"4807", 2, "N"},      {"4807.", 2, ""},       {"807.038", 2, "N"},
+        {"48070380", 2, "N"},  {"48a7.0380", 2, "N"}, {"", 2, "N"},           {"00000.0000", 3, "E"},
+        {"4807.-380", 2, "N"}, {"9000.0000", 2, "S"},
+    };
+    for (const auto& c : cases) {
+        const std::string bytes = c.field;
+        const std::wstring wide(bytes.begin(), bytes.end());
+        const std::string h = c.hemisphere;
+        const std::wstring wideHemisphere(h.begin(), h.end());
+        const bool taken = IsFixedNumber(std::wstring_view(wide), c.degreeDigits + 2) &&
+                           IsNmeaMinutes(std::wstring_view(wide), c.degreeDigits);
+        double degrees = 0.0;
+        ASSERT_EQ(ReadNmeaAngle(bytes, c.degreeDigits, h, &degrees), taken) << c.field;
+        if (!taken) continue;
+        const double expected = NmeaAngle(std::wstring_view(wide), c.degreeDigits, wideHemisphere);
+        if (std::isnan(expected)) {
+            EXPECT_TRUE(std::isnan(degrees)) << c.field;
+        } else {
+            EXPECT_EQ(degrees, expected) << c.field;
+        }
+    }
+}
