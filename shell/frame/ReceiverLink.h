@@ -115,7 +115,7 @@ private:
     // The data-link type named by a version reply; a reply that names none leaves it.
     void TakeLinkType(const CString& line);
     void OnPositionLog();
-    void OnGgaLine(const CString& line);
+    void OnGgaLine(std::string_view line);
     // The solution text to show; no solution leaves the grid at 0.
     void TakeSolutionText();
     void OnModuleReply(const uint8_t* bytes, size_t count);

@@ -41,7 +41,7 @@ void ReceiverLink::HandleLine(std::string_view line) {
             OnPositionLog();
             break;
         case kLineGga:
-            OnGgaLine(FromGbk(line));
+            OnGgaLine(line);
             break;
         case kLineRefStation:
             owner_.WatchBase(state_);
@@ -119,8 +119,8 @@ void ReceiverLink::OnPositionLog() {
     FixForwarded();
 }
 
-void ReceiverLink::OnGgaLine(const CString& line) {
-    if (job_.settings.dataLink.nModuleType == kLinkNetwork) gga_.sourceLine = line;
+void ReceiverLink::OnGgaLine(std::string_view line) {
+    if (job_.settings.dataLink.nModuleType == kLinkNetwork) gga_.sourceLine = FromGbk(line);
     const bool positionLogBoard = BoardType() == kBoardOemV;
     if (!positionLogBoard) {
         state_.fixFlag = 1;
