@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <systemd/sd-bus.h>
 #include <unistd.h>
@@ -20,7 +21,9 @@
 namespace {
 using namespace connectdlg;
 
-// Starts a program quietly; with `out`, its standard output is on a pipe. Its pid, or -1.
+// Starts a program quietly; with `out`, its standard output is on a pipe. Its pid, or -1. The
+// program dies with the test and holds none of its files, so a test killed midway leaves no daemon
+// holding a lock or a pipe of whoever ran it.
 pid_t Spawn(const std::vector<std::string>& argv, int* out) {
     int fds[2] = {-1, -1};
     if (out && ::pipe(fds) != 0) return -1;
@@ -29,6 +32,8 @@ pid_t Spawn(const std::vector<std::string>& argv, int* out) {
         const int null = ::open("/dev/null", O_WRONLY);
         ::dup2(out ? fds[1] : null, STDOUT_FILENO);
         ::dup2(null, STDERR_FILENO);
+        ::close_range(3, ~0U, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         std::vector<char*> args;
         for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
