@@ -57,6 +57,20 @@ bool ReadJobFiles(const CJobSettings& jobs, const CString& jobFile, GeneralSetti
     return true;
 }
 
+enum class PointNames { kKept, kRestarted };
+
+// The system record naming `jobFile` and `pointFile`, the point names kept or restarted.
+LastFilesRecord Naming(LastFilesRecord record, const CString& jobFile, const CString& pointFile,
+                       PointNames names = PointNames::kKept) {
+    record.szIniFile = jobFile;
+    record.szDataFile = pointFile;
+    if (names == PointNames::kRestarted) {
+        record.szLastSaveName = L"0";
+        record.lastNames = kResetNames;
+    }
+    return record;
+}
+
 bool CreateFolders(const CString& jobFolder) {
     for (const CString& folder : {WithoutSlash(jobFolder), jobFolder + L"data", jobFolder + L"result"})
         if (!DirectoryExists(folder) && !CreateDirectory(folder)) return false;
@@ -72,7 +86,7 @@ struct JobCommands::NewJobStart {
 };
 
 void JobCommands::ShowTitle() {
-    window_.SetTitle(LoadStringResource(strings::kTitlePrefix) + job_.system.szDataFile + L">");
+    window_.SetTitle(LoadStringResource(strings::kTitlePrefix) + job_.paths.dataFileName + L">");
 }
 
 // What follows the job settings beside the parser (the job session tells it): the local time, and
@@ -85,7 +99,6 @@ void JobCommands::TakeJobSettings() {
 // The point file `name` of the job's data folder becomes current.
 void JobCommands::TakePointFile(const CString& name) {
     job_.paths.dataFileName = name;
-    job_.system.szDataFile = name;
     job_.jobs.SetResultFileNames(job_.paths.dataFolder, name);
     records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.paths.dataFolder, name));
     window_.FillDisplayPoints();
@@ -172,11 +185,8 @@ void JobCommands::NewJob() {
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
     if (!WriteNewJobFolder(jobFile, jobFolder, dialog.m_nMode, start, pointFile)) return;
     job_.ChoseJob();
-    job_.system.szIniFile = jobFile;
-    job_.system.szLastSaveName = L"0";
-    job_.system.lastNames = kResetNames;
     TakePointFile(pointFile);
-    job_.jobs.WriteSystemFile(job_.system);
+    job_.StoreSystem(Naming(job_.system, jobFile, pointFile, PointNames::kRestarted));
     job_.jobs.SetStoreNames(kResetNames, L"0", start.settings.szdRoverAntH, 1);
     TakeJobSettings();
     ShowTitle();
@@ -197,9 +207,8 @@ void JobCommands::OpenJob() {
     job_.TakeLoaded(settings, coord);
     TakeJobSettings();
     job_.ChoseJob();
-    job_.system.szIniFile = jobFile;
     TakePointFile(pointFile);
-    job_.jobs.WriteSystemFile(job_.system);
+    job_.StoreSystem(Naming(job_.system, jobFile, pointFile));
     LoadRecords();
     job_.jobs.SetStoreNames(job_.system.lastNames, job_.system.szLastSaveName, settings.szdRoverAntH, 1);
     ContinueNamesFrom(job_.paths.dataFolder + pointFile);
@@ -213,9 +222,7 @@ void JobCommands::NewPointFile() {
     const CString name = FileNameOf(path);
     if (!AtomicRewrite(job_.paths.dataFolder + name, "")) return;
     TakePointFile(name);
-    job_.system.szLastSaveName = L"0";
-    job_.system.lastNames = kResetNames;
-    job_.jobs.WriteSystemFile(job_.system);
+    job_.StoreSystem(Naming(job_.system, job_.paths.JobFile(), name, PointNames::kRestarted));
     // The reset names are the store's too, or the exit would write the old ones back.
     job_.jobs.SetStoreNames(kResetNames, L"0", job_.settings.szdRoverAntH, 1);
     ShowTitle();
@@ -227,7 +234,7 @@ void JobCommands::OpenPointFile() {
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
     TakePointFile(name);
-    job_.jobs.WriteSystemFile(job_.system);
+    job_.StoreSystem(Naming(job_.system, job_.paths.JobFile(), name));
     ContinueNamesFrom(job_.paths.dataFolder + name);
     LoadRecords();
     ShowTitle();

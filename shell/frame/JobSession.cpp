@@ -20,6 +20,7 @@ CString WithoutTrailingSlash(const CString& folder) {
 }  // namespace
 
 JobSession::JobSession() {
+    jobs.SetSystemFilePath(paths.programFolder + L"\\qzsys.sys");
     jobs.Files().SetNoticeSink(
         [](const CString& notice) { AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK); });
 }
@@ -108,10 +109,11 @@ bool JobSession::OpenCurrentJob() {
     return true;
 }
 
-void JobSession::WriteSystemFile() {
-    JobSettingsFiles files = jobs.Files();
-    files.SetSystemFilePath(paths.programFolder + L"\\qzsys.sys");
-    files.WriteSystemFile(system);
+bool JobSession::StoreSystem(const LastFilesRecord& changed) {
+    JobSettingsFiles& files = jobs.Files();
+    if (!files.Held(files.SystemFilePath()) && !files.WriteSystemFile(changed)) return false;
+    system = changed;
+    return true;
 }
 
 bool JobSession::StoreSettings(const GeneralSettingsBlock& changed) {
@@ -154,8 +156,12 @@ void JobSession::SaveAtExit() {
         std::fprintf(stderr, "quorin: %s\n", ToUtf8(notice).c_str());
         std::fflush(stderr);
     });
-    system.szLastSaveName = jobs.GetLastNames(system.lastNames);
-    jobs.WriteSystemFile(system);
+    // The record names the job and point file in use, even when a write after choosing them failed.
+    LastFilesRecord changed = system;
+    changed.szIniFile = paths.JobFile();
+    changed.szDataFile = paths.dataFileName;
+    changed.szLastSaveName = jobs.GetLastNames(changed.lastNames);
+    StoreSystem(changed);
     jobs.GetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
     jobs.WriteJobParams(settings);
 }

@@ -21,6 +21,8 @@ struct JobPaths {
     CString dataFileName;                        // the system record's szDataFile
     CString jobFileName;                         // *.qzs
     CString coordFileName;                       // *.qza
+
+    CString JobFile() const { return jobFolder + jobFileName; }
 };
 
 class JobSession {
@@ -41,12 +43,13 @@ public:
     void SaveAtExit();
     // The user chose a job: the system file may name it, unless the file itself was unusable.
     void ChoseJob();
-    // Writes the system record to the program folder's "qzsys.sys".
-    void WriteSystemFile();
 
-    // ---- The one writer of the job's settings file and of its coordinate-parameter file: the file
-    // is written first, and memory changes only when the write succeeded. False when it did not:
-    // nothing changed.
+    // ---- The one writer of the system file ("qzsys.sys" in the program folder), of the job's
+    // settings file and of its coordinate-parameter file: the file is written first, and memory
+    // changes only when the write succeeded. False when it did not (the files' notice sink has told
+    // the user): nothing changed. A system file that start-up found unusable is held: it is never
+    // written, and the record changes for this run only.
+    bool StoreSystem(const LastFilesRecord& changed);
     bool StoreSettings(const GeneralSettingsBlock& changed);
     // Once stored, the parameters are re-applied to the converters (see OnCoordParamsChanged).
     bool StoreCoordParams(const CoordSysParams& changed);

@@ -19,7 +19,7 @@ ReceiverLink::ReceiverLink(IFrameServices& frame, JobSession& job, IReceiverLink
 }
 
 int ReceiverLink::BoardType() const {
-    return job_.system.nGPSOEMType;
+    return connectedBoard_.value_or(job_.system.nGPSOEMType);
 }
 
 void ReceiverLink::KeepPositionLogBoard(int radioFormat) {

@@ -6,6 +6,7 @@
 // the program needs, connects and switches the receiver off. What it needs of the frame's other
 // parts (conversion, the base watch, the listening windows) it asks of its owner.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "foundation/AntennaRecord.h"
@@ -97,6 +98,8 @@ public:
     const ReceiverVersionInfo& Identity() const { return ident_; }
     const AntennaRecord& Antenna() const { return antenna_; }
     bool IsBase() const { return baseFlag_ == 1; }
+    // The connected receiver's board, or the one the system file recorded before any reply.
+    int BoardType() const;
     int BaseFlag() const { return baseFlag_; }
     // The network module: 0 CDMA, 1 GPRS.
     int ModuleNetworkType() const { return moduleNetworkType_; }
@@ -134,7 +137,6 @@ private:
     void StampFix();
     // A fix went to the listeners: the silent watch restarts and the state waits for the next fix.
     void FixForwarded();
-    int BoardType() const;
 
     IFrameServices& frame_;
     JobSession& job_;
@@ -149,8 +151,9 @@ private:
 
     // Until a version reply tells them, the first two antenna constants of the common antenna.
     ReceiverVersionInfo ident_{0, 0, 0.014, 0.106};
-    int baseFlag_ = 0;           // 1 while the receiver works as a base
-    int moduleNetworkType_ = 0;  // never told by the receiver: CDMA
+    std::optional<int> connectedBoard_;  // from the last version reply
+    int baseFlag_ = 0;                   // 1 while the receiver works as a base
+    int moduleNetworkType_ = 0;          // never told by the receiver: CDMA
     int moduleConfigured_ = 0;
     int rereadRadio_ = 0;
     int silentTicks_ = 0;

@@ -86,8 +86,11 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
     ResetAndNotify(L"读取串号...");
     const std::optional<VersionReport> report = parser_.ParseVersion(line, state_);
     if (!report) return;
-    job_.system.nGPSOEMType = report->board;
-    job_.WriteSystemFile();
+    // The link follows the board it talks to; the system file records it for the next start.
+    connectedBoard_ = report->board;
+    LastFilesRecord changed = job_.system;
+    changed.nGPSOEMType = report->board;
+    job_.StoreSystem(changed);
     if (report->baseFlag) baseFlag_ = *report->baseFlag;
     ident_ = report->info;
     if (ident_.receiverKind < 0 || ident_.receiverKind > 4) return;

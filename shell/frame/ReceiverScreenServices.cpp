@@ -20,7 +20,7 @@ const GeneralSettingsBlock& ReceiverScreenServices::Settings() const {
 }
 
 int ReceiverScreenServices::BoardType() const {
-    return job_.system.nGPSOEMType;
+    return receiver_.BoardType();
 }
 
 int ReceiverScreenServices::BaseFlag() const {

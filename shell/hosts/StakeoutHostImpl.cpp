@@ -20,7 +20,7 @@ CString StakeoutHostImpl::DataFolder() const {
 }
 
 CString StakeoutHostImpl::PointFileName() const {
-    return job_.system.szDataFile;
+    return job_.paths.dataFileName;
 }
 
 const GeneralSettingsBlock& StakeoutHostImpl::Settings() const {

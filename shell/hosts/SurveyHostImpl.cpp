@@ -80,12 +80,12 @@ bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
 
 bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& series) {
     JobSession& job = job_;
-    job.system.szLastSaveName = name;
-    job.system.lastNames = series;
-    // A system file that start-up found unusable is held: the names then live on in memory only.
+    LastFilesRecord changed = job.system;
+    changed.szLastSaveName = name;
+    changed.lastNames = series;
     // A failure is the store's to tell, in its own words.
     const ScopedNoticeSink toldByTheStore(job.jobs.Files(), {});
-    return job.jobs.Files().Held(job.jobs.Files().SystemFilePath()) || job.jobs.WriteSystemFile(job.system);
+    return job.StoreSystem(changed);
 }
 
 void SurveyHostImpl::TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) {

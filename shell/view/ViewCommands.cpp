@@ -80,7 +80,7 @@ void CFrmGraphView::OnReceiverInfo() {
     // The mode, the point file and the key help.
     ShowReceiverInfo(services_, this,
                      LoadStringResource(strings::kTerrainMode) + L"\n" +
-                         LoadStringResource(strings::kDataFileName) + job_.system.szDataFile +
+                         LoadStringResource(strings::kDataFileName) + job_.paths.dataFileName +
                          LoadStringResource(strings::kStoreKeysHelp));
 }
 

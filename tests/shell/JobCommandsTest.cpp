@@ -7,6 +7,7 @@
 #include "resources/NewJobDlg.h"
 #include "shell/commands/JobCommands.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/platform/files/FullDisk.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/ShellStoreDouble.h"
@@ -227,6 +228,25 @@ TEST_F(JobCommandsTest, TargetPointNeedsData) {
     ASSERT_EQ(FrameProbe::Records(frame).surveyed.size(), 1u);
     EXPECT_EQ(FrameProbe::Records(frame).surveyed[0].x, 12.5);
     EXPECT_TRUE(FrameProbe::View(frame)->Markers().empty());
+}
+
+// The system file that cannot be written keeps naming the point file it named, and so does the
+// record in memory; the user hears it once and the point file opened is the one in use.
+TEST_F(JobCommandsTest, APointFileOpenedOnAFullDiskIsNotRecordedInTheSystemFile) {
+    WriteHostFile(std::string(kJobs) + "vorna/data/old.xyh", "K1,1,2,3,c\r\n");
+    const std::string systemBefore = SystemFile();
+    const LastFilesRecord recordBefore = FrameProbe::Job(frame).system;
+    ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\vorna\\data\\old.xyh");
+    ui_.ExpectMessageBox(L"创建qzsys.sys文件错误,请检查!");
+    {
+        FullDisk disk(0);
+        const ScopedFileSystemCalls calls(disk);
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
+    }
+    EXPECT_EQ(SystemFile(), systemBefore);
+    EXPECT_EQ(FrameProbe::Job(frame).system, recordBefore);
+    EXPECT_EQ(Title(), L"衡川 <old.xyh>");
+    EXPECT_EQ(FrameProbe::Job(frame).paths.dataFileName, L"old.xyh");
 }
 
 TEST_F(JobCommandsTest, LastNamesFollowTheJobsRecordFormat) {
