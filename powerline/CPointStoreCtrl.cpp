@@ -9,6 +9,7 @@
 #include "platform/text/Numbers.h"
 #include "powerline/PowerlineHost.h"
 #include "survey/FeatureCodes.h"
+#include "survey/SurveyHost.h"
 
 namespace {
 enum StoreMode { kPlain = 0, kOffset = 1, kSmoothing = 2 };
@@ -163,8 +164,9 @@ void TakeTowerSection(const StoreAnswers& a, SurveyPointRec& p) {
 }  // namespace
 
 // The template starts as the job's does (pole type 1, crossed object 30, feature 184, one epoch).
-CPointStoreCtrl::CPointStoreCtrl(IPowerlineHost& host) : host_(host), template_(PointStoreState().point) {
-    const PointStoreState& job = host.Survey().Store();
+CPointStoreCtrl::CPointStoreCtrl(IPowerlineHost& host, const ISurveyHost& survey)
+    : host_(host), survey_(survey), template_(PointStoreState().point) {
+    const PointStoreState& job = survey.Store();
     template_.name = job.NextName();
     template_.extraText = job.NextName();
     template_.texts = job.point.texts;
@@ -277,7 +279,7 @@ void CPointStoreCtrl::TakeAutoStoreStart(const CString& startName, const CString
 }
 
 StoreFilePaths CPointStoreCtrl::Paths() const {
-    StoreFilePaths paths = host_.Survey().StoreFiles();
+    StoreFilePaths paths = survey_.StoreFiles();
     if (!pointPath_.IsEmpty()) {
         paths.point = pointPath_;
         paths.raw = rawPath_;

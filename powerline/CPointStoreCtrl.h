@@ -15,6 +15,7 @@
 #include "survey/StoreFiles.h"
 
 class IPowerlineHost;
+class ISurveyHost;
 
 // Store kinds of the context.
 enum PowerlineStoreKind { kPowerLinePoint = 0, kTowerSectionPoint = 1 };
@@ -24,7 +25,7 @@ enum SurveyFormat { kDaoheng = 0, kSiwei, kHaizhi, kXlcad, kGeneral, kSibeida, k
 class CPointStoreCtrl {
 public:
     // The template's defaults with the job's next name and J, Z and N series.
-    explicit CPointStoreCtrl(IPowerlineHost& host);
+    CPointStoreCtrl(IPowerlineHost& host, const ISurveyHost& survey);
 
     // Mileage (column 18), offset (29), height difference (30), the side-stake source text (also
     // column 27), number and reference height, and the text of column 28.
@@ -71,6 +72,7 @@ private:
     StoreFilePaths Paths() const;
 
     IPowerlineHost& host_;
+    const ISurveyHost& survey_;
     bool storedValid_ = false;
     PointRecord stored_;
     SurveyPointRec template_;

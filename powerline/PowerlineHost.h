@@ -1,9 +1,9 @@
 #pragma once
 // What the power-line screens and their store dialogs need of the main frame besides what every
-// plot screen needs. The store dialogs share the survey screens' host (settings, antenna
-// constants, the job's store files and names, the store listener, automatic storing, the tone);
-// the names of a power-line store go through the two operations below, so that no later store,
-// here or on the map, repeats one.
+// plot screen needs. The screens and their store dialogs also take the survey screens' host
+// (settings, antenna constants, the job's store files and names, the store listener, automatic
+// storing, the tone) from whoever opens them; the names of a power-line store go through the two
+// operations below, so that no later store, here or on the map, repeats one.
 #include "foundation/PointRecord.h"
 #include "foundation/TextTriple.h"
 #include "platform/base/WinTypes.h"
@@ -15,9 +15,6 @@ class CWnd;
 
 class IPowerlineHost : public IPlotScreenHost {
 public:
-    virtual ISurveyHost& Survey() = 0;
-    virtual const ISurveyHost& Survey() const = 0;
-
     // Writes the name about to be stored and the J, Z and N series as they stand after this store
     // into the system file, before the point's lines are written; false when it was not written.
     virtual bool SaveStoredNames(const CString& stored, const TextTriple& series) = 0;

@@ -11,8 +11,8 @@ constexpr const wchar_t* kFormatNames[kSurveyFormatCount] = {L"道亨", L"思维
                                                              L"通用", L"斯贝达", L"百合"};
 }  // namespace
 
-CPowerLineSurveyDlg::CPowerLineSurveyDlg(IPowerlineHost& host, CWnd* parent)
-    : CPowerlineScreen(powersurvey::IDD, host, parent) {}
+CPowerLineSurveyDlg::CPowerLineSurveyDlg(IPowerlineHost& host, ISurveyHost& survey, CWnd* parent)
+    : CPowerlineScreen(powersurvey::IDD, host, survey, parent) {}
 
 BOOL CPowerLineSurveyDlg::OnInitDialog() {
     CPowerlineScreen::OnInitDialog();

@@ -9,7 +9,7 @@
 
 class CPowerLineSurveyDlg : public CPowerlineScreen {
 public:
-    CPowerLineSurveyDlg(IPowerlineHost& host, CWnd* parent);
+    CPowerLineSurveyDlg(IPowerlineHost& host, ISurveyHost& survey, CWnd* parent);
 
     int Format() const { return format_; }
 

@@ -10,11 +10,12 @@ using namespace powerscreen;
 constexpr int kAutomaticMode = 3;
 }  // namespace
 
-CPowerlineScreen::CPowerlineScreen(UINT idd, IPowerlineHost& host, CWnd* parent)
+CPowerlineScreen::CPowerlineScreen(UINT idd, IPowerlineHost& host, ISurveyHost& survey, CWnd* parent)
     : CDialog(idd, parent),
       host_(host),
-      ctrl_(host),
-      store_(host, ctrl_, this),
+      survey_(survey),
+      ctrl_(host, survey),
+      store_(survey, ctrl_, this),
       keys_({.store = [this] { OnStore(); },
              .coordView = [this] { OnCoordView(); },
              .next = {},
@@ -43,7 +44,7 @@ void CPowerlineScreen::OnDestroy() {
 
 LRESULT CPowerlineScreen::OnPositionUpdate(WPARAM state, LPARAM) {
     fix_ = *reinterpret_cast<const CGpsState*>(state);
-    status_ = FormatPowerlineStatus(fix_, host_.Survey().Settings());
+    status_ = FormatPowerlineStatus(fix_, survey_.Settings());
     ShowStatus();
     if (host_.AutoStoreDue(trigger_, fix_)) Stored(store_.StoreQuickPoint(fix_));
     return 0;
@@ -67,7 +68,7 @@ void CPowerlineScreen::OnStore() {
     if (!target) return;
     ctrl_.SetColumn34Value(Column34Value(stakeLine_));
     // The automatic-store condition and interval go into the raw records of automatic points.
-    const GeneralSettingsBlock& settings = host_.Survey().Settings();
+    const GeneralSettingsBlock& settings = survey_.Settings();
     const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;
     ctrl_.SetPointContext(settings.nSaveType, target->kind, target->format, CString(), settings.nAsMode,
                           interval, CString());
@@ -87,7 +88,7 @@ void CPowerlineScreen::Stored(const StoredPointResult& result) {
 }
 
 void CPowerlineScreen::OnSettings() {
-    EditStoreSettings(host_.Survey(), this);
+    EditStoreSettings(survey_, this);
 }
 
 void CPowerlineScreen::OnVerify() {

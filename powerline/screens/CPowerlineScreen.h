@@ -14,10 +14,11 @@
 #include "powerline/screens/PowerlineStore.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PlotKeys.h"
+#include "survey/SurveyHost.h"
 
 class CPowerlineScreen : public CDialog {
 public:
-    CPowerlineScreen(UINT idd, IPowerlineHost& host, CWnd* parent);
+    CPowerlineScreen(UINT idd, IPowerlineHost& host, ISurveyHost& survey, CWnd* parent);
 
     const PowerlineStatusTexts& Status() const { return status_; }
     const CPointStoreCtrl& Store() const { return ctrl_; }
@@ -43,6 +44,7 @@ protected:
     const std::optional<StakeLinePosition>& StakeLine() const { return stakeLine_; }
 
     IPowerlineHost& host_;
+    ISurveyHost& survey_;
 
 private:
     LRESULT OnPositionUpdate(WPARAM state, LPARAM);

@@ -7,8 +7,8 @@ namespace {
 using namespace towersection;
 }  // namespace
 
-CTowerSectionStakeDlg::CTowerSectionStakeDlg(IPowerlineHost& host, CWnd* parent)
-    : CPowerlineScreen(IDD, host, parent) {}
+CTowerSectionStakeDlg::CTowerSectionStakeDlg(IPowerlineHost& host, ISurveyHost& survey, CWnd* parent)
+    : CPowerlineScreen(IDD, host, survey, parent) {}
 
 BOOL CTowerSectionStakeDlg::OnInitDialog() {
     CPowerlineScreen::OnInitDialog();

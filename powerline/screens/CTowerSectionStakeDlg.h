@@ -12,7 +12,7 @@ struct TowerSectionValues {
 
 class CTowerSectionStakeDlg : public CPowerlineScreen {
 public:
-    CTowerSectionStakeDlg(IPowerlineHost& host, CWnd* parent);
+    CTowerSectionStakeDlg(IPowerlineHost& host, ISurveyHost& survey, CWnd* parent);
 
     TowerSectionValues values;
 

@@ -4,10 +4,10 @@
 #include "platform/ui/StringTable.h"
 #include "platform/ui/Wnd.h"
 #include "powerline/CPointStoreCtrl.h"
-#include "powerline/PowerlineHost.h"
 #include "powerline/screens/CDaohengStoreDlg.h"
 #include "powerline/screens/CPowerlineStoreDlg.h"
 #include "resources/SurveyStrings.h"
+#include "survey/SurveyHost.h"
 #include "survey/screens/CAutoStoreDlg.h"
 #include "survey/screens/StoreInput.h"
 #include "survey/screens/SurveyPointStore.h"
@@ -25,11 +25,11 @@ bool Stored(StoreWrite written) {
 }
 }  // namespace
 
-CPowerlineStore::CPowerlineStore(IPowerlineHost& host, CPointStoreCtrl& ctrl, CWnd* parent)
-    : host_(host), ctrl_(ctrl), parent_(parent) {}
+CPowerlineStore::CPowerlineStore(ISurveyHost& survey, CPointStoreCtrl& ctrl, CWnd* parent)
+    : survey_(survey), ctrl_(ctrl), parent_(parent) {}
 
 StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
-    ISurveyHost& survey = host_.Survey();
+    ISurveyHost& survey = survey_;
     if (NoCurrentFix(state)) {
         Tell(parent_, LoadStringResource(surveystr::kNoData));
         return {};
@@ -72,13 +72,13 @@ StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state) {
     tail.autoValue = ctrl_.Context().autoCondition;
     tail.autoInterval = ctrl_.Context().autoInterval;
     const StoreWrite written = ctrl_.Commit(ctrl_.QuickPoint(), state, {{state, tail}});
-    if (!Stored(written)) host_.Survey().SetAutoStoring(false);  // no second box under this one
+    if (!Stored(written)) survey_.SetAutoStoring(false);  // no second box under this one
     if (written != StoreWrite::kStored) Tell(parent_, StoreWriteText(written));
     return Stored(written) ? ctrl_.LastResult() : StoredPointResult{};
 }
 
 void CPowerlineStore::StartAutoStore(const CGpsState& state) {
-    ISurveyHost& survey = host_.Survey();
+    ISurveyHost& survey = survey_;
     if (NoCurrentFix(state)) {
         Tell(parent_, LoadStringResource(surveystr::kNoData));
         return;

@@ -7,18 +7,18 @@
 
 class CWnd;
 class CPointStoreCtrl;
-class IPowerlineHost;
+class ISurveyHost;
 
 class CPowerlineStore final : public IPointStorePath {
 public:
-    CPowerlineStore(IPowerlineHost& host, CPointStoreCtrl& ctrl, CWnd* parent);
+    CPowerlineStore(ISurveyHost& survey, CPointStoreCtrl& ctrl, CWnd* parent);
 
     StoredPointResult StorePoint(const CGpsState& state) override;
     StoredPointResult StoreQuickPoint(const CGpsState& state) override;
     void StartAutoStore(const CGpsState& state) override;
 
 private:
-    IPowerlineHost& host_;
+    ISurveyHost& survey_;
     CPointStoreCtrl& ctrl_;
     CWnd* parent_;
 };

@@ -101,6 +101,15 @@ void RunHostDialog(MenuContext& c) {
     dialog.DoModal();
 }
 
+// The power-line screens take the survey host too, for their store dialogs.
+template <class Screen>
+void RunPowerlineScreen(MenuContext& c) {
+    PowerlineHostImpl host = c.hosts.Powerline();
+    SurveyHostImpl survey = c.hosts.Survey();
+    Screen screen(host, survey, Parent(c));
+    screen.DoModal();
+}
+
 void RunModuleModeSwitch(MenuContext& c) {
     CGprsCdmaSwitchDlg dialog(c.services, Parent(c));
     dialog.DoModal();
@@ -168,10 +177,8 @@ const Command kCommands[] = {
     {mainmenu::kTargetPointSurvey, [](MenuContext& c) { c.jobs.TargetPointSurvey(); }},
     {mainmenu::kPointStakeout, RunHostDialog<CStakeoutDlg, StakeoutHostImpl, &FrameHosts::Stakeout>},
     {mainmenu::kLineStakeout, RunHostDialog<CLineStakeDlg, StakeoutHostImpl, &FrameHosts::Stakeout>},
-    {mainmenu::kPowerLineSurvey,
-     RunHostDialog<CPowerLineSurveyDlg, PowerlineHostImpl, &FrameHosts::Powerline>},
-    {mainmenu::kTowerSection,
-     RunHostDialog<CTowerSectionStakeDlg, PowerlineHostImpl, &FrameHosts::Powerline>},
+    {mainmenu::kPowerLineSurvey, RunPowerlineScreen<CPowerLineSurveyDlg>},
+    {mainmenu::kTowerSection, RunPowerlineScreen<CTowerSectionStakeDlg>},
     {mainmenu::kCalcFourParams, RunCalibrationCommand<RunFourParamCommand>},
     {mainmenu::kCalcSevenParams, RunCalibrationCommand<RunSevenParamCommand>},
     {mainmenu::kCoordConvert, RunCogoTool<RunCoordConvertTool>},

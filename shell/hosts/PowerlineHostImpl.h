@@ -15,8 +15,6 @@ public:
           autoStore_(autoStore),
           records_(records) {}
 
-    ISurveyHost& Survey() override { return survey_; }
-    const ISurveyHost& Survey() const override { return survey_; }
     bool SaveStoredNames(const CString& stored, const TextTriple& series) override;
     void TakeStoredNames(const CString& next, const TextTriple& series,
                          const StoredPointResult& result) override;

@@ -9,8 +9,6 @@
 
 class PowerlineHostDouble final : public IPowerlineHost {
 public:
-    ISurveyHost& Survey() override { return survey; }
-    const ISurveyHost& Survey() const override { return survey; }
     bool SaveStoredNames(const CString& stored, const TextTriple& series) override {
         savedNames.push_back(stored);
         savedSeries = series;

@@ -67,7 +67,7 @@ CGpsState LiveFix() {
 
 TEST_F(PowerlineScreenTest, SurveyScreenStoresByButtonAndKeyAAndKeepsTheRecordFormat) {
     WriteHostFile("qzrecauto", "[QZRecSaveFormat]1\r\n[Other]kept\r\n");
-    CPowerLineSurveyDlg dlg(host, nullptr);
+    CPowerLineSurveyDlg dlg(host, host.survey, nullptr);
     Open(dlg, powersurvey::IDD);
     EXPECT_EQ(host.listener, dlg.m_hWnd);
     EXPECT_EQ(dlg.Format(), 1);  // the job's last record format: 思维
@@ -116,7 +116,7 @@ TEST_F(PowerlineScreenTest, SurveyScreenStoresByButtonAndKeyAAndKeepsTheRecordFo
 }
 
 TEST_F(PowerlineScreenTest, WithoutRecordFileTheFirstStoreWritesItAndAFailedWriteIsTold) {
-    CPowerLineSurveyDlg dlg(host, nullptr);
+    CPowerLineSurveyDlg dlg(host, host.survey, nullptr);
     Open(dlg, powersurvey::IDD);
     EXPECT_EQ(dlg.Format(), 0);
     Send(dlg, LiveFix());
@@ -136,7 +136,7 @@ TEST_F(PowerlineScreenTest, WithoutRecordFileTheFirstStoreWritesItAndAFailedWrit
 
 TEST_F(PowerlineScreenTest, AutomaticModeStartsByKeyAAndStoresWhenTheTriggerTakesAFix) {
     host.survey.settings.nSaveType = 3;
-    CPowerLineSurveyDlg dlg(host, nullptr);
+    CPowerLineSurveyDlg dlg(host, host.survey, nullptr);
     Open(dlg, powersurvey::IDD);
     ui.ChooseItem(dlg, powersurvey::kFormat, 4);
     Send(dlg, LiveFix());
@@ -161,7 +161,7 @@ TEST_F(PowerlineScreenTest, AutomaticModeStartsByKeyAAndStoresWhenTheTriggerTake
 }
 
 TEST_F(PowerlineScreenTest, KeyBTwiceWithinThreeSecondsAndTheButtonsReachTheFrame) {
-    CPowerLineSurveyDlg dlg(host, nullptr);
+    CPowerLineSurveyDlg dlg(host, host.survey, nullptr);
     Open(dlg, powersurvey::IDD);
     ui.PressKey(66);
     ui.Advance(4000);
@@ -180,7 +180,7 @@ TEST_F(PowerlineScreenTest, KeyBTwiceWithinThreeSecondsAndTheButtonsReachTheFram
 }
 
 TEST_F(PowerlineScreenTest, SectionScreenStoresSideStakesOfTheNamedSection) {
-    CTowerSectionStakeDlg dlg(host, nullptr);
+    CTowerSectionStakeDlg dlg(host, host.survey, nullptr);
     Open(dlg, towersection::IDD);
     Send(dlg, LiveFix());
     ExpectLabelsFit(dlg);
@@ -224,7 +224,7 @@ TEST_F(PowerlineScreenTest, SectionScreenStoresSideStakesOfTheNamedSection) {
 // and the survey screen's point takes its mileage, offset and height difference from the line.
 TEST_F(PowerlineScreenTest, PointsAlongTheStakeLineCarryItsPlaceAndColumn34) {
     for (bool along : {false, true}) {
-        CPowerLineSurveyDlg survey(host, nullptr);
+        CPowerLineSurveyDlg survey(host, host.survey, nullptr);
         Open(survey, powersurvey::IDD);
         if (along) survey.SetStakeLine(StakeLinePosition{125.5, 1.25, -0.5});
         Send(survey, LiveFix());
@@ -239,7 +239,7 @@ TEST_F(PowerlineScreenTest, PointsAlongTheStakeLineCarryItsPlaceAndColumn34) {
                   along ? std::make_tuple(125.5, 1.25, -0.5) : std::make_tuple(0.0, 0.0, 0.0));
         survey.DestroyWindow();
 
-        CTowerSectionStakeDlg section(host, nullptr);
+        CTowerSectionStakeDlg section(host, host.survey, nullptr);
         Open(section, towersection::IDD);
         if (along) section.SetStakeLine(StakeLinePosition{125.5, 1.25, -0.5});
         Send(section, LiveFix());

@@ -180,13 +180,13 @@ TEST_F(PowerlineStoreTest, EveryFormatNamesItsPointsAndMovesItsSeriesOn) {
                      << "format " << c.format << ", type " << c.type << ", point " << c.point);
         if (c.format != format) {
             StartNames();
-            ctrl = std::make_unique<CPointStoreCtrl>(host);
+            ctrl = std::make_unique<CPointStoreCtrl>(host, host.survey);
             format = c.format;
         }
         const bool section = c.format < 0;
         ctrl->SetPointContext(0, section ? 1 : 0, section ? 0 : c.format, section ? L"K3" : L"", 0, 0.0, L"");
         ui.OnModal(section ? sectionstore::IDD : kDialogs[c.format], [&](CDialog& d) { Answer(ui, d, c); });
-        CPowerlineStore store(host, *ctrl, nullptr);
+        CPowerlineStore store(host.survey, *ctrl, nullptr);
         ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
 
         const SurveyPointRec p = LastPoint();
@@ -205,7 +205,7 @@ TEST_F(PowerlineStoreTest, EveryFormatNamesItsPointsAndMovesItsSeriesOn) {
 }
 
 TEST_F(PowerlineStoreTest, ADaohengPoleWritesItsLinesIntoTheScreensFiles) {
-    CPointStoreCtrl ctrl(host);
+    CPointStoreCtrl ctrl(host, host.survey);
     ctrl.MakeBlhName(L"\\data\\", L"job1.xyh");
     ctrl.SetLineContext(12.5, 1.2, 0.3, L"K1", 2, 40.0, L"左");
     ctrl.SetColumn34Value(3);
@@ -219,7 +219,7 @@ TEST_F(PowerlineStoreTest, ADaohengPoleWritesItsLinesIntoTheScreensFiles) {
         ui.SetText(d, plstore::kRemark, L"塔");
         ui.Click(d, IDOK);
     });
-    CPowerlineStore store(host, ctrl, nullptr);
+    CPowerlineStore store(host.survey, ctrl, nullptr);
     const StoredPointResult result = store.StorePoint(TestFix());
     ASSERT_EQ(result.number, 1);
     EXPECT_DOUBLE_EQ(result.point.h, 48.5);
@@ -236,7 +236,7 @@ TEST_F(PowerlineStoreTest, ADaohengPoleWritesItsLinesIntoTheScreensFiles) {
 }
 
 TEST_F(PowerlineStoreTest, ATowerSectionPointIsASideStakeOfItsSection) {
-    CPointStoreCtrl ctrl(host);
+    CPointStoreCtrl ctrl(host, host.survey);
     ctrl.SetLineContext(0.0, 0.0, 0.0, L"ZJ5", 3, 45.0, L"");
     ctrl.SetSectionLabel(L"ZJ5-A 断面");
     ctrl.SetPointContext(0, 1, 0, L"K3", 0, 0.0, L"");
@@ -248,7 +248,7 @@ TEST_F(PowerlineStoreTest, ATowerSectionPointIsASideStakeOfItsSection) {
         ui.SetText(d, sectionstore::kOffset, L"2.5");
         ui.Click(d, IDOK);
     });
-    CPowerlineStore store(host, ctrl, nullptr);
+    CPowerlineStore store(host.survey, ctrl, nullptr);
     ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
     // Columns 27, 28 and 30: the section's stake, its number and the height above its reference.
     EXPECT_EQ(Text("data/a.xyh"),
@@ -258,7 +258,7 @@ TEST_F(PowerlineStoreTest, ATowerSectionPointIsASideStakeOfItsSection) {
 }
 
 TEST_F(PowerlineStoreTest, ABaiheSpanPointKeepsItsMeasuredHeightInTheFirstTrailingText) {
-    CPointStoreCtrl ctrl(host);
+    CPointStoreCtrl ctrl(host, host.survey);
     ctrl.SetPointContext(0, 0, 6, L"", 0, 0.0, L"");
     ui.OnModal(baihestore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, baihestore::kJNumber), L"1");
@@ -268,15 +268,15 @@ TEST_F(PowerlineStoreTest, ABaiheSpanPointKeepsItsMeasuredHeightInTheFirstTraili
         ui.SetText(d, baihestore::kTrailing2, L"x");
         ui.Click(d, IDOK);
     });
-    CPowerlineStore store(host, ctrl, nullptr);
+    CPowerlineStore store(host.survey, ctrl, nullptr);
     ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
     EXPECT_EQ(Text("data/a.xyh").Right(22), L"0.000,,,,0,+2.500,x,\r\n");
 }
 
 TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
-    CPointStoreCtrl ctrl(host);
+    CPointStoreCtrl ctrl(host, host.survey);
     ctrl.SetPointContext(0, 0, 4, L"", 0, 0.0, L"");
-    CPowerlineStore store(host, ctrl, nullptr);
+    CPowerlineStore store(host.survey, ctrl, nullptr);
     CGpsState noData = TestFix();
     noData.fixFlag = 0;
     ui.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
@@ -321,13 +321,13 @@ TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
     EXPECT_EQ(Text("data/a.xyh").Left(9), L"X,1\r\nPt5,");
     EXPECT_EQ(host.survey.store.NextName(), L"Pt6");
     // A screen opened later continues after the job's names.
-    EXPECT_EQ(CPointStoreCtrl(host).OfferedName(), L"Pt6");
+    EXPECT_EQ(CPointStoreCtrl(host, host.survey).OfferedName(), L"Pt6");
 }
 
 TEST_F(PowerlineStoreTest, AutomaticStoringStartsFromItsDialogAndStoresTerrainPoints) {
-    CPointStoreCtrl ctrl(host);
+    CPointStoreCtrl ctrl(host, host.survey);
     ctrl.SetPointContext(3, 0, 2, L"", 1, 5.0, L"");
-    CPowerlineStore store(host, ctrl, nullptr);
+    CPowerlineStore store(host.survey, ctrl, nullptr);
     ui.OnModal(autostore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, autostore::kName), L"Pt5");
         ui.SetText(d, autostore::kName, L"A1");
@@ -350,7 +350,7 @@ TEST_F(PowerlineStoreTest, AutomaticStoringStartsFromItsDialogAndStoresTerrainPo
 
 TEST_F(PowerlineStoreTest, SmoothingStoresTheMeanAndOneRawLinePerEpoch) {
     host.survey.settings.nSmoothSecond = 2;
-    CPointStoreCtrl ctrl(host);
+    CPointStoreCtrl ctrl(host, host.survey);
     ctrl.SetPointContext(2, 0, 4, L"", 0, 0.0, L"");
     CGpsState floating = TestFix();
     floating.solutionCode = 9;
@@ -364,7 +364,7 @@ TEST_F(PowerlineStoreTest, SmoothingStoresTheMeanAndOneRawLinePerEpoch) {
         }
         ui.Click(d, IDOK);
     });
-    CPowerlineStore store(host, ctrl, nullptr);
+    CPowerlineStore store(host.survey, ctrl, nullptr);
     ASSERT_EQ(store.StorePoint(floating).number, 1);
     EXPECT_EQ(host.survey.tones, 1);
     EXPECT_EQ(host.survey.listener, HWND());
@@ -389,7 +389,7 @@ TEST_F(PowerlineStoreTest, TheDaohengDialogIsHandedASetCrossingBlock) {
     for (const auto& c : cases) {
         host.survey.store.crossing.words = {c.first, 11, 12, 13};
         host.survey.store.crossing.record.name = L"X1";
-        CPointStoreCtrl ctrl(host);
+        CPointStoreCtrl ctrl(host, host.survey);
         ctrl.MakeBlhName(L"\\data\\", L"job1.xyh");
         ctrl.SetPointContext(0, 0, c.format, L"", 0, 0.0, L"");
         ui.OnModal(c.dialog, [&](CDialog& d) {
@@ -404,7 +404,7 @@ TEST_F(PowerlineStoreTest, TheDaohengDialogIsHandedASetCrossingBlock) {
             }
             ui.Click(d, IDCANCEL);
         });
-        CPowerlineStore store(host, ctrl, nullptr);
+        CPowerlineStore store(host.survey, ctrl, nullptr);
         EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
     }
 }
