@@ -49,11 +49,6 @@ public:
     // and the receiver connection; the stored points are read after the first screen, off this thread.
     void StartUp();
 
-    // Resets the live state, shows `text` as its solution and tells the position window.
-    void ResetAndNotify(const CString& text) override;
-    // With the job's connection settings, as start-up does.
-    BOOL ConnectJobReceiver() override;
-
 protected:
     int OnCreate() override;
     void OnDestroy() override;
@@ -98,6 +93,10 @@ private:
     void ConnectInstrument() override { OnConnectInstrument(); }
     void ShowAbout() override { OnAppAbout(); }
     // ---- ISupervisedFrame
+    // Resets the live state, shows `text` as its solution and tells the position window.
+    void ResetAndNotify(const CString& text) override;
+    // With the job's connection settings, as start-up does.
+    BOOL ConnectJobReceiver() override;
     void RestartBoard() override { receiver_.RestartBoard(); }
     void PaintNow() override { UpdateWindow(); }
     // ---- IReceiverLinkOwner
