@@ -20,6 +20,20 @@
 
 namespace {
 
+// The coordinate library's services: the guidance updates never pick from it.
+class BenchLibrary : public IFoundationFrame {
+public:
+    CString JobFolder() const override { return L"\\Jobs\\road"; }
+    CString JobFileName() const override { return L"road.qzs"; }
+    CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
+    void Wgs84ToLocalPlane(double, double, double h, double& n, double& e, double& hOut) override {
+        n = 0.0;
+        e = 0.0;
+        hOut = h;
+    }
+    GeoPointChoice PickGeoPoint(CWnd*) override { return {}; }
+};
+
 class BenchHost : public IStakeoutHost {
 public:
     void ListenForPositions(HWND) override {}
@@ -28,6 +42,7 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\road"; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
+    IFoundationFrame& CoordLibrary() const override { return library_; }
     CString PointFileName() const override { return L"road.xyh"; }
     const GeneralSettingsBlock& Settings() const override { return settings_; }
     LinkValues Link() const override { return {0, 3, 1}; }
@@ -39,6 +54,7 @@ public:
 
 private:
     GeneralSettingsBlock settings_;
+    mutable BenchLibrary library_;
 };
 
 // A device root with the job's library and line files; removed afterwards.
