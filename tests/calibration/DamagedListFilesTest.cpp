@@ -1,43 +1,29 @@
 // Damaged control-point files and lat/lon libraries, one table: each reader keeps every line it can
 // read and leaves out and counts the rest; a file over 64 MiB is refused unread.
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "calibration/ControlPointFile.h"
 #include "calibration/GeoLibrary.h"
 #include "tests/calibration/CalibrationJob.h"
-#include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/foundation/DamagedFilesFixture.h"
 
 namespace {
 
-using Reader = std::function<size_t(DataFileRead&)>;
-
-const Reader kControlPoints = [](DataFileRead& read) {
+const DataFileReader kControlPoints = [](DataFileRead& read) {
     std::vector<ControlPointRow> rows;
     read = ReadControlPointFile(L"\\f", CalibrationJobConverter(), 0, rows);
     return rows.size();
 };
-const Reader kGeoLibrary = [](DataFileRead& read) {
+const DataFileReader kGeoLibrary = [](DataFileRead& read) {
     std::vector<GeoRow> rows;
     read = ReadGeoLibrary(L"\\f", rows);
     return rows.size();
 };
-const Reader kGeoImport = [](DataFileRead& read) {
+const DataFileReader kGeoImport = [](DataFileRead& read) {
     std::vector<GeoRow> rows;
     read = ImportGeoPoints(L"\\f", rows);
     return rows.size();
 };
 
-struct DamageCase {
-    const char* name;
-    const Reader& reader;
-    const char* bytes;
-    size_t kept;
-    size_t skipped;
-};
-
-const DamageCase kCases[] = {
+const DamagedFileCase kCases[] = {
     {"control points, torn and junk", kControlPoints,
      "P1,1,2,3,23.0,114.0,4,,,Y,Y,\r\nP2,5,6,x,24.0,114.0,8,0,0,N,Y,\r\n\x01\x02\r\nP3,9,9", 1, 3},
     {"control points, nan residual", kControlPoints, "P1,1,2,3,23.0,114.0,4,nan,0,Y,Y,\r\n", 0, 1},
@@ -46,24 +32,11 @@ const DamageCase kCases[] = {
      "Rem header\r\nK1,23.1,113.2,15.5,c,1.5\r\nK2,23.1,113.2,15.5,c,z\r\n", 1, 1},
 };
 
-class DamagedListFiles : public DeviceRootTest {};
+class DamagedListFiles : public DamagedFilesTest {};
 
 }  // namespace
 
 TEST_F(DamagedListFiles, EveryReaderKeepsWhatItCanReadAndCountsTheRest) {
-    for (const DamageCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        WriteHostFile("f", c.bytes);
-        DataFileRead read;
-        EXPECT_EQ(c.reader(read), c.kept);
-        EXPECT_TRUE(read);
-        EXPECT_EQ(read.skipped, c.skipped);
-    }
-    WriteHostFile("f", "P1,23.1,113.2,12.5,c,\r\n");
-    std::filesystem::resize_file(root_ / "f", kMaxDataFileBytes + 1);
-    for (const Reader* reader : {&kControlPoints, &kGeoLibrary, &kGeoImport}) {
-        DataFileRead read;
-        EXPECT_EQ((*reader)(read), 0u);
-        EXPECT_EQ(read.status, DataFileStatus::kTooLarge);
-    }
+    ExpectEachKeepsWhatItCanRead(kCases);
+    ExpectEachRefusesAnOversizedFile("P1,23.1,113.2,12.5,c,\r\n", {kControlPoints, kGeoLibrary, kGeoImport});
 }

@@ -1,18 +1,10 @@
 // Damaged stake-out files, one table: every reader keeps each line it can read, leaves out and
 // counts each it cannot, and says so once; a file over 64 MiB is refused unread.
-#include <gtest/gtest.h>
-
-#include <functional>
-
-#include "foundation/DataFileRead.h"
 #include "platform/files/FileOps.h"
 #include "stakeout/StakeFiles.h"
-#include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/foundation/DamagedFilesFixture.h"
 
 namespace {
-
-// Reads the file at \f with one of the readers: the lines it kept and what it made of the file.
-using Reader = std::function<size_t(DataFileRead&)>;
 
 size_t Rows(StakeRowLayout layout, DataFileRead& read) {
     std::vector<StakeRow> rows;
@@ -31,18 +23,10 @@ size_t Records(DataFileRead& read) {
     return ReadStakeRecords(L"\\f", &read).size();
 }
 
-struct DamageCase {
-    const char* name;
-    Reader reader;
-    const char* bytes;
-    size_t kept;
-    size_t skipped;
-};
+const DataFileReader kLibrary = [](DataFileRead& read) { return Rows(StakeRowLayout::kLibrary, read); };
+const DataFileReader kImport = [](DataFileRead& read) { return Rows(StakeRowLayout::kCoordFile, read); };
 
-const Reader kLibrary = [](DataFileRead& read) { return Rows(StakeRowLayout::kLibrary, read); };
-const Reader kImport = [](DataFileRead& read) { return Rows(StakeRowLayout::kCoordFile, read); };
-
-const DamageCase kCases[] = {
+const DamagedFileCase kCases[] = {
     {"library, torn last row", kLibrary, "0,A,1,2,3,c,\r\n0,B,33469", 1, 1},
     {"library, junk rows", kLibrary, "0,A,1,2,3,c,\r\n\x01\x02junk\r\n0,B,x,y,z,c,\r\n0,C,4,5,6,d,\r\n", 2,
      2},
@@ -55,33 +39,18 @@ const DamageCase kCases[] = {
     {"stake records, junk", Records, "P1,1,2,3,c\r\nP2,?,2,3,c\r\n\r\nP3,4,5,6,d\r\nP4,7", 2, 1},
 };
 
-class DamagedStakeFiles : public DeviceRootTest {};
+class DamagedStakeFiles : public DamagedFilesTest {};
 
 }  // namespace
 
 TEST_F(DamagedStakeFiles, EveryReaderKeepsWhatItCanReadAndCountsTheRest) {
-    for (const DamageCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        WriteHostFile("f", c.bytes);
-        DataFileRead read;
-        EXPECT_EQ(c.reader(read), c.kept);
-        EXPECT_TRUE(read);
-        EXPECT_EQ(read.skipped, c.skipped);
-        EXPECT_EQ(DataFileNotice(L"\\Jobs\\f", read).IsEmpty(), c.skipped == 0);
-    }
+    ExpectEachKeepsWhatItCanRead(kCases);
     DataFileRead read{DataFileStatus::kRead, 3};
     EXPECT_EQ(DataFileNotice(L"\\Jobs\\r.ptb", read), L"r.ptb中有3行已损坏,已跳过");
 }
 
 TEST_F(DamagedStakeFiles, AFileOver64MiBIsRefusedUnreadByEveryReader) {
-    WriteHostFile("f", "0,A,1,2,3,c,\r\n");
-    std::filesystem::resize_file(root_ / "f", kMaxDataFileBytes + 1);
-    for (const Reader& reader : {kLibrary, kImport, Reader(Points), Reader(Lines), Reader(Records)}) {
-        DataFileRead read;
-        EXPECT_EQ(reader(read), 0u);
-        EXPECT_EQ(read.status, DataFileStatus::kTooLarge);
-        EXPECT_EQ(DataFileNotice(L"\\f", read), L"f大于64MB,不能读取");
-    }
+    ExpectEachRefusesAnOversizedFile("0,A,1,2,3,c,\r\n", {kLibrary, kImport, Points, Lines, Records});
 }
 
 TEST_F(DamagedStakeFiles, ADamagedLibraryIsKeptAsBadOnceBeforeItIsSavedOver) {
