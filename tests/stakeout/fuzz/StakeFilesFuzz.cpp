@@ -5,39 +5,14 @@
 // same rows. Built and run by run-fuzz.sh.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "calibration/ControlPointFile.h"
 #include "geodesy/GeodesyConstants.h"
-#include "platform/files/DevicePath.h"
-#include "platform/messages/MessageBox.h"
 #include "stakeout/StakeFiles.h"
+#include "tests/platform/files/FuzzDeviceRoot.h"
 
 namespace {
-class Silent : public IMessageBoxPresenter {
-    int Show(HWND, const CString&, const CString&, UINT type) override { return FirstButtonAnswer(type); }
-};
-
-const std::filesystem::path& Root() {
-    static const std::filesystem::path root = [] {
-        std::filesystem::path folder = std::filesystem::is_directory("/dev/shm")
-                                           ? std::filesystem::path("/dev/shm")
-                                           : std::filesystem::temp_directory_path();
-        folder /= "qz-stake-fuzz-" + std::to_string(getpid());
-        std::filesystem::create_directories(folder);
-        SetDeviceRoot(folder);
-        static Silent silent;
-        SetMessageBoxPresenter(&silent);
-        return folder;
-    }();
-    return root;
-}
-
 const CCoordTransform& Converter() {
     static const CCoordTransform converter = [] {
         CCoordTransform c;
@@ -46,13 +21,6 @@ const CCoordTransform& Converter() {
         return c;
     }();
     return converter;
-}
-
-void Put(const std::filesystem::path& file, const uint8_t* data, size_t size) {
-    std::filesystem::remove_all(file);
-    std::filesystem::remove_all(file.string() + ".bad");
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 // A name the line writer can keep: no field separator, no control character (the text format ends
@@ -69,9 +37,9 @@ void Trap(bool fault) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::filesystem::path& root = Root();
+    const std::filesystem::path& root = FuzzDeviceRoot("stake-fuzz");
     for (const char* name : {"c.cot", "s.ptb", "s.xyh", "s.lnb", "s.ptr", "s.lnr"})
-        Put(root / name, data, size);
+        PutFuzzInput(root / name, data, size);
 
     std::vector<ControlPointRow> pairs;
     ReadControlPointFile(L"\\c.cot", Converter(), 0, pairs);
