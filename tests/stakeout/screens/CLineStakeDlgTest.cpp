@@ -20,24 +20,9 @@ protected:
         WriteHostFile("Jobs/road/lnlayauto",
                       "[CurLayoutFileName]\\Jobs\\road\\road.lnb\r\n[IntMilPrompt]1\r\n");
     }
-    void Open() {
-        ASSERT_TRUE(dlg.Create(linestake::IDD));
-        dlg.ShowWindow(SW_SHOW);
-        dlg.SetFocus();
-        ui.Pump();
-    }
-    void Send(const CGpsState& fix) {
-        dlg.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
-        ui.Pump();
-    }
-    void ChooseLine(int row) {
-        ui.OnModal(linelib::IDD, [row](CDialog& d) {
-            auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(linelib::kList));
-            list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            d.SendMessage(WM_COMMAND, IDOK);
-        });
-        ui.Click(dlg, linestake::kLibrary);
-    }
+    void Open() { OpenScreen(dlg, linestake::IDD); }
+    void Send(const CGpsState& fix) { SendFix(dlg, fix); }
+    void ChooseLine(int row) { ChooseInLibrary(dlg, linestake::kLibrary, linelib::IDD, linelib::kList, row); }
 
     CLineStakeDlg dlg{host, nullptr};
 };

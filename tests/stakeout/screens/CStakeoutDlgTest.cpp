@@ -27,24 +27,10 @@ protected:
         WriteHostFile("Jobs/road/ptlayauto",
                       "[CurLayoutFileName]\\Jobs\\road\\site.ptb\r\n[MaxLayoutPrompt]0.9\r\n");
     }
-    void Open() {
-        ASSERT_TRUE(dlg.Create(pointstake::IDD));
-        dlg.ShowWindow(SW_SHOW);
-        dlg.SetFocus();
-        ui.Pump();
-    }
-    void Send(const CGpsState& fix) {
-        dlg.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
-        ui.Pump();
-    }
-    // Chooses the library's row `row` with OK.
-    void ChooseInLibrary(int row) {
-        ui.OnModal(stakelib::IDD, [row](CDialog& d) {
-            auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(stakelib::kList));
-            list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            d.SendMessage(WM_COMMAND, IDOK);
-        });
-        ui.Click(dlg, pointstake::kLibrary);
+    void Open() { OpenScreen(dlg, pointstake::IDD); }
+    void Send(const CGpsState& fix) { SendFix(dlg, fix); }
+    void ChoosePoint(int row) {
+        ChooseInLibrary(dlg, pointstake::kLibrary, stakelib::IDD, stakelib::kList, row);
     }
 
     CStakeoutDlg dlg{host, nullptr};
@@ -57,7 +43,7 @@ TEST_F(StakeoutDlgTest, GuidesToTheChosenPointWithOneBeepAndRings) {
     EXPECT_EQ(dlg.StakeRecords().size(), 1u);
 
     // Row 2 of the list is the library's second named point.
-    ChooseInLibrary(2);
+    ChoosePoint(2);
     ASSERT_TRUE(dlg.Target().has_value());
     EXPECT_EQ(dlg.Target()->name, L"K2");
     EXPECT_EQ(dlg.TargetIndex(), 1);
@@ -130,7 +116,7 @@ TEST_F(StakeoutDlgTest, RoverMarkerIsDrawnAboveTheStoreButton) {
 
 TEST_F(StakeoutDlgTest, KeyAStoresTheStakedPointIntoTheRecordFile) {
     Open();
-    ChooseInLibrary(0);
+    ChoosePoint(0);
     Send(Fix(100.01, 200.02, 10.5));
     host.nextStore = {7, {L"K1", 100.01, 200.02, 10.5, L"c1", 1}};
     ui.PressKey(65);
@@ -149,7 +135,7 @@ TEST_F(StakeoutDlgTest, KeyAStoresTheStakedPointIntoTheRecordFile) {
 
 TEST_F(StakeoutDlgTest, NextAndPreviousAskFirstAndStopAtTheEnds) {
     Open();
-    ChooseInLibrary(3);
+    ChoosePoint(3);
     ui.OnModal(stakeprompt::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, stakeprompt::kMessage), L"已经是最后一点,最后一点坐标为:");
         EXPECT_EQ(ui.GetText(d, stakeprompt::kX), L"120.000");
@@ -169,7 +155,7 @@ TEST_F(StakeoutDlgTest, NextAndPreviousAskFirstAndStopAtTheEnds) {
 
 TEST_F(StakeoutDlgTest, LibraryBackWithoutAChoiceKeepsTheTargetOnlyWhereTheListStillHoldsIt) {
     Open();
-    ChooseInLibrary(3);  // K3, the third point
+    ChoosePoint(3);  // K3, the third point
     // OK without a selection: the list still holds K3 at its place.
     ui.OnModal(stakelib::IDD, [&](CDialog& d) {
         auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(stakelib::kList));
@@ -254,7 +240,7 @@ TEST_F(StakeoutDlgTest, ANewLibraryWithoutAChoiceStillBecomesCurrentWithItsRecor
     WriteHostFile("Jobs/road/data/other.ptb", "0,Q1,1,2,3,,\r\n");
     WriteHostFile("Jobs/road/data/other.ptr", "Q1,1,2,3,\r\nQ1,1.1,2,3,\r\n");
     Open();
-    ChooseInLibrary(0);
+    ChoosePoint(0);
     ui.OnModal(stakelib::IDD, [&](CDialog& lib) {
         ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) {
             ui.SetText(d, openfile::kPath, L"\\Jobs\\road\\data\\other.ptb");

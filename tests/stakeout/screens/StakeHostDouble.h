@@ -1,11 +1,14 @@
 #pragma once
 // The stake-out screens' host for tests: a job "road" under the test's device root, a store path that
-// stores what the test says, and a record of what the screens asked of the frame.
+// stores what the test says, and a record of what the screens asked of the frame; and their bench,
+// which opens a screen, hands it positions and chooses from its library as the user does.
 #include <vector>
 
 #include "platform/messages/Messages.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
+#include "platform/ui/ListCtrl.h"
+#include "receiver/ReceiverMessages.h"
 #include "stakeout/screens/StakeoutHost.h"
 #include "tests/foundation/screens/FrameDouble.h"
 #include "tests/platform/files/DeviceRootFixture.h"
@@ -58,6 +61,28 @@ protected:
         DeviceRootTest::SetUp();
         InitCommonControls();
         WriteHostFile("Jobs/road/data/.keep", "");
+    }
+
+    // Opens a stake screen as the frame does: modeless, shown and focused.
+    void OpenScreen(CDialog& screen, UINT templateId) {
+        ASSERT_TRUE(screen.Create(templateId));
+        screen.ShowWindow(SW_SHOW);
+        screen.SetFocus();
+        ui.Pump();
+    }
+    // Hands the screen one position as the frame does.
+    void SendFix(CDialog& screen, const CGpsState& fix) {
+        screen.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
+        ui.Pump();
+    }
+    // Clicks `button` on the screen and chooses row `row` of the library it opens with OK.
+    void ChooseInLibrary(CDialog& screen, UINT button, UINT libraryDialog, UINT list, int row) {
+        ui.OnModal(libraryDialog, [=](CDialog& d) {
+            auto& rows = *dynamic_cast<CListCtrl*>(d.GetDlgItem(list));
+            rows.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            d.SendMessage(WM_COMMAND, IDOK);
+        });
+        ui.Click(screen, button);
     }
 
     // A fixed position at grid (n, e, h) with time 10:15:20.
