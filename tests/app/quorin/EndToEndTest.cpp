@@ -6,16 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "platform/gdi/Framebuffer.h"
-#include "tools/receiver-sim/sim/CReceiverSimulator.h"
-
-extern char** environ;
+#include "tests/app/quorin/ProgramWithReceiver.h"
 
 namespace {
 
@@ -66,33 +62,17 @@ protected:
         std::filesystem::remove_all(work_);
     }
     void Start() {
-        const std::string pty = simulator_.DevicePath();
-        const std::string ports = "QZ_SERIAL_PORTS=2=" + pty + ",3=" + pty + ",5=" + pty;
-        std::vector<std::string> env{ports};
-        for (char** e = environ; *e; ++e)
-            if (std::string(*e).rfind("QZ_SERIAL_PORTS=", 0) != 0 &&
-                std::string(*e).rfind("DISPLAY=", 0) != 0)
-                env.push_back(*e);
-        std::vector<char*> envp;
-        for (std::string& e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
+        const ProgramEnvironment env(simulator_.DevicePath(), "");
         const std::string root = (work_ / "root").string(), shot = Screenshot();
         const char* argv[] = {QZ_QUORIN_PATH, "--headless", "--root", root.c_str(),
                               "--screenshot", shot.c_str(), nullptr};
-        ASSERT_EQ(posix_spawn(&pid_, QZ_QUORIN_PATH, nullptr, nullptr, const_cast<char**>(argv), envp.data()),
+        ASSERT_EQ(posix_spawn(&pid_, QZ_QUORIN_PATH, nullptr, nullptr, const_cast<char**>(argv), env.get()),
                   0);
     }
     std::string Screenshot() const { return (work_ / "screen.png").string(); }
     // Plays the receiver in real time until `done` holds (at most `limitMs`).
     bool PlayUntil(const std::function<bool()>& done, int limitMs) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-        while (std::chrono::steady_clock::now() < deadline) {
-            simulator_.ServiceInput();
-            simulator_.Advance(50);
-            if (done()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
+        return PlayReceiverUntil(simulator_, done, limitMs);
     }
 
     std::filesystem::path work_;

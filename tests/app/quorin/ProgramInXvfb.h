@@ -9,22 +9,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "foundation/PointLines.h"
 #include "platform/text/CodePage.h"
 #include "tests/app/PrivateXvfb.h"
-#include "tools/receiver-sim/sim/CReceiverSimulator.h"
-
-extern char** environ;
+#include "tests/app/quorin/ProgramWithReceiver.h"
 
 inline std::string ReadAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -70,16 +66,7 @@ protected:
     }
 
     void StartProgram() {
-        const std::string pty = simulator_.DevicePath();
-        std::vector<std::string> env{"QZ_SERIAL_PORTS=2=" + pty + ",3=" + pty + ",5=" + pty,
-                                     "DISPLAY=" + display_};
-        for (char** e = environ; *e; ++e)
-            if (std::string(*e).rfind("QZ_SERIAL_PORTS=", 0) != 0 &&
-                std::string(*e).rfind("DISPLAY=", 0) != 0)
-                env.push_back(*e);
-        std::vector<char*> envp;
-        for (std::string& e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
+        const ProgramEnvironment env(simulator_.DevicePath(), display_);
         const std::string root = Root().string();
         const std::string shot = (work_ / "screen.png").string();
         std::vector<char*> argv;
@@ -92,7 +79,7 @@ protected:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, ErrorFile().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0644);
-        const int spawned = posix_spawnp(&program_, argv[0], &actions, nullptr, argv.data(), envp.data());
+        const int spawned = posix_spawnp(&program_, argv[0], &actions, nullptr, argv.data(), env.get());
         posix_spawn_file_actions_destroy(&actions);
         ASSERT_EQ(spawned, 0);
         // The window is there once xdotool finds it (the private server shows no other); every wait
@@ -130,14 +117,7 @@ protected:
     void Keys(const std::string& keys) { Xdo("key --delay 100 " + keys); }
     // Plays the receiver in real time until `done` holds (at most `limitMs`).
     bool PlayUntil(const std::function<bool()>& done, int limitMs) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-        while (std::chrono::steady_clock::now() < deadline) {
-            simulator_.ServiceInput();
-            simulator_.Advance(50);
-            if (done()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
+        return PlayReceiverUntil(simulator_, done, limitMs);
     }
     // The colour (0xRRGGBB) of one pixel of the screenshot, in the handheld's 240 x 320 pixels;
     // 0xFFFFFFFF when the screenshot cannot be read.
