@@ -45,7 +45,8 @@ public:
     // Writes the job file with `changed`, and only then takes it into memory (the parser keeps its
     // time zone and fix level). False when the file could not be written: nothing changed.
     virtual bool SaveSettings(const GeneralSettingsBlock& changed) = 0;
-    // The radio on this channel became the job's data link.
+    // The radio on this channel became the job's data link: the job file takes it as SaveSettings
+    // does (nothing changes when it could not be written).
     virtual void UseRadioChannel(int channel) = 0;
     // The module queue's progress: resets the live position, shows `text` as its solution and tells
     // the position window.

@@ -122,6 +122,15 @@ bool JobSession::StoreSettings(const GeneralSettingsBlock& changed) {
     return true;
 }
 
+bool JobSession::StoreDataLink(const DataLinkReport& report) {
+    GeneralSettingsBlock changed = settings;
+    DataLinkSettings& link = changed.dataLink;
+    if (report.kind) link.nModuleType = *report.kind;
+    if (report.channel) link.radioChannel = *report.channel;
+    if (report.net) link.net = *report.net;
+    return link == settings.dataLink || StoreSettings(changed);
+}
+
 bool JobSession::StoreCoordParams(const CoordSysParams& changed) {
     if (!jobs.WriteCoordParams(changed)) return false;
     coord = changed;

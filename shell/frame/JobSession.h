@@ -4,6 +4,7 @@
 // "<name>.bad" when read (see JobSettingsFiles); one of which no copy could be kept is never
 // written: the program then runs on the default job, and the system file keeps naming the job.
 #include <functional>
+#include <optional>
 
 #include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
@@ -23,6 +24,14 @@ struct JobPaths {
     CString coordFileName;                       // *.qza
 
     CString JobFile() const { return jobFolder + jobFileName; }
+};
+
+// What a report of the receiver or of its data-link module says of the job's data link; what it
+// does not say stays as the settings have it.
+struct DataLinkReport {
+    std::optional<DataLinkKind> kind;
+    std::optional<int> channel;            // the radio's channel
+    std::optional<NetModuleSettings> net;  // the network module's settings
 };
 
 class JobSession {
@@ -51,6 +60,10 @@ public:
     // written, and the record changes for this run only.
     bool StoreSystem(const LastFilesRecord& changed);
     bool StoreSettings(const GeneralSettingsBlock& changed);
+    // The settings' data link takes what `report` says, through StoreSettings; a report the settings
+    // already say writes nothing (the receiver repeats its version reply). False when the write
+    // failed: nothing changed, and the next report tries again.
+    bool StoreDataLink(const DataLinkReport& report);
     // Once stored, the parameters are re-applied to the converters (see OnCoordParamsChanged).
     bool StoreCoordParams(const CoordSysParams& changed);
     // A job read from its files becomes current: its settings and parameters, with what follows each.

@@ -23,6 +23,7 @@
 
 class IFrameServices;
 class JobSession;
+struct DataLinkReport;
 
 // What the link asks of the frame's other parts for each fix.
 class IReceiverLinkOwner {
@@ -115,13 +116,15 @@ private:
 
     void HandleLine(std::string_view line);
     void HandleVersionLine(const CString& line);
-    // The data-link type named by a version reply; a reply that names none leaves it.
-    void TakeLinkType(const CString& line);
     void OnPositionLog();
     void OnGgaLine(std::string_view line);
     // The solution text to show; no solution leaves the grid at 0.
     void TakeSolutionText();
     void OnModuleReply(const uint8_t* bytes, size_t count);
+    // The job's data link takes what the detection read of the module; only once it is stored does
+    // the detection say `success` and the link count as configured (a failed write was told by the
+    // job file, and the link tag would show the old channel as read).
+    void TakeDetectedLink(const DataLinkReport& report, const CString& success);
     void CheckAntennaSection();
     // The network position report through the receiver's second port.
     void UploadGga(CGpsState state);

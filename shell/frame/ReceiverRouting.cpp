@@ -59,14 +59,20 @@ void ReceiverLink::HandleLine(std::string_view line) {
     }
 }
 
-void ReceiverLink::TakeLinkType(const CString& line) {
-    if (const std::optional<DataLinkKind> kind = DataLinkNamedIn(line))
-        job_.settings.dataLink.nModuleType = *kind;
+namespace {
+// The radio channel of a version reply; a short reply, or a channel that is no number, names none.
+std::optional<int> ChannelNamedIn(const CString& line) {
+    const std::vector<CString> fields = SplitFieldsUpTo(line, L',', 12);
+    const std::optional<int> channel = fields.size() >= 12 ? CheckedInt(fields[11].str()) : std::nullopt;
+    return channel && *channel >= 0 ? channel : std::nullopt;
 }
+}  // namespace
 
 void ReceiverLink::HandleVersionLine(const CString& line) {
+    // Once the receiver is known, a reply tells only the data link and the radio channel; the
+    // receiver repeats it, and the job file is written only when it tells something new.
     if (!state_.ident.text[0].IsEmpty()) {
-        TakeLinkType(line);
+        job_.StoreDataLink({DataLinkNamedIn(line), ChannelNamedIn(line), std::nullopt});
         if (DataLinkNamedIn(line) == kLinkRadio && rereadRadio_) {
             rereadRadio_ = 0;
             modules_.CancelCommands();
@@ -77,10 +83,6 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
             modules_.QueueCloseRadio(false);
             modules_.SendNextCommand();
         }
-        // A short reply, or a channel that is no number, leaves the channel as it was.
-        const std::vector<CString> fields = SplitFieldsUpTo(line, L',', 12);
-        const std::optional<int> channel = fields.size() >= 12 ? CheckedInt(fields[11].str()) : std::nullopt;
-        if (channel && *channel >= 0) job_.settings.dataLink.radioChannel = *channel;
         return;
     }
     ResetAndNotify(L"读取串号...");
@@ -94,7 +96,7 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
     if (report->baseFlag) baseFlag_ = *report->baseFlag;
     ident_ = report->info;
     if (ident_.receiverKind < 0 || ident_.receiverKind > 4) return;
-    TakeLinkType(line);
+    job_.StoreDataLink({DataLinkNamedIn(line), std::nullopt, std::nullopt});
     // An external link, named or kept, needs no module: positions flow at once.
     if (job_.settings.dataLink.nModuleType == kLinkExternal) {
         modules_.SetMode(ModuleMode::kIdle);
@@ -142,8 +144,6 @@ void ReceiverLink::OnGgaLine(std::string_view line) {
 
 void ReceiverLink::OnModuleReply(const uint8_t* bytes, size_t count) {
     const LinkDetectStep step = modules_.OnReply(bytes, static_cast<uint32_t>(count), job_.settings.dataLink);
-    GeneralSettingsBlock changed = job_.settings;
-    DataLinkSettings& link = changed.dataLink;
     switch (step.kind) {
         case LinkDetectStep::kOpened:
             ResetAndNotify(L"搜索电台...");
@@ -152,22 +152,20 @@ void ReceiverLink::OnModuleReply(const uint8_t* bytes, size_t count) {
             ResetAndNotify(L"搜索完毕");
             break;
         case LinkDetectStep::kRadioChannel:
-            link.radioChannel = step.channel;
-            link.nModuleType = kLinkRadio;
-            job_.StoreSettings(changed);
-            ResetAndNotify(L"读取通道成功");
-            moduleConfigured_ = 1;
+            TakeDetectedLink({kLinkRadio, step.channel, std::nullopt}, L"读取通道成功");
             break;
         case LinkDetectStep::kNetworkSettings:
-            link.net = step.net;
-            link.nModuleType = kLinkNetwork;
-            job_.StoreSettings(changed);
-            ResetAndNotify(L"读取GPRS配置成功");
-            moduleConfigured_ = 1;
+            TakeDetectedLink({kLinkNetwork, std::nullopt, step.net}, L"读取GPRS配置成功");
             break;
         case LinkDetectStep::kNothing:
             break;
     }
+}
+
+void ReceiverLink::TakeDetectedLink(const DataLinkReport& report, const CString& success) {
+    if (!job_.StoreDataLink(report)) return;
+    ResetAndNotify(success);
+    moduleConfigured_ = 1;
 }
 
 void ReceiverLink::CheckAntennaSection() {

@@ -56,11 +56,9 @@ bool ReceiverScreenServices::SaveSettings(const GeneralSettingsBlock& changed) {
     return job_.StoreSettings(changed);
 }
 
-// What the radio reports is kept in memory like the receiver's other reports; the job file takes it
-// at exit.
+// The dialog tells what the radio did; a job file that could not take it has told its own failure.
 void ReceiverScreenServices::UseRadioChannel(int channel) {
-    job_.settings.dataLink.nModuleType = kLinkRadio;
-    job_.settings.dataLink.radioChannel = channel;
+    job_.StoreDataLink({kLinkRadio, channel, std::nullopt});
 }
 
 void ReceiverScreenServices::ShowModuleStatus(const CString& text) {
