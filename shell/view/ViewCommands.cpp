@@ -144,7 +144,7 @@ void CFrmGraphView::StorePoint() {
 }
 
 void CFrmGraphView::AutoStore() {
-    GeneralSettingsBlock& settings = job_.settings;
+    const GeneralSettingsBlock& settings = job_.settings;
     AutoStoreState& state = autoStore_;
     if (settings.nSaveType != kStoreAutomatic || state.running == 0) return;
     const CGpsState fix = latest_;

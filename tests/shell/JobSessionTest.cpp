@@ -100,3 +100,83 @@ TEST_F(JobSessionTest, TheSystemRecordChangesOnlyAfterAGoodWriteOrForTheRunOfAHe
                                                  : std::vector<CString>{});
     }
 }
+
+// What the receiver or its module reports of the data link goes to the job file only when it tells
+// something new: a repeated report meets a full disk without a write (nor its notice); a failed write
+// leaves memory and the file as they were.
+TEST_F(JobSessionTest, AReportOfTheDataLinkIsWrittenOnlyWhenItTellsSomethingNew) {
+    NetModuleSettings net;
+    net.server = L"1.2.3.4";
+    net.port = L"6060";
+    struct Case {
+        const char* name;
+        DataLinkReport report;
+        bool fullDisk;
+        bool changes;
+        int kind;  // what memory and the file then say, when written
+        int channel;
+        const wchar_t* server;
+    } cases[] = {
+        {"a new kind", {kLinkNetwork, std::nullopt, std::nullopt}, false, true, kLinkNetwork, 0, L""},
+        {"a new channel", {kLinkRadio, 5, std::nullopt}, false, true, kLinkRadio, 5, L""},
+        {"the module's network settings",
+         {kLinkNetwork, std::nullopt, net},
+         false,
+         true,
+         kLinkNetwork,
+         0,
+         L"1.2.3.4"},
+        {"what the settings say already",
+         {kLinkRadio, 0, NetModuleSettings{}},
+         true,
+         false,
+         kLinkRadio,
+         0,
+         L""},
+        {"a report that says nothing", {}, true, false, kLinkRadio, 0, L""},
+        {"a new kind on a full disk",
+         {kLinkExternal, std::nullopt, std::nullopt},
+         true,
+         true,
+         kLinkRadio,
+         0,
+         L""},
+        {"a new channel on a full disk", {kLinkRadio, 5, std::nullopt}, true, true, kLinkRadio, 0, L""},
+    };
+    std::filesystem::create_directories(root_ / "job");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        JobSession job;
+        std::vector<CString> notices;
+        const ScopedNoticeSink heard(job.jobs.Files(),
+                                     [&](const CString& notice) { notices.push_back(notice); });
+        job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
+        GeneralSettingsBlock start;
+        job.jobs.DefaultJobParams(start);
+        start.dataLink = DataLinkSettings{};
+        ASSERT_TRUE(job.StoreSettings(start));
+        const std::string fileBefore = ReadHostFile("job/j.qzs");
+        int followed = 0;
+        job.OnSettingsChanged([&](const GeneralSettingsBlock&) { ++followed; });
+
+        const bool failed = c.changes && c.fullDisk;
+        FullDisk disk(c.fullDisk ? 0 : 1 << 20);
+        {
+            const ScopedFileSystemCalls calls(disk);
+            EXPECT_EQ(job.StoreDataLink(c.report), !failed);
+        }
+
+        const DataLinkSettings& link = job.settings.dataLink;
+        EXPECT_EQ(link.nModuleType, c.kind);
+        EXPECT_EQ(link.radioChannel, c.channel);
+        EXPECT_EQ(link.net.server, c.server);
+        EXPECT_EQ(followed, c.changes && !c.fullDisk ? 1 : 0);
+        const std::string file = ReadHostFile("job/j.qzs");
+        EXPECT_NE(file.find("nModuleType=" + std::to_string(c.kind) + "\r\n"), std::string::npos);
+        if (c.fullDisk) {
+            EXPECT_EQ(file, fileBefore);
+        }
+        EXPECT_EQ(notices,
+                  failed ? std::vector<CString>{L"创建qzs文件错误,请检查错误!"} : std::vector<CString>{});
+    }
+}

@@ -106,3 +106,82 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.radioChannel, 7);
     EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.nModuleType, 0);
 }
+
+// A known receiver repeats its version reply: only a reply that tells a new data link or channel
+// writes the job file (a repeated one meets an unwritable job file without a word), and a failed
+// write leaves the settings as they were for the next reply to try again.
+TEST_F(FrameTest, RepeatedVersionRepliesWriteTheJobFileOnlyWhenTheyTellSomethingNew) {
+    const struct {
+        const char* name;
+        int channel;
+        const char* link;
+        const wchar_t* jobFile;
+        bool failed;
+        DataLinkKind kind;  // what memory and the job file then say
+        int channelAfter;
+    } cases[] = {
+        {"a new channel", 7, "RADIO", L"\\job\\j.qzs", false, kLinkRadio, 7},
+        {"the same reply", 7, "RADIO", L"\\gone\\j.qzs", false, kLinkRadio, 7},
+        {"a new link the file cannot take", 4, "GPRS", L"\\gone\\j.qzs", true, kLinkRadio, 7},
+        {"the same reply once the file can take it", 4, "GPRS", L"\\job\\j.qzs", false, kLinkNetwork, 4},
+    };
+    ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).ident.text[0] = L"QZ8120382345678";
+    JobSession& job = FrameProbe::Job(frame);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        job.jobs.SetJobFilePaths({c.jobFile, L"\\job\\j.qza"});
+        if (c.failed) ui_.ExpectMessageBox(L"创建qzs文件错误,请检查错误!");
+        Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "ROVER", c.channel, c.link) + "\r\n");
+        EXPECT_EQ(job.settings.dataLink.nModuleType, c.kind);
+        EXPECT_EQ(job.settings.dataLink.radioChannel, c.channelAfter);
+        EXPECT_NE(ReadHostFile("job/j.qzs").find("nModuleType=" + std::to_string(c.kind) + "\r\n"),
+                  std::string::npos);
+    }
+}
+
+// While the link is detected, what the module read is the job's data link once the job file took
+// it; a failed write says no success, leaves the link unconfigured and sends the module what a
+// good one does.
+TEST_F(FrameTest, LinkDetectionSaysItsSuccessOnlyOnceTheJobFileTookWhatItRead) {
+    const std::string radioReply = {'\x55', '\xAB', '\x03', '\x24', '\x05', '\x2C'};
+    const struct {
+        const char* name;
+        bool network;
+        const wchar_t* jobFile;
+        bool written;
+        const wchar_t* success;
+    } cases[] = {
+        // The link stays configured once it was: the failed writes come first.
+        {"radio, job file unwritable", false, L"\\gone\\j.qzs", false, L"读取通道成功"},
+        {"network, job file unwritable", true, L"\\gone\\j.qzs", false, L"读取GPRS配置成功"},
+        {"radio", false, L"\\job\\j.qzs", true, L"读取通道成功"},
+        {"network", true, L"\\job\\j.qzs", true, L"读取GPRS配置成功"},
+    };
+    JobSession& job = FrameProbe::Job(frame);
+    ReceiverLink& receiver = FrameProbe::Receiver(frame);
+    CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(receiver);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GeneralSettingsBlock start = job.settings;
+        start.dataLink = DataLinkSettings{};
+        job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
+        ASSERT_TRUE(job.StoreSettings(start));
+        job.jobs.SetJobFilePaths({c.jobFile, L"\\job\\j.qza"});
+        listener.heard.clear();
+        modules.CancelCommands();
+        modules.SetMode(ModuleMode::kLinkDetect);
+        c.network ? modules.QueueReadGprs(true) : modules.QueueReadRadio(true);
+        if (!c.written) ui_.ExpectMessageBox(L"创建qzs文件错误,请检查错误!");
+        Feed(c.network ? "TOVAK,ALL,0,42,0,555,MODEGSM,MODETOVAK,1.2.3.4,6060,,me:pw,,\r\n" : radioReply);
+
+        const DataLinkSettings& link = job.settings.dataLink;
+        EXPECT_EQ(link.nModuleType, c.written && c.network ? kLinkNetwork : kLinkRadio);
+        EXPECT_EQ(link.radioChannel, c.written && !c.network ? 5 : 0);
+        EXPECT_EQ(link.net.server, c.written && c.network ? L"1.2.3.4" : L"");
+        EXPECT_EQ(receiver.ModuleConfigured(), c.written ? 1 : 0);
+        std::vector<CString> texts;
+        for (const HeardFix& h : listener.heard) texts.push_back(h.solution);
+        EXPECT_EQ(texts, c.written ? std::vector<CString>{c.success} : std::vector<CString>{});
+        EXPECT_EQ(modules.current.name, L"CLOSERADIO");
+    }
+}
