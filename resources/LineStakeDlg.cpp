@@ -5,7 +5,7 @@
 #include "platform/ui/Static.h"
 
 // 15257: plot on top, readouts in two columns, ten buttons (the store button over the plot), laid out
-// to fill the 240 x 320 screen.
+// to fill the 240 x 320 screen (180 units tall: 181 would reach a pixel below it).
 namespace {
 using namespace linestake;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
@@ -32,16 +32,16 @@ const DialogControlTemplate kControls[] = {
     {L"STATIC", IDC_STATIC, 65, 157, 24, 8, L"里程:", SS_LEFT},
     {L"STATIC", kMileage, 89, 157, 46, 8, L"", SS_LEFT},
     {L"BUTTON", kStore, 41, 43, 15, 15, L"", kButton},
-    {L"BUTTON", kZoomIn, 0, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kZoomOut, 15, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kFollow, 30, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kFitAll, 45, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kLibrary, 60, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kSettings, 75, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kInfo, 90, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kCoordView, 105, 166, 15, 15, L"", kButton},
-    {L"BUTTON", kClose, 120, 166, 15, 15, L"", kButton},
+    {L"BUTTON", kZoomIn, 0, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kZoomOut, 15, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kFollow, 30, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kFitAll, 45, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kLibrary, 60, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kSettings, 75, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kInfo, 90, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kCoordView, 105, 165, 15, 15, L"", kButton},
+    {L"BUTTON", kClose, 120, 165, 15, 15, L"", kButton},
 };
-const DialogTemplate kTemplate{IDD, 135, 181, L"", WS_POPUP | DS_SETFONT, kControls};
+const DialogTemplate kTemplate{IDD, 135, 180, L"", WS_POPUP | DS_SETFONT, kControls};
 const DialogTemplateRegistration kRegistration(kTemplate);
 }  // namespace

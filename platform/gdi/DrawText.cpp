@@ -36,7 +36,8 @@ std::vector<std::wstring> SplitParagraphs(const std::wstring& text) {
     return out;
 }
 
-// Breaks after blanks and around Chinese characters; a word wider than the line stays whole.
+// Breaks after blanks and around Chinese characters; a word wider than the line (a path, a long
+// number) breaks where it overflows rather than being cut at the box's edge.
 void WrapInto(FontInstance& font, const std::wstring& text, int maxWidth, std::vector<std::wstring>& lines) {
     size_t start = 0;
     while (true) {
@@ -47,7 +48,10 @@ void WrapInto(FontInstance& font, const std::wstring& text, int maxWidth, std::v
             const wchar_t c = text[i];
             if (i > start && MayBreakBefore(text[i - 1], c)) breakAt = i;
             width += font.Advance(static_cast<char32_t>(c));
-            if (width > maxWidth && c != L' ' && breakAt != std::wstring::npos) break;
+            if (width > maxWidth && c != L' ') {
+                if (breakAt == std::wstring::npos) breakAt = std::max(i, start + 1);
+                break;
+            }
         }
         if (i >= text.size()) {
             lines.push_back(text.substr(start));

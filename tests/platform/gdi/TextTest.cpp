@@ -128,10 +128,11 @@ TEST(GdiText, DrawTextAlignsInkInItsRectangle) {
     }
 }
 
+// A path holds no place to break: it breaks where it overflows.
 TEST(GdiText, WordBreakWrapsAndCalcRectBoundsTheInk) {
     CFont song = MakeFont(L"宋体", -12);
-    for (const wchar_t* text :
-         {L"测试文字换行的效果，标点不在行首", L"one two three four five six", L"短\r\n两行"}) {
+    for (const wchar_t* text : {L"测试文字换行的效果，标点不在行首", L"one two three four five six",
+                                L"短\r\n两行", L"\\jobs\\DaQiao\\stake.lnb"}) {
         Framebuffer fb(240, 200);
         CDC dc(fb);
         dc.SelectObject(&song);

@@ -5,6 +5,7 @@
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBoxDialog.h"
+#include "tests/platform/ui/LabelsFit.h"
 
 namespace {
 // Shows a box from inside a modal dialog and reports what it could see meanwhile.
@@ -84,4 +85,30 @@ TEST(MessageBoxDialog, RaisedFrameAndTextLevelWithTheIcon) {
     });
     EXPECT_EQ(form.MessageBox(L"确实要覆盖吗?", L"提示", MB_YESNO | MB_ICONQUESTION), IDYES);
     form.DestroyWindow();
+}
+
+// A long message wraps at the box's width, a path in it too where it holds no blank, and the box
+// grows downwards on the screen: no text is cut, with or without the icon.
+TEST(MessageBoxDialog, LongTextsWrapWithinTheBox) {
+    CUiDriver ui;
+    const wchar_t* const texts[] = {
+        L"创建qzs文件错误,请检查错误!",
+        L"上次存储被中断,点K12+345.678未能补全,请检查存储空间!",
+        L"stake.lnb已损坏,原文件保存为\\Program Files\\jobs\\DaQiaoBiaoDuan2026\\stake.lnb.bad",
+    };
+    const CRect screen = CDesktop::Get().ScreenRect();
+    for (const wchar_t* text : texts) {
+        for (UINT type : {MB_OK, MB_OKCANCEL | MB_ICONERROR}) {
+            SCOPED_TRACE(::testing::Message() << type << " " << CString(text));
+            ui.OnModal(kMessageBoxTemplateId, [&](CDialog& box) {
+                CRect window;
+                box.GetWindowRect(&window);
+                EXPECT_TRUE(window.left >= 0 && window.top >= 0 && window.right <= screen.right &&
+                            window.bottom <= screen.bottom);
+                ExpectLabelsFit(box);
+                ui.PressKey(VK_RETURN);
+            });
+            MessageBox(HWND(), text, L"提示", type);
+        }
+    }
 }
