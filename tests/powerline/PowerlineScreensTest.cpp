@@ -18,6 +18,7 @@
 #include "resources/PowerlineStoreDlgs.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 #include "tests/platform/ui/LabelsFit.h"
+#include "tests/receiver/screens/PositionScreens.h"
 
 namespace {
 
@@ -32,16 +33,8 @@ protected:
         host.survey.store.point.extraText = L"Pt5";
         host.survey.store.point.texts = {L"J1", L"Z9", L"15"};
     }
-    void Open(CDialog& dlg, UINT idd) {
-        ASSERT_TRUE(dlg.Create(idd));
-        dlg.ShowWindow(SW_SHOW);
-        dlg.SetFocus();
-        ui.Pump();
-    }
-    void Send(CDialog& dlg, const CGpsState& fix) {
-        dlg.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
-        ui.Pump();
-    }
+    void Open(CDialog& dlg, UINT idd) { OpenPositionScreen(ui, dlg, idd); }
+    void Send(CDialog& dlg, const CGpsState& fix) { SendPosition(ui, dlg, fix); }
     // The store dialog `idd` opens and is answered OK (or cancelled).
     void AnswerStore(UINT idd, int answer = IDOK) {
         ui.OnModal(idd, [this, answer](CDialog& d) { ui.Click(d, answer); });

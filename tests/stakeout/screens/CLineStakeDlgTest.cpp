@@ -6,6 +6,7 @@
 #include "resources/LineStakeDlg.h"
 #include "resources/LineStakeSetDlg.h"
 #include "resources/StakeLineLibDlg.h"
+#include "tests/receiver/screens/PositionScreens.h"
 #include "tests/stakeout/screens/StakeHostDouble.h"
 
 namespace {
@@ -20,8 +21,8 @@ protected:
         WriteHostFile("Jobs/road/lnlayauto",
                       "[CurLayoutFileName]\\Jobs\\road\\road.lnb\r\n[IntMilPrompt]1\r\n");
     }
-    void Open() { OpenScreen(dlg, linestake::IDD); }
-    void Send(const CGpsState& fix) { SendFix(dlg, fix); }
+    void Open() { OpenPositionScreen(ui, dlg, linestake::IDD); }
+    void Send(const CGpsState& fix) { SendPosition(ui, dlg, fix); }
     void ChooseLine(int row) { ChooseInLibrary(dlg, linestake::kLibrary, linelib::IDD, linelib::kList, row); }
 
     CLineStakeDlg dlg{host, nullptr};

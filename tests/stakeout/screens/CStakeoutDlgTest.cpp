@@ -10,6 +10,7 @@
 #include "resources/StakePromptDlg.h"
 #include "resources/StakeSettingsDlg.h"
 #include "resources/StakeoutDlg.h"
+#include "tests/receiver/screens/PositionScreens.h"
 #include "tests/stakeout/screens/StakeHostDouble.h"
 
 namespace {
@@ -27,8 +28,8 @@ protected:
         WriteHostFile("Jobs/road/ptlayauto",
                       "[CurLayoutFileName]\\Jobs\\road\\site.ptb\r\n[MaxLayoutPrompt]0.9\r\n");
     }
-    void Open() { OpenScreen(dlg, pointstake::IDD); }
-    void Send(const CGpsState& fix) { SendFix(dlg, fix); }
+    void Open() { OpenPositionScreen(ui, dlg, pointstake::IDD); }
+    void Send(const CGpsState& fix) { SendPosition(ui, dlg, fix); }
     void ChoosePoint(int row) {
         ChooseInLibrary(dlg, pointstake::kLibrary, stakelib::IDD, stakelib::kList, row);
     }

@@ -1,14 +1,13 @@
 #pragma once
 // The stake-out screens' host for tests: a job "road" under the test's device root, a store path that
 // stores what the test says, and a record of what the screens asked of the frame; and their bench,
-// which opens a screen, hands it positions and chooses from its library as the user does.
+// which chooses from a screen's library as the user does.
 #include <vector>
 
 #include "platform/messages/Messages.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/ListCtrl.h"
-#include "receiver/ReceiverMessages.h"
 #include "stakeout/screens/StakeoutHost.h"
 #include "tests/foundation/screens/FrameDouble.h"
 #include "tests/platform/files/DeviceRootFixture.h"
@@ -63,18 +62,6 @@ protected:
         WriteHostFile("Jobs/road/data/.keep", "");
     }
 
-    // Opens a stake screen as the frame does: modeless, shown and focused.
-    void OpenScreen(CDialog& screen, UINT templateId) {
-        ASSERT_TRUE(screen.Create(templateId));
-        screen.ShowWindow(SW_SHOW);
-        screen.SetFocus();
-        ui.Pump();
-    }
-    // Hands the screen one position as the frame does.
-    void SendFix(CDialog& screen, const CGpsState& fix) {
-        screen.SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&fix), 4);
-        ui.Pump();
-    }
     // Clicks `button` on the screen and chooses row `row` of the library it opens with OK.
     void ChooseInLibrary(CDialog& screen, UINT button, UINT libraryDialog, UINT list, int row) {
         ui.OnModal(libraryDialog, [=](CDialog& d) {
