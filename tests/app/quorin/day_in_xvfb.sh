@@ -59,18 +59,21 @@ holds() {  # holds COUNT WHAT
   for _ in $(seq 600); do [ "$(lines)" -eq "$1" ] && return 0; sleep 0.1; done
   fail "$2: the point file holds $(lines) points, not $1"
 }
-# Key A and Return (确定 in the store dialog) until the point file holds `count` points. Before the
-# first fix of a new connection A says that there is no data to store: Return closes that box and A is
-# pressed again.
+# Key A and Return (确定 in the store dialog) until the point file holds `count` points. A opens the store
+# dialog or, before the first fix of a new connection, the box that says there is no data to store, at
+# once: Return answers whichever opened, and after a refusal A is tried again with the next fix.
 store_by_key() {  # store_by_key COUNT WHAT
   local refusal="quorin: [信息提示] 当前没有接收到数据,不能存储数据"
   for _ in $(seq 30); do
     local refused
     refused=$(grep -cF "$refusal" "$out")
-    xdotool key a
-    for _ in $(seq 100); do [ "$(grep -cF "$refusal" "$out")" -gt "$refused" ] && break; sleep 0.1; done
-    xdotool key Return
-    [ "$(grep -cF "$refusal" "$out")" -gt "$refused" ] || { holds "$1" "$2"; return 0; }
+    xdotool key a Return
+    for _ in $(seq 600); do
+      [ "$(lines)" -eq "$1" ] && return 0
+      [ "$(grep -cF "$refusal" "$out")" -gt "$refused" ] && break
+      sleep 0.1
+    done
+    [ "$(grep -cF "$refusal" "$out")" -gt "$refused" ] || fail "$2: the point file holds $(lines) points, not $1"
     sleep 1
   done
   fail "$2: no data to store"
