@@ -43,6 +43,39 @@ void SplitPointFields(std::wstring_view line, std::wstring_view (&fields)[kPoint
     }
 }
 
+bool IsByteBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Whether a field's bytes, blanks trimmed, are a finite number in full, as ReadFiniteNumber takes
+// its text. A byte of a two-byte character is never a digit, sign, point or blank, so such a field
+// is no number; the usual short decimal is told without converting it.
+bool IsFiniteNumberField(std::string_view field) {
+    while (!field.empty() && IsByteBlank(field.front())) field.remove_prefix(1);
+    while (!field.empty() && IsByteBlank(field.back())) field.remove_suffix(1);
+    size_t at = !field.empty() && (field[0] == '-' || field[0] == '+') ? 1 : 0;
+    int digits = 0;
+    bool point = false;
+    for (; at < field.size(); ++at) {
+        const char c = field[at];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (at == field.size() && digits > 0 && digits <= 15) return true;
+    std::wstring text;
+    for (const char c : field) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        text += static_cast<wchar_t>(c);
+    }
+    double ignored = 0.0;
+    return ReadFiniteNumber(text, ignored);
+}
+
 // The names a store continues from: which one a point line continues (0 the first, 1 the second, 2
 // the third), -1 none, by its kind (field 16) and, for the first, field 14; `read` reads a field as a
 // whole number.
@@ -72,6 +105,19 @@ std::string_view ByteField(std::string_view line, int index) {
 
 std::vector<CString> CutPointFileLines(const CString& text) {
     return CutLines(text);
+}
+
+bool HoldsPointPosition(std::string_view line) {
+    size_t start = line.find(',');
+    for (int field = 1; field <= 3; ++field) {
+        if (start == std::string_view::npos) return false;
+        const size_t comma = line.find(',', start + 1);
+        if (!IsFiniteNumberField(
+                line.substr(start + 1, comma == std::string_view::npos ? comma : comma - start - 1)))
+            return false;
+        start = comma;
+    }
+    return true;
 }
 
 CString LineField(const CString& line, int index) {
@@ -110,15 +156,17 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const 
         [&](std::string_view line) {
             line = content(line);
             if (line.empty() || index++ < first || (window.stop && *window.stop)) return;
+            if (!HoldsPointPosition(line)) {
+                if (window.skipped) ++*window.skipped;
+                return;
+            }
             const CString text = FromGbk(line);
             std::wstring_view fields[kPointFileFields];
             SplitPointFields(text.str(), fields);
             PointRecord point;
-            if (!ReadFiniteNumber(fields[1], point.x) || !ReadFiniteNumber(fields[2], point.y) ||
-                !ReadFiniteNumber(fields[3], point.h)) {
-                if (window.skipped) ++*window.skipped;
-                return;
-            }
+            ReadFiniteNumber(fields[1], point.x);
+            ReadFiniteNumber(fields[2], point.y);
+            ReadFiniteNumber(fields[3], point.h);
             point.name = CString(fields[0]);
             point.code = CString(fields[4]);
             points.push_back(std::move(point));

@@ -3,6 +3,7 @@
 // and fields, the loader of the map's point list, the record line and the last-name scan.
 #include <atomic>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "foundation/PointRecord.h"
@@ -11,6 +12,12 @@
 // Lines of a point file: cut at LF, a CR before it dropped, empty lines skipped. Text after the
 // last LF is an append that was cut short and is left out.
 std::vector<CString> CutPointFileLines(const CString& text);
+
+// Whether a point-file line (its bytes, without the line end) holds a point: its north, east and
+// height (fields 1-3, blanks trimmed) are each a finite number in full. Every reader of the file
+// leaves out and counts a line that does not. A raw record line holds its latitude, longitude and
+// height in the same fields.
+bool HoldsPointPosition(std::string_view line);
 
 // Field `index` of a line cut at ","; empty when the line has fewer fields.
 CString LineField(const CString& line, int index);
@@ -29,7 +36,7 @@ struct PointFileWindow {
     uint64_t byteLimit = UINT64_MAX;
     long keepLast = -1;
     const std::atomic<bool>* stop = nullptr;
-    // Counts the lines left out: those whose north, east or height is no number.
+    // Counts the lines left out: those that hold no point (HoldsPointPosition).
     size_t* skipped = nullptr;
 };
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window);

@@ -1,8 +1,8 @@
 #pragma once
-// Where the lines of a file lie, built from its bytes fed in pieces of any size (a block read at a
-// time, or the whole file at once), with a fingerprint of the bytes up to the last line feed so
-// that a later reading can tell whether the file still begins with them. An empty line is no line;
-// a CR before the LF is not part of it; bytes after the last LF are an unfinished line and left out.
+// Where the lines of a point file begin, built from its bytes fed in pieces of any size (a block
+// read at a time, or the whole file at once). A line is what comes before an LF, less a CR before
+// it; an empty line is no line; bytes after the last LF are an unfinished line and left out. A
+// line that holds no point (HoldsPointPosition) is indexed apart, as a line left out.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,32 +10,28 @@
 
 class FileLineIndex {
 public:
-    struct Span {
-        uint64_t offset;
-        uint32_t length;  // without the line end
-    };
-
     void Feed(std::string_view piece);
 
-    const std::vector<Span>& Lines() const { return lines_; }
-    // The bytes up to and including the last line feed fed.
-    uint64_t WholeLength() const { return lastLineEnd_; }
-    // Of the WholeLength() first bytes; equal bytes give equal fingerprints whatever the pieces.
-    uint64_t Fingerprint() const;
+    // Where each point line starts, in file order.
+    const std::vector<uint64_t>& Points() const { return points_; }
+    // Where each line that holds no point starts.
+    const std::vector<uint64_t>& LeftOut() const { return leftOut_; }
+    // The bytes up to and including the last LF fed.
+    uint64_t WholeLength() const { return lineStart_; }
+    uint64_t FedLength() const { return fed_; }
+    // Drops the bytes fed after the last LF, so that feeding goes on from WholeLength(): an append
+    // cuts a torn last line before it writes.
+    void ForgetUnfinished();
 
 private:
-    void Hash(std::string_view bytes);
-    void HashChunk(const unsigned char* chunk);
+    void Take(std::string_view line);
 
-    std::vector<Span> lines_;
+    std::vector<uint64_t> points_;
+    std::vector<uint64_t> leftOut_;
     uint64_t fed_ = 0;
     uint64_t lineStart_ = 0;
-    uint64_t lastLineEnd_ = 0;
-    char last_ = 0;
-    std::string unhashed_;  // the bytes after the last line feed fed
-    // Four independent lanes over 32-byte chunks keep the multiplier chains apart (several GB/s).
-    uint64_t lanes_[4] = {0x9E3779B97F4A7C15ull, 0xC2B2AE3D27D4EB4Full, 0x165667B19E3779F9ull,
-                          0x27D4EB2F165667C5ull};
-    unsigned char pending_[32] = {};
-    size_t pendingSize_ = 0;
+    std::string unfinished_;  // the bytes after the last LF fed
 };
+
+// The line of `bytes` that starts at `start`, without its line end.
+std::string_view LineAt(std::string_view bytes, uint64_t start);

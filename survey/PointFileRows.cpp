@@ -1,7 +1,8 @@
 #include "survey/PointFileRows.h"
 
+#include <algorithm>
 #include <optional>
-#include <string>
+#include <vector>
 
 #include "foundation/StoredPointLines.h"
 #include "platform/files/FileOps.h"
@@ -10,6 +11,9 @@
 namespace {
 constexpr int kColumns = 36;
 constexpr UINT kBlockBytes = 1 << 20;
+// Stores append after it: a store cannot change it, while a change by any other writer that keeps
+// every point line where it was would have to miss these bytes.
+constexpr uint64_t kLastBlockBytes = 4096;
 
 void TrimTexts(SurveyPointRec& p) {
     for (CString* text : {&p.name, &p.code, &p.text24, &p.text25, &p.text27, &p.text28, &p.text31, &p.text32,
@@ -17,31 +21,41 @@ void TrimTexts(SurveyPointRec& p) {
         text->Trim();
     for (CString& text : p.fixTexts) text.Trim();
 }
-
-std::string_view LineOf(std::string_view bytes, FileLineIndex::Span span) {
-    return bytes.substr(span.offset, span.length);
-}
 }  // namespace
 
 PointFileRows::Read PointFileRows::Open(const CString& path) {
     path_ = path;
     file_.Close();
-    Adopt(FileLineIndex());
+    index_ = FileLineIndex();
+    lastBlock_.clear();
     joined_ = 0;
     if (GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES) return Read::kMissing;
     if (!file_.Open(path, CFile::modeRead)) return Read::kUnreadable;
-    FileLineIndex index;
-    std::string block(kBlockBytes, '\0');
-    for (UINT n; (n = file_.Read(block.data(), kBlockBytes)) > 0;)
-        index.Feed(std::string_view(block.data(), n));
-    Adopt(index);
+    IndexFrom(0);
     return Read::kRead;
 }
 
-void PointFileRows::Adopt(const FileLineIndex& index) {
-    lines_ = index.Lines();
-    indexedLength_ = index.WholeLength();
-    fingerprint_ = index.Fingerprint();
+void PointFileRows::IndexFrom(uint64_t from) {
+    std::string block(kBlockBytes, '\0');
+    for (UINT n; (n = file_.ReadAt(from, block.data(), kBlockBytes)) > 0; from += n)
+        index_.Feed(std::string_view(block.data(), n));
+    const uint64_t whole = index_.WholeLength();
+    lastBlock_.resize(static_cast<size_t>(std::min(whole, kLastBlockBytes)));
+    lastBlock_.resize(
+        file_.ReadAt(whole - lastBlock_.size(), lastBlock_.data(), static_cast<UINT>(lastBlock_.size())));
+}
+
+int PointFileRows::TakeStored() {
+    const uint64_t length = file_.IsOpen() ? file_.GetLength() : 0;
+    const uint64_t whole = index_.WholeLength();
+    if (length == index_.FedLength() || length < whole) return 0;
+    std::string block(lastBlock_.size(), '\0');
+    block.resize(file_.ReadAt(whole - block.size(), block.data(), static_cast<UINT>(block.size())));
+    if (block != lastBlock_) return 0;
+    const int before = Count();
+    index_.ForgetUnfinished();
+    IndexFrom(whole);
+    return Count() - before;
 }
 
 SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
@@ -53,10 +67,12 @@ SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
 }
 
 SurveyPointRec PointFileRows::Record(int row) const {
-    const FileLineIndex::Span span = lines_[static_cast<size_t>(Count() - 1 - row)];
-    std::string bytes(span.length, '\0');
-    bytes.resize(file_.ReadAt(span.offset, bytes.data(), span.length));
-    return ReadLine(bytes);
+    const std::vector<uint64_t>& points = index_.Points();
+    const size_t i = points.size() - 1 - static_cast<size_t>(row);
+    const uint64_t end = i + 1 < points.size() ? points[i + 1] : index_.WholeLength();
+    std::string bytes(end - points[i], '\0');
+    bytes.resize(file_.ReadAt(points[i], bytes.data(), static_cast<UINT>(bytes.size())));
+    return ReadLine(LineAt(bytes, 0));
 }
 
 PointFileRows::Change PointFileRows::Delete(int row) {
@@ -67,39 +83,56 @@ PointFileRows::Change PointFileRows::Replace(int row, const SurveyPointRec& poin
     return Rewrite(row, &point);
 }
 
+bool PointFileRows::StillBeginsWithIndexed(std::string_view current, const FileLineIndex& now) const {
+    const uint64_t whole = index_.WholeLength();
+    if (current.size() < whole || current.substr(whole - lastBlock_.size(), lastBlock_.size()) != lastBlock_)
+        return false;
+    const std::vector<uint64_t>&was = index_.Points(), &is = now.Points();
+    return is.size() >= was.size() && std::equal(was.begin(), was.end(), is.begin());
+}
+
 PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* replacement) {
     std::optional<CString> replacementLine;
     if (replacement && !(replacementLine = PointFileLine(*replacement))) return Change::kUnstorableText;
     std::string current;
     if (FileExists(path_) && !ReadWholeFile(path_, current)) return Change::kWriteFailed;
-    if (current.size() < indexedLength_) return Change::kChangedSinceRead;
-    FileLineIndex read;
-    read.Feed(std::string_view(current).substr(0, indexedLength_));
-    if (read.Fingerprint() != fingerprint_) return Change::kChangedSinceRead;
     FileLineIndex now;
     now.Feed(current);
-    const std::vector<FileLineIndex::Span>& lines = now.Lines();
-    const size_t target = static_cast<size_t>(Count() - 1 - row);
+    if (!StillBeginsWithIndexed(current, now)) return Change::kChangedSinceRead;
+    const uint64_t target = index_.Points()[static_cast<size_t>(Count() - 1 - row)];
+    const std::vector<uint64_t>&points = now.Points(), &leftOut = now.LeftOut();
     std::string out;
-    out.reserve(current.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i == target) {
+    out.reserve(current.size() + 2);
+    for (size_t p = 0, o = 0; p < points.size() || o < leftOut.size();) {
+        const bool point = o == leftOut.size() || (p < points.size() && points[p] < leftOut[o]);
+        const uint64_t start = point ? points[p++] : leftOut[o++];
+        if (start == target) {
             if (replacementLine) out += ToGbk(*replacementLine);
             continue;
         }
-        // A text the writer refuses (a stray CR) keeps its line as it was: no point is lost.
-        if (const std::optional<CString> line = PointFileLine(ReadLine(LineOf(current, lines[i])))) {
-            out += ToGbk(*line);
+        // A point is printed again from its record. A line that holds none, or a text the writer
+        // refuses (a stray CR), stays as it was: nothing is lost.
+        const std::string_view line = LineAt(current, start);
+        if (const std::optional<CString> printed = point ? PointFileLine(ReadLine(line)) : std::nullopt) {
+            out += ToGbk(*printed);
         } else {
-            out.append(LineOf(current, lines[i]));
+            out.append(line);
             out += "\r\n";
         }
     }
+    // A last line without its line end is kept with it.
+    std::string_view unfinished = std::string_view(current).substr(now.WholeLength());
+    if (!unfinished.empty() && unfinished.back() == '\r') unfinished.remove_suffix(1);
+    if (!unfinished.empty()) {
+        out.append(unfinished);
+        out += "\r\n";
+    }
     if (!AtomicRewrite(path_, out)) return Change::kWriteFailed;
-    joined_ = static_cast<int>(lines.size()) - Count();
+    const int kept = Count() - (replacement ? 0 : 1);
     file_.Open(path_, CFile::modeRead);
-    FileLineIndex written;
-    written.Feed(out);
-    Adopt(written);
+    index_ = FileLineIndex();
+    index_.Feed(out);
+    lastBlock_.assign(out, out.size() - static_cast<size_t>(std::min<uint64_t>(out.size(), kLastBlockBytes)));
+    joined_ = Count() - kept;
     return Change::kDone;
 }

@@ -1,17 +1,18 @@
 #pragma once
-// The job's point file as the coordinate view lists it: its whole lines, the newest (the file's
-// last) first. Opening reads the file a block at a time and keeps only where each line lies
-// (FileLineIndex); a row's line is read from the file when it is asked for, so a file of any length
-// opens in one pass and costs its index, not its size.
+// The job's point file as the coordinate view lists it: its point lines, the newest (the file's
+// last) first. Opening reads the file a block at a time and keeps only where each line begins
+// (FileLineIndex); a row's line is read from the file when it is asked for, so a file of any
+// length opens in one pass and costs 8 bytes a point, not its size.
 //
-// A change rewrites the whole file atomically, every line reprinted from its record. Points go on
-// being stored while the view is open, so the file is read again first: when it still begins with
-// the bytes that were indexed (same length and fingerprint), the lines stored since are kept (they
-// join at the top); otherwise the change is refused and nothing is written. An empty line is
-// skipped and a last piece without a line feed is an append cut short: neither is a point, and a
-// rewrite leaves them out.
+// A change rewrites the whole file atomically, every point line reprinted from its record. Points
+// go on being stored while the view is open, so the file is read again first: when it still begins
+// with the lines that were indexed (each point line where it was, and the same last block of bytes
+// before the end of the last of them), the lines stored since are kept (they join at the top);
+// otherwise the change is refused and nothing is written. A line that holds no point is no row:
+// it is counted (Skipped) and a rewrite keeps it as it was. An empty line is skipped; a last line
+// without a line end is no row, and a rewrite keeps it with the line end it lacked.
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "foundation/SurveyPointRec.h"
 #include "platform/files/CFile.h"
@@ -23,7 +24,9 @@ public:
     enum class Read { kMissing, kRead, kUnreadable };
     Read Open(const CString& path);
 
-    int Count() const { return static_cast<int>(lines_.size()); }
+    int Count() const { return static_cast<int>(index_.Points().size()); }
+    // The lines read that hold no point.
+    size_t Skipped() const { return index_.LeftOut().size(); }
     // Row 0 is the newest point. Blanks around the fields are trimmed; a short line's missing
     // columns read as empty texts and 0.
     SurveyPointRec Record(int row) const;
@@ -31,18 +34,25 @@ public:
     enum class Change { kDone, kChangedSinceRead, kWriteFailed, kUnstorableText };
     Change Delete(int row);
     Change Replace(int row, const SurveyPointRec& point);
-    // The lines others stored between the reading and the last change.
+    // Takes in the lines stored since the reading (the file grew and still holds the last block
+    // read where it was); the rows that joined at the top. A file changed otherwise is left to the
+    // next change, which refuses it.
+    int TakeStored();
+    // The rows that joined by the last change: points others stored since the reading, and a last
+    // line that got its line end.
     int JoinedByLastChange() const { return joined_; }
 
 private:
     static SurveyPointRec ReadLine(std::string_view line);
     Change Rewrite(int row, const SurveyPointRec* replacement);
-    void Adopt(const FileLineIndex& index);
+    bool StillBeginsWithIndexed(std::string_view current, const FileLineIndex& now) const;
+    // Feeds the index the file's bytes from `from` to its end, then keeps the last block before the
+    // end of its last line.
+    void IndexFrom(uint64_t from);
 
     CString path_;
     CFile file_;  // the file indexed: a row reads its line from here
-    std::vector<FileLineIndex::Span> lines_;
-    uint64_t indexedLength_ = 0;
-    uint64_t fingerprint_ = 0;
+    FileLineIndex index_;
+    std::string lastBlock_;  // the indexed bytes' last block
     int joined_ = 0;
 };

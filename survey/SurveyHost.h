@@ -55,4 +55,7 @@ public:
     virtual void PlayTone() = 0;
     // The main map's point list read again from the point file, in file order.
     virtual void ReloadDisplayPoints() = 0;
+    // Tells that `skipped` lines of the data file at `path` hold nothing that could be read, once
+    // for each file in a run (nothing for 0).
+    virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;
 };

@@ -102,6 +102,7 @@ void JobCommands::TakePointFile(const CString& name) {
     job_.jobs.SetResultFileNames(job_.paths.dataFolder, name);
     records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.paths.dataFolder, name));
     window_.FillDisplayPoints();
+    window_.CheckRawFile();
 }
 
 void JobCommands::ContinueNamesFrom(const CString& pointFile) {

@@ -17,6 +17,7 @@
 #include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/HardwareKeys.h"
 #include "shell/view/CFrmGraphView.h"
+#include "survey/RawFileCheck.h"
 #include "survey/screens/SurveyPointStore.h"
 
 CMainFrame::CMainFrame() : receiver_(receiverServices_, job_, *this), supervision_(*this, receiver_, job_) {
@@ -27,6 +28,7 @@ CMainFrame::CMainFrame() : receiver_(receiverServices_, job_, *this), supervisio
     BindMessage(WM_SERIAL_HANGUP, &CMainFrame::OnReceiverLost);
     BindMessage(mainframe::WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
     BindMessage(mainframe::WM_SURVEY_RECORDS_READ, &CMainFrame::OnSurveyRecordsRead);
+    BindMessage(mainframe::WM_RAW_FILE_CHECKED, &CMainFrame::OnRawFileChecked);
     BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
 }
 
@@ -56,6 +58,7 @@ void CMainFrame::StartUp() {
     // After the first screen, off this thread: a large job must not delay it.
     records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
     FillDisplayPoints();
+    CheckRawFile();
 }
 
 void CMainFrame::LoadJobAtStartup() {
@@ -169,9 +172,26 @@ LRESULT CMainFrame::OnSurveyRecordsRead(WPARAM number, LPARAM) {
     return 0;
 }
 
+void CMainFrame::CheckRawFile() {
+    const CString path = job_.jobs.ResultFiles().RawFile();
+    rawCheck_.Start(
+        [path](RawFileChecked& checked, const std::atomic<bool>& stop) {
+            checked.path = path;
+            checked.skipped = ::CheckRawFile(path, &stop).skipped;
+        },
+        m_hWnd, mainframe::WM_RAW_FILE_CHECKED);
+}
+
+LRESULT CMainFrame::OnRawFileChecked(WPARAM number, LPARAM) {
+    if (const std::optional<RawFileChecked> checked = rawCheck_.Finish(number))
+        TellSkippedLines(checked->path, checked->skipped);
+    return 0;
+}
+
 void CMainFrame::TellSkippedLines(const CString& path, size_t skipped) {
     const CString notice = DataFileNotice(path, {DataFileStatus::kRead, skipped});
-    if (!notice.IsEmpty()) AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK);
+    if (!notice.IsEmpty() && toldSkipped_.insert(path.str()).second)
+        AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK);
 }
 
 void CMainFrame::OnConnectInstrument() {

@@ -8,6 +8,8 @@
 // The receiver screens reach it through ReceiverScreenServices, the coordinate library and its point
 // dialogs through FoundationServices: adaptors over its parts, handed to whoever opens them.
 #include <memory>
+#include <set>
+#include <string>
 #include <string_view>
 
 #include "foundation/FrameServices.h"
@@ -79,6 +81,7 @@ private:
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
+    LRESULT OnRawFileChecked(WPARAM number, LPARAM);
     // ---- IFrameOperations
     CWnd& Window() override { return *this; }
     void SetTitle(const CString& title) override;
@@ -86,6 +89,7 @@ private:
     // refill the display list from the current point file, off the UI thread; the map redraws once
     // the points are in, and points stored meanwhile stay after them.
     void FillDisplayPoints() override;
+    void CheckRawFile() override;
     void TellSkippedLines(const CString& path, size_t skipped) override;
     void ConfirmExit() override;
     void CloseReceiver() override;
@@ -121,6 +125,13 @@ private:
     AutoStoreState autoStore_;
     CalibrationMemory calibration_;
     StorePathSlot storePath_;
+    struct RawFileChecked {
+        CString path;
+        size_t skipped = 0;
+    };
+    BackgroundRead<RawFileChecked> rawCheck_;
+    // The data files whose unreadable lines were told in this run.
+    std::set<std::wstring> toldSkipped_;
     FrameHosts hosts_{HostParts{.job = job_,
                                 .position = position_,
                                 .receiver = receiver_,

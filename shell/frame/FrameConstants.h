@@ -18,4 +18,6 @@ constexpr UINT WM_EXIT_NOW = 1075;
 constexpr UINT WM_DISPLAY_POINTS_READ = 1076;
 // The record file's load at start-up has read its lines (wParam: the load's number).
 constexpr UINT WM_SURVEY_RECORDS_READ = 1077;
+// The raw record file's check has read it (wParam: the check's number).
+constexpr UINT WM_RAW_FILE_CHECKED = 1078;
 }  // namespace mainframe

@@ -16,7 +16,10 @@ public:
     // Refills the map's points from the current point file, off the UI thread; the map redraws once
     // they are in.
     virtual void FillDisplayPoints() = 0;
-    // Tells once that `skipped` lines of the data file at `path` could not be read (none: nothing).
+    // Checks the current raw record file off the UI thread and tells what of it no reader can take.
+    virtual void CheckRawFile() = 0;
+    // Tells that `skipped` lines of the data file at `path` could not be read, once for each file in
+    // a run (none: nothing).
     virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;
     // Asks first, then closes the program.
     virtual void ConfirmExit() = 0;

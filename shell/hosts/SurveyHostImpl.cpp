@@ -126,3 +126,7 @@ void SurveyHostImpl::ReloadDisplayPoints() {
     else
         window_.TellSkippedLines(PointFilePath(), skipped);
 }
+
+void SurveyHostImpl::TellSkippedLines(const CString& path, size_t skipped) {
+    window_.TellSkippedLines(path, skipped);
+}

@@ -35,6 +35,8 @@ const Column kColumns[kCoordViewColumns] = {
     {0, L"RMSV", 80},
 };
 enum : int { kNameColumn = 0, kNorthColumn = 2, kEastColumn = 3, kHeightColumn = 4 };
+constexpr UINT_PTR kFollowTimer = 1;
+constexpr UINT kFollowMs = 1000;
 }  // namespace
 
 CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
@@ -66,6 +68,7 @@ BOOL CCoordViewDlg::OnInitDialog() {
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP | LVS_EX_TRACKSELECT);
     path_ = host_.PointFilePath();
     ReadFile();
+    SetTimer(kFollowTimer, kFollowMs);
     return TRUE;
 }
 
@@ -77,6 +80,25 @@ void CCoordViewDlg::ReadFile() {
     }
     if (read == PointFileRows::Read::kUnreadable) MessageBox(L"打开文件错误!", L"提示", MB_OK | MB_ICONERROR);
     FillList();
+    host_.TellSkippedLines(path_, rows_.Skipped());
+}
+
+void CCoordViewDlg::OnTimer(UINT_PTR id) {
+    if (id != kFollowTimer) return CDialog::OnTimer(id);
+    if (changing_) return;
+    if (const int joined = rows_.TakeStored(); joined > 0)
+        ShowJoined(joined, list_.GetNextItem(-1, LVNI_SELECTED));
+}
+
+void CCoordViewDlg::ShowJoined(int joined, int selected) {
+    cachedRow_ = -1;
+    list_.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    list_.SetItemCount(rows_.Count());
+    if (selected >= 0) {
+        list_.SetItemState(selected + joined, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        list_.EnsureVisible(selected + joined, FALSE);
+    }
+    list_.Invalidate();
 }
 
 void CCoordViewDlg::FillList() {
@@ -152,38 +174,33 @@ bool CCoordViewDlg::ChangeDone(PointFileRows::Change change) {
 void CCoordViewDlg::OnDelete() {
     const int row = list_.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0) return;
-    if (MessageBox(LoadStringResource(kDeleteQuestion), L"提示", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    PointFileRows::Change change;
-    {
-        CWaitCursor wait;
-        change = rows_.Delete(row);
+    changing_ = true;
+    if (MessageBox(LoadStringResource(kDeleteQuestion), L"提示", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        PointFileRows::Change change;
+        {
+            CWaitCursor wait;
+            change = rows_.Delete(row);
+        }
+        if (ChangeDone(change)) ShowJoined(rows_.JoinedByLastChange(), -1);
     }
-    if (!ChangeDone(change)) return;
-    cachedRow_ = -1;
-    list_.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    list_.SetItemCount(rows_.Count());
-    list_.Invalidate();
+    changing_ = false;
 }
 
 void CCoordViewDlg::OnEdit() {
     const int row = list_.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0) return;
+    changing_ = true;
     CDataEditDlg edit(rows_.Record(row), this);
-    if (edit.DoModal() != IDOK) return;
-    PointFileRows::Change change;
-    {
-        CWaitCursor wait;
-        change = rows_.Replace(row, edit.Record());
+    if (edit.DoModal() == IDOK) {
+        PointFileRows::Change change;
+        {
+            CWaitCursor wait;
+            change = rows_.Replace(row, edit.Record());
+        }
+        // Points stored meanwhile joined at the top: the edited one moved down by as many rows.
+        if (ChangeDone(change)) ShowJoined(rows_.JoinedByLastChange(), row);
     }
-    if (!ChangeDone(change)) return;
-    // Points stored meanwhile joined at the top: the edited one moved down by as many rows.
-    const int edited = row + rows_.JoinedByLastChange();
-    cachedRow_ = -1;
-    list_.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    list_.SetItemCount(rows_.Count());
-    list_.SetItemState(edited, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    list_.EnsureVisible(edited, FALSE);
-    list_.Invalidate();
+    changing_ = false;
 }
 
 void ShowCoordView(ISurveyHost& host) {

@@ -2,7 +2,9 @@
 // The stored points of the job's point file, newest first, with the selected point's name and
 // coordinates below (empty when none is selected); a point is edited in the data edit dialog or deleted, and
 // each change is written to the file at once (see PointFileRows) and shown on the main map. The list asks for
-// its rows as it draws them, so a file of any length opens at once.
+// its rows as it draws them, so a file of any length opens at once. Points stored while the view is open
+// (automatic storing goes on behind it) join at the top within a second; lines of the file that hold no
+// point are told once.
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
@@ -22,6 +24,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnTimer(UINT_PTR id) override;
 
 private:
     void OnEdit();
@@ -31,6 +34,9 @@ private:
 
     void ReadFile();
     void FillList();
+    // The list after `joined` rows joined at the top, with `selected` (a row before they joined, or
+    // -1) selected.
+    void ShowJoined(int joined, int selected);
     // The row's name and coordinates into the texts below the list; empty texts for -1.
     void ShowRow(int row);
     // After a change was refused or written: tells the user; true when written.
@@ -47,6 +53,8 @@ private:
     CoordViewRow cached_;
     int cachedImage_ = 0;
     CString name_, x_, y_, h_;
+    // While a change is asked for or written, no row joins: the row chosen stays the row changed.
+    bool changing_ = false;
 };
 
 // Runs the coordinate view of the host's point file.

@@ -64,6 +64,37 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
     EXPECT_EQ(points[2].x, 2.0);
 }
 
+TEST(PointLines, APointsNorthEastAndHeightAreEachANumberInFull) {
+    struct Case {
+        const char* line;
+        bool holds;
+    } cases[] = {
+        {"P,3456789.123,512345.678,55.289,c", true},
+        {"P, 1 ,\t-2.5 ,+.5", true},  // blanks around, sign, no whole digits
+        {"P,1.,2,3", true},
+        {"P,1e3,2E-2,3", true},
+        {"P,1234567890.1234567,2,3", true},  // more digits than the short form
+        {"P,1,2,3,,,", true},
+        {"P,1,2", false},   // no height
+        {"P,1,2,", false},  // an empty height
+        {"P,x,2,3", false},
+        {"P,1,2,3m", false},
+        {"P,1 2,2,3", false},
+        {"P,.,2,3", false},
+        {"P,-,2,3", false},
+        {"P,1e,2,3", false},
+        {"P,1e999,2,3", false},  // beyond the double range
+        {"P,nan,2,3", false},
+        {"P,\xa3\xb1,2,3", false},  // a two-byte digit
+        {"", false},
+        {"garbage", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(HoldsPointPosition(c.line), c.holds);
+    }
+}
+
 TEST(RecordFile, LineKeepsCommasAndLongNames) {
     PointRecord point{L"a,b", 1.0, 2.5, -3.25, L"code"};
     EXPECT_EQ(FormatRecordLine(point), L"a,b,1.0000,2.5000,-3.2500,code\r\n");

@@ -36,6 +36,7 @@ struct FrameProbe {
     static void ReacquireAndSave(CMainFrame& frame) { frame.ReacquireAndSave(); }
     static void ConfirmExit(CMainFrame& frame) { frame.ConfirmExit(); }
     static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
+    static bool WaitForRawCheck(CMainFrame& frame, int timeoutMs) { return frame.rawCheck_.Wait(timeoutMs); }
     static IFrameServices& Services(CMainFrame& frame) { return frame.receiverServices_; }
     static IFoundationFrame& Library(CMainFrame& frame) { return frame.foundationServices_; }
 };

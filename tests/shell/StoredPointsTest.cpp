@@ -131,6 +131,37 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     frame.DestroyWindow();
 }
 
+TEST_F(StoredPointsTest, ADamagedDataFileIsToldOnceInARunTheRawFileWhenItBecomesCurrent) {
+    LayOutRoad(0);
+    WriteHostFile(kRoad + "data/road.rec", "P1,10,10,1,c\r\n");
+    const std::string record = "P1,30.1,120.1,12.5,c,1.5,10,0.01,0.02,09,1.8,08:05:09,2026-12-07,3,0,\r\n";
+    WriteHostFile(kRoad + "data/road.blh", "Rem Version      Quorin2.0 Ver: 2011.09.26\r\n" + record +
+                                               "\x01junk\r\n" + record + "P2,30");
+    CQuorinApp app;
+    ASSERT_TRUE(app.InitInstance());
+    ui_.ExpectMessageBox(L"road.blh中有1行已损坏,已跳过");
+    CMainFrame& frame = *app.MainFrame();
+    ASSERT_TRUE(FrameProbe::WaitForRawCheck(frame, 10000));
+    ui_.Pump();
+    // The point file opened again: its raw file is checked again, and not told again.
+    ui_.OnModal(openfile::IDD, [this](CDialog& dialog) {
+        ui_.SetText(dialog, openfile::kPath, L"\\Program Files\\Jobs\\road\\data\\road.xyh");
+        ui_.Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
+    ASSERT_TRUE(FrameProbe::WaitForRawCheck(frame, 10000));
+    ui_.Pump();
+
+    // The point file: told by the first reader that meets its damaged line, not by the next.
+    WriteHostFile(kRoad + "data/road.xyh", std::string("P0,x,0,0,c\r\n") + kPoints);
+    SurveyHostImpl host = FrameProbe::Hosts(frame).Survey();
+    ui_.ExpectMessageBox(L"road.xyh中有1行已损坏,已跳过");
+    host.ReloadDisplayPoints();
+    host.ReloadDisplayPoints();
+    host.TellSkippedLines(host.PointFilePath(), 1);
+    frame.DestroyWindow();
+}
+
 TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
     LayOutRoad(2);
     // Its first line cannot be read: told when a fill reaches it.

@@ -7,64 +7,42 @@
 
 namespace {
 
-struct Line {
-    uint64_t offset;
-    uint32_t length;
-    bool operator==(const Line&) const = default;
-};
-
-std::vector<Line> Lines(const FileLineIndex& index) {
-    std::vector<Line> lines;
-    for (const FileLineIndex::Span& span : index.Lines()) lines.push_back({span.offset, span.length});
-    return lines;
-}
-
 FileLineIndex FedInPieces(const std::string& bytes, size_t piece) {
     FileLineIndex index;
     for (size_t at = 0; at < bytes.size(); at += piece) index.Feed(std::string_view(bytes).substr(at, piece));
     return index;
 }
 
-// Long enough that the fingerprint's 32-byte chunks and the pieces fall across lines and CR LF pairs.
+// Points at 0, 39 and 61; an empty line; a line whose north is no number at 26; an unfinished line.
 const std::string kFile =
-    "first line of the file\r\n\r\nsecond, after an empty line\nthird line ends here\r\n"
-    "a fourth that is long enough to span several chunks of thirty-two bytes\r\ntorn";
+    "P1,10.000,20.000,3.5,c\r\n\r\nP2,x,20,3,c\r\nP3, 11 ,21.25,-4,code\nP4,12,22,4,c\r\nP5,13";
 
 }  // namespace
 
-TEST(FileLineIndex, PiecesOfAnySizeIndexTheSameLinesAndFingerprint) {
+TEST(FileLineIndex, PiecesOfAnySizeIndexThePointsAndTheLinesLeftOut) {
     const FileLineIndex whole = FedInPieces(kFile, kFile.size());
-    EXPECT_EQ(Lines(whole), (std::vector<Line>{{0, 22}, {26, 27}, {54, 20}, {76, 71}}));
-    EXPECT_EQ(whole.WholeLength(), kFile.size() - 4);
-    for (const size_t piece : {1, 2, 7, 23, 24, 25, 31, 32, 33, 64, 100}) {
+    EXPECT_EQ(whole.Points(), (std::vector<uint64_t>{0, 39, 61}));
+    EXPECT_EQ(whole.LeftOut(), (std::vector<uint64_t>{26}));
+    EXPECT_EQ(whole.WholeLength(), kFile.size() - 5);
+    EXPECT_EQ(whole.FedLength(), kFile.size());
+    for (const size_t piece : {1, 2, 3, 7, 13, 24, 25, 26, 27}) {
         SCOPED_TRACE(piece);
         const FileLineIndex index = FedInPieces(kFile, piece);
-        EXPECT_EQ(Lines(index), Lines(whole));
+        EXPECT_EQ(index.Points(), whole.Points());
+        EXPECT_EQ(index.LeftOut(), whole.LeftOut());
         EXPECT_EQ(index.WholeLength(), whole.WholeLength());
-        EXPECT_EQ(index.Fingerprint(), whole.Fingerprint());
     }
+    EXPECT_EQ(LineAt(kFile, 39), "P3, 11 ,21.25,-4,code");
+    EXPECT_EQ(LineAt(kFile, 61), "P4,12,22,4,c");
 }
 
-TEST(FileLineIndex, TheFingerprintTellsChangedBytesAndIgnoresTheTornTail) {
-    const uint64_t read = FedInPieces(kFile, kFile.size()).Fingerprint();
-    struct Case {
-        const char* what;
-        std::string bytes;
-        bool same;
-    };
-    std::string oneByte = kFile;
-    oneByte[60] = 'X';
-    std::string lastWord = kFile;
-    lastWord.replace(lastWord.find("bytes"), 5, "BYTES");
-    const Case cases[] = {
-        {"a longer torn tail", kFile + "ed append", true},
-        {"no torn tail", kFile.substr(0, kFile.size() - 4), true},
-        {"one byte in the middle", oneByte, false},
-        {"a word of the last line", lastWord, false},
-        {"a line fewer", kFile.substr(26), false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(FedInPieces(c.bytes, 13).Fingerprint() == read, c.same);
-    }
+TEST(FileLineIndex, FeedingGoesOnFromTheLastLineWhenTheUnfinishedOneWasCutAndAppendedAgain) {
+    FileLineIndex index = FedInPieces(kFile, 10);
+    index.ForgetUnfinished();
+    EXPECT_EQ(index.FedLength(), index.WholeLength());
+    // The store cut "P5,13" and appended two whole lines in its place.
+    index.Feed("P5,13,23,5,c\r\nP6,14,");
+    index.Feed("24,6,c\r\n");
+    EXPECT_EQ(index.Points(), (std::vector<uint64_t>{0, 39, 61, 75, 89}));
+    EXPECT_EQ(index.WholeLength(), 75u + 14 + 14);
 }

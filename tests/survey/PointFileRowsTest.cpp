@@ -49,17 +49,20 @@ protected:
 
 TEST_F(PointFileRowsTest, NewestFirstWithoutEmptyLinesOrTheTornTail) {
     ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Skipped(), 0u);
     EXPECT_EQ(rows.Record(0).name, L"桩3");
     EXPECT_EQ(rows.Record(1).name, L"桩2");  // trimmed
     EXPECT_EQ(rows.Record(2).name, L"桩1");
     EXPECT_DOUBLE_EQ(rows.Record(1).antennaHeight, 1.8);
     EXPECT_EQ(rows.Record(1).fixTexts[0], L"9");
 
-    // A short line reads its missing columns as empty texts and zero.
-    WriteHostFile("data/short.xyh", ToGbk(CString(L"短,1,2\r\n")));
+    // A short line reads its missing columns as empty texts and zero; one without its height holds
+    // no point.
+    WriteHostFile("data/short.xyh", ToGbk(CString(L"短,1,2,3\r\n无高,1,2\r\n")));
     PointFileRows shortRows;
     ASSERT_EQ(shortRows.Open(L"\\data\\short.xyh"), PointFileRows::Read::kRead);
     ASSERT_EQ(shortRows.Count(), 1);
+    EXPECT_EQ(shortRows.Skipped(), 1u);
     EXPECT_EQ(shortRows.Record(0).name, L"短");
     EXPECT_DOUBLE_EQ(shortRows.Record(0).pointY, 2.0);
     EXPECT_EQ(shortRows.Record(0).code, L"");
@@ -68,19 +71,92 @@ TEST_F(PointFileRowsTest, NewestFirstWithoutEmptyLinesOrTheTornTail) {
 }
 
 TEST_F(PointFileRowsTest, ChangesRewriteEveryLineFromItsRecord) {
+    // The unfinished last line is no row; a change keeps it with the line end it lacked.
+    const std::string unfinished = ToGbk(CString(L"桩4,3456\r\n"));
     // The antenna moves from 1.800 to 2.000 over a mark at 100.000: the mark is now at 99.800.
     SurveyPointRec edited = rows.Record(0);
     ChangeAntennaHeight(edited, 2.0);
     ASSERT_EQ(rows.Replace(0, edited), PointFileRows::Change::kDone);
-    EXPECT_EQ(File(), Golden("antenna.xyh"));
+    EXPECT_EQ(File(), Golden("antenna.xyh") + unfinished);
     ASSERT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Skipped(), 1u);  // the kept line holds no height
 
     WriteHostFile("data/road.xyh", ToGbk(StoredText()));
     ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
     ASSERT_EQ(rows.Delete(1), PointFileRows::Change::kDone);
-    EXPECT_EQ(File(), Golden("deleted.xyh"));
+    EXPECT_EQ(File(), Golden("deleted.xyh") + unfinished);
     EXPECT_EQ(rows.Count(), 2);
     EXPECT_EQ(rows.Record(1).name, L"桩1");
+}
+
+TEST_F(PointFileRowsTest, ALastPointWithoutItsLineEndIsKeptByAChangeAndJoins) {
+    const std::string last = ToGbk(CString(L"桩9,1.000,2.000,3.000,码,1.000,10,,,,,,,1,3,2") + kTail);
+    WriteHostFile("data/road.xyh", Golden("antenna.xyh") + last);
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    ASSERT_EQ(rows.Count(), 3);
+    ASSERT_EQ(rows.Delete(2), PointFileRows::Change::kDone);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.JoinedByLastChange(), 1);
+    EXPECT_EQ(rows.Record(0).name, L"桩9");
+    const std::string file = File();
+    EXPECT_EQ(file.substr(file.size() - last.size() - 2), last + "\r\n");
+}
+
+TEST_F(PointFileRowsTest, LinesThatHoldNoPointAreCountedAndKeptAsTheyWere) {
+    const std::string junk = "\x01\x02garbage\r\n";
+    const std::string noNorth = ToGbk(CString(L"桩x,北,512345.678,55.289,房角") + kTail + L"\r\n");
+    WriteHostFile("data/road.xyh", junk + Golden("antenna.xyh") + noNorth);
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Skipped(), 2u);
+    EXPECT_EQ(rows.Record(0).name, L"桩3");
+    EXPECT_EQ(rows.Record(2).name, L"桩1");
+    ASSERT_EQ(rows.Delete(1), PointFileRows::Change::kDone);
+    const std::string golden = Golden("antenna.xyh");
+    const size_t second = golden.find('\n') + 1, third = golden.find('\n', second) + 1;
+    EXPECT_EQ(File(), junk + golden.substr(0, second) + golden.substr(third) + noNorth);
+    EXPECT_EQ(rows.Skipped(), 2u);
+}
+
+TEST_F(PointFileRowsTest, PointsStoredSinceTheReadingJoinAtTheTop) {
+    const std::string stored =
+        ToGbk(CString(L"桩5,1.000,2.000,3.000,码,1.000,10,,,,,,,1,3,2") + kTail + L"\r\n");
+    EXPECT_EQ(rows.TakeStored(), 0);
+    // The store cuts the unfinished line "桩4,3456" before it appends.
+    std::string file = File();
+    file.resize(file.size() - ToGbk(CString(L"桩4,3456")).size());
+    WriteHostFile("data/road.xyh", file + stored + stored);
+    EXPECT_EQ(rows.TakeStored(), 2);
+    ASSERT_EQ(rows.Count(), 5);
+    EXPECT_EQ(rows.Record(0).name, L"桩5");
+    EXPECT_EQ(rows.Record(2).name, L"桩3");
+    EXPECT_EQ(rows.TakeStored(), 0);
+    ASSERT_EQ(rows.Delete(0), PointFileRows::Change::kDone);
+    EXPECT_EQ(rows.Count(), 4);
+}
+
+TEST_F(PointFileRowsTest, AFileChangedOtherwiseThanByAStoreIsNeitherJoinedNorWritten) {
+    const std::string read = File();
+    const std::string stored = ToGbk(CString(L"桩5,1.000,2.000,3.000,码") + kTail + L"\r\n");
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"a byte of the last line", std::string(read).replace(read.find("100.000"), 7, "100.001") + stored},
+        {"a line removed", read.substr(read.find('\n') + 1) + stored},
+        {"a line longer", std::string(read).insert(read.find(","), "x") + stored},
+        {"shorter than read", read.substr(0, 100)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+        WriteHostFile("data/road.xyh", c.bytes);
+        EXPECT_EQ(rows.TakeStored(), 0);
+        EXPECT_EQ(rows.Count(), 3);
+        EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kChangedSinceRead);
+        EXPECT_EQ(File(), c.bytes);
+        WriteHostFile("data/road.xyh", read);
+    }
 }
 
 TEST_F(PointFileRowsTest, AFileRemovedUnderTheViewIsNotWrittenAgain) {

@@ -10,6 +10,7 @@
 #include "platform/testing/UiDriver.h"
 #include "platform/text/CodePage.h"
 #include "resources/DataEditDlg.h"
+#include "survey/screens/SurveyPointStore.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 #include "tests/survey/GoldenProject.h"
 #include "tests/survey/screens/SurveyHostDouble.h"
@@ -196,4 +197,48 @@ TEST_F(CoordViewTest, TheNorthColumnShowsWholeBesideNameAndKind) {
     const int north =
         view.List().GetColumnWidth(0) + view.List().GetColumnWidth(1) + view.List().GetColumnWidth(2);
     EXPECT_LE(cell.left + north, client.right - kScrollBarSize);
+}
+
+TEST_F(CoordViewTest, LinesThatHoldNoPointAreToldOnceThroughTheHost) {
+    WriteFile(File() + "garbage\r\n" + ToGbk(CString(L"桩x,北,2.000,3.000") + kTail));
+    Open();
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩3", L"桩2", L"桩1"}));
+    ASSERT_EQ(host.toldSkipped.size(), 1u);
+    EXPECT_EQ(host.toldSkipped[0].first, host.pointFile);
+    EXPECT_EQ(host.toldSkipped[0].second, 2u);
+}
+
+// Automatic storing goes on behind the open view: a point it stores joins at the top within a
+// second, and the selection stays on the point it was on.
+TEST_F(CoordViewTest, APointStoredWhileTheViewIsOpenJoinsAtTheTop) {
+    std::filesystem::create_directories(root_ / "data");
+    host.files.point = host.pointFile;
+    host.store.point.extraText = L"桩4";
+    Open();
+    Select(1);
+    CSurveyPointStore store(host, nullptr);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    ui.Advance(1000);
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩4", L"桩3", L"桩2", L"桩1"}));
+    EXPECT_EQ(view.List().GetNextItem(-1, LVNI_SELECTED), 2);
+    EXPECT_EQ(ui.GetText(view, kName), L"桩2");
+    EXPECT_EQ(view.List().GetItemText(0, 2), L"1000.000");
+}
+
+TEST_F(CoordViewTest, NoRowJoinsWhileAChangeIsAskedForSoTheChosenRowIsChanged) {
+    Open();
+    Select(1);
+    const std::string stored = ToGbk(CString(L"桩4,1.000,2.000,3.000,码,1.000,10,,,,,,,1,3,2") + kTail);
+    ui.OnModal(dataedit::IDD, [&](CDialog& edit) {
+        std::ofstream(root_ / "Jobs/road/data/road.xyh", std::ios::binary | std::ios::app) << stored;
+        ui.Advance(3000);
+        ui.SetText(edit, dataedit::kAntennaHeight, L"2.000");
+        ui.ExpectMessageBox(L"确定编辑吗?", IDYES);
+        ui.Click(edit, IDOK);
+    });
+    ui.Click(view, kEdit);
+    EXPECT_EQ(Names(), (std::vector<CString>{L"桩4", L"桩3", L"桩2", L"桩1"}));
+    EXPECT_EQ(view.List().GetNextItem(-1, LVNI_SELECTED), 2);
+    EXPECT_EQ(view.List().GetItemText(2, 16), L"2.000");
+    EXPECT_EQ(view.List().GetItemText(1, 16), L"1.800");
 }

@@ -2,6 +2,7 @@
 // The survey screens' host as a few fields: settings, store state, antenna constants and
 // coordinate parameters in memory, the job's files in a fresh device root, and a record of the calls.
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "foundation/PointStoreState.h"
@@ -61,6 +62,9 @@ public:
     void ResetAutoStoreCount() override { autoStore.count = 0; }
     void PlayTone() override { ++tones; }
     void ReloadDisplayPoints() override { ++reloads; }
+    void TellSkippedLines(const CString& path, size_t skipped) override {
+        if (skipped > 0) toldSkipped.emplace_back(path, skipped);
+    }
 
     GeneralSettingsBlock settings;
     PointStoreState store;
@@ -76,6 +80,7 @@ public:
     HWND listener;
     int tones = 0;
     int reloads = 0;
+    std::vector<std::pair<CString, size_t>> toldSkipped;
     mutable FrameDouble library;
 };
 

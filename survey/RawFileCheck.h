@@ -1,0 +1,19 @@
+#pragma once
+// The job's raw record file (*.blh) as its readers take it: header lines ("Rem ...") and epoch
+// records. Stores only ever append to it and nothing reads it whole as it grows, so it is checked
+// when it becomes current: a line that is neither is counted, to be told before a store appends
+// after it.
+#include <atomic>
+#include <string_view>
+
+#include "foundation/DataFileRead.h"
+#include "platform/text/CString.h"
+
+// Whether a raw-file line (its bytes, without the line end) is an epoch's record as a store prints
+// it: a name, then latitude, longitude and ellipsoidal height that are numbers, and the fix's
+// fields through its date (field 12).
+bool HoldsRawRecord(std::string_view line);
+
+// Reads the file a block at a time and counts its lines that are neither a header nor a record;
+// once `stop` is set the rest is passed over. A missing file is kMissing.
+DataFileRead CheckRawFile(const CString& path, const std::atomic<bool>* stop = nullptr);
