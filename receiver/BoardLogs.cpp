@@ -7,10 +7,8 @@
 
 #include "platform/text/Numbers.h"
 
-#include "geodesy/CoordTransform.h"
-#include "geodesy/GeodesyConstants.h"
+#include "geodesy/Wgs84.h"
 #include "receiver/CGpsParser.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
@@ -28,10 +26,8 @@ std::string StripQuotes(std::string_view field) {
 // The WGS-84 ellipsoidal height of an earth-centred position (m); NaN when one is not finite.
 double EllipsoidalHeight(double x, double y, double z) {
     if (!AllFinite({x, y, z})) return std::numeric_limits<double>::quiet_NaN();
-    CCoordTransform wgs84;
-    wgs84.SetEllipsoid(kWgs84SemiMajor, kWgs84InvFlattening);
     double b = 0.0, l = 0.0, h = 0.0;
-    wgs84.XyzToBlh(x, y, z, b, l, h);
+    Wgs84Converter().XyzToBlh(x, y, z, b, l, h);
     return h;
 }
 
@@ -106,14 +102,14 @@ void CGpsParser::SetPositionType(std::string_view type, CGpsState& state) const 
         return;
     }
     if (type == "WIDE_INT") {
-        const bool fixed = fixLevel_ == 2;
+        const bool fixed = settings_.fixLevel == 2;
         state.solutionCode = fixed ? kSolFixed : kSolWideInt;
         StoreText(fixed ? L"FIXED" : L"FLOAT", state.solutionText);
         return;
     }
     if (type == "NARROW_INT") {
-        const bool unverified = frame_.Settings().connection.nFixLevel == 0 && extStatusPresent_ &&
-                                !extStatusVerified_ && firmwareVersion_ >= 3.2;
+        const bool unverified =
+            settings_.fixLevel == 0 && extStatusPresent_ && !extStatusVerified_ && firmwareVersion_ >= 3.2;
         state.solutionCode = unverified ? kSolWideInt : kSolFixed;
         StoreText(unverified ? L"FLOAT" : L"FIXED", state.solutionText);
         return;
@@ -126,7 +122,7 @@ void CGpsParser::SetPositionType(std::string_view type, CGpsState& state) const 
 // stays with ZDA, which reports it in UTC.
 void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
     const int64_t local =
-        ((secondsOfWeek % kSecondsPerDay + static_cast<int64_t>(timeZone_) * 3600) % kSecondsPerDay +
+        ((secondsOfWeek % kSecondsPerDay + static_cast<int64_t>(settings_.timeZone) * 3600) % kSecondsPerDay +
          kSecondsPerDay) %
         kSecondsPerDay;
     state.hour = static_cast<int>(local / 3600);
@@ -134,9 +130,13 @@ void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
     state.second = static_cast<int>(local % 60);
 }
 
-int CGpsParser::ParseBestPos(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutBoardLog(line)) return 0;
+// #BESTPOSA,port,sequence,idle,timeStatus,week,seconds,status,reserved,version;solStatus,
+//           1    2        3    4          5    6       7      8        9
+//   posType,lat,lon,hgt,undulation,datum,latSigma,lonSigma,hgtSigma,
+//   10      11  12  13  14         15    16       17       18
+//   station,diffAge,solAge,(4 counts),reserved,extStatus,...*crc
+//   19      20      21     22-25      26       27
+int CGpsParser::ParseBestPos(const FieldViews& f, CGpsState& state) {
     const double seconds = FieldDouble(f[6]);
     const double rmsH = FieldDouble(f[16]);
     const double rmsV = FieldDouble(f[18]);
@@ -166,9 +166,9 @@ int CGpsParser::ParseBestPos(std::string_view line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseRefStation(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutBoardLog(line)) return 0;
+// #REFSTATIONA,(header),version;status,x, y, z, health,type,"id"*crc
+//              1-8      9              10 11 12 13     14   15
+int CGpsParser::ParseRefStation(const FieldViews& f, CGpsState& state) {
     const double x = FieldDouble(f[10]);
     const double y = FieldDouble(f[11]);
     const double z = FieldDouble(f[12]);
@@ -183,9 +183,9 @@ int CGpsParser::ParseRefStation(std::string_view line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseVersionLog(std::string_view line) {
-    FieldViews f;
-    if (!f.CutBoardLog(line)) return 0;
+// #VERSIONA,(header),version;components,type,"model","serial","hardware","software",...*crc
+//           1-8      9                  10   11      12       13         14
+int CGpsParser::ParseVersionLog(const FieldViews& f, CGpsState&) {
     // Real boards quote the field ("3.000A19").
     const std::string field = StripQuotes(f[14]);
     const std::wstring text(field.begin(), field.end());
@@ -195,27 +195,22 @@ int CGpsParser::ParseVersionLog(std::string_view line) {
     return 1;
 }
 
-int CGpsParser::ParseJrtk(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line)) return 0;
+// $JRTK,kind,lat,lon,height,...*hh
+//       1    2   3   4
+int CGpsParser::ParseJrtk(const FieldViews& f, CGpsState& state) {
     if (f[1] != "17" && f[1] != "1") return 0;
     if (f[2].find("FAILED") != std::string_view::npos) return 0;
     const double lat = FieldDouble(f[2]);
     const double lon = FieldDouble(f[3]);
     const double height = FieldDouble(f[4]);
     if (!IsLatitude(lat) || !IsLongitude(lon) || !IsBaseHeight(height)) return 0;
-    frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
-    if (workMode_ == 1) {
-        state.latitude = lat;
-        state.longitude = lon;
-        state.height = height;
-    }
+    TakeBasePosition(lat, lon, height, state);
     return 1;
 }
 
-int CGpsParser::ParseBpq(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line)) return 0;
+// $PSBPQ,(3 fields),lat,N,lon,E,EHTheight,...*hh
+//        1-3        4   5 6   7 8
+int CGpsParser::ParseBpq(const FieldViews& f, CGpsState& state) {
     double lat = 0.0;
     double lon = 0.0;
     if (f[4].empty() || f[6].empty() || !ReadNmeaAngle(f[4], 2, f[5], &lat) ||
@@ -225,11 +220,14 @@ int CGpsParser::ParseBpq(std::string_view line, CGpsState& state) {
     const double height = FieldDouble(f[8].substr(3));
     if (!IsLatitude(lat) || !IsLongitude(lon) || !IsBaseHeight(height)) return 0;
     if (!(NmeaAngle(f[4], 2, "") > 0)) return 0;
-    frame_.Wgs84BlhToXyz(lat, lon, height, &state.baseX, &state.baseY, &state.baseZ);
-    if (workMode_ == 1) {
-        state.latitude = lat;
-        state.longitude = lon;
-        state.height = height;
-    }
+    TakeBasePosition(lat, lon, height, state);
     return 1;
+}
+
+void CGpsParser::TakeBasePosition(double latitude, double longitude, double height, CGpsState& state) const {
+    Wgs84Converter().BlhToXyz(latitude, longitude, height, state.baseX, state.baseY, state.baseZ);
+    if (workMode_ != 1) return;
+    state.latitude = latitude;
+    state.longitude = longitude;
+    state.height = height;
 }

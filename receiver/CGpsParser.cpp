@@ -4,44 +4,72 @@
 #include <array>
 #include <bit>
 #include <iterator>
+#include <limits>
 
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 
 namespace {
 
-struct LineName {
+// How a line is framed: an NMEA sentence "$...*hh" or a board log "#...*crc".
+enum class Framing { kNmea, kBoardLog };
+
+// A log is read up to the fields it needs; any more are its own business.
+constexpr size_t kNoLimit = std::numeric_limits<size_t>::max();
+
+}  // namespace
+
+// One line the parser knows. A line's fields are cut once, by its framing; a count outside the row's
+// is refused before the decoder reads any field. A row without a decoder is classified only.
+struct CGpsParser::Sentence {
     std::string_view name;
-    int type;
+    GpsLineType type;
+    Framing framing;
+    size_t minFields;
+    size_t maxFields;
+    int (CGpsParser::*decode)(const FieldViews&, CGpsState&);
+
+    // Searched in this order, anywhere in the line.
+    static const Sentence kAll[];
 };
 
-// Searched in this order, anywhere in the line.
-constexpr LineName kLineNames[] = {
-    {"BESTPOS", kLineBestPos},     {"GPGGA", kLineGga},
-    {"GPGLL", kLineGll},           {"GPGSA", kLineGsa},
-    {"GPGST", kLineGst},           {"GPGSV", kLineGsv},
-    {"GPRMC", kLineRmc},           {"GPVTG", kLineVtg},
-    {"GPZDA", kLineZda},           {"REFSTATION", kLineRefStation},
-    {"GNGSA", kLineGnGsa},         {"GLGSV", kLineGlGsv},
-    {"VERSIONA", kLineVersionLog}, {"GNGST", kLineGst},
-    {"JRTK", kLineJrtk},           {"BPQ", kLineBpq},
+constexpr CGpsParser::Sentence CGpsParser::Sentence::kAll[] = {
+    {"BESTPOS", kLineBestPos, Framing::kBoardLog, 21, kNoLimit, &CGpsParser::ParseBestPos},
+    {"GPGGA", kLineGga, Framing::kNmea, 15, 15, &CGpsParser::ParseGga},
+    {"GPGLL", kLineGll, Framing::kNmea, 0, 0, nullptr},
+    {"GPGSA", kLineGsa, Framing::kNmea, 18, 19, &CGpsParser::ParseGsa},
+    {"GPGST", kLineGst, Framing::kNmea, 9, 9, &CGpsParser::ParseGst},
+    {"GPGSV", kLineGsv, Framing::kNmea, 4, 21, &CGpsParser::ParseGpGsv},
+    {"GPRMC", kLineRmc, Framing::kNmea, 0, 0, nullptr},
+    {"GPVTG", kLineVtg, Framing::kNmea, 0, 0, nullptr},
+    {"GPZDA", kLineZda, Framing::kNmea, 7, 7, &CGpsParser::ParseZda},
+    {"REFSTATION", kLineRefStation, Framing::kBoardLog, 13, kNoLimit, &CGpsParser::ParseRefStation},
+    {"GNGSA", kLineGnGsa, Framing::kNmea, 18, 19, &CGpsParser::ParseGnGsa},
+    {"GLGSV", kLineGlGsv, Framing::kNmea, 4, 21, &CGpsParser::ParseGlGsv},
+    {"VERSIONA", kLineVersionLog, Framing::kBoardLog, 15, kNoLimit, &CGpsParser::ParseVersionLog},
+    {"GNGST", kLineGst, Framing::kNmea, 9, 9, &CGpsParser::ParseGst},
+    {"JRTK", kLineJrtk, Framing::kNmea, 5, kNoLimit, &CGpsParser::ParseJrtk},
+    {"BPQ", kLineBpq, Framing::kNmea, 9, kNoLimit, &CGpsParser::ParseBpq},
 };
+
+namespace {
+
+constexpr auto& kSentences = CGpsParser::Sentence::kAll;
 // Every name is of capital letters only, so it lies within a run of them at least this long.
 constexpr size_t kShortestName = 3;
 
-// Each name's bytes at the first kSievedBytes positions, by position and byte: bit i when kLineNames[i]
+// Each name's bytes at the first kSievedBytes positions, by position and byte: bit i when kSentences[i]
 // has that byte there or is shorter. Anding them leaves, at a position of the line, the names that start
 // there as far as they are sieved.
 constexpr size_t kSievedBytes = 5;
-constexpr uint32_t kAllNames = (1u << std::size(kLineNames)) - 1;
+constexpr uint32_t kAllNames = (1u << std::size(kSentences)) - 1;
 constexpr std::array<std::array<uint32_t, 256>, kSievedBytes> kSieve = [] {
     std::array<std::array<uint32_t, 256>, kSievedBytes> sieve{};
     for (size_t position = 0; position < kSievedBytes; ++position)
-        for (size_t i = 0; i < std::size(kLineNames); ++i)
+        for (size_t i = 0; i < std::size(kSentences); ++i)
             for (size_t c = 0; c < 256; ++c)
-                if (position >= kLineNames[i].name.size() ||
-                    static_cast<unsigned char>(kLineNames[i].name[position]) == c)
+                if (position >= kSentences[i].name.size() ||
+                    static_cast<unsigned char>(kSentences[i].name[position]) == c)
                     sieve[position][c] |= 1u << i;
     return sieve;
 }();
@@ -49,12 +77,12 @@ constexpr std::array<std::array<uint32_t, 256>, kSievedBytes> kSieve = [] {
 constexpr std::array<uint32_t, kSievedBytes + 1> kFitting = [] {
     std::array<uint32_t, kSievedBytes + 1> fitting{};
     for (size_t n = 0; n <= kSievedBytes; ++n)
-        for (size_t i = 0; i < std::size(kLineNames); ++i)
-            if (kLineNames[i].name.size() <= n) fitting[n] |= 1u << i;
+        for (size_t i = 0; i < std::size(kSentences); ++i)
+            if (kSentences[i].name.size() <= n) fitting[n] |= 1u << i;
     return fitting;
 }();
 
-// The names of kLineNames (bit i for entry i) that occur in a run of capitals.
+// The names of kSentences (bit i for entry i) that occur in a run of capitals.
 uint32_t NamesIn(std::string_view run) {
     uint32_t found = 0;
     for (size_t at = 0; at < run.size(); ++at) {
@@ -65,7 +93,7 @@ uint32_t NamesIn(std::string_view run) {
         while (candidates != 0) {
             const int i = std::countr_zero(candidates);
             candidates &= candidates - 1;
-            const std::string_view name = kLineNames[i].name;
+            const std::string_view name = kSentences[i].name;
             if (name.size() <= kSievedBytes || rest.starts_with(name)) found |= 1u << i;
         }
     }
@@ -113,13 +141,11 @@ bool Holds(std::string_view text, std::string_view name) {
     return false;
 }
 
-constexpr int kNotPlain = -2;
-
-// kNotPlain when the line holds a byte that is not printable ASCII, otherwise the first of kLineNames,
-// in its order, that occurs anywhere in it, or -1 when none does. The first long run of capitals is
-// nearly always the line's only one (its name): the rest is searched only when it has another.
+// The first of kSentences, in its order, that occurs anywhere in the line; -1 when none does or the
+// line holds a byte that is not printable ASCII. The first long run of capitals is nearly always the
+// line's only one (its name): the rest is searched only when it has another.
 int ScanLine(std::string_view line) {
-    if (!IsPrintable(line)) return kNotPlain;
+    if (!IsPrintable(line)) return -1;
     uint32_t found = 0;
     size_t at = 0;
     while (at < line.size()) {
@@ -139,12 +165,6 @@ int ScanLine(std::string_view line) {
 
 }  // namespace
 
-CGpsParser::CGpsParser(IFrameServices& frame) : frame_(frame) {}
-
-int CGpsParser::BoardType() const {
-    return frame_.BoardType();
-}
-
 int CGpsParser::Parse(const CString& line, CGpsState& state, int& type) {
     type = kLineNone;
     // Only printable ASCII can be taken: such a line is its own bytes.
@@ -162,42 +182,19 @@ int CGpsParser::Parse(std::string_view line, CGpsState& state, int& type) {
     type = kLineNone;
     if (line.size() > static_cast<size_t>(kMaxLineChars)) return 0;
     const int index = ScanLine(line);
-    if (index == kNotPlain) return 0;
-    if (index >= 0) {
-        type = kLineNames[index].type;
-        // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
-        if (!Holds(AddressField(line), kLineNames[index].name)) return 0;
-    }
+    if (index < 0) return 0;
+    const Sentence& sentence = Sentence::kAll[index];
+    type = sentence.type;
+    // The name found must be the sentence's own, in its first field: "$GLGSV3,2,…" lost a comma.
+    if (!Holds(AddressField(line), sentence.name)) return 0;
     // Board type 5 reports both constellations' satellites through one staging table.
-    if (type == kLineGlGsv && BoardType() == kBoardOemT) type = kLineGsv;
-    switch (type) {
-        case kLineBestPos:
-            return ParseBestPos(line, state);
-        case kLineGga:
-            return ParseGga(line, state);
-        case kLineGsa:
-            return ParseGsa(line, state);
-        case kLineGst:
-            return ParseGst(line, state);
-        case kLineGsv:
-            return BoardType() == kBoardOemT ? ParseGsvStaged(line, state) : ParseGsv(line, state, false);
-        case kLineZda:
-            return ParseZda(line, state);
-        case kLineRefStation:
-            return ParseRefStation(line, state);
-        case kLineGnGsa:
-            return ParseGnGsa(line, state);
-        case kLineGlGsv:
-            return ParseGsv(line, state, true);
-        case kLineVersionLog:
-            return ParseVersionLog(line);
-        case kLineJrtk:
-            return ParseJrtk(line, state);
-        case kLineBpq:
-            return ParseBpq(line, state);
-        default:
-            return 0;
-    }
+    if (type == kLineGlGsv && settings_.boardType == kBoardOemT) type = kLineGsv;
+    if (!sentence.decode) return 0;
+    if (type == kLineGga && TakesGgaUnread()) return 1;
+    FieldViews f;
+    const bool framed = sentence.framing == Framing::kNmea ? f.CutNmeaSentence(line) : f.CutBoardLog(line);
+    if (!framed || f.Count() < sentence.minFields || f.Count() > sentence.maxFields) return 0;
+    return (this->*sentence.decode)(f, state);
 }
 
 CString CGpsParser::SolutionStateText(const CString& text) const {

@@ -1,7 +1,8 @@
 #pragma once
 // Turns one received line (NMEA sentence, board log or version reply) into changes of the live
 // receiver state. Each line is judged alone; only the options, the version values, the extended
-// solution status and the staging table of board type 5 persist between lines.
+// solution status and the staging table of board type 5 persist between lines. What it needs of the
+// program comes as a value (ParserSettings) from its owner.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,9 +10,10 @@
 
 #include "foundation/CGpsState.h"
 #include "platform/text/CString.h"
+#include "receiver/ParserSettings.h"
 #include "receiver/ReceiverVersionInfo.h"
 
-class IFrameServices;
+class FieldViews;
 
 // Line type codes of Parse.
 enum GpsLineType : int {
@@ -36,12 +38,15 @@ enum GpsLineType : int {
 class CGpsParser {
 public:
     static constexpr int kStagingEntries = 30;
+    // The lines read, one row each: name, framing, field counts and decoder (CGpsParser.cpp).
+    struct Sentence;
 
-    explicit CGpsParser(IFrameServices& frame);
+    explicit CGpsParser(const ParserSettings& settings = {}) : settings_(settings) {}
     virtual ~CGpsParser() = default;
 
-    void SetFixLevel(int level) { fixLevel_ = level; }
-    void SetTimeZone(int hours) { timeZone_ = hours; }
+    // The owner hands the settings over whenever they may have changed.
+    void UseSettings(const ParserSettings& settings) { settings_ = settings; }
+    const ParserSettings& Settings() const { return settings_; }
 
     // Classifies the line (its bytes as received, without the line end), parses it into `state`;
     // nonzero when the line was taken. A refused line (too long, a control character or a byte beyond
@@ -69,26 +74,32 @@ private:
         int32_t signal = 0;
     };
 
-    int BoardType() const;
-    int ParseGga(std::string_view line, CGpsState& state);
-    int ParseGsa(std::string_view line, CGpsState& state);
-    int ParseGnGsa(std::string_view line, CGpsState& state);
-    int ParseGsv(std::string_view line, CGpsState& state, bool glonass);
-    int ParseGsvStaged(std::string_view line, CGpsState& state);
-    int ParseGst(std::string_view line, CGpsState& state);
-    int ParseZda(std::string_view line, CGpsState& state);
-    int ParseBestPos(std::string_view line, CGpsState& state);
-    int ParseRefStation(std::string_view line, CGpsState& state);
-    int ParseVersionLog(std::string_view line);
-    int ParseJrtk(std::string_view line, CGpsState& state);
-    int ParseBpq(std::string_view line, CGpsState& state);
+    // The boards whose position comes from their own log, and a base of the "$J" family, take a GGA
+    // unread.
+    bool TakesGgaUnread() const;
+    // The decoders of the rows: each gets the fields of a line whose framing and field count its row
+    // accepted; nonzero when the line was taken.
+    int ParseGga(const FieldViews& f, CGpsState& state);
+    int ParseGsa(const FieldViews& f, CGpsState& state);
+    int ParseGnGsa(const FieldViews& f, CGpsState& state);
+    int ParseGpGsv(const FieldViews& f, CGpsState& state);
+    int ParseGlGsv(const FieldViews& f, CGpsState& state);
+    int ParseGsv(const FieldViews& f, CGpsState& state, bool glonass);
+    int ParseGsvStaged(const FieldViews& f, CGpsState& state);
+    int ParseGst(const FieldViews& f, CGpsState& state);
+    int ParseZda(const FieldViews& f, CGpsState& state);
+    int ParseBestPos(const FieldViews& f, CGpsState& state);
+    int ParseRefStation(const FieldViews& f, CGpsState& state);
+    int ParseVersionLog(const FieldViews& f, CGpsState& state);
+    int ParseJrtk(const FieldViews& f, CGpsState& state);
+    int ParseBpq(const FieldViews& f, CGpsState& state);
+    // A base position reply: its earth-centred position, and the fix itself in base work mode.
+    void TakeBasePosition(double latitude, double longitude, double height, CGpsState& state) const;
     void SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const;
     void SetPositionType(std::string_view type, CGpsState& state) const;
 
-    IFrameServices& frame_;
+    ParserSettings settings_;
     std::array<StagedSatellite, kStagingEntries> staging_{};
-    int32_t fixLevel_ = 0;
-    int32_t timeZone_ = 8;
     double firmwareVersion_ = 0.0;
     double instrumentHeight_ = 0.092;
     int32_t workMode_ = 0;

@@ -2,7 +2,6 @@
 
 #include "platform/messages/Messages.h"
 #include "platform/text/CodePage.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ModuleReadAll.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverPort.h"
@@ -31,7 +30,9 @@ void AwaitBytes(CommandItem& item, std::vector<uint8_t> reply) {
 
 }  // namespace
 
-CModuleCommandQueue::CModuleCommandQueue(IFrameServices& frame) : frame_(frame) {
+CModuleCommandQueue::CModuleCommandQueue(IReceiverPort& port,
+                                         std::function<void(const ModuleProgress&)> progress)
+    : port_(port), progress_(std::move(progress)) {
     current.timeout = -1;
 }
 
@@ -50,10 +51,9 @@ void CModuleCommandQueue::ClearLastCommand() {
 }
 
 DWORD CModuleCommandQueue::ResendLastCommand() {
-    IReceiverPort& port = frame_.Port();
     if (current.requestIsBytes)
-        return port.Write(current.requestBytes.data(), static_cast<DWORD>(current.requestBytes.size()));
-    if (!current.commandText.IsEmpty()) return port.SendLine(current.commandText);
+        return port_.Write(current.requestBytes.data(), static_cast<DWORD>(current.requestBytes.size()));
+    if (!current.commandText.IsEmpty()) return port_.SendLine(current.commandText);
     return 0;
 }
 
@@ -74,8 +74,7 @@ void CModuleCommandQueue::Append(CommandItem item, bool sendNow) {
 
 void CModuleCommandQueue::QueueOpenRadio(bool sendNow, int linkKind) {
     receiveBuffer.Reset();
-    const int model = frame_.ReceiverModelNumber();
-    const bool alternative = linkKind != kLinkRadio && HasNetworkModule(model);
+    const bool alternative = linkKind != kLinkRadio && HasNetworkModule(receiverKind_);
     CommandItem item = BytesItem(ModuleCommand::kOpenRadio, L"OPENRADIO",
                                  alternative ? std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x02, 0xD8}
                                              : std::vector<uint8_t>{0x24, 0x35, 0xCA, 0x01, 0x00, 0x01, 0xDB},
@@ -150,8 +149,8 @@ void CModuleCommandQueue::SendBinaryAppFile() {
     current = item;
     queue.push_back(item);
     SendNextCommand();
-    frame_.Port().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
-    frame_.Port().SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    port_.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    port_.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
 
 void CModuleCommandQueue::AppendReceived(const uint8_t* bytes, uint32_t count) {
@@ -177,7 +176,7 @@ LinkDetectStep CModuleCommandQueue::OnReply(const uint8_t* bytes, uint32_t count
         step = OnLinkDetectReply(match, link);
     } else if (mode_ == ModuleMode::kRadioDialog) {
         AppendReceived(bytes, count);
-        OnRadioDialogReply(MatchRadioDialog());
+        OnRadioDialogReply(MatchRadioDialog(), link);
     }
     if (receiveBuffer.GetLength() > kMaxReceiveBytes) receiveBuffer.Reset();
     return step;
@@ -248,24 +247,24 @@ LinkDetectStep CModuleCommandQueue::OnLinkDetectReply(int match, const DataLinkS
     return step;
 }
 
-void CModuleCommandQueue::OnRadioDialogReply(int match) {
+void CModuleCommandQueue::OnRadioDialogReply(int match, const DataLinkSettings& link) {
     if (match < 0) return;
     switch (current.kind) {
         case ModuleCommand::kOpenRadio:
             SendNextCommand();
-            frame_.ShowModuleStatus(L"打开电台");
+            progress_({L"打开电台", std::nullopt});
             break;
         case ModuleCommand::kCloseRadio:
             CancelCommands();
-            frame_.ShowModuleStatus(L"关闭电台");
+            progress_({L"关闭电台", std::nullopt});
             break;
         case ModuleCommand::kReadRadio: {
             receiveBuffer.Consume(static_cast<uint32_t>(match));
             const uint8_t channel = receiveBuffer.GetAt(4);
             if (receiveBuffer.GetLength() >= 5 && channel < 9) {
-                frame_.UseRadioChannel(channel);
+                // The job takes the channel before the dialog hears it.
+                progress_({L"读取通道成功", channel});
                 Report(true, channel, current.successText);
-                frame_.ShowModuleStatus(L"读取通道成功");
                 QueueCloseRadio(true);
             }
             break;
@@ -273,18 +272,17 @@ void CModuleCommandQueue::OnRadioDialogReply(int match) {
         case ModuleCommand::kTurnRadio:
             if (current.requestIsBytes && current.requestBytes.size() >= 6) {
                 const int channel = current.requestBytes[4];
-                frame_.UseRadioChannel(channel);
+                progress_({L"切换通道成功", channel});
                 Report(true, channel, current.successText);
                 QueueCloseRadio(true);
-                frame_.ShowModuleStatus(L"切换通道成功");
             }
             break;
         case ModuleCommand::kAutoSearch:
         case ModuleCommand::kStopSearch: {
             const bool autoSearch = current.kind == ModuleCommand::kAutoSearch;
-            Report(true, frame_.Settings().dataLink.radioChannel, current.successText);
+            Report(true, link.radioChannel, current.successText);
             QueueCloseRadio(true);
-            frame_.ShowModuleStatus(autoSearch ? L"自动搜索成功" : L"停止搜索成功");
+            progress_({autoSearch ? L"自动搜索成功" : L"停止搜索成功", std::nullopt});
             break;
         }
         default:
@@ -297,8 +295,8 @@ bool CModuleCommandQueue::Busy() const {
            !queue.empty();
 }
 
-void CModuleCommandQueue::OnTick() {
-    if (!Busy() || frame_.Settings().dataLink.nModuleType == kLinkExternal) return;
+void CModuleCommandQueue::OnTick(const DataLinkSettings& link) {
+    if (!Busy() || link.nModuleType == kLinkExternal) return;
     if (current.timeout >= 0) {
         current.timeout -= 2;
         ResendLastCommand();

@@ -1,9 +1,11 @@
 #pragma once
-// The main frame's queue of requests to the data-link modules (radio, network modem): builders of the
-// module commands, sending and re-sending on the frame's two-second tick, time-outs, and the matching
-// of replies while the radio settings dialog waits. The waiting dialog hears the outcome as
-// WM_MODULE_REPLY.
+// The receiver link's queue of requests to the data-link modules (radio, network modem): builders of
+// the module commands, sending and re-sending on the two-second tick, time-outs, and the matching of
+// replies while the radio settings dialog waits. The waiting dialog hears the outcome as
+// WM_MODULE_REPLY; the queue's owner hears its progress.
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "foundation/CByteBuffer.h"
@@ -12,7 +14,7 @@
 #include "receiver/CommandItem.h"
 #include "receiver/RadioRequest.h"
 
-class IFrameServices;
+class IReceiverPort;
 
 // What the queue is waiting for replies for.
 enum class ModuleMode {
@@ -28,6 +30,13 @@ struct LinkDetectStep {
     NetModuleSettings net;  // kNetworkSettings: the job's network settings with the module's reply read in
 };
 
+// A step of the radio dialog's sequence, for the queue's owner: the text to show as the solution, and
+// the channel the radio reported or was turned to, which becomes the job's.
+struct ModuleProgress {
+    CString text;
+    std::optional<int> radioChannel;
+};
+
 class CModuleCommandQueue {
 public:
     // Garbage that never matches is dropped past this length.
@@ -37,7 +46,8 @@ public:
     static constexpr int kMaxReplyTextChars = 2000;
     static constexpr int kMaxLinkDetectTextChars = 1000;
 
-    explicit CModuleCommandQueue(IFrameServices& frame);
+    // The requests go to `port`; `progress` hears each step of the radio dialog's sequence.
+    CModuleCommandQueue(IReceiverPort& port, std::function<void(const ModuleProgress&)> progress);
 
     // 0 when the queue is empty; else makes the first item current, sends it and answers 1.
     int SendNextCommand();
@@ -46,6 +56,7 @@ public:
     DWORD ResendLastCommand();
     void CancelCommands();
 
+    // A network link on a receiver with a network module opens that module, any other the radio.
     void QueueOpenRadio(bool sendNow, int linkKind);
     void QueueReadRadio(bool sendNow);
     void QueueReadGprs(bool sendNow);
@@ -57,10 +68,11 @@ public:
     void SendBinaryAppFile();
 
     // The module's bytes while a mode other than kIdle runs, matched against the current request's
-    // reply. In the link detection `link` is the job's data link; the dialog's outcome goes to its window.
+    // reply; `link` is the job's data link. The dialog's outcome goes to its window.
     LinkDetectStep OnReply(const uint8_t* bytes, uint32_t count, const DataLinkSettings& link);
-    // The two-second duties: re-send the current request, or report its time-out and go on.
-    void OnTick();
+    // The two-second duties: re-send the current request, or report its time-out and go on; nothing
+    // while the job's data link is external.
+    void OnTick(const DataLinkSettings& link);
     // While the link is detected: a read of the module that has under 10 s left gives way to the
     // next one (network module: settings, then channel, then close; radio: channel, then
     // settings, then close).
@@ -70,6 +82,8 @@ public:
     // and closed, and `dialog` waits for the reply (mode 2).
     void RunRadioRequest(HWND dialog, RadioRequest request, int channel);
 
+    // The receiver's kind, as its version reply told it.
+    void UseReceiverKind(int kind) { receiverKind_ = kind; }
     ModuleMode Mode() const { return mode_; }
     void SetMode(ModuleMode mode) { mode_ = mode; }
     void SetRadioDlg(HWND window) { statusWindow = window; }
@@ -90,11 +104,13 @@ private:
     int MatchLinkDetect(std::string_view chunk);
     int MatchRadioDialog();
     LinkDetectStep OnLinkDetectReply(int match, const DataLinkSettings& link);
-    void OnRadioDialogReply(int match);
+    void OnRadioDialogReply(int match, const DataLinkSettings& link);
     void Append(CommandItem item, bool sendNow);
     void Report(bool ok, int value, const CString& text);
 
-    IFrameServices& frame_;
+    IReceiverPort& port_;
+    std::function<void(const ModuleProgress&)> progress_;
     ModuleMode mode_ = ModuleMode::kIdle;
+    int receiverKind_ = 0;
     CString replyText_;
 };

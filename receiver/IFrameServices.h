@@ -1,7 +1,6 @@
 #pragma once
-// What the receiver link and the receiver screens need of the main frame: const reads of its state
-// and the operations that change it. The shell's main frame implements it; tests implement it with
-// a small double.
+// What the receiver screens need of the main frame: const reads of its state and the operations that
+// change it. The shell's main frame implements it; tests implement it with a small double.
 #include "foundation/CGpsState.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
@@ -24,10 +23,8 @@ public:
     virtual IReceiverPort& Port() = 0;
     virtual const CGpsState& LatestFix() const = 0;
     virtual const GeneralSettingsBlock& Settings() const = 0;
-    // The configured board type, the system file's nGPSOEMType (0 to 5).
+    // The connected board type, or the system file's nGPSOEMType before a version reply (0 to 5).
     virtual int BoardType() const = 0;
-    // 1 while the receiver reports the work mode "BASE", 0 after "ROVER".
-    virtual int BaseFlag() const = 0;
     // 1 selects the "C1" port switch; 2, 3 and 4 select "C2" and the alternative module-open payload.
     virtual int ReceiverModelNumber() const = 0;
     // The window of message 1912 (the main view or the open measuring screen).
@@ -42,17 +39,10 @@ public:
     virtual const CCoordTransform& DialogTransform() const = 0;
 
     // ---- Changes.
-    // Writes the job file with `changed`, and only then takes it into memory (the parser keeps its
-    // time zone and fix level). False when the file could not be written: nothing changed.
+    // Writes the job file with `changed`, and only then takes it into memory (the next line the
+    // receiver sends is read with its time zone and fix level). False when the file could not be
+    // written: nothing changed.
     virtual bool SaveSettings(const GeneralSettingsBlock& changed) = 0;
-    // The radio on this channel became the job's data link: the job file takes it as SaveSettings
-    // does (nothing changes when it could not be written).
-    virtual void UseRadioChannel(int channel) = 0;
-    // The module queue's progress: resets the live position, shows `text` as its solution and tells
-    // the position window.
-    virtual void ShowModuleStatus(const CString& text) = 0;
-    // A restarted board has no fix yet: the LEDs go off and the network report forgets its position.
-    virtual void ClearFixSignals() = 0;
 
     // ---- The data-link, information, settings and verification dialogs.
     // The radio dialog's request, run through the module queue between opening and closing the radio;

@@ -1,6 +1,7 @@
 // The NMEA sentences of the receiver: GGA, GSA, GSV, GST and ZDA. Each sentence is read whole into
 // locals and checked before the state changes, so a refused sentence leaves no trace. Field counts are
-// checked as well: two dropped or doubled commas leave the XOR check as it was.
+// checked as well (by the table in CGpsParser.cpp): two dropped or doubled commas leave the XOR check
+// as it was.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -9,7 +10,6 @@
 #include <string_view>
 
 #include "receiver/CGpsParser.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
 
@@ -60,9 +60,10 @@ void StoreTime(const TimeOfDay& time, CGpsState& state) {
     state.second = time.second;
 }
 
-// A GSV sentence has four fields per satellite after the first four, and may end in a signal field.
+// After its first four fields a GSV sentence has four per satellite, and may end in a signal field (its
+// row in the sentence table bounds the count to 4 to kGsvFieldCount + 1).
 bool IsGsvFieldCount(size_t count) {
-    return count >= 4 && count <= kGsvFieldCount + 1 && (count - 4) % 4 <= 1;
+    return (count - 4) % 4 <= 1;
 }
 
 // The twelve used-satellite fields of a GSA sentence, each a satellite number or kUnused for an empty one.
@@ -79,13 +80,12 @@ double GsaDop(std::string_view field, int mode, bool vertical) {
     return IsDop(dop) ? dop : std::numeric_limits<double>::quiet_NaN();
 }
 
-// The used satellites of a GSA sentence into `used` and its DOPs stored; false, and the state untouched,
-// when the line is refused: its framing, its number of fields (18, or 19 with the system of newer
-// receivers, which is not read), a fix mode or satellite that is no number, or a DOP that is not a
-// positive number.
-bool ReadGsa(std::string_view line, CGpsState& state, UsedSatellites& used) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line) || (f.Count() != 18 && f.Count() != 19)) return false;
+// $--GSA,mode,fix,(12 satellites),pdop,hdop,vdop,[system]*hh
+//        1    2   3-14            15   16   17   18
+// The used satellites into `used` and the DOPs stored; false, and the state untouched, when the
+// sentence is refused: a fix mode or satellite that is no number, or a DOP that is not a positive
+// number. The system of newer receivers (field 18) is not read.
+bool ReadGsa(const FieldViews& f, CGpsState& state, UsedSatellites& used) {
     for (size_t i = 0; i < used.size(); ++i) {
         const std::optional<int> number = OptionalInt(f[3 + i], kUnused);
         if (!number || *number < kUnused || *number > kMaxSatelliteNumber) return false;
@@ -118,16 +118,18 @@ int ReadUsedList(const UsedSatellites& used, std::array<int32_t, CGpsState::kMax
 
 }  // namespace
 
-int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
-    const int board = BoardType();
-    if (board == kBoardUnknown || board == kBoardOemV || board == kBoardOld ||
-        (board == kBoardEclipse && frame_.BaseFlag() == 1))
-        return 1;
-    FieldViews f;
-    if (!f.CutNmeaSentence(line) || f.Count() != 15) return 0;
+bool CGpsParser::TakesGgaUnread() const {
+    const int board = settings_.boardType;
+    return board == kBoardUnknown || board == kBoardOemV || board == kBoardOld ||
+           (board == kBoardEclipse && settings_.baseFlag == 1);
+}
+
+// $GPGGA,time,lat,N,lon,E,quality,used,hdop,alt,unit,sep,unit,age,station*hh
+//        1    2   3 4   5 6       7    8    9   10   11  12   13  14
+int CGpsParser::ParseGga(const FieldViews& f, CGpsState& state) {
     TimeOfDay time;
     const bool hasTime = !f[1].empty();
-    if (hasTime && !ReadTimeOfDay(f[1], timeZone_, &time)) return 0;
+    if (hasTime && !ReadTimeOfDay(f[1], settings_.timeZone, &time)) return 0;
     double latitude = 0.0;
     double longitude = 0.0;
     if (!ReadNmeaAngle(f[2], 2, f[3], &latitude) || !ReadNmeaAngle(f[4], 3, f[5], &longitude)) return 0;
@@ -177,17 +179,19 @@ int CGpsParser::ParseGga(std::string_view line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseGsa(std::string_view line, CGpsState& state) {
+// As ReadGsa: the GPS satellites used.
+int CGpsParser::ParseGsa(const FieldViews& f, CGpsState& state) {
     UsedSatellites used;
-    if (!ReadGsa(line, state, used)) return 0;
+    if (!ReadGsa(f, state, used)) return 0;
     std::fill(state.gpsUsedList.begin(), state.gpsUsedList.begin() + 12, 0);
     state.gpsUsedCount = ReadUsedList(used, state.gpsUsedList);
     return 1;
 }
 
-int CGpsParser::ParseGnGsa(std::string_view line, CGpsState& state) {
+// As ReadGsa: the satellites of the constellation of the first one.
+int CGpsParser::ParseGnGsa(const FieldViews& f, CGpsState& state) {
     UsedSatellites used;
-    if (!ReadGsa(line, state, used)) return 0;
+    if (!ReadGsa(f, state, used)) return 0;
     const bool gps = used[0] >= 1 && used[0] <= 32;
     auto& list = gps ? state.gpsUsedList : state.gloUsedList;
     // An empty first field counts as GLONASS and keeps the list's earlier entries.
@@ -196,10 +200,19 @@ int CGpsParser::ParseGnGsa(std::string_view line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line)) return 0;
-    size_t size = f.UpTo(kGsvFieldCount + 2);
+// Board type 5 stages both constellations' satellites in one table.
+int CGpsParser::ParseGpGsv(const FieldViews& f, CGpsState& state) {
+    return settings_.boardType == kBoardOemT ? ParseGsvStaged(f, state) : ParseGsv(f, state, false);
+}
+
+int CGpsParser::ParseGlGsv(const FieldViews& f, CGpsState& state) {
+    return settings_.boardType == kBoardOemT ? ParseGsvStaged(f, state) : ParseGsv(f, state, true);
+}
+
+// $--GSV,messages,message,inView,sat,elev,azim,signal,(3 more satellites),[signal id]*hh
+//        1        2       3      4   5    6    7      8-19                20
+int CGpsParser::ParseGsv(const FieldViews& f, CGpsState& state, bool glonass) {
+    size_t size = f.Count();
     GsvNumbers n;
     if (!IsGsvFieldCount(size) || !ReadGsvNumbers(f, size, n)) return 0;
     // Missing GPS fields clear their entries; GLONASS reads them as empty.
@@ -234,10 +247,9 @@ int CGpsParser::ParseGsv(std::string_view line, CGpsState& state, bool glonass) 
     return 1;
 }
 
-int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line)) return 0;
-    const size_t size = f.UpTo(kGsvFieldCount + 2);
+// The same fields, into the staging table from which both constellations' tables are made.
+int CGpsParser::ParseGsvStaged(const FieldViews& f, CGpsState& state) {
+    const size_t size = f.Count();
     GsvNumbers n;
     // Fields past the last read as empty.
     if (!IsGsvFieldCount(size) || !ReadGsvNumbers(f, size, n)) return 0;
@@ -268,12 +280,12 @@ int CGpsParser::ParseGsvStaged(std::string_view line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line) || f.Count() != 9) return 0;
+// $--GST,time,rms,major,minor,orient,latSigma,lonSigma,heightSigma*hh
+//        1    2   3     4     5      6        7        8
+int CGpsParser::ParseGst(const FieldViews& f, CGpsState& state) {
     TimeOfDay time;
     const bool baseTime = workMode_ == 1 && !f[1].empty();
-    if (baseTime && !ReadTimeOfDay(f[1], frame_.Settings().connection.nTimeZone, &time)) return 0;
+    if (baseTime && !ReadTimeOfDay(f[1], settings_.timeZone, &time)) return 0;
     const double rmsH = FieldDouble(f[6]);
     const double rmsV = FieldDouble(f[8]);
     if (!IsQuality(rmsH) || !IsQuality(rmsV)) return 0;
@@ -283,9 +295,9 @@ int CGpsParser::ParseGst(std::string_view line, CGpsState& state) {
     return 1;
 }
 
-int CGpsParser::ParseZda(std::string_view line, CGpsState& state) {
-    FieldViews f;
-    if (!f.CutNmeaSentence(line) || f.Count() != 7) return 0;
+// $GPZDA,time,day,month,year,zoneHours,zoneMinutes*hh
+//        1    2   3     4    5         6
+int CGpsParser::ParseZda(const FieldViews& f, CGpsState& state) {
     const int year = CheckedInt(f[4]).value_or(0);
     const int month = CheckedInt(f[3]).value_or(0);
     const int day = CheckedInt(f[2]).value_or(0);

@@ -8,7 +8,6 @@
 #include "receiver/BoardLines.h"
 #include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverProtocol.h"
 
@@ -24,23 +23,22 @@ void SendVersionQueries(IReceiverPort& port) {
     port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
 }
 
-CString JobElevationMaskLine(IFrameServices& frame) {
-    return ElevationMaskLine(frame.Settings().connection.nGAngle);
+CString JobElevationMaskLine(const StartupLink& link) {
+    return ElevationMaskLine(link.connection.nGAngle);
 }
 
 // The port-2 interface mode by differential format; another format repeats the elevation-mask line.
-void SendInterfaceMode(IFrameServices& frame, bool boardOutput) {
-    const int format = frame.Settings().connection.nRadioFormat;
-    if (const wchar_t* line = InterfaceModeLine(format, boardOutput))
-        frame.Port().SendLine(line);
+void SendInterfaceMode(const StartupLink& link, bool boardOutput) {
+    if (const wchar_t* line = InterfaceModeLine(link.connection.nRadioFormat, boardOutput))
+        link.port.SendLine(line);
     else
-        frame.Port().SendLine(JobElevationMaskLine(frame));
+        link.port.SendLine(JobElevationMaskLine(link));
 }
 
-void SendCommonStart(IFrameServices& frame) {
-    SendAll(frame.Port(),
+void SendCommonStart(const StartupLink& link) {
+    SendAll(link.port,
             {L"dgpstimeout,60\r\n", L"DGPSTIMEOUT,60\r\n", L"nmeatalker auto\r\n", L"NMEATALKER AUTO\r\n"});
-    frame.Port().SendLine(JobElevationMaskLine(frame));
+    link.port.SendLine(JobElevationMaskLine(link));
 }
 
 void SendLogLines(IReceiverPort& port) {
@@ -49,9 +47,9 @@ void SendLogLines(IReceiverPort& port) {
                    L"log,refstationa,ontime,10\r\n", L"log,bestposa,ontime,1\r\n"});
 }
 
-void SettleAndClear(IFrameServices& frame) {
+void SettleAndClear(const StartupLink& link) {
     Sleep(100);
-    frame.ClearFixSignals();
+    link.clearFixSignals();
 }
 
 int HexValue(wchar_t c) {
@@ -63,51 +61,49 @@ int HexValue(wchar_t c) {
 
 }  // namespace
 
-void EnableNmeaJ(IFrameServices& frame) {
-    IReceiverPort& port = frame.Port();
+void EnableNmeaJ(IReceiverPort& port) {
     SendAll(port, {L"$JOFF,PORTA\r\n", L"$JOFF,PORTA\r\n", L"$JASC,gpgga,1\r\n", L"$JASC,gpgga,1\r\n",
                    L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n", L"$JASC,gpgsv,1\r\n", L"$JASC,gpgst,1\r\n",
                    L"$JASC,gpgga,1\r\n", L"$JAPP\r\n"});
     SendVersionQueries(port);
 }
 
-void EnableNmeaLog(IFrameServices& frame) {
-    IReceiverPort& port = frame.Port();
+void EnableNmeaLog(IReceiverPort& port) {
     SendAll(port, {L"log,gpgsa,ontime,1\r\n", L"log,gpzda,ontime,1\r\n", L"log,gpgga,ontime,1\r\n"});
     SendVersionQueries(port);
 }
 
-void StartReceiverLog(IFrameServices& frame) {
-    SendCommonStart(frame);
-    SendInterfaceMode(frame, false);
-    SendLogLines(frame.Port());
-    SendVersionQueries(frame.Port());
-    SettleAndClear(frame);
+void StartReceiverLog(const StartupLink& link) {
+    SendCommonStart(link);
+    SendInterfaceMode(link, false);
+    SendLogLines(link.port);
+    SendVersionQueries(link.port);
+    SettleAndClear(link);
 }
 
-void StartReceiverBothFamilies(IFrameServices& frame) {
-    SendCommonStart(frame);
-    SendInterfaceMode(frame, true);
-    SendLogLines(frame.Port());
-    SettleAndClear(frame);
-    SendAll(frame.Port(), {L"$JASC,gpgga,1\r\n", L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n",
-                           L"$JASC,gpgsv,1\r\n", L"$JAPP\r\n"});
-    SendVersionQueries(frame.Port());
+void StartReceiverBothFamilies(const StartupLink& link) {
+    SendCommonStart(link);
+    SendInterfaceMode(link, true);
+    SendLogLines(link.port);
+    SettleAndClear(link);
+    SendAll(link.port, {L"$JASC,gpgga,1\r\n", L"$JASC,gpgsa,1\r\n", L"$JASC,gpzda,1\r\n",
+                        L"$JASC,gpgsv,1\r\n", L"$JAPP\r\n"});
+    SendVersionQueries(link.port);
 }
 
-void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue) {
-    switch (frame.BoardType()) {
+void SendStartupSet(int board, const StartupLink& link, CModuleCommandQueue& queue) {
+    switch (board) {
         case kBoardUnknown:
-            StartReceiverBothFamilies(frame);
+            StartReceiverBothFamilies(link);
             break;
         case kBoardOemV:
-            StartReceiverLog(frame);
+            StartReceiverLog(link);
             break;
         case kBoardEclipse:
-            EnableNmeaJ(frame);
+            EnableNmeaJ(link.port);
             break;
         case kBoardOemD:
-            EnableNmeaLog(frame);
+            EnableNmeaLog(link.port);
             queue.SendBinaryAppFile();
             break;
         case kBoardOemT:
@@ -133,12 +129,12 @@ CString ElevationMaskPacketText(int maskDegrees) {
     return text;
 }
 
-void SendElevationMaskPacket(IFrameServices& frame, int maskDegrees) {
+void SendElevationMaskPacket(IReceiverPort& port, int maskDegrees) {
     const CString text = ElevationMaskPacketText(maskDegrees);
     std::string bytes;
     for (int i = 0; i + 1 < text.GetLength(); i += 2)
         bytes += static_cast<char>(HexValue(text[i]) * 16 + HexValue(text[i + 1]));
-    frame.Port().Write(bytes.data(), static_cast<DWORD>(bytes.size()));
+    port.Write(bytes.data(), static_cast<DWORD>(bytes.size()));
     Sleep(500);
 }
 

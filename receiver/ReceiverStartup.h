@@ -1,24 +1,35 @@
 #pragma once
-// The main frame's command sets that make a connected (or silent) receiver board output what the
+// The receiver link's command sets that make a connected (or silent) receiver board output what the
 // parser reads, the elevation-mask packet of the binary board family, and the reset of the live
 // receiver state.
+#include <functional>
+
 #include "foundation/CGpsState.h"
+#include "foundation/GeneralSettingsBlock.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
 
-class IFrameServices;
+class IReceiverPort;
 class CModuleCommandQueue;
 
-void EnableNmeaJ(IFrameServices& frame);
-void EnableNmeaLog(IFrameServices& frame);
+// What a start-up set goes through: the port, the job's connection settings (its elevation mask and
+// differential format), and what forgets the fix once the board restarts.
+struct StartupLink {
+    IReceiverPort& port;
+    const ConnectionSettings& connection;
+    std::function<void()> clearFixSignals;
+};
+
+void EnableNmeaJ(IReceiverPort& port);
+void EnableNmeaLog(IReceiverPort& port);
 // Board type 0: both command families.
-void StartReceiverBothFamilies(IFrameServices& frame);
+void StartReceiverBothFamilies(const StartupLink& link);
 // Board type 1.
-void StartReceiverLog(IFrameServices& frame);
-// The start-up set of the configured board type (0 to 5).
-void SendStartupSet(IFrameServices& frame, CModuleCommandQueue& queue);
+void StartReceiverLog(const StartupLink& link);
+// The start-up set of board type `board` (0 to 5).
+void SendStartupSet(int board, const StartupLink& link, CModuleCommandQueue& queue);
 // Board type 5: the elevation mask as a hex packet.
-void SendElevationMaskPacket(IFrameServices& frame, int maskDegrees);
+void SendElevationMaskPacket(IReceiverPort& port, int maskDegrees);
 // The hex packet text of the elevation mask, "020064..." up to the closing "03".
 CString ElevationMaskPacketText(int maskDegrees);
 

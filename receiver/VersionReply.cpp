@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "receiver/CGpsParser.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverModels.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"

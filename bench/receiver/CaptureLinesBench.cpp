@@ -13,7 +13,6 @@
 
 #include "receiver/CGpsParser.h"
 #include "receiver/ReceiverProtocol.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 
 namespace {
 
@@ -51,16 +50,15 @@ void ParseCaptureLines(benchmark::State& run) {
         run.SkipWithError("no receiver captures");
         return;
     }
-    CParserOnlyFrame frame;
-    frame.system.nGPSOEMType = 4;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemD});
+    CGpsState state;
     for (auto _ : run) {
         for (const std::string& bytes : lines) {
             int type = 0;
             if (const std::optional<CString> reply = VersionReplyText(bytes))
-                benchmark::DoNotOptimize(parser.ParseVersion(*reply, frame.state));
+                benchmark::DoNotOptimize(parser.ParseVersion(*reply, state));
             else
-                benchmark::DoNotOptimize(parser.Parse(std::string_view(bytes), frame.state, type));
+                benchmark::DoNotOptimize(parser.Parse(std::string_view(bytes), state, type));
         }
     }
     run.SetItemsProcessed(run.iterations() * static_cast<int64_t>(lines.size()));

@@ -7,7 +7,6 @@
 
 #include "geodesy/CoordTransform.h"
 #include "receiver/CGpsParser.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 #include "tools/receiver-sim/sim/SimSentences.h"
 
 namespace {
@@ -34,9 +33,8 @@ std::vector<CString> EpochLines() {
 }
 
 void ParseAndConvertOneEpoch(benchmark::State& run) {
-    CParserOnlyFrame frame;
-    frame.system.nGPSOEMType = 4;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemD});
+    CGpsState state;
     CCoordTransform transform;
     transform.SetEllipsoid(6378137.0, 298.257223563);
     transform.SetProjection(0, 0.0, 500000.0, 120.0, 1.0, 0.0, 0.0);
@@ -45,9 +43,9 @@ void ParseAndConvertOneEpoch(benchmark::State& run) {
     const std::vector<CString> lines = EpochLines();
     for (auto _ : run) {
         int type = 0;
-        for (const CString& line : lines) parser.Parse(line, frame.state, type);
+        for (const CString& line : lines) parser.Parse(line, state, type);
         double x, y, h;
-        transform.Wgs84ToLocalPlane(frame.state.latitude, frame.state.longitude, frame.state.height, x, y, h);
+        transform.Wgs84ToLocalPlane(state.latitude, state.longitude, state.height, x, y, h);
         benchmark::DoNotOptimize(x + y + h);
     }
     run.SetItemsProcessed(run.iterations());

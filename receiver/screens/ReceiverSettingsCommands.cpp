@@ -38,7 +38,7 @@ void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
     port.SendLine(Format(L"ecutoff,%d\r\n", angle));
     const int board = frame.BoardType();
     if (board == kBoardEclipse) port.SendLine(Format(L"$JMASK,%d", angle));
-    if (board == kBoardOemT) SendElevationMaskPacket(frame, angle);
+    if (board == kBoardOemT) SendElevationMaskPacket(port, angle);
 }
 
 void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {

@@ -20,7 +20,7 @@
 #include "survey/RawFileCheck.h"
 #include "survey/screens/SurveyPointStore.h"
 
-CMainFrame::CMainFrame() : receiver_(receiverServices_, job_, *this), supervision_(*this, receiver_, job_) {
+CMainFrame::CMainFrame() : supervision_(*this, receiver_, job_) {
     job_.OnSettingsChanged(
         [this](const GeneralSettingsBlock& s) { receiver_.UseConnectionSettings(s.connection); });
     job_.OnCoordParamsChanged([this](const CoordSysParams& coord) { position_.Apply(coord); });

@@ -107,15 +107,16 @@ private:
     void ConvertFix(CGpsState& state) override { ConvertPosition(state); }
     void WatchBase(CGpsState& state) override { baseWatch_.Update(state); }
     void ForwardFix(CGpsState& state, ForwardedFix kind) override { listeners_.Forward(state, kind); }
+    HWND PositionWindow() const override { return listeners_.PositionWindow(); }
+    HWND FrameWindow() const override { return GetSafeHwnd(); }
 
     JobSession job_;
     PositionConverter position_;
     PositionListeners listeners_;
     FoundationServices foundationServices_{job_, position_};
-    // Before the link, which hears the receiver screens' services too.
+    ReceiverLink receiver_{job_, *this};
     ReceiverScreenServices receiverServices_{job_,       receiver_,           position_,
                                              listeners_, foundationServices_, *this};
-    ReceiverLink receiver_;
     Supervision supervision_;
     BaseWatch baseWatch_{job_, position_, supervision_};
     CCommandBar bar_;

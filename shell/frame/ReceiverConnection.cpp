@@ -2,7 +2,6 @@
 #include "foundation/ConnectionPort.h"
 #include "platform/time/Clock.h"
 #include "receiver/BoardLines.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "shell/frame/JobSession.h"
@@ -54,9 +53,9 @@ bool ReceiverLink::ReacquireAndSave() {
         Sleep(2000);
         port_.SendLine(ElevationMaskLine(0));
     } else if (BoardType() == kBoardOemT) {
-        SendElevationMaskPacket(frame_, kMaskAllDegrees);
+        SendElevationMaskPacket(port_, kMaskAllDegrees);
         Sleep(2000);
-        SendElevationMaskPacket(frame_, 0);
+        SendElevationMaskPacket(port_, 0);
     }
     GeneralSettingsBlock changed = job_.settings;
     changed.connection.nGAngle = 0;

@@ -2,7 +2,6 @@
 
 #include "platform/time/Clock.h"
 #include "receiver/BoardLines.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ReceiverStartup.h"
 #include "shell/frame/JobSession.h"
 
@@ -12,8 +11,10 @@ constexpr int kPollTicks = 10;
 constexpr int kTickCountWrap = 1000;
 }  // namespace
 
-ReceiverLink::ReceiverLink(IFrameServices& frame, JobSession& job, IReceiverLinkOwner& owner)
-    : frame_(frame), job_(job), owner_(owner), parser_(frame), modules_(frame) {
+ReceiverLink::ReceiverLink(JobSession& job, IReceiverLinkOwner& owner)
+    : job_(job),
+      owner_(owner),
+      modules_(port_, [this](const ModuleProgress& progress) { OnModuleProgress(progress); }) {
     ::ResetReceiverState(state_, true);
     gga_.Clear();
 }
@@ -68,7 +69,7 @@ void ReceiverLink::FixForwarded() {
 }
 
 void ReceiverLink::RunModuleSequencer() {
-    modules_.OnTick();
+    modules_.OnTick(job_.settings.dataLink);
     if (modules_.Mode() == ModuleMode::kLinkDetect)
         modules_.QueueFallBack(job_.settings.dataLink.nModuleType);
 }
@@ -86,7 +87,7 @@ void ReceiverLink::ReleaseModule() {
 }
 
 void ReceiverLink::RestartBoard() {
-    SendStartupSet(frame_, modules_);
+    SendStartupSet(BoardType(), {port_, job_.settings.connection, [this] { ClearFixSignals(); }}, modules_);
 }
 
 void ReceiverLink::ResetAndNotify(const CString& text) {
@@ -95,7 +96,7 @@ void ReceiverLink::ResetAndNotify(const CString& text) {
 }
 
 void ReceiverLink::ShowStatus(const CString& text) {
-    ::ResetAndNotify(state_, frame_.PositionWindow(), text);
+    ::ResetAndNotify(state_, owner_.PositionWindow(), text);
 }
 
 void ReceiverLink::ClearFixSignals() {
@@ -104,6 +105,21 @@ void ReceiverLink::ClearFixSignals() {
 }
 
 void ReceiverLink::UseConnectionSettings(const ConnectionSettings& connection) {
-    parser_.SetTimeZone(connection.nTimeZone);
-    parser_.SetFixLevel(connection.nFixLevel);
+    ParserSettings settings = parser_.Settings();
+    settings.timeZone = connection.nTimeZone;
+    settings.fixLevel = connection.nFixLevel;
+    parser_.UseSettings(settings);
+}
+
+void ReceiverLink::TellParserTheBoard() {
+    ParserSettings settings = parser_.Settings();
+    settings.boardType = BoardType();
+    settings.baseFlag = baseFlag_;
+    parser_.UseSettings(settings);
+}
+
+// The dialog tells what the radio did; a job file that could not take it has told its own failure.
+void ReceiverLink::OnModuleProgress(const ModuleProgress& progress) {
+    if (progress.radioChannel) job_.StoreDataLink({kLinkRadio, *progress.radioChannel, std::nullopt});
+    ShowStatus(progress.text);
 }

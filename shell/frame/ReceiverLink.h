@@ -21,7 +21,6 @@
 #include "receiver/ReceiverVersionInfo.h"
 #include "shell/frame/ReceiverLines.h"
 
-class IFrameServices;
 class JobSession;
 struct DataLinkReport;
 
@@ -35,11 +34,15 @@ public:
     virtual void WatchBase(CGpsState& state) = 0;
     // The converted fix to the windows that listen.
     virtual void ForwardFix(CGpsState& state, ForwardedFix kind) = 0;
+    // The window of message 1912 (the main view or the open measuring screen).
+    virtual HWND PositionWindow() const = 0;
+    // The frame's own window: the radio channel read after a version reply reports to it.
+    virtual HWND FrameWindow() const = 0;
 };
 
 class ReceiverLink {
 public:
-    ReceiverLink(IFrameServices& frame, JobSession& job, IReceiverLinkOwner& owner);
+    ReceiverLink(JobSession& job, IReceiverLinkOwner& owner);
 
     // ---- Routing (ReceiverRouting.cpp): the handler of WM_SERIAL_DATA.
     void OnBytes(const uint8_t* bytes, size_t count);
@@ -76,13 +79,9 @@ public:
     // Resets the live state, shows `text` as its solution and tells the position window; no fix is
     // counted as forwarded until the next one.
     void ResetAndNotify(const CString& text);
-    // The module queue's progress, as ResetAndNotify without forgetting the last fix.
-    void ShowStatus(const CString& text);
-    // A restarted board has no fix yet: the LEDs go off and the network report forgets its position.
-    void ClearFixSignals();
     void LedsOff() { device_.AllLedsOff(); }
     void PlayTone(int hz, int ms, int volume) { device_.PlayTone(hz, ms, volume); }
-    // The parser takes the job's time zone and fix level.
+    // The parser reads the lines after it with the job's time zone and fix level.
     void UseConnectionSettings(const ConnectionSettings& connection);
     // Choosing the radio link has the next version reply re-read the radio's channel.
     void SetRereadRadio(int flag) { rereadRadio_ = flag; }
@@ -115,12 +114,22 @@ private:
     friend struct ReceiverLinkProbe;
 
     void HandleLine(std::string_view line);
+    // The board and the work mode as they stand now go to the parser: the job's system record may
+    // have named another board since the last line, or a version reply the connected one.
+    void TellParserTheBoard();
     void HandleVersionLine(const CString& line);
     void OnPositionLog();
     void OnGgaLine(std::string_view line);
     // The solution text to show; no solution leaves the grid at 0.
     void TakeSolutionText();
     void OnModuleReply(const uint8_t* bytes, size_t count);
+    // A step of the radio dialog's module sequence: the job takes the channel told, the state shows
+    // the text.
+    void OnModuleProgress(const ModuleProgress& progress);
+    // The module queue's progress, as ResetAndNotify without forgetting the last fix.
+    void ShowStatus(const CString& text);
+    // A restarted board has no fix yet: the LEDs go off and the network report forgets its position.
+    void ClearFixSignals();
     // The job's data link takes what the detection read of the module; only once it is stored does
     // the detection say `success` and the link count as configured (a failed write was told by the
     // job file, and the link tag would show the old channel as read).
@@ -141,7 +150,6 @@ private:
     // A fix went to the listeners: the silent watch restarts and the state waits for the next fix.
     void FixForwarded();
 
-    IFrameServices& frame_;
     JobSession& job_;
     IReceiverLinkOwner& owner_;
     CSerialPort port_;

@@ -8,7 +8,6 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/text/CodePage.h"
 #include "receiver/BoardLines.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/SentenceFields.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/NetworkReport.h"
@@ -34,6 +33,7 @@ void ReceiverLink::HandleLine(std::string_view line) {
         HandleVersionLine(*reply);
         return;
     }
+    TellParserTheBoard();
     int type = kLineNone;
     if (!parser_.Parse(line, state_, type)) return;
     switch (type) {
@@ -76,7 +76,7 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
         if (DataLinkNamedIn(line) == kLinkRadio && rereadRadio_) {
             rereadRadio_ = 0;
             modules_.CancelCommands();
-            modules_.SetRadioDlg(frame_.FrameWindow());
+            modules_.SetRadioDlg(owner_.FrameWindow());
             modules_.SetMode(ModuleMode::kRadioDialog);
             modules_.QueueOpenRadio(false, 0);
             modules_.QueueReadRadio(false);
@@ -95,6 +95,7 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
     job_.StoreSystem(changed);
     if (report->baseFlag) baseFlag_ = *report->baseFlag;
     ident_ = report->info;
+    modules_.UseReceiverKind(ident_.receiverKind);
     if (ident_.receiverKind < 0 || ident_.receiverKind > 4) return;
     job_.StoreDataLink({DataLinkNamedIn(line), std::nullopt, std::nullopt});
     // An external link, named or kept, needs no module: positions flow at once.

@@ -23,10 +23,6 @@ int ReceiverScreenServices::BoardType() const {
     return receiver_.BoardType();
 }
 
-int ReceiverScreenServices::BaseFlag() const {
-    return receiver_.BaseFlag();
-}
-
 int ReceiverScreenServices::ReceiverModelNumber() const {
     return receiver_.Identity().receiverKind;
 }
@@ -54,19 +50,6 @@ const CCoordTransform& ReceiverScreenServices::DialogTransform() const {
 
 bool ReceiverScreenServices::SaveSettings(const GeneralSettingsBlock& changed) {
     return job_.StoreSettings(changed);
-}
-
-// The dialog tells what the radio did; a job file that could not take it has told its own failure.
-void ReceiverScreenServices::UseRadioChannel(int channel) {
-    job_.StoreDataLink({kLinkRadio, channel, std::nullopt});
-}
-
-void ReceiverScreenServices::ShowModuleStatus(const CString& text) {
-    receiver_.ShowStatus(text);
-}
-
-void ReceiverScreenServices::ClearFixSignals() {
-    receiver_.ClearFixSignals();
 }
 
 void ReceiverScreenServices::RunRadioRequest(HWND dialog, RadioRequest request, int channel) {

@@ -1,7 +1,7 @@
 #pragma once
-// The receiver screens' and the receiver link's view of the frame (IFrameServices), built from the
-// parts that serve it: the job's settings and parameters, the receiver link, the position converter,
-// the listening windows and the frame's window for the port's data and the exit command.
+// The receiver screens' view of the frame (IFrameServices), built from the parts that serve it: the
+// job's settings and parameters, the receiver link, the position converter, the listening windows and
+// the frame's window for the port's data and the exit command.
 #include "receiver/IFrameServices.h"
 
 class CWnd;
@@ -12,7 +12,6 @@ class ReceiverLink;
 
 class ReceiverScreenServices final : public IFrameServices {
 public:
-    // The link may still be under construction: nothing is asked of it here.
     ReceiverScreenServices(JobSession& job, ReceiverLink& receiver, const PositionConverter& position,
                            PositionListeners& listeners, IFoundationFrame& library, const CWnd& window)
         : job_(job),
@@ -26,7 +25,6 @@ public:
     const CGpsState& LatestFix() const override;
     const GeneralSettingsBlock& Settings() const override;
     int BoardType() const override;
-    int BaseFlag() const override;
     int ReceiverModelNumber() const override;
     HWND PositionWindow() const override;
     void Wgs84BlhToXyz(double latDeg, double lonDeg, double height, double* x, double* y, double* z) override;
@@ -35,9 +33,6 @@ public:
     const CCoordTransform& DialogTransform() const override;
 
     bool SaveSettings(const GeneralSettingsBlock& changed) override;
-    void UseRadioChannel(int channel) override;
-    void ShowModuleStatus(const CString& text) override;
-    void ClearFixSignals() override;
 
     void RunRadioRequest(HWND dialog, RadioRequest request, int channel) override;
     void CancelModuleCommands() override;

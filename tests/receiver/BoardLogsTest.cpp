@@ -3,15 +3,13 @@
 #include <cmath>
 
 #include "receiver/CGpsParser.h"
-#include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
 
 namespace {
 
 class BoardLogs : public ::testing::Test {
 protected:
-    BoardLogs() { frame.system.nGPSOEMType = 1; }
-    int Parse(const CString& line) { return parser.Parse(line, frame.state, type); }
+    int Parse(const CString& line) { return parser.Parse(line, state, type); }
     // A position log with the given type, extended status and GPS seconds of the week.
     CString BestPos(const std::string& positionType, const std::string& extStatus = "",
                     const std::string& seconds = "407590.000") {
@@ -26,11 +24,11 @@ protected:
         std::string serial = "QZ812038";
         serial[7] = eighthSerialCharacter;
         parser.ParseVersion(Nmea("GPXXX," + serial + "2345678,V,B,A,OEM-V,GPRS,RADIO,0,ROVER,ZH,3,,,,END"),
-                            frame.state);
+                            state);
     }
 
-    CFakeFrame frame;
-    CGpsParser parser{frame};
+    CGpsParser parser{{.boardType = kBoardOemV}};
+    CGpsState state;
     int type = -1;
 };
 
@@ -44,19 +42,19 @@ TEST_F(BoardLogs, Crc32OfTheLogs) {
 TEST_F(BoardLogs, PositionLogFillsTheState) {
     ASSERT_EQ(Parse(BestPos("SINGLE")), 1);
     EXPECT_EQ(type, kLineBestPos);
-    EXPECT_EQ(frame.state.solutionCode, kSolSingle);
-    EXPECT_EQ(frame.state.solutionText, L"SINGLE");
-    EXPECT_DOUBLE_EQ(frame.state.latitude, 51.15044625442);
-    EXPECT_DOUBLE_EQ(frame.state.longitude, -114.03068674478);
-    EXPECT_NEAR(frame.state.height, 1081.5042, 1e-9);
-    EXPECT_DOUBLE_EQ(frame.state.geoidSeparation, -17.0);
-    EXPECT_DOUBLE_EQ(frame.state.rmsH, 1.9497);
-    EXPECT_DOUBLE_EQ(frame.state.rmsV, 3.6853);
-    EXPECT_EQ(frame.state.diffAge, 3);
+    EXPECT_EQ(state.solutionCode, kSolSingle);
+    EXPECT_EQ(state.solutionText, L"SINGLE");
+    EXPECT_DOUBLE_EQ(state.latitude, 51.15044625442);
+    EXPECT_DOUBLE_EQ(state.longitude, -114.03068674478);
+    EXPECT_NEAR(state.height, 1081.5042, 1e-9);
+    EXPECT_DOUBLE_EQ(state.geoidSeparation, -17.0);
+    EXPECT_DOUBLE_EQ(state.rmsH, 1.9497);
+    EXPECT_DOUBLE_EQ(state.rmsV, 3.6853);
+    EXPECT_EQ(state.diffAge, 3);
     // 407590 s of the week is 17:13:10 GPS time, taken without leap seconds; zone 8 wraps past midnight.
-    EXPECT_EQ(frame.state.hour, 1);
-    EXPECT_EQ(frame.state.minute, 13);
-    EXPECT_EQ(frame.state.second, 10);
+    EXPECT_EQ(state.hour, 1);
+    EXPECT_EQ(state.minute, 13);
+    EXPECT_EQ(state.second, 10);
 }
 
 TEST_F(BoardLogs, NegativeZonesWrapThePositionTimeBackOverMidnight) {
@@ -66,10 +64,10 @@ TEST_F(BoardLogs, NegativeZonesWrapThePositionTimeBackOverMidnight) {
         int hour;
     } cases[] = {{-5, 21}, {-3, 23}, {-2, 0}, {14, 16}};
     for (const auto& c : cases) {
-        parser.SetTimeZone(c.zone);
+        parser.UseSettings({.boardType = kBoardOemV, .timeZone = c.zone});
         ASSERT_EQ(Parse(BestPos("SINGLE", "", "9000.000")), 1);
-        EXPECT_EQ(frame.state.hour, c.hour) << c.zone;
-        EXPECT_EQ(frame.state.minute, 30) << c.zone;
+        EXPECT_EQ(state.hour, c.hour) << c.zone;
+        EXPECT_EQ(state.minute, 30) << c.zone;
     }
 }
 
@@ -77,7 +75,7 @@ TEST_F(BoardLogs, ACorruptLogChangesNothing) {
     CString line = BestPos("SINGLE");
     line.Replace(L"51.150", L"51.160");
     EXPECT_EQ(Parse(line), 0);
-    EXPECT_EQ(frame.state.latitude, 0.0);
+    EXPECT_EQ(state.latitude, 0.0);
     EXPECT_EQ(Parse(L"BESTPOSA,no hash*12345678"), 0);
     EXPECT_EQ(Parse(L"#BESTPOSA,1,2*1"), 0);
 }
@@ -96,48 +94,48 @@ TEST_F(BoardLogs, CheckTextWithALeadingZeroIsAccepted) {
 TEST_F(BoardLogs, NarrowIntIsVerifiedByExtendedStatusOnNewFirmware) {
     Parse(FirmwareLog("3.3"));
     Parse(BestPos("NARROW_INT", "00"));
-    EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
-    EXPECT_EQ(frame.state.solutionText, L"FLOAT");
+    EXPECT_EQ(state.solutionCode, kSolWideInt);
+    EXPECT_EQ(state.solutionText, L"FLOAT");
     Parse(BestPos("NARROW_INT", "01"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFixed);
-    EXPECT_EQ(frame.state.solutionText, L"FIXED");
+    EXPECT_EQ(state.solutionCode, kSolFixed);
+    EXPECT_EQ(state.solutionText, L"FIXED");
     // The status persists from a log that carried one.
     Parse(BestPos("NARROW_INT", "00"));
     Parse(BestPos("NARROW_INT", ""));
-    EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
+    EXPECT_EQ(state.solutionCode, kSolWideInt);
     Parse(FirmwareLog("3.1"));
     Parse(BestPos("NARROW_INT", "00"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFixed);
+    EXPECT_EQ(state.solutionCode, kSolFixed);
     // The rule starts at exactly 3.2.
     Parse(FirmwareLog("3.2"));
     Parse(BestPos("NARROW_INT", "00"));
-    EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
+    EXPECT_EQ(state.solutionCode, kSolWideInt);
     Parse(FirmwareLog("3.1999"));
     Parse(BestPos("NARROW_INT", "00"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFixed);
+    EXPECT_EQ(state.solutionCode, kSolFixed);
     Parse(FirmwareLog("3.3"));
-    frame.settings.connection.nFixLevel = 1;
+    parser.UseSettings({.boardType = kBoardOemV, .fixLevel = 1});
     Parse(BestPos("NARROW_INT", "00"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFixed);
+    EXPECT_EQ(state.solutionCode, kSolFixed);
 }
 
 TEST_F(BoardLogs, PositionTypesAndTheirDisplayTexts) {
     Parse(BestPos("WIDE_INT"));
-    EXPECT_EQ(frame.state.solutionCode, kSolWideInt);
-    parser.SetFixLevel(2);
+    EXPECT_EQ(state.solutionCode, kSolWideInt);
+    parser.UseSettings({.boardType = kBoardOemV, .fixLevel = 2});
     Parse(BestPos("WIDE_INT"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFixed);
+    EXPECT_EQ(state.solutionCode, kSolFixed);
 
     Parse(BestPos("PSRDIFF"));
-    EXPECT_EQ(frame.state.solutionText, L"DGPS");
+    EXPECT_EQ(state.solutionText, L"DGPS");
     Parse(BestPos("WAAS"));
-    EXPECT_EQ(frame.state.solutionCode, kSolWaas);
+    EXPECT_EQ(state.solutionCode, kSolWaas);
     Parse(BestPos("PPP"));
-    EXPECT_EQ(frame.state.solutionCode, kSolNfix);
-    EXPECT_EQ(frame.state.solutionText, L"NFIX");
+    EXPECT_EQ(state.solutionCode, kSolNfix);
+    EXPECT_EQ(state.solutionText, L"NFIX");
     Parse(BestPos("FIXEDPOS"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFixedPos);
-    EXPECT_EQ(parser.SolutionStateText(frame.state.solutionText), L"基站状态");
+    EXPECT_EQ(state.solutionCode, kSolFixedPos);
+    EXPECT_EQ(parser.SolutionStateText(state.solutionText), L"基站状态");
     EXPECT_EQ(parser.SolutionStateText(L"FIXEDHEIGHT"), L"固定解");
     EXPECT_EQ(parser.SolutionStateText(L"NFIX"), L"无效解");
     EXPECT_EQ(parser.SolutionStateText(L"DGPS"), L"差分解");
@@ -147,14 +145,14 @@ TEST_F(BoardLogs, PositionTypesAndTheirDisplayTexts) {
 
     SetL1Option('6');
     Parse(BestPos("L1_INT"));
-    EXPECT_EQ(frame.state.solutionCode, kSolL1Int);
-    EXPECT_EQ(parser.SolutionStateText(frame.state.solutionText), L"单频固定解");
+    EXPECT_EQ(state.solutionCode, kSolL1Int);
+    EXPECT_EQ(parser.SolutionStateText(state.solutionText), L"单频固定解");
     Parse(BestPos("L1_FLOAT"));
-    EXPECT_EQ(parser.SolutionStateText(frame.state.solutionText), L"单频浮点解");
+    EXPECT_EQ(parser.SolutionStateText(state.solutionText), L"单频浮点解");
     SetL1Option('8');
     Parse(BestPos("L1_INT"));
-    EXPECT_EQ(frame.state.solutionCode, kSolFloat);
-    EXPECT_EQ(parser.SolutionStateText(frame.state.solutionText), L"浮点解");
+    EXPECT_EQ(state.solutionCode, kSolFloat);
+    EXPECT_EQ(parser.SolutionStateText(state.solutionText), L"浮点解");
 }
 
 TEST_F(BoardLogs, ReferenceStationLog) {
@@ -163,10 +161,10 @@ TEST_F(BoardLogs, ReferenceStationLog) {
                         "-1634532.443,-3664608.907,4942482.166,0,RTCAOBS2,\"AAAA\"")),
         1);
     EXPECT_EQ(type, kLineRefStation);
-    EXPECT_DOUBLE_EQ(frame.state.baseX, -1634532.443);
-    EXPECT_DOUBLE_EQ(frame.state.baseZ, 4942482.166);
-    EXPECT_EQ(frame.state.baseType, L"RTCAOBS2");
-    EXPECT_EQ(frame.state.baseId, L"AAAA");
+    EXPECT_DOUBLE_EQ(state.baseX, -1634532.443);
+    EXPECT_DOUBLE_EQ(state.baseZ, 4942482.166);
+    EXPECT_EQ(state.baseType, L"RTCAOBS2");
+    EXPECT_EQ(state.baseId, L"AAAA");
     EXPECT_EQ(Parse(L"#REFSTATIONA,1,2,3*00000000"), 0);
 }
 
@@ -182,22 +180,20 @@ TEST_F(BoardLogs, BasePositionReplies) {
     EXPECT_EQ(Parse(Nmea("JRTK,18,30.5,120.5,10.0")), 0);
     EXPECT_EQ(Parse(Nmea("JRTK,17,FAILED,120.5,10.0")), 0);
     EXPECT_EQ(Parse(Nmea("JRTK,9,30.5,120.5,10.0")), 0);
-    // The job's ellipsoid plays no part: the reply is WGS-84.
-    frame.jobParams.ellipsoid.szdDa = 6378140.0;
-    frame.jobParams.ellipsoid.szdDf = 298.257;
+    // The reply is WGS-84, whatever the job's ellipsoid (which the parser never sees).
     ASSERT_EQ(Parse(Nmea("JRTK,17,30.5,120.5,10.0")), 1);
     double x, y, z;
     sim::GeodeticToCartesian(30.5, 120.5, 10.0, &x, &y, &z);
-    EXPECT_NEAR(frame.state.baseX, x, 1e-6);
-    EXPECT_NEAR(frame.state.baseZ, z, 1e-6);
-    EXPECT_EQ(frame.state.latitude, 0.0);
+    EXPECT_NEAR(state.baseX, x, 1e-6);
+    EXPECT_NEAR(state.baseZ, z, 1e-6);
+    EXPECT_EQ(state.latitude, 0.0);
 
-    frame.state.baseX = 0;
+    state.baseX = 0;
     EXPECT_EQ(Parse(Nmea("PSBPQ,0,0,0,0000.0000,N,12030.0000,E,EHT10.0,0")), 0);
-    EXPECT_EQ(frame.state.baseX, 0.0);
+    EXPECT_EQ(state.baseX, 0.0);
     ASSERT_EQ(Parse(Nmea("PSBPQ,0,0,0,3330.0000,S,07030.0000,W,EHT12.5,0")), 1);
     EXPECT_EQ(type, kLineBpq);
     sim::GeodeticToCartesian(-33.5, -70.5, 12.5, &x, &y, &z);
-    EXPECT_NEAR(frame.state.baseX, x, 1e-6);
-    EXPECT_NEAR(frame.state.baseZ, z, 1e-6);
+    EXPECT_NEAR(state.baseX, x, 1e-6);
+    EXPECT_NEAR(state.baseZ, z, 1e-6);
 }

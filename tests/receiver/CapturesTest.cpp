@@ -15,7 +15,6 @@
 #include "platform/text/CodePage.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/SentenceFields.h"
-#include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
 
 namespace {
@@ -82,16 +81,13 @@ TEST_F(Captures, GgaPositionsTimesAndFixKindsAgreeWithTheOracle) {
     for (const auto& entry : fs::directory_iterator(TestData() / "nmea")) {
         if (entry.path().extension() != ".chk") continue;
         const std::vector<std::string> lines = Lines(entry.path());
-        CFakeFrame frame;
-        frame.system.nGPSOEMType = 4;
-        CGpsParser parser(frame);
-        parser.SetTimeZone(0);
+        CGpsParser parser({.boardType = kBoardOemD, .timeZone = 0});
+        CGpsState state;
         int fixes = 0;
         int compared = 0;
         for (size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].find("GPGGA") == std::string::npos || lines[i][0] != '$') continue;
             int type = 0;
-            CGpsState& state = frame.state;
             state.latitude = state.longitude = 0;
             if (parser.Parse(Wide(lines[i]), state, type) != 1 || state.solutionCode == kSolNone) continue;
             ++fixes;
@@ -142,15 +138,14 @@ TEST_F(Captures, GsvSatellitesAgreeWithTheOracle) {
     int compared = 0;
     for (const auto& entry : fs::directory_iterator(TestData() / "nmea")) {
         if (entry.path().extension() != ".chk") continue;
-        CFakeFrame frame;
-        frame.system.nGPSOEMType = 4;
-        CGpsParser parser(frame);
+        CGpsParser parser({.boardType = kBoardOemD});
+        CGpsState state;
         bool glonass = false;
         bool groupComplete = false;
         for (const std::string& line : Lines(entry.path())) {
             if (line.rfind("$GPGSV,", 0) == 0 || line.rfind("$GLGSV,", 0) == 0) {
                 int type = 0;
-                parser.Parse(Wide(line), frame.state, type);
+                parser.Parse(Wide(line), state, type);
                 // The decoder reports its sky after the group's last message.
                 const std::vector<CString> f = SplitFields(Wide(line), L',', 3);
                 glonass = line[2] == 'L';
@@ -174,8 +169,8 @@ TEST_F(Captures, GsvSatellitesAgreeWithTheOracle) {
                     oracle.push_back({static_cast<int>(prn) - (glonass ? 27 : 0), static_cast<int>(el),
                                       static_cast<int>(az), std::min(static_cast<int>(ss), 51)});
             }
-            const int inView = glonass ? frame.state.gloInView : frame.state.gpsInView;
-            const auto& satellites = glonass ? frame.state.gloSatellites : frame.state.gpsSatellites;
+            const int inView = glonass ? state.gloInView : state.gpsInView;
+            const auto& satellites = glonass ? state.gloSatellites : state.gpsSatellites;
             Sky ours;
             for (int i = 0; i < std::min(inView, CGpsState::kMaxSatellites); ++i) {
                 const GpsSatellite& sat = satellites[static_cast<size_t>(i)];
@@ -202,18 +197,18 @@ TEST_F(Captures, ZdaDatesAgreeWithTheOracle) {
     for (const auto& entry : fs::directory_iterator(TestData() / "nmea")) {
         if (entry.path().extension() != ".chk") continue;
         const std::vector<std::string> lines = Lines(entry.path());
-        CFakeFrame frame;
-        CGpsParser parser(frame);
+        CGpsParser parser;
+        CGpsState state;
         for (size_t i = 0; i + 1 < lines.size(); ++i) {
             if (lines[i].rfind("$GPZDA", 0) != 0) continue;
             int type = 0;
-            ASSERT_EQ(parser.Parse(Wide(lines[i]), frame.state, type), 1);
+            ASSERT_EQ(parser.Parse(Wide(lines[i]), state, type), 1);
             const std::string time = JsonText(lines[i + 1], "time");
             if (time.size() < 19) continue;
-            EXPECT_EQ(frame.state.year, std::stoi(time.substr(0, 4))) << lines[i];
-            EXPECT_EQ(frame.state.month, std::stoi(time.substr(5, 2)));
-            EXPECT_EQ(frame.state.day, std::stoi(time.substr(8, 2)));
-            EXPECT_EQ(frame.state.hour, std::stoi(time.substr(11, 2)));
+            EXPECT_EQ(state.year, std::stoi(time.substr(0, 4))) << lines[i];
+            EXPECT_EQ(state.month, std::stoi(time.substr(5, 2)));
+            EXPECT_EQ(state.day, std::stoi(time.substr(8, 2)));
+            EXPECT_EQ(state.hour, std::stoi(time.substr(11, 2)));
             ++compared;
         }
     }
@@ -221,29 +216,28 @@ TEST_F(Captures, ZdaDatesAgreeWithTheOracle) {
 }
 
 TEST_F(Captures, BoardLogsPassTheirChecksAndGiveTheirFixes) {
-    CFakeFrame frame;
-    frame.system.nGPSOEMType = 1;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemV});
+    CGpsState state;
     int positions = 0;
     for (const std::string& line : Lines(TestData() / "board-logs" / "board-logs.asc")) {
         int type = 0;
-        const int taken = parser.Parse(Wide(line), frame.state, type);
+        const int taken = parser.Parse(Wide(line), state, type);
         if (type != kLineBestPos) continue;
         SCOPED_TRACE(line);
         ASSERT_EQ(taken, 1);
         ++positions;
         if (line.find(",SINGLE,") != std::string::npos) {
-            EXPECT_EQ(frame.state.solutionCode, kSolSingle);
+            EXPECT_EQ(state.solutionCode, kSolSingle);
         }
         if (line.find(",WAAS,") != std::string::npos) {
-            EXPECT_EQ(frame.state.solutionCode, kSolWaas);
+            EXPECT_EQ(state.solutionCode, kSolWaas);
         }
         if (line.find(",NONE,") != std::string::npos) {
-            EXPECT_EQ(frame.state.solutionCode, kSolNone);
+            EXPECT_EQ(state.solutionCode, kSolNone);
         }
         if (line.find("SOL_COMPUTED") != std::string::npos) {
-            EXPECT_NEAR(frame.state.latitude, 51.15, 0.05);
-            EXPECT_NEAR(frame.state.longitude, -114.03, 0.05);
+            EXPECT_NEAR(state.latitude, 51.15, 0.05);
+            EXPECT_NEAR(state.longitude, -114.03, 0.05);
         }
     }
     EXPECT_GT(positions, 20);
@@ -318,16 +312,15 @@ TEST_F(Captures, DamagedSentencesAreNeverTaken) {
     int taken = 0;
     int noisy = 0;
     for (int round = 0; round < 10; ++round) {
-        CFakeFrame frame;
-        frame.system.nGPSOEMType = 4;
-        CGpsParser parser(frame);
+        CGpsParser parser({.boardType = kBoardOemD});
+        CGpsState state;
         for (const std::string& line : FrameLines(Damaged(stream, rng))) {
             const bool whole = intact.count(SentencePart(line)) > 0;
             if (whole && intact.count(line)) continue;
             const CString text = FromGbk(line);
             int type = 0;
-            const int result = text.Find(L"GPXXX") >= 0 ? parser.ParseVersion(text, frame.state).has_value()
-                                                        : parser.Parse(text, frame.state, type);
+            const int result = text.Find(L"GPXXX") >= 0 ? parser.ParseVersion(text, state).has_value()
+                                                        : parser.Parse(text, state, type);
             if (whole) {
                 noisy += result != 0;
                 continue;

@@ -10,11 +10,11 @@ namespace {
 class CommandSets : public SimulatorLink {
 protected:
     std::string StartupTranscript(int board, int format) {
-        frame.system.nGPSOEMType = board;
         frame.settings.connection.nRadioFormat = format;
         frame.settings.connection.nGAngle = 10;
         const DWORD start = GetTickCount();
-        SendStartupSet(frame, queue);
+        SendStartupSet(board, {frame.port, frame.settings.connection, [this] { frame.ClearFixSignals(); }},
+                       queue);
         waitedMs = GetTickCount() - start;
         return Written();
     }
@@ -22,7 +22,7 @@ protected:
     DWORD waitedMs = 0;
 
     CVirtualClock clock;
-    CModuleCommandQueue queue{frame};
+    CModuleCommandQueue queue{frame.port, [](const ModuleProgress&) {}};
 };
 
 const char* const kOwnModes[] = {"interfacemode,com2,rtca,rtca", "interfacemode,com2,rtcm,rtcm",
@@ -67,11 +67,11 @@ TEST_F(CommandSets, StartupSetOfTheLogBoardsForEveryFormat) {
 TEST_F(CommandSets, ElevationMaskPacket) {
     EXPECT_EQ(ElevationMaskPacketText(10), L"020064110100000300010001080a01630000010000f203");
     const DWORD start = GetTickCount();
-    SendElevationMaskPacket(frame, 89);
+    SendElevationMaskPacket(frame.port, 89);
     EXPECT_EQ(GetTickCount() - start, 500u);
     EXPECT_EQ(Written(), Bytes({0x02, 0x00, 0x64, 0x11, 0x01, 0x00, 0x00, 0x03, 0x00, 0x01, 0x00, 0x01,
                                 0x08, 0x59, 0x01, 0x63, 0x00, 0x00, 0x01, 0x00, 0x00, 0x41, 0x03}));
-    SendElevationMaskPacket(frame, 0);
+    SendElevationMaskPacket(frame.port, 0);
     EXPECT_EQ(Written().substr(21), Bytes({0xE8, 0x03}));
 }
 

@@ -35,18 +35,25 @@ bool CFakeFrame::SaveSettings(const GeneralSettingsBlock& changed) {
     jobFileWrites.push_back(changed);
     if (!jobFileWritable) return false;
     settings = changed;
-    parser.SetTimeZone(changed.connection.nTimeZone);
-    parser.SetFixLevel(changed.connection.nFixLevel);
+    ParserSettings taken = parser.Settings();
+    taken.timeZone = changed.connection.nTimeZone;
+    taken.fixLevel = changed.connection.nFixLevel;
+    parser.UseSettings(taken);
     return true;
 }
 
-void CFakeFrame::UseRadioChannel(int channel) {
-    settings.dataLink.nModuleType = kLinkRadio;
-    settings.dataLink.radioChannel = channel;
+void CFakeFrame::TellParserTheBoard() {
+    ParserSettings board = parser.Settings();
+    board.boardType = system.nGPSOEMType;
+    parser.UseSettings(board);
 }
 
-void CFakeFrame::ShowModuleStatus(const CString& text) {
-    ResetAndNotify(state, positionWindow, text);
+void CFakeFrame::OnModuleProgress(const ModuleProgress& progress) {
+    if (progress.radioChannel) {
+        settings.dataLink.nModuleType = kLinkRadio;
+        settings.dataLink.radioChannel = *progress.radioChannel;
+    }
+    ResetAndNotify(state, positionWindow, progress.text);
 }
 
 void CFakeFrame::ClearFixSignals() {

@@ -1,6 +1,6 @@
 #pragma once
-// The main frame as the receiver link sees it: real port, state, settings and device object, with the
-// frame's own operations recorded.
+// The main frame as the receiver screens see it: real port, state, settings and device object, with
+// the frame's own operations recorded; and a parser and module queue as the receiver link holds them.
 #include <vector>
 
 #include "foundation/CGpsState.h"
@@ -22,16 +22,13 @@ public:
     const CGpsState& LatestFix() const override { return state; }
     const GeneralSettingsBlock& Settings() const override { return settings; }
     int BoardType() const override { return system.nGPSOEMType; }
-    // Records the write; memory takes `changed` only while the job file is writable.
+    // Records the write; memory (and the parser's time zone and fix level) take `changed` only while the
+    // job file is writable.
     bool SaveSettings(const GeneralSettingsBlock& changed) override;
-    void UseRadioChannel(int channel) override;
-    void ShowModuleStatus(const CString& text) override;
-    void ClearFixSignals() override;
     void RunRadioRequest(HWND dialog, RadioRequest request, int channel) override {
         moduleQueue.RunRadioRequest(dialog, request, channel);
     }
     void CancelModuleCommands() override { moduleQueue.CancelCommands(); }
-    int BaseFlag() const override { return baseFlag; }
     int ReceiverModelNumber() const override { return receiverModel; }
     HWND PositionWindow() const override { return positionWindow; }
     void Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) override;
@@ -41,6 +38,12 @@ public:
     int VerificationFlag() const override { return verificationFlag; }
     void SetVerificationFlag(int flag) override { verificationFlag = flag; }
     int ModuleNetworkType() const override { return moduleNetworkType; }
+    // As the receiver link's own steps: a restarted board forgets its fix; the radio dialog's module
+    // sequence tells its progress.
+    void ClearFixSignals();
+    void OnModuleProgress(const ModuleProgress& progress);
+    // The parser reads the next line with the board of the system record, as the link does.
+    void TellParserTheBoard();
     // Records the request and opens `connectPortNumber` for `frameWindow`; 0 when it will not open.
     int ConnectReceiver(int method, int choice, int typedPort, int baudRate) override;
     const CoordSysParams& JobCoordParams() const override { return jobParams; }
@@ -60,12 +63,11 @@ public:
     LastFilesRecord system;
     CDeviceIo device;
     GgaRecord gga;
-    int baseFlag = 0;
     int receiverModel = 0;
     HWND positionWindow;
     std::vector<HWND> earlierPositionWindows;
-    CModuleCommandQueue moduleQueue{*this};
-    CGpsParser parser{*this};
+    CModuleCommandQueue moduleQueue{port, [this](const ModuleProgress& p) { OnModuleProgress(p); }};
+    CGpsParser parser;
     HWND auxWindow;
     int verificationFlag = 0;
     int moduleNetworkType = 0;

@@ -9,7 +9,6 @@
 #include "receiver/CGpsParser.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
-#include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
 
 namespace {
@@ -37,11 +36,10 @@ std::string BestPos(const std::string& seconds, const std::string& latitude) {
 
 class HostileBytes : public ::testing::Test {
 protected:
-    HostileBytes() { frame.system.nGPSOEMType = 4; }
-    int Parse(const CString& line) { return parser.Parse(line, frame.state, type); }
+    int Parse(const CString& line) { return parser.Parse(line, state, type); }
 
-    CFakeFrame frame;
-    CGpsParser parser{frame};
+    CGpsParser parser{{.boardType = kBoardOemD}};
+    CGpsState state;
     int type = -1;
 };
 
@@ -107,14 +105,14 @@ TEST_F(HostileBytes, RefusedLinesChangeNothing) {
         Nmea("GPGSV,1,1,-5,05,41,130,45"),
         Nmea("GLGSV,1,1,100,65,41,130,45"),
     };
-    frame.state.gpsInView = 7;
-    frame.settings.connection.nTimeZone = 3;
-    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), frame.state);
-    const CGpsState before = frame.state;
+    state.gpsInView = 7;
+    parser.UseSettings({.boardType = kBoardOemD, .timeZone = 3});
+    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), state);
+    const CGpsState before = state;
     Parse(FirmwareLog("3.3"));
     for (const CString& line : refused) {
         EXPECT_EQ(Parse(line), 0) << line.str().c_str();
-        EXPECT_EQ(Snapshot(frame.state), Snapshot(before)) << line.str().c_str();
+        EXPECT_EQ(Snapshot(state), Snapshot(before)) << line.str().c_str();
         EXPECT_EQ(parser.FirmwareVersion(), 3.3);
     }
     EXPECT_EQ(Parse(Wide(zeroSum + "*00")), 1);
@@ -135,13 +133,13 @@ TEST_F(HostileBytes, BoundaryValuesAreTaken) {
         {Nmea("GPGSV,25,1,99,05,41,130,45"), -1},
         {Nmea("GPGSV,1,1,0,05,41,130,45"), -1},
     };
-    parser.SetTimeZone(0);
+    parser.UseSettings({.boardType = kBoardOemD, .timeZone = 0});
     for (const auto& c : taken) {
-        frame.state.hour = -1;
+        state.hour = -1;
         EXPECT_EQ(Parse(c.line), 1) << c.line.str().c_str();
-        EXPECT_EQ(frame.state.hour, c.hour) << c.line.str().c_str();
+        EXPECT_EQ(state.hour, c.hour) << c.line.str().c_str();
     }
-    EXPECT_EQ(frame.state.gpsInView, 0);
+    EXPECT_EQ(state.gpsInView, 0);
 }
 
 TEST_F(HostileBytes, AnyTimeZoneWrapsWithoutOverflow) {
@@ -151,16 +149,16 @@ TEST_F(HostileBytes, AnyTimeZoneWrapsWithoutOverflow) {
         int hour;
     } zones[] = {{INT_MAX, 6}, {INT_MIN, 15}, {-24, 23}, {24, 23}, {1, 0}};
     for (const auto& z : zones) {
-        parser.SetTimeZone(z.zone);
+        parser.UseSettings({.boardType = kBoardOemD, .timeZone = z.zone});
         ASSERT_EQ(Parse(Nmea(kGga)), 1);
-        EXPECT_EQ(frame.state.hour, z.hour) << z.zone;
+        EXPECT_EQ(state.hour, z.hour) << z.zone;
         ASSERT_EQ(Parse(BoardLine(BestPos("86399.000", "51.15"))), 1);
-        EXPECT_EQ(frame.state.hour, z.hour) << z.zone;
+        EXPECT_EQ(state.hour, z.hour) << z.zone;
     }
-    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), frame.state);
-    frame.settings.connection.nTimeZone = INT_MIN;
+    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), state);
+    parser.UseSettings({.boardType = kBoardOemD, .timeZone = INT_MIN});
     ASSERT_EQ(Parse(Nmea("GPGST,235959.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160")), 1);
-    EXPECT_EQ(frame.state.hour, 15);
+    EXPECT_EQ(state.hour, 15);
 }
 
 TEST_F(HostileBytes, LinesAreBoundedInLengthAndFields) {
@@ -174,7 +172,7 @@ TEST_F(HostileBytes, LinesAreBoundedInLengthAndFields) {
     // Ten megabytes of commas are refused before any field is split.
     const CString huge = Nmea("GPGSV,1,1,01" + std::string(10'000'000, ','));
     EXPECT_EQ(Parse(huge), 0);
-    EXPECT_FALSE(parser.ParseVersion(huge, frame.state));
+    EXPECT_FALSE(parser.ParseVersion(huge, state));
     // Fields beyond the ones a sentence reads are not even split off.
     EXPECT_EQ(SplitFieldsUpTo(Wide(std::string(1000, ',')), L',', 20).size(), 20u);
 }
@@ -184,10 +182,10 @@ TEST_F(HostileBytes, DamagedVersionReplyTellsNothing) {
     CString damaged = reply;
     damaged.Replace(L"OEM-T", L"OEM-D");
     for (const CString& line : {damaged, WithNulAt(reply, 10), CString(L"GPXXX,QZ81203,V,B,A,OEM-T")}) {
-        EXPECT_FALSE(parser.ParseVersion(line, frame.state));
-        EXPECT_TRUE(frame.state.ident.text[0].IsEmpty());
+        EXPECT_FALSE(parser.ParseVersion(line, state));
+        EXPECT_TRUE(state.ident.text[0].IsEmpty());
     }
-    const std::optional<VersionReport> told = parser.ParseVersion(reply, frame.state);
+    const std::optional<VersionReport> told = parser.ParseVersion(reply, state);
     ASSERT_TRUE(told);
     EXPECT_EQ(told->board, kBoardOemT);
     EXPECT_EQ(told->baseFlag, 1);
@@ -276,12 +274,12 @@ TEST_F(HostileBytes, ValuesBeyondTheEarthAreRefusedAndTheirNeighboursTaken) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line.str().c_str());
-        frame.state = CGpsState{};
-        frame.state.solutionText = L"before";
-        const CGpsState before = frame.state;
+        state = CGpsState{};
+        state.solutionText = L"before";
+        const CGpsState before = state;
         EXPECT_EQ(Parse(c.line), c.taken ? 1 : 0);
         if (!c.taken) {
-            EXPECT_EQ(Snapshot(frame.state), Snapshot(before));
+            EXPECT_EQ(Snapshot(state), Snapshot(before));
         }
     }
 }

@@ -9,7 +9,6 @@
 #include "platform/text/Format.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/ReceiverProtocol.h"
-#include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
 
 namespace {
@@ -133,14 +132,11 @@ TEST(HostileNumbers, EveryNumericFieldRefusesTextEmptinessAndValuesOutOfRange) {
     int tried = 0;
     int refused = 0;
     for (const HostileField& h : kFields) {
-        CFakeFrame frame;
-        frame.system.nGPSOEMType = h.board;
-        frame.baseFlag = 0;
-        CGpsParser parser(frame);
-        parser.SetTimeZone(0);
+        CGpsParser parser({.boardType = h.board, .baseFlag = 0, .timeZone = 0});
+        CGpsState state;
         int type = 0;
         SCOPED_TRACE(std::string(h.body) + " field " + std::to_string(h.field));
-        ASSERT_EQ(parser.Parse(Framed(h.framing, h.body), frame.state, type), 1);
+        ASSERT_EQ(parser.Parse(Framed(h.framing, h.body), state, type), 1);
         const double version = parser.FirmwareVersion();
 
         std::vector<std::string> hostile;
@@ -150,12 +146,12 @@ TEST(HostileNumbers, EveryNumericFieldRefusesTextEmptinessAndValuesOutOfRange) {
         if (h.outOfRange) hostile.push_back(h.outOfRange);
         for (const std::string& value : hostile) {
             const CString line = Framed(h.framing, WithField(h.body, h.field, h.prefix + value));
-            const CGpsState before = frame.state;
+            const CGpsState before = state;
             ++tried;
-            const int result = parser.Parse(line, frame.state, type);
+            const int result = parser.Parse(line, state, type);
             refused += result == 0 ? 1 : 0;
             EXPECT_EQ(result, 0) << line.str().c_str();
-            EXPECT_EQ(Snapshot(frame.state), Snapshot(before)) << line.str().c_str();
+            EXPECT_EQ(Snapshot(state), Snapshot(before)) << line.str().c_str();
             EXPECT_EQ(parser.FirmwareVersion(), version) << line.str().c_str();
         }
     }
@@ -177,11 +173,10 @@ TEST(HostileNumbers, EmptyFieldsThatMeanNoValueAreTaken) {
         {kBoardOemT, "GPGSV,3,3,09,25,,,"},
     };
     for (const auto& t : taken) {
-        CFakeFrame frame;
-        frame.system.nGPSOEMType = t.board;
-        CGpsParser parser(frame);
+        CGpsParser parser({.boardType = t.board});
+        CGpsState state;
         int type = 0;
-        EXPECT_EQ(parser.Parse(Nmea(t.body), frame.state, type), 1) << t.body;
+        EXPECT_EQ(parser.Parse(Nmea(t.body), state, type), 1) << t.body;
     }
 }
 
@@ -189,12 +184,12 @@ TEST(HostileNumbers, AVersionReplyWithDimensionsThatAreNoNumbersIsRefused) {
     const std::string head = "GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,";
     for (const char* dimensions :
          {"1200,100,abc", "nan,100,880", "1200,,880", "1200,100,-5", "1200,100,1e9"}) {
-        CFakeFrame frame;
-        CGpsParser parser(frame);
-        EXPECT_FALSE(parser.ParseVersion(Nmea(head + dimensions + ",END"), frame.state)) << dimensions;
-        EXPECT_TRUE(frame.state.ident.text[0].IsEmpty()) << dimensions;
+        CGpsParser parser;
+        CGpsState state;
+        EXPECT_FALSE(parser.ParseVersion(Nmea(head + dimensions + ",END"), state)) << dimensions;
+        EXPECT_TRUE(state.ident.text[0].IsEmpty()) << dimensions;
     }
-    CFakeFrame frame;
-    CGpsParser parser(frame);
-    EXPECT_TRUE(parser.ParseVersion(Nmea(head + "1200,100,880,END"), frame.state));
+    CGpsParser parser;
+    CGpsState state;
+    EXPECT_TRUE(parser.ParseVersion(Nmea(head + "1200,100,880,END"), state));
 }

@@ -13,7 +13,6 @@
 #include "receiver/CGpsParser.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/SentenceFields.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 
 namespace {
 
@@ -185,16 +184,15 @@ TEST(LineBytes, BytesAndTheirWideTextAreScreenedAndNamedAlike) {
         {"", 0, kLineNone},
     };
     for (const auto& c : cases) {
-        CParserOnlyFrame bytesFrame;
-        CParserOnlyFrame wideFrame;
-        CGpsParser bytesParser(bytesFrame);
-        CGpsParser wideParser(wideFrame);
+        CGpsParser bytesParser;
+        CGpsParser wideParser;
+        CGpsState bytesState;
+        CGpsState wideState;
         int bytesType = -1;
         int wideType = -1;
-        EXPECT_EQ(bytesParser.Parse(std::string_view(c.line), bytesFrame.state, bytesType), c.taken)
-            << c.line;
+        EXPECT_EQ(bytesParser.Parse(std::string_view(c.line), bytesState, bytesType), c.taken) << c.line;
         EXPECT_EQ(bytesType, c.type) << c.line;
-        EXPECT_EQ(wideParser.Parse(Wide(c.line), wideFrame.state, wideType), c.taken) << c.line;
+        EXPECT_EQ(wideParser.Parse(Wide(c.line), wideState, wideType), c.taken) << c.line;
         EXPECT_EQ(wideType, c.type) << c.line;
     }
 }

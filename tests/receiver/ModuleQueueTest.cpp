@@ -12,20 +12,23 @@ namespace {
 
 constexpr UINT_PTR kFrameTimer = 999;
 
-// The frame's side of the queue: the two-second tick and, while the radio dialog waits, the module bytes.
+// The link's side of the queue: the two-second tick and, while the radio dialog waits, the module
+// bytes, each with the job's data link.
 class CQueueWindow final : public IMessageTarget {
 public:
-    explicit CQueueWindow(CModuleCommandQueue& queue) : queue_(queue), hwnd(RegisterMessageTarget(this)) {}
+    CQueueWindow(CModuleCommandQueue& queue, const DataLinkSettings& link)
+        : queue_(queue), link_(link), hwnd(RegisterMessageTarget(this)) {}
     ~CQueueWindow() override { UnregisterMessageTarget(hwnd); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_TIMER && wParam == kFrameTimer) queue_.OnTick();
+        if (message == WM_TIMER && wParam == kFrameTimer) queue_.OnTick(link_);
         if (message == WM_SERIAL_DATA && queue_.Mode() == ModuleMode::kRadioDialog)
-            queue_.OnReply(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam), {});
+            queue_.OnReply(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam), link_);
         return 0;
     }
 
 private:
     CModuleCommandQueue& queue_;
+    const DataLinkSettings& link_;
 
 public:
     HWND hwnd;
@@ -64,8 +67,8 @@ protected:
     }
 
     CVirtualClock clock;
-    CModuleCommandQueue queue{frame};
-    CQueueWindow window{queue};
+    CModuleCommandQueue queue{frame.port, [this](const ModuleProgress& p) { frame.OnModuleProgress(p); }};
+    CQueueWindow window{queue, frame.settings.dataLink};
     CReplyWindow replies;
 };
 
@@ -205,7 +208,7 @@ TEST_F(ModuleQueue, BuildersAndTheQueueRules) {
     EXPECT_EQ(Written(), "");
     queue.QueueReadGprs(false);
     queue.QueueStopSearch(false);
-    frame.receiverModel = 3;
+    queue.UseReceiverKind(3);
     queue.QueueOpenRadio(true, 1);
     EXPECT_TRUE(queue.queue.empty());
     EXPECT_EQ(queue.current.name, L"OPENRADIO");

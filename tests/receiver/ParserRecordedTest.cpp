@@ -17,7 +17,6 @@
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "receiver/CGpsParser.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 
 namespace {
 
@@ -70,29 +69,29 @@ void AddState(const CGpsState& s, Digest& d) {
 
 // The board's version log naming firmware 3.3, as the fuzz target starts, so that the rules of newer
 // boards are met too.
-void TakeFirmwareLog(CGpsParser& parser, CParserOnlyFrame& frame) {
+void TakeFirmwareLog(CGpsParser& parser, CGpsState& state) {
     const CString body =
         L"VERSIONA,COM1,0,55.0,FINESTEERING,2180,1.000,00000000,0000,1114;1,GPSCARD,\"M\",\"S\",\"HW\",\"3."
         L"3\"";
     int type = 0;
-    parser.Parse(Format(L"#%s*%08x", body.c_str(), CGpsParser::Crc32(body.GetLength(), body.c_str())),
-                 frame.state, type);
+    parser.Parse(Format(L"#%s*%08x", body.c_str(), CGpsParser::Crc32(body.GetLength(), body.c_str())), state,
+                 type);
 }
 
 // One line as the frame hands it over; the line's type, result and the state after it go into `d`.
-void Feed(CGpsParser& parser, CParserOnlyFrame& frame, std::string_view bytes, Digest& d) {
+void Feed(CGpsParser& parser, CGpsState& state, std::string_view bytes, Digest& d) {
     const CString line = FromGbk(bytes);
     int type = -1;
     if (line.Find(L"GPXXX") >= 0) {
-        const std::optional<VersionReport> report = parser.ParseVersion(line, frame.state);
+        const std::optional<VersionReport> report = parser.ParseVersion(line, state);
         d.Add(int64_t{report ? report->board : -1});
         d.Add(int64_t{report && report->baseFlag ? *report->baseFlag : -1});
     } else {
-        d.Add(int64_t{parser.Parse(line, frame.state, type)});
+        d.Add(int64_t{parser.Parse(line, state, type)});
     }
     d.Add(int64_t{type});
     d.Add(parser.FirmwareVersion());
-    AddState(frame.state, d);
+    AddState(state, d);
 }
 
 std::vector<std::string> Lines(const fs::path& file, size_t skip = 0) {
@@ -113,35 +112,34 @@ std::vector<std::string> Lines(const fs::path& file, size_t skip = 0) {
 }
 
 std::string CaptureDigest(const std::vector<std::string>& lines, int board) {
-    CParserOnlyFrame frame;
-    frame.system.nGPSOEMType = board;
-    CGpsParser parser(frame);
-    TakeFirmwareLog(parser, frame);
+    CGpsParser parser({.boardType = board});
+    CGpsState state;
+    TakeFirmwareLog(parser, state);
     Digest d;
     for (const std::string& line : lines) {
-        Feed(parser, frame, line, d);
+        Feed(parser, state, line, d);
         std::string flipped = line;
         if (!flipped.empty()) flipped[flipped.size() / 2] ^= 0x01;
-        Feed(parser, frame, flipped, d);
-        Feed(parser, frame, std::string_view(line).substr(0, line.size() * 2 / 3), d);
+        Feed(parser, state, flipped, d);
+        Feed(parser, state, std::string_view(line).substr(0, line.size() * 2 / 3), d);
     }
     return d.Hex();
 }
 
-// A seed as the fuzz target reads it: four int32 settings, then the lines.
+// A seed as the fuzz target reads it: four int32 settings (board type, time zone, base flag, fix level),
+// then the lines.
 std::string SeedDigest(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     int32_t settings[4] = {};
     in.read(reinterpret_cast<char*>(settings), sizeof settings);
-    CParserOnlyFrame frame;
-    frame.system.nGPSOEMType = settings[0];
-    frame.settings.connection.nTimeZone = settings[2];
-    CGpsParser parser(frame);
-    parser.SetTimeZone(settings[1]);
-    parser.SetFixLevel(settings[3]);
-    TakeFirmwareLog(parser, frame);
+    CGpsParser parser({.boardType = settings[0],
+                       .baseFlag = settings[2],
+                       .fixLevel = settings[3],
+                       .timeZone = settings[1]});
+    CGpsState state;
+    TakeFirmwareLog(parser, state);
     Digest d;
-    for (const std::string& line : Lines(file, sizeof settings)) Feed(parser, frame, line, d);
+    for (const std::string& line : Lines(file, sizeof settings)) Feed(parser, state, line, d);
     return d.Hex();
 }
 

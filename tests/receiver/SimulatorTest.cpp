@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "receiver/CGpsParser.h"
+#include "receiver/CSerialPort.h"
 #include "receiver/ReceiverMessages.h"
 #include "tests/receiver/SentenceHelpers.h"
 #include "tests/receiver/SimulatorLink.h"
@@ -93,18 +94,17 @@ TEST(Simulator, GotoLegsEndOnTheirPositionAndTheStationHasItsOwn) {
     sim::CReceiverSimulator simulator(options);
     ASSERT_TRUE(simulator.Open());
     simulator.EmitEpoch();
-    CFakeFrame frame;
-    frame.system.nGPSOEMType = 1;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemV});
+    CGpsState state;
     for (const std::string& line : SplitLines(simulator.Sent())) {
         int type = 0;
-        parser.Parse(Wide(line), frame.state, type);
+        parser.Parse(Wide(line), state, type);
     }
     double x = 0, y = 0, z = 0;
     sim::GeodeticToCartesian(23.49, 113.51, 38.5, &x, &y, &z);
-    EXPECT_EQ(frame.state.baseId, L"0427");
-    EXPECT_NEAR(frame.state.baseX, x, 0.001);
-    EXPECT_NEAR(frame.state.baseZ, z, 0.001);
+    EXPECT_EQ(state.baseId, L"0427");
+    EXPECT_NEAR(state.baseX, x, 0.001);
+    EXPECT_NEAR(state.baseZ, z, 0.001);
 }
 
 TEST(Simulator, TheDefaultWalkGoesFromSinglePointToFixed) {
@@ -120,23 +120,22 @@ TEST(Simulator, TheDefaultWalkGoesFromSinglePointToFixed) {
         }
     }
     close(far);
-    CFakeFrame frame;
-    frame.system.nGPSOEMType = 1;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemV});
+    CGpsState state;
     int versionType = 0;
-    parser.Parse(FirmwareLog("3.3"), frame.state, versionType);
+    parser.Parse(FirmwareLog("3.3"), state, versionType);
     std::vector<int> codes;
     int references = 0;
     for (const std::string& line : SplitLines(simulator.Sent())) {
         int type = 0;
-        ASSERT_EQ(parser.Parse(Wide(line), frame.state, type), 1) << line;
+        ASSERT_EQ(parser.Parse(Wide(line), state, type), 1) << line;
         if (type == kLineRefStation) ++references;
-        if (type == kLineBestPos && (codes.empty() || codes.back() != frame.state.solutionCode))
-            codes.push_back(frame.state.solutionCode);
+        if (type == kLineBestPos && (codes.empty() || codes.back() != state.solutionCode))
+            codes.push_back(state.solutionCode);
     }
     EXPECT_EQ(codes, (std::vector<int>{kSolSingle, kSolPsrDiff, kSolFloat, kSolFixed}));
     EXPECT_EQ(references, 8);
-    EXPECT_EQ(frame.state.baseId, L"0001");
+    EXPECT_EQ(state.baseId, L"0001");
     EXPECT_EQ(simulator.EpochsSent(), 80u);
 }
 
@@ -145,14 +144,13 @@ TEST(Simulator, FaultsSilenceAndBursts) {
     ASSERT_TRUE(simulator.Open());
     simulator.SetFaults({4, 0, 0});
     simulator.Advance(3000);
-    CFakeFrame frame;
-    frame.system.nGPSOEMType = 4;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemD});
+    CGpsState state;
     const std::vector<std::string> lines = SplitLines(simulator.Sent());
     ASSERT_EQ(lines.size(), 41u);
     for (size_t i = 0; i < lines.size(); ++i) {
         int type = 0;
-        const int taken = parser.Parse(Wide(lines[i]), frame.state, type);
+        const int taken = parser.Parse(Wide(lines[i]), state, type);
         // Every fourth line carries a wrong check.
         EXPECT_EQ(taken, (i + 1) % 4 == 0 ? 0 : 1) << lines[i];
     }
@@ -184,30 +182,30 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     ASSERT_FALSE(path.empty());
 
     SetSerialDevicePath(6, path);
-    CFakeFrame frame;
-    frame.system.nGPSOEMType = 4;
-    CGpsParser parser(frame);
+    CGpsParser parser({.boardType = kBoardOemD});
+    CGpsState state;
     CLineWindow window;
-    frame.port.SetOwner(window.hwnd, WM_SERIAL_DATA);
-    ASSERT_EQ(frame.port.OpenPort(6, 115200), TRUE);
-    frame.port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
+    CSerialPort port;
+    port.SetOwner(window.hwnd, WM_SERIAL_DATA);
+    ASSERT_EQ(port.OpenPort(6, 115200), TRUE);
+    port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     std::set<int> types;
     size_t parsed = 0;
     while (std::chrono::steady_clock::now() < deadline &&
-           (types.size() < 7 || frame.state.ident.text[0].IsEmpty())) {
+           (types.size() < 7 || state.ident.text[0].IsEmpty())) {
         RunMessageLoop(
             [&] { return window.lines.size() == parsed && std::chrono::steady_clock::now() < deadline; });
         for (; parsed < window.lines.size(); ++parsed) {
             const CString line = Wide(window.lines[parsed]);
             int type = 0;
             if (line.Find(L"GPXXX") >= 0)
-                parser.ParseVersion(line, frame.state);
-            else if (parser.Parse(line, frame.state, type) && type != kLineRefStation)
+                parser.ParseVersion(line, state);
+            else if (parser.Parse(line, state, type) && type != kLineRefStation)
                 types.insert(type);
         }
     }
-    frame.port.Close();
+    port.Close();
     SetSerialDevicePath(6, "");
     kill(pid, SIGTERM);
     int status = 0;
@@ -215,8 +213,8 @@ TEST(SimulatorProgram, ServesTheRealPortFromItsOwnProcess) {
     // Every epoch's sentences and logs (the reference station, every 10 s only, is left out).
     EXPECT_EQ(types,
               (std::set<int>{kLineGga, kLineGsa, kLineGst, kLineGsv, kLineZda, kLineGlGsv, kLineBestPos}));
-    EXPECT_EQ(frame.state.ident.text[0], L"QZ8120382345678");
-    EXPECT_NEAR(frame.state.latitude, 30.2417, 1e-3);
+    EXPECT_EQ(state.ident.text[0], L"QZ8120382345678");
+    EXPECT_NEAR(state.latitude, 30.2417, 1e-3);
     EXPECT_TRUE(WIFEXITED(status));
 }
 

@@ -2,7 +2,6 @@
 
 #include "receiver/CGpsParser.h"
 #include "receiver/ReceiverModels.h"
-#include "tests/receiver/FakeFrame.h"
 #include "tests/receiver/SentenceHelpers.h"
 
 namespace {
@@ -20,7 +19,7 @@ protected:
         const std::optional<VersionReport> told =
             parser.ParseVersion(Nmea("GPXXX," + serial + ",V2.1,B3,QZANT-B," + board + ",GPRS,RADIO,0," +
                                      mode + ",EN,3," + dims + ",END"),
-                                frame.state);
+                                state);
         ASSERT_TRUE(told);
         last = *told;
     }
@@ -33,8 +32,8 @@ protected:
 
     VersionReport last;
 
-    CFakeFrame frame;
-    CGpsParser parser{frame};
+    CGpsParser parser;
+    CGpsState state;
 };
 
 }  // namespace
@@ -53,11 +52,11 @@ TEST_F(VersionReply, BoardTypeByTheBoardField) {
 
 TEST_F(VersionReply, IdentificationAndAntennaDimensions) {
     Reply("QZ8120382345678", "OEM-V", "BASE", "0,120,884");
-    EXPECT_EQ(frame.state.ident.text[0], L"QZ8120382345678");
-    EXPECT_EQ(frame.state.ident.text[1], L"V2.1");
-    EXPECT_EQ(frame.state.ident.text[3], L"B3");
-    EXPECT_EQ(frame.state.antennaType, L"QZANT-B");
-    EXPECT_EQ(frame.state.modelText, L"QZ-R8");
+    EXPECT_EQ(state.ident.text[0], L"QZ8120382345678");
+    EXPECT_EQ(state.ident.text[1], L"V2.1");
+    EXPECT_EQ(state.ident.text[3], L"B3");
+    EXPECT_EQ(state.antennaType, L"QZANT-B");
+    EXPECT_EQ(state.modelText, L"QZ-R8");
     EXPECT_EQ(last.baseFlag, 1);
     Values v = Take();
     EXPECT_DOUBLE_EQ(v.radius, 0.12);

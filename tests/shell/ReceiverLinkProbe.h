@@ -22,6 +22,8 @@ public:
     void ConvertFix(CGpsState&) override { ++converted; }
     void WatchBase(CGpsState&) override { ++bases; }
     void ForwardFix(CGpsState&, ForwardedFix) override { ++forwarded; }
+    HWND PositionWindow() const override { return nullptr; }
+    HWND FrameWindow() const override { return nullptr; }
     int converted = 0;
     int bases = 0;
     int forwarded = 0;

@@ -5,7 +5,6 @@
 
 #include "shell/frame/JobSession.h"
 #include "shell/frame/ReceiverLink.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 #include "tests/receiver/SimulatorLink.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 
@@ -21,7 +20,7 @@ protected:
     void TearDown() override { SetSerialDevicePath(kPort, ""); }
     // A link with fresh counters whose receiver is known (no version queries).
     std::unique_ptr<ReceiverLink> FreshLink() {
-        auto link = std::make_unique<ReceiverLink>(services, job, owner);
+        auto link = std::make_unique<ReceiverLink>(job, owner);
         EXPECT_EQ(link->Port().OpenPort(kPort, 57600), TRUE);
         ReceiverLinkProbe::State(*link).ident.text[0] = L"QZ8120382345678";
         return link;
@@ -35,7 +34,6 @@ protected:
     }
 
     sim::CReceiverSimulator simulator;
-    CParserOnlyFrame services;
     JobSession job;
     CountingLinkOwner owner;
 
@@ -77,7 +75,7 @@ TEST_F(ReceiverLinkTest, PositionLogsKeepTheBoardLogging) {
 
 // The application file is due every thirty-first GGA line until a base solution was seen.
 TEST_F(ReceiverLinkTest, TheAppFileIsDueUntilABaseSolutionIsSeen) {
-    ReceiverLink link{services, job, owner};
+    ReceiverLink link{job, owner};
     std::vector<int> due;
     for (int line = 1; line <= 62; ++line)
         if (ReceiverLinkProbe::AppFileDue(link)) due.push_back(line);

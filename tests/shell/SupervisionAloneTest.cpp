@@ -6,7 +6,6 @@
 #include "shell/frame/JobSession.h"
 #include "shell/frame/ReceiverLink.h"
 #include "shell/frame/Supervision.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 
 namespace {
@@ -33,10 +32,9 @@ protected:
         }
     }
 
-    CParserOnlyFrame services;
     JobSession job;
     CountingLinkOwner owner;
-    ReceiverLink link{services, job, owner};
+    ReceiverLink link{job, owner};
     SupervisedDouble frame;
     Supervision watch{frame, link, job};
 };

@@ -3,46 +3,26 @@
 // rebuilt every time (two skies alternate).
 #include <benchmark/benchmark.h>
 
-#include "foundation/CoordSysParams.h"
-#include "geodesy/CoordTransform.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
-#include "receiver/CModuleCommandQueue.h"
-#include "receiver/CSerialPort.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/screens/CGpsInfoDlg.h"
-#include "tests/receiver/ParserOnlyFrame.h"
+#include "tests/receiver/FakeFrame.h"
 
 namespace {
 
-// The parser's frame, with what the information pages also read: the port, the job's parameters,
-// both converters and the position window.
-class CBenchFrame final : public CParserOnlyFrame {
-public:
-    CBenchFrame() {
-        params.ellipsoid = {L"WGS84", 6378137.0, 298.257223563};
-        for (CCoordTransform* t : {&first, &second}) {
-            t->SetEllipsoid(6378137.0, 298.257223563);
-            t->SetProjection(0, 0.0, 500000.0, 120.0, 1.0, 0.0, 0.0);
-        }
-        settings.connection.nGAngle = 15;
-        settings.nBaseShowRef = 1;
+// The receiver screens' frame double with what the information pages read: the job's parameters,
+// both converters and the settings they show. Its port is never opened: the dialog's start command
+// goes nowhere.
+void SetUpFrame(CFakeFrame& frame) {
+    frame.jobParams.ellipsoid = {L"WGS84", 6378137.0, 298.257223563};
+    for (CCoordTransform* t : {&frame.firstTransform, &frame.secondTransform}) {
+        t->SetEllipsoid(6378137.0, 298.257223563);
+        t->SetProjection(0, 0.0, 500000.0, 120.0, 1.0, 0.0, 0.0);
     }
-    IReceiverPort& Port() override { return port; }
-    HWND PositionWindow() const override { return window; }
-    void Wgs84BlhToXyz(double lat, double lon, double h, double* x, double* y, double* z) override {
-        second.BlhToXyz(lat, lon, h, *x, *y, *z);
-    }
-    void ListenForPositions(HWND w) override { window = w; }
-    const CoordSysParams& JobCoordParams() const override { return params; }
-    const CCoordTransform& PositionTransform() const override { return first; }
-    const CCoordTransform& DialogTransform() const override { return second; }
-
-    CSerialPort port;  // never opened: the dialog's start command goes nowhere
-    CoordSysParams params;
-    CCoordTransform first, second;
-    HWND window;
-};
+    frame.settings.connection.nGAngle = 15;
+    frame.settings.nBaseShowRef = 1;
+}
 
 CGpsState Sky(int shift) {
     CGpsState s;
@@ -65,7 +45,8 @@ CGpsState Sky(int shift) {
 void BM_InfoPageRefresh(benchmark::State& run) {
     InitCommonControls();
     CUiDriver ui;
-    CBenchFrame frame;
+    CFakeFrame frame;
+    SetUpFrame(frame);
     CGpsInfoDlg dlg(frame);
     dlg.Create(CGpsInfoDlg::IDD);
     dlg.m_tab.SetActivePage(static_cast<int>(run.range(0)));

@@ -1,8 +1,8 @@
 // libFuzzer target: received lines, in the device code page, through the sentence, log and version
 // parsers of one parser object, so that what a line leaves behind (board type, version values,
 // staging table) meets the next. The input starts with four little-endian int32 settings taken from
-// the whole int range (board type, parser time zone, job time zone, fix level), then the lines, one
-// per LF. Built and run by run-fuzz.sh beside it.
+// the whole int range (board type, time zone, base flag, fix level), then the lines, one per LF. Built and
+// run by run-fuzz.sh beside it.
 //
 // Random mutation almost never keeps a board log's CRC-32 or a sentence's XOR right, so the bodies
 // behind them would stay unreached: the mutator recomputes every line's check after most mutations
@@ -17,7 +17,6 @@
 #include "platform/text/Format.h"
 #include "receiver/CGpsParser.h"
 #include "receiver/ReceiverProtocol.h"
-#include "tests/receiver/ParserOnlyFrame.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 
@@ -82,14 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t settings[4];
     if (size < sizeof settings) return 0;
     std::memcpy(settings, data, sizeof settings);
-    CParserOnlyFrame frame;
-    frame.system.nGPSOEMType = settings[0];
-    frame.settings.connection.nTimeZone = settings[2];
-    CGpsParser parser(frame);
-    parser.SetTimeZone(settings[1]);
-    parser.SetFixLevel(settings[3]);
+    CGpsParser parser({.boardType = settings[0],
+                       .baseFlag = settings[2],
+                       .fixLevel = settings[3],
+                       .timeZone = settings[1]});
+    CGpsState state;
     int versionType = 0;
-    parser.Parse(FirmwareLog(), frame.state, versionType);
+    parser.Parse(FirmwareLog(), state, versionType);
     std::string_view rest(reinterpret_cast<const char*>(data + sizeof settings), size - sizeof settings);
     while (!rest.empty()) {
         const size_t end = rest.find('\n');
@@ -98,9 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
         int type = 0;
         if (const std::optional<CString> reply = VersionReplyText(bytes))
-            parser.ParseVersion(*reply, frame.state);
+            parser.ParseVersion(*reply, state);
         else
-            parser.Parse(bytes, frame.state, type);
+            parser.Parse(bytes, state, type);
     }
     return 0;
 }

@@ -12,8 +12,9 @@ text=(platform/text/CString.cpp platform/text/Format.cpp platform/text/Numbers.c
   platform/messages/MessageBox.cpp)
 files=(platform/files/FileOps.cpp platform/files/DevicePath.cpp platform/files/FileSystemCalls.cpp
   platform/files/CFile.cpp)
-# The earth-centred conversion the base position's height check uses.
-geodesy=(geodesy/CoordTransform.cpp geodesy/GaussProjection.cpp geodesy/DmsAngle.cpp geodesy/StereoProjector.cpp)
+# The earth-centred conversions of the base positions and their height check.
+geodesy=(geodesy/CoordTransform.cpp geodesy/GaussProjection.cpp geodesy/DmsAngle.cpp geodesy/StereoProjector.cpp
+  geodesy/Wgs84.cpp)
 # Seeds from the real captures when they are beside the project.
 captures=$root/../shared/testdata
 capture_files=()
@@ -52,8 +53,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 share=$(((seconds + 6) / 7))
 parser=$((seconds - 4 * share > 0 ? seconds - 4 * share : 1))
 
-# Behind the settings header of the line parser (board type 4, zones 8, fix level 0).
-pieces "$out/capture-seeds" '\004\000\000\000\010\000\000\000\010\000\000\000\000\000\000\000'
+# Behind the settings header of the line parser (board type 4, zone 8, base flag 0, fix level 0).
+pieces "$out/capture-seeds" '\004\000\000\000\010\000\000\000\000\000\000\000\000\000\000\000'
 fuzz parse-line-fuzz "$parser" "tests/receiver/fuzz/ParseLineFuzz.cpp
   receiver/CGpsParser.cpp receiver/NmeaSentences.cpp receiver/BoardLogs.cpp receiver/VersionReply.cpp
   receiver/SentenceFields.cpp receiver/ReceiverProtocol.cpp foundation/CGpsState.cpp ${geodesy[*]} ${text[*]}" \

@@ -25,7 +25,7 @@ LRESULT CFrameRouter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     if (message == WM_SERIAL_DATA)
         OnBytes(reinterpret_cast<const uint8_t*>(wParam), static_cast<uint32_t>(lParam));
     else if (message == WM_TIMER && wParam == kTickTimer)
-        frame_.moduleQueue.OnTick();
+        frame_.moduleQueue.OnTick(frame_.settings.dataLink);
     else if (message == WM_COMMAND)
         commands_.push_back(LOWORD(wParam));
     return 0;
@@ -50,6 +50,7 @@ void CFrameRouter::OnBytes(const uint8_t* bytes, uint32_t count) {
 
 void CFrameRouter::OnLine(const CString& line) {
     int type = 0;
+    frame_.TellParserTheBoard();
     if (!frame_.parser.Parse(line, frame_.state, type)) return;
     if (type == kLineBestPos) OnPosition(4);
     if (type == kLineRefStation) {

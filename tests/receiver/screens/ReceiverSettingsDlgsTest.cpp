@@ -10,6 +10,7 @@ class ReceiverSettingsTest : public ReceiverScreenTest {
 protected:
     void Parse(const CString& line) {
         int type = 0;
+        frame.TellParserTheBoard();
         frame.parser.Parse(line, frame.state, type);
     }
 };
@@ -84,7 +85,7 @@ TEST_F(ReceiverSettingsTest, RoverSettingsOpenWithTheJobsValuesAndStoreAllSix) {
     c.dRmsvLimit = 0.08;
     c.nPDOPLimit = 0;
     c.dPDOPLimit = 4.0;
-    frame.parser.SetFixLevel(2);
+    frame.parser.UseSettings({.fixLevel = 2});
     ui.OnModal(CRoverSettingsDlg::IDD, [&](CDialog& d) {
         EXPECT_TRUE(d.IsZoomed());
         EXPECT_EQ(ui.GetText(d, roversettings::kRadioFormat), L"RTCM");
