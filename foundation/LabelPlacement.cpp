@@ -19,3 +19,68 @@ PixelRect LabelBox(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest
     }
     return box;
 }
+
+void LabelLayout::Reset(const PixelRect& plot) {
+    plot_ = plot;
+    const int32_t width = std::max(0, plot.right - plot.left);
+    const int32_t height = std::max(0, plot.bottom - plot.top);
+    wordsPerRow_ = (static_cast<size_t>(width) + 63) / 64;
+    taken_.assign(wordsPerRow_ * static_cast<size_t>(height), 0);
+}
+
+void LabelLayout::Reserve(const PixelRect& box) {
+    Take(box);
+}
+
+std::optional<PixelRect> LabelLayout::Place(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest) {
+    const PixelRect first = LabelBox(at, gap, textWidth, widest, plot_);
+    const int32_t width = first.right - first.left;
+    PixelRect other = first;
+    if (first.left > at.x) {
+        other.left = at.x - gap - width;
+        other.right = at.x - gap;
+    } else {
+        other.left = at.x + gap;
+        other.right = at.x + gap + width;
+    }
+    for (const PixelRect& box : {first, other}) {
+        if (box.left < plot_.left || box.right > plot_.right || !Free(box)) continue;
+        Take(box);
+        return box;
+    }
+    return std::nullopt;
+}
+
+PixelRect LabelLayout::Clipped(const PixelRect& box) const {
+    return {std::max(box.left, plot_.left) - plot_.left, std::max(box.top, plot_.top) - plot_.top,
+            std::min(box.right, plot_.right) - plot_.left, std::min(box.bottom, plot_.bottom) - plot_.top};
+}
+
+// Calls visit(word, mask) for each word of the bitmap that a box's pixels lie in, with the bits of
+// the box; stops at the first visit that answers false, and answers whether none did.
+template <class Words, class Visit>
+bool LabelLayout::EachWord(Words& words, const PixelRect& box, Visit visit) const {
+    const PixelRect c = Clipped(box);
+    for (int32_t y = c.top; y < c.bottom; ++y) {
+        for (int32_t x = c.left; x < c.right;) {
+            const int32_t bit = x % 64;
+            const int32_t count = std::min(64 - bit, c.right - x);
+            const uint64_t mask = (count == 64 ? ~uint64_t{0} : ((uint64_t{1} << count) - 1)) << bit;
+            if (!visit(words[static_cast<size_t>(y) * wordsPerRow_ + static_cast<size_t>(x / 64)], mask))
+                return false;
+            x += count;
+        }
+    }
+    return true;
+}
+
+bool LabelLayout::Free(const PixelRect& box) const {
+    return EachWord(taken_, box, [](uint64_t word, uint64_t mask) { return (word & mask) == 0; });
+}
+
+void LabelLayout::Take(const PixelRect& box) {
+    EachWord(taken_, box, [](uint64_t& word, uint64_t mask) {
+        word |= mask;
+        return true;
+    });
+}

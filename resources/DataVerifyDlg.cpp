@@ -13,7 +13,7 @@ constexpr DialogControlTemplate Label(short x, short y, const wchar_t* text) {
     return {L"STATIC", IDC_STATIC, x, y, 20, 8, text, SS_LEFT};
 }
 constexpr DialogControlTemplate Live(short x, short y, UINT id) {
-    return {L"STATIC", id, static_cast<short>(x + 20), y, 44, 8, L"", SS_LEFT};
+    return {L"STATIC", id, static_cast<short>(x + 20), y, 42, 8, L"", SS_LEFT};
 }
 constexpr DialogControlTemplate Field(short x, short y, UINT id) {
     return {L"EDIT", id, static_cast<short>(x + 10), y, 52, 11, L"", kEdit};

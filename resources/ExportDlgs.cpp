@@ -31,7 +31,7 @@ std::vector<DialogControlTemplate> Controls(const wchar_t* sourceLabel, const wc
     y = static_cast<short>(y + 10);
     c.push_back({L"STATIC", IDC_STATIC, 4, y, 100, 8, L"输出文件名:", SS_LEFT});
     c.push_back({L"EDIT", kFileName, 4, static_cast<short>(y + 11), 127, 12, L"",
-                 ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP});
+                 ES_AUTOHSCROLL | ES_ENDELLIPSIS | WS_BORDER | WS_TABSTOP | WS_GROUP});
     c.push_back({L"STATIC", IDC_STATIC, 4, static_cast<short>(y + 27), 127, 8,
                  L"文件保存在工程的result目录下", SS_LEFT});
     c.push_back({L"BUTTON", IDOK, 20, 150, 40, 13, L"输出", BS_DEFPUSHBUTTON | WS_TABSTOP});

@@ -27,7 +27,7 @@ const BuiltDialogTemplate kTemplate(
         .Control({L"BUTTON", kByPoint, 58, 70, 50, 11, L"据点计算", kRadio})
         .Control({L"EDIT", kRefName, 4, 83, 104, 12, L"", kEdit | WS_GROUP})
         .Control({L"BUTTON", kPick, 112, 82, 19, 14, L"", BS_OWNERDRAW | WS_TABSTOP})
-        .Control({L"STATIC", IDC_STATIC, 4, 99, 127, 8, L"角度输入格式:ddmmssssss", SS_LEFT})
+        .Control({L"STATIC", IDC_STATIC, 4, 99, 127, 8, L"角度输入格式:dd.mmssssss", SS_LEFT})
         .Field(kFields, kAngle, 110, L"偏移角度:")
         .Field(kFields, kDistance, 124, L"偏移距离:")
         .Field(kFields, kHeightDiff, 138, L"高  差:")

@@ -59,5 +59,9 @@ LineSegRec ParseLineTexts(const LineTexts& texts) {
 }
 
 LineTexts FormatLineTexts(const LineSegRec& line) {
-    return {FormatPoint(line.start), FormatPoint(line.end), Format(L"%.3f", line.startMileage)};
+    return {FormatPoint(line.start), FormatPoint(line.end), MileageText(line.startMileage)};
+}
+
+CString MileageText(double metres) {
+    return Format(L"%.4f", metres);
 }

@@ -20,5 +20,8 @@ constexpr int kLineMileageField = 10;
 CString CheckLineTexts(const LineTexts& texts, int& badField);
 // Numbers as the device reads them.
 LineSegRec ParseLineTexts(const LineTexts& texts);
-// The start's and the end's texts with coordinates and mileage as "%.3f".
+// The start's and the end's texts with coordinates as "%.3f" and the mileage as MileageText.
 LineTexts FormatLineTexts(const LineSegRec& line);
+// A mileage or a line's length as the library shows it wherever it appears: "%.4f", as the line
+// file keeps it.
+CString MileageText(double metres);

@@ -28,6 +28,8 @@ void CFolderTreeDlg::ShowTree(UINT treeId, const std::vector<CString>& filters) 
     tree_.DisplayTree(rootFolder_, TRUE);
     // With nothing selected a typed name would land outside the folders shown.
     if (!tree_.SelectPath(startFolder_)) tree_.SelectItem(tree_.GetRootItem());
+    // The folders first: the path field then shows its whole end, in "..." where it is too long.
+    GotoDlgCtrl(&tree_);
 }
 
 CString CFolderTreeDlg::SelectedPath(NMHDR* header) const {
@@ -45,7 +47,7 @@ void COpenFileDlg::AddFilter(const CString& pattern) {
 BOOL COpenFileDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowTree(openfile::kTree, filters_);
-    return TRUE;
+    return FALSE;
 }
 
 void COpenFileDlg::DoDataExchange(CDataExchange* pDX) {
@@ -75,7 +77,7 @@ CFileSaveDlg::CFileSaveDlg(CWnd* parent) : CFolderTreeDlg(IDD, parent) {
 BOOL CFileSaveDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ShowTree(savefile::kTree, {filter_});
-    return TRUE;
+    return FALSE;
 }
 
 void CFileSaveDlg::DoDataExchange(CDataExchange* pDX) {

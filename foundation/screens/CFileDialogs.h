@@ -21,7 +21,8 @@ public:
 protected:
     CFolderTreeDlg(UINT templateId, CWnd* parent);
     // Maximised, with the tree of the root folder showing the files the filters match, at the
-    // start folder, or at the top item when the start folder cannot be selected.
+    // start folder, or at the top item when the start folder cannot be selected; the tree has the
+    // focus (OnInitDialog answers FALSE).
     void ShowTree(UINT treeId, const std::vector<CString>& filters);
     CString SelectedPath(NMHDR* selectionChange) const;
 

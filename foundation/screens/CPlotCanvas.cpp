@@ -12,6 +12,20 @@ constexpr COLORREF kNorthArrowColor = RGB(0, 128, 128);
 constexpr int32_t kLabelGap = 5;
 constexpr int32_t kLabelWidest = 40;
 
+// Where the furniture is drawn, from the plot's corners.
+PixelRect LinkAndSignalBox(const PixelRect& c) {  // the link tag, then the signal glyph
+    return {c.left + 1, c.top + 1, c.left + 57, c.top + 15};
+}
+PixelRect NorthArrowBox(const PixelRect& c) {  // the arrow and "北" under it
+    return {c.right - 15, c.top + 2, c.right, c.top + 36};
+}
+PixelRect ScaleBarBox(const PixelRect& c) {  // the label over the bar
+    return {c.right - 50, c.bottom - 19, c.right - 2, c.bottom - 1};
+}
+PixelRect ClockBox(const PixelRect& c) {
+    return {c.left + 1, c.bottom - 12, c.left + 56, c.bottom};
+}
+
 CPoint ToPoint(PixelPoint p) {
     return CPoint(p.x, p.y);
 }
@@ -129,7 +143,7 @@ void CPlotCanvas::DrawPoints(CDC& dc) {
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     for (const VisiblePoint& v : VisiblePoints()) {
         dc.Ellipse(v.x - 2, v.y - 2, v.x + 2, v.y + 2);
-        DrawPlotLabel(dc, v.name, {v.x, v.y}, kLabelGap, kLabelWidest, ClientRect());
+        DrawPlotLabel(dc, v.name, {v.x, v.y}, kLabelGap, kLabelWidest, labels_);
     }
     dc.SetBkMode(oldMode);
     dc.SelectObject(oldFont);
@@ -163,8 +177,8 @@ void CPlotCanvas::DrawNorthArrow(CDC& dc) {
 }
 
 void CPlotCanvas::DrawClock(CDC& dc, int hour, int minute, int second) {
-    const PixelRect& c = ClientRect();
-    CRect rect(c.left + 1, c.bottom - 12, c.left + 56, c.bottom);
+    const PixelRect box = ClockBox(ClientRect());
+    CRect rect(box.left, box.top, box.right, box.bottom);
     dc.DrawText(Format(L"%02d:%02d:%02d", hour, minute, second), &rect, DT_SINGLELINE | DT_VCENTER);
 }
 
@@ -192,4 +206,11 @@ void CPlotCanvas::DrawLinkTag(CDC& dc, int32_t kind, int32_t number, int32_t sho
     const PixelRect& c = ClientRect();
     CRect rect(c.left + 1, c.top + 2, c.left + 9, c.top + 14);
     dc.DrawText(*tag, &rect, DT_SINGLELINE | DT_VCENTER);
+}
+
+void CPlotCanvas::StartLabels() {
+    const PixelRect& c = ClientRect();
+    labels_.Reset(c);
+    for (const PixelRect& box : {LinkAndSignalBox(c), NorthArrowBox(c), ScaleBarBox(c), ClockBox(c)})
+        labels_.Reserve(box);
 }

@@ -5,6 +5,7 @@
 // whether to repaint.
 #include <cstdint>
 
+#include "foundation/LabelPlacement.h"
 #include "foundation/PlotViewport.h"
 #include "platform/gdi/CDC.h"
 
@@ -33,4 +34,12 @@ public:
     // The correction-age glyph; blinks by drawing an empty glyph on every other call.
     void DrawSignalGlyph(CDC& dc, int32_t differentialAge);
     void DrawLinkTag(CDC& dc, int32_t kind, int32_t number, int32_t shown);
+
+    // The names of the current paint: StartLabels begins a paint with the furniture's corners kept
+    // free; names drawn until the next paint go where these leave room.
+    void StartLabels();
+    LabelLayout& Labels() { return labels_; }
+
+private:
+    LabelLayout labels_;
 };

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowDC.h"
 
@@ -23,6 +24,20 @@ int TextWidth(CWnd& wnd, const CString& text) {
     return width;
 }
 }  // namespace
+
+CRect PopupPlace(const CRect& opener, bool beside, CSize size, const CRect& screen) {
+    CPoint at(opener.left, opener.bottom);
+    if (beside) {
+        at = CPoint(opener.right, opener.top);
+        // Where the right has no room, to the left of the opener, so that the parent stays readable.
+        if (at.x + size.cx > screen.right && opener.left - size.cx >= screen.left)
+            at.x = opener.left - size.cx;
+    }
+    // Keep it on the screen.
+    if (at.x + size.cx > screen.right) at.x = std::max(screen.left, screen.right - size.cx);
+    if (at.y + size.cy > screen.bottom) at.y = std::max(screen.top, screen.bottom - size.cy);
+    return CRect(at, size);
+}
 
 // ---- the bar
 
@@ -113,7 +128,7 @@ void CCommandBar::OpenTitle(int index) {
     openTitle_ = index;
     Invalidate();
     const CRect title = TitleRect(index);
-    OpenCascade(0, popup, CPoint(title.left, title.bottom));
+    OpenCascade(0, popup, title);
     // A tap outside the bar and its popups closes them and goes no further.
     CDesktop::Get().mouseDownFilter = [this](CWnd* target) {
         if (target == this) return false;
@@ -140,13 +155,13 @@ bool CCommandBar::OnMenuKey(UINT message, UINT key) {
     return true;
 }
 
-void CCommandBar::OpenCascade(size_t depth, CMenu* menu, CPoint screenTopLeft) {
+void CCommandBar::OpenCascade(size_t depth, CMenu* menu, const CRect& opener) {
     while (popups_.size() > depth) {
         popups_.back()->DestroyWindow();
         popups_.pop_back();
     }
     auto popup = std::make_unique<CPopupMenuWnd>(*this, *menu, depth);
-    if (popup->Open(screenTopLeft)) popups_.push_back(std::move(popup));
+    if (popup->Open(opener)) popups_.push_back(std::move(popup));
 }
 
 void CCommandBar::ChooseCommand(UINT id) {
@@ -155,37 +170,44 @@ void CCommandBar::ChooseCommand(UINT id) {
 }
 
 LRESULT CCommandBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_QZ_COMMANDBAR_HEIGHT:
-            return GetHeight();
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_LBUTTONDOWN: {
-            const CPoint at(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            if (adornments_ && CloseBoxRect().PtInRect(at)) {
-                CloseMenus();
-                if (CWnd* frame = GetParent()) frame->PostMessage(WM_CLOSE);
-                return 0;
-            }
-            const int title = TitleAt(at);
-            if (title >= 0 && title == openTitle_)
-                CloseMenus();
-            else if (title >= 0)
-                OpenTitle(title);
-            else
-                CloseMenus();
-            return 0;
-        }
-        case WM_DESTROY:
-            CloseMenus();
-            return 0;
-    }
+    static constexpr MessageRoute<CCommandBar> kRoutes[] = {
+        {WM_QZ_COMMANDBAR_HEIGHT, &CCommandBar::OnGetHeight},
+        {WM_PAINT, &CCommandBar::OnPaint},
+        {WM_ERASEBKGND, &CCommandBar::OnEraseBackground},
+        {WM_LBUTTONDOWN, &CCommandBar::OnTap},
+        {WM_DESTROY, &CCommandBar::OnDestroy},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CCommandBar::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+// The close box asks the frame to close; a title opens its popup, or closes it when it is open.
+LRESULT CCommandBar::OnTap(WPARAM, LPARAM lParam) {
+    const CPoint at(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    if (adornments_ && CloseBoxRect().PtInRect(at)) {
+        CloseMenus();
+        if (CWnd* frame = GetParent()) frame->PostMessage(WM_CLOSE);
+        return 0;
+    }
+    const int title = TitleAt(at);
+    if (title >= 0 && title == openTitle_)
+        CloseMenus();
+    else if (title >= 0)
+        OpenTitle(title);
+    else
+        CloseMenus();
+    return 0;
+}
+
+LRESULT CCommandBar::OnDestroy(WPARAM, LPARAM) {
+    CloseMenus();
+    return 0;
 }
 
 void CCommandBar::Paint(CDC& dc) {
@@ -223,8 +245,8 @@ void CCommandBar::Paint(CDC& dc) {
 CPopupMenuWnd::CPopupMenuWnd(CCommandBar& bar, CMenu& menu, size_t depth)
     : bar_(bar), menu_(menu), depth_(depth) {}
 
-BOOL CPopupMenuWnd::Open(CPoint screenTopLeft) {
-    if (!CreateEx(0, L"Menu", L"", WS_POPUP | WS_BORDER, CRect(screenTopLeft, CSize(10, 10)), &bar_, 0))
+BOOL CPopupMenuWnd::Open(const CRect& opener) {
+    if (!CreateEx(0, L"Menu", L"", WS_POPUP | WS_BORDER, CRect(opener.TopLeft(), CSize(10, 10)), &bar_, 0))
         return FALSE;
     SetFont(bar_.GetFont(), FALSE);
     int width = 0, height = 0;
@@ -234,12 +256,8 @@ BOOL CPopupMenuWnd::Open(CPoint screenTopLeft) {
     }
     width += kCheckWidth + kArrowWidth + 2;
     height += 2;
-    // Keep it on the screen.
-    const CRect screen = CDesktop::Get().ScreenRect();
-    CPoint at = screenTopLeft;
-    if (at.x + width > screen.right) at.x = std::max(0, static_cast<int>(screen.right) - width);
-    if (at.y + height > screen.bottom) at.y = std::max(0, static_cast<int>(screen.bottom) - height);
-    SetWindowPos(nullptr, at.x, at.y, width, height, SWP_NOZORDER);
+    const CRect at = PopupPlace(opener, depth_ > 0, CSize(width, height), CDesktop::Get().ScreenRect());
+    SetWindowPos(nullptr, at.left, at.top, at.Width(), at.Height(), SWP_NOZORDER);
     ShowWindow(SW_SHOWNA);
     BringWindowToTop();
     return TRUE;
@@ -295,36 +313,46 @@ void CPopupMenuWnd::Choose(int index) {
     const CMenu::Item& item = menu_.Items()[static_cast<size_t>(index)];
     if ((item.state & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED))) return;
     if (item.popup) {
-        const CRect r = ItemRect(index);
-        bar_.OpenCascade(depth_ + 1, item.popup.get(), CPoint(r.right, r.top));
+        // Beside the popup's frame, level with the item.
+        CRect opener = ItemRect(index), frame;
+        GetWindowRect(&frame);
+        opener.left = frame.left;
+        opener.right = frame.right;
+        bar_.OpenCascade(depth_ + 1, item.popup.get(), opener);
         return;
     }
     bar_.ChooseCommand(item.id);
 }
 
 LRESULT CPopupMenuWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_LBUTTONDOWN:
-        case WM_MOUSEMOVE: {
-            const int at = ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-            if (at != highlighted_) {
-                highlighted_ = at;
-                Invalidate();
-            }
-            return 0;
-        }
-        case WM_LBUTTONUP:
-            Choose(ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
-            return 0;
-    }
+    static constexpr MessageRoute<CPopupMenuWnd> kRoutes[] = {
+        {WM_PAINT, &CPopupMenuWnd::OnPaint},         {WM_ERASEBKGND, &CPopupMenuWnd::OnEraseBackground},
+        {WM_LBUTTONDOWN, &CPopupMenuWnd::OnPointAt}, {WM_MOUSEMOVE, &CPopupMenuWnd::OnPointAt},
+        {WM_LBUTTONUP, &CPopupMenuWnd::OnButtonUp},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CPopupMenuWnd::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+// The stylus down or moving lights the item under it.
+LRESULT CPopupMenuWnd::OnPointAt(WPARAM, LPARAM lParam) {
+    const int at = ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    if (at != highlighted_) {
+        highlighted_ = at;
+        Invalidate();
+    }
+    return 0;
+}
+
+LRESULT CPopupMenuWnd::OnButtonUp(WPARAM, LPARAM lParam) {
+    Choose(ItemAt(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+    return 0;
 }
 
 void CPopupMenuWnd::Paint(CDC& dc) {

@@ -16,6 +16,11 @@ constexpr UINT AFX_IDW_COMMANDBAR = 0xE800;
 
 class CPopupMenuWnd;
 
+// Where a popup of `size` goes on `screen`: under its opener (a bar title), or beside it (an item
+// of the parent popup) to the right, to the left where the right has no room; moved as little as
+// it takes to stay on the screen.
+CRect PopupPlace(const CRect& opener, bool beside, CSize size, const CRect& screen);
+
 class CCommandBar : public CWnd {
 public:
     CCommandBar();
@@ -34,8 +39,9 @@ public:
     CPopupMenuWnd* OpenPopup(size_t depth = 0) const;
     void CloseMenus();
 
-    // For the popups: opens `menu` beside an item of the popup at `depth` - 1.
-    void OpenCascade(size_t depth, CMenu* menu, CPoint screenTopLeft);
+    // Opens `menu` at `depth`: under the bar's title `opener` at depth 0, else beside the item
+    // `opener` of the popup at `depth` - 1 (screen rectangles).
+    void OpenCascade(size_t depth, CMenu* menu, const CRect& opener);
     void ChooseCommand(UINT id);
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,6 +53,13 @@ private:
     int TitleAt(CPoint client) const;
     CRect CloseBoxRect() const;
 
+    // One member for each message the bar handles; DefWindowProc routes to them.
+    LRESULT OnGetHeight(WPARAM, LPARAM) { return GetHeight(); }
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnTap(WPARAM, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM, LPARAM);
+
     CMenu menu_;
     bool adornments_ = false;
     int openTitle_ = -1;
@@ -57,7 +70,7 @@ private:
 class CPopupMenuWnd : public CWnd {
 public:
     CPopupMenuWnd(CCommandBar& bar, CMenu& menu, size_t depth);
-    BOOL Open(CPoint screenTopLeft);
+    BOOL Open(const CRect& opener);
     CMenu& Menu() { return menu_; }
     // The screen rectangle of an item, for taps; empty when there is none.
     CRect ItemRect(int index) const;
@@ -73,6 +86,11 @@ private:
     int ItemAt(CPoint client) const;
     void Paint(CDC& dc);
     void Choose(int index);
+
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnPointAt(WPARAM, LPARAM lParam);
+    LRESULT OnButtonUp(WPARAM, LPARAM lParam);
 
     CCommandBar& bar_;
     CMenu& menu_;

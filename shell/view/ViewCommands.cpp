@@ -166,7 +166,7 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
     markers_.push_back({point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)});
     CClientDC dc(&plot_);
     dc.SetBkMode(TRANSPARENT);
-    DrawPointLabel(dc, markers_.back(), canvas_.ClientRect());
+    DrawPointLabel(dc, markers_.back(), canvas_.Labels());
 }
 
 size_t CFrmGraphView::FirstShownPoint() const {
@@ -194,7 +194,7 @@ void CFrmGraphView::DrawStoredPoints(CDC& dc) {
         marker.tag = static_cast<int32_t>(i);
     }
     markers_.resize(shown);
-    DrawPointLabels(dc, markers_, canvas_.ClientRect());
+    DrawPointLabels(dc, markers_, canvas_.Labels());
 }
 
 void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {

@@ -96,8 +96,8 @@ void CLineStakeDlg::DrawLine(CDC& dc, const LineSegRec& line, bool current) {
     dc.LineTo(cb.x, cb.y);
     DrawCircle(dc, ca.x, ca.y, kEndRadius);
     DrawCircle(dc, cb.x, cb.y, kEndRadius);
-    DrawPlotLabel(dc, line.start.name, ca, kEndNameGap, kEndNameWidest, r);
-    DrawPlotLabel(dc, line.end.name, cb, kEndNameGap, kEndNameWidest, r);
+    DrawPlotLabel(dc, line.start.name, ca, kEndNameGap, kEndNameWidest, canvas_.Labels());
+    DrawPlotLabel(dc, line.end.name, cb, kEndNameGap, kEndNameWidest, canvas_.Labels());
 }
 
 void CLineStakeDlg::ShowReadouts() {

@@ -17,7 +17,7 @@ CStakeLineEditDlg::CStakeLineEditDlg(IFoundationFrame& library, bool adding, CWn
     : CDialog(adding ? IDD_ADD : IDD_EDIT, parent), library_(library) {
     if (adding) {
         texts.start.code = texts.end.code = L"00000000";
-        texts.mileage = L"0.0";
+        texts.mileage = MileageText(0.0);
     }
     BindCommand(kPickStart, &CStakeLineEditDlg::OnPickStart);
     BindCommand(kPickEnd, &CStakeLineEditDlg::OnPickEnd);

@@ -2,10 +2,10 @@
 
 #include "foundation/screens/CFileDialogs.h"
 #include "platform/files/FileOps.h"
-#include "platform/text/Format.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/StringTable.h"
 #include "resources/StakeLineLibDlg.h"
+#include "stakeout/LineTexts.h"
 #include "stakeout/StakeFiles.h"
 #include "stakeout/StakeGeometry.h"
 #include "stakeout/screens/CStakeLineEditDlg.h"
@@ -14,8 +14,8 @@
 namespace {
 using namespace linelib;
 
-CString Length(const LineSegRec& l, const wchar_t* format) {
-    return Format(format, PlanDistance(l.start.x, l.start.y, l.start.h, l.end.x, l.end.y, l.end.h));
+CString Length(const LineSegRec& l) {
+    return MileageText(PlanDistance(l.start.x, l.start.y, l.start.h, l.end.x, l.end.y, l.end.h));
 }
 }  // namespace
 
@@ -46,12 +46,12 @@ void CStakeLineLibDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, kFileName, fileName_);
 }
 
-void CStakeLineLibDlg::ShowRow(int index, const CString& mileage, bool insert, const wchar_t* lengthFormat) {
+void CStakeLineLibDlg::ShowRow(int index, bool insert) {
     const LineSegRec& l = lines_[static_cast<size_t>(index)];
     if (insert) list_.InsertItem(index, CString());
     list_.SetItemText(index, 0, l.start.name + L"-" + l.end.name);
-    list_.SetItemText(index, 1, mileage);
-    list_.SetItemText(index, 2, Length(l, lengthFormat));
+    list_.SetItemText(index, 1, MileageText(l.startMileage));
+    list_.SetItemText(index, 2, Length(l));
 }
 
 void CStakeLineLibDlg::ReadLines(const CString& path) {
@@ -61,7 +61,7 @@ void CStakeLineLibDlg::ReadLines(const CString& path) {
     if (!result) return;
     for (const LineSegRec& l : read) {
         lines_.push_back(l);
-        ShowRow(static_cast<int>(lines_.size() - 1), Format(L"%.4f", l.startMileage), true);
+        ShowRow(static_cast<int>(lines_.size() - 1), true);
     }
 }
 
@@ -80,7 +80,7 @@ void CStakeLineLibDlg::OnAdd() {
     CStakeLineEditDlg editor(host_.CoordLibrary(), true, this);
     if (editor.DoModal() != IDOK) return;
     lines_.push_back(ParseLineTexts(editor.texts));
-    ShowRow(static_cast<int>(lines_.size() - 1), editor.texts.mileage, true, L"%.3f");
+    ShowRow(static_cast<int>(lines_.size() - 1), true);
     modified_ = true;
 }
 
@@ -90,7 +90,7 @@ void CStakeLineLibDlg::OnInsert() {
     const int selected = SelectedRow();
     const int at = selected < 0 ? static_cast<int>(lines_.size()) : selected;
     lines_.insert(lines_.begin() + at, ParseLineTexts(editor.texts));
-    ShowRow(at, editor.texts.mileage, true);
+    ShowRow(at, true);
     modified_ = true;
 }
 
@@ -102,7 +102,7 @@ void CStakeLineLibDlg::OnEdit() {
     if (editor.DoModal() != IDOK) return;
     modified_ = true;
     lines_[static_cast<size_t>(row)] = ParseLineTexts(editor.texts);
-    ShowRow(row, editor.texts.mileage, false);
+    ShowRow(row, false);
 }
 
 void CStakeLineLibDlg::OnDelete() {

@@ -38,7 +38,7 @@ private:
 
     // The row of line `index`, its mileage column as given (added rows show the length to the
     // millimetre until the file is read again).
-    void ShowRow(int index, const CString& mileage, bool insert, const wchar_t* lengthFormat = L"%.4f");
+    void ShowRow(int index, bool insert);
     void ReadLines(const CString& path);
     // False (with the message shown) when the file could not be written.
     bool WriteLines();

@@ -109,7 +109,7 @@ LRESULT CStakePlotDlg::OnPlotPainted(WPARAM, LPARAM) {
     DrawDesign(dc);
     const RecordDisplay shown = RecordsOnPlot();
     markers_ = RecordMarkers(canvas_, records_, shown.shown ? shown.newest : 0);
-    DrawPointLabels(dc, markers_, canvas_.ClientRect());
+    DrawPointLabels(dc, markers_, canvas_.Labels());
     canvas_.RedrawPosition(dc);
     // The store button lies on the plot: it comes back over the map.
     GetDlgItem(kStore)->Invalidate();
@@ -218,7 +218,7 @@ void CStakePlotDlg::AppendStakeRecord(const PointRecord& point) {
         markers_.push_back({point.name, CString(), at.x, at.y, static_cast<int32_t>(records_.size() - 1)});
         CClientDC dc(&plot_);
         dc.SetBkMode(TRANSPARENT);
-        DrawPointLabel(dc, markers_.back(), canvas_.ClientRect());
+        DrawPointLabel(dc, markers_.back(), canvas_.Labels());
     }
     if (!::AppendStakeRecord(StakeRecordPath(LibraryPath(), layout_.recordExtension), point))
         MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);

@@ -81,9 +81,10 @@ void CStakeoutDlg::DrawGuideLines(CDC& dc) {
 void CStakeoutDlg::DrawDesign(CDC& dc) {
     // The background took the guide line with it.
     guideEnd_.reset();
-    if (settings_.showAllLayoutPoint) canvas_.DrawPoints(dc);
+    // The target's name first: a library point's name gives way to it.
     if (target_)
-        DrawTarget(dc, canvas_.WorldToScreen(target_->x, target_->y), target_->name, canvas_.ClientRect());
+        DrawTarget(dc, canvas_.WorldToScreen(target_->x, target_->y), target_->name, canvas_.Labels());
+    if (settings_.showAllLayoutPoint) canvas_.DrawPoints(dc);
 }
 
 void CStakeoutDlg::ShowTexts() {

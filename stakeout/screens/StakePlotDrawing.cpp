@@ -20,11 +20,11 @@ constexpr COLORREF kPromptRed = RGB(255, 0, 0);
 constexpr int32_t kTargetNameGap = 10;
 constexpr int32_t kTargetNameWidest = 35;
 
-void DrawName(CDC& dc, const CString& name, PixelPoint at, const PixelRect& plot) {
+void DrawName(CDC& dc, const CString& name, PixelPoint at, LabelLayout& labels) {
     CFont font;
     font.CreatePointFont(80, L"宋体", &dc);
     CFont* old = dc.SelectObject(&font);
-    DrawPlotLabel(dc, name, at, kTargetNameGap, kTargetNameWidest, plot);
+    DrawPlotLabel(dc, name, at, kTargetNameGap, kTargetNameWidest, labels);
     dc.SelectObject(old);
 }
 }  // namespace
@@ -43,7 +43,7 @@ bool OnPlot(const PixelRect& r, PixelPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-void DrawTarget(CDC& dc, PixelPoint at, const CString& name, const PixelRect& plot) {
+void DrawTarget(CDC& dc, PixelPoint at, const CString& name, LabelLayout& labels) {
     CBrush white(RGB(255, 255, 255));
     CBrush* oldBrush = dc.SelectObject(&white);
     DrawCircle(dc, at.x, at.y, kTargetRadius);
@@ -53,7 +53,7 @@ void DrawTarget(CDC& dc, PixelPoint at, const CString& name, const PixelRect& pl
     dc.MoveTo(at.x - arm, at.y + arm);
     dc.LineTo(at.x + arm, at.y - arm);
     dc.SelectObject(oldBrush);
-    DrawName(dc, name, at, plot);
+    DrawName(dc, name, at, labels);
 }
 
 void DrawRings(CDC& dc, PixelPoint centre, const std::vector<int32_t>& radii) {

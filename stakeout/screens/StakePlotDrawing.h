@@ -4,6 +4,7 @@
 // their buttons.
 #include <vector>
 
+#include "foundation/LabelPlacement.h"
 #include "foundation/MapMarker.h"
 #include "foundation/PlotViewport.h"
 #include "foundation/screens/CIconButton.h"
@@ -15,8 +16,8 @@ void SetUpStakeButton(CIconButton& button, CWnd& screen, UINT id, UINT icon);
 
 bool OnPlot(const PixelRect& r, PixelPoint p);
 
-// A circle of 8 pixels with an X through it, and the name beside it inside the plot.
-void DrawTarget(CDC& dc, PixelPoint at, const CString& name, const PixelRect& plot);
+// A circle of 8 pixels with an X through it, and the name beside it where the paint's names leave room.
+void DrawTarget(CDC& dc, PixelPoint at, const CString& name, LabelLayout& labels);
 // Dashed red circles around `centre`.
 void DrawRings(CDC& dc, PixelPoint centre, const std::vector<int32_t>& radii);
 // Dashed red lines.

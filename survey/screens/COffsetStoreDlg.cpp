@@ -69,7 +69,8 @@ void COffsetStoreDlg::OnPickRefPoint() {
 void COffsetStoreDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     const GeneralSettingsBlock& settings = host_.Settings();
-    if ((values.rmsH > settings.connection.dRmshLimit || values.rmsV > settings.connection.dRmsvLimit) &&
+    if ((ToDouble(values.rmsH) > settings.connection.dRmshLimit ||
+         ToDouble(values.rmsV) > settings.connection.dRmsvLimit) &&
         MessageBox(LoadStringResource(surveystr::kPrecisionExceeded),
                    LoadStringResource(surveystr::kInfoCaption), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;

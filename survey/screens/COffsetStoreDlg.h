@@ -10,9 +10,8 @@ class ISurveyHost;
 
 struct OffsetStoreValues {
     CString status;
-    CString x, y, h;  // the fix, "%.3f"
-    double rmsH = 0.0;
-    double rmsV = 0.0;
+    CString x, y, h;     // the fix, "%.3f"
+    CString rmsH, rmsV;  // "%.3f", as the other store dialogs show them
     double angle = 0.0;  // packed ddd.mmssss
     double distance = 0.0;
     double heightDiff = 0.0;

@@ -27,8 +27,8 @@ bool RunOffsetStep(ISurveyHost& host, CWnd* parent, CGpsState& fix, RawStoreTail
     offset.values.x = Fixed3(fix.gridX);
     offset.values.y = Fixed3(fix.gridY);
     offset.values.h = Fixed3(fix.gridH);
-    offset.values.rmsH = fix.rmsH;
-    offset.values.rmsV = fix.rmsV;
+    offset.values.rmsH = Fixed3(fix.rmsH);
+    offset.values.rmsV = Fixed3(fix.rmsV);
     if (offset.DoModal() != IDOK) return false;
     fix.gridX = offset.Result().x;
     fix.gridY = offset.Result().y;

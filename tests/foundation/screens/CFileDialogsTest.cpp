@@ -1,6 +1,7 @@
 #include "foundation/screens/CFileDialogs.h"
 
 #include "tests/foundation/screens/FrameDouble.h"
+#include "tests/platform/ui/EndsInDots.h"
 
 namespace {
 
@@ -82,6 +83,29 @@ TEST_F(FileDialogsTest, TreeShowsFoldersThenMatchingFilesAndFillsOnExpansion) {
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetPathName(), L"\\Jobs\\road\\data\\A.XYH");
+}
+
+// Both dialogs open with the focus in the tree; a path longer than its field ends in "...".
+TEST_F(FileDialogsTest, ALongPathEndsInDotsWhileTheTreeHasTheFocus) {
+    const CString folder = L"\\Jobs\\国国国国国国国国国国国国国国\\data";
+    std::filesystem::create_directories(root_ / "Jobs/国国国国国国国国国国国国国国/data");
+    const auto check = [&](CDialog& d, UINT path) {
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(openfile::kTree));
+        EXPECT_EQ(ui.GetText(d, path), folder);
+        ui.Pump();
+        EXPECT_TRUE(EndsInDots(*d.GetDlgItem(path)));
+        ui.Click(d, IDCANCEL);
+    };
+    COpenFileDlg open;
+    open.SetRootFolder(L"\\Jobs");
+    open.SetStartFolder(folder);
+    ui.OnModal(COpenFileDlg::IDD, [&](CDialog& d) { check(d, openfile::kPath); });
+    EXPECT_EQ(open.DoModal(), IDCANCEL);
+    CFileSaveDlg save;
+    save.SetRootFolder(L"\\Jobs");
+    save.SetStartFolder(folder);
+    ui.OnModal(CFileSaveDlg::IDD, [&](CDialog& d) { check(d, savefile::kPath); });
+    EXPECT_EQ(save.DoModal(), IDCANCEL);
 }
 
 TEST_F(FileDialogsTest, SaveBuildsThePathFromFolderAndName) {

@@ -123,3 +123,33 @@ TEST_F(CPlotCanvasTest, FurnitureLandsInItsCorners) {
     canvas.DrawLinkTag(dc, 1, 0, 1);
     EXPECT_GT(CountColor(fb, CRect(1, 2, 9, 14), kBlack), 0);
 }
+
+// Names keep off the furniture and off each other: a second name at the same place goes to the
+// left, a third is left out, and a name that would cross the scale bar goes to the other side.
+TEST_F(CPlotCanvasTest, PointNamesKeepOffTheFurnitureAndEachOther) {
+    canvas.DrawScaleBar(dc);
+    canvas.DrawNorthArrow(dc);
+    const CRect scaleBar(190, 181, 238, 199), arrow(225, 2, 240, 36);
+    const int scaleInk = CountColor(fb, scaleBar, kBlack), arrowInk = CountColor(fb, arrow, kBlack);
+    canvas.StartLabels();
+    // 1 m per pixel from (1000, 5000) at the bottom left: a point (n, e) is at (e - 5000, 1200 - n).
+    for (const wchar_t* name : {L"A1", L"A2", L"A3"}) canvas.AddDisplayPoint(Point(name, 1100, 5100));
+    canvas.AddDisplayPoint(Point(L"B", 1010, 5185));  // beside the scale bar's label
+    canvas.AddDisplayPoint(Point(L"C", 1175, 5220));  // beside the north arrow
+    canvas.DrawPoints(dc);
+    EXPECT_EQ(CountColor(fb, scaleBar, kBlack), scaleInk);
+    EXPECT_EQ(CountColor(fb, arrow, kBlack), arrowInk);
+    const int right = CountColor(fb, CRect(105, 95, 140, 105), kBlack);
+    const int left = CountColor(fb, CRect(60, 95, 95, 105), kBlack);
+    EXPECT_GT(right, 0);
+    EXPECT_GT(left, 0);
+    EXPECT_GT(CountColor(fb, CRect(145, 185, 180, 195), kBlack), 0);  // B to the left
+    EXPECT_GT(CountColor(fb, CRect(180, 20, 215, 30), kBlack), 0);    // C to the left
+    // A3 drew no name over the other two.
+    canvas.StartLabels();
+    fb.fill(kWhite);
+    canvas.ClearDisplayPoints();
+    canvas.AddDisplayPoint(Point(L"A1", 1100, 5100));
+    canvas.DrawPoints(dc);
+    EXPECT_EQ(CountColor(fb, CRect(105, 95, 140, 105), kBlack), right);
+}

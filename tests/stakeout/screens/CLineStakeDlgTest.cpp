@@ -140,7 +140,7 @@ TEST_F(LineStakeDlgTest, TheLineEditorRefusesWhatTheFileCannotKeep) {
     ui.OnModal(linelib::IDD, [&](CDialog& lib) {
         ui.OnModal(lineedit::IDD_ADD, [&](CDialog& d) {
             EXPECT_EQ(ui.GetText(d, lineedit::kStartCode), L"00000000");
-            EXPECT_EQ(ui.GetText(d, lineedit::kStartMileage), L"0.0");
+            EXPECT_EQ(ui.GetText(d, lineedit::kStartMileage), L"0.0000");
             ui.SetText(d, lineedit::kStartName, L"A,1");
             ui.ExpectMessageBox(L"点名和属性中不能有逗号,请重新输入!");
             d.SendMessage(WM_COMMAND, IDOK);
@@ -165,8 +165,9 @@ TEST_F(LineStakeDlgTest, TheLineEditorRefusesWhatTheFileCannotKeep) {
         lib.SendMessage(WM_COMMAND, linelib::kAdd);
         auto& list = *dynamic_cast<CListCtrl*>(lib.GetDlgItem(linelib::kList));
         EXPECT_EQ(list.GetItemText(2, 0), L"A-B");
-        EXPECT_EQ(list.GetItemText(2, 1), L"12.5");
-        EXPECT_EQ(list.GetItemText(2, 2), L"50.000");
+        // A mileage and a length read as the file keeps them, typed or read.
+        EXPECT_EQ(list.GetItemText(2, 1), L"12.5000");
+        EXPECT_EQ(list.GetItemText(2, 2), L"50.0000");
         list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
         lib.SendMessage(WM_COMMAND, IDOK);
     });

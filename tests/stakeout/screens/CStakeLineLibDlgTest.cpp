@@ -29,7 +29,7 @@ TEST_F(StakeLineLibDlgTest, EditRoundsUntouchedCoordinatesAndInsertGoesBeforeThe
     Select(0);
     ui.OnModal(lineedit::IDD_EDIT, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, lineedit::kStartX), L"1.235");
-        EXPECT_EQ(ui.GetText(d, lineedit::kStartMileage), L"5.000");
+        EXPECT_EQ(ui.GetText(d, lineedit::kStartMileage), L"5.0000");
         d.SendMessage(WM_COMMAND, IDOK);
     });
     ui.Click(dlg, linelib::kEdit);

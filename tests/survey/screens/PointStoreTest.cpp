@@ -151,6 +151,25 @@ TEST_F(PointStoreTest, OffsetPointReplacesTheFixAndCancelStoresNothing) {
     EXPECT_NE(Text("data/a.blh").Find(L",,,,1,10.000,-1.500,90.00000000,,,\r\n"), -1);
 }
 
+// One fix's precision reads the same in both dialogs of an offset store.
+TEST_F(PointStoreTest, TheOffsetAndStoreDialogsShowTheSamePrecision) {
+    Context(1);
+    CGpsState fix = TestFix();
+    fix.rmsH = 0.0125;
+    fix.rmsV = 0.0216;
+    ui.OnModal(offsetstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, offsetstore::kRmsH), L"0.013");
+        EXPECT_EQ(ui.GetText(d, offsetstore::kRmsV), L"0.022");
+        ui.Click(d, IDOK);
+    });
+    ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+        EXPECT_EQ(ui.GetText(d, pointstore::kRmsH), L"0.013");
+        EXPECT_EQ(ui.GetText(d, pointstore::kRmsV), L"0.022");
+        ui.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(store.StorePoint(fix).number, 0);
+}
+
 TEST_F(PointStoreTest, SmoothingAveragesFiveEpochsOnePerSecond) {
     Context(2);
     ui.OnModal(pointstore::IDD, [&](CDialog& d) {
