@@ -1,8 +1,69 @@
 #include "stakeout/StakeSettings.h"
 
+#include <variant>
+#include <vector>
+
 #include "foundation/CKeyValueFile.h"
 #include "foundation/DevicePathJoin.h"
 #include "platform/files/CFile.h"
+
+namespace {
+
+// One line of a settings file: its key and the field it fills, in file order.
+struct StakeKey {
+    const wchar_t* name;
+    std::variant<int32_t*, double*, CString*> field;
+};
+
+std::vector<StakeKey> PointKeys(PointStakeSettings& s) {
+    return {
+        {L"ShowAllLayoutPoint", &s.showAllLayoutPoint},
+        {L"ShowRecordLayoutPoint", &s.showRecordLayoutPoint},
+        {L"SoundPrompt", &s.soundPrompt},
+        {L"MinLayoutPrompt", &s.minLayoutPrompt},
+        {L"MaxLayoutPrompt", &s.maxLayoutPrompt},
+        {L"CurLayoutFileName", &s.curLayoutFileName},
+        {L"ShowSurveyPoint", &s.showSurveyPoint},
+    };
+}
+
+std::vector<StakeKey> LineKeys(LineStakeSettings& s) {
+    return {
+        {L"ShowAllLayoutLine", &s.showAllLayoutLine},
+        {L"ShowRecordLayoutPoint", &s.showRecordLayoutPoint},
+        {L"ShowPlumb", &s.showPlumb},
+        {L"SoundPrompt", &s.soundPrompt},
+        {L"MinPrompt", &s.minPrompt},
+        {L"MaxPrompt", &s.maxPrompt},
+        {L"CurLayoutFileName", &s.curLayoutFileName},
+        {L"ShowSurveyPoint", &s.showSurveyPoint},
+        {L"IntMilPrompt", &s.intMilPrompt},
+        {L"dIntMileage", &s.intMileage},
+    };
+}
+
+void Load(const CString& path, const std::vector<StakeKey>& keys) {
+    CKeyValueFile file;
+    if (!file.Open(path, CFile::modeRead)) return;
+    for (const StakeKey& key : keys) {
+        if (auto* i = std::get_if<int32_t*>(&key.field)) file.GetInt(key.name, **i);
+        if (auto* d = std::get_if<double*>(&key.field)) file.GetDouble(key.name, **d);
+        if (auto* s = std::get_if<CString*>(&key.field)) file.GetString(key.name, **s);
+    }
+}
+
+bool Save(const CString& path, const std::vector<StakeKey>& keys) {
+    CKeyValueFile file;
+    if (!file.OpenForWrite(path, CFile::modeCreate | CFile::modeWrite)) return false;
+    for (const StakeKey& key : keys) {
+        if (auto* i = std::get_if<int32_t*>(&key.field)) file.WriteInt(key.name, **i);
+        if (auto* d = std::get_if<double*>(&key.field)) file.WriteDouble(key.name, **d);
+        if (auto* s = std::get_if<CString*>(&key.field)) file.WriteString(key.name, **s);
+    }
+    return file.Close();
+}
+
+}  // namespace
 
 CString PointStakeSettingsPath(const CString& jobFolder) {
     return JoinDevicePath(jobFolder, L"ptlayauto");
@@ -12,58 +73,20 @@ CString LineStakeSettingsPath(const CString& jobFolder) {
     return JoinDevicePath(jobFolder, L"lnlayauto");
 }
 
-void LoadPointStakeSettings(const CString& path, PointStakeSettings& s) {
-    CKeyValueFile file;
-    if (!file.Open(path, CFile::modeRead)) return;
-    file.GetInt(L"ShowAllLayoutPoint", s.showAllLayoutPoint);
-    file.GetInt(L"ShowRecordLayoutPoint", s.showRecordLayoutPoint);
-    file.GetInt(L"SoundPrompt", s.soundPrompt);
-    file.GetDouble(L"MinLayoutPrompt", s.minLayoutPrompt);
-    file.GetDouble(L"MaxLayoutPrompt", s.maxLayoutPrompt);
-    file.GetString(L"CurLayoutFileName", s.curLayoutFileName);
-    file.GetInt(L"ShowSurveyPoint", s.showSurveyPoint);
+void LoadPointStakeSettings(const CString& path, PointStakeSettings& settings) {
+    Load(path, PointKeys(settings));
 }
 
-bool SavePointStakeSettings(const CString& path, const PointStakeSettings& s) {
-    CKeyValueFile file;
-    if (!file.OpenForWrite(path, CFile::modeCreate | CFile::modeWrite)) return false;
-    file.WriteInt(L"ShowAllLayoutPoint", s.showAllLayoutPoint);
-    file.WriteInt(L"ShowRecordLayoutPoint", s.showRecordLayoutPoint);
-    file.WriteInt(L"SoundPrompt", s.soundPrompt);
-    file.WriteDouble(L"MinLayoutPrompt", s.minLayoutPrompt);
-    file.WriteDouble(L"MaxLayoutPrompt", s.maxLayoutPrompt);
-    file.WriteString(L"CurLayoutFileName", s.curLayoutFileName);
-    file.WriteInt(L"ShowSurveyPoint", s.showSurveyPoint);
-    return file.Close();
+bool SavePointStakeSettings(const CString& path, const PointStakeSettings& settings) {
+    PointStakeSettings written = settings;
+    return Save(path, PointKeys(written));
 }
 
-void LoadLineStakeSettings(const CString& path, LineStakeSettings& s) {
-    CKeyValueFile file;
-    if (!file.Open(path, CFile::modeRead)) return;
-    file.GetInt(L"ShowAllLayoutLine", s.showAllLayoutLine);
-    file.GetInt(L"ShowRecordLayoutPoint", s.showRecordLayoutPoint);
-    file.GetInt(L"ShowPlumb", s.showPlumb);
-    file.GetInt(L"SoundPrompt", s.soundPrompt);
-    file.GetDouble(L"MinPrompt", s.minPrompt);
-    file.GetDouble(L"MaxPrompt", s.maxPrompt);
-    file.GetString(L"CurLayoutFileName", s.curLayoutFileName);
-    file.GetInt(L"ShowSurveyPoint", s.showSurveyPoint);
-    file.GetInt(L"IntMilPrompt", s.intMilPrompt);
-    file.GetDouble(L"dIntMileage", s.intMileage);
+void LoadLineStakeSettings(const CString& path, LineStakeSettings& settings) {
+    Load(path, LineKeys(settings));
 }
 
-bool SaveLineStakeSettings(const CString& path, const LineStakeSettings& s) {
-    CKeyValueFile file;
-    if (!file.OpenForWrite(path, CFile::modeCreate | CFile::modeWrite)) return false;
-    file.WriteInt(L"ShowAllLayoutLine", s.showAllLayoutLine);
-    file.WriteInt(L"ShowRecordLayoutPoint", s.showRecordLayoutPoint);
-    file.WriteInt(L"ShowPlumb", s.showPlumb);
-    file.WriteInt(L"SoundPrompt", s.soundPrompt);
-    file.WriteDouble(L"MinPrompt", s.minPrompt);
-    file.WriteDouble(L"MaxPrompt", s.maxPrompt);
-    file.WriteString(L"CurLayoutFileName", s.curLayoutFileName);
-    file.WriteInt(L"ShowSurveyPoint", s.showSurveyPoint);
-    file.WriteInt(L"IntMilPrompt", s.intMilPrompt);
-    file.WriteDouble(L"dIntMileage", s.intMileage);
-    return file.Close();
+bool SaveLineStakeSettings(const CString& path, const LineStakeSettings& settings) {
+    LineStakeSettings written = settings;
+    return Save(path, LineKeys(written));
 }

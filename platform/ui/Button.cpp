@@ -2,6 +2,7 @@
 
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {
@@ -46,108 +47,149 @@ void CButton::Click() {
 }
 
 LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_GETDLGCODE:
-            switch (Type()) {
-                case BS_PUSHBUTTON:
-                    return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-                case BS_DEFPUSHBUTTON:
-                    return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-                case BS_RADIOBUTTON:
-                case BS_AUTORADIOBUTTON:
-                    return DLGC_BUTTON | DLGC_RADIOBUTTON;
-                case BS_GROUPBOX:
-                    return DLGC_STATIC;
-                default:
-                    return DLGC_BUTTON;
-            }
-        case BM_GETCHECK:
-            return check_;
-        case BM_SETCHECK: {
-            const int check = static_cast<int>(wParam) > 2 ? BST_CHECKED : static_cast<int>(wParam);
-            if ((IsCheckBox() || IsRadio()) && check != check_) {
-                check_ = (Type() == BS_3STATE || Type() == BS_AUTO3STATE)
-                             ? check
-                             : (check ? BST_CHECKED : BST_UNCHECKED);
-                Invalidate();
-            }
-            return 0;
-        }
-        case BM_GETSTATE:
-            return GetState();
-        case BM_SETSTATE:
-            if (pushed_ != (wParam != 0)) {
-                pushed_ = wParam != 0;
-                Invalidate();
-            }
-            return 0;
-        case BM_SETSTYLE:
-            ModifyStyle(BS_TYPEMASK, static_cast<DWORD>(wParam) & BS_TYPEMASK);
-            if (lParam) Invalidate();
-            return 0;
-        case BM_CLICK:
-            if (IsWindowEnabled()) Click();
-            return 0;
-        case WM_LBUTTONDBLCLK:
-            if (Type() == BS_OWNERDRAW || IsRadio() || (GetStyle() & BS_NOTIFY)) {
-                NotifyParent(BN_DOUBLECLICKED);
-                return 0;
-            }
-            [[fallthrough]];
-        case WM_LBUTTONDOWN:
-            if (Type() == BS_GROUPBOX) return 0;
-            SetFocus();
-            SetCapture();
-            SendMessage(BM_SETSTATE, TRUE);
-            return 0;
-        case WM_MOUSEMOVE:
-            if (GetCapture() == this) {
-                CRect client;
-                GetClientRect(&client);
-                SendMessage(BM_SETSTATE, client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
-            }
-            return 0;
-        case WM_LBUTTONUP:
-            if (GetCapture() == this) {
-                ReleaseCapture();
-                const bool inside = pushed_;
-                SendMessage(BM_SETSTATE, FALSE);
-                if (inside) Click();
-            }
-            return 0;
-        case WM_KEYDOWN:
-            if (wParam == VK_SPACE) SendMessage(BM_SETSTATE, TRUE);
-            return 0;
-        case WM_KEYUP:
-            if (wParam == VK_SPACE && pushed_) {
-                SendMessage(BM_SETSTATE, FALSE);
-                Click();
-            }
-            return 0;
-        case WM_SETFOCUS:
-            focused_ = true;
-            Invalidate();
-            if (GetStyle() & BS_NOTIFY) NotifyParent(BN_SETFOCUS);
-            return 0;
-        case WM_KILLFOCUS:
-            focused_ = false;
-            if (pushed_) SendMessage(BM_SETSTATE, FALSE);
-            if (GetCapture() == this) ReleaseCapture();
-            Invalidate();
-            if (GetStyle() & BS_NOTIFY) NotifyParent(BN_KILLFOCUS);
-            return 0;
-        case WM_ENABLE:
-            Invalidate();
-            return 0;
-    }
+    static constexpr MessageRoute<CButton> kRoutes[] = {
+        {WM_PAINT, &CButton::OnPaint},
+        {WM_ERASEBKGND, &CButton::OnEraseBackground},
+        {WM_GETDLGCODE, &CButton::OnGetDlgCode},
+        {BM_GETCHECK, &CButton::OnGetCheck},
+        {BM_SETCHECK, &CButton::OnSetCheck},
+        {BM_GETSTATE, &CButton::OnGetState},
+        {BM_SETSTATE, &CButton::OnSetState},
+        {BM_SETSTYLE, &CButton::OnSetStyle},
+        {BM_CLICK, &CButton::OnClick},
+        {WM_LBUTTONDBLCLK, &CButton::OnDoubleTap},
+        {WM_LBUTTONDOWN, &CButton::OnButtonDown},
+        {WM_MOUSEMOVE, &CButton::OnMouseMove},
+        {WM_LBUTTONUP, &CButton::OnButtonUp},
+        {WM_KEYDOWN, &CButton::OnKeyDown},
+        {WM_KEYUP, &CButton::OnKeyUp},
+        {WM_SETFOCUS, &CButton::OnSetFocus},
+        {WM_KILLFOCUS, &CButton::OnKillFocus},
+        {WM_ENABLE, &CButton::OnEnable},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CButton::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CButton::OnGetDlgCode(WPARAM, LPARAM) {
+    switch (Type()) {
+        case BS_PUSHBUTTON:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case BS_DEFPUSHBUTTON:
+            return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return DLGC_BUTTON | DLGC_RADIOBUTTON;
+        case BS_GROUPBOX:
+            return DLGC_STATIC;
+        default:
+            return DLGC_BUTTON;
+    }
+}
+
+LRESULT CButton::OnSetCheck(WPARAM wParam, LPARAM) {
+    const int check = static_cast<int>(wParam) > 2 ? BST_CHECKED : static_cast<int>(wParam);
+    if ((IsCheckBox() || IsRadio()) && check != check_) {
+        check_ =
+            (Type() == BS_3STATE || Type() == BS_AUTO3STATE) ? check : (check ? BST_CHECKED : BST_UNCHECKED);
+        Invalidate();
+    }
+    return 0;
+}
+
+LRESULT CButton::OnSetState(WPARAM wParam, LPARAM) {
+    if (pushed_ != (wParam != 0)) {
+        pushed_ = wParam != 0;
+        Invalidate();
+    }
+    return 0;
+}
+
+LRESULT CButton::OnSetStyle(WPARAM wParam, LPARAM lParam) {
+    ModifyStyle(BS_TYPEMASK, static_cast<DWORD>(wParam) & BS_TYPEMASK);
+    if (lParam) Invalidate();
+    return 0;
+}
+
+LRESULT CButton::OnClick(WPARAM, LPARAM) {
+    if (IsWindowEnabled()) Click();
+    return 0;
+}
+
+// Owner-drawn and radio buttons, and those that notify, tell a double tap; the others take it as a tap.
+LRESULT CButton::OnDoubleTap(WPARAM wParam, LPARAM lParam) {
+    if (Type() == BS_OWNERDRAW || IsRadio() || (GetStyle() & BS_NOTIFY)) {
+        NotifyParent(BN_DOUBLECLICKED);
+        return 0;
+    }
+    return OnButtonDown(wParam, lParam);
+}
+
+LRESULT CButton::OnButtonDown(WPARAM, LPARAM) {
+    if (Type() == BS_GROUPBOX) return 0;
+    SetFocus();
+    SetCapture();
+    SendMessage(BM_SETSTATE, TRUE);
+    return 0;
+}
+
+LRESULT CButton::OnMouseMove(WPARAM, LPARAM lParam) {
+    if (GetCapture() == this) {
+        CRect client;
+        GetClientRect(&client);
+        SendMessage(BM_SETSTATE, client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+    }
+    return 0;
+}
+
+LRESULT CButton::OnButtonUp(WPARAM, LPARAM) {
+    if (GetCapture() == this) {
+        ReleaseCapture();
+        const bool inside = pushed_;
+        SendMessage(BM_SETSTATE, FALSE);
+        if (inside) Click();
+    }
+    return 0;
+}
+
+LRESULT CButton::OnKeyDown(WPARAM wParam, LPARAM) {
+    if (wParam == VK_SPACE) SendMessage(BM_SETSTATE, TRUE);
+    return 0;
+}
+
+LRESULT CButton::OnKeyUp(WPARAM wParam, LPARAM) {
+    if (wParam == VK_SPACE && pushed_) {
+        SendMessage(BM_SETSTATE, FALSE);
+        Click();
+    }
+    return 0;
+}
+
+LRESULT CButton::OnSetFocus(WPARAM, LPARAM) {
+    focused_ = true;
+    Invalidate();
+    if (GetStyle() & BS_NOTIFY) NotifyParent(BN_SETFOCUS);
+    return 0;
+}
+
+LRESULT CButton::OnKillFocus(WPARAM, LPARAM) {
+    focused_ = false;
+    if (pushed_) SendMessage(BM_SETSTATE, FALSE);
+    if (GetCapture() == this) ReleaseCapture();
+    Invalidate();
+    if (GetStyle() & BS_NOTIFY) NotifyParent(BN_KILLFOCUS);
+    return 0;
+}
+
+LRESULT CButton::OnEnable(WPARAM, LPARAM) {
+    Invalidate();
+    return 0;
 }
 
 void CButton::Paint(CDC& dc) {

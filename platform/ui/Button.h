@@ -59,6 +59,26 @@ protected:
     void PaintCheckOrRadio(CDC& dc, const CRect& client);
     void PaintGroupBox(CDC& dc, const CRect& client);
 
+    // One member for each message the button handles; DefWindowProc routes to them.
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    LRESULT OnGetCheck(WPARAM, LPARAM) { return check_; }
+    LRESULT OnSetCheck(WPARAM wParam, LPARAM);
+    LRESULT OnGetState(WPARAM, LPARAM) { return GetState(); }
+    LRESULT OnSetState(WPARAM wParam, LPARAM);
+    LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnClick(WPARAM, LPARAM);
+    LRESULT OnDoubleTap(WPARAM wParam, LPARAM lParam);
+    LRESULT OnButtonDown(WPARAM, LPARAM);
+    LRESULT OnMouseMove(WPARAM, LPARAM lParam);
+    LRESULT OnButtonUp(WPARAM, LPARAM);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM);
+    LRESULT OnKeyUp(WPARAM wParam, LPARAM);
+    LRESULT OnSetFocus(WPARAM, LPARAM);
+    LRESULT OnKillFocus(WPARAM, LPARAM);
+    LRESULT OnEnable(WPARAM, LPARAM);
+
     int check_ = BST_UNCHECKED;
     bool pushed_ = false;
     bool focused_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/SysColors.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/WindowDC.h"
 
 BOOL CProgressCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -31,52 +32,57 @@ int CProgressCtrl::Move(int pos) {
 }
 
 LRESULT CProgressCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case PBM_SETRANGE:
-        case PBM_SETRANGE32: {
-            const LRESULT previous = MAKELPARAM(lower_, upper_);
-            if (message == PBM_SETRANGE) {
-                lower_ = static_cast<short>(LOWORD(static_cast<uintptr_t>(lParam)));
-                upper_ = static_cast<short>(HIWORD(static_cast<uintptr_t>(lParam)));
-            } else {
-                lower_ = static_cast<int>(wParam);
-                upper_ = static_cast<int>(lParam);
-            }
-            Move(pos_);
-            Invalidate();
-            return previous;
-        }
-        case PBM_GETRANGE: {
-            if (auto* range = reinterpret_cast<PBRANGE*>(lParam)) *range = {lower_, upper_};
-            return wParam ? lower_ : upper_;
-        }
-        case PBM_SETPOS:
-            return Move(static_cast<int>(wParam));
-        case PBM_DELTAPOS:
-            return Move(pos_ + static_cast<int>(wParam));
-        case PBM_SETSTEP: {
-            const int previous = step_;
-            step_ = static_cast<int>(wParam);
-            return previous;
-        }
-        case PBM_STEPIT: {
-            // Stepping past the end starts again from the other end.
-            int next = pos_ + step_;
-            if (next > std::max(lower_, upper_))
-                next = std::min(lower_, upper_) + (next - std::max(lower_, upper_));
-            return Move(next);
-        }
-        case PBM_GETPOS:
-            return pos_;
-    }
+    static constexpr MessageRoute<CProgressCtrl> kRoutes[] = {
+        {WM_PAINT, &CProgressCtrl::OnPaint},        {WM_ERASEBKGND, &CProgressCtrl::OnEraseBackground},
+        {PBM_SETRANGE, &CProgressCtrl::OnSetRange}, {PBM_SETRANGE32, &CProgressCtrl::OnSetRange32},
+        {PBM_GETRANGE, &CProgressCtrl::OnGetRange}, {PBM_SETPOS, &CProgressCtrl::OnSetPos},
+        {PBM_DELTAPOS, &CProgressCtrl::OnDeltaPos}, {PBM_SETSTEP, &CProgressCtrl::OnSetStep},
+        {PBM_STEPIT, &CProgressCtrl::OnStepIt},     {PBM_GETPOS, &CProgressCtrl::OnGetPos},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CProgressCtrl::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CProgressCtrl::OnSetRange(WPARAM, LPARAM lParam) {
+    return ChangeRange(static_cast<short>(LOWORD(static_cast<uintptr_t>(lParam))),
+                       static_cast<short>(HIWORD(static_cast<uintptr_t>(lParam))));
+}
+
+LRESULT CProgressCtrl::OnSetRange32(WPARAM wParam, LPARAM lParam) {
+    return ChangeRange(static_cast<int>(wParam), static_cast<int>(lParam));
+}
+
+LRESULT CProgressCtrl::ChangeRange(int lower, int upper) {
+    const LRESULT previous = MAKELPARAM(lower_, upper_);
+    lower_ = lower;
+    upper_ = upper;
+    Move(pos_);
+    Invalidate();
+    return previous;
+}
+
+LRESULT CProgressCtrl::OnGetRange(WPARAM wParam, LPARAM lParam) {
+    if (auto* range = reinterpret_cast<PBRANGE*>(lParam)) *range = {lower_, upper_};
+    return wParam ? lower_ : upper_;
+}
+
+LRESULT CProgressCtrl::OnSetStep(WPARAM wParam, LPARAM) {
+    const int previous = step_;
+    step_ = static_cast<int>(wParam);
+    return previous;
+}
+
+// Stepping past the end starts again from the other end.
+LRESULT CProgressCtrl::OnStepIt(WPARAM, LPARAM) {
+    int next = pos_ + step_;
+    if (next > std::max(lower_, upper_)) next = std::min(lower_, upper_) + (next - std::max(lower_, upper_));
+    return Move(next);
 }
 
 void CProgressCtrl::Paint(CDC& dc) {

@@ -29,6 +29,19 @@ protected:
     int Move(int pos);
     void Paint(CDC& dc);
 
+    // One member for each message the bar handles; DefWindowProc routes to them.
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnSetRange(WPARAM, LPARAM lParam);
+    LRESULT OnSetRange32(WPARAM wParam, LPARAM lParam);
+    LRESULT ChangeRange(int lower, int upper);  // answers the previous range
+    LRESULT OnGetRange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetPos(WPARAM wParam, LPARAM) { return Move(static_cast<int>(wParam)); }
+    LRESULT OnDeltaPos(WPARAM wParam, LPARAM) { return Move(pos_ + static_cast<int>(wParam)); }
+    LRESULT OnSetStep(WPARAM wParam, LPARAM);
+    LRESULT OnStepIt(WPARAM, LPARAM);
+    LRESULT OnGetPos(WPARAM, LPARAM) { return pos_; }
+
     int lower_ = 0;
     int upper_ = 100;
     int pos_ = 0;

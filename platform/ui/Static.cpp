@@ -2,6 +2,7 @@
 
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/TextTypes.h"
+#include "platform/ui/ControlParts.h"
 #include "platform/ui/WindowDC.h"
 
 BOOL CStatic::Create(const wchar_t* text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -67,25 +68,35 @@ void CStatic::Paint(CDC& dc) {
 }
 
 LRESULT CStatic::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            CPaintDC dc(this);
-            Paint(dc);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_GETDLGCODE:
-            return DLGC_STATIC;
-        case WM_LBUTTONDOWN:
-            if (GetStyle() & SS_NOTIFY) NotifyParent(STN_CLICKED);
-            return 0;
-        case WM_LBUTTONDBLCLK:
-            if (GetStyle() & SS_NOTIFY) NotifyParent(STN_DBLCLK);
-            return 0;
-        case WM_ENABLE:
-            Invalidate();
-            return 0;
-    }
+    static constexpr MessageRoute<CStatic> kRoutes[] = {
+        {WM_PAINT, &CStatic::OnPaint},
+        {WM_ERASEBKGND, &CStatic::OnEraseBackground},
+        {WM_GETDLGCODE, &CStatic::OnGetDlgCode},
+        {WM_LBUTTONDOWN, &CStatic::OnTap},
+        {WM_LBUTTONDBLCLK, &CStatic::OnDoubleTap},
+        {WM_ENABLE, &CStatic::OnEnable},
+    };
+    if (const auto result = RouteMessage(*this, kRoutes, message, wParam, lParam)) return *result;
     return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CStatic::OnPaint(WPARAM, LPARAM) {
+    CPaintDC dc(this);
+    Paint(dc);
+    return 0;
+}
+
+LRESULT CStatic::OnTap(WPARAM, LPARAM) {
+    if (GetStyle() & SS_NOTIFY) NotifyParent(STN_CLICKED);
+    return 0;
+}
+
+LRESULT CStatic::OnDoubleTap(WPARAM, LPARAM) {
+    if (GetStyle() & SS_NOTIFY) NotifyParent(STN_DBLCLK);
+    return 0;
+}
+
+LRESULT CStatic::OnEnable(WPARAM, LPARAM) {
+    Invalidate();
+    return 0;
 }

@@ -37,4 +37,12 @@ public:
 
 protected:
     void Paint(CDC& dc);
+
+    // One member for each message the static handles; DefWindowProc routes to them.
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_STATIC; }
+    LRESULT OnTap(WPARAM, LPARAM);
+    LRESULT OnDoubleTap(WPARAM, LPARAM);
+    LRESULT OnEnable(WPARAM, LPARAM);
 };

@@ -133,6 +133,47 @@ TEST_F(StakeFiles, SettingsFilesInTheirKeyOrder) {
     EXPECT_FALSE(SaveLineStakeSettings(L"\\Jobs\\missing\\lnlayauto", line));
 }
 
+// Every key changed from its default: the file holds each in its place, and reading it into
+// defaults gives every field back.
+TEST_F(StakeFiles, EveryKeyIsWrittenAndReadBack) {
+    const PointStakeSettings point{1, 0, 0, 0.25, 1.75, L"\\Jobs\\road\\a.ptb", 12};
+    const CString pointPath = PointStakeSettingsPath(L"\\Jobs\\road");
+    ASSERT_TRUE(SavePointStakeSettings(pointPath, point));
+    EXPECT_EQ(ReadHostFile("Jobs/road/ptlayauto"),
+              "[ShowAllLayoutPoint]1\r\n[ShowRecordLayoutPoint]0\r\n[SoundPrompt]0\r\n"
+              "[MinLayoutPrompt]0.25000000\r\n[MaxLayoutPrompt]1.75000000\r\n"
+              "[CurLayoutFileName]\\Jobs\\road\\a.ptb\r\n[ShowSurveyPoint]12\r\n");
+    PointStakeSettings pointBack;
+    LoadPointStakeSettings(pointPath, pointBack);
+    EXPECT_EQ(pointBack.showAllLayoutPoint, 1);
+    EXPECT_EQ(pointBack.showRecordLayoutPoint, 0);
+    EXPECT_EQ(pointBack.soundPrompt, 0);
+    EXPECT_EQ(pointBack.minLayoutPrompt, 0.25);
+    EXPECT_EQ(pointBack.maxLayoutPrompt, 1.75);
+    EXPECT_EQ(pointBack.curLayoutFileName, L"\\Jobs\\road\\a.ptb");
+    EXPECT_EQ(pointBack.showSurveyPoint, 12);
+
+    const LineStakeSettings line{0, 0, 1, 0, 0.5, 2.5, L"\\Jobs\\road\\b.lnb", -1, 1, 20.0};
+    const CString linePath = LineStakeSettingsPath(L"\\Jobs\\road");
+    ASSERT_TRUE(SaveLineStakeSettings(linePath, line));
+    EXPECT_EQ(ReadHostFile("Jobs/road/lnlayauto"),
+              "[ShowAllLayoutLine]0\r\n[ShowRecordLayoutPoint]0\r\n[ShowPlumb]1\r\n[SoundPrompt]0\r\n"
+              "[MinPrompt]0.50000000\r\n[MaxPrompt]2.50000000\r\n[CurLayoutFileName]\\Jobs\\road\\b.lnb\r\n"
+              "[ShowSurveyPoint]-1\r\n[IntMilPrompt]1\r\n[dIntMileage]20.00000000\r\n");
+    LineStakeSettings lineBack;
+    LoadLineStakeSettings(linePath, lineBack);
+    EXPECT_EQ(lineBack.showAllLayoutLine, 0);
+    EXPECT_EQ(lineBack.showRecordLayoutPoint, 0);
+    EXPECT_EQ(lineBack.showPlumb, 1);
+    EXPECT_EQ(lineBack.soundPrompt, 0);
+    EXPECT_EQ(lineBack.minPrompt, 0.5);
+    EXPECT_EQ(lineBack.maxPrompt, 2.5);
+    EXPECT_EQ(lineBack.curLayoutFileName, L"\\Jobs\\road\\b.lnb");
+    EXPECT_EQ(lineBack.showSurveyPoint, -1);
+    EXPECT_EQ(lineBack.intMilPrompt, 1);
+    EXPECT_EQ(lineBack.intMileage, 20.0);
+}
+
 TEST_F(StakeFiles, CountTexts) {
     EXPECT_EQ(ShowCountText(-1), L"全部");
     EXPECT_EQ(ShowCountText(5), L"5");
