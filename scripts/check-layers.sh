@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks every #include of the tree against the layer order (README, Layout): a file includes its own
+# Checks every #include of the tree against the layer order (docs/design.md, Layers): a file includes its own
 # folder and the layers before it, never one after it. Engines (foundation/, geodesy/, receiver/ and
 # the feature folders, outside their screens/) never include platform/ui, platform/gdi or a screens/
 # folder. tests/ and bench/ may include anything. Prints each include that points the wrong way;
