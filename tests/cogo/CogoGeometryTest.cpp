@@ -5,6 +5,7 @@
 
 #include "cogo/AngleUnits.h"
 #include "cogo/CogoGeometry.h"
+#include "cogo/PolygonArea.h"
 #include "platform/text/Numbers.h"
 
 namespace {
@@ -155,4 +156,101 @@ TEST(AngleUnits, PackedReadingAndHundredthsOfSeconds) {
     EXPECT_EQ(FormatPackedAngle(10 + 59.0 / 60 + 59.996 / 3600), L"11.000000");
     EXPECT_EQ(FormatPackedAngle(-0.000001), L"0.000000");
     EXPECT_EQ(FormatPackedAngle(0.5), L"0.300000");
+}
+
+TEST(AngleUnits, MinutesAndSecondsUpToSixty) {
+    struct Case {
+        double packed;
+        bool read;
+    };
+    for (const Case& c : {Case{30.59, true}, Case{30.6, false}, Case{30.5959, true}, Case{30.005999, true},
+                          Case{30.006, false}, Case{-30.5959, true}, Case{-30.006, false}})
+        EXPECT_EQ(PackedToDegrees(c.packed).has_value(), c.read) << c.packed;
+}
+
+// Half a hundredth of a second rounds up: just below it stays, on it carries into the next unit.
+TEST(AngleUnits, RoundingToTheHundredthOfASecondAtEachCarry) {
+    struct Case {
+        double degrees;
+        const wchar_t* angle;
+        const wchar_t* azimuth;
+    };
+    const Case cases[] = {
+        {10 + 59.0 / 60 + 59.994 / 3600, L"10.595999", L"10.595999"},
+        {10 + 59.0 / 60 + 59.996 / 3600, L"11.000000", L"11.000000"},
+        {359 + 59.0 / 60 + 59.994 / 3600, L"359.595999", L"359.595999"},
+        {359 + 59.0 / 60 + 59.996 / 3600, L"360.000000", L"0.000000"},
+        {0.004 / 3600, L"0.000000", L"0.000000"},
+        {0.006 / 3600, L"0.000001", L"0.000001"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.degrees);
+        EXPECT_EQ(FormatPackedAngle(c.degrees), c.angle);
+        EXPECT_EQ(FormatAzimuth(c.degrees), c.azimuth);
+    }
+}
+
+// Each tolerance just inside and just outside: a tenth of a millimetre makes two points one, a
+// triangle that misses closing by less still touches, and rays may meet that little behind a station.
+TEST(CogoGeometry, EachToleranceJustInsideAndOutside) {
+    struct Case {
+        const char* name;
+        CogoStatus inside, outside;
+        CogoStatus (*calculate)(double step);
+    };
+    const Case cases[] = {
+        {"inverse of two points", CogoStatus::kCoincidentPoints, CogoStatus::kOk,
+         [](double step) {
+             InverseResult r;
+             return Inverse({kN, kE, 0}, {kN + step, kE, 0}, r);
+         }},
+        {"offset point along a line", CogoStatus::kCoincidentPoints, CogoStatus::kOk,
+         [](double step) {
+             PlanePoint p;
+             return OffsetPoint({kN, kE}, {kN, kE + step}, 1, 1, p);
+         }},
+        {"sides that fall short of the base", CogoStatus::kOk, CogoStatus::kNoIntersection,
+         [](double step) {
+             PlanePoint p;
+             return DistanceResection({0, 0}, {0, 5}, 2, 3 - step, Side::kLeft, p);
+         }},
+        {"sides that differ by more than the base", CogoStatus::kOk, CogoStatus::kNoIntersection,
+         [](double step) {
+             PlanePoint p;
+             return DistanceResection({0, 0}, {0, 5}, 7 + step, 2, Side::kLeft, p);
+         }},
+        {"rays that meet behind A", CogoStatus::kOk, CogoStatus::kNoIntersection,
+         [](double step) {
+             PlanePoint p;
+             return Intersection({0, 0}, 0, {-step, 10}, 270, p);
+         }},
+        {"a polygon's neighbouring corners", CogoStatus::kCoincidentPoints, CogoStatus::kOk,
+         [](double step) {
+             PolygonMeasure m;
+             return MeasurePolygon({{0, 0}, {0, 1}, {step, 1}, {1, 1}, {1, 0}}, m);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.calculate(0.00009), c.inside);
+        EXPECT_EQ(c.calculate(0.00011), c.outside);
+    }
+}
+
+// Directions a microradian apart are parallel; two microradians apart they meet.
+TEST(CogoGeometry, ParallelWithinAMicroradian) {
+    constexpr double kMicroradianDeg = 180.0 / 3.141592653589793 * 1e-6;
+    struct Case {
+        double turn;
+        CogoStatus status;
+    };
+    for (const Case& c :
+         {Case{0.5 * kMicroradianDeg, CogoStatus::kParallel}, Case{2.0 * kMicroradianDeg, CogoStatus::kOk}}) {
+        LineIntersection li;
+        const PlanePoint b1{0, 10};
+        EXPECT_EQ(IntersectLines({0, 0}, {100, 100}, b1, ForwardPoint(b1, 45 + c.turn, 100), li), c.status);
+        PlanePoint p;
+        // B east of A, turned anticlockwise: its ray crosses A's ahead of both.
+        EXPECT_EQ(Intersection({0, 0}, 45, b1, 45 - c.turn, p), c.status);
+    }
 }

@@ -342,6 +342,14 @@ TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
     }
 }
 
+namespace {
+// A job file of a key the reader does not know padded to 1 MiB, and `over` bytes more.
+std::string MiBFile(size_t over) {
+    const std::string head = "\r\n[General Par]\r\nnTimeZone=7\r\nPadding=";
+    return head + std::string((1u << 20) + over - head.size() - 2, 'x') + "\r\n";
+}
+}  // namespace
+
 // A file that cannot be used whole is kept as ".bad" (copied when it could be read, moved aside when
 // not), the user is told where, and the record reads as from an empty file; a blank file and one
 // whose last line was cut short are damaged, one of headers alone is not.
@@ -364,6 +372,8 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
         {"binary", "qzs", std::string("\x00\x01\x02\x89PNG\r\n", 9), true},
         {"text of another kind", "qza", "garbage", true},
         {"larger than 1 MiB", "qzs", "\r\n[General Par]\r\n" + std::string(1 << 20, ' '), true},
+        {"exactly 1 MiB", "qzs", MiBFile(0), false},
+        {"a byte over 1 MiB", "qzs", MiBFile(1), true},
         {"a plain job path", "sys", ToGbk(L"[System]\r\nszIniFile=\\Program Files\\Jobs\\路 1\\路 1.QZS\r\n"),
          false},
         {"blank", "qzs", "\r\n \r\n\t", true},

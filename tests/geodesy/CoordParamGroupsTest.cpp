@@ -128,6 +128,15 @@ TEST(CoordParamGroups, ChecksRefuseValuesThatCannotBeRight) {
         {{3, 117.0, 0, 500000, 0.99975, 0.0, 90.0001}, ParamField::kBaseLatitude},
         {{3, 117.0, 0, 500000, 0.99975, 0.0, -90.0}, std::nullopt},
         {{4, 117.0, 0, 500000, 0.99975, 0.0, 45.61}, ParamField::kBaseLatitude},
+        // Each bound from both sides: on it is inside.
+        {{0, -180.0, 0, 500000, 1.0, 0.0, 0.0}, std::nullopt},
+        {{0, 180.0001, 0, 500000, 1.0, 0.0, 0.0}, ParamField::kCentralMeridian},
+        {{0, 179.5959999, 0, 500000, 1.0, 0.0, 0.0}, std::nullopt},
+        {{3, 117.0, 0, 500000, 0.99975, 0.0, 90.0}, std::nullopt},
+        {{3, 117.0, 0, 500000, 0.99975, 0.0, -90.0001}, ParamField::kBaseLatitude},
+        {{3, 117.0, 0, 500000, 0.99975, 0.0, 89.5959999}, std::nullopt},
+        {{1, 117.0, 0, 500000, 1e-9, 0.0, 0.0}, std::nullopt},
+        {{1, 117.0, 0, 500000, -1e-9, 0.0, 0.0}, ParamField::kScale},
     };
     for (const Case& c : cases) {
         const auto refusal = CheckProjection(c.values);
@@ -142,6 +151,11 @@ TEST(CoordParamGroups, ChecksRefuseValuesThatCannotBeRight) {
     EXPECT_EQ(CheckFourParams({1, 0.0, 0.0, 0.0, 0.0})->field, ParamField::kFourScale);
     EXPECT_EQ(CheckFourParams({1, 0.0, 0.0, 0.0075, 1.0})->field, ParamField::kRotation);
     EXPECT_FALSE(CheckFourParams({1, 0.0, 0.0, -0.0001, 0.9999}));
+    EXPECT_FALSE(CheckFourParams({1, 0.0, 0.0, 0.005959, 1e-9}));
+    EXPECT_EQ(CheckFourParams({1, 0.0, 0.0, 0.0060, 1.0})->field, ParamField::kRotation);
+    EXPECT_EQ(CheckFourParams({1, 0.0, 0.0, 0.0, -1e-9})->field, ParamField::kFourScale);
+    EXPECT_FALSE(CheckEllipsoid({L"用户自定义", 1e-9, 1.0000001}, true));
+    EXPECT_EQ(CheckEllipsoid({L"用户自定义", 6378245.0, 0.9999999}, true)->field, ParamField::kInvFlattening);
 }
 
 namespace {

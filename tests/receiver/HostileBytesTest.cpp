@@ -283,3 +283,56 @@ TEST_F(HostileBytes, ValuesBeyondTheEarthAreRefusedAndTheirNeighboursTaken) {
         }
     }
 }
+
+namespace {
+// The first `count` comma-separated fields of `body`.
+std::string FirstFields(const std::string& body, size_t count) {
+    size_t end = 0;
+    for (size_t i = 0; i < count && end != std::string::npos; ++i) end = body.find(',', end + (i ? 1 : 0));
+    return end == std::string::npos ? body : body.substr(0, end);
+}
+}  // namespace
+
+// Every sentence and log the parser decodes, cut to one field fewer than it needs (refused), to just
+// the fields it needs (taken), and where it has a most, to that many (taken) and one more (refused).
+TEST_F(HostileBytes, EachSentenceAtTheEdgesOfItsFieldCount) {
+    struct Row {
+        const char* name;
+        bool boardLog;
+        std::string body;  // holds at least `most` fields, or more than `least` when there is no most
+        size_t least;
+        size_t most;  // 0: no most
+    };
+    const Row rows[] = {
+        {"BESTPOS", true, BestPos("407590.000", "51.15"), 21, 0},
+        {"REFSTATION", true,
+         "REFSTATIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;0,-2327589.193,5387652.126,2489549.000,0,RTCM,"
+         "\"0001\"",
+         13, 0},
+        {"VERSIONA", true,
+         "VERSIONA,COM1,0,5.5,FINE,2180,1.0,0,3681,32768;1,GPSCARD,\"M\",\"S\",\"HW\",\"3.2\",\"B\"", 15, 0},
+        {"GPGGA", false, kGga, 15, 15},
+        {"GPGSA", false, "GPGSA,A,3,02,05,,,,,,,,,,,1.6,0.9,1.3,1", 18, 19},
+        {"GNGSA", false, "GNGSA,A,3,65,,,,,,,,,,,,1.6,0.9,1.3,2", 18, 19},
+        {"GPGST", false, "GPGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160", 9, 9},
+        {"GNGST", false, "GNGST,080000.00,1.680,1.440,1.200,35.0,1.250,1.080,2.160", 9, 9},
+        {"GPGSV", false, "GPGSV,3,1,12,05,41,130,45,07,12,300,30,09,60,045,50,13,33,210,40,1", 4, 21},
+        {"GLGSV", false, "GLGSV,3,1,10,65,41,130,45,66,12,300,30,73,60,045,50,74,33,210,40,1", 4, 21},
+        {"GPZDA", false, "GPZDA,123456.00,08,03,2004,00,00", 7, 7},
+        {"JRTK", false, "JRTK,17,30.5,120.5,10.0,1", 5, 0},
+        {"BPQ", false, "PSBPQ,0,0,0,3330.0000,S,07030.0000,W,EHT12.5,0", 9, 0},
+    };
+    parser.ParseVersion(Nmea("GPXXX,QZ8120382345678,V,B,A,OEM-D,GPRS,RADIO,0,BASE,ZH,3,,,,END"), state);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto line = [&](const std::string& body) { return r.boardLog ? BoardLine(body) : Nmea(body); };
+        EXPECT_EQ(Parse(line(FirstFields(r.body, r.least - 1))), 0);
+        EXPECT_EQ(Parse(line(FirstFields(r.body, r.least))), 1);
+        if (r.most == 0) {
+            EXPECT_EQ(Parse(line(r.body)), 1);
+            continue;
+        }
+        EXPECT_EQ(Parse(line(FirstFields(r.body, r.most))), 1);
+        EXPECT_EQ(Parse(line(FirstFields(r.body, r.most) + ",")), 0);
+    }
+}

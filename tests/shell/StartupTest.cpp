@@ -1,4 +1,5 @@
 // Start-up on a device root: the files of a first run, a second copy, unusable files, the exit.
+#include "foundation/StoreJournal.h"
 #include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
 #include "shell/dialogs/CSplashWnd.h"
@@ -136,6 +137,59 @@ TEST_F(StartupTest, DamagedSettingsAreKeptAndToldOnceAndNothingJunkNamedAppears)
         EXPECT_NE(
             ReadHostFile(std::string(kProgram) + "/qzsys.sys").find("Jobs\\" + named + "\\" + named + ".qzs"),
             std::string::npos);
+    }
+}
+
+// A store a kill cut short, met at start-up: the program finishes it before the first screen, tells
+// it once, and the next start finds nothing to do; a store that cannot be finished keeps its journal
+// and is told at every start; a journal with nothing left to do, or one not whole, goes unsaid.
+TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
+    const std::string road = "Program Files/Jobs/road/";
+    const std::string p1 = "P1,1,2,3,c\r\n", p2 = "P2,4,5,6,d\r\n";
+    const CString points = L"\\Program Files\\Jobs\\road\\data\\road.xyh";
+    const CString records = L"\\Program Files\\Jobs\\road\\data\\road.rec";
+    const std::string whole = EncodeStoreJournal({L"P2", {{points, 12, p2}, {records, 12, p2}}});
+    struct Case {
+        const char* name;
+        std::string journal;
+        std::string pointsBefore, recordsBefore;
+        const wchar_t* told;  // at each start while the journal stays, else at the first only
+        std::string pointsAfter, recordsAfter;
+        bool journalStays;
+    };
+    const Case cases[] = {
+        {"cut between the point file and the record file", whole, p1 + p2, p1,
+         L"上次存储被中断,点P2已补全存储", p1 + p2, p1 + p2, false},
+        {"cut before the first write", whole, p1, p1, L"上次存储被中断,点P2已补全存储", p1 + p2, p1 + p2,
+         false},
+        {"cut after the last write", whole, p1 + p2, p1 + p2, nullptr, p1 + p2, p1 + p2, false},
+        {"a journal cut short itself", whole.substr(0, whole.size() - 3), p1, p1, nullptr, p1, p1, false},
+        {"a file in a folder that is gone",
+         EncodeStoreJournal(
+             {L"P2", {{points, 12, p2}, {L"\\Program Files\\Jobs\\road\\gone\\x.rec", 0, p2}}}),
+         p1, p1, L"上次存储被中断,点P2未能补全,请检查存储空间!", p1 + p2, p1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(root_ / kProgram);
+        WriteHostFile(
+            std::string(kProgram) + "/qzsys.sys",
+            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+        WriteHostFile(road + "road.qzs", "\r\n[DataSave Par]\r\nnSaveType=1\r\n");
+        WriteHostFile(road + "data/road.xyh", c.pointsBefore);
+        WriteHostFile(road + "data/road.rec", c.recordsBefore);
+        WriteHostFile(road + "road.qzj", c.journal);
+        for (int start = 0; start < 2; ++start) {
+            SCOPED_TRACE(start);
+            if (c.told && (start == 0 || c.journalStays)) ui_.ExpectMessageBox(c.told);
+            CQuorinApp app;
+            ASSERT_TRUE(app.InitInstance());
+            ui_.Pump();
+            app.MainFrame()->DestroyWindow();
+        }
+        EXPECT_EQ(ReadHostFile(road + "data/road.xyh"), c.pointsAfter);
+        EXPECT_EQ(ReadHostFile(road + "data/road.rec"), c.recordsAfter);
+        EXPECT_EQ(std::filesystem::exists(root_ / (road + "road.qzj")), c.journalStays);
     }
 }
 

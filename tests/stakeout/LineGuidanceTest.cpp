@@ -108,11 +108,17 @@ TEST(LineGuidance, PositionsAlongTheLine) {
         const wchar_t* offset;
     };
     const Case cases[] = {
-        {-5.0, 3.0, false, 0, -5.0, L"左3.000"},    // before A: below the start
-        {105.0, 3.0, false, 0, 105.0, L"左3.000"},  // beyond B: past the end
-        {0.0, 3.0, true, 0, 0.0, L"左3.000"},       // foot on A
-        {100.0, 3.0, true, 0, 100.0, L"左3.000"},   // foot on B
-        {50.0, 0.0, true, 1, 50.0, L"右0.000"},     // on the line
+        {-5.0, 3.0, false, 0, -5.0, L"左3.000"},        // before A: below the start
+        {105.0, 3.0, false, 0, 105.0, L"左3.000"},      // beyond B: past the end
+        {0.0, 3.0, true, 0, 0.0, L"左3.000"},           // foot on A
+        {100.0, 3.0, true, 0, 100.0, L"左3.000"},       // foot on B
+        {50.0, 0.0, true, 1, 50.0, L"右0.000"},         // on the line
+        {-0.001, 3.0, false, 0, -0.001, L"左3.000"},    // a millimetre before A
+        {100.001, 3.0, false, 0, 100.001, L"左3.000"},  // a millimetre beyond B
+        {0.001, 3.0, true, 1, 0.001, L"左3.000"},       // a millimetre inside each end: the foot is
+        {99.999, 3.0, true, 1, 99.999, L"左3.000"},     // strictly between them
+        {50.0, 0.000002, true, 1, 50.0, L"左0.000"},    // the smallest offset that reads left
+        {50.0, 0.0000005, true, 1, 50.0, L"右0.000"},   // below it: right
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.t);
@@ -140,7 +146,11 @@ TEST(LineGuidance, PositionsAlongTheLine) {
 }
 
 TEST(LineGuidance, ALineShorterThanAMillimetreComputesNothing) {
-    for (const double length : {0.0, 0.0009}) {
+    LineGuidance longer;
+    const LineSegRec justLonger = Line(10, 10, 10.00101, 10);
+    ComputeLineGuidance(&justLonger, 12, 13, longer);
+    EXPECT_TRUE(longer.computed);
+    for (const double length : {0.0, 0.0009, 0.00099}) {
         const LineSegRec line = Line(10, 10, 10 + length, 10);
         LineGuidance g;
         ComputeLineGuidance(&line, 12, 13, g);
@@ -164,9 +174,23 @@ TEST(LinePrompts, NearTheLineOneBeepInTwoOutAndOffTheSegmentNothing) {
         bool enter, leave, bands;
     };
     const Step walk[] = {
-        {50, 3.0, false, false, false},  {50, 1.0, true, false, true},  {50, 0.5, false, false, true},
-        {50, 2.0, false, true, false},   {50, 1.0, true, false, true},  {101, 1.0, false, false, false},
-        {100, 1.0, false, false, false}, {99, 1.0, false, false, true}, {99, 1.6, false, true, false},
+        {50, 3.0, false, false, false},
+        {50, 1.0, true, false, true},
+        {50, 0.5, false, false, true},
+        {50, 2.0, false, true, false},
+        {50, 1.0, true, false, true},
+        {101, 1.0, false, false, false},
+        {100, 1.0, false, false, false},
+        {99, 1.0, false, false, true},
+        {99, 1.6, false, true, false},
+        // Just inside the 1.5 m prompt distance, then on it: on it counts as outside.
+        {99, 1.4999, true, false, true},
+        {99, 1.5, false, true, false},
+        // A foot a millimetre inside either end is on the segment.
+        {0.001, 1.0, true, false, true},
+        {0.001, 2.0, false, true, false},
+        {99.999, 1.0, true, false, true},
+        {100.001, 2.0, false, false, false},
     };
     for (const Step& s : walk) {
         SCOPED_TRACE(testing::Message() << s.x << "," << s.y);
@@ -189,6 +213,11 @@ TEST(LinePrompts, WholeMileage) {
         {50.0, {99.9, 100.2, 100.8, 149.0, 150.0}, {false, true, false, false, true}},
         {50.0, {-49.0, -50.3}, {false, true}},          // -50.3 counts as -50
         {0.5, {0.3, 1.2, 2.0}, {false, false, false}},  // no whole part: no prompt
+        {0.999, {0.3, 1.2, 2.0}, {false, false, false}},
+        {1.0, {0.3, 1.2, 2.0}, {false, false, false}},  // every whole metre is a multiple: no latch, no beep
+        {2.0, {1.2, 2.3, 3.1, 4.0}, {false, true, false, true}},  // the smallest interval that prompts
+        {50.0, {99.999, 100.0}, {false, true}},                   // 99.999 still counts as 99
+        {50.0, {-49.999, -50.0}, {false, true}},                  // -49.999 counts as -49
     };
     for (const Case& c : cases) {
         LinePromptLatches latches;

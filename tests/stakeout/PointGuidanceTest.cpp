@@ -73,6 +73,51 @@ TEST(PointGuidance, ReadoutsWithoutTargetOrPosition) {
     EXPECT_TRUE(lost.name.IsEmpty() && lost.satellites.IsEmpty() && lost.rmsH.IsEmpty());
 }
 
+TEST(PointGuidance, SatellitesShowGlonassOnlyFromOneToEleven) {
+    struct Case {
+        int32_t glonass;
+        const wchar_t* text;
+    };
+    for (const Case& c : {Case{0, L"8"}, Case{1, L"8+1"}, Case{11, L"8+11"}, Case{12, L"8"}}) {
+        CGpsState fix;
+        fix.gpsUsedCount = 8;
+        fix.gloUsedCount = c.glonass;
+        EXPECT_EQ(SatelliteText(fix), c.text) << c.glonass;
+    }
+}
+
+// The solution turns red only with the limit switch on, a fixed solution and a value over its limit;
+// a value on its limit is within it.
+TEST(PointGuidance, SolutionOverLimitsAtEachLimit) {
+    struct Case {
+        const char* name;
+        int32_t limitOn, code;
+        double pdop, rmsH, rmsV;
+        bool over;
+    };
+    const Case cases[] = {
+        {"all on their limits", 1, kSolFixed, 3.0, 0.05, 0.10, false},
+        {"PDOP just over", 1, kSolFixed, 3.001, 0.05, 0.10, true},
+        {"RMSH just over", 1, kSolFixed, 3.0, 0.0501, 0.10, true},
+        {"RMSV just over", 1, kSolFixed, 3.0, 0.05, 0.1001, true},
+        {"switch off", 0, kSolFixed, 9.0, 1.0, 1.0, false},
+        {"float solution", 1, kSolFloat, 9.0, 1.0, 1.0, false},
+    };
+    GeneralSettingsBlock settings;
+    settings.connection.dPDOPLimit = 3.0;
+    settings.connection.dRmshLimit = 0.05;
+    settings.connection.dRmsvLimit = 0.10;
+    for (const Case& c : cases) {
+        settings.connection.nPDOPLimit = c.limitOn;
+        CGpsState fix;
+        fix.solutionCode = c.code;
+        fix.pdop = c.pdop;
+        fix.rmsH = c.rmsH;
+        fix.rmsV = c.rmsV;
+        EXPECT_EQ(SolutionOverLimits(fix, settings), c.over) << c.name;
+    }
+}
+
 TEST(PointGuidance, FixWithoutPosition) {
     struct Case {
         int32_t flag, code;

@@ -65,6 +65,53 @@ TEST(AutoStoreTrigger, DistanceModeTenMetresAtFourMetresAnEpoch) {
     EXPECT_EQ(first, 0);
 }
 
+// A store comes once the distance is passed, or when the next step would overshoot it by more than it
+// falls short now: walks that end half a step short, just less, closing in by halves (never less
+// than half a step short) and past it, after metre steps from the stored start.
+TEST(AutoStoreTrigger, DistanceModeAtTheEdgeOfHalfAStep) {
+    struct Walk {
+        const char* name;
+        std::vector<double> tail;  // after 0 (stored) and 1 .. 8 (none stored)
+        std::vector<bool> stored;
+    };
+    const Walk walks[] = {
+        {"half a step short", {8.5, 9.5}, {false, false}},
+        {"just less than half a step short", {8.5, 9.51}, {false, true}},
+        {"closing in by halves, then on it",
+         {9.0, 9.5, 9.75, 9.875, 10.0},
+         {false, false, false, false, true}},
+        {"past it in one step", {10.01}, {true}},
+    };
+    const GeneralSettingsBlock every10 = Settings(1, 0, 10.0);
+    for (const Walk& w : walks) {
+        SCOPED_TRACE(w.name);
+        AutoStoreTrigger trigger;
+        int32_t first = 1;
+        ASSERT_TRUE(trigger.Decide(every10, Fix(12, 0, 0, 0.0), first));
+        for (int n = 1; n <= 8; ++n) ASSERT_FALSE(trigger.Decide(every10, Fix(12, 0, 0, n), first)) << n;
+        for (size_t i = 0; i < w.tail.size(); ++i)
+            EXPECT_EQ(trigger.Decide(every10, Fix(12, 0, 0, w.tail[i]), first), w.stored[i]) << w.tail[i];
+    }
+}
+
+TEST(AutoStoreTrigger, TimeModeAtTheSmallestIntervalAndAroundMidnight) {
+    struct Case {
+        int interval;
+        int h, m, s;
+        bool stored;
+    };
+    const Case cases[] = {
+        {1, 12, 0, 1, true}, {1, 12, 0, 2, true},    {5, 23, 59, 55, true},      {5, 23, 59, 59, false},
+        {5, 0, 0, 0, true},  {86400, 0, 0, 0, true}, {86400, 23, 59, 59, false},
+    };
+    for (const Case& c : cases) {
+        AutoStoreTrigger trigger;
+        int32_t first = 0;
+        EXPECT_EQ(trigger.Decide(Settings(0, c.interval, 0.0), Fix(c.h, c.m, c.s), first), c.stored)
+            << c.interval << " at " << c.h << ":" << c.m << ":" << c.s;
+    }
+}
+
 TEST(DoublePress, SamePairWithinThreeSecondsOfOneMinute) {
     struct Case {
         int m1, s1, m2, s2;

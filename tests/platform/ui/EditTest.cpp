@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestDialogs.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/Edit.h"
@@ -176,6 +178,50 @@ TEST(Edit, ShiftCtrlAndDoubleTapSelectAndTypingReplacesTheSelection) {
         }
         ui.TypeText(L"516629.386");
         EXPECT_EQ(ui.GetText(d, kNameEdit), L"K1, 516629.386");
+        ui.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+// Every step of every caret key in "abcd": from each caret, with and without Shift (the anchor
+// staying where the caret was), what one press leaves selected and what it leaves of the text.
+TEST(Edit, EveryCaretKeyFromEveryCaret) {
+    struct Key {
+        UINT key;
+        int step;      // caret move; kToEnd and -kToEnd go to either end
+        bool deletes;  // Delete removes the character after the caret, Backspace the one before
+    };
+    constexpr int kToEnd = 100;
+    const Key keys[] = {{VK_LEFT, -1, false},    {VK_RIGHT, 1, false}, {VK_HOME, -kToEnd, false},
+                        {VK_END, kToEnd, false}, {VK_DELETE, 0, true}, {VK_BACK, -1, true}};
+    const CString text = L"abcd";
+    CUiDriver ui;
+    CTestDlg dlg;
+    ui.OnModal(kTestDialogId, [&](CDialog& d) {
+        auto* edit = static_cast<CEdit*>(d.GetDlgItem(kNameEdit));
+        ui.Click(d, kNameEdit);
+        for (const Key& k : keys) {
+            for (const bool shift : {false, true}) {
+                if (k.deletes && shift) continue;
+                for (int caret = 0; caret <= text.GetLength(); ++caret) {
+                    SCOPED_TRACE(testing::Message()
+                                 << "key " << k.key << (shift ? " with shift" : "") << " from " << caret);
+                    ui.SetText(d, kNameEdit, text);
+                    edit->SetSel(caret, caret);
+                    PressAll(ui, {{k.key, shift}});
+                    const int moved = std::clamp(caret + k.step, 0, text.GetLength());
+                    // The character between the caret and where the key moves it goes; none at an end.
+                    CString expectedText = text;
+                    if (k.deletes) expectedText.Delete(moved, k.key == VK_DELETE ? 1 : caret - moved);
+                    const int expectedCaret = moved;
+                    EXPECT_EQ(ui.GetText(d, kNameEdit), expectedText);
+                    int start = -1, end = -1;
+                    edit->GetSel(start, end);
+                    EXPECT_EQ(start, shift ? std::min(caret, moved) : expectedCaret);
+                    EXPECT_EQ(end, shift ? std::max(caret, moved) : expectedCaret);
+                }
+            }
+        }
         ui.Click(d, IDCANCEL);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
