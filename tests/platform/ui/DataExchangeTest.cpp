@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "TestDialogs.h"
 #include "platform/testing/UiDriver.h"
+#include "platform/text/CodePage.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/WindowClasses.h"
@@ -133,4 +135,45 @@ TEST(DataExchange, RefusesAnOverflowingDoubleAndOneCharacterOverTheLimit) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_DOUBLE_EQ(dlg.m_dReal, 1e308);
     EXPECT_EQ(dlg.m_strCode, L"ABCD");
+}
+
+// Each range on its bounds and just beyond them: a bound is inside; one step past it is refused with
+// the range's message and the dialog stays open.
+TEST(DataExchange, EachRangeTakesItsBoundsAndRefusesJustBeyondThem) {
+    struct Row {
+        UINT dialog;
+        int field;
+        const wchar_t* text;
+        const wchar_t* refusal;  // null: taken
+    };
+    const wchar_t* const angleRange = L"请输入一个在 0 和 89 之间的整数。";
+    const wchar_t* const limitRange = L"请输入一个在 0.5 和 1.5 之间的数字。";
+    const Row rows[] = {
+        {kTestDialogId, kAngleEdit, L"0", nullptr},
+        {kTestDialogId, kAngleEdit, L"-1", angleRange},
+        {kTestDialogId, kAngleEdit, L"89", nullptr},
+        {kTestDialogId, kAngleEdit, L"90", angleRange},
+        {kFormId, kLimit, L"1.5", nullptr},
+        {kFormId, kLimit, L"1.5001", limitRange},
+        {kFormId, kLimit, L"0.4999", limitRange},
+        {kFormId, kCount, L"0", nullptr},
+        {kFormId, kCount, L"4294967296", L"请输入一个整数。"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.dialog << " " << r.field << " " << ToUtf8(r.text));
+        CUiDriver ui;
+        CTestDlg test;
+        CFormDlg form;
+        CDialog& dlg = r.dialog == kTestDialogId ? static_cast<CDialog&>(test) : static_cast<CDialog&>(form);
+        ui.OnModal(r.dialog, [&](CDialog& d) {
+            ui.SetText(d, r.field, r.text);
+            if (r.refusal) ui.ExpectMessageBox(r.refusal);
+            ui.Click(d, IDOK);
+            if (!r.refusal) return;
+            EXPECT_FALSE(d.HasEnded());
+            EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(r.field));
+            ui.PressKey(VK_ESCAPE);
+        });
+        EXPECT_EQ(dlg.DoModal(), r.refusal ? IDCANCEL : IDOK);
+    }
 }

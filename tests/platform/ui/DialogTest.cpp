@@ -73,6 +73,34 @@ TEST(Dialog, RadioGroupsCheckOneButtonAndArrowsMoveWithinTheGroup) {
     EXPECT_EQ(dlg.m_nRadio, 1);
 }
 
+// Every arrow from every button of the three-button group: left and up go to the one before, right
+// and down to the one after, round the group at either end, and the button reached is checked.
+TEST(Dialog, EachArrowFromEachRadioButtonMovesRoundTheGroup) {
+    const int radios[] = {kFirstRadio, kSecondRadio, kThirdRadio};
+    struct Arrow {
+        UINT key;
+        int step;
+    };
+    const Arrow arrows[] = {{VK_LEFT, -1}, {VK_UP, -1}, {VK_RIGHT, 1}, {VK_DOWN, 1}};
+    CUiDriver ui;
+    CTestDlg dlg;
+    ui.OnModal(kTestDialogId, [&](CDialog& d) {
+        for (const Arrow& a : arrows) {
+            for (int from = 0; from < 3; ++from) {
+                SCOPED_TRACE(testing::Message() << "key " << a.key << " from " << from);
+                ui.Click(d, radios[from]);
+                ASSERT_EQ(CWnd::GetFocus(), d.GetDlgItem(radios[from]));
+                ui.PressKey(a.key);
+                const int to = radios[(from + a.step + 3) % 3];
+                EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(to));
+                EXPECT_EQ(d.GetCheckedRadioButton(kFirstRadio, kThirdRadio), to);
+            }
+        }
+        ui.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
 TEST(Dialog, TabOrderFollowsTheTemplateSkippingDisabledControls) {
     CUiDriver ui;
     CTestDlg dlg;
