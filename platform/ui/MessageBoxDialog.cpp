@@ -88,9 +88,11 @@ BOOL CMessageBoxDialog::OnInitDialog() {
     int left = (kWidth - count * kButtonWidth - (count - 1) * gap) / 2;
     for (size_t i = 0; i < buttonIds_.size(); ++i) {
         auto* button = new CButton;
-        button->Create(
-            ButtonText(buttonIds_[i]), (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_VISIBLE | WS_TABSTOP,
-            CRect(left, buttonsTop, left + kButtonWidth, buttonsTop + kButtonHeight), this, buttonIds_[i]);
+        // The buttons form a group of their own, so that the arrows go round them and never onto the text.
+        button->Create(ButtonText(buttonIds_[i]),
+                       (i == 0 ? BS_DEFPUSHBUTTON | WS_GROUP : BS_PUSHBUTTON) | WS_VISIBLE | WS_TABSTOP,
+                       CRect(left, buttonsTop, left + kButtonWidth, buttonsTop + kButtonHeight), this,
+                       buttonIds_[i]);
         button->Record()->layerOwnsObject = true;
         button->SetFont(GetFont(), FALSE);
         left += kButtonWidth + gap;

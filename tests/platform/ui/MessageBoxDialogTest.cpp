@@ -112,3 +112,43 @@ TEST(MessageBoxDialog, LongTextsWrapWithinTheBox) {
         }
     }
 }
+
+// Every key a box answers, on each kind of box: Enter presses the button with the focus (the first
+// at the start), Tab and the arrows move the focus round the buttons (never onto the text, from
+// which Enter would press the first), Escape answers the last.
+TEST(MessageBoxDialog, EachKeyOnEachKindOfBox) {
+    struct Case {
+        UINT type;
+        std::vector<UINT> keys;
+        int answer;
+    };
+    const Case cases[] = {
+        {MB_OK, {VK_RETURN}, IDOK},
+        {MB_OK, {VK_TAB, VK_RETURN}, IDOK},
+        {MB_OK, {VK_RIGHT, VK_RETURN}, IDOK},
+        {MB_OK, {VK_ESCAPE}, IDOK},
+        {MB_OKCANCEL, {VK_RETURN}, IDOK},
+        {MB_OKCANCEL, {VK_TAB, VK_RETURN}, IDCANCEL},
+        {MB_OKCANCEL, {VK_TAB, VK_TAB, VK_RETURN}, IDOK},
+        {MB_OKCANCEL, {VK_RIGHT, VK_RETURN}, IDCANCEL},
+        {MB_OKCANCEL, {VK_DOWN, VK_RETURN}, IDCANCEL},
+        {MB_OKCANCEL, {VK_LEFT, VK_RETURN}, IDCANCEL},
+        {MB_OKCANCEL, {VK_RIGHT, VK_LEFT, VK_RETURN}, IDOK},
+        {MB_OKCANCEL, {VK_RIGHT, VK_RIGHT, VK_RETURN}, IDOK},
+        {MB_OKCANCEL, {VK_LEFT, VK_LEFT, VK_RETURN}, IDOK},
+        {MB_OKCANCEL, {VK_ESCAPE}, IDCANCEL},
+        {MB_YESNO | MB_ICONQUESTION, {VK_RETURN}, IDYES},
+        {MB_YESNO | MB_ICONQUESTION, {VK_TAB, VK_RETURN}, IDNO},
+        {MB_YESNO | MB_ICONQUESTION, {VK_RIGHT, VK_RETURN}, IDNO},
+        {MB_YESNO | MB_ICONQUESTION, {VK_UP, VK_RETURN}, IDNO},
+        {MB_YESNO | MB_ICONQUESTION, {VK_TAB, VK_ESCAPE}, IDNO},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << ", " << c.keys.size() << " keys, first " << c.keys[0]);
+        CUiDriver ui;
+        ui.OnModal(kMessageBoxTemplateId, [&](CDialog&) {
+            for (UINT key : c.keys) ui.PressKey(key);
+        });
+        EXPECT_EQ(MessageBox(HWND(), L"确实要覆盖吗?", L"提示", c.type), c.answer);
+    }
+}
