@@ -94,6 +94,43 @@ TEST_F(KeyStepsTest, ListView) {
     WalkEveryStep(control);
 }
 
+// Rows wider than the view: each right step moves them 16 pixels left until their right edge meets
+// the view's, where it stops; each left step moves them back until their left edge is home.
+TEST_F(KeyStepsTest, ListViewLeftAndRightScrollSideways) {
+    CListCtrl& list = dlg.m_list;
+    for (int column = 0; column < 3; ++column) list.InsertColumn(column, L"坐标", LVCFMT_LEFT, 150);
+    list.InsertItem(0, L"P");
+    list.SetFocus();
+    CRect client;
+    list.GetClientRect(&client);
+    const auto rowLeft = [&] {
+        CRect row(LVIR_BOUNDS, 0, 0, 0);
+        list.GetItemRect(0, &row, LVIR_BOUNDS);
+        return row.left;
+    };
+    const int home = rowLeft();
+    for (const UINT key : {VK_RIGHT, VK_LEFT}) {
+        SCOPED_TRACE(key);
+        std::vector<int> moves;
+        for (int before = rowLeft(); moves.size() < 50; before = rowLeft()) {
+            ui.PressKey(key);
+            moves.push_back(std::abs(rowLeft() - before));
+            if (moves.back() == 0) break;
+        }
+        ASSERT_GE(moves.size(), 3u);
+        EXPECT_EQ(moves.back(), 0);
+        for (size_t i = 0; i + 2 < moves.size(); ++i) EXPECT_EQ(moves[i], 16) << i;
+        EXPECT_GT(moves[moves.size() - 2], 0);
+        EXPECT_LE(moves[moves.size() - 2], 16);
+        if (key == VK_RIGHT) {
+            // The last column's right edge on the view's, inside its border.
+            EXPECT_LE(rowLeft() + 450, client.right);
+            EXPECT_GE(rowLeft() + 450, client.right - 2);
+        }
+    }
+    EXPECT_EQ(rowLeft(), home);
+}
+
 TEST_F(KeyStepsTest, TreeViewOfOneLevel) {
     CTreeCtrl& tree = dlg.m_tree;
     std::vector<HTREEITEM> items;
@@ -112,6 +149,45 @@ TEST_F(KeyStepsTest, TreeViewOfOneLevel) {
         [&] { return Heard(kTreeView, TVN_SELCHANGED); },
         {}};
     WalkEveryStep(control);
+}
+
+// Right and left on each kind of tree item: right opens a closed parent, then goes to its first
+// child; left closes an open parent, goes from a child to its parent, and a closed root or a leaf at
+// the root stays.
+TEST_F(KeyStepsTest, TreeViewRightAndLeftOnEachKindOfItem) {
+    CTreeCtrl& tree = dlg.m_tree;
+    const HTREEITEM parent = tree.InsertItem(L"甲");
+    const HTREEITEM child = tree.InsertItem(L"乙", parent);
+    tree.InsertItem(L"丙", parent);
+    const HTREEITEM leaf = tree.InsertItem(L"丁");
+    struct Case {
+        const char* name;
+        HTREEITEM from;
+        bool open;  // the parent, before the key
+        UINT key;
+        HTREEITEM to;
+        bool openAfter;
+    };
+    const Case cases[] = {
+        {"right on a closed parent", parent, false, VK_RIGHT, parent, true},
+        {"right on an open parent", parent, true, VK_RIGHT, child, true},
+        {"right on a child", child, true, VK_RIGHT, child, true},
+        {"right on a leaf at the root", leaf, false, VK_RIGHT, leaf, false},
+        {"left on an open parent", parent, true, VK_LEFT, parent, false},
+        {"left on a closed parent", parent, false, VK_LEFT, parent, false},
+        {"left on a child", child, true, VK_LEFT, parent, true},
+        {"left on a leaf at the root", leaf, false, VK_LEFT, leaf, false},
+    };
+    tree.SetFocus();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tree.Expand(parent, c.open ? TVE_EXPAND : TVE_COLLAPSE);
+        tree.SelectItem(c.from);
+        ASSERT_EQ(tree.GetSelectedItem(), c.from);
+        ui.PressKey(c.key);
+        EXPECT_EQ(tree.GetSelectedItem(), c.to);
+        EXPECT_EQ(tree.GetItemState(parent, TVIS_EXPANDED) != 0, c.openAfter);
+    }
 }
 
 TEST_F(KeyStepsTest, TabControl) {
