@@ -18,6 +18,8 @@ TEST(FixAge, TheIntervalIsTheShorterOfTheLastTwoGapsBetweenEpochs) {
         {{1000, 2000, 62000}, 1000, 2000},       // one long silence does not stretch it
         {{1000, 2000, 2010, 3000}, 1000, 2000},  // a second fix of one epoch is no gap
         {{1000, 6000, 6020, 11000}, 5000, 10000},
+        {{1000, 6000, 6049, 11000}, 5000, 10000},  // 49 ms: still the same epoch
+        {{1000, 6000, 6050, 11000}, 50, 2000},     // 50 ms: a gap of its own
     };
     for (const auto& c : cases) {
         FixStamper stamper;

@@ -97,9 +97,22 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
         {"seven rotation 0.0003", 120.0, 10, 0, 0.0003, WarningKind::kSevenParam, true},
         {"seven rotation -0.0003", 120.0, 10, 0, -0.0003, WarningKind::kSevenParam, true},
         {"seven rotation 0.0002", 120.0, 10, 0, 0.0002, WarningKind::kSevenParam, false},
+        // Each limit from both sides, the job's meridian at 120 degrees: on a limit is within it.
+        {"meridian 5 degrees east", 125.0, 10, 0, 0, WarningKind::kMeridian, false},
+        {"meridian just over 5 degrees east", 125.001, 10, 0, 0, WarningKind::kMeridian, true},
+        {"meridian 5 degrees west", 115.0, 10, 0, 0, WarningKind::kMeridian, false},
+        {"meridian just over 5 degrees west", 114.999, 10, 0, 0, WarningKind::kMeridian, true},
+        {"the first solution that counts", 126.5, 2, 0, 0, WarningKind::kMeridian, true},
+        {"four scale 1.05", 120.0, 10, 1.05, 0, WarningKind::kFourParam, false},
+        {"four scale 1.0501", 120.0, 10, 1.0501, 0, WarningKind::kFourParam, true},
+        {"four scale 0.95", 120.0, 10, 0.95, 0, WarningKind::kFourParam, false},
+        {"four scale 0.9499", 120.0, 10, 0.9499, 0, WarningKind::kFourParam, true},
+        {"seven rotation 0.00028", 120.0, 10, 0, 0.00028, WarningKind::kSevenParam, false},
+        {"seven rotation 0.000281", 120.0, 10, 0, 0.000281, WarningKind::kSevenParam, true},
     };
     for (const Case& c : cases) {
         CoordSysParams& coord = FrameProbe::Job(frame).coord;
+        coord.projection.szdCenter = 120.0;
         coord.four.nDifang = c.scale != 0 ? 1 : 0;
         coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
         coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;

@@ -44,6 +44,43 @@ TEST(SmoothingRun, AcceptsOneFixATickWithinTheLimitsAndAveragesThem) {
     EXPECT_EQ(run.Averaged().rmsH, 0.01);
 }
 
+// Both limits are strict, each on its own: a hair inside both is taken; on either, or past it, not.
+TEST(SmoothingRun, EachLimitFromBothSides) {
+    struct Case {
+        double rmsH, rmsV;
+        bool accepted;
+    };
+    const Case cases[] = {{0.0499, 0.0499, true},
+                          {0.05, 0.0499, false},
+                          {0.0499, 0.05, false},
+                          {0.0501, 0.01, false},
+                          {0.01, 0.0501, false}};
+    for (const Case& c : cases) {
+        SmoothingRun run;
+        run.Start(2);
+        CGpsState fix = Fix(10.0, c.rmsH);
+        fix.rmsV = c.rmsV;
+        run.TakeFix(fix);
+        EXPECT_EQ(run.OnTick(0.05, 0.05),
+                  c.accepted ? SmoothingRun::Tick::kAccepted : SmoothingRun::Tick::kRejected)
+            << c.rmsH << " " << c.rmsV;
+    }
+}
+
+// A run of one epoch ends on the tick after its first accepted fix, not before.
+TEST(SmoothingRun, TheSmallestTargetEndsAfterOneEpoch) {
+    using Tick = SmoothingRun::Tick;
+    SmoothingRun run;
+    run.Start(1);
+    run.TakeFix(Fix(10.0));
+    EXPECT_EQ(run.OnTick(0.05, 0.05), Tick::kAccepted);
+    EXPECT_TRUE(run.Running());
+    run.TakeFix(Fix(20.0));
+    EXPECT_EQ(run.OnTick(0.05, 0.05), Tick::kFinished);
+    EXPECT_EQ(run.Achieved(), 1);
+    EXPECT_DOUBLE_EQ(run.Averaged().gridX, 10.0);
+}
+
 TEST(SmoothingRun, StopKeepsWhatWasAccepted) {
     for (int accepted : {0, 1, 5}) {
         SmoothingRun run;
