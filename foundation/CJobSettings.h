@@ -36,21 +36,15 @@ public:
         return files_.WriteAntennaFile(folder, fileName);
     }
 
-    // Point names and the store context.
+    // Point names.
     static bool NextPointName(CString& name, int step) {
         name = NextPointNameOf(name, step);
         return true;
-    }
-    void SetStoreContext(int storeMode, int storeKind, int recordFormat, const CString& pointName,
-                         int autoCondition, double autoInterval, const CString& code) {
-        store_.SetStoreContext(storeMode, storeKind, recordFormat, pointName, autoCondition, autoInterval,
-                               code);
     }
     void SetStoreOptions(double value18, double value29, double value30, const CString& refText,
                          int refNumber, double refHeight, const CString& text28) {
         store_.SetStoreOptions(value18, value29, value30, refText, refNumber, refHeight, text28);
     }
-    void SetStoreFlag(int storeKind) { store_.SetStoreFlag(storeKind); }
     CString GetLastNames(TextTriple& names) const { return store_.GetLastNames(names); }
     void ResetPointNames() { store_.ResetPointNames(); }
     void SetStoreNames(const TextTriple& names, const CString& name, double antennaHeight, int advance) {

@@ -15,12 +15,6 @@ PointStoreState::PointStoreState() {
     point.texts = {L"J1", L"Z1", L"1"};
 }
 
-void PointStoreState::SetStoreContext(int storeMode, int storeKind, int recordFormat,
-                                      const CString& pointName, int autoCondition, double autoInterval,
-                                      const CString& code) {
-    context = {storeMode, storeKind, recordFormat, pointName, autoCondition, autoInterval, code};
-}
-
 void PointStoreState::SetStoreOptions(double value18, double value29, double value30, const CString& refText,
                                       int refNumber, double refHeight, const CString& text28) {
     point.value18 = value18;

@@ -1,23 +1,18 @@
 #pragma once
 // What storing a point needs between screens: the crossing-line block, the template of the next
-// stored point, the store context the storing screen sets, the last stored result and the
-// record-save options.
+// stored point, the last stored result and the record-save options.
 #include "foundation/CrossingLineBlock.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
-#include "foundation/StorePointSubBlock.h"
 #include "foundation/SurveyPointRec.h"
 #include "foundation/TextTriple.h"
 
 struct PointStoreState {
     PointStoreState();
 
-    void SetStoreContext(int storeMode, int storeKind, int recordFormat, const CString& pointName,
-                         int autoCondition, double autoInterval, const CString& code);
     // The reference text goes into both refText and text27.
     void SetStoreOptions(double value18, double value29, double value30, const CString& refText,
                          int refNumber, double refHeight, const CString& text28);
-    void SetStoreFlag(int storeKind) { point.int34 = storeKind; }
     // Copies the series' last names and returns the last stored point name.
     CString GetLastNames(TextTriple& names) const;
     void ResetPointNames();
@@ -35,5 +30,4 @@ struct PointStoreState {
     ItemPairRec recordSave;
     StoredPointResult lastResult;
     SurveyPointRec point;  // template of the next stored point
-    StorePointSubBlock context;
 };

@@ -6,8 +6,8 @@
 namespace {
 class NoStore final : public IPointStorePath {
 public:
-    StoredPointResult StorePoint(const CGpsState&) override { return {}; }
-    StoredPointResult StoreQuickPoint(const CGpsState&) override { return {}; }
+    StoredPointResult StorePoint(const CGpsState&, const StoreRequest&) override { return {}; }
+    StoredPointResult StoreQuickPoint(const CGpsState&, const StoreRequest&) override { return {}; }
     void StartAutoStore(const CGpsState&) override {}
 };
 }  // namespace

@@ -19,7 +19,7 @@ public:
 
     // ---- reads
     virtual const GeneralSettingsBlock& Settings() const = 0;
-    // The template of the next stored point (with the next name), the store context, the last result.
+    // The template of the next stored point (with the next name) and the names' series.
     virtual const PointStoreState& Store() const = 0;
     // The latest converted fix and the receiver's texts.
     virtual const CGpsState& LatestFix() const = 0;
@@ -43,8 +43,9 @@ public:
     // Writes the name of the point about to be stored into the system file (atomically), so that
     // a later start continues after it; false when the file could not be written.
     virtual bool SaveLastStoredName(const CString& name) = 0;
-    // The template and the result after a store (the template's extra text is the next name).
-    virtual void TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) = 0;
+    // The template of the next stored point, once a store or the start of automatic storing made
+    // it (its extra text is the next name).
+    virtual void KeepTemplate(const SurveyPointRec& templatePoint) = 0;
     // The store window receives message 1749 after every fix until it gives the messages back.
     virtual void ListenForStore(HWND window) = 0;
     virtual void StopListeningForStore(HWND window) = 0;

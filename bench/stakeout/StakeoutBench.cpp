@@ -46,7 +46,7 @@ public:
     CString PointFileName() const override { return L"road.xyh"; }
     const GeneralSettingsBlock& Settings() const override { return settings_; }
     LinkValues Link() const override { return {0, 3, 1}; }
-    StoredPointResult StorePoint(const CGpsState&, const StoreContext&) override { return {}; }
+    StoredPointResult StorePoint(const CGpsState&, const StoreRequest&) override { return {}; }
     void ReacquireAndSave() override {}
     void RunDataVerify(CWnd*) override {}
     void ShowReceiverInfo(CWnd*, const CString&) override {}

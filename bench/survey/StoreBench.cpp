@@ -34,7 +34,8 @@ void BM_AutomaticStore(benchmark::State& state) {
     DiskSurveyHost host;
     CSurveyPointStore store(host, nullptr);
     const CGpsState fix = Fix();
-    for (auto _ : state) benchmark::DoNotOptimize(store.StoreQuickPoint(fix).number);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.StoreQuickPoint(fix, {.mode = kStoreAutomatic}).number);
     std::filesystem::remove_all(root);
 }
 BENCHMARK(BM_AutomaticStore)->Unit(benchmark::kMicrosecond);

@@ -46,7 +46,7 @@ LRESULT CPowerlineScreen::OnPositionUpdate(WPARAM state, LPARAM) {
     fix_ = *reinterpret_cast<const CGpsState*>(state);
     status_ = FormatPowerlineStatus(fix_, survey_.Settings());
     ShowStatus();
-    if (host_.AutoStoreDue(trigger_, fix_)) Stored(store_.StoreQuickPoint(fix_));
+    if (host_.AutoStoreDue(trigger_, fix_)) Stored(store_.StoreQuickPoint(fix_, request_));
     return 0;
 }
 
@@ -70,13 +70,16 @@ void CPowerlineScreen::OnStore() {
     // The automatic-store condition and interval go into the raw records of automatic points.
     const GeneralSettingsBlock& settings = survey_.Settings();
     const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;
-    ctrl_.SetPointContext(settings.nSaveType, target->kind, target->format, CString(), settings.nAsMode,
-                          interval, CString());
+    request_ = {.mode = settings.nSaveType,
+                .kind = target->kind,
+                .format = target->format,
+                .autoCondition = settings.nAsMode,
+                .autoInterval = interval};
     if (settings.nSaveType == kAutomaticMode) {
         store_.StartAutoStore(fix_);
         return;
     }
-    Stored(store_.StorePoint(fix_));
+    Stored(store_.StorePoint(fix_, request_));
 }
 
 void CPowerlineScreen::Stored(const StoredPointResult& result) {

@@ -57,6 +57,8 @@ private:
 
     CPointStoreCtrl ctrl_;
     CPowerlineStore store_;
+    // What the store key asked for last; automatic storing stores by it.
+    StoreRequest request_;
     CGpsState fix_;
     PowerlineStatusTexts status_;
     PlotKeys keys_;

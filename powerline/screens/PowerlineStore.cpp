@@ -28,8 +28,14 @@ bool Stored(StoreWrite written) {
 CPowerlineStore::CPowerlineStore(ISurveyHost& survey, CPointStoreCtrl& ctrl, CWnd* parent)
     : survey_(survey), ctrl_(ctrl), parent_(parent) {}
 
-StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
+void CPowerlineStore::TakeRequest(const StoreRequest& request) {
+    ctrl_.SetPointContext(request.mode, request.kind, request.format, request.name, request.autoCondition,
+                          request.autoInterval, request.code);
+}
+
+StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state, const StoreRequest& request) {
     ISurveyHost& survey = survey_;
+    TakeRequest(request);
     if (NoCurrentFix(state)) {
         Tell(parent_, LoadStringResource(surveystr::kNoData));
         return {};
@@ -65,7 +71,8 @@ StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state) {
     return ctrl_.LastResult();
 }
 
-StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state) {
+StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state, const StoreRequest& request) {
+    TakeRequest(request);
     if (IsStaleNow(state)) return {};
     RawStoreTail tail;
     tail.mode = kAutomatic;

@@ -248,8 +248,7 @@ void JobCommands::TargetPointSurvey() {
     }
     CGpsState state = receiver_.State();
     state.fixFlag = 1;
-    job_.jobs.SetStoreContext(job_.settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0, CString());
-    const StoredPointResult result = storePath_.StorePoint(state);
+    const StoredPointResult result = storePath_.StorePoint(state, {.mode = job_.settings.nSaveType});
     if (result.number != 0) records_.Append(result.point);
 }
 

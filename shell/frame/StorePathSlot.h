@@ -7,9 +7,11 @@ class StorePathSlot final : public IPointStorePath {
 public:
     void Use(IPointStorePath* path) { path_ = path ? path : &NoPointStorePath(); }
 
-    StoredPointResult StorePoint(const CGpsState& state) override { return path_->StorePoint(state); }
-    StoredPointResult StoreQuickPoint(const CGpsState& state) override {
-        return path_->StoreQuickPoint(state);
+    StoredPointResult StorePoint(const CGpsState& state, const StoreRequest& request) override {
+        return path_->StorePoint(state, request);
+    }
+    StoredPointResult StoreQuickPoint(const CGpsState& state, const StoreRequest& request) override {
+        return path_->StoreQuickPoint(state, request);
     }
     void StartAutoStore(const CGpsState& state) override { path_->StartAutoStore(state); }
 

@@ -32,11 +32,8 @@ LinkValues StakeoutHostImpl::Link() const {
     return {link.nModuleType, link.radioChannel, receiver_.ModuleConfigured()};
 }
 
-StoredPointResult StakeoutHostImpl::StorePoint(const CGpsState& fix, const StoreContext& c) {
-    CJobSettings& jobs = job_.jobs;
-    jobs.SetStoreContext(c.mode, c.kind, c.format, c.name, 0, 0.0, c.code);
-    jobs.SetStoreFlag(0);
-    return storePath_.StorePoint(fix);
+StoredPointResult StakeoutHostImpl::StorePoint(const CGpsState& fix, const StoreRequest& request) {
+    return storePath_.StorePoint(fix, request);
 }
 
 void StakeoutHostImpl::ReacquireAndSave() {

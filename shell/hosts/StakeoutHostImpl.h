@@ -25,7 +25,7 @@ public:
     CString PointFileName() const override;
     const GeneralSettingsBlock& Settings() const override;
     LinkValues Link() const override;
-    StoredPointResult StorePoint(const CGpsState& fix, const StoreContext& context) override;
+    StoredPointResult StorePoint(const CGpsState& fix, const StoreRequest& request) override;
     void ReacquireAndSave() override;
     void ShowReceiverInfo(CWnd* parent, const CString& info) override;
 

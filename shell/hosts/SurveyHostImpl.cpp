@@ -88,10 +88,8 @@ bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& seri
     return job.StoreSystem(changed);
 }
 
-void SurveyHostImpl::TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) {
-    PointStoreState& store = job_.jobs.Store();
-    store.point = templatePoint;
-    store.lastResult = result;
+void SurveyHostImpl::KeepTemplate(const SurveyPointRec& templatePoint) {
+    job_.jobs.Store().point = templatePoint;
 }
 
 void SurveyHostImpl::ListenForStore(HWND window) {

@@ -38,7 +38,7 @@ public:
 
     bool SaveSettings(const GeneralSettingsBlock& settings) override;
     bool SaveLastStoredName(const CString& name) override;
-    void TakeStoredPoint(const SurveyPointRec& templatePoint, const StoredPointResult& result) override;
+    void KeepTemplate(const SurveyPointRec& templatePoint) override;
     void ListenForStore(HWND window) override;
     void StopListeningForStore(HWND window) override;
     void ReloadDisplayPoints() override;

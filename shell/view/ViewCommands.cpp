@@ -124,20 +124,13 @@ void CFrmGraphView::FitAll() {
 void CFrmGraphView::StorePoint() {
     if (latest_.solutionText.Find(L"FIXED") >= 0 && (latest_.latitude == 0.0 || latest_.longitude == 0.0))
         return;
-    const GeneralSettingsBlock& settings = job_.settings;
-    CJobSettings& jobs = job_.jobs;
-    jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), 0, 0.0,
-                         settings.connection.szLastPtCode);
-    if (settings.nSaveType == kStoreAutomatic) {
+    const int mode = job_.settings.nSaveType;
+    if (mode == kStoreAutomatic) {
         storePath_.StartAutoStore(latest_);
         return;
     }
-    jobs.SetStoreFlag(0);
-    const StoredPointResult result = storePath_.StorePoint(latest_);
+    const StoredPointResult result = storePath_.StorePoint(latest_, {.mode = mode, .keepsLastCode = true});
     if (result.number == 0) return;
-    GeneralSettingsBlock changed = job_.settings;
-    changed.connection.szLastPtCode = result.point.code;
-    job_.StoreSettings(changed);
     PointRecord point = result.point;
     point.flag = 0;
     AddStoredPoint(point);
@@ -150,9 +143,8 @@ void CFrmGraphView::AutoStore() {
     const CGpsState fix = latest_;
     if (!autoTrigger_.Decide(settings, fix, state.firstPoint)) return;
     const double interval = settings.nAsMode == 0 ? settings.nAutoSaveTime : settings.szdAutoSaveDis;
-    job_.jobs.SetStoreContext(settings.nSaveType, kSurveyStoreKind, 0, CString(), settings.nAsMode, interval,
-                              CString());
-    const StoredPointResult result = storePath_.StoreQuickPoint(fix);
+    const StoredPointResult result = storePath_.StoreQuickPoint(
+        fix, {.mode = settings.nSaveType, .autoCondition = settings.nAsMode, .autoInterval = interval});
     ++state.count;
     if (result.number != 0) AddStoredPoint(result.point);
 }

@@ -12,18 +12,9 @@
 #include "platform/text/CString.h"
 #include "stakeout/PlotScreenHost.h"
 #include "survey/PlotKeys.h"
+#include "survey/PointStorePath.h"
 
 class CWnd;
-
-// What a store is for: the job's store mode, the kind of screen (2: plain point), the power-line
-// format, and the proposed name and code.
-struct StoreContext {
-    int32_t mode = 0;
-    int32_t kind = 2;
-    int32_t format = 0;
-    CString name;
-    CString code;
-};
 
 // The data-link indicator of the plots: the link kind, its channel and whether it is configured.
 struct LinkValues {
@@ -44,7 +35,7 @@ public:
     virtual LinkValues Link() const = 0;
 
     // Through the job's one store path with its dialogs; a result number of 0 stored nothing.
-    virtual StoredPointResult StorePoint(const CGpsState& fix, const StoreContext& context) = 0;
+    virtual StoredPointResult StorePoint(const CGpsState& fix, const StoreRequest& request) = 0;
     virtual void ReacquireAndSave() = 0;
     // The receiver information dialog with the screen's help text; the positions stay with the
     // screen afterwards.

@@ -49,47 +49,44 @@ void CSurveyPointStore::Tell(const CString& text, bool automatic) {
                MB_OK | MB_ICONINFORMATION);
 }
 
-StoredPointResult CSurveyPointStore::StorePoint(const CGpsState& state) {
+StoredPointResult CSurveyPointStore::StorePoint(const CGpsState& state, const StoreRequest& request) {
     if (NoCurrentFix(state)) {
         Tell(LoadStringResource(surveystr::kNoData), false);
         return {};
     }
-    const StorePointSubBlock& context = host_.Store().context;
     CGpsState fix = state;
     RawStoreTail tail;
-    if (context.storeMode == kStoreOffset) {
+    if (request.mode == kStoreOffset) {
         if (!RunOffsetStep(host_, parent_, fix, tail)) return {};
-    } else if (context.storeMode == kStoreAutomatic) {
+    } else if (request.mode == kStoreAutomatic) {
         // Automatic storing has no single point to store: it starts with its dialog, as key A does.
         StartAutoStore(state);
         return {};
-    } else if (context.storeMode != kStorePlain && context.storeMode != kStoreSmoothing) {
+    } else if (request.mode != kStorePlain && request.mode != kStoreSmoothing) {
         return {};
     }
     // Power-line and tower-section points have their own store screens.
-    if (context.storeKind != kSurveyStoreKind) return {};
-    return StorePlainPoint(fix, context.storeMode, tail);
+    if (request.kind != kSurveyStoreKind) return {};
+    return StorePlainPoint(fix, request, tail);
 }
 
-StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int mode,
+StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, const StoreRequest& request,
                                                      const RawStoreTail& offsetTail) {
     const PointStoreState& store = host_.Store();
-    const bool smoothing = mode == kStoreSmoothing;
+    const bool smoothing = request.mode == kStoreSmoothing;
     CPointStoreDlg dialog(host_, smoothing, parent_);
     dialog.fix.status = SolutionStatusText(fix, host_);
     if (!smoothing) dialog.ShowFix(fix);
-    dialog.values.name = store.context.pointName.IsEmpty() ? store.NextName() : store.context.pointName;
-    dialog.values.code = store.context.code.IsEmpty() ? CString(kDefaultCode) : store.context.code;
-    if (dialog.DoModal() != IDOK) {
-        host_.TakeStoredPoint(store.point, {});
-        return {};
-    }
+    dialog.values.name = request.name.IsEmpty() ? store.NextName() : request.name;
+    const CString code = request.keepsLastCode ? host_.Settings().connection.szLastPtCode : request.code;
+    dialog.values.code = code.IsEmpty() ? CString(kDefaultCode) : code;
+    if (dialog.DoModal() != IDOK) return {};
     SurveyPointRec point = store.point;
     point.name = dialog.values.name;
     point.code = dialog.values.code;
     point.antennaHeight = dialog.VerticalHeight();
     point.pointKind = dialog.values.kind == 0 ? kTerrain : kReference;
-    point.storeFormat = store.context.recordFormat;
+    point.storeFormat = request.format;
 
     std::vector<StoreEpoch> epochs;
     CGpsState finalFix = fix;
@@ -108,20 +105,28 @@ StoredPointResult CSurveyPointStore::StorePlainPoint(const CGpsState& fix, int m
     if (result.number == 0) return result;
 
     KeepTypedAntenna(host_, dialog.values.antennaType, dialog.values.antennaHeight, dialog.VerticalHeight());
+    if (request.keepsLastCode) KeepLastCode(result.point.code);
     return result;
 }
 
-StoredPointResult CSurveyPointStore::StoreQuickPoint(const CGpsState& state) {
+void CSurveyPointStore::KeepLastCode(const CString& code) {
+    GeneralSettingsBlock settings = host_.Settings();
+    if (settings.connection.szLastPtCode == code) return;
+    settings.connection.szLastPtCode = code;
+    host_.SaveSettings(settings);
+}
+
+StoredPointResult CSurveyPointStore::StoreQuickPoint(const CGpsState& state, const StoreRequest& request) {
     if (IsStaleNow(state)) return {};
     const PointStoreState& store = host_.Store();
     SurveyPointRec point = store.point;
     point.name = store.NextName();
     point.pointKind = kTerrain;
-    point.storeFormat = store.context.recordFormat;
+    point.storeFormat = request.format;
     RawStoreTail tail;
     tail.mode = kStoreAutomatic;
-    tail.autoValue = store.context.autoCondition;
-    tail.autoInterval = store.context.autoInterval;
+    tail.autoValue = request.autoCondition;
+    tail.autoInterval = request.autoInterval;
     return Commit(point, state, {{state, tail}}, true);
 }
 
@@ -147,7 +152,7 @@ StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState
     result.number = 1;
     result.point = {point.name, point.pointX, point.pointY, point.pointH, point.code, 0};
     point.extraText = NextPointNameOf(point.name, 1);
-    host_.TakeStoredPoint(point, result);
+    host_.KeepTemplate(point);
     if (written == StoreWrite::kLibraryFailed) Tell(StoreWriteText(written), false);
     return result;
 }
@@ -172,6 +177,6 @@ void CSurveyPointStore::StartAutoStore(const CGpsState& state) {
     point.code = dialog.values.code;
     point.antennaHeight = dialog.VerticalHeight();
     point.int14 = 1;
-    host_.TakeStoredPoint(point, store.lastResult);
+    host_.KeepTemplate(point);
     host_.SetAutoStoring(true);
 }

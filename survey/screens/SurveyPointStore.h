@@ -20,12 +20,15 @@ class CSurveyPointStore final : public IPointStorePath {
 public:
     CSurveyPointStore(ISurveyHost& host, CWnd* parent);
 
-    StoredPointResult StorePoint(const CGpsState& state) override;
-    StoredPointResult StoreQuickPoint(const CGpsState& state) override;
+    StoredPointResult StorePoint(const CGpsState& state, const StoreRequest& request) override;
+    StoredPointResult StoreQuickPoint(const CGpsState& state, const StoreRequest& request) override;
     void StartAutoStore(const CGpsState& state) override;
 
 private:
-    StoredPointResult StorePlainPoint(const CGpsState& fix, int mode, const RawStoreTail& offsetTail);
+    StoredPointResult StorePlainPoint(const CGpsState& fix, const StoreRequest& request,
+                                      const RawStoreTail& offsetTail);
+    // The stored code becomes the job's last code (its writer tells a failure).
+    void KeepLastCode(const CString& code);
     // Writes the point's lines (the name saved first) and takes the point into the store state.
     StoredPointResult Commit(SurveyPointRec point, const CGpsState& fix,
                              const std::vector<StoreEpoch>& epochs, bool automatic);

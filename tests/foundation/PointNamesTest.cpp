@@ -90,7 +90,4 @@ TEST(PointStoreState, TemplateAndNameResets) {
     job.GetNameAffixes(suffix, prefix);
     EXPECT_EQ(suffix, L"后");
     EXPECT_EQ(prefix, L"前");
-    job.SetStoreContext(2, 2, 0, L"P1", 0, 0.0, L"00000000");
-    EXPECT_EQ(job.Store().context.pointName, L"P1");
-    EXPECT_EQ(job.Store().context.storeKind, 2);
 }

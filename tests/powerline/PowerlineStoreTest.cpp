@@ -184,10 +184,11 @@ TEST_F(PowerlineStoreTest, EveryFormatNamesItsPointsAndMovesItsSeriesOn) {
             format = c.format;
         }
         const bool section = c.format < 0;
-        ctrl->SetPointContext(0, section ? 1 : 0, section ? 0 : c.format, section ? L"K3" : L"", 0, 0.0, L"");
+        const StoreRequest request{0,  section ? 1 : 0, section ? 0 : c.format, section ? L"K3" : L"", L"", 0,
+                                   0.0};
         ui.OnModal(section ? sectionstore::IDD : kDialogs[c.format], [&](CDialog& d) { Answer(ui, d, c); });
         CPowerlineStore store(host.survey, *ctrl, nullptr);
-        ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+        ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
 
         const SurveyPointRec p = LastPoint();
         EXPECT_EQ(p.name, c.name);
@@ -209,7 +210,7 @@ TEST_F(PowerlineStoreTest, ADaohengPoleWritesItsLinesIntoTheScreensFiles) {
     ctrl.MakeBlhName(L"\\data\\", L"job1.xyh");
     ctrl.SetLineContext(12.5, 1.2, 0.3, L"K1", 2, 40.0, L"左");
     ctrl.SetColumn34Value(3);
-    ctrl.SetPointContext(0, 0, 0, L"", 0, 0.0, L"");
+    const StoreRequest request{0, 0, 0, L"", L"", 0, 0.0};
     ui.OnModal(daohengstore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, plstore::kName), L"J1");
         EXPECT_EQ(ui.GetText(d, plstore::kMileage), L"12.500");
@@ -220,7 +221,7 @@ TEST_F(PowerlineStoreTest, ADaohengPoleWritesItsLinesIntoTheScreensFiles) {
         ui.Click(d, IDOK);
     });
     CPowerlineStore store(host.survey, ctrl, nullptr);
-    const StoredPointResult result = store.StorePoint(TestFix());
+    const StoredPointResult result = store.StorePoint(TestFix(), request);
     ASSERT_EQ(result.number, 1);
     EXPECT_DOUBLE_EQ(result.point.h, 48.5);
     const CString attributes = L"0,12.50,1,30,3.200,184,0.000,,,0.000,K1,左,1.200,0.300,,,塔,";
@@ -239,7 +240,7 @@ TEST_F(PowerlineStoreTest, ATowerSectionPointIsASideStakeOfItsSection) {
     CPointStoreCtrl ctrl(host, host.survey);
     ctrl.SetLineContext(0.0, 0.0, 0.0, L"ZJ5", 3, 45.0, L"");
     ctrl.SetSectionLabel(L"ZJ5-A 断面");
-    ctrl.SetPointContext(0, 1, 0, L"K3", 0, 0.0, L"");
+    const StoreRequest request{0, 1, 0, L"K3", L"", 0, 0.0};
     ui.OnModal(sectionstore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, sectionstore::kLabel), L"ZJ5-A 断面");
         EXPECT_EQ(ui.GetText(d, plstore::kName), L"K3");
@@ -249,7 +250,7 @@ TEST_F(PowerlineStoreTest, ATowerSectionPointIsASideStakeOfItsSection) {
         ui.Click(d, IDOK);
     });
     CPowerlineStore store(host.survey, ctrl, nullptr);
-    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
     // Columns 27, 28 and 30: the section's stake, its number and the height above its reference.
     EXPECT_EQ(Text("data/a.xyh"),
               L"K3,1000.000,2000.000,48.500,T,1.500," + CString(kFixColumns) +
@@ -259,7 +260,7 @@ TEST_F(PowerlineStoreTest, ATowerSectionPointIsASideStakeOfItsSection) {
 
 TEST_F(PowerlineStoreTest, ABaiheSpanPointKeepsItsMeasuredHeightInTheFirstTrailingText) {
     CPointStoreCtrl ctrl(host, host.survey);
-    ctrl.SetPointContext(0, 0, 6, L"", 0, 0.0, L"");
+    const StoreRequest request{0, 0, 6, L"", L"", 0, 0.0};
     ui.OnModal(baihestore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, baihestore::kJNumber), L"1");
         ui.SetText(d, baihestore::kType, L"7");
@@ -269,18 +270,18 @@ TEST_F(PowerlineStoreTest, ABaiheSpanPointKeepsItsMeasuredHeightInTheFirstTraili
         ui.Click(d, IDOK);
     });
     CPowerlineStore store(host.survey, ctrl, nullptr);
-    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
     EXPECT_EQ(Text("data/a.xyh").Right(22), L"0.000,,,,0,+2.500,x,\r\n");
 }
 
 TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
     CPointStoreCtrl ctrl(host, host.survey);
-    ctrl.SetPointContext(0, 0, 4, L"", 0, 0.0, L"");
+    const StoreRequest request{0, 0, 4, L"", L"", 0, 0.0};
     CPowerlineStore store(host.survey, ctrl, nullptr);
     CGpsState noData = TestFix();
     noData.fixFlag = 0;
     ui.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
-    EXPECT_EQ(store.StorePoint(noData).number, 0);
+    EXPECT_EQ(store.StorePoint(noData, request).number, 0);
 
     ui.OnModal(generalstore::IDD, [&](CDialog& d) {
         ui.SetText(d, plstore::kName, L"A,1");
@@ -297,14 +298,14 @@ TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
         ui.Click(d, IDOK);
         ui.Click(d, IDCANCEL);
     });
-    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_EQ(store.StorePoint(TestFix(), request).number, 0);
     EXPECT_FALSE(std::filesystem::exists(root_ / "data/a.xyh"));
 
     // The name cannot be kept: nothing is written and the same name is offered again.
     host.nameSaves = false;
     ui.OnModal(generalstore::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
     ui.ExpectMessageBox(L"数据文件写入失败,该点没有存储!");
-    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_EQ(store.StorePoint(TestFix(), request).number, 0);
     EXPECT_FALSE(std::filesystem::exists(root_ / "data/a.xyh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "data/a.blh"));
     EXPECT_EQ(ctrl.Template().extraText, L"Pt5");
@@ -317,7 +318,7 @@ TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
         EXPECT_EQ(ui.GetText(d, plstore::kName), L"Pt5");
         ui.Click(d, IDOK);
     });
-    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
     EXPECT_EQ(Text("data/a.xyh").Left(9), L"X,1\r\nPt5,");
     EXPECT_EQ(host.survey.store.NextName(), L"Pt6");
     // A screen opened later continues after the job's names.
@@ -326,7 +327,7 @@ TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
 
 TEST_F(PowerlineStoreTest, AutomaticStoringStartsFromItsDialogAndStoresTerrainPoints) {
     CPointStoreCtrl ctrl(host, host.survey);
-    ctrl.SetPointContext(3, 0, 2, L"", 1, 5.0, L"");
+    const StoreRequest request{3, 0, 2, L"", L"", 1, 5.0};
     CPowerlineStore store(host.survey, ctrl, nullptr);
     ui.OnModal(autostore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, autostore::kName), L"Pt5");
@@ -337,8 +338,8 @@ TEST_F(PowerlineStoreTest, AutomaticStoringStartsFromItsDialogAndStoresTerrainPo
     });
     store.StartAutoStore(TestFix());
     EXPECT_EQ(host.survey.autoStore.running, 1);
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     const SurveyPointRec p = LastPoint();
     EXPECT_EQ(p.name, L"A2");
     EXPECT_EQ(p.code, L"路");
@@ -351,7 +352,7 @@ TEST_F(PowerlineStoreTest, AutomaticStoringStartsFromItsDialogAndStoresTerrainPo
 TEST_F(PowerlineStoreTest, SmoothingStoresTheMeanAndOneRawLinePerEpoch) {
     host.survey.settings.nSmoothSecond = 2;
     CPointStoreCtrl ctrl(host, host.survey);
-    ctrl.SetPointContext(2, 0, 4, L"", 0, 0.0, L"");
+    const StoreRequest request{2, 0, 4, L"", L"", 0, 0.0};
     CGpsState floating = TestFix();
     floating.solutionCode = 9;
     ui.OnModal(generalstore::IDD, [&](CDialog& d) {
@@ -365,7 +366,7 @@ TEST_F(PowerlineStoreTest, SmoothingStoresTheMeanAndOneRawLinePerEpoch) {
         ui.Click(d, IDOK);
     });
     CPowerlineStore store(host.survey, ctrl, nullptr);
-    ASSERT_EQ(store.StorePoint(floating).number, 1);
+    ASSERT_EQ(store.StorePoint(floating, request).number, 1);
     EXPECT_EQ(host.survey.tones, 1);
     EXPECT_EQ(host.survey.listener, HWND());
     const CString raw = Text("data/a.blh");
@@ -391,7 +392,7 @@ TEST_F(PowerlineStoreTest, TheDaohengDialogIsHandedASetCrossingBlock) {
         host.survey.store.crossing.record.name = L"X1";
         CPointStoreCtrl ctrl(host, host.survey);
         ctrl.MakeBlhName(L"\\data\\", L"job1.xyh");
-        ctrl.SetPointContext(0, 0, c.format, L"", 0, 0.0, L"");
+        const StoreRequest request{0, 0, c.format, L"", L"", 0, 0.0};
         ui.OnModal(c.dialog, [&](CDialog& d) {
             const auto* daoheng = dynamic_cast<CDaohengStoreDlg*>(&d);
             EXPECT_EQ(daoheng != nullptr, c.format == 0);
@@ -405,6 +406,6 @@ TEST_F(PowerlineStoreTest, TheDaohengDialogIsHandedASetCrossingBlock) {
             ui.Click(d, IDCANCEL);
         });
         CPowerlineStore store(host.survey, ctrl, nullptr);
-        EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+        EXPECT_EQ(store.StorePoint(TestFix(), request).number, 0);
     }
 }

@@ -31,7 +31,7 @@ TEST_F(FrameTest, EveryStoreGoesThroughTheOneStorePath) {
     // No store yet, the recording store, and none again.
     for (const Step& step : {Step{nullptr, 0, 0}, Step{&store, 2, 1}, Step{nullptr, 2, 1}}) {
         FrameProbe::SetStorePath(frame, step.path);
-        FrameProbe::Hosts(frame).Stakeout().StorePoint(fix, StoreContext{});
+        FrameProbe::Hosts(frame).Stakeout().StorePoint(fix, StoreRequest{});
         ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kTargetPointSurvey));
         EXPECT_EQ(static_cast<int>(store.stored.size()), step.storedAfter);
         EXPECT_EQ(FrameProbe::Records(frame).surveyed.size(), step.surveyedAfter);

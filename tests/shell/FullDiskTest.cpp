@@ -31,7 +31,7 @@ TEST_F(FullDiskTest, AStoreTellsOnlyItsOwnMessageAndTheExitPrintsWhatItCouldNotW
     FullDisk disk(0);
     const ScopedFileSystemCalls calls(disk);
     ui_.ExpectMessageBox(L"数据文件写入失败,该点没有存储!");
-    EXPECT_EQ(store.StoreQuickPoint(fix).number, 0);
+    EXPECT_EQ(store.StoreQuickPoint(fix, {.mode = kStoreAutomatic}).number, 0);
 
     ::testing::internal::CaptureStderr();
     frame.DestroyWindow();

@@ -7,12 +7,14 @@
 
 class RecordingStore final : public IPointStorePath {
 public:
-    StoredPointResult StorePoint(const CGpsState& state) override {
+    StoredPointResult StorePoint(const CGpsState& state, const StoreRequest& request) override {
         stored.push_back(state);
+        requests.push_back(request);
         return Result(state);
     }
-    StoredPointResult StoreQuickPoint(const CGpsState& state) override {
+    StoredPointResult StoreQuickPoint(const CGpsState& state, const StoreRequest& request) override {
         quick.push_back(state);
+        requests.push_back(request);
         return Result(state);
     }
     void StartAutoStore(const CGpsState& state) override { starts.push_back(state); }
@@ -20,7 +22,8 @@ public:
     std::vector<CGpsState> stored;
     std::vector<CGpsState> quick;
     std::vector<CGpsState> starts;
-    int refuse = 0;  // 1: every store is refused
+    std::vector<StoreRequest> requests;  // of both kinds of store, in order
+    int refuse = 0;                      // 1: every store is refused
 
 private:
     StoredPointResult Result(const CGpsState& state) {

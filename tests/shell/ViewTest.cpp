@@ -66,7 +66,10 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
     Send(Fix(12, 0, 0, 40.0, 60.0));
     ui_.Click(view(), mainview::kStorePoint);
     ASSERT_EQ(store.stored.size(), 1u);
-    EXPECT_EQ(settings().connection.szLastPtCode, L"pole");
+    // The store path proposes the job's last code and keeps the stored one.
+    EXPECT_EQ(store.requests[0].mode, 0);
+    EXPECT_EQ(store.requests[0].kind, kSurveyStoreKind);
+    EXPECT_TRUE(store.requests[0].keepsLastCode);
     EXPECT_EQ(Surveyed(), "P1,40.0000,60.0000,0.0000,pole\r\n");
     ASSERT_EQ(FrameProbe::DisplayPoints(frame).size(), 1u);
     ASSERT_EQ(view().Markers().size(), 1u);
@@ -109,7 +112,9 @@ TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
     for (int s : {0, 3, 5}) Send(Fix(12, 0, s, 1.0));
     EXPECT_EQ(store.quick.size(), 2u);
     EXPECT_EQ(FrameProbe::AutoStore(frame).count, 2);
-    EXPECT_EQ(FrameProbe::Job(frame).jobs.Store().context.autoInterval, 5.0);
+    EXPECT_EQ(store.requests.back().autoInterval, 5.0);
+    EXPECT_EQ(store.requests.back().mode, kStoreAutomatic);
+    EXPECT_FALSE(store.requests.back().keepsLastCode);
 
     store.quick.clear();
     settings().nAsMode = 1;

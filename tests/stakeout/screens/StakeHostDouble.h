@@ -19,7 +19,7 @@ public:
     HWND previous;
     GeneralSettingsBlock settings;
     StoredPointResult nextStore;
-    std::vector<StoreContext> stores;
+    std::vector<StoreRequest> stores;
     std::vector<CString> infoTexts;
     int reacquired = 0;
     int verified = 0;
@@ -43,8 +43,8 @@ public:
     CString PointFileName() const override { return L"road.xyh"; }
     const GeneralSettingsBlock& Settings() const override { return settings; }
     LinkValues Link() const override { return {0, 3, 1}; }
-    StoredPointResult StorePoint(const CGpsState&, const StoreContext& context) override {
-        stores.push_back(context);
+    StoredPointResult StorePoint(const CGpsState&, const StoreRequest& request) override {
+        stores.push_back(request);
         return nextStore;
     }
     void ReacquireAndSave() override { ++reacquired; }

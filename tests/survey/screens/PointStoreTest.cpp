@@ -38,7 +38,8 @@ protected:
         host.store.point.extraText = L"点7";
     }
     CString Text(const char* file) const { return FromGbk(ReadHostFile(file)); }
-    void Context(int mode) { host.store.SetStoreContext(mode, 2, 0, L"", 0, 0.0, L""); }
+    // The store mode the next stores ask for.
+    void Mode(int mode) { request = {.mode = mode}; }
     // Sends a fix to the dialog as the frame does for its store listener.
     static void Send(CDialog& dialog, CGpsState fix) {
         SendMessage(dialog.m_hWnd, WM_GPS_POSITION_STORE, reinterpret_cast<WPARAM>(&fix), 0);
@@ -56,12 +57,13 @@ protected:
     CUiDriver ui;
     SurveyHostDouble host;
     CSurveyPointStore store{host, nullptr};
+    StoreRequest request;
 };
 
 }  // namespace
 
 TEST_F(PointStoreTest, APlainPointGoesToTheThreeFilesAfterItsNameIsSaved) {
-    Context(0);
+    Mode(0);
     ui.OnModal(pointstore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, pointstore::kName), L"点7");
         EXPECT_EQ(ui.GetText(d, pointstore::kCode), L"00000000");
@@ -71,7 +73,7 @@ TEST_F(PointStoreTest, APlainPointGoesToTheThreeFilesAfterItsNameIsSaved) {
         ui.Click(d, pointstore::kSlant);
         ui.Click(d, IDOK);
     });
-    const StoredPointResult result = store.StorePoint(TestFix());
+    const StoredPointResult result = store.StorePoint(TestFix(), request);
     ASSERT_EQ(result.number, 1);
     EXPECT_DOUBLE_EQ(result.point.h, 48.489);
     EXPECT_EQ(host.savedNames, std::vector<CString>{L"点7"});
@@ -90,12 +92,44 @@ TEST_F(PointStoreTest, APlainPointGoesToTheThreeFilesAfterItsNameIsSaved) {
     EXPECT_FALSE(FileExists(L"\\a.qzj"));
 }
 
+// Key A's store proposes the job's last code and keeps the one stored; the proposed name and code
+// of another store (a staked point) are offered instead, and the last code stays.
+TEST_F(PointStoreTest, TheRequestProposesNameAndCodeAndKeyAKeepsTheLastCode) {
+    host.settings.connection.szLastPtCode = L"房角";
+    const struct {
+        StoreRequest request;
+        const wchar_t* typedCode;  // nullptr: the offered code is stored
+        const wchar_t* offeredName;
+        const wchar_t* offeredCode;
+        const wchar_t* lastCode;
+        int settingsWrites;
+    } cases[] = {
+        {{.keepsLastCode = true}, L"电杆", L"点7", L"房角", L"电杆", 1},
+        {{.keepsLastCode = true}, nullptr, L"点8", L"电杆", L"电杆", 0},
+        {{.name = L"K5", .code = L"桩"}, nullptr, L"K5", L"桩", L"电杆", 0},
+        {{}, nullptr, L"K6", L"00000000", L"电杆", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offeredName);
+        ui.OnModal(pointstore::IDD, [&](CDialog& d) {
+            EXPECT_EQ(ui.GetText(d, pointstore::kName), c.offeredName);
+            EXPECT_EQ(ui.GetText(d, pointstore::kCode), c.offeredCode);
+            if (c.typedCode) ui.SetText(d, pointstore::kCode, c.typedCode);
+            ui.Click(d, IDOK);
+        });
+        const int writes = host.settingsSaved;
+        ASSERT_EQ(store.StorePoint(TestFix(), c.request).number, 1);
+        EXPECT_EQ(host.settings.connection.szLastPtCode, c.lastCode);
+        EXPECT_EQ(host.settingsSaved - writes, c.settingsWrites);
+    }
+}
+
 TEST_F(PointStoreTest, RefusalsChangeNoFile) {
-    Context(0);
+    Mode(0);
     CGpsState noData = TestFix();
     noData.fixFlag = 0;
     ui.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
-    EXPECT_EQ(store.StorePoint(noData).number, 0);
+    EXPECT_EQ(store.StorePoint(noData, request).number, 0);
 
     ui.OnModal(pointstore::IDD, [&](CDialog& d) {
         ui.SetText(d, pointstore::kName, L"A,1");
@@ -121,16 +155,16 @@ TEST_F(PointStoreTest, RefusalsChangeNoFile) {
         ui.Click(d, IDOK);
         ui.Click(d, IDCANCEL);
     });
-    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_EQ(store.StorePoint(TestFix(), request).number, 0);
     EXPECT_TRUE(NoFiles());
     EXPECT_TRUE(host.savedNames.empty());
     EXPECT_EQ(host.store.NextName(), L"点7");
 }
 
 TEST_F(PointStoreTest, OffsetPointReplacesTheFixAndCancelStoresNothing) {
-    Context(1);
+    Mode(1);
     ui.OnModal(offsetstore::IDD, [&](CDialog& d) { ui.Click(d, IDCANCEL); });
-    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_EQ(store.StorePoint(TestFix(), request).number, 0);
     EXPECT_TRUE(NoFiles());
 
     ui.OnModal(offsetstore::IDD, [&](CDialog& d) {
@@ -146,7 +180,7 @@ TEST_F(PointStoreTest, OffsetPointReplacesTheFixAndCancelStoresNothing) {
         EXPECT_EQ(ui.GetText(d, pointstore::kH), L"48.500");
         ui.Click(d, IDOK);
     });
-    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
     EXPECT_EQ(Text("a.lib"), L"4,点7,1000.000,2010.000,48.500,00000000\r\n");
     EXPECT_NE(Text("data/a.blh").Find(L",,,,1,10.000,-1.500,90.00000000,,,\r\n"), -1);
 }
@@ -171,7 +205,7 @@ TEST_F(PointStoreTest, TheOffsetAndStoreDialogsShowTheSamePrecision) {
 }
 
 TEST_F(PointStoreTest, SmoothingAveragesFiveEpochsOnePerSecond) {
-    Context(2);
+    Mode(2);
     ui.OnModal(pointstore::IDD, [&](CDialog& d) {
         EXPECT_EQ(host.listener, d.m_hWnd);
         EXPECT_EQ(ui.GetText(d, pointstore::kX), L"");
@@ -191,7 +225,7 @@ TEST_F(PointStoreTest, SmoothingAveragesFiveEpochsOnePerSecond) {
         EXPECT_EQ(Title(d), L"平滑处理完成");
         ui.Click(d, IDOK);
     });
-    ASSERT_EQ(store.StorePoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
     EXPECT_EQ(host.listener, HWND());
     const std::vector<CString> raw = CutPointFileLines(Text("data/a.blh"));
     ASSERT_EQ(raw.size(), 7u);
@@ -204,7 +238,7 @@ TEST_F(PointStoreTest, SmoothingAveragesFiveEpochsOnePerSecond) {
 TEST_F(PointStoreTest, StopAfterNoneOneOrFiveEpochs) {
     host.settings.nSmoothSecond = 8;
     for (int accepted : {0, 1, 5}) {
-        Context(2);
+        Mode(2);
         ui.OnModal(pointstore::IDD, [&](CDialog& d) {
             for (int i = 0; i < accepted; ++i) {
                 Send(d, TestFix(1000.0 + i));
@@ -222,7 +256,7 @@ TEST_F(PointStoreTest, StopAfterNoneOneOrFiveEpochs) {
                 ui.Click(d, IDOK);
             }
         });
-        EXPECT_EQ(store.StorePoint(TestFix()).number, accepted == 0 ? 0 : 1) << accepted;
+        EXPECT_EQ(store.StorePoint(TestFix(), request).number, accepted == 0 ? 0 : 1) << accepted;
         EXPECT_EQ(host.listener, HWND());
     }
     const std::vector<CString> points = CutPointFileLines(Text("data/a.xyh"));
@@ -236,16 +270,16 @@ TEST_F(PointStoreTest, ATornLastLineIsCutAndAnEmptyRawFileGetsItsHeaders) {
     WriteHostFile("data/a.xyh", "A,1\r\nB,2,tor");
     WriteHostFile("data/a.blh", "");
     WriteHostFile("a.lib", "1,A,1,2,3,c\r\n2,B");
-    Context(3);
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    Mode(3);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     EXPECT_EQ(Text("data/a.xyh").Left(8), L"A,1\r\n点7,");
     EXPECT_EQ(Text("data/a.blh").Left(43), CString(kHeaders).Left(43));
     EXPECT_EQ(Text("a.lib"), L"1,A,1,2,3,c\r\n4,点7,1000.000,2000.000,50.000,\r\n");
 }
 
 TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticStoring) {
-    Context(3);
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    Mode(3);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh"),
                       library = ReadHostFile("a.lib");
     host.SetAutoStoring(true);
@@ -254,7 +288,7 @@ TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticSt
         FullDisk disk(budget);
         ScopedFileSystemCalls calls(disk);
         ui.ExpectMessageBox(kDataFailed);
-        EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 0);
+        EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 0);
         EXPECT_EQ(ReadHostFile("data/a.blh"), raw) << budget;
         EXPECT_EQ(ReadHostFile("data/a.xyh"), points) << budget;
         EXPECT_EQ(ReadHostFile("a.lib"), library) << budget;
@@ -265,16 +299,16 @@ TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticSt
     // A name that cannot be saved stores nothing either.
     host.nameSaves = false;
     ui.ExpectMessageBox(kDataFailed);
-    EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 0);
+    EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 0);
     EXPECT_EQ(ReadHostFile("data/a.xyh"), points);
 }
 
 TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) {
     // A library that cannot be written tells its box on every store, so each store shows one box.
     std::filesystem::create_directories(root_ / "a.lib");
-    Context(3);
+    Mode(3);
     ui.ExpectMessageBox(L"坐标库文件写入失败!");
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh"),
                       records = ReadHostFile("data/a.rec");
     // The disk fills at every 29th byte of the journal and the raw, point and record lines.
@@ -283,7 +317,7 @@ TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) 
         FullDisk disk(budget);
         ScopedFileSystemCalls calls(disk);
         ui.AnswerMessageBox(IDOK);
-        const bool stored = store.StoreQuickPoint(TestFix()).number == 1;
+        const bool stored = store.StoreQuickPoint(TestFix(), request).number == 1;
         EXPECT_FALSE(FileExists(L"\\a.qzj")) << budget;
         if (stored) {
             EXPECT_EQ(CutPointFileLines(Text("data/a.rec")).size(), 2u) << budget;
@@ -298,16 +332,16 @@ TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) 
 
 TEST_F(PointStoreTest, ALibraryThatCannotBeWrittenKeepsThePoint) {
     std::filesystem::create_directories(root_ / "a.lib");
-    Context(3);
+    Mode(3);
     ui.ExpectMessageBox(L"坐标库文件写入失败!");
-    EXPECT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     EXPECT_EQ(CutPointFileLines(Text("data/a.xyh")).size(), 1u);
     EXPECT_EQ(host.store.NextName(), L"点8");
 }
 
 TEST_F(PointStoreTest, AReadOnlyFolderLeavesEveryFileAsItWas) {
-    Context(3);
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    Mode(3);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh");
     namespace fs = std::filesystem;
     for (const char* file : {"data/a.blh", "data/a.xyh", "a.lib"})
@@ -321,7 +355,7 @@ TEST_F(PointStoreTest, AReadOnlyFolderLeavesEveryFileAsItWas) {
     if (child == 0) {
         if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
         ui.ExpectMessageBox(kDataFailed);
-        const int number = store.StoreQuickPoint(TestFix()).number;
+        const int number = store.StoreQuickPoint(TestFix(), request).number;
         const std::vector<CString> texts = ui.MessageBoxTexts();
         _exit(number == 0 && texts.size() == 1 && texts[0] == kDataFailed ? 0 : 1);
     }

@@ -35,7 +35,7 @@ namespace {
     fix.longitude = 114.25;
     for (int i = 0; i < 100000; ++i) {
         fix.gridX = 3400000.0 + i;
-        const StoredPointResult result = store.StoreQuickPoint(fix);
+        const StoredPointResult result = store.StoreQuickPoint(fix, {.mode = kStoreAutomatic});
         if (result.number == 0) _exit(1);
         const std::string line = ToUtf8(result.point.name) + "\n";
         if (write(out, line.data(), line.size()) != static_cast<ssize_t>(line.size())) _exit(1);

@@ -133,12 +133,11 @@ TEST(AutoStoreDlg, EnterStartsStoringWhenItIsOffAndStopsItWhenItRuns) {
     EXPECT_EQ(host.autoStore.running, 0);
 
     // A store under automatic storing (the target point) starts it as key A does.
-    host.store.context.storeMode = 3;
     ui.OnModal(autostore::IDD, [&](CDialog& d) {
         ui.Click(d, autostore::kStart);
         ui.Click(d, IDOK);
     });
-    EXPECT_EQ(store.StorePoint(TestFix()).number, 0);
+    EXPECT_EQ(store.StorePoint(TestFix(), {.mode = kStoreAutomatic}).number, 0);
     EXPECT_EQ(host.autoStore.running, 1);
 }
 

@@ -47,10 +47,7 @@ public:
         savedNames.push_back(name);
         return nameSaves;
     }
-    void TakeStoredPoint(const SurveyPointRec& point, const StoredPointResult& result) override {
-        store.point = point;
-        store.lastResult = result;
-    }
+    void KeepTemplate(const SurveyPointRec& point) override { store.point = point; }
     void ListenForStore(HWND window) override { listener = window; }
     void StopListeningForStore(HWND window) override {
         if (listener == window) listener = HWND();
