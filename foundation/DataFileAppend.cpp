@@ -12,7 +12,7 @@ bool DataFileAppend::Prepare(const CString& path) {
 }
 
 bool DataFileAppend::Append(std::string_view bytes) {
-    return AppendDurably(path_, bytes);
+    return AppendWithoutSync(path_, bytes);
 }
 
 bool DataFileAppend::Undo() {

@@ -17,7 +17,8 @@ public:
     bool IsEmpty() const { return length_ == 0; }
     // The length Prepare left the file at.
     uint64_t Length() const { return length_; }
-    // Appends and syncs; all or nothing.
+    // Appends, all or nothing, without a sync: the lines survive a kill of the program at once and
+    // a power loss once the file is synced (the store's journal holds them until then).
     bool Append(std::string_view bytes);
     // Takes back everything appended since Prepare; a file that Prepare found missing is removed.
     bool Undo();

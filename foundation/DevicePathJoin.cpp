@@ -22,3 +22,10 @@ CString DeviceFolderOf(const CString& path) {
     }
     return CString();
 }
+
+CString DeviceFileNameOf(const CString& path) {
+    for (int i = path.GetLength() - 1; i >= 0; --i) {
+        if (IsSeparator(path[i])) return path.Mid(i + 1);
+    }
+    return path;
+}

@@ -1,16 +1,21 @@
 #include "foundation/StoreJournal.h"
 
 #include <charconv>
+#include <map>
+#include <set>
 
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 
 namespace {
-constexpr std::string_view kMagic = "QZJ1\n";
+constexpr std::string_view kStoreMagic = "QZJ1\n";
+// Written by a start before it finishes stores: the notice naming the point is owed.
+constexpr std::string_view kFinishMagic = "QZJF\n";
 constexpr std::string_view kEnd = "END\n";
-// A store's lines are a few hundred bytes; a journal larger than this is no journal of ours.
-constexpr uint64_t kMaxJournalBytes = 1u << 20;
+// A store's record is a few hundred bytes and the journal is settled every few dozen stores; a
+// journal larger than this is no journal of ours.
+constexpr uint64_t kMaxJournalBytes = 16u << 20;
 
 void PutNumber(std::string& out, uint64_t value) {
     out += std::to_string(value);
@@ -24,10 +29,10 @@ void PutBytes(std::string& out, std::string_view bytes) {
     out += '\n';
 }
 
-// Reads the journal's fields in order; any field out of shape fails the whole journal.
+// Reads the journal's fields in order; any field out of shape ends the whole records.
 class JournalReader {
 public:
-    explicit JournalReader(std::string_view bytes) : rest_(bytes) {}
+    explicit JournalReader(std::string_view bytes) : rest_(bytes), size_(bytes.size()) {}
 
     bool Expect(std::string_view text) {
         if (rest_.substr(0, text.size()) != text) return false;
@@ -50,10 +55,28 @@ public:
         rest_.remove_prefix(*size + 1);
         return bytes;
     }
+    std::optional<StoreRecord> Record() {
+        StoreRecord record;
+        const std::optional<std::string> name = Bytes();
+        const std::optional<uint64_t> count = name ? Number('\n') : std::nullopt;
+        if (!count) return std::nullopt;
+        record.pointName = FromUtf8(*name);
+        for (uint64_t i = 0; i < *count; ++i) {
+            const std::optional<std::string> path = Bytes();
+            const std::optional<uint64_t> length = path ? Number('\n') : std::nullopt;
+            std::optional<std::string> appended = length ? Bytes() : std::nullopt;
+            if (!appended) return std::nullopt;
+            record.entries.push_back({FromUtf8(*path), *length, std::move(*appended)});
+        }
+        if (!Expect(kEnd)) return std::nullopt;
+        return record;
+    }
     bool AtEnd() const { return rest_.empty(); }
+    uint64_t Consumed() const { return size_ - rest_.size(); }
 
 private:
     std::string_view rest_;
+    size_t size_;
 };
 
 // The file's length; a missing file has none.
@@ -63,14 +86,72 @@ uint64_t CurrentLength(const CString& path) {
     return file.Open(path.c_str(), CFile::modeRead) ? file.GetLength() : 0;
 }
 
+enum class EntryState { kWhole, kLacking, kChanged, kUnreadable };
+
+// Where a file `now` bytes long stands against what the store gave it. Lacking: nothing of the
+// store's bytes (`torn` 0) or the first `torn` of them. A file shorter than where the store began,
+// or holding other bytes where the store's belong, was changed since (a rewrite by the coordinate
+// view).
+EntryState StateOf(const JournalEntry& entry, uint64_t now, uint64_t& torn) {
+    torn = 0;
+    if (now < entry.length) return EntryState::kChanged;
+    if (now >= entry.length + entry.bytes.size()) return EntryState::kWhole;
+    if (now == entry.length) return EntryState::kLacking;
+    std::string held;
+    if (!ReadFileAt(entry.path, entry.length, static_cast<size_t>(now - entry.length), held))
+        return EntryState::kUnreadable;
+    if (entry.bytes.compare(0, held.size(), held) != 0) return EntryState::kChanged;
+    torn = held.size();
+    return EntryState::kLacking;
+}
+
 // False when the file lacks its bytes and could not be given them.
-bool FinishFile(const JournalEntry& entry, bool& changed) {
-    const uint64_t now = CurrentLength(entry.path);
-    if (now < entry.length || now >= entry.length + entry.bytes.size()) return true;
-    // Nothing of the store's bytes, or a piece a power loss tore: the whole lines go in again.
-    if (now > entry.length && !TruncateDurably(entry.path, entry.length)) return false;
-    changed = true;
-    return AppendDurably(entry.path, entry.bytes);
+bool FinishEntry(const JournalEntry& entry) {
+    uint64_t torn = 0;
+    switch (StateOf(entry, CurrentLength(entry.path), torn)) {
+        case EntryState::kUnreadable:
+            return false;
+        case EntryState::kLacking:
+            break;
+        default:
+            return true;
+    }
+    // The whole lines go in again: an append always starts at a line's beginning.
+    if (torn > 0 && !TruncateDurably(entry.path, entry.length)) return false;
+    return AppendWithoutSync(entry.path, entry.bytes);
+}
+
+// The last store that finishing will give lines to, or nullopt: the files' lengths are followed
+// as the finishing leaves them, so that a store after one that lacks its lines lacks them too.
+std::optional<CString> LastLacking(const JournalContents& journal) {
+    std::map<std::wstring, uint64_t> lengths;
+    std::optional<CString> lacking;
+    for (const StoreRecord& record : journal.records)
+        for (const JournalEntry& entry : record.entries) {
+            const auto [length, fresh] = lengths.try_emplace(entry.path.str(), 0);
+            if (fresh) length->second = CurrentLength(entry.path);
+            uint64_t torn = 0;
+            if (StateOf(entry, length->second, torn) != EntryState::kLacking) continue;
+            lacking = record.pointName;
+            length->second = entry.length + entry.bytes.size();
+        }
+    return lacking;
+}
+
+// Syncs each file the stores name once; a file that a store may have created has its folder
+// synced too. The first file that cannot be synced.
+std::optional<MissingLines> SyncStoredFiles(const JournalContents& journal) {
+    std::set<std::wstring> created;
+    for (const StoreRecord& record : journal.records)
+        for (const JournalEntry& entry : record.entries)
+            if (entry.length == 0) created.insert(entry.path.str());
+    std::set<std::wstring> synced;
+    for (const StoreRecord& record : journal.records)
+        for (const JournalEntry& entry : record.entries)
+            if (synced.insert(entry.path.str()).second && FileExists(entry.path) &&
+                !SyncFile(entry.path, created.count(entry.path.str()) > 0))
+                return MissingLines{record.pointName, entry.path};
+    return std::nullopt;
 }
 }  // namespace
 
@@ -80,11 +161,11 @@ CString StoreJournalPath(const CString& jobFolder, const CString& jobFileName) {
     return folder + jobFileName.Left(jobFileName.GetLength() - 3) + L"qzj";
 }
 
-std::string EncodeStoreJournal(const StoreJournal& journal) {
-    std::string out(kMagic);
-    PutBytes(out, ToUtf8(journal.pointName));
-    PutNumber(out, journal.entries.size());
-    for (const JournalEntry& entry : journal.entries) {
+std::string EncodeStoreRecord(const StoreRecord& record) {
+    std::string out(kStoreMagic);
+    PutBytes(out, ToUtf8(record.pointName));
+    PutNumber(out, record.entries.size());
+    for (const JournalEntry& entry : record.entries) {
         PutBytes(out, ToUtf8(entry.path));
         PutNumber(out, entry.length);
         PutBytes(out, entry.bytes);
@@ -93,35 +174,74 @@ std::string EncodeStoreJournal(const StoreJournal& journal) {
     return out;
 }
 
-std::optional<StoreJournal> DecodeStoreJournal(std::string_view bytes) {
+JournalContents DecodeStoreJournal(std::string_view bytes) {
+    JournalContents journal;
     JournalReader reader(bytes);
-    if (!reader.Expect(kMagic)) return std::nullopt;
-    StoreJournal journal;
-    const std::optional<std::string> name = reader.Bytes();
-    const std::optional<uint64_t> count = reader.Number('\n');
-    if (!name || !count) return std::nullopt;
-    journal.pointName = FromUtf8(*name);
-    for (uint64_t i = 0; i < *count; ++i) {
-        const std::optional<std::string> path = reader.Bytes();
-        const std::optional<uint64_t> length = path ? reader.Number('\n') : std::nullopt;
-        std::optional<std::string> appended = length ? reader.Bytes() : std::nullopt;
-        if (!appended) return std::nullopt;
-        journal.entries.push_back({FromUtf8(*path), *length, std::move(*appended)});
+    while (!reader.AtEnd()) {
+        if (reader.Expect(kStoreMagic)) {
+            std::optional<StoreRecord> record = reader.Record();
+            if (!record) break;
+            journal.records.push_back(std::move(*record));
+        } else if (reader.Expect(kFinishMagic)) {
+            const std::optional<std::string> name = reader.Bytes();
+            if (!name || !reader.Expect(kEnd)) break;
+            journal.untoldFinish = FromUtf8(*name);
+        } else {
+            break;
+        }
+        journal.wholeLength = reader.Consumed();
     }
-    if (!reader.Expect(kEnd) || !reader.AtEnd()) return std::nullopt;
     return journal;
+}
+
+bool AppendStoreRecord(const CString& journalPath, const StoreRecord& record) {
+    return AppendDurably(journalPath, EncodeStoreRecord(record));
+}
+
+std::optional<JournalContents> ReadStoreJournal(const CString& journalPath) {
+    if (!FileExists(journalPath)) return JournalContents{};
+    std::string bytes;
+    if (!ReadWholeFile(journalPath, bytes, kMaxJournalBytes)) return std::nullopt;
+    JournalContents journal = DecodeStoreJournal(bytes);
+    // A record after a torn one could never be read back.
+    if (journal.wholeLength < bytes.size() && !TruncateDurably(journalPath, journal.wholeLength))
+        return std::nullopt;
+    return journal;
+}
+
+std::optional<MissingLines> FinishStores(const JournalContents& journal) {
+    for (const StoreRecord& record : journal.records)
+        for (const JournalEntry& entry : record.entries)
+            if (!FinishEntry(entry)) return MissingLines{record.pointName, entry.path};
+    return std::nullopt;
+}
+
+std::optional<MissingLines> SettleStoreJournal(const CString& journalPath) {
+    const std::optional<JournalContents> journal = ReadStoreJournal(journalPath);
+    if (!journal) return MissingLines{CString(), journalPath};
+    if (std::optional<MissingLines> missing = FinishStores(*journal)) return missing;
+    if (std::optional<MissingLines> unsynced = SyncStoredFiles(*journal)) return unsynced;
+    if (FileExists(journalPath)) DeleteFile(journalPath);
+    return std::nullopt;
 }
 
 JournalRepairResult FinishInterruptedStore(const CString& journalPath) {
     if (!FileExists(journalPath)) return {};
-    std::string bytes;
-    const std::optional<StoreJournal> journal =
-        ReadWholeFile(journalPath, bytes, kMaxJournalBytes) ? DecodeStoreJournal(bytes) : std::nullopt;
-    // A journal is replaced whole, so one out of shape was never ours to finish.
-    if (!journal) return {DeleteFile(journalPath) ? JournalRepair::kNone : JournalRepair::kFailed, CString()};
-    bool changed = false;
-    for (const JournalEntry& entry : journal->entries)
-        if (!FinishFile(entry, changed)) return {JournalRepair::kFailed, journal->pointName};
-    if (!DeleteFile(journalPath)) return {JournalRepair::kFailed, journal->pointName};
-    return {changed ? JournalRepair::kFinished : JournalRepair::kNone, journal->pointName};
+    const std::optional<JournalContents> journal = ReadStoreJournal(journalPath);
+    if (!journal) return {JournalRepair::kFailed, CString(), journalPath};
+    // The notice is owed before any file changes: a kill after the files are finished and before
+    // the notice is shown leaves the owed name for the next start.
+    std::optional<CString> told = journal->untoldFinish;
+    if (!told && (told = LastLacking(*journal))) {
+        std::string owed(kFinishMagic);
+        PutBytes(owed, ToUtf8(*told));
+        owed += kEnd;
+        AppendDurably(journalPath, owed);
+    }
+    std::optional<MissingLines> missing = FinishStores(*journal);
+    if (!missing) missing = SyncStoredFiles(*journal);
+    if (missing) return {JournalRepair::kFailed, missing->pointName, missing->path};
+    if (told) return {JournalRepair::kFinished, *told, CString()};
+    DeleteFile(journalPath);
+    return {};
 }

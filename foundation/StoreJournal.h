@@ -1,9 +1,11 @@
 #pragma once
-// A store appends its lines to several of the job's files one after another; a kill between two of
-// those writes would leave the files disagreeing. Before the first write the whole store (each file,
-// its length before the store and the bytes it gets) goes into a journal beside the job, which is
-// removed after the last write. A journal found later belongs to a store that a kill cut short:
-// finishing it gives each file the bytes it still lacks, so every file holds the point.
+// A store appends its lines to several of the job's files (raw, point, record, coordinate library)
+// one after another. Before the first of them the whole store (each file, its length before the
+// store and the bytes it gets) is appended to a journal beside the job, and only the journal is
+// synced: from then on the point is safe. The files take their lines without a sync each; once they
+// are synced, the journal is removed (SettleStoreJournal). A journal found later belongs to stores
+// that a kill or a power loss cut short: finishing it gives each file the bytes it still lacks, so
+// every file holds every point.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,29 +20,62 @@ struct JournalEntry {
     std::string bytes;    // what the store appends to it
 };
 
-struct StoreJournal {
+struct StoreRecord {
     CString pointName;
     std::vector<JournalEntry> entries;
+};
+
+// A point's lines that a file lacks and could not be given (a full disk).
+struct MissingLines {
+    CString pointName;
+    CString path;
 };
 
 // "<job folder>\<job>.qzj" beside the job's settings file.
 CString StoreJournalPath(const CString& jobFolder, const CString& jobFileName);
 
-std::string EncodeStoreJournal(const StoreJournal& journal);
-// nullopt for bytes that are not one whole journal.
-std::optional<StoreJournal> DecodeStoreJournal(std::string_view bytes);
+std::string EncodeStoreRecord(const StoreRecord& record);
+
+struct JournalContents {
+    std::vector<StoreRecord> records;
+    // A start finished a store of this point and has not yet told the user so.
+    std::optional<CString> untoldFinish;
+    // The bytes of the whole records; what follows was being written when a kill came, and was
+    // never acknowledged.
+    uint64_t wholeLength = 0;
+};
+JournalContents DecodeStoreJournal(std::string_view bytes);
+
+// Appends the record and syncs the journal (its folder too when the journal is new). False when it
+// cannot be written whole: the journal is then as it was.
+bool AppendStoreRecord(const CString& journalPath, const StoreRecord& record);
+// The journal's records, its torn tail cut off first; nullopt when it cannot be read or cut.
+std::optional<JournalContents> ReadStoreJournal(const CString& journalPath);
+
+// Gives each file of each store, in the order of the stores, the bytes it still lacks, without a
+// sync: to a file that holds nothing of the store's bytes, or a piece a kill tore, the whole lines
+// go in again. A file shorter than where the store began, or holding other bytes where the store's
+// belong, was changed since (rewritten by the coordinate view) and is left as it is. The first file
+// that could not be given its bytes, or nullopt.
+std::optional<MissingLines> FinishStores(const JournalContents& journal);
+
+// Finishes the journal's stores, syncs every file the journal names and removes the journal. The
+// lines still missing when a file cannot be given them or synced: the journal then stays.
+std::optional<MissingLines> SettleStoreJournal(const CString& journalPath);
 
 enum class JournalRepair {
-    kNone,      // no journal, or one whose store had reached every file
-    kFinished,  // a store cut short was finished; the journal is gone
+    kNone,      // no journal, or only stores that had reached every file
+    kFinished,  // a store cut short was finished
     kFailed,    // a file could not be finished; the journal stays for the next start
 };
 
 struct JournalRepairResult {
     JournalRepair status = JournalRepair::kNone;
-    CString pointName;
+    CString pointName;  // of the store finished, or of the first that could not be
+    CString path;       // the file that could not be finished
 };
 
-// Finishes the store the journal at `journalPath` describes. A file that has grown past what the
-// store gave it, or shrunk below where it started, was changed since, and is left as it is.
+// A start's repair: finishes every store the journal holds and syncs the files. A journal that had
+// nothing to finish is removed. After kFinished it stays until the caller has told the user and
+// removes it, so that a start killed before telling tells it at the next start.
 JournalRepairResult FinishInterruptedStore(const CString& journalPath);

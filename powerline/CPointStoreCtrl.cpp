@@ -288,12 +288,12 @@ StoreFilePaths CPointStoreCtrl::Paths() const {
     return paths;
 }
 
-StoreWrite CPointStoreCtrl::Commit(SurveyPointRec point, const CGpsState& fix,
-                                   const std::vector<StoreEpoch>& epochs) {
+StoreWritten CPointStoreCtrl::Commit(SurveyPointRec point, const CGpsState& fix,
+                                     const std::vector<StoreEpoch>& epochs) {
     TakeFix(point, fix);
-    const StoreWrite written = WriteStoredPoint(
+    const StoreWritten written = WriteStoredPoint(
         point, epochs, Paths(), [&] { return host_.SaveStoredNames(point.name, point.texts); });
-    if (written == StoreWrite::kBadText || written == StoreWrite::kDataFailed) return written;
+    if (!PointStored(written)) return written;
     lastResult_.number = 1;
     lastResult_.point = {point.name, point.pointX, point.pointY, point.pointH, point.code, 0};
     template_ = point;

@@ -66,7 +66,7 @@ public:
     // Writes the point with the fix's columns: the names go to the system file first, then the
     // raw lines of the epochs, the point line and the library line. Stored (also when only the
     // library line failed): the point becomes the template and the job takes the names.
-    StoreWrite Commit(SurveyPointRec point, const CGpsState& fix, const std::vector<StoreEpoch>& epochs);
+    StoreWritten Commit(SurveyPointRec point, const CGpsState& fix, const std::vector<StoreEpoch>& epochs);
 
 private:
     StoreFilePaths Paths() const;

@@ -1,10 +1,12 @@
 #include "survey/StoreFiles.h"
 
+#include "foundation/DevicePathJoin.h"
 #include "foundation/PointLines.h"
 #include "foundation/StoreJournal.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
 
 namespace {
 constexpr double kRadiansPerDegree = 0.01745329251994278;
@@ -39,62 +41,79 @@ bool StoreFileWriter::Prepare(const StoreFilePaths& paths) {
            (paths.record.IsEmpty() || record_.Prepare(paths.record));
 }
 
-bool StoreFileWriter::WriteJournal(const StoreLines& lines, const std::string& raw) {
-    if (paths_.journal.IsEmpty()) return true;
-    StoreJournal journal;
-    journal.pointName = lines.name;
-    if (!raw.empty()) journal.entries.push_back({paths_.raw, raw_.Length(), raw});
-    journal.entries.push_back({paths_.point, point_.Length(), ToGbk(lines.point)});
+StoreRecord StoreFileWriter::Record(const StoreLines& lines, const std::string& raw) const {
+    StoreRecord record;
+    record.pointName = lines.name;
+    if (!raw.empty()) record.entries.push_back({paths_.raw, raw_.Length(), raw});
+    record.entries.push_back({paths_.point, point_.Length(), ToGbk(lines.point)});
     if (!paths_.record.IsEmpty())
-        journal.entries.push_back({paths_.record, record_.Length(), ToGbk(lines.record)});
-    if (libraryReady_) journal.entries.push_back({paths_.library, library_.Length(), ToGbk(lines.library)});
-    return AtomicRewrite(paths_.journal, EncodeStoreJournal(journal));
+        record.entries.push_back({paths_.record, record_.Length(), ToGbk(lines.record)});
+    if (libraryReady_) record.entries.push_back({paths_.library, library_.Length(), ToGbk(lines.library)});
+    return record;
 }
 
-void StoreFileWriter::Undo() {
+void StoreFileWriter::Undo(uint64_t journalLength) {
     record_.Undo();
     point_.Undo();
     raw_.Undo();
-    if (!paths_.journal.IsEmpty()) DeleteFile(paths_.journal);
+    if (journalLength == 0)
+        DeleteFile(paths_.journal);
+    else
+        TruncateDurably(paths_.journal, journalLength);
 }
 
-StoreWrite StoreFileWriter::Write(const StoreLines& lines) {
+StoreWritten StoreFileWriter::Write(const StoreFilePaths& paths, const StoreLines& lines,
+                                    const std::function<bool()>& saveNames) {
+    // Lines appended before an earlier store's missing ones would take their place in the file.
+    const std::optional<JournalContents> journal = ReadStoreJournal(paths.journal);
+    if (!journal) return {StoreWrite::kDataFailed, {}};
+    if (std::optional<MissingLines> missing = FinishStores(*journal))
+        return {StoreWrite::kEarlierMissing, *missing};
+    if (!Prepare(paths) || !saveNames()) return {StoreWrite::kDataFailed, {}};
     std::string raw;
     if (raw_.IsEmpty() && !lines.raw.empty())
         raw = ToGbk(RawFileHeader(paths_.program, paths_.version, paths_.base));
     for (const CString& line : lines.raw) raw += ToGbk(line);
-    if (!WriteJournal(lines, raw)) return StoreWrite::kDataFailed;
+    if (!AppendStoreRecord(paths_.journal, Record(lines, raw))) return {StoreWrite::kDataFailed, {}};
     // A point file is created even by a store that writes no raw line.
     const bool rawWritten = raw.empty() || raw_.Append(raw);
     if (!rawWritten || !point_.Append(ToGbk(lines.point)) ||
         (!paths_.record.IsEmpty() && !record_.Append(ToGbk(lines.record)))) {
-        Undo();
-        return StoreWrite::kDataFailed;
+        Undo(journal->wholeLength);
+        return {StoreWrite::kDataFailed, {}};
     }
-    const bool libraryWritten = libraryReady_ && library_.Append(ToGbk(lines.library));
-    // Left behind, the journal is only finished again: every file already holds its lines.
-    if (!paths_.journal.IsEmpty()) DeleteFile(paths_.journal);
-    return libraryWritten ? StoreWrite::kStored : StoreWrite::kLibraryFailed;
+    // The journal keeps a library line that could not be written until the library has it.
+    if (libraryReady_ && !library_.Append(ToGbk(lines.library))) return {StoreWrite::kLibraryFailed, {}};
+    SettleStoreJournal(paths_.journal);
+    return {libraryReady_ ? StoreWrite::kStored : StoreWrite::kLibraryFailed, {}};
 }
 
-StoreWrite WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
-                            const StoreFilePaths& paths, const std::function<bool()>& saveNames) {
+StoreWritten WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
+                              const StoreFilePaths& paths, const std::function<bool()>& saveNames) {
     const std::optional<StoreLines> lines = BuildStoreLines(point, epochs);
-    if (!lines) return StoreWrite::kBadText;
+    if (!lines) return {StoreWrite::kBadText, {}};
     StoreFileWriter writer;
-    if (!writer.Prepare(paths) || !saveNames()) return StoreWrite::kDataFailed;
-    return writer.Write(*lines);
+    return writer.Write(paths, *lines, saveNames);
 }
 
-CString StoreWriteText(StoreWrite written) {
-    switch (written) {
+CString StoreWriteText(const StoreWritten& written, bool automatic) {
+    CString text;
+    switch (written.status) {
+        case StoreWrite::kStored:
+            return text;
         case StoreWrite::kBadText:
-            return L"点名和属性中不能有逗号,请重新输入!";
+            text = L"点名和属性中不能有逗号,请重新输入!";
+            break;
         case StoreWrite::kDataFailed:
-            return L"数据文件写入失败,该点没有存储!";
+            text = L"数据文件写入失败,该点没有存储!";
+            break;
         case StoreWrite::kLibraryFailed:
-            return L"坐标库文件写入失败!";
-        default:
-            return L"";
+            text = L"坐标库文件写入失败!";
+            break;
+        case StoreWrite::kEarlierMissing:
+            text = Format(L"点%s在%s中未能补全,请检查存储空间!", written.missing.pointName.c_str(),
+                          DeviceFileNameOf(written.missing.path).c_str());
+            break;
     }
+    return automatic ? text + L"\n自动存储已停止" : text;
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The job files one store writes, in this order: the raw record file (its header first when it is
-// new), the point file, the record file and the coordinate library. A store is on disk once its
-// record line is synced; a raw, point or record write that fails takes this store's lines back out
-// of those files. The library line is appended last; its failure leaves the point stored. The store
-// is put in the job's journal first (see StoreJournal.h), so that the next start finishes a store
-// that a kill cut short.
+// new), the point file, the record file and the coordinate library. The store goes into the job's
+// journal first (see StoreJournal.h): once it is there the point is safe, and the files take their
+// lines. A raw, point or record line that cannot be written takes the store back out of the files
+// and the journal: the point is not stored. A library line that cannot be written leaves the store
+// in the journal until the library has it: the next store, a sync of the stores or the next start
+// gives it the line once there is room. No store is made while an earlier one lacks lines.
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
 #include "foundation/DataFileAppend.h"
+#include "foundation/StoreJournal.h"
 #include "foundation/StoredPointLines.h"
 
 struct StoreFilePaths {
@@ -20,7 +22,7 @@ struct StoreFilePaths {
     CString point;    // data\<point file>.xyh
     CString library;  // <job>.lib
     CString record;   // data\<point file>.rec, the map's points; empty when the store keeps none
-    CString journal;  // <job>.qzj; empty: no journal
+    CString journal;  // <job>.qzj
     CString version;  // printed in a new raw file's first line
     BaseStationRec base;
     CString program = L"Quorin2.0";  // names the program in a new raw file's first line
@@ -44,19 +46,33 @@ struct StoreLines {
 // the point has a comma or a line end.
 std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs);
 
-enum class StoreWrite { kStored, kLibraryFailed, kDataFailed, kBadText };
+enum class StoreWrite {
+    kStored,
+    kLibraryFailed,   // stored; the library lacks the line
+    kDataFailed,      // not stored
+    kBadText,         // not stored: a text has a comma or a line end
+    kEarlierMissing,  // not stored: an earlier store still lacks lines in a file
+};
+
+struct StoreWritten {
+    StoreWrite status = StoreWrite::kStored;
+    MissingLines missing;  // of kEarlierMissing
+};
 
 class StoreFileWriter {
 public:
+    // `saveNames` puts the point's name on disk before its lines, so that a crash may skip a name
+    // but never repeat one (kDataFailed when it cannot).
+    StoreWritten Write(const StoreFilePaths& paths, const StoreLines& lines,
+                       const std::function<bool()>& saveNames);
+
+private:
     // Cuts torn last lines of the files; false when the raw, point or record file cannot be read
     // or cut (a library that cannot is left out of this store).
     bool Prepare(const StoreFilePaths& paths);
-    StoreWrite Write(const StoreLines& lines);
-
-private:
-    // The journal of what is about to be appended; false when it cannot be written.
-    bool WriteJournal(const StoreLines& lines, const std::string& raw);
-    void Undo();
+    StoreRecord Record(const StoreLines& lines, const std::string& raw) const;
+    // Takes the store back out of the files, then out of the journal (back to `journalLength`).
+    void Undo(uint64_t journalLength);
 
     StoreFilePaths paths_;
     DataFileAppend raw_, point_, record_, library_;
@@ -64,10 +80,14 @@ private:
 };
 
 // Stores a point whose columns already hold its final fix: its lines are built (kBadText when a
-// text has a comma or a line end), `saveNames` puts its name on disk before them, so that a crash
-// may skip a name but never repeat one (kDataFailed when it cannot), then the lines are written.
-StoreWrite WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
-                            const StoreFilePaths& paths, const std::function<bool()>& saveNames);
+// text has a comma or a line end), then written by StoreFileWriter.
+StoreWritten WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
+                              const StoreFilePaths& paths, const std::function<bool()>& saveNames);
 
-// What the user is told of a store that did not go through whole; empty for kStored.
-CString StoreWriteText(StoreWrite written);
+// A store that stored its point (the library may lack it).
+inline bool PointStored(const StoreWritten& written) {
+    return written.status == StoreWrite::kStored || written.status == StoreWrite::kLibraryFailed;
+}
+// What the user is told of a store that did not go through whole; empty for kStored. Automatic
+// storing stops at such a store, and the text says so.
+CString StoreWriteText(const StoreWritten& written, bool automatic);

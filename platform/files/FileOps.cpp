@@ -249,9 +249,7 @@ void CutBack(const fs::path& target, off_t length, bool created) {
     if (file.valid() && FileCalls().Ftruncate(file.get(), length) == 0) FileCalls().Fsync(file.get());
 }
 
-}  // namespace
-
-bool AppendDurably(const CString& devicePath, std::string_view bytes) {
+bool Append(const CString& devicePath, std::string_view bytes, bool sync) {
     // A kill during an earlier append can leave a torn last line; a record appended after it would
     // be glued to it and lost with it.
     FileTail tail;
@@ -266,10 +264,27 @@ bool AppendDurably(const CString& devicePath, std::string_view bytes) {
     const off_t length = ::lseek(file.get(), 0, SEEK_END);
     if (length < 0) return false;
     // All or nothing: a partial record left behind would have the next append glued onto it.
-    const bool written = WriteAll(file.get(), bytes) && FileCalls().Fsync(file.get()) == 0;
-    if (file.close() && written && (!created || SyncFolder(target.parent_path()))) return true;
+    const bool written = WriteAll(file.get(), bytes) && (!sync || FileCalls().Fsync(file.get()) == 0);
+    if (file.close() && written && (!sync || !created || SyncFolder(target.parent_path()))) return true;
     CutBack(target, length, created);
     return false;
+}
+
+}  // namespace
+
+bool AppendDurably(const CString& devicePath, std::string_view bytes) {
+    return Append(devicePath, bytes, true);
+}
+
+bool AppendWithoutSync(const CString& devicePath, std::string_view bytes) {
+    return Append(devicePath, bytes, false);
+}
+
+bool SyncFile(const CString& devicePath, bool folder) {
+    const fs::path target = ToHostPath(devicePath);
+    Descriptor file(OpenRetrying(target, O_RDONLY));
+    return file.valid() && FileCalls().Fsync(file.get()) == 0 &&
+           (!folder || SyncFolder(target.parent_path()));
 }
 
 bool ReadFileTail(const CString& devicePath, FileTail& tail) {

@@ -19,10 +19,6 @@ void Tell(CWnd* parent, const CString& text) {
     MessageBox(parent ? parent->m_hWnd : HWND(), text, LoadStringResource(surveystr::kInfoCaption),
                MB_OK | MB_ICONINFORMATION);
 }
-
-bool Stored(StoreWrite written) {
-    return written == StoreWrite::kStored || written == StoreWrite::kLibraryFailed;
-}
 }  // namespace
 
 CPowerlineStore::CPowerlineStore(ISurveyHost& survey, CPointStoreCtrl& ctrl, CWnd* parent)
@@ -62,11 +58,11 @@ StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state, const Stor
     if (dialog->DoModal() != IDOK) return {};
 
     const SurveyPointRec point = ctrl_.TakeOver(dialog->answers);
-    const StoreWrite written =
+    const StoreWritten written =
         smoothing ? ctrl_.Commit(point, dialog->Smoothing().Averaged(), SmoothedEpochs(dialog->Smoothing()))
                   : ctrl_.Commit(point, fix, {{fix, tail}});
-    if (written != StoreWrite::kStored) Tell(parent_, StoreWriteText(written));
-    if (!Stored(written)) return {};
+    if (written.status != StoreWrite::kStored) Tell(parent_, StoreWriteText(written, false));
+    if (!PointStored(written)) return {};
     KeepTypedAntenna(survey, dialog->antennaType, dialog->measuredAntenna, dialog->answers.antennaHeight);
     return ctrl_.LastResult();
 }
@@ -78,10 +74,12 @@ StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state, const
     tail.mode = kAutomatic;
     tail.autoValue = ctrl_.Context().autoCondition;
     tail.autoInterval = ctrl_.Context().autoInterval;
-    const StoreWrite written = ctrl_.Commit(ctrl_.QuickPoint(), state, {{state, tail}});
-    if (!Stored(written)) survey_.SetAutoStoring(false);  // no second box under this one
-    if (written != StoreWrite::kStored) Tell(parent_, StoreWriteText(written));
-    return Stored(written) ? ctrl_.LastResult() : StoredPointResult{};
+    const StoreWritten written = ctrl_.Commit(ctrl_.QuickPoint(), state, {{state, tail}});
+    if (written.status != StoreWrite::kStored) {
+        survey_.SetAutoStoring(false);  // no second box under this one
+        Tell(parent_, StoreWriteText(written, true));
+    }
+    return PointStored(written) ? ctrl_.LastResult() : StoredPointResult{};
 }
 
 void CPowerlineStore::StartAutoStore(const CGpsState& state) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "foundation/DevicePathJoin.h"
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
@@ -70,14 +71,18 @@ void JobSession::LoadAtStartup(const CString& softwareVersion) {
 }
 
 void JobSession::FinishInterruptedStore() {
-    const JournalRepairResult repair =
-        ::FinishInterruptedStore(StoreJournalPath(paths.jobFolder, paths.jobFileName));
-    if (repair.status == JournalRepair::kFinished)
+    const CString journal = StoreJournalPath(paths.jobFolder, paths.jobFileName);
+    const JournalRepairResult repair = ::FinishInterruptedStore(journal);
+    if (repair.status == JournalRepair::kFinished) {
         AfxMessageBox(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()),
                       MB_ICONINFORMATION | MB_OK);
-    else if (repair.status == JournalRepair::kFailed)
-        AfxMessageBox(Format(L"上次存储被中断,点%s未能补全,请检查存储空间!", repair.pointName.c_str()),
+        // Only once told: a start killed under the notice tells it again.
+        DeleteFile(journal);
+    } else if (repair.status == JournalRepair::kFailed) {
+        AfxMessageBox(Format(L"上次存储被中断,点%s在%s中未能补全,请检查存储空间!", repair.pointName.c_str(),
+                             DeviceFileNameOf(repair.path).c_str()),
                       MB_ICONINFORMATION | MB_OK);
+    }
 }
 
 bool JobSession::OpenCurrentJob() {

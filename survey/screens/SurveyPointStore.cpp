@@ -142,18 +142,16 @@ StoredPointResult CSurveyPointStore::Commit(SurveyPointRec point, const CGpsStat
 StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState& fix,
                                            const std::vector<StoreEpoch>& epochs, bool automatic) {
     TakeFix(point, fix);
-    const StoreWrite written = WriteStoredPoint(point, epochs, host_.StoreFiles(),
-                                                [&] { return host_.SaveLastStoredName(point.name); });
-    if (written == StoreWrite::kBadText || written == StoreWrite::kDataFailed) {
-        Tell(StoreWriteText(written), automatic);
-        return {};
-    }
+    const StoreWritten written = WriteStoredPoint(point, epochs, host_.StoreFiles(),
+                                                  [&] { return host_.SaveLastStoredName(point.name); });
     StoredPointResult result;
-    result.number = 1;
-    result.point = {point.name, point.pointX, point.pointY, point.pointH, point.code, 0};
-    point.extraText = NextPointNameOf(point.name, 1);
-    host_.KeepTemplate(point);
-    if (written == StoreWrite::kLibraryFailed) Tell(StoreWriteText(written), false);
+    if (PointStored(written)) {
+        result.number = 1;
+        result.point = {point.name, point.pointX, point.pointY, point.pointH, point.code, 0};
+        point.extraText = NextPointNameOf(point.name, 1);
+        host_.KeepTemplate(point);
+    }
+    if (written.status != StoreWrite::kStored) Tell(StoreWriteText(written, automatic), automatic);
     return result;
 }
 

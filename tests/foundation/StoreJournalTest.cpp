@@ -1,9 +1,11 @@
-// Finishing a store that a kill cut short: each file of the journal in each state a kill (or a
-// power loss, or later work) can leave it in, and journals that are not whole.
+// Finishing stores that a kill or a power loss cut short: each file of the journal in each state a
+// kill (or a power loss, or later work) can leave it in, journals that are not whole, journals of
+// several stores, and a start killed before it told what it finished.
 #include <gtest/gtest.h>
 
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
 namespace {
@@ -24,12 +26,17 @@ const FileCase kFileCases[] = {
     {"its whole line already", "1,a\r\n2,b\r\n", "1,a\r\n2,b\r\n", false},
     {"grown past the store since", "1,a\r\n2,b\r\n3,c\r\n", "1,a\r\n2,b\r\n3,c\r\n", false},
     {"shrunk below the store since", "1,", "1,", false},
+    {"other bytes where the store's belong", "1,a\r\n9,", "1,a\r\n9,", false},
 };
 
 class StoreJournalTest : public DeviceRootTest {
 protected:
-    static StoreJournal Journal(uint64_t length) { return {L"P7", {{L"\\p.xyh", length, kLine}}}; }
-    void PutJournal(const StoreJournal& journal) { WriteHostFile("j.qzj", EncodeStoreJournal(journal)); }
+    static StoreRecord Record(uint64_t length) { return {L"P7", {{L"\\p.xyh", length, kLine}}}; }
+    void PutJournal(const std::vector<StoreRecord>& records) {
+        std::string bytes;
+        for (const StoreRecord& record : records) bytes += EncodeStoreRecord(record);
+        WriteHostFile("j.qzj", bytes);
+    }
 };
 
 }  // namespace
@@ -38,17 +45,46 @@ TEST_F(StoreJournalTest, EachFileGetsWhatItLacksAndNoMore) {
     for (const FileCase& c : kFileCases) {
         SCOPED_TRACE(c.name);
         WriteHostFile("p.xyh", c.onDisk);
-        PutJournal(Journal(std::string(kBefore).size()));
+        PutJournal({Record(std::string(kBefore).size())});
         const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
         EXPECT_EQ(repair.status, c.finished ? JournalRepair::kFinished : JournalRepair::kNone);
         EXPECT_EQ(ReadHostFile("p.xyh"), c.after);
-        EXPECT_FALSE(FileExists(L"\\j.qzj"));
+        // A finish stays in the journal until the start has told it.
+        EXPECT_EQ(FileExists(L"\\j.qzj"), c.finished);
+        DeleteFile(L"\\j.qzj");
     }
+}
+
+// A store reaches the raw, point, record and library files in turn; a kill leaves the first of them
+// whole and the next one without its lines, with some of them (at a line end) or in a line.
+TEST_F(StoreJournalTest, AStoreCutShortInAnyOfItsFourFilesIsFinishedInAllOfThem) {
+    const char* files[] = {"raw.blh", "p.xyh", "p.rec", "p.lib"};
+    const std::string lines = "7,x\r\n7,y\r\n";
+    StoreRecord record{L"点7", {}};
+    for (const char* file : files) record.entries.push_back({CString(L"\\") + FromUtf8(file), 5, lines});
+    const struct {
+        const char* name;
+        size_t kept;  // bytes of the store's lines the cut file holds
+    } cuts[] = {{"nothing of its lines", 0}, {"torn at a line end", 5}, {"torn in a line", 7}};
+    for (int cutFile = 0; cutFile < 4; ++cutFile)
+        for (const auto& cut : cuts) {
+            SCOPED_TRACE(std::string(files[cutFile]) + ", " + cut.name);
+            for (int i = 0; i < 4; ++i)
+                WriteHostFile(files[i], kBefore + (i < cutFile    ? lines
+                                                   : i == cutFile ? lines.substr(0, cut.kept)
+                                                                  : std::string()));
+            PutJournal({record});
+            const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
+            EXPECT_EQ(repair.status, JournalRepair::kFinished);
+            EXPECT_EQ(repair.pointName, L"点7");
+            for (const char* file : files) EXPECT_EQ(ReadHostFile(file), kBefore + lines) << file;
+            DeleteFile(L"\\j.qzj");
+        }
 }
 
 TEST_F(StoreJournalTest, AFileTheStoreWasToCreateIsCreatedAndTheNameIsTold) {
     WriteHostFile("p.xyh", kBefore);
-    PutJournal({L"点7", {{L"\\raw.blh", 0, "Rem Version\r\n7,x\r\n"}, {L"\\p.xyh", 5, kLine}}});
+    PutJournal({{L"点7", {{L"\\raw.blh", 0, "Rem Version\r\n7,x\r\n"}, {L"\\p.xyh", 5, kLine}}}});
     const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
     EXPECT_EQ(repair.status, JournalRepair::kFinished);
     EXPECT_EQ(repair.pointName, L"点7");
@@ -56,12 +92,12 @@ TEST_F(StoreJournalTest, AFileTheStoreWasToCreateIsCreatedAndTheNameIsTold) {
     EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n");
 }
 
-TEST_F(StoreJournalTest, NoJournalOrOneNotWholeChangesNoFile) {
+TEST_F(StoreJournalTest, NoJournalOrOneWithNoWholeRecordChangesNoFile) {
     WriteHostFile("p.xyh", kBefore);
     EXPECT_EQ(FinishInterruptedStore(L"\\j.qzj").status, JournalRepair::kNone);
-    const std::string whole = EncodeStoreJournal(Journal(5));
+    const std::string whole = EncodeStoreRecord(Record(5));
     for (const std::string& damaged : {whole.substr(0, whole.size() - 1), whole.substr(0, 20), std::string(),
-                                       whole + "x", "QZJ1\n" + std::string("99:x\n")}) {
+                                       "x" + whole, "QZJ1\n" + std::string("99:x\n")}) {
         WriteHostFile("j.qzj", damaged);
         EXPECT_EQ(FinishInterruptedStore(L"\\j.qzj").status, JournalRepair::kNone);
         EXPECT_FALSE(FileExists(L"\\j.qzj"));
@@ -69,14 +105,71 @@ TEST_F(StoreJournalTest, NoJournalOrOneNotWholeChangesNoFile) {
     EXPECT_EQ(ReadHostFile("p.xyh"), kBefore);
 }
 
-TEST_F(StoreJournalTest, AJournalReadsBackAsItWasWritten) {
-    const StoreJournal journal{L"名,1", {{L"\\数据\\a.xyh", 12, std::string("a\0\n:b", 5)}, {L"\\b", 0, ""}}};
-    const std::optional<StoreJournal> read = DecodeStoreJournal(EncodeStoreJournal(journal));
+// A kill while a store's record was being appended: that store was never reported stored, and the
+// stores before it are finished.
+TEST_F(StoreJournalTest, TheWholeRecordsBeforeATornOneAreFinished) {
+    WriteHostFile("p.xyh", kBefore);
+    const std::string second = EncodeStoreRecord({L"P8", {{L"\\p.xyh", 10, "3,c\r\n"}}});
+    WriteHostFile("j.qzj", EncodeStoreRecord(Record(5)) + second.substr(0, second.size() - 3));
+    const std::optional<JournalContents> read = ReadStoreJournal(L"\\j.qzj");
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->pointName, journal.pointName);
-    ASSERT_EQ(read->entries.size(), 2u);
-    EXPECT_EQ(read->entries[0].path, journal.entries[0].path);
-    EXPECT_EQ(read->entries[0].length, 12u);
-    EXPECT_EQ(read->entries[0].bytes, journal.entries[0].bytes);
-    EXPECT_EQ(read->entries[1].bytes, "");
+    ASSERT_EQ(read->records.size(), 1u);
+    EXPECT_EQ(ReadHostFile("j.qzj"), EncodeStoreRecord(Record(5)));
+    EXPECT_EQ(FinishInterruptedStore(L"\\j.qzj").pointName, L"P7");
+    EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n");
+}
+
+// A power loss takes the lines of several stores that were not yet synced: each goes back in the
+// order of the stores, and the notice names the last.
+TEST_F(StoreJournalTest, StoresWhoseLinesAPowerLossTookGoBackInTheirOrder) {
+    WriteHostFile("p.xyh", kBefore);
+    PutJournal({Record(5), {L"P8", {{L"\\p.xyh", 10, "3,c\r\n"}}}, {L"P9", {{L"\\p.xyh", 15, "4,d\r\n"}}}});
+    const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
+    EXPECT_EQ(repair.status, JournalRepair::kFinished);
+    EXPECT_EQ(repair.pointName, L"P9");
+    EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n3,c\r\n4,d\r\n");
+}
+
+// A start killed after it finished a store and before its notice was shown: the next start shows
+// the notice, and gives no file its lines twice.
+TEST_F(StoreJournalTest, AStartKilledBeforeItToldTellsAtTheNextStart) {
+    WriteHostFile("p.xyh", kBefore);
+    PutJournal({Record(5)});
+    ASSERT_EQ(FinishInterruptedStore(L"\\j.qzj").status, JournalRepair::kFinished);
+    const JournalRepairResult again = FinishInterruptedStore(L"\\j.qzj");
+    EXPECT_EQ(again.status, JournalRepair::kFinished);
+    EXPECT_EQ(again.pointName, L"P7");
+    EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n");
+}
+
+TEST_F(StoreJournalTest, ALineThatCannotBeWrittenKeepsTheJournalAndNamesThePointAndFile) {
+    WriteHostFile("p.xyh", kBefore);
+    std::filesystem::create_directories(root_ / "lib");
+    PutJournal({{L"P7", {{L"\\p.xyh", 5, kLine}, {L"\\lib", 0, "1,P7\r\n"}}}});
+    const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
+    EXPECT_EQ(repair.status, JournalRepair::kFailed);
+    EXPECT_EQ(repair.pointName, L"P7");
+    EXPECT_EQ(repair.path, L"\\lib");
+    EXPECT_EQ(SettleStoreJournal(L"\\j.qzj")->path, L"\\lib");
+    EXPECT_TRUE(FileExists(L"\\j.qzj"));
+
+    // Once the file can take its line, both finish it.
+    std::filesystem::remove(root_ / "lib");
+    EXPECT_EQ(SettleStoreJournal(L"\\j.qzj"), std::nullopt);
+    EXPECT_FALSE(FileExists(L"\\j.qzj"));
+    EXPECT_EQ(ReadHostFile("lib"), "1,P7\r\n");
+    EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n");
+}
+
+TEST_F(StoreJournalTest, ARecordReadsBackAsItWasWritten) {
+    const StoreRecord record{L"名,1", {{L"\\数据\\a.xyh", 12, std::string("a\0\n:b", 5)}, {L"\\b", 0, ""}}};
+    const JournalContents read = DecodeStoreJournal(EncodeStoreRecord(record) + EncodeStoreRecord(record));
+    ASSERT_EQ(read.records.size(), 2u);
+    EXPECT_EQ(read.records[1].pointName, record.pointName);
+    ASSERT_EQ(read.records[1].entries.size(), 2u);
+    EXPECT_EQ(read.records[1].entries[0].path, record.entries[0].path);
+    EXPECT_EQ(read.records[1].entries[0].length, 12u);
+    EXPECT_EQ(read.records[1].entries[0].bytes, record.entries[0].bytes);
+    EXPECT_EQ(read.records[1].entries[1].bytes, "");
+    EXPECT_FALSE(read.untoldFinish);
 }

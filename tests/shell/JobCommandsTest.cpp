@@ -178,10 +178,10 @@ TEST_F(JobCommandsTest, OpeningAJobFinishesTheStoreAKillCutShortAndTellsItOnce) 
     WriteHostFile(std::string(kJobs) + "cut/cut.qzs", "[DataSave Par]\r\nnSaveType=1\r\n");
     WriteHostFile(std::string(kJobs) + "cut/data/cut.xyh", "P1,1,2,3,c\r\nP2,4,5,6,d\r\n");
     WriteHostFile(std::string(kJobs) + "cut/data/cut.rec", "P1,1,2,3,c\r\n");
-    const StoreJournal journal{L"P2",
-                               {{L"\\Program Files\\Jobs\\cut\\data\\cut.xyh", 12, "P2,4,5,6,d\r\n"},
-                                {L"\\Program Files\\Jobs\\cut\\data\\cut.rec", 12, "P2,4,5,6,d\r\n"}}};
-    WriteHostFile(std::string(kJobs) + "cut/cut.qzj", EncodeStoreJournal(journal));
+    const StoreRecord record{L"P2",
+                             {{L"\\Program Files\\Jobs\\cut\\data\\cut.xyh", 12, "P2,4,5,6,d\r\n"},
+                              {L"\\Program Files\\Jobs\\cut\\data\\cut.rec", 12, "P2,4,5,6,d\r\n"}}};
+    WriteHostFile(std::string(kJobs) + "cut/cut.qzj", EncodeStoreRecord(record));
     for (int open = 0; open < 2; ++open) {
         ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\cut\\cut.qzs");
         if (open == 0) ui_.ExpectMessageBox(L"上次存储被中断,点P2已补全存储");

@@ -23,12 +23,34 @@
 
 namespace {
 
+// Refuses every write to one file, as a full disk refuses the one file that needs a new block.
+class NoRoomFor final : public FileSystemCalls {
+public:
+    explicit NoRoomFor(std::string name) : name_(std::move(name)) {}
+    ssize_t Write(int fd, const void* data, size_t size) override {
+        std::error_code unknown;
+        if (std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), unknown).filename() ==
+            name_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return FileSystemCalls::Write(fd, data, size);
+    }
+
+private:
+    std::string name_;
+};
+
 constexpr const wchar_t* kHeaders =
     L"Rem Version      Quorin2.0 Ver: 2011.09.26\r\n"
     L"Rem BaseStation  0.00000000 0.00000000 0.000 0.000 0.000 0.000 0.000 0.000 0.000  \r\n";
 // Columns 17-33 of a point stored from a fresh template.
 constexpr const wchar_t* kAttributes = L"0,0.00,1,30,0.000,184,0.000,,,0.000,,,0.000,0.000,,,,";
 constexpr const wchar_t* kDataFailed = L"数据文件写入失败,该点没有存储!";
+// What an automatic store that fails says: its failure, and that automatic storing stopped.
+CString Stopped(const wchar_t* failure) {
+    return CString(failure) + L"\n自动存储已停止";
+}
 
 class PointStoreTest : public DeviceRootTest {
 protected:
@@ -287,7 +309,7 @@ TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticSt
     for (size_t budget : {size_t{0}, size_t{40}, raw.size() - 60}) {
         FullDisk disk(budget);
         ScopedFileSystemCalls calls(disk);
-        ui.ExpectMessageBox(kDataFailed);
+        ui.ExpectMessageBox(Stopped(kDataFailed).c_str());
         EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 0);
         EXPECT_EQ(ReadHostFile("data/a.blh"), raw) << budget;
         EXPECT_EQ(ReadHostFile("data/a.xyh"), points) << budget;
@@ -298,7 +320,7 @@ TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticSt
 
     // A name that cannot be saved stores nothing either.
     host.nameSaves = false;
-    ui.ExpectMessageBox(kDataFailed);
+    ui.ExpectMessageBox(Stopped(kDataFailed).c_str());
     EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 0);
     EXPECT_EQ(ReadHostFile("data/a.xyh"), points);
 }
@@ -307,7 +329,7 @@ TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) 
     // A library that cannot be written tells its box on every store, so each store shows one box.
     std::filesystem::create_directories(root_ / "a.lib");
     Mode(3);
-    ui.ExpectMessageBox(L"坐标库文件写入失败!");
+    ui.ExpectMessageBox(Stopped(L"坐标库文件写入失败!").c_str());
     ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh"),
                       records = ReadHostFile("data/a.rec");
@@ -333,10 +355,43 @@ TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) 
 TEST_F(PointStoreTest, ALibraryThatCannotBeWrittenKeepsThePoint) {
     std::filesystem::create_directories(root_ / "a.lib");
     Mode(3);
-    ui.ExpectMessageBox(L"坐标库文件写入失败!");
+    ui.ExpectMessageBox(Stopped(L"坐标库文件写入失败!").c_str());
     EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     EXPECT_EQ(CutPointFileLines(Text("data/a.xyh")).size(), 1u);
     EXPECT_EQ(host.store.NextName(), L"点8");
+}
+
+// The library needs a new block and the disk has none: the point is stored in the raw, point and
+// record files, and the journal keeps its library line. Automatic storing stops, told once. The
+// next store finishes the library first, or, while there is still no room, names the point the
+// library lacks and stores nothing.
+TEST_F(PointStoreTest, ALibraryLineWithoutRoomStaysInTheJournalUntilAStoreHasRoom) {
+    host.store.point.extraText = L"P7";
+    Mode(3);
+    host.SetAutoStoring(true);
+    {
+        NoRoomFor disk("a.lib");
+        ScopedFileSystemCalls calls(disk);
+        ui.ExpectMessageBox(Stopped(L"坐标库文件写入失败!").c_str());
+        EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
+        EXPECT_EQ(host.autoStore.running, 0);
+        EXPECT_TRUE(FileExists(L"\\a.qzj"));
+        EXPECT_FALSE(FileExists(L"\\a.lib"));
+
+        ui.ExpectMessageBox(Stopped(L"点P7在a.lib中未能补全,请检查存储空间!").c_str());
+        EXPECT_EQ(store.StoreQuickPoint(TestFix(), request).number, 0);
+        EXPECT_EQ(host.store.NextName(), L"P8");
+    }
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
+    EXPECT_FALSE(FileExists(L"\\a.qzj"));
+    const std::vector<CString> names{L"P7", L"P8"};
+    for (const char* file : {"data/a.blh", "data/a.xyh", "data/a.rec", "a.lib"}) {
+        std::vector<CString> held;
+        for (const CString& line : CutPointFileLines(Text(file)))
+            if (line.Left(4) != L"Rem ")
+                held.push_back(LineField(line, std::string(file) == "a.lib" ? 1 : 0));
+        EXPECT_EQ(held, names) << file;
+    }
 }
 
 TEST_F(PointStoreTest, AReadOnlyFolderLeavesEveryFileAsItWas) {
@@ -354,10 +409,10 @@ TEST_F(PointStoreTest, AReadOnlyFolderLeavesEveryFileAsItWas) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
-        ui.ExpectMessageBox(kDataFailed);
+        ui.ExpectMessageBox(Stopped(kDataFailed).c_str());
         const int number = store.StoreQuickPoint(TestFix(), request).number;
         const std::vector<CString> texts = ui.MessageBoxTexts();
-        _exit(number == 0 && texts.size() == 1 && texts[0] == kDataFailed ? 0 : 1);
+        _exit(number == 0 && texts.size() == 1 && texts[0] == Stopped(kDataFailed) ? 0 : 1);
     }
     int status = -1;
     ASSERT_EQ(waitpid(child, &status, 0), child);
