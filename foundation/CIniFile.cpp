@@ -69,6 +69,7 @@ bool CIniFile::Load(const CString& path, UINT /*flags*/) {
 
 void CIniFile::Parse(std::string_view bytes) {
     sections_.clear();
+    strayLines_ = 0;
     const CString text = FromGbk(bytes);
     ForEachLine(text.str(), [this](std::wstring_view line) {
         if (line.size() >= 2 && line.front() == L'[' && line.back() == L']') {
@@ -77,6 +78,8 @@ void CIniFile::Parse(std::string_view bytes) {
             CString& body = sections_.back().body;
             body += CString(line);
             body += L"\r\n";
+        } else if (line.find_first_not_of(L" \t") != std::wstring_view::npos) {
+            ++strayLines_;
         }
         return false;
     });

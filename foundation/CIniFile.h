@@ -38,8 +38,10 @@ public:
     // Reads and splits the whole file; false (sections kept) when the path names no file or one
     // larger than any settings file.
     bool Load(const CString& path, UINT flags = 0);
-    // Splits bytes read already.
+    // Splits bytes read already. Lines before the first header belong to no section: the non-blank
+    // ones are only counted (StrayLines).
     void Parse(std::string_view bytes);
+    int StrayLines() const { return strayLines_; }
     bool FindValue(const CString& section, const CString& key, CString& value) const;
     // On false (no such key, or a number its type cannot hold) the out value is left unchanged.
     bool GetString(const CString& section, const CString& key, CString& value) const;
@@ -60,4 +62,5 @@ public:
 private:
     SettingsFileWriter writer_;
     std::vector<CIniSection> sections_;
+    int strayLines_ = 0;
 };

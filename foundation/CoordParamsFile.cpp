@@ -106,10 +106,11 @@ SettingsTable CoordFileTable(CoordSysParams& p, const CString& version) {
         {L"Adjust Coordinate", CalibrationKeys(p.calib)},
     };
 }
+constexpr SettingsFileFailures kCoordFailures{L"读qza文件错误,请检查错误!", L"创建qza文件错误,请检查错误!"};
 }  // namespace
 
 bool JobSettingsFiles::ReadCoordParams(CoordSysParams& params) {
-    return Read(paths_.coordFile, CoordFileTable(params, version_), L"读qza文件错误,请检查错误!");
+    return Read(paths_.coordFile, CoordFileTable(params, version_), kCoordFailures);
 }
 
 void JobSettingsFiles::DefaultCoordParams(CoordSysParams& params) const {
@@ -117,5 +118,5 @@ void JobSettingsFiles::DefaultCoordParams(CoordSysParams& params) const {
 }
 
 bool JobSettingsFiles::WriteCoordParams(CoordSysParams params) const {
-    return Write(paths_.coordFile, CoordFileTable(params, version_), L"创建qza文件错误,请检查错误!");
+    return Write(paths_.coordFile, CoordFileTable(params, version_), kCoordFailures);
 }

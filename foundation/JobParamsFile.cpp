@@ -71,10 +71,11 @@ SettingsTable JobFileTable(GeneralSettingsBlock& b, const CString& version) {
          }},
     };
 }
+constexpr SettingsFileFailures kJobFailures{L"读取qzs文件错误,请检查错误!", L"创建qzs文件错误,请检查错误!"};
 }  // namespace
 
 bool JobSettingsFiles::ReadJobParams(GeneralSettingsBlock& block) {
-    return Read(paths_.jobFile, JobFileTable(block, version_), L"读取qzs文件错误,请检查错误!");
+    return Read(paths_.jobFile, JobFileTable(block, version_), kJobFailures);
 }
 
 void JobSettingsFiles::DefaultJobParams(GeneralSettingsBlock& block) const {
@@ -82,5 +83,5 @@ void JobSettingsFiles::DefaultJobParams(GeneralSettingsBlock& block) const {
 }
 
 bool JobSettingsFiles::WriteJobParams(GeneralSettingsBlock block) const {
-    return Write(paths_.jobFile, JobFileTable(block, version_), L"创建qzs文件错误,请检查错误!");
+    return Write(paths_.jobFile, JobFileTable(block, version_), kJobFailures);
 }

@@ -36,17 +36,23 @@ bool JobSettingsFiles::Held(const CString& path) const {
     return false;
 }
 
-bool JobSettingsFiles::Read(const CString& path, const SettingsTable& table, const wchar_t* failure) {
-    const SettingsFileResult read = ReadSettingsFile(path, table, failure);
+bool JobSettingsFiles::Read(const CString& path, const SettingsTable& table,
+                            const SettingsFileFailures& failures) {
+    const SettingsFileResult read = ReadSettingsFile(path, table, failures.read);
     Tell(read.notice);
-    if (read.done) return true;
+    if (read.done) {
+        // A write that fails here leaves the damaged file to the next read, which tries again.
+        if (read.replace) Write(path, table, failures);
+        return true;
+    }
     if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES) Hold(path);
     return false;
 }
 
-bool JobSettingsFiles::Write(const CString& path, const SettingsTable& table, const wchar_t* failure) const {
+bool JobSettingsFiles::Write(const CString& path, const SettingsTable& table,
+                             const SettingsFileFailures& failures) const {
     if (Held(path)) return false;
-    const SettingsFileResult written = WriteSettingsFile(path, table, failure);
+    const SettingsFileResult written = WriteSettingsFile(path, table, failures.write);
     Tell(written.notice);
     return written.done;
 }

@@ -6,7 +6,9 @@
 //
 // Every write of these files goes through here, and here alone is guarded: a file that a reader
 // found unusable, and of which no copy could be kept, is held; it is never written while held, and
-// a write to it returns false without a message (the reader told the user already).
+// a write to it returns false without a message (the reader told the user already). A damaged file
+// whose copy is kept is written sound at once, with what could be read and defaults for the rest, so
+// that the next start finds nothing to tell.
 #include <functional>
 #include <utility>
 #include <vector>
@@ -15,6 +17,12 @@
 #include "foundation/LastFilesRecord.h"
 #include "foundation/SettingsTable.h"
 #include "platform/text/CString.h"
+
+// What the user is told when a file cannot be read, and when it cannot be written.
+struct SettingsFileFailures {
+    const wchar_t* read;
+    const wchar_t* write;
+};
 
 // Named so that the two paths cannot be passed the wrong way round.
 struct JobFilePaths {
@@ -60,8 +68,8 @@ public:
     bool Held(const CString& path) const;
 
 private:
-    bool Read(const CString& path, const SettingsTable& table, const wchar_t* failure);
-    bool Write(const CString& path, const SettingsTable& table, const wchar_t* failure) const;
+    bool Read(const CString& path, const SettingsTable& table, const SettingsFileFailures& failures);
+    bool Write(const CString& path, const SettingsTable& table, const SettingsFileFailures& failures) const;
     void Tell(const CString& notice) const;
 
     CString version_;

@@ -1,7 +1,10 @@
 #include "foundation/SettingsTable.h"
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include "foundation/CIniFile.h"
 #include "foundation/DamagedFileCopy.h"
 #include "platform/files/CFile.h"
@@ -19,6 +22,11 @@ struct Reading {
     int refused = 0;  // values present that their key does not take
 };
 
+// What reading the table does with the fields: nothing (it only counts), or it sets them from a
+// sound file, or from a damaged one, where a text that could not be read takes its new-file value:
+// the damage took it, not an older program (whose missing job path names a storage card).
+enum class Apply { kNothing, kSound, kDamaged };
+
 bool PlainText(const CString& text) {
     for (const wchar_t c : text.str())
         if ((c < 0x20 && c != L'\t') || c == 0x7F || c == 0xFFFD) return false;
@@ -29,15 +37,45 @@ bool Blank(std::string_view bytes) {
     return bytes.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-bool HoldsSectionOf(const CIniFile& file, const SettingsTable& table) {
-    for (const CIniSection& held : file.Sections())
-        for (const SettingsSection& section : table)
-            if (held.name == section.name) return true;
+const SettingsSection* FindSection(const SettingsTable& table, const CString& name) {
+    for (const SettingsSection& section : table)
+        if (section.name == name) return &section;
+    return nullptr;
+}
+
+bool HoldsKey(const SettingsSection& section, std::wstring_view name) {
+    for (const SettingsKey& key : section.keys)
+        if (key.name.str() == name) return true;
     return false;
 }
 
-// Sets every field when `apply`; counts the refused values either way.
-Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, bool apply) {
+// A line the next write would not carry: text before the first header, a section or a key the table
+// does not know, a line that is no key, a key given twice (the first one is read). Text of another
+// kind holds nothing else.
+bool HoldsJunk(const CIniFile& file, const SettingsTable& table) {
+    if (file.StrayLines() > 0) return true;
+    std::set<std::pair<std::wstring, std::wstring>> seen;
+    for (const CIniSection& held : file.Sections()) {
+        const SettingsSection* known = FindSection(table, held.name);
+        if (!known) return true;
+        const std::wstring& body = held.body.str();
+        for (size_t start = 0; start < body.size();) {
+            // Parse ends every body line in CR LF.
+            const size_t end = std::min(body.find(L"\r\n", start), body.size());
+            const std::wstring_view line = std::wstring_view(body).substr(start, end - start);
+            start = end + 2;
+            if (line.find_first_not_of(L" \t") == std::wstring_view::npos) continue;
+            const size_t eq = line.find(L'=');
+            if (eq == std::wstring_view::npos || !HoldsKey(*known, line.substr(0, eq)) ||
+                !seen.emplace(held.name.str(), line.substr(0, eq)).second)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Sets the fields as `apply` says; counts the refused values either way.
+Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, Apply apply) {
     Reading reading;
     for (const SettingsSection& section : table) {
         for (const SettingsKey& key : section.keys) {
@@ -45,7 +83,7 @@ Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, bool
             const bool present = file.FindValue(section.name, key.name, raw);
             const auto take = [&](auto* field, bool usable, const auto& value, const auto& otherwise) {
                 if (present && !usable) ++reading.refused;
-                if (apply) *field = usable ? value : otherwise;
+                if (apply != Apply::kNothing) *field = usable ? value : otherwise;
             };
             std::visit(
                 Overloaded{
@@ -61,7 +99,8 @@ Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, bool
                     },
                     [&](const TextKey& k) {
                         const bool usable = present && PlainText(raw) && (!k.accept || k.accept(raw));
-                        take(k.field, usable, raw, present ? k.fresh : k.missing);
+                        take(k.field, usable, raw,
+                             (present || apply == Apply::kDamaged) ? k.fresh : k.missing);
                     },
                 },
                 key.value);
@@ -102,23 +141,27 @@ void FillFreshSettings(const SettingsTable& table) {
 SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure) {
     std::string bytes;
     if (FileExists(path) && ReadWholeFile(path, bytes, kMaxSettingsFileBytes)) {
-        CIniFile file;
-        file.Parse(bytes);
         // The program writes every line whole: an empty file, or one whose last line was cut short,
-        // was damaged on its way.
+        // was damaged on its way, and what a cut line holds is no value.
         const bool cut = Blank(bytes) || bytes.back() != '\n';
+        CIniFile file;
+        file.Parse(std::string_view(bytes).substr(0, bytes.find_last_of('\n') + 1));
         const bool damaged =
-            cut || ReadSettingsTable(file, table, false).refused > 0 || !HoldsSectionOf(file, table);
-        const Keeping keeping = damaged ? KeepDamagedCopy(path, bytes) : Keeping::KeptBefore;
+            cut || HoldsJunk(file, table) || ReadSettingsTable(file, table, Apply::kNothing).refused > 0;
+        if (!damaged) {
+            ReadSettingsTable(file, table, Apply::kSound);
+            return {true, CString()};
+        }
+        const Keeping keeping = KeepDamagedCopy(path, bytes);
         if (keeping != Keeping::CannotKeep) {
-            ReadSettingsTable(file, table, true);
+            ReadSettingsTable(file, table, Apply::kDamaged);
             // The same damage met again was told when its copy was made.
-            return {true, keeping == Keeping::Kept ? DamagedCopyNotice(path) : CString()};
+            return {true, keeping == Keeping::Kept ? DamagedCopyNotice(path) : CString(), true};
         }
     } else if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES &&
                MoveUnreadableAside(path) != Keeping::CannotKeep) {
-        ReadSettingsTable(CIniFile(), table, true);
-        return {true, DamagedCopyNotice(path)};
+        ReadSettingsTable(CIniFile(), table, Apply::kDamaged);
+        return {true, DamagedCopyNotice(path), true};
     }
     return {false, failure};
 }

@@ -114,14 +114,19 @@ void FillFreshSettings(const SettingsTable& table);
 struct SettingsFileResult {
     bool done;
     CString notice;
+    // The file read was damaged and its copy is kept: a sound file is to take its place.
+    bool replace = false;
 };
 
 // Whole files. Every key the file lacks, or whose number lies outside its range, reads as its
 // "missing" default. A file is damaged when it is empty, when its last line lacks its line end (cut
-// short), when a value is refused or when it holds none of the table's sections; it is read, with its refused
-// values replaced, once a copy of it is kept (see DamagedFileCopy.h), and the notice says where. A file that
-// cannot be read, or is larger than any settings file, is moved aside and reads as an empty one. When no copy
-// can be kept the result is not done, its notice is the given failure and the record is left alone; so for a
-// write that fails. Each section is written as its blank lines, its "[name]" header and its keys.
+// short: that line is not read), when a value is refused or when it holds a line the writer would drop (text
+// of another kind, a section or key the table does not know, a key given twice). It is read once a copy of it
+// is kept (see DamagedFileCopy.h), its refused values replaced and its unreadable texts taking their
+// new-file values; the notice says where the copy lies, and the result asks for a sound file in its
+// place. A file that cannot be read, or is larger than any settings file, is moved aside and reads
+// as an empty damaged one. When no copy can be kept the result is not done, its notice is the given
+// failure and the record is left alone; so for a write that fails. Each section is written as its
+// blank lines, its "[name]" header and its keys.
 SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);
 SettingsFileResult WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);

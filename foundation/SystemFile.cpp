@@ -44,10 +44,12 @@ SettingsTable SystemFileTable(LastFilesRecord& r, const CString& programFolder) 
          }},
     };
 }
+constexpr SettingsFileFailures kSystemFailures{L"读qzsys.sys文件错误,请检查!",
+                                               L"创建qzsys.sys文件错误,请检查!"};
 }  // namespace
 
 bool JobSettingsFiles::ReadSystemFile(LastFilesRecord& record) {
-    return Read(systemFile_, SystemFileTable(record, programFolder_), L"读qzsys.sys文件错误,请检查!");
+    return Read(systemFile_, SystemFileTable(record, programFolder_), kSystemFailures);
 }
 
 void JobSettingsFiles::DefaultSystemParams(LastFilesRecord& record) const {
@@ -55,5 +57,5 @@ void JobSettingsFiles::DefaultSystemParams(LastFilesRecord& record) const {
 }
 
 bool JobSettingsFiles::WriteSystemFile(LastFilesRecord record) const {
-    return Write(systemFile_, SystemFileTable(record, programFolder_), L"创建qzsys.sys文件错误,请检查!");
+    return Write(systemFile_, SystemFileTable(record, programFolder_), kSystemFailures);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The current job in memory: its paths, the job settings object, the settings block (*.qzs), the
 // coordinate parameters (*.qza) and the system record (qzsys.sys). A damaged file is kept as
-// "<name>.bad" when read (see JobSettingsFiles); one of which no copy could be kept is never
-// written: the program then runs on the default job, and the system file keeps naming the job.
+// "<name>.bad" when read and written sound in its place (see JobSettingsFiles); one of which no copy
+// could be kept is never written: the program then runs on the default job, and the system file
+// keeps naming the job.
 #include <functional>
 #include <optional>
 

@@ -131,7 +131,8 @@ TEST_F(JobSettingsTest, EveryKeyOfTheThreeFilesSurvivesARoundTrip) {
 }
 
 // An empty file is damaged on its way (the program never writes one): it is kept as ".bad", told,
-// and read as the missing defaults.
+// and read as the missing defaults, its texts as a new file's (the damage took them, not an older
+// program).
 TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
     WriteHostFile("Program Files/qzsys.sys", "");
     WriteHostFile("Program Files/Jobs/vorna/vorna.qzs", "");
@@ -139,7 +140,7 @@ TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
 
     LastFilesRecord system;
     ASSERT_TRUE(job_.ReadSystemFile(system));
-    EXPECT_EQ(system.szIniFile, L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs");
+    EXPECT_EQ(system.szIniFile, L"\\Program Files\\Jobs\\vorna\\vorna.qzs");
     EXPECT_EQ(system.szDataFile, L"vorna.xyh");
     EXPECT_EQ(system.szLastSaveName, L"0");
     EXPECT_EQ(system.lastNames, (TextTriple{L"J1", L"Z1", L"1"}));
@@ -165,7 +166,7 @@ TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
     CoordSysParams coord = FilledCoord();
     ASSERT_TRUE(job_.ReadCoordParams(coord));
     EXPECT_EQ(coord.four.szdCk1, 1.0);
-    EXPECT_EQ(coord.base.szBaseStationID, L"XXXX");
+    EXPECT_EQ(coord.base.szBaseStationID, L"0000");
     EXPECT_EQ(coord.base.szdBasePX, 0.0);
     EXPECT_EQ(coord.ellipsoid, (EllipsoidParams{L"北京-54", 6378245.0, 298.3}));
     EXPECT_EQ(coord.projection.szlTy, 500000);
@@ -351,8 +352,9 @@ std::string MiBFile(size_t over) {
 }  // namespace
 
 // A file that cannot be used whole is kept as ".bad" (copied when it could be read, moved aside when
-// not), the user is told where, and the record reads as from an empty file; a blank file and one
-// whose last line was cut short are damaged, one of headers alone is not.
+// not), the user is told where, and the record reads as from an empty file; a blank file, one whose
+// last line was cut short and one holding a line the next write would drop are damaged, one of
+// headers alone is not.
 TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
     struct Case {
         const char* name;
@@ -378,7 +380,17 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
          false},
         {"blank", "qzs", "\r\n \r\n\t", true},
         {"cut short", "qzs", "\r\n[General Par]\r\nnSaveTy", true},
+        {"a value cut short", "sys", "[System]\r\n" + jobPath + "vorna\\vorna.qzs\r\nszDataFile=roa", true},
         {"headers alone", "qza", "\r\n[Soft Version]\r\n[Base Information]\r\n", false},
+        {"a line that is no key between keys", "qzs",
+         "\r\n[General Par]\r\nnPort=1\r\n#\xb1\xb8\xd7\xa2\r\nnFixLevel=0\r\n", true},
+        {"a key the section does not have", "qzs", "\r\n[General Par]\r\nnPort=1\r\nnSaveType=3\r\n", true},
+        {"a key given twice", "qzs", "\r\n[General Par]\r\nnPort=1\r\nnPort=2\r\n", true},
+        {"text before the first header", "qza", "note\r\n[Project Par]\r\nnTouYin=1\r\n", true},
+        {"a section the file does not have", "sys", "\r\n[System]\r\nnGPSOEMType=2\r\n[Notes]\r\nseen=1\r\n",
+         true},
+        {"blank lines and blanks between keys", "qzs",
+         "\r\n[General Par]\r\nnPort=1\r\n  \t\r\n\r\nnFixLevel=0\r\n", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -435,4 +447,80 @@ TEST_F(JobSettingsTest, ADamagedFileThatCannotBeKeptIsNeverWritten) {
     EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza.bad"), "garbage");
     EXPECT_EQ(told_.size(), 1u);
     EXPECT_TRUE(job_.WriteJobParams(FilledJob()));
+}
+
+// A damaged file gives way at once to a sound one written from what could be read, its original
+// kept as ".bad": the next read tells nothing and reads the same, and a later change is written.
+TEST_F(JobSettingsTest, ADamagedFileIsWrittenSoundAtOnceAndToldOnce) {
+    struct Records {
+        LastFilesRecord system;
+        GeneralSettingsBlock general;
+        CoordSysParams coord;
+        bool operator==(const Records&) const = default;
+    };
+    struct File {
+        const char* kind;  // sys, qzs or qza
+        std::string head;  // its header and first key, which the damage leaves readable
+        std::string tail;  // the keys after it
+        bool (*keptFirstKey)(const Records&);
+    } files[] = {
+        {"sys", "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\n",
+         "szDataFile=road.xyh\r\nszLastSaveName=P12\r\n",
+         [](const Records& r) { return r.system.szIniFile == L"\\Program Files\\Jobs\\road\\road.qzs"; }},
+        {"qzs", "\r\n[General Par]\r\nnTimeZone=7\r\n", "nPort=2\r\nnComBaud=115200\r\n",
+         [](const Records& r) { return r.general.connection.nTimeZone == 7; }},
+        {"qza", "\r\n[TuoQiu Par]\r\nszdDa=6378137\r\n", "szdDf=298.257223563\r\n",
+         [](const Records& r) { return r.coord.ellipsoid.szdDa == 6378137.0; }},
+    };
+    enum class Damage { kEmpty, kSeventyMiB, kTruncated, kJunk };
+    const Damage damages[] = {Damage::kEmpty, Damage::kSeventyMiB, Damage::kTruncated, Damage::kJunk};
+    const auto read = [this](const char* kind, Records& r) {
+        return kind == std::string("sys")   ? job_.ReadSystemFile(r.system)
+               : kind == std::string("qzs") ? job_.ReadJobParams(r.general)
+                                            : job_.ReadCoordParams(r.coord);
+    };
+    const auto write = [this](const char* kind, const Records& r) {
+        return kind == std::string("sys")   ? job_.WriteSystemFile(r.system)
+               : kind == std::string("qzs") ? job_.WriteJobParams(r.general)
+                                            : job_.WriteCoordParams(r.coord);
+    };
+    for (const File& f : files) {
+        for (const Damage damage : damages) {
+            SCOPED_TRACE(std::string(f.kind) + " damage " + std::to_string(static_cast<int>(damage)));
+            const std::string path = f.kind == std::string("sys")
+                                         ? "Program Files/qzsys.sys"
+                                         : std::string("Program Files/Jobs/vorna/vorna.") + f.kind;
+            const std::string sound = f.head + f.tail;
+            const std::string bytes = damage == Damage::kTruncated ? sound.substr(0, sound.size() - 3)
+                                      : damage == Damage::kJunk    ? f.head + "\xff\xfe junk\r\n" + f.tail
+                                                                   : "";
+            std::filesystem::remove(root_ / (path + ".bad"));
+            WriteHostFile(path, bytes);
+            if (damage == Damage::kSeventyMiB) std::filesystem::resize_file(root_ / path, 70u << 20);
+            told_.clear();
+
+            Records first;
+            ASSERT_TRUE(read(f.kind, first));
+            ASSERT_EQ(told_.size(), 1u);
+            EXPECT_NE(told_[0].Find(L"已损坏"), -1) << ToUtf8(told_[0]);
+            if (damage == Damage::kSeventyMiB) {
+                EXPECT_EQ(std::filesystem::file_size(root_ / (path + ".bad")), 70u << 20);
+            } else {
+                EXPECT_EQ(ReadHostFile(path + ".bad"), bytes);
+            }
+            if (damage == Damage::kTruncated || damage == Damage::kJunk) {
+                EXPECT_TRUE(f.keptFirstKey(first));
+            }
+            const std::string rewritten = ReadHostFile(path);
+            EXPECT_EQ(rewritten.substr(0, 2), "\r\n");
+            EXPECT_EQ(rewritten.back(), '\n');
+
+            Records second;
+            ASSERT_TRUE(read(f.kind, second));
+            EXPECT_EQ(second, first);
+            EXPECT_EQ(told_.size(), 1u);
+            EXPECT_EQ(ReadHostFile(path), rewritten);
+            EXPECT_TRUE(write(f.kind, second));
+        }
+    }
 }

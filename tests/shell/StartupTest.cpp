@@ -193,6 +193,65 @@ TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
     }
 }
 
+// A damaged settings file on the device root: the first start keeps it as ".bad", says so once and
+// writes a sound file in its place, from what could be read; the exit writes as usual, and the
+// second start finds nothing to say and the same job.
+TEST_F(StartupTest, ADamagedSettingsFileIsToldOnceAndWrittenSoundAtTheFirstStart) {
+    const std::string road = "Program Files/Jobs/road/road";
+    struct File {
+        std::string path;     // below the root
+        std::string head;     // its header and first key, which the damage leaves readable
+        std::string tail;     // the keys after it
+        const wchar_t* name;  // its device path
+    } files[] = {
+        {std::string(kProgram) + "/qzsys.sys",
+         "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n",
+         "szLastSaveName=P12\r\n", L"\\Program Files\\qzsys.sys"},
+        {road + ".qzs", "\r\n[General Par]\r\nnTimeZone=7\r\n", "nComMode=0\r\n",
+         L"\\Program Files\\Jobs\\road\\road.qzs"},
+        {road + ".qza", "\r\n[TuoQiu Par]\r\nszdDa=6378137\r\n", "szdDf=298.257223563\r\n",
+         L"\\Program Files\\Jobs\\road\\road.qza"},
+    };
+    const std::string sound[] = {files[0].head + files[0].tail, files[1].head + files[1].tail,
+                                 files[2].head + files[2].tail};
+    enum class Damage { kEmpty, kSeventyMiB, kTruncated, kJunk };
+    for (const File& f : files) {
+        for (const Damage damage : {Damage::kEmpty, Damage::kSeventyMiB, Damage::kTruncated, Damage::kJunk}) {
+            SCOPED_TRACE(f.path + " damage " + std::to_string(static_cast<int>(damage)));
+            const std::string whole = f.head + f.tail;
+            const std::string bytes = damage == Damage::kTruncated ? whole.substr(0, whole.size() - 3)
+                                      : damage == Damage::kJunk    ? f.head + "\x01junk\r\n" + f.tail
+                                                                   : "";
+            std::filesystem::remove_all(root_ / kProgram);
+            WriteHostFile(files[0].path, sound[0]);
+            WriteHostFile(files[1].path, sound[1]);
+            WriteHostFile(files[2].path, sound[2]);
+            WriteHostFile(f.path, bytes);
+            if (damage == Damage::kSeventyMiB) std::filesystem::resize_file(root_ / f.path, 70u << 20);
+            // An empty or unreadable system file names no job: the default job runs.
+            const bool roadJob = &f != &files[0] || damage == Damage::kTruncated || damage == Damage::kJunk;
+            const CString title = roadJob ? L"衡川<road.xyh>" : L"衡川<vorna.xyh>";
+            const CString notice = CString(f.name).Mid(CString(f.name).ReverseFind(L'\\') + 1) +
+                                   L"已损坏,不能使用的设置已换为默认值,原文件保存为" + f.name + L".bad";
+            const size_t boxesBefore = ui_.MessageBoxTexts().size();
+            for (int start = 0; start < 2; ++start) {
+                SCOPED_TRACE(start == 0 ? "first start" : "second start");
+                if (start == 0) ui_.ExpectMessageBox(notice);
+                CQuorinApp app;
+                ASSERT_TRUE(app.InitInstance());
+                CString shown;
+                app.MainFrame()->GetWindowText(shown);
+                EXPECT_EQ(shown, title);
+                app.MainFrame()->DestroyWindow();
+                EXPECT_NE(ReadHostFile(f.path), bytes);
+                EXPECT_EQ(std::filesystem::file_size(root_ / (f.path + ".bad")),
+                          damage == Damage::kSeventyMiB ? 70u << 20 : bytes.size());
+            }
+            EXPECT_EQ(ui_.MessageBoxTexts().size(), boxesBefore + 1);
+        }
+    }
+}
+
 TEST_F(StartupTest, ExitAsksAndYesWritesTheNamesBack) {
     CQuorinApp app;
     ASSERT_TRUE(app.InitInstance());

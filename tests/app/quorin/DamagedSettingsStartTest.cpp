@@ -1,0 +1,117 @@
+// The built program started headless on settings files a card error damaged: the first start keeps
+// each as ".bad", says so once and writes a sound file in its place; the second start says nothing of
+// them, and no start finds its job unusable.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/app/quorin/ProgramInXvfb.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Polls `done` every 50 ms for at most `limitMs`.
+bool WaitUntil(const std::function<bool()>& done, int limitMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+class DamagedSettingsStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        work_ = fs::temp_directory_path() / ("qz-damaged-settings-" + std::to_string(getpid()));
+        fs::remove_all(work_);
+        fs::create_directories(work_);
+    }
+    void TearDown() override {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        fs::remove_all(work_);
+    }
+
+    // One start, closed by SIGTERM once its first screen is up: what it printed on standard error,
+    // where every box it showed is written.
+    std::string Run() {
+        const fs::path shot = work_ / "screen.png", errors = work_ / "stderr.txt";
+        fs::remove(shot);
+        // No receiver behind any port: the link fails quietly and touches no real device.
+        const ProgramEnvironment env((work_ / "no-receiver").string(), "");
+        const std::string root = Root().string();
+        const char* argv[] = {QZ_QUORIN_PATH, "--headless", "--root", root.c_str(),
+                              "--screenshot", shot.c_str(), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int spawned =
+            posix_spawn(&pid_, QZ_QUORIN_PATH, &actions, nullptr, const_cast<char**>(argv), env.get());
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(spawned, 0);
+        int status = -1;
+        EXPECT_TRUE(WaitUntil([&] { return fs::exists(shot); }, 60000)) << ReadAll(errors);
+        kill(pid_, SIGTERM);
+        EXPECT_TRUE(WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, 30000));
+        pid_ = -1;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return ReadAll(errors);
+    }
+    fs::path Root() const { return work_ / "root"; }
+    fs::path File(const char* relative) const { return Root() / "Program Files" / relative; }
+
+    fs::path work_;
+    pid_t pid_ = -1;
+};
+
+}  // namespace
+
+TEST_F(DamagedSettingsStart, EachDamagedFileIsToldOnceAndWrittenSound) {
+    const struct {
+        const char* name;
+        std::vector<const char*> emptied;  // below "Program Files"
+        const char* seventyMiB;            // one file made 70 MiB, or none
+    } cases[] = {
+        {"the system and coordinate files emptied", {"qzsys.sys", "Jobs/vorna/vorna.qza"}, nullptr},
+        {"a system file of 70 MiB", {}, "qzsys.sys"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(Root());
+        const std::string layout = Run();  // the default job's files
+        ASSERT_EQ(Count(layout, "已损坏"), 0u) << layout;
+        std::vector<const char*> damaged = c.emptied;
+        for (const char* file : c.emptied) std::ofstream(File(file), std::ios::trunc);
+        if (c.seventyMiB) {
+            fs::resize_file(File(c.seventyMiB), 70u << 20);
+            damaged.push_back(c.seventyMiB);
+        }
+
+        const std::string damagedStart = Run();
+        for (const char* file : damaged) {
+            const std::string name = fs::path(file).filename().string();
+            EXPECT_EQ(Count(damagedStart, name + "已损坏"), 1u) << damagedStart;
+            EXPECT_TRUE(fs::exists(File(file).string() + ".bad"));
+            EXPECT_GT(fs::file_size(File(file)), 0u);
+            EXPECT_LT(fs::file_size(File(file)), 1u << 20);
+        }
+        const std::string secondStart = Run();
+        EXPECT_EQ(Count(secondStart, "已损坏"), 0u) << secondStart;
+        for (const std::string& start : {damagedStart, secondStart})
+            EXPECT_EQ(Count(start, "本次运行使用默认工程"), 0u) << start;
+        EXPECT_NE(ReadAll(File("qzsys.sys")).find("Jobs\\vorna\\vorna.qzs"), std::string::npos);
+    }
+}
