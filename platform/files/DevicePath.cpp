@@ -60,10 +60,13 @@ std::vector<std::string> Components(const CString& devicePath) {
 }
 
 std::mutex refusedMutex;
-std::vector<fs::path> refusedLinks;
-std::vector<fs::path> toldLinks;
+std::vector<CString> refusedLinks;
+std::vector<CString> toldLinks;
 
-void NoteRefusedLink(const fs::path& link) {
+// The link at `host` below `root`, named as the device names it.
+void NoteRefusedLink(const fs::path& root, const fs::path& host) {
+    CString link = L"\\" + FromUtf8(host.lexically_relative(root).generic_string());
+    link.Replace(L'/', L'\\');
     std::lock_guard lock(refusedMutex);
     for (const auto* list : {&refusedLinks, &toldLinks})
         if (std::find(list->begin(), list->end(), link) != list->end()) return;
@@ -81,7 +84,7 @@ bool ResolvesInside(const fs::path& path, const fs::path& root) {
 
 }  // namespace
 
-std::vector<fs::path> TakeRefusedLinks() {
+std::vector<CString> TakeRefusedLinks() {
     std::lock_guard lock(refusedMutex);
     toldLinks.insert(toldLinks.end(), refusedLinks.begin(), refusedLinks.end());
     return std::exchange(refusedLinks, {});
@@ -107,7 +110,7 @@ fs::path ToHostPath(const CString& devicePath) {
         if (!fs::is_symlink(host, ec)) continue;
         if (resolvedRoot.empty()) resolvedRoot = fs::weakly_canonical(root, ec);
         if (!ResolvesInside(host, resolvedRoot)) {
-            NoteRefusedLink(host);
+            NoteRefusedLink(root, host);
             return {};
         }
     }

@@ -16,5 +16,6 @@ std::filesystem::path DeviceRoot();
 // the link is noted for RefusedLinks. Files are opened without following a link at all.
 std::filesystem::path ToHostPath(const CString& devicePath);
 
-// The links refused since the last call, each once (host paths), for the user to be told.
-std::vector<std::filesystem::path> TakeRefusedLinks();
+// The links refused since the last call, each once in the run, by their device paths
+// ("\Jobs\pts.xyh"), for the user to be told.
+std::vector<CString> TakeRefusedLinks();

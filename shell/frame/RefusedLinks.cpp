@@ -2,13 +2,11 @@
 
 #include "platform/files/DevicePath.h"
 #include "platform/messages/MessageBox.h"
-#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/ui/Wnd.h"
 
 void TellRefusedLinks(CWnd* parent) {
-    for (const std::filesystem::path& link : TakeRefusedLinks())
-        MessageBox(parent ? parent->m_hWnd : HWND(),
-                   Format(kRefusedLinkText, FromUtf8(link.string()).c_str()), L"提示",
+    for (const CString& link : TakeRefusedLinks())
+        MessageBox(parent ? parent->m_hWnd : HWND(), Format(kRefusedLinkText, link.c_str()), L"提示",
                    MB_OK | MB_ICONINFORMATION);
 }

@@ -1,12 +1,14 @@
 // A start on a device root whose job folder, point file and system file are links to a folder
-// outside it: the program refuses each link and names it, stores and shuts down, and the folder
-// outside is afterwards exactly as it was.
+// outside it: the program refuses each link and names it by its device path, stores and shuts down,
+// and the folder outside is afterwards exactly as it was.
 #include <filesystem>
 #include <map>
 #include <string>
 
 #include "platform/messages/MessageBoxScript.h"
 #include "platform/serial/SerialPortMap.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
 #include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
@@ -72,10 +74,15 @@ TEST_F(LinkedRootStart, LinksOutOfTheRootAreNamedAndNothingOutsideChanges) {
             frame.DestroyWindow();
             ui_.Pump();
         }
-        bool named = false;
-        for (const CString& text : boxes.Texts())
-            named = named || text.Find(CString(fs::path(root_ / c.link).wstring())) >= 0;
-        EXPECT_TRUE(named);
+        // By its device path, once in the process's run, never by the host's path.
+        CString devicePath = L"\\" + FromUtf8(c.link);
+        devicePath.Replace(L'/', L'\\');
+        int named = 0;
+        for (const CString& text : boxes.Texts()) {
+            named += text == Format(L"链接 %s 指向设备目录之外,已拒绝使用!", devicePath.c_str()) ? 1 : 0;
+            EXPECT_LT(text.Find(FromUtf8(root_.string())), 0) << ToUtf8(text);
+        }
+        EXPECT_EQ(named, 1);
         EXPECT_EQ(FolderSnapshot(outside_), before);
     }
 }
