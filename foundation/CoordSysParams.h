@@ -1,6 +1,7 @@
 #pragma once
 // The job's coordinate-parameter file in memory. Field names are the file's keys.
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include "platform/text/CString.h"
 
@@ -77,6 +78,13 @@ struct AdjustParamBlock {
     bool operator==(const AdjustParamBlock&) const = default;
 };
 
+// A receiver that has heard no base reports it at latitude or longitude 0; no base lies there.
+// Either angle form (decimal or packed degrees) is zero at the same place.
+inline bool IsBasePosition(double latitude, double longitude) {
+    constexpr double kZeroDegrees = 1e-6;
+    return std::fabs(latitude) > kZeroDegrees && std::fabs(longitude) > kZeroDegrees;
+}
+
 struct BaseStationRec {
     double szdBasePX = 0.0;  // WGS-84 Cartesian, metres
     double szdBasePY = 0.0;
@@ -90,6 +98,8 @@ struct BaseStationRec {
     CString szBaseStationID;
 
     void Reset() { *this = BaseStationRec{}; }
+    // A base was received into the record (or given to it); before that its position is zero.
+    bool HoldsBase() const { return IsBasePosition(szdBaseLat, szdBaseLon); }
 
     bool operator==(const BaseStationRec&) const = default;
 };

@@ -167,6 +167,7 @@ CoordSysParams NewJobCoordParams(const CoordSysParams& defaults, const CoordSysP
 
 void RecomputeBaseStation(CoordSysParams& p, CCoordTransform& t) {
     BaseStationRec& base = p.base;
+    if (!base.HoldsBase()) return;
     double b = PackedToDegrees(base.szdBaseLat);
     double l = PackedToDegrees(base.szdBaseLon);
     double h = base.szdBaseHgt;

@@ -100,5 +100,6 @@ CoordSysParams NewJobCoordParams(const CoordSysParams& defaults, const CoordSysP
 
 // Base latitude and longitude (packed, WGS-84) and height to the grid with the applied parameters:
 // through the datum shift when on, then the projection; into szdBaseX/Y/H and the first calibration
-// slot's szdSx/Sy/Sh. The Cartesian position szdBasePX/PY/PH stays.
+// slot's szdSx/Sy/Sh. The Cartesian position szdBasePX/PY/PH stays. A record that holds no base
+// yet (see BaseStationRec::HoldsBase) keeps its grid: there is nothing to project.
 void RecomputeBaseStation(CoordSysParams& params, CCoordTransform& transform);

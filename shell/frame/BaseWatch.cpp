@@ -45,7 +45,7 @@ void BaseWatch::Update(CGpsState& state) {
     state.baseLat = b * kRadToDeg;
     state.baseLon = l * kRadToDeg;
     state.baseHeight = h;
-    if (std::fabs(state.baseLat) <= 1e-6 || std::fabs(state.baseLon) <= 1e-6) return;
+    if (!IsBasePosition(state.baseLat, state.baseLon)) return;
     supervision_.baseReceived = 1;
     if (state.solutionCode != kSolFixed) return;
     supervision_.baseFixedReceived = 1;

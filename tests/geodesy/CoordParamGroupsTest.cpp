@@ -215,6 +215,32 @@ TEST(CoordParamGroups, BaseStationFollowsTheDatumAndKeepsItsCartesianPosition) {
     EXPECT_EQ(p.calib.slot[1], BaseCalibSlot{});
 }
 
+// Before any base was received the record's position is zero: new parameters leave its grid and
+// slot 0 as they were, where a base a hair off zero is projected.
+TEST(CoordParamGroups, ARecordWithoutABaseKeepsItsGrid) {
+    const struct {
+        double latitude, longitude;  // packed degrees
+        bool projected;
+    } cases[] = {{0.0, 0.0, false},        {0.0, 113.2155, false}, {23.0711, 0.0, false},
+                 {-1e-6, 113.2155, false}, {23.0711, 2e-6, true},  {23.0711, 113.2155, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.latitude) + " " + std::to_string(c.longitude));
+        CoordSysParams p = SampleJob();
+        p.base.szdBaseLat = c.latitude;
+        p.base.szdBaseLon = c.longitude;
+        p.base.szdBaseX = 1.0;
+        p.base.szdBaseY = 2.0;
+        p.base.szdBaseH = 3.0;
+        p.calib.slot[0] = {4.0, 5.0, 6.0};
+        const CoordSysParams before = p;
+        CCoordTransform t;
+        ApplyCoordParams(p, t);
+        RecomputeBaseStation(p, t);
+        EXPECT_EQ(p == before, !c.projected);
+        EXPECT_EQ(p.calib.slot[0].szdSx == 4.0, !c.projected);
+    }
+}
+
 TEST(CoordParamGroups, NewJobRecordKeepsTheBaseStationAndTakesTheWizardValues) {
     CoordSysParams defaults;
     defaults.szVersion = L"v";
