@@ -1,6 +1,9 @@
 #pragma once
-// What the results exports need of the main frame: where the current job's files are and where
-// exports go. Reads only; an export never changes a file of the job.
+// What the results exports need of the main frame: where the current job's files are, where
+// exports go and the grid the points were stored on. Reads only; an export never changes a file
+// of the job.
+#include "foundation/CoordSysParams.h"
+#include "geodesy/CoordTransform.h"
 #include "platform/text/CString.h"
 
 class IExportHost {
@@ -13,4 +16,7 @@ public:
     virtual CString ResultFolder() const = 0;
     // The point file's name without its extension, the exports' default name.
     virtual CString PointFileTitle() const = 0;
+    // The job's coordinate parameters and the converter loaded with them that converts every fix.
+    virtual const CoordSysParams& CoordParams() const = 0;
+    virtual const CCoordTransform& FixConverter() const = 0;
 };

@@ -8,5 +8,6 @@
 ExportText CBlhExportDlg::Build(const CString& pointFileText, int style) const {
     std::string raw;
     if (FileExists(host_.RawFilePath())) ReadWholeFile(host_.RawFilePath(), raw);
-    return BuildBlhExport(pointFileText, FromGbk(raw), static_cast<LatLonStyle>(style));
+    return BuildBlhExport(pointFileText, FromGbk(raw), static_cast<LatLonStyle>(style),
+                          {host_.FixConverter(), host_.CoordParams()});
 }

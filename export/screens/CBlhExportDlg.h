@@ -1,6 +1,6 @@
 #pragma once
-// 15285 "BLH成果文件输出": the points of the point file with latitude and longitude from their raw
-// records.
+// 15285 "BLH成果文件输出": the points of the point file with the latitude and longitude of the
+// stored points, from their raw records.
 #include "export/BlhExport.h"
 #include "export/screens/CExportDlg.h"
 #include "resources/ExportDlgs.h"

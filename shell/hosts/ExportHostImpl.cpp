@@ -1,7 +1,11 @@
 #include "shell/hosts/ExportHostImpl.h"
 
-ExportHostImpl::ExportHostImpl(const JobPaths& paths)
-    : resultFolder_(paths.resultFolder), pointFileName_(paths.dataFileName) {
+ExportHostImpl::ExportHostImpl(const JobPaths& paths, const CoordSysParams& params,
+                               const CCoordTransform& fixConverter)
+    : resultFolder_(paths.resultFolder),
+      pointFileName_(paths.dataFileName),
+      params_(params),
+      fixConverter_(fixConverter) {
     files_.SetResultFileNames(paths.dataFolder, paths.dataFileName);
 }
 

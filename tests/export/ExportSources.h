@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "export/BlhExport.h"
 #include "platform/text/CString.h"
 
 // P1 and 点2 as stored; P3 stored along a stake line (3 in column 34), which is no deletion mark; an
@@ -36,6 +37,11 @@ inline const CString kRawFile =
     L"1,"
     L"30,0.000,184,0.000,,,0.000,,,0.000,0.000,,,,0,,,\r\n"
     L"P5,30.32";
+
+// The grid of a job without parameters: the points above are plain stores, which never use it.
+inline const CoordSysParams kNoParams;
+inline const CCoordTransform kNoConverter;
+inline const StoredGrid kNoGrid{kNoConverter, kNoParams};
 
 inline std::string ReadExportGolden(const char* name) {
     std::ifstream in(std::filesystem::path(QZ_SOURCE_DIR) / "tests/export/golden" / name, std::ios::binary);

@@ -26,11 +26,11 @@ TEST(PointExport, EachLayoutMatchesItsGolden) {
 // from), not the later record under the same name whose point left the file; P3 has no record.
 TEST(BlhExport, PointsOfThePointFileInBothStyles) {
     // 30°30'12.345678" = 30.5 + 12.345678 / 3600 = 30.503429355.
-    ExportText text = BuildBlhExport(kPointFile, kRawFile, LatLonStyle::kDecimalDegrees);
+    ExportText text = BuildBlhExport(kPointFile, kRawFile, LatLonStyle::kDecimalDegrees, kNoGrid);
     EXPECT_EQ(text.bytes, ReadExportGolden("blh-decimal.txt"));
     EXPECT_EQ(text.points, 2);
     EXPECT_EQ(text.leftOut, std::vector<CString>{L"P3"});
-    text = BuildBlhExport(kPointFile, kRawFile, LatLonStyle::kPackedDms);
+    text = BuildBlhExport(kPointFile, kRawFile, LatLonStyle::kPackedDms, kNoGrid);
     EXPECT_EQ(text.bytes, ReadExportGolden("blh-packed.txt"));
 }
 
@@ -57,7 +57,7 @@ TEST(BlhExport, FollowsRenamedAndDeletedPoints) {
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const CString raw = i == 2 ? CString() : kRawFile;
-        const ExportText text = BuildBlhExport(cases[i].points, raw, LatLonStyle::kPackedDms);
+        const ExportText text = BuildBlhExport(cases[i].points, raw, LatLonStyle::kPackedDms, kNoGrid);
         EXPECT_EQ(text.bytes, cases[i].lines) << i;
         EXPECT_EQ(text.leftOut, cases[i].leftOut) << i;
     }

@@ -16,6 +16,8 @@ public:
     CString RawFilePath() const override { return L"\\Jobs\\road\\data\\road.blh"; }
     CString ResultFolder() const override { return L"\\Jobs\\road\\result\\"; }
     CString PointFileTitle() const override { return L"road"; }
+    const CoordSysParams& CoordParams() const override { return kNoParams; }
+    const CCoordTransform& FixConverter() const override { return kNoConverter; }
 };
 
 class ExportDlgsTest : public ScreenTest {
