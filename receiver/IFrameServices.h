@@ -11,6 +11,7 @@
 
 class IFoundationFrame;
 class IReceiverPort;
+enum class PortOpenFailure;
 struct CoordSysParams;
 class CCoordTransform;
 
@@ -60,8 +61,9 @@ public:
     // The network module's type: 0 CDMA, 1 GPRS.
     virtual int ModuleNetworkType() const = 0;
     // Opens the receiver port (connection method, choice, typed port, baud rate) and starts the board;
-    // 1, or 0 when the port cannot be opened.
-    virtual int ConnectReceiver(int method, int choice, int typedPort, int baudRate) = 0;
+    // 1, or 0 when the port cannot be opened, with the reason in `failure` when given.
+    virtual int ConnectReceiver(int method, int choice, int typedPort, int baudRate,
+                                PortOpenFailure* failure = nullptr) = 0;
 
     // ---- Instrument settings, base station and static set-up.
     // What the receiver's identification reply reported: its work mode and antenna constants.

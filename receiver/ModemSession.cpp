@@ -31,11 +31,13 @@ void CModemSession::Reset() {
     current_.timeout = -1;
     listMode_ = inTable_ = false;
     received_.Empty();
+    timedOut_.Empty();
 }
 
 void CModemSession::Start(std::vector<CommandItem> steps, const CString& finalText) {
     queue_.assign(steps.begin(), steps.end());
     finalText_ = finalText;
+    timedOut_.Empty();
     NextStep();
 }
 
@@ -50,7 +52,8 @@ void CModemSession::NextStep() {
     current_.Reset();
     current_.timeout = -1;
     if (queue_.empty()) {
-        if (!finalText_.IsEmpty()) view_.ShowStatus(finalText_);
+        const CString& last = timedOut_.IsEmpty() ? finalText_ : timedOut_;
+        if (!last.IsEmpty()) view_.ShowStatus(last);
         view_.EnableButtons();
         return;
     }
@@ -68,6 +71,7 @@ void CModemSession::OnTick() {
     if (!Running()) return;
     if (current_.timeout < 0) {
         if (!current_.timeoutText.IsEmpty()) view_.ShowStatus(current_.timeoutText);
+        timedOut_ += current_.timeoutText;
         NextStep();
         return;
     }

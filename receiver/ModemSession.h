@@ -1,6 +1,7 @@
 #pragma once
 // The modem dialog's step engine: runs a list of steps one at a time, each sent again on every even
-// second of its countdown and given up when the countdown passes below zero; cuts the received text
+// second of its countdown and given up when the countdown passes below zero (the run goes on, and
+// at its end the status names the steps given up instead of its final text); cuts the received text
 // into lines, completes a step on its awaited reply, copies what the modem confirmed from the pending
 // settings into the kept ones, reads the settings back, and collects a caster's source table.
 #include <deque>
@@ -30,7 +31,7 @@ public:
 
     explicit CModemSession(IModemSessionView& view);
 
-    // Empties the step list and starts `steps`; `finalText` is shown when they have all run.
+    // Empties the step list and starts `steps`; `finalText` is shown when they have all been answered.
     void Start(std::vector<CommandItem> steps, const CString& finalText);
     // List mode: source-table lines are taken until the table ends.
     void StartList(std::vector<CommandItem> steps, const CString& finalText);
@@ -56,6 +57,7 @@ private:
     CommandItem current_;
     std::deque<CommandItem> queue_;
     CString finalText_;
+    CString timedOut_;  // the time-out texts of this run's steps that were never answered
     CString received_;
     bool listMode_ = false;
     bool inTable_ = false;

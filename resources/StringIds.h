@@ -28,6 +28,7 @@ enum : UINT {
     kCurrentBaseId = 61344,        // "当前基站号:"
     kPreviousBaseId = 61345,       // "上次基站号:"
     kBaseDistance = 61346,         // "新旧基站距离:"
+    kReceiverInfoFailed = 61569,   // "获取GPS主机相关信息失败"
     kStoreKeysHelp = 61582,        // "\n按'A'键存储点\n按'B'键两次查看存储的坐标"
     kTerrainMode = 61583,          // "当前模式:存储地形点"
     kDataFileName = 61596,         // "数据文件名:"

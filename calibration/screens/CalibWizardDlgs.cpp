@@ -103,7 +103,7 @@ BOOL CWizardPointDlg::OnInitDialog() {
 void CWizardPointDlg::FillReceiverNumbers() {
     CIniFile table;
     if (!table.Load(host_.SetupFolder() + kAntennaFile)) {
-        MessageBox(L"Read AntTypeIni file failed!", L"提示", MB_OK | MB_ICONINFORMATION);
+        MessageBox(kAntennaTableUnread, L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
     const int format = host_.Settings().connection.nRadioFormat;
@@ -123,17 +123,21 @@ void CWizardPointDlg::FillReceiverNumbers() {
     // (the rover's antenna serves when the table does not know that receiver).
     const CString& serial = host_.LatestFix().ident.text[0];
     const auto& sections = table.Sections();
-    sectionFound_ = std::any_of(sections.begin(), sections.end(),
-                                [&](const CIniSection& section) { return section.name == serial; }) &&
-                    table.ReadAntennaSection(host_.SetupFolder(), kAntennaFile, serial, section_);
+    if (std::any_of(sections.begin(), sections.end(),
+                    [&](const CIniSection& section) { return section.name == serial; }))
+        ReadSection(serial);
+}
+
+void CWizardPointDlg::ReadSection(const CString& serial) {
+    CIniFile table;
+    sectionFound_ = table.ReadAntennaSection(host_.SetupFolder(), kAntennaFile, serial, section_);
+    if (!sectionFound_) MessageBox(kAntennaTableUnread, L"提示", MB_OK | MB_ICONINFORMATION);
 }
 
 void CWizardPointDlg::OnReceiverNumber() {
     const auto index = static_cast<int>(SendDlgItemMessage(kReceiverNumber, CB_GETCURSEL));
     if (index < 0 || index >= static_cast<int>(serials_.size())) return;
-    CIniFile table;
-    sectionFound_ = table.ReadAntennaSection(host_.SetupFolder(), kAntennaFile,
-                                             serials_[static_cast<size_t>(index)], section_);
+    ReadSection(serials_[static_cast<size_t>(index)]);
 }
 
 void CWizardPointDlg::DoDataExchange(CDataExchange* pDX) {

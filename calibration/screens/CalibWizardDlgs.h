@@ -54,6 +54,9 @@ private:
     // Stores the page's point; false (told, dialog open) when something refused it.
     bool StorePage();
     void FillReceiverNumbers();
+    // The receiver's section of the antenna table into section_; a table that cannot be read is
+    // told, and the rover's antenna serves.
+    void ReadSection(const CString& serial);
     AntennaConstants PageAntenna();
     int Slot() const;
 

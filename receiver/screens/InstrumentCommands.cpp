@@ -2,6 +2,7 @@
 
 #include "platform/messages/Messages.h"
 #include "platform/ui/WindowMessages.h"
+#include "receiver/CSerialPort.h"
 #include "receiver/IFrameServices.h"
 #include "receiver/InstrumentSends.h"
 #include "receiver/screens/BaseParamDlgs.h"
@@ -33,14 +34,21 @@ void RunDataLink(IFrameServices& frame) {
 }  // namespace
 
 void RunConnectInstrument(IFrameServices& frame) {
-    const ConnectionSettings& stored = frame.Settings().connection;
+    const ConnectionSettings stored = frame.Settings().connection;
     CConnectDlg dlg(frame);
     dlg.nMethod = stored.nPort;
     dlg.nChoice = stored.nComMode;
     dlg.nInputPort = stored.nInputCom;
     dlg.nBaudRate = stored.nComBaud;
     if (dlg.DoModal() != IDOK) return;
-    if (frame.ConnectReceiver(dlg.nMethod, dlg.nChoice, dlg.nInputPort, dlg.nBaudRate) != 1) return;
+    PortOpenFailure failure = PortOpenFailure::kNone;
+    if (frame.ConnectReceiver(dlg.nMethod, dlg.nChoice, dlg.nInputPort, dlg.nBaudRate, &failure) != 1) {
+        // The dialog let go of the working port on its way out: the stored link takes it up again.
+        frame.ConnectReceiver(stored.nPort, stored.nComMode, stored.nInputCom, stored.nComBaud);
+        const CString refusal = PortOpenFailureText(failure);
+        AfxMessageBox(refusal.IsEmpty() ? PortOpenFailureText(PortOpenFailure::kBusy) : refusal);
+        return;
+    }
     GeneralSettingsBlock settings = frame.Settings();
     settings.connection.nPort = dlg.nMethod;
     settings.connection.nComMode = dlg.nChoice;

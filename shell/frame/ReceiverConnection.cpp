@@ -7,15 +7,16 @@
 #include "shell/frame/JobSession.h"
 #include "shell/frame/ReceiverLink.h"
 
-bool ReceiverLink::Connect(HWND owner, int port, int linkKind, int inputPort, int baud) {
+bool ReceiverLink::Connect(HWND owner, int port, int linkKind, int inputPort, int baud,
+                           PortOpenFailure* failure) {
     int32_t portNumber = 0, speed = 0;
-    if (linkKind == 0) {
-        if (!GetConnectionPortBaud(port, portNumber, speed)) return false;
+    if (linkKind == 0 && GetConnectionPortBaud(port, portNumber, speed)) {
         if (port == 0) speed = baud;
     } else if (linkKind == 1) {
         portNumber = inputPort;
         speed = kTypedPortBaud;
     } else {
+        if (failure) *failure = PortOpenFailure::kBadSettings;
         return false;
     }
     if (port_.IsOpen()) {
@@ -25,7 +26,7 @@ bool ReceiverLink::Connect(HWND owner, int port, int linkKind, int inputPort, in
     moduleConfigured_ = 0;
     antennaReadFailed_ = 0;
     port_.SetOwner(owner, WM_SERIAL_DATA);
-    if (!port_.OpenPort(portNumber, static_cast<DWORD>(speed))) return false;
+    if (!port_.OpenPort(portNumber, static_cast<DWORD>(speed), failure)) return false;
     for (CString& text : state_.ident.text) text.Empty();
     port_.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
     port_.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");

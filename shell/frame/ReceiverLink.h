@@ -51,8 +51,9 @@ public:
 
     // ---- Connecting and closing (ReceiverConnection.cpp).
     // Opens the port (connection method, choice, typed port, baud rate), its data going to `owner`,
-    // and starts the board; false when the port cannot be opened.
-    bool Connect(HWND owner, int port, int linkKind, int inputPort, int baud);
+    // and starts the board; false when the port cannot be opened (why, in `failure` when given).
+    bool Connect(HWND owner, int port, int linkKind, int inputPort, int baud,
+                 PortOpenFailure* failure = nullptr);
     // Sends the receiver the power-off packets.
     void SwitchOff();
     void ClosePort() { port_.Close(); }

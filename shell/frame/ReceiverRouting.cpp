@@ -7,8 +7,10 @@
 #include "foundation/CIniFile.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/StringTable.h"
 #include "receiver/BoardLines.h"
 #include "receiver/SentenceFields.h"
+#include "resources/StringIds.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/NetworkReport.h"
 #include "shell/frame/ReceiverLink.h"
@@ -87,7 +89,11 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
     }
     ResetAndNotify(L"读取串号...");
     const std::optional<VersionReport> report = parser_.ParseVersion(line, state_);
-    if (!report) return;
+    if (!report) {
+        // The receiver stays unknown: say so rather than leave the reading shown.
+        ResetAndNotify(LoadStringResource(strings::kReceiverInfoFailed));
+        return;
+    }
     // The link follows the board it talks to; the system file records it for the next start.
     connectedBoard_ = report->board;
     LastFilesRecord changed = job_.system;
@@ -176,7 +182,6 @@ void ReceiverLink::CheckAntennaSection() {
     if (!table.ReadAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, serial, antenna_)) {
         antennaReadFailed_ = 1;
         AfxMessageBox(kAntennaTableUnread, MB_OK);
-        AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
         return;
     }
     antennaKnown_ = 1;

@@ -84,8 +84,9 @@ int ReceiverScreenServices::ModuleNetworkType() const {
     return receiver_.ModuleNetworkType();
 }
 
-int ReceiverScreenServices::ConnectReceiver(int method, int choice, int typedPort, int baudRate) {
-    return receiver_.Connect(FrameWindow(), method, choice, typedPort, baudRate) ? 1 : 0;
+int ReceiverScreenServices::ConnectReceiver(int method, int choice, int typedPort, int baudRate,
+                                            PortOpenFailure* failure) {
+    return receiver_.Connect(FrameWindow(), method, choice, typedPort, baudRate, failure) ? 1 : 0;
 }
 
 ReceiverVersionInfo ReceiverScreenServices::VersionInfo() const {

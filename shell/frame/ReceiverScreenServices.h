@@ -42,7 +42,8 @@ public:
     int VerificationFlag() const override;
     void SetVerificationFlag(int flag) override;
     int ModuleNetworkType() const override;
-    int ConnectReceiver(int method, int choice, int typedPort, int baudRate) override;
+    int ConnectReceiver(int method, int choice, int typedPort, int baudRate,
+                        PortOpenFailure* failure = nullptr) override;
 
     ReceiverVersionInfo VersionInfo() const override;
     void SetRadioLink(int flag) override;

@@ -24,11 +24,12 @@ void CFakeFrame::SetAuxNotifyWnd(HWND window) {
     verificationFlag = window ? 1 : 0;
 }
 
-int CFakeFrame::ConnectReceiver(int method, int choice, int typedPort, int baudRate) {
+int CFakeFrame::ConnectReceiver(int method, int choice, int typedPort, int baudRate,
+                                PortOpenFailure* failure) {
     connectRequests.push_back({method, choice, typedPort, baudRate});
     if (port.IsOpen()) port.Close();
     port.SetOwner(frameWindow, WM_SERIAL_DATA);
-    return port.OpenPort(connectPortNumber, 57600) ? 1 : 0;
+    return port.OpenPort(connectPortNumber, 57600, failure) ? 1 : 0;
 }
 
 bool CFakeFrame::SaveSettings(const GeneralSettingsBlock& changed) {

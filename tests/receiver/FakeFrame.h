@@ -45,7 +45,8 @@ public:
     // The parser reads the next line with the board of the system record, as the link does.
     void TellParserTheBoard();
     // Records the request and opens `connectPortNumber` for `frameWindow`; 0 when it will not open.
-    int ConnectReceiver(int method, int choice, int typedPort, int baudRate) override;
+    int ConnectReceiver(int method, int choice, int typedPort, int baudRate,
+                        PortOpenFailure* failure) override;
     const CoordSysParams& JobCoordParams() const override { return jobParams; }
     const CCoordTransform& PositionTransform() const override { return firstTransform; }
     const CCoordTransform& DialogTransform() const override { return secondTransform; }

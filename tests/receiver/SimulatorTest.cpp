@@ -254,7 +254,7 @@ TEST(SimulatorProgram, ModemReceiverSilentForGoodAnswersItsVersionQuery) {
     while (read(err[0], &c, 1) == 1) report += c;
     close(err[0]);
     waitpid(pid, nullptr, 0);
-    EXPECT_NE(received.find("$GPXXX,QZ8120382345678"), std::string::npos) << received;
+    EXPECT_NE(received.find("$GPXXX,QZ9120382345678"), std::string::npos) << received;
     EXPECT_NE(received.find(",GPRS,GPRS,"), std::string::npos) << received;
     EXPECT_EQ(received.find("RADIO"), std::string::npos) << received;
     EXPECT_NE(report.find("receiver-sim: 0 epochs sent"), std::string::npos) << report;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calibration/ControlPointFile.h"
+#include "foundation/CIniFile.h"
 #include "geodesy/CoordParamsApply.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -119,7 +120,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
     double bn = 0, be = 0, bh = 0;
     Known(kBase, bn, be, bh);
     ui_.OnModal(calibmode::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
-    ui_.ExpectMessageBox(L"Read AntTypeIni file failed!");
+    ui_.ExpectMessageBox(kAntennaTableUnread);
     ui_.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
         ui_.SetText(d, wizpage::kX, Format(L"%.4f", bn + kOffset[0]));
         ui_.SetText(d, wizpage::kY, Format(L"%.4f", be + kOffset[1]));

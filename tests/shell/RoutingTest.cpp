@@ -89,10 +89,10 @@ TEST_F(FrameTest, StoreAndVerificationWindowsHearOnlyWhileRegistered) {
 }
 
 TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
-    // A base looks its antenna up in a table this device root does not have.
+    // A base looks its antenna up in a table this device root does not have: one box says so.
     ui_.ExpectMessageBox(kAntennaTableUnread);
-    ui_.ExpectMessageBox(L"创建天线类型文件失败!");
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 3) + "\r\n\r\n");
+    EXPECT_EQ(ui_.MessageBoxes().size(), 1u);
     for (const HeardFix& h : listener.heard) EXPECT_EQ(h.kind, 0);
     EXPECT_EQ(FrameProbe::Receiver(frame).State().ident.text[0], L"QZ8120382345678");
     // What the reply told is applied: the board is saved in the system file, the base flag follows.
@@ -105,6 +105,32 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 7) + "\r\n");
     EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.radioChannel, 7);
     EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.nModuleType, 0);
+}
+
+// A version reply that cannot be read leaves the receiver unknown, and the solution field says so
+// instead of going on reading it.
+TEST_F(FrameTest, UnreadableVersionReplyIsTold) {
+    const std::string good = sim::VersionReply("QZ8120382345678", "OEM-V", "ROVER", 3);
+    const struct {
+        const char* name;
+        std::string line;
+    } cases[] = {
+        {"a wrong check",
+         good.substr(0, good.size() - 2) + (good.substr(good.size() - 2) == "00" ? "01" : "00")},
+        {"an antenna height of 20 m",
+         sim::NmeaSentence("GPXXX,QZ8120382345678,V2.10,B3,QZANT-A,OEM-V,GPRS,RADIO,0,"
+                           "ROVER,ZH-EN,3,0,120,200000,END")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        listener.heard.clear();
+        Feed(c.line + "\r\n");
+        std::vector<CString> texts;
+        for (const HeardFix& h : listener.heard)
+            if (h.kind == 0) texts.push_back(h.solution);
+        EXPECT_EQ(texts, (std::vector<CString>{L"读取串号...", L"获取GPS主机相关信息失败"}));
+        EXPECT_TRUE(FrameProbe::Receiver(frame).State().ident.text[0].IsEmpty());
+    }
 }
 
 // A known receiver repeats its version reply: only a reply that tells a new data link or channel

@@ -8,6 +8,7 @@
 
 class SimulatorFrameTest : public FrameTest {
 protected:
+    explicit SimulatorFrameTest(sim::SimOptions options = {}) : simulator(std::move(options)) {}
     void SetUp() override {
         FrameTest::SetUp();
         ASSERT_TRUE(simulator.Open());

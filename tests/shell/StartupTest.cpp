@@ -6,8 +6,10 @@
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/receiver/SimulatorLink.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
 namespace {
 const char* const kProgram = "Program Files";
@@ -298,4 +300,34 @@ TEST_F(StartupTest, OnTheBuiltInModuleTheStatusSaysTheReceiverIsNotConnected) {
     }
     SetSerialDevicePath(2, "");
     SetSerialDevicePath(5, "");
+}
+
+// A built-in module that no scan has linked passes nothing to the receiver behind it: from the first
+// second, and through the no-data watch, the status says the receiver is not connected.
+TEST_F(StartupTest, AnUnlinkedBuiltInModuleShowsTheReceiverNotConnectedThroughout) {
+    sim::CReceiverSimulator module;
+    module.PlayBluetoothModule();
+    ASSERT_TRUE(module.Open());
+    SetSerialDevicePath(2, module.DevicePath());
+    WriteHostFile(
+        std::string(kProgram) + "/qzsys.sys",
+        "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+    WriteHostFile("Program Files/Jobs/road/road.qzs", "\r\n[General Par]\r\nnPort=2\r\nnComMode=0\r\n");
+    CQuorinApp app;
+    ASSERT_TRUE(app.InitInstance());
+    const CFrmGraphView& view = *FrameProbe::View(*app.MainFrame());
+    const auto told = [&] { return view.Texts().solution; };
+    EXPECT_EQ(told(), Supervision::kModuleUnlinkedText);
+    ASSERT_TRUE(
+        PumpUntil(module, [&] { return module.ReceivedFrames().size() >= 2; }));  // the version queries
+    // An answer would reach the frame well within half a second.
+    EXPECT_FALSE(PumpUntil(
+        module, [&] { return told() != Supervision::kModuleUnlinkedText; }, 500))
+        << told();
+    ui_.ExpectMessageBox(Supervision::kHowToLinkText);
+    for (int tick = 1; tick <= Supervision::kSilentTicks + 1; ++tick) {
+        ui_.Advance(2000);
+        ASSERT_EQ(told(), Supervision::kModuleUnlinkedText) << "tick " << tick;
+    }
+    SetSerialDevicePath(2, "");
 }

@@ -7,7 +7,7 @@
 //   --board NAME             board field of the version reply (OEM-V, OEM-E, OEM-D, OEM-T)
 //   --work-mode MODE         ROVER or BASE
 //   --no-nmea | --no-logs    leave out the NMEA sentences or the board logs
-//   --modem                  a receiver with a network modem (its version reply names GPRS, not RADIO)
+//   --modem                  a receiver with a network modem (a QZ-R9 whose version reply names GPRS)
 //   --bluetooth-module       the handheld's built-in Bluetooth module in front of the receiver: until a
 //                            scan's "AT+RADDR=" links it, the terminal answers only the module's AT commands
 //   --bad-checksum-every N   corrupt the check of every N-th sentence
@@ -48,7 +48,7 @@ constexpr char kHelp[] =
     "  --board NAME             board field of the version reply (OEM-V, OEM-E, OEM-D, OEM-T)\n"
     "  --work-mode MODE         ROVER or BASE\n"
     "  --no-nmea | --no-logs    leave out the NMEA sentences or the board logs\n"
-    "  --modem                  a receiver with a network modem (its version reply names GPRS)\n"
+    "  --modem                  a receiver with a network modem (a QZ-R9 whose reply names GPRS)\n"
     "  --bluetooth-module       the built-in Bluetooth module in front of the receiver (AT commands)\n"
     "  --bad-checksum-every N   corrupt the check of every N-th sentence\n"
     "  --max-piece N            write output in pieces of 1 to N bytes (with --piece-gap-us between)\n"
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--no-logs") {
             options.boardLogs = false;
         } else if (arg == "--modem") {
-            options.dataLink = "GPRS";
+            sim::PlayModemReceiver(options);
         } else if (arg == "--bluetooth-module") {
             bluetoothModule = true;
         } else if (!(v = value())) {

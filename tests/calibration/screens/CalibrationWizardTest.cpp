@@ -6,6 +6,7 @@
 
 #include "calibration/screens/CalibWizardDlgs.h"
 #include "calibration/screens/CalibrationWizard.h"
+#include "foundation/CIniFile.h"
 #include "resources/CalibWizardDlgs.h"
 #include "tests/calibration/screens/CalibrationHostDouble.h"
 
@@ -43,7 +44,7 @@ TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
         ASSERT_TRUE(ui.Screenshot(QZ_BINARY_DIR "/calibration-wizard-mode.png"));
         ui.Click(d, IDOK);
     });
-    ui.ExpectMessageBox(L"Read AntTypeIni file failed!");
+    ui.ExpectMessageBox(kAntennaTableUnread);
     ui.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
         TypePoint(ui, d, L"1010", L"1995", L"48", L"0.1");
         ui.Click(d, wizpage::kSlant);
@@ -76,7 +77,7 @@ TEST_F(CalibrationWizardTest, ReceiverTypeAntennaServesThisCalibrationOnly) {
     WizardRun run;
     run.rover = host.antenna;
     CWizardPointDlg page(WizardPage::kKnown1, host, run, nullptr);
-    ui.ExpectMessageBox(L"Read AntTypeIni file failed!");
+    ui.ExpectMessageBox(kAntennaTableUnread);
     ui.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
         EXPECT_FALSE(d.GetDlgItem(wizpage::kReceiverType)->IsWindowEnabled());
         ui.Click(d, wizpage::kByType);
@@ -90,6 +91,35 @@ TEST_F(CalibrationWizardTest, ReceiverTypeAntennaServesThisCalibrationOnly) {
     EXPECT_EQ(run.count, 1);
     EXPECT_EQ(host.coord.calib.slot[0].szdKAnh, 2.073);
     EXPECT_EQ(run.rover.poleOffset, host.antenna.poleOffset);
+}
+
+// The base's antenna comes from the table for the receiver number chosen; a table that can no longer
+// be read then is told, as the frame tells it, and the rover's antenna serves.
+TEST_F(CalibrationWizardTest, AntennaTableThatCannotBeReadIsTold) {
+    host.baseReceived = true;
+    host.fix.baseId = L"5678";
+    host.fix.ident.text[0] = L"QZ8120382345678";
+    std::string table;
+    for (const char* serial : {"QZ8120382345678", "QZ9120382345678"})
+        table += std::string("\r\n[") + serial +
+                 "]\r\nAntennaType=QZANT-A\r\nAntHgtFactor=0.0131\r\nGPSInstrumentHgt=0.5\r\n"
+                 "GpsInstrumentRadius=0.12\r\n";
+    WriteHostFile("Program Files/AntType.at", table);
+    WizardRun run;
+    run.rover = host.antenna;
+    CWizardPointDlg page(WizardPage::kKnown1, host, run, nullptr);
+    ui.OnModal(wizpage::IDD_KNOWN1, [&](CDialog& d) {
+        EXPECT_EQ(d.SendDlgItemMessage(wizpage::kReceiverNumber, CB_GETCOUNT), 2);
+        std::filesystem::remove(root_ / "Program Files/AntType.at");
+        ui.ExpectMessageBox(kAntennaTableUnread);
+        ui.ChooseItem(d, wizpage::kReceiverNumber, 1);
+        TypePoint(ui, d, L"1", L"2", L"3", L"2.000");
+        ui.Click(d, wizpage::kPole);
+        ui.Click(d, IDOK);
+    });
+    ASSERT_EQ(page.DoModal(), IDOK);
+    EXPECT_NEAR(host.coord.calib.slot[0].szdKAnh, 2.0 + host.antenna.poleOffset, 0.0005);
+    EXPECT_EQ(ui.MessageBoxes().size(), 1u);
 }
 
 TEST_F(CalibrationWizardTest, UnknownBaseSinglePointThenTheTwoPointForm) {

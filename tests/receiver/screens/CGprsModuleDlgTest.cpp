@@ -121,6 +121,73 @@ TEST_F(GprsModuleDlgTest, UnansweredStepIsRepeatedEveryTwoSecondsAndTimesOutOnTh
     EXPECT_EQ(ModemLines(), std::vector<std::string>(6, "TOVAK,CLOSE"));
 }
 
+// A step the modem never answers is named when its run ends, never reported done; the run goes on
+// with the next step, and the kept settings keep only what the modem confirmed.
+TEST_F(GprsModuleDlgTest, StepsNeverAnsweredAreNamedAtTheEndOfTheRun) {
+    const auto status = [&](CDialog& d) { return ui.GetText(d, gprsmodule::kStatus); };
+    ui.OnModal(CGprsModuleDlg::IDD, [&](CDialog& d) {
+        simulator.StayQuiet("TOVAK,READALL");
+        ui.Click(d, gprsmodule::kRead);
+        ui.Advance(12000);
+        EXPECT_EQ(status(d), L"读取所有参数超时!");
+        EXPECT_EQ(ui.GetText(d, gprsmodule::kAddress), L"");
+
+        simulator.StayQuiet("TOVAK,IPSET");
+        ui.ChooseItem(d, gprsmodule::kConnection, modem::kGprs);
+        ui.ChooseItem(d, gprsmodule::kWorkMode, modem::kVrs);
+        ui.SetText(d, gprsmodule::kAddress, L"10.0.0.7");
+        ui.Click(d, gprsmodule::kSet);
+        ASSERT_TRUE(PumpUntil(simulator, [&] { return status(d) == L"设置IP,端口和域..."; }));
+        ui.Advance(12000);
+        AwaitSteps(d);
+        EXPECT_EQ(status(d), L"设置IP,端口和域超时!");
+        const NetModuleSettings& kept = static_cast<CGprsModuleDlg&>(d).Kept();
+        EXPECT_EQ(kept.workMode, modem::kVrs);  // confirmed after the step given up
+        EXPECT_TRUE(kept.server.IsEmpty());
+
+        // Two steps given up in one run are both named.
+        simulator.StayQuiet("TOVAK,RESET");
+        ui.ExpectMessageBox(L"确定执行\"列表\"操作吗?", IDYES);
+        ui.Click(d, gprsmodule::kList);
+        ui.Advance(12000);
+        ASSERT_TRUE(PumpUntil(simulator, [&] { return status(d) == L"模块重启..."; }));
+        ui.Advance(12000);
+        EXPECT_EQ(status(d), L"设置IP,端口和域超时!模块重启超时!");
+        EXPECT_TRUE(d.GetDlgItem(gprsmodule::kRead)->IsWindowEnabled());
+        ui.Click(d, IDOK);
+    });
+    RunRadioSettingsCommand(frame, nullptr);
+    EXPECT_EQ(ModemLines(), (std::vector<std::string>{"TOVAK,READALL",
+                                                      "TOVAK,READALL",
+                                                      "TOVAK,READALL",
+                                                      "TOVAK,READALL",
+                                                      "TOVAK,READALL",
+                                                      "TOVAK,READALL",
+                                                      "TOVAK,CLOSE",
+                                                      "TOVAK,MODEGPRS",
+                                                      "TOVAK,IPSET,10.0.0.7,,",
+                                                      "TOVAK,IPSET,10.0.0.7,,",
+                                                      "TOVAK,IPSET,10.0.0.7,,",
+                                                      "TOVAK,IPSET,10.0.0.7,,",
+                                                      "TOVAK,IPSET,10.0.0.7,,",
+                                                      "TOVAK,IPSET,10.0.0.7,,",
+                                                      "TOVAK,MODEVRS",
+                                                      "TOVAK,SAVECONFIG,",
+                                                      "TOVAK,IPSET,,,",
+                                                      "TOVAK,IPSET,,,",
+                                                      "TOVAK,IPSET,,,",
+                                                      "TOVAK,IPSET,,,",
+                                                      "TOVAK,IPSET,,,",
+                                                      "TOVAK,IPSET,,,",
+                                                      "TOVAK,CLOSE",
+                                                      "TOVAK,RESET,ON",
+                                                      "TOVAK,RESET,ON",
+                                                      "TOVAK,RESET,ON",
+                                                      "TOVAK,RESET,ON",
+                                                      "TOVAK,RESET,ON",
+                                                      "TOVAK,RESET,ON"}));
+}
+
 TEST_F(GprsModuleDlgTest, GsmConnectWaitsForConnect) {
     frame.settings.dataLink.net.connectionType = modem::kGsm;
     ui.OnModal(CGprsModuleDlg::IDD, [&](CDialog& d) {

@@ -52,6 +52,11 @@ const Satellite kGlonass[] = {{65, 52, 100, 44}, {66, 28, 160, 40}, {72, 61, 240
 
 }  // namespace
 
+void PlayModemReceiver(SimOptions& options) {
+    options.serial = "QZ9120382345678";
+    options.dataLink = "GPRS";
+}
+
 CReceiverSimulator::CReceiverSimulator(SimOptions options)
     : options_(std::move(options)), random_(options_.seed) {
     channel_ = options_.radioChannel;
@@ -153,7 +158,7 @@ size_t CReceiverSimulator::Advance(int ms) {
     size_t written = 0;
     while (nextEpochMs_ <= end) {
         nowMs_ = nextEpochMs_;
-        if (nowMs_ >= silentUntilMs_ && !(bluetooth_ && !bluetooth_->Linked())) written += EmitEpoch();
+        if (nowMs_ >= silentUntilMs_ && !BehindUnlinkedModule()) written += EmitEpoch();
         nextEpochMs_ += period;
     }
     nowMs_ = end;
@@ -233,9 +238,13 @@ bool CReceiverSimulator::Quiet(const std::string& request) const {
     return false;
 }
 
+bool CReceiverSimulator::BehindUnlinkedModule() const {
+    return bluetooth_ && !bluetooth_->Linked();
+}
+
 void CReceiverSimulator::HandleFrame(const std::string& frame) {
     frames_.push_back(frame);
-    if (Quiet(frame)) return;
+    if (BehindUnlinkedModule() || Quiet(frame)) return;
     const uint8_t id = static_cast<uint8_t>(frame[1]);
     const int payload = frame.size() > 6 ? static_cast<uint8_t>(frame[5]) : -1;
     if (id == 52) {
@@ -253,7 +262,7 @@ void CReceiverSimulator::HandleFrame(const std::string& frame) {
 
 void CReceiverSimulator::HandleRadioFrame(const std::string& frame) {
     frames_.push_back(frame);
-    if (!moduleOpen_ || Quiet(frame)) return;
+    if (BehindUnlinkedModule() || !moduleOpen_ || Quiet(frame)) return;
     const uint8_t command = static_cast<uint8_t>(frame[3]);
     if (command == 0x24) {
         const int sum = 0x03 + 0x24 + channel_;
@@ -266,7 +275,7 @@ void CReceiverSimulator::HandleRadioFrame(const std::string& frame) {
 
 void CReceiverSimulator::HandleLine(const std::string& line) {
     lines_.push_back(line);
-    if (bluetooth_ && !bluetooth_->Linked()) {
+    if (BehindUnlinkedModule()) {
         Send(bluetooth_->Answer(line));
         return;
     }

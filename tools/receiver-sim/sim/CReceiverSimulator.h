@@ -32,6 +32,10 @@ struct SimOptions {
     int floatSecondsAfterReset = 3;  // "rtkcommand reset" drops a fixed solution to float this long
 };
 
+// A receiver of a model with a network modem beside its radio (the QZ-R9, receiver kind 2), its
+// version reply naming GPRS as the link: the program reaches the modem by the "C2" port switch.
+void PlayModemReceiver(SimOptions& options);
+
 struct SimFaults {
     int badChecksumEvery = 0;  // every n-th sentence or log carries a wrong check; 0 never
     int maxPiece = 0;          // above 0: output is written in pieces of 1 to maxPiece bytes
@@ -90,6 +94,9 @@ private:
     void HandleRadioFrame(const std::string& frame);
     void HandleLine(const std::string& line);
     bool Quiet(const std::string& request) const;
+    // Until a scan links the built-in module, nothing reaches the receiver behind it: the module
+    // answers its AT commands and drops everything else.
+    bool BehindUnlinkedModule() const;
 
     SimOptions options_;
     SimFaults faults_;
