@@ -21,6 +21,8 @@ ExportNameCheck CheckExportName(const CString& name) {
             return ExportNameCheck::kLeadingDot;
         case FileNameFault::kOutsideCodePage:
             return ExportNameCheck::kOutsideCodePage;
+        case FileNameFault::kTooLong:
+            return ExportNameCheck::kTooLong;
         case FileNameFault::kNone:
             break;
     }

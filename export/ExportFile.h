@@ -12,6 +12,7 @@ enum class ExportNameCheck {
     kJobFileKind,   // the extension of a job's own files (*.xyh, *.blh, *.qzs ...)
     kLeadingDot,    // ".", ".." or a name that would be its extension alone
     kOutsideCodePage,
+    kTooLong,  // more than a host file name holds
 };
 ExportNameCheck CheckExportName(const CString& name);
 

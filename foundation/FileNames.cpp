@@ -7,5 +7,6 @@ FileNameFault CheckFileName(const CString& name, const wchar_t* reserved) {
     if (name.FindOneOf(reserved) >= 0) return FileNameFault::kReservedCharacter;
     if (name[0] == L'.') return FileNameFault::kLeadingDot;
     if (FromGbk(ToGbk(name)) != name) return FileNameFault::kOutsideCodePage;
+    if (ToUtf8(name).size() > kMaxFileNameBytes) return FileNameFault::kTooLong;
     return FileNameFault::kNone;
 }

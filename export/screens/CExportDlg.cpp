@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "export/ExportFile.h"
+#include "foundation/JobOwnFiles.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
@@ -55,13 +56,16 @@ bool CExportDlg::CheckName() {
             refusal = L"文件名不能含有\\ / : * ? \" < > |等字符!";
             break;
         case ExportNameCheck::kJobFileKind:
-            refusal = L"不能输出为工程自身的文件类型,请换一个扩展名!";
+            refusal = kJobOwnFileRefusal;
             break;
         case ExportNameCheck::kLeadingDot:
             refusal = L"文件名不能以\".\"开头!";
             break;
         case ExportNameCheck::kOutsideCodePage:
             refusal = L"文件名含有不能保存的字符!";
+            break;
+        case ExportNameCheck::kTooLong:
+            refusal = L"文件名太长!";
             break;
     }
     MessageBox(refusal, kCaption, MB_OK | MB_ICONINFORMATION);

@@ -1,5 +1,6 @@
 #include "foundation/screens/CFileDialogs.h"
 
+#include "foundation/JobOwnFiles.h"
 #include "foundation/ProgramFolder.h"
 #include "foundation/screens/FileDialogRules.h"
 #include "foundation/screens/FolderListing.h"
@@ -115,6 +116,11 @@ void CFileSaveDlg::OnOK() {
     if (DirectoryExists(pathText_))
         pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
     pathName_ = pathText_;
+    if (IsJobOwnFile(pathName_, keptOff_)) {
+        MessageBox(kJobOwnFileRefusal, kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        if (nameEdit) nameEdit->SetFocus();
+        return;
+    }
     if (FileExists(pathName_) &&
         MessageBox(L"该文件已存在，要覆盖此文件吗?", kInfoCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
         if (nameEdit) nameEdit->SetFocus();

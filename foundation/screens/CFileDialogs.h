@@ -2,6 +2,7 @@
 // The program's own Open and Save dialogs: the device's folders and the matching files in a
 // folder tree rooted at a given folder. Callers set filters and folders, run the dialog and, on
 // OK, read the chosen full path.
+#include <utility>
 #include <vector>
 
 #include "foundation/screens/CFolderTreeCtrl.h"
@@ -63,12 +64,15 @@ public:
 
     // The one filter, e.g. "*.xyh"; its part from the first "." is the saved name's extension.
     void SetFilter(const CString& pattern) { filter_ = pattern; }
+    // The job's own files (JobOwnFiles.h): a name that would replace one is refused, before the
+    // question about replacing an existing file.
+    void KeepOff(std::vector<CString> jobFiles) { keptOff_ = std::move(jobFiles); }
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    // Refuses an empty name or one with a path separator or reserved character, and asks before
-    // overwriting.
+    // Refuses an empty name, one with a path separator or reserved character and one of the files
+    // kept off, and asks before overwriting.
     void OnOK() override;
 
 private:
@@ -78,6 +82,7 @@ private:
     CString pathText_;
     CString fileName_;
     CString filter_{L"*.*"};
+    std::vector<CString> keptOff_;
 };
 
 // The file dialogs as one call: the files matching `pattern` in the tree below `root`, opening at

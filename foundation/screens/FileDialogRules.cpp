@@ -44,6 +44,8 @@ CString CheckSaveName(const CString& name) {
             return CString(L"文件名不能以\".\"开头，请重新输入!");
         case FileNameFault::kOutsideCodePage:
             return CString(L"文件名含有不能保存的字符，请重新输入!");
+        case FileNameFault::kTooLong:
+            return CString(L"文件名太长，请重新输入!");
         case FileNameFault::kNone:
             break;
     }

@@ -221,7 +221,10 @@ void JobCommands::NewPointFile() {
         ChooseFileToSave(&window_.Window(), L"*.xyh", job_.paths.dataFolder, job_.paths.dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
-    if (!AtomicRewrite(job_.paths.dataFolder + name, "")) return;
+    if (!AtomicRewrite(job_.paths.dataFolder + name, "")) {
+        AfxMessageBox(L"文件保存失败!", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     TakePointFile(name);
     job_.StoreSystem(Naming(job_.system, job_.paths.JobFile(), name, PointNames::kRestarted));
     // The reset names are the store's too, or the exit would write the old ones back.

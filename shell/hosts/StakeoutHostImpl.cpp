@@ -23,6 +23,18 @@ CString StakeoutHostImpl::PointFileName() const {
     return job_.paths.dataFileName;
 }
 
+std::vector<CString> StakeoutHostImpl::JobOwnFiles() const {
+    const StoreFilePaths store = survey_.StoreFiles();
+    const JobSettingsFiles& settings = job_.jobs.Files();
+    return {store.point,
+            store.raw,
+            store.record,
+            store.library,
+            settings.GetJobFilePaths().jobFile,
+            settings.GetJobFilePaths().coordFile,
+            settings.SystemFilePath()};
+}
+
 const GeneralSettingsBlock& StakeoutHostImpl::Settings() const {
     return job_.settings;
 }

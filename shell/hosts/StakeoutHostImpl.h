@@ -23,6 +23,7 @@ public:
     CString DataFolder() const override;
     IFoundationFrame& CoordLibrary() const override;
     CString PointFileName() const override;
+    std::vector<CString> JobOwnFiles() const override;
     const GeneralSettingsBlock& Settings() const override;
     LinkValues Link() const override;
     StoredPointResult StorePoint(const CGpsState& fix, const StoreRequest& request) override;

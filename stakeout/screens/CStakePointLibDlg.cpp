@@ -186,6 +186,7 @@ void CStakePointLibDlg::OnExport() {
     save.SetFilter(L"*.xyh");
     save.SetStartFolder(host_.DataFolder());
     save.SetRootFolder(host_.DataFolder());
+    save.KeepOff(host_.JobOwnFiles());
     if (save.DoModal() != IDOK) return;
     RewriteOrTell(*this, save.GetPathName(), XyhExportBytes(Rows()));
 }

@@ -3,6 +3,7 @@
 // job's paths and settings, the store path and the receiver dialogs. Reads are const; everything
 // else is an operation.
 #include <cstdint>
+#include <vector>
 
 #include "foundation/CGpsState.h"
 #include "foundation/FrameServices.h"
@@ -31,6 +32,8 @@ public:
     virtual IFoundationFrame& CoordLibrary() const = 0;
     // The name of the job's point file (e.g. "road.xyh"), as the receiver information shows it.
     virtual CString PointFileName() const = 0;
+    // The device paths of the job's own files (JobOwnFiles.h): no export replaces one of them.
+    virtual std::vector<CString> JobOwnFiles() const = 0;
     virtual const GeneralSettingsBlock& Settings() const = 0;
     virtual LinkValues Link() const = 0;
 

@@ -64,6 +64,7 @@ TEST(BlhExport, FollowsRenamedAndDeletedPoints) {
 }
 
 TEST(ExportFile, NamesThatCannotBeUsed) {
+    const std::wstring longName(300, L'a');
     const struct {
         const wchar_t* name;
         ExportNameCheck check;
@@ -83,6 +84,7 @@ TEST(ExportFile, NamesThatCannotBeUsed) {
         {L".txt", ExportNameCheck::kLeadingDot},
         {L"도로.txt", ExportNameCheck::kOutsideCodePage},
         {L"road\U0001F600.txt", ExportNameCheck::kOutsideCodePage},
+        {longName.c_str(), ExportNameCheck::kTooLong},
     };
     for (const auto& c : cases) EXPECT_EQ(CheckExportName(c.name), c.check) << c.name;
 }

@@ -214,6 +214,25 @@ TEST_F(JobCommandsTest, NewAndOpenPointFile) {
     EXPECT_NE(SystemFile().find("szDataFile=old.xyh"), std::string::npos);
 }
 
+// A name longer than a file name can be is refused in the dialog, which stays open for another.
+TEST_F(JobCommandsTest, NewPointFileWithATooLongNameIsRefused) {
+    const CString before = FrameProbe::Job(frame).paths.dataFileName;
+    const auto files = [&] {
+        return std::distance(std::filesystem::directory_iterator(root_ / kJobs / "vorna/data"), {});
+    };
+    const auto filesBefore = files();
+    ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
+        ui_.SetText(dialog, savefile::kName, std::wstring(300, L'p').c_str());
+        ui_.ExpectMessageBox(L"文件名太长，请重新输入!");
+        ui_.Click(dialog, IDOK);
+        EXPECT_FALSE(dialog.HasEnded());
+        ui_.Click(dialog, IDCANCEL);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
+    EXPECT_EQ(FrameProbe::Job(frame).paths.dataFileName, before);
+    EXPECT_EQ(files(), filesBefore);
+}
+
 TEST_F(JobCommandsTest, TargetPointNeedsData) {
     ui_.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"测量E", L"1目标点测量"}));

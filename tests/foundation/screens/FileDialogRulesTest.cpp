@@ -34,8 +34,10 @@ TEST(SaveDialogRulesTest, NamesThatAreRefused) {
     for (const wchar_t* bad :
          {L"a\\b", L"a/b", L"..\\x", L"a:b", L"a*", L"a?", L"a\"b", L"a<b", L"a>b", L"a|b"})
         EXPECT_FALSE(CheckSaveName(bad).IsEmpty()) << bad;
-    // Names that would lay files beside the wrong folder, become the extension alone, or be saved
-    // as "???" and break the next start.
+    // Names that would lay files beside the wrong folder, become the extension alone, be saved as
+    // "???" and break the next start, or not fit a host file name (255 bytes: 250 of the name leave
+    // room for ".xyh").
+    const std::wstring fits(250, L'a'), over(251, L'a'), wide(84, L'路'), long300(300, L'a');
     const struct {
         const wchar_t* name;
         const wchar_t* refusal;
@@ -47,6 +49,10 @@ TEST(SaveDialogRulesTest, NamesThatAreRefused) {
         {L"road\U0001F600", L"文件名含有不能保存的字符，请重新输入!"},
         {L"路.1", L""},
         {L"ｒｏａｄ１", L""},
+        {fits.c_str(), L""},
+        {over.c_str(), L"文件名太长，请重新输入!"},
+        {wide.c_str(), L"文件名太长，请重新输入!"},  // 252 bytes in UTF-8
+        {long300.c_str(), L"文件名太长，请重新输入!"},
     };
     for (const auto& c : cases) EXPECT_EQ(CheckSaveName(c.name), CString(c.refusal)) << c.name;
 }

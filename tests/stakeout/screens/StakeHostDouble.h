@@ -41,6 +41,9 @@ public:
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
     IFoundationFrame& CoordLibrary() const override { return library; }
     CString PointFileName() const override { return L"road.xyh"; }
+    std::vector<CString> JobOwnFiles() const override {
+        return {L"\\Jobs\\road\\data\\road.xyh", L"\\Jobs\\road\\data\\road.blh", L"\\Jobs\\road\\road.qzs"};
+    }
     const GeneralSettingsBlock& Settings() const override { return settings; }
     LinkValues Link() const override { return {0, 3, 1}; }
     StoredPointResult StorePoint(const CGpsState&, const StoreRequest& request) override {
