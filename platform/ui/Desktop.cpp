@@ -1,19 +1,14 @@
 #include "platform/ui/Desktop.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/gdi/SysColors.h"
-#include "platform/time/Clock.h"
 #include "platform/ui/WindowDC.h"
 #include "platform/ui/Wnd.h"
 
 namespace {
-constexpr UINT WM_QZ_INPUT = WM_USER - 2;
-constexpr int kDoubleTapSlop = 4;
-
 CRect Offset(CRect r, CPoint by) {
     r.OffsetRect(by.x, by.y);
     return r;
@@ -62,15 +57,75 @@ WindowRecord& CDesktop::Add(CWnd* object, HWND hwnd) {
 
 void CDesktop::Remove(HWND hwnd) {
     std::erase(topLevels_, hwnd);
+    std::erase(modal_, hwnd);
     records_.erase(hwnd.id());
 }
 
-void CDesktop::BringToTop(HWND hwnd) {
-    auto it = std::find(topLevels_.begin(), topLevels_.end(), hwnd);
-    if (it == topLevels_.end() || it + 1 == topLevels_.end()) return;
-    topLevels_.erase(it);
+void CDesktop::AddTopLevel(HWND hwnd) {
     topLevels_.push_back(hwnd);
-    if (WindowRecord* r = Find(hwnd)) InvalidateTree(*r);
+    Restack(HWND());
+}
+
+void CDesktop::BringToTop(HWND hwnd) {
+    if (std::find(topLevels_.begin(), topLevels_.end(), hwnd) != topLevels_.end()) Restack(hwnd);
+}
+
+void CDesktop::CollectOwned(HWND top, std::vector<HWND>& tree) {
+    if (std::find(tree.begin(), tree.end(), top) != tree.end()) return;
+    tree.push_back(top);
+    for (HWND h : topLevels_)
+        if (const WindowRecord* r = Find(h); r && r->owner == top) CollectOwned(h, tree);
+}
+
+void CDesktop::RaiseOwned(HWND top) {
+    std::vector<HWND> tree;
+    CollectOwned(top, tree);
+    std::erase_if(topLevels_, [&](HWND h) { return std::find(tree.begin(), tree.end(), h) != tree.end(); });
+    topLevels_.insert(topLevels_.end(), tree.begin(), tree.end());
+}
+
+void CDesktop::Restack(HWND top) {
+    const std::vector<HWND> before = topLevels_;
+    if (top) RaiseOwned(top);
+    for (HWND dialog : std::vector<HWND>(modal_)) RaiseOwned(dialog);
+    // A window paints again where it now covers one that used to lie over it.
+    auto oldIndex = [&](HWND h) { return std::find(before.begin(), before.end(), h) - before.begin(); };
+    std::ptrdiff_t highestBelow = -1;
+    for (HWND h : topLevels_) {
+        const std::ptrdiff_t was = oldIndex(h);
+        if (was < highestBelow)
+            if (WindowRecord* r = Find(h)) InvalidateTree(*r);
+        highestBelow = std::max(highestBelow, was);
+    }
+}
+
+// ---- modal runs
+
+void CDesktop::BeginModal(HWND dialog) {
+    modal_.push_back(dialog);
+    Restack(HWND());
+}
+
+void CDesktop::EndModal(HWND dialog) {
+    std::erase(modal_, dialog);
+}
+
+bool CDesktop::IsShutOut(HWND hwnd) {
+    if (modal_.empty() || !hwnd) return false;
+    // In the innermost run's dialog, or owned by it however deep.
+    HWND w = TopLevelOf(hwnd);
+    for (size_t depth = 0; w && depth <= topLevels_.size(); ++depth) {
+        if (w == modal_.back()) return false;
+        const WindowRecord* r = Find(w);
+        w = r ? r->owner : HWND();
+    }
+    return true;
+}
+
+HWND CDesktop::ModalOwnerFor(HWND requested) {
+    const HWND top = requested ? TopLevelOf(requested) : active;
+    if (!modal_.empty() && (!top || IsShutOut(top))) return modal_.back();
+    return top;
 }
 
 CRect CDesktop::WindowScreenRect(const WindowRecord& r) {
@@ -131,7 +186,7 @@ bool CDesktop::IsInside(HWND hwnd, HWND ancestor) {
 
 void CDesktop::SetFocus(HWND hwnd) {
     hwnd = KeyWindowOf(hwnd);
-    if (hwnd == focus) return;
+    if (hwnd == focus || IsShutOut(hwnd)) return;
     const HWND old = focus;
     focus = hwnd;
     if (const HWND top = TopLevelOf(hwnd)) {
@@ -144,9 +199,10 @@ void CDesktop::SetFocus(HWND hwnd) {
 }
 
 void CDesktop::Activate(HWND topLevel) {
-    if (topLevel == active) return;
+    if (topLevel == active || IsShutOut(topLevel)) return;
     const HWND old = active;
     active = topLevel;
+    BringToTop(topLevel);
     if (CWnd* o = CWnd::FromHandle(old)) o->SendMessage(WM_ACTIVATE, 0, static_cast<LPARAM>(topLevel.id()));
     if (CWnd* n = CWnd::FromHandle(topLevel)) n->SendMessage(WM_ACTIVATE, 1, static_cast<LPARAM>(old.id()));
     // The focus comes back to where it was in the window, or to the window itself.
@@ -163,7 +219,8 @@ void CDesktop::Forget(HWND hwnd) {
         active = HWND();
         for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
             WindowRecord* r = Find(*it);
-            if (*it != hwnd && r && (r->style & WS_VISIBLE) && !(r->style & WS_DISABLED) && !r->destroying) {
+            if (*it != hwnd && r && (r->style & WS_VISIBLE) && !(r->style & WS_DISABLED) && !r->destroying &&
+                !IsShutOut(*it)) {
                 Activate(*it);
                 break;
             }
@@ -311,198 +368,4 @@ CFont* CDesktop::DialogFont() {
         dialogFont_->CreatePointFont(90, L"宋体");
     }
     return dialogFont_.get();
-}
-
-// ---- input
-
-// One event at a time, as the device's input queue: the next is routed only after the messages that
-// this one posted (a tap that opens a menu has opened it before the key that follows reaches it).
-void CDesktop::QueueInput(const InputEvent& event) {
-    bool wake = false;
-    {
-        std::lock_guard lock(inputMutex_);
-        input_.push_back(event);
-        wake = !inputWakePosted_;
-        inputWakePosted_ = true;
-    }
-    if (wake) ::PostMessage(self_, WM_QZ_INPUT, 0, 0);
-}
-
-LRESULT CDesktop::HandleMessage(UINT message, WPARAM, LPARAM) {
-    if (message != WM_QZ_INPUT) return 0;
-    InputEvent event;
-    bool more = false;
-    {
-        std::lock_guard lock(inputMutex_);
-        if (input_.empty()) {
-            inputWakePosted_ = false;
-            return 0;
-        }
-        event = input_.front();
-        input_.pop_front();
-        more = !input_.empty();
-        inputWakePosted_ = more;
-    }
-    RouteInput(event);
-    if (more) ::PostMessage(self_, WM_QZ_INPUT, 0, 0);
-    return 0;
-}
-
-void CDesktop::RouteInput(const InputEvent& event) {
-    switch (event.kind) {
-        case InputEvent::Kind::kMouseDown:
-        case InputEvent::Kind::kMouseMove:
-        case InputEvent::Kind::kMouseUp:
-            RouteMouse(event);
-            break;
-        case InputEvent::Kind::kWheel:
-            RouteWheel(event);
-            break;
-        default:
-            RouteKey(event);
-    }
-}
-
-HWND CDesktop::HitTest(HWND hwnd, POINT screen) {
-    WindowRecord* r = Find(hwnd);
-    if (!r || !(r->style & WS_VISIBLE) || !WindowScreenRect(*r).PtInRect(screen)) return HWND();
-    if (ClientScreenRect(*r).PtInRect(screen))
-        for (HWND child : r->children) {
-            WindowRecord* c = Find(child);
-            if (!c || (c->style & WS_DISABLED) || !c->object || c->object->HitTransparent()) continue;
-            if (HWND hit = HitTest(child, screen)) return hit;
-        }
-    return hwnd;
-}
-
-CWnd* CDesktop::WindowFromPoint(POINT screen) {
-    for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it)
-        if (HWND hit = HitTest(*it, screen)) return CWnd::FromHandle(hit);
-    return nullptr;
-}
-
-void CDesktop::RouteMouse(const InputEvent& event) {
-    if (event.kind != InputEvent::Kind::kMouseMove) penDown_ = event.kind == InputEvent::Kind::kMouseDown;
-    const CPoint screen(event.x, event.y);
-    cursor = screen;
-    CWnd* target = CWnd::FromHandle(capture);
-    if (!target) {
-        target = WindowFromPoint(screen);
-        if (!target) return;
-        if (event.kind == InputEvent::Kind::kMouseDown && mouseDownFilter) {
-            auto filter = mouseDownFilter;
-            if (filter(target)) return;
-        }
-        CWnd* top = target->GetTopLevelParent();
-        if (!top->IsWindowEnabled()) return;  // behind a modal dialog
-        if (event.kind == InputEvent::Kind::kMouseDown && top->m_hWnd != active) {
-            BringToTop(top->m_hWnd);
-            Activate(top->m_hWnd);
-        }
-        if (event.kind == InputEvent::Kind::kMouseDown) FocusOnTap(target->m_hWnd);
-    }
-    CPoint client = screen;
-    target->ScreenToClient(&client);
-    const LPARAM at = MAKELPARAM(client.x, client.y);
-    // A tap on the close box of a caption bar closes the window.
-    if (event.kind == InputEvent::Kind::kMouseUp && !capture) {
-        WindowRecord* r = target->Record();
-        const CRect window = WindowScreenRect(*r);
-        if (!r->IsChild() && (r->style & WS_CAPTION) == WS_CAPTION &&
-            CRect(window.right - kCaptionHeight, window.top, window.right, window.top + kCaptionHeight)
-                .PtInRect(screen)) {
-            target->PostMessage(WM_CLOSE);
-            return;
-        }
-    }
-    switch (event.kind) {
-        case InputEvent::Kind::kMouseDown: {
-            const DWORD now = GetTickCount();
-            const bool isDouble = target->WantsDoubleClicks() && !lastDownWasDouble_ &&
-                                  lastDownWindow_ == target->m_hWnd && now - lastDownTick_ <= kDoubleTapMs &&
-                                  std::abs(lastDownPoint_.x - screen.x) <= kDoubleTapSlop &&
-                                  std::abs(lastDownPoint_.y - screen.y) <= kDoubleTapSlop;
-            lastDownWindow_ = target->m_hWnd;
-            lastDownTick_ = now;
-            lastDownPoint_ = screen;
-            lastDownWasDouble_ = isDouble;
-            target->PostMessage(isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, at);
-            break;
-        }
-        case InputEvent::Kind::kMouseMove:
-            // Handlers tell a drag from a hover by MK_LBUTTON.
-            target->PostMessage(WM_MOUSEMOVE, penDown_ ? MK_LBUTTON : 0, at);
-            break;
-        default:
-            target->PostMessage(WM_LBUTTONUP, 0, at);
-    }
-}
-
-// The wheel turns what holds the stylus (an open drop list), else what is under the pointer;
-// a window that does not scroll hands it to its parent.
-void CDesktop::RouteWheel(const InputEvent& event) {
-    CWnd* target = CWnd::FromHandle(capture);
-    if (!target) target = WindowFromPoint(CPoint(event.x, event.y));
-    if (!target || !target->GetTopLevelParent()->IsWindowEnabled()) return;
-    const auto delta = static_cast<WORD>(static_cast<short>(static_cast<int>(event.key)));
-    target->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(event.x, event.y));
-}
-
-void CDesktop::FocusOnTap(HWND tapped) {
-    const HWND keys = KeyWindowOf(TopLevelOf(tapped));
-    if (IsInside(tapped, keys) && !IsInside(focus, keys)) SetFocus(keys);
-}
-
-void CDesktop::RouteKey(const InputEvent& event) {
-    if (event.kind == InputEvent::Kind::kKeyDown) keysHeld_.insert(event.key);
-    if (event.kind == InputEvent::Kind::kKeyUp) keysHeld_.erase(event.key);
-    const UINT message = event.kind == InputEvent::Kind::kKeyDown ? WM_KEYDOWN
-                         : event.kind == InputEvent::Kind::kKeyUp ? WM_KEYUP
-                                                                  : WM_CHAR;
-    if (keyFilter) {
-        auto filter = keyFilter;  // the filter may clear itself
-        if (filter(message, event.key)) {
-            if (message == WM_KEYDOWN) swallowRoutedChar_ = true;
-            return;
-        }
-    }
-    if (message == WM_KEYDOWN) swallowRoutedChar_ = false;
-    if (message == WM_CHAR && swallowRoutedChar_) {
-        swallowRoutedChar_ = false;
-        return;
-    }
-    CWnd* target = CWnd::FromHandle(focus);
-    if (!target) target = CWnd::FromHandle(KeyWindowOf(active));
-    if (!target) return;
-    target->PostMessage(message, event.key, 1);
-}
-
-bool CDesktop::FilterPosted(const MSG& msg) {
-    // A key press a window handled before dispatch is never translated, so it types no character.
-    if (msg.message == WM_CHAR && swallowChar_) {
-        swallowChar_ = false;
-        return true;
-    }
-    if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) swallowChar_ = false;
-    // Its character may arrive while the handling runs a modal dialog: it types nothing there either.
-    if (msg.message == WM_KEYDOWN) swallowChar_ = true;
-    const bool handled = PreTranslate(msg);
-    if (msg.message == WM_KEYDOWN) swallowChar_ = handled;
-    return handled;
-}
-
-bool CDesktop::PreTranslate(const MSG& msg) {
-    CWnd* wnd = CWnd::FromHandle(msg.hwnd);
-    if (!wnd) return false;
-    MSG m = msg;
-    for (CWnd* w = wnd; w; w = w->GetParent()) {
-        const HWND hwnd = w->m_hWnd;
-        if (w->PreTranslateMessage(&m)) return true;
-        if (!IsWindow(hwnd)) return true;
-    }
-    return false;
-}
-
-void CDesktop::OnStalled() {
-    if (onStalled) onStalled();
 }

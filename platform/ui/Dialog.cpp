@@ -30,7 +30,10 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
 INT_PTR CDialog::DoModal() {
     const DialogTemplate* t = template_ ? template_ : FindDialogTemplate(templateId_);
     if (!t || m_hWnd) return -1;
-    CWnd* owner = parent_ ? parent_->GetTopLevelParent() : CWnd::GetActiveWindow();
+    CDesktop& desktop = CDesktop::Get();
+    // Opened on a window that a running modal dialog shuts out (the frame under a screen), the
+    // dialog belongs to that modal dialog, the one the user sees.
+    CWnd* owner = CWnd::FromHandle(desktop.ModalOwnerFor(parent_ ? parent_->m_hWnd : HWND()));
     if (owner == this) owner = nullptr;
     const HWND ownerHwnd = owner ? owner->m_hWnd : HWND();
     const bool ownerWasEnabled = owner && owner->IsWindowEnabled();
@@ -41,20 +44,23 @@ INT_PTR CDialog::DoModal() {
     result_ = -1;
     if (CreateIndirect(*t, owner)) {
         const HWND self = m_hWnd;
+        desktop.BeginModal(self);
         if (!ended_ && !IsWindowVisible()) {
             ShowWindow(SW_SHOWNORMAL);
             FocusFirstControl();
         }
         if (!ended_ && g_observer) g_observer->OnModalDialogShown(*this);
         RunMessageLoop([&] { return !ended_ && IsWindow(self); });
+        desktop.EndModal(self);
     }
+    // The owner takes the keys back, the focus where it was in it, before the dialog goes.
     CWnd* ownerNow = CWnd::FromHandle(ownerHwnd);
     if (ownerWasEnabled && ownerNow) ownerNow->EnableWindow(TRUE);
+    if (ownerNow) ownerNow->SetActiveWindow();
     if (m_hWnd) {
         ShowWindow(SW_HIDE);
         DestroyWindow();
     }
-    if (ownerNow) ownerNow->SetActiveWindow();
     modal_ = false;
     return result_;
 }

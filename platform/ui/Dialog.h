@@ -36,8 +36,10 @@ public:
     CDialog(const DialogTemplate& dialogTemplate, CWnd* parent);
 
     UINT GetTemplateId() const { return templateId_; }
-    // Runs the dialog modally: the owner is disabled while it runs and the loop keeps timers,
-    // posted and sent messages flowing. Returns the EndDialog result, or -1 when it could not open.
+    // Runs the dialog modally: the owner (the parent's top-level window, or the modal dialog on top
+    // when a running one shuts that out) is disabled while it runs and gets the focus back after, and
+    // the loop keeps timers, posted and sent messages flowing. Returns the EndDialog result, or -1
+    // when it could not open.
     virtual INT_PTR DoModal();
     // Creates the dialog modelessly (shown when its template has WS_VISIBLE).
     BOOL Create(UINT templateId, CWnd* parent = nullptr);

@@ -30,8 +30,9 @@ struct WindowRecord {
     CFont* font = nullptr;
     std::map<std::wstring, uintptr_t> props;
     std::map<UINT_PTR, void (*)(HWND, UINT, UINT_PTR, DWORD)> timerCallbacks;
-    HWND lastFocus;  // top-level windows: the window in it that had the focus last
-    CRect invalid;   // client coordinates; empty when valid
+    HWND lastFocus;                // top-level windows: the window in it that had the focus last
+    uint64_t shownAfterInput = 0;  // top-level windows: the last input queued when it was last shown
+    CRect invalid;                 // client coordinates; empty when valid
     bool erase = false;
     bool frameDirty = false;
     bool maximized = false;

@@ -69,7 +69,10 @@ BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
     if (!IsWindow(self)) return FALSE;
     if (r.style & WS_VISIBLE) {
         desk.InvalidateTree(r);
-        if (!(style & WS_CHILD)) desk.Activate(m_hWnd);
+        if (!(style & WS_CHILD)) {
+            desk.Shown(r);
+            desk.Activate(m_hWnd);
+        }
     }
     return TRUE;
 }
@@ -408,6 +411,7 @@ BOOL CWnd::ShowWindow(int command) {
     } else if (show && (!wasVisible || geometryChanged)) {
         if (geometryChanged) desk.Expose(oldScreen);
         desk.InvalidateTree(r);
+        if (!wasVisible && !r.IsChild()) desk.Shown(r);
     }
     if (show && !r.IsChild() && command != SW_SHOWNA && command != SW_SHOWNOACTIVATE) {
         desk.BringToTop(m_hWnd);

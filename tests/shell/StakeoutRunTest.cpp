@@ -5,7 +5,6 @@
 // 233.1301° = 233°07′48″), never taken from a recorded run. Tones are timed on the virtual clock.
 #include <array>
 
-#include "platform/ui/ListCtrl.h"
 #include "resources/LineStakeDlg.h"
 #include "resources/MainMenu.h"
 #include "resources/PointStoreDlg.h"
@@ -17,54 +16,19 @@
 #include "stakeout/screens/CLineStakeDlg.h"
 #include "stakeout/screens/CStakeoutDlg.h"
 #include "tests/shell/FrameProbe.h"
-#include "tests/shell/JobStoreSupport.h"
-#include "tests/shell/SimWalkSupport.h"
+#include "tests/shell/StakeWalkSupport.h"
 #include "tests/stakeout/RecordingTones.h"
 
 namespace {
-constexpr double kOrigin[3] = {30.2416666667, 120.1716666667, 12.5};
-
-template <class... Args>
-std::string Text(const char* format, Args... args) {
-    char text[256];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
-
-class StakeoutRunTest : public SimWalkTest {
+class StakeoutRunTest : public StakeWalkTest {
 protected:
     void SetUp() override {
-        SimWalkTest::SetUp();
-        job_.Install(root_);
-        FrameProbe::Job(frame).settings.connection.dRmshLimit = 0.05;
-        FrameProbe::Job(frame).settings.connection.dRmsvLimit = 0.05;
-        frame.ShowWindow(SW_SHOW);
-        ui_.Pump();
-        // Design points on whole metres near the walk's origin.
-        Raw(kOrigin[0], kOrigin[1], n0_, e0_);
-        n0_ = std::round(n0_);
-        e0_ = std::round(e0_);
+        StakeWalkTest::SetUp();
         start_ = ProgramTimeMs();
-    }
-    void TearDown() override {
-        job_.Close();
-        SimWalkTest::TearDown();
-    }
-    std::string Origin() const {
-        return Text("origin %.10f %.10f %.4f\n", kOrigin[0], kOrigin[1], kOrigin[2]);
     }
     using Texts = std::array<const wchar_t*, 6>;
     using Shown = std::array<CString, 6>;
     static Shown AsShown(const Texts& t) { return {t[0], t[1], t[2], t[3], t[4], t[5]}; }
-    // The first row of the screen's library, chosen with OK.
-    void ChooseFirstRow(CDialog& screen, UINT libraryIdd, UINT list, UINT libraryButton) {
-        ui_.OnModal(libraryIdd, [&, list](CDialog& lib) {
-            auto& rows = *dynamic_cast<CListCtrl*>(lib.GetDlgItem(static_cast<int>(list)));
-            rows.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            ui_.Click(lib, IDOK);
-        });
-        ui_.Click(screen, static_cast<int>(libraryButton));
-    }
     // Tone times since the walk started, in ms.
     std::vector<uint64_t> Tones() {
         std::vector<uint64_t> times = RecordingTones::Take();
@@ -72,9 +36,7 @@ protected:
         return times;
     }
 
-    FrameJobStore job_{frame};
     RecordingTones tones_;
-    double n0_ = 0, e0_ = 0;
     uint64_t start_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/ui/WindowDC.h"
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreTypeDlg.h"
+#include "shell/dialogs/CSplashWnd.h"
 #include "shell/view/CFrmGraphView.h"
 #include "shell/view/ViewButtons.h"
 #include "tests/shell/FrameProbe.h"
@@ -19,6 +20,8 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         frame.ShowWindow(SW_SHOW);
+        // The splash lies over the map, its owner, until its time is up: these taps are on the map.
+        if (CSplashWnd* splash = CSplashWnd::Current()) splash->HideSplashScreen();
         FrameProbe::RecalcViewLayout(frame);
         FrameProbe::SetStorePath(frame, &store);
         FrameProbe::Listeners(frame).ListenForPositions(view().m_hWnd);
