@@ -217,7 +217,7 @@ TEST_F(CoordViewTest, APointStoredWhileTheViewIsOpenJoinsAtTheTop) {
     Open();
     Select(1);
     CSurveyPointStore store(host, nullptr);
-    ASSERT_EQ(store.StoreQuickPoint(TestFix()).number, 1);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), {}).number, 1);
     ui.Advance(1000);
     EXPECT_EQ(Names(), (std::vector<CString>{L"桩4", L"桩3", L"桩2", L"桩1"}));
     EXPECT_EQ(view.List().GetNextItem(-1, LVNI_SELECTED), 2);

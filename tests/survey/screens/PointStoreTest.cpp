@@ -209,7 +209,7 @@ TEST_F(PointStoreTest, OffsetPointReplacesTheFixAndCancelStoresNothing) {
 
 // One fix's precision reads the same in both dialogs of an offset store.
 TEST_F(PointStoreTest, TheOffsetAndStoreDialogsShowTheSamePrecision) {
-    Context(1);
+    Mode(1);
     CGpsState fix = TestFix();
     fix.rmsH = 0.0125;
     fix.rmsV = 0.0216;
@@ -223,7 +223,7 @@ TEST_F(PointStoreTest, TheOffsetAndStoreDialogsShowTheSamePrecision) {
         EXPECT_EQ(ui.GetText(d, pointstore::kRmsV), L"0.022");
         ui.Click(d, IDCANCEL);
     });
-    EXPECT_EQ(store.StorePoint(fix).number, 0);
+    EXPECT_EQ(store.StorePoint(fix, request).number, 0);
 }
 
 TEST_F(PointStoreTest, SmoothingAveragesFiveEpochsOnePerSecond) {
