@@ -64,11 +64,16 @@ void StoreFileWriter::Undo(uint64_t journalLength) {
 
 StoreWritten StoreFileWriter::Write(const StoreFilePaths& paths, const StoreLines& lines,
                                     const std::function<bool()>& saveNames) {
-    // Lines appended before an earlier store's missing ones would take their place in the file.
+    // Lines appended before an earlier store's missing ones would take their place in the file. The
+    // earlier stores are settled first, so that the journal never grows past one store's record.
     const std::optional<JournalContents> journal = ReadStoreJournal(paths.journal);
     if (!journal) return {StoreWrite::kDataFailed, {}};
-    if (std::optional<MissingLines> missing = FinishStores(*journal))
-        return {StoreWrite::kEarlierMissing, *missing};
+    uint64_t journalLength = journal->wholeLength;
+    if (!journal->records.empty()) {
+        if (std::optional<MissingLines> missing = SettleStoreJournal(paths.journal))
+            return {StoreWrite::kEarlierMissing, *missing};
+        journalLength = 0;
+    }
     if (!Prepare(paths) || !saveNames()) return {StoreWrite::kDataFailed, {}};
     std::string raw;
     if (raw_.IsEmpty() && !lines.raw.empty())
@@ -79,7 +84,7 @@ StoreWritten StoreFileWriter::Write(const StoreFilePaths& paths, const StoreLine
     const bool rawWritten = raw.empty() || raw_.Append(raw);
     if (!rawWritten || !point_.Append(ToGbk(lines.point)) ||
         (!paths_.record.IsEmpty() && !record_.Append(ToGbk(lines.record)))) {
-        Undo(journal->wholeLength);
+        Undo(journalLength);
         return {StoreWrite::kDataFailed, {}};
     }
     // The journal keeps a library line that could not be written until the library has it.
