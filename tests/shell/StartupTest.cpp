@@ -150,7 +150,7 @@ TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
     const std::string p1 = "P1,1,2,3,c\r\n", p2 = "P2,4,5,6,d\r\n";
     const CString points = L"\\Program Files\\Jobs\\road\\data\\road.xyh";
     const CString records = L"\\Program Files\\Jobs\\road\\data\\road.rec";
-    const std::string whole = EncodeStoreJournal({L"P2", {{points, 12, p2}, {records, 12, p2}}});
+    const std::string whole = EncodeStoreRecord({L"P2", {{points, 12, p2}, {records, 12, p2}}});
     struct Case {
         const char* name;
         std::string journal;
@@ -167,8 +167,7 @@ TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
         {"cut after the last write", whole, p1 + p2, p1 + p2, nullptr, p1 + p2, p1 + p2, false},
         {"a journal cut short itself", whole.substr(0, whole.size() - 3), p1, p1, nullptr, p1, p1, false},
         {"a file in a folder that is gone",
-         EncodeStoreJournal(
-             {L"P2", {{points, 12, p2}, {L"\\Program Files\\Jobs\\road\\gone\\x.rec", 0, p2}}}),
+         EncodeStoreRecord({L"P2", {{points, 12, p2}, {L"\\Program Files\\Jobs\\road\\gone\\x.rec", 0, p2}}}),
          p1, p1, L"上次存储被中断,点P2未能补全,请检查存储空间!", p1 + p2, p1, true},
     };
     for (const Case& c : cases) {

@@ -66,7 +66,7 @@ TEST_F(StartOnDamage, KeptSettingsAFinishedStoreAndCutLinesBeforeTheNextPoint) {
 
     // A kill after the point file and the raw file had the point, before the record file and the
     // library; and a job settings file that lost its last line's end.
-    StoreJournal journal{LineField(FromGbk(whole["data/vorna.xyh"]), 0), {}};
+    StoreRecord journal{LineField(FromGbk(whole["data/vorna.xyh"]), 0), {}};
     for (const char* file : kStored) {
         const std::string line = LastLine(whole[file]);
         CString device = L"\\Program Files\\Jobs\\vorna\\" + FromUtf8(file);
@@ -75,7 +75,7 @@ TEST_F(StartOnDamage, KeptSettingsAFinishedStoreAndCutLinesBeforeTheNextPoint) {
     }
     for (const char* file : {"data/vorna.rec", "vorna.lib"})
         std::filesystem::resize_file(Job(file), whole[file].size() - LastLine(whole[file]).size());
-    std::ofstream(Job("vorna.qzj"), std::ios::binary) << EncodeStoreJournal(journal);
+    std::ofstream(Job("vorna.qzj"), std::ios::binary) << EncodeStoreRecord(journal);
     std::string settings = ReadAll(Job("vorna.qzs"));
     settings.resize(settings.size() - 2);
     std::ofstream(Job("vorna.qzs"), std::ios::binary) << settings;
