@@ -168,7 +168,7 @@ TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
         {"a journal cut short itself", whole.substr(0, whole.size() - 3), p1, p1, nullptr, p1, p1, false},
         {"a file in a folder that is gone",
          EncodeStoreRecord({L"P2", {{points, 12, p2}, {L"\\Program Files\\Jobs\\road\\gone\\x.rec", 0, p2}}}),
-         p1, p1, L"上次存储被中断,点P2未能补全,请检查存储空间!", p1 + p2, p1, true},
+         p1, p1, L"上次存储被中断,点P2在x.rec中未能补全,请检查存储空间!", p1 + p2, p1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
