@@ -92,7 +92,7 @@ void JobCommands::ShowTitle() {
 // What follows the job settings beside the parser (the job session tells it): the local time, and
 // the parameter warnings, which the new job may raise again.
 void JobCommands::TakeJobSettings() {
-    watch_.paramAcknowledged.fill(false);
+    watch_.RearmParamWarnings();
     SetLocalTimeOffsetMinutes(job_.settings.connection.nTimeZone * 60);
 }
 

@@ -47,8 +47,8 @@ void CWarningDlg::Close() {
 
 BOOL CWarningDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (kind_ == WarningKind::kBaseCoord) SetDlgItemText(warning::kBaseCoordChange, owner_.baseChangeText);
-    if (kind_ == WarningKind::kBaseId) SetDlgItemText(warning::kBaseIdChange, owner_.baseChangeText);
+    if (kind_ == WarningKind::kBaseCoord) SetDlgItemText(warning::kBaseCoordChange, owner_.BaseChangeText());
+    if (kind_ == WarningKind::kBaseId) SetDlgItemText(warning::kBaseIdChange, owner_.BaseChangeText());
     return TRUE;
 }
 

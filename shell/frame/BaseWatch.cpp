@@ -46,9 +46,8 @@ void BaseWatch::Update(CGpsState& state) {
     state.baseLon = l * kRadToDeg;
     state.baseHeight = h;
     if (!IsBasePosition(state.baseLat, state.baseLon)) return;
-    supervision_.baseReceived = 1;
+    supervision_.NoteBaseHeard(state.solutionCode == kSolFixed);
     if (state.solutionCode != kSolFixed) return;
-    supervision_.baseFixedReceived = 1;
 
     const BaseStationRec& stored = job_.coord.base;
     const double dx = state.baseX - stored.szdBasePX;

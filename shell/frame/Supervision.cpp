@@ -91,24 +91,29 @@ void Supervision::RaiseWarnings() {
         Raise(seven_);
     const DataLinkSettings& link = job_.settings.dataLink;
     if (link.nModuleType != kLinkRadio && (link.net.workMode == 1 || link.net.workMode == 2)) return;
-    if (baseIdChanged)
+    if (baseIdChanged_)
         Raise(baseId_);
-    else if (baseCoordChanged)
+    else if (baseCoordChanged_)
         Raise(baseCoord_);
+}
+
+void Supervision::NoteBaseHeard(bool fixed) {
+    baseHeard_ = true;
+    if (fixed) baseHeardFixed_ = true;
 }
 
 void Supervision::NoteBaseChange(const CString& heard, const CString& stored, double distance) {
     const CString distanceText =
         Format(L"%s:%.3f", LoadStringResource(strings::kBaseDistance).c_str(), distance);
     if (heard != stored) {
-        baseIdChanged = 1;
-        baseChangeText =
+        baseIdChanged_ = true;
+        baseChangeText_ =
             Format(L"%s:%s  %s:%s\r\n", LoadStringResource(strings::kCurrentBaseId).c_str(), heard.c_str(),
                    LoadStringResource(strings::kPreviousBaseId).c_str(), stored.c_str()) +
             distanceText;
     } else {
-        baseCoordChanged = 1;
-        baseChangeText = distanceText;
+        baseCoordChanged_ = true;
+        baseChangeText_ = distanceText;
     }
 }
 
@@ -121,19 +126,19 @@ void Supervision::Raise(CWarningDlg& warning) {
 void Supervision::Acknowledge(WarningKind kind) {
     switch (kind) {
         case WarningKind::kMeridian:
-            paramAcknowledged[static_cast<size_t>(ParamWarning::kCentralMeridian)] = true;
+            paramAcknowledged_[static_cast<size_t>(ParamWarning::kCentralMeridian)] = true;
             break;
         case WarningKind::kSevenParam:
-            paramAcknowledged[static_cast<size_t>(ParamWarning::kSevenRotation)] = true;
+            paramAcknowledged_[static_cast<size_t>(ParamWarning::kSevenRotation)] = true;
             break;
         case WarningKind::kFourParam:
-            paramAcknowledged[static_cast<size_t>(ParamWarning::kFourScale)] = true;
+            paramAcknowledged_[static_cast<size_t>(ParamWarning::kFourScale)] = true;
             break;
         case WarningKind::kBaseCoord:
-            baseCoordChanged = 0;
+            baseCoordChanged_ = false;
             break;
         case WarningKind::kBaseId:
-            baseIdChanged = 0;
+            baseIdChanged_ = false;
             break;
     }
 }

@@ -57,37 +57,46 @@ public:
     bool PortLost() const { return portLost_; }
     // OK on a warning.
     void Acknowledge(WarningKind kind);
+    // While acknowledged by the user, the tick does not raise that parameter warning.
+    bool Acknowledged(ParamWarning warning) const { return paramAcknowledged_[static_cast<size_t>(warning)]; }
     // A changed parameter group raises its warning again.
-    void Rearm(ParamWarning warning) { paramAcknowledged[static_cast<size_t>(warning)] = false; }
+    void Rearm(ParamWarning warning) { paramAcknowledged_[static_cast<size_t>(warning)] = false; }
+    // New parameters or a new job may raise every parameter warning again.
+    void RearmParamWarnings() { paramAcknowledged_.fill(false); }
     // The frame closes: open warnings go first.
     void CloseWarnings();
     const CWarningDlg& Warning(WarningKind kind) const;
 
-    // The parameter warnings acknowledged by the user, by ParamWarning: while set, the tick does not
-    // raise that warning; a change of its group in the parameter view clears it.
-    std::array<bool, 3> paramAcknowledged{};
-    // The base watch heard a base other than the stored one (`heard` against `stored` identifiers,
-    // `distance` metres apart): a changed identifier or, with the same one, the moved position is
-    // raised on the next tick.
+    // ---- Told by the base watch.
+    // A base position was heard, `fixed` when the rover's solution was fixed.
+    void NoteBaseHeard(bool fixed);
+    bool BaseHeard() const { return baseHeard_; }
+    // A base position came with a fixed solution this session.
+    bool BaseHeardFixed() const { return baseHeardFixed_; }
+    // A base other than the stored one was heard (`heard` against `stored` identifiers, `distance`
+    // metres apart): a changed identifier or, with the same one, the moved position is raised on the
+    // next tick, until its warning is acknowledged.
     void NoteBaseChange(const CString& heard, const CString& stored, double distance);
-
-    // Set by the base watch.
-    int baseReceived = 0;
-    int baseFixedReceived = 0;  // a base position came with a fixed solution this session
-    int baseIdChanged = 0;
-    int baseCoordChanged = 0;
-    CString baseChangeText;
+    bool BaseIdChanged() const { return baseIdChanged_; }
+    bool BaseCoordChanged() const { return baseCoordChanged_; }
+    // What the base warnings say of the change.
+    const CString& BaseChangeText() const { return baseChangeText_; }
 
 private:
     void WatchForData();
     void ReopenLostPort();
     void RaiseWarnings();
-    bool Acknowledged(ParamWarning warning) const { return paramAcknowledged[static_cast<size_t>(warning)]; }
     void Raise(CWarningDlg& warning);
 
     ISupervisedFrame& frame_;
     ReceiverLink& link_;
     const JobSession& job_;
+    std::array<bool, 3> paramAcknowledged_{};  // by ParamWarning
+    bool baseHeard_ = false;
+    bool baseHeardFixed_ = false;
+    bool baseIdChanged_ = false;
+    bool baseCoordChanged_ = false;
+    CString baseChangeText_;
     bool portLost_ = false;
     bool toldHowToLink_ = false;  // once a run
     int reopenIn_ = 0;

@@ -54,7 +54,7 @@ CString CalibrationHostImpl::SetupFolder() const {
 }
 
 bool CalibrationHostImpl::BaseReceivedFixed() const {
-    return watch_.baseFixedReceived != 0;
+    return watch_.BaseHeardFixed();
 }
 
 void CalibrationHostImpl::PlayTone() {
@@ -77,9 +77,7 @@ bool CalibrationHostImpl::SaveCoordParams(const CoordSysParams& params) {
     ApplyCoordParams(stored, converter);
     RecomputeBaseStation(stored, converter);
     if (!job.StoreCoordParams(stored)) return false;
-    for (ParamWarning warning :
-         {ParamWarning::kCentralMeridian, ParamWarning::kSevenRotation, ParamWarning::kFourScale})
-        watch_.Rearm(warning);
+    watch_.RearmParamWarnings();
     return true;
 }
 

@@ -63,7 +63,7 @@ TEST_F(BaseWatchTest, FirstBaseIsTakenSilentlyThenTheSameBaseChangesNothing) {
     EXPECT_EQ(old.substr(old.size() - 11), ",00000000\r\n");
     EXPECT_EQ(FrameProbe::Job(frame).coord.base.szBaseStationID, L"0001");
     EXPECT_NEAR(FrameProbe::Job(frame).coord.base.szdBaseLat, 30.15, 1e-8);
-    EXPECT_EQ(FrameProbe::Watch(frame).baseIdChanged + FrameProbe::Watch(frame).baseCoordChanged, 0);
+    EXPECT_FALSE(FrameProbe::Watch(frame).BaseIdChanged() || FrameProbe::Watch(frame).BaseCoordChanged());
     EXPECT_NE(ReadHostFile("job/j.qza").find("szBaseStationID=0001"), std::string::npos);
     EXPECT_NE(ReadHostFile("job/data/j.blh").find("Rem BaseStation"), std::string::npos);
 
@@ -71,19 +71,19 @@ TEST_F(BaseWatchTest, FirstBaseIsTakenSilentlyThenTheSameBaseChangesNothing) {
     Base(0.005, "0007");
     EXPECT_EQ(ReadHostFile("job/result/basecoord.blh"), now);
     EXPECT_EQ(FrameProbe::Job(frame).coord.base.szBaseStationID, L"0001");
-    EXPECT_EQ(FrameProbe::Watch(frame).baseIdChanged + FrameProbe::Watch(frame).baseCoordChanged, 0);
+    EXPECT_FALSE(FrameProbe::Watch(frame).BaseIdChanged() || FrameProbe::Watch(frame).BaseCoordChanged());
 }
 
 TEST_F(BaseWatchTest, AMovedBaseOrAnotherOneArmsItsWarning) {
     Base(0, "0001");
     Base(12, "0001");
-    EXPECT_EQ(FrameProbe::Watch(frame).baseCoordChanged, 1);
-    EXPECT_EQ(FrameProbe::Watch(frame).baseChangeText.Find(L"新旧基站距离::"), 0);
+    EXPECT_TRUE(FrameProbe::Watch(frame).BaseCoordChanged());
+    EXPECT_EQ(FrameProbe::Watch(frame).BaseChangeText().Find(L"新旧基站距离::"), 0);
     Base(30, "0002");
-    EXPECT_EQ(FrameProbe::Watch(frame).baseIdChanged, 1);
-    EXPECT_EQ(
-        FrameProbe::Watch(frame).baseChangeText.Find(L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::"),
-        0);
+    EXPECT_TRUE(FrameProbe::Watch(frame).BaseIdChanged());
+    EXPECT_EQ(FrameProbe::Watch(frame).BaseChangeText().Find(
+                  L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::"),
+              0);
     const std::string lines = ReadHostFile("job/result/basecoord.blh");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
     const std::string last = NowBaseLine(L"30.15009730,120.07300000", L"0002");
@@ -92,7 +92,7 @@ TEST_F(BaseWatchTest, AMovedBaseOrAnotherOneArmsItsWarning) {
 
 TEST_F(BaseWatchTest, ABaseHeardWhileTheRoverIsNotFixedChangesNoFile) {
     Base(0, "0001", sim::FixKind::kFloat);
-    EXPECT_EQ(FrameProbe::Watch(frame).baseReceived, 1);
+    EXPECT_TRUE(FrameProbe::Watch(frame).BaseHeard());
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
 }
@@ -123,7 +123,7 @@ TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
         e.stationId = "0009";
         Feed(sim::BestPosLog(e) + sim::RefStationLog(e, xyz[0], xyz[1], xyz[2]));
     }
-    EXPECT_EQ(FrameProbe::Watch(frame).baseReceived, 0);
+    EXPECT_FALSE(FrameProbe::Watch(frame).BaseHeard());
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/j.qza"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result" / "basecoord.blh"));
     EXPECT_FALSE(std::filesystem::exists(root_ / "job/result/OldForAutoAdjust.xyh"));
@@ -176,10 +176,10 @@ TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BaseAt(at, "0001");
-        FrameProbe::Watch(frame).baseCoordChanged = 0;
+        FrameProbe::Watch(frame).Acknowledge(WarningKind::kBaseCoord);
         const std::array<double, 3> heard{at[0] + c.shift[0], at[1] + c.shift[1], at[2] + c.shift[2]};
         BaseAt(heard, "0001");
-        EXPECT_EQ(FrameProbe::Watch(frame).baseCoordChanged, c.moved ? 1 : 0);
+        EXPECT_EQ(FrameProbe::Watch(frame).BaseCoordChanged(), c.moved);
         const std::array<double, 3>& kept = c.moved ? heard : at;
         EXPECT_NEAR(stored.szdBasePX, kept[0], 1e-6);
         EXPECT_NEAR(stored.szdBasePH, kept[2], 1e-6);

@@ -45,7 +45,7 @@ TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
 TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndRearmTheWarnings) {
     FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
     FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-    FrameProbe::Watch(frame).paramAcknowledged.fill(true);
+    FrameProbe::AcknowledgeParamWarnings(frame);
     CalibrationHostImpl host = FrameProbe::Hosts(frame).Calibration();
     CoordSysParams params = host.CoordParams();
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
@@ -53,7 +53,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
     EXPECT_EQ(FrameProbe::Job(frame).coord.four, params.four);
     EXPECT_EQ(FrameProbe::Position(frame).First().m_dFourShiftX, 10.0);
     EXPECT_EQ(host.CalibrationConverter().m_nFourParam, 1);
-    for (bool acknowledged : FrameProbe::Watch(frame).paramAcknowledged) EXPECT_FALSE(acknowledged);
+    for (bool acknowledged : FrameProbe::ParamAcknowledged(frame)) EXPECT_FALSE(acknowledged);
     EXPECT_NE(ReadHostFile("job/j.qza").find("szdCx1=10"), std::string::npos);
     frame.DestroyWindow();  // a writable job is written back at the end, while the device root is there
 }

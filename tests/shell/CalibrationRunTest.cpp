@@ -116,7 +116,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
 
     // The base: its known coordinates carry the offset; the wizard stores them and calibrates.
     StandOn(4);
-    ASSERT_NE(FrameProbe::Watch(frame).baseFixedReceived, 0);
+    ASSERT_TRUE(FrameProbe::Watch(frame).BaseHeardFixed());
     double bn = 0, be = 0, bh = 0;
     Known(kBase, bn, be, bh);
     ui_.OnModal(calibmode::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });

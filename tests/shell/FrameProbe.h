@@ -35,6 +35,18 @@ struct FrameProbe {
     static void CloseReceiver(CMainFrame& frame) { frame.CloseReceiver(); }
     static void ReacquireAndSave(CMainFrame& frame) { frame.ReacquireAndSave(); }
     static void ConfirmExit(CMainFrame& frame) { frame.ConfirmExit(); }
+    // OK on each parameter warning, as the user gives it.
+    static void AcknowledgeParamWarnings(CMainFrame& frame) {
+        for (WarningKind kind : {WarningKind::kMeridian, WarningKind::kSevenParam, WarningKind::kFourParam})
+            frame.supervision_.Acknowledge(kind);
+    }
+    // Which parameter warnings stand acknowledged, by ParamWarning.
+    static std::array<bool, 3> ParamAcknowledged(const CMainFrame& frame) {
+        const Supervision& watch = frame.supervision_;
+        return {watch.Acknowledged(ParamWarning::kCentralMeridian),
+                watch.Acknowledged(ParamWarning::kSevenRotation),
+                watch.Acknowledged(ParamWarning::kFourScale)};
+    }
     static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
     static bool WaitForRawCheck(CMainFrame& frame, int timeoutMs) { return frame.rawCheck_.Wait(timeoutMs); }
     static IFrameServices& Services(CMainFrame& frame) { return frame.receiverServices_; }

@@ -16,7 +16,7 @@ TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {
     EXPECT_EQ(host.CoordParams().base.szdBaseX, 0.0);
     EXPECT_NE(ReadHostFile("job/j.qza").find("117.5"), std::string::npos);
 
-    FrameProbe::Watch(frame).paramAcknowledged = {true, true, true};
+    FrameProbe::AcknowledgeParamWarnings(frame);
     host.RearmWarning(ParamWarning::kSevenRotation);
-    EXPECT_EQ(FrameProbe::Watch(frame).paramAcknowledged, (std::array<bool, 3>{true, false, true}));
+    EXPECT_EQ(FrameProbe::ParamAcknowledged(frame), (std::array<bool, 3>{true, false, true}));
 }

@@ -59,7 +59,7 @@ protected:
 TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     FrameProbe::Job(frame).settings.connection.nComBaud = 7;
     FrameProbe::Job(frame).settings.nSaveType = 2;
-    FrameProbe::Watch(frame).paramAcknowledged.fill(true);
+    FrameProbe::AcknowledgeParamWarnings(frame);
     NewJobNamed(L"road", 0, [this] {
         ASSERT_TRUE(ui_.Screenshot(Shot("newjob")));
         ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); });
@@ -75,7 +75,7 @@ TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
     EXPECT_EQ(FrameProbe::Job(frame).settings.connection.nComBaud, 7);  // the connection is kept
     EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 0);            // the rest is a new job's
     EXPECT_EQ(FrameProbe::Records(frame).RecordFile(), L"\\Program Files\\Jobs\\road\\data\\road.rec");
-    EXPECT_FALSE(FrameProbe::Watch(frame).paramAcknowledged[0]);
+    EXPECT_FALSE(FrameProbe::Watch(frame).Acknowledged(ParamWarning::kCentralMeridian));
 }
 
 // A new folder appears with the job's files or not at all: what a killed attempt left under the

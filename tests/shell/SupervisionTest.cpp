@@ -149,7 +149,7 @@ TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
     ASSERT_TRUE(meridian.IsOpen());
     ui_.Click(const_cast<CWarningDlg&>(meridian), IDOK);
     EXPECT_FALSE(meridian.IsOpen());
-    EXPECT_TRUE(FrameProbe::Watch(frame).paramAcknowledged[0]);
+    EXPECT_TRUE(FrameProbe::Watch(frame).Acknowledged(ParamWarning::kCentralMeridian));
     ui_.Advance(kTick);
     EXPECT_FALSE(meridian.IsOpen());
     // A changed central meridian arms it again.
@@ -160,8 +160,9 @@ TEST_F(SupervisionTest, OkAcknowledgesAWarningAndCancelOnlyClosesIt) {
 
 TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetworkModesSkipBoth) {
     Supervision& watch = FrameProbe::Watch(frame);
-    watch.baseIdChanged = watch.baseCoordChanged = 1;
-    watch.baseChangeText = L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::12.000";
+    watch.NoteBaseChange(L"0001", L"0001", 12.0);
+    watch.NoteBaseChange(L"0002", L"0001", 12.0);
+    ASSERT_EQ(watch.BaseChangeText(), L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::12.000");
     FrameProbe::Job(frame).settings.dataLink.nModuleType = 1;
     FrameProbe::Job(frame).settings.dataLink.net.workMode = 2;
     ui_.Advance(kTick);
@@ -171,10 +172,10 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
     const CWarningDlg& id = Warning(WarningKind::kBaseId);
     ASSERT_TRUE(id.IsOpen());
     EXPECT_FALSE(Warning(WarningKind::kBaseCoord).IsOpen());
-    EXPECT_EQ(ui_.GetText(const_cast<CWarningDlg&>(id), warning::kBaseIdChange), watch.baseChangeText);
+    EXPECT_EQ(ui_.GetText(const_cast<CWarningDlg&>(id), warning::kBaseIdChange), watch.BaseChangeText());
     ASSERT_TRUE(ui_.Screenshot(Shot("base-id-warning")));
     ui_.Click(const_cast<CWarningDlg&>(id), IDOK);
-    EXPECT_EQ(watch.baseIdChanged, 0);
+    EXPECT_FALSE(watch.BaseIdChanged());
     ui_.Advance(kTick);
     EXPECT_TRUE(Warning(WarningKind::kBaseCoord).IsOpen());
 }
