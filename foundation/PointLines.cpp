@@ -218,3 +218,32 @@ LastNames ScanLastNamesInFile(const CString& path, int format) {
         if (!line.empty()) kept.append(line).append("\n");
     return ScanLastNames(FromGbk(kept), format);
 }
+
+CString LastStoredPointName(const CString& path) {
+    FileTail tail;
+    if (!ReadFileTail(path, tail)) return CString();
+    constexpr uint64_t kBlock = 4096;
+    uint64_t from = tail.completeLength;  // where the bytes held in `unread` begin in the file
+    std::string unread;                   // the lines before those looked at; ends at a line feed
+    for (;;) {
+        size_t end = unread.size();
+        while (end > 0) {
+            const size_t lf = end >= 2 ? unread.rfind('\n', end - 2) : std::string::npos;
+            if (lf == std::string::npos && from > 0) break;  // the line begins in an earlier block
+            const size_t begin = lf == std::string::npos ? 0 : lf + 1;
+            std::string_view line(unread.data() + begin, end - 1 - begin);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (HoldsPointPosition(line)) return LineField(FromGbk(line), 0).Trim();
+            end = begin;
+        }
+        if (from == 0) return CString();
+        unread.resize(end);
+        const uint64_t start = from > kBlock ? from - kBlock : 0;
+        std::string block;
+        if (!ReadFileAt(path, start, static_cast<size_t>(from - start), block) ||
+            block.size() != from - start)
+            return CString();
+        unread.insert(0, block);
+        from = start;
+    }
+}

@@ -58,3 +58,9 @@ struct LastNames {
 LastNames ScanLastNames(const CString& text, int format);
 // The same from a point file read a block at a time; the defaults when it cannot be read.
 LastNames ScanLastNamesInFile(const CString& path, int format);
+
+// The name (trimmed) of the point file's last line that holds a point, read from the end a block at
+// a time, so that a season's file costs a start no more than its last lines; bytes after the last
+// line feed are an append cut short and are no line. Empty when no line holds a point or the file
+// cannot be read.
+CString LastStoredPointName(const CString& path);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "foundation/DevicePathJoin.h"
+#include "foundation/PointLines.h"
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
@@ -159,7 +160,16 @@ void JobSession::ChoseJob() {
 }
 
 void JobSession::StartPointNames() {
-    jobs.SetStoreNames(system.lastNames, system.szLastSaveName, settings.szdRoverAntH, 1);
+    // The point file, finished from the journal, knows the last stored name; the system file's may
+    // be a write that was lost (a damaged file written anew from defaults) and must not bring a
+    // stored name back. A store the journal could not finish (a full disk) is stored all the same.
+    const std::optional<JournalContents> journal =
+        ReadStoreJournal(StoreJournalPath(paths.jobFolder, paths.jobFileName));
+    const CString stored = journal && !journal->records.empty()
+                               ? journal->records.back().pointName
+                               : LastStoredPointName(paths.dataFolder + paths.dataFileName);
+    const CString& last = stored.IsEmpty() ? system.szLastSaveName : stored;
+    jobs.SetStoreNames(system.lastNames, last, settings.szdRoverAntH, 1);
     jobs.SetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
 }
 

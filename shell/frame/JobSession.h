@@ -47,7 +47,8 @@ public:
     void LoadAtStartup(const CString& softwareVersion);
     // A store of the job that a kill cut short is finished, and the user told once.
     void FinishInterruptedStore();
-    // The store continues from the system record's last names and the job's name affixes.
+    // The store continues after the point file's last stored point (the system record's last name
+    // when the file holds none), with the record's series and the job's name affixes.
     void StartPointNames();
     // The last point names and name affixes go back to the files, where they may be written.
     void SaveAtExit();

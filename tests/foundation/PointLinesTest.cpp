@@ -153,4 +153,36 @@ TEST_F(PointLinesTest, LastNamesFromAFileAsFromItsText) {
     EXPECT_EQ(ScanLastNamesInFile(L"\\data\\none.xyh", 1).second, L"Z0");
 }
 
+// The last stored point read from the end: a line that holds no point, an empty line and a torn
+// append are passed over, and a line across a block boundary reads whole.
+TEST_F(PointLinesTest, TheLastStoredPointNameIsReadFromTheEnd) {
+    const std::string longName(5000, 'L');
+    const struct {
+        const char* name;
+        std::string text;
+        CString last;
+    } cases[] = {
+        {"plain",
+         PointLine("P1", "1", 0, 0) + PointLine(" \xb5\xe3"
+                                                "2 ",
+                                                "1", 0, 0),
+         L"点2"},
+        {"torn append", PointLine("P1", "1", 0, 0) + "P2,1,2,3", L"P1"},
+        {"junk and empty lines",
+         PointLine("P1", "1", 0, 0) + "junk\r\n\r\n\n" + std::string(9000, 'j') + "\r\n", L"P1"},
+        {"across blocks",
+         std::string(4000, 'x') + "\r\n" + PointLine(longName.c_str(), "1", 0, 0) + "a,b\r\n",
+         CString(FromUtf8(longName))},
+        {"first line only", PointLine("Q", "1", 0, 0), L"Q"},
+        {"no point", "a,b,c,d\r\n", L""},
+        {"empty", "", L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteHostFile("data/n.xyh", c.text);
+        EXPECT_EQ(LastStoredPointName(L"\\data\\n.xyh"), c.last);
+    }
+    EXPECT_EQ(LastStoredPointName(L"\\data\\none.xyh"), L"");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/serial/SerialPortMap.h"
 #include "platform/testing/UiDriver.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
@@ -19,4 +20,18 @@ protected:
     }
 
     CUiDriver ui_;
+};
+
+// The whole program started on the device root, with no receiver behind the job's port: the link
+// fails quietly and touches no real device.
+class ProgramStartTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        SetSerialDevicePath(3, (root_ / "no-receiver").string());
+    }
+    void TearDown() override {
+        SetSerialDevicePath(3, "");
+        ShellTest::TearDown();
+    }
 };

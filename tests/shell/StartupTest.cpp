@@ -16,17 +16,7 @@ const char* const kProgram = "Program Files";
 const char* const kJob = "Program Files/Jobs/vorna/";
 }  // namespace
 
-class StartupTest : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        SetSerialDevicePath(3, (root_ / "no-receiver").string());
-    }
-    void TearDown() override {
-        SetSerialDevicePath(3, "");
-        ShellTest::TearDown();
-    }
-};
+using StartupTest = ProgramStartTest;
 
 TEST_F(StartupTest, FirstRunWritesTheDefaultFilesAndTitlesTheWindow) {
     CQuorinApp app;

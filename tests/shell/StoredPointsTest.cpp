@@ -2,7 +2,6 @@
 // the first screen is up, by the display rule, again when a point file becomes current or the
 // rule changes; a point stored after the restart is drawn beside them. The record file's list
 // loads after the first screen too.
-#include "platform/serial/SerialPortMap.h"
 #include "receiver/ReceiverMessages.h"
 #include "resources/FileDialogs.h"
 #include "resources/MainViewForm.h"
@@ -24,16 +23,8 @@ const wchar_t* const kDamagedRecords = L"road.rec中有1行已损坏,已跳过";
 const char* const kPoints =
     "P1,10,10,1,c\r\nP2,20,20,2,c\r\nP3,30,30,3,c\r\nP4,40,40,4,c\r\nP5,50,50,5,c\r\nP6,6";
 
-class StoredPointsTest : public ShellTest {
+class StoredPointsTest : public ProgramStartTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        SetSerialDevicePath(3, (root_ / "no-receiver").string());
-    }
-    void TearDown() override {
-        SetSerialDevicePath(3, "");
-        ShellTest::TearDown();
-    }
     // The job "road" with the point file road.xyh is current; its map shows `rule` points.
     void LayOutRoad(int rule) {
         std::filesystem::remove_all(root_ / "Program Files");
