@@ -29,7 +29,7 @@ bool WriteLineFile(const CString& path, const CString& line) {
 void BaseWatch::WriteBaseCoordFile(const CGpsState& state) {
     // The append creates the file, and a failed first append leaves none (not an empty one).
     const CString path = job_.paths.resultFolder + L"basecoord.blh";
-    CCoordTransform& t = position_.First();
+    const CCoordTransform& t = position_.First();
     const CString line =
         Format(L"NowBase,%s,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d",
                Format(L"%.8f", t.ConvertDmsAngle(state.baseLat / kRadToDeg, 0)).c_str(),
@@ -73,7 +73,7 @@ void BaseWatch::Update(CGpsState& state) {
 void BaseWatch::WriteOldBaseFile() {
     // The previous base in the grid; a file that cannot be written does not stop the watch.
     const BaseStationRec& stored = job_.coord.base;
-    CCoordTransform& t = position_.First();
+    const CCoordTransform& t = position_.First();
     double n = 0.0, e = 0.0, hh = 0.0;
     position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kRadToDeg,
                      t.ConvertDmsAngle(stored.szdBaseLon, 1) * kRadToDeg, stored.szdBaseHgt, job_.coord, n, e,
@@ -85,7 +85,7 @@ void BaseWatch::WriteOldBaseFile() {
 void BaseWatch::TakeNewBase(const CGpsState& state) {
     CoordSysParams coord = job_.coord;
     BaseStationRec& stored = coord.base;
-    CCoordTransform& t = position_.First();
+    const CCoordTransform& t = position_.First();
     stored.szdBasePX = state.baseX;
     stored.szdBasePY = state.baseY;
     stored.szdBasePH = state.baseZ;

@@ -10,7 +10,7 @@ class Supervision;
 
 class BaseWatch {
 public:
-    BaseWatch(JobSession& job, PositionConverter& position, Supervision& supervision)
+    BaseWatch(JobSession& job, const PositionConverter& position, Supervision& supervision)
         : job_(job), position_(position), supervision_(supervision) {}
 
     // Fills the state's base latitude, longitude and height, and follows the base it names.
@@ -25,6 +25,6 @@ private:
     void TakeNewBase(const CGpsState& state);
 
     JobSession& job_;
-    PositionConverter& position_;
+    const PositionConverter& position_;
     Supervision& supervision_;
 };

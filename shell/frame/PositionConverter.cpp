@@ -8,13 +8,13 @@ void PositionConverter::Apply(const CoordSysParams& params) {
     ApplyCoordParams(params, first_);
 }
 
-void PositionConverter::Convert(CGpsState& state, const CoordSysParams& params) {
+void PositionConverter::Convert(CGpsState& state, const CoordSysParams& params) const {
     ToProjected(state.latitude, state.longitude, state.height, params, state.projX, state.projY, state.projH);
     ToGrid(state.latitude, state.longitude, state.height, params, state.gridX, state.gridY, state.gridH);
 }
 
 void PositionConverter::ToProjected(double latDeg, double lonDeg, double height, const CoordSysParams& params,
-                                    double& n, double& e, double& h) {
+                                    double& n, double& e, double& h) const {
     double b = latDeg, l = lonDeg;
     h = height;
     if (params.seven.nSevenPar == 1) first_.Wgs84ToLocalBlh(b, l, h);
@@ -23,6 +23,6 @@ void PositionConverter::ToProjected(double latDeg, double lonDeg, double height,
 }
 
 void PositionConverter::ToGrid(double latDeg, double lonDeg, double height, const CoordSysParams& params,
-                               double& n, double& e, double& h) {
+                               double& n, double& e, double& h) const {
     JobGridFromWgs84(first_, params, latDeg, lonDeg, height, n, e, h);
 }

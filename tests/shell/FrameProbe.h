@@ -7,7 +7,7 @@
 
 struct FrameProbe {
     static JobSession& Job(CMainFrame& frame) { return frame.job_; }
-    static PositionConverter& Position(CMainFrame& frame) { return frame.position_; }
+    static const PositionConverter& Position(CMainFrame& frame) { return frame.position_; }
     static ReceiverLink& Receiver(CMainFrame& frame) { return frame.receiver_; }
     static PositionListeners& Listeners(CMainFrame& frame) { return frame.listeners_; }
     static Supervision& Watch(CMainFrame& frame) { return frame.supervision_; }
