@@ -47,8 +47,9 @@ struct CGpsState {
     static constexpr int kMaxSatellites = 20;
 
     int32_t fixFlag = 0;  // 1 once the main frame has taken a position
-    // Program clock when the frame took the position (FixAge.h); none for a state it never stamped.
-    std::optional<uint64_t> fixTimeMs;
+    // Program clock when the position was last current (FixAge.h): when its content first arrived, or
+    // earlier when the receiver's own times had moved on; none for a state the frame never stamped.
+    std::optional<int64_t> fixTimeMs;
     uint32_t fixIntervalMs = 0;  // the receiver's output interval as last seen; 0 not yet known
     double pdop = 0.0;
     double hdop = 0.0;

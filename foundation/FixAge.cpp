@@ -4,24 +4,56 @@
 
 namespace {
 constexpr uint64_t kSameEpochMs = 50;
+constexpr int64_t kMsPerDay = 86'400'000;
+
+// How far `later` lies after `earlier`, both times of day: within half a day either way.
+int64_t MsAfter(uint32_t later, uint32_t earlier) {
+    const int64_t ahead = ((static_cast<int64_t>(later) - earlier) % kMsPerDay + kMsPerDay) % kMsPerDay;
+    return ahead > kMsPerDay / 2 ? ahead - kMsPerDay : ahead;
+}
+
+uint64_t StaleAgeOf(uint64_t intervalMs) {
+    return std::max<uint64_t>(kMinStaleAgeMs, 2 * intervalMs);
+}
 }  // namespace
 
 uint64_t StaleAgeMs(const CGpsState& fix) {
-    return std::max<uint64_t>(kMinStaleAgeMs, 2 * static_cast<uint64_t>(fix.fixIntervalMs));
+    return StaleAgeOf(fix.fixIntervalMs);
 }
 
 bool IsStaleFix(const CGpsState& fix, uint64_t nowMs) {
-    return fix.fixTimeMs && (nowMs < *fix.fixTimeMs || nowMs - *fix.fixTimeMs > StaleAgeMs(fix));
+    if (!fix.fixTimeMs) return false;
+    const int64_t now = static_cast<int64_t>(nowMs);
+    return now < *fix.fixTimeMs || static_cast<uint64_t>(now - *fix.fixTimeMs) > StaleAgeMs(fix);
 }
 
-void FixStamper::Stamp(CGpsState& fix, uint64_t nowMs) {
-    if (stamped_ && nowMs >= lastMs_ + kSameEpochMs) {
+void FixStamper::HearReceiverTime(uint32_t utcMs, uint64_t nowMs) {
+    const bool older = newestUtcMs_ && MsAfter(utcMs, *newestUtcMs_) < 0;
+    if (older && nowMs - newestHeardMs_ <= StaleAgeOf(IntervalMs())) return;
+    newestUtcMs_ = utcMs;
+    newestHeardMs_ = nowMs;
+}
+
+void FixStamper::Stamp(CGpsState& fix, uint64_t nowMs, std::optional<uint32_t> fixUtcMs) {
+    const bool newEpoch = !stamped_ || nowMs >= lastMs_ + kSameEpochMs;
+    if (stamped_ && newEpoch) {
         gapBeforeMs_ = lastGapMs_;
         lastGapMs_ = nowMs - lastMs_;
     }
-    if (!stamped_ || nowMs >= lastMs_ + kSameEpochMs) lastMs_ = nowMs;
+    if (newEpoch) lastMs_ = nowMs;
+    fix.fixIntervalMs = static_cast<uint32_t>(std::min<uint64_t>(IntervalMs(), UINT32_MAX));
+
+    // New content starts its age afresh; a repeated one, or one without a time after one with it,
+    // keeps the age it has.
+    const int64_t now = static_cast<int64_t>(nowMs);
+    if (fixUtcMs ? fixUtcMs != fixUtcMs_ : !fixUtcMs_) fixSinceMs_ = now;
+    if (fixUtcMs) fixUtcMs_ = fixUtcMs;
     stamped_ = true;
-    const uint64_t interval = gapBeforeMs_ == 0 ? lastGapMs_ : std::min(lastGapMs_, gapBeforeMs_);
-    fix.fixTimeMs = nowMs;
-    fix.fixIntervalMs = static_cast<uint32_t>(std::min<uint64_t>(interval, UINT32_MAX));
+    const int64_t behind =
+        fixUtcMs_ && newestUtcMs_ ? std::max<int64_t>(0, MsAfter(*newestUtcMs_, *fixUtcMs_)) : 0;
+    fix.fixTimeMs = std::min(fixSinceMs_, now - behind);
+}
+
+uint64_t FixStamper::IntervalMs() const {
+    return gapBeforeMs_ == 0 ? lastGapMs_ : std::min(lastGapMs_, gapBeforeMs_);
 }

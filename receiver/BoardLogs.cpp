@@ -1,5 +1,6 @@
 // The receiver board's own ASCII logs ("#...*crc") and the base position replies.
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -14,7 +15,28 @@
 namespace {
 
 constexpr int64_t kSecondsPerDay = 86400;
-constexpr double kSecondsPerWeek = 7 * 86400;
+constexpr int64_t kSecondsPerWeek = 7 * kSecondsPerDay;
+
+// GPS time has no leap seconds: from each of these GPS times (seconds since its start in 1980) on, it
+// runs ahead of UTC by the seconds beside it.
+struct LeapSecond {
+    int64_t gpsSeconds;
+    int offset;
+};
+constexpr LeapSecond kLeapSeconds[] = {
+    {46828801, 1},    {78364802, 2},    {109900803, 3},   {173059204, 4},  {252028805, 5},
+    {315187206, 6},   {346723207, 7},   {393984008, 8},   {425520009, 9},  {457056010, 10},
+    {504489611, 11},  {551750412, 12},  {599184013, 13},  {820108814, 14}, {914803215, 15},
+    {1025136016, 16}, {1119744017, 17}, {1167264018, 18},  // 2017-01-01
+};
+
+// GPS time less UTC at a GPS time, in seconds.
+int GpsAheadOfUtc(double gpsSeconds) {
+    int offset = 0;
+    for (const LeapSecond& leap : kLeapSeconds)
+        if (gpsSeconds >= static_cast<double>(leap.gpsSeconds)) offset = leap.offset;
+    return offset;
+}
 
 std::string StripQuotes(std::string_view field) {
     std::string text;
@@ -118,11 +140,16 @@ void CGpsParser::SetPositionType(std::string_view type, CGpsState& state) const 
     StoreText(L"NFIX", state.solutionText);
 }
 
-// GPS seconds of the week as the local time of day (no leap seconds: the boards' own rule). The date
-// stays with ZDA, which reports it in UTC.
-void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
+// The local time of day is UTC plus the zone, as from the NMEA sentences, so that the times a board of
+// both kinds gives never jump by the leap seconds. The date stays with ZDA, which reports it in UTC.
+void CGpsParser::SetBestPosTime(int week, double secondsOfWeek, CGpsState& state) {
+    const double gps = static_cast<double>(week) * static_cast<double>(kSecondsPerWeek) + secondsOfWeek;
+    const double utcOfWeek = secondsOfWeek - GpsAheadOfUtc(gps);
+    const int64_t utcMs = std::llround(utcOfWeek * 1000) % kMsPerDay;
+    lineUtcMs_ = static_cast<uint32_t>(utcMs < 0 ? utcMs + kMsPerDay : utcMs);
+    const int64_t utc = static_cast<int64_t>(std::floor(utcOfWeek));
     const int64_t local =
-        ((secondsOfWeek % kSecondsPerDay + static_cast<int64_t>(settings_.timeZone) * 3600) % kSecondsPerDay +
+        ((utc % kSecondsPerDay + static_cast<int64_t>(settings_.timeZone) * 3600) % kSecondsPerDay +
          kSecondsPerDay) %
         kSecondsPerDay;
     state.hour = static_cast<int>(local / 3600);
@@ -137,6 +164,7 @@ void CGpsParser::SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const {
 //   station,diffAge,solAge,(4 counts),reserved,extStatus,...*crc
 //   19      20      21     22-25      26       27
 int CGpsParser::ParseBestPos(const FieldViews& f, CGpsState& state) {
+    const std::optional<int> week = CheckedInt(f[5]);
     const double seconds = FieldDouble(f[6]);
     const double rmsH = FieldDouble(f[16]);
     const double rmsV = FieldDouble(f[18]);
@@ -148,9 +176,9 @@ int CGpsParser::ParseBestPos(const FieldViews& f, CGpsState& state) {
     if (!IsQuality(age) || !IsQuality(rmsH) || !IsQuality(rmsV) || !IsLatitude(latitude) ||
         !IsLongitude(longitude) || !IsHeight(height) || !IsHeight(separation))
         return 0;
-    if (!(seconds >= 0 && seconds < kSecondsPerWeek)) return 0;
+    if (!week || *week < 0 || !(seconds >= 0 && seconds < static_cast<double>(kSecondsPerWeek))) return 0;
 
-    SetBestPosTime(static_cast<int64_t>(seconds), state);
+    SetBestPosTime(*week, seconds, state);
     if (!f[27].empty()) {
         extStatusPresent_ = 1;
         extStatusVerified_ = f[27] == "01" ? 1 : 0;

@@ -167,6 +167,7 @@ int ScanLine(std::string_view line) {
 
 int CGpsParser::Parse(const CString& line, CGpsState& state, int& type) {
     type = kLineNone;
+    lineUtcMs_.reset();
     // Only printable ASCII can be taken: such a line is its own bytes.
     if (line.GetLength() > kMaxLineChars) return 0;
     std::array<char, kMaxLineChars> bytes;
@@ -180,6 +181,7 @@ int CGpsParser::Parse(const CString& line, CGpsState& state, int& type) {
 
 int CGpsParser::Parse(std::string_view line, CGpsState& state, int& type) {
     type = kLineNone;
+    lineUtcMs_.reset();
     if (line.size() > static_cast<size_t>(kMaxLineChars)) return 0;
     const int index = ScanLine(line);
     if (index < 0) return 0;

@@ -57,6 +57,9 @@ public:
     // A line containing "GPXXX": the receiver's version reply, its texts put into `state` and what it
     // told returned; none (nothing changes) when it fails the same screening and check as a sentence.
     std::optional<VersionReport> ParseVersion(CString line, CGpsState& state);
+    // The receiver's own time that the last line taken gave, as a UTC time of day in ms (a position log's
+    // GPS time less the leap seconds); none when it gave none.
+    std::optional<uint32_t> LineUtcMs() const { return lineUtcMs_; }
     // The board firmware version of the last "VERSIONA" log; 0 before one arrived.
     double FirmwareVersion() const { return firmwareVersion_; }
     // The display text of a solution word.
@@ -95,10 +98,12 @@ private:
     int ParseBpq(const FieldViews& f, CGpsState& state);
     // A base position reply: its earth-centred position, and the fix itself in base work mode.
     void TakeBasePosition(double latitude, double longitude, double height, CGpsState& state) const;
-    void SetBestPosTime(int64_t secondsOfWeek, CGpsState& state) const;
+    // The log's GPS time (week and seconds) as the local time of day and the line's UTC time.
+    void SetBestPosTime(int week, double secondsOfWeek, CGpsState& state);
     void SetPositionType(std::string_view type, CGpsState& state) const;
 
     ParserSettings settings_;
+    std::optional<uint32_t> lineUtcMs_;
     std::array<StagedSatellite, kStagingEntries> staging_{};
     double firmwareVersion_ = 0.0;
     double instrumentHeight_ = 0.092;

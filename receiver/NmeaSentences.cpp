@@ -3,7 +3,6 @@
 // checked as well (by the table in CGpsParser.cpp): two dropped or doubled commas leave the XOR check
 // as it was.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -80,12 +79,19 @@ double GsaDop(std::string_view field, int mode, bool vertical) {
     return IsDop(dop) ? dop : std::numeric_limits<double>::quiet_NaN();
 }
 
+// The system of NMEA 4.1, the 19th field of a GSA sentence: one hex digit, 1 (GPS) to F.
+bool IsSystemId(std::string_view field) {
+    return field.size() == 1 &&
+           ((field[0] >= '1' && field[0] <= '9') || (field[0] >= 'A' && field[0] <= 'F'));
+}
+
 // $--GSA,mode,fix,(12 satellites),pdop,hdop,vdop,[system]*hh
 //        1    2   3-14            15   16   17   18
 // The used satellites into `used` and the DOPs stored; false, and the state untouched, when the
-// sentence is refused: a fix mode or satellite that is no number, or a DOP that is not a positive
-// number. The system of newer receivers (field 18) is not read.
+// sentence is refused: a fix mode or satellite that is no number, a DOP that is no DOP (IsDop), or a
+// system that is none: a field inserted elsewhere would shift the DOPs into the wrong places.
 bool ReadGsa(const FieldViews& f, CGpsState& state, UsedSatellites& used) {
+    if (f.Count() > 18 && !IsSystemId(f[18])) return false;
     for (size_t i = 0; i < used.size(); ++i) {
         const std::optional<int> number = OptionalInt(f[3 + i], kUnused);
         if (!number || *number < kUnused || *number > kMaxSatelliteNumber) return false;
@@ -147,7 +153,10 @@ int CGpsParser::ParseGga(const FieldViews& f, CGpsState& state) {
                            IsLongitude(longitude) && IsHeight(height)))
         return 0;
 
-    if (hasTime) StoreTime(time, state);
+    if (hasTime) {
+        StoreTime(time, state);
+        lineUtcMs_ = time.utcMs;
+    }
     state.diffAge = TruncInt(age);
     StoreText(f[14], state.baseId);
     switch (*quality) {
@@ -289,7 +298,10 @@ int CGpsParser::ParseGst(const FieldViews& f, CGpsState& state) {
     const double rmsH = FieldDouble(f[6]);
     const double rmsV = FieldDouble(f[8]);
     if (!IsQuality(rmsH) || !IsQuality(rmsV)) return 0;
-    if (baseTime) StoreTime(time, state);
+    if (baseTime) {
+        StoreTime(time, state);
+        lineUtcMs_ = time.utcMs;
+    }
     state.rmsH = rmsH;
     state.rmsV = rmsV;
     return 1;
@@ -301,17 +313,12 @@ int CGpsParser::ParseZda(const FieldViews& f, CGpsState& state) {
     const int year = CheckedInt(f[4]).value_or(0);
     const int month = CheckedInt(f[3]).value_or(0);
     const int day = CheckedInt(f[2]).value_or(0);
-    const double t = FieldDouble(f[1]);
-    if (!IsFixedNumber(f[1], 6) || !AllFinite({t}) || !IsDate(year, month, day)) return 0;
-    const double hour = std::trunc(t / 10000);
-    const double minute = std::trunc((t - 10000.0 * hour) / 100);
-    const double second = std::trunc(t - 10000.0 * hour - 100.0 * minute);
-    if (!IsTimeOfDay(hour, minute, second)) return 0;
+    TimeOfDay time;
+    if (!ReadTimeOfDay(f[1], 0, &time) || !IsDate(year, month, day)) return 0;
     state.year = year;
     state.month = month;
     state.day = day;
-    state.hour = static_cast<int>(hour);
-    state.minute = static_cast<int>(minute);
-    state.second = static_cast<int>(second);
+    StoreTime(time, state);
+    lineUtcMs_ = time.utcMs;
     return 1;
 }

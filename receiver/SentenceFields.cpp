@@ -94,6 +94,8 @@ bool ReadTimeOfDayOf(std::basic_string_view<Char> field, int zone, TimeOfDay* ti
     time->hour = ((hour + zone % 24) % 24 + 24) % 24;
     time->minute = minute;
     time->second = static_cast<int>(second);
+    time->utcMs =
+        static_cast<uint32_t>(((hour * 60 + minute) * 60 * 1000LL + std::llround(second * 1000)) % kMsPerDay);
     return true;
 }
 
@@ -283,7 +285,7 @@ bool IsQuality(double value) {
 }
 
 bool IsDop(double value) {
-    return value > 0.0 && std::isfinite(value);
+    return value > 0.0 && value < 100.0;
 }
 
 bool IsBaseHeight(double metres) {

@@ -85,7 +85,9 @@ bool IsLongitude(double degrees);                   // -180 to 180
 bool IsHeight(double metres);                       // within 100 km of the ellipsoid
 bool IsEarthCentred(double x, double y, double z);  // each within 10,000 km of the centre
 bool IsQuality(double value);                       // an RMS: finite and not negative
-bool IsDop(double value);                           // a dilution of precision: finite and positive
+// A dilution of precision as the receivers write it: positive, with at most two digits before the
+// point (99.9 or 99.99 is what they send without a usable geometry).
+bool IsDop(double value);
 // A base position the receiver reports: within -1 km to +10 km of the ellipsoid.
 bool IsBaseHeight(double metres);
 // An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.
@@ -112,15 +114,18 @@ bool IsHemisphere(std::string_view field, std::string_view letters);
 double NmeaAngle(std::wstring_view field, int degreeDigits, std::wstring_view hemisphere);
 double NmeaAngle(std::string_view field, int degreeDigits, std::string_view hemisphere);
 
+constexpr uint32_t kMsPerDay = 86'400'000;
+
 struct TimeOfDay {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    uint32_t utcMs = 0;  // the field's own time of day, before the zone, in ms
 };
 // Hour 0 to 23, minute and second 0 to 59.
 bool IsTimeOfDay(double hour, double minute, double second);
 // An "hhmmss.ss" field (six characters or more) with `zone` hours added (any int, wrapped into 0 to 23
-// both ways); false when it is not of that form or a part is out of range.
+// both ways), and its own time in ms; false when it is not of that form or a part is out of range.
 bool ReadTimeOfDay(std::wstring_view field, int zone, TimeOfDay* time);
 bool ReadTimeOfDay(std::string_view field, int zone, TimeOfDay* time);
 

@@ -59,7 +59,7 @@ bool ReceiverLink::AppFileDue() {
 }
 
 void ReceiverLink::StampFix() {
-    stamper_.Stamp(state_, ProgramTimeMs());
+    stamper_.Stamp(state_, ProgramTimeMs(), parser_.LineUtcMs());
 }
 
 void ReceiverLink::FixForwarded() {

@@ -145,8 +145,9 @@ private:
     // After a GGA line of the binary board family: true every thirty lines until a base solution
     // was seen, when the application file is due again.
     bool AppFileDue();
-    // The state holds a position about to go to the listeners: it carries the time and the
-    // receiver's output interval, so that no store takes it once it is stale.
+    // The state holds a position about to go to the listeners: it carries the time it was last current
+    // (by the program's clock and by the receiver's own times) and the receiver's output interval, so
+    // that no store takes it once it is stale.
     void StampFix();
     // A fix went to the listeners: the silent watch restarts and the state waits for the next fix.
     void FixForwarded();

@@ -7,6 +7,7 @@
 #include "foundation/CIniFile.h"
 #include "platform/messages/MessageBox.h"
 #include "platform/text/CodePage.h"
+#include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "receiver/BoardLines.h"
 #include "receiver/SentenceFields.h"
@@ -38,6 +39,8 @@ void ReceiverLink::HandleLine(std::string_view line) {
     TellParserTheBoard();
     int type = kLineNone;
     if (!parser_.Parse(line, state_, type)) return;
+    if (const std::optional<uint32_t> heard = parser_.LineUtcMs())
+        stamper_.HearReceiverTime(*heard, ProgramTimeMs());
     switch (type) {
         case kLineBestPos:
             OnPositionLog();

@@ -96,6 +96,8 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
     }
     TextTriple names;
     texts_ = ViewStatusTexts::FromFix(latest_, job_.settings, job_.jobs.GetLastNames(names));
+    // A fix can arrive stale: the receiver repeated it, or its own time lies behind the receiver's.
+    if (IsStaleNow(latest_)) texts_.solution = ViewStatusTexts::kStaleText;
     ShowStatusTexts();
     CClientDC dc(&plot_);
     PreparePlot(dc);

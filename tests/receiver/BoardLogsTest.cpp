@@ -51,21 +51,22 @@ TEST_F(BoardLogs, PositionLogFillsTheState) {
     EXPECT_DOUBLE_EQ(state.rmsH, 1.9497);
     EXPECT_DOUBLE_EQ(state.rmsV, 3.6853);
     EXPECT_EQ(state.diffAge, 3);
-    // 407590 s of the week is 17:13:10 GPS time, taken without leap seconds; zone 8 wraps past midnight.
+    // 407590 s of week 2180 is 17:13:10 GPS time, 17:12:52 UTC (GPS time runs 18 s ahead since 2017);
+    // zone 8 wraps past midnight.
     EXPECT_EQ(state.hour, 1);
-    EXPECT_EQ(state.minute, 13);
-    EXPECT_EQ(state.second, 10);
+    EXPECT_EQ(state.minute, 12);
+    EXPECT_EQ(state.second, 52);
 }
 
 TEST_F(BoardLogs, NegativeZonesWrapThePositionTimeBackOverMidnight) {
-    // 9000 s of the week: Sunday 02:30:00.
+    // 9018 s of the week: Sunday 02:30:18 GPS time, 02:30:00 UTC.
     const struct {
         int zone;
         int hour;
     } cases[] = {{-5, 21}, {-3, 23}, {-2, 0}, {14, 16}};
     for (const auto& c : cases) {
         parser.UseSettings({.boardType = kBoardOemV, .timeZone = c.zone});
-        ASSERT_EQ(Parse(BestPos("SINGLE", "", "9000.000")), 1);
+        ASSERT_EQ(Parse(BestPos("SINGLE", "", "9018.000")), 1);
         EXPECT_EQ(state.hour, c.hour) << c.zone;
         EXPECT_EQ(state.minute, 30) << c.zone;
     }

@@ -129,7 +129,7 @@ TEST_F(HostileBytes, BoundaryValuesAreTaken) {
         {Nmea("GPZDA,235959.99,31,12,2004,00,00"), 23},
         {Nmea("GPZDA,000000.00,01,01,2004,00,00"), 0},
         {BoardLine(BestPos("604799.000", "51.15")), 23},
-        {BoardLine(BestPos("0.000", "51.15")), 0},
+        {BoardLine(BestPos("0.000", "51.15")), 23},  // GPS time 18 s ahead: the day before in UTC
         {Nmea("GPGSV,25,1,99,05,41,130,45"), -1},
         {Nmea("GPGSV,1,1,0,05,41,130,45"), -1},
     };

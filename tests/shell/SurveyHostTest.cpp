@@ -106,7 +106,9 @@ TEST_F(SurveyHostTest, AStalePositionIsShownAndNeverStored) {
     ui_.PressKey('A');
     EXPECT_FALSE(FileExists(L"\\job\\data\\j.xyh"));
 
-    Feed(sim::GgaSentence(Epoch()));
+    sim::Epoch next = Epoch();
+    next.second = 3;  // the receiver's own time has moved on with the clock
+    Feed(sim::GgaSentence(next));
     EXPECT_EQ(FrameProbe::View(frame)->Texts().solution, CString(L"固定解"));
     ui_.OnModal(pointstore::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
     FrameProbe::View(frame)->SetFocus();

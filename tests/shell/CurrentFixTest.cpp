@@ -1,0 +1,138 @@
+// A fix reaches the view and key A as current only while it is, on both kinds of board: one of NMEA
+// sentences (its fix a GGA) and one of its own logs (its fix the position log). Each row feeds lines on
+// the virtual clock and then reads what the view shows and what key A stores.
+#include <string>
+#include <vector>
+
+#include "foundation/PointLines.h"
+#include "platform/text/CodePage.h"
+#include "receiver/SentenceFields.h"
+#include "resources/PointStoreDlg.h"
+#include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
+#include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobStoreSupport.h"
+
+namespace {
+
+constexpr int kBoards[] = {kBoardOemD, kBoardOemV};
+
+// One step of a row: the board's fix or a ZDA at a second of the row's minute, and the time until the
+// next step.
+struct Step {
+    bool zda;  // else the board's fix
+    double second;
+    int afterMs;
+};
+
+Step Fix(double second, int afterMs = 0) {
+    return {false, second, afterMs};
+}
+Step Zda(double second) {
+    return {true, second, 0};
+}
+
+class CurrentFixTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        job_.Install(root_);
+        FrameProbe::Listeners(frame).ListenForPositions(FrameProbe::View(frame)->m_hWnd);
+        // Times in zone 8; precision limits that the simulated fixes meet.
+        GeneralSettingsBlock settings = FrameProbe::Job(frame).settings;
+        settings.connection.nTimeZone = 8;
+        settings.connection.dRmshLimit = settings.connection.dRmsvLimit = 1.0;
+        ASSERT_TRUE(FrameProbe::Job(frame).StoreSettings(settings));
+    }
+    void TearDown() override {
+        job_.Close();
+        FrameTest::TearDown();
+    }
+
+    // The epoch at 03:`minute`:`second` UTC, its GPS time 18 s ahead, as a receiver gives both.
+    static sim::Epoch At(int minute, double second) {
+        sim::Epoch e = Epoch();
+        e.minute = minute;
+        e.second = second;
+        e.gpsWeek = 2180;
+        e.gpsSecondsOfWeek = 2 * 86400 + 3 * 3600 + minute * 60 + second + 18;
+        return e;
+    }
+    // Key A: the time column of the point stored, or empty when the store was refused.
+    std::string StoreWithKeyA(bool expectStore) {
+        const size_t before = StoredLines().size();
+        if (expectStore)
+            ui_.OnModal(pointstore::IDD, [&](CDialog& d) { ui_.Click(d, IDOK); });
+        else
+            ui_.ExpectMessageBox(L"当前没有接收到数据,不能存储数据");
+        FrameProbe::View(frame)->SetFocus();
+        ui_.PressKey('A');
+        const std::vector<CString> lines = StoredLines();
+        if (lines.size() == before) return "";
+        std::vector<CString> fields = SplitFields(lines.back(), L',', 12);
+        return ToUtf8(fields[11]);
+    }
+    std::vector<CString> StoredLines() { return CutPointFileLines(FromGbk(ReadHostFile("job/data/j.xyh"))); }
+    // The steps on `board` in 03:`minute` UTC. The fix of the board of position logs is its log, that
+    // of the other the GGA.
+    void Run(int board, int minute, const std::vector<Step>& steps) {
+        FrameProbe::Job(frame).system.nGPSOEMType = board;
+        for (const Step& step : steps) {
+            const sim::Epoch e = At(minute, step.second);
+            if (step.zda)
+                Feed(sim::ZdaSentence(e));
+            else
+                Feed(board == kBoardOemV ? sim::BestPosLog(e) : sim::GgaSentence(e));
+            ui_.Advance(step.afterMs);
+        }
+    }
+    CString Shown() { return FrameProbe::View(frame)->Texts().solution; }
+
+    FrameJobStore job_{frame};
+};
+
+}  // namespace
+
+// A fix the receiver keeps repeating, or whose own time lies behind the receiver's newest, is shown as
+// stale and never stored: 2 s (twice the receiver's interval when that is longer) is the most either may
+// be. Each row's times follow those of the row before it, as a receiver's do.
+TEST_F(CurrentFixTest, ARepeatedOrOldFixIsShownStaleAndNeverStored) {
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        bool current;
+    } rows[] = {
+        {"new every second", {Fix(0, 1000), Fix(1, 1000), Fix(2)}, true},
+        {"repeated for 2 s", {Fix(0, 1000), Fix(0, 1000), Fix(0)}, true},
+        {"repeated for 2.1 s", {Fix(0, 1000), Fix(0, 1000), Fix(0, 100), Fix(0)}, false},
+        {"repeated for 6 s",
+         {Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0)},
+         false},
+        {"2 s behind the ZDA", {Zda(2), Fix(0)}, true},
+        {"2.5 s behind the ZDA", {Zda(2.5), Fix(0)}, false},
+        {"10 s behind the ZDA", {Zda(10), Fix(0)}, false},
+    };
+    int minute = 0;
+    for (const int board : kBoards) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE("board " + std::to_string(board) + ": " + row.name);
+            Run(board, ++minute, row.steps);
+            EXPECT_EQ(Shown(), CString(row.current ? L"固定解" : ViewStatusTexts::kStaleText));
+            EXPECT_EQ(StoreWithKeyA(row.current).empty(), !row.current);
+        }
+    }
+}
+
+// A board that gives both its position log (in GPS time) and the GGA (in UTC) stores the times of both
+// on one scale: they go on by the second, never 18 s ahead and back.
+TEST_F(CurrentFixTest, TheTimesOfBothKindsOfFixAreStoredOnOneScale) {
+    FrameProbe::Job(frame).system.nGPSOEMType = kBoardOemD;
+    std::vector<std::string> stored;
+    for (int second = 0; second < 4; ++second) {
+        const sim::Epoch e = At(0, second);
+        Feed(second % 2 == 0 ? sim::BestPosLog(e) : sim::GgaSentence(e));
+        stored.push_back(StoreWithKeyA(true));
+        ui_.Advance(1000);
+    }
+    EXPECT_EQ(stored, (std::vector<std::string>{"11:00:00", "11:00:01", "11:00:02", "11:00:03"}));
+}
