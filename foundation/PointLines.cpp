@@ -1,6 +1,7 @@
 #include "foundation/PointLines.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "platform/files/FileOps.h"
@@ -47,26 +48,31 @@ bool IsByteBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// Whether a field's bytes, blanks trimmed, are a finite number in full, as ReadFiniteNumber takes
-// its text. A byte of a two-byte character is never a digit, sign, point or blank, so such a field
-// is no number; the usual short decimal is told without converting it.
-bool IsFiniteNumberField(std::string_view field) {
-    while (!field.empty() && IsByteBlank(field.front())) field.remove_prefix(1);
-    while (!field.empty() && IsByteBlank(field.back())) field.remove_suffix(1);
-    size_t at = !field.empty() && (field[0] == '-' || field[0] == '+') ? 1 : 0;
+// The end of the field at `at` (its "," or the line's end) when it is a short decimal as stores
+// print them (a sign, at most 15 digits and one point, nothing else), told in one pass over its
+// bytes; nullptr for anything else.
+const char* ShortDecimalEnd(const char* at, const char* end) {
+    if (at < end && (*at == '-' || *at == '+')) ++at;
     int digits = 0;
     bool point = false;
-    for (; at < field.size(); ++at) {
-        const char c = field[at];
-        if (c >= '0' && c <= '9') {
+    for (; at < end; ++at) {
+        if (*at >= '0' && *at <= '9') {
             ++digits;
-        } else if (c == '.' && !point) {
+        } else if (*at == '.' && !point) {
             point = true;
         } else {
             break;
         }
     }
-    if (at == field.size() && digits > 0 && digits <= 15) return true;
+    return (at == end || *at == ',') && digits > 0 && digits <= 15 ? at : nullptr;
+}
+
+// Whether a field's bytes, blanks trimmed, are a finite number in full, as ReadFiniteNumber takes
+// its text. A byte of a two-byte character is never a digit, sign, point or blank, so such a field
+// is no number.
+bool IsFiniteNumberField(std::string_view field) {
+    while (!field.empty() && IsByteBlank(field.front())) field.remove_prefix(1);
+    while (!field.empty() && IsByteBlank(field.back())) field.remove_suffix(1);
     std::wstring text;
     for (const char c : field) {
         if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -108,14 +114,17 @@ std::vector<CString> CutPointFileLines(const CString& text) {
 }
 
 bool HoldsPointPosition(std::string_view line) {
-    size_t start = line.find(',');
+    const char* const end = line.data() + line.size();
+    // The comma before each of the three fields.
+    const char* comma = static_cast<const char*>(std::memchr(line.data(), ',', line.size()));
     for (int field = 1; field <= 3; ++field) {
-        if (start == std::string_view::npos) return false;
-        const size_t comma = line.find(',', start + 1);
-        if (!IsFiniteNumberField(
-                line.substr(start + 1, comma == std::string_view::npos ? comma : comma - start - 1)))
+        if (!comma || comma == end) return false;
+        const char* const start = comma + 1;
+        comma = ShortDecimalEnd(start, end);
+        if (comma) continue;
+        comma = static_cast<const char*>(std::memchr(start, ',', static_cast<size_t>(end - start)));
+        if (!IsFiniteNumberField(std::string_view(start, static_cast<size_t>((comma ? comma : end) - start))))
             return false;
-        start = comma;
     }
     return true;
 }

@@ -24,13 +24,25 @@ void TrimTexts(SurveyPointRec& p) {
 }  // namespace
 
 PointFileRows::Read PointFileRows::Open(const CString& path) {
-    path_ = path;
-    file_.Close();
-    index_ = FileLineIndex();
-    lastBlock_.clear();
     joined_ = 0;
-    if (GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES) return Read::kMissing;
-    if (!file_.Open(path, CFile::modeRead)) return Read::kUnreadable;
+    const bool indexed = path == path_ && file_.IsOpen();
+    path_ = path;
+    const bool missing = GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES;
+    if (missing || !file_.Open(path, CFile::modeRead)) {
+        file_.Close();
+        index_ = FileLineIndex();
+        lastBlock_.clear();
+        return missing ? Read::kMissing : Read::kUnreadable;
+    }
+    // A store appends, and cuts a torn last line first: neither moves what was indexed.
+    const uint64_t length = file_.GetLength();
+    if (indexed && length == index_.FedLength()) {
+        if (file_.GetLastWriteTime() == writtenAt_) return Read::kRead;
+    } else if (indexed && length >= index_.WholeLength() && HoldsLastBlock()) {
+        TakeStored();
+        return Read::kRead;
+    }
+    index_ = FileLineIndex();
     IndexFrom(0);
     return Read::kRead;
 }
@@ -43,15 +55,22 @@ void PointFileRows::IndexFrom(uint64_t from) {
     lastBlock_.resize(static_cast<size_t>(std::min(whole, kLastBlockBytes)));
     lastBlock_.resize(
         file_.ReadAt(whole - lastBlock_.size(), lastBlock_.data(), static_cast<UINT>(lastBlock_.size())));
+    writtenAt_ = file_.GetLastWriteTime();
+}
+
+bool PointFileRows::HoldsLastBlock() const {
+    std::string block(lastBlock_.size(), '\0');
+    block.resize(
+        file_.ReadAt(index_.WholeLength() - block.size(), block.data(), static_cast<UINT>(block.size())));
+    return block == lastBlock_;
 }
 
 int PointFileRows::TakeStored() {
-    const uint64_t length = file_.IsOpen() ? file_.GetLength() : 0;
+    // A job's first store creates the file.
+    if (!file_.IsOpen() && !file_.Open(path_, CFile::modeRead)) return 0;
+    const uint64_t length = file_.GetLength();
     const uint64_t whole = index_.WholeLength();
-    if (length == index_.FedLength() || length < whole) return 0;
-    std::string block(lastBlock_.size(), '\0');
-    block.resize(file_.ReadAt(whole - block.size(), block.data(), static_cast<UINT>(block.size())));
-    if (block != lastBlock_) return 0;
+    if (length == index_.FedLength() || length < whole || !HoldsLastBlock()) return 0;
     const int before = Count();
     index_.ForgetUnfinished();
     IndexFrom(whole);
@@ -133,6 +152,7 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
     index_ = FileLineIndex();
     index_.Feed(out);
     lastBlock_.assign(out, out.size() - static_cast<size_t>(std::min<uint64_t>(out.size(), kLastBlockBytes)));
+    writtenAt_ = file_.GetLastWriteTime();
     joined_ = Count() - kept;
     return Change::kDone;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The job's point file as the coordinate view lists it: its point lines, the newest (the file's
-// last) first. Opening reads the file a block at a time and keeps only where each line begins
-// (FileLineIndex); a row's line is read from the file when it is asked for, so a file of any
-// length opens in one pass and costs 8 bytes a point, not its size.
+// last) first. Reading goes through the file a block at a time and keeps only where each line
+// begins (FileLineIndex); a row's line is read from the file when it is asked for, so a file of any
+// length costs 8 bytes a point, not its size. The rows are kept between openings: the file is
+// indexed once, and opening it again reads nothing when its size and time are those indexed, and
+// only what stores appended when it grew and still holds the last block indexed where it was.
 //
 // A change rewrites the whole file atomically, every point line reprinted from its record. Points
 // go on being stored while the view is open, so the file is read again first: when it still begins
@@ -11,6 +13,7 @@
 // otherwise the change is refused and nothing is written. A line that holds no point is no row:
 // it is counted (Skipped) and a rewrite keeps it as it was. An empty line is skipped; a last line
 // without a line end is no row, and a rewrite keeps it with the line end it lacked.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,8 @@
 class PointFileRows {
 public:
     enum class Read { kMissing, kRead, kUnreadable };
+    // The rows of the file at `path`: those kept when it is the file indexed last (see above), else
+    // the file read anew.
     Read Open(const CString& path);
 
     int Count() const { return static_cast<int>(index_.Points().size()); }
@@ -34,9 +39,9 @@ public:
     enum class Change { kDone, kChangedSinceRead, kWriteFailed, kUnstorableText };
     Change Delete(int row);
     Change Replace(int row, const SurveyPointRec& point);
-    // Takes in the lines stored since the reading (the file grew and still holds the last block
-    // read where it was); the rows that joined at the top. A file changed otherwise is left to the
-    // next change, which refuses it.
+    // Takes in the lines stored since the reading (the file grew, or was made, and still holds the
+    // last block read where it was); the rows that joined at the top. A file changed otherwise is
+    // left to the next change, which refuses it.
     int TakeStored();
     // The rows that joined by the last change: points others stored since the reading, and a last
     // line that got its line end.
@@ -45,14 +50,17 @@ public:
 private:
     static SurveyPointRec ReadLine(std::string_view line);
     Change Rewrite(int row, const SurveyPointRec* replacement);
+    // Whether the open file still holds the last block indexed where it was.
+    bool HoldsLastBlock() const;
     bool StillBeginsWithIndexed(std::string_view current, const FileLineIndex& now) const;
     // Feeds the index the file's bytes from `from` to its end, then keeps the last block before the
-    // end of its last line.
+    // end of its last line and the file's time.
     void IndexFrom(uint64_t from);
 
     CString path_;
     CFile file_;  // the file indexed: a row reads its line from here
     FileLineIndex index_;
-    std::string lastBlock_;  // the indexed bytes' last block
+    std::string lastBlock_;   // the indexed bytes' last block
+    uint64_t writtenAt_ = 0;  // the file's time when it was indexed
     int joined_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "platform/base/WinTypes.h"
 #include "survey/AntennaHeight.h"
 #include "survey/AutoStoreTrigger.h"
+#include "survey/PointFileRows.h"
 #include "survey/StoreFiles.h"
 
 class ISurveyHost {
@@ -56,6 +57,9 @@ public:
     virtual void PlayTone() = 0;
     // The main map's point list read again from the point file, in file order.
     virtual void ReloadDisplayPoints() = 0;
+    // The coordinate view's rows of the point file, kept for the run so that the file is indexed
+    // once and each opening takes in only what changed (see PointFileRows).
+    virtual PointFileRows& CoordViewRows() = 0;
     // Tells that `skipped` lines of the data file at `path` hold nothing that could be read, once
     // for each file in a run (nothing for 0).
     virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;

@@ -89,6 +89,13 @@ ULONGLONG CFile::GetLength() const {
     return static_cast<ULONGLONG>(st.st_size);
 }
 
+ULONGLONG CFile::GetLastWriteTime() const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return 0;
+    return static_cast<ULONGLONG>(st.st_mtim.tv_sec) * 1000000000ull +
+           static_cast<ULONGLONG>(st.st_mtim.tv_nsec);
+}
+
 ULONGLONG CFile::SeekToEnd() {
     if (fd_ < 0) return 0;
     const off_t at = ::lseek(fd_, 0, SEEK_END);

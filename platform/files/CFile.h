@@ -29,6 +29,8 @@ public:
     UINT ReadAt(ULONGLONG offset, void* buffer, UINT count) const;
     BOOL Write(const void* buffer, UINT count);
     ULONGLONG GetLength() const;
+    // When the file was last written, in nanoseconds since 1970; 0 when the file is not open.
+    ULONGLONG GetLastWriteTime() const;
     // The new position (the length), or 0 when the file is not open.
     ULONGLONG SeekToEnd();
     // Forces written data to the storage medium.

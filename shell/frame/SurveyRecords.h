@@ -1,13 +1,14 @@
 #pragma once
-// The frame's two point lists: the surveyed points of the current point file (its record file,
-// "name,x,y,h,code" per line, only ever appended, by the store itself) and the points shown on the
-// main map.
+// The frame's point lists: the surveyed points of the current point file (its record file,
+// "name,x,y,h,code" per line, only ever appended, by the store itself), the points shown on the
+// main map and the coordinate view's rows of the point file.
 #include <vector>
 
 #include "foundation/PointRecord.h"
 #include "foundation/RecordFile.h"
 #include "platform/text/CString.h"
 #include "shell/frame/BackgroundRead.h"
+#include "survey/PointFileRows.h"
 
 // The surveyed points: those loaded from the record file as the offsets of their lines (each is
 // read from its line when asked for), then those appended since, in memory.
@@ -47,6 +48,7 @@ public:
 
     SurveyedPoints surveyed;
     std::vector<PointRecord> display;
+    PointFileRows coordView;
 
 private:
     CString recordPath_;

@@ -125,6 +125,10 @@ void SurveyHostImpl::ReloadDisplayPoints() {
         window_.TellSkippedLines(PointFilePath(), skipped);
 }
 
+PointFileRows& SurveyHostImpl::CoordViewRows() {
+    return records_.coordView;
+}
+
 void SurveyHostImpl::TellSkippedLines(const CString& path, size_t skipped) {
     window_.TellSkippedLines(path, skipped);
 }

@@ -42,6 +42,7 @@ public:
     void ListenForStore(HWND window) override;
     void StopListeningForStore(HWND window) override;
     void ReloadDisplayPoints() override;
+    PointFileRows& CoordViewRows() override;
     void TellSkippedLines(const CString& path, size_t skipped) override;
     void SetAutoStoring(bool on) override;
     void ResetAutoStoreCount() override;

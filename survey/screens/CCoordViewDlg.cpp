@@ -39,7 +39,8 @@ constexpr UINT_PTR kFollowTimer = 1;
 constexpr UINT kFollowMs = 1000;
 }  // namespace
 
-CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent) : CDialog(IDD, parent), host_(host) {
+CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent)
+    : CDialog(IDD, parent), host_(host), rows_(host.CoordViewRows()) {
     BindCommand(kEdit, &CCoordViewDlg::OnEdit);
     BindCommand(kDelete, &CCoordViewDlg::OnDelete);
     BindNotify(kList, LVN_ITEMCHANGED, &CCoordViewDlg::OnItemChanged);

@@ -19,7 +19,6 @@ public:
     explicit CCoordViewDlg(ISurveyHost& host, CWnd* parent = nullptr);
 
     CListCtrl& List() { return list_; }
-    const PointFileRows& Rows() const { return rows_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -47,7 +46,7 @@ private:
     CListCtrl list_;
     CImageList images_;
     CString path_;
-    PointFileRows rows_;
+    PointFileRows& rows_;
     // The cells of the row drawn last: a row's 19 cells are asked one after the other.
     int cachedRow_ = -1;
     CoordViewRow cached_;

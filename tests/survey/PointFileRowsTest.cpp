@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -133,6 +134,46 @@ TEST_F(PointFileRowsTest, PointsStoredSinceTheReadingJoinAtTheTop) {
     EXPECT_EQ(rows.TakeStored(), 0);
     ASSERT_EQ(rows.Delete(0), PointFileRows::Change::kDone);
     EXPECT_EQ(rows.Count(), 4);
+
+    // The first store of a job makes the file.
+    ASSERT_EQ(rows.Open(L"\\data\\new.xyh"), PointFileRows::Read::kMissing);
+    EXPECT_EQ(rows.TakeStored(), 0);
+    WriteHostFile("data/new.xyh", stored);
+    EXPECT_EQ(rows.TakeStored(), 1);
+    EXPECT_EQ(rows.Record(0).name, L"桩5");
+}
+
+TEST_F(PointFileRowsTest, OpeningAgainReadsOnlyWhatChangedSinceTheFileWasIndexed) {
+    const auto path = root_ / "data/road.xyh";
+    const std::string read = File();
+    // The second line turned into one that holds no point, in place: its length and the file's
+    // time as they were. The kept rows stand; a new time has the file read anew.
+    std::string damaged = read;
+    damaged.replace(damaged.find("3456790"), 7, "xxxxxxx");
+    const auto time = std::filesystem::last_write_time(path);
+    WriteHostFile("data/road.xyh", damaged);
+    std::filesystem::last_write_time(path, time);
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    EXPECT_EQ(rows.Count(), 3);
+    std::filesystem::last_write_time(path, time + std::chrono::seconds(1));
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    EXPECT_EQ(rows.Count(), 2);
+    EXPECT_EQ(rows.Skipped(), 1u);
+
+    // Stored since: only they are taken in, at the top.
+    const std::string stored = ToGbk(CString(L"桩5,1.000,2.000,3.000,码") + kTail + L"\r\n");
+    std::ofstream(path, std::ios::binary | std::ios::app) << "\r\n" << stored;
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Record(0).name, L"桩5");
+
+    // Grown, but not by an append: read anew.
+    WriteHostFile("data/road.xyh", Golden("antenna.xyh") + stored + stored);
+    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+    EXPECT_EQ(rows.Count(), 5);
+    EXPECT_EQ(rows.Skipped(), 0u);
+    EXPECT_EQ(rows.Open(L"\\data\\none.xyh"), PointFileRows::Read::kMissing);
+    EXPECT_EQ(rows.Count(), 0);
 }
 
 TEST_F(PointFileRowsTest, AFileChangedOtherwiseThanByAStoreIsNeitherJoinedNorWritten) {

@@ -1,5 +1,7 @@
 #include "platform/files/CFile.h"
 
+#include <chrono>
+
 #include "tests/platform/files/DeviceRootFixture.h"
 
 using CFileModes = DeviceRootTest;
@@ -49,6 +51,18 @@ TEST_F(CFileModes, FoldersAndMissingFoldersDoNotOpen) {
     EXPECT_FALSE(file.IsOpen());
     EXPECT_EQ(file.Read(nullptr, 0), 0u);
     EXPECT_EQ(file.GetLength(), 0u);
+}
+
+TEST_F(CFileModes, TheLastWriteTimeIsTheFilesOwn) {
+    WriteHostFile("points.xyh", "P1,1\r\n");
+    const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(30);
+    std::filesystem::last_write_time(root_ / "points.xyh", written);
+    CFile file;
+    EXPECT_EQ(file.GetLastWriteTime(), 0u);
+    ASSERT_TRUE(file.Open(L"\\points.xyh", CFile::modeRead));
+    const ULONGLONG before = file.GetLastWriteTime();
+    std::filesystem::last_write_time(root_ / "points.xyh", written + std::chrono::seconds(1));
+    EXPECT_EQ(file.GetLastWriteTime() - before, 1000000000u);
 }
 
 TEST_F(CFileModes, ReadAtReadsFromAnOffsetAndLeavesThePositionAlone) {

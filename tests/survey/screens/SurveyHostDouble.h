@@ -59,6 +59,7 @@ public:
     void ResetAutoStoreCount() override { autoStore.count = 0; }
     void PlayTone() override { ++tones; }
     void ReloadDisplayPoints() override { ++reloads; }
+    PointFileRows& CoordViewRows() override { return coordViewRows; }
     void TellSkippedLines(const CString& path, size_t skipped) override {
         if (skipped > 0) toldSkipped.emplace_back(path, skipped);
     }
@@ -78,6 +79,7 @@ public:
     int tones = 0;
     int reloads = 0;
     std::vector<std::pair<CString, size_t>> toldSkipped;
+    PointFileRows coordViewRows;
     mutable FrameDouble library;
 };
 
