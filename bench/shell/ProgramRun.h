@@ -14,6 +14,8 @@ struct Program {
 
 // The work folder of this benchmark process; its device root is work / "root".
 std::filesystem::path WorkFolder();
+// The program run is the one built beside the benchmarks, or $QZ_BENCH_QUORIN when set (another
+// build's, to measure two side by side).
 // A fresh work folder unless `keepWork` (a device root laid out by an earlier run stays). `pty`
 // stands behind COM2, COM3 and COM5 when given.
 Program Spawn(const std::string& pty, bool headless, bool keepWork = false);
@@ -21,3 +23,6 @@ void Stop(Program& p, bool keepWork = false);
 void WaitForFirstPaint(const Program& p);
 // A line of /proc/PID/status in KiB: "VmRSS" (resident now) or "VmHWM" (its peak).
 long StatusKiB(pid_t pid, const char* key);
+// The default job's point file and record file under `root` with `points` lines each, as stores
+// write them.
+void FillDefaultJob(const std::filesystem::path& root, long points);

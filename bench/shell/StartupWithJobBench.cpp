@@ -4,23 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <fstream>
 #include <thread>
 
 #include "bench/shell/ProgramRun.h"
 
 namespace {
-
-// The default job's point file and record file with `points` lines each, as stores write them.
-void FillDefaultJob(const std::filesystem::path& root, long points) {
-    const std::filesystem::path data = root / "Program Files" / "Jobs" / "vorna" / "data";
-    std::ofstream xyh(data / "vorna.xyh", std::ios::binary), rec(data / "vorna.rec", std::ios::binary);
-    for (long i = 0; i < points; ++i) {
-        xyh << "P" << i << ",3456789.123,512345.678,45.600,pole,1.800,10,0.012,0.020,12,1.50,12:00:00,"
-            << "2011-09-26,3,0,0,0,0.00,0,0,0.000,0,0.000,a,b,0.000,c,d,0.000,0.000,e,f,g,0,t1,t2,\r\n";
-        rec << "P" << i << ",3456789.1230,512345.6780,45.6000,pole\r\n";
-    }
-}
 
 void BM_StartWithJob(benchmark::State& state) {
     Program first = Spawn("", true);
