@@ -116,16 +116,16 @@ void CCalcTransParamDlg::OnAdd() {
     CAddRawPointDlg source(host_, this);
     if (source.DoModal() != IDOK) return;
     modified_ = true;
-    CRawPointAntDlg raw(source.m_nKind, source.m_raw, host_.Antenna(), this);
+    CRawPointAntDlg raw(source.kind, source.raw, host_.Antenna(), this);
     if (raw.DoModal() != IDOK) return;
     ControlPointRow row;
-    row.name = known.m_strName;
-    row.knownN = known.m_strX;
-    row.knownE = known.m_strY;
-    row.knownH = known.m_strH;
-    row.rawN = raw.m_strX;
-    row.rawE = raw.m_strY;
-    row.rawH = Format(L"%.3f", ToDouble(raw.m_strH) - raw.m_dVertical);
+    row.name = known.values.name;
+    row.knownN = known.values.x;
+    row.knownE = known.values.y;
+    row.knownH = known.values.h;
+    row.rawN = raw.values.x;
+    row.rawE = raw.values.y;
+    row.rawH = Format(L"%.3f", ToDouble(raw.values.h) - raw.Vertical());
     table_.Rows().push_back(row);
     Solve();
 }
@@ -145,10 +145,10 @@ void CCalcTransParamDlg::OnEdit() {
     if (index < 0) return;
     ControlPointRow& row = table_.Rows()[static_cast<size_t>(index)];
     CEditCtrlPointDlg dlg(host_, this);
-    for (int column = 0; column < 7; ++column) dlg.m_texts[column] = *Cells(row, column);
+    for (int column = 0; column < 7; ++column) dlg.texts[static_cast<size_t>(column)] = *Cells(row, column);
     if (dlg.DoModal() != IDOK) return;
     modified_ = true;
-    for (int column = 0; column < 7; ++column) *Cells(row, column) = dlg.m_texts[column];
+    for (int column = 0; column < 7; ++column) *Cells(row, column) = dlg.texts[static_cast<size_t>(column)];
     Solve();
 }
 
@@ -157,13 +157,11 @@ void CCalcTransParamDlg::OnToggleUse() {
     if (index < 0) return;
     ControlPointRow& row = table_.Rows()[static_cast<size_t>(index)];
     CPointAttrDlg dlg(this);
-    dlg.m_strName = row.name;
-    dlg.m_bUsePlane = row.usePlane == L"Y";
-    dlg.m_bUseHeight = row.useHeight == L"Y";
+    dlg.values = {row.name, row.usePlane == L"Y", row.useHeight == L"Y"};
     if (dlg.DoModal() != IDOK) return;
     modified_ = true;
-    row.usePlane = dlg.m_bUsePlane ? L"Y" : L"N";
-    row.useHeight = dlg.m_bUseHeight ? L"Y" : L"N";
+    row.usePlane = dlg.values.usePlane ? L"Y" : L"N";
+    row.useHeight = dlg.values.useHeight ? L"Y" : L"N";
     Solve();
 }
 
@@ -212,11 +210,10 @@ bool CCalcTransParamDlg::SaveFile() {
 void CCalcTransParamDlg::OnSettings() {
     GeneralSettingsBlock settings = host_.Settings();
     CParamSettingsDlg dlg(this);
-    dlg.m_nPlaneIndex = settings.connection.nPlaneNihe;
-    dlg.m_nSurfaceIndex = settings.connection.nCurveNihe;
+    dlg.values = {settings.connection.nPlaneNihe, settings.connection.nCurveNihe};
     if (dlg.DoModal() != IDOK) return;
-    settings.connection.nPlaneNihe = dlg.m_nPlaneIndex;
-    settings.connection.nCurveNihe = dlg.m_nSurfaceIndex;
+    settings.connection.nPlaneNihe = dlg.values.planeIndex;
+    settings.connection.nCurveNihe = dlg.values.surfaceIndex;
     if (!host_.SaveSettings(settings)) {
         MessageBox(kSaveFailed, L"提示", MB_OK | MB_ICONINFORMATION);
         return;

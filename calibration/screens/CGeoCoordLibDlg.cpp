@@ -76,7 +76,7 @@ void CGeoCoordLibDlg::Select(int row) {
 void CGeoCoordLibDlg::OnAdd() {
     CGeoPointDlg dlg(geopoint::IDD_ADD, GeoRow{}, this);
     if (dlg.DoModal() != IDOK) return;
-    rows_.push_back(dlg.m_row);
+    rows_.push_back(dlg.values);
     modified_ = true;
     ShowRows();
 }
@@ -86,7 +86,7 @@ void CGeoCoordLibDlg::OnEdit() {
     if (row < 0) return;
     CGeoPointDlg dlg(geopoint::IDD_EDIT, rows_[static_cast<size_t>(row)], this);
     if (dlg.DoModal() != IDOK) return;
-    rows_[static_cast<size_t>(row)] = dlg.m_row;
+    rows_[static_cast<size_t>(row)] = dlg.values;
     modified_ = true;
     ShowRows();
     Select(row);
@@ -178,21 +178,21 @@ void CGeoCoordLibDlg::OnCancel() {
 // ---- add and edit
 
 CGeoPointDlg::CGeoPointDlg(UINT templateId, const GeoRow& row, CWnd* parent)
-    : CDialog(templateId, parent), m_row(row) {}
+    : CDialog(templateId, parent), values(row) {}
 
 void CGeoPointDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, geopoint::kName, m_row.name);
-    DDX_Text(pDX, geopoint::kB, m_row.b);
-    DDX_Text(pDX, geopoint::kL, m_row.l);
-    DDX_Text(pDX, geopoint::kH, m_row.h);
-    DDX_Text(pDX, geopoint::kAttribute, m_row.attribute);
+    DDX_Text(pDX, geopoint::kName, values.name);
+    DDX_Text(pDX, geopoint::kB, values.b);
+    DDX_Text(pDX, geopoint::kL, values.l);
+    DDX_Text(pDX, geopoint::kH, values.h);
+    DDX_Text(pDX, geopoint::kAttribute, values.attribute);
 }
 
 void CGeoPointDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     using namespace geopoint;
-    if (!AcceptEntryFields(*this, {{kName, m_row.name}, {kAttribute, m_row.attribute}},
-                           {{kB, m_row.b}, {kL, m_row.l}, {kH, m_row.h}}))
+    if (!AcceptEntryFields(*this, {{kName, values.name}, {kAttribute, values.attribute}},
+                           {{kB, values.b}, {kL, values.l}, {kH, values.h}}))
         return;
     EndDialog(IDOK);
 }

@@ -52,7 +52,7 @@ private:
 class CGeoPointDlg : public CDialog {
 public:
     CGeoPointDlg(UINT templateId, const GeoRow& row, CWnd* parent);
-    GeoRow m_row;
+    GeoRow values;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

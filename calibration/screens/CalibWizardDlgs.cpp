@@ -47,14 +47,14 @@ BOOL CCalibModeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (!baseReceived_) {
         GetDlgItem(calibmode::kKnown)->EnableWindow(FALSE);
-        m_nMode = 1;
+        mode = 1;
     }
     UpdateData(FALSE);
     return TRUE;
 }
 
 void CCalibModeDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Radio(pDX, calibmode::kKnown, m_nMode);
+    DDX_Radio(pDX, calibmode::kKnown, mode);
 }
 
 // ---- point pages
@@ -82,12 +82,12 @@ BOOL CWizardPointDlg::OnInitDialog() {
     list_.SetPath(host_.JobFolder() + L"knowdata.xyh");
     list_.Load();
     if (page_ == WizardPage::kUnknown1 && list_.GetCount() == 0) {
-        list_.AddRow(m_point);
+        list_.AddRow(values.point);
         list_.Save();
     }
     KnownBaseRow row;
-    if (list_.GetRow(Slot(), row)) m_point = row;
-    m_nHeightType = host_.Settings().nAdjustAntType;
+    if (list_.GetRow(Slot(), row)) values.point = row;
+    values.heightType = host_.Settings().nAdjustAntType;
     if (page_ == WizardPage::kKnown1) {
         for (const wchar_t* name : kReceiverTypeNames)
             SendDlgItemMessage(kReceiverType, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
@@ -141,31 +141,31 @@ void CWizardPointDlg::OnReceiverNumber() {
 }
 
 void CWizardPointDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, kX, m_point.x);
-    DDX_Text(pDX, kY, m_point.y);
-    DDX_Text(pDX, kH, m_point.h);
-    DDX_Text(pDX, kAntenna, m_point.antenna);
-    DDX_Radio(pDX, ShapeOf(page_).firstRadio, m_nHeightType);
+    DDX_Text(pDX, kX, values.point.x);
+    DDX_Text(pDX, kY, values.point.y);
+    DDX_Text(pDX, kH, values.point.h);
+    DDX_Text(pDX, kAntenna, values.point.antenna);
+    DDX_Radio(pDX, ShapeOf(page_).firstRadio, values.heightType);
     if (page_ == WizardPage::kKnown1) {
-        DDX_Radio(pDX, kByNumber, m_nSelectBy);
-        DDX_Check(pDX, kComputeThree, m_bThree);
+        DDX_Radio(pDX, kByNumber, values.selectBy);
+        DDX_Check(pDX, kComputeThree, values.three);
     }
-    if (page_ == WizardPage::kUnknown1) DDX_Check(pDX, kUseThree, m_bThree);
+    if (page_ == WizardPage::kUnknown1) DDX_Check(pDX, kUseThree, values.three);
 }
 
 void CWizardPointDlg::OnSelectBy() {
     UpdateData(TRUE);
-    GetDlgItem(kReceiverNumber)->EnableWindow(m_nSelectBy == 0);
-    GetDlgItem(kReceiverType)->EnableWindow(m_nSelectBy == 1);
+    GetDlgItem(kReceiverNumber)->EnableWindow(values.selectBy == 0);
+    GetDlgItem(kReceiverType)->EnableWindow(values.selectBy == 1);
 }
 
 void CWizardPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(host_.CoordLibrary(), this, chosen)) return;
-    m_point.x = chosen.north;
-    m_point.y = chosen.east;
-    m_point.h = chosen.height;
+    values.point.x = chosen.north;
+    values.point.y = chosen.east;
+    values.point.h = chosen.height;
     UpdateData(FALSE);
 }
 
@@ -174,7 +174,7 @@ void CWizardPointDlg::OnPick() {
 AntennaConstants CWizardPointDlg::PageAntenna() {
     switch (page_) {
         case WizardPage::kKnown1:
-            if (m_nSelectBy == 1)
+            if (values.selectBy == 1)
                 return ReceiverTypeAntenna(static_cast<int>(SendDlgItemMessage(kReceiverType, CB_GETCURSEL)));
             if (sectionFound_)
                 return {section_.AntHgtFactor, section_.GPSInstrumentHgt, section_.GpsInstrumentRadius};
@@ -189,14 +189,17 @@ AntennaConstants CWizardPointDlg::PageAntenna() {
 bool CWizardPointDlg::StorePage() {
     if (!UpdateData(TRUE)) return false;
     if (!AcceptEntryFields(*this, {},
-                           {{kX, m_point.x}, {kY, m_point.y}, {kH, m_point.h}, {kAntenna, m_point.antenna}}))
+                           {{kX, values.point.x},
+                            {kY, values.point.y},
+                            {kH, values.point.h},
+                            {kAntenna, values.point.antenna}}))
         return false;
-    if (page_ == WizardPage::kUnknown1 && m_bThree &&
+    if (page_ == WizardPage::kUnknown1 && values.three &&
         MessageBox(L"确定使用三参数形式?", LoadStringResource(wizardtext::kInfoCaption),
                    MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     const std::optional<double> vertical =
-        VerticalAntennaHeight(ToDouble(m_point.antenna), m_nHeightType, PageAntenna());
+        VerticalAntennaHeight(ToDouble(values.point.antenna), values.heightType, PageAntenna());
     if (!vertical) {
         MessageBox(kSlantRefusal, L"提示", MB_OK | MB_ICONINFORMATION);
         GotoDlgCtrl(GetDlgItem(kAntenna));
@@ -205,17 +208,17 @@ bool CWizardPointDlg::StorePage() {
     const int slot = Slot();
     while (list_.GetCount() < slot)
         list_.AddRow({Format(L"%d", list_.GetCount()), L"0.0", L"0.0", L"0.0", L"0.0"});
-    m_point.label = Format(L"%d", slot);
-    list_.PutRow(slot, m_point);
+    values.point.label = Format(L"%d", slot);
+    list_.PutRow(slot, values.point);
     if (!list_.Save()) {
         MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
         return false;
     }
     CoordSysParams params = host_.CoordParams();
     BaseCalibSlot& target = params.calib.slot[static_cast<size_t>(slot)];
-    target.szdKx = ToDouble(m_point.x);
-    target.szdKy = ToDouble(m_point.y);
-    target.szdKh = ToDouble(m_point.h);
+    target.szdKx = ToDouble(values.point.x);
+    target.szdKy = ToDouble(values.point.y);
+    target.szdKh = ToDouble(values.point.h);
     target.szdKAnh = *vertical;
     params.adjust.UseNum = slot;
     if (page_ == WizardPage::kKnown1 && !WriteBaseKnownFile(host_.ResultFolder(), target.szdKx, target.szdKy,
@@ -228,11 +231,11 @@ bool CWizardPointDlg::StorePage() {
         return false;
     }
     GeneralSettingsBlock settings = host_.Settings();
-    settings.nAdjustAntType = m_nHeightType;
+    settings.nAdjustAntType = values.heightType;
     if (!host_.SaveSettings(settings))
         MessageBox(LoadStringResource(wizardtext::kWriteJobFailed), L"提示", MB_OK | MB_ICONINFORMATION);
-    if (page_ == WizardPage::kKnown1) run_.knownThreeParameter = m_bThree != 0;
-    if (page_ == WizardPage::kUnknown1) run_.unknownThreeParameter = m_bThree != 0;
+    if (page_ == WizardPage::kKnown1) run_.knownThreeParameter = values.three != 0;
+    if (page_ == WizardPage::kUnknown1) run_.unknownThreeParameter = values.three != 0;
     run_.count = slot + 1;
     return true;
 }

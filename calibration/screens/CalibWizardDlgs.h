@@ -18,7 +18,7 @@ public:
     static constexpr UINT IDD = calibmode::IDD;
     // Without a base received this session the known-point mode is not offered.
     CCalibModeDlg(bool baseReceived, CWnd* parent);
-    int m_nMode = 0;  // 0 base on a known point, 1 on an unknown point
+    int mode = 0;  // 0 base on a known point, 1 on an unknown point
 
 protected:
     BOOL OnInitDialog() override;
@@ -30,15 +30,20 @@ private:
 
 enum class WizardPage { kKnown1, kKnown2, kUnknown1, kUnknown2 };
 
+// What a point page shows and takes back: its known point and antenna height as the known-base list
+// keeps them, the height type, how the base's antenna is chosen and the three-parameter switch.
+struct WizardPointValues {
+    KnownBaseRow point{L"0", L"0.0", L"0.0", L"0.0", L"0.0"};
+    int heightType = 0;
+    int selectBy = 0;  // the base's antenna by receiver number 0, by receiver type 1
+    int three = 0;     // 计算三参数 or 使用三参数
+};
+
 class CWizardPointDlg : public CDialog {
 public:
     CWizardPointDlg(WizardPage page, ICalibrationHost& host, WizardRun& run, CWnd* parent);
 
-    // The page's known point and antenna height as the known-base list keeps them.
-    KnownBaseRow m_point{L"0", L"0.0", L"0.0", L"0.0", L"0.0"};
-    int m_nHeightType = 0;
-    int m_nSelectBy = 0;  // the base's antenna by receiver number 0, by receiver type 1
-    int m_bThree = 0;     // 计算三参数 or 使用三参数
+    WizardPointValues values;
 
 protected:
     BOOL OnInitDialog() override;

@@ -84,7 +84,7 @@ void RunCalibrationWizard(ICalibrationHost& host, CWnd* parent) {
     if (mode.DoModal() != IDOK) return;
     WizardRun run;
     run.rover = host.Antenna();
-    if (mode.m_nMode == 0) {
+    if (mode.mode == 0) {
         if (RunPages(host, run, WizardPage::kKnown1, WizardPage::kKnown2, parent))
             CalibrateKnownBase(host, run, parent);
     } else if (RunPages(host, run, WizardPage::kUnknown1, WizardPage::kUnknown2, parent)) {

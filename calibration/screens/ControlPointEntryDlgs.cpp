@@ -37,27 +37,28 @@ BOOL CAddKnownPointDlg::OnInitDialog() {
 }
 
 void CAddKnownPointDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, knownpoint::kName, m_strName);
-    DDX_Text(pDX, knownpoint::kX, m_strX);
-    DDX_Text(pDX, knownpoint::kY, m_strY);
-    DDX_Text(pDX, knownpoint::kH, m_strH);
+    DDX_Text(pDX, knownpoint::kName, values.name);
+    DDX_Text(pDX, knownpoint::kX, values.x);
+    DDX_Text(pDX, knownpoint::kY, values.y);
+    DDX_Text(pDX, knownpoint::kH, values.h);
 }
 
 void CAddKnownPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(library_, this, chosen)) return;
-    m_strName = chosen.name;
-    m_strX = chosen.north;
-    m_strY = chosen.east;
-    m_strH = chosen.height;
+    values.name = chosen.name;
+    values.x = chosen.north;
+    values.y = chosen.east;
+    values.h = chosen.height;
     UpdateData(FALSE);
 }
 
 void CAddKnownPointDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     using namespace knownpoint;
-    if (!AcceptEntryFields(*this, {{kName, m_strName}}, {{kX, m_strX}, {kY, m_strY}, {kH, m_strH}})) return;
+    if (!AcceptEntryFields(*this, {{kName, values.name}}, {{kX, values.x}, {kY, values.y}, {kH, values.h}}))
+        return;
     EndDialog(IDOK);
 }
 
@@ -72,9 +73,9 @@ CAddRawPointDlg::CAddRawPointDlg(const ICalibrationHost& host, CWnd* parent)
     BindCommand(rawsource::kTypedXyz, &CAddRawPointDlg::OnTypedXyz);
 }
 
-void CAddRawPointDlg::Finish(int kind, const RawPoint& raw) {
-    m_nKind = kind;
-    m_raw = raw;
+void CAddRawPointDlg::Finish(int sourceKind, const RawPoint& point) {
+    kind = sourceKind;
+    raw = point;
     EndDialog(IDOK);
 }
 
@@ -105,24 +106,24 @@ void CAddRawPointDlg::OnTypedBlh() {
     if (dlg.DoModal() != IDOK) return;
     Finish(kSourceTypedBlh,
            ProjectGeodetic(host_.CalibrationConverter(), host_.CoordParams().projection.nTouYin,
-                           ToDouble(dlg.m_strB), ToDouble(dlg.m_strL), ToDouble(dlg.m_strH)));
+                           ToDouble(dlg.values.b), ToDouble(dlg.values.l), ToDouble(dlg.values.h)));
 }
 
 void CAddRawPointDlg::OnTypedXyz() {
     CInputXYZDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
     Finish(kSourceTypedXyz,
-           ProjectEarthCentred(host_.CalibrationConverter(), host_.CoordParams(), ToDouble(dlg.m_strX),
-                               ToDouble(dlg.m_strY), ToDouble(dlg.m_strZ)));
+           ProjectEarthCentred(host_.CalibrationConverter(), host_.CoordParams(), ToDouble(dlg.values.x),
+                               ToDouble(dlg.values.y), ToDouble(dlg.values.z)));
 }
 
 // ---- step 3: the raw point and its antenna
 
 CRawPointAntDlg::CRawPointAntDlg(int kind, const RawPoint& raw, const AntennaConstants& antenna, CWnd* parent)
     : CDialog(IDD, parent), kind_(kind), antenna_(antenna) {
-    m_strX = Format(L"%.3f", raw.x);
-    m_strY = Format(L"%.3f", raw.y);
-    m_strH = Format(L"%.3f", raw.h);
+    values.x = Format(L"%.3f", raw.x);
+    values.y = Format(L"%.3f", raw.y);
+    values.h = Format(L"%.3f", raw.h);
 }
 
 BOOL CRawPointAntDlg::OnInitDialog() {
@@ -136,26 +137,27 @@ BOOL CRawPointAntDlg::OnInitDialog() {
 }
 
 void CRawPointAntDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, rawpoint::kX, m_strX);
-    DDX_Text(pDX, rawpoint::kY, m_strY);
-    DDX_Text(pDX, rawpoint::kH, m_strH);
-    DDX_Text(pDX, rawpoint::kAntenna, m_strAntenna);
-    DDX_Radio(pDX, rawpoint::kVertical, m_nHeightType);
+    DDX_Text(pDX, rawpoint::kX, values.x);
+    DDX_Text(pDX, rawpoint::kY, values.y);
+    DDX_Text(pDX, rawpoint::kH, values.h);
+    DDX_Text(pDX, rawpoint::kAntenna, values.antenna);
+    DDX_Radio(pDX, rawpoint::kVertical, values.heightType);
 }
 
 void CRawPointAntDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     using namespace rawpoint;
-    if (!AcceptEntryFields(*this, {}, {{kX, m_strX}, {kY, m_strY}, {kH, m_strH}, {kAntenna, m_strAntenna}}))
+    if (!AcceptEntryFields(*this, {},
+                           {{kX, values.x}, {kY, values.y}, {kH, values.h}, {kAntenna, values.antenna}}))
         return;
     const std::optional<double> vertical =
-        VerticalAntennaHeight(ToDouble(m_strAntenna), m_nHeightType, antenna_);
+        VerticalAntennaHeight(ToDouble(values.antenna), values.heightType, antenna_);
     if (!vertical) {
         MessageBox(kSlantRefusal, L"提示", MB_OK | MB_ICONINFORMATION);
         GotoDlgCtrl(GetDlgItem(kAntenna));
         return;
     }
-    m_dVertical = Millimetres(*vertical);
+    vertical_ = Millimetres(*vertical);
     EndDialog(IDOK);
 }
 
@@ -173,26 +175,27 @@ BOOL CInputBLHDlg::OnInitDialog() {
 }
 
 void CInputBLHDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, inputblh::kB, m_strB);
-    DDX_Text(pDX, inputblh::kL, m_strL);
-    DDX_Text(pDX, inputblh::kH, m_strH);
+    DDX_Text(pDX, inputblh::kB, values.b);
+    DDX_Text(pDX, inputblh::kL, values.l);
+    DDX_Text(pDX, inputblh::kH, values.h);
 }
 
 void CInputBLHDlg::OnPick() {
     UpdateData(TRUE);
     const GeoPointChoice choice = host_.PickGeoPoint(this);
     if (!choice.chosen) return;
-    m_strB = Format(L"%.10f", ToDouble(choice.latitude));
-    m_strL = Format(L"%.10f", ToDouble(choice.longitude));
-    m_strH = Format(L"%.3f", ToDouble(choice.height));
+    values.b = Format(L"%.10f", ToDouble(choice.latitude));
+    values.l = Format(L"%.10f", ToDouble(choice.longitude));
+    values.h = Format(L"%.3f", ToDouble(choice.height));
     UpdateData(FALSE);
 }
 
 void CInputBLHDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     using namespace inputblh;
-    if (!AcceptEntryFields(*this, {}, {{kB, m_strB}, {kL, m_strL}, {kH, m_strH}})) return;
-    if ((ToDouble(m_strB) == 0.0 || ToDouble(m_strL) == 0.0) && !AskZero(*this, ctrlpointtext::kZeroLatLon))
+    if (!AcceptEntryFields(*this, {}, {{kB, values.b}, {kL, values.l}, {kH, values.h}})) return;
+    if ((ToDouble(values.b) == 0.0 || ToDouble(values.l) == 0.0) &&
+        !AskZero(*this, ctrlpointtext::kZeroLatLon))
         return;
     EndDialog(IDOK);
 }
@@ -200,16 +203,16 @@ void CInputBLHDlg::OnOK() {
 CInputXYZDlg::CInputXYZDlg(CWnd* parent) : CDialog(IDD, parent) {}
 
 void CInputXYZDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, inputxyz::kX, m_strX);
-    DDX_Text(pDX, inputxyz::kY, m_strY);
-    DDX_Text(pDX, inputxyz::kZ, m_strZ);
+    DDX_Text(pDX, inputxyz::kX, values.x);
+    DDX_Text(pDX, inputxyz::kY, values.y);
+    DDX_Text(pDX, inputxyz::kZ, values.z);
 }
 
 void CInputXYZDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     using namespace inputxyz;
-    if (!AcceptEntryFields(*this, {}, {{kX, m_strX}, {kY, m_strY}, {kZ, m_strZ}})) return;
-    const bool zero = ToDouble(m_strX) == 0.0 || ToDouble(m_strY) == 0.0 || ToDouble(m_strZ) == 0.0;
+    if (!AcceptEntryFields(*this, {}, {{kX, values.x}, {kY, values.y}, {kZ, values.z}})) return;
+    const bool zero = ToDouble(values.x) == 0.0 || ToDouble(values.y) == 0.0 || ToDouble(values.z) == 0.0;
     if (zero && !AskZero(*this, ctrlpointtext::kZeroXyz)) return;
     EndDialog(IDOK);
 }
@@ -235,17 +238,17 @@ constexpr UINT kEditIds[7] = {editctrl::kName, editctrl::kKnownX, editctrl::kKno
 }  // namespace
 
 void CEditCtrlPointDlg::DoDataExchange(CDataExchange* pDX) {
-    for (int i = 0; i < 7; ++i) DDX_Text(pDX, static_cast<int>(kEditIds[i]), m_texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) DDX_Text(pDX, static_cast<int>(kEditIds[i]), texts[i]);
 }
 
 void CEditCtrlPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(host_.CoordLibrary(), this, chosen)) return;
-    m_texts[0] = chosen.name;
-    m_texts[1] = chosen.north;
-    m_texts[2] = chosen.east;
-    m_texts[3] = chosen.height;
+    texts[0] = chosen.name;
+    texts[1] = chosen.north;
+    texts[2] = chosen.east;
+    texts[3] = chosen.height;
     UpdateData(FALSE);
 }
 
@@ -256,21 +259,21 @@ void CEditCtrlPointDlg::OnPickGeodetic() {
     const RawPoint raw =
         ProjectGeodetic(host_.CalibrationConverter(), host_.CoordParams().projection.nTouYin,
                         ToDouble(choice.latitude), ToDouble(choice.longitude), ToDouble(choice.height));
-    m_texts[4] = Format(L"%.3f", raw.x);
-    m_texts[5] = Format(L"%.3f", raw.y);
-    m_texts[6] = Format(L"%.3f", raw.h);
+    texts[4] = Format(L"%.3f", raw.x);
+    texts[5] = Format(L"%.3f", raw.y);
+    texts[6] = Format(L"%.3f", raw.h);
     UpdateData(FALSE);
 }
 
 void CEditCtrlPointDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
-    if (!AcceptEntryFields(*this, {{kEditIds[0], m_texts[0]}},
-                           {{kEditIds[1], m_texts[1]},
-                            {kEditIds[2], m_texts[2]},
-                            {kEditIds[3], m_texts[3]},
-                            {kEditIds[4], m_texts[4]},
-                            {kEditIds[5], m_texts[5]},
-                            {kEditIds[6], m_texts[6]}}))
+    if (!AcceptEntryFields(*this, {{kEditIds[0], texts[0]}},
+                           {{kEditIds[1], texts[1]},
+                            {kEditIds[2], texts[2]},
+                            {kEditIds[3], texts[3]},
+                            {kEditIds[4], texts[4]},
+                            {kEditIds[5], texts[5]},
+                            {kEditIds[6], texts[6]}}))
         return;
     EndDialog(IDOK);
 }

@@ -2,20 +2,26 @@
 // Adding a control point: step 1 its known coordinates, step 2 where its raw coordinates come from
 // (the latitude/longitude library, the current fix, the job's base, typed geodetic or earth-centred
 // coordinates), step 3 the raw point with the antenna height it is reduced by; and editing a pair.
+#include <array>
+
 #include "calibration/CalibrationHost.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
 #include "resources/ControlPointEntryDlgs.h"
+
+struct KnownPointValues {
+    CString name;
+    CString x;
+    CString y;
+    CString h;
+};
 
 class CAddKnownPointDlg : public CDialog {
 public:
     static constexpr UINT IDD = knownpoint::IDD;
     CAddKnownPointDlg(IFoundationFrame& library, CWnd* parent);
 
-    CString m_strName;
-    CString m_strX;
-    CString m_strY;
-    CString m_strH;
+    KnownPointValues values;
 
 protected:
     BOOL OnInitDialog() override;
@@ -42,8 +48,9 @@ public:
     static constexpr UINT IDD = rawsource::IDD;
     CAddRawPointDlg(const ICalibrationHost& host, CWnd* parent);
 
-    RawPoint m_raw;
-    int m_nKind = kSourceGeoLibrary;
+    // After OK: where the raw point came from, and the point.
+    int kind = kSourceGeoLibrary;
+    RawPoint raw;
 
 private:
     void OnGeoLibrary();
@@ -51,9 +58,17 @@ private:
     void OnBase();
     void OnTypedBlh();
     void OnTypedXyz();
-    void Finish(int kind, const RawPoint& raw);
+    void Finish(int sourceKind, const RawPoint& point);
 
     const ICalibrationHost& host_;
+};
+
+struct RawPointAntValues {
+    CString x;
+    CString y;
+    CString h;
+    CString antenna = L"0";
+    int heightType = kVerticalHeight;
 };
 
 class CRawPointAntDlg : public CDialog {
@@ -61,12 +76,9 @@ public:
     static constexpr UINT IDD = rawpoint::IDD;
     CRawPointAntDlg(int kind, const RawPoint& raw, const AntennaConstants& antenna, CWnd* parent);
 
-    CString m_strX;
-    CString m_strY;
-    CString m_strH;
-    CString m_strAntenna = L"0";
-    int m_nHeightType = kVerticalHeight;
-    double m_dVertical = 0.0;  // the antenna height reduced to vertical, after OK
+    RawPointAntValues values;
+    // After OK: the antenna height reduced to vertical.
+    double Vertical() const { return vertical_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -76,6 +88,13 @@ protected:
 private:
     int kind_;
     AntennaConstants antenna_;
+    double vertical_ = 0.0;
+};
+
+struct InputBlhValues {
+    CString b = L"0";  // packed degrees-minutes-seconds
+    CString l = L"0";
+    CString h = L"0";
 };
 
 class CInputBLHDlg : public CDialog {
@@ -83,9 +102,7 @@ public:
     static constexpr UINT IDD = inputblh::IDD;
     CInputBLHDlg(const ICalibrationHost& host, CWnd* parent);
 
-    CString m_strB = L"0";  // packed degrees-minutes-seconds
-    CString m_strL = L"0";
-    CString m_strH = L"0";
+    InputBlhValues values;
 
 protected:
     BOOL OnInitDialog() override;
@@ -98,14 +115,18 @@ private:
     CIconButton pick_;
 };
 
+struct InputXyzValues {
+    CString x = L"0";
+    CString y = L"0";
+    CString z = L"0";
+};
+
 class CInputXYZDlg : public CDialog {
 public:
     static constexpr UINT IDD = inputxyz::IDD;
     explicit CInputXYZDlg(CWnd* parent);
 
-    CString m_strX = L"0";
-    CString m_strY = L"0";
-    CString m_strZ = L"0";
+    InputXyzValues values;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -118,7 +139,7 @@ public:
     CEditCtrlPointDlg(const ICalibrationHost& host, CWnd* parent);
 
     // Name, known x, y, h, raw x, y, h.
-    CString m_texts[7];
+    std::array<CString, 7> texts;
 
 protected:
     BOOL OnInitDialog() override;

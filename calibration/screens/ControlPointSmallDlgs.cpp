@@ -23,9 +23,9 @@ BOOL CPointAttrDlg::OnInitDialog() {
 
 void CPointAttrDlg::DoDataExchange(CDataExchange* pDX) {
     // The name is shown for information: what is typed there is not taken back.
-    if (!pDX->m_bSaveAndValidate) SetDlgItemText(pointattr::kName, m_strName);
-    DDX_Check(pDX, pointattr::kUsePlane, m_bUsePlane);
-    DDX_Check(pDX, pointattr::kUseHeight, m_bUseHeight);
+    if (!pDX->m_bSaveAndValidate) SetDlgItemText(pointattr::kName, values.name);
+    DDX_Check(pDX, pointattr::kUsePlane, values.usePlane);
+    DDX_Check(pDX, pointattr::kUseHeight, values.useHeight);
 }
 
 CParamSettingsDlg::CParamSettingsDlg(CWnd* parent) : CDialog(IDD, parent) {}
@@ -37,13 +37,13 @@ BOOL CParamSettingsDlg::OnInitDialog() {
     for (const wchar_t* item : {L"6", L"7"})
         SendDlgItemMessage(solvesettings::kSurfaceCount, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     // A stored index the dialog does not offer shows the nearest one.
-    m_nPlaneIndex = std::clamp(m_nPlaneIndex, 0, 1);
-    m_nSurfaceIndex = std::clamp(m_nSurfaceIndex, 0, 1);
+    values.planeIndex = std::clamp(values.planeIndex, 0, 1);
+    values.surfaceIndex = std::clamp(values.surfaceIndex, 0, 1);
     UpdateData(FALSE);
     return TRUE;
 }
 
 void CParamSettingsDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_CBIndex(pDX, solvesettings::kPlaneCount, m_nPlaneIndex);
-    DDX_CBIndex(pDX, solvesettings::kSurfaceCount, m_nSurfaceIndex);
+    DDX_CBIndex(pDX, solvesettings::kPlaneCount, values.planeIndex);
+    DDX_CBIndex(pDX, solvesettings::kSurfaceCount, values.surfaceIndex);
 }

@@ -16,18 +16,29 @@ private:
     CString text_;
 };
 
+// A control point's name (shown only) and whether the plane and the height fits use it (1 used).
+struct PointUseValues {
+    CString name;
+    int usePlane = 0;
+    int useHeight = 0;
+};
+
 class CPointAttrDlg : public CDialog {
 public:
     static constexpr UINT IDD = pointattr::IDD;
     explicit CPointAttrDlg(CWnd* parent);
 
-    CString m_strName;  // shown only
-    int m_bUsePlane = 0;
-    int m_bUseHeight = 0;
+    PointUseValues values;
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+};
+
+// The fewest points of the plane and the surface height fits, as list indices.
+struct FitCountValues {
+    int planeIndex = 0;    // 0: 3 points, 1: 4 points
+    int surfaceIndex = 0;  // 0: 6 points, 1: 7 points
 };
 
 class CParamSettingsDlg : public CDialog {
@@ -35,8 +46,7 @@ public:
     static constexpr UINT IDD = solvesettings::IDD;
     explicit CParamSettingsDlg(CWnd* parent);
 
-    int m_nPlaneIndex = 0;    // 0: 3 points, 1: 4 points
-    int m_nSurfaceIndex = 0;  // 0: 6 points, 1: 7 points
+    FitCountValues values;
 
 protected:
     BOOL OnInitDialog() override;

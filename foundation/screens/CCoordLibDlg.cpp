@@ -131,7 +131,7 @@ int CCoordLibDlg::SelectedRow() const {
 void CCoordLibDlg::OnAdd() {
     CAddPointDlg dlg(nullptr, this);
     if (dlg.DoModal() != IDOK) return;
-    listed_.push_back(library_.Add(dlg.Texts()));
+    listed_.push_back(library_.Add(dlg.texts));
     list_.SetItemCount(static_cast<int>(listed_.size()));
 }
 
@@ -140,9 +140,9 @@ void CCoordLibDlg::OnEdit() {
     if (row < 0) return;
     CEditPointDlg dlg(nullptr, this);
     const CoordLibRow& cells = Cells(row);
-    dlg.SetTexts({cells[1], cells[2], cells[3], cells[4], cells[5]});
+    dlg.texts = {cells[1], cells[2], cells[3], cells[4], cells[5]};
     if (dlg.DoModal() != IDOK) return;
-    library_.Edit(listed_[static_cast<size_t>(row)], dlg.Texts());
+    library_.Edit(listed_[static_cast<size_t>(row)], dlg.texts);
     ListChanged();
 }
 
@@ -211,11 +211,11 @@ void CCoordLibDlg::OnFind() {
 void CCoordLibDlg::OnFilter() {
     CFilterSetDlg filter(this);
     for (int type = 0; type < 5; ++type)
-        filter.m_nShow[static_cast<size_t>(type)] = library_.Shown(type) ? 1 : 0;
+        filter.shown[static_cast<size_t>(type)] = library_.Shown(type) ? 1 : 0;
     if (filter.DoModal() != IDOK) return;
     bool changed = false;
     for (int type = 0; type < 5; ++type) {
-        const bool shown = filter.m_nShow[static_cast<size_t>(type)] != 0;
+        const bool shown = filter.shown[static_cast<size_t>(type)] != 0;
         changed |= shown != library_.Shown(type);
         library_.SetShown(type, shown);
     }

@@ -10,5 +10,5 @@ BOOL CFilterSetDlg::OnInitDialog() {
 
 void CFilterSetDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    for (size_t i = 0; i < m_nShow.size(); ++i) DDX_Check(pDX, filterset::kTypeChecks[i], m_nShow[i]);
+    for (size_t i = 0; i < shown.size(); ++i) DDX_Check(pDX, filterset::kTypeChecks[i], shown[i]);
 }

@@ -11,7 +11,7 @@ public:
     explicit CFilterSetDlg(CWnd* parent = nullptr);
 
     // By point type 0-4: 1 = listed.
-    std::array<int, 5> m_nShow{};
+    std::array<int, 5> shown{};
 
 protected:
     BOOL OnInitDialog() override;

@@ -19,21 +19,13 @@ CPointTextsDlg::CPointTextsDlg(UINT templateId, IFoundationFrame* frame, CWnd* p
     BindCommand(point::kPickFromLibrary, &CPointTextsDlg::OnPickFromLibrary);
 }
 
-void CPointTextsDlg::SetTexts(const PointTexts& t) {
-    m_strName = t.name;
-    m_strNorth = t.north;
-    m_strEast = t.east;
-    m_strHeight = t.height;
-    m_strCode = t.code;
-}
-
 void CPointTextsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, point::kName, m_strName);
-    DDX_Text(pDX, point::kNorth, m_strNorth);
-    DDX_Text(pDX, point::kEast, m_strEast);
-    DDX_Text(pDX, point::kHeight, m_strHeight);
-    DDX_Text(pDX, point::kCode, m_strCode);
+    DDX_Text(pDX, point::kName, texts.name);
+    DDX_Text(pDX, point::kNorth, texts.north);
+    DDX_Text(pDX, point::kEast, texts.east);
+    DDX_Text(pDX, point::kHeight, texts.height);
+    DDX_Text(pDX, point::kCode, texts.code);
 }
 
 BOOL CPointTextsDlg::OnInitDialog() {
@@ -50,7 +42,7 @@ BOOL CPointTextsDlg::OnInitDialog() {
 void CPointTextsDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     int bad = 0;
-    const CString refusal = CheckPointTexts(Texts(), &bad);
+    const CString refusal = CheckPointTexts(texts, &bad);
     if (!refusal.IsEmpty()) {
         MessageBox(refusal, L"提示", MB_OK | MB_ICONINFORMATION);
         if (CWnd* field = GetDlgItem(kFieldIds[bad])) GotoDlgCtrl(field);
@@ -63,7 +55,7 @@ void CPointTextsDlg::OnPickFromLibrary() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!frame_ || !PickFromCoordLibrary(*frame_, this, chosen)) return;
-    SetTexts(chosen);
+    texts = chosen;
     UpdateData(FALSE);
 }
 
@@ -88,11 +80,11 @@ void CAddPointDlg::OnPickGeodetic() {
     const double l = dms.ConvertDmsAngle(ToDouble(choice.longitude), 1) * kRadToDeg;
     double n = 0, e = 0, h = 0;
     frame_->Wgs84ToLocalPlane(b, l, ToDouble(choice.height), n, e, h);
-    m_strName = choice.name;
-    m_strCode = choice.code;
-    m_strNorth = Format(L"%.3f", n);
-    m_strEast = Format(L"%.3f", e);
-    m_strHeight = Format(L"%.3f", h);
+    texts.name = choice.name;
+    texts.code = choice.code;
+    texts.north = Format(L"%.3f", n);
+    texts.east = Format(L"%.3f", e);
+    texts.height = Format(L"%.3f", h);
     UpdateData(FALSE);
 }
 

@@ -12,14 +12,7 @@
 
 class CPointTextsDlg : public CDialog {
 public:
-    CString m_strName;
-    CString m_strNorth;
-    CString m_strEast;
-    CString m_strHeight;
-    CString m_strCode;
-
-    PointTexts Texts() const { return {m_strName, m_strNorth, m_strEast, m_strHeight, m_strCode}; }
-    void SetTexts(const PointTexts& texts);
+    PointTexts texts;
 
 protected:
     CPointTextsDlg(UINT templateId, IFoundationFrame* frame, CWnd* parent);

@@ -1,7 +1,7 @@
 #include "geodesy/screens/CFourParamDlg.h"
 
 CFourParamDlg::CFourParamDlg(const CoordSysParams& job, CWnd* parent)
-    : CDialog(IDD, parent), m_adjust(job.adjust), job_(job) {
+    : CDialog(IDD, parent), adjust(job.adjust), job_(job) {
     BindCommand(fourparam::kEnable, &CFourParamDlg::OnEnable);
 }
 
@@ -16,9 +16,9 @@ BOOL CFourParamDlg::OnInitDialog() {
 void CFourParamDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     four_.Exchange(pDX);
-    DDX_Text(pDX, fourparam::kAdjustX, m_adjust.szdAdjustX);
-    DDX_Text(pDX, fourparam::kAdjustY, m_adjust.szdAdjustY);
-    DDX_Text(pDX, fourparam::kAdjustH, m_adjust.szdAdjustH);
+    DDX_Text(pDX, fourparam::kAdjustX, adjust.szdAdjustX);
+    DDX_Text(pDX, fourparam::kAdjustY, adjust.szdAdjustY);
+    DDX_Text(pDX, fourparam::kAdjustH, adjust.szdAdjustH);
 }
 
 void CFourParamDlg::OnOK() {
@@ -27,13 +27,13 @@ void CFourParamDlg::OnOK() {
         ShowRefusal(*this, *refusal, FourParamFieldId(refusal->field));
         return;
     }
-    m_four = four_.values;
+    four = four_.values;
     EndDialog(IDOK);
 }
 
 void CFourParamDlg::StoreInto(CoordSysParams& record) const {
-    StoreFourParamValues(m_four, record.four);
-    record.adjust = m_adjust;
+    StoreFourParamValues(four, record.four);
+    record.adjust = adjust;
 }
 
 void CFourParamDlg::OnEnable() {

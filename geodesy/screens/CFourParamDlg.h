@@ -10,8 +10,8 @@ public:
     // Opens on `record`: the job's, or a computation's result to confirm.
     explicit CFourParamDlg(const CoordSysParams& record, CWnd* parent = nullptr);
 
-    FourParamValues m_four;
-    AdjustParamBlock m_adjust;
+    FourParamValues four;
+    AdjustParamBlock adjust;
 
     // The accepted four parameters and shifts go into `record`.
     void StoreInto(CoordSysParams& record) const;

@@ -10,14 +10,14 @@ using namespace refpointpage;
 BOOL CRefPointPage::OnInitDialog() {
     CDialog::OnInitDialog();
     BindCommand(kShowRef, &CRefPointPage::OnShowRef);
-    m_bShowRef = frame_.Settings().nBaseShowRef;
+    showRef_ = frame_.Settings().nBaseShowRef;
     texts_.knownX = texts_.knownY = texts_.knownH = L"0.0000";
     UpdateData(FALSE);
     return TRUE;
 }
 
 void CRefPointPage::DoDataExchange(CDataExchange* pDX) {
-    DDX_Check(pDX, kShowRef, m_bShowRef);
+    DDX_Check(pDX, kShowRef, showRef_);
     DDX_Text(pDX, kLatitude, texts_.latitude);
     DDX_Text(pDX, kLongitude, texts_.longitude);
     DDX_Text(pDX, kHeight, texts_.height);
@@ -37,7 +37,7 @@ void CRefPointPage::DoDataExchange(CDataExchange* pDX) {
 
 void CRefPointPage::Refresh() {
     const GeneralSettingsBlock& settings = frame_.Settings();
-    if (RefreshRefPointTexts(frame_, m_gps, {m_bShowRef, settings.dBaseShowRefx, settings.dBaseShowRefy},
+    if (RefreshRefPointTexts(frame_, m_gps, {showRef_, settings.dBaseShowRefx, settings.dBaseShowRefy},
                              texts_)) {
         UpdateData(FALSE);
         return;
@@ -50,15 +50,15 @@ void CRefPointPage::Refresh() {
 void CRefPointPage::OnShowRef() {
     UpdateData(TRUE);
     GeneralSettingsBlock settings = frame_.Settings();
-    if (m_bShowRef) {
+    if (showRef_) {
         CRefPointDlg dlg(frame_.CoordLibrary(), this);
         if (dlg.DoModal() == IDOK) {
-            settings.dBaseShowRefx = dlg.m_dN;
-            settings.dBaseShowRefy = dlg.m_dE;
-            settings.dBaseShowRefh = dlg.m_dH;
+            settings.dBaseShowRefx = dlg.values.n;
+            settings.dBaseShowRefy = dlg.values.e;
+            settings.dBaseShowRefh = dlg.values.h;
         }
     }
-    settings.nBaseShowRef = m_bShowRef ? 1 : 0;
+    settings.nBaseShowRef = showRef_ ? 1 : 0;
     SaveJobSettings(frame_, settings, this);
 }
 
@@ -78,20 +78,20 @@ BOOL CRefPointDlg::OnInitDialog() {
 }
 
 void CRefPointDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, refpointdlg::kName, m_strName);
-    DDX_Text(pDX, refpointdlg::kHeight, m_dH);
-    DDX_Text(pDX, refpointdlg::kNorth, m_dN);
-    DDX_Text(pDX, refpointdlg::kEast, m_dE);
+    DDX_Text(pDX, refpointdlg::kName, values.name);
+    DDX_Text(pDX, refpointdlg::kHeight, values.h);
+    DDX_Text(pDX, refpointdlg::kNorth, values.n);
+    DDX_Text(pDX, refpointdlg::kEast, values.e);
 }
 
 void CRefPointDlg::OnPick() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (PickFromCoordLibrary(library_, this, chosen)) {
-        m_strName = chosen.name;
-        m_dN = ToDouble(chosen.north);
-        m_dE = ToDouble(chosen.east);
-        m_dH = ToDouble(chosen.height);
+        values.name = chosen.name;
+        values.n = ToDouble(chosen.north);
+        values.e = ToDouble(chosen.east);
+        values.h = ToDouble(chosen.height);
     }
     UpdateData(FALSE);
 }

@@ -16,8 +16,6 @@ public:
     explicit CRefPointPage(IFrameServices& frame) : frame_(frame) {}
     void Refresh();
     CGpsState m_gps;
-    // The check box; the reference point itself is the job's.
-    int m_bShowRef = 0;
 
 protected:
     BOOL OnInitDialog() override;
@@ -27,7 +25,15 @@ private:
     void OnShowRef();
 
     IFrameServices& frame_;
+    int showRef_ = 0;  // the check box; the reference point itself is the job's
     RefPointTexts texts_;
+};
+
+struct RefPointValues {
+    CString name = L"0";
+    double n = 0.0;
+    double e = 0.0;
+    double h = 0.0;
 };
 
 // "参考点坐标": the reference point, typed in or picked from the coordinate library.
@@ -35,10 +41,7 @@ class CRefPointDlg : public CDialog {
 public:
     enum { IDD = refpointdlg::IDD };
     CRefPointDlg(IFoundationFrame& library, CWnd* parent);
-    CString m_strName = L"0";
-    double m_dN = 0.0;
-    double m_dE = 0.0;
-    double m_dH = 0.0;
+    RefPointValues values;
 
 protected:
     BOOL OnInitDialog() override;

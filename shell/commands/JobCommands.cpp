@@ -175,16 +175,16 @@ bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFo
 void JobCommands::NewJob() {
     CNewJobDlg dialog(job_.paths.programFolder, &window_.Window());
     if (dialog.DoModal() != IDOK) return;
-    const CString jobFile = dialog.m_strJobFile;
-    const CString jobFolder = dialog.m_strRootPath + dialog.m_strName + L"\\";
+    const CString jobFile = dialog.JobFile();
+    const CString jobFolder = dialog.values.rootPath + dialog.values.name + L"\\";
     if (FileExists(jobFile) &&
         AfxMessageBox(LoadStringResource(strings::kJobExists), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
 
     NewJobStart start;
-    if (!ChooseNewJobStart(dialog.m_nMode, start)) return;
+    if (!ChooseNewJobStart(dialog.values.mode, start)) return;
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
-    if (!WriteNewJobFolder(jobFile, jobFolder, dialog.m_nMode, start, pointFile)) return;
+    if (!WriteNewJobFolder(jobFile, jobFolder, dialog.values.mode, start, pointFile)) return;
     job_.ChoseJob();
     TakePointFile(pointFile);
     job_.StoreSystem(Naming(job_.system, jobFile, pointFile, PointNames::kRestarted));

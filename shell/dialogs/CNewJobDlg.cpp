@@ -6,8 +6,8 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
 
-CNewJobDlg::CNewJobDlg(const CString& storageRoot, CWnd* parent)
-    : CDialog(IDD, parent), m_strRootPath(Format(L"%s\\Jobs\\", storageRoot.c_str())) {
+CNewJobDlg::CNewJobDlg(const CString& storageRoot, CWnd* parent) : CDialog(IDD, parent) {
+    values.rootPath = Format(L"%s\\Jobs\\", storageRoot.c_str());
     BindControl(newjob::kName, EN_CHANGE, &CNewJobDlg::OnChangeName);
 }
 
@@ -19,27 +19,27 @@ BOOL CNewJobDlg::OnInitDialog() {
 
 void CNewJobDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, newjob::kName, m_strName);
-    DDX_Text(pDX, newjob::kRootPath, m_strRootPath);
-    DDX_Radio(pDX, newjob::kWizard, m_nMode);
+    DDX_Text(pDX, newjob::kName, values.name);
+    DDX_Text(pDX, newjob::kRootPath, values.rootPath);
+    DDX_Radio(pDX, newjob::kWizard, values.mode);
 }
 
 void CNewJobDlg::OnChangeName() {
     if (!shown_) return;
     UpdateData(TRUE);
-    m_strJobFile = m_strRootPath + m_strName + L"\\" + m_strName + L".qzs";
+    jobFile_ = values.rootPath + values.name + L"\\" + values.name + L".qzs";
 }
 
 void CNewJobDlg::OnOK() {
     UpdateData(TRUE);
-    m_strName.Trim();
+    values.name.Trim();
     // The name becomes a folder: the Save dialog's rules for a file name hold.
-    const CString refusal = CheckSaveName(m_strName);
+    const CString refusal = CheckSaveName(values.name);
     if (!refusal.IsEmpty()) {
         MessageBox(refusal, L"信息提示", MB_OK | MB_ICONINFORMATION);
         if (CWnd* edit = GetDlgItem(newjob::kName)) edit->SetFocus();
         return;
     }
-    m_strJobFile = m_strRootPath + m_strName + L"\\" + m_strName + L".qzs";
+    jobFile_ = values.rootPath + values.name + L"\\" + values.name + L".qzs";
     CDialog::OnOK();
 }

@@ -5,16 +5,21 @@
 #include "platform/ui/Dialog.h"
 #include "resources/NewJobDlg.h"
 
+struct NewJobValues {
+    CString name;
+    CString rootPath;  // the storage root's "Jobs" folder, with its final "\"
+    int mode = 0;      // 0 the set-up wizard, 1 an existing job
+};
+
 class CNewJobDlg : public CDialog {
 public:
     static constexpr UINT IDD = newjob::IDD;
     // `storageRoot` is "\Program Files"; the jobs lie in its "Jobs" folder.
     CNewJobDlg(const CString& storageRoot, CWnd* parent = nullptr);
 
-    CString m_strJobFile;  // root path + name + "\" + name + ".qzs"
-    int m_nMode = 0;
-    CString m_strName;
-    CString m_strRootPath;
+    NewJobValues values;
+    // After OK: root path + name + "\" + name + ".qzs".
+    const CString& JobFile() const { return jobFile_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -26,4 +31,5 @@ private:
 
     // The edits are filled before their changes count.
     bool shown_ = false;
+    CString jobFile_;
 };

@@ -92,7 +92,7 @@ int CStakePointLibDlg::SelectedRow() const {
 void CStakePointLibDlg::OnAdd() {
     CAddPointDlg dlg(&host_.CoordLibrary(), this);
     if (dlg.DoModal() != IDOK) return;
-    AddRow(list_.GetItemCount(), FromTexts(dlg.Texts()));
+    AddRow(list_.GetItemCount(), FromTexts(dlg.texts));
     modified_ = true;
 }
 
@@ -101,7 +101,7 @@ void CStakePointLibDlg::OnInsert() {
     if (selected < 0) return;
     CAddPointDlg dlg(&host_.CoordLibrary(), this);
     if (dlg.DoModal() != IDOK) return;
-    AddRow(selected + 1, FromTexts(dlg.Texts()));
+    AddRow(selected + 1, FromTexts(dlg.texts));
     modified_ = true;
 }
 
@@ -109,10 +109,10 @@ void CStakePointLibDlg::OnEdit() {
     const int row = SelectedRow();
     if (row < 0) return;
     CEditPointDlg dlg(&host_.CoordLibrary(), this);
-    dlg.SetTexts({list_.GetItemText(row, 0), list_.GetItemText(row, 2), list_.GetItemText(row, 3),
-                  list_.GetItemText(row, 4), list_.GetItemText(row, 1)});
+    dlg.texts = {list_.GetItemText(row, 0), list_.GetItemText(row, 2), list_.GetItemText(row, 3),
+                 list_.GetItemText(row, 4), list_.GetItemText(row, 1)};
     if (dlg.DoModal() != IDOK) return;
-    SetRow(row, FromTexts(dlg.Texts()));
+    SetRow(row, FromTexts(dlg.texts));
     modified_ = true;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/StringTable.h"
 #include "resources/StakeSettingsDlg.h"
 #include "resources/StakeoutDlg.h"
+#include "stakeout/screens/ShowCountExchange.h"
 
 using namespace stakesettings;
 
@@ -16,23 +17,23 @@ CStakeSettingsDlg::CStakeSettingsDlg(CWnd* parent) : CDialog(IDD, parent) {
 BOOL CStakeSettingsDlg::OnInitDialog() {
     static_cast<CComboBox*>(GetDlgItem(kCount))->AddString(LoadStringResource(pointstake::kAllText));
     CDialog::OnInitDialog();
-    GetDlgItem(kCount)->EnableWindow(m_nShowMeasured ? TRUE : FALSE);
+    GetDlgItem(kCount)->EnableWindow(settings.showRecordLayoutPoint ? TRUE : FALSE);
     return TRUE;
 }
 
 void CStakeSettingsDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Check(pDX, kShowAll, m_nShowAll);
-    DDX_Check(pDX, kShowMeasured, m_nShowMeasured);
-    DDX_Check(pDX, kSound, m_nSound);
-    DDX_Text(pDX, kMax, m_dMax);
-    DDX_Text(pDX, kMin, m_dMin);
-    DDX_CBString(pDX, kCount, m_strCount);
-    DDX_Check(pDX, kViewMode, m_nViewMode);
+    DDX_Check(pDX, kShowAll, settings.showAllLayoutPoint);
+    DDX_Check(pDX, kShowMeasured, settings.showRecordLayoutPoint);
+    DDX_Check(pDX, kSound, settings.soundPrompt);
+    DDX_Text(pDX, kMax, settings.maxLayoutPrompt);
+    DDX_Text(pDX, kMin, settings.minLayoutPrompt);
+    DDX_ShowCount(pDX, kCount, settings.showSurveyPoint);
+    DDX_Check(pDX, kViewMode, viewMode);
 }
 
 void CStakeSettingsDlg::OnShowMeasured() {
     UpdateData(TRUE);
-    GetDlgItem(kCount)->EnableWindow(m_nShowMeasured ? TRUE : FALSE);
+    GetDlgItem(kCount)->EnableWindow(settings.showRecordLayoutPoint ? TRUE : FALSE);
 }
 
 void CStakeSettingsDlg::OnViewMode() {
@@ -43,9 +44,9 @@ void CStakeSettingsDlg::OnViewMode() {
 void CStakeSettingsDlg::OnOK() {
     if (!UpdateData(TRUE)) return;
     UINT refusal = 0;
-    if (m_dMin < 0 || m_dMax < 0)
+    if (settings.minLayoutPrompt < 0 || settings.maxLayoutPrompt < 0)
         refusal = kNegative;
-    else if (m_dMax < m_dMin)
+    else if (settings.maxLayoutPrompt < settings.minLayoutPrompt)
         refusal = kMaxBelowMin;
     if (refusal != 0) {
         MessageBox(LoadStringResource(refusal), L"提示", MB_OK | MB_ICONINFORMATION);

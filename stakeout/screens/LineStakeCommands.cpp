@@ -1,7 +1,6 @@
 // The line stake-out screen's own commands: stepping through the lines, the line library, settings
 // and information.
 #include "resources/LineStakeDlg.h"
-#include "stakeout/StakeFiles.h"
 #include "stakeout/screens/CLinePromptDlg.h"
 #include "stakeout/screens/CLineStakeDlg.h"
 #include "stakeout/screens/CLineStakeSetDlg.h"
@@ -64,29 +63,13 @@ void CLineStakeDlg::OnLibrary() {
 
 void CLineStakeDlg::OnSettings() {
     CLineStakeSetDlg dlg(this);
-    dlg.m_dMin = settings_.minPrompt;
-    dlg.m_dMax = settings_.maxPrompt;
-    dlg.m_nSound = settings_.soundPrompt;
-    dlg.m_nShowMeasured = settings_.showRecordLayoutPoint;
-    dlg.m_nPlumb = settings_.showPlumb;
-    dlg.m_nShowAllLines = settings_.showAllLayoutLine;
-    dlg.m_strCount = ShowCountText(settings_.showSurveyPoint);
-    dlg.m_dInterval = settings_.intMileage;
-    dlg.m_nMileagePrompt = settings_.intMilPrompt;
-    dlg.m_nViewMode = viewMode_;
+    dlg.settings = settings_;
+    dlg.viewMode = viewMode_;
     // Cancel keeps the view mode the screen had.
     if (dlg.DoModal() != IDOK) return;
-    settings_.minPrompt = dlg.m_dMin;
-    settings_.maxPrompt = dlg.m_dMax;
-    settings_.showAllLayoutLine = dlg.m_nShowAllLines;
-    settings_.showPlumb = dlg.m_nPlumb;
-    settings_.soundPrompt = dlg.m_nSound;
-    settings_.showRecordLayoutPoint = dlg.m_nShowMeasured;
-    settings_.intMilPrompt = dlg.m_nMileagePrompt;
-    settings_.intMileage = dlg.m_dInterval;
-    settings_.showSurveyPoint = ParseShowCount(dlg.m_strCount);
+    settings_ = dlg.settings;
     latches_.nearLine = 0;
-    viewMode_ = dlg.m_nViewMode;
+    viewMode_ = dlg.viewMode;
     SaveSettings();
     RepaintPlot();
 }

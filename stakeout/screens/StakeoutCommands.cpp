@@ -70,21 +70,11 @@ void CStakeoutDlg::OnLibrary() {
 
 void CStakeoutDlg::OnSettings() {
     CStakeSettingsDlg dlg(this);
-    dlg.m_nShowAll = settings_.showAllLayoutPoint;
-    dlg.m_nShowMeasured = settings_.showRecordLayoutPoint;
-    dlg.m_nSound = settings_.soundPrompt;
-    dlg.m_dMin = settings_.minLayoutPrompt;
-    dlg.m_dMax = settings_.maxLayoutPrompt;
-    dlg.m_nViewMode = viewMode_;
-    dlg.m_strCount = ShowCountText(settings_.showSurveyPoint);
+    dlg.settings = settings_;
+    dlg.viewMode = viewMode_;
     if (dlg.DoModal() != IDOK) return;
-    settings_.showAllLayoutPoint = dlg.m_nShowAll;
-    settings_.showRecordLayoutPoint = dlg.m_nShowMeasured;
-    settings_.soundPrompt = dlg.m_nSound;
-    settings_.minLayoutPrompt = dlg.m_dMin;
-    settings_.maxLayoutPrompt = dlg.m_dMax;
-    settings_.showSurveyPoint = ParseShowCount(dlg.m_strCount);
-    viewMode_ = dlg.m_nViewMode;
+    settings_ = dlg.settings;
+    viewMode_ = dlg.viewMode;
     if (settings_.soundPrompt) beep_.Rearm();
     SaveSettings();
     RepaintPlot();

@@ -315,7 +315,7 @@ TEST_F(CoordLibDlgTest, PointDialogPicksFromTheLibraryWhenItIsClosed) {
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(edit.DoModal(), IDOK);
-    EXPECT_EQ(edit.m_strEast, L"5");
+    EXPECT_EQ(edit.texts.east, L"5");
 }
 
 TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
@@ -328,11 +328,11 @@ TEST_F(CoordLibDlgTest, AddDialogTakesAGeodeticPointAsGridCoordinates) {
     });
     EXPECT_EQ(add.DoModal(), IDOK);
     // The frame double's grid is the degrees times 1000.
-    EXPECT_EQ(add.m_strName, L"G1");
-    EXPECT_EQ(add.m_strNorth, L"30500.000");
-    EXPECT_EQ(add.m_strEast, L"114250.000");
-    EXPECT_EQ(add.m_strHeight, L"12.500");
-    EXPECT_EQ(add.m_strCode, L"塔");
+    EXPECT_EQ(add.texts.name, L"G1");
+    EXPECT_EQ(add.texts.north, L"30500.000");
+    EXPECT_EQ(add.texts.east, L"114250.000");
+    EXPECT_EQ(add.texts.height, L"12.500");
+    EXPECT_EQ(add.texts.code, L"塔");
 }
 
 // The point store appends to the library while the dialog is open.

@@ -24,7 +24,7 @@ TEST(FileOpenModeDlgTest, EachButtonGivesItsChoice) {
 TEST(FilterSetDlgTest, ChecksShowAndReturnTheFlags) {
     CUiDriver ui;
     CFilterSetDlg dlg;
-    dlg.m_nShow = {1, 1, 0, 1, 1};
+    dlg.shown = {1, 1, 0, 1, 1};
     ui.OnModal(CFilterSetDlg::IDD, [&](CDialog& d) {
         EXPECT_EQ(d.IsDlgButtonChecked(filterset::kReference), 0u);
         EXPECT_EQ(d.IsDlgButtonChecked(filterset::kSideStake), 1u);
@@ -33,5 +33,5 @@ TEST(FilterSetDlgTest, ChecksShowAndReturnTheFlags) {
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_nShow, (std::array<int, 5>{0, 1, 1, 1, 1}));
+    EXPECT_EQ(dlg.shown, (std::array<int, 5>{0, 1, 1, 1, 1}));
 }

@@ -59,10 +59,10 @@ TEST_F(ParamEditorsTest, FourParametersKeepTheCalibrationShiftsEnabledAndRefuseA
         ui.Click(d, IDOK);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_four.enabled, 1);
-    EXPECT_EQ(dlg.m_four.rotation, -0.003);
-    EXPECT_EQ(dlg.m_four.scale, 1.00001);
-    EXPECT_EQ(dlg.m_adjust.szdAdjustH, 0.125);
+    EXPECT_EQ(dlg.four.enabled, 1);
+    EXPECT_EQ(dlg.four.rotation, -0.003);
+    EXPECT_EQ(dlg.four.scale, 1.00001);
+    EXPECT_EQ(dlg.adjust.szdAdjustH, 0.125);
 }
 
 TEST_F(ParamEditorsTest, HeightFitShowsItsValuesUnchangedIncludingTheOrigin) {

@@ -221,7 +221,7 @@ TEST_F(GpsInfoDlgTest, ReferencePointIsPickedFromTheCoordinateLibrary) {
         ui.Click(d, IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_DOUBLE_EQ(dlg.m_dN, 3346100.5);
-    EXPECT_DOUBLE_EQ(dlg.m_dE, 517200.25);
-    EXPECT_DOUBLE_EQ(dlg.m_dH, 11.5);
+    EXPECT_DOUBLE_EQ(dlg.values.n, 3346100.5);
+    EXPECT_DOUBLE_EQ(dlg.values.e, 517200.25);
+    EXPECT_DOUBLE_EQ(dlg.values.h, 11.5);
 }
