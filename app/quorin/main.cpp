@@ -3,7 +3,6 @@
 // to date. One copy runs per device root; SIGINT and SIGTERM close it as "Yes" to the exit question
 // does, the window's close asks that question.
 #include <fcntl.h>
-#include <malloc.h>
 #include <pthread.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 #include <optional>
 #include <thread>
 
+#include "app/quorin/AllocatorSettings.h"
 #include "app/quorin/CommandLine.h"
 #include "app/quorin/ScreenshotDisplay.h"
 #include "app/quorin/ShownMessages.h"
@@ -75,10 +75,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Blocks of a screen's size (each paint's drawing surface) go back to the system when freed, and
-    // so does free memory at the top of the heap; left to adapt, malloc would keep both for good.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+    UseProgramAllocatorSettings();
     SignalCloser signals;  // first: a signal during start-up is not lost
     const CommandLine line = ParseCommandLine(argc, argv, UserDataHome());
     if (line.help) {

@@ -18,32 +18,67 @@ int AtLeastOne(int v) {
 }
 }  // namespace
 
+struct CWindowSurfaceDC::Surface {
+    Surface(int w, int h) : buffer(w, h) {}
+    Framebuffer buffer;
+    std::vector<uint8_t> visible;
+};
+
+// Surfaces of contexts that are gone, kept for the next ones of their size: a repaint of the map
+// takes two of a few hundred kilobytes each, which the allocator would otherwise map and unmap
+// every time. The last two are kept: a plot's paint holds two contexts at once.
+std::vector<std::unique_ptr<CWindowSurfaceDC::Surface>>& CWindowSurfaceDC::Spares() {
+    thread_local std::vector<std::unique_ptr<Surface>> spares;
+    return spares;
+}
+
 CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren)
-    : buffer_(AtLeastOne(ScreenAreaOf(wnd, clientArea).Width()),
-              AtLeastOne(ScreenAreaOf(wnd, clientArea).Height())),
-      screenArea_(ScreenAreaOf(wnd, clientArea)) {
+    : screenArea_(ScreenAreaOf(wnd, clientArea)) {
     CDesktop& desktop = CDesktop::Get();
     Framebuffer& screen = desktop.Screen();
-    const int w = buffer_.width(), h = buffer_.height();
-    visible_.assign(static_cast<size_t>(w) * h, 0);
-    Attach(buffer_, CRect(0, 0, w, h));
+    const int w = AtLeastOne(screenArea_.Width()), h = AtLeastOne(screenArea_.Height());
+    std::vector<std::unique_ptr<Surface>>& spares = Spares();
+    const auto spare = std::find_if(spares.begin(), spares.end(), [&](const std::unique_ptr<Surface>& s) {
+        return s->buffer.width() == w && s->buffer.height() == h;
+    });
+    const bool reused = spare != spares.end();
+    if (reused) {
+        surface_ = std::move(*spare);
+        spares.erase(spare);
+    } else {
+        surface_ = std::make_unique<Surface>(w, h);
+    }
+    Framebuffer& buffer = surface_->buffer;
+    // What the screen's copy below leaves out starts white, as in a new surface.
+    const auto whiten = [&] {
+        if (reused) buffer.fill(RGB(255, 255, 255));
+    };
+    std::vector<uint8_t>& visible = surface_->visible;
+    visible.assign(static_cast<size_t>(w) * h, 0);
+    Attach(buffer, CRect(0, 0, w, h));
 
     WindowRecord* r = wnd ? wnd->Record() : nullptr;
-    if (!r || screenArea_.IsRectEmpty() || !desktop.IsShowing(*r)) return;
+    if (!r || screenArea_.IsRectEmpty() || !desktop.IsShowing(*r)) {
+        whiten();
+        return;
+    }
 
     // What of the area shows: inside every ancestor's client area and the screen...
     CRect shown = screenArea_ & desktop.ScreenRect();
     const WindowRecord* topLevel = r;
     for (WindowRecord* a = r; a->IsChild();) {
         a = desktop.Find(a->parent);
-        if (!a) return;
+        if (!a) {
+            whiten();
+            return;
+        }
         shown = shown & desktop.ClientScreenRect(*a);
         topLevel = a;
     }
     auto mark = [&](const CRect& screenRect, uint8_t value) {
         const CRect part = screenRect & shown;
         for (int y = part.top; y < part.bottom; ++y)
-            std::fill_n(visible_.begin() + (y - screenArea_.top) * w + (part.left - screenArea_.left),
+            std::fill_n(visible.begin() + (y - screenArea_.top) * w + (part.left - screenArea_.left),
                         part.Width(), value);
     };
     mark(shown, 1);
@@ -61,30 +96,37 @@ CWindowSurfaceDC::CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren
             if (WindowRecord* above = desktop.Find(*it); above && (above->style & WS_VISIBLE))
                 mark(desktop.WindowScreenRect(*above), 0);
 
+    if ((screenArea_ & desktop.ScreenRect()) != screenArea_) whiten();
     // The part of each row that lies on the screen starts as the screen shows it.
     const int from = std::max(0, -screenArea_.left), to = std::min(w, screen.width() - screenArea_.left);
     for (int y = 0; y < h && from < to; ++y) {
         const int sy = screenArea_.top + y;
         if (sy < 0 || sy >= screen.height()) continue;
         const uint32_t* source = screen.row(sy) + screenArea_.left;
-        std::copy(source + from, source + to, buffer_.row(y) + from);
+        std::copy(source + from, source + to, buffer.row(y) + from);
     }
 }
 
 CWindowSurfaceDC::~CWindowSurfaceDC() {
     Flush();
+    constexpr size_t kSparesKept = 2;
+    std::vector<std::unique_ptr<Surface>>& spares = Spares();
+    if (spares.size() == kSparesKept) spares.erase(spares.begin());
+    spares.push_back(std::move(surface_));
 }
 
 void CWindowSurfaceDC::Flush() {
     CDesktop& desktop = CDesktop::Get();
     Framebuffer& screen = desktop.Screen();
-    const int w = buffer_.width(), h = buffer_.height();
+    const Framebuffer& buffer = surface_->buffer;
+    const std::vector<uint8_t>& visible = surface_->visible;
+    const int w = buffer.width(), h = buffer.height();
     CRect dirty;
     for (int y = 0; y < h; ++y) {
-        const uint8_t* vis = visible_.data() + static_cast<size_t>(y) * w;
+        const uint8_t* vis = visible.data() + static_cast<size_t>(y) * w;
         const int sy = screenArea_.top + y;
         uint32_t* target = sy >= 0 && sy < screen.height() ? screen.row(sy) + screenArea_.left : nullptr;
-        const uint32_t* source = buffer_.row(y);
+        const uint32_t* source = buffer.row(y);
         int first = -1, last = -1;
         // Each run of visible pixels is copied from its first to its last changed pixel.
         for (int x = 0; x < w && target;) {

@@ -4,6 +4,7 @@
 // children (a window never paints its children's pixels). So a window may draw on a child's DC
 // while it paints, and a plot drawn that way survives the parent's own paint.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/gdi/CDC.h"
@@ -22,10 +23,13 @@ protected:
     // clientArea: the client area (else the whole window); clipChildren leaves the children out.
     CWindowSurfaceDC(CWnd* wnd, bool clientArea, bool clipChildren);
 
+    // The copy and its visibility mask.
+    struct Surface;
+
 private:
-    Framebuffer buffer_;
+    static std::vector<std::unique_ptr<Surface>>& Spares();
+    std::unique_ptr<Surface> surface_;
     CRect screenArea_;
-    std::vector<uint8_t> visible_;
 };
 
 class CClientDC : public CWindowSurfaceDC {
