@@ -144,45 +144,73 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
     return LoadPointFile(path, points, PointFileWindow{});
 }
 
-bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window) {
-    // Read twice a block at a time, counting and then converting, so that neither the file's bytes
-    // nor a list growing by copies stand beside the finished list. LF and CR never occur inside a
-    // two-byte character, so each line converts alone to what it is in the converted whole.
-    const auto content = [](std::string_view line) {
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        return line;
+bool ReadWindowLines(const CString& path, const PointFileWindow& window,
+                     const std::function<void(size_t count)>& counted,
+                     const std::function<void(std::string_view line, uint64_t offset)>& line) {
+    const auto content = [](std::string_view text) {
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        return text;
     };
-    size_t count = 0;
-    const auto countLine = [&](std::string_view line) { count += content(line).empty() ? 0 : 1; };
-    if (!FileExists(path) || !ReadFileLines(path, countLine, window.byteLimit)) return false;
-    const size_t first =
-        window.keepLast < 0 ? 0 : count - std::min(count, static_cast<size_t>(window.keepLast));
-    points.clear();
-    points.reserve(count - first);
+    if (!FileExists(path)) return false;
+    size_t first = 0;
+    if (counted || window.keepLast >= 0) {
+        size_t count = 0;
+        const auto countLine = [&](std::string_view text) { count += content(text).empty() ? 0 : 1; };
+        if (!ReadFileLines(path, countLine, window.byteLimit)) return false;
+        first = window.keepLast < 0 ? 0 : count - std::min(count, static_cast<size_t>(window.keepLast));
+        if (counted) counted(count - first);
+    }
     size_t index = 0;
-    const bool read = ReadFileLines(
+    uint64_t offset = 0;
+    return ReadFileLines(
         path,
-        [&](std::string_view line) {
-            line = content(line);
-            if (line.empty() || index++ < first || (window.stop && *window.stop)) return;
-            if (!HoldsPointPosition(line)) {
-                if (window.skipped) ++*window.skipped;
-                return;
-            }
-            const CString text = FromGbk(line);
-            std::wstring_view fields[kPointFileFields];
-            SplitPointFields(text.str(), fields);
-            PointRecord point;
-            ReadFiniteNumber(fields[1], point.x);
-            ReadFiniteNumber(fields[2], point.y);
-            ReadFiniteNumber(fields[3], point.h);
-            point.name = CString(fields[0]);
-            point.code = CString(fields[4]);
-            points.push_back(std::move(point));
+        [&](std::string_view text) {
+            const uint64_t start = offset;
+            offset += text.size() + 1;
+            text = content(text);
+            if (text.empty() || index++ < first || (window.stop && *window.stop)) return;
+            line(text, start);
         },
         window.byteLimit);
-    if (!read) points.clear();
-    return read;
+}
+
+bool ParsePointLine(std::string_view line, PointRecord& point) {
+    // LF and CR never occur inside a two-byte character, so each line converts alone to what it is
+    // in the converted whole.
+    if (!HoldsPointPosition(line)) return false;
+    const CString text = FromGbk(line);
+    std::wstring_view fields[kPointFileFields];
+    SplitPointFields(text.str(), fields);
+    PointRecord read;
+    ReadFiniteNumber(fields[1], read.x);
+    ReadFiniteNumber(fields[2], read.y);
+    ReadFiniteNumber(fields[3], read.h);
+    read.name = CString(fields[0]);
+    read.code = CString(fields[4]);
+    point = std::move(read);
+    return true;
+}
+
+bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window) {
+    // Read twice a block at a time, counting and then converting, so that neither the file's bytes
+    // nor a list growing by copies stand beside the finished list.
+    bool counted = false;
+    const bool done = ReadWindowLines(
+        path, window,
+        [&](size_t count) {
+            counted = true;
+            points.clear();
+            points.reserve(count);
+        },
+        [&](std::string_view line, uint64_t) {
+            PointRecord point;
+            if (ParsePointLine(line, point))
+                points.push_back(std::move(point));
+            else if (window.skipped)
+                ++*window.skipped;
+        });
+    if (!done && counted) points.clear();
+    return done;
 }
 
 CString FormatRecordLine(const PointRecord& point) {

@@ -3,6 +3,7 @@
 // and fields, the loader of the map's point list, the record line and the last-name scan.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,16 @@ struct PointFileWindow {
     size_t* skipped = nullptr;
 };
 bool LoadPointFile(const CString& path, std::vector<PointRecord>& points, const PointFileWindow& window);
+// The lines of a point file that a load of `window` looks at, in file order, each without its CR
+// and with the offset where it starts; empty lines are passed over. `counted` hears how many there
+// are before the first is handed on, when given (the file is then read twice). False when the file
+// cannot be read.
+bool ReadWindowLines(const CString& path, const PointFileWindow& window,
+                     const std::function<void(size_t count)>& counted,
+                     const std::function<void(std::string_view line, uint64_t offset)>& line);
+// A point line (without its line end) as a load reads it; false when its north, east or height is
+// no number.
+bool ParsePointLine(std::string_view line, PointRecord& point);
 inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "bench/shell/ProgramRun.h"
+#include "bench/shell/SeasonJob.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ void BM_CoordViewKeyToScreen(benchmark::State& state) {
     Program first = Spawn("", true);
     WaitForFirstPaint(first);
     Stop(first, true);
-    FillDefaultJob(first.work / "root", state.range(0));
+    WriteSeasonPoints(first.work / "root" / "Program Files" / "Jobs" / "vorna" / "data", "vorna", state.range(0));
     double peak = 0;
     for (auto _ : state) {
         Program p = Spawn("", false, true);

@@ -32,7 +32,7 @@ struct ViewSetUp {
             p.name.Format(L"P%d", i);
             p.x = 1000.0 + (i * 37 % 180);
             p.y = 2000.0 + (i * 53 % 230);
-            FrameProbe::DisplayPoints(frame).push_back(p);
+            FrameProbe::DisplayPoints(frame).Append(p);
         }
         CGpsState state = Fix(1090.0, 2115.0);
         FrameProbe::View(frame)->SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&state), 4);

@@ -1,6 +1,7 @@
 #include "bench/shell/ProgramRun.h"
 
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +18,11 @@ std::filesystem::path WorkFolder() {
     return std::filesystem::temp_directory_path() / ("qz-bench-" + std::to_string(getpid()));
 }
 
+const char* ProgramPath() {
+    const char* other = std::getenv("QZ_BENCH_QUORIN");
+    return other && *other ? other : QZ_QUORIN_PATH;
+}
+
 Program Spawn(const std::string& pty, bool headless, bool keepWork) {
     Program p;
     p.work = WorkFolder();
@@ -31,11 +37,10 @@ Program Spawn(const std::string& pty, bool headless, bool keepWork) {
     for (std::string& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
     const std::string root = (p.work / "root").string(), shot = (p.work / "screen.png").string();
-    const char* program = std::getenv("QZ_BENCH_QUORIN") ? std::getenv("QZ_BENCH_QUORIN") : QZ_QUORIN_PATH;
-    std::vector<const char*> argv{program, "--root", root.c_str(), "--screenshot", shot.c_str()};
+    std::vector<const char*> argv{ProgramPath(), "--root", root.c_str(), "--screenshot", shot.c_str()};
     if (headless) argv.push_back("--headless");
     argv.push_back(nullptr);
-    posix_spawn(&p.pid, program, nullptr, nullptr, const_cast<char**>(argv.data()), envp.data());
+    posix_spawn(&p.pid, ProgramPath(), nullptr, nullptr, const_cast<char**>(argv.data()), envp.data());
     return p;
 }
 
@@ -51,14 +56,22 @@ void WaitForFirstPaint(const Program& p) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
 }
 
-void FillDefaultJob(const std::filesystem::path& root, long points) {
-    const std::filesystem::path data = root / "Program Files" / "Jobs" / "vorna" / "data";
-    std::ofstream xyh(data / "vorna.xyh", std::ios::binary), rec(data / "vorna.rec", std::ios::binary);
-    for (long i = 0; i < points; ++i) {
-        xyh << "P" << i << ",3456789.123,512345.678,45.600,pole,1.800,10,0.012,0.020,12,1.50,12:00:00,"
-            << "2011-09-26,3,0,0,0,0.00,0,0,0.000,0,0.000,a,b,0.000,c,d,0.000,0.000,e,f,g,0,t1,t2,\r\n";
-        rec << "P" << i << ",3456789.1230,512345.6780,45.6000,pole\r\n";
+double WaitForStillScreen(const Program& p, const timespec& start, double still) {
+    WaitForFirstPaint(p);
+    const std::string shot = (p.work / "screen.png").string();
+    timespec last{};
+    auto lastSeen = std::chrono::steady_clock::now();
+    for (;;) {
+        struct stat st {};
+        if (::stat(shot.c_str(), &st) == 0 &&
+            (st.st_mtim.tv_sec != last.tv_sec || st.st_mtim.tv_nsec != last.tv_nsec)) {
+            last = st.st_mtim;
+            lastSeen = std::chrono::steady_clock::now();
+        }
+        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - lastSeen).count() > still) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    return static_cast<double>(last.tv_sec - start.tv_sec) + (last.tv_nsec - start.tv_nsec) * 1e-9;
 }
 
 long StatusKiB(pid_t pid, const char* key) {

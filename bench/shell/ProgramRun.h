@@ -3,6 +3,7 @@
 // device root in a work folder of its own, with a screenshot kept so that its first painted screen
 // can be seen, and its memory read from /proc.
 #include <sys/types.h>
+#include <time.h>
 
 #include <filesystem>
 #include <string>
@@ -14,15 +15,16 @@ struct Program {
 
 // The work folder of this benchmark process; its device root is work / "root".
 std::filesystem::path WorkFolder();
-// The program run is the one built beside the benchmarks, or $QZ_BENCH_QUORIN when set (another
-// build's, to measure two side by side).
+// The program run: the one built beside the benchmarks, or the one QZ_BENCH_QUORIN names (to set an
+// earlier build beside this one).
+const char* ProgramPath();
 // A fresh work folder unless `keepWork` (a device root laid out by an earlier run stays). `pty`
 // stands behind COM2, COM3 and COM5 when given.
 Program Spawn(const std::string& pty, bool headless, bool keepWork = false);
 void Stop(Program& p, bool keepWork = false);
 void WaitForFirstPaint(const Program& p);
+// Waits until the screen has not changed for `still` seconds; the seconds from `start` (the real
+// time clock's, taken before the spawn) to its last change.
+double WaitForStillScreen(const Program& p, const timespec& start, double still);
 // A line of /proc/PID/status in KiB: "VmRSS" (resident now) or "VmHWM" (its peak).
 long StatusKiB(pid_t pid, const char* key);
-// The default job's point file and record file under `root` with `points` lines each, as stores
-// write them.
-void FillDefaultJob(const std::filesystem::path& root, long points);

@@ -1,38 +1,103 @@
 // Start-up on a job that has stored for a season: the program's start to its first painted screen,
 // then its resident memory and peak once what it reads after that screen is in (the record file,
-// the map's points by the job's display rule), with 100,000 and 1,000,000 stored points.
+// the map's points by the job's display rule), with 100,000 and 1,000,000 stored points; the first
+// screen in an X11 window too. Then the same job with every point shown (显示点数 全部): the start to
+// the map complete, and the memory resident then.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <thread>
 
 #include "bench/shell/ProgramRun.h"
+#include "bench/shell/SeasonJob.h"
 
 namespace {
 
-void BM_StartWithJob(benchmark::State& state) {
+// A root the program laid out on its first run, its default job holding `points` points.
+Program SeasonRoot(long points, bool everyPointShown) {
     Program first = Spawn("", true);
     WaitForFirstPaint(first);
     Stop(first, true);
-    FillDefaultJob(first.work / "root", state.range(0));
-    double rss = 0, peak = 0;
+    const std::filesystem::path job = first.work / "root" / "Program Files" / "Jobs" / "vorna";
+    WriteSeasonPoints(job / "data", "vorna", points);
+    if (everyPointShown) SetJobKey(job / "vorna.qzs", "nShowSurveyPoint", "-1");
+    return first;
+}
+
+// The program's resident memory now and its peak, in MiB.
+struct Memory {
+    double rss = 0;
+    double peak = 0;
+    void Read(pid_t pid) {
+        rss = static_cast<double>(StatusKiB(pid, "VmRSS")) / 1024.0;
+        peak = static_cast<double>(StatusKiB(pid, "VmHWM")) / 1024.0;
+    }
+    void Report(benchmark::State& state) const {
+        state.counters["rss_MiB"] = rss;
+        state.counters["peak_MiB"] = peak;
+    }
+};
+
+void StartWithJob(benchmark::State& state, bool headless) {
+    if (!headless && !std::getenv("DISPLAY")) {
+        state.SkipWithError("no DISPLAY for the X11 window");
+        return;
+    }
+    Program first = SeasonRoot(state.range(0), false);
+    Memory memory;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        Program p = Spawn("", true, true);
+        Program p = Spawn("", headless, true);
         WaitForFirstPaint(p);
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         // Long enough for the reads after the first screen at a million points.
         std::this_thread::sleep_for(std::chrono::seconds(3));
-        rss = static_cast<double>(StatusKiB(p.pid, "VmRSS")) / 1024.0;
-        peak = static_cast<double>(StatusKiB(p.pid, "VmHWM")) / 1024.0;
+        memory.Read(p.pid);
         Stop(p, true);
     }
-    state.counters["rss_MiB"] = rss;
-    state.counters["peak_MiB"] = peak;
+    memory.Report(state);
     std::filesystem::remove_all(first.work);
 }
+void BM_StartWithJob(benchmark::State& state) {
+    StartWithJob(state, true);
+}
+void BM_StartWithJobX11(benchmark::State& state) {
+    StartWithJob(state, false);
+}
 BENCHMARK(BM_StartWithJob)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_StartWithJobX11)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// The map is complete when the screen has stopped changing: the points read after the first screen
+// are drawn, and nothing else moves on a program with no receiver.
+void BM_MapCompleteEveryPointShown(benchmark::State& state) {
+    Program first = SeasonRoot(state.range(0), true);
+    Memory memory;
+    for (auto _ : state) {
+        timespec start{};
+        clock_gettime(CLOCK_REALTIME, &start);
+        Program p = Spawn("", true, true);
+        state.SetIterationTime(WaitForStillScreen(p, start, 1.5));
+        memory.Read(p.pid);
+        Stop(p, true);
+    }
+    memory.Report(state);
+    std::filesystem::remove_all(first.work);
+}
+BENCHMARK(BM_MapCompleteEveryPointShown)
     ->Arg(100000)
     ->Arg(1000000)
     ->UseManualTime()

@@ -152,7 +152,7 @@ LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
 }
 
 void CMainFrame::FillDisplayPoints() {
-    records_.display.clear();
+    records_.display.Clear();
     if (view_) view_->StoredPointsChanged();
     displayFill_.Start(job_.paths.dataFolder + job_.paths.dataFileName, job_.settings.nShowSurveyPoint,
                        m_hWnd, mainframe::WM_DISPLAY_POINTS_READ);

@@ -1,6 +1,5 @@
 #include "shell/frame/DisplayPointFill.h"
 
-#include "foundation/PointLines.h"
 #include "platform/files/FileOps.h"
 
 void DisplayPointFill::Start(const CString& path, int shown, HWND notify, UINT message) {
@@ -16,17 +15,15 @@ void DisplayPointFill::Start(const CString& path, int shown, HWND notify, UINT m
             PointFileWindow stoppable = window;
             stoppable.stop = &stop;
             stoppable.skipped = &read.skipped;
-            LoadPointFile(path, read.points, stoppable);
+            read.points.Read(path, stoppable);
         },
         notify, message);
 }
 
-bool DisplayPointFill::Finish(WPARAM number, std::vector<PointRecord>& display, size_t& skipped) {
+bool DisplayPointFill::Finish(WPARAM number, DisplayPoints& display, size_t& skipped) {
     std::optional<Points> read = read_.Finish(number);
     if (!read) return false;
-    read->points.insert(read->points.end(), std::make_move_iterator(display.begin()),
-                        std::make_move_iterator(display.end()));
-    display = std::move(read->points);
+    display.TakeFilePoints(std::move(read->points));
     skipped = read->skipped;
     return true;
 }

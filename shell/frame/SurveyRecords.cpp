@@ -5,9 +5,11 @@
 #include "platform/text/CodePage.h"
 
 PointRecord SurveyedPoints::operator[](size_t i) const {
-    if (i >= loaded_.offsets.size()) return appended_[i - loaded_.offsets.size()];
+    const uint64_t at =
+        i < loaded_.offsets.size() ? loaded_.offsets[i] : appended_[i - loaded_.offsets.size()];
+    if (at & kKept) return kept_[at & ~kKept];
     PointRecord point;
-    if (!ReadRecordAt(path_, loaded_.offsets[i], point)) point = PointRecord{};
+    if (!ReadRecordAt(path_, at, point)) point = PointRecord{};
     return point;
 }
 
@@ -16,13 +18,25 @@ CString SurveyRecords::RecordFilePath(const CString& dataFolder, const CString& 
 }
 
 void SurveyRecords::Append(const PointRecord& point) {
-    surveyed.appended_.push_back(point);
+    SurveyedPoints& list = surveyed;
+    // The store has appended the point's line: the file grew by it.
+    FileTail tail;
+    const bool read = ReadFileTail(recordPath_, tail);
+    if (read && tail.completeLength == list.end_ + ToGbk(FormatRecordLine(point)).size()) {
+        list.appended_.push_back(list.end_);
+    } else {
+        list.appended_.push_back(SurveyedPoints::kKept | list.kept_.size());
+        list.kept_.push_back(point);
+    }
+    if (read) list.end_ = tail.completeLength;
 }
 
 void SurveyRecords::Load() {
     load_.Stop();
     surveyed = SurveyedPoints{};
     surveyed.path_ = recordPath_;
+    FileTail tail;
+    if (ReadFileTail(recordPath_, tail)) surveyed.end_ = tail.completeLength;
     if (FileExists(recordPath_)) IndexRecordFile(recordPath_, surveyed.loaded_);
 }
 
@@ -32,6 +46,7 @@ void SurveyRecords::StartLoad(HWND notify, UINT message) {
     surveyed.path_ = recordPath_;
     FileTail tail;
     if (!ReadFileTail(recordPath_, tail) || tail.completeLength == 0) return;
+    surveyed.end_ = tail.completeLength;
     load_.Start([path = recordPath_, limit = tail.completeLength](
                     RecordFileIndex& index,
                     const std::atomic<bool>& stop) { IndexRecordFile(path, index, limit, &stop); },

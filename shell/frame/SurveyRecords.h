@@ -8,10 +8,12 @@
 #include "foundation/RecordFile.h"
 #include "platform/text/CString.h"
 #include "shell/frame/BackgroundRead.h"
+#include "shell/frame/DisplayPoints.h"
 #include "survey/PointFileRows.h"
 
-// The surveyed points: those loaded from the record file as the offsets of their lines (each is
-// read from its line when asked for), then those appended since, in memory.
+// The surveyed points: those loaded from the record file, then those appended since, each as the
+// offset of its line (read from it when asked for); a point whose line the record file did not
+// get is kept in memory.
 class SurveyedPoints {
 public:
     size_t size() const { return loaded_.offsets.size() + appended_.size(); }
@@ -22,9 +24,12 @@ public:
 
 private:
     friend class SurveyRecords;
+    static constexpr uint64_t kKept = uint64_t{1} << 63;  // marks an index into kept_
     CString path_;
     RecordFileIndex loaded_;
-    std::vector<PointRecord> appended_;
+    uint64_t end_ = 0;  // where the record file's next line starts
+    std::vector<uint64_t> appended_;
+    std::vector<PointRecord> kept_;
 };
 
 class SurveyRecords {
@@ -47,7 +52,7 @@ public:
     bool WaitForLoad(int timeoutMs) { return load_.Wait(timeoutMs); }
 
     SurveyedPoints surveyed;
-    std::vector<PointRecord> display;
+    DisplayPoints display;
     PointFileRows coordView;
 
 private:

@@ -31,5 +31,5 @@ bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState&
 
 void PowerlineHostImpl::AddStoredPoint(const PointRecord& point) {
     records_.Append(point);
-    records_.display.push_back(point);
+    records_.display.Append(point);
 }

@@ -3,6 +3,7 @@
 #include "foundation/CoordLibFile.h"
 #include "foundation/PointLines.h"
 #include "foundation/StoreJournal.h"
+#include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
 #include "shell/frame/DisplayPointFill.h"
 #include "shell/frame/FrameOperations.h"
@@ -119,7 +120,14 @@ void SurveyHostImpl::ReloadDisplayPoints() {
     size_t skipped = 0;
     PointFileWindow window;
     window.skipped = &skipped;
-    if (!LoadPointFile(PointFilePath(), records_.display, window))
+    FilePoints read;
+    const bool done = read.Read(PointFilePath(), window);
+    // A file that cannot be opened leaves the list as it was; one that failed part way empties it.
+    if (done || FileExists(PointFilePath())) {
+        records_.display.Clear();
+        records_.display.TakeFilePoints(std::move(read));
+    }
+    if (!done)
         AfxMessageBox(kNoPointData);
     else
         window_.TellSkippedLines(PointFilePath(), skipped);

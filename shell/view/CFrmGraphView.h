@@ -3,6 +3,7 @@
 // texts of the latest fix. It is the position window of the frame unless a measuring screen holds
 // that place.
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "foundation/CGpsState.h"
@@ -82,6 +83,8 @@ private:
     void DrawStoredPoints(CDC& dc);
     // The display list's first index that the rule (nShowSurveyPoint) lets through.
     size_t FirstShownPoint() const;
+    // The display list keeps what the rule shows and what a marker names, no more.
+    void LetGoOfHiddenPoints();
     void RepaintPlot();
     void OnZoomIn();
     void OnZoomOut();
@@ -106,6 +109,7 @@ private:
     CPlotOverlayButton storeButton_;
     CGraphStatic plot_;
     std::vector<MapMarker> markers_;
+    uint64_t markersGeneration_ = 0;  // of the display list the markers' indexes belong to
     AutoStoreTrigger autoTrigger_;
     PlotKeys keys_;
     CPlotCanvas canvas_;

@@ -39,6 +39,7 @@ void CFrmGraphView::RepaintPlot() {
 
 void CFrmGraphView::StoredPointsChanged() {
     markers_.clear();
+    markersGeneration_ = records_.display.Generation();
     RepaintPlot();
 }
 
@@ -96,19 +97,19 @@ void CFrmGraphView::FitAll() {
     double minN = 0, minE = 0, maxN = 0, maxE = 0;
     bool found = canvas_.GetExtents(minN, minE, maxN, maxE);
     // Every point the display rule shows, on screen or not.
-    const std::vector<PointRecord>& points = records_.display;
-    for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
-        const PointRecord& p = points[i];
-        if (p.flag != 0) continue;
+    const DisplayPoints& points = records_.display;
+    for (size_t i = std::max(FirstShownPoint(), points.Front()); i < points.size(); ++i) {
+        if (points.Deleted(i)) continue;
+        const double n = points.North(i), e = points.East(i);
         if (!found) {
-            minN = maxN = p.x;
-            minE = maxE = p.y;
+            minN = maxN = n;
+            minE = maxE = e;
             found = true;
         }
-        minN = std::min(minN, p.x);
-        maxN = std::max(maxN, p.x);
-        minE = std::min(minE, p.y);
-        maxE = std::max(maxE, p.y);
+        minN = std::min(minN, n);
+        maxN = std::max(maxN, n);
+        minE = std::min(minE, e);
+        maxE = std::max(maxE, e);
     }
     if (!found) return;
     const PixelRect& r = canvas_.ClientRect();
@@ -151,42 +152,58 @@ void CFrmGraphView::AutoStore() {
 
 void CFrmGraphView::AddStoredPoint(PointRecord point) {
     records_.Append(point);
-    std::vector<PointRecord>& points = records_.display;
-    points.push_back(point);
+    DisplayPoints& points = records_.display;
+    points.Append(point);
     const PixelPoint p = canvas_.WorldToScreen(point.x, point.y);
-    if (!Inside(canvas_.ClientRect(), p)) return;
-    markers_.push_back({point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)});
-    CClientDC dc(&plot_);
-    dc.SetBkMode(TRANSPARENT);
-    DrawPointLabel(dc, markers_.back(), canvas_.Labels());
+    if (Inside(canvas_.ClientRect(), p)) {
+        markers_.push_back({point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)});
+        CClientDC dc(&plot_);
+        dc.SetBkMode(TRANSPARENT);
+        DrawPointLabel(dc, markers_.back(), canvas_.Labels());
+    }
+    LetGoOfHiddenPoints();
 }
 
 size_t CFrmGraphView::FirstShownPoint() const {
-    const std::vector<PointRecord>& points = records_.display;
-    const int shown = job_.settings.nShowSurveyPoint;
-    const int undeleted = static_cast<int>(
-        std::count_if(points.begin(), points.end(), [](const PointRecord& p) { return p.flag == 0; }));
-    return static_cast<size_t>(shown == -1 ? 0 : std::max(0, undeleted - shown));
+    return records_.display.FirstShown(job_.settings.nShowSurveyPoint);
+}
+
+void CFrmGraphView::LetGoOfHiddenPoints() {
+    DisplayPoints& points = records_.display;
+    // Markers drawn from an earlier list are in no order against this one's: they wait for a paint.
+    if (!markers_.empty() && markersGeneration_ != points.Generation()) return;
+    const size_t marked = markers_.empty() ? points.size() : static_cast<size_t>(markers_.front().tag);
+    points.DropBefore(std::min(FirstShownPoint(), marked));
 }
 
 void CFrmGraphView::DrawStoredPoints(CDC& dc) {
-    const std::vector<PointRecord>& points = records_.display;
-    // The markers are rewritten in place, so that their names keep their storage from the last paint.
-    size_t shown = 0;
-    for (size_t i = FirstShownPoint(); i < points.size(); ++i) {
-        if (points[i].flag != 0) continue;
-        const PixelPoint p = canvas_.WorldToScreen(points[i].x, points[i].y);
-        if (!Inside(canvas_.ClientRect(), p)) continue;
-        if (shown == markers_.size()) markers_.emplace_back();
-        MapMarker& marker = markers_[shown++];
-        marker.name = points[i].name;
-        marker.code.Empty();
-        marker.x = p.x;
-        marker.y = p.y;
-        marker.tag = static_cast<int32_t>(i);
-    }
-    markers_.resize(shown);
+    const DisplayPoints& points = records_.display;
+    const PixelRect& plot = canvas_.ClientRect();
+    // The plot with two pixels to spare: a point's pixel is rounded, so the box only narrows the search.
+    const WorldPoint south = canvas_.ScreenToWorld(plot.left - 2, plot.bottom + 2);
+    const WorldPoint north = canvas_.ScreenToWorld(plot.right + 2, plot.top - 2);
+    // A name is read from the point file only for a point the last paint did not mark.
+    std::vector<MapMarker> last;
+    if (markersGeneration_ == points.Generation()) last = std::move(markers_);
+    markersGeneration_ = points.Generation();
+    markers_.clear();
+    size_t reused = 0;
+    points.ForEachIn({south.n, south.e, north.n, north.e}, FirstShownPoint(),
+                     [&](size_t i, double n, double e) {
+                         if (points.Deleted(i)) return;
+                         const PixelPoint p = canvas_.WorldToScreen(n, e);
+                         if (!Inside(plot, p)) return;
+                         MapMarker& marker = markers_.emplace_back();
+                         marker.x = p.x;
+                         marker.y = p.y;
+                         marker.tag = static_cast<int32_t>(i);
+                         while (reused < last.size() && static_cast<size_t>(last[reused].tag) < i) ++reused;
+                         marker.name = reused < last.size() && static_cast<size_t>(last[reused].tag) == i
+                                           ? std::move(last[reused].name)
+                                           : points[i].name;
+                     });
     DrawPointLabels(dc, markers_, canvas_.Labels());
+    LetGoOfHiddenPoints();
 }
 
 void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {
@@ -197,10 +214,10 @@ void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {
     if (canvas_.OnMouseDown(point, dc, picked, hit)) RepaintPlot();
     if (!picked) {
         // The stored points are the view's markers rather than the canvas's own points.
-        const std::vector<PointRecord>& points = records_.display;
+        const DisplayPoints& points = records_.display;
         for (const MapMarker& m : markers_)
             if (std::hypot(m.x - point.x, m.y - point.y) < kPickRadius && m.tag >= 0 &&
-                static_cast<size_t>(m.tag) < points.size()) {
+                static_cast<size_t>(m.tag) >= points.Front() && static_cast<size_t>(m.tag) < points.size()) {
                 hit = points[static_cast<size_t>(m.tag)];
                 picked = true;
                 break;

@@ -18,7 +18,14 @@ struct FrameProbe {
     static CalibrationMemory& Calibration(CMainFrame& frame) { return frame.calibration_; }
     static IPointStorePath& StorePath(CMainFrame& frame) { return frame.storePath_; }
     static void SetStorePath(CMainFrame& frame, IPointStorePath* path) { frame.storePath_.Use(path); }
-    static std::vector<PointRecord>& DisplayPoints(CMainFrame& frame) { return frame.records_.display; }
+    static ::DisplayPoints& DisplayPoints(CMainFrame& frame) { return frame.records_.display; }
+    // The names of the points the map's list holds, oldest first.
+    static std::vector<CString> DisplayNames(CMainFrame& frame) {
+        const ::DisplayPoints& points = frame.records_.display;
+        std::vector<CString> names;
+        for (size_t i = points.Front(); i < points.size(); ++i) names.push_back(points[i].name);
+        return names;
+    }
     static const FrameHosts& Hosts(CMainFrame& frame) { return frame.hosts_; }
     // As the menu runs command `id`: false when the table has no handler for it.
     static bool RunMenuCommand(CMainFrame& frame, UINT id) {

@@ -157,7 +157,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");
     WriteHostFile(std::string(kJobs) + "base/data/base.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     WriteHostFile(std::string(kJobs) + "base/base.qzs", "[General Par]\r\nnTimeZone=7\r\n");
-    FrameProbe::DisplayPoints(frame).push_back(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
+    FrameProbe::DisplayPoints(frame).Append(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
     FrameProbe::Job(frame).system.lastNames = {L"J7", L"Z7", L"7"};
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs");
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));

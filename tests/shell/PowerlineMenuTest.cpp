@@ -86,8 +86,9 @@ TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAnd
     EXPECT_EQ(ReadHostFile("job/qzrecauto"), "[QZRecSaveFormat]2\r\n");
     EXPECT_EQ(job.system.szLastSaveName, L"K2");
     EXPECT_EQ(job.jobs.Store().NextName(), L"K3");
-    ASSERT_EQ(FrameProbe::DisplayPoints(frame).size(), shown + 1);
-    EXPECT_EQ(FrameProbe::DisplayPoints(frame).back().name, L"K2");
+    const DisplayPoints& map = FrameProbe::DisplayPoints(frame);
+    ASSERT_EQ(map.size(), shown + 1);
+    EXPECT_EQ(map[map.size() - 1].name, L"K2");
 }
 
 }  // namespace

@@ -41,11 +41,7 @@ protected:
         ASSERT_TRUE(FrameProbe::Records(frame).WaitForLoad(10000));
         ui_.Pump();
     }
-    static std::vector<CString> Names(CMainFrame& frame) {
-        std::vector<CString> names;
-        for (const PointRecord& p : FrameProbe::DisplayPoints(frame)) names.push_back(p.name);
-        return names;
-    }
+    static std::vector<CString> Names(CMainFrame& frame) { return FrameProbe::DisplayNames(frame); }
     // The plot shows 0..200 m both ways, then is drawn again.
     size_t MarkersDrawn(CMainFrame& frame) {
         FrameProbe::View(frame)->Canvas().SetView(0.0, 0.0, 1.0);

@@ -17,14 +17,12 @@ protected:
         FrameProbe::RecalcViewLayout(frame);
         FrameProbe::Job(frame).paths.dataFolder = L"\\job\\data\\";
         FrameProbe::Job(frame).paths.dataFileName = L"j.xyh";
+        // The map shows every point: its list holds all that the file has.
+        FrameProbe::Job(frame).settings.nShowSurveyPoint = -1;
         WriteHostFile("job/data/j.xyh", "P1,1,2,3\r\nP2,4,5,6\r\nP3,7,8,9\r\n");
         ui_.Pump();
     }
-    std::vector<CString> MapNames() {
-        std::vector<CString> names;
-        for (const PointRecord& p : FrameProbe::DisplayPoints(frame)) names.push_back(p.name);
-        return names;
-    }
+    std::vector<CString> MapNames() { return FrameProbe::DisplayNames(frame); }
 };
 }  // namespace
 

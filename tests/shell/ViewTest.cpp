@@ -130,13 +130,13 @@ TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
 }
 
 TEST_F(ViewTest, StoredPointsShownByTheirCount) {
-    std::vector<PointRecord>& points = FrameProbe::DisplayPoints(frame);
-    for (int i = 0; i < 5; ++i)
-        points.push_back({L"S", 10.0 + i * 10, 10.0 + i * 10, 0.0, L"", i == 4 ? 1 : 0});
+    DisplayPoints& points = FrameProbe::DisplayPoints(frame);
+    for (int i = 0; i < 5; ++i) points.Append({L"S", 10.0 + i * 10, 10.0 + i * 10, 0.0, L"", i == 4 ? 1 : 0});
+    // From the widest rule to the narrowest: the program reads the list again when the rule changes.
     struct Case {
         int show;
         size_t markers;
-    } cases[] = {{-1, 4}, {0, 0}, {2, 2}, {9, 4}};
+    } cases[] = {{-1, 4}, {9, 4}, {2, 2}, {0, 0}};
     for (const Case& c : cases) {
         settings().nShowSurveyPoint = c.show;
         FrameProbe::View(frame)->Invalidate();
@@ -147,7 +147,8 @@ TEST_F(ViewTest, StoredPointsShownByTheirCount) {
 }
 
 TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
-    FrameProbe::DisplayPoints(frame) = {{L"A", 10.0, 10.0, 1.5, L""}, {L"B", 20.0, 30.0, 2.0, L""}};
+    FrameProbe::DisplayPoints(frame).Append({L"A", 10.0, 10.0, 1.5, L""});
+    FrameProbe::DisplayPoints(frame).Append({L"B", 20.0, 30.0, 2.0, L""});
     view().GetDlgItem(mainview::kPlot)->Invalidate();
     ui_.Pump();
     ASSERT_EQ(view().Markers().size(), 2u);
@@ -166,7 +167,8 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
     EXPECT_NEAR(centre.y, (r.top + r.bottom) / 2, 1);
 
     // One point alone: the finest scale, 0.01 m a pixel.
-    FrameProbe::DisplayPoints(frame).resize(1);
+    FrameProbe::DisplayPoints(frame).Clear();
+    FrameProbe::DisplayPoints(frame).Append({L"A", 10.0, 10.0, 1.5, L""});
     view().GetDlgItem(mainview::kPlot)->Invalidate();
     ui_.Pump();
     ui_.Click(view(), mainview::kFitAll);
@@ -176,10 +178,11 @@ TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
 // Fit all frames the points the display rule shows, those off screen too, and leaves out the
 // deleted ones and those older than the newest nShowSurveyPoint.
 TEST_F(ViewTest, FitAllFramesEveryShownPointOnScreenOrNot) {
-    FrameProbe::DisplayPoints(frame) = {{L"old", -5000.0, -5000.0, 0.0, L"", 0},
-                                        {L"near", 10.0, 10.0, 0.0, L"", 0},
-                                        {L"far", 3000.0, 4000.0, 0.0, L"", 0},
-                                        {L"gone", 9000.0, 9000.0, 0.0, L"", 1}};
+    for (const PointRecord& p :
+         {PointRecord{L"old", -5000.0, -5000.0, 0.0, L"", 0}, PointRecord{L"near", 10.0, 10.0, 0.0, L"", 0},
+          PointRecord{L"far", 3000.0, 4000.0, 0.0, L"", 0},
+          PointRecord{L"gone", 9000.0, 9000.0, 0.0, L"", 1}})
+        FrameProbe::DisplayPoints(frame).Append(p);
     struct Case {
         int show;
         std::vector<const wchar_t*> framed;
@@ -328,7 +331,7 @@ TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
         p.name.Format(L"K%d", i + 1);
         p.x = 1000.0 + (i % 5) * 30.0;
         p.y = 2000.0 + (i / 5) * 25.0;
-        FrameProbe::DisplayPoints(frame).push_back(p);
+        FrameProbe::DisplayPoints(frame).Append(p);
     }
     Send(Fix(12, 30, 15, 1090.0, 2010.0));
     ui_.Click(view(), mainview::kFollow);  // the zoom ended following

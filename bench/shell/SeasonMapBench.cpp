@@ -1,0 +1,116 @@
+// The main map of a season's job with every point shown: a repaint at the scale 全图 gives and at
+// the default scale (1 m a pixel) within the site; and the heap a point stored by automatic storing
+// leaves behind when the map does not show it (the default display rule).
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <fstream>
+#include "bench/shell/SeasonJob.h"
+
+#include "platform/files/DevicePath.h"
+#include "platform/serial/SerialPortMap.h"
+#include "platform/testing/UiDriver.h"
+#include "receiver/ReceiverMessages.h"
+#include "resources/MainViewForm.h"
+#include "shell/dialogs/CSplashWnd.h"
+#include "shell/frame/CMainFrame.h"
+#include "shell/frame/CQuorinApp.h"
+#include "shell/view/CFrmGraphView.h"
+#include "tests/shell/FrameProbe.h"
+
+namespace {
+
+double HeapBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
+// The program started on a device root of its own whose job's point file is a season's job of
+// `points`, shown by `rule`, stored automatically by distance when storing runs.
+struct SeasonFrame {
+    SeasonFrame(long points, int rule) {
+        std::filesystem::remove_all(root);
+        SetDeviceRoot(root);
+        SetSerialDevicePath(3, (root / "no-receiver").string());
+        std::filesystem::create_directories(root / "Program Files/Jobs/road/data");
+        std::ofstream(root / "Program Files/qzsys.sys", std::ios::binary)
+            << "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n";
+        std::ofstream(root / "Program Files/Jobs/road/road.qzs", std::ios::binary)
+            << "\r\n[DataSave Par]\r\nnSaveType=3\r\nnAsMode=1\r\nszdAutoSaveDis=0.01\r\nnAsCondition=0\r\n"
+            << "nShowSurveyPoint=" << rule << "\r\n";
+        WriteSeasonPoints(root / "Program Files/Jobs/road/data", "road", points);
+        app.InitInstance();
+        ui.Advance(CSplashWnd::kShowMs);
+        FrameProbe::DisplayFill(Frame()).WaitForRead(-1);
+        FrameProbe::Records(Frame()).WaitForLoad(-1);
+        ui.Pump();
+    }
+    ~SeasonFrame() {
+        Frame().DestroyWindow();
+        SetSerialDevicePath(3, "");
+        std::filesystem::remove_all(root);
+    }
+    CMainFrame& Frame() { return *app.MainFrame(); }
+    CFrmGraphView& View() { return *FrameProbe::View(Frame()); }
+    const std::filesystem::path root =
+        std::filesystem::temp_directory_path() / ("qz-bench-season-" + std::to_string(getpid()));
+    CUiDriver ui;
+    CQuorinApp app;
+};
+
+// Arg 0: the scale 全图 gives; arg 1: 1 m a pixel, the plot within the site.
+void BM_SeasonMapRepaint(benchmark::State& state) {
+    SeasonFrame season(1000000, -1);
+    CFrmGraphView& view = season.View();
+    if (state.range(0) == 0)
+        view.FitAll();
+    else
+        view.Canvas().SetView(kSiteMetres / 2, kSiteMetres / 2, 1.0);
+    CWnd* plot = view.GetDlgItem(mainview::kPlot);
+    plot->Invalidate();
+    season.ui.Pump();
+    for (auto _ : state) {
+        plot->Invalidate();
+        season.ui.Pump();
+    }
+    state.counters["markers"] = static_cast<double>(view.Markers().size());
+}
+BENCHMARK(BM_SeasonMapRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// 20 fixes a second, each stored as the rover walks on, the map following it; the heap counted
+// after the first stores, so that what is made once is left out.
+void BM_HeapAStoredPointLeaves(benchmark::State& state) {
+    SeasonFrame season(0, 0);
+    AutoStoreState& autoStore = FrameProbe::AutoStore(season.Frame());
+    autoStore.running = 1;
+    autoStore.firstPoint = 1;
+    CGpsState fix;
+    fix.fixFlag = 1;
+    fix.solutionCode = 10;
+    fix.solutionText = L"FIXED";
+    fix.latitude = 30.0;
+    fix.longitude = 120.0;
+    const auto walk = [&](int fixes) {
+        for (int i = 0; i < fixes; ++i) {
+            fix.gridX += 0.05;  // 1 m/s
+            fix.gridY += 0.02;
+            CGpsState copy = fix;
+            season.View().SendMessage(WM_GPS_POSITION, reinterpret_cast<WPARAM>(&copy), 4);
+            season.ui.Pump();
+        }
+    };
+    walk(200);
+    double before = 0, stored = 0;
+    for (auto _ : state) {
+        const int counted = autoStore.count;
+        before = HeapBytes();
+        walk(static_cast<int>(state.range(0)));
+        stored = autoStore.count - counted;
+    }
+    state.counters["points"] = stored;
+    state.counters["bytes_per_point"] = (HeapBytes() - before) / stored;
+}
+BENCHMARK(BM_HeapAStoredPointLeaves)->Arg(4000)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+// The map's view of a point file: each point's grid position and where its line starts, read from
+// the lines' bytes without converting their text, so that a season's job is read in a fraction of a
+// second and costs 24 bytes a point. The rest of a point is read from its line when it is asked for.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "foundation/PointLines.h"
+#include "platform/files/CFile.h"
+
+struct PointPosition {
+    double n = 0.0;       // the record's x
+    double e = 0.0;       // the record's y
+    uint64_t offset = 0;  // where the point's line starts in the file
+};
+
+// North and east of a point line (without its line end) as ParsePointLine reads them; false when
+// the line is one that a load leaves out.
+bool ReadPointPosition(std::string_view line, double& n, double& e);
+
+// The positions of the points LoadPointFile keeps for `window`, in file order, with the same lines
+// left out and counted. False when the file cannot be read (the list is then empty).
+bool ReadPointPositions(const CString& path, std::vector<PointPosition>& positions,
+                        const PointFileWindow& window);
+
+// Reads points from their lines of one point file, kept open between reads.
+class PointLineReader {
+public:
+    explicit PointLineReader(const CString& path);
+    // The point whose line starts at `offset`, as a load reads it; false when it cannot be read or
+    // holds none.
+    bool Read(uint64_t offset, PointRecord& point);
+
+private:
+    CFile file_;
+    std::string bytes_;
+};
