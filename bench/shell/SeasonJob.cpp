@@ -1,5 +1,6 @@
 #include "bench/shell/SeasonJob.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>

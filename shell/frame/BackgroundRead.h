@@ -1,13 +1,15 @@
 #pragma once
 // A read of a job file on a worker thread whose result is handed to the UI thread: the worker
 // posts `message` with the read's number to a window when done, and the window's handler takes
-// the result. A read that was stopped or replaced hands nothing over.
+// the result. A read that was stopped or replaced hands nothing over. The worker gives way to the
+// UI thread, which on one core would otherwise wait for it.
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "platform/messages/Messages.h"
+#include "platform/threads/ThreadPriority.h"
 #include "platform/threads/WorkerThread.h"
 
 template <class Result>
@@ -27,6 +29,7 @@ public:
         job_ = job;
         const WPARAM number = ++number_;
         worker_.Start([job, read = std::move(read), notify, message, number] {
+            GiveWayToOtherThreads();
             read(job->result, job->stop);
             PostMessage(notify, message, number, 0);
         });
