@@ -77,7 +77,8 @@ void BM_CoordViewKeyToScreen(benchmark::State& state) {
     Program first = Spawn("", true);
     WaitForFirstPaint(first);
     Stop(first, true);
-    WriteSeasonPoints(first.work / "root" / "Program Files" / "Jobs" / "vorna" / "data", "vorna", state.range(0));
+    WriteSeasonPoints(first.work / "root" / "Program Files" / "Jobs" / "vorna" / "data", "vorna",
+                      state.range(0));
     double peak = 0;
     for (auto _ : state) {
         Program p = Spawn("", false, true);
