@@ -35,28 +35,6 @@ CString FileNameOf(const CString& path) {
     return path.Mid(path.ReverseFind(L'\\') + 1);
 }
 
-// Anything by that name, a folder included: it is there, readable or not.
-bool PathExists(const CString& path) {
-    return GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-// A job's two files into scratch records: a missing file gives the defaults, one that cannot be
-// read (the reader has said so) gives false.
-bool ReadJobFiles(const CJobSettings& jobs, const CString& jobFile, GeneralSettingsBlock& settings,
-                  CoordSysParams& coord) {
-    JobSettingsFiles files = jobs.Files();
-    files.SetJobFilePaths({jobFile, WithoutExtension(jobFile) + L"qza"});
-    if (!PathExists(files.GetJobFilePaths().coordFile))
-        files.DefaultCoordParams(coord);
-    else if (!files.ReadCoordParams(coord))
-        return false;
-    if (!PathExists(jobFile))
-        files.DefaultJobParams(settings);
-    else if (!files.ReadJobParams(settings))
-        return false;
-    return true;
-}
-
 enum class PointNames { kKept, kRestarted };
 
 // The system record naming `jobFile` and `pointFile`, the point names kept or restarted.
@@ -86,27 +64,27 @@ struct JobCommands::NewJobStart {
 };
 
 void JobCommands::ShowTitle() {
-    window_.SetTitle(LoadStringResource(strings::kTitlePrefix) + job_.paths.dataFileName + L">");
+    window_.SetTitle(LoadStringResource(strings::kTitlePrefix) + job_.Paths().dataFileName + L">");
 }
 
 // What follows the job settings beside the parser (the job session tells it): the local time, and
 // the parameter warnings, which the new job may raise again.
 void JobCommands::TakeJobSettings() {
     watch_.RearmParamWarnings();
-    SetLocalTimeOffsetMinutes(job_.settings.connection.nTimeZone * 60);
+    SetLocalTimeOffsetMinutes(job_.Settings().connection.nTimeZone * 60);
 }
 
 // The point file `name` of the job's data folder becomes current.
 void JobCommands::TakePointFile(const CString& name) {
     job_.paths.dataFileName = name;
-    job_.jobs.SetResultFileNames(job_.paths.dataFolder, name);
-    records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.paths.dataFolder, name));
+    job_.jobs.SetResultFileNames(job_.Paths().dataFolder, name);
+    records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.Paths().dataFolder, name));
     window_.FillDisplayPoints();
     window_.CheckRawFile();
 }
 
 void JobCommands::ContinueNamesFrom(const CString& pointFile) {
-    const LastNames last = LoadAutoRecord(job_.paths.jobFolder, pointFile);
+    const LastNames last = LoadAutoRecord(job_.Paths().jobFolder, pointFile);
     job_.jobs.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
 }
 
@@ -119,27 +97,26 @@ void JobCommands::LoadRecords() {
 // Mode 0: defaults with the current connection and the coordinate-system wizard's values; mode 1:
 // the files of a job the user picks. False when the user cancelled or the files cannot be read.
 bool JobCommands::ChooseNewJobStart(int mode, NewJobStart& start) {
-    start.settings = job_.settings;
-    start.coord = job_.coord;
+    start.settings = job_.Settings();
+    start.coord = job_.CoordParams();
     if (mode == 0) {
+        start.settings = job_.NewJobSettings();
         GeneralSettingsBlock& settings = start.settings;
-        job_.jobs.DefaultJobParams(settings);
-        const ConnectionSettings& kept = job_.settings.connection;
+        const ConnectionSettings& kept = job_.Settings().connection;
         settings.connection.nPort = kept.nPort;
         settings.connection.nRadioFormat = kept.nRadioFormat;
         settings.connection.nComMode = kept.nComMode;
         settings.connection.nInputCom = kept.nInputCom;
         settings.connection.nComBaud = kept.nComBaud;
-        settings.dataLink.nModuleType = job_.settings.dataLink.nModuleType;
+        settings.dataLink.nModuleType = job_.Settings().dataLink.nModuleType;
         job_.jobs.DefaultCoordParams(job_.coord2);
         CParamWizardDlg wizard(job_.coord2, &window_.Window());
         if (wizard.DoModal() != IDOK) return false;
         start.wizardValues = wizard.m_values;
     } else if (mode == 1) {
         const CString sourceJob =
-            ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.paths.programFolder, job_.paths.jobFolder);
-        if (sourceJob.IsEmpty() || !ReadJobFiles(job_.jobs, sourceJob, start.settings, start.coord))
-            return false;
+            ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.Paths().programFolder, job_.Paths().jobFolder);
+        if (sourceJob.IsEmpty() || !job_.ReadJobFiles(sourceJob, start.settings, start.coord)) return false;
     }
     return true;
 }
@@ -156,7 +133,8 @@ bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFo
         return false;
     }
     job_.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
-    job_.jobs.SetJobFilePaths({buildFolder + job_.paths.jobFileName, buildFolder + job_.paths.coordFileName});
+    job_.jobs.SetJobFilePaths(
+        {buildFolder + job_.Paths().jobFileName, buildFolder + job_.Paths().coordFileName});
     job_.StoreSettings(start.settings);
     GeodesyHostImpl host(job_, watch_);
     if (mode == 0)
@@ -168,12 +146,12 @@ bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFo
         return false;
     }
     job_.DerivePaths(jobFile, pointFile);
-    job_.jobs.SetJobFilePaths({jobFile, job_.paths.jobFolder + job_.paths.coordFileName});
+    job_.jobs.SetJobFilePaths({jobFile, job_.Paths().jobFolder + job_.Paths().coordFileName});
     return true;
 }
 
 void JobCommands::NewJob() {
-    CNewJobDlg dialog(job_.paths.programFolder, &window_.Window());
+    CNewJobDlg dialog(job_.Paths().programFolder, &window_.Window());
     if (dialog.DoModal() != IDOK) return;
     const CString jobFile = dialog.JobFile();
     const CString jobFolder = dialog.values.rootPath + dialog.values.name + L"\\";
@@ -187,7 +165,7 @@ void JobCommands::NewJob() {
     if (!WriteNewJobFolder(jobFile, jobFolder, dialog.values.mode, start, pointFile)) return;
     job_.ChoseJob();
     TakePointFile(pointFile);
-    job_.StoreSystem(Naming(job_.system, jobFile, pointFile, PointNames::kRestarted));
+    job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile, PointNames::kRestarted));
     job_.jobs.SetStoreNames(kResetNames, L"0", start.settings.szdRoverAntH, 1);
     TakeJobSettings();
     ShowTitle();
@@ -195,51 +173,52 @@ void JobCommands::NewJob() {
 
 void JobCommands::OpenJob() {
     const CString jobFile =
-        ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.paths.programFolder, job_.paths.jobFolder);
+        ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.Paths().programFolder, job_.Paths().jobFolder);
     if (jobFile.IsEmpty()) return;
     GeneralSettingsBlock settings;
     CoordSysParams coord;
-    if (!ReadJobFiles(job_.jobs, jobFile, settings, coord)) return;
+    if (!job_.ReadJobFiles(jobFile, settings, coord)) return;
 
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
     job_.DerivePaths(jobFile, pointFile);
     job_.FinishInterruptedStore();
-    job_.jobs.SetJobFilePaths({jobFile, job_.paths.jobFolder + job_.paths.coordFileName});
+    job_.jobs.SetJobFilePaths({jobFile, job_.Paths().jobFolder + job_.Paths().coordFileName});
     job_.TakeLoaded(settings, coord);
     TakeJobSettings();
     job_.ChoseJob();
     TakePointFile(pointFile);
-    job_.StoreSystem(Naming(job_.system, jobFile, pointFile));
+    job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile));
     LoadRecords();
-    job_.jobs.SetStoreNames(job_.system.lastNames, job_.system.szLastSaveName, settings.szdRoverAntH, 1);
-    ContinueNamesFrom(job_.paths.dataFolder + pointFile);
+    job_.jobs.SetStoreNames(job_.SystemRecord().lastNames, job_.SystemRecord().szLastSaveName,
+                            settings.szdRoverAntH, 1);
+    ContinueNamesFrom(job_.Paths().dataFolder + pointFile);
     ShowTitle();
 }
 
 void JobCommands::NewPointFile() {
     const CString path =
-        ChooseFileToSave(&window_.Window(), L"*.xyh", job_.paths.dataFolder, job_.paths.dataFolder);
+        ChooseFileToSave(&window_.Window(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
-    if (!AtomicRewrite(job_.paths.dataFolder + name, "")) {
+    if (!AtomicRewrite(job_.Paths().dataFolder + name, "")) {
         AfxMessageBox(L"文件保存失败!", MB_OK | MB_ICONINFORMATION);
         return;
     }
     TakePointFile(name);
-    job_.StoreSystem(Naming(job_.system, job_.paths.JobFile(), name, PointNames::kRestarted));
+    job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name, PointNames::kRestarted));
     // The reset names are the store's too, or the exit would write the old ones back.
-    job_.jobs.SetStoreNames(kResetNames, L"0", job_.settings.szdRoverAntH, 1);
+    job_.jobs.SetStoreNames(kResetNames, L"0", job_.Settings().szdRoverAntH, 1);
     ShowTitle();
 }
 
 void JobCommands::OpenPointFile() {
     const CString path =
-        ChooseFileToOpen(&window_.Window(), L"*.xyh", job_.paths.dataFolder, job_.paths.dataFolder);
+        ChooseFileToOpen(&window_.Window(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
     TakePointFile(name);
-    job_.StoreSystem(Naming(job_.system, job_.paths.JobFile(), name));
-    ContinueNamesFrom(job_.paths.dataFolder + name);
+    job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name));
+    ContinueNamesFrom(job_.Paths().dataFolder + name);
     LoadRecords();
     ShowTitle();
 }
@@ -251,7 +230,7 @@ void JobCommands::TargetPointSurvey() {
     }
     CGpsState state = receiver_.State();
     state.fixFlag = 1;
-    const StoredPointResult result = storePath_.StorePoint(state, {.mode = job_.settings.nSaveType});
+    const StoredPointResult result = storePath_.StorePoint(state, {.mode = job_.Settings().nSaveType});
     if (result.number != 0) records_.Append(result.point);
 }
 

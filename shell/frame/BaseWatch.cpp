@@ -28,7 +28,7 @@ bool WriteLineFile(const CString& path, const CString& line) {
 
 void BaseWatch::WriteBaseCoordFile(const CGpsState& state) {
     // The append creates the file, and a failed first append leaves none (not an empty one).
-    const CString path = job_.paths.resultFolder + L"basecoord.blh";
+    const CString path = job_.Paths().resultFolder + L"basecoord.blh";
     const CCoordTransform& t = position_.First();
     const CString line =
         Format(L"NowBase,%s,%s,%.3f,00000000,0,%.3f,%.3f,%.3f,%s,%02d:%02d:%02d,%d-%02d-%02d",
@@ -49,13 +49,13 @@ void BaseWatch::Update(CGpsState& state) {
     supervision_.NoteBaseHeard(state.solutionCode == kSolFixed);
     if (state.solutionCode != kSolFixed) return;
 
-    const BaseStationRec& stored = job_.coord.base;
+    const BaseStationRec& stored = job_.CoordParams().base;
     const double dx = state.baseX - stored.szdBasePX;
     const double dy = state.baseY - stored.szdBasePY;
     const double dz = state.baseZ - stored.szdBasePH;
     const bool same = WithinSameBase(dx) && WithinSameBase(dy) && WithinSameBase(dz);
     if (same) {
-        if (!FileExists(job_.paths.resultFolder + L"basecoord.blh")) WriteBaseCoordFile(state);
+        if (!FileExists(job_.Paths().resultFolder + L"basecoord.blh")) WriteBaseCoordFile(state);
     } else {
         WriteBaseCoordFile(state);
         if (stored.szBaseStationID != L"0000")
@@ -65,25 +65,25 @@ void BaseWatch::Update(CGpsState& state) {
         TakeNewBase(state);
     }
     double n = 0.0, e = 0.0, hh = 0.0;
-    position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, job_.coord, n, e, hh);
-    WriteLineFile(job_.paths.resultFolder + L"BaseKnown.xyh",
+    position_.ToGrid(state.baseLat, state.baseLon, state.baseHeight, job_.CoordParams(), n, e, hh);
+    WriteLineFile(job_.Paths().resultFolder + L"BaseKnown.xyh",
                   Format(L"BaseKnown,%.3f,%.3f,%.3f,00000000", n, e, hh));
 }
 
 void BaseWatch::WriteOldBaseFile() {
     // The previous base in the grid; a file that cannot be written does not stop the watch.
-    const BaseStationRec& stored = job_.coord.base;
+    const BaseStationRec& stored = job_.CoordParams().base;
     const CCoordTransform& t = position_.First();
     double n = 0.0, e = 0.0, hh = 0.0;
     position_.ToGrid(t.ConvertDmsAngle(stored.szdBaseLat, 1) * kRadToDeg,
-                     t.ConvertDmsAngle(stored.szdBaseLon, 1) * kRadToDeg, stored.szdBaseHgt, job_.coord, n, e,
-                     hh);
-    WriteLineFile(job_.paths.resultFolder + L"OldForAutoAdjust.xyh",
+                     t.ConvertDmsAngle(stored.szdBaseLon, 1) * kRadToDeg, stored.szdBaseHgt,
+                     job_.CoordParams(), n, e, hh);
+    WriteLineFile(job_.Paths().resultFolder + L"OldForAutoAdjust.xyh",
                   Format(L"OldBase,%.3f,%.3f,%.3f,00000000", n, e, hh));
 }
 
 void BaseWatch::TakeNewBase(const CGpsState& state) {
-    CoordSysParams coord = job_.coord;
+    CoordSysParams coord = job_.CoordParams();
     BaseStationRec& stored = coord.base;
     const CCoordTransform& t = position_.First();
     stored.szdBasePX = state.baseX;
@@ -102,5 +102,5 @@ void BaseWatch::TakeNewBase(const CGpsState& state) {
     coord.calib.slot[0].szdSh = gh;
     stored.szBaseStationID = state.baseId;
     job_.StoreCoordParams(coord);
-    job_.jobs.WriteBaseStationLine(stored);
+    job_.ResultFiles().AppendBaseStationLine(stored);
 }

@@ -47,7 +47,7 @@ void CMainFrame::StartUp() {
     UpdateWindow();
     SetForegroundWindow();
     RecalcViewLayout();
-    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.system.szDataFile + L">");
+    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.SystemRecord().szDataFile + L">");
     ConnectJobReceiver();
     // The built-in Bluetooth module's port opens, but nothing here links the module to a receiver.
     if (supervision_.OnBuiltInModule()) ResetAndNotify(Supervision::kModuleUnlinkedText);
@@ -63,13 +63,14 @@ void CMainFrame::StartUp() {
 
 void CMainFrame::LoadJobAtStartup() {
     job_.LoadAtStartup(mainframe::kSoftwareVersion);
-    SetLocalTimeOffsetMinutes(job_.settings.connection.nTimeZone * 60);
-    job_.TakeLoaded(job_.settings, job_.coord);
+    SetLocalTimeOffsetMinutes(job_.Settings().connection.nTimeZone * 60);
+    job_.TakeLoaded(job_.Settings(), job_.CoordParams());
     job_.StartPointNames();
     storeHost_ = std::make_unique<SurveyHostImpl>(hosts_.Survey());
     pointStore_ = std::make_unique<CSurveyPointStore>(*storeHost_, this);
     storePath_.Use(pointStore_.get());
-    records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.paths.dataFolder, job_.system.szDataFile));
+    records_.SetRecordFile(
+        SurveyRecords::RecordFilePath(job_.Paths().dataFolder, job_.SystemRecord().szDataFile));
 }
 
 int CMainFrame::OnCreate() {
@@ -102,7 +103,7 @@ void CMainFrame::OnDestroy() {
 void CMainFrame::OnTimer(UINT_PTR id) {
     if (id != IDT_FRAME_TICK) return;
     // The menu has no update pass: the tick keeps the link item's text with the data link.
-    ShowLinkTypeInMenu(*bar_.GetMenu(), job_.settings.dataLink.nModuleType);
+    ShowLinkTypeInMenu(*bar_.GetMenu(), job_.Settings().dataLink.nModuleType);
     supervision_.OnTick();
     TellRefusedLinks(this);
 }
@@ -143,7 +144,7 @@ void CMainFrame::SetTitle(const CString& title) {
 }
 
 void CMainFrame::ApplyCoordParams() {
-    position_.Apply(job_.coord);
+    position_.Apply(job_.CoordParams());
 }
 
 LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
@@ -154,7 +155,7 @@ LRESULT CMainFrame::OnReceiverLost(WPARAM, LPARAM) {
 void CMainFrame::FillDisplayPoints() {
     records_.display.Clear();
     if (view_) view_->StoredPointsChanged();
-    displayFill_.Start(job_.paths.dataFolder + job_.paths.dataFileName, job_.settings.nShowSurveyPoint,
+    displayFill_.Start(job_.Paths().dataFolder + job_.Paths().dataFileName, job_.Settings().nShowSurveyPoint,
                        m_hWnd, mainframe::WM_DISPLAY_POINTS_READ);
 }
 
@@ -162,7 +163,7 @@ LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
     size_t skipped = 0;
     if (!displayFill_.Finish(number, records_.display, skipped)) return 0;
     if (view_) view_->StoredPointsChanged();
-    TellSkippedLines(job_.paths.dataFolder + job_.paths.dataFileName, skipped);
+    TellSkippedLines(job_.Paths().dataFolder + job_.Paths().dataFileName, skipped);
     return 0;
 }
 
@@ -173,7 +174,7 @@ LRESULT CMainFrame::OnSurveyRecordsRead(WPARAM number, LPARAM) {
 }
 
 void CMainFrame::CheckRawFile() {
-    const CString path = job_.jobs.ResultFiles().RawFile();
+    const CString path = job_.ResultFiles().RawFile();
     rawCheck_.Start(
         [path](RawFileChecked& checked, const std::atomic<bool>& stop) {
             checked.path = path;
@@ -213,7 +214,7 @@ void CMainFrame::ResetAndNotify(const CString& text) {
 }
 
 BOOL CMainFrame::ConnectJobReceiver() {
-    const ConnectionSettings& c = job_.settings.connection;
+    const ConnectionSettings& c = job_.Settings().connection;
     return receiverServices_.ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
 }
 

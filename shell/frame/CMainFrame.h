@@ -69,7 +69,7 @@ private:
     void LoadJobAtStartup();
     void OnMenuCommand(UINT id);
     void ApplyCoordParams();
-    void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.coord); }
+    void ConvertPosition(CGpsState& state) { position_.Convert(state, job_.CoordParams()); }
     void RecalcViewLayout();
     // Command 57664: the About dialog.
     void OnAppAbout();

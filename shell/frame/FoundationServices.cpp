@@ -5,15 +5,15 @@
 #include "shell/frame/PositionConverter.h"
 
 CString FoundationServices::JobFolder() const {
-    return job_.paths.jobFolder;
+    return job_.Paths().jobFolder;
 }
 
 CString FoundationServices::JobFileName() const {
-    return job_.paths.jobFileName;
+    return job_.Paths().jobFileName;
 }
 
 CString FoundationServices::DataFolder() const {
-    return job_.paths.dataFolder;
+    return job_.Paths().dataFolder;
 }
 
 void FoundationServices::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
@@ -22,7 +22,7 @@ void FoundationServices::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, d
 }
 
 GeoPointChoice FoundationServices::PickGeoPoint(CWnd* parent) {
-    return PickFromGeoLibrary({job_.paths.programFolder, job_.paths.dataFolder,
-                               GeoLibraryPath(job_.paths.jobFolder, job_.paths.jobFileName)},
+    return PickFromGeoLibrary({job_.Paths().programFolder, job_.Paths().dataFolder,
+                               GeoLibraryPath(job_.Paths().jobFolder, job_.Paths().jobFileName)},
                               parent);
 }

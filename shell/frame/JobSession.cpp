@@ -115,6 +115,38 @@ bool JobSession::OpenCurrentJob() {
     return true;
 }
 
+std::array<CString, 3> JobSession::OwnFiles() const {
+    const JobSettingsFiles& files = jobs.Files();
+    return {files.GetJobFilePaths().jobFile, files.GetJobFilePaths().coordFile, files.SystemFilePath()};
+}
+
+GeneralSettingsBlock JobSession::NewJobSettings() const {
+    GeneralSettingsBlock defaults = settings;
+    jobs.DefaultJobParams(defaults);
+    return defaults;
+}
+
+CoordSysParams JobSession::NewJobCoordParams() const {
+    CoordSysParams defaults;
+    jobs.DefaultCoordParams(defaults);
+    return defaults;
+}
+
+bool JobSession::ReadJobFiles(const CString& jobFile, GeneralSettingsBlock& settings,
+                              CoordSysParams& coord) const {
+    JobSettingsFiles files = jobs.Files();
+    files.SetJobFilePaths({jobFile, jobFile.Left(jobFile.GetLength() - 3) + L"qza"});
+    if (!Exists(files.GetJobFilePaths().coordFile))
+        files.DefaultCoordParams(coord);
+    else if (!files.ReadCoordParams(coord))
+        return false;
+    if (!Exists(jobFile))
+        files.DefaultJobParams(settings);
+    else if (!files.ReadJobParams(settings))
+        return false;
+    return true;
+}
+
 bool JobSession::StoreSystem(const LastFilesRecord& changed) {
     JobSettingsFiles& files = jobs.Files();
     if (!files.Held(files.SystemFilePath()) && !files.WriteSystemFile(changed)) return false;

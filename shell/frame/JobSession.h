@@ -4,6 +4,7 @@
 // "<name>.bad" when read and written sound in its place (see JobSettingsFiles); one of which no copy
 // could be kept is never written: the program then runs on the default job, and the system file
 // keeps naming the job.
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -80,6 +81,29 @@ public:
     }
     // Job paths from a job file path and a data file name.
     void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
+
+    // ---- Reads.
+    const JobPaths& Paths() const { return paths; }
+    const GeneralSettingsBlock& Settings() const { return settings; }
+    const CoordSysParams& CoordParams() const { return coord; }
+    // The record the new-job wizard starts from.
+    const CoordSysParams& SpareCoordParams() const { return coord2; }
+    const LastFilesRecord& SystemRecord() const { return system; }
+    // What storing a point carries from one store to the next: names, template, last result.
+    const PointStoreState& PointStore() const { return jobs.Store(); }
+    const JobResultFiles& ResultFiles() const { return jobs.ResultFiles(); }
+    // The version text the raw record file's first line carries.
+    const CString& SoftwareVersion() const { return jobs.Files().Version(); }
+    // The files this session writes: the job's settings file, its coordinate-parameter file and the
+    // system file.
+    std::array<CString, 3> OwnFiles() const;
+    // What a new job starts from: a new job's value for every key of the files; what the job file
+    // keeps no key for (the radio channel, the network module's settings) stays as this job has it.
+    GeneralSettingsBlock NewJobSettings() const;
+    CoordSysParams NewJobCoordParams() const;
+    // The two files of the job at `jobFile` into scratch records, the current job left as it is: a
+    // missing file gives a new job's values; false when one cannot be read (the reader told the user).
+    bool ReadJobFiles(const CString& jobFile, GeneralSettingsBlock& settings, CoordSysParams& coord) const;
 
     JobPaths paths;
     CJobSettings jobs;

@@ -58,7 +58,7 @@ bool ReceiverLink::ReacquireAndSave() {
         Sleep(2000);
         SendElevationMaskPacket(port_, 0);
     }
-    GeneralSettingsBlock changed = job_.settings;
+    GeneralSettingsBlock changed = job_.Settings();
     changed.connection.nGAngle = 0;
     return job_.StoreSettings(changed);
 }

@@ -20,7 +20,7 @@ ReceiverLink::ReceiverLink(JobSession& job, IReceiverLinkOwner& owner)
 }
 
 int ReceiverLink::BoardType() const {
-    return connectedBoard_.value_or(job_.system.nGPSOEMType);
+    return connectedBoard_.value_or(job_.SystemRecord().nGPSOEMType);
 }
 
 void ReceiverLink::KeepPositionLogBoard(int radioFormat) {
@@ -69,9 +69,9 @@ void ReceiverLink::FixForwarded() {
 }
 
 void ReceiverLink::RunModuleSequencer() {
-    modules_.OnTick(job_.settings.dataLink);
+    modules_.OnTick(job_.Settings().dataLink);
     if (modules_.Mode() == ModuleMode::kLinkDetect)
-        modules_.QueueFallBack(job_.settings.dataLink.nModuleType);
+        modules_.QueueFallBack(job_.Settings().dataLink.nModuleType);
 }
 
 void ReceiverLink::PollBoard() {
@@ -87,7 +87,7 @@ void ReceiverLink::ReleaseModule() {
 }
 
 void ReceiverLink::RestartBoard() {
-    SendStartupSet(BoardType(), {port_, job_.settings.connection, [this] { ClearFixSignals(); }}, modules_);
+    SendStartupSet(BoardType(), {port_, job_.Settings().connection, [this] { ClearFixSignals(); }}, modules_);
 }
 
 void ReceiverLink::ResetAndNotify(const CString& text) {

@@ -23,7 +23,7 @@ void ReceiverLink::OnBytes(const uint8_t* bytes, size_t count) {
     }
     lines_.Append(std::string_view(reinterpret_cast<const char*>(bytes), count),
                   [this](std::string_view line) { HandleLine(line); });
-    if (job_.settings.dataLink.nModuleType == kLinkExternal) moduleConfigured_ = 1;
+    if (job_.Settings().dataLink.nModuleType == kLinkExternal) moduleConfigured_ = 1;
     CheckAntennaSection();
 }
 
@@ -99,7 +99,7 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
     }
     // The link follows the board it talks to; the system file records it for the next start.
     connectedBoard_ = report->board;
-    LastFilesRecord changed = job_.system;
+    LastFilesRecord changed = job_.SystemRecord();
     changed.nGPSOEMType = report->board;
     job_.StoreSystem(changed);
     if (report->baseFlag) baseFlag_ = *report->baseFlag;
@@ -108,12 +108,12 @@ void ReceiverLink::HandleVersionLine(const CString& line) {
     if (ident_.receiverKind < 0 || ident_.receiverKind > 4) return;
     job_.StoreDataLink({DataLinkNamedIn(line), std::nullopt, std::nullopt});
     // An external link, named or kept, needs no module: positions flow at once.
-    if (job_.settings.dataLink.nModuleType == kLinkExternal) {
+    if (job_.Settings().dataLink.nModuleType == kLinkExternal) {
         modules_.SetMode(ModuleMode::kIdle);
         return;
     }
     modules_.SetMode(ModuleMode::kLinkDetect);
-    modules_.QueueOpenRadio(true, job_.settings.dataLink.nModuleType);
+    modules_.QueueOpenRadio(true, job_.Settings().dataLink.nModuleType);
 }
 
 void ReceiverLink::TakeSolutionText() {
@@ -126,7 +126,7 @@ void ReceiverLink::OnPositionLog() {
     ClampQuality(state_);
     owner_.ConvertFix(state_);
     TakeSolutionText();
-    KeepPositionLogBoard(job_.settings.connection.nRadioFormat);
+    KeepPositionLogBoard(job_.Settings().connection.nRadioFormat);
     device_.ShowLinkLed(state_.diffAge);
     StampFix();
     owner_.ForwardFix(state_, kFixPositionLog);
@@ -135,7 +135,7 @@ void ReceiverLink::OnPositionLog() {
 }
 
 void ReceiverLink::OnGgaLine(std::string_view line) {
-    if (job_.settings.dataLink.nModuleType == kLinkNetwork) gga_.sourceLine = FromGbk(line);
+    if (job_.Settings().dataLink.nModuleType == kLinkNetwork) gga_.sourceLine = FromGbk(line);
     const bool positionLogBoard = BoardType() == kBoardOemV;
     if (!positionLogBoard) {
         state_.fixFlag = 1;
@@ -153,7 +153,8 @@ void ReceiverLink::OnGgaLine(std::string_view line) {
 }
 
 void ReceiverLink::OnModuleReply(const uint8_t* bytes, size_t count) {
-    const LinkDetectStep step = modules_.OnReply(bytes, static_cast<uint32_t>(count), job_.settings.dataLink);
+    const LinkDetectStep step =
+        modules_.OnReply(bytes, static_cast<uint32_t>(count), job_.Settings().dataLink);
     switch (step.kind) {
         case LinkDetectStep::kOpened:
             ResetAndNotify(L"搜索电台...");
@@ -182,7 +183,7 @@ void ReceiverLink::CheckAntennaSection() {
     if (!IsBase() || antennaKnown_ || antennaReadFailed_) return;
     const CString& serial = state_.ident.text[0];
     CIniFile table;
-    if (!table.ReadAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, serial, antenna_)) {
+    if (!table.ReadAntennaSection(job_.Paths().setupFolder, JobSession::kAntennaFile, serial, antenna_)) {
         antennaReadFailed_ = 1;
         AfxMessageBox(kAntennaTableUnread, MB_OK);
         return;
@@ -196,11 +197,11 @@ void ReceiverLink::CheckAntennaSection() {
     antenna_.GPSInstrumentHgt = ident_.instrumentHeight;
     antenna_.GpsInstrumentRadius = ident_.instrumentRadius;
     CIniFile writer;
-    writer.WriteAntennaSection(job_.paths.setupFolder, JobSession::kAntennaFile, antenna_);
+    writer.WriteAntennaSection(job_.Paths().setupFolder, JobSession::kAntennaFile, antenna_);
 }
 
 void ReceiverLink::UploadGga(CGpsState state) {
-    const DataLinkSettings& link = job_.settings.dataLink;
+    const DataLinkSettings& link = job_.Settings().dataLink;
     if (link.nModuleType != kLinkNetwork) return;
     GgaRecord& report = gga_;
     if (report.counter != link.nGSMSendTimeInterval) {
@@ -210,7 +211,7 @@ void ReceiverLink::UploadGga(CGpsState state) {
     }
     GgaRecord fresh;
     ParseGga(report.sourceLine, fresh, report);
-    if (!fresh.valid) BuildGgaSentence(state, job_.settings.connection.nTimeZone, fresh);
+    if (!fresh.valid) BuildGgaSentence(state, job_.Settings().connection.nTimeZone, fresh);
     report.valid = 0;
     // The record is replaced whole; the receiver's last line stays the link's.
     const CString sourceLine = report.sourceLine;

@@ -16,7 +16,7 @@ const CGpsState& ReceiverScreenServices::LatestFix() const {
 }
 
 const GeneralSettingsBlock& ReceiverScreenServices::Settings() const {
-    return job_.settings;
+    return job_.Settings();
 }
 
 int ReceiverScreenServices::BoardType() const {
@@ -37,7 +37,7 @@ void ReceiverScreenServices::Wgs84BlhToXyz(double latDeg, double lonDeg, double 
 }
 
 const CoordSysParams& ReceiverScreenServices::JobCoordParams() const {
-    return job_.coord;
+    return job_.CoordParams();
 }
 
 const CCoordTransform& ReceiverScreenServices::PositionTransform() const {

@@ -52,7 +52,7 @@ void Supervision::WatchForData() {
 }
 
 bool Supervision::OnBuiltInModule() const {
-    const ConnectionSettings& c = job_.settings.connection;
+    const ConnectionSettings& c = job_.Settings().connection;
     return c.nComMode == 0 && c.nPort == kBuiltInModuleLink;
 }
 
@@ -77,7 +77,7 @@ void Supervision::ReopenLostPort() {
 
 void Supervision::RaiseWarnings() {
     const CGpsState& state = link_.State();
-    const CoordSysParams& coord = job_.coord;
+    const CoordSysParams& coord = job_.CoordParams();
     if (state.longitude > 1e-10 && state.solutionCode >= 2 && !Acknowledged(ParamWarning::kCentralMeridian) &&
         std::fabs(state.longitude - coord.projection.szdCenter) > kMeridianLimitDeg)
         Raise(meridian_);
@@ -89,7 +89,7 @@ void Supervision::RaiseWarnings() {
         (std::fabs(seven.szdWx) > kSevenRotationLimit || std::fabs(seven.szdWy) > kSevenRotationLimit ||
          std::fabs(seven.szdWz) > kSevenRotationLimit))
         Raise(seven_);
-    const DataLinkSettings& link = job_.settings.dataLink;
+    const DataLinkSettings& link = job_.Settings().dataLink;
     if (link.nModuleType != kLinkRadio && (link.net.workMode == 1 || link.net.workMode == 2)) return;
     if (baseIdChanged_)
         Raise(baseId_);

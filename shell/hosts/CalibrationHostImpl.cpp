@@ -10,11 +10,11 @@
 #include "shell/hosts/ReceiverAntenna.h"
 
 const CoordSysParams& CalibrationHostImpl::CoordParams() const {
-    return job_.coord;
+    return job_.CoordParams();
 }
 
 const GeneralSettingsBlock& CalibrationHostImpl::Settings() const {
-    return job_.settings;
+    return job_.Settings();
 }
 
 const CCoordTransform& CalibrationHostImpl::CalibrationConverter() const {
@@ -30,27 +30,27 @@ AntennaConstants CalibrationHostImpl::Antenna() const {
 }
 
 CString CalibrationHostImpl::RootFolder() const {
-    return job_.paths.programFolder;
+    return job_.Paths().programFolder;
 }
 
 CString CalibrationHostImpl::JobFolder() const {
-    return job_.paths.jobFolder;
+    return job_.Paths().jobFolder;
 }
 
 CString CalibrationHostImpl::JobFileName() const {
-    return job_.paths.jobFileName;
+    return job_.Paths().jobFileName;
 }
 
 CString CalibrationHostImpl::DataFolder() const {
-    return job_.paths.dataFolder;
+    return job_.Paths().dataFolder;
 }
 
 CString CalibrationHostImpl::ResultFolder() const {
-    return job_.paths.resultFolder;
+    return job_.Paths().resultFolder;
 }
 
 CString CalibrationHostImpl::SetupFolder() const {
-    return job_.paths.setupFolder;
+    return job_.Paths().setupFolder;
 }
 
 bool CalibrationHostImpl::BaseReceivedFixed() const {

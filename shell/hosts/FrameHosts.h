@@ -45,8 +45,8 @@ public:
     explicit FrameHosts(const HostParts& parts) : p_(parts) {}
 
     GeodesyHostImpl Geodesy() const { return {p_.job, p_.watch}; }
-    CogoHostImpl Cogo() const { return {p_.job.coord, p_.position.Second()}; }
-    ExportHostImpl Export() const { return {p_.job.paths, p_.job.coord, p_.position.First()}; }
+    CogoHostImpl Cogo() const { return {p_.job.CoordParams(), p_.position.Second()}; }
+    ExportHostImpl Export() const { return {p_.job.Paths(), p_.job.CoordParams(), p_.position.First()}; }
     SurveyHostImpl Survey() const {
         return {p_.job,       p_.receiver,    p_.records, p_.listeners,
                 p_.autoStore, p_.displayFill, p_.library, p_.window};

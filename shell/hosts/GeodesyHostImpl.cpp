@@ -6,17 +6,15 @@
 #include "shell/frame/Supervision.h"
 
 const CoordSysParams& GeodesyHostImpl::CoordParams() const {
-    return job_.coord;
+    return job_.CoordParams();
 }
 
 const CoordSysParams& GeodesyHostImpl::SpareCoordParams() const {
-    return job_.coord2;
+    return job_.SpareCoordParams();
 }
 
 CoordSysParams GeodesyHostImpl::NewJobDefaults() const {
-    CoordSysParams defaults;
-    job_.jobs.DefaultCoordParams(defaults);
-    return defaults;
+    return job_.NewJobCoordParams();
 }
 
 bool GeodesyHostImpl::SaveCoordParams(const CoordSysParams& params, BaseStation base) {

@@ -20,7 +20,7 @@ void PowerlineHostImpl::TakeStoredNames(const CString& next, const TextTriple& s
 }
 
 bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) {
-    const GeneralSettingsBlock& settings = job_.settings;
+    const GeneralSettingsBlock& settings = job_.Settings();
     AutoStoreState& state = autoStore_;
     if (settings.nSaveType != kAutomaticMode || state.running == 0 ||
         !trigger.Decide(settings, fix, state.firstPoint))

@@ -8,7 +8,7 @@
 #include "survey/PointStorePath.h"
 
 CString StakeoutHostImpl::JobFileName() const {
-    return job_.paths.jobFileName;
+    return job_.Paths().jobFileName;
 }
 
 IFoundationFrame& StakeoutHostImpl::CoordLibrary() const {
@@ -16,31 +16,25 @@ IFoundationFrame& StakeoutHostImpl::CoordLibrary() const {
 }
 
 CString StakeoutHostImpl::DataFolder() const {
-    return job_.paths.dataFolder;
+    return job_.Paths().dataFolder;
 }
 
 CString StakeoutHostImpl::PointFileName() const {
-    return job_.paths.dataFileName;
+    return job_.Paths().dataFileName;
 }
 
 std::vector<CString> StakeoutHostImpl::JobOwnFiles() const {
     const StoreFilePaths store = survey_.StoreFiles();
-    const JobSettingsFiles& settings = job_.jobs.Files();
-    return {store.point,
-            store.raw,
-            store.record,
-            store.library,
-            settings.GetJobFilePaths().jobFile,
-            settings.GetJobFilePaths().coordFile,
-            settings.SystemFilePath()};
+    const std::array<CString, 3> settings = job_.OwnFiles();
+    return {store.point, store.raw, store.record, store.library, settings[0], settings[1], settings[2]};
 }
 
 const GeneralSettingsBlock& StakeoutHostImpl::Settings() const {
-    return job_.settings;
+    return job_.Settings();
 }
 
 LinkValues StakeoutHostImpl::Link() const {
-    const DataLinkSettings& link = job_.settings.dataLink;
+    const DataLinkSettings& link = job_.Settings().dataLink;
     return {link.nModuleType, link.radioChannel, receiver_.ModuleConfigured()};
 }
 

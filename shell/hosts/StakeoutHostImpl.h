@@ -11,7 +11,7 @@ class ReceiverLink;
 class StakeoutHostImpl final : public PlotScreenHostImpl<IStakeoutHost> {
 public:
     StakeoutHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services,
-                     JobSession& job, const ReceiverLink& receiver, IPointStorePath& storePath,
+                     const JobSession& job, const ReceiverLink& receiver, IPointStorePath& storePath,
                      IFrameOperations& window)
         : PlotScreenHostImpl(survey, listeners, services),
           job_(job),
@@ -31,7 +31,7 @@ public:
     void ShowReceiverInfo(CWnd* parent, const CString& info) override;
 
 private:
-    JobSession& job_;
+    const JobSession& job_;
     const ReceiverLink& receiver_;
     IPointStorePath& storePath_;
     IFrameOperations& window_;

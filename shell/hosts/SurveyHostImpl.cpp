@@ -14,11 +14,11 @@
 #include "shell/hosts/ReceiverAntenna.h"
 
 const GeneralSettingsBlock& SurveyHostImpl::Settings() const {
-    return job_.settings;
+    return job_.Settings();
 }
 
 const PointStoreState& SurveyHostImpl::Store() const {
-    return job_.jobs.Store();
+    return job_.PointStore();
 }
 
 const CGpsState& SurveyHostImpl::LatestFix() const {
@@ -31,15 +31,15 @@ AntennaConstants SurveyHostImpl::Antenna() const {
 
 StoreFilePaths SurveyHostImpl::StoreFiles() const {
     const JobSession& job = job_;
-    const JobResultFiles& files = job.jobs.ResultFiles();
+    const JobResultFiles& files = job.ResultFiles();
     StoreFilePaths paths;
     paths.raw = files.RawFile();
     paths.point = files.DataFile();
-    paths.library = CoordLibPath(job.paths.jobFolder, job.paths.jobFileName);
+    paths.library = CoordLibPath(job.Paths().jobFolder, job.Paths().jobFileName);
     paths.record = records_.RecordFile();
-    paths.journal = StoreJournalPath(job.paths.jobFolder, job.paths.jobFileName);
-    paths.version = job.jobs.Files().Version();
-    paths.base = job.coord.base;
+    paths.journal = StoreJournalPath(job.Paths().jobFolder, job.Paths().jobFileName);
+    paths.version = job.SoftwareVersion();
+    paths.base = job.CoordParams().base;
     return paths;
 }
 
@@ -48,11 +48,11 @@ const AutoStoreState& SurveyHostImpl::AutoStore() const {
 }
 
 CoordSysParams SurveyHostImpl::CoordParams() const {
-    return job_.coord;
+    return job_.CoordParams();
 }
 
 CString SurveyHostImpl::JobFolder() const {
-    return job_.paths.jobFolder;
+    return job_.Paths().jobFolder;
 }
 
 IFoundationFrame& SurveyHostImpl::CoordLibrary() const {
@@ -60,15 +60,15 @@ IFoundationFrame& SurveyHostImpl::CoordLibrary() const {
 }
 
 CString SurveyHostImpl::DataFolder() const {
-    return job_.paths.dataFolder;
+    return job_.Paths().dataFolder;
 }
 
 CString SurveyHostImpl::PointFilePath() const {
-    return job_.paths.dataFolder + job_.paths.dataFileName;
+    return job_.Paths().dataFolder + job_.Paths().dataFileName;
 }
 
 bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
-    const bool ruleChanged = settings.nShowSurveyPoint != job_.settings.nShowSurveyPoint;
+    const bool ruleChanged = settings.nShowSurveyPoint != job_.Settings().nShowSurveyPoint;
     const bool written = job_.StoreSettings(settings);
     // The list holds only what the old rule showed.
     if (ruleChanged) window_.FillDisplayPoints();
@@ -76,12 +76,12 @@ bool SurveyHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
 }
 
 bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
-    return SaveStoredNames(name, job_.jobs.Store().point.texts);
+    return SaveStoredNames(name, job_.PointStore().point.texts);
 }
 
 bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& series) {
     JobSession& job = job_;
-    LastFilesRecord changed = job.system;
+    LastFilesRecord changed = job.SystemRecord();
     changed.szLastSaveName = name;
     changed.lastNames = series;
     // A failure is the store's to tell, in its own words.

@@ -14,7 +14,7 @@
 #include "shell/view/ViewButtons.h"
 #include "survey/PointStorePath.h"
 
-CFrmGraphView::CFrmGraphView(JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
+CFrmGraphView::CFrmGraphView(const JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
                              AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
                              IFrameServices& services, IFrameOperations& window)
     : CDialog(mainview::IDD, &window.Window()),
@@ -95,7 +95,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
         return 0;
     }
     TextTriple names;
-    texts_ = ViewStatusTexts::FromFix(latest_, job_.settings, job_.jobs.GetLastNames(names));
+    texts_ = ViewStatusTexts::FromFix(latest_, job_.Settings(), job_.PointStore().GetLastNames(names));
     // A fix can arrive stale: the receiver repeated it, or its own time lies behind the receiver's.
     if (IsStaleNow(latest_)) texts_.solution = ViewStatusTexts::kStaleText;
     ShowStatusTexts();
@@ -129,7 +129,7 @@ void CFrmGraphView::PreparePlot(CDC& dc) {
 }
 
 void CFrmGraphView::DrawFurniture(CDC& dc) {
-    const DataLinkSettings& link = job_.settings.dataLink;
+    const DataLinkSettings& link = job_.Settings().dataLink;
     canvas_.DrawSignalGlyph(dc, latest_.diffAge);
     canvas_.DrawLinkTag(dc, link.nModuleType, link.radioChannel, receiver_.ModuleConfigured());
     canvas_.DrawNorthArrow(dc);
@@ -139,7 +139,7 @@ void CFrmGraphView::DrawFurniture(CDC& dc) {
 
 void CFrmGraphView::ShowSolutionText() {
     const bool stale = texts_.solution == ViewStatusTexts::kStaleText;
-    const int red = stale || ViewStatusTexts::OverLimits(latest_, job_.settings) ? 1 : 0;
+    const int red = stale || ViewStatusTexts::OverLimits(latest_, job_.Settings()) ? 1 : 0;
     shownTexts_.Set(this, mainview::kSolution, texts_.SolutionLine(), kTextHeight, red, DT_LEFT, kTextWidth);
 }
 

@@ -35,7 +35,7 @@ public:
     static constexpr UINT kStaleCheckMs = 500;
 
     // `records` holds the map's points; every store goes through `storePath`.
-    CFrmGraphView(JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
+    CFrmGraphView(const JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
                   AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
                   IFrameServices& services, IFrameOperations& window);
     BOOL CreateView(CWnd* frame, UINT id);
@@ -97,7 +97,7 @@ private:
     void OnConnect();
     void OnExit();
 
-    JobSession& job_;
+    const JobSession& job_;
     const ReceiverLink& receiver_;
     SurveyRecords& records_;
     AutoStoreState& autoStore_;

@@ -81,7 +81,7 @@ void CFrmGraphView::OnReceiverInfo() {
     // The mode, the point file and the key help.
     ShowReceiverInfo(services_, this,
                      LoadStringResource(strings::kTerrainMode) + L"\n" +
-                         LoadStringResource(strings::kDataFileName) + job_.paths.dataFileName +
+                         LoadStringResource(strings::kDataFileName) + job_.Paths().dataFileName +
                          LoadStringResource(strings::kStoreKeysHelp));
 }
 
@@ -125,7 +125,7 @@ void CFrmGraphView::FitAll() {
 void CFrmGraphView::StorePoint() {
     if (latest_.solutionText.Find(L"FIXED") >= 0 && (latest_.latitude == 0.0 || latest_.longitude == 0.0))
         return;
-    const int mode = job_.settings.nSaveType;
+    const int mode = job_.Settings().nSaveType;
     if (mode == kStoreAutomatic) {
         storePath_.StartAutoStore(latest_);
         return;
@@ -138,7 +138,7 @@ void CFrmGraphView::StorePoint() {
 }
 
 void CFrmGraphView::AutoStore() {
-    const GeneralSettingsBlock& settings = job_.settings;
+    const GeneralSettingsBlock& settings = job_.Settings();
     AutoStoreState& state = autoStore_;
     if (settings.nSaveType != kStoreAutomatic || state.running == 0) return;
     const CGpsState fix = latest_;
@@ -165,7 +165,7 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
 }
 
 size_t CFrmGraphView::FirstShownPoint() const {
-    return records_.display.FirstShown(job_.settings.nShowSurveyPoint);
+    return records_.display.FirstShown(job_.Settings().nShowSurveyPoint);
 }
 
 void CFrmGraphView::LetGoOfHiddenPoints() {
