@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "platform/files/DevicePath.h"
 #include "platform/testing/UiDriver.h"
@@ -44,6 +45,7 @@ public:
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
     IFoundationFrame& CoordLibrary() const override { return library_; }
     CString PointFileName() const override { return L"road.xyh"; }
+    std::vector<CString> JobOwnFiles() const override { return {}; }
     const GeneralSettingsBlock& Settings() const override { return settings_; }
     LinkValues Link() const override { return {0, 3, 1}; }
     StoredPointResult StorePoint(const CGpsState&, const StoreRequest&) override { return {}; }
