@@ -76,8 +76,7 @@ void JobCommands::TakeJobSettings() {
 
 // The point file `name` of the job's data folder becomes current.
 void JobCommands::TakePointFile(const CString& name) {
-    job_.paths.dataFileName = name;
-    job_.jobs.SetResultFileNames(job_.Paths().dataFolder, name);
+    job_.UsePointFile(name);
     records_.SetRecordFile(SurveyRecords::RecordFilePath(job_.Paths().dataFolder, name));
     window_.FillDisplayPoints();
     window_.CheckRawFile();
@@ -85,7 +84,7 @@ void JobCommands::TakePointFile(const CString& name) {
 
 void JobCommands::ContinueNamesFrom(const CString& pointFile) {
     const LastNames last = LoadAutoRecord(job_.Paths().jobFolder, pointFile);
-    job_.jobs.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
+    job_.ContinuePointNames(last);
 }
 
 // The surveyed list of the current point file, and once what of it could not be read.
@@ -109,8 +108,8 @@ bool JobCommands::ChooseNewJobStart(int mode, NewJobStart& start) {
         settings.connection.nInputCom = kept.nInputCom;
         settings.connection.nComBaud = kept.nComBaud;
         settings.dataLink.nModuleType = job_.Settings().dataLink.nModuleType;
-        job_.jobs.DefaultCoordParams(job_.coord2);
-        CParamWizardDlg wizard(job_.coord2, &window_.Window());
+        job_.ResetSpareCoordParams();
+        CParamWizardDlg wizard(job_.SpareCoordParams(), &window_.Window());
         if (wizard.DoModal() != IDOK) return false;
         start.wizardValues = wizard.m_values;
     } else if (mode == 1) {
@@ -132,9 +131,7 @@ bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFo
         AfxMessageBox(L"创建作业文件夹失败!");
         return false;
     }
-    job_.DerivePaths(buildFolder + FileNameOf(jobFile), pointFile);
-    job_.jobs.SetJobFilePaths(
-        {buildFolder + job_.Paths().jobFileName, buildFolder + job_.Paths().coordFileName});
+    job_.UseJobPaths(buildFolder + FileNameOf(jobFile), pointFile);
     job_.StoreSettings(start.settings);
     GeodesyHostImpl host(job_, watch_);
     if (mode == 0)
@@ -145,8 +142,7 @@ bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFo
         AfxMessageBox(L"创建作业文件夹失败!");
         return false;
     }
-    job_.DerivePaths(jobFile, pointFile);
-    job_.jobs.SetJobFilePaths({jobFile, job_.Paths().jobFolder + job_.Paths().coordFileName});
+    job_.UseJobPaths(jobFile, pointFile);
     return true;
 }
 
@@ -166,7 +162,7 @@ void JobCommands::NewJob() {
     job_.ChoseJob();
     TakePointFile(pointFile);
     job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile, PointNames::kRestarted));
-    job_.jobs.SetStoreNames(kResetNames, L"0", start.settings.szdRoverAntH, 1);
+    job_.SetPointNames(kResetNames, L"0", start.settings.szdRoverAntH);
     TakeJobSettings();
     ShowTitle();
 }
@@ -180,17 +176,16 @@ void JobCommands::OpenJob() {
     if (!job_.ReadJobFiles(jobFile, settings, coord)) return;
 
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
-    job_.DerivePaths(jobFile, pointFile);
+    job_.UseJobPaths(jobFile, pointFile);
     job_.FinishInterruptedStore();
-    job_.jobs.SetJobFilePaths({jobFile, job_.Paths().jobFolder + job_.Paths().coordFileName});
     job_.TakeLoaded(settings, coord);
     TakeJobSettings();
     job_.ChoseJob();
     TakePointFile(pointFile);
     job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile));
     LoadRecords();
-    job_.jobs.SetStoreNames(job_.SystemRecord().lastNames, job_.SystemRecord().szLastSaveName,
-                            settings.szdRoverAntH, 1);
+    job_.SetPointNames(job_.SystemRecord().lastNames, job_.SystemRecord().szLastSaveName,
+                       settings.szdRoverAntH);
     ContinueNamesFrom(job_.Paths().dataFolder + pointFile);
     ShowTitle();
 }
@@ -207,7 +202,7 @@ void JobCommands::NewPointFile() {
     TakePointFile(name);
     job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name, PointNames::kRestarted));
     // The reset names are the store's too, or the exit would write the old ones back.
-    job_.jobs.SetStoreNames(kResetNames, L"0", job_.Settings().szdRoverAntH, 1);
+    job_.SetPointNames(kResetNames, L"0", job_.Settings().szdRoverAntH);
     ShowTitle();
 }
 

@@ -62,7 +62,7 @@ void CMainFrame::StartUp() {
 }
 
 void CMainFrame::LoadJobAtStartup() {
-    job_.LoadAtStartup(mainframe::kSoftwareVersion);
+    job_.LoadAtStartup();
     SetLocalTimeOffsetMinutes(job_.Settings().connection.nTimeZone * 60);
     job_.TakeLoaded(job_.Settings(), job_.CoordParams());
     job_.StartPointNames();

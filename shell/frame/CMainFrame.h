@@ -110,7 +110,7 @@ private:
     HWND PositionWindow() const override { return listeners_.PositionWindow(); }
     HWND FrameWindow() const override { return GetSafeHwnd(); }
 
-    JobSession job_;
+    JobSession job_{mainframe::kSoftwareVersion};
     PositionConverter position_;
     PositionListeners listeners_;
     FoundationServices foundationServices_{job_, position_};

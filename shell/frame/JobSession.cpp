@@ -21,58 +21,72 @@ CString WithoutTrailingSlash(const CString& folder) {
 }
 }  // namespace
 
-JobSession::JobSession() {
-    jobs.SetSystemFilePath(paths.programFolder + L"\\qzsys.sys");
-    jobs.Files().SetNoticeSink(
-        [](const CString& notice) { AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK); });
+void JobSession::TellInBox(const CString& notice) {
+    AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK);
 }
 
-void JobSession::DerivePaths(const CString& jobFilePath, const CString& dataFileName) {
+JobSession::JobSession(const CString& softwareVersion, NoticeSink tell) {
+    jobs_.SetVersionInfo(softwareVersion, paths_.programFolder);
+    jobs_.SetSystemFilePath(paths_.programFolder + L"\\qzsys.sys");
+    jobs_.Files().SetNoticeSink(std::move(tell));
+}
+
+void JobSession::UseJobPaths(const CString& jobFilePath, const CString& dataFileName) {
     const int slash = jobFilePath.ReverseFind(L'\\');
-    paths.jobFolder = jobFilePath.Left(slash + 1);
-    paths.jobFileName = jobFilePath.Mid(slash + 1);
-    paths.dataFolder = paths.jobFolder + L"data\\";
-    paths.resultFolder = paths.jobFolder + L"result\\";
-    paths.dataFileName = dataFileName;
-    paths.coordFileName = paths.jobFileName.Left(paths.jobFileName.GetLength() - 3) + L"qza";
+    paths_.jobFolder = jobFilePath.Left(slash + 1);
+    paths_.jobFileName = jobFilePath.Mid(slash + 1);
+    paths_.dataFolder = paths_.jobFolder + L"data\\";
+    paths_.resultFolder = paths_.jobFolder + L"result\\";
+    paths_.dataFileName = dataFileName;
+    paths_.coordFileName = paths_.jobFileName.Left(paths_.jobFileName.GetLength() - 3) + L"qza";
+    jobs_.SetJobFilePaths({paths_.jobFolder + paths_.jobFileName, paths_.jobFolder + paths_.coordFileName});
 }
 
-void JobSession::LoadAtStartup(const CString& softwareVersion) {
+void JobSession::UsePointFile(const CString& name) {
+    paths_.dataFileName = name;
+    jobs_.SetResultFileNames(paths_.dataFolder, name);
+}
+
+void JobSession::ResetSpareCoordParams() {
+    jobs_.DefaultCoordParams(coord2_);
+}
+
+void JobSession::LoadAtStartup() {
     loaded_ = true;
-    jobs.SetVersionInfo(softwareVersion, paths.programFolder);
     // An empty device root is a new device: the program folder comes first.
-    if (!DirectoryExists(paths.programFolder)) CreateDirectory(paths.programFolder);
-    const CString systemFile = paths.programFolder + L"\\qzsys.sys";
-    jobs.SetSystemFilePath(systemFile);
+    if (!DirectoryExists(paths_.programFolder)) CreateDirectory(paths_.programFolder);
+    const CString systemFile = paths_.programFolder + L"\\qzsys.sys";
+    jobs_.SetSystemFilePath(systemFile);
     if (!Exists(systemFile)) {
-        jobs.DefaultSystemParams(system);
-        jobs.WriteSystemFile(system);
-    } else if (!jobs.ReadSystemFile(system)) {
+        jobs_.DefaultSystemParams(system_);
+        jobs_.WriteSystemFile(system_);
+    } else if (!jobs_.ReadSystemFile(system_)) {
         systemUnusable_ = true;
-        jobs.DefaultSystemParams(system);
+        jobs_.DefaultSystemParams(system_);
     }
 
     if (!OpenCurrentJob()) {
         // The system file goes on naming the job the user will want back once it is mended.
-        jobs.Files().Hold(systemFile);
+        jobs_.Files().Hold(systemFile);
         LastFilesRecord defaults;
-        jobs.DefaultSystemParams(defaults);
-        const bool sameJob = defaults.szIniFile.CompareNoCase(system.szIniFile) == 0;
-        system.szIniFile = defaults.szIniFile;
-        system.szDataFile = defaults.szDataFile;
+        jobs_.DefaultSystemParams(defaults);
+        const bool sameJob = defaults.szIniFile.CompareNoCase(system_.szIniFile) == 0;
+        system_.szIniFile = defaults.szIniFile;
+        system_.szDataFile = defaults.szDataFile;
         if (sameJob || !OpenCurrentJob()) {
-            jobs.DefaultJobParams(settings);
-            jobs.DefaultCoordParams(coord);
+            jobs_.DefaultJobParams(settings_);
+            jobs_.DefaultCoordParams(coord_);
         }
     }
 
-    if (!Exists(paths.setupFolder + kAntennaFile) && !jobs.WriteAntennaFile(paths.setupFolder, kAntennaFile))
+    if (!Exists(paths_.setupFolder + kAntennaFile) &&
+        !jobs_.WriteAntennaFile(paths_.setupFolder, kAntennaFile))
         AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
     FinishInterruptedStore();
 }
 
 void JobSession::FinishInterruptedStore() {
-    const CString journal = StoreJournalPath(paths.jobFolder, paths.jobFileName);
+    const CString journal = StoreJournalPath(paths_.jobFolder, paths_.jobFileName);
     const JournalRepairResult repair = ::FinishInterruptedStore(journal);
     if (repair.status == JournalRepair::kFinished) {
         AfxMessageBox(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()),
@@ -87,54 +101,53 @@ void JobSession::FinishInterruptedStore() {
 }
 
 bool JobSession::OpenCurrentJob() {
-    DerivePaths(system.szIniFile, system.szDataFile);
-    jobs.SetResultFileNames(paths.dataFolder, paths.dataFileName);
-    jobs.SetJobFilePaths({paths.jobFolder + paths.jobFileName, paths.jobFolder + paths.coordFileName});
+    UseJobPaths(system_.szIniFile, system_.szDataFile);
+    jobs_.SetResultFileNames(paths_.dataFolder, paths_.dataFileName);
     for (const CString& folder :
-         {paths.programFolder + L"\\Jobs", WithoutTrailingSlash(paths.jobFolder),
-          WithoutTrailingSlash(paths.dataFolder), WithoutTrailingSlash(paths.resultFolder)})
+         {paths_.programFolder + L"\\Jobs", WithoutTrailingSlash(paths_.jobFolder),
+          WithoutTrailingSlash(paths_.dataFolder), WithoutTrailingSlash(paths_.resultFolder)})
         if (!DirectoryExists(folder)) CreateDirectory(folder);
-    if (!DirectoryExists(WithoutTrailingSlash(paths.jobFolder))) {
-        AfxMessageBox(Format(L"工程%s不能使用,本次运行使用默认工程", paths.jobFileName.c_str()),
+    if (!DirectoryExists(WithoutTrailingSlash(paths_.jobFolder))) {
+        AfxMessageBox(Format(L"工程%s不能使用,本次运行使用默认工程", paths_.jobFileName.c_str()),
                       MB_ICONINFORMATION | MB_OK);
         return false;
     }
 
-    if (!Exists(paths.jobFolder + paths.jobFileName)) {
-        jobs.DefaultJobParams(settings);
-        jobs.WriteJobParams(settings);
-    } else if (!jobs.ReadJobParams(settings)) {
+    if (!Exists(paths_.jobFolder + paths_.jobFileName)) {
+        jobs_.DefaultJobParams(settings_);
+        jobs_.WriteJobParams(settings_);
+    } else if (!jobs_.ReadJobParams(settings_)) {
         return false;
     }
-    if (!Exists(paths.jobFolder + paths.coordFileName)) {
-        jobs.DefaultCoordParams(coord);
-        jobs.WriteCoordParams(coord);
-    } else if (!jobs.ReadCoordParams(coord)) {
+    if (!Exists(paths_.jobFolder + paths_.coordFileName)) {
+        jobs_.DefaultCoordParams(coord_);
+        jobs_.WriteCoordParams(coord_);
+    } else if (!jobs_.ReadCoordParams(coord_)) {
         return false;
     }
     return true;
 }
 
 std::array<CString, 3> JobSession::OwnFiles() const {
-    const JobSettingsFiles& files = jobs.Files();
+    const JobSettingsFiles& files = jobs_.Files();
     return {files.GetJobFilePaths().jobFile, files.GetJobFilePaths().coordFile, files.SystemFilePath()};
 }
 
 GeneralSettingsBlock JobSession::NewJobSettings() const {
-    GeneralSettingsBlock defaults = settings;
-    jobs.DefaultJobParams(defaults);
+    GeneralSettingsBlock defaults = settings_;
+    jobs_.DefaultJobParams(defaults);
     return defaults;
 }
 
 CoordSysParams JobSession::NewJobCoordParams() const {
     CoordSysParams defaults;
-    jobs.DefaultCoordParams(defaults);
+    jobs_.DefaultCoordParams(defaults);
     return defaults;
 }
 
 bool JobSession::ReadJobFiles(const CString& jobFile, GeneralSettingsBlock& settings,
                               CoordSysParams& coord) const {
-    JobSettingsFiles files = jobs.Files();
+    JobSettingsFiles files = jobs_.Files();
     files.SetJobFilePaths({jobFile, jobFile.Left(jobFile.GetLength() - 3) + L"qza"});
     if (!Exists(files.GetJobFilePaths().coordFile))
         files.DefaultCoordParams(coord);
@@ -148,47 +161,55 @@ bool JobSession::ReadJobFiles(const CString& jobFile, GeneralSettingsBlock& sett
 }
 
 bool JobSession::StoreSystem(const LastFilesRecord& changed) {
-    JobSettingsFiles& files = jobs.Files();
+    JobSettingsFiles& files = jobs_.Files();
     if (!files.Held(files.SystemFilePath()) && !files.WriteSystemFile(changed)) return false;
-    system = changed;
+    system_ = changed;
     return true;
 }
 
 bool JobSession::StoreSettings(const GeneralSettingsBlock& changed) {
-    if (!jobs.WriteJobParams(changed)) return false;
+    if (!jobs_.WriteJobParams(changed)) return false;
     UseSettings(changed);
     return true;
 }
 
 bool JobSession::StoreDataLink(const DataLinkReport& report) {
-    GeneralSettingsBlock changed = settings;
+    GeneralSettingsBlock changed = settings_;
     DataLinkSettings& link = changed.dataLink;
     if (report.kind) link.nModuleType = *report.kind;
     if (report.channel) link.radioChannel = *report.channel;
     if (report.net) link.net = *report.net;
-    return link == settings.dataLink || StoreSettings(changed);
+    return link == settings_.dataLink || StoreSettings(changed);
 }
 
 bool JobSession::StoreCoordParams(const CoordSysParams& changed) {
-    if (!jobs.WriteCoordParams(changed)) return false;
-    coord = changed;
-    if (coordChanged_) coordChanged_(coord);
+    if (!jobs_.WriteCoordParams(changed)) return false;
+    coord_ = changed;
+    if (coordChanged_) coordChanged_(coord_);
     return true;
 }
 
+bool JobSession::StoreLastNames(const CString& lastName, const TextTriple& series) {
+    LastFilesRecord changed = system_;
+    changed.szLastSaveName = lastName;
+    changed.lastNames = series;
+    const ScopedNoticeSink toldByTheStore(jobs_.Files(), {});
+    return StoreSystem(changed);
+}
+
 void JobSession::TakeLoaded(const GeneralSettingsBlock& loadedSettings, const CoordSysParams& loadedCoord) {
-    coord = loadedCoord;
-    if (coordChanged_) coordChanged_(coord);
+    coord_ = loadedCoord;
+    if (coordChanged_) coordChanged_(coord_);
     UseSettings(loadedSettings);
 }
 
 void JobSession::UseSettings(const GeneralSettingsBlock& changed) {
-    settings = changed;
-    if (settingsChanged_) settingsChanged_(settings);
+    settings_ = changed;
+    if (settingsChanged_) settingsChanged_(settings_);
 }
 
 void JobSession::ChoseJob() {
-    if (!systemUnusable_) jobs.Files().Release(jobs.Files().SystemFilePath());
+    if (!systemUnusable_) jobs_.Files().Release(jobs_.Files().SystemFilePath());
 }
 
 void JobSession::StartPointNames() {
@@ -196,28 +217,48 @@ void JobSession::StartPointNames() {
     // be a write that was lost (a damaged file written anew from defaults) and must not bring a
     // stored name back. A store the journal could not finish (a full disk) is stored all the same.
     const std::optional<JournalContents> journal =
-        ReadStoreJournal(StoreJournalPath(paths.jobFolder, paths.jobFileName));
+        ReadStoreJournal(StoreJournalPath(paths_.jobFolder, paths_.jobFileName));
     const CString stored = journal && !journal->records.empty()
                                ? journal->records.back().pointName
-                               : LastStoredPointName(paths.dataFolder + paths.dataFileName);
-    const CString& last = stored.IsEmpty() ? system.szLastSaveName : stored;
-    jobs.SetStoreNames(system.lastNames, last, settings.szdRoverAntH, 1);
-    jobs.SetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
+                               : LastStoredPointName(paths_.dataFolder + paths_.dataFileName);
+    const CString& last = stored.IsEmpty() ? system_.szLastSaveName : stored;
+    SetPointNames(system_.lastNames, last, settings_.szdRoverAntH);
+    jobs_.SetNameAffixes(settings_.recordSave.szAfterName, settings_.recordSave.szBeferName);
+}
+
+void JobSession::SetPointNames(const TextTriple& series, const CString& lastName, double antennaHeight) {
+    jobs_.SetStoreNames(series, lastName, antennaHeight, 1);
+}
+
+void JobSession::ContinuePointNames(const LastNames& last) {
+    jobs_.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
+}
+
+void JobSession::KeepTemplate(const SurveyPointRec& templatePoint) {
+    jobs_.Store().point = templatePoint;
+}
+
+void JobSession::TakeStoredNames(const CString& next, const TextTriple& series,
+                                 const StoredPointResult& result) {
+    PointStoreState& store = jobs_.Store();
+    store.point.extraText = next;
+    store.point.texts = series;
+    store.lastResult = result;
 }
 
 void JobSession::SaveAtExit() {
     if (!loaded_) return;
     // The program is ending: a failed write is printed, never put in a box that would hold the exit.
-    const ScopedNoticeSink printed(jobs.Files(), [](const CString& notice) {
+    const ScopedNoticeSink printed(jobs_.Files(), [](const CString& notice) {
         std::fprintf(stderr, "quorin: %s\n", ToUtf8(notice).c_str());
         std::fflush(stderr);
     });
     // The record names the job and point file in use, even when a write after choosing them failed.
-    LastFilesRecord changed = system;
-    changed.szIniFile = paths.JobFile();
-    changed.szDataFile = paths.dataFileName;
-    changed.szLastSaveName = jobs.GetLastNames(changed.lastNames);
+    LastFilesRecord changed = system_;
+    changed.szIniFile = paths_.JobFile();
+    changed.szDataFile = paths_.dataFileName;
+    changed.szLastSaveName = jobs_.GetLastNames(changed.lastNames);
     StoreSystem(changed);
-    jobs.GetNameAffixes(settings.recordSave.szAfterName, settings.recordSave.szBeferName);
-    jobs.WriteJobParams(settings);
+    jobs_.GetNameAffixes(settings_.recordSave.szAfterName, settings_.recordSave.szBeferName);
+    jobs_.WriteJobParams(settings_);
 }

@@ -3,7 +3,8 @@
 // coordinate parameters (*.qza) and the system record (qzsys.sys). A damaged file is kept as
 // "<name>.bad" when read and written sound in its place (see JobSettingsFiles); one of which no copy
 // could be kept is never written: the program then runs on the default job, and the system file
-// keeps naming the job.
+// keeps naming the job. Its records are its own: read through const accessors, changed only
+// through its operations.
 #include <array>
 #include <functional>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "foundation/CoordSysParams.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
+#include "foundation/PointLines.h"
 #include "foundation/ProgramFolder.h"
 #include "platform/text/CString.h"
 
@@ -39,13 +41,16 @@ struct DataLinkReport {
 class JobSession {
 public:
     static constexpr const wchar_t* kAntennaFile = L"AntType.at";
+    using NoticeSink = JobSettingsFiles::NoticeSink;
 
-    // The settings files' notices are told in a box.
-    JobSession();
+    // The program's notices of its settings files: a box.
+    static void TellInBox(const CString& notice);
+    // The files it writes carry `softwareVersion`; their notices go to `tell`.
+    explicit JobSession(const CString& softwareVersion, NoticeSink tell = TellInBox);
 
     // Reads (or on a first run writes) the system file, the current job's files and the antenna
     // table, creating the job's folders; every failure has been told to the user.
-    void LoadAtStartup(const CString& softwareVersion);
+    void LoadAtStartup();
     // A store of the job that a kill cut short is finished, and the user told once.
     void FinishInterruptedStore();
     // The store continues after the point file's last stored point (the system record's last name
@@ -69,6 +74,9 @@ public:
     bool StoreDataLink(const DataLinkReport& report);
     // Once stored, the parameters are re-applied to the converters (see OnCoordParamsChanged).
     bool StoreCoordParams(const CoordSysParams& changed);
+    // The store's last name and its J, Z and N series, through StoreSystem; a failure is not told
+    // here, for the store tells it in its own words.
+    bool StoreLastNames(const CString& lastName, const TextTriple& series);
     // A job read from its files becomes current: its settings and parameters, with what follows each.
     void TakeLoaded(const GeneralSettingsBlock& loadedSettings, const CoordSysParams& loadedCoord);
     // What follows each change in memory: the frame hands the parser the settings' time zone and
@@ -79,21 +87,38 @@ public:
     void OnCoordParamsChanged(std::function<void(const CoordSysParams&)> follow) {
         coordChanged_ = std::move(follow);
     }
-    // Job paths from a job file path and a data file name.
-    void DerivePaths(const CString& jobFilePath, const CString& dataFileName);
+
+    // ---- Which files are the job's; nothing is read or written.
+    // The paths of the job file `jobFilePath` with the point file `dataFileName`; its settings and
+    // coordinate-parameter files are read and written there from now on.
+    void UseJobPaths(const CString& jobFilePath, const CString& dataFileName);
+    // The point file `name` of the job's data folder, and the result files named after it.
+    void UsePointFile(const CString& name);
+    // The spare parameter record takes a new job's values: the new-job wizard starts from it.
+    void ResetSpareCoordParams();
+
+    // ---- What storing a point carries from one store to the next (PointStoreState).
+    // The last stored name and series; the next name follows the last, at the antenna height given.
+    void SetPointNames(const TextTriple& series, const CString& lastName, double antennaHeight);
+    // The last names a point file holds: with the job's record format the names move on past them.
+    void ContinuePointNames(const LastNames& last);
+    // The point the next store starts from.
+    void KeepTemplate(const SurveyPointRec& templatePoint);
+    // A store outside the store path (the power-line screens): the next name, the series and its result.
+    void TakeStoredNames(const CString& next, const TextTriple& series, const StoredPointResult& result);
 
     // ---- Reads.
-    const JobPaths& Paths() const { return paths; }
-    const GeneralSettingsBlock& Settings() const { return settings; }
-    const CoordSysParams& CoordParams() const { return coord; }
+    const JobPaths& Paths() const { return paths_; }
+    const GeneralSettingsBlock& Settings() const { return settings_; }
+    const CoordSysParams& CoordParams() const { return coord_; }
     // The record the new-job wizard starts from.
-    const CoordSysParams& SpareCoordParams() const { return coord2; }
-    const LastFilesRecord& SystemRecord() const { return system; }
+    const CoordSysParams& SpareCoordParams() const { return coord2_; }
+    const LastFilesRecord& SystemRecord() const { return system_; }
     // What storing a point carries from one store to the next: names, template, last result.
-    const PointStoreState& PointStore() const { return jobs.Store(); }
-    const JobResultFiles& ResultFiles() const { return jobs.ResultFiles(); }
+    const PointStoreState& PointStore() const { return jobs_.Store(); }
+    const JobResultFiles& ResultFiles() const { return jobs_.ResultFiles(); }
     // The version text the raw record file's first line carries.
-    const CString& SoftwareVersion() const { return jobs.Files().Version(); }
+    const CString& SoftwareVersion() const { return jobs_.Files().Version(); }
     // The files this session writes: the job's settings file, its coordinate-parameter file and the
     // system file.
     std::array<CString, 3> OwnFiles() const;
@@ -105,19 +130,18 @@ public:
     // missing file gives a new job's values; false when one cannot be read (the reader told the user).
     bool ReadJobFiles(const CString& jobFile, GeneralSettingsBlock& settings, CoordSysParams& coord) const;
 
-    JobPaths paths;
-    CJobSettings jobs;
-    GeneralSettingsBlock settings;
-    CoordSysParams coord;
-    CoordSysParams coord2;
-    LastFilesRecord system;
-
 private:
     // The settings in memory, with what follows their change.
     void UseSettings(const GeneralSettingsBlock& changed);
     // Paths, folders, job and coordinate files of the system record's job; false when unusable.
     bool OpenCurrentJob();
 
+    JobPaths paths_;
+    CJobSettings jobs_;
+    GeneralSettingsBlock settings_;
+    CoordSysParams coord_;
+    CoordSysParams coord2_;
+    LastFilesRecord system_;
     // Nothing is written back before start-up has read the files.
     bool loaded_ = false;
     std::function<void(const GeneralSettingsBlock&)> settingsChanged_;

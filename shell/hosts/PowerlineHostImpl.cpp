@@ -13,10 +13,7 @@ bool PowerlineHostImpl::SaveStoredNames(const CString& stored, const TextTriple&
 
 void PowerlineHostImpl::TakeStoredNames(const CString& next, const TextTriple& series,
                                         const StoredPointResult& result) {
-    PointStoreState& store = job_.jobs.Store();
-    store.point.extraText = next;
-    store.point.texts = series;
-    store.lastResult = result;
+    job_.TakeStoredNames(next, series, result);
 }
 
 bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) {

@@ -80,17 +80,11 @@ bool SurveyHostImpl::SaveLastStoredName(const CString& name) {
 }
 
 bool SurveyHostImpl::SaveStoredNames(const CString& name, const TextTriple& series) {
-    JobSession& job = job_;
-    LastFilesRecord changed = job.SystemRecord();
-    changed.szLastSaveName = name;
-    changed.lastNames = series;
-    // A failure is the store's to tell, in its own words.
-    const ScopedNoticeSink toldByTheStore(job.jobs.Files(), {});
-    return job.StoreSystem(changed);
+    return job_.StoreLastNames(name, series);
 }
 
 void SurveyHostImpl::KeepTemplate(const SurveyPointRec& templatePoint) {
-    job_.jobs.Store().point = templatePoint;
+    job_.KeepTemplate(templatePoint);
 }
 
 void SurveyHostImpl::ListenForStore(HWND window) {

@@ -3,14 +3,14 @@
 #include "platform/text/Format.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 class BaseWatchTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        JobSession& job = FrameProbe::Job(frame);
-        job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-        job.jobs.SetResultFileNames(job.paths.dataFolder, job.paths.dataFileName);
+        // The fixture's job "j", with the result files of its point file.
+        FrameProbe::Job(frame).UsePointFile(L"j.xyh");
         std::filesystem::create_directories(root_ / "job/result");
         std::filesystem::create_directories(root_ / "job/data");
         Feed(sim::BestPosLog(Epoch()));  // the rover is fixed
@@ -61,8 +61,8 @@ TEST_F(BaseWatchTest, FirstBaseIsTakenSilentlyThenTheSameBaseChangesNothing) {
     const std::string old = ReadHostFile("job/result/OldForAutoAdjust.xyh");
     EXPECT_EQ(old.rfind("OldBase,", 0), 0u);
     EXPECT_EQ(old.substr(old.size() - 11), ",00000000\r\n");
-    EXPECT_EQ(FrameProbe::Job(frame).coord.base.szBaseStationID, L"0001");
-    EXPECT_NEAR(FrameProbe::Job(frame).coord.base.szdBaseLat, 30.15, 1e-8);
+    EXPECT_EQ(FrameProbe::Job(frame).CoordParams().base.szBaseStationID, L"0001");
+    EXPECT_NEAR(FrameProbe::Job(frame).CoordParams().base.szdBaseLat, 30.15, 1e-8);
     EXPECT_FALSE(FrameProbe::Watch(frame).BaseIdChanged() || FrameProbe::Watch(frame).BaseCoordChanged());
     EXPECT_NE(ReadHostFile("job/j.qza").find("szBaseStationID=0001"), std::string::npos);
     EXPECT_NE(ReadHostFile("job/data/j.blh").find("Rem BaseStation"), std::string::npos);
@@ -70,7 +70,7 @@ TEST_F(BaseWatchTest, FirstBaseIsTakenSilentlyThenTheSameBaseChangesNothing) {
     // Within 1 cm, under a new identifier too: the same base.
     Base(0.005, "0007");
     EXPECT_EQ(ReadHostFile("job/result/basecoord.blh"), now);
-    EXPECT_EQ(FrameProbe::Job(frame).coord.base.szBaseStationID, L"0001");
+    EXPECT_EQ(FrameProbe::Job(frame).CoordParams().base.szBaseStationID, L"0001");
     EXPECT_FALSE(FrameProbe::Watch(frame).BaseIdChanged() || FrameProbe::Watch(frame).BaseCoordChanged());
 }
 
@@ -98,20 +98,18 @@ TEST_F(BaseWatchTest, ABaseHeardWhileTheRoverIsNotFixedChangesNoFile) {
 }
 
 // A coordinate file start-up could not use and could not keep a copy of stays as it is, whatever the
-// watch hears.
+// watch hears: here the default job's, on which the program then runs.
 TEST_F(BaseWatchTest, ACoordinateFileThatCannotBeUsedIsNeverWritten) {
     const std::string unusable(2 << 20, '[');
-    WriteHostFile("job/j.qza", unusable);
-    WriteHostFile("job/j.qza.bad", "an older copy");
-    JobSession& job = FrameProbe::Job(frame);
-    job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qza", unusable);
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qza.bad", "an older copy");
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
-    CoordSysParams coord;
-    ASSERT_FALSE(job.jobs.ReadCoordParams(coord));
+    FrameProbe::Job(frame).LoadAtStartup();
+    ASSERT_EQ(FrameProbe::Job(frame).Paths().coordFileName, L"vorna.qza");
     Base(0, "0001");
     Base(50, "0002");
-    EXPECT_EQ(ReadHostFile("job/j.qza"), unusable);
-    EXPECT_TRUE(std::filesystem::exists(root_ / "job/result/basecoord.blh"));
+    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza"), unusable);
+    EXPECT_TRUE(std::filesystem::exists(root_ / "Program Files/Jobs/vorna/result/basecoord.blh"));
 }
 
 // A base log out of range, with a valid CRC, from the simulator: refused before the watch, so it
@@ -132,9 +130,10 @@ TEST_F(BaseWatchTest, ABaseBeyondTheEarthNeverReachesTheJob) {
 // "BaseKnown.xyh" holds the current base in the grid, "OldForAutoAdjust.xyh" the one stored before it;
 // the job keeps the current base's grid after the seven-parameter step and the projection alone.
 TEST_F(BaseWatchTest, KnownAndOldBaseFilesHoldTheCurrentAndThePreviousBaseInTheGrid) {
-    CoordSysParams& coord = FrameProbe::Job(frame).coord;
-    coord.seven = {1, 120.0, -80.0, 45.0, 0.00001, -0.00002, 0.00001, 0.000004};
-    FrameProbe::ApplyCoordParams(frame);
+    ChangeCoordParams(FrameProbe::Job(frame), [](CoordSysParams& coord) {
+        coord.seven = {1, 120.0, -80.0, 45.0, 0.00001, -0.00002, 0.00001, 0.000004};
+    });
+    const CoordSysParams& coord = FrameProbe::Job(frame).CoordParams();
     Base(0, "0001");
     const std::string first = ReadHostFile("job/result/BaseKnown.xyh");
     Base(12, "0001");
@@ -171,7 +170,7 @@ TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
     };
     Base(0, "0001");
     // In whole millimetres, as the log gave them.
-    const BaseStationRec& stored = FrameProbe::Job(frame).coord.base;
+    const BaseStationRec& stored = FrameProbe::Job(frame).CoordParams().base;
     const std::array<double, 3> at{stored.szdBasePX, stored.szdBasePY, stored.szdBasePH};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -19,7 +19,7 @@ using CalibrationHostTest = FrameTest;
 }  // namespace
 
 TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
-    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+    FrameProbe::Job(frame).UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
     WriteHostFile("job/j.WGS", "G1,30.1430000000,120.1030000000,12.5,c1,\r\n");
     double n = 0, e = 0, h = 0;
     FrameProbe::Library(frame).Wgs84ToLocalPlane(30.0 + 14.0 / 60 + 30.0 / 3600,
@@ -43,14 +43,13 @@ TEST_F(CalibrationHostTest, AddPointPicksThroughTheLatitudeLongitudeLibrary) {
 }
 
 TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndRearmTheWarnings) {
-    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-    FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+    FrameProbe::Job(frame).UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
     FrameProbe::AcknowledgeParamWarnings(frame);
     CalibrationHostImpl host = FrameProbe::Hosts(frame).Calibration();
     CoordSysParams params = host.CoordParams();
     params.four = {1, 10.0, -5.0, 0.0, 1.0};
     ASSERT_TRUE(host.SaveCoordParams(params));
-    EXPECT_EQ(FrameProbe::Job(frame).coord.four, params.four);
+    EXPECT_EQ(FrameProbe::Job(frame).CoordParams().four, params.four);
     EXPECT_EQ(FrameProbe::Position(frame).First().m_dFourShiftX, 10.0);
     EXPECT_EQ(host.CalibrationConverter().m_nFourParam, 1);
     for (bool acknowledged : FrameProbe::ParamAcknowledged(frame)) EXPECT_FALSE(acknowledged);
@@ -62,8 +61,7 @@ TEST_F(CalibrationHostTest, StoredParametersBecomeTheJobsReloadTheConvertersAndR
 // three-parameter set-up on its known point 30 m away: the base's grid position and slot 0 move to
 // the new datum with the parameters, so the next known-base calibration finds no offset left.
 TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
-    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-    FrameProbe::Job(frame).jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
+    FrameProbe::Job(frame).UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
     CalibrationHostImpl host = FrameProbe::Hosts(frame).Calibration();
     CoordSysParams params = host.CoordParams();
     params.base.szdBaseLat = 30.1430;
@@ -79,13 +77,13 @@ TEST_F(CalibrationHostTest, ABaseSetUpOnNewDatumParametersMovesWithThem) {
     base.szdKh = surveyed.szdSh - 6.5;
     base.szdKAnh = 1.5;
     ASSERT_TRUE(host.SaveCoordParams(params));
-    EXPECT_NEAR(FrameProbe::Job(frame).coord.calib.slot[0].szdSx, surveyed.szdSx,
+    EXPECT_NEAR(FrameProbe::Job(frame).CoordParams().calib.slot[0].szdSx, surveyed.szdSx,
                 1e-6);  // the same datum: in place
 
     const CalibrationFix fix{};  // neither calibration of a known base reads the fix
     ASSERT_TRUE(host.SaveCoordParams(
         Calibrate(host.CoordParams(), {true, 1, true}, fix, host.CalibrationConverter()).params));
-    const CoordSysParams& job = FrameProbe::Job(frame).coord;
+    const CoordSysParams& job = FrameProbe::Job(frame).CoordParams();
     const BaseCalibSlot& moved = job.calib.slot[0];
     EXPECT_NEAR(moved.szdSx, moved.szdKx, 0.001);
     EXPECT_NEAR(moved.szdSy, moved.szdKy, 0.001);

@@ -37,7 +37,7 @@ protected:
         SimWalkTest::SetUp();
         std::filesystem::create_directories(root_ / "job" / "data");
         std::filesystem::create_directories(root_ / "job" / "result");
-        FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"j.xyh");
+        FrameProbe::Job(frame).UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
         truth_.SetFourParams(1, -1234.5, 678.25, 25.0 / 206264.80624709636, 1.0000123);
     }
 
@@ -98,7 +98,7 @@ TEST_F(CalibrationRunTest, ControlPointsThenTheKnownBaseWizard) {
     ASSERT_TRUE(FrameProbe::RunMenuCommand(frame, mainmenu::kSolveParams));
 
     // Residuals, the file and the job's parameters.
-    const CoordSysParams& coord = FrameProbe::Job(frame).coord;
+    const CoordSysParams& coord = FrameProbe::Job(frame).CoordParams();
     EXPECT_EQ(coord.heightFit.szConF,
               L"\\Program Files\\site.cot");  // the save dialog's tree opens at the top
     std::vector<ControlPointRow> rows;

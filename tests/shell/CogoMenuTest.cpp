@@ -5,12 +5,12 @@
 #include "shell/hosts/CogoHostImpl.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {
-    FrameProbe::Job(frame).coord.adjust = {0, 1.5, -2.25, 0.75};
-    FrameProbe::ApplyCoordParams(frame);
+    ChangeCoordParams(FrameProbe::Job(frame), [](CoordSysParams& p) { p.adjust = {0, 1.5, -2.25, 0.75}; });
     double n = 0, e = 0, h = 0;
-    FrameProbe::Position(frame).ToGrid(30.25, 120.2, 12.5, FrameProbe::Job(frame).coord, n, e, h);
+    FrameProbe::Position(frame).ToGrid(30.25, 120.2, 12.5, FrameProbe::Job(frame).CoordParams(), n, e, h);
     frame.ShowWindow(SW_SHOW);
     ui_.OnModal(coordconvert::IDD, [&](CDialog& d) {
         ui_.SetText(d, coordconvert::kLatitude, L"30.15");
@@ -27,13 +27,14 @@ TEST_F(FrameTest, CoordinateConversionGivesTheGridOfEveryFix) {
 }
 
 TEST_F(FrameTest, CoordinateToolHostConvertsBackExactly) {
-    CoordSysParams& p = FrameProbe::Job(frame).coord;
-    p.seven = {1, 12.0, -80.0, 45.0, 1e-6, -2e-6, 3e-6, 4e-6};
-    p.four = {1, 100.0, -200.0, 0.001, 1.00002};
-    p.adjust = {0, 0.5, -0.25, 0.125};
-    p.heightFit.nNiheMode = 1;
-    p.heightFit.szdNiheA = {1.5, 1e-5, -2e-5, 0, 0, 0};
-    FrameProbe::ApplyCoordParams(frame);
+    ChangeCoordParams(FrameProbe::Job(frame), [](CoordSysParams& p) {
+        p.seven = {1, 12.0, -80.0, 45.0, 1e-6, -2e-6, 3e-6, 4e-6};
+        p.four = {1, 100.0, -200.0, 0.001, 1.00002};
+        p.adjust = {0, 0.5, -0.25, 0.125};
+        p.heightFit.nNiheMode = 1;
+        p.heightFit.szdNiheA = {1.5, 1e-5, -2e-5, 0, 0, 0};
+    });
+    const CoordSysParams& p = FrameProbe::Job(frame).CoordParams();
     const CogoHostImpl host(p, FrameProbe::Position(frame).Second());
     const GeoPosition typed{30.25, 120.2, 12.5};
     const GeoPosition back = host.Wgs84FromGrid(host.GridFromWgs84(typed));

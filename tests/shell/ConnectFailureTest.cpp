@@ -4,6 +4,7 @@
 #include "platform/ui/CommonControls.h"
 #include "receiver/screens/CConnectDlg.h"
 #include "tests/receiver/SimulatorLink.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/SimulatorFrameTest.h"
 
 namespace {
@@ -28,11 +29,12 @@ TEST_F(ConnectFailureTest, RefusedPortIsToldAndTheWorkingLinkComesBack) {
     simulator.StayQuiet("");  // the receiver only listens: what the frame writes is all there is
     SetSerialDevicePath(kRefusedPort, (root_ / "no-such-device").string());
     // The working link: the cable on COM5 at 57600 baud.
-    ConnectionSettings& stored = FrameProbe::Job(frame).settings.connection;
-    stored.nPort = 0;
-    stored.nComMode = 0;
-    stored.nComBaud = 57600;
-    const ConnectionSettings working = stored;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+        s.connection.nPort = 0;
+        s.connection.nComMode = 0;
+        s.connection.nComBaud = 57600;
+    });
+    const ConnectionSettings working = FrameProbe::Job(frame).Settings().connection;
     ASSERT_TRUE(FrameProbe::Services(frame).ConnectReceiver(working.nPort, working.nComMode,
                                                             working.nInputCom, working.nComBaud));
     Written();
@@ -51,6 +53,6 @@ TEST_F(ConnectFailureTest, RefusedPortIsToldAndTheWorkingLinkComesBack) {
     EXPECT_EQ(port.GetPortNumber(), 5);
     // Connected again: the version query goes to the receiver that worked.
     EXPECT_EQ(Written().substr(0, 2 * kVersionQuery.size()), kVersionQuery + kVersionQuery);
-    EXPECT_EQ(FrameProbe::Job(frame).settings.connection, working);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().connection, working);
     EXPECT_EQ(ReadHostFile("job/j.qzs").find("nInputCom=9"), std::string::npos);
 }

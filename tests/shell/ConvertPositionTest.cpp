@@ -3,6 +3,7 @@
 #include "geodesy/CoordParamsApply.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 TEST_F(FrameTest, ConvertPositionFollowsTheEngineStepByStep) {
     struct Case {
@@ -16,14 +17,15 @@ TEST_F(FrameTest, ConvertPositionFollowsTheEngineStepByStep) {
         {"all", 1, -1.25, 1},
     };
     for (const Case& c : cases) {
-        CoordSysParams& p = FrameProbe::Job(frame).coord;
-        p.seven = {c.seven, 80.0, -60.0, 40.0, 1e-5, -2e-5, 3e-5, 2e-6};
-        p.adjust = {0, c.adjust, -c.adjust, c.adjust / 2};
-        p.heightFit.nNiheMode = c.heightFit;
-        p.heightFit.szdNiheA = {0.5, 1e-4, -2e-4, 0, 0, 0};
-        p.heightFit.szdNiheX0 = 3340000.0;
-        p.heightFit.szdNiheY0 = 500000.0;
-        FrameProbe::ApplyCoordParams(frame);
+        ChangeCoordParams(FrameProbe::Job(frame), [&c](CoordSysParams& p) {
+            p.seven = {c.seven, 80.0, -60.0, 40.0, 1e-5, -2e-5, 3e-5, 2e-6};
+            p.adjust = {0, c.adjust, -c.adjust, c.adjust / 2};
+            p.heightFit.nNiheMode = c.heightFit;
+            p.heightFit.szdNiheA = {0.5, 1e-4, -2e-4, 0, 0, 0};
+            p.heightFit.szdNiheX0 = 3340000.0;
+            p.heightFit.szdNiheY0 = 500000.0;
+        });
+        const CoordSysParams& p = FrameProbe::Job(frame).CoordParams();
 
         CGpsState state;
         state.latitude = 30.2416666667;

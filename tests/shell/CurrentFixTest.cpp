@@ -11,6 +11,7 @@
 #include "shell/view/CFrmGraphView.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/JobStoreSupport.h"
 
 namespace {
@@ -39,7 +40,7 @@ protected:
         job_.Install(root_);
         FrameProbe::Listeners(frame).ListenForPositions(FrameProbe::View(frame)->m_hWnd);
         // Times in zone 8; precision limits that the simulated fixes meet.
-        GeneralSettingsBlock settings = FrameProbe::Job(frame).settings;
+        GeneralSettingsBlock settings = FrameProbe::Job(frame).Settings();
         settings.connection.nTimeZone = 8;
         settings.connection.dRmshLimit = settings.connection.dRmsvLimit = 1.0;
         ASSERT_TRUE(FrameProbe::Job(frame).StoreSettings(settings));
@@ -76,7 +77,7 @@ protected:
     // The steps on `board` in 03:`minute` UTC. The fix of the board of position logs is its log, that
     // of the other the GGA.
     void Run(int board, int minute, const std::vector<Step>& steps) {
-        FrameProbe::Job(frame).system.nGPSOEMType = board;
+        ChangeSystemRecord(FrameProbe::Job(frame), [board](LastFilesRecord& r) { r.nGPSOEMType = board; });
         for (const Step& step : steps) {
             const sim::Epoch e = At(minute, step.second);
             if (step.zda)
@@ -126,7 +127,7 @@ TEST_F(CurrentFixTest, ARepeatedOrOldFixIsShownStaleAndNeverStored) {
 // A board that gives both its position log (in GPS time) and the GGA (in UTC) stores the times of both
 // on one scale: they go on by the second, never 18 s ahead and back.
 TEST_F(CurrentFixTest, TheTimesOfBothKindsOfFixAreStoredOnOneScale) {
-    FrameProbe::Job(frame).system.nGPSOEMType = kBoardOemD;
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardOemD; });
     std::vector<std::string> stored;
     for (int second = 0; second < 4; ++second) {
         const sim::Epoch e = At(0, second);

@@ -6,7 +6,7 @@
 #include "tests/shell/FrameTestSupport.h"
 
 TEST_F(FrameTest, ResultsExportsRunFromTheJobMenuOnTheCurrentPointFile) {
-    FrameProbe::Job(frame).DerivePaths(L"\\job\\j.qzs", L"pts.xyh");
+    FrameProbe::Job(frame).UseJobPaths(L"\\job\\j.qzs", L"pts.xyh");
     WriteHostFile("job/data/pts.xyh", ToGbk(kPointFile));
     WriteHostFile("job/data/pts.blh", ToGbk(kRawFile));
     WriteHostFile("job/result/.keep", "");

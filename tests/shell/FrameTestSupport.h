@@ -57,11 +57,13 @@ protected:
         ShellTest::SetUp();
         std::filesystem::create_directories(root_ / "Program Files");
         std::filesystem::create_directories(root_ / "job");
+        // The job "j" in \job as opened from its files: a new job's parameters on meridian 120, board 0.
         JobSession& job = FrameProbe::Job(frame);
-        job.jobs.DefaultCoordParams(job.coord);
-        job.coord.projection.szdCenter = 120.0;
-        job.system.nGPSOEMType = 0;
-        job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
+        job.UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
+        CoordSysParams coord = job.NewJobCoordParams();
+        coord.projection.szdCenter = 120.0;
+        job.TakeLoaded(job.Settings(), coord);
+        ASSERT_EQ(job.SystemRecord().nGPSOEMType, 0);
         ASSERT_TRUE(frame.CreateFrame());
         FrameProbe::ApplyCoordParams(frame);
         FrameProbe::Listeners(frame).ListenForPositions(listener.hwnd);

@@ -12,7 +12,7 @@ class FullDiskTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        FrameProbe::Job(frame).LoadAtStartup(mainframe::kSoftwareVersion);
+        FrameProbe::Job(frame).LoadAtStartup();
         FrameProbe::Job(frame).StartPointNames();
         ui_.Pump();
     }
@@ -48,7 +48,7 @@ TEST_F(FullDiskTest, AutomaticStoringStopsAtTheFirstFailedStoreAndTheExitQuestio
     CSurveyPointStore store(host, &frame);
     FrameProbe::SetStorePath(frame, &store);
     JobSession& job = FrameProbe::Job(frame);
-    GeneralSettingsBlock settings = job.settings;
+    GeneralSettingsBlock settings = job.Settings();
     settings.nSaveType = kStoreAutomatic;
     settings.nAsMode = 1;
     settings.szdAutoSaveDis = 0.001;

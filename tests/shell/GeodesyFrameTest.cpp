@@ -6,7 +6,7 @@
 
 TEST_F(FrameTest, ServesTheCoordinateSystemDialogs) {
     GeodesyHostImpl host(FrameProbe::Job(frame), FrameProbe::Watch(frame));
-    EXPECT_EQ(&host.SpareCoordParams(), &FrameProbe::Job(frame).coord2);
+    EXPECT_EQ(&host.SpareCoordParams(), &FrameProbe::Job(frame).SpareCoordParams());
     CoordSysParams changed = host.CoordParams();
     changed.projection.szdCenter = 117.5;
     changed.base.szdBaseX = changed.base.szdBaseY = 0.0;

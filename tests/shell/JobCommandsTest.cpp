@@ -10,6 +10,7 @@
 #include "tests/platform/files/FullDisk.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/ShellStoreDouble.h"
 
 namespace {
@@ -20,7 +21,7 @@ class JobCommandsTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        FrameProbe::Job(frame).LoadAtStartup(mainframe::kSoftwareVersion);
+        FrameProbe::Job(frame).LoadAtStartup();
         frame.ShowWindow(SW_SHOW);
         FrameProbe::SetStorePath(frame, &store);
         ui_.Pump();
@@ -57,8 +58,10 @@ protected:
 };
 
 TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
-    FrameProbe::Job(frame).settings.connection.nComBaud = 7;
-    FrameProbe::Job(frame).settings.nSaveType = 2;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+        s.connection.nComBaud = 7;
+        s.nSaveType = 2;
+    });
     FrameProbe::AcknowledgeParamWarnings(frame);
     NewJobNamed(L"road", 0, [this] {
         ASSERT_TRUE(ui_.Screenshot(Shot("newjob")));
@@ -72,8 +75,8 @@ TEST_F(JobCommandsTest, NewJobByWizardCreatesItsFoldersAndFiles) {
                                 "szLastSaveName=0\r\nszLastJName=J1\r\nszLastZName=Z1\r\nszLastFName=1\r\n"),
               std::string::npos);
     EXPECT_EQ(Title(), L"衡川 <road.xyh>");
-    EXPECT_EQ(FrameProbe::Job(frame).settings.connection.nComBaud, 7);  // the connection is kept
-    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 0);            // the rest is a new job's
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().connection.nComBaud, 7);  // the connection is kept
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().nSaveType, 0);            // the rest is a new job's
     EXPECT_EQ(FrameProbe::Records(frame).RecordFile(), L"\\Program Files\\Jobs\\road\\data\\road.rec");
     EXPECT_FALSE(FrameProbe::Watch(frame).Acknowledged(ParamWarning::kCentralMeridian));
 }
@@ -99,13 +102,13 @@ TEST_F(JobCommandsTest, ANewJobsFolderAppearsWithItsFilesOrNotAtAll) {
 }
 
 TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
-    FrameProbe::Job(frame).settings.nSaveType = 2;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) { s.nSaveType = 2; });
     const std::string system = SystemFile();
     // The wizard cancelled: the settings of the current job are all still there.
     NewJobNamed(L"road", 0, [this] {
         ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDCANCEL); });
     });
-    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 2);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().nSaveType, 2);
     EXPECT_FALSE(std::filesystem::exists(root_ / kJobs / "road"));
 
     // An existing job file, not to be overwritten.
@@ -124,7 +127,7 @@ TEST_F(JobCommandsTest, CancelNoAndBadNamesLeaveTheJobAsItWas) {
     });
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"1新建工程"}));
     EXPECT_EQ(SystemFile(), system);
-    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 2);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().nSaveType, 2);
 }
 
 TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
@@ -141,7 +144,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
         L"bad.qza已损坏,不能使用的设置已换为默认值,原文件保存为\\Program Files\\Jobs\\bad\\bad.qza.bad");
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
     EXPECT_TRUE(std::filesystem::is_directory(root_ / kJobs / "bad/bad.qza.bad"));
-    EXPECT_EQ(FrameProbe::Job(frame).settings.nSaveType, 3);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().nSaveType, 3);
     EXPECT_EQ(Title(), L"衡川 <bad.xyh>");
 
     // When no copy can be kept the current job stays, unmixed and unwritten.
@@ -158,7 +161,9 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     WriteHostFile(std::string(kJobs) + "base/data/base.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     WriteHostFile(std::string(kJobs) + "base/base.qzs", "[General Par]\r\nnTimeZone=7\r\n");
     FrameProbe::DisplayPoints(frame).Append(PointRecord{L"old", 0.0, 0.0, 0.0, L"", 0});
-    FrameProbe::Job(frame).system.lastNames = {L"J7", L"Z7", L"7"};
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) {
+        r.lastNames = {L"J7", L"Z7", L"7"};
+    });
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\base\\base.qzs");
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
     EXPECT_EQ(Title(), L"衡川 <base.xyh>");
@@ -166,10 +171,10 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_TRUE(FrameProbe::DisplayPoints(frame).empty());
     EXPECT_NE(SystemFile().find("szIniFile=\\Program Files\\Jobs\\base\\base.qzs"), std::string::npos);
     TextTriple names;
-    EXPECT_EQ(FrameProbe::Job(frame).jobs.GetLastNames(names), L"K9");
+    EXPECT_EQ(FrameProbe::Job(frame).PointStore().GetLastNames(names), L"K9");
     EXPECT_EQ(names.first, L"J7");
     EXPECT_EQ(GetLocalTimeOffsetMinutes(), 7 * 60);
-    FrameProbe::Job(frame).system.nGPSOEMType = kBoardEclipse;
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardEclipse; });
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
     EXPECT_EQ(FrameProbe::Receiver(frame).State().hour, 10);
 }
@@ -193,7 +198,7 @@ TEST_F(JobCommandsTest, OpeningAJobFinishesTheStoreAKillCutShortAndTellsItOnce) 
 }
 
 TEST_F(JobCommandsTest, NewAndOpenPointFile) {
-    FrameProbe::Job(frame).jobs.SetStoreNames({L"J7", L"Z7", L"7"}, L"7", 0.0, 1);
+    FrameProbe::Job(frame).SetPointNames({L"J7", L"Z7", L"7"}, L"7", 0.0);
     ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
         ui_.SetText(dialog, savefile::kName, L"pts");
         ui_.Click(dialog, IDOK);
@@ -202,7 +207,7 @@ TEST_F(JobCommandsTest, NewAndOpenPointFile) {
     EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/pts.xyh"), "");
     EXPECT_EQ(Title(), L"衡川 <pts.xyh>");
     TextTriple names;
-    EXPECT_EQ(FrameProbe::Job(frame).jobs.GetLastNames(names), L"0");
+    EXPECT_EQ(FrameProbe::Job(frame).PointStore().GetLastNames(names), L"0");
     EXPECT_EQ(names.first, L"J1");
 
     WriteHostFile(std::string(kJobs) + "vorna/data/old.xyh", "K1,1,2,3,c\r\n");
@@ -216,7 +221,7 @@ TEST_F(JobCommandsTest, NewAndOpenPointFile) {
 
 // A name longer than a file name can be is refused in the dialog, which stays open for another.
 TEST_F(JobCommandsTest, NewPointFileWithATooLongNameIsRefused) {
-    const CString before = FrameProbe::Job(frame).paths.dataFileName;
+    const CString before = FrameProbe::Job(frame).Paths().dataFileName;
     const auto files = [&] {
         return std::distance(std::filesystem::directory_iterator(root_ / kJobs / "vorna/data"), {});
     };
@@ -229,7 +234,7 @@ TEST_F(JobCommandsTest, NewPointFileWithATooLongNameIsRefused) {
         ui_.Click(dialog, IDCANCEL);
     });
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
-    EXPECT_EQ(FrameProbe::Job(frame).paths.dataFileName, before);
+    EXPECT_EQ(FrameProbe::Job(frame).Paths().dataFileName, before);
     EXPECT_EQ(files(), filesBefore);
 }
 
@@ -254,7 +259,7 @@ TEST_F(JobCommandsTest, TargetPointNeedsData) {
 TEST_F(JobCommandsTest, APointFileOpenedOnAFullDiskIsNotRecordedInTheSystemFile) {
     WriteHostFile(std::string(kJobs) + "vorna/data/old.xyh", "K1,1,2,3,c\r\n");
     const std::string systemBefore = SystemFile();
-    const LastFilesRecord recordBefore = FrameProbe::Job(frame).system;
+    const LastFilesRecord recordBefore = FrameProbe::Job(frame).SystemRecord();
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\vorna\\data\\old.xyh");
     ui_.ExpectMessageBox(L"创建qzsys.sys文件错误,请检查!");
     {
@@ -263,20 +268,20 @@ TEST_F(JobCommandsTest, APointFileOpenedOnAFullDiskIsNotRecordedInTheSystemFile)
         ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
     }
     EXPECT_EQ(SystemFile(), systemBefore);
-    EXPECT_EQ(FrameProbe::Job(frame).system, recordBefore);
+    EXPECT_EQ(FrameProbe::Job(frame).SystemRecord(), recordBefore);
     EXPECT_EQ(Title(), L"衡川 <old.xyh>");
-    EXPECT_EQ(FrameProbe::Job(frame).paths.dataFileName, L"old.xyh");
+    EXPECT_EQ(FrameProbe::Job(frame).Paths().dataFileName, L"old.xyh");
 }
 
 TEST_F(JobCommandsTest, LastNamesFollowTheJobsRecordFormat) {
     WriteHostFile(std::string(kJobs) + "vorna/data/a.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     EXPECT_EQ(
-        LoadAutoRecord(FrameProbe::Job(frame).paths.jobFolder, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh")
+        LoadAutoRecord(FrameProbe::Job(frame).Paths().jobFolder, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh")
             .first,
         L"K9");
     WriteHostFile(std::string(kJobs) + "vorna/qzrecauto", "[QZRecSaveFormat]6\r\n");
-    const LastNames six =
-        LoadAutoRecord(FrameProbe::Job(frame).paths.jobFolder, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh");
+    const LastNames six = LoadAutoRecord(FrameProbe::Job(frame).Paths().jobFolder,
+                                         L"\\Program Files\\Jobs\\vorna\\data\\a.xyh");
     EXPECT_EQ(six.second, L"Z5");
     EXPECT_EQ(six.first, L"0");
 }

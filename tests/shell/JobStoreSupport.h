@@ -18,11 +18,9 @@ public:
     void Install(const std::filesystem::path& root) {
         std::filesystem::create_directories(root / "job/data");
         JobSession& job = FrameProbe::Job(frame_);
-        job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-        job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
-        job.jobs.SetVersionInfo(mainframe::kSoftwareVersion, job.paths.programFolder);
-        job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-        job.jobs.SetStoreNames({}, L"K1", 0.0, 1);
+        job.UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
+        job.UsePointFile(L"j.xyh");
+        job.SetPointNames({}, L"K1", 0.0);
         FrameProbe::Records(frame_).SetRecordFile(L"\\job\\data\\j.rec");
         FrameProbe::SetStorePath(frame_, &store);
     }

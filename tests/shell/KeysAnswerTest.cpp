@@ -58,7 +58,7 @@ TEST_F(KeysAnswerTest, KeyAStoresAfterEveryWindowThatTookTheKeys) {
 
     // A receiver far from the job's central meridian raises the warning; Escape closes it.
     CGpsState& state = ReceiverLinkProbe::State(FrameProbe::Receiver(Frame()));
-    state.longitude = FrameProbe::Job(Frame()).coord.projection.szdCenter + 8.0;
+    state.longitude = FrameProbe::Job(Frame()).CoordParams().projection.szdCenter + 8.0;
     state.solutionCode = 10;
     ui_.Advance(mainframe::kTickMs);
     ASSERT_TRUE(FrameProbe::Watch(Frame()).Warning(WarningKind::kMeridian).IsOpen());

@@ -3,6 +3,7 @@
 #include "resources/AboutDlg.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 TEST_F(FrameTest, AboutShowsTheVersionAndTheReceiversIdentification) {
     frame.ShowWindow(SW_SHOW);
@@ -20,8 +21,10 @@ TEST_F(FrameTest, AboutShowsTheVersionAndTheReceiversIdentification) {
 
 TEST_F(FrameTest, ConnectCommandOpensTheConnectionDialogWithTheJobsValues) {
     frame.ShowWindow(SW_SHOW);
-    FrameProbe::Job(frame).settings.connection.nComMode = 1;
-    FrameProbe::Job(frame).settings.connection.nInputCom = 9;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+        s.connection.nComMode = 1;
+        s.connection.nInputCom = 9;
+    });
     ui_.OnModal(CConnectDlg::IDD, [&](CDialog& dlg) {
         EXPECT_EQ(static_cast<CConnectDlg&>(dlg).nInputPort, 9);
         dlg.EndDialog(IDCANCEL);

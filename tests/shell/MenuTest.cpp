@@ -21,6 +21,7 @@
 #include "shell/dialogs/SystemInfo.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ TEST_F(MenuTest, LinkItemIsNamedAfterTheDataLink) {
         const wchar_t* text;
     } cases[] = {{1, L"&6网络连接"}, {2, L"&6网络连接"}, {0, L"&6电台设置"}};
     for (const Case& c : cases) {
-        FrameProbe::Job(frame).settings.dataLink.nModuleType = c.type;
+        ChangeSettings(FrameProbe::Job(frame),
+                       [&c](GeneralSettingsBlock& s) { s.dataLink.nModuleType = c.type; });
         ui_.Advance(mainframe::kTickMs);
         CString text;
         menu.GetMenuString(mainmenu::kRadioSettings, text, MF_BYCOMMAND);

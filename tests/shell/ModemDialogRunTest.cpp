@@ -64,7 +64,7 @@ TEST_F(ModemDialogRunTest, EachButtonReachesTheModemThroughThePortSwitch) {
         return receiver.Identity().receiverKind == 2 && receiver.ModuleState() == ModuleMode::kIdle &&
                receiver.ModuleConfigured() == 1;
     }));
-    ASSERT_EQ(FrameProbe::Job(frame).settings.dataLink.nModuleType, kLinkNetwork);
+    ASSERT_EQ(FrameProbe::Job(frame).Settings().dataLink.nModuleType, kLinkNetwork);
     ui_.Advance(mainframe::kTickMs);  // the menu item follows the link on the next tick
     Written();
 
@@ -117,7 +117,7 @@ TEST_F(ModemDialogRunTest, EachButtonReachesTheModemThroughThePortSwitch) {
                                         "TOVAK,CLOSE",  // 断开
                                         "C0",           // OK
                                     }));
-    const NetModuleSettings& kept = FrameProbe::Job(frame).settings.dataLink.net;
+    const NetModuleSettings& kept = FrameProbe::Job(frame).Settings().dataLink.net;
     EXPECT_EQ(kept.server, L"10.0.0.7");
     EXPECT_EQ(kept.domain, L"RTCM32");
     EXPECT_EQ(kept.user, L"ann");

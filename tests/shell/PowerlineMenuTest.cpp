@@ -56,11 +56,9 @@ TEST_F(PowerlineMenuTest, BothScreensHoldThePositionsWhileOpen) {
 TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAndTheMap) {
     std::filesystem::create_directories(root_ / "job/data");
     JobSession& job = FrameProbe::Job(frame);
-    job.DerivePaths(L"\\job\\j.qzs", L"j.xyh");
-    job.jobs.SetResultFileNames(job.paths.dataFolder, L"j.xyh");
-    job.jobs.SetVersionInfo(mainframe::kSoftwareVersion, job.paths.programFolder);
-    job.jobs.SetSystemFilePath(L"\\Program Files\\qzsys.sys");
-    job.jobs.SetStoreNames({L"J1", L"Z1", L"1"}, L"K1", 0.0, 1);
+    job.UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
+    job.UsePointFile(L"j.xyh");
+    job.SetPointNames({L"J1", L"Z1", L"1"}, L"K1", 0.0);
     FrameProbe::Records(frame).SetRecordFile(L"\\job\\data\\j.rec");
     const size_t shown = FrameProbe::DisplayPoints(frame).size();
 
@@ -84,8 +82,8 @@ TEST_F(PowerlineMenuTest, AStoreFromTheSurveyScreenReachesTheJobFilesTheNamesAnd
     EXPECT_EQ(points.Left(points.Find(L',')), L"K2");
     EXPECT_EQ(ReadHostFile("job/data/j.rec").substr(0, 3), "K2,");
     EXPECT_EQ(ReadHostFile("job/qzrecauto"), "[QZRecSaveFormat]2\r\n");
-    EXPECT_EQ(job.system.szLastSaveName, L"K2");
-    EXPECT_EQ(job.jobs.Store().NextName(), L"K3");
+    EXPECT_EQ(job.SystemRecord().szLastSaveName, L"K2");
+    EXPECT_EQ(job.PointStore().NextName(), L"K3");
     const DisplayPoints& map = FrameProbe::DisplayPoints(frame);
     ASSERT_EQ(map.size(), shown + 1);
     EXPECT_EQ(map[map.size() - 1].name, L"K2");

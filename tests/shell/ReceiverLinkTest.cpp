@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "shell/frame/FrameConstants.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/ReceiverLink.h"
 #include "tests/receiver/SimulatorLink.h"
@@ -34,7 +35,7 @@ protected:
     }
 
     sim::CReceiverSimulator simulator;
-    JobSession job;
+    JobSession job{mainframe::kSoftwareVersion};
     CountingLinkOwner owner;
 
 private:
@@ -105,13 +106,19 @@ TEST_F(ReceiverLinkTest, TheNetworkReportGoesOutOnceItsIntervalHasPassed) {
     const std::string gga = sim::GgaSentence(fix);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        job.settings.dataLink.nModuleType = kLinkNetwork;
-        job.settings.dataLink.nGSMSendTimeInterval = c.interval;
+        // The job as opened with the network link reporting at this interval.
+        const auto reportEvery = [this](int interval) {
+            GeneralSettingsBlock settings = job.Settings();
+            settings.dataLink.nModuleType = kLinkNetwork;
+            settings.dataLink.nGSMSendTimeInterval = interval;
+            job.TakeLoaded(settings, job.CoordParams());
+        };
+        reportEvery(c.interval);
         std::unique_ptr<ReceiverLink> link = FreshLink();
         Written();
         std::vector<int> reported;
         for (int position = 1; position <= 9; ++position) {
-            if (position == 6 && c.loweredTo >= 0) job.settings.dataLink.nGSMSendTimeInterval = c.loweredTo;
+            if (position == 6 && c.loweredTo >= 0) reportEvery(c.loweredTo);
             link->OnBytes(reinterpret_cast<const uint8_t*>(gga.data()), gga.size());
             if (Written().find("send com2 \"$GPGGA") != std::string::npos) reported.push_back(position);
         }

@@ -7,6 +7,7 @@
 #include "resources/InstrumentSetDlg.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 namespace {
 
@@ -61,17 +62,22 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
     ui_.OnModal(instrumentset::IDD, [&](CDialog& dlg) { ui_.Click(dlg, IDCANCEL); });
     ASSERT_TRUE(ChooseInstrumentSettings());
 
-    DataLinkSettings& link = FrameProbe::Job(frame).settings.dataLink;
-    link.nModuleType = 0;
-    link.radioChannel = 5;
+    JobSession& job = FrameProbe::Job(frame);
+    const DataLinkSettings& link = job.Settings().dataLink;
+    ChangeSettings(job, [](GeneralSettingsBlock& s) {
+        s.dataLink.nModuleType = 0;
+        s.dataLink.radioChannel = 5;
+    });
     ui_.OnModal(CRadioSetDlg::IDD, [&](CDialog& dlg) {
         EXPECT_EQ(static_cast<CRadioSetDlg&>(dlg).m_nChannel, 5);
         dlg.EndDialog(IDCANCEL);
     });
     ASSERT_TRUE(ChooseRadioSettings());
 
-    link.nModuleType = 1;
-    link.net.server = L"10.0.0.1";
+    ChangeSettings(job, [](GeneralSettingsBlock& s) {
+        s.dataLink.nModuleType = 1;
+        s.dataLink.net.server = L"10.0.0.1";
+    });
     ui_.OnModal(CGprsModuleDlg::IDD, [&](CDialog& dlg) {
         auto& modem = static_cast<CGprsModuleDlg&>(dlg);
         EXPECT_EQ(modem.Kept().server, L"10.0.0.1");
@@ -82,7 +88,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"6网络连接"}));
     EXPECT_EQ(link.net.server, L"10.0.0.2");
 
-    link.nModuleType = 2;
+    ChangeSettings(job, [](GeneralSettingsBlock& s) { s.dataLink.nModuleType = 2; });
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"6网络连接"}));
     EXPECT_TRUE(ui_.MessageBoxes().empty());
 }
@@ -106,7 +112,7 @@ TEST_F(ReceiverMenuTest, ChoosingTheRadioLinkRereadsTheChannelOnTheNextVersionRe
         for (const CommandItem& item : modules.queue) out.push_back(item.name);
         return out;
     };
-    FrameProbe::Job(frame).settings.dataLink.nModuleType = 0;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) { s.dataLink.nModuleType = 0; });
     chooseLink(datalink::kModule);
     modules.CancelCommands();
     Reply("QZ9120382345678");

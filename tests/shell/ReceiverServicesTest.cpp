@@ -15,7 +15,7 @@ TEST_F(ReceiverServicesTest, TheSettingsChangeOnlyWithTheJobFile) {
     } cases[] = {{L"\\gone\\j.qzs", false}, {L"\\job\\j.qzs", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
-        FrameProbe::Job(frame).jobs.SetJobFilePaths({c.jobFile, L"\\job\\j.qza"});
+        FrameProbe::Job(frame).UseJobPaths(c.jobFile, L"j.xyh");
         IFrameServices& services = FrameProbe::Services(frame);
         const int zoneBefore = services.Settings().connection.nTimeZone;
         GeneralSettingsBlock changed = services.Settings();

@@ -5,6 +5,7 @@
 #include "resources/TimeZoneDlg.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ protected:
 }  // namespace
 
 TEST_F(ReceiverSettingsMenuTest, ATimeZoneChosenInItsDialogSetsTheHourOfTheNextFix) {
-    FrameProbe::Job(frame).system.nGPSOEMType = kBoardEclipse;
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardEclipse; });
     ui_.OnModal(timezonedlg::IDD, [&](CDialog& d) {
         ui_.SetText(d, timezonedlg::kZone, L"5");
         ui_.Click(d, IDOK);
@@ -46,7 +47,7 @@ TEST_F(ReceiverSettingsMenuTest, TheLowFixLevelChosenInTheRoverSettingsTakesAWid
         ui_.Click(d, IDOK);
     });
     ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"设置S", L"4移动站设置"}));
-    EXPECT_EQ(FrameProbe::Job(frame).settings.connection.nFixLevel, 2);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().connection.nFixLevel, 2);
     Feed(BestPosOf("WIDE_INT"));
     EXPECT_EQ(FrameProbe::Receiver(frame).State().solutionCode, kSolFixed);
 }

@@ -2,6 +2,7 @@
 #include "foundation/CIniFile.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 namespace {
 std::string Stream() {
@@ -44,7 +45,7 @@ TEST_F(FrameTest, BrokenPiecesAreDroppedAndTheLinesAfterThemStillArrive) {
 TEST_F(FrameTest, BoardTypeDecidesWhichLinesGivePositions) {
     const sim::Epoch e = Epoch();
     for (int board : {0, 1, 2, 5}) {
-        FrameProbe::Job(frame).system.nGPSOEMType = board;
+        ChangeSystemRecord(FrameProbe::Job(frame), [board](LastFilesRecord& r) { r.nGPSOEMType = board; });
         listener.heard.clear();
         Feed(sim::BestPosLog(e) + sim::GgaSentence(e));
         EXPECT_EQ(listener.Kinds(), board == 1 ? std::vector<LPARAM>{4} : (std::vector<LPARAM>{4, 1}))
@@ -96,15 +97,15 @@ TEST_F(FrameTest, VersionReplyAndEmptyLinesGiveNoPosition) {
     for (const HeardFix& h : listener.heard) EXPECT_EQ(h.kind, 0);
     EXPECT_EQ(FrameProbe::Receiver(frame).State().ident.text[0], L"QZ8120382345678");
     // What the reply told is applied: the board is saved in the system file, the base flag follows.
-    EXPECT_EQ(FrameProbe::Job(frame).system.nGPSOEMType, kBoardOemT);
+    EXPECT_EQ(FrameProbe::Job(frame).SystemRecord().nGPSOEMType, kBoardOemT);
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("nGPSOEMType=5"), std::string::npos);
     EXPECT_EQ(FrameProbe::Receiver(frame).BaseFlag(), 1);
     // Once the serial number is known (and the module chain the reply started is over), a reply only
     // tells the data link and the radio channel.
     ReceiverLinkProbe::Modules(FrameProbe::Receiver(frame)).SetMode(ModuleMode::kIdle);
     Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "BASE", 7) + "\r\n");
-    EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.radioChannel, 7);
-    EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.nModuleType, 0);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().dataLink.radioChannel, 7);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().dataLink.nModuleType, 0);
 }
 
 // A version reply that cannot be read leaves the receiver unknown, and the solution field says so
@@ -155,11 +156,11 @@ TEST_F(FrameTest, RepeatedVersionRepliesWriteTheJobFileOnlyWhenTheyTellSomething
     JobSession& job = FrameProbe::Job(frame);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        job.jobs.SetJobFilePaths({c.jobFile, L"\\job\\j.qza"});
+        job.UseJobPaths(c.jobFile, L"j.xyh");
         if (c.failed) ui_.ExpectMessageBox(L"创建qzs文件错误,请检查错误!");
         Feed(sim::VersionReply("QZ8120382345678", "OEM-T", "ROVER", c.channel, c.link) + "\r\n");
-        EXPECT_EQ(job.settings.dataLink.nModuleType, c.kind);
-        EXPECT_EQ(job.settings.dataLink.radioChannel, c.channelAfter);
+        EXPECT_EQ(job.Settings().dataLink.nModuleType, c.kind);
+        EXPECT_EQ(job.Settings().dataLink.radioChannel, c.channelAfter);
         EXPECT_NE(ReadHostFile("job/j.qzs").find("nModuleType=" + std::to_string(c.kind) + "\r\n"),
                   std::string::npos);
     }
@@ -188,11 +189,11 @@ TEST_F(FrameTest, LinkDetectionSaysItsSuccessOnlyOnceTheJobFileTookWhatItRead) {
     CModuleCommandQueue& modules = ReceiverLinkProbe::Modules(receiver);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        GeneralSettingsBlock start = job.settings;
+        GeneralSettingsBlock start = job.Settings();
         start.dataLink = DataLinkSettings{};
-        job.jobs.SetJobFilePaths({L"\\job\\j.qzs", L"\\job\\j.qza"});
+        job.UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
         ASSERT_TRUE(job.StoreSettings(start));
-        job.jobs.SetJobFilePaths({c.jobFile, L"\\job\\j.qza"});
+        job.UseJobPaths(c.jobFile, L"j.xyh");
         listener.heard.clear();
         modules.CancelCommands();
         modules.SetMode(ModuleMode::kLinkDetect);
@@ -200,7 +201,7 @@ TEST_F(FrameTest, LinkDetectionSaysItsSuccessOnlyOnceTheJobFileTookWhatItRead) {
         if (!c.written) ui_.ExpectMessageBox(L"创建qzs文件错误,请检查错误!");
         Feed(c.network ? "TOVAK,ALL,0,42,0,555,MODEGSM,MODETOVAK,1.2.3.4,6060,,me:pw,,\r\n" : radioReply);
 
-        const DataLinkSettings& link = job.settings.dataLink;
+        const DataLinkSettings& link = job.Settings().dataLink;
         EXPECT_EQ(link.nModuleType, c.written && c.network ? kLinkNetwork : kLinkRadio);
         EXPECT_EQ(link.radioChannel, c.written && !c.network ? 5 : 0);
         EXPECT_EQ(link.net.server, c.written && c.network ? L"1.2.3.4" : L"");

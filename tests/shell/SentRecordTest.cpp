@@ -10,6 +10,7 @@
 #include "platform/text/CodePage.h"
 #include "platform/time/Clock.h"
 #include "tests/shell/FrameProbe.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/SimulatorFrameTest.h"
 #include "tools/receiver-sim/sim/SimHexPacket.h"
 
@@ -121,12 +122,13 @@ protected:
     // clock (the housekeeping re-sends come due), fixed until 24 s (the network report), and silence
     // for the rest of the minute (the watchdog).
     std::string RunMinute(const Scenario& s) {
-        FrameProbe::Job(frame).system.nGPSOEMType = s.board;
-        DataLinkSettings& link = FrameProbe::Job(frame).settings.dataLink;
-        link.nModuleType = s.dataLink;
-        link.nGSMSendTimeInterval = 10;
-        FrameProbe::Job(frame).settings.connection.nRadioFormat = 3;
-        FrameProbe::Job(frame).settings.connection.nGAngle = 10;
+        ChangeSystemRecord(FrameProbe::Job(frame), [&s](LastFilesRecord& r) { r.nGPSOEMType = s.board; });
+        ChangeSettings(FrameProbe::Job(frame), [&s](GeneralSettingsBlock& settings) {
+            settings.dataLink.nModuleType = s.dataLink;
+            settings.dataLink.nGSMSendTimeInterval = 10;
+            settings.connection.nRadioFormat = 3;
+            settings.connection.nGAngle = 10;
+        });
         EXPECT_TRUE(s.linkKind == 0 ? FrameProbe::Services(frame).ConnectReceiver(0, 0, 0, 57600)
                                     : FrameProbe::Services(frame).ConnectReceiver(0, 1, 3, 57600));
         if (*s.version)

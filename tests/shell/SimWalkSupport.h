@@ -19,7 +19,7 @@ class SimWalkTest : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        ApplyCoordParams(FrameProbe::Job(frame).coord, offline_);
+        ApplyCoordParams(FrameProbe::Job(frame).CoordParams(), offline_);
     }
     void TearDown() override {
         if (far_ >= 0) close(far_);

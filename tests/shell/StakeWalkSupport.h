@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ui/ListCtrl.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/JobStoreSupport.h"
 #include "tests/shell/SimWalkSupport.h"
 
@@ -24,8 +25,10 @@ protected:
     void SetUp() override {
         SimWalkTest::SetUp();
         job_.Install(root_);
-        FrameProbe::Job(frame).settings.connection.dRmshLimit = 0.05;
-        FrameProbe::Job(frame).settings.connection.dRmsvLimit = 0.05;
+        ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+            s.connection.dRmshLimit = 0.05;
+            s.connection.dRmsvLimit = 0.05;
+        });
         frame.ShowWindow(SW_SHOW);
         ui_.Pump();
         Raw(kOrigin[0], kOrigin[1], n0_, e0_);

@@ -8,6 +8,7 @@
 #include "shell/view/CFrmGraphView.h"
 #include "tests/receiver/SimulatorLink.h"
 #include "tests/shell/FrameProbe.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/ShellTestSupport.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
@@ -247,8 +248,17 @@ TEST_F(StartupTest, ExitAsksAndYesWritesTheNamesBack) {
     CQuorinApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.MainFrame();
-    FrameProbe::Job(frame).jobs.SetStoreNames({L"J7", L"Z3", L"12"}, L"P12", 0.0, 1);
-    FrameProbe::Job(frame).jobs.SetNameAffixes(L"-a", L"K");
+    // The store holds names and name affixes that the files do not: the affixes came from the job
+    // file when the names started, and the file has changed since.
+    JobSession& job = FrameProbe::Job(frame);
+    const GeneralSettingsBlock started = job.Settings();
+    ChangeSettings(job, [](GeneralSettingsBlock& s) {
+        s.recordSave.szAfterName = L"-a";
+        s.recordSave.szBeferName = L"K";
+    });
+    job.StartPointNames();
+    ASSERT_TRUE(job.StoreSettings(started));
+    job.SetPointNames({L"J7", L"Z3", L"12"}, L"P12", 0.0);
     ui_.ExpectMessageBox(L"确定要退出衡川吗?", IDNO);
     FrameProbe::ConfirmExit(frame);
     ASSERT_TRUE(IsWindow(frame.m_hWnd));
@@ -260,8 +270,8 @@ TEST_F(StartupTest, ExitAsksAndYesWritesTheNamesBack) {
     EXPECT_NE(system.find("szLastSaveName=P12\r\nszLastJName=J7\r\nszLastZName=Z3\r\nszLastFName=12"),
               std::string::npos)
         << system;
-    const std::string job = ReadHostFile(std::string(kJob) + "vorna.qzs");
-    EXPECT_NE(job.find("szAfterName=-a\r\nszBeferName=K\r\n"), std::string::npos) << job;
+    const std::string jobFile = ReadHostFile(std::string(kJob) + "vorna.qzs");
+    EXPECT_NE(jobFile.find("szAfterName=-a\r\nszBeferName=K\r\n"), std::string::npos) << jobFile;
 }
 
 // Start-up opens the job's link as it was left. The built-in Bluetooth module's port opens, but

@@ -166,7 +166,7 @@ TEST_F(StoredPointsTest, OpeningAPointFileAndChangingTheRuleRefillTheMap) {
     WaitForFill(frame);
     EXPECT_EQ(Names(frame), (std::vector<CString>{L"Q2", L"Q3"}));
 
-    GeneralSettingsBlock settings = FrameProbe::Job(frame).settings;
+    GeneralSettingsBlock settings = FrameProbe::Job(frame).Settings();
     settings.nShowSurveyPoint = -1;
     SurveyHostImpl host = FrameProbe::Hosts(frame).Survey();
     ui_.ExpectMessageBox(L"other.xyh中有1行已损坏,已跳过");

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "shell/frame/FrameConstants.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/ReceiverLink.h"
 #include "shell/frame/Supervision.h"
@@ -32,7 +33,7 @@ protected:
         }
     }
 
-    JobSession job;
+    JobSession job{mainframe::kSoftwareVersion};
     CountingLinkOwner owner;
     ReceiverLink link{job, owner};
     SupervisedDouble frame;

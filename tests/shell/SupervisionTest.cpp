@@ -5,6 +5,7 @@
 #include "resources/WarningDlgs.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
 namespace {
@@ -38,8 +39,10 @@ TEST_F(SupervisionTest, NoDataAfterFifteenSilentTicksThenAfterNineMore) {
 // The start-up opens the built-in Bluetooth module's port without linking it: while it is silent the
 // watch says the receiver is not connected, and once a run how to connect it.
 TEST_F(SupervisionTest, ASilentBuiltInModuleSaysHowToConnect) {
-    FrameProbe::Job(frame).settings.connection.nPort = kBuiltInModuleLink;
-    FrameProbe::Job(frame).settings.connection.nComMode = 0;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+        s.connection.nPort = kBuiltInModuleLink;
+        s.connection.nComMode = 0;
+    });
     ui_.ExpectMessageBox(Supervision::kHowToLinkText);
     std::vector<int> at;
     for (int tick = 1; tick <= 26; ++tick) {
@@ -65,7 +68,8 @@ TEST_F(SupervisionTest, AModuleReadRunningOutGivesWayToTheNextRead) {
         {0, ModuleCommand::kReadGprs, L"CLOSERADIO"},
     };
     for (const Case& c : cases) {
-        FrameProbe::Job(frame).settings.dataLink.nModuleType = c.linkType;
+        ChangeSettings(FrameProbe::Job(frame),
+                       [&c](GeneralSettingsBlock& s) { s.dataLink.nModuleType = c.linkType; });
         modules.CancelCommands();
         modules.SetMode(ModuleMode::kLinkDetect);
         modules.current.kind = c.pending;
@@ -111,12 +115,13 @@ TEST_F(SupervisionTest, ParameterWarningsFollowTheirRules) {
         {"seven rotation 0.000281", 120.0, 10, 0, 0.000281, WarningKind::kSevenParam, true},
     };
     for (const Case& c : cases) {
-        CoordSysParams& coord = FrameProbe::Job(frame).coord;
-        coord.projection.szdCenter = 120.0;
-        coord.four.nDifang = c.scale != 0 ? 1 : 0;
-        coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
-        coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;
-        coord.seven.szdWz = c.rotation != 0 ? c.rotation : 1.0;
+        ChangeCoordParams(FrameProbe::Job(frame), [&c](CoordSysParams& coord) {
+            coord.projection.szdCenter = 120.0;
+            coord.four.nDifang = c.scale != 0 ? 1 : 0;
+            coord.four.szdCk1 = c.scale != 0 ? c.scale : 5.0;
+            coord.seven.nSevenPar = c.rotation != 0 ? 1 : 0;
+            coord.seven.szdWz = c.rotation != 0 ? c.rotation : 1.0;
+        });
         ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).longitude = c.longitude;
         ReceiverLinkProbe::State(FrameProbe::Receiver(frame)).solutionCode = c.solutionCode;
         ui_.Advance(kTick);
@@ -163,11 +168,13 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
     watch.NoteBaseChange(L"0001", L"0001", 12.0);
     watch.NoteBaseChange(L"0002", L"0001", 12.0);
     ASSERT_EQ(watch.BaseChangeText(), L"当前基站号::0002  上次基站号::0001\r\n新旧基站距离::12.000");
-    FrameProbe::Job(frame).settings.dataLink.nModuleType = 1;
-    FrameProbe::Job(frame).settings.dataLink.net.workMode = 2;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+        s.dataLink.nModuleType = 1;
+        s.dataLink.net.workMode = 2;
+    });
     ui_.Advance(kTick);
     EXPECT_FALSE(Warning(WarningKind::kBaseId).IsOpen());
-    FrameProbe::Job(frame).settings.dataLink.net.workMode = 0;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) { s.dataLink.net.workMode = 0; });
     ui_.Advance(kTick);
     const CWarningDlg& id = Warning(WarningKind::kBaseId);
     ASSERT_TRUE(id.IsOpen());
@@ -184,9 +191,11 @@ TEST_F(SupervisionTest, BaseIdentifierWarningComesBeforeTheCoordinatesOneAndNetw
 // loss stays shown (no "无数据" over it) until it is back.
 TEST_F(SupervisionTest, ALostReceiverIsTriedEveryFourSecondsAndItsLossStaysShown) {
     SetSerialDevicePath(5, (root_ / "gone").string());
-    FrameProbe::Job(frame).settings.connection.nPort = 0;
-    FrameProbe::Job(frame).settings.connection.nComMode = 0;
-    FrameProbe::Job(frame).settings.connection.nComBaud = 57600;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) {
+        s.connection.nPort = 0;
+        s.connection.nComMode = 0;
+        s.connection.nComBaud = 57600;
+    });
     listener.heard.clear();
     FrameProbe::Watch(frame).OnPortLost();
     ASSERT_EQ(listener.heard.size(), 1u);

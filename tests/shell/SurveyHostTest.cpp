@@ -9,6 +9,7 @@
 #include "shell/view/CFrmGraphView.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/JobStoreSupport.h"
 
 namespace {
@@ -53,19 +54,31 @@ TEST_F(SurveyHostTest, KeyAStoresIntoTheJobFilesAfterSavingTheName) {
     EXPECT_EQ(FromGbk(ReadHostFile("job/j.lib")), L"4,K2,100.000,200.000,0.000,井\r\n");
     EXPECT_EQ(ReadHostFile("job/data/j.blh").substr(0, 11), "Rem Version");
     EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("szLastSaveName=K2\r\n"), std::string::npos);
-    EXPECT_EQ(FrameProbe::Job(frame).jobs.Store().NextName(), L"K3");
+    EXPECT_EQ(FrameProbe::Job(frame).PointStore().NextName(), L"K3");
     EXPECT_EQ(FromGbk(ReadHostFile("job/data/j.rec")), L"K2,100.0000,200.0000,0.0000,井\r\n");
     // The last code goes to the job file.
     EXPECT_NE(FromGbk(ReadHostFile("job/j.qzs")).Find(L"井"), -1);
 }
 
+// Start-up found the job file "j" unusable and could keep no copy of it: it ran on the default job and
+// holds both that file and the system file naming it.
 TEST_F(SurveyHostTest, FilesThatStartUpFoundUnusableAreNeverWritten) {
-    JobSettingsFiles& files = FrameProbe::Job(frame).jobs.Files();
-    files.Hold(L"\\job\\j.qzs");
-    files.Hold(files.SystemFilePath());
+    JobSession& job = FrameProbe::Job(frame);
+    ChangeSystemRecord(job, [](LastFilesRecord& r) {
+        r.szIniFile = L"\\job\\j.qzs";
+        r.szDataFile = L"j.xyh";
+    });
+    const std::string unusable(2 << 20, '[');
+    WriteHostFile("job/j.qzs", unusable);
+    WriteHostFile("job/j.qzs.bad", "an older copy");
+    ui_.ExpectMessageBox(L"读取qzs文件错误,请检查错误!");
+    job.LoadAtStartup();
+    ASSERT_EQ(job.Paths().jobFileName, L"vorna.qzs");
+    const std::string system = ReadHostFile("Program Files/qzsys.sys");
+    job_.Install(root_);
     StoreWithKeyA();
-    EXPECT_FALSE(FileExists(L"\\job\\j.qzs"));
-    EXPECT_FALSE(FileExists(L"\\Program Files\\qzsys.sys"));
+    EXPECT_EQ(ReadHostFile("job/j.qzs"), unusable);
+    EXPECT_EQ(ReadHostFile("Program Files/qzsys.sys"), system);
     EXPECT_EQ(CutPointFileLines(FromGbk(ReadHostFile("job/data/j.xyh"))).size(), 1u);
 }
 
@@ -82,7 +95,7 @@ TEST_F(SurveyHostTest, TheStoreListenerIsGivenBack) {
 // While every position line is refused, the last position grows stale: the view says so in its
 // solution line and key A stores nothing; the next accepted fix is stored again.
 TEST_F(SurveyHostTest, AStalePositionIsShownAndNeverStored) {
-    FrameProbe::Job(frame).system.nGPSOEMType = kBoardOemD;
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardOemD; });
     for (int i = 0; i < 3; ++i) {
         Feed(sim::GgaSentence(Epoch()));
         ui_.Advance(200);  // five fixes a second

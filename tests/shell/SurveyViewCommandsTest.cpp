@@ -7,6 +7,7 @@
 #include "survey/screens/CCoordViewDlg.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 
 namespace {
 class CoordViewCommandTest : public FrameTest {
@@ -15,10 +16,9 @@ protected:
         FrameTest::SetUp();
         frame.ShowWindow(SW_SHOW);
         FrameProbe::RecalcViewLayout(frame);
-        FrameProbe::Job(frame).paths.dataFolder = L"\\job\\data\\";
-        FrameProbe::Job(frame).paths.dataFileName = L"j.xyh";
+        FrameProbe::Job(frame).UseJobPaths(L"\\job\\j.qzs", L"j.xyh");
         // The map shows every point: its list holds all that the file has.
-        FrameProbe::Job(frame).settings.nShowSurveyPoint = -1;
+        ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) { s.nShowSurveyPoint = -1; });
         WriteHostFile("job/data/j.xyh", "P1,1,2,3\r\nP2,4,5,6\r\nP3,7,8,9\r\n");
         ui_.Pump();
     }

@@ -6,6 +6,7 @@
 #include "resources/DataLinkDlg.h"
 #include "resources/InstrumentSetDlg.h"
 #include "tests/shell/FrameProbe.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/SimulatorFrameTest.h"
 
 class TranscriptTest : public SimulatorFrameTest {
@@ -13,7 +14,7 @@ protected:
     // The port alone, as after a connection whose replies have all been handled.
     void OpenPort() { ASSERT_TRUE(FrameProbe::Receiver(frame).Port().OpenPort(5, 57600)); }
     void Connect(int board) {
-        FrameProbe::Job(frame).system.nGPSOEMType = board;
+        ChangeSystemRecord(FrameProbe::Job(frame), [board](LastFilesRecord& r) { r.nGPSOEMType = board; });
         ASSERT_TRUE(FrameProbe::Services(frame).ConnectReceiver(0, 0, 0, 57600));
     }
     // Lets the reader hand the simulator's answers to the frame until `done` holds.
@@ -68,8 +69,8 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
     }
     cases[1].sent = packet89 + packet0;
     for (const Case& c : cases) {
-        FrameProbe::Job(frame).system.nGPSOEMType = c.board;
-        FrameProbe::Job(frame).settings.connection.nGAngle = 15;
+        ChangeSystemRecord(FrameProbe::Job(frame), [&c](LastFilesRecord& r) { r.nGPSOEMType = c.board; });
+        ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) { s.connection.nGAngle = 15; });
         FrameProbe::ReacquireAndSave(frame);
         EXPECT_EQ(Written(), c.sent) << "board " << c.board;
         EXPECT_NE(ReadHostFile("job/j.qzs").find("nGAngle=0\r\n"), std::string::npos);
@@ -77,7 +78,7 @@ TEST_F(TranscriptTest, ReacquisitionByBoardAndTheMaskInTheJobFile) {
 }
 
 TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
-    FrameProbe::Job(frame).settings.dataLink.radioChannel = 7;
+    ChangeSettings(FrameProbe::Job(frame), [](GeneralSettingsBlock& s) { s.dataLink.radioChannel = 7; });
     Connect(3);
     Written();
     ASSERT_TRUE(PumpUntil([&] { return !FrameProbe::Receiver(frame).State().ident.text[0].IsEmpty(); }));
@@ -85,7 +86,7 @@ TEST_F(TranscriptTest, VersionReplyRunsTheModuleChainAndReadsTheChannel) {
         return FrameProbe::Receiver(frame).ModuleConfigured() == 1 &&
                FrameProbe::Receiver(frame).ModuleState() == ModuleMode::kIdle;
     }));
-    EXPECT_EQ(FrameProbe::Job(frame).settings.dataLink.radioChannel, 3);
+    EXPECT_EQ(FrameProbe::Job(frame).Settings().dataLink.radioChannel, 3);
     std::vector<CString> texts;
     for (const HeardFix& h : listener.heard)
         if (h.kind == 0) texts.push_back(h.solution);

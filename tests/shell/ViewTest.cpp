@@ -1,5 +1,7 @@
 // The main map view: storing through the frame's store path, automatic storing, the stored-point
 // markers, fit all, taps and the buttons.
+#include <functional>
+
 #include "foundation/PointLines.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Desktop.h"
@@ -11,6 +13,7 @@
 #include "shell/view/ViewButtons.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
+#include "tests/shell/JobChanges.h"
 #include "tests/shell/ShellStoreDouble.h"
 
 namespace {
@@ -27,9 +30,8 @@ protected:
         FrameProbe::Listeners(frame).ListenForPositions(view().m_hWnd);
         std::filesystem::create_directories(root_ / "Program Files/Jobs/t/data");
         FrameProbe::Records(frame).SetRecordFile(L"\\Program Files\\Jobs\\t\\data\\t.rec");
-        FrameProbe::Job(frame).jobs.SetJobFilePaths(
-            {L"\\Program Files\\Jobs\\t\\t.qzs", L"\\Program Files\\Jobs\\t\\t.qza"});
-        settings().nShowSurveyPoint = -1;
+        FrameProbe::Job(frame).UseJobPaths(L"\\Program Files\\Jobs\\t\\t.qzs", L"t.xyh");
+        SetSettings([](GeneralSettingsBlock& s) { s.nShowSurveyPoint = -1; });
         view().Canvas().SetView(0.0, 0.0, 1.0);
         ui_.Pump();
     }
@@ -38,7 +40,10 @@ protected:
         FrameTest::TearDown();
     }
     CFrmGraphView& view() { return *FrameProbe::View(frame); }
-    GeneralSettingsBlock& settings() { return FrameProbe::Job(frame).settings; }
+    // The job's settings, changed as a settings dialog changes them.
+    void SetSettings(const std::function<void(GeneralSettingsBlock&)>& change) {
+        ChangeSettings(FrameProbe::Job(frame), change);
+    }
     static CGpsState Fix(int h, int m, int s, double n, double e = 50.0, int code = 10) {
         CGpsState state;
         state.fixFlag = 1;
@@ -82,10 +87,10 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
     EXPECT_EQ(dc.GetPixel(marker.x - 2, marker.y), RGB(0, 0, 0));
 
     // Automatic mode only starts automatic storing; a refused store changes nothing.
-    settings().nSaveType = 3;
+    SetSettings([](GeneralSettingsBlock& s) { s.nSaveType = 3; });
     ui_.Click(view(), mainview::kStorePoint);
     EXPECT_EQ(store.starts.size(), 1u);
-    settings().nSaveType = 0;
+    SetSettings([](GeneralSettingsBlock& s) { s.nSaveType = 0; });
     store.refuse = 1;
     ui_.Click(view(), mainview::kStorePoint);
     EXPECT_EQ(FrameProbe::DisplayPoints(frame).size(), 1u);
@@ -106,9 +111,11 @@ TEST_F(ViewTest, StoreButtonStoresTheLatestFixAndDrawsItsMarker) {
 }
 
 TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
-    settings().nSaveType = 3;
-    settings().nAsMode = 0;
-    settings().nAutoSaveTime = 5;
+    SetSettings([](GeneralSettingsBlock& s) {
+        s.nSaveType = 3;
+        s.nAsMode = 0;
+        s.nAutoSaveTime = 5;
+    });
     Send(Fix(12, 0, 0, 1.0));  // not running yet
     EXPECT_TRUE(store.quick.empty());
     FrameProbe::AutoStore(frame).running = 1;
@@ -120,8 +127,10 @@ TEST_F(ViewTest, AutomaticStoringByTimeAndByDistance) {
     EXPECT_FALSE(store.requests.back().keepsLastCode);
 
     store.quick.clear();
-    settings().nAsMode = 1;
-    settings().szdAutoSaveDis = 10.0;
+    SetSettings([](GeneralSettingsBlock& s) {
+        s.nAsMode = 1;
+        s.szdAutoSaveDis = 10.0;
+    });
     FrameProbe::AutoStore(frame).firstPoint = 1;
     for (double n : {0.0, 4.0, 8.0, 12.0}) Send(Fix(12, 1, 0, n));
     ASSERT_EQ(store.quick.size(), 2u);
@@ -138,7 +147,7 @@ TEST_F(ViewTest, StoredPointsShownByTheirCount) {
         size_t markers;
     } cases[] = {{-1, 4}, {9, 4}, {2, 2}, {0, 0}};
     for (const Case& c : cases) {
-        settings().nShowSurveyPoint = c.show;
+        SetSettings([&c](GeneralSettingsBlock& s) { s.nShowSurveyPoint = c.show; });
         FrameProbe::View(frame)->Invalidate();
         view().GetDlgItem(mainview::kPlot)->Invalidate();
         ui_.Pump();
@@ -188,7 +197,7 @@ TEST_F(ViewTest, FitAllFramesEveryShownPointOnScreenOrNot) {
         std::vector<const wchar_t*> framed;
     } cases[] = {{-1, {L"old", L"near", L"far"}}, {2, {L"near", L"far"}}, {1, {L"far"}}};
     for (const Case& c : cases) {
-        settings().nShowSurveyPoint = c.show;
+        SetSettings([&c](GeneralSettingsBlock& s) { s.nShowSurveyPoint = c.show; });
         view().Canvas().SetView(0.0, 0.0, 0.2);  // only "near" on screen
         view().GetDlgItem(mainview::kPlot)->Invalidate();
         ui_.Pump();
