@@ -26,7 +26,10 @@ struct ViewSetUp {
     explicit ViewSetUp(int points) {
         frame.CreateFrame();
         frame.ShowWindow(SW_SHOW);
-        FrameProbe::Job(frame).settings.nShowSurveyPoint = -1;
+        JobSession& job = FrameProbe::Job(frame);
+        GeneralSettingsBlock settings = job.Settings();
+        settings.nShowSurveyPoint = -1;
+        job.TakeLoaded(settings, job.CoordParams());
         for (int i = 0; i < points; ++i) {
             PointRecord p;
             p.name.Format(L"P%d", i);

@@ -45,8 +45,10 @@ std::string EpochBytes() {
 
 void BM_OneEpochToThePositionWindow(benchmark::State& state) {
     CMainFrame frame;
-    FrameProbe::Job(frame).jobs.DefaultCoordParams(FrameProbe::Job(frame).coord);
-    FrameProbe::Job(frame).coord.projection.szdCenter = 120.0;
+    JobSession& job = FrameProbe::Job(frame);
+    CoordSysParams coord = job.NewJobCoordParams();
+    coord.projection.szdCenter = 120.0;
+    job.TakeLoaded(job.Settings(), coord);
     FrameProbe::ApplyCoordParams(frame);
     CCountingWindow listener;
     FrameProbe::Listeners(frame).ListenForPositions(listener.hwnd);
