@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "foundation/PointLines.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
@@ -13,8 +14,8 @@ constexpr std::string_view kStoreMagic = "QZJ1\n";
 // Written by a start before it finishes stores: the notice naming the point is owed.
 constexpr std::string_view kFinishMagic = "QZJF\n";
 constexpr std::string_view kEnd = "END\n";
-// A store's record is a few hundred bytes and the journal is settled every few dozen stores; a
-// journal larger than this is no journal of ours.
+// A store's record is a few hundred bytes and the journal is settled every few dozen stores at
+// most; a journal larger than this is no journal of ours.
 constexpr uint64_t kMaxJournalBytes = 16u << 20;
 
 void PutNumber(std::string& out, uint64_t value) {
@@ -89,9 +90,10 @@ uint64_t CurrentLength(const CString& path) {
 enum class EntryState { kWhole, kLacking, kChanged, kUnreadable };
 
 // Where a file `now` bytes long stands against what the store gave it. Lacking: nothing of the
-// store's bytes (`torn` 0) or the first `torn` of them. A file shorter than where the store began,
-// or holding other bytes where the store's belong, was changed since (a rewrite by the coordinate
-// view).
+// store's bytes (`torn` 0), or `torn` bytes without a line end in their place: the first of the
+// store's bytes, or others that a power loss left of the append. A file shorter than where the store
+// began, or holding other lines where the store's belong, was changed since (a rewrite by the
+// coordinate view).
 EntryState StateOf(const JournalEntry& entry, uint64_t now, uint64_t& torn) {
     torn = 0;
     if (now < entry.length) return EntryState::kChanged;
@@ -100,15 +102,17 @@ EntryState StateOf(const JournalEntry& entry, uint64_t now, uint64_t& torn) {
     std::string held;
     if (!ReadFileAt(entry.path, entry.length, static_cast<size_t>(now - entry.length), held))
         return EntryState::kUnreadable;
-    if (entry.bytes.compare(0, held.size(), held) != 0) return EntryState::kChanged;
+    if (entry.bytes.compare(0, held.size(), held) != 0 && held.find('\n') != std::string::npos)
+        return EntryState::kChanged;
     torn = held.size();
     return EntryState::kLacking;
 }
 
-// False when the file lacks its bytes and could not be given them.
-bool FinishEntry(const JournalEntry& entry) {
+// False when the file, `length` bytes long, lacks its bytes and could not be given them; `length`
+// follows what it is given.
+bool FinishEntry(const JournalEntry& entry, uint64_t& length) {
     uint64_t torn = 0;
-    switch (StateOf(entry, CurrentLength(entry.path), torn)) {
+    switch (StateOf(entry, length, torn)) {
         case EntryState::kUnreadable:
             return false;
         case EntryState::kLacking:
@@ -118,22 +122,36 @@ bool FinishEntry(const JournalEntry& entry) {
     }
     // The whole lines go in again: an append always starts at a line's beginning.
     if (torn > 0 && !TruncateDurably(entry.path, entry.length)) return false;
-    return AppendWithoutSync(entry.path, entry.bytes);
+    if (!AppendWithoutSync(entry.path, entry.bytes)) return false;
+    length = entry.length + entry.bytes.size();
+    return true;
 }
+
+// The current length of each file, measured once as a walk over the stores first meets it.
+class FileLengths {
+public:
+    uint64_t& Of(const CString& path) {
+        const auto [length, fresh] = lengths_.try_emplace(path.str(), 0);
+        if (fresh) length->second = CurrentLength(path);
+        return length->second;
+    }
+
+private:
+    std::map<std::wstring, uint64_t> lengths_;
+};
 
 // The last store that finishing will give lines to, or nullopt: the files' lengths are followed
 // as the finishing leaves them, so that a store after one that lacks its lines lacks them too.
 std::optional<CString> LastLacking(const JournalContents& journal) {
-    std::map<std::wstring, uint64_t> lengths;
+    FileLengths lengths;
     std::optional<CString> lacking;
     for (const StoreRecord& record : journal.records)
         for (const JournalEntry& entry : record.entries) {
-            const auto [length, fresh] = lengths.try_emplace(entry.path.str(), 0);
-            if (fresh) length->second = CurrentLength(entry.path);
+            uint64_t& length = lengths.Of(entry.path);
             uint64_t torn = 0;
-            if (StateOf(entry, length->second, torn) != EntryState::kLacking) continue;
+            if (StateOf(entry, length, torn) != EntryState::kLacking) continue;
             lacking = record.pointName;
-            length->second = entry.length + entry.bytes.size();
+            length = entry.length + entry.bytes.size();
         }
     return lacking;
 }
@@ -210,19 +228,35 @@ std::optional<JournalContents> ReadStoreJournal(const CString& journalPath) {
 }
 
 std::optional<MissingLines> FinishStores(const JournalContents& journal) {
+    FileLengths lengths;
     for (const StoreRecord& record : journal.records)
         for (const JournalEntry& entry : record.entries)
-            if (!FinishEntry(entry)) return MissingLines{record.pointName, entry.path};
+            if (!FinishEntry(entry, lengths.Of(entry.path)))
+                return MissingLines{record.pointName, entry.path};
     return std::nullopt;
 }
 
 std::optional<MissingLines> SettleStoreJournal(const CString& journalPath) {
     const std::optional<JournalContents> journal = ReadStoreJournal(journalPath);
     if (!journal) return MissingLines{CString(), journalPath};
+    if (journal->records.empty()) return std::nullopt;
     if (std::optional<MissingLines> missing = FinishStores(*journal)) return missing;
     if (std::optional<MissingLines> unsynced = SyncStoredFiles(*journal)) return unsynced;
-    if (FileExists(journalPath)) DeleteFile(journalPath);
+    if (!TruncateDurably(journalPath, 0)) return MissingLines{journal->records.back().pointName, journalPath};
     return std::nullopt;
+}
+
+std::optional<MissingLines> CloseStoreJournal(const CString& journalPath) {
+    std::optional<MissingLines> missing = SettleStoreJournal(journalPath);
+    if (!missing && FileExists(journalPath)) DeleteFile(journalPath);
+    return missing;
+}
+
+CString LastStoredName(const CString& journalPath, const CString& pointFile, const CString& hint) {
+    const std::optional<JournalContents> journal = ReadStoreJournal(journalPath);
+    if (journal && !journal->records.empty()) return journal->records.back().pointName;
+    const CString stored = LastStoredPointName(pointFile);
+    return stored.IsEmpty() ? hint : stored;
 }
 
 JournalRepairResult FinishInterruptedStore(const CString& journalPath) {

@@ -2,10 +2,11 @@
 // A store appends its lines to several of the job's files (raw, point, record, coordinate library)
 // one after another. Before the first of them the whole store (each file, its length before the
 // store and the bytes it gets) is appended to a journal beside the job, and only the journal is
-// synced: from then on the point is safe. The files take their lines without a sync each; once they
-// are synced, the journal is removed (SettleStoreJournal). A journal found later belongs to stores
-// that a kill or a power loss cut short: finishing it gives each file the bytes it still lacks, so
-// every file holds every point.
+// synced: from then on the point is safe. The files take their lines without a sync each; a run of
+// stores is synced at once and the journal emptied (SettleStoreJournal), before a file it names is
+// rewritten, and when the job is left. A journal found later holds stores that a kill or a power
+// loss may have cut short: finishing it gives each file the bytes it still lacks, so every file
+// holds every point.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,15 +54,23 @@ bool AppendStoreRecord(const CString& journalPath, const StoreRecord& record);
 std::optional<JournalContents> ReadStoreJournal(const CString& journalPath);
 
 // Gives each file of each store, in the order of the stores, the bytes it still lacks, without a
-// sync: to a file that holds nothing of the store's bytes, or a piece a kill tore, the whole lines
-// go in again. A file shorter than where the store began, or holding other bytes where the store's
-// belong, was changed since (rewritten by the coordinate view) and is left as it is. The first file
-// that could not be given its bytes, or nullopt.
+// sync: to a file that holds nothing of the store's bytes, or a piece without a line end that a kill
+// or a power loss tore, the whole lines go in again. A file shorter than where the store began, or
+// holding other lines where the store's belong, was changed since (rewritten by the coordinate view)
+// and is left as it is. The first file that could not be given its bytes, or nullopt.
 std::optional<MissingLines> FinishStores(const JournalContents& journal);
 
-// Finishes the journal's stores, syncs every file the journal names and removes the journal. The
-// lines still missing when a file cannot be given them or synced: the journal then stays.
+// Finishes the journal's stores, syncs every file the journal names and empties the journal (the
+// file stays, so that the next store's record needs no sync of its folder). The lines still missing
+// when a file cannot be given them or synced: the journal then keeps its stores.
 std::optional<MissingLines> SettleStoreJournal(const CString& journalPath);
+// The same, then the journal goes: the job is being left.
+std::optional<MissingLines> CloseStoreJournal(const CString& journalPath);
+
+// The name of the job's last stored point: the journal's last store when one is left unfinished,
+// else the point file's last point (LastStoredPointName); `hint` (the system file's last name) when
+// neither holds one.
+CString LastStoredName(const CString& journalPath, const CString& pointFile, const CString& hint);
 
 enum class JournalRepair {
     kNone,      // no journal, or only stores that had reached every file

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "foundation/StoreJournal.h"
 #include "foundation/StoredPointLines.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
@@ -23,7 +24,8 @@ void TrimTexts(SurveyPointRec& p) {
 }
 }  // namespace
 
-PointFileRows::Read PointFileRows::Open(const CString& path) {
+PointFileRows::Read PointFileRows::Open(const CString& path, const CString& journal) {
+    journal_ = journal;
     joined_ = 0;
     const bool indexed = path == path_ && file_.IsOpen();
     path_ = path;
@@ -113,6 +115,7 @@ bool PointFileRows::StillBeginsWithIndexed(std::string_view current, const FileL
 PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* replacement) {
     std::optional<CString> replacementLine;
     if (replacement && !(replacementLine = PointFileLine(*replacement))) return Change::kUnstorableText;
+    if (!journal_.IsEmpty() && SettleStoreJournal(journal_)) return Change::kWriteFailed;
     std::string current;
     if (FileExists(path_) && !ReadWholeFile(path_, current)) return Change::kWriteFailed;
     FileLineIndex now;

@@ -26,8 +26,9 @@ class PointFileRows {
 public:
     enum class Read { kMissing, kRead, kUnreadable };
     // The rows of the file at `path`: those kept when it is the file indexed last (see above), else
-    // the file read anew.
-    Read Open(const CString& path);
+    // the file read anew. `journal` is the job's store journal: a change settles its stores first
+    // (StoreJournal.h), since where their lines begin in the file would not hold after the rewrite.
+    Read Open(const CString& path, const CString& journal = CString());
 
     int Count() const { return static_cast<int>(index_.Points().size()); }
     // The lines read that hold no point.
@@ -58,6 +59,7 @@ private:
     void IndexFrom(uint64_t from);
 
     CString path_;
+    CString journal_;
     CFile file_;  // the file indexed: a row reads its line from here
     FileLineIndex index_;
     std::string lastBlock_;   // the indexed bytes' last block

@@ -1,11 +1,13 @@
 #pragma once
 // The job files one store writes, in this order: the raw record file (its header first when it is
 // new), the point file, the record file and the coordinate library. The store goes into the job's
-// journal first (see StoreJournal.h): once it is there the point is safe, and the files take their
-// lines. A raw, point or record line that cannot be written takes the store back out of the files
-// and the journal: the point is not stored. A library line that cannot be written leaves the store
-// in the journal until the library has it: the next store, a sync of the stores or the next start
-// gives it the line once there is room. No store is made while an earlier one lacks lines.
+// journal first (see StoreJournal.h), whose sync is the store's first: once it is there the point
+// is safe, and the files take their lines unsynced. Every few stores the files are synced and the
+// journal emptied. A raw, point or record line that cannot be written takes the store back out of
+// the files and the journal: the point is not stored. A library line that cannot be written leaves
+// the store in the journal until the library has it: the next store, a sync of the stores or the
+// next start gives it the line once there is room. No store is made while an earlier one lacks
+// lines.
 #include <functional>
 #include <optional>
 #include <string>
@@ -61,8 +63,9 @@ struct StoreWritten {
 
 class StoreFileWriter {
 public:
-    // `saveNames` puts the point's name on disk before its lines, so that a crash may skip a name
-    // but never repeat one (kDataFailed when it cannot).
+    // `saveNames` keeps the point's name as the job's last before any line is written (kDataFailed
+    // when it cannot). It need not reach the disk: a start takes the last name from the journal and
+    // the point file, so that no name is stored twice.
     StoreWritten Write(const StoreFilePaths& paths, const StoreLines& lines,
                        const std::function<bool()>& saveNames);
 

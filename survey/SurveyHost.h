@@ -41,8 +41,8 @@ public:
     // the file was not written (its writer has told the user; a job that start-up found unusable
     // is never written). The settings hold for this run either way.
     virtual bool SaveSettings(const GeneralSettingsBlock& settings) = 0;
-    // Writes the name of the point about to be stored into the system file (atomically), so that
-    // a later start continues after it; false when the file could not be written.
+    // Keeps the name of the point about to be stored as the system record's last name, which the
+    // record's next write takes; false when it could not be kept.
     virtual bool SaveLastStoredName(const CString& name) = 0;
     // The template of the next stored point, once a store or the start of automatic storing made
     // it (its extra text is the next name).

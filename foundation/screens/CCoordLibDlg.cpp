@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "foundation/FrameServices.h"
+#include "foundation/StoreJournal.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFilterSetDlg.h"
 #include "foundation/screens/CFindPointDlg.h"
@@ -231,7 +232,10 @@ bool CCoordLibDlg::SaveFile() {
         if (!KeepDamagedBeforeSave(*this, libraryPath_)) return false;
         damaged_ = false;
     }
-    const CoordLibSave saved = libraryUnreadable_ ? CoordLibSave::kFailed : library_.Save(libraryPath_);
+    // Where the journal's stores begin their library lines would not hold after the rewrite.
+    const bool settled = !SettleStoreJournal(StoreJournalPath(frame_.JobFolder(), frame_.JobFileName()));
+    const CoordLibSave saved =
+        libraryUnreadable_ || !settled ? CoordLibSave::kFailed : library_.Save(libraryPath_);
     switch (saved) {
         case CoordLibSave::kSaved:
             library_.SetModified(false);

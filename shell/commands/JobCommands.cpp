@@ -158,6 +158,7 @@ void JobCommands::NewJob() {
     NewJobStart start;
     if (!ChooseNewJobStart(dialog.values.mode, start)) return;
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
+    job_.CloseStores();
     if (!WriteNewJobFolder(jobFile, jobFolder, dialog.values.mode, start, pointFile)) return;
     job_.ChoseJob();
     TakePointFile(pointFile);
@@ -176,6 +177,7 @@ void JobCommands::OpenJob() {
     if (!job_.ReadJobFiles(jobFile, settings, coord)) return;
 
     const CString pointFile = WithoutExtension(FileNameOf(jobFile)) + L"xyh";
+    job_.CloseStores();
     job_.UseJobPaths(jobFile, pointFile);
     job_.FinishInterruptedStore();
     job_.TakeLoaded(settings, coord);
@@ -195,6 +197,8 @@ void JobCommands::NewPointFile() {
         ChooseFileToSave(&window_.Window(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
+    // The journal's stores may name the file about to be emptied.
+    job_.CloseStores();
     if (!AtomicRewrite(job_.Paths().dataFolder + name, "")) {
         AfxMessageBox(L"文件保存失败!", MB_OK | MB_ICONINFORMATION);
         return;

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "foundation/DevicePathJoin.h"
-#include "foundation/PointLines.h"
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
@@ -85,8 +84,12 @@ void JobSession::LoadAtStartup() {
     FinishInterruptedStore();
 }
 
+CString JobSession::JournalPath() const {
+    return StoreJournalPath(paths_.jobFolder, paths_.jobFileName);
+}
+
 void JobSession::FinishInterruptedStore() {
-    const CString journal = StoreJournalPath(paths_.jobFolder, paths_.jobFileName);
+    const CString journal = JournalPath();
     const JournalRepairResult repair = ::FinishInterruptedStore(journal);
     if (repair.status == JournalRepair::kFinished) {
         AfxMessageBox(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()),
@@ -190,6 +193,10 @@ bool JobSession::StoreCoordParams(const CoordSysParams& changed) {
 }
 
 bool JobSession::StoreLastNames(const CString& lastName, const TextTriple& series) {
+    if (series == system_.lastNames) {
+        system_.szLastSaveName = lastName;
+        return true;
+    }
     LastFilesRecord changed = system_;
     changed.szLastSaveName = lastName;
     changed.lastNames = series;
@@ -213,15 +220,11 @@ void JobSession::ChoseJob() {
 }
 
 void JobSession::StartPointNames() {
-    // The point file, finished from the journal, knows the last stored name; the system file's may
-    // be a write that was lost (a damaged file written anew from defaults) and must not bring a
+    // The point file, finished from the journal, knows the last stored name. The system file's is
+    // a hint that a kill or a damaged file (written anew from defaults) loses, and must not bring a
     // stored name back. A store the journal could not finish (a full disk) is stored all the same.
-    const std::optional<JournalContents> journal =
-        ReadStoreJournal(StoreJournalPath(paths_.jobFolder, paths_.jobFileName));
-    const CString stored = journal && !journal->records.empty()
-                               ? journal->records.back().pointName
-                               : LastStoredPointName(paths_.dataFolder + paths_.dataFileName);
-    const CString& last = stored.IsEmpty() ? system_.szLastSaveName : stored;
+    const CString last =
+        LastStoredName(JournalPath(), paths_.dataFolder + paths_.dataFileName, system_.szLastSaveName);
     SetPointNames(system_.lastNames, last, settings_.szdRoverAntH);
     jobs_.SetNameAffixes(settings_.recordSave.szAfterName, settings_.recordSave.szBeferName);
 }
@@ -246,6 +249,10 @@ void JobSession::TakeStoredNames(const CString& next, const TextTriple& series,
     store.lastResult = result;
 }
 
+void JobSession::CloseStores() {
+    CloseStoreJournal(JournalPath());
+}
+
 void JobSession::SaveAtExit() {
     if (!loaded_) return;
     // The program is ending: a failed write is printed, never put in a box that would hold the exit.
@@ -261,4 +268,5 @@ void JobSession::SaveAtExit() {
     StoreSystem(changed);
     jobs_.GetNameAffixes(settings_.recordSave.szAfterName, settings_.recordSave.szBeferName);
     jobs_.WriteJobParams(settings_);
+    CloseStores();
 }

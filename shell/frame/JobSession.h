@@ -53,6 +53,9 @@ public:
     void LoadAtStartup();
     // A store of the job that a kill cut short is finished, and the user told once.
     void FinishInterruptedStore();
+    // The stores still in the job's journal are synced into its files and the journal goes (see
+    // StoreJournal.h): the job is being left.
+    void CloseStores();
     // The store continues after the point file's last stored point (the system record's last name
     // when the file holds none), with the record's series and the job's name affixes.
     void StartPointNames();
@@ -74,8 +77,10 @@ public:
     bool StoreDataLink(const DataLinkReport& report);
     // Once stored, the parameters are re-applied to the converters (see OnCoordParamsChanged).
     bool StoreCoordParams(const CoordSysParams& changed);
-    // The store's last name and its J, Z and N series, through StoreSystem; a failure is not told
-    // here, for the store tells it in its own words.
+    // The store's last name and its J, Z and N series. The name alone is a hint that waits in the
+    // record for its next write (a job change, the exit): a start takes the last name from the
+    // journal and the point file. Series that moved are in no line a start reads: they go through
+    // StoreSystem, whose failure is not told here, for the store tells it in its own words.
     bool StoreLastNames(const CString& lastName, const TextTriple& series);
     // A job read from its files becomes current: its settings and parameters, with what follows each.
     void TakeLoaded(const GeneralSettingsBlock& loadedSettings, const CoordSysParams& loadedCoord);
@@ -131,6 +136,8 @@ public:
     bool ReadJobFiles(const CString& jobFile, GeneralSettingsBlock& settings, CoordSysParams& coord) const;
 
 private:
+    // "<job>.qzj" beside the job's settings file.
+    CString JournalPath() const;
     // The settings in memory, with what follows their change.
     void UseSettings(const GeneralSettingsBlock& changed);
     // Paths, folders, job and coordinate files of the system record's job; false when unusable.

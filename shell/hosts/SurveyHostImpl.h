@@ -48,7 +48,7 @@ public:
     void ResetAutoStoreCount() override;
     void PlayTone() override;
 
-    // The stored name and the J, Z and N series into the system file, as SaveLastStoredName.
+    // The stored name and the J, Z and N series, as JobSession::StoreLastNames keeps them.
     bool SaveStoredNames(const CString& name, const TextTriple& series);
 
 private:

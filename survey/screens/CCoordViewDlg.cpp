@@ -77,7 +77,7 @@ void CCoordViewDlg::ReadFile() {
     PointFileRows::Read read;
     {
         CWaitCursor wait;
-        read = rows_.Open(path_);
+        read = rows_.Open(path_, host_.StoreFiles().journal);
     }
     if (read == PointFileRows::Read::kUnreadable) MessageBox(L"打开文件错误!", L"提示", MB_OK | MB_ICONERROR);
     FillList();

@@ -26,7 +26,8 @@ const FileCase kFileCases[] = {
     {"its whole line already", "1,a\r\n2,b\r\n", "1,a\r\n2,b\r\n", false},
     {"grown past the store since", "1,a\r\n2,b\r\n3,c\r\n", "1,a\r\n2,b\r\n3,c\r\n", false},
     {"shrunk below the store since", "1,", "1,", false},
-    {"other bytes where the store's belong", "1,a\r\n9,", "1,a\r\n9,", false},
+    {"other lines where the store's belong", "1,a\r\n9\r\n", "1,a\r\n9\r\n", false},
+    {"other bytes a power loss left, no line end", "1,a\r\n9,", "1,a\r\n2,b\r\n", true},
 };
 
 class StoreJournalTest : public DeviceRootTest {
@@ -153,9 +154,12 @@ TEST_F(StoreJournalTest, ALineThatCannotBeWrittenKeepsTheJournalAndNamesThePoint
     EXPECT_EQ(SettleStoreJournal(L"\\j.qzj")->path, L"\\lib");
     EXPECT_TRUE(FileExists(L"\\j.qzj"));
 
-    // Once the file can take its line, both finish it.
+    // Once the file can take its line, both finish it. The settled journal is kept empty for the
+    // next store, and goes when the job is left.
     std::filesystem::remove(root_ / "lib");
     EXPECT_EQ(SettleStoreJournal(L"\\j.qzj"), std::nullopt);
+    EXPECT_EQ(ReadHostFile("j.qzj"), "");
+    EXPECT_EQ(CloseStoreJournal(L"\\j.qzj"), std::nullopt);
     EXPECT_FALSE(FileExists(L"\\j.qzj"));
     EXPECT_EQ(ReadHostFile("lib"), "1,P7\r\n");
     EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n");

@@ -219,6 +219,41 @@ TEST_F(JobCommandsTest, NewAndOpenPointFile) {
     EXPECT_NE(SystemFile().find("szDataFile=old.xyh"), std::string::npos);
 }
 
+// Stores the journal still holds name where their lines begin in the job's files: a new point file
+// (which may empty the current one) and another job settle them first, and the journal goes.
+TEST_F(JobCommandsTest, ANewPointFileOrAnotherJobSettlesTheStoresTheJournalHolds) {
+    WriteHostFile(std::string(kJobs) + "road/road.qzs", "[DataSave Par]\r\nnSaveType=0\r\n");
+    const std::string journal = std::string(kJobs) + "vorna/vorna.qzj";
+    const std::string points = std::string(kJobs) + "vorna/data/vorna.xyh";
+    const StoreRecord held{L"P1", {{L"\\Program Files\\Jobs\\vorna\\data\\vorna.xyh", 0, "P1,1,2,3,c\r\n"}}};
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } commands[] = {
+        {"新建文件",
+         [&] {
+             ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
+                 ui_.SetText(dialog, savefile::kName, L"pts");
+                 ui_.Click(dialog, IDOK);
+             });
+             ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
+         }},
+        {"打开工程",
+         [&] {
+             ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\road\\road.qzs");
+             ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
+         }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.name);
+        WriteHostFile(points, "P1,1,2,3,c\r\n");
+        WriteHostFile(journal, EncodeStoreRecord(held));
+        c.run();
+        EXPECT_FALSE(std::filesystem::exists(root_ / journal));
+        EXPECT_EQ(ReadHostFile(points), "P1,1,2,3,c\r\n");
+    }
+}
+
 // A name longer than a file name can be is refused in the dialog, which stays open for another.
 TEST_F(JobCommandsTest, NewPointFileWithATooLongNameIsRefused) {
     const CString before = FrameProbe::Job(frame).Paths().dataFileName;

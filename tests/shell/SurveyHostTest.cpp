@@ -48,16 +48,18 @@ protected:
 
 }  // namespace
 
-TEST_F(SurveyHostTest, KeyAStoresIntoTheJobFilesAfterSavingTheName) {
+TEST_F(SurveyHostTest, KeyAStoresIntoTheJobFilesAndKeepsTheNameForTheExit) {
     StoreWithKeyA();
     EXPECT_EQ(FromGbk(ReadHostFile("job/data/j.xyh")).Left(32), L"K2,100.000,200.000,0.000,井,0.000");
     EXPECT_EQ(FromGbk(ReadHostFile("job/j.lib")), L"4,K2,100.000,200.000,0.000,井\r\n");
     EXPECT_EQ(ReadHostFile("job/data/j.blh").substr(0, 11), "Rem Version");
-    EXPECT_NE(ReadHostFile("Program Files/qzsys.sys").find("szLastSaveName=K2\r\n"), std::string::npos);
     EXPECT_EQ(FrameProbe::Job(frame).PointStore().NextName(), L"K3");
     EXPECT_EQ(FromGbk(ReadHostFile("job/data/j.rec")), L"K2,100.0000,200.0000,0.0000,井\r\n");
     // The last code goes to the job file.
     EXPECT_NE(FromGbk(ReadHostFile("job/j.qzs")).Find(L"井"), -1);
+    // The system record's last name is written with the record, at the exit.
+    EXPECT_EQ(FrameProbe::Job(frame).SystemRecord().szLastSaveName, L"K2");
+    EXPECT_FALSE(FileExists(L"\\Program Files\\qzsys.sys"));
 }
 
 // Start-up found the job file "j" unusable and could keep no copy of it: it ran on the default job and

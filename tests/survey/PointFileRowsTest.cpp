@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "foundation/StoreJournal.h"
+#include "foundation/StoredPointLines.h"
 #include "platform/text/CodePage.h"
 #include "survey/DataEditRules.h"
 #include "tests/platform/files/DeviceRootFixture.h"
@@ -204,4 +206,24 @@ TEST_F(PointFileRowsTest, AFileRemovedUnderTheViewIsNotWrittenAgain) {
     std::filesystem::remove(root_ / "data/road.xyh");
     EXPECT_EQ(rows.Delete(0), PointFileRows::Change::kChangedSinceRead);
     EXPECT_FALSE(std::filesystem::exists(root_ / "data/road.xyh"));
+}
+
+// The journal records where its stores' lines begin, which a rewrite moves: a change settles the
+// stores first, so that a deleted line of the same length as a store's never makes a start give that
+// store its line again.
+TEST_F(PointFileRowsTest, AChangeSettlesTheStoresOfTheJournalFirst) {
+    SurveyPointRec point;
+    point.code = L"房角";
+    point.name = L"A1";
+    const std::string first = ToGbk(*PointFileLine(point));
+    point.name = L"A2";
+    const std::string second = ToGbk(*PointFileLine(point));
+    WriteHostFile("data/road.xyh", first + second);
+    ASSERT_TRUE(AppendStoreRecord(L"\\road.qzj", {L"A2", {{kPath, first.size(), second}}}));
+    ASSERT_EQ(rows.Open(kPath, L"\\road.qzj"), PointFileRows::Read::kRead);
+    ASSERT_EQ(rows.Record(1).name, L"A1");
+    ASSERT_EQ(rows.Delete(1), PointFileRows::Change::kDone);
+    EXPECT_EQ(File(), second);
+    EXPECT_EQ(FinishInterruptedStore(L"\\road.qzj").status, JournalRepair::kNone);
+    EXPECT_EQ(File(), second);
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "foundation/StoreJournal.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFilterSetDlg.h"
 #include "foundation/screens/CFindPointDlg.h"
@@ -169,6 +170,29 @@ TEST_F(CoordLibDlgTest, AddEditDeleteThenOkSavesWithoutDeletedPoints) {
     EXPECT_EQ(dlg.m_strEast, L"20");
     EXPECT_EQ(Library(), ToGbk(CString(L"0,基准点A2,3456700.125,512300.500,41.000,电杆\r\n"
                                        L"0,新点,10.500,20.000,1.000,界桩\r\n")));
+}
+
+// The journal records where its stores' library lines begin, which a save moves: the save settles
+// the stores first, so that a deleted line of the same length as a store's never makes a start give
+// that store its line again.
+TEST_F(CoordLibDlgTest, ASaveSettlesTheStoresOfTheJournalFirst) {
+    const std::string first = "4,A1,1.000,2.000,3.000,c\r\n", second = "4,A2,1.000,2.000,3.000,c\r\n";
+    WriteHostFile("Jobs/road/road.lib", first + second);
+    ASSERT_TRUE(AppendStoreRecord(L"\\Jobs\\road\\road.qzj",
+                                  {L"A2", {{L"\\Jobs\\road\\road.lib", first.size(), second}}}));
+    CCoordLibDlg dlg(frame, nullptr);
+    ui.OnModal(CCoordLibDlg::IDD, [&](CDialog& d) {
+        FillAll(dlg);
+        Select(dlg, 0);
+        ui.ExpectMessageBox(L"确实要删除该项吗?", IDYES);
+        ui.Click(d, coordlib::kDelete);
+        Select(dlg, 0);
+        ui.Click(d, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(Library(), second);
+    EXPECT_EQ(FinishInterruptedStore(L"\\Jobs\\road\\road.qzj").status, JournalRepair::kNone);
+    EXPECT_EQ(Library(), second);
 }
 
 TEST_F(CoordLibDlgTest, ADamagedLibraryIsToldOnceAndKeptAsBadBeforeItIsSavedOver) {

@@ -8,6 +8,7 @@
 
 #include "SurveyHostDouble.h"
 #include "foundation/PointLines.h"
+#include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FileSystemCalls.h"
 #include "platform/testing/UiDriver.h"
@@ -111,7 +112,10 @@ TEST_F(PointStoreTest, APlainPointGoesToTheThreeFilesAfterItsNameIsSaved) {
                                       tail + L"1,3,0," + kAttributes + L"0,,,\r\n");
     EXPECT_EQ(Text("a.lib"), L"4,点7,1000.000,2000.000,48.489,00000000\r\n");
     EXPECT_EQ(Text("data/a.rec"), L"点7,1000.0000,2000.0000,48.4890,00000000\r\n");
-    EXPECT_FALSE(FileExists(L"\\a.qzj"));
+    // The journal holds the store until a run of stores is synced.
+    const std::optional<JournalContents> journal = ReadStoreJournal(L"\\a.qzj");
+    ASSERT_TRUE(journal && journal->records.size() == 1);
+    EXPECT_EQ(journal->records[0].pointName, L"点7");
 }
 
 // Key A's store proposes the job's last code and keeps the one stored; the proposed name and code
@@ -332,7 +336,7 @@ TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) 
     ui.ExpectMessageBox(Stopped(L"坐标库文件写入失败!").c_str());
     ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh"),
-                      records = ReadHostFile("data/a.rec");
+                      records = ReadHostFile("data/a.rec"), journal = ReadHostFile("a.qzj");
     // The disk fills at every 29th byte of the journal and the raw, point and record lines.
     for (size_t budget = 0;; budget += 29) {
         ASSERT_LT(budget, 20000u);
@@ -340,12 +344,13 @@ TEST_F(PointStoreTest, AFullDiskAtAnyByteStoresThePointInEveryDataFileOrInNone) 
         ScopedFileSystemCalls calls(disk);
         ui.AnswerMessageBox(IDOK);
         const bool stored = store.StoreQuickPoint(TestFix(), request).number == 1;
-        EXPECT_FALSE(FileExists(L"\\a.qzj")) << budget;
         if (stored) {
             EXPECT_EQ(CutPointFileLines(Text("data/a.rec")).size(), 2u) << budget;
             EXPECT_EQ(CutPointFileLines(Text("data/a.xyh")).size(), 2u) << budget;
+            EXPECT_EQ(ReadStoreJournal(L"\\a.qzj")->records.size(), 2u) << budget;
             break;
         }
+        EXPECT_EQ(ReadHostFile("a.qzj"), journal) << budget;
         EXPECT_EQ(ReadHostFile("data/a.blh"), raw) << budget;
         EXPECT_EQ(ReadHostFile("data/a.xyh"), points) << budget;
         EXPECT_EQ(ReadHostFile("data/a.rec"), records) << budget;
@@ -383,7 +388,7 @@ TEST_F(PointStoreTest, ALibraryLineWithoutRoomStaysInTheJournalUntilAStoreHasRoo
         EXPECT_EQ(host.store.NextName(), L"P8");
     }
     ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
-    EXPECT_FALSE(FileExists(L"\\a.qzj"));
+    EXPECT_EQ(FinishInterruptedStore(L"\\a.qzj").status, JournalRepair::kNone);
     const std::vector<CString> names{L"P7", L"P8"};
     for (const char* file : {"data/a.blh", "data/a.xyh", "data/a.rec", "a.lib"}) {
         std::vector<CString> held;
@@ -397,6 +402,8 @@ TEST_F(PointStoreTest, ALibraryLineWithoutRoomStaysInTheJournalUntilAStoreHasRoo
 TEST_F(PointStoreTest, AReadOnlyFolderLeavesEveryFileAsItWas) {
     Mode(3);
     ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
+    // The job was left, as the exit leaves it: no store waits in the journal.
+    ASSERT_EQ(CloseStoreJournal(L"\\a.qzj"), std::nullopt);
     const std::string raw = ReadHostFile("data/a.blh"), points = ReadHostFile("data/a.xyh");
     namespace fs = std::filesystem;
     for (const char* file : {"data/a.blh", "data/a.xyh", "a.lib"})
