@@ -6,8 +6,8 @@
 #include "calibration/CalibrationMemory.h"
 #include "calibration/RawPointSources.h"
 #include "foundation/CGpsState.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/CoordSysParams.h"
-#include "foundation/FrameServices.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/text/CString.h"
@@ -35,7 +35,7 @@ public:
     // A point of the job's latitude/longitude library, chosen by the user.
     virtual GeoPointChoice PickGeoPoint(CWnd* parent) const = 0;
     // The job's coordinate library, for the screens that pick from it.
-    virtual IFoundationFrame& CoordLibrary() const = 0;
+    virtual ICoordLibraryHost& CoordLibrary() const = 0;
     // The base's position came with a fixed solution in this session (the base watch's record).
     virtual bool BaseReceivedFixed() const = 0;
 

@@ -4,7 +4,7 @@
 
 #include "platform/text/Format.h"
 #include "platform/time/Clock.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverPort.h"
 
 namespace {
@@ -22,7 +22,7 @@ void SendBaseTransmitParams(IReceiverPort& port, const BaseTransmitParams& p) {
         Format(L"C%d C%d C%d C%d ", p.nDiffFormat + 1, p.nSendInterval, Tenths(p.dPdopLimit), p.nElevMask));
 }
 
-void SendWorkMode(IFrameServices& frame, int workMode) {
+void SendWorkMode(IReceiverHost& frame, int workMode) {
     IReceiverPort& port = frame.Port();
     const int reported = frame.VersionInfo().workMode;
     const bool already =
@@ -39,13 +39,13 @@ void SendWorkMode(IFrameServices& frame, int workMode) {
     }
 }
 
-void SendDataLink(IFrameServices& frame, int linkType) {
+void SendDataLink(IReceiverHost& frame, int linkType) {
     for (int i = 0; i < kDataLinkRepeats; ++i)
         frame.Port().SendBinaryCommand(BinaryCommand::kDataLink, Format(L"C%d", linkType + 3));
     if (linkType == kLinkRadio) frame.SetRadioLink(1);
 }
 
-bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params) {
+bool SendBaseAutoStart(IReceiverHost& frame, const BaseTransmitParams& params) {
     GeneralSettingsBlock settings = frame.Settings();
     settings.connection.nRadioFormat = params.nDiffFormat;
     const bool written = frame.SaveSettings(settings);

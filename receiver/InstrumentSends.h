@@ -4,7 +4,7 @@
 #include "platform/text/CString.h"
 
 class IReceiverPort;
-class IFrameServices;
+class IReceiverHost;
 
 // Transmit parameters of a base station, one byte each in binary command 57.
 struct BaseTransmitParams {
@@ -29,12 +29,12 @@ enum WorkModeChoice { kWorkKinematic = 0, kWorkBase = 1, kWorkRover = 2, kWorkSt
 void SendBaseTransmitParams(IReceiverPort& port, const BaseTransmitParams& params);
 // Binary command 61 with the mode unless the receiver reports it already, the kinematic or static
 // switch of command 30, then a 1000 ms wait; a base then gets "fix,none" twice.
-void SendWorkMode(IFrameServices& frame, int workMode);
+void SendWorkMode(IReceiverHost& frame, int workMode);
 // Binary command 59 with link + 3, four times; the radio link also sets the frame's radio-link flag.
-void SendDataLink(IFrameServices& frame, int linkType);
+void SendDataLink(IReceiverHost& frame, int linkType);
 // Base auto-start: keeps the format as the job's differential format, writes the job file and sends
 // the transmit parameters. False when the job file could not be written (the parameters still go).
-bool SendBaseAutoStart(IFrameServices& frame, const BaseTransmitParams& params);
+bool SendBaseAutoStart(IReceiverHost& frame, const BaseTransmitParams& params);
 // Binary command 41 with the recording parameters, then command 30 "C4" (static).
 void SendStaticMode(IReceiverPort& port, const StaticModeParams& params);
 CString StaticModeTokens(const StaticModeParams& params);

@@ -10,7 +10,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/time/Clock.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverVersionInfo.h"
@@ -199,7 +199,7 @@ std::string ManualBasePacketPayload(const ManualBaseValues& v, double bRad, doub
     return payload;
 }
 
-void SendManualBase(IFrameServices& frame, ManualBaseValues& v) {
+void SendManualBase(IReceiverHost& frame, ManualBaseValues& v) {
     IReceiverPort& port = frame.Port();
     SendBaseTransmitParams(port, v);
     const CCoordTransform& angles = frame.DialogTransform();

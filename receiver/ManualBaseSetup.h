@@ -7,7 +7,7 @@
 #include "platform/text/CString.h"
 #include "receiver/InstrumentSends.h"
 
-class IFrameServices;
+class IReceiverHost;
 struct ReceiverVersionInfo;
 
 struct ManualBaseValues : BaseTransmitParams {
@@ -46,4 +46,4 @@ std::string ManualBasePacketPayload(const ManualBaseValues& values, double bRad,
 // and written back into `values`. The height sent is the entered one plus the derived vertical
 // antenna height, or plus nothing when the typed antenna height is 0. The dialog has saved the chosen
 // differential format with the antenna height.
-void SendManualBase(IFrameServices& frame, ManualBaseValues& values);
+void SendManualBase(IReceiverHost& frame, ManualBaseValues& values);

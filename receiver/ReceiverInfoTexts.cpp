@@ -6,7 +6,7 @@
 #include "foundation/LastFilesRecord.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/text/Format.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverProtocol.h"
 
 namespace {
@@ -57,7 +57,7 @@ std::array<CString, 15> TextPageLines(const CString& text) {
     return lines;
 }
 
-bool RefreshRefPointTexts(IFrameServices& frame, const CGpsState& s, const RefPoint& ref, RefPointTexts& t) {
+bool RefreshRefPointTexts(IReceiverHost& frame, const CGpsState& s, const RefPoint& ref, RefPointTexts& t) {
     const CCoordTransform& transform = frame.PositionTransform();
     if (ref.show) {
         double azimuth = 0, distance = 0;

@@ -5,7 +5,7 @@
 
 #include "foundation/CGpsState.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 struct PositionTexts {
     CString latitude, longitude, height, x, y, h, pdop, solution, satellites, rmsV, rmsH, time;
@@ -33,5 +33,5 @@ struct RefPointTexts {
 // when a base position is known (false when none is: they keep what they showed). The base goes to
 // the grid through the frame's first transformer; the spatial distance is taken on WGS-84 through the
 // frame's own Cartesian conversion.
-bool RefreshRefPointTexts(IFrameServices& frame, const CGpsState& state, const RefPoint& ref,
+bool RefreshRefPointTexts(IReceiverHost& frame, const CGpsState& state, const RefPoint& ref,
                           RefPointTexts& texts);

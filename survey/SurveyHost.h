@@ -3,8 +3,8 @@
 // parameters and paths, the store state, the live fix and the antenna constants, and the operations
 // that change them. The frame implements it; tests use a double.
 #include "foundation/CGpsState.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/CoordSysParams.h"
-#include "foundation/FrameServices.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
 #include "foundation/PointStoreState.h"
@@ -32,7 +32,7 @@ public:
     virtual CString JobFolder() const = 0;
     virtual CString DataFolder() const = 0;
     // The job's coordinate library, for the screens that pick from it.
-    virtual IFoundationFrame& CoordLibrary() const = 0;
+    virtual ICoordLibraryHost& CoordLibrary() const = 0;
     // The job's point file: the data folder joined with the point-file name.
     virtual CString PointFilePath() const = 0;
 

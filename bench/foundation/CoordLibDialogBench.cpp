@@ -7,7 +7,7 @@
 
 #include "bench/foundation/LibraryBytes.h"
 #include "bench/foundation/ProcessMemory.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "platform/files/DevicePath.h"
 #include "platform/testing/UiDriver.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-class BenchFrame : public IFoundationFrame {
+class BenchFrame : public ICoordLibraryHost {
 public:
     CString JobFolder() const override { return L"\\Jobs\\big"; }
     CString JobFileName() const override { return L"big.qzs"; }

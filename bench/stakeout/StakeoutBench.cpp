@@ -22,7 +22,7 @@
 namespace {
 
 // The coordinate library's services: the guidance updates never pick from it.
-class BenchLibrary : public IFoundationFrame {
+class BenchLibrary : public ICoordLibraryHost {
 public:
     CString JobFolder() const override { return L"\\Jobs\\road"; }
     CString JobFileName() const override { return L"road.qzs"; }
@@ -43,7 +43,7 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\road"; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
-    IFoundationFrame& CoordLibrary() const override { return library_; }
+    ICoordLibraryHost& CoordLibrary() const override { return library_; }
     CString PointFileName() const override { return L"road.xyh"; }
     std::vector<CString> JobOwnFiles() const override { return {}; }
     const GeneralSettingsBlock& Settings() const override { return settings_; }

@@ -6,7 +6,7 @@
 
 #include "calibration/CalibrationHost.h"
 #include "calibration/GeoLibrary.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"

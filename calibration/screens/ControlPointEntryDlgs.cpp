@@ -24,7 +24,7 @@ bool AskZero(CDialog& dialog, UINT textId) {
 
 // ---- step 1: the known coordinates
 
-CAddKnownPointDlg::CAddKnownPointDlg(IFoundationFrame& library, CWnd* parent)
+CAddKnownPointDlg::CAddKnownPointDlg(ICoordLibraryHost& library, CWnd* parent)
     : CDialog(IDD, parent), library_(library) {
     BindCommand(knownpoint::kPick, &CAddKnownPointDlg::OnPick);
 }

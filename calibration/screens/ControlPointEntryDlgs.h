@@ -19,7 +19,7 @@ struct KnownPointValues {
 class CAddKnownPointDlg : public CDialog {
 public:
     static constexpr UINT IDD = knownpoint::IDD;
-    CAddKnownPointDlg(IFoundationFrame& library, CWnd* parent);
+    CAddKnownPointDlg(ICoordLibraryHost& library, CWnd* parent);
 
     KnownPointValues values;
 
@@ -30,7 +30,7 @@ protected:
 
 private:
     void OnPick();
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
     CIconButton pick_;
 };
 

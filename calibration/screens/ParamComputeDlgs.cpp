@@ -126,7 +126,7 @@ void CCalcSevenParamDlg::OnOK() {
 
 // ---- pair entries
 
-CFourPairDlg::CFourPairDlg(IFoundationFrame& library, const PairFields& fields, CWnd* parent)
+CFourPairDlg::CFourPairDlg(ICoordLibraryHost& library, const PairFields& fields, CWnd* parent)
     : CDialog(IDD, parent), m_fields(fields), library_(library) {
     m_fields.resize(std::size(kFourIds));
     BindCommand(fourpair::kPickSource, &CFourPairDlg::OnPickSource);

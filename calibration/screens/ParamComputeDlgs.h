@@ -29,7 +29,7 @@ protected:
 class CFourPairDlg : public CDialog {
 public:
     static constexpr UINT IDD = fourpair::IDD;
-    CFourPairDlg(IFoundationFrame& library, const PairFields& fields, CWnd* parent);
+    CFourPairDlg(ICoordLibraryHost& library, const PairFields& fields, CWnd* parent);
     PairFields m_fields;
 
 protected:
@@ -40,7 +40,7 @@ protected:
 private:
     void OnPickSource();
     void OnPickTarget();
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
     CIconButton pickSource_;
     CIconButton pickTarget_;
 };

@@ -4,7 +4,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CAngleCalcDlg::CAngleCalcDlg(IFoundationFrame& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {}
+CAngleCalcDlg::CAngleCalcDlg(ICoordLibraryHost& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {}
 
 void CAngleCalcDlg::ReadInputs(CDataExchange* pDX) {
     DDX_SpacePoint(pDX, cogo::kRowA, station_);

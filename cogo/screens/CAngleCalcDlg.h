@@ -7,7 +7,7 @@
 class CAngleCalcDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = anglecalc::IDD;
-    CAngleCalcDlg(IFoundationFrame& library, CWnd* parent);
+    CAngleCalcDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -4,7 +4,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CAreaCalcDlg::CAreaCalcDlg(IFoundationFrame& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {
+CAreaCalcDlg::CAreaCalcDlg(ICoordLibraryHost& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {
     BindCommand(areacalc::kAdd, &CAreaCalcDlg::OnAdd);
     BindCommand(areacalc::kRemove, &CAreaCalcDlg::OnRemove);
     BindCommand(areacalc::kClear, &CAreaCalcDlg::OnClear);

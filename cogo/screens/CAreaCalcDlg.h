@@ -10,7 +10,7 @@
 class CAreaCalcDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = areacalc::IDD;
-    CAreaCalcDlg(IFoundationFrame& library, CWnd* parent);
+    CAreaCalcDlg(ICoordLibraryHost& library, CWnd* parent);
 
     struct Corner {
         CString name;

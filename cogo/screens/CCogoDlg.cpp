@@ -3,7 +3,7 @@
 #include "cogo/screens/PointRows.h"
 #include "resources/CogoDlgs.h"
 
-CCogoDlg::CCogoDlg(UINT templateId, IFoundationFrame& library, CWnd* parent)
+CCogoDlg::CCogoDlg(UINT templateId, ICoordLibraryHost& library, CWnd* parent)
     : CDialog(templateId, parent), library_(library) {
     BindCommandRange(cogo::kPickA, cogo::kPickD, &CCogoDlg::OnPick);
     BindCommand(cogo::kCompute, &CCogoDlg::OnCompute);

@@ -4,12 +4,12 @@
 // in the system's style. A tool reads its fields in ReadInputs and computes in Compute; it never
 // writes a file.
 #include "cogo/CogoGeometry.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "platform/ui/Dialog.h"
 
 class CCogoDlg : public CDialog {
 protected:
-    CCogoDlg(UINT templateId, IFoundationFrame& library, CWnd* parent);
+    CCogoDlg(UINT templateId, ICoordLibraryHost& library, CWnd* parent);
 
     // Reads the fields (the exchange fails on a refused one); nothing is written back to them.
     virtual void ReadInputs(CDataExchange* pDX) = 0;
@@ -28,5 +28,5 @@ private:
     void OnCompute();
     void OnPick(UINT id);
 
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
 };

@@ -16,7 +16,7 @@ void CheckLimit(CDataExchange* pDX, double degrees, double limit, const wchar_t*
 }
 }  // namespace
 
-CCoordConvertDlg::CCoordConvertDlg(const ICogoHost& host, IFoundationFrame& library, CWnd* parent)
+CCoordConvertDlg::CCoordConvertDlg(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent), host_(host) {
     BindCommand(kToGrid, &CCoordConvertDlg::OnToGrid);
     BindCommand(kToWgs84, &CCoordConvertDlg::OnToWgs84);

@@ -8,7 +8,7 @@
 class CCoordConvertDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = coordconvert::IDD;
-    CCoordConvertDlg(const ICogoHost& host, IFoundationFrame& library, CWnd* parent);
+    CCoordConvertDlg(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -3,7 +3,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CDistResectionDlg::CDistResectionDlg(IFoundationFrame& library, CWnd* parent)
+CDistResectionDlg::CDistResectionDlg(ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent) {}
 
 BOOL CDistResectionDlg::OnInitDialog() {

@@ -7,7 +7,7 @@
 class CDistResectionDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = distresection::IDD;
-    CDistResectionDlg(IFoundationFrame& library, CWnd* parent);
+    CDistResectionDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

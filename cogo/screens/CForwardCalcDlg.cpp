@@ -3,7 +3,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CForwardCalcDlg::CForwardCalcDlg(IFoundationFrame& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {}
+CForwardCalcDlg::CForwardCalcDlg(ICoordLibraryHost& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {}
 
 void CForwardCalcDlg::ReadInputs(CDataExchange* pDX) {
     DDX_PlanePoint(pDX, cogo::kRowA, start_);

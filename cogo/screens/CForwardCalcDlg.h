@@ -6,7 +6,7 @@
 class CForwardCalcDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = forwardcalc::IDD;
-    CForwardCalcDlg(IFoundationFrame& library, CWnd* parent);
+    CForwardCalcDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -4,7 +4,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CIntersectAngleDlg::CIntersectAngleDlg(IFoundationFrame& library, CWnd* parent)
+CIntersectAngleDlg::CIntersectAngleDlg(ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent) {}
 
 void CIntersectAngleDlg::ReadInputs(CDataExchange* pDX) {

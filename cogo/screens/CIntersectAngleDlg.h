@@ -7,7 +7,7 @@
 class CIntersectAngleDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = intersectangle::IDD;
-    CIntersectAngleDlg(IFoundationFrame& library, CWnd* parent);
+    CIntersectAngleDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -3,7 +3,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CIntersectionDlg::CIntersectionDlg(IFoundationFrame& library, CWnd* parent)
+CIntersectionDlg::CIntersectionDlg(ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent) {}
 
 void CIntersectionDlg::ReadInputs(CDataExchange* pDX) {

@@ -6,7 +6,7 @@
 class CIntersectionDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = intersection::IDD;
-    CIntersectionDlg(IFoundationFrame& library, CWnd* parent);
+    CIntersectionDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -3,7 +3,7 @@
 #include "cogo/AngleUnits.h"
 #include "platform/text/Format.h"
 
-CInverseCalcDlg::CInverseCalcDlg(IFoundationFrame& library, CWnd* parent)
+CInverseCalcDlg::CInverseCalcDlg(ICoordLibraryHost& library, CWnd* parent)
     : CPointPairDlg(IDD, library, parent) {}
 
 void CInverseCalcDlg::Compute() {

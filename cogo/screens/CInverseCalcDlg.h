@@ -7,7 +7,7 @@
 class CInverseCalcDlg : public CPointPairDlg {
 public:
     static constexpr UINT IDD = inversecalc::IDD;
-    CInverseCalcDlg(IFoundationFrame& library, CWnd* parent);
+    CInverseCalcDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void Compute() override;

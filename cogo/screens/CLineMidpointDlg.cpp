@@ -2,7 +2,7 @@
 
 #include "platform/text/Format.h"
 
-CLineMidpointDlg::CLineMidpointDlg(IFoundationFrame& library, CWnd* parent)
+CLineMidpointDlg::CLineMidpointDlg(ICoordLibraryHost& library, CWnd* parent)
     : CPointPairDlg(IDD, library, parent) {}
 
 void CLineMidpointDlg::Compute() {

@@ -6,7 +6,7 @@
 class CLineMidpointDlg : public CPointPairDlg {
 public:
     static constexpr UINT IDD = linemidpoint::IDD;
-    CLineMidpointDlg(IFoundationFrame& library, CWnd* parent);
+    CLineMidpointDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void Compute() override;

@@ -8,7 +8,7 @@ namespace {
 using namespace mapconvert;
 }
 
-CMapConvertDlg::CMapConvertDlg(const ICogoHost& host, IFoundationFrame& library, CWnd* parent)
+CMapConvertDlg::CMapConvertDlg(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent), host_(host) {}
 
 BOOL CMapConvertDlg::OnInitDialog() {

@@ -9,7 +9,7 @@
 class CMapConvertDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = mapconvert::IDD;
-    CMapConvertDlg(const ICogoHost& host, IFoundationFrame& library, CWnd* parent);
+    CMapConvertDlg(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     BOOL OnInitDialog() override;

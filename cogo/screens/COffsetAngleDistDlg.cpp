@@ -4,7 +4,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-COffsetAngleDistDlg::COffsetAngleDistDlg(IFoundationFrame& library, CWnd* parent)
+COffsetAngleDistDlg::COffsetAngleDistDlg(ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent) {}
 
 void COffsetAngleDistDlg::ReadInputs(CDataExchange* pDX) {

@@ -7,7 +7,7 @@
 class COffsetAngleDistDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = offsetangle::IDD;
-    COffsetAngleDistDlg(IFoundationFrame& library, CWnd* parent);
+    COffsetAngleDistDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -3,7 +3,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-COffsetPointDlg::COffsetPointDlg(IFoundationFrame& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {}
+COffsetPointDlg::COffsetPointDlg(ICoordLibraryHost& library, CWnd* parent) : CCogoDlg(IDD, library, parent) {}
 
 void COffsetPointDlg::ReadInputs(CDataExchange* pDX) {
     DDX_PlanePoint(pDX, cogo::kRowA, a_);

@@ -6,7 +6,7 @@
 class COffsetPointDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = offsetpoint::IDD;
-    COffsetPointDlg(IFoundationFrame& library, CWnd* parent);
+    COffsetPointDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

@@ -3,7 +3,7 @@
 #include "cogo/screens/PointRows.h"
 #include "platform/text/Format.h"
 
-CSpaceDistanceDlg::CSpaceDistanceDlg(IFoundationFrame& library, CWnd* parent)
+CSpaceDistanceDlg::CSpaceDistanceDlg(ICoordLibraryHost& library, CWnd* parent)
     : CCogoDlg(IDD, library, parent) {}
 
 void CSpaceDistanceDlg::ReadInputs(CDataExchange* pDX) {

@@ -6,7 +6,7 @@
 class CSpaceDistanceDlg : public CCogoDlg {
 public:
     static constexpr UINT IDD = spacedistance::IDD;
-    CSpaceDistanceDlg(IFoundationFrame& library, CWnd* parent);
+    CSpaceDistanceDlg(ICoordLibraryHost& library, CWnd* parent);
 
 protected:
     void ReadInputs(CDataExchange* pDX) override;

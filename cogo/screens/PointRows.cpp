@@ -29,7 +29,7 @@ void DDX_PackedAngle(CDataExchange* pDX, UINT id, double& degrees) {
     degrees = *value;
 }
 
-bool FillRowFromLibrary(IFoundationFrame& library, CWnd& dialog, UINT row) {
+bool FillRowFromLibrary(ICoordLibraryHost& library, CWnd& dialog, UINT row) {
     PointTexts chosen;
     if (!PickFromCoordLibrary(library, &dialog, chosen)) return false;
     dialog.SetDlgItemText(static_cast<int>(row + cogo::kName), chosen.name);

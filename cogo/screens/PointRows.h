@@ -6,7 +6,7 @@
 #include "platform/ui/DataExchange.h"
 
 class CWnd;
-class IFoundationFrame;
+class ICoordLibraryHost;
 
 void DDX_PlanePoint(CDataExchange* pDX, UINT row, PlanePoint& point);
 void DDX_SpacePoint(CDataExchange* pDX, UINT row, SpacePoint& point);
@@ -15,4 +15,4 @@ void DDX_PackedAngle(CDataExchange* pDX, UINT id, double& degrees);
 
 // Runs the coordinate library as a picker and puts the chosen point's name, north, east and
 // (when the row has one) height into the row; false when nothing was chosen.
-bool FillRowFromLibrary(IFoundationFrame& library, CWnd& dialog, UINT row);
+bool FillRowFromLibrary(ICoordLibraryHost& library, CWnd& dialog, UINT row);

@@ -3,7 +3,7 @@
 #include <numeric>
 #include <tuple>
 
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/StoreJournal.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "foundation/screens/CFilterSetDlg.h"
@@ -30,7 +30,7 @@ constexpr Column kColumns[] = {{kNumberHeading, 50}, {kNameHeading, 80},   {kNor
                                {kTypeHeading, 120}};
 }  // namespace
 
-CCoordLibDlg::CCoordLibDlg(IFoundationFrame& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
+CCoordLibDlg::CCoordLibDlg(ICoordLibraryHost& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
     BindCommand(kAdd, &CCoordLibDlg::OnAdd);
     BindCommand(kEdit, &CCoordLibDlg::OnEdit);
     BindCommand(kDelete, &CCoordLibDlg::OnDelete);
@@ -285,7 +285,7 @@ void CCoordLibDlg::OnCancel() {
     Close(IDCANCEL);
 }
 
-bool PickFromCoordLibrary(IFoundationFrame& frame, CWnd* parent, PointTexts& chosen) {
+bool PickFromCoordLibrary(ICoordLibraryHost& frame, CWnd* parent, PointTexts& chosen) {
     CCoordLibDlg dlg(frame, parent);
     if (dlg.DoModal() != IDOK || !dlg.m_nChosen) return false;
     chosen = {dlg.m_strName, dlg.m_strNorth, dlg.m_strEast, dlg.m_strHeight, dlg.m_strCode};

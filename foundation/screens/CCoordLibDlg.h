@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "foundation/CoordLibrary.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
@@ -18,7 +18,7 @@
 class CCoordLibDlg : public CDialog {
 public:
     static constexpr UINT IDD = coordlib::IDD;
-    CCoordLibDlg(IFoundationFrame& frame, CWnd* parent);
+    CCoordLibDlg(ICoordLibraryHost& frame, CWnd* parent);
 
     // The result: 1 once a row was confirmed with OK.
     int m_nChosen = 0;
@@ -65,7 +65,7 @@ private:
     CListCtrl list_;
     CImageList images_;
     CCoordLibrary library_;
-    IFoundationFrame& frame_;
+    ICoordLibraryHost& frame_;
     CString libraryPath_;
     // The record of each list row.
     std::vector<int32_t> listed_;
@@ -77,4 +77,4 @@ private:
 };
 
 // Runs the library as a point picker; true with the chosen point's texts after OK.
-bool PickFromCoordLibrary(IFoundationFrame& frame, CWnd* parent, PointTexts& chosen);
+bool PickFromCoordLibrary(ICoordLibraryHost& frame, CWnd* parent, PointTexts& chosen);

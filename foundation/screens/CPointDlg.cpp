@@ -1,6 +1,6 @@
 #include "foundation/screens/CPointDlg.h"
 
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/screens/CCoordLibDlg.h"
 #include "geodesy/CoordTransform.h"
 #include "geodesy/GeodesyConstants.h"
@@ -14,7 +14,7 @@ namespace {
 constexpr UINT kFieldIds[5] = {point::kName, point::kNorth, point::kEast, point::kHeight, point::kCode};
 }  // namespace
 
-CPointTextsDlg::CPointTextsDlg(UINT templateId, IFoundationFrame* frame, CWnd* parent)
+CPointTextsDlg::CPointTextsDlg(UINT templateId, ICoordLibraryHost* frame, CWnd* parent)
     : CDialog(templateId, parent), frame_(frame) {
     BindCommand(point::kPickFromLibrary, &CPointTextsDlg::OnPickFromLibrary);
 }
@@ -59,7 +59,7 @@ void CPointTextsDlg::OnPickFromLibrary() {
     UpdateData(FALSE);
 }
 
-CAddPointDlg::CAddPointDlg(IFoundationFrame* frame, CWnd* parent) : CPointTextsDlg(IDD, frame, parent) {
+CAddPointDlg::CAddPointDlg(ICoordLibraryHost* frame, CWnd* parent) : CPointTextsDlg(IDD, frame, parent) {
     BindCommand(point::kPickGeodetic, &CAddPointDlg::OnPickGeodetic);
 }
 
@@ -88,4 +88,4 @@ void CAddPointDlg::OnPickGeodetic() {
     UpdateData(FALSE);
 }
 
-CEditPointDlg::CEditPointDlg(IFoundationFrame* frame, CWnd* parent) : CPointTextsDlg(IDD, frame, parent) {}
+CEditPointDlg::CEditPointDlg(ICoordLibraryHost* frame, CWnd* parent) : CPointTextsDlg(IDD, frame, parent) {}

@@ -5,7 +5,7 @@
 // Opened from the coordinate library itself they get no frame, and both buttons are hidden: picking
 // from the library again makes no sense.
 #include "foundation/CoordLibrary.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
 #include "resources/PointDlg.h"
@@ -15,14 +15,14 @@ public:
     PointTexts texts;
 
 protected:
-    CPointTextsDlg(UINT templateId, IFoundationFrame* frame, CWnd* parent);
+    CPointTextsDlg(UINT templateId, ICoordLibraryHost* frame, CWnd* parent);
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // Refuses texts the library cannot keep (a comma, a coordinate that is no number).
     void OnOK() override;
 
     CIconButton m_pickButton;
-    IFoundationFrame* const frame_;
+    ICoordLibraryHost* const frame_;
 
 private:
     void OnPickFromLibrary();
@@ -31,7 +31,7 @@ private:
 class CAddPointDlg : public CPointTextsDlg {
 public:
     static constexpr UINT IDD = point::IDD_ADD;
-    CAddPointDlg(IFoundationFrame* frame, CWnd* parent);
+    CAddPointDlg(ICoordLibraryHost* frame, CWnd* parent);
 
 protected:
     BOOL OnInitDialog() override;
@@ -43,5 +43,5 @@ private:
 class CEditPointDlg : public CPointTextsDlg {
 public:
     static constexpr UINT IDD = point::IDD_EDIT;
-    CEditPointDlg(IFoundationFrame* frame, CWnd* parent);
+    CEditPointDlg(ICoordLibraryHost* frame, CWnd* parent);
 };

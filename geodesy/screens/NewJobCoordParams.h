@@ -5,6 +5,6 @@
 // (as the parameter view does), and the coordinate-parameter file written. False when the write
 // failed (already reported to the user).
 #include "geodesy/CoordParamGroups.h"
-#include "geodesy/screens/GeodesyHost.h"
+#include "geodesy/GeodesyHost.h"
 
 bool StoreNewJobCoordParams(IGeodesyHost& host, const CoordSysValues& values);

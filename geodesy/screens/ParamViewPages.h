@@ -2,7 +2,7 @@
 // The four pages of the parameter view. Each shows one group of the job's coordinate-system record
 // read-only; its 设置 button runs the group's editor, stores the result in the job's record, applies
 // it to the converters, saves the coordinate-parameter file and shows the group again.
-#include "geodesy/screens/GeodesyHost.h"
+#include "geodesy/GeodesyHost.h"
 #include "platform/ui/Dialog.h"
 #include "resources/ParamViewDlg.h"
 

@@ -5,7 +5,7 @@
 #include "geodesy/GeodesyConstants.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/screens/BaseParamDlgs.h"
 #include "receiver/screens/ReceiverSettingsCommands.h"
 
@@ -16,7 +16,7 @@ constexpr int kGeodeticType = 0;
 constexpr int kPlaneType = 1;
 }  // namespace
 
-CBaseManualDlg::CBaseManualDlg(IFrameServices& frame) : CDialog(IDD), frame_(frame) {
+CBaseManualDlg::CBaseManualDlg(IReceiverHost& frame) : CDialog(IDD), frame_(frame) {
     BindCommand(kSinglePoint, &CBaseManualDlg::OnSinglePoint);
     BindCommand(kGeodetic, &CBaseManualDlg::OnGeodetic);
     BindCommand(kPlane, &CBaseManualDlg::OnPlane);

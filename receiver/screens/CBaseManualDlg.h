@@ -6,12 +6,12 @@
 #include "receiver/ManualBaseSetup.h"
 #include "resources/BaseManualDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CBaseManualDlg : public CDialog {
 public:
     enum { IDD = basemanual::IDD };
-    explicit CBaseManualDlg(IFrameServices& frame);
+    explicit CBaseManualDlg(IReceiverHost& frame);
     ManualBaseValues values;
 
 protected:
@@ -27,6 +27,6 @@ private:
     void OnRepeat();
     void SetLabels(const wchar_t* b, const wchar_t* l, const wchar_t* h);
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     int shownCoordType_ = 0;  // the type the three texts hold
 };

@@ -8,7 +8,7 @@
 #include "platform/ui/ProgressCtrl.h"
 #include "receiver/AtBluetoothModule.h"
 #include "receiver/BluezBluetoothModule.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverMessages.h"
 
 namespace {
@@ -24,7 +24,7 @@ bool IsReservedPort(int port) {
 }
 }  // namespace
 
-CConnectDlg::CConnectDlg(IFrameServices& frame, std::unique_ptr<IBluetoothModule> module)
+CConnectDlg::CConnectDlg(IReceiverHost& frame, std::unique_ptr<IBluetoothModule> module)
     : CDialog(IDD), frame_(frame), module_(std::move(module)) {
     if (!module_ && SerialDevicePath(2) == kBluezLink) module_ = std::make_unique<CBluezBluetoothModule>();
     if (!module_) module_ = std::make_unique<CAtBluetoothModule>(frame.Port());

@@ -11,7 +11,7 @@
 #include "receiver/BluetoothModule.h"
 #include "resources/ConnectDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CConnectDlg : public CDialog, private IBluetoothEvents {
 public:
@@ -20,7 +20,7 @@ public:
     static constexpr UINT kTimerMs = 2000;
 
     // Without a module of its own the dialog uses the one behind the frame's port 2.
-    explicit CConnectDlg(IFrameServices& frame, std::unique_ptr<IBluetoothModule> module = nullptr);
+    explicit CConnectDlg(IReceiverHost& frame, std::unique_ptr<IBluetoothModule> module = nullptr);
 
     int nChoice = 0;  // 0 by connection method, 1 by typed port
     int nMethod = 0;  // 0 cable, 1 Bluetooth card, 2 built-in Bluetooth
@@ -55,7 +55,7 @@ private:
     void ScanIdle() override;
     void AddressSet() override;
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     std::unique_ptr<IBluetoothModule> module_;
     int baudIndex_ = 4;
     bool firstSave_ = true;

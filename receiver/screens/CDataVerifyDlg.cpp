@@ -1,13 +1,13 @@
 #include "receiver/screens/CDataVerifyDlg.h"
 
 #include "platform/time/Clock.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverPort.h"
 
 using namespace dataverify;
 
-CDataVerifyDlg::CDataVerifyDlg(IFrameServices& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
+CDataVerifyDlg::CDataVerifyDlg(IReceiverHost& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
     BindMessage(WM_GPS_POSITION_VERIFY, &CDataVerifyDlg::OnPositionUpdate);
     BindCommand(kTakeFirst, &CDataVerifyDlg::OnTakeFirst);
     BindCommand(kTakeSecond, &CDataVerifyDlg::OnTakeSecond);
@@ -77,7 +77,7 @@ void CDataVerifyDlg::OnVerify() {
     }
 }
 
-void RunDataVerifyCommand(IFrameServices& frame, CWnd* parent) {
+void RunDataVerifyCommand(IReceiverHost& frame, CWnd* parent) {
     frame.SetVerificationFlag(1);
     CDataVerifyDlg dlg(frame, parent);
     dlg.DoModal();

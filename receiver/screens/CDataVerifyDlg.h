@@ -10,12 +10,12 @@
 #include "receiver/DataVerify.h"
 #include "resources/DataVerifyDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CDataVerifyDlg : public CDialog {
 public:
     enum { IDD = dataverify::IDD };
-    explicit CDataVerifyDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    explicit CDataVerifyDlg(IReceiverHost& frame, CWnd* parent = nullptr);
     CGpsState m_gps;
 
 protected:
@@ -30,10 +30,10 @@ private:
     void OnVerify();
     bool Fixed(const wchar_t* refusal);
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     VerifyLiveTexts live_;
     std::array<CString, 3> first_, second_, differences_;
 };
 
 // The frame's verification command: sets the verification flag, runs the dialog, clears the flag.
-void RunDataVerifyCommand(IFrameServices& frame, CWnd* parent);
+void RunDataVerifyCommand(IReceiverHost& frame, CWnd* parent);

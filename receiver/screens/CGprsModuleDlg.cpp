@@ -2,8 +2,8 @@
 
 #include "platform/time/Clock.h"
 #include "platform/ui/CommonControls.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/ModemSteps.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
@@ -16,7 +16,7 @@ constexpr UINT kButtons[] = {kRead, kSet, kList, kConnect, kDisconnect};
 constexpr UINT kFieldIds[] = {kAddress, kPort, kMountPoint, kUser, kPassword, kBaseId, kBasePhone};
 }  // namespace
 
-CGprsModuleDlg::CGprsModuleDlg(IFrameServices& frame, CWnd* parent)
+CGprsModuleDlg::CGprsModuleDlg(IReceiverHost& frame, CWnd* parent)
     : CDialog(IDD, parent), frame_(frame), session_(*this) {
     session_.kept.port = L"6060";
     BindCommand(kRead, &CGprsModuleDlg::OnRead);

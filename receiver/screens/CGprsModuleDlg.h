@@ -8,13 +8,13 @@
 #include "receiver/ModemSession.h"
 #include "resources/GprsModuleDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CGprsModuleDlg : public CDialog, private IModemSessionView {
 public:
     enum { IDD = gprsmodule::IDD };
     static constexpr UINT_PTR kStepTimer = 1999;
-    explicit CGprsModuleDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    explicit CGprsModuleDlg(IReceiverHost& frame, CWnd* parent = nullptr);
 
     NetModuleSettings& Kept() { return session_.kept; }
 
@@ -49,7 +49,7 @@ private:
     void AddMountPoint(const CString& entry) override { mountPoints_.AddString(entry); }
     void ChooseFirstMountPoint() override;
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     CModemSession session_;
     // The fields on the screen: the kept settings as shown, edited by the user.
     NetModuleSettings shown_;

@@ -1,7 +1,7 @@
 #include "receiver/screens/CGpsInfoDlg.h"
 
 #include "platform/ui/StringTable.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
@@ -37,7 +37,7 @@ BOOL CGpsTextPage::OnInitDialog() {
     return TRUE;
 }
 
-CGpsInfoDlg::CGpsInfoDlg(IFrameServices& frame, CWnd* parent)
+CGpsInfoDlg::CGpsInfoDlg(IReceiverHost& frame, CWnd* parent)
     : CDialog(IDD, parent), m_pageSky(frame), m_pageBase(frame), frame_(frame) {
     BindMessage(WM_GPS_POSITION, &CGpsInfoDlg::OnGpsUpdate);
     BindNotify(gpsinfo::kTab, TCN_SELCHANGE, &CGpsInfoDlg::OnTabChanged);
@@ -96,7 +96,7 @@ void CGpsInfoDlg::OnDestroy() {
     CDialog::OnDestroy();
 }
 
-void ShowReceiverInfo(IFrameServices& frame, CWnd* parent, const CString& info) {
+void ShowReceiverInfo(IReceiverHost& frame, CWnd* parent, const CString& info) {
     CGpsInfoDlg dlg(frame, parent);
     dlg.m_strInfo = info;
     dlg.DoModal();

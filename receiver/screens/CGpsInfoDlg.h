@@ -11,7 +11,7 @@
 #include "receiver/screens/CSkyPlotPage.h"
 #include "resources/GpsInfoDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CPositionPage : public CDialog {
 public:
@@ -41,7 +41,7 @@ class CGpsInfoDlg : public CDialog {
 public:
     enum { IDD = gpsinfo::IDD };
     enum Page { kPosition, kSky, kSatellites, kBase, kText };
-    explicit CGpsInfoDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    explicit CGpsInfoDlg(IReceiverHost& frame, CWnd* parent = nullptr);
 
     CString m_strInfo;
     CGpsState m_gps;
@@ -60,9 +60,9 @@ private:
     LRESULT OnGpsUpdate(WPARAM wParam, LPARAM lParam);
     void OnTabChanged(NMHDR* header, LRESULT* result);
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     std::array<CString, 5> titles_;
 };
 
 // Runs the dialog with the opener's text.
-void ShowReceiverInfo(IFrameServices& frame, CWnd* parent, const CString& info);
+void ShowReceiverInfo(IReceiverHost& frame, CWnd* parent, const CString& info);

@@ -3,7 +3,7 @@
 #include "platform/time/Clock.h"
 #include "platform/ui/CommonControls.h"
 #include "receiver/CommandItem.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverPort.h"
 
@@ -13,7 +13,7 @@ namespace {
 constexpr UINT kControls[] = {kChannel, kRead, kSwitch, kAutoSearch, kStopSearch};
 }  // namespace
 
-CRadioSetDlg::CRadioSetDlg(IFrameServices& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
+CRadioSetDlg::CRadioSetDlg(IReceiverHost& frame, CWnd* parent) : CDialog(IDD, parent), frame_(frame) {
     BindCommand(kRead, &CRadioSetDlg::OnRead);
     BindCommand(kSwitch, &CRadioSetDlg::OnSwitch);
     BindCommand(kAutoSearch, &CRadioSetDlg::OnAutoSearch);
@@ -86,7 +86,7 @@ void CRadioSetDlg::OnCancel() {
     CDialog::OnCancel();
 }
 
-CGprsCdmaSwitchDlg::CGprsCdmaSwitchDlg(IFrameServices& frame, CWnd* parent)
+CGprsCdmaSwitchDlg::CGprsCdmaSwitchDlg(IReceiverHost& frame, CWnd* parent)
     : CDialog(IDD, parent), frame_(frame) {
     BindCommand(gprscdmaswitch::kToCdma, &CGprsCdmaSwitchDlg::OnToCdma);
     BindCommand(gprscdmaswitch::kToGprs, &CGprsCdmaSwitchDlg::OnToGprs);

@@ -7,12 +7,12 @@
 #include "resources/GprsCdmaSwitchDlg.h"
 #include "resources/RadioSetDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CRadioSetDlg : public CDialog {
 public:
     enum { IDD = radioset::IDD };
-    explicit CRadioSetDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    explicit CRadioSetDlg(IReceiverHost& frame, CWnd* parent = nullptr);
     int m_nChannel = -1;  // the combo index: the channel, 0 none
     CString m_strStatus;
 
@@ -33,13 +33,13 @@ private:
     LRESULT OnModuleReply(WPARAM wParam, LPARAM lParam);
     void EnableControls(BOOL enable);
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
 };
 
 class CGprsCdmaSwitchDlg : public CDialog {
 public:
     enum { IDD = gprscdmaswitch::IDD };
-    explicit CGprsCdmaSwitchDlg(IFrameServices& frame, CWnd* parent = nullptr);
+    explicit CGprsCdmaSwitchDlg(IReceiverHost& frame, CWnd* parent = nullptr);
     CString m_strText;
     CString m_strMode;
 
@@ -52,5 +52,5 @@ private:
     void OnToGprs() { SwitchTo(L"C2", L"GPRS"); }
     void SwitchTo(const wchar_t* token, const wchar_t* mode);
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
 };

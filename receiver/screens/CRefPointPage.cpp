@@ -2,7 +2,7 @@
 
 #include "foundation/screens/CCoordLibDlg.h"
 #include "platform/text/Numbers.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/screens/ReceiverSettingsCommands.h"
 
 using namespace refpointpage;
@@ -62,7 +62,7 @@ void CRefPointPage::OnShowRef() {
     SaveJobSettings(frame_, settings, this);
 }
 
-CRefPointDlg::CRefPointDlg(IFoundationFrame& library, CWnd* parent)
+CRefPointDlg::CRefPointDlg(ICoordLibraryHost& library, CWnd* parent)
     : CDialog(IDD, parent), library_(library) {
     BindCommand(refpointdlg::kPick, &CRefPointDlg::OnPick);
 }

@@ -3,17 +3,17 @@
 // known base coordinates, the differential format, and the distance to a reference point that the
 // user chooses and the job keeps.
 #include "foundation/CGpsState.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
 #include "receiver/ReceiverInfoTexts.h"
 #include "resources/RefPointDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CRefPointPage : public CDialog {
 public:
-    explicit CRefPointPage(IFrameServices& frame) : frame_(frame) {}
+    explicit CRefPointPage(IReceiverHost& frame) : frame_(frame) {}
     void Refresh();
     CGpsState m_gps;
 
@@ -24,7 +24,7 @@ protected:
 private:
     void OnShowRef();
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     int showRef_ = 0;  // the check box; the reference point itself is the job's
     RefPointTexts texts_;
 };
@@ -40,7 +40,7 @@ struct RefPointValues {
 class CRefPointDlg : public CDialog {
 public:
     enum { IDD = refpointdlg::IDD };
-    CRefPointDlg(IFoundationFrame& library, CWnd* parent);
+    CRefPointDlg(ICoordLibraryHost& library, CWnd* parent);
     RefPointValues values;
 
 protected:
@@ -50,6 +50,6 @@ protected:
 private:
     void OnPick();
 
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
     CIconButton m_btnPick;
 };

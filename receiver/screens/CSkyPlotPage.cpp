@@ -6,7 +6,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/text/Format.h"
 #include "platform/ui/WindowDC.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 
 namespace {
 constexpr int kDisc = 10;

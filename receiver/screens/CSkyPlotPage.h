@@ -6,7 +6,7 @@
 #include "receiver/SkyPlot.h"
 #include "resources/GpsInfoDlg.h"
 
-class IFrameServices;
+class IReceiverHost;
 
 class CSkyPlotPage : public CDialog {
 public:
@@ -16,7 +16,7 @@ public:
     static constexpr COLORREF kGreen = 0x00FF00;
     static constexpr COLORREF kYellow = 0x00FFFF;
 
-    explicit CSkyPlotPage(IFrameServices& frame) : frame_(frame) {}
+    explicit CSkyPlotPage(IReceiverHost& frame) : frame_(frame) {}
     // Redraws the plot from the state: the area is wiped first, so a satellite that moved or set
     // leaves nothing behind.
     void Refresh(const CGpsState& state);
@@ -32,6 +32,6 @@ private:
     void DrawLegend(CDC& dc);
     void DrawSatellites(CDC& dc);
 
-    IFrameServices& frame_;
+    IReceiverHost& frame_;
     SkyPlotBox box_;
 };

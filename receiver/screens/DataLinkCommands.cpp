@@ -1,12 +1,12 @@
 #include "receiver/screens/DataLinkCommands.h"
 
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/screens/CGprsModuleDlg.h"
 #include "receiver/screens/CRadioSetDlg.h"
 #include "receiver/screens/ReceiverSettingsCommands.h"
 
-void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent) {
+void RunRadioSettingsCommand(IReceiverHost& frame, CWnd* parent) {
     const DataLinkSettings& link = frame.Settings().dataLink;
     if (link.nModuleType == kLinkRadio) {
         CRadioSetDlg dlg(frame, parent);

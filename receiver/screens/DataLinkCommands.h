@@ -3,6 +3,6 @@
 // channel), the network modem dialog for a network module (on a copy of the stored modem settings,
 // copied back on OK).
 class CWnd;
-class IFrameServices;
+class IReceiverHost;
 
-void RunRadioSettingsCommand(IFrameServices& frame, CWnd* parent);
+void RunRadioSettingsCommand(IReceiverHost& frame, CWnd* parent);

@@ -3,8 +3,8 @@
 #include "platform/messages/Messages.h"
 #include "platform/ui/WindowMessages.h"
 #include "receiver/CSerialPort.h"
-#include "receiver/IFrameServices.h"
 #include "receiver/InstrumentSends.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/screens/BaseParamDlgs.h"
 #include "receiver/screens/CBaseManualDlg.h"
 #include "receiver/screens/CConnectDlg.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-void RunWorkMode(IFrameServices& frame) {
+void RunWorkMode(IReceiverHost& frame) {
     CWorkModeDlg mode(frame.VersionInfo().workMode);
     if (mode.DoModal() != IDOK) return;
     SendWorkMode(frame, mode.nWorkMode);
@@ -26,14 +26,14 @@ void RunWorkMode(IFrameServices& frame) {
         SetupManualBase(frame);
 }
 
-void RunDataLink(IFrameServices& frame) {
+void RunDataLink(IReceiverHost& frame) {
     CDataLinkDlg link;
     if (link.DoModal() == IDOK) SendDataLink(frame, link.nLinkType);
 }
 
 }  // namespace
 
-void RunConnectInstrument(IFrameServices& frame) {
+void RunConnectInstrument(IReceiverHost& frame) {
     const ConnectionSettings stored = frame.Settings().connection;
     CConnectDlg dlg(frame);
     dlg.nMethod = stored.nPort;
@@ -57,7 +57,7 @@ void RunConnectInstrument(IFrameServices& frame) {
     SaveJobSettings(frame, settings, nullptr);
 }
 
-void RunInstrumentSettings(IFrameServices& frame) {
+void RunInstrumentSettings(IReceiverHost& frame) {
     CInstrumentSetDlg choice;
     if (choice.DoModal() != IDOK) return;
     switch (choice.nChoice) {
@@ -75,7 +75,7 @@ void RunInstrumentSettings(IFrameServices& frame) {
     }
 }
 
-int SetupBaseAutoStart(IFrameServices& frame) {
+int SetupBaseAutoStart(IReceiverHost& frame) {
     CBaseAutoStartDlg dlg(frame.Settings().connection.nRadioFormat);
     if (dlg.DoModal() != IDOK) return 0;
     if (!SendBaseAutoStart(frame, dlg.values)) TellJobFileNotWritten(nullptr);
@@ -83,7 +83,7 @@ int SetupBaseAutoStart(IFrameServices& frame) {
     return 1;
 }
 
-int SetupManualBase(IFrameServices& frame) {
+int SetupManualBase(IReceiverHost& frame) {
     CBaseManualDlg dlg(frame);
     if (dlg.DoModal() != IDOK) return 0;
     SendManualBase(frame, dlg.values);
@@ -91,7 +91,7 @@ int SetupManualBase(IFrameServices& frame) {
     return 1;
 }
 
-void SetupStaticMode(IFrameServices& frame) {
+void SetupStaticMode(IReceiverHost& frame) {
     CStaticModeDlg dlg;
     if (dlg.DoModal() != IDOK) return;
     SendStaticMode(frame.Port(), dlg.values);

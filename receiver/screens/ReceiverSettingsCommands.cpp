@@ -3,7 +3,7 @@
 #include "platform/messages/MessageBox.h"
 #include "platform/text/Format.h"
 #include "receiver/BoardLines.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverPort.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverStartup.h"
@@ -14,7 +14,7 @@ void TellJobFileNotWritten(CWnd* parent) {
                MB_OK | MB_ICONINFORMATION);
 }
 
-bool SaveJobSettings(IFrameServices& frame, const GeneralSettingsBlock& changed, CWnd* parent) {
+bool SaveJobSettings(IReceiverHost& frame, const GeneralSettingsBlock& changed, CWnd* parent) {
     if (frame.SaveSettings(changed)) return true;
     TellJobFileNotWritten(parent);
     return false;
@@ -22,14 +22,14 @@ bool SaveJobSettings(IFrameServices& frame, const GeneralSettingsBlock& changed,
 
 namespace {
 // The dialog's connection settings become the job's, which are then saved.
-void StoreConnection(IFrameServices& frame, const ConnectionSettings& values, CWnd* parent) {
+void StoreConnection(IReceiverHost& frame, const ConnectionSettings& values, CWnd* parent) {
     GeneralSettingsBlock settings = frame.Settings();
     settings.connection = values;
     SaveJobSettings(frame, settings, parent);
 }
 }  // namespace
 
-void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
+void RunElevationMaskCommand(IReceiverHost& frame, CWnd* parent) {
     CSatLimitDlg dlg(frame.Settings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
@@ -41,7 +41,7 @@ void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent) {
     if (board == kBoardOemT) SendElevationMaskPacket(port, angle);
 }
 
-void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
+void RunRoverSettingsCommand(IReceiverHost& frame, CWnd* parent) {
     CRoverSettingsDlg dlg(frame.Settings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);
@@ -51,7 +51,7 @@ void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent) {
     if (const wchar_t* line = InterfaceModeLine(format, true)) port.SendLine(line);
 }
 
-void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent) {
+void RunTimeZoneCommand(IReceiverHost& frame, CWnd* parent) {
     CTimeZoneDlg dlg(frame.Settings().connection, parent);
     if (dlg.DoModal() != IDOK) return;
     StoreConnection(frame, dlg.values, parent);

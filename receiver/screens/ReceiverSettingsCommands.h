@@ -3,15 +3,15 @@
 // dialog accepted in the job's settings block, saves the job settings and passes the values on to
 // the receiver or the parser. Cancel changes and sends nothing.
 class CWnd;
-class IFrameServices;
+class IReceiverHost;
 struct GeneralSettingsBlock;
 
-void RunElevationMaskCommand(IFrameServices& frame, CWnd* parent);
-void RunRoverSettingsCommand(IFrameServices& frame, CWnd* parent);
-void RunTimeZoneCommand(IFrameServices& frame, CWnd* parent);
+void RunElevationMaskCommand(IReceiverHost& frame, CWnd* parent);
+void RunRoverSettingsCommand(IReceiverHost& frame, CWnd* parent);
+void RunTimeZoneCommand(IReceiverHost& frame, CWnd* parent);
 
 // The changed settings become the job's: written to the job file, then kept in memory. A failed write
 // is told the user and leaves both the file and memory as they were.
-bool SaveJobSettings(IFrameServices& frame, const GeneralSettingsBlock& changed, CWnd* parent);
+bool SaveJobSettings(IReceiverHost& frame, const GeneralSettingsBlock& changed, CWnd* parent);
 // The job file could not be written: nothing of the change was kept.
 void TellJobFileNotWritten(CWnd* parent);

@@ -16,54 +16,54 @@
 
 namespace {
 template <class Dialog>
-void RunTool(IFoundationFrame& library, CWnd* parent) {
+void RunTool(ICoordLibraryHost& library, CWnd* parent) {
     Dialog dialog(library, parent);
     dialog.DoModal();
 }
 
 template <class Dialog>
-void RunWithHost(const ICogoHost& host, IFoundationFrame& library, CWnd* parent) {
+void RunWithHost(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent) {
     Dialog dialog(host, library, parent);
     dialog.DoModal();
 }
 }  // namespace
 
-void RunCoordConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent) {
+void RunCoordConvertTool(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent) {
     RunWithHost<CCoordConvertDlg>(host, library, parent);
 }
-void RunForwardCalcTool(IFoundationFrame& library, CWnd* parent) {
+void RunForwardCalcTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CForwardCalcDlg>(library, parent);
 }
-void RunInverseCalcTool(IFoundationFrame& library, CWnd* parent) {
+void RunInverseCalcTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CInverseCalcDlg>(library, parent);
 }
-void RunOffsetAngleDistTool(IFoundationFrame& library, CWnd* parent) {
+void RunOffsetAngleDistTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<COffsetAngleDistDlg>(library, parent);
 }
-void RunOffsetPointTool(IFoundationFrame& library, CWnd* parent) {
+void RunOffsetPointTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<COffsetPointDlg>(library, parent);
 }
-void RunDistResectionTool(IFoundationFrame& library, CWnd* parent) {
+void RunDistResectionTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CDistResectionDlg>(library, parent);
 }
-void RunIntersectionTool(IFoundationFrame& library, CWnd* parent) {
+void RunIntersectionTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CIntersectionDlg>(library, parent);
 }
-void RunIntersectAngleTool(IFoundationFrame& library, CWnd* parent) {
+void RunIntersectAngleTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CIntersectAngleDlg>(library, parent);
 }
-void RunLineMidpointTool(IFoundationFrame& library, CWnd* parent) {
+void RunLineMidpointTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CLineMidpointDlg>(library, parent);
 }
-void RunAngleCalcTool(IFoundationFrame& library, CWnd* parent) {
+void RunAngleCalcTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CAngleCalcDlg>(library, parent);
 }
-void RunSpaceDistanceTool(IFoundationFrame& library, CWnd* parent) {
+void RunSpaceDistanceTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CSpaceDistanceDlg>(library, parent);
 }
-void RunAreaCalcTool(IFoundationFrame& library, CWnd* parent) {
+void RunAreaCalcTool(ICoordLibraryHost& library, CWnd* parent) {
     RunTool<CAreaCalcDlg>(library, parent);
 }
-void RunMapConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent) {
+void RunMapConvertTool(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent) {
     RunWithHost<CMapConvertDlg>(host, library, parent);
 }

@@ -3,18 +3,18 @@
 // the two converters through the job's coordinate tools host.
 class CWnd;
 class ICogoHost;
-class IFoundationFrame;
+class ICoordLibraryHost;
 
-void RunCoordConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent);
-void RunMapConvertTool(const ICogoHost& host, IFoundationFrame& library, CWnd* parent);
-void RunForwardCalcTool(IFoundationFrame& library, CWnd* parent);
-void RunInverseCalcTool(IFoundationFrame& library, CWnd* parent);
-void RunOffsetAngleDistTool(IFoundationFrame& library, CWnd* parent);
-void RunOffsetPointTool(IFoundationFrame& library, CWnd* parent);
-void RunDistResectionTool(IFoundationFrame& library, CWnd* parent);
-void RunIntersectionTool(IFoundationFrame& library, CWnd* parent);
-void RunIntersectAngleTool(IFoundationFrame& library, CWnd* parent);
-void RunLineMidpointTool(IFoundationFrame& library, CWnd* parent);
-void RunAngleCalcTool(IFoundationFrame& library, CWnd* parent);
-void RunSpaceDistanceTool(IFoundationFrame& library, CWnd* parent);
-void RunAreaCalcTool(IFoundationFrame& library, CWnd* parent);
+void RunCoordConvertTool(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent);
+void RunMapConvertTool(const ICogoHost& host, ICoordLibraryHost& library, CWnd* parent);
+void RunForwardCalcTool(ICoordLibraryHost& library, CWnd* parent);
+void RunInverseCalcTool(ICoordLibraryHost& library, CWnd* parent);
+void RunOffsetAngleDistTool(ICoordLibraryHost& library, CWnd* parent);
+void RunOffsetPointTool(ICoordLibraryHost& library, CWnd* parent);
+void RunDistResectionTool(ICoordLibraryHost& library, CWnd* parent);
+void RunIntersectionTool(ICoordLibraryHost& library, CWnd* parent);
+void RunIntersectAngleTool(ICoordLibraryHost& library, CWnd* parent);
+void RunLineMidpointTool(ICoordLibraryHost& library, CWnd* parent);
+void RunAngleCalcTool(ICoordLibraryHost& library, CWnd* parent);
+void RunSpaceDistanceTool(ICoordLibraryHost& library, CWnd* parent);
+void RunAreaCalcTool(ICoordLibraryHost& library, CWnd* parent);

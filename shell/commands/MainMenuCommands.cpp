@@ -7,7 +7,7 @@
 #include "platform/ui/StringTable.h"
 #include "powerline/screens/CPowerLineSurveyDlg.h"
 #include "powerline/screens/CTowerSectionStakeDlg.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverModels.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/screens/CDataVerifyDlg.h"
@@ -54,8 +54,8 @@ void RunParamView(MenuContext& c) {
     dialog.DoModal();
 }
 
-// A receiver command of the form Run...Command(frame services, parent).
-template <void (*Run)(IFrameServices&, CWnd*)>
+// A receiver command of the form Run...Command(receiver host, parent).
+template <void (*Run)(IReceiverHost&, CWnd*)>
 void RunReceiverCommand(MenuContext& c) {
     Run(c.services, Parent(c));
 }
@@ -77,12 +77,12 @@ void OpenCoordView(MenuContext& c) {
     ShowCoordView(host);
 }
 
-template <void (*Run)(IFoundationFrame&, CWnd*)>
+template <void (*Run)(ICoordLibraryHost&, CWnd*)>
 void RunTool(MenuContext& c) {
     Run(c.services.CoordLibrary(), Parent(c));
 }
 
-template <void (*Run)(const ICogoHost&, IFoundationFrame&, CWnd*)>
+template <void (*Run)(const ICogoHost&, ICoordLibraryHost&, CWnd*)>
 void RunCogoTool(MenuContext& c) {
     const CogoHostImpl host = c.hosts.Cogo();
     Run(host, c.services.CoordLibrary(), Parent(c));

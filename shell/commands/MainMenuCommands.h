@@ -8,14 +8,14 @@
 class CMenu;
 class FrameHosts;
 class IFrameOperations;
-class IFrameServices;
+class IReceiverHost;
 class JobCommands;
 
-// What the commands run with: the window, the receiver screens' services, the hosts and the job
+// What the commands run with: the window, the receiver screens' host, the hosts and the job
 // commands, each built by the frame from its parts.
 struct MenuContext {
     IFrameOperations& window;
-    IFrameServices& services;
+    IReceiverHost& services;
     const FrameHosts& hosts;
     JobCommands& jobs;
 };

@@ -78,7 +78,7 @@ int CMainFrame::OnCreate() {
     GreyUnavailableCommands(*bar_.GetMenu());
     IFrameOperations& window = *this;
     view_ = std::make_unique<CFrmGraphView>(job_, receiver_, records_, autoStore_, storePath_, hosts_,
-                                            receiverServices_, window);
+                                            receiverHost_, window);
     if (!view_->CreateView(this, kViewId)) return -1;
     listeners_.ListenForPositions(view_->m_hWnd);
     receiver_.LedsOff();
@@ -126,7 +126,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnMenuCommand(UINT id) {
-    MenuContext context{*this, receiverServices_, hosts_, jobCommands_};
+    MenuContext context{*this, receiverHost_, hosts_, jobCommands_};
     RunMenuCommand(context, id);
 }
 
@@ -196,7 +196,7 @@ void CMainFrame::TellSkippedLines(const CString& path, size_t skipped) {
 }
 
 void CMainFrame::OnConnectInstrument() {
-    RunConnectInstrument(receiverServices_);
+    RunConnectInstrument(receiverHost_);
 }
 
 void CMainFrame::OnAppAbout() {
@@ -215,7 +215,7 @@ void CMainFrame::ResetAndNotify(const CString& text) {
 
 BOOL CMainFrame::ConnectJobReceiver() {
     const ConnectionSettings& c = job_.Settings().connection;
-    return receiverServices_.ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
+    return receiverHost_.ConnectReceiver(c.nPort, c.nComMode, c.nInputCom, c.nComBaud);
 }
 
 void CMainFrame::CloseReceiver() {

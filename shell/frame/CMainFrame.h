@@ -5,32 +5,32 @@
 // the window: command bar, view layout, the two-second tick, the receiver's data, the commands.
 // It hands no part out: the hosts (FrameHosts), the job commands and the main view are built from
 // the parts they need, and reach the window through IFrameOperations, which it implements privately.
-// The receiver screens reach it through ReceiverScreenServices, the coordinate library and its point
-// dialogs through FoundationServices: adaptors over its parts, handed to whoever opens them.
+// The receiver screens reach it through ReceiverHostImpl, the coordinate library and its point
+// dialogs through CoordLibraryHostImpl: hosts over its parts, handed to whoever opens them.
 #include <memory>
 #include <set>
 #include <string>
 #include <string_view>
 
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "platform/ui/CommandBar.h"
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "shell/commands/JobCommands.h"
 #include "shell/frame/BaseWatch.h"
 #include "shell/frame/DisplayPointFill.h"
-#include "shell/frame/FoundationServices.h"
 #include "shell/frame/FrameConstants.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
 #include "shell/frame/PositionListeners.h"
 #include "shell/frame/ReceiverLink.h"
-#include "shell/frame/ReceiverScreenServices.h"
 #include "shell/frame/StorePathSlot.h"
 #include "shell/frame/Supervision.h"
 #include "shell/frame/SurveyRecords.h"
 #include "shell/hosts/CalibrationHostImpl.h"
+#include "shell/hosts/CoordLibraryHostImpl.h"
 #include "shell/hosts/FrameHosts.h"
+#include "shell/hosts/ReceiverHostImpl.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PointStorePath.h"
 
@@ -113,10 +113,9 @@ private:
     JobSession job_{mainframe::kSoftwareVersion};
     PositionConverter position_;
     PositionListeners listeners_;
-    FoundationServices foundationServices_{job_, position_};
+    CoordLibraryHostImpl libraryHost_{job_, position_};
     ReceiverLink receiver_{job_, *this};
-    ReceiverScreenServices receiverServices_{job_,       receiver_,           position_,
-                                             listeners_, foundationServices_, *this};
+    ReceiverHostImpl receiverHost_{job_, receiver_, position_, listeners_, libraryHost_, *this};
     Supervision supervision_;
     BaseWatch baseWatch_{job_, position_, supervision_};
     CCommandBar bar_;
@@ -143,8 +142,8 @@ private:
                                 .autoStore = autoStore_,
                                 .calibration = calibration_,
                                 .storePath = storePath_,
-                                .services = receiverServices_,
-                                .library = foundationServices_,
+                                .services = receiverHost_,
+                                .library = libraryHost_,
                                 .window = *this}};
     JobCommands jobCommands_{job_, records_, supervision_, receiver_, storePath_, *this};
     // Built at start-up; the window is gone before they are.

@@ -4,7 +4,7 @@
 // and base warnings with their acknowledged flags and the base-change flags the base watch sets.
 #include <array>
 
-#include "geodesy/screens/GeodesyHost.h"
+#include "geodesy/GeodesyHost.h"
 #include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
 #include "shell/dialogs/WarningDialogs.h"

@@ -85,7 +85,7 @@ bool CalibrationHostImpl::SaveSettings(const GeneralSettingsBlock& settings) {
     return job_.StoreSettings(settings);
 }
 
-IFoundationFrame& CalibrationHostImpl::CoordLibrary() const {
+ICoordLibraryHost& CalibrationHostImpl::CoordLibrary() const {
     return library_;
 }
 

@@ -12,7 +12,7 @@ class Supervision;
 class CalibrationHostImpl : public ICalibrationHost {
 public:
     CalibrationHostImpl(JobSession& job, const PositionConverter& position, ReceiverLink& receiver,
-                        Supervision& watch, CalibrationMemory& memory, IFoundationFrame& library)
+                        Supervision& watch, CalibrationMemory& memory, ICoordLibraryHost& library)
         : job_(job),
           position_(position),
           receiver_(receiver),
@@ -32,7 +32,7 @@ public:
     CString ResultFolder() const override;
     CString SetupFolder() const override;
     GeoPointChoice PickGeoPoint(CWnd* parent) const override;
-    IFoundationFrame& CoordLibrary() const override;
+    ICoordLibraryHost& CoordLibrary() const override;
     bool BaseReceivedFixed() const override;
     bool SaveCoordParams(const CoordSysParams& params) override;
     bool SaveSettings(const GeneralSettingsBlock& settings) override;
@@ -46,5 +46,5 @@ private:
     ReceiverLink& receiver_;
     Supervision& watch_;
     CalibrationMemory& memory_;
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
 };

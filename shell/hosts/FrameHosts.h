@@ -12,9 +12,9 @@
 #include "shell/hosts/SurveyHostImpl.h"
 
 class DisplayPointFill;
-class IFoundationFrame;
+class ICoordLibraryHost;
 class IFrameOperations;
-class IFrameServices;
+class IReceiverHost;
 class IPointStorePath;
 class PositionListeners;
 class ReceiverLink;
@@ -35,8 +35,8 @@ struct HostParts {
     AutoStoreState& autoStore;
     CalibrationMemory& calibration;
     IPointStorePath& storePath;
-    IFrameServices& services;
-    IFoundationFrame& library;
+    IReceiverHost& services;
+    ICoordLibraryHost& library;
     IFrameOperations& window;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // The coordinate-system dialogs' view of the main frame.
-#include "geodesy/screens/GeodesyHost.h"
+#include "geodesy/GeodesyHost.h"
 
 class JobSession;
 class Supervision;

@@ -4,7 +4,7 @@
 #include "receiver/screens/CDataVerifyDlg.h"
 #include "shell/frame/HardwareKeys.h"
 #include "shell/frame/PositionListeners.h"
-#include "stakeout/screens/StakeoutHost.h"
+#include "stakeout/StakeoutHost.h"
 #include "survey/screens/CCoordViewDlg.h"
 
 template <class Host>

@@ -4,14 +4,14 @@
 #include "shell/hosts/SurveyHostImpl.h"
 #include "stakeout/PlotScreenHost.h"
 
-class IFrameServices;
+class IReceiverHost;
 class PositionListeners;
 
 template <class Host>
 class PlotScreenHostImpl : public Host {
 public:
     // `survey` serves the job's folder and the coordinate view.
-    PlotScreenHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services)
+    PlotScreenHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IReceiverHost& services)
         : survey_(survey), listeners_(listeners), services_(services) {}
 
     void ListenForPositions(HWND window) override;
@@ -24,5 +24,5 @@ public:
 protected:
     SurveyHostImpl survey_;
     PositionListeners& listeners_;
-    IFrameServices& services_;
+    IReceiverHost& services_;
 };

@@ -8,7 +8,7 @@ class SurveyRecords;
 
 class PowerlineHostImpl final : public PlotScreenHostImpl<IPowerlineHost> {
 public:
-    PowerlineHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services,
+    PowerlineHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IReceiverHost& services,
                       JobSession& job, AutoStoreState& autoStore, SurveyRecords& records)
         : PlotScreenHostImpl(survey, listeners, services),
           job_(job),

@@ -1,6 +1,6 @@
 #include "shell/hosts/StakeoutHostImpl.h"
 
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
@@ -11,7 +11,7 @@ CString StakeoutHostImpl::JobFileName() const {
     return job_.Paths().jobFileName;
 }
 
-IFoundationFrame& StakeoutHostImpl::CoordLibrary() const {
+ICoordLibraryHost& StakeoutHostImpl::CoordLibrary() const {
     return services_.CoordLibrary();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The stake-out screens' view of the main frame.
 #include "shell/hosts/PlotScreenHostImpl.h"
-#include "stakeout/screens/StakeoutHost.h"
+#include "stakeout/StakeoutHost.h"
 
 class IFrameOperations;
 class IPointStorePath;
@@ -10,7 +10,7 @@ class ReceiverLink;
 
 class StakeoutHostImpl final : public PlotScreenHostImpl<IStakeoutHost> {
 public:
-    StakeoutHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IFrameServices& services,
+    StakeoutHostImpl(const SurveyHostImpl& survey, PositionListeners& listeners, IReceiverHost& services,
                      const JobSession& job, const ReceiverLink& receiver, IPointStorePath& storePath,
                      IFrameOperations& window)
         : PlotScreenHostImpl(survey, listeners, services),
@@ -21,7 +21,7 @@ public:
 
     CString JobFileName() const override;
     CString DataFolder() const override;
-    IFoundationFrame& CoordLibrary() const override;
+    ICoordLibraryHost& CoordLibrary() const override;
     CString PointFileName() const override;
     std::vector<CString> JobOwnFiles() const override;
     const GeneralSettingsBlock& Settings() const override;

@@ -55,7 +55,7 @@ CString SurveyHostImpl::JobFolder() const {
     return job_.Paths().jobFolder;
 }
 
-IFoundationFrame& SurveyHostImpl::CoordLibrary() const {
+ICoordLibraryHost& SurveyHostImpl::CoordLibrary() const {
     return library_;
 }
 

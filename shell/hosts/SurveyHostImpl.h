@@ -14,7 +14,7 @@ class SurveyHostImpl final : public ISurveyHost {
 public:
     SurveyHostImpl(JobSession& job, ReceiverLink& receiver, SurveyRecords& records,
                    PositionListeners& listeners, AutoStoreState& autoStore, DisplayPointFill& displayFill,
-                   IFoundationFrame& library, IFrameOperations& window)
+                   ICoordLibraryHost& library, IFrameOperations& window)
         : job_(job),
           receiver_(receiver),
           records_(records),
@@ -33,7 +33,7 @@ public:
     CoordSysParams CoordParams() const override;
     CString JobFolder() const override;
     CString DataFolder() const override;
-    IFoundationFrame& CoordLibrary() const override;
+    ICoordLibraryHost& CoordLibrary() const override;
     CString PointFilePath() const override;
 
     bool SaveSettings(const GeneralSettingsBlock& settings) override;
@@ -58,6 +58,6 @@ private:
     PositionListeners& listeners_;
     AutoStoreState& autoStore_;
     DisplayPointFill& displayFill_;
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
     IFrameOperations& window_;
 };

@@ -16,7 +16,7 @@
 
 CFrmGraphView::CFrmGraphView(const JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
                              AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
-                             IFrameServices& services, IFrameOperations& window)
+                             IReceiverHost& services, IFrameOperations& window)
     : CDialog(mainview::IDD, &window.Window()),
       job_(job),
       receiver_(receiver),

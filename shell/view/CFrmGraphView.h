@@ -20,7 +20,7 @@
 
 class FrameHosts;
 class IFrameOperations;
-class IFrameServices;
+class IReceiverHost;
 class IPointStorePath;
 class JobSession;
 class ReceiverLink;
@@ -37,7 +37,7 @@ public:
     // `records` holds the map's points; every store goes through `storePath`.
     CFrmGraphView(const JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
                   AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
-                  IFrameServices& services, IFrameOperations& window);
+                  IReceiverHost& services, IFrameOperations& window);
     BOOL CreateView(CWnd* frame, UINT id);
 
     const CGpsState& LatestState() const { return latest_; }
@@ -103,7 +103,7 @@ private:
     AutoStoreState& autoStore_;
     IPointStorePath& storePath_;
     const FrameHosts& hosts_;
-    IFrameServices& services_;
+    IReceiverHost& services_;
     IFrameOperations& window_;
     std::array<CIconButton, 9> buttons_;
     CPlotOverlayButton storeButton_;

@@ -13,7 +13,7 @@ constexpr UINT kFieldControls[] = {kStartName, kStartX, kStartY, kStartH,  kStar
                                    kEndX,      kEndY,   kEndH,   kEndCode, kStartMileage};
 }  // namespace
 
-CStakeLineEditDlg::CStakeLineEditDlg(IFoundationFrame& library, bool adding, CWnd* parent)
+CStakeLineEditDlg::CStakeLineEditDlg(ICoordLibraryHost& library, bool adding, CWnd* parent)
     : CDialog(adding ? IDD_ADD : IDD_EDIT, parent), library_(library) {
     if (adding) {
         texts.start.code = texts.end.code = L"00000000";

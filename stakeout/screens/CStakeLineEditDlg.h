@@ -1,7 +1,7 @@
 #pragma once
 // 15146 "增加线" and 15147 "编辑线": one stake line's two end points, typed or picked from the
 // coordinate library, and its start mileage. OK refuses texts the line file cannot keep.
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/screens/CIconButton.h"
 #include "platform/ui/Dialog.h"
 #include "stakeout/LineTexts.h"
@@ -9,7 +9,7 @@
 class CStakeLineEditDlg : public CDialog {
 public:
     // Adding starts with both codes "00000000" and the mileage "0.0"; editing starts empty.
-    CStakeLineEditDlg(IFoundationFrame& library, bool adding, CWnd* parent);
+    CStakeLineEditDlg(ICoordLibraryHost& library, bool adding, CWnd* parent);
 
     LineTexts texts;
 
@@ -25,5 +25,5 @@ private:
 
     CIconButton pickStart_;
     CIconButton pickEnd_;
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
 };

@@ -6,7 +6,7 @@
 #include "foundation/PointRecord.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
-#include "stakeout/screens/StakeoutHost.h"
+#include "stakeout/StakeoutHost.h"
 
 class CStakeLineLibDlg : public CDialog {
 public:

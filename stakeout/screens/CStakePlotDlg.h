@@ -14,7 +14,7 @@
 #include "foundation/screens/CPlotCanvas.h"
 #include "foundation/screens/CPlotOverlayButton.h"
 #include "platform/ui/Dialog.h"
-#include "stakeout/screens/StakeoutHost.h"
+#include "stakeout/StakeoutHost.h"
 #include "survey/PlotKeys.h"
 
 class CStakePlotDlg : public CDialog {

@@ -9,7 +9,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
 #include "stakeout/StakeFiles.h"
-#include "stakeout/screens/StakeoutHost.h"
+#include "stakeout/StakeoutHost.h"
 
 class CStakePointLibDlg : public CDialog {
 public:

@@ -7,7 +7,7 @@
 #include "receiver/ModuleReadAll.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
-#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/ReceiverHostDouble.h"
 #include "tests/receiver/SentenceHelpers.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text/Numbers.h"
-#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/ReceiverHostDouble.h"
 
 TEST(ReceiverInfoTexts, SatelliteCountShowsGlonassOnlyFromOneToTwelve) {
     const struct {
@@ -65,7 +65,7 @@ protected:
         state.gridX = 1000.0;
         state.gridY = 2000.0;
     }
-    CFakeFrame frame;
+    ReceiverHostDouble frame;
     CGpsState state;
     RefPointTexts texts;
 };

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/serial/SerialPortMap.h"
-#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/ReceiverHostDouble.h"
 #include "tests/receiver/WrittenBytes.h"
 #include "tools/receiver-sim/sim/CReceiverSimulator.h"
 
@@ -26,7 +26,7 @@ protected:
     std::string Written() { return WrittenSince(simulator, frame.port, seen_); }
 
     sim::CReceiverSimulator simulator;
-    CFakeFrame frame;
+    ReceiverHostDouble frame;
 
 private:
     size_t seen_ = 0;

@@ -29,7 +29,7 @@ struct FrameProbe {
     static const FrameHosts& Hosts(CMainFrame& frame) { return frame.hosts_; }
     // As the menu runs command `id`: false when the table has no handler for it.
     static bool RunMenuCommand(CMainFrame& frame, UINT id) {
-        MenuContext context{frame, frame.receiverServices_, frame.hosts_, frame.jobCommands_};
+        MenuContext context{frame, frame.receiverHost_, frame.hosts_, frame.jobCommands_};
         return ::RunMenuCommand(context, id);
     }
     // The frame's own steps, as its messages and commands run them.
@@ -56,6 +56,6 @@ struct FrameProbe {
     }
     static DisplayPointFill& DisplayFill(CMainFrame& frame) { return frame.displayFill_; }
     static bool WaitForRawCheck(CMainFrame& frame, int timeoutMs) { return frame.rawCheck_.Wait(timeoutMs); }
-    static IFrameServices& Services(CMainFrame& frame) { return frame.receiverServices_; }
-    static IFoundationFrame& Library(CMainFrame& frame) { return frame.foundationServices_; }
+    static IReceiverHost& Services(CMainFrame& frame) { return frame.receiverHost_; }
+    static ICoordLibraryHost& Library(CMainFrame& frame) { return frame.libraryHost_; }
 };

@@ -7,14 +7,14 @@
 #include "platform/ui/CommonControls.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/screens/CGpsInfoDlg.h"
-#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/ReceiverHostDouble.h"
 
 namespace {
 
 // The receiver screens' frame double with what the information pages read: the job's parameters,
 // both converters and the settings they show. Its port is never opened: the dialog's start command
 // goes nowhere.
-void SetUpFrame(CFakeFrame& frame) {
+void SetUpFrame(ReceiverHostDouble& frame) {
     frame.jobParams.ellipsoid = {L"WGS84", 6378137.0, 298.257223563};
     for (CCoordTransform* t : {&frame.firstTransform, &frame.secondTransform}) {
         t->SetEllipsoid(6378137.0, 298.257223563);
@@ -45,7 +45,7 @@ CGpsState Sky(int shift) {
 void BM_InfoPageRefresh(benchmark::State& run) {
     InitCommonControls();
     CUiDriver ui;
-    CFakeFrame frame;
+    ReceiverHostDouble frame;
     SetUpFrame(frame);
     CGpsInfoDlg dlg(frame);
     dlg.Create(CGpsInfoDlg::IDD);

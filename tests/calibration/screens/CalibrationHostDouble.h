@@ -11,7 +11,7 @@
 #include "tests/platform/files/DeviceRootFixture.h"
 
 // The coordinate library of a host's job, picking geodetic points through the host.
-class HostLibraryDouble final : public IFoundationFrame {
+class HostLibraryDouble final : public ICoordLibraryHost {
 public:
     explicit HostLibraryDouble(const ICalibrationHost& host) : host_(host) {}
     CString JobFolder() const override { return host_.JobFolder(); }
@@ -42,7 +42,7 @@ public:
     CString ResultFolder() const override { return L"\\Program Files\\Jobs\\road\\result\\"; }
     CString SetupFolder() const override { return L"\\Program Files\\"; }
     GeoPointChoice PickGeoPoint(CWnd*) const override { return geoPick; }
-    IFoundationFrame& CoordLibrary() const override { return library; }
+    ICoordLibraryHost& CoordLibrary() const override { return library; }
     bool BaseReceivedFixed() const override { return baseReceived; }
     void PlayTone() override { ++tones; }
     const CalibrationMemory& Memory() const override { return memory; }

@@ -11,7 +11,7 @@
 #include "foundation/screens/CCoordLibDlg.h"
 #include "platform/text/CodePage.h"
 #include "resources/CogoDlgs.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 
 using Field = std::pair<UINT, const wchar_t*>;
 

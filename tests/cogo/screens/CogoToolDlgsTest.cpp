@@ -17,11 +17,11 @@ using namespace cogo;
 
 struct Tool {
     const char* name;
-    std::function<std::unique_ptr<CDialog>(IFoundationFrame&)> make;
+    std::function<std::unique_ptr<CDialog>(ICoordLibraryHost&)> make;
 };
 template <class Dialog>
 Tool Make(const char* name) {
-    return {name, [](IFoundationFrame& library) { return std::make_unique<Dialog>(library, nullptr); }};
+    return {name, [](ICoordLibraryHost& library) { return std::make_unique<Dialog>(library, nullptr); }};
 }
 
 const Tool kForward = Make<CForwardCalcDlg>("forward");

@@ -5,7 +5,7 @@
 #include "export/screens/CResultExportDlg.h"
 #include "platform/text/CodePage.h"
 #include "tests/export/ExportSources.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 
 namespace {
 using namespace exportdlg;

@@ -10,7 +10,7 @@
 #include "platform/files/DevicePath.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 
 namespace {
 

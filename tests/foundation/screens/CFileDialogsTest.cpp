@@ -1,6 +1,6 @@
 #include "foundation/screens/CFileDialogs.h"
 
-#include "tests/foundation/screens/FrameDouble.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 #include "tests/platform/ui/EndsInDots.h"
 
 namespace {

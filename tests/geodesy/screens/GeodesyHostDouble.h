@@ -11,7 +11,7 @@
 #include "foundation/CJobSettings.h"
 #include "geodesy/CoordParamGroups.h"
 #include "geodesy/CoordParamsApply.h"
-#include "geodesy/screens/GeodesyHost.h"
+#include "geodesy/GeodesyHost.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
 #include "tests/platform/files/DeviceRootFixture.h"

@@ -6,7 +6,7 @@
 #include "platform/ui/Desktop.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverProtocol.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 #include "tests/receiver/screens/ReceiverScreenTest.h"
 
 namespace {

@@ -9,7 +9,7 @@ constexpr size_t kMaxLineBuffer = 1000;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 }  // namespace
 
-CFrameRouter::CFrameRouter(CFakeFrame& frame) : frame_(frame), hwnd_(RegisterMessageTarget(this)) {
+CFrameRouter::CFrameRouter(ReceiverHostDouble& frame) : frame_(frame), hwnd_(RegisterMessageTarget(this)) {
     frame_.frameWindow = hwnd_;
     frame_.port.SetOwner(hwnd_, WM_SERIAL_DATA);
     wgs84_.SetEllipsoid(6378137.0, 298.257223563);

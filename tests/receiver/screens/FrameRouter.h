@@ -8,14 +8,14 @@
 
 #include "geodesy/CoordTransform.h"
 #include "platform/messages/Messages.h"
-#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/ReceiverHostDouble.h"
 
 class CFrameRouter final : public IMessageTarget {
 public:
     static constexpr UINT_PTR kTickTimer = 999;
     static constexpr UINT kTickMs = 2000;
 
-    explicit CFrameRouter(CFakeFrame& frame);
+    explicit CFrameRouter(ReceiverHostDouble& frame);
     ~CFrameRouter() override;
     CFrameRouter(const CFrameRouter&) = delete;
     CFrameRouter& operator=(const CFrameRouter&) = delete;
@@ -31,7 +31,7 @@ private:
     void OnLine(const CString& line);
     void OnPosition(LPARAM kind);
 
-    CFakeFrame& frame_;
+    ReceiverHostDouble& frame_;
     HWND hwnd_;
     std::string lineBuffer_;
     CCoordTransform wgs84_;

@@ -14,7 +14,7 @@ namespace {
 struct SaveCase {
     const char* name;
     // The command that opens the screen, and the screen's template.
-    std::function<void(IFrameServices&)> open;
+    std::function<void(IReceiverHost&)> open;
     UINT dialog;
     // Changes the one value on the open screen.
     std::function<void(CUiDriver&, CDialog&)> change;
@@ -33,18 +33,18 @@ void PrintTo(const SaveCase& c, std::ostream* out) {
 }
 
 const SaveCase kCases[] = {
-    {"ElevationMask", [](IFrameServices& f) { RunElevationMaskCommand(f, nullptr); }, CSatLimitDlg::IDD,
+    {"ElevationMask", [](IReceiverHost& f) { RunElevationMaskCommand(f, nullptr); }, CSatLimitDlg::IDD,
      [](CUiDriver& ui, CDialog& d) { ui.SetText(d, satlimit::kAngle, L"20"); }, nullptr, nullptr,
      &ConnectionSettings::nGAngle, 10, 20, Stored("ecutoff,20")},
-    {"TimeZone", [](IFrameServices& f) { RunTimeZoneCommand(f, nullptr); }, CTimeZoneDlg::IDD,
+    {"TimeZone", [](IReceiverHost& f) { RunTimeZoneCommand(f, nullptr); }, CTimeZoneDlg::IDD,
      [](CUiDriver& ui, CDialog& d) { ui.SetText(d, timezonedlg::kZone, L"-6"); }, nullptr, nullptr,
      &ConnectionSettings::nTimeZone, 8, -6, ""},
-    {"RoverFormat", [](IFrameServices& f) { RunRoverSettingsCommand(f, nullptr); }, CRoverSettingsDlg::IDD,
+    {"RoverFormat", [](IReceiverHost& f) { RunRoverSettingsCommand(f, nullptr); }, CRoverSettingsDlg::IDD,
      [](CUiDriver& ui, CDialog& d) { ui.ChooseItem(d, roversettings::kRadioFormat, 3); }, nullptr, nullptr,
      &ConnectionSettings::nRadioFormat, 1, 3,
      Stored("unlogall,com2") + Stored("interfacemode,com2,rtcmv3,novatel")},
-    {"BaseAutoStartFormat", [](IFrameServices& f) { EXPECT_EQ(SetupBaseAutoStart(f), 1); },
-     baseautostart::IDD, [](CUiDriver& ui, CDialog& d) { ui.ChooseItem(d, baseautostart::kFormat, 2); },
+    {"BaseAutoStartFormat", [](IReceiverHost& f) { EXPECT_EQ(SetupBaseAutoStart(f), 1); }, baseautostart::IDD,
+     [](CUiDriver& ui, CDialog& d) { ui.ChooseItem(d, baseautostart::kFormat, 2); },
      L"确定设置为基准站单点自动发射吗?", L"自动启动基站参数设置完成!", &ConnectionSettings::nRadioFormat, 3,
      2, Command(57, Bytes({3, 1, 30, 10}))},
 };

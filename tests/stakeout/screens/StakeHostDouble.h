@@ -8,8 +8,8 @@
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
 #include "platform/ui/ListCtrl.h"
-#include "stakeout/screens/StakeoutHost.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "stakeout/StakeoutHost.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 #include "tests/stakeout/RecordingTones.h"
 
@@ -39,7 +39,7 @@ public:
     CString JobFolder() const override { return L"\\Jobs\\road"; }
     CString JobFileName() const override { return L"road.qzs"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data"; }
-    IFoundationFrame& CoordLibrary() const override { return library; }
+    ICoordLibraryHost& CoordLibrary() const override { return library; }
     CString PointFileName() const override { return L"road.xyh"; }
     std::vector<CString> JobOwnFiles() const override {
         return {L"\\Jobs\\road\\data\\road.xyh", L"\\Jobs\\road\\data\\road.blh", L"\\Jobs\\road\\road.qzs"};
@@ -54,7 +54,7 @@ public:
     void RunDataVerify(CWnd*) override { ++verified; }
     void ShowReceiverInfo(CWnd*, const CString& info) override { infoTexts.push_back(info); }
     void ShowCoordinateView() override { ++coordinateViews; }
-    mutable FrameDouble library;
+    mutable CoordLibraryHostDouble library;
 };
 
 class StakeScreenTest : public DeviceRootTest {

@@ -7,7 +7,7 @@
 
 #include "foundation/PointStoreState.h"
 #include "survey/SurveyHost.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 
 class SurveyHostDouble : public ISurveyHost {
 public:
@@ -35,7 +35,7 @@ public:
     CoordSysParams CoordParams() const override { return coord; }
     CString JobFolder() const override { return L"\\Jobs\\road\\"; }
     CString DataFolder() const override { return L"\\Jobs\\road\\data\\"; }
-    IFoundationFrame& CoordLibrary() const override { return library; }
+    ICoordLibraryHost& CoordLibrary() const override { return library; }
     CString PointFilePath() const override { return pointFile; }
 
     bool SaveSettings(const GeneralSettingsBlock& changed) override {
@@ -80,7 +80,7 @@ public:
     int reloads = 0;
     std::vector<std::pair<CString, size_t>> toldSkipped;
     PointFileRows coordViewRows;
-    mutable FrameDouble library;
+    mutable CoordLibraryHostDouble library;
 };
 
 // A fixed fix: grid 1000, 2000, 50 (m), fixed, within the double's limits.

@@ -1,6 +1,6 @@
 #pragma once
 // What the receiver screens need of the main frame: const reads of its state and the operations that
-// change it. The shell's main frame implements it; tests implement it with a small double.
+// change it. The shell implements it over the frame's parts (ReceiverHostImpl); tests use a small double.
 #include "foundation/CGpsState.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
@@ -9,15 +9,15 @@
 #include "receiver/RadioRequest.h"
 #include "receiver/ReceiverVersionInfo.h"
 
-class IFoundationFrame;
+class ICoordLibraryHost;
 class IReceiverPort;
 enum class PortOpenFailure;
 struct CoordSysParams;
 class CCoordTransform;
 
-class IFrameServices {
+class IReceiverHost {
 public:
-    virtual ~IFrameServices() = default;
+    virtual ~IReceiverHost() = default;
 
     // ---- Reads of the frame's state.
     // The receiver's port: a device the screens send to and borrow while they talk to a module.
@@ -73,5 +73,5 @@ public:
     // The main frame's own window (the application-exit command goes to it).
     virtual HWND FrameWindow() const = 0;
     // The job's coordinate library, for the screens that pick from it.
-    virtual IFoundationFrame& CoordLibrary() = 0;
+    virtual ICoordLibraryHost& CoordLibrary() = 0;
 };

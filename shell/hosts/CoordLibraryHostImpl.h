@@ -1,14 +1,14 @@
 #pragma once
-// The coordinate library's and the point dialogs' view of the frame (IFoundationFrame), built from
+// The coordinate library's and the point dialogs' view of the frame (ICoordLibraryHost), built from
 // the job's paths and the position converter; the latitude/longitude picker is the job's library.
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 
 class JobSession;
 class PositionConverter;
 
-class FoundationServices final : public IFoundationFrame {
+class CoordLibraryHostImpl final : public ICoordLibraryHost {
 public:
-    FoundationServices(const JobSession& job, const PositionConverter& position)
+    CoordLibraryHostImpl(const JobSession& job, const PositionConverter& position)
         : job_(job), position_(position) {}
 
     CString JobFolder() const override;

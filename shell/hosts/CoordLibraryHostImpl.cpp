@@ -1,27 +1,27 @@
-#include "shell/frame/FoundationServices.h"
+#include "shell/hosts/CoordLibraryHostImpl.h"
 
 #include "calibration/screens/CGeoCoordLibDlg.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
 
-CString FoundationServices::JobFolder() const {
+CString CoordLibraryHostImpl::JobFolder() const {
     return job_.Paths().jobFolder;
 }
 
-CString FoundationServices::JobFileName() const {
+CString CoordLibraryHostImpl::JobFileName() const {
     return job_.Paths().jobFileName;
 }
 
-CString FoundationServices::DataFolder() const {
+CString CoordLibraryHostImpl::DataFolder() const {
     return job_.Paths().dataFolder;
 }
 
-void FoundationServices::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
-                                           double& hOut) {
+void CoordLibraryHostImpl::Wgs84ToLocalPlane(double bDeg, double lDeg, double h, double& n, double& e,
+                                             double& hOut) {
     position_.First().Wgs84ToLocalPlane(bDeg, lDeg, h, n, e, hOut);
 }
 
-GeoPointChoice FoundationServices::PickGeoPoint(CWnd* parent) {
+GeoPointChoice CoordLibraryHostImpl::PickGeoPoint(CWnd* parent) {
     return PickFromGeoLibrary({job_.Paths().programFolder, job_.Paths().dataFolder,
                                GeoLibraryPath(job_.Paths().jobFolder, job_.Paths().jobFileName)},
                               parent);

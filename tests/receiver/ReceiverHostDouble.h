@@ -13,10 +13,10 @@
 #include "receiver/CModuleCommandQueue.h"
 #include "receiver/CSerialPort.h"
 #include "receiver/GgaRecord.h"
-#include "receiver/IFrameServices.h"
-#include "tests/foundation/screens/FrameDouble.h"
+#include "receiver/ReceiverHost.h"
+#include "tests/foundation/screens/CoordLibraryHostDouble.h"
 
-class CFakeFrame : public IFrameServices {
+class ReceiverHostDouble : public IReceiverHost {
 public:
     IReceiverPort& Port() override { return port; }
     const CGpsState& LatestFix() const override { return state; }
@@ -53,7 +53,7 @@ public:
     ReceiverVersionInfo VersionInfo() const override { return versionInfo; }
     void SetRadioLink(int flag) override { radioLink = flag; }
     HWND FrameWindow() const override { return frameWindow; }
-    IFoundationFrame& CoordLibrary() override { return library; }
+    ICoordLibraryHost& CoordLibrary() override { return library; }
 
     CSerialPort port;
     CCoordTransform firstTransform;
@@ -82,5 +82,5 @@ public:
     std::vector<GeneralSettingsBlock> jobFileWrites;  // the settings each write was given
     bool jobFileWritable = true;
     int radioLink = 0;
-    FrameDouble library;
+    CoordLibraryHostDouble library;
 };

@@ -16,9 +16,9 @@ struct GeoPointChoice {
     CString code;
 };
 
-class IFoundationFrame {
+class ICoordLibraryHost {
 public:
-    virtual ~IFoundationFrame() = default;
+    virtual ~ICoordLibraryHost() = default;
 
     virtual CString JobFolder() const = 0;
     // The job file's name, e.g. "road.qzs".

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "foundation/CGpsState.h"
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
 #include "platform/base/WinTypes.h"
@@ -29,7 +29,7 @@ public:
     virtual CString JobFileName() const = 0;
     virtual CString DataFolder() const = 0;
     // The job's coordinate library, for the screens that pick from it.
-    virtual IFoundationFrame& CoordLibrary() const = 0;
+    virtual ICoordLibraryHost& CoordLibrary() const = 0;
     // The name of the job's point file (e.g. "road.xyh"), as the receiver information shows it.
     virtual CString PointFileName() const = 0;
     // The device paths of the job's own files (JobOwnFiles.h): no export replaces one of them.

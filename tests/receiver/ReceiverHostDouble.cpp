@@ -1,38 +1,39 @@
-#include "tests/receiver/FakeFrame.h"
+#include "tests/receiver/ReceiverHostDouble.h"
 
 #include "geodesy/Wgs84.h"
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 
-void CFakeFrame::Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y, double* z) {
+void ReceiverHostDouble::Wgs84BlhToXyz(double lat, double lon, double height, double* x, double* y,
+                                       double* z) {
     Wgs84Converter().BlhToXyz(lat, lon, height, *x, *y, *z);
 }
 
-void CFakeFrame::ListenForPositions(HWND window) {
+void ReceiverHostDouble::ListenForPositions(HWND window) {
     earlierPositionWindows.push_back(positionWindow);
     positionWindow = window;
 }
 
-void CFakeFrame::StopListening(HWND window) {
+void ReceiverHostDouble::StopListening(HWND window) {
     if (window != positionWindow || earlierPositionWindows.empty()) return;
     positionWindow = earlierPositionWindows.back();
     earlierPositionWindows.pop_back();
 }
 
-void CFakeFrame::SetAuxNotifyWnd(HWND window) {
+void ReceiverHostDouble::SetAuxNotifyWnd(HWND window) {
     auxWindow = window;
     verificationFlag = window ? 1 : 0;
 }
 
-int CFakeFrame::ConnectReceiver(int method, int choice, int typedPort, int baudRate,
-                                PortOpenFailure* failure) {
+int ReceiverHostDouble::ConnectReceiver(int method, int choice, int typedPort, int baudRate,
+                                        PortOpenFailure* failure) {
     connectRequests.push_back({method, choice, typedPort, baudRate});
     if (port.IsOpen()) port.Close();
     port.SetOwner(frameWindow, WM_SERIAL_DATA);
     return port.OpenPort(connectPortNumber, 57600, failure) ? 1 : 0;
 }
 
-bool CFakeFrame::SaveSettings(const GeneralSettingsBlock& changed) {
+bool ReceiverHostDouble::SaveSettings(const GeneralSettingsBlock& changed) {
     jobFileWrites.push_back(changed);
     if (!jobFileWritable) return false;
     settings = changed;
@@ -43,13 +44,13 @@ bool CFakeFrame::SaveSettings(const GeneralSettingsBlock& changed) {
     return true;
 }
 
-void CFakeFrame::TellParserTheBoard() {
+void ReceiverHostDouble::TellParserTheBoard() {
     ParserSettings board = parser.Settings();
     board.boardType = system.nGPSOEMType;
     parser.UseSettings(board);
 }
 
-void CFakeFrame::OnModuleProgress(const ModuleProgress& progress) {
+void ReceiverHostDouble::OnModuleProgress(const ModuleProgress& progress) {
     if (progress.radioChannel) {
         settings.dataLink.nModuleType = kLinkRadio;
         settings.dataLink.radioChannel = *progress.radioChannel;
@@ -57,7 +58,7 @@ void CFakeFrame::OnModuleProgress(const ModuleProgress& progress) {
     ResetAndNotify(state, positionWindow, progress.text);
 }
 
-void CFakeFrame::ClearFixSignals() {
+void ReceiverHostDouble::ClearFixSignals() {
     device.AllLedsOff();
     gga.Clear();
 }

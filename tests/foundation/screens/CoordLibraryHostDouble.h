@@ -1,13 +1,13 @@
 #pragma once
-// The frame services of a job "road" under a fresh device root, for the screen tests.
+// The coordinate library host of a job "road" under a fresh device root, for the screen tests.
 #include <gtest/gtest.h>
 
-#include "foundation/FrameServices.h"
+#include "foundation/CoordLibraryHost.h"
 #include "platform/testing/UiDriver.h"
 #include "platform/ui/CommonControls.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
-class FrameDouble : public IFoundationFrame {
+class CoordLibraryHostDouble : public ICoordLibraryHost {
 public:
     GeoPointChoice geoPick;  // what the latitude/longitude library gives
     CString jobFolder = L"\\Jobs\\road";
@@ -30,6 +30,6 @@ protected:
         WriteHostFile("Jobs/road/data/.keep", "");
     }
 
-    FrameDouble frame;
+    CoordLibraryHostDouble frame;
     CUiDriver ui;
 };

@@ -1,14 +1,14 @@
-// The receiver screens' services over the frame's parts: a settings save writes the job file first, and
+// The receiver screens' host over the frame's parts: a settings save writes the job file first, and
 // memory changes only when the file was written.
 #include <filesystem>
 
 #include "tests/shell/FrameTestSupport.h"
 
 namespace {
-using ReceiverServicesTest = FrameTest;
+using ReceiverHostImplTest = FrameTest;
 }  // namespace
 
-TEST_F(ReceiverServicesTest, TheSettingsChangeOnlyWithTheJobFile) {
+TEST_F(ReceiverHostImplTest, TheSettingsChangeOnlyWithTheJobFile) {
     const struct {
         const wchar_t* jobFile;
         bool written;
@@ -16,7 +16,7 @@ TEST_F(ReceiverServicesTest, TheSettingsChangeOnlyWithTheJobFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         FrameProbe::Job(frame).UseJobPaths(c.jobFile, L"j.xyh");
-        IFrameServices& services = FrameProbe::Services(frame);
+        IReceiverHost& services = FrameProbe::Services(frame);
         const int zoneBefore = services.Settings().connection.nTimeZone;
         GeneralSettingsBlock changed = services.Settings();
         changed.connection.nTimeZone = zoneBefore + 1;

@@ -1,8 +1,8 @@
 #pragma once
-// The receiver screens' view of the frame (IFrameServices), built from the parts that serve it: the
+// The receiver screens' view of the frame (IReceiverHost), built from the parts that serve it: the
 // job's settings and parameters, the receiver link, the position converter, the listening windows and
 // the frame's window for the port's data and the exit command.
-#include "receiver/IFrameServices.h"
+#include "receiver/ReceiverHost.h"
 
 class CWnd;
 class JobSession;
@@ -10,10 +10,10 @@ class PositionConverter;
 class PositionListeners;
 class ReceiverLink;
 
-class ReceiverScreenServices final : public IFrameServices {
+class ReceiverHostImpl final : public IReceiverHost {
 public:
-    ReceiverScreenServices(JobSession& job, ReceiverLink& receiver, const PositionConverter& position,
-                           PositionListeners& listeners, IFoundationFrame& library, const CWnd& window)
+    ReceiverHostImpl(JobSession& job, ReceiverLink& receiver, const PositionConverter& position,
+                     PositionListeners& listeners, ICoordLibraryHost& library, const CWnd& window)
         : job_(job),
           receiver_(receiver),
           position_(position),
@@ -48,13 +48,13 @@ public:
     ReceiverVersionInfo VersionInfo() const override;
     void SetRadioLink(int flag) override;
     HWND FrameWindow() const override;
-    IFoundationFrame& CoordLibrary() override { return library_; }
+    ICoordLibraryHost& CoordLibrary() override { return library_; }
 
 private:
     JobSession& job_;
     ReceiverLink& receiver_;
     const PositionConverter& position_;
     PositionListeners& listeners_;
-    IFoundationFrame& library_;
+    ICoordLibraryHost& library_;
     const CWnd& window_;
 };

@@ -1,0 +1,2 @@
+// The receiver tests' host double, linked into the screen benchmarks too.
+#include "tests/receiver/ReceiverHostDouble.cpp"
