@@ -13,10 +13,10 @@
 #include "shell/dialogs/CNewJobDlg.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
 #include "shell/frame/Supervision.h"
 #include "shell/frame/SurveyRecords.h"
 #include "shell/hosts/GeodesyHostImpl.h"
+#include "shell/link/ReceiverLink.h"
 #include "survey/PointStorePath.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include "shell/commands/MainMenuCommands.h"
 #include "shell/dialogs/CAboutDlg.h"
 #include "shell/dialogs/CSplashWnd.h"
-#include "shell/frame/HardwareKeys.h"
 #include "shell/view/CFrmGraphView.h"
+#include "shell/view/HardwareKeys.h"
 #include "survey/RawFileCheck.h"
 #include "survey/screens/SurveyPointStore.h"
 

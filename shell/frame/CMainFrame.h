@@ -23,7 +23,6 @@
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
 #include "shell/frame/PositionListeners.h"
-#include "shell/frame/ReceiverLink.h"
 #include "shell/frame/StorePathSlot.h"
 #include "shell/frame/Supervision.h"
 #include "shell/frame/SurveyRecords.h"
@@ -31,6 +30,7 @@
 #include "shell/hosts/CoordLibraryHostImpl.h"
 #include "shell/hosts/FrameHosts.h"
 #include "shell/hosts/ReceiverHostImpl.h"
+#include "shell/link/ReceiverLink.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PointStorePath.h"
 

@@ -10,7 +10,7 @@
 #include "platform/ui/StringTable.h"
 #include "resources/StringIds.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 
 Supervision::Supervision(ISupervisedFrame& frame, ReceiverLink& link, const JobSession& job)
     : frame_(frame),

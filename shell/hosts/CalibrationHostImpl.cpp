@@ -5,9 +5,9 @@
 #include "geodesy/CoordParamsApply.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
-#include "shell/frame/ReceiverLink.h"
 #include "shell/frame/Supervision.h"
 #include "shell/hosts/ReceiverAntenna.h"
+#include "shell/link/ReceiverLink.h"
 
 const CoordSysParams& CalibrationHostImpl::CoordParams() const {
     return job_.CoordParams();

@@ -2,8 +2,8 @@
 
 #include "powerline/PowerlineHost.h"
 #include "receiver/screens/CDataVerifyDlg.h"
-#include "shell/frame/HardwareKeys.h"
 #include "shell/frame/PositionListeners.h"
+#include "shell/view/HardwareKeys.h"
 #include "stakeout/StakeoutHost.h"
 #include "survey/screens/CCoordViewDlg.h"
 

@@ -5,7 +5,7 @@
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionConverter.h"
 #include "shell/frame/PositionListeners.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 
 IReceiverPort& ReceiverHostImpl::Port() {
     return receiver_.Port();

@@ -4,7 +4,7 @@
 #include "receiver/screens/CGpsInfoDlg.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 #include "survey/PointStorePath.h"
 
 CString StakeoutHostImpl::JobFileName() const {

@@ -9,9 +9,9 @@
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
 #include "shell/frame/PositionListeners.h"
-#include "shell/frame/ReceiverLink.h"
 #include "shell/frame/SurveyRecords.h"
 #include "shell/hosts/ReceiverAntenna.h"
+#include "shell/link/ReceiverLink.h"
 
 const GeneralSettingsBlock& SurveyHostImpl::Settings() const {
     return job_.Settings();

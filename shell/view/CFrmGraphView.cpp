@@ -10,7 +10,7 @@
 #include "resources/MainViewForm.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 #include "shell/view/ViewButtons.h"
 #include "survey/PointStorePath.h"
 

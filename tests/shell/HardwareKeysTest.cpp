@@ -1,6 +1,6 @@
 // The handheld's keys as logical keys, and a key press that a screen handles acting once.
 #include "platform/ui/Desktop.h"
-#include "shell/frame/HardwareKeys.h"
+#include "shell/view/HardwareKeys.h"
 #include "tests/shell/ShellTestSupport.h"
 
 TEST(HardwareKeys, TableOfKeysAndMessages) {

@@ -1,7 +1,7 @@
 #pragma once
 // The receiver link's private state and housekeeping, which the tests set up as a receiver would
 // have left them, and an owner that only counts what it is asked.
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 
 struct ReceiverLinkProbe {
     static CGpsState& State(ReceiverLink& link) { return link.state_; }

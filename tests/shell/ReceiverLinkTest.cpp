@@ -5,7 +5,7 @@
 
 #include "shell/frame/FrameConstants.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 #include "tests/receiver/SimulatorLink.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 

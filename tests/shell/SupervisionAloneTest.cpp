@@ -5,8 +5,8 @@
 
 #include "shell/frame/FrameConstants.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
 #include "shell/frame/Supervision.h"
+#include "shell/link/ReceiverLink.h"
 #include "tests/shell/ReceiverLinkProbe.h"
 
 namespace {

@@ -80,5 +80,5 @@ fuzz stake-files-fuzz "$share" "tests/stakeout/fuzz/StakeFilesFuzz.cpp stakeout/
   tests/stakeout/fuzz/seeds
 
 pieces "$out/stream-seeds" '\001\007\037\100'
-fuzz receiver-lines-fuzz "$share" "tests/shell/fuzz/ReceiverLinesFuzz.cpp shell/frame/ReceiverLines.cpp ${text[*]}" \
+fuzz receiver-lines-fuzz "$share" "tests/shell/fuzz/ReceiverLinesFuzz.cpp shell/link/ReceiverLines.cpp ${text[*]}" \
   "$out/stream-seeds"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "shell/frame/ReceiverLines.h"
+#include "shell/link/ReceiverLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 4) return 0;

@@ -1,4 +1,4 @@
-#include "shell/frame/NetworkReport.h"
+#include "receiver/NetworkReport.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The GGA sentence built from a fix for the network RTK service.
 #include <gtest/gtest.h>
 
-#include "shell/frame/NetworkReport.h"
+#include "receiver/NetworkReport.h"
 
 namespace {
 CGpsState Fix(double lat, double lon, int hour, int satellites, const wchar_t* solution) {

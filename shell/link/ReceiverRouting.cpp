@@ -10,11 +10,11 @@
 #include "platform/time/Clock.h"
 #include "platform/ui/StringTable.h"
 #include "receiver/BoardLines.h"
+#include "receiver/NetworkReport.h"
 #include "receiver/SentenceFields.h"
 #include "resources/StringIds.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/NetworkReport.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 
 void ReceiverLink::OnBytes(const uint8_t* bytes, size_t count) {
     if (modules_.Mode() != ModuleMode::kIdle) {

@@ -1,4 +1,4 @@
-#include "shell/frame/HardwareKeys.h"
+#include "shell/view/HardwareKeys.h"
 
 #include "platform/messages/Messages.h"
 

@@ -1,4 +1,4 @@
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 
 #include "platform/time/Clock.h"
 #include "receiver/BoardLines.h"

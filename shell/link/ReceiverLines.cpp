@@ -1,4 +1,4 @@
-#include "shell/frame/ReceiverLines.h"
+#include "shell/link/ReceiverLines.h"
 
 #include <vector>
 

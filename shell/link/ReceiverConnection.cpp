@@ -5,7 +5,7 @@
 #include "receiver/ReceiverMessages.h"
 #include "receiver/ReceiverStartup.h"
 #include "shell/frame/JobSession.h"
-#include "shell/frame/ReceiverLink.h"
+#include "shell/link/ReceiverLink.h"
 
 bool ReceiverLink::Connect(HWND owner, int port, int linkKind, int inputPort, int baud,
                            PortOpenFailure* failure) {

@@ -19,7 +19,7 @@
 #include "receiver/GgaRecord.h"
 #include "receiver/ReceiverProtocol.h"
 #include "receiver/ReceiverVersionInfo.h"
-#include "shell/frame/ReceiverLines.h"
+#include "shell/link/ReceiverLines.h"
 
 class JobSession;
 struct DataLinkReport;
