@@ -6,11 +6,11 @@
 #include "survey/DoublePress.h"
 
 enum PlotKey : int {
-    kKeyStore = 65,      // A
-    kKeyCoordView = 66,  // B, twice
-    kKeyNext = 50,       // 2
-    kKeyPrevious = 56,   // 8
-    kKeyRedraw = 53,     // 5
+    kKeyStore = 'A',
+    kKeyCoordView = 'B',  // twice
+    kKeyNext = '2',
+    kKeyPrevious = '8',
+    kKeyRedraw = '5',
     kKeyReacquire = 132,
     kKeyVerify = 133,
 };
