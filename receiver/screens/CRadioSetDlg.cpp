@@ -30,8 +30,8 @@ BOOL CRadioSetDlg::OnInitDialog() {
 }
 
 void CRadioSetDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_CBIndex(pDX, kChannel, m_nChannel);
-    DDX_Text(pDX, kStatus, m_strStatus);
+    DDX_CBIndex(pDX, kChannel, values.channel);
+    DDX_Text(pDX, kStatus, values.status);
 }
 
 void CRadioSetDlg::Run(RadioRequest request, int channel, const wchar_t* waiting) {
@@ -46,11 +46,11 @@ void CRadioSetDlg::OnRead() {
 
 void CRadioSetDlg::OnSwitch() {
     UpdateData(TRUE);
-    if (m_nChannel <= 0) {
+    if (values.channel <= 0) {
         MessageBox(L"没有选择通道号，请选择正确的通道号！", L"提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    Run(RadioRequest::TurnChannel, m_nChannel, L"正在切换当前通道，请稍候...");
+    Run(RadioRequest::TurnChannel, values.channel, L"正在切换当前通道，请稍候...");
 }
 
 void CRadioSetDlg::OnAutoSearch() {
@@ -64,8 +64,8 @@ void CRadioSetDlg::OnStopSearch() {
 LRESULT CRadioSetDlg::OnModuleReply(WPARAM wParam, LPARAM) {
     const ModuleReply reply = *reinterpret_cast<const ModuleReply*>(wParam);
     UpdateData(TRUE);
-    m_strStatus = reply.text;
-    if (reply.ok) m_nChannel = reply.value;
+    values.status = reply.text;
+    if (reply.ok) values.channel = reply.value;
     EnableControls(TRUE);
     UpdateData(FALSE);
     return 0;
@@ -95,14 +95,14 @@ CGprsCdmaSwitchDlg::CGprsCdmaSwitchDlg(IReceiverHost& frame, CWnd* parent)
 BOOL CGprsCdmaSwitchDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const int type = frame_.ModuleNetworkType();
-    m_strMode = type == 0 ? L"CDMA" : type == 1 ? L"GPRS" : L"";
+    values.mode = type == 0 ? L"CDMA" : type == 1 ? L"GPRS" : L"";
     UpdateData(FALSE);
     return TRUE;
 }
 
 void CGprsCdmaSwitchDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, gprscdmaswitch::kText, m_strText);
-    DDX_Text(pDX, gprscdmaswitch::kMode, m_strMode);
+    DDX_Text(pDX, gprscdmaswitch::kText, values.text);
+    DDX_Text(pDX, gprscdmaswitch::kMode, values.mode);
 }
 
 void CGprsCdmaSwitchDlg::SwitchTo(const wchar_t* token, const wchar_t* mode) {
@@ -111,6 +111,6 @@ void CGprsCdmaSwitchDlg::SwitchTo(const wchar_t* token, const wchar_t* mode) {
     port.SendBinaryCommand(BinaryCommand::kDataLink, token);
     Sleep(500);
     port.SendBinaryCommand(BinaryCommand::kVersionQuery, L"");
-    m_strMode = mode;
+    values.mode = mode;
     UpdateData(FALSE);
 }

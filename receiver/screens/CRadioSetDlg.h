@@ -9,12 +9,23 @@
 
 class IReceiverHost;
 
+// What "电台设置" shows: the channel's combo index (the channel, 0 none) and the module's last answer.
+struct RadioSetValues {
+    int channel = -1;
+    CString status;
+};
+
+// What "GPRS&CDMA模式切换" shows: the prompt and the module's network type.
+struct NetworkSwitchValues {
+    CString text;
+    CString mode;
+};
+
 class CRadioSetDlg : public CDialog {
 public:
     enum { IDD = radioset::IDD };
     explicit CRadioSetDlg(IReceiverHost& frame, CWnd* parent = nullptr);
-    int m_nChannel = -1;  // the combo index: the channel, 0 none
-    CString m_strStatus;
+    RadioSetValues values;
 
 protected:
     BOOL OnInitDialog() override;
@@ -40,8 +51,7 @@ class CGprsCdmaSwitchDlg : public CDialog {
 public:
     enum { IDD = gprscdmaswitch::IDD };
     explicit CGprsCdmaSwitchDlg(IReceiverHost& frame, CWnd* parent = nullptr);
-    CString m_strText;
-    CString m_strMode;
+    NetworkSwitchValues values;
 
 protected:
     BOOL OnInitDialog() override;

@@ -10,7 +10,7 @@ void RunRadioSettingsCommand(IReceiverHost& frame, CWnd* parent) {
     const DataLinkSettings& link = frame.Settings().dataLink;
     if (link.nModuleType == kLinkRadio) {
         CRadioSetDlg dlg(frame, parent);
-        dlg.m_nChannel = link.radioChannel;
+        dlg.values.channel = link.radioChannel;
         dlg.DoModal();
     } else if (link.nModuleType == kLinkNetwork) {
         CGprsModuleDlg dlg(frame, parent);

@@ -69,7 +69,7 @@ TEST_F(ReceiverMenuTest, ReceiversWithTheirOwnDataLinkOpenTheSettings) {
         s.dataLink.radioChannel = 5;
     });
     ui_.OnModal(CRadioSetDlg::IDD, [&](CDialog& dlg) {
-        EXPECT_EQ(static_cast<CRadioSetDlg&>(dlg).m_nChannel, 5);
+        EXPECT_EQ(static_cast<CRadioSetDlg&>(dlg).values.channel, 5);
         dlg.EndDialog(IDCANCEL);
     });
     ASSERT_TRUE(ChooseRadioSettings());
