@@ -8,8 +8,8 @@ public:
     static constexpr UINT IDD = postproc::IDD;
     explicit CPostProcParamDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
 
-    int m_nMode = 0;
+    int mode = 0;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Radio(pDX, postproc::kControlPoints, m_nMode); }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Radio(pDX, postproc::kControlPoints, mode); }
 };

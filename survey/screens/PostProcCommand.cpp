@@ -27,7 +27,7 @@ void Tell(CWnd* parent, const CString& text) {
 
 void RunPostProcessCommand(const ISurveyHost& host, CWnd* parent) {
     CPostProcParamDlg choice(parent);
-    if (choice.DoModal() == IDOK) RunPostProcessing(host, choice.m_nMode, parent);
+    if (choice.DoModal() == IDOK) RunPostProcessing(host, choice.mode, parent);
 }
 
 void RunPostProcessing(const ISurveyHost& host, int mode, CWnd* parent) {
