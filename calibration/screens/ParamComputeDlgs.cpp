@@ -62,7 +62,7 @@ CCalcFourParamDlg::CCalcFourParamDlg(ICalibrationHost& host, CWnd* parent)
 bool CCalcFourParamDlg::EnterPair(PairFields& fields) {
     CFourPairDlg dlg(host_.CoordLibrary(), fields, this);
     if (dlg.DoModal() != IDOK) return false;
-    fields = dlg.m_fields;
+    fields = dlg.values;
     return true;
 }
 
@@ -97,7 +97,7 @@ CCalcSevenParamDlg::CCalcSevenParamDlg(ICalibrationHost& host, CWnd* parent)
 bool CCalcSevenParamDlg::EnterPair(PairFields& fields) {
     CSevenPairDlg dlg(host_, fields, this);
     if (dlg.DoModal() != IDOK) return false;
-    fields = dlg.m_fields;
+    fields = dlg.values;
     return true;
 }
 
@@ -127,8 +127,8 @@ void CCalcSevenParamDlg::OnOK() {
 // ---- pair entries
 
 CFourPairDlg::CFourPairDlg(ICoordLibraryHost& library, const PairFields& fields, CWnd* parent)
-    : CDialog(IDD, parent), m_fields(fields), library_(library) {
-    m_fields.resize(std::size(kFourIds));
+    : CDialog(IDD, parent), values(fields), library_(library) {
+    values.resize(std::size(kFourIds));
     BindCommand(fourpair::kPickSource, &CFourPairDlg::OnPickSource);
     BindCommand(fourpair::kPickTarget, &CFourPairDlg::OnPickTarget);
 }
@@ -142,16 +142,16 @@ BOOL CFourPairDlg::OnInitDialog() {
 }
 
 void CFourPairDlg::DoDataExchange(CDataExchange* pDX) {
-    ExchangeFields(pDX, kFourIds, m_fields);
+    ExchangeFields(pDX, kFourIds, values);
 }
 
 void CFourPairDlg::OnPickSource() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(library_, this, chosen)) return;
-    m_fields[0] = chosen.name;
-    m_fields[1] = chosen.north;
-    m_fields[2] = chosen.east;
+    values[0] = chosen.name;
+    values[1] = chosen.north;
+    values[2] = chosen.east;
     UpdateData(FALSE);
 }
 
@@ -159,19 +159,19 @@ void CFourPairDlg::OnPickTarget() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(library_, this, chosen)) return;
-    m_fields[3] = chosen.north;
-    m_fields[4] = chosen.east;
+    values[3] = chosen.north;
+    values[4] = chosen.east;
     UpdateData(FALSE);
 }
 
 void CFourPairDlg::OnOK() {
-    if (!UpdateData(TRUE) || !AcceptPair(*this, kFourIds, m_fields)) return;
+    if (!UpdateData(TRUE) || !AcceptPair(*this, kFourIds, values)) return;
     EndDialog(IDOK);
 }
 
 CSevenPairDlg::CSevenPairDlg(const ICalibrationHost& host, const PairFields& fields, CWnd* parent)
-    : CDialog(IDD, parent), m_fields(fields), host_(host) {
-    m_fields.resize(std::size(kSevenIds));
+    : CDialog(IDD, parent), values(fields), host_(host) {
+    values.resize(std::size(kSevenIds));
     BindCommand(sevenpair::kPickGeodetic, &CSevenPairDlg::OnPickGeodetic);
     BindCommand(sevenpair::kPickPlane, &CSevenPairDlg::OnPickPlane);
 }
@@ -185,17 +185,17 @@ BOOL CSevenPairDlg::OnInitDialog() {
 }
 
 void CSevenPairDlg::DoDataExchange(CDataExchange* pDX) {
-    ExchangeFields(pDX, kSevenIds, m_fields);
+    ExchangeFields(pDX, kSevenIds, values);
 }
 
 void CSevenPairDlg::OnPickGeodetic() {
     UpdateData(TRUE);
     const GeoPointChoice choice = host_.PickGeoPoint(this);
     if (!choice.chosen) return;
-    m_fields[0] = choice.name;
-    m_fields[1] = choice.latitude;
-    m_fields[2] = choice.longitude;
-    m_fields[3] = choice.height;
+    values[0] = choice.name;
+    values[1] = choice.latitude;
+    values[2] = choice.longitude;
+    values[3] = choice.height;
     UpdateData(FALSE);
 }
 
@@ -203,13 +203,13 @@ void CSevenPairDlg::OnPickPlane() {
     UpdateData(TRUE);
     PointTexts chosen;
     if (!PickFromCoordLibrary(host_.CoordLibrary(), this, chosen)) return;
-    m_fields[4] = chosen.north;
-    m_fields[5] = chosen.east;
-    m_fields[6] = chosen.height;
+    values[4] = chosen.north;
+    values[5] = chosen.east;
+    values[6] = chosen.height;
     UpdateData(FALSE);
 }
 
 void CSevenPairDlg::OnOK() {
-    if (!UpdateData(TRUE) || !AcceptPair(*this, kSevenIds, m_fields)) return;
+    if (!UpdateData(TRUE) || !AcceptPair(*this, kSevenIds, values)) return;
     EndDialog(IDOK);
 }

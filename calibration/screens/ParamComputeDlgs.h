@@ -30,7 +30,7 @@ class CFourPairDlg : public CDialog {
 public:
     static constexpr UINT IDD = fourpair::IDD;
     CFourPairDlg(ICoordLibraryHost& library, const PairFields& fields, CWnd* parent);
-    PairFields m_fields;
+    PairFields values;
 
 protected:
     BOOL OnInitDialog() override;
@@ -49,7 +49,7 @@ class CSevenPairDlg : public CDialog {
 public:
     static constexpr UINT IDD = sevenpair::IDD;
     CSevenPairDlg(const ICalibrationHost& host, const PairFields& fields, CWnd* parent);
-    PairFields m_fields;
+    PairFields values;
 
 protected:
     BOOL OnInitDialog() override;
