@@ -7,6 +7,7 @@
 #include "resources/LineStakeSetDlg.h"
 #include "resources/StakeLineLibDlg.h"
 #include "tests/receiver/screens/PositionScreens.h"
+#include "tests/stakeout/screens/PromptLimitRows.h"
 #include "tests/stakeout/screens/StakeHostDouble.h"
 
 namespace {
@@ -214,26 +215,7 @@ TEST_F(LineStakeDlgTest, SettingsKeepTheViewModeOnCancelAndReadTheCount) {
 // The prompt distances on their limits and just beyond, as on the point screen.
 TEST_F(LineStakeDlgTest, SettingsTakeZeroAndEqualDistancesAndRefuseAMillimetreBeyond) {
     Open();
-    struct Row {
-        const wchar_t* min;
-        const wchar_t* max;
-        const wchar_t* refusal;
-    };
-    const Row refused[] = {{L"-0.001", L"0.5", L"最大值和最小值不能小于0!"},
-                           {L"0.5", L"-0.001", L"最大值和最小值不能小于0!"},
-                           {L"0.5", L"0.499", L"最大值不能小于最小值!"}};
-    ui.OnModal(linesettings::IDD, [&](CDialog& d) {
-        for (const Row& r : refused) {
-            ui.SetText(d, linesettings::kMin, r.min);
-            ui.SetText(d, linesettings::kMax, r.max);
-            ui.ExpectMessageBox(r.refusal);
-            d.SendMessage(WM_COMMAND, IDOK);
-            EXPECT_FALSE(d.HasEnded());
-        }
-        ui.SetText(d, linesettings::kMin, L"0");
-        ui.SetText(d, linesettings::kMax, L"0");
-        d.SendMessage(WM_COMMAND, IDOK);
-    });
+    RefuseAMillimetreBeyondThenTakeZero(ui, linesettings::IDD, linesettings::kMin, linesettings::kMax);
     ui.Click(dlg, linestake::kSettings);
     const std::string saved = ReadHostFile("Jobs/road/lnlayauto");
     EXPECT_NE(saved.find("[MinPrompt]0.00000000\r\n[MaxPrompt]0.00000000\r\n"), std::string::npos) << saved;

@@ -11,6 +11,7 @@
 #include "resources/StakeSettingsDlg.h"
 #include "resources/StakeoutDlg.h"
 #include "tests/receiver/screens/PositionScreens.h"
+#include "tests/stakeout/screens/PromptLimitRows.h"
 #include "tests/stakeout/screens/StakeHostDouble.h"
 
 namespace {
@@ -215,26 +216,7 @@ TEST_F(StakeoutDlgTest, SettingsRefuseBadRadiiAndAreSavedInTheirKeyOrder) {
 // below the smaller radius is refused, the dialog staying open.
 TEST_F(StakeoutDlgTest, SettingsTakeZeroAndEqualRadiiAndRefuseAMillimetreBeyond) {
     Open();
-    struct Row {
-        const wchar_t* min;
-        const wchar_t* max;
-        const wchar_t* refusal;
-    };
-    const Row refused[] = {{L"-0.001", L"0.5", L"最大值和最小值不能小于0!"},
-                           {L"0.5", L"-0.001", L"最大值和最小值不能小于0!"},
-                           {L"0.5", L"0.499", L"最大值不能小于最小值!"}};
-    ui.OnModal(stakesettings::IDD, [&](CDialog& d) {
-        for (const Row& r : refused) {
-            ui.SetText(d, stakesettings::kMin, r.min);
-            ui.SetText(d, stakesettings::kMax, r.max);
-            ui.ExpectMessageBox(r.refusal);
-            d.SendMessage(WM_COMMAND, IDOK);
-            EXPECT_FALSE(d.HasEnded());
-        }
-        ui.SetText(d, stakesettings::kMin, L"0");
-        ui.SetText(d, stakesettings::kMax, L"0");
-        d.SendMessage(WM_COMMAND, IDOK);
-    });
+    RefuseAMillimetreBeyondThenTakeZero(ui, stakesettings::IDD, stakesettings::kMin, stakesettings::kMax);
     ui.Click(dlg, pointstake::kSettings);
     const std::string saved = ReadHostFile("Jobs/road/ptlayauto");
     EXPECT_NE(saved.find("[MinLayoutPrompt]0.00000000\r\n[MaxLayoutPrompt]0.00000000\r\n"), std::string::npos)
