@@ -12,10 +12,11 @@ inline void RefuseAMillimetreBeyondThenTakeZero(CUiDriver& ui, int dialog, int m
         const wchar_t* max;
         const wchar_t* refusal;
     };
-    const Row refused[] = {{L"-0.001", L"0.5", L"最大值和最小值不能小于0!"},
-                           {L"0.5", L"-0.001", L"最大值和最小值不能小于0!"},
-                           {L"0.5", L"0.499", L"最大值不能小于最小值!"}};
-    ui.OnModal(dialog, [&](CDialog& d) {
+    static const Row refused[] = {{L"-0.001", L"0.5", L"最大值和最小值不能小于0!"},
+                                  {L"0.5", L"-0.001", L"最大值和最小值不能小于0!"},
+                                  {L"0.5", L"0.499", L"最大值不能小于最小值!"}};
+    // The script runs when the screen opens the dialog, after this function has returned.
+    ui.OnModal(dialog, [&ui, minEdit, maxEdit](CDialog& d) {
         for (const Row& r : refused) {
             ui.SetText(d, minEdit, r.min);
             ui.SetText(d, maxEdit, r.max);
