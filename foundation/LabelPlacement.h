@@ -26,6 +26,8 @@ public:
     // The box of a name beside `at` (LabelBox's, else the same on the other side of the point)
     // that crosses nothing placed or kept free, now taken; nothing when neither side is free.
     std::optional<PixelRect> Place(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest);
+    // Of one plot with the same places taken.
+    friend bool operator==(const LabelLayout&, const LabelLayout&) = default;
 
 private:
     bool Free(const PixelRect& box) const;

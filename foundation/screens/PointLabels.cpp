@@ -9,21 +9,41 @@ constexpr int32_t kGap = 5;
 constexpr int32_t kWidest = 35;
 
 void DrawMarker(CDC& dc, const MapMarker& m, LabelLayout& labels) {
-    // The square as one closed figure: the pixels its four sides would draw, in one pass.
-    const POINT square[] = {
-        {m.x - 2, m.y - 2}, {m.x + 2, m.y - 2}, {m.x + 2, m.y + 2}, {m.x - 2, m.y + 2}, {m.x - 2, m.y - 2}};
-    dc.Polyline(square, 5);
-    DrawPlotLabel(dc, m.name, {m.x, m.y}, kGap, kWidest, labels);
+    DrawMarkerSquare(dc, m);
+    if (const std::optional<PixelRect> box = PlaceMarkerName(dc, m, labels)) DrawLabelText(dc, m.name, *box);
 }
 
 }  // namespace
 
+PointLabelFont::PointLabelFont(CDC& dc) : dc_(dc) {
+    font_.CreatePointFont(80, L"宋体", &dc);
+    old_ = dc.SelectObject(&font_);
+}
+
+PointLabelFont::~PointLabelFont() {
+    dc_.SelectObject(old_);
+}
+
+void DrawMarkerSquare(CDC& dc, const MapMarker& m) {
+    // The square as one closed figure: the pixels its four sides would draw, in one pass.
+    const POINT square[] = {
+        {m.x - 2, m.y - 2}, {m.x + 2, m.y - 2}, {m.x + 2, m.y + 2}, {m.x - 2, m.y + 2}, {m.x - 2, m.y - 2}};
+    dc.Polyline(square, 5);
+}
+
+std::optional<PixelRect> PlaceMarkerName(CDC& dc, const MapMarker& marker, LabelLayout& labels) {
+    return labels.Place({marker.x, marker.y}, kGap, dc.GetTextExtent(marker.name).cx, kWidest);
+}
+
+void DrawLabelText(CDC& dc, const CString& name, const PixelRect& box) {
+    CRect text(box.left, box.top, box.right, box.bottom);
+    dc.DrawText(name, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+}
+
 void DrawPlotLabel(CDC& dc, const CString& name, PixelPoint at, int32_t gap, int32_t widest,
                    LabelLayout& labels) {
-    const std::optional<PixelRect> box = labels.Place(at, gap, dc.GetTextExtent(name).cx, widest);
-    if (!box) return;
-    CRect text(box->left, box->top, box->right, box->bottom);
-    dc.DrawText(name, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+    if (const std::optional<PixelRect> box = labels.Place(at, gap, dc.GetTextExtent(name).cx, widest))
+        DrawLabelText(dc, name, *box);
 }
 
 void DrawPointLabel(CDC& dc, const MapMarker& marker, LabelLayout& labels) {
@@ -31,9 +51,6 @@ void DrawPointLabel(CDC& dc, const MapMarker& marker, LabelLayout& labels) {
 }
 
 void DrawPointLabels(CDC& dc, const std::vector<MapMarker>& markers, LabelLayout& labels) {
-    CFont font;
-    font.CreatePointFont(80, L"宋体", &dc);
-    CFont* old = dc.SelectObject(&font);
+    const PointLabelFont font(dc);
     for (const MapMarker& marker : markers) DrawMarker(dc, marker, labels);
-    dc.SelectObject(old);
 }

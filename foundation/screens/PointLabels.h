@@ -3,6 +3,7 @@
 // right (or left, at the plot's right edge), in the 8-point "宋体" font, always inside the plot. A
 // name goes where the paint's LabelLayout finds room, and is left out where it finds none.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "foundation/LabelPlacement.h"
@@ -15,3 +16,24 @@ void DrawPointLabels(CDC& dc, const std::vector<MapMarker>& markers, LabelLayout
 // A name beside a point in the selected font, at most `widest` pixels wide, placed by the layout.
 void DrawPlotLabel(CDC& dc, const CString& name, PixelPoint at, int32_t gap, int32_t widest,
                    LabelLayout& labels);
+
+// The points' label font, selected into a context while this lives.
+class PointLabelFont {
+public:
+    explicit PointLabelFont(CDC& dc);
+    ~PointLabelFont();
+    PointLabelFont(const PointLabelFont&) = delete;
+    PointLabelFont& operator=(const PointLabelFont&) = delete;
+
+private:
+    CDC& dc_;
+    CFont font_;
+    CFont* old_;
+};
+
+// A marker's square, drawn with the selected pen.
+void DrawMarkerSquare(CDC& dc, const MapMarker& marker);
+// The box the layout gives a marker's name in the selected font, now taken; nothing without room.
+std::optional<PixelRect> PlaceMarkerName(CDC& dc, const MapMarker& marker, LabelLayout& labels);
+// A name drawn in its placed box.
+void DrawLabelText(CDC& dc, const CString& name, const PixelRect& box);

@@ -13,6 +13,7 @@
 #include "foundation/screens/CIconButton.h"
 #include "foundation/screens/CPlotCanvas.h"
 #include "foundation/screens/CPlotOverlayButton.h"
+#include "foundation/screens/MarkerLayer.h"
 #include "platform/ui/Dialog.h"
 #include "shell/view/ViewStatusTexts.h"
 #include "survey/AutoStoreTrigger.h"
@@ -44,7 +45,10 @@ public:
     const ViewStatusTexts& Texts() const { return texts_; }
     CPlotCanvas& Canvas() { return canvas_; }
     const std::vector<MapMarker>& Markers() const { return markers_; }
-    void ClearMarkers() { markers_.clear(); }
+    void ClearMarkers() {
+        markers_.clear();
+        markerLayer_.Forget();
+    }
     // The display list was replaced: the markers are drawn from it again.
     void StoredPointsChanged();
 
@@ -70,6 +74,15 @@ protected:
     void OnTimer(UINT_PTR id) override;
 
 private:
+    // What the markers were drawn from: the list, its shown part and the view.
+    struct MarkerSource {
+        uint64_t generation = 0;
+        size_t size = 0, front = 0, firstShown = 0;
+        double originN = 0.0, originE = 0.0, metresPerPixel = 0.0;
+        PixelRect plot;
+        friend bool operator==(const MarkerSource&, const MarkerSource&) = default;
+    };
+
     LRESULT OnPositionMsg(WPARAM state, LPARAM kind);
     LRESULT OnPlotPainted(WPARAM, LPARAM);
     void ShowStatusTexts();
@@ -81,6 +94,9 @@ private:
     // Markers of the display list's undeleted points (the newest nShowSurveyPoint, or all for -1)
     // that lie in the plot.
     void DrawStoredPoints(CDC& dc);
+    // The markers found in the list and drawn, their names read again only where new.
+    void DrawMarkersAfresh(CDC& dc);
+    MarkerSource CurrentMarkerSource() const;
     // The display list's first index that the rule (nShowSurveyPoint) lets through.
     size_t FirstShownPoint() const;
     // The display list keeps what the rule shows and what a marker names, no more.
@@ -110,6 +126,9 @@ private:
     CGraphStatic plot_;
     std::vector<MapMarker> markers_;
     uint64_t markersGeneration_ = 0;  // of the display list the markers' indexes belong to
+    // The markers' last drawing, drawn again while its source is unchanged.
+    MarkerLayer markerLayer_;
+    MarkerSource markerSource_;
     AutoStoreTrigger autoTrigger_;
     PlotKeys keys_;
     CPlotCanvas canvas_;

@@ -38,7 +38,7 @@ void CFrmGraphView::RepaintPlot() {
 }
 
 void CFrmGraphView::StoredPointsChanged() {
-    markers_.clear();
+    ClearMarkers();
     markersGeneration_ = records_.display.Generation();
     RepaintPlot();
 }
@@ -176,7 +176,21 @@ void CFrmGraphView::LetGoOfHiddenPoints() {
     points.DropBefore(std::min(FirstShownPoint(), marked));
 }
 
+CFrmGraphView::MarkerSource CFrmGraphView::CurrentMarkerSource() const {
+    const DisplayPoints& points = records_.display;
+    return {points.Generation(), points.size(),     points.Front(),           FirstShownPoint(),
+            canvas_.OriginN(),   canvas_.OriginE(), canvas_.MetresPerPixel(), canvas_.ClientRect()};
+}
+
 void CFrmGraphView::DrawStoredPoints(CDC& dc) {
+    // While nothing the markers come from has changed, their last drawing stands for them.
+    if (!(CurrentMarkerSource() == markerSource_) || !markerLayer_.DrawAgain(dc, canvas_.Labels()))
+        DrawMarkersAfresh(dc);
+    LetGoOfHiddenPoints();
+    markerSource_ = CurrentMarkerSource();
+}
+
+void CFrmGraphView::DrawMarkersAfresh(CDC& dc) {
     const DisplayPoints& points = records_.display;
     const PixelRect& plot = canvas_.ClientRect();
     // The plot with two pixels to spare: a point's pixel is rounded, so the box only narrows the search.
@@ -202,8 +216,7 @@ void CFrmGraphView::DrawStoredPoints(CDC& dc) {
                                            ? std::move(last[reused].name)
                                            : points[i].name;
                      });
-    DrawPointLabels(dc, markers_, canvas_.Labels());
-    LetGoOfHiddenPoints();
+    markerLayer_.Draw(dc, markers_, canvas_.Labels(), plot);
 }
 
 void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {

@@ -326,6 +326,42 @@ TEST_F(ViewTest, PositionMarkerLeavesNoTrailOnTheStoreButton) {
     EXPECT_EQ(buttonPixels(), clean);
 }
 
+// A crowded map painted again with nothing changed shows the same plot, as it does when panned away
+// and back; a point joining the list shows at the next paint.
+TEST_F(ViewTest, ACrowdedMapPaintedAgainShowsTheSamePlot) {
+    CWnd& plot = *view().GetDlgItem(mainview::kPlot);
+    const auto repaint = [&] {
+        plot.Invalidate();
+        ui_.Pump();
+        CRect r;
+        plot.GetClientRect(&r);
+        CClientDC dc(&plot);
+        std::vector<COLORREF> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) pixels.push_back(dc.GetPixel(x, y));
+        return pixels;
+    };
+    DisplayPoints& points = FrameProbe::DisplayPoints(frame);
+    for (int i = 0; i < 5000; ++i) {
+        PointRecord p;
+        p.name.Format(L"P%d", i);
+        p.x = 20.0 + i * 37 % 150;
+        p.y = 10.0 + i * 53 % 200;
+        points.Append(p);
+    }
+    const std::vector<COLORREF> first = repaint();
+    EXPECT_EQ(repaint(), first);
+    view().Canvas().SetView(100.0, 100.0, 1.0);
+    EXPECT_NE(repaint(), first);
+    view().Canvas().SetView(0.0, 0.0, 1.0);
+    EXPECT_EQ(repaint(), first);
+
+    points.Append({L"NEW", 5.0, 225.0, 0.0, L""});
+    EXPECT_NE(repaint(), first);
+    ASSERT_EQ(view().Markers().size(), 5001u);
+    EXPECT_EQ(view().Markers().back().name, L"NEW");
+}
+
 TEST_F(ViewTest, ButtonsAndTheViewWithTwentyPoints) {
     // The splash still lies over the dialog's buttons: Escape cancels.
     ui_.OnModal(storetype::IDD, [&](CDialog&) { ui_.PressKey(VK_ESCAPE); });

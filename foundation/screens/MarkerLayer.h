@@ -1,0 +1,44 @@
+#pragma once
+// The stored-point markers of one plot paint, kept as what they leave on the plot: the squares'
+// pixels as runs of rows, the names that found room, and over each name the runs of squares drawn
+// after it. A plot painted again with nothing changed draws these few hundred lines instead of every
+// marker, and gets the pixels DrawPointLabels would.
+#include <cstdint>
+#include <vector>
+
+#include "foundation/LabelPlacement.h"
+#include "foundation/MapMarker.h"
+#include "platform/gdi/CDC.h"
+
+// Pixels left to right - 1 of row y.
+struct PixelRun {
+    int32_t y, left, right;
+};
+
+class MarkerLayer {
+public:
+    // Whether the context draws a square as copied pixels that a run of a row can stand for; markers
+    // drawn any other way are drawn one by one.
+    static bool Keeps(const CDC& dc);
+    // Draws `markers`, all lying in `plot`, as DrawPointLabels does, placing their names in `labels`,
+    // and keeps what they leave when the context lets it.
+    void Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayout& labels, const PixelRect& plot);
+    // Draws what was kept when `labels` has what the kept drawing found there, and leaves there what
+    // that drawing left; false, with nothing drawn, when it has not or the context draws otherwise.
+    bool DrawAgain(CDC& dc, LabelLayout& labels) const;
+    void Forget();
+
+private:
+    struct Name {
+        CString text;
+        PixelRect box;
+        size_t overFrom, overTo;  // its runs in over_
+    };
+    void Paint(CDC& dc) const;
+
+    bool kept_ = false;
+    LabelLayout before_, after_;
+    std::vector<PixelRun> squares_;
+    std::vector<Name> names_;
+    std::vector<PixelRun> over_;
+};

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "foundation/screens/MarkerLayer.h"
+#include "foundation/screens/PointLabels.h"
+
+namespace {
+
+// The plot of the main view: 240 x 250 pixels, 20 down the screen, with a status line over its
+// bottom left kept free of names.
+const CRect kPlotOnScreen(0, 20, 240, 270);
+const PixelRect kPlot{0, 0, 240, 250};
+
+// `count` markers in increasing order, spread over the plot and its edges by a fixed sequence,
+// named "P0" ... with every seventh name long and every eleventh empty.
+std::vector<MapMarker> Markers(int count) {
+    std::vector<MapMarker> markers(static_cast<size_t>(count));
+    uint32_t seed = 12345;
+    const auto next = [&seed](uint32_t range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int32_t>((seed >> 8) % range);
+    };
+    for (int i = 0; i < count; ++i) {
+        MapMarker& m = markers[static_cast<size_t>(i)];
+        m.x = next(240);
+        m.y = next(250);
+        m.tag = i;
+        if (i % 11 != 0) m.name.Format(i % 7 == 0 ? L"桩号%d-延长线" : L"P%d", i);
+    }
+    return markers;
+}
+
+// A screen with something under the plot already: a grey band and a name, which markers and their
+// names cover in places.
+struct PlotScreen {
+    PlotScreen() : dc(fb, kPlotOnScreen) {
+        dc.FillSolidRect(0, 100, 240, 40, RGB(200, 200, 200));
+        dc.TextOut(60, 30, L"背景");
+    }
+    Framebuffer fb{240, 320};
+    CDC dc;
+};
+
+LabelLayout StartedLabels() {
+    LabelLayout labels;
+    labels.Reset(kPlot);
+    labels.Reserve({0, 230, 120, 250});
+    return labels;
+}
+
+}  // namespace
+
+// However many markers crowd the plot, the layer draws the pixels they draw one by one, and leaves
+// their names' places taken alike; drawn again, it draws them once more.
+TEST(MarkerLayerTest, DrawsWhatTheMarkersDrawOneByOne) {
+    const struct Case {
+        int markers;
+        int bkMode;
+        COLORREF pen;
+    } cases[] = {
+        {1, OPAQUE, RGB(0, 0, 0)},
+        {40, OPAQUE, RGB(0, 0, 0)},
+        {40, TRANSPARENT, RGB(255, 0, 0)},
+        {3000, OPAQUE, RGB(0, 0, 255)},
+        {3000, TRANSPARENT, RGB(0, 0, 0)},
+        {60000, OPAQUE, RGB(0, 0, 0)},
+        {60000, TRANSPARENT, RGB(0, 128, 0)},
+    };
+    for (const Case& c : cases) {
+        const std::vector<MapMarker> markers = Markers(c.markers);
+        CPen pen(PS_SOLID, 1, c.pen);
+        const auto prepare = [&](PlotScreen& screen) {
+            screen.dc.SelectObject(&pen);
+            screen.dc.SetBkMode(c.bkMode);
+            screen.dc.SetTextColor(RGB(40, 40, 40));
+        };
+        PlotScreen oneByOne, layered, again;
+        prepare(oneByOne);
+        prepare(layered);
+        prepare(again);
+
+        LabelLayout plainLabels = StartedLabels();
+        DrawPointLabels(oneByOne.dc, markers, plainLabels);
+        MarkerLayer layer;
+        LabelLayout labels = StartedLabels();
+        layer.Draw(layered.dc, markers, labels, kPlot);
+        EXPECT_TRUE(layered.fb == oneByOne.fb) << c.markers << " " << c.bkMode;
+        EXPECT_TRUE(labels == plainLabels) << c.markers;
+
+        LabelLayout labelsAgain = StartedLabels();
+        ASSERT_TRUE(layer.DrawAgain(again.dc, labelsAgain)) << c.markers;
+        EXPECT_TRUE(again.fb == oneByOne.fb) << c.markers << " " << c.bkMode;
+        EXPECT_TRUE(labelsAgain == plainLabels) << c.markers;
+    }
+}
+
+// The layer draws again only into the names' places it was drawn into, with a pen whose squares it
+// keeps; otherwise it draws nothing and says so. A pen it cannot keep draws the markers one by one.
+TEST(MarkerLayerTest, DrawsAgainOnlyOverTheSameLayoutAndPen) {
+    const std::vector<MapMarker> markers = Markers(500);
+    MarkerLayer layer;
+    {
+        PlotScreen screen;
+        LabelLayout labels = StartedLabels();
+        layer.Draw(screen.dc, markers, labels, kPlot);
+    }
+    PlotScreen untouched;
+    {
+        PlotScreen screen;
+        LabelLayout labels = StartedLabels();
+        labels.Reserve({200, 0, 240, 20});
+        EXPECT_FALSE(layer.DrawAgain(screen.dc, labels));
+        EXPECT_TRUE(screen.fb == untouched.fb);
+    }
+    CPen dashed(PS_DASH, 1, RGB(0, 0, 0));
+    CPen thick(PS_SOLID, 2, RGB(0, 0, 0));
+    for (int way = 0; way < 3; ++way) {
+        PlotScreen screen, oneByOne;
+        for (PlotScreen* s : {&screen, &oneByOne}) {
+            if (way == 0) s->dc.SelectObject(&dashed);
+            if (way == 1) s->dc.SelectObject(&thick);
+            if (way == 2) s->dc.SetROP2(R2_XORPEN);
+        }
+        LabelLayout labels = StartedLabels();
+        EXPECT_FALSE(layer.DrawAgain(screen.dc, labels)) << way;
+        EXPECT_TRUE(screen.fb == untouched.fb) << way;
+        EXPECT_TRUE(labels == StartedLabels()) << way;
+
+        MarkerLayer other;
+        other.Draw(screen.dc, markers, labels, kPlot);
+        LabelLayout plainLabels = StartedLabels();
+        DrawPointLabels(oneByOne.dc, markers, plainLabels);
+        EXPECT_TRUE(screen.fb == oneByOne.fb) << way;
+        EXPECT_FALSE(other.DrawAgain(screen.dc, plainLabels)) << way;
+    }
+    layer.Forget();
+    PlotScreen screen;
+    LabelLayout labels = StartedLabels();
+    EXPECT_FALSE(layer.DrawAgain(screen.dc, labels));
+}
