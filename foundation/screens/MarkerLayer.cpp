@@ -14,11 +14,16 @@ public:
     explicit LastDrawn(const PixelRect& area)
         : area_(area),
           width_(area.right - area.left),
-          last_(static_cast<size_t>(width_) * static_cast<size_t>(area.bottom - area.top), -1) {}
+          last_(static_cast<size_t>(width_) * static_cast<size_t>(area.bottom - area.top), -1),
+          centre_(last_.size(), 0) {}
 
-    // The outline of the 5 x 5 box round the marker's point, which its closed square covers.
-    void Square(const MapMarker& m, int32_t index) {
+    // The outline of the 5 x 5 box round the marker's point, which its closed square covers; true
+    // for the first square round that point.
+    bool Square(const MapMarker& m, int32_t index) {
         const int32_t x = m.x - area_.left, y = m.y - area_.top;
+        uint8_t& centre = centre_[static_cast<size_t>(y) * width_ + x];
+        const bool first = centre == 0;
+        centre = 1;
         for (int32_t dx = -kHalf; dx <= kHalf; ++dx) {
             At(x + dx, y - kHalf) = index;
             At(x + dx, y + kHalf) = index;
@@ -27,21 +32,46 @@ public:
             At(x - kHalf, y + dy) = index;
             At(x + kHalf, y + dy) = index;
         }
+        return first;
     }
 
-    // Adds the runs, within `box`, of the pixels whose latest marker comes after `after`.
-    void Runs(const PixelRect& box, int32_t after, std::vector<PixelRun>& runs) const {
-        const int32_t left = std::max(box.left, area_.left), right = std::min(box.right, area_.right);
-        for (int32_t y = std::max(box.top, area_.top); y < std::min(box.bottom, area_.bottom); ++y) {
-            const int32_t* row = &last_[static_cast<size_t>(y - area_.top) * width_];
-            for (int32_t x = left; x < right;) {
-                if (row[x - area_.left] <= after) {
+    // Adds runs covering the pixels, within `box`, whose latest marker comes after `after`: those
+    // of a row's runs two or more long, then the rest down their columns. A square alone is four.
+    void Runs(const PixelRect& box, int32_t after, std::vector<PixelRun>& runs) {
+        const PixelRect c{std::max(box.left, area_.left), std::max(box.top, area_.top),
+                          std::min(box.right, area_.right), std::min(box.bottom, area_.bottom)};
+        if (c.left >= c.right || c.top >= c.bottom) return;
+        const int32_t width = c.right - c.left;
+        single_.assign(static_cast<size_t>(width) * static_cast<size_t>(c.bottom - c.top), 0);
+        const auto shown = [&](int32_t x, int32_t y) {
+            return last_[static_cast<size_t>(y - area_.top) * width_ + (x - area_.left)] > after;
+        };
+        for (int32_t y = c.top; y < c.bottom; ++y) {
+            for (int32_t x = c.left; x < c.right;) {
+                if (!shown(x, y)) {
                     ++x;
                     continue;
                 }
                 const int32_t from = x;
-                while (x < right && row[x - area_.left] > after) ++x;
-                runs.push_back({y, from, x});
+                while (x < c.right && shown(x, y)) ++x;
+                if (x - from > 1)
+                    runs.push_back({from, y, x, y});
+                else
+                    single_[static_cast<size_t>(y - c.top) * width + (from - c.left)] = 1;
+            }
+        }
+        const auto alone = [&](int32_t x, int32_t y) {
+            return single_[static_cast<size_t>(y - c.top) * width + (x - c.left)] != 0;
+        };
+        for (int32_t x = c.left; x < c.right; ++x) {
+            for (int32_t y = c.top; y < c.bottom;) {
+                if (!alone(x, y)) {
+                    ++y;
+                    continue;
+                }
+                const int32_t from = y;
+                while (y < c.bottom && alone(x, y)) ++y;
+                runs.push_back({x, from, x, y});
             }
         }
     }
@@ -52,6 +82,8 @@ private:
     PixelRect area_;
     int32_t width_;
     std::vector<int32_t> last_;
+    std::vector<uint8_t> centre_;  // the points a square is drawn round
+    std::vector<uint8_t> single_;  // pixels of a run one long, while runs are found
 };
 
 }  // namespace
@@ -62,7 +94,9 @@ bool MarkerLayer::Keeps(const CDC& dc) {
 }
 
 // A square drawn after a name is drawn over it; one drawn before is under it, or wiped where the
-// name's box is painted. The squares are drawn first, then each name with the later squares over it.
+// name's box is painted. The squares are drawn first, then each name with the later squares over it;
+// a pixel copied twice in the pen's colour is as once. The squares are kept as runs where they crowd
+// together, else one by one, whichever draws fewer lines.
 void MarkerLayer::Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayout& labels,
                        const PixelRect& plot) {
     Forget();
@@ -74,10 +108,12 @@ void MarkerLayer::Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayo
     const PixelRect area{plot.left - kHalf, plot.top - kHalf, plot.right + kHalf, plot.bottom + kHalf};
     LastDrawn last(area);
     std::vector<int32_t> namedBy;
+    std::vector<PixelPoint> centres;
     {
         const PointLabelFont font(dc);
         for (size_t i = 0; i < markers.size(); ++i) {
-            last.Square(markers[i], static_cast<int32_t>(i));
+            if (last.Square(markers[i], static_cast<int32_t>(i)))
+                centres.push_back({markers[i].x, markers[i].y});
             if (const std::optional<PixelRect> box = PlaceMarkerName(dc, markers[i], labels)) {
                 names_.push_back({markers[i].name, *box, 0, 0});
                 namedBy.push_back(static_cast<int32_t>(i));
@@ -85,6 +121,10 @@ void MarkerLayer::Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayo
         }
     }
     last.Runs(area, -1, squares_);
+    if (centres.size() < squares_.size()) {
+        squares_.clear();
+        centres_ = std::move(centres);
+    }
     for (size_t j = 0; j < names_.size(); ++j) {
         names_[j].overFrom = over_.size();
         last.Runs(names_[j].box, namedBy[j], over_);
@@ -104,6 +144,7 @@ bool MarkerLayer::DrawAgain(CDC& dc, LabelLayout& labels) const {
 
 void MarkerLayer::Forget() {
     kept_ = false;
+    centres_.clear();
     squares_.clear();
     names_.clear();
     over_.clear();
@@ -112,9 +153,10 @@ void MarkerLayer::Forget() {
 void MarkerLayer::Paint(CDC& dc) const {
     const auto draw = [&](const PixelRun& run) {
         // A line leaves out its end point.
-        const POINT line[] = {{run.left, run.y}, {run.right, run.y}};
+        const POINT line[] = {{run.x, run.y}, {run.toX, run.toY}};
         dc.Polyline(line, 2);
     };
+    for (const PixelPoint& centre : centres_) DrawMarkerSquare(dc, centre);
     for (const PixelRun& run : squares_) draw(run);
     const PointLabelFont font(dc);
     for (const Name& name : names_) {

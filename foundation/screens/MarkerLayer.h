@@ -1,8 +1,8 @@
 #pragma once
-// The stored-point markers of one plot paint, kept as what they leave on the plot: the squares'
-// pixels as runs of rows, the names that found room, and over each name the runs of squares drawn
-// after it. A plot painted again with nothing changed draws these few hundred lines instead of every
-// marker, and gets the pixels DrawPointLabels would.
+// The stored-point markers of one plot paint, kept as what they leave on the plot: the squares
+// (each once, or their pixels as level and plumb runs where they crowd together), the names that found room,
+// and over each name the runs of squares drawn after it. A plot painted again with nothing changed draws
+// these few hundred lines instead of every marker, and gets the pixels DrawPointLabels would.
 #include <cstdint>
 #include <vector>
 
@@ -10,9 +10,9 @@
 #include "foundation/MapMarker.h"
 #include "platform/gdi/CDC.h"
 
-// Pixels left to right - 1 of row y.
+// A level or plumb line of pixels from (x, y) towards (toX, toY), that end left out.
 struct PixelRun {
-    int32_t y, left, right;
+    int32_t x, y, toX, toY;
 };
 
 class MarkerLayer {
@@ -38,7 +38,8 @@ private:
 
     bool kept_ = false;
     LabelLayout before_, after_;
-    std::vector<PixelRun> squares_;
+    std::vector<PixelPoint> centres_;  // of the squares drawn whole, or else
+    std::vector<PixelRun> squares_;    // the runs of their pixels
     std::vector<Name> names_;
     std::vector<PixelRun> over_;
 };

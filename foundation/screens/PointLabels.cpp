@@ -9,7 +9,7 @@ constexpr int32_t kGap = 5;
 constexpr int32_t kWidest = 35;
 
 void DrawMarker(CDC& dc, const MapMarker& m, LabelLayout& labels) {
-    DrawMarkerSquare(dc, m);
+    DrawMarkerSquare(dc, {m.x, m.y});
     if (const std::optional<PixelRect> box = PlaceMarkerName(dc, m, labels)) DrawLabelText(dc, m.name, *box);
 }
 
@@ -24,7 +24,7 @@ PointLabelFont::~PointLabelFont() {
     dc_.SelectObject(old_);
 }
 
-void DrawMarkerSquare(CDC& dc, const MapMarker& m) {
+void DrawMarkerSquare(CDC& dc, PixelPoint m) {
     // The square as one closed figure: the pixels its four sides would draw, in one pass.
     const POINT square[] = {
         {m.x - 2, m.y - 2}, {m.x + 2, m.y - 2}, {m.x + 2, m.y + 2}, {m.x - 2, m.y + 2}, {m.x - 2, m.y - 2}};

@@ -31,8 +31,8 @@ private:
     CFont* old_;
 };
 
-// A marker's square, drawn with the selected pen.
-void DrawMarkerSquare(CDC& dc, const MapMarker& marker);
+// A marker's square round its point, drawn with the selected pen.
+void DrawMarkerSquare(CDC& dc, PixelPoint at);
 // The box the layout gives a marker's name in the selected font, now taken; nothing without room.
 std::optional<PixelRect> PlaceMarkerName(CDC& dc, const MapMarker& marker, LabelLayout& labels);
 // A name drawn in its placed box.
