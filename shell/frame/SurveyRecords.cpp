@@ -1,16 +1,43 @@
 #include "shell/frame/SurveyRecords.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "foundation/PointLines.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 
 PointRecord SurveyedPoints::operator[](size_t i) const {
-    const uint64_t at =
-        i < loaded_.offsets.size() ? loaded_.offsets[i] : appended_[i - loaded_.offsets.size()];
-    if (at & kKept) return kept_[at & ~kKept];
     PointRecord point;
+    const size_t loaded = loaded_.offsets.size();
+    if (i < loaded) {
+        if (!ReadRecordAt(path_, loaded_.offsets[i], point)) point = PointRecord{};
+        return point;
+    }
+    const size_t appended = i - loaded;
+    if (appended_[appended] == 0) {
+        const auto kept = std::lower_bound(kept_.begin(), kept_.end(), appended,
+                                           [](const auto& entry, size_t at) { return entry.first < at; });
+        return kept->second;
+    }
+    const auto run = std::prev(std::upper_bound(runs_.begin(), runs_.end(), appended,
+                                                [](size_t at, const LineRun& r) { return at < r.first; }));
+    uint64_t at = run->offset;
+    for (size_t k = run->first; k < appended; ++k) at += appended_[k];
     if (!ReadRecordAt(path_, at, point)) point = PointRecord{};
     return point;
+}
+
+void SurveyedPoints::AppendLine(size_t length) {
+    if (!runOpen_) runs_.push_back({appended_.size(), end_});
+    runOpen_ = true;
+    appended_.push_back(static_cast<uint16_t>(length));
+}
+
+void SurveyedPoints::Keep(const PointRecord& point) {
+    kept_.emplace_back(appended_.size(), point);
+    appended_.push_back(0);
+    runOpen_ = false;
 }
 
 CString SurveyRecords::RecordFilePath(const CString& dataFolder, const CString& pointFileName) {
@@ -22,12 +49,11 @@ void SurveyRecords::Append(const PointRecord& point) {
     // The store has appended the point's line: the file grew by it.
     FileTail tail;
     const bool read = ReadFileTail(recordPath_, tail);
-    if (read && tail.completeLength == list.end_ + ToGbk(FormatRecordLine(point)).size()) {
-        list.appended_.push_back(list.end_);
-    } else {
-        list.appended_.push_back(SurveyedPoints::kKept | list.kept_.size());
-        list.kept_.push_back(point);
-    }
+    const size_t length = ToGbk(FormatRecordLine(point)).size();
+    if (read && tail.completeLength == list.end_ + length && length <= UINT16_MAX)
+        list.AppendLine(length);
+    else
+        list.Keep(point);
     if (read) list.end_ = tail.completeLength;
 }
 

@@ -2,6 +2,8 @@
 // The frame's point lists: the surveyed points of the current point file (its record file,
 // "name,x,y,h,code" per line, only ever appended, by the store itself), the points shown on the
 // main map and the coordinate view's rows of the point file.
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "foundation/PointRecord.h"
@@ -11,25 +13,34 @@
 #include "shell/frame/DisplayPoints.h"
 #include "survey/PointFileRows.h"
 
-// The surveyed points: those loaded from the record file, then those appended since, each as the
-// offset of its line (read from it when asked for); a point whose line the record file did not
-// get is kept in memory.
+// The surveyed points: those loaded from the record file, then those appended since. A loaded point
+// is the offset of its line; the lines appended in this run lie one after another, so each needs only
+// its length, and a run of them begins wherever the file held something else. A point whose line the
+// record file did not get is kept in memory. Every line is read from the file when asked for.
 class SurveyedPoints {
 public:
     size_t size() const { return loaded_.offsets.size() + appended_.size(); }
-    // An empty record when a loaded line can no longer be read.
+    // An empty record when a line can no longer be read.
     PointRecord operator[](size_t i) const;
     // Lines of the record file that held no record, left out by the last load.
     size_t SkippedLines() const { return loaded_.skipped; }
 
 private:
     friend class SurveyRecords;
-    static constexpr uint64_t kKept = uint64_t{1} << 63;  // marks an index into kept_
+    struct LineRun {
+        size_t first;     // the appended point whose line begins it
+        uint64_t offset;  // where that line starts
+    };
+    void AppendLine(size_t length);
+    void Keep(const PointRecord& point);
+
     CString path_;
     RecordFileIndex loaded_;
-    uint64_t end_ = 0;  // where the record file's next line starts
-    std::vector<uint64_t> appended_;
-    std::vector<PointRecord> kept_;
+    uint64_t end_ = 0;                // where the record file's next line starts
+    std::vector<uint16_t> appended_;  // each appended point's line length; 0 when kept
+    std::vector<LineRun> runs_;
+    bool runOpen_ = false;                              // the next appended line follows the last one
+    std::vector<std::pair<size_t, PointRecord>> kept_;  // by appended index, in order
 };
 
 class SurveyRecords {

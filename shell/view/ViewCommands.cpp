@@ -156,10 +156,13 @@ void CFrmGraphView::AddStoredPoint(PointRecord point) {
     points.Append(point);
     const PixelPoint p = canvas_.WorldToScreen(point.x, point.y);
     if (Inside(canvas_.ClientRect(), p)) {
-        markers_.push_back({point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)});
+        MapMarker marker{point.name, CString(), p.x, p.y, static_cast<int32_t>(points.size() - 1)};
         CClientDC dc(&plot_);
         dc.SetBkMode(TRANSPARENT);
-        DrawPointLabel(dc, markers_.back(), canvas_.Labels());
+        DrawPointLabel(dc, marker, canvas_.Labels());
+        // A point the display rule hides is drawn once, as every store is, but not kept: no paint
+        // would draw it, and while the map stands still each one kept would stay for the run.
+        if (points.size() - 1 >= FirstShownPoint()) markers_.push_back(std::move(marker));
     }
     LetGoOfHiddenPoints();
 }
@@ -172,8 +175,14 @@ void CFrmGraphView::LetGoOfHiddenPoints() {
     DisplayPoints& points = records_.display;
     // Markers drawn from an earlier list are in no order against this one's: they wait for a paint.
     if (!markers_.empty() && markersGeneration_ != points.Generation()) return;
-    const size_t marked = markers_.empty() ? points.size() : static_cast<size_t>(markers_.front().tag);
-    points.DropBefore(std::min(FirstShownPoint(), marked));
+    const size_t first = FirstShownPoint();
+    points.DropBefore(first);
+    // A marker whose point the list let go can no longer be picked; such markers leave the list a
+    // batch at a time, so that a store moves it no more than once on average.
+    const auto shown = std::partition_point(markers_.begin(), markers_.end(), [first](const MapMarker& m) {
+        return static_cast<size_t>(m.tag) < first;
+    });
+    if (shown - markers_.begin() >= markers_.end() - shown) markers_.erase(markers_.begin(), shown);
 }
 
 CFrmGraphView::MarkerSource CFrmGraphView::CurrentMarkerSource() const {

@@ -155,6 +155,37 @@ TEST_F(ViewTest, StoredPointsShownByTheirCount) {
     }
 }
 
+// Every stored point is drawn as it is stored; the view keeps only what the rule shows, so that
+// points stored while the map stands still do not pile up for the run.
+TEST_F(ViewTest, StoredPointsTheRuleHidesAreDrawnAndLetGo) {
+    struct Case {
+        int show;
+        std::vector<int> markers;
+    } cases[] = {{0, {}}, {1, {4}}, {2, {3, 4}}, {-1, {0, 1, 2, 3, 4}}};
+    for (const Case& c : cases) {
+        SetSettings([&c](GeneralSettingsBlock& s) { s.nShowSurveyPoint = c.show; });
+        FrameProbe::DisplayPoints(frame).Clear();
+        view().Canvas().SetView(0.0, 0.0, 1.0);
+        view().GetDlgItem(mainview::kPlot)->Invalidate();
+        ui_.Pump();
+        for (int i = 0; i < 5; ++i) {
+            Send(Fix(12, 0, i, 20.0 + 10.0 * i, 20.0));
+            ui_.Click(view(), mainview::kStorePoint);
+            const PixelPoint p = view().Canvas().WorldToScreen(20.0 + 10.0 * i, 20.0);
+            CClientDC dc(view().GetDlgItem(mainview::kPlot));
+            EXPECT_EQ(dc.GetPixel(p.x - 2, p.y), RGB(0, 0, 0)) << c.show << " point " << i;
+        }
+        // Markers of points let go may wait to be dropped in a batch; they can no longer be picked.
+        const size_t front = FrameProbe::DisplayPoints(frame).Front();
+        EXPECT_EQ(front, c.show < 0 ? 0u : 5u - c.show) << c.show;
+        std::vector<int> markers;
+        for (const MapMarker& m : view().Markers())
+            if (static_cast<size_t>(m.tag) >= front) markers.push_back(m.tag);
+        EXPECT_EQ(markers, c.markers) << c.show;
+        EXPECT_LE(view().Markers().size(), 2 * c.markers.size() + 1) << c.show;
+    }
+}
+
 TEST_F(ViewTest, FitAllFramesTheMarkersAndTapShowsAPoint) {
     FrameProbe::DisplayPoints(frame).Append({L"A", 10.0, 10.0, 1.5, L""});
     FrameProbe::DisplayPoints(frame).Append({L"B", 20.0, 30.0, 2.0, L""});
