@@ -48,38 +48,10 @@ bool IsByteBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// The end of the field at `at` (its "," or the line's end) when it is a short decimal as stores
-// print them (a sign, at most 15 digits and one point, nothing else), told in one pass over its
-// bytes; nullptr for anything else.
-const char* ShortDecimalEnd(const char* at, const char* end) {
-    if (at < end && (*at == '-' || *at == '+')) ++at;
-    int digits = 0;
-    bool point = false;
-    for (; at < end; ++at) {
-        if (*at >= '0' && *at <= '9') {
-            ++digits;
-        } else if (*at == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    return (at == end || *at == ',') && digits > 0 && digits <= 15 ? at : nullptr;
-}
-
-// Whether a field's bytes, blanks trimmed, are a finite number in full, as ReadFiniteNumber takes
-// its text. A byte of a two-byte character is never a digit, sign, point or blank, so such a field
-// is no number.
-bool IsFiniteNumberField(std::string_view field) {
+std::string_view TrimmedBytes(std::string_view field) {
     while (!field.empty() && IsByteBlank(field.front())) field.remove_prefix(1);
     while (!field.empty() && IsByteBlank(field.back())) field.remove_suffix(1);
-    std::wstring text;
-    for (const char c : field) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-        text += static_cast<wchar_t>(c);
-    }
-    double ignored = 0.0;
-    return ReadFiniteNumber(text, ignored);
+    return field;
 }
 
 // The names a store continues from: which one a point line continues (0 the first, 1 the second, 2
@@ -114,17 +86,21 @@ std::vector<CString> CutPointFileLines(const CString& text) {
 }
 
 bool HoldsPointPosition(std::string_view line) {
+    double n = 0.0, e = 0.0, h = 0.0;
+    return ReadPointPosition(line, n, e, h);
+}
+
+bool ReadPointPosition(std::string_view line, double& n, double& e, double& h) {
+    // Fields are cut at "," in the bytes: GBK never uses it as a second byte, and the converter keeps
+    // every "," of a line whatever stands around it.
     const char* const end = line.data() + line.size();
-    // The comma before each of the three fields.
     const char* comma = static_cast<const char*>(std::memchr(line.data(), ',', line.size()));
-    for (int field = 1; field <= 3; ++field) {
-        if (!comma || comma == end) return false;
+    for (double* number : {&n, &e, &h}) {
+        if (!comma) return false;
         const char* const start = comma + 1;
-        comma = ShortDecimalEnd(start, end);
-        if (comma) continue;
         comma = static_cast<const char*>(std::memchr(start, ',', static_cast<size_t>(end - start)));
-        if (!IsFiniteNumberField(std::string_view(start, static_cast<size_t>((comma ? comma : end) - start))))
-            return false;
+        const std::string_view field(start, static_cast<size_t>((comma ? comma : end) - start));
+        if (!ReadFiniteNumber(TrimmedBytes(field), *number)) return false;
     }
     return true;
 }
@@ -177,14 +153,11 @@ bool ReadWindowLines(const CString& path, const PointFileWindow& window,
 bool ParsePointLine(std::string_view line, PointRecord& point) {
     // LF and CR never occur inside a two-byte character, so each line converts alone to what it is
     // in the converted whole.
-    if (!HoldsPointPosition(line)) return false;
+    PointRecord read;
+    if (!ReadPointPosition(line, read.x, read.y, read.h)) return false;
     const CString text = FromGbk(line);
     std::wstring_view fields[kPointFileFields];
     SplitPointFields(text.str(), fields);
-    PointRecord read;
-    ReadFiniteNumber(fields[1], read.x);
-    ReadFiniteNumber(fields[2], read.y);
-    ReadFiniteNumber(fields[3], read.h);
     read.name = CString(fields[0]);
     read.code = CString(fields[4]);
     point = std::move(read);

@@ -2,55 +2,38 @@
 
 #include <algorithm>
 
-#include "platform/text/Numbers.h"
+#include "platform/files/FileOps.h"
 
 namespace {
 
 constexpr size_t kUsualLine = 512;  // a point line is about 160 bytes as stores write it
-
-bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// A field's bytes as ReadFiniteNumber reads the field's text. A byte of a two-byte character (or one
-// the converter replaces) makes the text hold a character that is no digit, so such a field is no
-// number; the rest is ASCII, the same in both.
-bool ReadNumberBytes(std::string_view field, double& value) {
-    while (!field.empty() && IsBlank(field.front())) field.remove_prefix(1);
-    while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);
-    constexpr size_t kLongest = 63;
-    if (field.empty() || field.size() > kLongest) return false;
-    wchar_t wide[kLongest];
-    for (size_t i = 0; i < field.size(); ++i) {
-        if (static_cast<unsigned char>(field[i]) >= 0x80) return false;
-        wide[i] = static_cast<wchar_t>(field[i]);
-    }
-    return ReadFiniteNumber(std::wstring_view(wide, field.size()), value);
-}
+constexpr size_t kSampleLines = 256;
+constexpr double kRoomToSpare = 1.125;
 
 }  // namespace
-
-bool ReadPointPosition(std::string_view line, double& n, double& e) {
-    // Fields are cut at "," in the bytes: GBK never uses it as a second byte, and the converter keeps
-    // every "," of a line whatever stands around it.
-    std::string_view fields[4];
-    size_t start = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (start > line.size()) return false;
-        const size_t comma = std::min(line.find(',', start), line.size());
-        fields[i] = line.substr(start, comma - start);
-        start = comma + 1;
-    }
-    double h = 0.0;
-    return ReadNumberBytes(fields[1], n) && ReadNumberBytes(fields[2], e) && ReadNumberBytes(fields[3], h);
-}
 
 bool ReadPointPositions(const CString& path, std::vector<PointPosition>& positions,
                         const PointFileWindow& window) {
     positions.clear();
+    positions.shrink_to_fit();
+    FileTail tail;
+    const uint64_t bytes = ReadFileTail(path, tail) ? std::min(window.byteLimit, tail.completeLength) : 0;
+    size_t lines = 0;
+    uint64_t first = 0;
     const bool read = ReadWindowLines(path, window, {}, [&](std::string_view line, uint64_t offset) {
+        // Room for the rest at the length of the first lines, so that the list is not copied as it
+        // grows: a season's list is tens of megabytes.
+        if (++lines == 1) first = offset;
+        if (lines == kSampleLines && bytes > offset) {
+            const double perLine = static_cast<double>(offset - first) / static_cast<double>(lines - 1);
+            size_t room =
+                lines + static_cast<size_t>(static_cast<double>(bytes - offset) / perLine * kRoomToSpare);
+            if (window.keepLast >= 0) room = std::min(room, static_cast<size_t>(window.keepLast));
+            positions.reserve(room);
+        }
         PointPosition p;
-        if (ReadPointPosition(line, p.n, p.e)) {
+        double h = 0.0;
+        if (ReadPointPosition(line, p.n, p.e, h)) {
             p.offset = offset;
             positions.push_back(p);
         } else if (window.skipped) {
@@ -58,7 +41,8 @@ bool ReadPointPositions(const CString& path, std::vector<PointPosition>& positio
         }
     });
     if (!read) positions.clear();
-    positions.shrink_to_fit();
+    // Room never written costs no memory; a list grown past its estimate is cut to size.
+    if (positions.capacity() - positions.size() > positions.size() / 4) positions.shrink_to_fit();
     return read;
 }
 

@@ -15,10 +15,6 @@ struct PointPosition {
     uint64_t offset = 0;  // where the point's line starts in the file
 };
 
-// North and east of a point line (without its line end) as ParsePointLine reads them; false when
-// the line is one that a load leaves out.
-bool ReadPointPosition(std::string_view line, double& n, double& e);
-
 // The positions of the points LoadPointFile keeps for `window`, in file order, with the same lines
 // left out and counted. False when the file cannot be read (the list is then empty).
 bool ReadPointPositions(const CString& path, std::vector<PointPosition>& positions,

@@ -6,6 +6,7 @@
 
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
+#include "platform/text/Numbers.h"
 
 namespace {
 
@@ -30,7 +31,9 @@ std::string_view Trimmed(std::string_view s) {
 bool ReadNumber(std::string_view field, double& value) {
     field = Trimmed(field);
     if (!field.empty() && field.front() == '+') field.remove_prefix(1);
-    if (field.empty()) return false;
+    // A second sign is no number; the quick reader would take it.
+    if (field.empty() || field.front() == '+') return false;
+    if (ReadShortDecimal(field, value)) return true;
     const char* end = field.data() + field.size();
     const auto [stop, error] = std::from_chars(field.data(), end, value, std::chars_format::general);
     return error == std::errc() && stop == end && std::isfinite(value);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -12,8 +13,9 @@ namespace {
 bool IsBlank(wchar_t c) {
     return c == L' ' || (c >= L'\t' && c <= L'\r');
 }
-bool IsDigit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
+template <typename Char>
+bool IsDigit(Char c) {
+    return c >= '0' && c <= '9';
 }
 
 const wchar_t* SkipBlanks(const wchar_t* p) {
@@ -27,30 +29,32 @@ locale_t CLocale() {
 }
 
 // A number of at most 15 digits and no exponent is an exact integer divided by an exact power of ten:
-// the one correctly rounded division gives what the C library gives, without its cost. False when the
-// text is not of that form.
-bool ReadShortDecimal(const wchar_t* p, double& value) {
+// the one correctly rounded division gives what the C library gives, without its cost. Reads from `p`
+// up to the first character of no such number or `end`; returns where it stopped, nullptr when the
+// text there is not of that form.
+template <typename Char>
+const Char* ReadShortDecimal(const Char* p, const Char* end, double& value) {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = *p == L'-';
-    if (*p == L'-' || *p == L'+') ++p;
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) ++p;
     int64_t mantissa = 0;
     int digits = 0;
     int fraction = 0;
-    for (; IsDigit(*p); ++p) {
-        if (++digits > 15) return false;
-        mantissa = mantissa * 10 + (*p - L'0');
+    for (; p != end && IsDigit(*p); ++p) {
+        if (++digits > 15) return nullptr;
+        mantissa = mantissa * 10 + (*p - '0');
     }
-    if (*p == L'.') {
-        for (++p; IsDigit(*p); ++p, ++fraction) {
-            if (++digits > 15) return false;
-            mantissa = mantissa * 10 + (*p - L'0');
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p); ++p, ++fraction) {
+            if (++digits > 15) return nullptr;
+            mantissa = mantissa * 10 + (*p - '0');
         }
     }
-    if (digits == 0 || *p == L'e' || *p == L'E') return false;
+    if (digits == 0 || (p != end && (*p == 'e' || *p == 'E'))) return nullptr;
     const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fraction];
     value = negative ? -magnitude : magnitude;
-    return true;
+    return p;
 }
 
 }  // namespace
@@ -83,7 +87,7 @@ bool ReadDouble(const wchar_t* text, double& value) {
     value = 0.0;
     if (!text) return true;
     const wchar_t* p = SkipBlanks(text);
-    if (ReadShortDecimal(p, value)) return true;
+    if (ReadShortDecimal(p, p + std::wcslen(p), value)) return true;
     // Copy the longest prefix that is a decimal number, then let the C library round it.
     std::string number;
     if (*p == L'-' || *p == L'+') number += static_cast<char>(*p++);
@@ -162,6 +166,24 @@ bool ReadFiniteNumber(std::wstring_view text, double& value) {
     if (!ReadDouble(terminated, read)) return false;
     value = read;
     return true;
+}
+
+bool ReadShortDecimal(std::string_view text, double& value) {
+    const char* const end = text.data() + text.size();
+    double read = 0.0;
+    if (text.empty() || ReadShortDecimal(text.data(), end, read) != end) return false;
+    value = read;
+    return true;
+}
+
+bool ReadFiniteNumber(std::string_view text, double& value) {
+    if (ReadShortDecimal(text, value)) return true;
+    std::wstring wide;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        wide += static_cast<wchar_t>(c);
+    }
+    return ReadFiniteNumber(wide, value);
 }
 
 bool ReadWholeInt(std::wstring_view text, int& value) {

@@ -22,5 +22,11 @@ bool ReadDouble(const wchar_t* text, double& value);
 // it), so that an empty field, "nan", "inf", "0x1A" or "12abc" is refused rather than read as 0.
 // A decimal number ("-12.5", ".5", "3e-2") within the double range.
 bool ReadFiniteNumber(std::wstring_view text, double& value);
+// The same on bytes (a field of a file's line), read as their ASCII text; a byte beyond ASCII is no
+// digit, so text holding one is no number.
+bool ReadFiniteNumber(std::string_view text, double& value);
+// The quick part of that: true only when the whole text is a decimal of at most 15 digits and no
+// exponent (as stores print numbers), read as the forms above read it; other text may still be one.
+bool ReadShortDecimal(std::string_view text, double& value);
 // An optional sign and decimal digits within the int range.
 bool ReadWholeInt(std::wstring_view text, int& value);

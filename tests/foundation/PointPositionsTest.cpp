@@ -6,6 +6,12 @@ namespace {
 
 using PointPositionsTest = SettingsFileTest;
 
+std::string Repeated(const std::string& line, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i) text += line;
+    return text;
+}
+
 // The map's positions are read from the bytes; a load converts the whole line. Both must leave out
 // the same lines and read the same numbers.
 TEST_F(PointPositionsTest, PositionsAreWhatALoadReads) {
@@ -25,16 +31,20 @@ TEST_F(PointPositionsTest, PositionsAreWhatALoadReads) {
         "\xb5,1,2,3,c",                 // a torn GBK name before the comma
         "P11,12345678901234567,2,3,c",  // more digits than the short reader takes
         "P12,1e-5,-0.0,1E+2,c",
+        "P13,00000000000000000000000000000000000000000000000000000000000000000001.5,2,3,c",  // long
+        "P14,1..5,2,3,c",
     };
     for (const char* line : lines) {
         SCOPED_TRACE(line);
         PointRecord point;
         const bool loaded = ParsePointLine(line, point);
-        double n = 0.0, e = 0.0;
-        ASSERT_EQ(ReadPointPosition(line, n, e), loaded);
+        double n = 0.0, e = 0.0, h = 0.0;
+        ASSERT_EQ(ReadPointPosition(line, n, e, h), loaded);
+        ASSERT_EQ(HoldsPointPosition(line), loaded);
         if (!loaded) continue;
         EXPECT_EQ(n, point.x);
         EXPECT_EQ(e, point.y);
+        EXPECT_EQ(h, point.h);
     }
 }
 
@@ -82,6 +92,34 @@ TEST_F(PointPositionsTest, ReadKeepsTheLinesOfTheLoadAndReadsEachPointBackFromIt
     EXPECT_FALSE(PointLineReader(L"\\data\\none.xyh").Read(0, point));
     std::vector<PointPosition> positions;
     EXPECT_FALSE(ReadPointPositions(L"\\data\\none.xyh", positions, {}));
+}
+
+// The list makes room for a large file from the length of its first lines; lines that turn out
+// shorter or longer than those must still all be read, in whatever window.
+TEST_F(PointPositionsTest, EveryLineIsReadWhateverTheFirstLinesLengths) {
+    const std::string longLine = "L,1,2,3," + std::string(200, 'c') + "\r\n", shortLine = "S,4,5,6\r\n";
+    const struct {
+        const char* name;
+        std::string text;
+        size_t lines;
+    } files[] = {
+        {"long first", Repeated(longLine, 300) + Repeated(shortLine, 5000), 5300},
+        {"short first", Repeated(shortLine, 300) + Repeated(longLine, 2000), 2300},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        WriteHostFile("data/c.xyh", file.text);
+        for (const long keepLast : {-1L, 1000L, 100000L}) {
+            PointFileWindow window;
+            window.keepLast = keepLast;
+            std::vector<PointPosition> positions;
+            ASSERT_TRUE(ReadPointPositions(L"\\data\\c.xyh", positions, window));
+            const size_t expected = keepLast < 0 ? file.lines : std::min<size_t>(file.lines, keepLast);
+            ASSERT_EQ(positions.size(), expected);
+            EXPECT_EQ(positions.back().offset, file.text.rfind('\n', file.text.size() - 2) + 1);
+            EXPECT_LE(positions.capacity(), positions.size() + positions.size() / 4);
+        }
+    }
 }
 
 TEST_F(PointPositionsTest, ALineLongerThanUsualIsReadWhole) {

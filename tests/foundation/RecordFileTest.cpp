@@ -27,6 +27,9 @@ TEST_F(RecordFileTest, LinesThatHoldARecordAndThoseThatDoNot) {
         {"P6,,2,3,c", false, L"", 0.0, L""},       // empty
         {"P7,1e999,2,3,c", false, L"", 0.0, L""},  // beyond the double range
         {"P8,nan,2,3,c", false, L"", 0.0, L""},
+        {"P9,++7,2,3,c", false, L"", 0.0, L""},  // two signs
+        {"P11,-.5,2,3,c", true, L"P11", -0.5, L"c"},
+        {"P12,1234567890.1234567,2,3", true, L"P12", 1234567890.1234567, L""},  // beyond 15 digits
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

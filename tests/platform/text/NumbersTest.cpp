@@ -87,9 +87,11 @@ TEST(Numbers, ShortDecimalsReadExactlyAsTheCLibraryReadsThem) {
         if (random() % 4 != 0) text.insert(text.size() - random() % (digits + 1), ".");
         if (text.back() == '-') text += "0";
         const std::wstring wide(text.begin(), text.end());
-        EXPECT_EQ(std::bit_cast<uint64_t>(ToDouble(wide.c_str())),
-                  std::bit_cast<uint64_t>(std::strtod(text.c_str(), nullptr)))
-            << text;
+        const uint64_t expected = std::bit_cast<uint64_t>(std::strtod(text.c_str(), nullptr));
+        EXPECT_EQ(std::bit_cast<uint64_t>(ToDouble(wide.c_str())), expected) << text;
+        double bytes = 0.0;
+        ASSERT_TRUE(ReadFiniteNumber(std::string_view(text), bytes)) << text;
+        EXPECT_EQ(std::bit_cast<uint64_t>(bytes), expected) << text;
     }
 }
 
@@ -123,6 +125,16 @@ TEST(Numbers, TheCheckedFormsTakeOnlyAWholeFiniteNumber) {
         {L"1e", false, 0, false},
         {L"1e+", false, 0, false},
         {L"--1", false, 0, false},
+        {L"+-1", false, 0, false},
+        {L"1..5", false, 0, false},
+        {L"1.5.", false, 0, false},
+        {L"-0", true, -0.0, true},
+        {L"+.5", true, 0.5, false},
+        {L"123456789.012345", true, 123456789.012345, false},
+        {L"1234567890.123456", true, 1234567890.123456, false},
+        {L"00000000000000000001.5", true, 1.5, false},
+        {L"9007199254740993", true, 9007199254740993.0, false},
+        {L"2.5E+3", true, 2500.0, false},
     };
     for (const auto& c : cases) {
         double value = -1.0;
@@ -130,10 +142,29 @@ TEST(Numbers, TheCheckedFormsTakeOnlyAWholeFiniteNumber) {
         if (c.isNumber) {
             EXPECT_DOUBLE_EQ(value, c.value) << c.text;
         }
+        // The same text as bytes reads to the same bits.
+        const std::wstring wide(c.text);
+        const std::string text(wide.begin(), wide.end());
+        double bytes = -1.0;
+        EXPECT_EQ(ReadFiniteNumber(std::string_view(text), bytes), c.isNumber) << c.text;
+        if (c.isNumber) {
+            EXPECT_EQ(std::bit_cast<uint64_t>(bytes), std::bit_cast<uint64_t>(value)) << c.text;
+        }
         int whole = -1;
         EXPECT_EQ(ReadWholeInt(c.text, whole), c.isInt) << c.text;
         if (c.isInt) {
             EXPECT_EQ(whole, static_cast<int>(c.value)) << c.text;
         }
     }
+}
+
+TEST(Numbers, BytesBeyondAsciiAreNoNumber) {
+    double value = -1.0;
+    for (const char* text : {"1\xb5", "\xa3\xb1", "\xb5\xe3.5", "1.5\x80"}) {
+        EXPECT_FALSE(ReadFiniteNumber(std::string_view(text), value)) << text;
+    }
+    EXPECT_EQ(value, -1.0);
+    const std::string longest = std::string(70, '0') + "2.5";
+    ASSERT_TRUE(ReadFiniteNumber(std::string_view(longest), value));
+    EXPECT_EQ(value, 2.5);
 }
