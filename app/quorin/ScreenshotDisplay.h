@@ -29,5 +29,7 @@ private:
     std::string path_;
     bool changed_ = true;
     std::function<bool()> showing_;
-    std::chrono::steady_clock::time_point lastSave_;
+    // Counted from the start: the bare desktop painted before any window is not worth a file, and
+    // encoding it would delay the first screen's.
+    std::chrono::steady_clock::time_point lastSave_ = std::chrono::steady_clock::now();
 };

@@ -9,11 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 extern char** environ;
 
-// Sets `pid` and `display` (":N").
-inline void StartPrivateXvfb(pid_t& pid, std::string& display) {
+// Sets `pid` and `display` (":N"). `more` are further arguments of the server's.
+inline void StartPrivateXvfb(pid_t& pid, std::string& display, const std::vector<const char*>& more = {}) {
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     posix_spawn_file_actions_t actions;
@@ -22,9 +23,11 @@ inline void StartPrivateXvfb(pid_t& pid, std::string& display) {
     const std::string fd = std::to_string(fds[1]);
     // Without -noreset the server resets when its last client goes (a killed program) and
     // writes its number again, to a pipe now closed, which ends it.
-    const char* argv[] = {"Xvfb",       "-displayfd", fd.c_str(), "-screen",  "0",
-                          "640x700x24", "-nolisten",  "tcp",      "-noreset", nullptr};
-    ASSERT_EQ(posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ), 0);
+    std::vector<const char*> argv = {"Xvfb",       "-displayfd", fd.c_str(), "-screen", "0",
+                                     "640x700x24", "-nolisten",  "tcp",      "-noreset"};
+    argv.insert(argv.end(), more.begin(), more.end());
+    argv.push_back(nullptr);
+    ASSERT_EQ(posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv.data()), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     // Read up to the newline: Xvfb writes the number and the newline apart, and ends itself

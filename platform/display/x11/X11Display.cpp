@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <poll.h>
+#include <sys/shm.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "platform/display/x11/X11Keys.h"
 #include "platform/messages/Messages.h"
@@ -20,8 +22,10 @@
 #include "platform/ui/Desktop.h"
 
 // Last: Xlib's macros (Expose, None, ...) would clash with the names above.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 
 // Told on the UI thread that the X server has gone: the program says so and ends with status 1. Ending
 // between two messages of the UI thread (which writes the user's files) never cuts a write short; the
@@ -44,12 +48,18 @@ struct CX11Display::Connection {
     // The picture as last presented, kept in the X server at the window's size: exposed parts of
     // the window are copied back from it, and the program keeps no copy of its own.
     Pixmap shown = 0;
+    // When the server shares it (a local server): the memory of `shown`, written in place. The
+    // server then reads no image from the connection, so painting never waits for it.
+    XShmSegmentInfo shared{};
+    uint32_t* sharedPixels = nullptr;
     GC gc = nullptr;
     Visual* visual = nullptr;
     unsigned depth = 0;
     XIM inputMethod = nullptr;
     XIC inputContext = nullptr;
     Atom deleteWindow = 0;
+    Atom utf8Name = 0;
+    Atom utf8String = 0;
     // Another client destroyed the window (no window manager sends the close request then).
     std::atomic<bool> windowGone = false;
     // The connection broke. Xlib then keeps its display lock for the thread that met the break, so
@@ -62,13 +72,16 @@ struct CX11Display::Connection {
     int blueShift = 0;
 
     ~Connection() {
-        if (!display || lost) return;
-        if (inputContext) XDestroyIC(inputContext);
-        if (inputMethod) XCloseIM(inputMethod);
-        if (gc) XFreeGC(display, gc);
-        if (shown) XFreePixmap(display, shown);
-        if (window && !windowGone) XDestroyWindow(display, window);
-        XCloseDisplay(display);
+        if (display && !lost) {
+            if (inputContext) XDestroyIC(inputContext);
+            if (inputMethod) XCloseIM(inputMethod);
+            if (gc) XFreeGC(display, gc);
+            if (shown) XFreePixmap(display, shown);
+            if (sharedPixels) XShmDetach(display, &shared);
+            if (window && !windowGone) XDestroyWindow(display, window);
+            XCloseDisplay(display);
+        }
+        if (shared.shmaddr) shmdt(shared.shmaddr);
     }
 };
 
@@ -128,11 +141,49 @@ void OpenInputMethodOn(CX11Display::Connection& x) {
     if (focus == x.window) XSetICFocus(x.inputContext);
 }
 
+bool attachRefused = false;
+int NoteAttachRefused(Display*, XErrorEvent*) {
+    attachRefused = true;
+    return 0;
+}
+
+// Makes `x.shown` a pixmap in memory shared with the server, when it offers that; false leaves
+// it to be made as an ordinary one. A server on another machine cannot attach the memory: its
+// refusal is waited for here, at the start.
+bool ShareKeptPicture(CX11Display::Connection& x, unsigned width, unsigned height) {
+    int major = 0, minor = 0;
+    Bool pixmaps = False;
+    // Asked first, since only this question is silent about a missing extension.
+    if (!XShmQueryExtension(x.display) || !XShmQueryVersion(x.display, &major, &minor, &pixmaps) ||
+        !pixmaps || XShmPixmapFormat(x.display) != ZPixmap)
+        return false;
+    x.shared.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(width) * height * 4, IPC_CREAT | 0600);
+    if (x.shared.shmid < 0) return false;
+    void* memory = shmat(x.shared.shmid, nullptr, 0);
+    if (memory != reinterpret_cast<void*>(-1)) {
+        x.shared.shmaddr = static_cast<char*>(memory);
+        x.shared.readOnly = False;
+        attachRefused = false;
+        const XErrorHandler previous = XSetErrorHandler(NoteAttachRefused);
+        XShmAttach(x.display, &x.shared);
+        XSync(x.display, False);
+        XSetErrorHandler(previous);
+    }
+    shmctl(x.shared.shmid, IPC_RMID, nullptr);  // freed once both sides have let go
+    if (x.shared.shmaddr && attachRefused) {
+        shmdt(x.shared.shmaddr);
+        x.shared.shmaddr = nullptr;
+    }
+    if (!x.shared.shmaddr) return false;
+    x.shown = XShmCreatePixmap(x.display, x.window, x.shared.shmaddr, &x.shared, width, height, x.depth);
+    x.sharedPixels = reinterpret_cast<uint32_t*>(x.shared.shmaddr);
+    return true;
+}
+
 void StoreTitle(CX11Display::Connection& x, const std::wstring& title) {
     const std::string name = ToUtf8(CString(title.c_str()));
     XStoreName(x.display, x.window, name.c_str());
-    XChangeProperty(x.display, x.window, XInternAtom(x.display, "_NET_WM_NAME", False),
-                    XInternAtom(x.display, "UTF8_STRING", False), 8, PropModeReplace,
+    XChangeProperty(x.display, x.window, x.utf8Name, x.utf8String, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
 }
 
@@ -169,20 +220,29 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
     hints->min_height = hints->max_height = static_cast<int>(height);
     XSetWMNormalHints(d, x->window, hints);
     XFree(hints);
+    // Named in one round trip to the server.
+    char* names[] = {const_cast<char*>("WM_DELETE_WINDOW"), const_cast<char*>("WM_PROTOCOLS"),
+                     const_cast<char*>("_NET_WM_NAME"), const_cast<char*>("UTF8_STRING")};
+    Atom atoms[std::size(names)] = {};
+    if (!XInternAtoms(d, names, static_cast<int>(std::size(names)), False, atoms)) return nullptr;
+    x->deleteWindow = atoms[0];
+    x->utf8Name = atoms[2];
+    x->utf8String = atoms[3];
     StoreTitle(*x, title);
-    x->deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
-    XSetWMProtocols(d, x->window, &x->deleteWindow, 1);
+    // As XSetWMProtocols does, without its own round trip for the property's name.
+    XChangeProperty(d, x->window, atoms[1], XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&x->deleteWindow), 1);
     ChooseInputLocale();
     XSelectInput(d, x->window, kWindowEvents);
     x->gc = XCreateGC(d, x->window, 0, nullptr);
     XSetGraphicsExposures(d, x->gc, False);  // copies from the kept picture never miss a part
-    x->shown = XCreatePixmap(d, x->window, width, height, static_cast<unsigned>(depth));
     x->visual = visual;
     x->depth = static_cast<unsigned>(depth);
     XImage* probe = XCreateImage(d, visual, x->depth, ZPixmap, 0, nullptr, width, height, 32, 0);
     const bool wordPixels = probe && probe->bits_per_pixel == 32;
     if (probe) XDestroyImage(probe);
     if (!wordPixels) return nullptr;
+    if (!ShareKeptPicture(*x, width, height)) x->shown = XCreatePixmap(d, x->window, width, height, x->depth);
 
     std::unique_ptr<CX11Display> display(new CX11Display(std::move(x), scale));
     if (display->stopPipe_[0] < 0) return nullptr;
@@ -195,7 +255,7 @@ CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
     : screen_(kScreenWidth, kScreenHeight),
       scale_(scale),
       x_(std::move(connection)),
-      band_(static_cast<size_t>(kScreenWidth) * scale * scale * kBandRows) {
+      band_(x_->sharedPixels ? 0 : static_cast<size_t>(kScreenWidth) * scale * scale * kBandRows) {
     Keep(CRect(0, 0, kScreenWidth, kScreenHeight));
     if (pipe2(stopPipe_, O_CLOEXEC) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
@@ -213,6 +273,10 @@ CX11Display::~CX11Display() {
         if (fd >= 0) close(fd);
 }
 
+bool CX11Display::PictureShared() const {
+    return x_->sharedPixels != nullptr;
+}
+
 bool CX11Display::WindowGone() const {
     return x_->windowGone;
 }
@@ -222,26 +286,36 @@ void CX11Display::SetCloseHandler(std::function<void()> handler) {
     onClose_ = std::move(handler);
 }
 
+void CX11Display::Scale(const CRect& area, int top, int bottom, uint32_t* out, size_t stride) const {
+    const int width = area.Width() * scale_;
+    for (int y = top; y < bottom; ++y) {
+        const uint32_t* source = screen_.row(y);
+        uint32_t* row = out + static_cast<size_t>(y - top) * scale_ * stride;
+        for (int x = area.left; x < area.right; ++x) {
+            const uint32_t p = source[x];
+            const uint32_t pixel = (((p >> 16) & 0xFFu) << x_->redShift) |
+                                   (((p >> 8) & 0xFFu) << x_->greenShift) | ((p & 0xFFu) << x_->blueShift);
+            std::fill_n(row + (x - area.left) * scale_, scale_, pixel);
+        }
+        for (int dy = 1; dy < scale_; ++dy) std::copy_n(row, width, row + static_cast<size_t>(dy) * stride);
+    }
+}
+
 void CX11Display::Keep(const CRect& area) {
+    if (x_->sharedPixels) {
+        const size_t stride = static_cast<size_t>(kScreenWidth) * scale_;
+        Scale(area, area.top, area.bottom,
+              x_->sharedPixels + static_cast<size_t>(area.top) * scale_ * stride + area.left * scale_,
+              stride);
+        return;
+    }
     // Scaled a band of rows at a time into a small buffer: an image of the whole window would
     // stay resident at four times the screen's size.
     const int width = area.Width() * scale_;
     const int bandRows = std::max(1, static_cast<int>(band_.size()) / (width * scale_));
     for (int top = area.top; top < area.bottom; top += bandRows) {
         const int bottom = std::min<int>(area.bottom, top + bandRows);
-        for (int y = top; y < bottom; ++y) {
-            const uint32_t* source = screen_.row(y);
-            uint32_t* row = band_.data() + static_cast<size_t>(y - top) * scale_ * width;
-            for (int x = area.left; x < area.right; ++x) {
-                const uint32_t p = source[x];
-                const uint32_t pixel = (((p >> 16) & 0xFFu) << x_->redShift) |
-                                       (((p >> 8) & 0xFFu) << x_->greenShift) |
-                                       ((p & 0xFFu) << x_->blueShift);
-                std::fill_n(row + (x - area.left) * scale_, scale_, pixel);
-            }
-            for (int dy = 1; dy < scale_; ++dy)
-                std::copy_n(row, width, row + static_cast<size_t>(dy) * width);
-        }
+        Scale(area, top, bottom, band_.data(), static_cast<size_t>(width));
         const int height = (bottom - top) * scale_;
         XImage* image = XCreateImage(x_->display, x_->visual, x_->depth, ZPixmap, 0,
                                      reinterpret_cast<char*>(band_.data()), static_cast<unsigned>(width),

@@ -1,5 +1,7 @@
 // The X11 window shows what was presented, scaled twice, and gets it back when a part of it is
-// exposed: the presented picture, not what the screen holds half-way through a later paint.
+// exposed: the presented picture, not what the screen holds half-way through a later paint. The
+// same whether the server shares the kept picture's memory or is sent the image (a server without
+// MIT-SHM, as one on another machine behaves).
 #include <sys/wait.h>
 
 #include <chrono>
@@ -15,13 +17,17 @@
 
 namespace {
 
-class X11DisplayInXvfb : public ::testing::Test {
+// The parameter: whether the server offers shared memory.
+class X11DisplayInXvfb : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         if (std::system("command -v Xvfb >/dev/null 2>&1") != 0) GTEST_SKIP() << "Xvfb missing";
-        ASSERT_NO_FATAL_FAILURE(StartPrivateXvfb(xvfb_, display_));
+        std::vector<const char*> withoutSharing = {"-extension", "MIT-SHM"};
+        ASSERT_NO_FATAL_FAILURE(
+            StartPrivateXvfb(xvfb_, display_, GetParam() ? std::vector<const char*>{} : withoutSharing));
         display = CX11Display::Open(display_.c_str(), L"x11-display-test");
         ASSERT_TRUE(display);
+        ASSERT_EQ(display->PictureShared(), GetParam());
         viewer_ = XOpenDisplay(display_.c_str());
         ASSERT_TRUE(viewer_);
         ASSERT_TRUE(Until([&] { return (window_ = ShownWindow()) != 0; })) << "no window shown";
@@ -99,7 +105,7 @@ void Paint(Framebuffer& screen, const CRect& area, int seed) {
 
 }  // namespace
 
-TEST_F(X11DisplayInXvfb, TheWindowShowsWhatWasPresentedAndGetsItBackWhenExposed) {
+TEST_P(X11DisplayInXvfb, TheWindowShowsWhatWasPresentedAndGetsItBackWhenExposed) {
     Framebuffer& screen = display->Screen();
     const CRect whole(0, 0, kScreenWidth, kScreenHeight);
     Paint(screen, whole, 0);
@@ -117,3 +123,8 @@ TEST_F(X11DisplayInXvfb, TheWindowShowsWhatWasPresentedAndGetsItBackWhenExposed)
     ExposeTheWindow();
     EXPECT_TRUE(Until([&] { return WindowShows(presented); })) << "the exposed window";
 }
+// Xlib defines Bool, so the two values are named.
+INSTANTIATE_TEST_SUITE_P(PictureInTheServer, X11DisplayInXvfb, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Shared" : "Sent";
+                         });
