@@ -8,6 +8,7 @@
 #include "foundation/StoredPointLines.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
+#include "platform/threads/ThreadPriority.h"
 
 namespace {
 constexpr int kColumns = 36;
@@ -24,58 +25,96 @@ void TrimTexts(SurveyPointRec& p) {
 }
 }  // namespace
 
+// What the worker reads ahead, shared with it so that it can be stopped and dropped at any time.
+struct PointFileRows::Ahead {
+    CString path;
+    Indexed read;
+    std::atomic<bool> stop{false};
+    bool done = false;
+};
+
+PointFileRows::~PointFileRows() {
+    if (ahead_) ahead_->stop = true;
+    aheadWorker_.Wait(-1);
+}
+
+void PointFileRows::IndexAhead(const CString& path) {
+    if (ahead_) ahead_->stop = true;
+    aheadWorker_.Wait(-1);
+    ahead_ = std::make_shared<Ahead>();
+    ahead_->path = path;
+    aheadWorker_.Start([ahead = ahead_] {
+        GiveWayToOtherThreads();
+        CFile file;
+        ahead->done =
+            file.Open(ahead->path, CFile::modeRead) && IndexFrom(file, 0, ahead->read, &ahead->stop);
+    });
+}
+
+bool PointFileRows::TakeAhead(const CString& path) {
+    if (!ahead_) return false;
+    aheadWorker_.Wait(-1);
+    const std::shared_ptr<Ahead> ahead = std::move(ahead_);
+    if (!ahead->done || ahead->path != path) return false;
+    read_ = std::move(ahead->read);
+    return true;
+}
+
 PointFileRows::Read PointFileRows::Open(const CString& path, const CString& journal) {
     journal_ = journal;
     joined_ = 0;
-    const bool indexed = path == path_ && file_.IsOpen();
+    const bool indexed = TakeAhead(path) || (path == path_ && file_.IsOpen());
     path_ = path;
     const bool missing = GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES;
     if (missing || !file_.Open(path, CFile::modeRead)) {
         file_.Close();
-        index_ = FileLineIndex();
-        lastBlock_.clear();
+        read_ = Indexed();
         return missing ? Read::kMissing : Read::kUnreadable;
     }
     // A store appends, and cuts a torn last line first: neither moves what was indexed.
     const uint64_t length = file_.GetLength();
-    if (indexed && length == index_.FedLength()) {
-        if (file_.GetLastWriteTime() == writtenAt_) return Read::kRead;
-    } else if (indexed && length >= index_.WholeLength() && HoldsLastBlock()) {
+    if (indexed && length == read_.index.FedLength()) {
+        if (file_.GetLastWriteTime() == read_.writtenAt) return Read::kRead;
+    } else if (indexed && length >= read_.index.WholeLength() && HoldsLastBlock()) {
         TakeStored();
         return Read::kRead;
     }
-    index_ = FileLineIndex();
-    IndexFrom(0);
+    read_ = Indexed();
+    IndexFrom(file_, 0, read_);
     return Read::kRead;
 }
 
-void PointFileRows::IndexFrom(uint64_t from) {
+bool PointFileRows::IndexFrom(const CFile& file, uint64_t from, Indexed& into,
+                              const std::atomic<bool>* stop) {
     std::string block(kBlockBytes, '\0');
-    for (UINT n; (n = file_.ReadAt(from, block.data(), kBlockBytes)) > 0; from += n)
-        index_.Feed(std::string_view(block.data(), n));
-    const uint64_t whole = index_.WholeLength();
-    lastBlock_.resize(static_cast<size_t>(std::min(whole, kLastBlockBytes)));
-    lastBlock_.resize(
-        file_.ReadAt(whole - lastBlock_.size(), lastBlock_.data(), static_cast<UINT>(lastBlock_.size())));
-    writtenAt_ = file_.GetLastWriteTime();
+    for (UINT n; (n = file.ReadAt(from, block.data(), kBlockBytes)) > 0; from += n) {
+        if (stop && *stop) return false;
+        into.index.Feed(std::string_view(block.data(), n));
+    }
+    const uint64_t whole = into.index.WholeLength();
+    into.lastBlock.resize(static_cast<size_t>(std::min(whole, kLastBlockBytes)));
+    into.lastBlock.resize(file.ReadAt(whole - into.lastBlock.size(), into.lastBlock.data(),
+                                      static_cast<UINT>(into.lastBlock.size())));
+    into.writtenAt = file.GetLastWriteTime();
+    return true;
 }
 
 bool PointFileRows::HoldsLastBlock() const {
-    std::string block(lastBlock_.size(), '\0');
-    block.resize(
-        file_.ReadAt(index_.WholeLength() - block.size(), block.data(), static_cast<UINT>(block.size())));
-    return block == lastBlock_;
+    std::string block(read_.lastBlock.size(), '\0');
+    block.resize(file_.ReadAt(read_.index.WholeLength() - block.size(), block.data(),
+                              static_cast<UINT>(block.size())));
+    return block == read_.lastBlock;
 }
 
 int PointFileRows::TakeStored() {
     // A job's first store creates the file.
     if (!file_.IsOpen() && !file_.Open(path_, CFile::modeRead)) return 0;
     const uint64_t length = file_.GetLength();
-    const uint64_t whole = index_.WholeLength();
-    if (length == index_.FedLength() || length < whole || !HoldsLastBlock()) return 0;
+    const uint64_t whole = read_.index.WholeLength();
+    if (length == read_.index.FedLength() || length < whole || !HoldsLastBlock()) return 0;
     const int before = Count();
-    index_.ForgetUnfinished();
-    IndexFrom(whole);
+    read_.index.ForgetUnfinished();
+    IndexFrom(file_, whole, read_);
     return Count() - before;
 }
 
@@ -88,9 +127,9 @@ SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
 }
 
 SurveyPointRec PointFileRows::Record(int row) const {
-    const std::vector<uint64_t>& points = index_.Points();
+    const std::vector<uint64_t>& points = read_.index.Points();
     const size_t i = points.size() - 1 - static_cast<size_t>(row);
-    const uint64_t end = i + 1 < points.size() ? points[i + 1] : index_.WholeLength();
+    const uint64_t end = i + 1 < points.size() ? points[i + 1] : read_.index.WholeLength();
     std::string bytes(end - points[i], '\0');
     bytes.resize(file_.ReadAt(points[i], bytes.data(), static_cast<UINT>(bytes.size())));
     return ReadLine(LineAt(bytes, 0));
@@ -105,10 +144,11 @@ PointFileRows::Change PointFileRows::Replace(int row, const SurveyPointRec& poin
 }
 
 bool PointFileRows::StillBeginsWithIndexed(std::string_view current, const FileLineIndex& now) const {
-    const uint64_t whole = index_.WholeLength();
-    if (current.size() < whole || current.substr(whole - lastBlock_.size(), lastBlock_.size()) != lastBlock_)
+    const uint64_t whole = read_.index.WholeLength();
+    if (current.size() < whole ||
+        current.substr(whole - read_.lastBlock.size(), read_.lastBlock.size()) != read_.lastBlock)
         return false;
-    const std::vector<uint64_t>&was = index_.Points(), &is = now.Points();
+    const std::vector<uint64_t>&was = read_.index.Points(), &is = now.Points();
     return is.size() >= was.size() && std::equal(was.begin(), was.end(), is.begin());
 }
 
@@ -121,7 +161,7 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
     FileLineIndex now;
     now.Feed(current);
     if (!StillBeginsWithIndexed(current, now)) return Change::kChangedSinceRead;
-    const uint64_t target = index_.Points()[static_cast<size_t>(Count() - 1 - row)];
+    const uint64_t target = read_.index.Points()[static_cast<size_t>(Count() - 1 - row)];
     const std::vector<uint64_t>&points = now.Points(), &leftOut = now.LeftOut();
     std::string out;
     out.reserve(current.size() + 2);
@@ -152,10 +192,11 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
     if (!AtomicRewrite(path_, out)) return Change::kWriteFailed;
     const int kept = Count() - (replacement ? 0 : 1);
     file_.Open(path_, CFile::modeRead);
-    index_ = FileLineIndex();
-    index_.Feed(out);
-    lastBlock_.assign(out, out.size() - static_cast<size_t>(std::min<uint64_t>(out.size(), kLastBlockBytes)));
-    writtenAt_ = file_.GetLastWriteTime();
+    read_.index = FileLineIndex();
+    read_.index.Feed(out);
+    read_.lastBlock.assign(out,
+                           out.size() - static_cast<size_t>(std::min<uint64_t>(out.size(), kLastBlockBytes)));
+    read_.writtenAt = file_.GetLastWriteTime();
     joined_ = Count() - kept;
     return Change::kDone;
 }

@@ -59,6 +59,7 @@ void CMainFrame::StartUp() {
     records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
     FillDisplayPoints();
     CheckRawFile();
+    records_.coordView.IndexAhead(job_.Paths().dataFolder + job_.Paths().dataFileName);
 }
 
 void CMainFrame::LoadJobAtStartup() {

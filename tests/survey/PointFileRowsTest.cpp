@@ -227,3 +227,50 @@ TEST_F(PointFileRowsTest, AChangeSettlesTheStoresOfTheJournalFirst) {
     EXPECT_EQ(FinishInterruptedStore(L"\\road.qzj").status, JournalRepair::kNone);
     EXPECT_EQ(File(), second);
 }
+
+// The worker may read the file before or after each change below: either way the view opens on
+// the file as it is then, as a view that reads it all at the opening does.
+TEST_F(PointFileRowsTest, AFileIndexedAheadOpensAsTheFileIsWhenOpened) {
+    const std::string read = File();
+    const std::string stored = ToGbk(CString(L"桩5,1.000,2.000,3.000,码") + kTail + L"\r\n");
+    const std::string torn = ToGbk(CString(L"桩4,3456"));
+    WriteHostFile("data/other.xyh", stored);
+    struct Case {
+        const char* what;
+        const wchar_t* aheadPath;
+        const char* file;   // the file then written and opened, in data
+        std::string bytes;  // what it holds once the read ahead has started
+        int count;
+        size_t skipped;
+    } cases[] = {
+        {"unchanged", kPath, "road.xyh", read, 3, 0},
+        {"stored since", kPath, "road.xyh", read.substr(0, read.size() - torn.size()) + stored + stored, 5,
+         0},
+        {"rewritten", kPath, "road.xyh", Golden("antenna.xyh") + "x,y\r\n", 3, 1},
+        {"made since", L"\\data\\made.xyh", "made.xyh", read, 3, 0},
+        {"another file ahead", L"\\data\\other.xyh", "road.xyh", read, 3, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CString path = CString(L"\\data\\") + FromGbk(c.file);
+        PointFileRows ahead;
+        ahead.IndexAhead(c.aheadPath);
+        WriteHostFile(std::filesystem::path("data") / c.file, c.bytes);
+        ASSERT_EQ(ahead.Open(path), PointFileRows::Read::kRead);
+        PointFileRows plain;
+        ASSERT_EQ(plain.Open(path), PointFileRows::Read::kRead);
+        ASSERT_EQ(ahead.Count(), c.count);
+        EXPECT_EQ(ahead.Skipped(), c.skipped);
+        for (int row = 0; row < c.count; ++row) EXPECT_EQ(ahead.Record(row).name, plain.Record(row).name);
+        WriteHostFile("data/road.xyh", read);
+    }
+}
+
+// A read ahead still running when the rows go (the program ends) is stopped and waited for.
+TEST_F(PointFileRowsTest, RowsGoneWhileReadingAheadEndCleanly) {
+    for (int i = 0; i < 3; ++i) {
+        PointFileRows ahead;
+        ahead.IndexAhead(kPath);
+        ahead.IndexAhead(kPath);
+    }
+}
