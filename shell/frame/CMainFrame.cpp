@@ -55,9 +55,11 @@ void CMainFrame::StartUp() {
     UpdateWindow();
     // The splash made with the frame stays over it until its time is up.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
-    // After the first screen, off this thread: a large job must not delay it.
-    records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
+    // After the first screen, off this thread: a large job must not delay it. The record file is
+    // indexed once the map's points are in, so that on one core the map does not wait for it.
     FillDisplayPoints();
+    recordsAfterFill_ = !displayFill_.WaitForRead(0);
+    if (!recordsAfterFill_) records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
     CheckRawFile();
     records_.coordView.IndexAhead(job_.Paths().dataFolder + job_.Paths().dataFileName);
 }
@@ -161,6 +163,11 @@ void CMainFrame::FillDisplayPoints() {
 }
 
 LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
+    // Every fill started posts this, one stopped part way too.
+    if (recordsAfterFill_) {
+        recordsAfterFill_ = false;
+        records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
+    }
     size_t skipped = 0;
     if (!displayFill_.Finish(number, records_.display, skipped)) return 0;
     if (view_) view_->StoredPointsChanged();

@@ -122,6 +122,7 @@ private:
     std::unique_ptr<CFrmGraphView> view_;
     SurveyRecords records_;
     DisplayPointFill displayFill_;
+    bool recordsAfterFill_ = false;  // the start's record index waits for the map's points
     AutoStoreState autoStore_;
     CalibrationMemory calibration_;
     StorePathSlot storePath_;

@@ -37,7 +37,9 @@ protected:
         WriteHostFile(kRoad + "data/road.rec", "P1,10,10,1,c\r\nP2,20,x,2,c\r\nP3,30,30,3,c\r\n");
     }
     void WaitForFill(CMainFrame& frame) {
+        // The record file is indexed once the map's points are in.
         ASSERT_TRUE(FrameProbe::DisplayFill(frame).WaitForRead(10000));
+        ui_.Pump();
         ASSERT_TRUE(FrameProbe::Records(frame).WaitForLoad(10000));
         ui_.Pump();
     }
