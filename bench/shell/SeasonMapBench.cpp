@@ -79,6 +79,26 @@ void BM_SeasonMapRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_SeasonMapRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The repaint at the scale 全图 gives when the view has just moved by a pixel (every other time
+// back): the markers are found and drawn afresh, as after a pan or a zoom.
+void BM_SeasonMapMovedRepaint(benchmark::State& state) {
+    SeasonFrame season(1000000, -1);
+    CFrmGraphView& view = season.View();
+    view.FitAll();
+    CPlotCanvas& canvas = view.Canvas();
+    const double n = canvas.OriginN(), e = canvas.OriginE(), scale = canvas.MetresPerPixel();
+    CWnd* plot = view.GetDlgItem(mainview::kPlot);
+    plot->Invalidate();
+    season.ui.Pump();
+    int moves = 0;
+    for (auto _ : state) {
+        canvas.SetView(n, e + (++moves % 2) * scale, scale);
+        plot->Invalidate();
+        season.ui.Pump();
+    }
+}
+BENCHMARK(BM_SeasonMapMovedRepaint)->Unit(benchmark::kMillisecond);
+
 // 20 fixes a second, each stored as the rover walks; the heap counted
 // after the first stores, so that what is made once is left out.
 void BM_HeapAStoredPointLeaves(benchmark::State& state) {
