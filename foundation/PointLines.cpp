@@ -1,6 +1,7 @@
 #include "foundation/PointLines.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -54,6 +55,24 @@ std::string_view TrimmedBytes(std::string_view field) {
     return field;
 }
 
+// Fields 1-3 of a point-file line, blanks trimmed, are each a finite number in full; read into those
+// of `numbers` given (a short decimal's value costs a division).
+bool ReadPositionFields(std::string_view line, const std::array<double*, 3>& numbers) {
+    // Fields are cut at "," in the bytes: GBK never uses it as a second byte, and the converter keeps
+    // every "," of a line whatever stands around it.
+    const char* const end = line.data() + line.size();
+    const char* comma = static_cast<const char*>(std::memchr(line.data(), ',', line.size()));
+    for (double* number : numbers) {
+        if (!comma) return false;
+        const char* const start = comma + 1;
+        comma = static_cast<const char*>(std::memchr(start, ',', static_cast<size_t>(end - start)));
+        const std::string_view field =
+            TrimmedBytes(std::string_view(start, static_cast<size_t>((comma ? comma : end) - start)));
+        if (!(number ? ReadFiniteNumber(field, *number) : IsFiniteNumber(field))) return false;
+    }
+    return true;
+}
+
 // The names a store continues from: which one a point line continues (0 the first, 1 the second, 2
 // the third), -1 none, by its kind (field 16) and, for the first, field 14; `read` reads a field as a
 // whole number.
@@ -86,23 +105,11 @@ std::vector<CString> CutPointFileLines(const CString& text) {
 }
 
 bool HoldsPointPosition(std::string_view line) {
-    double n = 0.0, e = 0.0, h = 0.0;
-    return ReadPointPosition(line, n, e, h);
+    return ReadPositionFields(line, {nullptr, nullptr, nullptr});
 }
 
-bool ReadPointPosition(std::string_view line, double& n, double& e, double& h) {
-    // Fields are cut at "," in the bytes: GBK never uses it as a second byte, and the converter keeps
-    // every "," of a line whatever stands around it.
-    const char* const end = line.data() + line.size();
-    const char* comma = static_cast<const char*>(std::memchr(line.data(), ',', line.size()));
-    for (double* number : {&n, &e, &h}) {
-        if (!comma) return false;
-        const char* const start = comma + 1;
-        comma = static_cast<const char*>(std::memchr(start, ',', static_cast<size_t>(end - start)));
-        const std::string_view field(start, static_cast<size_t>((comma ? comma : end) - start));
-        if (!ReadFiniteNumber(TrimmedBytes(field), *number)) return false;
-    }
-    return true;
+bool ReadPointPosition(std::string_view line, double& n, double& e, double* h) {
+    return ReadPositionFields(line, {&n, &e, h});
 }
 
 CString LineField(const CString& line, int index) {
@@ -154,7 +161,7 @@ bool ParsePointLine(std::string_view line, PointRecord& point) {
     // LF and CR never occur inside a two-byte character, so each line converts alone to what it is
     // in the converted whole.
     PointRecord read;
-    if (!ReadPointPosition(line, read.x, read.y, read.h)) return false;
+    if (!ReadPointPosition(line, read.x, read.y, &read.h)) return false;
     const CString text = FromGbk(line);
     std::wstring_view fields[kPointFileFields];
     SplitPointFields(text.str(), fields);

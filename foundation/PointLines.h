@@ -19,8 +19,9 @@ std::vector<CString> CutPointFileLines(const CString& text);
 // leaves out and counts a line that does not. A raw record line holds its latitude, longitude and
 // height in the same fields.
 bool HoldsPointPosition(std::string_view line);
-// The same, giving the north, east and height the line holds (the numbers a load reads).
-bool ReadPointPosition(std::string_view line, double& n, double& e, double& h);
+// The same, giving the north and east the line holds (the numbers a load reads), and its height when
+// asked for.
+bool ReadPointPosition(std::string_view line, double& n, double& e, double* h = nullptr);
 
 // Field `index` of a line cut at ","; empty when the line has fewer fields.
 CString LineField(const CString& line, int index);

@@ -32,8 +32,7 @@ bool ReadPointPositions(const CString& path, std::vector<PointPosition>& positio
             positions.reserve(room);
         }
         PointPosition p;
-        double h = 0.0;
-        if (ReadPointPosition(line, p.n, p.e, h)) {
+        if (ReadPointPosition(line, p.n, p.e)) {
             p.offset = offset;
             positions.push_back(p);
         } else if (window.skipped) {

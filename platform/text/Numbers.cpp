@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <climits>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cwchar>
@@ -29,32 +30,57 @@ locale_t CLocale() {
 }
 
 // A number of at most 15 digits and no exponent is an exact integer divided by an exact power of ten:
-// the one correctly rounded division gives what the C library gives, without its cost. Reads from `p`
-// up to the first character of no such number or `end`; returns where it stopped, nullptr when the
-// text there is not of that form.
+// the one correctly rounded division gives what the C library gives, without its cost.
+struct ShortDecimal {
+    int64_t mantissa = 0;
+    int fraction = 0;  // digits after the point
+    bool negative = false;
+};
+
+// Reads from `p` up to the first character of no such number or `end`; returns where it stopped,
+// nullptr when the text there is not of that form.
 template <typename Char>
-const Char* ReadShortDecimal(const Char* p, const Char* end, double& value) {
+const Char* ScanShortDecimal(const Char* p, const Char* end, ShortDecimal& number) {
+    number.negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) ++p;
+    // Counted after the run: more than 18 digits wrap the unsigned sum, and are refused anyway.
+    uint64_t mantissa = 0;
+    const Char* const whole = p;
+    for (; p != end && IsDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    std::ptrdiff_t digits = p - whole;
+    std::ptrdiff_t fraction = 0;
+    if (p != end && *p == '.') {
+        const Char* const point = ++p;
+        for (; p != end && IsDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+        fraction = p - point;
+        digits += fraction;
+    }
+    if (digits == 0 || digits > 15 || (p != end && (*p == 'e' || *p == 'E'))) return nullptr;
+    number.mantissa = static_cast<int64_t>(mantissa);
+    number.fraction = static_cast<int>(fraction);
+    return p;
+}
+
+double ValueOf(const ShortDecimal& number) {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '-' || *p == '+')) ++p;
-    int64_t mantissa = 0;
-    int digits = 0;
-    int fraction = 0;
-    for (; p != end && IsDigit(*p); ++p) {
-        if (++digits > 15) return nullptr;
-        mantissa = mantissa * 10 + (*p - '0');
+    const double magnitude = static_cast<double>(number.mantissa) / kPowersOfTen[number.fraction];
+    return number.negative ? -magnitude : magnitude;
+}
+
+// The whole of `text` as a short decimal.
+bool WholeShortDecimal(std::string_view text, ShortDecimal& number) {
+    const char* const end = text.data() + text.size();
+    return !text.empty() && ScanShortDecimal(text.data(), end, number) == end;
+}
+
+// Bytes as the wide text they read as; false when one is beyond ASCII.
+bool WidenAscii(std::string_view text, std::wstring& wide) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        wide += static_cast<wchar_t>(c);
     }
-    if (p != end && *p == '.') {
-        for (++p; p != end && IsDigit(*p); ++p, ++fraction) {
-            if (++digits > 15) return nullptr;
-            mantissa = mantissa * 10 + (*p - '0');
-        }
-    }
-    if (digits == 0 || (p != end && (*p == 'e' || *p == 'E'))) return nullptr;
-    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fraction];
-    value = negative ? -magnitude : magnitude;
-    return p;
+    return true;
 }
 
 }  // namespace
@@ -87,7 +113,10 @@ bool ReadDouble(const wchar_t* text, double& value) {
     value = 0.0;
     if (!text) return true;
     const wchar_t* p = SkipBlanks(text);
-    if (ReadShortDecimal(p, p + std::wcslen(p), value)) return true;
+    if (ShortDecimal number; ScanShortDecimal(p, p + std::wcslen(p), number)) {
+        value = ValueOf(number);
+        return true;
+    }
     // Copy the longest prefix that is a decimal number, then let the C library round it.
     std::string number;
     if (*p == L'-' || *p == L'+') number += static_cast<char>(*p++);
@@ -169,21 +198,24 @@ bool ReadFiniteNumber(std::wstring_view text, double& value) {
 }
 
 bool ReadShortDecimal(std::string_view text, double& value) {
-    const char* const end = text.data() + text.size();
-    double read = 0.0;
-    if (text.empty() || ReadShortDecimal(text.data(), end, read) != end) return false;
-    value = read;
+    ShortDecimal number;
+    if (!WholeShortDecimal(text, number)) return false;
+    value = ValueOf(number);
     return true;
 }
 
 bool ReadFiniteNumber(std::string_view text, double& value) {
     if (ReadShortDecimal(text, value)) return true;
     std::wstring wide;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-        wide += static_cast<wchar_t>(c);
-    }
-    return ReadFiniteNumber(wide, value);
+    return WidenAscii(text, wide) && ReadFiniteNumber(wide, value);
+}
+
+bool IsFiniteNumber(std::string_view text) {
+    ShortDecimal number;
+    if (WholeShortDecimal(text, number)) return true;
+    std::wstring wide;
+    double ignored = 0.0;
+    return WidenAscii(text, wide) && ReadFiniteNumber(wide, ignored);
 }
 
 bool ReadWholeInt(std::wstring_view text, int& value) {

@@ -28,5 +28,7 @@ bool ReadFiniteNumber(std::string_view text, double& value);
 // The quick part of that: true only when the whole text is a decimal of at most 15 digits and no
 // exponent (as stores print numbers), read as the forms above read it; other text may still be one.
 bool ReadShortDecimal(std::string_view text, double& value);
+// Whether ReadFiniteNumber takes the bytes, without the cost of reading a short decimal's value.
+bool IsFiniteNumber(std::string_view text);
 // An optional sign and decimal digits within the int range.
 bool ReadWholeInt(std::wstring_view text, int& value);

@@ -55,12 +55,17 @@ void CMainFrame::StartUp() {
     UpdateWindow();
     // The splash made with the frame stays over it until its time is up.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
-    // After the first screen, off this thread: a large job must not delay it. The record file is
-    // indexed once the map's points are in, so that on one core the map does not wait for it.
+    // After the first screen, off this thread: a large job must not delay it. The record file and
+    // the coordinate view are indexed once the map's points are in, so that on one core the map
+    // does not wait for them.
     FillDisplayPoints();
-    recordsAfterFill_ = !displayFill_.WaitForRead(0);
-    if (!recordsAfterFill_) records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
+    indexesAfterFill_ = !displayFill_.WaitForRead(0);
+    if (!indexesAfterFill_) StartIndexes();
     CheckRawFile();
+}
+
+void CMainFrame::StartIndexes() {
+    records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
     records_.coordView.IndexAhead(job_.Paths().dataFolder + job_.Paths().dataFileName);
 }
 
@@ -164,9 +169,9 @@ void CMainFrame::FillDisplayPoints() {
 
 LRESULT CMainFrame::OnDisplayPointsRead(WPARAM number, LPARAM) {
     // Every fill started posts this, one stopped part way too.
-    if (recordsAfterFill_) {
-        recordsAfterFill_ = false;
-        records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
+    if (indexesAfterFill_) {
+        indexesAfterFill_ = false;
+        StartIndexes();
     }
     size_t skipped = 0;
     if (!displayFill_.Finish(number, records_.display, skipped)) return 0;

@@ -80,6 +80,8 @@ private:
     void OnReceiverBytes(const uint8_t* bytes, size_t count) { receiver_.OnBytes(bytes, count); }
     LRESULT OnReceiverLost(WPARAM, LPARAM);
     LRESULT OnDisplayPointsRead(WPARAM number, LPARAM);
+    // The record file's index and the coordinate view's, read ahead off this thread.
+    void StartIndexes();
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
     LRESULT OnRawFileChecked(WPARAM number, LPARAM);
     // ---- IFrameOperations
@@ -122,7 +124,7 @@ private:
     std::unique_ptr<CFrmGraphView> view_;
     SurveyRecords records_;
     DisplayPointFill displayFill_;
-    bool recordsAfterFill_ = false;  // the start's record index waits for the map's points
+    bool indexesAfterFill_ = false;  // the start's indexes wait for the map's points
     AutoStoreState autoStore_;
     CalibrationMemory calibration_;
     StorePathSlot storePath_;

@@ -39,12 +39,16 @@ TEST_F(PointPositionsTest, PositionsAreWhatALoadReads) {
         PointRecord point;
         const bool loaded = ParsePointLine(line, point);
         double n = 0.0, e = 0.0, h = 0.0;
-        ASSERT_EQ(ReadPointPosition(line, n, e, h), loaded);
+        ASSERT_EQ(ReadPointPosition(line, n, e, &h), loaded);
+        double onlyN = 0.0, onlyE = 0.0;
+        ASSERT_EQ(ReadPointPosition(line, onlyN, onlyE), loaded);
         ASSERT_EQ(HoldsPointPosition(line), loaded);
         if (!loaded) continue;
         EXPECT_EQ(n, point.x);
         EXPECT_EQ(e, point.y);
         EXPECT_EQ(h, point.h);
+        EXPECT_EQ(onlyN, point.x);
+        EXPECT_EQ(onlyE, point.y);
     }
 }
 

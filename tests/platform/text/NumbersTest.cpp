@@ -147,6 +147,7 @@ TEST(Numbers, TheCheckedFormsTakeOnlyAWholeFiniteNumber) {
         const std::string text(wide.begin(), wide.end());
         double bytes = -1.0;
         EXPECT_EQ(ReadFiniteNumber(std::string_view(text), bytes), c.isNumber) << c.text;
+        EXPECT_EQ(IsFiniteNumber(text), c.isNumber) << c.text;
         if (c.isNumber) {
             EXPECT_EQ(std::bit_cast<uint64_t>(bytes), std::bit_cast<uint64_t>(value)) << c.text;
         }
@@ -162,6 +163,7 @@ TEST(Numbers, BytesBeyondAsciiAreNoNumber) {
     double value = -1.0;
     for (const char* text : {"1\xb5", "\xa3\xb1", "\xb5\xe3.5", "1.5\x80"}) {
         EXPECT_FALSE(ReadFiniteNumber(std::string_view(text), value)) << text;
+        EXPECT_FALSE(IsFiniteNumber(text)) << text;
     }
     EXPECT_EQ(value, -1.0);
     const std::string longest = std::string(70, '0') + "2.5";
