@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-          libfreetype-dev libpng-dev libx11-dev xfonts-wqy fonts-dejavu-core clang clang-format xvfb xdotool
+          libfreetype-dev libpng-dev libx11-dev libxext-dev xfonts-wqy fonts-dejavu-core clang clang-format xvfb xdotool
           locales libsystemd-dev python3-dbusmock dbus x11-xserver-utils fonts-wine)
 missing=()
 for p in "${packages[@]}"; do
