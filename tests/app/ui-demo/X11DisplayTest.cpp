@@ -1,12 +1,13 @@
 // The X11 window shows what was presented, scaled twice, and gets it back when a part of it is
 // exposed: the presented picture, not what the screen holds half-way through a later paint. The
 // same whether the server shares the kept picture's memory or is sent the image (a server without
-// MIT-SHM, as one on another machine behaves).
+// MIT-SHM, as one on another machine behaves), and at another scale than the usual doubling.
 #include <sys/wait.h>
 
 #include <chrono>
 #include <csignal>
 #include <thread>
+#include <tuple>
 
 #include "platform/display/x11/X11Display.h"
 #include "tests/app/PrivateXvfb.h"
@@ -17,21 +18,22 @@
 
 namespace {
 
-// The parameter: whether the server offers shared memory.
-class X11DisplayInXvfb : public ::testing::TestWithParam<bool> {
+// The parameters: whether the server offers shared memory, and the window's scale.
+class X11DisplayInXvfb : public ::testing::TestWithParam<std::tuple<bool, int>> {
 protected:
     void SetUp() override {
         if (std::system("command -v Xvfb >/dev/null 2>&1") != 0) GTEST_SKIP() << "Xvfb missing";
         std::vector<const char*> withoutSharing = {"-extension", "MIT-SHM"};
         ASSERT_NO_FATAL_FAILURE(
-            StartPrivateXvfb(xvfb_, display_, GetParam() ? std::vector<const char*>{} : withoutSharing));
-        display = CX11Display::Open(display_.c_str(), L"x11-display-test");
+            StartPrivateXvfb(xvfb_, display_, Shared() ? std::vector<const char*>{} : withoutSharing));
+        display = CX11Display::Open(display_.c_str(), L"x11-display-test", std::get<1>(GetParam()));
         ASSERT_TRUE(display);
-        ASSERT_EQ(display->PictureShared(), GetParam());
+        ASSERT_EQ(display->PictureShared(), Shared());
         viewer_ = XOpenDisplay(display_.c_str());
         ASSERT_TRUE(viewer_);
         ASSERT_TRUE(Until([&] { return (window_ = ShownWindow()) != 0; })) << "no window shown";
     }
+    bool Shared() const { return std::get<0>(GetParam()); }
     void TearDown() override {
         if (viewer_) XCloseDisplay(viewer_);
         display.reset();
@@ -123,8 +125,10 @@ TEST_P(X11DisplayInXvfb, TheWindowShowsWhatWasPresentedAndGetsItBackWhenExposed)
     ExposeTheWindow();
     EXPECT_TRUE(Until([&] { return WindowShows(presented); })) << "the exposed window";
 }
-// Xlib defines Bool, so the two values are named.
-INSTANTIATE_TEST_SUITE_P(PictureInTheServer, X11DisplayInXvfb, ::testing::Values(true, false),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "Shared" : "Sent";
+// Xlib defines Bool, so the cases are named.
+INSTANTIATE_TEST_SUITE_P(PictureInTheServer, X11DisplayInXvfb,
+                         ::testing::Values(std::tuple(true, 2), std::tuple(false, 2), std::tuple(true, 1)),
+                         [](const ::testing::TestParamInfo<std::tuple<bool, int>>& info) {
+                             return std::string(std::get<0>(info.param) ? "Shared" : "Sent") + "Scale" +
+                                    std::to_string(std::get<1>(info.param));
                          });
