@@ -2,6 +2,8 @@
 // What the survey screens need of the main frame: reads of the job's settings, coordinate
 // parameters and paths, the store state, the live fix and the antenna constants, and the operations
 // that change them. The frame implements it; tests use a double.
+#include <memory>
+
 #include "foundation/CGpsState.h"
 #include "foundation/CoordLibraryHost.h"
 #include "foundation/CoordSysParams.h"
@@ -58,8 +60,10 @@ public:
     // The main map's point list read again from the point file, in file order.
     virtual void ReloadDisplayPoints() = 0;
     // The coordinate view's rows of the point file, kept for the run so that the file is indexed
-    // once and each opening takes in only what changed (see PointFileRows).
-    virtual PointFileRows& CoordViewRows() = 0;
+    // once and each opening takes in only what changed (see PointFileRows). Lent to the view while it
+    // is open (fresh rows when they are out already) and given back when it closes.
+    virtual std::unique_ptr<PointFileRows> LendCoordViewRows() = 0;
+    virtual void GiveBackCoordViewRows(std::unique_ptr<PointFileRows> rows) = 0;
     // Tells that `skipped` lines of the data file at `path` hold nothing that could be read, once
     // for each file in a run (nothing for 0).
     virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;

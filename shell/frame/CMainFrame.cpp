@@ -66,7 +66,8 @@ void CMainFrame::StartUp() {
 
 void CMainFrame::StartIndexes() {
     records_.StartLoad(m_hWnd, mainframe::WM_SURVEY_RECORDS_READ);
-    records_.coordView.IndexAhead(job_.Paths().dataFolder + job_.Paths().dataFileName);
+    if (records_.coordView)
+        records_.coordView->IndexAhead(job_.Paths().dataFolder + job_.Paths().dataFileName);
 }
 
 void CMainFrame::LoadJobAtStartup() {

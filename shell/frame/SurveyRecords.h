@@ -3,6 +3,7 @@
 // "name,x,y,h,code" per line, only ever appended, by the store itself), the points shown on the
 // main map and the coordinate view's rows of the point file.
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -64,7 +65,8 @@ public:
 
     SurveyedPoints surveyed;
     DisplayPoints display;
-    PointFileRows coordView;
+    // Null while lent to the coordinate view.
+    std::unique_ptr<PointFileRows> coordView = std::make_unique<PointFileRows>();
 
 private:
     CString recordPath_;

@@ -127,8 +127,12 @@ void SurveyHostImpl::ReloadDisplayPoints() {
         window_.TellSkippedLines(PointFilePath(), skipped);
 }
 
-PointFileRows& SurveyHostImpl::CoordViewRows() {
-    return records_.coordView;
+std::unique_ptr<PointFileRows> SurveyHostImpl::LendCoordViewRows() {
+    return records_.coordView ? std::move(records_.coordView) : std::make_unique<PointFileRows>();
+}
+
+void SurveyHostImpl::GiveBackCoordViewRows(std::unique_ptr<PointFileRows> rows) {
+    records_.coordView = std::move(rows);
 }
 
 void SurveyHostImpl::TellSkippedLines(const CString& path, size_t skipped) {

@@ -42,7 +42,8 @@ public:
     void ListenForStore(HWND window) override;
     void StopListeningForStore(HWND window) override;
     void ReloadDisplayPoints() override;
-    PointFileRows& CoordViewRows() override;
+    std::unique_ptr<PointFileRows> LendCoordViewRows() override;
+    void GiveBackCoordViewRows(std::unique_ptr<PointFileRows> rows) override;
     void TellSkippedLines(const CString& path, size_t skipped) override;
     void SetAutoStoring(bool on) override;
     void ResetAutoStoreCount() override;

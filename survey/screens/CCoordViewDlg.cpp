@@ -40,11 +40,15 @@ constexpr UINT kFollowMs = 1000;
 }  // namespace
 
 CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent)
-    : CDialog(IDD, parent), host_(host), rows_(host.CoordViewRows()) {
+    : CDialog(IDD, parent), host_(host), rows_(host.LendCoordViewRows()) {
     BindCommand(kEdit, &CCoordViewDlg::OnEdit);
     BindCommand(kDelete, &CCoordViewDlg::OnDelete);
     BindNotify(kList, LVN_ITEMCHANGED, &CCoordViewDlg::OnItemChanged);
     BindNotify(kList, LVN_GETDISPINFO, &CCoordViewDlg::OnGetDispInfo);
+}
+
+CCoordViewDlg::~CCoordViewDlg() {
+    host_.GiveBackCoordViewRows(std::move(rows_));
 }
 
 void CCoordViewDlg::DoDataExchange(CDataExchange* pDX) {
@@ -77,24 +81,24 @@ void CCoordViewDlg::ReadFile() {
     PointFileRows::Read read;
     {
         CWaitCursor wait;
-        read = rows_.Open(path_, host_.StoreFiles().journal);
+        read = rows_->Open(path_, host_.StoreFiles().journal);
     }
     if (read == PointFileRows::Read::kUnreadable) MessageBox(L"打开文件错误!", L"提示", MB_OK | MB_ICONERROR);
     FillList();
-    host_.TellSkippedLines(path_, rows_.Skipped());
+    host_.TellSkippedLines(path_, rows_->Skipped());
 }
 
 void CCoordViewDlg::OnTimer(UINT_PTR id) {
     if (id != kFollowTimer) return CDialog::OnTimer(id);
     if (changing_) return;
-    if (const int joined = rows_.TakeStored(); joined > 0)
+    if (const int joined = rows_->TakeStored(); joined > 0)
         ShowJoined(joined, list_.GetNextItem(-1, LVNI_SELECTED));
 }
 
 void CCoordViewDlg::ShowJoined(int joined, int selected) {
     cachedRow_ = -1;
     list_.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    list_.SetItemCount(rows_.Count());
+    list_.SetItemCount(rows_->Count());
     if (selected >= 0) {
         list_.SetItemState(selected + joined, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         list_.EnsureVisible(selected + joined, FALSE);
@@ -105,15 +109,15 @@ void CCoordViewDlg::ShowJoined(int joined, int selected) {
 void CCoordViewDlg::FillList() {
     cachedRow_ = -1;
     list_.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    list_.SetItemCount(rows_.Count());
-    if (rows_.Count() == 0) return;
+    list_.SetItemCount(rows_->Count());
+    if (rows_->Count() == 0) return;
     list_.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     list_.EnsureVisible(0, FALSE);
 }
 
 const CoordViewRow& CCoordViewDlg::Cells(int row) {
     if (row != cachedRow_) {
-        const SurveyPointRec point = rows_.Record(row);
+        const SurveyPointRec point = rows_->Record(row);
         cached_ = CoordViewCells(point);
         cachedImage_ = CoordViewImage(point);
         cachedRow_ = row;
@@ -123,7 +127,7 @@ const CoordViewRow& CCoordViewDlg::Cells(int row) {
 
 void CCoordViewDlg::OnGetDispInfo(NMHDR* header, LRESULT*) {
     LVITEM& item = reinterpret_cast<NMLVDISPINFO*>(header)->item;
-    if (item.iItem < 0 || item.iItem >= rows_.Count() || item.iSubItem < 0 ||
+    if (item.iItem < 0 || item.iItem >= rows_->Count() || item.iSubItem < 0 ||
         item.iSubItem >= kCoordViewColumns)
         return;
     const CoordViewRow& cells = Cells(item.iItem);
@@ -180,9 +184,9 @@ void CCoordViewDlg::OnDelete() {
         PointFileRows::Change change;
         {
             CWaitCursor wait;
-            change = rows_.Delete(row);
+            change = rows_->Delete(row);
         }
-        if (ChangeDone(change)) ShowJoined(rows_.JoinedByLastChange(), -1);
+        if (ChangeDone(change)) ShowJoined(rows_->JoinedByLastChange(), -1);
     }
     changing_ = false;
 }
@@ -191,15 +195,15 @@ void CCoordViewDlg::OnEdit() {
     const int row = list_.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0) return;
     changing_ = true;
-    CDataEditDlg edit(rows_.Record(row), this);
+    CDataEditDlg edit(rows_->Record(row), this);
     if (edit.DoModal() == IDOK) {
         PointFileRows::Change change;
         {
             CWaitCursor wait;
-            change = rows_.Replace(row, edit.Record());
+            change = rows_->Replace(row, edit.Record());
         }
         // Points stored meanwhile joined at the top: the edited one moved down by as many rows.
-        if (ChangeDone(change)) ShowJoined(rows_.JoinedByLastChange(), row);
+        if (ChangeDone(change)) ShowJoined(rows_->JoinedByLastChange(), row);
     }
     changing_ = false;
 }

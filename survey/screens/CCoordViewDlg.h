@@ -5,6 +5,8 @@
 // its rows as it draws them, so a file of any length opens at once. Points stored while the view is open
 // (automatic storing goes on behind it) join at the top within a second; lines of the file that hold no
 // point are told once.
+#include <memory>
+
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
@@ -17,6 +19,7 @@ class CCoordViewDlg : public CDialog {
 public:
     static constexpr UINT IDD = coordview::IDD;
     explicit CCoordViewDlg(ISurveyHost& host, CWnd* parent = nullptr);
+    ~CCoordViewDlg() override;
 
     CListCtrl& List() { return list_; }
 
@@ -46,7 +49,7 @@ private:
     CListCtrl list_;
     CImageList images_;
     CString path_;
-    PointFileRows& rows_;
+    std::unique_ptr<PointFileRows> rows_;  // the host's, lent while the view is open
     // The cells of the row drawn last: a row's 19 cells are asked one after the other.
     int cachedRow_ = -1;
     CoordViewRow cached_;

@@ -2,6 +2,7 @@
 // The survey screens' host as a few fields: settings, store state, antenna constants and
 // coordinate parameters in memory, the job's files in a fresh device root, and a record of the calls.
 #include <filesystem>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -59,7 +60,12 @@ public:
     void ResetAutoStoreCount() override { autoStore.count = 0; }
     void PlayTone() override { ++tones; }
     void ReloadDisplayPoints() override { ++reloads; }
-    PointFileRows& CoordViewRows() override { return coordViewRows; }
+    std::unique_ptr<PointFileRows> LendCoordViewRows() override {
+        return coordViewRows ? std::move(coordViewRows) : std::make_unique<PointFileRows>();
+    }
+    void GiveBackCoordViewRows(std::unique_ptr<PointFileRows> rows) override {
+        coordViewRows = std::move(rows);
+    }
     void TellSkippedLines(const CString& path, size_t skipped) override {
         if (skipped > 0) toldSkipped.emplace_back(path, skipped);
     }
@@ -79,7 +85,7 @@ public:
     int tones = 0;
     int reloads = 0;
     std::vector<std::pair<CString, size_t>> toldSkipped;
-    PointFileRows coordViewRows;
+    std::unique_ptr<PointFileRows> coordViewRows = std::make_unique<PointFileRows>();
     mutable CoordLibraryHostDouble library;
 };
 
