@@ -11,8 +11,9 @@ namespace {
 constexpr std::chrono::milliseconds kMinInterval{100};
 }
 
-void CScreenshotDisplay::Present(const CRect& dirty) {
-    inner_.Present(dirty);
+void CScreenshotDisplay::Present(const Framebuffer& screen, const CRect& dirty) {
+    inner_.Present(screen, dirty);
+    screen_ = &screen;
     changed_ = true;
     SaveIfDue();
 }
@@ -22,7 +23,7 @@ void CScreenshotDisplay::SaveIfDue() {
 }
 
 void CScreenshotDisplay::SaveIfChanged() {
-    if (!changed_ || (showing_ && !showing_())) return;
+    if (!screen_ || !changed_ || (showing_ && !showing_())) return;
     changed_ = false;
     lastSave_ = std::chrono::steady_clock::now();
     // A temporary of a name nobody could plant a link at, beside the target, renamed over it whole.
@@ -35,7 +36,7 @@ void CScreenshotDisplay::SaveIfChanged() {
         ::unlink(temporary.c_str());
         return;
     }
-    const bool written = WritePng(inner_.Screen(), file);
+    const bool written = WritePng(*screen_, file);
     if (std::fclose(file) != 0 || !written || std::rename(temporary.c_str(), path_.c_str()) != 0)
         ::unlink(temporary.c_str());
 }

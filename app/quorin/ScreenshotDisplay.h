@@ -11,11 +11,10 @@
 class CScreenshotDisplay final : public IDisplay {
 public:
     CScreenshotDisplay(IDisplay& inner, std::string path) : inner_(inner), path_(std::move(path)) {}
-    Framebuffer& Screen() override { return inner_.Screen(); }
-    void Present(const CRect& dirty) override;
+    void Present(const Framebuffer& screen, const CRect& dirty) override;
     void SetTitle(const std::wstring& title) override { inner_.SetTitle(title); }
     // Writes the PNG (through a temporary file, so a reader never sees half of it) when the screen
-    // changed since the last write.
+    // changed since the last write; nothing before the first present.
     void SaveIfChanged();
     // The same at most every 100 ms: after each message of a busy loop, where encoding the PNG for
     // every paint would cost more than the paint (a start paints its controls one by one).
@@ -27,6 +26,7 @@ public:
 private:
     IDisplay& inner_;
     std::string path_;
+    const Framebuffer* screen_ = nullptr;  // the screen presented last; none before the first
     bool changed_ = true;
     std::function<bool()> showing_;
     // Counted from the start: the bare desktop painted before any window is not worth a file, and

@@ -8,15 +8,16 @@
 
 CScreenshotFile::CScreenshotFile(IDisplay& shown, std::string path) : shown_(shown), path_(std::move(path)) {}
 
-void CScreenshotFile::Present(const CRect& dirty) {
+void CScreenshotFile::Present(const Framebuffer& screen, const CRect& dirty) {
     presented_ = true;
-    shown_.Present(dirty);
+    screen_ = &screen;
+    shown_.Present(screen, dirty);
 }
 
 bool CScreenshotFile::WriteIfChanged(std::string* error) {
-    if (!presented_) return true;
+    if (!presented_ || !screen_) return true;
     presented_ = false;
-    const Framebuffer& screen = Screen();
+    const Framebuffer& screen = *screen_;
     std::vector<uint32_t> pixels;
     pixels.reserve(static_cast<size_t>(screen.width()) * static_cast<size_t>(screen.height()));
     for (int y = 0; y < screen.height(); ++y)

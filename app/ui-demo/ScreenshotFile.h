@@ -11,15 +11,15 @@ class CScreenshotFile final : public IDisplay {
 public:
     CScreenshotFile(IDisplay& shown, std::string path);
 
-    Framebuffer& Screen() override { return shown_.Screen(); }
-    void Present(const CRect& dirty) override;
-    // Writes the file when the pixels differ from those last written; false with the reason when
-    // the file cannot be written.
+    void Present(const Framebuffer& screen, const CRect& dirty) override;
+    // Writes the file when the pixels differ from those last written (nothing before the first
+    // present); false with the reason when the file cannot be written.
     bool WriteIfChanged(std::string* error);
 
 private:
     IDisplay& shown_;
     std::string path_;
+    const Framebuffer* screen_ = nullptr;  // the screen presented last; none before the first
     bool presented_ = true;
     std::vector<uint32_t> written_;
 };

@@ -1,11 +1,5 @@
 #include "platform/display/HeadlessDisplay.h"
 
-#include "platform/gdi/Png.h"
-
-void CHeadlessDisplay::Present(const CRect& dirty) {
+void CHeadlessDisplay::Present(const Framebuffer&, const CRect& dirty) {
     if (!dirty.IsRectEmpty()) ++presents_;
-}
-
-bool CHeadlessDisplay::SaveScreenshot(const std::string& path) const {
-    return WritePng(screen_, path);
 }

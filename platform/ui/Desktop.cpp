@@ -256,7 +256,7 @@ void CDesktop::Expose(const CRect& screenRect) {
     if (area.IsRectEmpty()) return;
     CDC dc(Screen());
     dc.FillSolidRect(&area, GetSysColor(COLOR_BACKGROUND));
-    Display().Present(area);
+    Present(area);
     std::function<void(WindowRecord&)> expose = [&](WindowRecord& r) {
         if (!(r.style & WS_VISIBLE)) return;
         const CRect window = WindowScreenRect(r);

@@ -42,8 +42,10 @@ public:
     // The display; the headless one unless another was installed (null restores it).
     IDisplay& Display();
     void SetDisplay(IDisplay* display);
-    Framebuffer& Screen() { return Display().Screen(); }
-    CRect ScreenRect() { return CRect(0, 0, Screen().width(), Screen().height()); }
+    // What windows paint into; Present shows the part a paint changed on the display.
+    Framebuffer& Screen() { return screen_; }
+    void Present(const CRect& dirty) { Display().Present(screen_, dirty); }
+    CRect ScreenRect() { return CRect(0, 0, screen_.width(), screen_.height()); }
 
     // ---- window records
     WindowRecord* Find(HWND hwnd);
@@ -154,6 +156,7 @@ private:
     std::unordered_map<uint32_t, std::unique_ptr<WindowRecord>> records_;
     std::vector<HWND> topLevels_;
     std::vector<HWND> modal_;  // the running modal dialogs, outermost first
+    Framebuffer screen_{kScreenWidth, kScreenHeight};
     std::unique_ptr<IDisplay> headless_;
     IDisplay* display_ = nullptr;
     HWND self_;

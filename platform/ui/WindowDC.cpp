@@ -156,7 +156,7 @@ void CWindowSurfaceDC::Flush() {
             dirty = dirty.IsRectEmpty() ? line : (dirty | line);
         }
     }
-    if (!dirty.IsRectEmpty()) desktop.Display().Present(dirty);
+    if (!dirty.IsRectEmpty()) desktop.Present(dirty);
 }
 
 CPaintDC::CPaintDC(CWnd* wnd) : CWindowSurfaceDC(wnd, true, true) {

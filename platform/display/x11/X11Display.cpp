@@ -252,11 +252,11 @@ std::unique_ptr<CX11Display> CX11Display::Open(const char* displayName, const st
 }
 
 CX11Display::CX11Display(std::unique_ptr<Connection> connection, int scale)
-    : screen_(kScreenWidth, kScreenHeight),
-      scale_(scale),
+    : scale_(scale),
       x_(std::move(connection)),
       band_(x_->sharedPixels ? 0 : static_cast<size_t>(kScreenWidth) * scale * scale * kBandRows) {
-    Keep(CRect(0, 0, kScreenWidth, kScreenHeight));
+    // White until the first paint, as a window's background is.
+    Keep(Framebuffer(kScreenWidth, kScreenHeight), CRect(0, 0, kScreenWidth, kScreenHeight));
     if (pipe2(stopPipe_, O_CLOEXEC) != 0) {
         stopPipe_[0] = stopPipe_[1] = -1;
         return;
@@ -286,13 +286,14 @@ void CX11Display::SetCloseHandler(std::function<void()> handler) {
     onClose_ = std::move(handler);
 }
 
-void CX11Display::Scale(const CRect& area, int top, int bottom, uint32_t* out, size_t stride) const {
+void CX11Display::Scale(const Framebuffer& screen, const CRect& area, int top, int bottom, uint32_t* out,
+                        size_t stride) const {
     const int width = area.Width() * scale_;
     // The usual case, the screen's own pixel layout doubled, in a loop the compiler can vectorise:
     // every repaint goes through here.
     const bool doubledAsIs = scale_ == 2 && x_->redShift == 16 && x_->greenShift == 8 && x_->blueShift == 0;
     for (int y = top; y < bottom; ++y) {
-        const uint32_t* source = screen_.row(y) + area.left;
+        const uint32_t* source = screen.row(y) + area.left;
         uint32_t* row = out + static_cast<size_t>(y - top) * scale_ * stride;
         if (doubledAsIs) {
             for (int x = 0; x < area.Width(); ++x) row[2 * x] = row[2 * x + 1] = source[x];
@@ -309,10 +310,10 @@ void CX11Display::Scale(const CRect& area, int top, int bottom, uint32_t* out, s
     }
 }
 
-void CX11Display::Keep(const CRect& area) {
+void CX11Display::Keep(const Framebuffer& screen, const CRect& area) {
     if (x_->sharedPixels) {
         const size_t stride = static_cast<size_t>(kScreenWidth) * scale_;
-        Scale(area, area.top, area.bottom,
+        Scale(screen, area, area.top, area.bottom,
               x_->sharedPixels + static_cast<size_t>(area.top) * scale_ * stride + area.left * scale_,
               stride);
         return;
@@ -323,7 +324,7 @@ void CX11Display::Keep(const CRect& area) {
     const int bandRows = std::max(1, static_cast<int>(band_.size()) / (width * scale_));
     for (int top = area.top; top < area.bottom; top += bandRows) {
         const int bottom = std::min<int>(area.bottom, top + bandRows);
-        Scale(area, top, bottom, band_.data(), static_cast<size_t>(width));
+        Scale(screen, area, top, bottom, band_.data(), static_cast<size_t>(width));
         const int height = (bottom - top) * scale_;
         XImage* image = XCreateImage(x_->display, x_->visual, x_->depth, ZPixmap, 0,
                                      reinterpret_cast<char*>(band_.data()), static_cast<unsigned>(width),
@@ -343,12 +344,12 @@ void CX11Display::Show(const CRect& area) {
     XFlush(x_->display);
 }
 
-void CX11Display::Present(const CRect& dirty) {
+void CX11Display::Present(const Framebuffer& screen, const CRect& dirty) {
     const CRect area = dirty & CRect(0, 0, kScreenWidth, kScreenHeight);
     if (area.IsRectEmpty()) return;
     std::lock_guard lock(imageMutex_);
     if (x_->windowGone || x_->lost) return;
-    Keep(area);
+    Keep(screen, area);
     Show(area);
 }
 

@@ -29,8 +29,7 @@ public:
 
     struct Connection;
 
-    Framebuffer& Screen() override { return screen_; }
-    void Present(const CRect& dirty) override;
+    void Present(const Framebuffer& screen, const CRect& dirty) override;
     void SetTitle(const std::wstring& title) override;
     // Has the input thread open the input method. Opening takes longer than painting the first
     // screen, so the program calls this once that screen is up; later calls do nothing.
@@ -50,13 +49,13 @@ private:
     void HandleKey(union _XEvent& event);
     // Writes a rectangle of the screen, scaled, to the picture the X server keeps; the caller holds
     // imageMutex_.
-    void Keep(const CRect& area);
+    void Keep(const Framebuffer& screen, const CRect& area);
     // Rows top..bottom of `area` scaled into `out`, a scaled row every `stride` pixels.
-    void Scale(const CRect& area, int top, int bottom, uint32_t* out, size_t stride) const;
+    void Scale(const Framebuffer& screen, const CRect& area, int top, int bottom, uint32_t* out,
+               size_t stride) const;
     // Copies a rectangle of the kept picture to the window; the caller holds imageMutex_.
     void Show(const CRect& area);
 
-    Framebuffer screen_;
     int scale_;
     std::unique_ptr<Connection> x_;
     std::vector<uint32_t> band_;  // a band of rows scaled for sending, when the picture is not shared

@@ -23,6 +23,8 @@ TEST(ScreenshotLinks, ALinkBesideTheTargetIsNeverWrittenThrough) {
 
     CHeadlessDisplay headless;
     CScreenshotDisplay display(headless, shot.string());
+    const Framebuffer screen(kScreenWidth, kScreenHeight);
+    display.Present(screen, CRect(0, 0, kScreenWidth, kScreenHeight));
     display.SaveIfChanged();
 
     std::ifstream canary(work / "outside/canary");

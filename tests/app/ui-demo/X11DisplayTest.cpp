@@ -108,17 +108,17 @@ void Paint(Framebuffer& screen, const CRect& area, int seed) {
 }  // namespace
 
 TEST_P(X11DisplayInXvfb, TheWindowShowsWhatWasPresentedAndGetsItBackWhenExposed) {
-    Framebuffer& screen = display->Screen();
+    Framebuffer screen(kScreenWidth, kScreenHeight);
     const CRect whole(0, 0, kScreenWidth, kScreenHeight);
     Paint(screen, whole, 0);
-    display->Present(whole);
+    display->Present(screen, whole);
     Framebuffer presented = screen;
     ASSERT_TRUE(Until([&] { return WindowShows(presented); })) << "the whole screen";
 
     // A part presented, another painted but not yet presented.
     const CRect changed(10, 20, 130, 61), unpresented(100, 200, 240, 320);
     Paint(screen, changed, 99);
-    display->Present(changed);
+    display->Present(screen, changed);
     Paint(presented, changed, 99);
     ASSERT_TRUE(Until([&] { return WindowShows(presented); })) << "the presented part";
     Paint(screen, unpresented, 50);
