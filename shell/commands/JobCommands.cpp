@@ -63,6 +63,10 @@ struct JobCommands::NewJobStart {
     CoordSysValues wizardValues;
 };
 
+CWnd* JobCommands::DialogParent() const {
+    return CWnd::FromHandle(window_.DialogParent());
+}
+
 void JobCommands::ShowTitle() {
     window_.SetTitle(LoadStringResource(strings::kTitlePrefix) + job_.Paths().dataFileName + L">");
 }
@@ -109,12 +113,12 @@ bool JobCommands::ChooseNewJobStart(int mode, NewJobStart& start) {
         settings.connection.nComBaud = kept.nComBaud;
         settings.dataLink.nModuleType = job_.Settings().dataLink.nModuleType;
         job_.ResetSpareCoordParams();
-        CParamWizardDlg wizard(job_.SpareCoordParams(), &window_.Window());
+        CParamWizardDlg wizard(job_.SpareCoordParams(), DialogParent());
         if (wizard.DoModal() != IDOK) return false;
         start.wizardValues = wizard.m_values;
     } else if (mode == 1) {
         const CString sourceJob =
-            ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.Paths().programFolder, job_.Paths().jobFolder);
+            ChooseFileToOpen(DialogParent(), L"*.qzs", job_.Paths().programFolder, job_.Paths().jobFolder);
         if (sourceJob.IsEmpty() || !job_.ReadJobFiles(sourceJob, start.settings, start.coord)) return false;
     }
     return true;
@@ -147,7 +151,7 @@ bool JobCommands::WriteNewJobFolder(const CString& jobFile, const CString& jobFo
 }
 
 void JobCommands::NewJob() {
-    CNewJobDlg dialog(job_.Paths().programFolder, &window_.Window());
+    CNewJobDlg dialog(job_.Paths().programFolder, DialogParent());
     if (dialog.DoModal() != IDOK) return;
     const CString jobFile = dialog.JobFile();
     const CString jobFolder = dialog.values.rootPath + dialog.values.name + L"\\";
@@ -170,7 +174,7 @@ void JobCommands::NewJob() {
 
 void JobCommands::OpenJob() {
     const CString jobFile =
-        ChooseFileToOpen(&window_.Window(), L"*.qzs", job_.Paths().programFolder, job_.Paths().jobFolder);
+        ChooseFileToOpen(DialogParent(), L"*.qzs", job_.Paths().programFolder, job_.Paths().jobFolder);
     if (jobFile.IsEmpty()) return;
     GeneralSettingsBlock settings;
     CoordSysParams coord;
@@ -194,7 +198,7 @@ void JobCommands::OpenJob() {
 
 void JobCommands::NewPointFile() {
     const CString path =
-        ChooseFileToSave(&window_.Window(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
+        ChooseFileToSave(DialogParent(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
     // The journal's stores may name the file about to be emptied.
@@ -212,7 +216,7 @@ void JobCommands::NewPointFile() {
 
 void JobCommands::OpenPointFile() {
     const CString path =
-        ChooseFileToOpen(&window_.Window(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
+        ChooseFileToOpen(DialogParent(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
     TakePointFile(name);

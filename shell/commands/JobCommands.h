@@ -4,6 +4,7 @@
 // point file that becomes current empties the map's points.
 #include "foundation/PointLines.h"
 
+class CWnd;
 class IFrameOperations;
 class IPointStorePath;
 class JobSession;
@@ -32,6 +33,7 @@ public:
 private:
     struct NewJobStart;
 
+    CWnd* DialogParent() const;
     void ShowTitle();
     void TakeJobSettings();
     void TakePointFile(const CString& name);

@@ -34,7 +34,7 @@ namespace {
 using Handler = void (*)(MenuContext&);
 
 CWnd* Parent(MenuContext& c) {
-    return &c.window.Window();
+    return CWnd::FromHandle(c.window.DialogParent());
 }
 
 template <class Dialog>

@@ -85,7 +85,7 @@ private:
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
     LRESULT OnRawFileChecked(WPARAM number, LPARAM);
     // ---- IFrameOperations
-    CWnd& Window() override { return *this; }
+    HWND DialogParent() const override { return GetSafeHwnd(); }
     void SetTitle(const CString& title) override;
     // Start-up and every job or point file that becomes current (and a change of the display rule)
     // refill the display list from the current point file, off the UI thread; the map redraws once

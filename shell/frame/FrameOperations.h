@@ -3,14 +3,13 @@
 // implements it privately: none of them needs the frame's type, and none reaches a part through it.
 #include <cstddef>
 
+#include "platform/base/WinTypes.h"
 #include "platform/text/CString.h"
-
-class CWnd;
 
 class IFrameOperations {
 public:
-    // The parent of the dialogs the commands open.
-    virtual CWnd& Window() = 0;
+    // The window the commands' dialogs open over, by its handle: a dialog owns nothing of the frame.
+    virtual HWND DialogParent() const = 0;
     // The window's text, shown as the title of the program's window.
     virtual void SetTitle(const CString& title) = 0;
     // Refills the map's points from the current point file, off the UI thread; the map redraws once

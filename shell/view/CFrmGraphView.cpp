@@ -17,7 +17,7 @@
 CFrmGraphView::CFrmGraphView(const JobSession& job, const ReceiverLink& receiver, SurveyRecords& records,
                              AutoStoreState& autoStore, IPointStorePath& storePath, const FrameHosts& hosts,
                              IReceiverHost& services, IFrameOperations& window)
-    : CDialog(mainview::IDD, &window.Window()),
+    : CDialog(mainview::IDD, CWnd::FromHandle(window.DialogParent())),
       job_(job),
       receiver_(receiver),
       records_(records),

@@ -63,7 +63,7 @@ void CFrmGraphView::OnFollow() {
 // As menu command 32782, over the frame.
 void CFrmGraphView::OnStoreSettings() {
     SurveyHostImpl host = hosts_.Survey();
-    EditStoreSettings(host, &window_.Window());
+    EditStoreSettings(host, CWnd::FromHandle(window_.DialogParent()));
 }
 
 void CFrmGraphView::OpenCoordView() {
