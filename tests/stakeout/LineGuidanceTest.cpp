@@ -145,6 +145,46 @@ TEST(LineGuidance, PositionsAlongTheLine) {
     }
 }
 
+// A line entered in another grid (before a calibration) lies hundreds of kilometres from the
+// position: its distances read as beyond a stake-out, and no readout is longer than its field's ten
+// characters, whatever the start mileage.
+TEST(LineReadouts, DistancesBeyondAStakeOutSaySoAndEveryTextKeepsToItsField) {
+    struct Case {
+        const char* what;
+        double startMileage, t, o;
+        const wchar_t *offset, *startDistance, *endDistance, *mileage;
+    };
+    const Case cases[] = {
+        {"the longest offset staked", 0.0, 50.0, 99999.0, L"左99999.000", L"99999.013", L"99999.013",
+         L"50.000"},
+        {"an offset of 100 km", 0.0, 50.0, 100000.0, L"左>100km", L">100km", L">100km", L">100km"},
+        {"a line made before a calibration", 0.0, 50.0, -1595672.5, L"右>100km", L">100km", L">100km",
+         L">100km"},
+        {"99 km before the start", 0.0, -99000.0, 0.0, L"右0.000", L"99000.000", L"99100.000", L"-99000.000"},
+        {"100 km before the start", 0.0, -100000.0, 0.0, L"右0.000", L">100km", L">100km", L">100km"},
+        {"100 km beyond the end", 0.0, 100100.0, 0.0, L"右0.000", L">100km", L">100km", L">100km"},
+        {"a mileage of 100 km", 99950.0, 50.0, 1.0, L"左1.000", L"50.010", L"50.010", L"100000.000"},
+        {"a mileage of 1500 km", 1500000.0, 50.0, 1.0, L"左1.000", L"50.010", L"50.010", L"1500050.00"},
+        {"a mileage of -1500 km", -1500000.0, 50.0, 1.0, L"左1.000", L"50.010", L"50.010", L"-1499950.0"},
+        {"a mileage no field holds", 1.0e12, 50.0, 1.0, L"左1.000", L"50.010", L"50.010", L">100km"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Frame f(3000000.0, 500000.0, 0.0, 100.0);
+        f.line.startMileage = c.startMileage;
+        LineGuidance g;
+        ComputeLineGuidance(&f.line, f.Px(c.t, c.o), f.Py(c.t, c.o), g);
+        LineReadouts r;
+        FormatLineReadouts(&f.line, g, 0, Fix(), r);
+        EXPECT_EQ(r.offset, c.offset);
+        EXPECT_EQ(r.startDistance, c.startDistance);
+        EXPECT_EQ(r.endDistance, c.endDistance);
+        EXPECT_EQ(r.mileage, c.mileage);
+        for (const CString* text : {&r.dx, &r.dy, &r.offset, &r.startDistance, &r.endDistance, &r.mileage})
+            EXPECT_LE(text->GetLength(), 10) << *text;
+    }
+}
+
 TEST(LineGuidance, ALineShorterThanAMillimetreComputesNothing) {
     LineGuidance longer;
     const LineSegRec justLonger = Line(10, 10, 10.00101, 10);

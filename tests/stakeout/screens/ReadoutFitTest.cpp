@@ -1,7 +1,8 @@
 // Every text of the stake-out screens and their dialogs fits its control at 240 pixels: labels,
 // buttons and check boxes in the dialog's font, and on the screens the longest readouts a surveyor
-// meets in the bold face they are drawn in (offsets to five digits of metres, mileages to five,
-// the longest solution texts of the receiver).
+// meets in the bold face they are drawn in (offsets to five digits of metres, mileages to ten
+// characters, the texts of distances beyond a stake-out, the longest solution texts of the
+// receiver).
 #include "foundation/screens/DrawingRoutines.h"
 #include "resources/LinePromptDlg.h"
 #include "resources/LineStakeDlg.h"
@@ -67,6 +68,8 @@ TEST_F(ReadoutFitTest, PointScreen) {
                             {kDy, L"西12345.678"},
                             {kDh, L"-1234.567"},
                             {kDistance, L"12345.678"},
+                            {kDx, L"南>100km"},
+                            {kDistance, L">100km"},
                             {kAzimuth, L"359°59′59″"},
                             {kAzimuth, L"180°00′00″"}});
     dlg.DestroyWindow();
@@ -88,7 +91,15 @@ TEST_F(ReadoutFitTest, LineScreen) {
                             {kOffset, L"左12345.678"},
                             {kStartDistance, L"12345.678"},
                             {kEndDistance, L"12345.678"},
-                            {kMileage, L"-12345.678"}});
+                            {kMileage, L"-12345.678"},
+                            {kOffset, L"左>100km"},
+                            {kDx, L"南>100km"},
+                            {kDy, L"西>100km"},
+                            {kStartDistance, L">100km"},
+                            {kEndDistance, L"99999.999"},
+                            {kMileage, L">100km"},
+                            {kMileage, L"1500050.00"},
+                            {kMileage, L"-1499950.0"}});
     dlg.DestroyWindow();
 }
 
