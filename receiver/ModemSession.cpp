@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/text/CodePage.h"
+#include "platform/text/Format.h"
 
 namespace {
 constexpr uint8_t kModuleSwitchId = 0x35;
@@ -31,13 +32,14 @@ void CModemSession::Reset() {
     current_.timeout = -1;
     listMode_ = inTable_ = false;
     received_.Empty();
-    timedOut_.Empty();
+    timedOut_.clear();
 }
 
 void CModemSession::Start(std::vector<CommandItem> steps, const CString& finalText) {
     queue_.assign(steps.begin(), steps.end());
     finalText_ = finalText;
-    timedOut_.Empty();
+    timedOut_.clear();
+    runSteps_ = steps.size();
     NextStep();
 }
 
@@ -52,7 +54,7 @@ void CModemSession::NextStep() {
     current_.Reset();
     current_.timeout = -1;
     if (queue_.empty()) {
-        const CString& last = timedOut_.IsEmpty() ? finalText_ : timedOut_;
+        const CString last = EndText();
         if (!last.IsEmpty()) view_.ShowStatus(last);
         view_.EnableButtons();
         return;
@@ -60,6 +62,20 @@ void CModemSession::NextStep() {
     current_ = queue_.front();
     queue_.pop_front();
     Send();
+}
+
+CString CModemSession::EndText() {
+    if (timedOut_.empty()) return finalText_;
+    CString all;
+    for (const CString& text : timedOut_) all += text;
+    if (view_.StatusFits(all)) return all;
+    const int count = static_cast<int>(timedOut_.size());
+    if (timedOut_.size() == runSteps_) return Format(L"全部%d步超时,模块无应答!", count);
+    // The first step given up by what it did: its time-out text without "超时!".
+    CString first = timedOut_.front();
+    if (first.Right(3) == L"超时!") first = first.Left(first.GetLength() - 3);
+    const CString named = Format(L"%s等%d步超时!", first.c_str(), count);
+    return view_.StatusFits(named) ? named : Format(L"%d步超时!", count);
 }
 
 void CModemSession::Send() {
@@ -71,7 +87,7 @@ void CModemSession::OnTick() {
     if (!Running()) return;
     if (current_.timeout < 0) {
         if (!current_.timeoutText.IsEmpty()) view_.ShowStatus(current_.timeoutText);
-        timedOut_ += current_.timeoutText;
+        if (!current_.timeoutText.IsEmpty()) timedOut_.push_back(current_.timeoutText);
         NextStep();
         return;
     }

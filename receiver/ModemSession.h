@@ -1,7 +1,8 @@
 #pragma once
 // The modem dialog's step engine: runs a list of steps one at a time, each sent again on every even
 // second of its countdown and given up when the countdown passes below zero (the run goes on, and
-// at its end the status names the steps given up instead of its final text); cuts the received text
+// at its end the status names the steps given up instead of its final text, in as few words as the
+// status line needs to hold it whole); cuts the received text
 // into lines, completes a step on its awaited reply, copies what the modem confirmed from the pending
 // settings into the kept ones, reads the settings back, and collects a caster's source table.
 #include <deque>
@@ -17,6 +18,8 @@ public:
     virtual void SendLine(const CString& command) = 0;
     // Never called with an empty text: the status line keeps what it showed.
     virtual void ShowStatus(const CString& text) = 0;
+    // Whether the status line shows `text` whole.
+    virtual bool StatusFits(const CString& text) = 0;
     virtual void EnableButtons() = 0;
     virtual void ShowKept() = 0;
     virtual void ClearMountPoints() = 0;
@@ -52,12 +55,15 @@ private:
     void Send();
     void OnLine(const CString& line);
     void OnSourceTableLine(const CString& line);
+    // The status at the end of a run.
+    CString EndText();
 
     IModemSessionView& view_;
     CommandItem current_;
     std::deque<CommandItem> queue_;
     CString finalText_;
-    CString timedOut_;  // the time-out texts of this run's steps that were never answered
+    std::vector<CString> timedOut_;  // the time-out texts of this run's steps that were never answered
+    size_t runSteps_ = 0;
     CString received_;
     bool listMode_ = false;
     bool inTable_ = false;

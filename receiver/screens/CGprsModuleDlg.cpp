@@ -1,7 +1,9 @@
 #include "receiver/screens/CGprsModuleDlg.h"
 
+#include "platform/gdi/TextTypes.h"
 #include "platform/time/Clock.h"
 #include "platform/ui/CommonControls.h"
+#include "platform/ui/WindowDC.h"
 #include "receiver/ModemSteps.h"
 #include "receiver/ReceiverHost.h"
 #include "receiver/ReceiverMessages.h"
@@ -83,6 +85,19 @@ void CGprsModuleDlg::SendLine(const CString& command) {
 void CGprsModuleDlg::ShowStatus(const CString& text) {
     status_ = text;
     SetDlgItemText(kStatus, text);
+}
+
+// Laid out as the static draws it: wrapped at its width, in the dialog's font.
+bool CGprsModuleDlg::StatusFits(const CString& text) {
+    CWnd* status = GetDlgItem(kStatus);
+    CRect client;
+    status->GetClientRect(&client);
+    CRect laidOut(0, 0, client.Width(), 0);
+    CClientDC dc(status);
+    CFont* old = dc.SelectObject(GetFont());
+    dc.DrawText(text, &laidOut, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    dc.SelectObject(old);
+    return laidOut.Width() <= client.Width() && laidOut.Height() <= client.Height();
 }
 
 void CGprsModuleDlg::ChooseFirstMountPoint() {

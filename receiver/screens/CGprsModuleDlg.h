@@ -43,6 +43,7 @@ private:
     // IModemSessionView
     void SendLine(const CString& command) override;
     void ShowStatus(const CString& text) override;
+    bool StatusFits(const CString& text) override;
     void EnableButtons() override { SetButtons(true); }
     void ShowKept() override;
     void ClearMountPoints() override { mountPoints_.ResetContent(); }

@@ -29,6 +29,8 @@ class RecordingView : public IModemSessionView {
 public:
     void SendLine(const CString& command) override { sent.push_back(command); }
     void ShowStatus(const CString& text) override { status.push_back(text); }
+    // The status line holds `room` characters.
+    bool StatusFits(const CString& text) override { return text.GetLength() <= room; }
     void EnableButtons() override { ++enabled; }
     void ShowKept() override { ++keptShown; }
     void ClearMountPoints() override { mountPoints.clear(); }
@@ -37,6 +39,7 @@ public:
 
     std::vector<CString> sent, status, mountPoints;
     int enabled = 0, keptShown = 0, firstChosen = 0;
+    int room = 1000;
 };
 
 }  // namespace
@@ -170,6 +173,44 @@ TEST(ModemSession, TenSecondStepIsResentOnEvenCountsAndTimesOutOnTheTwelfthTick)
     EXPECT_EQ(resentAt, (std::vector<int>{2, 4, 6, 8, 10}));  // countdown 8, 6, 4, 2, 0
     EXPECT_EQ(view.status.back(), L"断开连接超时!");
     EXPECT_EQ(view.enabled, 1);
+}
+
+// A run of the seven set-up steps (GPRS, TOVAK) whose steps marked in `silent` are never answered:
+// the status at its end names what was given up whole when the line holds it, else in fewer words.
+TEST(ModemSession, TheStepsGivenUpAreNamedInWhatTheStatusLineHolds) {
+    const struct {
+        const char* what;
+        std::vector<bool> silent;  // per step
+        int room;                  // characters the status line holds
+        const wchar_t* end;
+    } cases[] = {
+        {"every step answered", {0, 0, 0, 0, 0, 0, 0}, 12, L"设置所有参数完毕!"},
+        {"one given up", {0, 0, 1, 0, 0, 0, 0}, 12, L"设置IP,端口和域超时!"},
+        {"two given up, held whole", {1, 0, 0, 0, 0, 0, 1}, 14, L"断开连接超时!保存设置超时!"},
+        {"two given up, one character too many", {1, 0, 0, 0, 0, 0, 1}, 13, L"断开连接等2步超时!"},
+        {"a silent receiver", {1, 1, 1, 1, 1, 1, 1}, 40, L"全部7步超时,模块无应答!"},
+        {"four given up", {0, 0, 1, 1, 1, 1, 0}, 40, L"设置IP,端口和域等4步超时!"},
+        {"four given up, the first's name too long", {0, 0, 1, 1, 1, 1, 0}, 14, L"4步超时!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingView view;
+        view.room = c.room;
+        CModemSession session(view);
+        const std::vector<CommandItem> steps = ModemSetSteps(Settings(2, 0), false, L"QZ8120382345678");
+        ASSERT_EQ(steps.size(), c.silent.size());
+        session.Start(steps, L"设置所有参数完毕!");
+        for (size_t step = 0; step < steps.size(); ++step) {
+            if (c.silent[step]) {
+                for (int tick = 0; tick < 12; ++tick) session.OnTick();
+            } else {
+                session.OnReceived(steps[step].replyText + L"\r\n");
+            }
+        }
+        EXPECT_FALSE(session.Running());
+        EXPECT_EQ(view.status.back(), c.end);
+        EXPECT_EQ(view.enabled, 1);
+    }
 }
 
 TEST(ModemSession, RepliesConfirmReadBackAndTheSourceTable) {

@@ -2,6 +2,7 @@
 
 #include "receiver/ModemSteps.h"
 #include "receiver/screens/DataLinkCommands.h"
+#include "tests/platform/ui/LabelsFit.h"
 #include "tests/receiver/screens/ReceiverScreenTest.h"
 
 class GprsModuleDlgTest : public ReceiverScreenTest {
@@ -224,4 +225,32 @@ TEST_F(GprsModuleDlgTest, PortThatWillNotOpenIsReported) {
     EXPECT_EQ(frame.connectRequests[0].typedPort, 9);
     EXPECT_EQ(frame.connectRequests[0].choice, 1);
     EXPECT_TRUE(simulator.ReceivedFrames().empty());
+}
+
+// A modem that answers nothing: every step of 设置 is given up, and the status that names them at
+// the end stays within its two lines above the buttons.
+TEST_F(GprsModuleDlgTest, ASilentModemsStepsAreNamedWithinTheStatusLine) {
+    simulator.StayQuiet("TOVAK,");
+    ui.OnModal(CGprsModuleDlg::IDD, [&](CDialog& d) {
+        ui.ChooseItem(d, gprsmodule::kConnection, modem::kGprs);
+        ui.SetText(d, gprsmodule::kAddress, L"10.0.0.7");
+        ui.SetText(d, gprsmodule::kUser, L"ann");
+        ui.Click(d, gprsmodule::kSet);
+        for (int step = 0; step < 7; ++step) {
+            EXPECT_FALSE(d.GetDlgItem(gprsmodule::kRead)->IsWindowEnabled()) << step;
+            ui.Advance(12000);
+        }
+        EXPECT_TRUE(d.GetDlgItem(gprsmodule::kRead)->IsWindowEnabled());
+        const CString status = ui.GetText(d, gprsmodule::kStatus);
+        EXPECT_EQ(status, L"全部7步超时,模块无应答!");
+        CWnd* line = d.GetDlgItem(gprsmodule::kStatus);
+        CRect client;
+        line->GetClientRect(&client);
+        const CSize laidOut = StaticTextSize(*line, status, d.GetFont());
+        EXPECT_LE(laidOut.cx, client.Width());
+        EXPECT_LE(laidOut.cy, client.Height());
+        EXPECT_TRUE(ui.Screenshot(ScreenshotPath("modem-silent")));
+        ui.Click(d, IDOK);
+    });
+    RunRadioSettingsCommand(frame, nullptr);
 }
