@@ -117,7 +117,7 @@ void CFileSaveDlg::OnOK() {
         pathText_ = ComposeSavePath(pathText_, fileName_, FilterExtension(filter_));
     pathName_ = pathText_;
     if (IsJobOwnFile(pathName_, keptOff_)) {
-        MessageBox(kJobOwnFileRefusal, kInfoCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBox(kJobOwnNameRefusal, kInfoCaption, MB_OK | MB_ICONINFORMATION);
         if (nameEdit) nameEdit->SetFocus();
         return;
     }

@@ -9,6 +9,10 @@
 #include "platform/ui/Dialog.h"
 #include "resources/FileDialogs.h"
 
+// The save dialog's refusal of a job's own file: its extension is the filter's, so only the name
+// can change.
+inline constexpr const wchar_t* kJobOwnNameRefusal = L"该文件是工程自身的文件,请换一个文件名!";
+
 // What both file dialogs share: the tree, the folders it opens at, and the result.
 class CFolderTreeDlg : public CDialog {
 public:

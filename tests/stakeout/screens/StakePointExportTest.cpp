@@ -1,7 +1,7 @@
 // The stake library's 输出 writes the rows as a coordinate file in the job's data folder; a name
 // that is one of the job's own files (its point file here) is refused in the save dialog before
 // any question about replacing it, and the file keeps its surveyed points.
-#include "foundation/JobOwnFiles.h"
+#include "foundation/screens/CFileDialogs.h"
 #include "resources/FileDialogs.h"
 #include "resources/StakePointLibDlg.h"
 #include "stakeout/StakeFiles.h"
@@ -27,7 +27,7 @@ TEST_F(StakePointExportTest, TheJobsPointFileIsRefusedAndAnotherNameTaken) {
     ui.OnModal(stakelib::IDD, [&](CDialog& d) {
         ui.OnModal(savefile::IDD, [&](CDialog& save) {
             ui.SetText(save, savefile::kName, L"ROAD");
-            ui.ExpectMessageBox(kJobOwnFileRefusal);
+            ui.ExpectMessageBox(kJobOwnNameRefusal);
             ui.Click(save, IDOK);
             EXPECT_FALSE(save.HasEnded());
             ui.SetText(save, savefile::kName, L"stake");
