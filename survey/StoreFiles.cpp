@@ -1,6 +1,6 @@
 #include "survey/StoreFiles.h"
 
-#include "foundation/DevicePathJoin.h"
+#include "foundation/MissingLinesText.h"
 #include "foundation/PointLines.h"
 #include "foundation/StoreJournal.h"
 #include "geodesy/CoordTransform.h"
@@ -125,8 +125,7 @@ CString StoreWriteText(const StoreWritten& written, bool automatic) {
             text = L"坐标库文件写入失败!";
             break;
         case StoreWrite::kEarlierMissing:
-            text = Format(L"点%s在%s中未能补全,请检查存储空间!", written.missing.pointName.c_str(),
-                          DeviceFileNameOf(written.missing.path).c_str());
+            text = MissingLinesText(written.missing);
             break;
     }
     return automatic ? text + L"\n自动存储已停止" : text;

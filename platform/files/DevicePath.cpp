@@ -116,3 +116,7 @@ fs::path ToHostPath(const CString& devicePath) {
     }
     return host;
 }
+
+bool LeadsOutOfRoot(const CString& devicePath) {
+    return ToHostPath(devicePath).empty();
+}

@@ -16,6 +16,10 @@ std::filesystem::path DeviceRoot();
 // the link is noted for RefusedLinks. Files are opened without following a link at all.
 std::filesystem::path ToHostPath(const CString& devicePath);
 
+// True when `devicePath` passes through such a link: no file operation on it can succeed, whatever
+// room the disk has.
+bool LeadsOutOfRoot(const CString& devicePath);
+
 // The links refused since the last call, each once in the run, by their device paths
 // ("\Jobs\pts.xyh"), for the user to be told.
 std::vector<CString> TakeRefusedLinks();

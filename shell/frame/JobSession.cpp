@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "foundation/DevicePathJoin.h"
+#include "foundation/MissingLinesText.h"
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
@@ -97,8 +97,7 @@ void JobSession::FinishInterruptedStore() {
         // Only once told: a start killed under the notice tells it again.
         DeleteFile(journal);
     } else if (repair.status == JournalRepair::kFailed) {
-        AfxMessageBox(Format(L"上次存储被中断,点%s在%s中未能补全,请检查存储空间!", repair.pointName.c_str(),
-                             DeviceFileNameOf(repair.path).c_str()),
+        AfxMessageBox(L"上次存储被中断," + MissingLinesText({repair.pointName, repair.path}),
                       MB_ICONINFORMATION | MB_OK);
     }
 }
