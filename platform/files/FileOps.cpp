@@ -280,11 +280,13 @@ bool AppendWithoutSync(const CString& devicePath, std::string_view bytes) {
     return Append(devicePath, bytes, false);
 }
 
-bool SyncFile(const CString& devicePath, bool folder) {
-    const fs::path target = ToHostPath(devicePath);
-    Descriptor file(OpenRetrying(target, O_RDONLY));
-    return file.valid() && FileCalls().Fsync(file.get()) == 0 &&
-           (!folder || SyncFolder(target.parent_path()));
+bool SyncFile(const CString& devicePath) {
+    Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
+    return file.valid() && FileCalls().Fsync(file.get()) == 0;
+}
+
+bool SyncFolderOf(const CString& devicePath) {
+    return SyncFolder(ToHostPath(devicePath).parent_path());
 }
 
 bool ReadFileTail(const CString& devicePath, FileTail& tail) {
