@@ -27,3 +27,11 @@ Keeping KeepDamagedCopy(const CString& path, std::string_view bytes) {
 Keeping MoveUnreadableAside(const CString& path) {
     return MoveFile(path, DamagedCopyPath(path)) ? Keeping::Kept : Keeping::CannotKeep;
 }
+
+Keeping KeepCutBytes(const CString& path, std::string_view bytes) {
+    const CString copy = DamagedCopyPath(path);
+    const bool created = !FileExists(copy);
+    return AppendWithoutSync(copy, bytes) && SyncFile(copy) && (!created || SyncFolderOf(copy))
+               ? Keeping::Kept
+               : Keeping::CannotKeep;
+}

@@ -24,3 +24,7 @@ enum class Keeping {
 Keeping KeepDamagedCopy(const CString& path, std::string_view bytes);
 // A file that cannot be read (or is too large to) is moved aside whole, so its place is free.
 Keeping MoveUnreadableAside(const CString& path);
+
+// The bytes cut from the end of a data file are added to its "<name>.bad", synced, so that every
+// piece ever cut stays there: Kept, or CannotKeep when they cannot be written.
+Keeping KeepCutBytes(const CString& path, std::string_view bytes);

@@ -1,18 +1,41 @@
 #include "foundation/DataFileAppend.h"
 
+#include "foundation/DamagedFileCopy.h"
 #include "platform/files/FileOps.h"
 
-bool DataFileAppend::Prepare(const CString& path) {
+namespace {
+// A power loss can leave a file's unsynced end as NUL bytes; no line of ours holds one.
+bool IsLine(std::string_view piece, DataFileAppend::LineCheck isLine) {
+    if (piece.find('\0') != std::string_view::npos) return false;
+    if (piece.back() == '\r') piece.remove_suffix(1);
+    return !piece.empty() && isLine(piece);
+}
+}  // namespace
+
+DataFileAppend::Prepared DataFileAppend::Prepare(const CString& path, LineCheck isLine) {
     path_ = path;
+    lead_.clear();
     existed_ = FileExists(path);
     FileTail tail;
-    if (!ReadFileTail(path, tail)) return false;
+    if (!ReadFileTail(path, tail)) return Prepared::kFailed;
+    length_ = tail.completeLength + tail.tornPiece.size();
+    if (tail.tornPiece.empty()) return Prepared::kReady;
+    if (IsLine(tail.tornPiece, isLine)) {
+        lead_ = tail.tornPiece.back() == '\r' ? "\n" : "\r\n";
+        return Prepared::kReady;
+    }
+    if (KeepCutBytes(path, tail.tornPiece) != Keeping::Kept || !TruncateDurably(path, tail.completeLength))
+        return Prepared::kFailed;
     length_ = tail.completeLength;
-    return tail.tornPiece.empty() || TruncateDurably(path, length_);
+    return Prepared::kCutAside;
 }
 
-bool DataFileAppend::Append(std::string_view bytes) {
-    return AppendWithoutSync(path_, bytes);
+std::string DataFileAppend::Appended(std::string_view lines) const {
+    return lead_ + std::string(lines);
+}
+
+bool DataFileAppend::Append(std::string_view lines) {
+    return AppendWithoutSync(path_, Appended(lines));
 }
 
 bool DataFileAppend::Undo() {

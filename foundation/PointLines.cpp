@@ -241,7 +241,9 @@ CString LastStoredPointName(const CString& path) {
     if (!ReadFileTail(path, tail)) return CString();
     constexpr uint64_t kBlock = 4096;
     uint64_t from = tail.completeLength;  // where the bytes held in `unread` begin in the file
-    std::string unread;                   // the lines before those looked at; ends at a line feed
+    // The lines before those looked at; ends at a line feed. A last line without one is the user's
+    // when it holds a point: the next store gives it its line end.
+    std::string unread = tail.tornPiece.find('\0') == std::string::npos ? tail.tornPiece + "\n" : "\n";
     for (;;) {
         size_t end = unread.size();
         while (end > 0) {

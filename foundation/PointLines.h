@@ -74,7 +74,7 @@ LastNames ScanLastNames(const CString& text, int format);
 LastNames ScanLastNamesInFile(const CString& path, int format);
 
 // The name (trimmed) of the point file's last line that holds a point, read from the end a block at
-// a time, so that a season's file costs a start no more than its last lines; bytes after the last
-// line feed are an append cut short and are no line. Empty when no line holds a point or the file
-// cannot be read.
+// a time, so that a season's file costs a start no more than its last lines; a last line without
+// its line feed counts when it holds a point (the next store keeps it). Empty when no line holds a
+// point or the file cannot be read.
 CString LastStoredPointName(const CString& path);

@@ -80,6 +80,12 @@ private:
     size_t size_;
 };
 
+// A power loss can leave a file's unsynced bytes as NULs of the same length; no line of ours holds
+// one.
+bool HoldsNul(std::string_view bytes) {
+    return bytes.find('\0') != std::string_view::npos;
+}
+
 // The file's length; a missing file has none.
 uint64_t CurrentLength(const CString& path) {
     if (!FileExists(path)) return 0;
@@ -90,10 +96,10 @@ uint64_t CurrentLength(const CString& path) {
 enum class EntryState { kWhole, kLacking, kChanged, kUnreadable };
 
 // Where a file `now` bytes long stands against what the store gave it. Lacking: nothing of the
-// store's bytes (`torn` 0), or `torn` bytes without a line end in their place: the first of the
-// store's bytes, or others that a power loss left of the append. A file shorter than where the store
-// began, or holding other lines where the store's belong, was changed since (a rewrite by the
-// coordinate view).
+// store's bytes (`torn` 0), or `torn` bytes in their place that are the first of the store's bytes,
+// or others that a power loss left of the append (no line end, or NULs). A file shorter than where
+// the store began, or holding other lines where the store's belong, was changed since (a rewrite by
+// the coordinate view).
 EntryState StateOf(const JournalEntry& entry, uint64_t now, uint64_t& torn) {
     torn = 0;
     if (now < entry.length) return EntryState::kChanged;
@@ -102,7 +108,8 @@ EntryState StateOf(const JournalEntry& entry, uint64_t now, uint64_t& torn) {
     std::string held;
     if (!ReadFileAt(entry.path, entry.length, static_cast<size_t>(now - entry.length), held))
         return EntryState::kUnreadable;
-    if (entry.bytes.compare(0, held.size(), held) != 0 && held.find('\n') != std::string::npos)
+    if (entry.bytes.compare(0, held.size(), held) != 0 && held.find('\n') != std::string::npos &&
+        !HoldsNul(held))
         return EntryState::kChanged;
     torn = held.size();
     return EntryState::kLacking;
@@ -140,7 +147,44 @@ private:
     std::map<std::wstring, uint64_t> lengths_;
 };
 
-// The last store that finishing will give lines to, or nullopt: the files' lengths are followed
+// Whether the bytes where the whole store stands in the file are damage a power loss left (NULs
+// where the store's lines belong).
+bool Damaged(const JournalEntry& entry, uint64_t now) {
+    if (entry.bytes.empty() || now < entry.length + entry.bytes.size()) return false;
+    std::string held;
+    return ReadFileAt(entry.path, entry.length, entry.bytes.size(), held) && held != entry.bytes &&
+           HoldsNul(held);
+}
+
+// Each file whose stores' lines a power loss turned to NULs gets them back from the journal, the
+// file replaced whole. The first file that could not be.
+std::optional<MissingLines> RestoreDamagedStores(const JournalContents& journal) {
+    std::vector<std::wstring> order;
+    std::map<std::wstring, std::vector<const StoreRecord*>> stores;
+    for (const StoreRecord& record : journal.records)
+        for (const JournalEntry& entry : record.entries) {
+            std::vector<const StoreRecord*>& of = stores[entry.path.str()];
+            if (of.empty()) order.push_back(entry.path.str());
+            of.push_back(&record);
+        }
+    for (const std::wstring& file : order) {
+        const CString path(file);
+        const uint64_t now = CurrentLength(path);
+        std::string bytes;
+        const StoreRecord* first = nullptr;
+        for (const StoreRecord* record : stores[file])
+            for (const JournalEntry& entry : record->entries) {
+                if (entry.path.str() != file || !Damaged(entry, now)) continue;
+                if (!first && !ReadWholeFile(path, bytes, now)) return MissingLines{record->pointName, path};
+                if (!first) first = record;
+                bytes.replace(static_cast<size_t>(entry.length), entry.bytes.size(), entry.bytes);
+            }
+        if (first && !AtomicRewrite(path, bytes)) return MissingLines{first->pointName, path};
+    }
+    return std::nullopt;
+}
+
+// The last store that finishing or restoring will give lines to, or nullopt: the files' lengths are followed
 // as the finishing leaves them, so that a store after one that lacks its lines lacks them too.
 std::optional<CString> LastLacking(const JournalContents& journal) {
     FileLengths lengths;
@@ -149,6 +193,7 @@ std::optional<CString> LastLacking(const JournalContents& journal) {
         for (const JournalEntry& entry : record.entries) {
             uint64_t& length = lengths.Of(entry.path);
             uint64_t torn = 0;
+            if (Damaged(entry, length)) lacking = record.pointName;
             if (StateOf(entry, length, torn) != EntryState::kLacking) continue;
             lacking = record.pointName;
             length = entry.length + entry.bytes.size();
@@ -156,19 +201,22 @@ std::optional<CString> LastLacking(const JournalContents& journal) {
     return lacking;
 }
 
-// Syncs each file the stores name once; a file that a store may have created has its folder
-// synced too. The first file that cannot be synced.
+// Syncs each file the stores name once, then once each folder in which a store may have created
+// one. The first file that cannot be synced.
 std::optional<MissingLines> SyncStoredFiles(const JournalContents& journal) {
-    std::set<std::wstring> created;
-    for (const StoreRecord& record : journal.records)
-        for (const JournalEntry& entry : record.entries)
-            if (entry.length == 0) created.insert(entry.path.str());
     std::set<std::wstring> synced;
+    std::map<std::wstring, std::pair<CString, CString>> folders;  // a created file and its point
     for (const StoreRecord& record : journal.records)
-        for (const JournalEntry& entry : record.entries)
-            if (synced.insert(entry.path.str()).second && FileExists(entry.path) &&
-                !SyncFile(entry.path, created.count(entry.path.str()) > 0))
-                return MissingLines{record.pointName, entry.path};
+        for (const JournalEntry& entry : record.entries) {
+            if (!synced.insert(entry.path.str()).second || !FileExists(entry.path)) continue;
+            if (!SyncFile(entry.path)) return MissingLines{record.pointName, entry.path};
+            if (entry.length == 0) {
+                const CString& path = entry.path;
+                folders.try_emplace(path.Left(path.ReverseFind(L'\\') + 1).str(), path, record.pointName);
+            }
+        }
+    for (const auto& [folder, created] : folders)
+        if (!SyncFolderOf(created.first)) return MissingLines{created.second, created.first};
     return std::nullopt;
 }
 }  // namespace
@@ -272,7 +320,8 @@ JournalRepairResult FinishInterruptedStore(const CString& journalPath) {
         owed += kEnd;
         AppendDurably(journalPath, owed);
     }
-    std::optional<MissingLines> missing = FinishStores(*journal);
+    std::optional<MissingLines> missing = RestoreDamagedStores(*journal);
+    if (!missing) missing = FinishStores(*journal);
     if (!missing) missing = SyncStoredFiles(*journal);
     if (missing) return {JournalRepair::kFailed, missing->pointName, missing->path};
     if (told) return {JournalRepair::kFinished, *told, CString()};

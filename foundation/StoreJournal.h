@@ -74,7 +74,7 @@ CString LastStoredName(const CString& journalPath, const CString& pointFile, con
 
 enum class JournalRepair {
     kNone,      // no journal, or only stores that had reached every file
-    kFinished,  // a store cut short was finished
+    kFinished,  // a store cut short was finished, or its lines restored
     kFailed,    // a file could not be finished; the journal stays for the next start
 };
 
@@ -84,7 +84,9 @@ struct JournalRepairResult {
     CString path;       // the file that could not be finished
 };
 
-// A start's repair: finishes every store the journal holds and syncs the files. A journal that had
-// nothing to finish is removed. After kFinished it stays until the caller has told the user and
-// removes it, so that a start killed before telling tells it at the next start.
+// A start's repair: the bytes standing where each store's lines belong are compared with the
+// journal's, and a file in which a power loss left NULs there (its length whole) gets the lines
+// back, replaced whole; then every store the journal holds is finished and the files are synced.
+// A journal that had nothing to restore or finish is removed. After kFinished it stays until the caller has
+// told the user and removes it, so that a start killed before telling tells it at the next start.
 JournalRepairResult FinishInterruptedStore(const CString& journalPath);

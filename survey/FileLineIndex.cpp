@@ -26,7 +26,17 @@ void FileLineIndex::Feed(std::string_view piece) {
     fed_ += piece.size();
 }
 
+void FileLineIndex::TakeUnfinished() {
+    std::string_view line = unfinished_;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (tookUnfinished_ || line.find('\0') != std::string_view::npos || !HoldsPointPosition(line)) return;
+    points_.push_back(lineStart_);
+    tookUnfinished_ = true;
+}
+
 void FileLineIndex::ForgetUnfinished() {
+    if (tookUnfinished_) points_.pop_back();
+    tookUnfinished_ = false;
     unfinished_.clear();
     fed_ = lineStart_;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Where the lines of a point file begin, built from its bytes fed in pieces of any size (a block
 // read at a time, or the whole file at once). A line is what comes before an LF, less a CR before
-// it; an empty line is no line; bytes after the last LF are an unfinished line and left out. A
-// line that holds no point (HoldsPointPosition) is indexed apart, as a line left out.
+// it; an empty line is no line; bytes after the last LF are an unfinished line, left out until
+// the file is fed whole (TakeUnfinished). A line that holds no point (HoldsPointPosition) is indexed
+// apart, as a line left out.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,8 +20,12 @@ public:
     // The bytes up to and including the last LF fed.
     uint64_t WholeLength() const { return lineStart_; }
     uint64_t FedLength() const { return fed_; }
-    // Drops the bytes fed after the last LF, so that feeding goes on from WholeLength(): an append
-    // cuts a torn last line before it writes.
+    // The file was fed to its end: an unfinished last line that holds a point is the user's (a file
+    // made on a PC often ends without its line end) and is indexed as a point.
+    void TakeUnfinished();
+    bool TookUnfinished() const { return tookUnfinished_; }
+    // Drops the bytes fed after the last LF (and their point), so that feeding goes on from
+    // WholeLength(): an append gives the last line its line end, or cuts what is no line, first.
     void ForgetUnfinished();
 
 private:
@@ -31,6 +36,7 @@ private:
     uint64_t fed_ = 0;
     uint64_t lineStart_ = 0;
     std::string unfinished_;  // the bytes after the last LF fed
+    bool tookUnfinished_ = false;
 };
 
 // The line of `bytes` that starts at `start`, without its line end.

@@ -91,6 +91,7 @@ bool PointFileRows::IndexFrom(const CFile& file, uint64_t from, Indexed& into,
         if (stop && *stop) return false;
         into.index.Feed(std::string_view(block.data(), n));
     }
+    into.index.TakeUnfinished();
     const uint64_t whole = into.index.WholeLength();
     into.lastBlock.resize(static_cast<size_t>(std::min(whole, kLastBlockBytes)));
     into.lastBlock.resize(file.ReadAt(whole - into.lastBlock.size(), into.lastBlock.data(),
@@ -129,7 +130,7 @@ SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
 SurveyPointRec PointFileRows::Record(int row) const {
     const std::vector<uint64_t>& points = read_.index.Points();
     const size_t i = points.size() - 1 - static_cast<size_t>(row);
-    const uint64_t end = i + 1 < points.size() ? points[i + 1] : read_.index.WholeLength();
+    const uint64_t end = i + 1 < points.size() ? points[i + 1] : read_.index.FedLength();
     std::string bytes(end - points[i], '\0');
     bytes.resize(file_.ReadAt(points[i], bytes.data(), static_cast<UINT>(bytes.size())));
     return ReadLine(LineAt(bytes, 0));
@@ -160,6 +161,7 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
     if (FileExists(path_) && !ReadWholeFile(path_, current)) return Change::kWriteFailed;
     FileLineIndex now;
     now.Feed(current);
+    now.TakeUnfinished();
     if (!StillBeginsWithIndexed(current, now)) return Change::kChangedSinceRead;
     const uint64_t target = read_.index.Points()[static_cast<size_t>(Count() - 1 - row)];
     const std::vector<uint64_t>&points = now.Points(), &leftOut = now.LeftOut();
@@ -182,8 +184,9 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
             out += "\r\n";
         }
     }
-    // A last line without its line end is kept with it.
-    std::string_view unfinished = std::string_view(current).substr(now.WholeLength());
+    // A last line without its line end that holds no point is kept, given the line end.
+    std::string_view unfinished =
+        now.TookUnfinished() ? std::string_view() : std::string_view(current).substr(now.WholeLength());
     if (!unfinished.empty() && unfinished.back() == '\r') unfinished.remove_suffix(1);
     if (!unfinished.empty()) {
         out.append(unfinished);

@@ -13,7 +13,7 @@
 // before the end of the last of them), the lines stored since are kept (they join at the top);
 // otherwise the change is refused and nothing is written. A line that holds no point is no row:
 // it is counted (Skipped) and a rewrite keeps it as it was. An empty line is skipped; a last line
-// without a line end is no row, and a rewrite keeps it with the line end it lacked.
+// without a line end is a row when it holds a point, and a rewrite gives it the line end it lacked.
 #include <atomic>
 #include <cstdint>
 #include <memory>

@@ -1,12 +1,17 @@
 #include "survey/StoreFiles.h"
 
+#include "foundation/CoordLibFile.h"
+#include "foundation/DamagedFileCopy.h"
+#include "foundation/DevicePathJoin.h"
 #include "foundation/MissingLinesText.h"
 #include "foundation/PointLines.h"
+#include "foundation/RecordFile.h"
 #include "foundation/StoreJournal.h"
 #include "geodesy/CoordTransform.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
+#include "survey/RawFileCheck.h"
 
 namespace {
 // At 20 stores a second the files are synced a little more than once a second: a store costs the
@@ -14,6 +19,18 @@ namespace {
 constexpr size_t kStoresPerSync = 16;
 constexpr double kRadiansPerDegree = 0.01745329251994278;
 constexpr int kToPacked = 0;
+
+// The lines each file's readers take; a last line without its line end that they would take is kept.
+bool HoldsRawLine(std::string_view line) {
+    return line.starts_with("Rem ") || HoldsRawRecord(line);
+}
+bool HoldsRecordLine(std::string_view line) {
+    PointRecord point;
+    return ParseRecordLine(line, point);
+}
+bool HoldsLibraryLine(std::string_view line) {
+    return CoordLibLineReadable(line, CoordLibLayout::kLibrary);
+}
 }  // namespace
 
 std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point,
@@ -39,20 +56,32 @@ std::optional<StoreLines> BuildStoreLines(const SurveyPointRec& point,
 
 bool StoreFileWriter::Prepare(const StoreFilePaths& paths) {
     paths_ = paths;
-    libraryReady_ = library_.Prepare(paths.library);
-    return raw_.Prepare(paths.raw) && point_.Prepare(paths.point) &&
-           (paths.record.IsEmpty() || record_.Prepare(paths.record));
+    cutAside_.clear();
+    const auto prepare = [&](DataFileAppend& file, const CString& path, DataFileAppend::LineCheck isLine) {
+        const DataFileAppend::Prepared prepared = file.Prepare(path, isLine);
+        if (prepared == DataFileAppend::Prepared::kCutAside) cutAside_.push_back(path);
+        return prepared != DataFileAppend::Prepared::kFailed;
+    };
+    libraryReady_ = prepare(library_, paths.library, HoldsLibraryLine);
+    return prepare(raw_, paths.raw, HoldsRawLine) && prepare(point_, paths.point, HoldsPointPosition) &&
+           (paths.record.IsEmpty() || prepare(record_, paths.record, HoldsRecordLine));
 }
 
 StoreRecord StoreFileWriter::Record(const StoreLines& lines, const std::string& raw) const {
     StoreRecord record;
     record.pointName = lines.name;
-    if (!raw.empty()) record.entries.push_back({paths_.raw, raw_.Length(), raw});
-    record.entries.push_back({paths_.point, point_.Length(), ToGbk(lines.point)});
+    if (!raw.empty()) record.entries.push_back({paths_.raw, raw_.Length(), raw_.Appended(raw)});
+    record.entries.push_back({paths_.point, point_.Length(), point_.Appended(ToGbk(lines.point))});
     if (!paths_.record.IsEmpty())
-        record.entries.push_back({paths_.record, record_.Length(), ToGbk(lines.record)});
-    if (libraryReady_) record.entries.push_back({paths_.library, library_.Length(), ToGbk(lines.library)});
+        record.entries.push_back({paths_.record, record_.Length(), record_.Appended(ToGbk(lines.record))});
+    if (libraryReady_)
+        record.entries.push_back(
+            {paths_.library, library_.Length(), library_.Appended(ToGbk(lines.library))});
     return record;
+}
+
+StoreWritten StoreFileWriter::Written(StoreWrite status) const {
+    return {status, {}, cutAside_};
 }
 
 void StoreFileWriter::Undo(uint64_t journalLength) {
@@ -71,7 +100,7 @@ StoreWritten StoreFileWriter::Write(const StoreFilePaths& paths, const StoreLine
     // journal that kills with no start between them filled is settled first: the journal every store
     // reads never grows past one run of stores.
     const std::optional<JournalContents> journal = ReadStoreJournal(paths.journal);
-    if (!journal) return {StoreWrite::kDataFailed, {}};
+    if (!journal) return {StoreWrite::kDataFailed, {}, {}};
     uint64_t journalLength = journal->wholeLength;
     size_t held = journal->records.size();
     std::optional<MissingLines> missing;
@@ -81,52 +110,63 @@ StoreWritten StoreFileWriter::Write(const StoreFilePaths& paths, const StoreLine
         journalLength = 0;
         held = 0;
     }
-    if (missing) return {StoreWrite::kEarlierMissing, *missing};
-    if (!Prepare(paths) || !saveNames()) return {StoreWrite::kDataFailed, {}};
+    if (missing) return {StoreWrite::kEarlierMissing, *missing, {}};
+    if (!Prepare(paths) || !saveNames()) return Written(StoreWrite::kDataFailed);
     std::string raw;
     if (raw_.IsEmpty() && !lines.raw.empty())
         raw = ToGbk(RawFileHeader(paths_.program, paths_.version, paths_.base));
     for (const CString& line : lines.raw) raw += ToGbk(line);
-    if (!AppendStoreRecord(paths_.journal, Record(lines, raw))) return {StoreWrite::kDataFailed, {}};
+    if (!AppendStoreRecord(paths_.journal, Record(lines, raw))) return Written(StoreWrite::kDataFailed);
     // A point file is created even by a store that writes no raw line.
     const bool rawWritten = raw.empty() || raw_.Append(raw);
     if (!rawWritten || !point_.Append(ToGbk(lines.point)) ||
         (!paths_.record.IsEmpty() && !record_.Append(ToGbk(lines.record)))) {
         Undo(journalLength);
-        return {StoreWrite::kDataFailed, {}};
+        return Written(StoreWrite::kDataFailed);
     }
     // The journal keeps a library line that could not be written until the library has it.
-    if (libraryReady_ && !library_.Append(ToGbk(lines.library))) return {StoreWrite::kLibraryFailed, {}};
+    if (libraryReady_ && !library_.Append(ToGbk(lines.library))) return Written(StoreWrite::kLibraryFailed);
     // The files are synced once for a run of stores; until then the journal holds the run.
     if (held + 1 >= kStoresPerSync) SettleStoreJournal(paths_.journal);
-    return {libraryReady_ ? StoreWrite::kStored : StoreWrite::kLibraryFailed, {}};
+    return Written(libraryReady_ ? StoreWrite::kStored : StoreWrite::kLibraryFailed);
 }
 
 StoreWritten WriteStoredPoint(const SurveyPointRec& point, const std::vector<StoreEpoch>& epochs,
                               const StoreFilePaths& paths, const std::function<bool()>& saveNames) {
     const std::optional<StoreLines> lines = BuildStoreLines(point, epochs);
-    if (!lines) return {StoreWrite::kBadText, {}};
+    if (!lines) return {StoreWrite::kBadText, {}, {}};
     StoreFileWriter writer;
     return writer.Write(paths, *lines, saveNames);
 }
 
+bool StoreToTell(const StoreWritten& written) {
+    return written.status != StoreWrite::kStored || !written.cutAside.empty();
+}
+
 CString StoreWriteText(const StoreWritten& written, bool automatic) {
-    CString text;
+    std::vector<CString> told;
+    for (const CString& path : written.cutAside)
+        told.push_back(Format(L"%s末尾的损坏内容已移到%s", DeviceFileNameOf(path).c_str(),
+                              DeviceFileNameOf(DamagedCopyPath(path)).c_str()));
     switch (written.status) {
         case StoreWrite::kStored:
-            return text;
+            break;
         case StoreWrite::kBadText:
-            text = L"点名和属性中不能有逗号,请重新输入!";
+            told.push_back(L"点名和属性中不能有逗号,请重新输入!");
             break;
         case StoreWrite::kDataFailed:
-            text = L"数据文件写入失败,该点没有存储!";
+            told.push_back(L"数据文件写入失败,该点没有存储!");
             break;
         case StoreWrite::kLibraryFailed:
-            text = L"坐标库文件写入失败!";
+            told.push_back(L"坐标库文件写入失败!");
             break;
         case StoreWrite::kEarlierMissing:
-            text = MissingLinesText(written.missing);
+            told.push_back(MissingLinesText(written.missing));
             break;
     }
-    return automatic ? text + L"\n自动存储已停止" : text;
+    if (told.empty()) return CString();
+    if (automatic) told.push_back(L"自动存储已停止");
+    CString text = told.front();
+    for (size_t i = 1; i < told.size(); ++i) text += L"\n" + told[i];
+    return text;
 }

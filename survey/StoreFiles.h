@@ -59,6 +59,8 @@ enum class StoreWrite {
 struct StoreWritten {
     StoreWrite status = StoreWrite::kStored;
     MissingLines missing;  // of kEarlierMissing
+    // Files whose end held bytes that were no line: cut, and kept now as "<name>.bad".
+    std::vector<CString> cutAside;
 };
 
 class StoreFileWriter {
@@ -70,9 +72,10 @@ public:
                        const std::function<bool()>& saveNames);
 
 private:
-    // Cuts torn last lines of the files; false when the raw, point or record file cannot be read
-    // or cut (a library that cannot is left out of this store).
+    // Mends the files' ends (DataFileAppend); false when the raw, point or record file cannot be
+    // (a library that cannot is left out of this store).
     bool Prepare(const StoreFilePaths& paths);
+    StoreWritten Written(StoreWrite status) const;
     StoreRecord Record(const StoreLines& lines, const std::string& raw) const;
     // Takes the store back out of the files, then out of the journal (back to `journalLength`).
     void Undo(uint64_t journalLength);
@@ -80,6 +83,7 @@ private:
     StoreFilePaths paths_;
     DataFileAppend raw_, point_, record_, library_;
     bool libraryReady_ = false;
+    std::vector<CString> cutAside_;
 };
 
 // Stores a point whose columns already hold its final fix: its lines are built (kBadText when a
@@ -91,6 +95,8 @@ StoreWritten WriteStoredPoint(const SurveyPointRec& point, const std::vector<Sto
 inline bool PointStored(const StoreWritten& written) {
     return written.status == StoreWrite::kStored || written.status == StoreWrite::kLibraryFailed;
 }
-// What the user is told of a store that did not go through whole; empty for kStored. Automatic
-// storing stops at such a store, and the text says so.
+// Whether the store has something to tell: it did not go through whole, or a file's end was cut aside.
+bool StoreToTell(const StoreWritten& written);
+// What the user is told of such a store (StoreToTell), once. Automatic storing stops at it, and the
+// text says so.
 CString StoreWriteText(const StoreWritten& written, bool automatic);

@@ -250,12 +250,6 @@ void CutBack(const fs::path& target, off_t length, bool created) {
 }
 
 bool Append(const CString& devicePath, std::string_view bytes, bool sync) {
-    // A kill during an earlier append can leave a torn last line; a record appended after it would
-    // be glued to it and lost with it.
-    FileTail tail;
-    if (!ReadFileTail(devicePath, tail) ||
-        (!tail.tornPiece.empty() && !TruncateDurably(devicePath, tail.completeLength)))
-        return false;
     const fs::path target = ToHostPath(devicePath);
     struct stat before {};
     const bool created = ::stat(target.c_str(), &before) != 0;
@@ -273,6 +267,12 @@ bool Append(const CString& devicePath, std::string_view bytes, bool sync) {
 }  // namespace
 
 bool AppendDurably(const CString& devicePath, std::string_view bytes) {
+    // A kill during an earlier append can leave a torn last line; a record appended after it would
+    // be glued to it and lost with it.
+    FileTail tail;
+    if (!ReadFileTail(devicePath, tail) ||
+        (!tail.tornPiece.empty() && !TruncateDurably(devicePath, tail.completeLength)))
+        return false;
     return Append(devicePath, bytes, true);
 }
 
@@ -280,11 +280,13 @@ bool AppendWithoutSync(const CString& devicePath, std::string_view bytes) {
     return Append(devicePath, bytes, false);
 }
 
-bool SyncFile(const CString& devicePath, bool folder) {
-    const fs::path target = ToHostPath(devicePath);
-    Descriptor file(OpenRetrying(target, O_RDONLY));
-    return file.valid() && FileCalls().Fsync(file.get()) == 0 &&
-           (!folder || SyncFolder(target.parent_path()));
+bool SyncFile(const CString& devicePath) {
+    Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
+    return file.valid() && FileCalls().Fsync(file.get()) == 0;
+}
+
+bool SyncFolderOf(const CString& devicePath) {
+    return SyncFolder(ToHostPath(devicePath).parent_path());
 }
 
 bool ReadFileTail(const CString& devicePath, FileTail& tail) {

@@ -40,12 +40,14 @@ bool AtomicRewrite(const CString& devicePath, std::string_view bytes);
 // of whole lines. All or nothing: on any failure (a full disk, a failed sync) the file is cut back to
 // its length before the call, and a file the call created is removed.
 bool AppendDurably(const CString& devicePath, std::string_view bytes);
-// The same without the syncs: the bytes survive a kill of the program at once, a power loss only
-// once SyncFile has run (whoever appends this way keeps a synced record of the bytes until then).
+// The same without the syncs and as the file stands, its last line whole or not: the bytes survive
+// a kill of the program at once, a power loss only once SyncFile has run. Whoever appends this way
+// keeps a synced record of the bytes until then, and mends the file's end from it first.
 bool AppendWithoutSync(const CString& devicePath, std::string_view bytes);
-// Syncs the file's contents; with `folder` also its folder, so that a file created since the
-// folder's last sync keeps its name. False when the file cannot be opened or synced.
-bool SyncFile(const CString& devicePath, bool folder);
+// Syncs the file's contents. False when the file cannot be opened or synced.
+bool SyncFile(const CString& devicePath);
+// Syncs the folder that holds the file, so that the names created in it since its last sync stay.
+bool SyncFolderOf(const CString& devicePath);
 
 // The end of a file of lines: its length up to and including the last line feed, and the bytes
 // after it (empty when the file ends with a complete line). A crash during an append can leave

@@ -61,7 +61,7 @@ StoredPointResult CPowerlineStore::StorePoint(const CGpsState& state, const Stor
     const StoreWritten written =
         smoothing ? ctrl_.Commit(point, dialog->Smoothing().Averaged(), SmoothedEpochs(dialog->Smoothing()))
                   : ctrl_.Commit(point, fix, {{fix, tail}});
-    if (written.status != StoreWrite::kStored) Tell(parent_, StoreWriteText(written, false));
+    if (StoreToTell(written)) Tell(parent_, StoreWriteText(written, false));
     if (!PointStored(written)) return {};
     KeepTypedAntenna(survey, dialog->antennaType, dialog->measuredAntenna, dialog->answers.antennaHeight);
     return ctrl_.LastResult();
@@ -75,7 +75,7 @@ StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state, const
     tail.autoValue = ctrl_.Context().autoCondition;
     tail.autoInterval = ctrl_.Context().autoInterval;
     const StoreWritten written = ctrl_.Commit(ctrl_.QuickPoint(), state, {{state, tail}});
-    if (written.status != StoreWrite::kStored) {
+    if (StoreToTell(written)) {
         survey_.SetAutoStoring(false);  // no second box under this one
         Tell(parent_, StoreWriteText(written, true));
     }

@@ -151,7 +151,7 @@ StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState
         point.extraText = NextPointNameOf(point.name, 1);
         host_.KeepTemplate(point);
     }
-    if (written.status != StoreWrite::kStored) Tell(StoreWriteText(written, automatic), automatic);
+    if (StoreToTell(written)) Tell(StoreWriteText(written, automatic), automatic);
     return result;
 }
 

@@ -3,10 +3,13 @@
 // several stores, and a start killed before it told what it finished.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "tests/platform/files/DeviceRootFixture.h"
+#include "tests/platform/files/RecordingCalls.h"
 
 namespace {
 
@@ -28,6 +31,21 @@ const FileCase kFileCases[] = {
     {"shrunk below the store since", "1,", "1,", false},
     {"other lines where the store's belong", "1,a\r\n9\r\n", "1,a\r\n9\r\n", false},
     {"other bytes a power loss left, no line end", "1,a\r\n9,", "1,a\r\n2,b\r\n", true},
+};
+
+// A power loss can leave the unsynced end of a file at its full length as NUL bytes.
+struct DamageCase {
+    const char* name;
+    std::string onDisk;
+    std::string after;
+};
+
+const DamageCase kDamageCases[] = {
+    {"the store's line all NULs", std::string("1,a\r\n") + std::string(5, '\0'), "1,a\r\n2,b\r\n"},
+    {"NULs from inside the line", std::string("1,a\r\n2,") + std::string(3, '\0'), "1,a\r\n2,b\r\n"},
+    {"NULs after its line end", std::string("1,a\r\n2,b\r\n\0\0", 12), std::string("1,a\r\n2,b\r\n\0\0", 12)},
+    {"NULs short of the line's end", std::string("1,a\r\n\0\0", 7), "1,a\r\n2,b\r\n"},
+    {"the line ended, NULs in place of its end", std::string("1,a\r\n2,b\0\0", 10), "1,a\r\n2,b\r\n"},
 };
 
 class StoreJournalTest : public DeviceRootTest {
@@ -54,6 +72,60 @@ TEST_F(StoreJournalTest, EachFileGetsWhatItLacksAndNoMore) {
         EXPECT_EQ(FileExists(L"\\j.qzj"), c.finished);
         DeleteFile(L"\\j.qzj");
     }
+}
+
+// A file whose length is whole but whose store's bytes are NULs is given the store's lines back;
+// bytes the journal does not account for are left to the next store (which cuts them aside).
+TEST_F(StoreJournalTest, NulsWhereTheStoresLinesBelongAreReplacedByThem) {
+    for (const DamageCase& c : kDamageCases) {
+        SCOPED_TRACE(c.name);
+        WriteHostFile("p.xyh", c.onDisk);
+        PutJournal({Record(std::string(kBefore).size())});
+        const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
+        EXPECT_EQ(ReadHostFile("p.xyh"), c.after);
+        EXPECT_EQ(repair.status, c.after == c.onDisk ? JournalRepair::kNone : JournalRepair::kFinished);
+        if (repair.status == JournalRepair::kFinished) {
+            EXPECT_EQ(repair.pointName, L"P7");
+        }
+        DeleteFile(L"\\j.qzj");
+    }
+}
+
+// A power loss after sixteen stores: all their lines in each of the files were left as NULs, and
+// each file is given them all back, in their order, with the lines before and after kept.
+TEST_F(StoreJournalTest, EveryStoreAPowerLossTurnedToNulsComesBackInEachFile) {
+    const char* files[] = {"raw.blh", "p.xyh", "p.rec", "p.lib"};
+    std::vector<StoreRecord> stores;
+    std::string lines;
+    for (int i = 0; i < 16; ++i) {
+        const std::string line = std::to_string(i) + ",x\r\n";
+        StoreRecord record{FromUtf8("P" + std::to_string(i)), {}};
+        for (const char* file : files)
+            record.entries.push_back({CString(L"\\") + FromUtf8(file), 5 + lines.size(), line});
+        lines += line;
+        stores.push_back(record);
+    }
+    for (size_t kept = 0; kept <= lines.size(); kept += lines.size() / 3) {
+        SCOPED_TRACE(kept);
+        for (const char* file : files)
+            WriteHostFile(file, kBefore + lines.substr(0, kept) + std::string(lines.size() - kept, '\0'));
+        PutJournal(stores);
+        const JournalRepairResult repair = FinishInterruptedStore(L"\\j.qzj");
+        EXPECT_EQ(repair.status, kept == lines.size() ? JournalRepair::kNone : JournalRepair::kFinished);
+        for (const char* file : files) EXPECT_EQ(ReadHostFile(file), kBefore + lines) << file;
+        DeleteFile(L"\\j.qzj");
+    }
+}
+
+// A start killed after the lines came back and before the user was told tells at the next start.
+TEST_F(StoreJournalTest, ARestoreIsToldEvenWhenTheStartBeforeWasKilledUntold) {
+    WriteHostFile("p.xyh", std::string("1,a\r\n") + std::string(5, '\0'));
+    PutJournal({Record(5)});
+    ASSERT_EQ(FinishInterruptedStore(L"\\j.qzj").status, JournalRepair::kFinished);
+    const JournalRepairResult again = FinishInterruptedStore(L"\\j.qzj");
+    EXPECT_EQ(again.status, JournalRepair::kFinished);
+    EXPECT_EQ(again.pointName, L"P7");
+    EXPECT_EQ(ReadHostFile("p.xyh"), "1,a\r\n2,b\r\n");
 }
 
 // A store reaches the raw, point, record and library files in turn; a kill leaves the first of them
@@ -176,4 +248,33 @@ TEST_F(StoreJournalTest, ARecordReadsBackAsItWasWritten) {
     EXPECT_EQ(read.records[1].entries[0].bytes, record.entries[0].bytes);
     EXPECT_EQ(read.records[1].entries[1].bytes, "");
     EXPECT_FALSE(read.untoldFinish);
+}
+
+// A run of stores that made three files in one folder and the library in another: settling it syncs
+// each file once and each folder once, then empties the journal.
+TEST_F(StoreJournalTest, SettlingSyncsEachFileAndEachFolderOnce) {
+    std::filesystem::create_directories(root_ / "data");
+    std::vector<StoreRecord> stores;
+    for (uint64_t i = 0; i < 16; ++i)
+        stores.push_back({L"P",
+                          {{L"\\data\\a.blh", 5 * i, "7,x\r\n"},
+                           {L"\\data\\a.xyh", 5 * i, "7,x\r\n"},
+                           {L"\\data\\a.rec", 5 * i, "7,x\r\n"},
+                           {L"\\a.lib", 5 * i, "7,x\r\n"}}});
+    PutJournal(stores);
+    ASSERT_EQ(FinishStores(*ReadStoreJournal(L"\\j.qzj")), std::nullopt);
+    RecordingCalls calls;
+    {
+        const ScopedFileSystemCalls counted(calls);
+        ASSERT_EQ(SettleStoreJournal(L"\\j.qzj"), std::nullopt);
+    }
+    std::vector<std::string> syncs;
+    for (const std::string& call : calls.log)
+        if (call.rfind("fsync ", 0) == 0) syncs.push_back(call.substr(6));
+    std::vector<std::string> expected = {
+        "a.blh", "a.xyh", "a.rec", "a.lib", "data", root_.filename().string(), "j.qzj"};
+    std::sort(syncs.begin(), syncs.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(syncs, expected);
+    EXPECT_EQ(ReadHostFile("j.qzj"), "");
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "foundation/DataFileAppend.h"
 #include "foundation/JobResultFiles.h"
@@ -153,31 +154,63 @@ TEST(StoredPointLines, ATextWithACommaOrALineEndGivesNoLine) {
 
 using DataFileAppendTest = DeviceRootTest;
 
-TEST_F(DataFileAppendTest, ATornLastLineIsCutBeforeTheAppendAndUndoLeavesTheFileAsItWas) {
+// The end of a file the store's journal has already mended: a whole point line without its line end
+// is the user's and gets it before the appended line; anything else after the last line end is no
+// line, and is cut and added to the file's ".bad" copy. Undo leaves the file as Prepare left it.
+TEST_F(DataFileAppendTest, TheLastLineIsKeptWithItsLineEndOrCutAsideAndUndoLeavesTheFile) {
+    using Prepared = DataFileAppend::Prepared;
+    const std::string nuls(7, '\0');
     struct Case {
-        const char* before;  // nullptr: no file
-        const char* prepared;
+        const char* name;
+        std::optional<std::string> before;  // nullopt: no file
+        std::string prepared;
+        Prepared status;
+        std::string appended;  // what the append of "C\r\n" writes
+        std::string bad;       // the ".bad" copy after, "" when none
         bool empty;
     } cases[] = {
-        {nullptr, nullptr, true},       {"", "", true}, {"torn", "", true}, {"A\r\n", "A\r\n", false},
-        {"A\r\nB,1,2", "A\r\n", false},
+        {"no file", std::nullopt, "", Prepared::kReady, "C\r\n", "", true},
+        {"empty", "", "", Prepared::kReady, "C\r\n", "", true},
+        {"whole lines", "A\r\n", "A\r\n", Prepared::kReady, "C\r\n", "", false},
+        {"a point without its line end", "A\r\nB,1,2,3", "A\r\nB,1,2,3", Prepared::kReady, "\r\nC\r\n", "",
+         false},
+        {"a point with its CR only", "A\r\nB,1,2,3\r", "A\r\nB,1,2,3\r", Prepared::kReady, "\nC\r\n", "",
+         false},
+        {"the only line, without its line end", "B,1,2,3", "B,1,2,3", Prepared::kReady, "\r\nC\r\n", "",
+         false},
+        {"a piece that holds no point", "A\r\nB,1,2", "A\r\n", Prepared::kCutAside, "C\r\n", "B,1,2", false},
+        {"nothing but a piece", "torn", "", Prepared::kCutAside, "C\r\n", "torn", true},
+        {"NULs a power loss left", "A\r\n" + nuls, "A\r\n", Prepared::kCutAside, "C\r\n", nuls, false},
+        {"a point line turned NUL at its end", "A\r\nB,1,2,3" + nuls, "A\r\n", Prepared::kCutAside, "C\r\n",
+         "B,1,2,3" + nuls, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         std::filesystem::remove(root_ / "a.xyh");
-        if (c.before) WriteHostFile("a.xyh", c.before);
+        std::filesystem::remove(root_ / "a.xyh.bad");
+        if (c.before) WriteHostFile("a.xyh", *c.before);
         DataFileAppend append;
-        ASSERT_TRUE(append.Prepare(L"\\a.xyh"));
+        ASSERT_EQ(append.Prepare(L"\\a.xyh", HoldsPointPosition), c.status);
         EXPECT_EQ(append.IsEmpty(), c.empty);
-        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh"), c.before != nullptr);
-        if (c.prepared) {
-            EXPECT_EQ(ReadHostFile("a.xyh"), c.prepared);
-        }
+        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh"), c.before.has_value());
+        EXPECT_EQ(c.before ? ReadHostFile("a.xyh") : "", c.prepared);
+        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh.bad") ? ReadHostFile("a.xyh.bad") : "", c.bad);
+        EXPECT_EQ(append.Appended("C\r\n"), c.appended);
         ASSERT_TRUE(append.Append("C\r\n"));
-        EXPECT_EQ(ReadHostFile("a.xyh"), std::string(c.prepared ? c.prepared : "") + "C\r\n");
+        EXPECT_EQ(ReadHostFile("a.xyh"), c.prepared + c.appended);
         ASSERT_TRUE(append.Undo());
-        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh"), c.before != nullptr);
-        if (c.prepared) {
-            EXPECT_EQ(ReadHostFile("a.xyh"), c.prepared);
-        }
+        EXPECT_EQ(std::filesystem::exists(root_ / "a.xyh"), c.before.has_value());
+        EXPECT_EQ(c.before ? ReadHostFile("a.xyh") : "", c.prepared);
     }
+}
+
+// Every piece ever cut stays in the copy, the earlier ones first.
+TEST_F(DataFileAppendTest, PiecesCutAtDifferentTimesAllStayInTheCopy) {
+    for (const char* piece : {"X,1", "Y,2"}) {
+        WriteHostFile("a.xyh", std::string("A,1,2,3\r\n") + piece);
+        DataFileAppend append;
+        ASSERT_EQ(append.Prepare(L"\\a.xyh", HoldsPointPosition), DataFileAppend::Prepared::kCutAside);
+    }
+    EXPECT_EQ(ReadHostFile("a.xyh"), "A,1,2,3\r\n");
+    EXPECT_EQ(ReadHostFile("a.xyh.bad"), "X,1Y,2");
 }

@@ -311,15 +311,18 @@ TEST_F(PowerlineStoreTest, RefusedAndFailedStoresLeaveFilesAndNamesAsTheyWere) {
     EXPECT_EQ(ctrl.Template().extraText, L"Pt5");
     EXPECT_EQ(host.survey.store.NextName(), L"Pt5");
 
-    // A torn last line left by a power loss is cut back before the point is appended.
+    // A piece after the last line end that is no point is cut into the file's ".bad" copy, and told,
+    // before the point is appended.
     host.nameSaves = true;
     WriteHostFile("data/a.xyh", "X,1\r\nPt4,99");
+    ui.ExpectMessageBox(L"a.xyh末尾的损坏内容已移到a.xyh.bad");
     ui.OnModal(generalstore::IDD, [&](CDialog& d) {
         EXPECT_EQ(ui.GetText(d, plstore::kName), L"Pt5");
         ui.Click(d, IDOK);
     });
     ASSERT_EQ(store.StorePoint(TestFix(), request).number, 1);
     EXPECT_EQ(Text("data/a.xyh").Left(9), L"X,1\r\nPt5,");
+    EXPECT_EQ(ReadHostFile("data/a.xyh.bad"), "Pt4,99");
     EXPECT_EQ(host.survey.store.NextName(), L"Pt6");
     // A screen opened later continues after the job's names.
     EXPECT_EQ(CPointStoreCtrl(host, host.survey).OfferedName(), L"Pt6");

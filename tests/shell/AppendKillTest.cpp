@@ -17,6 +17,7 @@
 #include "foundation/DataFileAppend.h"
 #include "foundation/JobResultFiles.h"
 #include "foundation/PointLines.h"
+#include "foundation/RecordFile.h"
 #include "platform/files/DevicePath.h"
 #include "platform/files/FileOps.h"
 #include "platform/files/FileSystemCalls.h"
@@ -69,6 +70,11 @@ struct Appender {
     std::function<bool(uint32_t)> append;
 };
 
+bool HoldsRecordLine(std::string_view line) {
+    PointRecord point;
+    return ParseRecordLine(line, point);
+}
+
 // A write that is cut at the armed byte and never returns: the process is gone.
 struct Killed {};
 class KillingCalls : public FileSystemCalls {
@@ -97,7 +103,8 @@ const Appender* Appenders() {
              PointRecord point;
              point.name = Tagged(seq);
              DataFileAppend file;
-             return file.Prepare(L"\\data.rec") && file.Append(ToGbk(FormatRecordLine(point)));
+             return file.Prepare(L"\\data.rec", HoldsRecordLine) != DataFileAppend::Prepared::kFailed &&
+                    file.Append(ToGbk(FormatRecordLine(point)));
          }},
         {"Bluetooth list", L"\\BluetoothList", "0,00:11\r\n",
          [](uint32_t seq) {
@@ -114,7 +121,8 @@ const Appender* Appenders() {
         {"point file", L"\\pts.xyh", "",
          [](uint32_t seq) {
              DataFileAppend file;
-             return file.Prepare(L"\\pts.xyh") && file.Append(ToUtf8(Tagged(seq)) + "\r\n");
+             return file.Prepare(L"\\pts.xyh", HoldsPointPosition) != DataFileAppend::Prepared::kFailed &&
+                    file.Append(ToUtf8(Tagged(seq)) + "\r\n");
          }},
         {"base watch line", L"\\basecoord.blh", "",
          [](uint32_t seq) { return AppendDurably(L"\\basecoord.blh", ToUtf8(Tagged(seq)) + "\r\n"); }},

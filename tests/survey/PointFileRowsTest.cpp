@@ -92,17 +92,36 @@ TEST_F(PointFileRowsTest, ChangesRewriteEveryLineFromItsRecord) {
     EXPECT_EQ(rows.Record(1).name, L"桩1");
 }
 
-TEST_F(PointFileRowsTest, ALastPointWithoutItsLineEndIsKeptByAChangeAndJoins) {
+// A file made on a PC often ends without its last line end: that point is a row at once, a change
+// gives it its line end, and a store after it (which gives it the line end first) joins above it.
+TEST_F(PointFileRowsTest, ALastPointWithoutItsLineEndIsListedAndKeptByAChangeOrAStore) {
     const std::string last = ToGbk(CString(L"桩9,1.000,2.000,3.000,码,1.000,10,,,,,,,1,3,2") + kTail);
-    WriteHostFile("data/road.xyh", Golden("antenna.xyh") + last);
-    ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
-    ASSERT_EQ(rows.Count(), 3);
-    ASSERT_EQ(rows.Delete(2), PointFileRows::Change::kDone);
-    EXPECT_EQ(rows.Count(), 3);
-    EXPECT_EQ(rows.JoinedByLastChange(), 1);
-    EXPECT_EQ(rows.Record(0).name, L"桩9");
-    const std::string file = File();
-    EXPECT_EQ(file.substr(file.size() - last.size() - 2), last + "\r\n");
+    const std::string stored =
+        ToGbk(CString(L"桩10,1.000,2.000,3.000,码,1.000,10,,,,,,,1,3,2") + kTail + L"\r\n");
+    for (const char* end : {"", "\r"}) {
+        SCOPED_TRACE(*end ? "CR" : "no line end");
+        WriteHostFile("data/road.xyh", Golden("antenna.xyh") + last + end);
+        ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+        ASSERT_EQ(rows.Count(), 4);
+        EXPECT_EQ(rows.Skipped(), 0u);
+        EXPECT_EQ(rows.Record(0).name, L"桩9");
+        EXPECT_DOUBLE_EQ(rows.Record(0).pointH, 3.0);
+
+        WriteHostFile("data/road.xyh", Golden("antenna.xyh") + last + "\r\n" + stored);
+        ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+        ASSERT_EQ(rows.Count(), 5);
+        EXPECT_EQ(rows.Record(0).name, L"桩10");
+        EXPECT_EQ(rows.Record(1).name, L"桩9");
+
+        WriteHostFile("data/road.xyh", Golden("antenna.xyh") + last + end);
+        ASSERT_EQ(rows.Open(kPath), PointFileRows::Read::kRead);
+        ASSERT_EQ(rows.Delete(2), PointFileRows::Change::kDone);
+        EXPECT_EQ(rows.Count(), 3);
+        EXPECT_EQ(rows.JoinedByLastChange(), 0);
+        EXPECT_EQ(rows.Record(0).name, L"桩9");
+        const std::string file = File();
+        EXPECT_EQ(file.substr(file.size() - last.size() - 2), last + "\r\n");
+    }
 }
 
 TEST_F(PointFileRowsTest, LinesThatHoldNoPointAreCountedAndKeptAsTheyWere) {

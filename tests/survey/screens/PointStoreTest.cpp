@@ -292,15 +292,29 @@ TEST_F(PointStoreTest, StopAfterNoneOneOrFiveEpochs) {
     EXPECT_EQ(LineField(points[1], 0), L"点8");
 }
 
-TEST_F(PointStoreTest, ATornLastLineIsCutAndAnEmptyRawFileGetsItsHeaders) {
+// Bytes after the last line end that are no line of the file are cut into its ".bad" copy and told
+// once; a whole line without its line end is kept and given it before the point's line.
+TEST_F(PointStoreTest, ATornLastLineIsCutAsideAWholeOneKeptAndAnEmptyRawFileGetsItsHeaders) {
     WriteHostFile("data/a.xyh", "A,1\r\nB,2,tor");
     WriteHostFile("data/a.blh", "");
     WriteHostFile("a.lib", "1,A,1,2,3,c\r\n2,B");
     Mode(3);
+    ui.ExpectMessageBox(
+        Stopped(L"a.lib末尾的损坏内容已移到a.lib.bad\na.xyh末尾的损坏内容已移到a.xyh.bad").c_str());
     ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
     EXPECT_EQ(Text("data/a.xyh").Left(8), L"A,1\r\n点7,");
     EXPECT_EQ(Text("data/a.blh").Left(43), CString(kHeaders).Left(43));
     EXPECT_EQ(Text("a.lib"), L"1,A,1,2,3,c\r\n4,点7,1000.000,2000.000,50.000,\r\n");
+    EXPECT_EQ(ReadHostFile("data/a.xyh.bad"), "B,2,tor");
+    EXPECT_EQ(ReadHostFile("a.lib.bad"), "2,B");
+
+    // Lines typed on a PC, the last without its line end: kept.
+    WriteHostFile("a.lib", "1,K1,1,2,3,c");
+    const std::string points = ReadHostFile("data/a.xyh") + "K2,1,2,3";
+    WriteHostFile("data/a.xyh", points);
+    ASSERT_EQ(store.StoreQuickPoint(TestFix(), request).number, 1);
+    EXPECT_EQ(ReadHostFile("data/a.xyh").substr(0, points.size() + 2), points + "\r\n");
+    EXPECT_EQ(Text("a.lib").Left(16), L"1,K1,1,2,3,c\r\n4,");
 }
 
 TEST_F(PointStoreTest, AFullDiskMidLineLeavesEveryFileAsItWasAndStopsAutomaticStoring) {
