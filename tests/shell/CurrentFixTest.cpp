@@ -137,3 +137,32 @@ TEST_F(CurrentFixTest, TheTimesOfBothKindsOfFixAreStoredOnOneScale) {
     }
     EXPECT_EQ(stored, (std::vector<std::string>{"11:00:00", "11:00:01", "11:00:02", "11:00:03"}));
 }
+
+// A GSA of geometry worse than 100 is taken, and the fix's PDOP shown and stored as 99.9; a GSA refused
+// after it leaves no geometry, so the next fix carries none rather than the last good one.
+TEST_F(CurrentFixTest, AGsaBeyond100IsBoundedAndARefusedOneLeavesNoGeometry) {
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardOemD; });
+    const struct {
+        const char* dops;
+        const char* shown;
+        const char* stored;  // PDOP column of the point stored, and the satellites column
+        const char* satellites;
+    } rows[] = {
+        {"1.6,0.9,1.3", "1.600", "1.60", "03"},
+        {"120.0,80.0,90.0", "99.900", "99.90", "03"},
+        {"1e308,0.9,1.3", "0.000", "0.00", "00"},
+        {"9.9,1.6,0.9,1", "0.000", "0.00", "00"},
+    };
+    int second = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dops);
+        Feed(sim::NmeaSentence(std::string("GPGSA,A,3,02,05,07,,,,,,,,,,") + row.dops));
+        Feed(sim::GgaSentence(At(0, second++)));
+        EXPECT_EQ(ToUtf8(FrameProbe::View(frame)->Texts().pdop), row.shown);
+        ASSERT_FALSE(StoreWithKeyA(true).empty());
+        const std::vector<CString> fields = SplitFields(StoredLines().back(), L',', 12);
+        EXPECT_EQ(ToUtf8(fields[10]), row.stored);
+        EXPECT_EQ(ToUtf8(fields[9]), row.satellites);
+        ui_.Advance(1000);
+    }
+}
