@@ -18,19 +18,20 @@ namespace {
 
 constexpr int kBoards[] = {kBoardOemD, kBoardOemV};
 
-// One step of a row: the board's fix or a ZDA at a second of the row's minute, and the time until the
-// next step.
+// One step of a row: the board's fix or a ZDA at a second of the row's minute (the ZDA `hours` off, as
+// from a receiver set to local time), and the time until the next step.
 struct Step {
     bool zda;  // else the board's fix
     double second;
     int afterMs;
+    int hours = 0;
 };
 
 Step Fix(double second, int afterMs = 0) {
     return {false, second, afterMs};
 }
-Step Zda(double second) {
-    return {true, second, 0};
+Step Zda(double second, int hours = 0) {
+    return {true, second, 0, hours};
 }
 
 class CurrentFixTest : public FrameTest {
@@ -79,7 +80,8 @@ protected:
     void Run(int board, int minute, const std::vector<Step>& steps) {
         ChangeSystemRecord(FrameProbe::Job(frame), [board](LastFilesRecord& r) { r.nGPSOEMType = board; });
         for (const Step& step : steps) {
-            const sim::Epoch e = At(minute, step.second);
+            sim::Epoch e = At(minute, step.second);
+            e.hour = (e.hour + step.hours + 24) % 24;
             if (step.zda)
                 Feed(sim::ZdaSentence(e));
             else
@@ -94,10 +96,11 @@ protected:
 
 }  // namespace
 
-// A fix the receiver keeps repeating, or whose own time lies behind the receiver's newest, is shown as
-// stale and never stored: 2 s (twice the receiver's interval when that is longer) is the most either may
-// be. Each row's times follow those of the row before it, as a receiver's do.
-TEST_F(CurrentFixTest, ARepeatedOrOldFixIsShownStaleAndNeverStored) {
+// A fix the receiver keeps repeating is shown as stale and never stored once it has been for 2 s (twice
+// the receiver's interval when that is longer). A fix whose time advances is current however far the
+// receiver's ZDA lies from it: whole hours off is a ZDA in local time. Each row's times follow those of
+// the row before it, as a receiver's do.
+TEST_F(CurrentFixTest, ARepeatedFixIsShownStaleAndNeverStored) {
     const struct {
         const char* name;
         std::vector<Step> steps;
@@ -110,8 +113,14 @@ TEST_F(CurrentFixTest, ARepeatedOrOldFixIsShownStaleAndNeverStored) {
          {Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0)},
          false},
         {"2 s behind the ZDA", {Zda(2), Fix(0)}, true},
-        {"2.5 s behind the ZDA", {Zda(2.5), Fix(0)}, false},
-        {"10 s behind the ZDA", {Zda(10), Fix(0)}, false},
+        {"2.5 s behind the ZDA", {Zda(2.5), Fix(0)}, true},
+        {"10 s behind the ZDA", {Zda(10), Fix(0)}, true},
+        {"a ZDA 8 h ahead", {Fix(0, 1000), Zda(1, 8), Fix(1, 1000), Zda(2, 8), Fix(2)}, true},
+        {"a ZDA 5 h behind", {Fix(0, 1000), Zda(1, -5), Fix(1, 1000), Zda(2, -5), Fix(2)}, true},
+        {"one ZDA 3 h ahead", {Fix(0, 1000), Zda(1, 3), Fix(1, 1000), Fix(2)}, true},
+        {"repeated after a ZDA 8 h ahead",
+         {Fix(0, 1000), Zda(1, 8), Fix(0, 1000), Fix(0, 100), Fix(0)},
+         false},
     };
     int minute = 0;
     for (const int board : kBoards) {
