@@ -27,13 +27,6 @@ bool IsStaleFix(const CGpsState& fix, uint64_t nowMs) {
     return now < *fix.fixTimeMs || static_cast<uint64_t>(now - *fix.fixTimeMs) > StaleAgeMs(fix);
 }
 
-void FixStamper::HearReceiverTime(uint32_t utcMs, uint64_t nowMs) {
-    const bool older = newestUtcMs_ && MsAfter(utcMs, *newestUtcMs_) < 0;
-    if (older && nowMs - newestHeardMs_ <= StaleAgeOf(IntervalMs())) return;
-    newestUtcMs_ = utcMs;
-    newestHeardMs_ = nowMs;
-}
-
 void FixStamper::Stamp(CGpsState& fix, uint64_t nowMs, std::optional<uint32_t> fixUtcMs) {
     const bool newEpoch = !stamped_ || nowMs >= lastMs_ + kSameEpochMs;
     if (stamped_ && newEpoch) {
@@ -43,15 +36,14 @@ void FixStamper::Stamp(CGpsState& fix, uint64_t nowMs, std::optional<uint32_t> f
     if (newEpoch) lastMs_ = nowMs;
     fix.fixIntervalMs = static_cast<uint32_t>(std::min<uint64_t>(IntervalMs(), UINT32_MAX));
 
-    // New content starts its age afresh; a repeated one, or one without a time after one with it,
-    // keeps the age it has.
+    // A time moved on from the last fix's starts the age afresh; a repeated one, one set back, or none
+    // after a fix with one keeps the age it has. Fixes that never carry a time are new each time.
     const int64_t now = static_cast<int64_t>(nowMs);
-    if (fixUtcMs ? fixUtcMs != fixUtcMs_ : !fixUtcMs_) fixSinceMs_ = now;
+    const bool advances = !fixUtcMs_ || (fixUtcMs && MsAfter(*fixUtcMs, *fixUtcMs_) > 0);
+    if (advances) fixSinceMs_ = now;
     if (fixUtcMs) fixUtcMs_ = fixUtcMs;
     stamped_ = true;
-    const int64_t behind =
-        fixUtcMs_ && newestUtcMs_ ? std::max<int64_t>(0, MsAfter(*newestUtcMs_, *fixUtcMs_)) : 0;
-    fix.fixTimeMs = std::min(fixSinceMs_, now - behind);
+    fix.fixTimeMs = fixSinceMs_;
 }
 
 uint64_t FixStamper::IntervalMs() const {

@@ -1,9 +1,11 @@
 #pragma once
-// How old a position may be and still be stored. A fix is as old as the longer of two ages: since its
-// content first arrived (a receiver that keeps repeating a fix does not make it new), and how far its
-// own time lies behind the newest time the receiver gave. The frame stamps every fix it takes with the
-// program clock and with the receiver's output interval as it was last seen; a store refuses a fix that
-// has grown older than twice that interval (2 s at least), and the main view shows it as stale.
+// How old a position may be and still be stored. A fix is as old as its content: it is new when its own
+// time has moved on from the fix before it, and a receiver that keeps repeating a fix does not make it
+// new. Only whether it advances counts, not how far it lies from the other times the receiver gives: a
+// ZDA whole hours off (a receiver set to local time) is another time scale, not an old fix. The frame
+// stamps every fix it takes with the program clock and with the receiver's output interval as it was
+// last seen; a store refuses a fix that has grown older than twice that interval (2 s at least), and the
+// main view shows it as stale.
 #include <cstdint>
 #include <optional>
 
@@ -22,12 +24,8 @@ bool IsStaleFix(const CGpsState& fix, uint64_t nowMs);
 // is no gap. The receiver's times are UTC times of day in ms, compared across midnight.
 class FixStamper {
 public:
-    // A time the receiver gave in any line, heard at `nowMs`. The newest is kept until a later one
-    // comes, or until it has gone unconfirmed for the stale age: a receiver that set its clock back is
-    // trusted again after that.
-    void HearReceiverTime(uint32_t utcMs, uint64_t nowMs);
-    // Stamps `fix`, taken at `nowMs`, whose own time is `fixUtcMs` (heard before); a fix without one
-    // is as old as the fix before it, or new when none came before.
+    // Stamps `fix`, taken at `nowMs`, whose own time is `fixUtcMs`; a fix without one is as old as the
+    // fix before it, or new when no fix before it had a time.
     void Stamp(CGpsState& fix, uint64_t nowMs, std::optional<uint32_t> fixUtcMs = std::nullopt);
 
 private:
@@ -37,8 +35,6 @@ private:
     uint64_t lastGapMs_ = 0;
     uint64_t gapBeforeMs_ = 0;
     bool stamped_ = false;
-    std::optional<uint32_t> newestUtcMs_;  // the newest time the receiver gave, and when
-    uint64_t newestHeardMs_ = 0;
-    std::optional<uint32_t> fixUtcMs_;  // the last fix's own time, and since when it has been seen
-    int64_t fixSinceMs_ = 0;
+    std::optional<uint32_t> fixUtcMs_;  // the last fix's own time
+    int64_t fixSinceMs_ = 0;            // when the last fix whose time advanced arrived
 };

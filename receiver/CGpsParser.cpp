@@ -195,8 +195,10 @@ int CGpsParser::Parse(std::string_view line, CGpsState& state, int& type) {
     if (type == kLineGga && TakesGgaUnread()) return 1;
     FieldViews f;
     const bool framed = sentence.framing == Framing::kNmea ? f.CutNmeaSentence(line) : f.CutBoardLog(line);
-    if (!framed || f.Count() < sentence.minFields || f.Count() > sentence.maxFields) return 0;
-    return (this->*sentence.decode)(f, state);
+    const bool counted = framed && f.Count() >= sentence.minFields && f.Count() <= sentence.maxFields;
+    const int taken = counted ? (this->*sentence.decode)(f, state) : 0;
+    if (!taken && (type == kLineGsa || type == kLineGnGsa)) ForgetGeometry(state);
+    return taken;
 }
 
 CString CGpsParser::SolutionStateText(const CString& text) const {

@@ -37,7 +37,7 @@ void ParseGga(const CString& line, GgaRecord& out, GgaRecord& frameRecord) {
     const std::vector<CString> f = SplitFields(sentence.Mid(7), L',', 14);
     const double latitude = Angle(f[1], 2, f[2]);
     const double longitude = Angle(f[3], 3, f[4]);
-    const double hdop = FieldDouble(f[7]);
+    const double hdop = DopField(f[7].str());
     const std::optional<int> quality = CheckedInt(f[5].str());
     const std::optional<int> satellites = CheckedInt(f[6].str());
     // A damaged sentence is neither kept nor uploaded.
@@ -45,7 +45,7 @@ void ParseGga(const CString& line, GgaRecord& out, GgaRecord& frameRecord) {
         !CheckNmeaFraming(sentence, &sentence) || !IsFixedNumber(f[1].str(), 4) ||
         !IsFixedNumber(f[3].str(), 5) || !IsNmeaMinutes(f[1].str(), 2) || !IsNmeaMinutes(f[3].str(), 3) ||
         !IsHemisphere(f[2].str(), L"NS") || !IsHemisphere(f[4].str(), L"EW") || !IsLatitude(latitude) ||
-        !IsLongitude(longitude) || !IsDop(hdop) || !quality || !satellites) {
+        !IsLongitude(longitude) || std::isnan(hdop) || !quality || !satellites) {
         frameRecord.valid = 0;
         return;
     }

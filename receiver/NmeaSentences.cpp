@@ -3,8 +3,8 @@
 // checked as well (by the table in CGpsParser.cpp): two dropped or doubled commas leave the XOR check
 // as it was.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -70,13 +70,12 @@ constexpr int kUnused = -1;
 using UsedSatellites = std::array<int, 12>;
 
 // A DOP field of a GSA sentence in fix mode `mode` (1 none, 2 two-dimensional, 3 three-dimensional):
-// a positive number, or empty where the mode has no such DOP (none without a fix, no vertical one in
+// a DOP (DopField), or empty where the mode has no such DOP (none without a fix, no vertical one in
 // two dimensions), which reads as 0, none.
 double GsaDop(std::string_view field, int mode, bool vertical) {
     const bool mayBeEmpty = mode == 1 || (mode == 2 && vertical);
     if (mayBeEmpty && field.empty()) return 0.0;
-    const double dop = FieldDouble(field);
-    return IsDop(dop) ? dop : std::numeric_limits<double>::quiet_NaN();
+    return DopField(field);
 }
 
 // The system of NMEA 4.1, the 19th field of a GSA sentence: one hex digit, 1 (GPS) to F.
@@ -85,13 +84,35 @@ bool IsSystemId(std::string_view field) {
            ((field[0] >= '1' && field[0] <= '9') || (field[0] >= 'A' && field[0] <= 'F'));
 }
 
+// The unit of a number field's last digit: 0.01 for "1.05", 1 for "2".
+double LastDigitUnit(std::string_view field) {
+    const size_t point = field.find('.');
+    double unit = 1.0;
+    for (size_t i = point == std::string_view::npos ? field.size() : point + 1; i < field.size(); ++i)
+        unit /= 10.0;
+    return unit;
+}
+
+// A three-dimensional fix's DOPs hold PDOP^2 = HDOP^2 + VDOP^2. Each written DOP may be off by a unit
+// of its last digit, and a receiver that caps its DOPs writes the PDOP no larger than the cap: it fits
+// when it is at least the larger of the other two and at most their root sum of squares. DOPs shifted
+// by a field inserted before them (the PDOP read from a satellite field, the HDOP from the PDOP) do not.
+bool DopsFit(const FieldViews& f, double pdop, double hdop, double vdop) {
+    const double p = LastDigitUnit(f[15]);
+    const double h = LastDigitUnit(f[16]);
+    const double v = LastDigitUnit(f[17]);
+    return pdop + p >= std::max(hdop - h, vdop - v) && pdop - p <= std::hypot(hdop + h, vdop + v);
+}
+
 // $--GSA,mode,fix,(12 satellites),pdop,hdop,vdop,[system]*hh
 //        1    2   3-14            15   16   17   18
 // The used satellites into `used` and the DOPs stored; false, and the state untouched, when the
-// sentence is refused: a fix mode or satellite that is no number, a DOP that is no DOP (IsDop), or a
-// system that is none: a field inserted elsewhere would shift the DOPs into the wrong places.
+// sentence is refused: a fix mode or satellite that is no number, a DOP that is no DOP (DopField), or a
+// system that is none or follows DOPs of a three-dimensional fix that do not fit each other: a field
+// inserted elsewhere would shift the DOPs into the wrong places.
 bool ReadGsa(const FieldViews& f, CGpsState& state, UsedSatellites& used) {
-    if (f.Count() > 18 && !IsSystemId(f[18])) return false;
+    const bool hasSystem = f.Count() > 18;
+    if (hasSystem && !IsSystemId(f[18])) return false;
     for (size_t i = 0; i < used.size(); ++i) {
         const std::optional<int> number = OptionalInt(f[3 + i], kUnused);
         if (!number || *number < kUnused || *number > kMaxSatelliteNumber) return false;
@@ -105,6 +126,7 @@ bool ReadGsa(const FieldViews& f, CGpsState& state, UsedSatellites& used) {
     const double hdop = GsaDop(f[16], mode, false);
     const double vdop = GsaDop(f[17], mode, true);
     if (!AllFinite({pdop, hdop, vdop})) return false;
+    if (hasSystem && mode == 3 && !DopsFit(f, pdop, hdop, vdop)) return false;
     state.pdop = pdop;
     state.hdop = hdop;
     state.vdop = vdop;
@@ -144,8 +166,8 @@ int CGpsParser::ParseGga(const FieldViews& f, CGpsState& state) {
     const std::optional<int> quality = CheckedInt(f[6]);
     const double age = OptionalDouble(f[13], 0.0);
     const double separation = OptionalDouble(f[11], 0.0);
-    const double hdop = OptionalDouble(f[8], 1.0);
-    if (!quality || *quality < 0 || *quality > kMaxGgaQuality || !IsQuality(age) || !IsDop(hdop) ||
+    const double hdop = f[8].empty() ? 1.0 : DopField(f[8]);
+    if (!quality || *quality < 0 || *quality > kMaxGgaQuality || !IsQuality(age) || std::isnan(hdop) ||
         !IsHeight(separation))
         return 0;
     const double height = FieldDouble(f[9]) + separation;
@@ -186,6 +208,13 @@ int CGpsParser::ParseGga(const FieldViews& f, CGpsState& state) {
     state.longitude = longitude;
     state.height = height;
     return 1;
+}
+
+void CGpsParser::ForgetGeometry(CGpsState& state) {
+    state.pdop = state.hdop = state.vdop = 0.0;
+    state.gpsUsedList.fill(0);
+    state.gloUsedList.fill(0);
+    state.gpsUsedCount = state.gloUsedCount = 0;
 }
 
 // As ReadGsa: the GPS satellites used.

@@ -284,8 +284,23 @@ bool IsQuality(double value) {
     return value >= 0.0 && std::isfinite(value);
 }
 
-bool IsDop(double value) {
-    return value > 0.0 && value < 100.0;
+namespace {
+template <typename Char>
+double ReadDop(std::basic_string_view<Char> field) {
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    if (field.empty() || !(IsDigit(field[0]) || field[0] == '.')) return kNone;
+    double value = 0.0;
+    if (field_numbers::ReadShort(field, value) != field_numbers::ShortRead::kNumber) return kNone;
+    return value > 0.0 && value < 1000.0 ? value : kNone;
+}
+}  // namespace
+
+double DopField(std::string_view field) {
+    return ReadDop(field);
+}
+
+double DopField(std::wstring_view field) {
+    return ReadDop(field);
 }
 
 bool IsBaseHeight(double metres) {

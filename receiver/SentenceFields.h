@@ -85,9 +85,11 @@ bool IsLongitude(double degrees);                   // -180 to 180
 bool IsHeight(double metres);                       // within 100 km of the ellipsoid
 bool IsEarthCentred(double x, double y, double z);  // each within 10,000 km of the centre
 bool IsQuality(double value);                       // an RMS: finite and not negative
-// A dilution of precision as the receivers write it: positive, with at most two digits before the
-// point (99.9 or 99.99 is what they send without a usable geometry).
-bool IsDop(double value);
+// A dilution of precision field as the receivers write it: digits with an optional point (no sign, no
+// exponent), positive, at most three digits before the point. Geometry worse than 100 is real (the
+// position's quality step shows it as 99.9); NaN for any other field, empty among them.
+double DopField(std::string_view field);
+double DopField(std::wstring_view field);
 // A base position the receiver reports: within -1 km to +10 km of the ellipsoid.
 bool IsBaseHeight(double metres);
 // An NMEA angle field ("ddmm.mmmm" or "dddmm.mmmm") whose minutes are below 60; empty passes.

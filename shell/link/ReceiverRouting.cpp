@@ -39,8 +39,6 @@ void ReceiverLink::HandleLine(std::string_view line) {
     TellParserTheBoard();
     int type = kLineNone;
     if (!parser_.Parse(line, state_, type)) return;
-    if (const std::optional<uint32_t> heard = parser_.LineUtcMs())
-        stamper_.HearReceiverTime(*heard, ProgramTimeMs());
     switch (type) {
         case kLineBestPos:
             OnPositionLog();

@@ -96,7 +96,7 @@ LRESULT CFrmGraphView::OnPositionMsg(WPARAM state, LPARAM) {
     }
     TextTriple names;
     texts_ = ViewStatusTexts::FromFix(latest_, job_.Settings(), job_.PointStore().GetLastNames(names));
-    // A fix can arrive stale: the receiver repeated it, or its own time lies behind the receiver's.
+    // A fix can arrive stale: the receiver repeated it, or its own time did not move on.
     if (IsStaleNow(latest_)) texts_.solution = ViewStatusTexts::kStaleText;
     ShowStatusTexts();
     CClientDC dc(&plot_);

@@ -18,19 +18,20 @@ namespace {
 
 constexpr int kBoards[] = {kBoardOemD, kBoardOemV};
 
-// One step of a row: the board's fix or a ZDA at a second of the row's minute, and the time until the
-// next step.
+// One step of a row: the board's fix or a ZDA at a second of the row's minute (the ZDA `hours` off, as
+// from a receiver set to local time), and the time until the next step.
 struct Step {
     bool zda;  // else the board's fix
     double second;
     int afterMs;
+    int hours = 0;
 };
 
 Step Fix(double second, int afterMs = 0) {
     return {false, second, afterMs};
 }
-Step Zda(double second) {
-    return {true, second, 0};
+Step Zda(double second, int hours = 0) {
+    return {true, second, 0, hours};
 }
 
 class CurrentFixTest : public FrameTest {
@@ -79,7 +80,8 @@ protected:
     void Run(int board, int minute, const std::vector<Step>& steps) {
         ChangeSystemRecord(FrameProbe::Job(frame), [board](LastFilesRecord& r) { r.nGPSOEMType = board; });
         for (const Step& step : steps) {
-            const sim::Epoch e = At(minute, step.second);
+            sim::Epoch e = At(minute, step.second);
+            e.hour = (e.hour + step.hours + 24) % 24;
             if (step.zda)
                 Feed(sim::ZdaSentence(e));
             else
@@ -94,10 +96,11 @@ protected:
 
 }  // namespace
 
-// A fix the receiver keeps repeating, or whose own time lies behind the receiver's newest, is shown as
-// stale and never stored: 2 s (twice the receiver's interval when that is longer) is the most either may
-// be. Each row's times follow those of the row before it, as a receiver's do.
-TEST_F(CurrentFixTest, ARepeatedOrOldFixIsShownStaleAndNeverStored) {
+// A fix the receiver keeps repeating is shown as stale and never stored once it has been for 2 s (twice
+// the receiver's interval when that is longer). A fix whose time advances is current however far the
+// receiver's ZDA lies from it: whole hours off is a ZDA in local time. Each row's times follow those of
+// the row before it, as a receiver's do.
+TEST_F(CurrentFixTest, ARepeatedFixIsShownStaleAndNeverStored) {
     const struct {
         const char* name;
         std::vector<Step> steps;
@@ -110,8 +113,14 @@ TEST_F(CurrentFixTest, ARepeatedOrOldFixIsShownStaleAndNeverStored) {
          {Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0, 1000), Fix(0)},
          false},
         {"2 s behind the ZDA", {Zda(2), Fix(0)}, true},
-        {"2.5 s behind the ZDA", {Zda(2.5), Fix(0)}, false},
-        {"10 s behind the ZDA", {Zda(10), Fix(0)}, false},
+        {"2.5 s behind the ZDA", {Zda(2.5), Fix(0)}, true},
+        {"10 s behind the ZDA", {Zda(10), Fix(0)}, true},
+        {"a ZDA 8 h ahead", {Fix(0, 1000), Zda(1, 8), Fix(1, 1000), Zda(2, 8), Fix(2)}, true},
+        {"a ZDA 5 h behind", {Fix(0, 1000), Zda(1, -5), Fix(1, 1000), Zda(2, -5), Fix(2)}, true},
+        {"one ZDA 3 h ahead", {Fix(0, 1000), Zda(1, 3), Fix(1, 1000), Fix(2)}, true},
+        {"repeated after a ZDA 8 h ahead",
+         {Fix(0, 1000), Zda(1, 8), Fix(0, 1000), Fix(0, 100), Fix(0)},
+         false},
     };
     int minute = 0;
     for (const int board : kBoards) {
@@ -136,4 +145,33 @@ TEST_F(CurrentFixTest, TheTimesOfBothKindsOfFixAreStoredOnOneScale) {
         ui_.Advance(1000);
     }
     EXPECT_EQ(stored, (std::vector<std::string>{"11:00:00", "11:00:01", "11:00:02", "11:00:03"}));
+}
+
+// A GSA of geometry worse than 100 is taken, and the fix's PDOP shown and stored as 99.9; a GSA refused
+// after it leaves no geometry, so the next fix carries none rather than the last good one.
+TEST_F(CurrentFixTest, AGsaBeyond100IsBoundedAndARefusedOneLeavesNoGeometry) {
+    ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardOemD; });
+    const struct {
+        const char* dops;
+        const char* shown;
+        const char* stored;  // PDOP column of the point stored, and the satellites column
+        const char* satellites;
+    } rows[] = {
+        {"1.6,0.9,1.3", "1.600", "1.60", "03"},
+        {"120.0,80.0,90.0", "99.900", "99.90", "03"},
+        {"1e308,0.9,1.3", "0.000", "0.00", "00"},
+        {"9.9,1.6,0.9,1", "0.000", "0.00", "00"},
+    };
+    int second = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dops);
+        Feed(sim::NmeaSentence(std::string("GPGSA,A,3,02,05,07,,,,,,,,,,") + row.dops));
+        Feed(sim::GgaSentence(At(0, second++)));
+        EXPECT_EQ(ToUtf8(FrameProbe::View(frame)->Texts().pdop), row.shown);
+        ASSERT_FALSE(StoreWithKeyA(true).empty());
+        const std::vector<CString> fields = SplitFields(StoredLines().back(), L',', 12);
+        EXPECT_EQ(ToUtf8(fields[10]), row.stored);
+        EXPECT_EQ(ToUtf8(fields[9]), row.satellites);
+        ui_.Advance(1000);
+    }
 }
