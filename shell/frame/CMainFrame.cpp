@@ -50,6 +50,8 @@ void CMainFrame::StartUp() {
     // Over the first screen and owned by the frame: the splash's going does not take the box, and
     // positions flow while it is up.
     notices_.TellWaiting(m_hWnd);
+    // Last: a start that names its job has told all it met.
+    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.SystemRecord().szDataFile + L">");
 }
 
 void CMainFrame::StartUpGathering() {
@@ -58,7 +60,6 @@ void CMainFrame::StartUpGathering() {
     UpdateWindow();
     SetForegroundWindow();
     RecalcViewLayout();
-    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.SystemRecord().szDataFile + L">");
     ConnectJobReceiver();
     // The built-in Bluetooth module's port opens, but nothing here links the module to a receiver.
     if (supervision_.OnBuiltInModule()) ResetAndNotify(Supervision::kModuleUnlinkedText);

@@ -48,8 +48,9 @@ public:
 
     // Creates the window with its command bar and view; false when any part fails.
     BOOL CreateFrame();
-    // Start-up once the window is made: the job's files and converters, the point store, the title
-    // and the receiver connection; the stored points are read after the first screen, off this thread.
+    // Start-up once the window is made: the job's files and converters, the point store and the
+    // receiver connection; the stored points are read after the first screen, off this thread. What
+    // start-up met is told in one box over the first screen, and the title comes once it is answered.
     void StartUp();
 
 protected:
