@@ -8,10 +8,11 @@ CString DamagedCopyPath(const CString& path) {
     return path + L".bad";
 }
 
-CString DamagedCopyNotice(const CString& path) {
+CString DamagedCopyNotice(const CString& path, bool defaultsTaken) {
     const CString name = path.Mid(path.ReverseFind(L'\\') + 1);
-    return Format(L"%s已损坏,不能使用的设置已换为默认值,原文件保存为%s", name.c_str(),
-                  DamagedCopyPath(path).c_str());
+    const wchar_t* const done =
+        defaultsTaken ? L"不能使用的设置已换为默认值" : L"设置均已保留,不能识别的内容已删除";
+    return Format(L"%s已损坏,%s,原文件保存为%s", name.c_str(), done, DamagedCopyPath(path).c_str());
 }
 
 Keeping KeepDamagedCopy(const CString& path, std::string_view bytes) {

@@ -11,8 +11,9 @@
 inline constexpr uint64_t kMaxSettingsFileBytes = 1u << 20;
 
 CString DamagedCopyPath(const CString& path);
-// What the user is told once a copy was kept: the file's name and where its copy lies.
-CString DamagedCopyNotice(const CString& path);
+// What the user is told once a copy was kept: the file's name, whether any setting took its default
+// (else every value was kept and only what the file could not hold was left out) and where its copy lies.
+CString DamagedCopyNotice(const CString& path, bool defaultsTaken);
 
 enum class Keeping {
     Kept,        // the copy was made now: the user is to be told (DamagedCopyNotice)

@@ -58,5 +58,7 @@ bool JobSettingsFiles::Write(const CString& path, const SettingsTable& table,
 }
 
 void JobSettingsFiles::Tell(const CString& notice) const {
-    if (!notice.IsEmpty() && tell_) tell_(notice);
+    if (notice.IsEmpty()) return;
+    ++told_;
+    if (tell_) tell_(notice);
 }

@@ -62,6 +62,10 @@ public:
 
     bool WriteAntennaFile(const CString& folder, const CString& fileName) const;
 
+    // What the owner's sink is to hear; the number told so far says whether a read told anything.
+    void Tell(const CString& notice) const;
+    size_t NoticesTold() const { return told_; }
+
     // A file that must stay as it is for the rest of the run.
     void Hold(const CString& path);
     void Release(const CString& path);
@@ -70,7 +74,6 @@ public:
 private:
     bool Read(const CString& path, const SettingsTable& table, const SettingsFileFailures& failures);
     bool Write(const CString& path, const SettingsTable& table, const SettingsFileFailures& failures) const;
-    void Tell(const CString& notice) const;
 
     CString version_;
     CString programFolder_;
@@ -78,6 +81,7 @@ private:
     JobFilePaths paths_;
     std::vector<CString> held_;
     NoticeSink tell_;
+    mutable size_t told_ = 0;
 };
 
 // While it lives, the files' notices go to `sink` instead of the owner's: a store tells a failed

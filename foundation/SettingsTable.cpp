@@ -19,13 +19,15 @@ template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
 struct Reading {
-    int refused = 0;  // values present that their key does not take
+    int refused = 0;          // values present that their key does not take
+    int missing = 0;          // keys absent, each taking its "missing" default
+    int missingRequired = 0;  // of those, keys every version of the file wrote
+
+    bool DefaultsTaken() const { return refused > 0 || missing > 0; }
 };
 
-// What reading the table does with the fields: nothing (it only counts), or it sets them from a
-// sound file, or from a damaged one, where a text that could not be read takes its new-file value:
-// the damage took it, not an older program (whose missing job path names a storage card).
-enum class Apply { kNothing, kSound, kDamaged };
+// What reading the table does with the fields: nothing (it only counts), or it sets them.
+enum class Apply { kNothing, kFields };
 
 bool PlainText(const CString& text) {
     for (const wchar_t c : text.str())
@@ -74,13 +76,17 @@ bool HoldsJunk(const CIniFile& file, const SettingsTable& table) {
     return false;
 }
 
-// Sets the fields as `apply` says; counts the refused values either way.
+// Sets the fields as `apply` says; counts the refused values and the missing keys either way.
 Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, Apply apply) {
     Reading reading;
     for (const SettingsSection& section : table) {
         for (const SettingsKey& key : section.keys) {
             CString raw;
             const bool present = file.FindValue(section.name, key.name, raw);
+            if (!present) {
+                ++reading.missing;
+                if (section.keysRequired) ++reading.missingRequired;
+            }
             const auto take = [&](auto* field, bool usable, const auto& value, const auto& otherwise) {
                 if (present && !usable) ++reading.refused;
                 if (apply != Apply::kNothing) *field = usable ? value : otherwise;
@@ -99,8 +105,8 @@ Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, Appl
                     },
                     [&](const TextKey& k) {
                         const bool usable = present && PlainText(raw) && (!k.accept || k.accept(raw));
-                        take(k.field, usable, raw,
-                             (present || apply == Apply::kDamaged) ? k.fresh : k.missing);
+                        // A refused text was damaged, not left out by an older program.
+                        take(k.field, usable, raw, present ? k.fresh : k.missing);
                     },
                 },
                 key.value);
@@ -146,22 +152,25 @@ SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& ta
         const bool cut = Blank(bytes) || bytes.back() != '\n';
         CIniFile file;
         file.Parse(std::string_view(bytes).substr(0, bytes.find_last_of('\n') + 1));
+        const Reading counted = ReadSettingsTable(file, table, Apply::kNothing);
         const bool damaged =
-            cut || HoldsJunk(file, table) || ReadSettingsTable(file, table, Apply::kNothing).refused > 0;
+            cut || HoldsJunk(file, table) || counted.refused > 0 || counted.missingRequired > 0;
         if (!damaged) {
-            ReadSettingsTable(file, table, Apply::kSound);
+            ReadSettingsTable(file, table, Apply::kFields);
             return {true, CString()};
         }
         const Keeping keeping = KeepDamagedCopy(path, bytes);
         if (keeping != Keeping::CannotKeep) {
-            ReadSettingsTable(file, table, Apply::kDamaged);
+            ReadSettingsTable(file, table, Apply::kFields);
             // The same damage met again was told when its copy was made.
-            return {true, keeping == Keeping::Kept ? DamagedCopyNotice(path) : CString(), true};
+            return {true,
+                    keeping == Keeping::Kept ? DamagedCopyNotice(path, counted.DefaultsTaken()) : CString(),
+                    true};
         }
     } else if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES &&
                MoveUnreadableAside(path) != Keeping::CannotKeep) {
-        ReadSettingsTable(CIniFile(), table, Apply::kDamaged);
-        return {true, DamagedCopyNotice(path), true};
+        ReadSettingsTable(CIniFile(), table, Apply::kFields);
+        return {true, DamagedCopyNotice(path, true), true};
     }
     return {false, failure};
 }

@@ -56,7 +56,7 @@ struct DoubleKey {
 
 // A text is refused when it holds a control character or one the code page could not read; `accept`,
 // when given, may refuse more. A refused text takes the new-file value (the missing-key job path
-// names a storage card the device may not have).
+// names a storage card the device may not have); a missing one its "missing" value, damaged file or not.
 struct TextKey {
     CString* field;
     CString missing;
@@ -73,6 +73,8 @@ struct SettingsSection {
     CString name;
     std::vector<SettingsKey> keys;
     int blankLinesBefore = 1;
+    // Every version of the file wrote all of this section's keys: one missing was lost on the way.
+    bool keysRequired = false;
 };
 
 using SettingsTable = std::vector<SettingsSection>;
@@ -120,13 +122,13 @@ struct SettingsFileResult {
 
 // Whole files. Every key the file lacks, or whose number lies outside its range, reads as its
 // "missing" default. A file is damaged when it is empty, when its last line lacks its line end (cut
-// short: that line is not read), when a value is refused or when it holds a line the writer would drop (text
-// of another kind, a section or key the table does not know, a key given twice). It is read once a copy of it
-// is kept (see DamagedFileCopy.h), its refused values replaced and its unreadable texts taking their
-// new-file values; the notice says where the copy lies, and the result asks for a sound file in its
-// place. A file that cannot be read, or is larger than any settings file, is moved aside and reads
-// as an empty damaged one. When no copy can be kept the result is not done, its notice is the given
-// failure and the record is left alone; so for a write that fails. Each section is written as its
-// blank lines, its "[name]" header and its keys.
+// short: that line is not read), when a value is refused, when a required key is missing or when it
+// holds a line the writer would drop (text of another kind, a section or key the table does not know, a
+// key given twice). It is read once a copy of it is kept (see DamagedFileCopy.h), its refused values
+// replaced and its unreadable texts taking their new-file values; the notice says whether any setting
+// took a default and where the copy lies, and the result asks for a sound file in its place. A file that
+// cannot be read, or is larger than any settings file, is moved aside and reads as an empty damaged one. When
+// no copy can be kept the result is not done, its notice is the given failure and the record is left alone;
+// so for a write that fails. Each section is written as its blank lines, its "[name]" header and its keys.
 SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);
 SettingsFileResult WriteSettingsFile(const CString& path, const SettingsTable& table, const wchar_t* failure);

@@ -31,17 +31,19 @@ bool IsPlainFileName(const CString& name) {
 // The missing job path points to the storage card, the first-run one below the program folder.
 SettingsTable SystemFileTable(LastFilesRecord& r, const CString& programFolder) {
     return {
-        {L"System",
-         {
-             CheckedText(L"szIniFile", r.szIniFile, L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs",
-                         Format(L"%s\\Jobs\\vorna\\vorna.qzs", programFolder.c_str()), IsPlainJobPath),
-             CheckedText(L"szDataFile", r.szDataFile, L"vorna.xyh", L"vorna.xyh", IsPlainFileName),
-             Text(L"szLastSaveName", r.szLastSaveName, L"0"),
-             Text(L"szLastJName", r.lastNames.first, L"J1"),
-             Text(L"szLastZName", r.lastNames.second, L"Z1"),
-             Text(L"szLastFName", r.lastNames.third, L"1"),
-             Int(L"nGPSOEMType", r.nGPSOEMType, 1, Between(0, 5)),
-         }},
+        {.name = L"System",
+         .keys =
+             {
+                 CheckedText(L"szIniFile", r.szIniFile, L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs",
+                             Format(L"%s\\Jobs\\vorna\\vorna.qzs", programFolder.c_str()), IsPlainJobPath),
+                 CheckedText(L"szDataFile", r.szDataFile, L"vorna.xyh", L"vorna.xyh", IsPlainFileName),
+                 Text(L"szLastSaveName", r.szLastSaveName, L"0"),
+                 Text(L"szLastJName", r.lastNames.first, L"J1"),
+                 Text(L"szLastZName", r.lastNames.second, L"Z1"),
+                 Text(L"szLastFName", r.lastNames.third, L"1"),
+                 Int(L"nGPSOEMType", r.nGPSOEMType, 1, Between(0, 5)),
+             },
+         .keysRequired = true},
     };
 }
 constexpr SettingsFileFailures kSystemFailures{L"读qzsys.sys文件错误,请检查!",

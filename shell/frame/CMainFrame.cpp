@@ -29,6 +29,7 @@ CMainFrame::CMainFrame() : supervision_(*this, receiver_, job_) {
     BindMessage(mainframe::WM_DISPLAY_POINTS_READ, &CMainFrame::OnDisplayPointsRead);
     BindMessage(mainframe::WM_SURVEY_RECORDS_READ, &CMainFrame::OnSurveyRecordsRead);
     BindMessage(mainframe::WM_RAW_FILE_CHECKED, &CMainFrame::OnRawFileChecked);
+    BindMessage(mainframe::WM_TELL_NOTICES, &CMainFrame::OnTellNotices);
     BindCommandRange(mainmenu::kParamView, mainmenu::kExit, &CMainFrame::OnMenuCommand);
 }
 
@@ -42,12 +43,23 @@ BOOL CMainFrame::CreateFrame() {
 }
 
 void CMainFrame::StartUp() {
+    {
+        const PendingNotices::Gathering gathering(notices_);
+        StartUpGathering();
+    }
+    // Over the first screen and owned by the frame: the splash's going does not take the box, and
+    // positions flow while it is up.
+    notices_.TellWaiting(m_hWnd);
+    // Last: a start that names its job has told all it met.
+    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.SystemRecord().szDataFile + L">");
+}
+
+void CMainFrame::StartUpGathering() {
     LoadJobAtStartup();
     ShowWindow(SW_SHOW);
     UpdateWindow();
     SetForegroundWindow();
     RecalcViewLayout();
-    SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.SystemRecord().szDataFile + L">");
     ConnectJobReceiver();
     // The built-in Bluetooth module's port opens, but nothing here links the module to a receiver.
     if (supervision_.OnBuiltInModule()) ResetAndNotify(Supervision::kModuleUnlinkedText);
@@ -242,6 +254,16 @@ void CMainFrame::ReacquireAndSave() {
 }
 
 LRESULT CMainFrame::OnReceiverData(WPARAM bytes, LPARAM count) {
-    OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
+    {
+        // The reader waits for this handler: a box here would hold every position back.
+        const PendingNotices::Gathering gathering(notices_);
+        OnReceiverBytes(reinterpret_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
+    }
+    if (notices_.Waiting()) PostMessage(mainframe::WM_TELL_NOTICES);
+    return 0;
+}
+
+LRESULT CMainFrame::OnTellNotices(WPARAM, LPARAM) {
+    notices_.TellWaiting(m_hWnd);
     return 0;
 }

@@ -21,6 +21,7 @@
 #include "shell/frame/FrameConstants.h"
 #include "shell/frame/FrameOperations.h"
 #include "shell/frame/JobSession.h"
+#include "shell/frame/PendingNotices.h"
 #include "shell/frame/PositionConverter.h"
 #include "shell/frame/PositionListeners.h"
 #include "shell/frame/StorePathSlot.h"
@@ -47,8 +48,9 @@ public:
 
     // Creates the window with its command bar and view; false when any part fails.
     BOOL CreateFrame();
-    // Start-up once the window is made: the job's files and converters, the point store, the title
-    // and the receiver connection; the stored points are read after the first screen, off this thread.
+    // Start-up once the window is made: the job's files and converters, the point store and the
+    // receiver connection; the stored points are read after the first screen, off this thread. What
+    // start-up met is told in one box over the first screen, and the title comes once it is answered.
     void StartUp();
 
 protected:
@@ -66,6 +68,8 @@ private:
     static constexpr UINT_PTR IDT_FRAME_TICK = 999;
     static constexpr UINT kViewId = 59648;
 
+    // Start-up up to its first screen, while the job's notices wait.
+    void StartUpGathering();
     void LoadJobAtStartup();
     void OnMenuCommand(UINT id);
     void ApplyCoordParams();
@@ -84,6 +88,7 @@ private:
     void StartIndexes();
     LRESULT OnSurveyRecordsRead(WPARAM number, LPARAM);
     LRESULT OnRawFileChecked(WPARAM number, LPARAM);
+    LRESULT OnTellNotices(WPARAM, LPARAM);
     // ---- IFrameOperations
     HWND DialogParent() const override { return GetSafeHwnd(); }
     void SetTitle(const CString& title) override;
@@ -112,7 +117,9 @@ private:
     HWND PositionWindow() const override { return listeners_.PositionWindow(); }
     HWND FrameWindow() const override { return GetSafeHwnd(); }
 
-    JobSession job_{mainframe::kSoftwareVersion};
+    // The job's notices: told at once, or while start-up or a receiver line runs, after it.
+    PendingNotices notices_;
+    JobSession job_{mainframe::kSoftwareVersion, [this](const CString& notice) { notices_.Tell(notice); }};
     PositionConverter position_;
     PositionListeners listeners_;
     CoordLibraryHostImpl libraryHost_{job_, position_};

@@ -20,4 +20,6 @@ constexpr UINT WM_DISPLAY_POINTS_READ = 1076;
 constexpr UINT WM_SURVEY_RECORDS_READ = 1077;
 // The raw record file's check has read it (wParam: the check's number).
 constexpr UINT WM_RAW_FILE_CHECKED = 1078;
+// Notices met while a receiver line was handled wait to be told.
+constexpr UINT WM_TELL_NOTICES = 1079;
 }  // namespace mainframe

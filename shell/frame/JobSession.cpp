@@ -56,6 +56,7 @@ void JobSession::LoadAtStartup() {
     if (!DirectoryExists(paths_.programFolder)) CreateDirectory(paths_.programFolder);
     const CString systemFile = paths_.programFolder + L"\\qzsys.sys";
     jobs_.SetSystemFilePath(systemFile);
+    const size_t toldBefore = jobs_.Files().NoticesTold();
     if (!Exists(systemFile)) {
         jobs_.DefaultSystemParams(system_);
         jobs_.WriteSystemFile(system_);
@@ -63,8 +64,12 @@ void JobSession::LoadAtStartup() {
         systemUnusable_ = true;
         jobs_.DefaultSystemParams(system_);
     }
+    // A damaged system file may have lost the job it named, an unusable job gives way to the default
+    // one: either way the user hears which job is open.
+    bool jobToTell = jobs_.Files().NoticesTold() > toldBefore;
 
     if (!OpenCurrentJob()) {
+        jobToTell = true;
         // The system file goes on naming the job the user will want back once it is mended.
         jobs_.Files().Hold(systemFile);
         LastFilesRecord defaults;
@@ -77,10 +82,11 @@ void JobSession::LoadAtStartup() {
             jobs_.DefaultCoordParams(coord_);
         }
     }
+    if (jobToTell) jobs_.Files().Tell(Format(L"当前打开的工程为%s", paths_.JobFile().c_str()));
 
     if (!Exists(paths_.setupFolder + kAntennaFile) &&
         !jobs_.WriteAntennaFile(paths_.setupFolder, kAntennaFile))
-        AfxMessageBox(L"创建天线类型文件失败!", MB_ICONINFORMATION | MB_OK);
+        jobs_.Files().Tell(L"创建天线类型文件失败!");
     FinishInterruptedStore();
 }
 
@@ -92,13 +98,12 @@ void JobSession::FinishInterruptedStore() {
     const CString journal = JournalPath();
     const JournalRepairResult repair = ::FinishInterruptedStore(journal);
     if (repair.status == JournalRepair::kFinished) {
-        AfxMessageBox(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()),
-                      MB_ICONINFORMATION | MB_OK);
-        // Only once told: a start killed under the notice tells it again.
+        jobs_.Files().Tell(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()));
+        // The files are whole again: the journal goes now, before stores made under the notice
+        // journal their own points.
         DeleteFile(journal);
     } else if (repair.status == JournalRepair::kFailed) {
-        AfxMessageBox(L"上次存储被中断," + MissingLinesText({repair.pointName, repair.path}),
-                      MB_ICONINFORMATION | MB_OK);
+        jobs_.Files().Tell(L"上次存储被中断," + MissingLinesText({repair.pointName, repair.path}));
     }
 }
 
@@ -110,8 +115,7 @@ bool JobSession::OpenCurrentJob() {
           WithoutTrailingSlash(paths_.dataFolder), WithoutTrailingSlash(paths_.resultFolder)})
         if (!DirectoryExists(folder)) CreateDirectory(folder);
     if (!DirectoryExists(WithoutTrailingSlash(paths_.jobFolder))) {
-        AfxMessageBox(Format(L"工程%s不能使用,本次运行使用默认工程", paths_.jobFileName.c_str()),
-                      MB_ICONINFORMATION | MB_OK);
+        jobs_.Files().Tell(Format(L"工程%s不能使用,本次运行使用默认工程", paths_.jobFileName.c_str()));
         return false;
     }
 

@@ -49,7 +49,8 @@ public:
     explicit JobSession(const CString& softwareVersion, NoticeSink tell = TellInBox);
 
     // Reads (or on a first run writes) the system file, the current job's files and the antenna
-    // table, creating the job's folders; every failure has been told to the user.
+    // table, creating the job's folders; every failure and repair goes to the notice sink, and after
+    // a damaged system file or an unusable job, which job is open.
     void LoadAtStartup();
     // A store of the job that a kill cut short is finished, and the user told once.
     void FinishInterruptedStore();

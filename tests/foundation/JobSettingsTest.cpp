@@ -131,8 +131,7 @@ TEST_F(JobSettingsTest, EveryKeyOfTheThreeFilesSurvivesARoundTrip) {
 }
 
 // An empty file is damaged on its way (the program never writes one): it is kept as ".bad", told,
-// and read as the missing defaults, its texts as a new file's (the damage took them, not an older
-// program).
+// and read as the missing defaults, its texts too.
 TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
     WriteHostFile("Program Files/qzsys.sys", "");
     WriteHostFile("Program Files/Jobs/vorna/vorna.qzs", "");
@@ -140,7 +139,7 @@ TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
 
     LastFilesRecord system;
     ASSERT_TRUE(job_.ReadSystemFile(system));
-    EXPECT_EQ(system.szIniFile, L"\\Program Files\\Jobs\\vorna\\vorna.qzs");
+    EXPECT_EQ(system.szIniFile, L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs");
     EXPECT_EQ(system.szDataFile, L"vorna.xyh");
     EXPECT_EQ(system.szLastSaveName, L"0");
     EXPECT_EQ(system.lastNames, (TextTriple{L"J1", L"Z1", L"1"}));
@@ -166,7 +165,7 @@ TEST_F(JobSettingsTest, EmptyFilesAreKeptAndReadAsTheMissingDefaults) {
     CoordSysParams coord = FilledCoord();
     ASSERT_TRUE(job_.ReadCoordParams(coord));
     EXPECT_EQ(coord.four.szdCk1, 1.0);
-    EXPECT_EQ(coord.base.szBaseStationID, L"0000");
+    EXPECT_EQ(coord.base.szBaseStationID, L"XXXX");
     EXPECT_EQ(coord.base.szdBasePX, 0.0);
     EXPECT_EQ(coord.ellipsoid, (EllipsoidParams{L"北京-54", 6378245.0, 298.3}));
     EXPECT_EQ(coord.projection.szlTy, 500000);
@@ -245,9 +244,17 @@ TEST_F(JobSettingsTest, ALineBreakInAValueCannotAddAKey) {
     EXPECT_EQ(back.connection.szLastPtCode, L"A  [Radio Par]  nModuleType=7");
 }
 
+namespace {
+// Every key of the system file before its last, which no version of the file left out.
+const char* const kSystemKeysButBoard =
+    "szIniFile=\\Program Files\\Jobs\\vorna\\vorna.qzs\r\nszDataFile=vorna.xyh\r\nszLastSaveName=0\r\n"
+    "szLastJName=J1\r\nszLastZName=Z1\r\nszLastFName=1\r\n";
+}  // namespace
+
 // A value the key cannot take reads as the key's "missing" default, and the file is kept as ".bad"
 // first; the value just inside each bound reads as written. Each case reads a file holding the one
-// key and writes it back.
+// key (the system file, all its keys) and writes it back.
+
 TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
     struct Case {
         const char* file;
@@ -314,8 +321,10 @@ TEST_F(JobSettingsTest, ValuesOutsideTheirKeysRangeReadAsMissing) {
         const std::string path = c.file == std::string("sys")
                                      ? "Program Files/qzsys.sys"
                                      : std::string("Program Files/Jobs/vorna/vorna.") + c.file;
+        // The system file's other keys, which it may not lack.
+        const std::string others = c.file == std::string("sys") ? kSystemKeysButBoard : "";
         const std::string original =
-            std::string("\r\n[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n";
+            std::string("\r\n[") + c.section + "]\r\n" + others + c.key + "=" + c.value + "\r\n";
         WriteHostFile(path, original);
         std::filesystem::remove(root_ / (path + ".bad"));
         told_.clear();
@@ -377,7 +386,10 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
         {"larger than 1 MiB", "qzs", "\r\n[General Par]\r\n" + std::string(1 << 20, ' '), true},
         {"exactly 1 MiB", "qzs", MiBFile(0), false},
         {"a byte over 1 MiB", "qzs", MiBFile(1), true},
-        {"a plain job path", "sys", ToGbk(L"[System]\r\nszIniFile=\\Program Files\\Jobs\\路 1\\路 1.QZS\r\n"),
+        {"a plain job path", "sys",
+         ToGbk(L"[System]\r\nszIniFile=\\Program Files\\Jobs\\路 1\\路 1.QZS\r\n") +
+             std::string(kSystemKeysButBoard).substr(std::string(kSystemKeysButBoard).find("szDataFile")) +
+             "nGPSOEMType=1\r\n",
          false},
         {"blank", "qzs", "\r\n \r\n\t", true},
         {"cut short", "qzs", "\r\n[General Par]\r\nnSaveTy", true},
@@ -419,7 +431,10 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
             EXPECT_TRUE(told_.empty());
         }
         if (c.file == std::string("sys") && c.damaged) {
-            EXPECT_EQ(system.szIniFile, L"\\Program Files\\Jobs\\vorna\\vorna.qzs");
+            // A refused job path takes the first-run one; a missing one the storage card's.
+            EXPECT_EQ(system.szIniFile, c.bytes.find("szIniFile") != std::string::npos
+                                            ? L"\\Program Files\\Jobs\\vorna\\vorna.qzs"
+                                            : L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs");
             EXPECT_EQ(system.szDataFile, L"vorna.xyh");
         }
         if (c.file == std::string("qzs")) {
@@ -522,6 +537,96 @@ TEST_F(JobSettingsTest, ADamagedFileIsWrittenSoundAtOnceAndToldOnce) {
             EXPECT_EQ(told_.size(), 1u);
             EXPECT_EQ(ReadHostFile(path), rewritten);
             EXPECT_TRUE(write(f.kind, second));
+        }
+    }
+}
+
+namespace {
+// The text without the line that sets `key`.
+std::string WithoutKey(std::string text, const std::string& key) {
+    const size_t at = text.find("\r\n" + key + "=") + 2;
+    return text.erase(at, text.find("\r\n", at) + 2 - at);
+}
+}  // namespace
+
+// A damaged file's notice says what was done: every value kept where only a line the file cannot
+// hold was left out, defaults taken otherwise. The system file was always written whole, so a key it
+// lacks is damage; older job files lacked keys, so theirs are not. A missing key takes its "missing"
+// default, in a damaged file too.
+TEST_F(JobSettingsTest, ADamagedFilesNoticeSaysWhatWasDone) {
+    struct Records {
+        LastFilesRecord system;
+        GeneralSettingsBlock general;
+        CoordSysParams coord;
+    };
+    Records filled;
+    filled.system = {L"\\Program Files\\Jobs\\road\\road.qzs", L"road.xyh", L"P12", {L"J7", L"Z3", L"12"}, 5};
+    filled.general = FilledJob();
+    filled.coord = FilledCoord();
+    enum class Told { kNothing, kAllKept, kDefaultsTaken };
+    struct Case {
+        const char* name;
+        const char* kind;  // sys, qzs or qza
+        std::string (*damage)(std::string sound);
+        Told told;
+        void (*expect)(Records& r);  // turns the filled records into what the read gives
+    };
+    const Case cases[] = {
+        {"sys: an extra key", "sys", [](std::string s) { return s + "szNote=1\r\n"; }, Told::kAllKept,
+         [](Records&) {}},
+        {"sys: a key given twice", "sys", [](std::string s) { return s + "nGPSOEMType=2\r\n"; },
+         Told::kAllKept, [](Records&) {}},
+        {"sys: cut at a line end", "sys", [](std::string s) { return WithoutKey(s, "nGPSOEMType"); },
+         Told::kDefaultsTaken, [](Records& r) { r.system.nGPSOEMType = 1; }},
+        {"sys: the job path lost", "sys", [](std::string s) { return WithoutKey(s, "szIniFile"); },
+         Told::kDefaultsTaken, [](Records& r) { r.system.szIniFile = L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs"; }},
+        {"qzs: an extra key", "qzs", [](std::string s) { return s + "szNote=1\r\n"; }, Told::kAllKept,
+         [](Records&) {}},
+        {"qzs: a key an older program did not write", "qzs",
+         [](std::string s) { return WithoutKey(s, "nAsMode"); }, Told::kNothing,
+         [](Records& r) { r.general.nAsMode = 0; }},
+        {"qza: an extra key, the station's name lost", "qza",
+         [](std::string s) { return WithoutKey(s, "szBaseStationID") + "szNote=1\r\n"; },
+         Told::kDefaultsTaken, [](Records& r) { r.coord.base.szBaseStationID = L"XXXX"; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string kind = c.kind;
+        const std::string path =
+            kind == "sys" ? "Program Files/qzsys.sys" : "Program Files/Jobs/vorna/vorna." + kind;
+        ASSERT_TRUE(kind == "sys"   ? job_.WriteSystemFile(filled.system)
+                    : kind == "qzs" ? job_.WriteJobParams(filled.general)
+                                    : job_.WriteCoordParams(filled.coord));
+        WriteHostFile(path, c.damage(ReadHostFile(path)));
+        std::filesystem::remove(root_ / (path + ".bad"));
+        told_.clear();
+
+        Records read = filled, expected = filled;
+        c.expect(expected);
+        ASSERT_TRUE(kind == "sys"   ? job_.ReadSystemFile(read.system)
+                    : kind == "qzs" ? job_.ReadJobParams(read.general)
+                                    : job_.ReadCoordParams(read.coord));
+        EXPECT_EQ(read.system, expected.system);
+        EXPECT_EQ(read.general, expected.general);
+        EXPECT_EQ(read.coord, expected.coord);
+        CString devicePath = L"\\" + FromUtf8(path);
+        devicePath.Replace(L'/', L'\\');
+        const CString name = devicePath.Mid(devicePath.ReverseFind(L'\\') + 1);
+        switch (c.told) {
+            case Told::kNothing:
+                EXPECT_TRUE(told_.empty());
+                break;
+            case Told::kAllKept:
+                EXPECT_EQ(
+                    told_,
+                    (std::vector<CString>{name + L"已损坏,设置均已保留,不能识别的内容已删除,原文件保存为" +
+                                          devicePath + L".bad"}));
+                break;
+            case Told::kDefaultsTaken:
+                EXPECT_EQ(told_,
+                          (std::vector<CString>{name + L"已损坏,不能使用的设置已换为默认值,原文件保存为" +
+                                                devicePath + L".bad"}));
+                break;
         }
     }
 }

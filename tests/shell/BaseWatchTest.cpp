@@ -104,6 +104,7 @@ TEST_F(BaseWatchTest, ACoordinateFileThatCannotBeUsedIsNeverWritten) {
     WriteHostFile("Program Files/Jobs/vorna/vorna.qza", unusable);
     WriteHostFile("Program Files/Jobs/vorna/vorna.qza.bad", "an older copy");
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
+    ui_.ExpectMessageBox(L"当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs");
     FrameProbe::Job(frame).LoadAtStartup();
     ASSERT_EQ(FrameProbe::Job(frame).Paths().coordFileName, L"vorna.qza");
     Base(0, "0001");

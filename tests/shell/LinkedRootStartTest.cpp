@@ -32,8 +32,7 @@ protected:
         std::ofstream(outside_ / "road/road.qzs") << "\r\n[DataSave Par]\r\nnShowSurveyPoint=-1\r\n";
         std::ofstream(outside_ / "road/data/road.xyh") << "P1,10,10,1,c\r\nP2,20,20,2,c";
         std::ofstream(outside_ / "road/road.qzs.tmp999999-1") << "not the program's";
-        std::ofstream(outside_ / "qzsys.sys")
-            << "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n";
+        std::ofstream(outside_ / "qzsys.sys") << kRoadSystemFile;
     }
     void TearDown() override {
         SetSerialDevicePath(3, "");

@@ -8,6 +8,11 @@
 #include "platform/testing/UiDriver.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 
+// A whole system file naming the road job and its point file road.xyh.
+inline const std::string kRoadSystemFile =
+    "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n"
+    "szLastSaveName=0\r\nszLastJName=J1\r\nszLastZName=Z1\r\nszLastFName=1\r\nnGPSOEMType=1\r\n";
+
 class ShellTest : public DeviceRootTest {
 protected:
     static std::string ReadGolden(const char* name) {

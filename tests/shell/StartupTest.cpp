@@ -2,6 +2,7 @@
 #include "foundation/StoreJournal.h"
 #include "platform/serial/SerialPortMap.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/MessageBoxDialog.h"
 #include "shell/dialogs/CSplashWnd.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/CQuorinApp.h"
@@ -42,6 +43,29 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultFilesAndTitlesTheWindow) {
     ASSERT_TRUE(ui_.Screenshot(Shot("startup")));
 }
 
+// A start-up notice comes over the first screen, owned by the frame: the splash's going after its time
+// does not take it, and it stays until it is answered.
+TEST_F(StartupTest, AStartUpNoticeOutlivesTheSplashUntilItIsAnswered) {
+    WriteHostFile(std::string(kProgram) + "/qzsys.sys", kRoadSystemFile + "szNote=1\r\n");
+    bool answered = false;
+    ui_.OnModal(kMessageBoxTemplateId, [&](CDialog& box) {
+        EXPECT_EQ(
+            static_cast<CMessageBoxDialog&>(box).Text(),
+            L"qzsys.sys已损坏,设置均已保留,不能识别的内容已删除,原文件保存为\\Program Files\\qzsys.sys.bad\n"
+            L"当前打开的工程为\\Program Files\\Jobs\\road\\road.qzs");
+        ASSERT_NE(CSplashWnd::Current(), nullptr);
+        ui_.Advance(CSplashWnd::kShowMs);
+        EXPECT_EQ(CSplashWnd::Current(), nullptr);
+        ASSERT_TRUE(IsWindow(box.m_hWnd)) << "the splash took the box";
+        EXPECT_FALSE(box.HasEnded());
+        answered = true;
+        ui_.Click(box, IDOK);
+    });
+    CQuorinApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(answered);
+}
+
 TEST_F(StartupTest, ASecondCopyInTheSameProcessBringsTheFirstForward) {
     CQuorinApp first;
     ASSERT_TRUE(first.InitInstance());
@@ -59,11 +83,11 @@ TEST_F(StartupTest, ASecondCopyInTheSameProcessBringsTheFirstForward) {
 // no copy can be kept the file stays as it is and the default job runs.
 TEST_F(StartupTest, DamagedSettingsAreKeptAndToldOnceAndNothingJunkNamedAppears) {
     const std::string road = "Program Files/Jobs/road/road";
-    const std::string roadSystem =
-        "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n";
+    const std::string roadSystem = kRoadSystemFile;
     const auto kept = [](const wchar_t* name, const wchar_t* path) {
         return CString(name) + L"已损坏,不能使用的设置已换为默认值,原文件保存为" + CString(path) + L".bad";
     };
+    const CString defaultJobOpen = L"\n当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs";
     struct Case {
         const char* name;
         std::string damaged;  // the file made damaged, below the root
@@ -74,10 +98,10 @@ TEST_F(StartupTest, DamagedSettingsAreKeptAndToldOnceAndNothingJunkNamedAppears)
     } cases[] = {
         {"invalid GBK in the job path", std::string(kProgram) + "/qzsys.sys",
          "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\\xff\x80\\vorna.qzs\r\n",
-         kept(L"qzsys.sys", L"\\Program Files\\qzsys.sys"), L"衡川<vorna.xyh>", ""},
+         kept(L"qzsys.sys", L"\\Program Files\\qzsys.sys") + defaultJobOpen, L"衡川<vorna.xyh>", ""},
         {"a CR in the job path", std::string(kProgram) + "/qzsys.sys",
          "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\vorna\\vorna.qzs\r??\r\n",
-         kept(L"qzsys.sys", L"\\Program Files\\qzsys.sys"), L"衡川<vorna.xyh>", ""},
+         kept(L"qzsys.sys", L"\\Program Files\\qzsys.sys") + defaultJobOpen, L"衡川<vorna.xyh>", ""},
         {"a limit no receiver reaches", road + ".qzs", "\r\n[General Par]\r\ndRmshLimit=1e308\r\n",
          kept(L"road.qzs", L"\\Program Files\\Jobs\\road\\road.qzs"), L"衡川<road.xyh>", ""},
         {"a base beyond the earth", road + ".qza", "\r\n[Base Information]\r\nszdBasePX=1e300\r\n",
@@ -86,8 +110,8 @@ TEST_F(StartupTest, DamagedSettingsAreKeptAndToldOnceAndNothingJunkNamedAppears)
          kept(L"road.qzs", L"\\Program Files\\Jobs\\road\\road.qzs"), L"衡川<road.xyh>", ""},
         {"a folder for a coordinate file", road + ".qza", "",
          kept(L"road.qza", L"\\Program Files\\Jobs\\road\\road.qza"), L"衡川<road.xyh>", ""},
-        {"a copy kept before", road + ".qza", "garbage", L"读qza文件错误,请检查错误!", L"衡川<vorna.xyh>",
-         "older garbage"},
+        {"a copy kept before", road + ".qza", "garbage", L"读qza文件错误,请检查错误!" + defaultJobOpen,
+         L"衡川<vorna.xyh>", "older garbage"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -164,9 +188,7 @@ TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove_all(root_ / kProgram);
-        WriteHostFile(
-            std::string(kProgram) + "/qzsys.sys",
-            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+        WriteHostFile(std::string(kProgram) + "/qzsys.sys", kRoadSystemFile);
         WriteHostFile(road + "road.qzs", "\r\n[DataSave Par]\r\nnSaveType=1\r\n");
         WriteHostFile(road + "data/road.xyh", c.pointsBefore);
         WriteHostFile(road + "data/road.rec", c.recordsBefore);
@@ -187,7 +209,7 @@ TEST_F(StartupTest, AStoreAKillCutShortIsFinishedAtTheNextStart) {
 
 // A damaged settings file on the device root: the first start keeps it as ".bad", says so once and
 // writes a sound file in its place, from what could be read; the exit writes as usual, and the
-// second start finds nothing to say and the same job.
+// second start finds nothing to say of it and the same job.
 TEST_F(StartupTest, ADamagedSettingsFileIsToldOnceAndWrittenSoundAtTheFirstStart) {
     const std::string road = "Program Files/Jobs/road/road";
     struct File {
@@ -198,7 +220,8 @@ TEST_F(StartupTest, ADamagedSettingsFileIsToldOnceAndWrittenSoundAtTheFirstStart
     } files[] = {
         {std::string(kProgram) + "/qzsys.sys",
          "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n",
-         "szLastSaveName=P12\r\n", L"\\Program Files\\qzsys.sys"},
+         "szLastSaveName=P12\r\nszLastJName=J1\r\nszLastZName=Z1\r\nszLastFName=1\r\nnGPSOEMType=1\r\n",
+         L"\\Program Files\\qzsys.sys"},
         {road + ".qzs", "\r\n[General Par]\r\nnTimeZone=7\r\n", "nComMode=0\r\n",
          L"\\Program Files\\Jobs\\road\\road.qzs"},
         {road + ".qza", "\r\n[TuoQiu Par]\r\nszdDa=6378137\r\n", "szdDf=298.257223563\r\n",
@@ -220,15 +243,28 @@ TEST_F(StartupTest, ADamagedSettingsFileIsToldOnceAndWrittenSoundAtTheFirstStart
             WriteHostFile(files[2].path, sound[2]);
             WriteHostFile(f.path, bytes);
             if (damage == Damage::kSeventyMiB) std::filesystem::resize_file(root_ / f.path, 70u << 20);
-            // An empty or unreadable system file names no job: the default job runs.
-            const bool roadJob = &f != &files[0] || damage == Damage::kTruncated || damage == Damage::kJunk;
-            const CString title = roadJob ? L"衡川<road.xyh>" : L"衡川<vorna.xyh>";
-            const CString notice = CString(f.name).Mid(CString(f.name).ReverseFind(L'\\') + 1) +
-                                   L"已损坏,不能使用的设置已换为默认值,原文件保存为" + f.name + L".bad";
+            // An empty or unreadable system file names the storage card's job, which is not there: the
+            // default job runs, and each start says so. After a damaged system file the open job is told.
+            const bool systemFile = &f == &files[0];
+            const bool cardJob = systemFile && (damage == Damage::kEmpty || damage == Damage::kSeventyMiB);
+            const CString title = cardJob ? L"衡川<vorna.xyh>" : L"衡川<road.xyh>";
+            const CString cardGone = L"工程vorna.qzs不能使用,本次运行使用默认工程";
+            const bool allKept = systemFile && damage == Damage::kJunk;
+            CString notice = CString(f.name).Mid(CString(f.name).ReverseFind(L'\\') + 1) +
+                             (allKept ? L"已损坏,设置均已保留,不能识别的内容已删除,原文件保存为"
+                                      : L"已损坏,不能使用的设置已换为默认值,原文件保存为") +
+                             f.name + L".bad";
+            if (cardJob) notice += L"\n" + cardGone;
+            if (systemFile)
+                notice += cardJob ? L"\n当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs"
+                                  : L"\n当前打开的工程为\\Program Files\\Jobs\\road\\road.qzs";
             const size_t boxesBefore = ui_.MessageBoxTexts().size();
             for (int start = 0; start < 2; ++start) {
                 SCOPED_TRACE(start == 0 ? "first start" : "second start");
                 if (start == 0) ui_.ExpectMessageBox(notice);
+                if (start == 1 && cardJob)
+                    ui_.ExpectMessageBox(cardGone +
+                                         L"\n当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs");
                 CQuorinApp app;
                 ASSERT_TRUE(app.InitInstance());
                 CString shown;
@@ -239,7 +275,7 @@ TEST_F(StartupTest, ADamagedSettingsFileIsToldOnceAndWrittenSoundAtTheFirstStart
                 EXPECT_EQ(std::filesystem::file_size(root_ / (f.path + ".bad")),
                           damage == Damage::kSeventyMiB ? 70u << 20 : bytes.size());
             }
-            EXPECT_EQ(ui_.MessageBoxTexts().size(), boxesBefore + 1);
+            EXPECT_EQ(ui_.MessageBoxTexts().size(), boxesBefore + (cardJob ? 2 : 1));
         }
     }
 }
@@ -287,9 +323,7 @@ TEST_F(StartupTest, OnTheBuiltInModuleTheStatusSaysTheReceiverIsNotConnected) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.port);
         std::filesystem::remove_all(root_ / kProgram);
-        WriteHostFile(
-            std::string(kProgram) + "/qzsys.sys",
-            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+        WriteHostFile(std::string(kProgram) + "/qzsys.sys", kRoadSystemFile);
         WriteHostFile(road + ".qzs",
                       std::string("\r\n[General Par]\r\nnPort=") + c.port + "\r\nnComMode=0\r\n");
         CQuorinApp app;
@@ -308,9 +342,7 @@ TEST_F(StartupTest, AnUnlinkedBuiltInModuleShowsTheReceiverNotConnectedThroughou
     module.PlayBluetoothModule();
     ASSERT_TRUE(module.Open());
     SetSerialDevicePath(2, module.DevicePath());
-    WriteHostFile(
-        std::string(kProgram) + "/qzsys.sys",
-        "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+    WriteHostFile(std::string(kProgram) + "/qzsys.sys", kRoadSystemFile);
     WriteHostFile("Program Files/Jobs/road/road.qzs", "\r\n[General Par]\r\nnPort=2\r\nnComMode=0\r\n");
     CQuorinApp app;
     ASSERT_TRUE(app.InitInstance());

@@ -28,9 +28,7 @@ protected:
     // The job "road" with the point file road.xyh is current; its map shows `rule` points.
     void LayOutRoad(int rule) {
         std::filesystem::remove_all(root_ / "Program Files");
-        WriteHostFile(
-            "Program Files/qzsys.sys",
-            "\r\n[System]\r\nszIniFile=\\Program Files\\Jobs\\road\\road.qzs\r\nszDataFile=road.xyh\r\n");
+        WriteHostFile("Program Files/qzsys.sys", kRoadSystemFile);
         WriteHostFile(kRoad + "road.qzs",
                       "\r\n[DataSave Par]\r\nnShowSurveyPoint=" + std::to_string(rule) + "\r\n");
         WriteHostFile(kRoad + "data/road.xyh", kPoints);

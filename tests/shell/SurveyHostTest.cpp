@@ -74,6 +74,7 @@ TEST_F(SurveyHostTest, FilesThatStartUpFoundUnusableAreNeverWritten) {
     WriteHostFile("job/j.qzs", unusable);
     WriteHostFile("job/j.qzs.bad", "an older copy");
     ui_.ExpectMessageBox(L"读取qzs文件错误,请检查错误!");
+    ui_.ExpectMessageBox(L"当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs");
     job.LoadAtStartup();
     ASSERT_EQ(job.Paths().jobFileName, L"vorna.qzs");
     const std::string system = ReadHostFile("Program Files/qzsys.sys");

@@ -1,0 +1,26 @@
+#include "shell/frame/PendingNotices.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/messages/MessageBox.h"
+
+void PendingNotices::Tell(const CString& notice) {
+    if (gathering_ == 0) {
+        AfxMessageBox(notice, MB_ICONINFORMATION | MB_OK);
+        return;
+    }
+    if (std::find(waiting_.begin(), waiting_.end(), notice) == waiting_.end()) waiting_.push_back(notice);
+}
+
+void PendingNotices::TellWaiting(HWND owner) {
+    if (showing_) return;
+    showing_ = true;
+    while (!waiting_.empty()) {
+        const std::vector<CString> told = std::exchange(waiting_, {});
+        CString text = told.front();
+        for (size_t i = 1; i < told.size(); ++i) text += L"\n" + told[i];
+        MessageBox(owner, text.c_str(), nullptr, MB_ICONINFORMATION | MB_OK);
+    }
+    showing_ = false;
+}
