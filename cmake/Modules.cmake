@@ -51,4 +51,8 @@ function(qz_benchmark target)
   add_executable(${target} ${sources})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PRIVATE ${B_DEPS} benchmark::benchmark bench_main)
+  # With the tests, each benchmark runs once at its smallest size: that it ends and reports.
+  if(QZ_BUILD_TESTS)
+    add_test(NAME ${target}_smoke COMMAND bash ${PROJECT_SOURCE_DIR}/bench/smoke.sh $<TARGET_FILE:${target}>)
+  endif()
 endfunction()

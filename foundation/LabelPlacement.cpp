@@ -32,7 +32,8 @@ void LabelLayout::Reserve(const PixelRect& box) {
     Take(box);
 }
 
-std::optional<PixelRect> LabelLayout::Place(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest) {
+std::array<PixelRect, 2> LabelLayout::Sides(PixelPoint at, int32_t gap, int32_t textWidth,
+                                            int32_t widest) const {
     const PixelRect first = LabelBox(at, gap, textWidth, widest, plot_);
     const int32_t width = first.right - first.left;
     PixelRect other = first;
@@ -43,12 +44,27 @@ std::optional<PixelRect> LabelLayout::Place(PixelPoint at, int32_t gap, int32_t 
         other.left = at.x + gap;
         other.right = at.x + gap + width;
     }
-    for (const PixelRect& box : {first, other}) {
-        if (box.left < plot_.left || box.right > plot_.right || !Free(box)) continue;
+    return {first, other};
+}
+
+bool LabelLayout::Fits(const PixelRect& box) const {
+    return box.left >= plot_.left && box.right <= plot_.right && Free(box);
+}
+
+std::optional<PixelRect> LabelLayout::Place(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest) {
+    for (const PixelRect& box : Sides(at, gap, textWidth, widest)) {
+        if (!Fits(box)) continue;
         Take(box);
         return box;
     }
     return std::nullopt;
+}
+
+// A wider name's box on either side holds the narrower one's, so a box that fits on neither side
+// means no wider name fits.
+bool LabelLayout::HasRoom(PixelPoint at, int32_t gap, int32_t width) const {
+    const std::array<PixelRect, 2> sides = Sides(at, gap, width, width);
+    return Fits(sides[0]) || Fits(sides[1]);
 }
 
 PixelRect LabelLayout::Clipped(const PixelRect& box) const {

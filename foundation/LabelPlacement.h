@@ -1,6 +1,7 @@
 #pragma once
 // Where a point's name goes on a plot: to the right of the point, or to its left where the right
 // would cross the plot's edge, and always within the plot's top and bottom.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -26,10 +27,16 @@ public:
     // The box of a name beside `at` (LabelBox's, else the same on the other side of the point)
     // that crosses nothing placed or kept free, now taken; nothing when neither side is free.
     std::optional<PixelRect> Place(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest);
+    // Whether a name `width` pixels wide would find a place beside `at`: when not, no wider name
+    // would, and a name known to be as wide need not be read or measured to be left out.
+    bool HasRoom(PixelPoint at, int32_t gap, int32_t width = 1) const;
     // Of one plot with the same places taken.
     friend bool operator==(const LabelLayout&, const LabelLayout&) = default;
 
 private:
+    // The box Place tries first and the one on the other side of the point.
+    std::array<PixelRect, 2> Sides(PixelPoint at, int32_t gap, int32_t textWidth, int32_t widest) const;
+    bool Fits(const PixelRect& box) const;
     bool Free(const PixelRect& box) const;
     void Take(const PixelRect& box);
     PixelRect Clipped(const PixelRect& box) const;  // in bitmap coordinates

@@ -10,6 +10,9 @@ struct MapMarker {
     int32_t x = 0;  // screen pixels
     int32_t y = 0;
     int32_t tag = 0;  // the user's number, e.g. the index of the stored point in its list
+    // False while the name is still to be read (from the point file): a paint reads it only when
+    // the name would find room on the plot.
+    bool nameRead = true;
 };
 
 // The nine labels of one tower: centre stake first, then the eight foundation points.

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr size_t kUsualLine = 512;  // a point line is about 160 bytes as stores write it
+constexpr size_t kHeadBytes = 96;   // its name, north, east and height mostly fit in this
 constexpr size_t kSampleLines = 256;
 constexpr double kRoomToSpare = 1.125;
 
@@ -49,18 +50,34 @@ PointLineReader::PointLineReader(const CString& path) {
     file_.Open(path, CFile::modeRead);
 }
 
-bool PointLineReader::Read(uint64_t offset, PointRecord& point) {
-    if (!file_.IsOpen()) return false;
-    size_t lf = std::string::npos;
-    // A line longer than usual is read again whole.
-    for (size_t count = kUsualLine; lf == std::string::npos; count *= 16) {
+std::string_view PointLineReader::LineFrom(uint64_t offset, size_t firstRead, int fields) {
+    if (!file_.IsOpen()) return {};
+    // A line longer than the first read is read again whole, or up to the fields asked for.
+    for (size_t count = firstRead;; count *= 16) {
         bytes_.resize(count);
         const UINT got = file_.ReadAt(offset, bytes_.data(), static_cast<UINT>(count));
         bytes_.resize(got);
-        lf = bytes_.find('\n');
-        if (lf == std::string::npos && got < count) return false;
+        size_t end = bytes_.find('\n');
+        if (fields > 0) {
+            size_t comma = std::string::npos;
+            for (int f = 0, from = 0; f < fields; ++f, from = static_cast<int>(comma) + 1)
+                if ((comma = bytes_.find(',', static_cast<size_t>(from))) == std::string::npos) break;
+            end = std::min(end, comma);
+        }
+        if (end == std::string::npos && got == count) continue;
+        if (end == std::string::npos) return {};
+        std::string_view line = std::string_view(bytes_).substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return line;
     }
-    std::string_view line = std::string_view(bytes_).substr(0, lf);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+}
+
+bool PointLineReader::Read(uint64_t offset, PointRecord& point) {
+    const std::string_view line = LineFrom(offset, kUsualLine);
+    return !line.empty() && ParsePointLine(line, point);
+}
+
+bool PointLineReader::ReadHead(uint64_t offset, PointRecord& point) {
+    const std::string_view line = LineFrom(offset, kHeadBytes, 4);
     return !line.empty() && ParsePointLine(line, point);
 }

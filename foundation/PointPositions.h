@@ -27,8 +27,15 @@ public:
     // The point whose line starts at `offset`, as a load reads it; false when it cannot be read or
     // holds none.
     bool Read(uint64_t offset, PointRecord& point);
+    // The same with only the line's first fields (name, north, east, height) read and converted:
+    // what a map's label needs, from a read of its first hundred bytes or so.
+    bool ReadHead(uint64_t offset, PointRecord& point);
 
 private:
+    // The line from `offset` up to its end, or to the comma after its field `fields` - 1 when
+    // `fields` is given; empty when it cannot be read.
+    std::string_view LineFrom(uint64_t offset, size_t firstRead, int fields = 0);
+
     CFile file_;
     std::string bytes_;
 };

@@ -5,10 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <thread>
 #include <vector>
 
@@ -69,6 +71,61 @@ double WaitForStillScreen(const Program& p, const timespec& start, double still)
             lastSeen = std::chrono::steady_clock::now();
         }
         if (std::chrono::duration<double>(std::chrono::steady_clock::now() - lastSeen).count() > still) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return static_cast<double>(last.tv_sec - start.tv_sec) + (last.tv_nsec - start.tv_nsec) * 1e-9;
+}
+
+namespace {
+
+// The CPU the program's threads have used, in seconds: each thread's own count, the largest seen
+// kept, so that a thread that has ended still counts.
+class ProgramCpu {
+public:
+    explicit ProgramCpu(pid_t pid) : tasks_("/proc/" + std::to_string(pid) + "/task") {}
+    double Seconds() {
+        std::error_code error;
+        for (const auto& task : std::filesystem::directory_iterator(tasks_, error)) {
+            std::ifstream stat(task.path() / "schedstat");
+            unsigned long long ns = 0;
+            if (stat >> ns) {
+                unsigned long long& seen = seen_[task.path().filename().string()];
+                seen = std::max(seen, ns);
+            }
+        }
+        unsigned long long total = 0;
+        for (const auto& [task, ns] : seen_) total += ns;
+        return static_cast<double>(total) * 1e-9;
+    }
+
+private:
+    std::filesystem::path tasks_;
+    std::map<std::string, unsigned long long> seen_;
+};
+
+}  // namespace
+
+double WaitForIdleScreen(const Program& p, const timespec& start, double& cpuSeconds) {
+    WaitForFirstPaint(p);
+    const std::string shot = (p.work / "screen.png").string();
+    ProgramCpu cpu(p.pid);
+    timespec last{};
+    double busyCpu = cpu.Seconds();
+    auto busySince = std::chrono::steady_clock::now();
+    for (;;) {
+        struct stat st {};
+        if (::stat(shot.c_str(), &st) == 0 &&
+            (st.st_mtim.tv_sec != last.tv_sec || st.st_mtim.tv_nsec != last.tv_nsec))
+            last = st.st_mtim;
+        const double used = cpu.Seconds();
+        const auto now = std::chrono::steady_clock::now();
+        if (used - busyCpu > 0.001) {
+            busyCpu = used;
+            busySince = now;
+        } else if (std::chrono::duration<double>(now - busySince).count() > 0.3) {
+            cpuSeconds = used;
+            break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return static_cast<double>(last.tv_sec - start.tv_sec) + (last.tv_nsec - start.tv_nsec) * 1e-9;

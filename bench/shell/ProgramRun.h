@@ -26,5 +26,9 @@ void WaitForFirstPaint(const Program& p);
 // Waits until the screen has not changed for `still` seconds; the seconds from `start` (the real
 // time clock's, taken before the spawn) to its last change.
 double WaitForStillScreen(const Program& p, const timespec& start, double still);
+// Waits until the program has gone idle after its first painted screen (its threads used under a
+// millisecond of CPU in 300 ms): the seconds from `start` to the screen's last change before that,
+// and in `cpuSeconds` the CPU its threads had used by then. The splash leaving later is not counted.
+double WaitForIdleScreen(const Program& p, const timespec& start, double& cpuSeconds);
 // A line of /proc/PID/status in KiB: "VmRSS" (resident now) or "VmHWM" (its peak).
 long StatusKiB(pid_t pid, const char* key);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <memory>
 #include "bench/shell/SeasonJob.h"
 
 #include "platform/files/DevicePath.h"
@@ -98,6 +99,63 @@ void BM_SeasonMapMovedRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SeasonMapMovedRepaint)->Unit(benchmark::kMillisecond);
+
+// The first 全图 of a run, as the button does it: every point in the plot, each marker found and
+// drawn and the names that find room read from the point file. CPU of all the program's threads.
+void BM_SeasonMapFirstFitAll(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto season = std::make_unique<SeasonFrame>(state.range(0), -1);
+        CFrmGraphView& view = season->View();
+        state.ResumeTiming();
+        season->ui.Click(view, mainview::kFitAll);
+        season->ui.Pump();
+        state.PauseTiming();
+        state.counters["markers"] = static_cast<double>(view.Markers().size());
+        season.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SeasonMapFirstFitAll)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// After the first 全图, a zoom (arg pan = 0: in or out, from the scale 全图 gives) or a pan (1: a
+// drag across the plot and back, clear of the store button) at that scale, as the buttons and a drag
+// do them: each repainted with the markers found afresh.
+void BM_SeasonMapZoomOrPan(benchmark::State& state) {
+    SeasonFrame season(state.range(0), -1);
+    CFrmGraphView& view = season.View();
+    season.ui.Click(view, mainview::kFitAll);
+    season.ui.Pump();
+    CPlotCanvas& canvas = view.Canvas();
+    const double n = canvas.OriginN(), e = canvas.OriginE(), scale = canvas.MetresPerPixel();
+    CRect r;
+    view.GetDlgItem(mainview::kPlot)->GetWindowRect(&r);
+    const CPoint from(r.left + 30, r.top + 40), to(r.left + 70, r.top + 70);
+    bool back = false;
+    for (auto _ : state) {
+        if (state.range(1) == 0) {
+            state.PauseTiming();
+            canvas.SetView(n, e, scale);
+            state.ResumeTiming();
+            season.ui.Click(view, back ? mainview::kZoomOut : mainview::kZoomIn);
+        } else {
+            season.ui.Drag(back ? to : from, back ? from : to);
+        }
+        season.ui.Pump();
+        back = !back;
+    }
+    state.counters["markers"] = static_cast<double>(view.Markers().size());
+}
+BENCHMARK(BM_SeasonMapZoomOrPan)
+    ->ArgsProduct({{100000, 1000000}, {0, 1}})
+    ->ArgNames({"points", "pan"})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // 20 fixes a second, each stored as the rover walks; the heap counted
 // after the first stores, so that what is made once is left out.

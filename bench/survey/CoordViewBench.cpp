@@ -64,14 +64,17 @@ void BM_CoordViewUsable(benchmark::State& state) {
             ui.Pump();
         }
         state.ResumeTiming();
-        CCoordViewDlg view(*host);
-        view.Create(CCoordViewDlg::IDD);
-        view.UpdateWindow();
-        benchmark::DoNotOptimize(view.List().GetNextItem(-1, LVNI_SELECTED));
-        state.PauseTiming();
-        heldPerPoint = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / points;
-        view.DestroyWindow();
-        ui.Pump();
+        {
+            // The view ends before the host it gives its rows back to.
+            CCoordViewDlg view(*host);
+            view.Create(CCoordViewDlg::IDD);
+            view.UpdateWindow();
+            benchmark::DoNotOptimize(view.List().GetNextItem(-1, LVNI_SELECTED));
+            state.PauseTiming();
+            heldPerPoint = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / points;
+            view.DestroyWindow();
+            ui.Pump();
+        }
         host.reset();
         state.ResumeTiming();
     }

@@ -97,11 +97,32 @@ bool MarkerLayer::Keeps(const CDC& dc) {
 // name's box is painted. The squares are drawn first, then each name with the later squares over it;
 // a pixel copied twice in the pen's colour is as once. The squares are kept as runs where they crowd
 // together, else one by one, whichever draws fewer lines.
-void MarkerLayer::Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayout& labels,
-                       const PixelRect& plot) {
+void MarkerLayer::Draw(CDC& dc, std::vector<MapMarker>& markers, LabelLayout& labels, const PixelRect& plot,
+                       const NameReader& readName) {
     Forget();
+    // Whether the marker's name is there to be placed: read now where a name as narrow as the
+    // narrowest read in this paint would find room. Names of a job are much alike, so a crowded
+    // plot reads little more than the names it shows.
+    int32_t narrowest = 1;
+    bool measured = false;
+    const auto named = [&](MapMarker& m) {
+        if (m.nameRead) return true;
+        if (!readName || !MarkerNameHasRoom(m, labels, narrowest)) return false;
+        readName(m);
+        if (const int32_t width = m.name.IsEmpty() ? 0 : MarkerNameWidth(dc, m.name); width > 0) {
+            narrowest = measured ? std::min(narrowest, width) : width;
+            measured = true;
+        }
+        return true;
+    };
     if (!Keeps(dc)) {
-        DrawPointLabels(dc, markers, labels);
+        const PointLabelFont font(dc);
+        for (MapMarker& m : markers) {
+            DrawMarkerSquare(dc, {m.x, m.y});
+            if (!named(m)) continue;
+            if (const std::optional<PixelRect> box = PlaceMarkerName(dc, m, labels))
+                DrawLabelText(dc, m.name, *box);
+        }
         return;
     }
     before_ = labels;
@@ -114,6 +135,7 @@ void MarkerLayer::Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayo
         for (size_t i = 0; i < markers.size(); ++i) {
             if (last.Square(markers[i], static_cast<int32_t>(i)))
                 centres.push_back({markers[i].x, markers[i].y});
+            if (!named(markers[i])) continue;
             if (const std::optional<PixelRect> box = PlaceMarkerName(dc, markers[i], labels)) {
                 names_.push_back({markers[i].name, *box, 0, 0});
                 namedBy.push_back(static_cast<int32_t>(i));

@@ -4,6 +4,7 @@
 // and over each name the runs of squares drawn after it. A plot painted again with nothing changed draws
 // these few hundred lines instead of every marker, and gets the pixels DrawPointLabels would.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "foundation/LabelPlacement.h"
@@ -20,9 +21,14 @@ public:
     // Whether the context draws a square as copied pixels that a run of a row can stand for; markers
     // drawn any other way are drawn one by one.
     static bool Keeps(const CDC& dc);
+    // Reads the name of a marker whose name is not read yet, and marks it read.
+    using NameReader = std::function<void(MapMarker&)>;
     // Draws `markers`, all lying in `plot`, as DrawPointLabels does, placing their names in `labels`,
-    // and keeps what they leave when the context lets it.
-    void Draw(CDC& dc, const std::vector<MapMarker>& markers, LabelLayout& labels, const PixelRect& plot);
+    // and keeps what they leave when the context lets it. A name not read yet is read through
+    // `readName` only where the layout has room for a name there, so that a crowded plot reads and
+    // measures no more names than it can show.
+    void Draw(CDC& dc, std::vector<MapMarker>& markers, LabelLayout& labels, const PixelRect& plot,
+              const NameReader& readName = {});
     // Draws what was kept when `labels` has what the kept drawing found there, and leaves there what
     // that drawing left; false, with nothing drawn, when it has not or the context draws otherwise.
     bool DrawAgain(CDC& dc, LabelLayout& labels) const;

@@ -1,5 +1,7 @@
 #include "foundation/screens/PointLabels.h"
 
+#include <algorithm>
+
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/TextTypes.h"
 
@@ -33,6 +35,14 @@ void DrawMarkerSquare(CDC& dc, PixelPoint m) {
 
 std::optional<PixelRect> PlaceMarkerName(CDC& dc, const MapMarker& marker, LabelLayout& labels) {
     return labels.Place({marker.x, marker.y}, kGap, dc.GetTextExtent(marker.name).cx, kWidest);
+}
+
+bool MarkerNameHasRoom(const MapMarker& marker, const LabelLayout& labels, int32_t width) {
+    return labels.HasRoom({marker.x, marker.y}, kGap, width);
+}
+
+int32_t MarkerNameWidth(CDC& dc, const CString& name) {
+    return std::clamp(static_cast<int32_t>(dc.GetTextExtent(name).cx), 0, kWidest);
 }
 
 void DrawLabelText(CDC& dc, const CString& name, const PixelRect& box) {

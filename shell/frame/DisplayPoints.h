@@ -43,6 +43,8 @@ public:
     // A point whose line can no longer be read (or now holds another point) comes with its position
     // and no name.
     PointRecord operator[](size_t i) const;
+    // Its name alone, read from the start of its line: empty as above.
+    CString Name(size_t i) const;
 
     void Clear();
     // A point stored in this run joins at the end.

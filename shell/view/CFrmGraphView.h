@@ -128,6 +128,7 @@ private:
     uint64_t markersGeneration_ = 0;  // of the display list the markers' indexes belong to
     // The markers' last drawing, drawn again while its source is unchanged.
     MarkerLayer markerLayer_;
+    std::vector<uint8_t> markedPixels_;  // of the plot, while markers are found: one taken
     MarkerSource markerSource_;
     AutoStoreTrigger autoTrigger_;
     PlotKeys keys_;

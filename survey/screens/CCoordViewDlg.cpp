@@ -48,7 +48,12 @@ CCoordViewDlg::CCoordViewDlg(ISurveyHost& host, CWnd* parent)
 }
 
 CCoordViewDlg::~CCoordViewDlg() {
-    host_.GiveBackCoordViewRows(std::move(rows_));
+    if (rows_) host_.GiveBackCoordViewRows(std::move(rows_));
+}
+
+void CCoordViewDlg::PostNcDestroy() {
+    if (rows_) host_.GiveBackCoordViewRows(std::move(rows_));
+    CDialog::PostNcDestroy();
 }
 
 void CCoordViewDlg::DoDataExchange(CDataExchange* pDX) {

@@ -27,6 +27,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnTimer(UINT_PTR id) override;
+    // The rows go back to the host when the window has gone, while the host surely lives.
+    void PostNcDestroy() override;
 
 private:
     void OnEdit();

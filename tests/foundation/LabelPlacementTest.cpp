@@ -65,3 +65,36 @@ TEST(LabelLayout, BoxesMeetAtTheBitmapsWordBoundaries) {
     EXPECT_EQ(labels.Place({133, 70}, 5, 30, 35), (PixelRect{138, 65, 168, 75}));  // starts after it
     EXPECT_EQ(labels.Place({74, 90}, 5, 30, 35), (PixelRect{79, 85, 109, 95}));    // a row clear of both
 }
+
+// A name finds room only where a name one pixel wide would: however the plot has filled, HasRoom
+// answers as placing the narrowest name, and where it answers no, no name of any width is placed.
+TEST(LabelLayout, RoomForANameIsRoomForTheNarrowest) {
+    LabelLayout labels;
+    labels.Reset({0, 0, 240, 190});
+    labels.Reserve({0, 0, 60, 20});
+    uint32_t seed = 7;
+    const auto next = [&seed](uint32_t range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int32_t>((seed >> 8) % range);
+    };
+    int without = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const PixelPoint at{next(240), next(190)};
+        const bool room = labels.HasRoom(at, 5);
+        for (const int32_t width : {1, 12}) {
+            LabelLayout narrow = labels;
+            EXPECT_EQ(labels.HasRoom(at, 5, width), narrow.Place(at, 5, width, 35).has_value())
+                << at.x << "," << at.y << " " << width;
+        }
+        for (const int32_t width : {4, 30, 60}) {
+            LabelLayout wider = labels;
+            if (!room) {
+                EXPECT_EQ(wider.Place(at, 5, width, 35), std::nullopt) << at.x << "," << at.y;
+            }
+        }
+        without += room ? 0 : 1;
+        labels.Place(at, 5, 5 + i % 30, 35);
+    }
+    // The plot fills: most of the later points find no room.
+    EXPECT_GT(without, 1500);
+}

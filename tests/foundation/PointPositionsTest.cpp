@@ -88,6 +88,11 @@ TEST_F(PointPositionsTest, ReadKeepsTheLinesOfTheLoadAndReadsEachPointBackFromIt
             EXPECT_EQ(point.name, loaded[i].name);
             EXPECT_EQ(point.h, loaded[i].h);
             EXPECT_EQ(point.code, loaded[i].code);
+            PointRecord head;
+            ASSERT_TRUE(reader.ReadHead(positions[i].offset, head));
+            EXPECT_EQ(head.name, loaded[i].name);
+            EXPECT_EQ(head.x, loaded[i].x);
+            EXPECT_EQ(head.y, loaded[i].y);
         }
     }
     PointRecord point;
@@ -136,3 +141,32 @@ TEST_F(PointPositionsTest, ALineLongerThanUsualIsReadWhole) {
 }
 
 }  // namespace
+
+// The head of a line is its name and position however long the name or short the line, and nothing
+// from the line after it.
+TEST_F(PointPositionsTest, TheHeadOfALineIsItsNameAndPosition) {
+    const std::string longName(300, 'N');
+    const std::string text =
+        "A,1,2,3,code,1.8,10\r\n" + longName + ",4,5,6,c\r\nB,7,8,9\r\nC,7,8\r\nD,1,2,3,x";
+    WriteHostFile("data/h.xyh", text);
+    const struct Case {
+        size_t offset;
+        bool read;
+        std::wstring name;
+        double n;
+    } cases[] = {
+        {0, true, L"A", 1.0},
+        {text.find(longName), true, std::wstring(longName.begin(), longName.end()), 4.0},
+        {text.find("B,"), true, L"B", 7.0},
+        {text.find("C,"), false, L"", 0.0},  // no height: no point
+    };
+    PointLineReader reader(L"\\data\\h.xyh");
+    for (const Case& c : cases) {
+        PointRecord head;
+        EXPECT_EQ(reader.ReadHead(c.offset, head), c.read) << c.offset;
+        if (!c.read) continue;
+        EXPECT_EQ(head.name, CString(c.name.c_str())) << c.offset;
+        EXPECT_EQ(head.x, c.n) << c.offset;
+        EXPECT_EQ(head.code, L"") << c.offset;
+    }
+}

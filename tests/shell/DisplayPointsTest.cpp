@@ -32,7 +32,9 @@ TEST_F(DisplayPointsTest, FilePointsGoInFrontOfStoredOnesAndAreReadFromTheirLine
     EXPECT_EQ(points[1].name, L"F2");
     EXPECT_EQ(points[1].h, 2.5);
     EXPECT_EQ(points[1].code, L"b");
+    EXPECT_EQ(points.Name(1), L"F2");
     EXPECT_EQ(points[2].name, L"S1");
+    EXPECT_EQ(points.Name(2), L"S1");
     EXPECT_FALSE(points.Deleted(1));
     EXPECT_TRUE(points.Deleted(3));
     EXPECT_EQ(NamesIn(points, {0.0, 0.0, 100.0, 100.0}, 0),
@@ -48,6 +50,7 @@ TEST_F(DisplayPointsTest, FilePointsGoInFrontOfStoredOnesAndAreReadFromTheirLine
     points.TakeFilePoints(std::move(again));
     WriteHostFile("d/j.xyh", "F9,90,90,9.5,z\r\nF1,10,10,1.5,a\r\n");
     EXPECT_EQ(points[0].name, L"");
+    EXPECT_EQ(points.Name(0), L"");
     EXPECT_EQ(points[0].x, 20.0);
     EXPECT_EQ(points[1].name, L"F1");
 }

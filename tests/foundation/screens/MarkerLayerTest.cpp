@@ -68,7 +68,7 @@ TEST(MarkerLayerTest, DrawsWhatTheMarkersDrawOneByOne) {
         {60000, TRANSPARENT, RGB(0, 128, 0)},
     };
     for (const Case& c : cases) {
-        const std::vector<MapMarker> markers = Markers(c.markers);
+        std::vector<MapMarker> markers = Markers(c.markers);
         CPen pen(PS_SOLID, 1, c.pen);
         const auto prepare = [&](PlotScreen& screen) {
             screen.dc.SelectObject(&pen);
@@ -98,7 +98,7 @@ TEST(MarkerLayerTest, DrawsWhatTheMarkersDrawOneByOne) {
 // The layer draws again only into the names' places it was drawn into, with a pen whose squares it
 // keeps; otherwise it draws nothing and says so. A pen it cannot keep draws the markers one by one.
 TEST(MarkerLayerTest, DrawsAgainOnlyOverTheSameLayoutAndPen) {
-    const std::vector<MapMarker> markers = Markers(500);
+    std::vector<MapMarker> markers = Markers(500);
     MarkerLayer layer;
     {
         PlotScreen screen;
@@ -138,4 +138,45 @@ TEST(MarkerLayerTest, DrawsAgainOnlyOverTheSameLayoutAndPen) {
     PlotScreen screen;
     LabelLayout labels = StartedLabels();
     EXPECT_FALSE(layer.DrawAgain(screen.dc, labels));
+}
+
+// Names not read yet are read only where the layout has room for a name: the plot shows what it
+// shows with every name read, with a pen the layer keeps or one it draws marker by marker, and a
+// crowded plot reads few of its names.
+TEST(MarkerLayerTest, ReadsOnlyTheNamesThatFindRoom) {
+    const struct Case {
+        int markers;
+        bool dashed;
+        int mostReads;
+    } cases[] = {{40, false, 40}, {3000, false, 1500}, {60000, false, 6000}, {3000, true, 1500}};
+    for (const Case& c : cases) {
+        const std::vector<MapMarker> named = Markers(c.markers);
+        std::vector<MapMarker> unread = named;
+        for (MapMarker& m : unread) {
+            m.name = CString();
+            m.nameRead = false;
+        }
+        CPen pen(c.dashed ? PS_DASH : PS_SOLID, 1, RGB(0, 0, 0));
+        PlotScreen oneByOne, layered;
+        oneByOne.dc.SelectObject(&pen);
+        layered.dc.SelectObject(&pen);
+        LabelLayout plainLabels = StartedLabels();
+        DrawPointLabels(oneByOne.dc, named, plainLabels);
+
+        int reads = 0;
+        MarkerLayer layer;
+        LabelLayout labels = StartedLabels();
+        layer.Draw(layered.dc, unread, labels, kPlot, [&](MapMarker& m) {
+            m.name = named[static_cast<size_t>(m.tag)].name;
+            m.nameRead = true;
+            ++reads;
+        });
+        EXPECT_TRUE(layered.fb == oneByOne.fb) << c.markers << " " << c.dashed;
+        EXPECT_TRUE(labels == plainLabels) << c.markers;
+        EXPECT_LE(reads, c.mostReads) << c.markers;
+        for (const MapMarker& m : unread)
+            if (m.nameRead) {
+                EXPECT_EQ(m.name, named[static_cast<size_t>(m.tag)].name);
+            }
+    }
 }

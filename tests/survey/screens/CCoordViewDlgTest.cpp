@@ -242,3 +242,20 @@ TEST_F(CoordViewTest, NoRowJoinsWhileAChangeIsAskedForSoTheChosenRowIsChanged) {
     EXPECT_EQ(view.List().GetItemText(2, 16), L"2.000");
     EXPECT_EQ(view.List().GetItemText(1, 16), L"1.800");
 }
+
+// The rows go back to the host as the view's window goes, read and kept; the view object may then
+// outlive its host, as a benchmark's or a screen's may.
+TEST_F(CoordViewTest, RowsGoBackWhenTheWindowGoesSoTheViewMayOutliveItsHost) {
+    auto other = std::make_unique<SurveyHostDouble>();
+    other->pointFile = host.pointFile;
+    auto second = std::make_unique<CCoordViewDlg>(*other);
+    ASSERT_TRUE(second->Create(CCoordViewDlg::IDD));
+    ui.Pump();
+    EXPECT_EQ(other->coordViewRows, nullptr);  // lent to the open view
+    second->DestroyWindow();
+    ui.Pump();
+    ASSERT_NE(other->coordViewRows, nullptr);
+    EXPECT_EQ(other->coordViewRows->Count(), 3);
+    other.reset();
+    second.reset();  // touches no host
+}
