@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
-
 #include "foundation/CJobSettings.h"
-#include "foundation/PointNames.h"
 
 namespace {
 CString Next(const wchar_t* name, int step = 1) {
@@ -49,27 +45,6 @@ TEST(NextPointName, LongNumbersNeverWrapOrRepeat) {
         EXPECT_NE(name, previous);
     }
     EXPECT_EQ(name, L"T4294967298");
-}
-
-// A name the point file holds is passed over, with every successor it holds after it.
-TEST(FirstFreeName, PassesOverTheNamesTaken) {
-    const struct {
-        const wchar_t* name;
-        std::set<std::wstring> taken;
-        const wchar_t* free;
-    } cases[] = {
-        {L"6", {}, L"6"},
-        {L"6", {L"5", L"6", L"7", L"9"}, L"8"},
-        {L"B", {L"B", L"B1"}, L"B2"},
-        {L"A8", {L"A8", L"A08", L"A9"}, L"A10"},
-        {L"点9", {L"点9", L"点10"}, L"点11"},
-        {L"P99999999999999999999", {L"P99999999999999999999"}, L"P100000000000000000000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::wstring(c.name));
-        EXPECT_EQ(FirstFreeName(c.name, [&](const CString& name) { return c.taken.count(name.str()) != 0; }),
-                  c.free);
-    }
 }
 
 TEST(ResultFileNames, SiblingsReplaceTheExtensionOfTheNameOnly) {
