@@ -4,6 +4,7 @@
 // lives in its own part; the operations keep their familiar names here.
 #include "foundation/JobResultFiles.h"
 #include "foundation/JobSettingsFiles.h"
+#include "foundation/PointLines.h"
 #include "foundation/PointNames.h"
 #include "foundation/PointStoreState.h"
 
@@ -50,10 +51,10 @@ public:
     void SetStoreNames(const TextTriple& names, const CString& name, double antennaHeight, int advance) {
         store_.SetStoreNames(names, name, antennaHeight, advance);
     }
-    // The name becomes the template's; with the job's "qzrecauto" file the names move on (see
-    // PointStoreState::AdvanceLoadedNames), without it nothing more changes.
-    void LoadRecSaveNames(const CString& name, const CString& lastJ, const CString& lastZ,
-                          const CString& lastN);
+    // The last names of a point file, scanned by the job's record `format` (JobRecordFormat): the
+    // names move on past them and past every name the file holds (see
+    // PointStoreState::AdvanceLoadedNames).
+    void LoadRecSaveNames(const LastNames& last, int format);
     void SetNameAffixes(const CString& suffix, const CString& prefix) {
         store_.SetNameAffixes(suffix, prefix);
     }

@@ -201,16 +201,18 @@ CString FormatRecordLine(const PointRecord& point) {
 
 LastNames ScanLastNames(const CString& text, int format) {
     const bool baihe = format == kBaiheFormat;
-    LastNames names = baihe ? LastNames{L"0", L"0", L"0", L"0"} : LastNames{L"J0", L"Z0", L"0", L"0"};
+    LastNames names = baihe ? LastNames{L"0", L"0", L"0", L"0", {}} : LastNames{L"J0", L"Z0", L"0", L"0", {}};
     const std::vector<CString> lines = CutPointFileLines(text);
     if (lines.empty()) return names;
     names.lastPoint = LineField(lines.back(), 0).Trim();
     // Each name from the newest line that matches; no match keeps the default.
     const CString* newest[kNameSlots] = {};
-    for (const CString& line : lines)
+    for (const CString& line : lines) {
+        names.taken.Add(ToGbk(LineField(line, 0).Trim()));
         if (const int slot = NameSlot(baihe, [&](int field) { return ToInt(LineField(line, field)); });
             slot >= 0)
             newest[slot] = &line;
+    }
     CString* slots[kNameSlots] = {&names.first, &names.second, &names.third};
     for (int slot = 0; slot < kNameSlots; ++slot)
         if (newest[slot]) *slots[slot] = LineField(*newest[slot], baihe ? kBaiheNameField : 0);
@@ -222,10 +224,12 @@ LastNames ScanLastNamesInFile(const CString& path, int format) {
     // and only they are converted.
     const bool baihe = format == kBaiheFormat;
     std::string newest[kNameSlots], last;
+    TakenNames taken;
     ReadFileLines(path, [&](std::string_view line) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty()) return;
         last.assign(line);
+        taken.Add(TrimmedBytes(ByteField(line, 0)));
         const int slot =
             NameSlot(baihe, [&](int field) { return ToInt(FromGbk(ByteField(line, field)).str()); });
         if (slot >= 0) newest[slot].assign(line);
@@ -233,7 +237,13 @@ LastNames ScanLastNamesInFile(const CString& path, int format) {
     std::string kept;
     for (const std::string& line : {newest[0], newest[1], newest[2], last})
         if (!line.empty()) kept.append(line).append("\n");
-    return ScanLastNames(FromGbk(kept), format);
+    LastNames names = ScanLastNames(FromGbk(kept), format);
+    names.taken = std::move(taken);
+    return names;
+}
+
+bool TakenNames::Holds(const CString& name) const {
+    return names_.count(ToGbk(name)) != 0;
 }
 
 CString LastStoredPointName(const CString& path) {

@@ -4,7 +4,9 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "foundation/PointRecord.h"
@@ -59,12 +61,24 @@ inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.
 CString FormatRecordLine(const PointRecord& point);
 
-// The names the next store continues from: the last J, Z and plain names and the last point name.
+// The names (field 0, blanks trimmed) that a point file's lines hold, kept as the file's bytes.
+class TakenNames {
+public:
+    void Add(std::string_view gbkName) { names_.emplace(gbkName); }
+    bool Holds(const CString& name) const;
+
+private:
+    std::unordered_set<std::string> names_;
+};
+
+// The names the next store continues from: the last J, Z and plain names and the last point name,
+// and every name the file holds, none of which is to be offered again.
 struct LastNames {
     CString first;
     CString second;
     CString third;
     CString lastPoint;
+    TakenNames taken;
 };
 
 // Recovers the last names from a point file's text; `format` is the job's record format (6 keeps

@@ -48,15 +48,17 @@ void PointStoreState::SetStoreNames(const TextTriple& names, const CString& name
     point.antennaHeight = antennaHeight;
 }
 
-void PointStoreState::AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ) {
+void PointStoreState::AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ,
+                                         const std::function<bool(const CString&)>& taken) {
+    const auto after = [&](const CString& last) { return FirstFreeName(NextPointNameOf(last, 1), taken); };
     point.name = name;
     point.texts = names;
     if (advanceJZ) {
-        point.texts.first = NextPointNameOf(names.first, 1);
-        point.texts.second = NextPointNameOf(names.second, 1);
+        point.texts.first = after(names.first);
+        point.texts.second = after(names.second);
     }
-    point.texts.third = NextPointNameOf(names.third, 1);
-    const CString next = NextPointNameOf(name, 1);
+    point.texts.third = after(names.third);
+    const CString next = after(name);
     lastResult.point.name = next;
     point.extraText = next;
 }

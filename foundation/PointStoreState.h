@@ -1,6 +1,8 @@
 #pragma once
 // What storing a point needs between screens: the crossing-line block, the template of the next
 // stored point, the last stored result and the record-save options.
+#include <functional>
+
 #include "foundation/CrossingLineBlock.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/PointRecord.h"
@@ -20,8 +22,10 @@ struct PointStoreState {
     // name offered next (the name itself, or its successor when advance is 1).
     void SetStoreNames(const TextTriple& names, const CString& name, double antennaHeight, int advance);
     // A job opened with the last names of its records: the name and series N move on once, J and Z
-    // too unless the record format keeps them; the moved-on name is offered next.
-    void AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ);
+    // too unless the record format keeps them (there they are numbers, not names), and on past any
+    // name `taken` holds; the moved-on name is offered next.
+    void AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ,
+                            const std::function<bool(const CString&)>& taken);
     const CString& NextName() const { return point.extraText; }
     void SetNameAffixes(const CString& suffix, const CString& prefix);
     void GetNameAffixes(CString& suffix, CString& prefix) const;

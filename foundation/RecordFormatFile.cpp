@@ -19,6 +19,10 @@ std::optional<int> ReadRecordFormat(const CString& jobFolder) {
     return ToInt(file.FindValue(kFormatKey));
 }
 
+int JobRecordFormat(const CString& jobFolder) {
+    return ReadRecordFormat(jobFolder).value_or(1);
+}
+
 bool WriteRecordFormat(const CString& jobFolder, int format) {
     CKeyValueFile file;
     if (!file.OpenForWrite(RecordFormatPath(jobFolder), CFile::modeCreate | CFile::modeWrite)) return false;

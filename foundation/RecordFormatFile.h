@@ -8,6 +8,9 @@
 CString RecordFormatPath(const CString& jobFolder);
 // Nullopt when the file cannot be read; a missing key reads as 0.
 std::optional<int> ReadRecordFormat(const CString& jobFolder);
+// The format a point file's names are scanned and moved on by: the file's, and 1 for a job that has
+// none (one that never used the power-line screens).
+int JobRecordFormat(const CString& jobFolder);
 // Replaces the file atomically with "[QZRecSaveFormat]%d"; false when it could not be written (the
 // old file is then left as it was).
 bool WriteRecordFormat(const CString& jobFolder, int format);

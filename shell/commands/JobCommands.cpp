@@ -1,5 +1,11 @@
 #include "shell/commands/JobCommands.h"
 
+#include <array>
+#include <string>
+
+#include "foundation/CoordLibFile.h"
+#include "foundation/JobOwnFiles.h"
+#include "foundation/PointLines.h"
 #include "foundation/RecordFormatFile.h"
 #include "foundation/screens/CFileDialogs.h"
 #include "geodesy/CoordParamGroups.h"
@@ -35,18 +41,23 @@ CString FileNameOf(const CString& path) {
     return path.Mid(path.ReverseFind(L'\\') + 1);
 }
 
-enum class PointNames { kKept, kRestarted };
-
-// The system record naming `jobFile` and `pointFile`, the point names kept or restarted.
+// The system record naming `jobFile` and `pointFile` with the names the store continues from, so
+// that a start after a kill continues the point file's names, not the last file's.
 LastFilesRecord Naming(LastFilesRecord record, const CString& jobFile, const CString& pointFile,
-                       PointNames names = PointNames::kKept) {
+                       const PointStoreState& store) {
     record.szIniFile = jobFile;
     record.szDataFile = pointFile;
-    if (names == PointNames::kRestarted) {
-        record.szLastSaveName = L"0";
-        record.lastNames = kResetNames;
-    }
+    record.szLastSaveName = store.GetLastNames(record.lastNames);
     return record;
+}
+
+// An empty point file at `path`; the points one held are kept in "<name>.bak" (an older copy there
+// replaced) before it is emptied. False when either write failed: the file is as it was.
+bool EmptyKeepingCopy(const CString& path) {
+    std::string points;
+    if (FileExists(path) && !ReadWholeFile(path, points)) return false;
+    if (!points.empty() && !AtomicRewrite(path + L".bak", points)) return false;
+    return AtomicRewrite(path, "");
 }
 
 bool CreateFolders(const CString& jobFolder) {
@@ -86,9 +97,23 @@ void JobCommands::TakePointFile(const CString& name) {
     window_.CheckRawFile();
 }
 
+// The store's names move on past those the point file holds, by the job's record format.
 void JobCommands::ContinueNamesFrom(const CString& pointFile) {
-    const LastNames last = LoadAutoRecord(job_.Paths().jobFolder, pointFile);
-    job_.ContinuePointNames(last);
+    const int format = JobRecordFormat(job_.Paths().jobFolder);
+    job_.ContinuePointNames(ScanLastNamesInFile(pointFile, format), format);
+}
+
+// The files the job writes while it is open: a new point file replaces none of them.
+std::vector<CString> JobCommands::OwnFiles() const {
+    const JobPaths& paths = job_.Paths();
+    const std::array<CString, 3> settings = job_.OwnFiles();
+    return {paths.dataFolder + paths.dataFileName,
+            job_.ResultFiles().RawFile(),
+            records_.RecordFile(),
+            CoordLibPath(paths.jobFolder, paths.jobFileName),
+            settings[0],
+            settings[1],
+            settings[2]};
 }
 
 // The surveyed list of the current point file, and once what of it could not be read.
@@ -166,8 +191,10 @@ void JobCommands::NewJob() {
     if (!WriteNewJobFolder(jobFile, jobFolder, dialog.values.mode, start, pointFile)) return;
     job_.ChoseJob();
     TakePointFile(pointFile);
-    job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile, PointNames::kRestarted));
+    // A job made over an existing folder keeps its point file: the names go on after its points.
     job_.SetPointNames(kResetNames, L"0", start.settings.szdRoverAntH);
+    ContinueNamesFrom(job_.Paths().dataFolder + pointFile);
+    job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile, job_.PointStore()));
     TakeJobSettings();
     ShowTitle();
 }
@@ -188,29 +215,37 @@ void JobCommands::OpenJob() {
     TakeJobSettings();
     job_.ChoseJob();
     TakePointFile(pointFile);
-    job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile));
-    LoadRecords();
-    job_.SetPointNames(job_.SystemRecord().lastNames, job_.SystemRecord().szLastSaveName,
-                       settings.szdRoverAntH);
+    job_.SetPointNames(kResetNames, L"0", settings.szdRoverAntH);
     ContinueNamesFrom(job_.Paths().dataFolder + pointFile);
+    job_.StoreSystem(Naming(job_.SystemRecord(), jobFile, pointFile, job_.PointStore()));
+    LoadRecords();
     ShowTitle();
 }
 
 void JobCommands::NewPointFile() {
-    const CString path =
-        ChooseFileToSave(DialogParent(), L"*.xyh", job_.Paths().dataFolder, job_.Paths().dataFolder);
-    if (path.IsEmpty()) return;
-    const CString name = FileNameOf(path);
+    const CString dataFolder = job_.Paths().dataFolder;
+    CFileSaveDlg save(DialogParent());
+    save.SetFilter(L"*.xyh");
+    save.SetRootFolder(dataFolder);
+    save.SetStartFolder(dataFolder);
+    save.KeepOff(OwnFiles());
+    if (save.DoModal() != IDOK) return;
+    const CString name = FileNameOf(save.GetPathName());
+    // The file made is the data folder's, whichever folder the dialog was at.
+    if (IsJobOwnFile(dataFolder + name, OwnFiles())) {
+        AfxMessageBox(kJobOwnNameRefusal, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     // The journal's stores may name the file about to be emptied.
     job_.CloseStores();
-    if (!AtomicRewrite(job_.Paths().dataFolder + name, "")) {
+    if (!EmptyKeepingCopy(dataFolder + name)) {
         AfxMessageBox(L"文件保存失败!", MB_OK | MB_ICONINFORMATION);
         return;
     }
     TakePointFile(name);
-    job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name, PointNames::kRestarted));
     // The reset names are the store's too, or the exit would write the old ones back.
     job_.SetPointNames(kResetNames, L"0", job_.Settings().szdRoverAntH);
+    job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name, job_.PointStore()));
     ShowTitle();
 }
 
@@ -220,8 +255,8 @@ void JobCommands::OpenPointFile() {
     if (path.IsEmpty()) return;
     const CString name = FileNameOf(path);
     TakePointFile(name);
-    job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name));
     ContinueNamesFrom(job_.Paths().dataFolder + name);
+    job_.StoreSystem(Naming(job_.SystemRecord(), job_.Paths().JobFile(), name, job_.PointStore()));
     LoadRecords();
     ShowTitle();
 }
@@ -235,8 +270,4 @@ void JobCommands::TargetPointSurvey() {
     state.fixFlag = 1;
     const StoredPointResult result = storePath_.StorePoint(state, {.mode = job_.Settings().nSaveType});
     if (result.number != 0) records_.Append(result.point);
-}
-
-LastNames LoadAutoRecord(const CString& jobFolder, const CString& path) {
-    return ScanLastNamesInFile(path, ReadRecordFormat(jobFolder).value_or(1));
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The job commands of the main menu: new job, open job, new point file, open point file, and the
-// target-point store; and the scan that recovers the last point names of a point file. A job or
-// point file that becomes current empties the map's points.
-#include "foundation/PointLines.h"
+// target-point store. A job or point file that becomes current empties the map's points, and the
+// store's names go on after those its point file holds.
+#include <vector>
+
+#include "platform/text/CString.h"
 
 class CWnd;
 class IFrameOperations;
@@ -38,6 +40,7 @@ private:
     void TakeJobSettings();
     void TakePointFile(const CString& name);
     void ContinueNamesFrom(const CString& pointFile);
+    std::vector<CString> OwnFiles() const;
     void LoadRecords();
     bool ChooseNewJobStart(int mode, NewJobStart& start);
     bool WriteNewJobFolder(const CString& jobFile, const CString& jobFolder, int mode,
@@ -50,7 +53,3 @@ private:
     IPointStorePath& storePath_;
     IFrameOperations& window_;
 };
-
-// The last names of the point file at `path`, by the record format of the job's "qzrecauto" in
-// `jobFolder`.
-LastNames LoadAutoRecord(const CString& jobFolder, const CString& path);

@@ -236,8 +236,8 @@ void JobSession::SetPointNames(const TextTriple& series, const CString& lastName
     jobs_.SetStoreNames(series, lastName, antennaHeight, 1);
 }
 
-void JobSession::ContinuePointNames(const LastNames& last) {
-    jobs_.LoadRecSaveNames(last.lastPoint, last.first, last.second, last.third);
+void JobSession::ContinuePointNames(const LastNames& last, int format) {
+    jobs_.LoadRecSaveNames(last, format);
 }
 
 void JobSession::KeepTemplate(const SurveyPointRec& templatePoint) {

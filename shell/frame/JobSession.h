@@ -106,8 +106,9 @@ public:
     // ---- What storing a point carries from one store to the next (PointStoreState).
     // The last stored name and series; the next name follows the last, at the antenna height given.
     void SetPointNames(const TextTriple& series, const CString& lastName, double antennaHeight);
-    // The last names a point file holds: with the job's record format the names move on past them.
-    void ContinuePointNames(const LastNames& last);
+    // The last names a point file holds, scanned by the job's record `format`: the names move on
+    // past them and past every name the file holds.
+    void ContinuePointNames(const LastNames& last, int format);
     // The point the next store starts from.
     void KeepTemplate(const SurveyPointRec& templatePoint);
     // A store outside the store path (the power-line screens): the next name, the series and its result.

@@ -153,6 +153,20 @@ TEST_F(PointLinesTest, LastNamesFromAFileAsFromItsText) {
     EXPECT_EQ(ScanLastNamesInFile(L"\\data\\none.xyh", 1).second, L"Z0");
 }
 
+// Both scans hold every line's name, trimmed, whatever else the line holds; a torn append is no line.
+TEST_F(PointLinesTest, LastNamesHoldEveryNameTheFileHolds) {
+    const char* const dian5 =
+        " \xb5\xe3"
+        "5 ";  // " 点5 "
+    const std::string text =
+        PointLine(dian5, "1", 0, 2) + "short,1\r\n" + PointLine("3", "1", 1, 0) + "torn,1";
+    WriteHostFile("data/n.xyh", text);
+    const std::pair<const wchar_t*, bool> cases[] = {{L"点5", true},   {L"short", true},  {L"3", true},
+                                                     {L"torn", false}, {L" 点5 ", false}, {L"4", false}};
+    for (const LastNames& names : {ScanLastNames(FromGbk(text), 1), ScanLastNamesInFile(L"\\data\\n.xyh", 1)})
+        for (const auto& [name, held] : cases) EXPECT_EQ(names.taken.Holds(name), held) << ToUtf8(name);
+}
+
 // The last stored point read from the end: a line that holds no point, an empty line and a torn
 // append are passed over, and a line across a block boundary reads whole.
 TEST_F(PointLinesTest, TheLastStoredPointNameIsReadFromTheEnd) {

@@ -1,3 +1,6 @@
+#include <string>
+#include <vector>
+
 #include "SettingsTestSupport.h"
 #include "foundation/CJobSettings.h"
 
@@ -28,30 +31,34 @@ TEST_F(StoreNamesTest, SetStoreNamesOffersTheNameOrItsSuccessor) {
     EXPECT_EQ(job_.Store().NextName(), L"Pt10");
 }
 
-TEST_F(StoreNamesTest, LoadedNamesMoveOnByTheJobsRecordFormat) {
+// The names move on past the file's last ones and past every name the file holds; format 6 numbers
+// its J and Z piles, which stay as they are.
+TEST_F(StoreNamesTest, LoadedNamesMoveOnPastTheNamesTheFileHolds) {
     struct Case {
-        const char* file;  // nullptr: no qzrecauto file
+        int format;
+        std::vector<std::string> taken;  // the file's names, as its bytes
         const wchar_t* next;
         TextTriple series;
     };
     const Case cases[] = {
-        {nullptr, L"Pt", {L"J1", L"Z1", L"1"}},
-        {"[QZRecSaveFormat]0\r\n", L"A10", {L"J8", L"Z3", L"100"}},
-        {"[QZRecSaveFormat]5\r\n", L"A10", {L"J8", L"Z3", L"100"}},
-        {"[QZRecSaveFormat]6\r\n", L"A10", {L"J7", L"Z2", L"100"}},
-        {"", L"A10", {L"J8", L"Z3", L"100"}},
+        {1, {}, L"A10", {L"J8", L"Z3", L"100"}},
+        {0, {}, L"A10", {L"J8", L"Z3", L"100"}},
+        {5, {}, L"A10", {L"J8", L"Z3", L"100"}},
+        {6, {}, L"A10", {L"J7", L"Z2", L"100"}},
+        {1, {"A10", "A11", "A13", "J8", "Z3", "Z4", "100"}, L"A12", {L"J9", L"Z5", L"101"}},
+        {6, {"A10", "J7", "Z2", "100", "101"}, L"A11", {L"J7", L"Z2", L"102"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.format);
+        LastNames last{L"J7", L"Z2", L"99", L"A9", {}};
+        for (const std::string& name : c.taken) last.taken.Add(name);
         CJobSettings job;
-        job.SetJobFilePaths({.jobFile = L"\\Jobs\\a\\a.qzs", .coordFile = L"\\Jobs\\a\\a.qza"});
-        std::filesystem::remove(root_ / "Jobs" / "a" / "qzrecauto");
-        if (c.file) WriteHostFile("Jobs/a/qzrecauto", c.file);
-        job.LoadRecSaveNames(L"A9", L"J7", L"Z2", L"99");
-        SCOPED_TRACE(c.file ? c.file : "no file");
+        job.LoadRecSaveNames(last, c.format);
         TextTriple names;
         EXPECT_EQ(job.GetLastNames(names), L"A9");
         EXPECT_EQ(names, c.series);
         EXPECT_EQ(job.Store().NextName(), c.next);
+        EXPECT_EQ(job.Store().lastResult.point.name, c.next);
     }
 }
 

@@ -1,7 +1,10 @@
 // The job commands as a user meets them: new job (wizard or copy), open job, new and open point
 // file, and the target-point store, with their dialogs scripted.
+#include "foundation/PointLines.h"
+#include "foundation/RecordFormatFile.h"
 #include "foundation/StoreJournal.h"
 #include "geodesy/screens/CParamWizardDlg.h"
+#include "platform/text/CodePage.h"
 #include "resources/FileDialogs.h"
 #include "resources/MainMenu.h"
 #include "resources/NewJobDlg.h"
@@ -172,7 +175,7 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_NE(SystemFile().find("szIniFile=\\Program Files\\Jobs\\base\\base.qzs"), std::string::npos);
     TextTriple names;
     EXPECT_EQ(FrameProbe::Job(frame).PointStore().GetLastNames(names), L"K9");
-    EXPECT_EQ(names.first, L"J7");
+    EXPECT_EQ(names.first, L"K10");  // after the file's, not the last job's
     EXPECT_EQ(GetLocalTimeOffsetMinutes(), 7 * 60);
     ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardEclipse; });
     Feed(sim::GgaSentence(Epoch()));  // 03:00 UTC
@@ -309,16 +312,135 @@ TEST_F(JobCommandsTest, APointFileOpenedOnAFullDiskIsNotRecordedInTheSystemFile)
 }
 
 TEST_F(JobCommandsTest, LastNamesFollowTheJobsRecordFormat) {
+    const CString jobFolder = FrameProbe::Job(frame).Paths().jobFolder;
+    const CString file = L"\\Program Files\\Jobs\\vorna\\data\\a.xyh";
     WriteHostFile(std::string(kJobs) + "vorna/data/a.xyh", "K9,1,2,3,Z5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    EXPECT_EQ(
-        LoadAutoRecord(FrameProbe::Job(frame).Paths().jobFolder, L"\\Program Files\\Jobs\\vorna\\data\\a.xyh")
-            .first,
-        L"K9");
+    EXPECT_EQ(ScanLastNamesInFile(file, JobRecordFormat(jobFolder)).first, L"K9");
     WriteHostFile(std::string(kJobs) + "vorna/qzrecauto", "[QZRecSaveFormat]6\r\n");
-    const LastNames six = LoadAutoRecord(FrameProbe::Job(frame).Paths().jobFolder,
-                                         L"\\Program Files\\Jobs\\vorna\\data\\a.xyh");
+    const LastNames six = ScanLastNamesInFile(file, JobRecordFormat(jobFolder));
     EXPECT_EQ(six.second, L"Z5");
     EXPECT_EQ(six.first, L"0");
+}
+
+// A job or point file made current continues after the names its point file holds, whatever the
+// names were before and whether or not the job has a "qzrecauto" file; the system file carries them,
+// so that a start after a kill continues them too.
+TEST_F(JobCommandsTest, NamesGoOnAfterThePointFileOfTheJobOrFileMadeCurrent) {
+    // Point 1 of series N, the piles J3 and Z2, then plain points with 7 stored out of turn.
+    const auto line = [](const char* name, int f14, int f16) {
+        return std::string(name) + ",1,2,3,c,0,0,0,0,0,0,0,0,0," + std::to_string(f14) + ",0," +
+               std::to_string(f16) + "\r\n";
+    };
+    std::string points = line("1", 1, 2) + line("J3", 0, 0) + line("Z2", 1, 1);
+    for (const char* name : {"7", "2", "3", "4", "5"}) points += line(name, 1, 0);
+    WriteHostFile(std::string(kJobs) + "vorna/data/vorna.xyh", points);
+    WriteHostFile(std::string(kJobs) + "road/road.qzs", "[DataSave Par]\r\nnSaveType=0\r\n");
+    WriteHostFile(std::string(kJobs) + "road/data/road.xyh", points);
+    const auto newFile = [&](const wchar_t* name) {
+        ui_.OnModal(savefile::IDD, [=, this](CDialog& dialog) {
+            ui_.SetText(dialog, savefile::kName, name);
+            ui_.Click(dialog, IDOK);
+        });
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
+    };
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } commands[] = {
+        {"打开文件",
+         [&] {
+             ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\vorna\\data\\vorna.xyh");
+             ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
+         }},
+        {"打开工程",
+         [&] {
+             ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\road\\road.qzs");
+             ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
+         }},
+        {"新建工程 over a job that has points",
+         [&] {
+             NewJobNamed(L"road", 0, [this] {
+                 ui_.ExpectMessageBox(L"作业文件已存在，是否覆盖?", IDYES);
+                 ui_.OnModal(CParamWizardDlg::IDD, [this](CDialog& w) { ui_.Click(w, IDOK); });
+             });
+         }},
+    };
+    const wchar_t* const newFiles[] = {L"pts1", L"pts2", L"pts3"};
+    for (size_t i = 0; i < std::size(commands); ++i) {
+        const auto& c = commands[i];
+        SCOPED_TRACE(c.name);
+        newFile(newFiles[i]);  // the names start again at 1 there
+        ASSERT_EQ(FrameProbe::Job(frame).PointStore().NextName(), L"1");
+        c.run();
+        const PointStoreState& store = FrameProbe::Job(frame).PointStore();
+        EXPECT_EQ(store.NextName(), L"6");  // after 5, 7 being taken would come after 6
+        EXPECT_EQ(store.point.texts, (TextTriple{L"J4", L"Z3", L"6"}));
+        EXPECT_NE(
+            SystemFile().find("szLastSaveName=5\r\nszLastJName=J4\r\nszLastZName=Z3\r\nszLastFName=6\r\n"),
+            std::string::npos);
+    }
+}
+
+// 新建文件 never empties a file the job is writing: the current point file is refused before any
+// question, and the dialog stays open. Another point file it replaces leaves its points in
+// "<name>.bak"; an empty one leaves an older copy alone.
+TEST_F(JobCommandsTest, ANewPointFileReplacesNoneOfTheJobsFilesAndKeepsACopyOfAnother) {
+    const std::string current = "1,1,2,3,c\r\n2,4,5,6,c\r\n";
+    const std::string other = "A1,1,2,3,c\r\n";
+    WriteHostFile(std::string(kJobs) + "vorna/data/vorna.xyh", current);
+    WriteHostFile(std::string(kJobs) + "vorna/data/other.xyh", other);
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* refusal;  // nullptr: taken after the question whether to replace it
+        const char* bak;         // what "other.xyh.bak" then holds
+    } cases[] = {
+        {L"vorna", L"该文件是工程自身的文件,请换一个文件名!", ""},
+        {L"VORNA.xyh", L"该文件是工程自身的文件,请换一个文件名!", ""},
+        {L"other", nullptr, "A1,1,2,3,c\r\n"},
+        {L"other", nullptr, "A1,1,2,3,c\r\n"},  // now empty: the copy stays
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.typed));
+        ui_.OnModal(savefile::IDD, [&, this](CDialog& dialog) {
+            ui_.SetText(dialog, savefile::kName, c.typed);
+            if (c.refusal) {
+                ui_.ExpectMessageBox(c.refusal);
+                ui_.Click(dialog, IDOK);
+                EXPECT_FALSE(dialog.HasEnded());
+                ui_.Click(dialog, IDCANCEL);
+            } else {
+                ui_.ExpectMessageBox(L"该文件已存在，要覆盖此文件吗?", IDOK);
+                ui_.Click(dialog, IDOK);
+            }
+        });
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
+        if (c.refusal) {
+            EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/vorna.xyh"), current);
+            EXPECT_EQ(FrameProbe::Job(frame).Paths().dataFileName, L"vorna.xyh");
+        } else {
+            EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/other.xyh"), "");
+            EXPECT_EQ(Title(), L"衡川 <other.xyh>");
+            // Back to vorna for the next case.
+            ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\vorna\\data\\vorna.xyh");
+            ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"4打开文件"}));
+        }
+        EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/other.xyh.bak"), c.bak);
+    }
+}
+
+// A copy that cannot be kept empties nothing: the user is told and the file stays current as it was.
+TEST_F(JobCommandsTest, APointFileWhoseCopyCannotBeKeptIsNotReplaced) {
+    WriteHostFile(std::string(kJobs) + "vorna/data/other.xyh", "A1,1,2,3,c\r\n");
+    std::filesystem::create_directories(root_ / kJobs / "vorna/data/other.xyh.bak/in");
+    ui_.OnModal(savefile::IDD, [this](CDialog& dialog) {
+        ui_.SetText(dialog, savefile::kName, L"other");
+        ui_.ExpectMessageBox(L"该文件已存在，要覆盖此文件吗?", IDOK);
+        ui_.ExpectMessageBox(L"文件保存失败!");  // once the dialog has closed
+        ui_.Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"3新建文件"}));
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "vorna/data/other.xyh"), "A1,1,2,3,c\r\n");
+    EXPECT_EQ(FrameProbe::Job(frame).Paths().dataFileName, L"vorna.xyh");
 }
 
 }  // namespace

@@ -1,0 +1,113 @@
+// Point files and point names in the built program: an X11 window on a private Xvfb server, the
+// receiver simulator on a pseudo-terminal, keys and taps by xdotool. 新建文件 refuses the open point
+// file before asking anything and leaves it whole; after a new point file, opening the first one
+// again (as a file, then with its job) proposes the name after its last point, never one it holds.
+#include <set>
+#include <string>
+
+#include "tests/app/quorin/ProgramInXvfb.h"
+
+namespace {
+
+constexpr const char* kNoData = "quorin: [信息提示] 当前没有接收到数据,不能存储数据";
+constexpr const char* kRefusal = "quorin: [信息提示] 该文件是工程自身的文件,请换一个文件名!";
+
+class PointFileNamesEndToEnd : public ProgramInXvfb {
+protected:
+    size_t Printed(const std::string& text) { return Count(ReadAll(ErrorFile()), text); }
+    std::string Title() { return Xdo("getwindowname " + window_); }
+    // The file dialogs fill the screen: their caption runs across the top.
+    bool FileDialogShown() const { return ScreenPixel(200, 13) == 0x000080; }
+    // 工程 (its menu at (16, 13), shown twice as large) and the item's key.
+    void JobMenu(const std::string& key) {
+        Xdo("mousemove --window " + window_ + " 32 26 click 1");
+        Keys(key);
+        ASSERT_TRUE(PlayUntil([&] { return FileDialogShown(); }, 30000))
+            << "工程 " << key << " opened nothing";
+    }
+    // 3 新建文件: the folder tree has the focus, Tab reaches the name, Return is 确定.
+    void NewPointFile(const std::string& name) {
+        ASSERT_NO_FATAL_FAILURE(JobMenu("3"));
+        Keys("Tab");
+        Xdo("type --delay 50 " + name);
+        Keys("Return");
+    }
+    // The file dialog of `key` (2 打开工程, 4 打开文件): the path typed over what its path field at
+    // (140, 39) shows; Return is 确定.
+    void Open(const std::string& key, const std::string& path) {
+        ASSERT_NO_FATAL_FAILURE(JobMenu(key));
+        Xdo("mousemove --window " + window_ + " 280 78 click 1");
+        Keys("ctrl+a BackSpace");
+        Xdo("type --delay 50 '" + path + "'");
+        Keys("Return");
+    }
+    std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        for (const CString& line : CutPointFileLines(FromGbk(ReadAll(Job("data/vorna.xyh")))))
+            names.push_back(ToUtf8(LineField(line, 0)));
+        return names;
+    }
+    // Runs xdotool while the receiver plays on: a store refuses a fix older than two seconds, and
+    // xdotool may take that long on a loaded machine.
+    void Act(const std::string& args) {
+        const std::string command = "DISPLAY=" + display_ + " xdotool " + args;
+        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
+        pid_t pid = -1;
+        ASSERT_EQ(posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+        ASSERT_TRUE(PlayUntil([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 30000));
+    }
+    // Key A, 确定 in the store dialog and Yes to the precision question, until the file has one more.
+    // A fix that went stale meanwhile is refused in a box, which the first Return answers: A is tried
+    // again with the next fix.
+    void StoreByKeyA() {
+        const size_t before = PointLines();
+        for (int tries = 0; tries < 5 && PointLines() == before; ++tries) {
+            const size_t refusals = Printed(kNoData);
+            ASSERT_NO_FATAL_FAILURE(Act("key --delay 100 a Return Return"));
+            PlayUntil([&] { return PointLines() > before || Printed(kNoData) > refusals; }, 30000);
+        }
+        ASSERT_EQ(PointLines(), before + 1) << "key A stored nothing:\n" << ReadAll(ErrorFile());
+    }
+};
+
+}  // namespace
+
+TEST_F(PointFileNamesEndToEnd, ANewFileLeavesTheOpenOneWholeAndNamesGoOnAfterTheFileOpened) {
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+    ASSERT_NO_FATAL_FAILURE(StopProgram());
+    Edit(Job("vorna.qza"), "szdCenter=0.0000000000", "szdCenter=120.0000000000");
+    std::string points;
+    for (const char* name : {"1", "2", "3", "4", "5"})
+        points += std::string(name) + ",3348000.000,500000.000,12.500,c\r\n";
+    std::ofstream(Job("data/vorna.xyh"), std::ios::binary) << points;
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
+    ASSERT_NO_FATAL_FAILURE(WaitForFixes());
+
+    // The open point file's own name: refused at once, the dialog left with Escape.
+    ASSERT_NO_FATAL_FAILURE(NewPointFile("vorna"));
+    ASSERT_TRUE(PlayUntil([&] { return Printed(kRefusal) == 1; }, 30000)) << ReadAll(ErrorFile());
+    Keys("Return Escape");
+    EXPECT_EQ(Printed("该文件已存在"), 0u);
+    EXPECT_EQ(ReadAll(Job("data/vorna.xyh")), points);
+
+    // A new file, then the first one opened again: key A goes on after its point 5.
+    ASSERT_NO_FATAL_FAILURE(NewPointFile("pts"));
+    ASSERT_TRUE(PlayUntil([&] { return Title().find("<pts.xyh>") != std::string::npos; }, 30000)) << Title();
+    ASSERT_NO_FATAL_FAILURE(Open("4", "\\Program Files\\Jobs\\vorna\\data\\vorna.xyh"));
+    ASSERT_TRUE(PlayUntil([&] { return Title().find("<vorna.xyh>") != std::string::npos; }, 30000))
+        << Title();
+    ASSERT_NO_FATAL_FAILURE(StoreByKeyA());
+
+    // The same through its job.
+    ASSERT_NO_FATAL_FAILURE(NewPointFile("pts2"));
+    ASSERT_TRUE(PlayUntil([&] { return Title().find("<pts2.xyh>") != std::string::npos; }, 30000)) << Title();
+    ASSERT_NO_FATAL_FAILURE(Open("2", "\\Program Files\\Jobs\\vorna\\vorna.qzs"));
+    ASSERT_TRUE(PlayUntil([&] { return Title().find("<vorna.xyh>") != std::string::npos; }, 30000))
+        << Title();
+    ASSERT_NO_FATAL_FAILURE(StoreByKeyA());
+    ASSERT_NO_FATAL_FAILURE(StopProgram());
+
+    const std::vector<std::string> names = Names();
+    EXPECT_EQ(names, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+}
