@@ -69,7 +69,9 @@ void CMainFrame::StartUpGathering() {
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->BringWindowToTop();
     // After the first screen, off this thread: a large job must not delay it. The record file and
     // the coordinate view are indexed once the map's points are in, so that on one core the map
-    // does not wait for them.
+    // does not wait for them; the surveyed list begins now, so that a point stored before its index
+    // is read joins it after the file's lines.
+    records_.BeginLoad();
     FillDisplayPoints();
     indexesAfterFill_ = !displayFill_.WaitForRead(0);
     if (!indexesAfterFill_) StartIndexes();

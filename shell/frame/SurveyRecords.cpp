@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "foundation/PointLines.h"
 #include "platform/files/FileOps.h"
@@ -59,6 +60,7 @@ void SurveyRecords::Append(const PointRecord& point) {
 
 void SurveyRecords::Load() {
     load_.Stop();
+    unindexed_ = 0;
     surveyed = SurveyedPoints{};
     surveyed.path_ = recordPath_;
     FileTail tail;
@@ -66,17 +68,24 @@ void SurveyRecords::Load() {
     if (FileExists(recordPath_)) IndexRecordFile(recordPath_, surveyed.loaded_);
 }
 
-void SurveyRecords::StartLoad(HWND notify, UINT message) {
+void SurveyRecords::BeginLoad() {
     load_.Stop();
     surveyed = SurveyedPoints{};
     surveyed.path_ = recordPath_;
     FileTail tail;
-    if (!ReadFileTail(recordPath_, tail) || tail.completeLength == 0) return;
-    surveyed.end_ = tail.completeLength;
-    load_.Start([path = recordPath_, limit = tail.completeLength](
-                    RecordFileIndex& index,
-                    const std::atomic<bool>& stop) { IndexRecordFile(path, index, limit, &stop); },
-                notify, message);
+    if (ReadFileTail(recordPath_, tail)) surveyed.end_ = tail.completeLength;
+    unindexed_ = surveyed.end_;
+}
+
+void SurveyRecords::StartLoad(HWND notify, UINT message) {
+    // Only the lines the list began with: those stored since are in it already.
+    const uint64_t limit = std::exchange(unindexed_, 0);
+    if (limit == 0) return;
+    load_.Start(
+        [path = surveyed.path_, limit](RecordFileIndex& index, const std::atomic<bool>& stop) {
+            IndexRecordFile(path, index, limit, &stop);
+        },
+        notify, message);
 }
 
 bool SurveyRecords::FinishLoad(WPARAM number) {

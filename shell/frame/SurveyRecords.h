@@ -55,8 +55,11 @@ public:
     void Append(const PointRecord& point);
     // The list from the record file; empty when it cannot be read.
     void Load();
-    // The same on a worker thread, for start-up: `notify` hears `message` once the lines are read
-    // and hands it to FinishLoad. Points appended meanwhile stay after the loaded ones.
+    // The same in two steps, for start-up: the list begins with the record file as it stands, its
+    // lines still to index; points appended from then on follow them, however late the index runs.
+    void BeginLoad();
+    // Indexes the lines BeginLoad left on a worker thread: `notify` hears `message` once they are
+    // read and hands it to FinishLoad. Nothing when there are none or the list was loaded since.
     void StartLoad(HWND notify, UINT message);
     // False for a load that was dropped or replaced.
     bool FinishLoad(WPARAM number);
@@ -70,5 +73,6 @@ public:
 
 private:
     CString recordPath_;
+    uint64_t unindexed_ = 0;  // how much of the record file BeginLoad left to index
     BackgroundRead<RecordFileIndex> load_;
 };

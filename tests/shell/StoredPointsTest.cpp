@@ -84,11 +84,10 @@ TEST_F(StoredPointsTest, APointStoredAfterTheRestartIsDrawnBesideTheOthers) {
     RecordingStore store;
     FrameProbe::SetStorePath(frame, &store);
     ui_.Advance(CSplashWnd::kShowMs);
-    // The damaged record file is told when its read ends, in a box that holds taps off the map:
-    // the store's tap comes after it.
-    ASSERT_TRUE(FrameProbe::Records(frame).WaitForLoad(10000));
-    ui_.Pump();
-    // Stored before or after the fill is in: it stays, after the file's points.
+    // The damaged record file is told once its index is in, which waits for the map's fill, in a
+    // box that holds taps off the map: the store's tap comes after it.
+    WaitForFill(frame);
+    // A point stored after the restart stays, after the file's points.
     CGpsState fix;
     fix.fixFlag = 1;
     fix.gridX = 60.0;
