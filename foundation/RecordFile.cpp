@@ -4,13 +4,15 @@
 #include <cmath>
 #include <string>
 
+#include "foundation/LikelyLines.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
 
 namespace {
 
-constexpr size_t kUsualLine = 256;  // a record line is at most 200 bytes when written
+constexpr size_t kUsualLine = 256;        // a record line is at most 200 bytes when written
+constexpr size_t kLinesToJudgeBy = 1024;  // lines read before the room for all is made
 
 bool IsBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
@@ -102,10 +104,13 @@ bool IndexRecordFile(const CString& path, RecordFileIndex& index, uint64_t byteL
                 index.offsets.push_back(start);
             else
                 ++index.skipped;
+            if (index.offsets.size() == kLinesToJudgeBy && byteLimit != UINT64_MAX)
+                ReserveLikelyLines(index.offsets, offset, byteLimit);
         },
         byteLimit);
     if (!read) index = {};
-    index.offsets.shrink_to_fit();
+    if (index.offsets.capacity() > index.offsets.size() + index.offsets.size() / 8)
+        index.offsets.shrink_to_fit();
     return read;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "foundation/LikelyLines.h"
 #include "foundation/PointLines.h"
 
 void FileLineIndex::Feed(std::string_view piece) {
@@ -24,6 +25,10 @@ void FileLineIndex::Feed(std::string_view piece) {
         at = lf + 1;
     }
     fed_ += piece.size();
+}
+
+void FileLineIndex::Expect(uint64_t totalBytes) {
+    ReserveLikelyLines(points_, lineStart_, totalBytes);
 }
 
 void FileLineIndex::TakeUnfinished() {

@@ -12,6 +12,9 @@
 class FileLineIndex {
 public:
     void Feed(std::string_view piece);
+    // Makes room at once for the points a file of `totalBytes` likely holds, judged by the lines fed
+    // so far (ReserveLikelyLines).
+    void Expect(uint64_t totalBytes);
 
     // Where each point line starts, in file order.
     const std::vector<uint64_t>& Points() const { return points_; }

@@ -87,9 +87,11 @@ PointFileRows::Read PointFileRows::Open(const CString& path, const CString& jour
 bool PointFileRows::IndexFrom(const CFile& file, uint64_t from, Indexed& into,
                               const std::atomic<bool>* stop) {
     std::string block(kBlockBytes, '\0');
+    const bool first = from == 0;
     for (UINT n; (n = file.ReadAt(from, block.data(), kBlockBytes)) > 0; from += n) {
         if (stop && *stop) return false;
         into.index.Feed(std::string_view(block.data(), n));
+        if (first && from == 0) into.index.Expect(file.GetLength());
     }
     into.index.TakeUnfinished();
     const uint64_t whole = into.index.WholeLength();

@@ -46,3 +46,17 @@ TEST(FileLineIndex, FeedingGoesOnFromTheLastLineWhenTheUnfinishedOneWasCutAndApp
     EXPECT_EQ(index.Points(), (std::vector<uint64_t>{0, 39, 61, 75, 89}));
     EXPECT_EQ(index.WholeLength(), 75u + 14 + 14);
 }
+
+TEST(FileLineIndex, AFileOfEvenLinesIsIndexedWithoutGrowingItsRoomAgain) {
+    std::string file;
+    for (int i = 0; i < 20000; ++i)
+        file += "P" + std::to_string(10000 + i) + ",3001234.567,500123.456,12.345,c\r\n";
+    FileLineIndex index;
+    index.Feed(std::string_view(file).substr(0, 4096));
+    index.Expect(file.size());
+    const size_t room = index.Points().capacity();
+    index.Feed(std::string_view(file).substr(4096));
+    EXPECT_EQ(index.Points().size(), 20000u);
+    EXPECT_EQ(index.Points().capacity(), room);
+    EXPECT_LT(room, 20000u * 17 / 16);
+}
