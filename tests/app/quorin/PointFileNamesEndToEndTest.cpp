@@ -47,15 +47,6 @@ protected:
             names.push_back(ToUtf8(LineField(line, 0)));
         return names;
     }
-    // Runs xdotool while the receiver plays on: a store refuses a fix older than two seconds, and
-    // xdotool may take that long on a loaded machine.
-    void Act(const std::string& args) {
-        const std::string command = "DISPLAY=" + display_ + " xdotool " + args;
-        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
-        pid_t pid = -1;
-        ASSERT_EQ(posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-        ASSERT_TRUE(PlayUntil([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 30000));
-    }
     // Key A, 确定 in the store dialog and Yes to the precision question, until the file has one more.
     // A fix that went stale meanwhile is refused in a box, which the first Return answers: A is tried
     // again with the next fix.

@@ -119,6 +119,15 @@ protected:
     bool PlayUntil(const std::function<bool()>& done, int limitMs) {
         return PlayReceiverUntil(simulator_, done, limitMs);
     }
+    // Runs xdotool while the receiver plays on: a store refuses a fix older than two seconds, and
+    // xdotool may take that long on a loaded machine.
+    void Act(const std::string& args) {
+        const std::string command = "DISPLAY=" + display_ + " xdotool " + args;
+        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
+        pid_t pid = -1;
+        ASSERT_EQ(posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+        ASSERT_TRUE(PlayUntil([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 30000));
+    }
     // The colour (0xRRGGBB) of one pixel of the screenshot, in the handheld's 240 x 320 pixels;
     // 0xFFFFFFFF when the screenshot cannot be read.
     uint32_t ScreenPixel(int x, int y) const {

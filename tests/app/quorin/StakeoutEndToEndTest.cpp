@@ -20,15 +20,6 @@ struct StakeScreen {
 
 class StakeoutEndToEnd : public ProgramInXvfb {
 protected:
-    // Runs xdotool while the receiver plays on: a store refuses a fix older than two seconds, and
-    // xdotool may take that long on a loaded machine.
-    void Act(const std::string& args) {
-        const std::string command = "DISPLAY=" + display_ + " xdotool " + args;
-        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
-        pid_t pid = -1;
-        ASSERT_EQ(posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-        ASSERT_TRUE(PlayUntil([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 30000));
-    }
     void Keys(const std::string& keys) { Act("key --delay 100 " + keys); }
     // A tap on the handheld's screen: the window shows it twice as large.
     void Tap(int x, int y) {
