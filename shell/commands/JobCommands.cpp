@@ -1,9 +1,7 @@
 #include "shell/commands/JobCommands.h"
 
-#include <array>
 #include <string>
 
-#include "foundation/CoordLibFile.h"
 #include "foundation/JobOwnFiles.h"
 #include "foundation/PointLines.h"
 #include "foundation/RecordFormatFile.h"
@@ -101,19 +99,6 @@ void JobCommands::TakePointFile(const CString& name) {
 void JobCommands::ContinueNamesFrom(const CString& pointFile) {
     const int format = JobRecordFormat(job_.Paths().jobFolder);
     job_.ContinuePointNames(ScanLastNamesInFile(pointFile, format), format);
-}
-
-// The files the job writes while it is open: a new point file replaces none of them.
-std::vector<CString> JobCommands::OwnFiles() const {
-    const JobPaths& paths = job_.Paths();
-    const std::array<CString, 3> settings = job_.OwnFiles();
-    return {paths.dataFolder + paths.dataFileName,
-            job_.ResultFiles().RawFile(),
-            records_.RecordFile(),
-            CoordLibPath(paths.jobFolder, paths.jobFileName),
-            settings[0],
-            settings[1],
-            settings[2]};
 }
 
 // The surveyed list of the current point file, and once what of it could not be read.
@@ -228,11 +213,11 @@ void JobCommands::NewPointFile() {
     save.SetFilter(L"*.xyh");
     save.SetRootFolder(dataFolder);
     save.SetStartFolder(dataFolder);
-    save.KeepOff(OwnFiles());
+    save.KeepOff(job_.OwnFiles(records_.RecordFile()));
     if (save.DoModal() != IDOK) return;
     const CString name = FileNameOf(save.GetPathName());
     // The file made is the data folder's, whichever folder the dialog was at.
-    if (IsJobOwnFile(dataFolder + name, OwnFiles())) {
+    if (IsJobOwnFile(dataFolder + name, job_.OwnFiles(records_.RecordFile()))) {
         AfxMessageBox(kJobOwnNameRefusal, MB_OK | MB_ICONINFORMATION);
         return;
     }

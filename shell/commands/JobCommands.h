@@ -40,7 +40,6 @@ private:
     void TakeJobSettings();
     void TakePointFile(const CString& name);
     void ContinueNamesFrom(const CString& pointFile);
-    std::vector<CString> OwnFiles() const;
     void LoadRecords();
     bool ChooseNewJobStart(int mode, NewJobStart& start);
     bool WriteNewJobFolder(const CString& jobFile, const CString& jobFolder, int mode,

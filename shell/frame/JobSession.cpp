@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "foundation/CoordLibFile.h"
 #include "foundation/MissingLinesText.h"
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
@@ -134,9 +135,15 @@ bool JobSession::OpenCurrentJob() {
     return true;
 }
 
-std::array<CString, 3> JobSession::OwnFiles() const {
+std::vector<CString> JobSession::OwnFiles(const CString& recordFile) const {
     const JobSettingsFiles& files = jobs_.Files();
-    return {files.GetJobFilePaths().jobFile, files.GetJobFilePaths().coordFile, files.SystemFilePath()};
+    return {ResultFiles().DataFile(),
+            ResultFiles().RawFile(),
+            recordFile,
+            CoordLibPath(paths_.jobFolder, paths_.jobFileName),
+            files.GetJobFilePaths().jobFile,
+            files.GetJobFilePaths().coordFile,
+            files.SystemFilePath()};
 }
 
 GeneralSettingsBlock JobSession::NewJobSettings() const {

@@ -5,9 +5,9 @@
 // could be kept is never written: the program then runs on the default job, and the system file
 // keeps naming the job. Its records are its own: read through const accessors, changed only
 // through its operations.
-#include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
@@ -126,9 +126,10 @@ public:
     const JobResultFiles& ResultFiles() const { return jobs_.ResultFiles(); }
     // The version text the raw record file's first line carries.
     const CString& SoftwareVersion() const { return jobs_.Files().Version(); }
-    // The files this session writes: the job's settings file, its coordinate-parameter file and the
-    // system file.
-    std::array<CString, 3> OwnFiles() const;
+    // The files the open job writes, which no file it saves or makes may replace: the point, raw,
+    // record (`recordFile`, the surveyed list's) and library files, the job's settings file, its
+    // coordinate-parameter file and the system file.
+    std::vector<CString> OwnFiles(const CString& recordFile) const;
     // What a new job starts from: a new job's value for every key of the files; what the job file
     // keeps no key for (the radio channel, the network module's settings) stays as this job has it.
     GeneralSettingsBlock NewJobSettings() const;

@@ -24,9 +24,7 @@ CString StakeoutHostImpl::PointFileName() const {
 }
 
 std::vector<CString> StakeoutHostImpl::JobOwnFiles() const {
-    const StoreFilePaths store = survey_.StoreFiles();
-    const std::array<CString, 3> settings = job_.OwnFiles();
-    return {store.point, store.raw, store.record, store.library, settings[0], settings[1], settings[2]};
+    return job_.OwnFiles(survey_.StoreFiles().record);
 }
 
 const GeneralSettingsBlock& StakeoutHostImpl::Settings() const {
