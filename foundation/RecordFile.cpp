@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "foundation/LikelyLines.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
@@ -105,12 +104,11 @@ bool IndexRecordFile(const CString& path, RecordFileIndex& index, uint64_t byteL
             else
                 ++index.skipped;
             if (index.offsets.size() == kLinesToJudgeBy && byteLimit != UINT64_MAX)
-                ReserveLikelyLines(index.offsets, offset, byteLimit);
+                index.offsets.ReserveLikely(offset, byteLimit);
         },
         byteLimit);
     if (!read) index = {};
-    if (index.offsets.capacity() > index.offsets.size() + index.offsets.size() / 8)
-        index.offsets.shrink_to_fit();
+    index.offsets.FitRoom();
     return read;
 }
 

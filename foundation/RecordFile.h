@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/LineStarts.h"
 #include "foundation/PointRecord.h"
 #include "platform/text/CString.h"
 
 struct RecordFileIndex {
-    std::vector<uint64_t> offsets;  // where each record's line starts
-    size_t skipped = 0;             // lines that hold no record, left out
+    LineStarts offsets;  // where each record's line starts
+    size_t skipped = 0;  // lines that hold no record, left out
 };
 
 // The record of a line (without its line end); false when it holds none: fewer than four fields,

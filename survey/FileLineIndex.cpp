@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "foundation/LikelyLines.h"
 #include "foundation/PointLines.h"
 
 void FileLineIndex::Feed(std::string_view piece) {
@@ -28,7 +27,7 @@ void FileLineIndex::Feed(std::string_view piece) {
 }
 
 void FileLineIndex::Expect(uint64_t totalBytes) {
-    ReserveLikelyLines(points_, lineStart_, totalBytes);
+    points_.ReserveLikely(lineStart_, totalBytes);
 }
 
 void FileLineIndex::TakeUnfinished() {

@@ -7,19 +7,20 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "foundation/LineStarts.h"
 
 class FileLineIndex {
 public:
     void Feed(std::string_view piece);
     // Makes room at once for the points a file of `totalBytes` likely holds, judged by the lines fed
-    // so far (ReserveLikelyLines).
+    // so far.
     void Expect(uint64_t totalBytes);
 
     // Where each point line starts, in file order.
-    const std::vector<uint64_t>& Points() const { return points_; }
+    const LineStarts& Points() const { return points_; }
     // Where each line that holds no point starts.
-    const std::vector<uint64_t>& LeftOut() const { return leftOut_; }
+    const LineStarts& LeftOut() const { return leftOut_; }
     // The bytes up to and including the last LF fed.
     uint64_t WholeLength() const { return lineStart_; }
     uint64_t FedLength() const { return fed_; }
@@ -34,8 +35,8 @@ public:
 private:
     void Take(std::string_view line);
 
-    std::vector<uint64_t> points_;
-    std::vector<uint64_t> leftOut_;
+    LineStarts points_;
+    LineStarts leftOut_;
     uint64_t fed_ = 0;
     uint64_t lineStart_ = 0;
     std::string unfinished_;  // the bytes after the last LF fed

@@ -130,7 +130,7 @@ SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
 }
 
 SurveyPointRec PointFileRows::Record(int row) const {
-    const std::vector<uint64_t>& points = read_.index.Points();
+    const LineStarts& points = read_.index.Points();
     const size_t i = points.size() - 1 - static_cast<size_t>(row);
     const uint64_t end = i + 1 < points.size() ? points[i + 1] : read_.index.FedLength();
     std::string bytes(end - points[i], '\0');
@@ -151,8 +151,11 @@ bool PointFileRows::StillBeginsWithIndexed(std::string_view current, const FileL
     if (current.size() < whole ||
         current.substr(whole - read_.lastBlock.size(), read_.lastBlock.size()) != read_.lastBlock)
         return false;
-    const std::vector<uint64_t>&was = read_.index.Points(), &is = now.Points();
-    return is.size() >= was.size() && std::equal(was.begin(), was.end(), is.begin());
+    const LineStarts &was = read_.index.Points(), &is = now.Points();
+    if (is.size() < was.size()) return false;
+    for (size_t i = 0; i < was.size(); ++i)
+        if (is[i] != was[i]) return false;
+    return true;
 }
 
 PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* replacement) {
@@ -166,7 +169,7 @@ PointFileRows::Change PointFileRows::Rewrite(int row, const SurveyPointRec* repl
     now.TakeUnfinished();
     if (!StillBeginsWithIndexed(current, now)) return Change::kChangedSinceRead;
     const uint64_t target = read_.index.Points()[static_cast<size_t>(Count() - 1 - row)];
-    const std::vector<uint64_t>&points = now.Points(), &leftOut = now.LeftOut();
+    const LineStarts &points = now.Points(), &leftOut = now.LeftOut();
     std::string out;
     out.reserve(current.size() + 2);
     for (size_t p = 0, o = 0; p < points.size() || o < leftOut.size();) {

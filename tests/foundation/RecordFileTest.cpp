@@ -3,6 +3,7 @@
 #include "SettingsTestSupport.h"
 #include "foundation/PointLines.h"
 #include "platform/text/CodePage.h"
+#include "tests/foundation/AllStarts.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ TEST_F(RecordFileTest, IndexSkipsAndCountsUnreadableLinesAndEndsAtTheFirstEmptyO
     WriteHostFile("data/a.rec", text + "E,2,2,2,torn");
     RecordFileIndex index;
     ASSERT_TRUE(IndexRecordFile(L"\\data\\a.rec", index));
-    EXPECT_EQ(index.offsets, (std::vector<uint64_t>{0, text.find("B,"), text.find("C,")}));
+    EXPECT_EQ(AllStarts(index.offsets), (std::vector<uint64_t>{0, text.find("B,"), text.find("C,")}));
     EXPECT_EQ(index.skipped, 1u);
     PointRecord point;
     ASSERT_TRUE(ReadRecordAt(L"\\data\\a.rec", index.offsets[2], point));
@@ -76,7 +77,7 @@ TEST_F(RecordFileTest, AWrittenRecordReadsBackAsItWas) {
     RecordFileIndex index;
     ASSERT_TRUE(IndexRecordFile(L"\\data\\c.rec", index));
     PointRecord read;
-    ASSERT_TRUE(ReadRecordAt(L"\\data\\c.rec", index.offsets.at(0), read));
+    ASSERT_TRUE(ReadRecordAt(L"\\data\\c.rec", index.offsets[0], read));
     EXPECT_EQ(read.name, written.name);
     EXPECT_EQ(read.x, written.x);
     EXPECT_EQ(read.y, written.y);
