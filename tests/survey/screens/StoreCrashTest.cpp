@@ -48,6 +48,12 @@ std::string ReadAll(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Whether the file ends in a piece of a line, without its line end.
+bool EndsCut(const std::filesystem::path& path) {
+    const std::string bytes = ReadAll(path);
+    return !bytes.empty() && bytes.back() != '\n';
+}
+
 // The complete lines of a file (a last piece without its line feed is left out).
 std::vector<std::string> CompleteLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -109,12 +115,15 @@ TEST(StoreCrash, EveryReportedPointSurvivesAThousandKills) {
     std::uniform_int_distribution<int> delay(0, 8000);
     std::vector<std::string> reported;
     const auto start = std::chrono::steady_clock::now();
-    // A kill never tears a line (each is one write); a power loss does. Every seventh run starts
-    // on a file whose last line was cut short.
+    // A kill can cut an append short, but the journal holds the whole of it; a power loss can leave
+    // a last line cut short that no journal holds. Every seventh run starts on a file whose last line
+    // was cut short, unless a cut piece still ends it: only a store mends one, and pieces glued on
+    // one another are no cut line ("99,3400" thrice reads as a point's name, x, y and h).
     const char* files[] = {"data/a.blh", "data/a.xyh", "a.lib"};
     // A loaded machine stores fewer points before each kill: it runs on until a hundred were reported.
     for (int run = 0; (run < 1000 || reported.size() <= 100) && run < 50000 && !HasFatalFailure(); ++run) {
-        if (run % 7 == 6) std::ofstream(root / files[run % 3], std::ios::app | std::ios::binary) << "99,3400";
+        if (run % 7 == 6 && !EndsCut(root / files[run % 3]))
+            std::ofstream(root / files[run % 3], std::ios::app | std::ios::binary) << "99,3400";
         RunAndKill(std::chrono::microseconds(delay(random)), reported);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
