@@ -69,7 +69,8 @@ fuzz settings-file-fuzz "$share" "tests/foundation/fuzz/SettingsFileFuzz.cpp fou
 fuzz point-file-fuzz "$share" "tests/foundation/fuzz/PointFileFuzz.cpp foundation/PointLines.cpp
   foundation/StoredPointLines.cpp foundation/CoordLibFile.cpp foundation/CoordLibRecord.cpp
   foundation/JobResultFiles.cpp foundation/SettingsFileWriter.cpp foundation/DevicePathJoin.cpp
-  foundation/CGpsState.cpp foundation/RecordFile.cpp foundation/DataFileRead.cpp foundation/DamagedFileCopy.cpp ${files[*]} ${text[*]}" tests/foundation/golden/stored \
+  foundation/CGpsState.cpp foundation/RecordFile.cpp foundation/LineStarts.cpp foundation/DataFileRead.cpp
+  foundation/DamagedFileCopy.cpp ${files[*]} ${text[*]}" tests/foundation/golden/stored \
   tests/survey/golden
 
 fuzz stake-files-fuzz "$share" "tests/stakeout/fuzz/StakeFilesFuzz.cpp stakeout/StakeFiles.cpp
