@@ -3,14 +3,12 @@
 #include "foundation/DamagedFileCopy.h"
 #include "platform/files/FileOps.h"
 
-namespace {
 // A power loss can leave a file's unsynced end as NUL bytes; no line of ours holds one.
-bool IsLine(std::string_view piece, DataFileAppend::LineCheck isLine) {
+bool KeepsUnfinishedLine(std::string_view piece, DataFileAppend::LineCheck isLine) {
     if (piece.find('\0') != std::string_view::npos) return false;
-    if (piece.back() == '\r') piece.remove_suffix(1);
+    if (!piece.empty() && piece.back() == '\r') piece.remove_suffix(1);
     return !piece.empty() && isLine(piece);
 }
-}  // namespace
 
 DataFileAppend::Prepared DataFileAppend::Prepare(const CString& path, LineCheck isLine) {
     path_ = path;
@@ -20,7 +18,7 @@ DataFileAppend::Prepared DataFileAppend::Prepare(const CString& path, LineCheck 
     if (!ReadFileTail(path, tail)) return Prepared::kFailed;
     length_ = tail.completeLength + tail.tornPiece.size();
     if (tail.tornPiece.empty()) return Prepared::kReady;
-    if (IsLine(tail.tornPiece, isLine)) {
+    if (KeepsUnfinishedLine(tail.tornPiece, isLine)) {
         lead_ = tail.tornPiece.back() == '\r' ? "\n" : "\r\n";
         return Prepared::kReady;
     }

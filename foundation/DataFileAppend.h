@@ -42,3 +42,7 @@ private:
     std::string lead_;  // the line end the last line lacks
     bool existed_ = false;
 };
+
+// Whether the bytes after a file's last line feed are a whole line of its kind (`isLine`), which the
+// next append keeps and gives its line end; what else stands there is cut aside.
+bool KeepsUnfinishedLine(std::string_view piece, DataFileAppend::LineCheck isLine);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "foundation/DataFileAppend.h"
 #include "foundation/PointLines.h"
 
 void FileLineIndex::Feed(std::string_view piece) {
@@ -31,9 +32,7 @@ void FileLineIndex::Expect(uint64_t totalBytes) {
 }
 
 void FileLineIndex::TakeUnfinished() {
-    std::string_view line = unfinished_;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (tookUnfinished_ || line.find('\0') != std::string_view::npos || !HoldsPointPosition(line)) return;
+    if (tookUnfinished_ || !KeepsUnfinishedLine(unfinished_, HoldsPointPosition)) return;
     points_.push_back(lineStart_);
     tookUnfinished_ = true;
 }

@@ -25,7 +25,8 @@ public:
     uint64_t WholeLength() const { return lineStart_; }
     uint64_t FedLength() const { return fed_; }
     // The file was fed to its end: an unfinished last line that holds a point is the user's (a file
-    // made on a PC often ends without its line end) and is indexed as a point.
+    // made on a PC often ends without its line end), kept by the next store (KeepsUnfinishedLine),
+    // and is indexed as a point.
     void TakeUnfinished();
     bool TookUnfinished() const { return tookUnfinished_; }
     // Drops the bytes fed after the last LF (and their point), so that feeding goes on from

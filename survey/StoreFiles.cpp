@@ -4,6 +4,7 @@
 #include "foundation/DamagedFileCopy.h"
 #include "foundation/DevicePathJoin.h"
 #include "foundation/MissingLinesText.h"
+#include "foundation/NoticeLines.h"
 #include "foundation/PointLines.h"
 #include "foundation/RecordFile.h"
 #include "foundation/StoreJournal.h"
@@ -166,7 +167,5 @@ CString StoreWriteText(const StoreWritten& written, bool automatic) {
     }
     if (told.empty()) return CString();
     if (automatic) told.push_back(L"自动存储已停止");
-    CString text = told.front();
-    for (size_t i = 1; i < told.size(); ++i) text += L"\n" + told[i];
-    return text;
+    return NoticeLines(told);
 }

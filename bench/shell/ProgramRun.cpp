@@ -58,25 +58,30 @@ void WaitForFirstPaint(const Program& p) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
 }
 
-double WaitForStillScreen(const Program& p, const timespec& start, double still) {
-    WaitForFirstPaint(p);
-    const std::string shot = (p.work / "screen.png").string();
-    timespec last{};
-    auto lastSeen = std::chrono::steady_clock::now();
-    for (;;) {
-        struct stat st {};
-        if (::stat(shot.c_str(), &st) == 0 &&
-            (st.st_mtim.tv_sec != last.tv_sec || st.st_mtim.tv_nsec != last.tv_nsec)) {
-            last = st.st_mtim;
-            lastSeen = std::chrono::steady_clock::now();
-        }
-        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - lastSeen).count() > still) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return static_cast<double>(last.tv_sec - start.tv_sec) + (last.tv_nsec - start.tv_nsec) * 1e-9;
-}
-
 namespace {
+
+// The program's screenshot, each time it is written anew: when it last changed.
+class ScreenChanges {
+public:
+    explicit ScreenChanges(const Program& p) : shot_((p.work / "screen.png").string()) {}
+    // Whether the screen changed since the last look.
+    bool Changed() {
+        struct stat st {};
+        if (::stat(shot_.c_str(), &st) != 0 ||
+            (st.st_mtim.tv_sec == last_.tv_sec && st.st_mtim.tv_nsec == last_.tv_nsec))
+            return false;
+        last_ = st.st_mtim;
+        return true;
+    }
+    // Seconds from `start` (the real time clock's) to the last change seen.
+    double SecondsAfter(const timespec& start) const {
+        return static_cast<double>(last_.tv_sec - start.tv_sec) + (last_.tv_nsec - start.tv_nsec) * 1e-9;
+    }
+
+private:
+    std::string shot_;
+    timespec last_{};
+};
 
 // The CPU the program's threads have used, in seconds: each thread's own count, the largest seen
 // kept, so that a thread that has ended still counts.
@@ -105,18 +110,26 @@ private:
 
 }  // namespace
 
+double WaitForStillScreen(const Program& p, const timespec& start, double still) {
+    WaitForFirstPaint(p);
+    ScreenChanges screen(p);
+    auto lastSeen = std::chrono::steady_clock::now();
+    for (;;) {
+        if (screen.Changed()) lastSeen = std::chrono::steady_clock::now();
+        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - lastSeen).count() > still) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return screen.SecondsAfter(start);
+}
+
 double WaitForIdleScreen(const Program& p, const timespec& start, double& cpuSeconds) {
     WaitForFirstPaint(p);
-    const std::string shot = (p.work / "screen.png").string();
+    ScreenChanges screen(p);
     ProgramCpu cpu(p.pid);
-    timespec last{};
     double busyCpu = cpu.Seconds();
     auto busySince = std::chrono::steady_clock::now();
     for (;;) {
-        struct stat st {};
-        if (::stat(shot.c_str(), &st) == 0 &&
-            (st.st_mtim.tv_sec != last.tv_sec || st.st_mtim.tv_nsec != last.tv_nsec))
-            last = st.st_mtim;
+        screen.Changed();
         const double used = cpu.Seconds();
         const auto now = std::chrono::steady_clock::now();
         if (used - busyCpu > 0.001) {
@@ -128,7 +141,7 @@ double WaitForIdleScreen(const Program& p, const timespec& start, double& cpuSec
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return static_cast<double>(last.tv_sec - start.tv_sec) + (last.tv_nsec - start.tv_nsec) * 1e-9;
+    return screen.SecondsAfter(start);
 }
 
 long StatusKiB(pid_t pid, const char* key) {

@@ -209,15 +209,16 @@ void JobCommands::OpenJob() {
 
 void JobCommands::NewPointFile() {
     const CString dataFolder = job_.Paths().dataFolder;
+    const std::vector<CString> ownFiles = job_.OwnFiles(records_.RecordFile());
     CFileSaveDlg save(DialogParent());
     save.SetFilter(L"*.xyh");
     save.SetRootFolder(dataFolder);
     save.SetStartFolder(dataFolder);
-    save.KeepOff(job_.OwnFiles(records_.RecordFile()));
+    save.KeepOff(ownFiles);
     if (save.DoModal() != IDOK) return;
     const CString name = FileNameOf(save.GetPathName());
     // The file made is the data folder's, whichever folder the dialog was at.
-    if (IsJobOwnFile(dataFolder + name, job_.OwnFiles(records_.RecordFile()))) {
+    if (IsJobOwnFile(dataFolder + name, ownFiles)) {
         AfxMessageBox(kJobOwnNameRefusal, MB_OK | MB_ICONINFORMATION);
         return;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "foundation/NoticeLines.h"
 #include "platform/messages/MessageBox.h"
 
 void PendingNotices::Tell(const CString& notice) {
@@ -17,9 +18,7 @@ void PendingNotices::TellWaiting(HWND owner) {
     if (showing_) return;
     showing_ = true;
     while (!waiting_.empty()) {
-        const std::vector<CString> told = std::exchange(waiting_, {});
-        CString text = told.front();
-        for (size_t i = 1; i < told.size(); ++i) text += L"\n" + told[i];
+        const CString text = NoticeLines(std::exchange(waiting_, {}));
         MessageBox(owner, text.c_str(), nullptr, MB_ICONINFORMATION | MB_OK);
     }
     showing_ = false;

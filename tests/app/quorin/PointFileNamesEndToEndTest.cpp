@@ -81,21 +81,27 @@ TEST_F(PointFileNamesEndToEnd, ANewFileLeavesTheOpenOneWholeAndNamesGoOnAfterThe
     EXPECT_EQ(Printed("该文件已存在"), 0u);
     EXPECT_EQ(ReadAll(Job("data/vorna.xyh")), points);
 
-    // A new file, then the first one opened again: key A goes on after its point 5.
-    ASSERT_NO_FATAL_FAILURE(NewPointFile("pts"));
-    ASSERT_TRUE(PlayUntil([&] { return Title().find("<pts.xyh>") != std::string::npos; }, 30000)) << Title();
-    ASSERT_NO_FATAL_FAILURE(Open("4", "\\Program Files\\Jobs\\vorna\\data\\vorna.xyh"));
-    ASSERT_TRUE(PlayUntil([&] { return Title().find("<vorna.xyh>") != std::string::npos; }, 30000))
-        << Title();
-    ASSERT_NO_FATAL_FAILURE(StoreByKeyA());
-
-    // The same through its job.
-    ASSERT_NO_FATAL_FAILURE(NewPointFile("pts2"));
-    ASSERT_TRUE(PlayUntil([&] { return Title().find("<pts2.xyh>") != std::string::npos; }, 30000)) << Title();
-    ASSERT_NO_FATAL_FAILURE(Open("2", "\\Program Files\\Jobs\\vorna\\vorna.qzs"));
-    ASSERT_TRUE(PlayUntil([&] { return Title().find("<vorna.xyh>") != std::string::npos; }, 30000))
-        << Title();
-    ASSERT_NO_FATAL_FAILURE(StoreByKeyA());
+    // A new file, then the first one opened again, as a file and through its job: key A goes on
+    // after its last point each time.
+    const struct {
+        const char* made;
+        const char* item;  // of the 工程 menu
+        const char* reopened;
+    } reopenings[] = {
+        {"pts", "4", "\\Program Files\\Jobs\\vorna\\data\\vorna.xyh"},
+        {"pts2", "2", "\\Program Files\\Jobs\\vorna\\vorna.qzs"},
+    };
+    for (const auto& r : reopenings) {
+        SCOPED_TRACE(r.reopened);
+        ASSERT_NO_FATAL_FAILURE(NewPointFile(r.made));
+        const std::string madeTitle = std::string("<") + r.made + ".xyh>";
+        ASSERT_TRUE(PlayUntil([&] { return Title().find(madeTitle) != std::string::npos; }, 30000))
+            << Title();
+        ASSERT_NO_FATAL_FAILURE(Open(r.item, r.reopened));
+        ASSERT_TRUE(PlayUntil([&] { return Title().find("<vorna.xyh>") != std::string::npos; }, 30000))
+            << Title();
+        ASSERT_NO_FATAL_FAILURE(StoreByKeyA());
+    }
     ASSERT_NO_FATAL_FAILURE(StopProgram());
 
     const std::vector<std::string> names = Names();
