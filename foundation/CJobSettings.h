@@ -24,7 +24,9 @@ public:
     }
     void SetSystemFilePath(const CString& path) { files_.SetSystemFilePath(path); }
     void SetJobFilePaths(const JobFilePaths& paths) { files_.SetJobFilePaths(paths); }
-    bool ReadSystemFile(LastFilesRecord& record) { return files_.ReadSystemFile(record); }
+    bool ReadSystemFile(LastFilesRecord& record, bool* jobPathLacked = nullptr) {
+        return files_.ReadSystemFile(record, jobPathLacked);
+    }
     void DefaultSystemParams(LastFilesRecord& record) const { files_.DefaultSystemParams(record); }
     bool WriteSystemFile(LastFilesRecord record) const { return files_.WriteSystemFile(std::move(record)); }
     bool ReadJobParams(GeneralSettingsBlock& block) { return files_.ReadJobParams(block); }

@@ -1,5 +1,6 @@
 #include "foundation/DataFileRead.h"
 
+#include "foundation/DamagedFileCopy.h"
 #include "platform/files/CFile.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
@@ -49,12 +50,12 @@ CString DataFileNotice(const CString& path, const DataFileRead& read) {
     return CString();
 }
 
-Keeping KeepDamagedLibrary(const CString& path) {
+CString KeepDamagedLibrary(const CString& path) {
     std::string bytes;
-    if (ReadDataFile(path, bytes) != DataFileStatus::kRead) return Keeping::CannotKeep;
+    if (ReadDataFile(path, bytes) != DataFileStatus::kRead) return CString();
     return KeepDamagedCopy(path, bytes);
 }
 
-CString DamagedLibraryNotice(const CString& path) {
-    return Format(L"%s已损坏,原文件保存为%s", FileName(path).c_str(), DamagedCopyPath(path).c_str());
+CString DamagedLibraryNotice(const CString& path, const CString& copy) {
+    return Format(L"%s已损坏,原文件保存为%s", FileName(path).c_str(), copy.c_str());
 }

@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "foundation/DamagedFileCopy.h"
 #include "platform/text/CString.h"
 
 inline constexpr uint64_t kMaxDataFileBytes = uint64_t{64} << 20;
@@ -38,7 +37,8 @@ DataFileRead ReadDataLines(const CString& path, bool rewrittenWhole,
 CString DataFileNotice(const CString& path, const DataFileRead& read);
 
 // A library read with lines left out is kept beside itself as "<name>.bad" before the user's first
-// save over it, as the settings files are (see DamagedFileCopy.h).
-Keeping KeepDamagedLibrary(const CString& path);
+// save over it, as the settings files are (see DamagedFileCopy.h): the copy, or empty when none can
+// be kept.
+CString KeepDamagedLibrary(const CString& path);
 // What the user is told once the copy was kept.
-CString DamagedLibraryNotice(const CString& path);
+CString DamagedLibraryNotice(const CString& path, const CString& copy);

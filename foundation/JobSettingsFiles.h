@@ -47,8 +47,9 @@ public:
 
     // Readers: false (record untouched) when the file cannot be used; a missing key takes its
     // "missing" default, which may differ from a new job's value. A damaged file is read once a
-    // copy of it is kept (see SettingsTable.h).
-    bool ReadSystemFile(LastFilesRecord& record);
+    // copy of it is kept (see SettingsTable.h). `jobPathLacked`, when given, says whether the job
+    // path is that default rather than the file's.
+    bool ReadSystemFile(LastFilesRecord& record, bool* jobPathLacked = nullptr);
     void DefaultSystemParams(LastFilesRecord& record) const;
     bool WriteSystemFile(LastFilesRecord record) const;
 

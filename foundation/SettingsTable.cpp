@@ -107,6 +107,7 @@ Reading ReadSettingsTable(const CIniFile& file, const SettingsTable& table, Appl
                         const bool usable = present && PlainText(raw) && (!k.accept || k.accept(raw));
                         // A refused text was damaged, not left out by an older program.
                         take(k.field, usable, raw, present ? k.fresh : k.missing);
+                        if (apply != Apply::kNothing && k.lacked) *k.lacked = !present;
                     },
                 },
                 key.value);
@@ -159,18 +160,18 @@ SettingsFileResult ReadSettingsFile(const CString& path, const SettingsTable& ta
             ReadSettingsTable(file, table, Apply::kFields);
             return {true, CString()};
         }
-        const Keeping keeping = KeepDamagedCopy(path, bytes);
-        if (keeping != Keeping::CannotKeep) {
+        // The same damage met again (its repair failed or was cut short) is read and told again.
+        const CString copy = KeepDamagedCopy(path, bytes);
+        if (!copy.IsEmpty()) {
             ReadSettingsTable(file, table, Apply::kFields);
-            // The same damage met again was told when its copy was made.
-            return {true,
-                    keeping == Keeping::Kept ? DamagedCopyNotice(path, counted.DefaultsTaken()) : CString(),
-                    true};
+            return {true, DamagedCopyNotice(path, copy, counted.DefaultsTaken()), true};
         }
-    } else if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES &&
-               MoveUnreadableAside(path) != Keeping::CannotKeep) {
-        ReadSettingsTable(CIniFile(), table, Apply::kFields);
-        return {true, DamagedCopyNotice(path, true), true};
+    } else if (GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES) {
+        const CString copy = MoveUnreadableAside(path);
+        if (!copy.IsEmpty()) {
+            ReadSettingsTable(CIniFile(), table, Apply::kFields);
+            return {true, DamagedCopyNotice(path, copy, true), true};
+        }
     }
     return {false, failure};
 }

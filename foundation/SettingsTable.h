@@ -62,6 +62,8 @@ struct TextKey {
     CString missing;
     CString fresh;
     bool (*accept)(const CString&) = nullptr;
+    // When given, set as the field is read: whether the file lacked the key.
+    bool* lacked = nullptr;
 };
 
 struct SettingsKey {
@@ -104,8 +106,8 @@ inline SettingsKey Text(const CString& key, CString& field, const CString& value
     return Text(key, field, value, value);
 }
 inline SettingsKey CheckedText(const CString& key, CString& field, const CString& missing,
-                               const CString& fresh, bool (*accept)(const CString&)) {
-    return {key, TextKey{&field, missing, fresh, accept}};
+                               const CString& fresh, bool (*accept)(const CString&), bool* lacked = nullptr) {
+    return {key, TextKey{&field, missing, fresh, accept, lacked}};
 }
 
 // Sets every key's field to its new-file value.

@@ -29,13 +29,15 @@ bool IsPlainFileName(const CString& name) {
 }
 
 // The missing job path points to the storage card, the first-run one below the program folder.
-SettingsTable SystemFileTable(LastFilesRecord& r, const CString& programFolder) {
+SettingsTable SystemFileTable(LastFilesRecord& r, const CString& programFolder,
+                              bool* jobPathLacked = nullptr) {
     return {
         {.name = L"System",
          .keys =
              {
                  CheckedText(L"szIniFile", r.szIniFile, L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs",
-                             Format(L"%s\\Jobs\\vorna\\vorna.qzs", programFolder.c_str()), IsPlainJobPath),
+                             Format(L"%s\\Jobs\\vorna\\vorna.qzs", programFolder.c_str()), IsPlainJobPath,
+                             jobPathLacked),
                  CheckedText(L"szDataFile", r.szDataFile, L"vorna.xyh", L"vorna.xyh", IsPlainFileName),
                  Text(L"szLastSaveName", r.szLastSaveName, L"0"),
                  Text(L"szLastJName", r.lastNames.first, L"J1"),
@@ -50,8 +52,8 @@ constexpr SettingsFileFailures kSystemFailures{L"读qzsys.sys文件错误,请检
                                                L"创建qzsys.sys文件错误,请检查!"};
 }  // namespace
 
-bool JobSettingsFiles::ReadSystemFile(LastFilesRecord& record) {
-    return Read(systemFile_, SystemFileTable(record, programFolder_), kSystemFailures);
+bool JobSettingsFiles::ReadSystemFile(LastFilesRecord& record, bool* jobPathLacked) {
+    return Read(systemFile_, SystemFileTable(record, programFolder_, jobPathLacked), kSystemFailures);
 }
 
 void JobSettingsFiles::DefaultSystemParams(LastFilesRecord& record) const {

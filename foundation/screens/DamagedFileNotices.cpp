@@ -10,12 +10,11 @@ bool TellDataFileRead(CWnd& window, const CString& path, const DataFileRead& rea
 }
 
 bool KeepDamagedBeforeSave(CWnd& window, const CString& path) {
-    const Keeping kept = KeepDamagedLibrary(path);
-    if (kept == Keeping::CannotKeep) {
+    const CString copy = KeepDamagedLibrary(path);
+    if (copy.IsEmpty()) {
         window.MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    if (kept == Keeping::Kept)
-        window.MessageBox(DamagedLibraryNotice(path), L"提示", MB_OK | MB_ICONINFORMATION);
+    window.MessageBox(DamagedLibraryNotice(path, copy), L"提示", MB_OK | MB_ICONINFORMATION);
     return true;
 }

@@ -50,6 +50,7 @@ void CMainFrame::StartUp() {
     // Over the first screen and owned by the frame: the splash's going does not take the box, and
     // positions flow while it is up.
     notices_.TellWaiting(m_hWnd);
+    job_.StartNoticesShown();
     // Last: a start that names its job has told all it met.
     SetTitle(LoadStringResource(strings::kAppName) + L"<" + job_.SystemRecord().szDataFile + L">");
 }

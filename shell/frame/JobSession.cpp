@@ -1,6 +1,7 @@
 #include "shell/frame/JobSession.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "foundation/CoordLibFile.h"
 #include "foundation/MissingLinesText.h"
@@ -58,10 +59,12 @@ void JobSession::LoadAtStartup() {
     const CString systemFile = paths_.programFolder + L"\\qzsys.sys";
     jobs_.SetSystemFilePath(systemFile);
     const size_t toldBefore = jobs_.Files().NoticesTold();
+    // A damaged system file that lost its job path names the storage card's job: no choice of the user's.
+    bool jobPathLacked = false;
     if (!Exists(systemFile)) {
         jobs_.DefaultSystemParams(system_);
         jobs_.WriteSystemFile(system_);
-    } else if (!jobs_.ReadSystemFile(system_)) {
+    } else if (!jobs_.ReadSystemFile(system_, &jobPathLacked)) {
         systemUnusable_ = true;
         jobs_.DefaultSystemParams(system_);
     }
@@ -71,8 +74,9 @@ void JobSession::LoadAtStartup() {
 
     if (!OpenCurrentJob()) {
         jobToTell = true;
-        // The system file goes on naming the job the user will want back once it is mended.
-        jobs_.Files().Hold(systemFile);
+        // The system file goes on naming the job the user will want back once it is mended; one that
+        // named none names the job open instead, so that the next start has nothing to tell.
+        if (!jobPathLacked) jobs_.Files().Hold(systemFile);
         LastFilesRecord defaults;
         jobs_.DefaultSystemParams(defaults);
         const bool sameJob = defaults.szIniFile.CompareNoCase(system_.szIniFile) == 0;
@@ -82,13 +86,14 @@ void JobSession::LoadAtStartup() {
             jobs_.DefaultJobParams(settings_);
             jobs_.DefaultCoordParams(coord_);
         }
+        if (jobPathLacked) jobs_.WriteSystemFile(system_);
     }
     if (jobToTell) jobs_.Files().Tell(Format(L"当前打开的工程为%s", paths_.JobFile().c_str()));
 
     if (!Exists(paths_.setupFolder + kAntennaFile) &&
         !jobs_.WriteAntennaFile(paths_.setupFolder, kAntennaFile))
         jobs_.Files().Tell(L"创建天线类型文件失败!");
-    FinishInterruptedStore();
+    repairUntold_ = RepairInterruptedStore();
 }
 
 CString JobSession::JournalPath() const {
@@ -96,16 +101,23 @@ CString JobSession::JournalPath() const {
 }
 
 void JobSession::FinishInterruptedStore() {
-    const CString journal = JournalPath();
-    const JournalRepairResult repair = ::FinishInterruptedStore(journal);
+    // Outside start-up a notice is shown as it is told.
+    if (RepairInterruptedStore()) CloseStoreJournal(JournalPath());
+}
+
+void JobSession::StartNoticesShown() {
+    if (std::exchange(repairUntold_, false)) CloseStoreJournal(JournalPath());
+}
+
+bool JobSession::RepairInterruptedStore() {
+    const JournalRepairResult repair = ::FinishInterruptedStore(JournalPath());
     if (repair.status == JournalRepair::kFinished) {
         jobs_.Files().Tell(Format(L"上次存储被中断,点%s已补全存储", repair.pointName.c_str()));
-        // The files are whole again: the journal goes now, before stores made under the notice
-        // journal their own points.
-        DeleteFile(journal);
-    } else if (repair.status == JournalRepair::kFailed) {
-        jobs_.Files().Tell(L"上次存储被中断," + MissingLinesText({repair.pointName, repair.path}));
+        return true;
     }
+    if (repair.status == JournalRepair::kFailed)
+        jobs_.Files().Tell(L"上次存储被中断," + MissingLinesText({repair.pointName, repair.path}));
+    return false;
 }
 
 bool JobSession::OpenCurrentJob() {

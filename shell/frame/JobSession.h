@@ -52,8 +52,12 @@ public:
     // table, creating the job's folders; every failure and repair goes to the notice sink, and after
     // a damaged system file or an unusable job, which job is open.
     void LoadAtStartup();
-    // A store of the job that a kill cut short is finished, and the user told once.
+    // A store of the job that a kill cut short is finished, and the user told once: its journal goes
+    // once the notice is shown (at once outside start-up), so that a start killed before then tells it
+    // at the next start.
     void FinishInterruptedStore();
+    // The start's notices have been shown.
+    void StartNoticesShown();
     // The stores still in the job's journal are synced into its files and the journal goes (see
     // StoreJournal.h): the job is being left.
     void CloseStores();
@@ -145,6 +149,9 @@ private:
     void UseSettings(const GeneralSettingsBlock& changed);
     // Paths, folders, job and coordinate files of the system record's job; false when unusable.
     bool OpenCurrentJob();
+    // Finishes a store a kill cut short and tells it; true when a finish was told and its journal,
+    // which owes the notice until then, is to go once the notice is shown.
+    bool RepairInterruptedStore();
 
     JobPaths paths_;
     CJobSettings jobs_;
@@ -157,4 +164,6 @@ private:
     std::function<void(const GeneralSettingsBlock&)> settingsChanged_;
     std::function<void(const CoordSysParams&)> coordChanged_;
     bool systemUnusable_ = false;
+    // Start-up finished a store whose notice waits to be shown.
+    bool repairUntold_ = false;
 };

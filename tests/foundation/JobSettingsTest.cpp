@@ -5,6 +5,7 @@
 
 #include "SettingsTestSupport.h"
 #include "platform/text/CodePage.h"
+#include "tests/platform/files/RecordingCalls.h"
 
 namespace {
 class JobSettingsTest : public SettingsFileTest {
@@ -416,7 +417,8 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
         LastFilesRecord system;
         GeneralSettingsBlock general;
         CoordSysParams coord;
-        const bool read = c.file == std::string("sys")   ? job_.ReadSystemFile(system)
+        bool jobPathLacked = false;
+        const bool read = c.file == std::string("sys")   ? job_.ReadSystemFile(system, &jobPathLacked)
                           : c.file == std::string("qzs") ? job_.ReadJobParams(general)
                                                          : job_.ReadCoordParams(coord);
         EXPECT_TRUE(read);
@@ -432,9 +434,10 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
         }
         if (c.file == std::string("sys") && c.damaged) {
             // A refused job path takes the first-run one; a missing one the storage card's.
-            EXPECT_EQ(system.szIniFile, c.bytes.find("szIniFile") != std::string::npos
-                                            ? L"\\Program Files\\Jobs\\vorna\\vorna.qzs"
-                                            : L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs");
+            const bool lacked = c.bytes.find("szIniFile") == std::string::npos;
+            EXPECT_EQ(system.szIniFile, lacked ? L"\\SystemCF\\Jobs\\kmtk\\vorna.qzs"
+                                               : L"\\Program Files\\Jobs\\vorna\\vorna.qzs");
+            EXPECT_EQ(jobPathLacked, lacked);
             EXPECT_EQ(system.szDataFile, L"vorna.xyh");
         }
         if (c.file == std::string("qzs")) {
@@ -443,24 +446,54 @@ TEST_F(JobSettingsTest, DamagedFilesAreKeptOnceBeforeTheirDefaultsAreUsed) {
     }
 }
 
-// A second damaged file where a different copy is kept already: nothing can be kept, so the reader
-// refuses it and every write leaves it as it is; the same damage met again is not told again.
-TEST_F(JobSettingsTest, ADamagedFileThatCannotBeKeptIsNeverWritten) {
-    WriteHostFile("Program Files/Jobs/vorna/vorna.qza", "garbage");
+// Each damage of a file is kept beside the copies of the earlier ones, told, and written sound, however
+// often it comes; the same bytes met again (a repair that failed) are named in their copy, not copied
+// twice. A damaged file of which no copy can be kept is refused and never written.
+TEST_F(JobSettingsTest, EveryDamageIsKeptBesideTheEarlierOnesAndADamageNotKeptIsNeverWritten) {
+    const std::string qza = "Program Files/Jobs/vorna/vorna.qza";
+    const struct {
+        std::string bytes;
+        const char* copy;
+    } damages[] = {
+        {"garbage", ".bad"},
+        {"other garbage", ".1.bad"},
+        {"", ".2.bad"},
+        {"garbage", ".bad"},
+        {MiBFile(1), ".3.bad"},  // moved aside unread
+        {"\r\n[Project Par]\r\nnTouYin=1", ".4.bad"},
+    };
     CoordSysParams coord;
-    ASSERT_TRUE(job_.ReadCoordParams(coord));
-    ASSERT_TRUE(job_.ReadCoordParams(coord));
-    EXPECT_EQ(told_.size(), 1u);
+    for (const auto& d : damages) {
+        SCOPED_TRACE(d.copy);
+        WriteHostFile(qza, d.bytes);
+        told_.clear();
+        ASSERT_TRUE(job_.ReadCoordParams(coord));
+        EXPECT_EQ(told_, (std::vector<CString>{L"vorna.qza已损坏,不能使用的设置已换为默认值,原文件保存为\\"
+                                               L"Program Files\\Jobs\\vorna\\vorna.qza" +
+                                               FromUtf8(d.copy)}));
+        EXPECT_EQ(ReadHostFile(qza + d.copy), d.bytes);
+        told_.clear();
+        ASSERT_TRUE(job_.ReadCoordParams(coord));
+        EXPECT_TRUE(told_.empty()) << "not written sound";
+    }
+    EXPECT_EQ(ReadHostFile(qza + ".bad"), "garbage");
+    EXPECT_EQ(ReadHostFile(qza + ".1.bad"), "other garbage");
+    EXPECT_FALSE(std::filesystem::exists(root_ / (qza + ".5.bad")));
 
     told_.clear();
-    WriteHostFile("Program Files/Jobs/vorna/vorna.qza", "other garbage");
-    EXPECT_FALSE(job_.ReadCoordParams(coord));
+    WriteHostFile(qza, "more garbage");
+    {
+        RecordingCalls full;
+        full.writeBudget = 0;
+        const ScopedFileSystemCalls failing(full);
+        EXPECT_FALSE(job_.ReadCoordParams(coord));
+    }
+    EXPECT_FALSE(std::filesystem::exists(root_ / (qza + ".5.bad")));
     EXPECT_EQ(told_, (std::vector<CString>{L"读qza文件错误,请检查错误!"}));
     EXPECT_FALSE(job_.WriteCoordParams(FilledCoord()));
     const JobSettingsFiles copy = job_.Files();
     EXPECT_FALSE(copy.WriteCoordParams(FilledCoord()));
-    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza"), "other garbage");
-    EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/vorna.qza.bad"), "garbage");
+    EXPECT_EQ(ReadHostFile(qza), "more garbage");
     EXPECT_EQ(told_.size(), 1u);
     EXPECT_TRUE(job_.WriteJobParams(FilledJob()));
 }

@@ -150,14 +150,26 @@ TEST_F(JobCommandsTest, NewJobCopiesAnotherJobAndOpenJobKeepsWhatItCannotUse) {
     EXPECT_EQ(FrameProbe::Job(frame).Settings().nSaveType, 3);
     EXPECT_EQ(Title(), L"衡川 <bad.xyh>");
 
-    // When no copy can be kept the current job stays, unmixed and unwritten.
+    // A later damage is kept beside the first, and the job opens again.
     WriteHostFile(std::string(kJobs) + "bad/bad.qza", "garbage");
+    ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
+    ui_.ExpectMessageBox(
+        L"bad.qza已损坏,不能使用的设置已换为默认值,原文件保存为\\Program Files\\Jobs\\bad\\bad.qza.1.bad");
+    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "bad/bad.qza.1.bad"), "garbage");
+
+    // When no copy can be kept (the disk full) the current job stays, unmixed and unwritten.
+    WriteHostFile(std::string(kJobs) + "bad/bad.qza", "other garbage");
     const std::string system = SystemFile();
     ChooseFile(openfile::IDD, L"\\Program Files\\Jobs\\bad\\bad.qzs");
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
-    ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
+    {
+        FullDisk disk(0);
+        const ScopedFileSystemCalls calls(disk);
+        ASSERT_TRUE(ui_.ChooseMenu(FrameProbe::CommandBar(frame), {L"工程F", L"2打开工程"}));
+    }
     EXPECT_EQ(SystemFile(), system);
-    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "bad/bad.qza"), "garbage");
+    EXPECT_EQ(ReadHostFile(std::string(kJobs) + "bad/bad.qza"), "other garbage");
 
     // A readable one becomes current, with its record file, names and time zone.
     WriteHostFile(std::string(kJobs) + "base/data/base.rec", "A,1,2,3,c\r\nB,4,5,6,d\r\n");

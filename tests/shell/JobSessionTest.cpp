@@ -74,15 +74,16 @@ TEST_F(JobSessionTest, TheSystemRecordChangesOnlyAfterAGoodWriteOrForTheRunOfAHe
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         // A first start writes the system file; one that start-up cannot use, and of which it can
-        // keep no copy, it holds.
+        // keep no copy (the disk full), it holds.
         std::filesystem::remove(root_ / "Program Files/qzsys.sys");
-        if (c.disk == Disk::kHeld) {
-            WriteHostFile("Program Files/qzsys.sys", std::string(2 << 20, '['));
-            WriteHostFile("Program Files/qzsys.sys.bad", "an older copy");
-        }
+        if (c.disk == Disk::kHeld) WriteHostFile("Program Files/qzsys.sys", "[[[");
         std::vector<CString> notices;
         JobSession job{kVersion, [&](const CString& notice) { notices.push_back(notice); }};
-        job.LoadAtStartup();
+        {
+            FullDisk start(c.disk == Disk::kHeld ? 0 : SIZE_MAX);
+            const ScopedFileSystemCalls calls(start);
+            job.LoadAtStartup();
+        }
         notices.clear();
         const std::string fileBefore = ReadHostFile("Program Files/qzsys.sys");
         const LastFilesRecord before = job.SystemRecord();

@@ -53,13 +53,15 @@ TEST_F(DamagedStakeFiles, AFileOver64MiBIsRefusedUnreadByEveryReader) {
     ExpectEachRefusesAnOversizedFile("0,A,1,2,3,c,\r\n", {kLibrary, kImport, Points, Lines, Records});
 }
 
-TEST_F(DamagedStakeFiles, ADamagedLibraryIsKeptAsBadOnceBeforeItIsSavedOver) {
+// Each damage is kept beside the copies of earlier ones; the same bytes met again keep their copy.
+TEST_F(DamagedStakeFiles, ADamagedLibraryIsKeptBesideEarlierCopiesBeforeItIsSavedOver) {
     WriteHostFile("r.ptb", "0,A,1,2,3,c,\r\n0,B,3");
-    EXPECT_EQ(KeepDamagedLibrary(L"\\r.ptb"), Keeping::Kept);
-    EXPECT_EQ(ReadHostFile("r.ptb.bad"), "0,A,1,2,3,c,\r\n0,B,3");
-    EXPECT_EQ(KeepDamagedLibrary(L"\\r.ptb"), Keeping::KeptBefore);
-    // A copy of other bytes is never replaced: the library must then stay as it is.
+    EXPECT_EQ(KeepDamagedLibrary(L"\\r.ptb"), L"\\r.ptb.bad");
+    EXPECT_EQ(KeepDamagedLibrary(L"\\r.ptb"), L"\\r.ptb.bad");
     WriteHostFile("r.ptb", "0,A,1,2,3,c,\r\n0,C,");
-    EXPECT_EQ(KeepDamagedLibrary(L"\\r.ptb"), Keeping::CannotKeep);
-    EXPECT_EQ(DamagedLibraryNotice(L"\\Jobs\\r.ptb"), L"r.ptb已损坏,原文件保存为\\Jobs\\r.ptb.bad");
+    EXPECT_EQ(KeepDamagedLibrary(L"\\r.ptb"), L"\\r.ptb.1.bad");
+    EXPECT_EQ(ReadHostFile("r.ptb.bad"), "0,A,1,2,3,c,\r\n0,B,3");
+    EXPECT_EQ(ReadHostFile("r.ptb.1.bad"), "0,A,1,2,3,c,\r\n0,C,");
+    EXPECT_EQ(DamagedLibraryNotice(L"\\Jobs\\r.ptb", L"\\Jobs\\r.ptb.1.bad"),
+              L"r.ptb已损坏,原文件保存为\\Jobs\\r.ptb.1.bad");
 }

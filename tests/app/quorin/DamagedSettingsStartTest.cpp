@@ -1,6 +1,6 @@
-// The built program started headless on settings files a card error damaged: the first start keeps
-// each as ".bad", says so once and writes a sound file in its place; the second start says nothing of
-// them.
+// The built program started headless on settings files a card error damaged, twice over: the first
+// start after each damage keeps each file beside the copies of earlier damages (".bad", then ".1.bad"),
+// says so once and writes a sound file in its place; the start after it says nothing of them.
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -79,44 +79,56 @@ protected:
 
 }  // namespace
 
-TEST_F(DamagedSettingsStart, EachDamagedFileIsToldOnceAndWrittenSound) {
+TEST_F(DamagedSettingsStart, EachDamagedFileIsToldOnceAndWrittenSoundHoweverOftenItComes) {
+    enum class Damage { kEmptied, kCutShort, kSeventyMiB };
     const struct {
         const char* name;
-        std::vector<const char*> emptied;  // below "Program Files"
-        const char* seventyMiB;            // one file made 70 MiB, or none
+        std::vector<const char*> files;  // below "Program Files"
+        Damage first, second;
     } cases[] = {
-        {"the system and coordinate files emptied", {"qzsys.sys", "Jobs/vorna/vorna.qza"}, nullptr},
-        {"a system file of 70 MiB", {}, "qzsys.sys"},
+        {"the system and coordinate files emptied, then cut short",
+         {"qzsys.sys", "Jobs/vorna/vorna.qza"},
+         Damage::kEmptied,
+         Damage::kCutShort},
+        {"the job file cut short twice", {"Jobs/vorna/vorna.qzs"}, Damage::kCutShort, Damage::kCutShort},
+        {"a system file of 70 MiB twice", {"qzsys.sys"}, Damage::kSeventyMiB, Damage::kSeventyMiB},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(Root());
         const std::string layout = Run();  // the default job's files
         ASSERT_EQ(Count(layout, "已损坏"), 0u) << layout;
-        std::vector<const char*> damaged = c.emptied;
-        for (const char* file : c.emptied) std::ofstream(File(file), std::ios::trunc);
-        if (c.seventyMiB) {
-            fs::resize_file(File(c.seventyMiB), 70u << 20);
-            damaged.push_back(c.seventyMiB);
+        for (int round = 0; round < 2; ++round) {
+            const Damage damage = round == 0 ? c.first : c.second;
+            const char* const copy = round == 0 ? ".bad" : ".1.bad";
+            SCOPED_TRACE(copy);
+            for (const char* file : c.files) {
+                if (damage == Damage::kSeventyMiB) fs::resize_file(File(file), 70u << 20);
+                // Cut inside its last line, each time at another length.
+                if (damage == Damage::kCutShort)
+                    fs::resize_file(File(file), fs::file_size(File(file)) - (round == 0 ? 3 : 6));
+                if (damage == Damage::kEmptied) std::ofstream(File(file), std::ios::trunc);
+            }
+            const std::string damagedStart = Run();
+            for (const char* file : c.files) {
+                const std::string name = fs::path(file).filename().string();
+                EXPECT_EQ(Count(damagedStart, name + "已损坏"), 1u) << damagedStart;
+                EXPECT_EQ(Count(damagedStart, name + copy), 1u) << damagedStart;
+                EXPECT_TRUE(fs::exists(File(file).string() + copy));
+                EXPECT_GT(fs::file_size(File(file)), 0u);
+                EXPECT_LT(fs::file_size(File(file)), 1u << 20);
+            }
+            EXPECT_EQ(Count(damagedStart, "错误"), 0u) << damagedStart;
+            // A system file without its job path names the storage card's job, which is not there:
+            // the default job runs, and the system file names it from then on.
+            const bool cardJob = c.files.front() == std::string("qzsys.sys") && damage != Damage::kCutShort;
+            EXPECT_EQ(Count(damagedStart, "工程vorna.qzs不能使用,本次运行使用默认工程"), cardJob ? 1u : 0u)
+                << damagedStart;
+            const std::string nextStart = Run();
+            EXPECT_EQ(Count(nextStart, "quorin: "), 0u) << nextStart;
+            EXPECT_NE(ReadAll(File("qzsys.sys")).find("szIniFile=\\Program Files\\Jobs\\vorna\\vorna.qzs"),
+                      std::string::npos);
         }
-
-        const std::string damagedStart = Run();
-        for (const char* file : damaged) {
-            const std::string name = fs::path(file).filename().string();
-            EXPECT_EQ(Count(damagedStart, name + "已损坏"), 1u) << damagedStart;
-            EXPECT_TRUE(fs::exists(File(file).string() + ".bad"));
-            EXPECT_GT(fs::file_size(File(file)), 0u);
-            EXPECT_LT(fs::file_size(File(file)), 1u << 20);
-        }
-        const std::string secondStart = Run();
-        EXPECT_EQ(Count(secondStart, "已损坏"), 0u) << secondStart;
-        // A system file without its job path names the storage card's job, which is not there: each
-        // start runs the default job and says so.
-        for (const std::string& start : {damagedStart, secondStart}) {
-            EXPECT_EQ(Count(start, "工程vorna.qzs不能使用,本次运行使用默认工程"), 1u) << start;
-            EXPECT_EQ(Count(start, "当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs"), 1u) << start;
-        }
-        EXPECT_NE(ReadAll(File("qzsys.sys")).find("szIniFile=\\SystemCF\\Jobs\\kmtk\\vorna.qzs"),
-                  std::string::npos);
+        for (const char* file : c.files) EXPECT_FALSE(fs::exists(File(file).string() + ".2.bad"));
     }
 }
