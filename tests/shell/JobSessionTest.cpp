@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "foundation/StoreJournal.h"
 #include "platform/text/CodePage.h"
 #include "shell/frame/JobSession.h"
 #include "tests/platform/files/DeviceRootFixture.h"
@@ -288,4 +289,28 @@ TEST_F(JobSessionTest, TheStoresLastNamesAreStoredUntold) {
         }
         EXPECT_EQ(notices, std::vector<CString>{L"创建qzsys.sys文件错误,请检查!"});
     }
+}
+
+// A store that start-up finished is owed to the user, with its journal, until the start's notices
+// have been shown: a start that ended before then leaves it to the next one, which stores nothing
+// twice; after it was shown, a start has nothing to tell.
+TEST_F(JobSessionTest, AFinishedStoreIsToldUntilTheStartsNoticesHaveBeenShown) {
+    const std::string p1 = "P1,1,2,3,c\r\n", p2 = "P2,4,5,6,d\r\n";
+    WriteHostFile("Program Files/Jobs/vorna/data/vorna.xyh", p1);
+    WriteHostFile("Program Files/Jobs/vorna/vorna.qzj",
+                  EncodeStoreRecord({L"P2", {{L"\\Program Files\\Jobs\\vorna\\data\\vorna.xyh", 12, p2}}}));
+    const struct {
+        bool told;
+        bool shown;
+    } starts[] = {{true, false}, {true, true}, {false, false}};
+    for (const auto& start : starts) {
+        std::vector<CString> notices;
+        JobSession job{kVersion, [&](const CString& notice) { notices.push_back(notice); }};
+        job.LoadAtStartup();
+        EXPECT_EQ(notices, start.told ? std::vector<CString>{L"上次存储被中断,点P2已补全存储"}
+                                      : std::vector<CString>{});
+        if (start.shown) job.StartNoticesShown();
+        EXPECT_EQ(ReadHostFile("Program Files/Jobs/vorna/data/vorna.xyh"), p1 + p2);
+    }
+    EXPECT_FALSE(std::filesystem::exists(root_ / "Program Files/Jobs/vorna/vorna.qzj"));
 }
