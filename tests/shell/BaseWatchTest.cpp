@@ -1,6 +1,7 @@
 // The base watch: the three result files byte for byte, the job's stored base, and the warnings it arms.
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
+#include "tests/platform/files/RecordingCalls.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/JobChanges.h"
@@ -100,12 +101,16 @@ TEST_F(BaseWatchTest, ABaseHeardWhileTheRoverIsNotFixedChangesNoFile) {
 // A coordinate file start-up could not use and could not keep a copy of stays as it is, whatever the
 // watch hears: here the default job's, on which the program then runs.
 TEST_F(BaseWatchTest, ACoordinateFileThatCannotBeUsedIsNeverWritten) {
-    const std::string unusable(2 << 20, '[');
+    const std::string unusable = "garbage";
     WriteHostFile("Program Files/Jobs/vorna/vorna.qza", unusable);
-    WriteHostFile("Program Files/Jobs/vorna/vorna.qza.bad", "an older copy");
     ui_.ExpectMessageBox(L"读qza文件错误,请检查错误!");
     ui_.ExpectMessageBox(L"当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs");
-    FrameProbe::Job(frame).LoadAtStartup();
+    {
+        RecordingCalls noCopy;
+        noCopy.failingName = ".bad";
+        const ScopedFileSystemCalls calls(noCopy);
+        FrameProbe::Job(frame).LoadAtStartup();
+    }
     ASSERT_EQ(FrameProbe::Job(frame).Paths().coordFileName, L"vorna.qza");
     Base(0, "0001");
     Base(50, "0002");

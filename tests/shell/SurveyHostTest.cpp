@@ -7,6 +7,7 @@
 #include "resources/MainViewForm.h"
 #include "resources/PointStoreDlg.h"
 #include "shell/view/CFrmGraphView.h"
+#include "tests/platform/files/RecordingCalls.h"
 #include "tests/shell/FrameProbe.h"
 #include "tests/shell/FrameTestSupport.h"
 #include "tests/shell/JobChanges.h"
@@ -70,12 +71,16 @@ TEST_F(SurveyHostTest, FilesThatStartUpFoundUnusableAreNeverWritten) {
         r.szIniFile = L"\\job\\j.qzs";
         r.szDataFile = L"j.xyh";
     });
-    const std::string unusable(2 << 20, '[');
+    const std::string unusable = "garbage";
     WriteHostFile("job/j.qzs", unusable);
-    WriteHostFile("job/j.qzs.bad", "an older copy");
     ui_.ExpectMessageBox(L"读取qzs文件错误,请检查错误!");
     ui_.ExpectMessageBox(L"当前打开的工程为\\Program Files\\Jobs\\vorna\\vorna.qzs");
-    job.LoadAtStartup();
+    {
+        RecordingCalls noCopy;
+        noCopy.failingName = ".bad";
+        const ScopedFileSystemCalls calls(noCopy);
+        job.LoadAtStartup();
+    }
     ASSERT_EQ(job.Paths().jobFileName, L"vorna.qzs");
     const std::string system = ReadHostFile("Program Files/qzsys.sys");
     job_.Install(root_);

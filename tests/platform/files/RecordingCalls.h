@@ -18,10 +18,12 @@ public:
     size_t writeBudget = SIZE_MAX;
     int writeError = ENOSPC;
     int fsyncError = 0;
+    // Writes to a file whose name holds this fail with `writeError` whatever the budget.
+    std::string failingName;
 
     ssize_t Write(int fd, const void* data, size_t size) override {
         log.push_back("write " + NameOf(fd));
-        if (writeBudget == 0) {
+        if (writeBudget == 0 || (!failingName.empty() && NameOf(fd).find(failingName) != std::string::npos)) {
             errno = writeError;
             return -1;
         }
