@@ -7,12 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "receiver/CGpsParser.h"
-#include "receiver/ReceiverProtocol.h"
+#include "bench/receiver/CaptureLine.h"
 
 namespace {
 
@@ -53,13 +51,8 @@ void ParseCaptureLines(benchmark::State& run) {
     CGpsParser parser({.boardType = kBoardOemD});
     CGpsState state;
     for (auto _ : run) {
-        for (const std::string& bytes : lines) {
-            int type = 0;
-            if (const std::optional<CString> reply = VersionReplyText(bytes))
-                benchmark::DoNotOptimize(parser.ParseVersion(*reply, state));
-            else
-                benchmark::DoNotOptimize(parser.Parse(std::string_view(bytes), state, type));
-        }
+        for (const std::string& bytes : lines)
+            benchmark::DoNotOptimize(ParseCaptureLine(parser, bytes, state));
     }
     run.SetItemsProcessed(run.iterations() * static_cast<int64_t>(lines.size()));
     run.counters["ns_per_line"] =
