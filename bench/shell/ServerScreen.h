@@ -12,7 +12,7 @@
 #include "bench/shell/ProgramRun.h"
 
 // Waits until the server shows the program's first painted screen (its first screenshot): the time
-// of the first look at the server that showed it. Rows of the screen are compared, the look repeated
+// of the first look at the server that showed it. Strips of the screen are compared, the look repeated
 // every millisecond; false when it was not shown within `limit`.
 bool WaitForServerShowsFirstPaint(Display* display, const Program& p,
                                   std::chrono::steady_clock::time_point& shown,
