@@ -1,7 +1,8 @@
 // CPU per received line on real captures, handled as the frame handles it: the line's bytes are parsed
-// as they are, and only the version reply is converted to wide text. The corpus is the file named by
-// QZ_CAPTURE_CORPUS (one line per LF, as bench/receiver/compare-gpsdecode.sh builds it), else the captures
-// beside the project; the benchmark is skipped when there are none.
+// as they are, and only the version reply is converted to wide text. The loop alone, in memory: the
+// whole process, reading and cutting included, is parse-capture's (bench/receiver/compare-gpsdecode.sh).
+// The corpus is the file named by QZ_CAPTURE_CORPUS (one line per LF), else the captures beside the
+// project; the benchmark is skipped when there are none.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
