@@ -1,18 +1,17 @@
 // CPU per received line on real captures, handled as the frame handles it: the line's bytes are parsed
-// as they are, and only the version reply is converted to wide text. The corpus is the file named by
-// QZ_CAPTURE_CORPUS (one line per LF, as bench/receiver/compare-gpsdecode.sh builds it), else the captures
-// beside the project; the benchmark is skipped when there are none.
+// as they are, and only the version reply is converted to wide text. The loop alone, in memory: the
+// whole process, reading and cutting included, is parse-capture's (bench/receiver/compare-gpsdecode.sh).
+// The corpus is the file named by QZ_CAPTURE_CORPUS (one line per LF), else the captures beside the
+// project; the benchmark is skipped when there are none.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "receiver/CGpsParser.h"
-#include "receiver/ReceiverProtocol.h"
+#include "bench/receiver/CaptureLine.h"
 
 namespace {
 
@@ -53,13 +52,8 @@ void ParseCaptureLines(benchmark::State& run) {
     CGpsParser parser({.boardType = kBoardOemD});
     CGpsState state;
     for (auto _ : run) {
-        for (const std::string& bytes : lines) {
-            int type = 0;
-            if (const std::optional<CString> reply = VersionReplyText(bytes))
-                benchmark::DoNotOptimize(parser.ParseVersion(*reply, state));
-            else
-                benchmark::DoNotOptimize(parser.Parse(std::string_view(bytes), state, type));
-        }
+        for (const std::string& bytes : lines)
+            benchmark::DoNotOptimize(ParseCaptureLine(parser, bytes, state));
     }
     run.SetItemsProcessed(run.iterations() * static_cast<int64_t>(lines.size()));
     run.counters["ns_per_line"] =

@@ -2,6 +2,9 @@
 # goes into pids and is ended on exit; start_xvfb WORK starts a private Xvfb server (the first entry
 # of pids) on a free display number and exports DISPLAY once it listens. Every wait is bounded.
 pids=()
+# xdotool reads the text it types through its own locale, and the caller may have named none: it gets
+# UTF-8, the program under test keeps the caller's.
+xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; }
 trap cleanup EXIT
 

@@ -102,9 +102,14 @@ protected:
         program_ = -1;
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    // Runs xdotool on the private display; its first line of output.
+    // xdotool on the private display. It reads the text it types through its own locale, and the
+    // caller may have named none: it gets UTF-8, the program under test keeps the caller's.
+    std::string XdoCommand(const std::string& args) const {
+        return "DISPLAY=" + display_ + " LC_ALL=C.UTF-8 xdotool " + args;
+    }
+    // Runs xdotool; its first line of output.
     std::string Xdo(const std::string& args) {
-        const std::string command = "DISPLAY=" + display_ + " xdotool " + args + " 2>/dev/null";
+        const std::string command = XdoCommand(args) + " 2>/dev/null";
         std::string out;
         if (FILE* pipe = popen(command.c_str(), "r")) {
             char line[256];
@@ -122,7 +127,7 @@ protected:
     // Runs xdotool while the receiver plays on: a store refuses a fix older than two seconds, and
     // xdotool may take that long on a loaded machine.
     void Act(const std::string& args) {
-        const std::string command = "DISPLAY=" + display_ + " xdotool " + args;
+        const std::string command = XdoCommand(args);
         const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
         pid_t pid = -1;
         ASSERT_EQ(posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);

@@ -45,12 +45,7 @@ protected:
         Xdo("mousemove --window " + window_ + " " + std::to_string(2 * x) + " " + std::to_string(2 * y) +
             " click 1");
     }
-    // xdotool reads the text it types through its own locale, which the program is not given.
-    void Type(const std::string& text) {
-        setenv("LC_ALL", "C.UTF-8", 1);
-        Xdo("type --delay 50 " + text);
-        unsetenv("LC_ALL");
-    }
+    void Type(const std::string& text) { Xdo("type --delay 50 " + text); }
     size_t Printed(const std::string& text) { return Count(ReadAll(ErrorFile()), text); }
 
     bool Captioned() const { return ScreenPixel(200, 13) == kCaption; }
