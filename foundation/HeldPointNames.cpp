@@ -12,7 +12,7 @@ constexpr uint64_t kNumbered = uint64_t{1} << 63;
 constexpr int kNumberBits = 40;
 constexpr uint64_t kNumberLimit = uint64_t{1} << kNumberBits;
 constexpr size_t kMaxDigits = 13;  // 10^13 > kNumberLimit
-// Keys added out of order wait in a list this long (or an eighth of those merged) before they are
+// Keys added out of order wait in a list this long (or a quarter of those merged) before they are
 // sorted in: a lookup reads the list through.
 constexpr size_t kAddedBeforeMerge = 1024;
 
@@ -61,7 +61,7 @@ void HeldPointNames::Add(std::string_view gbkName) {
         }
     }
     added_.push_back({key, 1});
-    if (added_.size() >= std::max(kAddedBeforeMerge, (runs_.size() + singles_.size()) / 8)) Merge();
+    if (added_.size() >= std::max(kAddedBeforeMerge, (runs_.size() + singles_.size()) / 4)) Merge();
 }
 
 void HeldPointNames::Merge() const {
@@ -71,6 +71,7 @@ void HeldPointNames::Merge() const {
     // The three sorted lists walked together into runs that neither overlap nor touch.
     std::vector<Run> runs;
     std::vector<uint64_t> singles;
+    singles.reserve(singles_.size() + added_.size());  // merging never makes more of them
     Run open{0, 0};
     const auto close = [&] {
         if (open.count == 1) singles.push_back(open.first);

@@ -118,12 +118,22 @@ int FieldInt(std::string_view field) {
 // The names a store continues from, seen line by line: only the newest line of each name is kept,
 // as bytes, and only those are converted.
 class NameScan {
+    static constexpr int kSlotFields = 16;  // the last field NameSlot reads
+
 public:
     explicit NameScan(int format) : baihe_(format == kBaiheFormat) {}
     void See(std::string_view line) {
         HoldNameOf(line, taken_);
-        if (const int slot = NameSlot(baihe_, [&](int field) { return FieldInt(ByteField(line, field)); });
-            slot >= 0)
+        // The line is cut once up to the fields a slot is read from.
+        std::string_view fields[kSlotFields + 1];
+        size_t start = 0;
+        for (std::string_view& field : fields) {
+            if (start > line.size()) break;
+            const size_t comma = std::min(line.find(',', start), line.size());
+            field = line.substr(start, comma - start);
+            start = comma + 1;
+        }
+        if (const int slot = NameSlot(baihe_, [&](int field) { return FieldInt(fields[field]); }); slot >= 0)
             newest_[slot].assign(line);
     }
     LastNames Names(const CString& lastPoint) {
