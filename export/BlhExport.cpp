@@ -142,18 +142,16 @@ ExportText BuildBlhExport(const CString& pointFileText, const CString& rawFileTe
     const RawRecords records = ReadRawRecords(rawFileText);
     ExportText out;
     CString text;
-    for (const CString& line : CutPointFileLines(pointFileText)) {
-        SurveyPointRec point;
-        if (!ReadPointFileLine(line, point)) continue;
+    ForEachListedPoint(pointFileText, [&](const CString& line, const SurveyPointRec& point) {
         const long index = RawRecordOf(line, point.name, records);
         if (index < 0) {
             out.leftOut.push_back(point.name);
-            continue;
+            return;
         }
         const Position at = StoredPosition(records, static_cast<size_t>(index), grid);
         text += ExportLine(point.name, point.antennaHeight, at, style);
         ++out.points;
-    }
+    });
     out.bytes = ToGbk(text);
     return out;
 }

@@ -19,16 +19,23 @@ CString ExportLine(const SurveyPointRec& p, PointExportLayout layout) {
 }
 }  // namespace
 
+void ForEachListedPoint(const CString& pointFileText,
+                        const std::function<void(const CString& line, const SurveyPointRec& point)>& point) {
+    // Every point line is a stored point: deleted points have left the file (see LoadPointFile).
+    CutPointFileBytes(ToGbk(pointFileText), [&](std::string_view bytes, uint64_t) {
+        if (!HoldsPointPosition(bytes)) return;
+        const CString line = FromGbk(bytes);
+        point(line, ReadListedPointLine(line));
+    });
+}
+
 ExportText BuildPointExport(const CString& pointFileText, PointExportLayout layout) {
     CString text;
     ExportText out;
-    for (const CString& line : CutPointFileLines(pointFileText)) {
-        SurveyPointRec point;
-        // Every line is a stored point: deleted points have left the file (see LoadPointFile).
-        if (!ReadPointFileLine(line, point)) continue;
+    ForEachListedPoint(pointFileText, [&](const CString&, const SurveyPointRec& point) {
         text += ExportLine(point, layout);
         ++out.points;
-    }
+    });
     out.bytes = ToGbk(text);
     return out;
 }

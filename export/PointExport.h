@@ -1,9 +1,11 @@
 #pragma once
 // The job's point file as a results file for the office: one line per point in the chosen layout,
 // points marked deleted left out, GBK with CR LF.
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "foundation/SurveyPointRec.h"
 #include "platform/text/CString.h"
 
 enum class PointExportLayout {
@@ -18,5 +20,11 @@ struct ExportText {
     std::vector<CString> leftOut;  // names of points that could not be written
 };
 
-// From the point file's text (decoded). Lines that are not whole point-file lines are left out.
+// Each point of the point file's text (decoded) that the coordinate view lists (CutPointFileBytes:
+// every line that holds a point, a last line without its line end too), as its line and its stored
+// values; the fields a short line lacks read as empty.
+void ForEachListedPoint(const CString& pointFileText,
+                        const std::function<void(const CString& line, const SurveyPointRec& point)>& point);
+
+// From the point file's text (decoded): every point ForEachListedPoint hands on.
 ExportText BuildPointExport(const CString& pointFileText, PointExportLayout layout);

@@ -7,6 +7,14 @@ constexpr int kBaiheRecordFormat = 6;
 
 void CJobSettings::LoadRecSaveNames(const LastNames& last, int format) {
     store_.AdvanceLoadedNames(last.lastPoint, {last.first, last.second, last.third},
-                              format != kBaiheRecordFormat,
-                              [&](const CString& name) { return last.taken.Holds(name); });
+                              format != kBaiheRecordFormat, last.taken);
+}
+
+TextTriple CJobSettings::FreeSeries(const HeldPointNames& held, TextTriple series, int format) {
+    if (format != kBaiheRecordFormat) {
+        series.first = held.FirstFree(series.first);
+        series.second = held.FirstFree(series.second);
+    }
+    series.third = held.FirstFree(series.third);
+    return series;
 }

@@ -57,6 +57,9 @@ public:
     // names move on past them and past every name the file holds (see
     // PointStoreState::AdvanceLoadedNames).
     void LoadRecSaveNames(const LastNames& last, int format);
+    // The series N, and J and Z where the job's record `format` makes them names, passed over every
+    // name `held` holds.
+    static TextTriple FreeSeries(const HeldPointNames& held, TextTriple series, int format);
     void SetNameAffixes(const CString& suffix, const CString& prefix) {
         store_.SetNameAffixes(suffix, prefix);
     }

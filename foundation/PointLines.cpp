@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "foundation/DataFileAppend.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Numbers.h"
@@ -60,6 +61,7 @@ std::string_view TrimmedBytes(std::string_view field) {
 bool ReadPositionFields(std::string_view line, const std::array<double*, 3>& numbers) {
     // Fields are cut at "," in the bytes: GBK never uses it as a second byte, and the converter keeps
     // every "," of a line whatever stands around it.
+    if (std::memchr(line.data(), '\0', line.size())) return false;
     const char* const end = line.data() + line.size();
     const char* comma = static_cast<const char*>(std::memchr(line.data(), ',', line.size()));
     for (double* number : numbers) {
@@ -98,10 +100,89 @@ std::string_view ByteField(std::string_view line, int index) {
     return line.substr(start, line.find(',', start) - start);
 }
 
+// A point-file line's bytes as the readers hand them on: the CR before its LF dropped; empty when it
+// is no line.
+std::string_view LineContent(std::string_view text) {
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    return text;
+}
+
+// A whole number field as ToInt reads it; the fields read are short ASCII numbers.
+int FieldInt(std::string_view field) {
+    wchar_t wide[32];
+    const size_t n = std::min(field.size(), std::size(wide));
+    for (size_t i = 0; i < n; ++i) wide[i] = static_cast<unsigned char>(field[i]);
+    return ToInt(std::wstring_view(wide, n));
+}
+
+// The names a store continues from, seen line by line: only the newest line of each name is kept,
+// as bytes, and only those are converted.
+class NameScan {
+    static constexpr int kSlotFields = 16;  // the last field NameSlot reads
+
+public:
+    explicit NameScan(int format) : baihe_(format == kBaiheFormat) {}
+    void See(std::string_view line) {
+        HoldNameOf(line, taken_);
+        // The line is cut once up to the fields a slot is read from.
+        std::string_view fields[kSlotFields + 1];
+        size_t start = 0;
+        for (std::string_view& field : fields) {
+            if (start > line.size()) break;
+            const size_t comma = std::min(line.find(',', start), line.size());
+            field = line.substr(start, comma - start);
+            start = comma + 1;
+        }
+        if (const int slot = NameSlot(baihe_, [&](int field) { return FieldInt(fields[field]); }); slot >= 0)
+            newest_[slot].assign(line);
+    }
+    LastNames Names(const CString& lastPoint) {
+        LastNames names =
+            baihe_ ? LastNames{L"0", L"0", L"0", L"0", {}} : LastNames{L"J0", L"Z0", L"0", L"0", {}};
+        if (!lastPoint.IsEmpty()) names.lastPoint = lastPoint;
+        CString* slots[kNameSlots] = {&names.first, &names.second, &names.third};
+        for (int slot = 0; slot < kNameSlots; ++slot)
+            if (!newest_[slot].empty())
+                *slots[slot] = LineField(FromGbk(newest_[slot]), baihe_ ? kBaiheNameField : 0);
+        names.taken = std::move(taken_);
+        return names;
+    }
+
+private:
+    bool baihe_;
+    HeldPointNames taken_;
+    std::string newest_[kNameSlots];
+};
+
 }  // namespace
 
 std::vector<CString> CutPointFileLines(const CString& text) {
     return CutLines(text);
+}
+
+bool ReadPointFileLines(const CString& path, uint64_t from, uint64_t byteLimit, const PointFileLineSink& line,
+                        uint64_t* wholeLength) {
+    uint64_t offset = from;
+    std::string rest;
+    const auto handOn = [&](std::string_view text) {
+        const uint64_t start = offset;
+        offset += text.size() + 1;
+        if (!(text = LineContent(text)).empty()) line(text, start);
+    };
+    if (!ReadFileLinesFrom(path, from, byteLimit > from ? byteLimit - from : 0, handOn, rest)) return false;
+    if (wholeLength) *wholeLength = offset;
+    if (KeepsUnfinishedLine(rest, HoldsPointPosition)) line(LineContent(rest), offset);
+    return true;
+}
+
+void CutPointFileBytes(std::string_view bytes, const PointFileLineSink& line) {
+    uint64_t offset = 0;
+    for (size_t lf = bytes.find('\n'); lf != std::string_view::npos; lf = bytes.find('\n')) {
+        if (const std::string_view text = LineContent(bytes.substr(0, lf)); !text.empty()) line(text, offset);
+        offset += lf + 1;
+        bytes.remove_prefix(lf + 1);
+    }
+    if (KeepsUnfinishedLine(bytes, HoldsPointPosition)) line(LineContent(bytes), offset);
 }
 
 bool HoldsPointPosition(std::string_view line) {
@@ -130,31 +211,20 @@ bool LoadPointFile(const CString& path, std::vector<PointRecord>& points) {
 bool ReadWindowLines(const CString& path, const PointFileWindow& window,
                      const std::function<void(size_t count)>& counted,
                      const std::function<void(std::string_view line, uint64_t offset)>& line) {
-    const auto content = [](std::string_view text) {
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-        return text;
-    };
     if (!FileExists(path)) return false;
     size_t first = 0;
     if (counted || window.keepLast >= 0) {
         size_t count = 0;
-        const auto countLine = [&](std::string_view text) { count += content(text).empty() ? 0 : 1; };
-        if (!ReadFileLines(path, countLine, window.byteLimit)) return false;
+        if (!ReadPointFileLines(path, 0, window.byteLimit, [&](std::string_view, uint64_t) { ++count; }))
+            return false;
         first = window.keepLast < 0 ? 0 : count - std::min(count, static_cast<size_t>(window.keepLast));
         if (counted) counted(count - first);
     }
     size_t index = 0;
-    uint64_t offset = 0;
-    return ReadFileLines(
-        path,
-        [&](std::string_view text) {
-            const uint64_t start = offset;
-            offset += text.size() + 1;
-            text = content(text);
-            if (text.empty() || index++ < first || (window.stop && *window.stop)) return;
-            line(text, start);
-        },
-        window.byteLimit);
+    return ReadPointFileLines(path, 0, window.byteLimit, [&](std::string_view text, uint64_t start) {
+        if (index++ < first || (window.stop && *window.stop)) return;
+        line(text, start);
+    });
 }
 
 bool ParsePointLine(std::string_view line, PointRecord& point) {
@@ -199,51 +269,29 @@ CString FormatRecordLine(const PointRecord& point) {
     return line;
 }
 
-LastNames ScanLastNames(const CString& text, int format) {
-    const bool baihe = format == kBaiheFormat;
-    LastNames names = baihe ? LastNames{L"0", L"0", L"0", L"0", {}} : LastNames{L"J0", L"Z0", L"0", L"0", {}};
-    const std::vector<CString> lines = CutPointFileLines(text);
-    if (lines.empty()) return names;
-    names.lastPoint = LineField(lines.back(), 0).Trim();
-    // Each name from the newest line that matches; no match keeps the default.
-    const CString* newest[kNameSlots] = {};
-    for (const CString& line : lines) {
-        names.taken.Add(ToGbk(LineField(line, 0).Trim()));
-        if (const int slot = NameSlot(baihe, [&](int field) { return ToInt(LineField(line, field)); });
-            slot >= 0)
-            newest[slot] = &line;
-    }
-    CString* slots[kNameSlots] = {&names.first, &names.second, &names.third};
-    for (int slot = 0; slot < kNameSlots; ++slot)
-        if (newest[slot]) *slots[slot] = LineField(*newest[slot], baihe ? kBaiheNameField : 0);
-    return names;
+void HoldNameOf(std::string_view line, HeldPointNames& names) {
+    names.Add(TrimmedBytes(ByteField(line, 0)));
+}
+
+LastNames ScanLastNames(std::string_view bytes, int format) {
+    std::string lastPoint;
+    NameScan scan(format);
+    CutPointFileBytes(bytes, [&](std::string_view line, uint64_t) {
+        scan.See(line);
+        if (HoldsPointPosition(line)) lastPoint.assign(line);
+    });
+    return scan.Names(LineField(FromGbk(lastPoint), 0).Trim());
 }
 
 LastNames ScanLastNamesInFile(const CString& path, int format) {
-    // A block at a time: only the newest line of each name and the last line are kept, as bytes,
-    // and only they are converted.
-    const bool baihe = format == kBaiheFormat;
-    std::string newest[kNameSlots], last;
-    TakenNames taken;
-    ReadFileLines(path, [&](std::string_view line) {
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty()) return;
-        last.assign(line);
-        taken.Add(TrimmedBytes(ByteField(line, 0)));
-        const int slot =
-            NameSlot(baihe, [&](int field) { return ToInt(FromGbk(ByteField(line, field)).str()); });
-        if (slot >= 0) newest[slot].assign(line);
-    });
-    std::string kept;
-    for (const std::string& line : {newest[0], newest[1], newest[2], last})
-        if (!line.empty()) kept.append(line).append("\n");
-    LastNames names = ScanLastNames(FromGbk(kept), format);
-    names.taken = std::move(taken);
+    NameScan scan(format);
+    uint64_t scanned = 0;
+    if (!ReadPointFileLines(
+            path, 0, UINT64_MAX, [&](std::string_view line, uint64_t) { scan.See(line); }, &scanned))
+        return NameScan(format).Names(CString());
+    LastNames names = scan.Names(LastStoredPointName(path));
+    names.scannedLength = scanned;
     return names;
-}
-
-bool TakenNames::Holds(const CString& name) const {
-    return names_.count(ToGbk(name)) != 0;
 }
 
 CString LastStoredPointName(const CString& path) {

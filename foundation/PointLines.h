@@ -6,21 +6,35 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
+#include "foundation/HeldPointNames.h"
 #include "foundation/PointRecord.h"
 #include "platform/text/CString.h"
 
-// Lines of a point file: cut at LF, a CR before it dropped, empty lines skipped. Text after the
-// last LF is an append that was cut short and is left out.
+// Lines of a text file of the job (the raw record file): cut at LF, a CR before it dropped, empty
+// lines skipped. Text after the last LF is an append that was cut short and is left out.
 std::vector<CString> CutPointFileLines(const CString& text);
 
-// Whether a point-file line (its bytes, without the line end) holds a point: its north, east and
-// height (fields 1-3, blanks trimmed) are each a finite number in full. Every reader of the file
-// leaves out and counts a line that does not. A raw record line holds its latitude, longitude and
-// height in the same fields.
+// Whether a point-file line (its bytes, without the line end) holds a point: it holds no NUL byte
+// (what a power loss leaves of unsynced bytes) and its north, east and height (fields 1-3, blanks
+// trimmed) are each a finite number in full. Every reader of the file leaves out and counts a line
+// that does not. A raw record line holds its latitude, longitude and height in the same fields.
 bool HoldsPointPosition(std::string_view line);
+
+// The one answer to which lines a point file holds, for each of its readers (the store, the start,
+// the opening of a file, the coordinate view, the map and the exports): lines end at LF, a CR before
+// it dropped, empty lines passed over; the bytes after the last LF are the last line when they hold
+// a point (KeepsUnfinishedLine: the next store keeps them and gives them their line end), else they
+// are no line. `line` hears each line with the offset where it starts, those that hold no point too.
+using PointFileLineSink = std::function<void(std::string_view line, uint64_t offset)>;
+// From `from` (where a line starts) up to `byteLimit` bytes into the file, a block at a time;
+// `wholeLength` receives where the bytes after the last LF begin. False when the file cannot be read
+// or is shorter than `from`.
+bool ReadPointFileLines(const CString& path, uint64_t from, uint64_t byteLimit, const PointFileLineSink& line,
+                        uint64_t* wholeLength = nullptr);
+// The same for a file's bytes read whole.
+void CutPointFileBytes(std::string_view bytes, const PointFileLineSink& line);
 // The same, giving the north and east the line holds (the numbers a load reads), and its height when
 // asked for.
 bool ReadPointPosition(std::string_view line, double& n, double& e, double* h = nullptr);
@@ -61,30 +75,26 @@ inline constexpr const wchar_t* kNoPointData = L"当前没有数据!";
 // The record of one surveyed point: "name,x,y,h,code" with CR LF.
 CString FormatRecordLine(const PointRecord& point);
 
-// The names (field 0, blanks trimmed) that a point file's lines hold, kept as the file's bytes.
-class TakenNames {
-public:
-    void Add(std::string_view gbkName) { names_.emplace(gbkName); }
-    bool Holds(const CString& name) const;
-
-private:
-    std::unordered_set<std::string> names_;
-};
-
 // The names the next store continues from: the last J, Z and plain names and the last point name,
-// and every name the file holds, none of which is to be offered again.
+// and every name the file's lines hold (field 0, blanks trimmed), none of which is to be offered
+// again; `scannedLength` is where the scan of a file stopped (the bytes after its last LF).
 struct LastNames {
     CString first;
     CString second;
     CString third;
     CString lastPoint;
-    TakenNames taken;
+    HeldPointNames taken;
+    uint64_t scannedLength = 0;
 };
 
-// Recovers the last names from a point file's text; `format` is the job's record format (6 keeps
+// Adds the name (field 0, blanks trimmed) of a point-file line to `names`.
+void HoldNameOf(std::string_view line, HeldPointNames& names);
+
+// Recovers the last names from a point file's bytes; `format` is the job's record format (6 keeps
 // its names in field 4).
-LastNames ScanLastNames(const CString& text, int format);
-// The same from a point file read a block at a time; the defaults when it cannot be read.
+LastNames ScanLastNames(std::string_view bytes, int format);
+// The same from a point file read a block at a time; the defaults when it cannot be read. The last
+// point is LastStoredPointName's.
 LastNames ScanLastNamesInFile(const CString& path, int format);
 
 // The name (trimmed) of the point file's last line that holds a point, read from the end a block at

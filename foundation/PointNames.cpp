@@ -56,11 +56,3 @@ CString NextPointNameOf(const CString& name, int step) {
     for (char c : next) result += static_cast<wchar_t>(c);
     return result;
 }
-
-CString FirstFreeName(const CString& name, const std::function<bool(const CString&)>& taken) {
-    // Each successor's number is larger than the last, so the names tried are all different and
-    // the finite set that `taken` holds is passed.
-    CString free = name;
-    while (taken(free)) free = NextPointNameOf(free, 1);
-    return free;
-}

@@ -49,8 +49,8 @@ void PointStoreState::SetStoreNames(const TextTriple& names, const CString& name
 }
 
 void PointStoreState::AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ,
-                                         const std::function<bool(const CString&)>& taken) {
-    const auto after = [&](const CString& last) { return FirstFreeName(NextPointNameOf(last, 1), taken); };
+                                         const HeldPointNames& taken) {
+    const auto after = [&](const CString& last) { return taken.FirstFree(NextPointNameOf(last, 1)); };
     point.name = name;
     point.texts = names;
     if (advanceJZ) {

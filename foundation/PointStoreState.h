@@ -1,10 +1,9 @@
 #pragma once
 // What storing a point needs between screens: the crossing-line block, the template of the next
 // stored point, the last stored result and the record-save options.
-#include <functional>
-
 #include "foundation/CrossingLineBlock.h"
 #include "foundation/GeneralSettingsBlock.h"
+#include "foundation/HeldPointNames.h"
 #include "foundation/PointRecord.h"
 #include "foundation/SurveyPointRec.h"
 #include "foundation/TextTriple.h"
@@ -25,7 +24,9 @@ struct PointStoreState {
     // too unless the record format keeps them (there they are numbers, not names), and on past any
     // name `taken` holds; the moved-on name is offered next.
     void AdvanceLoadedNames(const CString& name, const TextTriple& names, bool advanceJZ,
-                            const std::function<bool(const CString&)>& taken);
+                            const HeldPointNames& taken);
+    // The name offered next passes over every name `held` holds.
+    void PassOver(const HeldPointNames& held) { point.extraText = held.FirstFree(point.extraText); }
     const CString& NextName() const { return point.extraText; }
     void SetNameAffixes(const CString& suffix, const CString& prefix);
     void GetNameAffixes(CString& suffix, CString& prefix) const;

@@ -97,6 +97,12 @@ std::optional<CString> PointFileLine(const SurveyPointRec& p) {
            AttributeColumns(p) + Format(L"%d,", p.int34) + TrailingTexts(p) + L"\r\n";
 }
 
+SurveyPointRec ReadListedPointLine(CString line) {
+    SurveyPointRec point;
+    for (int pad = 0; !ReadPointFileLine(line, point) && pad < kPointFileColumns; ++pad) line += L",";
+    return point;
+}
+
 bool ReadPointFileLine(const CString& line, SurveyPointRec& p) {
     const std::vector<CString> c = SplitAtCommas(line);
     if (c.size() < kPointFileColumns) return false;

@@ -43,6 +43,9 @@ std::optional<CString> PointFileLine(const SurveyPointRec& point);
 // are kept as they stand, so the line rebuilt from the record is the line read. False when the
 // line has fewer than 36 fields (the record is then untouched).
 bool ReadPointFileLine(const CString& line, SurveyPointRec& point);
+// The same for a line that holds a point however few its fields (a line written on a PC): the fields
+// it lacks read as empty.
+SurveyPointRec ReadListedPointLine(CString line);
 
 // The raw record line of one epoch: the point's name, code, antenna height, kind, format and
 // columns 17-33, the fix's geodetic position (latitude and longitude already packed ddd.mmssss)

@@ -169,7 +169,7 @@ CPointStoreCtrl::CPointStoreCtrl(IPowerlineHost& host, const ISurveyHost& survey
     const PointStoreState& job = survey.Store();
     template_.name = job.NextName();
     template_.extraText = job.NextName();
-    template_.texts = job.point.texts;
+    template_.texts = host.FreeSeries(job.point.texts);
 }
 
 void CPointStoreCtrl::SetLineContext(double mileage, double offset, double heightDifference,
@@ -298,5 +298,7 @@ StoreWritten CPointStoreCtrl::Commit(SurveyPointRec point, const CGpsState& fix,
     lastResult_.point = {point.name, point.pointX, point.pointY, point.pointH, point.code, 0};
     template_ = point;
     host_.TakeStoredNames(point.extraText, point.texts, lastResult_);
+    template_.extraText = survey_.Store().NextName();  // passed over the names the file holds
+    template_.texts = host_.FreeSeries(point.texts);
     return written;
 }

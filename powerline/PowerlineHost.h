@@ -23,6 +23,10 @@ public:
     virtual void TakeStoredNames(const CString& next, const TextTriple& series,
                                  const StoredPointResult& result) = 0;
 
+    // The J, Z and N series passed over every name the point file holds (J and Z where the job's
+    // record format makes them names), so that no series proposes a stored name.
+    virtual TextTriple FreeSeries(const TextTriple& series) = 0;
+
     // True when the frame's automatic storing runs and `trigger` takes this fix (the attempt is
     // counted); the first fix after the start is always taken.
     virtual bool AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) = 0;

@@ -11,7 +11,6 @@
 #include "platform/threads/ThreadPriority.h"
 
 namespace {
-constexpr int kColumns = 36;
 constexpr UINT kBlockBytes = 1 << 20;
 // Stores append after it: a store cannot change it, while a change by any other writer that keeps
 // every point line where it was would have to miss these bytes.
@@ -122,9 +121,7 @@ int PointFileRows::TakeStored() {
 }
 
 SurveyPointRec PointFileRows::ReadLine(std::string_view bytes) {
-    CString line = FromGbk(bytes);
-    SurveyPointRec point;
-    for (int pad = 0; !ReadPointFileLine(line, point) && pad < kColumns; ++pad) line += L",";
+    SurveyPointRec point = ReadListedPointLine(FromGbk(bytes));
     TrimTexts(point);
     return point;
 }

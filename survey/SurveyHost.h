@@ -22,7 +22,8 @@ public:
 
     // ---- reads
     virtual const GeneralSettingsBlock& Settings() const = 0;
-    // The template of the next stored point (with the next name) and the names' series.
+    // The template of the next stored point and the names' series, the next name and the series
+    // passed over every name the point file holds.
     virtual const PointStoreState& Store() const = 0;
     // The latest converted fix and the receiver's texts.
     virtual const CGpsState& LatestFix() const = 0;
@@ -57,7 +58,8 @@ public:
     virtual void ResetAutoStoreCount() = 0;
     // The handheld's prompt tone.
     virtual void PlayTone() = 0;
-    // The main map's point list read again from the point file, in file order.
+    // The main map's point list read again from the point file, in file order, after the file was
+    // rewritten.
     virtual void ReloadDisplayPoints() = 0;
     // The coordinate view's rows of the point file, kept for the run so that the file is indexed
     // once and each opening takes in only what changed (see PointFileRows). Lent to the view while it

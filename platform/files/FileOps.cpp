@@ -175,29 +175,38 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBy
 
 bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line,
                    uint64_t maxBytes) {
+    std::string rest;
+    return ReadFileLinesFrom(devicePath, 0, maxBytes, line, rest);
+}
+
+bool ReadFileLinesFrom(const CString& devicePath, uint64_t from, uint64_t maxBytes,
+                       const std::function<void(std::string_view)>& line, std::string& rest) {
+    rest.clear();  // the start of a line the last block cut
     Descriptor file(OpenRetrying(ToHostPath(devicePath), O_RDONLY));
     struct stat st {};
-    if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-    std::string carried;  // the start of a line the last block cut
+    if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode) ||
+        static_cast<uint64_t>(st.st_size) < from)
+        return false;
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(file.get(), buffer, std::min<uint64_t>(sizeof buffer, maxBytes));
+    for (off_t at = static_cast<off_t>(from);;) {
+        const ssize_t n = ::pread(file.get(), buffer, std::min<uint64_t>(sizeof buffer, maxBytes), at);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
         if (n == 0) return true;
+        at += n;
         maxBytes -= static_cast<uint64_t>(n);
         std::string_view block(buffer, static_cast<size_t>(n));
         for (size_t lf = block.find('\n'); lf != std::string_view::npos; lf = block.find('\n')) {
-            if (carried.empty()) {
+            if (rest.empty()) {
                 line(block.substr(0, lf));
             } else {
-                carried.append(block.substr(0, lf));
-                line(carried);
-                carried.clear();
+                rest.append(block.substr(0, lf));
+                line(rest);
+                rest.clear();
             }
             block.remove_prefix(lf + 1);
         }
-        carried.append(block);
+        rest.append(block);
     }
 }
 

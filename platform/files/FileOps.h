@@ -28,6 +28,10 @@ bool ReadWholeFile(const CString& devicePath, std::string& bytes, uint64_t maxBy
 // read when given: lines appended since the caller measured the file are left to it.
 bool ReadFileLines(const CString& devicePath, const std::function<void(std::string_view)>& line,
                    uint64_t maxBytes = UINT64_MAX);
+// The same from byte `from` on (maxBytes counted from there); `rest` receives the bytes after the
+// last line feed read. False also when the file is shorter than `from`.
+bool ReadFileLinesFrom(const CString& devicePath, uint64_t from, uint64_t maxBytes,
+                       const std::function<void(std::string_view)>& line, std::string& rest);
 // Up to `count` bytes from `offset` on (fewer at the end of the file); false when the file cannot
 // be opened or read.
 bool ReadFileAt(const CString& devicePath, uint64_t offset, size_t count, std::string& bytes);

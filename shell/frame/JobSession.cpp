@@ -5,6 +5,7 @@
 
 #include "foundation/CoordLibFile.h"
 #include "foundation/MissingLinesText.h"
+#include "foundation/RecordFormatFile.h"
 #include "foundation/StoreJournal.h"
 #include "platform/files/FileOps.h"
 #include "platform/messages/MessageBox.h"
@@ -46,6 +47,7 @@ void JobSession::UseJobPaths(const CString& jobFilePath, const CString& dataFile
 void JobSession::UsePointFile(const CString& name) {
     paths_.dataFileName = name;
     jobs_.SetResultFileNames(paths_.dataFolder, name);
+    pointNames_.Forget();
 }
 
 void JobSession::ResetSpareCoordParams() {
@@ -245,8 +247,7 @@ void JobSession::StartPointNames() {
     // The point file, finished from the journal, knows the last stored name. The system file's is
     // a hint that a kill or a damaged file (written anew from defaults) loses, and must not bring a
     // stored name back. A store the journal could not finish (a full disk) is stored all the same.
-    const CString last =
-        LastStoredName(JournalPath(), paths_.dataFolder + paths_.dataFileName, system_.szLastSaveName);
+    const CString last = LastStoredName(JournalPath(), PointFilePath(), system_.szLastSaveName);
     SetPointNames(system_.lastNames, last, settings_.szdRoverAntH);
     jobs_.SetNameAffixes(settings_.recordSave.szAfterName, settings_.recordSave.szBeferName);
 }
@@ -255,8 +256,28 @@ void JobSession::SetPointNames(const TextTriple& series, const CString& lastName
     jobs_.SetStoreNames(series, lastName, antennaHeight, 1);
 }
 
-void JobSession::ContinuePointNames(const LastNames& last, int format) {
+void JobSession::ContinuePointNames(LastNames last, int format) {
     jobs_.LoadRecSaveNames(last, format);
+    pointNames_.Take(PointFilePath(), last);
+}
+
+CString JobSession::PointFilePath() const {
+    return paths_.dataFolder + paths_.dataFileName;
+}
+
+const PointStoreState& JobSession::ProposeFreeNames() {
+    pointNames_.Follow(PointFilePath());
+    jobs_.Store().PassOver(pointNames_.Held());
+    return jobs_.Store();
+}
+
+TextTriple JobSession::FreeSeries(const TextTriple& series) {
+    pointNames_.Follow(PointFilePath());
+    return CJobSettings::FreeSeries(pointNames_.Held(), series, JobRecordFormat(paths_.jobFolder));
+}
+
+void JobSession::PointFileRewritten() {
+    pointNames_.Forget();
 }
 
 void JobSession::KeepTemplate(const SurveyPointRec& templatePoint) {

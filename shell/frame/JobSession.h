@@ -11,6 +11,7 @@
 
 #include "foundation/CJobSettings.h"
 #include "foundation/CoordSysParams.h"
+#include "foundation/FollowedPointNames.h"
 #include "foundation/GeneralSettingsBlock.h"
 #include "foundation/LastFilesRecord.h"
 #include "foundation/PointLines.h"
@@ -112,7 +113,15 @@ public:
     void SetPointNames(const TextTriple& series, const CString& lastName, double antennaHeight);
     // The last names a point file holds, scanned by the job's record `format`: the names move on
     // past them and past every name the file holds.
-    void ContinuePointNames(const LastNames& last, int format);
+    void ContinuePointNames(LastNames last, int format);
+    // What storing a point carries, its next name passed over every name the point file holds now,
+    // whoever stored them (read as far as the file grew since the last proposal).
+    const PointStoreState& ProposeFreeNames();
+    // The power-line screens' J, Z and N series passed over the same names, by the job's record
+    // format.
+    TextTriple FreeSeries(const TextTriple& series);
+    // The point file was rewritten (an edit in the coordinate view): the next proposal reads it whole.
+    void PointFileRewritten();
     // The point the next store starts from.
     void KeepTemplate(const SurveyPointRec& templatePoint);
     // A store outside the store path (the power-line screens): the next name, the series and its result.
@@ -127,6 +136,8 @@ public:
     const LastFilesRecord& SystemRecord() const { return system_; }
     // What storing a point carries from one store to the next: names, template, last result.
     const PointStoreState& PointStore() const { return jobs_.Store(); }
+    // The data folder joined with the point-file name.
+    CString PointFilePath() const;
     const JobResultFiles& ResultFiles() const { return jobs_.ResultFiles(); }
     // The version text the raw record file's first line carries.
     const CString& SoftwareVersion() const { return jobs_.Files().Version(); }
@@ -166,4 +177,5 @@ private:
     bool systemUnusable_ = false;
     // Start-up finished a store whose notice waits to be shown.
     bool repairUntold_ = false;
+    FollowedPointNames pointNames_;
 };

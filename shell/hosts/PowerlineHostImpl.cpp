@@ -16,6 +16,10 @@ void PowerlineHostImpl::TakeStoredNames(const CString& next, const TextTriple& s
     job_.TakeStoredNames(next, series, result);
 }
 
+TextTriple PowerlineHostImpl::FreeSeries(const TextTriple& series) {
+    return job_.FreeSeries(series);
+}
+
 bool PowerlineHostImpl::AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) {
     const GeneralSettingsBlock& settings = job_.Settings();
     AutoStoreState& state = autoStore_;

@@ -18,6 +18,7 @@ public:
     bool SaveStoredNames(const CString& stored, const TextTriple& series) override;
     void TakeStoredNames(const CString& next, const TextTriple& series,
                          const StoredPointResult& result) override;
+    TextTriple FreeSeries(const TextTriple& series) override;
 
     bool AutoStoreDue(AutoStoreTrigger& trigger, const CGpsState& fix) override;
     void AddStoredPoint(const PointRecord& point) override;

@@ -18,7 +18,7 @@ const GeneralSettingsBlock& SurveyHostImpl::Settings() const {
 }
 
 const PointStoreState& SurveyHostImpl::Store() const {
-    return job_.PointStore();
+    return job_.ProposeFreeNames();
 }
 
 const CGpsState& SurveyHostImpl::LatestFix() const {
@@ -110,6 +110,7 @@ void SurveyHostImpl::PlayTone() {
 }
 
 void SurveyHostImpl::ReloadDisplayPoints() {
+    job_.PointFileRewritten();
     displayFill_.Stop();
     size_t skipped = 0;
     PointFileWindow window;

@@ -20,6 +20,17 @@ TEST(PointExport, EachLayoutMatchesItsGolden) {
         EXPECT_EQ(text.points, 3);
     }
     EXPECT_EQ(BuildPointExport(L"", PointExportLayout::kNameCodeEastNorthHeight).points, 0);
+    // Every point the coordinate view lists: a short last line without its line end too, never a
+    // line a power loss filled with NULs.
+    const CString whole = kPointFile.Left(kPointFile.ReverseFind(L'\n') + 1);
+    const CString shortLast = whole + L"P4,3000009.000,500007.000,16.000,c";
+    const ExportText withShort = BuildPointExport(shortLast, PointExportLayout::kNameNorthEastHeightCode);
+    EXPECT_EQ(withShort.points, 4);
+    EXPECT_EQ(withShort.bytes.substr(withShort.bytes.size() - 36), "P4,3000009.000,500007.000,16.000,c\r\n");
+    EXPECT_EQ(BuildPointExport(whole + CString(std::wstring(L"P5,1,2,3\0\r\n", 11)),
+                               PointExportLayout::kNameCodeEastNorthHeight)
+                  .points,
+              3);
 }
 
 // The point file's points with their own raw records: P1's first record (the fix it was stored
@@ -54,9 +65,12 @@ TEST(BlhExport, FollowsRenamedAndDeletedPoints) {
          {L"P3"}},
         {kPointFile.Left(kPointFile.Find(L"点2")), "P1,30.3000000000,114.1500000000,30.000,1.500\r\n", {}},
         {kPointFile, "", {L"P1", L"点2", L"P3"}},
+        {kPointFile.Left(kPointFile.ReverseFind(L'\n') + 1) + L"P4,3000009.000,500007.000,16.000,c",
+         "",
+         {L"P1", L"点2", L"P3", L"P4"}},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
-        const CString raw = i == 2 ? CString() : kRawFile;
+        const CString raw = i >= 2 ? CString() : kRawFile;
         const ExportText text = BuildBlhExport(cases[i].points, raw, LatLonStyle::kPackedDms, kNoGrid);
         EXPECT_EQ(text.bytes, cases[i].lines) << i;
         EXPECT_EQ(text.leftOut, cases[i].leftOut) << i;

@@ -1,5 +1,7 @@
 #include "foundation/PointLines.h"
 
+#include "foundation/FollowedPointNames.h"
+
 #include "SettingsTestSupport.h"
 #include "platform/text/CodePage.h"
 
@@ -25,7 +27,7 @@ TEST_F(PointLinesTest, LoaderKeepsFileOrderAndSkipsTornAndEmptyLines) {
                                     PointLine(" \xb5\xe3"
                                               "B ",
                                               "x", 0, 0, 3) +
-                                    PointLine("C", "7", 0, 0) + "D,4,5,6,torn");
+                                    PointLine("C", "7", 0, 0) + "D,4,5");
     std::vector<PointRecord> points{PointRecord{}};
     size_t skipped = 0;
     PointFileWindow counted;
@@ -106,7 +108,7 @@ TEST(LastNames, ScanFromTheNewestMatchingLine) {
     const std::string text = PointLine("Z7", "1", 0, 1) + PointLine("J3", "1", 0, 0) +
                              PointLine("J4", "1", 0, 0) + PointLine("5", "1", 0, 2) +
                              PointLine("X", "1", 1, 0);
-    const LastNames names = ScanLastNames(FromGbk(text), 1);
+    const LastNames names = ScanLastNames(text, 1);
     EXPECT_EQ(names.first, L"J4");
     EXPECT_EQ(names.second, L"Z7");  // the only Z point is on the first line
     EXPECT_EQ(names.third, L"5");
@@ -114,16 +116,16 @@ TEST(LastNames, ScanFromTheNewestMatchingLine) {
 
     // Format 6 takes field 4 and has no third name.
     const std::string baihe = PointLine("a", "1", 0, 1, 0, "J9") + PointLine("b", "1", 0, 0, 0, "Z2");
-    const LastNames six = ScanLastNames(FromGbk(baihe), 6);
+    const LastNames six = ScanLastNames(baihe, 6);
     EXPECT_EQ(six.first, L"J9");
     EXPECT_EQ(six.second, L"Z2");
     EXPECT_EQ(six.third, L"0");
     EXPECT_EQ(six.lastPoint, L"b");
 
-    const LastNames empty = ScanLastNames(L"", 1);
+    const LastNames empty = ScanLastNames("", 1);
     EXPECT_EQ(empty.first, L"J0");
     EXPECT_EQ(empty.second, L"Z0");
-    EXPECT_EQ(ScanLastNames(L"", 6).first, L"0");
+    EXPECT_EQ(ScanLastNames("", 6).first, L"0");
 }
 
 // The file's scan reads it a block at a time and finds what the scan of its whole text finds.
@@ -143,7 +145,7 @@ TEST_F(PointLinesTest, LastNamesFromAFileAsFromItsText) {
         for (const int format : {1, 6}) {
             SCOPED_TRACE(text + " format " + std::to_string(format));
             WriteHostFile("data/n.xyh", text);
-            const LastNames whole = ScanLastNames(FromGbk(text), format);
+            const LastNames whole = ScanLastNames(text, format);
             const LastNames read = ScanLastNamesInFile(L"\\data\\n.xyh", format);
             EXPECT_EQ(read.first, whole.first);
             EXPECT_EQ(read.second, whole.second);
@@ -163,7 +165,7 @@ TEST_F(PointLinesTest, LastNamesHoldEveryNameTheFileHolds) {
     WriteHostFile("data/n.xyh", text);
     const std::pair<const wchar_t*, bool> cases[] = {{L"点5", true},   {L"short", true},  {L"3", true},
                                                      {L"torn", false}, {L" 点5 ", false}, {L"4", false}};
-    for (const LastNames& names : {ScanLastNames(FromGbk(text), 1), ScanLastNamesInFile(L"\\data\\n.xyh", 1)})
+    for (const LastNames& names : {ScanLastNames(text, 1), ScanLastNamesInFile(L"\\data\\n.xyh", 1)})
         for (const auto& [name, held] : cases) EXPECT_EQ(names.taken.Holds(name), held) << ToUtf8(name);
 }
 
@@ -197,8 +199,64 @@ TEST_F(PointLinesTest, TheLastStoredPointNameIsReadFromTheEnd) {
         SCOPED_TRACE(c.name);
         WriteHostFile("data/n.xyh", c.text);
         EXPECT_EQ(LastStoredPointName(L"\\data\\n.xyh"), c.last);
+        // Every reader of the file sees that point last: the scan at an open, the load of the map
+        // and the coordinate view's list, and the names the proposals pass over.
+        const LastNames scanned = ScanLastNamesInFile(L"\\data\\n.xyh", 1);
+        EXPECT_EQ(scanned.lastPoint, c.last.IsEmpty() ? CString(L"0") : c.last);
+        std::vector<PointRecord> points;
+        ASSERT_TRUE(LoadPointFile(L"\\data\\n.xyh", points));
+        EXPECT_EQ(points.empty() ? CString() : points.back().name, c.last);
+        FollowedPointNames followed;
+        followed.Follow(L"\\data\\n.xyh");
+        if (!c.last.IsEmpty()) {
+            EXPECT_TRUE(scanned.taken.Holds(c.last));
+            EXPECT_TRUE(followed.Held().Holds(c.last));
+        }
+        CString lastCut;
+        CutPointFileBytes(c.text, [&](std::string_view line, uint64_t) {
+            if (HoldsPointPosition(line)) lastCut = LineField(FromGbk(line), 0).Trim();
+        });
+        EXPECT_EQ(lastCut, c.last);
     }
     EXPECT_EQ(LastStoredPointName(L"\\data\\none.xyh"), L"");
+}
+
+// The names proposals pass over follow the file as stores append to it, whoever stores, and are
+// read whole again when the file is rewritten or got shorter.
+TEST_F(PointLinesTest, FollowedNamesKeepUpWithTheFile) {
+    const CString path = L"\\data\\f.xyh";
+    const struct {
+        const char* step;
+        std::string text;
+        std::vector<const wchar_t*> held, free;
+    } steps[] = {
+        {"two points", PointLine("1", "1", 0, 0) + PointLine("2", "1", 0, 0), {L"1", L"2"}, {L"3"}},
+        {"a last line without its line end", "5,1,2,3", {L"5"}, {L"3"}},
+        {"its line end and a point", "\r\n" + PointLine("4", "1", 0, 0), {L"4", L"5"}, {L"3"}},
+        {"a torn piece that holds no point", "6,1", {L"4"}, {L"6"}},
+    };
+    FollowedPointNames followed;
+    std::string file;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        file += s.text;
+        WriteHostFile("data/f.xyh", file);
+        followed.Follow(path);
+        for (const wchar_t* name : s.held) EXPECT_TRUE(followed.Held().Holds(name)) << ToUtf8(name);
+        for (const wchar_t* name : s.free) EXPECT_FALSE(followed.Held().Holds(name)) << ToUtf8(name);
+    }
+    // A file shorter than what was read is read whole.
+    WriteHostFile("data/f.xyh", PointLine("7", "1", 0, 0));
+    followed.Follow(path);
+    EXPECT_TRUE(followed.Held().Holds(L"7"));
+    EXPECT_FALSE(followed.Held().Holds(L"1"));
+    // 7 renamed 8, the file as long as before, as the coordinate view rewrites it and tells.
+    followed.Follow(path);
+    WriteHostFile("data/f.xyh", PointLine("8", "1", 0, 0));
+    followed.Forget();
+    followed.Follow(path);
+    EXPECT_TRUE(followed.Held().Holds(L"8"));
+    EXPECT_FALSE(followed.Held().Holds(L"7"));
 }
 
 }  // namespace

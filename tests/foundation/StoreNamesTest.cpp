@@ -47,6 +47,8 @@ TEST_F(StoreNamesTest, LoadedNamesMoveOnPastTheNamesTheFileHolds) {
         {6, {}, L"A10", {L"J7", L"Z2", L"100"}},
         {1, {"A10", "A11", "A13", "J8", "Z3", "Z4", "100"}, L"A12", {L"J9", L"Z5", L"101"}},
         {6, {"A10", "J7", "Z2", "100", "101"}, L"A11", {L"J7", L"Z2", L"102"}},
+        // A name typed after the proposals: the numbers it took are passed over in one step.
+        {1, {"A10", "A12", "A11", "A13"}, L"A14", {L"J8", L"Z3", L"100"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format);

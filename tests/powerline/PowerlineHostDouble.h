@@ -14,6 +14,7 @@ public:
         savedSeries = series;
         return nameSaves;
     }
+    TextTriple FreeSeries(const TextTriple& series) override { return series; }
     void TakeStoredNames(const CString& next, const TextTriple& series,
                          const StoredPointResult& result) override {
         survey.store.point.extraText = next;

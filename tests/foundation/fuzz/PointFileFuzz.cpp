@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         PointRecord record;
         ParseRecordLine(line, record);
     }
-    ScanLastNames(text, 1);
-    ScanLastNames(text, 6);
+    ScanLastNames(bytes, 1);
+    ScanLastNames(bytes, 6);
     // The library reads its lines from the bytes one at a time and its types from one field: both
     // must be what the converted whole gives.
     const std::vector<CString> lines = CoordLibLinesFromBytes(bytes);
