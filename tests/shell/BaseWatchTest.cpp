@@ -186,43 +186,19 @@ TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
     }
 }
 
-// The watch appends outside a store: "basecoord.blh" takes each new base, and the raw file its
-// base-station line. Each keeps a whole last line and gives it its line end, and cuts anything else
-// into its ".bad" copy, told once.
-TEST_F(BaseWatchTest, ItsAppendsKeepAWholeLastLineAndCutAPieceAsideAndTellIt) {
-    const std::string header = "Rem Version      Quorin2.0 Ver: 2011.09.26\r\n";
-    const std::string nowBase =
-        "NowBase,30.15,120.07,20.000,00000000,0,1.000,2.000,3.000,0001,08:00:00,2026-12-07";
-    const std::string record =
-        "P1,30.1000000000,120.1000000000,12.500,c,1.500,10,0.012,0.023,09,1.80,08:05:09,2026-12-07,3,0,";
-    const struct {
-        const char* name;
-        std::string rawEnd, coordEnd;
-        bool cut;
-    } cases[] = {
-        {"whole lines without their line ends", record, nowBase, false},
-        {"lines cut short", "Rem BaseStation  30.15000000 120.07", nowBase.substr(0, nowBase.size() - 1),
-         true},
-    };
+// "basecoord.blh" is appended outside a store: a whole last line is kept and given its line end, a
+// line cut short goes to the file's ".bad" copy and is told once.
+TEST_F(BaseWatchTest, TheBaseFileKeepsAWholeLastLineAndCutsAPieceAsideAndTellsIt) {
+    const std::string whole = "NowBase,30.15,120.07,20.000,00000000,0,1.0,2.0,3.0,0001,08:00:00,2026-12-07";
+    const std::string piece = whole.substr(0, whole.size() - 1);
     double north = 0.0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteHostFile("job/data/j.blh", header + c.rawEnd);
-        WriteHostFile("job/result/basecoord.blh", c.coordEnd);
-        if (c.cut) {
-            ui_.ExpectMessageBox(L"basecoord.blh末尾的损坏内容已移到basecoord.blh.bad");
-            ui_.ExpectMessageBox(L"j.blh末尾的损坏内容已移到j.blh.bad");
-        }
+    for (const std::string& end : {whole, piece}) {
+        WriteHostFile("job/result/basecoord.blh", end);
+        if (end == piece) ui_.ExpectMessageBox(L"basecoord.blh末尾的损坏内容已移到basecoord.blh.bad");
         Base(north += 20.0, "0001");
-        const std::string kept = c.cut ? "" : c.rawEnd + "\r\n";
-        const std::string raw = ReadHostFile("job/data/j.blh");
-        EXPECT_EQ(raw.substr(0, header.size() + kept.size()), header + kept);
-        EXPECT_EQ(raw.find("Rem BaseStation  ", header.size()), header.size() + kept.size());
-        const std::string coord = ReadHostFile("job/result/basecoord.blh");
-        EXPECT_EQ(coord.substr(0, c.cut ? 8 : nowBase.size() + 10),
-                  c.cut ? "NowBase," : nowBase + "\r\nNowBase,");
-        EXPECT_EQ(std::count(coord.begin(), coord.end(), '\n'), c.cut ? 1 : 2);
+        const std::string lines = ReadHostFile("job/result/basecoord.blh");
+        EXPECT_EQ(lines.rfind(end == piece ? "NowBase," : whole + "\r\nNowBase,", 0), 0u);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), end == piece ? 1 : 2);
     }
-    EXPECT_EQ(ReadHostFile("job/data/j.blh.bad"), cases[1].rawEnd);
-    EXPECT_EQ(ReadHostFile("job/result/basecoord.blh.bad"), cases[1].coordEnd);
+    EXPECT_EQ(ReadHostFile("job/result/basecoord.blh.bad"), piece);
 }

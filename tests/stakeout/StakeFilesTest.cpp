@@ -80,7 +80,6 @@ TEST_F(StakeFiles, RecordsAreAppendedBesideTheLibrary) {
     } ends[] = {
         {"P3,9", true, ""},
         {"P4, 1 ,2,3,路\r", false, "P4, 1 ,2,3,路\r\n"},
-        {"P5,1,2,3", false, "P5,1,2,3\r\n"},
         {"  ", true, ""},
     };
     for (const auto& e : ends) {
