@@ -1,9 +1,22 @@
 #include "calibration/WizardValues.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
+
+namespace {
+// An "adjust" line whole, as AdjustLogLine prints it: its five fields, the last the eight-digit code; a
+// line cut short lacks a field or a digit.
+bool HoldsAdjustLogLine(std::string_view line) {
+    constexpr std::ptrdiff_t kCommas = 4;
+    return line.starts_with("adjust,") && std::count(line.begin(), line.end(), ',') == kCommas &&
+           line.ends_with(",00000000");
+}
+}  // namespace
 
 CString BaseIdFromSerial(const CString& serial, int radioFormat) {
     switch (radioFormat) {
@@ -32,6 +45,10 @@ bool WriteBaseKnownFile(const CString& resultFolder, double x, double y, double 
                          ToGbk(Format(L"%.3f,%.3f,%.3f,\r\n", x, y, hWithAntenna)));
 }
 
-bool AppendCalibrationLog(const CString& resultFolder, const CString& line) {
-    return AppendDurably(resultFolder + L"adjustcoord.blh", ToGbk(line + L"\r\n"));
+CString CalibrationLogPath(const CString& resultFolder) {
+    return resultFolder + L"adjustcoord.blh";
+}
+
+LinesAppended AppendCalibrationLog(const CString& resultFolder, const CString& line) {
+    return AppendLinesDurably(CalibrationLogPath(resultFolder), ToGbk(line + L"\r\n"), HoldsAdjustLogLine);
 }

@@ -3,6 +3,7 @@
 // serial gives in the job's differential format, the antenna constants of the receiver types it
 // offers, the state of one run, and the files it writes (BaseKnown.xyh, the calibration log).
 #include "calibration/RawPointSources.h"
+#include "foundation/DataFileAppend.h"
 #include "platform/text/CString.h"
 
 // The identifier the format carries: RTCA the serial's last 4 characters, RTCM and RTCM3 the last
@@ -28,5 +29,8 @@ inline constexpr double kSecondStepRadius = 0.0975;
 
 // BaseKnown.xyh in the result folder: "x,y,h," and CR LF, the base's known point with its antenna.
 bool WriteBaseKnownFile(const CString& resultFolder, double x, double y, double hWithAntenna);
-// Appends the line and CR LF to the calibration log (result\adjustcoord.blh).
-bool AppendCalibrationLog(const CString& resultFolder, const CString& line);
+// The calibration log in the result folder (adjustcoord.blh).
+CString CalibrationLogPath(const CString& resultFolder);
+// Appends the line (AdjustLogLine) and CR LF to the calibration log, by the store's rule of the file's
+// end: a last line whole is kept, anything else cut aside (AppendLinesDurably).
+LinesAppended AppendCalibrationLog(const CString& resultFolder, const CString& line);

@@ -69,9 +69,6 @@ public:
     void SetResultFileNames(const CString& folder, const CString& fileName) {
         results_.SetResultFileNames(folder, fileName);
     }
-    bool WriteBaseStationLine(const BaseStationRec& base) const {
-        return results_.AppendBaseStationLine(base);
-    }
 
 private:
     JobSettingsFiles files_;

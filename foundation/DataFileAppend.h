@@ -33,6 +33,9 @@ public:
     // program at once and a power loss once the file is synced (the store's journal holds them
     // until then).
     bool Append(std::string_view lines);
+    // The same, then the file synced (and its folder, for a file Prepare found missing): the lines
+    // survive a power loss once it returns. On any failure the file is taken back (Undo).
+    bool AppendSynced(std::string_view lines);
     // Takes back everything appended since Prepare; a file that Prepare found missing is removed.
     bool Undo();
 
@@ -46,3 +49,18 @@ private:
 // Whether the bytes after a file's last line feed are a whole line of its kind (`isLine`), which the
 // next append keeps and gives its line end; what else stands there is cut aside.
 bool KeepsUnfinishedLine(std::string_view piece, DataFileAppend::LineCheck isLine);
+
+// An append outside a store, which has no journal to mend its file: the file's end is prepared as a
+// store prepares it, then the lines are appended synced, all or nothing.
+struct LinesAppended {
+    bool written = false;   // the lines are in the file
+    bool cutAside = false;  // bytes that were no line went to "<name>.bad" first: to be told
+};
+LinesAppended AppendLinesDurably(const CString& path, std::string_view lines,
+                                 DataFileAppend::LineCheck isLine);
+
+// What the user is told of a file whose end was cut aside: its name and where the bytes went.
+CString CutAsideNotice(const CString& path);
+// What the user is told of an append: the cut bytes, then `failure` when the lines were not written
+// (none when `failure` is empty); empty when there is nothing to tell.
+CString AppendNotice(const CString& path, const LinesAppended& appended, const CString& failure);

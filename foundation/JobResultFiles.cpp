@@ -1,10 +1,18 @@
 #include "foundation/JobResultFiles.h"
 
 #include <algorithm>
-#include "foundation/SettingsFileWriter.h"
+
+#include "foundation/StoredPointLines.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
 
 namespace {
+// How a base-station line starts (BaseStationLine), and the numbers that follow before its identifier.
+constexpr std::string_view kBaseStationHead = "Rem BaseStation  ";
+constexpr int kBaseStationNumbers = 9;
+
 CString WithExtension(const CString& path, const wchar_t* extension) {
     const int nameStart = std::max(path.ReverseFind(L'\\'), path.ReverseFind(L'/')) + 1;
     const int dot = path.ReverseFind(L'.');
@@ -28,9 +36,18 @@ CString BaseStationLine(const BaseStationRec& b) {
                   b.szdBaseH, b.szBaseStationID.c_str());
 }
 
-bool JobResultFiles::AppendBaseStationLine(const BaseStationRec& base) const {
-    SettingsFileWriter writer;
-    if (!writer.BeginAppend(rawFile_)) return false;
-    writer.Write(BaseStationLine(base) + L"\r\n");
-    return writer.Commit();
+bool HoldsBaseStationLine(std::string_view line) {
+    if (!line.starts_with(kBaseStationHead) || !line.ends_with(' ')) return false;
+    line.remove_prefix(kBaseStationHead.size());
+    for (int i = 0; i < kBaseStationNumbers; ++i) {
+        const size_t blank = line.find(' ');
+        if (blank == std::string_view::npos || !IsFiniteNumber(line.substr(0, blank))) return false;
+        line.remove_prefix(blank + 1);
+    }
+    return !line.empty();
+}
+
+LinesAppended JobResultFiles::AppendBaseStationLine(const BaseStationRec& base) const {
+    if (rawFile_.IsEmpty() || !FileExists(rawFile_)) return {};
+    return AppendLinesDurably(rawFile_, ToGbk(BaseStationLine(base) + L"\r\n"), HoldsRawLine);
 }

@@ -4,12 +4,15 @@
 
 #include "foundation/CoordLibFile.h"
 #include "foundation/JobResultFiles.h"
+#include "foundation/PointLines.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
 namespace {
 
 constexpr int kPointFileColumns = 36;
+// The last field a raw record holds whole: the fix's date.
+constexpr int kRawDateField = 12;
 constexpr int kSideStake = 2;
 // fixTexts holds the columns 7, 8, 9, 10, 11, 13, 12 in this order.
 enum FixText { kSolution, kRmsH, kRmsV, kSatellites, kPdop, kDate, kTime };
@@ -150,6 +153,25 @@ std::optional<CString> RawRecordLine(const SurveyPointRec& p, const CGpsState& f
 
 CString RawFileHeader(const CString& program, const CString& version, const BaseStationRec& base) {
     return Format(L"Rem Version      %s Ver: %s\r\n", program, version) + BaseStationLine(base) + L"\r\n";
+}
+
+bool HoldsRawRecord(std::string_view line) {
+    if (!HoldsPointPosition(line)) return false;
+    size_t at = 0;
+    for (int field = 0; field < kRawDateField; ++field) {
+        at = line.find(',', at);
+        if (at == std::string_view::npos) return false;
+        ++at;
+    }
+    return at < line.size() && line[at] != ',';
+}
+
+bool HoldsRawLine(std::string_view line) {
+    // A base-station line is also appended outside a store, without a journal to mend it: one cut
+    // short, down to its first bytes, is no line.
+    constexpr std::string_view kBaseStation = "Rem BaseStation";
+    if (line.starts_with(kBaseStation) || kBaseStation.starts_with(line)) return HoldsBaseStationLine(line);
+    return line.starts_with("Rem ") || HoldsRawRecord(line);
 }
 
 std::optional<CString> StoredLibraryLine(const SurveyPointRec& p) {

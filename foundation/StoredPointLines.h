@@ -5,6 +5,7 @@
 // or rewrites these files prints the same bytes. Lines are wide text ending in CR LF; the files
 // hold them in GBK.
 #include <optional>
+#include <string_view>
 
 #include "foundation/CGpsState.h"
 #include "foundation/CoordSysParams.h"
@@ -55,6 +56,14 @@ std::optional<CString> RawRecordLine(const SurveyPointRec& point, const CGpsStat
 
 // The two header lines a new raw file starts with: the program and its version, the base station.
 CString RawFileHeader(const CString& program, const CString& version, const BaseStationRec& base);
+
+// Whether a raw-file line (its bytes, without the line end) is an epoch's record as a store prints
+// it: a name, then latitude, longitude and ellipsoidal height that are numbers, and the fix's
+// fields through its date (field 12).
+bool HoldsRawRecord(std::string_view line);
+// Whether a raw-file line is one its readers take whole: a base-station line (HoldsBaseStationLine),
+// another header line ("Rem ..."), or an epoch's record.
+bool HoldsRawLine(std::string_view line);
 
 // The coordinate-library line of a stored point: type kind + 1, name, x, y, ground height, code.
 std::optional<CString> StoredLibraryLine(const SurveyPointRec& point);

@@ -196,9 +196,7 @@ int CGpsParser::Parse(std::string_view line, CGpsState& state, int& type) {
     FieldViews f;
     const bool framed = sentence.framing == Framing::kNmea ? f.CutNmeaSentence(line) : f.CutBoardLog(line);
     const bool counted = framed && f.Count() >= sentence.minFields && f.Count() <= sentence.maxFields;
-    const int taken = counted ? (this->*sentence.decode)(f, state) : 0;
-    if (!taken && (type == kLineGsa || type == kLineGnGsa)) ForgetGeometry(state);
-    return taken;
+    return counted ? (this->*sentence.decode)(f, state) : 0;
 }
 
 CString CGpsParser::SolutionStateText(const CString& text) const {

@@ -50,8 +50,8 @@ public:
 
     // Classifies the line (its bytes as received, without the line end), parses it into `state`;
     // nonzero when the line was taken. A refused line (too long, a control character or a byte beyond
-    // ASCII, a failed check, a number or time out of range) changes nothing, but for a refused GSA: the
-    // geometry before it is no longer current, and none is left (ForgetGeometry).
+    // ASCII, a failed check, a number or time out of range) changes nothing: after a refused GSA the
+    // last good satellites and DOPs stand until the next GSA is taken.
     int Parse(std::string_view line, CGpsState& state, int& type);
     // The same for a line already in wide text.
     int Parse(const CString& line, CGpsState& state, int& type);
@@ -97,8 +97,6 @@ private:
     int ParseVersionLog(const FieldViews& f, CGpsState& state);
     int ParseJrtk(const FieldViews& f, CGpsState& state);
     int ParseBpq(const FieldViews& f, CGpsState& state);
-    // The DOPs and both constellations' used satellites back to none.
-    static void ForgetGeometry(CGpsState& state);
     // A base position reply: its earth-centred position, and the fix itself in base work mode.
     void TakeBasePosition(double latitude, double longitude, double height, CGpsState& state) const;
     // The log's GPS time (week and seconds) as the local time of day and the line's UTC time.

@@ -210,13 +210,6 @@ int CGpsParser::ParseGga(const FieldViews& f, CGpsState& state) {
     return 1;
 }
 
-void CGpsParser::ForgetGeometry(CGpsState& state) {
-    state.pdop = state.hdop = state.vdop = 0.0;
-    state.gpsUsedList.fill(0);
-    state.gloUsedList.fill(0);
-    state.gpsUsedCount = state.gloUsedCount = 0;
-}
-
 // As ReadGsa: the GPS satellites used.
 int CGpsParser::ParseGsa(const FieldViews& f, CGpsState& state) {
     UsedSatellites used;

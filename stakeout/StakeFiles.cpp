@@ -4,7 +4,6 @@
 
 #include "foundation/DevicePathJoin.h"
 #include "foundation/PointLines.h"
-#include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
@@ -24,6 +23,14 @@ bool Numbers(std::initializer_list<CString> texts) {
     for (const CString& text : texts)
         if (!ReadFiniteNumber(Trimmed(text).str(), value)) return false;
     return true;
+}
+
+// A records line the reader takes: its north, east and height are numbers.
+bool IsStakeRecord(const CString& line) {
+    return Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3)});
+}
+bool HoldsStakeRecord(std::string_view line) {
+    return IsStakeRecord(FromGbk(line));
 }
 
 CString WithExtension(const CString& path, const wchar_t* extension) {
@@ -98,8 +105,8 @@ CString FormatStakeRecordLine(const PointRecord& p) {
     return Format(L"%s,%.4f,%.4f,%.4f,%s\r\n", p.name.c_str(), p.x, p.y, p.h, p.code.c_str());
 }
 
-bool AppendStakeRecord(const CString& recordPath, const PointRecord& point) {
-    return AppendDurably(recordPath, ToGbk(FormatStakeRecordLine(point)));
+LinesAppended AppendStakeRecord(const CString& recordPath, const PointRecord& point) {
+    return AppendLinesDurably(recordPath, ToGbk(FormatStakeRecordLine(point)), HoldsStakeRecord);
 }
 
 std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRead* read) {
@@ -108,7 +115,7 @@ std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRea
     // Appended to, so a torn last piece is an append cut short, no damage.
     DataFileRead result = ReadDataLines(recordPath, false, [&](const CString& line) {
         if (Trimmed(line).IsEmpty()) return;
-        if (!Numbers({LineField(line, 1), LineField(line, 2), LineField(line, 3)})) {
+        if (!IsStakeRecord(line)) {
             ++skipped;
             return;
         }

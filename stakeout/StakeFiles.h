@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/DataFileAppend.h"
 #include "foundation/DataFileRead.h"
 #include "foundation/PointRecord.h"
 #include "platform/text/CString.h"
@@ -40,7 +41,9 @@ std::vector<PointRecord> ReadStakePoints(const CString& path, DataFileRead* read
 CString StakeRecordPath(const CString& libraryPath, const wchar_t* extension);
 // "name,x,y,h,code\r\n" with four decimals.
 CString FormatStakeRecordLine(const PointRecord& point);
-bool AppendStakeRecord(const CString& recordPath, const PointRecord& point);
+// Appended by the store's rule of the file's end: a last line the reader takes is kept, anything
+// else cut aside (AppendLinesDurably).
+LinesAppended AppendStakeRecord(const CString& recordPath, const PointRecord& point);
 // Names and codes trimmed; blank lines and a torn last piece left out, lines whose numbers are no
 // numbers left out and counted. Empty when missing.
 std::vector<PointRecord> ReadStakeRecords(const CString& recordPath, DataFileRead* read = nullptr);

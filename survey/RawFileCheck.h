@@ -4,15 +4,9 @@
 // when it becomes current: a line that is neither is counted, to be told before a store appends
 // after it.
 #include <atomic>
-#include <string_view>
 
 #include "foundation/DataFileRead.h"
 #include "platform/text/CString.h"
-
-// Whether a raw-file line (its bytes, without the line end) is an epoch's record as a store prints
-// it: a name, then latitude, longitude and ellipsoidal height that are numbers, and the fix's
-// fields through its date (field 12).
-bool HoldsRawRecord(std::string_view line);
 
 // Reads the file a block at a time and counts its lines that are neither a header nor a record;
 // once `stop` is set the rest is passed over. A missing file is kMissing.

@@ -1,8 +1,6 @@
 #include "survey/StoreFiles.h"
 
 #include "foundation/CoordLibFile.h"
-#include "foundation/DamagedFileCopy.h"
-#include "foundation/DevicePathJoin.h"
 #include "foundation/MissingLinesText.h"
 #include "foundation/NoticeLines.h"
 #include "foundation/PointLines.h"
@@ -11,8 +9,6 @@
 #include "geodesy/CoordTransform.h"
 #include "platform/files/FileOps.h"
 #include "platform/text/CodePage.h"
-#include "platform/text/Format.h"
-#include "survey/RawFileCheck.h"
 
 namespace {
 // At 20 stores a second the files are synced a little more than once a second: a store costs the
@@ -21,10 +17,8 @@ constexpr size_t kStoresPerSync = 16;
 constexpr double kRadiansPerDegree = 0.01745329251994278;
 constexpr int kToPacked = 0;
 
-// The lines each file's readers take; a last line without its line end that they would take is kept.
-bool HoldsRawLine(std::string_view line) {
-    return line.starts_with("Rem ") || HoldsRawRecord(line);
-}
+// The lines each file's readers take (the raw file's: HoldsRawLine); a last line without its line end
+// that they would take is kept.
 bool HoldsRecordLine(std::string_view line) {
     PointRecord point;
     return ParseRecordLine(line, point);
@@ -141,14 +135,16 @@ StoreWritten WriteStoredPoint(const SurveyPointRec& point, const std::vector<Sto
 }
 
 bool StoreToTell(const StoreWritten& written) {
-    return written.status != StoreWrite::kStored || !written.cutAside.empty();
+    return StopsAutomaticStoring(written) || !written.cutAside.empty();
+}
+
+bool StopsAutomaticStoring(const StoreWritten& written) {
+    return written.status != StoreWrite::kStored;
 }
 
 CString StoreWriteText(const StoreWritten& written, bool automatic) {
     std::vector<CString> told;
-    for (const CString& path : written.cutAside)
-        told.push_back(Format(L"%s末尾的损坏内容已移到%s", DeviceFileNameOf(path).c_str(),
-                              DeviceFileNameOf(DamagedCopyPath(path)).c_str()));
+    for (const CString& path : written.cutAside) told.push_back(CutAsideNotice(path));
     switch (written.status) {
         case StoreWrite::kStored:
             break;
@@ -165,7 +161,6 @@ CString StoreWriteText(const StoreWritten& written, bool automatic) {
             told.push_back(MissingLinesText(written.missing));
             break;
     }
-    if (told.empty()) return CString();
-    if (automatic) told.push_back(L"自动存储已停止");
+    if (automatic && StopsAutomaticStoring(written)) told.push_back(L"自动存储已停止");
     return NoticeLines(told);
 }

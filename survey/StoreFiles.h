@@ -97,6 +97,9 @@ inline bool PointStored(const StoreWritten& written) {
 }
 // Whether the store has something to tell: it did not go through whole, or a file's end was cut aside.
 bool StoreToTell(const StoreWritten& written);
-// What the user is told of such a store (StoreToTell), once. Automatic storing stops at it, and the
-// text says so.
+// Whether automatic storing stops at the store: it did not go through whole. Bytes cut aside from a
+// store that went through are told alone, and storing goes on.
+bool StopsAutomaticStoring(const StoreWritten& written);
+// What the user is told of such a store (StoreToTell), once; of an automatic store that stops
+// automatic storing, the text says so.
 CString StoreWriteText(const StoreWritten& written, bool automatic);

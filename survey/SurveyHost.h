@@ -69,4 +69,7 @@ public:
     // Tells that `skipped` lines of the data file at `path` hold nothing that could be read, once
     // for each file in a run (nothing for 0).
     virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;
+    // A notice that must not hold the fixes back (an automatic store that goes on): told in the
+    // frame's box once the receiver line that met it is handled, at once when none is.
+    virtual void TellLater(const CString& notice) = 0;
 };

@@ -39,10 +39,12 @@ void RunCalibration(ICalibrationHost& host, const CalibrationChoice& choice, UIN
         ::Calibrate(host.CoordParams(), choice, fix, host.CalibrationConverter());
     if (result.fourParamsRefused) Tell(parent, L"公共点重合,无法计算四参数!");
     if (!result.fourParamsRefused && !AcceptGeometry(parent, result.geometry)) return;
-    if (!AppendCalibrationLog(host.ResultFolder(), AdjustLogLine(fix, host.CalibrationConverter()))) {
-        Tell(parent, L"校正记录文件写入失败,校正已取消!");
-        return;
-    }
+    const LinesAppended logged =
+        AppendCalibrationLog(host.ResultFolder(), AdjustLogLine(fix, host.CalibrationConverter()));
+    const CString notice =
+        AppendNotice(CalibrationLogPath(host.ResultFolder()), logged, L"校正记录文件写入失败,校正已取消!");
+    if (!notice.IsEmpty()) Tell(parent, notice.c_str());
+    if (!logged.written) return;
     if (!host.SaveCoordParams(result.params)) {
         Tell(parent, L"文件保存失败!");
         return;

@@ -76,8 +76,13 @@ StoredPointResult CPowerlineStore::StoreQuickPoint(const CGpsState& state, const
     tail.autoInterval = ctrl_.Context().autoInterval;
     const StoreWritten written = ctrl_.Commit(ctrl_.QuickPoint(), state, {{state, tail}});
     if (StoreToTell(written)) {
-        survey_.SetAutoStoring(false);  // no second box under this one
-        Tell(parent_, StoreWriteText(written, true));
+        const CString text = StoreWriteText(written, true);
+        if (StopsAutomaticStoring(written)) {
+            survey_.SetAutoStoring(false);  // no second box under this one
+            Tell(parent_, text);
+        } else {
+            survey_.TellLater(text);  // storing goes on: no box holds the fixes back
+        }
     }
     return PointStored(written) ? ctrl_.LastResult() : StoredPointResult{};
 }

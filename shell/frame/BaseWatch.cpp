@@ -1,6 +1,9 @@
 #include "shell/frame/BaseWatch.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <string_view>
 
 #include "geodesy/GeodesyConstants.h"
 #include "geodesy/Wgs84.h"
@@ -24,7 +27,26 @@ bool WithinSameBase(double metres) {
 bool WriteLineFile(const CString& path, const CString& line) {
     return AtomicRewrite(path, ToGbk(line + L"\r\n"));
 }
+
+// A "NowBase" line whole, as WriteBaseCoordFile prints it: its twelve fields, the last a date that
+// ends "-MM-DD"; a line cut short lacks a field or a digit.
+bool HoldsNowBaseLine(std::string_view line) {
+    constexpr std::ptrdiff_t kCommas = 11;
+    constexpr std::string_view kMonthDay = "-00-00";
+    if (!line.starts_with("NowBase,") || std::count(line.begin(), line.end(), ',') < kCommas ||
+        line.size() < kMonthDay.size())
+        return false;
+    const std::string_view end = line.substr(line.size() - kMonthDay.size());
+    for (size_t i = 0; i < kMonthDay.size(); ++i)
+        if (kMonthDay[i] == '-' ? end[i] != '-' : !std::isdigit(static_cast<unsigned char>(end[i])))
+            return false;
+    return true;
+}
 }  // namespace
+
+void BaseWatch::TellCut(const CString& path, const LinesAppended& appended) const {
+    if (appended.cutAside) tell_(CutAsideNotice(path));
+}
 
 void BaseWatch::WriteBaseCoordFile(const CGpsState& state) {
     // The append creates the file, and a failed first append leaves none (not an empty one).
@@ -36,7 +58,7 @@ void BaseWatch::WriteBaseCoordFile(const CGpsState& state) {
                Format(L"%.8f", t.ConvertDmsAngle(state.baseLon / kRadToDeg, 0)).c_str(), state.baseHeight,
                state.baseX, state.baseY, state.baseZ, state.baseId.c_str(), state.hour, state.minute,
                state.second, state.year, state.month, state.day);
-    AppendDurably(path, ToGbk(line + L"\r\n"));
+    TellCut(path, AppendLinesDurably(path, ToGbk(line + L"\r\n"), HoldsNowBaseLine));
 }
 
 void BaseWatch::Update(CGpsState& state) {
@@ -102,5 +124,5 @@ void BaseWatch::TakeNewBase(const CGpsState& state) {
     coord.calib.slot[0].szdSh = gh;
     stored.szBaseStationID = state.baseId;
     job_.StoreCoordParams(coord);
-    job_.ResultFiles().AppendBaseStationLine(stored);
+    TellCut(job_.ResultFiles().RawFile(), job_.ResultFiles().AppendBaseStationLine(stored));
 }

@@ -98,6 +98,7 @@ private:
     void FillDisplayPoints() override;
     void CheckRawFile() override;
     void TellSkippedLines(const CString& path, size_t skipped) override;
+    void TellLater(const CString& notice) override { notices_.Tell(notice); }
     void ConfirmExit() override;
     void CloseReceiver() override;
     void ReacquireAndSave() override;
@@ -126,7 +127,8 @@ private:
     ReceiverLink receiver_{job_, *this};
     ReceiverHostImpl receiverHost_{job_, receiver_, position_, listeners_, libraryHost_, *this};
     Supervision supervision_;
-    BaseWatch baseWatch_{job_, position_, supervision_};
+    BaseWatch baseWatch_{job_, position_, supervision_,
+                         [this](const CString& notice) { notices_.Tell(notice); }};
     CCommandBar bar_;
     std::unique_ptr<CFrmGraphView> view_;
     SurveyRecords records_;

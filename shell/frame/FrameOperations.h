@@ -20,6 +20,8 @@ public:
     // Tells that `skipped` lines of the data file at `path` could not be read, once for each file in
     // a run (none: nothing).
     virtual void TellSkippedLines(const CString& path, size_t skipped) = 0;
+    // A notice told once the receiver line or start-up that met it is over, at once elsewhere.
+    virtual void TellLater(const CString& notice) = 0;
     // Asks first, then closes the program.
     virtual void ConfirmExit() = 0;
     // The connection dialog; the values it connected with are kept in the job file.

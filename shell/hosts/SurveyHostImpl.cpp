@@ -139,3 +139,7 @@ void SurveyHostImpl::GiveBackCoordViewRows(std::unique_ptr<PointFileRows> rows) 
 void SurveyHostImpl::TellSkippedLines(const CString& path, size_t skipped) {
     window_.TellSkippedLines(path, skipped);
 }
+
+void SurveyHostImpl::TellLater(const CString& notice) {
+    window_.TellLater(notice);
+}

@@ -45,6 +45,7 @@ public:
     std::unique_ptr<PointFileRows> LendCoordViewRows() override;
     void GiveBackCoordViewRows(std::unique_ptr<PointFileRows> rows) override;
     void TellSkippedLines(const CString& path, size_t skipped) override;
+    void TellLater(const CString& notice) override;
     void SetAutoStoring(bool on) override;
     void ResetAutoStoreCount() override;
     void PlayTone() override;

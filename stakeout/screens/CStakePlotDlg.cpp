@@ -220,8 +220,9 @@ void CStakePlotDlg::AppendStakeRecord(const PointRecord& point) {
         dc.SetBkMode(TRANSPARENT);
         DrawPointLabel(dc, markers_.back(), canvas_.Labels());
     }
-    if (!::AppendStakeRecord(StakeRecordPath(LibraryPath(), layout_.recordExtension), point))
-        MessageBox(L"文件保存失败!", L"提示", MB_OK | MB_ICONINFORMATION);
+    const CString path = StakeRecordPath(LibraryPath(), layout_.recordExtension);
+    const CString notice = AppendNotice(path, ::AppendStakeRecord(path, point), L"文件保存失败!");
+    if (!notice.IsEmpty()) MessageBox(notice, L"提示", MB_OK | MB_ICONINFORMATION);
 }
 
 BOOL CStakePlotDlg::PreTranslateMessage(MSG* msg) {

@@ -151,7 +151,13 @@ StoredPointResult CSurveyPointStore::Write(SurveyPointRec point, const CGpsState
         point.extraText = NextPointNameOf(point.name, 1);
         host_.KeepTemplate(point);
     }
-    if (StoreToTell(written)) Tell(StoreWriteText(written, automatic), automatic);
+    if (!StoreToTell(written)) return result;
+    const CString text = StoreWriteText(written, automatic);
+    // Automatic storing goes on past bytes cut aside: a box here would hold the fixes back.
+    if (automatic && !StopsAutomaticStoring(written))
+        host_.TellLater(text);
+    else
+        Tell(text, automatic);
     return result;
 }
 

@@ -67,11 +67,11 @@ TEST_F(StoreNamesTest, LoadedNamesMoveOnPastTheNamesTheFileHolds) {
 TEST_F(StoreNamesTest, BaseStationLinesGoOnlyIntoAnExistingRawFile) {
     const BaseStationRec base{-2327589.193, 5387652.126, 2488947.802, 23.07115488, 113.21556238,
                               35.0,         2558000.0,   435000.0,    35.25,       L"基站1"};
-    EXPECT_FALSE(job_.WriteBaseStationLine(base));
+    EXPECT_FALSE(job_.ResultFiles().AppendBaseStationLine(base).written);
     EXPECT_FALSE(std::filesystem::exists(root_ / "Jobs" / "a" / "data" / "a.blh"));
 
     WriteHostFile("Jobs/a/data/a.blh", "Rem Version      Quorin2.0 Ver: x\r\n");
-    ASSERT_TRUE(job_.WriteBaseStationLine(base));
+    ASSERT_TRUE(job_.ResultFiles().AppendBaseStationLine(base).written);
     EXPECT_EQ(ReadHostFile("Jobs/a/data/a.blh"),
               "Rem Version      Quorin2.0 Ver: x\r\n"
               "Rem BaseStation  23.07115488 113.21556238 35.000 -2327589.193 5387652.126 2488947.802 "

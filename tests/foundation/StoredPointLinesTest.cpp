@@ -214,3 +214,48 @@ TEST_F(DataFileAppendTest, PiecesCutAtDifferentTimesAllStayInTheCopy) {
     EXPECT_EQ(ReadHostFile("a.xyh"), "A,1,2,3\r\n");
     EXPECT_EQ(ReadHostFile("a.xyh.bad"), "X,1Y,2");
 }
+
+// A base-station line goes into the raw file outside a store, without a journal to mend what a kill
+// leaves of it: every piece of one cut short is no line, the whole one is. Its append keeps a whole
+// last line and gives it its line end, and cuts anything else aside, to be told.
+TEST_F(DataFileAppendTest, ABaseStationLineKeepsAWholeLastRawLineAndCutsAPieceAside) {
+    BaseStationRec nameless = Base();
+    nameless.szBaseStationID.Empty();
+    for (const BaseStationRec& base : {Base(), nameless}) {
+        const std::string line = ToGbk(BaseStationLine(base));
+        EXPECT_TRUE(HoldsRawLine(line));
+        for (size_t cut = 1; cut < line.size(); ++cut) EXPECT_FALSE(HoldsRawLine(line.substr(0, cut))) << cut;
+    }
+
+    const std::string header = "Rem Version      Quorin2.0 Ver: 2011.09.26\r\n";
+    const std::string record = Gbk(RawRecordLine(Point(L"点1", 3), Fix(), kPackedB, kPackedL, {}));
+    const std::string whole = record.substr(0, record.size() - 2);
+    const std::string base = ToGbk(BaseStationLine(Base()) + L"\r\n");
+    const std::string piece = base.substr(0, 40);
+    const struct {
+        const char* name;
+        std::string end;  // after the header
+        std::string kept;
+        bool cutAside;
+    } cases[] = {
+        {"a record without its line end", whole, record, false},
+        {"a base-station line without its line end", base.substr(0, base.size() - 2), base, false},
+        {"a record cut short", whole.substr(0, 20), "", true},
+        {"a base-station line cut short", piece, "", true},
+    };
+    JobResultFiles files;
+    files.SetResultFileNames(L"\\", L"a.xyh");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(root_ / "a.blh.bad");
+        WriteHostFile("a.blh", header + c.end);
+        const LinesAppended appended = files.AppendBaseStationLine(Base());
+        EXPECT_TRUE(appended.written);
+        EXPECT_EQ(appended.cutAside, c.cutAside);
+        EXPECT_EQ(ReadHostFile("a.blh"), header + c.kept + base);
+        EXPECT_EQ(std::filesystem::exists(root_ / "a.blh.bad") ? ReadHostFile("a.blh.bad") : "",
+                  c.cutAside ? c.end : "");
+    }
+    EXPECT_EQ(AppendNotice(L"\\a.blh", {false, true}, L"写入失败"),
+              L"a.blh末尾的损坏内容已移到a.blh.bad\n写入失败");
+}

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "receiver/CGpsParser.h"
 #include "tests/receiver/SentenceHelpers.h"
@@ -30,9 +31,9 @@ std::string BestPos(int week, const std::string& seconds) {
 // A GSA is refused only in a form no receiver sends: DOPs no DOP field holds (a sign, an exponent,
 // four digits before the point), a field count or a system the receivers never send, or a system after
 // DOPs of a three-dimensional fix that do not fit each other (PDOP^2 = HDOP^2 + VDOP^2), as when a field
-// inserted before them shifts them. Geometry worse than 100 is real and taken. A refused GSA leaves no
-// geometry behind: the last good one is no longer current. On both boards, for both talkers.
-TEST(ReceiverValues, AGsaIsRefusedOnlyInAFormNoReceiverSendsAndThenLeavesNoGeometry) {
+// inserted before them shifts them. Geometry worse than 100 is real and taken. A refused GSA changes
+// nothing: the last good satellites and DOPs stand. On both boards, for both talkers.
+TEST(ReceiverValues, AGsaIsRefusedOnlyInAFormNoReceiverSendsAndThenLeavesTheLastGeometry) {
     const struct {
         std::string dops;  // the fields from the PDOP on
         bool taken;
@@ -74,10 +75,12 @@ TEST(ReceiverValues, AGsaIsRefusedOnlyInAFormNoReceiverSendsAndThenLeavesNoGeome
                 ASSERT_EQ(parser.Parse(Nmea("GPGSA,A,3,02,05,07,,,,,,,,,,1.6,0.9,1.3"), state, type), 1);
                 ASSERT_EQ(parser.Parse(Nmea("GNGSA,A,3,65,70,,,,,,,,,,,1.6,0.9,1.3"), state, type), 1);
                 EXPECT_EQ(parser.Parse(Nmea(head + row.dops), state, type), row.taken ? 1 : 0);
-                EXPECT_DOUBLE_EQ(state.pdop, row.taken ? row.pdop : 0.0);
-                EXPECT_EQ(state.gpsUsedCount, row.taken && head[1] == 'P' ? 2 : row.taken ? 3 : 0);
-                EXPECT_EQ(state.gloUsedCount, row.taken ? 2 : 0);
-                EXPECT_EQ(state.hdop + state.vdop == 0.0, !row.taken);
+                EXPECT_DOUBLE_EQ(state.pdop, row.taken ? row.pdop : 1.6);
+                EXPECT_EQ(state.gpsUsedCount, row.taken && head[1] == 'P' ? 2 : 3);
+                EXPECT_EQ(state.gloUsedCount, 2);
+                if (!row.taken) {
+                    EXPECT_EQ(std::make_pair(state.hdop, state.vdop), std::make_pair(0.9, 1.3));
+                }
             }
         }
     }

@@ -75,6 +75,13 @@ bool HoldsRecordLine(std::string_view line) {
     return ParseRecordLine(line, point);
 }
 
+// A tagged record whole: "<n:" at its start and ":n>" at its end (ReadRecords checks its payload).
+bool HoldsTaggedLine(std::string_view line) {
+    const size_t colon = line.find(':');
+    return line.starts_with('<') && colon != std::string_view::npos &&
+           line.ends_with(":" + std::string(line.substr(1, colon - 1)) + ">");
+}
+
 // A write that is cut at the armed byte and never returns: the process is gone.
 struct Killed {};
 class KillingCalls : public FileSystemCalls {
@@ -116,7 +123,7 @@ const Appender* Appenders() {
              files.SetResultFileNames(L"\\", L"j.xyh");
              BaseStationRec base;
              base.szBaseStationID = Tagged(seq);
-             return files.AppendBaseStationLine(base);
+             return files.AppendBaseStationLine(base).written;
          }},
         {"point file", L"\\pts.xyh", "",
          [](uint32_t seq) {
@@ -124,8 +131,11 @@ const Appender* Appenders() {
              return file.Prepare(L"\\pts.xyh", HoldsPointPosition) != DataFileAppend::Prepared::kFailed &&
                     file.Append(ToUtf8(Tagged(seq)) + "\r\n");
          }},
-        {"base watch line", L"\\basecoord.blh", "",
-         [](uint32_t seq) { return AppendDurably(L"\\basecoord.blh", ToUtf8(Tagged(seq)) + "\r\n"); }},
+        {"line appended outside a store", L"\\basecoord.blh", "",
+         [](uint32_t seq) {
+             return AppendLinesDurably(L"\\basecoord.blh", ToUtf8(Tagged(seq)) + "\r\n", HoldsTaggedLine)
+                 .written;
+         }},
     };
     return appenders;
 }

@@ -190,3 +190,20 @@ TEST_F(BaseWatchTest, ABaseMovedMoreThanOneCentimetreIsANewPosition) {
         EXPECT_NEAR(stored.szdBasePH, kept[2], 1e-6);
     }
 }
+
+// "basecoord.blh" is appended outside a store: a whole last line is kept and given its line end, a
+// line cut short goes to the file's ".bad" copy and is told once.
+TEST_F(BaseWatchTest, TheBaseFileKeepsAWholeLastLineAndCutsAPieceAsideAndTellsIt) {
+    const std::string whole = "NowBase,30.15,120.07,20.000,00000000,0,1.0,2.0,3.0,0001,08:00:00,2026-12-07";
+    const std::string piece = whole.substr(0, whole.size() - 1);
+    double north = 0.0;
+    for (const std::string& end : {whole, piece}) {
+        WriteHostFile("job/result/basecoord.blh", end);
+        if (end == piece) ui_.ExpectMessageBox(L"basecoord.blh末尾的损坏内容已移到basecoord.blh.bad");
+        Base(north += 20.0, "0001");
+        const std::string lines = ReadHostFile("job/result/basecoord.blh");
+        EXPECT_EQ(lines.rfind(end == piece ? "NowBase," : whole + "\r\nNowBase,", 0), 0u);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), end == piece ? 1 : 2);
+    }
+    EXPECT_EQ(ReadHostFile("job/result/basecoord.blh.bad"), piece);
+}

@@ -148,24 +148,27 @@ TEST_F(CurrentFixTest, TheTimesOfBothKindsOfFixAreStoredOnOneScale) {
 }
 
 // A GSA of geometry worse than 100 is taken, and the fix's PDOP shown and stored as 99.9; a GSA refused
-// after it leaves no geometry, so the next fix carries none rather than the last good one.
-TEST_F(CurrentFixTest, AGsaBeyond100IsBoundedAndARefusedOneLeavesNoGeometry) {
+// (a number no DOP field holds, a failed check) changes nothing: the next fix carries the last good
+// geometry.
+TEST_F(CurrentFixTest, AGsaBeyond100IsBoundedAndARefusedOneLeavesTheLastGeometry) {
     ChangeSystemRecord(FrameProbe::Job(frame), [](LastFilesRecord& r) { r.nGPSOEMType = kBoardOemD; });
     const struct {
         const char* dops;
         const char* shown;
         const char* stored;  // PDOP column of the point stored, and the satellites column
         const char* satellites;
+        bool checkFails = false;
     } rows[] = {
-        {"1.6,0.9,1.3", "1.600", "1.60", "03"},
-        {"120.0,80.0,90.0", "99.900", "99.90", "03"},
-        {"1e308,0.9,1.3", "0.000", "0.00", "00"},
-        {"9.9,1.6,0.9,1", "0.000", "0.00", "00"},
+        {"1.6,0.9,1.3", "1.600", "1.60", "03"},         {"1e308,0.9,1.3", "1.600", "1.60", "03"},
+        {"120.0,80.0,90.0", "99.900", "99.90", "03"},   {"9.9,1.6,0.9,1", "99.900", "99.90", "03"},
+        {"2.4,1.2,2.1", "99.900", "99.90", "03", true},
     };
     int second = 0;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.dops);
-        Feed(sim::NmeaSentence(std::string("GPGSA,A,3,02,05,07,,,,,,,,,,") + row.dops));
+        std::string gsa = sim::NmeaSentence(std::string("GPGSA,A,3,02,05,07,,,,,,,,,,") + row.dops);
+        if (row.checkFails) gsa[gsa.rfind('*') + 1] ^= 1;
+        Feed(gsa);
         Feed(sim::GgaSentence(At(0, second++)));
         EXPECT_EQ(ToUtf8(FrameProbe::View(frame)->Texts().pdop), row.shown);
         ASSERT_FALSE(StoreWithKeyA(true).empty());

@@ -60,8 +60,8 @@ TEST_F(StakeFiles, RecordsAreAppendedBesideTheLibrary) {
     EXPECT_EQ(StakeRecordPath(L"\\Jobs\\road\\b.ptb", L"ptr"), L"\\Jobs\\road\\b.ptr");
     EXPECT_EQ(StakeRecordPath(L"D:\\a\\road.lnb", L"lnr"), L"D:\\a\\road.lnr");
     const CString path = L"\\Jobs\\road\\b.ptr";
-    ASSERT_TRUE(AppendStakeRecord(path, {L"放1", 3000000.12346, 500000.5, 12.25, L"code", 0}));
-    ASSERT_TRUE(AppendStakeRecord(path, {L"P2", 1, 2, 3, L"", 0}));
+    ASSERT_TRUE(AppendStakeRecord(path, {L"放1", 3000000.12346, 500000.5, 12.25, L"code", 0}).written);
+    ASSERT_TRUE(AppendStakeRecord(path, {L"P2", 1, 2, 3, L"", 0}).written);
     EXPECT_EQ(ReadHostFile("Jobs/road/b.ptr"),
               Gbk(L"放1,3000000.1235,500000.5000,12.2500,code\r\nP2,1.0000,2.0000,3.0000,\r\n"));
     WriteHostFile("Jobs/road/b.ptr", ReadHostFile("Jobs/road/b.ptr") + "P3,9");
@@ -69,7 +69,31 @@ TEST_F(StakeFiles, RecordsAreAppendedBesideTheLibrary) {
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].name, L"放1");
     EXPECT_DOUBLE_EQ(records[1].h, 3.0);
-    EXPECT_FALSE(AppendStakeRecord(L"\\Jobs\\missing\\x.ptr", {}));
+    EXPECT_FALSE(AppendStakeRecord(L"\\Jobs\\missing\\x.ptr", {}).written);
+
+    // The next append keeps a last record that lacks its line end and gives it one; a piece that is no
+    // record goes to the file's ".bad" copy, to be told.
+    const struct {
+        const char* end;
+        bool cutAside;
+        const char* kept;
+    } ends[] = {
+        {"P3,9", true, ""},
+        {"P4, 1 ,2,3,路\r", false, "P4, 1 ,2,3,路\r\n"},
+        {"  ", true, ""},
+    };
+    for (const auto& e : ends) {
+        SCOPED_TRACE(e.end);
+        std::filesystem::remove(root_ / "Jobs/road/c.ptr.bad");
+        WriteHostFile("Jobs/road/c.ptr", ToGbk(CString(L"P1,1,2,3,\r\n") + FromUtf8(e.end)));
+        const LinesAppended appended = AppendStakeRecord(L"\\Jobs\\road\\c.ptr", {L"P6", 1, 2, 3, L"", 0});
+        EXPECT_TRUE(appended.written);
+        EXPECT_EQ(appended.cutAside, e.cutAside);
+        EXPECT_EQ(ReadHostFile("Jobs/road/c.ptr"),
+                  ToGbk(CString(L"P1,1,2,3,\r\n") + FromUtf8(e.kept) + L"P6,1.0000,2.0000,3.0000,\r\n"));
+        EXPECT_EQ(std::filesystem::exists(root_ / "Jobs/road/c.ptr.bad"), e.cutAside);
+    }
+    EXPECT_EQ(ReadHostFile("Jobs/road/c.ptr.bad"), "  ");
 }
 
 TEST_F(StakeFiles, LineFiles) {

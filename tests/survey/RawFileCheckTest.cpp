@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "foundation/StoredPointLines.h"
 #include "tests/platform/files/DeviceRootFixture.h"
 #include "tests/survey/GoldenProject.h"
 

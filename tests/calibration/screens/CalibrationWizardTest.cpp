@@ -36,6 +36,9 @@ void Fixed(CGpsState& fix, double x, double y, double h) {
 }  // namespace
 
 TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
+    // A log line typed on a PC, without its line end: kept, and given it.
+    const std::string typed = "adjust,23.0000000000,113.0000000000,1.000,00000000";
+    WriteHostFile(kLog, typed);
     host.baseReceived = true;
     host.coord.calib.slot[0] = {1000.0, 2000.0, 50.0, 0, 0, 0, 0};  // the base as the watch surveyed it
     Fixed(host.fix, 1234.0, 5678.0, 60.0);
@@ -63,7 +66,7 @@ TEST_F(CalibrationWizardTest, KnownBaseSinglePointStoresThePageAndCalibrates) {
 
     EXPECT_EQ(ReadHostFile(kKnownList), "0,1010,1995,48,1.500,\r\n");
     EXPECT_EQ(ReadHostFile("Program Files/Jobs/road/result/BaseKnown.xyh"), "1010.000,1995.000,49.547,\r\n");
-    EXPECT_EQ(ReadHostFile(kLog), "adjust,23.3000000000,113.1500000000,40.000,00000000\r\n");
+    EXPECT_EQ(ReadHostFile(kLog), typed + "\r\nadjust,23.3000000000,113.1500000000,40.000,00000000\r\n");
     EXPECT_EQ(host.coord.calib.slot[0].szdKAnh, 1.547);
     EXPECT_EQ(host.coord.adjust.UseNum, 0);
     EXPECT_EQ(host.settings.nAdjustAntType, 1);
@@ -157,7 +160,11 @@ TEST_F(CalibrationWizardTest, UnknownBaseSinglePointThenTheTwoPointForm) {
         ui.Click(d, wizpage::kCalibrateUnknown2);
     });
     ui.OnModal(calibprompt::IDD, [&](CDialog& d) { ui.Click(d, IDOK); });
+    // A log line cut short before it: moved to the log's ".bad" copy, and told.
+    WriteHostFile(kLog, ReadHostFile(kLog) + "adjust,23.30");
+    ui.ExpectMessageBox(L"adjustcoord.blh末尾的损坏内容已移到adjustcoord.blh.bad");
     RunCalibrationWizard(host, nullptr);
+    EXPECT_EQ(ReadHostFile(std::string(kLog) + ".bad"), "adjust,23.30");
     EXPECT_EQ(host.coord.four.nDifang, 1);
     EXPECT_NEAR(host.coord.four.szdCa1, std::atan2(1.0, 0.0), 1e-9);
     EXPECT_EQ(host.coord.adjust.UseNum, 2);

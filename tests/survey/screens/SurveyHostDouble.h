@@ -69,6 +69,7 @@ public:
     void TellSkippedLines(const CString& path, size_t skipped) override {
         if (skipped > 0) toldSkipped.emplace_back(path, skipped);
     }
+    void TellLater(const CString& notice) override { toldLater.push_back(notice); }
 
     GeneralSettingsBlock settings;
     PointStoreState store;
@@ -85,6 +86,7 @@ public:
     int tones = 0;
     int reloads = 0;
     std::vector<std::pair<CString, size_t>> toldSkipped;
+    std::vector<CString> toldLater;
     std::unique_ptr<PointFileRows> coordViewRows = std::make_unique<PointFileRows>();
     mutable CoordLibraryHostDouble library;
 };
