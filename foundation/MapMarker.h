@@ -13,6 +13,9 @@ struct MapMarker {
     // False while the name is still to be read (from the point file): a paint reads it only when
     // the name would find room on the plot.
     bool nameRead = true;
+    // The name's width in the points' label font, once a paint measured it (else -1): a name known
+    // this wide is read only where a name this wide finds room.
+    int16_t nameWidth = -1;
 };
 
 // The nine labels of one tower: centre stake first, then the eight foundation points.

@@ -1,5 +1,6 @@
 #include "foundation/screens/CPlotCanvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "foundation/screens/DrawingRoutines.h"
@@ -155,8 +156,14 @@ void CPlotCanvas::DrawScaleBar(CDC& dc) {
     CBrush black(RGB(0, 0, 0));
     CRect half(right - 50, y, right - 26, y + 6);
     dc.FillRect(&half, &black);
-    CRect label(right - 50, y - 12, right - 2, y - 2);
-    dc.DrawText(ScaleBarLabel(24.0 * MetresPerPixel()), &label, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    // Centred over the bar; a label wider than the bar (a far target's scale) grows to the left, so
+    // that its first digits show, and keeps names off it.
+    const CString text = ScaleBarLabel(24.0 * MetresPerPixel());
+    const int32_t left = std::max(
+        ClientRect().left, std::min(right - 50, right - 2 - static_cast<int32_t>(dc.GetTextExtent(text).cx)));
+    CRect label(left, y - 12, right - 2, y - 2);
+    dc.DrawText(text, &label, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    labels_.Reserve({label.left, label.top, label.right, label.bottom});
 }
 
 void CPlotCanvas::DrawNorthArrow(CDC& dc) {

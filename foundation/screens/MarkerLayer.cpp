@@ -100,28 +100,22 @@ bool MarkerLayer::Keeps(const CDC& dc) {
 void MarkerLayer::Draw(CDC& dc, std::vector<MapMarker>& markers, LabelLayout& labels, const PixelRect& plot,
                        const NameReader& readName) {
     Forget();
-    // Whether the marker's name is there to be placed: read now where a name as narrow as the
-    // narrowest read in this paint would find room. Names of a job are much alike, so a crowded
-    // plot reads little more than the names it shows.
-    int32_t narrowest = 1;
-    bool measured = false;
-    const auto named = [&](MapMarker& m) {
-        if (m.nameRead) return true;
-        if (!readName || !MarkerNameHasRoom(m, labels, narrowest)) return false;
-        readName(m);
-        if (const int32_t width = m.name.IsEmpty() ? 0 : MarkerNameWidth(dc, m.name); width > 0) {
-            narrowest = measured ? std::min(narrowest, width) : width;
-            measured = true;
+    // The box the marker's name takes, if it finds one. A name not read yet is read only where a
+    // name as wide as it is known to be (a pixel, when nothing is known) finds room: no wider name
+    // finds room where a narrower one finds none.
+    const auto place = [&](MapMarker& m) -> std::optional<PixelRect> {
+        if (!m.nameRead) {
+            if (!readName || !MarkerNameHasRoom(m, labels, std::max<int32_t>(m.nameWidth, 1))) return {};
+            readName(m);
         }
-        return true;
+        if (m.nameWidth < 0) m.nameWidth = static_cast<int16_t>(MarkerNameWidth(dc, m.name));
+        return PlaceMarkerName(m, m.nameWidth, labels);
     };
     if (!Keeps(dc)) {
         const PointLabelFont font(dc);
         for (MapMarker& m : markers) {
             DrawMarkerSquare(dc, {m.x, m.y});
-            if (!named(m)) continue;
-            if (const std::optional<PixelRect> box = PlaceMarkerName(dc, m, labels))
-                DrawLabelText(dc, m.name, *box);
+            if (const std::optional<PixelRect> box = place(m)) DrawLabelText(dc, m.name, *box);
         }
         return;
     }
@@ -135,8 +129,7 @@ void MarkerLayer::Draw(CDC& dc, std::vector<MapMarker>& markers, LabelLayout& la
         for (size_t i = 0; i < markers.size(); ++i) {
             if (last.Square(markers[i], static_cast<int32_t>(i)))
                 centres.push_back({markers[i].x, markers[i].y});
-            if (!named(markers[i])) continue;
-            if (const std::optional<PixelRect> box = PlaceMarkerName(dc, markers[i], labels)) {
+            if (const std::optional<PixelRect> box = place(markers[i])) {
                 names_.push_back({markers[i].name, *box, 0, 0});
                 namedBy.push_back(static_cast<int32_t>(i));
             }

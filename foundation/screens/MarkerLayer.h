@@ -25,8 +25,9 @@ public:
     using NameReader = std::function<void(MapMarker&)>;
     // Draws `markers`, all lying in `plot`, as DrawPointLabels does, placing their names in `labels`,
     // and keeps what they leave when the context lets it. A name not read yet is read through
-    // `readName` only where the layout has room for a name there, so that a crowded plot reads and
-    // measures no more names than it can show.
+    // `readName` only where the layout has room for a name as wide as it is known to be, so that a
+    // crowded plot reads few names it cannot show. Each name placed or read leaves its width in
+    // its marker.
     void Draw(CDC& dc, std::vector<MapMarker>& markers, LabelLayout& labels, const PixelRect& plot,
               const NameReader& readName = {});
     // Draws what was kept when `labels` has what the kept drawing found there, and leaves there what

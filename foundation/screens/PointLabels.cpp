@@ -12,7 +12,8 @@ constexpr int32_t kWidest = 35;
 
 void DrawMarker(CDC& dc, const MapMarker& m, LabelLayout& labels) {
     DrawMarkerSquare(dc, {m.x, m.y});
-    if (const std::optional<PixelRect> box = PlaceMarkerName(dc, m, labels)) DrawLabelText(dc, m.name, *box);
+    if (const std::optional<PixelRect> box = PlaceMarkerName(m, MarkerNameWidth(dc, m.name), labels))
+        DrawLabelText(dc, m.name, *box);
 }
 
 }  // namespace
@@ -33,8 +34,8 @@ void DrawMarkerSquare(CDC& dc, PixelPoint m) {
     dc.Polyline(square, 5);
 }
 
-std::optional<PixelRect> PlaceMarkerName(CDC& dc, const MapMarker& marker, LabelLayout& labels) {
-    return labels.Place({marker.x, marker.y}, kGap, dc.GetTextExtent(marker.name).cx, kWidest);
+std::optional<PixelRect> PlaceMarkerName(const MapMarker& marker, int32_t width, LabelLayout& labels) {
+    return labels.Place({marker.x, marker.y}, kGap, width, kWidest);
 }
 
 bool MarkerNameHasRoom(const MapMarker& marker, const LabelLayout& labels, int32_t width) {

@@ -33,11 +33,11 @@ private:
 
 // A marker's square round its point, drawn with the selected pen.
 void DrawMarkerSquare(CDC& dc, PixelPoint at);
-// The box the layout gives a marker's name in the selected font, now taken; nothing without room.
-std::optional<PixelRect> PlaceMarkerName(CDC& dc, const MapMarker& marker, LabelLayout& labels);
-// Whether a name `width` pixels wide beside the marker would find room in the layout.
-bool MarkerNameHasRoom(const MapMarker& marker, const LabelLayout& labels, int32_t width);
 // The width the layout gives a name in the selected font.
 int32_t MarkerNameWidth(CDC& dc, const CString& name);
+// The box the layout gives a marker's name `width` pixels wide, now taken; nothing without room.
+std::optional<PixelRect> PlaceMarkerName(const MapMarker& marker, int32_t width, LabelLayout& labels);
+// Whether a name `width` pixels wide beside the marker would find room in the layout.
+bool MarkerNameHasRoom(const MapMarker& marker, const LabelLayout& labels, int32_t width);
 // A name drawn in its placed box.
 void DrawLabelText(CDC& dc, const CString& name, const PixelRect& box);

@@ -190,7 +190,8 @@ int LatinPixels(const LOGFONT& lf) {
 }
 
 // A glyph from a bitmap of `width` x `height` pixels, `on(x, y)` telling the ink; emboldening
-// widens it by a pixel.
+// widens each stroke by a pixel to its right, but never into a one-pixel gap before the next
+// stroke: closed, the two ticks of a ″ or the strokes of a small character run into a blot.
 template <typename On>
 Glyph FromBitmap(int width, int height, int advance, int left, int top, bool embolden, On on) {
     Glyph g;
@@ -204,7 +205,8 @@ Glyph FromBitmap(int width, int height, int advance, int left, int top, bool emb
         for (int x = 0; x < width; ++x) {
             if (!on(x, y)) continue;
             g.ink[static_cast<size_t>(y) * g.width + x] = 1;
-            if (embolden) g.ink[static_cast<size_t>(y) * g.width + x + 1] = 1;
+            const bool gapAfter = x + 2 < width && !on(x + 1, y) && on(x + 2, y);
+            if (embolden && !gapAfter) g.ink[static_cast<size_t>(y) * g.width + x + 1] = 1;
         }
     return g;
 }
@@ -285,6 +287,12 @@ const Glyph& FontInstance::FindGlyph(char32_t ch) {
     if (it == glyphs_.end()) it = glyphs_.emplace(ch, WithRunsAndRows(Rasterise(ch))).first;
     if (ch < ascii_.size()) ascii_[ch].store(&it->second, std::memory_order_release);
     return it->second;
+}
+
+bool FontInstance::HasGlyph(char32_t ch) const {
+    if (ch < 0x20) return true;
+    std::lock_guard lock(Engine().mutex());
+    return (primary_ && primary_->Index(ch) != 0) || (fallback_ && fallback_->Index(ch) != 0);
 }
 
 Glyph FontInstance::Rasterise(char32_t ch) {

@@ -58,6 +58,9 @@ public:
         return FindGlyph(ch);
     }
     int Advance(char32_t ch) { return GetGlyph(ch).advance; }
+    // Whether the face or the one it falls back to draws the character; a control character
+    // draws nothing and needs no glyph.
+    bool HasGlyph(char32_t ch) const;
 
 private:
     const Glyph& FindGlyph(char32_t ch);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/gdi/SysColors.h"
@@ -12,6 +14,24 @@ namespace {
 CRect Offset(CRect r, CPoint by) {
     r.OffsetRect(by.x, by.y);
     return r;
+}
+
+// Fills with `colour` the parts of `area` that none of `covers` lies over; answers their bounds.
+CRect FillUncovered(CDC& dc, const CRect& area, std::span<const CRect> covers, COLORREF colour) {
+    if (area.IsRectEmpty()) return CRect();
+    if (covers.empty()) {
+        dc.FillSolidRect(&area, colour);
+        return area;
+    }
+    const CRect over = area & covers.front();
+    if (over.IsRectEmpty()) return FillUncovered(dc, area, covers.subspan(1), colour);
+    CRect filled;
+    for (const CRect& part : {CRect(area.left, area.top, area.right, over.top),
+                              CRect(area.left, over.bottom, area.right, area.bottom),
+                              CRect(area.left, over.top, over.left, over.bottom),
+                              CRect(over.right, over.top, area.right, over.bottom)})
+        filled = filled | FillUncovered(dc, part, covers.subspan(1), colour);
+    return filled;
 }
 }  // namespace
 
@@ -251,12 +271,19 @@ void CDesktop::InvalidateTree(WindowRecord& r) {
 }
 
 void CDesktop::Expose(const CRect& screenRect) {
-    // The bare screen shows the desktop colour; every window over the area paints again.
+    // The bare screen shows the desktop colour at once; every window over the area paints again.
+    // What a window lies over keeps showing until it does: shown bare meanwhile, the whole screen
+    // would flash the desktop colour while the command that closed a dialog runs on.
     const CRect area = screenRect & ScreenRect();
     if (area.IsRectEmpty()) return;
+    std::vector<CRect> windows;
+    for (HWND top : topLevels_)
+        if (WindowRecord* r = Find(top); r && (r->style & WS_VISIBLE))
+            windows.push_back(WindowScreenRect(*r));
     CDC dc(Screen());
-    dc.FillSolidRect(&area, GetSysColor(COLOR_BACKGROUND));
-    Present(area);
+    if (const CRect bare = FillUncovered(dc, area, windows, GetSysColor(COLOR_BACKGROUND));
+        !bare.IsRectEmpty())
+        Present(bare);
     std::function<void(WindowRecord&)> expose = [&](WindowRecord& r) {
         if (!(r.style & WS_VISIBLE)) return;
         const CRect window = WindowScreenRect(r);

@@ -15,6 +15,7 @@
 #include "foundation/screens/CPlotOverlayButton.h"
 #include "foundation/screens/MarkerLayer.h"
 #include "platform/ui/Dialog.h"
+#include "shell/view/MarkerNameMemory.h"
 #include "shell/view/ViewStatusTexts.h"
 #include "survey/AutoStoreTrigger.h"
 #include "survey/PlotKeys.h"
@@ -129,6 +130,7 @@ private:
     // The markers' last drawing, drawn again while its source is unchanged.
     MarkerLayer markerLayer_;
     std::vector<uint8_t> markedPixels_;  // of the plot, while markers are found: one taken
+    MarkerNameMemory nameMemory_;
     MarkerSource markerSource_;
     AutoStoreTrigger autoTrigger_;
     PlotKeys keys_;

@@ -206,38 +206,34 @@ void CFrmGraphView::DrawMarkersAfresh(CDC& dc) {
     const WorldPoint south = canvas_.ScreenToWorld(plot.left - 2, plot.bottom + 2);
     const WorldPoint north = canvas_.ScreenToWorld(plot.right + 2, plot.top - 2);
     // A name the last paint read is kept; the others are read while drawing, where they find room.
-    std::vector<MapMarker> last;
-    if (markersGeneration_ == points.Generation()) last = std::move(markers_);
+    nameMemory_.Keep(markers_, points.Generation(), points.Front(), points.size());
     markersGeneration_ = points.Generation();
+    // The list keeps its room: a crowded plot's is megabytes, made again on every pan or zoom.
     markers_.clear();
     // Points on one pixel draw one marker, the first's: a crowded plot costs its pixels, not its points.
     const int32_t width = std::max(0, plot.right - plot.left);
     markedPixels_.assign(
         static_cast<size_t>(width) * static_cast<size_t>(std::max(0, plot.bottom - plot.top)), 0);
-    size_t reused = 0;
-    points.ForEachIn(
-        {south.n, south.e, north.n, north.e}, FirstShownPoint(), [&](size_t i, double n, double e) {
-            if (points.Deleted(i)) return;
-            const PixelPoint p = canvas_.WorldToScreen(n, e);
-            if (!Inside(plot, p)) return;
-            uint8_t& marked = markedPixels_[static_cast<size_t>(p.y - plot.top) * width +
-                                            static_cast<size_t>(p.x - plot.left)];
-            if (marked) return;
-            marked = 1;
-            MapMarker& marker = markers_.emplace_back();
-            marker.x = p.x;
-            marker.y = p.y;
-            marker.tag = static_cast<int32_t>(i);
-            while (reused < last.size() && static_cast<size_t>(last[reused].tag) < i) ++reused;
-            MapMarker* before =
-                reused < last.size() && static_cast<size_t>(last[reused].tag) == i ? &last[reused] : nullptr;
-            marker.nameRead = before && before->nameRead;
-            if (marker.nameRead) marker.name = std::move(before->name);
-        });
+    points.ForEachIn({south.n, south.e, north.n, north.e}, FirstShownPoint(),
+                     [&](size_t i, double n, double e) {
+                         if (points.Deleted(i)) return;
+                         const PixelPoint p = canvas_.WorldToScreen(n, e);
+                         if (!Inside(plot, p)) return;
+                         uint8_t& marked = markedPixels_[static_cast<size_t>(p.y - plot.top) * width +
+                                                         static_cast<size_t>(p.x - plot.left)];
+                         if (marked) return;
+                         marked = 1;
+                         MapMarker& marker = markers_.emplace_back();
+                         marker.x = p.x;
+                         marker.y = p.y;
+                         marker.tag = static_cast<int32_t>(i);
+                         nameMemory_.Recall(marker);
+                     });
     markerLayer_.Draw(dc, markers_, canvas_.Labels(), plot, [&points](MapMarker& m) {
         m.name = points.Name(static_cast<size_t>(m.tag));
         m.nameRead = true;
     });
+    nameMemory_.Learn(markers_);
 }
 
 void CFrmGraphView::OnLButtonDown(UINT flags, CPoint point) {

@@ -153,3 +153,33 @@ TEST_F(CPlotCanvasTest, PointNamesKeepOffTheFurnitureAndEachOther) {
     canvas.DrawPoints(dc);
     EXPECT_EQ(CountColor(fb, CRect(105, 95, 140, 105), kBlack), right);
 }
+
+// At every scale, up to a far target's, the scale bar's label shows whole on the plot: a label
+// wider than the bar grows to the left, and names keep off all of it.
+TEST_F(CPlotCanvasTest, ScaleBarLabelShowsWholeAtEveryScale) {
+    const CRect band(0, 181, 240, 191);  // the label's rows, over the bar
+    for (double mpp = 0.01; mpp < 200000.0; mpp *= 3.0) {
+        fb.fill(kWhite);
+        canvas.SetView(1000.0, 5000.0, mpp);
+        canvas.StartLabels();
+        canvas.DrawScaleBar(dc);
+        int left = band.right, right = band.left;
+        for (int y = band.top; y < band.bottom; ++y)
+            for (int x = band.left; x < band.right; ++x)
+                if (fb.colorAt(x, y) != kWhite) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        const int width = dc.GetTextExtent(ScaleBarLabel(24.0 * mpp)).cx;
+        EXPECT_GE(right - left, width - 2) << mpp;  // the glyphs' bearings aside
+        EXPECT_LE(right, 238) << mpp;
+
+        const CRect label(left, band.top, right, band.bottom);
+        const int ink = CountColor(fb, label, kBlack);
+        canvas.ClearDisplayPoints();
+        // A point just left of the label's first digit, its name's place on the label.
+        canvas.AddDisplayPoint(Point(L"名称", 1000.0 + 14.0 * mpp, 5000.0 + (left - 8) * mpp));
+        canvas.DrawPoints(dc);
+        EXPECT_EQ(CountColor(fb, label, kBlack), ink) << mpp;
+    }
+}

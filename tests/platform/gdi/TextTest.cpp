@@ -85,14 +85,30 @@ TEST(GdiFonts, ChineseInALatinFaceComesFromTheSongFace) {
     EXPECT_EQ(fromLatin, InkPattern(song, L"北"));
 }
 
+// In bold too, where the ticks of ″ (from the Chinese face, which a bold Latin face emboldens)
+// stay apart: each row of its ink has as many strokes as in the regular weight.
 TEST(GdiFonts, DegreeMinuteSecondSignsAreDrawnInBothFaces) {
+    const auto strokes = [](const std::vector<std::string>& ink) {
+        std::vector<int> counts;
+        for (const std::string& row : ink) {
+            int runs = 0;
+            for (size_t x = 0; x < row.size(); ++x) runs += row[x] == '#' && (x == 0 || row[x - 1] != '#');
+            counts.push_back(runs);
+        }
+        return counts;
+    };
     for (const wchar_t* face : {L"宋体", L"Tahoma"}) {
-        CFont font = MakeFont(face, -12);
-        const auto missing = InkPattern(font, L"\x0378");  // an unassigned code point
-        for (const wchar_t* sign : {L"°", L"′", L"″"}) {
-            const auto ink = InkPattern(font, sign);
-            EXPECT_FALSE(ink.empty()) << static_cast<int>(sign[0]);
-            EXPECT_NE(ink, missing) << static_cast<int>(sign[0]);
+        for (const int height : {-12, 14}) {
+            CFont font = MakeFont(face, height), bold = MakeFont(face, height, FW_BOLD);
+            const auto missing = InkPattern(font, L"\x0378");  // an unassigned code point
+            for (const wchar_t* sign : {L"°", L"′", L"″"}) {
+                for (CFont* f : {&font, &bold}) {
+                    const auto ink = InkPattern(*f, sign);
+                    EXPECT_FALSE(ink.empty()) << static_cast<int>(sign[0]);
+                    EXPECT_NE(ink, missing) << static_cast<int>(sign[0]);
+                }
+            }
+            EXPECT_EQ(strokes(InkPattern(bold, L"″")), strokes(InkPattern(font, L"″"))) << height;
         }
     }
 }

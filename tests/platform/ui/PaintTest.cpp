@@ -131,3 +131,41 @@ TEST(Paint, DialogPaintsItsBackgroundInsideGroupBoxes) {
     EXPECT_EQ(marks, 0);
     dlg.DestroyWindow();
 }
+
+// A window going away shows the desktop colour at once only where no window lies: what a window
+// lies over reaches the display when that window paints it again, never bare.
+TEST(Paint, AWindowGoingAwayShowsTheDesktopOnlyWhereNothingLies) {
+    struct DesktopPixels : IDisplay {
+        int shown = 0;
+        void Present(const Framebuffer& screen, const CRect& dirty) override {
+            for (int y = dirty.top; y < dirty.bottom; ++y)
+                for (int x = dirty.left; x < dirty.right; ++x)
+                    shown += screen.colorAt(x, y) == GetSysColor(COLOR_BACKGROUND);
+        }
+    } display;
+    struct Installed {
+        explicit Installed(IDisplay& d) { CDesktop::Get().SetDisplay(&d); }
+        ~Installed() { CDesktop::Get().SetDisplay(nullptr); }
+    };
+    CUiDriver ui;
+    CTestDlg back, front;
+    ASSERT_TRUE(back.Create(kTestDialogId));
+    back.ShowWindow(SW_MAXIMIZE);
+    ASSERT_TRUE(front.Create(kTestDialogId));
+    front.MoveWindow(20, 30, 120, 160);
+    front.ShowWindow(SW_SHOW);
+    ui.Pump();
+    const Installed installed(display);
+    ui.Pump();
+    display.shown = 0;
+    front.DestroyWindow();
+    EXPECT_EQ(display.shown, 0);
+    ui.Pump();
+    EXPECT_EQ(ScreenAt(CPoint(60, 60)), ScreenAt(CPoint(200, 300)));  // the back dialog's face
+    EXPECT_EQ(display.shown, 0);
+
+    back.ShowWindow(SW_HIDE);
+    ui.Pump();
+    EXPECT_EQ(display.shown, 240 * 320);
+    back.DestroyWindow();
+}
