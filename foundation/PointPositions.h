@@ -20,6 +20,13 @@ struct PointPosition {
 bool ReadPointPositions(const CString& path, std::vector<PointPosition>& positions,
                         const PointFileWindow& window);
 
+// Bytes of a point file read past the line asked for, kept by a caller that asks for lines in file
+// order, so that lines close together cost one read.
+struct LineBlock {
+    uint64_t at = 0;
+    std::string bytes;
+};
+
 // Reads points from their lines of one point file, kept open between reads.
 class PointLineReader {
 public:
@@ -28,13 +35,15 @@ public:
     // holds none.
     bool Read(uint64_t offset, PointRecord& point);
     // The same with only the line's first fields (name, north, east, height) read and converted:
-    // what a map's label needs, from a read of its first hundred bytes or so.
-    bool ReadHead(uint64_t offset, PointRecord& point);
+    // what a map's label needs, from a read of its first hundred bytes or so, or from `ahead` where
+    // it holds the line, else from a block read into it from `offset` on.
+    bool ReadHead(uint64_t offset, PointRecord& point, LineBlock* ahead = nullptr);
 
 private:
     // The line from `offset` up to its end, or to the comma after its field `fields` - 1 when
     // `fields` is given; empty when it cannot be read.
     std::string_view LineFrom(uint64_t offset, size_t firstRead, int fields = 0);
+    std::string_view HeadFrom(uint64_t offset, LineBlock& ahead);
 
     CFile file_;
     std::string bytes_;

@@ -23,12 +23,12 @@ PointRecord DisplayPoints::operator[](size_t i) const {
     return point;
 }
 
-CString DisplayPoints::Name(size_t i) const {
+CString DisplayPoints::Name(size_t i, LineBlock* ahead) const {
     if (i >= file_.positions.size()) return Kept(i).name;
     const PointPosition& at = file_.positions[i];
     if (!reader_) reader_ = std::make_unique<PointLineReader>(file_.path);
     PointRecord point;
-    if (!reader_->ReadHead(at.offset, point) || point.x != at.n || point.y != at.e) return CString();
+    if (!reader_->ReadHead(at.offset, point, ahead) || point.x != at.n || point.y != at.e) return CString();
     return point.name;
 }
 

@@ -43,8 +43,9 @@ public:
     // A point whose line can no longer be read (or now holds another point) comes with its position
     // and no name.
     PointRecord operator[](size_t i) const;
-    // Its name alone, read from the start of its line: empty as above.
-    CString Name(size_t i) const;
+    // Its name alone, read from the start of its line: empty as above. A caller asking for names in
+    // increasing index order keeps `ahead` between them, and the file is read a block at a time.
+    CString Name(size_t i, LineBlock* ahead = nullptr) const;
 
     void Clear();
     // A point stored in this run joins at the end.

@@ -229,8 +229,11 @@ void CFrmGraphView::DrawMarkersAfresh(CDC& dc) {
                          marker.tag = static_cast<int32_t>(i);
                          nameMemory_.Recall(marker);
                      });
-    markerLayer_.Draw(dc, markers_, canvas_.Labels(), plot, [&points](MapMarker& m) {
-        m.name = points.Name(static_cast<size_t>(m.tag));
+    // The markers come in increasing index order, and so do the names read: a block of the file
+    // read for one holds the lines of the next few.
+    LineBlock ahead;
+    markerLayer_.Draw(dc, markers_, canvas_.Labels(), plot, [&points, &ahead](MapMarker& m) {
+        m.name = points.Name(static_cast<size_t>(m.tag), &ahead);
         m.nameRead = true;
     });
     nameMemory_.Learn(markers_);

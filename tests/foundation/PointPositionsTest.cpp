@@ -143,11 +143,12 @@ TEST_F(PointPositionsTest, ALineLongerThanUsualIsReadWhole) {
 }  // namespace
 
 // The head of a line is its name and position however long the name or short the line, and nothing
-// from the line after it.
+// from the line after it; the same when the heads are read in file order through a block kept
+// between reads, one longer than the block and the torn last line among them.
 TEST_F(PointPositionsTest, TheHeadOfALineIsItsNameAndPosition) {
-    const std::string longName(300, 'N');
-    const std::string text =
-        "A,1,2,3,code,1.8,10\r\n" + longName + ",4,5,6,c\r\nB,7,8,9\r\nC,7,8\r\nD,1,2,3,x";
+    const std::string longName(300, 'N'), longerThanABlock(9000, 'M');
+    const std::string text = "A,1,2,3,code,1.8,10\r\n" + longName + ",4,5,6,c\r\nB,7,8,9\r\n" +
+                             longerThanABlock + ",6,7,8\r\nC,7,8\r\nD,1,2,3,x";
     WriteHostFile("data/h.xyh", text);
     const struct Case {
         size_t offset;
@@ -158,15 +159,22 @@ TEST_F(PointPositionsTest, TheHeadOfALineIsItsNameAndPosition) {
         {0, true, L"A", 1.0},
         {text.find(longName), true, std::wstring(longName.begin(), longName.end()), 4.0},
         {text.find("B,"), true, L"B", 7.0},
+        {text.find(longerThanABlock), true, std::wstring(longerThanABlock.begin(), longerThanABlock.end()),
+         6.0},
         {text.find("C,"), false, L"", 0.0},  // no height: no point
+        {text.find("D,"), true, L"D", 1.0},
     };
     PointLineReader reader(L"\\data\\h.xyh");
-    for (const Case& c : cases) {
-        PointRecord head;
-        EXPECT_EQ(reader.ReadHead(c.offset, head), c.read) << c.offset;
-        if (!c.read) continue;
-        EXPECT_EQ(head.name, CString(c.name.c_str())) << c.offset;
-        EXPECT_EQ(head.x, c.n) << c.offset;
-        EXPECT_EQ(head.code, L"") << c.offset;
+    LineBlock ahead;
+    for (LineBlock* block : {static_cast<LineBlock*>(nullptr), &ahead}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.offset << (block ? " through a block" : ""));
+            PointRecord head;
+            EXPECT_EQ(reader.ReadHead(c.offset, head, block), c.read);
+            if (!c.read) continue;
+            EXPECT_EQ(head.name, CString(c.name.c_str()));
+            EXPECT_EQ(head.x, c.n);
+            EXPECT_EQ(head.code, L"");
+        }
     }
 }
