@@ -37,9 +37,29 @@ pieces() {
     done
   done
 }
+# The given sources and, for every header they reach through quoted includes, the source of the
+# same name beside it: a file split off or added later links without a change here.
+with_reached_sources() {
+  local -A seen=()
+  local queue=("$@") file header
+  while [ ${#queue[@]} -gt 0 ]; do
+    file=${queue[0]}
+    queue=("${queue[@]:1}")
+    [ -n "${seen[$file]:-}" ] && continue
+    seen[$file]=1
+    while read -r header; do
+      for file in "$header" "${header%.h}.cpp"; do
+        [ -f "$file" ] && [ -z "${seen[$file]:-}" ] && queue+=("$file")
+      done
+    done < <(grep -o '^#include "[^"]*"' "$file" | cut -d'"' -f2)
+  done
+  printf '%s\n' "${!seen[@]}" | grep '\.cpp$' | sort
+}
 # fuzz NAME SECONDS "SOURCES" SEEDS...
 fuzz() {
-  local name=$1 time=$2 sources=$3
+  local name=$1 time=$2 sources
+  # shellcheck disable=SC2086
+  sources=$(with_reached_sources $3)
   shift 3
   mkdir -p "$out/$name-corpus"
   # shellcheck disable=SC2086
